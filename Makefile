@@ -1,0 +1,57 @@
+# Lodema: two commands do all the set-up on a fresh Debian machine.
+#   make run   installs what is missing, builds, starts Lodema
+#   make test  installs what is missing, builds, runs every test
+.PHONY: all setup configure build run test test-sanitize bench clean
+
+BUILD_DIR ?= build
+SANITIZE_DIR ?= build-sanitize
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+PACKAGES := cmake g++ ninja-build make qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
+            libbenchmark-dev xvfb xauth
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+all: build
+
+# Installs only the Debian packages that are not there yet.
+setup:
+	@missing=""; for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  $(SUDO) apt-get update -qq && \
+	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
+
+$(BUILD_DIR)/build.ninja:
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+configure: setup $(BUILD_DIR)/build.ninja
+
+build: configure
+	cmake --build $(BUILD_DIR) -j$(JOBS)
+
+run: build
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ] && [ -z "$$QT_QPA_PLATFORM" ]; then \
+	  echo "Lodema needs a display: none is set here (no DISPLAY or WAYLAND_DISPLAY); try 'xvfb-run make run'."; \
+	  exit 1; \
+	fi
+	$(BUILD_DIR)/app/lodema
+
+test: build
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+test-sanitize: setup
+	cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLODEMA_SANITIZE=ON
+	cmake --build $(SANITIZE_DIR) -j$(JOBS)
+	cd $(SANITIZE_DIR) && QT_QPA_PLATFORM=offscreen \
+	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/.ci/lsan.supp:print_suppressions=0 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --output-on-failure -j$(JOBS)
+
+bench: build
+	cmake --build $(BUILD_DIR) --target bench -j$(JOBS)
+
+clean:
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)

@@ -1,0 +1,11 @@
+#include <QApplication>
+
+#include "app/MainWindow.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Lodema 4"));
+  frmLodem window;
+  window.show();
+  return QApplication::exec();
+}

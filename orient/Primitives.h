@@ -1,0 +1,71 @@
+// Direction-cosine primitives: unit conversion, wrapping, guarded inverse
+// trigonometry, line <-> direction cosines, poles, angles between
+// orientations and comparisons of azimuths. All stateless, radians unless a
+// routine says otherwise.
+#pragma once
+
+#include "orient/Records.h"
+
+namespace OrientGeometry {
+
+// Degrees -> radians (value * pi / 180). 9999 when the value is NaN or infinite.
+double DegreesToRadians(double degrees);
+// Radians -> degrees (180 * value / pi). 0 when the value is NaN or infinite.
+double RadiansToDegrees(double radians);
+
+// Wraps into the closed interval [0, two pi]: exactly two pi stays two pi, two
+// pi plus a little becomes that little. Ordinary values are reduced by the
+// same repeated subtraction as always; very large ones in constant time.
+// NaN or infinite input gives NaN.
+double WrapRadians(double angle);
+void WrapRadiansInPlace(double& angle);
+// The same in degrees with 360.
+void WrapDegreesInPlace(double& degrees);
+double WrapDegrees(double degrees);
+// (a + b) wrapped into [0, two pi].
+double AddAngles(double a, double b);
+
+// Inverse cosine in [0, pi]; |x| > 1 is clamped to its sign. NaN stays NaN.
+double ArcCos(double x);
+// Inverse sine in [-pi/2, pi/2]; |x| > 1 is clamped to its sign.
+double ArcSin(double x);
+
+// Line (plunge, trend) -> unit vector. A negative plunge points up: the
+// vector is that of the downward line, reversed.
+DirectionCosines LineToDirectionCosines(double plunge, double trend);
+inline DirectionCosines LineToDirectionCosines(const Line& line) {
+  return LineToDirectionCosines(line.angle, line.azimuth);
+}
+// Any non-zero vector -> line. A vertical vector gives plunge pi/2, trend 0
+// whatever its sign; an upward vector gives a negative plunge and the trend of
+// its downward opposite.
+Line DirectionCosinesToLine(double north, double east, double down);
+inline Line DirectionCosinesToLine(const DirectionCosines& v) {
+  return DirectionCosinesToLine(v.north, v.east, v.down);
+}
+
+// The pole of a plane: plunge pi/2 - |dip|, trend dip direction +- pi.
+Line PlaneToPole(double dip, double dipDirection);
+// (pi/2 - |angle|, azimuth - pi wrapped): a plane's pole, or the plane normal
+// to a line.
+Orientation NormalOf(double angle, double azimuth);
+inline Orientation NormalOf(const Orientation& o) { return NormalOf(o.angle, o.azimuth); }
+
+// Angle between two axes (|plunge| of each), acute or obtuse as asked;
+// exactly pi/2 stays pi/2.
+double AngleBetweenLines(double plunge1, double trend1, double plunge2, double trend2,
+                         bool wantObtuse);
+// Angle between two planes: the angle between their poles.
+double AngleBetweenPlanes(double dip1, double dipDirection1, double dip2, double dipDirection2,
+                          bool wantObtuse);
+
+// Clockwise turn from one azimuth to another, in [0, full turn). A full turn
+// counts as 0. Radians unless inDegrees.
+double ClockwiseAngle(double from, double to, bool inDegrees = false);
+// True when test lies on the clockwise arc from low to high (inclusive).
+bool IsAngleBetween(double low, double test, double high, bool inDegrees = false);
+// Whichever of a and b is nearer the reference around the circle; a on a tie.
+// Returns the argument itself, not a wrapped copy.
+double NearerAngle(double a, double b, double reference);
+
+}  // namespace OrientGeometry
