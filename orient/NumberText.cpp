@@ -1,0 +1,288 @@
+#include "orient/NumberText.h"
+
+#include <glob.h>
+#include <sys/stat.h>
+
+#include <charconv>
+#include <climits>
+#include <cmath>
+#include <cstdlib>
+#include <locale>
+#include <sstream>
+#include <system_error>
+
+namespace NumberText {
+
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+char FoldCase(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+std::string_view TrimBlanks(std::string_view text) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+std::string_view TrimSpaces(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  return text;
+}
+
+// Number text after the separator swap, checked and rewritten for
+// std::from_chars: "+" dropped, the decimal character made ".". The decimal
+// exponent of the leading digit is estimated so that an out-of-range read can
+// be told apart as overflow (positive) or underflow (negative).
+struct CleanNumber {
+  std::string text;
+  long long magnitude = 0;
+  bool allZero = true;
+};
+
+std::optional<CleanNumber> CleanNumberText(std::string_view s, char decimal) {
+  CleanNumber out;
+  std::size_t i = 0;
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+    if (s[i] == '-') out.text += '-';
+    ++i;
+  }
+  int digits = 0;
+  long long intDigits = 0;  // significant digits before the separator
+  long long leadingFracZeros = 0;
+  bool seenSeparator = false;
+  for (; i < s.size(); ++i) {
+    const char c = s[i];
+    if (IsDigit(c)) {
+      ++digits;
+      out.text += c;
+      if (!seenSeparator) {
+        if (c != '0' || !out.allZero) ++intDigits;
+      } else if (out.allZero && c == '0') {
+        ++leadingFracZeros;
+      }
+      if (c != '0') out.allZero = false;
+    } else if (c == decimal && !seenSeparator) {
+      seenSeparator = true;
+      out.text += '.';
+    } else {
+      break;
+    }
+  }
+  if (digits == 0) return std::nullopt;
+  long long exponent = 0;
+  if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+    out.text += 'e';
+    ++i;
+    bool negative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+      negative = s[i] == '-';
+      out.text += s[i];
+      ++i;
+    }
+    int expDigits = 0;
+    for (; i < s.size() && IsDigit(s[i]); ++i) {
+      ++expDigits;
+      out.text += s[i];
+      if (exponent < 1000000000LL) exponent = exponent * 10 + (s[i] - '0');
+    }
+    if (expDigits == 0) return std::nullopt;
+    if (negative) exponent = -exponent;
+  }
+  if (i != s.size()) return std::nullopt;
+  out.magnitude = (intDigits > 0 ? intDigits : -leadingFracZeros) + exponent;
+  return out;
+}
+
+}  // namespace
+
+bool LocaleUsesCommaDecimal() {
+  try {
+    std::ostringstream formatted;
+    formatted.imbue(std::locale(""));
+    formatted << 1.5;
+    return formatted.str().find('.') == std::string::npos;
+  } catch (...) {
+    return false;  // no usable user locale: the C convention applies
+  }
+}
+
+std::string SwapDecimalSeparator(std::string_view text, bool toComma) {
+  const char from = toComma ? '.' : ',';
+  const char to = toComma ? ',' : '.';
+  std::string result(text);
+  const std::size_t at = result.find(from);
+  if (at != std::string::npos) result[at] = to;
+  return result;
+}
+
+std::optional<double> TryTextToDouble(std::string_view text, bool localeUsesComma) {
+  const std::string_view trimmed = TrimBlanks(text);
+  if (trimmed.empty()) return std::nullopt;
+  const std::string swapped = SwapDecimalSeparator(trimmed, localeUsesComma);
+  const auto clean = CleanNumberText(swapped, localeUsesComma ? ',' : '.');
+  if (!clean) return std::nullopt;
+  if (clean->allZero) return clean->text.front() == '-' ? -0.0 : 0.0;
+  double value = 0.0;
+  const char* first = clean->text.data();
+  const char* last = first + clean->text.size();
+  const auto [end, ec] = std::from_chars(first, last, value, std::chars_format::general);
+  if (ec == std::errc::result_out_of_range) {
+    if (clean->magnitude > 0) return std::nullopt;   // too large for a double
+    return clean->text.front() == '-' ? -0.0 : 0.0;  // too small: rounds to zero
+  }
+  if (ec != std::errc() || end != last || !std::isfinite(value)) return std::nullopt;
+  return value;
+}
+
+double TextToDouble(std::string_view text, bool localeUsesComma) {
+  return TryTextToDouble(text, localeUsesComma).value_or(0.0);
+}
+
+bool IsNumberText(std::string_view text) {
+  const std::string_view s = TrimSpaces(text);
+  if (s.empty()) return false;
+  std::size_t i = 0;
+  bool separatorUsed = false;
+  if (s[0] == '-' || s[0] == '+' || s[0] == '.' || s[0] == ',') {
+    separatorUsed = s[0] == '.' || s[0] == ',';
+    i = 1;
+  }
+  for (; i < s.size(); ++i) {
+    if (IsDigit(s[i])) continue;
+    if ((s[i] == '.' || s[i] == ',') && !separatorUsed) {
+      separatorUsed = true;
+      continue;
+    }
+    return false;
+  }
+  return true;
+}
+
+int CountDecimalPlaces(std::string_view text) {
+  std::size_t at = text.find('.');
+  if (at == std::string_view::npos) at = text.find(',');
+  if (at == std::string_view::npos) return 0;
+  int count = 0;
+  for (std::size_t i = at + 1; i < text.size() && IsDigit(text[i]); ++i) ++count;
+  return count == 0 ? 1 : count;
+}
+
+int FindAnyChar(int start, std::string_view text, std::string_view set, CompareMode mode) {
+  if (start < 1) start = 1;
+  const bool fold = mode == CompareMode::kIgnoreCase;
+  for (std::size_t i = static_cast<std::size_t>(start) - 1; i < text.size(); ++i) {
+    const char c = fold ? FoldCase(text[i]) : text[i];
+    for (char wanted : set) {
+      if (c == (fold ? FoldCase(wanted) : wanted)) {
+        return i < static_cast<std::size_t>(INT_MAX) ? static_cast<int>(i) + 1 : 0;
+      }
+    }
+  }
+  return 0;
+}
+
+double PointDistance(double x1, double y1, double x2, double y2) {
+  const double dx = x2 - x1;
+  const double dy = y2 - y1;
+  return std::sqrt(dx * dx + dy * dy);
+}
+
+bool FileExists(const std::string& path) {
+  if (path.empty()) return false;
+  struct stat info {};
+  if (::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)) return true;
+  std::string pattern;
+  pattern.reserve(path.size() * 2);
+  for (char c : path) {
+    if (c == '[' || c == ']' || c == '\\') pattern += '\\';
+    pattern += c;
+  }
+  glob_t matches{};
+  bool found = false;
+  if (::glob(pattern.c_str(), GLOB_NOSORT, nullptr, &matches) == 0) {
+    for (std::size_t i = 0; i < matches.gl_pathc && !found; ++i) {
+      found = ::stat(matches.gl_pathv[i], &info) == 0 && S_ISREG(info.st_mode);
+    }
+  }
+  ::globfree(&matches);
+  return found;
+}
+
+void CompleteComboText(ComboText& combo) {
+  const std::string& typed = combo.text;
+  for (std::size_t n = typed.size(); n >= 1; --n) {
+    for (const std::string& entry : combo.entries) {
+      if (entry.size() < n) continue;
+      bool same = true;
+      for (std::size_t i = 0; i < n && same; ++i) same = FoldCase(entry[i]) == FoldCase(typed[i]);
+      if (same) {
+        combo.text = entry;
+        return;
+      }
+    }
+  }
+  combo.text = combo.entries.empty() ? std::string() : combo.entries.front();
+}
+
+std::string FormatGeneral(double value, char decimalChar) {
+  if (!std::isfinite(value)) return "";
+  if (value == 0.0) return "0";
+  char buffer[64];
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+  if (result.ec != std::errc()) return "";
+  const std::string_view sci(buffer, static_cast<std::size_t>(result.ptr - buffer));
+  // sci is "[-]d.ddddddddddddddde[+-]xx"
+  const bool negative = sci.front() == '-';
+  const std::size_t ePos = sci.find('e');
+  std::string digits;
+  for (std::size_t i = negative ? 1 : 0; i < ePos; ++i) {
+    if (IsDigit(sci[i])) digits += sci[i];
+  }
+  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+  const int exponent = std::atoi(std::string(sci.substr(ePos + 1)).c_str());
+
+  std::string text = negative ? "-" : "";
+  if (exponent > 20 || exponent < -20) {
+    text += digits.front();
+    if (digits.size() > 1) {
+      text += decimalChar;
+      text += digits.substr(1);
+    }
+    text += exponent < 0 ? "E-" : "E+";
+    text += std::to_string(std::abs(exponent));
+  } else if (exponent < 0) {
+    text += '0';
+    text += decimalChar;
+    text.append(static_cast<std::size_t>(-exponent - 1), '0');
+    text += digits;
+  } else {
+    const std::size_t wholeDigits = static_cast<std::size_t>(exponent) + 1;
+    if (digits.size() <= wholeDigits) {
+      text += digits;
+      text.append(wholeDigits - digits.size(), '0');
+    } else {
+      text += digits.substr(0, wholeDigits);
+      text += decimalChar;
+      text += digits.substr(wholeDigits);
+    }
+  }
+  return text;
+}
+
+double RoundHalfEven(double value) {
+  // Beyond 2^52 every double is already whole; floor and the subtraction
+  // below are exact and do not depend on the rounding mode.
+  if (!std::isfinite(value) || std::fabs(value) >= 4503599627370496.0) return value;
+  const double below = std::floor(value);
+  const double fraction = value - below;
+  if (fraction > 0.5) return below + 1.0;
+  if (fraction < 0.5) return below;
+  return std::fmod(below, 2.0) == 0.0 ? below : below + 1.0;
+}
+
+}  // namespace NumberText

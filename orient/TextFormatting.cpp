@@ -1,0 +1,171 @@
+#include "orient/TextFormatting.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include "orient/NumberText.h"
+#include "orient/Primitives.h"
+
+namespace OrientGeometry {
+
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::string_view TrimSpaces(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  return text;
+}
+
+// A plain number as typed, with at least one digit.
+bool IsReadableNumberText(std::string_view text) {
+  return NumberText::IsNumberText(text) && std::any_of(text.begin(), text.end(), IsDigit);
+}
+
+// Whole-number digits padded with zeros to at least three ("000" pattern).
+std::string ThreeDigits(std::string_view digits) {
+  while (digits.size() > 1 && digits.front() == '0') digits.remove_prefix(1);
+  std::string text(digits.empty() ? std::string_view("0") : digits);
+  if (text.size() < 3) text.insert(0, 3 - text.size(), '0');
+  return text;
+}
+
+}  // namespace
+
+std::string FormatAzimuthText(std::string_view azimuth) {
+  std::string_view s = TrimSpaces(azimuth);
+  if (!IsReadableNumberText(s)) return "";
+  bool negative = false;
+  if (s.front() == '-' || s.front() == '+') {
+    negative = s.front() == '-';
+    s.remove_prefix(1);
+  }
+  const std::size_t separator = s.find_first_of(".,");
+  std::string text;
+  if (separator == std::string_view::npos) {
+    text = ThreeDigits(s);
+  } else {
+    text = ThreeDigits(s.substr(0, separator));
+    text += s[separator];
+    text += s.substr(separator + 1, 2);  // further decimals are cut, not rounded
+  }
+  const bool nonZero =
+      std::any_of(text.begin(), text.end(), [](char c) { return c > '0' && c <= '9'; });
+  return negative && nonZero ? "-" + text : text;
+}
+
+std::string FormatAzimuthText(double azimuth, char decimalChar) {
+  if (!std::isfinite(azimuth) || std::fabs(azimuth) >= 1e21) return "";
+  return FormatAzimuthText(NumberText::FormatGeneral(azimuth, decimalChar));
+}
+
+std::string RadiansToAzimuthText(double radians) {
+  if (!std::isfinite(radians)) return "";
+  const double degrees = NumberText::RoundHalfEven(RadiansToDegrees(radians));
+  if (std::fabs(degrees) >= 1e21) return NumberText::FormatGeneral(degrees, '.');
+  return FormatAzimuthText(degrees);
+}
+
+std::string RadiansToWholeDegreesText(double radians) {
+  if (!std::isfinite(radians)) return "0";
+  return NumberText::FormatGeneral(NumberText::RoundHalfEven(RadiansToDegrees(radians)), '.');
+}
+
+std::string RadiansToWholeDegreesText(std::string_view radians, bool localeUsesComma) {
+  const auto value = NumberText::TryTextToDouble(radians, localeUsesComma);
+  return value ? RadiansToWholeDegreesText(*value) : "0";
+}
+
+std::string AzimuthToQuadrantText(std::string_view azimuth, bool localeUsesComma) {
+  const std::string_view s = TrimSpaces(azimuth);
+  if (!IsReadableNumberText(s)) return "";
+  const auto read = NumberText::TryTextToDouble(s, localeUsesComma);
+  if (!read) return "";
+  const double v = WrapDegrees(*read);
+  if (!std::isfinite(v)) return "";
+  const char decimal = localeUsesComma ? ',' : '.';
+  const auto angle = [decimal](double degrees) {
+    return NumberText::FormatGeneral(degrees, decimal);
+  };
+  if (v <= 90.0) return "N" + angle(v) + "E";
+  if (v <= 180.0) return "S" + angle(180.0 - v) + "E";
+  if (v < 270.0) return "S" + angle(v - 180.0) + "W";
+  return "N" + angle(360.0 - v) + "W";
+}
+
+StrikeAndSense DipDirectionToStrikeAndSense(std::string_view dipDirection, bool localeUsesComma) {
+  const auto read = NumberText::TryTextToDouble(dipDirection, localeUsesComma);
+  if (!read) return {"000", ""};
+  const double direction = WrapDegrees(*read);
+  double strike = WrapDegrees(*read - 90.0);
+  if (!std::isfinite(direction) || !std::isfinite(strike)) return {"000", ""};
+  if (strike == 0.0) strike = 360.0;
+
+  StrikeAndSense result;
+  result.strike = NumberText::FormatGeneral(strike, localeUsesComma ? ',' : '.');
+  if (direction <= 45.0 || direction > 314.0) {
+    result.sense = "N";
+  } else if (direction < 135.0) {
+    result.sense = "E";
+  } else if (direction <= 225.0) {
+    result.sense = "S";
+  } else {
+    result.sense = "W";
+  }
+  return result;
+}
+
+int CombineConventionCode(int planeConvention, int lineConvention, int quadrantFlag) {
+  const int code = lineConvention * 10 + planeConvention;
+  return quadrantFlag == 1 ? -code : code;
+}
+
+std::string FormatOrientationText(std::string_view first, std::string_view separator,
+                                  std::string_view azimuth, int kind, int code,
+                                  bool localeUsesComma) {
+  const int convention = std::abs(code % 10);
+  const bool quadrant = code < 0;
+  const auto direction = [&](std::string_view degrees) {
+    return quadrant ? AzimuthToQuadrantText(degrees, localeUsesComma) : FormatAzimuthText(degrees);
+  };
+  const std::string sep(separator);
+  const std::string firstText(first);
+
+  if (kind == 0) return direction(azimuth);
+
+  if (kind == 1) {
+    if (convention < 1 || convention > 6) return "";
+    std::string az;
+    std::string sense;
+    if (convention > 2) {
+      if (!NumberText::TryTextToDouble(azimuth, localeUsesComma)) return "";
+      StrikeAndSense split = DipDirectionToStrikeAndSense(azimuth, localeUsesComma);
+      az = quadrant ? AzimuthToQuadrantText(split.strike, localeUsesComma) : split.strike;
+      sense = split.sense;
+    } else {
+      az = direction(azimuth);
+    }
+    if (az.empty()) return "";
+    switch (convention) {
+      case 1:
+      case 5:
+        return firstText + sep + az;
+      case 2:
+      case 6:
+        return az + sep + firstText;
+      case 3:
+        return az + sep + firstText + sense;
+      default:  // 4
+        return firstText + sense + sep + az;
+    }
+  }
+
+  const std::string az = direction(azimuth);
+  if (az.empty()) return "";
+  const bool trendFirst = code > 10 || code < -10;
+  return trendFirst ? az + sep + firstText : firstText + sep + az;
+}
+
+}  // namespace OrientGeometry

@@ -1,0 +1,278 @@
+#include "orient/TextParsing.h"
+
+#include <algorithm>
+#include <array>
+#include <climits>
+#include <cmath>
+
+#include "orient/NumberText.h"
+#include "orient/Primitives.h"
+
+namespace OrientGeometry {
+
+namespace {
+
+struct CompassEntry {
+  std::string_view name;
+  int azimuth;
+};
+
+// North is 360, not 0; a half-degree point takes the next whole degree.
+constexpr std::array<CompassEntry, 16> kCompassTable{{
+    {"N", 360},
+    {"NNE", 23},
+    {"NE", 45},
+    {"ENE", 68},
+    {"E", 90},
+    {"ESE", 113},
+    {"SE", 135},
+    {"SSE", 158},
+    {"S", 180},
+    {"SSW", 203},
+    {"SW", 225},
+    {"WSW", 248},
+    {"W", 270},
+    {"WNW", 293},
+    {"NW", 315},
+    {"NNW", 338},
+}};
+
+char ToUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view TrimBlanks(std::string_view text) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+std::string_view TrimLeadingSpaces(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  return text;
+}
+
+bool IsNorthSouth(char c) { return ToUpper(c) == 'N' || ToUpper(c) == 'S'; }
+bool IsEastWest(char c) { return ToUpper(c) == 'E' || ToUpper(c) == 'W'; }
+
+// The unsigned number of a bearing: digits with at most one separator.
+bool IsBearingNumber(std::string_view text) {
+  if (text.empty() || text.front() == '-' || text.front() == '+') return false;
+  if (!NumberText::IsNumberText(text)) return false;
+  return std::any_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Angular distance between two azimuths in degrees, the short way round.
+double CircularDistance(double a, double b) {
+  const double d = std::fmod(std::fabs(a - b), 360.0);
+  return std::min(d, 360.0 - d);
+}
+
+std::string DegreesText(double degrees) {
+  if (!std::isfinite(degrees)) return "";
+  return NumberText::FormatGeneral(degrees, '.');
+}
+
+const std::string& FieldOrEmpty(std::span<const std::string> fields, std::size_t index) {
+  static const std::string kEmpty;
+  return index < fields.size() ? fields[index] : kEmpty;
+}
+
+}  // namespace
+
+CompassPoint CompassPointToAzimuth(std::string_view text) {
+  if (text.size() <= 3) {
+    std::string upper(text);
+    for (char& c : upper) c = ToUpper(c);
+    for (const CompassEntry& entry : kCompassTable) {
+      if (entry.name == upper) return {entry.azimuth, std::string(text)};
+    }
+  }
+  return {360, std::string(1, kInvalidCompassChar)};
+}
+
+bool IsCompassPointText(std::string_view text) {
+  return CompassPointToAzimuth(text).text != std::string(1, kInvalidCompassChar);
+}
+
+std::string QuadrantToAzimuthText(std::string_view bearing, bool localeUsesComma) {
+  const std::string_view s = TrimBlanks(bearing);
+  std::size_t numberStart = 0;
+  while (numberStart < s.size() && IsLetter(s[numberStart])) ++numberStart;
+  std::size_t numberEnd = numberStart;
+  while (numberEnd < s.size() && !IsLetter(s[numberEnd])) ++numberEnd;
+  // Exactly one letter, a number, exactly one letter.
+  if (numberStart != 1 || s.size() - numberEnd != 1) return "";
+  const char lead = s.front();
+  const char trail = s.back();
+  const bool perpendicular =
+      (IsNorthSouth(lead) && IsEastWest(trail)) || (IsEastWest(lead) && IsNorthSouth(trail));
+  if (!perpendicular) return "";
+  const std::string_view numberText = TrimBlanks(s.substr(numberStart, numberEnd - numberStart));
+  if (!IsBearingNumber(numberText)) return "";
+  const auto number = NumberText::TryTextToDouble(numberText, localeUsesComma);
+  if (!number) return "";
+
+  int az1 = CompassPointToAzimuth(std::string_view(&lead, 1)).azimuth;
+  int az2 = CompassPointToAzimuth(std::string_view(&trail, 1)).azimuth;
+  if (az1 == 360 && az2 < 180) az1 = 0;
+  if (az2 == 360 && az1 < 180) az2 = 0;
+  const double azimuth = az1 < az2 ? az1 + *number : az1 - *number;
+  return DegreesText(WrapDegrees(azimuth));
+}
+
+std::string StrikeAndSenseToDipDirectionText(std::string_view strike, std::string_view sense,
+                                             bool localeUsesComma) {
+  const auto strikeValue = NumberText::TryTextToDouble(strike, localeUsesComma);
+  if (!strikeValue) return "";
+  const double candidateA = WrapDegrees(*strikeValue + 90.0);
+  const double candidateB = WrapDegrees(*strikeValue - 90.0);
+  if (!std::isfinite(candidateA) || !std::isfinite(candidateB)) return "";
+
+  const std::string_view senseText = TrimBlanks(sense);
+  if (senseText.empty()) return DegreesText(candidateA);  // right-hand rule
+  const CompassPoint point = CompassPointToAzimuth(senseText);
+  if (point.text.size() == 1 && point.text[0] == kInvalidCompassChar) return "";
+  const double toA = CircularDistance(candidateA, point.azimuth);
+  const double toB = CircularDistance(candidateB, point.azimuth);
+  return DegreesText(toA >= toB ? candidateB : candidateA);
+}
+
+SuffixSplit SplitCompassSuffix(std::string_view text) {
+  const std::string_view s = TrimLeadingSpaces(text);
+  if (NumberText::IsNumberText(s)) return {std::string(TrimBlanks(s)), ""};
+  std::size_t end = 0;
+  while (end < s.size() && s[end] >= '+' && s[end] <= '9' && s[end] != '/' && s[end] != ',') {
+    ++end;
+  }
+  if (end == s.size()) return {std::string(s), ""};
+  const CompassPoint point = CompassPointToAzimuth(TrimBlanks(s.substr(end)));
+  return {std::string(s.substr(0, end)), point.text};
+}
+
+Token ReadNextToken(std::string_view line, int position, std::string_view delimiters) {
+  if (line.size() >= static_cast<std::size_t>(INT_MAX)) line = line.substr(0, INT_MAX - 2);
+  const std::size_t length = line.size();
+  if (position < 1) position = 1;
+  if (static_cast<std::size_t>(position) > length) return {"", position};
+
+  const auto inSet = [&](char c) { return delimiters.find(c) != std::string_view::npos; };
+  const auto isLineEnd = [](char c) { return c == '\r' || c == '\n'; };
+  std::size_t p = static_cast<std::size_t>(position) - 1;
+  while (p < length && (isLineEnd(line[p]) || (line[p] == ' ' && inSet(' ')))) ++p;
+  if (p >= length) return {"", static_cast<int>(length) + 1};
+
+  std::size_t end = p;
+  while (end < length && !inSet(line[end])) ++end;
+  if (end == length) return {std::string(line.substr(p)), static_cast<int>(length) + 1};
+
+  std::size_t next = end + 1;
+  if (line[end] == ' ') {
+    // Blanks before a comma, semicolon or TAB pad that delimiter.
+    std::size_t q = next;
+    while (q < length && line[q] == ' ') ++q;
+    if (q < length && inSet(line[q]) && !isLineEnd(line[q])) next = q + 1;
+  }
+  return {std::string(line.substr(p, end - p)), static_cast<int>(next) + 1};
+}
+
+Token ReadNextField(std::string_view line, int position, std::string_view delimiters) {
+  if (delimiters.empty()) delimiters = kAnyFieldDelimiters;
+  const std::size_t fullLength = line.size();
+  while (!line.empty() && (line.back() == ' ' || line.back() == '\r' || line.back() == '\n')) {
+    line.remove_suffix(1);
+  }
+  const bool blankOnly = delimiters == " ";
+  Token token;
+  token.position = position;
+  do {
+    token = ReadNextToken(line, token.position, delimiters);
+    token.text = std::string(TrimLeadingSpaces(token.text));
+  } while (blankOnly && token.text.empty() &&
+           static_cast<std::size_t>(token.position) <= line.size());
+  // Past the last field the trailing blanks are consumed too, so that a
+  // caller reading while position <= its own line length stops.
+  if (static_cast<std::size_t>(token.position) > line.size() && fullLength < INT_MAX) {
+    token.position = std::max(token.position, static_cast<int>(fullLength) + 1);
+  }
+  return token;
+}
+
+OrientationReading ReadPlaneText(const OrientationTexts& texts, int planeConvention,
+                                 int directionNotation, bool localeUsesComma) {
+  OrientationReading reading;
+  const auto dip = NumberText::TryTextToDouble(texts.angle, localeUsesComma);
+  if (!dip) {
+    reading.failure = ReadFailure::kAngle;
+    return reading;
+  }
+  std::string direction = texts.direction;
+  if (directionNotation == kQuadrantNotation) {
+    direction = QuadrantToAzimuthText(direction, localeUsesComma);
+  }
+  if (planeConvention == kStrikeDipSense || planeConvention == kDipSenseStrike) {
+    const std::string_view sense = TrimBlanks(texts.sense);
+    if (!sense.empty() && !IsCompassPointText(sense)) {
+      reading.failure = ReadFailure::kSense;
+      return reading;
+    }
+    direction = StrikeAndSenseToDipDirectionText(direction, sense, localeUsesComma);
+  } else if (planeConvention == kDipStrikeRH || planeConvention == kStrikeDipRH) {
+    direction = StrikeAndSenseToDipDirectionText(direction, "", localeUsesComma);
+  }
+  const auto dipDirection = NumberText::TryTextToDouble(direction, localeUsesComma);
+  if (!dipDirection) {
+    reading.failure = ReadFailure::kDirection;
+    return reading;
+  }
+  reading.value = {DegreesToRadians(*dip), DegreesToRadians(*dipDirection)};
+  return reading;
+}
+
+OrientationReading ReadLineText(const OrientationTexts& texts, int directionNotation,
+                                bool localeUsesComma) {
+  OrientationReading reading;
+  const auto plunge = NumberText::TryTextToDouble(texts.angle, localeUsesComma);
+  if (!plunge) {
+    reading.failure = ReadFailure::kAngle;
+    return reading;
+  }
+  const std::string direction = directionNotation == kQuadrantNotation
+                                    ? QuadrantToAzimuthText(texts.direction, localeUsesComma)
+                                    : texts.direction;
+  const auto trend = NumberText::TryTextToDouble(direction, localeUsesComma);
+  if (!trend) {
+    reading.failure = ReadFailure::kDirection;
+    return reading;
+  }
+  reading.value = {DegreesToRadians(*plunge), DegreesToRadians(*trend)};
+  return reading;
+}
+
+OrientationTexts PlaneTextsFromFields(std::span<const std::string> fields, int planeConvention) {
+  const std::string& f0 = FieldOrEmpty(fields, 0);
+  const std::string& f1 = FieldOrEmpty(fields, 1);
+  const std::string& f2 = FieldOrEmpty(fields, 2);
+  switch (planeConvention) {
+    case kDipDirectionDip:
+    case kStrikeDipRH:
+      return {f1, f0, ""};
+    case kStrikeDipSense:
+      return {f1, f0, f2};
+    case kDipSenseStrike:
+      return {f0, f2, f1};
+    default:  // dip first: conventions 1 and 5
+      return {f0, f1, ""};
+  }
+}
+
+OrientationTexts LineTextsFromFields(std::span<const std::string> fields, int lineConvention) {
+  const std::string& f0 = FieldOrEmpty(fields, 0);
+  const std::string& f1 = FieldOrEmpty(fields, 1);
+  if (lineConvention == kTrendPlunge) return {f1, f0, ""};
+  return {f0, f1, ""};
+}
+
+}  // namespace OrientGeometry

@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "orient/Primitives.h"
+#include "orient/TextFormatting.h"
+
+namespace {
+
+using namespace OrientGeometry;
+
+const double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+TEST(FormatAzimuthText, ThreeWholeDigitsTwoDecimalsAtMost) {
+  const std::pair<const char*, const char*> rows[] = {
+      {"45", "045"},    {"7", "007"},    {"400", "400"},        {"45.678", "045.67"},
+      {"5,5", "005,5"}, {".5", "000.5"}, {"359,999", "359,99"}, {" 0045 ", "045"},
+      {"-5", "-005"},   {"-0", "000"},   {"abc", ""},           {"", ""},
+      {"-", ""},        {"1.2.3", ""}};
+  for (const auto& [text, formatted] : rows) EXPECT_EQ(FormatAzimuthText(text), formatted) << text;
+  EXPECT_EQ(FormatAzimuthText(22.5, ','), "022,5");
+  EXPECT_EQ(FormatAzimuthText(kNaN), "");
+  EXPECT_EQ(FormatAzimuthText(1e300), "");
+}
+
+// Guards halves-to-even rounding of whole degrees from radians.
+TEST(RadiansToAzimuthText, WholeDegreesHalvesToEven) {
+  const auto radiansOf = [](double degrees) { return degrees * kPi / 180.0; };
+  for (double half : {44.5, 45.5, 1.5}) ASSERT_EQ(RadiansToDegrees(radiansOf(half)), half);
+  EXPECT_EQ(RadiansToAzimuthText(radiansOf(44.5)), "044");
+  EXPECT_EQ(RadiansToAzimuthText(radiansOf(45.5)), "046");
+  EXPECT_EQ(RadiansToAzimuthText(kTwoPi), "360");
+  EXPECT_EQ(RadiansToAzimuthText(kNaN), "");
+  EXPECT_EQ(RadiansToWholeDegreesText(radiansOf(1.5)), "2");
+  EXPECT_EQ(RadiansToWholeDegreesText(radiansOf(44.5)), "44");
+  EXPECT_EQ(RadiansToWholeDegreesText(-kPi / 6), "-30");
+  EXPECT_EQ(RadiansToWholeDegreesText(kNaN), "0");
+  EXPECT_EQ(RadiansToWholeDegreesText("abc", false), "0");
+  EXPECT_EQ(RadiansToWholeDegreesText("1,5707963267949", false), "90");
+}
+
+TEST(AzimuthToQuadrantText, EveryQuadrantAndBoundary) {
+  const struct {
+    const char* azimuth;
+    bool comma;
+    const char* bearing;
+  } rows[] = {{"45", false, "N45E"},  {"135", false, "S45E"}, {"180", false, "S0E"},
+              {"225", false, "S45W"}, {"270", false, "N90W"}, {"315", false, "N45W"},
+              {"360", false, "N0W"},  {"0", false, "N0E"},    {"22.5", true, "N22,5E"},
+              {"90", false, "N90E"},  {"-45", false, "N45W"}, {" 157.3 ", false, "S22.7E"},
+              {"abc", false, ""},     {"-", false, ""},       {"1e2", false, ""}};
+  for (const auto& r : rows) {
+    EXPECT_EQ(AzimuthToQuadrantText(r.azimuth, r.comma), r.bearing) << r.azimuth;
+  }
+}
+
+TEST(DipDirectionToStrikeAndSense, RightHandStrikeAndSenseLetter) {
+  const struct {
+    const char* dipDirection;
+    bool comma;
+    const char* strike;
+    const char* sense;
+  } rows[] = {
+      {"135", false, "45", "S"},     {"90", false, "360", "E"},      {"45.5", false, "315.5", "E"},
+      {"134.5", false, "44.5", "E"}, {"225.5", false, "135.5", "W"}, {"45", false, "315", "N"},
+      {"225", false, "135", "S"},    {"314,5", true, "224,5", "N"},  {"0", false, "270", "N"},
+      {"450", false, "360", "E"},    {"", false, "000", ""},         {"junk", false, "000", ""}};
+  for (const auto& r : rows) {
+    const StrikeAndSense s = DipDirectionToStrikeAndSense(r.dipDirection, r.comma);
+    EXPECT_EQ(s.strike, r.strike) << r.dipDirection;
+    EXPECT_EQ(s.sense, r.sense) << r.dipDirection;
+  }
+}
+
+TEST(CombineConventionCode, LineTimesTenPlusPlane) {
+  EXPECT_EQ(CombineConventionCode(6, 1, 1), -16);
+  EXPECT_EQ(CombineConventionCode(3, 1, 0), 13);
+}
+
+TEST(FormatOrientationText, PlanesLinesAndDirections) {
+  const struct {
+    const char* first;
+    const char* separator;
+    const char* azimuth;
+    int kind, code;
+    const char* text;
+  } rows[] = {{"30", "/", "120", 1, 3, "30/30E"},   {"30", "/", "120", 1, -3, "N30E/30E"},
+              {"30", "/", "120", 1, 4, "30E/30"},   {"30", "/", "45", 1, 12, "045/30"},
+              {"30", "/", "120", 1, -2, "S60E/30"}, {"30", "/", "120", 1, -6, "N30E/30"},
+              {"30", "/", "120", 1, 10, ""},        {"25", ", ", "310", 2, 11, "310, 25"},
+              {"25", ", ", "310", 2, 1, "25, 310"}, {"25", ", ", "310", 2, -1, "25, N50W"},
+              {"", "", "7.25", 0, 1, "007.25"},     {"", "", "7.25", 0, -1, "N7.25E"}};
+  for (const auto& r : rows) {
+    EXPECT_EQ(FormatOrientationText(r.first, r.separator, r.azimuth, r.kind, r.code), r.text)
+        << r.text;
+  }
+  EXPECT_EQ(FormatOrientationText("30", "/", "112,5", 1, -3, true), "N22,5E/30E");
+}
+
+// Guards against stray separators or a made-up strike for unreadable azimuths.
+TEST(FormatOrientationText, UnreadableAzimuthGivesEmpty) {
+  for (int code : {1, 2, 3, 4, 5, 6, -1, -3, 11}) {
+    for (int kind : {0, 1, 2}) {
+      EXPECT_EQ(FormatOrientationText("30", "/", "", kind, code), "") << code << " " << kind;
+      EXPECT_EQ(FormatOrientationText("30", "/", "abc", kind, code), "") << code << " " << kind;
+    }
+  }
+  EXPECT_EQ(FormatOrientationText("30", "/", "10", 1, std::numeric_limits<int>::min()), "");
+}
+
+}  // namespace

@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "orient/TextParsing.h"
+
+namespace {
+
+using namespace OrientGeometry;
+
+const std::string kInvalid(1, kInvalidCompassChar);
+
+TEST(CompassPointToAzimuth, TableAndInvalidMarker) {
+  const std::pair<const char*, int> rows[] = {{"ne", 45}, {"N", 360},   {"NNE", 23}, {"ESE", 113},
+                                              {"S", 180}, {"SSW", 203}, {"W", 270},  {"nnw", 338}};
+  for (const auto& [name, azimuth] : rows) {
+    EXPECT_EQ(CompassPointToAzimuth(name).azimuth, azimuth) << name;
+    EXPECT_EQ(CompassPointToAzimuth(name).text, name);
+  }
+  for (const char* bad : {"X", "", "NEE", " N"}) {
+    EXPECT_EQ(CompassPointToAzimuth(bad).azimuth, 360) << bad;
+    EXPECT_EQ(CompassPointToAzimuth(bad).text, kInvalid) << bad;
+    EXPECT_FALSE(IsCompassPointText(bad)) << bad;
+  }
+}
+
+TEST(QuadrantToAzimuthText, BearingsOfEveryQuadrant) {
+  const struct {
+    const char* text;
+    bool comma;
+    const char* azimuth;
+  } rows[] = {{"N30E", false, "30"},       {"N30W", false, "330"},   {"S30E", false, "150"},
+              {"S30W", false, "210"},      {"E30N", false, "60"},    {"E30S", false, "120"},
+              {"W30N", false, "300"},      {"W30S", false, "240"},   {"N 30 E", false, "30"},
+              {"N100E", false, "100"},     {"n30e", false, "30"},    {"N0E", false, "0"},
+              {"S0W", false, "180"},       {"N90W", false, "270"},   {"N22,5E", false, "22.5"},
+              {"S12.25W", true, "192.25"}, {"N30E   ", false, "30"}, {"N,5E", false, "0.5"}};
+  for (const auto& r : rows) EXPECT_EQ(QuadrantToAzimuthText(r.text, r.comma), r.azimuth) << r.text;
+}
+
+// Guards against junk bearings read as numbers (N30'E -> 0, S30#W -> 180, N30NE -> 330).
+TEST(QuadrantToAzimuthText, JunkGivesEmpty) {
+  for (const char* bad : {"N30", "30E", "", "N30'E", "N30-E", "N3/0E", "S30#W", "S30S", "N30NE",
+                          "NE30E", "N-30E", "N E", "N3 0E", "N1e5E", "N.E"}) {
+    EXPECT_EQ(QuadrantToAzimuthText(bad, false), "") << bad;
+  }
+  EXPECT_EQ(QuadrantToAzimuthText("N" + std::string(400, '9') + "E", false), "");  // overflow
+}
+
+struct StrikeRow {
+  const char* strike;
+  const char* sense;
+  const char* dipDirection;
+};
+
+TEST(StrikeAndSenseToDipDirectionText, SenseChoosesTheNearerSide) {
+  const StrikeRow rows[] = {{"45", "SE", "135"},    {"45", "NW", "315"},      {"45", "", "135"},
+                            {"45", " ", "135"},     {"0", "W", "270"},        {"360", "E", "90"},
+                            {"200", " nw ", "290"}, {"22,5", "ESE", "112.5"}, {"10", "SSW", "280"},
+                            {"", "E", ""},          {"abc", "E", ""},         {"45", "X", ""}};
+  for (const auto& r : rows) {
+    EXPECT_EQ(StrikeAndSenseToDipDirectionText(r.strike, r.sense), r.dipDirection)
+        << r.strike << " " << r.sense;
+  }
+}
+
+// Guards the tie rule: a sense along the strike selects strike - 90 (90 W gave 180).
+TEST(StrikeAndSenseToDipDirectionText, SenseAlongStrikeSelectsB) {
+  const StrikeRow rows[] = {{"90", "W", "0"},  {"90", "E", "0"},    {"180", "N", "90"},
+                            {"0", "N", "270"}, {"270", "W", "180"}, {"45", "SW", "315"}};
+  for (const auto& r : rows) {
+    EXPECT_EQ(StrikeAndSenseToDipDirectionText(r.strike, r.sense), r.dipDirection)
+        << r.strike << " " << r.sense;
+  }
+}
+
+// Guards against hangs and "nan" on enormous strikes and bearings.
+TEST(StrikeAndSenseToDipDirectionText, HugeValuesStayInRange) {
+  for (const char* text : {"1e300", "-1e300", "1000000000000000000000"}) {
+    const std::string dd = StrikeAndSenseToDipDirectionText(text, "N");
+    ASSERT_FALSE(dd.empty()) << text;
+    EXPECT_TRUE(std::stod(dd) >= 0 && std::stod(dd) <= 360) << text;
+  }
+  const std::string az = QuadrantToAzimuthText("N1000000000000000000000E", false);
+  ASSERT_FALSE(az.empty());
+  EXPECT_TRUE(std::stod(az) >= 0 && std::stod(az) <= 360);
+}
+
+TEST(SplitCompassSuffix, NumberAndSuffix) {
+  const struct {
+    const char* text;
+    const char* number;
+    std::string compass;
+  } rows[] = {{"30NE", "30", "NE"},       {"30 NE", "30", "NE"},      {"  30", "30", ""},
+              {"30,5NE", "30", kInvalid}, {"-12.5sw", "-12.5", "sw"}, {"", "", ""},
+              {"30- ", "30-", kInvalid},  {"30NE ", "30", "NE"}};  // guards against a trailing
+                                                                   // blank spoiling the suffix
+  for (const auto& r : rows) {
+    EXPECT_EQ(SplitCompassSuffix(r.text).number, r.number) << r.text;
+    EXPECT_EQ(SplitCompassSuffix(r.text).compass, r.compass) << r.text;
+  }
+}
+
+std::vector<std::string> Fields(const std::string& line, const std::string& delimiters) {
+  std::vector<std::string> fields;
+  for (int position = 1; static_cast<std::size_t>(position) <= line.size();) {
+    const Token t = ReadNextField(line, position, delimiters);
+    if (t.position <= position) break;  // no progress: the caller would hang
+    position = t.position;
+    fields.push_back(t.text);
+  }
+  return fields;
+}
+
+TEST(ReadNextField, SplitsDataLines) {
+  using List = std::vector<std::string>;
+  const struct {
+    const char* line;
+    const char* delimiters;
+    List fields;
+  } rows[] = {
+      {"a,,b", "", {"a", "", "b"}},
+      {"a   b", " ", {"a", "b"}},
+      {"12, 45 ;NE", "", {"12", "45", "NE"}},  // guards: a padded ";" made an empty field
+      {"12  ,  45", "", {"12", "45"}},
+      {"12,,45", ",", {"12", "", "45"}},
+      {"12, ,45", "", {"12", "", "45"}},
+      {"1\t\t2", "\t", {"1", "", "2"}},
+      {"1 \t2", "", {"1", "2"}},
+      {"7 8   ", " ", {"7", "8"}},
+      {"7,8\r\n", ",", {"7", "8"}},
+      {"New York\t5", "\t", {"New York", "5"}},
+  };
+  for (const auto& r : rows) EXPECT_EQ(Fields(r.line, r.delimiters), r.fields) << r.line;
+  EXPECT_EQ(ReadNextToken(",x", 0, ",").text, "");  // a leading comma ends an empty token
+}
+
+TEST(ReadOrientationText, ReportsWhichTextFailed) {
+  EXPECT_EQ(ReadPlaneText({"x", "120", ""}, 1, 0, false).failure, ReadFailure::kAngle);
+  EXPECT_EQ(ReadPlaneText({"30", "", ""}, 1, 0, false).failure, ReadFailure::kDirection);
+  EXPECT_EQ(ReadPlaneText({"30", "120", ""}, 1, 1, false).failure, ReadFailure::kDirection);
+  EXPECT_EQ(ReadPlaneText({"30", "30", "Q"}, 3, 0, false).failure, ReadFailure::kSense);
+  EXPECT_EQ(ReadPlaneText({"30", "N30", "E"}, 4, 1, false).failure, ReadFailure::kDirection);
+  EXPECT_EQ(ReadLineText({"25", "N50", ""}, 1, false).failure, ReadFailure::kDirection);
+  EXPECT_EQ(ReadLineText({"", "45", ""}, 0, false).failure, ReadFailure::kAngle);
+}
+
+}  // namespace
