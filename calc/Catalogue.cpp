@@ -1,0 +1,268 @@
+#include "calc/Catalogue.h"
+
+namespace Lodema {
+namespace {
+
+using W = WindowUse;
+using R = ResultKind;
+
+constexpr W kH = W::kHidden;
+constexpr W kP = W::kPlane;
+constexpr W kL = W::kLine;
+
+constexpr CalculationInfo Entry(int number, int frame, const char* caption, bool named,
+                                int menuItem, const char* menuCaption, W a, W b, W c, W d, R result,
+                                bool sense = false) {
+  return CalculationInfo{number, frame, caption, named, menuItem, menuCaption,
+                         a,      b,     c,       d,     result,   sense};
+}
+
+// clang-format off
+constexpr std::array<CalculationInfo, kCalculationCount> kCatalogue = {{
+    Entry(0, 0, "Line of intersection between planes A && B", false,
+          9, "Line of intersection between planes", kP, kP, kH, kH, R::kLine),
+    Entry(1, 0, "Plane containing lines A && B", false,
+          13, "Plane containing two lines", kL, kL, kH, kH, R::kPlane),
+    Entry(2, 0, "Angle between lines A && B", false,
+          5, "Angle between lines", kL, kL, W::kObtuseFlag, kH, R::kAngle),
+    Entry(3, 0, "Angle between planes A && B", false,
+          6, "Angle between planes", kP, kP, W::kObtuseFlag, kH, R::kAngle),
+    Entry(4, 0, "Angle between plane A and line B", false,
+          7, "Angle between plane and line", kP, kL, kH, kH, R::kAngle),
+    Entry(5, 0, "Plane with normal A", false,
+          15, "Plane from normal", kL, kH, kH, kH, R::kPlane),
+    Entry(6, 0, "Normal to plane A", false,
+          16, "Normal to Plane", kP, kH, kH, kH, R::kLine),
+    Entry(7, 0, "Apparent dip of plane A in section trend B", false,
+          18, "Apparent Dip of plane in section", kP, W::kSectionTrend, kH, kH, R::kAngle, true),
+    Entry(8, 0, "Line with pitch B in plane A", true,
+          19, "Plunge of line from pitch in plane", kP, W::kPitchAndSense, kH, kH, R::kLine),
+    Entry(9, 0, "Line with hade B in plane A", true,
+          20, "Plunge of line from hade in plane", kP, W::kHade, kH, kH, R::kLine),
+    Entry(10, 0, "Pitch of line B in plane A", true,
+          25, "Pitch of line in plane", kP, kL, kH, kH, R::kAngle, true),
+    Entry(11, 0, "Hade of line B in plane A", true,
+          26, "Hade of line in plane", kP, kL, kH, kH, R::kAngle),
+    Entry(12, 0, "Line A rotated around axis line B", false,
+          30, "Rotation of line around axis", kL, kL, W::kRotationAngle, kH, R::kLine),
+    Entry(13, 0, "Plane A rotated around axis line B", false,
+          31, "Rotation of plane around axis", kP, kL, W::kRotationAngle, kH, R::kPlane),
+    Entry(14, 0, "Unfold line B within bed A about fold axis C", false,
+          32, "Unfold line within bedding (given fold axis)", kP, kL, W::kFoldAxis, kH, R::kLine),
+    Entry(15, kNoFrame, "Reformat Plane A  (using I/O conventions above)", false,
+          2, "Reformat plane", kP, kH, kH, kH, R::kPlane),
+    Entry(16, kNoFrame, "Reformat Line A", false,
+          3, "Reformat line", kL, kH, kH, kH, R::kLine),
+    Entry(17, 1, "Plane with beta and alpha angles in A", true,
+          36, "Plane in oriented core", W::kBetaAlpha, kH, W::kCoreAxis, kH, R::kPlane),
+    Entry(18, 1, "Line with beta and alpha angles in A", true,
+          37, "Line in oriented core", W::kBetaAlpha, kH, W::kCoreAxis, kH, R::kLine),
+    Entry(19, 1, "Line with gamma B in plane with beta and alpha angles in A", true,
+          38, "Line within plane in oriented core",
+          W::kBetaAlpha, W::kGamma, W::kCoreAxis, kH, R::kLine),
+    Entry(20, 2, "Partially oriented ref.plane with alpha angle A", true,
+          39, "Reference plane in partially oriented core",
+          W::kRefPlaneAlpha, kH, W::kCoreAxis, W::kReferenceLine, R::kPlane),
+    Entry(21, 2, "Other plane with 'beta' && alpha in B, ref. plane alpha in A", true,
+          40, "Second plane in partially oriented core",
+          W::kRefPlaneAlpha, W::kBetaAlpha, W::kCoreAxis, W::kReferenceLine, R::kPlane),
+    Entry(22, 2, "Line with gamma angle B in ref. plane, ref.plane alpha in A", true,
+          41, "Line within ref. plane in partially oriented core",
+          W::kRefPlaneAlpha, W::kGamma, W::kCoreAxis, W::kReferenceLine, R::kLine),
+    Entry(23, 2, "Any line with 'beta' && alpha in B,   ref.plane alpha in A", true,
+          42, "Arbitrary line in partially oriented core",
+          W::kRefPlaneAlpha, W::kBetaAlpha, W::kCoreAxis, W::kReferenceLine, R::kLine),
+    Entry(24, 3, "Plane with alpha angles in core axes A && B and ", true,
+          43, "Plane given delta angle in two partially oriented cores",
+          W::kCoreAxisAndAlpha, W::kCoreAxisAndAlpha, kH, W::kReferenceLine, R::kManualSolution),
+    Entry(25, 3, "Plane with alpha angles in core axes A, B, && D", true,
+          44, "Plane given delta angle in three unoriented cores",
+          W::kCoreAxisAndAlpha, W::kCoreAxisAndAlpha, kH, W::kCoreAxisAndAlpha,
+          R::kManualSolution),
+    Entry(26, 0, "Line at angle C to line pitching B in plane A", true,
+          23, "Line at angle to another line in plane",
+          kP, W::kPitchAndSense, W::kAngle, kH, R::kLine),
+    Entry(27, 0, "Line with trend B lying in Plane A", false,
+          21, "Plunge of line in a plane given the trend", kP, W::kLineTrend, kH, kH, R::kLine),
+    Entry(28, 0, "Pitch of intersection of plane B in plane A", true,
+          28, "Pitch in one plane of line of intersection of two planes",
+          kP, kP, kH, kH, R::kAngle, true),
+    Entry(29, 0, "Plane bisecting planes A && B", false,
+          11, "Plane bisecting two planes", kP, kP, W::kObtuseFlag, kH, R::kPlane),
+    Entry(30, 0, "Line bisecting planes A && B", false,
+          10, "Line bisecting two planes", kP, kP, W::kObtuseFlag, kH, R::kLine),
+    Entry(31, 0, "Plane normal to both planes A && B", false,
+          14, "Plane normal to two other planes", kP, kP, kH, kH, R::kPlane),
+    Entry(32, 0, "Hade of line with pitch B in plane A", true,
+          27, "Hade of line given pitch in plane", kP, W::kPitchAndSense, kH, kH, R::kAngle),
+    Entry(33, 0, "Plane bisecting lines A && B", false,
+          12, "Plane bisecting two lines", kL, kL, W::kObtuseFlag, kH, R::kPlane),
+    Entry(34, 0, "Unfold bed A about fold axis C; track line B", false,
+          33, "Unfold bedding (given fold axis) while tracking line",
+          kP, kL, W::kFoldAxis, kH, R::kLine),
+    Entry(35, 0, "Unfold bed A about fold axis C; track plane B", false,
+          34, "Unfold bedding (given fold axis) while tracking plane",
+          kP, kP, W::kFoldAxis, kH, R::kPlane),
+    Entry(36, 0, "Line with plunge B lying in Plane A", false,
+          22, "Trend of line in a plane given the plunge",
+          kP, W::kPlungeAndSense, kH, kH, R::kLine),
+    Entry(37, 4, "Other plane with 'beta' && alpha in B", true, 0, "",
+          kH, W::kBetaAlpha, W::kCoreAxis, W::kReferencePlane, R::kPlane),
+    Entry(38, 4, "Line with gamma angle B within ref. plane", true, 0, "",
+          kH, W::kGamma, W::kCoreAxis, W::kReferencePlane, R::kLine),
+    Entry(39, 4, "Any line with 'beta' && alpha in B", true, 0, "",
+          kH, W::kBetaAlpha, W::kCoreAxis, W::kReferencePlane, R::kLine),
+    Entry(40, 2, "Clockwise angle to core 'BM' from ref. plane with alpha A", true, 0, "",
+          W::kRefPlaneAlpha, kH, W::kCoreAxis, W::kReferenceLine, R::kAngle),
+    Entry(41, 4, "Clockwise angle to core 'BM' from ref. plane ellipse", true, 0, "",
+          kH, kH, W::kCoreAxis, W::kReferencePlane, R::kAngle),
+}};
+// clang-format on
+
+// Menu items 1-44: the calculation each selects, -1 for a separator.
+constexpr std::array<int, kMenuItemCount + 1> BuildMenuMap() {
+  std::array<int, kMenuItemCount + 1> map{};
+  for (int& calc : map) calc = -1;
+  for (const CalculationInfo& info : kCatalogue) {
+    if (info.menuItem > 0) map[info.menuItem] = info.number;
+  }
+  return map;
+}
+constexpr std::array<int, kMenuItemCount + 1> kMenuMap = BuildMenuMap();
+
+std::string Lower(const std::string& text) {
+  std::string out = text;
+  for (char& ch : out) {
+    if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch - 'A' + 'a');
+  }
+  return out;
+}
+
+std::string Capital(const std::string& text) {
+  std::string out = text;
+  if (!out.empty() && out[0] >= 'a' && out[0] <= 'z') {
+    out[0] = static_cast<char>(out[0] - 'a' + 'A');
+  }
+  return out;
+}
+
+}  // namespace
+
+bool IsValidCalculation(int number) { return number >= 0 && number < kCalculationCount; }
+
+const CalculationInfo* FindCalculation(int number) {
+  return IsValidCalculation(number) ? &kCatalogue[number] : nullptr;
+}
+
+const std::array<CalculationInfo, kCalculationCount>& CalculationCatalogue() { return kCatalogue; }
+
+bool IsCoreCalculation(int number) {
+  return (number >= 17 && number <= 25) || (number >= 37 && number <= 41);
+}
+
+bool IsApproxRefPlaneCalculation(int number) {
+  return (number >= 20 && number <= 23) || number == 40;
+}
+
+ResultKind ResultKindOf(int number) {
+  const CalculationInfo* info = FindCalculation(number);
+  return info ? info->result : ResultKind::kLine;
+}
+
+bool IsMenuSeparator(int item) {
+  return item == 1 || item == 4 || item == 8 || item == 17 || item == 24 || item == 29 ||
+         item == 35;
+}
+
+int CalculationForMenuItem(int item) {
+  if (item < 1 || item > kMenuItemCount) return -1;
+  return kMenuMap[item];
+}
+
+int MenuItemForCalculation(int number) {
+  const CalculationInfo* info = FindCalculation(number);
+  return info ? info->menuItem : 0;
+}
+
+std::string MenuItemCaption(int item) {
+  if (IsMenuSeparator(item)) return "-";
+  const CalculationInfo* info = FindCalculation(CalculationForMenuItem(item));
+  return info ? info->menuCaption : "";
+}
+
+std::string AxisFrameCaption(int number) {
+  const CalculationInfo* info = FindCalculation(number);
+  if (!info) return "";
+  if (info->c == WindowUse::kFoldAxis) return "C  (fold axis)";
+  if (info->c == WindowUse::kCoreAxis) return "C  (core axis)";
+  return "C";
+}
+
+std::string ReferenceFrameCaption(int number) {
+  const CalculationInfo* info = FindCalculation(number);
+  if (!info) return "";
+  if (info->d == WindowUse::kReferenceLine) return "D - Reference Line in Plane";
+  if (info->d == WindowUse::kReferencePlane) return "D - Reference Plane";
+  return "D";
+}
+
+std::string DisplayCaption(const std::string& caption) {
+  std::string out;
+  out.reserve(caption.size());
+  for (std::size_t i = 0; i < caption.size(); ++i) {
+    out += caption[i];
+    if (caption[i] == '&' && i + 1 < caption.size() && caption[i + 1] == '&') ++i;
+  }
+  return out;
+}
+
+std::array<std::string, kCalculationCount> DesignCaptions() {
+  std::array<std::string, kCalculationCount> captions;
+  for (const CalculationInfo& info : kCatalogue) captions[info.number] = info.caption;
+  return captions;
+}
+
+std::array<std::string, kCalculationCount> RebuildCaptions(
+    const Settings& settings, const std::array<std::string, kCalculationCount>& current) {
+  std::array<std::string, kCalculationCount> c = current;
+  // "alpha" is the angle between core axis and plane (DeltaName), "beta" the
+  // angle around the ellipse (AlphaName), "gamma" the line in the plane.
+  const std::string& alphaTyped = settings.DeltaName;
+  const std::string alpha = Lower(settings.DeltaName);
+  const std::string beta = Lower(settings.AlphaName);
+  const std::string gamma = Lower(settings.BetaName);
+  const std::string& pitchName = settings.gPitchName;
+  const std::string& hadeName = settings.gHadeName;
+  if (settings.AlphaName.empty() || settings.DeltaName.empty() || pitchName.empty() ||
+      hadeName.empty()) {
+    return c;
+  }
+  const std::string pitch = Lower(pitchName);
+  const std::string hade = Lower(hadeName);
+  const std::string mark = settings.BottomMark ? "BM" : "TM";
+
+  c[8] = "Line with " + pitch + " B in plane A";
+  c[9] = "Line with " + hade + " B in plane A";
+  c[10] = Capital(pitchName) + " of line B in plane A";
+  c[11] = Capital(hadeName) + " of line B in plane A";
+  c[17] = "Plane with " + beta + " and " + alpha + " angles in A";
+  c[18] = "Line with " + beta + " and " + alpha + " angles in A";
+  c[19] = "Line with " + gamma + " B in plane with " + beta + " and " + alpha + " angles in A";
+  c[20] = "Reference plane with " + alphaTyped + " angle in A";
+  c[21] = "Other plane with '" + beta + "' and " + alpha + " in B, ref. plane " + alpha + " in A";
+  c[22] = "Line with " + gamma + " angle B within ref. plane " + alpha + " in A";
+  c[23] = "Any line with '" + beta + "' && " + alpha + " in B, ref.plane " + alpha + " in A";
+  c[24] = "Plane with " + alpha + " angles in core axes A && B and";
+  c[25] = "Plane with " + alpha + " angles in core axes A, B, && D";
+  c[26] = "Line at angle C to line with " + pitch + " B in plane A";
+  c[28] = Capital(pitchName) + " of intersection of plane B in plane A";
+  c[32] = Capital(hadeName) + " of line with " + pitch + " B in plane A";
+  c[37] = "Other plane with '" + beta + "' and " + alpha + " in B";
+  c[38] = "Line with " + gamma + " angle B within ref. plane ";
+  c[39] = "Any line with '" + beta + "' && " + alpha + " in B";
+  c[40] = "Clockwise angle to core '" + mark + "' from ref. plane with " + alpha + " in A";
+  c[41] = "Clockwise angle to core '" + mark + "' from ref. plane ellipse";
+  return c;
+}
+
+}  // namespace Lodema

@@ -1,0 +1,148 @@
+// Lodema's in-memory preferences. One Settings value lives for the whole
+// process (the main window model owns it); the batch run, the plot window and
+// the dialogs read and change it. Members are named like their keys in the
+// settings store (calc/SettingsIO.h reads and writes them), and the member
+// initialisers are the values a first start with an empty store produces.
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace Lodema {
+
+// Settings store addressing. Every write goes to kApplicationName; the first
+// run of this version reads kLegacyApplicationName instead (see LoadSettings).
+inline constexpr const char* kApplicationName = "Lodema 4";
+inline constexpr const char* kLegacyApplicationName = "Lodema";
+inline constexpr const char* kSectionStartUp = "StartUp";
+inline constexpr const char* kSectionConventions = "Conventions";
+inline constexpr const char* kSectionFiles = "Files";
+
+// Plot symbol table: rows are kinds (0 Result, 1-4 windows A-D, 5-7 kept in
+// the store but unused); columns are colour index (0-24), shape, size.
+inline constexpr int kSymbolRows = 8;
+inline constexpr int kSymbolColumns = 3;
+inline constexpr int kSymbolColourColumn = 0;
+inline constexpr int kSymbolShapeColumn = 1;
+inline constexpr int kSymbolSizeColumn = 2;
+inline constexpr int kColourCount = 25;
+
+using SymbolTable = std::array<std::array<int, kSymbolColumns>, kSymbolRows>;
+using ColourTable = std::array<int, kColourCount>;
+
+// A colour packed as red + 256 * green + 65536 * blue (each 0-255), the form
+// the store has always held.
+constexpr int PackColour(int red, int green, int blue) { return red + 256 * green + 65536 * blue; }
+
+// Built-in plot symbols and palette. A store slot holding -1 (or missing)
+// takes the entry of these tables; stored custom values are never -1.
+inline constexpr SymbolTable kDefaultSymbolArray = {{
+    {7, 3, 4},   // Result: red filled square
+    {21, 2, 4},  // A: navy filled disc
+    {15, 2, 4},  // B: green filled disc
+    {5, 4, 3},   // C: black
+    {18, 2, 3},  // D: teal filled disc
+    {0, 0, 0},
+    {0, 0, 0},
+    {0, 0, 0},
+}};
+inline constexpr ColourTable kDefaultColourArray = {
+    PackColour(255, 255, 255), PackColour(255, 255, 255), PackColour(192, 192, 192),
+    PackColour(128, 128, 128), PackColour(64, 64, 64),    PackColour(0, 0, 0),
+    PackColour(128, 0, 0),     PackColour(192, 0, 0),     PackColour(255, 0, 0),
+    PackColour(192, 64, 0),    PackColour(255, 128, 0),   PackColour(192, 192, 0),
+    PackColour(255, 255, 0),   PackColour(255, 255, 128), PackColour(0, 255, 0),
+    PackColour(0, 192, 0),     PackColour(0, 255, 255),   PackColour(0, 192, 192),
+    PackColour(0, 128, 128),   PackColour(0, 0, 255),     PackColour(0, 0, 187),
+    PackColour(0, 0, 128),     PackColour(255, 0, 255),   PackColour(192, 0, 192),
+    PackColour(128, 0, 128),
+};
+
+// Plot window position and size in twips (1/1440 inch).
+struct WindowRect {
+  int Top = 6048;
+  int Left = 8040;
+  int Width = 5172;
+  int Height = 5292;
+
+  bool operator==(const WindowRect&) const = default;
+};
+
+struct Settings {
+  // ---- Section "Conventions" (save group 0 unless noted) ----
+  // Plane notation 1-6: 1 dip/dip direction, 2 dip direction/dip,
+  // 3 strike/dip/sense, 4 dip/sense/strike, 5 dip/strike (RH rule),
+  // 6 strike/dip (RH rule). There is no 0.
+  int PlaneConvIn = 1;
+  int PlaneConvOut = 1;
+  // Direction notation: 0 azimuth, 1 quadrant.
+  int QuadrantIn = 0;
+  int QuadrantOut = 0;
+  // Line order: 0 plunge/trend, 1 trend/plunge.
+  int LineConvIn = 0;
+  int LineConvOut = 0;
+  // Upward line plunges are shown with a minus sign.
+  bool ShowPolaritySign = true;
+  // Drill-core conventions.
+  bool BottomMark = true;    // orientation mark at the bottom (false: top) of the core
+  bool deltaNormal = false;  // delta measured from the ellipse normal (false: long axis)
+  bool EllipseBase = false;  // alpha/beta measured at the ellipse bottom (false: top)
+  bool BetaConv = true;      // beta 0 to 360 clockwise (false: +180 to -180)
+  bool CoreConv = true;      // downward core plunge is positive (false: negative)
+  bool CoreUpTrend = false;  // upward cores are named by their up-plunge trend
+  bool ZenithConv = false;   // core inclination given as zenith angle (false: plunge)
+  // The user's words for the angles. The word shown as "alpha" (angle between
+  // core axis and plane) is DeltaName; "beta" (around the core ellipse) is
+  // AlphaName; "gamma" (line within the plane) is BetaName. The historical
+  // key names are kept because the store uses them.
+  std::string DeltaName = "alpha";
+  std::string AlphaName = "beta";
+  std::string BetaName = "gamma";
+  std::string PlungeName = "plunge";  // "zenith" while ZenithConv is set
+  std::string gPitchName = "pitch";   // "pitch" or "rake"
+  std::string gHadeName = "hade";
+  // Separators between the numbers of a plane / line in the plot's text display.
+  std::string PlaneDelim = "/";
+  std::string LineDelim = "-";
+  // Results use the decimal character chosen by the user rather than the
+  // system's (save group 4).
+  bool NonLocaleDecimal = false;
+  // The start-up decimal-character warning is suppressed (save group 3).
+  bool DontAskAboutSetting = false;
+
+  // ---- Section "StartUp" (save group 3) ----
+  int Calculation = 0;  // selected calculation, 0-41
+  // Approximate dip of the reference plane: 0 below 30 degrees, 1 from 30 to
+  // 60, 2 above 60. Kept as stored even when outside 0-2 (then no choice).
+  int SteepDip = 2;
+  // Known reference direction: 0 dip direction, 1 strike, 2 fold axis,
+  // 3 approximate orientation of the plane. Kept as stored, like SteepDip.
+  int RefDirn = 0;
+  bool gStereoShowing = false;  // the plot window was showing at the last close
+  int gPlotAxesStyle = 0;
+  int gPlaneSymbols = 0;  // planes drawn as poles or great circles
+  int gPlotType = 1;      // projection type
+  SymbolTable gSymbolArray = kDefaultSymbolArray;
+  ColourTable gColourArray = kDefaultColourArray;
+  // Stored as "WinTop", "Winleft", "WinWidth", "WinHeight".
+  WindowRect PlotWindowRect;
+
+  // ---- Section "Files" ----
+  std::string FileIn;  // batch input file path (group 3)
+  // Input delimiter characters: TAB, " ", ",", ";", ",; \t" (any), or any
+  // text typed by the user (group 3).
+  std::string gFileInDelimiter = "\t";
+  std::string FileOut = "Lodema Output1.txt";  // group 3
+  // Output delimiter: either the character(s) themselves or the text of the
+  // output delimiter list ("tab", "space"); OutputDelimiterFromListText
+  // (calc/SettingsIO.h) gives the characters to write (group 2).
+  std::string gFileOutDelimiter = "\t";
+  bool gRetainInputData = false;         // copy input columns to the output (group 2)
+  bool gInputAppended = false;           // result columns precede the input ones (group 2)
+  bool gKeepFileNonData = false;         // copy non-data rows to the output (group 2)
+  bool gIncludeResultsCaptions = false;  // header row of result labels (group 3)
+
+  bool operator==(const Settings&) const = default;
+};
+
+}  // namespace Lodema

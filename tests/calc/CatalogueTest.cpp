@@ -1,0 +1,174 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "calc/Catalogue.h"
+
+namespace Lodema {
+namespace {
+
+Settings CustomNames() {
+  Settings s;
+  s.DeltaName = "Delta";  // the word for alpha, typed with a capital
+  s.AlphaName = "BETA";
+  s.BetaName = "Gamma";
+  s.gPitchName = "rake";
+  s.gHadeName = "Hade-in-plane";
+  return s;
+}
+
+TEST(CatalogueTest, CaptionsFromUserNames) {
+  struct Row {
+    const char* name;
+    int number;
+    bool bottomMark;
+    const char* caption;
+  };
+  const Row rows[] = {
+      {"PitchLower", 8, true, "Line with rake B in plane A"},
+      {"PitchCapital", 10, true, "Rake of line B in plane A"},
+      {"HadeCapitalKeepsRest", 11, true, "Hade-in-plane of line B in plane A"},
+      {"AlphaAsTyped", 20, true, "Reference plane with Delta angle in A"},
+      {"QuotedBeta", 21, true, "Other plane with 'beta' and delta in B, ref. plane delta in A"},
+      {"DoubledAmpersand", 23, true, "Any line with 'beta' && delta in B, ref.plane delta in A"},
+      {"NoTrailingBlank", 24, true, "Plane with delta angles in core axes A && B and"},
+      {"BottomMark", 40, true, "Clockwise angle to core 'BM' from ref. plane with delta in A"},
+      {"TopMark", 41, false, "Clockwise angle to core 'TM' from ref. plane ellipse"},
+      {"FixedCaptionUntouched", 0, false, "Line of intersection between planes A && B"},
+  };
+  for (const Row& row : rows) {
+    Settings s = CustomNames();
+    s.BottomMark = row.bottomMark;
+    EXPECT_EQ(RebuildCaptions(s, DesignCaptions())[row.number], row.caption) << row.name;
+  }
+}
+
+TEST(CatalogueTest, EmptyNameKeepsPreviousCaptions) {
+  struct Row {
+    const char* name;
+    std::string Settings::*word;
+    bool rebuilt;
+  };
+  const Row rows[] = {
+      {"Alpha", &Settings::DeltaName, false},           {"Beta", &Settings::AlphaName, false},
+      {"Pitch", &Settings::gPitchName, false},          {"Hade", &Settings::gHadeName, false},
+      {"GammaDoesNotBlock", &Settings::BetaName, true},
+  };
+  std::array<std::string, kCalculationCount> previous;
+  previous.fill("previous");
+  for (const Row& row : rows) {
+    Settings s = CustomNames();
+    s.*row.word = "";
+    const auto captions = RebuildCaptions(s, previous);
+    EXPECT_EQ(captions[41] != "previous", row.rebuilt) << row.name;
+    EXPECT_EQ(captions[0], "previous") << row.name;
+  }
+}
+
+TEST(CatalogueTest, MenuItemsSelectTheNamedCalculation) {
+  struct Row {
+    const char* caption;
+    int item;
+    int calculation;
+  };
+  const Row rows[] = {
+      {"Angle between lines", 5, 2},
+      {"Angle between planes", 6, 3},
+      {"Angle between plane and line", 7, 4},
+      {"Plunge of line from hade in plane", 20, 9},
+      {"Plunge of line in a plane given the trend", 21, 27},
+      {"Pitch of line in plane", 25, 10},
+      {"Plane in oriented core", 36, 17},
+      {"Plane given delta angle in three unoriented cores", 44, 25},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(CalculationForMenuItem(row.item), row.calculation) << row.caption;
+    EXPECT_EQ(MenuItemForCalculation(row.calculation), row.item) << row.caption;
+    EXPECT_EQ(MenuItemCaption(row.item), row.caption);
+  }
+}
+
+TEST(CatalogueTest, MenuIsOneToOneOverItsThirtySevenItems) {
+  std::set<int> calculations;
+  int separators = 0;
+  for (int item = 1; item <= kMenuItemCount; ++item) {
+    if (IsMenuSeparator(item)) {
+      ++separators;
+      EXPECT_EQ(CalculationForMenuItem(item), -1) << item;
+      EXPECT_EQ(MenuItemCaption(item), "-") << item;
+      continue;
+    }
+    const int calculation = CalculationForMenuItem(item);
+    ASSERT_TRUE(IsValidCalculation(calculation)) << item;
+    EXPECT_EQ(MenuItemForCalculation(calculation), item);
+    calculations.insert(calculation);
+  }
+  EXPECT_EQ(separators, 7);
+  EXPECT_EQ(calculations.size(), 37u);
+  for (int calculation = 37; calculation <= 41; ++calculation) {
+    EXPECT_EQ(MenuItemForCalculation(calculation), 0) << calculation;
+  }
+  for (int item : {0, 45, -3}) EXPECT_EQ(CalculationForMenuItem(item), -1) << item;
+}
+
+TEST(CatalogueTest, Flags) {
+  struct Row {
+    int number;
+    bool core;
+    bool approxRefPlane;
+    ResultKind result;
+  };
+  const Row rows[] = {
+      {0, false, false, ResultKind::kLine},
+      {16, false, false, ResultKind::kLine},
+      {17, true, false, ResultKind::kPlane},
+      {19, true, false, ResultKind::kLine},
+      {20, true, true, ResultKind::kPlane},
+      {23, true, true, ResultKind::kLine},
+      {24, true, false, ResultKind::kManualSolution},
+      {25, true, false, ResultKind::kManualSolution},
+      {26, false, false, ResultKind::kLine},
+      {36, false, false, ResultKind::kLine},
+      {37, true, false, ResultKind::kPlane},
+      {40, true, true, ResultKind::kAngle},
+      {41, true, false, ResultKind::kAngle},
+      {42, false, false, ResultKind::kLine},
+      {-1, false, false, ResultKind::kLine},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(IsCoreCalculation(row.number), row.core) << row.number;
+    EXPECT_EQ(IsApproxRefPlaneCalculation(row.number), row.approxRefPlane) << row.number;
+    EXPECT_EQ(ResultKindOf(row.number), row.result) << row.number;
+  }
+  EXPECT_EQ(FindCalculation(42), nullptr);
+  EXPECT_EQ(FindCalculation(-1), nullptr);
+}
+
+// Guards the catalogue table against misplaced rows: frames follow the drill-core grouping.
+TEST(CatalogueTest, EntriesSitInTheirFrames) {
+  for (const CalculationInfo& info : CalculationCatalogue()) {
+    const int n = info.number;
+    int frame = 0;
+    if (n == 15 || n == 16) frame = kNoFrame;
+    if (n >= 17 && n <= 19) frame = 1;
+    if ((n >= 20 && n <= 23) || n == 40) frame = 2;
+    if (n == 24 || n == 25) frame = 3;
+    if (n >= 37 && n <= 41 && n != 40) frame = 4;
+    EXPECT_EQ(info.frame, frame) << n;
+    EXPECT_EQ(&info, FindCalculation(n));
+    EXPECT_EQ(IsCoreCalculation(n), frame >= 1) << n;
+  }
+}
+
+TEST(CatalogueTest, WindowFramesAndDisplay) {
+  EXPECT_EQ(AxisFrameCaption(14), "C  (fold axis)");
+  EXPECT_EQ(AxisFrameCaption(41), "C  (core axis)");
+  EXPECT_EQ(ReferenceFrameCaption(39), "D - Reference Plane");
+  EXPECT_EQ(ReferenceFrameCaption(25), "D");
+  EXPECT_EQ(DisplayCaption("Plane with alpha angles in core axes A, B, && D"),
+            "Plane with alpha angles in core axes A, B, & D");
+  EXPECT_EQ(DisplayCaption("a &&& b &"), "a && b &");
+}
+
+}  // namespace
+}  // namespace Lodema

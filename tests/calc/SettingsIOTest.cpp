@@ -1,0 +1,274 @@
+#include <gtest/gtest.h>
+
+#include "calc/MemorySettingsStore.h"
+#include "calc/SettingsIO.h"
+
+namespace Lodema {
+namespace {
+
+// A store in which this version has already run.
+MemorySettingsStore InitialisedStore() {
+  MemorySettingsStore store;
+  store.Write(kApplicationName, kSectionStartUp, kInitialisedKey, "True");
+  return store;
+}
+
+std::string Stored(const MemorySettingsStore& store, const char* section, const char* key) {
+  return store.Read(kApplicationName, section, key, "<missing>");
+}
+
+TEST(SettingsIOTest, EmptyStoreGivesDefaults) {
+  MemorySettingsStore store;
+  Settings loaded;
+  loaded.PlaneConvIn = 5;
+  LoadSettings(loaded, store);
+  EXPECT_EQ(loaded, Settings{});
+  EXPECT_EQ(loaded.FileOut, "Lodema Output1.txt");
+  EXPECT_EQ(loaded.gFileInDelimiter, "\t");
+  EXPECT_EQ(loaded.gFileOutDelimiter, "\t");
+  EXPECT_EQ(loaded.gSymbolArray[0][0], 7);
+  EXPECT_EQ(loaded.gColourArray[7], PackColour(192, 0, 0));
+}
+
+Settings EveryValueChanged() {
+  Settings s;
+  s.PlaneConvIn = 3;
+  s.PlaneConvOut = 6;
+  s.QuadrantIn = 1;
+  s.LineConvIn = 1;
+  s.ShowPolaritySign = false;
+  s.BottomMark = false;
+  s.deltaNormal = true;
+  s.EllipseBase = true;
+  s.BetaConv = false;
+  s.CoreConv = false;
+  s.CoreUpTrend = true;
+  s.ZenithConv = true;
+  s.DeltaName = "delta";
+  s.AlphaName = "Alpha";
+  s.BetaName = "beta";
+  s.PlungeName = "zenith";
+  s.gPitchName = "rake";
+  s.gHadeName = "";
+  s.PlaneDelim = "\\";
+  s.LineDelim = ",";
+  s.NonLocaleDecimal = true;
+  s.DontAskAboutSetting = true;
+  s.Calculation = 41;
+  s.SteepDip = 1;
+  s.RefDirn = 3;
+  s.gStereoShowing = true;
+  s.gPlotAxesStyle = 3;
+  s.gPlotType = 2;
+  s.gSymbolArray[3][1] = 0;
+  s.gSymbolArray[7][2] = 12;
+  s.gColourArray[24] = PackColour(1, 2, 3);
+  s.PlotWindowRect = {100, 200, 3000, 4000};
+  s.FileIn = "C:\\data\\cores, 2024.txt";
+  s.gFileInDelimiter = ",; \t";
+  s.FileOut = "out.csv";
+  s.gFileOutDelimiter = ";";
+  s.gRetainInputData = true;
+  s.gInputAppended = true;
+  s.gIncludeResultsCaptions = true;
+  return s;
+}
+
+TEST(SettingsIOTest, AllGroupsRoundTrip) {
+  const Settings saved = EveryValueChanged();
+  MemorySettingsStore store = InitialisedStore();
+  SaveContext context;
+  context.writePlotWindowRect = true;
+  for (int group : {kSaveConventions, kSaveFileOutput, kSaveProgramState, kSaveDecimalChoice}) {
+    SaveSettings(saved, store, group, context);
+  }
+  Settings loaded;
+  const SettingsLoadResult result = LoadSettings(loaded, store);
+  EXPECT_FALSE(result.fromLegacyName);
+  EXPECT_EQ(loaded, saved);
+}
+
+TEST(SettingsIOTest, EachGroupWritesOnlyItsKeys) {
+  struct Row {
+    const char* name;
+    int group;
+    const char* section;
+    const char* key;
+    bool written;
+  };
+  const Row rows[] = {
+      {"ConventionsWritesNames", 0, kSectionConventions, "gHadeName", true},
+      {"ConventionsLeavesDecimal", 0, kSectionConventions, "NonLocaleDecimal", false},
+      {"FileOutputWritesDelimiter", 2, kSectionFiles, "gFileOutDelimiter", true},
+      {"StateWritesDate", 3, kSectionStartUp, "LastAccessDate", true},
+      {"StateWritesDontAsk", 3, kSectionConventions, "DontAskAboutSetting", true},
+      {"StateWritesLastColour", 3, kSectionStartUp, "gColourArray24", true},
+      {"StateLeavesConventions", 3, kSectionConventions, "PlaneConvIn", false},
+      {"DecimalWritesChoice", 4, kSectionConventions, "NonLocaleDecimal", true},
+  };
+  for (const Row& row : rows) {
+    MemorySettingsStore store;
+    SaveSettings(Settings{}, store, row.group);
+    EXPECT_EQ(store.HasKey(kApplicationName, row.section, row.key), row.written) << row.name;
+  }
+}
+
+TEST(SettingsIOTest, GroupOneAndUnknownGroupsWriteNothing) {
+  for (int group : {1, 5, -1}) {
+    MemorySettingsStore store;
+    SaveSettings(EveryValueChanged(), store, group);
+    EXPECT_EQ(store.WriteCount(), 0) << group;
+  }
+}
+
+TEST(SettingsIOTest, StoredTextForms) {
+  Settings s = EveryValueChanged();
+  s.gFileOutDelimiter = "\t";
+  MemorySettingsStore store;
+  SaveSettings(s, store, kSaveConventions);
+  SaveSettings(s, store, kSaveFileOutput);
+  SaveSettings(s, store, kSaveProgramState, {"2024-05-01", false});
+  EXPECT_EQ(Stored(store, kSectionConventions, "BottomMark"), "False");
+  EXPECT_EQ(Stored(store, kSectionFiles, "gFileOutDelimiter"), "tab");
+  EXPECT_EQ(Stored(store, kSectionStartUp, "LastAccessDate"), "2024-05-01");
+  EXPECT_EQ(Stored(store, kSectionStartUp, "gSymbolArray031"), "0");
+}
+
+// Guards the maximised/minimised plot window: its size must not overwrite the stored one.
+TEST(SettingsIOTest, WindowRectKeptUnlessAsked) {
+  MemorySettingsStore store;
+  store.Write(kApplicationName, kSectionStartUp, "WinTop", "1234");
+  Settings s;
+  s.PlotWindowRect.Top = 1;
+  SaveSettings(s, store, kSaveProgramState);
+  EXPECT_EQ(Stored(store, kSectionStartUp, "WinTop"), "1234");
+  EXPECT_EQ(Stored(store, kSectionStartUp, "WinHeight"), "<missing>");
+}
+
+TEST(SettingsIOTest, StoredTextFallbacks) {
+  struct Row {
+    const char* name;
+    const char* section;
+    const char* key;
+    const char* stored;
+    const char* loaded;  // SettingText after loading
+  };
+  const Row rows[] = {
+      {"SteepDipTrue", kSectionStartUp, "SteepDip", "True", "2"},
+      {"SteepDipFalseLowerCase", kSectionStartUp, "SteepDip", "false", "0"},
+      {"SteepDipOutOfGroupKept", kSectionStartUp, "SteepDip", "7", "7"},
+      {"CalculationGarbageIsZero", kSectionStartUp, "Calculation", "abc", "0"},
+      {"CalculationLeadingNumber", kSectionStartUp, "Calculation", " 12abc", "12"},
+      {"CalculationHalfToEven", kSectionStartUp, "Calculation", "2.5", "2"},
+      {"CalculationBeyond41IsDefault", kSectionStartUp, "Calculation", "42", "0"},
+      {"PlaneConvGarbageIsDefault", kSectionConventions, "PlaneConvIn", "x", "1"},
+      {"PlaneConvSevenIsDefault", kSectionConventions, "PlaneConvOut", "7", "1"},
+      {"BoolNumberNonZero", kSectionConventions, "deltaNormal", "-1", "True"},
+      {"BoolGarbageIsDefault", kSectionConventions, "BottomMark", "maybe", "True"},
+      {"BoolTrailingGarbageIsDefault", kSectionConventions, "CoreConv", "0x", "True"},
+      {"SymbolMinusOneIsBuiltIn", kSectionStartUp, "gSymbolArray031", "-1", "4"},
+      {"SymbolZeroStays", kSectionStartUp, "gSymbolArray031", "0", "0"},
+      {"SymbolColourOutsidePalette", kSectionStartUp, "gSymbolArray000", "25", "7"},
+      {"ColourMinusOneIsBuiltIn", kSectionStartUp, "gColourArray00", "-1", "16777215"},
+      {"ColourNotRgbIsBuiltIn", kSectionStartUp, "gColourArray05", "16777216", "0"},
+      {"WindowSingleToLong", kSectionStartUp, "WinTop", "6100.5", "6100"},
+      {"WindowGarbageIsZero", kSectionStartUp, "WinWidth", "wide", "0"},
+      {"Int32OverflowIsDefault", kSectionStartUp, "gPlotType", "1e10", "1"},
+      {"TextKeptAsIs", kSectionConventions, "gHadeName", " hade-in-plane ", " hade-in-plane "},
+      {"OutputDelimiterListText", kSectionFiles, "gFileOutDelimiter", "space", "space"},
+  };
+  for (const Row& row : rows) {
+    MemorySettingsStore store = InitialisedStore();
+    store.Write(kApplicationName, row.section, row.key, row.stored);
+    Settings loaded;
+    LoadSettings(loaded, store);
+    EXPECT_EQ(SettingText(loaded, row.key), row.loaded) << row.name;
+  }
+}
+
+TEST(SettingsIOTest, LegacyApplicationName) {
+  struct Row {
+    const char* name;
+    bool legacyHoldsSettings;
+    bool currentMarked;
+    bool currentHoldsSettings;
+    bool fromLegacy;
+    bool welcome;
+    int planeConvIn;  // legacy holds 3, current holds 5 where present
+  };
+  const Row rows[] = {
+      {"FirstEverStart", false, false, false, true, false, 1},
+      {"FirstStartAfterEarlierRelease", true, false, false, true, true, 3},
+      {"LaterStart", true, true, true, false, false, 5},
+      {"MarkedButEmpty", true, true, false, false, false, 1},
+      {"CurrentWrittenWithoutMarker", true, false, true, false, false, 5},
+  };
+  for (const Row& row : rows) {
+    MemorySettingsStore store;
+    if (row.legacyHoldsSettings) {
+      store.Write(kLegacyApplicationName, kSectionConventions, "PlaneConvIn", "3");
+    }
+    if (row.currentMarked) store.Write(kApplicationName, kSectionStartUp, kInitialisedKey, "1");
+    if (row.currentHoldsSettings) {
+      store.Write(kApplicationName, kSectionConventions, "PlaneConvIn", "5");
+    }
+    Settings loaded;
+    const SettingsLoadResult result = LoadSettings(loaded, store);
+    EXPECT_EQ(result.fromLegacyName, row.fromLegacy) << row.name;
+    EXPECT_EQ(result.showWelcome, row.welcome) << row.name;
+    EXPECT_EQ(loaded.PlaneConvIn, row.planeConvIn) << row.name;
+    EXPECT_TRUE(store.HasKey(kApplicationName, kSectionStartUp, kInitialisedKey)) << row.name;
+  }
+}
+
+// Guards carried-over preferences: the second start must still see the earlier release's values.
+TEST(SettingsIOTest, LegacyPreferencesSurviveSecondStart) {
+  MemorySettingsStore store;
+  store.Write(kLegacyApplicationName, kSectionConventions, "DeltaName", "delta");
+  store.Write(kLegacyApplicationName, kSectionFiles, "gFileOutDelimiter", "tab");
+  Settings first;
+  EXPECT_TRUE(LoadSettings(first, store).showWelcome);
+  Settings second;
+  const SettingsLoadResult again = LoadSettings(second, store);
+  EXPECT_FALSE(again.fromLegacyName);
+  EXPECT_FALSE(again.showWelcome);
+  EXPECT_EQ(second, first);
+  EXPECT_EQ(second.DeltaName, "delta");
+}
+
+TEST(SettingsIOTest, SetSettingFromText) {
+  struct Row {
+    const char* name;
+    const char* key;
+    const char* text;
+    bool accepted;
+    const char* after;  // SettingText afterwards
+  };
+  const Row rows[] = {
+      {"PlaneNotation", "PlaneConvIn", "4", true, "4"},
+      {"PlaneNotationOutOfRange", "PlaneConvIn", "0", false, "1"},
+      {"IntegerGarbage", "Calculation", "12abc", false, "0"},
+      {"SteepDipWord", "SteepDip", "False", true, "0"},
+      {"SteepDipBeyondInt16", "SteepDip", "40000", false, "2"},
+      {"BoolWord", "BottomMark", "false", true, "False"},
+      {"BoolGarbage", "ZenithConv", "yes", false, "False"},
+      {"Name", "DeltaName", "delta", true, "delta"},
+      {"SymbolSlot", "gSymbolArray041", "9", true, "9"},
+      {"SymbolResetToBuiltIn", "gSymbolArray000", "-1", true, "7"},
+      {"SymbolRowOutside", "gSymbolArray080", "1", false, ""},
+      {"DateHasNoSetting", "LastAccessDate", "2024-01-01", false, ""},
+      {"UnknownKey", "Colour", "1", false, ""},
+      {"KeyCaseMatters", "winleft", "10", false, ""},
+  };
+  for (const Row& row : rows) {
+    Settings s;
+    EXPECT_EQ(SetSettingFromText(s, row.key, row.text), row.accepted) << row.name;
+    EXPECT_EQ(SettingText(s, row.key), row.after) << row.name;
+    if (!row.accepted) {
+      EXPECT_EQ(s, Settings{}) << row.name;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace Lodema
