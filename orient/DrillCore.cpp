@@ -1,0 +1,273 @@
+#include "orient/DrillCore.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "orient/Constructions.h"
+#include "orient/LinesInPlanes.h"
+#include "orient/Primitives.h"
+#include "orient/Rotation.h"
+
+namespace OrientGeometry {
+
+namespace {
+
+// A result this close to vertical has no meaningful trend.
+constexpr double kVerticalResultTolerance = 1e-10;
+// Cone angles of the reference-plane pole treated as 0 and as pi/2.
+constexpr double kZeroConeTolerance = 1e-6;
+constexpr double kRightConeTolerance = 1e-5;
+
+// Ellipse mark of the reference plane whose pole is (polePlunge, poleTrend),
+// in frame-trend numbers of the core (angle around the core plus the core
+// trend). The pole's side of the core is the top of the ellipse in a
+// downward core and its bottom in an upward one.
+double EllipseMark(double polePlunge, double poleTrend, double corePlunge, double coreTrend,
+                   bool ellipseBase) {
+  const double poleSide = LineInAxisFrame(polePlunge, poleTrend, corePlunge, coreTrend).azimuth;
+  const double bottom = corePlunge < 0.0 ? poleSide : AddAngles(poleSide, kPi);
+  return ellipseBase ? bottom : AddAngles(bottom, kPi);
+}
+
+}  // namespace
+
+Line OrientedCore(CoreFeature mode, double beta, double gamma, double inclination,
+                  double corePlunge, double coreTrend) {
+  const bool upward = corePlunge < 0.0;
+  const double b = upward ? AddAngles(beta, kPi) : beta;
+  double z;
+  double x;
+  if (mode == kCorePlane) {
+    // The pole in frame numbers: its angle from the cross-section of the
+    // core, and its direction around the core opposite the beta.
+    x = AddAngles(coreTrend, b + kPi);
+    z = kHalfPi - inclination;
+  } else {
+    x = AddAngles(coreTrend, b);
+    z = inclination;
+    const double g = upward ? AddAngles(gamma, kTwoPi) : AddAngles(gamma, kPi);
+    if (mode == kCoreLineInPlane) {
+      // (z, x) as a plane in frame numbers; the line at hade g within it.
+      const Line inPlane = LineFromHadeInPlane(z, x, g);
+      z = inPlane.angle;
+      x = inPlane.azimuth;
+    }
+  }
+  Line out = LineInAxisFrame(z, x, std::fabs(corePlunge), AddAngles(coreTrend, kPi));
+  if (std::fabs(out.angle - kHalfPi) < kVerticalResultTolerance) {
+    out.azimuth = mode == kCorePlane ? WrapRadians(coreTrend + kPi) : WrapRadians(coreTrend);
+  }
+  return out;
+}
+
+double AngleToBottomMark(double polePlunge, double poleTrend, double corePlunge, double coreTrend,
+                         bool ellipseBase) {
+  const double mark = EllipseMark(polePlunge, poleTrend, corePlunge, coreTrend, ellipseBase);
+  const double bottomMark = AddAngles(coreTrend, kPi);
+  const double angle = ClockwiseAngle(mark, bottomMark);
+  return corePlunge < 0.0 ? kTwoPi - angle : angle;
+}
+
+Line RefPlaneBMCalc(double angle, double inclination, double polePlunge, double poleTrend,
+                    double corePlunge, double coreTrend, bool ellipseBase, bool lineMode) {
+  const bool upward = corePlunge < 0.0;
+  const double bottomMark = AddAngles(coreTrend, kPi);
+  const double mark = EllipseMark(polePlunge, poleTrend, corePlunge, coreTrend, ellipseBase);
+  // The feature's own mark, of the same kind (top or bottom) as the
+  // reference plane's; OrientedCore below wants its bottom.
+  double featureMark = upward ? AddAngles(mark, -angle) : AddAngles(angle, mark);
+  if (!ellipseBase) featureMark = AddAngles(featureMark, kPi);
+  // OrientedCore takes beta clockwise looking down the core axis for upward
+  // cores too, so unlike `angle` this one is not mirrored for them.
+  const double fromBottomMark = ClockwiseAngle(bottomMark, featureMark);
+  // Bottom of the feature -> its top, the beta OrientedCore takes.
+  const double beta = AddAngles(fromBottomMark, -kPi);
+  return OrientedCore(lineMode ? kCoreLine : kCorePlane, beta, 0.0, inclination, corePlunge,
+                      coreTrend);
+}
+
+Line LineFromBetaInRefPlane(double angle, double corePlunge, double coreTrend, double polePlunge,
+                            double poleTrend) {
+  const Plane reference = NormalOf(polePlunge, poleTrend);
+  // The plane through the core axis and the pole cuts the reference plane
+  // along the ellipse's long axis.
+  const Plane throughAxis = PlaneContainingLines(corePlunge, coreTrend, polePlunge, poleTrend);
+  double hade = 0.0;  // down-dip line: the fallback for a circular trace
+  if (throughAxis.angle >= 0.0) {
+    const Line longAxis = IntersectPlanes(reference, throughAxis);
+    if (longAxis.angle >= 0.0) {
+      const PitchResult pitch = PitchOfLineInPlane(reference, longAxis);
+      if (pitch.misfit != kPitchUndefined) {
+        hade = SenseAngleFromStrike(reference.azimuth, std::fabs(pitch.pitch), pitch.sense);
+      }
+    }
+  }
+  hade = WrapRadians(hade + angle);
+  if (corePlunge < 0.0) hade = WrapRadians(hade + kPi);
+  return LineFromHadeInPlane(reference, hade);
+}
+
+namespace {
+
+// Preference between two candidate reference planes when the dip-direction
+// bracket has not decided. Lower is better.
+struct Preference {
+  double primary = 0.0;
+  double secondary = 0.0;
+};
+
+// How far the dip lies outside the chosen range (0 inside it), then, for two
+// dips inside, how far from the middle of the range (15, 45 or 75 degrees).
+Preference DipPreference(double dip, int steepDip) {
+  const double low[] = {0.0, kPi / 6.0, kPi / 3.0};
+  const double high[] = {kPi / 6.0, kPi / 3.0, kHalfPi};
+  const double lo = low[steepDip], hi = high[steepDip];
+  Preference p;
+  p.primary = dip < lo ? lo - dip : (dip > hi ? dip - hi : 0.0);
+  p.secondary = std::fabs(dip - (lo + hi) / 2.0);
+  return p;
+}
+
+bool Prefer(const Preference& a, const Preference& b) {
+  if (a.primary != b.primary) return a.primary < b.primary;
+  return a.secondary < b.secondary;
+}
+
+Line NonNegative(Line pole) {
+  pole.angle = std::fabs(pole.angle);
+  return pole;
+}
+
+}  // namespace
+
+RefPlaneSolutions RefPlaneFromDeltaAngle(double corePlunge, double coreTrend, double coneAngle,
+                                         double refPlunge, double refDirection, int refDirn,
+                                         int steepDip) {
+  if (refDirn < kRefDipDirection || refDirn > kRefApproximate) refDirn = kRefStrike;
+  steepDip = std::clamp(steepDip, static_cast<int>(kDipBelow30), static_cast<int>(kDipAbove60));
+  const double c = coneAngle;
+  RefPlaneSolutions out;
+
+  if (std::fabs(c) < kZeroConeTolerance) {
+    // The pole is the core axis itself.
+    out.found = true;
+    out.first = NonNegative({corePlunge, coreTrend});
+    return out;
+  }
+
+  // The reference line, and for a known or approximate dip direction the
+  // approximate plane's pole (only its trend matters for a known direction).
+  const bool dipDirectionKnown = refDirn == kRefDipDirection || refDirn == kRefApproximate;
+  const double approximateDip = refDirn == kRefApproximate ? refPlunge : 0.0;
+  Line reference;
+  reference.angle = refDirn == kRefFoldAxis ? refPlunge : 0.0;
+  reference.azimuth = dipDirectionKnown ? AddAngles(refDirection, -kHalfPi) : refDirection;
+  const Line approximatePole = PlaneToPole(approximateDip, refDirection);
+
+  // Every candidate pole lies in the plane normal to the reference line.
+  const Plane poleCircle = NormalOf(reference);
+  if (std::fabs(c - kHalfPi) < kRightConeTolerance) {
+    // The reference plane contains the core axis. A reference line along
+    // the core leaves every such plane possible: no unique answer.
+    const Line pole = IntersectPlanes(NormalOf(corePlunge, coreTrend), poleCircle);
+    if (pole.angle >= 0.0 && std::isfinite(pole.azimuth)) {
+      out.found = true;
+      out.first = pole;
+    }
+    return out;
+  }
+
+  // Sweep the cone of half-angle |c| about the core axis in tenths of a
+  // degree, for poles at right angles to the reference line. Hits closer
+  // than 20 steps belong to the same solution; the nearest one stands.
+  Line inFrame =
+      LineInAxisFrame(reference.angle, reference.azimuth, std::fabs(corePlunge), coreTrend);
+  inFrame.angle = std::fabs(inFrame.angle);
+  const double step = kPi / 1800.0;
+  const double coneFramePlunge = kHalfPi - std::fabs(c);
+  int groups = 0;
+  int lastHit[2] = {0, 0};
+  double bestGap[2] = {0.0, 0.0};
+  Line best[2];
+  for (int k = 0; k <= 3600; ++k) {
+    if (groups == 2 && k - lastHit[1] >= 21) break;
+    const Line candidate{coneFramePlunge, k * step};
+    const double gap =
+        std::fabs(kHalfPi - AngleBetweenLines(candidate.angle, candidate.azimuth, inFrame.angle,
+                                              inFrame.azimuth, false));
+    if (!(gap < step)) continue;
+    if (groups == 0 || (groups == 1 && k - lastHit[0] >= 20)) {
+      best[groups] = candidate;
+      bestGap[groups] = gap;
+      lastHit[groups] = k;
+      ++groups;
+      continue;
+    }
+    const int g = groups - 1;
+    if (k - lastHit[g] >= 20) continue;  // a third group: ignored
+    lastHit[g] = k;
+    if (gap < bestGap[g]) {
+      best[g] = candidate;
+      bestGap[g] = gap;
+    }
+  }
+  if (groups == 0) return out;
+
+  const double back = AddAngles(coreTrend, kPi);
+  const auto geographic = [&](const Line& framePole) {
+    return NonNegative(
+        LineInAxisFrame(framePole.angle, framePole.azimuth, std::fabs(corePlunge), back));
+  };
+  out.found = true;
+  Line pole1 = geographic(best[0]);
+  if (groups == 1) {
+    // A known dip direction fixes the pole's trend.
+    if (dipDirectionKnown) pole1.azimuth = approximatePole.azimuth;
+    out.first = pole1;
+    return out;
+  }
+
+  Line pole2 = geographic(best[1]);
+  const Plane plane1 = NormalOf(pole1);
+  const Plane plane2 = NormalOf(pole2);
+  if (dipDirectionKnown) {
+    double low = refDirection - kPi / 90.0;
+    double high = refDirection + kPi / 90.0;
+    WrapRadiansInPlace(low);
+    WrapRadiansInPlace(high);
+    const bool in1 = IsAngleBetween(low, plane1.azimuth, high);
+    const bool in2 = IsAngleBetween(low, plane2.azimuth, high);
+    if (in1 != in2) {
+      out.first = in1 ? pole1 : pole2;
+      return out;
+    }
+  }
+
+  // Order of preference where the dip direction has not decided: for an
+  // approximate orientation, the pole nearer the approximate plane's pole;
+  // otherwise the plane whose dip lies in the chosen SteepDip range, or, if
+  // both or neither do, the one nearer that range, and for two inside it the
+  // one nearer the middle of the range. An exact tie keeps the sweep's order.
+  bool secondPreferred;
+  if (refDirn == kRefApproximate) {
+    const double to1 = AngleBetweenLines(pole1.angle, pole1.azimuth, approximatePole.angle,
+                                         approximatePole.azimuth, false);
+    const double to2 = AngleBetweenLines(pole2.angle, pole2.azimuth, approximatePole.angle,
+                                         approximatePole.azimuth, false);
+    secondPreferred = to2 < to1;
+  } else {
+    secondPreferred =
+        Prefer(DipPreference(plane2.angle, steepDip), DipPreference(plane1.angle, steepDip));
+  }
+  if (secondPreferred) std::swap(pole1, pole2);
+  out.first = pole1;
+  const double apart = RadiansToDegrees(
+      AngleBetweenLines(pole1.angle, pole1.azimuth, pole2.angle, pole2.azimuth, false));
+  if (apart >= 1.0) {
+    out.hasSecond = true;
+    out.second = pole2;
+  }
+  return out;
+}
+
+}  // namespace OrientGeometry

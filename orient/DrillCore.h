@@ -1,0 +1,95 @@
+// Drill-core geometry: planes and lines measured on a core (alpha, beta and
+// gamma angles) turned into geographic orientations, for fully oriented cores
+// and for partially oriented cores with a reference plane. Radians
+// throughout; lines are (plunge, trend), planes (dip, dip direction).
+//
+// The core frame is that of LineInAxisFrame (orient/Rotation.h) on the core
+// axis (|plunge|, trend): frame down along the axis, frame north the top line
+// of the core, frame east horizontal to the right. A negative core plunge is
+// a hole drilled upward. The bottom-mark line lies opposite the top line.
+// The top of an ellipse (or the top end of a line) is the point nearest the
+// collar; the bottom is opposite it, pi around the core.
+#pragma once
+
+#include "orient/Records.h"
+
+namespace OrientGeometry {
+
+// What OrientedCore builds from the angles.
+enum CoreFeature : int {
+  kCorePlane = 0,        // a plane; the result is its pole
+  kCoreLine = 1,         // a line
+  kCoreLineInPlane = 2,  // a line at angle gamma within a plane
+};
+
+// A plane or line in a fully oriented core. beta: angle around the core from
+// the bottom-mark line, clockwise looking down the core axis, to the top of
+// the ellipse or the line (the caller has applied its conventions); any value,
+// wrapped. inclination: pi/2 minus the angle between the feature and the core
+// axis ([0, pi/2]; for a plane the angle between its normal and the axis).
+// gamma (kCoreLineInPlane only): the line's angle within the plane from the
+// ellipse's long axis. Returns the plane's pole for kCorePlane, else the line
+// (a negative plunge points up). A vertical result gets trend coreTrend + pi
+// (plane) or coreTrend (line). Any other mode value counts as kCoreLine.
+Line OrientedCore(CoreFeature mode, double beta, double gamma, double inclination,
+                  double corePlunge, double coreTrend);
+
+// Clockwise angle around the core, [0, two pi], from the ellipse mark of the
+// reference plane whose pole is (polePlunge, poleTrend) to the bottom-mark
+// line. The mark is the bottom of the ellipse when ellipseBase is true, its
+// top otherwise. Clockwise is seen looking in the drilling direction (down
+// the axis for a downward core, up it for an upward one).
+double AngleToBottomMark(double polePlunge, double poleTrend, double corePlunge, double coreTrend,
+                         bool ellipseBase);
+
+// A plane (returns its pole) or, with lineMode, a line in a partially
+// oriented core: `angle` is its beta measured clockwise, as in
+// AngleToBottomMark, from the reference plane's ellipse mark (the bottom of
+// both ellipses when ellipseBase is true, the top of both otherwise, so the
+// answer does not depend on the convention); inclination as in OrientedCore;
+// (polePlunge, poleTrend) the reference plane's pole.
+Line RefPlaneBMCalc(double angle, double inclination, double polePlunge, double poleTrend,
+                    double corePlunge, double coreTrend, bool ellipseBase, bool lineMode);
+
+// The line lying in the reference plane (pole polePlunge, poleTrend) at
+// `angle` from the downward end of its ellipse's long axis, turning clockwise
+// seen from above (angle 0 gives the long axis). A reference plane normal to
+// the core has a circular trace and no long axis: the angle is then taken
+// from the plane's down-dip line. For an upward core the line is reversed end
+// for end (an upward line, negative plunge, where the downward core gives a
+// downward one).
+Line LineFromBetaInRefPlane(double angle, double corePlunge, double coreTrend, double polePlunge,
+                            double poleTrend);
+
+// Sentinels of RefPlaneFromDeltaAngle, as the dispatcher expects them.
+inline constexpr double kNoSolutionTrend = -999.0;  // first.azimuth when !found
+inline constexpr double kNoSecondPlunge = -1.0;     // second.angle when !hasSecond
+
+// Reference-plane solutions: poles with plunge in [0, pi/2].
+struct RefPlaneSolutions {
+  bool found = false;  // false: first.azimuth is kNoSolutionTrend
+  Line first{0.0, kNoSolutionTrend};
+  bool hasSecond = false;  // false: second.angle is kNoSecondPlunge
+  Line second{kNoSecondPlunge, 0.0};
+};
+
+// Reference-direction choices (RefDirn) and approximate dip ranges (SteepDip).
+enum RefDirection : int {
+  kRefDipDirection = 0,  // the reference line's direction is the dip direction
+  kRefStrike = 1,        // the reference line is the strike (horizontal)
+  kRefFoldAxis = 2,      // the reference line (with its plunge) lies in the plane
+  kRefApproximate = 3,   // the reference gives the approximate dip and dip direction
+};
+enum SteepDipRange : int { kDipBelow30 = 0, kDip30To60 = 1, kDipAbove60 = 2 };
+
+// The reference plane of a partially oriented core whose pole lies at
+// coneAngle from the core axis and at right angles to the reference line
+// (refPlunge, refDirection), found by a sweep around the cone in steps of a
+// tenth of a degree. Up to two solutions; where two remain, the first is the
+// preferred one (see the source for the order of preference). A refDirn
+// outside 0..3 counts as kRefStrike; a steepDip outside 0..2 is clamped.
+RefPlaneSolutions RefPlaneFromDeltaAngle(double corePlunge, double coreTrend, double coneAngle,
+                                         double refPlunge, double refDirection, int refDirn,
+                                         int steepDip);
+
+}  // namespace OrientGeometry

@@ -1,0 +1,306 @@
+#include "orient/LinesInPlanes.h"
+
+#include <array>
+#include <cmath>
+#include <optional>
+
+#include "orient/Constructions.h"
+#include "orient/Primitives.h"
+#include "orient/TextParsing.h"
+
+namespace OrientGeometry {
+
+namespace {
+
+// Hades within this of 0, pi/2, pi or 3pi/2 are taken as exactly that. The
+// bisectors hand over values a few ulps off (2 pi - 1e-15), and so close to
+// the dip line the closed form below has no digits left.
+constexpr double kSpecialHadeTolerance = 1e-9;
+// A dip below this is a horizontal plane for LineFromHadeInPlane.
+constexpr double kHorizontalDip = 1e-15;
+// Below these values of sin(dip) cos(r) and sin(dip) sin(r) (r the angle
+// from the strike) the closed form for a line at a hade would lose more than
+// about 1e-12 radians.
+constexpr double kClosedFormLimitNearDip = 1e-3;
+constexpr double kClosedFormLimitNearStrike = 1e-4;
+// Two sense distances closer than this (degrees) put the sense exactly
+// between the strike ends.
+constexpr double kSenseTieDegrees = 1e-9;
+// Bounds the plunge search; valid input needs a few hundred steps at most.
+constexpr int kMaxSearchSteps = 100000;
+
+// Azimuth of a compass point name in whole degrees (north 360), any letter
+// case; nullopt when the text is not one of the sixteen names. eightPointOnly
+// limits the names to N, NE, E, SE, S, SW, W and NW.
+std::optional<int> SenseAzimuth(std::string_view sense, bool eightPointOnly = false) {
+  if (!IsCompassPointText(sense)) return std::nullopt;
+  const int azimuth = CompassPointToAzimuth(sense).azimuth;
+  if (eightPointOnly && azimuth % 45 != 0) return std::nullopt;
+  return azimuth;
+}
+
+double Sign(double x) { return x > 0.0 ? 1.0 : (x < 0.0 ? -1.0 : 0.0); }
+
+double ReduceAzimuth(double azimuth) { return WrapRadians(std::fabs(azimuth)); }
+
+// Distance around the circle between two azimuths in degrees, [0, 180].
+double CircularDistanceDegrees(double a, double b) {
+  double d = std::fabs(std::fmod(a - b, 360.0));
+  if (d > 180.0) d = 360.0 - d;
+  return d;
+}
+
+// The plunge of the line at pitch r (radians from the strike) in a plane of
+// the given dip, and the horizontal angle theta between the line's trend and
+// the strike. When the cosine of the plunge rounds to 1 or just above, the
+// line is horizontal rather than NaN.
+struct PitchedLine {
+  double plunge = 0.0;
+  double theta = 0.0;
+};
+
+PitchedLine LineAtPitch(double r, double dip) {
+  PitchedLine result;
+  result.theta = std::atan(std::tan(r) * std::cos(dip));
+  const double x = std::cos(r) / std::cos(result.theta);
+  const double q = 1.0 - x * x;
+  result.plunge = q <= 0.0 ? 0.0 : kHalfPi - std::atan(x / std::sqrt(q));
+  return result;
+}
+
+// Fixed azimuth ranges of the sense z (whole degrees) for each dip direction
+// sd (degrees); used only for a sense exactly between the two strike ends.
+bool RightHandByTable(double sd, int z) {
+  if (sd >= 315.0) return z < 135;
+  if (sd <= 45.0) return z >= 46 && z < 180;
+  if (sd <= 135.0) return z >= 91 && z < 269;
+  if (sd <= 225.0) return z >= 180;
+  return z >= 270 || z < 90;
+}
+
+}  // namespace
+
+Line LineFromHadeInPlane(double dip, double dipDirection, double hade) {
+  const double D = std::fabs(dip);
+  const double dd = ReduceAzimuth(dipDirection);
+  const double h = WrapRadians(hade);
+
+  double rightDegrees = RadiansToDegrees(dd + kHalfPi);
+  if (rightDegrees > 360.0) rightDegrees -= 360.0;
+  double leftDegrees = RadiansToDegrees(dd - kHalfPi);
+  if (leftDegrees < 0.0) leftDegrees += 360.0;
+
+  if (D < kHorizontalDip) {
+    double trend = h + dd;
+    if (trend > kTwoPi) trend -= kTwoPi;
+    return {0.0, trend};
+  }
+
+  auto near = [h](double special) { return std::fabs(h - special) < kSpecialHadeTolerance; };
+  if (near(0.0) || near(kTwoPi)) return {D, dd};
+  if (near(kHalfPi)) return {0.0, AddAngles(dd, kHalfPi)};
+  if (near(kPi)) return {-D, dd};
+  if (near(kThreeHalfPi)) return {0.0, AddAngles(dd, kThreeHalfPi)};
+
+  // Angle r between the line and the strike, the sign of the plunge and the
+  // strike end the line lies toward.
+  double r;
+  double sign;
+  double referenceDegrees;
+  if (h < kHalfPi) {
+    r = kHalfPi - h;
+    sign = 1.0;
+    referenceDegrees = rightDegrees;
+  } else if (h > kThreeHalfPi) {
+    r = h - kThreeHalfPi;
+    sign = 1.0;
+    referenceDegrees = leftDegrees;
+  } else if (h < kPi) {
+    r = h - kHalfPi;
+    sign = -1.0;
+    referenceDegrees = leftDegrees;
+  } else {
+    r = kThreeHalfPi - h;
+    sign = -1.0;
+    referenceDegrees = rightDegrees;
+  }
+  const double reference = DegreesToRadians(std::floor(referenceDegrees / 45.0) * 45.0);
+
+  // The closed form divides two small numbers next to the dip line and takes
+  // the arc cosine of nearly 1 next to the strike; there, and in planes of
+  // very low dip, the line is built as a vector in the plane instead.
+  if (std::sin(D) * std::cos(r) < kClosedFormLimitNearDip ||
+      std::sin(D) * std::sin(r) < kClosedFormLimitNearStrike) {
+    const double c = std::cos(h);
+    const double s = std::sin(h);
+    return DirectionCosinesToLine(c * std::cos(D) * std::cos(dd) - s * std::sin(dd),
+                                  c * std::cos(D) * std::sin(dd) + s * std::cos(dd),
+                                  c * std::sin(D));
+  }
+
+  const PitchedLine pitched = LineAtPitch(r, D);
+  const double w = kHalfPi - pitched.theta;
+  const double trend = NearerAngle(WrapRadians(dd + w), WrapRadians(dd - w), reference);
+  return {pitched.plunge * sign, trend};
+}
+
+PitchResult PitchOfLineInPlane(double dip, double dipDirection, double plunge, double trend) {
+  const double p = std::fabs(plunge);
+  const double dd = ReduceAzimuth(dipDirection);
+  const double t = WrapRadians(trend);
+
+  const double right = WrapRadians(dd + kHalfPi);
+  const double left = WrapRadians(dd - kHalfPi);
+  const double strikeEnd = NearerAngle(right, left, t);
+
+  PitchResult result;
+  if (strikeEnd <= kPi / 4.0 || strikeEnd > 7.0 * kPi / 4.0) {
+    result.sense = "N";
+  } else if (strikeEnd <= 3.0 * kPi / 4.0) {
+    result.sense = "E";
+  } else if (strikeEnd <= 5.0 * kPi / 4.0) {
+    result.sense = "S";
+  } else {
+    result.sense = "W";
+  }
+
+  const Line pole = PlaneToPole(dip, dd);
+  const Plane profile = PlaneContainingLines(pole.angle, pole.azimuth, p, t);
+  Line projection{kCoincidentInputs, 0.0};
+  if (profile.angle != kCoincidentInputs) {
+    projection = IntersectPlanes(dip, dd, profile.angle, profile.azimuth);
+  }
+  if (projection.angle < 0.0) {
+    // The line is normal to the plane: it has no pitch.
+    result.misfit = kPitchUndefined;
+    return result;
+  }
+
+  result.misfit = AngleBetweenLines(p, t, projection.angle, projection.azimuth, false);
+  result.pitch = AngleBetweenLines(projection.angle, projection.azimuth, 0.0, strikeEnd, false);
+  if (plunge != 0.0) result.pitch *= Sign(plunge);
+  return result;
+}
+
+double SenseAngleFromStrike(double dipDirection, double angle, std::string_view sense) {
+  const int z = SenseAzimuth(sense).value_or(360);
+  const double sd = RadiansToDegrees(ReduceAzimuth(dipDirection));
+
+  // Right-hand: the sense names the strike end dip direction + 90 degrees.
+  const double toRight = CircularDistanceDegrees(z, sd + 90.0);
+  const double toLeft = CircularDistanceDegrees(z, sd - 90.0);
+  bool rightHand;
+  if (std::fabs(toRight - toLeft) < kSenseTieDegrees) {
+    rightHand = RightHandByTable(sd, z);
+  } else {
+    rightHand = toRight < toLeft;
+  }
+
+  const double a = std::fabs(angle);
+  if (rightHand) return angle < 0.0 ? kHalfPi - a + kPi : kHalfPi - a;
+  return angle < 0.0 ? a + kThreeHalfPi - kPi : a + kThreeHalfPi;
+}
+
+double SensedPitchPlusOffset(double dipDirection, double angle, std::string_view sense,
+                             double offset) {
+  return WrapRadians(SenseAngleFromStrike(dipDirection, angle, sense) + offset);
+}
+
+PlungeInPlaneResult LineFromPlungeInPlane(double dip, double dipDirection, double plunge,
+                                          std::string_view sense) {
+  const double D = std::fabs(dip);
+  const double dd = ReduceAzimuth(dipDirection);
+  const double q = std::fabs(plunge);
+  const double z = DegreesToRadians(SenseAzimuth(sense).value_or(360));
+  const std::array<double, 4> steps = {DegreesToRadians(0.01), DegreesToRadians(0.1),
+                                       DegreesToRadians(1.0), DegreesToRadians(5.0)};
+  const double e = steps[0];
+
+  PlungeInPlaneResult result;
+  if (std::fabs(D - plunge) <= e) {
+    result.trend = dd;
+    return result;
+  }
+  if (q <= e || std::fabs(D - kHalfPi) <= e) {
+    result.trend = NearerAngle(WrapRadians(dd + kHalfPi), WrapRadians(dd - kHalfPi), z);
+    return result;
+  }
+  if (q > D) {
+    result.trend = dd;
+    result.steeperThanDip = true;
+    result.excess = q - D;
+    return result;
+  }
+
+  // Walk the pitch r until its line has the wanted plunge, with steps sized
+  // by the remaining difference.
+  double r = q;
+  for (int i = 0; i < kMaxSearchSteps; ++i) {
+    const double diff = LineAtPitch(r, D).plunge - q;
+    const double size = std::fabs(diff);
+    if (size <= e) break;
+    int step = size <= steps[1] ? 0 : size <= steps[2] ? 1 : size <= steps[3] ? 2 : 3;
+    const double direction = diff <= 0.0 ? 1.0 : -1.0;
+    const double bound = diff <= 0.0 ? kHalfPi : 0.0;
+    double next = r + direction * steps[step];
+    bool atBound = false;
+    // Past the end of the range: retry with smaller steps, and settle on the
+    // end itself when even the smallest step overshoots.
+    while (direction * (next - bound) > 0.0) {
+      if (step == 0) {
+        next = bound;
+        atBound = true;
+        break;
+      }
+      --step;
+      next = r + direction * steps[step];
+    }
+    r = next;
+    if (atBound) break;
+  }
+
+  const double w = kHalfPi - LineAtPitch(r, D).theta;
+  result.trend = NearerAngle(WrapRadians(dd + w), WrapRadians(dd - w), z);
+  return result;
+}
+
+PitchLineResult LineFromPitchInPlane(double dip, double dipDirection, double pitch,
+                                     std::string_view sense) {
+  const double D = std::fabs(dip);
+  const double dd = ReduceAzimuth(dipDirection);
+  PitchLineResult result;
+  const std::optional<int> zDegrees = SenseAzimuth(sense, /*eightPointOnly=*/true);
+  result.senseRecognised = zDegrees.has_value();
+  const double z = DegreesToRadians(zDegrees.value_or(315));
+  const double a = std::fabs(pitch);
+
+  double plunge;
+  double w;
+  if (D == 0.0) {
+    // Pitch from the strike end, as in a plane of the least dip, so the answer
+    // does not jump at dip 0.
+    w = kHalfPi - a;
+    double trend = NearerAngle(WrapRadians(dd + w), WrapRadians(dd - w), z);
+    if (pitch < 0.0) trend = WrapRadians(trend + kPi);
+    result.line = {0.0, trend};
+    return result;
+  }
+  if (a == kHalfPi) {
+    result.line = {pitch < 0.0 ? -D : D, dd};
+    return result;
+  }
+  if (a == 0.0) {
+    plunge = 0.0;
+    w = kHalfPi;
+  } else {
+    const PitchedLine pitched = LineAtPitch(a, D);
+    plunge = pitched.plunge;
+    w = kHalfPi - pitched.theta;
+  }
+  const double trend = NearerAngle(WrapRadians(dd + w), WrapRadians(dd - w), z);
+  if (pitch != 0.0) plunge *= Sign(pitch);
+  result.line = {plunge, trend};
+  return result;
+}
+
+}  // namespace OrientGeometry

@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "orient/Constructions.h"
+#include "orient/LinesInPlanes.h"
+#include "tests/orient/SphereVectors.h"
+
+namespace {
+
+using namespace OrientGeometry;
+using namespace SphereVectors;
+
+double Rad(double degrees) { return degrees * kPi / 180.0; }
+
+// Worked rows 1e-9 rad; random checks 1e-7 rad (the arc cosine of nearly 1
+// leaves an in-plane misfit near 1.5e-8; other errors stay below 1e-11).
+constexpr double kRowTol = 1e-9;
+constexpr double kRandomTol = 1e-7;
+
+TEST(ConstructionsTwoInputs, WorkedRows) {
+  struct Row {
+    const char* name;
+    Orientation (*routine)(double, double, double, double);
+    double a1, b1, a2, b2;  // degrees: two planes or two lines
+    double angle, azimuth;  // degrees expected; angle -90 is the sentinel
+  };
+  const Row rows[] = {
+      {"vertical planes meet in the vertical", IntersectPlanes, 90, 90, 90, 0, 90, 0},
+      {"same dip direction: strike line", IntersectPlanes, 40, 120, 60, 120, 0, 210},
+      {"horizontal plane and 40/120", IntersectPlanes, 0, 0, 40, 120, 0, 210},
+      {"both horizontal", IntersectPlanes, 0, 0, 0, 100, -90, 0},
+      // Regressions: the same plane or line written two ways was compared as numbers.
+      {"vertical plane from both sides", IntersectPlanes, 90, 0, 90, 180, -90, 0},
+      {"dip direction 0 against 360", IntersectPlanes, 30, 0, 30, 360, -90, 0},
+      {"trend 0 against 360", PlaneContainingLines, 30, 0, 30, 360, -90, 0},
+      {"horizontal line both ways", PlaneContainingLines, 0, 0, 0, 180, -90, 0},
+      {"one axis, opposite polarity", PlaneContainingLines, -30, 45, 30, 45, -90, 0},
+      {"same vertical plane: the first", PlaneNormalToPlanes, 90, 0, 90, 180, 90, 0},
+  };
+  for (const Row& r : rows) {
+    const Orientation got = r.routine(Rad(r.a1), Rad(r.b1), Rad(r.a2), Rad(r.b2));
+    EXPECT_NEAR(got.angle, Rad(r.angle), kRowTol) << r.name;
+    if (r.angle != -90.0) {
+      EXPECT_NEAR(got.azimuth, Rad(r.azimuth), kRowTol) << r.name;
+    }
+  }
+}
+
+TEST(ConstructionsBisectorsAndHade, WorkedRows) {
+  // Regressions: hades a hair off 0 or 2 pi, and the side test at trend 2 pi.
+  const Plane acutePlane = PlaneBisectingPlanes(Rad(80), 0, Rad(80), Rad(90), false);
+  EXPECT_NEAR(acutePlane.angle, Rad(75.99805783448308), kRowTol);
+  EXPECT_NEAR(acutePlane.azimuth, Rad(45), kRowTol);
+  const Line obtuseLine = LineBisectingPlanes(Rad(80), Rad(340), Rad(80), Rad(40), true);
+  EXPECT_NEAR(obtuseLine.angle, Rad(11.508393), 1e-7);
+  EXPECT_NEAR(obtuseLine.azimuth, Rad(190), kRowTol);
+  const Line acuteLine = LineBisectingPlanes(0, 0, Rad(60), Rad(180), false);
+  EXPECT_NEAR(acuteLine.angle, Rad(30), kRowTol);
+  EXPECT_NEAR(acuteLine.azimuth, Rad(180), kRowTol);
+
+  struct Row {
+    const char* name;
+    double dip, dipDirection, plunge, trend, hade, misfit;  // degrees
+  };
+  const Row rows[] = {
+      // Regression: the dip line came out at 2 pi - 1.5e-8.
+      {"dip line", 40, 123, 40, 123, 0, 0},
+      // Regression: a projection trend of exactly 2 pi was put on the wrong side.
+      {"vertical plane, line to north", 90, 90, 30, 0, 300, 0},
+      {"line off the plane: angle to the dip line", 30, 90, 50, 90, 20, 20},
+      // Regression: a line normal to the plane divided 0 by 0.
+      {"line normal to the plane", 65, 0, 25, 180, 0, 90},
+  };
+  for (const Row& r : rows) {
+    const HadeAndMisfit got =
+        LineInPlaneAngles(Rad(r.dip), Rad(r.dipDirection), Rad(r.plunge), Rad(r.trend));
+    EXPECT_NEAR(got.hade, Rad(r.hade), 1e-7) << r.name;
+    EXPECT_NEAR(got.misfit, Rad(r.misfit), 1e-7) << r.name;
+  }
+}
+
+// Random planes and lines against plain vector geometry.
+TEST(ConstructionsRandom, AgreeWithVectorGeometry) {
+  std::mt19937 rng(20240611);
+  auto uniform = [&rng](double lo, double hi) {
+    return Rad(std::uniform_real_distribution<>(lo, hi)(rng));
+  };
+  for (int i = 0; i < 3000; ++i) {
+    const Plane p{uniform(0, 90), uniform(0, 360)}, q{uniform(0, 90), uniform(0, 360)};
+    const Line a{uniform(-90, 90), uniform(0, 360)}, b{uniform(-90, 90), uniform(0, 360)};
+    const Vec np = PoleOf(p.angle, p.azimuth), nq = PoleOf(q.angle, q.azimuth);
+    const Vec axis = Unit(Cross(np, nq));
+
+    // The intersection lies in both planes; the plane through two lines holds them.
+    const Line x = IntersectPlanes(p, q);
+    EXPECT_GE(x.angle, 0.0);
+    EXPECT_LT(AxisGap(VecOf(x), axis), kRandomTol);
+    const Plane through = PlaneContainingLines(a, b);
+    EXPECT_LT(AxisGap(PoleOf(through.angle, through.azimuth), Unit(Cross(VecOf(a), VecOf(b)))),
+              kRandomTol);
+    const Plane normal = PlaneNormalToPlanes(p, q);
+    EXPECT_LT(AxisGap(PoleOf(normal.angle, normal.azimuth), axis), kRandomTol);
+
+    // Hade round trip through a line in p, and the misfit of any line.
+    const double hade = uniform(0, 360);
+    const Line inP = LineFromHadeInPlane(p, hade);
+    const HadeAndMisfit back = LineInPlaneAngles(p.angle, p.azimuth, inP.angle, inP.azimuth);
+    EXPECT_NEAR(std::remainder(back.hade - hade, kTwoPi), 0.0, kRandomTol);
+    EXPECT_NEAR(back.misfit, 0.0, kRandomTol);
+    EXPECT_NEAR(LineInPlaneAngles(p.angle, p.azimuth, a.angle, a.azimuth).misfit,
+                std::asin(std::fabs(Dot(VecOf(a), np))), kRandomTol);
+
+    // Bisectors: the line lies across the intersection half the angle from
+    // each trace (axis x pole); the plane holds the intersection with its pole
+    // half the angle from each pole.
+    const double acute = std::fmin(AngleOf(np, nq), kPi - AngleOf(np, nq));
+    for (bool obtuse : {false, true}) {
+      const double half = (obtuse ? kPi - acute : acute) / 2.0;
+      const Vec line = VecOf(LineBisectingPlanes(p.angle, p.azimuth, q.angle, q.azimuth, obtuse));
+      const Plane plane = PlaneBisectingPlanes(p.angle, p.azimuth, q.angle, q.azimuth, obtuse);
+      const Vec n = PoleOf(plane.angle, plane.azimuth);
+      EXPECT_NEAR(Dot(line, axis), 0.0, kRandomTol);
+      EXPECT_NEAR(Dot(n, axis), 0.0, kRandomTol);
+      for (const Vec& pole : {np, nq}) {
+        const double toTrace = AngleOf(line, Unit(Cross(axis, pole)));
+        EXPECT_NEAR(std::fmin(toTrace, kPi - toTrace), half, kRandomTol) << obtuse;
+        EXPECT_NEAR(std::fmin(AngleOf(n, pole), kPi - AngleOf(n, pole)), half, kRandomTol);
+      }
+    }
+  }
+}
+
+}  // namespace
