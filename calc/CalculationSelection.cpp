@@ -1,0 +1,82 @@
+// Selecting a calculation by its button, its caption or the Calculations
+// menu, and rebuilding the captions from the user's angle names.
+#include <string>
+
+#include "calc/Catalogue.h"
+#include "calc/FormModel.h"
+
+namespace Lodema {
+
+namespace {
+
+bool UsesFixedReferencePlane(int n) { return n == 37 || n == 38 || n == 39 || n == 41; }
+
+// The caption with its first "&&" shown as "&".
+std::string PlotCaption(std::string caption) {
+  const auto pos = caption.find("&&");
+  if (pos != std::string::npos) caption.erase(pos, 1);
+  return caption;
+}
+
+}  // namespace
+
+void FormModel::SelectCalculation(int n) {
+  HandlerScope scope(*this);
+  if (initialising_ || !IsValidCalculation(n)) return;
+  const int previous = calculation_;
+  if (!IsCoreCalculation(n)) {
+    if (controls_.tabLodem == kCorePage) controls_.tabLodem = kGeometricalPage;
+    coreCalculation_ = false;
+    approxRefPlane_ = false;
+  } else {
+    if (controls_.tabLodem == kGeometricalPage) controls_.tabLodem = kCorePage;
+    coreCalculation_ = true;
+    approxRefPlane_ = IsApproxRefPlaneCalculation(n);
+    if (approxRefPlane_ && UsesFixedReferencePlane(previous)) {
+      // The fixed-plane calculations force the choice to 3 without touching
+      // the options; coming back, the options give the user's choice again.
+      for (int i = 0; i < 3; ++i) {
+        if (controls_.optRef[i].checked) settings_.RefDirn = i;
+      }
+    }
+  }
+  for (auto& button : controls_.grpCommands) button.colour = kButtonGrey;
+  controls_.grpCommands[n].colour = kButtonSelected;
+  if (n != previous) controls_.grpCommands[previous].pressed = false;
+  controls_.grpCommands[n].pressed = true;
+  calculation_ = n;
+  settings_.Calculation = n;
+
+  SetUpCalculationWindows(n);
+  if (plot_->IsShowing()) {
+    const std::array<bool, 4> used = {controls_.panorient[0].visible,
+                                      controls_.panorient[1].visible, controls_.fraAxis.visible,
+                                      controls_.fraRefLine.visible};
+    plot_->SetStereoOptions(used, PlotCaption(controls_.lblCalc[n].caption));
+  }
+  RefreshCalculation();
+  if (filePageAvailable_) Notify(ModelEvent::kCalculationSelected);
+}
+
+void FormModel::ReleaseCalculationButton(int n) {
+  HandlerScope scope(*this);
+  if (IsValidCalculation(n)) controls_.grpCommands[n].pressed = false;
+}
+
+void FormModel::SelectCalculationByCaption(int n) { SelectCalculation(n); }
+
+void FormModel::SelectCalculationByMenuItem(int item) {
+  const int n = CalculationForMenuItem(item);
+  if (n >= 0) SelectCalculation(n);
+}
+
+void FormModel::SetCaptionPrefs() {
+  HandlerScope scope(*this);
+  std::array<std::string, kCalculationCount> current;
+  for (int n = 0; n < kCalculationCount; ++n) current[n] = controls_.lblCalc[n].caption;
+  const auto rebuilt = RebuildCaptions(settings_, current);
+  for (int n = 0; n < kCalculationCount; ++n) controls_.lblCalc[n].caption = rebuilt[n];
+  SyncCoreOptions();
+}
+
+}  // namespace Lodema

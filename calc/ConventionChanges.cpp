@@ -1,0 +1,301 @@
+// Changes of the input and output notations. Typed orientations are
+// rewritten so that they keep meaning the same plane or line in the new
+// notation; the shown result is rewritten likewise. The rewrites are shielded
+// from the entry change handler.
+#include <string>
+
+#include "calc/Catalogue.h"
+#include "calc/EntryBoxes.h"
+#include "calc/FormModel.h"
+#include "orient/NumberText.h"
+#include "orient/TextFormatting.h"
+#include "orient/TextParsing.h"
+
+namespace Lodema {
+
+namespace {
+
+template <std::size_t N>
+void CheckOnly(std::array<OptionButton, N>& options, int index) {
+  for (std::size_t i = 0; i < N; ++i) options[i].checked = static_cast<int>(i) == index;
+}
+
+// What the direction of a plane convention holds: 0 the dip direction,
+// 1 a strike with a sense letter, 2 a right-hand-rule strike.
+int DirectionMeaning(int planeConvention) {
+  if (IsSenseStrikeConvention(planeConvention)) return 1;
+  if (IsStrikeConvention(planeConvention)) return 2;
+  return 0;
+}
+
+// Dip direction (azimuth text) of a plane's direction text in a convention;
+// "" when it cannot be worked out.
+std::string DipDirectionOf(const std::string& azimuth, const std::string& sense, int convention,
+                           bool localeComma) {
+  switch (DirectionMeaning(convention)) {
+    case 1:
+      return OrientGeometry::StrikeAndSenseToDipDirectionText(azimuth, sense, localeComma);
+    case 2:
+      return OrientGeometry::StrikeAndSenseToDipDirectionText(azimuth, "", localeComma);
+    default:
+      return azimuth;
+  }
+}
+
+}  // namespace
+
+// Sets rewriting_ for the life of a rewrite.
+class FormModel::RewriteShield {
+ public:
+  explicit RewriteShield(FormModel& model) : model_(model), previous_(model.rewriting_) {
+    model_.rewriting_ = true;
+  }
+  ~RewriteShield() { model_.rewriting_ = previous_; }
+  RewriteShield(const RewriteShield&) = delete;
+  RewriteShield& operator=(const RewriteShield&) = delete;
+
+ private:
+  FormModel& model_;
+  bool previous_;
+};
+
+FormModel::WindowRoles FormModel::CaptureEntryRoles() const {
+  WindowRoles roles;
+  for (int w = 0; w < 4; ++w) {
+    RoleTexts& texts = roles[w];
+    for (int box = kWindowFirstBox[w]; box < kWindowFirstBox[w] + kWindowBoxCount[w]; ++box) {
+      if (!controls_.txtValues[box].visible) continue;
+      const std::string& caption = controls_.lblDip[box].caption;
+      const std::string& text = controls_.txtValues[box].text;
+      switch (RoleOfCaption(caption)) {
+        case BoxRole::kDip:
+          texts.plane = caption == "dip";
+          texts.first = text;
+          break;
+        case BoxRole::kPlunge:
+          texts.first = text;
+          break;
+        case BoxRole::kDirection:
+          texts.direction = text;
+          break;
+        case BoxRole::kSense:
+          texts.sense = text;
+          break;
+        case BoxRole::kOther:
+          continue;
+      }
+      texts.any = true;
+      texts.valid = texts.valid && entryValid_[box];
+    }
+  }
+  return roles;
+}
+
+void FormModel::RestoreEntryRoles(const WindowRoles& roles) {
+  for (int w = 0; w < 4; ++w) {
+    const RoleTexts& texts = roles[w];
+    if (!texts.any) continue;
+    for (int box = kWindowFirstBox[w]; box < kWindowFirstBox[w] + kWindowBoxCount[w]; ++box) {
+      if (!controls_.txtValues[box].visible) continue;
+      std::string& text = controls_.txtValues[box].text;
+      switch (RoleOfCaption(controls_.lblDip[box].caption)) {
+        case BoxRole::kDip:
+        case BoxRole::kPlunge:
+          text = texts.first;
+          break;
+        case BoxRole::kDirection:
+          text = texts.direction;
+          break;
+        case BoxRole::kSense:
+          text = texts.sense;
+          break;
+        case BoxRole::kOther:
+          break;
+      }
+    }
+  }
+}
+
+void FormModel::ConvertPlaneRoles(WindowRoles& roles, int oldConvention, int newConvention) const {
+  if (DirectionMeaning(oldConvention) == DirectionMeaning(newConvention)) return;
+  const bool quadrant = settings_.QuadrantIn == 1;
+  // Window D never holds a plane in the entry convention.
+  for (int w = 0; w < 3; ++w) {
+    RoleTexts& texts = roles[w];
+    if (!texts.any || !texts.plane) continue;
+    std::string dipDirection;
+    if (texts.valid) {
+      const std::string azimuth =
+          quadrant ? OrientGeometry::QuadrantToAzimuthText(texts.direction, localeComma_)
+                   : texts.direction;
+      if (!azimuth.empty()) {
+        dipDirection = DipDirectionOf(azimuth, texts.sense, oldConvention, localeComma_);
+      }
+    }
+    texts.sense.clear();
+    if (dipDirection.empty()) {
+      // Without a complete orientation the old direction would mean another
+      // plane in the new notation.
+      texts.direction.clear();
+      continue;
+    }
+    std::string direction = dipDirection;
+    if (IsStrikeConvention(newConvention)) {
+      const auto strike = OrientGeometry::DipDirectionToStrikeAndSense(dipDirection);
+      direction = strike.strike;
+      if (IsSenseStrikeConvention(newConvention)) texts.sense = strike.sense;
+    }
+    texts.direction =
+        quadrant ? OrientGeometry::AzimuthToQuadrantText(direction, localeComma_) : direction;
+  }
+}
+
+void FormModel::optInPlaneConv(int index) {
+  HandlerScope scope(*this);
+  if (index < 1 || index > 6) return;
+  const int old = settings_.PlaneConvIn;
+  if (index != old) {
+    {
+      RewriteShield shield(*this);
+      WindowRoles roles = CaptureEntryRoles();
+      settings_.PlaneConvIn = index;
+      CheckOnly(controls_.optInPlaneConv, index);
+      SetUpCalculationWindows(calculation_);
+      ConvertPlaneRoles(roles, old, index);
+      RestoreEntryRoles(roles);
+    }
+    RefreshCalculation();
+  }
+  if (controls_.chkOutConv.checked) optOutPlaneConv(index);
+}
+
+void FormModel::optInLineConv(int index) {
+  HandlerScope scope(*this);
+  if (index != 0 && index != 1) return;
+  if (index != settings_.LineConvIn) {
+    {
+      RewriteShield shield(*this);
+      const WindowRoles roles = CaptureEntryRoles();
+      settings_.LineConvIn = index;
+      CheckOnly(controls_.optInLineConv, index);
+      SetUpCalculationWindows(calculation_);
+      RestoreEntryRoles(roles);
+    }
+    RefreshCalculation();
+  }
+  if (controls_.chkOutConv.checked) optOutLineConv(index);
+}
+
+void FormModel::optInDirnConv(int index) {
+  HandlerScope scope(*this);
+  if (index != 0 && index != 1) return;
+  if (index != settings_.QuadrantIn) {
+    {
+      RewriteShield shield(*this);
+      ConvertTypedDirections(index == 1);
+      settings_.QuadrantIn = index;
+      CheckOnly(controls_.optInDirnConv, index);
+    }
+    RefreshCalculation();
+  }
+  if (controls_.chkOutConv.checked) optOutDirnConv(index);
+}
+
+void FormModel::ConvertTypedDirections(bool toQuadrant) {
+  for (int box = 0; box < kEntryBoxCount; ++box) {
+    if (!entryValid_[box]) continue;
+    const std::string& caption = controls_.lblDip[box].caption;
+    if (!IsDirectionCaption(caption)) continue;
+    std::string& text = controls_.txtValues[box].text;
+    const std::string converted = toQuadrant
+                                      ? OrientGeometry::AzimuthToQuadrantText(text, localeComma_)
+                                      : OrientGeometry::QuadrantToAzimuthText(text, localeComma_);
+    if (!converted.empty()) text = converted;
+  }
+}
+
+void FormModel::RewriteMainResult(int oldPlaneConvention, int oldQuadrant) {
+  const ResultKind kind = ResultKindOf(calculation_);
+  if (kind != ResultKind::kPlane && kind != ResultKind::kLine) return;
+  const bool plane = kind == ResultKind::kPlane;
+  std::string first;
+  std::string direction;
+  std::string sense;
+  for (int box = 0; box < 3; ++box) {
+    if (!controls_.lblResult[box].visible) continue;
+    const std::string& caption = controls_.lblDipRes[box].caption;
+    const std::string& value = controls_.lblResult[box].caption;
+    if (caption == "dip" || caption == "plunge") first = value;
+    if (IsDirectionCaption(caption)) direction = value;
+    if (caption == "sense") sense = value;
+  }
+  if (oldQuadrant == 1) direction = OrientGeometry::QuadrantToAzimuthText(direction, localeComma_);
+  if (plane && !direction.empty()) {
+    direction = DipDirectionOf(direction, sense, oldPlaneConvention, localeComma_);
+  }
+  const bool noResult = controls_.lblResult[0].caption == "-999";
+  SetWindowForFabric(4, plane ? kFabricPlane : kFabricLine);
+  if (noResult) {
+    WriteNoResult();
+    return;
+  }
+  const bool readable = NumberText::IsNumberText(first) && NumberText::IsNumberText(direction) &&
+                        !first.empty() && !direction.empty();
+  if (!readable) {
+    // A sentinel or nothing shown: there is no orientation to carry over.
+    ClearResultsWindows(1);
+    return;
+  }
+  WriteFabricTexts(4, first, direction, plane);
+}
+
+void FormModel::OutputConventionChanged(int oldPlaneConvention, int oldQuadrant, bool relayout) {
+  if (ResultsShown()) {
+    RewriteShield shield(*this);
+    RewriteMainResult(oldPlaneConvention, oldQuadrant);
+  }
+  if (relayout) SetUpCalculationWindows(calculation_);
+  plot_->SetStereoOrientConventions(CombinedOutputCode());
+  RecalculateIfShown();
+}
+
+void FormModel::optOutPlaneConv(int index) {
+  HandlerScope scope(*this);
+  if (index < 1 || index > 6) return;
+  CheckOnly(controls_.optOutPlaneConv, index);
+  const int old = settings_.PlaneConvOut;
+  if (index == old) return;
+  settings_.PlaneConvOut = index;
+  OutputConventionChanged(old, settings_.QuadrantOut, true);
+}
+
+void FormModel::optOutLineConv(int index) {
+  HandlerScope scope(*this);
+  if (index != 0 && index != 1) return;
+  CheckOnly(controls_.optOutLineConv, index);
+  if (index == settings_.LineConvOut) return;
+  settings_.LineConvOut = index;
+  OutputConventionChanged(settings_.PlaneConvOut, settings_.QuadrantOut, true);
+}
+
+void FormModel::optOutDirnConv(int index) {
+  HandlerScope scope(*this);
+  if (index != 0 && index != 1) return;
+  CheckOnly(controls_.optOutDirnConv, index);
+  const int old = settings_.QuadrantOut;
+  if (index == old) return;
+  settings_.QuadrantOut = index;
+  OutputConventionChanged(settings_.PlaneConvOut, old, false);
+}
+
+void FormModel::chkOutConv(bool checked) {
+  HandlerScope scope(*this);
+  controls_.chkOutConv.checked = checked;
+  for (auto& panel : controls_.panConvOut) panel.enabled = !checked;
+  if (!checked) return;
+  optOutPlaneConv(settings_.PlaneConvIn);
+  optOutLineConv(settings_.LineConvIn);
+  optOutDirnConv(settings_.QuadrantIn);
+}
+
+}  // namespace Lodema

@@ -1,0 +1,29 @@
+// Which entry boxes make up each entry window, and the caption words that
+// say what a box holds. Shared by the entry-window files of the model.
+#pragma once
+
+#include <string>
+
+namespace Lodema {
+
+// Windows A..D = 0..3: A boxes 0-2, B 3-5, C 6-7, D 8-10.
+inline constexpr int kWindowFirstBox[4] = {0, 3, 6, 8};
+inline constexpr int kWindowBoxCount[4] = {3, 3, 2, 3};
+inline constexpr int kSectionTrendBox = 11;
+inline constexpr int kFileSectionTrendBox = 12;
+
+// What a caption says its box holds, for reading a window as an orientation.
+enum class BoxRole { kOther, kDip, kPlunge, kDirection, kSense };
+
+inline bool IsDirectionCaption(const std::string& caption) {
+  return caption == "trend" || caption == "dir'n" || caption == "dip dir'n" || caption == "strike";
+}
+
+inline bool IsSenseStrikeConvention(int planeConvention) {
+  return planeConvention == 3 || planeConvention == 4;
+}
+inline bool IsStrikeConvention(int planeConvention) {
+  return planeConvention >= 3 && planeConvention <= 6;
+}
+
+}  // namespace Lodema

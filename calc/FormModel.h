@@ -1,0 +1,284 @@
+// The main window's model: the state of the calculator window and the
+// handlers of its controls, free of any toolkit. The desktop window mirrors
+// the controls (Controls()) and forwards every user action to a handler; the
+// batch run feeds data rows through SetEntryText exactly as typed text.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "calc/CalculationRecord.h"
+#include "calc/Catalogue.h"
+#include "calc/Controls.h"
+#include "calc/EntryBoxes.h"
+#include "calc/Platform.h"
+#include "calc/Settings.h"
+#include "orient/Records.h"
+
+namespace Lodema {
+
+// What an entry or result window is labelled for.
+enum FabricKind : int {
+  kFabricPlane = 0,
+  kFabricLine = 1,
+  kFabricCoreAxis = 2,  // a line plus its alpha angle in the third box
+};
+
+// Field kind of an entry box for the batch column mapping.
+enum FieldKind : int {
+  kFieldNothing = 0,
+  kFieldDip = 1,
+  kFieldPlunge = 2,
+  kFieldDirection = 3,  // dip direction, strike or trend
+  kFieldPitch = 4,      // possibly followed by its sense letters
+  kFieldSense = 5,
+  kFieldBetaHadeGamma = 6,
+  kFieldAlphaRotation = 7,  // alpha, rotation angle or angle C
+};
+
+// The texts of one orientation window, ready for TextToDouble: the first
+// angle (dip or plunge), the direction as an azimuth (a plane's dip
+// direction) and the sense. first == "error" when the window cannot be read.
+struct WindowTexts {
+  std::string first;
+  std::string direction;
+  std::string sense;
+  bool IsError() const { return first == "error"; }
+};
+
+// One solution of a reference plane (radians). dip == -1 marks "no solution".
+// result is what the calculation gives from that plane (plane or line).
+struct ReferencePlaneSolution {
+  OrientGeometry::Plane plane{-1.0, 0.0};
+  OrientGeometry::Orientation result;
+};
+
+// What the change observers are told.
+enum class ModelEvent {
+  kChanged,              // any control state may have changed: refresh
+  kCalculationSelected,  // a calculation was selected: refresh column mapping
+};
+
+class FormModel {
+ public:
+  FormModel();
+
+  // ---- State -------------------------------------------------------------
+  Lodema::Settings& settings() { return settings_; }
+  const Lodema::Settings& settings() const { return settings_; }
+  const MainWindowControls& Controls() const { return controls_; }
+
+  int Calculation() const { return calculation_; }  // 0..41
+  bool CoreCalculation() const { return coreCalculation_; }
+  bool ApproxRefPlane() const { return approxRefPlane_; }
+  bool EntryValid(int box) const;  // false for boxes outside 0..12
+  const std::array<int, kMappedBoxCount>& FieldKinds() const { return fieldKinds_; }
+  int DecimalPlaces() const { return decimalPlaces_; }  // largest typed, uncapped
+
+  // The system writes decimals with a comma; results then use "," unless
+  // settings().NonLocaleDecimal forces the other character.
+  void SetLocaleUsesComma(bool comma) { localeComma_ = comma; }
+  bool LocaleUsesComma() const { return localeComma_; }
+  char OutputDecimalChar() const;
+
+  void SetBatchRunning(bool running) { batchRunning_ = running; }
+  bool BatchRunning() const { return batchRunning_; }
+  // While set, selecting a calculation does nothing (window start-up).
+  void SetInitialising(bool initialising) { initialising_ = initialising; }
+  bool Initialising() const { return initialising_; }
+  // Whether the batch file page is in use (column mapping kept up to date).
+  void SetFilePageAvailable(bool available) { filePageAvailable_ = available; }
+
+  void SetBeeper(Beeper* beeper);    // nullptr restores the silent default
+  void SetPlotSink(PlotSink* plot);  // nullptr restores the hidden default
+  Beeper& beeper() { return *beeper_; }
+  PlotSink& plot() { return *plot_; }
+
+  // Observers are called after every outermost handler and on selection;
+  // handlers they call do not notify again.
+  int AddObserver(std::function<void(ModelEvent)> observer);
+  void RemoveObserver(int id);
+
+  // ---- Start-up ----------------------------------------------------------
+  // Sets buttons, option groups and captions from settings() (after the
+  // settings are loaded); presses the stored calculation's button.
+  void ApplySettingsToControls();
+  // Lays out and validates the stored calculation (last start-up step).
+  void ShowStoredCalculation();
+
+  // ---- Calculation selection ---------------------------------------------
+  void SelectCalculation(int n);               // grpCommands(n) pressed; 0..41
+  void ReleaseCalculationButton(int n);        // grpCommands(n) released
+  void SelectCalculationByCaption(int n);      // click on lblCalc(n)
+  void SelectCalculationByMenuItem(int item);  // mnuCalculation(item), 1..44
+  void SetTabPage(int page);
+  void SetCaptionPrefs();
+
+  // ---- Entry windows -----------------------------------------------------
+  // The user (or the batch run) puts text into txtValues(box), box 0..12.
+  void SetEntryText(int box, const std::string& text);
+  void SetUpCalculationWindows(int n);
+  bool ValidateEntry(int box);
+  void RevalidateEntries();
+  bool AllEntriesValid() const;
+  // window 0..3 = A..D.
+  WindowTexts ReadOrientationWindow(int window, bool asLine) const;
+  bool ValidateDirectionText(const std::string& text) const;
+
+  // ---- Result windows ----------------------------------------------------
+  // window 0..3 entry windows A..D (input conventions), 4..7 result windows
+  // (output conventions).
+  void SetWindowForFabric(int window, FabricKind kind);
+  // group 1 = boxes 0..2, 2 = 3..11, 3 = 12..13, 0 = all.
+  void ClearResultsWindows(int group = 0);
+  // Radians -> degree text: whole (halves to even) for 0 decimals, else the
+  // general number form.
+  static std::string FormatAngleGeneral(double radians, int decimals);
+  // A number text cut (not rounded) to at most `decimals` digits after the
+  // separator, written with decimalChar; pad widens the integer part to three
+  // digits ("005").
+  static std::string FormatAngleFixed(const std::string& value, int decimals, char decimalChar,
+                                      bool pad);
+  std::string FormatAngleFixed(const std::string& value, int decimals, bool pad) const {
+    return FormatAngleFixed(value, decimals, OutputDecimalChar(), pad);
+  }
+  // Decimals shown in results: the typed count, at most 2.
+  int ResultDecimals() const;
+  // Writes a plane (radians) into result window 4..7 by its captions, in the
+  // output conventions.
+  void WritePlaneResult(int window, const OrientGeometry::Plane& plane);
+  // Writes a line (radians) into result window 4..7 by its captions.
+  void WriteLineResult(int window, const OrientGeometry::Line& line);
+  // An angle result (radians) into the main result window's angle box, and
+  // its sense when given.
+  void WriteAngleResult(double angle, const std::string& sense = "");
+  // Apparent dip or pitch (radians) and its sense into boxes 12 and 13.
+  void WriteApparentResult(double angle, const std::string& sense);
+  // A run without result: "-999" in the first two boxes, frames 1, 2 hidden.
+  void WriteNoResult();
+  // 24 and 25: "*Use*", "stereo", "****" and the manual-solution message.
+  void WriteManualSolution();
+  // 19: shows fraResults(1) with the plane that contains the result line.
+  void ShowPlaneSolution(const OrientGeometry::Plane& plane);
+  void ShowReferencePlaneSolutions(int calculation, const ReferencePlaneSolution& first,
+                                   const ReferencePlaneSolution& second);
+  void SetMessage(const std::string& text);  // the caption of panMsgs
+  const std::array<std::string, 12>& SavedTexts() const { return savedTexts_; }
+
+  // ---- Option handlers ---------------------------------------------------
+  void optRef(int index);  // 0 dip dir'n, 1 strike, 2 fold axis, 3 approx. plane
+  void optDip(int index);  // 0 "<30", 1 "30-60", 2 ">60"
+  void chkShowApparent(bool checked);
+  void chkLinePolarity(bool checked);
+  void optAlpha(int index);
+  void optBeta(int index);
+  void optBottomMark(int index);
+  void optCore(int index);
+  void optDelta(int index);
+  void optZenith(int index);
+  void optDecimal(int index);  // 0 period, 1 comma
+
+  // ---- Convention changes ------------------------------------------------
+  void optInPlaneConv(int index);  // 1..6
+  void optInLineConv(int index);   // 0..1
+  void optInDirnConv(int index);   // 0 azimuth, 1 quadrant
+  void optOutPlaneConv(int index);
+  void optOutLineConv(int index);
+  void optOutDirnConv(int index);
+  void chkOutConv(bool checked);  // "Same as Input File"
+
+  // Runs the current calculation once. Defined by the dispatcher.
+  void Calculate();
+
+ private:
+  friend class Dispatcher;
+
+  // Notifies the observers when the outermost handler returns.
+  class HandlerScope {
+   public:
+    explicit HandlerScope(FormModel& model) : model_(model) { ++model_.handlerDepth_; }
+    ~HandlerScope() {
+      if (--model_.handlerDepth_ == 0) model_.Notify(ModelEvent::kChanged);
+    }
+    HandlerScope(const HandlerScope&) = delete;
+    HandlerScope& operator=(const HandlerScope&) = delete;
+
+   private:
+    FormModel& model_;
+  };
+  class RewriteShield;
+
+  // The typed texts of a window by what their boxes hold.
+  struct RoleTexts {
+    bool any = false;
+    bool plane = false;  // a "dip" box: a plane in the entry convention
+    bool valid = true;
+    std::string first;
+    std::string direction;
+    std::string sense;
+  };
+  using WindowRoles = std::array<RoleTexts, 4>;
+
+  void Notify(ModelEvent event);
+  void SyncOptionGroups();
+  void SyncCoreOptions();
+  // Validates the visible boxes, then runs the calculation or blanks results.
+  void RefreshCalculation();
+  // Runs again (or blanks) only when results are shown.
+  void RecalculateIfShown();
+  bool ResultsShown() const;
+  int CombinedOutputCode() const;
+
+  // Entry windows.
+  void OnEntryChanged(int box);
+  BoxRole RoleOfCaption(const std::string& caption) const;
+  void ShowBox(int box, const std::string& caption, int fieldKind);
+  void HideBox(int box, const std::string& caption);
+  void LayoutWindow(int window, WindowUse use, int n);
+  void LayoutReferenceLine();
+  void LayoutApparentDip(int n);
+  void ApplyApparentVisibility();
+
+  // Result windows.
+  void LabelResultWindows(int n);
+  // firstDegrees and azimuthDegrees: degree texts, either separator.
+  void WriteFabricTexts(int window, const std::string& firstDegrees,
+                        const std::string& azimuthDegrees, bool isPlane);
+
+  // Options and conventions.
+  void CoreConventionChanged();
+  WindowRoles CaptureEntryRoles() const;
+  void RestoreEntryRoles(const WindowRoles& roles);
+  void ConvertPlaneRoles(WindowRoles& roles, int oldConvention, int newConvention) const;
+  void ConvertTypedDirections(bool toQuadrant);
+  void RewriteMainResult(int oldPlaneConvention, int oldQuadrant);
+  void OutputConventionChanged(int oldPlaneConvention, int oldQuadrant, bool relayout);
+
+  Lodema::Settings settings_;
+  MainWindowControls controls_;
+  int calculation_ = 0;
+  bool coreCalculation_ = false;
+  bool approxRefPlane_ = false;
+  bool localeComma_ = false;
+  bool batchRunning_ = false;
+  bool initialising_ = false;
+  bool rewriting_ = false;  // code is rewriting box texts: the change handler ignores them
+  bool filePageAvailable_ = false;
+  std::array<bool, kEntryBoxCount> entryValid_{};
+  std::array<std::string, 12> savedTexts_;  // texts of boxes 0-11 at the last set-up
+  std::array<int, kMappedBoxCount> fieldKinds_{};
+  int decimalPlaces_ = 0;
+
+  Beeper defaultBeeper_;
+  PlotSink defaultPlot_;
+  Beeper* beeper_ = &defaultBeeper_;
+  PlotSink* plot_ = &defaultPlot_;
+  std::vector<std::pair<int, std::function<void(ModelEvent)>>> observers_;
+  int nextObserverId_ = 1;
+  int handlerDepth_ = 0;
+  bool notifying_ = false;  // observers run: no nested notifications
+};
+
+}  // namespace Lodema

@@ -1,0 +1,154 @@
+// Handlers of the reference, approximate-dip, apparent-dip, polarity,
+// drill-core and decimal-character options of the main window.
+#include <string>
+
+#include "calc/Catalogue.h"
+#include "calc/EntryBoxes.h"
+#include "calc/FormModel.h"
+
+namespace Lodema {
+
+namespace {
+
+template <std::size_t N>
+void CheckOnly(std::array<OptionButton, N>& options, int index) {
+  for (std::size_t i = 0; i < N; ++i) options[i].checked = static_cast<int>(i) == index;
+}
+
+bool IsPair(int index) { return index == 0 || index == 1; }
+
+}  // namespace
+
+void FormModel::optRef(int index) {
+  HandlerScope scope(*this);
+  if (index < 0 || index > 3) return;
+  CheckOnly(controls_.optRef, index);
+  settings_.RefDirn = index;
+  SetUpCalculationWindows(calculation_);
+  RevalidateEntries();
+  if (AllEntriesValid()) {
+    Calculate();
+  } else {
+    ClearResultsWindows(1);
+  }
+  const CalculationInfo* info = FindCalculation(calculation_);
+  if (info == nullptr || info->d != WindowUse::kReferenceLine) return;
+  std::string caption;
+  switch (index) {
+    case 0:
+      caption = "D - Known dip dir'n of Ref.Plane";
+      break;
+    case 1:
+      caption = settings_.PlaneConvIn >= 5 ? "D - Known strike of Ref.Plane (not RH rule)"
+                                           : "D - Known strike of Ref.Plane";
+      break;
+    case 2:
+      caption = "D - Known axis of folding of Ref.Plane";
+      break;
+    default:
+      caption = "D - Approx dip, known dip dir'n of Ref.Plane";
+      break;
+  }
+  controls_.fraRefLine.caption = caption;
+}
+
+void FormModel::optDip(int index) {
+  HandlerScope scope(*this);
+  if (index < 0 || index > 2) return;
+  CheckOnly(controls_.optDip, index);
+  settings_.SteepDip = index;
+  SetUpCalculationWindows(calculation_);
+  RefreshCalculation();
+}
+
+void FormModel::chkShowApparent(bool checked) {
+  HandlerScope scope(*this);
+  controls_.chkShowApparent.checked = checked;
+  ApplyApparentVisibility();
+  if (!checked) {
+    ClearResultsWindows(3);
+    return;
+  }
+  const bool valid = ValidateEntry(kSectionTrendBox);
+  entryValid_[kSectionTrendBox] = valid;
+  entryValid_[kFileSectionTrendBox] = valid;
+  RecalculateIfShown();
+}
+
+void FormModel::chkLinePolarity(bool checked) {
+  HandlerScope scope(*this);
+  controls_.chkLinePolarity.checked = checked;
+  settings_.ShowPolaritySign = checked;
+  RefreshCalculation();
+}
+
+void FormModel::CoreConventionChanged() {
+  SetCaptionPrefs();
+  RefreshCalculation();
+}
+
+void FormModel::optAlpha(int index) {
+  HandlerScope scope(*this);
+  if (!IsPair(index)) return;
+  settings_.EllipseBase = index == 1;
+  CoreConventionChanged();
+}
+
+void FormModel::optBeta(int index) {
+  HandlerScope scope(*this);
+  if (!IsPair(index)) return;
+  settings_.BetaConv = index == 0;
+  CoreConventionChanged();
+}
+
+void FormModel::optBottomMark(int index) {
+  HandlerScope scope(*this);
+  if (!IsPair(index)) return;
+  settings_.BottomMark = index == 1;
+  CoreConventionChanged();
+}
+
+void FormModel::optCore(int index) {
+  HandlerScope scope(*this);
+  if (!IsPair(index)) return;
+  settings_.CoreConv = index == 0;
+  CoreConventionChanged();
+}
+
+void FormModel::optDelta(int index) {
+  HandlerScope scope(*this);
+  if (!IsPair(index)) return;
+  settings_.deltaNormal = index == 1;
+  CoreConventionChanged();
+}
+
+void FormModel::optZenith(int index) {
+  HandlerScope scope(*this);
+  if (!IsPair(index)) return;
+  settings_.ZenithConv = index == 1;
+  settings_.PlungeName = settings_.ZenithConv ? "zenith" : "plunge";
+  SetCaptionPrefs();
+  SetUpCalculationWindows(calculation_);
+  RefreshCalculation();
+}
+
+void FormModel::optDecimal(int index) {
+  HandlerScope scope(*this);
+  if (!IsPair(index)) return;
+  const char before = OutputDecimalChar();
+  const bool commaChosen = index == 1;
+  settings_.NonLocaleDecimal = commaChosen != localeComma_;
+  settings_.DontAskAboutSetting = false;
+  CheckOnly(controls_.optDecimal, index);
+  controls_.lblLocaleWarning.visible = settings_.NonLocaleDecimal;
+  // Results already shown take the new character at once.
+  const char after = OutputDecimalChar();
+  if (before == after) return;
+  for (auto& result : controls_.lblResult) {
+    for (char& ch : result.caption) {
+      if (ch == before) ch = after;
+    }
+  }
+}
+
+}  // namespace Lodema

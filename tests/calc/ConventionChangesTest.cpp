@@ -1,0 +1,123 @@
+// Changes of the input and output notations: typed orientations and shown
+// results keep meaning the same plane or line.
+#include <string>
+
+#include "ModelTestSupport.h"
+
+namespace Lodema {
+namespace {
+
+struct PlaneRewriteRow {
+  const char* name;
+  int from;
+  int to;
+  int quadrantIn;
+  const char* before[3];
+  const char* after[3];
+};
+class InputPlaneConvention : public ModelTest,
+                             public ::testing::WithParamInterface<PlaneRewriteRow> {};
+
+TEST_P(InputPlaneConvention, RewritesTypedPlanes) {
+  const PlaneRewriteRow& row = GetParam();
+  model.settings().PlaneConvIn = row.from;
+  model.settings().QuadrantIn = row.quadrantIn;
+  Enter(15, {{0, row.before[0]}, {1, row.before[1]}});
+  if (*row.before[2] != '\0') model.SetEntryText(2, row.before[2]);
+  const std::string result = Results(4);
+  model.optInPlaneConv(row.to);
+  EXPECT_EQ(Box(0) + "|" + Box(1) + "|" + Box(2),
+            std::string(row.after[0]) + "|" + row.after[1] + "|" + row.after[2]);
+  EXPECT_EQ(Results(4), result);
+  EXPECT_EQ(Message(), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Conventions, InputPlaneConvention,
+    ::testing::Values(
+        PlaneRewriteRow{"ToStrikeDipSense", 1, 3, 0, {"30", "135", ""}, {"45", "30", "S"}},
+        PlaneRewriteRow{"ToDipSenseStrike", 2, 4, 0, {"135", "30", ""}, {"30", "S", "45"}},
+        PlaneRewriteRow{"SenseToRightHand", 3, 5, 0, {"45", "30", "NW"}, {"30", "225", ""}},
+        PlaneRewriteRow{"RightHandToDipDirection", 6, 1, 0, {"45", "30", ""}, {"30", "135", ""}},
+        PlaneRewriteRow{"OrderOnly", 1, 2, 0, {"30", "135", ""}, {"135", "30", ""}},
+        PlaneRewriteRow{"QuadrantStrike", 1, 6, 1, {"30", "S45E", ""}, {"N45E", "30", ""}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Guards against a strike without its sense being carried over as a dip direction.
+TEST_F(ModelTest, IncompletePlaneLosesItsDirection) {
+  model.settings().PlaneConvIn = 3;
+  Enter(15, {{0, "45"}, {1, "30"}});
+  model.optInPlaneConv(1);
+  EXPECT_EQ(Box(0), "30");
+  EXPECT_EQ(Box(1), "");
+}
+
+TEST_F(ModelTest, LineOrderChangeSwapsTypedValuesOnce) {
+  CountingPlot plot;
+  model.SetPlotSink(&plot);
+  Enter(16, {{0, "20"}, {1, "045"}});
+  const int before = plot.points;
+  model.optInLineConv(1);
+  EXPECT_EQ(Box(0), "045");
+  EXPECT_EQ(Box(1), "20");
+  EXPECT_EQ(Results(4), "20|045|");
+  EXPECT_EQ(plot.points, before + 1);
+}
+
+TEST_F(ModelTest, DirectionNotationConvertsTypedDirections) {
+  model.SelectCalculation(7);
+  model.chkShowApparent(true);
+  Enter(7, {{0, "30"}, {1, "135"}, {4, "90"}, {11, "45"}});
+  model.optInDirnConv(1);
+  EXPECT_EQ(Box(1), "S45E");
+  EXPECT_EQ(Box(4), "N90E");
+  EXPECT_EQ(Box(11), "N45E");
+  EXPECT_TRUE(model.AllEntriesValid());
+  model.optInDirnConv(0);
+  EXPECT_EQ(Box(1), "135");
+}
+
+struct ResultRewriteRow {
+  const char* name;
+  int calculation;
+  int planeConvOut;
+  int lineConvOut;
+  int quadrantOut;
+  const char* results;
+};
+class OutputConventionChange : public ModelTest,
+                               public ::testing::WithParamInterface<ResultRewriteRow> {};
+
+TEST_P(OutputConventionChange, RewritesTheShownResult) {
+  const ResultRewriteRow& row = GetParam();
+  Enter(row.calculation, {{0, "30"}, {1, "135"}});
+  model.optOutPlaneConv(row.planeConvOut);
+  model.optOutLineConv(row.lineConvOut);
+  model.optOutDirnConv(row.quadrantOut);
+  EXPECT_EQ(Results(4), row.results);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Conventions, OutputConventionChange,
+    ::testing::Values(ResultRewriteRow{"Strike", 15, 3, 0, 0, "045|30|S"},
+                      ResultRewriteRow{"StrikeQuadrant", 15, 4, 0, 1, "30|S|N45E"},
+                      ResultRewriteRow{"LineOrder", 16, 1, 1, 0, "135|30|"},
+                      ResultRewriteRow{"LineQuadrant", 16, 1, 0, 1, "30|S45E|"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ModelTest, SameAsInputCouplesOutputToInput) {
+  CountingPlot plot;
+  model.SetPlotSink(&plot);
+  model.chkOutConv(true);
+  model.optInPlaneConv(3);
+  EXPECT_EQ(model.settings().PlaneConvOut, 3);
+  EXPECT_TRUE(C().optOutPlaneConv[3].checked);
+  EXPECT_EQ(plot.conventionCode, 3);
+  EXPECT_FALSE(C().panConvOut[0].enabled);
+  model.chkOutConv(false);
+  model.optInDirnConv(1);
+  EXPECT_EQ(model.settings().QuadrantOut, 0);
+}
+
+}  // namespace
+}  // namespace Lodema

@@ -1,0 +1,190 @@
+// Entry validation as the user types: the rules by label, the rewrites of
+// sense and obtuse boxes, the messages, the mirror of the section trend and
+// reading a window for the calculation.
+#include <string>
+
+#include "ModelTestSupport.h"
+
+namespace Lodema {
+namespace {
+
+struct ValidationRow {
+  const char* name;
+  int calculation;
+  int box;
+  const char* text;
+  bool betaRange360;
+  int quadrantIn;
+  bool valid;
+};
+
+class ValidationRules : public ModelTest, public ::testing::WithParamInterface<ValidationRow> {};
+
+TEST_P(ValidationRules, FlagAndMessageFollowTheLabel) {
+  const ValidationRow& row = GetParam();
+  model.settings().BetaConv = row.betaRange360;
+  model.settings().QuadrantIn = row.quadrantIn;
+  model.SelectCalculation(row.calculation);
+  model.SetEntryText(row.box, row.text);
+  EXPECT_EQ(model.EntryValid(row.box), row.valid);
+  EXPECT_EQ(Message() == "Error: Invalid Entry Values", !row.valid);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Labels, ValidationRules,
+    ::testing::Values(ValidationRow{"Dip95", 0, 0, "95", true, 0, false},
+                      ValidationRow{"Dip90", 0, 0, "90", true, 0, true},
+                      ValidationRow{"DipMinus90", 0, 0, "-90", true, 0, true},
+                      ValidationRow{"DipComma", 0, 0, "45,5", true, 0, true},
+                      ValidationRow{"DipWord", 0, 0, "abc", true, 0, false},
+                      // Guards against a lone sign being read as 0 (a common missing-value mark).
+                      ValidationRow{"DipLoneMinus", 0, 0, "-", true, 0, false},
+                      ValidationRow{"Azimuth360", 0, 1, "360", true, 0, true},
+                      ValidationRow{"Azimuth0", 0, 1, "0", true, 0, true},
+                      ValidationRow{"Azimuth361", 0, 1, "361", true, 0, false},
+                      ValidationRow{"AzimuthNegative", 0, 1, "-1", true, 0, false},
+                      ValidationRow{"QuadrantBearing", 0, 1, "N30E", true, 1, true},
+                      ValidationRow{"AzimuthInQuadrant", 0, 1, "30", true, 1, false},
+                      ValidationRow{"Beta0", 17, 0, "0", true, 0, true},
+                      ValidationRow{"Beta360", 17, 0, "360", false, 0, true},
+                      ValidationRow{"BetaNegative", 17, 0, "-10", false, 0, false},
+                      ValidationRow{"GammaMinus170In360", 19, 4, "-170", true, 0, false},
+                      ValidationRow{"GammaMinus170In180", 19, 4, "-170", false, 0, true},
+                      ValidationRow{"Gamma200In180", 19, 4, "200", false, 0, false},
+                      ValidationRow{"Alpha91", 17, 1, "91", true, 0, false},
+                      ValidationRow{"Pitch90", 8, 4, "90", true, 0, true},
+                      ValidationRow{"Hade300", 9, 4, "300", true, 0, true},
+                      ValidationRow{"RotationAnyNumber", 12, 6, "-400", true, 0, true},
+                      ValidationRow{"RotationExponent", 12, 6, "1e5", true, 0, false},
+                      ValidationRow{"SenseLower", 8, 5, "sw", true, 0, true},
+                      ValidationRow{"SenseUnknown", 8, 5, "X", true, 0, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ModelTest, EmptyBoxIsInvalidWithoutMessage) {
+  Enter(0, {{0, "30"}, {0, ""}});
+  EXPECT_FALSE(model.EntryValid(0));
+  EXPECT_EQ(Message(), "");
+}
+
+TEST_F(ModelTest, LowerCaseSenseIsRewrittenInItsBox) {
+  Enter(8, {{5, "ne"}});
+  EXPECT_EQ(Box(5), "NE");
+}
+
+struct ObtuseRow {
+  const char* typed;
+  const char* shown;
+};
+class ObtuseBox : public ModelTest, public ::testing::WithParamInterface<ObtuseRow> {};
+
+TEST_P(ObtuseBox, FirstLetterDecides) {
+  Enter(2, {{6, GetParam().typed}});
+  EXPECT_EQ(Box(6), GetParam().shown);
+  EXPECT_TRUE(model.EntryValid(6));
+}
+
+INSTANTIATE_TEST_SUITE_P(Letters, ObtuseBox,
+                         ::testing::Values(ObtuseRow{"y", "obtuse"}, ObtuseRow{"T", "obtuse"},
+                                           ObtuseRow{"1", "obtuse"}, ObtuseRow{"n", "acute"},
+                                           ObtuseRow{"0", "acute"}, ObtuseRow{"", ""},
+                                           ObtuseRow{"maybe", "maybe"}));
+
+TEST_F(ModelTest, SectionTrendBoxesMirrorEachOther) {
+  model.SelectCalculation(0);
+  model.chkShowApparent(true);
+  model.SetEntryText(11, "45");
+  EXPECT_EQ(Box(12), "45");
+  model.SetEntryText(12, "120");
+  EXPECT_EQ(Box(11), "120");
+  EXPECT_TRUE(model.EntryValid(11));
+}
+
+TEST_F(ModelTest, ResultsAppearOnlyWhenAllVisibleBoxesAreValid) {
+  Enter(0, {{0, "30"}, {1, "090"}, {3, "30"}});
+  EXPECT_FALSE(model.AllEntriesValid());
+  EXPECT_EQ(Result(0), "");
+  model.SetEntryText(4, "270");
+  EXPECT_TRUE(model.AllEntriesValid());
+  EXPECT_NE(Result(0), "");
+  model.SetEntryText(4, "400");
+  EXPECT_EQ(Results(4), "||");
+}
+
+TEST_F(ModelTest, DecimalCountIsTheLargestTypedAndResultsShowAtMostTwo) {
+  Enter(16, {{0, "12.345"}, {1, "100"}});
+  EXPECT_EQ(model.DecimalPlaces(), 3);
+  EXPECT_EQ(Result(0), "12.34");
+}
+
+TEST_F(ModelTest, CoreHintAfterAValidEntryUnlessBatchRuns) {
+  Enter(17, {{0, "10"}});
+  EXPECT_EQ(Message(), "Use -ve plunge for 'upwardly' inclined core axis");
+  model.SetBatchRunning(true);
+  model.SetEntryText(1, "20");
+  EXPECT_EQ(Message(), "");
+}
+
+TEST_F(ModelTest, RevalidationShowsHintOrInvalidNote) {
+  model.SelectCalculation(2);
+  EXPECT_EQ(Message(), "Indicate ('Y') if obtuse angle is to be used (acute is default)");
+  model.settings().CoreUpTrend = true;
+  model.SelectCalculation(18);
+  EXPECT_EQ(Message(),
+            "Use -ve plunge for 'upwardly' inclined core axis AND: Use 'upcore' direction for "
+            "core trend");
+  model.SetEntryText(0, "500");
+  model.SelectCalculation(17);
+  EXPECT_EQ(Message(), "Invalid Entry Values");
+}
+
+struct ReadRow {
+  const char* name;
+  int planeConvIn;
+  int quadrantIn;
+  const char* box0;
+  const char* box1;
+  const char* box2;
+  const char* direction;
+  const char* sense;
+};
+class ReadPlaneWindow : public ModelTest, public ::testing::WithParamInterface<ReadRow> {};
+
+TEST_P(ReadPlaneWindow, GivesDipDirectionAzimuth) {
+  const ReadRow& row = GetParam();
+  model.settings().PlaneConvIn = row.planeConvIn;
+  model.settings().QuadrantIn = row.quadrantIn;
+  Enter(15, {{0, row.box0}, {1, row.box1}, {2, row.box2}});
+  const WindowTexts texts = model.ReadOrientationWindow(0, false);
+  EXPECT_EQ(texts.first, "30");
+  EXPECT_EQ(texts.direction, row.direction);
+  EXPECT_EQ(texts.sense, row.sense);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Conventions, ReadPlaneWindow,
+    ::testing::Values(ReadRow{"DipDirection", 1, 0, "30", "135", "", "135", ""},
+                      ReadRow{"DirectionFirst", 2, 0, "135", "30", "", "135", ""},
+                      ReadRow{"StrikeWithSense", 3, 0, "45", "30", "SE", "135", "SE"},
+                      ReadRow{"SenseBeforeStrike", 4, 0, "30", "NW", "45", "315", "NW"},
+                      ReadRow{"RightHandRule", 5, 0, "30", "45", "", "135", ""},
+                      ReadRow{"QuadrantDipDirection", 1, 1, "30", "S45E", "", "135", ""},
+                      ReadRow{"QuadrantStrike", 6, 1, "N45E", "30", "", "135", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ModelTest, ReadingFailsForTheWrongKindOrAnInvalidBox) {
+  Enter(0, {{0, "30"}, {1, "120"}, {3, "40"}, {4, "999"}});
+  EXPECT_TRUE(model.ReadOrientationWindow(0, true).IsError());
+  EXPECT_FALSE(model.ReadOrientationWindow(0, false).IsError());
+  // Guards against an invalid box being read as 0 when the run is forced.
+  EXPECT_TRUE(model.ReadOrientationWindow(1, false).IsError());
+}
+
+// Guards against a fixed reference plane's dip direction being read as a strike.
+TEST_F(ModelTest, WindowDKeepsItsDipDirectionInStrikeConventions) {
+  model.settings().PlaneConvIn = 3;
+  Enter(41, {{8, "40"}, {9, "100"}});
+  EXPECT_EQ(model.ReadOrientationWindow(3, false).direction, "100");
+}
+
+}  // namespace
+}  // namespace Lodema

@@ -1,0 +1,239 @@
+// Laying out the entry windows per calculation and input convention, the
+// field kinds for the column mapping, selecting calculations and the
+// reference options.
+#include <array>
+#include <string>
+
+#include "ModelTestSupport.h"
+#include "calc/Catalogue.h"
+
+namespace Lodema {
+namespace {
+
+struct LayoutRow {
+  const char* name;
+  int calculation;
+  int planeConvIn;
+  int lineConvIn;
+  const char* a;
+  const char* b;
+  const char* c;
+  const char* d;
+};
+class WindowLayout : public ModelTest, public ::testing::WithParamInterface<LayoutRow> {};
+
+TEST_P(WindowLayout, LabelsAndHiddenBoxes) {
+  const LayoutRow& row = GetParam();
+  model.settings().PlaneConvIn = row.planeConvIn;
+  model.settings().LineConvIn = row.lineConvIn;
+  model.SelectCalculation(row.calculation);
+  EXPECT_EQ(Layout(0), row.a);
+  EXPECT_EQ(Layout(1), row.b);
+  EXPECT_EQ(Layout(2), row.c);
+  EXPECT_EQ(Layout(3), row.d);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Calculations, WindowLayout,
+    ::testing::Values(
+        LayoutRow{"Planes", 0, 1, 0, "dip,dir'n,()", "dip,dir'n,()", "hidden", "hidden"},
+        LayoutRow{"PlanesStrikeSense", 0, 4, 0, "dip,sense,strike", "dip,sense,strike", "hidden",
+                  "hidden"},
+        LayoutRow{"LinesTrendFirst", 1, 1, 1, "trend,plunge,()", "trend,plunge,()", "hidden",
+                  "hidden"},
+        LayoutRow{"Obtuse", 2, 1, 0, "plunge,trend,()", "plunge,trend,()", "obtuse?,(Y/N)",
+                  "hidden"},
+        LayoutRow{"SectionTrend", 7, 1, 0, "dip,dir'n,()", "(section),trend,()", "hidden",
+                  "hidden"},
+        LayoutRow{"PitchAndSense", 8, 1, 0, "dip,dir'n,()", "(),pitch,sense", "hidden", "hidden"},
+        LayoutRow{"Rotation", 12, 1, 0, "plunge,trend,()", "plunge,trend,()", "rot'n,()", "hidden"},
+        LayoutRow{"OrientedCore", 17, 1, 0, "beta,alpha,(angles)", "hidden", "plunge,trend",
+                  "hidden"},
+        LayoutRow{"Gamma", 19, 1, 0, "beta,alpha,(angles)", "(),gamma,(angle)", "plunge,trend",
+                  "hidden"},
+        LayoutRow{"RefPlaneAlpha", 21, 1, 0, "alpha,(angle),()", "beta,alpha,(angles)",
+                  "plunge,trend", "(),dir'n,()"},
+        LayoutRow{"CoreAxesWithAlpha", 25, 1, 1, "trend,plunge,alpha", "trend,plunge,alpha",
+                  "hidden", "trend,plunge,alpha"},
+        LayoutRow{"PlungeAndSense", 36, 1, 0, "dip,dir'n,()", "(),plunge,sense", "hidden",
+                  "hidden"},
+        LayoutRow{"FixedRefPlane", 37, 3, 0, "hidden", "beta,alpha,(angles)", "plunge,trend",
+                  "dip,dip dir'n,()"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct KindRow {
+  const char* name;
+  int calculation;
+  int planeConvIn;
+  int refDirn;
+  std::array<int, 11> kinds;
+};
+class FieldKinds : public ModelTest, public ::testing::WithParamInterface<KindRow> {};
+
+TEST_P(FieldKinds, OneCodePerBox) {
+  const KindRow& row = GetParam();
+  model.settings().PlaneConvIn = row.planeConvIn;
+  model.settings().RefDirn = row.refDirn;
+  model.SelectCalculation(row.calculation);
+  EXPECT_EQ(model.FieldKinds(), row.kinds);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Calculations, FieldKinds,
+    ::testing::Values(KindRow{"StrikeDipSense", 0, 3, 0, {3, 1, 5, 3, 1, 5, 0, 0, 0, 0, 0}},
+                      KindRow{"PitchInPlane", 8, 1, 0, {1, 3, 0, 0, 4, 5, 0, 0, 0, 0, 0}},
+                      KindRow{"RotationAngle", 12, 1, 0, {2, 3, 0, 2, 3, 0, 7, 0, 0, 0, 0}},
+                      KindRow{"CoreDipDirection", 20, 1, 0, {7, 0, 0, 0, 0, 0, 2, 3, 1, 3, 0}},
+                      KindRow{"CoreFoldAxis", 22, 1, 2, {7, 0, 0, 0, 6, 0, 2, 3, 2, 3, 0}},
+                      KindRow{"ThreeCores", 25, 1, 0, {2, 3, 7, 2, 3, 7, 0, 0, 2, 3, 7}},
+                      KindRow{"FixedPlane", 39, 1, 0, {0, 0, 0, 6, 7, 0, 2, 3, 1, 3, 0}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ModelTest, SelectionPaintsAndPressesOnlyTheCurrentButton) {
+  model.SelectCalculation(5);
+  model.SelectCalculation(12);
+  EXPECT_EQ(model.Calculation(), 12);
+  EXPECT_EQ(C().grpCommands[12].colour, kButtonSelected);
+  EXPECT_TRUE(C().grpCommands[12].pressed);
+  EXPECT_EQ(C().grpCommands[5].colour, kButtonGrey);
+  EXPECT_FALSE(C().grpCommands[5].pressed);
+  EXPECT_EQ(model.settings().Calculation, 12);
+}
+
+TEST_F(ModelTest, SelectionTurnsOnlyTheCalculationPages) {
+  model.SelectCalculation(18);
+  EXPECT_EQ(C().tabLodem, kCorePage);
+  EXPECT_TRUE(model.CoreCalculation());
+  model.SelectCalculation(3);
+  EXPECT_EQ(C().tabLodem, kGeometricalPage);
+  model.SetTabPage(kConventionsPage);
+  model.SelectCalculation(20);
+  EXPECT_EQ(C().tabLodem, kConventionsPage);
+  EXPECT_TRUE(model.ApproxRefPlane());
+}
+
+TEST_F(ModelTest, NothingIsSelectedWhileInitialising) {
+  model.SetInitialising(true);
+  model.SelectCalculation(9);
+  EXPECT_EQ(model.Calculation(), 0);
+}
+
+struct MenuRow {
+  int item;
+  int calculation;
+};
+class MenuSelection : public ModelTest, public ::testing::WithParamInterface<MenuRow> {};
+
+TEST_P(MenuSelection, ItemSelectsItsCalculation) {
+  model.SelectCalculation(1);
+  model.SelectCalculationByMenuItem(GetParam().item);
+  EXPECT_EQ(model.Calculation(), GetParam().calculation);
+}
+
+INSTANTIATE_TEST_SUITE_P(Items, MenuSelection,
+                         ::testing::Values(MenuRow{5, 2}, MenuRow{6, 3}, MenuRow{7, 4},
+                                           MenuRow{20, 9}, MenuRow{25, 10}, MenuRow{21, 27},
+                                           MenuRow{44, 25}, MenuRow{4, 1}, MenuRow{45, 1}));
+
+TEST_F(ModelTest, PlotLearnsTheNewCalculation) {
+  CountingPlot plot;
+  model.SetPlotSink(&plot);
+  model.SelectCalculationByCaption(0);
+  EXPECT_EQ(plot.caption, "Line of intersection between planes A & B");
+  EXPECT_EQ(plot.windowsUsed, (std::array<bool, 4>{true, true, false, false}));
+}
+
+TEST_F(ModelTest, FixedPlaneCalculationsKeepTheUsersReferenceChoice) {
+  model.SelectCalculation(20);
+  model.optRef(1);
+  model.SelectCalculation(37);
+  EXPECT_EQ(model.settings().RefDirn, 3);
+  model.SelectCalculation(21);
+  EXPECT_EQ(model.settings().RefDirn, 1);
+  EXPECT_EQ(Layout(3), "(),strike,()");
+}
+
+struct RefRow {
+  int choice;
+  int planeConvIn;
+  const char* caption;
+  const char* layout;
+  bool dipOptions;
+};
+class ReferenceChoice : public ModelTest, public ::testing::WithParamInterface<RefRow> {};
+
+TEST_P(ReferenceChoice, RelabelsWindowD) {
+  model.settings().PlaneConvIn = GetParam().planeConvIn;
+  model.SelectCalculation(22);
+  model.optRef(GetParam().choice);
+  EXPECT_EQ(C().fraRefLine.caption, GetParam().caption);
+  EXPECT_EQ(Layout(3), GetParam().layout);
+  EXPECT_EQ(C().fraDip.visible, GetParam().dipOptions);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Choices, ReferenceChoice,
+    ::testing::Values(
+        RefRow{0, 1, "D - Known dip dir'n of Ref.Plane", "(),dir'n,()", true},
+        RefRow{1, 1, "D - Known strike of Ref.Plane", "(),strike,()", true},
+        RefRow{1, 6, "D - Known strike of Ref.Plane (not RH rule)", "(),strike,()", true},
+        RefRow{2, 1, "D - Known axis of folding of Ref.Plane", "plunge,trend,()", false},
+        RefRow{3, 1, "D - Approx dip, known dip dir'n of Ref.Plane", "~dip,dir'n,()", false}));
+
+TEST_F(ModelTest, ApparentDipPanelFollowsTheTickAndTheCalculation) {
+  model.SelectCalculation(0);
+  EXPECT_FALSE(C().txtValues[11].visible);
+  model.chkShowApparent(true);
+  EXPECT_TRUE(C().txtValues[11].visible);
+  EXPECT_TRUE(C().txtValues[12].visible);
+  model.SelectCalculation(22);
+  EXPECT_EQ(C().chkShowApparent.caption, "Show pitch of line in plane");
+  EXPECT_EQ(C().fraExtraData.caption, "  pitch  ");
+  model.SelectCalculation(17);
+  EXPECT_FALSE(C().chkShowApparent.visible);
+  EXPECT_FALSE(C().txtValues[11].visible);
+}
+
+TEST_F(ModelTest, CaptionsFollowTheNamesAndTheMark) {
+  model.settings().DeltaName = "Delta";
+  model.settings().BottomMark = false;
+  model.optDelta(1);
+  EXPECT_EQ(C().lblCalc[40].caption,
+            "Clockwise angle to core 'TM' from ref. plane with delta in A");
+  EXPECT_TRUE(C().optDelta[1].checked);
+  model.settings().gHadeName = "";
+  model.settings().DeltaName = "alpha";
+  model.SetCaptionPrefs();
+  EXPECT_EQ(C().lblCalc[40].caption,
+            "Clockwise angle to core 'TM' from ref. plane with delta in A");
+}
+
+TEST_F(ModelTest, ZenithRelabelsTheCoreAxis) {
+  model.SelectCalculation(18);
+  model.optZenith(1);
+  EXPECT_EQ(Layout(2), "zenith,trend");
+  model.SetEntryText(6, "80");
+  EXPECT_TRUE(model.EntryValid(6));
+}
+
+}  // namespace
+}  // namespace Lodema
+
+namespace Lodema {
+namespace {
+
+// Guards against the window refreshing once per nested handler (or never).
+TEST_F(ModelTest, ObserversHearOncePerUserAction) {
+  int changes = 0;
+  int selections = 0;
+  model.AddObserver(
+      [&](ModelEvent event) { (event == ModelEvent::kChanged ? changes : selections) += 1; });
+  model.SetFilePageAvailable(true);
+  model.SelectCalculation(3);
+  model.optInPlaneConv(3);
+  EXPECT_EQ(changes, 2);
+  EXPECT_EQ(selections, 1);
+}
+
+}  // namespace
+}  // namespace Lodema

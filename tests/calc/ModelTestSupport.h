@@ -1,0 +1,71 @@
+// Helpers for driving the main window model as a user would.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <utility>
+
+#include "calc/FormModel.h"
+
+namespace Lodema {
+
+class CountingPlot : public PlotSink {
+ public:
+  bool IsShowing() const override { return true; }
+  void AddNewDataPoint(const CalculationRecord&) override { ++points; }
+  void SetStereoOptions(const std::array<bool, 4>& used, const std::string& title) override {
+    windowsUsed = used;
+    caption = title;
+  }
+  void SetStereoOrientConventions(int code) override { conventionCode = code; }
+  int points = 0;
+  std::array<bool, 4> windowsUsed{};
+  std::string caption;
+  int conventionCode = 0;
+};
+
+class ModelTest : public ::testing::Test {
+ protected:
+  const MainWindowControls& C() const { return model.Controls(); }
+  // Selects calculation n and types the boxes in order.
+  void Enter(int n, std::initializer_list<std::pair<int, const char*>> boxes) {
+    model.SelectCalculation(n);
+    for (const auto& [box, text] : boxes) model.SetEntryText(box, text);
+  }
+  std::string Box(int box) const { return C().txtValues[box].text; }
+  std::string Result(int box) const { return C().lblResult[box].caption; }
+  std::string Message() const { return C().panMsgs.caption; }
+  // The three result values of a window 4..7 joined by "|".
+  std::string Results(int window) const {
+    const int b = 3 * (window - 4);
+    return Result(b) + "|" + Result(b + 1) + "|" + Result(b + 2);
+  }
+  // Captions of a window's boxes: "(caption)" for a hidden box.
+  std::string Layout(int window) const {
+    static constexpr int kFirst[4] = {0, 3, 6, 8};
+    static constexpr int kCount[4] = {3, 3, 2, 3};
+    if (!C().panorient[window].visible) return "hidden";
+    std::string text;
+    for (int box = kFirst[window]; box < kFirst[window] + kCount[window]; ++box) {
+      if (!text.empty()) text += ",";
+      const std::string& caption = C().lblDip[box].caption;
+      text += C().txtValues[box].visible ? caption : "(" + caption + ")";
+    }
+    return text;
+  }
+  std::string ResultCaptions(int window) const {
+    const int b = 3 * (window - 4);
+    std::string text;
+    for (int box = b; box < b + 3; ++box) {
+      if (!text.empty()) text += ",";
+      text += C().lblDipRes[box].visible ? C().lblDipRes[box].caption : "-";
+    }
+    return text;
+  }
+
+  FormModel model;
+};
+
+}  // namespace Lodema
