@@ -1,0 +1,57 @@
+#include "calc/CoreConventions.h"
+
+#include <cmath>
+
+#include "orient/Primitives.h"
+
+namespace Lodema {
+
+using OrientGeometry::AddAngles;
+using OrientGeometry::kHalfPi;
+using OrientGeometry::kPi;
+using OrientGeometry::kTwoPi;
+
+OrientGeometry::Line CorrectCoreAxis(double typedPlunge, double typedTrend,
+                                     const CoreConventions& conv, bool applyZenith) {
+  double plunge = conv.coreConv ? typedPlunge : -typedPlunge;
+  double trend = typedTrend;
+  if (plunge < 0.0 && conv.coreUpTrend) {
+    trend += kPi;
+    if (trend > kTwoPi) trend -= kTwoPi;
+  }
+  if (applyZenith && conv.zenithConv) {
+    // A zenith is measured from the vertical; its sign keeps the polarity.
+    const double fromHorizontal = kHalfPi - std::fabs(plunge);
+    plunge = plunge < 0.0 ? -fromHorizontal : fromHorizontal;
+  }
+  return {plunge, trend};
+}
+
+double CorrectAlpha(double alpha, const CoreConventions& conv) {
+  return conv.deltaNormal ? std::fabs(alpha) : kHalfPi - std::fabs(alpha);
+}
+
+double CorrectBeta(double beta, int calculation, const CoreConventions& conv) {
+  if (calculation < 17 || calculation > 19) return beta;
+  if (conv.ellipseBase) beta = AddAngles(beta, -kPi);
+  if (!conv.bottomMark) beta = AddAngles(beta, kPi);
+  return beta;
+}
+
+double CorrectGamma(double gamma, int calculation, const CoreConventions& conv) {
+  if (!conv.betaConv && gamma < 0.0) gamma += kTwoPi;
+  if (conv.ellipseBase && (calculation == 19 || calculation == 22 || calculation == 38)) {
+    gamma -= kPi;
+    if (gamma < 0.0) gamma += kTwoPi;
+  }
+  return gamma;
+}
+
+std::string CoreHint(const std::string& plungeName, const CoreConventions& conv) {
+  std::string hint =
+      (conv.coreConv ? "Use -ve " : "Use +ve ") + plungeName + " for 'upwardly' inclined core axis";
+  if (conv.coreUpTrend) hint += " AND: Use 'upcore' direction for core trend";
+  return hint;
+}
+
+}  // namespace Lodema

@@ -1,0 +1,48 @@
+// The drill-core conventions a user can choose (how a core axis is typed, what
+// the alpha, beta and gamma angles are measured from) and the corrections that
+// bring typed core values into the form the oriented-core geometry expects.
+#pragma once
+
+#include <string>
+
+#include "orient/Records.h"
+
+namespace Lodema {
+
+// A snapshot of the drill-core settings, taken at the start of a calculation.
+struct CoreConventions {
+  bool coreConv = true;      // downward core plunges are typed positive
+  bool coreUpTrend = false;  // an upward core is typed with its up-plunge trend
+  bool zenithConv = false;   // the core inclination is a zenith angle
+  bool deltaNormal = false;  // alpha measured to the ellipse normal (else long axis)
+  bool ellipseBase = false;  // alpha and beta measured to the bottom of the ellipse
+  bool bottomMark = true;    // the orientation mark is at the bottom of the core
+  bool betaConv = true;      // beta range 0 to 360 (else +180 to -180)
+};
+
+// A core axis as typed -> the axis record: the plunge sign convention, the
+// up-plunge trend of an upward core and, when applyZenith, the zenith angle.
+// A negative zenith stays an upward axis (plunge -(90 deg - |zenith|)), so
+// the plunge never leaves [-pi/2, pi/2].
+OrientGeometry::Line CorrectCoreAxis(double typedPlunge, double typedTrend,
+                                     const CoreConventions& conv, bool applyZenith);
+
+// Alpha as typed -> the inclination handed to the core geometry: the angle
+// between the plane's normal and the core axis.
+double CorrectAlpha(double alpha, const CoreConventions& conv);
+
+// Beta as typed -> the beta the core geometry expects (measured from the
+// bottom mark to the top of the ellipse). Only the fully oriented cores 17-19
+// measure beta from the mark; the other betas run from the reference plane's
+// ellipse to the feature's, whatever the mark, and stay as typed.
+double CorrectBeta(double beta, int calculation, const CoreConventions& conv);
+
+// Gamma as typed -> the gamma the core geometry expects: a negative gamma of
+// the +-180 range is carried into 0..360, and a bottom-of-ellipse gamma of
+// 19, 22 and 38 is turned by pi.
+double CorrectGamma(double gamma, int calculation, const CoreConventions& conv);
+
+// The hint shown while a core calculation is selected.
+std::string CoreHint(const std::string& plungeName, const CoreConventions& conv);
+
+}  // namespace Lodema

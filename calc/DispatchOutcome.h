@@ -1,0 +1,45 @@
+// What one calculation produced, before it is written into the result windows:
+// the result itself, the note or error for the message panel, and for the
+// drill-core calculations the reference-plane and plane solutions.
+#pragma once
+
+#include <string>
+
+#include "orient/Records.h"
+
+namespace Lodema {
+
+// Dip of an absent reference-plane solution.
+inline constexpr double kNoSolutionDip = -1.0;
+
+struct CalcOutcome {
+  // An error or a message that a batch run must see as well.
+  void Say(const std::string& text) { message = batchMessage = text; }
+  // A note for the user at the screen only.
+  void Note(const std::string& text) { message = text; }
+
+  OrientGeometry::Orientation result;  // a line or plane result, radians
+  double angle = 0.0;                  // an angle result, radians
+  std::string sense;                   // sense of the angle results 7, 10 and 28
+  bool noResult = false;               // nothing to show: "-999" and no plot
+
+  // For the message panel: message outside a batch run (empty keeps the
+  // hint), batchMessage during one (empty writes nothing). Errors go to both,
+  // notes only to message.
+  std::string message;
+  std::string batchMessage;
+  bool beep = false;  // beeps in a batch run too
+
+  // Partially oriented cores (20-23, 37-41): the reference plane(s) and what
+  // the second one gives (dip kNoSolutionDip when there is no second plane).
+  bool hasReference = false;
+  OrientGeometry::Plane reference{kNoSolutionDip, 0.0};
+  OrientGeometry::Plane secondReference{kNoSolutionDip, 0.0};
+  OrientGeometry::Orientation secondResult;
+
+  // 19: the plane that contains the result line.
+  bool hasPlaneSolution = false;
+  OrientGeometry::Plane planeSolution;
+};
+
+}  // namespace Lodema

@@ -1,0 +1,104 @@
+// Writing a calculation's outcome into the result windows: the main result,
+// the reference-plane and plane solutions, and the apparent dip or pitch.
+#include <cmath>
+#include <string>
+
+#include "calc/Catalogue.h"
+#include "calc/Dispatcher.h"
+#include "calc/FormModel.h"
+#include "orient/Constructions.h"
+#include "orient/LinesInPlanes.h"
+#include "orient/Primitives.h"
+
+namespace Lodema {
+
+using namespace OrientGeometry;
+
+namespace {
+
+constexpr int kMainResultWindow = 4;
+constexpr int kApparentResults = 3;  // ClearResultsWindows group of boxes 12, 13
+
+bool ApproxReference(int n) { return (n >= 20 && n <= 23) || n == 40; }
+
+}  // namespace
+
+bool Dispatcher::Present(const CalcOutcome& out) {
+  if (out.noResult) {
+    m_.WriteNoResult();
+    return false;
+  }
+  switch (ResultKindOf(n_)) {
+    case ResultKind::kLine: {
+      Line line = out.result;
+      if (!m_.settings().ShowPolaritySign) line.angle = std::fabs(line.angle);
+      m_.WriteLineResult(kMainResultWindow, line);
+      SetRow(0, 2, line.angle, line.azimuth);
+      break;
+    }
+    case ResultKind::kPlane:
+      m_.WritePlaneResult(kMainResultWindow, out.result);
+      SetRow(0, 1, out.result.angle, out.result.azimuth);
+      break;
+    case ResultKind::kAngle:
+      m_.WriteAngleResult(out.angle, out.sense);
+      break;
+    case ResultKind::kManualSolution:
+      m_.WriteManualSolution();
+      break;
+  }
+  ShowSolutions(out);
+  ShowApparentDipOrPitch(out);
+  return true;
+}
+
+void Dispatcher::ShowSolutions(const CalcOutcome& out) {
+  auto& frames = m_.controls_.fraResults;
+  if (ApproxReference(n_) && out.hasReference) {
+    ReferencePlaneSolution first{out.reference, out.result};
+    ReferencePlaneSolution second{out.secondReference, out.secondResult};
+    if (ResultKindOf(n_) == ResultKind::kLine && !m_.settings().ShowPolaritySign) {
+      second.result.angle = std::fabs(second.result.angle);
+    }
+    m_.ShowReferencePlaneSolutions(n_, first, second);
+    return;
+  }
+  frames[2].visible = false;
+  frames[1].visible = false;
+  if (out.hasPlaneSolution) m_.ShowPlaneSolution(out.planeSolution);
+}
+
+void Dispatcher::ShowApparentDipOrPitch(const CalcOutcome& out) {
+  const CheckBox& box = m_.controls_.chkShowApparent;
+  if (!box.checked || !box.visible) return;
+  const bool apparentDip = box.caption.find("app") != std::string::npos;
+  if (!apparentDip) {
+    // 19, 22 and 38: the pitch of the result line in its own plane.
+    const Plane& plane = out.hasPlaneSolution ? out.planeSolution : out.reference;
+    const PitchResult pitch = PitchOfLineInPlane(plane, out.result);
+    if (pitch.misfit == kPitchUndefined) {
+      m_.ClearResultsWindows(kApparentResults);
+    } else {
+      m_.WriteApparentResult(pitch.pitch, pitch.sense);
+    }
+    return;
+  }
+  // The apparent dip of the plane the calculation produced: its result, or
+  // else its reference plane.
+  const bool planeResult = ResultKindOf(n_) == ResultKind::kPlane;
+  if (!hasSection_ || (!planeResult && !out.hasReference)) {
+    m_.ClearResultsWindows(kApparentResults);
+    return;
+  }
+  const Plane& plane = planeResult ? out.result : out.reference;
+  const Plane section{kHalfPi, AddAngles(sectionTrend_, kHalfPi)};
+  const Line line = IntersectPlanes(plane, section);
+  if (line.angle < 0.0) {
+    m_.ClearResultsWindows(kApparentResults);
+    return;
+  }
+  const PitchResult pitch = PitchOfLineInPlane(section, line);
+  m_.WriteApparentResult(pitch.pitch, pitch.sense);
+}
+
+}  // namespace Lodema

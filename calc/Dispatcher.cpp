@@ -1,0 +1,81 @@
+#include "calc/Dispatcher.h"
+
+#include <exception>
+
+#include "calc/Catalogue.h"
+#include "calc/FormModel.h"
+
+namespace Lodema {
+
+void FormModel::Calculate() {
+  try {
+    Dispatcher(*this).Run();
+  } catch (const std::exception&) {
+    // A run must never take the window down with it; say so and carry on.
+    SetMessage("Error - the calculation could not be completed");
+  }
+}
+
+Dispatcher::Dispatcher(FormModel& model) : m_(model) {}
+
+void Dispatcher::Run() {
+  n_ = m_.Calculation();
+  const Settings& s = m_.settings();
+  conv_ = {s.CoreConv,    s.CoreUpTrend, s.ZenithConv, s.deltaNormal,
+           s.EllipseBase, s.BottomMark,  s.BetaConv};
+  record_ = {};
+  record_.calculation = n_;
+  geo_ = {};
+  geo_.calculation = n_;
+  core_ = {};
+
+  ShowHint();
+  if (!ReadWindows()) {
+    m_.SetMessage("error in entry");
+    return;
+  }
+  const bool core = IsCoreCalculation(n_);
+  if (core) ApplyCoreConventions();
+  ReadSectionTrend();
+
+  CalcOutcome out;
+  if (n_ == 24 || n_ == 25) {
+    out.Say("Manual solution using stereo only");
+  } else if (core) {
+    out = ComputeCore(core_);
+  } else {
+    out = ComputeGeometry(geo_);
+  }
+  ShowMessage(out);
+  if (out.beep) m_.beeper().Beep();
+  if (Present(out)) Plot();
+}
+
+void Dispatcher::ShowHint() {
+  if (m_.BatchRunning()) {
+    // A batch run rejects a row by the panel's text: nothing of an earlier
+    // row may remain in it.
+    m_.SetMessage("");
+    return;
+  }
+  std::string hint;
+  if (IsCoreCalculation(n_)) {
+    hint = CoreHint(m_.settings().PlungeName, conv_);
+  } else if (n_ == 14 || n_ == 34) {
+    hint = "Use -ve values for line plunge to show upward polarity";
+  } else if (n_ == 2 || n_ == 3 || n_ == 29 || n_ == 30 || n_ == 33) {
+    hint = "Indicate ('Y') if obtuse angle is to be used (acute is default)";
+  }
+  m_.SetMessage(hint);
+}
+
+void Dispatcher::ShowMessage(const CalcOutcome& out) {
+  const std::string& text = m_.BatchRunning() ? out.batchMessage : out.message;
+  if (!text.empty()) m_.SetMessage(text);
+}
+
+void Dispatcher::Plot() {
+  if (m_.plot().IsShowing()) m_.plot().AddNewDataPoint(record_);
+}
+
+}  // namespace Lodema

@@ -1,0 +1,62 @@
+// One run of the current calculation over the main window model: read the
+// entry windows, apply the drill-core conventions, compute, and write the
+// results, the message and the record that the projection draws.
+#pragma once
+
+#include <string>
+
+#include "calc/CalculationRecord.h"
+#include "calc/CoreConventions.h"
+#include "calc/DispatchCore.h"
+#include "calc/DispatchGeometry.h"
+#include "calc/DispatchOutcome.h"
+#include "orient/Records.h"
+
+namespace Lodema {
+
+class FormModel;
+
+class Dispatcher {
+ public:
+  explicit Dispatcher(FormModel& model);
+  // Runs the model's current calculation once.
+  void Run();
+  // The record of the last run (also handed to the plot when it is shown).
+  const CalculationRecord& Record() const { return record_; }
+
+ private:
+  // Reading the windows (DispatchReading.cpp). Each returns false when an
+  // entry the calculation needs cannot be read.
+  bool ReadWindows();
+  bool ReadWindowA();
+  bool ReadWindowB();
+  bool ReadWindowC();
+  bool ReadWindowD();
+  bool ReadOrientation(int window, bool asLine, OrientGeometry::Orientation& value,
+                       std::string* sense = nullptr) const;
+  bool ReadNumber(int box, double& radians) const;
+  bool ReadDirection(int box, double& radians) const;
+  bool ReadCoreAxisWithAlpha(int window, int row, bool applyZenith);
+  void SetRow(int row, int type, double first = 0.0, double second = 0.0);
+  void ApplyCoreConventions();
+  void ReadSectionTrend();
+
+  // Writing the outcome (DispatchPresentation.cpp).
+  void ShowHint();
+  void ShowMessage(const CalcOutcome& out);
+  bool Present(const CalcOutcome& out);
+  void ShowSolutions(const CalcOutcome& out);
+  void ShowApparentDipOrPitch(const CalcOutcome& out);
+  void Plot();
+
+  FormModel& m_;
+  int n_ = 0;
+  CoreConventions conv_;
+  GeometryInputs geo_;
+  CoreInputs core_;
+  CalculationRecord record_;
+  bool hasSection_ = false;  // a section trend for the apparent dip was read
+  double sectionTrend_ = 0.0;
+};
+
+}  // namespace Lodema
