@@ -26,11 +26,13 @@ std::string ToUpper(std::string text) {
 }
 
 // A number as typed, with at least one digit: a lone sign or separator is
-// only the start of typing and must not be read as 0.
-bool IsCompleteNumber(const std::string& text) {
-  return NumberText::IsNumberText(text) && std::any_of(text.begin(), text.end(), [](char ch) {
-           return std::isdigit(static_cast<unsigned char>(ch));
-         });
+// only the start of typing and must not be read as 0, and neither must a
+// digit string too long for a double.
+bool IsCompleteNumber(const std::string& text, bool localeComma) {
+  return NumberText::IsNumberText(text) &&
+         std::any_of(text.begin(), text.end(),
+                     [](char ch) { return std::isdigit(static_cast<unsigned char>(ch)); }) &&
+         NumberText::TryTextToDouble(text, localeComma).has_value();
 }
 
 }  // namespace
@@ -104,19 +106,19 @@ bool FormModel::ValidateEntry(int box) {
   const auto number = [&]() { return NumberText::TextToDouble(text, localeComma_); };
   if (label == "dip" || label == "~dip" || label == "plunge" || label == s.PlungeName ||
       label == s.gPitchName || label == s.DeltaName) {
-    return IsCompleteNumber(text) && std::fabs(number()) <= 90.0;
+    return IsCompleteNumber(text, localeComma_) && std::fabs(number()) <= 90.0;
   }
   if (IsDirectionCaption(label) || label == "section trend") {
     return ValidateDirectionText(text);
   }
-  if (label == "angle" || label == "rot'n") return IsCompleteNumber(text);
+  if (label == "angle" || label == "rot'n") return IsCompleteNumber(text, localeComma_);
   if (label == s.gHadeName || label == s.AlphaName) {
-    if (!IsCompleteNumber(text)) return false;
+    if (!IsCompleteNumber(text, localeComma_)) return false;
     const double value = number();
     return value >= 0.0 && value <= 360.0;
   }
   if (label == s.BetaName) {
-    if (!IsCompleteNumber(text)) return false;
+    if (!IsCompleteNumber(text, localeComma_)) return false;
     const double value = number();
     return s.BetaConv ? (value >= 0.0 && value <= 360.0) : std::fabs(value) <= 180.0;
   }
@@ -128,7 +130,7 @@ bool FormModel::ValidateDirectionText(const std::string& text) const {
   if (settings_.QuadrantIn == 1) {
     return !OrientGeometry::QuadrantToAzimuthText(text, localeComma_).empty();
   }
-  if (!IsCompleteNumber(text)) return false;
+  if (!IsCompleteNumber(text, localeComma_)) return false;
   const double value = NumberText::TextToDouble(text, localeComma_);
   return value >= 0.0 && value <= 360.0;
 }

@@ -32,6 +32,11 @@ std::string ThreeDigits(std::string_view digits) {
   return text;
 }
 
+// Degrees from a subtraction such as 93.57 - 90 carry binary noise in the
+// last digits ("3.56999999999999"), which later cutting to the shown decimals
+// would turn into a wrong last digit. Angles in [-360, 360] only.
+double WithoutBinaryNoise(double degrees) { return std::round(degrees * 1e10) / 1e10; }
+
 }  // namespace
 
 std::string FormatAzimuthText(std::string_view azimuth) {
@@ -87,7 +92,7 @@ std::string AzimuthToQuadrantText(std::string_view azimuth, bool localeUsesComma
   if (!std::isfinite(v)) return "";
   const char decimal = localeUsesComma ? ',' : '.';
   const auto angle = [decimal](double degrees) {
-    return NumberText::FormatGeneral(degrees, decimal);
+    return NumberText::FormatGeneral(WithoutBinaryNoise(degrees), decimal);
   };
   if (v <= 90.0) return "N" + angle(v) + "E";
   if (v <= 180.0) return "S" + angle(180.0 - v) + "E";
@@ -104,7 +109,8 @@ StrikeAndSense DipDirectionToStrikeAndSense(std::string_view dipDirection, bool 
   if (strike == 0.0) strike = 360.0;
 
   StrikeAndSense result;
-  result.strike = NumberText::FormatGeneral(strike, localeUsesComma ? ',' : '.');
+  result.strike =
+      NumberText::FormatGeneral(WithoutBinaryNoise(strike), localeUsesComma ? ',' : '.');
   if (direction <= 45.0 || direction > 314.0) {
     result.sense = "N";
   } else if (direction < 135.0) {

@@ -70,9 +70,11 @@ double CircularDistance(double a, double b) {
   return std::min(d, 360.0 - d);
 }
 
+// An azimuth in [0, 360] as text, without the binary noise that sums such as
+// 275.83 + 90 - 360 leave in the last digits (5.82999999999998).
 std::string DegreesText(double degrees) {
   if (!std::isfinite(degrees)) return "";
-  return NumberText::FormatGeneral(degrees, '.');
+  return NumberText::FormatGeneral(std::round(degrees * 1e10) / 1e10, '.');
 }
 
 const std::string& FieldOrEmpty(std::span<const std::string> fields, std::size_t index) {

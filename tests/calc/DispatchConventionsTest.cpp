@@ -69,6 +69,46 @@ TEST_F(ConventionTest, OutputNotations) {
   EXPECT_EQ(Shown(), "50/090");
 }
 
+// Guards the last shown digit of strikes and bearings that come from a
+// subtraction (93.57 - 90, 275.83 + 90 - 360, 360 - 359.93).
+TEST_F(ConventionTest, StrikesAndBearingsKeepTheLastTypedDigit) {
+  const struct {
+    const char* name;
+    int planeIn, quadrantIn, planeOut, quadrantOut, calc;
+    Entries in;
+    double first, azimuth;  // the orientation typed, dip or plunge and azimuth
+  } rows[] = {
+      {"RH strike N84.17W in", 5, 1, 1, 0, 15, {{0, "57.95"}, {1, "N84.17W"}}, 57.95, 5.83},
+      {"strike 275.83 in", 6, 0, 1, 0, 15, {{0, "275.83"}, {1, "58.68"}}, 58.68, 5.83},
+      {"strike and sense out", 1, 0, 4, 1, 15, Typed(0, 36.51, 93.57), 36.51, 93.57},
+      {"RH strike out", 1, 0, 5, 0, 15, Typed(0, 41.24, 91.96), 41.24, 91.96},
+      {"bearing N0.07W out", 1, 0, 1, 1, 16, Typed(0, 10, 359.93), 10, 359.93},
+      {"bearing S0.01E out", 1, 0, 1, 1, 16, Typed(0, 10, 179.99), 10, 179.99},
+  };
+  for (const auto& r : rows) {
+    model.optInPlaneConv(r.planeIn);
+    model.optInDirnConv(r.quadrantIn);
+    model.optOutPlaneConv(r.planeOut);
+    model.optOutDirnConv(r.quadrantOut);
+    Run(r.calc, r.in);
+    // What the shown direction box must read back to, written here.
+    double shown = r.azimuth;
+    if (r.calc == 15 && r.planeOut != 1) shown = std::fmod(r.azimuth + 270, 360);  // strike
+    char expected[32];
+    if (r.quadrantOut == 0) {
+      std::snprintf(expected, sizeof expected, "%06.2f", shown);
+    } else {
+      const bool north = shown < 90 || shown > 270;
+      const double angle = north ? (shown < 90 ? shown : 360 - shown) : std::fabs(180 - shown);
+      std::snprintf(expected, sizeof expected, "%c%g%c", north ? 'N' : 'S', angle,
+                    shown < 180 ? 'E' : 'W');
+    }
+    EXPECT_NEAR(Number(0), r.first, 1e-9) << r.name;
+    const int directionBox = r.calc == 15 && r.planeOut == 4 ? 2 : 1;
+    EXPECT_EQ(Result(directionBox), expected) << r.name;
+  }
+}
+
 TEST_F(ConventionTest, BatchRunKeepsErrorsAndDropsNotes) {
   model.SetBatchRunning(true);
   Run(10, Typed(0, 40, 90) + Typed(3, 10, 270));  // 50 off the plane

@@ -18,6 +18,9 @@ struct ValidationRow {
   bool valid;
 };
 
+// More digits than a double holds: "1" and 400 zeros.
+const std::string kHuge = "1" + std::string(400, '0');
+
 class ValidationRules : public ModelTest, public ::testing::WithParamInterface<ValidationRow> {};
 
 TEST_P(ValidationRules, FlagAndMessageFollowTheLabel) {
@@ -56,6 +59,10 @@ INSTANTIATE_TEST_SUITE_P(
                       ValidationRow{"Hade300", 9, 4, "300", true, 0, true},
                       ValidationRow{"RotationAnyNumber", 12, 6, "-400", true, 0, true},
                       ValidationRow{"RotationExponent", 12, 6, "1e5", true, 0, false},
+                      // Guards against a number too long for a double being read as 0.
+                      ValidationRow{"DipOverflow", 0, 0, kHuge.c_str(), true, 0, false},
+                      ValidationRow{"AzimuthOverflow", 0, 1, kHuge.c_str(), true, 0, false},
+                      ValidationRow{"RotationOverflow", 12, 6, kHuge.c_str(), true, 0, false},
                       ValidationRow{"SenseLower", 8, 5, "sw", true, 0, true},
                       ValidationRow{"SenseUnknown", 8, 5, "X", true, 0, false}),
     [](const auto& info) { return std::string(info.param.name); });
