@@ -1,6 +1,345 @@
 #include "app/MainWindow.h"
 
-frmLodem::frmLodem(QWidget* parent) : QMainWindow(parent) {
-  setWindowTitle(QStringLiteral("Lodema 4.9.7"));
-  resize(1024, 700);
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "app/CalculationPages.h"
+#include "app/ConventionsPage.h"
+#include "app/EntryPanel.h"
+#include "app/FilePage.h"
+#include "app/Mirror.h"
+#include "app/Notices.h"
+#include "app/QtPlatform.h"
+#include "app/QtSettingsStore.h"
+#include "app/ResultPanel.h"
+#include "batch/FilePage.h"
+#include "calc/Catalogue.h"
+#include "calc/SettingsIO.h"
+
+namespace {
+
+constexpr const char* kWindowTitle = "Lodema 4.9.7";
+// A running batch repaints the window at most this often.
+constexpr qint64 kRepaintIntervalMs = 40;
+
+}  // namespace
+
+frmLodem::frmLodem(const LodemaServices& services, QWidget* parent) : QMainWindow(parent) {
+  setObjectName(QStringLiteral("frmLodem"));
+  if (services.store != nullptr) {
+    store_ = services.store;
+  } else {
+    ownStore_ = std::make_unique<QtSettingsStore>();
+    store_ = ownStore_.get();
+  }
+  if (services.messages != nullptr) {
+    messages_ = services.messages;
+  } else {
+    ownMessages_ = std::make_unique<QtMessageBoxes>(this);
+    messages_ = ownMessages_.get();
+  }
+  Lodema::FileDialogs* dialogs = services.dialogs;
+  if (dialogs == nullptr) {
+    ownDialogs_ = std::make_unique<QtFileDialogs>(this);
+    dialogs = ownDialogs_.get();
+  }
+  Lodema::Clipboard* clipboard = services.clipboard;
+  if (clipboard == nullptr) {
+    ownClipboard_ = std::make_unique<QtClipboard>();
+    clipboard = ownClipboard_.get();
+  }
+  Lodema::Beeper* beeper = services.beeper;
+  if (beeper == nullptr) {
+    ownBeeper_ = std::make_unique<QtBeeper>();
+    beeper = ownBeeper_.get();
+  }
+  model_.SetBeeper(beeper);
+
+  Lodema::BatchPlatform platform;
+  platform.messages = messages_;
+  platform.dialogs = dialogs;
+  platform.clipboard = clipboard;
+  filePageModel_ = std::make_unique<Lodema::FilePageModel>(model_, platform);
+  filePageModel_->SetSettingsStore(store_);
+  filePageModel_->SetProgressHandler([this](int count) { OnBatchProgress(count); });
+
+  BuildWidgets();
+  BuildMenus();
+  observerId_ = model_.AddObserver([this](Lodema::ModelEvent) {
+    // A batch run repaints on its own schedule (OnBatchProgress).
+    if (!model_.BatchRunning()) RefreshAll();
+  });
+  FormInitialisation();
+}
+
+frmLodem::~frmLodem() { model_.RemoveObserver(observerId_); }
+
+void frmLodem::BuildWidgets() {
+  calculationPages_ = new CalculationPages(model_, this);
+  entryPanel_ = new EntryPanel(model_, this);
+  resultPanel_ = new ResultPanel(model_, this);
+  conventionsPage_ = new ConventionsPage(model_, calculationPages_->ReformatRow(15),
+                                         calculationPages_->ReformatRow(16), this);
+  filePage_ = new FilePage(model_, *filePageModel_, this);
+
+  tabLodem_ = new QTabWidget;
+  tabLodem_->setObjectName(QStringLiteral("tabLodem"));
+  tabLodem_->addTab(calculationPages_->GeometricalPage(), QStringLiteral("Geometrical"));
+  tabLodem_->addTab(calculationPages_->CorePage(), QStringLiteral("Drill core"));
+  tabLodem_->addTab(conventionsPage_->Page(), QStringLiteral("Conventions"));
+  tabLodem_->addTab(filePage_->Page(), QStringLiteral("File processing"));
+  connect(tabLodem_, &QTabWidget::currentChanged, this, [this](int page) {
+    if (page != model_.Controls().tabLodem) model_.SetTabPage(page);
+  });
+
+  // The entry and result windows stand beside the pages, so that every
+  // page works with them in view.
+  auto* side = new QWidget;
+  side->setObjectName(QStringLiteral("sidePanel"));
+  auto* column = new QVBoxLayout(side);
+  column->setContentsMargins(4, 0, 6, 4);
+  column->addWidget(entryPanel_->Windows());
+  column->addWidget(entryPanel_->ExtraData());
+  column->addWidget(resultPanel_->Results());
+  column->addWidget(resultPanel_->Messages());
+  column->addStretch(1);
+  column->addWidget(filePage_->InputStrip());
+
+  auto* splitter = new QSplitter;
+  splitter->addWidget(tabLodem_);
+  splitter->addWidget(side);
+  splitter->setStretchFactor(0, 3);
+  splitter->setStretchFactor(1, 2);
+  splitter->setChildrenCollapsible(false);
+  setCentralWidget(splitter);
+
+  connect(conventionsPage_, &ConventionsPage::commandClicked, this, &frmLodem::OnCommand);
+  connect(conventionsPage_, &ConventionsPage::setDecimalClicked, this,
+          &frmLodem::OnSetDecimalClicked);
+  connect(filePage_, &FilePage::startInputClicked, this, &frmLodem::StartInput);
+  connect(filePage_, &FilePage::pasteRequested, this, &frmLodem::PasteData);
+
+  QSize size(1280, 800);
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    size = size.boundedTo(screen->availableSize());
+  }
+  resize(size);
+}
+
+void frmLodem::BuildMenus() {
+  QMenu* files = menuBar()->addMenu(QStringLiteral("&Close"));
+  files->setObjectName(QStringLiteral("mnuFiles"));
+  mnuExit_ = files->addAction(QStringLiteral("&Exit"));
+  mnuExit_->setObjectName(QStringLiteral("mnuFile3"));
+  connect(mnuExit_, &QAction::triggered, this, &QWidget::close);
+
+  QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+  edit->setObjectName(QStringLiteral("mnuEdit"));
+  mnuPaste_ = edit->addAction(QStringLiteral("&Paste..."));
+  mnuPaste_->setObjectName(QStringLiteral("mnuPaste"));
+  connect(mnuPaste_, &QAction::triggered, this, &frmLodem::PasteData);
+
+  mnuCalculations_ = menuBar()->addMenu(QStringLiteral("&Calculations"));
+  mnuCalculations_->setObjectName(QStringLiteral("mnuCalculations"));
+  for (int item = 1; item <= Lodema::kMenuItemCount; ++item) {
+    QAction* action = Lodema::IsMenuSeparator(item)
+                          ? mnuCalculations_->addSeparator()
+                          : mnuCalculations_->addAction(mirror::Q(Lodema::MenuItemCaption(item)));
+    action->setObjectName(QStringLiteral("mnuCalculation%1").arg(item));
+    if (!Lodema::IsMenuSeparator(item)) {
+      connect(action, &QAction::triggered, this,
+              [this, item] { model_.SelectCalculationByMenuItem(item); });
+    }
+    mnuCalculation_[item] = action;
+  }
+
+  // The help files are not installed with this build; the items stay inert.
+  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+  help->setObjectName(QStringLiteral("mnuHelps"));
+  help->addAction(QStringLiteral("&Lodema help"))->setObjectName(QStringLiteral("mnuHelp0"));
+  help->addAction(QStringLiteral("&Help on Help"))->setObjectName(QStringLiteral("mnuHelp1"));
+}
+
+void frmLodem::FormInitialisation() {
+  Lodema::Settings& s = model_.settings();
+  model_.SetLocaleUsesComma(QLocale().decimalPoint() == QStringLiteral(","));
+  filePageModel_->SetAppendData(false);
+  const Lodema::SettingsLoadResult loaded = Lodema::LoadSettings(s, *store_);
+  if (loaded.showWelcome) {
+    messages_->ShowMessage(notices::WelcomeText(), notices::kWelcomeTitle,
+                           Lodema::MessageButtons::kOk, Lodema::MessageIcon::kNone);
+  }
+  if (auto* qtStore = dynamic_cast<QtSettingsStore*>(store_)) qtStore->Sync();
+
+  model_.SetInitialising(true);
+  model_.ApplySettingsToControls();
+  setWindowTitle(QString::fromLatin1(kWindowTitle));
+  StartUpDecimalCharacter();
+  // The stored calculation is laid out before the file panels take their
+  // settings, so that the default columns of the preview follow the entry
+  // boxes this calculation shows.
+  model_.ShowStoredCalculation();
+  filePageModel_->ApplySettingsToControls();
+  // Without a stored source the column lists still follow the calculation.
+  if (model_.settings().FileIn.empty()) filePageModel_->RefreshColumnPreview();
+  conventionsPage_->ShowSeparators();
+  filePageModel_->SetAppendData(false);
+  model_.SetInitialising(false);
+  RefreshAll();
+}
+
+void frmLodem::StartUpDecimalCharacter() {
+  Lodema::Settings& s = model_.settings();
+  conventionsPage_->SetSetDecimal(s.NonLocaleDecimal ? ConventionsPage::SetDecimalState::kSet
+                                                     : ConventionsPage::SetDecimalState::kGrey);
+  if (!s.NonLocaleDecimal || s.DontAskAboutSetting) return;
+  const Lodema::MessageAnswer answer = messages_->ShowMessage(
+      notices::DecimalWarningText(model_.LocaleUsesComma()), notices::kDecimalWarningTitle,
+      Lodema::MessageButtons::kYesNo, Lodema::MessageIcon::kExclamation);
+  if (answer == Lodema::MessageAnswer::kNo) s.DontAskAboutSetting = true;
+}
+
+void frmLodem::RefreshAll() {
+  calculationPages_->Refresh();
+  entryPanel_->Refresh();
+  resultPanel_->Refresh();
+  conventionsPage_->Refresh();
+  filePage_->Refresh();
+  const int page = model_.Controls().tabLodem;
+  if (tabLodem_->currentIndex() != page) {
+    const QSignalBlocker blocker(tabLodem_);
+    tabLodem_->setCurrentIndex(page);
+  }
+}
+
+void frmLodem::Save(int group) {
+  Lodema::Settings& s = model_.settings();
+  const Lodema::FilePageControls& files = filePageModel_->Controls();
+  if (group == Lodema::kSaveFileOutput) {
+    s.gFileOutDelimiter = Lodema::OutputDelimiterFromListText(files.cboDelim[1].text);
+  }
+  if (group == Lodema::kSaveProgramState) s.FileOut = files.txtFileName[2].text;
+  Lodema::SaveSettings(s, *store_, group);
+  if (auto* qtStore = dynamic_cast<QtSettingsStore*>(store_)) qtStore->Sync();
+}
+
+void frmLodem::OnCommand(int index) {
+  switch (index) {
+    case 2:  // "Save as default": the file output choices
+      Save(Lodema::kSaveFileOutput);
+      Save(Lodema::kSaveFileOutput);
+      break;
+    case 3:  // "Save settings"
+      Save(Lodema::kSaveConventions);
+      Save(Lodema::kSaveProgramState);
+      break;
+    case 4:  // "Defaults": the page only; the store keeps the saved conventions
+      ResetConventions();
+      Save(Lodema::kSaveDecimalChoice);
+      break;
+    default:  // "Nomenclature...": the naming dialog is not part of this build
+      break;
+  }
+  RefreshAll();
+}
+
+void frmLodem::ResetConventions() {
+  const Lodema::MainWindowControls& c = model_.Controls();
+  if (!c.optInPlaneConv[1].checked) model_.optInPlaneConv(1);
+  if (!c.optInLineConv[0].checked) model_.optInLineConv(0);
+  if (!c.optInDirnConv[0].checked) model_.optInDirnConv(0);
+  if (!c.chkOutConv.checked) model_.chkOutConv(true);
+  if (!c.optOutPlaneConv[1].checked) model_.optOutPlaneConv(1);
+  if (!c.optOutLineConv[0].checked) model_.optOutLineConv(0);
+  if (!c.optOutDirnConv[0].checked) model_.optOutDirnConv(0);
+  if (!c.chkLinePolarity.checked) model_.chkLinePolarity(true);
+  model_.settings().CoreUpTrend = false;
+  if (!c.optDelta[0].checked) model_.optDelta(0);
+  if (!c.optAlpha[0].checked) model_.optAlpha(0);
+  if (!c.optBeta[0].checked) model_.optBeta(0);
+  if (!c.optCore[0].checked) model_.optCore(0);
+  if (!c.optBottomMark[1].checked) model_.optBottomMark(1);
+  if (!c.optZenith[0].checked) model_.optZenith(0);
+  model_.settings().PlaneDelim = "/";
+  model_.settings().LineDelim = "-";
+  conventionsPage_->ShowSeparators();
+}
+
+void frmLodem::OnSetDecimalClicked() {
+  // Clearing "Set as default" stores the system's character as the default,
+  // rather than keeping a choice the user has just declined to keep.
+  Lodema::Settings& s = model_.settings();
+  const bool keep = s.NonLocaleDecimal;
+  if (conventionsPage_->SetDecimal() != ConventionsPage::SetDecimalState::kSet) {
+    s.NonLocaleDecimal = false;
+  }
+  Save(Lodema::kSaveDecimalChoice);
+  s.NonLocaleDecimal = keep;
+}
+
+void frmLodem::PasteData() {
+  if (model_.BatchRunning()) return;
+  filePageModel_->PasteData();
+  RefreshAll();
+}
+
+void frmLodem::StartInput(int button) {
+  if (model_.BatchRunning()) return;
+  sinceRepaint_.invalidate();
+  try {
+    filePageModel_->StartBatchInput(button);
+  } catch (...) {
+    // The run reports its own problems; a fault must not close the window.
+    model_.SetBatchRunning(false);
+  }
+  RefreshAll();
+}
+
+void frmLodem::OnBatchProgress(int count) {
+  // Painting every row would cost more than the row itself: the window is
+  // brought up to date a few tens of times a second. Input is held back
+  // until the run ends.
+  if (count > 1 && sinceRepaint_.isValid() && sinceRepaint_.elapsed() < kRepaintIntervalMs) {
+    return;
+  }
+  sinceRepaint_.start();
+  RefreshAll();
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void frmLodem::closeEvent(QCloseEvent* event) {
+  if (model_.BatchRunning()) {
+    event->ignore();
+    return;
+  }
+  if (conventionsPage_->SetDecimal() != ConventionsPage::SetDecimalState::kSet) {
+    model_.settings().NonLocaleDecimal = false;
+  }
+  Save(Lodema::kSaveProgramState);
+  event->accept();
+}
+
+void frmLodem::contextMenuEvent(QContextMenuEvent* event) {
+  // A right click anywhere on the window that nothing else claims offers
+  // the Calculations menu.
+  mnuCalculations_->popup(event->globalPos());
+  event->accept();
+}
+
+bool frmLodem::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate && !activatedOnce_) {
+    activatedOnce_ = true;
+    model_.SetInitialising(false);
+  }
+  return QMainWindow::event(event);
 }

@@ -1,10 +1,112 @@
-// The main window of Lodema.
+// frmLodem, Lodema's main window. It owns the calculator model and the file
+// page model, mirrors their controls in Qt widgets and forwards every user
+// action to them. Start-up (FormInitialisation) and closing live here, with
+// the settings buttons of the conventions page.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QMainWindow>
+#include <array>
+#include <memory>
+
+#include "batch/Platform.h"
+#include "calc/FormModel.h"
+#include "calc/Platform.h"
+#include "calc/SettingsStore.h"
+
+class CalculationPages;
+class ConventionsPage;
+class EntryPanel;
+class FilePage;
+class QAction;
+class QMenu;
+class QTabWidget;
+class QtBeeper;
+class QtClipboard;
+class QtFileDialogs;
+class QtMessageBoxes;
+class QtSettingsStore;
+class ResultPanel;
+
+namespace Lodema {
+class FilePageModel;
+}
+
+// The services the window uses; a null member takes the desktop's own
+// (the QSettings store in the user's configuration folder, QMessageBox,
+// QFileDialog, the system clipboard, QApplication::beep). Tests pass fakes.
+struct LodemaServices {
+  Lodema::SettingsStore* store = nullptr;
+  Lodema::MessageBoxes* messages = nullptr;
+  Lodema::FileDialogs* dialogs = nullptr;
+  Lodema::Clipboard* clipboard = nullptr;
+  Lodema::Beeper* beeper = nullptr;
+};
 
 class frmLodem : public QMainWindow {
   Q_OBJECT
  public:
-  explicit frmLodem(QWidget* parent = nullptr);
+  explicit frmLodem(const LodemaServices& services = {}, QWidget* parent = nullptr);
+  ~frmLodem() override;
+
+  Lodema::FormModel& Model() { return model_; }
+  Lodema::FilePageModel& FilePageModel() { return *filePageModel_; }
+  QTabWidget* Tabs() const { return tabLodem_; }
+  CalculationPages* Calculations() const { return calculationPages_; }
+  EntryPanel* Entries() const { return entryPanel_; }
+  ResultPanel* Results() const { return resultPanel_; }
+  ConventionsPage* Conventions() const { return conventionsPage_; }
+  FilePage* Files() const { return filePage_; }
+  QMenu* CalculationsMenu() const { return mnuCalculations_; }
+  QAction* CalculationMenuItem(int item) const { return mnuCalculation_[item]; }
+  QAction* PasteAction() const { return mnuPaste_; }
+  QAction* ExitAction() const { return mnuExit_; }
+
+  // Brings every widget in line with the models.
+  void RefreshAll();
+  // Edit menu "&Paste...".
+  void PasteData();
+  // "Start input" button 0 or 1.
+  void StartInput(int button);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  bool event(QEvent* event) override;
+
+ private:
+  void BuildWidgets();
+  void BuildMenus();
+  void FormInitialisation();
+  void StartUpDecimalCharacter();
+  void OnCommand(int index);
+  void OnSetDecimalClicked();
+  void ResetConventions();
+  void Save(int group);
+  void OnBatchProgress(int count);
+
+  Lodema::FormModel model_;
+  std::unique_ptr<QtSettingsStore> ownStore_;
+  std::unique_ptr<QtMessageBoxes> ownMessages_;
+  std::unique_ptr<QtFileDialogs> ownDialogs_;
+  std::unique_ptr<QtClipboard> ownClipboard_;
+  std::unique_ptr<QtBeeper> ownBeeper_;
+  Lodema::SettingsStore* store_ = nullptr;
+  Lodema::MessageBoxes* messages_ = nullptr;
+  std::unique_ptr<Lodema::FilePageModel> filePageModel_;
+
+  QTabWidget* tabLodem_ = nullptr;
+  CalculationPages* calculationPages_ = nullptr;
+  EntryPanel* entryPanel_ = nullptr;
+  ResultPanel* resultPanel_ = nullptr;
+  ConventionsPage* conventionsPage_ = nullptr;
+  FilePage* filePage_ = nullptr;
+  QMenu* mnuCalculations_ = nullptr;
+  std::array<QAction*, 45> mnuCalculation_{};  // 1..44
+  QAction* mnuPaste_ = nullptr;
+  QAction* mnuExit_ = nullptr;
+
+  int observerId_ = 0;
+  bool activatedOnce_ = false;
+  QElapsedTimer sinceRepaint_;
 };

@@ -1,0 +1,157 @@
+#include "app/CalculationPages.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/ClickableLabel.h"
+#include "app/Mirror.h"
+#include "calc/FormModel.h"
+
+namespace {
+
+QString ButtonStyle(const Lodema::Colour& colour) {
+  const bool dark = colour.red + colour.green + colour.blue < 3 * 128;
+  return QStringLiteral(
+             "QPushButton { background-color: rgb(%1, %2, %3); color: %4;"
+             " border: 1px solid #6a6a6a; border-radius: 3px; font-size: 8pt; }"
+             "QPushButton:checked { border: 2px inset #303030; }")
+      .arg(colour.red)
+      .arg(colour.green)
+      .arg(colour.blue)
+      .arg(dark ? QStringLiteral("white") : QStringLiteral("black"));
+}
+
+// Frame 0 lists its calculations in the order of the Calculations menu,
+// which groups them by the kind of construction.
+std::vector<int> FrameCalculationsInMenuOrder(int frame) {
+  std::vector<int> numbers;
+  for (int item = 1; item <= Lodema::kMenuItemCount; ++item) {
+    const int n = Lodema::CalculationForMenuItem(item);
+    const Lodema::CalculationInfo* info = Lodema::FindCalculation(n);
+    if (info != nullptr && info->frame == frame) numbers.push_back(n);
+  }
+  for (const Lodema::CalculationInfo& info : Lodema::CalculationCatalogue()) {
+    if (info.frame == frame && info.menuItem == 0) numbers.push_back(info.number);
+  }
+  return numbers;
+}
+
+}  // namespace
+
+CalculationPages::CalculationPages(Lodema::FormModel& model, QObject* parent)
+    : QObject(parent), model_(model) {
+  for (int n = 0; n < Lodema::kCalculationButtonCount; ++n) rows_[n] = MakeRow(n);
+  for (int f = 0; f < Lodema::kCalculationFrameCount; ++f) {
+    fraCalculations_[f] = new QGroupBox;
+    fraCalculations_[f]->setObjectName(QStringLiteral("fraCalculations%1").arg(f));
+  }
+
+  // Geometrical page: frame 0 in two columns.
+  geometricalPage_ = new QWidget;
+  geometricalPage_->setObjectName(QStringLiteral("tabGeometrical"));
+  {
+    auto* grid = new QGridLayout(fraCalculations_[0]);
+    grid->setHorizontalSpacing(18);
+    grid->setVerticalSpacing(3);
+    const std::vector<int> numbers = FrameCalculationsInMenuOrder(0);
+    const int perColumn = static_cast<int>((numbers.size() + 1) / 2);
+    for (int i = 0; i < static_cast<int>(numbers.size()); ++i) {
+      grid->addWidget(rows_[numbers[i]], i % perColumn, i / perColumn);
+    }
+    grid->setRowStretch(perColumn, 1);
+    auto* layout = new QVBoxLayout(geometricalPage_);
+    layout->addWidget(fraCalculations_[0]);
+    layout->addStretch(1);
+  }
+
+  // Drill-core page: frames 1-4.
+  corePage_ = new QWidget;
+  corePage_->setObjectName(QStringLiteral("tabCore"));
+  {
+    auto* layout = new QVBoxLayout(corePage_);
+    for (int f = 1; f < Lodema::kCalculationFrameCount; ++f) {
+      auto* box = new QVBoxLayout(fraCalculations_[f]);
+      box->setSpacing(3);
+      for (int n : FrameCalculationsInMenuOrder(f)) {
+        box->addWidget(rows_[n]);
+        if (n == 24) {
+          // Calculation 24's caption runs on in a second line.
+          label2_ = new QLabel;
+          label2_->setObjectName(QStringLiteral("label2"));
+          label2_->setContentsMargins(32, 0, 0, 0);
+          box->addWidget(label2_);
+        }
+      }
+      layout->addWidget(fraCalculations_[f]);
+    }
+    layout->addStretch(1);
+  }
+  Refresh();
+}
+
+QWidget* CalculationPages::MakeRow(int n) {
+  auto* row = new QWidget;
+  auto* layout = new QHBoxLayout(row);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(6);
+
+  auto* button = new QPushButton(QString::number(n));
+  button->setObjectName(QStringLiteral("grpCommands%1").arg(n));
+  button->setCheckable(true);
+  button->setFixedSize(28, 22);
+  button->setFocusPolicy(Qt::TabFocus);
+  connect(button, &QPushButton::clicked, this,
+          [this, n](bool checked) { OnButtonClicked(n, checked); });
+
+  auto* caption = new ClickableLabel;
+  caption->setObjectName(QStringLiteral("lblCalc%1").arg(n));
+  caption->setCursor(Qt::PointingHandCursor);
+  caption->setTextFormat(Qt::PlainText);
+  connect(caption, &ClickableLabel::clicked, this,
+          [this, n] { model_.SelectCalculationByCaption(n); });
+
+  layout->addWidget(button);
+  layout->addWidget(caption, 1);
+  grpCommands_[n] = button;
+  lblCalc_[n] = caption;
+  shownColour_[n] = Lodema::Colour{-1, -1, -1};
+  return row;
+}
+
+void CalculationPages::OnButtonClicked(int n, bool checked) {
+  if (checked) {
+    model_.SelectCalculation(n);
+  } else {
+    model_.ReleaseCalculationButton(n);
+  }
+  // The model decides what stays pressed; put the button back if nothing
+  // else refreshed it.
+  Refresh();
+}
+
+void CalculationPages::Refresh() {
+  const Lodema::MainWindowControls& c = model_.Controls();
+  for (int n = 0; n < Lodema::kCalculationButtonCount; ++n) {
+    QPushButton* button = grpCommands_[n];
+    const Lodema::ToggleButton& state = c.grpCommands[n];
+    {
+      const QSignalBlocker blocker(button);
+      if (button->isChecked() != state.pressed) button->setChecked(state.pressed);
+    }
+    if (!(shownColour_[n] == state.colour)) {
+      button->setStyleSheet(ButtonStyle(state.colour));
+      shownColour_[n] = state.colour;
+    }
+    mirror::Visible(rows_[n], state.visible);
+    const QString caption = mirror::Q(Lodema::DisplayCaption(c.lblCalc[n].caption));
+    if (lblCalc_[n]->text() != caption) lblCalc_[n]->setText(caption);
+  }
+  for (int f = 0; f < Lodema::kCalculationFrameCount; ++f) {
+    mirror::Frame(fraCalculations_[f], c.fraCalculations[f]);
+  }
+  mirror::Caption(label2_, c.label2);
+}

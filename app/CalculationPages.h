@@ -1,0 +1,52 @@
+// The calculation buttons grpCommands(0..41) with their captions
+// lblCalc(0..41) in the frames fraCalculations(0..4): frame 0 on the
+// geometrical page, frames 1-4 on the drill-core page. The two reformat
+// calculations (15, 16) stand on the conventions page; their rows are handed
+// out by ReformatRow.
+#pragma once
+
+#include <QObject>
+#include <array>
+
+#include "calc/Catalogue.h"
+#include "calc/Controls.h"
+
+class ClickableLabel;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QWidget;
+
+namespace Lodema {
+class FormModel;
+}
+
+class CalculationPages : public QObject {
+  Q_OBJECT
+ public:
+  CalculationPages(Lodema::FormModel& model, QObject* parent = nullptr);
+
+  QWidget* GeometricalPage() const { return geometricalPage_; }
+  QWidget* CorePage() const { return corePage_; }
+  QWidget* ReformatRow(int calculation) const { return rows_[calculation]; }
+
+  void Refresh();
+
+  QPushButton* Button(int n) const { return grpCommands_[n]; }
+  ClickableLabel* Caption(int n) const { return lblCalc_[n]; }
+  QGroupBox* Frame(int f) const { return fraCalculations_[f]; }
+
+ private:
+  QWidget* MakeRow(int n);
+  void OnButtonClicked(int n, bool checked);
+
+  Lodema::FormModel& model_;
+  std::array<QPushButton*, Lodema::kCalculationButtonCount> grpCommands_{};
+  std::array<ClickableLabel*, Lodema::kCalculationButtonCount> lblCalc_{};
+  std::array<QWidget*, Lodema::kCalculationButtonCount> rows_{};
+  std::array<Lodema::Colour, Lodema::kCalculationButtonCount> shownColour_{};
+  std::array<QGroupBox*, Lodema::kCalculationFrameCount> fraCalculations_{};
+  QLabel* label2_ = nullptr;
+  QWidget* geometricalPage_ = nullptr;
+  QWidget* corePage_ = nullptr;
+};

@@ -1,0 +1,287 @@
+#include "app/ConventionsPage.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "app/Mirror.h"
+#include "calc/FormModel.h"
+
+namespace {
+
+constexpr std::array<const char*, 4> kSeparatorEntries = {"-", "/", "\\", ","};
+
+}  // namespace
+
+template <std::size_t N>
+QGroupBox* ConventionsPage::OptionGroup(
+    const QString& title, const QString& name, std::array<QRadioButton*, N>& buttons,
+    QButtonGroup*& group, int first, void (Lodema::FormModel::*handler)(int),
+    std::array<Lodema::OptionButton, N> Lodema::MainWindowControls::*state) {
+  auto* box = new QGroupBox(title);
+  auto* layout = new QVBoxLayout(box);
+  layout->setSpacing(0);
+  group = new QButtonGroup(this);
+  for (int i = first; i < static_cast<int>(N); ++i) {
+    auto* button = new QRadioButton;
+    button->setObjectName(name + QString::number(i));
+    group->addButton(button, i);
+    layout->addWidget(button);
+    connect(button, &QRadioButton::clicked, this, [this, i, handler, state](bool checked) {
+      // Forward a change of choice only; clicking the chosen option again
+      // changes nothing.
+      if (checked && !(model_.Controls().*state)[i].checked) (model_.*handler)(i);
+    });
+    buttons[i] = button;
+  }
+  return box;
+}
+
+ConventionsPage::ConventionsPage(Lodema::FormModel& model, QWidget* reformatRow15,
+                                 QWidget* reformatRow16, QObject* parent)
+    : QObject(parent), model_(model) {
+  using M = Lodema::FormModel;
+  using C = Lodema::MainWindowControls;
+  page_ = new QWidget;
+  page_->setObjectName(QStringLiteral("tabConventions"));
+  auto* layout = new QGridLayout(page_);
+
+  // Notations: input on the left, output on the right.
+  auto* input = new QGroupBox(QStringLiteral("Input conventions"));
+  {
+    auto* grid = new QGridLayout(input);
+    grid->addWidget(
+        OptionGroup(QStringLiteral("Planes"), QStringLiteral("optInPlaneConv"), optInPlaneConv_,
+                    inPlaneGroup_, 1, &M::optInPlaneConv, &C::optInPlaneConv),
+        0, 0, 2, 1);
+    grid->addWidget(
+        OptionGroup(QStringLiteral("Lines"), QStringLiteral("optInLineConv"), optInLineConv_,
+                    inLineGroup_, 0, &M::optInLineConv, &C::optInLineConv),
+        0, 1);
+    grid->addWidget(
+        OptionGroup(QStringLiteral("Directions"), QStringLiteral("optInDirnConv"), optInDirnConv_,
+                    inDirnGroup_, 0, &M::optInDirnConv, &C::optInDirnConv),
+        1, 1);
+  }
+  auto* output = new QGroupBox(QStringLiteral("Output conventions"));
+  {
+    auto* grid = new QGridLayout(output);
+    chkOutConv_ = new QCheckBox;
+    chkOutConv_->setObjectName(QStringLiteral("chkOutConv"));
+    connect(chkOutConv_, &QCheckBox::clicked, this,
+            [this](bool checked) { model_.chkOutConv(checked); });
+    grid->addWidget(chkOutConv_, 0, 0, 1, 2);
+    panConvOut_[0] =
+        OptionGroup(QStringLiteral("Planes"), QStringLiteral("optOutPlaneConv"), optOutPlaneConv_,
+                    outPlaneGroup_, 1, &M::optOutPlaneConv, &C::optOutPlaneConv);
+    panConvOut_[1] =
+        OptionGroup(QStringLiteral("Lines"), QStringLiteral("optOutLineConv"), optOutLineConv_,
+                    outLineGroup_, 0, &M::optOutLineConv, &C::optOutLineConv);
+    panConvOut_[2] =
+        OptionGroup(QStringLiteral("Directions"), QStringLiteral("optOutDirnConv"), optOutDirnConv_,
+                    outDirnGroup_, 0, &M::optOutDirnConv, &C::optOutDirnConv);
+    for (int k = 0; k < 3; ++k)
+      panConvOut_[k]->setObjectName(QStringLiteral("panConvOut%1").arg(k));
+    grid->addWidget(panConvOut_[0], 1, 0, 2, 1);
+    grid->addWidget(panConvOut_[1], 1, 1);
+    grid->addWidget(panConvOut_[2], 2, 1);
+  }
+  layout->addWidget(input, 0, 0);
+  layout->addWidget(output, 0, 1);
+
+  // The reformat calculations and the polarity sign, under the notations.
+  auto* reformat = new QWidget;
+  {
+    auto* column = new QGridLayout(reformat);
+    column->setContentsMargins(4, 0, 4, 0);
+    column->addWidget(reformatRow15, 0, 0);
+    column->addWidget(reformatRow16, 1, 0);
+    chkLinePolarity_ = new QCheckBox;
+    chkLinePolarity_->setObjectName(QStringLiteral("chkLinePolarity"));
+    chkLinePolarity_->setToolTip(
+        QStringLiteral("Controls whether 'upward' line plunges are indicated by -ve sign"));
+    connect(chkLinePolarity_, &QCheckBox::clicked, this,
+            [this](bool checked) { model_.chkLinePolarity(checked); });
+    lblCalc42_ = new QLabel;
+    lblCalc42_->setObjectName(QStringLiteral("lblCalc42"));
+    lblCalc42_->setTextFormat(Qt::PlainText);
+    auto* polarity = new QHBoxLayout;
+    polarity->addWidget(chkLinePolarity_);
+    polarity->addWidget(lblCalc42_);
+    polarity->addStretch(1);
+    column->addLayout(polarity, 2, 0);
+  }
+  layout->addWidget(reformat, 1, 0, 1, 2);
+
+  // Drill-core conventions.
+  auto* core = new QGroupBox(QStringLiteral("Drill-core conventions"));
+  {
+    auto* grid = new QGridLayout(core);
+    grid->addWidget(
+        OptionGroup(QStringLiteral("delta angle measured from"), QStringLiteral("optDelta"),
+                    optDelta_, deltaGroup_, 0, &M::optDelta, &C::optDelta),
+        0, 0);
+    grid->addWidget(OptionGroup(QStringLiteral("alpha && beta angles measured from"),
+                                QStringLiteral("optAlpha"), optAlpha_, alphaGroup_, 0, &M::optAlpha,
+                                &C::optAlpha),
+                    0, 1);
+    grid->addWidget(OptionGroup(QStringLiteral("beta angle range"), QStringLiteral("optBeta"),
+                                optBeta_, betaGroup_, 0, &M::optBeta, &C::optBeta),
+                    0, 2);
+    grid->addWidget(
+        OptionGroup(QStringLiteral("Core-plunge ('dip') sign meaning"), QStringLiteral("optCore"),
+                    optCore_, coreGroup_, 0, &M::optCore, &C::optCore),
+        1, 0);
+    grid->addWidget(OptionGroup(QStringLiteral("Position of orientation mark on core"),
+                                QStringLiteral("optBottomMark"), optBottomMark_, bottomMarkGroup_,
+                                0, &M::optBottomMark, &C::optBottomMark),
+                    1, 1);
+    grid->addWidget(
+        OptionGroup(QStringLiteral("core orientation given:"), QStringLiteral("optZenith"),
+                    optZenith_, zenithGroup_, 0, &M::optZenith, &C::optZenith),
+        1, 2);
+  }
+  layout->addWidget(core, 2, 0, 1, 2);
+
+  // Decimal character, plot separators and the settings buttons.
+  auto* bottom = new QHBoxLayout;
+  auto* decimal = new QGroupBox(QStringLiteral("Decimal character of results"));
+  {
+    auto* grid = new QGridLayout(decimal);
+    grid->setVerticalSpacing(0);
+    decimalGroup_ = new QButtonGroup(this);
+    for (int i = 0; i < 2; ++i) {
+      optDecimal_[i] = new QRadioButton;
+      optDecimal_[i]->setObjectName(QStringLiteral("optDecimal%1").arg(i));
+      decimalGroup_->addButton(optDecimal_[i], i);
+      connect(optDecimal_[i], &QRadioButton::clicked, this, [this, i](bool checked) {
+        if (checked && !model_.Controls().optDecimal[i].checked) OnDecimalClicked(i);
+      });
+      grid->addWidget(optDecimal_[i], i, 0);
+    }
+    chkSetDecimal_ = new QCheckBox(QStringLiteral("Set as default"));
+    chkSetDecimal_->setObjectName(QStringLiteral("chkSetDecimal"));
+    connect(chkSetDecimal_, &QCheckBox::clicked, this, [this] {
+      // A click on a grey box sets it; otherwise it toggles.
+      SetSetDecimal(setDecimal_ == SetDecimalState::kSet ? SetDecimalState::kCleared
+                                                         : SetDecimalState::kSet);
+      emit setDecimalClicked();
+    });
+    grid->addWidget(chkSetDecimal_, 0, 1);
+    lblLocaleWarning_ = new QLabel;
+    lblLocaleWarning_->setObjectName(QStringLiteral("lblLocaleWarning"));
+    lblLocaleWarning_->setTextFormat(Qt::PlainText);
+    lblLocaleWarning_->setStyleSheet(QStringLiteral("QLabel { color: #a00000; }"));
+    mirror::KeepRoom(lblLocaleWarning_);
+    grid->addWidget(lblLocaleWarning_, 1, 1);
+  }
+  bottom->addWidget(decimal);
+
+  auto* separators = new QGroupBox(QStringLiteral("Plot text separators"));
+  {
+    auto* grid = new QGridLayout(separators);
+    const std::array<QString, 2> titles = {QStringLiteral("planes"), QStringLiteral("lines")};
+    for (int i = 0; i < 2; ++i) {
+      auto* list = new QComboBox;
+      list->setObjectName(QStringLiteral("cboSeparator%1").arg(i));
+      list->setEditable(true);
+      for (const char* entry : kSeparatorEntries) list->addItem(QString::fromLatin1(entry));
+      list->setFixedWidth(52);
+      connect(list, &QComboBox::editTextChanged, this, [this, i](const QString& text) {
+        (i == 0 ? model_.settings().PlaneDelim : model_.settings().LineDelim) = mirror::S(text);
+      });
+      grid->addWidget(list, i, 0);
+      grid->addWidget(new QLabel(titles[i]), i, 1);
+      cboSeparator_[i] = list;
+    }
+  }
+  bottom->addWidget(separators);
+
+  auto* commands = new QGridLayout;
+  const std::array<const char*, 4> captions = {"Save as default", "Save settings", "Defaults",
+                                               "Nomenclature..."};
+  for (int i = 2; i < 6; ++i) {
+    auto* button = new QPushButton(QString::fromLatin1(captions[i - 2]));
+    button->setObjectName(QStringLiteral("cmdButtons%1").arg(i));
+    connect(button, &QPushButton::clicked, this, [this, i] { emit commandClicked(i); });
+    commands->addWidget(button, (i - 2) / 2, (i - 2) % 2);
+    cmdButtons_[i] = button;
+  }
+  cmdButtons_[5]->setToolTip(QStringLiteral("Set user preferences for caption names"));
+  bottom->addLayout(commands);
+  bottom->addStretch(1);
+  layout->addLayout(bottom, 3, 0, 1, 2);
+  layout->setRowStretch(4, 1);
+  layout->setColumnStretch(0, 1);
+  layout->setColumnStretch(1, 1);
+  Refresh();
+}
+
+QRadioButton* ConventionsPage::CoreOption(const QString& name, int i) const {
+  return page_->findChild<QRadioButton*>(name + QString::number(i));
+}
+
+void ConventionsPage::OnDecimalClicked(int index) {
+  model_.optDecimal(index);
+  if (model_.settings().NonLocaleDecimal) {
+    if (setDecimal_ == SetDecimalState::kGrey) SetSetDecimal(SetDecimalState::kCleared);
+  } else {
+    SetSetDecimal(SetDecimalState::kGrey);
+  }
+}
+
+void ConventionsPage::SetSetDecimal(SetDecimalState state) {
+  setDecimal_ = state;
+  const QSignalBlocker blocker(chkSetDecimal_);
+  switch (state) {
+    case SetDecimalState::kGrey:
+      chkSetDecimal_->setCheckState(Qt::PartiallyChecked);
+      break;
+    case SetDecimalState::kCleared:
+      chkSetDecimal_->setCheckState(Qt::Unchecked);
+      break;
+    case SetDecimalState::kSet:
+      chkSetDecimal_->setCheckState(Qt::Checked);
+      break;
+  }
+  // Grey: the system's own character is chosen and there is nothing to keep.
+  chkSetDecimal_->setEnabled(state != SetDecimalState::kGrey);
+}
+
+void ConventionsPage::ShowSeparators() {
+  const Lodema::Settings& s = model_.settings();
+  const std::array<const std::string*, 2> values = {&s.PlaneDelim, &s.LineDelim};
+  for (int i = 0; i < 2; ++i) {
+    const QSignalBlocker blocker(cboSeparator_[i]);
+    cboSeparator_[i]->setEditText(mirror::Q(*values[i]));
+  }
+}
+
+void ConventionsPage::Refresh() {
+  const Lodema::MainWindowControls& c = model_.Controls();
+  mirror::Options(inPlaneGroup_, optInPlaneConv_, c.optInPlaneConv);
+  mirror::Options(outPlaneGroup_, optOutPlaneConv_, c.optOutPlaneConv);
+  mirror::Options(inLineGroup_, optInLineConv_, c.optInLineConv);
+  mirror::Options(outLineGroup_, optOutLineConv_, c.optOutLineConv);
+  mirror::Options(inDirnGroup_, optInDirnConv_, c.optInDirnConv);
+  mirror::Options(outDirnGroup_, optOutDirnConv_, c.optOutDirnConv);
+  mirror::Check(chkOutConv_, c.chkOutConv);
+  for (int k = 0; k < 3; ++k) mirror::Panel(panConvOut_[k], c.panConvOut[k]);
+  mirror::Check(chkLinePolarity_, c.chkLinePolarity);
+  mirror::Caption(lblCalc42_, c.lblCalc[Lodema::kCalculationButtonCount]);
+  mirror::Options(deltaGroup_, optDelta_, c.optDelta);
+  mirror::Options(alphaGroup_, optAlpha_, c.optAlpha);
+  mirror::Options(betaGroup_, optBeta_, c.optBeta);
+  mirror::Options(coreGroup_, optCore_, c.optCore);
+  mirror::Options(bottomMarkGroup_, optBottomMark_, c.optBottomMark);
+  mirror::Options(zenithGroup_, optZenith_, c.optZenith);
+  mirror::Options(decimalGroup_, optDecimal_, c.optDecimal);
+  mirror::Caption(lblLocaleWarning_, c.lblLocaleWarning);
+}

@@ -1,0 +1,106 @@
+// The file-processing page: the input source with its delimiter, headings
+// box and preview grid grdDataFormat, the column lists beside each entry
+// window, "Start input" with the "Processed:" counter and the paste command;
+// the output side is an OutputPanel. Mirrors Lodema::FilePageModel and
+// forwards to it.
+#pragma once
+
+#include <QObject>
+#include <array>
+#include <functional>
+
+#include "batch/FilePageControls.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class OutputPanel;
+class QPushButton;
+class QRadioButton;
+class QTableWidget;
+class QToolButton;
+class QWidget;
+
+namespace Lodema {
+class FilePageModel;
+class FormModel;
+}  // namespace Lodema
+
+class FilePage : public QObject {
+  Q_OBJECT
+ public:
+  FilePage(Lodema::FormModel& model, Lodema::FilePageModel& page, QObject* parent = nullptr);
+
+  QWidget* Page() const { return page_; }
+  // The mirror of the input file name with "Change..." and the second
+  // "Start input", shown under the result windows.
+  QWidget* InputStrip() const { return strip_; }
+  void Refresh();
+
+  // Only the counter and the "Start input" captions, for a running batch.
+  void RefreshProgress();
+
+  OutputPanel* Output() const { return output_; }
+  // Boxes 0 and 1 are the input file, 2 the output file.
+  QLineEdit* FileName(int i) const;
+  QPushButton* Browse(int i) const;
+  QComboBox* Delimiter(int i) const;
+  QCheckBox* TableHeadings() const { return chkTableHeadings_; }
+  QTableWidget* Grid() const { return grdDataFormat_; }
+  QComboBox* Columns(int slot) const { return cboColumns_[slot]; }
+  QCheckBox* ManualFix(int w) const { return chkManualFix_[w]; }
+  QLabel* Mismatch() const { return lblDataMismatch_; }
+  QCheckBox* OutputOption(int i) const;
+  QRadioButton* FileOut(int i) const;
+  QPushButton* SaveResult() const;
+  QPushButton* StartInput(int i) const { return cmdButtons_[i]; }
+  QLabel* CurrentFile() const;
+  QWidget* Counter() const { return fraNumData_; }
+  QLabel* CounterDigit(int d) const { return lblDataNum_[d]; }
+  QMenu* PasteMenu() const { return mnuPasteData2_; }
+
+ signals:
+  // "Start input" k was pressed (the window runs it).
+  void startInputClicked(int button);
+  void pasteRequested();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QWidget* MakeInputGroup();
+  QWidget* MakeColumnFrames();
+  void MakeStrip();
+  void RefreshGrid();
+  void Forward(const std::function<void()>& action);
+
+  Lodema::FormModel& model_;
+  Lodema::FilePageModel& pageModel_;
+  QWidget* page_ = nullptr;
+  QWidget* strip_ = nullptr;
+
+  OutputPanel* output_ = nullptr;
+  std::array<QLineEdit*, 2> txtFileName_{};
+  std::array<QPushButton*, 2> cmdFileName_{};
+  QComboBox* cboDelim0_ = nullptr;
+  QGroupBox* fraInput_ = nullptr;
+  QWidget* inputOptions_ = nullptr;
+  QToolButton* pasteButton_ = nullptr;
+  QMenu* mnuPasteData2_ = nullptr;
+  QCheckBox* chkTableHeadings_ = nullptr;
+  QTableWidget* grdDataFormat_ = nullptr;
+  Lodema::PreviewGrid shownGrid_;
+  QLabel* lblDataMismatch_ = nullptr;
+  std::array<QGroupBox*, 4> fraWindowColumns_{};
+  std::array<QComboBox*, Lodema::kSlotCount> cboColumns_{};
+  std::array<bool, Lodema::kSlotCount> shownHighlight_{};
+  std::array<QCheckBox*, 4> chkManualFix_{};
+
+  std::array<QPushButton*, 2> cmdButtons_{};
+  QWidget* fraNumData_ = nullptr;
+  std::array<QLabel*, 5> lblDataNum_{};
+};

@@ -1,0 +1,112 @@
+#include "app/QtPlatform.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QMimeData>
+
+namespace {
+
+QMessageBox::Icon IconOf(Lodema::MessageIcon icon) {
+  switch (icon) {
+    case Lodema::MessageIcon::kCritical:
+      return QMessageBox::Critical;
+    case Lodema::MessageIcon::kQuestion:
+      return QMessageBox::Question;
+    case Lodema::MessageIcon::kExclamation:
+      return QMessageBox::Warning;
+    case Lodema::MessageIcon::kInformation:
+      return QMessageBox::Information;
+    case Lodema::MessageIcon::kNone:
+      break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons ButtonsOf(Lodema::MessageButtons buttons) {
+  switch (buttons) {
+    case Lodema::MessageButtons::kYesNo:
+      return QMessageBox::Yes | QMessageBox::No;
+    case Lodema::MessageButtons::kYesNoCancel:
+      return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case Lodema::MessageButtons::kAbortRetryIgnore:
+      return QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
+    case Lodema::MessageButtons::kOk:
+      break;
+  }
+  return QMessageBox::Ok;
+}
+
+Lodema::MessageAnswer AnswerOf(int button, Lodema::MessageButtons buttons) {
+  switch (button) {
+    case QMessageBox::Yes:
+      return Lodema::MessageAnswer::kYes;
+    case QMessageBox::No:
+      return Lodema::MessageAnswer::kNo;
+    case QMessageBox::Cancel:
+      return Lodema::MessageAnswer::kCancel;
+    case QMessageBox::Abort:
+      return Lodema::MessageAnswer::kAbort;
+    case QMessageBox::Retry:
+      return Lodema::MessageAnswer::kRetry;
+    case QMessageBox::Ignore:
+      return Lodema::MessageAnswer::kIgnore;
+    case QMessageBox::Ok:
+      return Lodema::MessageAnswer::kOk;
+    default:
+      break;
+  }
+  // Closed with Escape or the title bar: the least harmful answer.
+  switch (buttons) {
+    case Lodema::MessageButtons::kYesNo:
+      return Lodema::MessageAnswer::kNo;
+    case Lodema::MessageButtons::kYesNoCancel:
+      return Lodema::MessageAnswer::kCancel;
+    case Lodema::MessageButtons::kAbortRetryIgnore:
+      return Lodema::MessageAnswer::kAbort;
+    case Lodema::MessageButtons::kOk:
+      break;
+  }
+  return Lodema::MessageAnswer::kOk;
+}
+
+const QString kFileFilter = QStringLiteral("Text files (*.txt *.csv *.dat *.prn);;All files (*)");
+
+}  // namespace
+
+Lodema::MessageAnswer QtMessageBoxes::ShowMessage(const std::string& text, const std::string& title,
+                                                  Lodema::MessageButtons buttons,
+                                                  Lodema::MessageIcon icon) {
+  QString body = QString::fromStdString(text);
+  body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  QMessageBox box(IconOf(icon), QString::fromStdString(title), body, ButtonsOf(buttons),
+                  parent_.data());
+  return AnswerOf(box.exec(), buttons);
+}
+
+std::optional<std::string> QtFileDialogs::AskInputFileName() {
+  const QString name =
+      QFileDialog::getOpenFileName(parent_.data(), QString(), QString(), kFileFilter);
+  if (name.isEmpty()) return std::nullopt;
+  return name.toStdString();
+}
+
+std::optional<std::string> QtFileDialogs::AskOutputFileName() {
+  // Lodema appends to an existing output file on request, so choosing one
+  // is no reason to warn about overwriting it.
+  const QString name =
+      QFileDialog::getSaveFileName(parent_.data(), QString(), QString(), kFileFilter, nullptr,
+                                   QFileDialog::DontConfirmOverwrite);
+  if (name.isEmpty()) return std::nullopt;
+  return name.toStdString();
+}
+
+bool QtClipboard::HasText() const {
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+  return data != nullptr && data->hasText() && !data->text().isEmpty();
+}
+
+std::string QtClipboard::Text() const { return QGuiApplication::clipboard()->text().toStdString(); }
+
+void QtBeeper::Beep() { QApplication::beep(); }

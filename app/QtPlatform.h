@@ -1,0 +1,43 @@
+// The desktop faces of the services the engine asks for: modal message
+// boxes, the file dialogs, the clipboard and the system beep.
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "batch/Platform.h"
+#include "calc/Platform.h"
+
+class QtMessageBoxes : public Lodema::MessageBoxes {
+ public:
+  explicit QtMessageBoxes(QWidget* parent = nullptr) : parent_(parent) {}
+  void SetParent(QWidget* parent) { parent_ = parent; }
+  Lodema::MessageAnswer ShowMessage(const std::string& text, const std::string& title,
+                                    Lodema::MessageButtons buttons,
+                                    Lodema::MessageIcon icon) override;
+
+ private:
+  QPointer<QWidget> parent_;
+};
+
+class QtFileDialogs : public Lodema::FileDialogs {
+ public:
+  explicit QtFileDialogs(QWidget* parent = nullptr) : parent_(parent) {}
+  void SetParent(QWidget* parent) { parent_ = parent; }
+  std::optional<std::string> AskInputFileName() override;
+  std::optional<std::string> AskOutputFileName() override;
+
+ private:
+  QPointer<QWidget> parent_;
+};
+
+class QtClipboard : public Lodema::Clipboard {
+ public:
+  bool HasText() const override;
+  std::string Text() const override;
+};
+
+class QtBeeper : public Lodema::Beeper {
+ public:
+  void Beep() override;
+};

@@ -1,0 +1,46 @@
+// The result windows fraResults(0..2) with their value boxes lblResult(0..11)
+// and captions lblDipRes(0..11), and the message panel panMsgs. Read-only
+// mirrors of the model.
+#pragma once
+
+#include <QObject>
+#include <array>
+
+#include "calc/Controls.h"
+
+class QGroupBox;
+class QLabel;
+class QWidget;
+
+namespace Lodema {
+class FormModel;
+}
+
+class ResultPanel : public QObject {
+  Q_OBJECT
+ public:
+  ResultPanel(Lodema::FormModel& model, QObject* parent = nullptr);
+
+  QWidget* Results() const { return results_; }
+  QLabel* Messages() const { return panMsgs_; }
+  void Refresh();
+
+  QLabel* Value(int i) const { return lblResult_[i]; }
+  QLabel* ValueCaption(int i) const { return lblDipRes_[i]; }
+  QGroupBox* Frame(int i) const { return fraResults_[i]; }
+
+  // Value and caption labels of a result box, shared with the apparent-dip
+  // frame of the entry panel.
+  static QLabel* MakeValueLabel(int index);
+  static QLabel* MakeCaptionLabel(int index);
+  static void MirrorValue(QLabel* label, const Lodema::Label& value);
+
+ private:
+  Lodema::FormModel& model_;
+  QWidget* results_ = nullptr;
+  std::array<QGroupBox*, 3> fraResults_{};
+  std::array<QLabel*, 12> lblResult_{};
+  std::array<QLabel*, 12> lblDipRes_{};
+  std::array<QLabel*, 3> rowLabels_{};  // lblDip(14), (16), (17)
+  QLabel* panMsgs_ = nullptr;
+};

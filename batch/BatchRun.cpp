@@ -1,0 +1,186 @@
+#include "batch/BatchRun.h"
+
+#include <string_view>
+#include <vector>
+
+#include "batch/Delimiters.h"
+#include "batch/RowEntry.h"
+#include "calc/FormModel.h"
+
+namespace Lodema {
+
+namespace {
+
+std::string_view TrimLeadingBlanks(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size() && text[i] == ' ') ++i;
+  return text.substr(i);
+}
+
+// Types into the main window's entry boxes and remembers which boxes this
+// row has filled.
+class ModelEntryTarget : public EntryTarget {
+ public:
+  explicit ModelEntryTarget(FormModel& model) : model_(model) {}
+  void SetEntry(int slot, const std::string& text) override {
+    filled_[slot] = true;
+    model_.SetEntryText(slot, text);
+  }
+  bool Rejected() const override { return IsRejectionMessage(model_.Controls().panMsgs.caption); }
+  void StartRow() { filled_.fill(false); }
+  bool Filled(int slot) const { return filled_[slot]; }
+
+ private:
+  FormModel& model_;
+  std::array<bool, kSlotCount> filled_{};
+};
+
+// The box filled last in a row: while it is empty, no earlier box of the row
+// can complete the entries and start a calculation.
+int LastMappedSlot(const ColumnMap& map) {
+  for (int slot = kSlotCount - 1; slot >= 0; --slot) {
+    if (map[slot] >= 1) return slot;
+  }
+  return -1;
+}
+
+}  // namespace
+
+BatchRunner::BatchRunner(FormModel& model, ResultWriter& writer, const BatchPlatform& platform,
+                         InputFiles& inputs)
+    : model_(model), writer_(writer), platform_(platform), inputs_(inputs) {}
+
+std::unique_ptr<LineReader> BatchRunner::OpenSource(const std::string& sourceName) {
+  if (IsPasteSourceName(sourceName)) {
+    std::string text = platform_.clipboard != nullptr && platform_.clipboard->HasText()
+                           ? platform_.clipboard->Text()
+                           : std::string();
+    if (text.empty()) return nullptr;
+    return std::make_unique<TextLineReader>(std::move(text));
+  }
+  std::string name = sourceName;
+  for (;;) {
+    if (std::unique_ptr<LineReader> reader = inputs_.Open(name)) return reader;
+    std::optional<std::string> chosen = chooseInputFile_ ? chooseInputFile_() : std::nullopt;
+    if (!chosen) return nullptr;
+    if (platform_.messages != nullptr) {
+      platform_.messages->ShowMessage(kNotValidFileNameMessage, kMessageTitle, MessageButtons::kOk,
+                                      MessageIcon::kExclamation);
+    }
+    name = *chosen;
+  }
+}
+
+void BatchRunner::WriteHeader(LineReader& reader, const BatchRunRequest& request,
+                              const BatchOutputOptions& options, int& displayed) {
+  const ResultCaptions captions = writer_.GetResultCaptions();
+  const std::string& delimiter = writer_.Delimiter();
+  std::string header;
+  if (request.headings && reader.ReadLine(header) && options.retainInput &&
+      options.includeInputHeaders) {
+    std::string results;
+    if (options.includeCaptions) {
+      results = captions.text;
+    } else {
+      AppendEmptyFields(captions.count, delimiter, results);
+    }
+    const std::string line =
+        options.inputAppended ? results + delimiter + header : header + delimiter + results;
+    writer_.WriteOutputLine(line, options.inputAppended, true);
+    displayed = 1;
+    return;
+  }
+  if (!options.includeCaptions) return;
+  if (!options.retainInput) {
+    writer_.WriteOutputLine(captions.text, options.inputAppended, true);
+    return;
+  }
+  std::string input;
+  AppendEmptyFields(options.inputColumns, delimiter, input);
+  const std::string line =
+      options.inputAppended ? captions.text + delimiter + input : input + delimiter + captions.text;
+  writer_.WriteOutputLine(line, options.inputAppended, true);
+}
+
+void BatchRunner::ClearBox(int slot) {
+  // Emptying an empty box changes nothing, so it raises no change event.
+  if (!model_.Controls().txtValues[slot].text.empty()) model_.SetEntryText(slot, std::string());
+}
+
+BatchOutcome BatchRunner::Run(const BatchRunRequest& request, const BatchOutputOptions& options) {
+  BatchOutcome outcome;
+  std::unique_ptr<LineReader> reader = OpenSource(request.sourceName);
+  if (!reader) return outcome;
+  outcome.sourceOpened = true;
+  model_.SetBatchRunning(true);
+
+  int displayed = 0;
+  WriteHeader(*reader, request, options, displayed);
+  progress_->CounterShown(true);
+  progress_->Processed(0);
+
+  const ColumnMap& map = request.map;
+  const int highest = HighestColumn(map);
+  const std::array<int, kSlotCount> kinds = model_.FieldKinds();
+  const int planeConventionIn = model_.settings().PlaneConvIn;
+  const MainWindowControls& controls = model_.Controls();
+  const std::string& outputFile = writer_.FileName();
+  ModelEntryTarget target(model_);
+  const int lastMapped = LastMappedSlot(map);
+  std::vector<std::string> fields;
+  std::string line;
+  BatchCounts& counts = outcome.counts;
+
+  while (reader->ReadLine(line)) {
+    ++counts.linesRead;
+    // Every box that is not fixed starts the row empty. A data row refills
+    // all mapped boxes, so emptying the last of them is enough up front; the
+    // others are emptied after a row that stopped short (below).
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+      if (map[slot] == kNoColumn || slot == lastMapped) ClearBox(slot);
+    }
+    target.StartRow();
+    if (!controls.panMsgs.caption.empty()) model_.SetMessage(std::string());
+    progress_->Processed(++displayed);
+
+    const std::string_view text = TrimLeadingBlanks(line);
+    RowVerdict verdict = RowVerdict::kNonData;
+    if (IsDataCandidate(text) &&
+        SplitFields(text, request.delimiterSet, highest, fields) >= highest) {
+      verdict = FillEntries(fields, map, kinds, planeConventionIn, target);
+      if (verdict == RowVerdict::kData) {
+        if (IsRejectionMessage(controls.panMsgs.caption)) {
+          verdict = RowVerdict::kRejected;
+        } else if (!HasVisibleMainResult(controls)) {
+          // The calculation produced nothing (a box left empty, or no
+          // unique answer): count the row as not data rather than drop it.
+          verdict = RowVerdict::kNonData;
+        }
+      }
+    }
+
+    if (verdict != RowVerdict::kData) {
+      for (int slot = 0; slot < kSlotCount; ++slot) {
+        if (map[slot] >= 1 && !target.Filled(slot)) ClearBox(slot);
+      }
+    }
+
+    if (verdict == RowVerdict::kData) {
+      ++counts.dataRows;
+      writer_.WriteResultLine(
+          outputFile, true, options.inputAppended,
+          options.retainInput ? std::optional<std::string_view>(text) : std::nullopt);
+      if (platform_.retain != nullptr && model_.plot().IsShowing()) {
+        platform_.retain->PressRetain();
+      }
+    } else if (options.retainInput && options.keepNonData) {
+      writer_.WriteOutputLine(text, options.inputAppended, false);
+    }
+  }
+
+  model_.SetBatchRunning(false);
+  progress_->CounterShown(false);
+  return outcome;
+}
+
+}  // namespace Lodema

@@ -1,0 +1,85 @@
+// The row loop of a batch run: every line of the source is fed through the
+// current calculation exactly as if typed into the entry boxes, and one
+// output line is written per data row.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "batch/ColumnMapping.h"
+#include "batch/LineReader.h"
+#include "batch/Platform.h"
+#include "batch/ResultWriter.h"
+#include "batch/Summary.h"
+
+namespace Lodema {
+
+class FormModel;
+
+inline constexpr const char* kNotValidFileNameMessage = "Not a valid filename!! Try again";
+
+struct BatchRunRequest {
+  std::string sourceName;  // a file, or a name beginning with "Paste" for the clipboard
+  ColumnMap map{};
+  std::string delimiterSet;
+  bool headings = false;  // the first line is a header line
+};
+
+// The output options a run reads (the file page's check boxes).
+struct BatchOutputOptions {
+  bool retainInput = false;          // copy each row's input line
+  bool inputAppended = false;        // results first, input after
+  bool keepNonData = false;          // copy non-data and rejected rows
+  bool includeCaptions = false;      // write the caption header line
+  bool includeInputHeaders = false;  // copy the source's header line
+  int inputColumns = 0;              // nInputCols of the preview
+};
+
+// The processed-lines counter of the file page. The window repaints it as
+// often as it sees fit.
+class BatchProgress {
+ public:
+  virtual ~BatchProgress() = default;
+  virtual void CounterShown(bool /*shown*/) {}
+  virtual void Processed(int /*count*/) {}
+};
+
+struct BatchOutcome {
+  bool sourceOpened = false;  // false: empty clipboard, or the user gave up choosing a file
+  BatchCounts counts;
+};
+
+class BatchRunner {
+ public:
+  BatchRunner(FormModel& model, ResultWriter& writer, const BatchPlatform& platform,
+              InputFiles& inputs);
+
+  void SetProgress(BatchProgress* progress) { progress_ = progress; }
+  // Asked when the input file cannot be opened (the file-open dialog); no
+  // value ends the run.
+  void SetChooseInputFile(std::function<std::optional<std::string>()> choose) {
+    chooseInputFile_ = std::move(choose);
+  }
+
+  // Reads the source, writes the header line and one line per row through
+  // the writer (whose run the caller has begun). Sets BatchRunning for its
+  // duration. Shows no summary.
+  BatchOutcome Run(const BatchRunRequest& request, const BatchOutputOptions& options);
+
+ private:
+  std::unique_ptr<LineReader> OpenSource(const std::string& name);
+  void WriteHeader(LineReader& reader, const BatchRunRequest& request,
+                   const BatchOutputOptions& options, int& displayed);
+  void ClearBox(int slot);
+
+  FormModel& model_;
+  ResultWriter& writer_;
+  BatchPlatform platform_;
+  InputFiles& inputs_;
+  BatchProgress defaultProgress_;
+  BatchProgress* progress_ = &defaultProgress_;
+  std::function<std::optional<std::string>()> chooseInputFile_;
+};
+
+}  // namespace Lodema

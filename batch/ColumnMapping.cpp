@@ -1,0 +1,147 @@
+#include "batch/ColumnMapping.h"
+
+#include <algorithm>
+#include <string>
+
+namespace Lodema {
+
+int WindowOfSlot(int slot) {
+  if (slot < 3) return 0;
+  if (slot < 6) return 1;
+  if (slot < 8) return 2;
+  return 3;
+}
+
+int HighestColumn(const ColumnMap& map) {
+  return std::max(0, *std::max_element(map.begin(), map.end()));
+}
+
+EntryLayout EntryLayoutOf(const MainWindowControls& c) {
+  EntryLayout layout;
+  layout.windowCVisible = c.fraAxis.visible && c.panorient[2].visible;
+  layout.windowDVisible = c.fraRefLine.visible && c.panorient[3].visible;
+  const std::array<bool, 4> windowShown = {c.fraOrients.visible && c.panorient[0].visible,
+                                           c.fraOrients.visible && c.panorient[1].visible,
+                                           layout.windowCVisible, layout.windowDVisible};
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    layout.boxVisible[slot] = c.txtValues[slot].visible && windowShown[WindowOfSlot(slot)];
+  }
+  return layout;
+}
+
+void ColumnMapper::UpdateListVisibility(const EntryLayout& layout) {
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    controls_.cboColumns[slot].visible =
+        layout.boxVisible[slot] && !controls_.chkManualFix[WindowOfSlot(slot)].checked;
+  }
+}
+
+void ColumnMapper::SetIndexQuietly(int slot, int index) {
+  DropDownList& list = controls_.cboColumns[slot];
+  if (index < 0 || index >= static_cast<int>(list.entries.size()))
+    index = list.entries.empty() ? -1 : 0;
+  list.listIndex = index;
+  list.text = index >= 0 ? list.entries[index] : std::string();
+}
+
+void ColumnMapper::RefillLists(int columns, const EntryLayout& layout) {
+  columns = std::max(columns, 0);
+  const int present = static_cast<int>(controls_.cboColumns[0].entries.size()) - 1;
+  if (filledOnce_ && present == columns) return;
+
+  refilling_ = true;
+  for (DropDownList& list : controls_.cboColumns) {
+    list.entries.assign(1, "None");
+    for (int n = 1; n <= columns; ++n) list.entries.push_back(std::to_string(n));
+  }
+  if (!filledOnce_) {
+    filledOnce_ = true;
+    AssignDefaultColumns(columns, layout);
+  } else {
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+      const int previous = previousMap_[slot];
+      if (previous == kManuallyFixed) {
+        // A fixed slot keeps its choice for when the fix is lifted.
+        SetIndexQuietly(slot, controls_.cboColumns[slot].listIndex);
+      } else {
+        SetIndexQuietly(slot, previous >= 1 && previous <= columns ? previous : 0);
+      }
+    }
+  }
+  refilling_ = false;
+}
+
+void ColumnMapper::AssignDefaultColumns(int columns, const EntryLayout& layout) {
+  int next = 1;
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    const int window = WindowOfSlot(slot);
+    const bool windowOffered = (window < 2) || (window == 2 && layout.windowCVisible) ||
+                               (window == 3 && layout.windowDVisible);
+    const bool listShown = layout.boxVisible[slot] && !controls_.chkManualFix[window].checked;
+    int column = 0;
+    if (windowOffered && listShown) {
+      column = next++;
+      if (column > columns) column = 0;
+    }
+    SetIndexQuietly(slot, column);
+  }
+}
+
+void ColumnMapper::ReadColumnMapping(const EntryLayout& layout) {
+  incomplete_ = false;
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    map_[slot] = kNoColumn;
+    if (controls_.chkManualFix[WindowOfSlot(slot)].checked) {
+      map_[slot] = kManuallyFixed;
+    } else if (layout.boxVisible[slot]) {
+      const int index = std::max(controls_.cboColumns[slot].listIndex, 0);
+      if (index == 0) incomplete_ = true;
+      map_[slot] = index;
+    }
+  }
+  conflict_ = false;
+  for (int a = 0; a < kSlotCount && !conflict_; ++a) {
+    for (int b = a + 1; b < kSlotCount; ++b) {
+      if (map_[a] >= 1 && map_[a] == map_[b]) {
+        conflict_ = true;
+        break;
+      }
+    }
+  }
+  controls_.lblDataMismatchVisible = incomplete_ || conflict_;
+  previousMap_ = map_;
+}
+
+void ColumnMapper::SetListIndex(int slot, int index, const EntryLayout& layout) {
+  if (slot < 0 || slot >= kSlotCount || refilling_) return;
+  DropDownList& list = controls_.cboColumns[slot];
+  if (index < 0 || index >= static_cast<int>(list.entries.size())) return;
+  SetIndexQuietly(slot, index);
+  ReadColumnMapping(layout);
+}
+
+void ColumnMapper::SetManualFix(int window, bool fixed, const EntryLayout& layout) {
+  if (window < 0 || window > 3) return;
+  controls_.lblDataMismatchVisible = false;
+  controls_.chkManualFix[window].checked = fixed;
+  UpdateListVisibility(layout);
+}
+
+void ColumnMapper::ActivateList(int slot) {
+  if (slot < 0 || slot >= kSlotCount) return;
+  if (activeList_ >= 0) controls_.cboColumns[activeList_].highlighted = false;
+  activeList_ = slot;
+  controls_.cboColumns[slot].highlighted = true;
+}
+
+void ColumnMapper::GridColumnClicked(int column, const EntryLayout& layout) {
+  if (activeList_ < 0) return;
+  SetListIndex(activeList_, column, layout);
+}
+
+void ColumnMapper::EndGridSelection() {
+  if (activeList_ >= 0) controls_.cboColumns[activeList_].highlighted = false;
+  activeList_ = -1;
+}
+
+}  // namespace Lodema

@@ -1,0 +1,429 @@
+#include "batch/FilePage.h"
+
+#include <filesystem>
+
+#include "batch/Delimiters.h"
+#include "batch/FilePageTexts.h"
+#include "calc/FormModel.h"
+#include "calc/SettingsIO.h"
+#include "orient/NumberText.h"
+
+namespace Lodema {
+
+class FilePageModel::Progress : public BatchProgress {
+ public:
+  explicit Progress(FilePageModel& page) : page_(page) {}
+  void CounterShown(bool shown) override { page_.controls_.fraNumDataVisible = shown; }
+  void Processed(int count) override {
+    page_.controls_.processedCount = count;
+    if (page_.progressHandler_) page_.progressHandler_(count);
+  }
+
+ private:
+  FilePageModel& page_;
+};
+
+FilePageModel::FilePageModel(FormModel& model, const BatchPlatform& platform, InputFiles* inputs,
+                             OutputFiles* outputs)
+    : model_(model),
+      platform_(platform),
+      inputs_(inputs != nullptr ? *inputs : defaultInputs_),
+      outputs_(outputs != nullptr ? *outputs : defaultOutputs_),
+      mapper_(controls_),
+      writer_(model, platform, outputs_),
+      runner_(model, writer_, platform, inputs_),
+      progress_(std::make_unique<Progress>(*this)) {
+  for (CommandButton& button : controls_.cmdButtons) {
+    button.caption = kStartInputCaption;
+    button.visible = false;
+  }
+  controls_.txtFileName[0].text = kNoFileSelected;
+  controls_.txtFileName[1].text = kNoFileSelected;
+  controls_.txtFileName[2].text = kDefaultOutputFileText;
+  controls_.chkTableHeadings.caption = kTableHeadingsCaption;
+  for (CheckBox& fix : controls_.chkManualFix) fix.caption = kManualFixCaption;
+  for (int i = 0; i < kOutputOptionCount; ++i) {
+    controls_.chkFileOutOptions[i].caption = kOutputOptionCaptions[i];
+    controls_.chkFileOutOptions[i].tooltip = kOutputOptionTooltips[i];
+  }
+  controls_.optFileOut[0].caption = kReplaceDataCaption;
+  controls_.optFileOut[1].caption = kAppendDataCaption;
+  controls_.optFileOut[0].checked = true;
+  for (const char* entry : kInputDelimiterEntries) controls_.cboDelim[0].entries.push_back(entry);
+  for (const char* entry : kOutputDelimiterEntries) controls_.cboDelim[1].entries.push_back(entry);
+  controls_.cboDelim[0].text = "tab";
+  controls_.cboDelim[0].listIndex = 0;
+  controls_.cboDelim[1].text = "tab";
+  controls_.cboDelim[1].listIndex = 0;
+
+  writer_.SetSelectAppendHandler([this] { SetAppendData(true); });
+  runner_.SetProgress(progress_.get());
+  runner_.SetChooseInputFile([this]() -> std::optional<std::string> {
+    GetInputFile();
+    if (cancelled_) return std::nullopt;
+    return model_.settings().FileIn;
+  });
+  model_.SetFilePageAvailable(true);
+  Observe(true);
+}
+
+FilePageModel::~FilePageModel() { Observe(false); }
+
+void FilePageModel::Observe(bool on) {
+  if (!on) {
+    if (observerId_ != 0) model_.RemoveObserver(observerId_);
+    observerId_ = 0;
+    return;
+  }
+  if (observerId_ != 0) return;
+  // A new calculation shows other entry boxes: their lists follow.
+  observerId_ = model_.AddObserver([this](ModelEvent event) {
+    if (event != ModelEvent::kCalculationSelected) return;
+    mapper_.UpdateListVisibility(Layout());
+    mapper_.ReadColumnMapping(Layout());
+  });
+}
+
+EntryLayout FilePageModel::Layout() const { return EntryLayoutOf(model_.Controls()); }
+
+void FilePageModel::ShowMessage(const std::string& text, MessageIcon icon,
+                                const std::string& title) {
+  if (platform_.messages != nullptr) {
+    platform_.messages->ShowMessage(text, title, MessageButtons::kOk, icon);
+  }
+}
+
+namespace {
+
+void SelectListText(DropDownList& list, const std::string& text) {
+  list.text = text;
+  list.listIndex = -1;
+  for (std::size_t i = 0; i < list.entries.size(); ++i) {
+    if (list.entries[i] == text) list.listIndex = static_cast<int>(i);
+  }
+}
+
+}  // namespace
+
+// ---- Start-up ---------------------------------------------------------------
+
+void FilePageModel::ApplySettingsToControls() {
+  Settings& s = model_.settings();
+  SelectListText(controls_.cboDelim[0], InputDelimiterListText(s.gFileInDelimiter));
+  TriStateBox& same = controls_.chkFileOutOptions[kOptSameDelimiter];
+  same = TriStateBox{};
+  if (!IsAnyDelimiterSet(s.gFileInDelimiter) && s.gFileInDelimiter == s.gFileOutDelimiter) {
+    same.checked = true;
+    SelectListText(controls_.cboDelim[1], "tab");
+  } else {
+    SelectListText(controls_.cboDelim[1], OutputDelimiterListText(s.gFileOutDelimiter));
+    if (IsAnyDelimiterSet(s.gFileInDelimiter)) {
+      same.enabled = false;
+      same.grey = true;
+    }
+  }
+
+  const std::string input = s.FileIn.empty() ? std::string(kNoFileSelected) : s.FileIn;
+  controls_.txtFileName[0].text = input;
+  controls_.txtFileName[1].text = input;
+  controls_.txtFileName[2].text = s.FileOut;
+  controls_.lblCurrentFile = s.FileOut;
+
+  auto& options = controls_.chkFileOutOptions;
+  options[kOptRetainInput].checked = s.gRetainInputData;
+  options[kOptResultsFirst].checked = s.gInputAppended;
+  options[kOptResultsLast].checked = !s.gInputAppended;
+  options[kOptKeepNonData].checked = s.gKeepFileNonData;
+  options[kOptResultCaptions].checked = s.gIncludeResultsCaptions;
+  ApplyRetainOption(s.gRetainInputData);
+  GetOutputFileInfo();
+
+  if (!s.FileIn.empty()) AcceptInputSource(s.FileIn);
+}
+
+// ---- Input source and columns -------------------------------------------------
+
+void FilePageModel::AcceptInputSource(const std::string& name) {
+  model_.settings().FileIn = name;
+  controls_.txtFileName[0].text = name;
+  controls_.txtFileName[1].text = name;
+  if (!name.empty()) {
+    controls_.inputFrameEnabled = true;
+    controls_.outputOptionsEnabled = true;
+    for (CommandButton& button : controls_.cmdButtons) button.visible = true;
+  }
+  RefreshColumnPreview();
+}
+
+void FilePageModel::GetInputFile() {
+  std::optional<std::string> chosen =
+      platform_.dialogs != nullptr ? platform_.dialogs->AskInputFileName() : std::nullopt;
+  cancelled_ = !chosen.has_value();
+  if (cancelled_) return;
+  AcceptInputSource(*chosen);
+}
+
+void FilePageModel::SetInputFileText(int box, const std::string& text) {
+  if (box < 0 || box > 1) return;
+  controls_.txtFileName[box].text = text;
+  if (!IsPasteSourceName(text) && !NumberText::FileExists(text)) return;
+  AcceptInputSource(text);
+}
+
+void FilePageModel::SetInputSource(const std::string& name) { AcceptInputSource(name); }
+
+void FilePageModel::SetInputDelimiterText(const std::string& text) {
+  SelectListText(controls_.cboDelim[0], text);
+  RefreshColumnPreview();
+}
+
+void FilePageModel::SetTableHeadings(bool checked) {
+  controls_.chkTableHeadings.checked = checked;
+  TriStateBox& headers = controls_.chkFileOutOptions[kOptInputHeaders];
+  if (!checked) {
+    headers.enabled = false;
+    headers.checked = false;
+    includeInputHeaders_ = false;
+  } else if (controls_.chkFileOutOptions[kOptRetainInput].checked) {
+    headers.enabled = true;
+    headers.visible = true;
+  }
+  RefreshColumnPreview();
+}
+
+void FilePageModel::SetManualFix(int window, bool checked) {
+  mapper_.SetManualFix(window, checked, Layout());
+  RefreshColumnPreview();
+}
+
+void FilePageModel::SetColumnListIndex(int slot, int index) {
+  mapper_.SetListIndex(slot, index, Layout());
+}
+
+void FilePageModel::ActivateColumnList(int slot) { mapper_.ActivateList(slot); }
+
+void FilePageModel::GridColumnClicked(int column) { mapper_.GridColumnClicked(column, Layout()); }
+
+void FilePageModel::EndGridColumnSelection() { mapper_.EndGridSelection(); }
+
+void FilePageModel::RefreshColumnPreview() {
+  Settings& s = model_.settings();
+  s.gFileInDelimiter = InputDelimiterSetFromListText(controls_.cboDelim[0].text);
+  controls_.lblDataMismatchVisible = false;
+  controls_.grdDataFormat.visible = false;
+  const EntryLayout layout = Layout();
+  if (!s.FileIn.empty() && s.FileIn != "None") {
+    std::unique_ptr<LineReader> reader;
+    if (IsPasteSourceName(s.FileIn)) {
+      if (platform_.clipboard != nullptr && platform_.clipboard->HasText()) {
+        reader = std::make_unique<TextLineReader>(platform_.clipboard->Text());
+      }
+    } else {
+      reader = inputs_.Open(s.FileIn);
+    }
+    controls_.grdDataFormat =
+        BuildPreview(reader.get(), s.gFileInDelimiter, controls_.chkTableHeadings.checked);
+    inputColumns_ = controls_.grdDataFormat.columns;
+    mapper_.RefillLists(inputColumns_, layout);
+  }
+  mapper_.UpdateListVisibility(layout);
+  mapper_.ReadColumnMapping(layout);
+}
+
+void FilePageModel::ReadColumnMapping() { mapper_.ReadColumnMapping(Layout()); }
+
+// ---- Output file and options --------------------------------------------------
+
+void FilePageModel::ChooseOutputFile() {
+  std::optional<std::string> chosen =
+      platform_.dialogs != nullptr ? platform_.dialogs->AskOutputFileName() : std::nullopt;
+  if (chosen) SetOutputFileText(*chosen);
+}
+
+void FilePageModel::SetOutputFileText(const std::string& text) {
+  controls_.txtFileName[2].text = text;
+  GetOutputFileInfo();
+  controls_.lblCurrentFile = text;
+}
+
+void FilePageModel::SetOutputDelimiterText(const std::string& text) {
+  SelectListText(controls_.cboDelim[1], text);
+}
+
+void FilePageModel::ApplyRetainOption(bool retain) {
+  Settings& s = model_.settings();
+  auto& options = controls_.chkFileOutOptions;
+  s.gRetainInputData = retain;
+  for (int i = kOptResultsFirst; i <= kOptKeepNonData; ++i) options[i].enabled = retain;
+  TriStateBox& headers = options[kOptInputHeaders];
+  if (!retain) {
+    headers.enabled = false;
+    headers.visible = false;
+    headers.checked = false;
+  } else {
+    s.gInputAppended = options[kOptResultsFirst].checked;
+    s.gKeepFileNonData = options[kOptKeepNonData].checked;
+    const bool headings = controls_.chkTableHeadings.checked;
+    headers.enabled = headings;
+    headers.visible = headings;
+    if (!headings) headers.checked = false;
+  }
+  includeInputHeaders_ = headers.checked;
+}
+
+void FilePageModel::SetOutputOption(int index, bool checked) {
+  if (index < 0 || index >= kOutputOptionCount || model_.Initialising()) return;
+  TriStateBox& box = controls_.chkFileOutOptions[index];
+  if (!box.enabled) return;
+  box.checked = checked;
+  box.grey = false;
+  Settings& s = model_.settings();
+  auto& options = controls_.chkFileOutOptions;
+  switch (index) {
+    case kOptRetainInput:
+      ApplyRetainOption(checked);
+      break;
+    case kOptResultsFirst:
+      if (checked != s.gInputAppended) {
+        s.gInputAppended = checked;
+        options[kOptResultsLast].checked = !checked;
+      }
+      break;
+    case kOptResultsLast:
+      if (checked == s.gInputAppended) {
+        s.gInputAppended = !checked;
+        options[kOptResultsFirst].checked = !checked;
+      }
+      break;
+    case kOptKeepNonData:
+      s.gKeepFileNonData = checked;
+      break;
+    case kOptSameDelimiter:
+      s.gFileOutDelimiter = checked && !IsAnyDelimiterSet(s.gFileInDelimiter)
+                                ? s.gFileInDelimiter
+                                : controls_.cboDelim[1].text;
+      break;
+    case kOptInputHeaders:
+      includeInputHeaders_ = checked;
+      break;
+    case kOptResultCaptions:
+      s.gIncludeResultsCaptions = checked;
+      break;
+    default:
+      break;  // 6..9 are read when a run starts
+  }
+}
+
+void FilePageModel::SetAppendData(bool append) {
+  controls_.optFileOut[1].checked = append;
+  controls_.optFileOut[0].checked = !append;
+}
+
+void FilePageModel::GetOutputFileInfo() {
+  Settings& s = model_.settings();
+  s.FileOut = controls_.txtFileName[2].text;
+  writer_.SetFileName(s.FileOut);
+  if (controls_.chkFileOutOptions[kOptSameDelimiter].checked &&
+      !IsAnyDelimiterSet(s.gFileInDelimiter)) {
+    writer_.SetDelimiter(s.gFileInDelimiter);
+  } else {
+    writer_.SetDelimiter(OutputDelimiterFromListText(controls_.cboDelim[1].text));
+  }
+}
+
+void FilePageModel::SaveCurrentResultWindow() {
+  if (controls_.txtFileName[2].text.empty()) {
+    ShowMessage(kNoFileSelectedMessage, MessageIcon::kCritical, kMessageTitle);
+    ChooseOutputFile();
+  }
+  GetOutputFileInfo();
+  writer_.WriteResultLine(model_.settings().FileOut, AppendData(), false);
+}
+
+// ---- Runs -------------------------------------------------------------------
+
+bool FilePageModel::SameInputAndOutputFile() const {
+  const Settings& s = model_.settings();
+  if (IsPasteSourceName(s.FileIn) || s.FileIn.empty() || s.FileOut.empty()) return false;
+  std::error_code error;
+  return std::filesystem::equivalent(s.FileIn, s.FileOut, error) && !error;
+}
+
+BatchOutcome FilePageModel::StartBatchInput(int button) {
+  BatchOutcome outcome;
+  if (button < 0 || button > 1) return outcome;
+  CommandButton& start = controls_.cmdButtons[button];
+  start.captionColour = kRunningCaptionColour;
+  start.caption = kWaitCaption;
+
+  Settings& s = model_.settings();
+  const int n = model_.Calculation();
+  model_.SetMessage(n >= 17 && n <= 25
+                        ? "Use -ve " + s.PlungeName + " for 'upwardly' inclined core axis"
+                        : std::string());
+
+  const MainWindowControls& main = model_.Controls();
+  const auto& options = controls_.chkFileOutOptions;
+  ResultColumnFlags flags = writer_.ColumnFlags();
+  flags.apparentDip = options[kOptApparentDipColumns].checked && main.panorient[5].visible;
+  if (main.panorient[6].visible) {
+    flags.referencePlane = options[kOptRefPlaneColumns].checked;
+    flags.ambiguous = options[kOptAmbiguousColumns].checked;
+    flags.secondResult = options[kOptSecondResultColumns].checked;
+  }
+  writer_.SetColumnFlags(flags);
+
+  s.gFileInDelimiter = InputDelimiterSetFromListText(controls_.cboDelim[0].text);
+  GetOutputFileInfo();
+  // Emptying or appending to the file being read would destroy the data or
+  // never reach its end.
+  if (SameInputAndOutputFile()) {
+    ShowMessage(kSameFileMessage, MessageIcon::kCritical, kMessageTitle);
+    return outcome;
+  }
+  if (!writer_.BeginRun(AppendData())) return outcome;
+
+  ReadColumnMapping();
+  BatchRunRequest request;
+  request.sourceName = s.FileIn;
+  request.map = mapper_.Map();
+  request.delimiterSet = s.gFileInDelimiter;
+  request.headings = controls_.chkTableHeadings.checked;
+  BatchOutputOptions run;
+  run.retainInput = s.gRetainInputData;
+  run.inputAppended = s.gInputAppended;
+  run.keepNonData = s.gKeepFileNonData;
+  run.includeCaptions = s.gIncludeResultsCaptions;
+  run.includeInputHeaders = includeInputHeaders_;
+  run.inputColumns = inputColumns_;
+
+  // No calculation can be selected during a run; not listening spares the
+  // model a notification per typed value.
+  Observe(false);
+  model_.SetBatchRunning(true);
+  outcome = runner_.Run(request, run);
+  model_.SetBatchRunning(false);
+  Observe(true);
+  outcome.counts.unwrittenLines = writer_.EndRun();
+  if (outcome.sourceOpened) {
+    if (std::optional<std::string> summary = BatchSummaryText(outcome.counts)) {
+      ShowMessage(*summary, MessageIcon::kExclamation, kMessageTitle);
+    }
+  }
+
+  start.captionColour = kFinishedCaptionColour;
+  start.caption = button == 1 ? kStartInputCaption : "Start";
+  if (button == 0 && store_ != nullptr) SaveSettings(s, *store_, kSaveConventions);
+  return outcome;
+}
+
+void FilePageModel::PasteData() {
+  if (platform_.clipboard == nullptr || !platform_.clipboard->HasText()) {
+    ShowMessage(kNoDataToPasteMessage, MessageIcon::kExclamation, kPasteTitle);
+    return;
+  }
+  controls_.txtFileName[0].text = kPasteSourceName;
+  AcceptInputSource(kPasteSourceName);
+}
+
+}  // namespace Lodema

@@ -1,0 +1,125 @@
+// The model behind the main window's file page: choosing the source and the
+// output file, the delimiter lists, the column lists and preview, the
+// output options, "Start input", "Save current result window" and pasting
+// from the clipboard. The Qt page mirrors Controls() and forwards every user
+// action to the handler of the same name; the command-line tool drives the
+// same handlers. The main window model must outlive the page.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "batch/BatchRun.h"
+#include "batch/ColumnMapping.h"
+#include "batch/FilePageControls.h"
+#include "batch/LineReader.h"
+#include "batch/OutputFile.h"
+#include "batch/Platform.h"
+#include "batch/ResultWriter.h"
+
+namespace Lodema {
+
+class FormModel;
+class SettingsStore;
+
+inline constexpr const char* kNoDataToPasteMessage = "There are no data to paste!";
+inline constexpr const char* kPasteTitle = "Lodema 4.9.7";
+inline constexpr const char* kNoFileSelectedMessage = "No file has been selected";
+inline constexpr const char* kSameFileMessage =
+    "The output file is the same as the input file.\r\nChoose another output file.";
+
+class FilePageModel {
+ public:
+  // inputs and outputs default to the plain file system.
+  FilePageModel(FormModel& model, const BatchPlatform& platform, InputFiles* inputs = nullptr,
+                OutputFiles* outputs = nullptr);
+  ~FilePageModel();
+  FilePageModel(const FilePageModel&) = delete;
+  FilePageModel& operator=(const FilePageModel&) = delete;
+
+  const FilePageControls& Controls() const { return controls_; }
+  const ColumnMap& CurrentColumnMap() const { return mapper_.Map(); }
+  int InputColumnCount() const { return inputColumns_; }  // nInputCols
+  bool IncludeInputHeaders() const { return includeInputHeaders_; }
+  const ResultColumnFlags& ResultColumns() const { return writer_.ColumnFlags(); }
+  bool AppendData() const { return controls_.optFileOut[1].checked; }
+  // Set when the user cancelled the last file-open dialog.
+  bool Cancelled() const { return cancelled_; }
+  ResultWriter& Writer() { return writer_; }
+
+  // "Start" (button 0) saves the conventions to this store; none by default.
+  void SetSettingsStore(SettingsStore* store) { store_ = store; }
+  // Called with the processed count for every line of a run (the window
+  // repaints the counter when it likes).
+  void SetProgressHandler(std::function<void(int)> handler) {
+    progressHandler_ = std::move(handler);
+  }
+
+  // Start-up: file names, delimiter lists and output options from the
+  // settings, then the preview of the stored source.
+  void ApplySettingsToControls();
+
+  // ---- Input source and columns ------------------------------------------
+  void GetInputFile();  // "Browse..." / "Change..." / double-click
+  // The user edited txtFileName(0) or (1): an existing file or a "Paste"
+  // name becomes the source; anything else only stays in the box.
+  void SetInputFileText(int box, const std::string& text);
+  // Makes name the source without checking it (the command-line tool).
+  void SetInputSource(const std::string& name);
+  void SetInputDelimiterText(const std::string& text);  // cboDelim(0) typed or chosen
+  void SetTableHeadings(bool checked);
+  void SetManualFix(int window, bool checked);
+  void SetColumnListIndex(int slot, int index);
+  void ActivateColumnList(int slot);
+  void GridColumnClicked(int column);
+  void EndGridColumnSelection();
+  void RefreshColumnPreview();
+  void ReadColumnMapping();
+
+  // ---- Output file and options -------------------------------------------
+  void ChooseOutputFile();  // "Browse..." of the output file
+  void SetOutputFileText(const std::string& text);
+  void SetOutputDelimiterText(const std::string& text);  // cboDelim(1)
+  void SetOutputOption(int index, bool checked);         // chkFileOutOptions(index) clicked
+  void SetAppendData(bool append);                       // optFileOut
+  void GetOutputFileInfo();
+  void SaveCurrentResultWindow();  // "Save current result window"
+
+  // ---- Runs -------------------------------------------------------------
+  // "Start input" button 0 or 1. The outcome is for callers that report it
+  // (the command-line tool); the window has shown everything already.
+  BatchOutcome StartBatchInput(int button);
+  void PasteData();  // "Paste data from clipboard..."
+
+ private:
+  class Progress;
+
+  EntryLayout Layout() const;
+  void Observe(bool on);
+  void AcceptInputSource(const std::string& name);
+  void ApplyRetainOption(bool retain);
+  void ShowMessage(const std::string& text, MessageIcon icon, const std::string& title);
+  bool SameInputAndOutputFile() const;
+
+  FormModel& model_;
+  BatchPlatform platform_;
+  InputFiles defaultInputs_;
+  OutputFiles defaultOutputs_;
+  InputFiles& inputs_;
+  OutputFiles& outputs_;
+  FilePageControls controls_;
+  ColumnMapper mapper_;
+  ResultWriter writer_;
+  BatchRunner runner_;
+  std::unique_ptr<Progress> progress_;
+  std::function<void(int)> progressHandler_;
+  SettingsStore* store_ = nullptr;
+  int inputColumns_ = 0;
+  bool includeInputHeaders_ = false;
+  bool cancelled_ = false;
+  int observerId_ = 0;
+};
+
+}  // namespace Lodema

@@ -1,0 +1,97 @@
+// Plain state of the controls of the main window's file page (batch input
+// and output). The file page model owns one FilePageControls; the desktop
+// window only mirrors it and forwards user actions to the model.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "batch/Preview.h"
+#include "calc/Controls.h"
+
+namespace Lodema {
+
+inline constexpr int kSlotCount = kMappedBoxCount;  // entry boxes 0..10 have a column list
+inline constexpr int kOutputOptionCount = 11;       // chkFileOutOptions(0..10)
+
+// The output option boxes by index.
+enum OutputOption : int {
+  kOptRetainInput = 0,          // "Include Input data in Output file?"
+  kOptResultsFirst = 1,         // "Result columns precede input data columns?"
+  kOptResultsLast = 2,          // "Result columns follow input data columns?"
+  kOptKeepNonData = 3,          // "Keep non- data rows?"
+  kOptSameDelimiter = 4,        // "Output delimiter same as input file? ..."
+  kOptInputHeaders = 5,         // "Include Input headers in output?"
+  kOptApparentDipColumns = 6,   // "Include result columns" (apparent dip panel)
+  kOptRefPlaneColumns = 7,      // "Reference plane solution"
+  kOptAmbiguousColumns = 8,     // "Any ambiguous reference plane solutions"
+  kOptSecondResultColumns = 9,  // "Second result using ambiguous ref. plane"
+  kOptResultCaptions = 10,      // "Include Results column labels?"
+};
+
+// A check box that can also show a grey third state (neither set nor clear).
+struct TriStateBox {
+  std::string caption;
+  std::string tooltip;
+  bool checked = false;
+  bool grey = false;
+  bool visible = true;
+  bool enabled = true;
+};
+
+// A drop-down list of the file page.
+struct DropDownList {
+  std::vector<std::string> entries;
+  int listIndex = -1;  // -1: nothing selected
+  std::string text;    // the shown (or typed) text
+  bool visible = true;
+  bool enabled = true;
+  bool highlighted = false;  // the active column list (yellow)
+};
+
+struct CommandButton {
+  std::string caption;
+  Colour captionColour{0, 0, 0};
+  bool visible = true;
+};
+
+// Captions of the "Start input" buttons while and after a run.
+inline constexpr Colour kRunningCaptionColour{255, 0, 0};
+inline constexpr Colour kFinishedCaptionColour{0, 128, 0};
+
+struct FilePageControls {
+  // 0 and 1: the input file (page box and its mirror), 2: the output file.
+  std::array<TextBox, 3> txtFileName;
+  std::string lblCurrentFile;  // the output file under "Current Output File:"
+  // 0: "File data delimiter", 1: "Output data delimiter".
+  std::array<DropDownList, 2> cboDelim;
+  CheckBox chkTableHeadings;  // "First row contains column headings"
+  std::array<DropDownList, kSlotCount> cboColumns;
+  std::array<CheckBox, 4> chkManualFix;  // "Manually fixed", windows A..D
+  bool lblDataMismatchVisible = false;   // "Column mismatch - please check settings!"
+  PreviewGrid grdDataFormat;
+  bool inputFrameEnabled = false;  // the input options, for a chosen source
+  bool outputOptionsEnabled = false;
+
+  std::array<TriStateBox, kOutputOptionCount> chkFileOutOptions;
+  std::array<OptionButton, 2> optFileOut;  // 0 "Replace data", 1 "Append data"
+
+  std::array<CommandButton, 2>
+      cmdButtons;  // the two "Start input" buttons (hidden until a source is chosen)
+  bool fraNumDataVisible = false;  // "Processed:" counter frame
+  int processedCount = 0;          // shown digit by digit in lblDataNum(0..4)
+};
+
+// Texts of the file page that the engine compares or writes.
+inline constexpr const char* kNoFileSelected = "no file selected";
+inline constexpr const char* kPasteSourceName = "Paste data from clipboard";
+inline constexpr const char* kStartInputCaption = "Start input";
+inline constexpr const char* kWaitCaption = "Wait..";
+inline constexpr const char* kMismatchCaption = "Column mismatch - please check settings!";
+
+// Digit d (0 units .. 4 ten-thousands) of the processed count, as shown in
+// lblDataNum(d).
+std::string ProcessedDigit(int count, int digit);
+
+}  // namespace Lodema

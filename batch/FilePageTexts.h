@@ -1,0 +1,60 @@
+// Captions and tooltips of the file page, exactly as the window shows them.
+#pragma once
+
+#include <array>
+
+namespace Lodema {
+
+inline constexpr std::array<const char*, 4> kWindowColumnsCaptions = {"A columns", "B columns",
+                                                                      "C columns", "D columns"};
+inline constexpr const char* kManualFixCaption = "Manually fixed";
+inline constexpr std::array<const char*, 4> kManualFixTooltips = {
+    "Set Window A to a constant fixed value", "Set Window B to a constant fixed value",
+    "Set Window C to a constant fixed value", "Set Window D to a constant fixed value"};
+inline constexpr const char* kBrowseCaption = "Browse...";
+inline constexpr const char* kChangeCaption = "Change...";
+inline constexpr const char* kTableHeadingsCaption = "First row contains column headings";
+inline constexpr const char* kInputDelimiterCaption = "File data delimiter";
+inline constexpr const char* kInputDelimiterTooltip =
+    "Set the delimiter that separates columns of data in this file";
+inline constexpr const char* kOutputDelimiterCaption = "Output data delimiter";
+inline constexpr const char* kStartInputTooltip = "Start processing data from this input file";
+inline constexpr const char* kProcessedCaption = "Processed:";
+inline constexpr const char* kCurrentFileCaption = "Current Output File:";
+inline constexpr const char* kDefaultOutputFileText = "Lodem output1.txt";
+inline constexpr const char* kReplaceDataCaption = "Replace data";
+inline constexpr const char* kAppendDataCaption = "Append data";
+inline constexpr const char* kSaveResultCaption = "Save current result window";
+inline constexpr const char* kPasteMenuCaption = "&Paste...";
+inline constexpr const char* kPasteDataMenuCaption = "Paste data from clipboard...";
+
+// chkFileOutOptions(0..10). Boxes 7-9 are captioned by the main window
+// model, which changes box 7's caption for calculation 19.
+inline constexpr std::array<const char*, 11> kOutputOptionCaptions = {
+    "Include Input data in Output file?",
+    "Result columns precede input data columns?",
+    "Result columns follow input data columns?",
+    "Keep non- data rows?",
+    "Output delimiter same as input file? (overrides setting above)",
+    "Include Input headers in output?",
+    "Include result columns",
+    "Reference plane solution",
+    "Any ambiguous reference plane solutions",
+    "Second result using ambiguous ref. plane",
+    "Include Results column labels?",
+};
+inline constexpr std::array<const char*, 11> kOutputOptionTooltips = {
+    "",
+    "Put Results columns first in saved output",
+    "Put Results columns last in saved output",
+    "",
+    "",
+    "Retains the Input header line in the output",
+    "Will add two columns to output",
+    "Adds full reference plane solution to output",
+    "Adds the second reference plane solution, if present",
+    "Adds the other solution, if a second reference plane solution exists",
+    "Adds a header with the labels for each of the Results columns",
+};
+
+}  // namespace Lodema

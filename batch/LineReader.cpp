@@ -1,0 +1,88 @@
+#include "batch/LineReader.h"
+
+#include <cstring>
+#include <filesystem>
+
+#include "orient/TextParsing.h"
+
+namespace Lodema {
+
+namespace {
+constexpr std::size_t kReadBufferSize = 1 << 16;
+}
+
+std::unique_ptr<FileLineReader> FileLineReader::Open(const std::string& path) {
+  std::error_code error;
+  if (path.empty() || std::filesystem::is_directory(path, error)) return nullptr;
+  std::FILE* stream = std::fopen(path.c_str(), "rb");
+  if (stream == nullptr) return nullptr;
+  return std::make_unique<FileLineReader>(stream, true);
+}
+
+FileLineReader::FileLineReader(std::FILE* stream, bool owned)
+    : stream_(stream), owned_(owned), buffer_(new char[kReadBufferSize]) {}
+
+FileLineReader::~FileLineReader() {
+  if (owned_ && stream_ != nullptr) std::fclose(stream_);
+}
+
+bool FileLineReader::Fill() {
+  if (eof_ || stream_ == nullptr) return false;
+  begin_ = 0;
+  end_ = std::fread(buffer_.get(), 1, kReadBufferSize, stream_);
+  if (end_ == 0) eof_ = true;
+  return end_ > 0;
+}
+
+bool FileLineReader::ReadLine(std::string& line) {
+  line.clear();
+  bool any = false;
+  for (;;) {
+    if (begin_ == end_ && !Fill()) return any;
+    if (skipLf_) {
+      skipLf_ = false;
+      if (buffer_[begin_] == '\n') {
+        ++begin_;
+        continue;
+      }
+    }
+    const char* start = buffer_.get() + begin_;
+    const std::size_t available = end_ - begin_;
+    std::size_t n = 0;
+    while (n < available && start[n] != '\n' && start[n] != '\r') ++n;
+    line.append(start, n);
+    any = true;
+    if (n == available) {
+      begin_ = end_;
+      continue;
+    }
+    begin_ += n + 1;
+    if (start[n] == '\r') skipLf_ = true;
+    return true;
+  }
+}
+
+TextLineReader::TextLineReader(std::string text) : text_(std::move(text)) {}
+
+bool TextLineReader::ReadLine(std::string& line) {
+  const auto length = static_cast<long long>(text_.size());
+  while (position_ <= length) {
+    OrientGeometry::Token token = OrientGeometry::ReadNextField(text_, position_, "\r\n");
+    if (token.position <= position_) return false;
+    position_ = token.position;
+    // Only what is left after the last line end reads as empty; a line of
+    // blanks in between is still a row.
+    if (token.text.empty() && position_ > length) return false;
+    line = std::move(token.text);
+    return true;
+  }
+  return false;
+}
+
+bool IsPasteSourceName(std::string_view name) { return name.substr(0, 5) == "Paste"; }
+
+std::unique_ptr<LineReader> InputFiles::Open(const std::string& path) {
+  return FileLineReader::Open(path);
+}
+
+}  // namespace Lodema

@@ -1,0 +1,71 @@
+// Sources of data lines for the preview and the batch run: a text file read
+// as a stream (a run never holds the whole file), or text pasted from the
+// clipboard.
+#pragma once
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace Lodema {
+
+class LineReader {
+ public:
+  virtual ~LineReader() = default;
+  // The next line without its line end; false when the source is exhausted.
+  virtual bool ReadLine(std::string& line) = 0;
+};
+
+// A text file read line by line. CR LF, LF and a lone CR all end a line; a
+// last line without a line end still counts, and a line end at the very end
+// of the file does not start another (empty) line.
+class FileLineReader : public LineReader {
+ public:
+  // nullptr when the file cannot be opened for reading (directories included).
+  static std::unique_ptr<FileLineReader> Open(const std::string& path);
+  // Reads an already open stream (standard input); it is not closed.
+  explicit FileLineReader(std::FILE* stream, bool owned = false);
+  ~FileLineReader() override;
+  FileLineReader(const FileLineReader&) = delete;
+  FileLineReader& operator=(const FileLineReader&) = delete;
+
+  bool ReadLine(std::string& line) override;
+
+ private:
+  bool Fill();
+
+  std::FILE* stream_;
+  bool owned_;
+  std::unique_ptr<char[]> buffer_;
+  std::size_t begin_ = 0;
+  std::size_t end_ = 0;
+  bool eof_ = false;
+  bool skipLf_ = false;  // the previous line ended with CR: a LF next is part of it
+};
+
+// Rows of pasted text. Lines are separated by CR and LF; empty lines and the
+// leading blanks of a line are dropped, every other line is kept (including a
+// one-character last line).
+class TextLineReader : public LineReader {
+ public:
+  explicit TextLineReader(std::string text);
+  bool ReadLine(std::string& line) override;
+
+ private:
+  std::string text_;
+  int position_ = 1;
+};
+
+// True for an input source name that stands for the clipboard.
+bool IsPasteSourceName(std::string_view name);
+
+// Opens named input files; the command-line tool replaces it to read
+// standard input.
+class InputFiles {
+ public:
+  virtual ~InputFiles() = default;
+  virtual std::unique_ptr<LineReader> Open(const std::string& path);
+};
+
+}  // namespace Lodema

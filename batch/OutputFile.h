@@ -1,0 +1,86 @@
+// Writing lines of the output file. Every line ends with CR LF whatever the
+// platform. A batch run keeps the file open and writes through a buffer; a
+// single save opens, writes and closes. Write failures are counted, never
+// lost silently.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace Lodema {
+
+inline constexpr std::string_view kLineEnd = "\r\n";
+
+// An open output file.
+class OutputSink {
+ public:
+  virtual ~OutputSink() = default;
+  // Writes bytes; returns how many were written (fewer on failure).
+  virtual std::size_t Write(std::string_view bytes) = 0;
+  // Flushes and closes; false when that failed.
+  virtual bool Finish() = 0;
+};
+
+// Opens output files; the command-line tool replaces it to write standard
+// output.
+class OutputFiles {
+ public:
+  virtual ~OutputFiles() = default;
+  // Opens path for appending, or for writing (emptying it) when append is
+  // false; nullptr when the file cannot be opened.
+  virtual std::unique_ptr<OutputSink> Open(const std::string& path, bool append);
+};
+
+// A sink over a C stream, closed at Finish when owned. Writes are not
+// buffered by the stream, so a failure shows at the write that failed.
+class StreamSink : public OutputSink {
+ public:
+  StreamSink(std::FILE* stream, bool owned);
+  ~StreamSink() override;
+  StreamSink(const StreamSink&) = delete;
+  StreamSink& operator=(const StreamSink&) = delete;
+  std::size_t Write(std::string_view bytes) override;
+  bool Finish() override;
+
+ private:
+  std::FILE* stream_;
+  bool owned_;
+};
+
+// Lines of one batch run, collected and written in large blocks.
+class BufferedLineWriter {
+ public:
+  explicit BufferedLineWriter(std::unique_ptr<OutputSink> sink);
+  ~BufferedLineWriter();
+  BufferedLineWriter(const BufferedLineWriter&) = delete;
+  BufferedLineWriter& operator=(const BufferedLineWriter&) = delete;
+
+  // Appends text and CR LF.
+  void WriteLine(std::string_view text);
+  // Writes what is buffered.
+  void Flush();
+  // Flushes and closes the file.
+  void Finish();
+
+  // Lines that could not be written so far.
+  int FailedLines() const { return failedLines_; }
+  // True once when a failure happened since the last call.
+  bool TakeNewFailure();
+
+ private:
+  std::unique_ptr<OutputSink> sink_;
+  std::string buffer_;
+  std::vector<std::size_t> lineEnds_;  // end offset of each buffered line
+  int failedLines_ = 0;
+  bool newFailure_ = false;
+  bool finished_ = false;
+};
+
+// Opens path (appending or emptying), writes text and CR LF, closes. False on
+// any failure.
+bool WriteSingleLine(OutputFiles& files, const std::string& path, bool append,
+                     std::string_view text);
+
+}  // namespace Lodema

@@ -1,0 +1,42 @@
+// The result part of an output line: which result windows of the main
+// window contribute columns, their caption header and their values. Only
+// result boxes that are shown take part.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "calc/Controls.h"
+
+namespace Lodema {
+
+// Result columns added to the main result, chosen on the file page.
+struct ResultColumnFlags {
+  bool apparentDip = false;     // apparent dip (or pitch) angle and sense
+  bool referencePlane = false;  // the reference plane (the plane solution in 19)
+  bool ambiguous = false;       // the second reference plane
+  bool secondResult = false;    // the result from the second reference plane
+};
+
+struct ResultCaptions {
+  std::string text;  // the captions joined by the output delimiter
+  int count = 0;     // R, the number of result columns
+};
+
+// "Result:dip", "Result:dir'n", ... for the shown result boxes, joined by
+// delimiter.
+ResultCaptions GetResultCaptions(const MainWindowControls& controls, const ResultColumnFlags& flags,
+                                 int calculation, const std::string& pitchName,
+                                 std::string_view delimiter);
+
+// True when a main result box (0..2) is shown and holds a value.
+bool HasVisibleMainResult(const MainWindowControls& controls);
+
+// Appends the values of the result columns to out, joined by delimiter.
+void AppendResultValues(const MainWindowControls& controls, const ResultColumnFlags& flags,
+                        std::string_view delimiter, std::string& out);
+
+// Appends count empty fields (count - 1 delimiters).
+void AppendEmptyFields(int count, std::string_view delimiter, std::string& out);
+
+}  // namespace Lodema

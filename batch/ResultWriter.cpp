@@ -1,0 +1,143 @@
+#include "batch/ResultWriter.h"
+
+#include "calc/FormModel.h"
+
+namespace Lodema {
+
+ResultWriter::ResultWriter(FormModel& model, const BatchPlatform& platform, OutputFiles& files)
+    : model_(model), platform_(platform), files_(files) {}
+
+ResultWriter::~ResultWriter() {
+  if (run_) run_->Finish();
+}
+
+ResultCaptions ResultWriter::GetResultCaptions() {
+  ResultCaptions captions = Lodema::GetResultCaptions(
+      model_.Controls(), flags_, model_.Calculation(), model_.settings().gPitchName, delimiter_);
+  resultCount_ = captions.count;
+  return captions;
+}
+
+bool ResultWriter::BeginRun(bool append) {
+  if (run_) EndRun();
+  std::unique_ptr<OutputSink> sink = files_.Open(fileName_, append);
+  if (!sink) {
+    if (platform_.messages != nullptr) {
+      platform_.messages->ShowMessage(kOutputProblemMessage, kMessageTitle, MessageButtons::kOk,
+                                      MessageIcon::kCritical);
+    }
+    return false;
+  }
+  run_ = std::make_unique<BufferedLineWriter>(std::move(sink));
+  runAppend_ = append;
+  if (!append) {
+    // The file was just emptied for this run: nothing in it to protect yet.
+    lastFileName_ = fileName_;
+    fileStarted_ = false;
+  }
+  runWroteLines_ = false;
+  runFailureShown_ = false;
+  return true;
+}
+
+int ResultWriter::EndRun() {
+  if (!run_) return 0;
+  run_->Finish();
+  if (run_->TakeNewFailure()) ReportFailure();
+  const int failed = run_->FailedLines();
+  run_.reset();
+  // A run in "Replace data" mode started this file afresh: a later save in
+  // the same mode must ask before emptying it.
+  if (!runAppend_ && runWroteLines_) {
+    lastFileName_ = fileName_;
+    fileStarted_ = true;
+  }
+  return failed;
+}
+
+void ResultWriter::ReportFailure() {
+  if (run_) {
+    // Once per run: a long run with a full disk must not raise a box per row.
+    if (runFailureShown_) return;
+    runFailureShown_ = true;
+  }
+  if (platform_.messages != nullptr) {
+    platform_.messages->ShowMessage(kOutputProblemMessage, kMessageTitle, MessageButtons::kOk,
+                                    MessageIcon::kCritical);
+  }
+}
+
+bool ResultWriter::WriteLine(const std::string& fileName, bool append, std::string_view text) {
+  if (run_ && fileName == fileName_) {
+    run_->WriteLine(text);
+    runWroteLines_ = true;
+    if (run_->TakeNewFailure()) {
+      ReportFailure();
+      return false;
+    }
+    return true;
+  }
+  if (!WriteSingleLine(files_, fileName, append, text)) {
+    ReportFailure();
+    return false;
+  }
+  return true;
+}
+
+WriteOutcome ResultWriter::WriteResultLine(const std::string& fileName, bool append,
+                                           bool inputAppended,
+                                           std::optional<std::string_view> inputLine) {
+  const MainWindowControls& controls = model_.Controls();
+  if (!HasVisibleMainResult(controls)) return WriteOutcome::kNothingToWrite;
+
+  const bool batch = model_.BatchRunning();
+  if (fileName != lastFileName_) {
+    fileStarted_ = false;
+  } else if (!append && fileStarted_) {
+    MessageAnswer answer = MessageAnswer::kYes;
+    if (!batch && platform_.messages != nullptr) {
+      answer = platform_.messages->ShowMessage(
+          kAppendQuestion, kMessageTitle, MessageButtons::kYesNoCancel, MessageIcon::kQuestion);
+    }
+    if (answer == MessageAnswer::kCancel) return WriteOutcome::kCancelled;
+    if (answer == MessageAnswer::kYes) {
+      if (selectAppend_) selectAppend_();
+      append = true;
+      fileStarted_ = false;
+    }
+  }
+
+  line_.clear();
+  if (batch && inputLine && !inputAppended) {
+    line_.append(*inputLine);
+    line_.append(delimiter_);
+  }
+  AppendResultValues(controls, flags_, delimiter_, line_);
+  if (batch && inputLine && !inputLine->empty() && inputAppended) {
+    line_.append(delimiter_);
+    line_.append(*inputLine);
+  }
+  if (!WriteLine(fileName, append, line_)) return WriteOutcome::kFailed;
+
+  lastFileName_ = fileName;
+  // After emptying the file it holds results: the next replacing save asks
+  // first (the flag is set every time, not toggled).
+  fileStarted_ = !append;
+  return WriteOutcome::kWritten;
+}
+
+bool ResultWriter::WriteOutputLine(std::string_view text, bool resultsFirst, bool asIs) {
+  line_.clear();
+  if (asIs) {
+    line_.append(text);
+  } else if (resultsFirst) {
+    for (int i = 0; i < resultCount_; ++i) line_.append(delimiter_);
+    line_.append(text);
+  } else {
+    line_.append(text);
+    for (int i = 0; i < resultCount_; ++i) line_.append(delimiter_);
+  }
+  return WriteLine(fileName_, true, line_);
+}
+
+}  // namespace Lodema

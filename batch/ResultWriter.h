@@ -1,0 +1,100 @@
+// The output file's writer routines: result lines, header and non-data
+// lines, the append-or-replace question and the record of the file last
+// written. A batch run holds the file open for its whole length; a single
+// save opens and closes it.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "batch/OutputFile.h"
+#include "batch/Platform.h"
+#include "batch/ResultColumns.h"
+
+namespace Lodema {
+
+class FormModel;
+
+// Shown when the output file cannot be opened or written.
+inline constexpr const char* kOutputProblemMessage =
+    "There has been a problem opening the output file.\r\nCheck the filename or the drive.";
+inline constexpr const char* kAppendQuestion =
+    "You have already started entering data into this file.\r\n"
+    "Do you want to append further results <YES>? \r\n"
+    "(<NO> to continue with a new file).";
+
+enum class WriteOutcome {
+  kWritten,
+  kNothingToWrite,  // no main result is shown
+  kCancelled,       // the user cancelled the append question
+  kFailed,          // the file could not be opened or written
+};
+
+class ResultWriter {
+ public:
+  ResultWriter(FormModel& model, const BatchPlatform& platform, OutputFiles& files);
+  ~ResultWriter();
+
+  // What GetOutputFileInfo fixes before writing.
+  void SetFileName(const std::string& name) { fileName_ = name; }
+  const std::string& FileName() const { return fileName_; }
+  void SetDelimiter(const std::string& delimiter) { delimiter_ = delimiter; }
+  const std::string& Delimiter() const { return delimiter_; }
+  void SetColumnFlags(const ResultColumnFlags& flags) { flags_ = flags; }
+  const ResultColumnFlags& ColumnFlags() const { return flags_; }
+  // Called when the user answers Yes to the append question: the page
+  // selects "Append data".
+  void SetSelectAppendHandler(std::function<void()> handler) { selectAppend_ = std::move(handler); }
+
+  // Captions and R for the current result windows; R is kept for the
+  // non-data lines written afterwards.
+  ResultCaptions GetResultCaptions();
+  int ResultCount() const { return resultCount_; }
+
+  // The record of the last file written.
+  const std::string& LastFileName() const { return lastFileName_; }
+  bool FileStarted() const { return fileStarted_; }
+
+  // Opens the output file for a run (appending, or emptying it); shows the
+  // problem message and returns false when it cannot be opened.
+  bool BeginRun(bool append);
+  // Writes what is buffered and closes the file; returns the number of lines
+  // the file did not take during the run.
+  int EndRun();
+  bool InRun() const { return run_ != nullptr; }
+
+  // One result line from the shown result windows; inputLine is copied in
+  // during a batch run (none when input data are not retained).
+  WriteOutcome WriteResultLine(const std::string& fileName, bool append, bool inputAppended,
+                               std::optional<std::string_view> inputLine = std::nullopt);
+  // A header line (asIs) or a non-data row with R empty result fields before
+  // (resultsFirst) or after it.
+  bool WriteOutputLine(std::string_view text, bool resultsFirst, bool asIs);
+
+ private:
+  bool WriteLine(const std::string& fileName, bool append, std::string_view text);
+  void ReportFailure();
+
+  FormModel& model_;
+  BatchPlatform platform_;
+  OutputFiles& files_;
+  std::string fileName_;
+  std::string delimiter_ = "\t";
+  ResultColumnFlags flags_;
+  int resultCount_ = 0;
+  std::function<void()> selectAppend_;
+
+  std::string lastFileName_;
+  bool fileStarted_ = false;
+
+  std::unique_ptr<BufferedLineWriter> run_;
+  bool runAppend_ = false;
+  bool runWroteLines_ = false;
+  bool runFailureShown_ = false;
+  std::string line_;  // reused for every line
+};
+
+}  // namespace Lodema

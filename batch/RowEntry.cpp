@@ -1,0 +1,105 @@
+#include "batch/RowEntry.h"
+
+#include "orient/Records.h"
+#include "orient/TextParsing.h"
+
+namespace Lodema {
+
+namespace {
+
+constexpr int kKindDip = 1;
+constexpr int kKindPitch = 4;
+
+bool HasDigit(std::string_view text) {
+  for (const char c : text) {
+    if (c >= '0' && c <= '9') return true;
+  }
+  return false;
+}
+
+bool HasCompassLetter(std::string_view text) {
+  for (const char c : text) {
+    switch (c) {
+      case 'N':
+      case 'S':
+      case 'E':
+      case 'W':
+      case 'n':
+      case 's':
+      case 'e':
+      case 'w':
+        return true;
+      default:
+        break;
+    }
+  }
+  return false;
+}
+
+char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+}  // namespace
+
+bool IsRejectionMessage(std::string_view message) {
+  if (message.size() < 5) return false;
+  char head[5];
+  for (int i = 0; i < 5; ++i) head[i] = Upper(message[i]);
+  const std::string_view prefix(head, 5);
+  return prefix == "INVAL" || prefix == "ERROR";
+}
+
+bool IsDataCandidate(std::string_view line) {
+  if (line.empty()) return false;
+  if (line[0] == '*' || line[0] == ';' || line[0] == '/') return false;
+  return HasDigit(line);
+}
+
+RowVerdict FillEntries(std::vector<std::string>& fields, const ColumnMap& map,
+                       const std::array<int, kSlotCount>& kinds, int planeConventionIn,
+                       EntryTarget& target) {
+  const bool strikeSense = planeConventionIn == OrientGeometry::kStrikeDipSense ||
+                           planeConventionIn == OrientGeometry::kDipSenseStrike;
+  bool skipNext = false;
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    if (skipNext) {
+      skipNext = false;
+      continue;
+    }
+    const int column = map[slot];
+    if (column < 1) continue;
+    if (static_cast<std::size_t>(column) > fields.size()) return RowVerdict::kNonData;
+    const std::string& field = fields[column - 1];
+    const bool split = kinds[slot] == kKindPitch || (kinds[slot] == kKindDip && strikeSense);
+
+    if (!split || !HasCompassLetter(field)) {
+      if (field.empty() || (split && !HasDigit(field))) return RowVerdict::kNonData;
+      target.SetEntry(slot, field);
+      if (target.Rejected()) return RowVerdict::kRejected;
+      continue;
+    }
+
+    if (!HasDigit(field)) return RowVerdict::kNonData;
+    OrientGeometry::SuffixSplit parts = OrientGeometry::SplitCompassSuffix(field);
+    if (parts.compass.size() == 1 && parts.compass[0] == OrientGeometry::kInvalidCompassChar) {
+      return RowVerdict::kNonData;
+    }
+    target.SetEntry(slot, parts.number);
+    if (target.Rejected()) return RowVerdict::kRejected;
+    if (parts.compass.empty() || slot >= kSlotCount - 1) continue;
+
+    const int nextColumn = map[slot + 1];
+    if (nextColumn == column) {
+      target.SetEntry(slot + 1, parts.compass);
+      if (target.Rejected()) return RowVerdict::kRejected;
+      skipNext = true;
+    } else if (nextColumn >= 1 && static_cast<std::size_t>(nextColumn) <= fields.size() &&
+               !HasCompassLetter(fields[nextColumn - 1])) {
+      // The sense letters become a field of their own right after this one,
+      // so that the next box reads them when it takes the next column.
+      fields.insert(fields.begin() + column, std::move(parts.compass));
+    }
+  }
+  return RowVerdict::kData;
+}
+
+}  // namespace Lodema

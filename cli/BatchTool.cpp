@@ -1,0 +1,192 @@
+#include "cli/BatchTool.h"
+
+#include <memory>
+#include <vector>
+
+#include "batch/FilePage.h"
+#include "batch/LineReader.h"
+#include "batch/OutputFile.h"
+#include "calc/FormModel.h"
+#include "calc/SettingsIO.h"
+#include "orient/NumberText.h"
+
+namespace Lodema {
+
+namespace {
+
+constexpr const char* kStandardStream = "-";
+
+void Print(std::FILE* stream, const std::string& text) {
+  std::string plain;
+  plain.reserve(text.size() + 1);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    plain += text[i];
+  }
+  plain += '\n';
+  std::fputs(plain.c_str(), stream);
+}
+
+// Message boxes become lines on standard error; questions take their first
+// answer, as nobody is there to choose.
+class ErrorStreamMessages : public MessageBoxes {
+ public:
+  explicit ErrorStreamMessages(std::FILE* stream) : stream_(stream) {}
+  MessageAnswer ShowMessage(const std::string& text, const std::string&, MessageButtons buttons,
+                            MessageIcon) override {
+    Print(stream_, text);
+    ++shown_;
+    return buttons == MessageButtons::kOk ? MessageAnswer::kOk : MessageAnswer::kYes;
+  }
+  int Shown() const { return shown_; }
+
+ private:
+  std::FILE* stream_;
+  int shown_ = 0;
+};
+
+// Standard input can be read only once, but the preview reads its first
+// lines before the run reads everything: those lines are kept and replayed.
+class StandardInput : public InputFiles {
+ public:
+  explicit StandardInput(std::FILE* stream) : reader_(stream, false) {}
+
+  std::unique_ptr<LineReader> Open(const std::string& path) override {
+    if (path != kStandardStream) return InputFiles::Open(path);
+    return std::make_unique<Replay>(*this);
+  }
+  // From now on lines read are not kept (the run streams the rest).
+  void StopKeeping() { keeping_ = false; }
+
+ private:
+  class Replay : public LineReader {
+   public:
+    explicit Replay(StandardInput& source) : source_(source) {}
+    bool ReadLine(std::string& line) override {
+      if (next_ < source_.kept_.size()) {
+        line = source_.kept_[next_++];
+        return true;
+      }
+      if (!source_.reader_.ReadLine(line)) return false;
+      if (source_.keeping_) {
+        source_.kept_.push_back(line);
+        ++next_;
+      }
+      return true;
+    }
+
+   private:
+    StandardInput& source_;
+    std::size_t next_ = 0;
+  };
+
+  FileLineReader reader_;
+  std::vector<std::string> kept_;
+  bool keeping_ = true;
+};
+
+class StandardOutput : public OutputFiles {
+ public:
+  explicit StandardOutput(std::FILE* stream) : stream_(stream) {}
+  std::unique_ptr<OutputSink> Open(const std::string& path, bool append) override {
+    if (path != kStandardStream) return OutputFiles::Open(path, append);
+    return std::make_unique<StreamSink>(stream_, false);
+  }
+
+ private:
+  std::FILE* stream_;
+};
+
+int UsageError(const ToolStreams& streams, const std::string& message) {
+  std::fputs(("lodema-batch: " + message + "\n" + UsageText()).c_str(), streams.errors);
+  return kExitUsage;
+}
+
+void ApplySettings(const CliOptions& options, Settings& settings) {
+  bool plungeNamed = false;
+  for (const auto& [key, value] : options.settings) {
+    SetSettingFromText(settings, key, value);
+    if (key == "PlungeName") plungeNamed = true;
+  }
+  // The conventions page names the core inclination after the zenith choice.
+  if (!plungeNamed) settings.PlungeName = settings.ZenithConv ? "zenith" : "plunge";
+}
+
+}  // namespace
+
+int RunBatchTool(const CliOptions& options, const ToolStreams& streams) {
+  FormModel model;
+  const bool localeComma = NumberText::LocaleUsesCommaDecimal();
+  model.SetLocaleUsesComma(localeComma);
+  Settings& settings = model.settings();
+  ApplySettings(options, settings);
+  settings.Calculation = options.calculation;
+  if (options.decimalChar) settings.NonLocaleDecimal = (*options.decimalChar == ',') != localeComma;
+  model.ApplySettingsToControls();
+  model.ShowStoredCalculation();
+
+  for (const auto& [box, text] : options.fixes) {
+    if (box >= 11 && model.Controls().chkShowApparent.visible) model.chkShowApparent(true);
+    if (!model.Controls().txtValues[box].visible) {
+      return UsageError(streams, "--fix: entry box " + std::to_string(box) +
+                                     " is not used by calculation " +
+                                     std::to_string(options.calculation));
+    }
+    model.SetEntryText(box, text);
+  }
+
+  ErrorStreamMessages messages(streams.errors);
+  BatchPlatform platform;
+  platform.messages = &messages;
+  StandardInput inputs(streams.input);
+  StandardOutput outputs(streams.output);
+  FilePageModel page(model, platform, &inputs, &outputs);
+
+  page.SetInputDelimiterText(options.delimiter);
+  page.SetTableHeadings(options.headings);
+  for (const auto& [box, text] : options.fixes) {
+    if (box < kSlotCount) page.SetManualFix(WindowOfSlot(box), true);
+  }
+  page.SetInputSource(options.input);
+  if (!inputs.Open(options.input)) {
+    Print(streams.errors, "lodema-batch: cannot open the input file '" + options.input + "'");
+    return kExitFailed;
+  }
+  if (options.map) {
+    const int columns = page.InputColumnCount();
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+      const int column = (*options.map)[slot];
+      if (column == kManuallyFixed) {
+        page.SetManualFix(WindowOfSlot(slot), true);
+      } else if (column > columns) {
+        return UsageError(streams, "--map: column " + std::to_string(column) + " is beyond the " +
+                                       std::to_string(columns) + " columns of the input");
+      }
+    }
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+      const int column = (*options.map)[slot];
+      if (column >= 0) page.SetColumnListIndex(slot, column);
+    }
+  }
+
+  page.SetOutputFileText(options.output);
+  page.SetOutputDelimiterText(options.outputDelimiter);
+  page.SetAppendData(options.append);
+  page.SetOutputOption(kOptRetainInput, options.retainInput);
+  if (options.resultsFirst) page.SetOutputOption(kOptResultsFirst, true);
+  page.SetOutputOption(kOptKeepNonData, options.keepNonData);
+  page.SetOutputOption(kOptInputHeaders, options.inputHeaders);
+  page.SetOutputOption(kOptApparentDipColumns, options.apparentDipColumns);
+  page.SetOutputOption(kOptRefPlaneColumns, options.referencePlaneColumns);
+  page.SetOutputOption(kOptAmbiguousColumns, options.ambiguousColumns);
+  page.SetOutputOption(kOptSecondResultColumns, options.secondResultColumns);
+  page.SetOutputOption(kOptResultCaptions, options.captions);
+
+  inputs.StopKeeping();
+  const BatchOutcome outcome = page.StartBatchInput(1);
+  if (!outcome.sourceOpened) return kExitFailed;
+  if (outcome.counts.dataRows == 0 || outcome.counts.unwrittenLines > 0) return kExitFailed;
+  return kExitCompleted;
+}
+
+}  // namespace Lodema

@@ -1,0 +1,281 @@
+#include "cli/Options.h"
+
+#include <array>
+#include <charconv>
+#include <string_view>
+
+#include "calc/Settings.h"
+#include "calc/SettingsIO.h"
+
+namespace Lodema {
+
+namespace {
+
+// The conventions and start-up keys that shape a calculation.
+constexpr std::array<std::string_view, 22> kSettableKeys = {
+    "PlaneConvIn",      "PlaneConvOut", "LineConvIn",  "LineConvOut", "QuadrantIn", "QuadrantOut",
+    "ShowPolaritySign", "BottomMark",   "deltaNormal", "EllipseBase", "BetaConv",   "CoreConv",
+    "CoreUpTrend",      "ZenithConv",   "DeltaName",   "AlphaName",   "BetaName",   "PlungeName",
+    "gPitchName",       "gHadeName",    "SteepDip",    "RefDirn"};
+
+std::optional<int> ParseInt(std::string_view text) {
+  int value = 0;
+  const char* end = text.data() + text.size();
+  const auto [ptr, error] = std::from_chars(text.data(), end, value);
+  if (error != std::errc() || ptr != end || text.empty()) return std::nullopt;
+  return value;
+}
+
+std::optional<ColumnMap> ParseMap(std::string_view text) {
+  ColumnMap map{};
+  std::size_t slot = 0;
+  for (;;) {
+    const std::size_t comma = text.find(',');
+    const std::optional<int> value = ParseInt(text.substr(0, comma));
+    if (!value || *value < kManuallyFixed || slot >= map.size()) return std::nullopt;
+    map[slot++] = *value;
+    if (comma == std::string_view::npos) break;
+    text.remove_prefix(comma + 1);
+  }
+  if (slot != map.size()) return std::nullopt;
+  return map;
+}
+
+std::string Quoted(std::string_view text) {
+  std::string quoted("'");
+  quoted += text;
+  quoted += "'";
+  return quoted;
+}
+
+}  // namespace
+
+bool IsSettableKey(const std::string& key) {
+  for (const std::string_view k : kSettableKeys) {
+    if (k == key) return true;
+  }
+  return false;
+}
+
+CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
+  CliParse parse;
+  CliOptions options;
+  bool haveCalc = false;
+  bool haveIn = false;
+  bool haveOut = false;
+  auto fail = [&parse](std::string message) {
+    parse.error = std::move(message);
+    parse.options.reset();
+    return parse;
+  };
+
+  for (const std::string& argument : arguments) {
+    if (argument == "--help" || argument == "-h") {
+      options.help = true;
+      parse.options = options;
+      return parse;
+    }
+  }
+
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    std::string name = arguments[i];
+    std::optional<std::string> inlineValue;
+    if (name.rfind("--", 0) == 0) {
+      const std::size_t equals = name.find('=');
+      if (equals != std::string::npos) {
+        inlineValue = name.substr(equals + 1);
+        name.resize(equals);
+      }
+    }
+    auto value = [&](std::string& out) -> bool {
+      if (inlineValue) {
+        out = *inlineValue;
+        return true;
+      }
+      if (i + 1 >= arguments.size()) return false;
+      out = arguments[++i];
+      return true;
+    };
+    auto flag = [&](bool& out) -> bool {
+      out = true;
+      return !inlineValue.has_value();
+    };
+
+    std::string text;
+    if (name == "--calc") {
+      if (!value(text)) return fail("--calc needs a calculation number (0-41)");
+      const std::optional<int> n = ParseInt(text);
+      if (!n || *n < 0 || *n > 41)
+        return fail("--calc: " + Quoted(text) + " is not a calculation number (0-41)");
+      options.calculation = *n;
+      haveCalc = true;
+    } else if (name == "--in") {
+      if (!value(options.input) || options.input.empty())
+        return fail("--in needs a file name or '-'");
+      haveIn = true;
+    } else if (name == "--out") {
+      if (!value(options.output) || options.output.empty())
+        return fail("--out needs a file name or '-'");
+      haveOut = true;
+    } else if (name == "--set") {
+      if (!value(text)) return fail("--set needs KEY=VALUE");
+      const std::size_t equals = text.find('=');
+      if (equals == std::string::npos) return fail("--set: " + Quoted(text) + " is not KEY=VALUE");
+      std::string key = text.substr(0, equals);
+      std::string setting = text.substr(equals + 1);
+      Settings scratch;
+      if (!IsSettableKey(key)) return fail("--set: unknown key " + Quoted(key));
+      if (!SetSettingFromText(scratch, key, setting)) {
+        return fail("--set: " + Quoted(setting) + " is not a valid value for " + key);
+      }
+      options.settings.emplace_back(std::move(key), std::move(setting));
+    } else if (name == "--delimiter") {
+      if (!value(options.delimiter)) return fail("--delimiter needs a delimiter text");
+    } else if (name == "--out-delimiter") {
+      if (!value(options.outputDelimiter)) return fail("--out-delimiter needs a delimiter text");
+    } else if (name == "--map") {
+      if (!value(text)) return fail("--map needs 11 column numbers");
+      options.map = ParseMap(text);
+      if (!options.map) {
+        return fail("--map: " + Quoted(text) + " is not 11 comma-separated numbers of -1 or more");
+      }
+    } else if (name == "--fix") {
+      if (!value(text)) return fail("--fix needs SLOT=TEXT");
+      const std::size_t equals = text.find('=');
+      const std::optional<int> slot = equals == std::string::npos
+                                          ? std::nullopt
+                                          : ParseInt(std::string_view(text).substr(0, equals));
+      if (!slot || *slot < 0 || *slot > 12) {
+        return fail("--fix: " + Quoted(text) + " is not SLOT=TEXT with an entry box SLOT of 0-12");
+      }
+      options.fixes.emplace_back(*slot, text.substr(equals + 1));
+    } else if (name == "--decimal-char") {
+      if (!value(text) || (text != "." && text != ","))
+        return fail("--decimal-char must be '.' or ','");
+      options.decimalChar = text[0];
+    } else if (name == "--headings") {
+      if (!flag(options.headings)) return fail("--headings takes no value");
+    } else if (name == "--captions") {
+      if (!flag(options.captions)) return fail("--captions takes no value");
+    } else if (name == "--retain-input") {
+      if (!flag(options.retainInput)) return fail("--retain-input takes no value");
+    } else if (name == "--results-first") {
+      if (!flag(options.resultsFirst)) return fail("--results-first takes no value");
+    } else if (name == "--keep-nondata") {
+      if (!flag(options.keepNonData)) return fail("--keep-nondata takes no value");
+    } else if (name == "--input-headers") {
+      if (!flag(options.inputHeaders)) return fail("--input-headers takes no value");
+    } else if (name == "--app-dip-columns") {
+      if (!flag(options.apparentDipColumns)) return fail("--app-dip-columns takes no value");
+    } else if (name == "--ref-plane-columns") {
+      if (!flag(options.referencePlaneColumns)) return fail("--ref-plane-columns takes no value");
+    } else if (name == "--ambiguous-columns") {
+      if (!flag(options.ambiguousColumns)) return fail("--ambiguous-columns takes no value");
+    } else if (name == "--second-result-columns") {
+      if (!flag(options.secondResultColumns)) return fail("--second-result-columns takes no value");
+    } else if (name == "--append") {
+      if (!flag(options.append)) return fail("--append takes no value");
+    } else {
+      return fail("unknown option " + Quoted(arguments[i]));
+    }
+  }
+
+  if (!haveCalc) return fail("--calc is required");
+  if (!haveIn) return fail("--in is required");
+  if (!haveOut) return fail("--out is required");
+  if ((options.resultsFirst || options.keepNonData) && !options.retainInput) {
+    return fail(std::string(options.resultsFirst ? "--results-first" : "--keep-nondata") +
+                " needs --retain-input");
+  }
+  if (options.inputHeaders && !(options.retainInput && options.headings)) {
+    return fail("--input-headers needs --retain-input and --headings");
+  }
+  parse.options = std::move(options);
+  return parse;
+}
+
+std::string UsageText() {
+  return "usage: lodema-batch --calc N --in FILE --out FILE [--set KEY=VALUE ...]\n"
+         "         [--delimiter TEXT] [--out-delimiter TEXT] [--map c0,c1,...,c10]\n"
+         "         [--fix SLOT=TEXT ...] [--headings] [--captions] [--retain-input]\n"
+         "         [--results-first] [--keep-nondata] [--input-headers] [--app-dip-columns]\n"
+         "         [--ref-plane-columns] [--ambiguous-columns] [--second-result-columns]\n"
+         "         [--append] [--decimal-char C]\n"
+         "       lodema-batch --help\n";
+}
+
+std::string HelpText() {
+  return UsageText() +
+         R"(
+Runs one Lodema calculation over every row of a delimited text file, exactly
+as "Start input" on the main window's file page, and writes one output line
+per data row (CR LF line ends). Settings start from Lodema's built-in
+defaults, never from a user's stored preferences, so a run is reproducible.
+Summary messages go to standard error.
+
+Required:
+  --calc N              calculation number 0-41 (0: line of intersection of
+                        planes A and B).               Example: --calc 0
+  --in FILE             input file; '-' reads standard input.
+                                                       Example: --in data.txt
+  --out FILE            output file; '-' writes standard output.
+                                                       Example: --out results.txt
+
+Conventions:
+  --set KEY=VALUE       a setting of the "Conventions" or "StartUp" section,
+                        in its stored text form: PlaneConvIn, PlaneConvOut
+                        (1-6), LineConvIn, LineConvOut (0-1), QuadrantIn,
+                        QuadrantOut (0-1), ShowPolaritySign, BottomMark,
+                        deltaNormal, EllipseBase, BetaConv, CoreConv,
+                        CoreUpTrend, ZenithConv (True/False), DeltaName,
+                        AlphaName, BetaName, PlungeName, gPitchName,
+                        gHadeName (words), SteepDip (0-2), RefDirn (0-3).
+                        Repeatable.    Example: --set PlaneConvIn=3 --set QuadrantOut=1
+  --decimal-char C      decimal character of the results, '.' or ','; by
+                        default the locale's.          Example: --decimal-char ,
+
+Input:
+  --delimiter TEXT      input delimiter: tab (default), space, ",", ";", any
+                        (comma, semicolon, blank or TAB) or other text, each
+                        character of which separates fields.
+                                                       Example: --delimiter any
+  --headings            the first line is a header line, not data.
+  --map c0,...,c10      the column of each entry box 0-10 (A: 0-2, B: 3-5,
+                        C: 6-7, D: 8-10): n column n, 0 none, -1 the box's
+                        window is manually fixed. By default the visible
+                        boxes take columns 1, 2, 3, ... in order.
+                                                       Example: --map 1,2,0,3,4,0,0,0,0,0,0
+  --fix SLOT=TEXT       types TEXT into entry box SLOT (0-12) and fixes its
+                        window for every row: an obtuse flag, a rotation
+                        angle, or the section trend (11 or 12, which also
+                        ticks "Show apparent dip"). Repeatable.
+                                                       Example: --calc 2 --fix 6=Y
+
+Output:
+  --out-delimiter TEXT  output delimiter: tab (default), space or text.
+                                                       Example: --out-delimiter ,
+  --append              append to the output file ("Append data"); by
+                        default it is emptied first ("Replace data").
+  --captions            write a header line of result column labels.
+  --retain-input        copy each input line into its output line.
+  --results-first       result columns before the input (with --retain-input).
+  --keep-nondata        copy non-data rows with empty result fields
+                        (with --retain-input).
+  --input-headers       copy the input header line (with --retain-input and
+                        --headings).
+  --app-dip-columns     add the apparent dip (or pitch) angle and sense
+                        (with --fix 12=TREND on a calculation that offers it).
+  --ref-plane-columns   add the reference plane solution (19, 21-23, 40).
+  --ambiguous-columns   add the second reference plane, if any (21-23, 40).
+  --second-result-columns  add the result from the second reference plane.
+
+Example:
+  lodema-batch --calc 0 --in planes.txt --out lines.txt --captions --retain-input
+
+Exit status: 0 the run completed (non-data rows included); 1 the input or
+output could not be opened or written, or no valid line was found; 2 a usage
+error.
+)";
+}
+
+}  // namespace Lodema

@@ -1,0 +1,51 @@
+// Command-line options of lodema-batch.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "batch/ColumnMapping.h"
+
+namespace Lodema {
+
+struct CliOptions {
+  bool help = false;
+  int calculation = -1;
+  std::string input;                                          // "-" for standard input
+  std::string output;                                         // "-" for standard output
+  std::vector<std::pair<std::string, std::string>> settings;  // --set KEY=VALUE, in order
+  std::string delimiter = "tab";
+  std::string outputDelimiter = "tab";
+  std::optional<ColumnMap> map;
+  std::vector<std::pair<int, std::string>> fixes;  // --fix SLOT=TEXT, in order
+  bool headings = false;
+  bool captions = false;
+  bool retainInput = false;
+  bool resultsFirst = false;
+  bool keepNonData = false;
+  bool inputHeaders = false;
+  bool apparentDipColumns = false;
+  bool referencePlaneColumns = false;
+  bool ambiguousColumns = false;
+  bool secondResultColumns = false;
+  bool append = false;
+  std::optional<char> decimalChar;
+};
+
+struct CliParse {
+  std::optional<CliOptions> options;
+  std::string error;  // names the offending option when options is empty
+};
+
+// Parses the arguments after the program name. --help anywhere wins.
+CliParse ParseCliArguments(const std::vector<std::string>& arguments);
+
+// The store keys --set accepts.
+bool IsSettableKey(const std::string& key);
+
+std::string UsageText();
+std::string HelpText();
+
+}  // namespace Lodema

@@ -1,0 +1,21 @@
+// lodema-batch: one Lodema batch run from the command line.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "cli/BatchTool.h"
+#include "cli/Options.h"
+
+int main(int argc, char** argv) {
+  const std::vector<std::string> arguments(argv + 1, argv + argc);
+  const Lodema::CliParse parse = Lodema::ParseCliArguments(arguments);
+  if (!parse.options) {
+    std::fprintf(stderr, "lodema-batch: %s\n%s", parse.error.c_str(), Lodema::UsageText().c_str());
+    return Lodema::kExitUsage;
+  }
+  if (parse.options->help) {
+    std::fputs(Lodema::HelpText().c_str(), stdout);
+    return Lodema::kExitCompleted;
+  }
+  return Lodema::RunBatchTool(*parse.options);
+}

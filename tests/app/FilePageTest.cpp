@@ -1,0 +1,210 @@
+// The file page: choosing a source, the preview and column lists, a batch
+// run over a file or pasted text, and the output file it writes.
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTimer>
+
+#include "AppFixture.h"
+#include "app/CalculationPages.h"
+#include "app/EntryPanel.h"
+#include "app/FilePage.h"
+#include "app/ResultPanel.h"
+#include "batch/FilePage.h"
+
+namespace {
+
+class FilePageTest : public AppFixture {
+ protected:
+  void SetUp() override {
+    AppFixture::SetUp();
+    Start();
+    files = window->Files();
+    window->Tabs()->setCurrentIndex(3);
+    // Calculation 15 copies a plane through: easy to check row by row.
+    Click(window->Calculations()->Button(15));
+    SetOutputFile(QStringLiteral("out.txt"));
+  }
+  void SetOutputFile(const QString& name) {
+    files->FileName(2)->clear();
+    QTest::keyClicks(files->FileName(2), dir.filePath(name));
+  }
+  void ChooseInput(const QString& name, const QByteArray& bytes) {
+    WriteFile(name, bytes);
+    dialogs.inputNames.push_back(Path(name));
+    Click(files->Browse(0));
+  }
+  FilePage* files = nullptr;
+};
+
+TEST_F(FilePageTest, BrowseShowsThePreviewAndDefaultColumns) {
+  ChooseInput(QStringLiteral("in.txt"), "30\t120\r\n45\t200\r\n");
+  EXPECT_EQ(files->FileName(0)->text().toStdString(), Path(QStringLiteral("in.txt")));
+  EXPECT_EQ(files->FileName(1)->text(), files->FileName(0)->text());
+  QTableWidget* grid = files->Grid();
+  EXPECT_TRUE(grid->isVisible());
+  EXPECT_EQ(grid->columnCount(), 2);
+  EXPECT_EQ(grid->item(1, 1)->text(), QStringLiteral("200"));
+  EXPECT_EQ(grid->horizontalHeaderItem(0)->text(), QStringLiteral("1"));
+  EXPECT_EQ(files->Columns(0)->currentText(), QStringLiteral("1"));
+  EXPECT_EQ(files->Columns(1)->currentText(), QStringLiteral("2"));
+  EXPECT_FALSE(files->Columns(3)->isVisible());  // window B is not used by 15
+  EXPECT_TRUE(files->StartInput(0)->isVisible());
+}
+
+TEST_F(FilePageTest, RunOverAFileWritesOneLinePerRowWithoutSummary) {
+  ChooseInput(QStringLiteral("in.txt"), "30\t120\r\n45\t200\r\n");
+  Click(files->StartInput(0));
+  EXPECT_EQ(ReadFile(QStringLiteral("out.txt")), QByteArray("30\t120\r\n45\t200\r\n"));
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_EQ(files->StartInput(0)->text(), QStringLiteral("Start"));
+  EXPECT_TRUE(files->StartInput(0)->styleSheet().contains(QStringLiteral("rgb(0, 128, 0)")));
+  EXPECT_FALSE(files->Counter()->isVisible());
+  // The last row stays in the windows.
+  EXPECT_EQ(window->Entries()->Box(0)->text(), QStringLiteral("45"));
+  EXPECT_EQ(window->Results()->Value(1)->text(), QStringLiteral("200"));
+}
+
+TEST_F(FilePageTest, NonDataLinesAreSummarised) {
+  ChooseInput(QStringLiteral("in.txt"), "* comment\r\n30\t120\r\n; note\r\n45\t200\r\n");
+  QString captionDuringRun;
+  messages.onShow = [&] { captionDuringRun = files->StartInput(1)->text(); };
+  Click(files->StartInput(1));
+  EXPECT_EQ(captionDuringRun, QStringLiteral("Wait.."));
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].title, "Lodema");
+  EXPECT_EQ(messages.shown[0].icon, Lodema::MessageIcon::kExclamation);
+  EXPECT_EQ(messages.shown[0].text.rfind("Finished, but 2 lines of the 4 total lines of data found "
+                                         "were non-data lines.\r\n\r\n",
+                                         0),
+            0u);
+  EXPECT_EQ(files->StartInput(1)->text(), QStringLiteral("Start input"));
+}
+
+TEST_F(FilePageTest, NoDataRowsAtAll) {
+  ChooseInput(QStringLiteral("in.txt"), "* one\r\n* two\r\n");
+  Click(files->StartInput(0));
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text.rfind("No valid lines of data were found!\r\n", 0), 0u);
+}
+
+TEST_F(FilePageTest, PastedRowsRunLikeAFile) {
+  clipboard.hasText = true;
+  clipboard.text = "30\t120\r\n45\t200\r\n\r\n60\t010\r\n";
+  window->PasteAction()->trigger();
+  EXPECT_EQ(files->FileName(0)->text(), QStringLiteral("Paste data from clipboard"));
+  EXPECT_EQ(files->Grid()->columnCount(), 2);
+  Click(files->StartInput(1));
+  EXPECT_EQ(ReadFile(QStringLiteral("out.txt")), QByteArray("30\t120\r\n45\t200\r\n60\t010\r\n"));
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(FilePageTest, PasteMenuOfThePageDoesTheSame) {
+  clipboard.hasText = true;
+  clipboard.text = "30\t120";
+  files->PasteMenu()->actions().first()->trigger();
+  EXPECT_EQ(files->FileName(0)->text(), QStringLiteral("Paste data from clipboard"));
+}
+
+TEST_F(FilePageTest, PasteWithoutTextKeepsTheSource) {
+  ChooseInput(QStringLiteral("in.txt"), "30\t120\r\n");
+  window->PasteAction()->trigger();
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, "There are no data to paste!");
+  EXPECT_EQ(messages.shown[0].title, "Lodema 4.9.7");
+  EXPECT_EQ(files->FileName(0)->text().toStdString(), Path(QStringLiteral("in.txt")));
+}
+
+TEST_F(FilePageTest, GridClickWritesTheColumnIntoTheActiveList) {
+  ChooseInput(QStringLiteral("in.txt"), "30\t120\t7\r\n");
+  QComboBox* list = files->Columns(0);
+  Click(list);
+  list->hidePopup();
+  EXPECT_TRUE(list->styleSheet().contains(QStringLiteral("yellow")));
+  QTableWidget* grid = files->Grid();
+  const QRect cell = grid->visualItemRect(grid->item(0, 2));
+  QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+  EXPECT_EQ(list->currentText(), QStringLiteral("3"));
+  EXPECT_FALSE(list->styleSheet().contains(QStringLiteral("yellow")));
+}
+
+TEST_F(FilePageTest, DuplicateColumnsShowTheMismatch) {
+  ChooseInput(QStringLiteral("in.txt"), "30\t120\r\n");
+  EXPECT_FALSE(files->Mismatch()->isVisible());
+  files->Columns(1)->setCurrentIndex(1);
+  emit files->Columns(1)->activated(1);
+  EXPECT_TRUE(files->Mismatch()->isVisible());
+  EXPECT_EQ(files->Mismatch()->text(), QStringLiteral("Column mismatch - please check settings!"));
+}
+
+TEST_F(FilePageTest, ManuallyFixedHidesTheWindowsLists) {
+  ChooseInput(QStringLiteral("in.txt"), "30\t120\r\n");
+  Click(files->ManualFix(0));
+  EXPECT_FALSE(files->Columns(0)->isVisible());
+  Click(files->ManualFix(0));
+  EXPECT_TRUE(files->Columns(0)->isVisible());
+}
+
+TEST_F(FilePageTest, DoubleClickOnTheNameBrowses) {
+  WriteFile(QStringLiteral("in.txt"), "30\t120\r\n");
+  dialogs.inputNames.push_back(Path(QStringLiteral("in.txt")));
+  QTest::mouseDClick(files->FileName(0), Qt::LeftButton);
+  EXPECT_EQ(files->FileName(0)->text().toStdString(), Path(QStringLiteral("in.txt")));
+}
+
+TEST_F(FilePageTest, SaveResultWithoutOutputNameAsksForOne) {
+  QTest::keyClicks(window->Entries()->Box(0), QStringLiteral("30"));
+  QTest::keyClicks(window->Entries()->Box(1), QStringLiteral("120"));
+  files->FileName(2)->selectAll();
+  QTest::keyClick(files->FileName(2), Qt::Key_Backspace);  // the user empties the box
+  dialogs.outputNames.push_back(Path(QStringLiteral("saved.txt")));
+  Click(files->SaveResult());
+  ASSERT_FALSE(messages.shown.empty());
+  EXPECT_EQ(messages.shown[0].text, "No file has been selected");
+  EXPECT_EQ(messages.shown[0].icon, Lodema::MessageIcon::kCritical);
+  EXPECT_EQ(ReadFile(QStringLiteral("saved.txt")), QByteArray("30\t120\r\n"));
+  EXPECT_EQ(files->CurrentFile()->text().toStdString(), Path(QStringLiteral("saved.txt")));
+}
+
+TEST_F(FilePageTest, OutputOptionsFollowTheirCouplings) {
+  ChooseInput(QStringLiteral("in.txt"), "30\t120\r\n");
+  QCheckBox* retain = files->OutputOption(0);
+  Click(retain);
+  EXPECT_TRUE(files->OutputOption(1)->isEnabled());
+  Click(files->OutputOption(1));  // results first
+  EXPECT_TRUE(files->OutputOption(1)->isChecked());
+  EXPECT_FALSE(files->OutputOption(2)->isChecked());
+  Click(files->StartInput(0));
+  EXPECT_EQ(ReadFile(QStringLiteral("out.txt")), QByteArray("30\t120\t30\t120\r\n"));
+}
+
+TEST_F(FilePageTest, LongRunFinishesAndCountsEveryRow) {
+  QByteArray rows;
+  for (int i = 0; i < 3000; ++i)
+    rows += QByteArray::number(10 + i % 80) + "\t" + QByteArray::number(i % 360) + "\r\n";
+  ChooseInput(QStringLiteral("long.txt"), rows);
+  Click(files->StartInput(0));
+  EXPECT_EQ(ReadFile(QStringLiteral("out.txt")).count('\n'), 3000);
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_EQ(window->FilePageModel().Controls().processedCount, 3000);
+}
+
+// Regression: closing the window in the middle of a run must neither end
+// the run nor lose its rows.
+TEST_F(FilePageTest, CloseRequestDuringARunIsRefused) {
+  QByteArray rows;
+  for (int i = 0; i < 500; ++i) rows += "30\t120\r\n";
+  ChooseInput(QStringLiteral("in.txt"), rows);
+  bool closedDuringRun = true;
+  QTimer::singleShot(0, window.get(), [&] { closedDuringRun = window->close(); });
+  Click(files->StartInput(0));
+  EXPECT_FALSE(closedDuringRun);
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(ReadFile(QStringLiteral("out.txt")).count('\n'), 500);
+}
+
+}  // namespace

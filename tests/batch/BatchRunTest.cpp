@@ -1,0 +1,167 @@
+// Batch runs on a real main window model, mostly calculation 15 (reformat a
+// plane), whose result is the typed plane: 30/090 in, "30", "090" out.
+#include <gtest/gtest.h>
+
+#include "PageRig.h"
+
+namespace Lodema {
+namespace {
+
+using testing::PageRig;
+
+class BatchRunTest : public ::testing::Test, public PageRig {};
+
+std::string Lines(int count, const std::string& line) {
+  std::string text;
+  for (int i = 0; i < count; ++i) text += line + "\r\n";
+  return text;
+}
+
+struct CountRow {
+  const char* name;
+  bool headings;
+  std::string input;
+  int linesRead;
+  int dataRows;
+  std::string summaryStart;  // empty: no summary
+};
+
+TEST(BatchRunCountsTest, LinesReadDataRowsAndSummary) {
+  const CountRow rows[] = {
+      {"every line data", false, Lines(3, "30\t090"), 3, 3, ""},
+      {"two comments", false, Lines(8, "30\t090") + "* comment\r\n; another\r\n", 10, 8,
+       "Finished, but 2 lines of the 10 total lines of data found were non-data lines.\r\n"},
+      {"header line not counted", true, "dip\tdir\r\n" + Lines(10, "30\t090"), 10, 10, ""},
+      {"invalid, short and blank rows", false, "95\t090\r\n30\r\n\r\n/ x\r\n30\t090\r\n", 5, 1,
+       "Finished, but 4 lines of the 5 total"},
+      {"only comments", false, "* one\r\n* two\r\n", 2, 0,
+       "No valid lines of data were found!\r\n"},
+  };
+  for (const CountRow& row : rows) {
+    SCOPED_TRACE(row.name);
+    PageRig rig;
+    rig.SelectCalculation(15);
+    rig.page->SetTableHeadings(row.headings);
+    rig.UseInput(row.input);
+    const BatchOutcome outcome = rig.StartBatch();
+    EXPECT_EQ(outcome.counts.linesRead, row.linesRead);
+    EXPECT_EQ(outcome.counts.dataRows, row.dataRows);
+    ASSERT_EQ(rig.messages.shown.size(), row.summaryStart.empty() ? 0u : 1u);
+    if (!row.summaryStart.empty()) {
+      EXPECT_EQ(rig.messages.shown[0].text.rfind(row.summaryStart, 0), 0u);
+      EXPECT_EQ(rig.messages.shown[0].icon, MessageIcon::kExclamation);
+    }
+  }
+}
+
+TEST_F(BatchRunTest, RejectedAndShortRowsAreCopiedWhenKept) {
+  SelectCalculation(15);
+  page->SetOutputOption(kOptRetainInput, true);
+  page->SetOutputOption(kOptKeepNonData, true);
+  UseInput("95\t090\r\n30\r\n30\t090\r\n  45\t180\r\n");
+  EXPECT_EQ(StartBatch().counts.dataRows, 2);
+  EXPECT_EQ(Output(), "95\t090\t\t\r\n30\t\t\r\n30\t090\t30\t090\r\n45\t180\t45\t180\r\n");
+  EXPECT_EQ(page->Controls().cmdButtons[1].caption, "Start input");
+}
+
+TEST_F(BatchRunTest, RowsWithoutAResultAreNotDroppedSilently) {
+  // Regression: with a visible box left on "None" no row calculated, yet every
+  // row counted as data and the output stayed empty without a word.
+  SelectCalculation(15);
+  UseInput(Lines(3, "30\t090"));
+  page->SetColumnListIndex(1, 0);
+  EXPECT_EQ(StartBatch().counts.dataRows, 0);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text.rfind("No valid lines", 0), 0u);
+}
+
+TEST_F(BatchRunTest, SenseSuffixesInStrikeDipSense) {
+  SelectCalculation(15, 3, 1);
+  page->SetInputDelimiterText("any");
+  UseInput("120, 45NE\r\n120, 45SW\r\n");
+  page->SetColumnListIndex(2, 2);  // dip and sense both from column 2
+  EXPECT_EQ(StartBatch().counts.dataRows, 2);
+  EXPECT_EQ(Output(), "45\t030\r\n45\t210\r\n");
+}
+
+TEST_F(BatchRunTest, FixedWindowKeepsItsTypedValue) {
+  SelectCalculation(0);
+  model.SetEntryText(3, "60");
+  model.SetEntryText(4, "180");
+  page->SetManualFix(1, true);
+  UseInput("30\t090\r\n* note\r\n30\t090\r\n");
+  EXPECT_EQ(StartBatch().counts.dataRows, 2);
+  EXPECT_EQ(model.Controls().txtValues[3].text, "60");
+  EXPECT_EQ(Output(), "29\t108\r\n29\t108\r\n");
+}
+
+TEST_F(BatchRunTest, RetainAndProgressPerLine) {
+  testing::ShowingPlot plot;
+  SelectCalculation(15);
+  model.SetPlotSink(&plot);
+  std::vector<int> counts;
+  page->SetProgressHandler([&counts](int count) { counts.push_back(count); });
+  UseInput(Lines(2, "30\t090") + "* note\r\n");
+  StartBatch();
+  model.SetPlotSink(nullptr);
+  EXPECT_EQ(retain.presses, 2);
+  EXPECT_EQ(counts, (std::vector<int>{0, 1, 2, 3}));
+  EXPECT_FALSE(page->Controls().fraNumDataVisible);
+  EXPECT_FALSE(model.BatchRunning());
+}
+
+TEST_F(BatchRunTest, PastedRows) {
+  SelectCalculation(15);
+  UseInput("30\t090\r\n");
+  page->PasteData();  // no text: the file stays the source
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, "There are no data to paste!");
+  EXPECT_EQ(messages.shown[0].title, "Lodema 4.9.7");
+  EXPECT_EQ(model.settings().FileIn, folder.File("in.txt"));
+
+  clipboard.text = "30\t090\r\n\r\n45\t180\r\n";
+  page->PasteData();
+  EXPECT_EQ(page->Controls().txtFileName[0].text, "Paste data from clipboard");
+  EXPECT_EQ(StartBatch().counts.linesRead, 2);
+  EXPECT_EQ(Output(), "30\t090\r\n45\t180\r\n");
+  clipboard.text = "";  // emptied before the run: it ends silently
+  EXPECT_FALSE(StartBatch().sourceOpened);
+  EXPECT_EQ(messages.shown.size(), 1u);
+}
+
+TEST_F(BatchRunTest, UnopenableInputAsksForAnotherFile) {
+  SelectCalculation(15);
+  UseInput("30\t090\r\n");
+  std::filesystem::remove(folder.File("in.txt"));
+  dialogs.names = {folder.Write("other.txt", "30\t090\r\n")};
+  EXPECT_EQ(StartBatch().counts.dataRows, 1);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, "Not a valid filename!! Try again");
+  std::filesystem::remove(folder.File("other.txt"));
+  EXPECT_FALSE(StartBatch().sourceOpened);  // the dialog is cancelled: silently
+  EXPECT_EQ(messages.shown.size(), 1u);
+}
+
+TEST_F(BatchRunTest, WriteFailureIsShownOncePerRun) {
+  // Regression: an unwritable output file raised one message box per row.
+  SelectCalculation(15);
+  UseInput(Lines(5000, "30\t090"));
+  page->SetOutputFileText("/dev/full");
+  EXPECT_EQ(StartBatch().counts.unwrittenLines, 5000);
+  ASSERT_EQ(messages.shown.size(), 2u);
+  EXPECT_EQ(messages.shown[0].text, kOutputProblemMessage);
+  EXPECT_EQ(messages.shown[1].text, "Warning: 5000 lines could not be written to the output file.");
+}
+
+TEST_F(BatchRunTest, OutputFileMayNotBeTheInputFile) {
+  SelectCalculation(15);
+  UseInput("30\t090\r\n");
+  page->SetOutputFileText(folder.File("in.txt"));
+  EXPECT_FALSE(StartBatch().sourceOpened);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, kSameFileMessage);
+  EXPECT_EQ(testing::ScratchFolder::Read(folder.File("in.txt")), "30\t090\r\n");
+}
+
+}  // namespace
+}  // namespace Lodema

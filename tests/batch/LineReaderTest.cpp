@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+
+#include "FakePlatform.h"
+#include "batch/LineReader.h"
+
+namespace Lodema {
+namespace {
+
+std::vector<std::string> ReadAll(LineReader& reader) {
+  std::vector<std::string> lines;
+  std::string line;
+  while (reader.ReadLine(line)) lines.push_back(line);
+  return lines;
+}
+
+struct LinesRow {
+  const char* name;
+  std::string bytes;
+  std::vector<std::string> lines;
+};
+
+TEST(LineReaderTest, FileLinesEndWithAnyLineEnd) {
+  const LinesRow rows[] = {
+      {"CR LF", "a\r\nb\r\n", {"a", "b"}},
+      {"LF", "a\nb\n", {"a", "b"}},
+      {"lone CR", "a\rb\r", {"a", "b"}},
+      {"no final line end", "a\nb", {"a", "b"}},
+      {"empty lines kept", "a\n\nb\n", {"a", "", "b"}},
+      {"empty file", "", {}},
+      {"blanks kept", "  a  \n", {"  a  "}},
+  };
+  testing::ScratchFolder folder;
+  for (const LinesRow& row : rows) {
+    SCOPED_TRACE(row.name);
+    auto reader = FileLineReader::Open(folder.Write("in.txt", row.bytes));
+    ASSERT_NE(reader, nullptr);
+    EXPECT_EQ(ReadAll(*reader), row.lines);
+  }
+}
+
+TEST(LineReaderTest, LongFileCrossesReadBlocks) {
+  testing::ScratchFolder folder;
+  std::string bytes;
+  for (int i = 0; i < 20000; ++i) bytes += std::to_string(i) + (i % 2 ? "\r\n" : "\n");
+  auto reader = FileLineReader::Open(folder.Write("big.txt", bytes));
+  ASSERT_NE(reader, nullptr);
+  const std::vector<std::string> lines = ReadAll(*reader);
+  ASSERT_EQ(lines.size(), 20000u);
+  EXPECT_EQ(lines[12345], "12345");
+  EXPECT_EQ(lines.back(), "19999");
+}
+
+TEST(LineReaderTest, PastedTextRows) {
+  const LinesRow rows[] = {
+      {"three rows with trailing CR LF", "1 2\r\n3 4\r\n5 6\r\n", {"1 2", "3 4", "5 6"}},
+      {"blank lines skipped", "1\r\n\r\n\n2", {"1", "2"}},
+      {"leading blanks removed", "   1 2\n", {"1 2"}},
+      // Regression: a one-character last line after a lone LF was lost.
+      {"one-character last line kept", "12 45\nX", {"12 45", "X"}},
+      {"single character text", "7", {"7"}},
+      {"only line ends", "\r\n\r\n", {}},
+      {"empty text", "", {}},
+  };
+  for (const LinesRow& row : rows) {
+    SCOPED_TRACE(row.name);
+    TextLineReader reader(row.bytes);
+    EXPECT_EQ(ReadAll(reader), row.lines);
+  }
+}
+
+}  // namespace
+}  // namespace Lodema

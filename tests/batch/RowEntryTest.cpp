@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+
+#include "batch/Delimiters.h"
+#include "batch/RowEntry.h"
+
+namespace Lodema {
+namespace {
+
+// Records the boxes as typed, "slot:text" joined by blanks; rejects "bad".
+class RecordingTarget : public EntryTarget {
+ public:
+  void SetEntry(int slot, const std::string& text) override {
+    if (!typed.empty()) typed += ' ';
+    typed += std::to_string(slot);
+    typed += ':';
+    typed += text;
+    rejected = text == "bad";
+  }
+  bool Rejected() const override { return rejected; }
+  std::string typed;
+  bool rejected = false;
+};
+
+// Field kinds of two layouts: a plane in "Strike, Dip, Sense" in window A,
+// and (calculation 8) plane A with a pitch and its sense in boxes 4 and 5.
+constexpr std::array<int, kSlotCount> kStrikeDipSense = {3, 1, 5};
+constexpr std::array<int, kSlotCount> kPlanePitch = {1, 3, 0, 0, 4, 5};
+
+struct FillRow {
+  const char* name;
+  int planeConvention;  // 3: dips may carry their sense letters
+  std::array<int, kSlotCount> kinds;
+  std::string line;  // split at ","
+  ColumnMap map;
+  RowVerdict verdict;
+  std::string typed;
+};
+
+TEST(RowEntryTest, FillsBoxesAndSplitsCompassSuffixes) {
+  const RowVerdict data = RowVerdict::kData;
+  const RowVerdict nonData = RowVerdict::kNonData;
+  const RowVerdict rejected = RowVerdict::kRejected;
+  // clang-format off
+  const FillRow rows[] = {
+      {"dip and sense share a column", 3, kStrikeDipSense, "120,45NE", {1, 2, 2}, data,
+       "0:120 1:45 2:NE"},
+      {"suffix inserted before a number field", 3, kStrikeDipSense, "120,45NE,0", {1, 2, 3}, data,
+       "0:120 1:45 2:NE"},
+      {"suffix dropped for a lettered field", 3, kStrikeDipSense, "120,45NE,SW", {1, 2, 3}, data,
+       "0:120 1:45 2:SW"},
+      {"no suffix", 3, kStrikeDipSense, "120,45,NE", {1, 2, 3}, data, "0:120 1:45 2:NE"},
+      {"no split in other notations", 1, kStrikeDipSense, "120,45NE,NE", {1, 2, 3}, data,
+       "0:120 1:45NE 2:NE"},
+      {"pitch with sense", 1, kPlanePitch, "30,090,25E", {1, 2, 0, 0, 3, 3}, data,
+       "0:30 1:090 4:25 5:E"},
+      {"not a compass suffix", 3, kStrikeDipSense, "120,45NX", {1, 2, 2}, nonData, "0:120"},
+      {"split field without digit", 3, kStrikeDipSense, "120,NE", {1, 2, 2}, nonData, "0:120"},
+      {"empty field", 1, kPlanePitch, "30,,25", {1, 2, 0, 0, 3}, nonData, "0:30"},
+      {"rejected entry stops the row", 1, kPlanePitch, "30,bad,25", {1, 2, 0, 0, 3}, rejected,
+       "0:30 1:bad"},
+      {"fixed and unmapped boxes untouched", 1, kPlanePitch, "25", {-1, -1, -1, 0, 1}, data,
+       "4:25"},
+  };
+  // clang-format on
+  for (const FillRow& row : rows) {
+    SCOPED_TRACE(row.name);
+    std::vector<std::string> fields = SplitFields(row.line, ",");
+    RecordingTarget target;
+    EXPECT_EQ(FillEntries(fields, row.map, row.kinds, row.planeConvention, target), row.verdict);
+    EXPECT_EQ(target.typed, row.typed);
+  }
+}
+
+TEST(RowEntryTest, InsertedSuffixShiftsTheFollowingFields) {
+  std::vector<std::string> fields = {"120", "45NE", "0"};
+  RecordingTarget target;
+  ASSERT_EQ(FillEntries(fields, {1, 2, 3}, kStrikeDipSense, 3, target), RowVerdict::kData);
+  EXPECT_EQ(fields, (std::vector<std::string>{"120", "45NE", "NE", "0"}));
+}
+
+TEST(RowEntryTest, DataCandidatesAndRejectionMessages) {
+  EXPECT_TRUE(IsDataCandidate("30 090"));
+  for (const char* line : {"", "* 30 090", "; 30", "/ 30", "dip dir"}) {
+    EXPECT_FALSE(IsDataCandidate(line)) << line;
+  }
+  for (const char* message : {"Error: Invalid Entry Values", "error in entry",
+                              "Invalid Entry Values", "ERROR - no solution found"}) {
+    EXPECT_TRUE(IsRejectionMessage(message)) << message;
+  }
+  for (const char* message : {"Note: Two ambiguous solutions found!!", "Err", ""}) {
+    EXPECT_FALSE(IsRejectionMessage(message)) << message;
+  }
+}
+
+}  // namespace
+}  // namespace Lodema
