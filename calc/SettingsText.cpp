@@ -50,7 +50,7 @@ LeadingNumber ReadLeadingNumber(std::string_view text) {
     std::string fraction;
     while (after < text.size() && IsDigit(text[after])) fraction += text[after++];
     if (digits > 0 || !fraction.empty()) {
-      if (number.empty()) number = "0";
+      if (number.empty()) number.push_back('0');
       if (!fraction.empty()) number += "." + fraction;
       digits += fraction.size();
       pos = after;
