@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <functional>
 
 #include "app/Mirror.h"
 #include "calc/FormModel.h"
@@ -34,10 +35,14 @@ QGroupBox* ConventionsPage::OptionGroup(
     button->setObjectName(name + QString::number(i));
     group->addButton(button, i);
     layout->addWidget(button);
-    connect(button, &QRadioButton::clicked, this, [this, i, handler, state](bool checked) {
+    // The option states live as long as the model; bind them here so the
+    // slot itself holds no member pointers.
+    const std::array<Lodema::OptionButton, N>* options = &(model_.Controls().*state);
+    std::function<void(int)> choose = std::bind_front(handler, &model_);
+    connect(button, &QRadioButton::clicked, this, [options, choose, i](bool checked) {
       // Forward a change of choice only; clicking the chosen option again
       // changes nothing.
-      if (checked && !(model_.Controls().*state)[i].checked) (model_.*handler)(i);
+      if (checked && !(*options)[i].checked) choose(i);
     });
     buttons[i] = button;
   }

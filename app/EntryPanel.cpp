@@ -27,7 +27,7 @@ QLabel* BoxCaption(int index) {
   return label;
 }
 
-QLabel* WindowLetter(const QString& letter, const QString& name) {
+QLabel* MakeWindowLetter(const QString& letter, const QString& name) {
   auto* label = new QLabel(letter);
   label->setObjectName(name);
   QFont font = label->font();
@@ -36,6 +36,7 @@ QLabel* WindowLetter(const QString& letter, const QString& name) {
   label->setFont(font);
   label->setFixedWidth(18);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  mirror::KeepRoom(label);
   return label;
 }
 
@@ -64,11 +65,12 @@ EntryPanel::EntryPanel(Lodema::FormModel& model, QObject* parent) : QObject(pare
   fraOrients_->setObjectName(QStringLiteral("fraOrients"));
   {
     auto* row = new QHBoxLayout(fraOrients_);
-    lblA_ = WindowLetter(QStringLiteral("A"), QStringLiteral("lblA"));
+    lblA_ = MakeWindowLetter(QStringLiteral("A"), QStringLiteral("lblA"));
     row->addWidget(lblA_);
     row->addWidget(MakeWindow(0, 0, 3));
     row->addSpacing(16);
-    row->addWidget(WindowLetter(QStringLiteral("B"), QStringLiteral("lblB")));
+    lblB_ = MakeWindowLetter(QStringLiteral("B"), QStringLiteral("lblB"));
+    row->addWidget(lblB_);
     row->addWidget(MakeWindow(1, 3, 3));
     row->addStretch(1);
   }
@@ -192,7 +194,9 @@ void EntryPanel::Refresh() {
   }
   for (int w = 0; w < 5; ++w) mirror::Panel(panorient_[w], c.panorient[w]);
   mirror::Frame(fraOrients_, c.fraOrients);
-  mirror::Caption(lblA_, c.lblA);
+  // A window's letter goes with the window.
+  mirror::Caption(lblA_, {c.lblA.caption, c.lblA.visible && c.panorient[0].visible});
+  mirror::Visible(lblB_, c.panorient[1].visible);
   mirror::Frame(fraAxis_, c.fraAxis);
   mirror::Frame(fraRefLine_, c.fraRefLine);
   mirror::Frame(fraRef_, c.fraRef);

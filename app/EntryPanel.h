@@ -33,6 +33,8 @@ class EntryPanel : public QObject {
 
   QLineEdit* Box(int i) const { return txtValues_[i]; }
   QLabel* BoxLabel(int i) const { return lblDip_[i]; }
+  // The letters "A" and "B" before windows A and B.
+  QLabel* WindowLetter(int window) const { return window == 0 ? lblA_ : lblB_; }
   QRadioButton* RefOption(int i) const { return optRef_[i]; }
   QRadioButton* DipOption(int i) const { return optDip_[i]; }
   QCheckBox* ShowApparent() const { return chkShowApparent_; }
@@ -48,6 +50,7 @@ class EntryPanel : public QObject {
   std::array<QWidget*, 5> panorient_{};
   QGroupBox* fraOrients_ = nullptr;
   QLabel* lblA_ = nullptr;
+  QLabel* lblB_ = nullptr;
   QGroupBox* fraAxis_ = nullptr;
   QGroupBox* fraRefLine_ = nullptr;
   QGroupBox* fraRef_ = nullptr;

@@ -34,6 +34,24 @@ constexpr qint64 kRepaintIntervalMs = 40;
 
 }  // namespace
 
+class frmLodem::CurrentWindowMessages : public Lodema::MessageBoxes {
+ public:
+  CurrentWindowMessages(frmLodem& window, Lodema::MessageBoxes& boxes)
+      : window_(window), boxes_(boxes) {}
+  Lodema::MessageAnswer ShowMessage(const std::string& text, const std::string& title,
+                                    Lodema::MessageButtons buttons,
+                                    Lodema::MessageIcon icon) override {
+    // A run paints the window only now and then; what a message speaks of
+    // (the lines processed, the row just read) must be in view behind it.
+    if (window_.isVisible()) window_.RefreshAll();
+    return boxes_.ShowMessage(text, title, buttons, icon);
+  }
+
+ private:
+  frmLodem& window_;
+  Lodema::MessageBoxes& boxes_;
+};
+
 frmLodem::frmLodem(const LodemaServices& services, QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("frmLodem"));
   if (services.store != nullptr) {
@@ -65,8 +83,9 @@ frmLodem::frmLodem(const LodemaServices& services, QWidget* parent) : QMainWindo
   }
   model_.SetBeeper(beeper);
 
+  windowMessages_ = std::make_unique<CurrentWindowMessages>(*this, *messages_);
   Lodema::BatchPlatform platform;
-  platform.messages = messages_;
+  platform.messages = windowMessages_.get();
   platform.dialogs = dialogs;
   platform.clipboard = clipboard;
   filePageModel_ = std::make_unique<Lodema::FilePageModel>(model_, platform);
@@ -77,7 +96,9 @@ frmLodem::frmLodem(const LodemaServices& services, QWidget* parent) : QMainWindo
   BuildMenus();
   observerId_ = model_.AddObserver([this](Lodema::ModelEvent) {
     // A batch run repaints on its own schedule (OnBatchProgress).
-    if (!model_.BatchRunning()) RefreshAll();
+    if (model_.BatchRunning()) return;
+    if (!model_.Initialising()) FollowEntryLayout();
+    RefreshAll();
   });
   FormInitialisation();
 }
@@ -194,8 +215,16 @@ void frmLodem::FormInitialisation() {
   if (model_.settings().FileIn.empty()) filePageModel_->RefreshColumnPreview();
   conventionsPage_->ShowSeparators();
   filePageModel_->SetAppendData(false);
+  shownEntryBoxes_ = Lodema::EntryLayoutOf(model_.Controls()).boxVisible;
   model_.SetInitialising(false);
   RefreshAll();
+}
+
+void frmLodem::FollowEntryLayout() {
+  const Lodema::EntryLayout layout = Lodema::EntryLayoutOf(model_.Controls());
+  if (layout.boxVisible == shownEntryBoxes_) return;
+  shownEntryBoxes_ = layout.boxVisible;
+  filePageModel_->RefreshColumnPreview();
 }
 
 void frmLodem::StartUpDecimalCharacter() {
@@ -245,7 +274,7 @@ void frmLodem::OnCommand(int index) {
       break;
     case 4:  // "Defaults": the page only; the store keeps the saved conventions
       ResetConventions();
-      Save(Lodema::kSaveDecimalChoice);
+      SaveDecimalChoice();
       break;
     default:  // "Nomenclature...": the naming dialog is not part of this build
       break;
@@ -278,13 +307,17 @@ void frmLodem::ResetConventions() {
 void frmLodem::OnSetDecimalClicked() {
   // Clearing "Set as default" stores the system's character as the default,
   // rather than keeping a choice the user has just declined to keep.
+  SaveDecimalChoice();
+}
+
+void frmLodem::SaveDecimalChoice() {
   Lodema::Settings& s = model_.settings();
-  const bool keep = s.NonLocaleDecimal;
+  const bool chosen = s.NonLocaleDecimal;
   if (conventionsPage_->SetDecimal() != ConventionsPage::SetDecimalState::kSet) {
     s.NonLocaleDecimal = false;
   }
   Save(Lodema::kSaveDecimalChoice);
-  s.NonLocaleDecimal = keep;
+  s.NonLocaleDecimal = chosen;
 }
 
 void frmLodem::PasteData() {

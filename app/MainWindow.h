@@ -9,6 +9,7 @@
 #include <array>
 #include <memory>
 
+#include "batch/ColumnMapping.h"
 #include "batch/Platform.h"
 #include "calc/FormModel.h"
 #include "calc/Platform.h"
@@ -81,7 +82,13 @@ class frmLodem : public QMainWindow {
   void StartUpDecimalCharacter();
   void OnCommand(int index);
   void OnSetDecimalClicked();
+  // Writes the decimal choice as "Set as default" stands: the forced
+  // character only while the box is set.
+  void SaveDecimalChoice();
   void ResetConventions();
+  // The column lists of the file page follow the entry boxes shown, also
+  // when a convention or a reference option (not a selection) changes them.
+  void FollowEntryLayout();
   void Save(int group);
   void OnBatchProgress(int count);
 
@@ -93,6 +100,9 @@ class frmLodem : public QMainWindow {
   std::unique_ptr<QtBeeper> ownBeeper_;
   Lodema::SettingsStore* store_ = nullptr;
   Lodema::MessageBoxes* messages_ = nullptr;
+  // Every message box opens over an up-to-date window.
+  class CurrentWindowMessages;
+  std::unique_ptr<CurrentWindowMessages> windowMessages_;
   std::unique_ptr<Lodema::FilePageModel> filePageModel_;
 
   QTabWidget* tabLodem_ = nullptr;
@@ -107,6 +117,7 @@ class frmLodem : public QMainWindow {
   QAction* mnuExit_ = nullptr;
 
   int observerId_ = 0;
+  std::array<bool, Lodema::kSlotCount> shownEntryBoxes_{};
   bool activatedOnce_ = false;
   QElapsedTimer sinceRepaint_;
 };

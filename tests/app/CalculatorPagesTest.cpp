@@ -135,6 +135,17 @@ TEST_F(CalculatorPages, RightClickOpensTheCalculationsMenu) {
   window->CalculationsMenu()->hide();
 }
 
+// Regression: the letter of a window must not stay when its window goes.
+TEST_F(CalculatorPages, WindowLettersGoWithTheirWindows) {
+  QWidget* windows = window->Entries()->Windows();
+  Click(Button(5));  // plane with normal A: no window B
+  EXPECT_TRUE(window->Entries()->WindowLetter(0)->isVisibleTo(windows));
+  EXPECT_FALSE(window->Entries()->WindowLetter(1)->isVisibleTo(windows));
+  Click(Button(37));  // fixed reference plane: no window A
+  EXPECT_FALSE(window->Entries()->WindowLetter(0)->isVisibleTo(windows));
+  EXPECT_TRUE(window->Entries()->WindowLetter(1)->isVisibleTo(windows));
+}
+
 TEST_F(CalculatorPages, ReferenceOptionsLayOutWindowD) {
   Click(Button(20));
   Click(window->Entries()->RefOption(2));  // fold axis

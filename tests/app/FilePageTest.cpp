@@ -11,6 +11,7 @@
 
 #include "AppFixture.h"
 #include "app/CalculationPages.h"
+#include "app/ConventionsPage.h"
 #include "app/EntryPanel.h"
 #include "app/FilePage.h"
 #include "app/ResultPanel.h"
@@ -83,6 +84,42 @@ TEST_F(FilePageTest, NonDataLinesAreSummarised) {
                                          0),
             0u);
   EXPECT_EQ(files->StartInput(1)->text(), QStringLiteral("Start input"));
+}
+
+// Regression: the summary must open over the finished run (the last row in
+// the windows, the counter put away), not over what was last painted.
+TEST_F(FilePageTest, SummaryOpensOverTheFinishedRun) {
+  ChooseInput(QStringLiteral("in.txt"), "* comment\r\n30\t120\r\n45\t200\r\n60\t010\r\n");
+  QString boxShown;
+  QString countShown;
+  bool counterShown = true;
+  messages.onShow = [&] {
+    boxShown = window->Entries()->Box(0)->text();
+    countShown = files->CounterDigit(0)->text();
+    counterShown = files->Counter()->isVisibleTo(files->Page());
+  };
+  Click(files->StartInput(0));
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(boxShown, QStringLiteral("60"));
+  EXPECT_EQ(countShown, QStringLiteral("4"));
+  EXPECT_FALSE(counterShown);
+}
+
+// Regression: the column lists must follow the entry boxes when a
+// convention or a reference option, not a selection, changes them.
+TEST_F(FilePageTest, ColumnListsFollowTheBoxesAConventionShows) {
+  ChooseInput(QStringLiteral("in.txt"), "30\t120\tSE\t10\r\n");
+  QWidget* page = files->Page();
+  EXPECT_FALSE(files->Columns(2)->isVisibleTo(page));
+  Click(window->Conventions()->InPlane(3));  // "Strike, Dip, Sense": a third box
+  EXPECT_TRUE(files->Columns(2)->isVisibleTo(page));
+  Click(window->Conventions()->InPlane(1));
+  EXPECT_FALSE(files->Columns(2)->isVisibleTo(page));
+
+  Click(window->Calculations()->Button(20));
+  EXPECT_FALSE(files->Columns(8)->isVisibleTo(page));  // known dip direction: no box 8
+  Click(window->Entries()->RefOption(2));               // fold axis: plunge in box 8
+  EXPECT_TRUE(files->Columns(8)->isVisibleTo(page));
 }
 
 TEST_F(FilePageTest, NoDataRowsAtAll) {

@@ -170,4 +170,16 @@ TEST_F(StartUp, ClearedSetAsDefaultStoresTheSystemCharacter) {
   EXPECT_TRUE(window->Model().settings().NonLocaleDecimal);  // still used this session
 }
 
+// Regression: "Defaults" must not store a decimal character that "Set as
+// default" never kept.
+TEST_F(StartUp, DefaultsDoNotStoreAnUnkeptDecimalCharacter) {
+  Start();
+  Click(window->Conventions()->Decimal(1));  // comma; "Set as default" left clear
+  Click(window->Conventions()->Command(4));  // "Defaults"
+  EXPECT_EQ(Store().Read("Lodema 4", "Conventions", "NonLocaleDecimal", ""), "False");
+  Restart();
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_TRUE(window->Conventions()->Decimal(0)->isChecked());
+}
+
 }  // namespace
