@@ -127,17 +127,21 @@ BatchOutcome BatchRunner::Run(const BatchRunRequest& request, const BatchOutputO
   const std::string& outputFile = writer_.FileName();
   ModelEntryTarget target(model_);
   const int lastMapped = LastMappedSlot(map);
+  // Every box that is not fixed starts the row empty. A data row refills
+  // all mapped boxes, so emptying the last of them is enough up front; the
+  // others are emptied after a row that stopped short (below).
+  std::vector<int> clearedFirst;
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    if (map[slot] == kNoColumn || slot == lastMapped) clearedFirst.push_back(slot);
+  }
   std::vector<std::string> fields;
   std::string line;
   BatchCounts& counts = outcome.counts;
 
   while (reader->ReadLine(line)) {
     ++counts.linesRead;
-    // Every box that is not fixed starts the row empty. A data row refills
-    // all mapped boxes, so emptying the last of them is enough up front; the
-    // others are emptied after a row that stopped short (below).
-    for (int slot = 0; slot < kSlotCount; ++slot) {
-      if (map[slot] == kNoColumn || slot == lastMapped) ClearBox(slot);
+    for (const int slot : clearedFirst) {
+      if (!controls.txtValues[slot].text.empty()) ClearBox(slot);
     }
     target.StartRow();
     if (!controls.panMsgs.caption.empty()) model_.SetMessage(std::string());

@@ -25,14 +25,15 @@ int SplitFields(std::string_view line, std::string_view delimiterSet, int maxFie
   int count = 0;
   int position = 1;
   const auto length = static_cast<long long>(line.size());
+  const OrientGeometry::FieldReader reader(line, delimiterSet);
   while ((maxFields < 0 || count < maxFields) && position <= length) {
-    OrientGeometry::Token token = OrientGeometry::ReadNextField(line, position, delimiterSet);
+    const OrientGeometry::TokenView token = reader.Next(position);
     if (token.position <= position) break;  // no progress: never loop forever
     position = token.position;
     if (static_cast<std::size_t>(count) < fields.size()) {
-      fields[count] = std::move(token.text);
+      fields[count].assign(token.text);
     } else {
-      fields.push_back(std::move(token.text));
+      fields.emplace_back(token.text);
     }
     ++count;
   }

@@ -67,13 +67,14 @@ TextLineReader::TextLineReader(std::string text) : text_(std::move(text)) {}
 bool TextLineReader::ReadLine(std::string& line) {
   const auto length = static_cast<long long>(text_.size());
   while (position_ <= length) {
-    OrientGeometry::Token token = OrientGeometry::ReadNextField(text_, position_, "\r\n");
+    const OrientGeometry::TokenView token =
+        OrientGeometry::LocateNextField(text_, position_, "\r\n");
     if (token.position <= position_) return false;
     position_ = token.position;
     // Only what is left after the last line end reads as empty; a line of
     // blanks in between is still a row.
     if (token.text.empty() && position_ > length) return false;
-    line = std::move(token.text);
+    line.assign(token.text);
     return true;
   }
   return false;

@@ -68,7 +68,8 @@ void ResultWriter::ReportFailure() {
 }
 
 bool ResultWriter::WriteLine(const std::string& fileName, bool append, std::string_view text) {
-  if (run_ && fileName == fileName_) {
+  // A batch run passes FileName() itself: no need to compare the text.
+  if (run_ && (&fileName == &fileName_ || fileName == fileName_)) {
     run_->WriteLine(text);
     runWroteLines_ = true;
     if (run_->TakeNewFailure()) {

@@ -1,8 +1,7 @@
 // Reading the entry windows of the current calculation into the inputs of
 // the computation and into the calculation record.
-#include <algorithm>
-#include <initializer_list>
 #include <string>
+#include <string_view>
 
 #include "calc/Catalogue.h"
 #include "calc/Dispatcher.h"
@@ -30,19 +29,31 @@ constexpr int kAlphaColumn = 3;
 constexpr int kBetaColumn = 4;
 constexpr int kGammaColumn = 5;
 
-bool In(int n, std::initializer_list<int> set) {
-  return std::find(set.begin(), set.end(), n) != set.end();
+// Membership of a calculation number in a set, folded into comparisons at
+// compile time: the tests below run for every row of a batch.
+template <int... Members>
+bool In(int n) {
+  return ((n == Members) || ...);
 }
+
+// IsNumberText, then TextToDouble: a box that holds number text, read.
+bool ReadNumberText(const std::string& text, bool localeComma, double& value) {
+  if (NumberText::ReadPlainDecimal(text, value)) return true;
+  if (!NumberText::IsNumberText(text)) return false;
+  value = NumberText::TextToDouble(text, localeComma);
+  return true;
+}
+
 bool Between(int n, int low, int high) { return n >= low && n <= high; }
 
 bool PlaneInA(int n) {
-  return In(n, {0, 3, 4, 13, 14, 15}) || Between(n, 6, 11) || Between(n, 26, 32) ||
+  return In<0, 3, 4, 13, 14, 15>(n) || Between(n, 6, 11) || Between(n, 26, 32) ||
          Between(n, 34, 36);
 }
-bool LineInA(int n) { return In(n, {1, 2, 5, 12, 16, 33}); }
-bool PlaneInB(int n) { return In(n, {0, 3, 35}) || Between(n, 28, 31); }
-bool LineInB(int n) { return In(n, {1, 2, 4, 33, 34}) || Between(n, 10, 14); }
-bool LineInC(int n) { return In(n, {14, 34, 35}) || Between(n, 17, 23) || Between(n, 37, 41); }
+bool LineInA(int n) { return In<1, 2, 5, 12, 16, 33>(n); }
+bool PlaneInB(int n) { return In<0, 3, 35>(n) || Between(n, 28, 31); }
+bool LineInB(int n) { return In<1, 2, 4, 33, 34>(n) || Between(n, 10, 14); }
+bool LineInC(int n) { return In<14, 34, 35>(n) || Between(n, 17, 23) || Between(n, 37, 41); }
 bool ApproxReference(int n) { return Between(n, 20, 24) || n == 40; }
 
 }  // namespace
@@ -56,8 +67,11 @@ void Dispatcher::SetRow(int row, int type, double first, double second) {
 
 bool Dispatcher::ReadNumber(int box, double& radians) const {
   const TextBox& entry = m_.controls_.txtValues[box];
-  if (!m_.EntryValid(box) || !NumberText::IsNumberText(entry.text)) return false;
-  radians = DegreesToRadians(NumberText::TextToDouble(entry.text, m_.LocaleUsesComma()));
+  double degrees = 0.0;
+  if (!m_.EntryValid(box) || !ReadNumberText(entry.text, m_.LocaleUsesComma(), degrees)) {
+    return false;
+  }
+  radians = DegreesToRadians(degrees);
   return true;
 }
 
@@ -65,21 +79,39 @@ bool Dispatcher::ReadDirection(int box, double& radians) const {
   if (!m_.EntryValid(box)) return false;
   std::string text = m_.controls_.txtValues[box].text;
   if (m_.settings().QuadrantIn == 1) text = QuadrantToAzimuthText(text, m_.LocaleUsesComma());
-  if (text.empty() || !NumberText::IsNumberText(text)) return false;
-  radians = DegreesToRadians(NumberText::TextToDouble(text, m_.LocaleUsesComma()));
+  double degrees = 0.0;
+  if (text.empty() || !ReadNumberText(text, m_.LocaleUsesComma(), degrees)) return false;
+  radians = DegreesToRadians(degrees);
   return true;
 }
 
 bool Dispatcher::ReadOrientation(int window, bool asLine, Orientation& value,
                                  std::string* sense) const {
+  const bool comma = m_.LocaleUsesComma();
+  double angle = 0.0;
+  double azimuth = 0.0;
+  if (!m_.WindowNeedsNotationChange(window, asLine)) {
+    // The boxes hold the texts as ReadOrientationWindow would give them:
+    // read them in place.
+    const FormModel::WindowBoxes boxes = m_.LocateWindowBoxes(window, asLine);
+    if (boxes.error || boxes.direction < 0) return false;
+    const auto& texts = m_.controls_.txtValues;
+    if (!ReadNumberText(texts[boxes.first].text, comma, angle) ||
+        !ReadNumberText(texts[boxes.direction].text, comma, azimuth)) {
+      return false;
+    }
+    value.angle = DegreesToRadians(angle);
+    value.azimuth = DegreesToRadians(azimuth);
+    if (sense) *sense = boxes.sense >= 0 ? texts[boxes.sense].text : std::string();
+    return true;
+  }
   const WindowTexts texts = m_.ReadOrientationWindow(window, asLine);
-  if (texts.IsError() || !NumberText::IsNumberText(texts.first) ||
-      !NumberText::IsNumberText(texts.direction)) {
+  if (texts.IsError() || !ReadNumberText(texts.first, comma, angle) ||
+      !ReadNumberText(texts.direction, comma, azimuth)) {
     return false;
   }
-  const bool comma = m_.LocaleUsesComma();
-  value.angle = DegreesToRadians(NumberText::TextToDouble(texts.first, comma));
-  value.azimuth = DegreesToRadians(NumberText::TextToDouble(texts.direction, comma));
+  value.angle = DegreesToRadians(angle);
+  value.azimuth = DegreesToRadians(azimuth);
   if (sense) *sense = texts.sense;
   return true;
 }
@@ -129,18 +161,18 @@ bool Dispatcher::ReadWindowB() {
     // 7: the vertical section plane; 27: the horizontal line along the trend.
     geo_.b = n == 7 ? Orientation{kHalfPi, AddAngles(trend, kHalfPi)} : Orientation{0.0, trend};
     SetRow(2, n == 7 ? kTypePlane : kTypeLine, geo_.b.angle, geo_.b.azimuth);
-  } else if (In(n, {8, 26, 32, 36})) {
+  } else if (In<8, 26, 32, 36>(n)) {
     if (!ReadNumber(4, geo_.b.angle) || !m_.EntryValid(5)) return false;
     geo_.senseB = m_.controls_.txtValues[5].text;
   } else if (n == 9) {
     return ReadNumber(4, geo_.b.angle);
-  } else if (In(n, {19, 22, 38})) {
+  } else if (In<19, 22, 38>(n)) {
     double gamma = 0.0;
     if (!ReadNumber(4, gamma)) return false;
     if (!conv_.betaConv && gamma < 0.0) gamma += kTwoPi;
     SetRow(2, kTypeGamma);
     record_.cells[2][kGammaColumn] = gamma;
-  } else if (In(n, {21, 23, 37, 39})) {
+  } else if (In<21, 23, 37, 39>(n)) {
     double beta = 0.0;
     double alpha = 0.0;
     if (!ReadNumber(3, beta) || !ReadNumber(4, alpha)) return false;
@@ -155,11 +187,11 @@ bool Dispatcher::ReadWindowB() {
 
 bool Dispatcher::ReadWindowC() {
   const int n = n_;
-  if (In(n, {2, 3, 29, 30, 33})) {
+  if (In<2, 3, 29, 30, 33>(n)) {
     const std::string& text = m_.controls_.txtValues[6].text;
     const char first = text.empty() ? ' ' : text[0];
-    geo_.obtuse = In(first, {'O', 'o', 'Y', 'y', 'T', 't', '1'});
-  } else if (In(n, {12, 13, 26})) {
+    geo_.obtuse = std::string_view("OoYyTt1").find(first) != std::string_view::npos;
+  } else if (In<12, 13, 26>(n)) {
     return ReadNumber(6, geo_.angleC);
   } else if (LineInC(n)) {
     if (!ReadOrientation(2, true, geo_.c)) return false;

@@ -23,11 +23,16 @@ void Dispatcher::Run() {
   const Settings& s = m_.settings();
   conv_ = {s.CoreConv,    s.CoreUpTrend, s.ZenithConv, s.deltaNormal,
            s.EllipseBase, s.BottomMark,  s.BetaConv};
-  record_ = {};
+  if (ran_) {
+    // Calculate makes a new dispatcher, empty, for every run (every row of
+    // a batch); a second run of the same one must start out the same way.
+    record_ = {};
+    geo_ = {};
+    core_ = {};
+  }
+  ran_ = true;
   record_.calculation = n_;
-  geo_ = {};
   geo_.calculation = n_;
-  core_ = {};
 
   ShowHint();
   if (!ReadWindows()) {
@@ -38,14 +43,14 @@ void Dispatcher::Run() {
   if (core) ApplyCoreConventions();
   ReadSectionTrend();
 
-  CalcOutcome out;
-  if (n_ == 24 || n_ == 25) {
-    out.Say("Manual solution using stereo only");
-  } else if (core) {
-    out = ComputeCore(core_);
-  } else {
-    out = ComputeGeometry(geo_);
-  }
+  const CalcOutcome out = [&] {
+    if (n_ == 24 || n_ == 25) {
+      CalcOutcome manual;
+      manual.Say("Manual solution using stereo only");
+      return manual;
+    }
+    return core ? ComputeCore(core_) : ComputeGeometry(geo_);
+  }();
   ShowMessage(out);
   if (out.beep) m_.beeper().Beep();
   if (Present(out)) Plot();
@@ -55,7 +60,7 @@ void Dispatcher::ShowHint() {
   if (m_.BatchRunning()) {
     // A batch run rejects a row by the panel's text: nothing of an earlier
     // row may remain in it.
-    m_.SetMessage("");
+    m_.controls_.panMsgs.caption.clear();
     return;
   }
   std::string hint;

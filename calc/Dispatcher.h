@@ -55,6 +55,7 @@ class Dispatcher {
   GeometryInputs geo_;
   CoreInputs core_;
   CalculationRecord record_;
+  bool ran_ = false;         // Run was called before: the inputs need clearing
   bool hasSection_ = false;  // a section trend for the apparent dip was read
   double sectionTrend_ = 0.0;
 };

@@ -2,7 +2,9 @@
 // say what a box holds. Shared by the entry-window files of the model.
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace Lodema {
 
@@ -15,8 +17,18 @@ inline constexpr int kFileSectionTrendBox = 12;
 // What a caption says its box holds, for reading a window as an orientation.
 enum class BoxRole { kOther, kDip, kPlunge, kDirection, kSense };
 
-inline bool IsDirectionCaption(const std::string& caption) {
-  return caption == "trend" || caption == "dir'n" || caption == "dip dir'n" || caption == "strike";
+// True when caption is the given name (a settings name such as "pitch").
+inline bool IsCaption(std::string_view caption, std::string_view name) {
+  if (caption.size() != name.size()) return false;
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    if (caption[i] != name[i]) return false;
+  }
+  return true;
+}
+
+inline bool IsDirectionCaption(std::string_view caption) {
+  return IsCaption(caption, "trend") || IsCaption(caption, "dir'n") ||
+         IsCaption(caption, "dip dir'n") || IsCaption(caption, "strike");
 }
 
 inline bool IsSenseStrikeConvention(int planeConvention) {

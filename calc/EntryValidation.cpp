@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "calc/Catalogue.h"
 #include "calc/EntryBoxes.h"
@@ -20,19 +22,22 @@ constexpr const char* kInvalidEntryNote = "Invalid Entry Values";
 constexpr const char* kObtuseHint =
     "Indicate ('Y') if obtuse angle is to be used (acute is default)";
 
-std::string ToUpper(std::string text) {
-  for (char& ch : text) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
-  return text;
-}
-
 // A number as typed, with at least one digit: a lone sign or separator is
 // only the start of typing and must not be read as 0, and neither must a
-// digit string too long for a double.
-bool IsCompleteNumber(const std::string& text, bool localeComma) {
-  return NumberText::IsNumberText(text) &&
-         std::any_of(text.begin(), text.end(),
-                     [](char ch) { return std::isdigit(static_cast<unsigned char>(ch)); }) &&
-         NumberText::TryTextToDouble(text, localeComma).has_value();
+// digit string too long for a double. Its value goes to value. (A bool and
+// an out parameter: this runs for every box of every batch row, and an
+// optional<double> return costs a stall.)
+bool CompleteNumber(const std::string& text, bool localeComma, double& value) {
+  if (NumberText::ReadPlainDecimal(text, value)) return true;
+  if (!NumberText::IsNumberText(text) || std::none_of(text.begin(), text.end(), [](char ch) {
+        return std::isdigit(static_cast<unsigned char>(ch));
+      })) {
+    return false;
+  }
+  const std::optional<double> number = NumberText::TryTextToDouble(text, localeComma);
+  if (!number) return false;
+  value = *number;
+  return true;
 }
 
 }  // namespace
@@ -61,7 +66,7 @@ void FormModel::OnEntryChanged(int box) {
   if (!batchRunning_ && coreCalculation_) {
     SetMessage("Use -ve " + settings_.PlungeName + " for 'upwardly' inclined core axis");
   } else {
-    SetMessage("");
+    controls_.panMsgs.caption.clear();
   }
   if (!AllEntriesValid()) return;
   int places = 0;
@@ -82,10 +87,10 @@ bool FormModel::ValidateEntry(int box) {
   if (box < 0 || box >= kEntryBoxCount) return false;
   TextBox& entry = controls_.txtValues[box];
   if (!entry.visible) return false;
-  const std::string& label = controls_.lblDip[box].caption;
+  const std::string_view label = controls_.lblDip[box].caption;
   const Lodema::Settings& s = settings_;
 
-  if (label == "obtuse?") {
+  if (IsCaption(label, "obtuse?")) {
     // Always valid: the first letter decides, and the box shows the choice.
     if (!entry.text.empty()) {
       const char first = static_cast<char>(std::toupper(static_cast<unsigned char>(entry.text[0])));
@@ -97,29 +102,31 @@ bool FormModel::ValidateEntry(int box) {
     }
     return true;
   }
-  if (label == "sense") {
-    entry.text = ToUpper(entry.text);
+  if (IsCaption(label, "sense")) {
+    for (char& ch : entry.text) {
+      ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+    }
     return OrientGeometry::IsCompassPointText(entry.text);
   }
 
   const std::string& text = entry.text;
-  const auto number = [&]() { return NumberText::TextToDouble(text, localeComma_); };
-  if (label == "dip" || label == "~dip" || label == "plunge" || label == s.PlungeName ||
-      label == s.gPitchName || label == s.DeltaName) {
-    return IsCompleteNumber(text, localeComma_) && std::fabs(number()) <= 90.0;
+  double value = 0.0;
+  if (IsCaption(label, "dip") || IsCaption(label, "~dip") || IsCaption(label, "plunge") ||
+      IsCaption(label, s.PlungeName) || IsCaption(label, s.gPitchName) ||
+      IsCaption(label, s.DeltaName)) {
+    return CompleteNumber(text, localeComma_, value) && std::fabs(value) <= 90.0;
   }
-  if (IsDirectionCaption(label) || label == "section trend") {
+  if (IsDirectionCaption(label) || IsCaption(label, "section trend")) {
     return ValidateDirectionText(text);
   }
-  if (label == "angle" || label == "rot'n") return IsCompleteNumber(text, localeComma_);
-  if (label == s.gHadeName || label == s.AlphaName) {
-    if (!IsCompleteNumber(text, localeComma_)) return false;
-    const double value = number();
-    return value >= 0.0 && value <= 360.0;
+  if (IsCaption(label, "angle") || IsCaption(label, "rot'n")) {
+    return CompleteNumber(text, localeComma_, value);
   }
-  if (label == s.BetaName) {
-    if (!IsCompleteNumber(text, localeComma_)) return false;
-    const double value = number();
+  if (IsCaption(label, s.gHadeName) || IsCaption(label, s.AlphaName)) {
+    return CompleteNumber(text, localeComma_, value) && value >= 0.0 && value <= 360.0;
+  }
+  if (IsCaption(label, s.BetaName)) {
+    if (!CompleteNumber(text, localeComma_, value)) return false;
     return s.BetaConv ? (value >= 0.0 && value <= 360.0) : std::fabs(value) <= 180.0;
   }
   return false;
@@ -130,9 +137,8 @@ bool FormModel::ValidateDirectionText(const std::string& text) const {
   if (settings_.QuadrantIn == 1) {
     return !OrientGeometry::QuadrantToAzimuthText(text, localeComma_).empty();
   }
-  if (!IsCompleteNumber(text, localeComma_)) return false;
-  const double value = NumberText::TextToDouble(text, localeComma_);
-  return value >= 0.0 && value <= 360.0;
+  double value = 0.0;
+  return CompleteNumber(text, localeComma_, value) && value >= 0.0 && value <= 360.0;
 }
 
 void FormModel::RevalidateEntries() {
@@ -168,21 +174,23 @@ bool FormModel::AllEntriesValid() const {
   return true;
 }
 
-BoxRole FormModel::RoleOfCaption(const std::string& caption) const {
-  if (caption == "dip" || caption == "~dip") return BoxRole::kDip;
-  if (caption == "plunge" || caption == "zenith" || caption == settings_.PlungeName) {
+BoxRole FormModel::RoleOfCaption(const std::string& text) const {
+  const std::string_view caption = text;
+  if (IsCaption(caption, "dip") || IsCaption(caption, "~dip")) return BoxRole::kDip;
+  if (IsCaption(caption, "plunge") || IsCaption(caption, "zenith") ||
+      IsCaption(caption, settings_.PlungeName)) {
     return BoxRole::kPlunge;
   }
   if (IsDirectionCaption(caption)) return BoxRole::kDirection;
-  if (caption == "sense") return BoxRole::kSense;
+  if (IsCaption(caption, "sense")) return BoxRole::kSense;
   return BoxRole::kOther;
 }
 
-WindowTexts FormModel::ReadOrientationWindow(int window, bool asLine) const {
-  WindowTexts texts;
+FormModel::WindowBoxes FormModel::LocateWindowBoxes(int window, bool asLine) const {
+  WindowBoxes boxes;
   if (window < 0 || window > 3) {
-    texts.first = "error";
-    return texts;
+    boxes.error = true;
+    return boxes;
   }
   bool foundDip = false;
   bool foundPlunge = false;
@@ -192,37 +200,54 @@ WindowTexts FormModel::ReadOrientationWindow(int window, bool asLine) const {
     if (!entry.visible) continue;
     if (!entryValid_[box]) {
       // An unread box would leave a value of 0 in the orientation.
-      texts.first = "error";
-      return texts;
+      boxes.error = true;
+      return boxes;
     }
     switch (RoleOfCaption(controls_.lblDip[box].caption)) {
       case BoxRole::kDip:
         foundDip = true;
-        texts.first = entry.text;
+        boxes.first = box;
         break;
       case BoxRole::kPlunge:
         foundPlunge = true;
-        texts.first = entry.text;
+        boxes.first = box;
         break;
       case BoxRole::kDirection:
-        texts.direction = entry.text;
+        boxes.direction = box;
         break;
       case BoxRole::kSense:
-        texts.sense = entry.text;
+        boxes.sense = box;
         break;
       case BoxRole::kOther:
         break;
     }
   }
   if ((asLine && !foundPlunge) || (!asLine && !foundDip)) {
-    texts = WindowTexts{};
+    boxes = WindowBoxes{};
+    boxes.error = true;
+  }
+  return boxes;
+}
+
+bool FormModel::WindowNeedsNotationChange(int window, bool asLine) const {
+  // Window D always holds a dip direction or trend, never a strike.
+  return settings_.QuadrantIn == 1 ||
+         (!asLine && window != 3 && IsStrikeConvention(settings_.PlaneConvIn));
+}
+
+WindowTexts FormModel::ReadOrientationWindow(int window, bool asLine) const {
+  const WindowBoxes boxes = LocateWindowBoxes(window, asLine);
+  WindowTexts texts;
+  if (boxes.direction >= 0) texts.direction = controls_.txtValues[boxes.direction].text;
+  if (boxes.sense >= 0) texts.sense = controls_.txtValues[boxes.sense].text;
+  if (boxes.error) {
     texts.first = "error";
     return texts;
   }
+  texts.first = controls_.txtValues[boxes.first].text;
   if (settings_.QuadrantIn == 1) {
     texts.direction = OrientGeometry::QuadrantToAzimuthText(texts.direction, localeComma_);
   }
-  // Window D always holds a dip direction or trend, never a strike.
   const int convention = settings_.PlaneConvIn;
   if (!asLine && window != 3 && IsStrikeConvention(convention)) {
     const std::string sense = IsSenseStrikeConvention(convention) ? texts.sense : std::string();

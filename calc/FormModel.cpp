@@ -153,11 +153,12 @@ void FormModel::RemoveObserver(int id) {
 }
 
 void FormModel::Notify(ModelEvent event) {
-  if (notifying_) return;
+  if (notifying_ || observers_.empty()) return;
   notifying_ = true;
-  // A copy, so that an observer may remove itself.
-  const auto observers = observers_;
-  for (const auto& [id, observer] : observers) {
+  // A copy, so that an observer may remove itself; its storage is kept for
+  // the next call (nested calls return above).
+  notifyCopy_ = observers_;
+  for (const auto& [id, observer] : notifyCopy_) {
     if (!observer) continue;
     try {
       observer(event);
@@ -165,6 +166,7 @@ void FormModel::Notify(ModelEvent event) {
       // An observer's failure must not break the handler that notified it.
     }
   }
+  notifyCopy_.clear();
   notifying_ = false;
 }
 

@@ -141,9 +141,16 @@ class FormModel {
   // digits ("005").
   static std::string FormatAngleFixed(const std::string& value, int decimals, char decimalChar,
                                       bool pad);
+  // The same without its shortcut for the plain text of FormatAngleGeneral;
+  // both give the same text for every input.
+  static std::string FormatAngleFixedFull(const std::string& value, int decimals, char decimalChar,
+                                          bool pad);
   std::string FormatAngleFixed(const std::string& value, int decimals, bool pad) const {
     return FormatAngleFixed(value, decimals, OutputDecimalChar(), pad);
   }
+  // FormatAngleFixed(FormatAngleGeneral(radians, 0), 0, any, pad) in one
+  // step: whole degrees, "-" only when not zero.
+  static std::string FormatAngleWhole(double radians, bool pad);
   // Decimals shown in results: the typed count, at most 2.
   int ResultDecimals() const;
   // Writes a plane (radians) into result window 4..7 by its captions, in the
@@ -200,7 +207,10 @@ class FormModel {
    public:
     explicit HandlerScope(FormModel& model) : model_(model) { ++model_.handlerDepth_; }
     ~HandlerScope() {
-      if (--model_.handlerDepth_ == 0) model_.Notify(ModelEvent::kChanged);
+      // Nobody listens during a batch run: skip the call.
+      if (--model_.handlerDepth_ == 0 && !model_.observers_.empty()) {
+        model_.Notify(ModelEvent::kChanged);
+      }
     }
     HandlerScope(const HandlerScope&) = delete;
     HandlerScope& operator=(const HandlerScope&) = delete;
@@ -209,6 +219,20 @@ class FormModel {
     FormModel& model_;
   };
   class RewriteShield;
+
+  // The boxes of an orientation window that hold the angle, the direction
+  // and the sense (-1: none), before any change of notation. error: the
+  // window cannot be read; the boxes found up to an invalid one are kept.
+  struct WindowBoxes {
+    int first = -1;
+    int direction = -1;
+    int sense = -1;
+    bool error = false;
+  };
+  WindowBoxes LocateWindowBoxes(int window, bool asLine) const;
+  // True when ReadOrientationWindow rewrites the direction (quadrant
+  // bearings, or a strike in a plane window).
+  bool WindowNeedsNotationChange(int window, bool asLine) const;
 
   // The typed texts of a window by what their boxes hold.
   struct RoleTexts {
@@ -246,6 +270,11 @@ class FormModel {
   // firstDegrees and azimuthDegrees: degree texts, either separator.
   void WriteFabricTexts(int window, const std::string& firstDegrees,
                         const std::string& azimuthDegrees, bool isPlane);
+  // The same from radians.
+  void WriteFabric(int window, double angle, double azimuth, bool isPlane);
+  // Puts finished texts into the boxes of result window 4..7 by their captions.
+  void AssignFabricTexts(int window, const std::string& first, const std::string& direction,
+                         const std::string& sense, bool isPlane);
 
   // Options and conventions.
   void CoreConventionChanged();
@@ -276,6 +305,7 @@ class FormModel {
   Beeper* beeper_ = &defaultBeeper_;
   PlotSink* plot_ = &defaultPlot_;
   std::vector<std::pair<int, std::function<void(ModelEvent)>>> observers_;
+  std::vector<std::pair<int, std::function<void(ModelEvent)>>> notifyCopy_;
   int nextObserverId_ = 1;
   int handlerDepth_ = 0;
   bool notifying_ = false;  // observers run: no nested notifications

@@ -4,8 +4,10 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <string>
+#include <string_view>
 
 #include "calc/Catalogue.h"
 #include "calc/EntryBoxes.h"
@@ -166,19 +168,60 @@ void FormModel::ClearResultsWindows(int group) {
 std::string FormModel::FormatAngleGeneral(double radians, int decimals) {
   const double degrees = OrientGeometry::RadiansToDegrees(radians);
   const double shown = decimals <= 0 ? NumberText::RoundHalfEven(degrees) : degrees;
-  const std::string text = NumberText::FormatGeneral(shown, '.');
-  return text.empty() ? "0" : text;
+  std::string text = NumberText::FormatGeneral(shown, '.');
+  if (text.empty()) text = "0";
+  return text;
 }
 
 std::string FormModel::FormatAngleFixed(const std::string& value, int decimals, char decimalChar,
                                         bool pad) {
-  std::string text = value;
-  if (text.find_first_of("eE") != std::string::npos) {
+  // The usual text, as FormatAngleGeneral writes it ("[-]digits[.digits]"),
+  // is cut here directly; any other takes the full path.
+  const char* p = value.data();
+  const char* const end = p + value.size();
+  const bool negative = p != end && *p == '-';
+  const char* const wholeBegin = p + (negative ? 1 : 0);
+  const char* q = wholeBegin;
+  bool nonZero = false;
+  for (; q != end && *q >= '0' && *q <= '9'; ++q) nonZero = nonZero || *q != '0';
+  const char* const wholeEnd = q;
+  const char* fractionBegin = q;
+  if (q != end && *q == '.') {
+    fractionBegin = ++q;
+    while (q != end && *q >= '0' && *q <= '9') ++q;
+  }
+  if (wholeBegin == wholeEnd || q != end || (fractionBegin != wholeEnd && fractionBegin == q)) {
+    return FormatAngleFixedFull(value, decimals, decimalChar, pad);
+  }
+  const auto wholeLength = static_cast<std::size_t>(wholeEnd - wholeBegin);
+  const std::size_t kept = std::min(static_cast<std::size_t>(q - fractionBegin),
+                                    static_cast<std::size_t>(std::max(decimals, 0)));
+  for (std::size_t i = 0; i < kept; ++i) nonZero = nonZero || fractionBegin[i] != '0';
+  const bool minus = negative && nonZero;
+  const std::size_t padding = pad && wholeLength < 3 ? 3 - wholeLength : 0;
+  // Put together on the stack and copied into the string once.
+  char text[40];
+  const std::size_t size = (minus ? 1 : 0) + padding + wholeLength + (kept > 0 ? 1 + kept : 0);
+  if (size > sizeof text) return FormatAngleFixedFull(value, decimals, decimalChar, pad);
+  char* out = text;
+  if (minus) *out++ = '-';
+  for (std::size_t i = 0; i < padding; ++i) *out++ = '0';
+  for (const char* c = wholeBegin; c != wholeEnd; ++c) *out++ = *c;
+  if (kept > 0) {
+    *out++ = decimalChar;
+    for (std::size_t i = 0; i < kept; ++i) *out++ = fractionBegin[i];
+  }
+  return std::string(text, size);
+}
+
+std::string FormModel::FormatAngleFixedFull(const std::string& value, int decimals,
+                                            char decimalChar, bool pad) {
+  std::string_view text = value;
+  if (std::any_of(text.begin(), text.end(), [](char ch) { return ch == 'e' || ch == 'E'; })) {
     // Exponent forms come only from values far below display precision (or
     // absurdly large ones, shown as they are).
     const auto number = NumberText::TryTextToDouble(text, false);
-    if (!number) return value;
-    if (std::fabs(*number) >= 1e15) return text;
+    if (!number || std::fabs(*number) >= 1e15) return value;
     text = "0";
   }
   if (!NumberText::IsNumberText(text) || std::none_of(text.begin(), text.end(), IsDigit)) {
@@ -188,30 +231,42 @@ std::string FormModel::FormatAngleFixed(const std::string& value, int decimals, 
   const auto end = text.find_last_not_of(' ');
   text = text.substr(begin, end - begin + 1);
 
-  const char separator = text.find(',') != std::string::npos ? ',' : '.';
+  const char separator = text.find(',') != std::string_view::npos ? ',' : '.';
   const auto sepPos = text.find(separator);
-  std::string whole = text.substr(0, sepPos);
+  std::string_view whole = text.substr(0, sepPos);
   bool negative = false;
   if (!whole.empty() && (whole[0] == '-' || whole[0] == '+')) {
     negative = whole[0] == '-';
-    whole.erase(0, 1);
+    whole.remove_prefix(1);
   }
   if (whole.empty()) whole = "0";
-  if (pad && whole.size() < 3) whole.insert(0, 3 - whole.size(), '0');
+  const std::size_t padding = pad && whole.size() < 3 ? 3 - whole.size() : 0;
 
-  std::string fraction;
-  if (sepPos != std::string::npos) {
-    for (std::size_t i = sepPos + 1; i < text.size() && IsDigit(text[i]); ++i) {
-      if (static_cast<int>(fraction.size()) >= decimals) break;
-      fraction += text[i];
+  std::string_view fraction;
+  if (sepPos != std::string_view::npos) {
+    const std::size_t first = sepPos + 1;
+    std::size_t count = 0;
+    while (first + count < text.size() && IsDigit(text[first + count]) &&
+           static_cast<int>(count) < decimals) {
+      ++count;
     }
+    fraction = text.substr(first, count);
   }
-  const bool allZero = (whole + fraction).find_first_not_of('0') == std::string::npos;
-  std::string result = (negative && !allZero) ? "-" : "";
-  result += whole;
+  const auto nonZero = [](char ch) { return ch != '0'; };
+  const bool allZero = std::none_of(whole.begin(), whole.end(), nonZero) &&
+                       std::none_of(fraction.begin(), fraction.end(), nonZero);
+  // Built in one piece: this runs for every result of a batch row.
+  const bool minus = negative && !allZero;
+  const std::size_t size =
+      (minus ? 1 : 0) + padding + whole.size() + (fraction.empty() ? 0 : 1 + fraction.size());
+  std::string result(size, '0');
+  char* out = result.data();
+  if (minus) *out++ = '-';
+  out += padding;
+  out = std::copy(whole.begin(), whole.end(), out);
   if (!fraction.empty()) {
-    result += decimalChar;
-    result += fraction;
+    *out++ = decimalChar;
+    std::copy(fraction.begin(), fraction.end(), out);
   }
   return result;
 }
@@ -238,32 +293,71 @@ void FormModel::WriteFabricTexts(int window, const std::string& firstDegrees,
   } else {
     direction = FormatAngleFixed(direction, decimals, decimalChar, true);
   }
+  AssignFabricTexts(window, first, direction, sense, isPlane);
+}
+
+void FormModel::AssignFabricTexts(int window, const std::string& first,
+                                  const std::string& direction, const std::string& sense,
+                                  bool isPlane) {
+  const Lodema::Settings& s = settings_;
   const int b = 3 * (window - 4);
   for (int box = b; box < b + 3; ++box) {
-    const std::string& caption = controls_.lblDipRes[box].caption;
+    const std::string_view caption = controls_.lblDipRes[box].caption;
     std::string& target = controls_.lblResult[box].caption;
-    if (caption == "dip" || caption == "plunge") {
+    if (IsCaption(caption, "dip") || IsCaption(caption, "plunge")) {
       target = first;
     } else if (IsDirectionCaption(caption)) {
       target = direction;
-    } else if (caption == "sense") {
+    } else if (IsCaption(caption, "sense")) {
       target = IsSenseStrikeConvention(s.PlaneConvOut) && isPlane ? sense : std::string();
     }
   }
 }
 
+std::string FormModel::FormatAngleWhole(double radians, bool pad) {
+  const double whole = NumberText::RoundHalfEven(OrientGeometry::RadiansToDegrees(radians));
+  if (!(std::fabs(whole) < 1e15)) {
+    return FormatAngleFixed(FormatAngleGeneral(radians, 0), 0, '.', pad);
+  }
+  // Below 1e15 the general form is the whole number itself.
+  const auto number = static_cast<long long>(whole);
+  const unsigned long long magnitude = number < 0 ? 0ULL - static_cast<unsigned long long>(number)
+                                                  : static_cast<unsigned long long>(number);
+  char digits[24];
+  const auto written = std::to_chars(digits, digits + sizeof digits, magnitude);
+  const auto count = static_cast<std::size_t>(written.ptr - digits);
+  char text[32];
+  char* out = text;
+  if (number < 0) *out++ = '-';
+  for (std::size_t i = count; pad && i < 3; ++i) *out++ = '0';
+  for (std::size_t i = 0; i < count; ++i) *out++ = digits[i];
+  return std::string(text, static_cast<std::size_t>(out - text));
+}
+
+void FormModel::WriteFabric(int window, double angle, double azimuth, bool isPlane) {
+  const int decimals = ResultDecimals();
+  const bool textual =
+      settings_.QuadrantOut == 1 || (isPlane && IsStrikeConvention(settings_.PlaneConvOut));
+  if (decimals == 0 && !textual) {
+    // Whole degrees in azimuth notation, the usual batch output: written in
+    // one step rather than through the general form.
+    if (window < 4 || window > 7) return;
+    AssignFabricTexts(window, FormatAngleWhole(angle, false), FormatAngleWhole(azimuth, true),
+                      std::string(), isPlane);
+    return;
+  }
+  WriteFabricTexts(window, FormatAngleGeneral(angle, decimals),
+                   FormatAngleGeneral(azimuth, decimals), isPlane);
+}
+
 void FormModel::WritePlaneResult(int window, const OrientGeometry::Plane& plane) {
   HandlerScope scope(*this);
-  const int decimals = ResultDecimals();
-  WriteFabricTexts(window, FormatAngleGeneral(plane.angle, decimals),
-                   FormatAngleGeneral(plane.azimuth, decimals), true);
+  WriteFabric(window, plane.angle, plane.azimuth, true);
 }
 
 void FormModel::WriteLineResult(int window, const OrientGeometry::Line& line) {
   HandlerScope scope(*this);
-  const int decimals = ResultDecimals();
-  WriteFabricTexts(window, FormatAngleGeneral(line.angle, decimals),
-                   FormatAngleGeneral(line.azimuth, decimals), false);
+  WriteFabric(window, line.angle, line.azimuth, false);
 }
 
 void FormModel::WriteAngleResult(double angle, const std::string& sense) {

@@ -120,6 +120,15 @@ std::string SwapDecimalSeparator(std::string_view text, bool toComma) {
 }
 
 std::optional<double> TryTextToDouble(std::string_view text, bool localeUsesComma) {
+  double value = 0.0;
+  if (ReadPlainDecimal(TrimBlanks(text), value)) return value;
+  return TryTextToDoubleFull(text, localeUsesComma);
+}
+
+// Out of line, so that TryTextToDouble costs little more than its shortcut
+// when that is all it needs.
+[[gnu::noinline]] std::optional<double> TryTextToDoubleFull(std::string_view text,
+                                                            bool localeUsesComma) {
   const std::string_view trimmed = TrimBlanks(text);
   if (trimmed.empty()) return std::nullopt;
   const std::string swapped = SwapDecimalSeparator(trimmed, localeUsesComma);
@@ -163,8 +172,17 @@ bool IsNumberText(std::string_view text) {
 }
 
 int CountDecimalPlaces(std::string_view text) {
-  std::size_t at = text.find('.');
-  if (at == std::string_view::npos) at = text.find(',');
+  // The first "." wins over any ","; one pass finds both.
+  std::size_t at = std::string_view::npos;
+  std::size_t comma = std::string_view::npos;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '.') {
+      at = i;
+      break;
+    }
+    if (text[i] == ',' && comma == std::string_view::npos) comma = i;
+  }
+  if (at == std::string_view::npos) at = comma;
   if (at == std::string_view::npos) return 0;
   int count = 0;
   for (std::size_t i = at + 1; i < text.size() && IsDigit(text[i]); ++i) ++count;
@@ -229,49 +247,74 @@ void CompleteComboText(ComboText& combo) {
 }
 
 std::string FormatGeneral(double value, char decimalChar) {
+  // A whole number below 1e15 has at most 15 digits: its general form is the
+  // integer itself.
+  if (std::fabs(value) < 1e15 && value != 0.0) {
+    const auto whole = static_cast<long long>(value);
+    if (static_cast<double>(whole) == value) {
+      char buffer[24];
+      const auto result = std::to_chars(buffer, buffer + sizeof buffer, whole);
+      return std::string(buffer, result.ptr);
+    }
+  }
+  return FormatGeneralFull(value, decimalChar);
+}
+
+std::string FormatGeneralFull(double value, char decimalChar) {
   if (!std::isfinite(value)) return "";
   if (value == 0.0) return "0";
-  char buffer[64];
+  char sci[64];
   const auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+      std::to_chars(sci, sci + sizeof sci, value, std::chars_format::scientific, 14);
   if (result.ec != std::errc()) return "";
-  const std::string_view sci(buffer, static_cast<std::size_t>(result.ptr - buffer));
   // sci is "[-]d.ddddddddddddddde[+-]xx"
-  const bool negative = sci.front() == '-';
-  const std::size_t ePos = sci.find('e');
-  std::string digits;
-  for (std::size_t i = negative ? 1 : 0; i < ePos; ++i) {
-    if (IsDigit(sci[i])) digits += sci[i];
+  const char* p = sci;
+  const bool negative = *p == '-';
+  if (negative) ++p;
+  char digits[24];
+  int count = 0;
+  for (; p < result.ptr && *p != 'e'; ++p) {
+    if (IsDigit(*p)) digits[count++] = *p;
   }
-  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
-  const int exponent = std::atoi(std::string(sci.substr(ePos + 1)).c_str());
+  while (count > 1 && digits[count - 1] == '0') --count;
+  int exponent = 0;
+  bool negativeExponent = false;
+  if (p < result.ptr) ++p;  // the 'e'
+  if (p < result.ptr && (*p == '+' || *p == '-')) negativeExponent = *p++ == '-';
+  for (; p < result.ptr && IsDigit(*p); ++p) exponent = exponent * 10 + (*p - '0');
+  if (negativeExponent) exponent = -exponent;
 
-  std::string text = negative ? "-" : "";
+  // At most sign, "0.", 19 zeros and 15 digits, or 21 whole digits.
+  char out[64];
+  int n = 0;
+  if (negative) out[n++] = '-';
   if (exponent > 20 || exponent < -20) {
-    text += digits.front();
-    if (digits.size() > 1) {
-      text += decimalChar;
-      text += digits.substr(1);
+    out[n++] = digits[0];
+    if (count > 1) {
+      out[n++] = decimalChar;
+      for (int i = 1; i < count; ++i) out[n++] = digits[i];
     }
-    text += exponent < 0 ? "E-" : "E+";
-    text += std::to_string(std::abs(exponent));
+    out[n++] = 'E';
+    out[n++] = exponent < 0 ? '-' : '+';
+    const auto written = std::to_chars(out + n, out + sizeof out, std::abs(exponent));
+    n = static_cast<int>(written.ptr - out);
   } else if (exponent < 0) {
-    text += '0';
-    text += decimalChar;
-    text.append(static_cast<std::size_t>(-exponent - 1), '0');
-    text += digits;
+    out[n++] = '0';
+    out[n++] = decimalChar;
+    for (int i = 0; i < -exponent - 1; ++i) out[n++] = '0';
+    for (int i = 0; i < count; ++i) out[n++] = digits[i];
   } else {
-    const std::size_t wholeDigits = static_cast<std::size_t>(exponent) + 1;
-    if (digits.size() <= wholeDigits) {
-      text += digits;
-      text.append(wholeDigits - digits.size(), '0');
+    const int wholeDigits = exponent + 1;
+    if (count <= wholeDigits) {
+      for (int i = 0; i < count; ++i) out[n++] = digits[i];
+      for (int i = count; i < wholeDigits; ++i) out[n++] = '0';
     } else {
-      text += digits.substr(0, wholeDigits);
-      text += decimalChar;
-      text += digits.substr(wholeDigits);
+      for (int i = 0; i < wholeDigits; ++i) out[n++] = digits[i];
+      out[n++] = decimalChar;
+      for (int i = wholeDigits; i < count; ++i) out[n++] = digits[i];
     }
   }
-  return text;
+  return std::string(out, static_cast<std::size_t>(n));
 }
 
 double RoundHalfEven(double value) {

@@ -3,6 +3,9 @@
 // stateless; the locale flag is learnt once at start-up and passed in.
 #pragma once
 
+#include <cfenv>
+#include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,6 +27,54 @@ std::string SwapDecimalSeparator(std::string_view text, bool toComma = false);
 // blanks allowed. Independent of the process C locale. Empty, malformed text
 // and values that overflow a double give no value.
 std::optional<double> TryTextToDouble(std::string_view text, bool localeUsesComma);
+// The reader behind TryTextToDouble without its shortcut for plain decimal
+// text; both give the same answer for every text.
+std::optional<double> TryTextToDoubleFull(std::string_view text, bool localeUsesComma);
+
+// Powers of ten that a double holds exactly.
+inline constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                               1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                               1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// The shortcut for plain decimal text as data files hold it ("45", "-12.5",
+// "3,25"): a sign, digits and at most one "." or ",", nothing else (no
+// blanks). True when it could read the value exactly; such text passes
+// IsNumberText and TryTextToDouble gives the same value with either locale
+// flag. False says nothing: the text may still be a number. Inline, as it
+// runs for every number of every batch row.
+inline bool ReadPlainDecimal(std::string_view text, double& value) {
+  // Such text reads the same whatever the locale flag. When its digits fit a
+  // double's 53-bit mantissa, one division by an exact power of ten is the
+  // correctly rounded value, the very double from_chars gives (in the
+  // default rounding mode only).
+  const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  if (p == end) return false;
+  const bool negative = *p == '-';
+  if (negative || *p == '+') ++p;
+  // Digits beyond 19 may wrap the mantissa; such text is refused below.
+  std::uint64_t mantissa = 0;
+  const char* const wholeStart = p;
+  for (; p != end && isDigit(*p); ++p) mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
+  const std::ptrdiff_t wholeDigits = p - wholeStart;
+  std::ptrdiff_t fractionDigits = 0;
+  if (p != end && (*p == '.' || *p == ',')) {
+    const char* const fractionStart = ++p;
+    for (; p != end && isDigit(*p); ++p) mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
+    fractionDigits = p - fractionStart;
+  }
+  const std::ptrdiff_t digits = wholeDigits + fractionDigits;
+  if (p != end || digits == 0 || digits > 19 || mantissa > (std::uint64_t{1} << 53)) return false;
+  double magnitude = static_cast<double>(mantissa);
+  if (fractionDigits > 0) {
+    if (mantissa != 0 && std::fegetround() != FE_TONEAREST) return false;
+    magnitude /= kExactPowersOfTen[fractionDigits];
+  }
+  value = negative ? -magnitude : magnitude;
+  return true;
+}
+
 // The same with 0 for blank or unreadable text, never failing.
 double TextToDouble(std::string_view text, bool localeUsesComma);
 
@@ -65,6 +116,9 @@ void CompleteComboText(ComboText& combo);
 // 1e-20 to below 1e21 are written without exponent; beyond that the form
 // "1.5E+300" is used. NaN and infinities give "".
 std::string FormatGeneral(double value, char decimalChar);
+// The writer behind FormatGeneral without its shortcut for whole numbers;
+// both give the same text for every value.
+std::string FormatGeneralFull(double value, char decimalChar);
 
 // Nearest whole number, halves to even (44.5 -> 44, 45.5 -> 46), whatever
 // the floating-point rounding mode. NaN and infinities are returned as given.

@@ -27,16 +27,6 @@ double Sign(double x) { return x > 0.0 ? 1.0 : (x < 0.0 ? -1.0 : 0.0); }
 
 }  // namespace
 
-double DegreesToRadians(double degrees) {
-  if (!std::isfinite(degrees)) return 9999.0;
-  return degrees * kPi / 180.0;
-}
-
-double RadiansToDegrees(double radians) {
-  if (!std::isfinite(radians)) return 0.0;
-  return 180.0 * radians / kPi;
-}
-
 double WrapRadians(double angle) { return WrapClosed(angle, kTwoPi); }
 
 void WrapRadiansInPlace(double& angle) { angle = WrapClosed(angle, kTwoPi); }

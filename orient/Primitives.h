@@ -4,14 +4,23 @@
 // routine says otherwise.
 #pragma once
 
+#include <cmath>
+
 #include "orient/Records.h"
 
 namespace OrientGeometry {
 
-// Degrees -> radians (value * pi / 180). 9999 when the value is NaN or infinite.
-double DegreesToRadians(double degrees);
+// Degrees -> radians (value * pi / 180). 9999 when the value is NaN or
+// infinite. Inline, like the next: both run for every value of a batch row.
+inline double DegreesToRadians(double degrees) {
+  if (!std::isfinite(degrees)) return 9999.0;
+  return degrees * kPi / 180.0;
+}
 // Radians -> degrees (180 * value / pi). 0 when the value is NaN or infinite.
-double RadiansToDegrees(double radians);
+inline double RadiansToDegrees(double radians) {
+  if (!std::isfinite(radians)) return 0.0;
+  return 180.0 * radians / kPi;
+}
 
 // Wraps into the closed interval [0, two pi]: exactly two pi stays two pi, two
 // pi plus a little becomes that little. Ordinary values are reduced by the

@@ -4,6 +4,7 @@
 #include <array>
 #include <climits>
 #include <cmath>
+#include <cstdint>
 
 #include "orient/NumberText.h"
 #include "orient/Primitives.h"
@@ -154,52 +155,84 @@ SuffixSplit SplitCompassSuffix(std::string_view text) {
   return {std::string(s.substr(0, end)), point.text};
 }
 
-Token ReadNextToken(std::string_view line, int position, std::string_view delimiters) {
+namespace {
+
+// Inlined into its callers: a returned view read back whole just after being
+// written piecewise stalls the processor, for every field of every row.
+[[gnu::always_inline]] inline TokenView LocateToken(std::string_view line, int position,
+                                                    const DelimiterSet& inSet) {
   if (line.size() >= static_cast<std::size_t>(INT_MAX)) line = line.substr(0, INT_MAX - 2);
   const std::size_t length = line.size();
   if (position < 1) position = 1;
-  if (static_cast<std::size_t>(position) > length) return {"", position};
+  if (static_cast<std::size_t>(position) > length) return {{}, position};
 
-  const auto inSet = [&](char c) { return delimiters.find(c) != std::string_view::npos; };
   const auto isLineEnd = [](char c) { return c == '\r' || c == '\n'; };
+  const bool blankDelimits = inSet.Has(' ');
   std::size_t p = static_cast<std::size_t>(position) - 1;
-  while (p < length && (isLineEnd(line[p]) || (line[p] == ' ' && inSet(' ')))) ++p;
-  if (p >= length) return {"", static_cast<int>(length) + 1};
+  while (p < length && (isLineEnd(line[p]) || (line[p] == ' ' && blankDelimits))) ++p;
+  if (p >= length) return {{}, static_cast<int>(length) + 1};
 
   std::size_t end = p;
-  while (end < length && !inSet(line[end])) ++end;
-  if (end == length) return {std::string(line.substr(p)), static_cast<int>(length) + 1};
+  while (end < length && !inSet.Has(line[end])) ++end;
+  if (end == length) return {line.substr(p), static_cast<int>(length) + 1};
 
   std::size_t next = end + 1;
   if (line[end] == ' ') {
     // Blanks before a comma, semicolon or TAB pad that delimiter.
     std::size_t q = next;
     while (q < length && line[q] == ' ') ++q;
-    if (q < length && inSet(line[q]) && !isLineEnd(line[q])) next = q + 1;
+    if (q < length && inSet.Has(line[q]) && !isLineEnd(line[q])) next = q + 1;
   }
-  return {std::string(line.substr(p, end - p)), static_cast<int>(next) + 1};
+  return {line.substr(p, end - p), static_cast<int>(next) + 1};
 }
 
-Token ReadNextField(std::string_view line, int position, std::string_view delimiters) {
-  if (delimiters.empty()) delimiters = kAnyFieldDelimiters;
-  const std::size_t fullLength = line.size();
+}  // namespace
+
+Token ReadNextToken(std::string_view line, int position, std::string_view delimiters) {
+  const TokenView token = LocateToken(line, position, DelimiterSet(delimiters));
+  return {std::string(token.text), token.position};
+}
+
+DelimiterSet::DelimiterSet(std::string_view chars) {
+  for (const char c : chars) {
+    const auto u = static_cast<unsigned char>(c);
+    bits_[u >> 6] |= std::uint64_t{1} << (u & 63);
+  }
+}
+
+FieldReader::FieldReader(std::string_view line, std::string_view delimiters)
+    : fullLength_(line.size()),
+      set_(delimiters.empty() ? kAnyFieldDelimiters : delimiters),
+      blankOnly_(delimiters == " ") {
   while (!line.empty() && (line.back() == ' ' || line.back() == '\r' || line.back() == '\n')) {
     line.remove_suffix(1);
   }
-  const bool blankOnly = delimiters == " ";
-  Token token;
+  line_ = line;
+}
+
+TokenView FieldReader::Next(int position) const {
+  TokenView token;
   token.position = position;
   do {
-    token = ReadNextToken(line, token.position, delimiters);
-    token.text = std::string(TrimLeadingSpaces(token.text));
-  } while (blankOnly && token.text.empty() &&
-           static_cast<std::size_t>(token.position) <= line.size());
+    token = LocateToken(line_, token.position, set_);
+    token.text = TrimLeadingSpaces(token.text);
+  } while (blankOnly_ && token.text.empty() &&
+           static_cast<std::size_t>(token.position) <= line_.size());
   // Past the last field the trailing blanks are consumed too, so that a
   // caller reading while position <= its own line length stops.
-  if (static_cast<std::size_t>(token.position) > line.size() && fullLength < INT_MAX) {
-    token.position = std::max(token.position, static_cast<int>(fullLength) + 1);
+  if (static_cast<std::size_t>(token.position) > line_.size() && fullLength_ < INT_MAX) {
+    token.position = std::max(token.position, static_cast<int>(fullLength_) + 1);
   }
   return token;
+}
+
+TokenView LocateNextField(std::string_view line, int position, std::string_view delimiters) {
+  return FieldReader(line, delimiters).Next(position);
+}
+
+Token ReadNextField(std::string_view line, int position, std::string_view delimiters) {
+  const TokenView token = LocateNextField(line, position, delimiters);
+  return {std::string(token.text), token.position};
 }
 
 OrientationReading ReadPlaneText(const OrientationTexts& texts, int planeConvention,

@@ -4,6 +4,8 @@
 // routine works in degrees and text; nothing here raises or reports errors.
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
@@ -62,6 +64,12 @@ struct Token {
 // are consumed with it. Past the end of the line the token is "".
 Token ReadNextToken(std::string_view line, int position, std::string_view delimiters);
 
+// A token or field as a view into the line it was read from.
+struct TokenView {
+  std::string_view text;
+  int position = 1;
+};
+
 // The default field delimiters: TAB, ",", ";" and blank.
 inline constexpr std::string_view kAnyFieldDelimiters = "\t,; ";
 
@@ -72,6 +80,36 @@ inline constexpr std::string_view kAnyFieldDelimiters = "\t,; ";
 // After the last field the position is past the end of line, trailing
 // blanks included.
 Token ReadNextField(std::string_view line, int position, std::string_view delimiters = {});
+// ReadNextField without copying the field out of the line.
+TokenView LocateNextField(std::string_view line, int position, std::string_view delimiters = {});
+
+// The characters of a delimiter set, each looked up in one step.
+class DelimiterSet {
+ public:
+  explicit DelimiterSet(std::string_view chars);
+  bool Has(char c) const {
+    const auto u = static_cast<unsigned char>(c);
+    return ((bits_[u >> 6] >> (u & 63)) & 1) != 0;
+  }
+
+ private:
+  std::array<std::uint64_t, 4> bits_{};
+};
+
+// ReadNextField over the fields of one line, with the delimiter set and the
+// line's end prepared once rather than for every field. line must outlive
+// the reader.
+class FieldReader {
+ public:
+  FieldReader(std::string_view line, std::string_view delimiters);
+  TokenView Next(int position) const;
+
+ private:
+  std::string_view line_;  // without trailing blanks and line ends
+  std::size_t fullLength_;
+  DelimiterSet set_;
+  bool blankOnly_;
+};
 
 // The texts of one orientation as typed: the angle (dip or plunge), the
 // direction (dip direction, strike or trend, in the input notation) and the
