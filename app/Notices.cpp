@@ -7,7 +7,8 @@ constexpr const char* kCrLf = "\r\n";
 }  // namespace
 
 std::string WelcomeText() {
-  std::string text = std::string(24, ' ') + "Welcome to Lodema Version 4.9";
+  std::string text(24, ' ');
+  text += "Welcome to Lodema Version 4.9";
   text += kCrLf;
   text += kCrLf;
   text +=
