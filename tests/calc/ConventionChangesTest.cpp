@@ -105,18 +105,69 @@ INSTANTIATE_TEST_SUITE_P(
                       ResultRewriteRow{"LineQuadrant", 16, 1, 0, 1, "30|S45E|"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(ModelTest, SameAsInputCouplesOutputToInput) {
-  CountingPlot plot;
-  model.SetPlotSink(&plot);
-  model.chkOutConv(true);
-  model.optInPlaneConv(3);
-  EXPECT_EQ(model.settings().PlaneConvOut, 3);
-  EXPECT_TRUE(C().optOutPlaneConv[3].checked);
-  EXPECT_EQ(plot.conventionCode, 3);
-  EXPECT_FALSE(C().panConvOut[0].enabled);
+// Each input notation, changed while "Same as Input File" is ticked, carries
+// its output notation along (settings, option buttons, the plot's code and
+// the result shown); unticked, the output stays where it was.
+struct CouplingRow {
+  const char* name;
+  void (FormModel::*changeInput)(int);
+  int index;
+  int planeOut, lineOut, quadrantOut;
+  int plotCode;         // line order x 10 + plane notation, negative for quadrant
+  const char* results;  // calculation 16 on line 30/135, as shown afterwards
+};
+
+TEST_F(ModelTest, SameAsInputCouplesEveryOutputNotation) {
+  const CouplingRow rows[] = {
+      {"plane notation", &FormModel::optInPlaneConv, 3, 3, 0, 0, 3, "30|135|"},
+      {"line order", &FormModel::optInLineConv, 1, 1, 1, 0, 11, "135|30|"},
+      {"direction notation", &FormModel::optInDirnConv, 1, 1, 0, 1, -1, "30|S45E|"},
+  };
+  for (const CouplingRow& row : rows) {
+    SCOPED_TRACE(row.name);
+    FormModel coupled;
+    CountingPlot plot;
+    coupled.SetPlotSink(&plot);
+    coupled.chkOutConv(true);
+    coupled.SelectCalculation(16);
+    coupled.SetEntryText(0, "30");
+    coupled.SetEntryText(1, "135");
+    (coupled.*row.changeInput)(row.index);
+    const Settings& s = coupled.settings();
+    EXPECT_EQ(s.PlaneConvOut, row.planeOut);
+    EXPECT_EQ(s.LineConvOut, row.lineOut);
+    EXPECT_EQ(s.QuadrantOut, row.quadrantOut);
+    const MainWindowControls& c = coupled.Controls();
+    EXPECT_TRUE(c.optOutPlaneConv[row.planeOut].checked);
+    EXPECT_TRUE(c.optOutLineConv[row.lineOut].checked);
+    EXPECT_TRUE(c.optOutDirnConv[row.quadrantOut].checked);
+    EXPECT_FALSE(c.panConvOut[0].enabled);
+    EXPECT_EQ(plot.conventionCode, row.plotCode);
+    EXPECT_EQ(c.lblResult[0].caption + "|" + c.lblResult[1].caption + "|" + c.lblResult[2].caption,
+              row.results);
+
+    FormModel uncoupled;
+    uncoupled.chkOutConv(false);
+    (uncoupled.*row.changeInput)(row.index);
+    EXPECT_EQ(uncoupled.settings().PlaneConvOut, 1);
+    EXPECT_EQ(uncoupled.settings().LineConvOut, 0);
+    EXPECT_EQ(uncoupled.settings().QuadrantOut, 0);
+    EXPECT_TRUE(uncoupled.Controls().panConvOut[0].enabled);
+  }
+}
+
+// Ticking "Same as Input File" copies all three input notations at once.
+TEST_F(ModelTest, TickingSameAsInputCopiesTheInputNotations) {
   model.chkOutConv(false);
+  model.optInPlaneConv(5);
+  model.optInLineConv(1);
   model.optInDirnConv(1);
-  EXPECT_EQ(model.settings().QuadrantOut, 0);
+  ASSERT_EQ(model.settings().QuadrantOut, 0);
+  model.chkOutConv(true);
+  EXPECT_EQ(model.settings().PlaneConvOut, 5);
+  EXPECT_EQ(model.settings().LineConvOut, 1);
+  EXPECT_EQ(model.settings().QuadrantOut, 1);
+  EXPECT_TRUE(C().optOutDirnConv[1].checked);
 }
 
 }  // namespace

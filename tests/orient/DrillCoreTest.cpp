@@ -226,6 +226,13 @@ TEST(RefPlaneFromDeltaAngle, PreferredSolutionComesFirst) {
       {"moderate range", 60, 25, 0, 180, kRefStrike, kDip30To60, 55, 5},
       {"steep range: the nearer", 60, 25, 0, 180, kRefStrike, kDipAbove60, 55, 5},
       {"both in range: nearer its middle", 80, 12, 0, 180, kRefStrike, kDipBelow30, 22, 2},
+      // Two dips inside one range, once with each of the sweep's orders:
+      // the one nearer the middle of the range (15, 45, 75) comes first.
+      {"gentle pair, lower nearer 15", 72, 10, 0, 180, kRefStrike, kDipBelow30, 8, 28},
+      {"moderate pair, lower nearer 45", 42, 10, 0, 180, kRefStrike, kDip30To60, 38, 58},
+      {"moderate pair, upper nearer 45", 48, 10, 0, 180, kRefStrike, kDip30To60, 52, 32},
+      {"steep pair, lower nearer 75", 10, 8, 0, 180, kRefStrike, kDipAbove60, 72, 88},
+      {"steep pair, upper nearer 75", 20, 8, 0, 180, kRefStrike, kDipAbove60, 78, 62},
       {"both dip west: range decides", 60, 25, 0, 270, kRefDipDirection, kDipBelow30, 5, 55},
       {"approximate dip 10", 60, 25, 10, 270, kRefApproximate, kDipAbove60, 5, 55},
       {"approximate dip 50", 60, 25, 50, 270, kRefApproximate, kDipBelow30, 55, 5},
