@@ -78,8 +78,8 @@ CalculationPages::CalculationPages(Lodema::FormModel& model, QObject* parent)
       box->setSpacing(3);
       for (int n : FrameCalculationsInMenuOrder(f)) {
         box->addWidget(rows_[n]);
-        if (n == 24) {
-          // Calculation 24's caption runs on in a second line.
+        if (Lodema::CalculationAt(n).captionHasSecondLine) {
+          // This caption runs on in a second line.
           label2_ = new QLabel;
           label2_->setObjectName(QStringLiteral("label2"));
           label2_->setContentsMargins(32, 0, 0, 0);

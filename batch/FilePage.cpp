@@ -358,7 +358,7 @@ BatchOutcome FilePageModel::StartBatchInput(int button) {
 
   Settings& s = model_.settings();
   const int n = model_.Calculation();
-  model_.SetMessage(n >= 17 && n <= 25
+  model_.SetMessage(IsCoreCalculation(n)
                         ? "Use -ve " + s.PlungeName + " for 'upwardly' inclined core axis"
                         : std::string());
 

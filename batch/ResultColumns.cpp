@@ -1,5 +1,7 @@
 #include "batch/ResultColumns.h"
 
+#include "calc/Catalogue.h"
+
 namespace Lodema {
 
 namespace {
@@ -45,7 +47,10 @@ ResultCaptions GetResultCaptions(const MainWindowControls& c, const ResultColumn
     }
   }
   if (flags.referencePlane) {
-    AddBoxCaptions(c, 3, calculation == 19 ? "Plane:" : "RefPlane:", delimiter, captions);
+    const CalculationInfo* info = FindCalculation(calculation);
+    const bool planeContainingLine =
+        info != nullptr && info->solutions == SolutionOutput::kPlaneContainingLine;
+    AddBoxCaptions(c, 3, planeContainingLine ? "Plane:" : "RefPlane:", delimiter, captions);
   }
   if (flags.ambiguous) AddBoxCaptions(c, 6, "RefPlane2:", delimiter, captions);
   if (flags.secondResult) AddBoxCaptions(c, 9, "Result2:", delimiter, captions);

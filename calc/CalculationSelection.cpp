@@ -9,7 +9,10 @@ namespace Lodema {
 
 namespace {
 
-bool UsesFixedReferencePlane(int n) { return n == 37 || n == 38 || n == 39 || n == 41; }
+bool UsesFixedReferencePlane(int n) {
+  const CalculationInfo* info = FindCalculation(n);
+  return info != nullptr && info->UsesFixedReferencePlane();
+}
 
 // The caption with its first "&&" shown as "&".
 std::string PlotCaption(std::string caption) {

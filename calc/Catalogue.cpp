@@ -18,7 +18,7 @@ constexpr CalculationInfo Entry(int number, int frame, const char* caption, bool
 }
 
 // clang-format off
-constexpr std::array<CalculationInfo, kCalculationCount> kCatalogue = {{
+constexpr std::array<CalculationInfo, kCalculationCount> kCatalogueTable = {{
     Entry(0, 0, "Line of intersection between planes A && B", false,
           9, "Line of intersection between planes", kP, kP, kH, kH, R::kLine),
     Entry(1, 0, "Plane containing lines A && B", false,
@@ -119,6 +119,21 @@ constexpr std::array<CalculationInfo, kCalculationCount> kCatalogue = {{
 }};
 // clang-format on
 
+// The facts that only a few calculations have, listed by number.
+constexpr std::array<CalculationInfo, kCalculationCount> BuildCatalogue() {
+  std::array<CalculationInfo, kCalculationCount> table = kCatalogueTable;
+  for (const int n : {10, 28}) table[n].angleName = AngleName::kPitch;
+  for (const int n : {11, 32}) table[n].angleName = AngleName::kHade;
+  for (const int n : {2, 3, 29, 30}) table[n].obtuseHintOnSelection = true;
+  for (const int n : {17, 20, 21, 24, 25, 37}) table[n].offersApparentDip = false;
+  table[19].solutions = SolutionOutput::kPlaneContainingLine;
+  for (const int n : {21, 22, 23, 40}) table[n].solutions = SolutionOutput::kReferencePlane;
+  table[20].resultIsReferencePlane = true;
+  table[24].captionHasSecondLine = true;
+  return table;
+}
+constexpr std::array<CalculationInfo, kCalculationCount> kCatalogue = BuildCatalogue();
+
 // Menu items 1-44: the calculation each selects, -1 for a separator.
 constexpr std::array<int, kMenuItemCount + 1> BuildMenuMap() {
   std::array<int, kMenuItemCount + 1> map{};
@@ -156,12 +171,16 @@ const CalculationInfo* FindCalculation(int number) {
 
 const std::array<CalculationInfo, kCalculationCount>& CalculationCatalogue() { return kCatalogue; }
 
+const CalculationInfo& CalculationAt(int number) { return kCatalogue[number]; }
+
 bool IsCoreCalculation(int number) {
-  return (number >= 17 && number <= 25) || (number >= 37 && number <= 41);
+  const CalculationInfo* info = FindCalculation(number);
+  return info != nullptr && info->IsCore();
 }
 
 bool IsApproxRefPlaneCalculation(int number) {
-  return (number >= 20 && number <= 23) || number == 40;
+  const CalculationInfo* info = FindCalculation(number);
+  return info != nullptr && info->SolvesApproxReferencePlane();
 }
 
 ResultKind ResultKindOf(int number) {

@@ -69,9 +69,34 @@ enum class WindowUse {
   kReferencePlane,    // D: the fixed reference plane
 };
 
+// The caption of an angle result.
+enum class AngleName {
+  kAngle,  // "angle"
+  kPitch,  // the user's word for pitch
+  kHade,   // the user's word for hade
+};
+
+// What the second result frame and the file page's solution columns show.
+enum class SolutionOutput {
+  kNone,
+  kPlaneContainingLine,  // the plane that holds the result line
+  kReferencePlane,       // the reference plane(s) the result came from
+};
+
+// The calculation buttons' frames on the drill-core page.
+enum CalculationFrame : int {
+  kGeometricalFrame = 0,
+  kOrientedCoreFrame = 1,          // fully oriented core
+  kApproxReferencePlaneFrame = 2,  // partially oriented core, approximate reference plane
+  kMultipleCoresFrame = 3,         // several unoriented cores: manual solution
+  kFixedReferencePlaneFrame = 4,   // partially oriented core, fixed reference plane
+};
+
+// Everything Lodema knows about one calculation. Other code asks these
+// fields rather than testing calculation numbers.
 struct CalculationInfo {
   int number = 0;
-  int frame = kNoFrame;       // 0-4, or kNoFrame
+  int frame = kNoFrame;       // a CalculationFrame, or kNoFrame
   const char* caption = "";   // design caption; "&&" is shown as "&"
   bool namedCaption = false;  // rebuilt from the user's angle names
   int menuItem = 0;           // Calculations-menu item, 0 when none (37-41)
@@ -82,12 +107,39 @@ struct CalculationInfo {
   WindowUse d = WindowUse::kHidden;
   ResultKind result = ResultKind::kLine;
   bool resultHasSense = false;  // angle results with a sense (7, 10, 28)
+
+  AngleName angleName = AngleName::kAngle;  // angle results only
+  // The selection's hint asks whether the obtuse angle is wanted (the run's
+  // hint asks it whenever window C holds the obtuse flag).
+  bool obtuseHintOnSelection = false;
+  bool offersApparentDip = true;  // the "Show apparent dip" box (or pitch of the line)
+  SolutionOutput solutions = SolutionOutput::kNone;
+  bool resultIsReferencePlane = false;  // the main result is the reference plane itself
+  bool captionHasSecondLine = false;    // the button caption continues on a second label
+
+  // Drill-core calculations (17-25, 37-41), on the drill-core page.
+  constexpr bool IsCore() const { return frame >= kOrientedCoreFrame; }
+  // Fully oriented core (17-19): betas are measured from the bottom mark.
+  constexpr bool IsOrientedCore() const { return frame == kOrientedCoreFrame; }
+  // The reference plane is solved from a cone and a reference line (20-23, 40).
+  constexpr bool SolvesApproxReferencePlane() const { return frame == kApproxReferencePlaneFrame; }
+  // The reference plane is typed in window D (37-39, 41).
+  constexpr bool UsesFixedReferencePlane() const { return frame == kFixedReferencePlaneFrame; }
+  // Window D holds a reference line (20-24, 40).
+  constexpr bool ReadsReferenceLine() const { return d == WindowUse::kReferenceLine; }
+  // Window B holds the gamma angle of a line within a plane (19, 22, 38):
+  // the extra result is the pitch of that line rather than an apparent dip.
+  constexpr bool HasLineInPlane() const { return b == WindowUse::kGamma; }
+  // A line (B) is unfolded with its bed about a fold axis (14, 34).
+  constexpr bool UnfoldsLine() const { return b == WindowUse::kLine && c == WindowUse::kFoldAxis; }
 };
 
 // True for 0-41.
 bool IsValidCalculation(int number);
 // The catalogue entry of a calculation; nullptr outside 0-41.
 const CalculationInfo* FindCalculation(int number);
+// The catalogue entry of a calculation known to be in 0-41.
+const CalculationInfo& CalculationAt(int number);
 // The whole catalogue, indexed by calculation number.
 const std::array<CalculationInfo, kCalculationCount>& CalculationCatalogue();
 

@@ -31,16 +31,16 @@ double CorrectAlpha(double alpha, const CoreConventions& conv) {
   return conv.deltaNormal ? std::fabs(alpha) : kHalfPi - std::fabs(alpha);
 }
 
-double CorrectBeta(double beta, int calculation, const CoreConventions& conv) {
-  if (calculation < 17 || calculation > 19) return beta;
+double CorrectBeta(double beta, bool orientedCore, const CoreConventions& conv) {
+  if (!orientedCore) return beta;
   if (conv.ellipseBase) beta = AddAngles(beta, -kPi);
   if (!conv.bottomMark) beta = AddAngles(beta, kPi);
   return beta;
 }
 
-double CorrectGamma(double gamma, int calculation, const CoreConventions& conv) {
+double CorrectGamma(double gamma, bool lineInPlane, const CoreConventions& conv) {
   if (!conv.betaConv && gamma < 0.0) gamma += kTwoPi;
-  if (conv.ellipseBase && (calculation == 19 || calculation == 22 || calculation == 38)) {
+  if (conv.ellipseBase && lineInPlane) {
     gamma -= kPi;
     if (gamma < 0.0) gamma += kTwoPi;
   }

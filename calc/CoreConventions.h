@@ -32,15 +32,16 @@ OrientGeometry::Line CorrectCoreAxis(double typedPlunge, double typedTrend,
 double CorrectAlpha(double alpha, const CoreConventions& conv);
 
 // Beta as typed -> the beta the core geometry expects (measured from the
-// bottom mark to the top of the ellipse). Only the fully oriented cores 17-19
-// measure beta from the mark; the other betas run from the reference plane's
-// ellipse to the feature's, whatever the mark, and stay as typed.
-double CorrectBeta(double beta, int calculation, const CoreConventions& conv);
+// bottom mark to the top of the ellipse). Only a fully oriented core
+// (orientedCore) measures beta from the mark; the other betas run from the
+// reference plane's ellipse to the feature's, whatever the mark, and stay as
+// typed.
+double CorrectBeta(double beta, bool orientedCore, const CoreConventions& conv);
 
 // Gamma as typed -> the gamma the core geometry expects: a negative gamma of
-// the +-180 range is carried into 0..360, and a bottom-of-ellipse gamma of
-// 19, 22 and 38 is turned by pi.
-double CorrectGamma(double gamma, int calculation, const CoreConventions& conv);
+// the +-180 range is carried into 0..360, and a bottom-of-ellipse gamma of a
+// line within a plane (lineInPlane) is turned by pi.
+double CorrectGamma(double gamma, bool lineInPlane, const CoreConventions& conv);
 
 // The hint shown while a core calculation is selected.
 std::string CoreHint(const std::string& plungeName, const CoreConventions& conv);

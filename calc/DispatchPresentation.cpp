@@ -19,8 +19,6 @@ namespace {
 constexpr int kMainResultWindow = 4;
 constexpr int kApparentResults = 3;  // ClearResultsWindows group of boxes 12, 13
 
-bool ApproxReference(int n) { return (n >= 20 && n <= 23) || n == 40; }
-
 }  // namespace
 
 bool Dispatcher::Present(const CalcOutcome& out) {
@@ -28,7 +26,7 @@ bool Dispatcher::Present(const CalcOutcome& out) {
     m_.WriteNoResult();
     return false;
   }
-  switch (ResultKindOf(n_)) {
+  switch (info_->result) {
     case ResultKind::kLine: {
       Line line = out.result;
       if (!m_.settings().ShowPolaritySign) line.angle = std::fabs(line.angle);
@@ -54,10 +52,10 @@ bool Dispatcher::Present(const CalcOutcome& out) {
 
 void Dispatcher::ShowSolutions(const CalcOutcome& out) {
   auto& frames = m_.controls_.fraResults;
-  if (ApproxReference(n_) && out.hasReference) {
+  if (info_->SolvesApproxReferencePlane() && out.hasReference) {
     ReferencePlaneSolution first{out.reference, out.result};
     ReferencePlaneSolution second{out.secondReference, out.secondResult};
-    if (ResultKindOf(n_) == ResultKind::kLine && !m_.settings().ShowPolaritySign) {
+    if (info_->result == ResultKind::kLine && !m_.settings().ShowPolaritySign) {
       second.result.angle = std::fabs(second.result.angle);
     }
     m_.ShowReferencePlaneSolutions(n_, first, second);
@@ -85,7 +83,7 @@ void Dispatcher::ShowApparentDipOrPitch(const CalcOutcome& out) {
   }
   // The apparent dip of the plane the calculation produced: its result, or
   // else its reference plane.
-  const bool planeResult = ResultKindOf(n_) == ResultKind::kPlane;
+  const bool planeResult = info_->result == ResultKind::kPlane;
   if (!hasSection_ || (!planeResult && !out.hasReference)) {
     m_.ClearResultsWindows(kApparentResults);
     return;

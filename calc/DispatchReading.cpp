@@ -29,13 +29,6 @@ constexpr int kAlphaColumn = 3;
 constexpr int kBetaColumn = 4;
 constexpr int kGammaColumn = 5;
 
-// Membership of a calculation number in a set, folded into comparisons at
-// compile time: the tests below run for every row of a batch.
-template <int... Members>
-bool In(int n) {
-  return ((n == Members) || ...);
-}
-
 // IsNumberText, then TextToDouble: a box that holds number text, read.
 bool ReadNumberText(const std::string& text, bool localeComma, double& value) {
   if (NumberText::ReadPlainDecimal(text, value)) return true;
@@ -45,16 +38,6 @@ bool ReadNumberText(const std::string& text, bool localeComma, double& value) {
 }
 
 bool Between(int n, int low, int high) { return n >= low && n <= high; }
-
-bool PlaneInA(int n) {
-  return In<0, 3, 4, 13, 14, 15>(n) || Between(n, 6, 11) || Between(n, 26, 32) ||
-         Between(n, 34, 36);
-}
-bool LineInA(int n) { return In<1, 2, 5, 12, 16, 33>(n); }
-bool PlaneInB(int n) { return In<0, 3, 35>(n) || Between(n, 28, 31); }
-bool LineInB(int n) { return In<1, 2, 4, 33, 34>(n) || Between(n, 10, 14); }
-bool LineInC(int n) { return In<14, 34, 35>(n) || Between(n, 17, 23) || Between(n, 37, 41); }
-bool ApproxReference(int n) { return Between(n, 20, 24) || n == 40; }
 
 }  // namespace
 
@@ -127,98 +110,126 @@ bool Dispatcher::ReadCoreAxisWithAlpha(int window, int row, bool applyZenith) {
   return true;
 }
 
+bool Dispatcher::ReadBetaAndAlpha(int betaBox, int alphaBox, int row) {
+  double beta = 0.0;
+  double alpha = 0.0;
+  if (!ReadNumber(betaBox, beta) || !ReadNumber(alphaBox, alpha)) return false;
+  SetRow(row, kTypeBetaAlpha);
+  record_.cells[row][kAlphaColumn] = alpha;
+  record_.cells[row][kBetaColumn] = beta;
+  return true;
+}
+
 bool Dispatcher::ReadWindowA() {
-  const int n = n_;
-  if (PlaneInA(n) || LineInA(n)) {
-    if (!ReadOrientation(0, LineInA(n), geo_.a)) return false;
-    SetRow(1, LineInA(n) ? kTypeLine : kTypePlane, geo_.a.angle, geo_.a.azimuth);
-  } else if (n == 24 || n == 25) {
-    return ReadCoreAxisWithAlpha(0, 1, false);
-  } else if (Between(n, 17, 19)) {
-    double beta = 0.0;
-    double alpha = 0.0;
-    if (!ReadNumber(0, beta) || !ReadNumber(1, alpha)) return false;
-    SetRow(1, kTypeBetaAlpha);
-    record_.cells[1][kAlphaColumn] = alpha;
-    record_.cells[1][kBetaColumn] = beta;
-  } else if (Between(n, 20, 23) || n == 40) {
-    double alpha = 0.0;
-    if (!ReadNumber(0, alpha)) return false;
-    SetRow(1, kTypeRefPlaneAlpha);
-    record_.cells[1][kAlphaColumn] = alpha;
+  switch (info_->a) {
+    case WindowUse::kPlane:
+    case WindowUse::kLine: {
+      const bool line = info_->a == WindowUse::kLine;
+      if (!ReadOrientation(0, line, geo_.a)) return false;
+      SetRow(1, line ? kTypeLine : kTypePlane, geo_.a.angle, geo_.a.azimuth);
+      return true;
+    }
+    case WindowUse::kCoreAxisAndAlpha:
+      return ReadCoreAxisWithAlpha(0, 1, false);
+    case WindowUse::kBetaAlpha:
+      return ReadBetaAndAlpha(0, 1, 1);
+    case WindowUse::kRefPlaneAlpha: {
+      double alpha = 0.0;
+      if (!ReadNumber(0, alpha)) return false;
+      SetRow(1, kTypeRefPlaneAlpha);
+      record_.cells[1][kAlphaColumn] = alpha;
+      return true;
+    }
+    default:
+      return true;  // no window A
   }
-  return true;  // 37-39 and 41 have no window A
 }
 
 bool Dispatcher::ReadWindowB() {
-  const int n = n_;
-  if (PlaneInB(n) || LineInB(n)) {
-    if (!ReadOrientation(1, LineInB(n), geo_.b)) return false;
-    SetRow(2, LineInB(n) ? kTypeLine : kTypePlane, geo_.b.angle, geo_.b.azimuth);
-  } else if (n == 7 || n == 27) {
-    double trend = 0.0;
-    if (!ReadDirection(4, trend)) return false;
-    // 7: the vertical section plane; 27: the horizontal line along the trend.
-    geo_.b = n == 7 ? Orientation{kHalfPi, AddAngles(trend, kHalfPi)} : Orientation{0.0, trend};
-    SetRow(2, n == 7 ? kTypePlane : kTypeLine, geo_.b.angle, geo_.b.azimuth);
-  } else if (In<8, 26, 32, 36>(n)) {
-    if (!ReadNumber(4, geo_.b.angle) || !m_.EntryValid(5)) return false;
-    geo_.senseB = m_.controls_.txtValues[5].text;
-  } else if (n == 9) {
-    return ReadNumber(4, geo_.b.angle);
-  } else if (In<19, 22, 38>(n)) {
-    double gamma = 0.0;
-    if (!ReadNumber(4, gamma)) return false;
-    if (!conv_.betaConv && gamma < 0.0) gamma += kTwoPi;
-    SetRow(2, kTypeGamma);
-    record_.cells[2][kGammaColumn] = gamma;
-  } else if (In<21, 23, 37, 39>(n)) {
-    double beta = 0.0;
-    double alpha = 0.0;
-    if (!ReadNumber(3, beta) || !ReadNumber(4, alpha)) return false;
-    SetRow(2, kTypeBetaAlpha);
-    record_.cells[2][kAlphaColumn] = alpha;
-    record_.cells[2][kBetaColumn] = beta;
-  } else if (n == 24 || n == 25) {
-    return ReadCoreAxisWithAlpha(1, 2, false);
+  switch (info_->b) {
+    case WindowUse::kPlane:
+    case WindowUse::kLine: {
+      const bool line = info_->b == WindowUse::kLine;
+      if (!ReadOrientation(1, line, geo_.b)) return false;
+      SetRow(2, line ? kTypeLine : kTypePlane, geo_.b.angle, geo_.b.azimuth);
+      return true;
+    }
+    case WindowUse::kSectionTrend:
+    case WindowUse::kLineTrend: {
+      double trend = 0.0;
+      if (!ReadDirection(4, trend)) return false;
+      // The vertical section plane, or the horizontal line along the trend.
+      const bool section = info_->b == WindowUse::kSectionTrend;
+      geo_.b = section ? Orientation{kHalfPi, AddAngles(trend, kHalfPi)} : Orientation{0.0, trend};
+      SetRow(2, section ? kTypePlane : kTypeLine, geo_.b.angle, geo_.b.azimuth);
+      return true;
+    }
+    case WindowUse::kPitchAndSense:
+    case WindowUse::kPlungeAndSense:
+      if (!ReadNumber(4, geo_.b.angle) || !m_.EntryValid(5)) return false;
+      geo_.senseB = m_.controls_.txtValues[5].text;
+      return true;
+    case WindowUse::kHade:
+      return ReadNumber(4, geo_.b.angle);
+    case WindowUse::kGamma: {
+      double gamma = 0.0;
+      if (!ReadNumber(4, gamma)) return false;
+      if (!conv_.betaConv && gamma < 0.0) gamma += kTwoPi;
+      SetRow(2, kTypeGamma);
+      record_.cells[2][kGammaColumn] = gamma;
+      return true;
+    }
+    case WindowUse::kBetaAlpha:
+      return ReadBetaAndAlpha(3, 4, 2);
+    case WindowUse::kCoreAxisAndAlpha:
+      return ReadCoreAxisWithAlpha(1, 2, false);
+    default:
+      return true;
   }
-  return true;
 }
 
 bool Dispatcher::ReadWindowC() {
-  const int n = n_;
-  if (In<2, 3, 29, 30, 33>(n)) {
-    const std::string& text = m_.controls_.txtValues[6].text;
-    const char first = text.empty() ? ' ' : text[0];
-    geo_.obtuse = std::string_view("OoYyTt1").find(first) != std::string_view::npos;
-  } else if (In<12, 13, 26>(n)) {
-    return ReadNumber(6, geo_.angleC);
-  } else if (LineInC(n)) {
-    if (!ReadOrientation(2, true, geo_.c)) return false;
-    if (IsCoreCalculation(n)) {
-      geo_.c = CorrectCoreAxis(geo_.c.angle, geo_.c.azimuth, conv_, true);
+  switch (info_->c) {
+    case WindowUse::kObtuseFlag: {
+      const std::string& text = m_.controls_.txtValues[6].text;
+      const char first = text.empty() ? ' ' : text[0];
+      geo_.obtuse = std::string_view("OoYyTt1").find(first) != std::string_view::npos;
+      return true;
     }
-    SetRow(3, kTypeLine, geo_.c.angle, geo_.c.azimuth);
+    case WindowUse::kRotationAngle:
+    case WindowUse::kAngle:
+      return ReadNumber(6, geo_.angleC);
+    case WindowUse::kFoldAxis:
+    case WindowUse::kCoreAxis:
+      if (!ReadOrientation(2, true, geo_.c)) return false;
+      if (info_->c == WindowUse::kCoreAxis) {
+        geo_.c = CorrectCoreAxis(geo_.c.angle, geo_.c.azimuth, conv_, true);
+      }
+      SetRow(3, kTypeLine, geo_.c.angle, geo_.c.azimuth);
+      return true;
+    default:
+      return true;
   }
-  return true;
 }
 
 bool Dispatcher::ReadWindowD() {
-  const int n = n_;
   Orientation d;
-  if (ApproxReference(n)) {
-    core_.refDirn = Between(m_.settings().RefDirn, 0, 3) ? m_.settings().RefDirn : 0;
-    if (core_.refDirn == 2 || core_.refDirn == 3) {
-      if (!ReadOrientation(3, core_.refDirn == 2, d)) return false;
-    } else if (!ReadDirection(9, d.azimuth)) {
-      return false;
-    }
-  } else if (n == 25) {
-    return ReadCoreAxisWithAlpha(3, 4, false);
-  } else if (Between(n, 37, 41)) {
-    if (!ReadOrientation(3, false, d)) return false;
-  } else {
-    return true;
+  switch (info_->d) {
+    case WindowUse::kReferenceLine:
+      core_.refDirn = Between(m_.settings().RefDirn, 0, 3) ? m_.settings().RefDirn : 0;
+      if (core_.refDirn == 2 || core_.refDirn == 3) {
+        if (!ReadOrientation(3, core_.refDirn == 2, d)) return false;
+      } else if (!ReadDirection(9, d.azimuth)) {
+        return false;
+      }
+      break;
+    case WindowUse::kCoreAxisAndAlpha:
+      return ReadCoreAxisWithAlpha(3, 4, false);
+    case WindowUse::kReferencePlane:
+      if (!ReadOrientation(3, false, d)) return false;
+      break;
+    default:
+      return true;
   }
   core_.reference = d;
   SetRow(4, kTypeLine, d.angle, d.azimuth);
@@ -236,7 +247,8 @@ void Dispatcher::ApplyCoreConventions() {
     if (type == kTypeRefPlaneAlpha || type == kTypeBetaAlpha || type == kTypeCoreAxisAlpha) {
       cells[kAlphaColumn] = CorrectAlpha(cells[kAlphaColumn], conv_);
     }
-    if (type == kTypeBetaAlpha) cells[kBetaColumn] = CorrectBeta(cells[kBetaColumn], n_, conv_);
+    if (type == kTypeBetaAlpha)
+      cells[kBetaColumn] = CorrectBeta(cells[kBetaColumn], info_->IsOrientedCore(), conv_);
   }
   core_.calculation = n_;
   core_.coreAxis = geo_.c;
@@ -245,7 +257,7 @@ void Dispatcher::ApplyCoreConventions() {
   core_.coneAngle = record_.cells[1][kAlphaColumn];
   core_.betaB = record_.cells[2][kBetaColumn];
   core_.inclinationB = record_.cells[2][kAlphaColumn];
-  core_.gamma = CorrectGamma(record_.cells[2][kGammaColumn], n_, conv_);
+  core_.gamma = CorrectGamma(record_.cells[2][kGammaColumn], info_->HasLineInPlane(), conv_);
   core_.steepDip = Between(m_.settings().SteepDip, 0, 2) ? m_.settings().SteepDip : 2;
   core_.ellipseBase = conv_.ellipseBase;
   core_.bottomMark = conv_.bottomMark;

@@ -20,6 +20,7 @@ Dispatcher::Dispatcher(FormModel& model) : m_(model) {}
 
 void Dispatcher::Run() {
   n_ = m_.Calculation();
+  info_ = &CalculationAt(n_);
   const Settings& s = m_.settings();
   conv_ = {s.CoreConv,    s.CoreUpTrend, s.ZenithConv, s.deltaNormal,
            s.EllipseBase, s.BottomMark,  s.BetaConv};
@@ -39,12 +40,12 @@ void Dispatcher::Run() {
     m_.SetMessage("error in entry");
     return;
   }
-  const bool core = IsCoreCalculation(n_);
+  const bool core = info_->IsCore();
   if (core) ApplyCoreConventions();
   ReadSectionTrend();
 
   const CalcOutcome out = [&] {
-    if (n_ == 24 || n_ == 25) {
+    if (info_->result == ResultKind::kManualSolution) {
       CalcOutcome manual;
       manual.Say("Manual solution using stereo only");
       return manual;
@@ -64,11 +65,11 @@ void Dispatcher::ShowHint() {
     return;
   }
   std::string hint;
-  if (IsCoreCalculation(n_)) {
+  if (info_->IsCore()) {
     hint = CoreHint(m_.settings().PlungeName, conv_);
-  } else if (n_ == 14 || n_ == 34) {
+  } else if (info_->UnfoldsLine()) {
     hint = "Use -ve values for line plunge to show upward polarity";
-  } else if (n_ == 2 || n_ == 3 || n_ == 29 || n_ == 30 || n_ == 33) {
+  } else if (info_->c == WindowUse::kObtuseFlag) {
     hint = "Indicate ('Y') if obtuse angle is to be used (acute is default)";
   }
   m_.SetMessage(hint);

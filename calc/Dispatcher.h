@@ -6,6 +6,7 @@
 #include <string>
 
 #include "calc/CalculationRecord.h"
+#include "calc/Catalogue.h"
 #include "calc/CoreConventions.h"
 #include "calc/DispatchCore.h"
 #include "calc/DispatchGeometry.h"
@@ -37,6 +38,7 @@ class Dispatcher {
   bool ReadNumber(int box, double& radians) const;
   bool ReadDirection(int box, double& radians) const;
   bool ReadCoreAxisWithAlpha(int window, int row, bool applyZenith);
+  bool ReadBetaAndAlpha(int betaBox, int alphaBox, int row);
   void SetRow(int row, int type, double first = 0.0, double second = 0.0);
   void ApplyCoreConventions();
   void ReadSectionTrend();
@@ -51,6 +53,7 @@ class Dispatcher {
 
   FormModel& m_;
   int n_ = 0;
+  const CalculationInfo* info_ = nullptr;  // the catalogue entry of n_
   CoreConventions conv_;
   GeometryInputs geo_;
   CoreInputs core_;

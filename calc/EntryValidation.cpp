@@ -143,12 +143,11 @@ bool FormModel::ValidateDirectionText(const std::string& text) const {
 
 void FormModel::RevalidateEntries() {
   HandlerScope scope(*this);
-  const int n = calculation_;
   if (coreCalculation_) {
     std::string hint = "Use -ve plunge for 'upwardly' inclined core axis";
     if (settings_.CoreUpTrend) hint += " AND: Use 'upcore' direction for core trend";
     SetMessage(hint);
-  } else if (n == 2 || n == 3 || n == 29 || n == 30) {
+  } else if (CalculationAt(calculation_).obtuseHintOnSelection) {
     SetMessage(kObtuseHint);
   } else {
     SetMessage("");

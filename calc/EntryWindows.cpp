@@ -8,16 +8,6 @@
 
 namespace Lodema {
 
-namespace {
-
-bool HidesApparentDip(int n) {
-  return n == 17 || n == 20 || n == 21 || n == 24 || n == 25 || n == 37;
-}
-bool ShowsPitchOfLine(int n) { return n == 19 || n == 22 || n == 38; }
-bool OffersSolutionOutput(int n) { return n == 19 || (n >= 21 && n <= 23) || n == 40; }
-
-}  // namespace
-
 void FormModel::ShowBox(int box, const std::string& caption, int fieldKind) {
   controls_.txtValues[box].visible = true;
   controls_.lblDip[box].caption = caption;
@@ -51,18 +41,19 @@ void FormModel::SetUpCalculationWindows(int n) {
   LayoutWindow(3, info->d, n);
   c.fraRefLine.visible = c.panorient[3].visible;
 
-  c.panorient[6].visible = OffersSolutionOutput(n);
+  const bool planeContainingLine = info->solutions == SolutionOutput::kPlaneContainingLine;
+  c.panorient[6].visible = info->solutions != SolutionOutput::kNone;
   c.chkFileOutOptions[7].caption =
-      n == 19 ? "Solution of Plane containing line" : "Reference plane solution";
-  c.chkFileOutOptions[8].visible = n != 19;
-  c.chkFileOutOptions[9].visible = n != 19;
+      planeContainingLine ? "Solution of Plane containing line" : "Reference plane solution";
+  c.chkFileOutOptions[8].visible = !planeContainingLine;
+  c.chkFileOutOptions[9].visible = !planeContainingLine;
 
-  LabelResultWindows(n);
+  LabelResultWindows(*info);
   c.fraResults[1].visible = false;
   c.fraResults[2].visible = false;
-  c.fraResults[1].caption = n == 19 ? "  Plane solution" : "  Reference plane solution";
+  c.fraResults[1].caption = planeContainingLine ? "  Plane solution" : "  Reference plane solution";
 
-  LayoutApparentDip(n);
+  LayoutApparentDip(*info);
 }
 
 void FormModel::LayoutWindow(int window, WindowUse use, int n) {
@@ -195,10 +186,10 @@ void FormModel::LayoutReferenceLine() {
   HideBox(10, "");
 }
 
-void FormModel::LayoutApparentDip(int n) {
+void FormModel::LayoutApparentDip(const CalculationInfo& info) {
   MainWindowControls& c = controls_;
-  c.chkShowApparent.visible = !HidesApparentDip(n);
-  if (ShowsPitchOfLine(n)) {
+  c.chkShowApparent.visible = info.offersApparentDip;
+  if (info.HasLineInPlane()) {
     const std::string& pitch = settings_.gPitchName;
     c.chkShowApparent.caption = "Show " + pitch + " of line in plane";
     c.fraExtraData.caption = "  " + pitch + "  ";

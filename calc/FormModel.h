@@ -262,11 +262,11 @@ class FormModel {
   void HideBox(int box, const std::string& caption);
   void LayoutWindow(int window, WindowUse use, int n);
   void LayoutReferenceLine();
-  void LayoutApparentDip(int n);
+  void LayoutApparentDip(const CalculationInfo& info);
   void ApplyApparentVisibility();
 
   // Result windows.
-  void LabelResultWindows(int n);
+  void LabelResultWindows(const CalculationInfo& info);
   // firstDegrees and azimuthDegrees: degree texts, either separator.
   void WriteFabricTexts(int window, const std::string& firstDegrees,
                         const std::string& azimuthDegrees, bool isPlane);

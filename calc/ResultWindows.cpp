@@ -101,8 +101,8 @@ void FormModel::SetWindowForFabric(int window, FabricKind kind) {
   }
 }
 
-void FormModel::LabelResultWindows(int n) {
-  const ResultKind kind = ResultKindOf(n);
+void FormModel::LabelResultWindows(const CalculationInfo& info) {
+  const ResultKind kind = info.result;
   MainWindowControls& c = controls_;
   switch (kind) {
     case ResultKind::kLine:
@@ -117,10 +117,9 @@ void FormModel::LabelResultWindows(int n) {
       break;
     case ResultKind::kAngle: {
       std::string name = "angle";
-      if (n == 10 || n == 28) name = settings_.gPitchName;
-      if (n == 11 || n == 32) name = settings_.gHadeName;
-      const bool sense = n == 7 || n == 10 || n == 28;
-      const std::array<std::string, 3> captions = {"", name, sense ? "sense" : ""};
+      if (info.angleName == AngleName::kPitch) name = settings_.gPitchName;
+      if (info.angleName == AngleName::kHade) name = settings_.gHadeName;
+      const std::array<std::string, 3> captions = {"", name, info.resultHasSense ? "sense" : ""};
       for (int box = 0; box < 3; ++box) {
         c.lblDipRes[box].caption = captions[box];
         c.lblDipRes[box].visible = !captions[box].empty();
@@ -132,8 +131,10 @@ void FormModel::LabelResultWindows(int n) {
   }
   SetWindowForFabric(5, kFabricPlane);
   SetWindowForFabric(6, kFabricPlane);
+  // A result from the second reference plane: lines and planes other than
+  // the reference plane itself.
   const bool secondResult =
-      (kind == ResultKind::kLine || kind == ResultKind::kPlane) && n != 20 && n != 40 && n != 41;
+      (kind == ResultKind::kLine || kind == ResultKind::kPlane) && !info.resultIsReferencePlane;
   SetWindowForFabric(7, kind == ResultKind::kLine ? kFabricLine : kFabricPlane);
   if (!secondResult) {
     for (int box = 9; box < 12; ++box) {
@@ -411,7 +412,9 @@ void FormModel::ShowPlaneSolution(const OrientGeometry::Plane& plane) {
 void FormModel::ShowReferencePlaneSolutions(int calculation, const ReferencePlaneSolution& first,
                                             const ReferencePlaneSolution& second) {
   HandlerScope scope(*this);
-  if (calculation == 20) {
+  const CalculationInfo* info = FindCalculation(calculation);
+  if (info == nullptr) return;
+  if (info->resultIsReferencePlane) {
     // Its main result is the reference plane itself.
     controls_.fraResults[1].visible = false;
   } else {
@@ -425,8 +428,8 @@ void FormModel::ShowReferencePlaneSolutions(int calculation, const ReferencePlan
   }
   controls_.fraResults[2].visible = true;
   WritePlaneResult(6, second.plane);
-  if (calculation == 20 || calculation == 40 || calculation == 41) return;
-  switch (ResultKindOf(calculation)) {
+  if (info->resultIsReferencePlane) return;
+  switch (info->result) {
     case ResultKind::kPlane:
       WritePlaneResult(7, second.result);
       break;

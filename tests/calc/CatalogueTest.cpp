@@ -160,6 +160,38 @@ TEST(CatalogueTest, EntriesSitInTheirFrames) {
   }
 }
 
+// Facts that must agree with each other wherever a calculation is added or
+// moved: each names the rule it guards.
+TEST(CatalogueTest, FactsAgreeWithEachOther) {
+  for (const CalculationInfo& info : CalculationCatalogue()) {
+    SCOPED_TRACE(info.number);
+    const bool angle = info.result == ResultKind::kAngle;
+    EXPECT_TRUE(!info.resultHasSense || angle) << "only angle results carry a sense";
+    EXPECT_TRUE(info.angleName == AngleName::kAngle || angle) << "angle names need an angle";
+    EXPECT_TRUE(!info.obtuseHintOnSelection || info.c == WindowUse::kObtuseFlag)
+        << "the obtuse hint needs the obtuse flag";
+    EXPECT_EQ(info.c == WindowUse::kCoreAxis, info.IsCore() && info.frame != kMultipleCoresFrame)
+        << "core axis in C for every core calculation but the multiple-core ones";
+    EXPECT_EQ(info.SolvesApproxReferencePlane(), info.a == WindowUse::kRefPlaneAlpha)
+        << "the cone of an approximate reference plane is typed in A";
+    EXPECT_EQ(info.UsesFixedReferencePlane(), info.d == WindowUse::kReferencePlane);
+    EXPECT_EQ(info.result == ResultKind::kManualSolution, info.a == WindowUse::kCoreAxisAndAlpha)
+        << "several unoriented cores give only a manual solution";
+    if (info.solutions == SolutionOutput::kReferencePlane) {
+      EXPECT_TRUE(info.SolvesApproxReferencePlane()) << "solutions come from the solved plane";
+    }
+    if (info.solutions == SolutionOutput::kPlaneContainingLine) {
+      EXPECT_TRUE(info.IsOrientedCore() && info.HasLineInPlane());
+    }
+    if (info.resultIsReferencePlane) {
+      EXPECT_TRUE(info.SolvesApproxReferencePlane() && info.result == ResultKind::kPlane);
+    }
+    if (info.captionHasSecondLine) {
+      EXPECT_EQ(info.frame, kMultipleCoresFrame);
+    }
+  }
+}
+
 TEST(CatalogueTest, WindowFramesAndDisplay) {
   EXPECT_EQ(AxisFrameCaption(14), "C  (fold axis)");
   EXPECT_EQ(AxisFrameCaption(41), "C  (core axis)");
