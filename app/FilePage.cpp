@@ -14,9 +14,11 @@
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <exception>
 
 #include "app/Mirror.h"
 #include "app/OutputPanel.h"
+#include "app/QtPlatform.h"
 #include "batch/FilePage.h"
 #include "calc/FormModel.h"
 
@@ -259,9 +261,10 @@ bool FilePage::eventFilter(QObject* watched, QEvent* event) {
 void FilePage::Forward(const std::function<void()>& action) {
   try {
     action();
-  } catch (...) {
-    // A fault in one handler must not take the window down; the page is
-    // brought back in line with the model below.
+  } catch (const std::exception& fault) {
+    // A fault in one handler must not take the window down; it is reported
+    // and the page is brought back in line with the model below.
+    ReportUnexpectedFault(page_, fault.what());
   }
   Refresh();
 }

@@ -12,6 +12,7 @@
 #include <QSplitter>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <exception>
 
 #include "app/CalculationPages.h"
 #include "app/ConventionsPage.h"
@@ -331,9 +332,10 @@ void frmLodem::StartInput(int button) {
   sinceRepaint_.invalidate();
   try {
     filePageModel_->StartBatchInput(button);
-  } catch (...) {
+  } catch (const std::exception& fault) {
     // The run reports its own problems; a fault must not close the window.
     model_.SetBatchRunning(false);
+    ReportUnexpectedFault(this, fault.what());
   }
   RefreshAll();
 }

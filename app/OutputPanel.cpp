@@ -12,8 +12,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <exception>
 
 #include "app/Mirror.h"
+#include "app/QtPlatform.h"
 #include "batch/FilePage.h"
 #include "calc/FormModel.h"
 
@@ -192,9 +194,10 @@ bool OutputPanel::eventFilter(QObject* watched, QEvent* event) {
 void OutputPanel::Forward(const std::function<void()>& action) {
   try {
     action();
-  } catch (...) {
-    // A fault in one handler must not take the window down; the panel is
-    // brought back in line with the model below.
+  } catch (const std::exception& fault) {
+    // A fault in one handler must not take the window down; it is reported
+    // and the panel is brought back in line with the model below.
+    ReportUnexpectedFault(nullptr, fault.what());
   }
   Refresh();
 }

@@ -75,6 +75,15 @@ const QString kFileFilter = QStringLiteral("Text files (*.txt *.csv *.dat *.prn)
 
 }  // namespace
 
+void ReportUnexpectedFault(QWidget* parent, const char* what) {
+  auto* box = new QMessageBox(
+      QMessageBox::Critical, QStringLiteral("Lodema"),
+      QStringLiteral("Lodema met an unexpected fault and carried on:\n") + QString::fromUtf8(what),
+      QMessageBox::Ok, parent);
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->show();
+}
+
 Lodema::MessageAnswer QtMessageBoxes::ShowMessage(const std::string& text, const std::string& title,
                                                   Lodema::MessageButtons buttons,
                                                   Lodema::MessageIcon icon) {

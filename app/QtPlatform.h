@@ -8,6 +8,10 @@
 #include "batch/Platform.h"
 #include "calc/Platform.h"
 
+// Tells the user that a handler met an unexpected fault and the window
+// carried on. The box does not wait for an answer.
+void ReportUnexpectedFault(QWidget* parent, const char* what);
+
 class QtMessageBoxes : public Lodema::MessageBoxes {
  public:
   explicit QtMessageBoxes(QWidget* parent = nullptr) : parent_(parent) {}

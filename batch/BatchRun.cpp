@@ -26,7 +26,7 @@ class ModelEntryTarget : public EntryTarget {
     filled_[slot] = true;
     model_.SetEntryText(slot, text);
   }
-  bool Rejected() const override { return IsRejectionMessage(model_.Controls().panMsgs.caption); }
+  bool Rejected() const override { return model_.MessageReportsFailure(); }
   void StartRow() { filled_.fill(false); }
   bool Filled(int slot) const { return filled_[slot]; }
 
@@ -153,7 +153,7 @@ BatchOutcome BatchRunner::Run(const BatchRunRequest& request, const BatchOutputO
         SplitFields(text, request.delimiterSet, highest, fields) >= highest) {
       verdict = FillEntries(fields, map, kinds, planeConventionIn, target);
       if (verdict == RowVerdict::kData) {
-        if (IsRejectionMessage(controls.panMsgs.caption)) {
+        if (model_.MessageReportsFailure()) {
           verdict = RowVerdict::kRejected;
         } else if (!HasVisibleMainResult(controls)) {
           // The calculation produced nothing (a box left empty, or no

@@ -36,17 +36,7 @@ bool HasCompassLetter(std::string_view text) {
   return false;
 }
 
-char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-
 }  // namespace
-
-bool IsRejectionMessage(std::string_view message) {
-  if (message.size() < 5) return false;
-  char head[5];
-  for (int i = 0; i < 5; ++i) head[i] = Upper(message[i]);
-  const std::string_view prefix(head, 5);
-  return prefix == "INVAL" || prefix == "ERROR";
-}
 
 bool IsDataCandidate(std::string_view line) {
   if (line.empty()) return false;

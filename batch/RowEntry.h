@@ -19,7 +19,7 @@ class EntryTarget {
  public:
   virtual ~EntryTarget() = default;
   virtual void SetEntry(int slot, const std::string& text) = 0;
-  // True when the message panel now reports an invalid entry or an error.
+  // True when the entry check or the calculation now reports a failure.
   virtual bool Rejected() const = 0;
 };
 
@@ -28,10 +28,6 @@ enum class RowVerdict {
   kNonData,   // a field was missing, empty or not a number with a valid suffix
   kRejected,  // the entry check or the calculation reported an error
 };
-
-// True for a message panel text that rejects a row: it begins with "INVAL"
-// or "ERROR" in any letter case.
-bool IsRejectionMessage(std::string_view message);
 
 // True when a line (leading blanks removed) can hold data: not empty, not a
 // comment ("*", ";" or "/" first) and with at least one digit.

@@ -233,7 +233,7 @@ void FormModel::RewriteMainResult(int oldPlaneConvention, int oldQuadrant) {
   if (plane && !direction.empty()) {
     direction = DipDirectionOf(direction, sense, oldPlaneConvention, localeComma_);
   }
-  const bool noResult = controls_.lblResult[0].caption == "-999";
+  const bool noResult = noResultShown_;
   SetWindowForFabric(4, plane ? kFabricPlane : kFabricLine);
   if (noResult) {
     WriteNoResult();

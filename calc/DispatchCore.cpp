@@ -81,7 +81,7 @@ CalcOutcome ReferencePlaneResult(const CoreInputs& in) {
     if (!s.found) {
       out.noResult = true;
       out.hasReference = false;
-      out.Say("Error - no solution found");
+      out.Fail("Error - no solution found");
       return out;
     }
     firstPole = s.first;

@@ -28,7 +28,7 @@ constexpr double kMisfitBeepDegrees = 10.0;
 CalcOutcome Fail(const std::string& message) {
   CalcOutcome out;
   out.noResult = true;
-  out.Say(message);
+  out.Fail(message);
   return out;
 }
 
@@ -131,8 +131,8 @@ CalcOutcome LineWithPlunge(const Plane& plane, double plunge, const std::string&
   if (!r.steeperThanDip) return LineResult({plunge, r.trend});
   // No such line: the steepest line of the bed stands in for it.
   CalcOutcome out = LineResult({plane.angle, plane.azimuth});
-  out.Say("Error - plunge is " + RadiansToWholeDegreesText(r.excess) +
-          "\xC2\xB0 steeper than dip of bed");
+  out.Fail("Error - plunge is " + RadiansToWholeDegreesText(r.excess) +
+           "\xC2\xB0 steeper than dip of bed");
   return out;
 }
 

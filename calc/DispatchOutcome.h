@@ -12,11 +12,30 @@ namespace Lodema {
 // Dip of an absent reference-plane solution.
 inline constexpr double kNoSolutionDip = -1.0;
 
+// How a run of a calculation ended. A batch run rejects the row on
+// kInvalidEntry and kGeometricError.
+enum class CalcStatus {
+  kOk,
+  kInvalidEntry,    // an entry the calculation needs could not be read
+  kGeometricError,  // no (unique) answer, or an answer with an error message
+  kManualSolution,  // no computed answer: the cones are drawn for a graphical solution
+};
+
 struct CalcOutcome {
-  // An error or a message that a batch run must see as well.
+  // An error: the message goes to the panel in a batch run too.
+  void Fail(const std::string& text) {
+    status = CalcStatus::kGeometricError;
+    message = batchMessage = text;
+  }
+  // A message that a batch run must see as well.
   void Say(const std::string& text) { message = batchMessage = text; }
   // A note for the user at the screen only.
   void Note(const std::string& text) { message = text; }
+  bool Failed() const {
+    return status == CalcStatus::kInvalidEntry || status == CalcStatus::kGeometricError;
+  }
+
+  CalcStatus status = CalcStatus::kOk;
 
   OrientGeometry::Orientation result;  // a line or plane result, radians
   double angle = 0.0;                  // an angle result, radians

@@ -88,14 +88,14 @@ bool Dispatcher::ReadOrientation(int window, bool asLine, Orientation& value,
     if (sense) *sense = boxes.sense >= 0 ? texts[boxes.sense].text : std::string();
     return true;
   }
-  const WindowTexts texts = m_.ReadOrientationWindow(window, asLine);
-  if (texts.IsError() || !ReadNumberText(texts.first, comma, angle) ||
-      !ReadNumberText(texts.direction, comma, azimuth)) {
+  const std::optional<WindowTexts> texts = m_.ReadOrientationWindow(window, asLine);
+  if (!texts || !ReadNumberText(texts->first, comma, angle) ||
+      !ReadNumberText(texts->direction, comma, azimuth)) {
     return false;
   }
   value.angle = DegreesToRadians(angle);
   value.azimuth = DegreesToRadians(azimuth);
-  if (sense) *sense = texts.sense;
+  if (sense) *sense = texts->sense;
   return true;
 }
 

@@ -9,16 +9,18 @@ namespace Lodema {
 
 void FormModel::Calculate() {
   try {
-    Dispatcher(*this).Run();
-  } catch (const std::exception&) {
-    // A run must never take the window down with it; say so and carry on.
-    SetMessage("Error - the calculation could not be completed");
+    lastCalcStatus_ = Dispatcher(*this).Run().status;
+  } catch (const std::exception& fault) {
+    // A run must never take the window down with it; say what happened and
+    // carry on (a batch run rejects the row).
+    lastCalcStatus_ = CalcStatus::kGeometricError;
+    ReportFailure(std::string("Error - the calculation could not be completed: ") + fault.what());
   }
 }
 
 Dispatcher::Dispatcher(FormModel& model) : m_(model) {}
 
-void Dispatcher::Run() {
+CalcOutcome Dispatcher::Run() {
   n_ = m_.Calculation();
   info_ = &CalculationAt(n_);
   const Settings& s = m_.settings();
@@ -37,8 +39,10 @@ void Dispatcher::Run() {
 
   ShowHint();
   if (!ReadWindows()) {
-    m_.SetMessage("error in entry");
-    return;
+    CalcOutcome unread;
+    unread.status = CalcStatus::kInvalidEntry;
+    m_.ReportFailure("error in entry");
+    return unread;
   }
   const bool core = info_->IsCore();
   if (core) ApplyCoreConventions();
@@ -47,6 +51,7 @@ void Dispatcher::Run() {
   const CalcOutcome out = [&] {
     if (info_->result == ResultKind::kManualSolution) {
       CalcOutcome manual;
+      manual.status = CalcStatus::kManualSolution;
       manual.Say("Manual solution using stereo only");
       return manual;
     }
@@ -55,13 +60,14 @@ void Dispatcher::Run() {
   ShowMessage(out);
   if (out.beep) m_.beeper().Beep();
   if (Present(out)) Plot();
+  return out;
 }
 
 void Dispatcher::ShowHint() {
   if (m_.BatchRunning()) {
     // A batch run rejects a row by the panel's text: nothing of an earlier
     // row may remain in it.
-    m_.controls_.panMsgs.caption.clear();
+    m_.SetMessage("");
     return;
   }
   std::string hint;
@@ -77,7 +83,12 @@ void Dispatcher::ShowHint() {
 
 void Dispatcher::ShowMessage(const CalcOutcome& out) {
   const std::string& text = m_.BatchRunning() ? out.batchMessage : out.message;
-  if (!text.empty()) m_.SetMessage(text);
+  if (text.empty()) return;
+  if (out.Failed()) {
+    m_.ReportFailure(text);
+  } else {
+    m_.SetMessage(text);
+  }
 }
 
 void Dispatcher::Plot() {

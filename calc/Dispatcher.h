@@ -21,7 +21,7 @@ class Dispatcher {
  public:
   explicit Dispatcher(FormModel& model);
   // Runs the model's current calculation once.
-  void Run();
+  CalcOutcome Run();
   // The record of the last run (also handed to the plot when it is shown).
   const CalculationRecord& Record() const { return record_; }
 

@@ -59,14 +59,14 @@ void FormModel::OnEntryChanged(int box) {
   entryValid_[box] = valid;
   if (sectionTrend) entryValid_[mirror] = valid;
   if (!valid) {
-    if (!controls_.txtValues[box].text.empty()) SetMessage(kInvalidEntryError);
+    if (!controls_.txtValues[box].text.empty()) ReportFailure(kInvalidEntryError);
     ClearResultsWindows(sectionTrend ? 3 : 0);
     return;
   }
   if (!batchRunning_ && coreCalculation_) {
     SetMessage("Use -ve " + settings_.PlungeName + " for 'upwardly' inclined core axis");
   } else {
-    controls_.panMsgs.caption.clear();
+    SetMessage("");
   }
   if (!AllEntriesValid()) return;
   int places = 0;
@@ -156,7 +156,7 @@ void FormModel::RevalidateEntries() {
   for (int i = 0; i <= last; ++i) {
     if (!controls_.txtValues[i].visible) continue;
     entryValid_[i] = ValidateEntry(i);
-    if (!entryValid_[i] && !controls_.txtValues[i].text.empty()) SetMessage(kInvalidEntryNote);
+    if (!entryValid_[i] && !controls_.txtValues[i].text.empty()) ReportFailure(kInvalidEntryNote);
   }
   // The section trend follows the notation too; it never blocks a run.
   if (controls_.txtValues[kSectionTrendBox].visible) {
@@ -234,15 +234,12 @@ bool FormModel::WindowNeedsNotationChange(int window, bool asLine) const {
          (!asLine && window != 3 && IsStrikeConvention(settings_.PlaneConvIn));
 }
 
-WindowTexts FormModel::ReadOrientationWindow(int window, bool asLine) const {
+std::optional<WindowTexts> FormModel::ReadOrientationWindow(int window, bool asLine) const {
   const WindowBoxes boxes = LocateWindowBoxes(window, asLine);
+  if (boxes.error) return std::nullopt;
   WindowTexts texts;
   if (boxes.direction >= 0) texts.direction = controls_.txtValues[boxes.direction].text;
   if (boxes.sense >= 0) texts.sense = controls_.txtValues[boxes.sense].text;
-  if (boxes.error) {
-    texts.first = "error";
-    return texts;
-  }
   texts.first = controls_.txtValues[boxes.first].text;
   if (settings_.QuadrantIn == 1) {
     texts.direction = OrientGeometry::QuadrantToAzimuthText(texts.direction, localeComma_);
@@ -253,10 +250,7 @@ WindowTexts FormModel::ReadOrientationWindow(int window, bool asLine) const {
     texts.direction =
         OrientGeometry::StrikeAndSenseToDipDirectionText(texts.direction, sense, localeComma_);
   }
-  if (texts.direction.empty()) {
-    texts = WindowTexts{};
-    texts.first = "error";
-  }
+  if (texts.direction.empty()) return std::nullopt;
   return texts;
 }
 

@@ -3,6 +3,8 @@
 #include "calc/FormModel.h"
 
 #include <algorithm>
+#include <exception>
+#include <string>
 #include <utility>
 
 #include "calc/Catalogue.h"
@@ -162,15 +164,26 @@ void FormModel::Notify(ModelEvent event) {
     if (!observer) continue;
     try {
       observer(event);
-    } catch (...) {
-      // An observer's failure must not break the handler that notified it.
+    } catch (const std::exception& fault) {
+      // An observer's failure must not break the handler that notified it;
+      // the message panel says what went wrong.
+      ReportFailure(std::string("Error - the window could not be brought up to date: ") +
+                    fault.what());
     }
   }
   notifyCopy_.clear();
   notifying_ = false;
 }
 
-void FormModel::SetMessage(const std::string& text) { controls_.panMsgs.caption = text; }
+void FormModel::SetMessage(const std::string& text) {
+  controls_.panMsgs.caption = text;
+  messageReportsFailure_ = false;
+}
+
+void FormModel::ReportFailure(const std::string& text) {
+  controls_.panMsgs.caption = text;
+  messageReportsFailure_ = true;
+}
 
 void FormModel::SetTabPage(int page) {
   HandlerScope scope(*this);

@@ -6,18 +6,23 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "calc/CalculationRecord.h"
 #include "calc/Catalogue.h"
 #include "calc/Controls.h"
+#include "calc/DispatchOutcome.h"
 #include "calc/EntryBoxes.h"
 #include "calc/Platform.h"
 #include "calc/Settings.h"
 #include "orient/Records.h"
 
 namespace Lodema {
+
+// Shown in the main result's first two boxes by a run without result.
+inline constexpr const char* kNoResultText = "-999";
 
 // What an entry or result window is labelled for.
 enum FabricKind : int {
@@ -40,12 +45,11 @@ enum FieldKind : int {
 
 // The texts of one orientation window, ready for TextToDouble: the first
 // angle (dip or plunge), the direction as an azimuth (a plane's dip
-// direction) and the sense. first == "error" when the window cannot be read.
+// direction) and the sense.
 struct WindowTexts {
   std::string first;
   std::string direction;
   std::string sense;
-  bool IsError() const { return first == "error"; }
 };
 
 // One solution of a reference plane (radians). dip == -1 marks "no solution".
@@ -124,7 +128,9 @@ class FormModel {
   void RevalidateEntries();
   bool AllEntriesValid() const;
   // window 0..3 = A..D.
-  WindowTexts ReadOrientationWindow(int window, bool asLine) const;
+  // Empty when the window does not hold the fabric asked for, or one of its
+  // boxes is not valid.
+  std::optional<WindowTexts> ReadOrientationWindow(int window, bool asLine) const;
   bool ValidateDirectionText(const std::string& text) const;
 
   // ---- Result windows ----------------------------------------------------
@@ -163,7 +169,8 @@ class FormModel {
   void WriteAngleResult(double angle, const std::string& sense = "");
   // Apparent dip or pitch (radians) and its sense into boxes 12 and 13.
   void WriteApparentResult(double angle, const std::string& sense);
-  // A run without result: "-999" in the first two boxes, frames 1, 2 hidden.
+  // A run without result: kNoResultText in the first two boxes, frames 1, 2
+  // hidden.
   void WriteNoResult();
   // 24 and 25: "*Use*", "stereo", "****" and the manual-solution message.
   void WriteManualSolution();
@@ -171,7 +178,13 @@ class FormModel {
   void ShowPlaneSolution(const OrientGeometry::Plane& plane);
   void ShowReferencePlaneSolutions(int calculation, const ReferencePlaneSolution& first,
                                    const ReferencePlaneSolution& second);
-  void SetMessage(const std::string& text);  // the caption of panMsgs
+  // The message panel: a note or hint (empty clears it), or the report of
+  // an invalid entry or a failed calculation, which rejects a batch row.
+  void SetMessage(const std::string& text);
+  void ReportFailure(const std::string& text);
+  bool MessageReportsFailure() const { return messageReportsFailure_; }
+  // How the last run of the calculation ended.
+  CalcStatus LastCalcStatus() const { return lastCalcStatus_; }
   const std::array<std::string, 12>& SavedTexts() const { return savedTexts_; }
 
   // ---- Option handlers ---------------------------------------------------
@@ -292,6 +305,9 @@ class FormModel {
   bool approxRefPlane_ = false;
   bool localeComma_ = false;
   bool batchRunning_ = false;
+  bool messageReportsFailure_ = false;
+  bool noResultShown_ = false;  // the main result shows kNoResultText
+  CalcStatus lastCalcStatus_ = CalcStatus::kOk;
   bool initialising_ = false;
   bool rewriting_ = false;  // code is rewriting box texts: the change handler ignores them
   bool filePageAvailable_ = false;

@@ -97,7 +97,10 @@ void FormModel::SetWindowForFabric(int window, FabricKind kind) {
     caption.caption = captions[j];
     caption.visible = !captions[j].empty();
     value.visible = caption.visible;
-    if (!value.visible) value.caption.clear();
+    if (!value.visible) {
+      value.caption.clear();
+      if (b + j == 0) noResultShown_ = false;
+    }
   }
 }
 
@@ -126,6 +129,7 @@ void FormModel::LabelResultWindows(const CalculationInfo& info) {
         c.lblResult[box].visible = c.lblDipRes[box].visible;
         c.lblResult[box].caption.clear();
       }
+      noResultShown_ = false;
       break;
     }
   }
@@ -160,6 +164,7 @@ void FormModel::ClearResultsWindows(int group) {
     first = 12;
   }
   for (int box = first; box <= last; ++box) controls_.lblResult[box].caption.clear();
+  if (first == 0) noResultShown_ = false;
   if (coreCalculation_) {
     controls_.fraResults[1].visible = false;
     controls_.fraResults[2].visible = false;
@@ -302,6 +307,7 @@ void FormModel::AssignFabricTexts(int window, const std::string& first,
                                   bool isPlane) {
   const Lodema::Settings& s = settings_;
   const int b = 3 * (window - 4);
+  if (b == 0) noResultShown_ = false;
   for (int box = b; box < b + 3; ++box) {
     const std::string_view caption = controls_.lblDipRes[box].caption;
     std::string& target = controls_.lblResult[box].caption;
@@ -367,6 +373,7 @@ void FormModel::WriteAngleResult(double angle, const std::string& sense) {
   const std::string text =
       FormatAngleFixed(FormatAngleGeneral(angle, decimals), decimals, OutputDecimalChar(), false);
   const Lodema::Settings& s = settings_;
+  noResultShown_ = false;
   for (int box = 0; box < 3; ++box) {
     const std::string& caption = controls_.lblDipRes[box].caption;
     if (caption == "sense") {
@@ -388,8 +395,9 @@ void FormModel::WriteApparentResult(double angle, const std::string& sense) {
 
 void FormModel::WriteNoResult() {
   HandlerScope scope(*this);
-  controls_.lblResult[0].caption = "-999";
-  controls_.lblResult[1].caption = "-999";
+  controls_.lblResult[0].caption = kNoResultText;
+  controls_.lblResult[1].caption = kNoResultText;
+  noResultShown_ = true;
   controls_.lblResult[2].caption.clear();
   controls_.fraResults[1].visible = false;
   controls_.fraResults[2].visible = false;
@@ -397,6 +405,7 @@ void FormModel::WriteNoResult() {
 
 void FormModel::WriteManualSolution() {
   HandlerScope scope(*this);
+  noResultShown_ = false;
   controls_.lblResult[0].caption = "*Use*";
   controls_.lblResult[1].caption = "stereo";
   controls_.lblResult[2].caption = "****";

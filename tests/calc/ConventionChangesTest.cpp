@@ -170,5 +170,17 @@ TEST_F(ModelTest, TickingSameAsInputCopiesTheInputNotations) {
   EXPECT_TRUE(C().optOutDirnConv[1].checked);
 }
 
+// A run without result keeps showing it through an output notation change;
+// it is not taken for an orientation and rewritten.
+TEST_F(ModelTest, NoResultSurvivesAnOutputNotationChange) {
+  model.chkOutConv(false);
+  Enter(1, {{0, "20"}, {1, "10"}, {3, "20"}, {4, "10"}});  // parallel lines: no plane
+  ASSERT_EQ(Results(4), "-999|-999|");
+  model.optOutPlaneConv(3);
+  EXPECT_EQ(Results(4), "-999|-999|");
+  model.optOutDirnConv(1);
+  EXPECT_EQ(Results(4), "-999|-999|");
+}
+
 }  // namespace
 }  // namespace Lodema

@@ -1,6 +1,7 @@
 // Entry validation as the user types: the rules by label, the rewrites of
 // sense and obtuse boxes, the messages, the mirror of the section trend and
 // reading a window for the calculation.
+#include <optional>
 #include <string>
 
 #include "ModelTestSupport.h"
@@ -161,10 +162,11 @@ TEST_P(ReadPlaneWindow, GivesDipDirectionAzimuth) {
   model.settings().PlaneConvIn = row.planeConvIn;
   model.settings().QuadrantIn = row.quadrantIn;
   Enter(15, {{0, row.box0}, {1, row.box1}, {2, row.box2}});
-  const WindowTexts texts = model.ReadOrientationWindow(0, false);
-  EXPECT_EQ(texts.first, "30");
-  EXPECT_EQ(texts.direction, row.direction);
-  EXPECT_EQ(texts.sense, row.sense);
+  const std::optional<WindowTexts> texts = model.ReadOrientationWindow(0, false);
+  ASSERT_TRUE(texts.has_value());
+  EXPECT_EQ(texts->first, "30");
+  EXPECT_EQ(texts->direction, row.direction);
+  EXPECT_EQ(texts->sense, row.sense);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -180,17 +182,17 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ModelTest, ReadingFailsForTheWrongKindOrAnInvalidBox) {
   Enter(0, {{0, "30"}, {1, "120"}, {3, "40"}, {4, "999"}});
-  EXPECT_TRUE(model.ReadOrientationWindow(0, true).IsError());
-  EXPECT_FALSE(model.ReadOrientationWindow(0, false).IsError());
+  EXPECT_FALSE(model.ReadOrientationWindow(0, true).has_value());
+  EXPECT_TRUE(model.ReadOrientationWindow(0, false).has_value());
   // Guards against an invalid box being read as 0 when the run is forced.
-  EXPECT_TRUE(model.ReadOrientationWindow(1, false).IsError());
+  EXPECT_FALSE(model.ReadOrientationWindow(1, false).has_value());
 }
 
 // Guards against a fixed reference plane's dip direction being read as a strike.
 TEST_F(ModelTest, WindowDKeepsItsDipDirectionInStrikeConventions) {
   model.settings().PlaneConvIn = 3;
   Enter(41, {{8, "40"}, {9, "100"}});
-  EXPECT_EQ(model.ReadOrientationWindow(3, false).direction, "100");
+  EXPECT_EQ(model.ReadOrientationWindow(3, false).value_or(WindowTexts{}).direction, "100");
 }
 
 }  // namespace
