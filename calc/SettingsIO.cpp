@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "calc/Catalogue.h"
 #include "calc/SettingsText.h"
 
 namespace Lodema {
@@ -23,8 +24,132 @@ enum class Form {
   kSteepDip,  // as kInteger, but "True"/"False" read as 2/0
   kBool,
   kText,
-  kTableSlot,  // symbol or colour slot: -1 means the built-in default
+  kOutputDelimiter,  // text, stored as the output delimiter list shows it
+  kTableSlot,        // symbol or colour slot: -1 means the built-in default
 };
+
+// A save group that no button writes: the key is only read.
+constexpr int kLoadOnly = -1;
+
+// One store key: where it lives, when it is saved, which member of Settings
+// holds it, its text form and its range. The default is the member's
+// initial value in Settings. Within a save group, keys are written in the
+// order of this table; lodema-batch --set accepts the keys that shape a
+// calculation.
+struct SettingKey {
+  const char* key;
+  const char* section;
+  int saveGroup;
+  Form form;
+  int& (*integer)(Settings&) = nullptr;
+  bool& (*boolean)(Settings&) = nullptr;
+  std::string& (*text)(Settings&) = nullptr;
+  int minimum = INT_MIN;
+  int maximum = INT_MAX;
+  bool shapesCalculation = false;
+};
+
+template <int Settings::*Member>
+int& IntegerOf(Settings& s) {
+  return s.*Member;
+}
+template <bool Settings::*Member>
+bool& BooleanOf(Settings& s) {
+  return s.*Member;
+}
+template <std::string Settings::*Member>
+std::string& TextOf(Settings& s) {
+  return s.*Member;
+}
+template <int WindowRect::*Member>
+int& PlotWindowOf(Settings& s) {
+  return s.PlotWindowRect.*Member;
+}
+
+constexpr const char* kConv = kSectionConventions;
+constexpr const char* kStart = kSectionStartUp;
+constexpr const char* kFiles = kSectionFiles;
+constexpr bool kShapesCalculation = true;
+
+constexpr SettingKey Integer(const char* key, const char* section, int group,
+                             int& (*member)(Settings&), int minimum, int maximum,
+                             bool shapesCalculation = false) {
+  return {key,     section, group,   Form::kInteger, member,
+          nullptr, nullptr, minimum, maximum,        shapesCalculation};
+}
+constexpr SettingKey Boolean(const char* key, const char* section, int group,
+                             bool& (*member)(Settings&), bool shapesCalculation = false) {
+  return {key,    section, group,   Form::kBool, nullptr,
+          member, nullptr, INT_MIN, INT_MAX,     shapesCalculation};
+}
+constexpr SettingKey Text(const char* key, const char* section, int group,
+                          std::string& (*member)(Settings&), bool shapesCalculation = false) {
+  return {key,     section, group,   Form::kText, nullptr,
+          nullptr, member,  INT_MIN, INT_MAX,     shapesCalculation};
+}
+
+// clang-format off
+const SettingKey kSettingKeys[] = {
+    // Save group 0, "Conventions". Notation codes index tables elsewhere, so
+    // a value outside their range takes the default.
+    Integer("PlaneConvIn", kConv, kSaveConventions, IntegerOf<&Settings::PlaneConvIn>, 1, 6, kShapesCalculation),
+    Integer("PlaneConvOut", kConv, kSaveConventions, IntegerOf<&Settings::PlaneConvOut>, 1, 6, kShapesCalculation),
+    Integer("QuadrantIn", kConv, kSaveConventions, IntegerOf<&Settings::QuadrantIn>, 0, 1, kShapesCalculation),
+    Integer("QuadrantOut", kConv, kSaveConventions, IntegerOf<&Settings::QuadrantOut>, 0, 1, kShapesCalculation),
+    Integer("LineConvIn", kConv, kSaveConventions, IntegerOf<&Settings::LineConvIn>, 0, 1, kShapesCalculation),
+    Integer("LineConvOut", kConv, kSaveConventions, IntegerOf<&Settings::LineConvOut>, 0, 1, kShapesCalculation),
+    Boolean("ShowPolaritySign", kConv, kSaveConventions, BooleanOf<&Settings::ShowPolaritySign>, kShapesCalculation),
+    Boolean("BottomMark", kConv, kSaveConventions, BooleanOf<&Settings::BottomMark>, kShapesCalculation),
+    Boolean("deltaNormal", kConv, kSaveConventions, BooleanOf<&Settings::deltaNormal>, kShapesCalculation),
+    Boolean("EllipseBase", kConv, kSaveConventions, BooleanOf<&Settings::EllipseBase>, kShapesCalculation),
+    Boolean("BetaConv", kConv, kSaveConventions, BooleanOf<&Settings::BetaConv>, kShapesCalculation),
+    Boolean("CoreConv", kConv, kSaveConventions, BooleanOf<&Settings::CoreConv>, kShapesCalculation),
+    Boolean("CoreUpTrend", kConv, kSaveConventions, BooleanOf<&Settings::CoreUpTrend>, kShapesCalculation),
+    Boolean("ZenithConv", kConv, kSaveConventions, BooleanOf<&Settings::ZenithConv>, kShapesCalculation),
+    Text("DeltaName", kConv, kSaveConventions, TextOf<&Settings::DeltaName>, kShapesCalculation),
+    Text("AlphaName", kConv, kSaveConventions, TextOf<&Settings::AlphaName>, kShapesCalculation),
+    Text("BetaName", kConv, kSaveConventions, TextOf<&Settings::BetaName>, kShapesCalculation),
+    Text("PlungeName", kConv, kSaveConventions, TextOf<&Settings::PlungeName>, kShapesCalculation),
+    Text("PlaneDelim", kConv, kSaveConventions, TextOf<&Settings::PlaneDelim>),
+    Text("LineDelim", kConv, kSaveConventions, TextOf<&Settings::LineDelim>),
+    Text("gPitchName", kConv, kSaveConventions, TextOf<&Settings::gPitchName>, kShapesCalculation),
+    Text("gHadeName", kConv, kSaveConventions, TextOf<&Settings::gHadeName>, kShapesCalculation),
+    // Save group 2, "Files": the output options.
+    {"gFileOutDelimiter", kFiles, kSaveFileOutput, Form::kOutputDelimiter, nullptr, nullptr, TextOf<&Settings::gFileOutDelimiter>},
+    Boolean("gRetainInputData", kFiles, kSaveFileOutput, BooleanOf<&Settings::gRetainInputData>),
+    Boolean("gInputAppended", kFiles, kSaveFileOutput, BooleanOf<&Settings::gInputAppended>),
+    Boolean("gKeepFileNonData", kFiles, kSaveFileOutput, BooleanOf<&Settings::gKeepFileNonData>),
+    // Save group 3, the program state (symbols, colours and the plot window
+    // follow these, see SaveSettings).
+    Integer("Calculation", kStart, kSaveProgramState, IntegerOf<&Settings::Calculation>, 0, kCalculationCount - 1),
+    {"SteepDip", kStart, kSaveProgramState, Form::kSteepDip, IntegerOf<&Settings::SteepDip>, nullptr, nullptr, kInt16Min, kInt16Max, kShapesCalculation},
+    Integer("RefDirn", kStart, kSaveProgramState, IntegerOf<&Settings::RefDirn>, kInt16Min, kInt16Max, kShapesCalculation),
+    Text("FileOut", kFiles, kSaveProgramState, TextOf<&Settings::FileOut>),
+    Text("FileIn", kFiles, kSaveProgramState, TextOf<&Settings::FileIn>),
+    Text("gFileInDelimiter", kFiles, kSaveProgramState, TextOf<&Settings::gFileInDelimiter>),
+    Boolean("gIncludeResultsCaptions", kFiles, kSaveProgramState, BooleanOf<&Settings::gIncludeResultsCaptions>),
+    Boolean("gStereoShowing", kStart, kSaveProgramState, BooleanOf<&Settings::gStereoShowing>),
+    Integer("gPlotAxesStyle", kStart, kSaveProgramState, IntegerOf<&Settings::gPlotAxesStyle>, INT_MIN, INT_MAX),
+    Integer("gPlaneSymbols", kStart, kSaveProgramState, IntegerOf<&Settings::gPlaneSymbols>, INT_MIN, INT_MAX),
+    Integer("gPlotType", kStart, kSaveProgramState, IntegerOf<&Settings::gPlotType>, INT_MIN, INT_MAX),
+    Boolean("DontAskAboutSetting", kConv, kSaveProgramState, BooleanOf<&Settings::DontAskAboutSetting>),
+    // Save group 4.
+    Boolean("NonLocaleDecimal", kConv, kSaveDecimalChoice, BooleanOf<&Settings::NonLocaleDecimal>),
+    // The plot window: written with the program state only when the window
+    // is shown in its normal state.
+    Integer("WinTop", kStart, kLoadOnly, PlotWindowOf<&WindowRect::Top>, INT_MIN, INT_MAX),
+    Integer("Winleft", kStart, kLoadOnly, PlotWindowOf<&WindowRect::Left>, INT_MIN, INT_MAX),
+    Integer("WinWidth", kStart, kLoadOnly, PlotWindowOf<&WindowRect::Width>, INT_MIN, INT_MAX),
+    Integer("WinHeight", kStart, kLoadOnly, PlotWindowOf<&WindowRect::Height>, INT_MIN, INT_MAX),
+};
+// clang-format on
+
+const SettingKey* FindSettingKey(const std::string& key) {
+  for (const SettingKey& row : kSettingKeys) {
+    if (key == row.key) return &row;
+  }
+  return nullptr;
+}
 
 // One store key bound to one in-memory setting of a Settings value.
 struct Slot {
@@ -37,79 +162,6 @@ struct Slot {
   int maximum = INT_MAX;
   int builtIn = 0;  // kTableSlot: the value -1 stands for
 };
-
-// The fixed keys in load order. Symbol and colour keys are generated.
-constexpr const char* kFixedKeys[] = {
-    "Calculation",
-    "SteepDip",
-    "RefDirn",
-    "PlaneConvIn",
-    "PlaneConvOut",
-    "QuadrantIn",
-    "QuadrantOut",
-    "LineConvIn",
-    "LineConvOut",
-    "ShowPolaritySign",
-    "BottomMark",
-    "deltaNormal",
-    "EllipseBase",
-    "BetaConv",
-    "CoreConv",
-    "CoreUpTrend",
-    "ZenithConv",
-    "DeltaName",
-    "AlphaName",
-    "BetaName",
-    "PlungeName",
-    "NonLocaleDecimal",
-    "DontAskAboutSetting",
-    "PlaneDelim",
-    "LineDelim",
-    "gPitchName",
-    "gHadeName",
-    "FileIn",
-    "gFileInDelimiter",
-    "FileOut",
-    "gFileOutDelimiter",
-    "gRetainInputData",
-    "gInputAppended",
-    "gKeepFileNonData",
-    "gIncludeResultsCaptions",
-    "gStereoShowing",
-    "gPlotAxesStyle",
-    "gPlaneSymbols",
-    "gPlotType",
-    "WinTop",
-    "Winleft",
-    "WinWidth",
-    "WinHeight",
-};
-
-Slot IntSlot(const char* section, int& value, int minimum, int maximum) {
-  Slot slot;
-  slot.section = section;
-  slot.form = Form::kInteger;
-  slot.integer = &value;
-  slot.minimum = minimum;
-  slot.maximum = maximum;
-  return slot;
-}
-
-Slot BoolSlot(const char* section, bool& value) {
-  Slot slot;
-  slot.section = section;
-  slot.form = Form::kBool;
-  slot.boolean = &value;
-  return slot;
-}
-
-Slot TextSlot(const char* section, std::string& value) {
-  Slot slot;
-  slot.section = section;
-  slot.form = Form::kText;
-  slot.text = &value;
-  return slot;
-}
 
 Slot TableSlot(int& value, int maximum, int builtIn) {
   Slot slot;
@@ -149,61 +201,17 @@ std::string ColourKey(int index) {
 }
 
 std::optional<Slot> Bind(Settings& s, const std::string& key) {
-  const char* conv = kSectionConventions;
-  const char* start = kSectionStartUp;
-  const char* files = kSectionFiles;
-  // Notation codes and the calculation number index tables elsewhere, so a
-  // value outside their range takes the default.
-  if (key == "PlaneConvIn") return IntSlot(conv, s.PlaneConvIn, 1, 6);
-  if (key == "PlaneConvOut") return IntSlot(conv, s.PlaneConvOut, 1, 6);
-  if (key == "QuadrantIn") return IntSlot(conv, s.QuadrantIn, 0, 1);
-  if (key == "QuadrantOut") return IntSlot(conv, s.QuadrantOut, 0, 1);
-  if (key == "LineConvIn") return IntSlot(conv, s.LineConvIn, 0, 1);
-  if (key == "LineConvOut") return IntSlot(conv, s.LineConvOut, 0, 1);
-  if (key == "ShowPolaritySign") return BoolSlot(conv, s.ShowPolaritySign);
-  if (key == "BottomMark") return BoolSlot(conv, s.BottomMark);
-  if (key == "deltaNormal") return BoolSlot(conv, s.deltaNormal);
-  if (key == "EllipseBase") return BoolSlot(conv, s.EllipseBase);
-  if (key == "BetaConv") return BoolSlot(conv, s.BetaConv);
-  if (key == "CoreConv") return BoolSlot(conv, s.CoreConv);
-  if (key == "CoreUpTrend") return BoolSlot(conv, s.CoreUpTrend);
-  if (key == "ZenithConv") return BoolSlot(conv, s.ZenithConv);
-  if (key == "DeltaName") return TextSlot(conv, s.DeltaName);
-  if (key == "AlphaName") return TextSlot(conv, s.AlphaName);
-  if (key == "BetaName") return TextSlot(conv, s.BetaName);
-  if (key == "PlungeName") return TextSlot(conv, s.PlungeName);
-  if (key == "gPitchName") return TextSlot(conv, s.gPitchName);
-  if (key == "gHadeName") return TextSlot(conv, s.gHadeName);
-  if (key == "PlaneDelim") return TextSlot(conv, s.PlaneDelim);
-  if (key == "LineDelim") return TextSlot(conv, s.LineDelim);
-  if (key == "NonLocaleDecimal") return BoolSlot(conv, s.NonLocaleDecimal);
-  if (key == "DontAskAboutSetting") return BoolSlot(conv, s.DontAskAboutSetting);
-
-  if (key == "Calculation") return IntSlot(start, s.Calculation, 0, 41);
-  if (key == "SteepDip") {
-    Slot slot = IntSlot(start, s.SteepDip, kInt16Min, kInt16Max);
-    slot.form = Form::kSteepDip;
+  if (const SettingKey* row = FindSettingKey(key)) {
+    Slot slot;
+    slot.section = row->section;
+    slot.form = row->form;
+    if (row->integer) slot.integer = &row->integer(s);
+    if (row->boolean) slot.boolean = &row->boolean(s);
+    if (row->text) slot.text = &row->text(s);
+    slot.minimum = row->minimum;
+    slot.maximum = row->maximum;
     return slot;
   }
-  if (key == "RefDirn") return IntSlot(start, s.RefDirn, kInt16Min, kInt16Max);
-  if (key == "gStereoShowing") return BoolSlot(start, s.gStereoShowing);
-  if (key == "gPlotAxesStyle") return IntSlot(start, s.gPlotAxesStyle, INT_MIN, INT_MAX);
-  if (key == "gPlaneSymbols") return IntSlot(start, s.gPlaneSymbols, INT_MIN, INT_MAX);
-  if (key == "gPlotType") return IntSlot(start, s.gPlotType, INT_MIN, INT_MAX);
-  if (key == "WinTop") return IntSlot(start, s.PlotWindowRect.Top, INT_MIN, INT_MAX);
-  if (key == "Winleft") return IntSlot(start, s.PlotWindowRect.Left, INT_MIN, INT_MAX);
-  if (key == "WinWidth") return IntSlot(start, s.PlotWindowRect.Width, INT_MIN, INT_MAX);
-  if (key == "WinHeight") return IntSlot(start, s.PlotWindowRect.Height, INT_MIN, INT_MAX);
-
-  if (key == "FileIn") return TextSlot(files, s.FileIn);
-  if (key == "gFileInDelimiter") return TextSlot(files, s.gFileInDelimiter);
-  if (key == "FileOut") return TextSlot(files, s.FileOut);
-  if (key == "gFileOutDelimiter") return TextSlot(files, s.gFileOutDelimiter);
-  if (key == "gRetainInputData") return BoolSlot(files, s.gRetainInputData);
-  if (key == "gInputAppended") return BoolSlot(files, s.gInputAppended);
-  if (key == "gKeepFileNonData") return BoolSlot(files, s.gKeepFileNonData);
-  if (key == "gIncludeResultsCaptions") return BoolSlot(files, s.gIncludeResultsCaptions);
-
   const int symbol = KeySuffixNumber(key, kSymbolKeyPrefix, 3);
   if (symbol >= 0) {
     const int row = symbol / 10;
@@ -220,16 +228,32 @@ std::optional<Slot> Bind(Settings& s, const std::string& key) {
   return std::nullopt;
 }
 
-// Every key in load order.
+// The generated keys of the symbol and colour tables, in store order.
+std::vector<std::string> PlotTableKeys() {
+  std::vector<std::string> keys;
+  for (int row = 0; row < kSymbolRows; ++row) {
+    for (int column = 0; column < kSymbolColumns; ++column) keys.push_back(SymbolKey(row, column));
+  }
+  for (int index = 0; index < kColourCount; ++index) keys.push_back(ColourKey(index));
+  return keys;
+}
+
+// The fixed keys of one save group, in table order.
+std::vector<std::string> GroupKeys(int group) {
+  std::vector<std::string> keys;
+  for (const SettingKey& row : kSettingKeys) {
+    if (row.saveGroup == group) keys.emplace_back(row.key);
+  }
+  return keys;
+}
+
+// Every key: the fixed ones, then the symbol and colour slots.
 const std::vector<std::string>& AllKeys() {
   static const std::vector<std::string> keys = [] {
-    std::vector<std::string> all(std::begin(kFixedKeys), std::end(kFixedKeys));
-    for (int row = 0; row < kSymbolRows; ++row) {
-      for (int column = 0; column < kSymbolColumns; ++column) {
-        all.push_back(SymbolKey(row, column));
-      }
-    }
-    for (int index = 0; index < kColourCount; ++index) all.push_back(ColourKey(index));
+    std::vector<std::string> all;
+    for (const SettingKey& row : kSettingKeys) all.emplace_back(row.key);
+    const std::vector<std::string> tables = PlotTableKeys();
+    all.insert(all.end(), tables.begin(), tables.end());
     return all;
   }();
   return keys;
@@ -241,6 +265,7 @@ const std::vector<std::string>& AllKeys() {
 bool Apply(const Slot& slot, const Slot& fallback, const std::string& text, bool strict) {
   switch (slot.form) {
     case Form::kText:
+    case Form::kOutputDelimiter:
       *slot.text = text;
       return true;
     case Form::kBool: {
@@ -274,10 +299,12 @@ bool Apply(const Slot& slot, const Slot& fallback, const std::string& text, bool
   return false;
 }
 
-std::string FormText(const Slot& slot, const std::string& key) {
+std::string FormText(const Slot& slot) {
   switch (slot.form) {
     case Form::kText:
-      return key == "gFileOutDelimiter" ? OutputDelimiterListText(*slot.text) : *slot.text;
+      return *slot.text;
+    case Form::kOutputDelimiter:
+      return OutputDelimiterListText(*slot.text);
     case Form::kBool:
       return BoolText(*slot.boolean);
     case Form::kSteepDip:
@@ -294,7 +321,7 @@ void WriteKeys(const Settings& settings, SettingsStore& store,
   Settings copy = settings;
   for (const std::string& key : keys) {
     const std::optional<Slot> slot = Bind(copy, key);
-    if (slot) store.Write(kApplicationName, slot->section, key, FormText(*slot, key));
+    if (slot) store.Write(kApplicationName, slot->section, key, FormText(*slot));
   }
 }
 
@@ -333,9 +360,11 @@ SettingsLoadResult LoadSettings(Settings& settings, SettingsStore& store) {
   for (const std::string& key : AllKeys()) {
     const std::optional<Slot> slot = Bind(settings, key);
     const std::optional<Slot> fallback = Bind(defaults, key);
-    std::string defaultText = FormText(*fallback, key);
+    std::string defaultText = FormText(*fallback);
     if (slot->form == Form::kTableSlot) defaultText = std::to_string(kNotCustomised);
-    if (slot->form == Form::kText) defaultText = *fallback->text;
+    if (slot->form == Form::kText || slot->form == Form::kOutputDelimiter) {
+      defaultText = *fallback->text;
+    }
     Apply(*slot, *fallback, store.Read(application, slot->section, key, defaultText), false);
   }
 
@@ -356,52 +385,23 @@ SettingsLoadResult LoadSettings(Settings& settings, SettingsStore& store) {
 
 void SaveSettings(const Settings& settings, SettingsStore& store, int group,
                   const SaveContext& context) {
-  switch (group) {
-    case kSaveConventions:
-      WriteKeys(settings, store,
-                {"PlaneConvIn", "PlaneConvOut",     "QuadrantIn",  "QuadrantOut", "LineConvIn",
-                 "LineConvOut", "ShowPolaritySign", "BottomMark",  "deltaNormal", "EllipseBase",
-                 "BetaConv",    "CoreConv",         "CoreUpTrend", "ZenithConv",  "DeltaName",
-                 "AlphaName",   "BetaName",         "PlungeName",  "PlaneDelim",  "LineDelim",
-                 "gPitchName",  "gHadeName"});
-      break;
-    case kSaveFileOutput:
-      WriteKeys(settings, store,
-                {"gFileOutDelimiter", "gRetainInputData", "gInputAppended", "gKeepFileNonData"});
-      break;
-    case kSaveProgramState: {
-      store.Write(kApplicationName, kSectionStartUp, "LastAccessDate",
-                  context.lastAccessDate.empty() ? TodayText() : context.lastAccessDate);
-      std::vector<std::string> keys = {"Calculation",
-                                       "SteepDip",
-                                       "RefDirn",
-                                       "FileOut",
-                                       "FileIn",
-                                       "gFileInDelimiter",
-                                       "gIncludeResultsCaptions",
-                                       "gStereoShowing",
-                                       "gPlotAxesStyle",
-                                       "gPlaneSymbols",
-                                       "gPlotType",
-                                       "DontAskAboutSetting"};
-      for (int row = 0; row < kSymbolRows; ++row) {
-        for (int column = 0; column < kSymbolColumns; ++column) {
-          keys.push_back(SymbolKey(row, column));
-        }
-      }
-      for (int index = 0; index < kColourCount; ++index) keys.push_back(ColourKey(index));
-      if (context.writePlotWindowRect) {
-        keys.insert(keys.end(), {"WinTop", "Winleft", "WinWidth", "WinHeight"});
-      }
-      WriteKeys(settings, store, keys);
-      break;
-    }
-    case kSaveDecimalChoice:
-      WriteKeys(settings, store, {"NonLocaleDecimal"});
-      break;
-    default:
-      break;
+  if (group == kSaveProgramState) {
+    store.Write(kApplicationName, kSectionStartUp, "LastAccessDate",
+                context.lastAccessDate.empty() ? TodayText() : context.lastAccessDate);
   }
+  if (group != kSaveConventions && group != kSaveFileOutput && group != kSaveProgramState &&
+      group != kSaveDecimalChoice) {
+    return;
+  }
+  std::vector<std::string> keys = GroupKeys(group);
+  if (group == kSaveProgramState) {
+    const std::vector<std::string> tables = PlotTableKeys();
+    keys.insert(keys.end(), tables.begin(), tables.end());
+    if (context.writePlotWindowRect) {
+      keys.insert(keys.end(), {"WinTop", "Winleft", "WinWidth", "WinHeight"});
+    }
+  }
+  WriteKeys(settings, store, keys);
 }
 
 bool SetSettingFromText(Settings& settings, const std::string& key, const std::string& text) {
@@ -417,7 +417,12 @@ bool SetSettingFromText(Settings& settings, const std::string& key, const std::s
 std::string SettingText(const Settings& settings, const std::string& key) {
   Settings copy = settings;
   const std::optional<Slot> slot = Bind(copy, key);
-  return slot ? FormText(*slot, key) : "";
+  return slot ? FormText(*slot) : "";
+}
+
+bool ShapesCalculation(const std::string& key) {
+  const SettingKey* row = FindSettingKey(key);
+  return row != nullptr && row->shapesCalculation;
 }
 
 std::string OutputDelimiterFromListText(const std::string& text) {

@@ -62,6 +62,11 @@ void SaveSettings(const Settings& settings, SettingsStore& store, int group,
 // value, as it does when loaded.
 bool SetSettingFromText(Settings& settings, const std::string& key, const std::string& text);
 
+// True for the keys that shape a calculation: the notations, the drill-core
+// conventions and angle names of "Conventions", and the reference choices
+// "SteepDip" and "RefDirn" (what lodema-batch --set accepts).
+bool ShapesCalculation(const std::string& key);
+
 // The store's text form of one setting; empty for an unknown key.
 std::string SettingText(const Settings& settings, const std::string& key);
 

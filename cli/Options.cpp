@@ -1,6 +1,5 @@
 #include "cli/Options.h"
 
-#include <array>
 #include <charconv>
 #include <string_view>
 
@@ -10,13 +9,6 @@
 namespace Lodema {
 
 namespace {
-
-// The conventions and start-up keys that shape a calculation.
-constexpr std::array<std::string_view, 22> kSettableKeys = {
-    "PlaneConvIn",      "PlaneConvOut", "LineConvIn",  "LineConvOut", "QuadrantIn", "QuadrantOut",
-    "ShowPolaritySign", "BottomMark",   "deltaNormal", "EllipseBase", "BetaConv",   "CoreConv",
-    "CoreUpTrend",      "ZenithConv",   "DeltaName",   "AlphaName",   "BetaName",   "PlungeName",
-    "gPitchName",       "gHadeName",    "SteepDip",    "RefDirn"};
 
 std::optional<int> ParseInt(std::string_view text) {
   int value = 0;
@@ -50,12 +42,7 @@ std::string Quoted(std::string_view text) {
 
 }  // namespace
 
-bool IsSettableKey(const std::string& key) {
-  for (const std::string_view k : kSettableKeys) {
-    if (k == key) return true;
-  }
-  return false;
-}
+bool IsSettableKey(const std::string& key) { return ShapesCalculation(key); }
 
 CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
   CliParse parse;

@@ -271,4 +271,18 @@ TEST(SettingsIOTest, SetSettingFromText) {
 }
 
 }  // namespace
+// The keys lodema-batch --set takes: those that change what a calculation
+// gives, never file, plot or window state.
+TEST(SettingsIOTest, KeysThatShapeACalculation) {
+  for (const char* key : {"PlaneConvIn", "QuadrantOut", "ShowPolaritySign", "ZenithConv",
+                          "DeltaName", "PlungeName", "gHadeName", "SteepDip", "RefDirn"}) {
+    EXPECT_TRUE(ShapesCalculation(key)) << key;
+  }
+  for (const char* key : {"PlaneDelim", "NonLocaleDecimal", "Calculation", "FileOut",
+                          "gFileOutDelimiter", "gStereoShowing", "WinTop", "gSymbolArray000",
+                          "LastAccessDate", "planeconvin", ""}) {
+    EXPECT_FALSE(ShapesCalculation(key)) << key;
+  }
+}
+
 }  // namespace Lodema
