@@ -60,25 +60,24 @@ Line OrientedCore(CoreFeature mode, double beta, double gamma, double inclinatio
   return out;
 }
 
+// Frame-trend numbers grow clockwise looking down the core axis, the sense
+// of OrientedCore's beta; these angles turn the same way on upward cores, so
+// that one logging habit serves every core calculation.
 double AngleToBottomMark(double polePlunge, double poleTrend, double corePlunge, double coreTrend,
                          bool ellipseBase) {
   const double mark = EllipseMark(polePlunge, poleTrend, corePlunge, coreTrend, ellipseBase);
   const double bottomMark = AddAngles(coreTrend, kPi);
-  const double angle = ClockwiseAngle(mark, bottomMark);
-  return corePlunge < 0.0 ? kTwoPi - angle : angle;
+  return ClockwiseAngle(mark, bottomMark);
 }
 
 Line RefPlaneBMCalc(double angle, double inclination, double polePlunge, double poleTrend,
                     double corePlunge, double coreTrend, bool ellipseBase, bool lineMode) {
-  const bool upward = corePlunge < 0.0;
   const double bottomMark = AddAngles(coreTrend, kPi);
   const double mark = EllipseMark(polePlunge, poleTrend, corePlunge, coreTrend, ellipseBase);
   // The feature's own mark, of the same kind (top or bottom) as the
   // reference plane's; OrientedCore below wants its bottom.
-  double featureMark = upward ? AddAngles(mark, -angle) : AddAngles(angle, mark);
+  double featureMark = AddAngles(angle, mark);
   if (!ellipseBase) featureMark = AddAngles(featureMark, kPi);
-  // OrientedCore takes beta clockwise looking down the core axis for upward
-  // cores too, so unlike `angle` this one is not mirrored for them.
   const double fromBottomMark = ClockwiseAngle(bottomMark, featureMark);
   // Bottom of the feature -> its top, the beta OrientedCore takes.
   const double beta = AddAngles(fromBottomMark, -kPi);
@@ -88,9 +87,25 @@ Line RefPlaneBMCalc(double angle, double inclination, double polePlunge, double 
 
 Line LineFromBetaInRefPlane(double angle, double corePlunge, double coreTrend, double polePlunge,
                             double poleTrend) {
+  // The reference plane as the core shows it: its pole in the core frame,
+  // taken on the side down the core axis (the frame trend names that side
+  // whatever the sign of the frame plunge).
+  const Line framePole = LineInAxisFrame(polePlunge, poleTrend, corePlunge, coreTrend);
+  const double fromCross = std::fabs(framePole.angle);
+  if (fromCross >= kAxisFrameTolerance && kHalfPi - fromCross >= kAxisFrameTolerance) {
+    // An ellipse with a long axis: the line OrientedCore gives for this
+    // plane from its beta (bottom mark to the top of the ellipse) and
+    // inclination, so that gamma means the same on both kinds of core.
+    const double inclination = kHalfPi - fromCross;
+    const double topSide = corePlunge < 0.0 ? AddAngles(framePole.azimuth, kPi) : framePole.azimuth;
+    const double beta = ClockwiseAngle(AddAngles(coreTrend, kPi), topSide);
+    return OrientedCore(kCoreLineInPlane, beta, angle, inclination, corePlunge, coreTrend);
+  }
+
+  // No long axis: a plane across the core (a circle) or along it (two
+  // straight lines). Gamma runs from the down-dip line, or from the lower end
+  // of the core axis, clockwise seen from above; an upward core reverses it.
   const Plane reference = NormalOf(polePlunge, poleTrend);
-  // The plane through the core axis and the pole cuts the reference plane
-  // along the ellipse's long axis.
   const Plane throughAxis = PlaneContainingLines(corePlunge, coreTrend, polePlunge, poleTrend);
   double hade = 0.0;  // down-dip line: the fallback for a circular trace
   if (throughAxis.angle >= 0.0) {

@@ -34,30 +34,35 @@ enum CoreFeature : int {
 Line OrientedCore(CoreFeature mode, double beta, double gamma, double inclination,
                   double corePlunge, double coreTrend);
 
-// Clockwise angle around the core, [0, two pi], from the ellipse mark of the
+// Clockwise angle around the core, [0, two pi), from the ellipse mark of the
 // reference plane whose pole is (polePlunge, poleTrend) to the bottom-mark
 // line. The mark is the bottom of the ellipse when ellipseBase is true, its
-// top otherwise. Clockwise is seen looking in the drilling direction (down
-// the axis for a downward core, up it for an upward one).
+// top otherwise. Clockwise is seen looking down the core axis, as for
+// OrientedCore's beta, on upward cores too: the beta of the mark read from
+// the bottom-mark line, as OrientedCore takes it, is minus this angle.
 double AngleToBottomMark(double polePlunge, double poleTrend, double corePlunge, double coreTrend,
                          bool ellipseBase);
 
 // A plane (returns its pole) or, with lineMode, a line in a partially
-// oriented core: `angle` is its beta measured clockwise, as in
-// AngleToBottomMark, from the reference plane's ellipse mark (the bottom of
-// both ellipses when ellipseBase is true, the top of both otherwise, so the
-// answer does not depend on the convention); inclination as in OrientedCore;
-// (polePlunge, poleTrend) the reference plane's pole.
+// oriented core: `angle` is its beta measured clockwise looking down the core
+// axis, as in AngleToBottomMark, from the reference plane's ellipse mark (the
+// bottom of both ellipses when ellipseBase is true, the top of both
+// otherwise, so the answer does not depend on the convention): the
+// feature's beta from the bottom-mark line minus the reference plane's.
+// Inclination as in OrientedCore; (polePlunge, poleTrend) the reference
+// plane's pole.
 Line RefPlaneBMCalc(double angle, double inclination, double polePlunge, double poleTrend,
                     double corePlunge, double coreTrend, bool ellipseBase, bool lineMode);
 
-// The line lying in the reference plane (pole polePlunge, poleTrend) at
-// `angle` from the downward end of its ellipse's long axis, turning clockwise
-// seen from above (angle 0 gives the long axis). A reference plane normal to
-// the core has a circular trace and no long axis: the angle is then taken
-// from the plane's down-dip line. For an upward core the line is reversed end
-// for end (an upward line, negative plunge, where the downward core gives a
-// downward one).
+// The line lying in the reference plane (pole polePlunge, poleTrend, either
+// end) at `angle` (gamma, any value) from the top of its ellipse's long axis,
+// the end nearest the collar, turning clockwise looking down the core axis:
+// the line OrientedCore's kCoreLineInPlane gives for that plane on the core,
+// pointing toward the top at angle 0 (a negative plunge points up).
+// Without a long axis, a plane normal to the core (a circular trace) or one
+// containing the core axis (within 1e-5 radian), the angle runs from the
+// plane's down-dip line, or from the lower end of the core axis, clockwise
+// seen from above, and the line is reversed end for end on an upward core.
 Line LineFromBetaInRefPlane(double angle, double corePlunge, double coreTrend, double polePlunge,
                             double poleTrend);
 

@@ -48,9 +48,10 @@ inline Vec AtHade(double dip, double dd, double hade) {
   return std::cos(hade * kRad) * DownDip(dip, dd) + std::sin(hade * kRad) * Horizontal(dd + 90);
 }
 
-// Degrees between two axes whatever their senses, or between two directions.
+// Degrees between two axes whatever their senses, or between two directions;
+// NaN (failing any bound) when either is NaN, as for a blank result.
 inline double AxisAngle(Vec a, Vec b) {
-  return std::acos(std::min(1.0, std::fabs(Dot(Unit(a), Unit(b))))) / kRad;
+  return std::acos(std::min(std::fabs(Dot(Unit(a), Unit(b))), 1.0)) / kRad;
 }
 inline double VectorAngle(Vec a, Vec b) {
   return std::acos(std::clamp(Dot(Unit(a), Unit(b)), -1.0, 1.0)) / kRad;

@@ -16,14 +16,13 @@ constexpr double kDeg = kPi / 180.0;
 
 // Tolerances (radians, or unit-vector components). Results pass through
 // LineInAxisFrame, whose 1e-5 snaps bound the error of all but the sweep.
-constexpr double kCoreTol = 1e-4;         // OrientedCore, RefPlaneBMCalc, AngleToBottomMark
-constexpr double kRefLineTol = 1e-6;      // LineFromBetaInRefPlane
+constexpr double kCoreTol = 1e-4;         // all but the sweep
 constexpr double kSweepTol = 0.2 * kDeg;  // RefPlaneFromDeltaAngle: tenth-degree sweep
 
-// A core as independent vectors. Beta in OrientedCore turns clockwise
-// looking down the core axis (frame.down); angles from a reference mark turn
-// clockwise looking in the drilling direction (up the axis for an upward
-// core). The bottom-mark line is the lower side of the core.
+// A core as independent vectors. Every angle around the core turns clockwise
+// looking down the core axis (frame.down), on upward cores too; `drill`
+// points the way the hole was drilled (up the axis for an upward core). The
+// bottom-mark line is the lower side of the core.
 struct Core {
   double plunge, trend;
   Frame frame;
@@ -38,6 +37,11 @@ Vec Across(Vec v, const Core& c) { return Unit(v - Dot(v, c.frame.down) * c.fram
 Vec TopOfPlane(Vec n, const Core& c) { return Dot(n, c.drill) >= 0 ? Across(n, c) : -Across(n, c); }
 // Top of a line: where its end pointing back toward the collar meets the core.
 Vec TopOfLine(Vec l, const Core& c) { return Across(Dot(l, c.drill) <= 0 ? l : -l, c); }
+// The end of a plane's ellipse long axis nearest the collar, as a direction
+// in the plane, and the plane's pole on the side down the core axis: a line
+// at gamma in the plane is the first turned clockwise about the second.
+Vec UpHoleEnd(Vec n, const Core& c) { return Unit(Dot(c.drill, n) * n - c.drill); }
+Vec PoleDownTheCore(Vec n, const Core& c) { return Dot(n, c.frame.down) >= 0 ? n : -n; }
 
 Core RandomCore(std::mt19937& rng, int i) {
   std::uniform_real_distribution<double> plunge(-kHalfPi, kHalfPi), trend(0.0, kTwoPi);
@@ -72,8 +76,8 @@ TEST(OrientedCore, NearRightAlphaGivesNoNaN) {
 
 // Planes and lines built from beta and inclination, measured back on the
 // core, give the same beta and inclination; a line at gamma lies in its
-// plane at gamma from the ellipse's long axis (clockwise looking along the
-// pole's end that points down the core axis).
+// plane at gamma from the up-hole end of the ellipse's long axis, clockwise
+// looking down the core axis, pointing that way.
 TEST(OrientedCore, MeasuredBackOnTheCore) {
   std::mt19937 rng(5);
   std::uniform_real_distribution<double> angle(0.0, kTwoPi), incl(0.01, kHalfPi - 0.01);
@@ -96,9 +100,7 @@ TEST(OrientedCore, MeasuredBackOnTheCore) {
 
     const Vec g =
         VecOf(OrientedCore(kCoreLineInPlane, beta, gamma, inclination, c.plunge, c.trend));
-    const Vec downPole = Dot(n, c.frame.down) >= 0 ? n : -n;
-    const Vec axisInPlane = Unit(c.frame.down - Dot(c.frame.down, n) * n);
-    EXPECT_LT(AxisGap(g, Rotate(axisInPlane, downPole, gamma)), kCoreTol) << i;
+    EXPECT_LT(Gap(g, Rotate(UpHoleEnd(n, c), PoleDownTheCore(n, c), gamma)), kCoreTol) << i;
   }
 }
 
@@ -117,7 +119,8 @@ TEST(AngleToBottomMark, ReferencePlaneMatters) {
 // The angle from the reference plane's mark (top or bottom of its ellipse)
 // to the bottom mark, and a plane or line measured from that mark, recovered
 // by RefPlaneBMCalc in both conventions (regression: the top convention
-// gave 11.5/064 on core 60/030 whatever the reference plane).
+// gave 11.5/064 on core 60/030 whatever the reference plane). Both turn the
+// way OrientedCore's beta does (regression: upward cores were mirrored).
 TEST(RefPlaneBMCalc, RecoversFeaturesMeasuredFromTheMark) {
   std::mt19937 rng(3);
   std::uniform_real_distribution<double> plunge(-kHalfPi, kHalfPi), trend(0.0, kTwoPi);
@@ -134,17 +137,17 @@ TEST(RefPlaneBMCalc, RecoversFeaturesMeasuredFromTheMark) {
       const Vec mark = base ? -TopOfPlane(r, c) : TopOfPlane(r, c);
       EXPECT_NEAR(AzimuthDifference(
                       AngleToBottomMark(refPole.angle, refPole.azimuth, c.plunge, c.trend, base),
-                      ClockwiseSeenAlong(mark, c.bottomMark, c.drill)),
+                      ClockwiseSeenAlong(mark, c.bottomMark, c.frame.down)),
                   0.0, kCoreTol)
           << i;
       const double toPlane =
-          ClockwiseSeenAlong(mark, base ? -TopOfPlane(n, c) : TopOfPlane(n, c), c.drill);
+          ClockwiseSeenAlong(mark, base ? -TopOfPlane(n, c) : TopOfPlane(n, c), c.frame.down);
       const Line plane =
           RefPlaneBMCalc(toPlane, std::acos(std::fabs(Dot(n, c.frame.down))), refPole.angle,
                          refPole.azimuth, c.plunge, c.trend, base, false);
       EXPECT_LT(AxisGap(VecOf(plane), n), kCoreTol) << i;
       const double toLine =
-          ClockwiseSeenAlong(mark, base ? -TopOfLine(l, c) : TopOfLine(l, c), c.drill);
+          ClockwiseSeenAlong(mark, base ? -TopOfLine(l, c) : TopOfLine(l, c), c.frame.down);
       const Line line =
           RefPlaneBMCalc(toLine, std::asin(std::fabs(Dot(l, c.frame.down))), refPole.angle,
                          refPole.azimuth, c.plunge, c.trend, base, true);
@@ -154,41 +157,55 @@ TEST(RefPlaneBMCalc, RecoversFeaturesMeasuredFromTheMark) {
 }
 
 // Regression: gamma 0 must give the ellipse's long axis (core 45/200 with
-// plane 10/135 gave 5.4/078; a vertical core with 10/224 gave 0/224).
+// plane 10/135 gave 5.4/078; a vertical core with 10/224 gave 0/224), from
+// its up-hole end (it gave the lower end, the down-hole end on these cores).
+// Without a long axis (the plane across the core or along it) gamma runs
+// from the down-dip line, or the lower end of the core axis, clockwise seen
+// from above, and the line is reversed on an upward core.
 TEST(LineFromBetaInRefPlane, WorkedExamples) {
-  const Line a = LineFromBetaInRefPlane(0, 45 * kDeg, 200 * kDeg, 80 * kDeg, 315 * kDeg);
-  EXPECT_NEAR(a.angle / kDeg, 5.44, 0.01);
-  EXPECT_NEAR(a.azimuth / kDeg, 192.34, 0.01);
-  const Line b = LineFromBetaInRefPlane(0, kHalfPi, 0, 80 * kDeg, 44 * kDeg);
-  EXPECT_NEAR(b.angle, 10 * kDeg, kRefLineTol);
-  EXPECT_NEAR(b.azimuth, 224 * kDeg, kRefLineTol);
-  // Core normal to the plane: no long axis, measured from the dip line.
-  const Line c = LineFromBetaInRefPlane(0, 50 * kDeg, 30 * kDeg, 50 * kDeg, 30 * kDeg);
-  EXPECT_NEAR(c.angle, 40 * kDeg, kRefLineTol);
-  EXPECT_NEAR(c.azimuth, 210 * kDeg, kRefLineTol);
+  const struct {
+    const char* name;
+    double corePlunge, coreTrend, polePlunge, poleTrend, gamma;  // degrees
+    double plunge, trend;                                        // expected, degrees
+  } rows[] = {
+      {"gentle plane", 45, 200, 80, 315, 0, -5.435228, 192.342748},
+      {"vertical core", 90, 0, 80, 44, 0, -10, 224},
+      {"horizontal long axis", 30, 0, 90, 0, 0, 0, 180},
+      {"horizontal long axis, turned", 30, 0, 90, 0, 90, 0, 270},
+      {"plane across the core", 50, 30, 50, 30, 0, 40, 210},
+      {"plane across an upward core", -50, 30, 50, 30, 40, -29.498704, 257.605914},
+      {"plane along a vertical core", 90, 0, 0, 270, 30, 60, 180},
+      {"plane along an upward core", -30, 0, 0, 270, 30, -60, 0},
+  };
+  for (const auto& r : rows) {
+    const Line l = LineFromBetaInRefPlane(r.gamma * kDeg, r.corePlunge * kDeg, r.coreTrend * kDeg,
+                                          r.polePlunge * kDeg, r.poleTrend * kDeg);
+    EXPECT_NEAR(l.angle / kDeg, r.plunge, 1e-5) << r.name;
+    EXPECT_NEAR(AzimuthDifference(l.azimuth, r.trend * kDeg) / kDeg, 0.0, 1e-5) << r.name;
+  }
 }
 
-// Every result lies in the reference plane, at the angle from the downward
-// end of the long axis clockwise seen from above; reversed for an upward core.
-TEST(LineFromBetaInRefPlane, LiesInPlaneAtAngleFromLongAxis) {
+// The line at gamma in a reference plane is the line that OrientedCore
+// builds at gamma in that plane measured on the core (its beta and
+// inclination): gamma from the up-hole end of the ellipse's long axis,
+// clockwise looking down the core axis, pointing that way, on downward and
+// upward cores and whichever way the plane's pole points.
+TEST(LineFromBetaInRefPlane, TakesGammaAsTheOrientedCoreDoes) {
   std::mt19937 rng(17);
-  std::uniform_real_distribution<double> plunge(-kHalfPi, kHalfPi), trend(0.0, kTwoPi);
+  std::uniform_real_distribution<double> dip(0.0, kHalfPi), angle(0.0, kTwoPi);
   for (int i = 0; i < 3000; ++i) {
     const Core c = RandomCore(rng, i);
-    const Line pole = PlaneToPole(plunge(rng), trend(rng));
+    const Line pole = PlaneToPole(dip(rng), angle(rng));
     const Vec n = VecOf(pole);
-    if (std::fabs(Dot(n, c.frame.down)) > 0.9999) continue;
-    const double angle = i % 7 == 0 ? 0.0 : trend(rng);
-    Vec longAxis = Unit(c.frame.down - Dot(c.frame.down, n) * n);
-    if (longAxis.d < 0) longAxis = -longAxis;
-    const Vec expected = Rotate(longAxis, n, angle);
-    const Vec v = VecOf(LineFromBetaInRefPlane(angle, c.plunge, c.trend, pole.angle, pole.azimuth));
-    EXPECT_NEAR(Dot(v, n), 0.0, kRefLineTol) << i;
-    if (std::fabs(expected.d) > 1e-6) {
-      EXPECT_LT(Gap(v, c.plunge < 0 ? -expected : expected), kRefLineTol) << i;
-    } else {
-      EXPECT_LT(AxisGap(v, expected), kRefLineTol) << i;
-    }
+    const double across = std::fabs(Dot(n, c.frame.down));
+    if (across > 0.9999 || across < 1e-3) continue;  // no long axis
+    const double gamma = i % 7 == 0 ? 0.0 : angle(rng);
+    const Vec v = VecOf(LineFromBetaInRefPlane(gamma, c.plunge, c.trend, pole.angle, pole.azimuth));
+    EXPECT_LT(Gap(v, Rotate(UpHoleEnd(n, c), PoleDownTheCore(n, c), gamma)), kCoreTol) << i;
+    const double beta = ClockwiseSeenAlong(c.bottomMark, TopOfPlane(n, c), c.frame.down);
+    const Vec oriented =
+        VecOf(OrientedCore(kCoreLineInPlane, beta, gamma, std::acos(across), c.plunge, c.trend));
+    EXPECT_LT(Gap(v, oriented), kCoreTol) << i;
   }
 }
 
