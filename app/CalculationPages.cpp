@@ -46,15 +46,15 @@ CalculationPages::CalculationPages(Lodema::FormModel& model, QObject* parent)
     : QObject(parent), model_(model) {
   for (int n = 0; n < Lodema::kCalculationButtonCount; ++n) rows_[n] = MakeRow(n);
   for (int f = 0; f < Lodema::kCalculationFrameCount; ++f) {
-    fraCalculations_[f] = new QGroupBox;
-    fraCalculations_[f]->setObjectName(QStringLiteral("fraCalculations%1").arg(f));
+    calculationFrames_[f] = new QGroupBox;
+    calculationFrames_[f]->setObjectName(QStringLiteral("fraCalculations%1").arg(f));
   }
 
   // Geometrical page: frame 0 in two columns.
   geometricalPage_ = new QWidget;
   geometricalPage_->setObjectName(QStringLiteral("tabGeometrical"));
   {
-    auto* grid = new QGridLayout(fraCalculations_[0]);
+    auto* grid = new QGridLayout(calculationFrames_[0]);
     grid->setHorizontalSpacing(18);
     grid->setVerticalSpacing(3);
     const std::vector<int> numbers = FrameCalculationsInMenuOrder(0);
@@ -64,7 +64,7 @@ CalculationPages::CalculationPages(Lodema::FormModel& model, QObject* parent)
     }
     grid->setRowStretch(perColumn, 1);
     auto* layout = new QVBoxLayout(geometricalPage_);
-    layout->addWidget(fraCalculations_[0]);
+    layout->addWidget(calculationFrames_[0]);
     layout->addStretch(1);
   }
 
@@ -74,7 +74,7 @@ CalculationPages::CalculationPages(Lodema::FormModel& model, QObject* parent)
   {
     auto* layout = new QVBoxLayout(corePage_);
     for (int f = 1; f < Lodema::kCalculationFrameCount; ++f) {
-      auto* box = new QVBoxLayout(fraCalculations_[f]);
+      auto* box = new QVBoxLayout(calculationFrames_[f]);
       box->setSpacing(3);
       for (int n : FrameCalculationsInMenuOrder(f)) {
         box->addWidget(rows_[n]);
@@ -86,7 +86,7 @@ CalculationPages::CalculationPages(Lodema::FormModel& model, QObject* parent)
           box->addWidget(label2_);
         }
       }
-      layout->addWidget(fraCalculations_[f]);
+      layout->addWidget(calculationFrames_[f]);
     }
     layout->addStretch(1);
   }
@@ -116,8 +116,8 @@ QWidget* CalculationPages::MakeRow(int n) {
 
   layout->addWidget(button);
   layout->addWidget(caption, 1);
-  grpCommands_[n] = button;
-  lblCalc_[n] = caption;
+  calculationButtons_[n] = button;
+  calculationCaptions_[n] = caption;
   shownColour_[n] = Lodema::Colour{-1, -1, -1};
   return row;
 }
@@ -136,8 +136,8 @@ void CalculationPages::OnButtonClicked(int n, bool checked) {
 void CalculationPages::Refresh() {
   const Lodema::MainWindowControls& c = model_.Controls();
   for (int n = 0; n < Lodema::kCalculationButtonCount; ++n) {
-    QPushButton* button = grpCommands_[n];
-    const Lodema::ToggleButton& state = c.grpCommands[n];
+    QPushButton* button = calculationButtons_[n];
+    const Lodema::ToggleButton& state = c.calculationButtons[n];
     {
       const QSignalBlocker blocker(button);
       if (button->isChecked() != state.pressed) button->setChecked(state.pressed);
@@ -147,11 +147,11 @@ void CalculationPages::Refresh() {
       shownColour_[n] = state.colour;
     }
     mirror::Visible(rows_[n], state.visible);
-    const QString caption = mirror::Q(Lodema::DisplayCaption(c.lblCalc[n].caption));
-    if (lblCalc_[n]->text() != caption) lblCalc_[n]->setText(caption);
+    const QString caption = mirror::Q(Lodema::DisplayCaption(c.calculationCaptions[n].caption));
+    if (calculationCaptions_[n]->text() != caption) calculationCaptions_[n]->setText(caption);
   }
   for (int f = 0; f < Lodema::kCalculationFrameCount; ++f) {
-    mirror::Frame(fraCalculations_[f], c.fraCalculations[f]);
+    mirror::Frame(calculationFrames_[f], c.calculationFrames[f]);
   }
-  mirror::Caption(label2_, c.label2);
+  mirror::Caption(label2_, c.captionSecondLine);
 }

@@ -1,5 +1,5 @@
-// The calculation buttons grpCommands(0..41) with their captions
-// lblCalc(0..41) in the frames fraCalculations(0..4): frame 0 on the
+// The calculation buttons calculationButtons(0..41) with their captions
+// calculationCaptions(0..41) in the frames calculationFrames(0..4): frame 0 on the
 // geometrical page, frames 1-4 on the drill-core page. The two reformat
 // calculations (15, 16) stand on the conventions page; their rows are handed
 // out by ReformatRow.
@@ -32,20 +32,20 @@ class CalculationPages : public QObject {
 
   void Refresh();
 
-  QPushButton* Button(int n) const { return grpCommands_[n]; }
-  ClickableLabel* Caption(int n) const { return lblCalc_[n]; }
-  QGroupBox* Frame(int f) const { return fraCalculations_[f]; }
+  QPushButton* Button(int n) const { return calculationButtons_[n]; }
+  ClickableLabel* Caption(int n) const { return calculationCaptions_[n]; }
+  QGroupBox* Frame(int f) const { return calculationFrames_[f]; }
 
  private:
   QWidget* MakeRow(int n);
   void OnButtonClicked(int n, bool checked);
 
   Lodema::FormModel& model_;
-  std::array<QPushButton*, Lodema::kCalculationButtonCount> grpCommands_{};
-  std::array<ClickableLabel*, Lodema::kCalculationButtonCount> lblCalc_{};
+  std::array<QPushButton*, Lodema::kCalculationButtonCount> calculationButtons_{};
+  std::array<ClickableLabel*, Lodema::kCalculationButtonCount> calculationCaptions_{};
   std::array<QWidget*, Lodema::kCalculationButtonCount> rows_{};
   std::array<Lodema::Colour, Lodema::kCalculationButtonCount> shownColour_{};
-  std::array<QGroupBox*, Lodema::kCalculationFrameCount> fraCalculations_{};
+  std::array<QGroupBox*, Lodema::kCalculationFrameCount> calculationFrames_{};
   QLabel* label2_ = nullptr;
   QWidget* geometricalPage_ = nullptr;
   QWidget* corePage_ = nullptr;

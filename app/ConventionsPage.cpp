@@ -62,41 +62,42 @@ ConventionsPage::ConventionsPage(Lodema::FormModel& model, QWidget* reformatRow1
   auto* input = new QGroupBox(QStringLiteral("Input conventions"));
   {
     auto* grid = new QGridLayout(input);
-    grid->addWidget(
-        OptionGroup(QStringLiteral("Planes"), QStringLiteral("optInPlaneConv"), optInPlaneConv_,
-                    inPlaneGroup_, 1, &M::optInPlaneConv, &C::optInPlaneConv),
-        0, 0, 2, 1);
-    grid->addWidget(
-        OptionGroup(QStringLiteral("Lines"), QStringLiteral("optInLineConv"), optInLineConv_,
-                    inLineGroup_, 0, &M::optInLineConv, &C::optInLineConv),
-        0, 1);
-    grid->addWidget(
-        OptionGroup(QStringLiteral("Directions"), QStringLiteral("optInDirnConv"), optInDirnConv_,
-                    inDirnGroup_, 0, &M::optInDirnConv, &C::optInDirnConv),
-        1, 1);
+    grid->addWidget(OptionGroup(QStringLiteral("Planes"), QStringLiteral("optInPlaneConv"),
+                                inputPlaneNotationOptions_, inPlaneGroup_, 1,
+                                &M::SetInputPlaneNotation, &C::inputPlaneNotationOptions),
+                    0, 0, 2, 1);
+    grid->addWidget(OptionGroup(QStringLiteral("Lines"), QStringLiteral("optInLineConv"),
+                                inputLineOrderOptions_, inLineGroup_, 0, &M::SetInputLineOrder,
+                                &C::inputLineOrderOptions),
+                    0, 1);
+    grid->addWidget(OptionGroup(QStringLiteral("Directions"), QStringLiteral("optInDirnConv"),
+                                inputDirectionNotationOptions_, inDirnGroup_, 0,
+                                &M::SetInputDirectionNotation, &C::inputDirectionNotationOptions),
+                    1, 1);
   }
   auto* output = new QGroupBox(QStringLiteral("Output conventions"));
   {
     auto* grid = new QGridLayout(output);
-    chkOutConv_ = new QCheckBox;
-    chkOutConv_->setObjectName(QStringLiteral("chkOutConv"));
-    connect(chkOutConv_, &QCheckBox::clicked, this,
-            [this](bool checked) { model_.chkOutConv(checked); });
-    grid->addWidget(chkOutConv_, 0, 0, 1, 2);
-    panConvOut_[0] =
-        OptionGroup(QStringLiteral("Planes"), QStringLiteral("optOutPlaneConv"), optOutPlaneConv_,
-                    outPlaneGroup_, 1, &M::optOutPlaneConv, &C::optOutPlaneConv);
-    panConvOut_[1] =
-        OptionGroup(QStringLiteral("Lines"), QStringLiteral("optOutLineConv"), optOutLineConv_,
-                    outLineGroup_, 0, &M::optOutLineConv, &C::optOutLineConv);
-    panConvOut_[2] =
-        OptionGroup(QStringLiteral("Directions"), QStringLiteral("optOutDirnConv"), optOutDirnConv_,
-                    outDirnGroup_, 0, &M::optOutDirnConv, &C::optOutDirnConv);
+    outputSameAsInputBox_ = new QCheckBox;
+    outputSameAsInputBox_->setObjectName(QStringLiteral("chkOutConv"));
+    connect(outputSameAsInputBox_, &QCheckBox::clicked, this,
+            [this](bool checked) { model_.SetOutputSameAsInput(checked); });
+    grid->addWidget(outputSameAsInputBox_, 0, 0, 1, 2);
+    outputNotationPanels_[0] = OptionGroup(
+        QStringLiteral("Planes"), QStringLiteral("optOutPlaneConv"), outputPlaneNotationOptions_,
+        outPlaneGroup_, 1, &M::SetOutputPlaneNotation, &C::outputPlaneNotationOptions);
+    outputNotationPanels_[1] = OptionGroup(
+        QStringLiteral("Lines"), QStringLiteral("optOutLineConv"), outputLineOrderOptions_,
+        outLineGroup_, 0, &M::SetOutputLineOrder, &C::outputLineOrderOptions);
+    outputNotationPanels_[2] =
+        OptionGroup(QStringLiteral("Directions"), QStringLiteral("optOutDirnConv"),
+                    outputDirectionNotationOptions_, outDirnGroup_, 0,
+                    &M::SetOutputDirectionNotation, &C::outputDirectionNotationOptions);
     for (int k = 0; k < 3; ++k)
-      panConvOut_[k]->setObjectName(QStringLiteral("panConvOut%1").arg(k));
-    grid->addWidget(panConvOut_[0], 1, 0, 2, 1);
-    grid->addWidget(panConvOut_[1], 1, 1);
-    grid->addWidget(panConvOut_[2], 2, 1);
+      outputNotationPanels_[k]->setObjectName(QStringLiteral("panConvOut%1").arg(k));
+    grid->addWidget(outputNotationPanels_[0], 1, 0, 2, 1);
+    grid->addWidget(outputNotationPanels_[1], 1, 1);
+    grid->addWidget(outputNotationPanels_[2], 2, 1);
   }
   layout->addWidget(input, 0, 0);
   layout->addWidget(output, 0, 1);
@@ -108,18 +109,18 @@ ConventionsPage::ConventionsPage(Lodema::FormModel& model, QWidget* reformatRow1
     column->setContentsMargins(4, 0, 4, 0);
     column->addWidget(reformatRow15, 0, 0);
     column->addWidget(reformatRow16, 1, 0);
-    chkLinePolarity_ = new QCheckBox;
-    chkLinePolarity_->setObjectName(QStringLiteral("chkLinePolarity"));
-    chkLinePolarity_->setToolTip(
+    polaritySignBox_ = new QCheckBox;
+    polaritySignBox_->setObjectName(QStringLiteral("chkLinePolarity"));
+    polaritySignBox_->setToolTip(
         QStringLiteral("Controls whether 'upward' line plunges are indicated by -ve sign"));
-    connect(chkLinePolarity_, &QCheckBox::clicked, this,
-            [this](bool checked) { model_.chkLinePolarity(checked); });
-    lblCalc42_ = new QLabel;
-    lblCalc42_->setObjectName(QStringLiteral("lblCalc42"));
-    lblCalc42_->setTextFormat(Qt::PlainText);
+    connect(polaritySignBox_, &QCheckBox::clicked, this,
+            [this](bool checked) { model_.SetPolaritySignShown(checked); });
+    calculationCaptions42_ = new QLabel;
+    calculationCaptions42_->setObjectName(QStringLiteral("lblCalc42"));
+    calculationCaptions42_->setTextFormat(Qt::PlainText);
     auto* polarity = new QHBoxLayout;
-    polarity->addWidget(chkLinePolarity_);
-    polarity->addWidget(lblCalc42_);
+    polarity->addWidget(polaritySignBox_);
+    polarity->addWidget(calculationCaptions42_);
     polarity->addStretch(1);
     column->addLayout(polarity, 2, 0);
   }
@@ -129,29 +130,31 @@ ConventionsPage::ConventionsPage(Lodema::FormModel& model, QWidget* reformatRow1
   auto* core = new QGroupBox(QStringLiteral("Drill-core conventions"));
   {
     auto* grid = new QGridLayout(core);
-    grid->addWidget(
-        OptionGroup(QStringLiteral("delta angle measured from"), QStringLiteral("optDelta"),
-                    optDelta_, deltaGroup_, 0, &M::optDelta, &C::optDelta),
-        0, 0);
+    grid->addWidget(OptionGroup(QStringLiteral("delta angle measured from"),
+                                QStringLiteral("optDelta"), deltaReferenceOptions_, deltaGroup_, 0,
+                                &M::SetDeltaReference, &C::deltaReferenceOptions),
+                    0, 0);
     grid->addWidget(OptionGroup(QStringLiteral("alpha && beta angles measured from"),
-                                QStringLiteral("optAlpha"), optAlpha_, alphaGroup_, 0, &M::optAlpha,
-                                &C::optAlpha),
+                                QStringLiteral("optAlpha"), ellipseMarkOptions_, alphaGroup_, 0,
+                                &M::SetEllipseMark, &C::ellipseMarkOptions),
                     0, 1);
-    grid->addWidget(OptionGroup(QStringLiteral("beta angle range"), QStringLiteral("optBeta"),
-                                optBeta_, betaGroup_, 0, &M::optBeta, &C::optBeta),
-                    0, 2);
     grid->addWidget(
-        OptionGroup(QStringLiteral("Core-plunge ('dip') sign meaning"), QStringLiteral("optCore"),
-                    optCore_, coreGroup_, 0, &M::optCore, &C::optCore),
-        1, 0);
-    grid->addWidget(OptionGroup(QStringLiteral("Position of orientation mark on core"),
-                                QStringLiteral("optBottomMark"), optBottomMark_, bottomMarkGroup_,
-                                0, &M::optBottomMark, &C::optBottomMark),
-                    1, 1);
+        OptionGroup(QStringLiteral("beta angle range"), QStringLiteral("optBeta"),
+                    betaRangeOptions_, betaGroup_, 0, &M::SetBetaRange, &C::betaRangeOptions),
+        0, 2);
+    grid->addWidget(OptionGroup(QStringLiteral("Core-plunge ('dip') sign meaning"),
+                                QStringLiteral("optCore"), corePlungeSignOptions_, coreGroup_, 0,
+                                &M::SetCorePlungeSign, &C::corePlungeSignOptions),
+                    1, 0);
     grid->addWidget(
-        OptionGroup(QStringLiteral("core orientation given:"), QStringLiteral("optZenith"),
-                    optZenith_, zenithGroup_, 0, &M::optZenith, &C::optZenith),
-        1, 2);
+        OptionGroup(QStringLiteral("Position of orientation mark on core"),
+                    QStringLiteral("optBottomMark"), orientationMarkOptions_, bottomMarkGroup_, 0,
+                    &M::SetOrientationMark, &C::orientationMarkOptions),
+        1, 1);
+    grid->addWidget(OptionGroup(QStringLiteral("core orientation given:"),
+                                QStringLiteral("optZenith"), coreInclinationOptions_, zenithGroup_,
+                                0, &M::SetCoreInclination, &C::coreInclinationOptions),
+                    1, 2);
   }
   layout->addWidget(core, 2, 0, 1, 2);
 
@@ -163,13 +166,13 @@ ConventionsPage::ConventionsPage(Lodema::FormModel& model, QWidget* reformatRow1
     grid->setVerticalSpacing(0);
     decimalGroup_ = new QButtonGroup(this);
     for (int i = 0; i < 2; ++i) {
-      optDecimal_[i] = new QRadioButton;
-      optDecimal_[i]->setObjectName(QStringLiteral("optDecimal%1").arg(i));
-      decimalGroup_->addButton(optDecimal_[i], i);
-      connect(optDecimal_[i], &QRadioButton::clicked, this, [this, i](bool checked) {
-        if (checked && !model_.Controls().optDecimal[i].checked) OnDecimalClicked(i);
+      decimalCharOptions_[i] = new QRadioButton;
+      decimalCharOptions_[i]->setObjectName(QStringLiteral("optDecimal%1").arg(i));
+      decimalGroup_->addButton(decimalCharOptions_[i], i);
+      connect(decimalCharOptions_[i], &QRadioButton::clicked, this, [this, i](bool checked) {
+        if (checked && !model_.Controls().decimalCharOptions[i].checked) OnDecimalClicked(i);
       });
-      grid->addWidget(optDecimal_[i], i, 0);
+      grid->addWidget(decimalCharOptions_[i], i, 0);
     }
     chkSetDecimal_ = new QCheckBox(QStringLiteral("Set as default"));
     chkSetDecimal_->setObjectName(QStringLiteral("chkSetDecimal"));
@@ -180,12 +183,12 @@ ConventionsPage::ConventionsPage(Lodema::FormModel& model, QWidget* reformatRow1
       emit setDecimalClicked();
     });
     grid->addWidget(chkSetDecimal_, 0, 1);
-    lblLocaleWarning_ = new QLabel;
-    lblLocaleWarning_->setObjectName(QStringLiteral("lblLocaleWarning"));
-    lblLocaleWarning_->setTextFormat(Qt::PlainText);
-    lblLocaleWarning_->setStyleSheet(QStringLiteral("QLabel { color: #a00000; }"));
-    mirror::KeepRoom(lblLocaleWarning_);
-    grid->addWidget(lblLocaleWarning_, 1, 1);
+    localeWarning_ = new QLabel;
+    localeWarning_->setObjectName(QStringLiteral("lblLocaleWarning"));
+    localeWarning_->setTextFormat(Qt::PlainText);
+    localeWarning_->setStyleSheet(QStringLiteral("QLabel { color: #a00000; }"));
+    mirror::KeepRoom(localeWarning_);
+    grid->addWidget(localeWarning_, 1, 1);
   }
   bottom->addWidget(decimal);
 
@@ -217,9 +220,9 @@ ConventionsPage::ConventionsPage(Lodema::FormModel& model, QWidget* reformatRow1
     button->setObjectName(QStringLiteral("cmdButtons%1").arg(i));
     connect(button, &QPushButton::clicked, this, [this, i] { emit commandClicked(i); });
     commands->addWidget(button, (i - 2) / 2, (i - 2) % 2);
-    cmdButtons_[i] = button;
+    commandButtons_[i] = button;
   }
-  cmdButtons_[5]->setToolTip(QStringLiteral("Set user preferences for caption names"));
+  commandButtons_[5]->setToolTip(QStringLiteral("Set user preferences for caption names"));
   bottom->addLayout(commands);
   bottom->addStretch(1);
   layout->addLayout(bottom, 3, 0, 1, 2);
@@ -234,7 +237,7 @@ QRadioButton* ConventionsPage::CoreOption(const QString& name, int i) const {
 }
 
 void ConventionsPage::OnDecimalClicked(int index) {
-  model_.optDecimal(index);
+  model_.SetDecimalChar(index);
   if (model_.settings().NonLocaleDecimal) {
     if (setDecimal_ == SetDecimalState::kGrey) SetSetDecimal(SetDecimalState::kCleared);
   } else {
@@ -271,22 +274,22 @@ void ConventionsPage::ShowSeparators() {
 
 void ConventionsPage::Refresh() {
   const Lodema::MainWindowControls& c = model_.Controls();
-  mirror::Options(inPlaneGroup_, optInPlaneConv_, c.optInPlaneConv);
-  mirror::Options(outPlaneGroup_, optOutPlaneConv_, c.optOutPlaneConv);
-  mirror::Options(inLineGroup_, optInLineConv_, c.optInLineConv);
-  mirror::Options(outLineGroup_, optOutLineConv_, c.optOutLineConv);
-  mirror::Options(inDirnGroup_, optInDirnConv_, c.optInDirnConv);
-  mirror::Options(outDirnGroup_, optOutDirnConv_, c.optOutDirnConv);
-  mirror::Check(chkOutConv_, c.chkOutConv);
-  for (int k = 0; k < 3; ++k) mirror::Panel(panConvOut_[k], c.panConvOut[k]);
-  mirror::Check(chkLinePolarity_, c.chkLinePolarity);
-  mirror::Caption(lblCalc42_, c.lblCalc[Lodema::kCalculationButtonCount]);
-  mirror::Options(deltaGroup_, optDelta_, c.optDelta);
-  mirror::Options(alphaGroup_, optAlpha_, c.optAlpha);
-  mirror::Options(betaGroup_, optBeta_, c.optBeta);
-  mirror::Options(coreGroup_, optCore_, c.optCore);
-  mirror::Options(bottomMarkGroup_, optBottomMark_, c.optBottomMark);
-  mirror::Options(zenithGroup_, optZenith_, c.optZenith);
-  mirror::Options(decimalGroup_, optDecimal_, c.optDecimal);
-  mirror::Caption(lblLocaleWarning_, c.lblLocaleWarning);
+  mirror::Options(inPlaneGroup_, inputPlaneNotationOptions_, c.inputPlaneNotationOptions);
+  mirror::Options(outPlaneGroup_, outputPlaneNotationOptions_, c.outputPlaneNotationOptions);
+  mirror::Options(inLineGroup_, inputLineOrderOptions_, c.inputLineOrderOptions);
+  mirror::Options(outLineGroup_, outputLineOrderOptions_, c.outputLineOrderOptions);
+  mirror::Options(inDirnGroup_, inputDirectionNotationOptions_, c.inputDirectionNotationOptions);
+  mirror::Options(outDirnGroup_, outputDirectionNotationOptions_, c.outputDirectionNotationOptions);
+  mirror::Check(outputSameAsInputBox_, c.outputSameAsInputBox);
+  for (int k = 0; k < 3; ++k) mirror::Panel(outputNotationPanels_[k], c.outputNotationPanels[k]);
+  mirror::Check(polaritySignBox_, c.polaritySignBox);
+  mirror::Caption(calculationCaptions42_, c.calculationCaptions[Lodema::kCalculationButtonCount]);
+  mirror::Options(deltaGroup_, deltaReferenceOptions_, c.deltaReferenceOptions);
+  mirror::Options(alphaGroup_, ellipseMarkOptions_, c.ellipseMarkOptions);
+  mirror::Options(betaGroup_, betaRangeOptions_, c.betaRangeOptions);
+  mirror::Options(coreGroup_, corePlungeSignOptions_, c.corePlungeSignOptions);
+  mirror::Options(bottomMarkGroup_, orientationMarkOptions_, c.orientationMarkOptions);
+  mirror::Options(zenithGroup_, coreInclinationOptions_, c.coreInclinationOptions);
+  mirror::Options(decimalGroup_, decimalCharOptions_, c.decimalCharOptions);
+  mirror::Caption(localeWarning_, c.localeWarning);
 }

@@ -1,7 +1,7 @@
 // The conventions page: input and output notations with "Same as Input
 // File", the reformat calculations, the polarity sign, the drill-core
 // conventions, the decimal character with "Set as default", the plot text
-// separators and the settings buttons cmdButtons(2..5).
+// separators and the settings buttons commandButtons(2..5).
 #pragma once
 
 #include <QObject>
@@ -42,23 +42,23 @@ class ConventionsPage : public QObject {
   // The plot text separators shown in cboSeparator(0..1) from the settings.
   void ShowSeparators();
 
-  QRadioButton* InPlane(int i) const { return optInPlaneConv_[i]; }
-  QRadioButton* OutPlane(int i) const { return optOutPlaneConv_[i]; }
-  QRadioButton* InLine(int i) const { return optInLineConv_[i]; }
-  QRadioButton* OutLine(int i) const { return optOutLineConv_[i]; }
-  QRadioButton* InDirn(int i) const { return optInDirnConv_[i]; }
-  QRadioButton* OutDirn(int i) const { return optOutDirnConv_[i]; }
-  QCheckBox* SameAsInput() const { return chkOutConv_; }
-  QCheckBox* LinePolarity() const { return chkLinePolarity_; }
-  QRadioButton* Decimal(int i) const { return optDecimal_[i]; }
+  QRadioButton* InPlane(int i) const { return inputPlaneNotationOptions_[i]; }
+  QRadioButton* OutPlane(int i) const { return outputPlaneNotationOptions_[i]; }
+  QRadioButton* InLine(int i) const { return inputLineOrderOptions_[i]; }
+  QRadioButton* OutLine(int i) const { return outputLineOrderOptions_[i]; }
+  QRadioButton* InDirn(int i) const { return inputDirectionNotationOptions_[i]; }
+  QRadioButton* OutDirn(int i) const { return outputDirectionNotationOptions_[i]; }
+  QCheckBox* SameAsInput() const { return outputSameAsInputBox_; }
+  QCheckBox* LinePolarity() const { return polaritySignBox_; }
+  QRadioButton* Decimal(int i) const { return decimalCharOptions_[i]; }
   QCheckBox* SetDecimalBox() const { return chkSetDecimal_; }
-  QLabel* LocaleWarning() const { return lblLocaleWarning_; }
-  QPushButton* Command(int i) const { return cmdButtons_[i]; }
+  QLabel* LocaleWarning() const { return localeWarning_; }
+  QPushButton* Command(int i) const { return commandButtons_[i]; }
   QComboBox* Separator(int i) const { return cboSeparator_[i]; }
   QRadioButton* CoreOption(const QString& name, int i) const;
 
  signals:
-  void commandClicked(int index);  // cmdButtons(2..5)
+  void commandClicked(int index);  // commandButtons(2..5)
   void setDecimalClicked();        // "Set as default" was ticked or cleared
 
  private:
@@ -72,24 +72,24 @@ class ConventionsPage : public QObject {
   Lodema::FormModel& model_;
   QWidget* page_ = nullptr;
 
-  std::array<QRadioButton*, 7> optInPlaneConv_{};
-  std::array<QRadioButton*, 7> optOutPlaneConv_{};
-  std::array<QRadioButton*, 2> optInLineConv_{};
-  std::array<QRadioButton*, 2> optOutLineConv_{};
-  std::array<QRadioButton*, 2> optInDirnConv_{};
-  std::array<QRadioButton*, 2> optOutDirnConv_{};
-  std::array<QGroupBox*, 3> panConvOut_{};
-  QCheckBox* chkOutConv_ = nullptr;
-  QCheckBox* chkLinePolarity_ = nullptr;
-  QLabel* lblCalc42_ = nullptr;
+  std::array<QRadioButton*, 7> inputPlaneNotationOptions_{};
+  std::array<QRadioButton*, 7> outputPlaneNotationOptions_{};
+  std::array<QRadioButton*, 2> inputLineOrderOptions_{};
+  std::array<QRadioButton*, 2> outputLineOrderOptions_{};
+  std::array<QRadioButton*, 2> inputDirectionNotationOptions_{};
+  std::array<QRadioButton*, 2> outputDirectionNotationOptions_{};
+  std::array<QGroupBox*, 3> outputNotationPanels_{};
+  QCheckBox* outputSameAsInputBox_ = nullptr;
+  QCheckBox* polaritySignBox_ = nullptr;
+  QLabel* calculationCaptions42_ = nullptr;
 
-  std::array<QRadioButton*, 2> optDelta_{};
-  std::array<QRadioButton*, 2> optAlpha_{};
-  std::array<QRadioButton*, 2> optBeta_{};
-  std::array<QRadioButton*, 2> optCore_{};
-  std::array<QRadioButton*, 2> optBottomMark_{};
-  std::array<QRadioButton*, 2> optZenith_{};
-  std::array<QRadioButton*, 2> optDecimal_{};
+  std::array<QRadioButton*, 2> deltaReferenceOptions_{};
+  std::array<QRadioButton*, 2> ellipseMarkOptions_{};
+  std::array<QRadioButton*, 2> betaRangeOptions_{};
+  std::array<QRadioButton*, 2> corePlungeSignOptions_{};
+  std::array<QRadioButton*, 2> orientationMarkOptions_{};
+  std::array<QRadioButton*, 2> coreInclinationOptions_{};
+  std::array<QRadioButton*, 2> decimalCharOptions_{};
 
   // One exclusive group per option array.
   QButtonGroup* inPlaneGroup_ = nullptr;
@@ -108,7 +108,7 @@ class ConventionsPage : public QObject {
 
   QCheckBox* chkSetDecimal_ = nullptr;
   SetDecimalState setDecimal_ = SetDecimalState::kGrey;
-  QLabel* lblLocaleWarning_ = nullptr;
+  QLabel* localeWarning_ = nullptr;
   std::array<QComboBox*, 2> cboSeparator_{};
-  std::array<QPushButton*, 6> cmdButtons_{};  // 2..5 live here
+  std::array<QPushButton*, 6> commandButtons_{};  // 2..5 live here
 };

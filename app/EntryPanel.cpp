@@ -51,8 +51,8 @@ EntryPanel::EntryPanel(Lodema::FormModel& model, QObject* parent) : QObject(pare
     mirror::KeepRoom(edit);
     connect(edit, &QLineEdit::textEdited, this,
             [this, i](const QString& text) { model_.SetEntryText(i, mirror::S(text)); });
-    txtValues_[i] = edit;
-    lblDip_[i] = BoxCaption(i);
+    entryBoxes_[i] = edit;
+    entryCaptions_[i] = BoxCaption(i);
   }
 
   windows_ = new QWidget;
@@ -60,99 +60,101 @@ EntryPanel::EntryPanel(Lodema::FormModel& model, QObject* parent) : QObject(pare
   auto* layout = new QGridLayout(windows_);
   layout->setContentsMargins(0, 0, 0, 0);
 
-  // Windows A and B share the frame fraOrients.
-  fraOrients_ = new QGroupBox;
-  fraOrients_->setObjectName(QStringLiteral("fraOrients"));
+  // Windows A and B share the frame windowsABFrame.
+  windowsABFrame_ = new QGroupBox;
+  windowsABFrame_->setObjectName(QStringLiteral("fraOrients"));
   {
-    auto* row = new QHBoxLayout(fraOrients_);
-    lblA_ = MakeWindowLetter(QStringLiteral("A"), QStringLiteral("lblA"));
-    row->addWidget(lblA_);
+    auto* row = new QHBoxLayout(windowsABFrame_);
+    windowACaption_ = MakeWindowLetter(QStringLiteral("A"), QStringLiteral("lblA"));
+    row->addWidget(windowACaption_);
     row->addWidget(MakeWindow(0, 0, 3));
     row->addSpacing(16);
-    lblB_ = MakeWindowLetter(QStringLiteral("B"), QStringLiteral("lblB"));
-    row->addWidget(lblB_);
+    windowBCaption_ = MakeWindowLetter(QStringLiteral("B"), QStringLiteral("lblB"));
+    row->addWidget(windowBCaption_);
     row->addWidget(MakeWindow(1, 3, 3));
     row->addStretch(1);
   }
-  layout->addWidget(fraOrients_, 0, 0, 1, 2);
+  layout->addWidget(windowsABFrame_, 0, 0, 1, 2);
 
-  fraAxis_ = new QGroupBox;
-  fraAxis_->setObjectName(QStringLiteral("fraAxis"));
+  windowCFrame_ = new QGroupBox;
+  windowCFrame_->setObjectName(QStringLiteral("fraAxis"));
   {
-    auto* row = new QHBoxLayout(fraAxis_);
+    auto* row = new QHBoxLayout(windowCFrame_);
     row->addWidget(MakeWindow(2, 6, 2));
     row->addStretch(1);
   }
-  layout->addWidget(fraAxis_, 1, 0, Qt::AlignTop);
+  layout->addWidget(windowCFrame_, 1, 0, Qt::AlignTop);
 
-  fraRefLine_ = new QGroupBox;
-  fraRefLine_->setObjectName(QStringLiteral("fraRefLine"));
+  windowDFrame_ = new QGroupBox;
+  windowDFrame_->setObjectName(QStringLiteral("fraRefLine"));
   {
-    auto* grid = new QGridLayout(fraRefLine_);
+    auto* grid = new QGridLayout(windowDFrame_);
     grid->addWidget(MakeWindow(3, 8, 3), 0, 0, Qt::AlignTop);
-    fraDip_ = new QGroupBox;
-    fraDip_->setObjectName(QStringLiteral("fraDip"));
+    approximateDipFrame_ = new QGroupBox;
+    approximateDipFrame_->setObjectName(QStringLiteral("fraDip"));
     optDipGroup_ = new QButtonGroup(this);
-    auto* dips = new QVBoxLayout(fraDip_);
+    auto* dips = new QVBoxLayout(approximateDipFrame_);
     dips->setSpacing(0);
     dips->setContentsMargins(4, 2, 4, 2);
     for (int i = 0; i < 3; ++i) {
-      optDip_[i] = new QRadioButton;
-      optDip_[i]->setObjectName(QStringLiteral("optDip%1").arg(i));
-      optDipGroup_->addButton(optDip_[i], i);
-      connect(optDip_[i], &QRadioButton::clicked, this, [this, i](bool checked) {
-        if (checked && !model_.Controls().optDip[i].checked) model_.optDip(i);
+      approximateDipOptions_[i] = new QRadioButton;
+      approximateDipOptions_[i]->setObjectName(QStringLiteral("optDip%1").arg(i));
+      optDipGroup_->addButton(approximateDipOptions_[i], i);
+      connect(approximateDipOptions_[i], &QRadioButton::clicked, this, [this, i](bool checked) {
+        if (checked && !model_.Controls().approximateDipOptions[i].checked)
+          model_.SetApproximateDip(i);
       });
-      dips->addWidget(optDip_[i]);
+      dips->addWidget(approximateDipOptions_[i]);
     }
-    mirror::KeepRoom(fraDip_);
-    grid->addWidget(fraDip_, 0, 1, 2, 1, Qt::AlignTop);
+    mirror::KeepRoom(approximateDipFrame_);
+    grid->addWidget(approximateDipFrame_, 0, 1, 2, 1, Qt::AlignTop);
 
-    fraRef_ = new QGroupBox;
-    fraRef_->setObjectName(QStringLiteral("fraRef"));
+    referenceDirectionFrame_ = new QGroupBox;
+    referenceDirectionFrame_->setObjectName(QStringLiteral("fraRef"));
     optRefGroup_ = new QButtonGroup(this);
-    auto* refs = new QVBoxLayout(fraRef_);
+    auto* refs = new QVBoxLayout(referenceDirectionFrame_);
     refs->setSpacing(0);
     refs->setContentsMargins(4, 2, 4, 2);
     for (int i = 0; i < 4; ++i) {
-      optRef_[i] = new QRadioButton;
-      optRef_[i]->setObjectName(QStringLiteral("optRef%1").arg(i));
-      optRefGroup_->addButton(optRef_[i], i);
-      connect(optRef_[i], &QRadioButton::clicked, this, [this, i](bool checked) {
-        if (checked && !model_.Controls().optRef[i].checked) model_.optRef(i);
+      referenceDirectionOptions_[i] = new QRadioButton;
+      referenceDirectionOptions_[i]->setObjectName(QStringLiteral("optRef%1").arg(i));
+      optRefGroup_->addButton(referenceDirectionOptions_[i], i);
+      connect(referenceDirectionOptions_[i], &QRadioButton::clicked, this, [this, i](bool checked) {
+        if (checked && !model_.Controls().referenceDirectionOptions[i].checked)
+          model_.SetReferenceDirection(i);
       });
-      refs->addWidget(optRef_[i]);
+      refs->addWidget(referenceDirectionOptions_[i]);
     }
-    grid->addWidget(fraRef_, 1, 0);
+    grid->addWidget(referenceDirectionFrame_, 1, 0);
     grid->setColumnStretch(2, 1);
   }
-  layout->addWidget(fraRefLine_, 1, 1, Qt::AlignTop);
+  layout->addWidget(windowDFrame_, 1, 1, Qt::AlignTop);
   layout->setColumnStretch(1, 1);
 
   // The apparent dip (or pitch) frame: its switch, the section trend and
   // the two result boxes.
-  fraExtraData_ = new QGroupBox;
-  fraExtraData_->setObjectName(QStringLiteral("fraExtraData"));
+  extraResultFrame_ = new QGroupBox;
+  extraResultFrame_->setObjectName(QStringLiteral("fraExtraData"));
   {
-    auto* row = new QHBoxLayout(fraExtraData_);
-    chkShowApparent_ = new QCheckBox;
-    chkShowApparent_->setObjectName(QStringLiteral("chkShowApparent"));
-    connect(chkShowApparent_, &QCheckBox::clicked, this,
-            [this](bool checked) { model_.chkShowApparent(checked); });
-    row->addWidget(chkShowApparent_);
+    auto* row = new QHBoxLayout(extraResultFrame_);
+    apparentDipBox_ = new QCheckBox;
+    apparentDipBox_->setObjectName(QStringLiteral("chkShowApparent"));
+    connect(apparentDipBox_, &QCheckBox::clicked, this,
+            [this](bool checked) { model_.SetApparentDipShown(checked); });
+    row->addWidget(apparentDipBox_);
 
-    panorient_[4] = new QWidget;
-    panorient_[4]->setObjectName(QStringLiteral("panorient4"));
-    auto* section = new QGridLayout(panorient_[4]);
+    windowPanels_[4] = new QWidget;
+    windowPanels_[4]->setObjectName(QStringLiteral("panorient4"));
+    auto* section = new QGridLayout(windowPanels_[4]);
     section->setContentsMargins(0, 0, 0, 0);
     section->setVerticalSpacing(1);
     Label3_ = new QLabel;
     Label3_->setObjectName(QStringLiteral("Label3"));
     section->addWidget(Label3_, 0, 0);
-    section->addWidget(txtValues_[11], 0, 1);
-    section->addWidget(lblDip_[11], 1, 1);
-    mirror::KeepRoom(panorient_[4]);
-    row->addWidget(panorient_[4]);
+    section->addWidget(entryBoxes_[11], 0, 1);
+    section->addWidget(entryCaptions_[11], 1, 1);
+    mirror::KeepRoom(windowPanels_[4]);
+    row->addWidget(windowPanels_[4]);
 
     panResults3_ = new QWidget;
     panResults3_->setObjectName(QStringLiteral("panResults3"));
@@ -160,10 +162,10 @@ EntryPanel::EntryPanel(Lodema::FormModel& model, QObject* parent) : QObject(pare
     results->setContentsMargins(0, 0, 0, 0);
     results->setVerticalSpacing(1);
     for (int i = 12; i < 14; ++i) {
-      lblResult_[i] = ResultPanel::MakeValueLabel(i);
-      lblDipRes_[i] = ResultPanel::MakeCaptionLabel(i);
-      results->addWidget(lblResult_[i], 0, i - 12);
-      results->addWidget(lblDipRes_[i], 1, i - 12);
+      resultValues_[i] = ResultPanel::MakeValueLabel(i);
+      resultCaptions_[i] = ResultPanel::MakeCaptionLabel(i);
+      results->addWidget(resultValues_[i], 0, i - 12);
+      results->addWidget(resultCaptions_[i], 1, i - 12);
     }
     row->addWidget(panResults3_);
     row->addStretch(1);
@@ -178,37 +180,38 @@ QWidget* EntryPanel::MakeWindow(int window, int firstBox, int boxCount) {
   grid->setContentsMargins(0, 0, 0, 0);
   grid->setVerticalSpacing(1);
   for (int k = 0; k < boxCount; ++k) {
-    grid->addWidget(txtValues_[firstBox + k], 0, k);
-    grid->addWidget(lblDip_[firstBox + k], 1, k);
+    grid->addWidget(entryBoxes_[firstBox + k], 0, k);
+    grid->addWidget(entryCaptions_[firstBox + k], 1, k);
   }
   mirror::KeepRoom(panel);
-  panorient_[window] = panel;
+  windowPanels_[window] = panel;
   return panel;
 }
 
 void EntryPanel::Refresh() {
   const Lodema::MainWindowControls& c = model_.Controls();
   for (int i = 0; i < 12; ++i) {
-    mirror::Text(txtValues_[i], c.txtValues[i]);
-    mirror::Caption(lblDip_[i], c.lblDip[i]);
+    mirror::Text(entryBoxes_[i], c.entryBoxes[i]);
+    mirror::Caption(entryCaptions_[i], c.entryCaptions[i]);
   }
-  for (int w = 0; w < 5; ++w) mirror::Panel(panorient_[w], c.panorient[w]);
-  mirror::Frame(fraOrients_, c.fraOrients);
+  for (int w = 0; w < 5; ++w) mirror::Panel(windowPanels_[w], c.windowPanels[w]);
+  mirror::Frame(windowsABFrame_, c.windowsABFrame);
   // A window's letter goes with the window.
-  mirror::Caption(lblA_, {c.lblA.caption, c.lblA.visible && c.panorient[0].visible});
-  mirror::Visible(lblB_, c.panorient[1].visible);
-  mirror::Frame(fraAxis_, c.fraAxis);
-  mirror::Frame(fraRefLine_, c.fraRefLine);
-  mirror::Frame(fraRef_, c.fraRef);
-  mirror::Frame(fraDip_, c.fraDip);
-  mirror::Options(optRefGroup_, optRef_, c.optRef);
-  mirror::Options(optDipGroup_, optDip_, c.optDip);
+  mirror::Caption(windowACaption_, {c.windowACaption.caption,
+                                    c.windowACaption.visible && c.windowPanels[0].visible});
+  mirror::Visible(windowBCaption_, c.windowPanels[1].visible);
+  mirror::Frame(windowCFrame_, c.windowCFrame);
+  mirror::Frame(windowDFrame_, c.windowDFrame);
+  mirror::Frame(referenceDirectionFrame_, c.referenceDirectionFrame);
+  mirror::Frame(approximateDipFrame_, c.approximateDipFrame);
+  mirror::Options(optRefGroup_, referenceDirectionOptions_, c.referenceDirectionOptions);
+  mirror::Options(optDipGroup_, approximateDipOptions_, c.approximateDipOptions);
 
-  mirror::Frame(fraExtraData_, c.fraExtraData);
-  mirror::Check(chkShowApparent_, c.chkShowApparent);
-  mirror::Caption(Label3_, c.Label3);
+  mirror::Frame(extraResultFrame_, c.extraResultFrame);
+  mirror::Check(apparentDipBox_, c.apparentDipBox);
+  mirror::Caption(Label3_, c.sectionCaption);
   for (int i = 12; i < 14; ++i) {
-    ResultPanel::MirrorValue(lblResult_[i], c.lblResult[i]);
-    mirror::Caption(lblDipRes_[i], c.lblDipRes[i]);
+    ResultPanel::MirrorValue(resultValues_[i], c.resultValues[i]);
+    mirror::Caption(resultCaptions_[i], c.resultCaptions[i]);
   }
 }

@@ -1,6 +1,6 @@
-// The entry windows A-D (txtValues(0..10) with their labels lblDip), the
+// The entry windows A-D (entryBoxes(0..10) with their labels entryCaptions), the
 // reference options of window D, and the apparent-dip frame with its
-// section-trend box (txtValues(11)) and result boxes lblResult(12..13).
+// section-trend box (entryBoxes(11)) and result boxes resultValues(12..13).
 // Typing forwards the text to the model; Refresh mirrors the model.
 #pragma once
 
@@ -28,42 +28,42 @@ class EntryPanel : public QObject {
 
   // The windows A-D as one widget, and the apparent-dip frame.
   QWidget* Windows() const { return windows_; }
-  QWidget* ExtraData() const { return fraExtraData_; }
+  QWidget* ExtraData() const { return extraResultFrame_; }
   void Refresh();
 
-  QLineEdit* Box(int i) const { return txtValues_[i]; }
-  QLabel* BoxLabel(int i) const { return lblDip_[i]; }
+  QLineEdit* Box(int i) const { return entryBoxes_[i]; }
+  QLabel* BoxLabel(int i) const { return entryCaptions_[i]; }
   // The letters "A" and "B" before windows A and B.
-  QLabel* WindowLetter(int window) const { return window == 0 ? lblA_ : lblB_; }
-  QRadioButton* RefOption(int i) const { return optRef_[i]; }
-  QRadioButton* DipOption(int i) const { return optDip_[i]; }
-  QCheckBox* ShowApparent() const { return chkShowApparent_; }
-  QLabel* ApparentResult(int i) const { return lblResult_[i]; }
+  QLabel* WindowLetter(int window) const { return window == 0 ? windowACaption_ : windowBCaption_; }
+  QRadioButton* RefOption(int i) const { return referenceDirectionOptions_[i]; }
+  QRadioButton* DipOption(int i) const { return approximateDipOptions_[i]; }
+  QCheckBox* ShowApparent() const { return apparentDipBox_; }
+  QLabel* ApparentResult(int i) const { return resultValues_[i]; }
 
  private:
   QWidget* MakeWindow(int window, int firstBox, int boxCount);
 
   Lodema::FormModel& model_;
   QWidget* windows_ = nullptr;
-  std::array<QLineEdit*, 12> txtValues_{};
-  std::array<QLabel*, 12> lblDip_{};
-  std::array<QWidget*, 5> panorient_{};
-  QGroupBox* fraOrients_ = nullptr;
-  QLabel* lblA_ = nullptr;
-  QLabel* lblB_ = nullptr;
-  QGroupBox* fraAxis_ = nullptr;
-  QGroupBox* fraRefLine_ = nullptr;
-  QGroupBox* fraRef_ = nullptr;
-  QGroupBox* fraDip_ = nullptr;
+  std::array<QLineEdit*, 12> entryBoxes_{};
+  std::array<QLabel*, 12> entryCaptions_{};
+  std::array<QWidget*, 5> windowPanels_{};
+  QGroupBox* windowsABFrame_ = nullptr;
+  QLabel* windowACaption_ = nullptr;
+  QLabel* windowBCaption_ = nullptr;
+  QGroupBox* windowCFrame_ = nullptr;
+  QGroupBox* windowDFrame_ = nullptr;
+  QGroupBox* referenceDirectionFrame_ = nullptr;
+  QGroupBox* approximateDipFrame_ = nullptr;
   QButtonGroup* optRefGroup_ = nullptr;
   QButtonGroup* optDipGroup_ = nullptr;
-  std::array<QRadioButton*, 4> optRef_{};
-  std::array<QRadioButton*, 3> optDip_{};
-  QGroupBox* fraExtraData_ = nullptr;
-  QCheckBox* chkShowApparent_ = nullptr;
+  std::array<QRadioButton*, 4> referenceDirectionOptions_{};
+  std::array<QRadioButton*, 3> approximateDipOptions_{};
+  QGroupBox* extraResultFrame_ = nullptr;
+  QCheckBox* apparentDipBox_ = nullptr;
   QLabel* Label3_ = nullptr;
   QWidget* panResults3_ = nullptr;
-  // Indexed like lblResult / lblDipRes; only 12 and 13 live here.
-  std::array<QLabel*, Lodema::kResultBoxCount> lblResult_{};
-  std::array<QLabel*, Lodema::kResultBoxCount> lblDipRes_{};
+  // Indexed like resultValues / resultCaptions; only 12 and 13 live here.
+  std::array<QLabel*, Lodema::kResultBoxCount> resultValues_{};
+  std::array<QLabel*, Lodema::kResultBoxCount> resultCaptions_{};
 };

@@ -45,10 +45,11 @@ void MirrorCommand(QPushButton* button, const Lodema::CommandButton& command) {
 FilePage::FilePage(Lodema::FormModel& model, Lodema::FilePageModel& page, QObject* parent)
     : QObject(parent), model_(model), pageModel_(page) {
   for (int k = 0; k < 2; ++k) {
-    cmdButtons_[k] = new QPushButton;
-    cmdButtons_[k]->setObjectName(QStringLiteral("cmdButtons%1").arg(k));
-    cmdButtons_[k]->setToolTip(QString::fromLatin1(kStartTooltip));
-    connect(cmdButtons_[k], &QPushButton::clicked, this, [this, k] { emit startInputClicked(k); });
+    commandButtons_[k] = new QPushButton;
+    commandButtons_[k]->setObjectName(QStringLiteral("cmdButtons%1").arg(k));
+    commandButtons_[k]->setToolTip(QString::fromLatin1(kStartTooltip));
+    connect(commandButtons_[k], &QPushButton::clicked, this,
+            [this, k] { emit startInputClicked(k); });
   }
   output_ = new OutputPanel(model_, pageModel_, this);
   page_ = new QWidget;
@@ -75,8 +76,8 @@ QWidget* FilePage::MakeInputGroup() {
   auto* column = new QVBoxLayout(fraInput_);
 
   auto* nameRow = new QHBoxLayout;
-  txtFileName_[0] = new QLineEdit;
-  txtFileName_[0]->setObjectName(QStringLiteral("txtFileName0"));
+  fileNameBoxes_[0] = new QLineEdit;
+  fileNameBoxes_[0]->setObjectName(QStringLiteral("txtFileName0"));
   cmdFileName_[0] = new QPushButton(QStringLiteral("Browse..."));
   cmdFileName_[0]->setObjectName(QStringLiteral("cmdFileName0"));
   mnuPasteData2_ = new QMenu(page_);
@@ -89,7 +90,7 @@ QWidget* FilePage::MakeInputGroup() {
   pasteButton_->setArrowType(Qt::DownArrow);
   pasteButton_->setPopupMode(QToolButton::InstantPopup);
   pasteButton_->setMenu(mnuPasteData2_);
-  nameRow->addWidget(txtFileName_[0], 1);
+  nameRow->addWidget(fileNameBoxes_[0], 1);
   nameRow->addWidget(cmdFileName_[0]);
   nameRow->addWidget(pasteButton_);
   column->addLayout(nameRow);
@@ -98,28 +99,28 @@ QWidget* FilePage::MakeInputGroup() {
   auto* options = new QGridLayout(inputOptions_);
   options->setContentsMargins(0, 0, 0, 0);
   auto* delimiterLabel = new QLabel(QStringLiteral("File data delimiter"));
-  cboDelim0_ = new QComboBox;
-  cboDelim0_->setObjectName(QStringLiteral("cboDelim0"));
-  cboDelim0_->setEditable(true);
-  cboDelim0_->setFixedWidth(80);
-  cboDelim0_->setToolTip(
+  delimiterLists0_ = new QComboBox;
+  delimiterLists0_->setObjectName(QStringLiteral("cboDelim0"));
+  delimiterLists0_->setEditable(true);
+  delimiterLists0_->setFixedWidth(80);
+  delimiterLists0_->setToolTip(
       QStringLiteral("Set the delimiter that separates columns of data in this file"));
-  chkTableHeadings_ = new QCheckBox(QStringLiteral("First row contains column headings"));
-  chkTableHeadings_->setObjectName(QStringLiteral("chkTableHeadings"));
+  tableHeadingsBox_ = new QCheckBox(QStringLiteral("First row contains column headings"));
+  tableHeadingsBox_->setObjectName(QStringLiteral("chkTableHeadings"));
   options->addWidget(delimiterLabel, 0, 0);
-  options->addWidget(cboDelim0_, 0, 1);
-  options->addWidget(chkTableHeadings_, 0, 2);
+  options->addWidget(delimiterLists0_, 0, 1);
+  options->addWidget(tableHeadingsBox_, 0, 2);
   options->setColumnStretch(3, 1);
 
-  grdDataFormat_ = new QTableWidget(Lodema::kPreviewDataRows, 0);
-  grdDataFormat_->setObjectName(QStringLiteral("grdDataFormat"));
-  grdDataFormat_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  grdDataFormat_->setSelectionBehavior(QAbstractItemView::SelectColumns);
-  grdDataFormat_->setSelectionMode(QAbstractItemView::SingleSelection);
-  grdDataFormat_->verticalHeader()->setDefaultSectionSize(20);
-  grdDataFormat_->setMinimumHeight(200);
-  mirror::KeepRoom(grdDataFormat_);
-  options->addWidget(grdDataFormat_, 1, 0, 1, 4);
+  previewGrid_ = new QTableWidget(Lodema::kPreviewDataRows, 0);
+  previewGrid_->setObjectName(QStringLiteral("grdDataFormat"));
+  previewGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  previewGrid_->setSelectionBehavior(QAbstractItemView::SelectColumns);
+  previewGrid_->setSelectionMode(QAbstractItemView::SingleSelection);
+  previewGrid_->verticalHeader()->setDefaultSectionSize(20);
+  previewGrid_->setMinimumHeight(200);
+  mirror::KeepRoom(previewGrid_);
+  options->addWidget(previewGrid_, 1, 0, 1, 4);
   options->setRowStretch(1, 1);
 
   lblDataMismatch_ = new QLabel(QString::fromLatin1(Lodema::kMismatchCaption));
@@ -131,50 +132,49 @@ QWidget* FilePage::MakeInputGroup() {
 
   // "Start input" and the counter of processed lines.
   auto* runRow = new QHBoxLayout;
-  runRow->addWidget(cmdButtons_[0]);
+  runRow->addWidget(commandButtons_[0]);
   fraNumData_ = new QGroupBox(QStringLiteral("Processed:"));
   fraNumData_->setObjectName(QStringLiteral("fraNumData0"));
   auto* digits = new QHBoxLayout(fraNumData_);
   digits->setSpacing(1);
   digits->setContentsMargins(4, 2, 4, 2);
   for (int d = 4; d >= 0; --d) {
-    lblDataNum_[d] = new QLabel(QStringLiteral("0"));
-    lblDataNum_[d]->setObjectName(QStringLiteral("lblDataNum%1").arg(d));
-    lblDataNum_[d]->setFrameShape(QFrame::Panel);
-    lblDataNum_[d]->setFrameShadow(QFrame::Sunken);
-    lblDataNum_[d]->setAlignment(Qt::AlignCenter);
-    lblDataNum_[d]->setFixedWidth(16);
-    digits->addWidget(lblDataNum_[d]);
+    counterDigits_[d] = new QLabel(QStringLiteral("0"));
+    counterDigits_[d]->setObjectName(QStringLiteral("lblDataNum%1").arg(d));
+    counterDigits_[d]->setFrameShape(QFrame::Panel);
+    counterDigits_[d]->setFrameShadow(QFrame::Sunken);
+    counterDigits_[d]->setAlignment(Qt::AlignCenter);
+    counterDigits_[d]->setFixedWidth(16);
+    digits->addWidget(counterDigits_[d]);
   }
   mirror::KeepRoom(fraNumData_);
   runRow->addWidget(fraNumData_);
   runRow->addStretch(1);
   column->addLayout(runRow);
 
-  connect(txtFileName_[0], &QLineEdit::textEdited, this, [this](const QString& text) {
+  connect(fileNameBoxes_[0], &QLineEdit::textEdited, this, [this](const QString& text) {
     Forward([this, text] { pageModel_.SetInputFileText(0, mirror::S(text)); });
   });
   connect(cmdFileName_[0], &QPushButton::clicked, this,
           [this] { Forward([this] { pageModel_.GetInputFile(); }); });
-  txtFileName_[0]->installEventFilter(this);
-  connect(cboDelim0_, &QComboBox::editTextChanged, this, [this](const QString& text) {
+  fileNameBoxes_[0]->installEventFilter(this);
+  connect(delimiterLists0_, &QComboBox::editTextChanged, this, [this](const QString& text) {
     Forward([this, text] { pageModel_.SetInputDelimiterText(mirror::S(text)); });
   });
-  connect(chkTableHeadings_, &QCheckBox::clicked, this, [this](bool checked) {
+  connect(tableHeadingsBox_, &QCheckBox::clicked, this, [this](bool checked) {
     Forward([this, checked] { pageModel_.SetTableHeadings(checked); });
   });
   // Choosing a column with the grid: a press writes the column into the
   // active list, the release that follows ends the choice.
-  connect(grdDataFormat_, &QTableWidget::cellPressed, this, [this](int, int column) {
+  connect(previewGrid_, &QTableWidget::cellPressed, this, [this](int, int column) {
     Forward([this, column] { pageModel_.GridColumnClicked(column + 1); });
   });
-  connect(grdDataFormat_, &QTableWidget::cellClicked, this,
+  connect(previewGrid_, &QTableWidget::cellClicked, this,
           [this] { Forward([this] { pageModel_.EndGridColumnSelection(); }); });
-  connect(grdDataFormat_->horizontalHeader(), &QHeaderView::sectionPressed, this,
-          [this](int column) {
-            Forward([this, column] { pageModel_.GridColumnClicked(column + 1); });
-          });
-  connect(grdDataFormat_->horizontalHeader(), &QHeaderView::sectionClicked, this,
+  connect(previewGrid_->horizontalHeader(), &QHeaderView::sectionPressed, this, [this](int column) {
+    Forward([this, column] { pageModel_.GridColumnClicked(column + 1); });
+  });
+  connect(previewGrid_->horizontalHeader(), &QHeaderView::sectionClicked, this,
           [this] { Forward([this] { pageModel_.EndGridColumnSelection(); }); });
   return fraInput_;
 }
@@ -203,16 +203,16 @@ QWidget* FilePage::MakeColumnFrames() {
         Forward([this, slot, index] { pageModel_.SetColumnListIndex(slot, index); });
       });
       grid->addWidget(list, 0, k);
-      cboColumns_[slot] = list;
+      columnLists_[slot] = list;
     }
-    chkManualFix_[w] = new QCheckBox(QStringLiteral("Manually fixed"));
-    chkManualFix_[w]->setObjectName(QStringLiteral("chkManualFix%1").arg(w));
-    chkManualFix_[w]->setToolTip(
+    manualFixBoxes_[w] = new QCheckBox(QStringLiteral("Manually fixed"));
+    manualFixBoxes_[w]->setObjectName(QStringLiteral("chkManualFix%1").arg(w));
+    manualFixBoxes_[w]->setToolTip(
         QStringLiteral("Set Window %1 to a constant fixed value").arg(letters[w]));
-    connect(chkManualFix_[w], &QCheckBox::clicked, this, [this, w](bool checked) {
+    connect(manualFixBoxes_[w], &QCheckBox::clicked, this, [this, w](bool checked) {
       Forward([this, w, checked] { pageModel_.SetManualFix(w, checked); });
     });
-    grid->addWidget(chkManualFix_[w], 1, 0, 1, 3);
+    grid->addWidget(manualFixBoxes_[w], 1, 0, 1, 3);
     grid->setColumnStretch(3, 1);
     column->addWidget(frame);
     fraWindowColumns_[w] = frame;
@@ -225,31 +225,31 @@ void FilePage::MakeStrip() {
   strip_->setObjectName(QStringLiteral("inputStrip"));
   auto* row = new QHBoxLayout(strip_);
   row->setContentsMargins(0, 0, 0, 0);
-  txtFileName_[1] = new QLineEdit;
-  txtFileName_[1]->setObjectName(QStringLiteral("txtFileName1"));
+  fileNameBoxes_[1] = new QLineEdit;
+  fileNameBoxes_[1]->setObjectName(QStringLiteral("txtFileName1"));
   cmdFileName_[1] = new QPushButton(QStringLiteral("Change..."));
   cmdFileName_[1]->setObjectName(QStringLiteral("cmdFileName1"));
-  row->addWidget(txtFileName_[1], 1);
+  row->addWidget(fileNameBoxes_[1], 1);
   row->addWidget(cmdFileName_[1]);
-  row->addWidget(cmdButtons_[1]);
-  connect(txtFileName_[1], &QLineEdit::textEdited, this, [this](const QString& text) {
+  row->addWidget(commandButtons_[1]);
+  connect(fileNameBoxes_[1], &QLineEdit::textEdited, this, [this](const QString& text) {
     Forward([this, text] { pageModel_.SetInputFileText(1, mirror::S(text)); });
   });
   connect(cmdFileName_[1], &QPushButton::clicked, this,
           [this] { Forward([this] { pageModel_.GetInputFile(); }); });
-  txtFileName_[1]->installEventFilter(this);
+  fileNameBoxes_[1]->installEventFilter(this);
 }
 
 bool FilePage::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseButtonDblClick) {
-    if (watched == txtFileName_[0] || watched == txtFileName_[1]) {
+    if (watched == fileNameBoxes_[0] || watched == fileNameBoxes_[1]) {
       Forward([this] { pageModel_.GetInputFile(); });
       return true;
     }
   }
   if (event->type() == QEvent::FocusIn || event->type() == QEvent::MouseButtonPress) {
     for (int slot = 0; slot < Lodema::kSlotCount; ++slot) {
-      if (watched == cboColumns_[slot] && pageModel_.Controls().cboColumns[slot].visible) {
+      if (watched == columnLists_[slot] && pageModel_.Controls().columnLists[slot].visible) {
         Forward([this, slot] { pageModel_.ActivateColumnList(slot); });
         break;
       }
@@ -270,61 +270,61 @@ void FilePage::Forward(const std::function<void()>& action) {
 }
 
 void FilePage::RefreshGrid() {
-  const Lodema::PreviewGrid& grid = pageModel_.Controls().grdDataFormat;
+  const Lodema::PreviewGrid& grid = pageModel_.Controls().previewGrid;
   if (grid.header != shownGrid_.header || grid.rows != shownGrid_.rows ||
       grid.columns != shownGrid_.columns) {
-    const QSignalBlocker blocker(grdDataFormat_);
-    grdDataFormat_->clear();
-    grdDataFormat_->setColumnCount(grid.columns);
-    grdDataFormat_->setRowCount(Lodema::kPreviewDataRows);
+    const QSignalBlocker blocker(previewGrid_);
+    previewGrid_->clear();
+    previewGrid_->setColumnCount(grid.columns);
+    previewGrid_->setRowCount(Lodema::kPreviewDataRows);
     QStringList header;
     for (const std::string& text : grid.header) header << mirror::Q(text);
-    grdDataFormat_->setHorizontalHeaderLabels(header);
+    previewGrid_->setHorizontalHeaderLabels(header);
     for (int r = 0; r < static_cast<int>(grid.rows.size()); ++r) {
       for (int c = 0; c < static_cast<int>(grid.rows[r].size()); ++c) {
-        grdDataFormat_->setItem(r, c, new QTableWidgetItem(mirror::Q(grid.rows[r][c])));
+        previewGrid_->setItem(r, c, new QTableWidgetItem(mirror::Q(grid.rows[r][c])));
       }
     }
-    grdDataFormat_->resizeColumnsToContents();
+    previewGrid_->resizeColumnsToContents();
     for (int c = 0; c < grid.columns; ++c) {
-      grdDataFormat_->setColumnWidth(c, std::max(grdDataFormat_->columnWidth(c), 48));
+      previewGrid_->setColumnWidth(c, std::max(previewGrid_->columnWidth(c), 48));
     }
     shownGrid_ = grid;
   }
-  mirror::Visible(grdDataFormat_, grid.visible);
+  mirror::Visible(previewGrid_, grid.visible);
 }
 
 void FilePage::RefreshProgress() {
   const Lodema::FilePageControls& c = pageModel_.Controls();
-  mirror::Visible(fraNumData_, c.fraNumDataVisible);
+  mirror::Visible(fraNumData_, c.counterVisible);
   for (int d = 0; d < 5; ++d) {
     const QString digit = mirror::Q(Lodema::ProcessedDigit(c.processedCount, d));
-    if (lblDataNum_[d]->text() != digit) lblDataNum_[d]->setText(digit);
+    if (counterDigits_[d]->text() != digit) counterDigits_[d]->setText(digit);
   }
-  for (int k = 0; k < 2; ++k) MirrorCommand(cmdButtons_[k], c.cmdButtons[k]);
+  for (int k = 0; k < 2; ++k) MirrorCommand(commandButtons_[k], c.commandButtons[k]);
 }
 
 void FilePage::Refresh() {
   const Lodema::FilePageControls& c = pageModel_.Controls();
-  for (int i = 0; i < 2; ++i) mirror::Text(txtFileName_[i], c.txtFileName[i]);
-  mirror::List(cboDelim0_, c.cboDelim[0]);
+  for (int i = 0; i < 2; ++i) mirror::Text(fileNameBoxes_[i], c.fileNameBoxes[i]);
+  mirror::List(delimiterLists0_, c.delimiterLists[0]);
   inputOptions_->setEnabled(c.inputFrameEnabled);
-  mirror::Check(chkTableHeadings_, c.chkTableHeadings, false);
+  mirror::Check(tableHeadingsBox_, c.tableHeadingsBox, false);
   RefreshGrid();
   // Without a source there is nothing to mismatch.
-  mirror::Visible(lblDataMismatch_, c.lblDataMismatchVisible && c.inputFrameEnabled);
+  mirror::Visible(lblDataMismatch_, c.columnMismatchVisible && c.inputFrameEnabled);
 
   for (int slot = 0; slot < Lodema::kSlotCount; ++slot) {
-    const Lodema::DropDownList& list = c.cboColumns[slot];
-    mirror::List(cboColumns_[slot], list);
+    const Lodema::DropDownList& list = c.columnLists[slot];
+    mirror::List(columnLists_[slot], list);
     if (shownHighlight_[slot] != list.highlighted) {
-      cboColumns_[slot]->setStyleSheet(
+      columnLists_[slot]->setStyleSheet(
           list.highlighted ? QStringLiteral("QComboBox { background: yellow; }") : QString());
       shownHighlight_[slot] = list.highlighted;
     }
   }
   for (int w = 0; w < 4; ++w) {
-    mirror::Check(chkManualFix_[w], c.chkManualFix[w], false);
+    mirror::Check(manualFixBoxes_[w], c.manualFixBoxes[w], false);
     fraWindowColumns_[w]->setEnabled(c.inputFrameEnabled);
   }
   output_->Refresh();
@@ -332,10 +332,12 @@ void FilePage::Refresh() {
 }
 
 QLineEdit* FilePage::FileName(int i) const {
-  return i == 2 ? output_->FileName() : txtFileName_[i];
+  return i == 2 ? output_->FileName() : fileNameBoxes_[i];
 }
 QPushButton* FilePage::Browse(int i) const { return i == 2 ? output_->Browse() : cmdFileName_[i]; }
-QComboBox* FilePage::Delimiter(int i) const { return i == 1 ? output_->Delimiter() : cboDelim0_; }
+QComboBox* FilePage::Delimiter(int i) const {
+  return i == 1 ? output_->Delimiter() : delimiterLists0_;
+}
 QCheckBox* FilePage::OutputOption(int i) const { return output_->Option(i); }
 QRadioButton* FilePage::FileOut(int i) const { return output_->FileOut(i); }
 QPushButton* FilePage::SaveResult() const { return output_->SaveResult(); }

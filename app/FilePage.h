@@ -1,5 +1,5 @@
 // The file-processing page: the input source with its delimiter, headings
-// box and preview grid grdDataFormat, the column lists beside each entry
+// box and preview grid previewGrid, the column lists beside each entry
 // window, "Start input" with the "Processed:" counter and the paste command;
 // the output side is an OutputPanel. Mirrors Lodema::FilePageModel and
 // forwards to it.
@@ -49,18 +49,18 @@ class FilePage : public QObject {
   QLineEdit* FileName(int i) const;
   QPushButton* Browse(int i) const;
   QComboBox* Delimiter(int i) const;
-  QCheckBox* TableHeadings() const { return chkTableHeadings_; }
-  QTableWidget* Grid() const { return grdDataFormat_; }
-  QComboBox* Columns(int slot) const { return cboColumns_[slot]; }
-  QCheckBox* ManualFix(int w) const { return chkManualFix_[w]; }
+  QCheckBox* TableHeadings() const { return tableHeadingsBox_; }
+  QTableWidget* Grid() const { return previewGrid_; }
+  QComboBox* Columns(int slot) const { return columnLists_[slot]; }
+  QCheckBox* ManualFix(int w) const { return manualFixBoxes_[w]; }
   QLabel* Mismatch() const { return lblDataMismatch_; }
   QCheckBox* OutputOption(int i) const;
   QRadioButton* FileOut(int i) const;
   QPushButton* SaveResult() const;
-  QPushButton* StartInput(int i) const { return cmdButtons_[i]; }
+  QPushButton* StartInput(int i) const { return commandButtons_[i]; }
   QLabel* CurrentFile() const;
   QWidget* Counter() const { return fraNumData_; }
-  QLabel* CounterDigit(int d) const { return lblDataNum_[d]; }
+  QLabel* CounterDigit(int d) const { return counterDigits_[d]; }
   QMenu* PasteMenu() const { return mnuPasteData2_; }
 
  signals:
@@ -84,23 +84,23 @@ class FilePage : public QObject {
   QWidget* strip_ = nullptr;
 
   OutputPanel* output_ = nullptr;
-  std::array<QLineEdit*, 2> txtFileName_{};
+  std::array<QLineEdit*, 2> fileNameBoxes_{};
   std::array<QPushButton*, 2> cmdFileName_{};
-  QComboBox* cboDelim0_ = nullptr;
+  QComboBox* delimiterLists0_ = nullptr;
   QGroupBox* fraInput_ = nullptr;
   QWidget* inputOptions_ = nullptr;
   QToolButton* pasteButton_ = nullptr;
   QMenu* mnuPasteData2_ = nullptr;
-  QCheckBox* chkTableHeadings_ = nullptr;
-  QTableWidget* grdDataFormat_ = nullptr;
+  QCheckBox* tableHeadingsBox_ = nullptr;
+  QTableWidget* previewGrid_ = nullptr;
   Lodema::PreviewGrid shownGrid_;
   QLabel* lblDataMismatch_ = nullptr;
   std::array<QGroupBox*, 4> fraWindowColumns_{};
-  std::array<QComboBox*, Lodema::kSlotCount> cboColumns_{};
+  std::array<QComboBox*, Lodema::kSlotCount> columnLists_{};
   std::array<bool, Lodema::kSlotCount> shownHighlight_{};
-  std::array<QCheckBox*, 4> chkManualFix_{};
+  std::array<QCheckBox*, 4> manualFixBoxes_{};
 
-  std::array<QPushButton*, 2> cmdButtons_{};
+  std::array<QPushButton*, 2> commandButtons_{};
   QWidget* fraNumData_ = nullptr;
-  std::array<QLabel*, 5> lblDataNum_{};
+  std::array<QLabel*, 5> counterDigits_{};
 };

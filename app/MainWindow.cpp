@@ -35,9 +35,9 @@ constexpr qint64 kRepaintIntervalMs = 40;
 
 }  // namespace
 
-class frmLodem::CurrentWindowMessages : public Lodema::MessageBoxes {
+class MainWindow::CurrentWindowMessages : public Lodema::MessageBoxes {
  public:
-  CurrentWindowMessages(frmLodem& window, Lodema::MessageBoxes& boxes)
+  CurrentWindowMessages(MainWindow& window, Lodema::MessageBoxes& boxes)
       : window_(window), boxes_(boxes) {}
   Lodema::MessageAnswer ShowMessage(const std::string& text, const std::string& title,
                                     Lodema::MessageButtons buttons,
@@ -49,11 +49,11 @@ class frmLodem::CurrentWindowMessages : public Lodema::MessageBoxes {
   }
 
  private:
-  frmLodem& window_;
+  MainWindow& window_;
   Lodema::MessageBoxes& boxes_;
 };
 
-frmLodem::frmLodem(const LodemaServices& services, QWidget* parent) : QMainWindow(parent) {
+MainWindow::MainWindow(const LodemaServices& services, QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("frmLodem"));
   if (services.store != nullptr) {
     store_ = services.store;
@@ -104,9 +104,9 @@ frmLodem::frmLodem(const LodemaServices& services, QWidget* parent) : QMainWindo
   FormInitialisation();
 }
 
-frmLodem::~frmLodem() { model_.RemoveObserver(observerId_); }
+MainWindow::~MainWindow() { model_.RemoveObserver(observerId_); }
 
-void frmLodem::BuildWidgets() {
+void MainWindow::BuildWidgets() {
   calculationPages_ = new CalculationPages(model_, this);
   entryPanel_ = new EntryPanel(model_, this);
   resultPanel_ = new ResultPanel(model_, this);
@@ -114,14 +114,14 @@ void frmLodem::BuildWidgets() {
                                          calculationPages_->ReformatRow(16), this);
   filePage_ = new FilePage(model_, *filePageModel_, this);
 
-  tabLodem_ = new QTabWidget;
-  tabLodem_->setObjectName(QStringLiteral("tabLodem"));
-  tabLodem_->addTab(calculationPages_->GeometricalPage(), QStringLiteral("Geometrical"));
-  tabLodem_->addTab(calculationPages_->CorePage(), QStringLiteral("Drill core"));
-  tabLodem_->addTab(conventionsPage_->Page(), QStringLiteral("Conventions"));
-  tabLodem_->addTab(filePage_->Page(), QStringLiteral("File processing"));
-  connect(tabLodem_, &QTabWidget::currentChanged, this, [this](int page) {
-    if (page != model_.Controls().tabLodem) model_.SetTabPage(page);
+  tabPage_ = new QTabWidget;
+  tabPage_->setObjectName(QStringLiteral("tabLodem"));
+  tabPage_->addTab(calculationPages_->GeometricalPage(), QStringLiteral("Geometrical"));
+  tabPage_->addTab(calculationPages_->CorePage(), QStringLiteral("Drill core"));
+  tabPage_->addTab(conventionsPage_->Page(), QStringLiteral("Conventions"));
+  tabPage_->addTab(filePage_->Page(), QStringLiteral("File processing"));
+  connect(tabPage_, &QTabWidget::currentChanged, this, [this](int page) {
+    if (page != model_.Controls().tabPage) model_.SetTabPage(page);
   });
 
   // The entry and result windows stand beside the pages, so that every
@@ -138,18 +138,18 @@ void frmLodem::BuildWidgets() {
   column->addWidget(filePage_->InputStrip());
 
   auto* splitter = new QSplitter;
-  splitter->addWidget(tabLodem_);
+  splitter->addWidget(tabPage_);
   splitter->addWidget(side);
   splitter->setStretchFactor(0, 3);
   splitter->setStretchFactor(1, 2);
   splitter->setChildrenCollapsible(false);
   setCentralWidget(splitter);
 
-  connect(conventionsPage_, &ConventionsPage::commandClicked, this, &frmLodem::OnCommand);
+  connect(conventionsPage_, &ConventionsPage::commandClicked, this, &MainWindow::OnCommand);
   connect(conventionsPage_, &ConventionsPage::setDecimalClicked, this,
-          &frmLodem::OnSetDecimalClicked);
-  connect(filePage_, &FilePage::startInputClicked, this, &frmLodem::StartInput);
-  connect(filePage_, &FilePage::pasteRequested, this, &frmLodem::PasteData);
+          &MainWindow::OnSetDecimalClicked);
+  connect(filePage_, &FilePage::startInputClicked, this, &MainWindow::StartInput);
+  connect(filePage_, &FilePage::pasteRequested, this, &MainWindow::PasteData);
 
   QSize size(1280, 800);
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -158,7 +158,7 @@ void frmLodem::BuildWidgets() {
   resize(size);
 }
 
-void frmLodem::BuildMenus() {
+void MainWindow::BuildMenus() {
   QMenu* files = menuBar()->addMenu(QStringLiteral("&Close"));
   files->setObjectName(QStringLiteral("mnuFiles"));
   mnuExit_ = files->addAction(QStringLiteral("&Exit"));
@@ -169,7 +169,7 @@ void frmLodem::BuildMenus() {
   edit->setObjectName(QStringLiteral("mnuEdit"));
   mnuPaste_ = edit->addAction(QStringLiteral("&Paste..."));
   mnuPaste_->setObjectName(QStringLiteral("mnuPaste"));
-  connect(mnuPaste_, &QAction::triggered, this, &frmLodem::PasteData);
+  connect(mnuPaste_, &QAction::triggered, this, &MainWindow::PasteData);
 
   mnuCalculations_ = menuBar()->addMenu(QStringLiteral("&Calculations"));
   mnuCalculations_->setObjectName(QStringLiteral("mnuCalculations"));
@@ -192,7 +192,7 @@ void frmLodem::BuildMenus() {
   help->addAction(QStringLiteral("&Help on Help"))->setObjectName(QStringLiteral("mnuHelp1"));
 }
 
-void frmLodem::FormInitialisation() {
+void MainWindow::FormInitialisation() {
   Lodema::Settings& s = model_.settings();
   model_.SetLocaleUsesComma(QLocale().decimalPoint() == QStringLiteral(","));
   filePageModel_->SetAppendData(false);
@@ -221,14 +221,14 @@ void frmLodem::FormInitialisation() {
   RefreshAll();
 }
 
-void frmLodem::FollowEntryLayout() {
+void MainWindow::FollowEntryLayout() {
   const Lodema::EntryLayout layout = Lodema::EntryLayoutOf(model_.Controls());
   if (layout.boxVisible == shownEntryBoxes_) return;
   shownEntryBoxes_ = layout.boxVisible;
   filePageModel_->RefreshColumnPreview();
 }
 
-void frmLodem::StartUpDecimalCharacter() {
+void MainWindow::StartUpDecimalCharacter() {
   Lodema::Settings& s = model_.settings();
   conventionsPage_->SetSetDecimal(s.NonLocaleDecimal ? ConventionsPage::SetDecimalState::kSet
                                                      : ConventionsPage::SetDecimalState::kGrey);
@@ -239,31 +239,31 @@ void frmLodem::StartUpDecimalCharacter() {
   if (answer == Lodema::MessageAnswer::kNo) s.DontAskAboutSetting = true;
 }
 
-void frmLodem::RefreshAll() {
+void MainWindow::RefreshAll() {
   calculationPages_->Refresh();
   entryPanel_->Refresh();
   resultPanel_->Refresh();
   conventionsPage_->Refresh();
   filePage_->Refresh();
-  const int page = model_.Controls().tabLodem;
-  if (tabLodem_->currentIndex() != page) {
-    const QSignalBlocker blocker(tabLodem_);
-    tabLodem_->setCurrentIndex(page);
+  const int page = model_.Controls().tabPage;
+  if (tabPage_->currentIndex() != page) {
+    const QSignalBlocker blocker(tabPage_);
+    tabPage_->setCurrentIndex(page);
   }
 }
 
-void frmLodem::Save(int group) {
+void MainWindow::Save(int group) {
   Lodema::Settings& s = model_.settings();
   const Lodema::FilePageControls& files = filePageModel_->Controls();
   if (group == Lodema::kSaveFileOutput) {
-    s.gFileOutDelimiter = Lodema::OutputDelimiterFromListText(files.cboDelim[1].text);
+    s.gFileOutDelimiter = Lodema::OutputDelimiterFromListText(files.delimiterLists[1].text);
   }
-  if (group == Lodema::kSaveProgramState) s.FileOut = files.txtFileName[2].text;
+  if (group == Lodema::kSaveProgramState) s.FileOut = files.fileNameBoxes[2].text;
   Lodema::SaveSettings(s, *store_, group);
   if (auto* qtStore = dynamic_cast<QtSettingsStore*>(store_)) qtStore->Sync();
 }
 
-void frmLodem::OnCommand(int index) {
+void MainWindow::OnCommand(int index) {
   switch (index) {
     case 2:  // "Save as default": the file output choices
       Save(Lodema::kSaveFileOutput);
@@ -283,35 +283,35 @@ void frmLodem::OnCommand(int index) {
   RefreshAll();
 }
 
-void frmLodem::ResetConventions() {
+void MainWindow::ResetConventions() {
   const Lodema::MainWindowControls& c = model_.Controls();
-  if (!c.optInPlaneConv[1].checked) model_.optInPlaneConv(1);
-  if (!c.optInLineConv[0].checked) model_.optInLineConv(0);
-  if (!c.optInDirnConv[0].checked) model_.optInDirnConv(0);
-  if (!c.chkOutConv.checked) model_.chkOutConv(true);
-  if (!c.optOutPlaneConv[1].checked) model_.optOutPlaneConv(1);
-  if (!c.optOutLineConv[0].checked) model_.optOutLineConv(0);
-  if (!c.optOutDirnConv[0].checked) model_.optOutDirnConv(0);
-  if (!c.chkLinePolarity.checked) model_.chkLinePolarity(true);
+  if (!c.inputPlaneNotationOptions[1].checked) model_.SetInputPlaneNotation(1);
+  if (!c.inputLineOrderOptions[0].checked) model_.SetInputLineOrder(0);
+  if (!c.inputDirectionNotationOptions[0].checked) model_.SetInputDirectionNotation(0);
+  if (!c.outputSameAsInputBox.checked) model_.SetOutputSameAsInput(true);
+  if (!c.outputPlaneNotationOptions[1].checked) model_.SetOutputPlaneNotation(1);
+  if (!c.outputLineOrderOptions[0].checked) model_.SetOutputLineOrder(0);
+  if (!c.outputDirectionNotationOptions[0].checked) model_.SetOutputDirectionNotation(0);
+  if (!c.polaritySignBox.checked) model_.SetPolaritySignShown(true);
   model_.settings().CoreUpTrend = false;
-  if (!c.optDelta[0].checked) model_.optDelta(0);
-  if (!c.optAlpha[0].checked) model_.optAlpha(0);
-  if (!c.optBeta[0].checked) model_.optBeta(0);
-  if (!c.optCore[0].checked) model_.optCore(0);
-  if (!c.optBottomMark[1].checked) model_.optBottomMark(1);
-  if (!c.optZenith[0].checked) model_.optZenith(0);
+  if (!c.deltaReferenceOptions[0].checked) model_.SetDeltaReference(0);
+  if (!c.ellipseMarkOptions[0].checked) model_.SetEllipseMark(0);
+  if (!c.betaRangeOptions[0].checked) model_.SetBetaRange(0);
+  if (!c.corePlungeSignOptions[0].checked) model_.SetCorePlungeSign(0);
+  if (!c.orientationMarkOptions[1].checked) model_.SetOrientationMark(1);
+  if (!c.coreInclinationOptions[0].checked) model_.SetCoreInclination(0);
   model_.settings().PlaneDelim = "/";
   model_.settings().LineDelim = "-";
   conventionsPage_->ShowSeparators();
 }
 
-void frmLodem::OnSetDecimalClicked() {
+void MainWindow::OnSetDecimalClicked() {
   // Clearing "Set as default" stores the system's character as the default,
   // rather than keeping a choice the user has just declined to keep.
   SaveDecimalChoice();
 }
 
-void frmLodem::SaveDecimalChoice() {
+void MainWindow::SaveDecimalChoice() {
   Lodema::Settings& s = model_.settings();
   const bool chosen = s.NonLocaleDecimal;
   if (conventionsPage_->SetDecimal() != ConventionsPage::SetDecimalState::kSet) {
@@ -321,13 +321,13 @@ void frmLodem::SaveDecimalChoice() {
   s.NonLocaleDecimal = chosen;
 }
 
-void frmLodem::PasteData() {
+void MainWindow::PasteData() {
   if (model_.BatchRunning()) return;
   filePageModel_->PasteData();
   RefreshAll();
 }
 
-void frmLodem::StartInput(int button) {
+void MainWindow::StartInput(int button) {
   if (model_.BatchRunning()) return;
   sinceRepaint_.invalidate();
   try {
@@ -340,7 +340,7 @@ void frmLodem::StartInput(int button) {
   RefreshAll();
 }
 
-void frmLodem::OnBatchProgress(int count) {
+void MainWindow::OnBatchProgress(int count) {
   // Painting every row would cost more than the row itself: the window is
   // brought up to date a few tens of times a second. Input is held back
   // until the run ends.
@@ -352,7 +352,7 @@ void frmLodem::OnBatchProgress(int count) {
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-void frmLodem::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
   if (model_.BatchRunning()) {
     event->ignore();
     return;
@@ -364,14 +364,14 @@ void frmLodem::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-void frmLodem::contextMenuEvent(QContextMenuEvent* event) {
+void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
   // A right click anywhere on the window that nothing else claims offers
   // the Calculations menu.
   mnuCalculations_->popup(event->globalPos());
   event->accept();
 }
 
-bool frmLodem::event(QEvent* event) {
+bool MainWindow::event(QEvent* event) {
   if (event->type() == QEvent::WindowActivate && !activatedOnce_) {
     activatedOnce_ = true;
     model_.SetInitialising(false);

@@ -1,4 +1,4 @@
-// frmLodem, Lodema's main window. It owns the calculator model and the file
+// MainWindow, Lodema's main window. It owns the calculator model and the file
 // page model, mirrors their controls in Qt widgets and forwards every user
 // action to them. Start-up (FormInitialisation) and closing live here, with
 // the settings buttons of the conventions page.
@@ -44,15 +44,15 @@ struct LodemaServices {
   Lodema::Beeper* beeper = nullptr;
 };
 
-class frmLodem : public QMainWindow {
+class MainWindow : public QMainWindow {
   Q_OBJECT
  public:
-  explicit frmLodem(const LodemaServices& services = {}, QWidget* parent = nullptr);
-  ~frmLodem() override;
+  explicit MainWindow(const LodemaServices& services = {}, QWidget* parent = nullptr);
+  ~MainWindow() override;
 
   Lodema::FormModel& Model() { return model_; }
   Lodema::FilePageModel& FilePageModel() { return *filePageModel_; }
-  QTabWidget* Tabs() const { return tabLodem_; }
+  QTabWidget* Tabs() const { return tabPage_; }
   CalculationPages* Calculations() const { return calculationPages_; }
   EntryPanel* Entries() const { return entryPanel_; }
   ResultPanel* Results() const { return resultPanel_; }
@@ -105,7 +105,7 @@ class frmLodem : public QMainWindow {
   std::unique_ptr<CurrentWindowMessages> windowMessages_;
   std::unique_ptr<Lodema::FilePageModel> filePageModel_;
 
-  QTabWidget* tabLodem_ = nullptr;
+  QTabWidget* tabPage_ = nullptr;
   CalculationPages* calculationPages_ = nullptr;
   EntryPanel* entryPanel_ = nullptr;
   ResultPanel* resultPanel_ = nullptr;

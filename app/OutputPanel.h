@@ -1,5 +1,5 @@
 // The output side of the file page: the output file with "Browse...", the
-// output delimiter, the output options chkFileOutOptions(0..10) with the
+// output delimiter, the output options fileOutputOptions(0..10) with the
 // apparent-dip and reference-plane columns, "Replace data"/"Append data"
 // and "Save current result window". Mirrors Lodema::FilePageModel.
 #pragma once
@@ -35,13 +35,13 @@ class OutputPanel : public QObject {
   QWidget* ExtraColumns() const { return extraColumns_; }
   void Refresh();
 
-  QLineEdit* FileName() const { return txtFileName2_; }
+  QLineEdit* FileName() const { return fileNameBoxes2_; }
   QPushButton* Browse() const { return cmdFileName2_; }
-  QComboBox* Delimiter() const { return cboDelim1_; }
-  QCheckBox* Option(int i) const { return chkFileOutOptions_[i]; }
-  QRadioButton* FileOut(int i) const { return optFileOut_[i]; }
+  QComboBox* Delimiter() const { return delimiterLists1_; }
+  QCheckBox* Option(int i) const { return fileOutputOptions_[i]; }
+  QRadioButton* FileOut(int i) const { return outputModeOptions_[i]; }
   QPushButton* SaveResult() const { return cmdFileOut_; }
-  QLabel* CurrentFile() const { return lblCurrentFile_; }
+  QLabel* CurrentFile() const { return currentFileCaption_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -55,19 +55,19 @@ class OutputPanel : public QObject {
   Lodema::FilePageModel& pageModel_;
   QGroupBox* fraOutput_ = nullptr;
   QWidget* extraColumns_ = nullptr;
-  QLineEdit* txtFileName2_ = nullptr;
+  QLineEdit* fileNameBoxes2_ = nullptr;
   QPushButton* cmdFileName2_ = nullptr;
-  QComboBox* cboDelim1_ = nullptr;
-  QLabel* lblCurrentFile_ = nullptr;
-  std::array<QCheckBox*, Lodema::kOutputOptionCount> chkFileOutOptions_{};
+  QComboBox* delimiterLists1_ = nullptr;
+  QLabel* currentFileCaption_ = nullptr;
+  std::array<QCheckBox*, Lodema::kOutputOptionCount> fileOutputOptions_{};
   QButtonGroup* fileOutGroup_ = nullptr;
-  std::array<QRadioButton*, 2> optFileOut_{};
+  std::array<QRadioButton*, 2> outputModeOptions_{};
   QPushButton* cmdFileOut_ = nullptr;
 
-  QGroupBox* fraAncilliary_ = nullptr;
-  QWidget* panorient5_ = nullptr;
-  QLineEdit* txtValues12_ = nullptr;
-  QLabel* lblDip12_ = nullptr;
-  QLabel* lblAppDipOrPitch_ = nullptr;
-  QWidget* panorient6_ = nullptr;
+  QGroupBox* sectionTrendFrame_ = nullptr;
+  QWidget* windowPanels5_ = nullptr;
+  QLineEdit* entryBoxes12_ = nullptr;
+  QLabel* entryCaptions12_ = nullptr;
+  QLabel* extraResultNote_ = nullptr;
+  QWidget* windowPanels6_ = nullptr;
 };

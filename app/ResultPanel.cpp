@@ -54,12 +54,12 @@ void ResultPanel::MirrorValue(QLabel* label, const Lodema::Label& value) {
 ResultPanel::ResultPanel(Lodema::FormModel& model, QObject* parent)
     : QObject(parent), model_(model) {
   for (int i = 0; i < 12; ++i) {
-    lblResult_[i] = MakeValueLabel(i);
-    lblDipRes_[i] = MakeCaptionLabel(i);
+    resultValues_[i] = MakeValueLabel(i);
+    resultCaptions_[i] = MakeCaptionLabel(i);
   }
   for (int f = 0; f < 3; ++f) {
-    fraResults_[f] = new QGroupBox;
-    fraResults_[f]->setObjectName(QStringLiteral("fraResults%1").arg(f));
+    resultFrames_[f] = new QGroupBox;
+    resultFrames_[f]->setObjectName(QStringLiteral("fraResults%1").arg(f));
   }
   const std::array<int, 3> rowLabelIndex = {14, 16, 17};
   for (int k = 0; k < 3; ++k) {
@@ -68,56 +68,56 @@ ResultPanel::ResultPanel(Lodema::FormModel& model, QObject* parent)
     rowLabels_[k]->setTextFormat(Qt::PlainText);
   }
 
-  auto* main = new QGridLayout(fraResults_[0]);
+  auto* main = new QGridLayout(resultFrames_[0]);
   main->setVerticalSpacing(1);
-  AddBoxes(main, 0, 0, lblResult_, lblDipRes_, 0);
+  AddBoxes(main, 0, 0, resultValues_, resultCaptions_, 0);
   main->setColumnStretch(3, 1);
 
-  auto* reference = new QGridLayout(fraResults_[1]);
+  auto* reference = new QGridLayout(resultFrames_[1]);
   reference->setVerticalSpacing(1);
-  AddBoxes(reference, 0, 0, lblResult_, lblDipRes_, 3);
+  AddBoxes(reference, 0, 0, resultValues_, resultCaptions_, 3);
   reference->setColumnStretch(3, 1);
 
   // Ambiguous solutions: the second reference plane and the result from it.
-  auto* ambiguous = new QGridLayout(fraResults_[2]);
+  auto* ambiguous = new QGridLayout(resultFrames_[2]);
   ambiguous->setVerticalSpacing(1);
   ambiguous->addWidget(rowLabels_[2], 0, 0);  // "Other:"
   ambiguous->addWidget(rowLabels_[0], 1, 0);  // "Ref. plane"
-  AddBoxes(ambiguous, 1, 1, lblResult_, lblDipRes_, 6);
+  AddBoxes(ambiguous, 1, 1, resultValues_, resultCaptions_, 6);
   ambiguous->addWidget(rowLabels_[1], 3, 0);  // "Result"
-  AddBoxes(ambiguous, 3, 1, lblResult_, lblDipRes_, 9);
+  AddBoxes(ambiguous, 3, 1, resultValues_, resultCaptions_, 9);
   ambiguous->setColumnStretch(4, 1);
 
-  panMsgs_ = new QLabel;
-  panMsgs_->setObjectName(QStringLiteral("panMsgs"));
-  panMsgs_->setFrameShape(QFrame::Panel);
-  panMsgs_->setFrameShadow(QFrame::Sunken);
-  panMsgs_->setWordWrap(true);
-  panMsgs_->setTextFormat(Qt::PlainText);
-  panMsgs_->setMinimumHeight(40);
-  panMsgs_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  panMsgs_->setStyleSheet(QStringLiteral("QLabel { padding: 3px; }"));
+  messagePanel_ = new QLabel;
+  messagePanel_->setObjectName(QStringLiteral("panMsgs"));
+  messagePanel_->setFrameShape(QFrame::Panel);
+  messagePanel_->setFrameShadow(QFrame::Sunken);
+  messagePanel_->setWordWrap(true);
+  messagePanel_->setTextFormat(Qt::PlainText);
+  messagePanel_->setMinimumHeight(40);
+  messagePanel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  messagePanel_->setStyleSheet(QStringLiteral("QLabel { padding: 3px; }"));
 
   results_ = new QWidget;
   results_->setObjectName(QStringLiteral("resultWindows"));
   auto* layout = new QGridLayout(results_);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(fraResults_[0], 0, 0);
-  layout->addWidget(fraResults_[1], 0, 1);
-  layout->addWidget(fraResults_[2], 1, 0, 1, 2);
+  layout->addWidget(resultFrames_[0], 0, 0);
+  layout->addWidget(resultFrames_[1], 0, 1);
+  layout->addWidget(resultFrames_[2], 1, 0, 1, 2);
   Refresh();
 }
 
 void ResultPanel::Refresh() {
   const Lodema::MainWindowControls& c = model_.Controls();
   for (int i = 0; i < 12; ++i) {
-    MirrorValue(lblResult_[i], c.lblResult[i]);
-    mirror::Caption(lblDipRes_[i], c.lblDipRes[i]);
+    MirrorValue(resultValues_[i], c.resultValues[i]);
+    mirror::Caption(resultCaptions_[i], c.resultCaptions[i]);
   }
-  for (int f = 0; f < 3; ++f) mirror::Frame(fraResults_[f], c.fraResults[f]);
-  mirror::Caption(rowLabels_[0], c.lblDip[14]);
-  mirror::Caption(rowLabels_[1], c.lblDip[16]);
-  mirror::Caption(rowLabels_[2], c.lblDip[17]);
-  const QString message = mirror::Q(c.panMsgs.caption);
-  if (panMsgs_->text() != message) panMsgs_->setText(message);
+  for (int f = 0; f < 3; ++f) mirror::Frame(resultFrames_[f], c.resultFrames[f]);
+  mirror::Caption(rowLabels_[0], c.entryCaptions[14]);
+  mirror::Caption(rowLabels_[1], c.entryCaptions[16]);
+  mirror::Caption(rowLabels_[2], c.entryCaptions[17]);
+  const QString message = mirror::Q(c.messagePanel.caption);
+  if (messagePanel_->text() != message) messagePanel_->setText(message);
 }

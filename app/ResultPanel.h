@@ -1,5 +1,5 @@
-// The result windows fraResults(0..2) with their value boxes lblResult(0..11)
-// and captions lblDipRes(0..11), and the message panel panMsgs. Read-only
+// The result windows resultFrames(0..2) with their value boxes resultValues(0..11)
+// and captions resultCaptions(0..11), and the message panel messagePanel. Read-only
 // mirrors of the model.
 #pragma once
 
@@ -22,12 +22,12 @@ class ResultPanel : public QObject {
   ResultPanel(Lodema::FormModel& model, QObject* parent = nullptr);
 
   QWidget* Results() const { return results_; }
-  QLabel* Messages() const { return panMsgs_; }
+  QLabel* Messages() const { return messagePanel_; }
   void Refresh();
 
-  QLabel* Value(int i) const { return lblResult_[i]; }
-  QLabel* ValueCaption(int i) const { return lblDipRes_[i]; }
-  QGroupBox* Frame(int i) const { return fraResults_[i]; }
+  QLabel* Value(int i) const { return resultValues_[i]; }
+  QLabel* ValueCaption(int i) const { return resultCaptions_[i]; }
+  QGroupBox* Frame(int i) const { return resultFrames_[i]; }
 
   // Value and caption labels of a result box, shared with the apparent-dip
   // frame of the entry panel.
@@ -38,9 +38,9 @@ class ResultPanel : public QObject {
  private:
   Lodema::FormModel& model_;
   QWidget* results_ = nullptr;
-  std::array<QGroupBox*, 3> fraResults_{};
-  std::array<QLabel*, 12> lblResult_{};
-  std::array<QLabel*, 12> lblDipRes_{};
-  std::array<QLabel*, 3> rowLabels_{};  // lblDip(14), (16), (17)
-  QLabel* panMsgs_ = nullptr;
+  std::array<QGroupBox*, 3> resultFrames_{};
+  std::array<QLabel*, 12> resultValues_{};
+  std::array<QLabel*, 12> resultCaptions_{};
+  std::array<QLabel*, 3> rowLabels_{};  // entryCaptions(14), (16), (17)
+  QLabel* messagePanel_ = nullptr;
 };

@@ -5,7 +5,7 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Lodema 4"));
-  frmLodem window;
+  MainWindow window;
   window.show();
   return QApplication::exec();
 }

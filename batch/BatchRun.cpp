@@ -104,7 +104,7 @@ void BatchRunner::WriteHeader(LineReader& reader, const BatchRunRequest& request
 
 void BatchRunner::ClearBox(int slot) {
   // Emptying an empty box changes nothing, so it raises no change event.
-  if (!model_.Controls().txtValues[slot].text.empty()) model_.SetEntryText(slot, std::string());
+  if (!model_.Controls().entryBoxes[slot].text.empty()) model_.SetEntryText(slot, std::string());
 }
 
 BatchOutcome BatchRunner::Run(const BatchRunRequest& request, const BatchOutputOptions& options) {
@@ -141,10 +141,10 @@ BatchOutcome BatchRunner::Run(const BatchRunRequest& request, const BatchOutputO
   while (reader->ReadLine(line)) {
     ++counts.linesRead;
     for (const int slot : clearedFirst) {
-      if (!controls.txtValues[slot].text.empty()) ClearBox(slot);
+      if (!controls.entryBoxes[slot].text.empty()) ClearBox(slot);
     }
     target.StartRow();
-    if (!controls.panMsgs.caption.empty()) model_.SetMessage(std::string());
+    if (!controls.messagePanel.caption.empty()) model_.SetMessage(std::string());
     progress_->Processed(++displayed);
 
     const std::string_view text = TrimLeadingBlanks(line);

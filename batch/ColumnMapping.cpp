@@ -18,26 +18,26 @@ int HighestColumn(const ColumnMap& map) {
 
 EntryLayout EntryLayoutOf(const MainWindowControls& c) {
   EntryLayout layout;
-  layout.windowCVisible = c.fraAxis.visible && c.panorient[2].visible;
-  layout.windowDVisible = c.fraRefLine.visible && c.panorient[3].visible;
-  const std::array<bool, 4> windowShown = {c.fraOrients.visible && c.panorient[0].visible,
-                                           c.fraOrients.visible && c.panorient[1].visible,
+  layout.windowCVisible = c.windowCFrame.visible && c.windowPanels[2].visible;
+  layout.windowDVisible = c.windowDFrame.visible && c.windowPanels[3].visible;
+  const std::array<bool, 4> windowShown = {c.windowsABFrame.visible && c.windowPanels[0].visible,
+                                           c.windowsABFrame.visible && c.windowPanels[1].visible,
                                            layout.windowCVisible, layout.windowDVisible};
   for (int slot = 0; slot < kSlotCount; ++slot) {
-    layout.boxVisible[slot] = c.txtValues[slot].visible && windowShown[WindowOfSlot(slot)];
+    layout.boxVisible[slot] = c.entryBoxes[slot].visible && windowShown[WindowOfSlot(slot)];
   }
   return layout;
 }
 
 void ColumnMapper::UpdateListVisibility(const EntryLayout& layout) {
   for (int slot = 0; slot < kSlotCount; ++slot) {
-    controls_.cboColumns[slot].visible =
-        layout.boxVisible[slot] && !controls_.chkManualFix[WindowOfSlot(slot)].checked;
+    controls_.columnLists[slot].visible =
+        layout.boxVisible[slot] && !controls_.manualFixBoxes[WindowOfSlot(slot)].checked;
   }
 }
 
 void ColumnMapper::SetIndexQuietly(int slot, int index) {
-  DropDownList& list = controls_.cboColumns[slot];
+  DropDownList& list = controls_.columnLists[slot];
   if (index < 0 || index >= static_cast<int>(list.entries.size()))
     index = list.entries.empty() ? -1 : 0;
   list.listIndex = index;
@@ -46,11 +46,11 @@ void ColumnMapper::SetIndexQuietly(int slot, int index) {
 
 void ColumnMapper::RefillLists(int columns, const EntryLayout& layout) {
   columns = std::max(columns, 0);
-  const int present = static_cast<int>(controls_.cboColumns[0].entries.size()) - 1;
+  const int present = static_cast<int>(controls_.columnLists[0].entries.size()) - 1;
   if (filledOnce_ && present == columns) return;
 
   refilling_ = true;
-  for (DropDownList& list : controls_.cboColumns) {
+  for (DropDownList& list : controls_.columnLists) {
     list.entries.assign(1, "None");
     for (int n = 1; n <= columns; ++n) list.entries.push_back(std::to_string(n));
   }
@@ -62,7 +62,7 @@ void ColumnMapper::RefillLists(int columns, const EntryLayout& layout) {
       const int previous = previousMap_[slot];
       if (previous == kManuallyFixed) {
         // A fixed slot keeps its choice for when the fix is lifted.
-        SetIndexQuietly(slot, controls_.cboColumns[slot].listIndex);
+        SetIndexQuietly(slot, controls_.columnLists[slot].listIndex);
       } else {
         SetIndexQuietly(slot, previous >= 1 && previous <= columns ? previous : 0);
       }
@@ -77,7 +77,7 @@ void ColumnMapper::AssignDefaultColumns(int columns, const EntryLayout& layout) 
     const int window = WindowOfSlot(slot);
     const bool windowOffered = (window < 2) || (window == 2 && layout.windowCVisible) ||
                                (window == 3 && layout.windowDVisible);
-    const bool listShown = layout.boxVisible[slot] && !controls_.chkManualFix[window].checked;
+    const bool listShown = layout.boxVisible[slot] && !controls_.manualFixBoxes[window].checked;
     int column = 0;
     if (windowOffered && listShown) {
       column = next++;
@@ -91,10 +91,10 @@ void ColumnMapper::ReadColumnMapping(const EntryLayout& layout) {
   incomplete_ = false;
   for (int slot = 0; slot < kSlotCount; ++slot) {
     map_[slot] = kNoColumn;
-    if (controls_.chkManualFix[WindowOfSlot(slot)].checked) {
+    if (controls_.manualFixBoxes[WindowOfSlot(slot)].checked) {
       map_[slot] = kManuallyFixed;
     } else if (layout.boxVisible[slot]) {
-      const int index = std::max(controls_.cboColumns[slot].listIndex, 0);
+      const int index = std::max(controls_.columnLists[slot].listIndex, 0);
       if (index == 0) incomplete_ = true;
       map_[slot] = index;
     }
@@ -108,13 +108,13 @@ void ColumnMapper::ReadColumnMapping(const EntryLayout& layout) {
       }
     }
   }
-  controls_.lblDataMismatchVisible = incomplete_ || conflict_;
+  controls_.columnMismatchVisible = incomplete_ || conflict_;
   previousMap_ = map_;
 }
 
 void ColumnMapper::SetListIndex(int slot, int index, const EntryLayout& layout) {
   if (slot < 0 || slot >= kSlotCount || refilling_) return;
-  DropDownList& list = controls_.cboColumns[slot];
+  DropDownList& list = controls_.columnLists[slot];
   if (index < 0 || index >= static_cast<int>(list.entries.size())) return;
   SetIndexQuietly(slot, index);
   ReadColumnMapping(layout);
@@ -122,16 +122,16 @@ void ColumnMapper::SetListIndex(int slot, int index, const EntryLayout& layout) 
 
 void ColumnMapper::SetManualFix(int window, bool fixed, const EntryLayout& layout) {
   if (window < 0 || window > 3) return;
-  controls_.lblDataMismatchVisible = false;
-  controls_.chkManualFix[window].checked = fixed;
+  controls_.columnMismatchVisible = false;
+  controls_.manualFixBoxes[window].checked = fixed;
   UpdateListVisibility(layout);
 }
 
 void ColumnMapper::ActivateList(int slot) {
   if (slot < 0 || slot >= kSlotCount) return;
-  if (activeList_ >= 0) controls_.cboColumns[activeList_].highlighted = false;
+  if (activeList_ >= 0) controls_.columnLists[activeList_].highlighted = false;
   activeList_ = slot;
-  controls_.cboColumns[slot].highlighted = true;
+  controls_.columnLists[slot].highlighted = true;
 }
 
 void ColumnMapper::GridColumnClicked(int column, const EntryLayout& layout) {
@@ -140,7 +140,7 @@ void ColumnMapper::GridColumnClicked(int column, const EntryLayout& layout) {
 }
 
 void ColumnMapper::EndGridSelection() {
-  if (activeList_ >= 0) controls_.cboColumns[activeList_].highlighted = false;
+  if (activeList_ >= 0) controls_.columnLists[activeList_].highlighted = false;
   activeList_ = -1;
 }
 

@@ -13,7 +13,7 @@ namespace Lodema {
 class FilePageModel::Progress : public BatchProgress {
  public:
   explicit Progress(FilePageModel& page) : page_(page) {}
-  void CounterShown(bool shown) override { page_.controls_.fraNumDataVisible = shown; }
+  void CounterShown(bool shown) override { page_.controls_.counterVisible = shown; }
   void Processed(int count) override {
     page_.controls_.processedCount = count;
     if (page_.progressHandler_) page_.progressHandler_(count);
@@ -33,28 +33,30 @@ FilePageModel::FilePageModel(FormModel& model, const BatchPlatform& platform, In
       writer_(model, platform, outputs_),
       runner_(model, writer_, platform, inputs_),
       progress_(std::make_unique<Progress>(*this)) {
-  for (CommandButton& button : controls_.cmdButtons) {
+  for (CommandButton& button : controls_.commandButtons) {
     button.caption = kStartInputCaption;
     button.visible = false;
   }
-  controls_.txtFileName[0].text = kNoFileSelected;
-  controls_.txtFileName[1].text = kNoFileSelected;
-  controls_.txtFileName[2].text = kDefaultOutputFileText;
-  controls_.chkTableHeadings.caption = kTableHeadingsCaption;
-  for (CheckBox& fix : controls_.chkManualFix) fix.caption = kManualFixCaption;
+  controls_.fileNameBoxes[0].text = kNoFileSelected;
+  controls_.fileNameBoxes[1].text = kNoFileSelected;
+  controls_.fileNameBoxes[2].text = kDefaultOutputFileText;
+  controls_.tableHeadingsBox.caption = kTableHeadingsCaption;
+  for (CheckBox& fix : controls_.manualFixBoxes) fix.caption = kManualFixCaption;
   for (int i = 0; i < kOutputOptionCount; ++i) {
-    controls_.chkFileOutOptions[i].caption = kOutputOptionCaptions[i];
-    controls_.chkFileOutOptions[i].tooltip = kOutputOptionTooltips[i];
+    controls_.fileOutputOptions[i].caption = kOutputOptionCaptions[i];
+    controls_.fileOutputOptions[i].tooltip = kOutputOptionTooltips[i];
   }
-  controls_.optFileOut[0].caption = kReplaceDataCaption;
-  controls_.optFileOut[1].caption = kAppendDataCaption;
-  controls_.optFileOut[0].checked = true;
-  for (const char* entry : kInputDelimiterEntries) controls_.cboDelim[0].entries.push_back(entry);
-  for (const char* entry : kOutputDelimiterEntries) controls_.cboDelim[1].entries.push_back(entry);
-  controls_.cboDelim[0].text = "tab";
-  controls_.cboDelim[0].listIndex = 0;
-  controls_.cboDelim[1].text = "tab";
-  controls_.cboDelim[1].listIndex = 0;
+  controls_.outputModeOptions[0].caption = kReplaceDataCaption;
+  controls_.outputModeOptions[1].caption = kAppendDataCaption;
+  controls_.outputModeOptions[0].checked = true;
+  for (const char* entry : kInputDelimiterEntries)
+    controls_.delimiterLists[0].entries.push_back(entry);
+  for (const char* entry : kOutputDelimiterEntries)
+    controls_.delimiterLists[1].entries.push_back(entry);
+  controls_.delimiterLists[0].text = "tab";
+  controls_.delimiterLists[0].listIndex = 0;
+  controls_.delimiterLists[1].text = "tab";
+  controls_.delimiterLists[1].listIndex = 0;
 
   writer_.SetSelectAppendHandler([this] { SetAppendData(true); });
   runner_.SetProgress(progress_.get());
@@ -109,14 +111,14 @@ void SelectListText(DropDownList& list, const std::string& text) {
 
 void FilePageModel::ApplySettingsToControls() {
   Settings& s = model_.settings();
-  SelectListText(controls_.cboDelim[0], InputDelimiterListText(s.gFileInDelimiter));
-  TriStateBox& same = controls_.chkFileOutOptions[kOptSameDelimiter];
+  SelectListText(controls_.delimiterLists[0], InputDelimiterListText(s.gFileInDelimiter));
+  TriStateBox& same = controls_.fileOutputOptions[kOptSameDelimiter];
   same = TriStateBox{};
   if (!IsAnyDelimiterSet(s.gFileInDelimiter) && s.gFileInDelimiter == s.gFileOutDelimiter) {
     same.checked = true;
-    SelectListText(controls_.cboDelim[1], "tab");
+    SelectListText(controls_.delimiterLists[1], "tab");
   } else {
-    SelectListText(controls_.cboDelim[1], OutputDelimiterListText(s.gFileOutDelimiter));
+    SelectListText(controls_.delimiterLists[1], OutputDelimiterListText(s.gFileOutDelimiter));
     if (IsAnyDelimiterSet(s.gFileInDelimiter)) {
       same.enabled = false;
       same.grey = true;
@@ -124,12 +126,12 @@ void FilePageModel::ApplySettingsToControls() {
   }
 
   const std::string input = s.FileIn.empty() ? std::string(kNoFileSelected) : s.FileIn;
-  controls_.txtFileName[0].text = input;
-  controls_.txtFileName[1].text = input;
-  controls_.txtFileName[2].text = s.FileOut;
-  controls_.lblCurrentFile = s.FileOut;
+  controls_.fileNameBoxes[0].text = input;
+  controls_.fileNameBoxes[1].text = input;
+  controls_.fileNameBoxes[2].text = s.FileOut;
+  controls_.currentFileCaption = s.FileOut;
 
-  auto& options = controls_.chkFileOutOptions;
+  auto& options = controls_.fileOutputOptions;
   options[kOptRetainInput].checked = s.gRetainInputData;
   options[kOptResultsFirst].checked = s.gInputAppended;
   options[kOptResultsLast].checked = !s.gInputAppended;
@@ -145,12 +147,12 @@ void FilePageModel::ApplySettingsToControls() {
 
 void FilePageModel::AcceptInputSource(const std::string& name) {
   model_.settings().FileIn = name;
-  controls_.txtFileName[0].text = name;
-  controls_.txtFileName[1].text = name;
+  controls_.fileNameBoxes[0].text = name;
+  controls_.fileNameBoxes[1].text = name;
   if (!name.empty()) {
     controls_.inputFrameEnabled = true;
     controls_.outputOptionsEnabled = true;
-    for (CommandButton& button : controls_.cmdButtons) button.visible = true;
+    for (CommandButton& button : controls_.commandButtons) button.visible = true;
   }
   RefreshColumnPreview();
 }
@@ -165,7 +167,7 @@ void FilePageModel::GetInputFile() {
 
 void FilePageModel::SetInputFileText(int box, const std::string& text) {
   if (box < 0 || box > 1) return;
-  controls_.txtFileName[box].text = text;
+  controls_.fileNameBoxes[box].text = text;
   if (!IsPasteSourceName(text) && !NumberText::FileExists(text)) return;
   AcceptInputSource(text);
 }
@@ -173,18 +175,18 @@ void FilePageModel::SetInputFileText(int box, const std::string& text) {
 void FilePageModel::SetInputSource(const std::string& name) { AcceptInputSource(name); }
 
 void FilePageModel::SetInputDelimiterText(const std::string& text) {
-  SelectListText(controls_.cboDelim[0], text);
+  SelectListText(controls_.delimiterLists[0], text);
   RefreshColumnPreview();
 }
 
 void FilePageModel::SetTableHeadings(bool checked) {
-  controls_.chkTableHeadings.checked = checked;
-  TriStateBox& headers = controls_.chkFileOutOptions[kOptInputHeaders];
+  controls_.tableHeadingsBox.checked = checked;
+  TriStateBox& headers = controls_.fileOutputOptions[kOptInputHeaders];
   if (!checked) {
     headers.enabled = false;
     headers.checked = false;
     includeInputHeaders_ = false;
-  } else if (controls_.chkFileOutOptions[kOptRetainInput].checked) {
+  } else if (controls_.fileOutputOptions[kOptRetainInput].checked) {
     headers.enabled = true;
     headers.visible = true;
   }
@@ -208,9 +210,9 @@ void FilePageModel::EndGridColumnSelection() { mapper_.EndGridSelection(); }
 
 void FilePageModel::RefreshColumnPreview() {
   Settings& s = model_.settings();
-  s.gFileInDelimiter = InputDelimiterSetFromListText(controls_.cboDelim[0].text);
-  controls_.lblDataMismatchVisible = false;
-  controls_.grdDataFormat.visible = false;
+  s.gFileInDelimiter = InputDelimiterSetFromListText(controls_.delimiterLists[0].text);
+  controls_.columnMismatchVisible = false;
+  controls_.previewGrid.visible = false;
   const EntryLayout layout = Layout();
   if (!s.FileIn.empty() && s.FileIn != "None") {
     std::unique_ptr<LineReader> reader;
@@ -221,9 +223,9 @@ void FilePageModel::RefreshColumnPreview() {
     } else {
       reader = inputs_.Open(s.FileIn);
     }
-    controls_.grdDataFormat =
-        BuildPreview(reader.get(), s.gFileInDelimiter, controls_.chkTableHeadings.checked);
-    inputColumns_ = controls_.grdDataFormat.columns;
+    controls_.previewGrid =
+        BuildPreview(reader.get(), s.gFileInDelimiter, controls_.tableHeadingsBox.checked);
+    inputColumns_ = controls_.previewGrid.columns;
     mapper_.RefillLists(inputColumns_, layout);
   }
   mapper_.UpdateListVisibility(layout);
@@ -241,18 +243,18 @@ void FilePageModel::ChooseOutputFile() {
 }
 
 void FilePageModel::SetOutputFileText(const std::string& text) {
-  controls_.txtFileName[2].text = text;
+  controls_.fileNameBoxes[2].text = text;
   GetOutputFileInfo();
-  controls_.lblCurrentFile = text;
+  controls_.currentFileCaption = text;
 }
 
 void FilePageModel::SetOutputDelimiterText(const std::string& text) {
-  SelectListText(controls_.cboDelim[1], text);
+  SelectListText(controls_.delimiterLists[1], text);
 }
 
 void FilePageModel::ApplyRetainOption(bool retain) {
   Settings& s = model_.settings();
-  auto& options = controls_.chkFileOutOptions;
+  auto& options = controls_.fileOutputOptions;
   s.gRetainInputData = retain;
   for (int i = kOptResultsFirst; i <= kOptKeepNonData; ++i) options[i].enabled = retain;
   TriStateBox& headers = options[kOptInputHeaders];
@@ -263,7 +265,7 @@ void FilePageModel::ApplyRetainOption(bool retain) {
   } else {
     s.gInputAppended = options[kOptResultsFirst].checked;
     s.gKeepFileNonData = options[kOptKeepNonData].checked;
-    const bool headings = controls_.chkTableHeadings.checked;
+    const bool headings = controls_.tableHeadingsBox.checked;
     headers.enabled = headings;
     headers.visible = headings;
     if (!headings) headers.checked = false;
@@ -273,12 +275,12 @@ void FilePageModel::ApplyRetainOption(bool retain) {
 
 void FilePageModel::SetOutputOption(int index, bool checked) {
   if (index < 0 || index >= kOutputOptionCount || model_.Initialising()) return;
-  TriStateBox& box = controls_.chkFileOutOptions[index];
+  TriStateBox& box = controls_.fileOutputOptions[index];
   if (!box.enabled) return;
   box.checked = checked;
   box.grey = false;
   Settings& s = model_.settings();
-  auto& options = controls_.chkFileOutOptions;
+  auto& options = controls_.fileOutputOptions;
   switch (index) {
     case kOptRetainInput:
       ApplyRetainOption(checked);
@@ -301,7 +303,7 @@ void FilePageModel::SetOutputOption(int index, bool checked) {
     case kOptSameDelimiter:
       s.gFileOutDelimiter = checked && !IsAnyDelimiterSet(s.gFileInDelimiter)
                                 ? s.gFileInDelimiter
-                                : controls_.cboDelim[1].text;
+                                : controls_.delimiterLists[1].text;
       break;
     case kOptInputHeaders:
       includeInputHeaders_ = checked;
@@ -315,24 +317,24 @@ void FilePageModel::SetOutputOption(int index, bool checked) {
 }
 
 void FilePageModel::SetAppendData(bool append) {
-  controls_.optFileOut[1].checked = append;
-  controls_.optFileOut[0].checked = !append;
+  controls_.outputModeOptions[1].checked = append;
+  controls_.outputModeOptions[0].checked = !append;
 }
 
 void FilePageModel::GetOutputFileInfo() {
   Settings& s = model_.settings();
-  s.FileOut = controls_.txtFileName[2].text;
+  s.FileOut = controls_.fileNameBoxes[2].text;
   writer_.SetFileName(s.FileOut);
-  if (controls_.chkFileOutOptions[kOptSameDelimiter].checked &&
+  if (controls_.fileOutputOptions[kOptSameDelimiter].checked &&
       !IsAnyDelimiterSet(s.gFileInDelimiter)) {
     writer_.SetDelimiter(s.gFileInDelimiter);
   } else {
-    writer_.SetDelimiter(OutputDelimiterFromListText(controls_.cboDelim[1].text));
+    writer_.SetDelimiter(OutputDelimiterFromListText(controls_.delimiterLists[1].text));
   }
 }
 
 void FilePageModel::SaveCurrentResultWindow() {
-  if (controls_.txtFileName[2].text.empty()) {
+  if (controls_.fileNameBoxes[2].text.empty()) {
     ShowMessage(kNoFileSelectedMessage, MessageIcon::kCritical, kMessageTitle);
     ChooseOutputFile();
   }
@@ -352,7 +354,7 @@ bool FilePageModel::SameInputAndOutputFile() const {
 BatchOutcome FilePageModel::StartBatchInput(int button) {
   BatchOutcome outcome;
   if (button < 0 || button > 1) return outcome;
-  CommandButton& start = controls_.cmdButtons[button];
+  CommandButton& start = controls_.commandButtons[button];
   start.captionColour = kRunningCaptionColour;
   start.caption = kWaitCaption;
 
@@ -363,17 +365,17 @@ BatchOutcome FilePageModel::StartBatchInput(int button) {
                         : std::string());
 
   const MainWindowControls& main = model_.Controls();
-  const auto& options = controls_.chkFileOutOptions;
+  const auto& options = controls_.fileOutputOptions;
   ResultColumnFlags flags = writer_.ColumnFlags();
-  flags.apparentDip = options[kOptApparentDipColumns].checked && main.panorient[5].visible;
-  if (main.panorient[6].visible) {
+  flags.apparentDip = options[kOptApparentDipColumns].checked && main.windowPanels[5].visible;
+  if (main.windowPanels[6].visible) {
     flags.referencePlane = options[kOptRefPlaneColumns].checked;
     flags.ambiguous = options[kOptAmbiguousColumns].checked;
     flags.secondResult = options[kOptSecondResultColumns].checked;
   }
   writer_.SetColumnFlags(flags);
 
-  s.gFileInDelimiter = InputDelimiterSetFromListText(controls_.cboDelim[0].text);
+  s.gFileInDelimiter = InputDelimiterSetFromListText(controls_.delimiterLists[0].text);
   GetOutputFileInfo();
   // Emptying or appending to the file being read would destroy the data or
   // never reach its end.
@@ -388,7 +390,7 @@ BatchOutcome FilePageModel::StartBatchInput(int button) {
   request.sourceName = s.FileIn;
   request.map = mapper_.Map();
   request.delimiterSet = s.gFileInDelimiter;
-  request.headings = controls_.chkTableHeadings.checked;
+  request.headings = controls_.tableHeadingsBox.checked;
   BatchOutputOptions run;
   run.retainInput = s.gRetainInputData;
   run.inputAppended = s.gInputAppended;
@@ -422,7 +424,7 @@ void FilePageModel::PasteData() {
     ShowMessage(kNoDataToPasteMessage, MessageIcon::kExclamation, kPasteTitle);
     return;
   }
-  controls_.txtFileName[0].text = kPasteSourceName;
+  controls_.fileNameBoxes[0].text = kPasteSourceName;
   AcceptInputSource(kPasteSourceName);
 }
 

@@ -44,7 +44,7 @@ class FilePageModel {
   int InputColumnCount() const { return inputColumns_; }  // nInputCols
   bool IncludeInputHeaders() const { return includeInputHeaders_; }
   const ResultColumnFlags& ResultColumns() const { return writer_.ColumnFlags(); }
-  bool AppendData() const { return controls_.optFileOut[1].checked; }
+  bool AppendData() const { return controls_.outputModeOptions[1].checked; }
   // Set when the user cancelled the last file-open dialog.
   bool Cancelled() const { return cancelled_; }
   ResultWriter& Writer() { return writer_; }
@@ -63,12 +63,12 @@ class FilePageModel {
 
   // ---- Input source and columns ------------------------------------------
   void GetInputFile();  // "Browse..." / "Change..." / double-click
-  // The user edited txtFileName(0) or (1): an existing file or a "Paste"
+  // The user edited fileNameBoxes(0) or (1): an existing file or a "Paste"
   // name becomes the source; anything else only stays in the box.
   void SetInputFileText(int box, const std::string& text);
   // Makes name the source without checking it (the command-line tool).
   void SetInputSource(const std::string& name);
-  void SetInputDelimiterText(const std::string& text);  // cboDelim(0) typed or chosen
+  void SetInputDelimiterText(const std::string& text);  // delimiterLists(0) typed or chosen
   void SetTableHeadings(bool checked);
   void SetManualFix(int window, bool checked);
   void SetColumnListIndex(int slot, int index);
@@ -81,9 +81,9 @@ class FilePageModel {
   // ---- Output file and options -------------------------------------------
   void ChooseOutputFile();  // "Browse..." of the output file
   void SetOutputFileText(const std::string& text);
-  void SetOutputDelimiterText(const std::string& text);  // cboDelim(1)
-  void SetOutputOption(int index, bool checked);         // chkFileOutOptions(index) clicked
-  void SetAppendData(bool append);                       // optFileOut
+  void SetOutputDelimiterText(const std::string& text);  // delimiterLists(1)
+  void SetOutputOption(int index, bool checked);         // fileOutputOptions(index) clicked
+  void SetAppendData(bool append);                       // outputModeOptions
   void GetOutputFileInfo();
   void SaveCurrentResultWindow();  // "Save current result window"
 

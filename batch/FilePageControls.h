@@ -13,7 +13,7 @@
 namespace Lodema {
 
 inline constexpr int kSlotCount = kMappedBoxCount;  // entry boxes 0..10 have a column list
-inline constexpr int kOutputOptionCount = 11;       // chkFileOutOptions(0..10)
+inline constexpr int kOutputOptionCount = 11;       // fileOutputOptions(0..10)
 
 // The output option boxes by index.
 enum OutputOption : int {
@@ -62,25 +62,25 @@ inline constexpr Colour kFinishedCaptionColour{0, 128, 0};
 
 struct FilePageControls {
   // 0 and 1: the input file (page box and its mirror), 2: the output file.
-  std::array<TextBox, 3> txtFileName;
-  std::string lblCurrentFile;  // the output file under "Current Output File:"
+  std::array<TextBox, 3> fileNameBoxes;
+  std::string currentFileCaption;  // the output file under "Current Output File:"
   // 0: "File data delimiter", 1: "Output data delimiter".
-  std::array<DropDownList, 2> cboDelim;
-  CheckBox chkTableHeadings;  // "First row contains column headings"
-  std::array<DropDownList, kSlotCount> cboColumns;
-  std::array<CheckBox, 4> chkManualFix;  // "Manually fixed", windows A..D
-  bool lblDataMismatchVisible = false;   // "Column mismatch - please check settings!"
-  PreviewGrid grdDataFormat;
+  std::array<DropDownList, 2> delimiterLists;
+  CheckBox tableHeadingsBox;  // "First row contains column headings"
+  std::array<DropDownList, kSlotCount> columnLists;
+  std::array<CheckBox, 4> manualFixBoxes;  // "Manually fixed", windows A..D
+  bool columnMismatchVisible = false;      // "Column mismatch - please check settings!"
+  PreviewGrid previewGrid;
   bool inputFrameEnabled = false;  // the input options, for a chosen source
   bool outputOptionsEnabled = false;
 
-  std::array<TriStateBox, kOutputOptionCount> chkFileOutOptions;
-  std::array<OptionButton, 2> optFileOut;  // 0 "Replace data", 1 "Append data"
+  std::array<TriStateBox, kOutputOptionCount> fileOutputOptions;
+  std::array<OptionButton, 2> outputModeOptions;  // 0 "Replace data", 1 "Append data"
 
   std::array<CommandButton, 2>
-      cmdButtons;  // the two "Start input" buttons (hidden until a source is chosen)
-  bool fraNumDataVisible = false;  // "Processed:" counter frame
-  int processedCount = 0;          // shown digit by digit in lblDataNum(0..4)
+      commandButtons;           // the two "Start input" buttons (hidden until a source is chosen)
+  bool counterVisible = false;  // "Processed:" counter frame
+  int processedCount = 0;       // shown digit by digit in counterDigits(0..4)
 };
 
 // Texts of the file page that the engine compares or writes.
@@ -91,7 +91,7 @@ inline constexpr const char* kWaitCaption = "Wait..";
 inline constexpr const char* kMismatchCaption = "Column mismatch - please check settings!";
 
 // Digit d (0 units .. 4 ten-thousands) of the processed count, as shown in
-// lblDataNum(d).
+// counterDigits(d).
 std::string ProcessedDigit(int count, int digit);
 
 }  // namespace Lodema

@@ -28,7 +28,7 @@ inline constexpr const char* kSaveResultCaption = "Save current result window";
 inline constexpr const char* kPasteMenuCaption = "&Paste...";
 inline constexpr const char* kPasteDataMenuCaption = "Paste data from clipboard...";
 
-// chkFileOutOptions(0..10). Boxes 7-9 are captioned by the main window
+// fileOutputOptions(0..10). Boxes 7-9 are captioned by the main window
 // model, which changes box 7's caption for calculation 19.
 inline constexpr std::array<const char*, 11> kOutputOptionCaptions = {
     "Include Input data in Output file?",

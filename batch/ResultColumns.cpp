@@ -17,16 +17,17 @@ void AddCaption(ResultCaptions& captions, std::string_view delimiter, std::strin
 void AddBoxCaptions(const MainWindowControls& c, int first, std::string_view prefix,
                     std::string_view delimiter, ResultCaptions& captions) {
   for (int k = first; k < first + 3; ++k) {
-    if (c.lblResult[k].visible) AddCaption(captions, delimiter, prefix, c.lblDipRes[k].caption);
+    if (c.resultValues[k].visible)
+      AddCaption(captions, delimiter, prefix, c.resultCaptions[k].caption);
   }
 }
 
 void AppendBoxValues(const MainWindowControls& c, int first, std::string_view delimiter,
                      std::string& out) {
   for (int k = first; k < first + 3; ++k) {
-    if (!c.lblResult[k].visible) continue;
+    if (!c.resultValues[k].visible) continue;
     out.append(delimiter);
-    out.append(c.lblResult[k].caption);
+    out.append(c.resultValues[k].caption);
   }
 }
 
@@ -38,7 +39,7 @@ ResultCaptions GetResultCaptions(const MainWindowControls& c, const ResultColumn
   ResultCaptions captions;
   AddBoxCaptions(c, 0, "Result:", delimiter, captions);
   if (flags.apparentDip) {
-    if (c.txtValues[12].visible && c.panorient[5].visible) {
+    if (c.entryBoxes[12].visible && c.windowPanels[5].visible) {
       AddCaption(captions, delimiter, "AppDip:", "Angle");
       AddCaption(captions, delimiter, "AppDip:", "Sense");
     } else {
@@ -59,7 +60,7 @@ ResultCaptions GetResultCaptions(const MainWindowControls& c, const ResultColumn
 
 bool HasVisibleMainResult(const MainWindowControls& c) {
   for (int k = 0; k < 3; ++k) {
-    if (c.lblResult[k].visible && !c.lblResult[k].caption.empty()) return true;
+    if (c.resultValues[k].visible && !c.resultValues[k].caption.empty()) return true;
   }
   return false;
 }
@@ -68,16 +69,16 @@ void AppendResultValues(const MainWindowControls& c, const ResultColumnFlags& fl
                         std::string_view delimiter, std::string& out) {
   bool first = true;
   for (int k = 0; k < 3; ++k) {
-    if (!c.lblResult[k].visible) continue;
+    if (!c.resultValues[k].visible) continue;
     if (!first) out.append(delimiter);
-    out.append(c.lblResult[k].caption);
+    out.append(c.resultValues[k].caption);
     first = false;
   }
   if (flags.apparentDip) {
     out.append(delimiter);
-    out.append(c.lblResult[12].caption);
+    out.append(c.resultValues[12].caption);
     out.append(delimiter);
-    out.append(c.lblResult[13].caption);
+    out.append(c.resultValues[13].caption);
   }
   if (flags.referencePlane) AppendBoxValues(c, 3, delimiter, out);
   if (flags.ambiguous) AppendBoxValues(c, 6, delimiter, out);

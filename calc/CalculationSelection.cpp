@@ -28,34 +28,34 @@ void FormModel::SelectCalculation(int n) {
   if (initialising_ || !IsValidCalculation(n)) return;
   const int previous = calculation_;
   if (!IsCoreCalculation(n)) {
-    if (controls_.tabLodem == kCorePage) controls_.tabLodem = kGeometricalPage;
+    if (controls_.tabPage == kCorePage) controls_.tabPage = kGeometricalPage;
     coreCalculation_ = false;
     approxRefPlane_ = false;
   } else {
-    if (controls_.tabLodem == kGeometricalPage) controls_.tabLodem = kCorePage;
+    if (controls_.tabPage == kGeometricalPage) controls_.tabPage = kCorePage;
     coreCalculation_ = true;
     approxRefPlane_ = IsApproxRefPlaneCalculation(n);
     if (approxRefPlane_ && UsesFixedReferencePlane(previous)) {
       // The fixed-plane calculations force the choice to 3 without touching
       // the options; coming back, the options give the user's choice again.
       for (int i = 0; i < 3; ++i) {
-        if (controls_.optRef[i].checked) settings_.RefDirn = i;
+        if (controls_.referenceDirectionOptions[i].checked) settings_.referenceDirection = i;
       }
     }
   }
-  for (auto& button : controls_.grpCommands) button.colour = kButtonGrey;
-  controls_.grpCommands[n].colour = kButtonSelected;
-  if (n != previous) controls_.grpCommands[previous].pressed = false;
-  controls_.grpCommands[n].pressed = true;
+  for (auto& button : controls_.calculationButtons) button.colour = kButtonGrey;
+  controls_.calculationButtons[n].colour = kButtonSelected;
+  if (n != previous) controls_.calculationButtons[previous].pressed = false;
+  controls_.calculationButtons[n].pressed = true;
   calculation_ = n;
   settings_.Calculation = n;
 
   SetUpCalculationWindows(n);
   if (plot_->IsShowing()) {
-    const std::array<bool, 4> used = {controls_.panorient[0].visible,
-                                      controls_.panorient[1].visible, controls_.fraAxis.visible,
-                                      controls_.fraRefLine.visible};
-    plot_->SetStereoOptions(used, PlotCaption(controls_.lblCalc[n].caption));
+    const std::array<bool, 4> used = {
+        controls_.windowPanels[0].visible, controls_.windowPanels[1].visible,
+        controls_.windowCFrame.visible, controls_.windowDFrame.visible};
+    plot_->SetStereoOptions(used, PlotCaption(controls_.calculationCaptions[n].caption));
   }
   RefreshCalculation();
   if (filePageAvailable_) Notify(ModelEvent::kCalculationSelected);
@@ -63,7 +63,7 @@ void FormModel::SelectCalculation(int n) {
 
 void FormModel::ReleaseCalculationButton(int n) {
   HandlerScope scope(*this);
-  if (IsValidCalculation(n)) controls_.grpCommands[n].pressed = false;
+  if (IsValidCalculation(n)) controls_.calculationButtons[n].pressed = false;
 }
 
 void FormModel::SelectCalculationByCaption(int n) { SelectCalculation(n); }
@@ -76,9 +76,9 @@ void FormModel::SelectCalculationByMenuItem(int item) {
 void FormModel::SetCaptionPrefs() {
   HandlerScope scope(*this);
   std::array<std::string, kCalculationCount> current;
-  for (int n = 0; n < kCalculationCount; ++n) current[n] = controls_.lblCalc[n].caption;
+  for (int n = 0; n < kCalculationCount; ++n) current[n] = controls_.calculationCaptions[n].caption;
   const auto rebuilt = RebuildCaptions(settings_, current);
-  for (int n = 0; n < kCalculationCount; ++n) controls_.lblCalc[n].caption = rebuilt[n];
+  for (int n = 0; n < kCalculationCount; ++n) controls_.calculationCaptions[n].caption = rebuilt[n];
   SyncCoreOptions();
 }
 

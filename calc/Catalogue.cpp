@@ -244,15 +244,15 @@ std::array<std::string, kCalculationCount> DesignCaptions() {
 std::array<std::string, kCalculationCount> RebuildCaptions(
     const Settings& settings, const std::array<std::string, kCalculationCount>& current) {
   std::array<std::string, kCalculationCount> c = current;
-  // "alpha" is the angle between core axis and plane (DeltaName), "beta" the
-  // angle around the ellipse (AlphaName), "gamma" the line in the plane.
-  const std::string& alphaTyped = settings.DeltaName;
-  const std::string alpha = Lower(settings.DeltaName);
-  const std::string beta = Lower(settings.AlphaName);
-  const std::string gamma = Lower(settings.BetaName);
+  // "alpha" is the angle between core axis and plane (alphaWord), "beta" the
+  // angle around the ellipse (betaWord), "gamma" the line in the plane.
+  const std::string& alphaTyped = settings.alphaWord;
+  const std::string alpha = Lower(settings.alphaWord);
+  const std::string beta = Lower(settings.betaWord);
+  const std::string gamma = Lower(settings.gammaWord);
   const std::string& pitchName = settings.gPitchName;
   const std::string& hadeName = settings.gHadeName;
-  if (settings.AlphaName.empty() || settings.DeltaName.empty() || pitchName.empty() ||
+  if (settings.betaWord.empty() || settings.alphaWord.empty() || pitchName.empty() ||
       hadeName.empty()) {
     return c;
   }

@@ -173,8 +173,8 @@ std::string DisplayCaption(const std::string& caption);
 std::array<std::string, kCalculationCount> DesignCaptions();
 
 // Rebuilds the captions of the calculations that name drill-core or
-// line-in-plane angles from the user's words in settings (DeltaName is the
-// alpha angle, AlphaName beta, BetaName gamma, gPitchName, gHadeName) and
+// line-in-plane angles from the user's words in settings (alphaWord is the
+// alpha angle, betaWord beta, gammaWord gamma, gPitchName, gHadeName) and
 // the orientation mark ("BM" bottom, "TM" top). The others are returned
 // as in current. When the beta, alpha, pitch or hade word is empty, current
 // is returned unchanged. Captions keep the stored "&&" form.

@@ -63,70 +63,72 @@ enum TabPage : int {
   kFilePage = 3,  // batch input and output
 };
 
-inline constexpr int kEntryBoxCount = 13;           // txtValues(0..12)
+inline constexpr int kEntryBoxCount = 13;           // entryBoxes(0..12)
 inline constexpr int kMappedBoxCount = 11;          // boxes 0..10 carry a field kind
-inline constexpr int kResultBoxCount = 14;          // lblResult(0..13)
-inline constexpr int kCalculationButtonCount = 42;  // grpCommands(0..41)
+inline constexpr int kResultBoxCount = 14;          // resultValues(0..13)
+inline constexpr int kCalculationButtonCount = 42;  // calculationButtons(0..41)
 
 // Every control of the main window that the calculation engine reads or sets.
 // Indices follow the control arrays of the window.
 struct MainWindowControls {
   // Entry boxes: A = 0..2, B = 3..5, C = 6..7, D = 8..10, section trend 11
   // (main page) and 12 (file page, kept equal to 11).
-  std::array<TextBox, kEntryBoxCount> txtValues;
+  std::array<TextBox, kEntryBoxCount> entryBoxes;
   // Captions under the entry boxes (0..12); 14, 16 and 17 are the row labels
   // "Ref. plane", "Result" and "Other:" of the ambiguous-solutions frame.
-  std::array<Label, 18> lblDip;
-  std::array<Label, kResultBoxCount> lblResult;  // result values
-  std::array<Label, kResultBoxCount> lblDipRes;  // result captions
-  std::array<Frame, 3> fraResults;               // main result, reference plane, ambiguous
-  Frame panMsgs;                                 // the message panel; its caption is the message
+  std::array<Label, 18> entryCaptions;
+  // Result windows 4..7 (three boxes each: main result, reference plane,
+  // ambiguous reference plane, its result), then the apparent dip (12, 13).
+  std::array<Label, kResultBoxCount> resultValues;
+  std::array<Label, kResultBoxCount> resultCaptions;
+  std::array<Frame, 3> resultFrames;  // main result, reference plane, ambiguous
+  Frame messagePanel;                 // its caption is the message
 
-  std::array<ToggleButton, kCalculationButtonCount> grpCommands;
-  std::array<Label, kCalculationButtonCount + 1> lblCalc;  // 42 = "for 'upward' lines"
-  std::array<Frame, 5> fraCalculations;
-  Label label2;  // second caption line of calculation 24
-  int tabLodem = kGeometricalPage;
+  std::array<ToggleButton, kCalculationButtonCount> calculationButtons;
+  std::array<Label, kCalculationButtonCount + 1> calculationCaptions;  // 42 = "for 'upward' lines"
+  std::array<Frame, 5> calculationFrames;
+  Label captionSecondLine;  // second caption line of calculation 24
+  int tabPage = kGeometricalPage;
 
-  Frame fraOrients;  // windows A and B
-  Label lblA;
-  Frame fraAxis;     // window C
-  Frame fraRefLine;  // window D
-  Frame fraRef;      // reference choice options
-  Frame fraDip;      // approximate dip options
+  Frame windowsABFrame;  // windows A and B
+  Label windowACaption;
+  Frame windowCFrame;             // window C
+  Frame windowDFrame;             // window D
+  Frame referenceDirectionFrame;  // reference choice options
+  Frame approximateDipFrame;      // approximate dip options
   // 0..3 = windows A..D, 4 = section trend (main page), 5 = section trend
   // (file page), 6 = file output options of the reference-plane calculations.
-  std::array<Frame, 7> panorient;
-  Frame fraExtraData;  // apparent dip or pitch: section trend and its result
-  Frame fraAncilliary;
-  Label Label3;  // "section" beside the section trend box
-  Label lblAppDipOrPitch;
-  std::array<CheckBox, 11> chkFileOutOptions;  // only 7..9 are set here
+  std::array<Frame, 7> windowPanels;
+  Frame extraResultFrame;  // apparent dip or pitch: section trend and its result
+  Frame sectionTrendFrame;
+  Label sectionCaption;  // "section" beside the section trend box
+  Label extraResultNote;
+  std::array<CheckBox, 11> fileOutputOptions;  // only 7..9 are set here
 
-  CheckBox chkShowApparent;
-  CheckBox chkLinePolarity;
-  std::array<OptionButton, 4> optRef;
-  std::array<OptionButton, 3> optDip;
+  CheckBox apparentDipBox;
+  CheckBox polaritySignBox;
+  std::array<OptionButton, 4> referenceDirectionOptions;
+  std::array<OptionButton, 3> approximateDipOptions;
 
   // Drill-core conventions of the conventions page.
-  std::array<OptionButton, 2> optAlpha;
-  std::array<OptionButton, 2> optBeta;
-  std::array<OptionButton, 2> optBottomMark;
-  std::array<OptionButton, 2> optCore;
-  std::array<OptionButton, 2> optDelta;
-  std::array<OptionButton, 2> optZenith;
+  std::array<OptionButton, 2> ellipseMarkOptions;
+  std::array<OptionButton, 2> betaRangeOptions;
+  std::array<OptionButton, 2> orientationMarkOptions;
+  std::array<OptionButton, 2> corePlungeSignOptions;
+  std::array<OptionButton, 2> deltaReferenceOptions;
+  std::array<OptionButton, 2> coreInclinationOptions;
 
   // Notation options of the conventions page (plane indices 1..6, 0 unused).
-  std::array<OptionButton, 7> optInPlaneConv;
-  std::array<OptionButton, 7> optOutPlaneConv;
-  std::array<OptionButton, 2> optInLineConv;
-  std::array<OptionButton, 2> optOutLineConv;
-  std::array<OptionButton, 2> optInDirnConv;
-  std::array<OptionButton, 2> optOutDirnConv;
-  CheckBox chkOutConv;              // "Same as Input File"
-  std::array<Frame, 3> panConvOut;  // output panels, disabled while coupled
-  std::array<OptionButton, 2> optDecimal;
-  Label lblLocaleWarning;
+  std::array<OptionButton, 7> inputPlaneNotationOptions;
+  std::array<OptionButton, 7> outputPlaneNotationOptions;
+  std::array<OptionButton, 2> inputLineOrderOptions;
+  std::array<OptionButton, 2> outputLineOrderOptions;
+  std::array<OptionButton, 2> inputDirectionNotationOptions;
+  std::array<OptionButton, 2> outputDirectionNotationOptions;
+  CheckBox outputSameAsInputBox;              // "Same as Input File"
+  std::array<Frame, 3> outputNotationPanels;  // output panels, disabled while coupled
+  std::array<OptionButton, 2> decimalCharOptions;
+  Label localeWarning;
 };
 
 }  // namespace Lodema

@@ -64,9 +64,9 @@ FormModel::WindowRoles FormModel::CaptureEntryRoles() const {
   for (int w = 0; w < 4; ++w) {
     RoleTexts& texts = roles[w];
     for (int box = kWindowFirstBox[w]; box < kWindowFirstBox[w] + kWindowBoxCount[w]; ++box) {
-      if (!controls_.txtValues[box].visible) continue;
-      const std::string& caption = controls_.lblDip[box].caption;
-      const std::string& text = controls_.txtValues[box].text;
+      if (!controls_.entryBoxes[box].visible) continue;
+      const std::string& caption = controls_.entryCaptions[box].caption;
+      const std::string& text = controls_.entryBoxes[box].text;
       switch (RoleOfCaption(caption)) {
         case BoxRole::kDip:
           texts.plane = caption == "dip";
@@ -96,9 +96,9 @@ void FormModel::RestoreEntryRoles(const WindowRoles& roles) {
     const RoleTexts& texts = roles[w];
     if (!texts.any) continue;
     for (int box = kWindowFirstBox[w]; box < kWindowFirstBox[w] + kWindowBoxCount[w]; ++box) {
-      if (!controls_.txtValues[box].visible) continue;
-      std::string& text = controls_.txtValues[box].text;
-      switch (RoleOfCaption(controls_.lblDip[box].caption)) {
+      if (!controls_.entryBoxes[box].visible) continue;
+      std::string& text = controls_.entryBoxes[box].text;
+      switch (RoleOfCaption(controls_.entryCaptions[box].caption)) {
         case BoxRole::kDip:
         case BoxRole::kPlunge:
           text = texts.first;
@@ -150,7 +150,7 @@ void FormModel::ConvertPlaneRoles(WindowRoles& roles, int oldConvention, int new
   }
 }
 
-void FormModel::optInPlaneConv(int index) {
+void FormModel::SetInputPlaneNotation(int index) {
   HandlerScope scope(*this);
   if (index < 1 || index > 6) return;
   const int old = settings_.PlaneConvIn;
@@ -159,17 +159,17 @@ void FormModel::optInPlaneConv(int index) {
       RewriteShield shield(*this);
       WindowRoles roles = CaptureEntryRoles();
       settings_.PlaneConvIn = index;
-      CheckOnly(controls_.optInPlaneConv, index);
+      CheckOnly(controls_.inputPlaneNotationOptions, index);
       SetUpCalculationWindows(calculation_);
       ConvertPlaneRoles(roles, old, index);
       RestoreEntryRoles(roles);
     }
     RefreshCalculation();
   }
-  if (controls_.chkOutConv.checked) optOutPlaneConv(index);
+  if (controls_.outputSameAsInputBox.checked) SetOutputPlaneNotation(index);
 }
 
-void FormModel::optInLineConv(int index) {
+void FormModel::SetInputLineOrder(int index) {
   HandlerScope scope(*this);
   if (index != 0 && index != 1) return;
   if (index != settings_.LineConvIn) {
@@ -177,16 +177,16 @@ void FormModel::optInLineConv(int index) {
       RewriteShield shield(*this);
       const WindowRoles roles = CaptureEntryRoles();
       settings_.LineConvIn = index;
-      CheckOnly(controls_.optInLineConv, index);
+      CheckOnly(controls_.inputLineOrderOptions, index);
       SetUpCalculationWindows(calculation_);
       RestoreEntryRoles(roles);
     }
     RefreshCalculation();
   }
-  if (controls_.chkOutConv.checked) optOutLineConv(index);
+  if (controls_.outputSameAsInputBox.checked) SetOutputLineOrder(index);
 }
 
-void FormModel::optInDirnConv(int index) {
+void FormModel::SetInputDirectionNotation(int index) {
   HandlerScope scope(*this);
   if (index != 0 && index != 1) return;
   if (index != settings_.QuadrantIn) {
@@ -194,19 +194,19 @@ void FormModel::optInDirnConv(int index) {
       RewriteShield shield(*this);
       ConvertTypedDirections(index == 1);
       settings_.QuadrantIn = index;
-      CheckOnly(controls_.optInDirnConv, index);
+      CheckOnly(controls_.inputDirectionNotationOptions, index);
     }
     RefreshCalculation();
   }
-  if (controls_.chkOutConv.checked) optOutDirnConv(index);
+  if (controls_.outputSameAsInputBox.checked) SetOutputDirectionNotation(index);
 }
 
 void FormModel::ConvertTypedDirections(bool toQuadrant) {
   for (int box = 0; box < kEntryBoxCount; ++box) {
     if (!entryValid_[box]) continue;
-    const std::string& caption = controls_.lblDip[box].caption;
+    const std::string& caption = controls_.entryCaptions[box].caption;
     if (!IsDirectionCaption(caption)) continue;
-    std::string& text = controls_.txtValues[box].text;
+    std::string& text = controls_.entryBoxes[box].text;
     const std::string converted = toQuadrant
                                       ? OrientGeometry::AzimuthToQuadrantText(text, localeComma_)
                                       : OrientGeometry::QuadrantToAzimuthText(text, localeComma_);
@@ -222,9 +222,9 @@ void FormModel::RewriteMainResult(int oldPlaneConvention, int oldQuadrant) {
   std::string direction;
   std::string sense;
   for (int box = 0; box < 3; ++box) {
-    if (!controls_.lblResult[box].visible) continue;
-    const std::string& caption = controls_.lblDipRes[box].caption;
-    const std::string& value = controls_.lblResult[box].caption;
+    if (!controls_.resultValues[box].visible) continue;
+    const std::string& caption = controls_.resultCaptions[box].caption;
+    const std::string& value = controls_.resultValues[box].caption;
     if (caption == "dip" || caption == "plunge") first = value;
     if (IsDirectionCaption(caption)) direction = value;
     if (caption == "sense") sense = value;
@@ -259,43 +259,43 @@ void FormModel::OutputConventionChanged(int oldPlaneConvention, int oldQuadrant,
   RecalculateIfShown();
 }
 
-void FormModel::optOutPlaneConv(int index) {
+void FormModel::SetOutputPlaneNotation(int index) {
   HandlerScope scope(*this);
   if (index < 1 || index > 6) return;
-  CheckOnly(controls_.optOutPlaneConv, index);
+  CheckOnly(controls_.outputPlaneNotationOptions, index);
   const int old = settings_.PlaneConvOut;
   if (index == old) return;
   settings_.PlaneConvOut = index;
   OutputConventionChanged(old, settings_.QuadrantOut, true);
 }
 
-void FormModel::optOutLineConv(int index) {
+void FormModel::SetOutputLineOrder(int index) {
   HandlerScope scope(*this);
   if (index != 0 && index != 1) return;
-  CheckOnly(controls_.optOutLineConv, index);
+  CheckOnly(controls_.outputLineOrderOptions, index);
   if (index == settings_.LineConvOut) return;
   settings_.LineConvOut = index;
   OutputConventionChanged(settings_.PlaneConvOut, settings_.QuadrantOut, true);
 }
 
-void FormModel::optOutDirnConv(int index) {
+void FormModel::SetOutputDirectionNotation(int index) {
   HandlerScope scope(*this);
   if (index != 0 && index != 1) return;
-  CheckOnly(controls_.optOutDirnConv, index);
+  CheckOnly(controls_.outputDirectionNotationOptions, index);
   const int old = settings_.QuadrantOut;
   if (index == old) return;
   settings_.QuadrantOut = index;
   OutputConventionChanged(settings_.PlaneConvOut, old, false);
 }
 
-void FormModel::chkOutConv(bool checked) {
+void FormModel::SetOutputSameAsInput(bool checked) {
   HandlerScope scope(*this);
-  controls_.chkOutConv.checked = checked;
-  for (auto& panel : controls_.panConvOut) panel.enabled = !checked;
+  controls_.outputSameAsInputBox.checked = checked;
+  for (auto& panel : controls_.outputNotationPanels) panel.enabled = !checked;
   if (!checked) return;
-  optOutPlaneConv(settings_.PlaneConvIn);
-  optOutLineConv(settings_.LineConvIn);
-  optOutDirnConv(settings_.QuadrantIn);
+  SetOutputPlaneNotation(settings_.PlaneConvIn);
+  SetOutputLineOrder(settings_.LineConvIn);
+  SetOutputDirectionNotation(settings_.QuadrantIn);
 }
 
 }  // namespace Lodema

@@ -51,7 +51,7 @@ bool Dispatcher::Present(const CalcOutcome& out) {
 }
 
 void Dispatcher::ShowSolutions(const CalcOutcome& out) {
-  auto& frames = m_.controls_.fraResults;
+  auto& frames = m_.controls_.resultFrames;
   if (info_->SolvesApproxReferencePlane() && out.hasReference) {
     ReferencePlaneSolution first{out.reference, out.result};
     ReferencePlaneSolution second{out.secondReference, out.secondResult};
@@ -67,7 +67,7 @@ void Dispatcher::ShowSolutions(const CalcOutcome& out) {
 }
 
 void Dispatcher::ShowApparentDipOrPitch(const CalcOutcome& out) {
-  const CheckBox& box = m_.controls_.chkShowApparent;
+  const CheckBox& box = m_.controls_.apparentDipBox;
   if (!box.checked || !box.visible) return;
   const bool apparentDip = box.caption.find("app") != std::string::npos;
   if (!apparentDip) {

@@ -49,7 +49,7 @@ void Dispatcher::SetRow(int row, int type, double first, double second) {
 }
 
 bool Dispatcher::ReadNumber(int box, double& radians) const {
-  const TextBox& entry = m_.controls_.txtValues[box];
+  const TextBox& entry = m_.controls_.entryBoxes[box];
   double degrees = 0.0;
   if (!m_.EntryValid(box) || !ReadNumberText(entry.text, m_.LocaleUsesComma(), degrees)) {
     return false;
@@ -60,7 +60,7 @@ bool Dispatcher::ReadNumber(int box, double& radians) const {
 
 bool Dispatcher::ReadDirection(int box, double& radians) const {
   if (!m_.EntryValid(box)) return false;
-  std::string text = m_.controls_.txtValues[box].text;
+  std::string text = m_.controls_.entryBoxes[box].text;
   if (m_.settings().QuadrantIn == 1) text = QuadrantToAzimuthText(text, m_.LocaleUsesComma());
   double degrees = 0.0;
   if (text.empty() || !ReadNumberText(text, m_.LocaleUsesComma(), degrees)) return false;
@@ -78,7 +78,7 @@ bool Dispatcher::ReadOrientation(int window, bool asLine, Orientation& value,
     // read them in place.
     const FormModel::WindowBoxes boxes = m_.LocateWindowBoxes(window, asLine);
     if (boxes.error || boxes.direction < 0) return false;
-    const auto& texts = m_.controls_.txtValues;
+    const auto& texts = m_.controls_.entryBoxes;
     if (!ReadNumberText(texts[boxes.first].text, comma, angle) ||
         !ReadNumberText(texts[boxes.direction].text, comma, azimuth)) {
       return false;
@@ -167,7 +167,7 @@ bool Dispatcher::ReadWindowB() {
     case WindowUse::kPitchAndSense:
     case WindowUse::kPlungeAndSense:
       if (!ReadNumber(4, geo_.b.angle) || !m_.EntryValid(5)) return false;
-      geo_.senseB = m_.controls_.txtValues[5].text;
+      geo_.senseB = m_.controls_.entryBoxes[5].text;
       return true;
     case WindowUse::kHade:
       return ReadNumber(4, geo_.b.angle);
@@ -191,7 +191,7 @@ bool Dispatcher::ReadWindowB() {
 bool Dispatcher::ReadWindowC() {
   switch (info_->c) {
     case WindowUse::kObtuseFlag: {
-      const std::string& text = m_.controls_.txtValues[6].text;
+      const std::string& text = m_.controls_.entryBoxes[6].text;
       const char first = text.empty() ? ' ' : text[0];
       geo_.obtuse = std::string_view("OoYyTt1").find(first) != std::string_view::npos;
       return true;
@@ -216,7 +216,8 @@ bool Dispatcher::ReadWindowD() {
   Orientation d;
   switch (info_->d) {
     case WindowUse::kReferenceLine:
-      core_.refDirn = Between(m_.settings().RefDirn, 0, 3) ? m_.settings().RefDirn : 0;
+      core_.refDirn =
+          Between(m_.settings().referenceDirection, 0, 3) ? m_.settings().referenceDirection : 0;
       if (core_.refDirn == 2 || core_.refDirn == 3) {
         if (!ReadOrientation(3, core_.refDirn == 2, d)) return false;
       } else if (!ReadDirection(9, d.azimuth)) {
@@ -264,7 +265,7 @@ void Dispatcher::ApplyCoreConventions() {
 }
 
 void Dispatcher::ReadSectionTrend() {
-  const CheckBox& box = m_.controls_.chkShowApparent;
+  const CheckBox& box = m_.controls_.apparentDipBox;
   hasSection_ = box.checked && box.visible && box.caption.find("app") != std::string::npos &&
                 ReadDirection(kSectionTrendBox, sectionTrend_);
 }

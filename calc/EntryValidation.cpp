@@ -45,7 +45,7 @@ bool CompleteNumber(const std::string& text, bool localeComma, double& value) {
 void FormModel::SetEntryText(int box, const std::string& text) {
   HandlerScope scope(*this);
   if (box < 0 || box >= kEntryBoxCount) return;
-  controls_.txtValues[box].text = text;
+  controls_.entryBoxes[box].text = text;
   OnEntryChanged(box);
 }
 
@@ -53,13 +53,13 @@ void FormModel::OnEntryChanged(int box) {
   if (rewriting_) return;
   const bool sectionTrend = box == kSectionTrendBox || box == kFileSectionTrendBox;
   const int mirror = box == kSectionTrendBox ? kFileSectionTrendBox : kSectionTrendBox;
-  if (sectionTrend) controls_.txtValues[mirror].text = controls_.txtValues[box].text;
+  if (sectionTrend) controls_.entryBoxes[mirror].text = controls_.entryBoxes[box].text;
 
   const bool valid = ValidateEntry(box);
   entryValid_[box] = valid;
   if (sectionTrend) entryValid_[mirror] = valid;
   if (!valid) {
-    if (!controls_.txtValues[box].text.empty()) ReportFailure(kInvalidEntryError);
+    if (!controls_.entryBoxes[box].text.empty()) ReportFailure(kInvalidEntryError);
     ClearResultsWindows(sectionTrend ? 3 : 0);
     return;
   }
@@ -71,13 +71,13 @@ void FormModel::OnEntryChanged(int box) {
   if (!AllEntriesValid()) return;
   int places = 0;
   for (int i = 0; i <= 7; ++i) {
-    if (controls_.txtValues[i].visible) {
-      places = std::max(places, NumberText::CountDecimalPlaces(controls_.txtValues[i].text));
+    if (controls_.entryBoxes[i].visible) {
+      places = std::max(places, NumberText::CountDecimalPlaces(controls_.entryBoxes[i].text));
     }
   }
-  if (controls_.panorient[4].visible) {
+  if (controls_.windowPanels[4].visible) {
     places = std::max(places,
-                      NumberText::CountDecimalPlaces(controls_.txtValues[kSectionTrendBox].text));
+                      NumberText::CountDecimalPlaces(controls_.entryBoxes[kSectionTrendBox].text));
   }
   decimalPlaces_ = places;
   Calculate();
@@ -85,9 +85,9 @@ void FormModel::OnEntryChanged(int box) {
 
 bool FormModel::ValidateEntry(int box) {
   if (box < 0 || box >= kEntryBoxCount) return false;
-  TextBox& entry = controls_.txtValues[box];
+  TextBox& entry = controls_.entryBoxes[box];
   if (!entry.visible) return false;
-  const std::string_view label = controls_.lblDip[box].caption;
+  const std::string_view label = controls_.entryCaptions[box].caption;
   const Lodema::Settings& s = settings_;
 
   if (IsCaption(label, "obtuse?")) {
@@ -113,7 +113,7 @@ bool FormModel::ValidateEntry(int box) {
   double value = 0.0;
   if (IsCaption(label, "dip") || IsCaption(label, "~dip") || IsCaption(label, "plunge") ||
       IsCaption(label, s.PlungeName) || IsCaption(label, s.gPitchName) ||
-      IsCaption(label, s.DeltaName)) {
+      IsCaption(label, s.alphaWord)) {
     return CompleteNumber(text, localeComma_, value) && std::fabs(value) <= 90.0;
   }
   if (IsDirectionCaption(label) || IsCaption(label, "section trend")) {
@@ -122,10 +122,10 @@ bool FormModel::ValidateEntry(int box) {
   if (IsCaption(label, "angle") || IsCaption(label, "rot'n")) {
     return CompleteNumber(text, localeComma_, value);
   }
-  if (IsCaption(label, s.gHadeName) || IsCaption(label, s.AlphaName)) {
+  if (IsCaption(label, s.gHadeName) || IsCaption(label, s.betaWord)) {
     return CompleteNumber(text, localeComma_, value) && value >= 0.0 && value <= 360.0;
   }
-  if (IsCaption(label, s.BetaName)) {
+  if (IsCaption(label, s.gammaWord)) {
     if (!CompleteNumber(text, localeComma_, value)) return false;
     return s.BetaConv ? (value >= 0.0 && value <= 360.0) : std::fabs(value) <= 180.0;
   }
@@ -152,23 +152,23 @@ void FormModel::RevalidateEntries() {
   } else {
     SetMessage("");
   }
-  const int last = controls_.fraRefLine.visible ? 10 : 7;
+  const int last = controls_.windowDFrame.visible ? 10 : 7;
   for (int i = 0; i <= last; ++i) {
-    if (!controls_.txtValues[i].visible) continue;
+    if (!controls_.entryBoxes[i].visible) continue;
     entryValid_[i] = ValidateEntry(i);
-    if (!entryValid_[i] && !controls_.txtValues[i].text.empty()) ReportFailure(kInvalidEntryNote);
+    if (!entryValid_[i] && !controls_.entryBoxes[i].text.empty()) ReportFailure(kInvalidEntryNote);
   }
   // The section trend follows the notation too; it never blocks a run.
-  if (controls_.txtValues[kSectionTrendBox].visible) {
+  if (controls_.entryBoxes[kSectionTrendBox].visible) {
     entryValid_[kSectionTrendBox] = ValidateEntry(kSectionTrendBox);
     entryValid_[kFileSectionTrendBox] = entryValid_[kSectionTrendBox];
   }
 }
 
 bool FormModel::AllEntriesValid() const {
-  const int last = controls_.fraRefLine.visible ? 10 : 7;
+  const int last = controls_.windowDFrame.visible ? 10 : 7;
   for (int i = 0; i <= last; ++i) {
-    if (controls_.txtValues[i].visible && !entryValid_[i]) return false;
+    if (controls_.entryBoxes[i].visible && !entryValid_[i]) return false;
   }
   return true;
 }
@@ -195,14 +195,14 @@ FormModel::WindowBoxes FormModel::LocateWindowBoxes(int window, bool asLine) con
   bool foundPlunge = false;
   for (int box = kWindowFirstBox[window]; box < kWindowFirstBox[window] + kWindowBoxCount[window];
        ++box) {
-    const TextBox& entry = controls_.txtValues[box];
+    const TextBox& entry = controls_.entryBoxes[box];
     if (!entry.visible) continue;
     if (!entryValid_[box]) {
       // An unread box would leave a value of 0 in the orientation.
       boxes.error = true;
       return boxes;
     }
-    switch (RoleOfCaption(controls_.lblDip[box].caption)) {
+    switch (RoleOfCaption(controls_.entryCaptions[box].caption)) {
       case BoxRole::kDip:
         foundDip = true;
         boxes.first = box;
@@ -238,9 +238,9 @@ std::optional<WindowTexts> FormModel::ReadOrientationWindow(int window, bool asL
   const WindowBoxes boxes = LocateWindowBoxes(window, asLine);
   if (boxes.error) return std::nullopt;
   WindowTexts texts;
-  if (boxes.direction >= 0) texts.direction = controls_.txtValues[boxes.direction].text;
-  if (boxes.sense >= 0) texts.sense = controls_.txtValues[boxes.sense].text;
-  texts.first = controls_.txtValues[boxes.first].text;
+  if (boxes.direction >= 0) texts.direction = controls_.entryBoxes[boxes.direction].text;
+  if (boxes.sense >= 0) texts.sense = controls_.entryBoxes[boxes.sense].text;
+  texts.first = controls_.entryBoxes[boxes.first].text;
   if (settings_.QuadrantIn == 1) {
     texts.direction = OrientGeometry::QuadrantToAzimuthText(texts.direction, localeComma_);
   }

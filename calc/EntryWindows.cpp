@@ -9,16 +9,16 @@
 namespace Lodema {
 
 void FormModel::ShowBox(int box, const std::string& caption, int fieldKind) {
-  controls_.txtValues[box].visible = true;
-  controls_.lblDip[box].caption = caption;
-  controls_.lblDip[box].visible = true;
+  controls_.entryBoxes[box].visible = true;
+  controls_.entryCaptions[box].caption = caption;
+  controls_.entryCaptions[box].visible = true;
   if (box < kMappedBoxCount) fieldKinds_[box] = fieldKind;
 }
 
 void FormModel::HideBox(int box, const std::string& caption) {
-  controls_.txtValues[box].visible = false;
-  controls_.lblDip[box].caption = caption;
-  controls_.lblDip[box].visible = !caption.empty();
+  controls_.entryBoxes[box].visible = false;
+  controls_.entryCaptions[box].caption = caption;
+  controls_.entryCaptions[box].visible = !caption.empty();
   if (box < kMappedBoxCount) fieldKinds_[box] = kFieldNothing;
 }
 
@@ -27,31 +27,32 @@ void FormModel::SetUpCalculationWindows(int n) {
   const CalculationInfo* info = FindCalculation(n);
   if (info == nullptr) return;
   for (int box = 0; box < 12; ++box) {
-    const TextBox& entry = controls_.txtValues[box];
+    const TextBox& entry = controls_.entryBoxes[box];
     savedTexts_[box] = entry.visible ? entry.text : std::string();
   }
 
   MainWindowControls& c = controls_;
   LayoutWindow(0, info->a, n);
   LayoutWindow(1, info->b, n);
-  c.fraOrients.visible = c.panorient[0].visible || c.panorient[1].visible;
+  c.windowsABFrame.visible = c.windowPanels[0].visible || c.windowPanels[1].visible;
   LayoutWindow(2, info->c, n);
-  c.fraAxis.visible = c.panorient[2].visible;
-  c.fraAxis.caption = AxisFrameCaption(n);
+  c.windowCFrame.visible = c.windowPanels[2].visible;
+  c.windowCFrame.caption = AxisFrameCaption(n);
   LayoutWindow(3, info->d, n);
-  c.fraRefLine.visible = c.panorient[3].visible;
+  c.windowDFrame.visible = c.windowPanels[3].visible;
 
   const bool planeContainingLine = info->solutions == SolutionOutput::kPlaneContainingLine;
-  c.panorient[6].visible = info->solutions != SolutionOutput::kNone;
-  c.chkFileOutOptions[7].caption =
+  c.windowPanels[6].visible = info->solutions != SolutionOutput::kNone;
+  c.fileOutputOptions[7].caption =
       planeContainingLine ? "Solution of Plane containing line" : "Reference plane solution";
-  c.chkFileOutOptions[8].visible = !planeContainingLine;
-  c.chkFileOutOptions[9].visible = !planeContainingLine;
+  c.fileOutputOptions[8].visible = !planeContainingLine;
+  c.fileOutputOptions[9].visible = !planeContainingLine;
 
   LabelResultWindows(*info);
-  c.fraResults[1].visible = false;
-  c.fraResults[2].visible = false;
-  c.fraResults[1].caption = planeContainingLine ? "  Plane solution" : "  Reference plane solution";
+  c.resultFrames[1].visible = false;
+  c.resultFrames[2].visible = false;
+  c.resultFrames[1].caption =
+      planeContainingLine ? "  Plane solution" : "  Reference plane solution";
 
   LayoutApparentDip(*info);
 }
@@ -61,17 +62,17 @@ void FormModel::LayoutWindow(int window, WindowUse use, int n) {
   const int count = kWindowBoxCount[window];
   const Lodema::Settings& s = settings_;
   MainWindowControls& c = controls_;
-  c.panorient[window].visible = use != WindowUse::kHidden;
+  c.windowPanels[window].visible = use != WindowUse::kHidden;
   if (window == 3) {
-    c.fraRef.visible = use == WindowUse::kReferenceLine;
-    c.fraDip.visible = false;
-    c.fraRefLine.caption = ReferenceFrameCaption(n);
+    c.referenceDirectionFrame.visible = use == WindowUse::kReferenceLine;
+    c.approximateDipFrame.visible = false;
+    c.windowDFrame.caption = ReferenceFrameCaption(n);
   }
 
   switch (use) {
     case WindowUse::kHidden:
       for (int box = b; box < b + count; ++box) {
-        c.txtValues[box].visible = false;
+        c.entryBoxes[box].visible = false;
         if (box < kMappedBoxCount) fieldKinds_[box] = kFieldNothing;
       }
       break;
@@ -85,7 +86,7 @@ void FormModel::LayoutWindow(int window, WindowUse use, int n) {
     case WindowUse::kCoreAxis:
       SetWindowForFabric(window, kFabricLine);
       for (int box = b; box < b + count; ++box) {
-        if (c.lblDip[box].caption == "plunge") c.lblDip[box].caption = s.PlungeName;
+        if (c.entryCaptions[box].caption == "plunge") c.entryCaptions[box].caption = s.PlungeName;
       }
       break;
     case WindowUse::kCoreAxisAndAlpha:
@@ -127,16 +128,16 @@ void FormModel::LayoutWindow(int window, WindowUse use, int n) {
       break;
     case WindowUse::kGamma:
       HideBox(b, "");
-      ShowBox(b + 1, s.BetaName, kFieldBetaHadeGamma);
+      ShowBox(b + 1, s.gammaWord, kFieldBetaHadeGamma);
       HideBox(b + 2, "angle");
       break;
     case WindowUse::kBetaAlpha:
-      ShowBox(b, s.AlphaName, kFieldBetaHadeGamma);
-      ShowBox(b + 1, s.DeltaName, kFieldAlphaRotation);
+      ShowBox(b, s.betaWord, kFieldBetaHadeGamma);
+      ShowBox(b + 1, s.alphaWord, kFieldAlphaRotation);
       HideBox(b + 2, "angles");
       break;
     case WindowUse::kRefPlaneAlpha:
-      ShowBox(b, s.DeltaName, kFieldAlphaRotation);
+      ShowBox(b, s.alphaWord, kFieldAlphaRotation);
       HideBox(b + 1, "angle");
       HideBox(b + 2, "");
       break;
@@ -147,7 +148,7 @@ void FormModel::LayoutWindow(int window, WindowUse use, int n) {
       // A fixed plane: the reference choice is the plane's orientation. The
       // options keep showing the user's choice for the approximate-plane
       // calculations.
-      settings_.RefDirn = 3;
+      settings_.referenceDirection = 3;
       ShowBox(8, "dip", kFieldDip);
       ShowBox(9, "dip dir'n", kFieldDirection);
       HideBox(10, "");
@@ -157,9 +158,9 @@ void FormModel::LayoutWindow(int window, WindowUse use, int n) {
 
 void FormModel::LayoutReferenceLine() {
   MainWindowControls& c = controls_;
-  switch (settings_.RefDirn) {
+  switch (settings_.referenceDirection) {
     case 1:
-      c.fraDip.visible = true;
+      c.approximateDipFrame.visible = true;
       HideBox(8, "");
       ShowBox(9, "strike", kFieldDirection);
       break;
@@ -177,7 +178,7 @@ void FormModel::LayoutReferenceLine() {
       ShowBox(9, "dir'n", kFieldDirection);
       break;
     default:  // 0, and a stored choice outside the group: the dip direction
-      c.fraDip.visible = true;
+      c.approximateDipFrame.visible = true;
       HideBox(8, "");
       fieldKinds_[8] = kFieldDip;
       ShowBox(9, "dir'n", kFieldDirection);
@@ -188,36 +189,36 @@ void FormModel::LayoutReferenceLine() {
 
 void FormModel::LayoutApparentDip(const CalculationInfo& info) {
   MainWindowControls& c = controls_;
-  c.chkShowApparent.visible = info.offersApparentDip;
+  c.apparentDipBox.visible = info.offersApparentDip;
   if (info.HasLineInPlane()) {
     const std::string& pitch = settings_.gPitchName;
-    c.chkShowApparent.caption = "Show " + pitch + " of line in plane";
-    c.fraExtraData.caption = "  " + pitch + "  ";
-    c.lblAppDipOrPitch.caption = "for line " + pitch + " in plane";
+    c.apparentDipBox.caption = "Show " + pitch + " of line in plane";
+    c.extraResultFrame.caption = "  " + pitch + "  ";
+    c.extraResultNote.caption = "for line " + pitch + " in plane";
   } else {
-    c.chkShowApparent.caption = "Show apparent dip";
-    c.fraExtraData.caption = "  App.Dip  ";
-    c.lblAppDipOrPitch.caption = "for apparent dip and dip sense";
+    c.apparentDipBox.caption = "Show apparent dip";
+    c.extraResultFrame.caption = "  App.Dip  ";
+    c.extraResultNote.caption = "for apparent dip and dip sense";
   }
   ApplyApparentVisibility();
 }
 
 void FormModel::ApplyApparentVisibility() {
   MainWindowControls& c = controls_;
-  const bool offered = c.chkShowApparent.visible;
-  const bool shown = offered && c.chkShowApparent.checked;
-  c.fraExtraData.visible = offered;
-  c.fraAncilliary.visible = shown;
-  c.panorient[4].visible = shown;
-  c.panorient[5].visible = shown;
+  const bool offered = c.apparentDipBox.visible;
+  const bool shown = offered && c.apparentDipBox.checked;
+  c.extraResultFrame.visible = offered;
+  c.sectionTrendFrame.visible = shown;
+  c.windowPanels[4].visible = shown;
+  c.windowPanels[5].visible = shown;
   for (int box : {kSectionTrendBox, kFileSectionTrendBox}) {
-    c.txtValues[box].visible = shown;
-    c.lblDip[box].caption = "trend";
-    c.lblDip[box].visible = shown;
+    c.entryBoxes[box].visible = shown;
+    c.entryCaptions[box].caption = "trend";
+    c.entryCaptions[box].visible = shown;
   }
   for (int box : {12, 13}) {
-    c.lblResult[box].visible = shown;
-    c.lblDipRes[box].visible = shown;
+    c.resultValues[box].visible = shown;
+    c.resultCaptions[box].visible = shown;
   }
 }
 

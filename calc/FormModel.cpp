@@ -46,88 +46,88 @@ FormModel::FormModel() {
                                                    "sense", "plunge", "trend", "plunge", "dir'n",
                                                    "delta", "trend",  "trend"};
   for (int i = 0; i < kEntryBoxCount; ++i) {
-    c.lblDip[i].caption = entryLabels[i];
+    c.entryCaptions[i].caption = entryLabels[i];
   }
-  c.lblDip[14].caption = "Ref. plane";
-  c.lblDip[16].caption = "Result";
-  c.lblDip[17].caption = "Other:";
-  c.lblDip[13].visible = false;
-  c.lblDip[15].visible = false;
+  c.entryCaptions[14].caption = "Ref. plane";
+  c.entryCaptions[16].caption = "Result";
+  c.entryCaptions[17].caption = "Other:";
+  c.entryCaptions[13].visible = false;
+  c.entryCaptions[15].visible = false;
 
   const std::array<const char*, kResultBoxCount> resultLabels = {
       "plunge", "trend", "sense", "dip",   "dir'n", "sense", "dip",
       "dir'n",  "sense", "dip",   "dir'n", "sense", "angle", "sense"};
   for (int i = 0; i < kResultBoxCount; ++i) {
-    c.lblDipRes[i].caption = resultLabels[i];
+    c.resultCaptions[i].caption = resultLabels[i];
   }
   for (int i = 0; i < 3; ++i) {
-    c.fraResults[i].caption = kResultFrameCaptions[i];
+    c.resultFrames[i].caption = kResultFrameCaptions[i];
   }
-  c.fraResults[1].visible = false;
-  c.fraResults[2].visible = false;
-  c.fraExtraData.caption = kResultFrameCaptions[3];
+  c.resultFrames[1].visible = false;
+  c.resultFrames[2].visible = false;
+  c.extraResultFrame.caption = kResultFrameCaptions[3];
 
   const std::array<std::string, kCalculationCount> captions = DesignCaptions();
   for (int n = 0; n < kCalculationCount; ++n) {
-    c.lblCalc[n].caption = captions[n];
-    c.grpCommands[n].colour = kButtonGrey;
+    c.calculationCaptions[n].caption = captions[n];
+    c.calculationButtons[n].colour = kButtonGrey;
   }
-  c.lblCalc[kCalculationCount].caption = "for 'upward' lines";
+  c.calculationCaptions[kCalculationCount].caption = "for 'upward' lines";
   for (int f = 0; f < kCalculationFrameCount; ++f) {
-    c.fraCalculations[f].caption = kCalculationFrameCaptions[f];
+    c.calculationFrames[f].caption = kCalculationFrameCaptions[f];
   }
-  c.label2.caption = "approximate reference line D";
+  c.captionSecondLine.caption = "approximate reference line D";
 
-  c.lblA.caption = "A";
-  c.fraAxis.caption = "C";
-  c.fraRefLine.caption = "D";
-  c.Label3.caption = "section";
-  c.lblAppDipOrPitch.caption = "for apparent dip and dip sense";
-  c.chkShowApparent.caption = "Show apparent dip";
-  c.chkLinePolarity.caption = "Show polarity sign";
-  c.chkFileOutOptions[7].caption = "Reference plane solution";
-  c.chkFileOutOptions[8].caption = "Any ambiguous reference plane solutions";
-  c.chkFileOutOptions[9].caption = "Second result using ambiguous ref. plane";
+  c.windowACaption.caption = "A";
+  c.windowCFrame.caption = "C";
+  c.windowDFrame.caption = "D";
+  c.sectionCaption.caption = "section";
+  c.extraResultNote.caption = "for apparent dip and dip sense";
+  c.apparentDipBox.caption = "Show apparent dip";
+  c.polaritySignBox.caption = "Show polarity sign";
+  c.fileOutputOptions[7].caption = "Reference plane solution";
+  c.fileOutputOptions[8].caption = "Any ambiguous reference plane solutions";
+  c.fileOutputOptions[9].caption = "Second result using ambiguous ref. plane";
 
   const std::array<const char*, 4> refCaptions = {"dip dir'n", "strike", "fold axis",
                                                   "approx. orientation of plane"};
   for (int i = 0; i < 4; ++i) {
-    c.optRef[i].caption = refCaptions[i];
+    c.referenceDirectionOptions[i].caption = refCaptions[i];
   }
-  c.optDip[0].caption = "<30";
-  c.optDip[1].caption = "30-60";
-  c.optDip[2].caption = ">60";
+  c.approximateDipOptions[0].caption = "<30";
+  c.approximateDipOptions[1].caption = "30-60";
+  c.approximateDipOptions[2].caption = ">60";
 
-  SetOptionPair(c.optAlpha, "top of ellipse", "bottom of ellipse");
-  SetOptionPair(c.optBeta, " 0 - 360\xC2\xB0 (cl'kwise)", "+180 to -180");
-  SetOptionPair(c.optBottomMark, "top of core", "bottom of core");
-  SetOptionPair(c.optCore, "downward is +ve", "downward is -ve");
-  SetOptionPair(c.optDelta, "ellipse long axis", "ellipse normal");
-  SetOptionPair(c.optZenith, "by plunge ('dip')", "by zenith");
+  SetOptionPair(c.ellipseMarkOptions, "top of ellipse", "bottom of ellipse");
+  SetOptionPair(c.betaRangeOptions, " 0 - 360\xC2\xB0 (cl'kwise)", "+180 to -180");
+  SetOptionPair(c.orientationMarkOptions, "top of core", "bottom of core");
+  SetOptionPair(c.corePlungeSignOptions, "downward is +ve", "downward is -ve");
+  SetOptionPair(c.deltaReferenceOptions, "ellipse long axis", "ellipse normal");
+  SetOptionPair(c.coreInclinationOptions, "by plunge ('dip')", "by zenith");
   for (int i = 1; i <= 6; ++i) {
-    c.optInPlaneConv[i].caption = kPlaneConventionCaptions[i];
-    c.optOutPlaneConv[i].caption = kPlaneConventionCaptions[i];
+    c.inputPlaneNotationOptions[i].caption = kPlaneConventionCaptions[i];
+    c.outputPlaneNotationOptions[i].caption = kPlaneConventionCaptions[i];
   }
-  c.optInPlaneConv[0].visible = false;
-  c.optOutPlaneConv[0].visible = false;
-  SetOptionPair(c.optInLineConv, "Plunge, Trend", "Trend, Plunge");
-  SetOptionPair(c.optOutLineConv, "Plunge, Trend", "Trend, Plunge");
-  SetOptionPair(c.optInDirnConv, "Azimuth notation", "Quadrant notation");
-  SetOptionPair(c.optOutDirnConv, "Azimuth notation", "Quadrant notation");
-  c.chkOutConv.caption = "Same as Input File";
-  SetOptionPair(c.optDecimal, "period  (e.g. 34.5)", "comma (e.g. 34,5)");
-  c.lblLocaleWarning.caption = "(overrides current locale setting";
-  c.lblLocaleWarning.visible = false;
+  c.inputPlaneNotationOptions[0].visible = false;
+  c.outputPlaneNotationOptions[0].visible = false;
+  SetOptionPair(c.inputLineOrderOptions, "Plunge, Trend", "Trend, Plunge");
+  SetOptionPair(c.outputLineOrderOptions, "Plunge, Trend", "Trend, Plunge");
+  SetOptionPair(c.inputDirectionNotationOptions, "Azimuth notation", "Quadrant notation");
+  SetOptionPair(c.outputDirectionNotationOptions, "Azimuth notation", "Quadrant notation");
+  c.outputSameAsInputBox.caption = "Same as Input File";
+  SetOptionPair(c.decimalCharOptions, "period  (e.g. 34.5)", "comma (e.g. 34,5)");
+  c.localeWarning.caption = "(overrides current locale setting";
+  c.localeWarning.visible = false;
 
   // Nothing is laid out until a calculation is selected; the apparent-dip
   // panels start hidden like an unticked box.
-  c.panorient[4].visible = false;
-  c.panorient[5].visible = false;
-  c.panorient[6].visible = false;
-  c.fraAncilliary.visible = false;
-  c.txtValues[11].visible = false;
-  c.txtValues[12].visible = false;
-  c.lblDip[12].visible = false;
+  c.windowPanels[4].visible = false;
+  c.windowPanels[5].visible = false;
+  c.windowPanels[6].visible = false;
+  c.sectionTrendFrame.visible = false;
+  c.entryBoxes[11].visible = false;
+  c.entryBoxes[12].visible = false;
+  c.entryCaptions[12].visible = false;
   SyncOptionGroups();
 }
 
@@ -176,47 +176,47 @@ void FormModel::Notify(ModelEvent event) {
 }
 
 void FormModel::SetMessage(const std::string& text) {
-  controls_.panMsgs.caption = text;
+  controls_.messagePanel.caption = text;
   messageReportsFailure_ = false;
 }
 
 void FormModel::ReportFailure(const std::string& text) {
-  controls_.panMsgs.caption = text;
+  controls_.messagePanel.caption = text;
   messageReportsFailure_ = true;
 }
 
 void FormModel::SetTabPage(int page) {
   HandlerScope scope(*this);
-  if (page >= kGeometricalPage && page <= kFilePage) controls_.tabLodem = page;
+  if (page >= kGeometricalPage && page <= kFilePage) controls_.tabPage = page;
 }
 
 void FormModel::SyncOptionGroups() {
   MainWindowControls& c = controls_;
   const Lodema::Settings& s = settings_;
-  CheckOnly(c.optDip, s.SteepDip);
-  CheckOnly(c.optRef, s.RefDirn);
-  CheckOnly(c.optInPlaneConv, s.PlaneConvIn);
-  CheckOnly(c.optOutPlaneConv, s.PlaneConvOut);
-  CheckOnly(c.optInLineConv, s.LineConvIn);
-  CheckOnly(c.optOutLineConv, s.LineConvOut);
-  CheckOnly(c.optInDirnConv, s.QuadrantIn);
-  CheckOnly(c.optOutDirnConv, s.QuadrantOut);
-  c.chkLinePolarity.checked = s.ShowPolaritySign;
+  CheckOnly(c.approximateDipOptions, s.SteepDip);
+  CheckOnly(c.referenceDirectionOptions, s.referenceDirection);
+  CheckOnly(c.inputPlaneNotationOptions, s.PlaneConvIn);
+  CheckOnly(c.outputPlaneNotationOptions, s.PlaneConvOut);
+  CheckOnly(c.inputLineOrderOptions, s.LineConvIn);
+  CheckOnly(c.outputLineOrderOptions, s.LineConvOut);
+  CheckOnly(c.inputDirectionNotationOptions, s.QuadrantIn);
+  CheckOnly(c.outputDirectionNotationOptions, s.QuadrantOut);
+  c.polaritySignBox.checked = s.ShowPolaritySign;
   const bool commaShown = localeComma_ != s.NonLocaleDecimal;
-  CheckOnly(c.optDecimal, commaShown ? 1 : 0);
-  c.lblLocaleWarning.visible = s.NonLocaleDecimal;
+  CheckOnly(c.decimalCharOptions, commaShown ? 1 : 0);
+  c.localeWarning.visible = s.NonLocaleDecimal;
   SyncCoreOptions();
 }
 
 void FormModel::SyncCoreOptions() {
   MainWindowControls& c = controls_;
   const Lodema::Settings& s = settings_;
-  CheckOnly(c.optAlpha, s.EllipseBase ? 1 : 0);
-  CheckOnly(c.optBeta, s.BetaConv ? 0 : 1);
-  CheckOnly(c.optBottomMark, s.BottomMark ? 1 : 0);
-  CheckOnly(c.optCore, s.CoreConv ? 0 : 1);
-  CheckOnly(c.optDelta, s.deltaNormal ? 1 : 0);
-  CheckOnly(c.optZenith, s.ZenithConv ? 1 : 0);
+  CheckOnly(c.ellipseMarkOptions, s.EllipseBase ? 1 : 0);
+  CheckOnly(c.betaRangeOptions, s.BetaConv ? 0 : 1);
+  CheckOnly(c.orientationMarkOptions, s.BottomMark ? 1 : 0);
+  CheckOnly(c.corePlungeSignOptions, s.CoreConv ? 0 : 1);
+  CheckOnly(c.deltaReferenceOptions, s.deltaNormal ? 1 : 0);
+  CheckOnly(c.coreInclinationOptions, s.ZenithConv ? 1 : 0);
 }
 
 void FormModel::ApplySettingsToControls() {
@@ -224,22 +224,22 @@ void FormModel::ApplySettingsToControls() {
   const int stored = settings_.Calculation;
   calculation_ = IsValidCalculation(stored) ? stored : 0;
   settings_.Calculation = calculation_;
-  for (auto& button : controls_.grpCommands) {
+  for (auto& button : controls_.calculationButtons) {
     button.colour = kButtonGrey;
     button.pressed = false;
   }
-  controls_.grpCommands[calculation_].colour = kButtonSelected;
-  controls_.grpCommands[calculation_].pressed = true;
+  controls_.calculationButtons[calculation_].colour = kButtonSelected;
+  controls_.calculationButtons[calculation_].pressed = true;
   coreCalculation_ = IsCoreCalculation(calculation_);
   approxRefPlane_ = IsApproxRefPlaneCalculation(calculation_);
-  controls_.tabLodem = coreCalculation_ ? kCorePage : kGeometricalPage;
+  controls_.tabPage = coreCalculation_ ? kCorePage : kGeometricalPage;
   SetCaptionPrefs();
   SyncOptionGroups();
   const Lodema::Settings& s = settings_;
   const bool same = s.PlaneConvIn == s.PlaneConvOut && s.LineConvIn == s.LineConvOut &&
                     s.QuadrantIn == s.QuadrantOut;
-  controls_.chkOutConv.checked = same;
-  for (auto& panel : controls_.panConvOut) panel.enabled = !same;
+  controls_.outputSameAsInputBox.checked = same;
+  for (auto& panel : controls_.outputNotationPanels) panel.enabled = !same;
 }
 
 void FormModel::ShowStoredCalculation() {
@@ -268,7 +268,7 @@ void FormModel::RecalculateIfShown() {
 
 bool FormModel::ResultsShown() const {
   for (int i = 0; i < 3; ++i) {
-    if (!controls_.lblResult[i].caption.empty()) return true;
+    if (!controls_.resultValues[i].caption.empty()) return true;
   }
   return false;
 }

@@ -113,15 +113,15 @@ class FormModel {
   void ShowStoredCalculation();
 
   // ---- Calculation selection ---------------------------------------------
-  void SelectCalculation(int n);               // grpCommands(n) pressed; 0..41
-  void ReleaseCalculationButton(int n);        // grpCommands(n) released
-  void SelectCalculationByCaption(int n);      // click on lblCalc(n)
+  void SelectCalculation(int n);               // calculationButtons(n) pressed; 0..41
+  void ReleaseCalculationButton(int n);        // calculationButtons(n) released
+  void SelectCalculationByCaption(int n);      // click on calculationCaptions(n)
   void SelectCalculationByMenuItem(int item);  // mnuCalculation(item), 1..44
   void SetTabPage(int page);
   void SetCaptionPrefs();
 
   // ---- Entry windows -----------------------------------------------------
-  // The user (or the batch run) puts text into txtValues(box), box 0..12.
+  // The user (or the batch run) puts text into entryBoxes(box), box 0..12.
   void SetEntryText(int box, const std::string& text);
   void SetUpCalculationWindows(int n);
   bool ValidateEntry(int box);
@@ -174,7 +174,7 @@ class FormModel {
   void WriteNoResult();
   // 24 and 25: "*Use*", "stereo", "****" and the manual-solution message.
   void WriteManualSolution();
-  // 19: shows fraResults(1) with the plane that contains the result line.
+  // 19: shows resultFrames(1) with the plane that contains the result line.
   void ShowPlaneSolution(const OrientGeometry::Plane& plane);
   void ShowReferencePlaneSolutions(int calculation, const ReferencePlaneSolution& first,
                                    const ReferencePlaneSolution& second);
@@ -188,26 +188,26 @@ class FormModel {
   const std::array<std::string, 12>& SavedTexts() const { return savedTexts_; }
 
   // ---- Option handlers ---------------------------------------------------
-  void optRef(int index);  // 0 dip dir'n, 1 strike, 2 fold axis, 3 approx. plane
-  void optDip(int index);  // 0 "<30", 1 "30-60", 2 ">60"
-  void chkShowApparent(bool checked);
-  void chkLinePolarity(bool checked);
-  void optAlpha(int index);
-  void optBeta(int index);
-  void optBottomMark(int index);
-  void optCore(int index);
-  void optDelta(int index);
-  void optZenith(int index);
-  void optDecimal(int index);  // 0 period, 1 comma
+  void SetReferenceDirection(int index);  // 0 dip dir'n, 1 strike, 2 fold axis, 3 approx. plane
+  void SetApproximateDip(int index);      // 0 "<30", 1 "30-60", 2 ">60"
+  void SetApparentDipShown(bool checked);
+  void SetPolaritySignShown(bool checked);
+  void SetEllipseMark(int index);
+  void SetBetaRange(int index);
+  void SetOrientationMark(int index);
+  void SetCorePlungeSign(int index);
+  void SetDeltaReference(int index);
+  void SetCoreInclination(int index);
+  void SetDecimalChar(int index);  // 0 period, 1 comma
 
   // ---- Convention changes ------------------------------------------------
-  void optInPlaneConv(int index);  // 1..6
-  void optInLineConv(int index);   // 0..1
-  void optInDirnConv(int index);   // 0 azimuth, 1 quadrant
-  void optOutPlaneConv(int index);
-  void optOutLineConv(int index);
-  void optOutDirnConv(int index);
-  void chkOutConv(bool checked);  // "Same as Input File"
+  void SetInputPlaneNotation(int index);      // 1..6
+  void SetInputLineOrder(int index);          // 0..1
+  void SetInputDirectionNotation(int index);  // 0 azimuth, 1 quadrant
+  void SetOutputPlaneNotation(int index);
+  void SetOutputLineOrder(int index);
+  void SetOutputDirectionNotation(int index);
+  void SetOutputSameAsInput(bool checked);  // "Same as Input File"
 
   // Runs the current calculation once. Defined by the dispatcher.
   void Calculate();

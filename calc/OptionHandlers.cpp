@@ -19,11 +19,11 @@ bool IsPair(int index) { return index == 0 || index == 1; }
 
 }  // namespace
 
-void FormModel::optRef(int index) {
+void FormModel::SetReferenceDirection(int index) {
   HandlerScope scope(*this);
   if (index < 0 || index > 3) return;
-  CheckOnly(controls_.optRef, index);
-  settings_.RefDirn = index;
+  CheckOnly(controls_.referenceDirectionOptions, index);
+  settings_.referenceDirection = index;
   SetUpCalculationWindows(calculation_);
   RevalidateEntries();
   if (AllEntriesValid()) {
@@ -49,21 +49,21 @@ void FormModel::optRef(int index) {
       caption = "D - Approx dip, known dip dir'n of Ref.Plane";
       break;
   }
-  controls_.fraRefLine.caption = caption;
+  controls_.windowDFrame.caption = caption;
 }
 
-void FormModel::optDip(int index) {
+void FormModel::SetApproximateDip(int index) {
   HandlerScope scope(*this);
   if (index < 0 || index > 2) return;
-  CheckOnly(controls_.optDip, index);
+  CheckOnly(controls_.approximateDipOptions, index);
   settings_.SteepDip = index;
   SetUpCalculationWindows(calculation_);
   RefreshCalculation();
 }
 
-void FormModel::chkShowApparent(bool checked) {
+void FormModel::SetApparentDipShown(bool checked) {
   HandlerScope scope(*this);
-  controls_.chkShowApparent.checked = checked;
+  controls_.apparentDipBox.checked = checked;
   ApplyApparentVisibility();
   if (!checked) {
     ClearResultsWindows(3);
@@ -75,9 +75,9 @@ void FormModel::chkShowApparent(bool checked) {
   RecalculateIfShown();
 }
 
-void FormModel::chkLinePolarity(bool checked) {
+void FormModel::SetPolaritySignShown(bool checked) {
   HandlerScope scope(*this);
-  controls_.chkLinePolarity.checked = checked;
+  controls_.polaritySignBox.checked = checked;
   settings_.ShowPolaritySign = checked;
   RefreshCalculation();
 }
@@ -87,42 +87,42 @@ void FormModel::CoreConventionChanged() {
   RefreshCalculation();
 }
 
-void FormModel::optAlpha(int index) {
+void FormModel::SetEllipseMark(int index) {
   HandlerScope scope(*this);
   if (!IsPair(index)) return;
   settings_.EllipseBase = index == 1;
   CoreConventionChanged();
 }
 
-void FormModel::optBeta(int index) {
+void FormModel::SetBetaRange(int index) {
   HandlerScope scope(*this);
   if (!IsPair(index)) return;
   settings_.BetaConv = index == 0;
   CoreConventionChanged();
 }
 
-void FormModel::optBottomMark(int index) {
+void FormModel::SetOrientationMark(int index) {
   HandlerScope scope(*this);
   if (!IsPair(index)) return;
   settings_.BottomMark = index == 1;
   CoreConventionChanged();
 }
 
-void FormModel::optCore(int index) {
+void FormModel::SetCorePlungeSign(int index) {
   HandlerScope scope(*this);
   if (!IsPair(index)) return;
   settings_.CoreConv = index == 0;
   CoreConventionChanged();
 }
 
-void FormModel::optDelta(int index) {
+void FormModel::SetDeltaReference(int index) {
   HandlerScope scope(*this);
   if (!IsPair(index)) return;
   settings_.deltaNormal = index == 1;
   CoreConventionChanged();
 }
 
-void FormModel::optZenith(int index) {
+void FormModel::SetCoreInclination(int index) {
   HandlerScope scope(*this);
   if (!IsPair(index)) return;
   settings_.ZenithConv = index == 1;
@@ -132,19 +132,19 @@ void FormModel::optZenith(int index) {
   RefreshCalculation();
 }
 
-void FormModel::optDecimal(int index) {
+void FormModel::SetDecimalChar(int index) {
   HandlerScope scope(*this);
   if (!IsPair(index)) return;
   const char before = OutputDecimalChar();
   const bool commaChosen = index == 1;
   settings_.NonLocaleDecimal = commaChosen != localeComma_;
   settings_.DontAskAboutSetting = false;
-  CheckOnly(controls_.optDecimal, index);
-  controls_.lblLocaleWarning.visible = settings_.NonLocaleDecimal;
+  CheckOnly(controls_.decimalCharOptions, index);
+  controls_.localeWarning.visible = settings_.NonLocaleDecimal;
   // Results already shown take the new character at once.
   const char after = OutputDecimalChar();
   if (before == after) return;
-  for (auto& result : controls_.lblResult) {
+  for (auto& result : controls_.resultValues) {
     for (char& ch : result.caption) {
       if (ch == before) ch = after;
     }

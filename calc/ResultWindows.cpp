@@ -50,7 +50,7 @@ int FieldKindOfCaption(const std::string& caption, const Settings& s) {
   if (caption == "plunge" || caption == s.PlungeName) return kFieldPlunge;
   if (IsDirectionCaption(caption)) return kFieldDirection;
   if (caption == "sense") return kFieldSense;
-  if (caption == s.DeltaName) return kFieldAlphaRotation;
+  if (caption == s.alphaWord) return kFieldAlphaRotation;
   return kFieldNothing;
 }
 
@@ -72,7 +72,7 @@ void FormModel::SetWindowForFabric(int window, FabricKind kind) {
       for (auto& caption : captions) {
         if (caption == "plunge") caption = s.PlungeName;
       }
-      captions[2] = s.DeltaName;
+      captions[2] = s.alphaWord;
     }
   }
 
@@ -84,7 +84,7 @@ void FormModel::SetWindowForFabric(int window, FabricKind kind) {
         ShowBox(box, captions[j], FieldKindOfCaption(captions[j], s));
       } else {
         HideBox(box, "");
-        controls_.txtValues[box].text.clear();
+        controls_.entryBoxes[box].text.clear();
         entryValid_[box] = false;
       }
     }
@@ -92,8 +92,8 @@ void FormModel::SetWindowForFabric(int window, FabricKind kind) {
   }
   const int b = 3 * (window - 4);
   for (int j = 0; j < 3; ++j) {
-    Label& value = controls_.lblResult[b + j];
-    Label& caption = controls_.lblDipRes[b + j];
+    Label& value = controls_.resultValues[b + j];
+    Label& caption = controls_.resultCaptions[b + j];
     caption.caption = captions[j];
     caption.visible = !captions[j].empty();
     value.visible = caption.visible;
@@ -116,7 +116,7 @@ void FormModel::LabelResultWindows(const CalculationInfo& info) {
       break;
     case ResultKind::kManualSolution:
       SetWindowForFabric(4, kFabricPlane);
-      for (int box = 0; box < 3; ++box) c.lblResult[box].visible = true;
+      for (int box = 0; box < 3; ++box) c.resultValues[box].visible = true;
       break;
     case ResultKind::kAngle: {
       std::string name = "angle";
@@ -124,10 +124,10 @@ void FormModel::LabelResultWindows(const CalculationInfo& info) {
       if (info.angleName == AngleName::kHade) name = settings_.gHadeName;
       const std::array<std::string, 3> captions = {"", name, info.resultHasSense ? "sense" : ""};
       for (int box = 0; box < 3; ++box) {
-        c.lblDipRes[box].caption = captions[box];
-        c.lblDipRes[box].visible = !captions[box].empty();
-        c.lblResult[box].visible = c.lblDipRes[box].visible;
-        c.lblResult[box].caption.clear();
+        c.resultCaptions[box].caption = captions[box];
+        c.resultCaptions[box].visible = !captions[box].empty();
+        c.resultValues[box].visible = c.resultCaptions[box].visible;
+        c.resultValues[box].caption.clear();
       }
       noResultShown_ = false;
       break;
@@ -142,13 +142,13 @@ void FormModel::LabelResultWindows(const CalculationInfo& info) {
   SetWindowForFabric(7, kind == ResultKind::kLine ? kFabricLine : kFabricPlane);
   if (!secondResult) {
     for (int box = 9; box < 12; ++box) {
-      c.lblResult[box].visible = false;
-      c.lblResult[box].caption.clear();
-      c.lblDipRes[box].visible = false;
+      c.resultValues[box].visible = false;
+      c.resultValues[box].caption.clear();
+      c.resultCaptions[box].visible = false;
     }
   }
-  c.lblDip[16].visible = secondResult;
-  c.lblDip[17].visible = secondResult;
+  c.entryCaptions[16].visible = secondResult;
+  c.entryCaptions[17].visible = secondResult;
 }
 
 void FormModel::ClearResultsWindows(int group) {
@@ -163,11 +163,11 @@ void FormModel::ClearResultsWindows(int group) {
   } else if (group == 3) {
     first = 12;
   }
-  for (int box = first; box <= last; ++box) controls_.lblResult[box].caption.clear();
+  for (int box = first; box <= last; ++box) controls_.resultValues[box].caption.clear();
   if (first == 0) noResultShown_ = false;
   if (coreCalculation_) {
-    controls_.fraResults[1].visible = false;
-    controls_.fraResults[2].visible = false;
+    controls_.resultFrames[1].visible = false;
+    controls_.resultFrames[2].visible = false;
   }
 }
 
@@ -309,8 +309,8 @@ void FormModel::AssignFabricTexts(int window, const std::string& first,
   const int b = 3 * (window - 4);
   if (b == 0) noResultShown_ = false;
   for (int box = b; box < b + 3; ++box) {
-    const std::string_view caption = controls_.lblDipRes[box].caption;
-    std::string& target = controls_.lblResult[box].caption;
+    const std::string_view caption = controls_.resultCaptions[box].caption;
+    std::string& target = controls_.resultValues[box].caption;
     if (IsCaption(caption, "dip") || IsCaption(caption, "plunge")) {
       target = first;
     } else if (IsDirectionCaption(caption)) {
@@ -375,12 +375,12 @@ void FormModel::WriteAngleResult(double angle, const std::string& sense) {
   const Lodema::Settings& s = settings_;
   noResultShown_ = false;
   for (int box = 0; box < 3; ++box) {
-    const std::string& caption = controls_.lblDipRes[box].caption;
+    const std::string& caption = controls_.resultCaptions[box].caption;
     if (caption == "sense") {
-      controls_.lblResult[box].caption = sense;
+      controls_.resultValues[box].caption = sense;
     } else if (caption == "angle" || caption == s.gPitchName || caption == s.gHadeName ||
                IsDirectionCaption(caption)) {
-      controls_.lblResult[box].caption = text;
+      controls_.resultValues[box].caption = text;
     }
   }
 }
@@ -388,33 +388,33 @@ void FormModel::WriteAngleResult(double angle, const std::string& sense) {
 void FormModel::WriteApparentResult(double angle, const std::string& sense) {
   HandlerScope scope(*this);
   const int decimals = ResultDecimals();
-  controls_.lblResult[12].caption =
+  controls_.resultValues[12].caption =
       FormatAngleFixed(FormatAngleGeneral(angle, decimals), decimals, OutputDecimalChar(), false);
-  controls_.lblResult[13].caption = sense;
+  controls_.resultValues[13].caption = sense;
 }
 
 void FormModel::WriteNoResult() {
   HandlerScope scope(*this);
-  controls_.lblResult[0].caption = kNoResultText;
-  controls_.lblResult[1].caption = kNoResultText;
+  controls_.resultValues[0].caption = kNoResultText;
+  controls_.resultValues[1].caption = kNoResultText;
   noResultShown_ = true;
-  controls_.lblResult[2].caption.clear();
-  controls_.fraResults[1].visible = false;
-  controls_.fraResults[2].visible = false;
+  controls_.resultValues[2].caption.clear();
+  controls_.resultFrames[1].visible = false;
+  controls_.resultFrames[2].visible = false;
 }
 
 void FormModel::WriteManualSolution() {
   HandlerScope scope(*this);
   noResultShown_ = false;
-  controls_.lblResult[0].caption = "*Use*";
-  controls_.lblResult[1].caption = "stereo";
-  controls_.lblResult[2].caption = "****";
+  controls_.resultValues[0].caption = "*Use*";
+  controls_.resultValues[1].caption = "stereo";
+  controls_.resultValues[2].caption = "****";
   SetMessage("Manual solution using stereo only");
 }
 
 void FormModel::ShowPlaneSolution(const OrientGeometry::Plane& plane) {
   HandlerScope scope(*this);
-  controls_.fraResults[1].visible = true;
+  controls_.resultFrames[1].visible = true;
   WritePlaneResult(5, plane);
 }
 
@@ -425,17 +425,17 @@ void FormModel::ShowReferencePlaneSolutions(int calculation, const ReferencePlan
   if (info == nullptr) return;
   if (info->resultIsReferencePlane) {
     // Its main result is the reference plane itself.
-    controls_.fraResults[1].visible = false;
+    controls_.resultFrames[1].visible = false;
   } else {
-    controls_.fraResults[1].visible = true;
+    controls_.resultFrames[1].visible = true;
     WritePlaneResult(5, first.plane);
   }
   // A negative dip (the -1 sentinel) means there is no second solution.
   if (!(second.plane.angle >= 0.0)) {
-    controls_.fraResults[2].visible = false;
+    controls_.resultFrames[2].visible = false;
     return;
   }
-  controls_.fraResults[2].visible = true;
+  controls_.resultFrames[2].visible = true;
   WritePlaneResult(6, second.plane);
   if (info->resultIsReferencePlane) return;
   switch (info->result) {

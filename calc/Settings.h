@@ -1,7 +1,7 @@
 // Lodema's in-memory preferences. One Settings value lives for the whole
 // process (the main window model owns it); the batch run, the plot window and
-// the dialogs read and change it. Members are named like their keys in the
-// settings store (calc/SettingsIO.h reads and writes them), and the member
+// the dialogs read and change it. Most members are named like their keys in
+// the settings store (calc/SettingsIO.cpp maps every key), and the member
 // initialisers are the values a first start with an empty store produces.
 #pragma once
 
@@ -91,13 +91,13 @@ struct Settings {
   bool CoreConv = true;      // downward core plunge is positive (false: negative)
   bool CoreUpTrend = false;  // upward cores are named by their up-plunge trend
   bool ZenithConv = false;   // core inclination given as zenith angle (false: plunge)
-  // The user's words for the angles. The word shown as "alpha" (angle between
-  // core axis and plane) is DeltaName; "beta" (around the core ellipse) is
-  // AlphaName; "gamma" (line within the plane) is BetaName. The historical
-  // key names are kept because the store uses them.
-  std::string DeltaName = "alpha";
-  std::string AlphaName = "beta";
-  std::string BetaName = "gamma";
+  // The user's words for the drill-core angles: alpha between core axis and
+  // plane, beta around the core ellipse, gamma of a line within the plane.
+  // The store keeps them under the historical keys "DeltaName", "AlphaName"
+  // and "BetaName" (calc/SettingsIO.cpp).
+  std::string alphaWord = "alpha";
+  std::string betaWord = "beta";
+  std::string gammaWord = "gamma";
   std::string PlungeName = "plunge";  // "zenith" while ZenithConv is set
   std::string gPitchName = "pitch";   // "pitch" or "rake"
   std::string gHadeName = "hade";
@@ -117,7 +117,7 @@ struct Settings {
   int SteepDip = 2;
   // Known reference direction: 0 dip direction, 1 strike, 2 fold axis,
   // 3 approximate orientation of the plane. Kept as stored, like SteepDip.
-  int RefDirn = 0;
+  int referenceDirection = 0;
   bool gStereoShowing = false;  // the plot window was showing at the last close
   int gPlotAxesStyle = 0;
   int gPlaneSymbols = 0;  // planes drawn as poles or great circles

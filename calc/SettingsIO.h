@@ -64,7 +64,7 @@ bool SetSettingFromText(Settings& settings, const std::string& key, const std::s
 
 // True for the keys that shape a calculation: the notations, the drill-core
 // conventions and angle names of "Conventions", and the reference choices
-// "SteepDip" and "RefDirn" (what lodema-batch --set accepts).
+// "SteepDip" and "referenceDirection" (what lodema-batch --set accepts).
 bool ShapesCalculation(const std::string& key);
 
 // The store's text form of one setting; empty for an unknown key.

@@ -126,8 +126,8 @@ int RunBatchTool(const CliOptions& options, const ToolStreams& streams) {
   model.ShowStoredCalculation();
 
   for (const auto& [box, text] : options.fixes) {
-    if (box >= 11 && model.Controls().chkShowApparent.visible) model.chkShowApparent(true);
-    if (!model.Controls().txtValues[box].visible) {
+    if (box >= 11 && model.Controls().apparentDipBox.visible) model.SetApparentDipShown(true);
+    if (!model.Controls().entryBoxes[box].visible) {
       return UsageError(streams, "--fix: entry box " + std::to_string(box) +
                                      " is not used by calculation " +
                                      std::to_string(options.calculation));

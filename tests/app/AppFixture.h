@@ -97,14 +97,14 @@ class AppFixture : public ::testing::Test {
     return *store;
   }
 
-  frmLodem& Start() {
+  MainWindow& Start() {
     LodemaServices services;
     services.store = &Store();
     services.messages = &messages;
     services.dialogs = &dialogs;
     services.clipboard = &clipboard;
     services.beeper = &beeper;
-    window = std::make_unique<frmLodem>(services);
+    window = std::make_unique<MainWindow>(services);
     window->show();
     return *window;
   }
@@ -119,7 +119,7 @@ class AppFixture : public ::testing::Test {
     store.reset();
   }
 
-  frmLodem& Restart() {
+  MainWindow& Restart() {
     Stop();
     messages.shown.clear();
     return Start();
@@ -145,5 +145,5 @@ class AppFixture : public ::testing::Test {
   FakeDialogs dialogs;
   FakeClipboard clipboard;
   FakeBeeper beeper;
-  std::unique_ptr<frmLodem> window;
+  std::unique_ptr<MainWindow> window;
 };

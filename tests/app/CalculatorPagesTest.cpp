@@ -41,7 +41,7 @@ TEST_F(CalculatorPages, TitleNamesTheVersion) {
 TEST_F(CalculatorPages, OffersFortyTwoCalculationsOnTwoPagesAndTheMenu) {
   for (int n = 0; n < Lodema::kCalculationCount; ++n) {
     EXPECT_EQ(window->Calculations()->Caption(n)->text().toStdString(),
-              Lodema::DisplayCaption(window->Model().Controls().lblCalc[n].caption))
+              Lodema::DisplayCaption(window->Model().Controls().calculationCaptions[n].caption))
         << n;
   }
   EXPECT_EQ(window->Calculations()->Caption(0)->text(),
@@ -71,7 +71,7 @@ TEST_F(CalculatorPages, ClickingThePressedButtonKeepsTheCalculation) {
   Click(Button(4));
   Click(Button(4));
   EXPECT_EQ(window->Model().Calculation(), 4);
-  EXPECT_EQ(Button(4)->isChecked(), window->Model().Controls().grpCommands[4].pressed);
+  EXPECT_EQ(Button(4)->isChecked(), window->Model().Controls().calculationButtons[4].pressed);
 }
 
 TEST_F(CalculatorPages, CaptionClickSelectsACoreCalculationAndTurnsThePage) {
@@ -149,7 +149,7 @@ TEST_F(CalculatorPages, WindowLettersGoWithTheirWindows) {
 TEST_F(CalculatorPages, ReferenceOptionsLayOutWindowD) {
   Click(Button(20));
   Click(window->Entries()->RefOption(2));  // fold axis
-  EXPECT_EQ(window->Model().settings().RefDirn, 2);
+  EXPECT_EQ(window->Model().settings().referenceDirection, 2);
   EXPECT_EQ(window->Entries()->BoxLabel(8)->text(), QStringLiteral("plunge"));
 }
 

@@ -16,7 +16,7 @@ class Screenshot : public AppFixture {};
 TEST_F(Screenshot, MainWindowAt1280x800) {
   const QString target = qEnvironmentVariable("LODEMA_SCREENSHOT");
   if (target.isEmpty()) GTEST_SKIP() << "LODEMA_SCREENSHOT is not set";
-  frmLodem& shown = Start();
+  MainWindow& shown = Start();
   shown.resize(1280, 800);
   const int page = qEnvironmentVariableIntValue("LODEMA_SCREENSHOT_PAGE");
   const int calculation = qEnvironmentVariableIntValue("LODEMA_SCREENSHOT_CALC");

@@ -61,7 +61,7 @@ TEST_F(BatchRunTest, RejectedAndShortRowsAreCopiedWhenKept) {
   UseInput("95\t090\r\n30\r\n30\t090\r\n  45\t180\r\n");
   EXPECT_EQ(StartBatch().counts.dataRows, 2);
   EXPECT_EQ(Output(), "95\t090\t\t\r\n30\t\t\r\n30\t090\t30\t090\r\n45\t180\t45\t180\r\n");
-  EXPECT_EQ(page->Controls().cmdButtons[1].caption, "Start input");
+  EXPECT_EQ(page->Controls().commandButtons[1].caption, "Start input");
 }
 
 TEST_F(BatchRunTest, RowsWithoutAResultAreNotDroppedSilently) {
@@ -91,7 +91,7 @@ TEST_F(BatchRunTest, FixedWindowKeepsItsTypedValue) {
   page->SetManualFix(1, true);
   UseInput("30\t090\r\n* note\r\n30\t090\r\n");
   EXPECT_EQ(StartBatch().counts.dataRows, 2);
-  EXPECT_EQ(model.Controls().txtValues[3].text, "60");
+  EXPECT_EQ(model.Controls().entryBoxes[3].text, "60");
   EXPECT_EQ(Output(), "29\t108\r\n29\t108\r\n");
 }
 
@@ -106,7 +106,7 @@ TEST_F(BatchRunTest, RetainAndProgressPerLine) {
   model.SetPlotSink(nullptr);
   EXPECT_EQ(retain.presses, 2);
   EXPECT_EQ(counts, (std::vector<int>{0, 1, 2, 3}));
-  EXPECT_FALSE(page->Controls().fraNumDataVisible);
+  EXPECT_FALSE(page->Controls().counterVisible);
   EXPECT_FALSE(model.BatchRunning());
 }
 
@@ -121,7 +121,7 @@ TEST_F(BatchRunTest, PastedRows) {
 
   clipboard.text = "30\t090\r\n\r\n45\t180\r\n";
   page->PasteData();
-  EXPECT_EQ(page->Controls().txtFileName[0].text, "Paste data from clipboard");
+  EXPECT_EQ(page->Controls().fileNameBoxes[0].text, "Paste data from clipboard");
   EXPECT_EQ(StartBatch().counts.linesRead, 2);
   EXPECT_EQ(Output(), "30\t090\r\n45\t180\r\n");
   clipboard.text = "";  // emptied before the run: it ends silently

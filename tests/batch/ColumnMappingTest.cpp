@@ -46,12 +46,12 @@ TEST(ColumnMappingTest, DefaultColumnsNumberTheVisibleUnfixedBoxes) {
   for (const DefaultRow& row : rows) {
     SCOPED_TRACE(row.name);
     FilePageControls controls;
-    for (int w = 0; w < 4; ++w) controls.chkManualFix[w].checked = row.fixed[w];
+    for (int w = 0; w < 4; ++w) controls.manualFixBoxes[w].checked = row.fixed[w];
     ColumnMapper mapper(controls);
     mapper.RefillLists(row.columns, row.layout);
     mapper.ReadColumnMapping(row.layout);
     EXPECT_EQ(mapper.Map(), row.expected);
-    EXPECT_EQ(controls.cboColumns[0].entries.size(), static_cast<std::size_t>(row.columns + 1));
+    EXPECT_EQ(controls.columnLists[0].entries.size(), static_cast<std::size_t>(row.columns + 1));
   }
 }
 
@@ -74,14 +74,14 @@ TEST(ColumnMappingTest, MismatchLabelForIncompleteOrConflictingColumns) {
   for (const MismatchRow& row : rows) {
     SCOPED_TRACE(row.name);
     FilePageControls controls;
-    controls.chkManualFix[0].checked = row.fixA;
+    controls.manualFixBoxes[0].checked = row.fixA;
     ColumnMapper mapper(controls);
     mapper.RefillLists(4, layout);
     for (int slot = 0; slot < kSlotCount; ++slot) {
-      controls.cboColumns[slot].listIndex = row.listIndex[slot];
+      controls.columnLists[slot].listIndex = row.listIndex[slot];
     }
     mapper.ReadColumnMapping(layout);
-    EXPECT_EQ(controls.lblDataMismatchVisible, row.mismatch);
+    EXPECT_EQ(controls.columnMismatchVisible, row.mismatch);
     if (row.fixA) {
       EXPECT_EQ(mapper.Map()[0], kManuallyFixed);
     }
@@ -102,7 +102,7 @@ TEST(ColumnMappingTest, RefillKeepsColumnsThatStillExist) {
   mapper.RefillLists(4, layout);  // column 5 is gone
   mapper.ReadColumnMapping(layout);
   EXPECT_EQ(mapper.Map(), Map({1, 0, 0, 3, 0}));
-  EXPECT_TRUE(controls.lblDataMismatchVisible);
+  EXPECT_TRUE(controls.columnMismatchVisible);
 }
 
 }  // namespace

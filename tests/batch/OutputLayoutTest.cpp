@@ -77,7 +77,7 @@ TEST_F(OutputLayoutTest, OutputDelimiterAndAppendMode) {
 
 TEST_F(OutputLayoutTest, OptionBoxCouplings) {
   SelectCalculation(15);
-  const auto& options = page->Controls().chkFileOutOptions;
+  const auto& options = page->Controls().fileOutputOptions;
   page->SetTableHeadings(true);
   page->SetOutputOption(kOptRetainInput, true);
   page->SetOutputOption(kOptInputHeaders, true);

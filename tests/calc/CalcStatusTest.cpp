@@ -58,7 +58,7 @@ TEST_F(ModelTest, StatusAndMessageAgree) {
     for (const auto& [box, text] : row.boxes) fresh.SetEntryText(box, text);
     EXPECT_EQ(fresh.LastCalcStatus(), row.status);
     EXPECT_EQ(fresh.MessageReportsFailure(), row.failure);
-    EXPECT_EQ(fresh.Controls().panMsgs.caption, row.message);
+    EXPECT_EQ(fresh.Controls().messagePanel.caption, row.message);
   }
 }
 

@@ -9,9 +9,9 @@ namespace {
 
 Settings CustomNames() {
   Settings s;
-  s.DeltaName = "Delta";  // the word for alpha, typed with a capital
-  s.AlphaName = "BETA";
-  s.BetaName = "Gamma";
+  s.alphaWord = "Delta";  // the word for alpha, typed with a capital
+  s.betaWord = "BETA";
+  s.gammaWord = "Gamma";
   s.gPitchName = "rake";
   s.gHadeName = "Hade-in-plane";
   return s;
@@ -50,9 +50,11 @@ TEST(CatalogueTest, EmptyNameKeepsPreviousCaptions) {
     bool rebuilt;
   };
   const Row rows[] = {
-      {"Alpha", &Settings::DeltaName, false},           {"Beta", &Settings::AlphaName, false},
-      {"Pitch", &Settings::gPitchName, false},          {"Hade", &Settings::gHadeName, false},
-      {"GammaDoesNotBlock", &Settings::BetaName, true},
+      {"Alpha", &Settings::alphaWord, false},
+      {"Beta", &Settings::betaWord, false},
+      {"Pitch", &Settings::gPitchName, false},
+      {"Hade", &Settings::gHadeName, false},
+      {"GammaDoesNotBlock", &Settings::gammaWord, true},
   };
   std::array<std::string, kCalculationCount> previous;
   previous.fill("previous");

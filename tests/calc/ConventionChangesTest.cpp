@@ -25,7 +25,7 @@ TEST_P(InputPlaneConvention, RewritesTypedPlanes) {
   Enter(15, {{0, row.before[0]}, {1, row.before[1]}});
   if (*row.before[2] != '\0') model.SetEntryText(2, row.before[2]);
   const std::string result = Results(4);
-  model.optInPlaneConv(row.to);
+  model.SetInputPlaneNotation(row.to);
   EXPECT_EQ(Box(0) + "|" + Box(1) + "|" + Box(2),
             std::string(row.after[0]) + "|" + row.after[1] + "|" + row.after[2]);
   EXPECT_EQ(Results(4), result);
@@ -47,7 +47,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ModelTest, IncompletePlaneLosesItsDirection) {
   model.settings().PlaneConvIn = 3;
   Enter(15, {{0, "45"}, {1, "30"}});
-  model.optInPlaneConv(1);
+  model.SetInputPlaneNotation(1);
   EXPECT_EQ(Box(0), "30");
   EXPECT_EQ(Box(1), "");
 }
@@ -57,7 +57,7 @@ TEST_F(ModelTest, LineOrderChangeSwapsTypedValuesOnce) {
   model.SetPlotSink(&plot);
   Enter(16, {{0, "20"}, {1, "045"}});
   const int before = plot.points;
-  model.optInLineConv(1);
+  model.SetInputLineOrder(1);
   EXPECT_EQ(Box(0), "045");
   EXPECT_EQ(Box(1), "20");
   EXPECT_EQ(Results(4), "20|045|");
@@ -66,14 +66,14 @@ TEST_F(ModelTest, LineOrderChangeSwapsTypedValuesOnce) {
 
 TEST_F(ModelTest, DirectionNotationConvertsTypedDirections) {
   model.SelectCalculation(7);
-  model.chkShowApparent(true);
+  model.SetApparentDipShown(true);
   Enter(7, {{0, "30"}, {1, "135"}, {4, "90"}, {11, "45"}});
-  model.optInDirnConv(1);
+  model.SetInputDirectionNotation(1);
   EXPECT_EQ(Box(1), "S45E");
   EXPECT_EQ(Box(4), "N90E");
   EXPECT_EQ(Box(11), "N45E");
   EXPECT_TRUE(model.AllEntriesValid());
-  model.optInDirnConv(0);
+  model.SetInputDirectionNotation(0);
   EXPECT_EQ(Box(1), "135");
 }
 
@@ -91,9 +91,9 @@ class OutputConventionChange : public ModelTest,
 TEST_P(OutputConventionChange, RewritesTheShownResult) {
   const ResultRewriteRow& row = GetParam();
   Enter(row.calculation, {{0, "30"}, {1, "135"}});
-  model.optOutPlaneConv(row.planeConvOut);
-  model.optOutLineConv(row.lineConvOut);
-  model.optOutDirnConv(row.quadrantOut);
+  model.SetOutputPlaneNotation(row.planeConvOut);
+  model.SetOutputLineOrder(row.lineConvOut);
+  model.SetOutputDirectionNotation(row.quadrantOut);
   EXPECT_EQ(Results(4), row.results);
 }
 
@@ -119,16 +119,16 @@ struct CouplingRow {
 
 TEST_F(ModelTest, SameAsInputCouplesEveryOutputNotation) {
   const CouplingRow rows[] = {
-      {"plane notation", &FormModel::optInPlaneConv, 3, 3, 0, 0, 3, "30|135|"},
-      {"line order", &FormModel::optInLineConv, 1, 1, 1, 0, 11, "135|30|"},
-      {"direction notation", &FormModel::optInDirnConv, 1, 1, 0, 1, -1, "30|S45E|"},
+      {"plane notation", &FormModel::SetInputPlaneNotation, 3, 3, 0, 0, 3, "30|135|"},
+      {"line order", &FormModel::SetInputLineOrder, 1, 1, 1, 0, 11, "135|30|"},
+      {"direction notation", &FormModel::SetInputDirectionNotation, 1, 1, 0, 1, -1, "30|S45E|"},
   };
   for (const CouplingRow& row : rows) {
     SCOPED_TRACE(row.name);
     FormModel coupled;
     CountingPlot plot;
     coupled.SetPlotSink(&plot);
-    coupled.chkOutConv(true);
+    coupled.SetOutputSameAsInput(true);
     coupled.SelectCalculation(16);
     coupled.SetEntryText(0, "30");
     coupled.SetEntryText(1, "135");
@@ -138,47 +138,48 @@ TEST_F(ModelTest, SameAsInputCouplesEveryOutputNotation) {
     EXPECT_EQ(s.LineConvOut, row.lineOut);
     EXPECT_EQ(s.QuadrantOut, row.quadrantOut);
     const MainWindowControls& c = coupled.Controls();
-    EXPECT_TRUE(c.optOutPlaneConv[row.planeOut].checked);
-    EXPECT_TRUE(c.optOutLineConv[row.lineOut].checked);
-    EXPECT_TRUE(c.optOutDirnConv[row.quadrantOut].checked);
-    EXPECT_FALSE(c.panConvOut[0].enabled);
+    EXPECT_TRUE(c.outputPlaneNotationOptions[row.planeOut].checked);
+    EXPECT_TRUE(c.outputLineOrderOptions[row.lineOut].checked);
+    EXPECT_TRUE(c.outputDirectionNotationOptions[row.quadrantOut].checked);
+    EXPECT_FALSE(c.outputNotationPanels[0].enabled);
     EXPECT_EQ(plot.conventionCode, row.plotCode);
-    EXPECT_EQ(c.lblResult[0].caption + "|" + c.lblResult[1].caption + "|" + c.lblResult[2].caption,
+    EXPECT_EQ(c.resultValues[0].caption + "|" + c.resultValues[1].caption + "|" +
+                  c.resultValues[2].caption,
               row.results);
 
     FormModel uncoupled;
-    uncoupled.chkOutConv(false);
+    uncoupled.SetOutputSameAsInput(false);
     (uncoupled.*row.changeInput)(row.index);
     EXPECT_EQ(uncoupled.settings().PlaneConvOut, 1);
     EXPECT_EQ(uncoupled.settings().LineConvOut, 0);
     EXPECT_EQ(uncoupled.settings().QuadrantOut, 0);
-    EXPECT_TRUE(uncoupled.Controls().panConvOut[0].enabled);
+    EXPECT_TRUE(uncoupled.Controls().outputNotationPanels[0].enabled);
   }
 }
 
 // Ticking "Same as Input File" copies all three input notations at once.
 TEST_F(ModelTest, TickingSameAsInputCopiesTheInputNotations) {
-  model.chkOutConv(false);
-  model.optInPlaneConv(5);
-  model.optInLineConv(1);
-  model.optInDirnConv(1);
+  model.SetOutputSameAsInput(false);
+  model.SetInputPlaneNotation(5);
+  model.SetInputLineOrder(1);
+  model.SetInputDirectionNotation(1);
   ASSERT_EQ(model.settings().QuadrantOut, 0);
-  model.chkOutConv(true);
+  model.SetOutputSameAsInput(true);
   EXPECT_EQ(model.settings().PlaneConvOut, 5);
   EXPECT_EQ(model.settings().LineConvOut, 1);
   EXPECT_EQ(model.settings().QuadrantOut, 1);
-  EXPECT_TRUE(C().optOutDirnConv[1].checked);
+  EXPECT_TRUE(C().outputDirectionNotationOptions[1].checked);
 }
 
 // A run without result keeps showing it through an output notation change;
 // it is not taken for an orientation and rewritten.
 TEST_F(ModelTest, NoResultSurvivesAnOutputNotationChange) {
-  model.chkOutConv(false);
+  model.SetOutputSameAsInput(false);
   Enter(1, {{0, "20"}, {1, "10"}, {3, "20"}, {4, "10"}});  // parallel lines: no plane
   ASSERT_EQ(Results(4), "-999|-999|");
-  model.optOutPlaneConv(3);
+  model.SetOutputPlaneNotation(3);
   EXPECT_EQ(Results(4), "-999|-999|");
-  model.optOutDirnConv(1);
+  model.SetOutputDirectionNotation(1);
   EXPECT_EQ(Results(4), "-999|-999|");
 }
 

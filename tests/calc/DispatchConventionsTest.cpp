@@ -14,7 +14,7 @@ class ConventionTest : public CalculationTest {
  protected:
   void SetUp() override {
     CalculationTest::SetUp();
-    model.chkOutConv(false);  // the output conventions stay at their defaults
+    model.SetOutputSameAsInput(false);  // the output conventions stay at their defaults
   }
 };
 
@@ -40,9 +40,9 @@ TEST_F(ConventionTest, InputNotations) {
       {"trend, plunge (lines)", 1, 1, 0, {{0, "10"}, {1, "20"}, {3, "100"}, {4, "40"}}},
   };
   for (const auto& r : rows) {
-    model.optInPlaneConv(r.planes);
-    model.optInLineConv(r.lineOrder);
-    model.optInDirnConv(r.quadrant);
+    model.SetInputPlaneNotation(r.planes);
+    model.SetInputLineOrder(r.lineOrder);
+    model.SetInputDirectionNotation(r.quadrant);
     const bool lines = r.lineOrder == 1;
     Run(lines ? 1 : 0, r.in);
     const Vec expected =
@@ -54,17 +54,17 @@ TEST_F(ConventionTest, InputNotations) {
 TEST_F(ConventionTest, OutputNotations) {
   Run(15, Typed(0, 30.5, 5));
   EXPECT_EQ(Shown(), "30.5/005");
-  model.optOutDirnConv(1);
+  model.SetOutputDirectionNotation(1);
   Run(6, {{0, "30"}, {1, "45"}});
   EXPECT_EQ(Shown(), "60/S45W");
-  model.optOutDirnConv(0);
-  model.optOutPlaneConv(3);
+  model.SetOutputDirectionNotation(0);
+  model.SetOutputPlaneNotation(3);
   Run(5, {{0, "60"}, {1, "225"}});
   EXPECT_EQ(Shown() + "/" + Result(2), "315/30/N");
   model.SetLocaleUsesComma(true);
   Run(16, {{0, "30,5"}, {1, "45"}});
   EXPECT_EQ(Shown(), "30,5/045");
-  model.chkLinePolarity(false);  // an upward result is shown downward
+  model.SetPolaritySignShown(false);  // an upward result is shown downward
   Run(12, {{0, "30"}, {1, "90"}, {3, "0"}, {4, "0"}, {6, "-160"}});
   EXPECT_EQ(Shown(), "50/090");
 }
@@ -86,10 +86,10 @@ TEST_F(ConventionTest, StrikesAndBearingsKeepTheLastTypedDigit) {
       {"bearing S0.01E out", 1, 0, 1, 1, 16, Typed(0, 10, 179.99), 10, 179.99},
   };
   for (const auto& r : rows) {
-    model.optInPlaneConv(r.planeIn);
-    model.optInDirnConv(r.quadrantIn);
-    model.optOutPlaneConv(r.planeOut);
-    model.optOutDirnConv(r.quadrantOut);
+    model.SetInputPlaneNotation(r.planeIn);
+    model.SetInputDirectionNotation(r.quadrantIn);
+    model.SetOutputPlaneNotation(r.planeOut);
+    model.SetOutputDirectionNotation(r.quadrantOut);
     Run(r.calc, r.in);
     // What the shown direction box must read back to, written here.
     double shown = r.azimuth;

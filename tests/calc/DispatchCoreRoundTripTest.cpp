@@ -98,15 +98,15 @@ const ConventionRow kConventions[] = {
 class CoreRoundTripTest : public CalculationTest {
  protected:
   void Use(const ConventionRow& r) {
-    model.optAlpha(r.bottomOfEllipse ? 1 : 0);
-    model.optBottomMark(r.topMark ? 0 : 1);
-    model.optDelta(r.toNormal ? 1 : 0);
-    model.optCore(r.downNegative ? 1 : 0);
-    model.optZenith(r.zenith ? 1 : 0);
-    model.optBeta(r.plusMinus180 ? 1 : 0);
+    model.SetEllipseMark(r.bottomOfEllipse ? 1 : 0);
+    model.SetOrientationMark(r.topMark ? 0 : 1);
+    model.SetDeltaReference(r.toNormal ? 1 : 0);
+    model.SetCorePlungeSign(r.downNegative ? 1 : 0);
+    model.SetCoreInclination(r.zenith ? 1 : 0);
+    model.SetBetaRange(r.plusMinus180 ? 1 : 0);
     model.settings().CoreUpTrend = r.upTrend;
-    model.chkLinePolarity(true);
-    model.optRef(3);  // D of 21-23 and 40: the approximate plane itself
+    model.SetPolaritySignShown(true);
+    model.SetReferenceDirection(3);  // D of 21-23 and 40: the approximate plane itself
   }
   static Entries Plane(int box, Vec pole) {
     if (pole.d < 0) pole = -1.0 * pole;
@@ -184,7 +184,7 @@ TEST_F(CoreRoundTripTest, GammaWorkedExamples) {
   Run(38, Entries{{4, "52.68"}, {6, "45.96"}, {7, "7.42"}, {8, "20.93"}, {9, "34.89"}});
   EXPECT_EQ(Shown(), "-17.70/068.28");
 
-  model.chkLinePolarity(false);
+  model.SetPolaritySignShown(false);
   const CoreModel c(24.35, 316.48);
   const Vec n = PoleVec(66.04, 10.35);
   ASSERT_LT(Dot(n, c.drill), 0);  // its downward pole points up the hole

@@ -37,11 +37,11 @@ class CoreTest : public CalculationTest {
  protected:
   void Conventions(bool bottomOfEllipse, bool topMark, bool toNormal = false,
                    bool downNegative = false, bool zenith = false) {
-    model.optAlpha(bottomOfEllipse ? 1 : 0);
-    model.optBottomMark(topMark ? 0 : 1);
-    model.optDelta(toNormal ? 1 : 0);
-    model.optCore(downNegative ? 1 : 0);
-    model.optZenith(zenith ? 1 : 0);
+    model.SetEllipseMark(bottomOfEllipse ? 1 : 0);
+    model.SetOrientationMark(topMark ? 0 : 1);
+    model.SetDeltaReference(toNormal ? 1 : 0);
+    model.SetCorePlungeSign(downNegative ? 1 : 0);
+    model.SetCoreInclination(zenith ? 1 : 0);
   }
   // A core 60 toward 010 with a reference plane 40/120 and another plane
   // 70/300 seen on it.
@@ -95,7 +95,7 @@ TEST_F(CoreTest, LinesInOrientedCore) {
   const Vec longAxis = core.axis - Dot(core.axis, pole) * pole;
   for (double gamma : {0.0, 90.0, 180.0, 250.0}) {
     Run(19, Typed(0, 200, 50) + Entries{{4, Fixed(gamma)}} + Typed(6, 60, 10));
-    EXPECT_TRUE(model.Controls().fraResults[1].visible);
+    EXPECT_TRUE(model.Controls().resultFrames[1].visible);
     EXPECT_NEAR(AxisAngle(ResultPole(3), pole), 0, kTol) << gamma;
     EXPECT_NEAR(AxisAngle(ResultLine(), pole), 90, kTol) << gamma;
     const double toLong = gamma == 90 ? 90 : (gamma == 250 ? 70 : 0);
@@ -125,12 +125,12 @@ TEST_F(CoreTest, FixedReferencePlane) {
 }
 
 TEST_F(CoreTest, ApproximateReferencePlane) {
-  model.optDip(1);  // 30 to 60 degrees
+  model.SetApproximateDip(1);  // 30 to 60 degrees
   const Entries dd = {{9, "120.00"}};
   Run(20, approxPlane + dd);
   EXPECT_NEAR(AxisAngle(ResultPole(), refPole), 0, kSweepTol);
   Run(21, approxPlane + Typed(3, otherBeta, core.AlphaOf(other)) + dd);
-  EXPECT_TRUE(model.Controls().fraResults[1].visible);
+  EXPECT_TRUE(model.Controls().resultFrames[1].visible);
   EXPECT_NEAR(AxisAngle(ResultPole(3), refPole), 0, kSweepTol);
   EXPECT_NEAR(AxisAngle(ResultPole(), other), 0, 2 * kSweepTol);
   Run(22, approxPlane + Entries{{4, "75.00"}} + dd);
@@ -142,18 +142,18 @@ TEST_F(CoreTest, ApproximateReferencePlane) {
   EXPECT_NEAR(Number(1), Wrap360(180 - core.TopOf(refPole)), 2 * kSweepTol);
   // A horizontal E-W strike in the vertical plane of the core: poles 40 from
   // the axis give 70/180 (steep, preferred) and 10/000.
-  model.optRef(1);
-  model.optDip(2);
+  model.SetReferenceDirection(1);
+  model.SetApproximateDip(2);
   Run(20, Entries{{0, "50"}} + Typed(6, 60, 0) + Entries{{9, "90"}});
   EXPECT_EQ(Message(), "Note: Two ambiguous solutions found!!");
-  EXPECT_TRUE(model.Controls().fraResults[2].visible);
+  EXPECT_TRUE(model.Controls().resultFrames[2].visible);
   EXPECT_NEAR(AxisAngle(ResultPole(), PoleVec(70, 180)), 0, kSweepTol);
   EXPECT_NEAR(AxisAngle(ResultPole(6), PoleVec(10, 0)), 0, kSweepTol);
   // A strike along the core axis: no pole 30 from the axis is normal to it.
   Run(20, Entries{{0, "60"}} + Typed(6, 0, 0) + Entries{{9, "0"}});
   EXPECT_EQ(Message(), "Error - no solution found");
   EXPECT_EQ(Shown(), "-999/-999");
-  EXPECT_FALSE(model.Controls().fraResults[1].visible);
+  EXPECT_FALSE(model.Controls().resultFrames[1].visible);
   EXPECT_EQ(plot.points, 0);
 }
 
@@ -194,12 +194,12 @@ TEST_F(CoreTest, ManualSolutionsRecordTheCones) {
 
 TEST_F(CoreTest, PitchAndApparentDipExtras) {
   model.SelectCalculation(19);
-  model.chkShowApparent(true);  // 19 shows the pitch of its line in its plane
+  model.SetApparentDipShown(true);  // 19 shows the pitch of its line in its plane
   Run(19, Typed(0, 200, 50) + Entries{{4, "90.00"}} + Typed(6, 60, 10));
   const Vec pole = ResultPole(3);
   EXPECT_NEAR(Number(12), AxisAngle(ResultLine(), Cross(pole, Vec{0, 0, 1})), kTol);
   model.SelectCalculation(5);
-  model.chkShowApparent(true);  // a plane result: its apparent dip in the section
+  model.SetApparentDipShown(true);  // a plane result: its apparent dip in the section
   Run(5, Typed(0, 60, 225) + Entries{{11, "90.00"}});
   EXPECT_NEAR(Number(12), std::atan(std::tan(30 * kRad) * std::cos(45 * kRad)) / kRad, kTol);
   EXPECT_EQ(Result(13), "E");

@@ -99,7 +99,7 @@ INSTANTIATE_TEST_SUITE_P(Letters, ObtuseBox,
 
 TEST_F(ModelTest, SectionTrendBoxesMirrorEachOther) {
   model.SelectCalculation(0);
-  model.chkShowApparent(true);
+  model.SetApparentDipShown(true);
   model.SetEntryText(11, "45");
   EXPECT_EQ(Box(12), "45");
   model.SetEntryText(12, "120");

@@ -73,7 +73,7 @@ class FieldKinds : public ModelTest, public ::testing::WithParamInterface<KindRo
 TEST_P(FieldKinds, OneCodePerBox) {
   const KindRow& row = GetParam();
   model.settings().PlaneConvIn = row.planeConvIn;
-  model.settings().RefDirn = row.refDirn;
+  model.settings().referenceDirection = row.refDirn;
   model.SelectCalculation(row.calculation);
   EXPECT_EQ(model.FieldKinds(), row.kinds);
 }
@@ -93,22 +93,22 @@ TEST_F(ModelTest, SelectionPaintsAndPressesOnlyTheCurrentButton) {
   model.SelectCalculation(5);
   model.SelectCalculation(12);
   EXPECT_EQ(model.Calculation(), 12);
-  EXPECT_EQ(C().grpCommands[12].colour, kButtonSelected);
-  EXPECT_TRUE(C().grpCommands[12].pressed);
-  EXPECT_EQ(C().grpCommands[5].colour, kButtonGrey);
-  EXPECT_FALSE(C().grpCommands[5].pressed);
+  EXPECT_EQ(C().calculationButtons[12].colour, kButtonSelected);
+  EXPECT_TRUE(C().calculationButtons[12].pressed);
+  EXPECT_EQ(C().calculationButtons[5].colour, kButtonGrey);
+  EXPECT_FALSE(C().calculationButtons[5].pressed);
   EXPECT_EQ(model.settings().Calculation, 12);
 }
 
 TEST_F(ModelTest, SelectionTurnsOnlyTheCalculationPages) {
   model.SelectCalculation(18);
-  EXPECT_EQ(C().tabLodem, kCorePage);
+  EXPECT_EQ(C().tabPage, kCorePage);
   EXPECT_TRUE(model.CoreCalculation());
   model.SelectCalculation(3);
-  EXPECT_EQ(C().tabLodem, kGeometricalPage);
+  EXPECT_EQ(C().tabPage, kGeometricalPage);
   model.SetTabPage(kConventionsPage);
   model.SelectCalculation(20);
-  EXPECT_EQ(C().tabLodem, kConventionsPage);
+  EXPECT_EQ(C().tabPage, kConventionsPage);
   EXPECT_TRUE(model.ApproxRefPlane());
 }
 
@@ -145,11 +145,11 @@ TEST_F(ModelTest, PlotLearnsTheNewCalculation) {
 
 TEST_F(ModelTest, FixedPlaneCalculationsKeepTheUsersReferenceChoice) {
   model.SelectCalculation(20);
-  model.optRef(1);
+  model.SetReferenceDirection(1);
   model.SelectCalculation(37);
-  EXPECT_EQ(model.settings().RefDirn, 3);
+  EXPECT_EQ(model.settings().referenceDirection, 3);
   model.SelectCalculation(21);
-  EXPECT_EQ(model.settings().RefDirn, 1);
+  EXPECT_EQ(model.settings().referenceDirection, 1);
   EXPECT_EQ(Layout(3), "(),strike,()");
 }
 
@@ -165,10 +165,10 @@ class ReferenceChoice : public ModelTest, public ::testing::WithParamInterface<R
 TEST_P(ReferenceChoice, RelabelsWindowD) {
   model.settings().PlaneConvIn = GetParam().planeConvIn;
   model.SelectCalculation(22);
-  model.optRef(GetParam().choice);
-  EXPECT_EQ(C().fraRefLine.caption, GetParam().caption);
+  model.SetReferenceDirection(GetParam().choice);
+  EXPECT_EQ(C().windowDFrame.caption, GetParam().caption);
   EXPECT_EQ(Layout(3), GetParam().layout);
-  EXPECT_EQ(C().fraDip.visible, GetParam().dipOptions);
+  EXPECT_EQ(C().approximateDipFrame.visible, GetParam().dipOptions);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -182,35 +182,35 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ModelTest, ApparentDipPanelFollowsTheTickAndTheCalculation) {
   model.SelectCalculation(0);
-  EXPECT_FALSE(C().txtValues[11].visible);
-  model.chkShowApparent(true);
-  EXPECT_TRUE(C().txtValues[11].visible);
-  EXPECT_TRUE(C().txtValues[12].visible);
+  EXPECT_FALSE(C().entryBoxes[11].visible);
+  model.SetApparentDipShown(true);
+  EXPECT_TRUE(C().entryBoxes[11].visible);
+  EXPECT_TRUE(C().entryBoxes[12].visible);
   model.SelectCalculation(22);
-  EXPECT_EQ(C().chkShowApparent.caption, "Show pitch of line in plane");
-  EXPECT_EQ(C().fraExtraData.caption, "  pitch  ");
+  EXPECT_EQ(C().apparentDipBox.caption, "Show pitch of line in plane");
+  EXPECT_EQ(C().extraResultFrame.caption, "  pitch  ");
   model.SelectCalculation(17);
-  EXPECT_FALSE(C().chkShowApparent.visible);
-  EXPECT_FALSE(C().txtValues[11].visible);
+  EXPECT_FALSE(C().apparentDipBox.visible);
+  EXPECT_FALSE(C().entryBoxes[11].visible);
 }
 
 TEST_F(ModelTest, CaptionsFollowTheNamesAndTheMark) {
-  model.settings().DeltaName = "Delta";
+  model.settings().alphaWord = "Delta";
   model.settings().BottomMark = false;
-  model.optDelta(1);
-  EXPECT_EQ(C().lblCalc[40].caption,
+  model.SetDeltaReference(1);
+  EXPECT_EQ(C().calculationCaptions[40].caption,
             "Clockwise angle to core 'TM' from ref. plane with delta in A");
-  EXPECT_TRUE(C().optDelta[1].checked);
+  EXPECT_TRUE(C().deltaReferenceOptions[1].checked);
   model.settings().gHadeName = "";
-  model.settings().DeltaName = "alpha";
+  model.settings().alphaWord = "alpha";
   model.SetCaptionPrefs();
-  EXPECT_EQ(C().lblCalc[40].caption,
+  EXPECT_EQ(C().calculationCaptions[40].caption,
             "Clockwise angle to core 'TM' from ref. plane with delta in A");
 }
 
 TEST_F(ModelTest, ZenithRelabelsTheCoreAxis) {
   model.SelectCalculation(18);
-  model.optZenith(1);
+  model.SetCoreInclination(1);
   EXPECT_EQ(Layout(2), "zenith,trend");
   model.SetEntryText(6, "80");
   EXPECT_TRUE(model.EntryValid(6));
@@ -230,7 +230,7 @@ TEST_F(ModelTest, ObserversHearOncePerUserAction) {
       [&](ModelEvent event) { (event == ModelEvent::kChanged ? changes : selections) += 1; });
   model.SetFilePageAvailable(true);
   model.SelectCalculation(3);
-  model.optInPlaneConv(3);
+  model.SetInputPlaneNotation(3);
   EXPECT_EQ(changes, 2);
   EXPECT_EQ(selections, 1);
 }

@@ -34,9 +34,9 @@ class ModelTest : public ::testing::Test {
     model.SelectCalculation(n);
     for (const auto& [box, text] : boxes) model.SetEntryText(box, text);
   }
-  std::string Box(int box) const { return C().txtValues[box].text; }
-  std::string Result(int box) const { return C().lblResult[box].caption; }
-  std::string Message() const { return C().panMsgs.caption; }
+  std::string Box(int box) const { return C().entryBoxes[box].text; }
+  std::string Result(int box) const { return C().resultValues[box].caption; }
+  std::string Message() const { return C().messagePanel.caption; }
   // The three result values of a window 4..7 joined by "|".
   std::string Results(int window) const {
     const int b = 3 * (window - 4);
@@ -46,12 +46,12 @@ class ModelTest : public ::testing::Test {
   std::string Layout(int window) const {
     static constexpr int kFirst[4] = {0, 3, 6, 8};
     static constexpr int kCount[4] = {3, 3, 2, 3};
-    if (!C().panorient[window].visible) return "hidden";
+    if (!C().windowPanels[window].visible) return "hidden";
     std::string text;
     for (int box = kFirst[window]; box < kFirst[window] + kCount[window]; ++box) {
       if (!text.empty()) text += ",";
-      const std::string& caption = C().lblDip[box].caption;
-      text += C().txtValues[box].visible ? caption : "(" + caption + ")";
+      const std::string& caption = C().entryCaptions[box].caption;
+      text += C().entryBoxes[box].visible ? caption : "(" + caption + ")";
     }
     return text;
   }
@@ -60,7 +60,7 @@ class ModelTest : public ::testing::Test {
     std::string text;
     for (int box = b; box < b + 3; ++box) {
       if (!text.empty()) text += ",";
-      text += C().lblDipRes[box].visible ? C().lblDipRes[box].caption : "-";
+      text += C().resultCaptions[box].visible ? C().resultCaptions[box].caption : "-";
     }
     return text;
   }

@@ -95,10 +95,10 @@ TEST_F(ModelTest, ForcedCommaAppliesToEveryResult) {
 
 TEST_F(ModelTest, ChoosingTheOtherDecimalCharacterRewritesShownResults) {
   Enter(16, {{0, "12.5"}, {1, "100"}});
-  model.optDecimal(1);
+  model.SetDecimalChar(1);
   EXPECT_EQ(Result(0), "12,5");
-  EXPECT_TRUE(C().lblLocaleWarning.visible);
-  model.optDecimal(0);
+  EXPECT_TRUE(C().localeWarning.visible);
+  model.SetDecimalChar(0);
   EXPECT_EQ(Result(0), "12.5");
   EXPECT_FALSE(model.settings().NonLocaleDecimal);
 }
@@ -121,7 +121,7 @@ TEST_F(ModelTest, ClearingBlanksTheGroupAndHidesCoreFrames) {
   model.ClearResultsWindows(2);
   EXPECT_EQ(Results(5) + Results(6), "||||");
   EXPECT_EQ(Result(12), "11");
-  EXPECT_FALSE(C().fraResults[1].visible);
+  EXPECT_FALSE(C().resultFrames[1].visible);
   model.ClearResultsWindows();
   EXPECT_EQ(Result(12), "");
 }
@@ -131,13 +131,13 @@ TEST_F(ModelTest, ReferencePlaneSolutionsFillTheirWindows) {
   const ReferencePlaneSolution first{{DegreesToRadians(30), DegreesToRadians(90)}, {}};
   ReferencePlaneSolution second;
   model.ShowReferencePlaneSolutions(22, first, second);
-  EXPECT_TRUE(C().fraResults[1].visible);
-  EXPECT_FALSE(C().fraResults[2].visible);
+  EXPECT_TRUE(C().resultFrames[1].visible);
+  EXPECT_FALSE(C().resultFrames[2].visible);
   EXPECT_EQ(Results(5), "30|090|");
   second = {{DegreesToRadians(60), DegreesToRadians(270)},
             {DegreesToRadians(10), DegreesToRadians(5)}};
   model.ShowReferencePlaneSolutions(22, first, second);
-  EXPECT_TRUE(C().fraResults[2].visible);
+  EXPECT_TRUE(C().resultFrames[2].visible);
   EXPECT_EQ(Results(6), "60|270|");
   EXPECT_EQ(ResultCaptions(7), "plunge,trend,-");
   EXPECT_EQ(Results(7), "10|005|");
@@ -146,24 +146,24 @@ TEST_F(ModelTest, ReferencePlaneSolutionsFillTheirWindows) {
 TEST_F(ModelTest, ReferencePlaneOfCalculation20IsItsMainResult) {
   model.SelectCalculation(20);
   model.ShowReferencePlaneSolutions(20, {{0.5, 1.0}, {}}, {{0.6, 2.0}, {}});
-  EXPECT_FALSE(C().fraResults[1].visible);
-  EXPECT_TRUE(C().fraResults[2].visible);
+  EXPECT_FALSE(C().resultFrames[1].visible);
+  EXPECT_TRUE(C().resultFrames[2].visible);
   EXPECT_EQ(Results(7), "||");
 }
 
 TEST_F(ModelTest, PlaneSolutionFrameOf19) {
   model.SelectCalculation(19);
-  EXPECT_EQ(C().fraResults[1].caption, "  Plane solution");
-  EXPECT_EQ(C().chkFileOutOptions[7].caption, "Solution of Plane containing line");
+  EXPECT_EQ(C().resultFrames[1].caption, "  Plane solution");
+  EXPECT_EQ(C().fileOutputOptions[7].caption, "Solution of Plane containing line");
   model.SelectCalculation(21);
-  EXPECT_EQ(C().fraResults[1].caption, "  Reference plane solution");
+  EXPECT_EQ(C().resultFrames[1].caption, "  Reference plane solution");
 }
 
 TEST_F(ModelTest, RunWithoutResultShowsSentinel) {
   model.SelectCalculation(21);
   model.WriteNoResult();
   EXPECT_EQ(Results(4), "-999|-999|");
-  EXPECT_FALSE(C().fraResults[1].visible);
+  EXPECT_FALSE(C().resultFrames[1].visible);
 }
 
 }  // namespace

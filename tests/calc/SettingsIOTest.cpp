@@ -44,9 +44,9 @@ Settings EveryValueChanged() {
   s.CoreConv = false;
   s.CoreUpTrend = true;
   s.ZenithConv = true;
-  s.DeltaName = "delta";
-  s.AlphaName = "Alpha";
-  s.BetaName = "beta";
+  s.alphaWord = "delta";
+  s.betaWord = "Alpha";
+  s.gammaWord = "beta";
   s.PlungeName = "zenith";
   s.gPitchName = "rake";
   s.gHadeName = "";
@@ -56,7 +56,7 @@ Settings EveryValueChanged() {
   s.DontAskAboutSetting = true;
   s.Calculation = 41;
   s.SteepDip = 1;
-  s.RefDirn = 3;
+  s.referenceDirection = 3;
   s.gStereoShowing = true;
   s.gPlotAxesStyle = 3;
   s.gPlotType = 2;
@@ -233,7 +233,7 @@ TEST(SettingsIOTest, LegacyPreferencesSurviveSecondStart) {
   EXPECT_FALSE(again.fromLegacyName);
   EXPECT_FALSE(again.showWelcome);
   EXPECT_EQ(second, first);
-  EXPECT_EQ(second.DeltaName, "delta");
+  EXPECT_EQ(second.alphaWord, "delta");
 }
 
 TEST(SettingsIOTest, SetSettingFromText) {
@@ -278,9 +278,9 @@ TEST(SettingsIOTest, KeysThatShapeACalculation) {
                           "DeltaName", "PlungeName", "gHadeName", "SteepDip", "RefDirn"}) {
     EXPECT_TRUE(ShapesCalculation(key)) << key;
   }
-  for (const char* key : {"PlaneDelim", "NonLocaleDecimal", "Calculation", "FileOut",
-                          "gFileOutDelimiter", "gStereoShowing", "WinTop", "gSymbolArray000",
-                          "LastAccessDate", "planeconvin", ""}) {
+  for (const char* key :
+       {"PlaneDelim", "NonLocaleDecimal", "Calculation", "FileOut", "gFileOutDelimiter",
+        "gStereoShowing", "WinTop", "gSymbolArray000", "LastAccessDate", "planeconvin", ""}) {
     EXPECT_FALSE(ShapesCalculation(key)) << key;
   }
 }
