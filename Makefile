@@ -6,7 +6,7 @@
 BUILD_DIR ?= build
 SANITIZE_DIR ?= build-sanitize
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
-PACKAGES := cmake g++ ninja-build make qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
+PACKAGES := cmake g++ ninja-build make qt6-base-dev libqt6svg6 libgl-dev libgtest-dev libgmock-dev \
             libbenchmark-dev xvfb xauth
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

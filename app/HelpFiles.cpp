@@ -8,9 +8,11 @@
 
 namespace help {
 
-HelpPlaces DefaultHelpPlaces() {
+HelpPlaces DefaultHelpPlaces() { return HelpPlacesFor(QCoreApplication::applicationDirPath()); }
+
+HelpPlaces HelpPlacesFor(const QString& programFolder) {
   HelpPlaces places;
-  places.programFolder = QCoreApplication::applicationDirPath();
+  places.programFolder = programFolder;
   places.guideFolders << QDir::cleanPath(places.programFolder +
                                          QStringLiteral("/../share/doc/lodema/guide"));
 #ifdef LODEMA_SOURCE_GUIDE_DIR

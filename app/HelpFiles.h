@@ -25,6 +25,8 @@ struct HelpPlaces {
 // beside bin/) and then the guide of the source tree the program was built
 // from, so that a program run from its build folder finds it too.
 HelpPlaces DefaultHelpPlaces();
+// The same places for a program in programFolder.
+HelpPlaces HelpPlacesFor(const QString& programFolder);
 
 // The first folder of places that holds the guide's contents page, or an
 // empty text.

@@ -226,7 +226,9 @@ def example_html(tool, calc, e):
         "data-captions": "|".join(captions),
         "data-results": "|".join(results),
     }
-    out = ["<table " + " ".join(f'{k}="{html.escape(v)}"' for k, v in attrs.items()) + ">"]
+    # The border attributes draw the grid in the help window, which does not
+    # read table borders from the style sheet.
+    out = ['<table border="1" cellspacing="0" cellpadding="3" ' + " ".join(f'{k}="{html.escape(v)}"' for k, v in attrs.items()) + ">"]
     out.append(f"<caption>Worked example{': ' + html.escape(e['note']) if e['note'] else ''}</caption>")
     out.append("<tr><th>Window</th><th>Box</th><th>Typed</th></tr>")
     for s in slots:
@@ -298,7 +300,7 @@ mark to the top of the ellipse, downward plunge positive.</p>
 <p>The examples use downward holes. For upward holes type a negative plunge (or follow the conventions you set).</p>"""
 
 
-EXAMPLE_TABLE = re.compile(r'<table class="example"[^>]*>.*?</table>', re.DOTALL)
+EXAMPLE_TABLE = re.compile(r'<table [^>]*class="example"[^>]*>.*?</table>', re.DOTALL)
 ATTRIBUTE = re.compile(r'(data-[a-z]+)="([^"]*)"')
 
 

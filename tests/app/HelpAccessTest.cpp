@@ -137,6 +137,25 @@ TEST_F(HelpAccessTest, AMissingGuideSaysWhereItWasLookedFor) {
   EXPECT_EQ(window->Help().Window(), nullptr);
 }
 
+TEST(HelpPlacesTest, AnInstalledProgramFindsTheGuideUnderShare) {
+  QTemporaryDir prefix;
+  ASSERT_TRUE(prefix.isValid());
+  const QDir root(prefix.path());
+  ASSERT_TRUE(root.mkpath(QStringLiteral("bin")));
+  ASSERT_TRUE(root.mkpath(QStringLiteral("share/doc/lodema/guide")));
+  QFile index(root.filePath(QStringLiteral("share/doc/lodema/guide/index.html")));
+  ASSERT_TRUE(index.open(QIODevice::WriteOnly));
+  index.close();
+  const help::HelpPlaces installed = help::HelpPlacesFor(root.filePath(QStringLiteral("bin")));
+  EXPECT_EQ(QDir(help::FindGuideFolder(installed)).canonicalPath(),
+            QDir(root.filePath(QStringLiteral("share/doc/lodema/guide"))).canonicalPath());
+  // A program run from its build folder falls back on the source tree's guide.
+  QTemporaryDir buildFolder;
+  ASSERT_TRUE(buildFolder.isValid());
+  const help::HelpPlaces built = help::HelpPlacesFor(buildFolder.filePath(QStringLiteral("app")));
+  EXPECT_EQ(help::FindGuideFolder(built).toStdString(), LODEMA_TEST_GUIDE_DIR);
+}
+
 TEST_F(HelpAccessTest, HelpWindowGoesBackAndForwardAndSearches) {
   StartWithHelp();
   window->HelpMenuItem(0)->trigger();
