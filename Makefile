@@ -12,7 +12,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PREFIX ?= /usr/local
 # The last line is for installing, packaging and checking both: the Debian
 # package tools, lintian, and the launcher, AppStream and manual page checks.
-PACKAGES := cmake g++ ninja-build make qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
+PACKAGES := cmake g++ ninja-build make qt6-base-dev libqt6svg6 libgl-dev libgtest-dev libgmock-dev \
             libbenchmark-dev xvfb xauth \
             dpkg-dev file lintian desktop-file-utils appstream man-db groff-base
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
