@@ -1,13 +1,20 @@
 # Lodema: two commands do all the set-up on a fresh Debian machine.
 #   make run   installs what is missing, builds, starts Lodema
 #   make test  installs what is missing, builds, runs every test
-.PHONY: all setup configure build run test test-sanitize bench clean
+# and to install it:
+#   make install PREFIX=...   installs into PREFIX (default /usr/local)
+#   make package              builds the Debian package lodema_<version>_<arch>.deb here
+.PHONY: all setup configure build run test test-sanitize bench install package clean
 
 BUILD_DIR ?= build
 SANITIZE_DIR ?= build-sanitize
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
-PACKAGES := cmake g++ ninja-build make qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
-            libbenchmark-dev xvfb xauth
+PREFIX ?= /usr/local
+# The last line is for installing, packaging and checking both: the Debian
+# package tools, lintian, and the launcher, AppStream and manual page checks.
+PACKAGES := cmake g++ ninja-build make qt6-base-dev libqt6svg6 libgl-dev libgtest-dev libgmock-dev \
+            libbenchmark-dev xvfb xauth \
+            dpkg-dev file lintian desktop-file-utils appstream man-db groff-base
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 all: build
@@ -52,6 +59,15 @@ test-sanitize: setup
 
 bench: build
 	cmake --build $(BUILD_DIR) --target bench -j$(JOBS)
+
+# DESTDIR=... is honoured too, for staged installs.
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB -B $(CURDIR)/$(BUILD_DIR)/package
+	cp $(BUILD_DIR)/package/lodema_*.deb .
+	@echo "Install it with: sudo apt install ./$$(cd $(BUILD_DIR)/package && ls lodema_*.deb)"
 
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)

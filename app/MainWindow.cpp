@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -18,7 +19,10 @@
 #include "app/ConventionsPage.h"
 #include "app/EntryPanel.h"
 #include "app/FilePage.h"
+#include "app/HelpAccess.h"
+#include "app/HelpFiles.h"
 #include "app/Mirror.h"
+#include "app/NomenclatureDialog.h"
 #include "app/Notices.h"
 #include "app/QtPlatform.h"
 #include "app/QtSettingsStore.h"
@@ -83,6 +87,9 @@ MainWindow::MainWindow(const LodemaServices& services, QWidget* parent) : QMainW
     beeper = ownBeeper_.get();
   }
   model_.SetBeeper(beeper);
+  help_ = std::make_unique<HelpAccess>(
+      services.helpPlaces != nullptr ? *services.helpPlaces : help::DefaultHelpPlaces(), *messages_,
+      services.helpOpener, this);
 
   windowMessages_ = std::make_unique<CurrentWindowMessages>(*this, *messages_);
   Lodema::BatchPlatform platform;
@@ -185,11 +192,19 @@ void MainWindow::BuildMenus() {
     mnuCalculation_[item] = action;
   }
 
-  // The help files are not installed with this build; the items stay inert.
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("mnuHelps"));
-  help->addAction(QStringLiteral("&Lodema help"))->setObjectName(QStringLiteral("mnuHelp0"));
-  help->addAction(QStringLiteral("&Help on Help"))->setObjectName(QStringLiteral("mnuHelp1"));
+  const std::array<QString, 2> helpCaptions = {QStringLiteral("&Lodema help"),
+                                               QStringLiteral("&Help on Help")};
+  for (int item = 0; item < 2; ++item) {
+    mnuHelp_[item] = help->addAction(helpCaptions[item]);
+    mnuHelp_[item]->setObjectName(QStringLiteral("mnuHelp%1").arg(item));
+    connect(mnuHelp_[item], &QAction::triggered, this, [this, item] { help_->ShowMainHelp(item); });
+  }
+  // F1: the guide at the page of the calculation or page in view.
+  auto* contextHelp = new QShortcut(QKeySequence::HelpContents, this);
+  connect(contextHelp, &QShortcut::activated, this,
+          [this] { help_->ShowContextHelp(tabPage_->currentIndex(), model_.Calculation()); });
 }
 
 void MainWindow::FormInitialisation() {
@@ -277,9 +292,36 @@ void MainWindow::OnCommand(int index) {
       ResetConventions();
       SaveDecimalChoice();
       break;
-    default:  // "Nomenclature...": the naming dialog is not part of this build
+    case 5:  // "Nomenclature..."
+      ShowNomenclature();
+      return;
+    default:
       break;
   }
+  RefreshAll();
+}
+
+void MainWindow::ShowNomenclature() {
+  if (nomenclature_ == nullptr) {
+    nomenclature_ = new NomenclatureDialog(this);
+    connect(nomenclature_, &NomenclatureDialog::storeRequested, this, [this] {
+      nomenclature_->StoreTo(model_.settings());
+      Save(Lodema::kSaveConventions);
+    });
+    connect(nomenclature_, &QDialog::finished, this, &MainWindow::OnNomenclatureClosed);
+  }
+  nomenclature_->LoadFrom(model_.settings());
+  // Modal, but not a nested event loop: the window goes on when it closes.
+  nomenclature_->open();
+}
+
+void MainWindow::OnNomenclatureClosed() {
+  // Whatever button closed it: the captions take the words, the entry
+  // windows their labels, and the calculation runs again.
+  model_.SetCaptionPrefs();
+  model_.SetUpCalculationWindows(model_.Calculation());
+  model_.RevalidateEntries();
+  if (model_.AllEntriesValid()) model_.Calculate();
   RefreshAll();
 }
 

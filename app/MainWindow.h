@@ -17,6 +17,9 @@
 
 class CalculationPages;
 class ConventionsPage;
+class HelpAccess;
+class HelpFileOpener;
+class NomenclatureDialog;
 class EntryPanel;
 class FilePage;
 class QAction;
@@ -32,6 +35,9 @@ class ResultPanel;
 namespace Lodema {
 class FilePageModel;
 }
+namespace help {
+struct HelpPlaces;
+}
 
 // The services the window uses; a null member takes the desktop's own
 // (the QSettings store in the user's configuration folder, QMessageBox,
@@ -42,6 +48,8 @@ struct LodemaServices {
   Lodema::FileDialogs* dialogs = nullptr;
   Lodema::Clipboard* clipboard = nullptr;
   Lodema::Beeper* beeper = nullptr;
+  HelpFileOpener* helpOpener = nullptr;          // the desktop's viewer
+  const help::HelpPlaces* helpPlaces = nullptr;  // beside the program
 };
 
 class MainWindow : public QMainWindow {
@@ -62,6 +70,10 @@ class MainWindow : public QMainWindow {
   QAction* CalculationMenuItem(int item) const { return mnuCalculation_[item]; }
   QAction* PasteAction() const { return mnuPaste_; }
   QAction* ExitAction() const { return mnuExit_; }
+  QAction* HelpMenuItem(int item) const { return mnuHelp_[item]; }  // 0, 1
+  HelpAccess& Help() const { return *help_; }
+  // The naming dialog once "Nomenclature..." has opened it, else nullptr.
+  NomenclatureDialog* Nomenclature() const { return nomenclature_; }
 
   // Brings every widget in line with the models.
   void RefreshAll();
@@ -91,6 +103,8 @@ class MainWindow : public QMainWindow {
   void FollowEntryLayout();
   void Save(int group);
   void OnBatchProgress(int count);
+  void ShowNomenclature();
+  void OnNomenclatureClosed();
 
   Lodema::FormModel model_;
   std::unique_ptr<QtSettingsStore> ownStore_;
@@ -115,6 +129,9 @@ class MainWindow : public QMainWindow {
   std::array<QAction*, 45> mnuCalculation_{};  // 1..44
   QAction* mnuPaste_ = nullptr;
   QAction* mnuExit_ = nullptr;
+  std::array<QAction*, 2> mnuHelp_{};
+  std::unique_ptr<HelpAccess> help_;
+  NomenclatureDialog* nomenclature_ = nullptr;
 
   int observerId_ = 0;
   std::array<bool, Lodema::kSlotCount> shownEntryBoxes_{};

@@ -188,7 +188,8 @@ std::string UsageText() {
          "         [--results-first] [--keep-nondata] [--input-headers] [--app-dip-columns]\n"
          "         [--ref-plane-columns] [--ambiguous-columns] [--second-result-columns]\n"
          "         [--append] [--decimal-char C]\n"
-         "       lodema-batch --help\n";
+         "       lodema-batch --help\n"
+         "       lodema-batch --version\n";
 }
 
 std::string HelpText() {

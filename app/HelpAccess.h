@@ -1,0 +1,47 @@
+// The Help menu items of the main and plot windows and F1: a help file
+// installed beside the program is opened with the desktop's viewer; without
+// one, Lodema's own user guide opens in the help window. Failures are told
+// in a message, never passed over.
+#pragma once
+
+#include <QString>
+#include <memory>
+
+#include "app/HelpFiles.h"
+#include "batch/Platform.h"
+
+class HelpFileOpener;
+class HelpWindow;
+class QWidget;
+
+class HelpAccess {
+ public:
+  // opener: nullptr takes the desktop's. messages must outlive this object.
+  HelpAccess(help::HelpPlaces places, Lodema::MessageBoxes& messages, HelpFileOpener* opener,
+             QWidget* owner);
+  ~HelpAccess();
+
+  // Main window's Help menu: 0 "&Lodema help", 1 "&Help on Help".
+  void ShowMainHelp(int item);
+  // Plot window's Help menu: 0 "Lodema Help &Contents...", 1 "&How to use Help...".
+  void ShowPlotHelp(int item);
+  // F1: the guide at the page of the tab page and calculation shown.
+  void ShowContextHelp(int tabPage, int calculation);
+
+  // The help window once it has been opened, else nullptr.
+  HelpWindow* Window() const { return window_.get(); }
+
+ private:
+  // Opens the help file name of the program folder when it is there; true
+  // when the file exists (opened, or its failure told).
+  bool OpenInstalledHelpFile(const char* name);
+  // Shows page in the help window; a missing guide is told.
+  void ShowGuide(const QString& page);
+
+  help::HelpPlaces places_;
+  Lodema::MessageBoxes& messages_;
+  std::unique_ptr<HelpFileOpener> ownOpener_;
+  HelpFileOpener* opener_ = nullptr;
+  QWidget* owner_ = nullptr;
+  std::unique_ptr<HelpWindow> window_;
+};

@@ -1,0 +1,221 @@
+#include "app/NomenclatureDialog.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "app/Mirror.h"
+
+namespace {
+
+const QStringList kDrillWords = {QStringLiteral("alpha"), QStringLiteral("beta"),
+                                 QStringLiteral("gamma"), QStringLiteral("delta")};
+const QStringList kHadeWords = {QStringLiteral("hade"), QStringLiteral("hade-in-plane")};
+
+const QString kDownPlungeNote = QStringLiteral(
+    "NB: the direction (azimuth;trend) is the downplunge direction even when core is directed "
+    "upwards");
+const QString kUpPlungeNote = QStringLiteral(
+    "NB: the direction (azimuth;trend) is the up-plunge direction when core is directed upwards");
+
+void Select(std::array<QRadioButton*, 2>& pair, int index) { pair[index]->setChecked(true); }
+
+}  // namespace
+
+NomenclatureDialog::NomenclatureDialog(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("frmNomenclature"));
+  setWindowTitle(QStringLiteral("User defined name conventions"));
+  setModal(true);
+  auto* layout = new QVBoxLayout(this);
+
+  // The drill-core angle words.
+  auto* names = new QGroupBox(QStringLiteral("Drill-core angle names"));
+  {
+    auto* grid = new QGridLayout(names);
+    const std::array<QString, 3> captions = {
+        QStringLiteral("Angle between core axis and:"),
+        QStringLiteral("Angle from reference line ('bottom mark') clockwise to:"),
+        QStringLiteral("Angle from ellipse long axis to line lying in the ellipse (plane). Angle "
+                       "convention:")};
+    for (int i = 0; i < 3; ++i) {
+      auto* label = new QLabel(captions[i]);
+      label->setWordWrap(true);
+      cboDrillNames_[i] = new QComboBox;
+      cboDrillNames_[i]->setObjectName(QStringLiteral("cboDrillNames%1").arg(i));
+      cboDrillNames_[i]->setEditable(true);
+      cboDrillNames_[i]->addItems(kDrillWords);
+      grid->addWidget(label, i, 0);
+      grid->addWidget(cboDrillNames_[i], i, 1);
+    }
+    grid->setColumnStretch(0, 1);
+  }
+  layout->addWidget(names);
+
+  // Lines within planes.
+  auto* inPlane = new QGroupBox(QStringLiteral("Line-in-plane names:"));
+  {
+    auto* grid = new QGridLayout(inPlane);
+    auto* pitchBox = OptionPair(QStringLiteral("Angle, within a plane, between strike and line"),
+                                QStringLiteral("optPitchname"), QStringLiteral("pitch"),
+                                QStringLiteral("rake"), optPitchname_);
+    optPitchname_[0]->setToolTip(QStringLiteral("Select \"pitch\" on captions"));
+    optPitchname_[1]->setToolTip(QStringLiteral("Select \"rake\" on captions"));
+    grid->addWidget(pitchBox, 0, 0);
+    auto* hadeBox =
+        new QGroupBox(QStringLiteral("Angle, clockwise from dip line, to line within a plane"));
+    auto* hadeLayout = new QHBoxLayout(hadeBox);
+    cboHadeName_ = new QComboBox;
+    cboHadeName_->setObjectName(QStringLiteral("cboHadeName"));
+    cboHadeName_->setEditable(true);
+    cboHadeName_->addItems(kHadeWords);
+    hadeLayout->addWidget(cboHadeName_);
+    grid->addWidget(hadeBox, 0, 1);
+  }
+  layout->addWidget(inPlane);
+
+  // The drill-core conventions, as on the conventions page.
+  auto* core = new QGroupBox(QStringLiteral("Drill-core conventions"));
+  {
+    auto* grid = new QGridLayout(core);
+    grid->addWidget(
+        OptionPair(QStringLiteral("core orientation given:"), QStringLiteral("optZenith"),
+                   QStringLiteral("by plunge"), QStringLiteral("by zenith (angle from vertical)"),
+                   coreInclinationOptions_),
+        0, 0);
+    grid->addWidget(
+        OptionPair(QStringLiteral("For 'upward' core trends use:"), QStringLiteral("optUpTrend"),
+                   QStringLiteral("'downplunge' direction"), QStringLiteral("'upplunge' direction"),
+                   optUpTrend_),
+        0, 1);
+    grid->addWidget(
+        OptionPair(QStringLiteral("Core-plunge ('dip') sign meaning"), QStringLiteral("optCore"),
+                   QStringLiteral("downward core plunge +ve"),
+                   QStringLiteral("downward core plunge -ve"), corePlungeSignOptions_),
+        1, 0);
+    grid->addWidget(OptionPair(QStringLiteral("Position of orientation mark on core"),
+                               QStringLiteral("optBottomMark"), QStringLiteral("top of core"),
+                               QStringLiteral("bottom of core"), orientationMarkOptions_),
+                    1, 1);
+    grid->addWidget(OptionPair(QStringLiteral("delta angle measured from"),
+                               QStringLiteral("optDelta"), QStringLiteral("ellipse long axis"),
+                               QStringLiteral("ellipse normal"), deltaReferenceOptions_),
+                    2, 0);
+    grid->addWidget(OptionPair(QStringLiteral("alpha && beta angles measured from"),
+                               QStringLiteral("optAlpha"), QStringLiteral("top of ellipse"),
+                               QStringLiteral("bottom of ellipse"), ellipseMarkOptions_),
+                    2, 1);
+    grid->addWidget(OptionPair(QStringLiteral("beta angle range"), QStringLiteral("optBeta"),
+                               QStringLiteral("0 to 360 clockwise"),
+                               QStringLiteral("+90 to -90 (clockwise +ve)"), betaRangeOptions_),
+                    3, 0);
+    lblCoreAngles3_ = new QLabel;
+    lblCoreAngles3_->setObjectName(QStringLiteral("lblCoreAngles3"));
+    lblCoreAngles3_->setWordWrap(true);
+    grid->addWidget(lblCoreAngles3_, 4, 0, 1, 2);
+    for (int i = 0; i < 2; ++i) {
+      connect(optUpTrend_[i], &QRadioButton::toggled, this, [this, i](bool on) {
+        if (on) ShowUpTrendNote(i);
+      });
+    }
+  }
+  layout->addWidget(core);
+
+  auto* buttons = new QHBoxLayout;
+  okButton_ = new QPushButton(QStringLiteral("OK"));
+  okButton_->setObjectName(QStringLiteral("OKButton0"));
+  okButton_->setToolTip(QStringLiteral("Save changes and exit"));
+  okButton_->setDefault(true);
+  defaultsButton_ = new QPushButton(QStringLiteral("Defaults"));
+  defaultsButton_->setObjectName(QStringLiteral("OKButton1"));
+  defaultsButton_->setToolTip(QStringLiteral("Set Lodema default values"));
+  cancelButton_ = new QPushButton(QStringLiteral("Cancel"));
+  cancelButton_->setObjectName(QStringLiteral("CancelButton"));
+  cancelButton_->setToolTip(QStringLiteral("Exit without changes"));
+  buttons->addStretch(1);
+  buttons->addWidget(okButton_);
+  buttons->addWidget(defaultsButton_);
+  buttons->addWidget(cancelButton_);
+  layout->addLayout(buttons);
+
+  connect(okButton_, &QPushButton::clicked, this, [this] {
+    emit storeRequested();
+    accept();
+  });
+  connect(defaultsButton_, &QPushButton::clicked, this, &NomenclatureDialog::SetDefaults);
+  connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+QWidget* NomenclatureDialog::OptionPair(const QString& title, const QString& name,
+                                        const QString& first, const QString& second,
+                                        Pair& buttons) {
+  auto* box = new QGroupBox(title);
+  auto* column = new QVBoxLayout(box);
+  auto* group = new QButtonGroup(box);
+  const std::array<QString, 2> captions = {first, second};
+  for (int i = 0; i < 2; ++i) {
+    buttons[i] = new QRadioButton(captions[i]);
+    buttons[i]->setObjectName(name + QString::number(i));
+    group->addButton(buttons[i], i);
+    column->addWidget(buttons[i]);
+  }
+  return box;
+}
+
+void NomenclatureDialog::ShowUpTrendNote(int index) {
+  lblCoreAngles3_->setText(index == 1 ? kUpPlungeNote : kDownPlungeNote);
+}
+
+void NomenclatureDialog::LoadFrom(const Lodema::Settings& s) {
+  cboDrillNames_[0]->setEditText(mirror::Q(s.alphaWord));
+  cboDrillNames_[1]->setEditText(mirror::Q(s.betaWord));
+  cboDrillNames_[2]->setEditText(mirror::Q(s.gammaWord));
+  Select(coreInclinationOptions_, s.ZenithConv ? 1 : 0);
+  Select(corePlungeSignOptions_, s.CoreConv ? 0 : 1);
+  Select(optUpTrend_, s.CoreUpTrend ? 1 : 0);
+  ShowUpTrendNote(s.CoreUpTrend ? 1 : 0);
+  Select(orientationMarkOptions_, s.BottomMark ? 1 : 0);
+  Select(deltaReferenceOptions_, s.deltaNormal ? 1 : 0);
+  Select(ellipseMarkOptions_, s.EllipseBase ? 1 : 0);
+  Select(betaRangeOptions_, s.BetaConv ? 0 : 1);
+  Select(optPitchname_, s.gPitchName == "pitch" ? 0 : 1);
+  cboHadeName_->setEditText(mirror::Q(s.gHadeName));
+}
+
+void NomenclatureDialog::StoreTo(Lodema::Settings& s) const {
+  s.alphaWord = mirror::S(cboDrillNames_[0]->currentText());
+  s.betaWord = mirror::S(cboDrillNames_[1]->currentText());
+  s.gammaWord = mirror::S(cboDrillNames_[2]->currentText());
+  s.ZenithConv = coreInclinationOptions_[1]->isChecked();
+  s.PlungeName = s.ZenithConv ? "zenith" : "plunge";
+  s.CoreConv = corePlungeSignOptions_[0]->isChecked();
+  s.CoreUpTrend = !optUpTrend_[0]->isChecked();
+  s.BottomMark = !orientationMarkOptions_[0]->isChecked();
+  s.deltaNormal = deltaReferenceOptions_[1]->isChecked();
+  s.EllipseBase = ellipseMarkOptions_[1]->isChecked();
+  s.BetaConv = betaRangeOptions_[0]->isChecked();
+  s.gPitchName = optPitchname_[0]->isChecked() ? "pitch" : "rake";
+  s.gHadeName = mirror::S(cboHadeName_->currentText());
+}
+
+void NomenclatureDialog::SetDefaults() {
+  // The zenith choice is left as it stands. The trend of upward cores goes
+  // back to Lodema's default, the 'downplunge' direction, so that OK stores
+  // what the dialog shows.
+  cboDrillNames_[0]->setEditText(QStringLiteral("alpha"));
+  cboDrillNames_[1]->setEditText(QStringLiteral("beta"));
+  cboDrillNames_[2]->setEditText(QStringLiteral("gamma"));
+  Select(corePlungeSignOptions_, 0);
+  Select(optUpTrend_, 0);
+  Select(orientationMarkOptions_, 1);
+  Select(deltaReferenceOptions_, 0);
+  Select(ellipseMarkOptions_, 0);
+  Select(betaRangeOptions_, 0);
+  Select(optPitchname_, 0);
+  cboHadeName_->setEditText(QStringLiteral("hade"));
+}

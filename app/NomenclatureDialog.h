@@ -1,0 +1,70 @@
+// frmNomenclature, "User defined name conventions": the words Lodema writes
+// for the drill-core angles, the pitch and the hade, and the drill-core
+// conventions of the conventions page once more. Modal; created on first use
+// and shown again, each showing filled afresh from the settings.
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+#include "calc/Settings.h"
+
+class QButtonGroup;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+class NomenclatureDialog : public QDialog {
+  Q_OBJECT
+ public:
+  explicit NomenclatureDialog(QWidget* parent = nullptr);
+
+  // The only two places that touch settings members: fill every control
+  // from settings, and store every control's value into them.
+  void LoadFrom(const Lodema::Settings& settings);
+  void StoreTo(Lodema::Settings& settings) const;
+
+  // "Defaults": Lodema's default words and conventions, in the controls only.
+  void SetDefaults();
+
+  QComboBox* DrillName(int i) const { return cboDrillNames_[i]; }  // 0..2
+  QComboBox* HadeName() const { return cboHadeName_; }
+  QRadioButton* PitchName(int i) const { return optPitchname_[i]; }
+  QRadioButton* Zenith(int i) const { return coreInclinationOptions_[i]; }
+  QRadioButton* UpTrend(int i) const { return optUpTrend_[i]; }
+  QRadioButton* Core(int i) const { return corePlungeSignOptions_[i]; }
+  QRadioButton* BottomMark(int i) const { return orientationMarkOptions_[i]; }
+  QRadioButton* Delta(int i) const { return deltaReferenceOptions_[i]; }
+  QRadioButton* Alpha(int i) const { return ellipseMarkOptions_[i]; }
+  QRadioButton* Beta(int i) const { return betaRangeOptions_[i]; }
+  QLabel* UpTrendNote() const { return lblCoreAngles3_; }
+  QPushButton* OkButton() const { return okButton_; }
+  QPushButton* DefaultsButton() const { return defaultsButton_; }
+  QPushButton* CancelButton() const { return cancelButton_; }
+
+ signals:
+  // OK was pressed: the caller stores the values and saves them.
+  void storeRequested();
+
+ private:
+  using Pair = std::array<QRadioButton*, 2>;
+  QWidget* OptionPair(const QString& title, const QString& name, const QString& first,
+                      const QString& second, Pair& buttons);
+  void ShowUpTrendNote(int index);
+
+  std::array<QComboBox*, 3> cboDrillNames_{};
+  QComboBox* cboHadeName_ = nullptr;
+  Pair optPitchname_{};
+  Pair coreInclinationOptions_{};
+  Pair optUpTrend_{};
+  Pair corePlungeSignOptions_{};
+  Pair orientationMarkOptions_{};
+  Pair deltaReferenceOptions_{};
+  Pair ellipseMarkOptions_{};
+  Pair betaRangeOptions_{};
+  QLabel* lblCoreAngles3_ = nullptr;
+  QPushButton* okButton_ = nullptr;
+  QPushButton* defaultsButton_ = nullptr;
+  QPushButton* cancelButton_ = nullptr;
+};

@@ -1,0 +1,189 @@
+// Help: the menu items and F1 open the guide at the right page; a help file
+// beside the program goes to the desktop's viewer; failures are told.
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTextBrowser>
+
+#include "AppFixture.h"
+#include "app/CalculationPages.h"
+#include "app/HelpAccess.h"
+#include "app/HelpFileOpener.h"
+#include "app/HelpFiles.h"
+#include "app/HelpWindow.h"
+
+namespace {
+
+class FakeOpener : public HelpFileOpener {
+ public:
+  bool Open(const QString& path) override {
+    opened << path;
+    return succeeds;
+  }
+  QStringList opened;
+  bool succeeds = true;
+};
+
+class HelpAccessTest : public AppFixture {
+ protected:
+  void SetUp() override {
+    AppFixture::SetUp();
+    ASSERT_TRUE(programFolder.isValid());
+    places.programFolder = programFolder.path();
+    places.guideFolders = {QStringLiteral(LODEMA_TEST_GUIDE_DIR)};
+  }
+  MainWindow& StartWithHelp() {
+    LodemaServices services;
+    services.store = &Store();
+    services.messages = &messages;
+    services.dialogs = &dialogs;
+    services.clipboard = &clipboard;
+    services.beeper = &beeper;
+    services.helpOpener = &opener;
+    services.helpPlaces = &places;
+    window = std::make_unique<MainWindow>(services);
+    window->show();
+    return *window;
+  }
+  void PlaceHelpFile(const char* name) {
+    QFile file(QDir(programFolder.path()).filePath(QString::fromLatin1(name)));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  }
+  std::string ShownPage() {
+    HelpWindow* help = window->Help().Window();
+    return help != nullptr && help->isVisible() ? help->CurrentPage().toStdString() : "<none>";
+  }
+
+  QTemporaryDir programFolder;
+  help::HelpPlaces places;
+  FakeOpener opener;
+};
+
+TEST_F(HelpAccessTest, MenuItemsOpenTheGuideAtTheirPages) {
+  StartWithHelp();
+  window->HelpMenuItem(0)->trigger();
+  EXPECT_EQ(ShownPage(), "index.html");
+  window->HelpMenuItem(1)->trigger();
+  EXPECT_EQ(ShownPage(), "using-help.html");
+  window->Help().ShowPlotHelp(0);
+  EXPECT_EQ(ShownPage(), "stereonet.html");
+  window->Help().ShowPlotHelp(1);
+  EXPECT_EQ(ShownPage(), "using-help.html");
+  EXPECT_TRUE(opener.opened.isEmpty());
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_EQ(window->HelpMenuItem(0)->text(), QStringLiteral("&Lodema help"));
+  EXPECT_EQ(window->HelpMenuItem(1)->text(), QStringLiteral("&Help on Help"));
+}
+
+TEST_F(HelpAccessTest, F1OpensThePageOfTheCalculationOrPageInView) {
+  StartWithHelp();
+  const struct {
+    const char* name;
+    int calculation;  // selected first; -1 keeps it
+    int tab;          // shown when F1 is pressed
+    const char* page;
+  } rows[] = {
+      {"geometrical calculation", 8, 0, "calc-geometry.html#calc-8"},
+      {"core calculation", 22, 1, "calc-core.html#calc-22"},
+      {"calculation without a menu item", 41, 1, "calc-core.html#calc-41"},
+      {"conventions page", -1, 2, "notations.html#conventions-page"},
+      {"file page", -1, 3, "file-page.html"},
+  };
+  for (const auto& row : rows) {
+    if (row.calculation >= 0) Click(window->Calculations()->Button(row.calculation));
+    window->Tabs()->setCurrentIndex(row.tab);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window->Tabs(), Qt::Key_F1);
+    EXPECT_EQ(ShownPage(), row.page) << row.name;
+    window->Help().Window()->hide();
+  }
+}
+
+TEST_F(HelpAccessTest, AHelpFileBesideTheProgramGoesToTheDesktopViewer) {
+  PlaceHelpFile(help::kMainHelpFile);
+  PlaceHelpFile(help::kPlotHelpFile);
+  StartWithHelp();
+  window->HelpMenuItem(0)->trigger();
+  window->Help().ShowPlotHelp(0);
+  const QDir folder(programFolder.path());
+  EXPECT_EQ(opener.opened, QStringList({folder.filePath(QStringLiteral("LodemHelp.chm")),
+                                        folder.filePath(QStringLiteral("Lodem32Help.hlp"))}));
+  EXPECT_EQ(ShownPage(), "<none>");
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(HelpAccessTest, AHelpFileThatCannotBeOpenedIsToldByName) {
+  PlaceHelpFile(help::kMainHelpFile);
+  opener.succeeds = false;
+  StartWithHelp();
+  window->HelpMenuItem(0)->trigger();
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_NE(messages.shown[0].text.find("LodemHelp.chm"), std::string::npos);
+  EXPECT_EQ(messages.shown[0].title, "Lodema");
+}
+
+TEST_F(HelpAccessTest, AMissingGuideSaysWhereItWasLookedFor) {
+  places.guideFolders = {QDir(programFolder.path()).filePath(QStringLiteral("no-guide-here"))};
+  StartWithHelp();
+  window->HelpMenuItem(1)->trigger();
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_NE(messages.shown[0].text.find("no-guide-here"), std::string::npos)
+      << messages.shown[0].text;
+  EXPECT_EQ(window->Help().Window(), nullptr);
+}
+
+TEST(HelpPlacesTest, AnInstalledProgramFindsTheGuideUnderShare) {
+  QTemporaryDir prefix;
+  ASSERT_TRUE(prefix.isValid());
+  const QDir root(prefix.path());
+  ASSERT_TRUE(root.mkpath(QStringLiteral("bin")));
+  ASSERT_TRUE(root.mkpath(QStringLiteral("share/doc/lodema/guide")));
+  QFile index(root.filePath(QStringLiteral("share/doc/lodema/guide/index.html")));
+  ASSERT_TRUE(index.open(QIODevice::WriteOnly));
+  index.close();
+  const help::HelpPlaces installed = help::HelpPlacesFor(root.filePath(QStringLiteral("bin")));
+  EXPECT_EQ(QDir(help::FindGuideFolder(installed)).canonicalPath(),
+            QDir(root.filePath(QStringLiteral("share/doc/lodema/guide"))).canonicalPath());
+  // A program run from its build folder falls back on the source tree's guide.
+  QTemporaryDir buildFolder;
+  ASSERT_TRUE(buildFolder.isValid());
+  const help::HelpPlaces built = help::HelpPlacesFor(buildFolder.filePath(QStringLiteral("app")));
+  EXPECT_EQ(help::FindGuideFolder(built).toStdString(), LODEMA_TEST_GUIDE_DIR);
+}
+
+TEST_F(HelpAccessTest, HelpWindowGoesBackAndForwardAndSearches) {
+  StartWithHelp();
+  window->HelpMenuItem(0)->trigger();
+  HelpWindow& help = *window->Help().Window();
+  EXPECT_GE(help.Contents()->count(), 8);
+  help.ShowPage(QStringLiteral("drill-core.html#manual"));
+  EXPECT_TRUE(help.BackAction()->isEnabled());
+  help.BackAction()->trigger();
+  EXPECT_EQ(help.CurrentPage().toStdString(), "index.html");
+  help.ForwardAction()->trigger();
+  EXPECT_EQ(help.CurrentPage().toStdString(), "drill-core.html#manual");
+
+  // A word on the page is found there; one elsewhere narrows the contents.
+  EXPECT_TRUE(help.Search(QStringLiteral("small circles")));
+  EXPECT_FALSE(help.Search(QStringLiteral("lodema-batch --help")));
+  int listed = 0;
+  for (int i = 0; i < help.Contents()->count(); ++i) {
+    if (!help.Contents()->item(i)->isHidden()) {
+      ++listed;
+      EXPECT_EQ(help.Contents()->item(i)->data(Qt::UserRole).toString(),
+                QStringLiteral("file-page.html"));
+    }
+  }
+  EXPECT_EQ(listed, 1);
+  // Clearing the search box lists every page again.
+  help.SearchBox()->setText(QStringLiteral("x"));
+  help.SearchBox()->clear();
+  EXPECT_FALSE(help.Contents()->item(0)->isHidden());
+}
+
+}  // namespace

@@ -1,0 +1,200 @@
+// The naming dialog: filled from the settings, OK stores every value and
+// saves the conventions group, Defaults and Cancel leave everything, and a
+// new word reaches the captions at once.
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "AppFixture.h"
+#include "app/CalculationPages.h"
+#include "app/ClickableLabel.h"
+#include "app/ConventionsPage.h"
+#include "app/EntryPanel.h"
+#include "app/NomenclatureDialog.h"
+#include "batch/ResultColumns.h"
+#include "calc/SettingsIO.h"
+
+namespace {
+
+class NomenclatureDialogTest : public AppFixture {
+ protected:
+  void SetUp() override {
+    AppFixture::SetUp();
+    Start();
+  }
+  NomenclatureDialog& Open() {
+    Click(window->Conventions()->Command(5));
+    NomenclatureDialog* dialog = window->Nomenclature();
+    EXPECT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->isVisible());
+    return *dialog;
+  }
+  static void Type(QComboBox* list, const QString& text) {
+    list->lineEdit()->selectAll();
+    if (text.isEmpty()) {
+      QTest::keyClick(list->lineEdit(), Qt::Key_Delete);
+    } else {
+      QTest::keyClicks(list->lineEdit(), text);
+    }
+  }
+  std::string Stored(const std::string& key) {
+    return Store().Read(Lodema::kApplicationName, Lodema::kSectionConventions, key, "<none>");
+  }
+  Lodema::Settings& S() { return window->Model().settings(); }
+  QString CalcCaption(int n) { return window->Calculations()->Caption(n)->text(); }
+};
+
+// Every setting away from its default, so that a control left at its
+// default or read from the wrong setting shows.
+void SetUnusual(Lodema::Settings& s) {
+  s.alphaWord = "delta";
+  s.betaWord = "omega";
+  s.gammaWord = "theta";
+  s.ZenithConv = true;
+  s.PlungeName = "zenith";
+  s.CoreConv = false;
+  s.CoreUpTrend = true;
+  s.BottomMark = false;
+  s.deltaNormal = true;
+  s.EllipseBase = true;
+  s.BetaConv = false;
+  s.gPitchName = "rake";
+  s.gHadeName = "hade-in-plane";
+}
+
+TEST_F(NomenclatureDialogTest, OpeningFillsEveryControlFromTheSettings) {
+  SetUnusual(S());
+  NomenclatureDialog& d = Open();
+  EXPECT_EQ(d.windowTitle(), QStringLiteral("User defined name conventions"));
+  EXPECT_EQ(d.DrillName(0)->currentText(), QStringLiteral("delta"));
+  EXPECT_EQ(d.DrillName(1)->currentText(), QStringLiteral("omega"));
+  EXPECT_EQ(d.DrillName(2)->currentText(), QStringLiteral("theta"));
+  EXPECT_TRUE(d.Zenith(1)->isChecked());
+  EXPECT_TRUE(d.Core(1)->isChecked());
+  EXPECT_TRUE(d.UpTrend(1)->isChecked());
+  EXPECT_TRUE(d.UpTrendNote()->text().contains(QStringLiteral("up-plunge direction")));
+  EXPECT_TRUE(d.BottomMark(0)->isChecked());
+  EXPECT_TRUE(d.Delta(1)->isChecked());
+  EXPECT_TRUE(d.Alpha(1)->isChecked());
+  EXPECT_TRUE(d.Beta(1)->isChecked());
+  EXPECT_TRUE(d.PitchName(1)->isChecked());
+  EXPECT_EQ(d.HadeName()->currentText(), QStringLiteral("hade-in-plane"));
+  EXPECT_EQ(window->Conventions()->Command(5)->toolTip(),
+            QStringLiteral("Set user preferences for caption names"));
+
+  // The note follows the 'upward' trend option as it is clicked.
+  Click(d.UpTrend(0));
+  EXPECT_TRUE(d.UpTrendNote()->text().contains(QStringLiteral("downplunge direction")));
+}
+
+TEST_F(NomenclatureDialogTest, OkStoresEveryValueAndSavesTheConventionsGroup) {
+  NomenclatureDialog& d = Open();
+  Type(d.DrillName(0), QStringLiteral("delta"));
+  Type(d.DrillName(1), QStringLiteral("omega"));
+  Type(d.DrillName(2), QStringLiteral("theta"));
+  Click(d.Zenith(1));
+  Click(d.Core(1));
+  Click(d.UpTrend(1));
+  Click(d.BottomMark(0));
+  Click(d.Delta(1));
+  Click(d.Alpha(1));
+  Click(d.Beta(1));
+  Click(d.PitchName(1));
+  Type(d.HadeName(), QStringLiteral("hade-in-plane"));
+  Click(d.OkButton());
+  EXPECT_FALSE(d.isVisible());
+
+  Lodema::Settings expected = S();
+  SetUnusual(expected);
+  EXPECT_EQ(S(), expected);
+
+  const struct {
+    const char* key;
+    const char* text;
+  } stored[] = {{"DeltaName", "delta"},        {"AlphaName", "omega"},   {"BetaName", "theta"},
+                {"ZenithConv", "True"},        {"PlungeName", "zenith"}, {"CoreConv", "False"},
+                {"CoreUpTrend", "True"},       {"BottomMark", "False"},  {"deltaNormal", "True"},
+                {"EllipseBase", "True"},       {"BetaConv", "False"},    {"gPitchName", "rake"},
+                {"gHadeName", "hade-in-plane"}};
+  for (const auto& row : stored) EXPECT_EQ(Stored(row.key), row.text) << row.key;
+}
+
+TEST_F(NomenclatureDialogTest, DefaultsThenCancelChangesNothing) {
+  SetUnusual(S());
+  const Lodema::Settings before = S();
+  NomenclatureDialog& d = Open();
+  Click(d.DefaultsButton());
+  // Defaults shows Lodema's words in the dialog (the zenith choice stays)...
+  EXPECT_EQ(d.DrillName(0)->currentText(), QStringLiteral("alpha"));
+  EXPECT_EQ(d.HadeName()->currentText(), QStringLiteral("hade"));
+  EXPECT_TRUE(d.PitchName(0)->isChecked());
+  EXPECT_TRUE(d.UpTrend(0)->isChecked());
+  EXPECT_TRUE(d.BottomMark(1)->isChecked());
+  EXPECT_TRUE(d.Zenith(1)->isChecked());
+  // ...but stores none of it.
+  Click(d.CancelButton());
+  EXPECT_FALSE(d.isVisible());
+  EXPECT_EQ(S(), before);
+  EXPECT_EQ(Stored("DeltaName"), "<none>");
+}
+
+TEST_F(NomenclatureDialogTest, DefaultsThenOkStoresTheDownPlungeTrendItShows) {
+  S().CoreUpTrend = true;
+  NomenclatureDialog& d = Open();
+  Click(d.DefaultsButton());
+  Click(d.OkButton());
+  EXPECT_FALSE(S().CoreUpTrend);
+  EXPECT_EQ(S().alphaWord, "alpha");
+  EXPECT_EQ(Stored("CoreUpTrend"), "False");
+}
+
+TEST_F(NomenclatureDialogTest, AnEmptyHadeNameIsStoredEmpty) {
+  NomenclatureDialog& d = Open();
+  Type(d.HadeName(), QString());
+  Click(d.OkButton());
+  EXPECT_EQ(S().gHadeName, "");
+  EXPECT_EQ(Stored("gHadeName"), "");
+}
+
+TEST_F(NomenclatureDialogTest, DeltaTypedInTheFirstListReachesTheCoreCaptionsAtOnce) {
+  Click(window->Calculations()->Button(17));
+  ASSERT_EQ(window->Entries()->BoxLabel(1)->text(), QStringLiteral("alpha"));
+  NomenclatureDialog& d = Open();
+  Type(d.DrillName(0), QStringLiteral("delta"));
+  Click(d.OkButton());
+  EXPECT_EQ(S().alphaWord, "delta");
+  EXPECT_EQ(CalcCaption(17), QStringLiteral("Plane with beta and delta angles in A"));
+  EXPECT_EQ(CalcCaption(20), QStringLiteral("Reference plane with delta angle in A"));
+  EXPECT_EQ(window->Entries()->BoxLabel(1)->text(), QStringLiteral("delta"));
+}
+
+TEST_F(NomenclatureDialogTest, RakeReachesTheCalculationAndOutputCaptions) {
+  NomenclatureDialog& d = Open();
+  Click(d.PitchName(1));
+  Click(d.OkButton());
+  EXPECT_EQ(CalcCaption(10), QStringLiteral("Rake of line B in plane A"));
+  Lodema::ResultColumnFlags flags;
+  flags.apparentDip = true;
+  Click(window->Calculations()->Button(0));
+  const Lodema::ResultCaptions captions = Lodema::GetResultCaptions(
+      window->Model().Controls(), flags, window->Model().Calculation(), S().gPitchName, "\t");
+  EXPECT_NE(captions.text.find("rake:Angle\trake:Sense"), std::string::npos) << captions.text;
+}
+
+TEST_F(NomenclatureDialogTest, CoreOptionsShowTheSameStateOnThePageAndInTheDialog) {
+  // Changed in the dialog: the page follows.
+  NomenclatureDialog& d = Open();
+  Click(d.BottomMark(0));
+  Click(d.OkButton());
+  EXPECT_TRUE(window->Conventions()->CoreOption(QStringLiteral("optBottomMark"), 0)->isChecked());
+  // Changed on the page: the dialog shows it when opened again.
+  Click(window->Conventions()->CoreOption(QStringLiteral("optBottomMark"), 1));
+  Open();
+  EXPECT_TRUE(d.BottomMark(1)->isChecked());
+  EXPECT_EQ(window->Nomenclature(), &d) << "the dialog is made once and shown again";
+  Click(d.CancelButton());
+}
+
+}  // namespace
