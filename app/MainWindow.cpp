@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 #include <exception>
 
+#include "LodemaVersion.h"
 #include "app/CalculationPages.h"
 #include "app/ConventionsPage.h"
 #include "app/EntryPanel.h"
@@ -33,7 +34,6 @@
 
 namespace {
 
-constexpr const char* kWindowTitle = "Lodema 4.9.7";
 // A running batch repaints the window at most this often.
 constexpr qint64 kRepaintIntervalMs = 40;
 
@@ -220,7 +220,7 @@ void MainWindow::FormInitialisation() {
 
   model_.SetInitialising(true);
   model_.ApplySettingsToControls();
-  setWindowTitle(QString::fromLatin1(kWindowTitle));
+  setWindowTitle(QStringLiteral("Lodema ") + QString::fromUtf8(Lodema::kLodemaVersion));
   StartUpDecimalCharacter();
   // The stored calculation is laid out before the file panels take their
   // settings, so that the default columns of the preview follow the entry

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 
+#include "LodemaVersion.h"
 #include "batch/BatchRun.h"
 #include "batch/ColumnMapping.h"
 #include "batch/FilePageControls.h"
@@ -25,7 +26,8 @@ class FormModel;
 class SettingsStore;
 
 inline constexpr const char* kNoDataToPasteMessage = "There are no data to paste!";
-inline constexpr const char* kPasteTitle = "Lodema 4.9.7";
+// "Lodema" and the project version, as the main window's title.
+inline const std::string kPasteTitle = std::string("Lodema ") + kLodemaVersion;
 inline constexpr const char* kNoFileSelectedMessage = "No file has been selected";
 inline constexpr const char* kSameFileMessage =
     "The output file is the same as the input file.\r\nChoose another output file.";
