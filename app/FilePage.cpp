@@ -166,14 +166,15 @@ QWidget* FilePage::MakeInputGroup() {
   });
   // Choosing a column with the grid: a press writes the column into the
   // active list, the release that follows ends the choice.
-  connect(previewGrid_, &QTableWidget::cellPressed, this, [this](int, int column) {
-    Forward([this, column] { pageModel_.GridColumnClicked(column + 1); });
+  connect(previewGrid_, &QTableWidget::cellPressed, this, [this](int, int gridColumn) {
+    Forward([this, picked = gridColumn] { pageModel_.GridColumnClicked(picked + 1); });
   });
   connect(previewGrid_, &QTableWidget::cellClicked, this,
           [this] { Forward([this] { pageModel_.EndGridColumnSelection(); }); });
-  connect(previewGrid_->horizontalHeader(), &QHeaderView::sectionPressed, this, [this](int column) {
-    Forward([this, column] { pageModel_.GridColumnClicked(column + 1); });
-  });
+  connect(previewGrid_->horizontalHeader(), &QHeaderView::sectionPressed, this,
+          [this](int gridColumn) {
+            Forward([this, picked = gridColumn] { pageModel_.GridColumnClicked(picked + 1); });
+          });
   connect(previewGrid_->horizontalHeader(), &QHeaderView::sectionClicked, this,
           [this] { Forward([this] { pageModel_.EndGridColumnSelection(); }); });
   return fraInput_;

@@ -124,11 +124,11 @@ void HelpWindow::ShowAllContents() {
 }
 
 void HelpWindow::ShowPage(const QString& page) {
-  const int hash = page.indexOf(QLatin1Char('#'));
+  const qsizetype hash = page.indexOf(QLatin1Char('#'));
   QUrl url = QUrl::fromLocalFile(QDir(folder_).filePath(hash < 0 ? page : page.left(hash)));
   if (hash >= 0) url.setFragment(page.mid(hash + 1));
   browser_->setSource(url);
-  const int row = pages_.indexOf(QFileInfo(url.toLocalFile()).fileName());
+  const int row = static_cast<int>(pages_.indexOf(QFileInfo(url.toLocalFile()).fileName()));
   if (row >= 0) {
     const QSignalBlocker blocker(contents_);
     contents_->setCurrentRow(row);

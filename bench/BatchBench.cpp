@@ -52,8 +52,8 @@ Measure RunTool(const std::string& tool, const std::string& in, const std::strin
   if (wait4(child, &status, 0, &usage) != child) return measure;
   measure.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   measure.peakKilobytes = usage.ru_maxrss;
-  measure.cpuSeconds = usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
-                       (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+  measure.cpuSeconds = static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+                       static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
   measure.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
   return measure;
 }
@@ -85,8 +85,8 @@ int main(int argc, char** argv) {
     const Measure m = RunTool(tool, in, out);
     allOk = allOk && m.ok;
     std::printf("%10ld %8.2f %12.0f %8.2f %12.0f %9ld KB%s\n", rows, m.seconds,
-                m.seconds > 0 ? rows / m.seconds : 0.0, m.cpuSeconds,
-                m.cpuSeconds > 0 ? rows / m.cpuSeconds : 0.0, m.peakKilobytes,
+                m.seconds > 0 ? static_cast<double>(rows) / m.seconds : 0.0, m.cpuSeconds,
+                m.cpuSeconds > 0 ? static_cast<double>(rows) / m.cpuSeconds : 0.0, m.peakKilobytes,
                 m.ok ? "" : "  (run failed)");
     std::remove(in.c_str());
     std::remove(out.c_str());

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstddef>
 #include <optional>
 
 #include "orient/Constructions.h"
@@ -239,7 +240,7 @@ PlungeInPlaneResult LineFromPlungeInPlane(double dip, double dipDirection, doubl
     const double diff = LineAtPitch(r, D).plunge - q;
     const double size = std::fabs(diff);
     if (size <= e) break;
-    int step = size <= steps[1] ? 0 : size <= steps[2] ? 1 : size <= steps[3] ? 2 : 3;
+    std::size_t step = size <= steps[1] ? 0 : size <= steps[2] ? 1 : size <= steps[3] ? 2 : 3;
     const double direction = diff <= 0.0 ? 1.0 : -1.0;
     const double bound = diff <= 0.0 ? kHalfPi : 0.0;
     double next = r + direction * steps[step];

@@ -118,7 +118,7 @@ TEST_F(FilePageTest, ColumnListsFollowTheBoxesAConventionShows) {
 
   Click(window->Calculations()->Button(20));
   EXPECT_FALSE(files->Columns(8)->isVisibleTo(page));  // known dip direction: no box 8
-  Click(window->Entries()->RefOption(2));               // fold axis: plunge in box 8
+  Click(window->Entries()->RefOption(2));              // fold axis: plunge in box 8
   EXPECT_TRUE(files->Columns(8)->isVisibleTo(page));
 }
 

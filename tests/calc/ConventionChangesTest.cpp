@@ -41,7 +41,7 @@ INSTANTIATE_TEST_SUITE_P(
         PlaneRewriteRow{"RightHandToDipDirection", 6, 1, 0, {"45", "30", ""}, {"30", "135", ""}},
         PlaneRewriteRow{"OrderOnly", 1, 2, 0, {"30", "135", ""}, {"135", "30", ""}},
         PlaneRewriteRow{"QuadrantStrike", 1, 6, 1, {"30", "S45E", ""}, {"N45E", "30", ""}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 // Guards against a strike without its sense being carried over as a dip direction.
 TEST_F(ModelTest, IncompletePlaneLosesItsDirection) {
@@ -103,7 +103,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ResultRewriteRow{"StrikeQuadrant", 15, 4, 0, 1, "30|S|N45E"},
                       ResultRewriteRow{"LineOrder", 16, 1, 1, 0, "135|30|"},
                       ResultRewriteRow{"LineQuadrant", 16, 1, 0, 1, "30|S45E|"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 // Each input notation, changed while "Same as Input File" is ticked, carries
 // its output notation along (settings, option buttons, the plot's code and

@@ -66,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ValidationRow{"RotationOverflow", 12, 6, kHuge.c_str(), true, 0, false},
                       ValidationRow{"SenseLower", 8, 5, "sw", true, 0, true},
                       ValidationRow{"SenseUnknown", 8, 5, "X", true, 0, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST_F(ModelTest, EmptyBoxIsInvalidWithoutMessage) {
   Enter(0, {{0, "30"}, {0, ""}});
@@ -178,7 +178,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadRow{"RightHandRule", 5, 0, "30", "45", "", "135", ""},
                       ReadRow{"QuadrantDipDirection", 1, 1, "30", "S45E", "", "135", ""},
                       ReadRow{"QuadrantStrike", 6, 1, "N45E", "30", "", "135", ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST_F(ModelTest, ReadingFailsForTheWrongKindOrAnInvalidBox) {
   Enter(0, {{0, "30"}, {1, "120"}, {3, "40"}, {4, "999"}});

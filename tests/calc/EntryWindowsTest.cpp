@@ -59,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "hidden"},
         LayoutRow{"FixedRefPlane", 37, 3, 0, "hidden", "beta,alpha,(angles)", "plunge,trend",
                   "dip,dip dir'n,()"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 struct KindRow {
   const char* name;
@@ -87,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
                       KindRow{"CoreFoldAxis", 22, 1, 2, {7, 0, 0, 0, 6, 0, 2, 3, 2, 3, 0}},
                       KindRow{"ThreeCores", 25, 1, 0, {2, 3, 7, 2, 3, 7, 0, 0, 2, 3, 7}},
                       KindRow{"FixedPlane", 39, 1, 0, {0, 0, 0, 6, 7, 0, 2, 3, 1, 3, 0}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST_F(ModelTest, SelectionPaintsAndPressesOnlyTheCurrentButton) {
   model.SelectCalculation(5);

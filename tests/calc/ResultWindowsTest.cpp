@@ -40,7 +40,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FixedRow{"Negative", "-12.345", 2, '.', false, "-12.34"},
                       FixedRow{"TinyExponent", "1E-25", 2, '.', false, "0"},
                       FixedRow{"NotANumber", "-999x", 2, '.', true, "-999x"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST(AngleGeneral, RoundsHalvesToEvenOnlyWithoutDecimals) {
   EXPECT_EQ(FormModel::FormatAngleGeneral(DegreesToRadians(35.678), 0), "36");
@@ -85,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
         OutputRow{"LineTrendFirst", 1, 1, 0, 16, "20", "5", "trend,plunge,-", "005|20|"},
         OutputRow{"LineQuadrant", 1, 0, 1, 16, "20.5", "225.25", "plunge,trend,-",
                   "20.5|S45.25W|"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST_F(ModelTest, ForcedCommaAppliesToEveryResult) {
   model.settings().NonLocaleDecimal = true;

@@ -139,7 +139,7 @@ TEST_P(GuideExampleTest, EngineGivesTheTextsThePageShows) {
 
 INSTANTIATE_TEST_SUITE_P(Guide, GuideExampleTest,
                          ::testing::ValuesIn(ExamplesOfClass("table", "example")),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& testInfo) { return testInfo.param.name; });
 
 // ---- whole-file runs: <div class="batch-example" data-args data-input ...> ----
 
@@ -163,7 +163,7 @@ TEST_P(GuideBatchExampleTest, ToolWritesTheFileAndSummaryThePageShows) {
 
 INSTANTIATE_TEST_SUITE_P(Guide, GuideBatchExampleTest,
                          ::testing::ValuesIn(ExamplesOfClass("div", "batch-example")),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& testInfo) { return testInfo.param.name; });
 
 // ---- the guide as a whole ----
 

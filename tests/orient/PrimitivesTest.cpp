@@ -1,10 +1,10 @@
-#include "orient/Primitives.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 #include <random>
+
+#include "orient/Primitives.h"
 
 namespace {
 
@@ -16,8 +16,8 @@ constexpr double kVecTol = 1e-12;    // components of unit vectors
 
 struct LineVectorRow {
   const char* name;
-  double plunge, trend;         // degrees
-  double north, east, down;     // expected vector
+  double plunge, trend;      // degrees
+  double north, east, down;  // expected vector
 };
 
 TEST(LineToDirectionCosines, KnownVectors) {
