@@ -1,0 +1,144 @@
+#include "plot/PlotStore.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace Lodema::Plot {
+
+const char* const kTypeMismatchText =
+    "The type of plotted data from this calculation is different to that "
+    "already retained in the plot!"
+    "\r\n1. Retry with a new, cleared plot (best option);"
+    "\r\n2. Abort the new results and try changing the calculation; or"
+    "\r\n3. Ignore and include this data in the current plot (with unpredictable results)?";
+
+namespace {
+
+// A record's type code as a whole number; anything unreadable is "nothing".
+int TypeCodeOf(double cell) {
+  if (!std::isfinite(cell) || std::abs(cell) > 2.0e9) return kTypeNothing;
+  return static_cast<int>(std::nearbyint(cell));
+}
+
+// Fields a kind of this type needs for drawing.
+int DrawnFields(int type) {
+  switch (type) {
+    case kTypePlane:
+    case kTypeLine:
+      return 2;
+    case kTypeReferenceAlpha:
+    case kTypeBetaAlpha:
+    case kTypeCoreAxisAndAlpha:
+      return 3;
+    default:
+      return 0;
+  }
+}
+
+}  // namespace
+
+int PlotStore::TypeCode(int kind) const {
+  return kind >= 0 && kind < kKindCount ? types_[kind] : kTypeNothing;
+}
+
+void PlotStore::UpdateLayout() {
+  for (int kind = 0; kind < kKindCount; ++kind) width_[kind] = DrawnFields(types_[kind]);
+  // The cones of window A turn about window C's line.
+  if (types_[kWindowA] == kTypeReferenceAlpha || types_[kWindowA] == kTypeBetaAlpha) {
+    width_[kWindowC] = std::max(width_[kWindowC], 2);
+  }
+  stride_ = 0;
+  for (int kind = 0; kind < kKindCount; ++kind) {
+    offset_[kind] = stride_;
+    stride_ += width_[kind];
+  }
+}
+
+void PlotStore::StoreCurrent(const PlotRecord& record, bool takeTypes) {
+  if (takeTypes) {
+    for (int kind = 0; kind < kKindCount; ++kind) types_[kind] = TypeCodeOf(record.cells[kind][0]);
+    UpdateLayout();  // no retained sets exist, so nothing needs re-packing
+  }
+  lastSetIndex_ = std::max(lastSetIndex_, 0);
+  for (int kind = 0; kind < kKindCount; ++kind) {
+    for (int field = 0; field < kFieldCount; ++field) {
+      current_[kind][field] = static_cast<float>(record.cells[kind][field + 1]);
+    }
+  }
+  newDataPending_ = true;
+}
+
+StoreChange PlotStore::AddNewDataPoint(const PlotRecord& record, MismatchQuestion& question) {
+  const auto& c = record.cells;
+  if (c[0][0] == 0 && c[0][1] == 0 && c[0][2] == 0 && c[1][0] == 0 && c[1][1] == 0) {
+    return StoreChange::kNone;
+  }
+  if (lastSetIndex_ >= 1) {
+    for (int kind = 0; kind < kKindCount; ++kind) {
+      if (types_[kind] == TypeCodeOf(c[kind][0])) continue;
+      switch (question.Ask(kTypeMismatchText)) {
+        case MismatchAnswer::kAbort:
+          return StoreChange::kNone;
+        case MismatchAnswer::kRetry:
+          ClearAllData();
+          StoreCurrent(record, true);
+          return StoreChange::kChanged;
+        case MismatchAnswer::kIgnore:
+          break;
+      }
+    }
+  }
+  StoreCurrent(record, lastSetIndex_ < 1);
+  return StoreChange::kChanged;
+}
+
+StoreChange PlotStore::RetainCurrentData() {
+  if (!newDataPending_) return StoreChange::kNone;
+  for (int kind = 0; kind < kKindCount; ++kind) {
+    for (int field = 0; field < width_[kind]; ++field) retained_.push_back(current_[kind][field]);
+  }
+  ++lastSetIndex_;
+  current_ = {};
+  newDataPending_ = false;
+  return StoreChange::kChanged;
+}
+
+StoreChange PlotStore::ClearLastData() {
+  // The pending flag, not the sign of the values, tells whether a current
+  // set exists: a horizontal line of trend 000 is all zeros.
+  if (newDataPending_) {
+    current_ = {};
+    newDataPending_ = false;
+  } else if (lastSetIndex_ < 1) {
+    lastSetIndex_ = -1;
+  } else {
+    --lastSetIndex_;
+    retained_.resize(retained_.size() - Stride());
+  }
+  return StoreChange::kChanged;
+}
+
+StoreChange PlotStore::ClearAllData() {
+  lastSetIndex_ = -1;
+  newDataPending_ = false;
+  current_ = {};
+  retained_.clear();
+  retained_.shrink_to_fit();
+  return StoreChange::kChanged;
+}
+
+float PlotStore::CurrentValue(int kind, int field) const {
+  if (kind < 0 || kind >= kKindCount || field < 0 || field >= kFieldCount) return 0.0f;
+  return current_[kind][field];
+}
+
+float PlotStore::RetainedValue(int set, int kind, int field) const {
+  if (set < 1 || set > RetainedCount() || kind < 0 || kind >= kKindCount || field < 0 ||
+      field >= width_[kind]) {
+    return 0.0f;
+  }
+  return retained_[static_cast<std::size_t>(set - 1) * Stride() +
+                   static_cast<std::size_t>(offset_[kind] + field)];
+}
+
+}  // namespace Lodema::Plot

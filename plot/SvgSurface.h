@@ -1,0 +1,62 @@
+// A drawing surface that writes a standalone SVG document: vector shapes
+// only, exact circular arcs, coordinates in plot units (y up on the plot is
+// written as -y, so the document needs no transform).
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "plot/Surface.h"
+
+namespace Lodema::Plot {
+
+// The part of the plot the document shows, in plot units.
+struct SvgPage {
+  double left = -1100.0;
+  double bottom = -1100.0;
+  double width = 2200.0;
+  double height = 2200.0;
+  double pixelWidth = 600.0;  // the size a viewer shows it at by default
+};
+
+class SvgSurface : public DrawingSurface {
+ public:
+  // Writes the document's opening to out.
+  SvgSurface(std::ostream& out, const SvgPage& page);
+  // Closes the document if Finish has not.
+  ~SvgSurface() override;
+  SvgSurface(const SvgSurface&) = delete;
+  SvgSurface& operator=(const SvgSurface&) = delete;
+
+  // Writes the closing tag; nothing may be drawn afterwards.
+  void Finish();
+
+  void Clear(Rgb background) override;
+  void Dot(PlotPoint at) override;
+  void Line(PlotPoint from, PlotPoint to) override;
+  void Polyline(const std::vector<PlotPoint>& points) override;
+  void Box(PlotPoint corner, PlotPoint opposite) override;
+  void Circle(PlotPoint centre, double radius) override;
+  void Arc(PlotPoint centre, double radius, double startAngle, double endAngle) override;
+  void ClosedPath(const std::vector<PlotPoint>& points) override;
+  void Text(PlotPoint at, const std::string& text, double height, TextAnchor anchor) override;
+
+  // Stroke width in plot units for a pen width of 1.
+  static constexpr double kUnitsPerPenWidth = 3.0;
+
+ private:
+  void Number(double value);
+  void X(double x) { Number(x); }
+  void Y(double y) { Number(-y); }
+  void Point(PlotPoint p);
+  void StrokeAttributes();
+  void FillAttributes();
+  void Colour(Rgb colour);
+
+  std::ostream& out_;
+  SvgPage page_;
+  bool finished_ = false;
+};
+
+}  // namespace Lodema::Plot
