@@ -16,8 +16,8 @@ using OrientGeometry::kTwoPi;
 // Dips this close to 0 or pi/2 are drawn as the primitive or a diameter.
 constexpr double kFlatTolerance = 1e-12;
 // Largest distance allowed between a chord of the polyline and the curve.
-constexpr double kChordTolerance = 0.1;
-constexpr int kFirstSegments = 16;
+constexpr double kChordTolerance = 0.2;
+constexpr int kFirstSegments = 24;
 constexpr int kMaxDepth = 14;
 
 struct PlaneFrame {
@@ -45,12 +45,9 @@ void Subdivide(ProjectionType type, const PlaneFrame& frame, double a, PlotPoint
                PlotPoint pb, int depth, std::vector<PlotPoint>& out) {
   const double middle = (a + b) / 2.0;
   const PlotPoint pm = ProjectUnitVector(type, InPlane(frame, middle));
-  // The quarter points guard against a chord that happens to meet the curve
-  // at its middle.
-  const PlotPoint q1 = ProjectUnitVector(type, InPlane(frame, (a + middle) / 2.0));
-  const PlotPoint q3 = ProjectUnitVector(type, InPlane(frame, (middle + b) / 2.0));
-  const double error = std::max(
-      {DistanceToChord(pm, pa, pb), DistanceToChord(q1, pa, pb), DistanceToChord(q3, pa, pb)});
+  // The curve bends smoothly and the first segments are short, so the gap at
+  // the middle of a chord stands for its largest gap.
+  const double error = DistanceToChord(pm, pa, pb);
   if (depth >= kMaxDepth || error <= kChordTolerance) {
     out.push_back(pb);
     return;

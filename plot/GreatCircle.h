@@ -29,7 +29,7 @@ struct GreatCircleCurve {
   double startAngle = 0.0;
   double endAngle = 0.0;
   // kPolyline: from S1 through the dip point to S2, each point on the true
-  // curve and no chord further than a tenth of a plot unit from it.
+  // curve and no chord further than a fifth of a plot unit from it.
   std::vector<PlotPoint> points;
 };
 
