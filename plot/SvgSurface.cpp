@@ -8,21 +8,28 @@
 
 namespace Lodema::Plot {
 
+namespace {
+
+constexpr std::size_t kFlushSize = 1 << 16;
+
+}  // namespace
+
 SvgSurface::SvgSurface(std::ostream& out, const SvgPage& page) : out_(out), page_(page) {
-  out_ << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-       << "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"";
+  buffer_.reserve(kFlushSize + 4096);
+  Put("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+      "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"");
   Number(page_.pixelWidth);
-  out_ << "\" height=\"";
+  Put("\" height=\"");
   Number(page_.pixelWidth * page_.height / page_.width);
-  out_ << "\" viewBox=\"";
+  Put("\" viewBox=\"");
   X(page_.left);
-  out_ << ' ';
+  Put(' ');
   Y(page_.bottom + page_.height);
-  out_ << ' ';
+  Put(' ');
   Number(page_.width);
-  out_ << ' ';
+  Put(' ');
   Number(page_.height);
-  out_ << "\" stroke-linecap=\"round\" stroke-linejoin=\"round\">\n";
+  Put("\" stroke-linecap=\"round\" stroke-linejoin=\"round\">\n");
 }
 
 SvgSurface::~SvgSurface() { Finish(); }
@@ -30,22 +37,42 @@ SvgSurface::~SvgSurface() { Finish(); }
 void SvgSurface::Finish() {
   if (finished_) return;
   finished_ = true;
-  out_ << "</svg>\n";
+  CloseGroup();
+  Put("</svg>\n");
+  Flush(true);
+}
+
+void SvgSurface::Flush(bool always) {
+  if (!always && buffer_.size() < kFlushSize) return;
+  out_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+  buffer_.clear();
 }
 
 // Plot units to two decimals at most, shortest form.
 void SvgSurface::Number(double value) {
   if (!std::isfinite(value)) value = 0.0;
   const double rounded = std::round(value * 100.0) / 100.0;
-  char buffer[32];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, rounded == 0.0 ? 0.0 : rounded);
-  out_.write(buffer, result.ptr - buffer);
+  char text[32];
+  std::to_chars_result result;
+  if (rounded == std::trunc(rounded) && std::abs(rounded) < 1e15) {
+    result = std::to_chars(text, text + sizeof text, static_cast<long long>(rounded));
+  } else {
+    result = std::to_chars(text, text + sizeof text, rounded);
+  }
+  buffer_.append(text, result.ptr);
 }
 
 void SvgSurface::Point(PlotPoint p) {
   X(p.x);
-  out_ << ',';
+  Put(',');
   Y(p.y);
+}
+
+void SvgSurface::Points(const std::vector<PlotPoint>& points) {
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    if (i > 0) Put(' ');
+    Point(points[i]);
+  }
 }
 
 void SvgSurface::Colour(Rgb colour) {
@@ -57,125 +84,154 @@ void SvgSurface::Colour(Rgb colour) {
                        kHex[colour.green & 15],
                        kHex[colour.blue >> 4],
                        kHex[colour.blue & 15]};
-  out_.write(text, sizeof text);
+  buffer_.append(text, sizeof text);
 }
 
-void SvgSurface::StrokeAttributes() {
+void SvgSurface::CloseGroup() {
+  if (paint_ != Paint::kNone) Put("</g>\n");
+  paint_ = Paint::kNone;
+}
+
+// Opens a group with the current pen and fill unless the open one has them.
+void SvgSurface::Style(Paint paint) {
+  Flush(false);
   const Pen& p = pen();
-  out_ << " stroke=\"";
+  const Fill& f = fill();
+  if (paint == paint_) {
+    switch (paint) {
+      case Paint::kOutline:
+        if (p.colour == groupPen_.colour && p.width == groupPen_.width &&
+            p.style == groupPen_.style)
+          return;
+        break;
+      case Paint::kShape:
+        if (p.colour == groupPen_.colour && p.width == groupPen_.width &&
+            p.style == groupPen_.style && f.solid == groupFill_.solid &&
+            (!f.solid || f.colour == groupFill_.colour))
+          return;
+        break;
+      case Paint::kInk:
+        if (p.colour == groupPen_.colour) return;
+        break;
+      case Paint::kNone:
+        return;
+    }
+  }
+  CloseGroup();
+  paint_ = paint;
+  groupPen_ = p;
+  groupFill_ = f;
+  Put("<g fill=\"");
+  if (paint == Paint::kInk) {
+    Colour(p.colour);
+    Put("\">\n");
+    return;
+  }
+  if (paint == Paint::kShape && f.solid) {
+    Colour(f.colour);
+  } else {
+    Put("none");
+  }
+  Put("\" stroke=\"");
   Colour(p.colour);
-  out_ << "\" stroke-width=\"";
+  Put("\" stroke-width=\"");
   Number(std::max(p.width, 1) * kUnitsPerPenWidth);
-  out_ << '"';
+  Put('"');
   switch (p.style) {
     case LineStyle::kSolid:
       break;
     case LineStyle::kDash:
-      out_ << " stroke-dasharray=\"24,12\"";
+      Put(" stroke-dasharray=\"24,12\"");
       break;
     case LineStyle::kDot:
-      out_ << " stroke-dasharray=\"3,9\"";
+      Put(" stroke-dasharray=\"3,9\"");
       break;
     case LineStyle::kDashDot:
-      out_ << " stroke-dasharray=\"24,9,3,9\"";
+      Put(" stroke-dasharray=\"24,9,3,9\"");
       break;
   }
-}
-
-void SvgSurface::FillAttributes() {
-  if (!fill().solid) {
-    out_ << " fill=\"none\"";
-    return;
-  }
-  out_ << " fill=\"";
-  Colour(fill().colour);
-  out_ << '"';
+  Put(">\n");
 }
 
 void SvgSurface::Clear(Rgb background) {
-  out_ << "<rect x=\"";
+  CloseGroup();
+  Put("<rect x=\"");
   X(page_.left);
-  out_ << "\" y=\"";
+  Put("\" y=\"");
   Y(page_.bottom + page_.height);
-  out_ << "\" width=\"";
+  Put("\" width=\"");
   Number(page_.width);
-  out_ << "\" height=\"";
+  Put("\" height=\"");
   Number(page_.height);
-  out_ << "\" fill=\"";
+  Put("\" fill=\"");
   Colour(background);
-  out_ << "\"/>\n";
+  Put("\"/>\n");
 }
 
 void SvgSurface::Dot(PlotPoint at) {
-  out_ << "<circle cx=\"";
+  Style(Paint::kInk);
+  Put("<circle cx=\"");
   X(at.x);
-  out_ << "\" cy=\"";
+  Put("\" cy=\"");
   Y(at.y);
-  out_ << "\" r=\"";
+  Put("\" r=\"");
   Number(std::max(pen().width, 1) * kUnitsPerPenWidth);
-  out_ << "\" fill=\"";
-  Colour(pen().colour);
-  out_ << "\"/>\n";
+  Put("\"/>\n");
 }
 
 void SvgSurface::Line(PlotPoint from, PlotPoint to) {
-  out_ << "<path d=\"M";
+  Style(Paint::kOutline);
+  Put("<path d=\"M");
   Point(from);
-  out_ << 'L';
+  Put('L');
   Point(to);
-  out_ << '"';
-  StrokeAttributes();
-  out_ << "/>\n";
+  Put("\"/>\n");
 }
 
 void SvgSurface::Polyline(const std::vector<PlotPoint>& points) {
   if (points.empty()) return;
-  out_ << "<polyline points=\"";
-  for (std::size_t i = 0; i < points.size(); ++i) {
-    if (i > 0) out_ << ' ';
-    Point(points[i]);
-  }
-  out_ << "\" fill=\"none\"";
-  StrokeAttributes();
-  out_ << "/>\n";
+  Style(Paint::kOutline);
+  Put("<polyline points=\"");
+  Points(points);
+  Put("\"/>\n");
 }
 
 void SvgSurface::Box(PlotPoint corner, PlotPoint opposite) {
-  out_ << "<rect x=\"";
+  Style(Paint::kShape);
+  Put("<rect x=\"");
   X(std::min(corner.x, opposite.x));
-  out_ << "\" y=\"";
+  Put("\" y=\"");
   Y(std::max(corner.y, opposite.y));
-  out_ << "\" width=\"";
+  Put("\" width=\"");
   Number(std::abs(opposite.x - corner.x));
-  out_ << "\" height=\"";
+  Put("\" height=\"");
   Number(std::abs(opposite.y - corner.y));
-  out_ << '"';
-  FillAttributes();
-  StrokeAttributes();
-  out_ << "/>\n";
+  Put("\"/>\n");
 }
 
 void SvgSurface::Circle(PlotPoint centre, double radius) {
-  out_ << "<circle cx=\"";
+  Style(Paint::kShape);
+  Put("<circle cx=\"");
   X(centre.x);
-  out_ << "\" cy=\"";
+  Put("\" cy=\"");
   Y(centre.y);
-  out_ << "\" r=\"";
+  Put("\" r=\"");
   Number(std::abs(radius));
-  out_ << '"';
-  FillAttributes();
-  StrokeAttributes();
-  out_ << "/>\n";
+  Put("\"/>\n");
 }
 
 void SvgSurface::Arc(PlotPoint centre, double radius, double startAngle, double endAngle) {
   double sweep = std::fmod(endAngle - startAngle, OrientGeometry::kTwoPi);
   if (sweep <= 0.0) sweep += OrientGeometry::kTwoPi;
+  Style(Paint::kOutline);
   if (sweep >= OrientGeometry::kTwoPi - 1e-9) {
-    const Fill saved = fill();
-    SetFill({false, saved.colour});
-    Circle(centre, radius);
-    SetFill(saved);
+    Put("<circle cx=\"");
+    X(centre.x);
+    Put("\" cy=\"");
+    Y(centre.y);
+    Put("\" r=\"");
+    Number(std::abs(radius));
+    Put("\"/>\n");
     return;
   }
   const PlotPoint from{centre.x + radius * std::cos(startAngle),
@@ -183,62 +239,55 @@ void SvgSurface::Arc(PlotPoint centre, double radius, double startAngle, double 
   const PlotPoint to{centre.x + radius * std::cos(endAngle),
                      centre.y + radius * std::sin(endAngle)};
   // Counter-clockwise on the plot is clockwise once y is flipped: sweep flag 0.
-  out_ << "<path d=\"M";
+  Put("<path d=\"M");
   Point(from);
-  out_ << 'A';
+  Put('A');
   Number(radius);
-  out_ << ',';
+  Put(',');
   Number(radius);
-  out_ << " 0 " << (sweep > OrientGeometry::kPi ? '1' : '0') << ",0 ";
+  Put(sweep > OrientGeometry::kPi ? " 0 1,0 " : " 0 0,0 ");
   Point(to);
-  out_ << "\" fill=\"none\"";
-  StrokeAttributes();
-  out_ << "/>\n";
+  Put("\"/>\n");
 }
 
 void SvgSurface::ClosedPath(const std::vector<PlotPoint>& points) {
   if (points.empty()) return;
-  out_ << "<polygon points=\"";
-  for (std::size_t i = 0; i < points.size(); ++i) {
-    if (i > 0) out_ << ' ';
-    Point(points[i]);
-  }
-  out_ << '"';
-  FillAttributes();
-  StrokeAttributes();
-  out_ << "/>\n";
+  Style(Paint::kShape);
+  Put("<polygon points=\"");
+  Points(points);
+  Put("\"/>\n");
 }
 
 void SvgSurface::Text(PlotPoint at, const std::string& text, double height, TextAnchor anchor) {
-  out_ << "<text x=\"";
+  Style(Paint::kInk);
+  Put("<text x=\"");
   X(at.x);
-  out_ << "\" y=\"";
+  Put("\" y=\"");
   Y(at.y);
-  out_ << "\" font-family=\"sans-serif\" font-size=\"";
+  Put("\" font-family=\"sans-serif\" font-size=\"");
   Number(height);
-  out_ << "\" dominant-baseline=\"central\" text-anchor=\""
-       << (anchor == TextAnchor::kCentre ? "middle" : "start") << "\" fill=\"";
-  Colour(pen().colour);
-  out_ << "\">";
+  Put("\" dominant-baseline=\"central\" text-anchor=\"");
+  Put(anchor == TextAnchor::kCentre ? "middle" : "start");
+  Put("\">");
   for (const char c : text) {
     switch (c) {
       case '&':
-        out_ << "&amp;";
+        Put("&amp;");
         break;
       case '<':
-        out_ << "&lt;";
+        Put("&lt;");
         break;
       case '>':
-        out_ << "&gt;";
+        Put("&gt;");
         break;
       case '"':
-        out_ << "&quot;";
+        Put("&quot;");
         break;
       default:
-        out_ << c;
+        Put(c);
     }
   }
-  out_ << "</text>\n";
+  Put("</text>\n");
 }
 
 }  // namespace Lodema::Plot

@@ -1,6 +1,8 @@
 // A drawing surface that writes a standalone SVG document: vector shapes
 // only, exact circular arcs, coordinates in plot units (y up on the plot is
-// written as -y, so the document needs no transform).
+// written as -y, so the document needs no transform). Consecutive shapes of
+// one style share a group that carries the style, which keeps plots of many
+// symbols small.
 #pragma once
 
 #include <ostream>
@@ -29,7 +31,8 @@ class SvgSurface : public DrawingSurface {
   SvgSurface(const SvgSurface&) = delete;
   SvgSurface& operator=(const SvgSurface&) = delete;
 
-  // Writes the closing tag; nothing may be drawn afterwards.
+  // Writes the closing tag and hands everything to the stream; nothing may
+  // be drawn afterwards.
   void Finish();
 
   void Clear(Rgb background) override;
@@ -46,17 +49,32 @@ class SvgSurface : public DrawingSurface {
   static constexpr double kUnitsPerPenWidth = 3.0;
 
  private:
+  // How an element uses the pen and fill.
+  enum class Paint {
+    kNone,     // no group open
+    kOutline,  // stroked, not filled (lines, arcs)
+    kShape,    // stroked and filled by the fill (boxes, circles, polygons)
+    kInk,      // filled with the pen colour, not stroked (dots, text)
+  };
+  void Style(Paint paint);
+  void CloseGroup();
+  void Put(char c) { buffer_.push_back(c); }
+  void Put(const char* text) { buffer_.append(text); }
   void Number(double value);
   void X(double x) { Number(x); }
   void Y(double y) { Number(-y); }
   void Point(PlotPoint p);
-  void StrokeAttributes();
-  void FillAttributes();
   void Colour(Rgb colour);
+  void Points(const std::vector<PlotPoint>& points);
+  void Flush(bool always);
 
   std::ostream& out_;
   SvgPage page_;
+  std::string buffer_;
   bool finished_ = false;
+  Paint paint_ = Paint::kNone;
+  Pen groupPen_;
+  Fill groupFill_;
 };
 
 }  // namespace Lodema::Plot

@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -32,21 +33,28 @@ class PlotEndToEndTest : public ::testing::Test {
   }
 
   // Centres of the elements of `tag` filled with `fill` left of the legend
-  // column, in plot units (the file writes y negated).
+  // column, in plot units (the file writes y negated). Elements take their
+  // fill from their group.
   std::vector<Mark> Marks(const std::string& svg, const std::string& tag,
                           const std::string& fill) const {
     std::vector<Mark> marks;
-    for (std::size_t at = svg.find("<" + tag + " "); at != std::string::npos;
-         at = svg.find("<" + tag + " ", at + 1)) {
-      const std::string element = svg.substr(at, svg.find('>', at) - at);
-      if (element.find("fill=\"" + fill + "\"") == std::string::npos) continue;
-      auto number = [&element](const std::string& name) {
-        return std::stod(element.substr(element.find(" " + name + "=\"") + name.size() + 3));
-      };
-      Mark m = tag == "rect"
-                   ? Mark{number("x") + number("width") / 2, -(number("y") + number("height") / 2)}
-                   : Mark{number("cx"), -number("cy")};
-      if (m.x < 1100) marks.push_back(m);
+    std::string groupFill;
+    std::istringstream lines(svg);
+    for (std::string line; std::getline(lines, line);) {
+      if (line.rfind("<g ", 0) == 0) {
+        const std::size_t at = line.find("fill=\"") + 6;
+        groupFill = line.substr(at, line.find('"', at) - at);
+      } else if (line == "</g>") {
+        groupFill.clear();
+      } else if (line.rfind("<" + tag + " ", 0) == 0 && groupFill == fill) {
+        auto number = [&line](const std::string& name) {
+          return std::stod(line.substr(line.find(" " + name + "=\"") + name.size() + 3));
+        };
+        const Mark m = tag == "rect" ? Mark{number("x") + number("width") / 2,
+                                            -(number("y") + number("height") / 2)}
+                                     : Mark{number("cx"), -number("cy")};
+        if (m.x < 1100) marks.push_back(m);
+      }
     }
     return marks;
   }

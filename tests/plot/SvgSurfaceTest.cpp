@@ -32,39 +32,52 @@ TEST(SvgSurface, ElementsInPlotUnitsWithYFlipped) {
        [](SvgSurface& s) {
          s.Line({-50, 10}, {50.255, -20});
        },
-       "<path d=\"M-50,-10L50.26,20\" stroke=\"#000000\" stroke-width=\"3\"/>\n"},
-      {"filled box in the fill colour",
+       "<g fill=\"none\" stroke=\"#000000\" stroke-width=\"3\">\n"
+       "<path d=\"M-50,-10L50.26,20\"/>\n</g>\n"},
+      {"filled boxes share one group",
        [](SvgSurface& s) {
          s.SetFill({true, {192, 0, 0}});
          s.Box({84, -66}, {116, -34});
+         s.Box({0, 0}, {1.5, 2});
        },
-       "<rect x=\"84\" y=\"34\" width=\"32\" height=\"32\" fill=\"#c00000\" stroke=\"#000000\" "
-       "stroke-width=\"3\"/>\n"},
+       "<g fill=\"#c00000\" stroke=\"#000000\" stroke-width=\"3\">\n"
+       "<rect x=\"84\" y=\"34\" width=\"32\" height=\"32\"/>\n"
+       "<rect x=\"0\" y=\"-2\" width=\"1.5\" height=\"2\"/>\n</g>\n"},
       {"open circle, wide dashed pen",
        [](SvgSurface& s) {
          s.SetPen({{0, 0, 128}, 2, LineStyle::kDash, PenMode::kCopy});
          s.Circle({0, 0}, 1000);
        },
-       "<circle cx=\"0\" cy=\"0\" r=\"1000\" fill=\"none\" stroke=\"#000080\" stroke-width=\"6\" "
-       "stroke-dasharray=\"24,12\"/>\n"},
+       "<g fill=\"none\" stroke=\"#000080\" stroke-width=\"6\" stroke-dasharray=\"24,12\">\n"
+       "<circle cx=\"0\" cy=\"0\" r=\"1000\"/>\n</g>\n"},
+      {"a new pen colour opens a new group",
+       [](SvgSurface& s) {
+         s.Line({0, 0}, {1, 1});
+         s.SetPen({{255, 0, 0}, 1, LineStyle::kSolid, PenMode::kCopy});
+         s.Line({0, 0}, {1, 1});
+       },
+       "<g fill=\"none\" stroke=\"#000000\" stroke-width=\"3\">\n<path d=\"M0,0L1,-1\"/>\n"
+       "</g>\n<g fill=\"none\" stroke=\"#ff0000\" stroke-width=\"3\">\n"
+       "<path d=\"M0,0L1,-1\"/>\n</g>\n"},
       {"quarter arc counter-clockwise from east to north",
        [quarter](SvgSurface& s) {
          s.Arc({0, 0}, 100, 0, quarter);
        },
-       "<path d=\"M100,0A100,100 0 0,0 0,-100\" fill=\"none\" stroke=\"#000000\" "
-       "stroke-width=\"3\"/>\n"},
+       "<g fill=\"none\" stroke=\"#000000\" stroke-width=\"3\">\n"
+       "<path d=\"M100,0A100,100 0 0,0 0,-100\"/>\n</g>\n"},
       {"three-quarter arc takes the large flag",
        [quarter](SvgSurface& s) {
          s.Arc({0, 0}, 100, quarter, 0);
        },
-       "<path d=\"M0,-100A100,100 0 1,0 100,0\" fill=\"none\" stroke=\"#000000\" "
-       "stroke-width=\"3\"/>\n"},
-      {"text escaped, centred",
+       "<g fill=\"none\" stroke=\"#000000\" stroke-width=\"3\">\n"
+       "<path d=\"M0,-100A100,100 0 1,0 100,0\"/>\n</g>\n"},
+      {"text escaped, centred, in the pen colour",
        [](SvgSurface& s) {
          s.Text({10, 20}, "A&B", 60, TextAnchor::kCentre);
        },
-       "<text x=\"10\" y=\"-20\" font-family=\"sans-serif\" font-size=\"60\" "
-       "dominant-baseline=\"central\" text-anchor=\"middle\" fill=\"#000000\">A&amp;B</text>\n"},
+       "<g fill=\"#000000\">\n<text x=\"10\" y=\"-20\" font-family=\"sans-serif\" "
+       "font-size=\"60\" dominant-baseline=\"central\" text-anchor=\"middle\">A&amp;B</text>\n"
+       "</g>\n"},
       {"background covers the page", [](SvgSurface& s) { s.Clear(kLightGrey); },
        "<rect x=\"-1100\" y=\"-1100\" width=\"2200\" height=\"2200\" fill=\"#c0c0c0\"/>\n"},
   };
