@@ -194,22 +194,29 @@ void ToolFigures(const std::string& tool, const std::string& dir, long rows) {
     return;
   }
   std::printf("lodema-batch, calculation 0, %ld rows\n", rows);
-  std::printf("%-28s %8s %12s %8s %12s %12s\n", "", "seconds", "rows/second", "cpu s", "rows/cpu s",
+  std::printf("%-30s %8s %12s %8s %12s %12s\n", "", "seconds", "rows/second", "cpu s", "rows/cpu s",
               "peak memory");
   const struct {
     const char* name;
     std::vector<std::string> extra;
   } runs[] = {{"without --plot", {}},
               {"--plot (result points)", {"--plot", svg}},
-              {"--plot --plot-show result,A,B", {"--plot", svg, "--plot-show", "result,A,B"}}};
+              {"--plot, A and B as poles too",
+               {"--plot", svg, "--plot-show", "result,A,B", "--planes-as", "poles"}}};
   double baseline = 0.0;
   for (const auto& run : runs) {
     std::vector<std::string> args = {tool, "--calc", "0", "--in", in, "--out", out};
     args.insert(args.end(), run.extra.begin(), run.extra.end());
-    const Measure m = RunTool(args);
+    // The best of three: the machine is shared, and the least disturbed run
+    // is the fairest comparison.
+    Measure m = RunTool(args);
+    for (int again = 0; again < 2; ++again) {
+      const Measure next = RunTool(args);
+      if (next.ok && next.cpuSeconds < m.cpuSeconds) m = next;
+    }
     const double rate = m.cpuSeconds > 0 ? rows / m.cpuSeconds : 0.0;
     if (baseline == 0.0) baseline = rate;
-    std::printf("%-28s %8.2f %12.0f %8.2f %12.0f %9ld KB  %5.1f%%%s\n", run.name, m.seconds,
+    std::printf("%-30s %8.2f %12.0f %8.2f %12.0f %9ld KB  %5.1f%%%s\n", run.name, m.seconds,
                 m.seconds > 0 ? rows / m.seconds : 0.0, m.cpuSeconds, rate, m.peakKilobytes,
                 baseline > 0 ? 100.0 * rate / baseline : 0.0, m.ok ? "" : "  (run failed)");
   }

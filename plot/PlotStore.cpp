@@ -37,6 +37,28 @@ int DrawnFields(int type) {
 
 }  // namespace
 
+void PlotStore::ChunkedValues::Append(const float* values, std::size_t count) {
+  for (std::size_t i = 0; i < count; ++i, ++size_) {
+    if ((size_ & kChunkMask) == 0 && (size_ >> kChunkBits) == chunks_.size()) {
+      chunks_.push_back(std::make_unique<float[]>(kChunkSize));
+    }
+    chunks_[size_ >> kChunkBits][size_ & kChunkMask] = values[i];
+  }
+}
+
+void PlotStore::ChunkedValues::DropLast(std::size_t count) {
+  size_ -= std::min(count, size_);
+  // Keep one spare chunk so that add / remove at a boundary does not churn.
+  const std::size_t needed = (size_ + kChunkMask) >> kChunkBits;
+  while (chunks_.size() > needed + 1) chunks_.pop_back();
+}
+
+void PlotStore::ChunkedValues::Clear() {
+  chunks_.clear();
+  chunks_.shrink_to_fit();
+  size_ = 0;
+}
+
 int PlotStore::TypeCode(int kind) const {
   return kind >= 0 && kind < kKindCount ? types_[kind] : kTypeNothing;
 }
@@ -56,12 +78,21 @@ void PlotStore::UpdateLayout() {
 
 void PlotStore::StoreCurrent(const PlotRecord& record, bool takeTypes) {
   if (takeTypes) {
-    for (int kind = 0; kind < kKindCount; ++kind) types_[kind] = TypeCodeOf(record.cells[kind][0]);
-    UpdateLayout();  // no retained sets exist, so nothing needs re-packing
+    bool changed = false;
+    for (int kind = 0; kind < kKindCount; ++kind) {
+      const int type = TypeCodeOf(record.cells[kind][0]);
+      changed = changed || type != types_[kind];
+      types_[kind] = type;
+    }
+    if (changed) {
+      UpdateLayout();  // no retained sets exist, so nothing needs re-packing
+      current_ = {};
+    }
   }
   lastSetIndex_ = std::max(lastSetIndex_, 0);
+  // Only the fields the types draw are kept; the others stay 0.
   for (int kind = 0; kind < kKindCount; ++kind) {
-    for (int field = 0; field < kFieldCount; ++field) {
+    for (int field = 0; field < width_[kind]; ++field) {
       current_[kind][field] = static_cast<float>(record.cells[kind][field + 1]);
     }
   }
@@ -75,7 +106,7 @@ StoreChange PlotStore::AddNewDataPoint(const PlotRecord& record, MismatchQuestio
   }
   if (lastSetIndex_ >= 1) {
     for (int kind = 0; kind < kKindCount; ++kind) {
-      if (types_[kind] == TypeCodeOf(c[kind][0])) continue;
+      if (types_[kind] == c[kind][0] || types_[kind] == TypeCodeOf(c[kind][0])) continue;
       switch (question.Ask(kTypeMismatchText)) {
         case MismatchAnswer::kAbort:
           return StoreChange::kNone;
@@ -95,7 +126,7 @@ StoreChange PlotStore::AddNewDataPoint(const PlotRecord& record, MismatchQuestio
 StoreChange PlotStore::RetainCurrentData() {
   if (!newDataPending_) return StoreChange::kNone;
   for (int kind = 0; kind < kKindCount; ++kind) {
-    for (int field = 0; field < width_[kind]; ++field) retained_.push_back(current_[kind][field]);
+    retained_.Append(current_[kind].data(), static_cast<std::size_t>(width_[kind]));
   }
   ++lastSetIndex_;
   current_ = {};
@@ -113,7 +144,7 @@ StoreChange PlotStore::ClearLastData() {
     lastSetIndex_ = -1;
   } else {
     --lastSetIndex_;
-    retained_.resize(retained_.size() - Stride());
+    retained_.DropLast(Stride());
   }
   return StoreChange::kChanged;
 }
@@ -122,8 +153,7 @@ StoreChange PlotStore::ClearAllData() {
   lastSetIndex_ = -1;
   newDataPending_ = false;
   current_ = {};
-  retained_.clear();
-  retained_.shrink_to_fit();
+  retained_.Clear();
   return StoreChange::kChanged;
 }
 

@@ -3,8 +3,9 @@
 #pragma once
 
 #include <array>
-#include <deque>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "plot/PlotRecord.h"
 
@@ -55,7 +56,8 @@ class PlotStore {
   bool ButtonsEnabled() const { return lastSetIndex_ >= 0; }
   int TypeCode(int kind) const;
 
-  // A value of the current set (0 when the store is empty).
+  // A value of the current set: only the fields its kind's type draws are
+  // kept, the others read 0 (as they do when the store is empty).
   float CurrentValue(int kind, int field) const;
   // A value of retained set 1..RetainedCount(), oldest first. Only the
   // fields the kind's type draws are kept; the others read 0.
@@ -71,8 +73,22 @@ class PlotStore {
   std::array<int, kKindCount> types_{};
   std::array<std::array<float, kFieldCount>, kKindCount> current_{};
   // Retained sets, each `stride_` values: the kept fields of each kind in
-  // kind order. A deque grows without copying what it holds.
-  std::deque<float> retained_;
+  // kind order, in fixed-size chunks so that growing never copies them.
+  class ChunkedValues {
+   public:
+    void Append(const float* values, std::size_t count);
+    void DropLast(std::size_t count);
+    void Clear();
+    float operator[](std::size_t i) const { return chunks_[i >> kChunkBits][i & kChunkMask]; }
+
+   private:
+    static constexpr std::size_t kChunkBits = 14;
+    static constexpr std::size_t kChunkSize = std::size_t{1} << kChunkBits;
+    static constexpr std::size_t kChunkMask = kChunkSize - 1;
+    std::vector<std::unique_ptr<float[]>> chunks_;
+    std::size_t size_ = 0;
+  };
+  ChunkedValues retained_;
   std::array<int, kKindCount> offset_{};
   std::array<int, kKindCount> width_{};
   int stride_ = 0;

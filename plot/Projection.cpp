@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "orient/NumberText.h"
 #include "orient/Primitives.h"
 
 namespace Lodema::Plot {
@@ -24,14 +23,26 @@ PlotPoint ProjectDirectionExact(ProjectionType type, double plunge, double trend
   return {r * std::sin(trend), r * std::cos(trend)};
 }
 
+namespace {
+
+// Nearest whole number, halves to even, for |value| <= 1e6 (beyond, the
+// value is clamped first); NaN gives 0. Truncation and the subtraction are
+// exact, so the result does not depend on the rounding mode. Inline here:
+// it runs twice for every symbol of every redraw.
+int WholePlotUnits(double value) {
+  if (!(std::abs(value) <= 1.0e6)) return std::isnan(value) ? 0 : (value < 0 ? -1000000 : 1000000);
+  const int whole = static_cast<int>(value);  // toward zero
+  const double fraction = value - whole;
+  if (fraction > 0.5 || (fraction == 0.5 && whole % 2 != 0)) return whole + 1;
+  if (fraction < -0.5 || (fraction == -0.5 && whole % 2 != 0)) return whole - 1;
+  return whole;
+}
+
+}  // namespace
+
 GridPoint ProjectDirection(ProjectionType type, double plunge, double trend) {
   const PlotPoint p = ProjectDirectionExact(type, plunge, trend);
-  // Values outside the plot (bad input) are kept finite and within int range.
-  auto whole = [](double v) {
-    if (!std::isfinite(v)) return 0;
-    return static_cast<int>(NumberText::RoundHalfEven(std::clamp(v, -1.0e6, 1.0e6)));
-  };
-  return {whole(p.x), whole(p.y)};
+  return {WholePlotUnits(p.x), WholePlotUnits(p.y)};
 }
 
 PlotPoint ProjectUnitVector(ProjectionType type, const OrientGeometry::DirectionCosines& v) {

@@ -11,6 +11,8 @@ namespace Lodema::Plot {
 namespace {
 
 constexpr std::size_t kFlushSize = 1 << 16;
+// Boxes per path element: keeps each element a reasonable size for viewers.
+constexpr int kBoxesPerPath = 500;
 
 }  // namespace
 
@@ -48,16 +50,19 @@ void SvgSurface::Flush(bool always) {
   buffer_.clear();
 }
 
-// Plot units to two decimals at most, shortest form.
+// Plot units to two decimals at most, shortest form. Whole numbers (symbol
+// positions) take the short integer path.
 void SvgSurface::Number(double value) {
-  if (!std::isfinite(value)) value = 0.0;
-  const double rounded = std::round(value * 100.0) / 100.0;
   char text[32];
   std::to_chars_result result;
-  if (rounded == std::trunc(rounded) && std::abs(rounded) < 1e15) {
-    result = std::to_chars(text, text + sizeof text, static_cast<long long>(rounded));
+  // The cast is checked against the value rather than calling trunc, which
+  // is a library call on the baseline instruction set.
+  const long long whole = std::abs(value) < 1e15 ? static_cast<long long>(value) : 0;
+  if (static_cast<double>(whole) == value) {
+    result = std::to_chars(text, text + sizeof text, whole);
   } else {
-    result = std::to_chars(text, text + sizeof text, rounded);
+    const double rounded = std::isfinite(value) ? std::round(value * 100.0) / 100.0 : 0.0;
+    result = std::to_chars(text, text + sizeof text, rounded == 0.0 ? 0.0 : rounded);
   }
   buffer_.append(text, result.ptr);
 }
@@ -87,7 +92,14 @@ void SvgSurface::Colour(Rgb colour) {
   buffer_.append(text, sizeof text);
 }
 
+void SvgSurface::EndBoxes() {
+  if (boxesInPath_ == 0) return;
+  Put("\"/>\n");
+  boxesInPath_ = 0;
+}
+
 void SvgSurface::CloseGroup() {
+  EndBoxes();
   if (paint_ != Paint::kNone) Put("</g>\n");
   paint_ = Paint::kNone;
 }
@@ -169,6 +181,7 @@ void SvgSurface::Clear(Rgb background) {
 }
 
 void SvgSurface::Dot(PlotPoint at) {
+  EndBoxes();
   Style(Paint::kInk);
   Put("<circle cx=\"");
   X(at.x);
@@ -180,6 +193,7 @@ void SvgSurface::Dot(PlotPoint at) {
 }
 
 void SvgSurface::Line(PlotPoint from, PlotPoint to) {
+  EndBoxes();
   Style(Paint::kOutline);
   Put("<path d=\"M");
   Point(from);
@@ -190,6 +204,7 @@ void SvgSurface::Line(PlotPoint from, PlotPoint to) {
 
 void SvgSurface::Polyline(const std::vector<PlotPoint>& points) {
   if (points.empty()) return;
+  EndBoxes();
   Style(Paint::kOutline);
   Put("<polyline points=\"");
   Points(points);
@@ -198,18 +213,33 @@ void SvgSurface::Polyline(const std::vector<PlotPoint>& points) {
 
 void SvgSurface::Box(PlotPoint corner, PlotPoint opposite) {
   Style(Paint::kShape);
-  Put("<rect x=\"");
+  if (boxesInPath_ == kBoxesPerPath) EndBoxes();
+  Put(boxesInPath_++ == 0 ? "<path d=\"M" : "M");
   X(std::min(corner.x, opposite.x));
-  Put("\" y=\"");
+  Put(',');
   Y(std::max(corner.y, opposite.y));
-  Put("\" width=\"");
-  Number(std::abs(opposite.x - corner.x));
-  Put("\" height=\"");
-  Number(std::abs(opposite.y - corner.y));
-  Put("\"/>\n");
+  const double width = std::abs(opposite.x - corner.x);
+  const double height = std::abs(opposite.y - corner.y);
+  if (width != boxWidth_ || height != boxHeight_) {
+    boxWidth_ = width;
+    boxHeight_ = height;
+    std::string sides;
+    std::swap(sides, buffer_);
+    Put('h');
+    Number(width);
+    Put('v');
+    Number(height);
+    Put("h-");
+    Number(width);
+    Put('z');
+    std::swap(sides, buffer_);
+    boxSides_ = std::move(sides);
+  }
+  buffer_.append(boxSides_);
 }
 
 void SvgSurface::Circle(PlotPoint centre, double radius) {
+  EndBoxes();
   Style(Paint::kShape);
   Put("<circle cx=\"");
   X(centre.x);
@@ -223,6 +253,7 @@ void SvgSurface::Circle(PlotPoint centre, double radius) {
 void SvgSurface::Arc(PlotPoint centre, double radius, double startAngle, double endAngle) {
   double sweep = std::fmod(endAngle - startAngle, OrientGeometry::kTwoPi);
   if (sweep <= 0.0) sweep += OrientGeometry::kTwoPi;
+  EndBoxes();
   Style(Paint::kOutline);
   if (sweep >= OrientGeometry::kTwoPi - 1e-9) {
     Put("<circle cx=\"");
@@ -251,6 +282,7 @@ void SvgSurface::Arc(PlotPoint centre, double radius, double startAngle, double 
 }
 
 void SvgSurface::ClosedPath(const std::vector<PlotPoint>& points) {
+  EndBoxes();
   if (points.empty()) return;
   Style(Paint::kShape);
   Put("<polygon points=\"");
@@ -259,6 +291,7 @@ void SvgSurface::ClosedPath(const std::vector<PlotPoint>& points) {
 }
 
 void SvgSurface::Text(PlotPoint at, const std::string& text, double height, TextAnchor anchor) {
+  EndBoxes();
   Style(Paint::kInk);
   Put("<text x=\"");
   X(at.x);

@@ -1,8 +1,8 @@
 // A drawing surface that writes a standalone SVG document: vector shapes
 // only, exact circular arcs, coordinates in plot units (y up on the plot is
 // written as -y, so the document needs no transform). Consecutive shapes of
-// one style share a group that carries the style, which keeps plots of many
-// symbols small.
+// one style share a group that carries the style, and consecutive boxes
+// share one path, which keeps plots of many symbols small.
 #pragma once
 
 #include <ostream>
@@ -58,6 +58,7 @@ class SvgSurface : public DrawingSurface {
   };
   void Style(Paint paint);
   void CloseGroup();
+  void EndBoxes();
   void Put(char c) { buffer_.push_back(c); }
   void Put(const char* text) { buffer_.append(text); }
   void Number(double value);
@@ -75,6 +76,12 @@ class SvgSurface : public DrawingSurface {
   Paint paint_ = Paint::kNone;
   Pen groupPen_;
   Fill groupFill_;
+  // Boxes written into the open path, and the side steps of the last box
+  // ("h32v32h-32z").
+  int boxesInPath_ = 0;
+  double boxWidth_ = -1.0;
+  double boxHeight_ = -1.0;
+  std::string boxSides_;
 };
 
 }  // namespace Lodema::Plot
