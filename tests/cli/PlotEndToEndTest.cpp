@@ -32,9 +32,9 @@ class PlotEndToEndTest : public ::testing::Test {
     return Lodema::testing::ScratchFolder::Read(folder_.File(name));
   }
 
-  // Centres of the elements of `tag` filled with `fill` left of the legend
-  // column, in plot units (the file writes y negated). Elements take their
-  // fill from their group.
+  // Centres of the boxes ("rect", written as path steps) or circles filled
+  // with `fill` left of the legend column, in plot units (the file writes y
+  // negated). Elements take their fill from their group.
   std::vector<Mark> Marks(const std::string& svg, const std::string& tag,
                           const std::string& fill) const {
     std::vector<Mark> marks;
@@ -46,14 +46,22 @@ class PlotEndToEndTest : public ::testing::Test {
         groupFill = line.substr(at, line.find('"', at) - at);
       } else if (line == "</g>") {
         groupFill.clear();
-      } else if (line.rfind("<" + tag + " ", 0) == 0 && groupFill == fill) {
+      } else if (groupFill != fill) {
+        continue;
+      } else if (tag == "rect" && line.rfind("<path d=\"M", 0) == 0) {
+        // Boxes: "Mx,yhWvHh-Wz" each, y negated.
+        std::istringstream d(line.substr(9));
+        char m, comma, h, v;
+        double x, y, w, height;
+        while (d >> m && m == 'M' && d >> x >> comma >> y >> h >> w >> v >> height) {
+          d.ignore(64, 'z');
+          if (x < 1100) marks.push_back({x + w / 2, -(y + height / 2)});
+        }
+      } else if (tag == "circle" && line.rfind("<circle ", 0) == 0) {
         auto number = [&line](const std::string& name) {
           return std::stod(line.substr(line.find(" " + name + "=\"") + name.size() + 3));
         };
-        const Mark m = tag == "rect" ? Mark{number("x") + number("width") / 2,
-                                            -(number("y") + number("height") / 2)}
-                                     : Mark{number("cx"), -number("cy")};
-        if (m.x < 1100) marks.push_back(m);
+        if (number("cx") < 1100) marks.push_back({number("cx"), -number("cy")});
       }
     }
     return marks;

@@ -85,24 +85,5 @@ TEST(DrawStereoFrame, GraduationsFollowTheProjection) {
   }
 }
 
-TEST(DrawStereoFrame, PolarAxesEveryTenDegrees) {
-  RecordingSurface surface;
-  DrawStereoFrame(surface, ProjectionType::kEqualArea, AxesStyle::kPolarAxes);
-  const auto lines = surface.Of(Op::kLine);
-  for (int i = 0; i <= 18; ++i) {
-    const double a = i * M_PI / 18;
-    EXPECT_NEAR(lines[i].points[0].x, 1000 * std::cos(a), 1e-6) << i;
-    EXPECT_NEAR(lines[i].points[0].y, 1000 * std::sin(a), 1e-6) << i;
-    EXPECT_NEAR(lines[i].points[1].x, -1000 * std::cos(a), 1e-6) << i;
-    EXPECT_NEAR(lines[i].points[1].y, -1000 * std::sin(a), 1e-6) << i;
-  }
-}
-
-TEST(AxesStyleFromCode, OutOfRangeIsSimpleTicks) {
-  EXPECT_EQ(AxesStyleFromCode(3), AxesStyle::kPolarAxes);
-  EXPECT_EQ(AxesStyleFromCode(7), AxesStyle::kSimpleTicks);
-  EXPECT_EQ(AxesStyleFromCode(-1), AxesStyle::kSimpleTicks);
-}
-
 }  // namespace
 }  // namespace Lodema::Plot

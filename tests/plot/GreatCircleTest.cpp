@@ -190,13 +190,5 @@ TEST(DrawGreatCircle, DrawsEachFormAndResetsThePen) {
   }
 }
 
-TEST(DrawGreatCircle, PrimitiveIsTheFullCircle) {
-  testing::RecordingSurface surface;
-  DrawGreatCircle(surface, GreatCircleArc(kArea, 0.0, 0.0));
-  ASSERT_EQ(surface.drawn.size(), 1u);
-  EXPECT_EQ(surface.drawn[0].radius, 1000.0);
-  EXPECT_EQ(surface.drawn[0].points[0], (PlotPoint{0, 0}));
-}
-
 }  // namespace
 }  // namespace Lodema::Plot

@@ -100,20 +100,5 @@ TEST(UnprojectPosition, CentreAndPrimitive) {
   }
 }
 
-TEST(ProjectUnitVector, AgreesWithPlungeAndTrend) {
-  for (const ProjectionType type : {kArea, kAngle}) {
-    for (double p = 0.0; p <= 90.0; p += 7.5) {
-      for (double t = 0.0; t < 360.0; t += 35.0) {
-        const double pr = DegreesToRadians(p);
-        const double tr = DegreesToRadians(t);
-        const PlotPoint a = ProjectDirectionExact(type, pr, tr);
-        const PlotPoint b = ProjectUnitVector(type, OrientGeometry::LineToDirectionCosines(pr, tr));
-        EXPECT_NEAR(a.x, b.x, 1e-9);
-        EXPECT_NEAR(a.y, b.y, 1e-9);
-      }
-    }
-  }
-}
-
 }  // namespace
 }  // namespace Lodema::Plot

@@ -34,15 +34,17 @@ TEST(SvgSurface, ElementsInPlotUnitsWithYFlipped) {
        },
        "<g fill=\"none\" stroke=\"#000000\" stroke-width=\"3\">\n"
        "<path d=\"M-50,-10L50.26,20\"/>\n</g>\n"},
-      {"filled boxes share one group",
+      {"filled boxes share one group and one path",
        [](SvgSurface& s) {
          s.SetFill({true, {192, 0, 0}});
          s.Box({84, -66}, {116, -34});
-         s.Box({0, 0}, {1.5, 2});
+         s.Box({0, 0}, {-1.5, 2});
+         s.Box({10, 10}, {11.5, 12});
+         s.Circle({0, 0}, 5);
        },
        "<g fill=\"#c00000\" stroke=\"#000000\" stroke-width=\"3\">\n"
-       "<rect x=\"84\" y=\"34\" width=\"32\" height=\"32\"/>\n"
-       "<rect x=\"0\" y=\"-2\" width=\"1.5\" height=\"2\"/>\n</g>\n"},
+       "<path d=\"M84,34h32v32h-32zM-1.5,-2h1.5v2h-1.5zM10,-12h1.5v2h-1.5z\"/>\n"
+       "<circle cx=\"0\" cy=\"0\" r=\"5\"/>\n</g>\n"},
       {"open circle, wide dashed pen",
        [](SvgSurface& s) {
          s.SetPen({{0, 0, 128}, 2, LineStyle::kDash, PenMode::kCopy});
