@@ -71,7 +71,10 @@ double CounterClockwise(double from, double to) {
 GreatCircleCurve GreatCircleArc(ProjectionType type, double dip, double dipDirection) {
   GreatCircleCurve curve;
   double steepness = std::abs(dip);
-  if (!std::isfinite(steepness) || !std::isfinite(dipDirection)) return curve;
+  if (!std::isfinite(steepness) || !std::isfinite(dipDirection)) {
+    curve.form = GreatCircleCurve::Form::kPolyline;  // with no points: nothing is drawn
+    return curve;
+  }
   steepness = std::min(steepness, kHalfPi);
   const double strike = dipDirection - kHalfPi;
   const PlotPoint s1{kPrimitiveRadius * std::sin(strike), kPrimitiveRadius * std::cos(strike)};
@@ -137,7 +140,7 @@ void DrawGreatCircle(DrawingSurface& surface, const GreatCircleCurve& curve) {
       surface.Arc(curve.centre, curve.radius, curve.startAngle, curve.endAngle);
       break;
     case GreatCircleCurve::Form::kPolyline:
-      surface.Polyline(curve.points);
+      if (!curve.points.empty()) surface.Polyline(curve.points);
       break;
   }
   surface.SetFill(saved);

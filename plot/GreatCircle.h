@@ -34,7 +34,8 @@ struct GreatCircleCurve {
 };
 
 // The great circle of the plane (dip, dip direction) in radians; |dip| is
-// used. Every line lying in the plane projects onto the curve.
+// used. Every line lying in the plane projects onto the curve. NaN or
+// infinite angles give a polyline without points.
 GreatCircleCurve GreatCircleArc(ProjectionType type, double dip, double dipDirection);
 
 // Draws the curve in the current pen with a transparent fill, then

@@ -1,5 +1,7 @@
 #include "plot/PlotDrawing.h"
 
+#include <cmath>
+
 #include "orient/Primitives.h"
 #include "orient/TextFormatting.h"
 #include "plot/GreatCircle.h"
@@ -65,6 +67,8 @@ void DrawKind(DrawingSurface& surface, const PlotView& view, int kind, int type,
 void PlotOrientation(DrawingSurface& surface, ProjectionType type, OrientationMode mode,
                      double angle, double azimuth, Rgb colour, const SymbolStyle& symbol,
                      int lineWidth) {
+  // Unreadable values have no position: nothing rather than a mark at the centre.
+  if (!std::isfinite(angle) || !std::isfinite(azimuth)) return;
   switch (mode) {
     case OrientationMode::kPlaneAsPole: {
       const OrientGeometry::Line pole = OrientGeometry::PlaneToPole(angle, azimuth);

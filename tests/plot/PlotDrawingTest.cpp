@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "orient/Primitives.h"
 #include "plot/PlotDrawing.h"
 #include "tests/plot/RecordingSurface.h"
@@ -174,6 +176,32 @@ TEST(RedrawPlot, EmptyStoreDrawsOnlyTheFrame) {
   RedrawPlot(surface, store, view);
   EXPECT_EQ(surface.drawn[0].background, kWhite);
   for (std::size_t i = 1; i < surface.drawn.size(); ++i) EXPECT_EQ(surface.drawn[i].pen, Pen{});
+}
+
+TEST(RedrawPlot, UnreadableValuesDrawNothing) {
+  const double nan = std::nan("");
+  const struct {
+    const char* name;
+    int type;
+    bool greatCircles;
+  } rows[] = {{"line", kTypeLine, true},
+              {"plane as pole", kTypePlane, false},
+              {"plane as great circle", kTypePlane, true},
+              {"cone", kTypeCoreAxisAndAlpha, true}};
+  for (const auto& row : rows) {
+    PlotStore store;
+    IgnoreAll question;
+    PlotRecord record;
+    record.cells[kResult] = {2, 0.5, 0.5, 0, 0, 0};
+    record.cells[kWindowA] = {double(row.type), nan, 1.0, nan, 0, 0};
+    store.AddNewDataPoint(record, question);
+    PlotView view = TestView();
+    view.shown[kResult] = false;
+    view.planesAsGreatCircles = row.greatCircles;
+    RecordingSurface surface;
+    RedrawPlot(surface, store, view);
+    EXPECT_TRUE(KindsDrawn(surface, view).empty()) << row.name;
+  }
 }
 
 struct LegendRow {
