@@ -38,11 +38,15 @@ int DrawnFields(int type) {
 }  // namespace
 
 void PlotStore::ChunkedValues::Append(const float* values, std::size_t count) {
-  for (std::size_t i = 0; i < count; ++i, ++size_) {
-    if ((size_ & kChunkMask) == 0 && (size_ >> kChunkBits) == chunks_.size()) {
-      chunks_.push_back(std::make_unique<float[]>(kChunkSize));
-    }
-    chunks_[size_ >> kChunkBits][size_ & kChunkMask] = values[i];
+  while (count > 0) {
+    const std::size_t chunk = size_ >> kChunkBits;
+    const std::size_t offset = size_ & kChunkMask;
+    if (chunk == chunks_.size()) chunks_.push_back(std::make_unique<float[]>(kChunkSize));
+    const std::size_t part = std::min(count, kChunkSize - offset);
+    std::copy(values, values + part, chunks_[chunk].get() + offset);
+    values += part;
+    count -= part;
+    size_ += part;
   }
 }
 
@@ -125,11 +129,16 @@ StoreChange PlotStore::AddNewDataPoint(const PlotRecord& record, MismatchQuestio
 
 StoreChange PlotStore::RetainCurrentData() {
   if (!newDataPending_) return StoreChange::kNone;
+  std::array<float, kKindCount * kFieldCount> set;
+  std::size_t count = 0;
   for (int kind = 0; kind < kKindCount; ++kind) {
-    retained_.Append(current_[kind].data(), static_cast<std::size_t>(width_[kind]));
+    for (int field = 0; field < width_[kind]; ++field) {
+      set[count++] = current_[kind][field];
+      current_[kind][field] = 0.0f;  // fields beyond the width are always 0
+    }
   }
+  retained_.Append(set.data(), count);
   ++lastSetIndex_;
-  current_ = {};
   newDataPending_ = false;
   return StoreChange::kChanged;
 }
