@@ -179,8 +179,8 @@ Measure RunTool(const std::vector<std::string>& args) {
   if (wait4(child, &status, 0, &usage) != child) return measure;
   measure.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   measure.peakKilobytes = usage.ru_maxrss;
-  measure.cpuSeconds = usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
-                       (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+  measure.cpuSeconds = static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+                       static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
   measure.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
   return measure;
 }
@@ -214,10 +214,10 @@ void ToolFigures(const std::string& tool, const std::string& dir, long rows) {
       const Measure next = RunTool(args);
       if (next.ok && next.cpuSeconds < m.cpuSeconds) m = next;
     }
-    const double rate = m.cpuSeconds > 0 ? rows / m.cpuSeconds : 0.0;
+    const double rate = m.cpuSeconds > 0 ? static_cast<double>(rows) / m.cpuSeconds : 0.0;
     if (baseline == 0.0) baseline = rate;
     std::printf("%-30s %8.2f %12.0f %8.2f %12.0f %9ld KB  %5.1f%%%s\n", run.name, m.seconds,
-                m.seconds > 0 ? rows / m.seconds : 0.0, m.cpuSeconds, rate, m.peakKilobytes,
+                m.seconds > 0 ? static_cast<double>(rows) / m.seconds : 0.0, m.cpuSeconds, rate, m.peakKilobytes,
                 baseline > 0 ? 100.0 * rate / baseline : 0.0, m.ok ? "" : "  (run failed)");
   }
   std::printf("target: --plot within 20%% of the rows per second without it, peak under 64 MB\n");
