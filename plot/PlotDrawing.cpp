@@ -88,9 +88,14 @@ void PlotOrientation(DrawingSurface& surface, ProjectionType type, OrientationMo
   }
 }
 
-void RedrawPlot(DrawingSurface& surface, const PlotStore& store, const PlotView& view) {
+void RedrawPlot(DrawingSurface& surface, const PlotStore& store, const PlotView& view,
+                const std::function<void(DrawingSurface&)>& underData) {
   surface.Clear(view.background);
   DrawStereoFrame(surface, view.projection, view.axes);
+  if (underData) {
+    underData(surface);
+    ResetDrawState(surface);
+  }
   if (store.IsEmpty()) return;
 
   std::array<int, kKindCount> drawn{};  // type codes of the kinds drawn, in drawing order
