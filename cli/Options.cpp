@@ -184,6 +184,17 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
       if (!shown) return fail("--plot-show needs a list of result, A, B, C, D");
       options.plotShow = *shown;
       plotDetail = name;
+    } else if (name == "--contour") {
+      // The method is optional: a following word that is not an option names it.
+      if (!inlineValue && i + 1 < arguments.size() && arguments[i + 1].rfind("--", 0) != 0) {
+        inlineValue = arguments[++i];
+      }
+      options.contour = inlineValue ? Plot::DensityMethodFromName(*inlineValue)
+                                    : Plot::DensityMethod::kExponentialKamb;
+      if (!options.contour) return fail("--contour must be exp-kamb, kamb or count");
+      plotDetail = name;
+    } else if (name == "--stats") {
+      if (!flag(options.stats)) return fail("--stats takes no value");
     } else if (name == "--headings") {
       if (!flag(options.headings)) return fail("--headings takes no value");
     } else if (name == "--captions") {
@@ -221,7 +232,9 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
   if (options.inputHeaders && !(options.retainInput && options.headings)) {
     return fail("--input-headers needs --retain-input and --headings");
   }
-  if (!plotDetail.empty() && options.plotFile.empty()) return fail(plotDetail + " needs --plot");
+  if (!plotDetail.empty() && options.plotFile.empty()) {
+    return fail((options.contour ? std::string("--contour") : plotDetail) + " needs --plot");
+  }
   parse.options = std::move(options);
   return parse;
 }
@@ -234,7 +247,8 @@ std::string UsageText() {
          "         [--ref-plane-columns] [--ambiguous-columns] [--second-result-columns]\n"
          "         [--append] [--decimal-char C]\n"
          "         [--plot FILE.svg [--plot-type area|angle] [--planes-as circles|poles]\n"
-         "          [--axes 0-3] [--plot-show result,A,B,C,D]]\n"
+         "          [--axes 0-3] [--plot-show result,A,B,C,D]\n"
+         "          [--contour [exp-kamb|kamb|count]]] [--stats]\n"
          "       lodema-batch --help\n"
          "       lodema-batch --version\n";
 }
@@ -316,6 +330,21 @@ Stereonet:
   --plot-show LIST      which data to draw, comma-separated: result (default),
                         A, B, C, D (the entry windows).
                                                        Example: --plot-show result,A,B
+  --contour [M]         contour the density of the written results (poles of
+                        planes, lines) under the data: exp-kamb (exponential
+                        Kamb, the default) or kamb, in standard deviations,
+                        or count (1% area count, in multiples of the uniform
+                        density). The legend lists the levels.
+                                                       Example: --contour kamb
+
+Statistics:
+  --stats               after the summary, write to standard error the
+                        statistics of the written results taken as axes
+                        (poles of planes, lines), orientations in the output
+                        conventions: the mean with its resultant R,
+                        concentration k and 95% cone, the orientation
+                        tensor's eigenvalues and eigenvectors, Woodcock's K
+                        and C, and the best-fit great circle.
 
 Example:
   lodema-batch --calc 0 --in planes.txt --out lines.txt --captions --retain-input

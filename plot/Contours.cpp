@@ -219,8 +219,7 @@ void DrawContourLegend(DrawingSurface& surface, double left, double top, double 
                        const DensityGrid& grid, const std::vector<double>& levels) {
   const Pen savedPen = surface.pen();
   surface.SetPen(Pen{});
-  surface.Text({left, top}, DensityMethodTitle(grid.method) + ", n = " + std::to_string(grid.count),
-               textHeight, TextAnchor::kLeft);
+  surface.Text({left, top}, DensityMethodTitle(grid.method), textHeight, TextAnchor::kLeft);
   const double rowStep = 1.6 * textHeight;
   const int count = static_cast<int>(levels.size());
   for (int i = 0; i < count; ++i) {

@@ -36,7 +36,7 @@ Rgb ContourColour(int index, int count);
 // fill are as they were afterwards.
 void DrawContours(DrawingSurface& surface, const std::vector<ContourLine>& lines, int levelCount);
 
-// The legend of the contours: a title line ("Exponential Kamb, n = 250")
+// The legend of the contours: a title line ("Exponential Kamb")
 // then one row per level with a line sample, from `top` down, samples
 // starting at `left`.
 void DrawContourLegend(DrawingSurface& surface, double left, double top, double textHeight,

@@ -15,10 +15,18 @@ constexpr double kInfinity = std::numeric_limits<double>::infinity();
 // Eigenvalues (fractions of the total) this small are rounding noise: 0.
 constexpr double kZeroEigenvalue = 1e-12;
 constexpr double kEqualEigenvalues = 1e-12;
+constexpr double kRoundingLevel = 1e-12;
 
 DirectionCosines LowerHemisphere(const Vector3& v) {
+  // Components at rounding level (the horizontal part of a mean whose data
+  // surround the vertical) are 0, so such axes read exactly vertical.
   const double length = std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
-  DirectionCosines d{v[0] / length, v[1] / length, v[2] / length};
+  const auto part = [length](double c) {
+    return std::abs(c) < kRoundingLevel * length ? 0.0 : c / length;
+  };
+  DirectionCosines d{part(v[0]), part(v[1]), part(v[2])};
+  const double unit = std::sqrt(d.north * d.north + d.east * d.east + d.down * d.down);
+  d = {d.north / unit, d.east / unit, d.down / unit};
   // Horizontal axes: a fixed choice, so equal data give equal answers.
   const bool flip =
       d.down < 0.0 || (d.down == 0.0 && (d.north < 0.0 || (d.north == 0.0 && d.east < 0.0)));

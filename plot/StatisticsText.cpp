@@ -26,24 +26,53 @@ std::string Number(double value, int decimals, char decimalChar) {
   return text;
 }
 
-int CombinedCode(const OutputNotation& n) {
-  const int plane = n.planeConvention >= 1 && n.planeConvention <= 6 ? n.planeConvention : 1;
-  return OrientGeometry::CombineConventionCode(plane, n.lineConvention == 1 ? 1 : 0,
-                                               n.quadrant ? 1 : 0);
+// An azimuth in degrees as the notation writes directions: "045.0" or "N45.0E".
+std::string DirectionText(double degrees, const OutputNotation& notation) {
+  const std::string number = Number(degrees, notation.decimals, '.');
+  const bool comma = notation.decimalChar == ',';
+  if (notation.quadrant) return OrientGeometry::AzimuthToQuadrantText(number, comma);
+  const std::string text = OrientGeometry::FormatAzimuthText(number);
+  return comma ? NumberText::SwapDecimalSeparator(text, true) : text;
 }
 
+// A line (kind line) or plane (kind plane) in the notation's conventions,
+// "/" between the fields. Strikes follow the right-hand rule and are
+// written with the same decimals as every other direction.
 std::string OrientationText(const OrientGeometry::Orientation& o, int kind,
                             const OutputNotation& notation) {
   if (!std::isfinite(o.angle) || !std::isfinite(o.azimuth)) return "undefined";
-  const std::string angle =
-      Number(OrientGeometry::RadiansToDegrees(std::abs(o.angle)), notation.decimals, '.');
-  std::string azimuth = Number(OrientGeometry::RadiansToDegrees(o.azimuth), notation.decimals, '.');
-  const bool comma = notation.decimalChar == ',';
-  std::string text = OrientGeometry::FormatOrientationText(
-      comma ? NumberText::SwapDecimalSeparator(angle, true) : angle, "/",
-      comma ? NumberText::SwapDecimalSeparator(azimuth, true) : azimuth, kind,
-      CombinedCode(notation), comma);
-  return text.empty() ? "undefined" : text;
+  const std::string angle = Number(OrientGeometry::RadiansToDegrees(std::abs(o.angle)),
+                                   notation.decimals, notation.decimalChar);
+  const double azimuth = OrientGeometry::WrapDegrees(OrientGeometry::RadiansToDegrees(o.azimuth));
+  if (kind == OrientGeometry::kKindLine) {
+    const std::string trend = DirectionText(azimuth, notation);
+    return notation.lineConvention == 1 ? trend + "/" + angle : angle + "/" + trend;
+  }
+  const int convention =
+      notation.planeConvention >= 1 && notation.planeConvention <= 6 ? notation.planeConvention : 1;
+  if (convention <= 2) {
+    const std::string direction = DirectionText(azimuth, notation);
+    return convention == 1 ? angle + "/" + direction : direction + "/" + angle;
+  }
+  // A strike that rounds to 0 is written 360, as everywhere in Lodema.
+  double strike = OrientGeometry::WrapDegrees(azimuth - 90.0);
+  if (Number(strike, notation.decimals, '.') == Number(0.0, notation.decimals, '.') ||
+      Number(strike, notation.decimals, '.') == Number(360.0, notation.decimals, '.')) {
+    strike = 360.0;
+  }
+  const std::string strikeText = DirectionText(strike, notation);
+  const std::string sense =
+      OrientGeometry::DipDirectionToStrikeAndSense(Number(azimuth, 6, '.')).sense;
+  switch (convention) {
+    case 3:
+      return strikeText + "/" + angle + sense;
+    case 4:
+      return angle + sense + "/" + strikeText;
+    case 5:
+      return angle + "/" + strikeText;
+    default:  // 6
+      return strikeText + "/" + angle;
+  }
 }
 
 OrientGeometry::Line DownwardLine(const DirectionCosines& axis) {
@@ -122,7 +151,7 @@ std::string StatisticsText(const AxisStatistics& s, AxisKind kind, const OutputN
 }
 
 std::string StatisticsTextOf(const ResultAxes& items, const OutputNotation& notation) {
-  if (items.axes.empty()) return "No retained planes or lines to describe\n";
+  if (items.axes.empty()) return "No planes or lines to describe\n";
   const std::optional<AxisStatistics> s = AxisStatisticsOf(items.axes);
   if (!s) {
     return Plural(static_cast<int>(items.axes.size()), "item", "items") +
