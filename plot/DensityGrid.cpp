@@ -18,6 +18,8 @@ using OrientGeometry::DirectionCosines;
 constexpr double kNegligibleExponent = 20.0;
 // The share of the hemisphere the 1% count's cone covers.
 constexpr double kOnePercent = 0.01;
+// A finer grid than this only costs time (a node every 0.1 degree).
+constexpr int kMostGridCells = 2000;
 
 struct Point3 {
   double x, y, z;
@@ -165,7 +167,7 @@ DensityGrid ComputeDensity(const std::vector<DirectionCosines>& axes, DensityMet
       break;
   }
 
-  const int cells = std::max(4, cellsAcross);
+  const int cells = std::clamp(cellsAcross, 4, kMostGridCells);
   grid.step = 2.0 * kPrimitiveRadius / cells;
   grid.side = cells + 3;  // one node beyond the primitive on each side
   grid.origin = -kPrimitiveRadius - grid.step;

@@ -61,7 +61,7 @@ struct DensityGrid {
 };
 
 // The density of the axes (unit or not, either sign) over the grid of
-// cellsAcross steps across the primitive (at least 4). Empty values when no
+// cellsAcross steps across the primitive (4 to 2000). Empty values when no
 // usable axis is given.
 DensityGrid ComputeDensity(const std::vector<OrientGeometry::DirectionCosines>& axes,
                            DensityMethod method, ProjectionType projection,

@@ -186,6 +186,8 @@ TEST(Contours, TraceClosedRingsWhereTheValueCrossesTheLevel) {
        6, 2, 0, false, 0.05},
       {"rising to the east: the ring closes along the primitive",
        [](double x, double) { return x / 100; }, 5, 1, 0, true, 1e-9},
+      {"steps, nodes exactly at the level", [](double x, double) { return std::round(x / 200); }, 1,
+       1, 0, true, 1e-9},
       {"below the level everywhere", [](double, double) { return 1.0; }, 2, 0, 0, false, 0},
   };
   for (const Row& row : rows) {
