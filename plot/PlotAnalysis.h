@@ -47,9 +47,11 @@ PlotAnalysis AnalysePlot(const PlotStore& store, ProjectionType projection,
 void RedrawPlotWithAnalysis(DrawingSurface& surface, const PlotStore& store, const PlotView& view,
                             const PlotAnalysis& analysis);
 
-// The contours' legend (nothing without contours), from `top` down.
-void DrawAnalysisLegend(DrawingSurface& surface, double left, double top, double textHeight,
-                        const PlotAnalysis& analysis);
+// The legend of what the analysis draws, from `top` down: the contour
+// levels, then a row per statistic drawn (mean and cone, each eigenvector,
+// the great circle). Returns the height used (0 when nothing is drawn).
+double DrawAnalysisLegend(DrawingSurface& surface, double left, double top, double textHeight,
+                          const PlotAnalysis& analysis);
 
 // The text panel: the statistics in the output conventions, then the
 // contour method and levels when contours are drawn. Lines end in "\n".

@@ -85,5 +85,35 @@ TEST(PlotAnalysis, ContoursGoUnderTheDataAndStatisticsOverIt) {
   EXPECT_EQ(drawn.front().op, Op::kClear);
 }
 
+TEST(PlotAnalysis, LegendListsWhatIsDrawn) {
+  const PlotStore store = PlanesStore();
+  struct Row {
+    const char* name;
+    AnalysisChoice choice;
+    std::vector<std::string> texts;
+  };
+  const Row rows[] = {
+      {"nothing chosen", {}, {}},
+      {"contours", {DensityMethod::kOnePercentArea, {}}, {"1% area count", "20\xc3\x97 uniform"}},
+      {"everything",
+       {DensityMethod::kKamb, {true, true, true}},
+       {"Kamb", "4\xcf\x83", "Mean, 95% cone", "Eigenvector 1", "Eigenvector 2", "Eigenvector 3",
+        "Best-fit great circle"}},
+  };
+  for (const Row& row : rows) {
+    testing::RecordingSurface surface;
+    const double height = DrawAnalysisLegend(
+        surface, 0, 1000, 50, AnalysePlot(store, ProjectionType::kEqualArea, row.choice));
+    std::vector<std::string> texts;
+    for (const auto& d : surface.Of(Op::kText)) texts.push_back(d.text);
+    for (const std::string& text : row.texts) {
+      EXPECT_NE(std::find(texts.begin(), texts.end(), text), texts.end())
+          << row.name << ": " << text;
+    }
+    EXPECT_EQ(texts.empty(), row.texts.empty()) << row.name;
+    EXPECT_EQ(height > 0, !row.texts.empty()) << row.name;
+  }
+}
+
 }  // namespace
 }  // namespace Lodema::Plot
