@@ -6,16 +6,11 @@
 #include "batch/Delimiters.h"
 #include "batch/RowEntry.h"
 #include "calc/FormModel.h"
+#include "orient/NumberText.h"
 
 namespace Lodema {
 
 namespace {
-
-std::string_view TrimLeadingBlanks(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size() && text[i] == ' ') ++i;
-  return text.substr(i);
-}
 
 // Types into the main window's entry boxes and remembers which boxes this
 // row has filled.
@@ -147,7 +142,7 @@ BatchOutcome BatchRunner::Run(const BatchRunRequest& request, const BatchOutputO
     if (!controls.messagePanel.caption.empty()) model_.SetMessage(std::string());
     progress_->Processed(++displayed);
 
-    const std::string_view text = TrimLeadingBlanks(line);
+    const std::string_view text = NumberText::TrimLeadingSpaces(line);
     RowVerdict verdict = RowVerdict::kNonData;
     if (IsDataCandidate(text) &&
         SplitFields(text, request.delimiterSet, highest, fields) >= highest) {

@@ -15,23 +15,7 @@ namespace NumberText {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 char FoldCase(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
-
-std::string_view TrimSpaces(std::string_view text) {
-  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  return text;
-}
 
 // Number text after the separator swap, checked and rewritten for
 // std::from_chars: "+" dropped, the decimal character made ".". The decimal
@@ -121,7 +105,7 @@ std::string SwapDecimalSeparator(std::string_view text, bool toComma) {
 
 std::optional<double> TryTextToDouble(std::string_view text, bool localeUsesComma) {
   double value = 0.0;
-  if (ReadPlainDecimal(TrimBlanks(text), value)) return value;
+  if (ReadPlainDecimal(TrimBlanks(text, true), value)) return value;
   return TryTextToDoubleFull(text, localeUsesComma);
 }
 
@@ -129,7 +113,7 @@ std::optional<double> TryTextToDouble(std::string_view text, bool localeUsesComm
 // when that is all it needs.
 [[gnu::noinline]] std::optional<double> TryTextToDoubleFull(std::string_view text,
                                                             bool localeUsesComma) {
-  const std::string_view trimmed = TrimBlanks(text);
+  const std::string_view trimmed = TrimBlanks(text, true);
   if (trimmed.empty()) return std::nullopt;
   const std::string swapped = SwapDecimalSeparator(trimmed, localeUsesComma);
   const auto clean = CleanNumberText(swapped, localeUsesComma ? ',' : '.');

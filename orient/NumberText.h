@@ -13,6 +13,28 @@
 
 namespace NumberText {
 
+// Small character and trimming helpers shared by the text routines.
+inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+// Without leading and trailing blanks (" " only).
+inline std::string_view TrimSpaces(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  return text;
+}
+inline std::string_view TrimLeadingSpaces(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  return text;
+}
+// Without leading and trailing blanks and TABs; with lineEnds, CR and LF too.
+inline std::string_view TrimBlanks(std::string_view text, bool lineEnds = false) {
+  const auto blank = [lineEnds](char c) {
+    return c == ' ' || c == '\t' || (lineEnds && (c == '\r' || c == '\n'));
+  };
+  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
 // True when the user's locale writes one and a half with a comma. Asks the
 // C++ user locale (std::locale("")); a locale that cannot be made counts as
 // using a period.

@@ -11,13 +11,8 @@ namespace OrientGeometry {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-std::string_view TrimSpaces(std::string_view text) {
-  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  return text;
-}
+using NumberText::IsDigit;
+using NumberText::TrimSpaces;
 
 // A plain number as typed, with at least one digit.
 bool IsReadableNumberText(std::string_view text) {

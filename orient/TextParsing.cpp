@@ -42,18 +42,8 @@ char ToUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a'
 
 bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
-
-std::string_view TrimLeadingSpaces(std::string_view text) {
-  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-  return text;
-}
+using NumberText::TrimBlanks;
+using NumberText::TrimLeadingSpaces;
 
 bool IsNorthSouth(char c) { return ToUpper(c) == 'N' || ToUpper(c) == 'S'; }
 bool IsEastWest(char c) { return ToUpper(c) == 'E' || ToUpper(c) == 'W'; }
@@ -62,13 +52,7 @@ bool IsEastWest(char c) { return ToUpper(c) == 'E' || ToUpper(c) == 'W'; }
 bool IsBearingNumber(std::string_view text) {
   if (text.empty() || text.front() == '-' || text.front() == '+') return false;
   if (!NumberText::IsNumberText(text)) return false;
-  return std::any_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-// Angular distance between two azimuths in degrees, the short way round.
-double CircularDistance(double a, double b) {
-  const double d = std::fmod(std::fabs(a - b), 360.0);
-  return std::min(d, 360.0 - d);
+  return std::any_of(text.begin(), text.end(), NumberText::IsDigit);
 }
 
 // An azimuth in [0, 360] as text, without the binary noise that sums such as
@@ -138,8 +122,8 @@ std::string StrikeAndSenseToDipDirectionText(std::string_view strike, std::strin
   if (senseText.empty()) return DegreesText(candidateA);  // right-hand rule
   const CompassPoint point = CompassPointToAzimuth(senseText);
   if (point.text.size() == 1 && point.text[0] == kInvalidCompassChar) return "";
-  const double toA = CircularDistance(candidateA, point.azimuth);
-  const double toB = CircularDistance(candidateB, point.azimuth);
+  const double toA = CircularDistanceDegrees(candidateA, point.azimuth);
+  const double toB = CircularDistanceDegrees(candidateB, point.azimuth);
   return DegreesText(toA >= toB ? candidateB : candidateA);
 }
 
