@@ -15,8 +15,6 @@ namespace NumberText {
 
 namespace {
 
-char FoldCase(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
 // Number text after the separator swap, checked and rewritten for
 // std::from_chars: "+" dropped, the decimal character made ".". The decimal
 // exponent of the leading digit is estimated so that an out-of-range read can
@@ -173,20 +171,6 @@ int CountDecimalPlaces(std::string_view text) {
   return count == 0 ? 1 : count;
 }
 
-int FindAnyChar(int start, std::string_view text, std::string_view set, CompareMode mode) {
-  if (start < 1) start = 1;
-  const bool fold = mode == CompareMode::kIgnoreCase;
-  for (std::size_t i = static_cast<std::size_t>(start) - 1; i < text.size(); ++i) {
-    const char c = fold ? FoldCase(text[i]) : text[i];
-    for (char wanted : set) {
-      if (c == (fold ? FoldCase(wanted) : wanted)) {
-        return i < static_cast<std::size_t>(INT_MAX) ? static_cast<int>(i) + 1 : 0;
-      }
-    }
-  }
-  return 0;
-}
-
 double PointDistance(double x1, double y1, double x2, double y2) {
   const double dx = x2 - x1;
   const double dy = y2 - y1;
@@ -212,22 +196,6 @@ bool FileExists(const std::string& path) {
   }
   ::globfree(&matches);
   return found;
-}
-
-void CompleteComboText(ComboText& combo) {
-  const std::string& typed = combo.text;
-  for (std::size_t n = typed.size(); n >= 1; --n) {
-    for (const std::string& entry : combo.entries) {
-      if (entry.size() < n) continue;
-      bool same = true;
-      for (std::size_t i = 0; i < n && same; ++i) same = FoldCase(entry[i]) == FoldCase(typed[i]);
-      if (same) {
-        combo.text = entry;
-        return;
-      }
-    }
-  }
-  combo.text = combo.entries.empty() ? std::string() : combo.entries.front();
 }
 
 std::string FormatGeneral(double value, char decimalChar) {
