@@ -8,6 +8,7 @@
 #include "batch/OutputFile.h"
 #include "calc/FormModel.h"
 #include "calc/SettingsIO.h"
+#include "cli/BatchPlot.h"
 #include "orient/NumberText.h"
 
 namespace Lodema {
@@ -138,6 +139,12 @@ int RunBatchTool(const CliOptions& options, const ToolStreams& streams) {
   ErrorStreamMessages messages(streams.errors);
   BatchPlatform platform;
   platform.messages = &messages;
+  std::unique_ptr<BatchPlot> plot;
+  if (!options.plotFile.empty()) {
+    plot = std::make_unique<BatchPlot>(PlotViewOf(options));
+    model.SetPlotSink(plot.get());
+    platform.retain = plot.get();
+  }
   StandardInput inputs(streams.input);
   StandardOutput outputs(streams.output);
   FilePageModel page(model, platform, &inputs, &outputs);
@@ -185,6 +192,7 @@ int RunBatchTool(const CliOptions& options, const ToolStreams& streams) {
   inputs.StopKeeping();
   const BatchOutcome outcome = page.StartBatchInput(1);
   if (!outcome.sourceOpened) return kExitFailed;
+  if (plot && !WriteBatchPlot(*plot, options.plotFile, streams.errors)) return kExitFailed;
   if (outcome.counts.dataRows == 0 || outcome.counts.unwrittenLines > 0) return kExitFailed;
   return kExitCompleted;
 }

@@ -1,5 +1,7 @@
 #include "cli/Options.h"
 
+#include <array>
+#include <cctype>
 #include <charconv>
 #include <string_view>
 
@@ -33,6 +35,24 @@ std::optional<ColumnMap> ParseMap(std::string_view text) {
   return map;
 }
 
+// "result,A,B,C,D" in any order and letter case -> the kinds shown.
+std::optional<std::array<bool, 5>> ParseShownKinds(std::string_view text) {
+  constexpr std::array<std::string_view, 5> kNames = {"result", "a", "b", "c", "d"};
+  std::array<bool, 5> shown{};
+  for (;;) {
+    const std::size_t comma = text.find(',');
+    std::string name(text.substr(0, comma));
+    for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    bool known = false;
+    for (std::size_t kind = 0; kind < kNames.size(); ++kind) {
+      if (name == kNames[kind]) shown[kind] = known = true;
+    }
+    if (!known) return std::nullopt;
+    if (comma == std::string_view::npos) return shown;
+    text.remove_prefix(comma + 1);
+  }
+}
+
 std::string Quoted(std::string_view text) {
   std::string quoted("'");
   quoted += text;
@@ -50,6 +70,7 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
   bool haveCalc = false;
   bool haveIn = false;
   bool haveOut = false;
+  std::string plotDetail;  // a --plot-... option given
   auto fail = [&parse](std::string message) {
     parse.error = std::move(message);
     parse.options.reset();
@@ -140,6 +161,29 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
       if (!value(text) || (text != "." && text != ","))
         return fail("--decimal-char must be '.' or ','");
       options.decimalChar = text[0];
+    } else if (name == "--plot") {
+      if (!value(options.plotFile) || options.plotFile.empty())
+        return fail("--plot needs an SVG file name");
+    } else if (name == "--plot-type") {
+      if (!value(text) || (text != "area" && text != "angle"))
+        return fail("--plot-type must be 'area' or 'angle'");
+      options.plotEqualAngle = text == "angle";
+      plotDetail = name;
+    } else if (name == "--planes-as") {
+      if (!value(text) || (text != "circles" && text != "poles"))
+        return fail("--planes-as must be 'circles' or 'poles'");
+      options.planesAsPoles = text == "poles";
+      plotDetail = name;
+    } else if (name == "--axes") {
+      const std::optional<int> n = value(text) ? ParseInt(text) : std::nullopt;
+      if (!n || *n < 0 || *n > 3) return fail("--axes must be 0, 1, 2 or 3");
+      options.plotAxes = *n;
+      plotDetail = name;
+    } else if (name == "--plot-show") {
+      const auto shown = value(text) ? ParseShownKinds(text) : std::nullopt;
+      if (!shown) return fail("--plot-show needs a list of result, A, B, C, D");
+      options.plotShow = *shown;
+      plotDetail = name;
     } else if (name == "--headings") {
       if (!flag(options.headings)) return fail("--headings takes no value");
     } else if (name == "--captions") {
@@ -177,6 +221,7 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
   if (options.inputHeaders && !(options.retainInput && options.headings)) {
     return fail("--input-headers needs --retain-input and --headings");
   }
+  if (!plotDetail.empty() && options.plotFile.empty()) return fail(plotDetail + " needs --plot");
   parse.options = std::move(options);
   return parse;
 }
@@ -188,6 +233,8 @@ std::string UsageText() {
          "         [--results-first] [--keep-nondata] [--input-headers] [--app-dip-columns]\n"
          "         [--ref-plane-columns] [--ambiguous-columns] [--second-result-columns]\n"
          "         [--append] [--decimal-char C]\n"
+         "         [--plot FILE.svg [--plot-type area|angle] [--planes-as circles|poles]\n"
+         "          [--axes 0-3] [--plot-show result,A,B,C,D]]\n"
          "       lodema-batch --help\n"
          "       lodema-batch --version\n";
 }
@@ -256,6 +303,19 @@ Output:
   --ref-plane-columns   add the reference plane solution (19, 21-23, 40).
   --ambiguous-columns   add the second reference plane, if any (21-23, 40).
   --second-result-columns  add the result from the second reference plane.
+
+Stereonet:
+  --plot FILE.svg       also draw every written result row on a lower-hemisphere
+                        stereonet, as if each had been retained on the plot
+                        window, and save it as an SVG image (with a legend).
+                                                       Example: --plot net.svg
+  --plot-type T         area (equal area, default) or angle (equal angle).
+  --planes-as P         circles (great circles, default) or poles.
+  --axes N              0 simple ticks (default), 1 quadrant ticks,
+                        2 quadrant axes, 3 polar axes.
+  --plot-show LIST      which data to draw, comma-separated: result (default),
+                        A, B, C, D (the entry windows).
+                                                       Example: --plot-show result,A,B
 
 Example:
   lodema-batch --calc 0 --in planes.txt --out lines.txt --captions --retain-input

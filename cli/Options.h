@@ -1,6 +1,7 @@
 // Command-line options of lodema-batch.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <utility>
@@ -32,6 +33,12 @@ struct CliOptions {
   bool secondResultColumns = false;
   bool append = false;
   std::optional<char> decimalChar;
+  // --plot: an SVG stereonet of every written row.
+  std::string plotFile;
+  bool plotEqualAngle = false;                                     // --plot-type angle
+  bool planesAsPoles = false;                                      // --planes-as poles
+  int plotAxes = 0;                                                // --axes 0-3
+  std::array<bool, 5> plotShow{true, false, false, false, false};  // --plot-show: Result, A-D
 };
 
 struct CliParse {

@@ -1,0 +1,180 @@
+#include "plot/PlotDrawing.h"
+
+#include <cmath>
+
+#include "orient/Primitives.h"
+#include "orient/TextFormatting.h"
+#include "plot/GreatCircle.h"
+#include "plot/SmallCircle.h"
+
+namespace Lodema::Plot {
+
+namespace {
+
+// Drawing order within a set: the windows first, the Result on top.
+constexpr std::array<int, kKindCount> kDrawOrder = {kWindowA, kWindowB, kWindowC, kWindowD,
+                                                    kResult};
+
+constexpr double kLegendFirstRow = 280.0;
+constexpr double kLegendRowStep = 112.0;
+constexpr double kLegendTextHeight = 70.0;
+constexpr const char* kKindNames[kKindCount] = {"Result", "Window A", "Window B", "Window C",
+                                                "Window D"};
+
+int CurveWidth(int kind) { return kind == kResult ? 2 : 1; }
+
+bool IsCone(int type) {
+  return type == kTypeReferenceAlpha || type == kTypeBetaAlpha || type == kTypeCoreAxisAndAlpha;
+}
+
+// Draws one kind of one set; value(kind, field) reads the set.
+template <typename Values>
+void DrawKind(DrawingSurface& surface, const PlotView& view, int kind, int type,
+              const Values& value) {
+  const SymbolStyle& symbol = view.symbols[kind];
+  const Rgb colour = PaletteColour(view.palette, symbol.colourIndex);
+  switch (type) {
+    case kTypePlane:
+      PlotOrientation(surface, view.projection,
+                      view.planesAsGreatCircles ? OrientationMode::kPlaneAsGreatCircle
+                                                : OrientationMode::kPlaneAsPole,
+                      value(kind, 0), value(kind, 1), colour, symbol, CurveWidth(kind));
+      break;
+    case kTypeLine:
+      PlotOrientation(surface, view.projection, OrientationMode::kLineAsPoint, value(kind, 0),
+                      value(kind, 1), colour, symbol, CurveWidth(kind));
+      break;
+    case kTypeReferenceAlpha:
+    case kTypeBetaAlpha:
+      if (kind == kWindowA) {
+        SmallCircleDraw(surface, view.projection, value(kWindowC, 0), value(kWindowC, 1),
+                        value(kWindowA, 2), Pen{colour, 1, LineStyle::kSolid, PenMode::kCopy});
+      }
+      break;
+    case kTypeCoreAxisAndAlpha:
+      if (kind == kWindowA || kind == kWindowB || kind == kWindowD) {
+        SmallCircleDraw(surface, view.projection, value(kind, 0), value(kind, 1), value(kind, 2),
+                        Pen{colour, 1, LineStyle::kSolid, PenMode::kCopy});
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace
+
+void PlotOrientation(DrawingSurface& surface, ProjectionType type, OrientationMode mode,
+                     double angle, double azimuth, Rgb colour, const SymbolStyle& symbol,
+                     int lineWidth) {
+  // Unreadable values have no position: nothing rather than a mark at the centre.
+  if (!std::isfinite(angle) || !std::isfinite(azimuth)) return;
+  switch (mode) {
+    case OrientationMode::kPlaneAsPole: {
+      const OrientGeometry::Line pole = OrientGeometry::PlaneToPole(angle, azimuth);
+      const GridPoint p = ProjectDirection(type, pole.angle, pole.azimuth);
+      DrawScreenSymbols(surface, {double(p.x), double(p.y)}, colour, symbol.shape, symbol.size);
+      break;
+    }
+    case OrientationMode::kPlaneAsGreatCircle:
+      surface.SetPen(Pen{colour, lineWidth, LineStyle::kSolid, PenMode::kCopy});
+      DrawGreatCircle(surface, GreatCircleArc(type, angle, azimuth));
+      break;
+    case OrientationMode::kLineAsPoint: {
+      const GridPoint p = ProjectDirection(type, angle, azimuth);
+      DrawScreenSymbols(surface, {double(p.x), double(p.y)}, colour, symbol.shape, symbol.size);
+      break;
+    }
+  }
+}
+
+void RedrawPlot(DrawingSurface& surface, const PlotStore& store, const PlotView& view) {
+  surface.Clear(view.background);
+  DrawStereoFrame(surface, view.projection, view.axes);
+  if (store.IsEmpty()) return;
+
+  std::array<int, kKindCount> drawn{};  // type codes of the kinds drawn, in drawing order
+  int drawnCount = 0;
+  for (const int kind : kDrawOrder) {
+    if (view.shown[kind] && store.TypeCode(kind) != kTypeNothing) {
+      drawn[drawnCount++] = kind;
+    }
+  }
+  auto drawSet = [&](const auto& value) {
+    for (int i = 0; i < drawnCount; ++i) {
+      DrawKind(surface, view, drawn[i], store.TypeCode(drawn[i]), value);
+    }
+  };
+  if (store.NewDataPending()) {
+    drawSet([&store](int kind, int field) { return double(store.CurrentValue(kind, field)); });
+  }
+  for (int set = 1; set <= store.RetainedCount(); ++set) {
+    drawSet([&store, set](int kind, int field) {
+      return double(store.RetainedValue(set, kind, field));
+    });
+  }
+}
+
+void DrawLegend(DrawingSurface& surface, const LegendArea& area, const PlotStore& store,
+                const PlotView& view) {
+  const Pen savedPen = surface.pen();
+  for (int kind = 0; kind < kKindCount; ++kind) {
+    const int type = store.TypeCode(kind);
+    if (!view.shown[kind] || type == kTypeNothing) continue;
+    const double row = area.top - (kLegendFirstRow + kLegendRowStep * kind);
+    const double sampleX = area.withNames ? area.centreX - 0.3 * area.width : area.centreX;
+    const double halfLength = area.withNames ? 0.15 * area.width : area.width / 2.2;
+    const SymbolStyle& symbol = view.symbols[kind];
+    const Rgb colour = PaletteColour(view.palette, symbol.colourIndex);
+    const bool drawnAsCurve = (type == kTypePlane && view.planesAsGreatCircles) || IsCone(type);
+    if (drawnAsCurve) {
+      surface.SetPen(Pen{colour, type == kTypePlane ? CurveWidth(kind) : 1, LineStyle::kSolid,
+                         PenMode::kCopy});
+      surface.Line({sampleX - halfLength, row}, {sampleX + halfLength, row});
+    } else {
+      surface.SetPen(Pen{colour, 1, LineStyle::kSolid, PenMode::kCopy});
+      DrawScreenSymbols(surface, {sampleX, row}, colour, symbol.shape, symbol.size);
+    }
+    if (area.withNames) {
+      surface.SetPen(Pen{});
+      surface.Text({area.centreX - 0.1 * area.width, row}, kKindNames[kind], kLegendTextHeight,
+                   TextAnchor::kLeft);
+    }
+  }
+  surface.SetPen(savedPen);
+}
+
+CountLabel CountLabelFor(const PlotStore& store, bool numberShown, const CountLabel& before) {
+  CountLabel label = before;
+  if (store.IsEmpty()) {
+    label.caption = "0";
+    return label;
+  }
+  if (store.TypeCode(kResult) < 1) {
+    label.visible = false;
+    return label;
+  }
+  label.visible = numberShown;
+  label.caption = " " + std::to_string(store.RetainedCount());
+  return label;
+}
+
+std::string PolarimText(const PlotStore& store, ProjectionType type) {
+  const int resultType = store.TypeCode(kResult);
+  if ((resultType != kTypePlane && resultType != kTypeLine) || store.RetainedCount() < 1) {
+    return {};
+  }
+  std::string text = ";Lodema data\r\n";
+  text += resultType == kTypePlane ? "/T1" : "/T2";
+  text += type == ProjectionType::kEqualArea ? "\t/N2" : "\t/N1";
+  text += "\t/P0\t/I2\t/C1\t/15\r\n";
+  for (int set = 1; set <= store.RetainedCount(); ++set) {
+    text += OrientGeometry::RadiansToWholeDegreesText(store.RetainedValue(set, kResult, 0));
+    text += '\t';
+    text += OrientGeometry::RadiansToWholeDegreesText(store.RetainedValue(set, kResult, 1));
+    text += "\r\n";
+  }
+  return text;
+}
+
+}  // namespace Lodema::Plot

@@ -1,0 +1,61 @@
+// Drawing the whole plot from its store: frame, data, legend and the count
+// label.
+#pragma once
+
+#include <string>
+
+#include "plot/PlotStore.h"
+#include "plot/PlotView.h"
+#include "plot/Surface.h"
+
+namespace Lodema::Plot {
+
+enum class OrientationMode : int {
+  kPlaneAsPole = 0,
+  kPlaneAsGreatCircle = 1,
+  kLineAsPoint = 2,
+};
+
+// Draws one orientation (radians): a plane's pole or great circle, or a
+// line, with the kind's symbol; a great circle in the symbol's colour and
+// lineWidth.
+void PlotOrientation(DrawingSurface& surface, ProjectionType type, OrientationMode mode,
+                     double angle, double azimuth, Rgb colour, const SymbolStyle& symbol,
+                     int lineWidth);
+
+// Clears the surface to view.background, draws the frame, then every
+// retained set oldest first after the current set (if pending); within a set
+// the kinds A, B, C, D and the Result last, on top.
+void RedrawPlot(DrawingSurface& surface, const PlotStore& store, const PlotView& view);
+
+// Where the legend goes on its surface: rows step down from `top`, centred
+// on centreX; a line sample is width / 1.1 long. With names, each row also
+// shows its kind's name to the right of the sample.
+struct LegendArea {
+  double centreX = 0.0;
+  double top = 1000.0;
+  double width = 1000.0;
+  bool withNames = false;
+};
+
+// One row per kind that is shown and present: a line sample for kinds drawn
+// as curves, else the kind's symbol.
+void DrawLegend(DrawingSurface& surface, const LegendArea& area, const PlotStore& store,
+                const PlotView& view);
+
+// The count label beside the plot.
+struct CountLabel {
+  bool visible = false;
+  std::string caption = "0";
+};
+
+// The label after a redraw. numberShown: the user asked for the label. The
+// caption is the number of retained sets (" 3"), "0" for an empty store; the
+// label shows only when the Result holds data of a type.
+CountLabel CountLabelFor(const PlotStore& store, bool numberShown, const CountLabel& before);
+
+// The retained results as the tab-separated block Polarim reads, CR LF line
+// ends; empty unless the Result holds planes or lines and a set is retained.
+std::string PolarimText(const PlotStore& store, ProjectionType type);
+
+}  // namespace Lodema::Plot

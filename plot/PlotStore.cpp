@@ -1,0 +1,183 @@
+#include "plot/PlotStore.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace Lodema::Plot {
+
+const char* const kTypeMismatchText =
+    "The type of plotted data from this calculation is different to that "
+    "already retained in the plot!"
+    "\r\n1. Retry with a new, cleared plot (best option);"
+    "\r\n2. Abort the new results and try changing the calculation; or"
+    "\r\n3. Ignore and include this data in the current plot (with unpredictable results)?";
+
+namespace {
+
+// A record's type code as a whole number; anything unreadable is "nothing".
+int TypeCodeOf(double cell) {
+  if (!std::isfinite(cell) || std::abs(cell) > 2.0e9) return kTypeNothing;
+  return static_cast<int>(std::nearbyint(cell));
+}
+
+// Fields a kind of this type needs for drawing.
+int DrawnFields(int type) {
+  switch (type) {
+    case kTypePlane:
+    case kTypeLine:
+      return 2;
+    case kTypeReferenceAlpha:
+    case kTypeBetaAlpha:
+    case kTypeCoreAxisAndAlpha:
+      return 3;
+    default:
+      return 0;
+  }
+}
+
+}  // namespace
+
+void PlotStore::ChunkedValues::Append(const float* values, std::size_t count) {
+  while (count > 0) {
+    const std::size_t chunk = size_ >> kChunkBits;
+    const std::size_t offset = size_ & kChunkMask;
+    if (chunk == chunks_.size()) chunks_.push_back(std::make_unique<float[]>(kChunkSize));
+    const std::size_t part = std::min(count, kChunkSize - offset);
+    std::copy(values, values + part, chunks_[chunk].get() + offset);
+    values += part;
+    count -= part;
+    size_ += part;
+  }
+}
+
+void PlotStore::ChunkedValues::DropLast(std::size_t count) {
+  size_ -= std::min(count, size_);
+  // Keep one spare chunk so that add / remove at a boundary does not churn.
+  const std::size_t needed = (size_ + kChunkMask) >> kChunkBits;
+  while (chunks_.size() > needed + 1) chunks_.pop_back();
+}
+
+void PlotStore::ChunkedValues::Clear() {
+  chunks_.clear();
+  chunks_.shrink_to_fit();
+  size_ = 0;
+}
+
+int PlotStore::TypeCode(int kind) const {
+  return kind >= 0 && kind < kKindCount ? types_[kind] : kTypeNothing;
+}
+
+void PlotStore::UpdateLayout() {
+  for (int kind = 0; kind < kKindCount; ++kind) width_[kind] = DrawnFields(types_[kind]);
+  // The cones of window A turn about window C's line.
+  if (types_[kWindowA] == kTypeReferenceAlpha || types_[kWindowA] == kTypeBetaAlpha) {
+    width_[kWindowC] = std::max(width_[kWindowC], 2);
+  }
+  stride_ = 0;
+  for (int kind = 0; kind < kKindCount; ++kind) {
+    offset_[kind] = stride_;
+    stride_ += width_[kind];
+  }
+}
+
+void PlotStore::StoreCurrent(const PlotRecord& record, bool takeTypes) {
+  if (takeTypes) {
+    bool changed = false;
+    for (int kind = 0; kind < kKindCount; ++kind) {
+      const int type = TypeCodeOf(record.cells[kind][0]);
+      changed = changed || type != types_[kind];
+      types_[kind] = type;
+    }
+    if (changed) {
+      UpdateLayout();  // no retained sets exist, so nothing needs re-packing
+      current_ = {};
+    }
+  }
+  lastSetIndex_ = std::max(lastSetIndex_, 0);
+  // Only the fields the types draw are kept; the others stay 0.
+  for (int kind = 0; kind < kKindCount; ++kind) {
+    for (int field = 0; field < width_[kind]; ++field) {
+      current_[kind][field] = static_cast<float>(record.cells[kind][field + 1]);
+    }
+  }
+  newDataPending_ = true;
+}
+
+StoreChange PlotStore::AddNewDataPoint(const PlotRecord& record, MismatchQuestion& question) {
+  const auto& c = record.cells;
+  if (c[0][0] == 0 && c[0][1] == 0 && c[0][2] == 0 && c[1][0] == 0 && c[1][1] == 0) {
+    return StoreChange::kNone;
+  }
+  if (lastSetIndex_ >= 1) {
+    for (int kind = 0; kind < kKindCount; ++kind) {
+      if (types_[kind] == c[kind][0] || types_[kind] == TypeCodeOf(c[kind][0])) continue;
+      switch (question.Ask(kTypeMismatchText)) {
+        case MismatchAnswer::kAbort:
+          return StoreChange::kNone;
+        case MismatchAnswer::kRetry:
+          ClearAllData();
+          StoreCurrent(record, true);
+          return StoreChange::kChanged;
+        case MismatchAnswer::kIgnore:
+          break;
+      }
+    }
+  }
+  StoreCurrent(record, lastSetIndex_ < 1);
+  return StoreChange::kChanged;
+}
+
+StoreChange PlotStore::RetainCurrentData() {
+  if (!newDataPending_) return StoreChange::kNone;
+  std::array<float, kKindCount * kFieldCount> set;
+  std::size_t count = 0;
+  for (int kind = 0; kind < kKindCount; ++kind) {
+    for (int field = 0; field < width_[kind]; ++field) {
+      set[count++] = current_[kind][field];
+      current_[kind][field] = 0.0f;  // fields beyond the width are always 0
+    }
+  }
+  retained_.Append(set.data(), count);
+  ++lastSetIndex_;
+  newDataPending_ = false;
+  return StoreChange::kChanged;
+}
+
+StoreChange PlotStore::ClearLastData() {
+  // The pending flag, not the sign of the values, tells whether a current
+  // set exists: a horizontal line of trend 000 is all zeros.
+  if (newDataPending_) {
+    current_ = {};
+    newDataPending_ = false;
+  } else if (lastSetIndex_ < 1) {
+    lastSetIndex_ = -1;
+  } else {
+    --lastSetIndex_;
+    retained_.DropLast(Stride());
+  }
+  return StoreChange::kChanged;
+}
+
+StoreChange PlotStore::ClearAllData() {
+  lastSetIndex_ = -1;
+  newDataPending_ = false;
+  current_ = {};
+  retained_.Clear();
+  return StoreChange::kChanged;
+}
+
+float PlotStore::CurrentValue(int kind, int field) const {
+  if (kind < 0 || kind >= kKindCount || field < 0 || field >= kFieldCount) return 0.0f;
+  return current_[kind][field];
+}
+
+float PlotStore::RetainedValue(int set, int kind, int field) const {
+  if (set < 1 || set > RetainedCount() || kind < 0 || kind >= kKindCount || field < 0 ||
+      field >= width_[kind]) {
+    return 0.0f;
+  }
+  return retained_[static_cast<std::size_t>(set - 1) * Stride() +
+                   static_cast<std::size_t>(offset_[kind] + field)];
+}
+
+}  // namespace Lodema::Plot

@@ -1,0 +1,326 @@
+#include "plot/SvgSurface.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+#include "orient/Records.h"
+
+namespace Lodema::Plot {
+
+namespace {
+
+constexpr std::size_t kFlushSize = 1 << 16;
+// Boxes per path element: keeps each element a reasonable size for viewers.
+constexpr int kBoxesPerPath = 500;
+
+}  // namespace
+
+SvgSurface::SvgSurface(std::ostream& out, const SvgPage& page) : out_(out), page_(page) {
+  buffer_.reserve(kFlushSize + 4096);
+  Put("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+      "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"");
+  Number(page_.pixelWidth);
+  Put("\" height=\"");
+  Number(page_.pixelWidth * page_.height / page_.width);
+  Put("\" viewBox=\"");
+  X(page_.left);
+  Put(' ');
+  Y(page_.bottom + page_.height);
+  Put(' ');
+  Number(page_.width);
+  Put(' ');
+  Number(page_.height);
+  Put("\" stroke-linecap=\"round\" stroke-linejoin=\"round\">\n");
+}
+
+SvgSurface::~SvgSurface() { Finish(); }
+
+void SvgSurface::Finish() {
+  if (finished_) return;
+  finished_ = true;
+  CloseGroup();
+  Put("</svg>\n");
+  Flush(true);
+}
+
+void SvgSurface::Flush(bool always) {
+  if (!always && buffer_.size() < kFlushSize) return;
+  out_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+  buffer_.clear();
+}
+
+// Plot units to two decimals at most, shortest form. Whole numbers (symbol
+// positions) take the short integer path.
+void SvgSurface::Number(double value) {
+  char text[32];
+  std::to_chars_result result;
+  // The cast is checked against the value rather than calling trunc, which
+  // is a library call on the baseline instruction set.
+  const long long whole = std::abs(value) < 1e15 ? static_cast<long long>(value) : 0;
+  if (static_cast<double>(whole) == value) {
+    result = std::to_chars(text, text + sizeof text, whole);
+  } else {
+    const double rounded = std::isfinite(value) ? std::round(value * 100.0) / 100.0 : 0.0;
+    result = std::to_chars(text, text + sizeof text, rounded == 0.0 ? 0.0 : rounded);
+  }
+  buffer_.append(text, result.ptr);
+}
+
+void SvgSurface::Point(PlotPoint p) {
+  X(p.x);
+  Put(',');
+  Y(p.y);
+}
+
+void SvgSurface::Points(const std::vector<PlotPoint>& points) {
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    if (i > 0) Put(' ');
+    Point(points[i]);
+  }
+}
+
+void SvgSurface::Colour(Rgb colour) {
+  static constexpr char kHex[] = "0123456789abcdef";
+  const char text[] = {'#',
+                       kHex[colour.red >> 4],
+                       kHex[colour.red & 15],
+                       kHex[colour.green >> 4],
+                       kHex[colour.green & 15],
+                       kHex[colour.blue >> 4],
+                       kHex[colour.blue & 15]};
+  buffer_.append(text, sizeof text);
+}
+
+void SvgSurface::EndBoxes() {
+  if (boxesInPath_ == 0) return;
+  Put("\"/>\n");
+  boxesInPath_ = 0;
+}
+
+void SvgSurface::CloseGroup() {
+  EndBoxes();
+  if (paint_ != Paint::kNone) Put("</g>\n");
+  paint_ = Paint::kNone;
+}
+
+// Opens a group with the current pen and fill unless the open one has them.
+void SvgSurface::Style(Paint paint) {
+  Flush(false);
+  const Pen& p = pen();
+  const Fill& f = fill();
+  if (paint == paint_) {
+    switch (paint) {
+      case Paint::kOutline:
+        if (p.colour == groupPen_.colour && p.width == groupPen_.width &&
+            p.style == groupPen_.style)
+          return;
+        break;
+      case Paint::kShape:
+        if (p.colour == groupPen_.colour && p.width == groupPen_.width &&
+            p.style == groupPen_.style && f.solid == groupFill_.solid &&
+            (!f.solid || f.colour == groupFill_.colour))
+          return;
+        break;
+      case Paint::kInk:
+        if (p.colour == groupPen_.colour) return;
+        break;
+      case Paint::kNone:
+        return;
+    }
+  }
+  CloseGroup();
+  paint_ = paint;
+  groupPen_ = p;
+  groupFill_ = f;
+  Put("<g fill=\"");
+  if (paint == Paint::kInk) {
+    Colour(p.colour);
+    Put("\">\n");
+    return;
+  }
+  if (paint == Paint::kShape && f.solid) {
+    Colour(f.colour);
+  } else {
+    Put("none");
+  }
+  Put("\" stroke=\"");
+  Colour(p.colour);
+  Put("\" stroke-width=\"");
+  Number(std::max(p.width, 1) * kUnitsPerPenWidth);
+  Put('"');
+  switch (p.style) {
+    case LineStyle::kSolid:
+      break;
+    case LineStyle::kDash:
+      Put(" stroke-dasharray=\"24,12\"");
+      break;
+    case LineStyle::kDot:
+      Put(" stroke-dasharray=\"3,9\"");
+      break;
+    case LineStyle::kDashDot:
+      Put(" stroke-dasharray=\"24,9,3,9\"");
+      break;
+  }
+  Put(">\n");
+}
+
+void SvgSurface::Clear(Rgb background) {
+  CloseGroup();
+  Put("<rect x=\"");
+  X(page_.left);
+  Put("\" y=\"");
+  Y(page_.bottom + page_.height);
+  Put("\" width=\"");
+  Number(page_.width);
+  Put("\" height=\"");
+  Number(page_.height);
+  Put("\" fill=\"");
+  Colour(background);
+  Put("\"/>\n");
+}
+
+void SvgSurface::Dot(PlotPoint at) {
+  EndBoxes();
+  Style(Paint::kInk);
+  Put("<circle cx=\"");
+  X(at.x);
+  Put("\" cy=\"");
+  Y(at.y);
+  Put("\" r=\"");
+  Number(std::max(pen().width, 1) * kUnitsPerPenWidth);
+  Put("\"/>\n");
+}
+
+void SvgSurface::Line(PlotPoint from, PlotPoint to) {
+  EndBoxes();
+  Style(Paint::kOutline);
+  Put("<path d=\"M");
+  Point(from);
+  Put('L');
+  Point(to);
+  Put("\"/>\n");
+}
+
+void SvgSurface::Polyline(const std::vector<PlotPoint>& points) {
+  if (points.empty()) return;
+  EndBoxes();
+  Style(Paint::kOutline);
+  Put("<polyline points=\"");
+  Points(points);
+  Put("\"/>\n");
+}
+
+void SvgSurface::Box(PlotPoint corner, PlotPoint opposite) {
+  Style(Paint::kShape);
+  if (boxesInPath_ == kBoxesPerPath) EndBoxes();
+  Put(boxesInPath_++ == 0 ? "<path d=\"M" : "M");
+  X(std::min(corner.x, opposite.x));
+  Put(',');
+  Y(std::max(corner.y, opposite.y));
+  const double width = std::abs(opposite.x - corner.x);
+  const double height = std::abs(opposite.y - corner.y);
+  if (width != boxWidth_ || height != boxHeight_) {
+    boxWidth_ = width;
+    boxHeight_ = height;
+    std::string sides;
+    std::swap(sides, buffer_);
+    Put('h');
+    Number(width);
+    Put('v');
+    Number(height);
+    Put("h-");
+    Number(width);
+    Put('z');
+    std::swap(sides, buffer_);
+    boxSides_ = std::move(sides);
+  }
+  buffer_.append(boxSides_);
+}
+
+void SvgSurface::Circle(PlotPoint centre, double radius) {
+  EndBoxes();
+  Style(Paint::kShape);
+  Put("<circle cx=\"");
+  X(centre.x);
+  Put("\" cy=\"");
+  Y(centre.y);
+  Put("\" r=\"");
+  Number(std::abs(radius));
+  Put("\"/>\n");
+}
+
+void SvgSurface::Arc(PlotPoint centre, double radius, double startAngle, double endAngle) {
+  double sweep = std::fmod(endAngle - startAngle, OrientGeometry::kTwoPi);
+  if (sweep <= 0.0) sweep += OrientGeometry::kTwoPi;
+  EndBoxes();
+  Style(Paint::kOutline);
+  if (sweep >= OrientGeometry::kTwoPi - 1e-9) {
+    Put("<circle cx=\"");
+    X(centre.x);
+    Put("\" cy=\"");
+    Y(centre.y);
+    Put("\" r=\"");
+    Number(std::abs(radius));
+    Put("\"/>\n");
+    return;
+  }
+  const PlotPoint from{centre.x + radius * std::cos(startAngle),
+                       centre.y + radius * std::sin(startAngle)};
+  const PlotPoint to{centre.x + radius * std::cos(endAngle),
+                     centre.y + radius * std::sin(endAngle)};
+  // Counter-clockwise on the plot is clockwise once y is flipped: sweep flag 0.
+  Put("<path d=\"M");
+  Point(from);
+  Put('A');
+  Number(radius);
+  Put(',');
+  Number(radius);
+  Put(sweep > OrientGeometry::kPi ? " 0 1,0 " : " 0 0,0 ");
+  Point(to);
+  Put("\"/>\n");
+}
+
+void SvgSurface::ClosedPath(const std::vector<PlotPoint>& points) {
+  EndBoxes();
+  if (points.empty()) return;
+  Style(Paint::kShape);
+  Put("<polygon points=\"");
+  Points(points);
+  Put("\"/>\n");
+}
+
+void SvgSurface::Text(PlotPoint at, const std::string& text, double height, TextAnchor anchor) {
+  EndBoxes();
+  Style(Paint::kInk);
+  Put("<text x=\"");
+  X(at.x);
+  Put("\" y=\"");
+  Y(at.y);
+  Put("\" font-family=\"sans-serif\" font-size=\"");
+  Number(height);
+  Put("\" dominant-baseline=\"central\" text-anchor=\"");
+  Put(anchor == TextAnchor::kCentre ? "middle" : "start");
+  Put("\">");
+  for (const char c : text) {
+    switch (c) {
+      case '&':
+        Put("&amp;");
+        break;
+      case '<':
+        Put("&lt;");
+        break;
+      case '>':
+        Put("&gt;");
+        break;
+      case '"':
+        Put("&quot;");
+        break;
+      default:
+        Put(c);
+    }
+  }
+  Put("</text>\n");
+}
+
+}  // namespace Lodema::Plot

@@ -1,0 +1,201 @@
+#include <gtest/gtest.h>
+
+#include <deque>
+
+#include "orient/Primitives.h"
+#include "plot/PlotStore.h"
+
+namespace Lodema::Plot {
+namespace {
+
+using OrientGeometry::DegreesToRadians;
+
+class ScriptedQuestion : public MismatchQuestion {
+ public:
+  MismatchAnswer Ask(const std::string& text) override {
+    asked.push_back(text);
+    if (answers.empty()) return MismatchAnswer::kAbort;
+    const MismatchAnswer a = answers.front();
+    answers.pop_front();
+    return a;
+  }
+  std::vector<std::string> asked;
+  std::deque<MismatchAnswer> answers;
+};
+
+// A calculation's record: the Result and windows A, B as given (degrees).
+PlotRecord Record(int resultType, double r0, double r1, int aType = 1, double a0 = 30,
+                  double a1 = 120) {
+  PlotRecord record;
+  record.cells[kResult] = {double(resultType), DegreesToRadians(r0), DegreesToRadians(r1), 0, 0, 0};
+  record.cells[kWindowA] = {double(aType), DegreesToRadians(a0), DegreesToRadians(a1), 0, 0, 0};
+  record.cells[kWindowB] = {1, DegreesToRadians(60), DegreesToRadians(200), 0, 0, 0};
+  return record;
+}
+
+struct State {
+  int lastSetIndex;
+  bool pending;
+  bool buttons;
+};
+
+void ExpectState(const PlotStore& store, State expected, const char* where) {
+  EXPECT_EQ(store.LastSetIndex(), expected.lastSetIndex) << where;
+  EXPECT_EQ(store.NewDataPending(), expected.pending) << where;
+  EXPECT_EQ(store.ButtonsEnabled(), expected.buttons) << where;
+}
+
+TEST(PlotStore, StatesThroughTheTransitions) {
+  PlotStore store;
+  ScriptedQuestion question;
+  ExpectState(store, {-1, false, false}, "empty");
+  EXPECT_EQ(store.RetainCurrentData(), StoreChange::kNone);
+  ExpectState(store, {-1, false, false}, "retain on empty");
+
+  store.AddNewDataPoint(Record(2, 20, 100), question);
+  ExpectState(store, {0, true, true}, "current only");
+  store.AddNewDataPoint(Record(2, 25, 110), question);
+  ExpectState(store, {0, true, true}, "second add replaces the current set");
+  EXPECT_FLOAT_EQ(store.CurrentValue(kResult, 0), float(DegreesToRadians(25)));
+
+  store.RetainCurrentData();
+  ExpectState(store, {1, false, true}, "retained only");
+  EXPECT_EQ(store.RetainCurrentData(), StoreChange::kNone);
+  ExpectState(store, {1, false, true}, "retain twice adds one set");
+
+  store.AddNewDataPoint(Record(2, 40, 300), question);
+  ExpectState(store, {1, true, true}, "retained + current");
+  store.RetainCurrentData();
+  ExpectState(store, {2, false, true}, "two retained");
+  EXPECT_FLOAT_EQ(store.RetainedValue(1, kResult, 0), float(DegreesToRadians(25)));
+  EXPECT_FLOAT_EQ(store.RetainedValue(2, kResult, 1), float(DegreesToRadians(300)));
+  EXPECT_FLOAT_EQ(store.RetainedValue(2, kWindowA, 1), float(DegreesToRadians(120)));
+
+  store.ClearLastData();
+  ExpectState(store, {1, false, true}, "clear last drops the newest retained set");
+  EXPECT_FLOAT_EQ(store.RetainedValue(1, kResult, 0), float(DegreesToRadians(25)));
+  store.ClearAllData();
+  ExpectState(store, {-1, false, false}, "clear all");
+  EXPECT_EQ(store.TypeCode(kResult), kTypeLine);  // type codes stay
+  EXPECT_TRUE(question.asked.empty());
+}
+
+TEST(PlotStore, ClearLastOnACurrentSetBlanksThenEmpties) {
+  PlotStore store;
+  ScriptedQuestion question;
+  store.AddNewDataPoint(Record(1, 30, 120), question);
+  store.ClearLastData();
+  ExpectState(store, {0, false, true}, "blank");
+  store.ClearLastData();
+  ExpectState(store, {-1, false, false}, "empty");
+}
+
+// A horizontal line of trend 000 (all zeros) is real data: it is drawn as
+// the current set and "Clear last" removes it, not the retained set.
+TEST(PlotStore, AllZeroCurrentSetIsRemovedByClearLast) {
+  PlotStore store;
+  ScriptedQuestion question;
+  store.AddNewDataPoint(Record(2, 20, 100), question);
+  store.RetainCurrentData();
+  store.AddNewDataPoint(Record(2, 0, 0, 1, 0, 0), question);
+  ExpectState(store, {1, true, true}, "zero current set pending");
+  store.ClearLastData();
+  ExpectState(store, {1, false, true}, "current set removed, retained set kept");
+  EXPECT_FLOAT_EQ(store.RetainedValue(1, kResult, 0), float(DegreesToRadians(20)));
+}
+
+TEST(PlotStore, EmptyRecordChangesNothing) {
+  PlotStore store;
+  ScriptedQuestion question;
+  PlotRecord record;
+  record.cells[kWindowB] = {1, 0.5, 0.5, 0, 0, 0};  // only B: still "empty"
+  EXPECT_EQ(store.AddNewDataPoint(record, question), StoreChange::kNone);
+  ExpectState(store, {-1, false, false}, "empty record");
+}
+
+TEST(PlotStore, NewTypeWithoutRetainedSetsIsTakenSilently) {
+  PlotStore store;
+  ScriptedQuestion question;
+  store.AddNewDataPoint(Record(1, 30, 120), question);
+  store.AddNewDataPoint(Record(2, 30, 120, 2), question);
+  EXPECT_TRUE(question.asked.empty());
+  EXPECT_EQ(store.TypeCode(kResult), kTypeLine);
+  EXPECT_EQ(store.TypeCode(kWindowA), kTypeLine);
+}
+
+struct MismatchRow {
+  const char* name;
+  std::deque<MismatchAnswer> answers;
+  std::size_t questions;
+  State after;
+  int resultType;
+  int retained;
+};
+
+TEST(PlotStore, TypeMismatchQuestionAndEachAnswer) {
+  const MismatchRow rows[] = {
+      {"abort: unchanged", {MismatchAnswer::kAbort}, 1, {2, false, true}, kTypePlane, 2},
+      {"retry: only the new block", {MismatchAnswer::kRetry}, 1, {0, true, true}, kTypeLine, 0},
+      {"ignore: asked per differing kind, stored under the old types",
+       {MismatchAnswer::kIgnore, MismatchAnswer::kIgnore},
+       2,
+       {2, true, true},
+       kTypePlane,
+       2},
+      {"ignore then abort",
+       {MismatchAnswer::kIgnore, MismatchAnswer::kAbort},
+       2,
+       {2, false, true},
+       kTypePlane,
+       2},
+  };
+  for (const MismatchRow& row : rows) {
+    PlotStore store;
+    ScriptedQuestion question;
+    for (int i = 0; i < 2; ++i) {
+      store.AddNewDataPoint(Record(1, 30 + i, 120), question);
+      store.RetainCurrentData();
+    }
+    question.answers = row.answers;
+    // Result and window A become lines: two kinds differ.
+    store.AddNewDataPoint(Record(2, 10, 200, 2), question);
+    EXPECT_EQ(question.asked.size(), row.questions) << row.name;
+    ExpectState(store, row.after, row.name);
+    EXPECT_EQ(store.TypeCode(kResult), row.resultType) << row.name;
+    EXPECT_EQ(store.RetainedCount(), row.retained) << row.name;
+  }
+}
+
+TEST(PlotStore, MismatchQuestionText) {
+  EXPECT_STREQ(kTypeMismatchText,
+               "The type of plotted data from this calculation is different to that already "
+               "retained in the plot!\r\n"
+               "1. Retry with a new, cleared plot (best option);\r\n"
+               "2. Abort the new results and try changing the calculation; or\r\n"
+               "3. Ignore and include this data in the current plot (with unpredictable "
+               "results)?");
+}
+
+// Sets are appended without copying the store; many retentions keep every
+// value in order.
+TEST(PlotStore, ManyRetainedSetsKeepTheirValues) {
+  PlotStore store;
+  ScriptedQuestion question;
+  constexpr int kSets = 50000;
+  for (int i = 0; i < kSets; ++i) {
+    store.AddNewDataPoint(Record(2, i % 90, i % 360), question);
+    store.RetainCurrentData();
+  }
+  ASSERT_EQ(store.RetainedCount(), kSets);
+  for (int set = 1; set <= kSets; set += 997) {
+    EXPECT_FLOAT_EQ(store.RetainedValue(set, kResult, 0), float(DegreesToRadians((set - 1) % 90)));
+    EXPECT_FLOAT_EQ(store.RetainedValue(set, kWindowB, 1), float(DegreesToRadians(200)));
+    EXPECT_EQ(store.RetainedValue(set, kWindowC, 0), 0.0f);  // no type: nothing kept
+  }
+  for (int i = 0; i < kSets - 1; ++i) store.ClearLastData();
+  EXPECT_EQ(store.RetainedCount(), 1);
+  EXPECT_FLOAT_EQ(store.RetainedValue(1, kResult, 0), 0.0f);
+}
+
+}  // namespace
+}  // namespace Lodema::Plot

@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <optional>
+#include <random>
+
+#include "orient/Primitives.h"
+#include "plot/Projection.h"
+
+namespace Lodema::Plot {
+namespace {
+
+using OrientGeometry::DegreesToRadians;
+using OrientGeometry::kHalfPi;
+
+constexpr auto kArea = ProjectionType::kEqualArea;
+constexpr auto kAngle = ProjectionType::kEqualAngle;
+
+struct ProjectionRow {
+  const char* name;
+  ProjectionType type;
+  double plunge;  // degrees
+  double trend;
+  GridPoint expected;
+};
+
+TEST(ProjectDirection, WorkedValues) {
+  const ProjectionRow rows[] = {
+      {"equal angle 45/090", kAngle, 45, 90, {414, 0}},
+      {"equal area 45/090", kArea, 45, 90, {541, 0}},
+      {"horizontal north, equal area", kArea, 0, 0, {0, 1000}},
+      {"horizontal north, equal angle", kAngle, 0, 0, {0, 1000}},
+      {"horizontal 030 on the primitive", kArea, 0, 30, {500, 866}},
+      {"horizontal 030, equal angle", kAngle, 0, 30, {500, 866}},
+      {"vertical, equal area", kArea, 90, 123, {0, 0}},
+      {"vertical, equal angle", kAngle, 90, 0, {0, 0}},
+      {"upward line uses |plunge|", kAngle, -45, 90, {414, 0}},
+      {"equal area 30/225", kArea, 30, 225, {-500, -500}},
+  };
+  for (const ProjectionRow& row : rows) {
+    EXPECT_EQ(ProjectDirection(row.type, DegreesToRadians(row.plunge), DegreesToRadians(row.trend)),
+              row.expected)
+        << row.name;
+  }
+}
+
+// A plunge (near `guess`) whose projection due north lies exactly on
+// `target` in double arithmetic, searched step by step.
+std::optional<double> PlungeProjectingTo(ProjectionType type, double target, double guess) {
+  double plunge = guess;
+  for (int i = 0; i < 200000; ++i) {
+    const double y = ProjectDirectionExact(type, plunge, 0.0).y;
+    if (y == target) return plunge;
+    plunge = std::nextafter(plunge, y > target ? 10.0 : -10.0);  // larger plunge, smaller r
+  }
+  return std::nullopt;
+}
+
+TEST(ProjectDirection, HalvesRoundToEven) {
+  struct Row {
+    double exact;
+    int rounded;
+  } rows[] = {{412.5, 412}, {413.5, 414}, {600.5, 600}};
+  for (const Row& row : rows) {
+    const double guess = kHalfPi - 2.0 * std::atan(row.exact / 1000.0);
+    const std::optional<double> plunge = PlungeProjectingTo(kAngle, row.exact, guess);
+    ASSERT_TRUE(plunge.has_value()) << row.exact;
+    EXPECT_EQ(ProjectDirection(kAngle, *plunge, 0.0).y, row.rounded) << row.exact;
+  }
+}
+
+TEST(UnprojectPosition, InvertsTheProjection) {
+  std::mt19937 random(7);
+  std::uniform_real_distribution<double> plunge(0.0, kHalfPi);
+  std::uniform_real_distribution<double> trend(0.0, 6.28);
+  for (const ProjectionType type : {kArea, kAngle}) {
+    for (int i = 0; i < 500; ++i) {
+      const double p = plunge(random);
+      const double t = trend(random);
+      const PlotPoint at = ProjectDirectionExact(type, p, t);
+      const OrientGeometry::Line back = UnprojectPosition(type, at.x, at.y);
+      EXPECT_NEAR(back.angle, p, 1e-9);
+      if (p < kHalfPi - 1e-6) {
+        EXPECT_NEAR(back.azimuth, t, 1e-9);
+      }
+    }
+  }
+}
+
+TEST(UnprojectPosition, CentreAndPrimitive) {
+  for (const ProjectionType type : {kArea, kAngle}) {
+    const OrientGeometry::Line centre = UnprojectPosition(type, 0, 0);
+    EXPECT_DOUBLE_EQ(centre.angle, kHalfPi);
+    const OrientGeometry::Line east = UnprojectPosition(type, 1000, 0);
+    EXPECT_NEAR(east.angle, 0.0, 1e-12);
+    EXPECT_NEAR(east.azimuth, kHalfPi, 1e-12);
+    const OrientGeometry::Line west = UnprojectPosition(type, -1500, 0);  // beyond: horizontal
+    EXPECT_NEAR(west.angle, 0.0, 1e-12);
+    EXPECT_NEAR(west.azimuth, 3 * kHalfPi, 1e-12);
+  }
+}
+
+}  // namespace
+}  // namespace Lodema::Plot

@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <sstream>
+
+#include "plot/SvgSurface.h"
+
+namespace Lodema::Plot {
+namespace {
+
+std::string Drawn(const std::function<void(SvgSurface&)>& draw) {
+  std::ostringstream out;
+  {
+    SvgSurface surface(out, {});
+    draw(surface);
+  }
+  const std::string text = out.str();
+  const std::size_t body = text.find(">\n", text.find("<svg")) + 2;
+  return text.substr(body, text.rfind("</svg>") - body);
+}
+
+struct SvgRow {
+  const char* name;
+  std::function<void(SvgSurface&)> draw;
+  std::string element;
+};
+
+TEST(SvgSurface, ElementsInPlotUnitsWithYFlipped) {
+  const double quarter = 1.5707963267948966;
+  const SvgRow rows[] = {
+      {"line",
+       [](SvgSurface& s) {
+         s.Line({-50, 10}, {50.255, -20});
+       },
+       "<g fill=\"none\" stroke=\"#000000\" stroke-width=\"3\">\n"
+       "<path d=\"M-50,-10L50.26,20\"/>\n</g>\n"},
+      {"filled boxes share one group and one path",
+       [](SvgSurface& s) {
+         s.SetFill({true, {192, 0, 0}});
+         s.Box({84, -66}, {116, -34});
+         s.Box({0, 0}, {-1.5, 2});
+         s.Box({10, 10}, {11.5, 12});
+         s.Circle({0, 0}, 5);
+       },
+       "<g fill=\"#c00000\" stroke=\"#000000\" stroke-width=\"3\">\n"
+       "<path d=\"M84,34h32v32h-32zM-1.5,-2h1.5v2h-1.5zM10,-12h1.5v2h-1.5z\"/>\n"
+       "<circle cx=\"0\" cy=\"0\" r=\"5\"/>\n</g>\n"},
+      {"open circle, wide dashed pen",
+       [](SvgSurface& s) {
+         s.SetPen({{0, 0, 128}, 2, LineStyle::kDash, PenMode::kCopy});
+         s.Circle({0, 0}, 1000);
+       },
+       "<g fill=\"none\" stroke=\"#000080\" stroke-width=\"6\" stroke-dasharray=\"24,12\">\n"
+       "<circle cx=\"0\" cy=\"0\" r=\"1000\"/>\n</g>\n"},
+      {"a new pen colour opens a new group",
+       [](SvgSurface& s) {
+         s.Line({0, 0}, {1, 1});
+         s.SetPen({{255, 0, 0}, 1, LineStyle::kSolid, PenMode::kCopy});
+         s.Line({0, 0}, {1, 1});
+       },
+       "<g fill=\"none\" stroke=\"#000000\" stroke-width=\"3\">\n<path d=\"M0,0L1,-1\"/>\n"
+       "</g>\n<g fill=\"none\" stroke=\"#ff0000\" stroke-width=\"3\">\n"
+       "<path d=\"M0,0L1,-1\"/>\n</g>\n"},
+      {"quarter arc counter-clockwise from east to north",
+       [quarter](SvgSurface& s) {
+         s.Arc({0, 0}, 100, 0, quarter);
+       },
+       "<g fill=\"none\" stroke=\"#000000\" stroke-width=\"3\">\n"
+       "<path d=\"M100,0A100,100 0 0,0 0,-100\"/>\n</g>\n"},
+      {"three-quarter arc takes the large flag",
+       [quarter](SvgSurface& s) {
+         s.Arc({0, 0}, 100, quarter, 0);
+       },
+       "<g fill=\"none\" stroke=\"#000000\" stroke-width=\"3\">\n"
+       "<path d=\"M0,-100A100,100 0 1,0 100,0\"/>\n</g>\n"},
+      {"text escaped, centred, in the pen colour",
+       [](SvgSurface& s) {
+         s.Text({10, 20}, "A&B", 60, TextAnchor::kCentre);
+       },
+       "<g fill=\"#000000\">\n<text x=\"10\" y=\"-20\" font-family=\"sans-serif\" "
+       "font-size=\"60\" dominant-baseline=\"central\" text-anchor=\"middle\">A&amp;B</text>\n"
+       "</g>\n"},
+      {"background covers the page", [](SvgSurface& s) { s.Clear(kLightGrey); },
+       "<rect x=\"-1100\" y=\"-1100\" width=\"2200\" height=\"2200\" fill=\"#c0c0c0\"/>\n"},
+  };
+  for (const SvgRow& row : rows) EXPECT_EQ(Drawn(row.draw), row.element) << row.name;
+}
+
+TEST(SvgSurface, DocumentOpensWithTheViewBoxAndCloses) {
+  std::ostringstream out;
+  {
+    SvgSurface surface(out, {-1100, -1100, 2800, 2200, 700});
+    surface.Finish();
+    surface.Finish();
+  }
+  const std::string text = out.str();
+  EXPECT_NE(text.find("viewBox=\"-1100 -1100 2800 2200\""), std::string::npos);
+  EXPECT_NE(text.find("width=\"700\" height=\"550\""), std::string::npos);
+  EXPECT_EQ(text.find("</svg>"), text.size() - 7);
+  EXPECT_EQ(text.find("</svg>"), text.rfind("</svg>"));
+}
+
+}  // namespace
+}  // namespace Lodema::Plot
