@@ -171,12 +171,6 @@ int CountDecimalPlaces(std::string_view text) {
   return count == 0 ? 1 : count;
 }
 
-double PointDistance(double x1, double y1, double x2, double y2) {
-  const double dx = x2 - x1;
-  const double dy = y2 - y1;
-  return std::sqrt(dx * dx + dy * dy);
-}
-
 bool FileExists(const std::string& path) {
   if (path.empty()) return false;
   struct stat info {};

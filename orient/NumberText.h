@@ -109,9 +109,6 @@ bool IsNumberText(std::string_view text);
 // ","): 0 without a separator, 1 for a separator with no digit after it.
 int CountDecimalPlaces(std::string_view text);
 
-// Distance between two points of the plane, in their own units.
-double PointDistance(double x1, double y1, double x2, double y2);
-
 // True when at least one regular file matches path. "*" and "?" are
 // wildcards; other characters, "[" and "\" included, are literal.
 bool FileExists(const std::string& path);

@@ -1,9 +1,10 @@
-// Reading a typed plane or line from its texts as the entry windows hold
-// them: the other half of the notation round trips and the fuzz test.
-// Lodema itself reads the entry windows box by box (calc/); this reader is
-// the tests' independent account of what the notations mean.
+// Writing a plane or line in one notation and reading it back from its texts
+// as the entry windows hold them: the notation round trips and the fuzz test
+// compose Lodema's conversions (quadrant bearings, strikes and senses) this
+// way. Lodema itself reads and writes the windows box by box (calc/).
 #pragma once
 
+#include <cstdlib>
 #include <span>
 #include <string>
 #include <string_view>
@@ -11,6 +12,7 @@
 #include "orient/NumberText.h"
 #include "orient/Primitives.h"
 #include "orient/Records.h"
+#include "orient/TextFormatting.h"
 #include "orient/TextParsing.h"
 
 namespace OrientGeometry::testing {
@@ -123,6 +125,56 @@ inline OrientationTexts LineTextsFromFields(std::span<const std::string> fields,
   const std::string& f1 = FieldOrEmpty(fields, 1);
   if (lineConvention == kTrendPlunge) return {f1, f0, ""};
   return {f0, f1, ""};
+}
+
+// A direction (kind 0), plane (kind 1) or line (any other kind) in combined
+// code `code`: first is the dip or plunge already formatted, separator goes
+// between the fields, azimuth is the dip direction or trend in degrees.
+// Unreadable azimuth text, or a plane convention other than 1-6, gives "".
+inline std::string FormatOrientationText(std::string_view first, std::string_view separator,
+                                         std::string_view azimuth, int kind, int code,
+                                         bool localeUsesComma) {
+  const int convention = std::abs(code % 10);
+  const bool quadrant = code < 0;
+  const auto direction = [&](std::string_view degrees) {
+    return quadrant ? AzimuthToQuadrantText(degrees, localeUsesComma) : FormatAzimuthText(degrees);
+  };
+  const std::string sep(separator);
+  const std::string firstText(first);
+
+  if (kind == 0) return direction(azimuth);
+
+  if (kind == 1) {
+    if (convention < 1 || convention > 6) return "";
+    std::string az;
+    std::string sense;
+    if (convention > 2) {
+      if (!NumberText::TryTextToDouble(azimuth, localeUsesComma)) return "";
+      StrikeAndSense split = DipDirectionToStrikeAndSense(azimuth, localeUsesComma);
+      az = quadrant ? AzimuthToQuadrantText(split.strike, localeUsesComma) : split.strike;
+      sense = split.sense;
+    } else {
+      az = direction(azimuth);
+    }
+    if (az.empty()) return "";
+    switch (convention) {
+      case 1:
+      case 5:
+        return firstText + sep + az;
+      case 2:
+      case 6:
+        return az + sep + firstText;
+      case 3:
+        return az + sep + firstText + sense;
+      default:  // 4
+        return firstText + sense + sep + az;
+    }
+  }
+
+  const std::string az = direction(azimuth);
+  if (az.empty()) return "";
+  const bool trendFirst = code > 10 || code < -10;
+  return trendFirst ? az + sep + firstText : firstText + sep + az;
 }
 
 }  // namespace OrientGeometry::testing
