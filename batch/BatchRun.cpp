@@ -174,7 +174,7 @@ BatchOutcome BatchRunner::Run(const BatchRunRequest& request, const BatchOutputO
       if (!controls.entryBoxes[slot].text.empty()) ClearBox(slot);
     }
     row.target.StartRow();
-    if (!controls.messagePanel.caption.empty()) model_.SetMessage(std::string());
+    if (!controls.messagePanel.caption.empty()) model_.ClearMessage();
     progress_->Processed(++displayed);
 
     const std::string_view text = NumberText::TrimLeadingSpaces(line);

@@ -65,7 +65,7 @@ void FormModel::OnEntryChanged(int box) {
   if (!batchRunning_ && coreCalculation_) {
     SetMessage("Use -ve " + settings_.PlungeName + " for 'upwardly' inclined core axis");
   } else {
-    SetMessage("");
+    ClearMessage();
   }
   if (!AllEntriesValid()) return;
   int places = 0;

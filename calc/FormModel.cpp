@@ -171,6 +171,11 @@ void FormModel::SetMessage(const std::string& text) {
   messageReportsFailure_ = false;
 }
 
+void FormModel::ClearMessage() {
+  controls_.messagePanel.caption.clear();
+  messageReportsFailure_ = false;
+}
+
 void FormModel::ReportFailure(const std::string& text) {
   controls_.messagePanel.caption = text;
   messageReportsFailure_ = true;

@@ -196,6 +196,7 @@ class FormModel {
   // The message panel: a note or hint (empty clears it), or the report of
   // an invalid entry or a failed calculation, which rejects a batch row.
   void SetMessage(const std::string& text);
+  void ClearMessage();
   void ReportFailure(const std::string& text);
   bool MessageReportsFailure() const { return messageReportsFailure_; }
   // How the last run of the calculation ended.
