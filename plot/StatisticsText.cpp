@@ -35,16 +35,16 @@ std::string DirectionText(double degrees, const OutputNotation& notation) {
   return comma ? NumberText::SwapDecimalSeparator(text, true) : text;
 }
 
-// A line (kind line) or plane (kind plane) in the notation's conventions,
+// A line, or a plane (dip, dip direction), in the notation's conventions,
 // "/" between the fields. Strikes follow the right-hand rule and are
 // written with the same decimals as every other direction.
-std::string OrientationText(const OrientGeometry::Orientation& o, int kind,
+std::string OrientationText(const OrientGeometry::Orientation& o, bool plane,
                             const OutputNotation& notation) {
   if (!std::isfinite(o.angle) || !std::isfinite(o.azimuth)) return "undefined";
   const std::string angle = Number(OrientGeometry::RadiansToDegrees(std::abs(o.angle)),
                                    notation.decimals, notation.decimalChar);
   const double azimuth = OrientGeometry::WrapDegrees(OrientGeometry::RadiansToDegrees(o.azimuth));
-  if (kind == OrientGeometry::kKindLine) {
+  if (!plane) {
     const std::string trend = DirectionText(azimuth, notation);
     return notation.lineConvention == 1 ? trend + "/" + angle : angle + "/" + trend;
   }
@@ -102,13 +102,13 @@ const char* ShapeName(FabricShape shape) {
 }  // namespace
 
 std::string LineText(const DirectionCosines& axis, const OutputNotation& notation) {
-  return OrientationText(DownwardLine(axis), OrientGeometry::kKindLine, notation);
+  return OrientationText(DownwardLine(axis), false, notation);
 }
 
 std::string NormalPlaneText(const DirectionCosines& axis, const OutputNotation& notation) {
   const OrientGeometry::Line line = DownwardLine(axis);
   if (!std::isfinite(line.angle) || !std::isfinite(line.azimuth)) return "undefined";
-  return OrientationText(OrientGeometry::NormalOf(line), OrientGeometry::kKindPlane, notation);
+  return OrientationText(OrientGeometry::NormalOf(line), true, notation);
 }
 
 std::string StatisticsText(const AxisStatistics& s, AxisKind kind, const OutputNotation& notation) {
