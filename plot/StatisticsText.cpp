@@ -75,11 +75,20 @@ std::string OrientationText(const OrientGeometry::Orientation& o, bool plane,
   }
 }
 
-OrientGeometry::Line DownwardLine(const DirectionCosines& axis) {
+// The axis as a downward line. A line that reads vertical at the shown
+// decimals gets trend 0 (and its normal plane dip direction 180), as an
+// exactly vertical one does, rather than the azimuth of the rounding left
+// in a mean of data stored in single precision.
+OrientGeometry::Line DownwardLine(const DirectionCosines& axis, const OutputNotation& notation) {
   DirectionCosines d = axis;
   if (d.down < 0.0) d = {-d.north, -d.east, -d.down};
   OrientGeometry::Line line = OrientGeometry::DirectionCosinesToLine(d);
   line.angle = std::abs(line.angle);
+  if (std::isfinite(line.angle) &&
+      Number(OrientGeometry::RadiansToDegrees(line.angle), notation.decimals, '.') ==
+          Number(90.0, notation.decimals, '.')) {
+    line.azimuth = 0.0;
+  }
   return line;
 }
 
@@ -102,11 +111,11 @@ const char* ShapeName(FabricShape shape) {
 }  // namespace
 
 std::string LineText(const DirectionCosines& axis, const OutputNotation& notation) {
-  return OrientationText(DownwardLine(axis), false, notation);
+  return OrientationText(DownwardLine(axis, notation), false, notation);
 }
 
 std::string NormalPlaneText(const DirectionCosines& axis, const OutputNotation& notation) {
-  const OrientGeometry::Line line = DownwardLine(axis);
+  const OrientGeometry::Line line = DownwardLine(axis, notation);
   if (!std::isfinite(line.angle) || !std::isfinite(line.azimuth)) return "undefined";
   return OrientationText(OrientGeometry::NormalOf(line), true, notation);
 }

@@ -49,6 +49,17 @@ TEST(StatisticsText, WritesOrientationsInTheOutputConventions) {
   }
 }
 
+TEST(StatisticsText, AxisThatReadsVerticalTakesTrendZero) {
+  // The mean of poles kept in single precision is vertical only to about 1e-7.
+  const DirectionCosines nearlyVertical{1e-7, 2e-7, 1};
+  EXPECT_EQ(LineText(nearlyVertical, {}), "90.0/000.0");
+  EXPECT_EQ(NormalPlaneText(nearlyVertical, {}), "0.0/180.0");
+  OutputNotation fine;
+  fine.decimals = 6;  // shown to a millionth it is not vertical
+  const std::string steep = LineText({1e-4, 2e-4, 1}, fine);
+  EXPECT_EQ(steep.substr(steep.find('/')), "/063.434949");
+}
+
 TEST(StatisticsText, ListsEveryQuantity) {
   // Poles every 15 degrees round the vertical N-S plane: a perfect girdle.
   ResultAxes items{AxisKind::kPoles, {}};
