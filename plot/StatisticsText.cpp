@@ -31,7 +31,9 @@ std::string DirectionText(double degrees, const OutputNotation& notation) {
   const std::string number = Number(degrees, notation.decimals, '.');
   const bool comma = notation.decimalChar == ',';
   if (notation.quadrant) return OrientGeometry::AzimuthToQuadrantText(number, comma);
-  const std::string text = OrientGeometry::FormatAzimuthText(number);
+  // Three whole digits, every decimal kept.
+  const std::size_t whole = std::min(number.find('.'), number.size());
+  const std::string text = std::string(whole < 3 ? 3 - whole : 0, '0') + number;
   return comma ? NumberText::SwapDecimalSeparator(text, true) : text;
 }
 
