@@ -1,6 +1,7 @@
 // Writing a calculation's outcome into the result windows: the main result,
 // the reference-plane and plane solutions, and the apparent dip or pitch.
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "calc/Catalogue.h"
@@ -90,12 +91,12 @@ void Dispatcher::ShowApparentDipOrPitch(const CalcOutcome& out) {
   }
   const Plane& plane = planeResult ? out.result : out.reference;
   const Plane section{kHalfPi, AddAngles(sectionTrend_, kHalfPi)};
-  const Line line = IntersectPlanes(plane, section);
-  if (line.angle < 0.0) {
+  const std::optional<Line> line = IntersectPlanes(plane, section);
+  if (!line) {
     m_.ClearResultsWindows(kApparentResults);
     return;
   }
-  const PitchResult pitch = PitchOfLineInPlane(section, line);
+  const PitchResult pitch = PitchOfLineInPlane(section, *line);
   m_.WriteApparentResult(pitch.pitch, pitch.sense);
 }
 
