@@ -54,10 +54,10 @@ bool Dispatcher::Present(const CalcOutcome& out) {
 void Dispatcher::ShowSolutions(const CalcOutcome& out) {
   auto& frames = m_.controls_.resultFrames;
   if (info_->SolvesApproxReferencePlane() && out.hasReference) {
-    ReferencePlaneSolution first{out.reference, out.result};
-    ReferencePlaneSolution second{out.secondReference, out.secondResult};
-    if (info_->result == ResultKind::kLine && !m_.settings().ShowPolaritySign) {
-      second.result.angle = std::fabs(second.result.angle);
+    const ReferencePlaneSolution first{out.reference, out.result};
+    std::optional<ReferencePlaneSolution> second = out.secondSolution;
+    if (second && info_->result == ResultKind::kLine && !m_.settings().ShowPolaritySign) {
+      second->result.angle = std::fabs(second->result.angle);
     }
     m_.ShowReferencePlaneSolutions(n_, first, second);
     return;

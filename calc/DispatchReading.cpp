@@ -8,6 +8,7 @@
 #include "calc/Dispatcher.h"
 #include "calc/EntryBoxes.h"
 #include "calc/FormModel.h"
+#include "orient/DrillCore.h"
 #include "orient/NumberText.h"
 #include "orient/Primitives.h"
 #include "orient/TextParsing.h"
@@ -231,8 +232,10 @@ bool Dispatcher::ReadWindowD() {
     case WindowUse::kReferenceLine:
       core_.refDirn =
           Between(m_.settings().referenceDirection, 0, 3) ? m_.settings().referenceDirection : 0;
-      if (core_.refDirn == 2 || core_.refDirn == 3) {
-        if (!ReadOrientation(3, core_.refDirn == 2, d)) return false;
+      // A fold axis is a line with its plunge, an approximate plane a plane;
+      // a dip direction or strike is a trend alone.
+      if (core_.refDirn == kRefFoldAxis || core_.refDirn == kRefApproximate) {
+        if (!ReadOrientation(3, core_.refDirn == kRefFoldAxis, d)) return false;
       } else if (!ReadDirection(9, d.azimuth)) {
         return false;
       }
