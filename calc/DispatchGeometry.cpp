@@ -55,9 +55,10 @@ Plane VerticalPlaneAlong(double trend) { return {kHalfPi, AddAngles(trend, kHalf
 
 CalcOutcome ApparentDip(const Plane& plane, const Plane& section) {
   const std::optional<Line> line = IntersectPlanes(plane, section);
-  if (!line) return Fail(kSectionInPlane);
-  const PitchResult pitch = PitchOfLineInPlane(section, *line);
-  return AngleResult(pitch.pitch, pitch.sense);
+  // The line lies in the section, so its pitch there always exists.
+  const std::optional<PitchResult> pitch = line ? PitchOfLineInPlane(section, *line) : std::nullopt;
+  if (!pitch) return Fail(kSectionInPlane);
+  return AngleResult(pitch->pitch, pitch->sense);
 }
 
 CalcOutcome LineFromPitch(const Plane& plane, double pitch, const std::string& sense) {
@@ -67,14 +68,14 @@ CalcOutcome LineFromPitch(const Plane& plane, double pitch, const std::string& s
 }
 
 CalcOutcome PitchOfLine(const Plane& plane, const Line& line) {
-  const PitchResult r = PitchOfLineInPlane(plane, line);
-  if (r.misfit == kPitchUndefined) {
+  const std::optional<PitchResult> r = PitchOfLineInPlane(plane, line);
+  if (!r) {
     CalcOutcome out = Fail(std::string(kLineNormal) + "pitch");
     out.beep = true;
     return out;
   }
-  CalcOutcome out = AngleResult(r.pitch, r.sense);
-  AddMisfit(out, r.misfit);
+  CalcOutcome out = AngleResult(r->pitch, r->sense);
+  AddMisfit(out, r->misfit);
   return out;
 }
 
@@ -104,9 +105,10 @@ CalcOutcome Intersection(const Plane& a, const Plane& b, const char* failure) {
 
 CalcOutcome PitchOfIntersection(const Plane& a, const Plane& b) {
   const std::optional<Line> line = IntersectPlanes(a, b);
-  if (!line) return Fail(kPlanesCoincide);
-  const PitchResult r = PitchOfLineInPlane(a, *line);
-  return AngleResult(r.pitch, r.sense);
+  // The line lies in plane A, so its pitch there always exists.
+  const std::optional<PitchResult> r = line ? PitchOfLineInPlane(a, *line) : std::nullopt;
+  if (!r) return Fail(kPlanesCoincide);
+  return AngleResult(r->pitch, r->sense);
 }
 
 bool SamePlane(const Plane& a, const Plane& b) {

@@ -74,11 +74,11 @@ void Dispatcher::ShowApparentDipOrPitch(const CalcOutcome& out) {
   if (!apparentDip) {
     // 19, 22 and 38: the pitch of the result line in its own plane.
     const Plane& plane = out.hasPlaneSolution ? out.planeSolution : out.reference;
-    const PitchResult pitch = PitchOfLineInPlane(plane, out.result);
-    if (pitch.misfit == kPitchUndefined) {
+    const std::optional<PitchResult> pitch = PitchOfLineInPlane(plane, out.result);
+    if (!pitch) {
       m_.ClearResultsWindows(kApparentResults);
     } else {
-      m_.WriteApparentResult(pitch.pitch, pitch.sense);
+      m_.WriteApparentResult(pitch->pitch, pitch->sense);
     }
     return;
   }
@@ -92,12 +92,12 @@ void Dispatcher::ShowApparentDipOrPitch(const CalcOutcome& out) {
   const Plane& plane = planeResult ? out.result : out.reference;
   const Plane section{kHalfPi, AddAngles(sectionTrend_, kHalfPi)};
   const std::optional<Line> line = IntersectPlanes(plane, section);
-  if (!line) {
+  const std::optional<PitchResult> pitch = line ? PitchOfLineInPlane(section, *line) : std::nullopt;
+  if (!pitch) {
     m_.ClearResultsWindows(kApparentResults);
     return;
   }
-  const PitchResult pitch = PitchOfLineInPlane(section, *line);
-  m_.WriteApparentResult(pitch.pitch, pitch.sense);
+  m_.WriteApparentResult(pitch->pitch, pitch->sense);
 }
 
 }  // namespace Lodema

@@ -114,9 +114,9 @@ Line LineFromBetaInRefPlane(double angle, double corePlunge, double coreTrend, d
   if (throughAxis) {
     const std::optional<Line> longAxis = IntersectPlanes(reference, *throughAxis);
     if (longAxis) {
-      const PitchResult pitch = PitchOfLineInPlane(reference, *longAxis);
-      if (pitch.misfit != kPitchUndefined) {
-        hade = SenseAngleFromStrike(reference.azimuth, std::fabs(pitch.pitch), pitch.sense);
+      const std::optional<PitchResult> pitch = PitchOfLineInPlane(reference, *longAxis);
+      if (pitch) {
+        hade = SenseAngleFromStrike(reference.azimuth, std::fabs(pitch->pitch), pitch->sense);
       }
     }
   }

@@ -136,7 +136,8 @@ Line LineFromHadeInPlane(double dip, double dipDirection, double hade) {
   return {pitched.plunge * sign, trend};
 }
 
-PitchResult PitchOfLineInPlane(double dip, double dipDirection, double plunge, double trend) {
+std::optional<PitchResult> PitchOfLineInPlane(double dip, double dipDirection, double plunge,
+                                              double trend) {
   const double p = std::fabs(plunge);
   const double dd = ReduceAzimuth(dipDirection);
   const double t = WrapRadians(trend);
@@ -160,11 +161,7 @@ PitchResult PitchOfLineInPlane(double dip, double dipDirection, double plunge, d
   const std::optional<Plane> profile = PlaneContainingLines(pole.angle, pole.azimuth, p, t);
   const std::optional<Line> found =
       profile ? IntersectPlanes(dip, dd, profile->angle, profile->azimuth) : std::nullopt;
-  if (!found) {
-    // The line is normal to the plane: it has no pitch.
-    result.misfit = kPitchUndefined;
-    return result;
-  }
+  if (!found) return std::nullopt;  // the line is normal to the plane
   const Line& projection = *found;
 
   result.misfit = AngleBetweenLines(p, t, projection.angle, projection.azimuth, false);
