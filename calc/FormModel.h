@@ -124,7 +124,7 @@ class FormModel {
   void SelectCalculation(int n);               // calculationButtons(n) pressed; 0..41
   void ReleaseCalculationButton(int n);        // calculationButtons(n) released
   void SelectCalculationByCaption(int n);      // click on calculationCaptions(n)
-  void SelectCalculationByMenuItem(int item);  // mnuCalculation(item), 1..44
+  void SelectCalculationByMenuItem(int item);  // an item of the Calculations menu, 1..44
   void SetTabPage(int page);
   void SetCaptionPrefs();
 
