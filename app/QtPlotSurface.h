@@ -6,7 +6,14 @@
 #include <QPainter>
 #include <QRectF>
 
+#include "plot/PlotStore.h"
 #include "plot/Surface.h"
+
+// Beyond this many retained sets the window draws every line as a hairline:
+// among thousands of curves the Result's double width no longer tells it
+// apart, and a stroked outline costs several times a hairline.
+inline constexpr int kHairlineSetCount = 2000;
+bool DrawAsHairlines(const Lodema::Plot::PlotStore& store);
 
 // The part of plot space a surface shows, in plot units (y up).
 struct PlotSpace {
@@ -36,6 +43,10 @@ class QtPlotSurface : public Lodema::Plot::DrawingSurface {
   void Text(Lodema::Plot::PlotPoint at, const std::string& text, double height,
             Lodema::Plot::TextAnchor anchor) override;
 
+  // Every line one device pixel wide, whatever the pen's width (the
+  // picture of a plot of very many curves, see DrawAsHairlines).
+  void SetHairlines(bool hairlines);
+
   // Painter position of a plot point, and back.
   QPointF ToPainter(Lodema::Plot::PlotPoint p) const;
   Lodema::Plot::PlotPoint ToPlot(QPointF p) const;
@@ -52,6 +63,8 @@ class QtPlotSurface : public Lodema::Plot::DrawingSurface {
   PlotSpace space_;
   double scale_ = 1.0;  // painter units per plot unit
   double penScale_ = 1.0;
+  double devicePixelRatio_ = 1.0;
+  bool hairlines_ = false;
   bool painterStateKnown_ = false;
   Lodema::Plot::Pen appliedPen_;
   Lodema::Plot::Fill appliedFill_;

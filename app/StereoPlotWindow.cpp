@@ -43,8 +43,12 @@ namespace Plot = Lodema::Plot;
 
 namespace {
 
-// A batch run repaints the plot at most this often.
+// A batch run repaints the plot at most this often, and each paint draws
+// for at most kBatchSliceMs; after the run the picture catches up in slices
+// of kCatchUpSliceMs between events.
 constexpr qint64 kBatchPaintIntervalMs = 100;
+constexpr qint64 kBatchSliceMs = 15;
+constexpr qint64 kCatchUpSliceMs = 50;
 // The clipboard's picture is at least this many pixels square.
 constexpr int kClipboardImageSide = 1200;
 // On screen a pen of width 1 is one pixel wide on a plot of about this many
@@ -148,15 +152,36 @@ class PlotArea : public QWidget {
     // While a batch run feeds the plot the current set is drawn over the
     // picture rather than into it (the run retains it in a moment).
     const bool currentInLayer = !batch && store_.NewDataPending();
-    UpdateLayer(square, currentInLayer);
+    // A run leaves most of the time to the rows; what the picture has not
+    // caught up with is drawn in slices once it ends, between events.
+    qint64 budget = -1;
+    if (batch) {
+      budget = kBatchSliceMs;
+    } else if (catchingUp_) {
+      budget = kCatchUpSliceMs;
+    }
+    const bool complete = UpdateLayer(square, currentInLayer, budget);
     painter.drawImage(square, layer_);
     if (batch && store_.NewDataPending()) {
       painter.setRenderHint(QPainter::Antialiasing);
       QtPlotSurface surface(painter, square);
+      surface.SetHairlines(layerHairlines_);
       Plot::DrawCurrentSet(surface, store_, view_);
     }
+    catchingUp_ = !complete;
+    if (!complete && !batch) QTimer::singleShot(0, this, [this] { update(); });
   }
 
+ public:
+  // The next paints draw in slices until the picture is complete.
+  void CatchUp() { catchingUp_ = true; }
+
+  // The picture holds every retained set.
+  bool Complete() const {
+    return layerValid_ && layerSets_ == store_.RetainedCount() && !catchingUp_;
+  }
+
+ protected:
   void resizeEvent(QResizeEvent*) override {
     layerValid_ = false;
     if (countLabel_ != nullptr) {
@@ -179,32 +204,45 @@ class PlotArea : public QWidget {
   void leaveEvent(QEvent*) override { window_.ShowReadoutAt(2000.0, 2000.0); }
 
  private:
-  void UpdateLayer(const QRectF& square, bool withCurrent) {
+  // Brings the picture up to date, drawing for at most budgetMs (-1: no
+  // limit) after the frame. True when it holds every retained set.
+  bool UpdateLayer(const QRectF& square, bool withCurrent, qint64 budgetMs) {
     const qreal ratio = devicePixelRatioF();
     const int side = std::max(1, static_cast<int>(std::lround(square.width() * ratio)));
     const int retained = store_.RetainedCount();
     const bool rebuild = !layerValid_ || layer_.width() != side ||
                          layer_.devicePixelRatio() != ratio || retained < layerSets_ ||
-                         withCurrent != layerHasCurrent_ || store_.IsEmpty();
+                         withCurrent != layerHasCurrent_ || store_.IsEmpty() ||
+                         DrawAsHairlines(store_) != layerHairlines_;
     if (rebuild) {
       if (layer_.width() != side) layer_ = QImage(side, side, QImage::Format_RGB32);
       layer_.setDevicePixelRatio(ratio);
       layerSets_ = 0;
     }
-    if (!rebuild && retained == layerSets_) return;
+    if (!rebuild && retained == layerSets_) return true;
+    QElapsedTimer clock;
+    clock.start();
     QPainter painter(&layer_);
     painter.setRenderHint(QPainter::Antialiasing);
     QtPlotSurface surface(painter, QRectF(0, 0, side / ratio, side / ratio));
+    layerHairlines_ = DrawAsHairlines(store_);
+    surface.SetHairlines(layerHairlines_);
     if (rebuild) {
       surface.Clear(view_.background);
       Plot::DrawStereoFrame(surface, view_.projection, view_.axes);
       if (withCurrent) Plot::DrawCurrentSet(surface, store_, view_);
+      layerHasCurrent_ = withCurrent;
+      layerValid_ = true;
     }
-    Plot::DrawRetainedSets(surface, store_, view_, layerSets_ + 1, retained);
-    setsPainted_ += retained - layerSets_;
-    layerSets_ = retained;
-    layerHasCurrent_ = withCurrent;
-    layerValid_ = true;
+    constexpr int kSetsPerChunk = 64;
+    while (layerSets_ < retained) {
+      const int last = budgetMs < 0 ? retained : std::min(retained, layerSets_ + kSetsPerChunk);
+      Plot::DrawRetainedSets(surface, store_, view_, layerSets_ + 1, last);
+      setsPainted_ += last - layerSets_;
+      layerSets_ = last;
+      if (budgetMs >= 0 && clock.elapsed() >= budgetMs) break;
+    }
+    return layerSets_ == retained;
   }
 
   StereoPlotWindow& window_;
@@ -215,6 +253,8 @@ class PlotArea : public QWidget {
   QImage layer_;
   bool layerValid_ = false;
   bool layerHasCurrent_ = false;
+  bool layerHairlines_ = false;
+  bool catchingUp_ = false;
   int layerSets_ = 0;
   long long setsPainted_ = 0;
 };
@@ -276,6 +316,8 @@ StereoPlotWindow::~StereoPlotWindow() = default;
 QWidget* StereoPlotWindow::PlotWidget() const { return plotArea_; }
 
 long long StereoPlotWindow::SetsPainted() const { return plotArea_->SetsPainted(); }
+
+bool StereoPlotWindow::PictureComplete() const { return plotArea_->Complete(); }
 
 void StereoPlotWindow::BuildWidgets() {
   auto* central = new QWidget;
@@ -650,16 +692,17 @@ void StereoPlotWindow::UpdateCountLabel() {
 void StereoPlotWindow::PlotChanged(bool viewChanged) {
   if (plotArea_ == nullptr) return;
   if (viewChanged) plotArea_->Invalidate();
-  UpdateCountLabel();
   if (!(batchRunning_ && batchRunning_())) {
+    UpdateCountLabel();
     plotArea_->update();
     legend_->update();
     return;
   }
-  // A batch run changes the store with every row: paint now and then, and
-  // once more after the last change.
+  // A batch run changes the store with every row: paint (and count) now and
+  // then, and once more after the last change.
   if (!sincePaint_.isValid() || sincePaint_.elapsed() >= kBatchPaintIntervalMs) {
     sincePaint_.start();
+    UpdateCountLabel();
     plotArea_->repaint();
     legend_->repaint();
   } else if (!repaintScheduled_) {
@@ -670,6 +713,7 @@ void StereoPlotWindow::PlotChanged(bool viewChanged) {
 
 void StereoPlotWindow::FlushRepaint() {
   repaintScheduled_ = false;
+  plotArea_->CatchUp();
   sincePaint_.invalidate();
   UpdateCountLabel();
   plotArea_->update();
