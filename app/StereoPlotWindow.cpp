@@ -44,11 +44,11 @@ namespace Plot = Lodema::Plot;
 namespace {
 
 // A batch run repaints the plot at most this often, and each paint draws
-// for at most kBatchSliceMs; after the run the picture catches up in slices
-// of kCatchUpSliceMs between events.
+// for at most kBatchSliceMs; otherwise the picture is drawn in slices of
+// kSliceMs between events.
 constexpr qint64 kBatchPaintIntervalMs = 100;
 constexpr qint64 kBatchSliceMs = 15;
-constexpr qint64 kCatchUpSliceMs = 50;
+constexpr qint64 kSliceMs = 60;
 // The clipboard's picture is at least this many pixels square.
 constexpr int kClipboardImageSide = 1200;
 // On screen a pen of width 1 is one pixel wide on a plot of about this many
@@ -152,14 +152,10 @@ class PlotArea : public QWidget {
     // While a batch run feeds the plot the current set is drawn over the
     // picture rather than into it (the run retains it in a moment).
     const bool currentInLayer = !batch && store_.NewDataPending();
-    // A run leaves most of the time to the rows; what the picture has not
-    // caught up with is drawn in slices once it ends, between events.
-    qint64 budget = -1;
-    if (batch) {
-      budget = kBatchSliceMs;
-    } else if (catchingUp_) {
-      budget = kCatchUpSliceMs;
-    }
+    // The picture is drawn in slices between events, so that a plot of very
+    // many sets never holds the window up; a batch run leaves most of the
+    // time to its rows.
+    const qint64 budget = batch ? kBatchSliceMs : kSliceMs;
     const bool complete = UpdateLayer(square, currentInLayer, budget);
     painter.drawImage(square, layer_);
     if (batch && store_.NewDataPending()) {
@@ -168,18 +164,12 @@ class PlotArea : public QWidget {
       surface.SetHairlines(layerHairlines_);
       Plot::DrawCurrentSet(surface, store_, view_);
     }
-    catchingUp_ = !complete;
     if (!complete && !batch) QTimer::singleShot(0, this, [this] { update(); });
   }
 
  public:
-  // The next paints draw in slices until the picture is complete.
-  void CatchUp() { catchingUp_ = true; }
-
   // The picture holds every retained set.
-  bool Complete() const {
-    return layerValid_ && layerSets_ == store_.RetainedCount() && !catchingUp_;
-  }
+  bool Complete() const { return layerValid_ && layerSets_ == store_.RetainedCount(); }
 
  protected:
   void resizeEvent(QResizeEvent*) override {
@@ -204,8 +194,8 @@ class PlotArea : public QWidget {
   void leaveEvent(QEvent*) override { window_.ShowReadoutAt(2000.0, 2000.0); }
 
  private:
-  // Brings the picture up to date, drawing for at most budgetMs (-1: no
-  // limit) after the frame. True when it holds every retained set.
+  // Brings the picture up to date, drawing for at most about budgetMs (-1:
+  // no limit) after the frame. True when it holds every retained set.
   bool UpdateLayer(const QRectF& square, bool withCurrent, qint64 budgetMs) {
     const qreal ratio = devicePixelRatioF();
     const int side = std::max(1, static_cast<int>(std::lround(square.width() * ratio)));
@@ -254,7 +244,6 @@ class PlotArea : public QWidget {
   bool layerValid_ = false;
   bool layerHasCurrent_ = false;
   bool layerHairlines_ = false;
-  bool catchingUp_ = false;
   int layerSets_ = 0;
   long long setsPainted_ = 0;
 };
@@ -713,7 +702,6 @@ void StereoPlotWindow::PlotChanged(bool viewChanged) {
 
 void StereoPlotWindow::FlushRepaint() {
   repaintScheduled_ = false;
-  plotArea_->CatchUp();
   sincePaint_.invalidate();
   UpdateCountLabel();
   plotArea_->update();

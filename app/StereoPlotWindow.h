@@ -126,8 +126,8 @@ class StereoPlotWindow : public QMainWindow, public Lodema::PlotSink, public Lod
   // Retained sets drawn into the window's picture so far (full redraws
   // count every set they draw).
   long long SetsPainted() const;
-  // The window's picture holds every retained set (after a batch run it
-  // catches up in slices between events).
+  // The window's picture holds every retained set (a large plot is drawn
+  // in slices between events).
   bool PictureComplete() const;
   // Updates the read-out for a cursor at a plot position.
   void ShowReadoutAt(double x, double y);

@@ -162,7 +162,8 @@ int ColdStartChild(int argc, char** argv, const char* settingsFolder) {
   window.show();
   QTimer::singleShot(0, &app, [&] {
     if (!window.StereoPlot()->isVisible()) std::fprintf(stderr, "the plot is not shown\n");
-    QApplication::quit();
+    // Not quit(): that closes the windows, and the closing saves settings.
+    QCoreApplication::exit(window.StereoPlot()->isVisible() ? 0 : 1);
   });
   return QApplication::exec();
 }
