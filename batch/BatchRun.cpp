@@ -6,16 +6,11 @@
 #include "batch/Delimiters.h"
 #include "batch/RowEntry.h"
 #include "calc/FormModel.h"
+#include "orient/NumberText.h"
 
 namespace Lodema {
 
 namespace {
-
-std::string_view TrimLeadingBlanks(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size() && text[i] == ' ') ++i;
-  return text.substr(i);
-}
 
 // Types into the main window's entry boxes and remembers which boxes this
 // row has filled.
@@ -107,6 +102,45 @@ void BatchRunner::ClearBox(int slot) {
   if (!model_.Controls().entryBoxes[slot].text.empty()) model_.SetEntryText(slot, std::string());
 }
 
+struct BatchRunner::RowContext {
+  explicit RowContext(FormModel& model) : target(model) {}
+  ColumnMap map{};
+  int highest = 0;
+  std::array<int, kSlotCount> kinds{};
+  int planeConventionIn = 1;
+  std::string delimiterSet;
+  // Every box that is not fixed starts the row empty. A data row refills
+  // all mapped boxes, so emptying the last of them is enough up front; the
+  // others are emptied after a row that stopped short (ProcessRow).
+  std::vector<int> clearedFirst;
+  ModelEntryTarget target;
+  std::vector<std::string> fields;  // reused from row to row
+};
+
+RowVerdict BatchRunner::ProcessRow(std::string_view text, RowContext& row) {
+  const MainWindowControls& controls = model_.Controls();
+  RowVerdict verdict = RowVerdict::kNonData;
+  if (IsDataCandidate(text) &&
+      SplitFields(text, row.delimiterSet, row.highest, row.fields) >= row.highest) {
+    verdict = FillEntries(row.fields, row.map, row.kinds, row.planeConventionIn, row.target);
+    if (verdict == RowVerdict::kData) {
+      if (model_.MessageReportsFailure()) {
+        verdict = RowVerdict::kRejected;
+      } else if (!HasVisibleMainResult(controls)) {
+        // The calculation produced nothing (a box left empty, or no
+        // unique answer): count the row as not data rather than drop it.
+        verdict = RowVerdict::kNonData;
+      }
+    }
+  }
+  if (verdict != RowVerdict::kData) {
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+      if (row.map[slot] >= 1 && !row.target.Filled(slot)) ClearBox(slot);
+    }
+  }
+  return verdict;
+}
+
 BatchOutcome BatchRunner::Run(const BatchRunRequest& request, const BatchOutputOptions& options) {
   BatchOutcome outcome;
   std::unique_ptr<LineReader> reader = OpenSource(request.sourceName);
@@ -119,57 +153,32 @@ BatchOutcome BatchRunner::Run(const BatchRunRequest& request, const BatchOutputO
   progress_->CounterShown(true);
   progress_->Processed(0);
 
-  const ColumnMap& map = request.map;
-  const int highest = HighestColumn(map);
-  const std::array<int, kSlotCount> kinds = model_.FieldKinds();
-  const int planeConventionIn = model_.settings().PlaneConvIn;
+  RowContext row(model_);
+  row.map = request.map;
+  row.highest = HighestColumn(row.map);
+  row.kinds = model_.FieldKinds();
+  row.planeConventionIn = model_.settings().PlaneConvIn;
+  row.delimiterSet = request.delimiterSet;
+  const int lastMapped = LastMappedSlot(row.map);
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    if (row.map[slot] == kNoColumn || slot == lastMapped) row.clearedFirst.push_back(slot);
+  }
   const MainWindowControls& controls = model_.Controls();
   const std::string& outputFile = writer_.FileName();
-  ModelEntryTarget target(model_);
-  const int lastMapped = LastMappedSlot(map);
-  // Every box that is not fixed starts the row empty. A data row refills
-  // all mapped boxes, so emptying the last of them is enough up front; the
-  // others are emptied after a row that stopped short (below).
-  std::vector<int> clearedFirst;
-  for (int slot = 0; slot < kSlotCount; ++slot) {
-    if (map[slot] == kNoColumn || slot == lastMapped) clearedFirst.push_back(slot);
-  }
-  std::vector<std::string> fields;
   std::string line;
   BatchCounts& counts = outcome.counts;
 
   while (reader->ReadLine(line)) {
     ++counts.linesRead;
-    for (const int slot : clearedFirst) {
+    for (const int slot : row.clearedFirst) {
       if (!controls.entryBoxes[slot].text.empty()) ClearBox(slot);
     }
-    target.StartRow();
-    if (!controls.messagePanel.caption.empty()) model_.SetMessage(std::string());
+    row.target.StartRow();
+    if (!controls.messagePanel.caption.empty()) model_.ClearMessage();
     progress_->Processed(++displayed);
 
-    const std::string_view text = TrimLeadingBlanks(line);
-    RowVerdict verdict = RowVerdict::kNonData;
-    if (IsDataCandidate(text) &&
-        SplitFields(text, request.delimiterSet, highest, fields) >= highest) {
-      verdict = FillEntries(fields, map, kinds, planeConventionIn, target);
-      if (verdict == RowVerdict::kData) {
-        if (model_.MessageReportsFailure()) {
-          verdict = RowVerdict::kRejected;
-        } else if (!HasVisibleMainResult(controls)) {
-          // The calculation produced nothing (a box left empty, or no
-          // unique answer): count the row as not data rather than drop it.
-          verdict = RowVerdict::kNonData;
-        }
-      }
-    }
-
-    if (verdict != RowVerdict::kData) {
-      for (int slot = 0; slot < kSlotCount; ++slot) {
-        if (map[slot] >= 1 && !target.Filled(slot)) ClearBox(slot);
-      }
-    }
-
-    if (verdict == RowVerdict::kData) {
+    const std::string_view text = NumberText::TrimLeadingSpaces(line);
+    if (ProcessRow(text, row) == RowVerdict::kData) {
       ++counts.dataRows;
       writer_.WriteResultLine(
           outputFile, true, options.inputAppended,

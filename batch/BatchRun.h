@@ -6,11 +6,13 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "batch/ColumnMapping.h"
 #include "batch/LineReader.h"
 #include "batch/Platform.h"
 #include "batch/ResultWriter.h"
+#include "batch/RowEntry.h"
 #include "batch/Summary.h"
 
 namespace Lodema {
@@ -72,6 +74,11 @@ class BatchRunner {
   void WriteHeader(LineReader& reader, const BatchRunRequest& request,
                    const BatchOutputOptions& options, int& displayed);
   void ClearBox(int slot);
+  // What every row of one run shares (BatchRun.cpp).
+  struct RowContext;
+  // Feeds one line (leading blanks removed) through the entry boxes and
+  // decides whether it is data, not data, or rejected.
+  RowVerdict ProcessRow(std::string_view text, RowContext& row);
 
   FormModel& model_;
   ResultWriter& writer_;

@@ -217,8 +217,9 @@ void ToolFigures(const std::string& tool, const std::string& dir, long rows) {
     const double rate = m.cpuSeconds > 0 ? static_cast<double>(rows) / m.cpuSeconds : 0.0;
     if (baseline == 0.0) baseline = rate;
     std::printf("%-30s %8.2f %12.0f %8.2f %12.0f %9ld KB  %5.1f%%%s\n", run.name, m.seconds,
-                m.seconds > 0 ? static_cast<double>(rows) / m.seconds : 0.0, m.cpuSeconds, rate, m.peakKilobytes,
-                baseline > 0 ? 100.0 * rate / baseline : 0.0, m.ok ? "" : "  (run failed)");
+                m.seconds > 0 ? static_cast<double>(rows) / m.seconds : 0.0, m.cpuSeconds, rate,
+                m.peakKilobytes, baseline > 0 ? 100.0 * rate / baseline : 0.0,
+                m.ok ? "" : "  (run failed)");
   }
   std::printf("target: --plot within 20%% of the rows per second without it, peak under 64 MB\n");
   std::remove(in.c_str());

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 
 namespace Lodema {
@@ -47,6 +48,13 @@ struct CheckBox {
   bool checked = false;
 };
 using OptionButton = CheckBox;
+
+// Checks option i of a group and clears the others; an index outside the
+// group selects nothing.
+template <std::size_t N>
+void CheckOnly(std::array<OptionButton, N>& options, int index) {
+  for (std::size_t i = 0; i < N; ++i) options[i].checked = static_cast<int>(i) == index;
+}
 
 // A two-state push button of the calculation buttons.
 struct ToggleButton {

@@ -15,11 +15,6 @@ namespace Lodema {
 
 namespace {
 
-template <std::size_t N>
-void CheckOnly(std::array<OptionButton, N>& options, int index) {
-  for (std::size_t i = 0; i < N; ++i) options[i].checked = static_cast<int>(i) == index;
-}
-
 // What the direction of a plane convention holds: 0 the dip direction,
 // 1 a strike with a sense letter, 2 a right-hand-rule strike.
 int DirectionMeaning(int planeConvention) {

@@ -78,15 +78,15 @@ CalcOutcome ReferencePlaneResult(const CoreInputs& in) {
     const RefPlaneSolutions s =
         RefPlaneFromDeltaAngle(in.coreAxis.angle, in.coreAxis.azimuth, in.coneAngle,
                                in.reference.angle, in.reference.azimuth, in.refDirn, in.steepDip);
-    if (!s.found) {
+    if (!s.first) {
       out.noResult = true;
       out.hasReference = false;
       out.Fail("Error - no solution found");
       return out;
     }
-    firstPole = s.first;
-    second = s.hasSecond;
-    secondPole = s.second;
+    firstPole = *s.first;
+    second = s.second.has_value();
+    if (second) secondPole = *s.second;
   }
   out.reference = NormalOf(firstPole);
   out.result = FromReference(in, firstPole, out.angle);

@@ -9,7 +9,7 @@ namespace Lodema {
 
 void FormModel::Calculate() {
   try {
-    lastCalcStatus_ = Dispatcher(*this).Run().status;
+    lastCalcStatus_ = Dispatcher(*this).Run();
   } catch (const std::exception& fault) {
     // A run must never take the window down with it; say what happened and
     // carry on (a batch run rejects the row).
@@ -20,7 +20,7 @@ void FormModel::Calculate() {
 
 Dispatcher::Dispatcher(FormModel& model) : m_(model) {}
 
-CalcOutcome Dispatcher::Run() {
+CalcStatus Dispatcher::Run() {
   n_ = m_.Calculation();
   info_ = &CalculationAt(n_);
   const Settings& s = m_.settings();
@@ -39,10 +39,8 @@ CalcOutcome Dispatcher::Run() {
 
   ShowHint();
   if (!ReadWindows()) {
-    CalcOutcome unread;
-    unread.status = CalcStatus::kInvalidEntry;
     m_.ReportFailure("error in entry");
-    return unread;
+    return CalcStatus::kInvalidEntry;
   }
   const bool core = info_->IsCore();
   if (core) ApplyCoreConventions();
@@ -60,14 +58,14 @@ CalcOutcome Dispatcher::Run() {
   ShowMessage(out);
   if (out.beep) m_.beeper().Beep();
   if (Present(out)) Plot();
-  return out;
+  return out.status;
 }
 
 void Dispatcher::ShowHint() {
   if (m_.BatchRunning()) {
     // A batch run rejects a row by the panel's text: nothing of an earlier
     // row may remain in it.
-    m_.SetMessage("");
+    m_.ClearMessage();
     return;
   }
   std::string hint;

@@ -20,8 +20,8 @@ class FormModel;
 class Dispatcher {
  public:
   explicit Dispatcher(FormModel& model);
-  // Runs the model's current calculation once.
-  CalcOutcome Run();
+  // Runs the model's current calculation once; how it ended.
+  CalcStatus Run();
   // The record of the last run (also handed to the plot when it is shown).
   const CalculationRecord& Record() const { return record_; }
 

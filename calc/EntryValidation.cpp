@@ -29,9 +29,8 @@ constexpr const char* kObtuseHint =
 // optional<double> return costs a stall.)
 bool CompleteNumber(const std::string& text, bool localeComma, double& value) {
   if (NumberText::ReadPlainDecimal(text, value)) return true;
-  if (!NumberText::IsNumberText(text) || std::none_of(text.begin(), text.end(), [](char ch) {
-        return std::isdigit(static_cast<unsigned char>(ch));
-      })) {
+  if (!NumberText::IsNumberText(text) ||
+      std::none_of(text.begin(), text.end(), NumberText::IsDigit)) {
     return false;
   }
   const std::optional<double> number = NumberText::TryTextToDouble(text, localeComma);
@@ -66,7 +65,7 @@ void FormModel::OnEntryChanged(int box) {
   if (!batchRunning_ && coreCalculation_) {
     SetMessage("Use -ve " + settings_.PlungeName + " for 'upwardly' inclined core axis");
   } else {
-    SetMessage("");
+    ClearMessage();
   }
   if (!AllEntriesValid()) return;
   int places = 0;

@@ -8,6 +8,42 @@
 
 namespace Lodema {
 
+namespace {
+
+// The boxes of the windows that hold single values (angles, senses, a trend)
+// rather than a plane or line in the input notation: each shown with its
+// caption and field kind, or hidden with the caption its label keeps.
+// Window C has only the first two.
+constexpr BoxLayout Shown(const char* caption, int kind) {
+  return {true, caption, UserWord::kNone, kind};
+}
+constexpr BoxLayout Shown(UserWord word, int kind) { return {true, "", word, kind}; }
+constexpr BoxLayout Hidden(const char* caption = "") {
+  return {false, caption, UserWord::kNone, kFieldNothing};
+}
+
+constexpr ValueWindowLayout kValueWindowLayouts[] = {
+    // The obtuse flag is no field of a data file; it keeps no kind of its own.
+    {WindowUse::kObtuseFlag, {Shown("obtuse?", kFieldNothing), Hidden("Y/N"), Hidden()}},
+    {WindowUse::kRotationAngle, {Shown("rot'n", kFieldAlphaRotation), Hidden(), Hidden()}},
+    {WindowUse::kAngle, {Shown("angle", kFieldAlphaRotation), Hidden(), Hidden()}},
+    {WindowUse::kSectionTrend, {Hidden("section"), Shown("trend", kFieldDirection), Hidden()}},
+    {WindowUse::kLineTrend, {Hidden("line"), Shown("trend", kFieldDirection), Hidden()}},
+    {WindowUse::kPitchAndSense,
+     {Hidden(), Shown(UserWord::kPitch, kFieldPitch), Shown("sense", kFieldSense)}},
+    {WindowUse::kHade, {Hidden(), Shown(UserWord::kHade, kFieldBetaHadeGamma), Hidden()}},
+    {WindowUse::kPlungeAndSense,
+     {Hidden(), Shown("plunge", kFieldPlunge), Shown("sense", kFieldSense)}},
+    {WindowUse::kGamma, {Hidden(), Shown(UserWord::kGamma, kFieldBetaHadeGamma), Hidden("angle")}},
+    {WindowUse::kBetaAlpha,
+     {Shown(UserWord::kBeta, kFieldBetaHadeGamma), Shown(UserWord::kAlpha, kFieldAlphaRotation),
+      Hidden("angles")}},
+    {WindowUse::kRefPlaneAlpha,
+     {Shown(UserWord::kAlpha, kFieldAlphaRotation), Hidden("angle"), Hidden()}},
+};
+
+}  // namespace
+
 void FormModel::ShowBox(int box, const std::string& caption, int fieldKind) {
   controls_.entryBoxes[box].visible = true;
   controls_.entryCaptions[box].caption = caption;
@@ -92,55 +128,6 @@ void FormModel::LayoutWindow(int window, WindowUse use, int n) {
     case WindowUse::kCoreAxisAndAlpha:
       SetWindowForFabric(window, kFabricCoreAxis);
       break;
-    case WindowUse::kObtuseFlag:
-      // The flag is no field of a data file; it keeps no kind of its own.
-      ShowBox(b, "obtuse?", kFieldNothing);
-      HideBox(b + 1, "Y/N");
-      break;
-    case WindowUse::kRotationAngle:
-      ShowBox(b, "rot'n", kFieldAlphaRotation);
-      HideBox(b + 1, "");
-      break;
-    case WindowUse::kAngle:
-      ShowBox(b, "angle", kFieldAlphaRotation);
-      HideBox(b + 1, "");
-      break;
-    case WindowUse::kSectionTrend:
-    case WindowUse::kLineTrend:
-      HideBox(b, use == WindowUse::kSectionTrend ? "section" : "line");
-      ShowBox(b + 1, "trend", kFieldDirection);
-      HideBox(b + 2, "");
-      break;
-    case WindowUse::kPitchAndSense:
-      HideBox(b, "");
-      ShowBox(b + 1, s.gPitchName, kFieldPitch);
-      ShowBox(b + 2, "sense", kFieldSense);
-      break;
-    case WindowUse::kHade:
-      HideBox(b, "");
-      ShowBox(b + 1, s.gHadeName, kFieldBetaHadeGamma);
-      HideBox(b + 2, "");
-      break;
-    case WindowUse::kPlungeAndSense:
-      HideBox(b, "");
-      ShowBox(b + 1, "plunge", kFieldPlunge);
-      ShowBox(b + 2, "sense", kFieldSense);
-      break;
-    case WindowUse::kGamma:
-      HideBox(b, "");
-      ShowBox(b + 1, s.gammaWord, kFieldBetaHadeGamma);
-      HideBox(b + 2, "angle");
-      break;
-    case WindowUse::kBetaAlpha:
-      ShowBox(b, s.betaWord, kFieldBetaHadeGamma);
-      ShowBox(b + 1, s.alphaWord, kFieldAlphaRotation);
-      HideBox(b + 2, "angles");
-      break;
-    case WindowUse::kRefPlaneAlpha:
-      ShowBox(b, s.alphaWord, kFieldAlphaRotation);
-      HideBox(b + 1, "angle");
-      HideBox(b + 2, "");
-      break;
     case WindowUse::kReferenceLine:
       LayoutReferenceLine();
       break;
@@ -153,7 +140,46 @@ void FormModel::LayoutWindow(int window, WindowUse use, int n) {
       ShowBox(9, "dip dir'n", kFieldDirection);
       HideBox(10, "");
       break;
+    default:
+      LayoutValueBoxes(window, use);
+      break;
   }
+}
+
+void FormModel::LayoutValueBoxes(int window, WindowUse use) {
+  const ValueWindowLayout* layout = nullptr;
+  for (const ValueWindowLayout& row : kValueWindowLayouts) {
+    if (row.use == use) layout = &row;
+  }
+  if (layout == nullptr) return;
+  const int first = kWindowFirstBox[window];
+  for (int i = 0; i < kWindowBoxCount[window]; ++i) {
+    const BoxLayout& box = layout->boxes[static_cast<std::size_t>(i)];
+    const std::string caption = box.word == UserWord::kNone ? box.caption : WordText(box.word);
+    if (box.shown) {
+      ShowBox(first + i, caption, box.kind);
+    } else {
+      HideBox(first + i, caption);
+    }
+  }
+}
+
+std::string FormModel::WordText(UserWord word) const {
+  switch (word) {
+    case UserWord::kPitch:
+      return settings_.gPitchName;
+    case UserWord::kHade:
+      return settings_.gHadeName;
+    case UserWord::kAlpha:
+      return settings_.alphaWord;
+    case UserWord::kBeta:
+      return settings_.betaWord;
+    case UserWord::kGamma:
+      return settings_.gammaWord;
+    case UserWord::kNone:
+      break;
+  }
+  return "";
 }
 
 void FormModel::LayoutReferenceLine() {

@@ -29,15 +29,6 @@ void SetOptionPair(std::array<OptionButton, 2>& options, const char* first, cons
   options[1].caption = second;
 }
 
-// Checks option i of a group and clears the others; an index outside the
-// group selects nothing.
-template <std::size_t N>
-void CheckOnly(std::array<OptionButton, N>& options, int index) {
-  for (std::size_t i = 0; i < N; ++i) {
-    options[i].checked = static_cast<int>(i) == index;
-  }
-}
-
 }  // namespace
 
 FormModel::FormModel() {
@@ -177,6 +168,11 @@ void FormModel::Notify(ModelEvent event) {
 
 void FormModel::SetMessage(const std::string& text) {
   controls_.messagePanel.caption = text;
+  messageReportsFailure_ = false;
+}
+
+void FormModel::ClearMessage() {
+  controls_.messagePanel.caption.clear();
   messageReportsFailure_ = false;
 }
 

@@ -59,6 +59,21 @@ struct ReferencePlaneSolution {
   OrientGeometry::Orientation result;
 };
 
+// A word of the user's nomenclature that a caption shows.
+enum class UserWord { kNone, kPitch, kHade, kAlpha, kBeta, kGamma };
+
+// How the window set-up shows one entry box of a single-value window.
+struct BoxLayout {
+  bool shown = false;
+  const char* caption = "";  // used when word is kNone
+  UserWord word = UserWord::kNone;
+  int kind = 0;  // FieldKind of a shown box
+};
+struct ValueWindowLayout {
+  WindowUse use;
+  std::array<BoxLayout, 3> boxes;
+};
+
 // What the change observers are told.
 enum class ModelEvent {
   kChanged,              // any control state may have changed: refresh
@@ -184,6 +199,7 @@ class FormModel {
   // The message panel: a note or hint (empty clears it), or the report of
   // an invalid entry or a failed calculation, which rejects a batch row.
   void SetMessage(const std::string& text);
+  void ClearMessage();
   void ReportFailure(const std::string& text);
   bool MessageReportsFailure() const { return messageReportsFailure_; }
   // How the last run of the calculation ended.
@@ -278,6 +294,8 @@ class FormModel {
   void HideBox(int box, const std::string& caption);
   void LayoutWindow(int window, WindowUse use, int n);
   void LayoutReferenceLine();
+  void LayoutValueBoxes(int window, WindowUse use);
+  std::string WordText(UserWord word) const;
   void LayoutApparentDip(const CalculationInfo& info);
   void ApplyApparentVisibility();
 

@@ -10,11 +10,6 @@ namespace Lodema {
 
 namespace {
 
-template <std::size_t N>
-void CheckOnly(std::array<OptionButton, N>& options, int index) {
-  for (std::size_t i = 0; i < N; ++i) options[i].checked = static_cast<int>(i) == index;
-}
-
 bool IsPair(int index) { return index == 0 || index == 1; }
 
 }  // namespace

@@ -54,7 +54,7 @@ int FieldKindOfCaption(const std::string& caption, const Settings& s) {
   return kFieldNothing;
 }
 
-bool IsDigit(char ch) { return std::isdigit(static_cast<unsigned char>(ch)) != 0; }
+using NumberText::IsDigit;
 
 }  // namespace
 

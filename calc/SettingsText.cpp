@@ -8,14 +8,9 @@
 namespace Lodema {
 namespace {
 
-bool IsBlank(char ch) { return ch == ' ' || ch == '\t'; }
-bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
+using NumberText::IsDigit;
 
-std::string_view Trim(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
+std::string_view Trim(std::string_view text) { return NumberText::TrimBlanks(text); }
 
 bool EqualsIgnoreCase(std::string_view text, std::string_view word) {
   if (text.size() != word.size()) return false;
@@ -32,7 +27,7 @@ bool EqualsIgnoreCase(std::string_view text, std::string_view word) {
 LeadingNumber ReadLeadingNumber(std::string_view text) {
   LeadingNumber result;
   std::size_t pos = 0;
-  while (pos < text.size() && IsBlank(text[pos])) ++pos;
+  while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t')) ++pos;
   bool negative = false;
   if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
     negative = text[pos] == '-';

@@ -1,10 +1,12 @@
 #include "cli/Options.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <charconv>
 #include <string_view>
 
+#include "calc/Catalogue.h"
 #include "calc/Settings.h"
 #include "calc/SettingsIO.h"
 
@@ -64,13 +66,181 @@ std::string Quoted(std::string_view text) {
 
 bool IsSettableKey(const std::string& key) { return ShapesCalculation(key); }
 
-CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
-  CliParse parse;
-  CliOptions options;
+namespace {
+
+// What the options have seen so far, beyond CliOptions itself.
+struct ParseState {
   bool haveCalc = false;
   bool haveIn = false;
   bool haveOut = false;
-  std::string plotDetail;  // a --plot-... option given
+  std::string plotDetail;  // the last --plot-... option given
+};
+
+// An option that takes a value: `missing` is the error when no value
+// follows; `apply` stores the value and returns an error, or "" when the
+// value is accepted.
+struct ValueOption {
+  std::string_view name;
+  const char* missing;
+  std::string (*apply)(CliOptions&, ParseState&, const std::string& value);
+};
+
+// The options with a value, each with its checks.
+const ValueOption kValueOptions[] = {
+    {"--calc", "--calc needs a calculation number (0-41)",
+     [](CliOptions& o, ParseState& state, const std::string& text) -> std::string {
+       const std::optional<int> n = ParseInt(text);
+       if (!n || !IsValidCalculation(*n)) {
+         return "--calc: " + Quoted(text) + " is not a calculation number (0-41)";
+       }
+       o.calculation = *n;
+       state.haveCalc = true;
+       return "";
+     }},
+    {"--in", "--in needs a file name or '-'",
+     [](CliOptions& o, ParseState& state, const std::string& text) -> std::string {
+       if (text.empty()) return "--in needs a file name or '-'";
+       o.input = text;
+       state.haveIn = true;
+       return "";
+     }},
+    {"--out", "--out needs a file name or '-'",
+     [](CliOptions& o, ParseState& state, const std::string& text) -> std::string {
+       if (text.empty()) return "--out needs a file name or '-'";
+       o.output = text;
+       state.haveOut = true;
+       return "";
+     }},
+    {"--set", "--set needs KEY=VALUE",
+     [](CliOptions& o, ParseState&, const std::string& text) -> std::string {
+       const std::size_t equals = text.find('=');
+       if (equals == std::string::npos) return "--set: " + Quoted(text) + " is not KEY=VALUE";
+       std::string key = text.substr(0, equals);
+       std::string setting = text.substr(equals + 1);
+       if (!IsSettableKey(key)) return "--set: unknown key " + Quoted(key);
+       Settings scratch;
+       if (!SetSettingFromText(scratch, key, setting)) {
+         return "--set: " + Quoted(setting) + " is not a valid value for " + key;
+       }
+       o.settings.emplace_back(std::move(key), std::move(setting));
+       return "";
+     }},
+    {"--delimiter", "--delimiter needs a delimiter text",
+     [](CliOptions& o, ParseState&, const std::string& text) -> std::string {
+       o.delimiter = text;
+       return "";
+     }},
+    {"--out-delimiter", "--out-delimiter needs a delimiter text",
+     [](CliOptions& o, ParseState&, const std::string& text) -> std::string {
+       o.outputDelimiter = text;
+       return "";
+     }},
+    {"--map", "--map needs 11 column numbers",
+     [](CliOptions& o, ParseState&, const std::string& text) -> std::string {
+       o.map = ParseMap(text);
+       if (!o.map)
+         return "--map: " + Quoted(text) + " is not 11 comma-separated numbers of -1 or more";
+       return "";
+     }},
+    {"--fix", "--fix needs SLOT=TEXT",
+     [](CliOptions& o, ParseState&, const std::string& text) -> std::string {
+       const std::size_t equals = text.find('=');
+       const std::optional<int> slot = equals == std::string::npos
+                                           ? std::nullopt
+                                           : ParseInt(std::string_view(text).substr(0, equals));
+       if (!slot || *slot < 0 || *slot > 12) {
+         return "--fix: " + Quoted(text) + " is not SLOT=TEXT with an entry box SLOT of 0-12";
+       }
+       o.fixes.emplace_back(*slot, text.substr(equals + 1));
+       return "";
+     }},
+    {"--decimal-char", "--decimal-char must be '.' or ','",
+     [](CliOptions& o, ParseState&, const std::string& text) -> std::string {
+       if (text != "." && text != ",") return "--decimal-char must be '.' or ','";
+       o.decimalChar = text[0];
+       return "";
+     }},
+    {"--plot", "--plot needs an SVG file name",
+     [](CliOptions& o, ParseState&, const std::string& text) -> std::string {
+       if (text.empty()) return "--plot needs an SVG file name";
+       o.plotFile = text;
+       return "";
+     }},
+    {"--plot-type", "--plot-type must be 'area' or 'angle'",
+     [](CliOptions& o, ParseState& state, const std::string& text) -> std::string {
+       if (text != "area" && text != "angle") return "--plot-type must be 'area' or 'angle'";
+       o.plotEqualAngle = text == "angle";
+       state.plotDetail = "--plot-type";
+       return "";
+     }},
+    {"--planes-as", "--planes-as must be 'circles' or 'poles'",
+     [](CliOptions& o, ParseState& state, const std::string& text) -> std::string {
+       if (text != "circles" && text != "poles") return "--planes-as must be 'circles' or 'poles'";
+       o.planesAsPoles = text == "poles";
+       state.plotDetail = "--planes-as";
+       return "";
+     }},
+    {"--axes", "--axes must be 0, 1, 2 or 3",
+     [](CliOptions& o, ParseState& state, const std::string& text) -> std::string {
+       const std::optional<int> n = ParseInt(text);
+       if (!n || *n < 0 || *n > 3) return "--axes must be 0, 1, 2 or 3";
+       o.plotAxes = *n;
+       state.plotDetail = "--axes";
+       return "";
+     }},
+    {"--plot-show", "--plot-show needs a list of result, A, B, C, D",
+     [](CliOptions& o, ParseState& state, const std::string& text) -> std::string {
+       const auto shown = ParseShownKinds(text);
+       if (!shown) return "--plot-show needs a list of result, A, B, C, D";
+       o.plotShow = *shown;
+       state.plotDetail = "--plot-show";
+       return "";
+     }},
+};
+
+// The options without a value: each sets its flag.
+struct FlagOption {
+  std::string_view name;
+  bool CliOptions::*flag;
+};
+constexpr FlagOption kFlagOptions[] = {
+    {"--headings", &CliOptions::headings},
+    {"--captions", &CliOptions::captions},
+    {"--retain-input", &CliOptions::retainInput},
+    {"--results-first", &CliOptions::resultsFirst},
+    {"--keep-nondata", &CliOptions::keepNonData},
+    {"--input-headers", &CliOptions::inputHeaders},
+    {"--app-dip-columns", &CliOptions::apparentDipColumns},
+    {"--ref-plane-columns", &CliOptions::referencePlaneColumns},
+    {"--ambiguous-columns", &CliOptions::ambiguousColumns},
+    {"--second-result-columns", &CliOptions::secondResultColumns},
+    {"--append", &CliOptions::append},
+};
+
+// The rules between options, once all are read; "" when they hold.
+std::string CheckCombination(const CliOptions& options, const ParseState& state) {
+  if (!state.haveCalc) return "--calc is required";
+  if (!state.haveIn) return "--in is required";
+  if (!state.haveOut) return "--out is required";
+  if ((options.resultsFirst || options.keepNonData) && !options.retainInput) {
+    return std::string(options.resultsFirst ? "--results-first" : "--keep-nondata") +
+           " needs --retain-input";
+  }
+  if (options.inputHeaders && !(options.retainInput && options.headings)) {
+    return "--input-headers needs --retain-input and --headings";
+  }
+  if (!state.plotDetail.empty() && options.plotFile.empty()) {
+    return state.plotDetail + " needs --plot";
+  }
+  return "";
+}
+
+}  // namespace
+
+CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
+  CliParse parse;
+  CliOptions options;
+  ParseState state;
   auto fail = [&parse](std::string message) {
     parse.error = std::move(message);
     parse.options.reset();
@@ -86,6 +256,7 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
   }
 
   for (std::size_t i = 0; i < arguments.size(); ++i) {
+    // "--name=value" or "--name value".
     std::string name = arguments[i];
     std::optional<std::string> inlineValue;
     if (name.rfind("--", 0) == 0) {
@@ -95,133 +266,27 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
         name.resize(equals);
       }
     }
-    auto value = [&](std::string& out) -> bool {
-      if (inlineValue) {
-        out = *inlineValue;
-        return true;
-      }
-      if (i + 1 >= arguments.size()) return false;
-      out = arguments[++i];
-      return true;
-    };
-    auto flag = [&](bool& out) -> bool {
-      out = true;
-      return !inlineValue.has_value();
-    };
-
-    std::string text;
-    if (name == "--calc") {
-      if (!value(text)) return fail("--calc needs a calculation number (0-41)");
-      const std::optional<int> n = ParseInt(text);
-      if (!n || *n < 0 || *n > 41)
-        return fail("--calc: " + Quoted(text) + " is not a calculation number (0-41)");
-      options.calculation = *n;
-      haveCalc = true;
-    } else if (name == "--in") {
-      if (!value(options.input) || options.input.empty())
-        return fail("--in needs a file name or '-'");
-      haveIn = true;
-    } else if (name == "--out") {
-      if (!value(options.output) || options.output.empty())
-        return fail("--out needs a file name or '-'");
-      haveOut = true;
-    } else if (name == "--set") {
-      if (!value(text)) return fail("--set needs KEY=VALUE");
-      const std::size_t equals = text.find('=');
-      if (equals == std::string::npos) return fail("--set: " + Quoted(text) + " is not KEY=VALUE");
-      std::string key = text.substr(0, equals);
-      std::string setting = text.substr(equals + 1);
-      Settings scratch;
-      if (!IsSettableKey(key)) return fail("--set: unknown key " + Quoted(key));
-      if (!SetSettingFromText(scratch, key, setting)) {
-        return fail("--set: " + Quoted(setting) + " is not a valid value for " + key);
-      }
-      options.settings.emplace_back(std::move(key), std::move(setting));
-    } else if (name == "--delimiter") {
-      if (!value(options.delimiter)) return fail("--delimiter needs a delimiter text");
-    } else if (name == "--out-delimiter") {
-      if (!value(options.outputDelimiter)) return fail("--out-delimiter needs a delimiter text");
-    } else if (name == "--map") {
-      if (!value(text)) return fail("--map needs 11 column numbers");
-      options.map = ParseMap(text);
-      if (!options.map) {
-        return fail("--map: " + Quoted(text) + " is not 11 comma-separated numbers of -1 or more");
-      }
-    } else if (name == "--fix") {
-      if (!value(text)) return fail("--fix needs SLOT=TEXT");
-      const std::size_t equals = text.find('=');
-      const std::optional<int> slot = equals == std::string::npos
-                                          ? std::nullopt
-                                          : ParseInt(std::string_view(text).substr(0, equals));
-      if (!slot || *slot < 0 || *slot > 12) {
-        return fail("--fix: " + Quoted(text) + " is not SLOT=TEXT with an entry box SLOT of 0-12");
-      }
-      options.fixes.emplace_back(*slot, text.substr(equals + 1));
-    } else if (name == "--decimal-char") {
-      if (!value(text) || (text != "." && text != ","))
-        return fail("--decimal-char must be '.' or ','");
-      options.decimalChar = text[0];
-    } else if (name == "--plot") {
-      if (!value(options.plotFile) || options.plotFile.empty())
-        return fail("--plot needs an SVG file name");
-    } else if (name == "--plot-type") {
-      if (!value(text) || (text != "area" && text != "angle"))
-        return fail("--plot-type must be 'area' or 'angle'");
-      options.plotEqualAngle = text == "angle";
-      plotDetail = name;
-    } else if (name == "--planes-as") {
-      if (!value(text) || (text != "circles" && text != "poles"))
-        return fail("--planes-as must be 'circles' or 'poles'");
-      options.planesAsPoles = text == "poles";
-      plotDetail = name;
-    } else if (name == "--axes") {
-      const std::optional<int> n = value(text) ? ParseInt(text) : std::nullopt;
-      if (!n || *n < 0 || *n > 3) return fail("--axes must be 0, 1, 2 or 3");
-      options.plotAxes = *n;
-      plotDetail = name;
-    } else if (name == "--plot-show") {
-      const auto shown = value(text) ? ParseShownKinds(text) : std::nullopt;
-      if (!shown) return fail("--plot-show needs a list of result, A, B, C, D");
-      options.plotShow = *shown;
-      plotDetail = name;
-    } else if (name == "--headings") {
-      if (!flag(options.headings)) return fail("--headings takes no value");
-    } else if (name == "--captions") {
-      if (!flag(options.captions)) return fail("--captions takes no value");
-    } else if (name == "--retain-input") {
-      if (!flag(options.retainInput)) return fail("--retain-input takes no value");
-    } else if (name == "--results-first") {
-      if (!flag(options.resultsFirst)) return fail("--results-first takes no value");
-    } else if (name == "--keep-nondata") {
-      if (!flag(options.keepNonData)) return fail("--keep-nondata takes no value");
-    } else if (name == "--input-headers") {
-      if (!flag(options.inputHeaders)) return fail("--input-headers takes no value");
-    } else if (name == "--app-dip-columns") {
-      if (!flag(options.apparentDipColumns)) return fail("--app-dip-columns takes no value");
-    } else if (name == "--ref-plane-columns") {
-      if (!flag(options.referencePlaneColumns)) return fail("--ref-plane-columns takes no value");
-    } else if (name == "--ambiguous-columns") {
-      if (!flag(options.ambiguousColumns)) return fail("--ambiguous-columns takes no value");
-    } else if (name == "--second-result-columns") {
-      if (!flag(options.secondResultColumns)) return fail("--second-result-columns takes no value");
-    } else if (name == "--append") {
-      if (!flag(options.append)) return fail("--append takes no value");
-    } else {
-      return fail("unknown option " + Quoted(arguments[i]));
+    const auto valueOption = std::find_if(std::begin(kValueOptions), std::end(kValueOptions),
+                                          [&name](const ValueOption& o) { return o.name == name; });
+    if (valueOption != std::end(kValueOptions)) {
+      if (!inlineValue && i + 1 >= arguments.size()) return fail(valueOption->missing);
+      const std::string value = inlineValue ? *inlineValue : arguments[++i];
+      std::string error = valueOption->apply(options, state, value);
+      if (!error.empty()) return fail(std::move(error));
+      continue;
     }
+    const auto flagOption = std::find_if(std::begin(kFlagOptions), std::end(kFlagOptions),
+                                         [&name](const FlagOption& o) { return o.name == name; });
+    if (flagOption != std::end(kFlagOptions)) {
+      options.*(flagOption->flag) = true;
+      if (inlineValue) return fail(std::string(flagOption->name) + " takes no value");
+      continue;
+    }
+    return fail("unknown option " + Quoted(arguments[i]));
   }
 
-  if (!haveCalc) return fail("--calc is required");
-  if (!haveIn) return fail("--in is required");
-  if (!haveOut) return fail("--out is required");
-  if ((options.resultsFirst || options.keepNonData) && !options.retainInput) {
-    return fail(std::string(options.resultsFirst ? "--results-first" : "--keep-nondata") +
-                " needs --retain-input");
-  }
-  if (options.inputHeaders && !(options.retainInput && options.headings)) {
-    return fail("--input-headers needs --retain-input and --headings");
-  }
-  if (!plotDetail.empty() && options.plotFile.empty()) return fail(plotDetail + " needs --plot");
+  std::string error = CheckCombination(options, state);
+  if (!error.empty()) return fail(std::move(error));
   parse.options = std::move(options);
   return parse;
 }

@@ -13,8 +13,6 @@ namespace {
 // the same axis (either polarity): about 1e-12 radians apart.
 constexpr double kParallelTolerance = 1e-12;
 
-double Sign(double x) { return x > 0.0 ? 1.0 : (x < 0.0 ? -1.0 : 0.0); }
-
 // |azimuth| brought into [0, two pi] (two pi stays two pi).
 double ReduceAzimuth(double azimuth) { return WrapRadians(std::fabs(azimuth)); }
 

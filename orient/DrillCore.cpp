@@ -1,6 +1,7 @@
 #include "orient/DrillCore.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "orient/Constructions.h"
@@ -155,6 +156,72 @@ Line NonNegative(Line pole) {
 
 }  // namespace
 
+namespace {
+
+// The poles found on the cone, in the core axis's frame: at most two
+// solutions, each the best of its group of hits.
+struct ConeHits {
+  int groups = 0;
+  std::array<Line, 2> best;
+};
+
+// Sweeps the cone of half-angle |coneAngle| about the core axis in tenths of
+// a degree, for poles at right angles to the reference line (given in the
+// axis frame, plunge made non-negative). Hits closer than 20 steps belong to
+// the same solution; the nearest one stands; a third group is ignored.
+ConeHits SweepCone(double coneAngle, const Line& referenceInFrame) {
+  const double step = kPi / 1800.0;
+  const double coneFramePlunge = kHalfPi - std::fabs(coneAngle);
+  ConeHits hits;
+  int lastHit[2] = {0, 0};
+  double bestGap[2] = {0.0, 0.0};
+  for (int k = 0; k <= 3600; ++k) {
+    if (hits.groups == 2 && k - lastHit[1] >= 21) break;
+    const Line candidate{coneFramePlunge, k * step};
+    const double gap = std::fabs(kHalfPi - AngleBetweenLines(candidate.angle, candidate.azimuth,
+                                                             referenceInFrame.angle,
+                                                             referenceInFrame.azimuth, false));
+    if (!(gap < step)) continue;
+    const int g = hits.groups;
+    if (g == 0 || (g == 1 && k - lastHit[0] >= 20)) {
+      hits.best[static_cast<std::size_t>(g)] = candidate;
+      bestGap[g] = gap;
+      lastHit[g] = k;
+      ++hits.groups;
+      continue;
+    }
+    const int last = g - 1;
+    if (k - lastHit[last] >= 20) continue;  // a third group: ignored
+    lastHit[last] = k;
+    if (gap < bestGap[last]) {
+      hits.best[static_cast<std::size_t>(last)] = candidate;
+      bestGap[last] = gap;
+    }
+  }
+  return hits;
+}
+
+// Whether the second of two candidate poles is preferred where the dip
+// direction has not decided: for an approximate orientation, the pole nearer
+// the approximate plane's pole; otherwise the plane whose dip lies in the
+// chosen SteepDip range, or, if both or neither do, the one nearer that
+// range, and for two inside it the one nearer the middle of the range. An
+// exact tie keeps the sweep's order.
+bool SecondPreferred(const Line& pole1, const Line& pole2, int refDirn, const Line& approximatePole,
+                     int steepDip) {
+  if (refDirn == kRefApproximate) {
+    const double to1 = AngleBetweenLines(pole1.angle, pole1.azimuth, approximatePole.angle,
+                                         approximatePole.azimuth, false);
+    const double to2 = AngleBetweenLines(pole2.angle, pole2.azimuth, approximatePole.angle,
+                                         approximatePole.azimuth, false);
+    return to2 < to1;
+  }
+  return Prefer(DipPreference(NormalOf(pole2).angle, steepDip),
+                DipPreference(NormalOf(pole1).angle, steepDip));
+}
+
+}  // namespace
+
 RefPlaneSolutions RefPlaneFromDeltaAngle(double corePlunge, double coreTrend, double coneAngle,
                                          double refPlunge, double refDirection, int refDirn,
                                          int steepDip) {
@@ -165,7 +232,6 @@ RefPlaneSolutions RefPlaneFromDeltaAngle(double corePlunge, double coreTrend, do
 
   if (std::fabs(c) < kZeroConeTolerance) {
     // The pole is the core axis itself.
-    out.found = true;
     out.first = NonNegative({corePlunge, coreTrend});
     return out;
   }
@@ -185,103 +251,50 @@ RefPlaneSolutions RefPlaneFromDeltaAngle(double corePlunge, double coreTrend, do
     // The reference plane contains the core axis. A reference line along
     // the core leaves every such plane possible: no unique answer.
     const Line pole = IntersectPlanes(NormalOf(corePlunge, coreTrend), poleCircle);
-    if (pole.angle >= 0.0 && std::isfinite(pole.azimuth)) {
-      out.found = true;
-      out.first = pole;
-    }
+    if (pole.angle >= 0.0 && std::isfinite(pole.azimuth)) out.first = pole;
     return out;
   }
 
-  // Sweep the cone of half-angle |c| about the core axis in tenths of a
-  // degree, for poles at right angles to the reference line. Hits closer
-  // than 20 steps belong to the same solution; the nearest one stands.
   Line inFrame =
       LineInAxisFrame(reference.angle, reference.azimuth, std::fabs(corePlunge), coreTrend);
   inFrame.angle = std::fabs(inFrame.angle);
-  const double step = kPi / 1800.0;
-  const double coneFramePlunge = kHalfPi - std::fabs(c);
-  int groups = 0;
-  int lastHit[2] = {0, 0};
-  double bestGap[2] = {0.0, 0.0};
-  Line best[2];
-  for (int k = 0; k <= 3600; ++k) {
-    if (groups == 2 && k - lastHit[1] >= 21) break;
-    const Line candidate{coneFramePlunge, k * step};
-    const double gap =
-        std::fabs(kHalfPi - AngleBetweenLines(candidate.angle, candidate.azimuth, inFrame.angle,
-                                              inFrame.azimuth, false));
-    if (!(gap < step)) continue;
-    if (groups == 0 || (groups == 1 && k - lastHit[0] >= 20)) {
-      best[groups] = candidate;
-      bestGap[groups] = gap;
-      lastHit[groups] = k;
-      ++groups;
-      continue;
-    }
-    const int g = groups - 1;
-    if (k - lastHit[g] >= 20) continue;  // a third group: ignored
-    lastHit[g] = k;
-    if (gap < bestGap[g]) {
-      best[g] = candidate;
-      bestGap[g] = gap;
-    }
-  }
-  if (groups == 0) return out;
+  const ConeHits hits = SweepCone(c, inFrame);
+  if (hits.groups == 0) return out;
 
   const double back = AddAngles(coreTrend, kPi);
   const auto geographic = [&](const Line& framePole) {
     return NonNegative(
         LineInAxisFrame(framePole.angle, framePole.azimuth, std::fabs(corePlunge), back));
   };
-  out.found = true;
-  Line pole1 = geographic(best[0]);
-  if (groups == 1) {
+  Line pole1 = geographic(hits.best[0]);
+  if (hits.groups == 1) {
     // A known dip direction fixes the pole's trend.
     if (dipDirectionKnown) pole1.azimuth = approximatePole.azimuth;
     out.first = pole1;
     return out;
   }
 
-  Line pole2 = geographic(best[1]);
-  const Plane plane1 = NormalOf(pole1);
-  const Plane plane2 = NormalOf(pole2);
+  Line pole2 = geographic(hits.best[1]);
   if (dipDirectionKnown) {
+    // The known dip direction decides when only one plane dips within two
+    // degrees of it.
     double low = refDirection - kPi / 90.0;
     double high = refDirection + kPi / 90.0;
     WrapRadiansInPlace(low);
     WrapRadiansInPlace(high);
-    const bool in1 = IsAngleBetween(low, plane1.azimuth, high);
-    const bool in2 = IsAngleBetween(low, plane2.azimuth, high);
+    const bool in1 = IsAngleBetween(low, NormalOf(pole1).azimuth, high);
+    const bool in2 = IsAngleBetween(low, NormalOf(pole2).azimuth, high);
     if (in1 != in2) {
       out.first = in1 ? pole1 : pole2;
       return out;
     }
   }
 
-  // Order of preference where the dip direction has not decided: for an
-  // approximate orientation, the pole nearer the approximate plane's pole;
-  // otherwise the plane whose dip lies in the chosen SteepDip range, or, if
-  // both or neither do, the one nearer that range, and for two inside it the
-  // one nearer the middle of the range. An exact tie keeps the sweep's order.
-  bool secondPreferred;
-  if (refDirn == kRefApproximate) {
-    const double to1 = AngleBetweenLines(pole1.angle, pole1.azimuth, approximatePole.angle,
-                                         approximatePole.azimuth, false);
-    const double to2 = AngleBetweenLines(pole2.angle, pole2.azimuth, approximatePole.angle,
-                                         approximatePole.azimuth, false);
-    secondPreferred = to2 < to1;
-  } else {
-    secondPreferred =
-        Prefer(DipPreference(plane2.angle, steepDip), DipPreference(plane1.angle, steepDip));
-  }
-  if (secondPreferred) std::swap(pole1, pole2);
+  if (SecondPreferred(pole1, pole2, refDirn, approximatePole, steepDip)) std::swap(pole1, pole2);
   out.first = pole1;
   const double apart = RadiansToDegrees(
       AngleBetweenLines(pole1.angle, pole1.azimuth, pole2.angle, pole2.azimuth, false));
-  if (apart >= 1.0) {
-    out.hasSecond = true;
-    out.second = pole2;
-  }
+  if (apart >= 1.0) out.second = pole2;
   return out;
 }
 

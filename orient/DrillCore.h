@@ -11,6 +11,8 @@
 // collar; the bottom is opposite it, pi around the core.
 #pragma once
 
+#include <optional>
+
 #include "orient/Records.h"
 
 namespace OrientGeometry {
@@ -66,16 +68,12 @@ Line RefPlaneBMCalc(double angle, double inclination, double polePlunge, double 
 Line LineFromBetaInRefPlane(double angle, double corePlunge, double coreTrend, double polePlunge,
                             double poleTrend);
 
-// Sentinels of RefPlaneFromDeltaAngle, as the dispatcher expects them.
-inline constexpr double kNoSolutionTrend = -999.0;  // first.azimuth when !found
-inline constexpr double kNoSecondPlunge = -1.0;     // second.angle when !hasSecond
-
-// Reference-plane solutions: poles with plunge in [0, pi/2].
+// Reference-plane solutions: poles with plunge in [0, pi/2]. first is empty
+// when no plane fits; second holds a second plane at least a degree from the
+// first, when one remains.
 struct RefPlaneSolutions {
-  bool found = false;  // false: first.azimuth is kNoSolutionTrend
-  Line first{0.0, kNoSolutionTrend};
-  bool hasSecond = false;  // false: second.angle is kNoSecondPlunge
-  Line second{kNoSecondPlunge, 0.0};
+  std::optional<Line> first;
+  std::optional<Line> second;
 };
 
 // Reference-direction choices (RefDirn) and approximate dip ranges (SteepDip).

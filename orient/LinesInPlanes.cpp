@@ -40,16 +40,7 @@ std::optional<int> SenseAzimuth(std::string_view sense, bool eightPointOnly = fa
   return azimuth;
 }
 
-double Sign(double x) { return x > 0.0 ? 1.0 : (x < 0.0 ? -1.0 : 0.0); }
-
 double ReduceAzimuth(double azimuth) { return WrapRadians(std::fabs(azimuth)); }
-
-// Distance around the circle between two azimuths in degrees, [0, 180].
-double CircularDistanceDegrees(double a, double b) {
-  double d = std::fabs(std::fmod(a - b, 360.0));
-  if (d > 180.0) d = 360.0 - d;
-  return d;
-}
 
 // The plunge of the line at pitch r (radians from the strike) in a plane of
 // the given dip, and the horizontal angle theta between the line's trend and

@@ -15,24 +15,6 @@ namespace NumberText {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-char FoldCase(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
-
-std::string_view TrimSpaces(std::string_view text) {
-  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  return text;
-}
-
 // Number text after the separator swap, checked and rewritten for
 // std::from_chars: "+" dropped, the decimal character made ".". The decimal
 // exponent of the leading digit is estimated so that an out-of-range read can
@@ -121,7 +103,7 @@ std::string SwapDecimalSeparator(std::string_view text, bool toComma) {
 
 std::optional<double> TryTextToDouble(std::string_view text, bool localeUsesComma) {
   double value = 0.0;
-  if (ReadPlainDecimal(TrimBlanks(text), value)) return value;
+  if (ReadPlainDecimal(TrimBlanks(text, true), value)) return value;
   return TryTextToDoubleFull(text, localeUsesComma);
 }
 
@@ -129,7 +111,7 @@ std::optional<double> TryTextToDouble(std::string_view text, bool localeUsesComm
 // when that is all it needs.
 [[gnu::noinline]] std::optional<double> TryTextToDoubleFull(std::string_view text,
                                                             bool localeUsesComma) {
-  const std::string_view trimmed = TrimBlanks(text);
+  const std::string_view trimmed = TrimBlanks(text, true);
   if (trimmed.empty()) return std::nullopt;
   const std::string swapped = SwapDecimalSeparator(trimmed, localeUsesComma);
   const auto clean = CleanNumberText(swapped, localeUsesComma ? ',' : '.');
@@ -189,26 +171,6 @@ int CountDecimalPlaces(std::string_view text) {
   return count == 0 ? 1 : count;
 }
 
-int FindAnyChar(int start, std::string_view text, std::string_view set, CompareMode mode) {
-  if (start < 1) start = 1;
-  const bool fold = mode == CompareMode::kIgnoreCase;
-  for (std::size_t i = static_cast<std::size_t>(start) - 1; i < text.size(); ++i) {
-    const char c = fold ? FoldCase(text[i]) : text[i];
-    for (char wanted : set) {
-      if (c == (fold ? FoldCase(wanted) : wanted)) {
-        return i < static_cast<std::size_t>(INT_MAX) ? static_cast<int>(i) + 1 : 0;
-      }
-    }
-  }
-  return 0;
-}
-
-double PointDistance(double x1, double y1, double x2, double y2) {
-  const double dx = x2 - x1;
-  const double dy = y2 - y1;
-  return std::sqrt(dx * dx + dy * dy);
-}
-
 bool FileExists(const std::string& path) {
   if (path.empty()) return false;
   struct stat info {};
@@ -228,22 +190,6 @@ bool FileExists(const std::string& path) {
   }
   ::globfree(&matches);
   return found;
-}
-
-void CompleteComboText(ComboText& combo) {
-  const std::string& typed = combo.text;
-  for (std::size_t n = typed.size(); n >= 1; --n) {
-    for (const std::string& entry : combo.entries) {
-      if (entry.size() < n) continue;
-      bool same = true;
-      for (std::size_t i = 0; i < n && same; ++i) same = FoldCase(entry[i]) == FoldCase(typed[i]);
-      if (same) {
-        combo.text = entry;
-        return;
-      }
-    }
-  }
-  combo.text = combo.entries.empty() ? std::string() : combo.entries.front();
 }
 
 std::string FormatGeneral(double value, char decimalChar) {

@@ -13,6 +13,28 @@
 
 namespace NumberText {
 
+// Small character and trimming helpers shared by the text routines.
+inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+// Without leading and trailing blanks (" " only).
+inline std::string_view TrimSpaces(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  return text;
+}
+inline std::string_view TrimLeadingSpaces(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  return text;
+}
+// Without leading and trailing blanks and TABs; with lineEnds, CR and LF too.
+inline std::string_view TrimBlanks(std::string_view text, bool lineEnds = false) {
+  const auto blank = [lineEnds](char c) {
+    return c == ' ' || c == '\t' || (lineEnds && (c == '\r' || c == '\n'));
+  };
+  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
 // True when the user's locale writes one and a half with a comma. Asks the
 // C++ user locale (std::locale("")); a locale that cannot be made counts as
 // using a period.
@@ -87,29 +109,9 @@ bool IsNumberText(std::string_view text);
 // ","): 0 without a separator, 1 for a separator with no digit after it.
 int CountDecimalPlaces(std::string_view text);
 
-enum class CompareMode { kExact, kIgnoreCase };
-// Smallest 1-based position at or after start (positions below 1 count as 1)
-// of any character of set in text; 0 when none occurs. Letter case is folded
-// (ASCII) in kIgnoreCase mode.
-int FindAnyChar(int start, std::string_view text, std::string_view set,
-                CompareMode mode = CompareMode::kExact);
-
-// Distance between two points of the plane, in their own units.
-double PointDistance(double x1, double y1, double x2, double y2);
-
 // True when at least one regular file matches path. "*" and "?" are
 // wildcards; other characters, "[" and "\" included, are literal.
 bool FileExists(const std::string& path);
-
-// The typed text of a drop-down list and its entries.
-struct ComboText {
-  std::string text;
-  std::vector<std::string> entries;
-};
-// Completes the typed text to the first entry sharing the longest possible
-// prefix with it (letter case ignored); with no shared prefix the text
-// becomes the first entry, or "" when the list is empty.
-void CompleteComboText(ComboText& combo);
 
 // Lodema's general number form: at most 15 significant digits, no trailing
 // zeros, no "+", "-0" written "0", decimalChar as separator. Magnitudes from

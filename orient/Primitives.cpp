@@ -23,8 +23,6 @@ double WrapClosed(double angle, double period) {
   return angle;
 }
 
-double Sign(double x) { return x > 0.0 ? 1.0 : (x < 0.0 ? -1.0 : 0.0); }
-
 }  // namespace
 
 double WrapRadians(double angle) { return WrapClosed(angle, kTwoPi); }
@@ -134,15 +132,20 @@ bool IsAngleBetween(double low, double test, double high, bool inDegrees) {
   return test >= low || test <= high;
 }
 
+double AzimuthGap(double a, double b) {
+  double d = std::fabs(WrapRadians(a) - WrapRadians(b));
+  if (d > kPi) d = kTwoPi - d;
+  return d;
+}
+
+double CircularDistanceDegrees(double a, double b) {
+  double d = std::fabs(std::fmod(a - b, 360.0));
+  if (d > 180.0) d = 360.0 - d;
+  return d;
+}
+
 double NearerAngle(double a, double b, double reference) {
-  const double wa = WrapRadians(a);
-  const double wb = WrapRadians(b);
-  const double wr = WrapRadians(reference);
-  double d1 = std::fabs(wr - wa);
-  if (d1 > kPi) d1 = kTwoPi - d1;
-  double d2 = std::fabs(wr - wb);
-  if (d2 > kPi) d2 = kTwoPi - d2;
-  return d2 < d1 ? b : a;
+  return AzimuthGap(reference, b) < AzimuthGap(reference, a) ? b : a;
 }
 
 }  // namespace OrientGeometry

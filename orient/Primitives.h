@@ -34,6 +34,14 @@ double WrapDegrees(double degrees);
 // (a + b) wrapped into [0, two pi].
 double AddAngles(double a, double b);
 
+// -1, 0 or 1 by the sign of x (0 for NaN).
+inline double Sign(double x) { return x > 0.0 ? 1.0 : (x < 0.0 ? -1.0 : 0.0); }
+// Distance around the circle between two azimuths, [0, pi] in radians after
+// wrapping both (0 and two pi count as the same azimuth).
+double AzimuthGap(double a, double b);
+// Distance around the circle between two azimuths in degrees, [0, 180].
+double CircularDistanceDegrees(double a, double b);
+
 // Inverse cosine in [0, pi]; |x| > 1 is clamped to its sign. NaN stays NaN.
 double ArcCos(double x);
 // Inverse sine in [-pi/2, pi/2]; |x| > 1 is clamped to its sign.

@@ -44,9 +44,6 @@ enum LineConvention : int { kPlungeTrend = 0, kTrendPlunge = 1 };
 // Direction notation codes.
 enum DirectionNotation : int { kAzimuthNotation = 0, kQuadrantNotation = 1 };
 
-// Orientation kinds for FormatOrientationText.
-enum OrientationKind : int { kKindDirection = 0, kKindPlane = 1, kKindLine = 2 };
-
 // The invalid compass marker: a text of the single character 27 (escape).
 inline constexpr char kInvalidCompassChar = '\x1b';
 

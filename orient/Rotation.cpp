@@ -6,18 +6,6 @@
 
 namespace OrientGeometry {
 
-namespace {
-
-// Difference between two azimuths around the circle, [0, pi]; 0 and two pi
-// count as the same azimuth.
-double AzimuthGap(double a, double b) {
-  double d = std::fabs(WrapRadians(a) - WrapRadians(b));
-  if (d > kPi) d = kTwoPi - d;
-  return d;
-}
-
-}  // namespace
-
 Line LineInAxisFrame(double plunge, double trend, double axisPlunge, double axisTrend) {
   const double b = axisTrend;
   // A horizontal line at right angles to the axis trend is frame east or

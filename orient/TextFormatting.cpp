@@ -11,13 +11,8 @@ namespace OrientGeometry {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-std::string_view TrimSpaces(std::string_view text) {
-  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  return text;
-}
+using NumberText::IsDigit;
+using NumberText::TrimSpaces;
 
 // A plain number as typed, with at least one digit.
 bool IsReadableNumberText(std::string_view text) {
@@ -126,52 +121,6 @@ StrikeAndSense DipDirectionToStrikeAndSense(std::string_view dipDirection, bool 
 int CombineConventionCode(int planeConvention, int lineConvention, int quadrantFlag) {
   const int code = lineConvention * 10 + planeConvention;
   return quadrantFlag == 1 ? -code : code;
-}
-
-std::string FormatOrientationText(std::string_view first, std::string_view separator,
-                                  std::string_view azimuth, int kind, int code,
-                                  bool localeUsesComma) {
-  const int convention = std::abs(code % 10);
-  const bool quadrant = code < 0;
-  const auto direction = [&](std::string_view degrees) {
-    return quadrant ? AzimuthToQuadrantText(degrees, localeUsesComma) : FormatAzimuthText(degrees);
-  };
-  const std::string sep(separator);
-  const std::string firstText(first);
-
-  if (kind == 0) return direction(azimuth);
-
-  if (kind == 1) {
-    if (convention < 1 || convention > 6) return "";
-    std::string az;
-    std::string sense;
-    if (convention > 2) {
-      if (!NumberText::TryTextToDouble(azimuth, localeUsesComma)) return "";
-      StrikeAndSense split = DipDirectionToStrikeAndSense(azimuth, localeUsesComma);
-      az = quadrant ? AzimuthToQuadrantText(split.strike, localeUsesComma) : split.strike;
-      sense = split.sense;
-    } else {
-      az = direction(azimuth);
-    }
-    if (az.empty()) return "";
-    switch (convention) {
-      case 1:
-      case 5:
-        return firstText + sep + az;
-      case 2:
-      case 6:
-        return az + sep + firstText;
-      case 3:
-        return az + sep + firstText + sense;
-      default:  // 4
-        return firstText + sense + sep + az;
-    }
-  }
-
-  const std::string az = direction(azimuth);
-  if (az.empty()) return "";
-  const bool trendFirst = code > 10 || code < -10;
-  return trendFirst ? az + sep + firstText : firstText + sep + az;
 }
 
 }  // namespace OrientGeometry

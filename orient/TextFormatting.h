@@ -47,12 +47,4 @@ StrikeAndSense DipDirectionToStrikeAndSense(std::string_view dipDirection,
 // (quadrantFlag == 1): 1, 6 and quadrant give -16.
 int CombineConventionCode(int planeConvention, int lineConvention, int quadrantFlag);
 
-// A direction (kind 0), plane (kind 1) or line (any other kind) in combined
-// code `code`: first is the dip or plunge already formatted, separator goes
-// between the fields, azimuth is the dip direction or trend in degrees.
-// Unreadable azimuth text, or a plane convention other than 1-6, gives "".
-std::string FormatOrientationText(std::string_view first, std::string_view separator,
-                                  std::string_view azimuth, int kind, int code,
-                                  bool localeUsesComma = false);
-
 }  // namespace OrientGeometry

@@ -42,18 +42,8 @@ char ToUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a'
 
 bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
-
-std::string_view TrimLeadingSpaces(std::string_view text) {
-  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-  return text;
-}
+using NumberText::TrimBlanks;
+using NumberText::TrimLeadingSpaces;
 
 bool IsNorthSouth(char c) { return ToUpper(c) == 'N' || ToUpper(c) == 'S'; }
 bool IsEastWest(char c) { return ToUpper(c) == 'E' || ToUpper(c) == 'W'; }
@@ -62,13 +52,7 @@ bool IsEastWest(char c) { return ToUpper(c) == 'E' || ToUpper(c) == 'W'; }
 bool IsBearingNumber(std::string_view text) {
   if (text.empty() || text.front() == '-' || text.front() == '+') return false;
   if (!NumberText::IsNumberText(text)) return false;
-  return std::any_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-// Angular distance between two azimuths in degrees, the short way round.
-double CircularDistance(double a, double b) {
-  const double d = std::fmod(std::fabs(a - b), 360.0);
-  return std::min(d, 360.0 - d);
+  return std::any_of(text.begin(), text.end(), NumberText::IsDigit);
 }
 
 // An azimuth in [0, 360] as text, without the binary noise that sums such as
@@ -76,11 +60,6 @@ double CircularDistance(double a, double b) {
 std::string DegreesText(double degrees) {
   if (!std::isfinite(degrees)) return "";
   return NumberText::FormatGeneral(std::round(degrees * 1e10) / 1e10, '.');
-}
-
-const std::string& FieldOrEmpty(std::span<const std::string> fields, std::size_t index) {
-  static const std::string kEmpty;
-  return index < fields.size() ? fields[index] : kEmpty;
 }
 
 }  // namespace
@@ -138,8 +117,8 @@ std::string StrikeAndSenseToDipDirectionText(std::string_view strike, std::strin
   if (senseText.empty()) return DegreesText(candidateA);  // right-hand rule
   const CompassPoint point = CompassPointToAzimuth(senseText);
   if (point.text.size() == 1 && point.text[0] == kInvalidCompassChar) return "";
-  const double toA = CircularDistance(candidateA, point.azimuth);
-  const double toB = CircularDistance(candidateB, point.azimuth);
+  const double toA = CircularDistanceDegrees(candidateA, point.azimuth);
+  const double toB = CircularDistanceDegrees(candidateB, point.azimuth);
   return DegreesText(toA >= toB ? candidateB : candidateA);
 }
 
@@ -188,11 +167,6 @@ namespace {
 
 }  // namespace
 
-Token ReadNextToken(std::string_view line, int position, std::string_view delimiters) {
-  const TokenView token = LocateToken(line, position, DelimiterSet(delimiters));
-  return {std::string(token.text), token.position};
-}
-
 DelimiterSet::DelimiterSet(std::string_view chars) {
   for (const char c : chars) {
     const auto u = static_cast<unsigned char>(c);
@@ -233,81 +207,6 @@ TokenView LocateNextField(std::string_view line, int position, std::string_view 
 Token ReadNextField(std::string_view line, int position, std::string_view delimiters) {
   const TokenView token = LocateNextField(line, position, delimiters);
   return {std::string(token.text), token.position};
-}
-
-OrientationReading ReadPlaneText(const OrientationTexts& texts, int planeConvention,
-                                 int directionNotation, bool localeUsesComma) {
-  OrientationReading reading;
-  const auto dip = NumberText::TryTextToDouble(texts.angle, localeUsesComma);
-  if (!dip) {
-    reading.failure = ReadFailure::kAngle;
-    return reading;
-  }
-  std::string direction = texts.direction;
-  if (directionNotation == kQuadrantNotation) {
-    direction = QuadrantToAzimuthText(direction, localeUsesComma);
-  }
-  if (planeConvention == kStrikeDipSense || planeConvention == kDipSenseStrike) {
-    const std::string_view sense = TrimBlanks(texts.sense);
-    if (!sense.empty() && !IsCompassPointText(sense)) {
-      reading.failure = ReadFailure::kSense;
-      return reading;
-    }
-    direction = StrikeAndSenseToDipDirectionText(direction, sense, localeUsesComma);
-  } else if (planeConvention == kDipStrikeRH || planeConvention == kStrikeDipRH) {
-    direction = StrikeAndSenseToDipDirectionText(direction, "", localeUsesComma);
-  }
-  const auto dipDirection = NumberText::TryTextToDouble(direction, localeUsesComma);
-  if (!dipDirection) {
-    reading.failure = ReadFailure::kDirection;
-    return reading;
-  }
-  reading.value = {DegreesToRadians(*dip), DegreesToRadians(*dipDirection)};
-  return reading;
-}
-
-OrientationReading ReadLineText(const OrientationTexts& texts, int directionNotation,
-                                bool localeUsesComma) {
-  OrientationReading reading;
-  const auto plunge = NumberText::TryTextToDouble(texts.angle, localeUsesComma);
-  if (!plunge) {
-    reading.failure = ReadFailure::kAngle;
-    return reading;
-  }
-  const std::string direction = directionNotation == kQuadrantNotation
-                                    ? QuadrantToAzimuthText(texts.direction, localeUsesComma)
-                                    : texts.direction;
-  const auto trend = NumberText::TryTextToDouble(direction, localeUsesComma);
-  if (!trend) {
-    reading.failure = ReadFailure::kDirection;
-    return reading;
-  }
-  reading.value = {DegreesToRadians(*plunge), DegreesToRadians(*trend)};
-  return reading;
-}
-
-OrientationTexts PlaneTextsFromFields(std::span<const std::string> fields, int planeConvention) {
-  const std::string& f0 = FieldOrEmpty(fields, 0);
-  const std::string& f1 = FieldOrEmpty(fields, 1);
-  const std::string& f2 = FieldOrEmpty(fields, 2);
-  switch (planeConvention) {
-    case kDipDirectionDip:
-    case kStrikeDipRH:
-      return {f1, f0, ""};
-    case kStrikeDipSense:
-      return {f1, f0, f2};
-    case kDipSenseStrike:
-      return {f0, f2, f1};
-    default:  // dip first: conventions 1 and 5
-      return {f0, f1, ""};
-  }
-}
-
-OrientationTexts LineTextsFromFields(std::span<const std::string> fields, int lineConvention) {
-  const std::string& f0 = FieldOrEmpty(fields, 0);
-  const std::string& f1 = FieldOrEmpty(fields, 1);
-  if (lineConvention == kTrendPlunge) return {f1, f0, ""};
-  return {f0, f1, ""};
 }
 
 }  // namespace OrientGeometry

@@ -57,13 +57,6 @@ struct Token {
   int position = 1;
 };
 
-// The token that starts at position (1-based; below 1 counts as 1) of line
-// and ends at the next character of delimiters. Blanks, CR and LF before it
-// are skipped when they belong to the set; any other delimiter met first ends
-// an empty token. Blanks that pad a non-blank delimiter (as in "12 , 45")
-// are consumed with it. Past the end of the line the token is "".
-Token ReadNextToken(std::string_view line, int position, std::string_view delimiters);
-
 // A token or field as a view into the line it was read from.
 struct TokenView {
   std::string_view text;
@@ -110,39 +103,5 @@ class FieldReader {
   DelimiterSet set_;
   bool blankOnly_;
 };
-
-// The texts of one orientation as typed: the angle (dip or plunge), the
-// direction (dip direction, strike or trend, in the input notation) and the
-// sense letter of the strike conventions.
-struct OrientationTexts {
-  std::string angle;
-  std::string direction;
-  std::string sense;
-};
-
-enum class ReadFailure { kNone, kAngle, kDirection, kSense };
-
-// An orientation read from text, in radians, or which text failed.
-struct OrientationReading {
-  Orientation value;
-  ReadFailure failure = ReadFailure::kNone;
-  bool ok() const { return failure == ReadFailure::kNone; }
-};
-
-// Reads a plane typed in plane convention 1-6 (PlaneConvention) and
-// direction notation (DirectionNotation): a quadrant bearing is turned into
-// an azimuth, a strike into the dip direction (with its sense in conventions
-// 3 and 4, by the right-hand rule in 5 and 6). Ranges are not checked.
-OrientationReading ReadPlaneText(const OrientationTexts& texts, int planeConvention,
-                                 int directionNotation, bool localeUsesComma);
-// Reads a line (plunge, trend) in the given direction notation.
-OrientationReading ReadLineText(const OrientationTexts& texts, int directionNotation,
-                                bool localeUsesComma);
-
-// The texts of a plane or line from its fields in entry order: the order of
-// plane convention 1-6 ("Strike, Dip, Sense" gives strike, dip, sense) or of
-// line convention 0/1. Missing fields are empty.
-OrientationTexts PlaneTextsFromFields(std::span<const std::string> fields, int planeConvention);
-OrientationTexts LineTextsFromFields(std::span<const std::string> fields, int lineConvention);
 
 }  // namespace OrientGeometry

@@ -194,6 +194,23 @@ TEST(CatalogueTest, FactsAgreeWithEachOther) {
   }
 }
 
+// The captions built from the user's words are exactly those the catalogue
+// marks as named.
+TEST(CatalogueTest, NamedCaptionsAreTheRebuiltOnes) {
+  Settings words;
+  words.alphaWord = "Delta";
+  words.betaWord = "Omega";
+  words.gammaWord = "Phi";
+  words.gPitchName = "Rake";
+  words.gHadeName = "Tilt";
+  words.BottomMark = false;
+  const std::array<std::string, kCalculationCount> design = DesignCaptions();
+  const std::array<std::string, kCalculationCount> rebuilt = RebuildCaptions(words, design);
+  for (const CalculationInfo& info : CalculationCatalogue()) {
+    EXPECT_EQ(rebuilt[info.number] != design[info.number], info.namedCaption) << info.number;
+  }
+}
+
 TEST(CatalogueTest, WindowFramesAndDisplay) {
   EXPECT_EQ(AxisFrameCaption(14), "C  (fold axis)");
   EXPECT_EQ(AxisFrameCaption(41), "C  (core axis)");

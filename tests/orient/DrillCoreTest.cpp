@@ -212,21 +212,20 @@ TEST(LineFromBetaInRefPlane, TakesGammaAsTheOrientedCoreDoes) {
 TEST(RefPlaneFromDeltaAngle, SpecialCones) {
   // Zero cone: the pole is the core axis (downward).
   const RefPlaneSolutions zero = RefPlaneFromDeltaAngle(-40 * kDeg, 70 * kDeg, 0, 0, 0, 1, 0);
-  EXPECT_TRUE(zero.found);
-  EXPECT_EQ(zero.first.angle, 40 * kDeg);
-  EXPECT_FALSE(zero.hasSecond);
-  EXPECT_EQ(zero.second.angle, kNoSecondPlunge);
+  ASSERT_TRUE(zero.first.has_value());
+  EXPECT_EQ(zero.first->angle, 40 * kDeg);
+  EXPECT_FALSE(zero.second.has_value());
   // Right cone: the pole is normal to both the core and the strike line.
   const RefPlaneSolutions right =
       RefPlaneFromDeltaAngle(30 * kDeg, 40 * kDeg, kHalfPi, 0, 100 * kDeg, kRefStrike, 0);
-  ASSERT_TRUE(right.found);
-  EXPECT_NEAR(Dot(VecOf(right.first), VecOf(30 * kDeg, 40 * kDeg)), 0.0, 1e-9);
-  EXPECT_NEAR(Dot(VecOf(right.first), VecOf(0, 100 * kDeg)), 0.0, 1e-9);
+  ASSERT_TRUE(right.first.has_value());
+  EXPECT_NEAR(Dot(VecOf(*right.first), VecOf(30 * kDeg, 40 * kDeg)), 0.0, 1e-9);
+  EXPECT_NEAR(Dot(VecOf(*right.first), VecOf(0, 100 * kDeg)), 0.0, 1e-9);
   // A fold axis 10 degrees from the core and a 20 degree cone never meet.
   const RefPlaneSolutions none =
       RefPlaneFromDeltaAngle(60 * kDeg, 0, 20 * kDeg, 70 * kDeg, 0, kRefFoldAxis, 0);
-  EXPECT_FALSE(none.found);
-  EXPECT_EQ(none.first.azimuth, kNoSolutionTrend);
+  EXPECT_FALSE(none.first.has_value());
+  EXPECT_FALSE(none.second.has_value());
 }
 
 // Choice between the two planes on core 60/090 with a north-south strike:
@@ -260,11 +259,11 @@ TEST(RefPlaneFromDeltaAngle, PreferredSolutionComesFirst) {
     const RefPlaneSolutions s =
         RefPlaneFromDeltaAngle(r.corePlunge * kDeg, 90 * kDeg, r.cone * kDeg, r.refPlunge * kDeg,
                                r.refDirection * kDeg, r.refDirn, r.steepDip);
-    ASSERT_TRUE(s.found) << r.name;
-    EXPECT_NEAR(NormalOf(s.first).angle, r.firstDip * kDeg, kSweepTol) << r.name;
-    EXPECT_EQ(s.hasSecond, r.secondDip >= 0) << r.name;
-    if (s.hasSecond) {
-      EXPECT_NEAR(NormalOf(s.second).angle, r.secondDip * kDeg, kSweepTol) << r.name;
+    ASSERT_TRUE(s.first.has_value()) << r.name;
+    EXPECT_NEAR(NormalOf(*s.first).angle, r.firstDip * kDeg, kSweepTol) << r.name;
+    EXPECT_EQ(s.second.has_value(), r.secondDip >= 0) << r.name;
+    if (s.second) {
+      EXPECT_NEAR(NormalOf(*s.second).angle, r.secondDip * kDeg, kSweepTol) << r.name;
     }
   }
 }
@@ -285,17 +284,17 @@ TEST(RefPlaneFromDeltaAngle, FindsPlanesThroughTheReferenceLine) {
     const RefPlaneSolutions s =
         RefPlaneFromDeltaAngle(c.plunge, c.trend, cone, ref.angle, ref.azimuth,
                                foldAxis ? kRefFoldAxis : kRefStrike, i % 3);
-    ASSERT_TRUE(s.found) << i;
+    ASSERT_TRUE(s.first.has_value()) << i;
     double nearest = kPi;
-    for (int k = 0; k < (s.hasSecond ? 2 : 1); ++k) {
-      const Line& p = k == 0 ? s.first : s.second;
+    for (int k = 0; k < (s.second ? 2 : 1); ++k) {
+      const Line& p = k == 0 ? *s.first : *s.second;
       EXPECT_NEAR(std::acos(std::fabs(Dot(VecOf(p), axis))), cone, kSweepTol) << i;
       EXPECT_NEAR(Dot(VecOf(p), refVec), 0.0, kSweepTol) << i;
       nearest = std::min(nearest, AxisGap(VecOf(p), truePole));
     }
     // Two near-tangent solutions fall in one group of the sweep and give one
     // answer, a few degrees from either.
-    EXPECT_LT(nearest, s.hasSecond ? kSweepTol : 5.0 * kDeg) << i;
+    EXPECT_LT(nearest, s.second ? kSweepTol : 5.0 * kDeg) << i;
   }
 }
 

@@ -13,10 +13,12 @@
 #include "orient/NumberText.h"
 #include "orient/TextFormatting.h"
 #include "orient/TextParsing.h"
+#include "tests/orient/NotationReading.h"
 
 namespace {
 
 using namespace OrientGeometry;
+using namespace OrientGeometry::testing;
 
 // Characters that steer the parsers, plus a few hostile ones.
 const std::string kAlphabet =
@@ -57,13 +59,7 @@ TEST(NotationFuzz, RandomTextThroughEveryParser) {
     const int places = NumberText::CountDecimalPlaces(a);
     EXPECT_GE(places, 0);
     EXPECT_LE(places, static_cast<int>(a.size()));
-    const int found =
-        NumberText::FindAnyChar(round % 5 - 1, a, b, NumberText::CompareMode::kIgnoreCase);
-    EXPECT_GE(found, 0);
-    EXPECT_LE(found, static_cast<int>(a.size()));
     NumberText::IsNumberText(a);
-    NumberText::ComboText combo{a, {b, "None", ""}};
-    NumberText::CompleteComboText(combo);
 
     ExpectAzimuthOrEmpty(QuadrantToAzimuthText(a, comma), a);
     ExpectAzimuthOrEmpty(StrikeAndSenseToDipDirectionText(a, b, comma), a + "|" + b);

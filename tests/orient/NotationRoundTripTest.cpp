@@ -13,10 +13,12 @@
 #include "orient/Primitives.h"
 #include "orient/TextFormatting.h"
 #include "orient/TextParsing.h"
+#include "tests/orient/NotationReading.h"
 
 namespace {
 
 using namespace OrientGeometry;
+using namespace OrientGeometry::testing;
 using Fields = std::vector<std::string>;
 
 constexpr double kDegTol = 1e-9;  // degrees; the inputs carry at most two decimals

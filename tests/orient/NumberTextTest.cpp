@@ -69,17 +69,6 @@ TEST(CountDecimalPlaces, DigitsAfterTheSeparator) {
   for (const auto& [text, places] : rows) EXPECT_EQ(CountDecimalPlaces(text), places) << text;
 }
 
-TEST(FindAnyChar, EarliestOneBasedPosition) {
-  EXPECT_EQ(FindAnyChar(1, "12,5", ".,"), 3);
-  EXPECT_EQ(FindAnyChar(1, "125", ".,"), 0);
-  EXPECT_EQ(FindAnyChar(1, "a.b,c", ",."), 2);
-  EXPECT_EQ(FindAnyChar(3, "a.b.c", "."), 4);
-  EXPECT_EQ(FindAnyChar(0, "x", "x"), 1);
-  EXPECT_EQ(FindAnyChar(9, "abc", "c"), 0);
-  EXPECT_EQ(FindAnyChar(1, "abC", "c"), 0);
-  EXPECT_EQ(FindAnyChar(1, "abC", "c", CompareMode::kIgnoreCase), 3);
-}
-
 TEST(FormatGeneral, FifteenDigitsNoExponentNoTrailingZeros) {
   const struct {
     double value;
@@ -129,20 +118,6 @@ TEST(FileExists, RegularFilesAndWildcards) {
   EXPECT_FALSE(FileExists(""));
   std::remove(file.c_str());
   rmdir(dir);
-}
-
-TEST(CompleteComboText, LongestCaseFoldedPrefix) {
-  const std::pair<const char*, const char*> rows[] = {
-      {"no", "None"}, {"12", "12"}, {"14", "1"}, {"x", "None"}, {"", "None"}};
-  for (const auto& [typed, completed] : rows) {
-    ComboText combo{typed, {"None", "1", "2", "12"}};
-    CompleteComboText(combo);
-    EXPECT_EQ(combo.text, completed) << typed;
-  }
-  // Guards against reading the first entry of an empty list.
-  ComboText empty{"abc", {}};
-  CompleteComboText(empty);
-  EXPECT_EQ(empty.text, "");
 }
 
 TEST(LocaleUsesCommaDecimal, FollowsTheUserLocale) {

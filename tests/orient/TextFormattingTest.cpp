@@ -79,35 +79,5 @@ TEST(CombineConventionCode, LineTimesTenPlusPlane) {
   EXPECT_EQ(CombineConventionCode(3, 1, 0), 13);
 }
 
-TEST(FormatOrientationText, PlanesLinesAndDirections) {
-  const struct {
-    const char* first;
-    const char* separator;
-    const char* azimuth;
-    int kind, code;
-    const char* text;
-  } rows[] = {{"30", "/", "120", 1, 3, "30/30E"},   {"30", "/", "120", 1, -3, "N30E/30E"},
-              {"30", "/", "120", 1, 4, "30E/30"},   {"30", "/", "45", 1, 12, "045/30"},
-              {"30", "/", "120", 1, -2, "S60E/30"}, {"30", "/", "120", 1, -6, "N30E/30"},
-              {"30", "/", "120", 1, 10, ""},        {"25", ", ", "310", 2, 11, "310, 25"},
-              {"25", ", ", "310", 2, 1, "25, 310"}, {"25", ", ", "310", 2, -1, "25, N50W"},
-              {"", "", "7.25", 0, 1, "007.25"},     {"", "", "7.25", 0, -1, "N7.25E"}};
-  for (const auto& r : rows) {
-    EXPECT_EQ(FormatOrientationText(r.first, r.separator, r.azimuth, r.kind, r.code), r.text)
-        << r.text;
-  }
-  EXPECT_EQ(FormatOrientationText("30", "/", "112,5", 1, -3, true), "N22,5E/30E");
-}
-
 // Guards against stray separators or a made-up strike for unreadable azimuths.
-TEST(FormatOrientationText, UnreadableAzimuthGivesEmpty) {
-  for (int code : {1, 2, 3, 4, 5, 6, -1, -3, 11}) {
-    for (int kind : {0, 1, 2}) {
-      EXPECT_EQ(FormatOrientationText("30", "/", "", kind, code), "") << code << " " << kind;
-      EXPECT_EQ(FormatOrientationText("30", "/", "abc", kind, code), "") << code << " " << kind;
-    }
-  }
-  EXPECT_EQ(FormatOrientationText("30", "/", "10", 1, std::numeric_limits<int>::min()), "");
-}
-
 }  // namespace

@@ -133,17 +133,6 @@ TEST(ReadNextField, SplitsDataLines) {
       {"New York\t5", "\t", {"New York", "5"}},
   };
   for (const auto& r : rows) EXPECT_EQ(Fields(r.line, r.delimiters), r.fields) << r.line;
-  EXPECT_EQ(ReadNextToken(",x", 0, ",").text, "");  // a leading comma ends an empty token
-}
-
-TEST(ReadOrientationText, ReportsWhichTextFailed) {
-  EXPECT_EQ(ReadPlaneText({"x", "120", ""}, 1, 0, false).failure, ReadFailure::kAngle);
-  EXPECT_EQ(ReadPlaneText({"30", "", ""}, 1, 0, false).failure, ReadFailure::kDirection);
-  EXPECT_EQ(ReadPlaneText({"30", "120", ""}, 1, 1, false).failure, ReadFailure::kDirection);
-  EXPECT_EQ(ReadPlaneText({"30", "30", "Q"}, 3, 0, false).failure, ReadFailure::kSense);
-  EXPECT_EQ(ReadPlaneText({"30", "N30", "E"}, 4, 1, false).failure, ReadFailure::kDirection);
-  EXPECT_EQ(ReadLineText({"25", "N50", ""}, 1, false).failure, ReadFailure::kDirection);
-  EXPECT_EQ(ReadLineText({"", "45", ""}, 0, false).failure, ReadFailure::kAngle);
 }
 
 }  // namespace
