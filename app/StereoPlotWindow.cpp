@@ -35,8 +35,7 @@
 #include "app/HelpAccess.h"
 #include "app/QtPlotSurface.h"
 #include "app/SymbolDialog.h"
-#include "orient/Primitives.h"
-#include "orient/TextFormatting.h"
+#include "plot/Readout.h"
 #include "plot/SvgSurface.h"
 
 namespace Plot = Lodema::Plot;
@@ -98,21 +97,6 @@ class MessageBoxQuestion : public Plot::MismatchQuestion {
 };
 
 }  // namespace
-
-std::string CursorReadout(Plot::ProjectionType type, double x, double y, int convention,
-                          const std::string& planeDelimiter, const std::string& lineDelimiter) {
-  if (std::hypot(x, y) > Plot::kPrimitiveRadius) return {};
-  const OrientGeometry::Line line =
-      Plot::UnprojectPosition(type, std::nearbyint(x), std::nearbyint(y));
-  const std::string lineText = OrientGeometry::FormatOrientationText(
-      OrientGeometry::RadiansToWholeDegreesText(line.angle), lineDelimiter,
-      OrientGeometry::RadiansToAzimuthText(line.azimuth), OrientGeometry::kKindLine, convention);
-  const OrientGeometry::Orientation plane = OrientGeometry::NormalOf(line.angle, line.azimuth);
-  const std::string planeText = OrientGeometry::FormatOrientationText(
-      OrientGeometry::RadiansToWholeDegreesText(plane.angle), planeDelimiter,
-      OrientGeometry::RadiansToAzimuthText(plane.azimuth), OrientGeometry::kKindPlane, convention);
-  return lineText + "  (Plane: " + planeText + ")";
-}
 
 namespace stereo {
 

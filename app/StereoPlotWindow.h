@@ -35,12 +35,6 @@ class PlotArea;
 class LegendView;
 }  // namespace stereo
 
-// The text of the cursor read-out at a plot position (plot units): the line
-// there and the plane with that line as its pole, in the output convention
-// code, or "" outside the primitive.
-std::string CursorReadout(Lodema::Plot::ProjectionType type, double x, double y, int convention,
-                          const std::string& planeDelimiter, const std::string& lineDelimiter);
-
 class StereoPlotWindow : public QMainWindow, public Lodema::PlotSink, public Lodema::RetainButton {
   Q_OBJECT
  public:

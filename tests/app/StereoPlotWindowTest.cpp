@@ -160,28 +160,8 @@ TEST_F(StereoPlotTest, NumberItemTogglesTheCountLabel) {
   EXPECT_TRUE(Plot()->CountLabel()->isVisibleTo(Plot()));
 }
 
-TEST_F(StereoPlotTest, ReadoutAtTheCentreOnThePrimitiveAndOutside) {
-  struct Row {
-    const char* name;
-    Plot::ProjectionType type;
-    double x, y;
-    int convention;
-    std::string expected;
-  };
-  const std::vector<Row> rows = {
-      {"centre", Plot::ProjectionType::kEqualArea, 0, 0, 1, "90-000  (Plane: 0/180)"},
-      {"primitive east", Plot::ProjectionType::kEqualArea, 1000, 0, 1, "0-090  (Plane: 90/270)"},
-      {"primitive north, equal angle", Plot::ProjectionType::kEqualAngle, 0, 1000, 1,
-       "0-000  (Plane: 90/180)"},
-      {"just outside", Plot::ProjectionType::kEqualArea, 1000.6, 0, 1, ""},
-      {"trend first, dip direction first", Plot::ProjectionType::kEqualArea, 1000, 0, 12,
-       "090-0  (Plane: 270/90)"},
-  };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.name);
-    EXPECT_EQ(CursorReadout(row.type, row.x, row.y, row.convention, "/", "-"), row.expected);
-  }
-
+// The read-out's texts are the plot's (tests/plot); here the mouse reaches it.
+TEST_F(StereoPlotTest, ReadoutFollowsTheMouse) {
   // Through the mouse: the centre of the plot, then off the plot.
   ClickShowBox();
   QWidget* area = Plot()->PlotWidget();
