@@ -66,6 +66,7 @@ QtPlotSurface::QtPlotSurface(QPainter& painter, const QRectF& area, const PlotSp
 void QtPlotSurface::SetHairlines(bool hairlines) {
   hairlines_ = hairlines;
   painterStateKnown_ = false;
+  if (hairlines) painter_.setRenderHint(QPainter::Antialiasing, false);
 }
 
 bool DrawAsHairlines(const Lodema::Plot::PlotStore& store) {

@@ -9,9 +9,10 @@
 #include "plot/PlotStore.h"
 #include "plot/Surface.h"
 
-// Beyond this many retained sets the window draws every line as a hairline:
-// among thousands of curves the Result's double width no longer tells it
-// apart, and a stroked outline costs several times a hairline.
+// Beyond this many retained sets the window draws every line as a plain
+// hairline: among thousands of curves neither the Result's double width nor
+// smoothed edges can be told apart, and a stroked, smoothed outline costs
+// several times as much.
 inline constexpr int kHairlineSetCount = 2000;
 bool DrawAsHairlines(const Lodema::Plot::PlotStore& store);
 
@@ -43,8 +44,9 @@ class QtPlotSurface : public Lodema::Plot::DrawingSurface {
   void Text(Lodema::Plot::PlotPoint at, const std::string& text, double height,
             Lodema::Plot::TextAnchor anchor) override;
 
-  // Every line one device pixel wide, whatever the pen's width (the
-  // picture of a plot of very many curves, see DrawAsHairlines).
+  // Every line one device pixel wide whatever the pen's width, and not
+  // antialiased: the picture of a plot of very many curves (see
+  // DrawAsHairlines), which draws about twice as fast so.
   void SetHairlines(bool hairlines);
 
   // Painter position of a plot point, and back.

@@ -48,6 +48,7 @@ namespace {
 constexpr qint64 kBatchPaintIntervalMs = 100;
 constexpr qint64 kBatchSliceMs = 15;
 constexpr qint64 kSliceMs = 60;
+constexpr int kChangesPerClockReading = 32;
 // The clipboard's picture is at least this many pixels square.
 constexpr int kClipboardImageSide = 1200;
 // On screen a pen of width 1 is one pixel wide on a plot of about this many
@@ -652,7 +653,9 @@ void StereoPlotWindow::ClearAllData() {
 }
 
 void StereoPlotWindow::UpdateButtons() {
-  for (QPushButton* button : cmdSSRetain_) button->setEnabled(store_.ButtonsEnabled());
+  const bool enabled = store_.ButtonsEnabled();
+  if (cmdSSRetain_[0]->isEnabled() == enabled) return;  // a batch run asks every row
+  for (QPushButton* button : cmdSSRetain_) button->setEnabled(enabled);
 }
 
 void StereoPlotWindow::UpdateCountLabel() {
@@ -672,7 +675,10 @@ void StereoPlotWindow::PlotChanged(bool viewChanged) {
     return;
   }
   // A batch run changes the store with every row: paint (and count) now and
-  // then, and once more after the last change.
+  // then, and once more after the last change. The clock is read every few
+  // changes only.
+  if (sincePaint_.isValid() && ++changesSinceClock_ < kChangesPerClockReading) return;
+  changesSinceClock_ = 0;
   if (!sincePaint_.isValid() || sincePaint_.elapsed() >= kBatchPaintIntervalMs) {
     sincePaint_.start();
     UpdateCountLabel();

@@ -170,6 +170,7 @@ class StereoPlotWindow : public QMainWindow, public Lodema::PlotSink, public Lod
   std::unique_ptr<QPrinter> printer_;
   QElapsedTimer sincePaint_;
   bool repaintScheduled_ = false;
+  int changesSinceClock_ = 0;
 
   stereo::PlotArea* plotArea_ = nullptr;
   stereo::LegendView* legend_ = nullptr;
