@@ -32,6 +32,15 @@ void PlotOrientation(DrawingSurface& surface, ProjectionType type, OrientationMo
 void RedrawPlot(DrawingSurface& surface, const PlotStore& store, const PlotView& view,
                 const std::function<void(DrawingSurface&)>& underData = {});
 
+// The parts of RedrawPlot, drawn over whatever the surface holds: the
+// current set (when pending), and the retained sets first..last (1-based,
+// oldest first, clamped to the retained range). A window that keeps the
+// frame and the first n retained sets as a picture draws only the newer sets
+// onto it, and gets the same picture as a full redraw.
+void DrawCurrentSet(DrawingSurface& surface, const PlotStore& store, const PlotView& view);
+void DrawRetainedSets(DrawingSurface& surface, const PlotStore& store, const PlotView& view,
+                      int first, int last);
+
 // Where the legend goes on its surface: rows step down from `top`, centred
 // on centreX; a line sample is width / 1.1 long. With names, each row also
 // shows its kind's name to the right of the sample.
