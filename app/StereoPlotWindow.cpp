@@ -1,6 +1,7 @@
 #include "app/StereoPlotWindow.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -20,6 +21,7 @@
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -35,6 +37,7 @@
 #include "app/HelpAccess.h"
 #include "app/QtPlotSurface.h"
 #include "app/SymbolDialog.h"
+#include "orient/NumberText.h"
 #include "plot/Readout.h"
 #include "plot/SvgSurface.h"
 
@@ -58,6 +61,11 @@ constexpr double kScreenPlotSide = 600.0;
 // Saved and printed pages: the plot with its legend to the right.
 constexpr PlotSpace kPageSpace{-1100.0, 1100.0, 3100.0, 2200.0};
 constexpr Plot::LegendArea kPageLegend{1550.0, 1000.0, 800.0, true};
+
+// The analysis's legend starts below the five rows the kinds may take.
+constexpr double kAnalysisLegendTop = 640.0;
+constexpr double kLegendText = 70.0;
+constexpr double kLegendRow = 1.6 * kLegendText;
 
 constexpr const char* kShowNumberCaption = "Show &number of data label";
 constexpr const char* kHideNumberCaption = "Hide &number of data label";
@@ -149,6 +157,15 @@ class PlotArea : public QWidget {
       surface.SetHairlines(layerHairlines_);
       Plot::DrawCurrentSet(surface, store_, view_);
     }
+    if (window_.AnalysisShown()) {
+      const Plot::PlotAnalysis& analysis = window_.CurrentAnalysis();
+      if (analysis.statistics) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        QtPlotSurface surface(painter, square);
+        Plot::DrawStatistics(surface, view_.projection, *analysis.statistics,
+                             analysis.choice.statistics);
+      }
+    }
     if (!complete && !batch) QTimer::singleShot(0, this, [this] { update(); });
   }
 
@@ -185,10 +202,13 @@ class PlotArea : public QWidget {
     const qreal ratio = devicePixelRatioF();
     const int side = std::max(1, static_cast<int>(std::lround(square.width() * ratio)));
     const int retained = store_.RetainedCount();
-    const bool rebuild = !layerValid_ || layer_.width() != side ||
-                         layer_.devicePixelRatio() != ratio || retained < layerSets_ ||
-                         withCurrent != layerHasCurrent_ || store_.IsEmpty() ||
-                         DrawAsHairlines(store_) != layerHairlines_;
+    // Contours count every retained set: a new set redraws the whole picture.
+    const bool contours = window_.Analysis().contours.has_value();
+    const bool rebuild = contours != layerContours_ ||
+                         (contours && retained != layerContourSets_) || !layerValid_ ||
+                         layer_.width() != side || layer_.devicePixelRatio() != ratio ||
+                         retained < layerSets_ || withCurrent != layerHasCurrent_ ||
+                         store_.IsEmpty() || DrawAsHairlines(store_) != layerHairlines_;
     if (rebuild) {
       if (layer_.width() != side) layer_ = QImage(side, side, QImage::Format_RGB32);
       layer_.setDevicePixelRatio(ratio);
@@ -205,6 +225,12 @@ class PlotArea : public QWidget {
     if (rebuild) {
       surface.Clear(view_.background);
       Plot::DrawStereoFrame(surface, view_.projection, view_.axes);
+      if (contours) {
+        const Plot::PlotAnalysis& analysis = window_.CurrentAnalysis();
+        Plot::DrawContours(surface, analysis.contours, static_cast<int>(analysis.levels.size()));
+      }
+      layerContours_ = contours;
+      layerContourSets_ = retained;
       if (withCurrent) Plot::DrawCurrentSet(surface, store_, view_);
       layerHasCurrent_ = withCurrent;
       layerValid_ = true;
@@ -229,6 +255,8 @@ class PlotArea : public QWidget {
   bool layerValid_ = false;
   bool layerHasCurrent_ = false;
   bool layerHairlines_ = false;
+  bool layerContours_ = false;
+  int layerContourSets_ = -1;
   int layerSets_ = 0;
   long long setsPainted_ = 0;
 };
@@ -236,8 +264,9 @@ class PlotArea : public QWidget {
 // The legend: one row per kind shown and present, with its name.
 class LegendView : public QWidget {
  public:
-  LegendView(const Plot::PlotStore& store, const Plot::PlotView& view)
-      : store_(store), view_(view) {
+  LegendView(const StereoPlotWindow& window, const Plot::PlotStore& store,
+             const Plot::PlotView& view)
+      : window_(window), store_(store), view_(view) {
     setObjectName(QStringLiteral("picLegend"));
     setMinimumSize(150, 110);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
@@ -253,9 +282,14 @@ class LegendView : public QWidget {
     surface.Clear(view_.background);
     Plot::DrawLegend(surface, Plot::LegendArea{0.0, space.top + 200.0, 1000.0, true}, store_,
                      view_);
+    if (window_.AnalysisShown()) {
+      Plot::DrawAnalysisLegend(surface, -450.0, space.top - kAnalysisLegendTop, kLegendText,
+                               window_.CurrentAnalysis());
+    }
   }
 
  private:
+  const StereoPlotWindow& window_;
   const Plot::PlotStore& store_;
   const Plot::PlotView& view_;
 };
@@ -385,8 +419,16 @@ void StereoPlotWindow::BuildWidgets() {
   auto* legendCaption = new QLabel(QStringLiteral("Legend"));
   legendCaption->setObjectName(QStringLiteral("lblLegend"));
   side->addWidget(legendCaption);
-  legend_ = new stereo::LegendView(store_, view_);
+  legend_ = new stereo::LegendView(*this, store_, view_);
   side->addWidget(legend_);
+  // The statistics of the analysis, selectable and copyable as text.
+  txtAnalysis_ = new QPlainTextEdit;
+  txtAnalysis_->setObjectName(QStringLiteral("txtAnalysis"));
+  txtAnalysis_->setReadOnly(true);
+  txtAnalysis_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  txtAnalysis_->setMinimumSize(260, 150);
+  txtAnalysis_->setVisible(false);
+  side->addWidget(txtAnalysis_, 1);
   side->addStretch(1);
   body->addLayout(side);
 
@@ -488,6 +530,8 @@ void StereoPlotWindow::BuildMenus() {
   separator(6);
   mnuFileClose_ = add(QStringLiteral("Clos&e"), QStringLiteral("mnuFileClose"), false);
   connect(mnuFileClose_, &QAction::triggered, this, &QWidget::close);
+
+  BuildAnalysisMenu();
 
   QMenu* helps = menuBar()->addMenu(QStringLiteral("&Help"));
   helps->setObjectName(QStringLiteral("mnuHelps"));
@@ -667,9 +711,11 @@ void StereoPlotWindow::UpdateCountLabel() {
 
 void StereoPlotWindow::PlotChanged(bool viewChanged) {
   if (plotArea_ == nullptr) return;
+  analysisStale_ = true;
   if (viewChanged) plotArea_->Invalidate();
   if (!(batchRunning_ && batchRunning_())) {
     UpdateCountLabel();
+    UpdateAnalysisPanel();
     plotArea_->update();
     legend_->update();
     return;
@@ -682,6 +728,7 @@ void StereoPlotWindow::PlotChanged(bool viewChanged) {
   if (!sincePaint_.isValid() || sincePaint_.elapsed() >= kBatchPaintIntervalMs) {
     sincePaint_.start();
     UpdateCountLabel();
+    UpdateAnalysisPanel();
     plotArea_->repaint();
     legend_->repaint();
   } else if (!repaintScheduled_) {
@@ -694,6 +741,7 @@ void StereoPlotWindow::FlushRepaint() {
   repaintScheduled_ = false;
   sincePaint_.invalidate();
   UpdateCountLabel();
+  UpdateAnalysisPanel();
   plotArea_->update();
   legend_->update();
 }
@@ -723,7 +771,7 @@ QImage StereoPlotWindow::PlotImage(int side, Plot::Rgb background) const {
                         std::max(1.0, side / kScreenPlotSide));
   Plot::PlotView view = view_;
   view.background = background;
-  Plot::RedrawPlot(surface, store_, view);
+  Plot::RedrawPlotWithAnalysis(surface, store_, view, CurrentAnalysis());
   return image;
 }
 
@@ -783,8 +831,10 @@ void StereoPlotWindow::RenderPage(QPainter& painter, const QRectF& area, double 
   QtPlotSurface surface(painter, FitPage(area), kPageSpace, penScale);
   Plot::PlotView view = view_;
   view.background = Plot::kWhite;
-  Plot::RedrawPlot(surface, store_, view);
+  Plot::RedrawPlotWithAnalysis(surface, store_, view, CurrentAnalysis());
   Plot::DrawLegend(surface, kPageLegend, store_, view);
+  Plot::DrawAnalysisLegend(surface, kPageLegend.centreX - 0.4 * kPageLegend.width,
+                           kPageLegend.top - kAnalysisLegendTop, kLegendText, CurrentAnalysis());
 }
 
 void StereoPlotWindow::PrintTo(QPrinter& printer) {
@@ -853,8 +903,11 @@ bool StereoPlotWindow::SavePlotAs(const QString& path, int pngWidth, QString* er
                                                   kPageSpace.width, kPageSpace.height, 930.0});
       Plot::PlotView view = view_;
       view.background = Plot::kWhite;
-      Plot::RedrawPlot(surface, store_, view);
+      Plot::RedrawPlotWithAnalysis(surface, store_, view, CurrentAnalysis());
       Plot::DrawLegend(surface, kPageLegend, store_, view);
+      Plot::DrawAnalysisLegend(surface, kPageLegend.centreX - 0.4 * kPageLegend.width,
+                               kPageLegend.top - kAnalysisLegendTop, kLegendText,
+                               CurrentAnalysis());
       surface.Finish();
     }
     out.close();
@@ -901,4 +954,118 @@ void StereoPlotWindow::closeEvent(QCloseEvent* event) {
 void StereoPlotWindow::contextMenuEvent(QContextMenuEvent* event) {
   mnuOptions_->popup(event->globalPos());
   event->accept();
+}
+
+// ---- Analysis ----
+
+void StereoPlotWindow::BuildAnalysisMenu() {
+  mnuAnalysis_ = menuBar()->addMenu(QStringLiteral("&Analysis"));
+  mnuAnalysis_->setObjectName(QStringLiteral("mnuAnalysis"));
+  const std::array<const char*, 3> captions = {"Contour Result", "Mean and cone",
+                                               "Eigenvectors and girdle"};
+  for (int i = 0; i < 3; ++i) {
+    QAction* item = mnuAnalysis_->addAction(QString::fromLatin1(captions[i]));
+    item->setObjectName(QStringLiteral("mnuAnalysis%1").arg(i));
+    item->setCheckable(true);
+    connect(item, &QAction::triggered, this, &StereoPlotWindow::OnAnalysisItemChanged);
+    mnuAnalysisItems_[i] = item;
+  }
+  QMenu* methods = mnuAnalysis_->addMenu(QStringLiteral("Contour &method"));
+  methods->setObjectName(QStringLiteral("mnuContourMethod"));
+  auto* group = new QActionGroup(this);
+  const std::array<const char*, 3> methodCaptions = {"&Exponential Kamb (standard deviations)",
+                                                     "&Kamb (standard deviations)",
+                                                     "&1% area count (multiples of uniform)"};
+  for (int i = 0; i < 3; ++i) {
+    QAction* item = methods->addAction(QString::fromLatin1(methodCaptions[i]));
+    item->setObjectName(QStringLiteral("mnuContourMethod%1").arg(i));
+    item->setCheckable(true);
+    item->setChecked(i == 0);
+    group->addAction(item);
+    connect(item, &QAction::triggered, this, &StereoPlotWindow::OnAnalysisItemChanged);
+    mnuContourMethods_[i] = item;
+  }
+  mnuAnalysis_->addSeparator();
+  mnuAnalysisCopy_ = mnuAnalysis_->addAction(QStringLiteral("&Copy statistics"));
+  mnuAnalysisCopy_->setObjectName(QStringLiteral("mnuAnalysisCopy"));
+  connect(mnuAnalysisCopy_, &QAction::triggered, this, &StereoPlotWindow::CopyAnalysisText);
+}
+
+void StereoPlotWindow::OnAnalysisItemChanged() {
+  constexpr std::array<Plot::DensityMethod, 3> kMethods = {Plot::DensityMethod::kExponentialKamb,
+                                                           Plot::DensityMethod::kKamb,
+                                                           Plot::DensityMethod::kOnePercentArea};
+  Plot::AnalysisChoice choice;
+  if (mnuAnalysisItems_[0]->isChecked()) {
+    choice.contours = kMethods[0];
+    for (int i = 0; i < 3; ++i) {
+      if (mnuContourMethods_[i]->isChecked()) choice.contours = kMethods[i];
+    }
+  }
+  choice.statistics.meanAndCone = mnuAnalysisItems_[1]->isChecked();
+  choice.statistics.eigenvectors = choice.statistics.girdle = mnuAnalysisItems_[2]->isChecked();
+  SetAnalysis(choice);
+}
+
+void StereoPlotWindow::SetAnalysis(const Plot::AnalysisChoice& choice) {
+  analysisChoice_ = choice;
+  mnuAnalysisItems_[0]->setChecked(choice.contours.has_value());
+  if (choice.contours) {
+    mnuContourMethods_[static_cast<int>(*choice.contours)]->setChecked(true);
+  }
+  mnuAnalysisItems_[1]->setChecked(choice.statistics.meanAndCone);
+  mnuAnalysisItems_[2]->setChecked(choice.statistics.eigenvectors || choice.statistics.girdle);
+  PlotChanged(true);
+}
+
+bool StereoPlotWindow::AnalysisShown() const {
+  const Plot::StatisticsLayers& layers = analysisChoice_.statistics;
+  return analysisChoice_.contours || layers.meanAndCone || layers.eigenvectors || layers.girdle;
+}
+
+const Plot::PlotAnalysis& StereoPlotWindow::CurrentAnalysis() const {
+  if (analysisStale_) {
+    analysis_ = Plot::AnalysePlot(store_, view_.projection, analysisChoice_);
+    analysisStale_ = false;
+  }
+  return analysis_;
+}
+
+QString StereoPlotWindow::AnalysisText() const {
+  // The output conventions the main window handed over, with the decimal
+  // character of the results.
+  Plot::OutputNotation notation;
+  const int code = std::abs(orientConvention_);
+  notation.planeConvention = code % 10;
+  notation.lineConvention = code / 10;
+  notation.quadrant = orientConvention_ < 0;
+  const bool comma = NumberText::LocaleUsesCommaDecimal() != settings_.NonLocaleDecimal;
+  notation.decimalChar = comma ? ',' : '.';
+  return Q(Plot::AnalysisText(CurrentAnalysis(), notation));
+}
+
+void StereoPlotWindow::CopyAnalysisText() {
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  clipboard->clear();
+  clipboard->setText(AnalysisText());
+}
+
+void StereoPlotWindow::UpdateAnalysisPanel() {
+  const bool shown = AnalysisShown();
+  txtAnalysis_->setVisible(shown);
+  int rows = 0;
+  if (shown) {
+    const QString text = AnalysisText();
+    if (txtAnalysis_->toPlainText() != text) txtAnalysis_->setPlainText(text);
+    const Plot::PlotAnalysis& analysis = CurrentAnalysis();
+    if (analysis.choice.contours) {
+      rows += 1 + std::max(1, static_cast<int>(analysis.levels.size()));
+    }
+    const Plot::StatisticsLayers& layers = analysis.choice.statistics;
+    rows += (layers.meanAndCone ? 1 : 0) + (layers.eigenvectors ? 3 : 0) + (layers.girdle ? 1 : 0);
+  }
+  // The legend grows to show the analysis's rows (its units: 1000 across).
+  const double units = rows > 0 ? kAnalysisLegendTop + kLegendRow * (rows + 0.5) : 0.0;
+  legend_->setMinimumHeight(
+      std::max(110, static_cast<int>(std::ceil(units * std::max(150, legend_->width()) / 1000.0))));
 }

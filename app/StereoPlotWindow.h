@@ -14,6 +14,7 @@
 #include "batch/Platform.h"
 #include "calc/Platform.h"
 #include "calc/Settings.h"
+#include "plot/PlotAnalysis.h"
 #include "plot/PlotDrawing.h"
 #include "plot/PlotStore.h"
 #include "plot/PlotView.h"
@@ -23,6 +24,7 @@ class QAction;
 class QCheckBox;
 class QLabel;
 class QMessageBox;
+class QPlainTextEdit;
 class QPageLayout;
 class QPainter;
 class QPrinter;
@@ -92,6 +94,20 @@ class StereoPlotWindow : public QMainWindow, public Lodema::PlotSink, public Lod
   // The plot alone as a square image (the clipboard's picture).
   QImage PlotImage(int side, Lodema::Plot::Rgb background) const;
 
+  // ---- Analysis ----
+  // What the "Analysis" menu has switched on; setting it redraws.
+  void SetAnalysis(const Lodema::Plot::AnalysisChoice& choice);
+  const Lodema::Plot::AnalysisChoice& Analysis() const { return analysisChoice_; }
+  // Anything of the analysis is switched on.
+  bool AnalysisShown() const;
+  // The analysis of the retained Result items, brought up to date with the
+  // store and the view when they changed.
+  const Lodema::Plot::PlotAnalysis& CurrentAnalysis() const;
+  // The text panel's statistics, in the output conventions.
+  QString AnalysisText() const;
+  // Puts the text panel's statistics on the clipboard.
+  void CopyAnalysisText();
+
   // ---- For the tests ----
   const Lodema::Plot::PlotStore& Store() const { return store_; }
   const Lodema::Plot::PlotView& View() const { return view_; }
@@ -112,6 +128,13 @@ class StereoPlotWindow : public QMainWindow, public Lodema::PlotSink, public Lod
   QAction* HelpItem(int i) const { return mnuHelpPolarim_[i]; }
   QAction* AboutItem() const { return mnuHelpAbout_; }
   QMenu* OptionsMenu() const { return mnuOptions_; }
+  QMenu* AnalysisMenu() const { return mnuAnalysis_; }
+  // 0 "Contour Result", 1 "Mean and cone", 2 "Eigenvectors and girdle".
+  QAction* AnalysisItem(int i) const { return mnuAnalysisItems_[i]; }
+  // 0 exponential Kamb, 1 Kamb, 2 1% area count.
+  QAction* ContourMethodItem(int i) const { return mnuContourMethods_[i]; }
+  QAction* CopyAnalysisItem() const { return mnuAnalysisCopy_; }
+  QPlainTextEdit* AnalysisPanel() const { return txtAnalysis_; }
   QLabel* CountLabel() const { return lblNumBox_; }
   QLabel* Readout() const { return readout_; }
   QWidget* PlotWidget() const;
@@ -137,6 +160,10 @@ class StereoPlotWindow : public QMainWindow, public Lodema::PlotSink, public Lod
  private:
   void BuildWidgets();
   void BuildMenus();
+  void BuildAnalysisMenu();
+  void OnAnalysisItemChanged();
+  // The text panel and the legend's size follow the analysis.
+  void UpdateAnalysisPanel();
   void OnPlotTypeClicked(int i);
   void OnAxesStyleClicked(int i);
   void OnPlaneSymbolClicked(int i);
@@ -193,6 +220,15 @@ class StereoPlotWindow : public QMainWindow, public Lodema::PlotSink, public Lod
   QAction* mnuFileClose_ = nullptr;
   std::array<QAction*, 2> mnuHelpPolarim_{};
   QAction* mnuHelpAbout_ = nullptr;
+  QMenu* mnuAnalysis_ = nullptr;
+  std::array<QAction*, 3> mnuAnalysisItems_{};
+  std::array<QAction*, 3> mnuContourMethods_{};
+  QAction* mnuAnalysisCopy_ = nullptr;
+  QPlainTextEdit* txtAnalysis_ = nullptr;
+  Lodema::Plot::AnalysisChoice analysisChoice_;
+  // Recomputed on demand after the store or the view changed.
+  mutable Lodema::Plot::PlotAnalysis analysis_;
+  mutable bool analysisStale_ = true;
   QMessageBox* about_ = nullptr;
   SymbolDialog* symbolDialog_ = nullptr;
 };
