@@ -46,10 +46,9 @@ BatchRunner::BatchRunner(FormModel& model, ResultWriter& writer, const BatchPlat
     : model_(model), writer_(writer), platform_(platform), inputs_(inputs) {}
 
 std::unique_ptr<LineReader> BatchRunner::OpenSource(const std::string& sourceName) {
-  if (IsPasteSourceName(sourceName)) {
-    std::string text = platform_.clipboard != nullptr && platform_.clipboard->HasText()
-                           ? platform_.clipboard->Text()
-                           : std::string();
+  // Without a clipboard (the command-line tool) a name is always a file.
+  if (platform_.clipboard != nullptr && IsPasteSourceName(sourceName)) {
+    std::string text = platform_.clipboard->HasText() ? platform_.clipboard->Text() : std::string();
     if (text.empty()) return nullptr;
     return std::make_unique<TextLineReader>(std::move(text));
   }

@@ -1,7 +1,5 @@
 #include "batch/FilePage.h"
 
-#include <filesystem>
-
 #include "batch/Delimiters.h"
 #include "batch/FilePageTexts.h"
 #include "calc/FormModel.h"
@@ -168,7 +166,7 @@ void FilePageModel::GetInputFile() {
 void FilePageModel::SetInputFileText(int box, const std::string& text) {
   if (box < 0 || box > 1) return;
   controls_.fileNameBoxes[box].text = text;
-  if (!IsPasteSourceName(text) && !NumberText::FileExists(text)) return;
+  if (!ReadsClipboard(text) && !NumberText::FileExists(text)) return;
   AcceptInputSource(text);
 }
 
@@ -216,7 +214,7 @@ void FilePageModel::RefreshColumnPreview() {
   const EntryLayout layout = Layout();
   if (!s.FileIn.empty() && s.FileIn != "None") {
     std::unique_ptr<LineReader> reader;
-    if (IsPasteSourceName(s.FileIn)) {
+    if (ReadsClipboard(s.FileIn)) {
       if (platform_.clipboard != nullptr && platform_.clipboard->HasText()) {
         reader = std::make_unique<TextLineReader>(platform_.clipboard->Text());
       }
@@ -344,11 +342,18 @@ void FilePageModel::SaveCurrentResultWindow() {
 
 // ---- Runs -------------------------------------------------------------------
 
+bool FilePageModel::ReadsClipboard(const std::string& name) const {
+  // Without a clipboard (the command-line tool) a name is always a file.
+  return platform_.clipboard != nullptr && IsPasteSourceName(name);
+}
+
 bool FilePageModel::SameInputAndOutputFile() const {
   const Settings& s = model_.settings();
-  if (IsPasteSourceName(s.FileIn) || s.FileIn.empty() || s.FileOut.empty()) return false;
-  std::error_code error;
-  return std::filesystem::equivalent(s.FileIn, s.FileOut, error) && !error;
+  if (ReadsClipboard(s.FileIn) || s.FileIn.empty() || s.FileOut.empty()) return false;
+  // Compared as files on disk, so that other names for the same file (links,
+  // or the standard streams of the command-line tool) are caught too.
+  const std::optional<FileIdentity> input = inputs_.Identity(s.FileIn);
+  return input && input == outputs_.Identity(s.FileOut);
 }
 
 BatchOutcome FilePageModel::StartBatchInput(int button) {

@@ -103,6 +103,7 @@ class FilePageModel {
   void AcceptInputSource(const std::string& name);
   void ApplyRetainOption(bool retain);
   void ShowMessage(const std::string& text, MessageIcon icon, const std::string& title);
+  bool ReadsClipboard(const std::string& name) const;
   bool SameInputAndOutputFile() const;
 
   FormModel& model_;

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "batch/FileIdentity.h"
+
 namespace Lodema {
 
 class LineReader {
@@ -66,6 +68,10 @@ class InputFiles {
  public:
   virtual ~InputFiles() = default;
   virtual std::unique_ptr<LineReader> Open(const std::string& path);
+  // The file that path reads, when it is a regular file.
+  virtual std::optional<FileIdentity> Identity(const std::string& path) {
+    return IdentityOfPath(path);
+  }
 };
 
 }  // namespace Lodema

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "batch/FileIdentity.h"
+
 namespace Lodema {
 
 inline constexpr std::string_view kLineEnd = "\r\n";
@@ -31,6 +33,10 @@ class OutputFiles {
   // Opens path for appending, or for writing (emptying it) when append is
   // false; nullptr when the file cannot be opened.
   virtual std::unique_ptr<OutputSink> Open(const std::string& path, bool append);
+  // The file that path writes, when it is an existing regular file.
+  virtual std::optional<FileIdentity> Identity(const std::string& path) {
+    return IdentityOfPath(path);
+  }
 };
 
 // A sink over a C stream, closed at Finish when owned. Writes are not

@@ -50,11 +50,15 @@ class ErrorStreamMessages : public MessageBoxes {
 // lines before the run reads everything: those lines are kept and replayed.
 class StandardInput : public InputFiles {
  public:
-  explicit StandardInput(std::FILE* stream) : reader_(stream, false) {}
+  explicit StandardInput(std::FILE* stream) : stream_(stream), reader_(stream, false) {}
 
   std::unique_ptr<LineReader> Open(const std::string& path) override {
     if (path != kStandardStream) return InputFiles::Open(path);
     return std::make_unique<Replay>(*this);
+  }
+  std::optional<FileIdentity> Identity(const std::string& path) override {
+    if (path != kStandardStream) return InputFiles::Identity(path);
+    return IdentityOfStream(stream_);
   }
   // From now on lines read are not kept (the run streams the rest).
   void StopKeeping() { keeping_ = false; }
@@ -81,6 +85,7 @@ class StandardInput : public InputFiles {
     std::size_t next_ = 0;
   };
 
+  std::FILE* stream_;
   FileLineReader reader_;
   std::vector<std::string> kept_;
   bool keeping_ = true;
@@ -92,6 +97,10 @@ class StandardOutput : public OutputFiles {
   std::unique_ptr<OutputSink> Open(const std::string& path, bool append) override {
     if (path != kStandardStream) return OutputFiles::Open(path, append);
     return std::make_unique<StreamSink>(stream_, false);
+  }
+  std::optional<FileIdentity> Identity(const std::string& path) override {
+    if (path != kStandardStream) return OutputFiles::Identity(path);
+    return IdentityOfStream(stream_);
   }
 
  private:
