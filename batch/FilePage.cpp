@@ -411,7 +411,9 @@ BatchOutcome FilePageModel::StartBatchInput(int button) {
   outcome = runner_.Run(request, run);
   model_.SetBatchRunning(false);
   Observe(true);
-  outcome.counts.unwrittenLines = writer_.EndRun();
+  // A run that found nothing to write leaves the previous results in place.
+  outcome.counts.unwrittenLines =
+      writer_.EndRun(outcome.sourceOpened && outcome.counts.dataRows > 0);
   if (outcome.sourceOpened) {
     if (std::optional<std::string> summary = BatchSummaryText(outcome.counts)) {
       ShowMessage(*summary, MessageIcon::kExclamation, kMessageTitle);

@@ -23,6 +23,9 @@ class OutputSink {
   virtual std::size_t Write(std::string_view bytes) = 0;
   // Flushes and closes; false when that failed.
   virtual bool Finish() = 0;
+  // Closes without keeping what was written, where the sink can: a file
+  // being replaced keeps its previous content.
+  virtual void Abandon() { Finish(); }
 };
 
 // Opens output files; the command-line tool replaces it to write standard
@@ -30,8 +33,10 @@ class OutputSink {
 class OutputFiles {
  public:
   virtual ~OutputFiles() = default;
-  // Opens path for appending, or for writing (emptying it) when append is
-  // false; nullptr when the file cannot be opened.
+  // Opens path for appending, or for replacing it when append is false;
+  // nullptr when the file cannot be opened. A regular file being replaced
+  // keeps its previous content until the sink finishes: the new lines go to
+  // a temporary file in the same folder that then takes its place.
   virtual std::unique_ptr<OutputSink> Open(const std::string& path, bool append);
   // The file that path writes, when it is an existing regular file.
   virtual std::optional<FileIdentity> Identity(const std::string& path) {
@@ -69,6 +74,8 @@ class BufferedLineWriter {
   void Flush();
   // Flushes and closes the file.
   void Finish();
+  // Closes the file without keeping this writer's lines where it can.
+  void Abandon();
 
   // Lines that could not be written so far.
   int FailedLines() const { return failedLines_; }

@@ -40,8 +40,14 @@ bool ResultWriter::BeginRun(bool append) {
   return true;
 }
 
-int ResultWriter::EndRun() {
+int ResultWriter::EndRun(bool keep) {
   if (!run_) return 0;
+  if (!keep) {
+    // A replaced file keeps its previous content.
+    run_->Abandon();
+    run_.reset();
+    return 0;
+  }
   run_->Finish();
   if (run_->TakeNewFailure()) ReportFailure();
   const int failed = run_->FailedLines();
