@@ -144,6 +144,8 @@ void FilePageModel::ApplySettingsToControls() {
 // ---- Input source and columns -------------------------------------------------
 
 void FilePageModel::AcceptInputSource(const std::string& name) {
+  // Another file's columns mean nothing for this one.
+  if (name != model_.settings().FileIn || !controls_.previewGrid.visible) mapper_.ForgetColumns();
   model_.settings().FileIn = name;
   controls_.fileNameBoxes[0].text = name;
   controls_.fileNameBoxes[1].text = name;
@@ -342,6 +344,16 @@ void FilePageModel::SaveCurrentResultWindow() {
 
 // ---- Runs -------------------------------------------------------------------
 
+std::string ColumnsBeyondSourceMessage(int window, int columns) {
+  std::string text = "Window ";
+  text += static_cast<char>('A' + window);
+  text += " is set to a column the input does not have (it has ";
+  text += std::to_string(columns);
+  text += columns == 1 ? " column)." : " columns).";
+  text += "\r\nChoose its columns again before starting.";
+  return text;
+}
+
 bool FilePageModel::ReadsClipboard(const std::string& name) const {
   // Without a clipboard (the command-line tool) a name is always a file.
   return platform_.clipboard != nullptr && IsPasteSourceName(name);
@@ -388,9 +400,18 @@ BatchOutcome FilePageModel::StartBatchInput(int button) {
     ShowMessage(kSameFileMessage, MessageIcon::kCritical, kMessageTitle);
     return outcome;
   }
+  ReadColumnMapping();
+  // A window fed from columns the source does not have can only give blank
+  // rows: say which window, and leave the output file alone.
+  if (const std::optional<int> window = mapper_.WindowBeyondColumns(inputColumns_);
+      window && inputColumns_ > 0) {
+    ShowMessage(ColumnsBeyondSourceMessage(*window, inputColumns_), MessageIcon::kExclamation,
+                kMessageTitle);
+    start.caption = button == 1 ? kStartInputCaption : "Start";
+    return outcome;
+  }
   if (!writer_.BeginRun(AppendData())) return outcome;
 
-  ReadColumnMapping();
   BatchRunRequest request;
   request.sourceName = s.FileIn;
   request.map = mapper_.Map();

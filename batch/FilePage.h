@@ -32,6 +32,10 @@ inline constexpr const char* kNoFileSelectedMessage = "No file has been selected
 inline constexpr const char* kSameFileMessage =
     "The output file is the same as the input file.\r\nChoose another output file.";
 
+// Why "Start input" refuses a column map that reaches beyond the source's
+// columns; window 0..3 = A..D.
+std::string ColumnsBeyondSourceMessage(int window, int columns);
+
 class FilePageModel {
  public:
   // inputs and outputs default to the plain file system.
