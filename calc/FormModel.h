@@ -266,7 +266,10 @@ class FormModel {
   // The typed texts of a window by what their boxes hold.
   struct RoleTexts {
     bool any = false;
-    bool plane = false;  // a "dip" box: a plane in the entry convention
+    bool plane = false;   // a "dip" box: a plane in the entry convention
+    bool line = false;    // a "plunge" box: a line in the entry convention
+    bool hidden = false;  // the window is not shown but keeps its typed values
+    bool other = false;   // a hidden window also holds a value of another kind
     bool valid = true;
     std::string first;
     std::string direction;
