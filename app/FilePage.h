@@ -60,7 +60,7 @@ class FilePage : public QObject {
   QPushButton* StartInput(int i) const { return commandButtons_[i]; }
   QLabel* CurrentFile() const;
   QWidget* Counter() const { return fraNumData_; }
-  QLabel* CounterDigit(int d) const { return counterDigits_[d]; }
+  QLabel* CounterLabel() const { return counterLabel_; }
   QMenu* PasteMenu() const { return mnuPasteData2_; }
 
  signals:
@@ -102,5 +102,5 @@ class FilePage : public QObject {
 
   std::array<QPushButton*, 2> commandButtons_{};
   QWidget* fraNumData_ = nullptr;
-  std::array<QLabel*, 5> counterDigits_{};
+  QLabel* counterLabel_ = nullptr;
 };

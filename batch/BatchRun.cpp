@@ -32,6 +32,14 @@ class ModelEntryTarget : public EntryTarget {
 
 // The box filled last in a row: while it is empty, no earlier box of the row
 // can complete the entries and start a calculation.
+constexpr std::string_view kCalculationFailurePrefix = "Error - ";
+
+// The dispatcher's messages for values it accepted but could not compute
+// begin "Error - "; invalid entries read "Error: Invalid Entry Values".
+bool IsCalculationFailure(std::string_view message) {
+  return message.substr(0, kCalculationFailurePrefix.size()) == kCalculationFailurePrefix;
+}
+
 int LastMappedSlot(const ColumnMap& map) {
   for (int slot = kSlotCount - 1; slot >= 0; --slot) {
     if (map[slot] >= 1) return slot;
@@ -66,7 +74,7 @@ std::unique_ptr<LineReader> BatchRunner::OpenSource(const std::string& sourceNam
 }
 
 void BatchRunner::WriteHeader(LineReader& reader, const BatchRunRequest& request,
-                              const BatchOutputOptions& options, int& displayed) {
+                              const BatchOutputOptions& options, std::int64_t& displayed) {
   const ResultCaptions captions = writer_.GetResultCaptions();
   const std::string& delimiter = writer_.Delimiter();
   std::string header;
@@ -147,7 +155,7 @@ BatchOutcome BatchRunner::Run(const BatchRunRequest& request, const BatchOutputO
   outcome.sourceOpened = true;
   model_.SetBatchRunning(true);
 
-  int displayed = 0;
+  std::int64_t displayed = 0;
   WriteHeader(*reader, request, options, displayed);
   progress_->CounterShown(true);
   progress_->Processed(0);
@@ -177,7 +185,17 @@ BatchOutcome BatchRunner::Run(const BatchRunRequest& request, const BatchOutputO
     progress_->Processed(++displayed);
 
     const std::string_view text = NumberText::TrimLeadingSpaces(line);
-    if (ProcessRow(text, row) == RowVerdict::kData) {
+    const RowVerdict verdict = ProcessRow(text, row);
+    if (verdict == RowVerdict::kRejected && IsCalculationFailure(controls.messagePanel.caption)) {
+      // The values were accepted but have no answer (identical planes, a
+      // line normal to its plane): not a column or notation problem.
+      if (counts.uncomputedRows++ == 0) {
+        counts.firstUncomputedLine = counts.linesRead + (request.headings ? 1 : 0);
+        counts.uncomputedReason =
+            controls.messagePanel.caption.substr(kCalculationFailurePrefix.size());
+      }
+    }
+    if (verdict == RowVerdict::kData) {
       ++counts.dataRows;
       writer_.WriteResultLine(
           outputFile, true, options.inputAppended,

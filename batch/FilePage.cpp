@@ -12,7 +12,7 @@ class FilePageModel::Progress : public BatchProgress {
  public:
   explicit Progress(FilePageModel& page) : page_(page) {}
   void CounterShown(bool shown) override { page_.controls_.counterVisible = shown; }
-  void Processed(int count) override {
+  void Processed(std::int64_t count) override {
     page_.controls_.processedCount = count;
     if (page_.progressHandler_) page_.progressHandler_(count);
   }

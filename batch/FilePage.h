@@ -59,7 +59,7 @@ class FilePageModel {
   void SetSettingsStore(SettingsStore* store) { store_ = store; }
   // Called with the processed count for every line of a run (the window
   // repaints the counter when it likes).
-  void SetProgressHandler(std::function<void(int)> handler) {
+  void SetProgressHandler(std::function<void(std::int64_t)> handler) {
     progressHandler_ = std::move(handler);
   }
 
@@ -121,7 +121,7 @@ class FilePageModel {
   ResultWriter writer_;
   BatchRunner runner_;
   std::unique_ptr<Progress> progress_;
-  std::function<void(int)> progressHandler_;
+  std::function<void(std::int64_t)> progressHandler_;
   SettingsStore* store_ = nullptr;
   int inputColumns_ = 0;
   bool includeInputHeaders_ = false;

@@ -78,7 +78,7 @@ class BufferedLineWriter {
   void Abandon();
 
   // Lines that could not be written so far.
-  int FailedLines() const { return failedLines_; }
+  std::int64_t FailedLines() const { return failedLines_; }
   // True once when a failure happened since the last call.
   bool TakeNewFailure();
 
@@ -86,7 +86,7 @@ class BufferedLineWriter {
   std::unique_ptr<OutputSink> sink_;
   std::string buffer_;
   std::vector<std::size_t> lineEnds_;  // end offset of each buffered line
-  int failedLines_ = 0;
+  std::int64_t failedLines_ = 0;
   bool newFailure_ = false;
   bool finished_ = false;
 };

@@ -40,7 +40,7 @@ bool ResultWriter::BeginRun(bool append) {
   return true;
 }
 
-int ResultWriter::EndRun(bool keep) {
+std::int64_t ResultWriter::EndRun(bool keep) {
   if (!run_) return 0;
   if (!keep) {
     // A replaced file keeps its previous content.
@@ -50,7 +50,7 @@ int ResultWriter::EndRun(bool keep) {
   }
   run_->Finish();
   if (run_->TakeNewFailure()) ReportFailure();
-  const int failed = run_->FailedLines();
+  const std::int64_t failed = run_->FailedLines();
   run_.reset();
   // A run in "Replace data" mode started this file afresh: a later save in
   // the same mode must ask before emptying it.

@@ -64,7 +64,7 @@ class ResultWriter {
   // Writes what is buffered and closes the file; returns the number of lines
   // the file did not take during the run. Without keep, a file opened for
   // replacing keeps its previous content (appended lines stay).
-  int EndRun(bool keep = true);
+  std::int64_t EndRun(bool keep = true);
   bool InRun() const { return run_ != nullptr; }
 
   // One result line from the shown result windows; inputLine is copied in

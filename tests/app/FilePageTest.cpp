@@ -95,7 +95,7 @@ TEST_F(FilePageTest, SummaryOpensOverTheFinishedRun) {
   bool counterShown = true;
   messages.onShow = [&] {
     boxShown = window->Entries()->Box(0)->text();
-    countShown = files->CounterDigit(0)->text();
+    countShown = files->CounterLabel()->text();
     counterShown = files->Counter()->isVisibleTo(files->Page());
   };
   Click(files->StartInput(0));

@@ -163,5 +163,25 @@ TEST_F(BatchRunTest, OutputFileMayNotBeTheInputFile) {
   EXPECT_EQ(testing::ScratchFolder::Read(folder.File("in.txt")), "30\t090\r\n");
 }
 
+TEST_F(BatchRunTest, RowsWithoutAnAnswerAreCountedApartFromNonData) {
+  // Regression: identical planes were counted as non-data lines, with advice
+  // to check the column settings.
+  SelectCalculation(0);
+  page->SetTableHeadings(true);
+  UseInput(
+      "dip\tdir\tdip\tdir\r\n30\t090\t60\t180\r\n* note\r\n30\t090\t30\t090\r\n"
+      "45\t010\t45\t010\r\n");
+  const BatchOutcome outcome = StartBatch();
+  EXPECT_EQ(outcome.counts.dataRows, 1);
+  EXPECT_EQ(outcome.counts.uncomputedRows, 2);
+  EXPECT_EQ(outcome.counts.firstUncomputedLine, 4);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_NE(messages.shown[0].text.find("Finished, but 1 line of the 4 total lines"),
+            std::string::npos);
+  EXPECT_NE(messages.shown[0].text.find("2 rows could not be computed: planes A and B coincide"),
+            std::string::npos);
+  EXPECT_NE(messages.shown[0].text.find(", first at line 4."), std::string::npos);
+}
+
 }  // namespace
 }  // namespace Lodema
