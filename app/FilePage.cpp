@@ -149,7 +149,9 @@ QWidget* FilePage::MakeInputGroup() {
   digits->addWidget(counterLabel_);
   mirror::KeepRoom(fraNumData_);
   runRow->addWidget(fraNumData_);
-  runRow->addStretch(1);
+  runStatus_ = new QLabel;
+  runStatus_->setObjectName(QStringLiteral("lblRunStatus"));
+  runRow->addWidget(runStatus_, 1);
   column->addLayout(runRow);
 
   connect(fileNameBoxes_[0], &QLineEdit::textEdited, this, [this](const QString& text) {
@@ -300,6 +302,8 @@ void FilePage::RefreshProgress() {
   mirror::Visible(fraNumData_, c.counterVisible);
   const QString count = QString::number(static_cast<qlonglong>(c.processedCount));
   if (counterLabel_->text() != count) counterLabel_->setText(count);
+  const QString status = mirror::Q(c.runStatus);
+  if (runStatus_->text() != status) runStatus_->setText(status);
   for (int k = 0; k < 2; ++k) MirrorCommand(commandButtons_[k], c.commandButtons[k]);
 }
 

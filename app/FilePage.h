@@ -60,6 +60,7 @@ class FilePage : public QObject {
   QPushButton* StartInput(int i) const { return commandButtons_[i]; }
   QLabel* CurrentFile() const;
   QWidget* Counter() const { return fraNumData_; }
+  QLabel* RunStatus() const { return runStatus_; }
   QLabel* CounterLabel() const { return counterLabel_; }
   QMenu* PasteMenu() const { return mnuPasteData2_; }
 
@@ -102,5 +103,6 @@ class FilePage : public QObject {
 
   std::array<QPushButton*, 2> commandButtons_{};
   QWidget* fraNumData_ = nullptr;
+  QLabel* runStatus_ = nullptr;  // "N rows written to FILE" after a clean run
   QLabel* counterLabel_ = nullptr;
 };

@@ -344,6 +344,10 @@ void FilePageModel::SaveCurrentResultWindow() {
 
 // ---- Runs -------------------------------------------------------------------
 
+std::string RunStatusText(std::int64_t rows, const std::string& outputFile) {
+  return std::to_string(rows) + (rows == 1 ? " row" : " rows") + " written to " + outputFile;
+}
+
 std::string ColumnsBeyondSourceMessage(int window, int columns) {
   std::string text = "Window ";
   text += static_cast<char>('A' + window);
@@ -435,9 +439,12 @@ BatchOutcome FilePageModel::StartBatchInput(int button) {
   // A run that found nothing to write leaves the previous results in place.
   outcome.counts.unwrittenLines =
       writer_.EndRun(outcome.sourceOpened && outcome.counts.dataRows > 0);
+  controls_.runStatus.clear();
   if (outcome.sourceOpened) {
     if (std::optional<std::string> summary = BatchSummaryText(outcome.counts)) {
       ShowMessage(*summary, MessageIcon::kExclamation, kMessageTitle);
+    } else {
+      controls_.runStatus = RunStatusText(outcome.counts.dataRows, s.FileOut);
     }
   }
 

@@ -32,6 +32,9 @@ inline constexpr const char* kNoFileSelectedMessage = "No file has been selected
 inline constexpr const char* kSameFileMessage =
     "The output file is the same as the input file.\r\nChoose another output file.";
 
+// The page's status line after a run that needed no summary message.
+std::string RunStatusText(std::int64_t rows, const std::string& outputFile);
+
 // Why "Start input" refuses a column map that reaches beyond the source's
 // columns; window 0..3 = A..D.
 std::string ColumnsBeyondSourceMessage(int window, int columns);

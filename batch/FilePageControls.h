@@ -82,6 +82,7 @@ struct FilePageControls {
       commandButtons;           // the two "Start input" buttons (hidden until a source is chosen)
   bool counterVisible = false;  // "Processed:" counter frame
   std::int64_t processedCount = 0;  // lines processed so far, shown whole
+  std::string runStatus;            // one line after a run that needed no summary
 };
 
 // Texts of the file page that the engine compares or writes.

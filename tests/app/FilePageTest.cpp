@@ -244,4 +244,16 @@ TEST_F(FilePageTest, CloseRequestDuringARunIsRefused) {
   EXPECT_EQ(ReadFile(QStringLiteral("out.txt")).count('\n'), 500);
 }
 
+// A clean run used to end in silence; a long one wrapped the five-digit counter.
+TEST_F(FilePageTest, CleanRunEndsWithAStatusLineAndTheWholeCount) {
+  QByteArray rows;
+  for (int i = 0; i < 100123; ++i) rows += "30\t120\r\n";
+  ChooseInput(QStringLiteral("in.txt"), rows);
+  Click(files->StartInput(1));
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_EQ(files->CounterLabel()->text(), QStringLiteral("100123"));
+  EXPECT_EQ(files->RunStatus()->text().toStdString(),
+            "100123 rows written to " + Path(QStringLiteral("out.txt")));
+}
+
 }  // namespace
