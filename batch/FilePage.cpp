@@ -344,6 +344,30 @@ void FilePageModel::SaveCurrentResultWindow() {
 
 // ---- Runs -------------------------------------------------------------------
 
+std::optional<std::string> DelimiterProblem(const std::string& inputSet,
+                                            const std::string& outputDelimiter, char decimalChar) {
+  if (inputSet.empty()) {
+    return std::string(
+        "The input delimiter is empty.\r\n"
+        "Choose tab, space, any, or the characters that separate the columns.");
+  }
+  if (outputDelimiter.empty()) {
+    return std::string(
+        "The output delimiter is empty: the result fields could not be told apart.\r\n"
+        "Choose tab, space or a character.");
+  }
+  if (outputDelimiter.find(decimalChar) != std::string::npos) {
+    std::string text = "Results are written with the decimal character \"";
+    text += decimalChar;
+    text += "\", which is also in the output delimiter: a value such as 29";
+    text += decimalChar;
+    text += "1 could not be told from two fields.\r\n";
+    text += "Choose another output delimiter or the other decimal character.";
+    return text;
+  }
+  return std::nullopt;
+}
+
 std::string RunStatusText(std::int64_t rows, const std::string& outputFile) {
   return std::to_string(rows) + (rows == 1 ? " row" : " rows") + " written to " + outputFile;
 }
@@ -398,6 +422,12 @@ BatchOutcome FilePageModel::StartBatchInput(int button) {
 
   s.gFileInDelimiter = InputDelimiterSetFromListText(controls_.delimiterLists[0].text);
   GetOutputFileInfo();
+  if (std::optional<std::string> problem =
+          DelimiterProblem(s.gFileInDelimiter, writer_.Delimiter(), model_.OutputDecimalChar())) {
+    ShowMessage(*problem, MessageIcon::kCritical, kMessageTitle);
+    start.caption = button == 1 ? kStartInputCaption : "Start";
+    return outcome;
+  }
   // Emptying or appending to the file being read would destroy the data or
   // never reach its end.
   if (SameInputAndOutputFile()) {

@@ -32,6 +32,12 @@ inline constexpr const char* kNoFileSelectedMessage = "No file has been selected
 inline constexpr const char* kSameFileMessage =
     "The output file is the same as the input file.\r\nChoose another output file.";
 
+// Why the delimiters cannot make a readable output file, if they cannot: an
+// empty input set or output delimiter, or an output delimiter holding the
+// results' decimal character.
+std::optional<std::string> DelimiterProblem(const std::string& inputSet,
+                                            const std::string& outputDelimiter, char decimalChar);
+
 // The page's status line after a run that needed no summary message.
 std::string RunStatusText(std::int64_t rows, const std::string& outputFile);
 
