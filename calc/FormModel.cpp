@@ -107,7 +107,7 @@ FormModel::FormModel() {
   SetOptionPair(c.outputDirectionNotationOptions, "Azimuth notation", "Quadrant notation");
   c.outputSameAsInputBox.caption = "Same as Input File";
   SetOptionPair(c.decimalCharOptions, "period  (e.g. 34.5)", "comma (e.g. 34,5)");
-  c.localeWarning.caption = "(overrides current locale setting";
+  c.localeWarning.caption = "(overrides current locale setting)";
   c.localeWarning.visible = false;
 
   // Nothing is laid out until a calculation is selected; the apparent-dip
