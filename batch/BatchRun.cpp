@@ -208,6 +208,7 @@ BatchOutcome BatchRunner::Run(const BatchRunRequest& request, const BatchOutputO
     }
   }
 
+  counts.readError = reader->ReadError();
   model_.SetBatchRunning(false);
   progress_->CounterShown(false);
   return outcome;

@@ -1,5 +1,6 @@
 #include "batch/LineReader.h"
 
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 
@@ -29,8 +30,12 @@ FileLineReader::~FileLineReader() {
 bool FileLineReader::Fill() {
   if (eof_ || stream_ == nullptr) return false;
   begin_ = 0;
+  errno = 0;
   end_ = std::fread(buffer_.get(), 1, kReadBufferSize, stream_);
-  if (end_ == 0) eof_ = true;
+  if (end_ == 0) {
+    eof_ = true;
+    if (std::ferror(stream_) != 0) readError_ = errno != 0 ? std::strerror(errno) : "read error";
+  }
   return end_ > 0;
 }
 

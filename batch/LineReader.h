@@ -17,6 +17,8 @@ class LineReader {
   virtual ~LineReader() = default;
   // The next line without its line end; false when the source is exhausted.
   virtual bool ReadLine(std::string& line) = 0;
+  // Why reading stopped early ("" when the source simply ended).
+  virtual std::string ReadError() const { return {}; }
 };
 
 // A text file read line by line. CR LF, LF and a lone CR all end a line; a
@@ -33,6 +35,7 @@ class FileLineReader : public LineReader {
   FileLineReader& operator=(const FileLineReader&) = delete;
 
   bool ReadLine(std::string& line) override;
+  std::string ReadError() const override { return readError_; }
 
  private:
   bool Fill();
@@ -44,6 +47,7 @@ class FileLineReader : public LineReader {
   std::size_t end_ = 0;
   bool eof_ = false;
   bool skipLf_ = false;  // the previous line ended with CR: a LF next is part of it
+  std::string readError_;
 };
 
 // Rows of pasted text. Lines are separated by CR and LF; empty lines and the

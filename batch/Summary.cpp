@@ -30,8 +30,19 @@ void AddParagraph(std::string& text, const std::string& paragraph) {
 
 std::optional<std::string> BatchSummaryText(const BatchCounts& counts) {
   std::string text;
+  if (!counts.readError.empty()) {
+    // Not a question of columns or conventions: say what happened.
+    text = "The input could not be read after";
+    text += Spaced(counts.linesRead);
+    text += Lines(counts.linesRead);
+    text += ": ";
+    text += counts.readError;
+    text += ".";
+  }
   const std::int64_t nonData = counts.linesRead - counts.dataRows - counts.uncomputedRows;
-  if (counts.dataRows == 0 && (nonData > 0 || counts.uncomputedRows == 0)) {
+  if (!counts.readError.empty()) {
+    // The counts of a source read only in part mean little.
+  } else if (counts.dataRows == 0 && (nonData > 0 || counts.uncomputedRows == 0)) {
     text = std::string("No valid lines of data were found!") + kCrLf +
            "Check that the column settings are correct " + kCheckSettings;
   } else if (nonData > 0) {

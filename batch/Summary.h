@@ -15,6 +15,7 @@ struct BatchCounts {
   std::int64_t firstUncomputedLine = 0;  // its line number in the source (header included)
   std::string uncomputedReason;          // the calculation's message for that row
   std::int64_t unwrittenLines = 0;       // output lines the file did not take
+  std::string readError;                 // why the source could not be read to its end
 };
 
 // "No valid lines of data were found!" ... when no row produced a result;

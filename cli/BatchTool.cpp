@@ -80,6 +80,8 @@ class StandardInput : public InputFiles {
       return true;
     }
 
+    std::string ReadError() const override { return source_.reader_.ReadError(); }
+
    private:
     StandardInput& source_;
     std::size_t next_ = 0;
@@ -202,7 +204,10 @@ int RunBatchTool(const CliOptions& options, const ToolStreams& streams) {
   const BatchOutcome outcome = page.StartBatchInput(1);
   if (!outcome.sourceOpened) return kExitFailed;
   if (plot && !WriteBatchPlot(*plot, options.plotFile, streams.errors)) return kExitFailed;
-  if (outcome.counts.dataRows == 0 || outcome.counts.unwrittenLines > 0) return kExitFailed;
+  if (outcome.counts.dataRows == 0 || outcome.counts.unwrittenLines > 0 ||
+      !outcome.counts.readError.empty()) {
+    return kExitFailed;
+  }
   return kExitCompleted;
 }
 

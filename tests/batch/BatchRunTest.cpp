@@ -149,7 +149,7 @@ TEST_F(BatchRunTest, WriteFailureIsShownOncePerRun) {
   page->SetOutputFileText("/dev/full");
   EXPECT_EQ(StartBatch().counts.unwrittenLines, 5000);
   ASSERT_EQ(messages.shown.size(), 2u);
-  EXPECT_EQ(messages.shown[0].text, kOutputProblemMessage);
+  EXPECT_EQ(messages.shown[0].text, kOutputWriteProblemMessage);
   EXPECT_EQ(messages.shown[1].text, "Warning: 5000 lines could not be written to the output file.");
 }
 

@@ -76,4 +76,16 @@ TEST_F(FileSafetyTest, NamesBeginningWithPasteAreFiles) {
   EXPECT_EQ(Read("stderr.txt"), "");
 }
 
+TEST_F(FileSafetyTest, ReadAndWriteFailuresAreNamed) {
+  // Regression: an unreadable standard input was reported as "No valid lines
+  // of data were found!", and a full disk as a problem opening the file.
+  EXPECT_EQ(Shell("--calc 0 --in - --out o.txt", "< ."), 1);
+  EXPECT_EQ(Read("stderr.txt"), "The input could not be read after 0 lines: Is a directory.\n");
+  EXPECT_EQ(Shell("--calc 0 --in - --out o.txt", "<&-"), 1);
+  EXPECT_EQ(Read("stderr.txt").rfind("The input could not be read after 0 lines: ", 0), 0u);
+  Write("in.txt", "30\t090\t60\t180\r\n");
+  EXPECT_EQ(Shell("--calc 0 --in in.txt --out /dev/full", ""), 1);
+  EXPECT_EQ(Read("stderr.txt").rfind("There has been a problem writing the output file.", 0), 0u);
+}
+
 }  // namespace
