@@ -314,8 +314,13 @@ void FilePage::Refresh() {
   inputOptions_->setEnabled(c.inputFrameEnabled);
   mirror::Check(tableHeadingsBox_, c.tableHeadingsBox, false);
   RefreshGrid();
-  // Without a source there is nothing to mismatch.
-  mirror::Visible(lblDataMismatch_, c.columnMismatchVisible && c.inputFrameEnabled);
+  // Without a source there is nothing to mismatch; a source that cannot be
+  // used says why in the same place.
+  const QString warning = c.sourceProblem.empty() ? QString::fromLatin1(Lodema::kMismatchCaption)
+                                                  : mirror::Q(c.sourceProblem);
+  if (lblDataMismatch_->text() != warning) lblDataMismatch_->setText(warning);
+  mirror::Visible(lblDataMismatch_,
+                  !c.sourceProblem.empty() || (c.columnMismatchVisible && c.inputFrameEnabled));
 
   for (int slot = 0; slot < Lodema::kSlotCount; ++slot) {
     const Lodema::DropDownList& list = c.columnLists[slot];

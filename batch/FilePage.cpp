@@ -145,7 +145,7 @@ void FilePageModel::ApplySettingsToControls() {
 
 void FilePageModel::AcceptInputSource(const std::string& name) {
   // Another file's columns mean nothing for this one.
-  if (name != model_.settings().FileIn || !controls_.previewGrid.visible) mapper_.ForgetColumns();
+  mapper_.ForgetColumns();
   model_.settings().FileIn = name;
   controls_.fileNameBoxes[0].text = name;
   controls_.fileNameBoxes[1].text = name;
@@ -168,7 +168,15 @@ void FilePageModel::GetInputFile() {
 void FilePageModel::SetInputFileText(int box, const std::string& text) {
   if (box < 0 || box > 1) return;
   controls_.fileNameBoxes[box].text = text;
-  if (!ReadsClipboard(text) && !NumberText::FileExists(text)) return;
+  if (!ReadsClipboard(text) && !NumberText::FileExists(text)) {
+    // The previous file is no longer what the box names: it must not be
+    // previewed or run as if it were.
+    model_.settings().FileIn.clear();
+    controls_.previewGrid = PreviewGrid{};
+    controls_.sourceProblem = text.empty() ? std::string() : NoSuchFileMessage(text);
+    for (CommandButton& button : controls_.commandButtons) button.visible = false;
+    return;
+  }
   AcceptInputSource(text);
 }
 
@@ -213,6 +221,7 @@ void FilePageModel::RefreshColumnPreview() {
   s.gFileInDelimiter = InputDelimiterSetFromListText(controls_.delimiterLists[0].text);
   controls_.columnMismatchVisible = false;
   controls_.previewGrid.visible = false;
+  controls_.sourceProblem.clear();
   const EntryLayout layout = Layout();
   if (!s.FileIn.empty() && s.FileIn != "None") {
     std::unique_ptr<LineReader> reader;
@@ -225,6 +234,7 @@ void FilePageModel::RefreshColumnPreview() {
     }
     controls_.previewGrid =
         BuildPreview(reader.get(), s.gFileInDelimiter, controls_.tableHeadingsBox.checked);
+    controls_.sourceProblem = controls_.previewGrid.notText ? NotTextMessage(s.FileIn) : "";
     inputColumns_ = controls_.previewGrid.columns;
     mapper_.RefillLists(inputColumns_, layout);
   }
@@ -368,6 +378,14 @@ std::optional<std::string> DelimiterProblem(const std::string& inputSet,
   return std::nullopt;
 }
 
+std::string NotTextMessage(const std::string& name) {
+  return "\"" + name + "\" is not a text file.";
+}
+
+std::string NoSuchFileMessage(const std::string& name) {
+  return "There is no file \"" + name + "\".";
+}
+
 std::string RunStatusText(std::int64_t rows, const std::string& outputFile) {
   return std::to_string(rows) + (rows == 1 ? " row" : " rows") + " written to " + outputFile;
 }
@@ -435,6 +453,11 @@ BatchOutcome FilePageModel::StartBatchInput(int button) {
     return outcome;
   }
   ReadColumnMapping();
+  if (!controls_.sourceProblem.empty()) {
+    ShowMessage(controls_.sourceProblem, MessageIcon::kExclamation, kMessageTitle);
+    start.caption = button == 1 ? kStartInputCaption : "Start";
+    return outcome;
+  }
   // A window fed from columns the source does not have can only give blank
   // rows: say which window, and leave the output file alone.
   if (const std::optional<int> window = mapper_.WindowBeyondColumns(inputColumns_);

@@ -38,6 +38,11 @@ inline constexpr const char* kSameFileMessage =
 std::optional<std::string> DelimiterProblem(const std::string& inputSet,
                                             const std::string& outputDelimiter, char decimalChar);
 
+// Why a source cannot be used: binary content, or a name typed into the
+// input box that names no file.
+std::string NotTextMessage(const std::string& name);
+std::string NoSuchFileMessage(const std::string& name);
+
 // The page's status line after a run that needed no summary message.
 std::string RunStatusText(std::int64_t rows, const std::string& outputFile);
 

@@ -83,6 +83,7 @@ struct FilePageControls {
   bool counterVisible = false;  // "Processed:" counter frame
   std::int64_t processedCount = 0;  // lines processed so far, shown whole
   std::string runStatus;            // one line after a run that needed no summary
+  std::string sourceProblem;        // why the named source cannot be used ("" when it can)
 };
 
 // Texts of the file page that the engine compares or writes.

@@ -22,6 +22,17 @@ PreviewGrid BuildPreview(LineReader* reader, const std::string& delimiterSet, bo
     grid.rows.push_back(SplitFields(line, delimiterSet));
     columns = std::max(columns, grid.rows.back().size());
   }
+  const auto hasNul = [](const std::vector<std::string>& fields) {
+    return std::any_of(fields.begin(), fields.end(), [](const std::string& field) {
+      return field.find('\0') != std::string::npos;
+    });
+  };
+  if (hasNul(grid.header) || std::any_of(grid.rows.begin(), grid.rows.end(), hasNul)) {
+    PreviewGrid empty;
+    empty.visible = true;
+    empty.notText = true;
+    return empty;
+  }
   grid.columns = static_cast<int>(columns);
   for (auto& row : grid.rows) row.resize(columns);
   if (grid.headerFromSource) {
