@@ -185,6 +185,9 @@ BatchOutcome BatchRunner::Run(const BatchRunRequest& request, const BatchOutputO
     progress_->Processed(++displayed);
 
     const std::string_view text = NumberText::TrimLeadingSpaces(line);
+    // Only its start was read (and reading stops): neither data nor worth
+    // copying; the summary reports the read error.
+    if (reader->LineTooLong()) continue;
     const RowVerdict verdict = ProcessRow(text, row);
     if (verdict == RowVerdict::kRejected && IsCalculationFailure(controls.messagePanel.caption)) {
       // The values were accepted but have no answer (identical planes, a

@@ -10,6 +10,9 @@
 namespace Lodema {
 
 inline constexpr int kPreviewDataRows = 13;
+// More columns than anyone maps: a longer line (a file of tabs, say) is
+// previewed only this far, so the column lists stay small.
+inline constexpr int kPreviewMaxColumns = 256;
 
 struct PreviewGrid {
   bool visible = false;

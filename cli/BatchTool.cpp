@@ -69,27 +69,33 @@ class StandardInput : public InputFiles {
     explicit Replay(StandardInput& source) : source_(source) {}
     bool ReadLine(std::string& line) override {
       if (next_ < source_.kept_.size()) {
+        tooLong_ = source_.keptTooLong_[next_];
         line = source_.kept_[next_++];
         return true;
       }
       if (!source_.reader_.ReadLine(line)) return false;
+      tooLong_ = source_.reader_.LineTooLong();
       if (source_.keeping_) {
         source_.kept_.push_back(line);
+        source_.keptTooLong_.push_back(tooLong_);
         ++next_;
       }
       return true;
     }
 
     std::string ReadError() const override { return source_.reader_.ReadError(); }
+    bool LineTooLong() const override { return tooLong_; }
 
    private:
     StandardInput& source_;
     std::size_t next_ = 0;
+    bool tooLong_ = false;
   };
 
   std::FILE* stream_;
   FileLineReader reader_;
   std::vector<std::string> kept_;
+  std::vector<bool> keptTooLong_;
   bool keeping_ = true;
 };
 

@@ -88,4 +88,12 @@ TEST_F(FileSafetyTest, ReadAndWriteFailuresAreNamed) {
   EXPECT_EQ(Read("stderr.txt").rfind("There has been a problem writing the output file.", 0), 0u);
 }
 
+TEST_F(FileSafetyTest, EndlessOrBinaryInputIsRefused) {
+  // Regression: --in /dev/zero aborted with std::bad_alloc.
+  EXPECT_EQ(Shell("--calc 0 --in /dev/zero --out o.txt", ""), 1);
+  EXPECT_EQ(Read("stderr.txt"), "\"/dev/zero\" is not a text file.\n");
+  EXPECT_EQ(Shell("--calc 0 --in - --out o.txt", "< /dev/zero"), 1);
+  EXPECT_EQ(Read("stderr.txt"), "\"-\" is not a text file.\n");
+}
+
 }  // namespace
