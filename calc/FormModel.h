@@ -140,6 +140,9 @@ class FormModel {
   // boxes is not valid.
   std::optional<WindowTexts> ReadOrientationWindow(int window, bool asLine) const;
   bool ValidateDirectionText(const std::string& text) const;
+  // Which box holds what, and the range it missed, for an invalid box:
+  // "A dip 95 is outside -90 to 90".
+  std::string EntryProblem(int box) const;
 
   // ---- Result windows ----------------------------------------------------
   // window 0..3 entry windows A..D (input conventions), 4..7 result windows
