@@ -138,18 +138,20 @@ QWidget* FilePage::MakeInputGroup() {
   auto* digits = new QHBoxLayout(fraNumData_);
   digits->setSpacing(1);
   digits->setContentsMargins(4, 2, 4, 2);
-  for (int d = 4; d >= 0; --d) {
-    counterDigits_[d] = new QLabel(QStringLiteral("0"));
-    counterDigits_[d]->setObjectName(QStringLiteral("lblDataNum%1").arg(d));
-    counterDigits_[d]->setFrameShape(QFrame::Panel);
-    counterDigits_[d]->setFrameShadow(QFrame::Sunken);
-    counterDigits_[d]->setAlignment(Qt::AlignCenter);
-    counterDigits_[d]->setFixedWidth(16);
-    digits->addWidget(counterDigits_[d]);
-  }
+  // The whole count: a long file must not wrap a fixed number of digits.
+  counterLabel_ = new QLabel(QStringLiteral("0"));
+  counterLabel_->setObjectName(QStringLiteral("lblDataNum0"));
+  counterLabel_->setFrameShape(QFrame::Panel);
+  counterLabel_->setFrameShadow(QFrame::Sunken);
+  counterLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  counterLabel_->setMinimumWidth(
+      counterLabel_->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 8);
+  digits->addWidget(counterLabel_);
   mirror::KeepRoom(fraNumData_);
   runRow->addWidget(fraNumData_);
-  runRow->addStretch(1);
+  runStatus_ = new QLabel;
+  runStatus_->setObjectName(QStringLiteral("lblRunStatus"));
+  runRow->addWidget(runStatus_, 1);
   column->addLayout(runRow);
 
   connect(fileNameBoxes_[0], &QLineEdit::textEdited, this, [this](const QString& text) {
@@ -298,10 +300,10 @@ void FilePage::RefreshGrid() {
 void FilePage::RefreshProgress() {
   const Lodema::FilePageControls& c = pageModel_.Controls();
   mirror::Visible(fraNumData_, c.counterVisible);
-  for (int d = 0; d < 5; ++d) {
-    const QString digit = mirror::Q(Lodema::ProcessedDigit(c.processedCount, d));
-    if (counterDigits_[d]->text() != digit) counterDigits_[d]->setText(digit);
-  }
+  const QString count = QString::number(static_cast<qlonglong>(c.processedCount));
+  if (counterLabel_->text() != count) counterLabel_->setText(count);
+  const QString status = mirror::Q(c.runStatus);
+  if (runStatus_->text() != status) runStatus_->setText(status);
   for (int k = 0; k < 2; ++k) MirrorCommand(commandButtons_[k], c.commandButtons[k]);
 }
 
@@ -312,8 +314,13 @@ void FilePage::Refresh() {
   inputOptions_->setEnabled(c.inputFrameEnabled);
   mirror::Check(tableHeadingsBox_, c.tableHeadingsBox, false);
   RefreshGrid();
-  // Without a source there is nothing to mismatch.
-  mirror::Visible(lblDataMismatch_, c.columnMismatchVisible && c.inputFrameEnabled);
+  // Without a source there is nothing to mismatch; a source that cannot be
+  // used says why in the same place.
+  const QString warning = c.sourceProblem.empty() ? QString::fromLatin1(Lodema::kMismatchCaption)
+                                                  : mirror::Q(c.sourceProblem);
+  if (lblDataMismatch_->text() != warning) lblDataMismatch_->setText(warning);
+  mirror::Visible(lblDataMismatch_,
+                  !c.sourceProblem.empty() || (c.columnMismatchVisible && c.inputFrameEnabled));
 
   for (int slot = 0; slot < Lodema::kSlotCount; ++slot) {
     const Lodema::DropDownList& list = c.columnLists[slot];

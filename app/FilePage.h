@@ -60,7 +60,8 @@ class FilePage : public QObject {
   QPushButton* StartInput(int i) const { return commandButtons_[i]; }
   QLabel* CurrentFile() const;
   QWidget* Counter() const { return fraNumData_; }
-  QLabel* CounterDigit(int d) const { return counterDigits_[d]; }
+  QLabel* RunStatus() const { return runStatus_; }
+  QLabel* CounterLabel() const { return counterLabel_; }
   QMenu* PasteMenu() const { return mnuPasteData2_; }
 
  signals:
@@ -102,5 +103,6 @@ class FilePage : public QObject {
 
   std::array<QPushButton*, 2> commandButtons_{};
   QWidget* fraNumData_ = nullptr;
-  std::array<QLabel*, 5> counterDigits_{};
+  QLabel* runStatus_ = nullptr;  // "N rows written to FILE" after a clean run
+  QLabel* counterLabel_ = nullptr;
 };

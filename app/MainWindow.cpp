@@ -106,7 +106,7 @@ MainWindow::MainWindow(const LodemaServices& services, QWidget* parent) : QMainW
   platform.clipboard = clipboard;
   filePageModel_ = std::make_unique<Lodema::FilePageModel>(model_, platform);
   filePageModel_->SetSettingsStore(store_);
-  filePageModel_->SetProgressHandler([this](int count) { OnBatchProgress(count); });
+  filePageModel_->SetProgressHandler([this](std::int64_t count) { OnBatchProgress(count); });
 
   BuildWidgets();
   BuildMenus();
@@ -484,7 +484,7 @@ void MainWindow::StartInput(int button) {
   RefreshAll();
 }
 
-void MainWindow::OnBatchProgress(int count) {
+void MainWindow::OnBatchProgress(std::int64_t count) {
   // Painting every row would cost more than the row itself: the window is
   // brought up to date a few tens of times a second. Input is held back
   // until the run ends.

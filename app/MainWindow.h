@@ -108,7 +108,7 @@ class MainWindow : public QMainWindow {
   // when a convention or a reference option (not a selection) changes them.
   void FollowEntryLayout();
   void Save(int group);
-  void OnBatchProgress(int count);
+  void OnBatchProgress(std::int64_t count);
   void ShowNomenclature();
   void OnNomenclatureClosed();
   // "Show stereo plot" ticked or cleared: the plot follows and the

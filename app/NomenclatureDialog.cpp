@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "app/Mirror.h"
+#include "calc/SettingsText.h"
 
 namespace {
 
@@ -188,9 +189,11 @@ void NomenclatureDialog::LoadFrom(const Lodema::Settings& s) {
 }
 
 void NomenclatureDialog::StoreTo(Lodema::Settings& s) const {
-  s.alphaWord = mirror::S(cboDrillNames_[0]->currentText());
-  s.betaWord = mirror::S(cboDrillNames_[1]->currentText());
-  s.gammaWord = mirror::S(cboDrillNames_[2]->currentText());
+  // A tab or line break pasted into a name would split the caption line of
+  // output files.
+  s.alphaWord = Lodema::WithoutControlCharacters(mirror::S(cboDrillNames_[0]->currentText()));
+  s.betaWord = Lodema::WithoutControlCharacters(mirror::S(cboDrillNames_[1]->currentText()));
+  s.gammaWord = Lodema::WithoutControlCharacters(mirror::S(cboDrillNames_[2]->currentText()));
   s.ZenithConv = coreInclinationOptions_[1]->isChecked();
   s.PlungeName = s.ZenithConv ? "zenith" : "plunge";
   s.CoreConv = corePlungeSignOptions_[0]->isChecked();
@@ -200,7 +203,7 @@ void NomenclatureDialog::StoreTo(Lodema::Settings& s) const {
   s.EllipseBase = ellipseMarkOptions_[1]->isChecked();
   s.BetaConv = betaRangeOptions_[0]->isChecked();
   s.gPitchName = optPitchname_[0]->isChecked() ? "pitch" : "rake";
-  s.gHadeName = mirror::S(cboHadeName_->currentText());
+  s.gHadeName = Lodema::WithoutControlCharacters(mirror::S(cboHadeName_->currentText()));
 }
 
 void NomenclatureDialog::SetDefaults() {

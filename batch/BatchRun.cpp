@@ -32,6 +32,14 @@ class ModelEntryTarget : public EntryTarget {
 
 // The box filled last in a row: while it is empty, no earlier box of the row
 // can complete the entries and start a calculation.
+constexpr std::string_view kCalculationFailurePrefix = "Error - ";
+
+// The dispatcher's messages for values it accepted but could not compute
+// begin "Error - "; invalid entries read "Error: Invalid Entry Values".
+bool IsCalculationFailure(std::string_view message) {
+  return message.substr(0, kCalculationFailurePrefix.size()) == kCalculationFailurePrefix;
+}
+
 int LastMappedSlot(const ColumnMap& map) {
   for (int slot = kSlotCount - 1; slot >= 0; --slot) {
     if (map[slot] >= 1) return slot;
@@ -46,10 +54,9 @@ BatchRunner::BatchRunner(FormModel& model, ResultWriter& writer, const BatchPlat
     : model_(model), writer_(writer), platform_(platform), inputs_(inputs) {}
 
 std::unique_ptr<LineReader> BatchRunner::OpenSource(const std::string& sourceName) {
-  if (IsPasteSourceName(sourceName)) {
-    std::string text = platform_.clipboard != nullptr && platform_.clipboard->HasText()
-                           ? platform_.clipboard->Text()
-                           : std::string();
+  // Without a clipboard (the command-line tool) a name is always a file.
+  if (platform_.clipboard != nullptr && IsPasteSourceName(sourceName)) {
+    std::string text = platform_.clipboard->HasText() ? platform_.clipboard->Text() : std::string();
     if (text.empty()) return nullptr;
     return std::make_unique<TextLineReader>(std::move(text));
   }
@@ -67,7 +74,7 @@ std::unique_ptr<LineReader> BatchRunner::OpenSource(const std::string& sourceNam
 }
 
 void BatchRunner::WriteHeader(LineReader& reader, const BatchRunRequest& request,
-                              const BatchOutputOptions& options, int& displayed) {
+                              const BatchOutputOptions& options, std::int64_t& displayed) {
   const ResultCaptions captions = writer_.GetResultCaptions();
   const std::string& delimiter = writer_.Delimiter();
   std::string header;
@@ -148,7 +155,7 @@ BatchOutcome BatchRunner::Run(const BatchRunRequest& request, const BatchOutputO
   outcome.sourceOpened = true;
   model_.SetBatchRunning(true);
 
-  int displayed = 0;
+  std::int64_t displayed = 0;
   WriteHeader(*reader, request, options, displayed);
   progress_->CounterShown(true);
   progress_->Processed(0);
@@ -178,7 +185,20 @@ BatchOutcome BatchRunner::Run(const BatchRunRequest& request, const BatchOutputO
     progress_->Processed(++displayed);
 
     const std::string_view text = NumberText::TrimLeadingSpaces(line);
-    if (ProcessRow(text, row) == RowVerdict::kData) {
+    // Only its start was read (and reading stops): neither data nor worth
+    // copying; the summary reports the read error.
+    if (reader->LineTooLong()) continue;
+    const RowVerdict verdict = ProcessRow(text, row);
+    if (verdict == RowVerdict::kRejected && IsCalculationFailure(controls.messagePanel.caption)) {
+      // The values were accepted but have no answer (identical planes, a
+      // line normal to its plane): not a column or notation problem.
+      if (counts.uncomputedRows++ == 0) {
+        counts.firstUncomputedLine = counts.linesRead + (request.headings ? 1 : 0);
+        counts.uncomputedReason =
+            controls.messagePanel.caption.substr(kCalculationFailurePrefix.size());
+      }
+    }
+    if (verdict == RowVerdict::kData) {
       ++counts.dataRows;
       writer_.WriteResultLine(
           outputFile, true, options.inputAppended,
@@ -191,6 +211,7 @@ BatchOutcome BatchRunner::Run(const BatchRunRequest& request, const BatchOutputO
     }
   }
 
+  counts.readError = reader->ReadError();
   model_.SetBatchRunning(false);
   progress_->CounterShown(false);
   return outcome;

@@ -3,6 +3,7 @@
 // output line is written per data row.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -44,7 +45,7 @@ class BatchProgress {
  public:
   virtual ~BatchProgress() = default;
   virtual void CounterShown(bool /*shown*/) {}
-  virtual void Processed(int /*count*/) {}
+  virtual void Processed(std::int64_t /*count*/) {}
 };
 
 struct BatchOutcome {
@@ -72,7 +73,7 @@ class BatchRunner {
  private:
   std::unique_ptr<LineReader> OpenSource(const std::string& name);
   void WriteHeader(LineReader& reader, const BatchRunRequest& request,
-                   const BatchOutputOptions& options, int& displayed);
+                   const BatchOutputOptions& options, std::int64_t& displayed);
   void ClearBox(int slot);
   // What every row of one run shares (BatchRun.cpp).
   struct RowContext;

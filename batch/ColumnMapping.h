@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 
 #include "batch/FilePageControls.h"
 #include "calc/Controls.h"
@@ -48,6 +49,11 @@ class ColumnMapper {
   // changed or the lists were never filled: the first time with the default
   // columns, later with each slot's previous column while it still exists.
   void RefillLists(int columns, const EntryLayout& layout);
+  // A new source: the next refill assigns the default columns again (fixed
+  // windows stay fixed).
+  void ForgetColumns() { filledOnce_ = false; }
+  // The first window (0..3) with a slot mapped beyond columns, if any.
+  std::optional<int> WindowBeyondColumns(int columns) const;
   // Numbers the visible, unfixed slots 1, 2, ... in order (C and D only when
   // their windows are shown); numbers beyond columns become "None".
   void AssignDefaultColumns(int columns, const EntryLayout& layout);

@@ -1,7 +1,5 @@
 #include "batch/FilePage.h"
 
-#include <filesystem>
-
 #include "batch/Delimiters.h"
 #include "batch/FilePageTexts.h"
 #include "calc/FormModel.h"
@@ -14,7 +12,7 @@ class FilePageModel::Progress : public BatchProgress {
  public:
   explicit Progress(FilePageModel& page) : page_(page) {}
   void CounterShown(bool shown) override { page_.controls_.counterVisible = shown; }
-  void Processed(int count) override {
+  void Processed(std::int64_t count) override {
     page_.controls_.processedCount = count;
     if (page_.progressHandler_) page_.progressHandler_(count);
   }
@@ -146,6 +144,8 @@ void FilePageModel::ApplySettingsToControls() {
 // ---- Input source and columns -------------------------------------------------
 
 void FilePageModel::AcceptInputSource(const std::string& name) {
+  // Another file's columns mean nothing for this one.
+  mapper_.ForgetColumns();
   model_.settings().FileIn = name;
   controls_.fileNameBoxes[0].text = name;
   controls_.fileNameBoxes[1].text = name;
@@ -168,7 +168,15 @@ void FilePageModel::GetInputFile() {
 void FilePageModel::SetInputFileText(int box, const std::string& text) {
   if (box < 0 || box > 1) return;
   controls_.fileNameBoxes[box].text = text;
-  if (!IsPasteSourceName(text) && !NumberText::FileExists(text)) return;
+  if (!ReadsClipboard(text) && !NumberText::FileExists(text)) {
+    // The previous file is no longer what the box names: it must not be
+    // previewed or run as if it were.
+    model_.settings().FileIn.clear();
+    controls_.previewGrid = PreviewGrid{};
+    controls_.sourceProblem = text.empty() ? std::string() : NoSuchFileMessage(text);
+    for (CommandButton& button : controls_.commandButtons) button.visible = false;
+    return;
+  }
   AcceptInputSource(text);
 }
 
@@ -213,10 +221,11 @@ void FilePageModel::RefreshColumnPreview() {
   s.gFileInDelimiter = InputDelimiterSetFromListText(controls_.delimiterLists[0].text);
   controls_.columnMismatchVisible = false;
   controls_.previewGrid.visible = false;
+  controls_.sourceProblem.clear();
   const EntryLayout layout = Layout();
   if (!s.FileIn.empty() && s.FileIn != "None") {
     std::unique_ptr<LineReader> reader;
-    if (IsPasteSourceName(s.FileIn)) {
+    if (ReadsClipboard(s.FileIn)) {
       if (platform_.clipboard != nullptr && platform_.clipboard->HasText()) {
         reader = std::make_unique<TextLineReader>(platform_.clipboard->Text());
       }
@@ -225,6 +234,7 @@ void FilePageModel::RefreshColumnPreview() {
     }
     controls_.previewGrid =
         BuildPreview(reader.get(), s.gFileInDelimiter, controls_.tableHeadingsBox.checked);
+    controls_.sourceProblem = controls_.previewGrid.notText ? NotTextMessage(s.FileIn) : "";
     inputColumns_ = controls_.previewGrid.columns;
     mapper_.RefillLists(inputColumns_, layout);
   }
@@ -344,11 +354,64 @@ void FilePageModel::SaveCurrentResultWindow() {
 
 // ---- Runs -------------------------------------------------------------------
 
+std::optional<std::string> DelimiterProblem(const std::string& inputSet,
+                                            const std::string& outputDelimiter, char decimalChar) {
+  if (inputSet.empty()) {
+    return std::string(
+        "The input delimiter is empty.\r\n"
+        "Choose tab, space, any, or the characters that separate the columns.");
+  }
+  if (outputDelimiter.empty()) {
+    return std::string(
+        "The output delimiter is empty: the result fields could not be told apart.\r\n"
+        "Choose tab, space or a character.");
+  }
+  if (outputDelimiter.find(decimalChar) != std::string::npos) {
+    std::string text = "Results are written with the decimal character \"";
+    text += decimalChar;
+    text += "\", which is also in the output delimiter: a value such as 29";
+    text += decimalChar;
+    text += "1 could not be told from two fields.\r\n";
+    text += "Choose another output delimiter or the other decimal character.";
+    return text;
+  }
+  return std::nullopt;
+}
+
+std::string NotTextMessage(const std::string& name) {
+  return "\"" + name + "\" is not a text file.";
+}
+
+std::string NoSuchFileMessage(const std::string& name) {
+  return "There is no file \"" + name + "\".";
+}
+
+std::string RunStatusText(std::int64_t rows, const std::string& outputFile) {
+  return std::to_string(rows) + (rows == 1 ? " row" : " rows") + " written to " + outputFile;
+}
+
+std::string ColumnsBeyondSourceMessage(int window, int columns) {
+  std::string text = "Window ";
+  text += static_cast<char>('A' + window);
+  text += " is set to a column the input does not have (it has ";
+  text += std::to_string(columns);
+  text += columns == 1 ? " column)." : " columns).";
+  text += "\r\nChoose its columns again before starting.";
+  return text;
+}
+
+bool FilePageModel::ReadsClipboard(const std::string& name) const {
+  // Without a clipboard (the command-line tool) a name is always a file.
+  return platform_.clipboard != nullptr && IsPasteSourceName(name);
+}
+
 bool FilePageModel::SameInputAndOutputFile() const {
   const Settings& s = model_.settings();
-  if (IsPasteSourceName(s.FileIn) || s.FileIn.empty() || s.FileOut.empty()) return false;
-  std::error_code error;
-  return std::filesystem::equivalent(s.FileIn, s.FileOut, error) && !error;
+  if (ReadsClipboard(s.FileIn) || s.FileIn.empty() || s.FileOut.empty()) return false;
+  // Compared as files on disk, so that other names for the same file (links,
+  // or the standard streams of the command-line tool) are caught too.
+  const std::optional<FileIdentity> input = inputs_.Identity(s.FileIn);
+  return input && input == outputs_.Identity(s.FileOut);
 }
 
 BatchOutcome FilePageModel::StartBatchInput(int button) {
@@ -377,15 +440,35 @@ BatchOutcome FilePageModel::StartBatchInput(int button) {
 
   s.gFileInDelimiter = InputDelimiterSetFromListText(controls_.delimiterLists[0].text);
   GetOutputFileInfo();
+  if (std::optional<std::string> problem =
+          DelimiterProblem(s.gFileInDelimiter, writer_.Delimiter(), model_.OutputDecimalChar())) {
+    ShowMessage(*problem, MessageIcon::kCritical, kMessageTitle);
+    start.caption = button == 1 ? kStartInputCaption : "Start";
+    return outcome;
+  }
   // Emptying or appending to the file being read would destroy the data or
   // never reach its end.
   if (SameInputAndOutputFile()) {
     ShowMessage(kSameFileMessage, MessageIcon::kCritical, kMessageTitle);
     return outcome;
   }
+  ReadColumnMapping();
+  if (!controls_.sourceProblem.empty()) {
+    ShowMessage(controls_.sourceProblem, MessageIcon::kExclamation, kMessageTitle);
+    start.caption = button == 1 ? kStartInputCaption : "Start";
+    return outcome;
+  }
+  // A window fed from columns the source does not have can only give blank
+  // rows: say which window, and leave the output file alone.
+  if (const std::optional<int> window = mapper_.WindowBeyondColumns(inputColumns_);
+      window && inputColumns_ > 0) {
+    ShowMessage(ColumnsBeyondSourceMessage(*window, inputColumns_), MessageIcon::kExclamation,
+                kMessageTitle);
+    start.caption = button == 1 ? kStartInputCaption : "Start";
+    return outcome;
+  }
   if (!writer_.BeginRun(AppendData())) return outcome;
 
-  ReadColumnMapping();
   BatchRunRequest request;
   request.sourceName = s.FileIn;
   request.map = mapper_.Map();
@@ -406,10 +489,15 @@ BatchOutcome FilePageModel::StartBatchInput(int button) {
   outcome = runner_.Run(request, run);
   model_.SetBatchRunning(false);
   Observe(true);
-  outcome.counts.unwrittenLines = writer_.EndRun();
+  // A run that found nothing to write leaves the previous results in place.
+  outcome.counts.unwrittenLines =
+      writer_.EndRun(outcome.sourceOpened && outcome.counts.dataRows > 0);
+  controls_.runStatus.clear();
   if (outcome.sourceOpened) {
     if (std::optional<std::string> summary = BatchSummaryText(outcome.counts)) {
       ShowMessage(*summary, MessageIcon::kExclamation, kMessageTitle);
+    } else {
+      controls_.runStatus = RunStatusText(outcome.counts.dataRows, s.FileOut);
     }
   }
 

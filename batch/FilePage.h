@@ -32,6 +32,24 @@ inline constexpr const char* kNoFileSelectedMessage = "No file has been selected
 inline constexpr const char* kSameFileMessage =
     "The output file is the same as the input file.\r\nChoose another output file.";
 
+// Why the delimiters cannot make a readable output file, if they cannot: an
+// empty input set or output delimiter, or an output delimiter holding the
+// results' decimal character.
+std::optional<std::string> DelimiterProblem(const std::string& inputSet,
+                                            const std::string& outputDelimiter, char decimalChar);
+
+// Why a source cannot be used: binary content, or a name typed into the
+// input box that names no file.
+std::string NotTextMessage(const std::string& name);
+std::string NoSuchFileMessage(const std::string& name);
+
+// The page's status line after a run that needed no summary message.
+std::string RunStatusText(std::int64_t rows, const std::string& outputFile);
+
+// Why "Start input" refuses a column map that reaches beyond the source's
+// columns; window 0..3 = A..D.
+std::string ColumnsBeyondSourceMessage(int window, int columns);
+
 class FilePageModel {
  public:
   // inputs and outputs default to the plain file system.
@@ -55,7 +73,7 @@ class FilePageModel {
   void SetSettingsStore(SettingsStore* store) { store_ = store; }
   // Called with the processed count for every line of a run (the window
   // repaints the counter when it likes).
-  void SetProgressHandler(std::function<void(int)> handler) {
+  void SetProgressHandler(std::function<void(std::int64_t)> handler) {
     progressHandler_ = std::move(handler);
   }
 
@@ -103,6 +121,7 @@ class FilePageModel {
   void AcceptInputSource(const std::string& name);
   void ApplyRetainOption(bool retain);
   void ShowMessage(const std::string& text, MessageIcon icon, const std::string& title);
+  bool ReadsClipboard(const std::string& name) const;
   bool SameInputAndOutputFile() const;
 
   FormModel& model_;
@@ -116,7 +135,7 @@ class FilePageModel {
   ResultWriter writer_;
   BatchRunner runner_;
   std::unique_ptr<Progress> progress_;
-  std::function<void(int)> progressHandler_;
+  std::function<void(std::int64_t)> progressHandler_;
   SettingsStore* store_ = nullptr;
   int inputColumns_ = 0;
   bool includeInputHeaders_ = false;

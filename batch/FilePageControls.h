@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -80,7 +81,9 @@ struct FilePageControls {
   std::array<CommandButton, 2>
       commandButtons;           // the two "Start input" buttons (hidden until a source is chosen)
   bool counterVisible = false;  // "Processed:" counter frame
-  int processedCount = 0;       // shown digit by digit in counterDigits(0..4)
+  std::int64_t processedCount = 0;  // lines processed so far, shown whole
+  std::string runStatus;            // one line after a run that needed no summary
+  std::string sourceProblem;        // why the named source cannot be used ("" when it can)
 };
 
 // Texts of the file page that the engine compares or writes.
@@ -89,9 +92,5 @@ inline constexpr const char* kPasteSourceName = "Paste data from clipboard";
 inline constexpr const char* kStartInputCaption = "Start input";
 inline constexpr const char* kWaitCaption = "Wait..";
 inline constexpr const char* kMismatchCaption = "Column mismatch - please check settings!";
-
-// Digit d (0 units .. 4 ten-thousands) of the processed count, as shown in
-// counterDigits(d).
-std::string ProcessedDigit(int count, int digit);
 
 }  // namespace Lodema

@@ -1,5 +1,7 @@
 #include "batch/LineReader.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 
@@ -19,8 +21,11 @@ std::unique_ptr<FileLineReader> FileLineReader::Open(const std::string& path) {
   return std::make_unique<FileLineReader>(stream, true);
 }
 
-FileLineReader::FileLineReader(std::FILE* stream, bool owned)
-    : stream_(stream), owned_(owned), buffer_(new char[kReadBufferSize]) {}
+FileLineReader::FileLineReader(std::FILE* stream, bool owned, std::size_t maxLineBytes)
+    : stream_(stream),
+      owned_(owned),
+      buffer_(new char[kReadBufferSize]),
+      maxLineBytes_(maxLineBytes) {}
 
 FileLineReader::~FileLineReader() {
   if (owned_ && stream_ != nullptr) std::fclose(stream_);
@@ -29,13 +34,18 @@ FileLineReader::~FileLineReader() {
 bool FileLineReader::Fill() {
   if (eof_ || stream_ == nullptr) return false;
   begin_ = 0;
+  errno = 0;
   end_ = std::fread(buffer_.get(), 1, kReadBufferSize, stream_);
-  if (end_ == 0) eof_ = true;
+  if (end_ == 0) {
+    eof_ = true;
+    if (std::ferror(stream_) != 0) readError_ = errno != 0 ? std::strerror(errno) : "read error";
+  }
   return end_ > 0;
 }
 
 bool FileLineReader::ReadLine(std::string& line) {
   line.clear();
+  tooLong_ = false;
   bool any = false;
   for (;;) {
     if (begin_ == end_ && !Fill()) return any;
@@ -50,6 +60,16 @@ bool FileLineReader::ReadLine(std::string& line) {
     const std::size_t available = end_ - begin_;
     std::size_t n = 0;
     while (n < available && start[n] != '\n' && start[n] != '\r') ++n;
+    const std::size_t room = maxLineBytes_ - line.size();
+    if (n > room) {
+      // A line may have no end at all (/dev/zero): reading stops here.
+      line.append(start, room);
+      tooLong_ = true;
+      eof_ = true;
+      begin_ = end_;
+      readError_ = "a line is longer than " + std::to_string(maxLineBytes_ >> 20) + " MiB";
+      return true;
+    }
     line.append(start, n);
     any = true;
     if (n == available) {

@@ -8,13 +8,22 @@
 #include <string>
 #include <string_view>
 
+#include "batch/FileIdentity.h"
+
 namespace Lodema {
+
+inline constexpr std::size_t kMaxLineBytes = std::size_t{64} << 20;  // 64 MiB
 
 class LineReader {
  public:
   virtual ~LineReader() = default;
   // The next line without its line end; false when the source is exhausted.
   virtual bool ReadLine(std::string& line) = 0;
+  // Why reading stopped early ("" when the source simply ended).
+  virtual std::string ReadError() const { return {}; }
+  // True when the line just read was longer than a line may be: only its
+  // start was kept, and reading stops there (ReadError says why).
+  virtual bool LineTooLong() const { return false; }
 };
 
 // A text file read line by line. CR LF, LF and a lone CR all end a line; a
@@ -24,13 +33,18 @@ class FileLineReader : public LineReader {
  public:
   // nullptr when the file cannot be opened for reading (directories included).
   static std::unique_ptr<FileLineReader> Open(const std::string& path);
-  // Reads an already open stream (standard input); it is not closed.
-  explicit FileLineReader(std::FILE* stream, bool owned = false);
+  // Reads an already open stream (standard input); it is not closed. A line
+  // keeps at most maxLineBytes (a line without end, such as /dev/zero, must
+  // not take all memory).
+  explicit FileLineReader(std::FILE* stream, bool owned = false,
+                          std::size_t maxLineBytes = kMaxLineBytes);
   ~FileLineReader() override;
   FileLineReader(const FileLineReader&) = delete;
   FileLineReader& operator=(const FileLineReader&) = delete;
 
   bool ReadLine(std::string& line) override;
+  std::string ReadError() const override { return readError_; }
+  bool LineTooLong() const override { return tooLong_; }
 
  private:
   bool Fill();
@@ -42,6 +56,9 @@ class FileLineReader : public LineReader {
   std::size_t end_ = 0;
   bool eof_ = false;
   bool skipLf_ = false;  // the previous line ended with CR: a LF next is part of it
+  std::string readError_;
+  std::size_t maxLineBytes_;
+  bool tooLong_ = false;
 };
 
 // Rows of pasted text. Lines are separated by CR and LF; empty lines and the
@@ -66,6 +83,10 @@ class InputFiles {
  public:
   virtual ~InputFiles() = default;
   virtual std::unique_ptr<LineReader> Open(const std::string& path);
+  // The file that path reads, when it is a regular file.
+  virtual std::optional<FileIdentity> Identity(const std::string& path) {
+    return IdentityOfPath(path);
+  }
 };
 
 }  // namespace Lodema

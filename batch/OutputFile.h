@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "batch/FileIdentity.h"
+
 namespace Lodema {
 
 inline constexpr std::string_view kLineEnd = "\r\n";
@@ -21,6 +23,9 @@ class OutputSink {
   virtual std::size_t Write(std::string_view bytes) = 0;
   // Flushes and closes; false when that failed.
   virtual bool Finish() = 0;
+  // Closes without keeping what was written, where the sink can: a file
+  // being replaced keeps its previous content.
+  virtual void Abandon() { Finish(); }
 };
 
 // Opens output files; the command-line tool replaces it to write standard
@@ -28,9 +33,15 @@ class OutputSink {
 class OutputFiles {
  public:
   virtual ~OutputFiles() = default;
-  // Opens path for appending, or for writing (emptying it) when append is
-  // false; nullptr when the file cannot be opened.
+  // Opens path for appending, or for replacing it when append is false;
+  // nullptr when the file cannot be opened. A regular file being replaced
+  // keeps its previous content until the sink finishes: the new lines go to
+  // a temporary file in the same folder that then takes its place.
   virtual std::unique_ptr<OutputSink> Open(const std::string& path, bool append);
+  // The file that path writes, when it is an existing regular file.
+  virtual std::optional<FileIdentity> Identity(const std::string& path) {
+    return IdentityOfPath(path);
+  }
 };
 
 // A sink over a C stream, closed at Finish when owned. Writes are not
@@ -63,9 +74,11 @@ class BufferedLineWriter {
   void Flush();
   // Flushes and closes the file.
   void Finish();
+  // Closes the file without keeping this writer's lines where it can.
+  void Abandon();
 
   // Lines that could not be written so far.
-  int FailedLines() const { return failedLines_; }
+  std::int64_t FailedLines() const { return failedLines_; }
   // True once when a failure happened since the last call.
   bool TakeNewFailure();
 
@@ -73,7 +86,7 @@ class BufferedLineWriter {
   std::unique_ptr<OutputSink> sink_;
   std::string buffer_;
   std::vector<std::size_t> lineEnds_;  // end offset of each buffered line
-  int failedLines_ = 0;
+  std::int64_t failedLines_ = 0;
   bool newFailure_ = false;
   bool finished_ = false;
 };

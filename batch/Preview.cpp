@@ -14,13 +14,25 @@ PreviewGrid BuildPreview(LineReader* reader, const std::string& delimiterSet, bo
   std::string line;
   std::size_t columns = 0;
   if (headings && reader->ReadLine(line)) {
-    grid.header = SplitFields(line, delimiterSet);
+    SplitFields(line, delimiterSet, kPreviewMaxColumns, grid.header);
     grid.headerFromSource = true;
     columns = grid.header.size();
   }
   while (grid.rows.size() < static_cast<std::size_t>(kPreviewDataRows) && reader->ReadLine(line)) {
-    grid.rows.push_back(SplitFields(line, delimiterSet));
+    grid.rows.emplace_back();
+    SplitFields(line, delimiterSet, kPreviewMaxColumns, grid.rows.back());
     columns = std::max(columns, grid.rows.back().size());
+  }
+  const auto hasNul = [](const std::vector<std::string>& fields) {
+    return std::any_of(fields.begin(), fields.end(), [](const std::string& field) {
+      return field.find('\0') != std::string::npos;
+    });
+  };
+  if (hasNul(grid.header) || std::any_of(grid.rows.begin(), grid.rows.end(), hasNul)) {
+    PreviewGrid empty;
+    empty.visible = true;
+    empty.notText = true;
+    return empty;
   }
   grid.columns = static_cast<int>(columns);
   for (auto& row : grid.rows) row.resize(columns);

@@ -10,6 +10,9 @@
 namespace Lodema {
 
 inline constexpr int kPreviewDataRows = 13;
+// More columns than anyone maps: a longer line (a file of tabs, say) is
+// previewed only this far, so the column lists stay small.
+inline constexpr int kPreviewMaxColumns = 256;
 
 struct PreviewGrid {
   bool visible = false;
@@ -19,12 +22,14 @@ struct PreviewGrid {
   bool headerFromSource = false;
   // Up to kPreviewDataRows rows, each padded with empty cells to columns.
   std::vector<std::vector<std::string>> rows;
-  int columns = 0;  // the largest number of fields met (nInputCols)
+  int columns = 0;       // the largest number of fields met (nInputCols)
+  bool notText = false;  // NUL bytes in the first lines: a binary file, shown empty
 };
 
 // Reads the source from its start: with headings the first line is the
 // header line; then up to kPreviewDataRows data lines. A null reader (a
-// source that cannot be opened) gives an empty, visible grid.
+// source that cannot be opened) gives an empty, visible grid. A source with
+// NUL bytes in its first lines is not text: its grid is empty and notText.
 PreviewGrid BuildPreview(LineReader* reader, const std::string& delimiterSet, bool headings);
 
 }  // namespace Lodema

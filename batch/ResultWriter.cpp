@@ -40,11 +40,17 @@ bool ResultWriter::BeginRun(bool append) {
   return true;
 }
 
-int ResultWriter::EndRun() {
+std::int64_t ResultWriter::EndRun(bool keep) {
   if (!run_) return 0;
+  if (!keep) {
+    // A replaced file keeps its previous content.
+    run_->Abandon();
+    run_.reset();
+    return 0;
+  }
   run_->Finish();
-  if (run_->TakeNewFailure()) ReportFailure();
-  const int failed = run_->FailedLines();
+  if (run_->TakeNewFailure()) ReportFailure(kOutputWriteProblemMessage);
+  const std::int64_t failed = run_->FailedLines();
   run_.reset();
   // A run in "Replace data" mode started this file afresh: a later save in
   // the same mode must ask before emptying it.
@@ -55,14 +61,14 @@ int ResultWriter::EndRun() {
   return failed;
 }
 
-void ResultWriter::ReportFailure() {
+void ResultWriter::ReportFailure(const char* message) {
   if (run_) {
     // Once per run: a long run with a full disk must not raise a box per row.
     if (runFailureShown_) return;
     runFailureShown_ = true;
   }
   if (platform_.messages != nullptr) {
-    platform_.messages->ShowMessage(kOutputProblemMessage, kMessageTitle, MessageButtons::kOk,
+    platform_.messages->ShowMessage(message, kMessageTitle, MessageButtons::kOk,
                                     MessageIcon::kCritical);
   }
 }
@@ -73,13 +79,13 @@ bool ResultWriter::WriteLine(const std::string& fileName, bool append, std::stri
     run_->WriteLine(text);
     runWroteLines_ = true;
     if (run_->TakeNewFailure()) {
-      ReportFailure();
+      ReportFailure(kOutputWriteProblemMessage);
       return false;
     }
     return true;
   }
   if (!WriteSingleLine(files_, fileName, append, text)) {
-    ReportFailure();
+    ReportFailure(kOutputProblemMessage);
     return false;
   }
   return true;

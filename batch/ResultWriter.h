@@ -21,6 +21,9 @@ class FormModel;
 // Shown when the output file cannot be opened or written.
 inline constexpr const char* kOutputProblemMessage =
     "There has been a problem opening the output file.\r\nCheck the filename or the drive.";
+// Shown when a run's lines could not be written (a full disk, say).
+inline constexpr const char* kOutputWriteProblemMessage =
+    "There has been a problem writing the output file.\r\nCheck the space on the drive.";
 inline constexpr const char* kAppendQuestion =
     "You have already started entering data into this file.\r\n"
     "Do you want to append further results <YES>? \r\n"
@@ -62,8 +65,9 @@ class ResultWriter {
   // problem message and returns false when it cannot be opened.
   bool BeginRun(bool append);
   // Writes what is buffered and closes the file; returns the number of lines
-  // the file did not take during the run.
-  int EndRun();
+  // the file did not take during the run. Without keep, a file opened for
+  // replacing keeps its previous content (appended lines stay).
+  std::int64_t EndRun(bool keep = true);
   bool InRun() const { return run_ != nullptr; }
 
   // One result line from the shown result windows; inputLine is copied in
@@ -76,7 +80,7 @@ class ResultWriter {
 
  private:
   bool WriteLine(const std::string& fileName, bool append, std::string_view text);
-  void ReportFailure();
+  void ReportFailure(const char* message);
 
   FormModel& model_;
   BatchPlatform platform_;

@@ -9,38 +9,72 @@ constexpr const char* kCheckSettings =
     "and that the settings in the Conventions panel are consistent with the file.";
 
 // Whole numbers are shown with a leading blank, as in " 10".
-std::string Spaced(int n) {
+std::string Spaced(std::int64_t n) {
   std::string text(n >= 0 ? " " : "");
   text += std::to_string(n);
   return text;
+}
+
+// "line" or "lines" after a count.
+const char* Lines(std::int64_t n) { return n == 1 ? " line" : " lines"; }
+
+void AddParagraph(std::string& text, const std::string& paragraph) {
+  if (!text.empty()) {
+    text += kCrLf;
+    text += kCrLf;
+  }
+  text += paragraph;
 }
 
 }  // namespace
 
 std::optional<std::string> BatchSummaryText(const BatchCounts& counts) {
   std::string text;
-  if (counts.dataRows == 0) {
-    text = std::string("No valid lines of data were found!") + kCrLf +
-           "Check that the  the column settings are correct " + kCheckSettings;
-  } else if (counts.linesRead > counts.dataRows) {
-    text = "Finished, but";
-    text += Spaced(counts.linesRead - counts.dataRows);
-    text += " lines of the";
+  if (!counts.readError.empty()) {
+    // Not a question of columns or conventions: say what happened.
+    text = "The input could not be read after";
     text += Spaced(counts.linesRead);
-    text += " total lines of data found were non-data lines.";
+    text += Lines(counts.linesRead);
+    text += ": ";
+    text += counts.readError;
+    text += ".";
+  }
+  const std::int64_t nonData = counts.linesRead - counts.dataRows - counts.uncomputedRows;
+  if (!counts.readError.empty()) {
+    // The counts of a source read only in part mean little.
+  } else if (counts.dataRows == 0 && (nonData > 0 || counts.uncomputedRows == 0)) {
+    text = std::string("No valid lines of data were found!") + kCrLf +
+           "Check that the column settings are correct " + kCheckSettings;
+  } else if (nonData > 0) {
+    text = "Finished, but";
+    text += Spaced(nonData);
+    text += Lines(nonData);
+    text += " of the";
+    text += Spaced(counts.linesRead);
+    text += " total";
+    text += Lines(counts.linesRead);
+    text += " of data found were non-data lines.";
     text += kCrLf;
     text += kCrLf;
     text += "If this is unexpected then check that the column settings are correct ";
     text += kCheckSettings;
   }
+  if (counts.uncomputedRows > 0) {
+    std::string note = std::to_string(counts.uncomputedRows);
+    note += counts.uncomputedRows == 1 ? " row" : " rows";
+    note += " could not be computed: ";
+    note += counts.uncomputedReason;
+    note += ", first at line ";
+    note += std::to_string(counts.firstUncomputedLine);
+    note += ".";
+    AddParagraph(text, note);
+  }
   if (counts.unwrittenLines > 0) {
-    if (!text.empty()) {
-      text += kCrLf;
-      text += kCrLf;
-    }
-    text += "Warning:";
-    text += Spaced(counts.unwrittenLines);
-    text += " lines could not be written to the output file.";
+    std::string note = "Warning:";
+    note += Spaced(counts.unwrittenLines);
+    note += Lines(counts.unwrittenLines);
+    note += " could not be written to the output file.";
+    AddParagraph(text, note);
   }
   if (text.empty()) return std::nullopt;
   return text;

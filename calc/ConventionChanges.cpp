@@ -58,8 +58,11 @@ FormModel::WindowRoles FormModel::CaptureEntryRoles() const {
   WindowRoles roles;
   for (int w = 0; w < 4; ++w) {
     RoleTexts& texts = roles[w];
+    // A hidden window keeps the captions of its last layout; its values come
+    // back when a calculation shows it again, so they are converted too.
+    texts.hidden = w < 3 && !controls_.windowPanels[w].visible;
     for (int box = kWindowFirstBox[w]; box < kWindowFirstBox[w] + kWindowBoxCount[w]; ++box) {
-      if (!controls_.entryBoxes[box].visible) continue;
+      if (!controls_.entryBoxes[box].visible && !texts.hidden) continue;
       const std::string& caption = controls_.entryCaptions[box].caption;
       const std::string& text = controls_.entryBoxes[box].text;
       switch (RoleOfCaption(caption)) {
@@ -68,6 +71,7 @@ FormModel::WindowRoles FormModel::CaptureEntryRoles() const {
           texts.first = text;
           break;
         case BoxRole::kPlunge:
+          texts.line = caption == "plunge";
           texts.first = text;
           break;
         case BoxRole::kDirection:
@@ -77,10 +81,11 @@ FormModel::WindowRoles FormModel::CaptureEntryRoles() const {
           texts.sense = text;
           break;
         case BoxRole::kOther:
+          if (texts.hidden && !caption.empty() && !text.empty()) texts.other = true;
           continue;
       }
       texts.any = true;
-      texts.valid = texts.valid && entryValid_[box];
+      texts.valid = texts.valid && (texts.hidden ? !text.empty() : entryValid_[box]);
     }
   }
   return roles;
@@ -90,6 +95,12 @@ void FormModel::RestoreEntryRoles(const WindowRoles& roles) {
   for (int w = 0; w < 4; ++w) {
     const RoleTexts& texts = roles[w];
     if (!texts.any) continue;
+    if (texts.hidden) {
+      // Labelled for the new notation only to place the values; the window
+      // stays hidden.
+      if (texts.other || (!texts.plane && !texts.line)) continue;
+      SetWindowForFabric(w, texts.plane ? kFabricPlane : kFabricLine);
+    }
     for (int box = kWindowFirstBox[w]; box < kWindowFirstBox[w] + kWindowBoxCount[w]; ++box) {
       if (!controls_.entryBoxes[box].visible) continue;
       std::string& text = controls_.entryBoxes[box].text;
@@ -106,6 +117,13 @@ void FormModel::RestoreEntryRoles(const WindowRoles& roles) {
           break;
         case BoxRole::kOther:
           break;
+      }
+    }
+    if (texts.hidden) {
+      for (int box = kWindowFirstBox[w]; box < kWindowFirstBox[w] + kWindowBoxCount[w]; ++box) {
+        controls_.entryBoxes[box].visible = false;
+        entryValid_[box] = false;
+        if (box < kMappedBoxCount) fieldKinds_[box] = kFieldNothing;
       }
     }
   }

@@ -58,7 +58,10 @@ void FormModel::OnEntryChanged(int box) {
   entryValid_[box] = valid;
   if (sectionTrend) entryValid_[mirror] = valid;
   if (!valid) {
-    if (!controls_.entryBoxes[box].text.empty()) ReportFailure(kInvalidEntryError);
+    // The detail follows the words the batch run's rejection rule reads.
+    if (!controls_.entryBoxes[box].text.empty()) {
+      ReportFailure(std::string(kInvalidEntryError) + ": " + EntryProblem(box));
+    }
     ClearResultsWindows(sectionTrend ? 3 : 0);
     return;
   }
@@ -131,6 +134,33 @@ bool FormModel::ValidateEntry(int box) {
   return false;
 }
 
+std::string FormModel::EntryProblem(int box) const {
+  if (box < 0 || box >= kEntryBoxCount) return "";
+  const std::string& text = controls_.entryBoxes[box].text;
+  const std::string& label = controls_.entryCaptions[box].caption;
+  const Lodema::Settings& s = settings_;
+  std::string where;
+  if (box < kMappedBoxCount) {
+    where = std::string(1, static_cast<char>('A' + (box < 3 ? 0 : box < 6 ? 1 : box < 8 ? 2 : 3)));
+    where += " ";
+  }
+  where += label + " " + text;
+  double value = 0.0;
+  const bool number = CompleteNumber(text, localeComma_, value);
+  if (IsCaption(label, "sense")) return where + " is not a compass point such as N, NE or SW";
+  if (IsDirectionCaption(label) || IsCaption(label, "section trend")) {
+    if (s.QuadrantIn == 1) return where + " is not a quadrant bearing such as N30E";
+    return number ? where + " is outside 0 to 360" : where + " is not a number";
+  }
+  if (!number) return where + " is not a number";
+  if (IsCaption(label, s.gammaWord) && !s.BetaConv) return where + " is outside -180 to 180";
+  if (IsCaption(label, s.gHadeName) || IsCaption(label, s.betaWord) ||
+      IsCaption(label, s.gammaWord)) {
+    return where + " is outside 0 to 360";
+  }
+  return where + " is outside -90 to 90";
+}
+
 bool FormModel::ValidateDirectionText(const std::string& text) const {
   if (text.empty()) return false;
   if (settings_.QuadrantIn == 1) {
@@ -155,7 +185,9 @@ void FormModel::RevalidateEntries() {
   for (int i = 0; i <= last; ++i) {
     if (!controls_.entryBoxes[i].visible) continue;
     entryValid_[i] = ValidateEntry(i);
-    if (!entryValid_[i] && !controls_.entryBoxes[i].text.empty()) ReportFailure(kInvalidEntryNote);
+    if (!entryValid_[i] && !controls_.entryBoxes[i].text.empty()) {
+      ReportFailure(std::string(kInvalidEntryNote) + ": " + EntryProblem(i));
+    }
   }
   // The section trend follows the notation too; it never blocks a run.
   if (controls_.entryBoxes[kSectionTrendBox].visible) {

@@ -114,7 +114,7 @@ void SetOptionCaptions(MainWindowControls& c) {
   SetOptionPair(c.outputDirectionNotationOptions, "Azimuth notation", "Quadrant notation");
   c.outputSameAsInputBox.caption = "Same as Input File";
   SetOptionPair(c.decimalCharOptions, "period  (e.g. 34.5)", "comma (e.g. 34,5)");
-  c.localeWarning.caption = "(overrides current locale setting";
+  c.localeWarning.caption = "(overrides current locale setting)";
   c.localeWarning.visible = false;
 }
 

@@ -143,6 +143,9 @@ class FormModel {
   // boxes is not valid.
   std::optional<WindowTexts> ReadOrientationWindow(int window, bool asLine) const;
   bool ValidateDirectionText(const std::string& text) const;
+  // Which box holds what, and the range it missed, for an invalid box:
+  // "A dip 95 is outside -90 to 90".
+  std::string EntryProblem(int box) const;
 
   // ---- Result windows ----------------------------------------------------
   // window 0..3 entry windows A..D (input conventions), 4..7 result windows
@@ -262,7 +265,10 @@ class FormModel {
   // The typed texts of a window by what their boxes hold.
   struct RoleTexts {
     bool any = false;
-    bool plane = false;  // a "dip" box: a plane in the entry convention
+    bool plane = false;   // a "dip" box: a plane in the entry convention
+    bool line = false;    // a "plunge" box: a line in the entry convention
+    bool hidden = false;  // the window is not shown but keeps its typed values
+    bool other = false;   // a hidden window also holds a value of another kind
     bool valid = true;
     std::string first;
     std::string direction;

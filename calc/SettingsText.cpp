@@ -105,4 +105,26 @@ bool IsTrueText(std::string_view text) { return EqualsIgnoreCase(Trim(text), "tr
 
 bool IsFalseText(std::string_view text) { return EqualsIgnoreCase(Trim(text), "false"); }
 
+namespace {
+bool IsControlCharacter(char c) {
+  const auto code = static_cast<unsigned char>(c);
+  return code < 0x20 || code == 0x7f;
+}
+}  // namespace
+
+bool HasControlCharacter(std::string_view text) {
+  for (const char c : text) {
+    if (IsControlCharacter(c)) return true;
+  }
+  return false;
+}
+
+std::string WithoutControlCharacters(std::string_view text) {
+  std::string kept;
+  for (const char c : text) {
+    if (!IsControlCharacter(c)) kept += c;
+  }
+  return kept;
+}
+
 }  // namespace Lodema

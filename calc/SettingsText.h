@@ -39,4 +39,9 @@ std::string BoolText(bool value);
 bool IsTrueText(std::string_view text);
 bool IsFalseText(std::string_view text);
 
+// Names (of angles, of the pitch) go into captions and into the caption
+// line of output files: a CR, LF or TAB in one would split that line.
+bool HasControlCharacter(std::string_view text);
+std::string WithoutControlCharacters(std::string_view text);
+
 }  // namespace Lodema

@@ -51,11 +51,15 @@ class ErrorStreamMessages : public MessageBoxes {
 // lines before the run reads everything: those lines are kept and replayed.
 class StandardInput : public InputFiles {
  public:
-  explicit StandardInput(std::FILE* stream) : reader_(stream, false) {}
+  explicit StandardInput(std::FILE* stream) : stream_(stream), reader_(stream, false) {}
 
   std::unique_ptr<LineReader> Open(const std::string& path) override {
     if (path != kStandardStream) return InputFiles::Open(path);
     return std::make_unique<Replay>(*this);
+  }
+  std::optional<FileIdentity> Identity(const std::string& path) override {
+    if (path != kStandardStream) return InputFiles::Identity(path);
+    return IdentityOfStream(stream_);
   }
   // From now on lines read are not kept (the run streams the rest).
   void StopKeeping() { keeping_ = false; }
@@ -66,24 +70,33 @@ class StandardInput : public InputFiles {
     explicit Replay(StandardInput& source) : source_(source) {}
     bool ReadLine(std::string& line) override {
       if (next_ < source_.kept_.size()) {
+        tooLong_ = source_.keptTooLong_[next_];
         line = source_.kept_[next_++];
         return true;
       }
       if (!source_.reader_.ReadLine(line)) return false;
+      tooLong_ = source_.reader_.LineTooLong();
       if (source_.keeping_) {
         source_.kept_.push_back(line);
+        source_.keptTooLong_.push_back(tooLong_);
         ++next_;
       }
       return true;
     }
 
+    std::string ReadError() const override { return source_.reader_.ReadError(); }
+    bool LineTooLong() const override { return tooLong_; }
+
    private:
     StandardInput& source_;
     std::size_t next_ = 0;
+    bool tooLong_ = false;
   };
 
+  std::FILE* stream_;
   FileLineReader reader_;
   std::vector<std::string> kept_;
+  std::vector<bool> keptTooLong_;
   bool keeping_ = true;
 };
 
@@ -93,6 +106,10 @@ class StandardOutput : public OutputFiles {
   std::unique_ptr<OutputSink> Open(const std::string& path, bool append) override {
     if (path != kStandardStream) return OutputFiles::Open(path, append);
     return std::make_unique<StreamSink>(stream_, false);
+  }
+  std::optional<FileIdentity> Identity(const std::string& path) override {
+    if (path != kStandardStream) return OutputFiles::Identity(path);
+    return IdentityOfStream(stream_);
   }
 
  private:
@@ -207,7 +224,10 @@ int RunBatchTool(const CliOptions& options, const ToolStreams& streams) {
     std::fputs(text.c_str(), streams.errors);
   }
   if (plot && !WriteBatchPlot(*plot, options.plotFile, streams.errors)) return kExitFailed;
-  if (outcome.counts.dataRows == 0 || outcome.counts.unwrittenLines > 0) return kExitFailed;
+  if (outcome.counts.dataRows == 0 || outcome.counts.unwrittenLines > 0 ||
+      !outcome.counts.readError.empty()) {
+    return kExitFailed;
+  }
   return kExitCompleted;
 }
 

@@ -9,6 +9,7 @@
 #include "calc/Catalogue.h"
 #include "calc/Settings.h"
 #include "calc/SettingsIO.h"
+#include "calc/SettingsText.h"
 
 namespace Lodema {
 
@@ -68,6 +69,49 @@ bool IsSettableKey(const std::string& key) { return ShapesCalculation(key); }
 
 namespace {
 
+// --set takes exactly the values its help documents: whole numbers in the
+// documented ranges, True or False, or a name without control characters.
+// (The settings store itself reads more leniently, for files written by hand.)
+std::string DocumentedValueError(const std::string& key, const std::string& value) {
+  struct Range {
+    const char* key;
+    int minimum;
+    int maximum;
+  };
+  constexpr Range kRanges[] = {
+      {"PlaneConvIn", 1, 6}, {"PlaneConvOut", 1, 6}, {"LineConvIn", 0, 1}, {"LineConvOut", 0, 1},
+      {"QuadrantIn", 0, 1},  {"QuadrantOut", 0, 1},  {"SteepDip", 0, 2},   {"RefDirn", 0, 3},
+  };
+  constexpr const char* kNames[] = {"DeltaName",  "AlphaName",  "BetaName",
+                                    "PlungeName", "gPitchName", "gHadeName"};
+  const std::string bad = "--set: " + Quoted(value) + " is not a valid value for " + key;
+  for (const Range& range : kRanges) {
+    if (key != range.key) continue;
+    const bool digits =
+        !value.empty() && value.size() <= 2 && std::all_of(value.begin(), value.end(), [](char c) {
+          return std::isdigit(static_cast<unsigned char>(c)) != 0;
+        });
+    const int number = digits ? std::stoi(value) : -1;
+    if (!digits || number < range.minimum || number > range.maximum) {
+      return bad + " (" + std::to_string(range.minimum) + "-" + std::to_string(range.maximum) + ")";
+    }
+    return "";
+  }
+  for (const char* name : kNames) {
+    if (key != name) continue;
+    if (value.empty() || HasControlCharacter(value)) {
+      return bad + " (a name without tabs, line breaks or other control characters)";
+    }
+    return "";
+  }
+  if (!IsTrueText(value) && !IsFalseText(value)) return bad + " (True or False)";
+  return "";
+}
+
+}  // namespace
+
+namespace {
+
 // What the options have seen so far, beyond CliOptions itself.
 struct ParseState {
   bool haveCalc = false;
@@ -122,16 +166,21 @@ const ValueOption kValueOptions[] = {
        if (!SetSettingFromText(scratch, key, setting)) {
          return "--set: " + Quoted(setting) + " is not a valid value for " + key;
        }
+       std::string error = DocumentedValueError(key, setting);
+       if (!error.empty()) return error;
        o.settings.emplace_back(std::move(key), std::move(setting));
        return "";
      }},
     {"--delimiter", "--delimiter needs a delimiter text",
      [](CliOptions& o, ParseState&, const std::string& text) -> std::string {
+       if (text.empty())
+         return "--delimiter needs a delimiter text (tab, space, any or characters)";
        o.delimiter = text;
        return "";
      }},
     {"--out-delimiter", "--out-delimiter needs a delimiter text",
      [](CliOptions& o, ParseState&, const std::string& text) -> std::string {
+       if (text.empty()) return "--out-delimiter needs a delimiter text (tab, space or characters)";
        o.outputDelimiter = text;
        return "";
      }},

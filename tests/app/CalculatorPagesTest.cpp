@@ -107,7 +107,8 @@ TEST_F(CalculatorPages, InvalidEntryShowsTheErrorAndBlanksResults) {
   Type(0, QStringLiteral("30"));
   Type(1, QStringLiteral("120"));
   Type(0, QStringLiteral("95"));
-  EXPECT_EQ(Message(), QStringLiteral("Error: Invalid Entry Values"));
+  EXPECT_EQ(Message(),
+            QStringLiteral("Error: Invalid Entry Values: A dip 95 is outside -90 to 90"));
   EXPECT_EQ(Result(0), QString());
 }
 

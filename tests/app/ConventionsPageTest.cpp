@@ -75,7 +75,7 @@ TEST_F(ConventionsPageTest, ForcedCommaIsUsedInResultsAndClearsTheGreyBox) {
   Click(page->Decimal(1));  // comma on a period system
   EXPECT_TRUE(window->Model().settings().NonLocaleDecimal);
   EXPECT_TRUE(page->LocaleWarning()->isVisibleTo(page->Page()));
-  EXPECT_EQ(page->LocaleWarning()->text(), QStringLiteral("(overrides current locale setting"));
+  EXPECT_EQ(page->LocaleWarning()->text(), QStringLiteral("(overrides current locale setting)"));
   EXPECT_EQ(page->SetDecimalBox()->checkState(), Qt::Unchecked);
   TypePlane(QStringLiteral("12.5"));
   EXPECT_EQ(Result(0), QStringLiteral("12,5"));

@@ -95,7 +95,7 @@ TEST_F(FilePageTest, SummaryOpensOverTheFinishedRun) {
   bool counterShown = true;
   messages.onShow = [&] {
     boxShown = window->Entries()->Box(0)->text();
-    countShown = files->CounterDigit(0)->text();
+    countShown = files->CounterLabel()->text();
     counterShown = files->Counter()->isVisibleTo(files->Page());
   };
   Click(files->StartInput(0));
@@ -242,6 +242,18 @@ TEST_F(FilePageTest, CloseRequestDuringARunIsRefused) {
   EXPECT_FALSE(closedDuringRun);
   EXPECT_TRUE(window->isVisible());
   EXPECT_EQ(ReadFile(QStringLiteral("out.txt")).count('\n'), 500);
+}
+
+// A clean run used to end in silence; a long one wrapped the five-digit counter.
+TEST_F(FilePageTest, CleanRunEndsWithAStatusLineAndTheWholeCount) {
+  QByteArray rows;
+  for (int i = 0; i < 100123; ++i) rows += "30\t120\r\n";
+  ChooseInput(QStringLiteral("in.txt"), rows);
+  Click(files->StartInput(1));
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_EQ(files->CounterLabel()->text(), QStringLiteral("100123"));
+  EXPECT_EQ(files->RunStatus()->text().toStdString(),
+            "100123 rows written to " + Path(QStringLiteral("out.txt")));
 }
 
 }  // namespace

@@ -149,7 +149,7 @@ TEST_F(BatchRunTest, WriteFailureIsShownOncePerRun) {
   page->SetOutputFileText("/dev/full");
   EXPECT_EQ(StartBatch().counts.unwrittenLines, 5000);
   ASSERT_EQ(messages.shown.size(), 2u);
-  EXPECT_EQ(messages.shown[0].text, kOutputProblemMessage);
+  EXPECT_EQ(messages.shown[0].text, kOutputWriteProblemMessage);
   EXPECT_EQ(messages.shown[1].text, "Warning: 5000 lines could not be written to the output file.");
 }
 
@@ -161,6 +161,26 @@ TEST_F(BatchRunTest, OutputFileMayNotBeTheInputFile) {
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text, kSameFileMessage);
   EXPECT_EQ(testing::ScratchFolder::Read(folder.File("in.txt")), "30\t090\r\n");
+}
+
+TEST_F(BatchRunTest, RowsWithoutAnAnswerAreCountedApartFromNonData) {
+  // Regression: identical planes were counted as non-data lines, with advice
+  // to check the column settings.
+  SelectCalculation(0);
+  page->SetTableHeadings(true);
+  UseInput(
+      "dip\tdir\tdip\tdir\r\n30\t090\t60\t180\r\n* note\r\n30\t090\t30\t090\r\n"
+      "45\t010\t45\t010\r\n");
+  const BatchOutcome outcome = StartBatch();
+  EXPECT_EQ(outcome.counts.dataRows, 1);
+  EXPECT_EQ(outcome.counts.uncomputedRows, 2);
+  EXPECT_EQ(outcome.counts.firstUncomputedLine, 4);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_NE(messages.shown[0].text.find("Finished, but 1 line of the 4 total lines"),
+            std::string::npos);
+  EXPECT_NE(messages.shown[0].text.find("2 rows could not be computed: planes A and B coincide"),
+            std::string::npos);
+  EXPECT_NE(messages.shown[0].text.find(", first at line 4."), std::string::npos);
 }
 
 }  // namespace

@@ -68,5 +68,31 @@ TEST(LineReaderTest, PastedTextRows) {
   }
 }
 
+TEST(LineReaderTest, OverlongLineEndsTheReadingWithAReason) {
+  // Regression: a line without end (/dev/zero) grew until std::bad_alloc.
+  struct Source {
+    const char* name;
+    std::FILE* stream;
+  };
+  testing::ScratchFolder folder;
+  const std::string path = folder.Write("in.txt", "ab\n" + std::string(3 << 20, '7') + "\r\ncd\n");
+  for (const Source& source : {Source{"long line", std::fopen(path.c_str(), "rb")},
+                               Source{"no line end ever", std::fopen("/dev/zero", "rb")}}) {
+    SCOPED_TRACE(source.name);
+    ASSERT_NE(source.stream, nullptr);
+    FileLineReader reader(source.stream, true, std::size_t{1} << 20);
+    std::string line;
+    if (std::string(source.name) == "long line") {
+      ASSERT_TRUE(reader.ReadLine(line));
+      EXPECT_FALSE(reader.LineTooLong());
+    }
+    ASSERT_TRUE(reader.ReadLine(line));
+    EXPECT_TRUE(reader.LineTooLong());
+    EXPECT_EQ(line.size(), std::size_t{1} << 20);
+    EXPECT_FALSE(reader.ReadLine(line));
+    EXPECT_EQ(reader.ReadError(), "a line is longer than 1 MiB");
+  }
+}
+
 }  // namespace
 }  // namespace Lodema

@@ -14,24 +14,52 @@ struct SummaryRow {
   std::optional<std::string> text;
 };
 
+BatchCounts Counts(std::int64_t read, std::int64_t data, std::int64_t uncomputed = 0,
+                   std::int64_t unwritten = 0) {
+  BatchCounts counts;
+  counts.linesRead = read;
+  counts.dataRows = data;
+  counts.uncomputedRows = uncomputed;
+  if (uncomputed > 0) {
+    counts.firstUncomputedLine = 4;
+    counts.uncomputedReason = "planes A and B coincide: no unique result";
+  }
+  counts.unwrittenLines = unwritten;
+  return counts;
+}
+
 TEST(SummaryTest, MessagesAtTheEndOfARun) {
   const std::string noValid = std::string("No valid lines of data were found!\r\n") +
-                              "Check that the  the column settings are correct " + kCheck;
-  const std::string twoOfTen =
+                              "Check that the column settings are correct " + kCheck;
+  const std::string explain =
       std::string(
-          "Finished, but 2 lines of the 10 total lines of data found were non-data lines.") +
-      "\r\n\r\nIf this is unexpected then check that the column settings are correct " + kCheck;
+          "\r\n\r\nIf this is unexpected then check that the column settings are correct ") +
+      kCheck;
+  const std::string twoOfTen =
+      "Finished, but 2 lines of the 10 total lines of data found were non-data lines." + explain;
+  const std::string twoRows =
+      "2 rows could not be computed: planes A and B coincide: no unique result, first at line 4.";
   const SummaryRow rows[] = {
-      {"every line data", {10, 10, 0}, std::nullopt},
-      {"no line data", {10, 0, 0}, noValid},
-      {"empty source", {0, 0, 0}, noValid},
-      {"two comment lines", {10, 8, 0}, twoOfTen},
-      {"unwritten lines alone",
-       {5, 5, 3},
+      {"every line data", Counts(10, 10), std::nullopt},
+      {"no line data", Counts(10, 0), noValid},
+      {"empty source", Counts(0, 0), noValid},
+      {"two comment lines", Counts(10, 8), twoOfTen},
+      {"one line of one", Counts(2, 1),
+       "Finished, but 1 line of the 2 total lines of data found were non-data lines." + explain},
+      {"uncomputed rows are not non-data", Counts(10, 8, 2), twoRows},
+      {"uncomputed rows after non-data", Counts(12, 8, 2),
+       "Finished, but 2 lines of the 12 total lines of data found were non-data lines." + explain +
+           "\r\n\r\n" + twoRows},
+      {"every row uncomputed", Counts(2, 0, 2), twoRows},
+      {"one uncomputed row", Counts(3, 2, 1),
+       "1 row could not be computed: planes A and B coincide: no unique result, first at line 4."},
+      {"unwritten lines alone", Counts(5, 5, 0, 3),
        "Warning: 3 lines could not be written to the output file."},
-      {"unwritten lines after the count",
-       {10, 8, 1},
-       twoOfTen + "\r\n\r\nWarning: 1 lines could not be written to the output file."},
+      {"unwritten line after the count", Counts(10, 8, 0, 1),
+       twoOfTen + "\r\n\r\nWarning: 1 line could not be written to the output file."},
+      {"counts beyond 32 bits", Counts(5'000'000'000, 4'999'999'999),
+       "Finished, but 1 line of the 5000000000 total lines of data found were non-data lines." +
+           explain},
   };
   for (const SummaryRow& row : rows) {
     SCOPED_TRACE(row.name);

@@ -68,7 +68,7 @@ TEST_F(ModelTest, InvalidEntryReportsAFailureUntilCorrected) {
   ASSERT_FALSE(model.MessageReportsFailure());
   model.SetEntryText(0, "95");
   EXPECT_TRUE(model.MessageReportsFailure());
-  EXPECT_EQ(Message(), "Error: Invalid Entry Values");
+  EXPECT_EQ(Message(), "Error: Invalid Entry Values: A dip 95 is outside -90 to 90");
   model.SetEntryText(0, "35");
   EXPECT_FALSE(model.MessageReportsFailure());
   EXPECT_EQ(model.LastCalcStatus(), CalcStatus::kOk);

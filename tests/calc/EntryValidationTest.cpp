@@ -31,7 +31,7 @@ TEST_P(ValidationRules, FlagAndMessageFollowTheLabel) {
   model.SelectCalculation(row.calculation);
   model.SetEntryText(row.box, row.text);
   EXPECT_EQ(model.EntryValid(row.box), row.valid);
-  EXPECT_EQ(Message() == "Error: Invalid Entry Values", !row.valid);
+  EXPECT_EQ(Message().rfind("Error: Invalid Entry Values", 0) == 0, !row.valid);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -142,7 +142,7 @@ TEST_F(ModelTest, RevalidationShowsHintOrInvalidNote) {
             "core trend");
   model.SetEntryText(0, "500");
   model.SelectCalculation(17);
-  EXPECT_EQ(Message(), "Invalid Entry Values");
+  EXPECT_EQ(Message(), "Invalid Entry Values: A beta 500 is outside 0 to 360");
 }
 
 struct ReadRow {
@@ -193,6 +193,38 @@ TEST_F(ModelTest, WindowDKeepsItsDipDirectionInStrikeConventions) {
   model.settings().PlaneConvIn = 3;
   Enter(41, {{8, "40"}, {9, "100"}});
   EXPECT_EQ(model.ReadOrientationWindow(3, false).value_or(WindowTexts{}).direction, "100");
+}
+
+struct ProblemRow {
+  const char* name;
+  int calculation;
+  int box;
+  int quadrantIn;
+  const char* text;
+  const char* message;
+};
+
+// The message names the box and the range it missed, after the words the
+// batch run's rejection rule reads.
+TEST_F(ModelTest, InvalidEntryMessageSaysWhichBoxAndWhatRange) {
+  const ProblemRow rows[] = {
+      {"dip too steep", 0, 0, 0, "95",
+       "Error: Invalid Entry Values: A dip 95 is outside -90 to 90"},
+      {"direction beyond a circle", 0, 4, 0, "400",
+       "Error: Invalid Entry Values: B dir'n 400 is outside 0 to 360"},
+      {"not a number", 0, 3, 0, "abc", "Error: Invalid Entry Values: B dip abc is not a number"},
+      {"not a bearing", 0, 1, 1, "Q30",
+       "Error: Invalid Entry Values: A dir'n Q30 is not a "
+       "quadrant bearing such as N30E"},
+  };
+  for (const ProblemRow& row : rows) {
+    SCOPED_TRACE(row.name);
+    model.settings().QuadrantIn = row.quadrantIn;
+    model.SelectCalculation(row.calculation);
+    model.SetEntryText(row.box, row.text);
+    EXPECT_EQ(Message(), row.message);
+    EXPECT_TRUE(model.MessageReportsFailure());
+  }
 }
 
 }  // namespace

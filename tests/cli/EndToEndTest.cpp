@@ -39,7 +39,7 @@ class EndToEndTest : public ::testing::Test {
 };
 
 const std::string kNonDataSummary =
-    "Finished, but 1 lines of the 3 total lines of data found were non-data lines.\n\n"
+    "Finished, but 1 line of the 3 total lines of data found were non-data lines.\n\n"
     "If this is unexpected then check that the column settings are correct and that the "
     "settings in the Conventions panel are consistent with the file.\n";
 

@@ -34,6 +34,25 @@ TEST(OptionsTest, UsageErrorsNameTheBadOption) {
        "--fix: '13=Y' is not SLOT=TEXT with an entry box SLOT of 0-12"},
       {"input headers alone", Args({"--retain-input", "--input-headers"}),
        "--input-headers needs --retain-input and --headings"},
+      // Values the store would round or read leniently are not documented.
+      {"large dip choice", Args({"--set", "SteepDip=32767"}),
+       "--set: '32767' is not a valid value for SteepDip (0-2)"},
+      {"negative reference", Args({"--set", "RefDirn=-32768"}),
+       "--set: '-32768' is not a valid value for RefDirn (0-3)"},
+      {"fractional notation", Args({"--set", "PlaneConvIn=3.5"}),
+       "--set: '3.5' is not a valid value for PlaneConvIn (1-6)"},
+      {"number for a switch", Args({"--set", "ShowPolaritySign=1e999"}),
+       "--set: '1e999' is not a valid value for ShowPolaritySign (True or False)"},
+      {"line break in a name", Args({"--set", "gPitchName=a\r\nb"}),
+       "--set: 'a\r\nb' is not a valid value for gPitchName (a name without tabs, line breaks "
+       "or other control characters)"},
+      {"tab in a name", Args({"--set", "AlphaName=a\tb"}),
+       "--set: 'a\tb' is not a valid value for AlphaName (a name without tabs, line breaks or "
+       "other control characters)"},
+      {"empty input delimiter", Args({"--delimiter", ""}),
+       "--delimiter needs a delimiter text (tab, space, any or characters)"},
+      {"empty output delimiter", Args({"--out-delimiter", ""}),
+       "--out-delimiter needs a delimiter text (tab, space or characters)"},
   };
   for (const ErrorRow& row : rows) {
     SCOPED_TRACE(row.name);
