@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -13,6 +14,7 @@
 #include <functional>
 
 #include "app/Mirror.h"
+#include "app/ThemeColours.h"
 #include "calc/FormModel.h"
 
 namespace {
@@ -186,7 +188,11 @@ ConventionsPage::ConventionsPage(Lodema::FormModel& model, QWidget* reformatRow1
     localeWarning_ = new QLabel;
     localeWarning_->setObjectName(QStringLiteral("lblLocaleWarning"));
     localeWarning_->setTextFormat(Qt::PlainText);
-    localeWarning_->setStyleSheet(QStringLiteral("QLabel { color: #a00000; }"));
+    localeWarning_->setStyleSheet(
+        QStringLiteral("QLabel { color: %1; }")
+            .arg(theme::ReadableOn(QColor(0xa0, 0, 0),
+                                   QGuiApplication::palette().color(QPalette::Window))
+                     .name()));
     mirror::KeepRoom(localeWarning_);
     grid->addWidget(localeWarning_, 1, 1);
   }

@@ -67,6 +67,8 @@ class FilePage : public QObject {
   // "Start input" k was pressed (the window runs it).
   void startInputClicked(int button);
   void pasteRequested();
+  // The input source (FileIn) shown on the page is another one now.
+  void inputSourceChanged(const QString& source);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -103,4 +105,5 @@ class FilePage : public QObject {
   std::array<QPushButton*, 2> commandButtons_{};
   QWidget* fraNumData_ = nullptr;
   std::array<QLabel*, 5> counterDigits_{};
+  std::string shownSource_;
 };

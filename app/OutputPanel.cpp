@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +17,7 @@
 
 #include "app/Mirror.h"
 #include "app/QtPlatform.h"
+#include "app/ThemeColours.h"
 #include "batch/FilePage.h"
 #include "calc/FormModel.h"
 
@@ -88,7 +90,11 @@ QWidget* OutputPanel::MakeOutputGroup() {
   currentFileCaption_ = new QLabel;
   currentFileCaption_->setObjectName(QStringLiteral("lblCurrentFile0"));
   currentFileCaption_->setTextFormat(Qt::PlainText);
-  currentFileCaption_->setStyleSheet(QStringLiteral("QLabel { color: #000080; }"));
+  currentFileCaption_->setStyleSheet(
+      QStringLiteral("QLabel { color: %1; }")
+          .arg(theme::ReadableOn(QColor(0, 0, 0x80),
+                                 QGuiApplication::palette().color(QPalette::Window))
+                   .name()));
   current->addWidget(currentFileCaption_, 1);
   grid->addLayout(current, 1, 0, 1, 2);
 
