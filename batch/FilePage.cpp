@@ -347,6 +347,9 @@ void FilePageModel::SaveCurrentResultWindow() {
 bool FilePageModel::SameInputAndOutputFile() const {
   const Settings& s = model_.settings();
   if (IsPasteSourceName(s.FileIn) || s.FileIn.empty() || s.FileOut.empty()) return false;
+  // "-" is the command-line tool's name for its standard streams, never a
+  // file of that name that may lie in the working folder.
+  if (s.FileIn == "-" || s.FileOut == "-") return false;
   std::error_code error;
   return std::filesystem::equivalent(s.FileIn, s.FileOut, error) && !error;
 }

@@ -82,6 +82,21 @@ TEST_F(StandardStreamsTest, PipeGivesTheSameBytesAsFiles) {
   }
 }
 
+// A file called "-" in the working folder is neither the input nor the
+// output of a pipe run, so the run is no "same file" case and leaves it be.
+TEST_F(StandardStreamsTest, FileNamedDashIsNotTheStandardStreams) {
+  folder_.Write("-", "keep me\n");
+  folder_.Write("in.txt", "30\t090\t60\t180\n");
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"--calc", "0"}, {"--calc", "0", "--in", "-", "--out", "-"}}) {
+    const Outcome run = Run("", args, "< in.txt > out.txt", "", "out.txt");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "29\t108\r\n");
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(Read("-"), "keep me\n");
+  }
+}
+
 TEST_F(StandardStreamsTest, QuietChangesNothingButTheProgressLine) {
   folder_.Write("in.txt", "30\t090\t60\t180\n");
   const Outcome plain = Run("", {"--calc", "0"}, "< in.txt > plain.txt", "", "plain.txt");
