@@ -5,7 +5,6 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -188,11 +187,7 @@ ConventionsPage::ConventionsPage(Lodema::FormModel& model, QWidget* reformatRow1
     localeWarning_ = new QLabel;
     localeWarning_->setObjectName(QStringLiteral("lblLocaleWarning"));
     localeWarning_->setTextFormat(Qt::PlainText);
-    localeWarning_->setStyleSheet(
-        QStringLiteral("QLabel { color: %1; }")
-            .arg(theme::ReadableOn(QColor(0xa0, 0, 0),
-                                   QGuiApplication::palette().color(QPalette::Window))
-                     .name()));
+    theme::SetCaptionColour(localeWarning_, QColor(0xa0, 0, 0));
     mirror::KeepRoom(localeWarning_);
     grid->addWidget(localeWarning_, 1, 1);
   }

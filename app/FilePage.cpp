@@ -5,7 +5,6 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -130,11 +129,8 @@ QWidget* FilePage::MakeInputGroup() {
 
   lblDataMismatch_ = new QLabel(QString::fromLatin1(Lodema::kMismatchCaption));
   lblDataMismatch_->setObjectName(QStringLiteral("lblDataMismatch"));
-  lblDataMismatch_->setStyleSheet(
-      QStringLiteral("QLabel { color: %1; font-weight: bold; }")
-          .arg(theme::ReadableOn(QColor(0xc0, 0, 0),
-                                 QGuiApplication::palette().color(QPalette::Window))
-                   .name()));
+  theme::SetCaptionColour(lblDataMismatch_, QColor(0xc0, 0, 0),
+                          QStringLiteral("font-weight: bold;"));
   mirror::KeepRoom(lblDataMismatch_);
   options->addWidget(lblDataMismatch_, 2, 0, 1, 3);
   column->addWidget(inputOptions_, 1);

@@ -33,6 +33,7 @@
 #include "app/QtPlatform.h"
 #include "app/QtSettingsStore.h"
 #include "app/ResultPanel.h"
+#include "app/ThemeColours.h"
 #include "batch/FilePage.h"
 #include "batch/LineReader.h"
 #include "calc/Catalogue.h"
@@ -451,6 +452,16 @@ bool MainWindow::event(QEvent* event) {
     model_.SetInitialising(false);
   }
   return QMainWindow::event(event);
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  // The desktop switched between a light and a dark theme: the coloured
+  // captions are made readable on the new window colour.
+  if (event->type() == QEvent::PaletteChange) {
+    theme::FollowPalette(this);
+    RefreshAll();
+  }
+  QMainWindow::changeEvent(event);
 }
 
 // ---- Files from outside: command line, drops, recent files ------------------

@@ -6,7 +6,6 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -90,11 +89,7 @@ QWidget* OutputPanel::MakeOutputGroup() {
   currentFileCaption_ = new QLabel;
   currentFileCaption_->setObjectName(QStringLiteral("lblCurrentFile0"));
   currentFileCaption_->setTextFormat(Qt::PlainText);
-  currentFileCaption_->setStyleSheet(
-      QStringLiteral("QLabel { color: %1; }")
-          .arg(theme::ReadableOn(QColor(0, 0, 0x80),
-                                 QGuiApplication::palette().color(QPalette::Window))
-                   .name()));
+  theme::SetCaptionColour(currentFileCaption_, QColor(0, 0, 0x80));
   current->addWidget(currentFileCaption_, 1);
   grid->addLayout(current, 1, 0, 1, 2);
 

@@ -1,5 +1,7 @@
 #include "app/ThemeColours.h"
 
+#include <QGuiApplication>
+#include <QWidget>
 #include <algorithm>
 #include <cmath>
 
@@ -29,7 +31,32 @@ QColor Mix(const QColor& from, const QColor& to, double share) {
                 channel(a.blue(), b.blue()));
 }
 
+constexpr const char* kWantedProperty = "lodemaCaptionColour";
+constexpr const char* kExtraProperty = "lodemaCaptionStyle";
+
+void ApplyCaptionColour(QWidget* label) {
+  const QColor wanted = label->property(kWantedProperty).value<QColor>();
+  const QString extra = label->property(kExtraProperty).toString();
+  const QColor shown = ReadableOn(wanted, QGuiApplication::palette().color(QPalette::Window));
+  QString rule = QStringLiteral("color: %1;").arg(shown.name());
+  if (!extra.isEmpty()) rule += QLatin1Char(' ') + extra;
+  label->setStyleSheet(
+      QStringLiteral("%1 { %2 }").arg(QString::fromLatin1(label->metaObject()->className()), rule));
+}
+
 }  // namespace
+
+void SetCaptionColour(QWidget* label, const QColor& wanted, const QString& extra) {
+  label->setProperty(kWantedProperty, wanted);
+  label->setProperty(kExtraProperty, extra);
+  ApplyCaptionColour(label);
+}
+
+void FollowPalette(QWidget* root) {
+  for (QWidget* widget : root->findChildren<QWidget*>()) {
+    if (widget->property(kWantedProperty).isValid()) ApplyCaptionColour(widget);
+  }
+}
 
 double ContrastRatio(const QColor& a, const QColor& b) {
   const double la = Luminance(a);

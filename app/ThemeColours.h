@@ -4,6 +4,9 @@
 #pragma once
 
 #include <QColor>
+#include <QString>
+
+class QWidget;
 #include <QPalette>
 
 namespace theme {
@@ -20,5 +23,15 @@ QColor TextOn(const QColor& background);
 // otherwise wanted mixed towards white (on a dark background) or black (on
 // a light one) until it reads well (ratio 4.5): a red caption stays red.
 QColor ReadableOn(const QColor& wanted, const QColor& background);
+
+// Gives label (a QLabel) the text colour wanted, made readable on the
+// application's window colour; extra is more of the style sheet rule
+// ("font-weight: bold;"). The wish is kept on the widget, so that
+// FollowPalette can apply it again when the desktop's theme changes.
+void SetCaptionColour(QWidget* label, const QColor& wanted, const QString& extra = {});
+
+// Applies every caption colour set with SetCaptionColour under root again,
+// for the application's palette as it is now.
+void FollowPalette(QWidget* root);
 
 }  // namespace theme

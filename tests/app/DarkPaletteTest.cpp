@@ -126,8 +126,13 @@ TEST_F(DarkPaletteTest, CalculationButtonsReadInBothTheirColours) {
   EXPECT_EQ(checkedSelected, 1);  // the stored calculation's dark red button
 }
 
-TEST_F(DarkPaletteTest, ColouredCaptionsReadOnTheDarkWindow) {
+// Started under a light theme and switched to a dark one while running,
+// as a desktop does when the user changes the theme.
+TEST_F(DarkPaletteTest, ColouredCaptionsFollowASwitchToADarkTheme) {
+  QApplication::setPalette(QPalette(QColor(0xef, 0xef, 0xef)));
   Start();
+  QApplication::setPalette(DarkPalette());
+  QCoreApplication::processEvents();
   const QPushButton* start = window->Files()->StartInput(0);
   const QColor caption = StyleColour(start, QStringLiteral("color"));
   ASSERT_TRUE(caption.isValid());
