@@ -32,6 +32,7 @@ class QtFileDialogs;
 class QtMessageBoxes;
 class QtSettingsStore;
 class ResultPanel;
+class StereoPlotWindow;
 
 namespace Lodema {
 class FilePageModel;
@@ -78,6 +79,11 @@ class MainWindow : public QMainWindow {
   HelpAccess& Help() const { return *help_; }
   // The naming dialog once "Nomenclature..." has opened it, else nullptr.
   NomenclatureDialog* Nomenclature() const { return nomenclature_; }
+  StereoPlotWindow* StereoPlot() const { return stereoPlot_; }
+
+  // Shows the plot window with the saved projection, plane drawing and
+  // axes, the output conventions and the calculation's windows; or hides it.
+  void ShowStereoPlot(bool show);
 
   // Brings every widget in line with the models.
   void RefreshAll();
@@ -124,6 +130,13 @@ class MainWindow : public QMainWindow {
   void RebuildRecentFilesMenu();
   void RestoreWindowGeometry();
   void SaveWindowGeometry();
+  // "Show stereo plot" ticked or cleared: the plot follows and the
+  // calculation runs again so that its result reaches the plot.
+  void OnShowStereoClicked(bool shown);
+  void OnStereoPlotClosed();
+  // The plot window's place from the settings (twips), and back.
+  void PlaceStereoPlot();
+  void RememberStereoPlotPlace();
 
   Lodema::FormModel model_;
   std::unique_ptr<QtSettingsStore> ownStore_;
@@ -153,6 +166,8 @@ class MainWindow : public QMainWindow {
   std::array<QAction*, 2> mnuHelp_{};
   std::unique_ptr<HelpAccess> help_;
   NomenclatureDialog* nomenclature_ = nullptr;
+  StereoPlotWindow* stereoPlot_ = nullptr;
+  bool stereoPlotPlaced_ = false;
 
   int observerId_ = 0;
   std::array<bool, Lodema::kSlotCount> shownEntryBoxes_{};

@@ -28,6 +28,15 @@ void PlotOrientation(DrawingSurface& surface, ProjectionType type, OrientationMo
 // the kinds A, B, C, D and the Result last, on top.
 void RedrawPlot(DrawingSurface& surface, const PlotStore& store, const PlotView& view);
 
+// The parts of RedrawPlot, drawn over whatever the surface holds: the
+// current set (when pending), and the retained sets first..last (1-based,
+// oldest first, clamped to the retained range). A window that keeps the
+// frame and the first n retained sets as a picture draws only the newer sets
+// onto it, and gets the same picture as a full redraw.
+void DrawCurrentSet(DrawingSurface& surface, const PlotStore& store, const PlotView& view);
+void DrawRetainedSets(DrawingSurface& surface, const PlotStore& store, const PlotView& view,
+                      int first, int last);
+
 // Where the legend goes on its surface: rows step down from `top`, centred
 // on centreX; a line sample is width / 1.1 long. With names, each row also
 // shows its kind's name to the right of the sample.
