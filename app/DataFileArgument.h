@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The data file named on lodema's command line: what a file manager's
 // "Open with Lodema" passes (a path, or a file: URL from some launchers).
 #pragma once

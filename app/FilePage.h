@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The file-processing page: the input source with its delimiter, headings
 // box and preview grid previewGrid, the column lists beside each entry
 // window, "Start input" with the "Processed:" counter and the paste command;

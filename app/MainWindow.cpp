@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/MainWindow.h"
 
 #include <QAction>
@@ -35,8 +36,8 @@
 #include "app/QtPlatform.h"
 #include "app/QtSettingsStore.h"
 #include "app/ResultPanel.h"
-#include "app/ThemeColours.h"
 #include "app/StereoPlotWindow.h"
+#include "app/ThemeColours.h"
 #include "batch/FilePage.h"
 #include "batch/LineReader.h"
 #include "calc/Catalogue.h"

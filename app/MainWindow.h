@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // MainWindow, Lodema's main window. It owns the calculator model and the file
 // page model, mirrors their controls in Qt widgets and forwards every user
 // action to them. Start-up (FormInitialisation) and closing live here, with

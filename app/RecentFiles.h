@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The "Recent files" list of the File menu: the last input files, newest
 // first, kept in the settings store beside the other file settings.
 #pragma once

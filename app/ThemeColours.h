@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Text colours that stay readable whatever the desktop's palette: the
 // calculation buttons carry their own background colours from the settings,
 // and the few coloured captions were chosen for a light window.

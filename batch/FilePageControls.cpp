@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "batch/FilePageControls.h"
 
 namespace Lodema {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/BatchTool.h"
 
 #include <unistd.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The progress line lodema-batch keeps on standard error during a long run:
 // rows done and rows per second, redrawn in place with a carriage return
 // and wiped when the run ends, so that only the summary stays on screen.

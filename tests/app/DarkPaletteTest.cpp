@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Under a dark desktop theme every caption Lodema colours itself still
 // reads: the calculation buttons keep the colours of the settings, so their
 // text follows those, and the coloured captions made for a light window are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Lodema among the desktop's other programs: a data file named on the
 // command line or dropped on the window opens on the file page, the File
 // menu recalls the last input files, and the window comes back where it was.

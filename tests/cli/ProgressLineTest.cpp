@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The progress line of lodema-batch: when it shows, what it says, and that
 // it is redrawn in place and wiped without leaving characters behind.
 #include <gtest/gtest.h>

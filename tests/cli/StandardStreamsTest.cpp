@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // lodema-batch without --in or --out reads standard input and writes
 // standard output: in a shell pipe it gives the very bytes a run between
 // files gives, and its standard error stays free of any progress line.
