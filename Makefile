@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Lodema: two commands do all the set-up on a fresh Debian machine.
 #   make run   installs what is missing, builds, starts Lodema
 #   make test  installs what is missing, builds, runs every test

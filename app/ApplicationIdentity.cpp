@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/ApplicationIdentity.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How the desktop knows Lodema: its version, its launcher and its window
 // icon.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/CalculationPages.h"
 
 #include <QGridLayout>
@@ -9,12 +10,15 @@
 
 #include "app/ClickableLabel.h"
 #include "app/Mirror.h"
+#include "app/ThemeColours.h"
 #include "calc/FormModel.h"
 
 namespace {
 
+// The button's colour comes from the settings, not from the desktop's
+// palette: its caption takes black or white against that colour.
 QString ButtonStyle(const Lodema::Colour& colour) {
-  const bool dark = colour.red + colour.green + colour.blue < 3 * 128;
+  const QColor text = theme::TextOn(QColor(colour.red, colour.green, colour.blue));
   return QStringLiteral(
              "QPushButton { background-color: rgb(%1, %2, %3); color: %4;"
              " border: 1px solid #6a6a6a; border-radius: 3px; font-size: 8pt; }"
@@ -22,7 +26,7 @@ QString ButtonStyle(const Lodema::Colour& colour) {
       .arg(colour.red)
       .arg(colour.green)
       .arg(colour.blue)
-      .arg(dark ? QStringLiteral("white") : QStringLiteral("black"));
+      .arg(text.name());
 }
 
 // Frame 0 lists its calculations in the order of the Calculations menu,

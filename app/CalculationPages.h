@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The calculation buttons calculationButtons(0..41) with their captions
 // calculationCaptions(0..41) in the frames calculationFrames(0..4): frame 0 on the
 // geometrical page, frames 1-4 on the drill-core page. The two reformat

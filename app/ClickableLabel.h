@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A caption label that reports a left click, as the calculation captions
 // beside their buttons do.
 #pragma once

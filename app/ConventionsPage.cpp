@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/ConventionsPage.h"
 
 #include <QButtonGroup>
@@ -13,6 +14,7 @@
 #include <functional>
 
 #include "app/Mirror.h"
+#include "app/ThemeColours.h"
 #include "calc/FormModel.h"
 
 namespace {
@@ -186,7 +188,7 @@ ConventionsPage::ConventionsPage(Lodema::FormModel& model, QWidget* reformatRow1
     localeWarning_ = new QLabel;
     localeWarning_->setObjectName(QStringLiteral("lblLocaleWarning"));
     localeWarning_->setTextFormat(Qt::PlainText);
-    localeWarning_->setStyleSheet(QStringLiteral("QLabel { color: #a00000; }"));
+    theme::SetCaptionColour(localeWarning_, QColor(0xa0, 0, 0));
     mirror::KeepRoom(localeWarning_);
     grid->addWidget(localeWarning_, 1, 1);
   }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The conventions page: input and output notations with "Same as Input
 // File", the reformat calculations, the polarity sign, the drill-core
 // conventions, the decimal character with "Set as default", the plot text

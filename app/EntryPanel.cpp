@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/EntryPanel.h"
 
 #include <QButtonGroup>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The entry windows A-D (entryBoxes(0..10) with their labels entryCaptions), the
 // reference options of window D, and the apparent-dip frame with its
 // section-trend box (entryBoxes(11)) and result boxes resultValues(12..13).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/FilePage.h"
 
 #include <QCheckBox>
@@ -19,6 +20,7 @@
 #include "app/Mirror.h"
 #include "app/OutputPanel.h"
 #include "app/QtPlatform.h"
+#include "app/ThemeColours.h"
 #include "batch/FilePage.h"
 #include "calc/FormModel.h"
 
@@ -26,16 +28,19 @@ namespace {
 
 constexpr const char* kStartTooltip = "Start processing data from this input file";
 
-QString ColourName(const Lodema::Colour& colour) {
-  return QStringLiteral("rgb(%1, %2, %3)").arg(colour.red).arg(colour.green).arg(colour.blue);
-}
-
 void MirrorCommand(QPushButton* button, const Lodema::CommandButton& command) {
   if (button->text() != mirror::Literal(command.caption)) {
     button->setText(mirror::Literal(command.caption));
   }
-  const QString style = QStringLiteral("QPushButton { color: %1; font-weight: bold; }")
-                            .arg(ColourName(command.captionColour));
+  // The caption's colour was chosen for a light button; on a dark one it
+  // is lightened until it reads.
+  const Lodema::Colour& wanted = command.captionColour;
+  const QColor caption = theme::ReadableOn(QColor(wanted.red, wanted.green, wanted.blue),
+                                           button->palette().color(QPalette::Button));
+  const QString style = QStringLiteral("QPushButton { color: rgb(%1, %2, %3); font-weight: bold; }")
+                            .arg(caption.red())
+                            .arg(caption.green())
+                            .arg(caption.blue());
   if (button->styleSheet() != style) button->setStyleSheet(style);
   mirror::Visible(button, command.visible);
 }
@@ -125,7 +130,8 @@ QWidget* FilePage::MakeInputGroup() {
 
   lblDataMismatch_ = new QLabel(QString::fromLatin1(Lodema::kMismatchCaption));
   lblDataMismatch_->setObjectName(QStringLiteral("lblDataMismatch"));
-  lblDataMismatch_->setStyleSheet(QStringLiteral("QLabel { color: #c00000; font-weight: bold; }"));
+  theme::SetCaptionColour(lblDataMismatch_, QColor(0xc0, 0, 0),
+                          QStringLiteral("font-weight: bold;"));
   mirror::KeepRoom(lblDataMismatch_);
   options->addWidget(lblDataMismatch_, 2, 0, 1, 3);
   column->addWidget(inputOptions_, 1);
@@ -327,7 +333,8 @@ void FilePage::Refresh() {
     mirror::List(columnLists_[slot], list);
     if (shownHighlight_[slot] != list.highlighted) {
       columnLists_[slot]->setStyleSheet(
-          list.highlighted ? QStringLiteral("QComboBox { background: yellow; }") : QString());
+          list.highlighted ? QStringLiteral("QComboBox { background: yellow; color: black; }")
+                           : QString());
       shownHighlight_[slot] = list.highlighted;
     }
   }
@@ -337,6 +344,10 @@ void FilePage::Refresh() {
   }
   output_->Refresh();
   RefreshProgress();
+  if (model_.settings().FileIn != shownSource_) {
+    shownSource_ = model_.settings().FileIn;
+    emit inputSourceChanged(mirror::Q(shownSource_));
+  }
 }
 
 QLineEdit* FilePage::FileName(int i) const {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The file-processing page: the input source with its delimiter, headings
 // box and preview grid previewGrid, the column lists beside each entry
 // window, "Start input" with the "Processed:" counter and the paste command;
@@ -68,6 +69,8 @@ class FilePage : public QObject {
   // "Start input" k was pressed (the window runs it).
   void startInputClicked(int button);
   void pasteRequested();
+  // The input source (FileIn) shown on the page is another one now.
+  void inputSourceChanged(const QString& source);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -105,4 +108,5 @@ class FilePage : public QObject {
   QWidget* fraNumData_ = nullptr;
   QLabel* runStatus_ = nullptr;  // "N rows written to FILE" after a clean run
   QLabel* counterLabel_ = nullptr;
+  std::string shownSource_;
 };

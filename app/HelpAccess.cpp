@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/HelpAccess.h"
 
 #include <QDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Help menu items of the main and plot windows and F1: a help file
 // installed beside the program is opened with the desktop's viewer; without
 // one, Lodema's own user guide opens in the help window. Failures are told

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/HelpFileOpener.h"
 
 #include <QDesktopServices>

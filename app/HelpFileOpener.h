@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Opens a help file with the desktop's default viewer for its kind. Tests
 // put a fake in its place.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where Lodema's help lives: the help files that may stand beside the
 // program, the user guide's folder, and the guide page for each place in the
 // main window (context help).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/HelpWindow.h"
 
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The help window: Lodema's user guide in a browser with back and forward,
 // a contents list and a search box. It stays open beside the main window.
 #pragma once

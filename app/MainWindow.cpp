@@ -1,13 +1,19 @@
+// SPDX-License-Identifier: MIT
 #include "app/MainWindow.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScreen>
 #include <QShortcut>
 #include <QSplitter>
@@ -31,14 +37,33 @@
 #include "app/QtSettingsStore.h"
 #include "app/ResultPanel.h"
 #include "app/StereoPlotWindow.h"
+#include "app/ThemeColours.h"
 #include "batch/FilePage.h"
+#include "batch/LineReader.h"
 #include "calc/Catalogue.h"
+#include "calc/Settings.h"
 #include "calc/SettingsIO.h"
 
 namespace {
 
 // A running batch repaints the window at most this often.
 constexpr qint64 kRepaintIntervalMs = 40;
+
+// The main window's size, position and maximised state between runs, as
+// the toolkit encodes them (Base64 text).
+constexpr const char* kGeometrySection = "StartUp";
+constexpr const char* kGeometryKey = "MainWindowGeometry";
+
+// The first local file a drag carries, or an empty text.
+QString DraggedFile(const QMimeData* data) {
+  if (data == nullptr || !data->hasUrls()) return {};
+  for (const QUrl& url : data->urls()) {
+    if (!url.isLocalFile()) continue;
+    const QFileInfo info(url.toLocalFile());
+    if (info.isFile()) return info.absoluteFilePath();
+  }
+  return {};
+}
 
 }  // namespace
 
@@ -109,7 +134,10 @@ MainWindow::MainWindow(const LodemaServices& services, QWidget* parent) : QMainW
   filePageModel_->SetProgressHandler([this](std::int64_t count) { OnBatchProgress(count); });
 
   BuildWidgets();
+  recentFiles_.Load(*store_);
   BuildMenus();
+  RestoreWindowGeometry();
+  setAcceptDrops(true);
   observerId_ = model_.AddObserver([this](Lodema::ModelEvent) {
     // A batch run repaints on its own schedule (OnBatchProgress).
     if (model_.BatchRunning()) return;
@@ -175,6 +203,7 @@ void MainWindow::BuildWidgets() {
   });
   connect(filePage_, &FilePage::startInputClicked, this, &MainWindow::StartInput);
   connect(filePage_, &FilePage::pasteRequested, this, &MainWindow::PasteData);
+  connect(filePage_, &FilePage::inputSourceChanged, this, &MainWindow::NoteInputSource);
 
   QSize size(1280, 800);
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -184,8 +213,12 @@ void MainWindow::BuildWidgets() {
 }
 
 void MainWindow::BuildMenus() {
-  QMenu* files = menuBar()->addMenu(QStringLiteral("&Close"));
+  QMenu* files = menuBar()->addMenu(QStringLiteral("&File"));
   files->setObjectName(QStringLiteral("mnuFiles"));
+  mnuRecentFiles_ = files->addMenu(QStringLiteral("&Recent files"));
+  mnuRecentFiles_->setObjectName(QStringLiteral("mnuRecentFiles"));
+  RebuildRecentFilesMenu();
+  files->addSeparator();
   mnuExit_ = files->addAction(QStringLiteral("&Exit"));
   mnuExit_->setObjectName(QStringLiteral("mnuFile3"));
   connect(mnuExit_, &QAction::triggered, this, &QWidget::close);
@@ -504,6 +537,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   if (conventionsPage_->SetDecimal() != ConventionsPage::SetDecimalState::kSet) {
     model_.settings().NonLocaleDecimal = false;
   }
+  SaveWindowGeometry();
   Lodema::Settings& s = model_.settings();
   if (stereoPlot_->isVisible()) {
     s.gPlotType = static_cast<int>(stereoPlot_->PlotType());
@@ -530,4 +564,116 @@ bool MainWindow::event(QEvent* event) {
     model_.SetInitialising(false);
   }
   return QMainWindow::event(event);
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  // The desktop switched between a light and a dark theme: the coloured
+  // captions are made readable on the new window colour.
+  if (event->type() == QEvent::PaletteChange) {
+    theme::FollowPalette(this);
+    RefreshAll();
+  }
+  QMainWindow::changeEvent(event);
+}
+
+// ---- Files from outside: command line, drops, recent files ------------------
+
+bool MainWindow::OpenDataFile(const QString& path) {
+  if (model_.BatchRunning()) return false;
+  const QFileInfo info(path);
+  const QString absolute = QDir::toNativeSeparators(info.absoluteFilePath());
+  if (!info.isFile() || !info.isReadable()) {
+    messages_->ShowMessage("The data file\n" + mirror::S(absolute) + "\ncannot be opened.",
+                           Lodema::kMessageTitle, Lodema::MessageButtons::kOk,
+                           Lodema::MessageIcon::kExclamation);
+    return false;
+  }
+  filePageModel_->SetInputFileText(0, mirror::S(absolute));
+  model_.SetTabPage(Lodema::kFilePage);
+  RefreshAll();
+  return true;
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (!model_.BatchRunning() && !DraggedFile(event->mimeData()).isEmpty()) {
+    event->acceptProposedAction();
+  }
+}
+
+void MainWindow::dragMoveEvent(QDragMoveEvent* event) {
+  if (!model_.BatchRunning() && !DraggedFile(event->mimeData()).isEmpty()) {
+    event->acceptProposedAction();
+  }
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+  const QString file = DraggedFile(event->mimeData());
+  if (file.isEmpty() || model_.BatchRunning()) return;
+  event->acceptProposedAction();
+  OpenDataFile(file);
+}
+
+void MainWindow::NoteInputSource(const QString& source) {
+  // Pasted data and names that are no file (yet) are not worth recalling.
+  const QFileInfo info(source);
+  if (source.isEmpty() || Lodema::IsPasteSourceName(mirror::S(source)) || !info.isFile()) return;
+  const std::string absolute = mirror::S(QDir::toNativeSeparators(info.absoluteFilePath()));
+  if (!recentFiles_.Files().empty() && recentFiles_.Files().front() == absolute) return;
+  recentFiles_.Add(absolute);
+  SaveRecentFiles();
+}
+
+void MainWindow::OpenRecentFile(const std::string& path) {
+  if (model_.BatchRunning()) return;
+  if (!QFileInfo(mirror::Q(path)).isFile()) {
+    recentFiles_.Remove(path);
+    SaveRecentFiles();
+    messages_->ShowMessage(
+        "The file\n" + path + "\nno longer exists. It has been removed from the recent files.",
+        Lodema::kMessageTitle, Lodema::MessageButtons::kOk, Lodema::MessageIcon::kExclamation);
+    return;
+  }
+  OpenDataFile(mirror::Q(path));
+}
+
+void MainWindow::SaveRecentFiles() {
+  recentFiles_.Save(*store_);
+  if (auto* qtStore = dynamic_cast<QtSettingsStore*>(store_)) qtStore->Sync();
+  RebuildRecentFilesMenu();
+}
+
+void MainWindow::RebuildRecentFilesMenu() {
+  mnuRecentFiles_->clear();
+  const std::vector<std::string>& files = recentFiles_.Files();
+  if (files.empty()) {
+    mnuRecentFiles_->addAction(QStringLiteral("(none)"))->setEnabled(false);
+    return;
+  }
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    const std::string path = files[i];
+    // "&1 name" gives each entry its digit as a keyboard shortcut; an "&"
+    // in the path itself is doubled so that it shows.
+    QString caption = mirror::Q(path);
+    caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    QAction* action = mnuRecentFiles_->addAction(QStringLiteral("&%1  %2").arg(i + 1).arg(caption));
+    action->setObjectName(QStringLiteral("mnuRecentFile%1").arg(i + 1));
+    action->setData(mirror::Q(path));
+    connect(action, &QAction::triggered, this, [this, path] { OpenRecentFile(path); });
+  }
+}
+
+// ---- Window geometry -----------------------------------------------------------
+
+void MainWindow::RestoreWindowGeometry() {
+  const std::string stored =
+      store_->Read(Lodema::kApplicationName, kGeometrySection, kGeometryKey, "");
+  if (stored.empty()) return;
+  // A damaged or foreign value leaves the default size; restoreGeometry
+  // also brings a window back onto a screen that has gone.
+  restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(stored)));
+}
+
+void MainWindow::SaveWindowGeometry() {
+  store_->Write(Lodema::kApplicationName, kGeometrySection, kGeometryKey,
+                saveGeometry().toBase64().toStdString());
 }

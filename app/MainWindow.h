@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // MainWindow, Lodema's main window. It owns the calculator model and the file
 // page model, mirrors their controls in Qt widgets and forwards every user
 // action to them. Start-up (FormInitialisation) and closing live here, with
@@ -9,6 +10,7 @@
 #include <array>
 #include <memory>
 
+#include "app/RecentFiles.h"
 #include "batch/ColumnMapping.h"
 #include "batch/Platform.h"
 #include "calc/FormModel.h"
@@ -71,6 +73,9 @@ class MainWindow : public QMainWindow {
   QAction* CalculationMenuItem(int item) const { return mnuCalculation_[item]; }
   QAction* PasteAction() const { return mnuPaste_; }
   QAction* ExitAction() const { return mnuExit_; }
+  QMenu* RecentFilesMenu() const { return mnuRecentFiles_; }
+  // The recent input files, newest first.
+  const std::vector<std::string>& RecentFileList() const { return recentFiles_.Files(); }
   QAction* HelpMenuItem(int item) const { return mnuHelp_[item]; }  // 0, 1
   HelpAccess& Help() const { return *help_; }
   // The naming dialog once "Nomenclature..." has opened it, else nullptr.
@@ -87,11 +92,20 @@ class MainWindow : public QMainWindow {
   void PasteData();
   // "Start input" button 0 or 1.
   void StartInput(int button);
+  // Makes path the input file and shows the file page (a file named on the
+  // command line, dropped on the window or picked from "Recent files"). A
+  // path that is not a readable file is reported and changes nothing;
+  // during a run nothing is opened. True when the file was opened.
+  bool OpenDataFile(const QString& path);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
   bool event(QEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void BuildWidgets();
@@ -111,6 +125,12 @@ class MainWindow : public QMainWindow {
   void OnBatchProgress(std::int64_t count);
   void ShowNomenclature();
   void OnNomenclatureClosed();
+  void NoteInputSource(const QString& source);
+  void OpenRecentFile(const std::string& path);
+  void SaveRecentFiles();
+  void RebuildRecentFilesMenu();
+  void RestoreWindowGeometry();
+  void SaveWindowGeometry();
   // "Show stereo plot" ticked or cleared: the plot follows and the
   // calculation runs again so that its result reaches the plot.
   void OnShowStereoClicked(bool shown);
@@ -142,6 +162,8 @@ class MainWindow : public QMainWindow {
   std::array<QAction*, 45> mnuCalculation_{};  // 1..44
   QAction* mnuPaste_ = nullptr;
   QAction* mnuExit_ = nullptr;
+  QMenu* mnuRecentFiles_ = nullptr;
+  RecentFiles recentFiles_;
   std::array<QAction*, 2> mnuHelp_{};
   std::unique_ptr<HelpAccess> help_;
   NomenclatureDialog* nomenclature_ = nullptr;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Small helpers that copy the model's plain control state into Qt widgets.
 // Every setter leaves the widget's signals blocked while it changes it, so
 // mirroring never reads as a user action.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // frmNomenclature, "User defined name conventions": the words Lodema writes
 // for the drill-core angles, the pitch and the hade, and the drill-core
 // conventions of the conventions page once more. Modal; created on first use

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The start-up notices of the main window: the one-time welcome of this
 // version and the decimal-character warning.
 #pragma once

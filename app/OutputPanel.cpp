@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/OutputPanel.h"
 
 #include <QButtonGroup>
@@ -16,6 +17,7 @@
 
 #include "app/Mirror.h"
 #include "app/QtPlatform.h"
+#include "app/ThemeColours.h"
 #include "batch/FilePage.h"
 #include "calc/FormModel.h"
 
@@ -88,7 +90,7 @@ QWidget* OutputPanel::MakeOutputGroup() {
   currentFileCaption_ = new QLabel;
   currentFileCaption_->setObjectName(QStringLiteral("lblCurrentFile0"));
   currentFileCaption_->setTextFormat(Qt::PlainText);
-  currentFileCaption_->setStyleSheet(QStringLiteral("QLabel { color: #000080; }"));
+  theme::SetCaptionColour(currentFileCaption_, QColor(0, 0, 0x80));
   current->addWidget(currentFileCaption_, 1);
   grid->addLayout(current, 1, 0, 1, 2);
 

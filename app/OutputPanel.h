@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The output side of the file page: the output file with "Browse...", the
 // output delimiter, the output options fileOutputOptions(0..10) with the
 // apparent-dip and reference-plane columns, "Replace data"/"Append data"

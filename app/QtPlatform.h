@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The desktop faces of the services the engine asks for: modal message
 // boxes, the file dialogs, the clipboard and the system beep.
 #pragma once

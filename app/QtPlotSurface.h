@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The stereonet's drawing surface on a QPainter: the window's plot, the
 // legend, an image, a printer page or a PDF file all draw through it.
 #pragma once

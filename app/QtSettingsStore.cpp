@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/QtSettingsStore.h"
 
 #include <QDir>

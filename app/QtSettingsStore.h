@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Lodema's settings store on QSettings: one INI file per application name
 // ("Lodema 4.ini", and the legacy "Lodema.ini" read on the first run of this
 // version) in the folder "Lodema" of the user's configuration folder

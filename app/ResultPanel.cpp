@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/ResultPanel.h"
 
 #include <QGridLayout>
@@ -33,7 +34,8 @@ QLabel* ResultPanel::MakeValueLabel(int index) {
   label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   label->setTextFormat(Qt::PlainText);
   label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  label->setStyleSheet(QStringLiteral("QLabel { background: white; padding-right: 3px; }"));
+  label->setStyleSheet(QStringLiteral(
+      "QLabel { background: palette(base); color: palette(text); padding-right: 3px; }"));
   mirror::KeepRoom(label);
   return label;
 }

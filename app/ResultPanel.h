@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The result windows resultFrames(0..2) with their value boxes resultValues(0..11)
 // and captions resultCaptions(0..11), and the message panel messagePanel. Read-only
 // mirrors of the model.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The stereonet window: the projection of the calculations' results beside
 // the main window, its options, the retained sets, the cursor read-out, the
 // copies for Polarim and as a picture, printing and saving the plot.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/SymbolDialog.h"
 
 #include <QGridLayout>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // "Select Symbol": the colour, shape and size of each kind's symbol on the
 // plot (Result and windows A-D), chosen from the palette and the shape
 // catalogue, with a preview per kind.

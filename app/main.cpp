@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: MIT
 #include <QApplication>
 #include <cstdio>
 
 #include "app/ApplicationIdentity.h"
+#include "app/DataFileArgument.h"
 #include "app/MainWindow.h"
 
 int main(int argc, char** argv) {
@@ -14,5 +16,10 @@ int main(int argc, char** argv) {
   Lodema::SetApplicationIdentity();
   MainWindow window;
   window.show();
+  // "Open with Lodema": the file goes on the file page once the window is up,
+  // so that a problem with it is reported over the window.
+  if (const std::optional<QString> file = DataFileArgument(QApplication::arguments())) {
+    window.OpenDataFile(*file);
+  }
   return QApplication::exec();
 }

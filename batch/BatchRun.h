@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The row loop of a batch run: every line of the source is fed through the
 // current calculation exactly as if typed into the entry boxes, and one
 // output line is written per data row.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "batch/ColumnMapping.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Which column of the data source feeds which entry box: the column lists
 // beside the entry windows, the "Manually fixed" switches and the column map
 // that a batch run reads.

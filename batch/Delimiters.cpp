@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "batch/Delimiters.h"
 
 #include "orient/TextParsing.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The delimiter lists of the file page and splitting a data line into
 // fields. The input list offers "tab", "space", ",", ";" and "any" and accepts
 // any other typed text, each character of which then separates fields.

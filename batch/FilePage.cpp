@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "batch/FilePage.h"
 
 #include "batch/Delimiters.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The model behind the main window's file page: choosing the source and the
 // output file, the delimiter lists, the column lists and preview, the
 // output options, "Start input", "Save current result window" and pasting

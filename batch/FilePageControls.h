@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Plain state of the controls of the main window's file page (batch input
 // and output). The file page model owns one FilePageControls; the desktop
 // window only mirrors it and forwards user actions to the model.

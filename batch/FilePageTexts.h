@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Captions and tooltips of the file page, exactly as the window shows them.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "batch/LineReader.h"
 
 #include <algorithm>

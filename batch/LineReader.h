@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Sources of data lines for the preview and the batch run: a text file read
 // as a stream (a run never holds the whole file), or text pasted from the
 // clipboard.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "batch/OutputFile.h"
 
 #include <fcntl.h>

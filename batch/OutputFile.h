@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writing lines of the output file. Every line ends with CR LF whatever the
 // platform. A batch run keeps the file open and writes through a buffer; a
 // single save opens, writes and closes. Write failures are counted, never

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the batch engine needs from the desktop but cannot do itself: message
 // boxes, the file dialogs, the clipboard and the plot window's "Retain"
 // button. The Qt application implements these; tests fake them and the

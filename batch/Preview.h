@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The preview grid of the file page: the first data lines of the source
 // split into columns, so the user can see which column holds what.
 #pragma once

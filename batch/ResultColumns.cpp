@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "batch/ResultColumns.h"
 
 #include "calc/Catalogue.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The result part of an output line: which result windows of the main
 // window contribute columns, their caption header and their values. Only
 // result boxes that are shown take part.

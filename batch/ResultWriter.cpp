@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "batch/ResultWriter.h"
 
 #include "calc/FormModel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The output file's writer routines: result lines, header and non-data
 // lines, the append-or-replace question and the record of the file last
 // written. A batch run holds the file open for its whole length; a single

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "batch/RowEntry.h"
 
 #include "orient/Records.h"

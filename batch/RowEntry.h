@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Putting the fields of one data row into the entry boxes, as if typed:
 // plain fields go straight in; a dip (in the strike-and-sense notations) or
 // a pitch may carry its sense letters ("45NE"), which are split off and fed

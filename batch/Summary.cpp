@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "batch/Summary.h"
 
 namespace Lodema {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The message that ends a batch run.
 #pragma once
 

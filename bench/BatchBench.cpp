@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Speed and memory of lodema-batch on generated data: two planes per row,
 // TAB-delimited, for calculation 0. Prints rows per second and the peak
 // resident memory of each run; runs of different lengths show whether memory

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Speed of the stereonet: RedrawPlot of 10,000 retained sets onto a surface
 // that only counts, and onto the SVG surface (written to a discarding
 // stream), for points and for great circles under both projections. Given

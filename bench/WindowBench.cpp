@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Speed of the stereonet window: a full redraw of 10,000 retained sets into
 // an 800 x 800 picture through the QPainter surface (poles, great circles),
 // a 100,000-row batch run from the file page with the plot hidden and shown,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The record of one calculation run: what the projection draws.
 #pragma once
 

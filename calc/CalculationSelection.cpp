@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Selecting a calculation by its button, its caption or the Calculations
 // menu, and rebuilding the captions from the user's angle names.
 #include <string>

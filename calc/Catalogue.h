@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The catalogue of Lodema's 42 calculations (numbers 0-41): the frame and
 // caption of each calculation button, its item in the Calculations menu, what
 // the entry windows A-D hold and what kind of result it produces; plus the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Plain state of the main window's controls. The model owns one
 // MainWindowControls; the desktop window only mirrors these values and
 // forwards user actions back to the model's handlers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Changes of the input and output notations. Typed orientations are
 // rewritten so that they keep meaning the same plane or line in the new
 // notation; the shown result is rewritten likewise. The rewrites are shielded

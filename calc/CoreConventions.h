@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The drill-core conventions a user can choose (how a core axis is typed, what
 // the alpha, beta and gamma angles are measured from) and the corrections that
 // bring typed core values into the form the oriented-core geometry expects.

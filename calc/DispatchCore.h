@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The drill-core calculations (17-23 and 37-41) as functions from the values
 // read from the entry windows, after the core conventions, to a CalcOutcome.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "calc/DispatchGeometry.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The geometrical calculations (0-16 and 26-36) as functions from the values
 // read from the entry windows to a CalcOutcome. No windows, no settings.
 #pragma once

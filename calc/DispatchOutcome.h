@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What one calculation produced, before it is written into the result windows:
 // the result itself, the note or error for the message panel, and for the
 // drill-core calculations the reference-plane and plane solutions.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writing a calculation's outcome into the result windows: the main result,
 // the reference-plane and plane solutions, and the apparent dip or pitch.
 #include <cmath>

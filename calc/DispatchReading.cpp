@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading the entry windows of the current calculation into the inputs of
 // the computation and into the calculation record.
 #include <optional>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Calculations that turn lines about an axis: rotation of a line or a plane
 // (12, 13) and unfolding about a fold axis (14, 34, 35).
 #include <cmath>

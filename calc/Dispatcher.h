@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One run of the current calculation over the main window model: read the
 // entry windows, apply the drill-core conventions, compute, and write the
 // results, the message and the record that the projection draws.

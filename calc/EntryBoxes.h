@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Which entry boxes make up each entry window, and the caption words that
 // say what a box holds. Shared by the entry-window files of the model.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Validation of the entry boxes as they change, the validity flags, and
 // reading a window as a plane or a line for the calculation.
 #include <algorithm>

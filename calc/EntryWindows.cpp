@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Laying out the entry windows A-D, the result frames and the apparent-dip
 // panel for a calculation, with the field kind of every entry box.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window model: construction with the design captions, observers,
 // platform services and the start-up helpers.
 #include "calc/FormModel.h"

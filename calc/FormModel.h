@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's model: the state of the calculator window and the
 // handlers of its controls, free of any toolkit. The desktop window mirrors
 // the controls (Controls()) and forwards every user action to a handler; the

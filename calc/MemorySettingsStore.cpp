@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "calc/MemorySettingsStore.h"
 
 namespace Lodema {

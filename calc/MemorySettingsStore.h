@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A settings store held in memory: for tests and for the command-line tool,
 // which starts from the defaults and applies --set values.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Handlers of the reference, approximate-dip, apparent-dip, polarity,
 // drill-core and decimal-character options of the main window.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Platform services the model needs but cannot provide itself: the system
 // beep and the projection window. The desktop application implements them;
 // the defaults do nothing, so the model runs headless (tests, batch, CLI).

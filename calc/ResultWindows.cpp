@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Labelling windows for a plane or a line in the current conventions, and
 // writing results into the result windows: degree text with the decimals
 // typed, the output decimal character and the output notations.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Lodema's in-memory preferences. One Settings value lives for the whole
 // process (the main window model owns it); the batch run, the plot window and
 // the dialogs read and change it. Most members are named like their keys in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "calc/SettingsIO.h"
 
 #include <chrono>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading and writing Lodema's preferences (calc/Settings.h) through a
 // settings store (calc/SettingsStore.h). Every key, default and text form of
 // the store is handled here; nothing else talks to the store.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The per-user settings store as Lodema sees it: text values addressed by
 // application name, section and key. The desktop application puts its
 // platform store behind this interface; tests and the command-line tool use

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "calc/SettingsText.h"
 
 #include <charconv>

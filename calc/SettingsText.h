@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Text forms of values in the settings store: whole numbers and Booleans
 // written by Lodema and read back leniently, since the store may hold text
 // written by earlier releases or edited by hand.

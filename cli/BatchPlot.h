@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The stereonet of lodema-batch --plot: stands in for the plot window during
 // the run (shown, fed by every calculation, "Retain" pressed after each
 // written row) and writes the retained rows as an SVG image afterwards.

@@ -1,6 +1,11 @@
+// SPDX-License-Identifier: MIT
 #include "cli/BatchTool.h"
 
+#include <unistd.h>
+
+#include <chrono>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "batch/FilePage.h"
@@ -10,6 +15,7 @@
 #include "calc/SettingsIO.h"
 #include "cli/BatchPlot.h"
 #include "cli/BatchStatistics.h"
+#include "cli/ProgressLine.h"
 #include "orient/NumberText.h"
 
 namespace Lodema {
@@ -34,8 +40,11 @@ void Print(std::FILE* stream, const std::string& text) {
 class ErrorStreamMessages : public MessageBoxes {
  public:
   explicit ErrorStreamMessages(std::FILE* stream) : stream_(stream) {}
+  // A progress line on the same stream is wiped before each message.
+  void SetProgressLine(ProgressLine* line) { progress_ = line; }
   MessageAnswer ShowMessage(const std::string& text, const std::string&, MessageButtons buttons,
                             MessageIcon) override {
+    if (progress_ != nullptr) progress_->Clear();
     Print(stream_, text);
     ++shown_;
     return buttons == MessageButtons::kOk ? MessageAnswer::kOk : MessageAnswer::kYes;
@@ -44,8 +53,25 @@ class ErrorStreamMessages : public MessageBoxes {
 
  private:
   std::FILE* stream_;
+  ProgressLine* progress_ = nullptr;
   int shown_ = 0;
 };
+
+double SteadySeconds() {
+  using Clock = std::chrono::steady_clock;
+  return std::chrono::duration<double>(Clock::now().time_since_epoch()).count();
+}
+
+// The progress line for this run on the errors stream, or none.
+std::optional<ProgressLine> ProgressLineFor(const CliOptions& options, std::FILE* errors) {
+  if (!ShouldShowProgress(options.quiet, isatty(fileno(errors)) == 1)) return std::nullopt;
+  return ProgressLine(
+      [errors](const std::string& bytes) {
+        std::fputs(bytes.c_str(), errors);
+        std::fflush(errors);
+      },
+      SteadySeconds);
+}
 
 // Standard input can be read only once, but the preview reads its first
 // lines before the run reads everything: those lines are kept and replayed.
@@ -216,7 +242,13 @@ int RunBatchTool(const CliOptions& options, const ToolStreams& streams) {
   page.SetOutputOption(kOptResultCaptions, options.captions);
 
   inputs.StopKeeping();
+  std::optional<ProgressLine> progress = ProgressLineFor(options, streams.errors);
+  if (progress) {
+    messages.SetProgressLine(&*progress);
+    page.SetProgressHandler([&progress](int rows) { progress->Update(rows); });
+  }
   const BatchOutcome outcome = page.StartBatchInput(1);
+  if (progress) progress->Clear();
   if (!outcome.sourceOpened) return kExitFailed;
   if (results && options.stats) {
     const std::string text =

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // lodema-batch without a screen: sets up the main window's model from the
 // built-in defaults and the options, then presses "Start input" on the same
 // file page model the desktop uses.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/Options.h"
 
 #include <algorithm>
@@ -115,8 +116,6 @@ namespace {
 // What the options have seen so far, beyond CliOptions itself.
 struct ParseState {
   bool haveCalc = false;
-  bool haveIn = false;
-  bool haveOut = false;
   std::string plotDetail;  // the last --plot-... option given
 };
 
@@ -142,17 +141,15 @@ const ValueOption kValueOptions[] = {
        return "";
      }},
     {"--in", "--in needs a file name or '-'",
-     [](CliOptions& o, ParseState& state, const std::string& text) -> std::string {
+     [](CliOptions& o, ParseState&, const std::string& text) -> std::string {
        if (text.empty()) return "--in needs a file name or '-'";
        o.input = text;
-       state.haveIn = true;
        return "";
      }},
     {"--out", "--out needs a file name or '-'",
-     [](CliOptions& o, ParseState& state, const std::string& text) -> std::string {
+     [](CliOptions& o, ParseState&, const std::string& text) -> std::string {
        if (text.empty()) return "--out needs a file name or '-'";
        o.output = text;
-       state.haveOut = true;
        return "";
      }},
     {"--set", "--set needs KEY=VALUE",
@@ -265,13 +262,12 @@ constexpr FlagOption kFlagOptions[] = {
     {"--second-result-columns", &CliOptions::secondResultColumns},
     {"--append", &CliOptions::append},
     {"--stats", &CliOptions::stats},
+    {"--quiet", &CliOptions::quiet},
 };
 
 // The rules between options, once all are read; "" when they hold.
 std::string CheckCombination(const CliOptions& options, const ParseState& state) {
   if (!state.haveCalc) return "--calc is required";
-  if (!state.haveIn) return "--in is required";
-  if (!state.haveOut) return "--out is required";
   if ((options.resultsFirst || options.keepNonData) && !options.retainInput) {
     return std::string(options.resultsFirst ? "--results-first" : "--keep-nondata") +
            " needs --retain-input";
@@ -354,12 +350,12 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
 }
 
 std::string UsageText() {
-  return "usage: lodema-batch --calc N --in FILE --out FILE [--set KEY=VALUE ...]\n"
+  return "usage: lodema-batch --calc N [--in FILE] [--out FILE] [--set KEY=VALUE ...]\n"
          "         [--delimiter TEXT] [--out-delimiter TEXT] [--map c0,c1,...,c10]\n"
          "         [--fix SLOT=TEXT ...] [--headings] [--captions] [--retain-input]\n"
          "         [--results-first] [--keep-nondata] [--input-headers] [--app-dip-columns]\n"
          "         [--ref-plane-columns] [--ambiguous-columns] [--second-result-columns]\n"
-         "         [--append] [--decimal-char C]\n"
+         "         [--append] [--decimal-char C] [--quiet]\n"
          "         [--plot FILE.svg [--plot-type area|angle] [--planes-as circles|poles]\n"
          "          [--axes 0-3] [--plot-show result,A,B,C,D]\n"
          "          [--contour [exp-kamb|kamb|count]]] [--stats]\n"
@@ -374,15 +370,20 @@ Runs one Lodema calculation over every row of a delimited text file, exactly
 as "Start input" on the main window's file page, and writes one output line
 per data row (CR LF line ends). Settings start from Lodema's built-in
 defaults, never from a user's stored preferences, so a run is reproducible.
-Summary messages go to standard error.
+Summary messages go to standard error; so does a progress line (rows done,
+rows per second) when a run lasts over a second and standard error is a
+terminal.
 
 Required:
   --calc N              calculation number 0-41 (0: line of intersection of
                         planes A and B).               Example: --calc 0
-  --in FILE             input file; '-' reads standard input.
+
+Files:
+  --in FILE             input file; '-' or no --in reads standard input.
                                                        Example: --in data.txt
-  --out FILE            output file; '-' writes standard output.
+  --out FILE            output file; '-' or no --out writes standard output.
                                                        Example: --out results.txt
+  --quiet               no progress line.
 
 Conventions:
   --set KEY=VALUE       a setting of the "Conventions" or "StartUp" section,
@@ -460,8 +461,9 @@ Statistics:
                         tensor's eigenvalues and eigenvectors, Woodcock's K
                         and C, and the best-fit great circle.
 
-Example:
+Examples:
   lodema-batch --calc 0 --in planes.txt --out lines.txt --captions --retain-input
+  lodema-batch --calc 0 < planes.txt > lines.txt
 
 Exit status: 0 the run completed (non-data rows included); 1 the input or
 output could not be opened or written, or no valid line was found; 2 a usage

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Command-line options of lodema-batch.
 #pragma once
 
@@ -15,8 +16,8 @@ namespace Lodema {
 struct CliOptions {
   bool help = false;
   int calculation = -1;
-  std::string input;                                          // "-" for standard input
-  std::string output;                                         // "-" for standard output
+  std::string input = "-";                                    // "-" for standard input
+  std::string output = "-";                                   // "-" for standard output
   std::vector<std::pair<std::string, std::string>> settings;  // --set KEY=VALUE, in order
   std::string delimiter = "tab";
   std::string outputDelimiter = "tab";
@@ -33,6 +34,7 @@ struct CliOptions {
   bool ambiguousColumns = false;
   bool secondResultColumns = false;
   bool append = false;
+  bool quiet = false;  // no progress line
   std::optional<char> decimalChar;
   // --plot: an SVG stereonet of every written row.
   std::string plotFile;

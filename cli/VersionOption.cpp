@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/VersionOption.h"
 
 #include "LodemaVersion.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // lodema-batch --version.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // lodema-batch: one Lodema batch run from the command line.
 #include <cstdio>
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "orient/Constructions.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Constructions that make a new plane or line from two given ones: the line
 // of intersection of two planes, the plane through two lines, the plane normal
 // to two planes, the hade and misfit of a line in a plane, and the bisectors

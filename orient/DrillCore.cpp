@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "orient/DrillCore.h"
 
 #include <algorithm>

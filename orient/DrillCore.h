@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Drill-core geometry: planes and lines measured on a core (alpha, beta and
 // gamma angles) turned into geographic orientations, for fully oriented cores
 // and for partially oriented cores with a reference plane. Radians

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Lines placed inside a plane or measured against it: the line at a given
 // hade, pitch or plunge in a plane, and the pitch of a line with the sense
 // letter of the strike end it is measured from. Radians throughout; sense

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Number text that tolerates either decimal separator, whatever the machine's
 // regional setting, plus a few small text and file helpers. Every routine is
 // stateless; the locale flag is learnt once at start-up and passed in.

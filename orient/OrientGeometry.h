@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Umbrella header for the stateless orientation library: records, notation
 // text, direction-cosine primitives and the geometric constructions.
 #pragma once

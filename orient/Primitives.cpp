@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "orient/Primitives.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Direction-cosine primitives: unit conversion, wrapping, guarded inverse
 // trigonometry, line <-> direction cosines, poles, angles between
 // orientations and comparisons of azimuths. All stateless, radians unless a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Orientation records, angle constants and convention codes shared by every
 // module of Lodema. Angles are radians inside the geometry, degrees in text.
 #pragma once

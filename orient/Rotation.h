@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Rotations of lines: a line re-expressed in the frame of an axis (the
 // drill-core frame), rotation about an axis line, rotation about the
 // horizontal east-west axis, and unfolding about a fold axis until the

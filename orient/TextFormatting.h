@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writing orientations as text in the user's output conventions: three-digit
 // azimuths, quadrant bearings, strike with sense letter, whole degrees, and a
 // whole plane or line in a combined convention code. Degrees in every text.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "orient/TextParsing.h"
 
 #include <algorithm>

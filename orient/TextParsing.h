@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading orientations from text: compass point names, quadrant bearings
 // (N30E), strike with a sense letter or by the right-hand rule, numbers with
 // a compass suffix (30NE), and splitting a line of data into fields. Every

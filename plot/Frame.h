@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The frame under every plot: the primitive circle and the axes.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The curve of a plane's great circle on the projection, and drawing it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Drawing the whole plot from its store: frame, data, legend and the count
 // label.
 #pragma once

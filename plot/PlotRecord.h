@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One calculation's data as the plot receives it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The orientations on the plot: the current set (the latest calculation)
 // and the retained sets, oldest first, with the type of data each kind holds.
 #pragma once

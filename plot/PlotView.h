@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How the plot is drawn: projection, axes, planes as great circles or
 // poles, which kinds are shown, and their symbols and colours.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Lower-hemisphere projections of directions onto the plot (radius 1000
 // plot units) and back.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The plot window's cursor read-out: the line under the cursor and the plane
 // that has it as its pole, written in the user's output notation.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Small circles: the cone of directions at a fixed angle about an axis.
 #pragma once
 

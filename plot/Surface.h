@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The drawing surface every stereonet routine draws onto: the window, a
 // printer, an image or an SVG file all implement it, so they share one code
 // path. Coordinates are plot units: centre (0, 0), primitive radius 1000,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A drawing surface that writes a standalone SVG document: vector shapes
 // only, exact circular arcs, coordinates in plot units (y up on the plot is
 // written as -y, so the document needs no transform). Consecutive shapes of

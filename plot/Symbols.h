@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The colour palette, the symbol of each kind of plotted data, and drawing
 // one symbol.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A main window started on a settings store in a temporary folder, with the
 // message boxes, file dialogs, clipboard and beep faked so that nothing
 // modal opens and nothing touches the user's own settings.

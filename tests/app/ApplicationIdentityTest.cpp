@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Lodema's identity on the desktop: --version before any display, and the
 // window icon in every shipped size from the program's own resources.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The calculator pages: choosing calculations by button, caption and menu,
 // typing entries and reading the results and messages.
 #include <QContextMenuEvent>

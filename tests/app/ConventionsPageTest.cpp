@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The conventions page: notation changes rewrite what is typed, "Same as
 // Input File" couples the output, the decimal character and "Defaults".
 #include <QCheckBox>

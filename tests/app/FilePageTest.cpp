@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The file page: choosing a source, the preview and column lists, a batch
 // run over a file or pasted text, and the output file it writes.
 #include <QComboBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Help: the menu items and F1 open the guide at the right page; a help file
 // beside the program goes to the desktop's viewer; failures are told.
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The naming dialog: filled from the settings, OK stores every value and
 // saves the conventions group, Defaults and Cancel leave everything, and a
 // new word reaches the captions at once.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Saves pictures of the main window for the documentation when
 // LODEMA_SCREENSHOT names a PNG file; skipped otherwise.
 #include <QCheckBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Start-up and closing of the main window and the QSettings store: the
 // welcome notice, the decimal warning, what survives a restart.
 #include <QCheckBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The stereonet window driven through the main window: showing and hiding
 // it, its options and menus, the read-out, retention, the type question,
 // the clipboard copies, a batch run feeding it, its settings and its files.

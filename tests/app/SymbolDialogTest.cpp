@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // "Select Symbol" opened from the plot window: OK applies every change at
 // once, Cancel none, a double-click chooses and closes.
 #include <QAction>

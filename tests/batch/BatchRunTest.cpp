@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Batch runs on a real main window model, mostly calculation 15 (reformat a
 // plane), whose result is the typed plane: 30/090 in, "30", "090" out.
 #include <gtest/gtest.h>

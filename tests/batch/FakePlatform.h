@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Scripted stand-ins for the desktop services of the file page, and a
 // scratch folder for the files a test reads and writes.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Output line layouts of a batch run, on calculation 15 (reformat a plane),
 // whose result is the input plane itself: 30/090 in, "30", "090" out.
 #include <gtest/gtest.h>

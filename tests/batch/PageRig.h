@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A file page on a real main window model, with scripted platform services
 // and a scratch folder.
 #pragma once

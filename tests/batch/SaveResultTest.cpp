@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // "Save current result window": one line per press, and the question before
 // a replacing save empties a file this session has written.
 #include <gtest/gtest.h>

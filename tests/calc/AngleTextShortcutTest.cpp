@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The shortcuts of result formatting against their full paths, on edge
 // inputs and on many seeded random ones: FormatAngleFixed's path for the
 // plain text of FormatAngleGeneral, and FormatAngleWhole, which writes whole

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Changes of the input and output notations: typed orientations and shown
 // results keep meaning the same plane or line.
 #include <string>

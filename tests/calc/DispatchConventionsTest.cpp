@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Notations, batch runs and the record handed to the plot, seen through the
 // calculations that they change.
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Round trips through the drill-core calculations: features built as
 // vectors on random downward and upward cores, measured on the core the way
 // the fully oriented calculations read them (17-19), typed under each set of

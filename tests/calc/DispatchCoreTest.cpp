@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The drill-core calculations driven through the main window model, checked
 // against a core frame built here: the axis down the hole, "top" the upper
 // line of the core, "right" horizontal to the right looking down-hole;

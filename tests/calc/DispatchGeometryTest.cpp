@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The geometrical calculations driven through the main window model in the
 // default conventions, checked against vector geometry written here.
 #include <cmath>

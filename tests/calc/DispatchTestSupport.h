@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Support for the calculation tests: vector geometry on the unit sphere,
 // written here independently of the orient library, and a fixture that
 // drives the main window model as a user types.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Entry validation as the user types: the rules by label, the rewrites of
 // sense and obtuse boxes, the messages, the mirror of the section trend and
 // reading a window for the calculation.

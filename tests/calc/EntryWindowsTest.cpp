@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Laying out the entry windows per calculation and input convention, the
 // field kinds for the column mapping, selecting calculations and the
 // reference options.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Helpers for driving the main window model as a user would.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Result windows: number formatting, labelling in the output conventions,
 // writing results by caption, blanking and the reference-plane solutions.
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // lodema-batch run as a program on small files; outputs compared byte for
 // byte with lines worked out by hand.
 #include <gtest/gtest.h>

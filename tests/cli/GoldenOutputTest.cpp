@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Golden-output regression test of lodema-batch: every case file under
 // tests/cli/golden/ holds the arguments and input of one run, then the exit
 // status, standard output, standard error and output file that run gave when

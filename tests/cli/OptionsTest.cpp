@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -62,6 +63,32 @@ TEST(OptionsTest, UsageErrorsNameTheBadOption) {
   }
 }
 
+TEST(OptionsTest, FilesDefaultToTheStandardStreams) {
+  struct Row {
+    const char* name;
+    std::vector<std::string> args;
+    std::string input;
+    std::string output;
+    bool quiet;
+  };
+  const Row rows[] = {
+      {"neither given", {"--calc", "0"}, "-", "-", false},
+      {"input only", {"--calc", "0", "--in", "a.txt"}, "a.txt", "-", false},
+      {"output only, quiet", {"--quiet", "--calc", "0", "--out", "b.txt"}, "-", "b.txt", true},
+      {"both named", {"--calc", "0", "--in=a.txt", "--out", "b.txt"}, "a.txt", "b.txt", false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    const CliParse parse = ParseCliArguments(row.args);
+    ASSERT_TRUE(parse.options) << parse.error;
+    EXPECT_EQ(parse.options->input, row.input);
+    EXPECT_EQ(parse.options->output, row.output);
+    EXPECT_EQ(parse.options->quiet, row.quiet);
+  }
+  EXPECT_EQ(ParseCliArguments({"--in", "a.txt"}).error, "--calc is required");
+  EXPECT_EQ(ParseCliArguments({"--calc", "0", "--quiet=yes"}).error, "--quiet takes no value");
+}
+
 TEST(OptionsTest, HelpDocumentsEveryOption) {
   const CliParse parse = ParseCliArguments({"--in", "x", "--help"});
   ASSERT_TRUE(parse.options);
@@ -71,6 +98,7 @@ TEST(OptionsTest, HelpDocumentsEveryOption) {
       "--calc --in --out --set --delimiter --out-delimiter --map --fix --headings --captions "
       "--retain-input --results-first --keep-nondata --input-headers --app-dip-columns "
       "--ref-plane-columns --ambiguous-columns --second-result-columns --append --decimal-char "
+      "--quiet "
       "Example");
   for (std::string option; options >> option;) {
     EXPECT_NE(help.find(option), std::string::npos) << option;

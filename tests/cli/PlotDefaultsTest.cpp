@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The settings and the stereonet each know the built-in symbols and palette;
 // the tools that use both must see the same tables.
 #include <gtest/gtest.h>

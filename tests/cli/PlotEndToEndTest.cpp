@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // lodema-batch --plot run as a program: the SVG holds one symbol per
 // written row at its projected position.
 #include <gtest/gtest.h>

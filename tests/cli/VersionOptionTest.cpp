@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // lodema-batch --version: which command lines ask for it, and the program's
 // answer on its standard streams.
 #include <gtest/gtest.h>

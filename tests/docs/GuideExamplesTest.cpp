@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every worked example of the user guide is run through lodema-batch and must
 // give the texts the page shows, so the guide cannot drift from the program.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/docs/GuideMarkup.h"
 
 #include <cctype>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reads the machine-readable parts of the user guide's HTML pages: the
 // worked examples (data- attributes of their tables) and the links.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Seeded random text through every notation parser and formatter: nothing
 // may crash, hang, or produce "nan", and results stay within their ranges.
 

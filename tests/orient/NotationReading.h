@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writing a plane or line in one notation and reading it back from its texts
 // as the entry windows hold them: the notation round trips and the fuzz test
 // compose Lodema's conversions (quadrant bearings, strikes and senses) this

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every input notation -> record -> every output notation -> record, for
 // planes and lines, azimuth and quadrant bearings, "." and "," decimals.
 

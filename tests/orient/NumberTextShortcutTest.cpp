@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The shortcuts of the number reader and writer against their full paths:
 // the same accept/reject decision, the same double (bit for bit, zero's sign
 // included) and the same text, on edge inputs and on many seeded random ones.

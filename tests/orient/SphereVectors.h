@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Plain 3-vector geometry for checking the orientation routines against an
 // independent construction: dot and cross products, Rodrigues rotation and
 // the core frame, all in (north, east, down) components. Test-only.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The cursor read-out: the line under the cursor and its normal plane in the
 // output notation, at the centre, on the primitive and just beyond it.
 #include <gtest/gtest.h>

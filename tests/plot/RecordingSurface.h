@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A drawing surface that records every primitive with the pen and fill it
 // was drawn with.
 #pragma once
