@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "batch/FileIdentity.h"
 
 #include <sys/stat.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Which file on disk a name or an open stream stands for, so that a run can
 // refuse to write the file it reads, whatever names lead to it.
 #pragma once

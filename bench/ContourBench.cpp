@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Speed of the density contours: 10,000 seeded poles (two clusters and a
 // background) counted on the default grid, their levels found and traced,
 // for each method and both projections; also the statistics of the same

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/BatchStatistics.h"
 
 #include "plot/PlotRecord.h"

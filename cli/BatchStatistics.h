@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // lodema-batch --stats and --contour: collects the Result of every written
 // row (poles of planes, lines) while the run goes on, and writes their
 // statistics to standard error after the summary.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Contour lines of a density grid (marching squares), their levels and
 // colours, and drawing them with their legend.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Density of axes over the lower hemisphere, counted at the nodes of a
 // square grid laid over the projection. Axes count at both ends, so a
 // cluster on the primitive shows on both sides of the net.

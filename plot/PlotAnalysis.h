@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The analysis of the retained Result items that the plot window's
 // "Analysis" menu shows: density contours under the data ("Contour
 // Result"), the mean with its 95% cone ("Mean and cone") and the

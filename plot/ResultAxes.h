@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The retained Result items of the plot as axes for statistics and
 // contouring: the poles of planes, or the lines themselves.
 #pragma once

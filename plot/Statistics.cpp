@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "plot/Statistics.h"
 
 #include <algorithm>

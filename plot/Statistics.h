@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Statistics of a set of orientations on the sphere, all treated as axes
 // (a pole or a line and its opposite are the same datum): the mean axis with
 // its resultant, concentration and 95% cone, and the orientation tensor's

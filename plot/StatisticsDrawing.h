@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Drawing the statistics of the Result items over the plot: the mean as a
 // star with its 95% cone as a small circle, the three eigenvectors as open
 // symbols, and the best-fit great circle.

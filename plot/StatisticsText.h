@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The statistics of the retained Result items as text, with every
 // orientation in the user's output notation: the plot window's text panel
 // and lodema-batch --stats write the same lines.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Eigenvalues and eigenvectors of a real symmetric 3 x 3 matrix (the
 // orientation tensor of a set of axes).
 #pragma once

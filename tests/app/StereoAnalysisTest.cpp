@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The stereonet window's "Analysis" menu: contours of the retained Result
 // under the data, the mean with its cone and the eigenvectors with the
 // girdle over it, and the statistics in a copyable text panel in the output

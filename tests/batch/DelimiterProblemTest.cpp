@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Delimiters that would make an output file nobody can split again.
 #include <gtest/gtest.h>
 

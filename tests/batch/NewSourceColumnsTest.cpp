@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A newly opened source gets fresh default columns, and "Start input" does
 // not run a column map that reaches beyond the source.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // "Replace data" keeps the previous results until a run has new ones: the
 // run writes beside the output file and takes its place at the end.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Sources that cannot be used say so, and "Start input" does not run them.
 #include <gtest/gtest.h>
 

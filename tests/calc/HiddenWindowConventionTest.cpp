@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A notation change while a window is hidden converts that window's typed
 // values too, so that it means the same plane or line when it shows again.
 #include <string>

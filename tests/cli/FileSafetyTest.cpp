@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // lodema-batch must never destroy the data it reads: the same file reached
 // through the standard streams, and file names that look like the clipboard.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // lodema-batch --contour and --stats run as a program.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
