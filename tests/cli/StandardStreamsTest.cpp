@@ -4,6 +4,7 @@
 // files gives, and its standard error stays free of any progress line.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -66,6 +67,11 @@ TEST_F(StandardStreamsTest, PipeGivesTheSameBytesAsFiles) {
   for (const PipeRow& row : rows) {
     SCOPED_TRACE(row.name);
     folder_.Write("in.txt", row.input);
+    // A run without a data row leaves its output file as it was, so each row
+    // starts without the previous row's files.
+    for (const char* name : {"out.txt", "redirected.txt", "piped.txt"}) {
+      std::remove(folder_.File(name).c_str());
+    }
     std::vector<std::string> withFiles = row.args;
     for (const char* arg : {"--in", "in.txt", "--out", "out.txt"}) withFiles.emplace_back(arg);
     const Outcome files = Run("", withFiles, "", "", "out.txt");
