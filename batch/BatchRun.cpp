@@ -153,6 +153,20 @@ BatchOutcome BatchRunner::Run(const BatchRunRequest& request, const BatchOutputO
   progress_->CounterShown(true);
   progress_->Processed(0);
 
+  const bool plotting = platform_.retain != nullptr || model_.plot().IsShowing();
+  if (jobs_ > 1 && !plotting) {
+    RunRowsInParallel(*reader, request, options, displayed, outcome.counts);
+  } else {
+    RunRows(*reader, request, options, displayed, outcome.counts);
+  }
+
+  model_.SetBatchRunning(false);
+  progress_->CounterShown(false);
+  return outcome;
+}
+
+void BatchRunner::RunRows(LineReader& reader, const BatchRunRequest& request,
+                          const BatchOutputOptions& options, int& displayed, BatchCounts& counts) {
   RowContext row(model_);
   row.map = request.map;
   row.highest = HighestColumn(row.map);
@@ -166,9 +180,8 @@ BatchOutcome BatchRunner::Run(const BatchRunRequest& request, const BatchOutputO
   const MainWindowControls& controls = model_.Controls();
   const std::string& outputFile = writer_.FileName();
   std::string line;
-  BatchCounts& counts = outcome.counts;
 
-  while (reader->ReadLine(line)) {
+  while (reader.ReadLine(line)) {
     ++counts.linesRead;
     for (const int slot : row.clearedFirst) {
       if (!controls.entryBoxes[slot].text.empty()) ClearBox(slot);
@@ -190,10 +203,6 @@ BatchOutcome BatchRunner::Run(const BatchRunRequest& request, const BatchOutputO
       writer_.WriteOutputLine(text, options.inputAppended, false);
     }
   }
-
-  model_.SetBatchRunning(false);
-  progress_->CounterShown(false);
-  return outcome;
 }
 
 }  // namespace Lodema

@@ -1,6 +1,8 @@
 #include "cli/BatchTool.h"
 
+#include <algorithm>
 #include <memory>
+#include <thread>
 #include <vector>
 
 #include "batch/FilePage.h"
@@ -98,6 +100,11 @@ class StandardOutput : public OutputFiles {
   std::FILE* stream_;
 };
 
+int DefaultJobs() {
+  const unsigned cores = std::thread::hardware_concurrency();
+  return cores == 0 ? 1 : static_cast<int>(std::min<unsigned>(cores, kMaxJobs));
+}
+
 int UsageError(const ToolStreams& streams, const std::string& message) {
   std::fputs(("lodema-batch: " + message + "\n" + UsageText()).c_str(), streams.errors);
   return kExitUsage;
@@ -190,6 +197,7 @@ int RunBatchTool(const CliOptions& options, const ToolStreams& streams) {
   page.SetOutputOption(kOptResultCaptions, options.captions);
 
   inputs.StopKeeping();
+  page.SetBatchJobs(options.jobs > 0 ? options.jobs : DefaultJobs());
   const BatchOutcome outcome = page.StartBatchInput(1);
   if (!outcome.sourceOpened) return kExitFailed;
   if (plot && !WriteBatchPlot(*plot, options.plotFile, streams.errors)) return kExitFailed;

@@ -11,6 +11,9 @@
 
 namespace Lodema {
 
+// More workers than this gains nothing and only holds more blocks of rows.
+inline constexpr int kMaxJobs = 256;
+
 struct CliOptions {
   bool help = false;
   int calculation = -1;
@@ -33,6 +36,7 @@ struct CliOptions {
   bool secondResultColumns = false;
   bool append = false;
   std::optional<char> decimalChar;
+  int jobs = 0;  // --jobs N; 0: one per processor core
   // --plot: an SVG stereonet of every written row.
   std::string plotFile;
   bool plotEqualAngle = false;                                     // --plot-type angle
