@@ -42,9 +42,9 @@ class BlockLineReader : public LineReader {
 
 struct Block {
   std::optional<std::string> leadIn;  // the line before the block, with '\n'
-  std::string lines;     // the block's lines, each ending with '\n'
+  std::string lines;                  // the block's lines, each ending with '\n'
   int lineCount = 0;
-  std::string output;    // its output lines, each ending with CR LF
+  std::string output;  // its output lines, each ending with CR LF
   BatchCounts counts;
   bool done = false;
 };
@@ -65,7 +65,9 @@ class MemoryOutputFiles : public OutputFiles {
 class RowWorker {
  public:
   RowWorker(const FormModel& model, const ResultWriter& writer)
-      : model_(model), files_(bytes_), writer_(model_, BatchPlatform{}, files_),
+      : model_(model),
+        files_(bytes_),
+        writer_(model_, BatchPlatform{}, files_),
         runner_(model_, writer_, BatchPlatform{}, inputs_) {
     writer_.SetFileName(writer.FileName());
     writer_.SetDelimiter(writer.Delimiter());
@@ -119,8 +121,8 @@ void BatchRunner::RunRowsInParallel(LineReader& reader, const BatchRunRequest& r
   std::condition_variable workReady;
   std::condition_variable blockDone;
   std::condition_variable roomFree;
-  std::deque<Block*> pending;                     // read, not yet taken by a worker
-  std::deque<std::unique_ptr<Block>> inOrder;     // read, not yet written
+  std::deque<Block*> pending;                  // read, not yet taken by a worker
+  std::deque<std::unique_ptr<Block>> inOrder;  // read, not yet written
   bool readingDone = false;
 
   std::vector<std::thread> workers;
