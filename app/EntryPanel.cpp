@@ -111,14 +111,14 @@ EntryPanel::EntryPanel(Lodema::FormModel& model, QObject* parent) : QObject(pare
 
     referenceDirectionFrame_ = new QGroupBox;
     referenceDirectionFrame_->setObjectName(QStringLiteral("fraRef"));
-    optRefGroup_ = new QButtonGroup(this);
+    referenceDirectionGroup_ = new QButtonGroup(this);
     auto* refs = new QVBoxLayout(referenceDirectionFrame_);
     refs->setSpacing(0);
     refs->setContentsMargins(4, 2, 4, 2);
     for (int i = 0; i < 4; ++i) {
       referenceDirectionOptions_[i] = new QRadioButton;
       referenceDirectionOptions_[i]->setObjectName(QStringLiteral("optRef%1").arg(i));
-      optRefGroup_->addButton(referenceDirectionOptions_[i], i);
+      referenceDirectionGroup_->addButton(referenceDirectionOptions_[i], i);
       connect(referenceDirectionOptions_[i], &QRadioButton::clicked, this, [this, i](bool checked) {
         if (checked && !model_.Controls().referenceDirectionOptions[i].checked)
           model_.SetReferenceDirection(i);
@@ -204,7 +204,8 @@ void EntryPanel::Refresh() {
   mirror::Frame(windowDFrame_, c.windowDFrame);
   mirror::Frame(referenceDirectionFrame_, c.referenceDirectionFrame);
   mirror::Frame(approximateDipFrame_, c.approximateDipFrame);
-  mirror::Options(optRefGroup_, referenceDirectionOptions_, c.referenceDirectionOptions);
+  mirror::Options(referenceDirectionGroup_, referenceDirectionOptions_,
+                  c.referenceDirectionOptions);
   mirror::Options(optDipGroup_, approximateDipOptions_, c.approximateDipOptions);
 
   mirror::Frame(extraResultFrame_, c.extraResultFrame);

@@ -55,7 +55,7 @@ class EntryPanel : public QObject {
   QGroupBox* windowDFrame_ = nullptr;
   QGroupBox* referenceDirectionFrame_ = nullptr;
   QGroupBox* approximateDipFrame_ = nullptr;
-  QButtonGroup* optRefGroup_ = nullptr;
+  QButtonGroup* referenceDirectionGroup_ = nullptr;
   QButtonGroup* optDipGroup_ = nullptr;
   std::array<QRadioButton*, 4> referenceDirectionOptions_{};
   std::array<QRadioButton*, 3> approximateDipOptions_{};

@@ -198,11 +198,6 @@ int CalculationForMenuItem(int item) {
   return kMenuMap[item];
 }
 
-int MenuItemForCalculation(int number) {
-  const CalculationInfo* info = FindCalculation(number);
-  return info ? info->menuItem : 0;
-}
-
 std::string MenuItemCaption(int item) {
   if (IsMenuSeparator(item)) return "-";
   const CalculationInfo* info = FindCalculation(CalculationForMenuItem(item));

@@ -155,8 +155,6 @@ ResultKind ResultKindOf(int number);
 bool IsMenuSeparator(int item);
 // The calculation an item selects; -1 for separators and items outside 1-44.
 int CalculationForMenuItem(int item);
-// The item that selects a calculation; 0 for 37-41 and numbers outside 0-41.
-int MenuItemForCalculation(int number);
 // Caption of an item: "-" for a separator, "" outside 1-44.
 std::string MenuItemCaption(int item);
 

@@ -1,5 +1,8 @@
 #include "calc/DispatchCore.h"
 
+#include <optional>
+
+#include "calc/Catalogue.h"
 #include "orient/Constructions.h"
 #include "orient/DrillCore.h"
 #include "orient/Primitives.h"
@@ -9,8 +12,6 @@ namespace Lodema {
 using namespace OrientGeometry;
 
 namespace {
-
-bool FixedReference(int n) { return n >= 37 && n <= 41 && n != 40; }
 
 // The plane that a fully oriented core's beta and inclination describe.
 Plane PlaneInOrientedCore(double beta, double inclination, const Line& core) {
@@ -38,41 +39,35 @@ CalcOutcome OrientedCoreResult(const CoreInputs& in) {
   return out;
 }
 
-// What one reference plane (given by its pole) yields in calculation n: a
-// plane, a line or an angle (in the angle slot's place, azimuth).
-Orientation FromReference(const CoreInputs& in, const Line& pole, double& angle) {
+// What one reference plane (given by its pole) yields in a calculation that
+// works from a reference plane, by what its windows hold: the plane itself,
+// a plane or line from beta and alpha in B, a line from gamma in B, or the
+// angle to the orientation mark (in angle; the orientation is then empty).
+Orientation FromReference(const CalculationInfo& info, const CoreInputs& in, const Line& pole,
+                          double& angle) {
   const Line& core = in.coreAxis;
-  switch (in.calculation) {
-    case 20:
-      return NormalOf(pole);
-    case 21:
-    case 23:
-    case 37:
-    case 39: {
-      const bool lineMode = in.calculation == 23 || in.calculation == 39;
-      const Line r = RefPlaneBMCalc(in.betaB, in.inclinationB, pole.angle, pole.azimuth, core.angle,
-                                    core.azimuth, in.ellipseBase, lineMode);
-      return lineMode ? r : NormalOf(r);
-    }
-    case 22:
-    case 38:
-      return LineFromBetaInRefPlane(in.gamma, core.angle, core.azimuth, pole.angle, pole.azimuth);
-    default: {  // 40, 41
-      angle = AngleToBottomMark(pole.angle, pole.azimuth, core.angle, core.azimuth, in.ellipseBase);
-      // The angle runs to the orientation mark, wherever it is on the core.
-      if (!in.bottomMark) angle = AddAngles(angle, kPi);
-      return {};
-    }
+  if (info.resultIsReferencePlane) return NormalOf(pole);
+  if (info.b == WindowUse::kBetaAlpha) {
+    const bool lineMode = info.result == ResultKind::kLine;
+    const Line r = RefPlaneBMCalc(in.betaB, in.inclinationB, pole.angle, pole.azimuth, core.angle,
+                                  core.azimuth, in.ellipseBase, lineMode);
+    return lineMode ? r : NormalOf(r);
   }
+  if (info.HasLineInPlane()) {
+    return LineFromBetaInRefPlane(in.gamma, core.angle, core.azimuth, pole.angle, pole.azimuth);
+  }
+  angle = AngleToBottomMark(pole.angle, pole.azimuth, core.angle, core.azimuth, in.ellipseBase);
+  // The angle runs to the orientation mark, wherever it is on the core.
+  if (!in.bottomMark) angle = AddAngles(angle, kPi);
+  return {};
 }
 
-CalcOutcome ReferencePlaneResult(const CoreInputs& in) {
+CalcOutcome ReferencePlaneResult(const CalculationInfo& info, const CoreInputs& in) {
   CalcOutcome out;
   out.hasReference = true;
   Line firstPole;
-  bool second = false;
-  Line secondPole;
-  if (FixedReference(in.calculation)) {
+  std::optional<Line> secondPole;
+  if (info.UsesFixedReferencePlane()) {
     firstPole = PlaneToPole(in.reference.angle, in.reference.azimuth);
   } else {
     const RefPlaneSolutions s =
@@ -85,15 +80,14 @@ CalcOutcome ReferencePlaneResult(const CoreInputs& in) {
       return out;
     }
     firstPole = *s.first;
-    second = s.second.has_value();
-    if (second) secondPole = *s.second;
+    secondPole = s.second;
   }
   out.reference = NormalOf(firstPole);
-  out.result = FromReference(in, firstPole, out.angle);
-  if (second) {
+  out.result = FromReference(info, in, firstPole, out.angle);
+  if (secondPole) {
     double unused = 0.0;
-    out.secondReference = NormalOf(secondPole);
-    out.secondResult = FromReference(in, secondPole, unused);
+    out.secondSolution =
+        ReferencePlaneSolution{NormalOf(*secondPole), FromReference(info, in, *secondPole, unused)};
     out.Say("Note: Two ambiguous solutions found!!");
   }
   return out;
@@ -102,8 +96,9 @@ CalcOutcome ReferencePlaneResult(const CoreInputs& in) {
 }  // namespace
 
 CalcOutcome ComputeCore(const CoreInputs& in) {
-  if (in.calculation >= 17 && in.calculation <= 19) return OrientedCoreResult(in);
-  return ReferencePlaneResult(in);
+  const CalculationInfo& info = CalculationAt(in.calculation);
+  if (info.IsOrientedCore()) return OrientedCoreResult(in);
+  return ReferencePlaneResult(info, in);
 }
 
 }  // namespace Lodema

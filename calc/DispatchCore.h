@@ -20,7 +20,7 @@ struct CoreInputs {
   // Window D: the reference line (plunge, direction) of 20-23 and 40, or the
   // fixed reference plane of 37-39 and 41.
   OrientGeometry::Orientation reference;
-  int refDirn = 0;   // 0 dip direction, 1 strike, 2 fold axis, 3 approximate plane
+  int refDirn = 0;   // an OrientGeometry::RefDirection (orient/DrillCore.h)
   int steepDip = 2;  // 0 below 30 degrees, 1 30-60, 2 above 60
   bool ellipseBase = false;
   bool bottomMark = true;

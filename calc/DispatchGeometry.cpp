@@ -53,15 +53,12 @@ void AddMisfit(CalcOutcome& out, double misfit) {
 
 Plane VerticalPlaneAlong(double trend) { return {kHalfPi, AddAngles(trend, kHalfPi)}; }
 
-// A line of intersection is undefined for coincident planes (and the failure
-// marker of IntersectPlanes is negative too).
-bool IntersectionDefined(const Line& line) { return line.angle >= 0.0; }
-
 CalcOutcome ApparentDip(const Plane& plane, const Plane& section) {
-  const Line line = IntersectPlanes(plane, section);
-  if (!IntersectionDefined(line)) return Fail(kSectionInPlane);
-  const PitchResult pitch = PitchOfLineInPlane(section, line);
-  return AngleResult(pitch.pitch, pitch.sense);
+  const std::optional<Line> line = IntersectPlanes(plane, section);
+  // The line lies in the section, so its pitch there always exists.
+  const std::optional<PitchResult> pitch = line ? PitchOfLineInPlane(section, *line) : std::nullopt;
+  if (!pitch) return Fail(kSectionInPlane);
+  return AngleResult(pitch->pitch, pitch->sense);
 }
 
 CalcOutcome LineFromPitch(const Plane& plane, double pitch, const std::string& sense) {
@@ -71,47 +68,47 @@ CalcOutcome LineFromPitch(const Plane& plane, double pitch, const std::string& s
 }
 
 CalcOutcome PitchOfLine(const Plane& plane, const Line& line) {
-  const PitchResult r = PitchOfLineInPlane(plane, line);
-  if (r.misfit == kPitchUndefined) {
+  const std::optional<PitchResult> r = PitchOfLineInPlane(plane, line);
+  if (!r) {
     CalcOutcome out = Fail(std::string(kLineNormal) + "pitch");
     out.beep = true;
     return out;
   }
-  CalcOutcome out = AngleResult(r.pitch, r.sense);
-  AddMisfit(out, r.misfit);
+  CalcOutcome out = AngleResult(r->pitch, r->sense);
+  AddMisfit(out, r->misfit);
   return out;
 }
 
 CalcOutcome HadeOfLine(const Plane& plane, const Line& line) {
-  double hade = 0.0;
-  double misfit = 0.0;
-  if (!HadeOfProjection(plane, line, hade, misfit)) {
+  const std::optional<HadeAndMisfit> angles = HadeOfProjection(plane, line);
+  if (!angles) {
     CalcOutcome out = Fail(std::string(kLineNormal) + "hade");
     out.beep = true;
     return out;
   }
-  CalcOutcome out = AngleResult(hade);
-  AddMisfit(out, misfit);
+  CalcOutcome out = AngleResult(angles->hade);
+  AddMisfit(out, angles->misfit);
   return out;
 }
 
 CalcOutcome PlaneThroughLines(const Line& a, const Line& b) {
-  const Plane plane = PlaneContainingLines(a, b);
-  if (plane.angle == kCoincidentInputs) return Fail(kLinesParallel);
-  return LineResult(plane);
+  const std::optional<Plane> plane = PlaneContainingLines(a, b);
+  if (!plane) return Fail(kLinesParallel);
+  return LineResult(*plane);
 }
 
 CalcOutcome Intersection(const Plane& a, const Plane& b, const char* failure) {
-  const Line line = IntersectPlanes(a, b);
-  if (!IntersectionDefined(line)) return Fail(failure);
-  return LineResult(line);
+  const std::optional<Line> line = IntersectPlanes(a, b);
+  if (!line) return Fail(failure);
+  return LineResult(*line);
 }
 
 CalcOutcome PitchOfIntersection(const Plane& a, const Plane& b) {
-  const Line line = IntersectPlanes(a, b);
-  if (!IntersectionDefined(line)) return Fail(kPlanesCoincide);
-  const PitchResult r = PitchOfLineInPlane(a, line);
-  return AngleResult(r.pitch, r.sense);
+  const std::optional<Line> line = IntersectPlanes(a, b);
+  // The line lies in plane A, so its pitch there always exists.
+  const std::optional<PitchResult> r = line ? PitchOfLineInPlane(a, *line) : std::nullopt;
+  if (!r) return Fail(kPlanesCoincide);
+  return AngleResult(r->pitch, r->sense);
 }
 
 bool SamePlane(const Plane& a, const Plane& b) {
@@ -121,9 +118,7 @@ bool SamePlane(const Plane& a, const Plane& b) {
 CalcOutcome PlaneNormalToBoth(const Plane& a, const Plane& b) {
   // Every plane through the common pole is normal to a plane given twice.
   if (SamePlane(a, b)) return Fail(kPlanesCoincide);
-  const Plane plane = PlaneNormalToPlanes(a, b);
-  if (plane.angle == kCoincidentInputs) return Fail(kPlanesCoincide);
-  return LineResult(plane);
+  return LineResult(PlaneNormalToPlanes(a, b));
 }
 
 CalcOutcome LineWithPlunge(const Plane& plane, double plunge, const std::string& sense) {
@@ -143,8 +138,8 @@ std::string WholeDegreesWithBlank(double radians) {
   return text.starts_with('-') ? text : " " + text;
 }
 
-bool PlaneBisectingLines(const Line& a, const Line& b, bool wantObtuse, Plane& plane) {
-  if (PlaneContainingLines(a, b).angle == kCoincidentInputs) return false;
+std::optional<Plane> PlaneBisectingLines(const Line& a, const Line& b, bool wantObtuse) {
+  if (!PlaneContainingLines(a, b)) return std::nullopt;
   const DirectionCosines u = LineToDirectionCosines(std::fabs(a.angle), a.azimuth);
   const DirectionCosines v = LineToDirectionCosines(std::fabs(b.angle), b.azimuth);
   // The plane holding one bisector and the common normal has the other
@@ -153,23 +148,24 @@ bool PlaneBisectingLines(const Line& a, const Line& b, bool wantObtuse, Plane& p
   const double s = (dot >= 0.0) != wantObtuse ? -1.0 : 1.0;
   const Line pole =
       DirectionCosinesToLine(u.north + s * v.north, u.east + s * v.east, u.down + s * v.down);
-  plane = NormalOf(pole);
-  return true;
+  return NormalOf(pole);
 }
 
-bool HadeOfProjection(const Plane& plane, const Line& line, double& hade, double& misfit) {
+std::optional<HadeAndMisfit> HadeOfProjection(const Plane& plane, const Line& line) {
   const DirectionCosines p = LineToDirectionCosines(PlaneToPole(plane.angle, plane.azimuth));
   const DirectionCosines v = LineToDirectionCosines(line);
   const double along = v.north * p.north + v.east * p.east + v.down * p.down;
   DirectionCosines w{v.north - along * p.north, v.east - along * p.east, v.down - along * p.down};
   const double length = std::sqrt(w.north * w.north + w.east * w.east + w.down * w.down);
-  if (length < 1e-12) return false;
+  if (length < 1e-12) return std::nullopt;
   // Rounding must not turn a horizontal projection upward.
   if (std::fabs(w.down) < 1e-15) w.down = 0.0;
   const Line projection = DirectionCosinesToLine(w);
-  hade = LineInPlaneAngles(plane.angle, plane.azimuth, projection.angle, projection.azimuth).hade;
-  misfit = LineInPlaneAngles(plane.angle, plane.azimuth, line.angle, line.azimuth).misfit;
-  return true;
+  HadeAndMisfit angles;
+  angles.hade =
+      LineInPlaneAngles(plane.angle, plane.azimuth, projection.angle, projection.azimuth).hade;
+  angles.misfit = LineInPlaneAngles(plane.angle, plane.azimuth, line.angle, line.azimuth).misfit;
+  return angles;
 }
 
 CalcOutcome ComputeGeometry(const GeometryInputs& in) {
@@ -229,9 +225,9 @@ CalcOutcome ComputeGeometry(const GeometryInputs& in) {
     case 32:
       return AngleResult(SenseAngleFromStrike(a.azimuth, b.angle, in.senseB));
     case 33: {
-      Plane plane;
-      if (!PlaneBisectingLines(a, b, in.obtuse, plane)) return Fail(kLinesParallel);
-      return LineResult(plane);
+      const std::optional<Plane> plane = PlaneBisectingLines(a, b, in.obtuse);
+      if (!plane) return Fail(kLinesParallel);
+      return LineResult(*plane);
     }
     case 36:
       return LineWithPlunge(a, b.angle, in.senseB);

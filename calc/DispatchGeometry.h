@@ -2,9 +2,11 @@
 // read from the entry windows to a CalcOutcome. No windows, no settings.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "calc/DispatchOutcome.h"
+#include "orient/Constructions.h"
 #include "orient/Records.h"
 
 namespace Lodema {
@@ -29,14 +31,16 @@ CalcOutcome ComputeRotation(const GeometryInputs& in);
 
 // The plane that bisects two lines: it holds the bisector of their acute
 // angle (obtuse one with wantObtuse) and the normal to their common plane, so
-// it reflects one line onto the other. False for parallel lines.
-bool PlaneBisectingLines(const OrientGeometry::Line& a, const OrientGeometry::Line& b,
-                         bool wantObtuse, OrientGeometry::Plane& plane);
+// it reflects one line onto the other. No value for parallel lines.
+std::optional<OrientGeometry::Plane> PlaneBisectingLines(const OrientGeometry::Line& a,
+                                                         const OrientGeometry::Line& b,
+                                                         bool wantObtuse);
 
 // The hade of a line in a plane, measured on its projection onto the plane,
-// and the line's misfit from the plane. False for a line normal to the plane.
-bool HadeOfProjection(const OrientGeometry::Plane& plane, const OrientGeometry::Line& line,
-                      double& hade, double& misfit);
+// and the line's misfit from the plane. No value for a line normal to the
+// plane.
+std::optional<OrientGeometry::HadeAndMisfit> HadeOfProjection(const OrientGeometry::Plane& plane,
+                                                              const OrientGeometry::Line& line);
 
 // Whole degrees with the leading blank of a non-negative number: " 15".
 std::string WholeDegreesWithBlank(double radians);

@@ -3,14 +3,19 @@
 // drill-core calculations the reference-plane and plane solutions.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "orient/Records.h"
 
 namespace Lodema {
 
-// Dip of an absent reference-plane solution.
-inline constexpr double kNoSolutionDip = -1.0;
+// One solution of a reference plane (radians) and what the calculation gives
+// from that plane (a plane or a line).
+struct ReferencePlaneSolution {
+  OrientGeometry::Plane plane;
+  OrientGeometry::Orientation result;
+};
 
 // How a run of a calculation ended. A batch run rejects the row on
 // kInvalidEntry and kGeometricError.
@@ -49,12 +54,12 @@ struct CalcOutcome {
   std::string batchMessage;
   bool beep = false;  // beeps in a batch run too
 
-  // Partially oriented cores (20-23, 37-41): the reference plane(s) and what
-  // the second one gives (dip kNoSolutionDip when there is no second plane).
+  // Partially oriented cores (20-23, 37-41): the reference plane that gave
+  // the result, and the second plane with what it gives when the cone allows
+  // two.
   bool hasReference = false;
-  OrientGeometry::Plane reference{kNoSolutionDip, 0.0};
-  OrientGeometry::Plane secondReference{kNoSolutionDip, 0.0};
-  OrientGeometry::Orientation secondResult;
+  OrientGeometry::Plane reference;
+  std::optional<ReferencePlaneSolution> secondSolution;
 
   // 19: the plane that contains the result line.
   bool hasPlaneSolution = false;

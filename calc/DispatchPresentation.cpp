@@ -1,6 +1,7 @@
 // Writing a calculation's outcome into the result windows: the main result,
 // the reference-plane and plane solutions, and the apparent dip or pitch.
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "calc/Catalogue.h"
@@ -53,10 +54,10 @@ bool Dispatcher::Present(const CalcOutcome& out) {
 void Dispatcher::ShowSolutions(const CalcOutcome& out) {
   auto& frames = m_.controls_.resultFrames;
   if (info_->SolvesApproxReferencePlane() && out.hasReference) {
-    ReferencePlaneSolution first{out.reference, out.result};
-    ReferencePlaneSolution second{out.secondReference, out.secondResult};
-    if (info_->result == ResultKind::kLine && !m_.settings().ShowPolaritySign) {
-      second.result.angle = std::fabs(second.result.angle);
+    const ReferencePlaneSolution first{out.reference, out.result};
+    std::optional<ReferencePlaneSolution> second = out.secondSolution;
+    if (second && info_->result == ResultKind::kLine && !m_.settings().ShowPolaritySign) {
+      second->result.angle = std::fabs(second->result.angle);
     }
     m_.ShowReferencePlaneSolutions(n_, first, second);
     return;
@@ -73,11 +74,11 @@ void Dispatcher::ShowApparentDipOrPitch(const CalcOutcome& out) {
   if (!apparentDip) {
     // 19, 22 and 38: the pitch of the result line in its own plane.
     const Plane& plane = out.hasPlaneSolution ? out.planeSolution : out.reference;
-    const PitchResult pitch = PitchOfLineInPlane(plane, out.result);
-    if (pitch.misfit == kPitchUndefined) {
+    const std::optional<PitchResult> pitch = PitchOfLineInPlane(plane, out.result);
+    if (!pitch) {
       m_.ClearResultsWindows(kApparentResults);
     } else {
-      m_.WriteApparentResult(pitch.pitch, pitch.sense);
+      m_.WriteApparentResult(pitch->pitch, pitch->sense);
     }
     return;
   }
@@ -90,13 +91,13 @@ void Dispatcher::ShowApparentDipOrPitch(const CalcOutcome& out) {
   }
   const Plane& plane = planeResult ? out.result : out.reference;
   const Plane section{kHalfPi, AddAngles(sectionTrend_, kHalfPi)};
-  const Line line = IntersectPlanes(plane, section);
-  if (line.angle < 0.0) {
+  const std::optional<Line> line = IntersectPlanes(plane, section);
+  const std::optional<PitchResult> pitch = line ? PitchOfLineInPlane(section, *line) : std::nullopt;
+  if (!pitch) {
     m_.ClearResultsWindows(kApparentResults);
     return;
   }
-  const PitchResult pitch = PitchOfLineInPlane(section, line);
-  m_.WriteApparentResult(pitch.pitch, pitch.sense);
+  m_.WriteApparentResult(pitch->pitch, pitch->sense);
 }
 
 }  // namespace Lodema

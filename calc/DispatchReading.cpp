@@ -1,5 +1,6 @@
 // Reading the entry windows of the current calculation into the inputs of
 // the computation and into the calculation record.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -7,6 +8,7 @@
 #include "calc/Dispatcher.h"
 #include "calc/EntryBoxes.h"
 #include "calc/FormModel.h"
+#include "orient/DrillCore.h"
 #include "orient/NumberText.h"
 #include "orient/Primitives.h"
 #include "orient/TextParsing.h"
@@ -37,6 +39,16 @@ bool ReadNumberText(const std::string& text, bool localeComma, double& value) {
   return true;
 }
 
+// Degrees read from an entry window into radians; false, leaving value as it
+// was, when either is not finite.
+bool StoreOrientation(double angle, double azimuth, Orientation& value) {
+  const std::optional<double> a = FiniteDegreesToRadians(angle);
+  const std::optional<double> z = FiniteDegreesToRadians(azimuth);
+  if (!a || !z) return false;
+  value = {*a, *z};
+  return true;
+}
+
 bool Between(int n, int low, int high) { return n >= low && n <= high; }
 
 }  // namespace
@@ -54,7 +66,9 @@ bool Dispatcher::ReadNumber(int box, double& radians) const {
   if (!m_.EntryValid(box) || !ReadNumberText(entry.text, m_.LocaleUsesComma(), degrees)) {
     return false;
   }
-  radians = DegreesToRadians(degrees);
+  const std::optional<double> value = FiniteDegreesToRadians(degrees);
+  if (!value) return false;
+  radians = *value;
   return true;
 }
 
@@ -64,7 +78,9 @@ bool Dispatcher::ReadDirection(int box, double& radians) const {
   if (m_.settings().QuadrantIn == 1) text = QuadrantToAzimuthText(text, m_.LocaleUsesComma());
   double degrees = 0.0;
   if (text.empty() || !ReadNumberText(text, m_.LocaleUsesComma(), degrees)) return false;
-  radians = DegreesToRadians(degrees);
+  const std::optional<double> value = FiniteDegreesToRadians(degrees);
+  if (!value) return false;
+  radians = *value;
   return true;
 }
 
@@ -83,8 +99,7 @@ bool Dispatcher::ReadOrientation(int window, bool asLine, Orientation& value,
         !ReadNumberText(texts[boxes.direction].text, comma, azimuth)) {
       return false;
     }
-    value.angle = DegreesToRadians(angle);
-    value.azimuth = DegreesToRadians(azimuth);
+    if (!StoreOrientation(angle, azimuth, value)) return false;
     if (sense) *sense = boxes.sense >= 0 ? texts[boxes.sense].text : std::string();
     return true;
   }
@@ -93,8 +108,7 @@ bool Dispatcher::ReadOrientation(int window, bool asLine, Orientation& value,
       !ReadNumberText(texts->direction, comma, azimuth)) {
     return false;
   }
-  value.angle = DegreesToRadians(angle);
-  value.azimuth = DegreesToRadians(azimuth);
+  if (!StoreOrientation(angle, azimuth, value)) return false;
   if (sense) *sense = texts->sense;
   return true;
 }
@@ -218,8 +232,10 @@ bool Dispatcher::ReadWindowD() {
     case WindowUse::kReferenceLine:
       core_.refDirn =
           Between(m_.settings().referenceDirection, 0, 3) ? m_.settings().referenceDirection : 0;
-      if (core_.refDirn == 2 || core_.refDirn == 3) {
-        if (!ReadOrientation(3, core_.refDirn == 2, d)) return false;
+      // A fold axis is a line with its plunge, an approximate plane a plane;
+      // a dip direction or strike is a trend alone.
+      if (core_.refDirn == kRefFoldAxis || core_.refDirn == kRefApproximate) {
+        if (!ReadOrientation(3, core_.refDirn == kRefFoldAxis, d)) return false;
       } else if (!ReadDirection(9, d.azimuth)) {
         return false;
       }

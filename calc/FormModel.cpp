@@ -29,29 +29,8 @@ void SetOptionPair(std::array<OptionButton, 2>& options, const char* first, cons
   options[1].caption = second;
 }
 
-}  // namespace
-
-FormModel::FormModel(const FormModel& other)
-    : settings_(other.settings_),
-      controls_(other.controls_),
-      calculation_(other.calculation_),
-      coreCalculation_(other.coreCalculation_),
-      approxRefPlane_(other.approxRefPlane_),
-      localeComma_(other.localeComma_),
-      batchRunning_(other.batchRunning_),
-      messageReportsFailure_(other.messageReportsFailure_),
-      noResultShown_(other.noResultShown_),
-      lastCalcStatus_(other.lastCalcStatus_),
-      initialising_(other.initialising_),
-      rewriting_(other.rewriting_),
-      filePageAvailable_(other.filePageAvailable_),
-      entryValid_(other.entryValid_),
-      savedTexts_(other.savedTexts_),
-      fieldKinds_(other.fieldKinds_),
-      decimalPlaces_(other.decimalPlaces_) {}
-
-FormModel::FormModel() {
-  MainWindowControls& c = controls_;
+// The captions of the entry and result boxes and of the result frames.
+void SetBoxCaptions(MainWindowControls& c) {
   const std::array<const char*, 13> entryLabels = {"dip",   "dir'n",  "sense", "dip",    "dir'n",
                                                    "sense", "plunge", "trend", "plunge", "dir'n",
                                                    "delta", "trend",  "trend"};
@@ -76,7 +55,10 @@ FormModel::FormModel() {
   c.resultFrames[1].visible = false;
   c.resultFrames[2].visible = false;
   c.extraResultFrame.caption = kResultFrameCaptions[3];
+}
 
+// The calculation buttons with their captions and frames.
+void SetCalculationCaptions(MainWindowControls& c) {
   const std::array<std::string, kCalculationCount> captions = DesignCaptions();
   for (int n = 0; n < kCalculationCount; ++n) {
     c.calculationCaptions[n].caption = captions[n];
@@ -87,7 +69,10 @@ FormModel::FormModel() {
     c.calculationFrames[f].caption = kCalculationFrameCaptions[f];
   }
   c.captionSecondLine.caption = "approximate reference line D";
+}
 
+// The window frames, check boxes and file-output options.
+void SetFrameAndBoxCaptions(MainWindowControls& c) {
   c.windowACaption.caption = "A";
   c.windowCFrame.caption = "C";
   c.windowDFrame.caption = "D";
@@ -98,7 +83,10 @@ FormModel::FormModel() {
   c.fileOutputOptions[7].caption = "Reference plane solution";
   c.fileOutputOptions[8].caption = "Any ambiguous reference plane solutions";
   c.fileOutputOptions[9].caption = "Second result using ambiguous ref. plane";
+}
 
+// The conventions panel and the drill-core options.
+void SetOptionCaptions(MainWindowControls& c) {
   const std::array<const char*, 4> refCaptions = {"dip dir'n", "strike", "fold axis",
                                                   "approx. orientation of plane"};
   for (int i = 0; i < 4; ++i) {
@@ -128,7 +116,10 @@ FormModel::FormModel() {
   SetOptionPair(c.decimalCharOptions, "period  (e.g. 34.5)", "comma (e.g. 34,5)");
   c.localeWarning.caption = "(overrides current locale setting";
   c.localeWarning.visible = false;
+}
 
+// What starts hidden.
+void HideUntilLaidOut(MainWindowControls& c) {
   // Nothing is laid out until a calculation is selected; the apparent-dip
   // panels start hidden like an unticked box.
   c.windowPanels[4].visible = false;
@@ -138,6 +129,35 @@ FormModel::FormModel() {
   c.entryBoxes[11].visible = false;
   c.entryBoxes[12].visible = false;
   c.entryCaptions[12].visible = false;
+}
+
+}  // namespace
+
+FormModel::FormModel(const FormModel& other)
+    : settings_(other.settings_),
+      controls_(other.controls_),
+      calculation_(other.calculation_),
+      coreCalculation_(other.coreCalculation_),
+      approxRefPlane_(other.approxRefPlane_),
+      localeComma_(other.localeComma_),
+      batchRunning_(other.batchRunning_),
+      messageReportsFailure_(other.messageReportsFailure_),
+      noResultShown_(other.noResultShown_),
+      lastCalcStatus_(other.lastCalcStatus_),
+      initialising_(other.initialising_),
+      rewriting_(other.rewriting_),
+      filePageAvailable_(other.filePageAvailable_),
+      entryValid_(other.entryValid_),
+      savedTexts_(other.savedTexts_),
+      fieldKinds_(other.fieldKinds_),
+      decimalPlaces_(other.decimalPlaces_) {}
+
+FormModel::FormModel() {
+  SetBoxCaptions(controls_);
+  SetCalculationCaptions(controls_);
+  SetFrameAndBoxCaptions(controls_);
+  SetOptionCaptions(controls_);
+  HideUntilLaidOut(controls_);
   SyncOptionGroups();
 }
 

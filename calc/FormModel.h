@@ -52,13 +52,6 @@ struct WindowTexts {
   std::string sense;
 };
 
-// One solution of a reference plane (radians). dip == -1 marks "no solution".
-// result is what the calculation gives from that plane (plane or line).
-struct ReferencePlaneSolution {
-  OrientGeometry::Plane plane{-1.0, 0.0};
-  OrientGeometry::Orientation result;
-};
-
 // A word of the user's nomenclature that a caption shows.
 enum class UserWord { kNone, kPitch, kHade, kAlpha, kBeta, kGamma };
 
@@ -136,7 +129,7 @@ class FormModel {
   void SelectCalculation(int n);               // calculationButtons(n) pressed; 0..41
   void ReleaseCalculationButton(int n);        // calculationButtons(n) released
   void SelectCalculationByCaption(int n);      // click on calculationCaptions(n)
-  void SelectCalculationByMenuItem(int item);  // mnuCalculation(item), 1..44
+  void SelectCalculationByMenuItem(int item);  // an item of the Calculations menu, 1..44
   void SetTabPage(int page);
   void SetCaptionPrefs();
 
@@ -197,7 +190,7 @@ class FormModel {
   // 19: shows resultFrames(1) with the plane that contains the result line.
   void ShowPlaneSolution(const OrientGeometry::Plane& plane);
   void ShowReferencePlaneSolutions(int calculation, const ReferencePlaneSolution& first,
-                                   const ReferencePlaneSolution& second);
+                                   const std::optional<ReferencePlaneSolution>& second);
   // The message panel: a note or hint (empty clears it), or the report of
   // an invalid entry or a failed calculation, which rejects a batch row.
   void SetMessage(const std::string& text);

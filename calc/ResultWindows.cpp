@@ -419,7 +419,7 @@ void FormModel::ShowPlaneSolution(const OrientGeometry::Plane& plane) {
 }
 
 void FormModel::ShowReferencePlaneSolutions(int calculation, const ReferencePlaneSolution& first,
-                                            const ReferencePlaneSolution& second) {
+                                            const std::optional<ReferencePlaneSolution>& second) {
   HandlerScope scope(*this);
   const CalculationInfo* info = FindCalculation(calculation);
   if (info == nullptr) return;
@@ -430,20 +430,19 @@ void FormModel::ShowReferencePlaneSolutions(int calculation, const ReferencePlan
     controls_.resultFrames[1].visible = true;
     WritePlaneResult(5, first.plane);
   }
-  // A negative dip (the -1 sentinel) means there is no second solution.
-  if (!(second.plane.angle >= 0.0)) {
+  if (!second) {
     controls_.resultFrames[2].visible = false;
     return;
   }
   controls_.resultFrames[2].visible = true;
-  WritePlaneResult(6, second.plane);
+  WritePlaneResult(6, second->plane);
   if (info->resultIsReferencePlane) return;
   switch (info->result) {
     case ResultKind::kPlane:
-      WritePlaneResult(7, second.result);
+      WritePlaneResult(7, second->result);
       break;
     case ResultKind::kLine:
-      WriteLineResult(7, second.result);
+      WriteLineResult(7, second->result);
       break;
     default:
       break;

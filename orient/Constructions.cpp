@@ -57,7 +57,9 @@ PoleBisector BisectPoles(double dip1, double dd1, double dip2, double dd2) {
   const Line p1 = PlaneToPole(dip1, dd1);
   const Line p2 = PlaneToPole(dip2, dd2);
   PoleBisector result;
-  result.profile = PlaneContainingLines(p1.angle, p1.azimuth, p2.angle, p2.azimuth);
+  // The callers have ruled out coincident planes, so the poles span a plane.
+  result.profile = PlaneContainingLines(p1.angle, p1.azimuth, p2.angle, p2.azimuth)
+                       .value_or(Plane{kHalfPi, 0.0});
   const Plane& P = result.profile;
   const double h1 = LineInPlaneAngles(P.angle, P.azimuth, p1.angle, p1.azimuth).hade;
   const double h2 = LineInPlaneAngles(P.angle, P.azimuth, p2.angle, p2.azimuth).hade;
@@ -77,7 +79,8 @@ PoleBisector BisectPoles(double dip1, double dd1, double dip2, double dd2) {
 
 }  // namespace
 
-Plane PlaneContainingLines(double plunge1, double trend1, double plunge2, double trend2) {
+std::optional<Plane> PlaneContainingLines(double plunge1, double trend1, double plunge2,
+                                          double trend2) {
   const double t1 = ReduceAzimuth(trend1);
   const double t2 = ReduceAzimuth(trend2);
   const double a1 = std::fabs(plunge1);
@@ -86,7 +89,7 @@ Plane PlaneContainingLines(double plunge1, double trend1, double plunge2, double
   // Same axis, compared as directions: 30/000 and 30/360 are one line, and so
   // are two horizontal lines pointing opposite ways.
   if (SameAxis(LineToDirectionCosines(a1, t1), LineToDirectionCosines(a2, t2))) {
-    return {kCoincidentInputs, 0.0};
+    return std::nullopt;
   }
 
   // Normal as the cross product, components (east X, north Y, down Z).
@@ -109,7 +112,7 @@ Plane PlaneContainingLines(double plunge1, double trend1, double plunge2, double
   z /= length;
 
   const double dip = ArcCos(z);
-  if (dip == 0.0) return {0.0, 0.0};
+  if (dip == 0.0) return Plane{0.0, 0.0};
   const double h = ArcSin(std::fmin(std::fabs(x / std::sin(dip)), 1.0));
 
   // The dip direction is opposite the horizontal direction of the normal.
@@ -127,21 +130,22 @@ Plane PlaneContainingLines(double plunge1, double trend1, double plunge2, double
   } else {
     dipDirection = kTwoPi - h;
   }
-  return {dip, dipDirection};
+  return Plane{dip, dipDirection};
 }
 
-Line IntersectPlanes(double dip1, double dipDirection1, double dip2, double dipDirection2) {
+std::optional<Line> IntersectPlanes(double dip1, double dipDirection1, double dip2,
+                                    double dipDirection2) {
   dip1 = std::fabs(dip1);
   dip2 = std::fabs(dip2);
-  if (dip1 == 0.0 && dip2 == 0.0) return {kCoincidentInputs, 0.0};
+  if (dip1 == 0.0 && dip2 == 0.0) return std::nullopt;
   // A horizontal plane has every dip direction; take the other plane's so that
   // the common strike line comes out below.
   if (dip1 == 0.0) dipDirection1 = dipDirection2;
   if (dip2 == 0.0) dipDirection2 = dipDirection1;
 
   if (dipDirection2 == dipDirection1) {
-    const double trend = WrapRadians(dipDirection1 + kHalfPi);
-    return {dip2 == dip1 ? kCoincidentInputs : 0.0, trend};
+    if (dip2 == dip1) return std::nullopt;
+    return Line{0.0, WrapRadians(dipDirection1 + kHalfPi)};
   }
 
   const double dd1 = ReduceAzimuth(dipDirection1);
@@ -163,9 +167,7 @@ Line IntersectPlanes(double dip1, double dipDirection1, double dip2, double dipD
   const double cn = u[2] * w[0] - w[2] * u[0];
   const double cd = u[0] * w[1] - u[1] * w[0];
   double length = std::sqrt(ce * ce + cn * cn + cd * cd);
-  if (length < kParallelTolerance) {
-    return {kCoincidentInputs, WrapRadians(dd1 + kHalfPi)};
-  }
+  if (length < kParallelTolerance) return std::nullopt;
 
   if (cd != 0.0) {
     length *= Sign(cd);
@@ -175,12 +177,10 @@ Line IntersectPlanes(double dip1, double dipDirection1, double dip2, double dipD
   const double e = ce / length;
   const double n = cn / length;
   const double d = cd / length;
-  if (!std::isfinite(e) || !std::isfinite(n) || !std::isfinite(d)) {
-    return {kIntersectionFailed, WrapRadians(dipDirection1 + kHalfPi)};
-  }
+  if (!std::isfinite(e) || !std::isfinite(n) || !std::isfinite(d)) return std::nullopt;
 
   const double plunge = std::fmin(ArcSin(d), kHalfPi);
-  if (plunge == kHalfPi) return {kHalfPi, 0.0};
+  if (plunge == kHalfPi) return Line{kHalfPi, 0.0};
 
   const double h = ArcSin(std::fabs(e) / std::cos(plunge));
   double trend;
@@ -197,7 +197,7 @@ Line IntersectPlanes(double dip1, double dipDirection1, double dip2, double dipD
   } else {
     trend = kTwoPi - h;
   }
-  return {plunge, trend};
+  return Line{plunge, trend};
 }
 
 Plane PlaneNormalToPlanes(double dip1, double dipDirection1, double dip2, double dipDirection2) {
@@ -206,7 +206,8 @@ Plane PlaneNormalToPlanes(double dip1, double dipDirection1, double dip2, double
   if (SameAxis(PoleVector(dip1, dd1), PoleVector(dip2, dd2))) return {dip1, dd1};
   const Line p1 = PlaneToPole(dip1, dd1);
   const Line p2 = PlaneToPole(dip2, dd2);
-  return PlaneContainingLines(p1.angle, p1.azimuth, p2.angle, p2.azimuth);
+  return PlaneContainingLines(p1.angle, p1.azimuth, p2.angle, p2.azimuth)
+      .value_or(Plane{dip1, dd1});
 }
 
 HadeAndMisfit LineInPlaneAngles(double dip, double dipDirection, double plunge, double trend) {
@@ -215,10 +216,12 @@ HadeAndMisfit LineInPlaneAngles(double dip, double dipDirection, double plunge, 
   // Projection of the line onto the plane: through the profile plane that
   // holds the pole and the line.
   const Line pole = PlaneToPole(dip, dd);
-  const Plane profile = PlaneContainingLines(pole.angle, pole.azimuth, plunge, trend);
-  if (profile.angle == kCoincidentInputs) return {0.0, kHalfPi};  // line normal to the plane
-  const Line projection = IntersectPlanes(dip, dd, profile.angle, profile.azimuth);
-  if (projection.angle < 0.0) return {0.0, kHalfPi};
+  const std::optional<Plane> profile =
+      PlaneContainingLines(pole.angle, pole.azimuth, plunge, trend);
+  if (!profile) return {0.0, kHalfPi};  // line normal to the plane
+  const std::optional<Line> found = IntersectPlanes(dip, dd, profile->angle, profile->azimuth);
+  if (!found) return {0.0, kHalfPi};
+  const Line& projection = *found;
 
   HadeAndMisfit result;
   result.misfit =

@@ -5,39 +5,37 @@
 // lines are (plunge, trend), as in orient/Records.h.
 #pragma once
 
+#include <optional>
+
 #include "orient/Records.h"
 
 namespace OrientGeometry {
 
-// Plunge or dip of a construction whose two inputs coincide (same axis or
-// same plane, either polarity), so that no unique result exists. The
-// accompanying azimuth carries no meaning unless a routine says otherwise.
-inline constexpr double kCoincidentInputs = -kHalfPi;
-// Plunge returned by IntersectPlanes when its arithmetic fails (non-finite
-// input); a marker, not an angle. The trend is then dip direction1 + pi/2.
-inline constexpr double kIntersectionFailed = -1.0;
-
 // Line of intersection of two planes, pointing down (plunge in [0, pi/2],
-// trend in [0, two pi]; a vertical line has trend 0).
-// Both planes horizontal (trend 0), or the same plane (also 30/000 against
-// 30/360, or a vertical plane given from either side; trend dip direction1 +
-// pi/2): plunge kCoincidentInputs. Same dip direction with different dips:
-// the horizontal strike line, trend dip direction1 + pi/2.
-Line IntersectPlanes(double dip1, double dipDirection1, double dip2, double dipDirection2);
-inline Line IntersectPlanes(const Plane& a, const Plane& b) {
+// trend in [0, two pi]; a vertical line has trend 0). Same dip direction with
+// different dips: the horizontal strike line, trend dip direction1 + pi/2.
+// No value when there is no unique line: both planes horizontal, the same
+// plane (also 30/000 against 30/360, or a vertical plane given from either
+// side), or non-finite input.
+std::optional<Line> IntersectPlanes(double dip1, double dipDirection1, double dip2,
+                                    double dipDirection2);
+inline std::optional<Line> IntersectPlanes(const Plane& a, const Plane& b) {
   return IntersectPlanes(a.angle, a.azimuth, b.angle, b.azimuth);
 }
 
 // Plane through two lines (|plunge| of each is used). Dip in [0, pi/2], dip
 // direction in [0, two pi]; a horizontal plane has dip direction 0.
-// Parallel or antiparallel lines: dip kCoincidentInputs, dip direction 0.
-Plane PlaneContainingLines(double plunge1, double trend1, double plunge2, double trend2);
-inline Plane PlaneContainingLines(const Line& a, const Line& b) {
+// No value for parallel or antiparallel lines (one axis: no unique plane).
+std::optional<Plane> PlaneContainingLines(double plunge1, double trend1, double plunge2,
+                                          double trend2);
+inline std::optional<Plane> PlaneContainingLines(const Line& a, const Line& b) {
   return PlaneContainingLines(a.angle, a.azimuth, b.angle, b.azimuth);
 }
 
-// Plane normal to two planes (the plane through both poles). The same plane
-// twice returns the first plane with its dip direction reduced to [0, two pi].
+// Plane normal to two planes (the plane through both poles). Always a plane:
+// the same plane twice (poles on one axis, either polarity) returns the first
+// plane with its dip direction reduced to [0, two pi]; callers that must
+// refuse a plane given twice test for it themselves.
 Plane PlaneNormalToPlanes(double dip1, double dipDirection1, double dip2, double dipDirection2);
 inline Plane PlaneNormalToPlanes(const Plane& a, const Plane& b) {
   return PlaneNormalToPlanes(a.angle, a.azimuth, b.angle, b.azimuth);

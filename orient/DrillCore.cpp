@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 
 #include "orient/Constructions.h"
 #include "orient/LinesInPlanes.h"
@@ -107,14 +108,15 @@ Line LineFromBetaInRefPlane(double angle, double corePlunge, double coreTrend, d
   // straight lines). Gamma runs from the down-dip line, or from the lower end
   // of the core axis, clockwise seen from above; an upward core reverses it.
   const Plane reference = NormalOf(polePlunge, poleTrend);
-  const Plane throughAxis = PlaneContainingLines(corePlunge, coreTrend, polePlunge, poleTrend);
+  const std::optional<Plane> throughAxis =
+      PlaneContainingLines(corePlunge, coreTrend, polePlunge, poleTrend);
   double hade = 0.0;  // down-dip line: the fallback for a circular trace
-  if (throughAxis.angle >= 0.0) {
-    const Line longAxis = IntersectPlanes(reference, throughAxis);
-    if (longAxis.angle >= 0.0) {
-      const PitchResult pitch = PitchOfLineInPlane(reference, longAxis);
-      if (pitch.misfit != kPitchUndefined) {
-        hade = SenseAngleFromStrike(reference.azimuth, std::fabs(pitch.pitch), pitch.sense);
+  if (throughAxis) {
+    const std::optional<Line> longAxis = IntersectPlanes(reference, *throughAxis);
+    if (longAxis) {
+      const std::optional<PitchResult> pitch = PitchOfLineInPlane(reference, *longAxis);
+      if (pitch) {
+        hade = SenseAngleFromStrike(reference.azimuth, std::fabs(pitch->pitch), pitch->sense);
       }
     }
   }
@@ -250,8 +252,8 @@ RefPlaneSolutions RefPlaneFromDeltaAngle(double corePlunge, double coreTrend, do
   if (std::fabs(c - kHalfPi) < kRightConeTolerance) {
     // The reference plane contains the core axis. A reference line along
     // the core leaves every such plane possible: no unique answer.
-    const Line pole = IntersectPlanes(NormalOf(corePlunge, coreTrend), poleCircle);
-    if (pole.angle >= 0.0 && std::isfinite(pole.azimuth)) out.first = pole;
+    const std::optional<Line> pole = IntersectPlanes(NormalOf(corePlunge, coreTrend), poleCircle);
+    if (pole && std::isfinite(pole->azimuth)) out.first = *pole;
     return out;
   }
 

@@ -136,7 +136,8 @@ Line LineFromHadeInPlane(double dip, double dipDirection, double hade) {
   return {pitched.plunge * sign, trend};
 }
 
-PitchResult PitchOfLineInPlane(double dip, double dipDirection, double plunge, double trend) {
+std::optional<PitchResult> PitchOfLineInPlane(double dip, double dipDirection, double plunge,
+                                              double trend) {
   const double p = std::fabs(plunge);
   const double dd = ReduceAzimuth(dipDirection);
   const double t = WrapRadians(trend);
@@ -157,16 +158,11 @@ PitchResult PitchOfLineInPlane(double dip, double dipDirection, double plunge, d
   }
 
   const Line pole = PlaneToPole(dip, dd);
-  const Plane profile = PlaneContainingLines(pole.angle, pole.azimuth, p, t);
-  Line projection{kCoincidentInputs, 0.0};
-  if (profile.angle != kCoincidentInputs) {
-    projection = IntersectPlanes(dip, dd, profile.angle, profile.azimuth);
-  }
-  if (projection.angle < 0.0) {
-    // The line is normal to the plane: it has no pitch.
-    result.misfit = kPitchUndefined;
-    return result;
-  }
+  const std::optional<Plane> profile = PlaneContainingLines(pole.angle, pole.azimuth, p, t);
+  const std::optional<Line> found =
+      profile ? IntersectPlanes(dip, dd, profile->angle, profile->azimuth) : std::nullopt;
+  if (!found) return std::nullopt;  // the line is normal to the plane
+  const Line& projection = *found;
 
   result.misfit = AngleBetweenLines(p, t, projection.angle, projection.azimuth, false);
   result.pitch = AngleBetweenLines(projection.angle, projection.azimuth, 0.0, strikeEnd, false);

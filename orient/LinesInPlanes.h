@@ -4,6 +4,7 @@
 // texts are compass point names ("N", "NE", ...), any letter case.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -31,13 +32,14 @@ struct PitchResult {
   // "N", "E", "S" or "W": the quadrant of the strike end the pitch is
   // measured from (the end nearer the line's trend).
   std::string sense;
-  // Acute angle between the line and the plane, [0, pi/2]. kPitchUndefined
-  // (-two pi) when the line is normal to the plane; pitch is then 0.
+  // Acute angle between the line and the plane, [0, pi/2].
   double misfit = 0.0;
 };
-inline constexpr double kPitchUndefined = kMinusTwoPi;
-PitchResult PitchOfLineInPlane(double dip, double dipDirection, double plunge, double trend);
-inline PitchResult PitchOfLineInPlane(const Plane& plane, const Line& line) {
+// No value when the line is normal to the plane: it has no projection, so no
+// pitch.
+std::optional<PitchResult> PitchOfLineInPlane(double dip, double dipDirection, double plunge,
+                                              double trend);
+inline std::optional<PitchResult> PitchOfLineInPlane(const Plane& plane, const Line& line) {
   return PitchOfLineInPlane(plane.angle, plane.azimuth, line.angle, line.azimuth);
 }
 

@@ -5,16 +5,21 @@
 #pragma once
 
 #include <cmath>
+#include <optional>
 
 #include "orient/Records.h"
 
 namespace OrientGeometry {
 
-// Degrees -> radians (value * pi / 180). 9999 when the value is NaN or
-// infinite. Inline, like the next: both run for every value of a batch row.
-inline double DegreesToRadians(double degrees) {
-  if (!std::isfinite(degrees)) return 9999.0;
-  return degrees * kPi / 180.0;
+// Degrees -> radians (value * pi / 180), for values known to be finite
+// (constants, computed angles): NaN and infinities pass through unchanged.
+// Inline, like the next two: they run for every value of a batch row.
+inline double DegreesToRadians(double degrees) { return degrees * kPi / 180.0; }
+// The same for values read from outside: no value when the degrees are NaN
+// or infinite, so that such a value is refused rather than computed with.
+inline std::optional<double> FiniteDegreesToRadians(double degrees) {
+  if (!std::isfinite(degrees)) return std::nullopt;
+  return DegreesToRadians(degrees);
 }
 // Radians -> degrees (180 * value / pi). 0 when the value is NaN or infinite.
 inline double RadiansToDegrees(double radians) {

@@ -85,7 +85,7 @@ TEST(CatalogueTest, MenuItemsSelectTheNamedCalculation) {
   };
   for (const Row& row : rows) {
     EXPECT_EQ(CalculationForMenuItem(row.item), row.calculation) << row.caption;
-    EXPECT_EQ(MenuItemForCalculation(row.calculation), row.item) << row.caption;
+    EXPECT_EQ(CalculationAt(row.calculation).menuItem, row.item) << row.caption;
     EXPECT_EQ(MenuItemCaption(row.item), row.caption);
   }
 }
@@ -102,13 +102,13 @@ TEST(CatalogueTest, MenuIsOneToOneOverItsThirtySevenItems) {
     }
     const int calculation = CalculationForMenuItem(item);
     ASSERT_TRUE(IsValidCalculation(calculation)) << item;
-    EXPECT_EQ(MenuItemForCalculation(calculation), item);
+    EXPECT_EQ(CalculationAt(calculation).menuItem, item);
     calculations.insert(calculation);
   }
   EXPECT_EQ(separators, 7);
   EXPECT_EQ(calculations.size(), 37u);
   for (int calculation = 37; calculation <= 41; ++calculation) {
-    EXPECT_EQ(MenuItemForCalculation(calculation), 0) << calculation;
+    EXPECT_EQ(CalculationAt(calculation).menuItem, 0) << calculation;
   }
   for (int item : {0, 45, -3}) EXPECT_EQ(CalculationForMenuItem(item), -1) << item;
 }

@@ -116,7 +116,8 @@ TEST_F(ModelTest, AngleResultsUseTheMeasuredAngleCaption) {
 
 TEST_F(ModelTest, ClearingBlanksTheGroupAndHidesCoreFrames) {
   model.SelectCalculation(21);
-  model.ShowReferencePlaneSolutions(21, {{0.5, 1.0}, {}}, {{0.4, 2.0}, {0.3, 1.5}});
+  model.ShowReferencePlaneSolutions(21, {{0.5, 1.0}, {}},
+                                    ReferencePlaneSolution{{0.4, 2.0}, {0.3, 1.5}});
   model.WriteApparentResult(0.2, "N");
   model.ClearResultsWindows(2);
   EXPECT_EQ(Results(5) + Results(6), "||||");
@@ -129,13 +130,13 @@ TEST_F(ModelTest, ClearingBlanksTheGroupAndHidesCoreFrames) {
 TEST_F(ModelTest, ReferencePlaneSolutionsFillTheirWindows) {
   model.SelectCalculation(22);
   const ReferencePlaneSolution first{{DegreesToRadians(30), DegreesToRadians(90)}, {}};
-  ReferencePlaneSolution second;
+  std::optional<ReferencePlaneSolution> second;
   model.ShowReferencePlaneSolutions(22, first, second);
   EXPECT_TRUE(C().resultFrames[1].visible);
   EXPECT_FALSE(C().resultFrames[2].visible);
   EXPECT_EQ(Results(5), "30|090|");
-  second = {{DegreesToRadians(60), DegreesToRadians(270)},
-            {DegreesToRadians(10), DegreesToRadians(5)}};
+  second = ReferencePlaneSolution{{DegreesToRadians(60), DegreesToRadians(270)},
+                                  {DegreesToRadians(10), DegreesToRadians(5)}};
   model.ShowReferencePlaneSolutions(22, first, second);
   EXPECT_TRUE(C().resultFrames[2].visible);
   EXPECT_EQ(Results(6), "60|270|");
@@ -145,7 +146,7 @@ TEST_F(ModelTest, ReferencePlaneSolutionsFillTheirWindows) {
 
 TEST_F(ModelTest, ReferencePlaneOfCalculation20IsItsMainResult) {
   model.SelectCalculation(20);
-  model.ShowReferencePlaneSolutions(20, {{0.5, 1.0}, {}}, {{0.6, 2.0}, {}});
+  model.ShowReferencePlaneSolutions(20, {{0.5, 1.0}, {}}, ReferencePlaneSolution{{0.6, 2.0}, {}});
   EXPECT_FALSE(C().resultFrames[1].visible);
   EXPECT_TRUE(C().resultFrames[2].visible);
   EXPECT_EQ(Results(7), "||");

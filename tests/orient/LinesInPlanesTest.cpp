@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <random>
 
 #include "orient/LinesInPlanes.h"
@@ -73,14 +74,16 @@ TEST(LinesInPlanesLineFromHadeOrPitch, WorkedRows) {
 }
 
 TEST(LinesInPlanesPitchSensePlunge, WorkedRows) {
-  const PitchResult strike = PitchOfLineInPlane(Rad(40), Rad(30), 0, Rad(300));
+  const PitchResult strike = PitchOfLineInPlane(Rad(40), Rad(30), 0, Rad(300)).value();
   EXPECT_NEAR(strike.pitch, 0.0, kPitchTol);
   EXPECT_EQ(strike.sense, "W");
-  const PitchResult upward = PitchOfLineInPlane(Rad(90), Rad(90), Rad(-30), 0);
+  const PitchResult upward = PitchOfLineInPlane(Rad(90), Rad(90), Rad(-30), 0).value();
   EXPECT_NEAR(upward.pitch, Rad(-30), kPitchTol);
   EXPECT_EQ(upward.sense, "N");
-  // Regression: a line normal to the plane divided 0 by 0.
-  EXPECT_EQ(PitchOfLineInPlane(Rad(65), 0, Rad(25), Rad(180)).misfit, kPitchUndefined);
+  // Regression: a line normal to the plane divided 0 by 0. It has no pitch,
+  // also with its trend written past 360.
+  EXPECT_FALSE(PitchOfLineInPlane(Rad(65), 0, Rad(25), Rad(180)).has_value());
+  EXPECT_FALSE(PitchOfLineInPlane(Rad(65), 0, Rad(25), Rad(540)).has_value());
 
   EXPECT_NEAR(SenseAngleFromStrike(0, Rad(30), "W"), Rad(300), kRowTol);
   EXPECT_NEAR(SenseAngleFromStrike(0, Rad(-30), "e"), Rad(240), kRowTol);
@@ -128,8 +131,10 @@ TEST(LinesInPlanesRandom, LinesLieInThePlaneWithTheirHadePitchOrPlunge) {
     const Vec v = VecOf(byPitch);
     EXPECT_NEAR(Dot(v, pole), 0.0, kRowTol);
     EXPECT_NEAR(AngleOf(pitch < 0 ? -v : v, end), std::fabs(pitch), kRowTol);
-    const PitchResult back = PitchOfLineInPlane(dip, dd, byPitch.angle, byPitch.azimuth);
-    EXPECT_NEAR(back.pitch, byPitch.angle == 0 ? std::fabs(pitch) : pitch, kPitchTol);
+    const std::optional<PitchResult> back =
+        PitchOfLineInPlane(dip, dd, byPitch.angle, byPitch.azimuth);
+    ASSERT_TRUE(back);
+    EXPECT_NEAR(back->pitch, byPitch.angle == 0 ? std::fabs(pitch) : pitch, kPitchTol);
 
     // Plunge: within the search tolerance of the plane, toward the sensed end.
     const double plunge = Rad(0.02) + (dip - Rad(0.04)) * u(rng);

@@ -100,9 +100,15 @@ TEST(Wrap, ClosedIntervalAndLargeValues) {
   EXPECT_NEAR(AddAngles(kThreeHalfPi, kPi), kHalfPi, 1e-14);
 }
 
-TEST(UnitConversion, SentinelsForNonNumbers) {
+TEST(UnitConversion, NonNumbersGiveNoValue) {
   EXPECT_EQ(DegreesToRadians(180.0), kPi);
-  EXPECT_EQ(DegreesToRadians(std::nan("")), 9999.0);
+  EXPECT_EQ(FiniteDegreesToRadians(-90.0), -kHalfPi);
+  // Values read from outside that are not numbers are refused, never turned
+  // into an angle (the old 9999 "radians" was a valid-looking input).
+  for (const double bad : {std::nan(""), std::numeric_limits<double>::infinity(),
+                           -std::numeric_limits<double>::infinity()}) {
+    EXPECT_FALSE(FiniteDegreesToRadians(bad).has_value()) << bad;
+  }
   EXPECT_EQ(RadiansToDegrees(std::numeric_limits<double>::infinity()), 0.0);
   EXPECT_NEAR(RadiansToDegrees(kHalfPi), 90.0, 1e-13);
 }
