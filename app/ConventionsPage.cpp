@@ -192,9 +192,14 @@ ConventionsPage::ConventionsPage(Lodema::FormModel& model, QWidget* reformatRow1
   }
   bottom->addWidget(decimal);
 
-  auto* separators = new QGroupBox(QStringLiteral("Plot text separators"));
+  auto* separators = new QGroupBox(QStringLiteral("Separator symbols for stereo display"));
   {
     auto* grid = new QGridLayout(separators);
+    chkShowStereo_ = new QCheckBox(QStringLiteral("Show stereo plot"));
+    chkShowStereo_->setObjectName(QStringLiteral("chkShowStereo"));
+    connect(chkShowStereo_, &QCheckBox::clicked, this,
+            [this](bool checked) { emit showStereoClicked(checked); });
+    grid->addWidget(chkShowStereo_, 2, 0, 1, 2);
     const std::array<QString, 2> titles = {QStringLiteral("planes"), QStringLiteral("lines")};
     for (int i = 0; i < 2; ++i) {
       auto* list = new QComboBox;
@@ -204,6 +209,7 @@ ConventionsPage::ConventionsPage(Lodema::FormModel& model, QWidget* reformatRow1
       list->setFixedWidth(52);
       connect(list, &QComboBox::editTextChanged, this, [this, i](const QString& text) {
         (i == 0 ? model_.settings().PlaneDelim : model_.settings().LineDelim) = mirror::S(text);
+        emit separatorsChanged();
       });
       grid->addWidget(list, i, 0);
       grid->addWidget(new QLabel(titles[i]), i, 1);

@@ -55,11 +55,14 @@ class ConventionsPage : public QObject {
   QLabel* LocaleWarning() const { return localeWarning_; }
   QPushButton* Command(int i) const { return commandButtons_[i]; }
   QComboBox* Separator(int i) const { return cboSeparator_[i]; }
+  QCheckBox* ShowStereo() const { return chkShowStereo_; }
   QRadioButton* CoreOption(const QString& name, int i) const;
 
  signals:
-  void commandClicked(int index);  // commandButtons(2..5)
-  void setDecimalClicked();        // "Set as default" was ticked or cleared
+  void commandClicked(int index);      // commandButtons(2..5)
+  void setDecimalClicked();            // "Set as default" was ticked or cleared
+  void showStereoClicked(bool shown);  // "Show stereo plot"
+  void separatorsChanged();            // a separator text, already in the settings
 
  private:
   template <std::size_t N>
@@ -110,5 +113,6 @@ class ConventionsPage : public QObject {
   SetDecimalState setDecimal_ = SetDecimalState::kGrey;
   QLabel* localeWarning_ = nullptr;
   std::array<QComboBox*, 2> cboSeparator_{};
+  QCheckBox* chkShowStereo_ = nullptr;
   std::array<QPushButton*, 6> commandButtons_{};  // 2..5 live here
 };

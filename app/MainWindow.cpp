@@ -13,6 +13,8 @@
 #include <QSplitter>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 #include <exception>
 
 #include "LodemaVersion.h"
@@ -28,6 +30,7 @@
 #include "app/QtPlatform.h"
 #include "app/QtSettingsStore.h"
 #include "app/ResultPanel.h"
+#include "app/StereoPlotWindow.h"
 #include "batch/FilePage.h"
 #include "calc/Catalogue.h"
 #include "calc/SettingsIO.h"
@@ -92,7 +95,12 @@ MainWindow::MainWindow(const LodemaServices& services, QWidget* parent) : QMainW
       services.helpOpener, this);
 
   windowMessages_ = std::make_unique<CurrentWindowMessages>(*this, *messages_);
+  stereoPlot_ = new StereoPlotWindow(
+      model_.settings(), [this] { return model_.BatchRunning(); }, help_.get(), this);
+  connect(stereoPlot_, &StereoPlotWindow::closedByUser, this, &MainWindow::OnStereoPlotClosed);
+  model_.SetPlotSink(stereoPlot_);
   Lodema::BatchPlatform platform;
+  platform.retain = stereoPlot_;
   platform.messages = windowMessages_.get();
   platform.dialogs = dialogs;
   platform.clipboard = clipboard;
@@ -111,7 +119,10 @@ MainWindow::MainWindow(const LodemaServices& services, QWidget* parent) : QMainW
   FormInitialisation();
 }
 
-MainWindow::~MainWindow() { model_.RemoveObserver(observerId_); }
+MainWindow::~MainWindow() {
+  model_.RemoveObserver(observerId_);
+  model_.SetPlotSink(nullptr);
+}
 
 void MainWindow::BuildWidgets() {
   calculationPages_ = new CalculationPages(model_, this);
@@ -155,6 +166,13 @@ void MainWindow::BuildWidgets() {
   connect(conventionsPage_, &ConventionsPage::commandClicked, this, &MainWindow::OnCommand);
   connect(conventionsPage_, &ConventionsPage::setDecimalClicked, this,
           &MainWindow::OnSetDecimalClicked);
+  connect(conventionsPage_, &ConventionsPage::showStereoClicked, this,
+          &MainWindow::OnShowStereoClicked);
+  connect(conventionsPage_, &ConventionsPage::separatorsChanged, this, [this] {
+    if (stereoPlot_->IsShowing()) {
+      stereoPlot_->SetDelimiters(model_.settings().PlaneDelim, model_.settings().LineDelim);
+    }
+  });
   connect(filePage_, &FilePage::startInputClicked, this, &MainWindow::StartInput);
   connect(filePage_, &FilePage::pasteRequested, this, &MainWindow::PasteData);
 
@@ -234,6 +252,80 @@ void MainWindow::FormInitialisation() {
   shownEntryBoxes_ = Lodema::EntryLayoutOf(model_.Controls()).boxVisible;
   model_.SetInitialising(false);
   RefreshAll();
+  if (s.gStereoShowing) {
+    conventionsPage_->ShowStereo()->setChecked(true);
+    OnShowStereoClicked(true);
+  }
+}
+
+void MainWindow::ShowStereoPlot(bool show) {
+  Lodema::Settings& s = model_.settings();
+  if (show) {
+    stereoPlot_->SetPlotType(Lodema::Plot::ProjectionFromCode(s.gPlotType));
+    stereoPlot_->SetPlaneSymbol(s.gPlaneSymbols);
+    stereoPlot_->SetPlotAxesStyle(Lodema::Plot::AxesStyleFromCode(s.gPlotAxesStyle));
+    stereoPlot_->ReadSymbolsFromSettings();
+    if (!stereoPlotPlaced_) PlaceStereoPlot();
+    stereoPlot_->show();
+    model_.UpdatePlotWindow();
+  } else {
+    stereoPlot_->hide();
+  }
+  s.gStereoShowing = show;
+}
+
+void MainWindow::OnShowStereoClicked(bool shown) {
+  const Lodema::Settings& s = model_.settings();
+  stereoPlot_->SetDelimiters(s.PlaneDelim, s.LineDelim);
+  ShowStereoPlot(shown);
+  model_.RevalidateEntries();
+  if (model_.AllEntriesValid()) model_.Calculate();
+  RefreshAll();
+}
+
+void MainWindow::OnStereoPlotClosed() {
+  // The window has handed its choices back to the settings.
+  conventionsPage_->ShowStereo()->setChecked(false);
+}
+
+namespace {
+
+// Twips per inch: the settings keep the plot window's place in twips.
+constexpr double kTwipsPerInch = 1440.0;
+
+}  // namespace
+
+void MainWindow::PlaceStereoPlot() {
+  stereoPlotPlaced_ = true;
+  const Lodema::WindowRect& rect = model_.settings().PlotWindowRect;
+  const double dpi = logicalDpiX() > 0 ? logicalDpiX() : 96.0;
+  const auto pixels = [dpi](int twips) {
+    return static_cast<int>(std::lround(twips * dpi / kTwipsPerInch));
+  };
+  QPoint place(pixels(rect.Left), pixels(rect.Top));
+  QSize size(pixels(rect.Width), pixels(rect.Height));
+  size = size.expandedTo(stereoPlot_->minimumSizeHint());
+  // Beside the main window, and on a screen, whatever the settings say.
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect available = screen->availableGeometry();
+    size = size.boundedTo(available.size());
+    place.setX(std::clamp(place.x(), available.left(), available.right() - size.width() + 1));
+    place.setY(std::clamp(place.y(), available.top(), available.bottom() - size.height() + 1));
+  }
+  stereoPlot_->resize(size);
+  stereoPlot_->move(place);
+}
+
+void MainWindow::RememberStereoPlotPlace() {
+  const double dpi = logicalDpiX() > 0 ? logicalDpiX() : 96.0;
+  const auto twips = [dpi](int pixels) {
+    return static_cast<int>(std::lround(pixels * kTwipsPerInch / dpi));
+  };
+  Lodema::WindowRect& rect = model_.settings().PlotWindowRect;
+  rect.Left = twips(stereoPlot_->x());
+  rect.Top = twips(stereoPlot_->y());
+  rect.Width = twips(stereoPlot_->width());
+  rect.Height = twips(stereoPlot_->height());
 }
 
 void MainWindow::FollowEntryLayout() {
@@ -273,8 +365,16 @@ void MainWindow::Save(int group) {
   if (group == Lodema::kSaveFileOutput) {
     s.gFileOutDelimiter = Lodema::OutputDelimiterFromListText(files.delimiterLists[1].text);
   }
-  if (group == Lodema::kSaveProgramState) s.FileOut = files.fileNameBoxes[2].text;
-  Lodema::SaveSettings(s, *store_, group);
+  Lodema::SaveContext context;
+  if (group == Lodema::kSaveProgramState) {
+    s.FileOut = files.fileNameBoxes[2].text;
+    // The plot window's place is kept only from a normal window.
+    if (stereoPlot_->isVisible() && !stereoPlot_->isMinimized() && !stereoPlot_->isMaximized()) {
+      RememberStereoPlotPlace();
+      context.writePlotWindowRect = true;
+    }
+  }
+  Lodema::SaveSettings(s, *store_, group, context);
   if (auto* qtStore = dynamic_cast<QtSettingsStore*>(store_)) qtStore->Sync();
 }
 
@@ -366,6 +466,7 @@ void MainWindow::SaveDecimalChoice() {
 void MainWindow::PasteData() {
   if (model_.BatchRunning()) return;
   filePageModel_->PasteData();
+  stereoPlot_->FlushRepaint();
   RefreshAll();
 }
 
@@ -379,6 +480,7 @@ void MainWindow::StartInput(int button) {
     model_.SetBatchRunning(false);
     ReportUnexpectedFault(this, fault.what());
   }
+  stereoPlot_->FlushRepaint();
   RefreshAll();
 }
 
@@ -402,7 +504,16 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   if (conventionsPage_->SetDecimal() != ConventionsPage::SetDecimalState::kSet) {
     model_.settings().NonLocaleDecimal = false;
   }
+  Lodema::Settings& s = model_.settings();
+  if (stereoPlot_->isVisible()) {
+    s.gPlotType = static_cast<int>(stereoPlot_->PlotType());
+    s.gPlaneSymbols = stereoPlot_->PlaneSymbol();
+    s.gPlotAxesStyle = static_cast<int>(stereoPlot_->PlotAxesStyle());
+  }
+  s.gStereoShowing = stereoPlot_->isVisible();
   Save(Lodema::kSaveProgramState);
+  // Hidden, not closed: it was showing at this close.
+  stereoPlot_->hide();
   event->accept();
 }
 

@@ -31,6 +31,7 @@ class QtFileDialogs;
 class QtMessageBoxes;
 class QtSettingsStore;
 class ResultPanel;
+class StereoPlotWindow;
 
 namespace Lodema {
 class FilePageModel;
@@ -74,6 +75,11 @@ class MainWindow : public QMainWindow {
   HelpAccess& Help() const { return *help_; }
   // The naming dialog once "Nomenclature..." has opened it, else nullptr.
   NomenclatureDialog* Nomenclature() const { return nomenclature_; }
+  StereoPlotWindow* StereoPlot() const { return stereoPlot_; }
+
+  // Shows the plot window with the saved projection, plane drawing and
+  // axes, the output conventions and the calculation's windows; or hides it.
+  void ShowStereoPlot(bool show);
 
   // Brings every widget in line with the models.
   void RefreshAll();
@@ -105,6 +111,13 @@ class MainWindow : public QMainWindow {
   void OnBatchProgress(int count);
   void ShowNomenclature();
   void OnNomenclatureClosed();
+  // "Show stereo plot" ticked or cleared: the plot follows and the
+  // calculation runs again so that its result reaches the plot.
+  void OnShowStereoClicked(bool shown);
+  void OnStereoPlotClosed();
+  // The plot window's place from the settings (twips), and back.
+  void PlaceStereoPlot();
+  void RememberStereoPlotPlace();
 
   Lodema::FormModel model_;
   std::unique_ptr<QtSettingsStore> ownStore_;
@@ -132,6 +145,8 @@ class MainWindow : public QMainWindow {
   std::array<QAction*, 2> mnuHelp_{};
   std::unique_ptr<HelpAccess> help_;
   NomenclatureDialog* nomenclature_ = nullptr;
+  StereoPlotWindow* stereoPlot_ = nullptr;
+  bool stereoPlotPlaced_ = false;
 
   int observerId_ = 0;
   std::array<bool, Lodema::kSlotCount> shownEntryBoxes_{};

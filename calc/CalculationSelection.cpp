@@ -61,6 +61,15 @@ void FormModel::SelectCalculation(int n) {
   if (filePageAvailable_) Notify(ModelEvent::kCalculationSelected);
 }
 
+void FormModel::UpdatePlotWindow() {
+  if (!plot_->IsShowing()) return;
+  plot_->SetStereoOrientConventions(CombinedOutputCode());
+  const std::array<bool, 4> used = {controls_.windowPanels[0].visible,
+                                    controls_.windowPanels[1].visible,
+                                    controls_.windowCFrame.visible, controls_.windowDFrame.visible};
+  plot_->SetStereoOptions(used, PlotCaption(controls_.calculationCaptions[calculation_].caption));
+}
+
 void FormModel::ReleaseCalculationButton(int n) {
   HandlerScope scope(*this);
   if (IsValidCalculation(n)) controls_.calculationButtons[n].pressed = false;

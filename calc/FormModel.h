@@ -132,6 +132,9 @@ class FormModel {
   void SelectCalculationByMenuItem(int item);  // an item of the Calculations menu, 1..44
   void SetTabPage(int page);
   void SetCaptionPrefs();
+  // Hands a shown plot window the output conventions, which of windows A-D
+  // the current calculation uses and its caption.
+  void UpdatePlotWindow();
 
   // ---- Entry windows -----------------------------------------------------
   // The user (or the batch run) puts text into entryBoxes(box), box 0..12.

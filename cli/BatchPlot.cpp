@@ -3,6 +3,7 @@
 #include <fstream>
 #include <vector>
 
+#include "plot/Contours.h"
 #include "plot/PlotDrawing.h"
 #include "plot/SvgSurface.h"
 
@@ -42,6 +43,11 @@ void BatchPlot::FinishRun() {
   if (store_.NewDataPending()) store_.ClearLastData();
 }
 
+void BatchPlot::SetContours(Plot::DensityMethod method, const Plot::ResultAxes* items) {
+  contourMethod_ = method;
+  contourItems_ = items;
+}
+
 Plot::MismatchAnswer BatchPlot::Ask(const std::string&) {
   ++mismatches_;
   return Plot::MismatchAnswer::kIgnore;
@@ -55,13 +61,28 @@ bool BatchPlot::WriteSvg(const std::string& path) const {
   {
     const Plot::SvgPage page{-1100.0, -1100.0, 2200.0 + kLegendColumn, 2200.0, 800.0};
     Plot::SvgSurface surface(file, page);
-    Plot::RedrawPlot(surface, store_, view_);
+    Plot::DensityGrid density;
+    std::vector<double> levels;
+    std::vector<Plot::ContourLine> contours;
+    if (contourItems_ != nullptr) {
+      density = Plot::ComputeDensity(contourItems_->axes, contourMethod_, view_.projection);
+      levels = Plot::ContourLevels(density);
+      contours = Plot::TraceContours(density, levels);
+    }
+    Plot::RedrawPlot(surface, store_, view_, [&](Plot::DrawingSurface& under) {
+      Plot::DrawContours(under, contours, static_cast<int>(levels.size()));
+    });
 
     const double legendCentre = 1100.0 + kLegendColumn / 2.0;
     surface.SetPen(Plot::Pen{});
     surface.Text({legendCentre - 0.4 * kLegendColumn, 940.0}, "Legend", kTextHeight,
                  Plot::TextAnchor::kLeft);
     Plot::DrawLegend(surface, {legendCentre, 1000.0, kLegendColumn - 100.0, true}, store_, view_);
+    if (contourItems_ != nullptr) {
+      // Below the five rows the kinds may take.
+      Plot::DrawContourLegend(surface, legendCentre - 0.4 * kLegendColumn, 160.0, kTextHeight,
+                              density, levels);
+    }
     const Plot::CountLabel count = Plot::CountLabelFor(store_, true, {});
     if (count.visible) {
       surface.SetPen(Plot::Pen{});

@@ -10,8 +10,10 @@
 #include "batch/Platform.h"
 #include "calc/Platform.h"
 #include "cli/Options.h"
+#include "plot/DensityGrid.h"
 #include "plot/PlotStore.h"
 #include "plot/PlotView.h"
+#include "plot/ResultAxes.h"
 
 namespace Lodema {
 
@@ -28,6 +30,9 @@ class BatchPlot : public PlotSink, public RetainButton, private Plot::MismatchQu
 
   // Drops a current set that was never retained (a row that was not written).
   void FinishRun();
+  // Contours the density of items under the data, with their legend below
+  // the kinds'; items must outlive the writing.
+  void SetContours(Plot::DensityMethod method, const Plot::ResultAxes* items);
   // Writes the plot with its legend; false when the file cannot be written.
   bool WriteSvg(const std::string& path) const;
 
@@ -39,6 +44,8 @@ class BatchPlot : public PlotSink, public RetainButton, private Plot::MismatchQu
 
   Plot::PlotView view_;
   Plot::PlotStore store_;
+  Plot::DensityMethod contourMethod_ = Plot::DensityMethod::kExponentialKamb;
+  const Plot::ResultAxes* contourItems_ = nullptr;
   int mismatches_ = 0;
 };
 

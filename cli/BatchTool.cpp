@@ -11,6 +11,7 @@
 #include "calc/FormModel.h"
 #include "calc/SettingsIO.h"
 #include "cli/BatchPlot.h"
+#include "cli/BatchStatistics.h"
 #include "orient/NumberText.h"
 
 namespace Lodema {
@@ -152,6 +153,14 @@ int RunBatchTool(const CliOptions& options, const ToolStreams& streams) {
     model.SetPlotSink(plot.get());
     platform.retain = plot.get();
   }
+  // The written results for --stats and --contour, taken on the way to the plot.
+  std::unique_ptr<ResultCollector> results;
+  if (options.stats || options.contour) {
+    results = std::make_unique<ResultCollector>(plot.get(), plot.get());
+    model.SetPlotSink(results.get());
+    platform.retain = results.get();
+    if (plot && options.contour) plot->SetContours(*options.contour, &results->Items());
+  }
   StandardInput inputs(streams.input);
   StandardOutput outputs(streams.output);
   FilePageModel page(model, platform, &inputs, &outputs);
@@ -200,6 +209,11 @@ int RunBatchTool(const CliOptions& options, const ToolStreams& streams) {
   page.SetBatchJobs(options.jobs > 0 ? options.jobs : DefaultJobs());
   const BatchOutcome outcome = page.StartBatchInput(1);
   if (!outcome.sourceOpened) return kExitFailed;
+  if (results && options.stats) {
+    const std::string text =
+        BatchStatisticsText(*results, OutputNotationOf(settings, model.OutputDecimalChar()));
+    std::fputs(text.c_str(), streams.errors);
+  }
   if (plot && !WriteBatchPlot(*plot, options.plotFile, streams.errors)) return kExitFailed;
   if (outcome.counts.dataRows == 0 || outcome.counts.unwrittenLines > 0) return kExitFailed;
   return kExitCompleted;

@@ -225,6 +225,7 @@ constexpr FlagOption kFlagOptions[] = {
     {"--ambiguous-columns", &CliOptions::ambiguousColumns},
     {"--second-result-columns", &CliOptions::secondResultColumns},
     {"--append", &CliOptions::append},
+    {"--stats", &CliOptions::stats},
 };
 
 // The rules between options, once all are read; "" when they hold.
@@ -239,6 +240,7 @@ std::string CheckCombination(const CliOptions& options, const ParseState& state)
   if (options.inputHeaders && !(options.retainInput && options.headings)) {
     return "--input-headers needs --retain-input and --headings";
   }
+  if (options.contour && options.plotFile.empty()) return "--contour needs --plot";
   if (!state.plotDetail.empty() && options.plotFile.empty()) {
     return state.plotDetail + " needs --plot";
   }
@@ -276,6 +278,17 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
         name.resize(equals);
       }
     }
+    // --contour takes its method only when one follows: a next argument
+    // that is not an option names it.
+    if (name == "--contour") {
+      if (!inlineValue && i + 1 < arguments.size() && arguments[i + 1].rfind("--", 0) != 0) {
+        inlineValue = arguments[++i];
+      }
+      options.contour = inlineValue ? Plot::DensityMethodFromName(*inlineValue)
+                                    : Plot::DensityMethod::kExponentialKamb;
+      if (!options.contour) return fail("--contour must be exp-kamb, kamb or count");
+      continue;
+    }
     const auto valueOption = std::find_if(std::begin(kValueOptions), std::end(kValueOptions),
                                           [&name](const ValueOption& o) { return o.name == name; });
     if (valueOption != std::end(kValueOptions)) {
@@ -309,7 +322,8 @@ std::string UsageText() {
          "         [--ref-plane-columns] [--ambiguous-columns] [--second-result-columns]\n"
          "         [--append] [--decimal-char C]\n"
          "         [--plot FILE.svg [--plot-type area|angle] [--planes-as circles|poles]\n"
-         "          [--axes 0-3] [--plot-show result,A,B,C,D]]\n"
+         "          [--axes 0-3] [--plot-show result,A,B,C,D]\n"
+         "          [--contour [exp-kamb|kamb|count]]] [--stats]\n"
          "       lodema-batch --help\n"
          "       lodema-batch --version\n";
 }
@@ -396,6 +410,21 @@ Stereonet:
   --plot-show LIST      which data to draw, comma-separated: result (default),
                         A, B, C, D (the entry windows).
                                                        Example: --plot-show result,A,B
+  --contour [M]         contour the density of the written results (poles of
+                        planes, lines) under the data: exp-kamb (exponential
+                        Kamb, the default) or kamb, in standard deviations,
+                        or count (1% area count, in multiples of the uniform
+                        density). The legend lists the levels.
+                                                       Example: --contour kamb
+
+Statistics:
+  --stats               after the summary, write to standard error the
+                        statistics of the written results taken as axes
+                        (poles of planes, lines), orientations in the output
+                        conventions: the mean with its resultant R,
+                        concentration k and 95% cone, the orientation
+                        tensor's eigenvalues and eigenvectors, Woodcock's K
+                        and C, and the best-fit great circle.
 
 Example:
   lodema-batch --calc 0 --in planes.txt --out lines.txt --captions --retain-input

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "batch/ColumnMapping.h"
+#include "plot/DensityGrid.h"
 
 namespace Lodema {
 
@@ -43,6 +44,9 @@ struct CliOptions {
   bool planesAsPoles = false;                                      // --planes-as poles
   int plotAxes = 0;                                                // --axes 0-3
   std::array<bool, 5> plotShow{true, false, false, false, false};  // --plot-show: Result, A-D
+  std::optional<Plot::DensityMethod> contour;                      // --contour, with --plot
+  // --stats: statistics of the written results on standard error.
+  bool stats = false;
 };
 
 struct CliParse {

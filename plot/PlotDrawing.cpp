@@ -1,5 +1,6 @@
 #include "plot/PlotDrawing.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "orient/Primitives.h"
@@ -88,31 +89,61 @@ void PlotOrientation(DrawingSurface& surface, ProjectionType type, OrientationMo
   }
 }
 
-void RedrawPlot(DrawingSurface& surface, const PlotStore& store, const PlotView& view) {
+namespace {
+
+// The kinds drawn, in drawing order.
+struct DrawnKinds {
+  std::array<int, kKindCount> kinds{};
+  int count = 0;
+};
+
+DrawnKinds KindsToDraw(const PlotStore& store, const PlotView& view) {
+  DrawnKinds drawn;
+  for (const int kind : kDrawOrder) {
+    if (view.shown[kind] && store.TypeCode(kind) != kTypeNothing) drawn.kinds[drawn.count++] = kind;
+  }
+  return drawn;
+}
+
+}  // namespace
+
+void DrawCurrentSet(DrawingSurface& surface, const PlotStore& store, const PlotView& view) {
+  if (store.IsEmpty() || !store.NewDataPending()) return;
+  const DrawnKinds drawn = KindsToDraw(store, view);
+  const auto value = [&store](int kind, int field) {
+    return double(store.CurrentValue(kind, field));
+  };
+  for (int i = 0; i < drawn.count; ++i) {
+    DrawKind(surface, view, drawn.kinds[i], store.TypeCode(drawn.kinds[i]), value);
+  }
+}
+
+void DrawRetainedSets(DrawingSurface& surface, const PlotStore& store, const PlotView& view,
+                      int first, int last) {
+  if (store.IsEmpty()) return;
+  const DrawnKinds drawn = KindsToDraw(store, view);
+  first = std::max(first, 1);
+  last = std::min(last, store.RetainedCount());
+  for (int set = first; set <= last; ++set) {
+    const auto value = [&store, set](int kind, int field) {
+      return double(store.RetainedValue(set, kind, field));
+    };
+    for (int i = 0; i < drawn.count; ++i) {
+      DrawKind(surface, view, drawn.kinds[i], store.TypeCode(drawn.kinds[i]), value);
+    }
+  }
+}
+
+void RedrawPlot(DrawingSurface& surface, const PlotStore& store, const PlotView& view,
+                const std::function<void(DrawingSurface&)>& underData) {
   surface.Clear(view.background);
   DrawStereoFrame(surface, view.projection, view.axes);
-  if (store.IsEmpty()) return;
-
-  std::array<int, kKindCount> drawn{};  // type codes of the kinds drawn, in drawing order
-  int drawnCount = 0;
-  for (const int kind : kDrawOrder) {
-    if (view.shown[kind] && store.TypeCode(kind) != kTypeNothing) {
-      drawn[drawnCount++] = kind;
-    }
+  if (underData) {
+    underData(surface);
+    ResetDrawState(surface);
   }
-  auto drawSet = [&](const auto& value) {
-    for (int i = 0; i < drawnCount; ++i) {
-      DrawKind(surface, view, drawn[i], store.TypeCode(drawn[i]), value);
-    }
-  };
-  if (store.NewDataPending()) {
-    drawSet([&store](int kind, int field) { return double(store.CurrentValue(kind, field)); });
-  }
-  for (int set = 1; set <= store.RetainedCount(); ++set) {
-    drawSet([&store, set](int kind, int field) {
-      return double(store.RetainedValue(set, kind, field));
-    });
-  }
+  DrawCurrentSet(surface, store, view);
+  DrawRetainedSets(surface, store, view, 1, store.RetainedCount());
 }
 
 void DrawLegend(DrawingSurface& surface, const LegendArea& area, const PlotStore& store,

@@ -2,6 +2,7 @@
 // label.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "plot/PlotStore.h"
@@ -26,7 +27,19 @@ void PlotOrientation(DrawingSurface& surface, ProjectionType type, OrientationMo
 // Clears the surface to view.background, draws the frame, then every
 // retained set oldest first after the current set (if pending); within a set
 // the kinds A, B, C, D and the Result last, on top.
-void RedrawPlot(DrawingSurface& surface, const PlotStore& store, const PlotView& view);
+// underData, when given, draws between the frame and the data (the density
+// contours).
+void RedrawPlot(DrawingSurface& surface, const PlotStore& store, const PlotView& view,
+                const std::function<void(DrawingSurface&)>& underData = {});
+
+// The parts of RedrawPlot, drawn over whatever the surface holds: the
+// current set (when pending), and the retained sets first..last (1-based,
+// oldest first, clamped to the retained range). A window that keeps the
+// frame and the first n retained sets as a picture draws only the newer sets
+// onto it, and gets the same picture as a full redraw.
+void DrawCurrentSet(DrawingSurface& surface, const PlotStore& store, const PlotView& view);
+void DrawRetainedSets(DrawingSurface& surface, const PlotStore& store, const PlotView& view,
+                      int first, int last);
 
 // Where the legend goes on its surface: rows step down from `top`, centred
 // on centreX; a line sample is width / 1.1 long. With names, each row also

@@ -1,13 +1,17 @@
-// Saves a picture of the main window for the documentation when
+// Saves pictures of the main window for the documentation when
 // LODEMA_SCREENSHOT names a PNG file; skipped otherwise.
+#include <QCheckBox>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTabWidget>
 
 #include "AppFixture.h"
 #include "app/CalculationPages.h"
+#include "app/ConventionsPage.h"
 #include "app/EntryPanel.h"
+#include "app/StereoPlotWindow.h"
 
 namespace {
 
@@ -32,6 +36,49 @@ TEST_F(Screenshot, MainWindowAt1280x800) {
   if (page > 0) shown.Tabs()->setCurrentIndex(page);
   QTest::qWait(50);
   ASSERT_TRUE(shown.grab().save(target, "PNG"));
+}
+
+}  // namespace
+
+namespace {
+
+// The main window with the stereonet beside it, for the README, when
+// LODEMA_SCREENSHOT_PLOT names a PNG file.
+TEST_F(Screenshot, MainWindowWithThePlotBeside) {
+  const QString target = qEnvironmentVariable("LODEMA_SCREENSHOT_PLOT");
+  if (target.isEmpty()) GTEST_SKIP() << "LODEMA_SCREENSHOT_PLOT is not set";
+  MainWindow& shown = Start();
+  shown.resize(1100, 760);
+  shown.Tabs()->setCurrentIndex(2);
+  QTest::mouseClick(shown.Conventions()->ShowStereo(), Qt::LeftButton, Qt::NoModifier,
+                    QPoint(8, shown.Conventions()->ShowStereo()->height() / 2));
+  StereoPlotWindow* plot = shown.StereoPlot();
+  plot->resize(720, 760);
+  shown.Tabs()->setCurrentIndex(0);
+  QTest::mouseClick(shown.Calculations()->Button(0), Qt::LeftButton);
+  const std::array<std::array<const char*, 4>, 4> planes = {{{"30", "090", "60", "200"},
+                                                             {"45", "120", "70", "250"},
+                                                             {"20", "060", "55", "170"},
+                                                             {"35", "100", "80", "220"}}};
+  for (const auto& row : planes) {
+    const std::array<int, 4> boxes = {0, 1, 3, 4};
+    for (int i = 0; i < 4; ++i) {
+      shown.Entries()->Box(boxes[i])->clear();
+      QTest::keyClicks(shown.Entries()->Box(boxes[i]), QString::fromLatin1(row[i]));
+    }
+    QTest::mouseClick(plot->RetentionButton(0), Qt::LeftButton);
+  }
+  QTest::qWait(100);
+  const QPixmap main = shown.grab();
+  const QPixmap side = plot->grab();
+  QPixmap both(main.width() + side.width() + 12, std::max(main.height(), side.height()));
+  both.fill(QColor(60, 60, 60));
+  {
+    QPainter painter(&both);
+    painter.drawPixmap(0, 0, main);
+    painter.drawPixmap(main.width() + 12, 0, side);
+  }
+  ASSERT_TRUE(both.save(target, "PNG"));
 }
 
 }  // namespace

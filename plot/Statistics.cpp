@@ -1,0 +1,140 @@
+#include "plot/Statistics.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "plot/SymmetricEigen.h"
+
+namespace Lodema::Plot {
+
+namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+// Eigenvalues (fractions of the total) this small are rounding noise: 0.
+constexpr double kZeroEigenvalue = 1e-12;
+constexpr double kEqualEigenvalues = 1e-12;
+constexpr double kRoundingLevel = 1e-12;
+
+DirectionCosines LowerHemisphere(const Vector3& v) {
+  // Components at rounding level (the horizontal part of a mean whose data
+  // surround the vertical) are 0, so such axes read exactly vertical.
+  const double length = std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
+  const auto part = [length](double c) {
+    return std::abs(c) < kRoundingLevel * length ? 0.0 : c / length;
+  };
+  DirectionCosines d{part(v[0]), part(v[1]), part(v[2])};
+  const double unit = std::sqrt(d.north * d.north + d.east * d.east + d.down * d.down);
+  d = {d.north / unit, d.east / unit, d.down / unit};
+  // Horizontal axes: a fixed choice, so equal data give equal answers.
+  const bool flip =
+      d.down < 0.0 || (d.down == 0.0 && (d.north < 0.0 || (d.north == 0.0 && d.east < 0.0)));
+  if (flip) d = {-d.north, -d.east, -d.down};
+  if (d.down == 0.0) d.down = 0.0;  // no -0
+  return d;
+}
+
+double Dot(const DirectionCosines& a, const Vector3& b) {
+  return a.north * b[0] + a.east * b[1] + a.down * b[2];
+}
+
+}  // namespace
+
+double UniformStrengthLimit(int count) {
+  if (count < 2) return kInfinity;
+  // Fitted to simulated uniform samples of 4 to 10,000 axes.
+  const double n = count;
+  return 5.9 / std::sqrt(n) + 17.0 / (n * std::sqrt(n));
+}
+
+double Cone95(int count, double resultant) {
+  if (count < 2 || !(resultant > 0.0)) return kNaN;
+  const double n = count;
+  const double spread = std::max(0.0, n - resultant);
+  const double cosine = 1.0 - spread / resultant * (std::pow(20.0, 1.0 / (n - 1.0)) - 1.0);
+  return std::acos(std::clamp(cosine, -1.0, 1.0));
+}
+
+std::optional<AxisStatistics> AxisStatisticsOf(const std::vector<DirectionCosines>& axes) {
+  AxisStatistics s;
+  std::vector<DirectionCosines> units;
+  units.reserve(axes.size());
+  for (const DirectionCosines& a : axes) {
+    const double length = std::sqrt(a.north * a.north + a.east * a.east + a.down * a.down);
+    if (!std::isfinite(length) || length == 0.0) {
+      ++s.skipped;
+      continue;
+    }
+    units.push_back({a.north / length, a.east / length, a.down / length});
+  }
+  if (units.empty()) return std::nullopt;
+  s.count = static_cast<int>(units.size());
+  const double n = s.count;
+
+  Matrix3 tensor{};
+  for (const DirectionCosines& u : units) {
+    const Vector3 v{u.north, u.east, u.down};
+    for (std::size_t i = 0; i < 3; ++i) {
+      for (std::size_t j = i; j < 3; ++j) tensor[i][j] += v[i] * v[j];
+    }
+  }
+  const EigenSystem eigen = SymmetricEigen(tensor);
+  double total = 0.0;
+  for (double value : eigen.values) total += value;
+  for (std::size_t i = 0; i < 3; ++i) {
+    const double fraction = eigen.values[i] / total;
+    s.eigenvalues[i] = fraction < kZeroEigenvalue ? 0.0 : fraction;
+    s.eigenvectors[i] = LowerHemisphere(eigen.vectors[i]);
+  }
+  s.girdlePole = s.eigenvectors[2];
+
+  const double s1 = s.eigenvalues[0];
+  const double s2 = s.eigenvalues[1];
+  const double s3 = s.eigenvalues[2];
+  // Eigenvalues that differ only by rounding count as equal, or K would be
+  // the ratio of two rounding errors.
+  const auto logRatio = [](double larger, double smaller) {
+    return larger - smaller <= kEqualEigenvalues ? 0.0 : std::log(larger / smaller);
+  };
+  s.woodcockC = s3 == 0.0 ? kInfinity : logRatio(s1, s3);
+  if (s2 == 0.0) {
+    s.woodcockK = kInfinity;
+  } else if (s3 == 0.0) {
+    s.woodcockK = 0.0;
+  } else {
+    const double upper = logRatio(s1, s2);
+    const double lower = logRatio(s2, s3);
+    s.woodcockK = lower == 0.0 ? (upper == 0.0 ? kNaN : kInfinity) : upper / lower;
+  }
+  if (s.woodcockC < UniformStrengthLimit(s.count)) {
+    s.shape = FabricShape::kUniform;
+  } else {
+    s.shape = s.woodcockK > 1.0 ? FabricShape::kCluster : FabricShape::kGirdle;
+  }
+
+  // Each axis turned to the principal axis's side before summing.
+  const Vector3& principal = eigen.vectors[0];
+  Vector3 sum{};
+  for (const DirectionCosines& u : units) {
+    const double sign = Dot(u, principal) < 0.0 ? -1.0 : 1.0;
+    sum[0] += sign * u.north;
+    sum[1] += sign * u.east;
+    sum[2] += sign * u.down;
+  }
+  s.resultant = std::min(n, std::sqrt(sum[0] * sum[0] + sum[1] * sum[1] + sum[2] * sum[2]));
+  s.mean = s.resultant > 0.0 ? LowerHemisphere(sum) : s.eigenvectors[0];
+  if (s.count < 2) {
+    s.concentration = kNaN;
+    s.cone95 = kNaN;
+  } else if (n - s.resultant <= n * 1e-12) {
+    s.concentration = kInfinity;
+    s.cone95 = 0.0;
+  } else {
+    s.concentration = (n - 1.0) / (n - s.resultant);
+    s.cone95 = Cone95(s.count, s.resultant);
+  }
+  return s;
+}
+
+}  // namespace Lodema::Plot

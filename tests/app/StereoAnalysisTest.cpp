@@ -1,0 +1,116 @@
+// The stereonet window's "Analysis" menu: contours of the retained Result
+// under the data, the mean with its cone and the eigenvectors with the
+// girdle over it, and the statistics in a copyable text panel in the output
+// conventions.
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QImage>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include "AppFixture.h"
+#include "app/CalculationPages.h"
+#include "app/ConventionsPage.h"
+#include "app/EntryPanel.h"
+#include "app/StereoPlotWindow.h"
+
+namespace Plot = Lodema::Plot;
+
+namespace {
+
+class StereoAnalysisTest : public AppFixture {
+ protected:
+  void SetUp() override {
+    AppFixture::SetUp();
+    Start();
+    window->Tabs()->setCurrentIndex(2);
+    Click(window->Conventions()->ShowStereo());
+    window->Tabs()->setCurrentIndex(0);
+    Click(window->Calculations()->Button(15));  // passes the plane typed through
+  }
+  StereoPlotWindow* Plot() const { return window->StereoPlot(); }
+  // Types the plane (dip, dip direction) and retains it.
+  void Retain(const QString& dip, const QString& direction) {
+    for (int box = 0; box < 2; ++box) {
+      QLineEdit* edit = window->Entries()->Box(box);
+      edit->clear();
+      QTest::keyClicks(edit, box == 0 ? dip : direction);
+    }
+    Click(Plot()->RetentionButton(0));
+  }
+  // Planes dipping 10 towards all four quarters and one horizontal: poles
+  // about the vertical.
+  void RetainPolesAboutTheVertical() {
+    for (const char* direction : {"000", "090", "180", "270"}) {
+      Retain(QStringLiteral("10"), QString::fromLatin1(direction));
+    }
+    Retain(QStringLiteral("0"), QStringLiteral("000"));
+  }
+};
+
+TEST_F(StereoAnalysisTest, MenuOffersTheThreeItemsUncheckedAndThePanelHidden) {
+  QMenu* menu = Plot()->AnalysisMenu();
+  ASSERT_NE(menu, nullptr);
+  EXPECT_EQ(menu->title(), QStringLiteral("&Analysis"));
+  const char* const captions[] = {"Contour Result", "Mean and cone", "Eigenvectors and girdle"};
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(Plot()->AnalysisItem(i)->text(), QString::fromLatin1(captions[i]));
+    EXPECT_TRUE(Plot()->AnalysisItem(i)->isCheckable());
+    EXPECT_FALSE(Plot()->AnalysisItem(i)->isChecked());
+  }
+  EXPECT_TRUE(Plot()->ContourMethodItem(0)->isChecked());  // exponential Kamb
+  EXPECT_FALSE(Plot()->AnalysisPanel()->isVisible());
+}
+
+TEST_F(StereoAnalysisTest, PanelListsTheStatisticsAndCopiesThem) {
+  RetainPolesAboutTheVertical();
+  Plot()->AnalysisItem(1)->trigger();  // "Mean and cone"
+  ASSERT_TRUE(Plot()->AnalysisPanel()->isVisible());
+  const QString text = Plot()->AnalysisPanel()->toPlainText();
+  EXPECT_TRUE(text.startsWith(QStringLiteral("5 poles to planes\nMean pole: 90.0/000.0\n")))
+      << text.toStdString();
+  EXPECT_TRUE(text.contains(QStringLiteral("Resultant R: 4.939\nConcentration k: 65.82\n")))
+      << text.toStdString();
+
+  Plot()->CopyAnalysisItem()->trigger();
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), text);
+
+  // A new retained plane updates the panel; unticking hides it.
+  Retain(QStringLiteral("10"), QStringLiteral("045"));
+  EXPECT_TRUE(Plot()->AnalysisPanel()->toPlainText().startsWith(QStringLiteral("6 poles")));
+  Plot()->AnalysisItem(1)->trigger();
+  EXPECT_FALSE(Plot()->AnalysisPanel()->isVisible());
+}
+
+TEST_F(StereoAnalysisTest, EachItemChangesThePicture) {
+  RetainPolesAboutTheVertical();
+  const QImage plain = Plot()->PlotImage(500, Plot::kWhite);
+  for (int i = 0; i < 3; ++i) {
+    SCOPED_TRACE(i);
+    Plot()->AnalysisItem(i)->trigger();
+    EXPECT_NE(Plot()->PlotImage(500, Plot::kWhite), plain);
+    Plot()->AnalysisItem(i)->trigger();
+    EXPECT_EQ(Plot()->PlotImage(500, Plot::kWhite), plain);
+  }
+}
+
+TEST_F(StereoAnalysisTest, ContourMethodFollowsTheMenu) {
+  RetainPolesAboutTheVertical();
+  Plot()->AnalysisItem(0)->trigger();
+  ASSERT_TRUE(Plot()->Analysis().contours);
+  EXPECT_EQ(*Plot()->Analysis().contours, Plot::DensityMethod::kExponentialKamb);
+  Plot()->ContourMethodItem(2)->trigger();
+  EXPECT_EQ(*Plot()->Analysis().contours, Plot::DensityMethod::kOnePercentArea);
+  EXPECT_FALSE(Plot()->CurrentAnalysis().contours.empty());
+  EXPECT_TRUE(Plot()->AnalysisPanel()->toPlainText().contains(
+      QStringLiteral("Contours: 1% area count, levels ")));
+  Plot()->AnalysisItem(0)->trigger();  // off: the method stays chosen
+  EXPECT_FALSE(Plot()->Analysis().contours);
+  EXPECT_TRUE(Plot()->ContourMethodItem(2)->isChecked());
+}
+
+}  // namespace

@@ -1,0 +1,375 @@
+// The stereonet window driven through the main window: showing and hiding
+// it, its options and menus, the read-out, retention, the type question,
+// the clipboard copies, a batch run feeding it, its settings and its files.
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <cmath>
+
+#include "AppFixture.h"
+#include "app/CalculationPages.h"
+#include "app/ConventionsPage.h"
+#include "app/EntryPanel.h"
+#include "app/FilePage.h"
+#include "app/StereoPlotWindow.h"
+
+namespace Plot = Lodema::Plot;
+
+namespace {
+
+class FakeQuestion : public Plot::MismatchQuestion {
+ public:
+  Plot::MismatchAnswer Ask(const std::string& text) override {
+    asked.push_back(text);
+    return answer;
+  }
+  Plot::MismatchAnswer answer = Plot::MismatchAnswer::kAbort;
+  std::vector<std::string> asked;
+};
+
+class StereoPlotTest : public AppFixture {
+ protected:
+  void SetUp() override {
+    AppFixture::SetUp();
+    Start();
+  }
+  StereoPlotWindow* Plot() const { return window->StereoPlot(); }
+  QCheckBox* ShowBox() const { return window->Conventions()->ShowStereo(); }
+  void ClickShowBox() {
+    window->Tabs()->setCurrentIndex(2);
+    Click(ShowBox());
+  }
+  // Calculation 15 passes a plane through, 16 a line.
+  void Enter(int calculation, const QString& first, const QString& second) {
+    window->Tabs()->setCurrentIndex(0);
+    if (window->Model().Calculation() != calculation) {
+      Click(window->Calculations()->Button(calculation));
+    }
+    for (int box = 0; box < 2; ++box) {
+      QLineEdit* edit = window->Entries()->Box(box);
+      edit->clear();
+      QTest::keyClicks(edit, box == 0 ? first : second);
+    }
+  }
+};
+
+TEST_F(StereoPlotTest, ShownAndHiddenByTheBoxAndByTheFrame) {
+  EXPECT_FALSE(Plot()->isVisible());
+  ClickShowBox();
+  ASSERT_TRUE(Plot()->isVisible());
+  EXPECT_TRUE(window->Model().settings().gStereoShowing);
+  EXPECT_NE(Plot()->windowTitle(), QStringLiteral("untitled"));
+  ClickShowBox();
+  EXPECT_FALSE(Plot()->isVisible());
+  EXPECT_FALSE(window->Model().settings().gStereoShowing);
+
+  ClickShowBox();
+  Plot()->close();  // the window's frame
+  EXPECT_FALSE(Plot()->isVisible());
+  EXPECT_FALSE(ShowBox()->isChecked());
+  EXPECT_FALSE(window->Model().settings().gStereoShowing);
+
+  ClickShowBox();
+  Plot()->CloseItem()->trigger();  // "Clos&e"
+  EXPECT_FALSE(ShowBox()->isChecked());
+}
+
+TEST_F(StereoPlotTest, CaptionFollowsTheCalculationWithOneAmpersand) {
+  ClickShowBox();
+  Click(window->Calculations()->Button(0));  // "... planes A && B"
+  EXPECT_EQ(Plot()->windowTitle(), QStringLiteral("Line of intersection between planes A & B"));
+  // Window C and D are not used by calculation 0: their Show boxes go.
+  EXPECT_FALSE(Plot()->ShowBox(3)->isVisibleTo(Plot()));
+  EXPECT_TRUE(Plot()->ShowBox(2)->isVisibleTo(Plot()));
+}
+
+TEST_F(StereoPlotTest, MenuItemsAndOptionButtonsMirrorEachOther) {
+  ClickShowBox();
+  struct Row {
+    const char* name;
+    QAction* item;
+    QRadioButton* option;
+    std::function<bool()> applied;
+  };
+  StereoPlotWindow* p = Plot();
+  const std::vector<Row> rows = {
+      {"equal angle", p->PlotTypeItem(2), p->PlotTypeOption(2),
+       [p] { return p->PlotType() == Plot::ProjectionType::kEqualAngle; }},
+      {"equal area", p->PlotTypeItem(1), p->PlotTypeOption(1),
+       [p] { return p->PlotType() == Plot::ProjectionType::kEqualArea; }},
+      {"poles", p->PlaneItem(1), p->PlaneSymbolOption(1), [p] { return p->PlaneSymbol() == 1; }},
+      {"great circles", p->PlaneItem(0), p->PlaneSymbolOption(0),
+       [p] { return p->PlaneSymbol() == 0; }},
+      {"polar axes", p->AxesItem(3), p->AxesStyleOption(3),
+       [p] { return p->PlotAxesStyle() == Plot::AxesStyle::kPolarAxes; }},
+      {"quadrant ticks", p->AxesItem(1), p->AxesStyleOption(1),
+       [p] { return p->PlotAxesStyle() == Plot::AxesStyle::kQuadrantTicks; }},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    row.item->trigger();
+    EXPECT_TRUE(row.option->isChecked());
+    EXPECT_TRUE(row.item->isChecked());
+    EXPECT_TRUE(row.applied());
+  }
+  // And the other way round: a click on the button ticks its item alone.
+  Click(p->AxesStyleOption(2));
+  EXPECT_TRUE(p->AxesItem(2)->isChecked());
+  EXPECT_FALSE(p->AxesItem(1)->isChecked());
+  EXPECT_EQ(p->PlotAxesStyle(), Plot::AxesStyle::kQuadrantAxes);
+
+  // The graduations of the axes move with the projection.
+  p->PlotTypeItem(1)->trigger();
+  const QImage area = p->PlotImage(400, Plot::kWhite);
+  p->PlotTypeItem(2)->trigger();
+  EXPECT_NE(area, p->PlotImage(400, Plot::kWhite));
+
+  // Show items and boxes.
+  p->ShowItem(2)->trigger();
+  EXPECT_FALSE(p->ShowBox(2)->isChecked());
+  EXPECT_FALSE(p->View().shown[2]);
+  Click(p->ShowBox(2));
+  EXPECT_TRUE(p->ShowItem(2)->isChecked());
+  EXPECT_TRUE(p->View().shown[2]);
+}
+
+TEST_F(StereoPlotTest, NumberItemTogglesTheCountLabel) {
+  ClickShowBox();
+  Enter(15, QStringLiteral("30"), QStringLiteral("120"));
+  Click(Plot()->RetentionButton(0));
+  QAction* item = Plot()->ShowNumberItem();
+  EXPECT_EQ(item->text(), QStringLiteral("Hide &number of Results data"));
+  EXPECT_TRUE(Plot()->CountLabel()->isVisibleTo(Plot()));
+  EXPECT_EQ(Plot()->CountLabel()->text(), QStringLiteral(" 1"));
+  item->trigger();
+  EXPECT_EQ(item->text(), QStringLiteral("Show &number of data label"));
+  EXPECT_FALSE(Plot()->CountLabel()->isVisibleTo(Plot()));
+  item->trigger();
+  EXPECT_EQ(item->text(), QStringLiteral("Hide &number of data label"));
+  EXPECT_TRUE(Plot()->CountLabel()->isVisibleTo(Plot()));
+}
+
+// The read-out's texts are the plot's (tests/plot); here the mouse reaches it.
+TEST_F(StereoPlotTest, ReadoutFollowsTheMouse) {
+  // Through the mouse: the centre of the plot, then off the plot.
+  ClickShowBox();
+  QWidget* area = Plot()->PlotWidget();
+  auto moveTo = [area](QPointF at) {
+    QMouseEvent move(QEvent::MouseMove, at, area->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(area, &move);
+  };
+  moveTo(QPointF(area->width() / 2.0, area->height() / 2.0));
+  EXPECT_EQ(Plot()->Readout()->text(), QStringLiteral("90-000  (Plane: 0/180)"));
+  moveTo(QPointF(1, 1));
+  EXPECT_EQ(Plot()->Readout()->text(), QString());
+}
+
+TEST_F(StereoPlotTest, ResultsRetainedClearedWithTheButtonsEnabledAsTheyShouldBe) {
+  ClickShowBox();
+  QPushButton* retain = Plot()->RetentionButton(0);
+  EXPECT_FALSE(retain->isEnabled());
+  Enter(15, QStringLiteral("30"), QStringLiteral("120"));
+  EXPECT_TRUE(Plot()->Store().NewDataPending());
+  EXPECT_EQ(Plot()->Store().TypeCode(Plot::kResult), Plot::kTypePlane);
+  EXPECT_TRUE(retain->isEnabled());
+  Click(retain);
+  Enter(15, QStringLiteral("45"), QStringLiteral("200"));
+  Click(retain);
+  Click(retain);  // nothing new: no third set
+  EXPECT_EQ(Plot()->Store().RetainedCount(), 2);
+  EXPECT_EQ(Plot()->CountLabel()->text(), QStringLiteral(" 2"));
+
+  Click(Plot()->RetentionButton(1));  // "Clear last"
+  EXPECT_EQ(Plot()->Store().RetainedCount(), 1);
+  Click(Plot()->RetentionButton(2));  // "Clear all"
+  EXPECT_TRUE(Plot()->Store().IsEmpty());
+  for (int i = 0; i < 3; ++i) EXPECT_FALSE(Plot()->RetentionButton(i)->isEnabled());
+}
+
+TEST_F(StereoPlotTest, TypeMismatchQuestionAndEachAnswer) {
+  struct Row {
+    const char* name;
+    Plot::MismatchAnswer answer;
+    int retainedAfter;
+    int resultTypeAfter;
+    bool pendingAfter;
+  };
+  const std::vector<Row> rows = {
+      {"abort", Plot::MismatchAnswer::kAbort, 1, Plot::kTypePlane, false},
+      {"retry", Plot::MismatchAnswer::kRetry, 0, Plot::kTypeLine, true},
+      {"ignore", Plot::MismatchAnswer::kIgnore, 1, Plot::kTypePlane, true},
+  };
+  ClickShowBox();
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    FakeQuestion question;
+    question.answer = row.answer;
+    Plot()->SetMismatchQuestion(&question);
+    Click(Plot()->RetentionButton(2));
+    Enter(15, QStringLiteral("30"), QStringLiteral("120"));
+    Click(Plot()->RetentionButton(0));
+    Enter(16, QStringLiteral("20"), QStringLiteral("300"));  // a line
+    ASSERT_FALSE(question.asked.empty());
+    EXPECT_EQ(question.asked[0].rfind("The type of plotted data from this calculation", 0), 0u);
+    EXPECT_EQ(Plot()->Store().RetainedCount(), row.retainedAfter);
+    EXPECT_EQ(Plot()->Store().TypeCode(Plot::kResult), row.resultTypeAfter);
+    EXPECT_EQ(Plot()->Store().NewDataPending(), row.pendingAfter);
+    Plot()->SetMismatchQuestion(nullptr);
+  }
+}
+
+TEST_F(StereoPlotTest, PolarimTextAndPlotImageOnTheClipboard) {
+  ClickShowBox();
+  QClipboard* system = QGuiApplication::clipboard();
+  system->setText(QStringLiteral("before"));
+  Enter(15, QStringLiteral("30"), QStringLiteral("120"));
+  Plot()->EditItem(1)->trigger();  // nothing retained: nothing copied
+  EXPECT_EQ(system->text(), QStringLiteral("before"));
+  Click(Plot()->RetentionButton(0));
+  Enter(15, QStringLiteral("45"), QStringLiteral("200"));
+  Click(Plot()->RetentionButton(0));
+  Plot()->EditItem(1)->trigger();
+  EXPECT_EQ(
+      system->text(),
+      QStringLiteral(";Lodema data\r\n/T1\t/N2\t/P0\t/I2\t/C1\t/15\r\n30\t120\r\n45\t200\r\n"));
+
+  Plot()->resize(500, 400);  // the picture does not depend on the window
+  Plot()->EditItem(2)->trigger();
+  const QImage image = system->image();
+  ASSERT_FALSE(image.isNull());
+  EXPECT_GE(image.width(), 1200);
+  EXPECT_EQ(image.width(), image.height());
+  EXPECT_EQ(image.pixelColor(5, 5), QColor(Qt::white));
+  // The window keeps its grey.
+  EXPECT_EQ(Plot()->View().background, Plot::kLightGrey);
+}
+
+// A batch run presses "Retain" after every written row and the plot keeps
+// one set per row; painting is coalesced, so the sets drawn during the run
+// stay in proportion to the rows rather than to their square.
+TEST_F(StereoPlotTest, BatchRunRetainsEveryRowAndPaintsInProportion) {
+  ClickShowBox();
+  Enter(15, QStringLiteral("10"), QStringLiteral("010"));
+  Click(Plot()->RetentionButton(2));
+  constexpr int kRows = 1500;
+  QByteArray rows;
+  for (int i = 0; i < kRows; ++i) {
+    rows += QByteArray::number(10 + i % 80) + '\t' + QByteArray::number(i % 360) + "\r\n";
+  }
+  window->Tabs()->setCurrentIndex(3);
+  WriteFile(QStringLiteral("in.txt"), rows);
+  dialogs.inputNames.push_back(Path(QStringLiteral("in.txt")));
+  Click(window->Files()->Browse(0));
+  window->Files()->FileName(2)->clear();
+  QTest::keyClicks(window->Files()->FileName(2), dir.filePath(QStringLiteral("out.txt")));
+  const long long before = Plot()->SetsPainted();
+  Click(window->Files()->StartInput(0));
+  EXPECT_EQ(Plot()->Store().RetainedCount(), kRows);
+  EXPECT_LT(Plot()->SetsPainted() - before, 3LL * kRows);
+  // Once the run is over, the picture catches up with every set.
+  for (int wait = 0; wait < 500 && !Plot()->PictureComplete(); ++wait) QTest::qWait(20);
+  EXPECT_TRUE(Plot()->PictureComplete());
+  EXPECT_GE(Plot()->SetsPainted() - before, kRows);
+}
+
+TEST_F(StereoPlotTest, ChoicesAndWindowPlaceSurviveARestart) {
+  ClickShowBox();
+  Plot()->PlotTypeItem(2)->trigger();
+  Plot()->AxesItem(3)->trigger();
+  Plot()->PlaneItem(1)->trigger();
+  Plot()->move(300, 150);
+  Plot()->resize(640, 560);
+  const QPoint place = Plot()->pos();
+  const QSize size = Plot()->size();
+  window->Tabs()->setCurrentIndex(2);
+  window->Conventions()->Separator(1)->setEditText(QStringLiteral(","));
+  Restart();
+  ASSERT_TRUE(Plot()->isVisible());
+  EXPECT_TRUE(ShowBox()->isChecked());
+  EXPECT_EQ(Plot()->PlotType(), Plot::ProjectionType::kEqualAngle);
+  EXPECT_EQ(Plot()->PlotAxesStyle(), Plot::AxesStyle::kPolarAxes);
+  EXPECT_EQ(Plot()->PlaneSymbol(), 1);
+  EXPECT_TRUE(Plot()->PlotTypeOption(2)->isChecked());
+  EXPECT_EQ(Plot()->pos(), place);
+  EXPECT_EQ(Plot()->size(), size);
+  EXPECT_EQ(Store().Read("Lodema 4", "StartUp", "Winleft", ""), "4500");
+  // Closed by its frame: hidden at the next start.
+  Plot()->close();
+  Restart();
+  EXPECT_FALSE(Plot()->isVisible());
+  EXPECT_FALSE(ShowBox()->isChecked());
+}
+
+TEST_F(StereoPlotTest, SavedAndPrintedFilesHaveTheirFormat) {
+  ClickShowBox();
+  Enter(15, QStringLiteral("30"), QStringLiteral("120"));
+  Click(Plot()->RetentionButton(0));
+  struct Row {
+    const char* name;
+    QString file;
+    QByteArray start;
+  };
+  const std::vector<Row> rows = {
+      {"png", QStringLiteral("plot.png"), QByteArray("\x89PNG")},
+      {"svg", QStringLiteral("plot.SVG"), QByteArray("<svg")},
+      {"pdf", QStringLiteral("plot.pdf"), QByteArray("%PDF")},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    QString error;
+    ASSERT_TRUE(Plot()->SavePlotAs(dir.filePath(row.file), 900, &error)) << error.toStdString();
+    const QByteArray bytes = ReadFile(row.file);
+    EXPECT_GT(bytes.size(), 200);
+    EXPECT_TRUE(bytes.startsWith(row.start) || bytes.left(200).contains(row.start));
+  }
+  const QImage png(dir.filePath(QStringLiteral("plot.png")));
+  EXPECT_EQ(png.width(), 900);
+
+  QString error;
+  EXPECT_FALSE(Plot()->SavePlotAs(dir.filePath(QStringLiteral("plot.txt")), 900, &error));
+  EXPECT_TRUE(error.contains(QStringLiteral(".svg")));
+  EXPECT_FALSE(Plot()->SavePlotAs(dir.filePath(QStringLiteral("missing/plot.png")), 900, &error));
+
+  QPrinter printer;
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(dir.filePath(QStringLiteral("printed.pdf")));
+  Plot()->PrintTo(printer);
+  EXPECT_TRUE(ReadFile(QStringLiteral("printed.pdf")).startsWith("%PDF"));
+}
+
+TEST_F(StereoPlotTest, AboutBoxNamesVersionQtAndLicence) {
+  ClickShowBox();
+  Plot()->AboutItem()->trigger();
+  QMessageBox* about = Plot()->AboutBox();
+  ASSERT_NE(about, nullptr);
+  EXPECT_TRUE(about->isVisible());
+  const QString text = about->text() + about->informativeText();
+  EXPECT_TRUE(text.contains(QStringLiteral("Lodema 4.9.7")));
+  EXPECT_TRUE(text.contains(QString::fromLatin1(qVersion())));
+  EXPECT_TRUE(text.contains(QStringLiteral("MIT")));
+  about->close();
+}
+
+TEST_F(StereoPlotTest, RightClickOffersTheOptionsMenu) {
+  ClickShowBox();
+  QWidget* area = Plot()->PlotWidget();
+  QContextMenuEvent event(QContextMenuEvent::Mouse, area->rect().center(),
+                          area->mapToGlobal(area->rect().center()));
+  QApplication::sendEvent(area, &event);
+  EXPECT_TRUE(Plot()->OptionsMenu()->isVisible());
+  Plot()->OptionsMenu()->close();
+}
+
+}  // namespace

@@ -1,0 +1,111 @@
+// lodema-batch --contour and --stats run as a program.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tests/batch/FakePlatform.h"
+
+namespace {
+
+class StatsEndToEndTest : public ::testing::Test {
+ protected:
+  int Run(const std::vector<std::string>& args, const std::string& input) {
+    folder_.Write("in.txt", input);
+    std::string command = "cd '" + folder_.File("") + "' && LC_ALL=C '" LODEMA_BATCH_TOOL "'";
+    for (const std::string& arg : args) command += " '" + arg + "'";
+    command += " > stdout.txt 2> stderr.txt";
+    const int raw = std::system(command.c_str());
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  }
+  std::string Read(const std::string& name) const {
+    return Lodema::testing::ScratchFolder::Read(folder_.File(name));
+  }
+  Lodema::testing::ScratchFolder folder_;
+};
+
+// Lines (calculation 16 returns the line typed): a cluster about 60/200 and
+// a few about the horizontal E-W axis, given pointing both ways.
+std::string ClusteredLines() {
+  std::string rows;
+  for (int i = 0; i < 30; ++i) {
+    rows += std::to_string(55 + i % 10) + "\t" + std::to_string(190 + (i * 7) % 20) + "\r\n";
+  }
+  for (int i = 0; i < 8; ++i) rows += std::to_string(i % 4) + (i % 2 ? "\t090\r\n" : "\t270\r\n");
+  return rows;
+}
+
+// The points of every <polygon> in the document, in plot units.
+std::vector<std::vector<std::pair<double, double>>> Polygons(const std::string& svg) {
+  std::vector<std::vector<std::pair<double, double>>> polygons;
+  for (std::size_t at = svg.find("<polygon points=\""); at != std::string::npos;
+       at = svg.find("<polygon points=\"", at + 1)) {
+    const std::size_t start = at + 17;
+    std::istringstream points(svg.substr(start, svg.find('"', start) - start));
+    std::vector<std::pair<double, double>> polygon;
+    double x, y;
+    char comma;
+    while (points >> x >> comma >> y) polygon.push_back({x, -y});
+    polygons.push_back(polygon);
+  }
+  return polygons;
+}
+
+TEST_F(StatsEndToEndTest, ContoursAreDrawnUnderTheDataWithTheirLegend) {
+  const struct {
+    const char* name;
+    std::vector<std::string> method;
+    const char* title;
+    const char* levelUnit;
+  } rows[] = {
+      {"default", {}, ">Exponential Kamb</text>", "\xcf\x83</text>"},  // sigma
+      {"kamb", {"kamb"}, ">Kamb</text>", "\xcf\x83</text>"},
+      {"count", {"count"}, ">1% area count</text>", "\xc3\x97 uniform</text>"},
+  };
+  for (const auto& row : rows) {
+    std::vector<std::string> args = {"--calc",  "16",     "--in",    "in.txt",   "--out",
+                                     "out.txt", "--plot", "net.svg", "--contour"};
+    args.insert(args.end(), row.method.begin(), row.method.end());
+    ASSERT_EQ(Run(args, ClusteredLines()), 0) << row.name << Read("stderr.txt");
+    const std::string svg = Read("net.svg");
+    const auto polygons = Polygons(svg);
+    ASSERT_FALSE(polygons.empty()) << row.name;
+    for (const auto& polygon : polygons) {
+      EXPECT_GE(polygon.size(), 4u) << row.name;
+      for (const auto& [x, y] : polygon) EXPECT_LE(std::hypot(x, y), 1000.5) << row.name;
+    }
+    // Under the data: every ring comes before the first Result symbol.
+    EXPECT_LT(svg.rfind("<polygon"), svg.find("fill=\"#c00000\"")) << row.name;
+    EXPECT_NE(svg.find(row.title), std::string::npos) << row.name;
+    EXPECT_NE(svg.find(row.levelUnit), std::string::npos) << row.name;
+  }
+}
+
+TEST_F(StatsEndToEndTest, ContoursCountTheResultEvenWhenItIsNotDrawn) {
+  ASSERT_EQ(Run({"--calc", "16", "--in", "in.txt", "--out", "out.txt", "--plot", "net.svg",
+                 "--plot-show", "A", "--contour", "count"},
+                ClusteredLines()),
+            0);
+  const std::string svg = Read("net.svg");
+  EXPECT_FALSE(Polygons(svg).empty());
+  EXPECT_EQ(svg.find("fill=\"#c00000\""), std::string::npos);
+}
+
+TEST_F(StatsEndToEndTest, StatsFollowTheSummaryAndSayWhenThereIsNothingToDescribe) {
+  // Calculation 2 gives angles: no orientations to describe.
+  EXPECT_EQ(Run({"--calc", "2", "--in", "in.txt", "--out", "out.txt", "--stats"},
+                "30\t090\t40\t100\r\nxx\tyy\r\n"),
+            0);
+  const std::string errors = Read("stderr.txt");
+  const std::size_t summary = errors.find("Finished, but");
+  const std::size_t stats = errors.find("Statistics of the written results:\nNo planes or lines");
+  ASSERT_NE(summary, std::string::npos) << errors;
+  ASSERT_NE(stats, std::string::npos) << errors;
+  EXPECT_LT(summary, stats);
+}
+
+}  // namespace

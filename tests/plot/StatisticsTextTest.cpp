@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "plot/StatisticsDrawing.h"
+#include "plot/StatisticsText.h"
+#include "tests/plot/RecordingSurface.h"
+
+namespace Lodema::Plot {
+namespace {
+
+using testing::Op;
+
+// A pole of 68.2/326.3 (the plane 21.8/146.3) and the horizontal E-W axis.
+constexpr DirectionCosines kPole{0.3, -0.2, 0.9};
+constexpr DirectionCosines kEastWest{0, 1, 0};
+
+TEST(StatisticsText, WritesOrientationsInTheOutputConventions) {
+  struct Row {
+    const char* name;
+    OutputNotation notation;
+    const char* plane;     // normal to kPole
+    const char* line;      // kPole
+    const char* vertical;  // normal to kEastWest
+  };
+  const Row rows[] = {
+      {"dip / dip direction", {1, 0, false, '.', 1}, "21.8/146.3", "68.2/326.3", "90.0/270.0"},
+      {"dip direction / dip", {2, 0, false, '.', 1}, "146.3/21.8", "68.2/326.3", "270.0/90.0"},
+      {"strike, dip and sense", {3, 0, false, '.', 1}, "056.3/21.8S", "68.2/326.3", "180.0/90.0W"},
+      {"dip and sense, strike", {4, 0, false, '.', 1}, "21.8S/056.3", "68.2/326.3", "90.0W/180.0"},
+      {"dip / right-hand strike", {5, 0, false, '.', 1}, "21.8/056.3", "68.2/326.3", "90.0/180.0"},
+      {"right-hand strike / dip, quadrant, comma, whole degrees, trend first",
+       {6, 1, true, ',', 0},
+       "N56E/22",
+       "N34W/68",
+       "S0E/90"},
+      {"two decimals with a comma",
+       {1, 0, false, ',', 2},
+       "21,83/146,31",
+       "68,17/326,31",
+       "90,00/270,00"},
+      {"unknown plane convention writes as 1", {9, 0, false, '.', 0}, "22/146", "68/326", "90/270"},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(NormalPlaneText(kPole, row.notation), row.plane) << row.name;
+    EXPECT_EQ(LineText(kPole, row.notation), row.line) << row.name;
+    EXPECT_EQ(NormalPlaneText(kEastWest, row.notation), row.vertical) << row.name;
+  }
+}
+
+TEST(StatisticsText, AxisThatReadsVerticalTakesTrendZero) {
+  // The mean of poles kept in single precision is vertical only to about 1e-7.
+  const DirectionCosines nearlyVertical{1e-7, 2e-7, 1};
+  EXPECT_EQ(LineText(nearlyVertical, {}), "90.0/000.0");
+  EXPECT_EQ(NormalPlaneText(nearlyVertical, {}), "0.0/180.0");
+  OutputNotation fine;
+  fine.decimals = 6;  // shown to a millionth it is not vertical
+  const std::string steep = LineText({1e-4, 2e-4, 1}, fine);
+  EXPECT_EQ(steep.substr(steep.find('/')), "/063.434949");
+}
+
+TEST(StatisticsText, ListsEveryQuantity) {
+  // Poles every 15 degrees round the vertical N-S plane: a perfect girdle.
+  ResultAxes items{AxisKind::kPoles, {}};
+  for (int i = 0; i < 12; ++i) {
+    const double a = 15.0 * i * 3.14159265358979 / 180.0;
+    items.axes.push_back({std::cos(a), 0, std::sin(a)});
+  }
+  items.axes.push_back({NAN, NAN, NAN});
+  EXPECT_EQ(StatisticsTextOf(items, {}),
+            "12 poles to planes (1 item without values left out)\n"
+            "Mean pole: 82.5/000.0\n"
+            "Mean plane: 7.5/180.0\n"
+            "Resultant R: 7.661\n"
+            "Concentration k: 2.54\n"
+            "Cone of 95% confidence (alpha95): 34.6\n"
+            "Eigenvalues S1, S2, S3: 0.5000, 0.5000, 0.0000\n"
+            "Eigenvector 1: 83.7/000.0\n"
+            "Eigenvector 2: 6.3/180.0\n"
+            "Eigenvector 3: 0.0/090.0\n"
+            "Woodcock K: 0.00, C: infinite (girdle)\n"
+            "Best-fit great circle: 90.0/270.0 (pole 0.0/090.0)\n");
+
+  const std::string one = StatisticsTextOf({AxisKind::kLines, {kPole}}, {});
+  EXPECT_EQ(one.substr(0, one.find('\n', one.find("Mean line"))), "1 line\nMean line: 68.2/326.3");
+  EXPECT_NE(one.find("Concentration k: undefined\n"), std::string::npos);
+  EXPECT_EQ(StatisticsTextOf({AxisKind::kLines, {}}, {}), "No planes or lines to describe\n");
+  EXPECT_EQ(StatisticsTextOf({AxisKind::kLines, {{0, 0, 0}, {0, 0, 0}}}, {}),
+            "2 items without values: no statistics\n");
+}
+
+TEST(StatisticsDrawing, DrawsOnlyTheChosenLayersAndRestoresThePen) {
+  AxisStatistics s = *AxisStatisticsOf({kPole, {0.32, -0.18, 0.9}, {0.28, -0.22, 0.91}});
+  struct Row {
+    const char* name;
+    StatisticsLayers layers;
+    double cone95;
+    std::size_t closedPaths;  // the mean's star
+    std::size_t circles;      // eigenvector 3
+    std::size_t boxes;        // eigenvector 1
+    bool curves;              // the cone, the girdle or eigenvector 2's strokes
+  };
+  const Row rows[] = {
+      {"nothing", {false, false, false}, s.cone95, 0, 0, 0, false},  // and no text or dot
+      {"mean and cone", {true, false, false}, s.cone95, 1, 0, 0, true},
+      {"mean of identical axes: no cone", {true, false, false}, 0.0, 1, 0, 0, false},
+      {"eigenvectors", {false, true, false}, s.cone95, 0, 1, 1, true},
+      {"girdle", {false, false, true}, s.cone95, 0, 0, 0, true},
+  };
+  for (const Row& row : rows) {
+    testing::RecordingSurface surface;
+    const Pen pen{{1, 2, 3}, 3, LineStyle::kDot, PenMode::kCopy};
+    const Fill fill{true, {4, 5, 6}};
+    surface.SetPen(pen);
+    surface.SetFill(fill);
+    s.cone95 = row.cone95;
+    DrawStatistics(surface, ProjectionType::kEqualArea, s, row.layers);
+    EXPECT_EQ(surface.Of(Op::kClosedPath).size(), row.closedPaths) << row.name;
+    EXPECT_EQ(surface.Of(Op::kCircle).size(), row.circles) << row.name;
+    EXPECT_EQ(surface.Of(Op::kBox).size(), row.boxes) << row.name;
+    const bool curves = !surface.Of(Op::kPolyline).empty() || !surface.Of(Op::kArc).empty() ||
+                        !surface.Of(Op::kLine).empty();
+    EXPECT_EQ(curves, row.curves) << row.name;
+    EXPECT_EQ(surface.pen(), pen) << row.name;
+    EXPECT_EQ(surface.fill(), fill) << row.name;
+  }
+}
+
+}  // namespace
+}  // namespace Lodema::Plot
