@@ -5,10 +5,11 @@
 # and to install it:
 #   make install PREFIX=...   installs into PREFIX (default /usr/local)
 #   make package              builds the Debian package lodema_<version>_<arch>.deb here
-.PHONY: all setup configure build run test test-sanitize bench install package clean
+.PHONY: all setup configure build run test test-sanitize test-tsan bench install package clean
 
 BUILD_DIR ?= build
 SANITIZE_DIR ?= build-sanitize
+TSAN_DIR ?= build-tsan
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PREFIX ?= /usr/local
 # The last line is for installing, packaging and checking both: the Debian
@@ -58,6 +59,15 @@ test-sanitize: setup
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --output-on-failure -j$(JOBS)
 
+# The batch tool's workers under ThreadSanitizer (no desktop: Qt is not
+# built for it): the command-line tests, which run lodema-batch with
+# several jobs.
+test-tsan: setup
+	cmake -S . -B $(TSAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLODEMA_TSAN=ON -DLODEMA_BUILD_APP=OFF
+	cmake --build $(TSAN_DIR) --target cli_tests batch_tests -j$(JOBS)
+	cd $(TSAN_DIR) && TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
+	  ctest --output-on-failure -j$(JOBS) -R 'Jobs|Golden|EndToEnd|PreparedLines|BatchRun'
+
 bench: build
 	cmake --build $(BUILD_DIR) --target bench -j$(JOBS)
 
@@ -71,4 +81,4 @@ package: build
 	@echo "Install it with: sudo apt install ./$$(cd $(BUILD_DIR)/package && ls lodema_*.deb)"
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(TSAN_DIR)

@@ -161,6 +161,22 @@ BatchOutcome BatchRunner::Run(const BatchRunRequest& request, const BatchOutputO
   progress_->CounterShown(true);
   progress_->Processed(0);
 
+  const bool plotting = platform_.retain != nullptr || model_.plot().IsShowing();
+  if (jobs_ > 1 && !plotting) {
+    RunRowsInParallel(*reader, request, options, displayed, outcome.counts);
+  } else {
+    RunRows(*reader, request, options, displayed, outcome.counts);
+  }
+
+  outcome.counts.readError = reader->ReadError();
+  model_.SetBatchRunning(false);
+  progress_->CounterShown(false);
+  return outcome;
+}
+
+void BatchRunner::RunRows(LineReader& reader, const BatchRunRequest& request,
+                          const BatchOutputOptions& options, std::int64_t& displayed,
+                          BatchCounts& counts) {
   RowContext row(model_);
   row.map = request.map;
   row.highest = HighestColumn(row.map);
@@ -174,9 +190,8 @@ BatchOutcome BatchRunner::Run(const BatchRunRequest& request, const BatchOutputO
   const MainWindowControls& controls = model_.Controls();
   const std::string& outputFile = writer_.FileName();
   std::string line;
-  BatchCounts& counts = outcome.counts;
 
-  while (reader->ReadLine(line)) {
+  while (reader.ReadLine(line)) {
     ++counts.linesRead;
     for (const int slot : row.clearedFirst) {
       if (!controls.entryBoxes[slot].text.empty()) ClearBox(slot);
@@ -188,7 +203,7 @@ BatchOutcome BatchRunner::Run(const BatchRunRequest& request, const BatchOutputO
     const std::string_view text = NumberText::TrimLeadingSpaces(line);
     // Only its start was read (and reading stops): neither data nor worth
     // copying; the summary reports the read error.
-    if (reader->LineTooLong()) continue;
+    if (reader.LineTooLong()) continue;
     const RowVerdict verdict = ProcessRow(text, row);
     if (verdict == RowVerdict::kRejected && IsCalculationFailure(controls.messagePanel.caption)) {
       // The values were accepted but have no answer (identical planes, a
@@ -211,11 +226,6 @@ BatchOutcome BatchRunner::Run(const BatchRunRequest& request, const BatchOutputO
       writer_.WriteOutputLine(text, options.inputAppended, false);
     }
   }
-
-  counts.readError = reader->ReadError();
-  model_.SetBatchRunning(false);
-  progress_->CounterShown(false);
-  return outcome;
 }
 
 }  // namespace Lodema

@@ -66,16 +66,34 @@ class BatchRunner {
     chooseInputFile_ = std::move(choose);
   }
 
+  // Rows are shared out to this many workers, each with a copy of the
+  // model; 1 (the default) runs them here, one after the other. The output
+  // is the same either way. A run that feeds a shown stereonet always runs
+  // here.
+  void SetJobs(int jobs) { jobs_ = jobs < 1 ? 1 : jobs; }
+  int Jobs() const { return jobs_; }
+
   // Reads the source, writes the header line and one line per row through
   // the writer (whose run the caller has begun). Sets BatchRunning for its
   // duration. Shows no summary.
   BatchOutcome Run(const BatchRunRequest& request, const BatchOutputOptions& options);
+
+  // The rows after the header line: each line of reader through the
+  // calculation and one output line per row through the writer; counts
+  // lines read and data rows. displayed is the processed-lines counter.
+  void RunRows(LineReader& reader, const BatchRunRequest& request,
+               const BatchOutputOptions& options, std::int64_t& displayed,
+               BatchCounts& counts);
 
  private:
   std::unique_ptr<LineReader> OpenSource(const std::string& name);
   void WriteHeader(LineReader& reader, const BatchRunRequest& request,
                    const BatchOutputOptions& options, std::int64_t& displayed);
   void ClearBox(int slot);
+  // RunRows shared out to jobs_ workers (ParallelRows.cpp).
+  void RunRowsInParallel(LineReader& reader, const BatchRunRequest& request,
+                         const BatchOutputOptions& options, std::int64_t& displayed,
+               BatchCounts& counts);
   // What every row of one run shares (BatchRun.cpp).
   struct RowContext;
   // Feeds one line (leading blanks removed) through the entry boxes and
@@ -88,6 +106,7 @@ class BatchRunner {
   InputFiles& inputs_;
   BatchProgress defaultProgress_;
   BatchProgress* progress_ = &defaultProgress_;
+  int jobs_ = 1;
   std::function<std::optional<std::string>()> chooseInputFile_;
 };
 

@@ -112,6 +112,8 @@ class FilePageModel {
   // "Start input" button 0 or 1. The outcome is for callers that report it
   // (the command-line tool); the window has shown everything already.
   BatchOutcome StartBatchInput(int button);
+  // Workers a run shares its rows out to (1, the default: row after row).
+  void SetBatchJobs(int jobs) { runner_.SetJobs(jobs); }
   void PasteData();  // "Paste data from clipboard..."
 
  private:

@@ -138,6 +138,20 @@ void BufferedLineWriter::WriteLine(std::string_view text) {
   if (buffer_.size() >= kFlushThreshold) Flush();
 }
 
+int BufferedLineWriter::WriteLines(std::string_view lines) {
+  int count = 0;
+  while (!lines.empty()) {
+    std::size_t end = lines.find(kLineEnd);
+    end = end == std::string_view::npos ? lines.size() : end + kLineEnd.size();
+    buffer_.append(lines.substr(0, end));
+    lineEnds_.push_back(buffer_.size());
+    ++count;
+    if (buffer_.size() >= kFlushThreshold) Flush();
+    lines.remove_prefix(end);
+  }
+  return count;
+}
+
 void BufferedLineWriter::Flush() {
   if (buffer_.empty()) return;
   const std::size_t written = sink_ ? sink_->Write(buffer_) : 0;

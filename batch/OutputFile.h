@@ -71,6 +71,10 @@ class BufferedLineWriter {
 
   // Appends text and CR LF.
   void WriteLine(std::string_view text);
+  // Appends lines that already end with CR LF, one by one as WriteLine
+  // would (the same flushes, the same count of lines lost on a failure);
+  // returns how many lines there were.
+  int WriteLines(std::string_view lines);
   // Writes what is buffered.
   void Flush();
   // Flushes and closes the file.
@@ -90,6 +94,21 @@ class BufferedLineWriter {
   std::int64_t failedLines_ = 0;
   bool newFailure_ = false;
   bool finished_ = false;
+};
+
+// Lines kept in memory: a batch worker's share of the output until the
+// lines before it are written.
+class MemorySink : public OutputSink {
+ public:
+  explicit MemorySink(std::string& bytes) : bytes_(bytes) {}
+  std::size_t Write(std::string_view bytes) override {
+    bytes_.append(bytes);
+    return bytes.size();
+  }
+  bool Finish() override { return true; }
+
+ private:
+  std::string& bytes_;
 };
 
 // Opens path (appending or emptying), writes text and CR LF, closes. False on

@@ -134,6 +134,22 @@ WriteOutcome ResultWriter::WriteResultLine(const std::string& fileName, bool app
   return WriteOutcome::kWritten;
 }
 
+bool ResultWriter::WritePreparedLines(std::string_view lines, bool results) {
+  if (!run_ || lines.empty()) return true;
+  run_->WriteLines(lines);
+  runWroteLines_ = true;
+  // A batch result line is written in append mode (WriteResultLine).
+  if (results) {
+    lastFileName_ = fileName_;
+    fileStarted_ = false;
+  }
+  if (run_->TakeNewFailure()) {
+    ReportFailure();
+    return false;
+  }
+  return true;
+}
+
 bool ResultWriter::WriteOutputLine(std::string_view text, bool resultsFirst, bool asIs) {
   line_.clear();
   if (asIs) {

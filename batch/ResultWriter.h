@@ -75,6 +75,11 @@ class ResultWriter {
   // during a batch run (none when input data are not retained).
   WriteOutcome WriteResultLine(const std::string& fileName, bool append, bool inputAppended,
                                std::optional<std::string_view> inputLine = std::nullopt);
+  // Lines a batch worker formatted (each ending with CR LF), written in the
+  // run as if one by one; results tells whether any of them is a result
+  // line (the record of the file last written follows). False when the
+  // file did not take them.
+  bool WritePreparedLines(std::string_view lines, bool results);
   // A header line (asIs) or a non-data row with R empty result fields before
   // (resultsFirst) or after it.
   bool WriteOutputLine(std::string_view text, bool resultsFirst, bool asIs);

@@ -1,8 +1,13 @@
 // SPDX-License-Identifier: MIT
-// Speed and memory of lodema-batch on generated data: two planes per row,
-// TAB-delimited, for calculation 0. Prints rows per second and the peak
-// resident memory of each run; runs of different lengths show whether memory
-// grows with the file.
+// Speed and memory of lodema-batch on generated data.
+//  1. Calculation 0 on whole-degree, TAB-delimited rows beside the bare loop
+//     (lodema-bare-intersection) in the same run: the ratio is what counts
+//     on a shared machine, not the absolute figures.
+//  2. Every calculation at the same row count, one job and all jobs: rows
+//     per second, share of rows that gave a result, and peak memory.
+//  3. Calculation 0 at a larger file: peak memory must not grow.
+// Prints Markdown tables; reports, never fails on speed.
+// Usage: lodema-batch-bench TOOL BARE WORKDIR [ROWS]
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -12,40 +17,82 @@
 #include <cstdlib>
 #include <random>
 #include <string>
+#include <thread>
 #include <vector>
+
+#include "calc/FormModel.h"
 
 namespace {
 
-// Seeded rows "dip<TAB>dip direction<TAB>dip<TAB>dip direction".
-bool WritePlanes(const std::string& path, long rows, unsigned seed) {
+using Lodema::FormModel;
+
+// The field kinds of the boxes calculation n reads from a file, in column
+// order (the default mapping takes the boxes that carry a kind).
+std::vector<int> FieldsOf(int n) {
+  FormModel model;
+  model.settings().Calculation = n;
+  model.ApplySettingsToControls();
+  model.ShowStoredCalculation();
+  std::vector<int> kinds;
+  for (const int kind : model.FieldKinds()) {
+    if (kind != Lodema::kFieldNothing) kinds.push_back(kind);
+  }
+  return kinds;
+}
+
+// Seeded rows for the given field kinds: values that most calculations take
+// (directions near east so that a sense "N" fits a pitch), CR LF line ends.
+bool WriteRows(const std::string& path, const std::vector<int>& kinds, long rows, unsigned seed) {
   std::FILE* file = std::fopen(path.c_str(), "wb");
   if (file == nullptr) return false;
   std::mt19937 random(seed);
-  std::uniform_int_distribution<int> dip(1, 89);
-  std::uniform_int_distribution<int> direction(0, 359);
+  auto pick = [&](int low, int high) {
+    return std::uniform_int_distribution<int>(low, high)(random);
+  };
+  std::string line;
   for (long i = 0; i < rows; ++i) {
-    std::fprintf(file, "%d\t%03d\t%d\t%03d\r\n", dip(random), direction(random), dip(random),
-                 direction(random));
+    line.clear();
+    for (std::size_t f = 0; f < kinds.size(); ++f) {
+      if (f > 0) line += '\t';
+      switch (kinds[f]) {
+        case Lodema::kFieldDirection: line += std::to_string(pick(0, 359)); break;
+        case Lodema::kFieldSense: line += 'N'; break;
+        case Lodema::kFieldPlunge: line += std::to_string(pick(5, 60)); break;
+        case Lodema::kFieldBetaHadeGamma: line += std::to_string(pick(10, 170)); break;
+        default: line += std::to_string(pick(10, 80)); break;
+      }
+    }
+    line += "\r\n";
+    std::fputs(line.c_str(), file);
   }
   return std::fclose(file) == 0;
+}
+
+// Seeded whole-degree rows "dip<TAB>dip direction<TAB>dip<TAB>dip direction".
+bool WritePlanes(const std::string& path, long rows, unsigned seed) {
+  return WriteRows(path,
+                   {Lodema::kFieldDip, Lodema::kFieldDirection, Lodema::kFieldDip,
+                    Lodema::kFieldDirection},
+                   rows, seed);
 }
 
 struct Measure {
   bool ok = false;
   double seconds = 0.0;
-  double cpuSeconds = 0.0;  // user and system time: steadier on a busy machine
   long peakKilobytes = 0;
 };
 
-Measure RunTool(const std::string& tool, const std::string& in, const std::string& out) {
+Measure RunProgram(const std::vector<std::string>& args) {
   Measure measure;
   const auto start = std::chrono::steady_clock::now();
   const pid_t child = fork();
   if (child < 0) return measure;
   if (child == 0) {
     std::freopen("/dev/null", "w", stderr);
-    execl(tool.c_str(), tool.c_str(), "--calc", "0", "--in", in.c_str(), "--out", out.c_str(),
-          static_cast<char*>(nullptr));
+    std::vector<char*> argv;
+    for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+    argv.push_back(nullptr);
+    execv(argv[0], argv.data());
     _exit(127);
   }
   int status = 0;
@@ -53,45 +100,94 @@ Measure RunTool(const std::string& tool, const std::string& in, const std::strin
   if (wait4(child, &status, 0, &usage) != child) return measure;
   measure.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   measure.peakKilobytes = usage.ru_maxrss;
-  measure.cpuSeconds = static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-                       static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
   measure.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
   return measure;
+}
+
+Measure RunTool(const std::string& tool, int calculation, const std::string& in,
+                const std::string& out, int jobs) {
+  return RunProgram({tool, "--calc", std::to_string(calculation), "--in", in, "--out", out,
+                     "--jobs", std::to_string(jobs)});
+}
+
+long CountLines(const std::string& path) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) return 0;
+  long lines = 0;
+  for (int c; (c = std::fgetc(file)) != EOF;) lines += c == '\n';
+  std::fclose(file);
+  return lines;
+}
+
+double Rate(long rows, const Measure& m) {
+  return m.ok && m.seconds > 0 ? static_cast<double>(rows) / m.seconds : 0.0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 3) {
-    std::fprintf(stderr, "usage: lodema-batch-bench TOOL WORKDIR [ROWS...]\n");
+  if (argc < 4) {
+    std::fprintf(stderr, "usage: lodema-batch-bench TOOL BARE WORKDIR [ROWS]\n");
     return 2;
   }
   const std::string tool = argv[1];
-  const std::string dir = argv[2];
-  std::vector<long> sizes;
-  for (int i = 3; i < argc; ++i) sizes.push_back(std::atol(argv[i]));
-  if (sizes.empty()) sizes = {1000000, 3000000};
+  const std::string bare = argv[2];
+  const std::string dir = argv[3];
+  const long rows = argc > 4 ? std::atol(argv[4]) : 1000000;
+  const int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+  const std::string in = dir + "/bench-in.txt";
+  const std::string out = dir + "/bench-out.txt";
 
-  std::printf("lodema-batch, calculation 0, two planes per row, TAB-delimited\n");
-  std::printf("%10s %8s %12s %8s %12s %12s\n", "rows", "seconds", "rows/second", "cpu s",
-              "rows/cpu s", "peak memory");
+  std::printf("## Calculation 0 beside the bare loop (%ld whole-degree TAB rows)\n\n", rows);
+  if (!WritePlanes(in, rows, 20240601u)) return 1;
+  const Measure bareRun = RunProgram({bare, in, out});
+  const Measure one = RunTool(tool, 0, in, out, 1);
+  const Measure all = RunTool(tool, 0, in, out, cores);
+  std::printf("| program | rows/second | ratio to bare loop | peak memory |\n");
+  std::printf("| --- | ---: | ---: | ---: |\n");
+  const double bareRate = Rate(rows, bareRun);
+  const auto row = [&](const char* name, const Measure& m) {
+    std::printf("| %s | %.0f | %.2f | %ld KB |\n", name, Rate(rows, m),
+                bareRate > 0 ? Rate(rows, m) / bareRate : 0.0, m.peakKilobytes);
+  };
+  row("bare loop (from_chars, unit vectors, to_chars)", bareRun);
+  row("lodema-batch --jobs 1", one);
+  std::string allName = "lodema-batch --jobs " + std::to_string(cores);
+  row(allName.c_str(), all);
+  std::printf("\n--jobs %d runs at %.2f times the speed of --jobs 1.\n\n", cores,
+              Rate(rows, one) > 0 ? Rate(rows, all) / Rate(rows, one) : 0.0);
+
+  std::printf("## Every calculation (%ld rows each)\n\n", rows);
+  std::printf("| calculation | fields | result rows | --jobs 1 rows/s | --jobs %d rows/s | "
+              "peak memory (1 job) | peak memory (%d jobs) |\n",
+              cores, cores);
+  std::printf("| ---: | ---: | ---: | ---: | ---: | ---: | ---: |\n");
   bool allOk = true;
-  for (const long rows : sizes) {
-    const std::string in = dir + "/planes-" + std::to_string(rows) + ".txt";
-    const std::string out = dir + "/lines-" + std::to_string(rows) + ".txt";
-    if (!WritePlanes(in, rows, 20240601u)) {
-      std::fprintf(stderr, "cannot write %s\n", in.c_str());
-      return 1;
-    }
-    const Measure m = RunTool(tool, in, out);
-    allOk = allOk && m.ok;
-    std::printf("%10ld %8.2f %12.0f %8.2f %12.0f %9ld KB%s\n", rows, m.seconds,
-                m.seconds > 0 ? static_cast<double>(rows) / m.seconds : 0.0, m.cpuSeconds,
-                m.cpuSeconds > 0 ? static_cast<double>(rows) / m.cpuSeconds : 0.0, m.peakKilobytes,
-                m.ok ? "" : "  (run failed)");
-    std::remove(in.c_str());
-    std::remove(out.c_str());
+  for (int n = 0; n <= 41; ++n) {
+    const std::vector<int> kinds = FieldsOf(n);
+    if (!WriteRows(in, kinds, rows, 1000u + static_cast<unsigned>(n))) return 1;
+    const Measure single = RunTool(tool, n, in, out, 1);
+    const long written = CountLines(out);
+    const Measure shared = RunTool(tool, n, in, out, cores);
+    allOk = allOk && single.ok && shared.ok;
+    std::printf("| %d | %zu | %.0f%% | %.0f | %.0f | %ld KB | %ld KB |\n", n, kinds.size(),
+                100.0 * static_cast<double>(written) / static_cast<double>(rows),
+                Rate(rows, single), Rate(rows, shared), single.peakKilobytes,
+                shared.peakKilobytes);
+    std::fflush(stdout);
   }
-  std::printf("target: 1000000 rows/second or more; peak memory the same for every size\n");
+
+  const long larger = rows * 3;
+  std::printf("\n## Memory as the file grows (calculation 0)\n\n");
+  std::printf("| rows | peak memory (1 job) | peak memory (%d jobs) |\n| ---: | ---: | ---: |\n",
+              cores);
+  for (const long size : {rows, larger}) {
+    if (!WritePlanes(in, size, 7u)) return 1;
+    const Measure a = RunTool(tool, 0, in, out, 1);
+    const Measure b = RunTool(tool, 0, in, out, cores);
+    std::printf("| %ld | %ld KB | %ld KB |\n", size, a.peakKilobytes, b.peakKilobytes);
+  }
+  std::remove(in.c_str());
+  std::remove(out.c_str());
   return allOk ? 0 : 1;
 }

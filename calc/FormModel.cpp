@@ -134,6 +134,25 @@ void HideUntilLaidOut(MainWindowControls& c) {
 
 }  // namespace
 
+FormModel::FormModel(const FormModel& other)
+    : settings_(other.settings_),
+      controls_(other.controls_),
+      calculation_(other.calculation_),
+      coreCalculation_(other.coreCalculation_),
+      approxRefPlane_(other.approxRefPlane_),
+      localeComma_(other.localeComma_),
+      batchRunning_(other.batchRunning_),
+      messageReportsFailure_(other.messageReportsFailure_),
+      noResultShown_(other.noResultShown_),
+      lastCalcStatus_(other.lastCalcStatus_),
+      initialising_(other.initialising_),
+      rewriting_(other.rewriting_),
+      filePageAvailable_(other.filePageAvailable_),
+      entryValid_(other.entryValid_),
+      savedTexts_(other.savedTexts_),
+      fieldKinds_(other.fieldKinds_),
+      decimalPlaces_(other.decimalPlaces_) {}
+
 FormModel::FormModel() {
   SetBoxCaptions(controls_);
   SetCalculationCaptions(controls_);

@@ -77,6 +77,11 @@ enum class ModelEvent {
 class FormModel {
  public:
   FormModel();
+  // A copy keeps every setting, box and window, but none of the observers
+  // and the silent beeper and hidden plot of its own: a batch worker runs
+  // rows on it while the original stays in its window.
+  FormModel(const FormModel& other);
+  FormModel& operator=(const FormModel&) = delete;
 
   // ---- State -------------------------------------------------------------
   Lodema::Settings& settings() { return settings_; }

@@ -3,9 +3,11 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <memory>
 #include <optional>
+#include <thread>
 #include <vector>
 
 #include "batch/FilePage.h"
@@ -142,6 +144,11 @@ class StandardOutput : public OutputFiles {
   std::FILE* stream_;
 };
 
+int DefaultJobs() {
+  const unsigned cores = std::thread::hardware_concurrency();
+  return cores == 0 ? 1 : static_cast<int>(std::min<unsigned>(cores, kMaxJobs));
+}
+
 int UsageError(const ToolStreams& streams, const std::string& message) {
   std::fputs(("lodema-batch: " + message + "\n" + UsageText()).c_str(), streams.errors);
   return kExitUsage;
@@ -247,6 +254,7 @@ int RunBatchTool(const CliOptions& options, const ToolStreams& streams) {
     messages.SetProgressLine(&*progress);
     page.SetProgressHandler([&progress](int rows) { progress->Update(rows); });
   }
+  page.SetBatchJobs(options.jobs > 0 ? options.jobs : DefaultJobs());
   const BatchOutcome outcome = page.StartBatchInput(1);
   if (progress) progress->Clear();
   if (!outcome.sourceOpened) return kExitFailed;

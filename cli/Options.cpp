@@ -206,6 +206,16 @@ const ValueOption kValueOptions[] = {
        o.decimalChar = text[0];
        return "";
      }},
+    {"--jobs", "--jobs needs a number of workers (1 or more)",
+     [](CliOptions& o, ParseState&, const std::string& text) -> std::string {
+       const std::optional<int> n = ParseInt(text);
+       if (!n || *n < 1 || *n > kMaxJobs) {
+         return "--jobs: " + Quoted(text) + " is not a number of workers (1-" +
+                std::to_string(kMaxJobs) + ")";
+       }
+       o.jobs = *n;
+       return "";
+     }},
     {"--plot", "--plot needs an SVG file name",
      [](CliOptions& o, ParseState&, const std::string& text) -> std::string {
        if (text.empty()) return "--plot needs an SVG file name";
@@ -432,6 +442,11 @@ Output:
   --ref-plane-columns   add the reference plane solution (19, 21-23, 40).
   --ambiguous-columns   add the second reference plane, if any (21-23, 40).
   --second-result-columns  add the result from the second reference plane.
+
+Speed:
+  --jobs N              share the rows out to N workers (default: one per
+                        processor core); the output is the same for every N.
+                        --jobs 1 works row after row.  Example: --jobs 2
 
 Stereonet:
   --plot FILE.svg       also draw every written result row on a lower-hemisphere

@@ -13,6 +13,9 @@
 
 namespace Lodema {
 
+// More workers than this gains nothing and only holds more blocks of rows.
+inline constexpr int kMaxJobs = 256;
+
 struct CliOptions {
   bool help = false;
   int calculation = -1;
@@ -36,6 +39,7 @@ struct CliOptions {
   bool append = false;
   bool quiet = false;  // no progress line
   std::optional<char> decimalChar;
+  int jobs = 0;  // --jobs N; 0: one per processor core
   // --plot: an SVG stereonet of every written row.
   std::string plotFile;
   bool plotEqualAngle = false;                                     // --plot-type angle

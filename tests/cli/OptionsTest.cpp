@@ -54,6 +54,11 @@ TEST(OptionsTest, UsageErrorsNameTheBadOption) {
        "--delimiter needs a delimiter text (tab, space, any or characters)"},
       {"empty output delimiter", Args({"--out-delimiter", ""}),
        "--out-delimiter needs a delimiter text (tab, space or characters)"},
+      {"no workers", Args({"--jobs", "0"}), "--jobs: '0' is not a number of workers (1-256)"},
+      {"workers not a number", Args({"--jobs", "all"}),
+       "--jobs: 'all' is not a number of workers (1-256)"},
+      {"too many workers", Args({"--jobs", "100000"}),
+       "--jobs: '100000' is not a number of workers (1-256)"},
   };
   for (const ErrorRow& row : rows) {
     SCOPED_TRACE(row.name);
@@ -98,11 +103,16 @@ TEST(OptionsTest, HelpDocumentsEveryOption) {
       "--calc --in --out --set --delimiter --out-delimiter --map --fix --headings --captions "
       "--retain-input --results-first --keep-nondata --input-headers --app-dip-columns "
       "--ref-plane-columns --ambiguous-columns --second-result-columns --append --decimal-char "
-      "--quiet "
+      "--quiet --jobs "
       "Example");
   for (std::string option; options >> option;) {
     EXPECT_NE(help.find(option), std::string::npos) << option;
   }
+}
+
+TEST(OptionsTest, JobsDefaultToTheCoresAndTakeACount) {
+  EXPECT_EQ(ParseCliArguments(Args({})).options->jobs, 0);
+  EXPECT_EQ(ParseCliArguments(Args({"--jobs", "3"})).options->jobs, 3);
 }
 
 }  // namespace

@@ -1,0 +1,224 @@
+// A batch run shared out to several workers. The calling thread reads the
+// source into blocks of lines; each worker runs whole blocks on its own copy
+// of the model and keeps their output lines in memory; a writer thread
+// writes the blocks' lines in input order through the run's writer, so the
+// file, the counts and any report of a write failure are those of a run
+// done row after row. At most a fixed number of blocks is in hand at once,
+// so memory does not grow with the file.
+#include <condition_variable>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <thread>
+#include <vector>
+
+#include "batch/BatchRun.h"
+#include "calc/FormModel.h"
+
+namespace Lodema {
+
+namespace {
+
+constexpr int kBlockLines = 4096;
+constexpr std::size_t kBlockBytes = 1 << 20;
+constexpr int kBlocksPerJob = 3;
+
+// Lines of one block, each followed by '\n' (no line holds one).
+class BlockLineReader : public LineReader {
+ public:
+  explicit BlockLineReader(std::string_view text) : rest_(text) {}
+  bool ReadLine(std::string& line) override {
+    if (rest_.empty()) return false;
+    const std::size_t end = rest_.find('\n');
+    line.assign(rest_.substr(0, end));
+    rest_.remove_prefix(end == std::string_view::npos ? rest_.size() : end + 1);
+    return true;
+  }
+
+ private:
+  std::string_view rest_;
+};
+
+struct Block {
+  std::optional<std::string> leadIn;  // the line before the block, with '\n'
+  std::string lines;                  // the block's lines, each ending with '\n'
+  int lineCount = 0;
+  std::int64_t linesBefore = 0;  // rows of the source read before this block
+  int skippedAtEnd = 0;          // a line too long to keep, which ends the source
+  std::string output;  // its output lines, each ending with CR LF
+  BatchCounts counts;
+  bool done = false;
+};
+
+class MemoryOutputFiles : public OutputFiles {
+ public:
+  explicit MemoryOutputFiles(std::string& bytes) : bytes_(bytes) {}
+  std::unique_ptr<OutputSink> Open(const std::string&, bool) override {
+    return std::make_unique<MemorySink>(bytes_);
+  }
+
+ private:
+  std::string& bytes_;
+};
+
+// One worker's engine: a copy of the model as it stands when the rows
+// start, with a writer that keeps the lines in memory.
+class RowWorker {
+ public:
+  RowWorker(const FormModel& model, const ResultWriter& writer)
+      : model_(model),
+        files_(bytes_),
+        writer_(model_, BatchPlatform{}, files_),
+        runner_(model_, writer_, BatchPlatform{}, inputs_) {
+    writer_.SetFileName(writer.FileName());
+    writer_.SetDelimiter(writer.Delimiter());
+    writer_.SetColumnFlags(writer.ColumnFlags());
+    writer_.GetResultCaptions();
+    writer_.BeginRun(true);
+  }
+
+  void Run(Block& block, const BatchRunRequest& request, const BatchOutputOptions& options) {
+    std::int64_t displayed = 0;
+    if (block.leadIn) {
+      // The boxes a row leaves filled are those the next row starts from:
+      // run the line before the block again and drop what it wrote.
+      BlockLineReader leadIn(*block.leadIn);
+      BatchCounts ignored;
+      runner_.RunRows(leadIn, request, options, displayed, ignored);
+      TakeOutput();
+    }
+    BlockLineReader reader(block.lines);
+    runner_.RunRows(reader, request, options, displayed, block.counts);
+    block.output = TakeOutput();
+  }
+
+ private:
+  std::string TakeOutput() {
+    writer_.EndRun();
+    std::string output;
+    output.swap(bytes_);
+    writer_.BeginRun(true);
+    return output;
+  }
+
+  FormModel model_;
+  std::string bytes_;
+  MemoryOutputFiles files_;
+  InputFiles inputs_;
+  ResultWriter writer_;
+  BatchRunner runner_;
+};
+
+}  // namespace
+
+void BatchRunner::RunRowsInParallel(LineReader& reader, const BatchRunRequest& request,
+                                    const BatchOutputOptions& options,
+                                    std::int64_t& displayed, BatchCounts& counts) {
+  std::vector<std::unique_ptr<RowWorker>> engines;
+  for (int i = 0; i < jobs_; ++i) engines.push_back(std::make_unique<RowWorker>(model_, writer_));
+
+  const std::size_t inHand = static_cast<std::size_t>(jobs_) * kBlocksPerJob;
+  std::mutex mutex;
+  std::condition_variable workReady;
+  std::condition_variable blockDone;
+  std::condition_variable roomFree;
+  std::deque<Block*> pending;                  // read, not yet taken by a worker
+  std::deque<std::unique_ptr<Block>> inOrder;  // read, not yet written
+  bool readingDone = false;
+
+  std::vector<std::thread> workers;
+  for (auto& engine : engines) {
+    workers.emplace_back([&, worker = engine.get()] {
+      for (;;) {
+        Block* block = nullptr;
+        {
+          std::unique_lock lock(mutex);
+          workReady.wait(lock, [&] { return !pending.empty() || readingDone; });
+          if (pending.empty()) return;
+          block = pending.front();
+          pending.pop_front();
+        }
+        worker->Run(*block, request, options);
+        {
+          std::lock_guard lock(mutex);
+          block->done = true;
+        }
+        blockDone.notify_all();
+      }
+    });
+  }
+
+  std::thread writerThread([&] {
+    for (;;) {
+      std::unique_ptr<Block> block;
+      {
+        std::unique_lock lock(mutex);
+        blockDone.wait(lock, [&] {
+          return (!inOrder.empty() && inOrder.front()->done) || (readingDone && inOrder.empty());
+        });
+        if (inOrder.empty()) return;
+        block = std::move(inOrder.front());
+        inOrder.pop_front();
+      }
+      roomFree.notify_one();
+      writer_.WritePreparedLines(block->output, block->counts.dataRows > 0);
+      const BatchCounts& done = block->counts;
+      if (done.uncomputedRows > 0 && counts.uncomputedRows == 0) {
+        counts.firstUncomputedLine = block->linesBefore + done.firstUncomputedLine;
+        counts.uncomputedReason = done.uncomputedReason;
+      }
+      counts.uncomputedRows += done.uncomputedRows;
+      counts.linesRead += done.linesRead + block->skippedAtEnd;
+      for (int i = 0; i < block->lineCount + block->skippedAtEnd; ++i) {
+        progress_->Processed(++displayed);
+      }
+    }
+  });
+
+  std::string line;
+  std::optional<std::string> lastLine;
+  std::int64_t linesRead = 0;
+  bool more = true;
+  while (more) {
+    auto block = std::make_unique<Block>();
+    block->leadIn = std::move(lastLine);
+    block->linesBefore = linesRead;
+    while (block->lineCount < kBlockLines && block->lines.size() < kBlockBytes) {
+      if (!reader.ReadLine(line)) {
+        more = false;
+        break;
+      }
+      if (reader.LineTooLong()) {
+        // Only its start was read and reading stops: counted, never run,
+        // as a run row by row does.
+        block->skippedAtEnd = 1;
+        more = false;
+        break;
+      }
+      ++linesRead;
+      block->lines.append(line);
+      block->lines.push_back('\n');
+      ++block->lineCount;
+    }
+    if (block->lineCount == 0 && block->skippedAtEnd == 0) break;
+    lastLine = line + '\n';
+    {
+      std::unique_lock lock(mutex);
+      roomFree.wait(lock, [&] { return inOrder.size() < inHand; });
+      pending.push_back(block.get());
+      inOrder.push_back(std::move(block));
+    }
+    workReady.notify_one();
+  }
+  {
+    std::lock_guard lock(mutex);
+    readingDone = true;
+  }
+  workReady.notify_all();
+  blockDone.notify_all();
+  for (std::thread& worker : workers) worker.join();
+  writerThread.join();
+}
+
+}  // namespace Lodema

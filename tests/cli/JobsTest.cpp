@@ -1,0 +1,161 @@
+// lodema-batch --jobs: the rows shared out to several workers give the very
+// bytes of a run row after row, on files long enough to span many blocks.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "tests/batch/FakePlatform.h"
+
+namespace {
+
+struct ToolRun {
+  int status = -1;
+  std::string out;  // the output file, or standard output for --out -
+  std::string err;
+  bool operator==(const ToolRun&) const = default;
+};
+
+// Seeded rows of six fields with everything a real file holds besides
+// data: comments, blank and blank-only lines, a text header, angles out of
+// range (rejected), sense letters after a dip, decimals, missing fields,
+// CR LF and LF line ends, and no line end after the last line.
+std::string MixedRows(int rows, unsigned seed) {
+  std::mt19937 random(seed);
+  auto pick = [&](int low, int high) {
+    return std::uniform_int_distribution<int>(low, high)(random);
+  };
+  const char* senses[] = {"NE", "SW", "E", "n", "X"};
+  std::string text = "dip\tdir'n\tdip\tdir'n\tangle\tother\r\n";
+  for (int i = 0; i < rows; ++i) {
+    switch (pick(0, 19)) {
+      case 0:
+        text += "* field note " + std::to_string(i);
+        break;
+      case 1:
+        text += "";
+        break;
+      case 2:
+        text += "   \t ";
+        break;
+      case 3:
+        text += "dip\tdirection";
+        break;
+      case 4:
+        text += "95\t400\t10\t20\t30\t40";
+        break;
+      case 5:
+        text += std::to_string(pick(1, 89)) + senses[pick(0, 4)] + "\t" +
+                std::to_string(pick(0, 359)) + "\t" + std::to_string(pick(1, 89));
+        break;
+      case 6:
+        text += std::to_string(pick(1, 89)) + "\t" + std::to_string(pick(0, 359));
+        break;
+      case 7:
+        text += std::to_string(pick(1, 89)) + ".5\t" + std::to_string(pick(0, 359)) + ".25\t" +
+                std::to_string(pick(1, 89)) + "\t" + std::to_string(pick(0, 359)) + "\t" +
+                std::to_string(pick(1, 89)) + "\t" + std::to_string(pick(0, 89));
+        break;
+      default:
+        for (int field = 0; field < 6; ++field) {
+          if (field > 0) text += '\t';
+          text += std::to_string(field % 2 == 0 ? pick(-5, 89) : pick(0, 359));
+        }
+    }
+    if (i + 1 < rows) text += pick(0, 1) == 0 ? "\r\n" : "\n";
+  }
+  return text;
+}
+
+class JobsTest : public ::testing::Test {
+ protected:
+  // Past a block of rows (a few thousand lines): the workers' blocks meet.
+  void SetUp() override { folder_.Write("rows.txt", MixedRows(5000, 20260601u)); }
+
+  // Runs the tool in the scratch folder with the C locale on rows.txt
+  // (from standard input when fromStdin).
+  ToolRun Run(std::vector<std::string> args, const std::string& jobs, bool fromStdin = false,
+              const std::string& out = "out.txt") {
+    args.insert(args.end(), {"--jobs", jobs, "--out", out, "--in", fromStdin ? "-" : "rows.txt"});
+    std::string command = "cd '" + folder_.File("") + "' && LC_ALL=C '" LODEMA_BATCH_TOOL "'";
+    for (const std::string& arg : args) command += " '" + arg + "'";
+    command += " < rows.txt > stdout.txt 2> stderr.txt";
+    std::remove(folder_.File("out.txt").c_str());
+    const int raw = std::system(command.c_str());
+    ToolRun run;
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.out = Read(out == "out.txt" ? "out.txt" : "stdout.txt");
+    run.err = Read("stderr.txt");
+    return run;
+  }
+  std::string Read(const std::string& name) const {
+    return Lodema::testing::ScratchFolder::Read(folder_.File(name));
+  }
+
+ private:
+  Lodema::testing::ScratchFolder folder_;
+};
+
+TEST_F(JobsTest, EveryCalculationGivesTheSameBytes) {
+  for (int calculation = 0; calculation <= 41; ++calculation) {
+    SCOPED_TRACE("calculation " + std::to_string(calculation));
+    const std::vector<std::string> args = {"--calc",         std::to_string(calculation),
+                                           "--headings",     "--captions",
+                                           "--retain-input", "--keep-nondata"};
+    const ToolRun serial = Run(args, "1");
+    const ToolRun shared = Run(args, "4");
+    EXPECT_FALSE(serial.out.empty());
+    EXPECT_EQ(serial.status, shared.status);
+    EXPECT_EQ(serial.err, shared.err);
+    EXPECT_TRUE(serial.out == shared.out) << "outputs differ";
+  }
+}
+
+struct OptionCase {
+  const char* name;
+  std::vector<std::string> args;
+  bool fromStdin = false;
+};
+
+TEST_F(JobsTest, OptionsAndConventionsGiveTheSameBytes) {
+  const OptionCase cases[] = {
+      {"results only", {"--calc", "0"}},
+      {"results first, input headers",
+       {"--calc", "0", "--headings", "--retain-input", "--results-first", "--keep-nondata",
+        "--input-headers"}},
+      {"strike, dip and sense in, suffix split",
+       {"--calc", "15", "--set", "PlaneConvIn=3", "--retain-input", "--keep-nondata"}},
+      {"dip, sense, strike in; quadrant out",
+       {"--calc", "1", "--set", "PlaneConvIn=4", "--set", "QuadrantOut=1", "--captions"}},
+      {"standard input", {"--calc", "0", "--retain-input", "--keep-nondata"}, true},
+      {"pitch with sense", {"--calc", "9", "--delimiter", "any", "--retain-input"}, true},
+      {"apparent dip columns", {"--calc", "0", "--fix", "12=045", "--app-dip-columns"}},
+  };
+  for (const OptionCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    const ToolRun serial = Run(c.args, "1", c.fromStdin);
+    const ToolRun shared = Run(c.args, "3", c.fromStdin);
+    EXPECT_FALSE(serial.out.empty());
+    EXPECT_EQ(serial.status, shared.status);
+    EXPECT_EQ(serial.err, shared.err);
+    EXPECT_TRUE(serial.out == shared.out) << "outputs differ";
+  }
+}
+
+TEST_F(JobsTest, FullDeviceIsReportedOnceEitherWay) {
+  const std::vector<std::string> args = {"--calc", "0"};
+  const ToolRun serial = Run(args, "1", false, "/dev/full");
+  const ToolRun shared = Run(args, "4", false, "/dev/full");
+  EXPECT_EQ(serial.status, 1);
+  EXPECT_EQ(serial, shared);
+  const std::string problem = "There has been a problem opening the output file.";
+  const std::size_t first = serial.err.find(problem);
+  ASSERT_NE(first, std::string::npos) << serial.err;
+  EXPECT_EQ(serial.err.find(problem, first + 1), std::string::npos) << serial.err;
+  EXPECT_NE(serial.err.find("lines could not be written"), std::string::npos) << serial.err;
+}
+
+}  // namespace
