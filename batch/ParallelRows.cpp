@@ -170,6 +170,7 @@ void BatchRunner::RunRowsInParallel(LineReader& reader, const BatchRunRequest& r
       }
       counts.uncomputedRows += done.uncomputedRows;
       counts.linesRead += done.linesRead + block->skippedAtEnd;
+      counts.dataRows += done.dataRows;
       for (int i = 0; i < block->lineCount + block->skippedAtEnd; ++i) {
         progress_->Processed(++displayed);
       }

@@ -144,7 +144,7 @@ bool ResultWriter::WritePreparedLines(std::string_view lines, bool results) {
     fileStarted_ = false;
   }
   if (run_->TakeNewFailure()) {
-    ReportFailure();
+    ReportFailure(kOutputWriteProblemMessage);
     return false;
   }
   return true;

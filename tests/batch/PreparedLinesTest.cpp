@@ -33,7 +33,7 @@ class FillingSink : public OutputSink {
 struct Written {
   std::string bytes;
   std::vector<std::size_t> writes;  // the size of every flush
-  int failedLines = 0;
+  std::int64_t failedLines = 0;
   bool failure = false;
 };
 

@@ -107,7 +107,10 @@ TEST_F(JobsTest, EveryCalculationGivesTheSameBytes) {
                                            "--retain-input", "--keep-nondata"};
     const ToolRun serial = Run(args, "1");
     const ToolRun shared = Run(args, "4");
-    EXPECT_FALSE(serial.out.empty());
+    // A run without a data row leaves no output file behind.
+    if (serial.status == 0) {
+      EXPECT_FALSE(serial.out.empty());
+    }
     EXPECT_EQ(serial.status, shared.status);
     EXPECT_EQ(serial.err, shared.err);
     EXPECT_TRUE(serial.out == shared.out) << "outputs differ";
@@ -138,7 +141,10 @@ TEST_F(JobsTest, OptionsAndConventionsGiveTheSameBytes) {
     SCOPED_TRACE(c.name);
     const ToolRun serial = Run(c.args, "1", c.fromStdin);
     const ToolRun shared = Run(c.args, "3", c.fromStdin);
-    EXPECT_FALSE(serial.out.empty());
+    // A run without a data row leaves no output file behind.
+    if (serial.status == 0) {
+      EXPECT_FALSE(serial.out.empty());
+    }
     EXPECT_EQ(serial.status, shared.status);
     EXPECT_EQ(serial.err, shared.err);
     EXPECT_TRUE(serial.out == shared.out) << "outputs differ";
@@ -151,7 +157,7 @@ TEST_F(JobsTest, FullDeviceIsReportedOnceEitherWay) {
   const ToolRun shared = Run(args, "4", false, "/dev/full");
   EXPECT_EQ(serial.status, 1);
   EXPECT_EQ(serial, shared);
-  const std::string problem = "There has been a problem opening the output file.";
+  const std::string problem = "There has been a problem writing the output file.";
   const std::size_t first = serial.err.find(problem);
   ASSERT_NE(first, std::string::npos) << serial.err;
   EXPECT_EQ(serial.err.find(problem, first + 1), std::string::npos) << serial.err;
