@@ -11,7 +11,7 @@
 #include "app/ClickableLabel.h"
 #include "app/Mirror.h"
 #include "app/ThemeColours.h"
-#include "calc/FormModel.h"
+#include "calc/CalculatorModel.h"
 
 namespace {
 
@@ -46,7 +46,7 @@ std::vector<int> FrameCalculationsInMenuOrder(int frame) {
 
 }  // namespace
 
-CalculationPages::CalculationPages(Lodema::FormModel& model, QObject* parent)
+CalculationPages::CalculationPages(Lodema::CalculatorModel& model, QObject* parent)
     : QObject(parent), model_(model) {
   for (int n = 0; n < Lodema::kCalculationButtonCount; ++n) rows_[n] = MakeRow(n);
   for (int f = 0; f < Lodema::kCalculationFrameCount; ++f) {

@@ -19,13 +19,13 @@ class QPushButton;
 class QWidget;
 
 namespace Lodema {
-class FormModel;
+class CalculatorModel;
 }
 
 class CalculationPages : public QObject {
   Q_OBJECT
  public:
-  CalculationPages(Lodema::FormModel& model, QObject* parent = nullptr);
+  CalculationPages(Lodema::CalculatorModel& model, QObject* parent = nullptr);
 
   QWidget* GeometricalPage() const { return geometricalPage_; }
   QWidget* CorePage() const { return corePage_; }
@@ -41,7 +41,7 @@ class CalculationPages : public QObject {
   QWidget* MakeRow(int n);
   void OnButtonClicked(int n, bool checked);
 
-  Lodema::FormModel& model_;
+  Lodema::CalculatorModel& model_;
   std::array<QPushButton*, Lodema::kCalculationButtonCount> calculationButtons_{};
   std::array<ClickableLabel*, Lodema::kCalculationButtonCount> calculationCaptions_{};
   std::array<QWidget*, Lodema::kCalculationButtonCount> rows_{};

@@ -15,7 +15,7 @@
 
 #include "app/Mirror.h"
 #include "app/ThemeColours.h"
-#include "calc/FormModel.h"
+#include "calc/CalculatorModel.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ constexpr std::array<const char*, 4> kSeparatorEntries = {"-", "/", "\\", ","};
 template <std::size_t N>
 QGroupBox* ConventionsPage::OptionGroup(
     const QString& title, const QString& name, std::array<QRadioButton*, N>& buttons,
-    QButtonGroup*& group, int first, void (Lodema::FormModel::*handler)(int),
+    QButtonGroup*& group, int first, void (Lodema::CalculatorModel::*handler)(int),
     std::array<Lodema::OptionButton, N> Lodema::MainWindowControls::*state) {
   auto* box = new QGroupBox(title);
   auto* layout = new QVBoxLayout(box);
@@ -51,10 +51,10 @@ QGroupBox* ConventionsPage::OptionGroup(
   return box;
 }
 
-ConventionsPage::ConventionsPage(Lodema::FormModel& model, QWidget* reformatRow15,
+ConventionsPage::ConventionsPage(Lodema::CalculatorModel& model, QWidget* reformatRow15,
                                  QWidget* reformatRow16, QObject* parent)
     : QObject(parent), model_(model) {
-  using M = Lodema::FormModel;
+  using M = Lodema::CalculatorModel;
   using C = Lodema::MainWindowControls;
   page_ = new QWidget;
   page_->setObjectName(QStringLiteral("tabConventions"));

@@ -21,7 +21,7 @@ class QRadioButton;
 class QWidget;
 
 namespace Lodema {
-class FormModel;
+class CalculatorModel;
 }
 
 class ConventionsPage : public QObject {
@@ -29,7 +29,7 @@ class ConventionsPage : public QObject {
  public:
   // reformatRows: the rows of calculations 15 and 16, placed under the
   // notation options.
-  ConventionsPage(Lodema::FormModel& model, QWidget* reformatRow15, QWidget* reformatRow16,
+  ConventionsPage(Lodema::CalculatorModel& model, QWidget* reformatRow15, QWidget* reformatRow16,
                   QObject* parent = nullptr);
 
   QWidget* Page() const { return page_; }
@@ -69,11 +69,11 @@ class ConventionsPage : public QObject {
   template <std::size_t N>
   QGroupBox* OptionGroup(const QString& title, const QString& name,
                          std::array<QRadioButton*, N>& buttons, QButtonGroup*& group, int first,
-                         void (Lodema::FormModel::*handler)(int),
+                         void (Lodema::CalculatorModel::*handler)(int),
                          std::array<Lodema::OptionButton, N> Lodema::MainWindowControls::*state);
   void OnDecimalClicked(int index);
 
-  Lodema::FormModel& model_;
+  Lodema::CalculatorModel& model_;
   QWidget* page_ = nullptr;
 
   std::array<QRadioButton*, 7> inputPlaneNotationOptions_{};

@@ -13,7 +13,7 @@
 
 #include "app/Mirror.h"
 #include "app/ResultPanel.h"
-#include "calc/FormModel.h"
+#include "calc/CalculatorModel.h"
 
 namespace {
 
@@ -43,7 +43,7 @@ QLabel* MakeWindowLetter(const QString& letter, const QString& name) {
 
 }  // namespace
 
-EntryPanel::EntryPanel(Lodema::FormModel& model, QObject* parent) : QObject(parent), model_(model) {
+EntryPanel::EntryPanel(Lodema::CalculatorModel& model, QObject* parent) : QObject(parent), model_(model) {
   for (int i = 0; i < 12; ++i) {
     auto* edit = new QLineEdit;
     edit->setObjectName(QStringLiteral("txtValues%1").arg(i));

@@ -19,13 +19,13 @@ class QRadioButton;
 class QWidget;
 
 namespace Lodema {
-class FormModel;
+class CalculatorModel;
 }
 
 class EntryPanel : public QObject {
   Q_OBJECT
  public:
-  EntryPanel(Lodema::FormModel& model, QObject* parent = nullptr);
+  EntryPanel(Lodema::CalculatorModel& model, QObject* parent = nullptr);
 
   // The windows A-D as one widget, and the apparent-dip frame.
   QWidget* Windows() const { return windows_; }
@@ -44,7 +44,7 @@ class EntryPanel : public QObject {
  private:
   QWidget* MakeWindow(int window, int firstBox, int boxCount);
 
-  Lodema::FormModel& model_;
+  Lodema::CalculatorModel& model_;
   QWidget* windows_ = nullptr;
   std::array<QLineEdit*, 12> entryBoxes_{};
   std::array<QLabel*, 12> entryCaptions_{};

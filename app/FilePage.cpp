@@ -22,7 +22,7 @@
 #include "app/QtPlatform.h"
 #include "app/ThemeColours.h"
 #include "batch/FilePage.h"
-#include "calc/FormModel.h"
+#include "calc/CalculatorModel.h"
 
 namespace {
 
@@ -47,7 +47,7 @@ void MirrorCommand(QPushButton* button, const Lodema::CommandButton& command) {
 
 }  // namespace
 
-FilePage::FilePage(Lodema::FormModel& model, Lodema::FilePageModel& page, QObject* parent)
+FilePage::FilePage(Lodema::CalculatorModel& model, Lodema::FilePageModel& page, QObject* parent)
     : QObject(parent), model_(model), pageModel_(page) {
   for (int k = 0; k < 2; ++k) {
     commandButtons_[k] = new QPushButton;

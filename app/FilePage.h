@@ -28,13 +28,13 @@ class QWidget;
 
 namespace Lodema {
 class FilePageModel;
-class FormModel;
+class CalculatorModel;
 }  // namespace Lodema
 
 class FilePage : public QObject {
   Q_OBJECT
  public:
-  FilePage(Lodema::FormModel& model, Lodema::FilePageModel& page, QObject* parent = nullptr);
+  FilePage(Lodema::CalculatorModel& model, Lodema::FilePageModel& page, QObject* parent = nullptr);
 
   QWidget* Page() const { return page_; }
   // The mirror of the input file name with "Change..." and the second
@@ -82,7 +82,7 @@ class FilePage : public QObject {
   void RefreshGrid();
   void Forward(const std::function<void()>& action);
 
-  Lodema::FormModel& model_;
+  Lodema::CalculatorModel& model_;
   Lodema::FilePageModel& pageModel_;
   QWidget* page_ = nullptr;
   QWidget* strip_ = nullptr;

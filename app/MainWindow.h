@@ -13,7 +13,7 @@
 #include "app/RecentFiles.h"
 #include "batch/ColumnMapping.h"
 #include "batch/Platform.h"
-#include "calc/FormModel.h"
+#include "calc/CalculatorModel.h"
 #include "calc/Platform.h"
 #include "calc/SettingsStore.h"
 
@@ -61,7 +61,7 @@ class MainWindow : public QMainWindow {
   explicit MainWindow(const LodemaServices& services = {}, QWidget* parent = nullptr);
   ~MainWindow() override;
 
-  Lodema::FormModel& Model() { return model_; }
+  Lodema::CalculatorModel& Model() { return model_; }
   Lodema::FilePageModel& FilePageModel() { return *filePageModel_; }
   QTabWidget* Tabs() const { return tabPage_; }
   CalculationPages* Calculations() const { return calculationPages_; }
@@ -139,7 +139,7 @@ class MainWindow : public QMainWindow {
   void PlaceStereoPlot();
   void RememberStereoPlotPlace();
 
-  Lodema::FormModel model_;
+  Lodema::CalculatorModel model_;
   std::unique_ptr<QtSettingsStore> ownStore_;
   std::unique_ptr<QtMessageBoxes> ownMessages_;
   std::unique_ptr<QtFileDialogs> ownDialogs_;

@@ -19,7 +19,7 @@
 #include "app/QtPlatform.h"
 #include "app/ThemeColours.h"
 #include "batch/FilePage.h"
-#include "calc/FormModel.h"
+#include "calc/CalculatorModel.h"
 
 namespace {
 
@@ -50,7 +50,7 @@ constexpr std::array<OptionText, kOutputOptionCount> kOutputOptions = {{
 
 }  // namespace
 
-OutputPanel::OutputPanel(Lodema::FormModel& model, Lodema::FilePageModel& page, QObject* parent)
+OutputPanel::OutputPanel(Lodema::CalculatorModel& model, Lodema::FilePageModel& page, QObject* parent)
     : QObject(parent), model_(model), pageModel_(page) {
   for (int i = 0; i < kOutputOptionCount; ++i) {
     auto* box = new QCheckBox(QString::fromLatin1(kOutputOptions[i].caption));

@@ -23,13 +23,13 @@ class QWidget;
 
 namespace Lodema {
 class FilePageModel;
-class FormModel;
+class CalculatorModel;
 }  // namespace Lodema
 
 class OutputPanel : public QObject {
   Q_OBJECT
  public:
-  OutputPanel(Lodema::FormModel& model, Lodema::FilePageModel& page, QObject* parent = nullptr);
+  OutputPanel(Lodema::CalculatorModel& model, Lodema::FilePageModel& page, QObject* parent = nullptr);
 
   // The output file group, and the extra result columns beside the lists.
   QWidget* OutputGroup() const { return fraOutput_; }
@@ -52,7 +52,7 @@ class OutputPanel : public QObject {
   QWidget* MakeExtraColumns();
   void Forward(const std::function<void()>& action);
 
-  Lodema::FormModel& model_;
+  Lodema::CalculatorModel& model_;
   Lodema::FilePageModel& pageModel_;
   QGroupBox* fraOutput_ = nullptr;
   QWidget* extraColumns_ = nullptr;

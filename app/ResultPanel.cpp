@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/Mirror.h"
-#include "calc/FormModel.h"
+#include "calc/CalculatorModel.h"
 
 namespace {
 
@@ -53,7 +53,7 @@ void ResultPanel::MirrorValue(QLabel* label, const Lodema::Label& value) {
   mirror::Caption(label, value);
 }
 
-ResultPanel::ResultPanel(Lodema::FormModel& model, QObject* parent)
+ResultPanel::ResultPanel(Lodema::CalculatorModel& model, QObject* parent)
     : QObject(parent), model_(model) {
   for (int i = 0; i < 12; ++i) {
     resultValues_[i] = MakeValueLabel(i);

@@ -14,13 +14,13 @@ class QLabel;
 class QWidget;
 
 namespace Lodema {
-class FormModel;
+class CalculatorModel;
 }
 
 class ResultPanel : public QObject {
   Q_OBJECT
  public:
-  ResultPanel(Lodema::FormModel& model, QObject* parent = nullptr);
+  ResultPanel(Lodema::CalculatorModel& model, QObject* parent = nullptr);
 
   QWidget* Results() const { return results_; }
   QLabel* Messages() const { return messagePanel_; }
@@ -37,7 +37,7 @@ class ResultPanel : public QObject {
   static void MirrorValue(QLabel* label, const Lodema::Label& value);
 
  private:
-  Lodema::FormModel& model_;
+  Lodema::CalculatorModel& model_;
   QWidget* results_ = nullptr;
   std::array<QGroupBox*, 3> resultFrames_{};
   std::array<QLabel*, 12> resultValues_{};

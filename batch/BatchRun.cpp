@@ -6,7 +6,7 @@
 
 #include "batch/Delimiters.h"
 #include "batch/RowEntry.h"
-#include "calc/FormModel.h"
+#include "calc/CalculatorModel.h"
 #include "orient/NumberText.h"
 
 namespace Lodema {
@@ -17,7 +17,7 @@ namespace {
 // row has filled.
 class ModelEntryTarget : public EntryTarget {
  public:
-  explicit ModelEntryTarget(FormModel& model) : model_(model) {}
+  explicit ModelEntryTarget(CalculatorModel& model) : model_(model) {}
   void SetEntry(int slot, const std::string& text) override {
     filled_[slot] = true;
     model_.SetEntryText(slot, text);
@@ -27,7 +27,7 @@ class ModelEntryTarget : public EntryTarget {
   bool Filled(int slot) const { return filled_[slot]; }
 
  private:
-  FormModel& model_;
+  CalculatorModel& model_;
   std::array<bool, kSlotCount> filled_{};
 };
 
@@ -50,7 +50,7 @@ int LastMappedSlot(const ColumnMap& map) {
 
 }  // namespace
 
-BatchRunner::BatchRunner(FormModel& model, ResultWriter& writer, const BatchPlatform& platform,
+BatchRunner::BatchRunner(CalculatorModel& model, ResultWriter& writer, const BatchPlatform& platform,
                          InputFiles& inputs)
     : model_(model), writer_(writer), platform_(platform), inputs_(inputs) {}
 
@@ -111,7 +111,7 @@ void BatchRunner::ClearBox(int slot) {
 }
 
 struct BatchRunner::RowContext {
-  explicit RowContext(FormModel& model) : target(model) {}
+  explicit RowContext(CalculatorModel& model) : target(model) {}
   ColumnMap map{};
   int highest = 0;
   std::array<int, kSlotCount> kinds{};

@@ -19,7 +19,7 @@
 
 namespace Lodema {
 
-class FormModel;
+class CalculatorModel;
 
 inline constexpr const char* kNotValidFileNameMessage = "Not a valid filename!! Try again";
 
@@ -56,7 +56,7 @@ struct BatchOutcome {
 
 class BatchRunner {
  public:
-  BatchRunner(FormModel& model, ResultWriter& writer, const BatchPlatform& platform,
+  BatchRunner(CalculatorModel& model, ResultWriter& writer, const BatchPlatform& platform,
               InputFiles& inputs);
 
   void SetProgress(BatchProgress* progress) { progress_ = progress; }
@@ -100,7 +100,7 @@ class BatchRunner {
   // decides whether it is data, not data, or rejected.
   RowVerdict ProcessRow(std::string_view text, RowContext& row);
 
-  FormModel& model_;
+  CalculatorModel& model_;
   ResultWriter& writer_;
   BatchPlatform platform_;
   InputFiles& inputs_;

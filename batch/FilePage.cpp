@@ -3,7 +3,7 @@
 
 #include "batch/Delimiters.h"
 #include "batch/FilePageTexts.h"
-#include "calc/FormModel.h"
+#include "calc/CalculatorModel.h"
 #include "calc/SettingsIO.h"
 #include "orient/NumberText.h"
 
@@ -22,7 +22,7 @@ class FilePageModel::Progress : public BatchProgress {
   FilePageModel& page_;
 };
 
-FilePageModel::FilePageModel(FormModel& model, const BatchPlatform& platform, InputFiles* inputs,
+FilePageModel::FilePageModel(CalculatorModel& model, const BatchPlatform& platform, InputFiles* inputs,
                              OutputFiles* outputs)
     : model_(model),
       platform_(platform),

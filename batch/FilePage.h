@@ -23,7 +23,7 @@
 
 namespace Lodema {
 
-class FormModel;
+class CalculatorModel;
 class SettingsStore;
 
 inline constexpr const char* kNoDataToPasteMessage = "There are no data to paste!";
@@ -54,7 +54,7 @@ std::string ColumnsBeyondSourceMessage(int window, int columns);
 class FilePageModel {
  public:
   // inputs and outputs default to the plain file system.
-  FilePageModel(FormModel& model, const BatchPlatform& platform, InputFiles* inputs = nullptr,
+  FilePageModel(CalculatorModel& model, const BatchPlatform& platform, InputFiles* inputs = nullptr,
                 OutputFiles* outputs = nullptr);
   ~FilePageModel();
   FilePageModel(const FilePageModel&) = delete;
@@ -127,7 +127,7 @@ class FilePageModel {
   bool ReadsClipboard(const std::string& name) const;
   bool SameInputAndOutputFile() const;
 
-  FormModel& model_;
+  CalculatorModel& model_;
   BatchPlatform platform_;
   InputFiles defaultInputs_;
   OutputFiles defaultOutputs_;

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "batch/BatchRun.h"
-#include "calc/FormModel.h"
+#include "calc/CalculatorModel.h"
 
 namespace Lodema {
 
@@ -66,7 +66,7 @@ class MemoryOutputFiles : public OutputFiles {
 // start, with a writer that keeps the lines in memory.
 class RowWorker {
  public:
-  RowWorker(const FormModel& model, const ResultWriter& writer)
+  RowWorker(const CalculatorModel& model, const ResultWriter& writer)
       : model_(model),
         files_(bytes_),
         writer_(model_, BatchPlatform{}, files_),
@@ -102,7 +102,7 @@ class RowWorker {
     return output;
   }
 
-  FormModel model_;
+  CalculatorModel model_;
   std::string bytes_;
   MemoryOutputFiles files_;
   InputFiles inputs_;

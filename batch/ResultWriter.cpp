@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "batch/ResultWriter.h"
 
-#include "calc/FormModel.h"
+#include "calc/CalculatorModel.h"
 
 namespace Lodema {
 
-ResultWriter::ResultWriter(FormModel& model, const BatchPlatform& platform, OutputFiles& files)
+ResultWriter::ResultWriter(CalculatorModel& model, const BatchPlatform& platform, OutputFiles& files)
     : model_(model), platform_(platform), files_(files) {}
 
 ResultWriter::~ResultWriter() {

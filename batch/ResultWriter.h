@@ -17,7 +17,7 @@
 
 namespace Lodema {
 
-class FormModel;
+class CalculatorModel;
 
 // Shown when the output file cannot be opened or written.
 inline constexpr const char* kOutputProblemMessage =
@@ -39,7 +39,7 @@ enum class WriteOutcome {
 
 class ResultWriter {
  public:
-  ResultWriter(FormModel& model, const BatchPlatform& platform, OutputFiles& files);
+  ResultWriter(CalculatorModel& model, const BatchPlatform& platform, OutputFiles& files);
   ~ResultWriter();
 
   // What GetOutputFileInfo fixes before writing.
@@ -88,7 +88,7 @@ class ResultWriter {
   bool WriteLine(const std::string& fileName, bool append, std::string_view text);
   void ReportFailure(const char* message);
 
-  FormModel& model_;
+  CalculatorModel& model_;
   BatchPlatform platform_;
   OutputFiles& files_;
   std::string fileName_;

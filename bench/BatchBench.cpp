@@ -20,16 +20,16 @@
 #include <thread>
 #include <vector>
 
-#include "calc/FormModel.h"
+#include "calc/CalculatorModel.h"
 
 namespace {
 
-using Lodema::FormModel;
+using Lodema::CalculatorModel;
 
 // The field kinds of the boxes calculation n reads from a file, in column
 // order (the default mapping takes the boxes that carry a kind).
 std::vector<int> FieldsOf(int n) {
-  FormModel model;
+  CalculatorModel model;
   model.settings().Calculation = n;
   model.ApplySettingsToControls();
   model.ShowStoredCalculation();

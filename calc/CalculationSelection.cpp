@@ -4,7 +4,7 @@
 #include <string>
 
 #include "calc/Catalogue.h"
-#include "calc/FormModel.h"
+#include "calc/CalculatorModel.h"
 
 namespace Lodema {
 
@@ -24,7 +24,7 @@ std::string PlotCaption(std::string caption) {
 
 }  // namespace
 
-void FormModel::SelectCalculation(int n) {
+void CalculatorModel::SelectCalculation(int n) {
   HandlerScope scope(*this);
   if (initialising_ || !IsValidCalculation(n)) return;
   const int previous = calculation_;
@@ -62,7 +62,7 @@ void FormModel::SelectCalculation(int n) {
   if (filePageAvailable_) Notify(ModelEvent::kCalculationSelected);
 }
 
-void FormModel::UpdatePlotWindow() {
+void CalculatorModel::UpdatePlotWindow() {
   if (!plot_->IsShowing()) return;
   plot_->SetStereoOrientConventions(CombinedOutputCode());
   const std::array<bool, 4> used = {controls_.windowPanels[0].visible,
@@ -71,19 +71,19 @@ void FormModel::UpdatePlotWindow() {
   plot_->SetStereoOptions(used, PlotCaption(controls_.calculationCaptions[calculation_].caption));
 }
 
-void FormModel::ReleaseCalculationButton(int n) {
+void CalculatorModel::ReleaseCalculationButton(int n) {
   HandlerScope scope(*this);
   if (IsValidCalculation(n)) controls_.calculationButtons[n].pressed = false;
 }
 
-void FormModel::SelectCalculationByCaption(int n) { SelectCalculation(n); }
+void CalculatorModel::SelectCalculationByCaption(int n) { SelectCalculation(n); }
 
-void FormModel::SelectCalculationByMenuItem(int item) {
+void CalculatorModel::SelectCalculationByMenuItem(int item) {
   const int n = CalculationForMenuItem(item);
   if (n >= 0) SelectCalculation(n);
 }
 
-void FormModel::SetCaptionPrefs() {
+void CalculatorModel::SetCaptionPrefs() {
   HandlerScope scope(*this);
   std::array<std::string, kCalculationCount> current;
   for (int n = 0; n < kCalculationCount; ++n) current[n] = controls_.calculationCaptions[n].caption;

@@ -7,7 +7,7 @@
 
 #include "calc/Catalogue.h"
 #include "calc/EntryBoxes.h"
-#include "calc/FormModel.h"
+#include "calc/CalculatorModel.h"
 #include "orient/NumberText.h"
 #include "orient/TextFormatting.h"
 #include "orient/TextParsing.h"
@@ -41,9 +41,9 @@ std::string DipDirectionOf(const std::string& azimuth, const std::string& sense,
 }  // namespace
 
 // Sets rewriting_ for the life of a rewrite.
-class FormModel::RewriteShield {
+class CalculatorModel::RewriteShield {
  public:
-  explicit RewriteShield(FormModel& model) : model_(model), previous_(model.rewriting_) {
+  explicit RewriteShield(CalculatorModel& model) : model_(model), previous_(model.rewriting_) {
     model_.rewriting_ = true;
   }
   ~RewriteShield() { model_.rewriting_ = previous_; }
@@ -51,11 +51,11 @@ class FormModel::RewriteShield {
   RewriteShield& operator=(const RewriteShield&) = delete;
 
  private:
-  FormModel& model_;
+  CalculatorModel& model_;
   bool previous_;
 };
 
-FormModel::WindowRoles FormModel::CaptureEntryRoles() const {
+CalculatorModel::WindowRoles CalculatorModel::CaptureEntryRoles() const {
   WindowRoles roles;
   for (int w = 0; w < 4; ++w) {
     RoleTexts& texts = roles[w];
@@ -92,7 +92,7 @@ FormModel::WindowRoles FormModel::CaptureEntryRoles() const {
   return roles;
 }
 
-void FormModel::RestoreEntryRoles(const WindowRoles& roles) {
+void CalculatorModel::RestoreEntryRoles(const WindowRoles& roles) {
   for (int w = 0; w < 4; ++w) {
     const RoleTexts& texts = roles[w];
     if (!texts.any) continue;
@@ -130,7 +130,7 @@ void FormModel::RestoreEntryRoles(const WindowRoles& roles) {
   }
 }
 
-void FormModel::ConvertPlaneRoles(WindowRoles& roles, int oldConvention, int newConvention) const {
+void CalculatorModel::ConvertPlaneRoles(WindowRoles& roles, int oldConvention, int newConvention) const {
   if (DirectionMeaning(oldConvention) == DirectionMeaning(newConvention)) return;
   const bool quadrant = settings_.QuadrantIn == 1;
   // Window D never holds a plane in the entry convention.
@@ -164,7 +164,7 @@ void FormModel::ConvertPlaneRoles(WindowRoles& roles, int oldConvention, int new
   }
 }
 
-void FormModel::SetInputPlaneNotation(int index) {
+void CalculatorModel::SetInputPlaneNotation(int index) {
   HandlerScope scope(*this);
   if (index < 1 || index > 6) return;
   const int old = settings_.PlaneConvIn;
@@ -183,7 +183,7 @@ void FormModel::SetInputPlaneNotation(int index) {
   if (controls_.outputSameAsInputBox.checked) SetOutputPlaneNotation(index);
 }
 
-void FormModel::SetInputLineOrder(int index) {
+void CalculatorModel::SetInputLineOrder(int index) {
   HandlerScope scope(*this);
   if (index != 0 && index != 1) return;
   if (index != settings_.LineConvIn) {
@@ -200,7 +200,7 @@ void FormModel::SetInputLineOrder(int index) {
   if (controls_.outputSameAsInputBox.checked) SetOutputLineOrder(index);
 }
 
-void FormModel::SetInputDirectionNotation(int index) {
+void CalculatorModel::SetInputDirectionNotation(int index) {
   HandlerScope scope(*this);
   if (index != 0 && index != 1) return;
   if (index != settings_.QuadrantIn) {
@@ -215,7 +215,7 @@ void FormModel::SetInputDirectionNotation(int index) {
   if (controls_.outputSameAsInputBox.checked) SetOutputDirectionNotation(index);
 }
 
-void FormModel::ConvertTypedDirections(bool toQuadrant) {
+void CalculatorModel::ConvertTypedDirections(bool toQuadrant) {
   for (int box = 0; box < kEntryBoxCount; ++box) {
     if (!entryValid_[box]) continue;
     const std::string& caption = controls_.entryCaptions[box].caption;
@@ -228,7 +228,7 @@ void FormModel::ConvertTypedDirections(bool toQuadrant) {
   }
 }
 
-void FormModel::RewriteMainResult(int oldPlaneConvention, int oldQuadrant) {
+void CalculatorModel::RewriteMainResult(int oldPlaneConvention, int oldQuadrant) {
   const ResultKind kind = ResultKindOf(calculation_);
   if (kind != ResultKind::kPlane && kind != ResultKind::kLine) return;
   const bool plane = kind == ResultKind::kPlane;
@@ -263,7 +263,7 @@ void FormModel::RewriteMainResult(int oldPlaneConvention, int oldQuadrant) {
   WriteFabricTexts(4, first, direction, plane);
 }
 
-void FormModel::OutputConventionChanged(int oldPlaneConvention, int oldQuadrant, bool relayout) {
+void CalculatorModel::OutputConventionChanged(int oldPlaneConvention, int oldQuadrant, bool relayout) {
   if (ResultsShown()) {
     RewriteShield shield(*this);
     RewriteMainResult(oldPlaneConvention, oldQuadrant);
@@ -273,7 +273,7 @@ void FormModel::OutputConventionChanged(int oldPlaneConvention, int oldQuadrant,
   RecalculateIfShown();
 }
 
-void FormModel::SetOutputPlaneNotation(int index) {
+void CalculatorModel::SetOutputPlaneNotation(int index) {
   HandlerScope scope(*this);
   if (index < 1 || index > 6) return;
   CheckOnly(controls_.outputPlaneNotationOptions, index);
@@ -283,7 +283,7 @@ void FormModel::SetOutputPlaneNotation(int index) {
   OutputConventionChanged(old, settings_.QuadrantOut, true);
 }
 
-void FormModel::SetOutputLineOrder(int index) {
+void CalculatorModel::SetOutputLineOrder(int index) {
   HandlerScope scope(*this);
   if (index != 0 && index != 1) return;
   CheckOnly(controls_.outputLineOrderOptions, index);
@@ -292,7 +292,7 @@ void FormModel::SetOutputLineOrder(int index) {
   OutputConventionChanged(settings_.PlaneConvOut, settings_.QuadrantOut, true);
 }
 
-void FormModel::SetOutputDirectionNotation(int index) {
+void CalculatorModel::SetOutputDirectionNotation(int index) {
   HandlerScope scope(*this);
   if (index != 0 && index != 1) return;
   CheckOnly(controls_.outputDirectionNotationOptions, index);
@@ -302,7 +302,7 @@ void FormModel::SetOutputDirectionNotation(int index) {
   OutputConventionChanged(settings_.PlaneConvOut, old, false);
 }
 
-void FormModel::SetOutputSameAsInput(bool checked) {
+void CalculatorModel::SetOutputSameAsInput(bool checked) {
   HandlerScope scope(*this);
   controls_.outputSameAsInputBox.checked = checked;
   for (auto& panel : controls_.outputNotationPanels) panel.enabled = !checked;

@@ -7,7 +7,7 @@
 
 #include "calc/Catalogue.h"
 #include "calc/Dispatcher.h"
-#include "calc/FormModel.h"
+#include "calc/CalculatorModel.h"
 #include "orient/Constructions.h"
 #include "orient/LinesInPlanes.h"
 #include "orient/Primitives.h"

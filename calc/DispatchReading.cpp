@@ -8,7 +8,7 @@
 #include "calc/Catalogue.h"
 #include "calc/Dispatcher.h"
 #include "calc/EntryBoxes.h"
-#include "calc/FormModel.h"
+#include "calc/CalculatorModel.h"
 #include "orient/DrillCore.h"
 #include "orient/NumberText.h"
 #include "orient/Primitives.h"
@@ -93,7 +93,7 @@ bool Dispatcher::ReadOrientation(int window, bool asLine, Orientation& value,
   if (!m_.WindowNeedsNotationChange(window, asLine)) {
     // The boxes hold the texts as ReadOrientationWindow would give them:
     // read them in place.
-    const FormModel::WindowBoxes boxes = m_.LocateWindowBoxes(window, asLine);
+    const CalculatorModel::WindowBoxes boxes = m_.LocateWindowBoxes(window, asLine);
     if (boxes.error || boxes.direction < 0) return false;
     const auto& texts = m_.controls_.entryBoxes;
     if (!ReadNumberText(texts[boxes.first].text, comma, angle) ||

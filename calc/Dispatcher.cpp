@@ -4,11 +4,11 @@
 #include <exception>
 
 #include "calc/Catalogue.h"
-#include "calc/FormModel.h"
+#include "calc/CalculatorModel.h"
 
 namespace Lodema {
 
-void FormModel::Calculate() {
+void CalculatorModel::Calculate() {
   try {
     lastCalcStatus_ = Dispatcher(*this).Run();
   } catch (const std::exception& fault) {
@@ -19,7 +19,7 @@ void FormModel::Calculate() {
   }
 }
 
-Dispatcher::Dispatcher(FormModel& model) : m_(model) {}
+Dispatcher::Dispatcher(CalculatorModel& model) : m_(model) {}
 
 CalcStatus Dispatcher::Run() {
   n_ = m_.Calculation();

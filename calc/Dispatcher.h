@@ -16,11 +16,11 @@
 
 namespace Lodema {
 
-class FormModel;
+class CalculatorModel;
 
 class Dispatcher {
  public:
-  explicit Dispatcher(FormModel& model);
+  explicit Dispatcher(CalculatorModel& model);
   // Runs the model's current calculation once; how it ended.
   CalcStatus Run();
   // The record of the last run (also handed to the plot when it is shown).
@@ -52,7 +52,7 @@ class Dispatcher {
   void ShowApparentDipOrPitch(const CalcOutcome& out);
   void Plot();
 
-  FormModel& m_;
+  CalculatorModel& m_;
   int n_ = 0;
   const CalculationInfo* info_ = nullptr;  // the catalogue entry of n_
   CoreConventions conv_;

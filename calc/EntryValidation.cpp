@@ -10,7 +10,7 @@
 
 #include "calc/Catalogue.h"
 #include "calc/EntryBoxes.h"
-#include "calc/FormModel.h"
+#include "calc/CalculatorModel.h"
 #include "orient/NumberText.h"
 #include "orient/TextParsing.h"
 
@@ -42,14 +42,14 @@ bool CompleteNumber(const std::string& text, bool localeComma, double& value) {
 
 }  // namespace
 
-void FormModel::SetEntryText(int box, const std::string& text) {
+void CalculatorModel::SetEntryText(int box, const std::string& text) {
   HandlerScope scope(*this);
   if (box < 0 || box >= kEntryBoxCount) return;
   controls_.entryBoxes[box].text = text;
   OnEntryChanged(box);
 }
 
-void FormModel::OnEntryChanged(int box) {
+void CalculatorModel::OnEntryChanged(int box) {
   if (rewriting_) return;
   const bool sectionTrend = box == kSectionTrendBox || box == kFileSectionTrendBox;
   const int mirror = box == kSectionTrendBox ? kFileSectionTrendBox : kSectionTrendBox;
@@ -86,7 +86,7 @@ void FormModel::OnEntryChanged(int box) {
   Calculate();
 }
 
-bool FormModel::ValidateEntry(int box) {
+bool CalculatorModel::ValidateEntry(int box) {
   if (box < 0 || box >= kEntryBoxCount) return false;
   TextBox& entry = controls_.entryBoxes[box];
   if (!entry.visible) return false;
@@ -135,7 +135,7 @@ bool FormModel::ValidateEntry(int box) {
   return false;
 }
 
-std::string FormModel::EntryProblem(int box) const {
+std::string CalculatorModel::EntryProblem(int box) const {
   if (box < 0 || box >= kEntryBoxCount) return "";
   const std::string& text = controls_.entryBoxes[box].text;
   const std::string& label = controls_.entryCaptions[box].caption;
@@ -162,7 +162,7 @@ std::string FormModel::EntryProblem(int box) const {
   return where + " is outside -90 to 90";
 }
 
-bool FormModel::ValidateDirectionText(const std::string& text) const {
+bool CalculatorModel::ValidateDirectionText(const std::string& text) const {
   if (text.empty()) return false;
   if (settings_.QuadrantIn == 1) {
     return !OrientGeometry::QuadrantToAzimuthText(text, localeComma_).empty();
@@ -171,7 +171,7 @@ bool FormModel::ValidateDirectionText(const std::string& text) const {
   return CompleteNumber(text, localeComma_, value) && value >= 0.0 && value <= 360.0;
 }
 
-void FormModel::RevalidateEntries() {
+void CalculatorModel::RevalidateEntries() {
   HandlerScope scope(*this);
   if (coreCalculation_) {
     std::string hint = "Use -ve plunge for 'upwardly' inclined core axis";
@@ -197,7 +197,7 @@ void FormModel::RevalidateEntries() {
   }
 }
 
-bool FormModel::AllEntriesValid() const {
+bool CalculatorModel::AllEntriesValid() const {
   const int last = controls_.windowDFrame.visible ? 10 : 7;
   for (int i = 0; i <= last; ++i) {
     if (controls_.entryBoxes[i].visible && !entryValid_[i]) return false;
@@ -205,7 +205,7 @@ bool FormModel::AllEntriesValid() const {
   return true;
 }
 
-BoxRole FormModel::RoleOfCaption(const std::string& text) const {
+BoxRole CalculatorModel::RoleOfCaption(const std::string& text) const {
   const std::string_view caption = text;
   if (IsCaption(caption, "dip") || IsCaption(caption, "~dip")) return BoxRole::kDip;
   if (IsCaption(caption, "plunge") || IsCaption(caption, "zenith") ||
@@ -217,7 +217,7 @@ BoxRole FormModel::RoleOfCaption(const std::string& text) const {
   return BoxRole::kOther;
 }
 
-FormModel::WindowBoxes FormModel::LocateWindowBoxes(int window, bool asLine) const {
+CalculatorModel::WindowBoxes CalculatorModel::LocateWindowBoxes(int window, bool asLine) const {
   WindowBoxes boxes;
   if (window < 0 || window > 3) {
     boxes.error = true;
@@ -260,13 +260,13 @@ FormModel::WindowBoxes FormModel::LocateWindowBoxes(int window, bool asLine) con
   return boxes;
 }
 
-bool FormModel::WindowNeedsNotationChange(int window, bool asLine) const {
+bool CalculatorModel::WindowNeedsNotationChange(int window, bool asLine) const {
   // Window D always holds a dip direction or trend, never a strike.
   return settings_.QuadrantIn == 1 ||
          (!asLine && window != 3 && IsStrikeConvention(settings_.PlaneConvIn));
 }
 
-std::optional<WindowTexts> FormModel::ReadOrientationWindow(int window, bool asLine) const {
+std::optional<WindowTexts> CalculatorModel::ReadOrientationWindow(int window, bool asLine) const {
   const WindowBoxes boxes = LocateWindowBoxes(window, asLine);
   if (boxes.error) return std::nullopt;
   WindowTexts texts;

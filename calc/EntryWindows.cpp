@@ -5,7 +5,7 @@
 
 #include "calc/Catalogue.h"
 #include "calc/EntryBoxes.h"
-#include "calc/FormModel.h"
+#include "calc/CalculatorModel.h"
 
 namespace Lodema {
 
@@ -45,21 +45,21 @@ constexpr ValueWindowLayout kValueWindowLayouts[] = {
 
 }  // namespace
 
-void FormModel::ShowBox(int box, const std::string& caption, int fieldKind) {
+void CalculatorModel::ShowBox(int box, const std::string& caption, int fieldKind) {
   controls_.entryBoxes[box].visible = true;
   controls_.entryCaptions[box].caption = caption;
   controls_.entryCaptions[box].visible = true;
   if (box < kMappedBoxCount) fieldKinds_[box] = fieldKind;
 }
 
-void FormModel::HideBox(int box, const std::string& caption) {
+void CalculatorModel::HideBox(int box, const std::string& caption) {
   controls_.entryBoxes[box].visible = false;
   controls_.entryCaptions[box].caption = caption;
   controls_.entryCaptions[box].visible = !caption.empty();
   if (box < kMappedBoxCount) fieldKinds_[box] = kFieldNothing;
 }
 
-void FormModel::SetUpCalculationWindows(int n) {
+void CalculatorModel::SetUpCalculationWindows(int n) {
   HandlerScope scope(*this);
   const CalculationInfo* info = FindCalculation(n);
   if (info == nullptr) return;
@@ -94,7 +94,7 @@ void FormModel::SetUpCalculationWindows(int n) {
   LayoutApparentDip(*info);
 }
 
-void FormModel::LayoutWindow(int window, WindowUse use, int n) {
+void CalculatorModel::LayoutWindow(int window, WindowUse use, int n) {
   const int b = kWindowFirstBox[window];
   const int count = kWindowBoxCount[window];
   const Lodema::Settings& s = settings_;
@@ -147,7 +147,7 @@ void FormModel::LayoutWindow(int window, WindowUse use, int n) {
   }
 }
 
-void FormModel::LayoutValueBoxes(int window, WindowUse use) {
+void CalculatorModel::LayoutValueBoxes(int window, WindowUse use) {
   const ValueWindowLayout* layout = nullptr;
   for (const ValueWindowLayout& row : kValueWindowLayouts) {
     if (row.use == use) layout = &row;
@@ -165,7 +165,7 @@ void FormModel::LayoutValueBoxes(int window, WindowUse use) {
   }
 }
 
-std::string FormModel::WordText(UserWord word) const {
+std::string CalculatorModel::WordText(UserWord word) const {
   switch (word) {
     case UserWord::kPitch:
       return settings_.gPitchName;
@@ -183,7 +183,7 @@ std::string FormModel::WordText(UserWord word) const {
   return "";
 }
 
-void FormModel::LayoutReferenceLine() {
+void CalculatorModel::LayoutReferenceLine() {
   MainWindowControls& c = controls_;
   switch (settings_.referenceDirection) {
     case 1:
@@ -214,7 +214,7 @@ void FormModel::LayoutReferenceLine() {
   HideBox(10, "");
 }
 
-void FormModel::LayoutApparentDip(const CalculationInfo& info) {
+void CalculatorModel::LayoutApparentDip(const CalculationInfo& info) {
   MainWindowControls& c = controls_;
   c.apparentDipBox.visible = info.offersApparentDip;
   if (info.HasLineInPlane()) {
@@ -230,7 +230,7 @@ void FormModel::LayoutApparentDip(const CalculationInfo& info) {
   ApplyApparentVisibility();
 }
 
-void FormModel::ApplyApparentVisibility() {
+void CalculatorModel::ApplyApparentVisibility() {
   MainWindowControls& c = controls_;
   const bool offered = c.apparentDipBox.visible;
   const bool shown = offered && c.apparentDipBox.checked;

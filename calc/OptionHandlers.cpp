@@ -5,7 +5,7 @@
 
 #include "calc/Catalogue.h"
 #include "calc/EntryBoxes.h"
-#include "calc/FormModel.h"
+#include "calc/CalculatorModel.h"
 
 namespace Lodema {
 
@@ -15,7 +15,7 @@ bool IsPair(int index) { return index == 0 || index == 1; }
 
 }  // namespace
 
-void FormModel::SetReferenceDirection(int index) {
+void CalculatorModel::SetReferenceDirection(int index) {
   HandlerScope scope(*this);
   if (index < 0 || index > 3) return;
   CheckOnly(controls_.referenceDirectionOptions, index);
@@ -48,7 +48,7 @@ void FormModel::SetReferenceDirection(int index) {
   controls_.windowDFrame.caption = caption;
 }
 
-void FormModel::SetApproximateDip(int index) {
+void CalculatorModel::SetApproximateDip(int index) {
   HandlerScope scope(*this);
   if (index < 0 || index > 2) return;
   CheckOnly(controls_.approximateDipOptions, index);
@@ -57,7 +57,7 @@ void FormModel::SetApproximateDip(int index) {
   RefreshCalculation();
 }
 
-void FormModel::SetApparentDipShown(bool checked) {
+void CalculatorModel::SetApparentDipShown(bool checked) {
   HandlerScope scope(*this);
   controls_.apparentDipBox.checked = checked;
   ApplyApparentVisibility();
@@ -71,54 +71,54 @@ void FormModel::SetApparentDipShown(bool checked) {
   RecalculateIfShown();
 }
 
-void FormModel::SetPolaritySignShown(bool checked) {
+void CalculatorModel::SetPolaritySignShown(bool checked) {
   HandlerScope scope(*this);
   controls_.polaritySignBox.checked = checked;
   settings_.ShowPolaritySign = checked;
   RefreshCalculation();
 }
 
-void FormModel::CoreConventionChanged() {
+void CalculatorModel::CoreConventionChanged() {
   SetCaptionPrefs();
   RefreshCalculation();
 }
 
-void FormModel::SetEllipseMark(int index) {
+void CalculatorModel::SetEllipseMark(int index) {
   HandlerScope scope(*this);
   if (!IsPair(index)) return;
   settings_.EllipseBase = index == 1;
   CoreConventionChanged();
 }
 
-void FormModel::SetBetaRange(int index) {
+void CalculatorModel::SetBetaRange(int index) {
   HandlerScope scope(*this);
   if (!IsPair(index)) return;
   settings_.BetaConv = index == 0;
   CoreConventionChanged();
 }
 
-void FormModel::SetOrientationMark(int index) {
+void CalculatorModel::SetOrientationMark(int index) {
   HandlerScope scope(*this);
   if (!IsPair(index)) return;
   settings_.BottomMark = index == 1;
   CoreConventionChanged();
 }
 
-void FormModel::SetCorePlungeSign(int index) {
+void CalculatorModel::SetCorePlungeSign(int index) {
   HandlerScope scope(*this);
   if (!IsPair(index)) return;
   settings_.CoreConv = index == 0;
   CoreConventionChanged();
 }
 
-void FormModel::SetDeltaReference(int index) {
+void CalculatorModel::SetDeltaReference(int index) {
   HandlerScope scope(*this);
   if (!IsPair(index)) return;
   settings_.deltaNormal = index == 1;
   CoreConventionChanged();
 }
 
-void FormModel::SetCoreInclination(int index) {
+void CalculatorModel::SetCoreInclination(int index) {
   HandlerScope scope(*this);
   if (!IsPair(index)) return;
   settings_.ZenithConv = index == 1;
@@ -128,7 +128,7 @@ void FormModel::SetCoreInclination(int index) {
   RefreshCalculation();
 }
 
-void FormModel::SetDecimalChar(int index) {
+void CalculatorModel::SetDecimalChar(int index) {
   HandlerScope scope(*this);
   if (!IsPair(index)) return;
   const char before = OutputDecimalChar();

@@ -12,7 +12,7 @@
 
 #include "calc/Catalogue.h"
 #include "calc/EntryBoxes.h"
-#include "calc/FormModel.h"
+#include "calc/CalculatorModel.h"
 #include "orient/NumberText.h"
 #include "orient/Primitives.h"
 #include "orient/TextFormatting.h"
@@ -59,7 +59,7 @@ using NumberText::IsDigit;
 
 }  // namespace
 
-void FormModel::SetWindowForFabric(int window, FabricKind kind) {
+void CalculatorModel::SetWindowForFabric(int window, FabricKind kind) {
   HandlerScope scope(*this);
   if (window < 0 || window > 7) return;
   const bool entry = window <= 3;
@@ -105,7 +105,7 @@ void FormModel::SetWindowForFabric(int window, FabricKind kind) {
   }
 }
 
-void FormModel::LabelResultWindows(const CalculationInfo& info) {
+void CalculatorModel::LabelResultWindows(const CalculationInfo& info) {
   const ResultKind kind = info.result;
   MainWindowControls& c = controls_;
   switch (kind) {
@@ -152,7 +152,7 @@ void FormModel::LabelResultWindows(const CalculationInfo& info) {
   c.entryCaptions[17].visible = secondResult;
 }
 
-void FormModel::ClearResultsWindows(int group) {
+void CalculatorModel::ClearResultsWindows(int group) {
   HandlerScope scope(*this);
   int first = 0;
   int last = kResultBoxCount - 1;
@@ -172,7 +172,7 @@ void FormModel::ClearResultsWindows(int group) {
   }
 }
 
-std::string FormModel::FormatAngleGeneral(double radians, int decimals) {
+std::string CalculatorModel::FormatAngleGeneral(double radians, int decimals) {
   const double degrees = OrientGeometry::RadiansToDegrees(radians);
   const double shown = decimals <= 0 ? NumberText::RoundHalfEven(degrees) : degrees;
   std::string text = NumberText::FormatGeneral(shown, '.');
@@ -180,7 +180,7 @@ std::string FormModel::FormatAngleGeneral(double radians, int decimals) {
   return text;
 }
 
-std::string FormModel::FormatAngleFixed(const std::string& value, int decimals, char decimalChar,
+std::string CalculatorModel::FormatAngleFixed(const std::string& value, int decimals, char decimalChar,
                                         bool pad) {
   // The usual text, as FormatAngleGeneral writes it ("[-]digits[.digits]"),
   // is cut here directly; any other takes the full path.
@@ -221,7 +221,7 @@ std::string FormModel::FormatAngleFixed(const std::string& value, int decimals, 
   return std::string(text, size);
 }
 
-std::string FormModel::FormatAngleFixedFull(const std::string& value, int decimals,
+std::string CalculatorModel::FormatAngleFixedFull(const std::string& value, int decimals,
                                             char decimalChar, bool pad) {
   std::string_view text = value;
   if (std::any_of(text.begin(), text.end(), [](char ch) { return ch == 'e' || ch == 'E'; })) {
@@ -278,9 +278,9 @@ std::string FormModel::FormatAngleFixedFull(const std::string& value, int decima
   return result;
 }
 
-int FormModel::ResultDecimals() const { return std::clamp(decimalPlaces_, 0, 2); }
+int CalculatorModel::ResultDecimals() const { return std::clamp(decimalPlaces_, 0, 2); }
 
-void FormModel::WriteFabricTexts(int window, const std::string& firstDegrees,
+void CalculatorModel::WriteFabricTexts(int window, const std::string& firstDegrees,
                                  const std::string& azimuthDegrees, bool isPlane) {
   if (window < 4 || window > 7) return;
   const int decimals = ResultDecimals();
@@ -303,7 +303,7 @@ void FormModel::WriteFabricTexts(int window, const std::string& firstDegrees,
   AssignFabricTexts(window, first, direction, sense, isPlane);
 }
 
-void FormModel::AssignFabricTexts(int window, const std::string& first,
+void CalculatorModel::AssignFabricTexts(int window, const std::string& first,
                                   const std::string& direction, const std::string& sense,
                                   bool isPlane) {
   const Lodema::Settings& s = settings_;
@@ -322,7 +322,7 @@ void FormModel::AssignFabricTexts(int window, const std::string& first,
   }
 }
 
-std::string FormModel::FormatAngleWhole(double radians, bool pad) {
+std::string CalculatorModel::FormatAngleWhole(double radians, bool pad) {
   const double whole = NumberText::RoundHalfEven(OrientGeometry::RadiansToDegrees(radians));
   if (!(std::fabs(whole) < 1e15)) {
     return FormatAngleFixed(FormatAngleGeneral(radians, 0), 0, '.', pad);
@@ -342,7 +342,7 @@ std::string FormModel::FormatAngleWhole(double radians, bool pad) {
   return std::string(text, static_cast<std::size_t>(out - text));
 }
 
-void FormModel::WriteFabric(int window, double angle, double azimuth, bool isPlane) {
+void CalculatorModel::WriteFabric(int window, double angle, double azimuth, bool isPlane) {
   const int decimals = ResultDecimals();
   const bool textual =
       settings_.QuadrantOut == 1 || (isPlane && IsStrikeConvention(settings_.PlaneConvOut));
@@ -358,17 +358,17 @@ void FormModel::WriteFabric(int window, double angle, double azimuth, bool isPla
                    FormatAngleGeneral(azimuth, decimals), isPlane);
 }
 
-void FormModel::WritePlaneResult(int window, const OrientGeometry::Plane& plane) {
+void CalculatorModel::WritePlaneResult(int window, const OrientGeometry::Plane& plane) {
   HandlerScope scope(*this);
   WriteFabric(window, plane.angle, plane.azimuth, true);
 }
 
-void FormModel::WriteLineResult(int window, const OrientGeometry::Line& line) {
+void CalculatorModel::WriteLineResult(int window, const OrientGeometry::Line& line) {
   HandlerScope scope(*this);
   WriteFabric(window, line.angle, line.azimuth, false);
 }
 
-void FormModel::WriteAngleResult(double angle, const std::string& sense) {
+void CalculatorModel::WriteAngleResult(double angle, const std::string& sense) {
   HandlerScope scope(*this);
   const int decimals = ResultDecimals();
   const std::string text =
@@ -386,7 +386,7 @@ void FormModel::WriteAngleResult(double angle, const std::string& sense) {
   }
 }
 
-void FormModel::WriteApparentResult(double angle, const std::string& sense) {
+void CalculatorModel::WriteApparentResult(double angle, const std::string& sense) {
   HandlerScope scope(*this);
   const int decimals = ResultDecimals();
   controls_.resultValues[12].caption =
@@ -394,7 +394,7 @@ void FormModel::WriteApparentResult(double angle, const std::string& sense) {
   controls_.resultValues[13].caption = sense;
 }
 
-void FormModel::WriteNoResult() {
+void CalculatorModel::WriteNoResult() {
   HandlerScope scope(*this);
   controls_.resultValues[0].caption = kNoResultText;
   controls_.resultValues[1].caption = kNoResultText;
@@ -404,7 +404,7 @@ void FormModel::WriteNoResult() {
   controls_.resultFrames[2].visible = false;
 }
 
-void FormModel::WriteManualSolution() {
+void CalculatorModel::WriteManualSolution() {
   HandlerScope scope(*this);
   noResultShown_ = false;
   controls_.resultValues[0].caption = "*Use*";
@@ -413,13 +413,13 @@ void FormModel::WriteManualSolution() {
   SetMessage("Manual solution using stereo only");
 }
 
-void FormModel::ShowPlaneSolution(const OrientGeometry::Plane& plane) {
+void CalculatorModel::ShowPlaneSolution(const OrientGeometry::Plane& plane) {
   HandlerScope scope(*this);
   controls_.resultFrames[1].visible = true;
   WritePlaneResult(5, plane);
 }
 
-void FormModel::ShowReferencePlaneSolutions(int calculation, const ReferencePlaneSolution& first,
+void CalculatorModel::ShowReferencePlaneSolutions(int calculation, const ReferencePlaneSolution& first,
                                             const std::optional<ReferencePlaneSolution>& second) {
   HandlerScope scope(*this);
   const CalculationInfo* info = FindCalculation(calculation);

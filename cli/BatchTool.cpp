@@ -13,7 +13,7 @@
 #include "batch/FilePage.h"
 #include "batch/LineReader.h"
 #include "batch/OutputFile.h"
-#include "calc/FormModel.h"
+#include "calc/CalculatorModel.h"
 #include "calc/SettingsIO.h"
 #include "cli/BatchPlot.h"
 #include "cli/BatchStatistics.h"
@@ -167,7 +167,7 @@ void ApplySettings(const CliOptions& options, Settings& settings) {
 }  // namespace
 
 int RunBatchTool(const CliOptions& options, const ToolStreams& streams) {
-  FormModel model;
+  CalculatorModel model;
   const bool localeComma = NumberText::LocaleUsesCommaDecimal();
   model.SetLocaleUsesComma(localeComma);
   Settings& settings = model.settings();

@@ -11,7 +11,7 @@
 
 #include "FakePlatform.h"
 #include "batch/FilePage.h"
-#include "calc/FormModel.h"
+#include "calc/CalculatorModel.h"
 
 namespace Lodema::testing {
 
@@ -49,7 +49,7 @@ class PageRig {
   std::string OutputPath() const { return folder.File("out.txt"); }
   std::string Output() const { return ScratchFolder::Read(OutputPath()); }
 
-  FormModel model;
+  CalculatorModel model;
   FakeMessages messages;
   FakeDialogs dialogs;
   FakeClipboard clipboard;

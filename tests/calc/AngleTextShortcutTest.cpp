@@ -13,15 +13,15 @@
 #include <string>
 #include <vector>
 
-#include "calc/FormModel.h"
+#include "calc/CalculatorModel.h"
 
 namespace Lodema {
 namespace {
 
 ::testing::AssertionResult SameFixed(const std::string& value, int decimals, char decimalChar,
                                      bool pad) {
-  const std::string fast = FormModel::FormatAngleFixed(value, decimals, decimalChar, pad);
-  const std::string full = FormModel::FormatAngleFixedFull(value, decimals, decimalChar, pad);
+  const std::string fast = CalculatorModel::FormatAngleFixed(value, decimals, decimalChar, pad);
+  const std::string full = CalculatorModel::FormatAngleFixedFull(value, decimals, decimalChar, pad);
   if (fast == full) return ::testing::AssertionSuccess();
   return ::testing::AssertionFailure() << "'" << value << "' " << decimals << " '" << decimalChar
                                        << "' " << pad << ": '" << fast << "' vs '" << full << "'";
@@ -76,9 +76,9 @@ TEST(AngleTextShortcut, CutsAsTheFullPathOnSeededText) {
 
 ::testing::AssertionResult SameWhole(double radians) {
   for (const bool pad : {false, true}) {
-    const std::string fast = FormModel::FormatAngleWhole(radians, pad);
+    const std::string fast = CalculatorModel::FormatAngleWhole(radians, pad);
     const std::string full =
-        FormModel::FormatAngleFixed(FormModel::FormatAngleGeneral(radians, 0), 0, '.', pad);
+        CalculatorModel::FormatAngleFixed(CalculatorModel::FormatAngleGeneral(radians, 0), 0, '.', pad);
     if (fast != full) {
       return ::testing::AssertionFailure()
              << radians << " pad " << pad << ": '" << fast << "' vs '" << full << "'";

@@ -54,7 +54,7 @@ TEST_F(ModelTest, StatusAndMessageAgree) {
   };
   for (const StatusRow& row : rows) {
     SCOPED_TRACE(row.name);
-    FormModel fresh;
+    CalculatorModel fresh;
     fresh.SelectCalculation(row.calculation);
     for (const auto& [box, text] : row.boxes) fresh.SetEntryText(box, text);
     EXPECT_EQ(fresh.LastCalcStatus(), row.status);

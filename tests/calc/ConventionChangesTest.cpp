@@ -111,7 +111,7 @@ INSTANTIATE_TEST_SUITE_P(
 // the result shown); unticked, the output stays where it was.
 struct CouplingRow {
   const char* name;
-  void (FormModel::*changeInput)(int);
+  void (CalculatorModel::*changeInput)(int);
   int index;
   int planeOut, lineOut, quadrantOut;
   int plotCode;         // line order x 10 + plane notation, negative for quadrant
@@ -120,13 +120,13 @@ struct CouplingRow {
 
 TEST_F(ModelTest, SameAsInputCouplesEveryOutputNotation) {
   const CouplingRow rows[] = {
-      {"plane notation", &FormModel::SetInputPlaneNotation, 3, 3, 0, 0, 3, "30|135|"},
-      {"line order", &FormModel::SetInputLineOrder, 1, 1, 1, 0, 11, "135|30|"},
-      {"direction notation", &FormModel::SetInputDirectionNotation, 1, 1, 0, 1, -1, "30|S45E|"},
+      {"plane notation", &CalculatorModel::SetInputPlaneNotation, 3, 3, 0, 0, 3, "30|135|"},
+      {"line order", &CalculatorModel::SetInputLineOrder, 1, 1, 1, 0, 11, "135|30|"},
+      {"direction notation", &CalculatorModel::SetInputDirectionNotation, 1, 1, 0, 1, -1, "30|S45E|"},
   };
   for (const CouplingRow& row : rows) {
     SCOPED_TRACE(row.name);
-    FormModel coupled;
+    CalculatorModel coupled;
     CountingPlot plot;
     coupled.SetPlotSink(&plot);
     coupled.SetOutputSameAsInput(true);
@@ -148,7 +148,7 @@ TEST_F(ModelTest, SameAsInputCouplesEveryOutputNotation) {
                   c.resultValues[2].caption,
               row.results);
 
-    FormModel uncoupled;
+    CalculatorModel uncoupled;
     uncoupled.SetOutputSameAsInput(false);
     (uncoupled.*row.changeInput)(row.index);
     EXPECT_EQ(uncoupled.settings().PlaneConvOut, 1);

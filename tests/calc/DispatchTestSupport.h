@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-#include "calc/FormModel.h"
+#include "calc/CalculatorModel.h"
 
 namespace Lodema::DispatchTesting {
 
@@ -136,7 +136,7 @@ class CalculationTest : public ::testing::Test {
   Vec ResultLine(int box = 0) const { return RecordLine(Number(box), Number(box + 1)); }
   Vec ResultPole(int box = 0) const { return PoleVec(Number(box), Number(box + 1)); }
 
-  FormModel model;
+  CalculatorModel model;
   CountingBeeper beeper;
   RecordingPlot plot;
 };

@@ -27,9 +27,9 @@ TEST_F(HiddenWindowConvention, HiddenWindowIsConvertedLikeAShownOne) {
   };
   for (const HiddenRow& row : rows) {
     SCOPED_TRACE(row.name);
-    FormModel shown;
-    FormModel hidden;
-    for (FormModel* m : {&shown, &hidden}) {
+    CalculatorModel shown;
+    CalculatorModel hidden;
+    for (CalculatorModel* m : {&shown, &hidden}) {
       m->settings() = Settings{};
       m->ApplySettingsToControls();
       m->SelectCalculation(row.calculation);
@@ -38,7 +38,7 @@ TEST_F(HiddenWindowConvention, HiddenWindowIsConvertedLikeAShownOne) {
       m->SetEntryText(3, "60");
       m->SetEntryText(4, "200");
     }
-    const auto change = [&row](FormModel& m) {
+    const auto change = [&row](CalculatorModel& m) {
       if (row.lineOrder) {
         m.SetInputLineOrder(row.to);
       } else {

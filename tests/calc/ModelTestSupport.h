@@ -8,7 +8,7 @@
 #include <string>
 #include <utility>
 
-#include "calc/FormModel.h"
+#include "calc/CalculatorModel.h"
 
 namespace Lodema {
 
@@ -66,7 +66,7 @@ class ModelTest : public ::testing::Test {
     return text;
   }
 
-  FormModel model;
+  CalculatorModel model;
 };
 
 }  // namespace Lodema

@@ -74,14 +74,14 @@ enum class ModelEvent {
   kCalculationSelected,  // a calculation was selected: refresh column mapping
 };
 
-class FormModel {
+class CalculatorModel {
  public:
-  FormModel();
+  CalculatorModel();
   // A copy keeps every setting, box and window, but none of the observers
   // and the silent beeper and hidden plot of its own: a batch worker runs
   // rows on it while the original stays in its window.
-  FormModel(const FormModel& other);
-  FormModel& operator=(const FormModel&) = delete;
+  CalculatorModel(const CalculatorModel& other);
+  CalculatorModel& operator=(const CalculatorModel&) = delete;
 
   // ---- State -------------------------------------------------------------
   Lodema::Settings& settings() { return settings_; }
@@ -239,7 +239,7 @@ class FormModel {
   // Notifies the observers when the outermost handler returns.
   class HandlerScope {
    public:
-    explicit HandlerScope(FormModel& model) : model_(model) { ++model_.handlerDepth_; }
+    explicit HandlerScope(CalculatorModel& model) : model_(model) { ++model_.handlerDepth_; }
     ~HandlerScope() {
       // Nobody listens during a batch run: skip the call.
       if (--model_.handlerDepth_ == 0 && !model_.observers_.empty()) {
@@ -250,7 +250,7 @@ class FormModel {
     HandlerScope& operator=(const HandlerScope&) = delete;
 
    private:
-    FormModel& model_;
+    CalculatorModel& model_;
   };
   class RewriteShield;
 

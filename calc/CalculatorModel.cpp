@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The main window model: construction with the design captions, observers,
 // platform services and the start-up helpers.
-#include "calc/FormModel.h"
+#include "calc/CalculatorModel.h"
 
 #include <algorithm>
 #include <exception>
@@ -134,7 +134,7 @@ void HideUntilLaidOut(MainWindowControls& c) {
 
 }  // namespace
 
-FormModel::FormModel(const FormModel& other)
+CalculatorModel::CalculatorModel(const CalculatorModel& other)
     : settings_(other.settings_),
       controls_(other.controls_),
       calculation_(other.calculation_),
@@ -153,7 +153,7 @@ FormModel::FormModel(const FormModel& other)
       fieldKinds_(other.fieldKinds_),
       decimalPlaces_(other.decimalPlaces_) {}
 
-FormModel::FormModel() {
+CalculatorModel::CalculatorModel() {
   SetBoxCaptions(controls_);
   SetCalculationCaptions(controls_);
   SetFrameAndBoxCaptions(controls_);
@@ -162,30 +162,30 @@ FormModel::FormModel() {
   SyncOptionGroups();
 }
 
-bool FormModel::EntryValid(int box) const {
+bool CalculatorModel::EntryValid(int box) const {
   return box >= 0 && box < kEntryBoxCount && entryValid_[box];
 }
 
-char FormModel::OutputDecimalChar() const {
+char CalculatorModel::OutputDecimalChar() const {
   // The locale's character, or the other one when the user forces it.
   return (localeComma_ != settings_.NonLocaleDecimal) ? ',' : '.';
 }
 
-void FormModel::SetBeeper(Beeper* beeper) { beeper_ = beeper ? beeper : &defaultBeeper_; }
+void CalculatorModel::SetBeeper(Beeper* beeper) { beeper_ = beeper ? beeper : &defaultBeeper_; }
 
-void FormModel::SetPlotSink(PlotSink* plot) { plot_ = plot ? plot : &defaultPlot_; }
+void CalculatorModel::SetPlotSink(PlotSink* plot) { plot_ = plot ? plot : &defaultPlot_; }
 
-int FormModel::AddObserver(std::function<void(ModelEvent)> observer) {
+int CalculatorModel::AddObserver(std::function<void(ModelEvent)> observer) {
   const int id = nextObserverId_++;
   observers_.emplace_back(id, std::move(observer));
   return id;
 }
 
-void FormModel::RemoveObserver(int id) {
+void CalculatorModel::RemoveObserver(int id) {
   std::erase_if(observers_, [id](const auto& entry) { return entry.first == id; });
 }
 
-void FormModel::Notify(ModelEvent event) {
+void CalculatorModel::Notify(ModelEvent event) {
   if (notifying_ || observers_.empty()) return;
   notifying_ = true;
   // A copy, so that an observer may remove itself; its storage is kept for
@@ -206,27 +206,27 @@ void FormModel::Notify(ModelEvent event) {
   notifying_ = false;
 }
 
-void FormModel::SetMessage(const std::string& text) {
+void CalculatorModel::SetMessage(const std::string& text) {
   controls_.messagePanel.caption = text;
   messageReportsFailure_ = false;
 }
 
-void FormModel::ClearMessage() {
+void CalculatorModel::ClearMessage() {
   controls_.messagePanel.caption.clear();
   messageReportsFailure_ = false;
 }
 
-void FormModel::ReportFailure(const std::string& text) {
+void CalculatorModel::ReportFailure(const std::string& text) {
   controls_.messagePanel.caption = text;
   messageReportsFailure_ = true;
 }
 
-void FormModel::SetTabPage(int page) {
+void CalculatorModel::SetTabPage(int page) {
   HandlerScope scope(*this);
   if (page >= kGeometricalPage && page <= kFilePage) controls_.tabPage = page;
 }
 
-void FormModel::SyncOptionGroups() {
+void CalculatorModel::SyncOptionGroups() {
   MainWindowControls& c = controls_;
   const Lodema::Settings& s = settings_;
   CheckOnly(c.approximateDipOptions, s.SteepDip);
@@ -244,7 +244,7 @@ void FormModel::SyncOptionGroups() {
   SyncCoreOptions();
 }
 
-void FormModel::SyncCoreOptions() {
+void CalculatorModel::SyncCoreOptions() {
   MainWindowControls& c = controls_;
   const Lodema::Settings& s = settings_;
   CheckOnly(c.ellipseMarkOptions, s.EllipseBase ? 1 : 0);
@@ -255,7 +255,7 @@ void FormModel::SyncCoreOptions() {
   CheckOnly(c.coreInclinationOptions, s.ZenithConv ? 1 : 0);
 }
 
-void FormModel::ApplySettingsToControls() {
+void CalculatorModel::ApplySettingsToControls() {
   HandlerScope scope(*this);
   const int stored = settings_.Calculation;
   calculation_ = IsValidCalculation(stored) ? stored : 0;
@@ -278,13 +278,13 @@ void FormModel::ApplySettingsToControls() {
   for (auto& panel : controls_.outputNotationPanels) panel.enabled = !same;
 }
 
-void FormModel::ShowStoredCalculation() {
+void CalculatorModel::ShowStoredCalculation() {
   HandlerScope scope(*this);
   SetUpCalculationWindows(calculation_);
   RefreshCalculation();
 }
 
-void FormModel::RefreshCalculation() {
+void CalculatorModel::RefreshCalculation() {
   RevalidateEntries();
   if (AllEntriesValid()) {
     Calculate();
@@ -293,7 +293,7 @@ void FormModel::RefreshCalculation() {
   }
 }
 
-void FormModel::RecalculateIfShown() {
+void CalculatorModel::RecalculateIfShown() {
   if (!ResultsShown()) return;
   if (AllEntriesValid()) {
     Calculate();
@@ -302,14 +302,14 @@ void FormModel::RecalculateIfShown() {
   }
 }
 
-bool FormModel::ResultsShown() const {
+bool CalculatorModel::ResultsShown() const {
   for (int i = 0; i < 3; ++i) {
     if (!controls_.resultValues[i].caption.empty()) return true;
   }
   return false;
 }
 
-int FormModel::CombinedOutputCode() const {
+int CalculatorModel::CombinedOutputCode() const {
   return OrientGeometry::CombineConventionCode(settings_.PlaneConvOut, settings_.LineConvOut,
                                                settings_.QuadrantOut);
 }
