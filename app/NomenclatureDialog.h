@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// frmNomenclature, "User defined name conventions": the words Lodema writes
+// The nomenclature dialog, "User defined name conventions": the words Lodema writes
 // for the drill-core angles, the pitch and the hade, and the drill-core
 // conventions of the conventions page once more. Modal; created on first use
 // and shown again, each showing filled afresh from the settings.
