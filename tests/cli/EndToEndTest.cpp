@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/batch/FakePlatform.h"
+#include "tests/cli/ToolInFolder.h"
 
 namespace {
 
@@ -18,25 +18,14 @@ struct ToolRun {
   std::string err;
 };
 
-class EndToEndTest : public ::testing::Test {
+class EndToEndTest : public Lodema::testing::ToolInFolderTest {
  protected:
-  void Write(const std::string& name, const std::string& bytes) { folder_.Write(name, bytes); }
-  std::string Read(const std::string& name) const {
-    return Lodema::testing::ScratchFolder::Read(folder_.File(name));
-  }
-
-  // Runs the tool in the scratch folder with the C locale; stdin from text.
+  // Runs the tool with stdin from text.
   ToolRun Run(const std::vector<std::string>& args, const std::string& input = "") {
     Write("stdin.txt", input);
-    std::string command = "cd '" + folder_.File("") + "' && LC_ALL=C '" LODEMA_BATCH_TOOL "'";
-    for (const std::string& arg : args) command += " '" + arg + "'";
-    command += " < stdin.txt > stdout.txt 2> stderr.txt";
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Read("stdout.txt"), Read("stderr.txt")};
+    const int status = RunTool(args, "< stdin.txt > stdout.txt 2> stderr.txt");
+    return {status, Read("stdout.txt"), Read("stderr.txt")};
   }
-
- private:
-  Lodema::testing::ScratchFolder folder_;
 };
 
 const std::string kNonDataSummary =

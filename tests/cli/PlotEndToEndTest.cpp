@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/batch/FakePlatform.h"
+#include "tests/cli/ToolInFolder.h"
 
 namespace {
 
@@ -19,18 +19,11 @@ struct Mark {
   bool operator==(const Mark&) const = default;
 };
 
-class PlotEndToEndTest : public ::testing::Test {
+class PlotEndToEndTest : public Lodema::testing::ToolInFolderTest {
  protected:
   int Run(const std::vector<std::string>& args, const std::string& input) {
-    folder_.Write("in.txt", input);
-    std::string command = "cd '" + folder_.File("") + "' && LC_ALL=C '" LODEMA_BATCH_TOOL "'";
-    for (const std::string& arg : args) command += " '" + arg + "'";
-    command += " > stdout.txt 2> stderr.txt";
-    const int raw = std::system(command.c_str());
-    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  }
-  std::string Read(const std::string& name) const {
-    return Lodema::testing::ScratchFolder::Read(folder_.File(name));
+    Write("in.txt", input);
+    return RunTool(args, "> stdout.txt 2> stderr.txt");
   }
 
   // Centres of the boxes ("rect", written as path steps) or circles filled
@@ -68,7 +61,6 @@ class PlotEndToEndTest : public ::testing::Test {
     return marks;
   }
 
-  Lodema::testing::ScratchFolder folder_;
 };
 
 constexpr const char* kResultRed = "#c00000";

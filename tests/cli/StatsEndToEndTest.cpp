@@ -9,24 +9,16 @@
 #include <string>
 #include <vector>
 
-#include "tests/batch/FakePlatform.h"
+#include "tests/cli/ToolInFolder.h"
 
 namespace {
 
-class StatsEndToEndTest : public ::testing::Test {
+class StatsEndToEndTest : public Lodema::testing::ToolInFolderTest {
  protected:
   int Run(const std::vector<std::string>& args, const std::string& input) {
-    folder_.Write("in.txt", input);
-    std::string command = "cd '" + folder_.File("") + "' && LC_ALL=C '" LODEMA_BATCH_TOOL "'";
-    for (const std::string& arg : args) command += " '" + arg + "'";
-    command += " > stdout.txt 2> stderr.txt";
-    const int raw = std::system(command.c_str());
-    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    Write("in.txt", input);
+    return RunTool(args, "> stdout.txt 2> stderr.txt");
   }
-  std::string Read(const std::string& name) const {
-    return Lodema::testing::ScratchFolder::Read(folder_.File(name));
-  }
-  Lodema::testing::ScratchFolder folder_;
 };
 
 // Lines (calculation 16 returns the line typed): a cluster about 60/200 and
