@@ -8,9 +8,6 @@
 //  3. Calculation 0 at a larger file: peak memory must not grow.
 // Prints Markdown tables; reports, never fails on speed.
 // Usage: lodema-batch-bench TOOL BARE WORKDIR [ROWS]
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
@@ -20,6 +17,7 @@
 #include <thread>
 #include <vector>
 
+#include "bench/ChildProcess.h"
 #include "calc/CalculatorModel.h"
 
 namespace {
@@ -76,33 +74,8 @@ bool WritePlanes(const std::string& path, long rows, unsigned seed) {
                    rows, seed);
 }
 
-struct Measure {
-  bool ok = false;
-  double seconds = 0.0;
-  long peakKilobytes = 0;
-};
-
-Measure RunProgram(const std::vector<std::string>& args) {
-  Measure measure;
-  const auto start = std::chrono::steady_clock::now();
-  const pid_t child = fork();
-  if (child < 0) return measure;
-  if (child == 0) {
-    std::freopen("/dev/null", "w", stderr);
-    std::vector<char*> argv;
-    for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
-    argv.push_back(nullptr);
-    execv(argv[0], argv.data());
-    _exit(127);
-  }
-  int status = 0;
-  rusage usage{};
-  if (wait4(child, &status, 0, &usage) != child) return measure;
-  measure.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  measure.peakKilobytes = usage.ru_maxrss;
-  measure.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
-  return measure;
-}
+using LodemaBench::Measure;
+using LodemaBench::RunProgram;
 
 Measure RunTool(const std::string& tool, int calculation, const std::string& in,
                 const std::string& out, int jobs) {

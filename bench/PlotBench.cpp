@@ -4,9 +4,6 @@
 // stream), for points and for great circles under both projections. Given
 // the lodema-batch tool, also times a 1,000,000-row run with and without
 // --plot (rows per second and peak memory). Reports; never fails on speed.
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -18,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/ChildProcess.h"
 #include "plot/PlotDrawing.h"
 #include "plot/SvgSurface.h"
 
@@ -155,36 +153,9 @@ bool WritePlanes(const std::string& path, long rows) {
   return std::fclose(file) == 0;
 }
 
-struct Measure {
-  bool ok = false;
-  double seconds = 0.0;
-  double cpuSeconds = 0.0;
-  long peakKilobytes = 0;
-};
+using LodemaBench::Measure;
 
-Measure RunTool(const std::vector<std::string>& args) {
-  Measure measure;
-  std::vector<char*> argv;
-  for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-  argv.push_back(nullptr);
-  const auto start = std::chrono::steady_clock::now();
-  const pid_t child = fork();
-  if (child < 0) return measure;
-  if (child == 0) {
-    std::freopen("/dev/null", "w", stderr);
-    execv(argv[0], argv.data());
-    _exit(127);
-  }
-  int status = 0;
-  rusage usage{};
-  if (wait4(child, &status, 0, &usage) != child) return measure;
-  measure.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  measure.peakKilobytes = usage.ru_maxrss;
-  measure.cpuSeconds = static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-                       static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-  measure.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
-  return measure;
-}
+Measure RunTool(const std::vector<std::string>& args) { return LodemaBench::RunProgram(args); }
 
 void ToolFigures(const std::string& tool, const std::string& dir, long rows) {
   const std::string in = dir + "/plot-planes.txt";
