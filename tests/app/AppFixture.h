@@ -98,13 +98,15 @@ class AppFixture : public ::testing::Test {
     return *store;
   }
 
-  MainWindow& Start() {
+  // addServices fills in the services a test fakes beyond the common ones.
+  MainWindow& Start(const std::function<void(LodemaServices&)>& addServices = {}) {
     LodemaServices services;
     services.store = &Store();
     services.messages = &messages;
     services.dialogs = &dialogs;
     services.clipboard = &clipboard;
     services.beeper = &beeper;
+    if (addServices) addServices(services);
     window = std::make_unique<MainWindow>(services);
     window->show();
     return *window;

@@ -38,17 +38,10 @@ class HelpAccessTest : public AppFixture {
     places.guideFolders = {QStringLiteral(LODEMA_TEST_GUIDE_DIR)};
   }
   MainWindow& StartWithHelp() {
-    LodemaServices services;
-    services.store = &Store();
-    services.messages = &messages;
-    services.dialogs = &dialogs;
-    services.clipboard = &clipboard;
-    services.beeper = &beeper;
-    services.helpOpener = &opener;
-    services.helpPlaces = &places;
-    window = std::make_unique<MainWindow>(services);
-    window->show();
-    return *window;
+    return Start([this](LodemaServices& services) {
+      services.helpOpener = &opener;
+      services.helpPlaces = &places;
+    });
   }
   void PlaceHelpFile(const char* name) {
     QFile file(QDir(programFolder.path()).filePath(QString::fromLatin1(name)));
