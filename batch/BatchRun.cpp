@@ -50,8 +50,8 @@ int LastMappedSlot(const ColumnMap& map) {
 
 }  // namespace
 
-BatchRunner::BatchRunner(CalculatorModel& model, ResultWriter& writer, const BatchPlatform& platform,
-                         InputFiles& inputs)
+BatchRunner::BatchRunner(CalculatorModel& model, ResultWriter& writer,
+                         const BatchPlatform& platform, InputFiles& inputs)
     : model_(model), writer_(writer), platform_(platform), inputs_(inputs) {}
 
 std::unique_ptr<LineReader> BatchRunner::OpenSource(const std::string& sourceName) {
@@ -192,6 +192,12 @@ void BatchRunner::RunRows(LineReader& reader, const BatchRunRequest& request,
   std::string line;
 
   while (reader.ReadLine(line)) {
+    if (progress_->StopRequested()) {
+      // The line just read is left unrun: the run ends after the last one.
+      counts.stopped = true;
+      counts.stoppedAfterLine = counts.linesRead + (request.headings ? 1 : 0);
+      break;
+    }
     ++counts.linesRead;
     for (const int slot : row.clearedFirst) {
       if (!controls.entryBoxes[slot].text.empty()) ClearBox(slot);

@@ -47,6 +47,10 @@ class BatchProgress {
   virtual ~BatchProgress() = default;
   virtual void CounterShown(bool /*shown*/) {}
   virtual void Processed(std::int64_t /*count*/) {}
+  // Asked between rows: true ends the run after the row in hand, keeping
+  // every line written so far. With several jobs it is asked between blocks
+  // of rows, from the thread that writes them.
+  virtual bool StopRequested() { return false; }
 };
 
 struct BatchOutcome {

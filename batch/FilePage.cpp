@@ -17,13 +17,14 @@ class FilePageModel::Progress : public BatchProgress {
     page_.controls_.processedCount = count;
     if (page_.progressHandler_) page_.progressHandler_(count);
   }
+  bool StopRequested() override { return page_.stopRequested_; }
 
  private:
   FilePageModel& page_;
 };
 
-FilePageModel::FilePageModel(CalculatorModel& model, const BatchPlatform& platform, InputFiles* inputs,
-                             OutputFiles* outputs)
+FilePageModel::FilePageModel(CalculatorModel& model, const BatchPlatform& platform,
+                             InputFiles* inputs, OutputFiles* outputs)
     : model_(model),
       platform_(platform),
       inputs_(inputs != nullptr ? *inputs : defaultInputs_),
@@ -486,8 +487,10 @@ BatchOutcome FilePageModel::StartBatchInput(int button) {
   // No calculation can be selected during a run; not listening spares the
   // model a notification per typed value.
   Observe(false);
+  stopRequested_ = false;
   model_.SetBatchRunning(true);
   outcome = runner_.Run(request, run);
+  stopRequested_ = false;
   model_.SetBatchRunning(false);
   Observe(true);
   // A run that found nothing to write leaves the previous results in place.

@@ -7,6 +7,7 @@
 // same handlers. The main window model must outlive the page.
 #pragma once
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -114,6 +115,10 @@ class FilePageModel {
   BatchOutcome StartBatchInput(int button);
   // Workers a run shares its rows out to (1, the default: row after row).
   void SetBatchJobs(int jobs) { runner_.SetJobs(jobs); }
+  // "Wait.." pressed (or Escape) during a run: the run ends after the row
+  // in hand, keeps every line written so far and says where it stopped.
+  // Safe from any thread; does nothing outside a run.
+  void RequestStop() { stopRequested_ = true; }
   void PasteData();  // "Paste data from clipboard..."
 
  private:
@@ -143,6 +148,7 @@ class FilePageModel {
   int inputColumns_ = 0;
   bool includeInputHeaders_ = false;
   bool cancelled_ = false;
+  std::atomic<bool> stopRequested_ = false;
   int observerId_ = 0;
 };
 

@@ -46,7 +46,7 @@ struct Block {
   int lineCount = 0;
   std::int64_t linesBefore = 0;  // rows of the source read before this block
   int skippedAtEnd = 0;          // a line too long to keep, which ends the source
-  std::string output;  // its output lines, each ending with CR LF
+  std::string output;            // its output lines, each ending with CR LF
   BatchCounts counts;
   bool done = false;
 };
@@ -113,8 +113,8 @@ class RowWorker {
 }  // namespace
 
 void BatchRunner::RunRowsInParallel(LineReader& reader, const BatchRunRequest& request,
-                                    const BatchOutputOptions& options,
-                                    std::int64_t& displayed, BatchCounts& counts) {
+                                    const BatchOutputOptions& options, std::int64_t& displayed,
+                                    BatchCounts& counts) {
   std::vector<std::unique_ptr<RowWorker>> engines;
   for (int i = 0; i < jobs_; ++i) engines.push_back(std::make_unique<RowWorker>(model_, writer_));
 
@@ -126,6 +126,7 @@ void BatchRunner::RunRowsInParallel(LineReader& reader, const BatchRunRequest& r
   std::deque<Block*> pending;                  // read, not yet taken by a worker
   std::deque<std::unique_ptr<Block>> inOrder;  // read, not yet written
   bool readingDone = false;
+  bool stopping = false;  // the user stopped the run: blocks not yet written are dropped
 
   std::vector<std::thread> workers;
   for (auto& engine : engines) {
@@ -134,8 +135,8 @@ void BatchRunner::RunRowsInParallel(LineReader& reader, const BatchRunRequest& r
         Block* block = nullptr;
         {
           std::unique_lock lock(mutex);
-          workReady.wait(lock, [&] { return !pending.empty() || readingDone; });
-          if (pending.empty()) return;
+          workReady.wait(lock, [&] { return !pending.empty() || readingDone || stopping; });
+          if (pending.empty() || stopping) return;
           block = pending.front();
           pending.pop_front();
         }
@@ -174,6 +175,18 @@ void BatchRunner::RunRowsInParallel(LineReader& reader, const BatchRunRequest& r
       for (int i = 0; i < block->lineCount + block->skippedAtEnd; ++i) {
         progress_->Processed(++displayed);
       }
+      if (progress_->StopRequested()) {
+        counts.stopped = true;
+        counts.stoppedAfterLine = counts.linesRead + (request.headings ? 1 : 0);
+        {
+          std::lock_guard lock(mutex);
+          stopping = true;
+          pending.clear();
+        }
+        workReady.notify_all();
+        roomFree.notify_all();
+        return;
+      }
     }
   });
 
@@ -206,7 +219,8 @@ void BatchRunner::RunRowsInParallel(LineReader& reader, const BatchRunRequest& r
     lastLine = line + '\n';
     {
       std::unique_lock lock(mutex);
-      roomFree.wait(lock, [&] { return inOrder.size() < inHand; });
+      roomFree.wait(lock, [&] { return inOrder.size() < inHand || stopping; });
+      if (stopping) break;
       pending.push_back(block.get());
       inOrder.push_back(std::move(block));
     }

@@ -27,6 +27,33 @@ void AddParagraph(std::string& text, const std::string& paragraph) {
   text += paragraph;
 }
 
+// Where a run stopped at the user's request, and what it had done by then.
+std::string StoppedText(const BatchCounts& counts, std::int64_t nonData) {
+  std::string text;
+  if (counts.linesRead == 0) {
+    text = "Stopped by the user before the first row.";
+  } else {
+    text = "Stopped by the user after line";
+    text += Spaced(counts.stoppedAfterLine);
+    text += ".";
+  }
+  text += kCrLf;
+  if (counts.dataRows == 0) {
+    text += "No row of data had been written to the output file.";
+    return text;
+  }
+  text += std::to_string(counts.dataRows);
+  text += counts.dataRows == 1 ? " row of data was" : " rows of data were";
+  text += " written to the output file";
+  if (nonData > 0) {
+    text += "; ";
+    text += std::to_string(nonData);
+    text += nonData == 1 ? " line was a non-data line" : " lines were non-data lines";
+  }
+  text += ".";
+  return text;
+}
+
 }  // namespace
 
 std::optional<std::string> BatchSummaryText(const BatchCounts& counts) {
@@ -43,6 +70,8 @@ std::optional<std::string> BatchSummaryText(const BatchCounts& counts) {
   const std::int64_t nonData = counts.linesRead - counts.dataRows - counts.uncomputedRows;
   if (!counts.readError.empty()) {
     // The counts of a source read only in part mean little.
+  } else if (counts.stopped) {
+    text = StoppedText(counts, nonData);
   } else if (counts.dataRows == 0 && (nonData > 0 || counts.uncomputedRows == 0)) {
     text = std::string("No valid lines of data were found!") + kCrLf +
            "Check that the column settings are correct " + kCheckSettings;
