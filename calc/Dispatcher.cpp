@@ -3,8 +3,8 @@
 
 #include <exception>
 
-#include "calc/Catalogue.h"
 #include "calc/CalculatorModel.h"
+#include "calc/Catalogue.h"
 
 namespace Lodema {
 
@@ -57,6 +57,7 @@ CalcStatus Dispatcher::Run() {
     return core ? ComputeCore(core_) : ComputeGeometry(geo_);
   }();
   ShowMessage(out);
+  if (!out.Failed() && !m_.BatchRunning()) ShowSenseAlongStrikeNote(out);
   if (out.beep) m_.beeper().Beep();
   if (Present(out)) Plot();
   return out.status;
@@ -88,6 +89,13 @@ void Dispatcher::ShowMessage(const CalcOutcome& out) {
   } else {
     m_.SetMessage(text);
   }
+}
+
+void Dispatcher::ShowSenseAlongStrikeNote(const CalcOutcome& out) {
+  const std::string note = m_.SenseAlongStrikeNote();
+  if (note.empty()) return;
+  // After the calculation's own note, if any; a note never rejects a row.
+  m_.SetMessage(out.message.empty() ? note : out.message + "  " + note);
 }
 
 void Dispatcher::Plot() {

@@ -47,6 +47,7 @@ class Dispatcher {
   // Writing the outcome (DispatchPresentation.cpp).
   void ShowHint();
   void ShowMessage(const CalcOutcome& out);
+  void ShowSenseAlongStrikeNote(const CalcOutcome& out);
   bool Present(const CalcOutcome& out);
   void ShowSolutions(const CalcOutcome& out);
   void ShowApparentDipOrPitch(const CalcOutcome& out);

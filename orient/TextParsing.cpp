@@ -123,6 +123,20 @@ std::string StrikeAndSenseToDipDirectionText(std::string_view strike, std::strin
   return DegreesText(toA >= toB ? candidateB : candidateA);
 }
 
+bool SenseAlongStrike(std::string_view strike, std::string_view sense, bool localeUsesComma) {
+  const auto strikeValue = NumberText::TryTextToDouble(strike, localeUsesComma);
+  const std::string_view senseText = TrimBlanks(sense);
+  if (!strikeValue || senseText.empty()) return false;
+  const CompassPoint point = CompassPointToAzimuth(senseText);
+  if (point.text.size() == 1 && point.text[0] == kInvalidCompassChar) return false;
+  const double toA = CircularDistanceDegrees(WrapDegrees(*strikeValue + 90.0), point.azimuth);
+  const double toB = CircularDistanceDegrees(WrapDegrees(*strikeValue - 90.0), point.azimuth);
+  if (!std::isfinite(toA) || !std::isfinite(toB)) return false;
+  // The same tie as StrikeAndSenseToDipDirectionText's; strikes typed with
+  // decimals differ from a compass point by far more than this.
+  return std::fabs(toA - toB) < 1e-9;
+}
+
 SuffixSplit SplitCompassSuffix(std::string_view text) {
   const std::string_view s = TrimLeadingSpaces(text);
   if (NumberText::IsNumberText(s)) return {std::string(TrimBlanks(s)), ""};

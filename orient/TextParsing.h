@@ -43,6 +43,14 @@ std::string QuadrantToAzimuthText(std::string_view bearing, bool localeUsesComma
 std::string StrikeAndSenseToDipDirectionText(std::string_view strike, std::string_view sense,
                                              bool localeUsesComma = false);
 
+// True when sense is a compass point along the strike line (strike 000 with
+// N or S, strike 090 with E or W): it is as near one candidate dip
+// direction as the other and cannot choose a side, so
+// StrikeAndSenseToDipDirectionText takes strike - 90. False for a blank or
+// invalid sense and a strike that is not a number.
+bool SenseAlongStrike(std::string_view strike, std::string_view sense,
+                      bool localeUsesComma = false);
+
 // A field such as "30NE" split into its number and its compass suffix.
 // compass is "" when there is no suffix, the invalid marker when the suffix
 // is not a compass point name.

@@ -85,6 +85,18 @@ TEST_F(BatchRunTest, SenseSuffixesInStrikeDipSense) {
   EXPECT_EQ(Output(), "45\t030\r\n45\t210\r\n");
 }
 
+TEST_F(BatchRunTest, SenseAlongTheStrikeKeepsTheRow) {
+  // The letter cannot choose a side: the row is written with the side taken
+  // (strike - 90), neither rejected nor dropped.
+  SelectCalculation(15, 3, 1);
+  page->SetInputDelimiterText("any");
+  UseInput("000, 30, N\r\n090, 30, E\r\n000, 30, E\r\n");
+  const BatchOutcome outcome = StartBatch();
+  EXPECT_EQ(outcome.counts.dataRows, 3);
+  EXPECT_EQ(Output(), "30\t270\r\n30\t000\r\n30\t090\r\n");
+  EXPECT_TRUE(messages.shown.empty());
+}
+
 TEST_F(BatchRunTest, FixedWindowKeepsItsTypedValue) {
   SelectCalculation(0);
   model.SetEntryText(3, "60");

@@ -76,6 +76,22 @@ TEST(StrikeAndSenseToDipDirectionText, SenseAlongStrikeSelectsB) {
   }
 }
 
+TEST(SenseAlongStrike, OnlyALetterAlongTheStrikeLineIsATie) {
+  const struct {
+    const char* strike;
+    const char* sense;
+    bool along;
+  } rows[] = {
+      {"0", "N", true},   {"000", "s", true}, {"360", "S", true},   {"90", "E", true},
+      {"090", "W", true}, {"45", "SW", true}, {"180,0", "n", true}, {"0", "E", false},
+      {"0", "NE", false}, {"10", "N", false}, {"0.5", "N", false},  {"0", "", false},
+      {"0", " ", false},  {"0", "X", false},  {"abc", "N", false},
+  };
+  for (const auto& r : rows) {
+    EXPECT_EQ(SenseAlongStrike(r.strike, r.sense), r.along) << r.strike << " " << r.sense;
+  }
+}
+
 // Guards against hangs and "nan" on enormous strikes and bearings.
 TEST(StrikeAndSenseToDipDirectionText, HugeValuesStayInRange) {
   for (const char* text : {"1e300", "-1e300", "1000000000000000000000"}) {
