@@ -46,6 +46,12 @@ std::vector<int> FrameCalculationsInMenuOrder(int frame) {
 
 }  // namespace
 
+QString CalculationTooltip(int n) {
+  const Lodema::CalculationInfo* info = Lodema::FindCalculation(n);
+  if (info == nullptr) return {};
+  return QStringLiteral("%1  %2").arg(n).arg(QString::fromUtf8(info->description));
+}
+
 CalculationPages::CalculationPages(Lodema::CalculatorModel& model, QObject* parent)
     : QObject(parent), model_(model) {
   for (int n = 0; n < Lodema::kCalculationButtonCount; ++n) rows_[n] = MakeRow(n);
@@ -117,6 +123,12 @@ QWidget* CalculationPages::MakeRow(int n) {
   caption->setTextFormat(Qt::PlainText);
   connect(caption, &ClickableLabel::clicked, this,
           [this, n] { model_.SelectCalculationByCaption(n); });
+
+  // What the calculation gives, and from what; the entry boxes' own
+  // tooltips give their ranges.
+  const QString tip = CalculationTooltip(n);
+  button->setToolTip(tip);
+  caption->setToolTip(tip);
 
   layout->addWidget(button);
   layout->addWidget(caption, 1);

@@ -22,6 +22,10 @@ namespace Lodema {
 class CalculatorModel;
 }
 
+// "n  what it gives": the tooltip of calculation n's button, caption and
+// menu item. Empty outside 0-41.
+QString CalculationTooltip(int n);
+
 class CalculationPages : public QObject {
   Q_OBJECT
  public:

@@ -43,7 +43,8 @@ QLabel* MakeWindowLetter(const QString& letter, const QString& name) {
 
 }  // namespace
 
-EntryPanel::EntryPanel(Lodema::CalculatorModel& model, QObject* parent) : QObject(parent), model_(model) {
+EntryPanel::EntryPanel(Lodema::CalculatorModel& model, QObject* parent)
+    : QObject(parent), model_(model) {
   for (int i = 0; i < 12; ++i) {
     auto* edit = new QLineEdit;
     edit->setObjectName(QStringLiteral("txtValues%1").arg(i));
@@ -194,6 +195,9 @@ void EntryPanel::Refresh() {
   for (int i = 0; i < 12; ++i) {
     mirror::Text(entryBoxes_[i], c.entryBoxes[i]);
     mirror::Caption(entryCaptions_[i], c.entryCaptions[i]);
+    // What the box holds and its range follow the calculation and notation.
+    const QString tip = mirror::Q(model_.EntryTooltip(i));
+    if (entryBoxes_[i]->toolTip() != tip) entryBoxes_[i]->setToolTip(tip);
   }
   for (int w = 0; w < 5; ++w) mirror::Panel(windowPanels_[w], c.windowPanels[w]);
   mirror::Frame(windowsABFrame_, c.windowsABFrame);

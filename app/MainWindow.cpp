@@ -2,6 +2,7 @@
 #include "app/MainWindow.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
@@ -14,6 +15,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QSplitter>
@@ -36,6 +38,7 @@
 #include "app/QtPlatform.h"
 #include "app/QtSettingsStore.h"
 #include "app/ResultPanel.h"
+#include "app/RunInputGuard.h"
 #include "app/StereoPlotWindow.h"
 #include "app/ThemeColours.h"
 #include "batch/FilePage.h"
@@ -231,17 +234,29 @@ void MainWindow::BuildMenus() {
 
   mnuCalculations_ = menuBar()->addMenu(QStringLiteral("&Calculations"));
   mnuCalculations_->setObjectName(QStringLiteral("mnuCalculations"));
+  mnuCalculations_->setToolTipsVisible(true);
+  // The current calculation is the one ticked item (none for 37-41, which
+  // have no item); each item shows the number of its calculation.
+  auto* calculationGroup = new QActionGroup(this);
+  calculationGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
   for (int item = 1; item <= Lodema::kMenuItemCount; ++item) {
-    QAction* action = Lodema::IsMenuSeparator(item)
-                          ? mnuCalculations_->addSeparator()
-                          : mnuCalculations_->addAction(mirror::Q(Lodema::MenuItemCaption(item)));
-    action->setObjectName(QStringLiteral("mnuCalculation%1").arg(item));
-    if (!Lodema::IsMenuSeparator(item)) {
-      connect(action, &QAction::triggered, this,
-              [this, item] { model_.SelectCalculationByMenuItem(item); });
+    if (Lodema::IsMenuSeparator(item)) {
+      mnuCalculation_[item] = mnuCalculations_->addSeparator();
+      mnuCalculation_[item]->setObjectName(QStringLiteral("mnuCalculation%1").arg(item));
+      continue;
     }
+    const int n = Lodema::CalculationForMenuItem(item);
+    QAction* action = mnuCalculations_->addAction(
+        QStringLiteral("%1  %2").arg(n).arg(mirror::Q(Lodema::MenuItemCaption(item))));
+    action->setObjectName(QStringLiteral("mnuCalculation%1").arg(item));
+    action->setCheckable(true);
+    action->setToolTip(CalculationTooltip(n));
+    calculationGroup->addAction(action);
+    connect(action, &QAction::triggered, this,
+            [this, item] { model_.SelectCalculationByMenuItem(item); });
     mnuCalculation_[item] = action;
   }
+  MarkCurrentCalculation();
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("mnuHelps"));
@@ -379,7 +394,18 @@ void MainWindow::StartUpDecimalCharacter() {
   if (answer == Lodema::MessageAnswer::kNo) s.DontAskAboutSetting = true;
 }
 
+void MainWindow::MarkCurrentCalculation() {
+  const int current = model_.Calculation();
+  for (int item = 1; item <= Lodema::kMenuItemCount; ++item) {
+    QAction* action = mnuCalculation_[item];
+    if (action == nullptr || !action->isCheckable()) continue;
+    const bool ticked = Lodema::CalculationForMenuItem(item) == current;
+    if (action->isChecked() != ticked) action->setChecked(ticked);
+  }
+}
+
 void MainWindow::RefreshAll() {
+  MarkCurrentCalculation();
   calculationPages_->Refresh();
   entryPanel_->Refresh();
   resultPanel_->Refresh();
@@ -504,8 +530,15 @@ void MainWindow::PasteData() {
 }
 
 void MainWindow::StartInput(int button) {
-  if (model_.BatchRunning()) return;
+  if (model_.BatchRunning()) {
+    // "Wait.." pressed: the run ends after the row in hand.
+    filePageModel_->RequestStop();
+    return;
+  }
   sinceRepaint_.invalidate();
+  // The window stays responsive during the run, but only to the stop.
+  const RunInputGuard guard(std::vector<QWidget*>{this, stereoPlot_}, filePage_->StartInput(button),
+                            [this] { filePageModel_->RequestStop(); });
   try {
     filePageModel_->StartBatchInput(button);
   } catch (const std::exception& fault) {
@@ -518,15 +551,16 @@ void MainWindow::StartInput(int button) {
 }
 
 void MainWindow::OnBatchProgress(std::int64_t count) {
+  emit batchRowStarted(count);
   // Painting every row would cost more than the row itself: the window is
-  // brought up to date a few tens of times a second. Input is held back
-  // until the run ends.
+  // brought up to date, and the stop looked for, a few tens of times a
+  // second. The run's input guard lets nothing else through.
   if (count > 1 && sinceRepaint_.isValid() && sinceRepaint_.elapsed() < kRepaintIntervalMs) {
     return;
   }
   sinceRepaint_.start();
   RefreshAll();
-  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

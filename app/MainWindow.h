@@ -90,13 +90,18 @@ class MainWindow : public QMainWindow {
   void RefreshAll();
   // Edit menu "&Paste...".
   void PasteData();
-  // "Start input" button 0 or 1.
+  // "Start input" button 0 or 1; during a run, the stop ("Wait..").
   void StartInput(int button);
   // Makes path the input file and shows the file page (a file named on the
   // command line, dropped on the window or picked from "Recent files"). A
   // path that is not a readable file is reported and changes nothing;
   // during a run nothing is opened. True when the file was opened.
   bool OpenDataFile(const QString& path);
+
+ signals:
+  // A batch run is about to run its row-th line (counted as the "Processed:"
+  // counter counts).
+  void batchRowStarted(qint64 row);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -112,6 +117,8 @@ class MainWindow : public QMainWindow {
   void BuildMenus();
   void FormInitialisation();
   void StartUpDecimalCharacter();
+  // Ticks the Calculations menu's item of the current calculation.
+  void MarkCurrentCalculation();
   void OnCommand(int index);
   void OnSetDecimalClicked();
   // Writes the decimal choice as "Set as default" stands: the forced

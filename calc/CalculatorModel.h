@@ -149,9 +149,19 @@ class CalculatorModel {
   // boxes is not valid.
   std::optional<WindowTexts> ReadOrientationWindow(int window, bool asLine) const;
   bool ValidateDirectionText(const std::string& text) const;
+  // A strike typed with a sense letter along the strike line (000 with N)
+  // cannot choose the side the plane dips to: the note says, for each such
+  // shown plane window, which side was taken. Empty when there is none.
+  std::string SenseAlongStrikeNote() const;
   // Which box holds what, and the range it missed, for an invalid box:
   // "A dip 95 is outside -90 to 90".
   std::string EntryProblem(int box) const;
+  // What box 0..12 accepts as its label and the notation stand: "-90 to
+  // 90", "0 to 360", "a quadrant bearing such as N30E", ...
+  std::string EntryRange(int box) const;
+  // One line on what a shown box holds and its range, for its tooltip:
+  // "Window A: dip of the plane, -90 to 90". Empty for a hidden box.
+  std::string EntryTooltip(int box) const;
 
   // ---- Result windows ----------------------------------------------------
   // window 0..3 entry windows A..D (input conventions), 4..7 result windows

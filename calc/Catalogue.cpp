@@ -120,6 +120,52 @@ constexpr std::array<CalculationInfo, kCalculationCount> kCatalogueTable = {{
 }};
 // clang-format on
 
+// One line per calculation: what it gives, from what.
+constexpr std::array<const char*, kCalculationCount> kDescriptions = {
+    "The line along which planes A and B meet",
+    "The plane that holds both lines A and B",
+    "The angle between lines A and B, acute unless C asks for the obtuse one",
+    "The angle between planes A and B, acute unless C asks for the obtuse one",
+    "The angle between plane A and line B",
+    "The plane whose normal (pole) is line A",
+    "The normal (pole) of plane A",
+    "The apparent dip of plane A in a vertical section with trend B",
+    "The line in plane A at the pitch (and its sense) given in B",
+    "The line in plane A at the hade given in B, measured from the dip line",
+    "The pitch of line B within plane A, with the strike end it is measured from",
+    "The hade of line B within plane A, measured from the dip line",
+    "Line A rotated about axis B by the angle in C",
+    "Plane A rotated about axis B by the angle in C",
+    "Line B as it lay before bed A was folded about fold axis C",
+    "Plane A rewritten in the output notation",
+    "Line A rewritten in the output notation",
+    "A plane from its beta and alpha angles in a fully oriented core with axis C",
+    "A line from its beta and alpha angles in a fully oriented core with axis C",
+    "A line at gamma B within the plane of beta and alpha A, in an oriented core with axis C",
+    "The reference plane from its alpha in A, core axis C and reference line D",
+    "A second plane (beta and alpha in B) from the reference plane of A, C and D",
+    "A line at gamma B within the reference plane of A, C and D",
+    "Any line (beta and alpha in B) from the reference plane of A, C and D",
+    "Two unoriented cores A and B with reference line D: cones for a stereonet solution",
+    "Three unoriented cores A, B and D: cones for a stereonet solution",
+    "The line at angle C from the line pitching B in plane A",
+    "The plunge of the line in plane A that has the trend in B",
+    "The pitch within plane A of its line of intersection with plane B",
+    "The plane bisecting planes A and B, acute unless C asks for the obtuse angle",
+    "The line bisecting planes A and B, acute unless C asks for the obtuse angle",
+    "The plane normal to both planes A and B",
+    "The hade of the line with the pitch in B within plane A",
+    "The plane bisecting lines A and B, acute unless C asks for the obtuse angle",
+    "Unfold bed A to horizontal about fold axis C, carrying line B with it",
+    "Unfold bed A to horizontal about fold axis C, carrying plane B with it",
+    "The trend of the line in plane A that has the plunge (and sense) in B",
+    "A plane (beta and alpha in B) in a core with axis C and fixed reference plane D",
+    "A line at gamma B within the fixed reference plane D of a core with axis C",
+    "Any line (beta and alpha in B) in a core with axis C and fixed reference plane D",
+    "The clockwise angle to the orientation mark from the reference plane of A, C and D",
+    "The clockwise angle to the orientation mark from the ellipse of reference plane D",
+};
+
 // The facts that only a few calculations have, listed by number.
 constexpr std::array<CalculationInfo, kCalculationCount> BuildCatalogue() {
   std::array<CalculationInfo, kCalculationCount> table = kCatalogueTable;
@@ -131,6 +177,7 @@ constexpr std::array<CalculationInfo, kCalculationCount> BuildCatalogue() {
   for (const int n : {21, 22, 23, 40}) table[n].solutions = SolutionOutput::kReferencePlane;
   table[20].resultIsReferencePlane = true;
   table[24].captionHasSecondLine = true;
+  for (int n = 0; n < kCalculationCount; ++n) table[n].description = kDescriptions[n];
   return table;
 }
 constexpr std::array<CalculationInfo, kCalculationCount> kCatalogue = BuildCatalogue();

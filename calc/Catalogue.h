@@ -117,6 +117,9 @@ struct CalculationInfo {
   SolutionOutput solutions = SolutionOutput::kNone;
   bool resultIsReferencePlane = false;  // the main result is the reference plane itself
   bool captionHasSecondLine = false;    // the button caption continues on a second label
+  // One line on what the calculation gives from what, for its button's and
+  // menu item's tooltip.
+  const char* description = "";
 
   // Drill-core calculations (17-25, 37-41), on the drill-core page.
   constexpr bool IsCore() const { return frame >= kOrientedCoreFrame; }

@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
+#include "calc/CalculatorModel.h"
 #include "calc/Catalogue.h"
 #include "calc/EntryBoxes.h"
-#include "calc/CalculatorModel.h"
 #include "orient/NumberText.h"
 #include "orient/TextParsing.h"
 
@@ -38,6 +38,11 @@ bool CompleteNumber(const std::string& text, bool localeComma, double& value) {
   if (!number) return false;
   value = *number;
   return true;
+}
+
+std::string Lower(std::string text) {
+  for (char& ch : text) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+  return text;
 }
 
 }  // namespace
@@ -135,31 +140,98 @@ bool CalculatorModel::ValidateEntry(int box) {
   return false;
 }
 
+std::string CalculatorModel::EntryRange(int box) const {
+  if (box < 0 || box >= kEntryBoxCount) return "";
+  const std::string& label = controls_.entryCaptions[box].caption;
+  const Lodema::Settings& s = settings_;
+  if (IsCaption(label, "obtuse?")) return "Y for the obtuse angle, N for the acute one";
+  if (IsCaption(label, "sense")) return "a compass point such as N, NE or SW";
+  if (IsDirectionCaption(label) || IsCaption(label, "section trend")) {
+    return s.QuadrantIn == 1 ? "a quadrant bearing such as N30E" : "0 to 360";
+  }
+  if (IsCaption(label, "angle") || IsCaption(label, "rot'n")) return "any number of degrees";
+  if (IsCaption(label, s.gammaWord) && !s.BetaConv) return "-180 to 180";
+  if (IsCaption(label, s.gHadeName) || IsCaption(label, s.betaWord) ||
+      IsCaption(label, s.gammaWord)) {
+    return "0 to 360";
+  }
+  return "-90 to 90";
+}
+
+namespace {
+
+// The window letter of an entry box and a space; none for the section trend.
+std::string WindowOfBox(int box) {
+  if (box >= kMappedBoxCount) return "";
+  return std::string(1, static_cast<char>('A' + (box < 3   ? 0
+                                                 : box < 6 ? 1
+                                                 : box < 8 ? 2
+                                                           : 3))) +
+         " ";
+}
+
+}  // namespace
+
 std::string CalculatorModel::EntryProblem(int box) const {
   if (box < 0 || box >= kEntryBoxCount) return "";
   const std::string& text = controls_.entryBoxes[box].text;
   const std::string& label = controls_.entryCaptions[box].caption;
-  const Lodema::Settings& s = settings_;
-  std::string where;
-  if (box < kMappedBoxCount) {
-    where = std::string(1, static_cast<char>('A' + (box < 3 ? 0 : box < 6 ? 1 : box < 8 ? 2 : 3)));
-    where += " ";
-  }
-  where += label + " " + text;
+  const std::string where = WindowOfBox(box) + label + " " + text;
+  const std::string range = EntryRange(box);
   double value = 0.0;
   const bool number = CompleteNumber(text, localeComma_, value);
-  if (IsCaption(label, "sense")) return where + " is not a compass point such as N, NE or SW";
+  if (IsCaption(label, "sense")) return where + " is not " + range;
   if (IsDirectionCaption(label) || IsCaption(label, "section trend")) {
-    if (s.QuadrantIn == 1) return where + " is not a quadrant bearing such as N30E";
-    return number ? where + " is outside 0 to 360" : where + " is not a number";
+    if (settings_.QuadrantIn == 1) return where + " is not " + range;
+    return number ? where + " is outside " + range : where + " is not a number";
   }
   if (!number) return where + " is not a number";
-  if (IsCaption(label, s.gammaWord) && !s.BetaConv) return where + " is outside -180 to 180";
-  if (IsCaption(label, s.gHadeName) || IsCaption(label, s.betaWord) ||
-      IsCaption(label, s.gammaWord)) {
-    return where + " is outside 0 to 360";
+  return where + " is outside " + range;
+}
+
+std::string CalculatorModel::EntryTooltip(int box) const {
+  if (box < 0 || box >= kEntryBoxCount || !controls_.entryBoxes[box].visible) return "";
+  const std::string& label = controls_.entryCaptions[box].caption;
+  const Lodema::Settings& s = settings_;
+  std::string what;
+  if (IsCaption(label, "dip")) {
+    what = "dip of the plane";
+  } else if (IsCaption(label, "~dip")) {
+    what = "approximate dip of the plane";
+  } else if (IsCaption(label, "plunge") || IsCaption(label, s.PlungeName)) {
+    what = "plunge of the line, negative for an upward line";
+  } else if (IsCaption(label, "trend")) {
+    what = "trend of the line";
+  } else if (IsCaption(label, "strike")) {
+    what = IsSenseStrikeConvention(s.PlaneConvIn) ? "strike of the plane"
+                                                  : "strike, the plane dipping to its right";
+  } else if (IsDirectionCaption(label)) {
+    what = "dip direction";
+  } else if (IsCaption(label, "sense")) {
+    what = "sense letter";
+  } else if (IsCaption(label, "section trend")) {
+    what = "trend of the vertical section";
+  } else if (IsCaption(label, "obtuse?")) {
+    what = "obtuse or acute";
+  } else if (IsCaption(label, "rot'n")) {
+    what = "rotation angle";
+  } else if (IsCaption(label, s.gPitchName)) {
+    what = Lower(s.gPitchName) + " within the plane, from the strike";
+  } else if (IsCaption(label, s.gHadeName)) {
+    what = Lower(s.gHadeName) + " within the plane, from the dip line";
+  } else if (IsCaption(label, s.alphaWord)) {
+    what = Lower(s.alphaWord) + ", the angle between core axis and plane";
+  } else if (IsCaption(label, s.betaWord)) {
+    what = Lower(s.betaWord) + ", the angle around the core";
+  } else if (IsCaption(label, s.gammaWord)) {
+    what = Lower(s.gammaWord) + ", the angle within the plane";
+  } else {
+    what = label;
   }
-  return where + " is outside -90 to 90";
+  const std::string window = WindowOfBox(box);
+  std::string tip = window.empty() ? std::string() : "Window " + window.substr(0, 1) + ": ";
+  tip += what + ", " + EntryRange(box);
+  return tip;
 }
 
 bool CalculatorModel::ValidateDirectionText(const std::string& text) const {
@@ -284,6 +356,29 @@ std::optional<WindowTexts> CalculatorModel::ReadOrientationWindow(int window, bo
   }
   if (texts.direction.empty()) return std::nullopt;
   return texts;
+}
+
+std::string CalculatorModel::SenseAlongStrikeNote() const {
+  if (!IsSenseStrikeConvention(settings_.PlaneConvIn)) return "";
+  std::string note;
+  // Window D never holds a strike.
+  for (int window = 0; window < 3; ++window) {
+    if (!controls_.windowPanels[window].visible) continue;
+    const WindowBoxes boxes = LocateWindowBoxes(window, false);
+    if (boxes.error || boxes.direction < 0 || boxes.sense < 0) continue;
+    std::string strike = controls_.entryBoxes[boxes.direction].text;
+    if (settings_.QuadrantIn == 1) {
+      strike = OrientGeometry::QuadrantToAzimuthText(strike, localeComma_);
+    }
+    const std::string& sense = controls_.entryBoxes[boxes.sense].text;
+    if (!OrientGeometry::SenseAlongStrike(strike, sense, localeComma_)) continue;
+    const std::string taken = FormatAngleFixed(
+        OrientGeometry::StrikeAndSenseToDipDirectionText(strike, sense, localeComma_), 2, true);
+    if (!note.empty()) note += "  ";
+    note += "Note: sense " + sense + " lies along the strike of plane " +
+            std::string(1, static_cast<char>('A' + window)) + ": taken as dipping to " + taken;
+  }
+  return note;
 }
 
 }  // namespace Lodema

@@ -54,7 +54,7 @@ TEST_F(CalculatorPages, OffersFortyTwoCalculationsOnTwoPagesAndTheMenu) {
   }
   EXPECT_EQ(separators, 7);
   EXPECT_EQ(items, 37);
-  EXPECT_EQ(window->CalculationMenuItem(5)->text(), QStringLiteral("Angle between lines"));
+  EXPECT_EQ(window->CalculationMenuItem(5)->text(), QStringLiteral("2  Angle between lines"));
 }
 
 TEST_F(CalculatorPages, ButtonSelectsItsCalculationAndOnlyItStaysPressed) {

@@ -222,5 +222,19 @@ TEST(CatalogueTest, WindowFramesAndDisplay) {
   EXPECT_EQ(DisplayCaption("a &&& b &"), "a && b &");
 }
 
+// Each is a tooltip: one short line of its own, never another's.
+TEST(CatalogueTest, EveryCalculationHasItsOwnOneLineDescription) {
+  std::set<std::string> seen;
+  for (const CalculationInfo& info : CalculationCatalogue()) {
+    const std::string text = info.description;
+    SCOPED_TRACE(info.number);
+    EXPECT_FALSE(text.empty());
+    EXPECT_LE(text.size(), 90u);
+    EXPECT_EQ(text.find('\n'), std::string::npos);
+    EXPECT_EQ(text.find("&&"), std::string::npos);
+    EXPECT_TRUE(seen.insert(text).second) << text;
+  }
+}
+
 }  // namespace
 }  // namespace Lodema
