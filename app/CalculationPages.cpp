@@ -121,6 +121,9 @@ QWidget* CalculationPages::MakeRow(int n) {
   caption->setObjectName(QStringLiteral("lblCalc%1").arg(n));
   caption->setCursor(Qt::PointingHandCursor);
   caption->setTextFormat(Qt::PlainText);
+  // A long caption takes a second line rather than being cut off when the
+  // window is narrow.
+  caption->setWordWrap(true);
   connect(caption, &ClickableLabel::clicked, this,
           [this, n] { model_.SelectCalculationByCaption(n); });
 

@@ -17,6 +17,8 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QSplitter>
 #include <QTabWidget>
@@ -67,6 +69,49 @@ QString DraggedFile(const QMimeData* data) {
   }
   return {};
 }
+
+// A page in a frameless scroll area: on a small screen (1024 x 640) the
+// window still fits, and a page taller or wider than its room scrolls
+// rather than being cut off or pushing the window off the screen.
+QScrollArea* Scrolled(QWidget* page) {
+  auto* area = new QScrollArea;
+  area->setObjectName(page->objectName() + QStringLiteral("Scroll"));
+  area->setFrameShape(QFrame::NoFrame);
+  area->setWidgetResizable(true);
+  area->setWidget(page);
+  return area;
+}
+
+// The entry and result windows beside the pages: as wide as they need (the
+// calculation decides which windows show), scrolled up and down when the
+// screen is too low for them.
+class SideScrollArea : public QScrollArea {
+ public:
+  SideScrollArea() {
+    setObjectName(QStringLiteral("sidePanelScroll"));
+    setFrameShape(QFrame::NoFrame);
+    setWidgetResizable(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  }
+  QSize minimumSizeHint() const override { return Widen(QScrollArea::minimumSizeHint()); }
+  QSize sizeHint() const override { return Widen(QScrollArea::sizeHint()); }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    // Other windows shown: the width needed may have changed.
+    if (watched == widget() && event->type() == QEvent::LayoutRequest) updateGeometry();
+    return QScrollArea::eventFilter(watched, event);
+  }
+
+ private:
+  QSize Widen(QSize hint) const {
+    if (widget() != nullptr) {
+      hint.setWidth(widget()->minimumSizeHint().width() + verticalScrollBar()->sizeHint().width() +
+                    2 * frameWidth());
+    }
+    return hint;
+  }
+};
 
 }  // namespace
 
@@ -165,10 +210,10 @@ void MainWindow::BuildWidgets() {
 
   tabPage_ = new QTabWidget;
   tabPage_->setObjectName(QStringLiteral("tabLodem"));
-  tabPage_->addTab(calculationPages_->GeometricalPage(), QStringLiteral("Geometrical"));
-  tabPage_->addTab(calculationPages_->CorePage(), QStringLiteral("Drill core"));
-  tabPage_->addTab(conventionsPage_->Page(), QStringLiteral("Conventions"));
-  tabPage_->addTab(filePage_->Page(), QStringLiteral("File processing"));
+  tabPage_->addTab(Scrolled(calculationPages_->GeometricalPage()), QStringLiteral("Geometrical"));
+  tabPage_->addTab(Scrolled(calculationPages_->CorePage()), QStringLiteral("Drill core"));
+  tabPage_->addTab(Scrolled(conventionsPage_->Page()), QStringLiteral("Conventions"));
+  tabPage_->addTab(Scrolled(filePage_->Page()), QStringLiteral("File processing"));
   connect(tabPage_, &QTabWidget::currentChanged, this, [this](int page) {
     if (page != model_.Controls().tabPage) model_.SetTabPage(page);
   });
@@ -186,11 +231,14 @@ void MainWindow::BuildWidgets() {
   column->addStretch(1);
   column->addWidget(filePage_->InputStrip());
 
+  auto* sideArea = new SideScrollArea;
+  sideArea->setWidget(side);
   auto* splitter = new QSplitter;
   splitter->addWidget(tabPage_);
-  splitter->addWidget(side);
-  splitter->setStretchFactor(0, 3);
-  splitter->setStretchFactor(1, 2);
+  splitter->addWidget(sideArea);
+  // Room to spare goes to the pages; the windows keep the width they need.
+  splitter->setStretchFactor(0, 1);
+  splitter->setStretchFactor(1, 0);
   splitter->setChildrenCollapsible(false);
   setCentralWidget(splitter);
 

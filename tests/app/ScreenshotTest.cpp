@@ -39,6 +39,22 @@ TEST_F(Screenshot, MainWindowAt1280x800) {
   ASSERT_TRUE(shown.grab().save(target, "PNG"));
 }
 
+// Every page of the main window on a 1024 x 640 screen, when
+// LODEMA_SCREENSHOT_SMALL names a folder: page0.png to page3.png.
+TEST_F(Screenshot, EveryPageAt1024x640) {
+  const QString folder = qEnvironmentVariable("LODEMA_SCREENSHOT_SMALL");
+  if (folder.isEmpty()) GTEST_SKIP() << "LODEMA_SCREENSHOT_SMALL is not set";
+  MainWindow& shown = Start();
+  shown.resize(1024, 640);
+  QTest::mouseClick(shown.Calculations()->Button(19), Qt::LeftButton);
+  QTest::mouseClick(shown.Calculations()->Button(0), Qt::LeftButton);
+  for (int page = 0; page < 4; ++page) {
+    shown.Tabs()->setCurrentIndex(page);
+    QTest::qWait(50);
+    ASSERT_TRUE(shown.grab().save(QStringLiteral("%1/page%2.png").arg(folder).arg(page), "PNG"));
+  }
+}
+
 }  // namespace
 
 namespace {

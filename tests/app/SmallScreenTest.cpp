@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: MIT
+// Lodema fits a 1024 x 640 screen: the window can be made that small, and
+// every calculation caption is shown whole there, on every page.
+#include <QLabel>
+#include <QLayout>
+#include <QScrollArea>
+#include <QTabWidget>
+
+#include "AppFixture.h"
+#include "app/CalculationPages.h"
+#include "app/ClickableLabel.h"
+#include "calc/Catalogue.h"
+
+namespace {
+
+class SmallScreenTest : public AppFixture {};
+
+// The visible part of the page that holds widget.
+const QWidget* PageView(const QWidget* widget) {
+  for (const QWidget* w = widget; w != nullptr; w = w->parentWidget()) {
+    if (const auto* area = qobject_cast<const QScrollArea*>(w)) return area->viewport();
+  }
+  return nullptr;
+}
+
+constexpr QSize kSmallScreen(1024, 640);
+
+TEST_F(SmallScreenTest, WindowFitsAndCaptionsAreWhole) {
+  MainWindow& shown = Start();
+  const QSize least = shown.minimumSizeHint().expandedTo(shown.layout()->minimumSize());
+  EXPECT_LE(least.width(), kSmallScreen.width());
+  EXPECT_LE(least.height(), kSmallScreen.height());
+  shown.resize(kSmallScreen);
+  for (int page : {0, 1, 2}) {
+    shown.Tabs()->setCurrentIndex(page);
+    QApplication::processEvents();
+    EXPECT_EQ(shown.size(), kSmallScreen) << "page " << page;
+    for (int n = 0; n < Lodema::kCalculationCount; ++n) {
+      const QLabel* caption = shown.Calculations()->Caption(n);
+      if (!caption->isVisible()) continue;
+      SCOPED_TRACE(caption->text().toStdString());
+      if (caption->wordWrap()) {
+        // Wrapped onto as many lines as its width needs.
+        EXPECT_GE(caption->height(), caption->heightForWidth(caption->width()));
+      } else {
+        EXPECT_GE(caption->width(), caption->sizeHint().width()) << "page " << page;
+        EXPECT_GE(caption->height(), caption->sizeHint().height());
+      }
+      // In view on the page as it opens, not cut off by its edges.
+      const QWidget* view = PageView(caption);
+      ASSERT_NE(view, nullptr);
+      // (The text, not the room its label stretches to.)
+      const QSize text(std::min(caption->width(), caption->sizeHint().width()), caption->height());
+      const QRect inView(caption->mapTo(view, QPoint(0, 0)), text);
+      EXPECT_TRUE(view->rect().contains(inView)) << "page " << page;
+    }
+  }
+}
+
+}  // namespace
