@@ -12,6 +12,7 @@
 #include "AppFixture.h"
 #include "app/CalculationPages.h"
 #include "app/ClickableLabel.h"
+#include "app/ConventionsPage.h"
 #include "app/EntryPanel.h"
 #include "app/ResultPanel.h"
 #include "calc/Catalogue.h"
@@ -111,6 +112,24 @@ TEST_F(CalculatorPages, InvalidEntryShowsTheErrorAndBlanksResults) {
   EXPECT_EQ(Message(),
             QStringLiteral("Error: Invalid Entry Values: A dip 95 is outside -90 to 90"));
   EXPECT_EQ(Result(0), QString());
+}
+
+TEST_F(CalculatorPages, SenseAlongTheStrikeShowsWhichSideWasTaken) {
+  window->Tabs()->setCurrentIndex(2);
+  Click(window->Conventions()->SameAsInput());  // results stay as dip and dip direction
+  Click(window->Conventions()->InPlane(3));     // "Strike, Dip, Sense"
+  Click(Button(15));
+  Type(0, QStringLiteral("000"));
+  Type(1, QStringLiteral("30"));
+  Type(2, QStringLiteral("N"));
+  EXPECT_EQ(Message(), QStringLiteral("Note: sense N lies along the strike of plane A: taken as "
+                                      "dipping to 270"));
+  EXPECT_EQ(Result(0), QStringLiteral("30"));
+  EXPECT_EQ(Result(1), QStringLiteral("270"));
+  // A letter that chooses a side needs no note.
+  Type(2, QStringLiteral("E"));
+  EXPECT_EQ(Message(), QString());
+  EXPECT_EQ(Result(1), QStringLiteral("090"));
 }
 
 TEST_F(CalculatorPages, LowerCaseSenseIsRewrittenInItsBox) {
