@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -58,10 +59,11 @@ ConventionsPage::ConventionsPage(Lodema::CalculatorModel& model, QWidget* reform
   using C = Lodema::MainWindowControls;
   page_ = new QWidget;
   page_->setObjectName(QStringLiteral("tabConventions"));
-  auto* layout = new QGridLayout(page_);
+  pageLayout_ = new QGridLayout(page_);
 
   // Notations: input on the left, output on the right.
   auto* input = new QGroupBox(QStringLiteral("Input conventions"));
+  input_ = input;
   {
     auto* grid = new QGridLayout(input);
     grid->addWidget(OptionGroup(QStringLiteral("Planes"), QStringLiteral("optInPlaneConv"),
@@ -78,6 +80,7 @@ ConventionsPage::ConventionsPage(Lodema::CalculatorModel& model, QWidget* reform
                     1, 1);
   }
   auto* output = new QGroupBox(QStringLiteral("Output conventions"));
+  output_ = output;
   {
     auto* grid = new QGridLayout(output);
     outputSameAsInputBox_ = new QCheckBox;
@@ -101,11 +104,10 @@ ConventionsPage::ConventionsPage(Lodema::CalculatorModel& model, QWidget* reform
     grid->addWidget(outputNotationPanels_[1], 1, 1);
     grid->addWidget(outputNotationPanels_[2], 2, 1);
   }
-  layout->addWidget(input, 0, 0);
-  layout->addWidget(output, 0, 1);
 
   // The reformat calculations and the polarity sign, under the notations.
   auto* reformat = new QWidget;
+  reformat_ = reformat;
   {
     auto* column = new QGridLayout(reformat);
     column->setContentsMargins(4, 0, 4, 0);
@@ -126,43 +128,35 @@ ConventionsPage::ConventionsPage(Lodema::CalculatorModel& model, QWidget* reform
     polarity->addStretch(1);
     column->addLayout(polarity, 2, 0);
   }
-  layout->addWidget(reformat, 1, 0, 1, 2);
 
   // Drill-core conventions.
-  auto* core = new QGroupBox(QStringLiteral("Drill-core conventions"));
+  core_ = new QGroupBox(QStringLiteral("Drill-core conventions"));
   {
-    auto* grid = new QGridLayout(core);
-    grid->addWidget(OptionGroup(QStringLiteral("delta angle measured from"),
-                                QStringLiteral("optDelta"), deltaReferenceOptions_, deltaGroup_, 0,
-                                &M::SetDeltaReference, &C::deltaReferenceOptions),
-                    0, 0);
-    grid->addWidget(OptionGroup(QStringLiteral("alpha && beta angles measured from"),
-                                QStringLiteral("optAlpha"), ellipseMarkOptions_, alphaGroup_, 0,
-                                &M::SetEllipseMark, &C::ellipseMarkOptions),
-                    0, 1);
-    grid->addWidget(
+    coreGrid_ = new QGridLayout(core_);
+    coreGroups_[0] = OptionGroup(QStringLiteral("delta angle measured from"),
+                                 QStringLiteral("optDelta"), deltaReferenceOptions_, deltaGroup_, 0,
+                                 &M::SetDeltaReference, &C::deltaReferenceOptions);
+    coreGroups_[1] = OptionGroup(QStringLiteral("alpha && beta angles measured from"),
+                                 QStringLiteral("optAlpha"), ellipseMarkOptions_, alphaGroup_, 0,
+                                 &M::SetEllipseMark, &C::ellipseMarkOptions);
+    coreGroups_[2] =
         OptionGroup(QStringLiteral("beta angle range"), QStringLiteral("optBeta"),
-                    betaRangeOptions_, betaGroup_, 0, &M::SetBetaRange, &C::betaRangeOptions),
-        0, 2);
-    grid->addWidget(OptionGroup(QStringLiteral("Core-plunge ('dip') sign meaning"),
-                                QStringLiteral("optCore"), corePlungeSignOptions_, coreGroup_, 0,
-                                &M::SetCorePlungeSign, &C::corePlungeSignOptions),
-                    1, 0);
-    grid->addWidget(
+                    betaRangeOptions_, betaGroup_, 0, &M::SetBetaRange, &C::betaRangeOptions);
+    coreGroups_[3] = OptionGroup(QStringLiteral("Core-plunge ('dip') sign meaning"),
+                                 QStringLiteral("optCore"), corePlungeSignOptions_, coreGroup_, 0,
+                                 &M::SetCorePlungeSign, &C::corePlungeSignOptions);
+    coreGroups_[4] =
         OptionGroup(QStringLiteral("Position of orientation mark on core"),
                     QStringLiteral("optBottomMark"), orientationMarkOptions_, bottomMarkGroup_, 0,
-                    &M::SetOrientationMark, &C::orientationMarkOptions),
-        1, 1);
-    grid->addWidget(OptionGroup(QStringLiteral("core orientation given:"),
-                                QStringLiteral("optZenith"), coreInclinationOptions_, zenithGroup_,
-                                0, &M::SetCoreInclination, &C::coreInclinationOptions),
-                    1, 2);
+                    &M::SetOrientationMark, &C::orientationMarkOptions);
+    coreGroups_[5] = OptionGroup(QStringLiteral("core orientation given:"),
+                                 QStringLiteral("optZenith"), coreInclinationOptions_, zenithGroup_,
+                                 0, &M::SetCoreInclination, &C::coreInclinationOptions);
   }
-  layout->addWidget(core, 2, 0, 1, 2);
 
   // Decimal character, plot separators and the settings buttons.
-  auto* bottom = new QHBoxLayout;
   auto* decimal = new QGroupBox(QStringLiteral("Decimal character of results"));
+  decimal_ = decimal;
   {
     auto* grid = new QGridLayout(decimal);
     grid->setVerticalSpacing(0);
@@ -192,9 +186,9 @@ ConventionsPage::ConventionsPage(Lodema::CalculatorModel& model, QWidget* reform
     mirror::KeepRoom(localeWarning_);
     grid->addWidget(localeWarning_, 1, 1);
   }
-  bottom->addWidget(decimal);
 
   auto* separators = new QGroupBox(QStringLiteral("Separator symbols for stereo display"));
+  separators_ = separators;
   {
     auto* grid = new QGridLayout(separators);
     chkShowStereo_ = new QCheckBox(QStringLiteral("Show stereo plot"));
@@ -218,9 +212,10 @@ ConventionsPage::ConventionsPage(Lodema::CalculatorModel& model, QWidget* reform
       cboSeparator_[i] = list;
     }
   }
-  bottom->addWidget(separators);
 
-  auto* commands = new QGridLayout;
+  commands_ = new QWidget;
+  auto* commands = new QGridLayout(commands_);
+  commands->setContentsMargins(0, 0, 0, 0);
   const std::array<const char*, 4> captions = {"Save as default", "Save settings", "Defaults",
                                                "Nomenclature..."};
   for (int i = 2; i < 6; ++i) {
@@ -231,12 +226,10 @@ ConventionsPage::ConventionsPage(Lodema::CalculatorModel& model, QWidget* reform
     commandButtons_[i] = button;
   }
   commandButtons_[5]->setToolTip(QStringLiteral("Set user preferences for caption names"));
-  bottom->addLayout(commands);
-  bottom->addStretch(1);
-  layout->addLayout(bottom, 3, 0, 1, 2);
-  layout->setRowStretch(4, 1);
-  layout->setColumnStretch(0, 1);
-  layout->setColumnStretch(1, 1);
+  bottom_ = new QWidget;
+  bottomGrid_ = new QGridLayout(bottom_);
+  bottomGrid_->setContentsMargins(0, 0, 0, 0);
+  Arrange(0);
   Refresh();
 }
 
@@ -300,4 +293,87 @@ void ConventionsPage::Refresh() {
   mirror::Options(zenithGroup_, coreInclinationOptions_, c.coreInclinationOptions);
   mirror::Options(decimalGroup_, decimalCharOptions_, c.decimalCharOptions);
   mirror::Caption(localeWarning_, c.localeWarning);
+}
+
+void ConventionsPage::Arrange(int level) {
+  if (level == level_) return;
+  level_ = level;
+  const bool narrow = level >= 2;
+  for (QWidget* part : {static_cast<QWidget*>(input_), static_cast<QWidget*>(output_), reformat_,
+                        static_cast<QWidget*>(core_), bottom_}) {
+    pageLayout_->removeWidget(part);
+  }
+  for (QWidget* group : coreGroups_) coreGrid_->removeWidget(group);
+  const int coreColumns = level <= 1 ? 3 : 4 - level;
+  for (int i = 0; i < static_cast<int>(coreGroups_.size()); ++i) {
+    coreGrid_->addWidget(coreGroups_[i], i / coreColumns, i % coreColumns);
+  }
+  // Wide: input and output notations side by side, the rest across both.
+  // Narrow: everything in one column.
+  const int columns = narrow ? 1 : 2;
+  int row = 0;
+  pageLayout_->addWidget(input_, row, 0);
+  if (narrow) ++row;
+  pageLayout_->addWidget(output_, row, narrow ? 0 : 1);
+  pageLayout_->addWidget(reformat_, ++row, 0, 1, columns);
+  pageLayout_->addWidget(core_, ++row, 0, 1, columns);
+  // Decimal character, plot separators and the settings buttons in a row,
+  // or one under the other.
+  for (QWidget* part : {decimal_, separators_, commands_}) bottomGrid_->removeWidget(part);
+  const Qt::Alignment topLeft = Qt::AlignLeft | Qt::AlignTop;
+  if (level == 0) {
+    bottomGrid_->addWidget(decimal_, 0, 0);
+    bottomGrid_->addWidget(separators_, 0, 1);
+    bottomGrid_->addWidget(commands_, 0, 2, topLeft);
+  } else if (level == 1) {
+    bottomGrid_->addWidget(decimal_, 0, 0, 2, 1, Qt::AlignTop);
+    bottomGrid_->addWidget(separators_, 0, 1);
+    bottomGrid_->addWidget(commands_, 1, 1, topLeft);
+  } else {
+    bottomGrid_->addWidget(decimal_, 0, 0);
+    bottomGrid_->addWidget(separators_, 1, 0);
+    bottomGrid_->addWidget(commands_, 2, 0, topLeft);
+  }
+  bottomGrid_->setColumnStretch(3, 1);
+  pageLayout_->addWidget(bottom_, ++row, 0, 1, columns);
+  for (int r = 0; r < pageLayout_->rowCount(); ++r) pageLayout_->setRowStretch(r, 0);
+  pageLayout_->setRowStretch(row + 1, 1);
+  pageLayout_->setColumnStretch(0, 1);
+  pageLayout_->setColumnStretch(1, narrow ? 0 : 1);
+  pageLayout_->activate();
+  leastWidths_[static_cast<std::size_t>(level)] = page_->minimumSizeHint().width();
+}
+
+void ConventionsPage::FitWidth(int width) {
+  // The widest arrangement that fits, trying each at most once to learn
+  // its least width.
+  for (int level = 0; level < kArrangements; ++level) {
+    const int least = leastWidths_[static_cast<std::size_t>(level)];
+    if (least > 0 && width >= least) {
+      Arrange(level);
+      return;
+    }
+    if (least == 0) {
+      Arrange(level);
+      if (width >= leastWidths_[static_cast<std::size_t>(level)]) return;
+    }
+  }
+  Arrange(kArrangements - 1);
+}
+
+bool ConventionsPage::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == shownIn_ && event->type() == QEvent::Show) {
+    // Shown with its final style and fonts: measure the arrangements again.
+    leastWidths_.fill(0);
+    level_ = -1;
+    FitWidth(shownIn_->width());
+  }
+  if (watched == shownIn_ && event->type() == QEvent::Resize) FitWidth(shownIn_->width());
+  return QObject::eventFilter(watched, event);
+}
+
+void ConventionsPage::FollowWidthOf(QWidget* view) {
+  shownIn_ = view;
+  view->installEventFilter(this);
+  FitWidth(view->width());
 }

@@ -14,6 +14,7 @@ class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -59,6 +60,17 @@ class ConventionsPage : public QObject {
   QCheckBox* ShowStereo() const { return chkShowStereo_; }
   QRadioButton* CoreOption(const QString& name, int i) const;
 
+  // The page lays itself out in one column when view (the visible part of
+  // the page) is narrower than its usual two, as on a 1024 x 640 screen.
+  void FollowWidthOf(QWidget* view);
+  // 0: notations in two columns, the rest in rows; 1: the same with the
+  // settings buttons under the separators; 2: one column; 3: one column,
+  // the drill-core options too.
+  int Arrangement() const { return level_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  signals:
   void commandClicked(int index);      // commandButtons(2..5)
   void setDecimalClicked();            // "Set as default" was ticked or cleared
@@ -72,9 +84,28 @@ class ConventionsPage : public QObject {
                          void (Lodema::CalculatorModel::*handler)(int),
                          std::array<Lodema::OptionButton, N> Lodema::MainWindowControls::*state);
   void OnDecimalClicked(int index);
+  void Arrange(int level);
+  void FitWidth(int width);
 
   Lodema::CalculatorModel& model_;
   QWidget* page_ = nullptr;
+  // The parts the page arranges in two columns or in one.
+  QGridLayout* pageLayout_ = nullptr;
+  QGroupBox* input_ = nullptr;
+  QGroupBox* output_ = nullptr;
+  QWidget* reformat_ = nullptr;
+  QGroupBox* core_ = nullptr;
+  QGridLayout* coreGrid_ = nullptr;
+  std::array<QWidget*, 6> coreGroups_{};
+  QWidget* decimal_ = nullptr;
+  QWidget* separators_ = nullptr;
+  QWidget* commands_ = nullptr;
+  QWidget* bottom_ = nullptr;  // decimal_, separators_ and commands_
+  QGridLayout* bottomGrid_ = nullptr;
+  QWidget* shownIn_ = nullptr;
+  static constexpr int kArrangements = 4;
+  int level_ = -1;
+  std::array<int, kArrangements> leastWidths_{};  // 0 until tried
 
   std::array<QRadioButton*, 7> inputPlaneNotationOptions_{};
   std::array<QRadioButton*, 7> outputPlaneNotationOptions_{};

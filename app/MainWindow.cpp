@@ -212,7 +212,9 @@ void MainWindow::BuildWidgets() {
   tabPage_->setObjectName(QStringLiteral("tabLodem"));
   tabPage_->addTab(Scrolled(calculationPages_->GeometricalPage()), QStringLiteral("Geometrical"));
   tabPage_->addTab(Scrolled(calculationPages_->CorePage()), QStringLiteral("Drill core"));
-  tabPage_->addTab(Scrolled(conventionsPage_->Page()), QStringLiteral("Conventions"));
+  QScrollArea* conventionsArea = Scrolled(conventionsPage_->Page());
+  tabPage_->addTab(conventionsArea, QStringLiteral("Conventions"));
+  conventionsPage_->FollowWidthOf(conventionsArea->viewport());
   tabPage_->addTab(Scrolled(filePage_->Page()), QStringLiteral("File processing"));
   connect(tabPage_, &QTabWidget::currentChanged, this, [this](int page) {
     if (page != model_.Controls().tabPage) model_.SetTabPage(page);

@@ -4,11 +4,13 @@
 #include <QLabel>
 #include <QLayout>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 
 #include "AppFixture.h"
 #include "app/CalculationPages.h"
 #include "app/ClickableLabel.h"
+#include "app/ConventionsPage.h"
 #include "calc/Catalogue.h"
 
 namespace {
@@ -35,6 +37,10 @@ TEST_F(SmallScreenTest, WindowFitsAndCaptionsAreWhole) {
     shown.Tabs()->setCurrentIndex(page);
     QApplication::processEvents();
     EXPECT_EQ(shown.size(), kSmallScreen) << "page " << page;
+    // Read top to bottom: nothing to scroll sideways for.
+    const auto* area = qobject_cast<const QScrollArea*>(shown.Tabs()->currentWidget());
+    ASSERT_NE(area, nullptr);
+    EXPECT_EQ(area->horizontalScrollBar()->maximum(), 0) << "page " << page;
     for (int n = 0; n < Lodema::kCalculationCount; ++n) {
       const QLabel* caption = shown.Calculations()->Caption(n);
       if (!caption->isVisible()) continue;
@@ -54,6 +60,22 @@ TEST_F(SmallScreenTest, WindowFitsAndCaptionsAreWhole) {
       const QRect inView(caption->mapTo(view, QPoint(0, 0)), text);
       EXPECT_TRUE(view->rect().contains(inView)) << "page " << page;
     }
+  }
+}
+
+TEST_F(SmallScreenTest, ConventionsTakeOneColumnOnlyWhenNarrow) {
+  MainWindow& shown = Start();
+  shown.Tabs()->setCurrentIndex(2);
+  const struct {
+    QSize size;
+    bool oneColumn;
+  } rows[] = {{QSize(1280, 800), false}, {kSmallScreen, true}, {QSize(1400, 900), false}};
+  for (const auto& row : rows) {
+    shown.resize(row.size);
+    QApplication::processEvents();
+    EXPECT_EQ(shown.Conventions()->Arrangement() >= 2, row.oneColumn) << row.size.width();
+    const auto* area = qobject_cast<const QScrollArea*>(shown.Tabs()->currentWidget());
+    EXPECT_EQ(area->horizontalScrollBar()->maximum(), 0) << row.size.width();
   }
 }
 
