@@ -61,16 +61,15 @@ FilePage::FilePage(Lodema::CalculatorModel& model, Lodema::FilePageModel& page, 
   page_->setObjectName(QStringLiteral("tabFiles"));
   // Source and output on the left; the column lists of the entry windows and
   // the extra result columns on the right.
-  auto* layout = new QGridLayout(page_);
-  layout->addWidget(MakeInputGroup(), 0, 0);
-  layout->addWidget(output_->OutputGroup(), 1, 0);
-  auto* right = new QVBoxLayout;
+  pageLayout_ = new QGridLayout(page_);
+  inputGroup_ = MakeInputGroup();
+  rightColumn_ = new QWidget;
+  auto* right = new QVBoxLayout(rightColumn_);
+  right->setContentsMargins(0, 0, 0, 0);
   right->addWidget(MakeColumnFrames());
   right->addWidget(output_->ExtraColumns());
   right->addStretch(1);
-  layout->addLayout(right, 0, 1, 2, 1);
-  layout->setColumnStretch(0, 1);
-  layout->setRowStretch(0, 1);
+  Arrange(false);
   MakeStrip();
   Refresh();
 }
@@ -250,6 +249,14 @@ void FilePage::MakeStrip() {
 }
 
 bool FilePage::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == shownIn_ && (event->type() == QEvent::Resize || event->type() == QEvent::Show)) {
+    if (event->type() == QEvent::Show) {
+      // Measured again with the final style and fonts.
+      arranged_ = false;
+      Arrange(false);
+    }
+    Arrange(shownIn_->width() < wideWidth_);
+  }
   if (event->type() == QEvent::MouseButtonDblClick) {
     if (watched == fileNameBoxes_[0] || watched == fileNameBoxes_[1]) {
       Forward([this] { pageModel_.GetInputFile(); });
@@ -361,3 +368,30 @@ QCheckBox* FilePage::OutputOption(int i) const { return output_->Option(i); }
 QRadioButton* FilePage::FileOut(int i) const { return output_->FileOut(i); }
 QPushButton* FilePage::SaveResult() const { return output_->SaveResult(); }
 QLabel* FilePage::CurrentFile() const { return output_->CurrentFile(); }
+
+void FilePage::Arrange(bool narrow) {
+  if (arranged_ && narrow == narrow_) return;
+  arranged_ = true;
+  narrow_ = narrow;
+  for (QWidget* part : {inputGroup_, output_->OutputGroup(), rightColumn_}) {
+    pageLayout_->removeWidget(part);
+  }
+  // Wide: source and output on the left, the column lists on the right.
+  // Narrow: the column lists under the output file.
+  pageLayout_->addWidget(inputGroup_, 0, 0);
+  pageLayout_->addWidget(output_->OutputGroup(), 1, 0);
+  if (narrow) {
+    pageLayout_->addWidget(rightColumn_, 2, 0);
+  } else {
+    pageLayout_->addWidget(rightColumn_, 0, 1, 2, 1);
+  }
+  pageLayout_->setColumnStretch(0, 1);
+  pageLayout_->setRowStretch(0, 1);
+  pageLayout_->activate();
+  if (!narrow) wideWidth_ = page_->minimumSizeHint().width();
+}
+
+void FilePage::FollowWidthOf(QWidget* view) {
+  shownIn_ = view;
+  view->installEventFilter(this);
+}

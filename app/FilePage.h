@@ -15,6 +15,7 @@
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -64,6 +65,10 @@ class FilePage : public QObject {
   QLabel* RunStatus() const { return runStatus_; }
   QLabel* CounterLabel() const { return counterLabel_; }
   QMenu* PasteMenu() const { return mnuPasteData2_; }
+  // The column lists go under the output file when view (the visible part
+  // of the page) is narrower than the page side by side.
+  void FollowWidthOf(QWidget* view);
+  bool Narrow() const { return narrow_; }
 
  signals:
   // "Start input" k was pressed (the window runs it).
@@ -81,10 +86,18 @@ class FilePage : public QObject {
   void MakeStrip();
   void RefreshGrid();
   void Forward(const std::function<void()>& action);
+  void Arrange(bool narrow);
 
   Lodema::CalculatorModel& model_;
   Lodema::FilePageModel& pageModel_;
   QWidget* page_ = nullptr;
+  QGridLayout* pageLayout_ = nullptr;
+  QWidget* inputGroup_ = nullptr;
+  QWidget* rightColumn_ = nullptr;  // the column lists and extra result columns
+  QWidget* shownIn_ = nullptr;
+  bool arranged_ = false;
+  bool narrow_ = false;
+  int wideWidth_ = 0;  // the least width side by side
   QWidget* strip_ = nullptr;
 
   OutputPanel* output_ = nullptr;

@@ -215,7 +215,9 @@ void MainWindow::BuildWidgets() {
   QScrollArea* conventionsArea = Scrolled(conventionsPage_->Page());
   tabPage_->addTab(conventionsArea, QStringLiteral("Conventions"));
   conventionsPage_->FollowWidthOf(conventionsArea->viewport());
-  tabPage_->addTab(Scrolled(filePage_->Page()), QStringLiteral("File processing"));
+  QScrollArea* filesArea = Scrolled(filePage_->Page());
+  tabPage_->addTab(filesArea, QStringLiteral("File processing"));
+  filePage_->FollowWidthOf(filesArea->viewport());
   connect(tabPage_, &QTabWidget::currentChanged, this, [this](int page) {
     if (page != model_.Controls().tabPage) model_.SetTabPage(page);
   });

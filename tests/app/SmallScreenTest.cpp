@@ -11,6 +11,7 @@
 #include "app/CalculationPages.h"
 #include "app/ClickableLabel.h"
 #include "app/ConventionsPage.h"
+#include "app/FilePage.h"
 #include "calc/Catalogue.h"
 
 namespace {
@@ -33,7 +34,7 @@ TEST_F(SmallScreenTest, WindowFitsAndCaptionsAreWhole) {
   EXPECT_LE(least.width(), kSmallScreen.width());
   EXPECT_LE(least.height(), kSmallScreen.height());
   shown.resize(kSmallScreen);
-  for (int page : {0, 1, 2}) {
+  for (int page : {0, 1, 2, 3}) {
     shown.Tabs()->setCurrentIndex(page);
     QApplication::processEvents();
     EXPECT_EQ(shown.size(), kSmallScreen) << "page " << page;
@@ -63,19 +64,23 @@ TEST_F(SmallScreenTest, WindowFitsAndCaptionsAreWhole) {
   }
 }
 
-TEST_F(SmallScreenTest, ConventionsTakeOneColumnOnlyWhenNarrow) {
+TEST_F(SmallScreenTest, PagesTakeOneColumnOnlyWhenNarrow) {
   MainWindow& shown = Start();
-  shown.Tabs()->setCurrentIndex(2);
   const struct {
     QSize size;
     bool oneColumn;
   } rows[] = {{QSize(1280, 800), false}, {kSmallScreen, true}, {QSize(1400, 900), false}};
   for (const auto& row : rows) {
     shown.resize(row.size);
-    QApplication::processEvents();
-    EXPECT_EQ(shown.Conventions()->Arrangement() >= 2, row.oneColumn) << row.size.width();
-    const auto* area = qobject_cast<const QScrollArea*>(shown.Tabs()->currentWidget());
-    EXPECT_EQ(area->horizontalScrollBar()->maximum(), 0) << row.size.width();
+    for (int page : {2, 3}) {
+      shown.Tabs()->setCurrentIndex(page);
+      QApplication::processEvents();
+      const bool oneColumn =
+          page == 2 ? shown.Conventions()->Arrangement() >= 2 : shown.Files()->Narrow();
+      EXPECT_EQ(oneColumn, row.oneColumn) << row.size.width() << " page " << page;
+      const auto* area = qobject_cast<const QScrollArea*>(shown.Tabs()->currentWidget());
+      EXPECT_EQ(area->horizontalScrollBar()->maximum(), 0) << row.size.width() << " page " << page;
+    }
   }
 }
 
