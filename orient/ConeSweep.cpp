@@ -17,8 +17,18 @@ constexpr double kStep = kPi / 1800.0;
 // The sweep's bookkeeping, fed the steps in increasing order.
 class Sweep {
  public:
-  Sweep(double coneAngle, const Line& reference)
-      : coneFramePlunge_(kHalfPi - std::fabs(coneAngle)), reference_(reference) {}
+  // shortcut: the angle to the reference from sines and cosines worked out
+  // once, by the very operations of AngleBetweenLines (the same bits).
+  Sweep(double coneAngle, const Line& reference, bool shortcut)
+      : coneFramePlunge_(kHalfPi - std::fabs(coneAngle)),
+        reference_(reference),
+        shortcut_(shortcut),
+        cosP1_(std::cos(std::fabs(coneFramePlunge_))),
+        sinP1_(std::sin(std::fabs(coneFramePlunge_))),
+        cosP2_(std::cos(std::fabs(reference.angle))),
+        sinP2_(std::sin(std::fabs(reference.angle))),
+        cosT2_(std::cos(reference.azimuth)),
+        sinT2_(std::sin(reference.azimuth)) {}
 
   // Tries step k; false once no later step can change the outcome.
   bool Try(int k) {
@@ -49,8 +59,22 @@ class Sweep {
   const ConeHits& Hits() const { return hits_; }
 
  private:
+  // Acute angle between the candidate of this trend and the reference.
+  double AngleToReference(double trend) const {
+    if (!shortcut_) {
+      return AngleBetweenLines(coneFramePlunge_, trend, reference_.angle, reference_.azimuth,
+                               false);
+    }
+    const double c = std::cos(trend) * cosP1_ * cosT2_ * cosP2_ +
+                     cosP1_ * std::sin(trend) * sinT2_ * cosP2_ + sinP2_ * sinP1_;
+    const double angle = ArcCos(c);
+    return angle > kPi / 2.0 ? kPi - angle : angle;
+  }
+
   double coneFramePlunge_;
   Line reference_;
+  bool shortcut_;
+  double cosP1_, sinP1_, cosP2_, sinP2_, cosT2_, sinT2_;
   ConeHits hits_;
   int lastHit_[2] = {0, 0};
   double bestGap_[2] = {0.0, 0.0};
@@ -59,7 +83,7 @@ class Sweep {
 }  // namespace
 
 ConeHits SweepConeEveryStep(double coneAngle, const Line& referenceInFrame) {
-  Sweep sweep(coneAngle, referenceInFrame);
+  Sweep sweep(coneAngle, referenceInFrame, false);
   for (int k = 0; k <= kLastStep; ++k) {
     if (!sweep.Try(k)) break;
   }
@@ -69,8 +93,8 @@ ConeHits SweepConeEveryStep(double coneAngle, const Line& referenceInFrame) {
 ConeHits SweepCone(double coneAngle, const Line& referenceInFrame) {
   // The cosine of the angle between the step-k candidate and the reference
   // is R cos(k step - trend) + C (plunges taken positive). A hit needs it
-  // within sin(step) of 0; the steps where it comes within twice that, and
-  // two steps either side, hold every hit with room to spare for rounding.
+  // within sin(step) of 0; the steps where it comes within a step of 0, and
+  // one step either side, hold every hit with room to spare for rounding.
   const double p1 = std::fabs(kHalfPi - std::fabs(coneAngle));
   const double p2 = std::fabs(referenceInFrame.angle);
   const double r = std::cos(p1) * std::cos(p2);
@@ -80,7 +104,7 @@ ConeHits SweepCone(double coneAngle, const Line& referenceInFrame) {
   if (!(r >= 1e-3) || !std::isfinite(c) || !(std::fabs(referenceInFrame.azimuth) <= 2.0 * kTwoPi)) {
     return SweepConeEveryStep(coneAngle, referenceInFrame);
   }
-  const double margin = 2.0 * kStep;
+  const double margin = kStep;
   const double low = (-c - margin) / r;
   const double high = (-c + margin) / r;
   if (low > 1.0 || high < -1.0) return {};
@@ -91,10 +115,10 @@ ConeHits SweepCone(double coneAngle, const Line& referenceInFrame) {
   const double farOffset = std::acos(std::max(low, -1.0));
   const double trend = referenceInFrame.azimuth;
   std::array<std::pair<int, int>, 2> arcs = {
-      std::pair{static_cast<int>(std::floor((trend + nearOffset) / kStep)) - 2,
-                static_cast<int>(std::ceil((trend + farOffset) / kStep)) + 2},
-      std::pair{static_cast<int>(std::floor((trend - farOffset) / kStep)) - 2,
-                static_cast<int>(std::ceil((trend - nearOffset) / kStep)) + 2}};
+      std::pair{static_cast<int>(std::floor((trend + nearOffset) / kStep)) - 1,
+                static_cast<int>(std::ceil((trend + farOffset) / kStep)) + 1},
+      std::pair{static_cast<int>(std::floor((trend - farOffset) / kStep)) - 1,
+                static_cast<int>(std::ceil((trend - nearOffset) / kStep)) + 1}};
 
   // Each arc and its copies a turn away, cut to the steps of the sweep.
   std::array<std::pair<int, int>, 10> ranges;
@@ -109,7 +133,7 @@ ConeHits SweepCone(double coneAngle, const Line& referenceInFrame) {
   }
   std::sort(ranges.begin(), ranges.begin() + static_cast<std::ptrdiff_t>(count));
 
-  Sweep sweep(coneAngle, referenceInFrame);
+  Sweep sweep(coneAngle, referenceInFrame, true);
   int next = 0;
   for (std::size_t i = 0; i < count; ++i) {
     for (int k = std::max(next, ranges[i].first); k <= ranges[i].second; ++k) {
