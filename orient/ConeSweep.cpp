@@ -34,9 +34,7 @@ class Sweep {
   bool Try(int k) {
     if (hits_.groups == 2 && k - lastHit_[1] >= 21) return false;
     const Line candidate{coneFramePlunge_, k * kStep};
-    const double gap =
-        std::fabs(kHalfPi - AngleBetweenLines(candidate.angle, candidate.azimuth, reference_.angle,
-                                              reference_.azimuth, false));
+    const double gap = std::fabs(kHalfPi - AngleToReference(candidate.azimuth));
     if (!(gap < kStep)) return true;
     const int g = hits_.groups;
     if (g == 0 || (g == 1 && k - lastHit_[0] >= 20)) {
@@ -99,12 +97,15 @@ ConeHits SweepCone(double coneAngle, const Line& referenceInFrame) {
   const double p2 = std::fabs(referenceInFrame.angle);
   const double r = std::cos(p1) * std::cos(p2);
   const double c = std::sin(p1) * std::sin(p2);
+  const double margin = kStep;
+  // Where the cosine stays further than that from 0 all round the cone
+  // there is nothing to find.
+  if (std::fabs(c) - std::fabs(r) > margin) return {};
   // A cone about the reference line: the cosine barely changes around the
   // cone, so try every step; so too for a trend that is not an angle.
   if (!(r >= 1e-3) || !std::isfinite(c) || !(std::fabs(referenceInFrame.azimuth) <= 2.0 * kTwoPi)) {
     return SweepConeEveryStep(coneAngle, referenceInFrame);
   }
-  const double margin = kStep;
   const double low = (-c - margin) / r;
   const double high = (-c + margin) / r;
   if (low > 1.0 || high < -1.0) return {};

@@ -43,6 +43,8 @@ TEST(ConeSweepTest, EdgeCasesMatchTryingEveryStep) {
       {"horizontal reference", 40.0, 0.0, 120.0},
       {"reference along the axis: every step", 30.0, 90.0, 0.0},
       {"nearly along the axis", 30.0, 89.95, 10.0},
+      {"along the axis, cone all but flat: hits all round", 89.99, 90.0, 0.0},
+      {"nearly along the axis, cone all but flat", 89.99, 89.99, 250.0},
       {"cone just touching the normal plane", 30.0, 60.0, 200.0},
       {"cone just missing the normal plane", 30.0, 60.2, 200.0},
       {"answers astride north", 45.0, 10.0, 90.0},
