@@ -121,11 +121,13 @@ ConeHits SweepCone(double coneAngle, const Line& referenceInFrame) {
       std::pair{static_cast<int>(std::floor((trend - farOffset) / kStep)) - 1,
                 static_cast<int>(std::ceil((trend - nearOffset) / kStep)) + 1}};
 
-  // Each arc and its copies a turn away, cut to the steps of the sweep.
-  std::array<std::pair<int, int>, 10> ranges;
+  // Each arc and its copies whole turns away, cut to the steps of the
+  // sweep: a trend within two turns of 0 and an arc of up to a half turn
+  // either side reach three turns at most.
+  std::array<std::pair<int, int>, 14> ranges;
   std::size_t count = 0;
   for (const auto& [from, to] : arcs) {
-    for (int turns = -2; turns <= 2; ++turns) {
+    for (int turns = -3; turns <= 3; ++turns) {
       const int shift = turns * kLastStep;
       const int a = std::max(from + shift, 0);
       const int b = std::min(to + shift, kLastStep);

@@ -51,6 +51,8 @@ TEST(ConeSweepTest, EdgeCasesMatchTryingEveryStep) {
       {"reference trend at 0", 45.0, 10.0, 0.0},
       {"reference trend at a full turn", 45.0, 10.0, 360.0},
       {"negative trend", 45.0, 10.0, -30.0},
+      {"trend nearly two turns below zero", 45.0, 10.0, -719.0},
+      {"trend nearly two turns above zero", 45.0, 10.0, 719.0},
       {"negative cone angle", -50.0, 20.0, 75.0},
       {"tiny cone", 0.05, 0.0, 10.0},
       {"cone of a right angle", 90.0, 30.0, 300.0},
