@@ -8,6 +8,8 @@
 //  3. Calculation 0 at a larger file: peak memory must not grow.
 // Prints Markdown tables; reports, never fails on speed.
 // Usage: lodema-batch-bench TOOL BARE WORKDIR [ROWS]
+//        lodema-batch-bench --generate CALCULATION ROWS FILE
+//        (writes the rows the table uses for one calculation, for profiling)
 
 #include <chrono>
 #include <cstdio>
@@ -99,6 +101,13 @@ double Rate(long rows, const Measure& m) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 5 && std::string(argv[1]) == "--generate") {
+    const int n = std::atoi(argv[2]);
+    if (n < 0 || n > 41) return 2;
+    return WriteRows(argv[4], FieldsOf(n), std::atol(argv[3]), 1000u + static_cast<unsigned>(n))
+               ? 0
+               : 1;
+  }
   if (argc < 4) {
     std::fprintf(stderr, "usage: lodema-batch-bench TOOL BARE WORKDIR [ROWS]\n");
     return 2;

@@ -163,8 +163,7 @@ std::optional<HadeAndMisfit> HadeOfProjection(const Plane& plane, const Line& li
   if (std::fabs(w.down) < 1e-15) w.down = 0.0;
   const Line projection = DirectionCosinesToLine(w);
   HadeAndMisfit angles;
-  angles.hade =
-      LineInPlaneAngles(plane.angle, plane.azimuth, projection.angle, projection.azimuth).hade;
+  angles.hade = LineInPlaneHade(plane.angle, plane.azimuth, projection.angle, projection.azimuth);
   angles.misfit = LineInPlaneAngles(plane.angle, plane.azimuth, line.angle, line.azimuth).misfit;
   return angles;
 }

@@ -62,8 +62,8 @@ PoleBisector BisectPoles(double dip1, double dd1, double dip2, double dd2) {
   result.profile = PlaneContainingLines(p1.angle, p1.azimuth, p2.angle, p2.azimuth)
                        .value_or(Plane{kHalfPi, 0.0});
   const Plane& P = result.profile;
-  const double h1 = LineInPlaneAngles(P.angle, P.azimuth, p1.angle, p1.azimuth).hade;
-  const double h2 = LineInPlaneAngles(P.angle, P.azimuth, p2.angle, p2.azimuth).hade;
+  const double h1 = LineInPlaneHade(P.angle, P.azimuth, p1.angle, p1.azimuth);
+  const double h2 = LineInPlaneHade(P.angle, P.azimuth, p2.angle, p2.azimuth);
   const double hi = std::fmax(h1, h2);
   const double lo = std::fmin(h1, h2);
   double d = hi - lo;
@@ -211,7 +211,12 @@ Plane PlaneNormalToPlanes(double dip1, double dipDirection1, double dip2, double
       .value_or(Plane{dip1, dd1});
 }
 
-HadeAndMisfit LineInPlaneAngles(double dip, double dipDirection, double plunge, double trend) {
+namespace {
+
+// LineInPlaneAngles; without wantMisfit the misfit is left at 0 (the hade
+// does not depend on it).
+HadeAndMisfit AnglesOfLineInPlane(double dip, double dipDirection, double plunge, double trend,
+                                  bool wantMisfit) {
   const double dd = ReduceAzimuth(dipDirection);
 
   // Projection of the line onto the plane: through the profile plane that
@@ -225,8 +230,10 @@ HadeAndMisfit LineInPlaneAngles(double dip, double dipDirection, double plunge, 
   const Line& projection = *found;
 
   HadeAndMisfit result;
-  result.misfit =
-      AngleBetweenLines(std::fabs(plunge), trend, projection.angle, projection.azimuth, false);
+  if (wantMisfit) {
+    result.misfit =
+        AngleBetweenLines(std::fabs(plunge), trend, projection.angle, projection.azimuth, false);
+  }
 
   const DirectionCosines line = LineToDirectionCosines(std::fabs(plunge), trend);
   const DirectionCosines dipLine = LineToDirectionCosines(std::fabs(dip), dd);
@@ -248,6 +255,16 @@ HadeAndMisfit LineInPlaneAngles(double dip, double dipDirection, double plunge, 
   if (hade >= kTwoPi) hade = 0.0;  // the dip line itself, seen from the far side
   result.hade = hade;
   return result;
+}
+
+}  // namespace
+
+HadeAndMisfit LineInPlaneAngles(double dip, double dipDirection, double plunge, double trend) {
+  return AnglesOfLineInPlane(dip, dipDirection, plunge, trend, true);
+}
+
+double LineInPlaneHade(double dip, double dipDirection, double plunge, double trend) {
+  return AnglesOfLineInPlane(dip, dipDirection, plunge, trend, false).hade;
 }
 
 Line LineBisectingPlanes(double dip1, double dipDirection1, double dip2, double dipDirection2,

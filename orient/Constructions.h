@@ -56,6 +56,8 @@ struct HadeAndMisfit {
 // A line normal to the plane has no projection onto it: hade 0 and misfit
 // pi/2 then (the pole's own angle to the plane).
 HadeAndMisfit LineInPlaneAngles(double dip, double dipDirection, double plunge, double trend);
+// Its hade alone, without the cost of the misfit.
+double LineInPlaneHade(double dip, double dipDirection, double plunge, double trend);
 
 // Line in the plane normal to the line of intersection that bisects the acute
 // (or, with wantObtuse, the obtuse) angle between the traces of the two

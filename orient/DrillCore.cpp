@@ -6,6 +6,7 @@
 #include <cmath>
 #include <optional>
 
+#include "orient/ConeSweep.h"
 #include "orient/Constructions.h"
 #include "orient/LinesInPlanes.h"
 #include "orient/Primitives.h"
@@ -160,49 +161,6 @@ Line NonNegative(Line pole) {
 }  // namespace
 
 namespace {
-
-// The poles found on the cone, in the core axis's frame: at most two
-// solutions, each the best of its group of hits.
-struct ConeHits {
-  int groups = 0;
-  std::array<Line, 2> best;
-};
-
-// Sweeps the cone of half-angle |coneAngle| about the core axis in tenths of
-// a degree, for poles at right angles to the reference line (given in the
-// axis frame, plunge made non-negative). Hits closer than 20 steps belong to
-// the same solution; the nearest one stands; a third group is ignored.
-ConeHits SweepCone(double coneAngle, const Line& referenceInFrame) {
-  const double step = kPi / 1800.0;
-  const double coneFramePlunge = kHalfPi - std::fabs(coneAngle);
-  ConeHits hits;
-  int lastHit[2] = {0, 0};
-  double bestGap[2] = {0.0, 0.0};
-  for (int k = 0; k <= 3600; ++k) {
-    if (hits.groups == 2 && k - lastHit[1] >= 21) break;
-    const Line candidate{coneFramePlunge, k * step};
-    const double gap = std::fabs(kHalfPi - AngleBetweenLines(candidate.angle, candidate.azimuth,
-                                                             referenceInFrame.angle,
-                                                             referenceInFrame.azimuth, false));
-    if (!(gap < step)) continue;
-    const int g = hits.groups;
-    if (g == 0 || (g == 1 && k - lastHit[0] >= 20)) {
-      hits.best[static_cast<std::size_t>(g)] = candidate;
-      bestGap[g] = gap;
-      lastHit[g] = k;
-      ++hits.groups;
-      continue;
-    }
-    const int last = g - 1;
-    if (k - lastHit[last] >= 20) continue;  // a third group: ignored
-    lastHit[last] = k;
-    if (gap < bestGap[last]) {
-      hits.best[static_cast<std::size_t>(last)] = candidate;
-      bestGap[last] = gap;
-    }
-  }
-  return hits;
-}
 
 // Whether the second of two candidate poles is preferred where the dip
 // direction has not decided: for an approximate orientation, the pole nearer

@@ -91,6 +91,7 @@ class JobsTest : public ::testing::Test {
     run.err = Read("stderr.txt");
     return run;
   }
+  void WriteRows(const std::string& text) { folder_.Write("rows.txt", text); }
   std::string Read(const std::string& name) const {
     return Lodema::testing::ScratchFolder::Read(folder_.File(name));
   }
@@ -149,6 +150,47 @@ TEST_F(JobsTest, OptionsAndConventionsGiveTheSameBytes) {
     EXPECT_EQ(serial.err, shared.err);
     EXPECT_TRUE(serial.out == shared.out) << "outputs differ";
   }
+}
+
+// With the obtuse flag taken from a column, the box emptied at the start of
+// a row is still valid, so each box typed runs the calculation on this
+// row's values so far and the previous row's for the rest: a row can be
+// rejected for the row before it. Here the first row of every block
+// (4 096 lines) meets, in mid-row, the line B of the row before it as its
+// own line A, and is rejected for parallel lines; that row is different at
+// every block, so a worker that started a block without running the line
+// before it again would not reject it.
+std::string RowsCarryingIntoBlocks(int blocks) {
+  std::string text;
+  for (int block = 0; block < blocks; ++block) {
+    for (int i = 0; i < 4096; ++i) {
+      const std::string lineB = std::to_string(11 + block) + "\t" + std::to_string(301 + block);
+      const std::string previousB = std::to_string(10 + block) + "\t" + std::to_string(300 + block);
+      if (i == 0 && block > 0) {
+        text += previousB + "\t60\t45\tN\r\n";
+      } else if (i == 4095) {
+        text += "20\t100\t" + lineB + "\tN\r\n";
+      } else {
+        text += "30\t120\t40\t200\tN\r\n";
+      }
+    }
+  }
+  return text;
+}
+
+TEST_F(JobsTest, EveryBlockStartsFromTheRowBeforeIt) {
+  WriteRows(RowsCarryingIntoBlocks(7));
+  const std::vector<std::string> args = {
+      "--calc", "33", "--map", "1,2,0,3,4,0,5,0,0,0,0", "--retain-input", "--keep-nondata"};
+  const ToolRun serial = Run(args, "1");
+  const ToolRun shared = Run(args, "4");
+  ASSERT_EQ(serial.status, 0) << serial.err;
+  // The serial run rejects the first row of each block after the first.
+  EXPECT_NE(serial.err.find("6 rows could not be computed: lines A and B are parallel"),
+            std::string::npos)
+      << serial.err;
+  EXPECT_EQ(serial.err, shared.err);
+  EXPECT_TRUE(serial.out == shared.out) << "outputs differ";
 }
 
 TEST_F(JobsTest, FullDeviceIsReportedOnceEitherWay) {
