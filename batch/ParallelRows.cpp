@@ -4,13 +4,17 @@
 // writes the blocks' lines in input order through the run's writer, so the
 // file, the counts and any report of a write failure are those of a run
 // done row after row. At most a fixed number of blocks is in hand at once,
-// so memory does not grow with the file.
+// so memory does not grow with the file. A run that feeds the stereonet has
+// each worker record what its rows give the plot, and the writer thread
+// passes that on block by block, so the plot gets what a run row after row
+// gives it, in the same order.
 #include <condition_variable>
 #include <deque>
 #include <memory>
 #include <mutex>
 #include <optional>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "batch/BatchRun.h"
@@ -40,14 +44,47 @@ class BlockLineReader : public LineReader {
   std::string_view rest_;
 };
 
+// What a block's rows gave the stereonet, in order: each step either makes
+// the next record the plot's current set or presses "Retain".
+struct PlotSteps {
+  static constexpr char kAdd = 'a';
+  static constexpr char kRetain = 'r';
+  std::vector<CalculationRecord> records;
+  std::string steps;
+};
+
+// Stands in for the stereonet in a worker's copy of the model.
+class PlotRecorder : public PlotSink, public RetainButton {
+ public:
+  explicit PlotRecorder(bool showing) : showing_(showing) {}
+  bool IsShowing() const override { return showing_; }
+  void AddNewDataPoint(const CalculationRecord& record) override {
+    recorded_.records.push_back(record);
+    recorded_.steps.push_back(PlotSteps::kAdd);
+  }
+  void PressRetain() override { recorded_.steps.push_back(PlotSteps::kRetain); }
+  PlotSteps Take() {
+    PlotSteps taken = std::exchange(recorded_, PlotSteps{});
+    // The next block most likely gives as many.
+    recorded_.records.reserve(taken.records.size());
+    recorded_.steps.reserve(taken.steps.size());
+    return taken;
+  }
+
+ private:
+  bool showing_;
+  PlotSteps recorded_;
+};
+
 struct Block {
   std::optional<std::string> leadIn;  // the line before the block, with '\n'
   std::string lines;                  // the block's lines, each ending with '\n'
   int lineCount = 0;
   std::int64_t linesBefore = 0;  // rows of the source read before this block
   int skippedAtEnd = 0;          // a line too long to keep, which ends the source
-  std::string output;  // its output lines, each ending with CR LF
+  std::string output;            // its output lines, each ending with CR LF
   BatchCounts counts;
+  PlotSteps plot;
   bool done = false;
 };
 
@@ -63,14 +100,17 @@ class MemoryOutputFiles : public OutputFiles {
 };
 
 // One worker's engine: a copy of the model as it stands when the rows
-// start, with a writer that keeps the lines in memory.
+// start, with a writer that keeps the lines in memory and, for a run that
+// feeds the stereonet, a recorder in the stereonet's place.
 class RowWorker {
  public:
-  RowWorker(const CalculatorModel& model, const ResultWriter& writer)
+  RowWorker(CalculatorModel& model, const ResultWriter& writer, const BatchPlatform& platform)
       : model_(model),
         files_(bytes_),
         writer_(model_, BatchPlatform{}, files_),
-        runner_(model_, writer_, BatchPlatform{}, inputs_) {
+        recorder_(model.plot().IsShowing()),
+        runner_(model_, writer_, RecordingPlatform(platform, recorder_), inputs_) {
+    if (platform.retain != nullptr || model.plot().IsShowing()) model_.SetPlotSink(&recorder_);
     writer_.SetFileName(writer.FileName());
     writer_.SetDelimiter(writer.Delimiter());
     writer_.SetColumnFlags(writer.ColumnFlags());
@@ -87,13 +127,21 @@ class RowWorker {
       BatchCounts ignored;
       runner_.RunRows(leadIn, request, options, displayed, ignored);
       TakeOutput();
+      recorder_.Take();
     }
     BlockLineReader reader(block.lines);
     runner_.RunRows(reader, request, options, displayed, block.counts);
     block.output = TakeOutput();
+    block.plot = recorder_.Take();
   }
 
  private:
+  static BatchPlatform RecordingPlatform(const BatchPlatform& platform, PlotRecorder& recorder) {
+    BatchPlatform recording;
+    if (platform.retain != nullptr) recording.retain = &recorder;
+    return recording;
+  }
+
   std::string TakeOutput() {
     writer_.EndRun();
     std::string output;
@@ -107,16 +155,30 @@ class RowWorker {
   MemoryOutputFiles files_;
   InputFiles inputs_;
   ResultWriter writer_;
+  PlotRecorder recorder_;
   BatchRunner runner_;
 };
+
+// Gives the stereonet what a block's rows gave the worker's recorder.
+void ReplayPlotSteps(const PlotSteps& plot, PlotSink& sink, RetainButton* retain) {
+  std::size_t next = 0;
+  for (const char step : plot.steps) {
+    if (step == PlotSteps::kAdd) {
+      sink.AddNewDataPoint(plot.records[next++]);
+    } else if (retain != nullptr) {
+      retain->PressRetain();
+    }
+  }
+}
 
 }  // namespace
 
 void BatchRunner::RunRowsInParallel(LineReader& reader, const BatchRunRequest& request,
-                                    const BatchOutputOptions& options,
-                                    std::int64_t& displayed, BatchCounts& counts) {
+                                    const BatchOutputOptions& options, std::int64_t& displayed,
+                                    BatchCounts& counts) {
   std::vector<std::unique_ptr<RowWorker>> engines;
-  for (int i = 0; i < jobs_; ++i) engines.push_back(std::make_unique<RowWorker>(model_, writer_));
+  for (int i = 0; i < jobs_; ++i)
+    engines.push_back(std::make_unique<RowWorker>(model_, writer_, platform_));
 
   const std::size_t inHand = static_cast<std::size_t>(jobs_) * kBlocksPerJob;
   std::mutex mutex;
@@ -163,6 +225,7 @@ void BatchRunner::RunRowsInParallel(LineReader& reader, const BatchRunRequest& r
       }
       roomFree.notify_one();
       writer_.WritePreparedLines(block->output, block->counts.dataRows > 0);
+      ReplayPlotSteps(block->plot, model_.plot(), platform_.retain);
       const BatchCounts& done = block->counts;
       if (done.uncomputedRows > 0 && counts.uncomputedRows == 0) {
         counts.firstUncomputedLine = block->linesBefore + done.firstUncomputedLine;
