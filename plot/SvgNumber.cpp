@@ -15,12 +15,28 @@ namespace {
 // Great circles write hundreds of such numbers each, so this path matters.
 constexpr double kHundredthsLimit = 1.0e6;
 
+// Below this, whole numbers are written digit by digit rather than through
+// std::to_chars: symbol corners are whole plot units, four per symbol.
+constexpr long long kSmallWholeLimit = 100000;
+
+// value in 0..kSmallWholeLimit - 1.
+char* WriteSmallWhole(char* out, int value) {
+  char digits[8];
+  int count = 0;
+  do {
+    digits[count++] = static_cast<char>('0' + value % 10);
+    value /= 10;
+  } while (value != 0);
+  while (count > 0) *out++ = digits[--count];
+  return out;
+}
+
 char* WriteHundredths(char* out, long long hundredths) {
   if (hundredths < 0) {
     *out++ = '-';
     hundredths = -hundredths;
   }
-  out = std::to_chars(out, out + kSvgNumberRoom - 1, hundredths / 100).ptr;
+  out = WriteSmallWhole(out, static_cast<int>(hundredths / 100));
   const int fraction = static_cast<int>(hundredths % 100);
   if (fraction != 0) {
     *out++ = '.';
@@ -37,7 +53,13 @@ char* WriteSvgNumber(char* out, double value) {
   // The cast is checked against the value rather than calling trunc, which
   // is a library call on the baseline instruction set.
   const long long whole = std::abs(value) < 1e15 ? static_cast<long long>(value) : 0;
-  if (static_cast<double>(whole) == value) return std::to_chars(out, end, whole).ptr;
+  if (static_cast<double>(whole) == value) {
+    if (whole <= -kSmallWholeLimit || whole >= kSmallWholeLimit) {
+      return std::to_chars(out, end, whole).ptr;
+    }
+    if (whole < 0) *out++ = '-';
+    return WriteSmallWhole(out, static_cast<int>(whole < 0 ? -whole : whole));
+  }
   const double scaled = value * 100.0;
   if (std::abs(scaled) < kHundredthsLimit) {
     // Halves away from zero, as std::round; truncation and the subtraction
