@@ -6,7 +6,9 @@
 
 #include <array>
 #include <cstdio>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "batch/Platform.h"
 #include "calc/Platform.h"
@@ -15,6 +17,7 @@
 #include "plot/PlotStore.h"
 #include "plot/PlotView.h"
 #include "plot/ResultAxes.h"
+#include "plot/SvgSurface.h"
 
 namespace Lodema {
 
@@ -24,6 +27,16 @@ namespace Lodema {
 class BatchPlot : public PlotSink, public RetainButton, private Plot::MismatchQuestion {
  public:
   explicit BatchPlot(const Plot::PlotView& view);
+  ~BatchPlot() override;
+  BatchPlot(const BatchPlot&) = delete;
+  BatchPlot& operator=(const BatchPlot&) = delete;
+
+  // Draws each set as it is retained into an anonymous temporary file, so
+  // that writing the plot after the run costs little (with several jobs the
+  // run's writer thread draws while the workers calculate). The file is the
+  // same. Without a temporary file, or with contours (which lie under the
+  // data), everything is drawn after the run.
+  void DrawWhileRetaining() { drawWhileRetaining_ = true; }
 
   bool IsShowing() const override { return true; }
   void AddNewDataPoint(const CalculationRecord& record) override;
@@ -35,25 +48,31 @@ class BatchPlot : public PlotSink, public RetainButton, private Plot::MismatchQu
   // the kinds'; items must outlive the writing.
   void SetContours(Plot::DensityMethod method, const Plot::ResultAxes* items);
   // Writes the plot with its legend; false when the file cannot be written.
-  bool WriteSvg(const std::string& path) const;
+  bool WriteSvg(const std::string& path);
 
   const Plot::PlotStore& store() const { return store_; }
   int MismatchesIgnored() const { return mismatches_; }
 
  private:
+  class DrawnSets;
+
   Plot::MismatchAnswer Ask(const std::string& text) override;
+  // The document after the data: the legends, the count, the closing tag.
+  void DrawAfterData(Plot::SvgSurface& surface, const Plot::DensityGrid& density,
+                     const std::vector<double>& levels) const;
+  void DrawRetainedSet();
 
   Plot::PlotView view_;
   Plot::PlotStore store_;
+  // The latest record with the kinds not shown emptied; reused from row to
+  // row rather than built afresh.
+  Plot::PlotRecord shownKinds_;
+  bool drawWhileRetaining_ = false;
+  std::unique_ptr<DrawnSets> drawn_;  // the sets drawn so far, while drawing as they come
   Plot::DensityMethod contourMethod_ = Plot::DensityMethod::kExponentialKamb;
   const Plot::ResultAxes* contourItems_ = nullptr;
   int mismatches_ = 0;
 };
-
-// The plot's record of one calculation, with the rows of kinds not shown
-// emptied (window C stays when window A's cones turn about it).
-Plot::PlotRecord PlotRecordOf(const CalculationRecord& record,
-                              const std::array<bool, Plot::kKindCount>& shown);
 
 // The drawing options of --plot-type, --planes-as, --axes and --plot-show,
 // on a white page as the plot's image export has.
