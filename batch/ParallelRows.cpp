@@ -51,6 +51,10 @@ struct PlotSteps {
   static constexpr char kRetain = 'r';
   std::vector<CalculationRecord> records;
   std::string steps;
+  void Clear() {
+    records.clear();
+    steps.clear();
+  }
 };
 
 // Stands in for the stereonet in a worker's copy of the model.
@@ -63,13 +67,13 @@ class PlotRecorder : public PlotSink, public RetainButton {
     recorded_.steps.push_back(PlotSteps::kAdd);
   }
   void PressRetain() override { recorded_.steps.push_back(PlotSteps::kRetain); }
-  PlotSteps Take() {
-    PlotSteps taken = std::exchange(recorded_, PlotSteps{});
-    // The next block most likely gives as many.
-    recorded_.records.reserve(taken.records.size());
-    recorded_.steps.reserve(taken.steps.size());
-    return taken;
+  // Records from now on into `into` (emptied), whose room is reused.
+  void Start(PlotSteps into) {
+    recorded_ = std::move(into);
+    recorded_.Clear();
   }
+  void Clear() { recorded_.Clear(); }
+  PlotSteps Take() { return std::exchange(recorded_, PlotSteps{}); }
 
  private:
   bool showing_;
@@ -118,8 +122,11 @@ class RowWorker {
     writer_.BeginRun(true);
   }
 
-  void Run(Block& block, const BatchRunRequest& request, const BatchOutputOptions& options) {
+  // steps: room for what the rows give the stereonet.
+  void Run(Block& block, const BatchRunRequest& request, const BatchOutputOptions& options,
+           PlotSteps steps) {
     std::int64_t displayed = 0;
+    recorder_.Start(std::move(steps));
     if (block.leadIn) {
       // The boxes a row leaves filled are those the next row starts from:
       // run the line before the block again and drop what it wrote.
@@ -127,7 +134,7 @@ class RowWorker {
       BatchCounts ignored;
       runner_.RunRows(leadIn, request, options, displayed, ignored);
       TakeOutput();
-      recorder_.Take();
+      recorder_.Clear();
     }
     BlockLineReader reader(block.lines);
     runner_.RunRows(reader, request, options, displayed, block.counts);
@@ -188,20 +195,28 @@ void BatchRunner::RunRowsInParallel(LineReader& reader, const BatchRunRequest& r
   std::deque<Block*> pending;                  // read, not yet taken by a worker
   std::deque<std::unique_ptr<Block>> inOrder;  // read, not yet written
   bool readingDone = false;
+  // The room of blocks' plot steps already passed on, for the next blocks:
+  // a fresh megabyte per block would be mapped and unmapped each time.
+  std::vector<PlotSteps> spareSteps;
 
   std::vector<std::thread> workers;
   for (auto& engine : engines) {
     workers.emplace_back([&, worker = engine.get()] {
       for (;;) {
         Block* block = nullptr;
+        PlotSteps steps;
         {
           std::unique_lock lock(mutex);
           workReady.wait(lock, [&] { return !pending.empty() || readingDone; });
           if (pending.empty()) return;
           block = pending.front();
           pending.pop_front();
+          if (!spareSteps.empty()) {
+            steps = std::move(spareSteps.back());
+            spareSteps.pop_back();
+          }
         }
-        worker->Run(*block, request, options);
+        worker->Run(*block, request, options, std::move(steps));
         {
           std::lock_guard lock(mutex);
           block->done = true;
@@ -225,7 +240,11 @@ void BatchRunner::RunRowsInParallel(LineReader& reader, const BatchRunRequest& r
       }
       roomFree.notify_one();
       writer_.WritePreparedLines(block->output, block->counts.dataRows > 0);
-      ReplayPlotSteps(block->plot, model_.plot(), platform_.retain);
+      if (!block->plot.steps.empty()) {
+        ReplayPlotSteps(block->plot, model_.plot(), platform_.retain);
+        std::lock_guard lock(mutex);
+        spareSteps.push_back(std::move(block->plot));
+      }
       const BatchCounts& done = block->counts;
       if (done.uncomputedRows > 0 && counts.uncomputedRows == 0) {
         counts.firstUncomputedLine = block->linesBefore + done.firstUncomputedLine;
