@@ -4,8 +4,11 @@
 #include <fstream>
 #include <ostream>
 #include <streambuf>
+#include <string_view>
+#include <utility>
 #include <vector>
 
+#include "batch/OutputFile.h"
 #include "plot/Contours.h"
 #include "plot/PlotDrawing.h"
 
@@ -36,26 +39,73 @@ class CStreamBuffer : public std::streambuf {
   std::FILE* file_;
 };
 
+// Hands everything written to an output file that replaces its target only
+// when finished.
+class SinkBuffer : public std::streambuf {
+ public:
+  explicit SinkBuffer(std::unique_ptr<OutputSink> sink) : sink_(std::move(sink)) {}
+  ~SinkBuffer() override {
+    // Not finished: the file named keeps what it held.
+    if (sink_) sink_->Abandon();
+  }
+  bool Finish() { return std::exchange(sink_, nullptr)->Finish(); }
+
+ protected:
+  int_type overflow(int_type c) override {
+    if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
+    const char byte = traits_type::to_char_type(c);
+    return sink_->Write(std::string_view(&byte, 1)) == 1 ? c : traits_type::eof();
+  }
+  std::streamsize xsputn(const char* text, std::streamsize n) override {
+    return static_cast<std::streamsize>(
+        sink_->Write(std::string_view(text, static_cast<std::size_t>(n))));
+  }
+
+ private:
+  std::unique_ptr<OutputSink> sink_;
+};
+
 }  // namespace
 
-// The document so far, in an anonymous temporary file: the base (frame),
-// then every retained set in order, as a redraw after the run writes them.
+// The document so far: the base (frame), then every retained set in order,
+// as a redraw after the run writes them. In a file beside the plot file that
+// takes its place at the end (as the results file is written), or in an
+// anonymous temporary file copied to it at the end.
 class BatchPlot::DrawnSets {
  public:
+  // Null when the file beside the plot file cannot be made.
+  static std::unique_ptr<DrawnSets> IntoFile(const std::string& path, const Plot::PlotView& view) {
+    OutputFiles files;
+    std::unique_ptr<OutputSink> sink = files.Open(path, false);
+    if (!sink) return nullptr;
+    return std::unique_ptr<DrawnSets>(
+        new DrawnSets(path, nullptr, std::make_unique<SinkBuffer>(std::move(sink)), view));
+  }
   // Null without a temporary file.
-  static std::unique_ptr<DrawnSets> Start(const Plot::PlotView& view) {
+  static std::unique_ptr<DrawnSets> IntoTemporaryFile(const Plot::PlotView& view) {
     std::FILE* file = std::tmpfile();
     if (file == nullptr) return nullptr;
-    return std::unique_ptr<DrawnSets>(new DrawnSets(file, view));
+    return std::unique_ptr<DrawnSets>(
+        new DrawnSets({}, file, std::make_unique<CStreamBuffer>(file), view));
   }
   DrawnSets(const DrawnSets&) = delete;
   DrawnSets& operator=(const DrawnSets&) = delete;
 
   Plot::SvgSurface& surface() { return surface_; }
+  // The plot file written straight, or empty.
+  const std::string& path() const { return path_; }
   int count = 0;                              // sets drawn
   std::array<int, Plot::kKindCount> types{};  // the store's types they were drawn under
 
-  // Closes the document and copies it to out; false on a read or write error.
+  // Closes the document beside the plot file and puts it in the plot
+  // file's place; false on a write error.
+  bool Close() {
+    surface_.Finish();
+    stream_.flush();
+    return static_cast<bool>(stream_) && static_cast<SinkBuffer&>(*buffer_).Finish();
+  }
+  // Closes the document and copies the temporary file to out; false on a
+  // read or write error.
   bool CopyTo(std::ostream& out) {
     surface_.Finish();
     stream_.flush();
@@ -72,16 +122,22 @@ class BatchPlot::DrawnSets {
   }
 
  private:
-  DrawnSets(std::FILE* file, const Plot::PlotView& view)
-      : file_(file, &std::fclose), buffer_(file), stream_(&buffer_), surface_(stream_, kPage) {
+  DrawnSets(std::string path, std::FILE* file, std::unique_ptr<std::streambuf> buffer,
+            const Plot::PlotView& view)
+      : path_(std::move(path)),
+        file_(file, &std::fclose),
+        buffer_(std::move(buffer)),
+        stream_(buffer_.get()),
+        surface_(stream_, kPage) {
     // As WriteSvg draws without contours.
     Plot::DrawPlotBase(surface_, view,
                        [](Plot::DrawingSurface& under) { Plot::DrawContours(under, {}, 0); });
   }
 
+  std::string path_;
   // Closed last: the surface still writes its end when it goes.
   std::unique_ptr<std::FILE, int (*)(std::FILE*)> file_;
-  CStreamBuffer buffer_;
+  std::unique_ptr<std::streambuf> buffer_;
   std::ostream stream_;
   Plot::SvgSurface surface_;
 };
@@ -128,7 +184,8 @@ void BatchPlot::DrawRetainedSet() {
     return;
   }
   if (!drawn_) {
-    drawn_ = DrawnSets::Start(view_);
+    if (!file_.empty()) drawn_ = DrawnSets::IntoFile(file_, view_);
+    if (!drawn_) drawn_ = DrawnSets::IntoTemporaryFile(view_);
     if (!drawn_) {
       drawWhileRetaining_ = false;
       return;
@@ -179,8 +236,12 @@ bool BatchPlot::WriteSvg(const std::string& path) {
   // store holds and no current set is drawn before them.
   std::unique_ptr<DrawnSets> drawn = std::move(drawn_);
   if (drawn && (drawn->count != store_.RetainedCount() || store_.NewDataPending() ||
-                contourItems_ != nullptr)) {
-    drawn.reset();
+                contourItems_ != nullptr || (!drawn->path().empty() && drawn->path() != path))) {
+    drawn.reset();  // closed before the file is written afresh
+  }
+  if (drawn && !drawn->path().empty()) {
+    DrawAfterData(drawn->surface(), {}, {});
+    return drawn->Close();
   }
 
   std::ofstream file(path, std::ios::binary | std::ios::trunc);

@@ -31,12 +31,19 @@ class BatchPlot : public PlotSink, public RetainButton, private Plot::MismatchQu
   BatchPlot(const BatchPlot&) = delete;
   BatchPlot& operator=(const BatchPlot&) = delete;
 
-  // Draws each set as it is retained into an anonymous temporary file, so
-  // that writing the plot after the run costs little (with several jobs the
-  // run's writer thread draws while the workers calculate). The file is the
-  // same. Without a temporary file, or with contours (which lie under the
-  // data), everything is drawn after the run.
-  void DrawWhileRetaining() { drawWhileRetaining_ = true; }
+  // Draws each set as it is retained, so that writing the plot after the
+  // run costs little (with several jobs the run's writer thread draws while
+  // the workers calculate); the file is the same. It is drawn into a file
+  // beside `path` (the file WriteSvg gets) that takes its place at the end,
+  // so the file named may be the run's own input or output and keeps what
+  // it held until then; with an empty path, or no room beside it, into an
+  // anonymous temporary file copied there at the end. With contours (which
+  // lie under the data), or without either file, everything is drawn after
+  // the run.
+  void DrawWhileRetaining(const std::string& path) {
+    drawWhileRetaining_ = true;
+    file_ = path;
+  }
 
   bool IsShowing() const override { return true; }
   void AddNewDataPoint(const CalculationRecord& record) override;
@@ -68,6 +75,7 @@ class BatchPlot : public PlotSink, public RetainButton, private Plot::MismatchQu
   // row rather than built afresh.
   Plot::PlotRecord shownKinds_;
   bool drawWhileRetaining_ = false;
+  std::string file_;
   std::unique_ptr<DrawnSets> drawn_;  // the sets drawn so far, while drawing as they come
   Plot::DensityMethod contourMethod_ = Plot::DensityMethod::kExponentialKamb;
   const Plot::ResultAxes* contourItems_ = nullptr;

@@ -196,7 +196,7 @@ int RunBatchTool(const CliOptions& options, const ToolStreams& streams) {
   std::unique_ptr<BatchPlot> plot;
   if (!options.plotFile.empty()) {
     plot = std::make_unique<BatchPlot>(PlotViewOf(options));
-    plot->DrawWhileRetaining();
+    plot->DrawWhileRetaining(options.plotFile);
     model.SetPlotSink(plot.get());
     platform.retain = plot.get();
   }

@@ -55,20 +55,25 @@ std::vector<Step> Repeat(int count, const std::function<Step(int)>& step) {
   return steps;
 }
 
-std::string Written(const FeedCase& c, bool drawWhileRetaining,
-                    const testing::ScratchFolder& folder) {
+// How the plot is written: after the run, or set by set into a file beside
+// the plot file or into an anonymous temporary file.
+enum class Drawing { kAfterTheRun, kIntoTheFile, kIntoATemporaryFile };
+
+std::string Written(const FeedCase& c, Drawing drawing, const testing::ScratchFolder& folder) {
   Plot::PlotView view;
   view.shown = c.shown;
   view.planesAsGreatCircles = !c.planesAsPoles;
   view.background = Plot::kWhite;
   BatchPlot plot(view);
-  if (drawWhileRetaining) plot.DrawWhileRetaining();
+  const std::string path = folder.File("plot" + std::to_string(int(drawing)) + ".svg");
+  if (drawing != Drawing::kAfterTheRun) {
+    plot.DrawWhileRetaining(drawing == Drawing::kIntoTheFile ? path : std::string());
+  }
   std::mt19937 random(20261206u);
   for (const Step& step : c.feed(random)) {
     plot.AddNewDataPoint(step.record);
     if (step.retain) plot.PressRetain();
   }
-  const std::string path = folder.File(drawWhileRetaining ? "drawn.svg" : "redrawn.svg");
   // The note on rows of another type is not under test here.
   std::FILE* errors = std::tmpfile();
   EXPECT_TRUE(WriteBatchPlot(plot, path, errors != nullptr ? errors : stderr));
@@ -126,10 +131,11 @@ TEST(BatchPlotTest, DrawnWhileRetainingGivesTheRedrawnFile) {
   const testing::ScratchFolder folder;
   for (const FeedCase& c : cases) {
     SCOPED_TRACE(c.name);
-    const std::string redrawn = Written(c, false, folder);
-    const std::string drawn = Written(c, true, folder);
+    const std::string redrawn = Written(c, Drawing::kAfterTheRun, folder);
     EXPECT_NE(redrawn.find("</svg>"), std::string::npos);
-    EXPECT_TRUE(drawn == redrawn) << "files differ";
+    EXPECT_TRUE(Written(c, Drawing::kIntoTheFile, folder) == redrawn) << "beside: files differ";
+    EXPECT_TRUE(Written(c, Drawing::kIntoATemporaryFile, folder) == redrawn)
+        << "temporary: files differ";
   }
 }
 
