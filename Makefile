@@ -66,7 +66,7 @@ test-tsan: setup
 	cmake -S . -B $(TSAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLODEMA_TSAN=ON -DLODEMA_BUILD_APP=OFF
 	cmake --build $(TSAN_DIR) --target cli_tests batch_tests -j$(JOBS)
 	cd $(TSAN_DIR) && TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
-	  ctest --output-on-failure -j$(JOBS) -R 'Jobs|Golden|EndToEnd|PreparedLines|BatchRun'
+	  ctest --output-on-failure -j$(JOBS) -R 'Jobs|Golden|EndToEnd|PreparedLines|BatchRun|ParallelPlot|BatchPlot'
 
 bench: build
 	cmake --build $(BUILD_DIR) --target bench -j$(JOBS)

@@ -162,7 +162,7 @@ BatchOutcome BatchRunner::Run(const BatchRunRequest& request, const BatchOutputO
   progress_->Processed(0);
 
   const bool plotting = platform_.retain != nullptr || model_.plot().IsShowing();
-  if (jobs_ > 1 && !plotting) {
+  if (jobs_ > 1 && (!plotting || platform_.plotFedFromAnyThread)) {
     RunRowsInParallel(*reader, request, options, displayed, outcome.counts);
   } else {
     RunRows(*reader, request, options, displayed, outcome.counts);

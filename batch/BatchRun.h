@@ -72,8 +72,8 @@ class BatchRunner {
 
   // Rows are shared out to this many workers, each with a copy of the
   // model; 1 (the default) runs them here, one after the other. The output
-  // is the same either way. A run that feeds a shown stereonet always runs
-  // here.
+  // is the same either way. A run that feeds a shown stereonet runs here
+  // unless the platform lets the writer thread feed it.
   void SetJobs(int jobs) { jobs_ = jobs < 1 ? 1 : jobs; }
   int Jobs() const { return jobs_; }
 

@@ -4,13 +4,17 @@
 // writes the blocks' lines in input order through the run's writer, so the
 // file, the counts and any report of a write failure are those of a run
 // done row after row. At most a fixed number of blocks is in hand at once,
-// so memory does not grow with the file.
+// so memory does not grow with the file. A run that feeds the stereonet has
+// each worker record what its rows give the plot, and the writer thread
+// passes that on block by block, so the plot gets what a run row after row
+// gives it, in the same order.
 #include <condition_variable>
 #include <deque>
 #include <memory>
 #include <mutex>
 #include <optional>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "batch/BatchRun.h"
@@ -40,6 +44,42 @@ class BlockLineReader : public LineReader {
   std::string_view rest_;
 };
 
+// What a block's rows gave the stereonet, in order: each step either makes
+// the next record the plot's current set or presses "Retain".
+struct PlotSteps {
+  static constexpr char kAdd = 'a';
+  static constexpr char kRetain = 'r';
+  std::vector<CalculationRecord> records;
+  std::string steps;
+  void Clear() {
+    records.clear();
+    steps.clear();
+  }
+};
+
+// Stands in for the stereonet in a worker's copy of the model.
+class PlotRecorder : public PlotSink, public RetainButton {
+ public:
+  explicit PlotRecorder(bool showing) : showing_(showing) {}
+  bool IsShowing() const override { return showing_; }
+  void AddNewDataPoint(const CalculationRecord& record) override {
+    recorded_.records.push_back(record);
+    recorded_.steps.push_back(PlotSteps::kAdd);
+  }
+  void PressRetain() override { recorded_.steps.push_back(PlotSteps::kRetain); }
+  // Records from now on into `into` (emptied), whose room is reused.
+  void Start(PlotSteps into) {
+    recorded_ = std::move(into);
+    recorded_.Clear();
+  }
+  void Clear() { recorded_.Clear(); }
+  PlotSteps Take() { return std::exchange(recorded_, PlotSteps{}); }
+
+ private:
+  bool showing_;
+  PlotSteps recorded_;
+};
+
 struct Block {
   std::optional<std::string> leadIn;  // the line before the block, with '\n'
   std::string lines;                  // the block's lines, each ending with '\n'
@@ -48,6 +88,7 @@ struct Block {
   int skippedAtEnd = 0;          // a line too long to keep, which ends the source
   std::string output;            // its output lines, each ending with CR LF
   BatchCounts counts;
+  PlotSteps plot;
   bool done = false;
 };
 
@@ -63,14 +104,17 @@ class MemoryOutputFiles : public OutputFiles {
 };
 
 // One worker's engine: a copy of the model as it stands when the rows
-// start, with a writer that keeps the lines in memory.
+// start, with a writer that keeps the lines in memory and, for a run that
+// feeds the stereonet, a recorder in the stereonet's place.
 class RowWorker {
  public:
-  RowWorker(const CalculatorModel& model, const ResultWriter& writer)
+  RowWorker(CalculatorModel& model, const ResultWriter& writer, const BatchPlatform& platform)
       : model_(model),
         files_(bytes_),
         writer_(model_, BatchPlatform{}, files_),
-        runner_(model_, writer_, BatchPlatform{}, inputs_) {
+        recorder_(model.plot().IsShowing()),
+        runner_(model_, writer_, RecordingPlatform(platform, recorder_), inputs_) {
+    if (platform.retain != nullptr || model.plot().IsShowing()) model_.SetPlotSink(&recorder_);
     writer_.SetFileName(writer.FileName());
     writer_.SetDelimiter(writer.Delimiter());
     writer_.SetColumnFlags(writer.ColumnFlags());
@@ -78,8 +122,11 @@ class RowWorker {
     writer_.BeginRun(true);
   }
 
-  void Run(Block& block, const BatchRunRequest& request, const BatchOutputOptions& options) {
+  // steps: room for what the rows give the stereonet.
+  void Run(Block& block, const BatchRunRequest& request, const BatchOutputOptions& options,
+           PlotSteps steps) {
     std::int64_t displayed = 0;
+    recorder_.Start(std::move(steps));
     if (block.leadIn) {
       // The boxes a row leaves filled are those the next row starts from:
       // run the line before the block again and drop what it wrote.
@@ -87,13 +134,21 @@ class RowWorker {
       BatchCounts ignored;
       runner_.RunRows(leadIn, request, options, displayed, ignored);
       TakeOutput();
+      recorder_.Clear();
     }
     BlockLineReader reader(block.lines);
     runner_.RunRows(reader, request, options, displayed, block.counts);
     block.output = TakeOutput();
+    block.plot = recorder_.Take();
   }
 
  private:
+  static BatchPlatform RecordingPlatform(const BatchPlatform& platform, PlotRecorder& recorder) {
+    BatchPlatform recording;
+    if (platform.retain != nullptr) recording.retain = &recorder;
+    return recording;
+  }
+
   std::string TakeOutput() {
     writer_.EndRun();
     std::string output;
@@ -107,8 +162,30 @@ class RowWorker {
   MemoryOutputFiles files_;
   InputFiles inputs_;
   ResultWriter writer_;
+  PlotRecorder recorder_;
   BatchRunner runner_;
 };
+
+// Gives the stereonet what a block's rows gave the worker's recorder.
+void ReplayPlotSteps(const PlotSteps& plot, PlotSink& sink, RetainButton* retain) {
+  // The records were written on another core, a block ago: fetching a few
+  // ahead keeps the plot from waiting on memory for each row.
+  constexpr std::size_t kAhead = 4;
+  std::size_t next = 0;
+  for (const char step : plot.steps) {
+    if (step == PlotSteps::kAdd) {
+      if (next + kAhead < plot.records.size()) {
+        const char* ahead = reinterpret_cast<const char*>(&plot.records[next + kAhead]);
+        for (std::size_t line = 0; line < sizeof(CalculationRecord); line += 64) {
+          __builtin_prefetch(ahead + line);
+        }
+      }
+      sink.AddNewDataPoint(plot.records[next++]);
+    } else if (retain != nullptr) {
+      retain->PressRetain();
+    }
+  }
+}
 
 }  // namespace
 
@@ -116,7 +193,8 @@ void BatchRunner::RunRowsInParallel(LineReader& reader, const BatchRunRequest& r
                                     const BatchOutputOptions& options, std::int64_t& displayed,
                                     BatchCounts& counts) {
   std::vector<std::unique_ptr<RowWorker>> engines;
-  for (int i = 0; i < jobs_; ++i) engines.push_back(std::make_unique<RowWorker>(model_, writer_));
+  for (int i = 0; i < jobs_; ++i)
+    engines.push_back(std::make_unique<RowWorker>(model_, writer_, platform_));
 
   const std::size_t inHand = static_cast<std::size_t>(jobs_) * kBlocksPerJob;
   std::mutex mutex;
@@ -127,20 +205,28 @@ void BatchRunner::RunRowsInParallel(LineReader& reader, const BatchRunRequest& r
   std::deque<std::unique_ptr<Block>> inOrder;  // read, not yet written
   bool readingDone = false;
   bool stopping = false;  // the user stopped the run: blocks not yet written are dropped
+  // The room of blocks' plot steps already passed on, for the next blocks:
+  // a fresh megabyte per block would be mapped and unmapped each time.
+  std::vector<PlotSteps> spareSteps;
 
   std::vector<std::thread> workers;
   for (auto& engine : engines) {
     workers.emplace_back([&, worker = engine.get()] {
       for (;;) {
         Block* block = nullptr;
+        PlotSteps steps;
         {
           std::unique_lock lock(mutex);
           workReady.wait(lock, [&] { return !pending.empty() || readingDone || stopping; });
           if (pending.empty() || stopping) return;
           block = pending.front();
           pending.pop_front();
+          if (!spareSteps.empty()) {
+            steps = std::move(spareSteps.back());
+            spareSteps.pop_back();
+          }
         }
-        worker->Run(*block, request, options);
+        worker->Run(*block, request, options, std::move(steps));
         {
           std::lock_guard lock(mutex);
           block->done = true;
@@ -164,6 +250,11 @@ void BatchRunner::RunRowsInParallel(LineReader& reader, const BatchRunRequest& r
       }
       roomFree.notify_one();
       writer_.WritePreparedLines(block->output, block->counts.dataRows > 0);
+      if (!block->plot.steps.empty()) {
+        ReplayPlotSteps(block->plot, model_.plot(), platform_.retain);
+        std::lock_guard lock(mutex);
+        spareSteps.push_back(std::move(block->plot));
+      }
       const BatchCounts& done = block->counts;
       if (done.uncomputedRows > 0 && counts.uncomputedRows == 0) {
         counts.firstUncomputedLine = block->linesBefore + done.firstUncomputedLine;

@@ -60,6 +60,10 @@ struct BatchPlatform {
   FileDialogs* dialogs = nullptr;
   Clipboard* clipboard = nullptr;
   RetainButton* retain = nullptr;
+  // The model's plot sink and the Retain button may be called from a run's
+  // writer thread (one call at a time, rows in input order): a run with
+  // several jobs then shares its rows out while plotting too.
+  bool plotFedFromAnyThread = false;
 };
 
 }  // namespace Lodema

@@ -3,7 +3,9 @@
 // that only counts, and onto the SVG surface (written to a discarding
 // stream), for points and for great circles under both projections. Given
 // the lodema-batch tool, also times a 1,000,000-row run with and without
-// --plot (rows per second and peak memory). Reports; never fails on speed.
+// --plot, with one job and with one per core (rows per second, their ratio
+// and peak memory), and great circles on a tenth of the rows. Reports;
+// never fails on speed.
 
 #include <algorithm>
 #include <chrono>
@@ -157,6 +159,53 @@ using LodemaBench::Measure;
 
 Measure RunTool(const std::vector<std::string>& args) { return LodemaBench::RunProgram(args); }
 
+// The median of three by wall time: the runs of one table are interleaved
+// round by round, so that a busy moment of the shared machine falls on all
+// of them alike.
+Measure Median(std::vector<Measure> runs) {
+  std::sort(runs.begin(), runs.end(),
+            [](const Measure& a, const Measure& b) { return a.seconds < b.seconds; });
+  return runs[runs.size() / 2];
+}
+
+struct ToolRun {
+  const char* name;
+  std::vector<std::string> extra;
+};
+
+// One table: each run with --jobs 1 and with the default (one job per core),
+// its rows per second and its ratio to the run without --plot beside it.
+void ToolTable(const std::string& tool, const std::string& in, const std::string& out,
+               const char* calculation, long rows, const std::vector<ToolRun>& runs) {
+  const char* jobs[] = {"1", nullptr};
+  std::vector<std::vector<Measure>> measured(runs.size() * 2);
+  for (int round = 0; round < 3; ++round) {
+    for (int j = 0; j < 2; ++j) {
+      for (std::size_t r = 0; r < runs.size(); ++r) {
+        std::vector<std::string> args = {tool, "--calc", calculation, "--in", in, "--out", out};
+        if (jobs[j] != nullptr) args.insert(args.end(), {"--jobs", jobs[j]});
+        args.insert(args.end(), runs[r].extra.begin(), runs[r].extra.end());
+        measured[j * runs.size() + r].push_back(RunTool(args));
+      }
+    }
+  }
+  std::printf("lodema-batch, calculation %s, %ld rows (median of 3)\n", calculation, rows);
+  std::printf("%-34s %8s %8s %12s %8s %8s %12s\n", "", "jobs", "seconds", "rows/second", "ratio",
+              "cpu s", "peak memory");
+  for (int j = 0; j < 2; ++j) {
+    double baseline = 0.0;
+    for (std::size_t r = 0; r < runs.size(); ++r) {
+      const Measure m = Median(measured[j * runs.size() + r]);
+      const double rate = m.seconds > 0 ? static_cast<double>(rows) / m.seconds : 0.0;
+      if (r == 0) baseline = rate;
+      std::printf("%-34s %8s %8.2f %12.0f %7.1f%% %8.2f %9ld KB%s\n", runs[r].name,
+                  jobs[j] != nullptr ? jobs[j] : "default", m.seconds, rate,
+                  baseline > 0 ? 100.0 * rate / baseline : 0.0, m.cpuSeconds, m.peakKilobytes,
+                  m.ok ? "" : "  (run failed)");
+    }
+  }
+}
+
 void ToolFigures(const std::string& tool, const std::string& dir, long rows) {
   const std::string in = dir + "/plot-planes.txt";
   const std::string out = dir + "/plot-lines.txt";
@@ -165,34 +214,17 @@ void ToolFigures(const std::string& tool, const std::string& dir, long rows) {
     std::fprintf(stderr, "cannot write %s\n", in.c_str());
     return;
   }
-  std::printf("lodema-batch, calculation 0, %ld rows\n", rows);
-  std::printf("%-30s %8s %12s %8s %12s %12s\n", "", "seconds", "rows/second", "cpu s", "rows/cpu s",
-              "peak memory");
-  const struct {
-    const char* name;
-    std::vector<std::string> extra;
-  } runs[] = {{"without --plot", {}},
-              {"--plot (result points)", {"--plot", svg}},
-              {"--plot, A and B as poles too",
-               {"--plot", svg, "--plot-show", "result,A,B", "--planes-as", "poles"}}};
-  double baseline = 0.0;
-  for (const auto& run : runs) {
-    std::vector<std::string> args = {tool, "--calc", "0", "--in", in, "--out", out};
-    args.insert(args.end(), run.extra.begin(), run.extra.end());
-    // The best of three: the machine is shared, and the least disturbed run
-    // is the fairest comparison.
-    Measure m = RunTool(args);
-    for (int again = 0; again < 2; ++again) {
-      const Measure next = RunTool(args);
-      if (next.ok && next.cpuSeconds < m.cpuSeconds) m = next;
-    }
-    const double rate = m.cpuSeconds > 0 ? static_cast<double>(rows) / m.cpuSeconds : 0.0;
-    if (baseline == 0.0) baseline = rate;
-    std::printf("%-30s %8.2f %12.0f %8.2f %12.0f %9ld KB  %5.1f%%%s\n", run.name, m.seconds,
-                m.seconds > 0 ? static_cast<double>(rows) / m.seconds : 0.0, m.cpuSeconds, rate,
-                m.peakKilobytes, baseline > 0 ? 100.0 * rate / baseline : 0.0,
-                m.ok ? "" : "  (run failed)");
-  }
+  ToolTable(tool, in, out, "0", rows,
+            {{"without --plot", {}},
+             {"--plot (result points)", {"--plot", svg}},
+             {"--plot, A and B as poles too",
+              {"--plot", svg, "--plot-show", "result,A,B", "--planes-as", "poles"}}});
+  // Calculation 5 gives a plane per row, drawn as a great circle of a few
+  // hundred numbers: a tenth of the rows.
+  const long tenth = std::max(rows / 10, 1L);
+  if (!WritePlanes(in, tenth)) return;
+  ToolTable(tool, in, out, "5", tenth,
+            {{"without --plot", {}}, {"--plot (result great circles)", {"--plot", svg}}});
   std::printf("target: --plot within 20%% of the rows per second without it, peak under 64 MB\n");
   std::remove(in.c_str());
   std::remove(out.c_str());

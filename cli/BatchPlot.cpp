@@ -2,11 +2,15 @@
 #include "cli/BatchPlot.h"
 
 #include <fstream>
+#include <ostream>
+#include <streambuf>
+#include <string_view>
+#include <utility>
 #include <vector>
 
+#include "batch/OutputFile.h"
 #include "plot/Contours.h"
 #include "plot/PlotDrawing.h"
-#include "plot/SvgSurface.h"
 
 namespace Lodema {
 
@@ -15,30 +19,183 @@ namespace {
 // The SVG page: the plot (-1100..1100) and a legend column to its right.
 constexpr double kLegendColumn = 700.0;
 constexpr double kTextHeight = 70.0;
+constexpr Plot::SvgPage kPage{-1100.0, -1100.0, 2200.0 + kLegendColumn, 2200.0, 800.0};
+
+// Hands everything written to a C stream.
+class CStreamBuffer : public std::streambuf {
+ public:
+  explicit CStreamBuffer(std::FILE* file) : file_(file) {}
+
+ protected:
+  int_type overflow(int_type c) override {
+    if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
+    return std::fputc(c, file_) == EOF ? traits_type::eof() : c;
+  }
+  std::streamsize xsputn(const char* text, std::streamsize n) override {
+    return static_cast<std::streamsize>(std::fwrite(text, 1, static_cast<std::size_t>(n), file_));
+  }
+
+ private:
+  std::FILE* file_;
+};
+
+// Hands everything written to an output file that replaces its target only
+// when finished.
+class SinkBuffer : public std::streambuf {
+ public:
+  explicit SinkBuffer(std::unique_ptr<OutputSink> sink) : sink_(std::move(sink)) {}
+  ~SinkBuffer() override {
+    // Not finished: the file named keeps what it held.
+    if (sink_) sink_->Abandon();
+  }
+  bool Finish() { return std::exchange(sink_, nullptr)->Finish(); }
+
+ protected:
+  int_type overflow(int_type c) override {
+    if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
+    const char byte = traits_type::to_char_type(c);
+    return sink_->Write(std::string_view(&byte, 1)) == 1 ? c : traits_type::eof();
+  }
+  std::streamsize xsputn(const char* text, std::streamsize n) override {
+    return static_cast<std::streamsize>(
+        sink_->Write(std::string_view(text, static_cast<std::size_t>(n))));
+  }
+
+ private:
+  std::unique_ptr<OutputSink> sink_;
+};
 
 }  // namespace
 
-Plot::PlotRecord PlotRecordOf(const CalculationRecord& record,
-                              const std::array<bool, Plot::kKindCount>& shown) {
-  Plot::PlotRecord plot;
+// The document so far: the base (frame), then every retained set in order,
+// as a redraw after the run writes them. In a file beside the plot file that
+// takes its place at the end (as the results file is written), or in an
+// anonymous temporary file copied to it at the end.
+class BatchPlot::DrawnSets {
+ public:
+  // Null when the file beside the plot file cannot be made.
+  static std::unique_ptr<DrawnSets> IntoFile(const std::string& path, const Plot::PlotView& view) {
+    OutputFiles files;
+    std::unique_ptr<OutputSink> sink = files.Open(path, false);
+    if (!sink) return nullptr;
+    return std::unique_ptr<DrawnSets>(
+        new DrawnSets(path, nullptr, std::make_unique<SinkBuffer>(std::move(sink)), view));
+  }
+  // Null without a temporary file.
+  static std::unique_ptr<DrawnSets> IntoTemporaryFile(const Plot::PlotView& view) {
+    std::FILE* file = std::tmpfile();
+    if (file == nullptr) return nullptr;
+    return std::unique_ptr<DrawnSets>(
+        new DrawnSets({}, file, std::make_unique<CStreamBuffer>(file), view));
+  }
+  DrawnSets(const DrawnSets&) = delete;
+  DrawnSets& operator=(const DrawnSets&) = delete;
+
+  Plot::SvgSurface& surface() { return surface_; }
+  // The plot file written straight, or empty.
+  const std::string& path() const { return path_; }
+  int count = 0;                              // sets drawn
+  std::array<int, Plot::kKindCount> types{};  // the store's types they were drawn under
+
+  // Closes the document beside the plot file and puts it in the plot
+  // file's place; false on a write error.
+  bool Close() {
+    surface_.Finish();
+    stream_.flush();
+    return static_cast<bool>(stream_) && static_cast<SinkBuffer&>(*buffer_).Finish();
+  }
+  // Closes the document and copies the temporary file to out; false on a
+  // read or write error.
+  bool CopyTo(std::ostream& out) {
+    surface_.Finish();
+    stream_.flush();
+    std::FILE* file = file_.get();
+    if (!stream_ || std::fflush(file) != 0 || std::ferror(file) != 0) return false;
+    std::rewind(file);
+    std::vector<char> block(1 << 16);
+    for (;;) {
+      const std::size_t n = std::fread(block.data(), 1, block.size(), file);
+      if (n == 0) break;
+      out.write(block.data(), static_cast<std::streamsize>(n));
+    }
+    return std::ferror(file) == 0;
+  }
+
+ private:
+  DrawnSets(std::string path, std::FILE* file, std::unique_ptr<std::streambuf> buffer,
+            const Plot::PlotView& view)
+      : path_(std::move(path)),
+        file_(file, &std::fclose),
+        buffer_(std::move(buffer)),
+        stream_(buffer_.get()),
+        surface_(stream_, kPage) {
+    // As WriteSvg draws without contours.
+    Plot::DrawPlotBase(surface_, view,
+                       [](Plot::DrawingSurface& under) { Plot::DrawContours(under, {}, 0); });
+  }
+
+  std::string path_;
+  // Closed last: the surface still writes its end when it goes.
+  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file_;
+  std::unique_ptr<std::streambuf> buffer_;
+  std::ostream stream_;
+  Plot::SvgSurface surface_;
+};
+
+BatchPlot::BatchPlot(const Plot::PlotView& view) : view_(view) {}
+
+BatchPlot::~BatchPlot() = default;
+
+void BatchPlot::AddNewDataPoint(const CalculationRecord& record) {
+  // The rows of kinds not shown are emptied (window C stays when window A's
+  // cones turn about it). Row by row: zeroing the whole record first costs
+  // as much as the rest.
+  const auto& shown = view_.shown;
   const int typeA = static_cast<int>(record.cells[Plot::kWindowA][0]);
   const bool coneAboutC = shown[Plot::kWindowA] &&
                           (typeA == Plot::kTypeReferenceAlpha || typeA == Plot::kTypeBetaAlpha);
   for (int kind = 0; kind < Plot::kKindCount; ++kind) {
     if (shown[kind] || (kind == Plot::kWindowC && coneAboutC)) {
-      plot.cells[kind] = record.cells[kind];
+      shownKinds_.cells[kind] = record.cells[kind];
+    } else {
+      shownKinds_.cells[kind] = {};
     }
   }
-  return plot;
+  store_.AddNewDataPoint(shownKinds_, *this);
 }
 
-BatchPlot::BatchPlot(const Plot::PlotView& view) : view_(view) {}
-
-void BatchPlot::AddNewDataPoint(const CalculationRecord& record) {
-  store_.AddNewDataPoint(PlotRecordOf(record, view_.shown), *this);
+void BatchPlot::PressRetain() {
+  if (store_.RetainCurrentData() == Plot::StoreChange::kChanged && drawWhileRetaining_) {
+    DrawRetainedSet();
+  }
 }
 
-void BatchPlot::PressRetain() { store_.RetainCurrentData(); }
+void BatchPlot::DrawRetainedSet() {
+  std::array<int, Plot::kKindCount> types{};
+  for (int kind = 0; kind < Plot::kKindCount; ++kind) types[kind] = store_.TypeCode(kind);
+  // Contours lie under the data and need all of it; a store that changed
+  // otherwise than by one more set since the last one was drawn cannot be
+  // drawn set by set. Either way, everything is drawn after the run.
+  const int expected = drawn_ ? drawn_->count + 1 : 1;
+  if (contourItems_ != nullptr || store_.RetainedCount() != expected ||
+      (drawn_ && drawn_->types != types)) {
+    drawn_.reset();
+    drawWhileRetaining_ = false;
+    return;
+  }
+  if (!drawn_) {
+    if (!file_.empty()) drawn_ = DrawnSets::IntoFile(file_, view_);
+    if (!drawn_) drawn_ = DrawnSets::IntoTemporaryFile(view_);
+    if (!drawn_) {
+      drawWhileRetaining_ = false;
+      return;
+    }
+    drawn_->types = types;
+  }
+  Plot::DrawRetainedSets(drawn_->surface(), store_, view_, store_.RetainedCount(),
+                         store_.RetainedCount());
+  ++drawn_->count;
+}
 
 void BatchPlot::FinishRun() {
   if (store_.NewDataPending()) store_.ClearLastData();
@@ -54,14 +211,48 @@ Plot::MismatchAnswer BatchPlot::Ask(const std::string&) {
   return Plot::MismatchAnswer::kIgnore;
 }
 
-bool BatchPlot::WriteSvg(const std::string& path) const {
+void BatchPlot::DrawAfterData(Plot::SvgSurface& surface, const Plot::DensityGrid& density,
+                              const std::vector<double>& levels) const {
+  const double legendCentre = 1100.0 + kLegendColumn / 2.0;
+  surface.SetPen(Plot::Pen{});
+  surface.Text({legendCentre - 0.4 * kLegendColumn, 940.0}, "Legend", kTextHeight,
+               Plot::TextAnchor::kLeft);
+  Plot::DrawLegend(surface, {legendCentre, 1000.0, kLegendColumn - 100.0, true}, store_, view_);
+  if (contourItems_ != nullptr) {
+    // Below the five rows the kinds may take.
+    Plot::DrawContourLegend(surface, legendCentre - 0.4 * kLegendColumn, 160.0, kTextHeight,
+                            density, levels);
+  }
+  const Plot::CountLabel count = Plot::CountLabelFor(store_, true, {});
+  if (count.visible) {
+    surface.SetPen(Plot::Pen{});
+    surface.Text({-1080.0, -1050.0}, "n =" + count.caption, kTextHeight, Plot::TextAnchor::kLeft);
+  }
+  surface.Finish();
+}
+
+bool BatchPlot::WriteSvg(const std::string& path) {
+  // The sets drawn as they came make the document only if they are all the
+  // store holds and no current set is drawn before them.
+  std::unique_ptr<DrawnSets> drawn = std::move(drawn_);
+  if (drawn && (drawn->count != store_.RetainedCount() || store_.NewDataPending() ||
+                contourItems_ != nullptr || (!drawn->path().empty() && drawn->path() != path))) {
+    drawn.reset();  // closed before the file is written afresh
+  }
+  if (drawn && !drawn->path().empty()) {
+    DrawAfterData(drawn->surface(), {}, {});
+    return drawn->Close();
+  }
+
   std::ofstream file(path, std::ios::binary | std::ios::trunc);
   if (!file) return false;
   std::vector<char> buffer(1 << 16);
   file.rdbuf()->pubsetbuf(buffer.data(), static_cast<std::streamsize>(buffer.size()));
-  {
-    const Plot::SvgPage page{-1100.0, -1100.0, 2200.0 + kLegendColumn, 2200.0, 800.0};
-    Plot::SvgSurface surface(file, page);
+  if (drawn) {
+    DrawAfterData(drawn->surface(), {}, {});
+    if (!drawn->CopyTo(file)) return false;
+  } else {
+    Plot::SvgSurface surface(file, kPage);
     Plot::DensityGrid density;
     std::vector<double> levels;
     std::vector<Plot::ContourLine> contours;
@@ -73,23 +264,7 @@ bool BatchPlot::WriteSvg(const std::string& path) const {
     Plot::RedrawPlot(surface, store_, view_, [&](Plot::DrawingSurface& under) {
       Plot::DrawContours(under, contours, static_cast<int>(levels.size()));
     });
-
-    const double legendCentre = 1100.0 + kLegendColumn / 2.0;
-    surface.SetPen(Plot::Pen{});
-    surface.Text({legendCentre - 0.4 * kLegendColumn, 940.0}, "Legend", kTextHeight,
-                 Plot::TextAnchor::kLeft);
-    Plot::DrawLegend(surface, {legendCentre, 1000.0, kLegendColumn - 100.0, true}, store_, view_);
-    if (contourItems_ != nullptr) {
-      // Below the five rows the kinds may take.
-      Plot::DrawContourLegend(surface, legendCentre - 0.4 * kLegendColumn, 160.0, kTextHeight,
-                              density, levels);
-    }
-    const Plot::CountLabel count = Plot::CountLabelFor(store_, true, {});
-    if (count.visible) {
-      surface.SetPen(Plot::Pen{});
-      surface.Text({-1080.0, -1050.0}, "n =" + count.caption, kTextHeight, Plot::TextAnchor::kLeft);
-    }
-    surface.Finish();
+    DrawAfterData(surface, density, levels);
   }
   file.flush();
   return static_cast<bool>(file);

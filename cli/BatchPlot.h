@@ -6,7 +6,9 @@
 
 #include <array>
 #include <cstdio>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "batch/Platform.h"
 #include "calc/Platform.h"
@@ -15,6 +17,7 @@
 #include "plot/PlotStore.h"
 #include "plot/PlotView.h"
 #include "plot/ResultAxes.h"
+#include "plot/SvgSurface.h"
 
 namespace Lodema {
 
@@ -24,6 +27,23 @@ namespace Lodema {
 class BatchPlot : public PlotSink, public RetainButton, private Plot::MismatchQuestion {
  public:
   explicit BatchPlot(const Plot::PlotView& view);
+  ~BatchPlot() override;
+  BatchPlot(const BatchPlot&) = delete;
+  BatchPlot& operator=(const BatchPlot&) = delete;
+
+  // Draws each set as it is retained, so that writing the plot after the
+  // run costs little (with several jobs the run's writer thread draws while
+  // the workers calculate); the file is the same. It is drawn into a file
+  // beside `path` (the file WriteSvg gets) that takes its place at the end,
+  // so the file named may be the run's own input or output and keeps what
+  // it held until then; with an empty path, or no room beside it, into an
+  // anonymous temporary file copied there at the end. With contours (which
+  // lie under the data), or without either file, everything is drawn after
+  // the run.
+  void DrawWhileRetaining(const std::string& path) {
+    drawWhileRetaining_ = true;
+    file_ = path;
+  }
 
   bool IsShowing() const override { return true; }
   void AddNewDataPoint(const CalculationRecord& record) override;
@@ -35,25 +55,32 @@ class BatchPlot : public PlotSink, public RetainButton, private Plot::MismatchQu
   // the kinds'; items must outlive the writing.
   void SetContours(Plot::DensityMethod method, const Plot::ResultAxes* items);
   // Writes the plot with its legend; false when the file cannot be written.
-  bool WriteSvg(const std::string& path) const;
+  bool WriteSvg(const std::string& path);
 
   const Plot::PlotStore& store() const { return store_; }
   int MismatchesIgnored() const { return mismatches_; }
 
  private:
+  class DrawnSets;
+
   Plot::MismatchAnswer Ask(const std::string& text) override;
+  // The document after the data: the legends, the count, the closing tag.
+  void DrawAfterData(Plot::SvgSurface& surface, const Plot::DensityGrid& density,
+                     const std::vector<double>& levels) const;
+  void DrawRetainedSet();
 
   Plot::PlotView view_;
   Plot::PlotStore store_;
+  // The latest record with the kinds not shown emptied; reused from row to
+  // row rather than built afresh.
+  Plot::PlotRecord shownKinds_;
+  bool drawWhileRetaining_ = false;
+  std::string file_;
+  std::unique_ptr<DrawnSets> drawn_;  // the sets drawn so far, while drawing as they come
   Plot::DensityMethod contourMethod_ = Plot::DensityMethod::kExponentialKamb;
   const Plot::ResultAxes* contourItems_ = nullptr;
   int mismatches_ = 0;
 };
-
-// The plot's record of one calculation, with the rows of kinds not shown
-// emptied (window C stays when window A's cones turn about it).
-Plot::PlotRecord PlotRecordOf(const CalculationRecord& record,
-                              const std::array<bool, Plot::kKindCount>& shown);
 
 // The drawing options of --plot-type, --planes-as, --axes and --plot-show,
 // on a white page as the plot's image export has.

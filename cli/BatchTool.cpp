@@ -190,9 +190,13 @@ int RunBatchTool(const CliOptions& options, const ToolStreams& streams) {
   ErrorStreamMessages messages(streams.errors);
   BatchPlatform platform;
   platform.messages = &messages;
+  // The plot and the statistics are fed by the run's writer thread alone, in
+  // input order, and read only after the run.
+  platform.plotFedFromAnyThread = true;
   std::unique_ptr<BatchPlot> plot;
   if (!options.plotFile.empty()) {
     plot = std::make_unique<BatchPlot>(PlotViewOf(options));
+    plot->DrawWhileRetaining(options.plotFile);
     model.SetPlotSink(plot.get());
     platform.retain = plot.get();
   }

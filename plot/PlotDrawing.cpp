@@ -135,14 +135,19 @@ void DrawRetainedSets(DrawingSurface& surface, const PlotStore& store, const Plo
   }
 }
 
-void RedrawPlot(DrawingSurface& surface, const PlotStore& store, const PlotView& view,
-                const std::function<void(DrawingSurface&)>& underData) {
+void DrawPlotBase(DrawingSurface& surface, const PlotView& view,
+                  const std::function<void(DrawingSurface&)>& underData) {
   surface.Clear(view.background);
   DrawStereoFrame(surface, view.projection, view.axes);
   if (underData) {
     underData(surface);
     ResetDrawState(surface);
   }
+}
+
+void RedrawPlot(DrawingSurface& surface, const PlotStore& store, const PlotView& view,
+                const std::function<void(DrawingSurface&)>& underData) {
+  DrawPlotBase(surface, view, underData);
   DrawCurrentSet(surface, store, view);
   DrawRetainedSets(surface, store, view, 1, store.RetainedCount());
 }

@@ -33,6 +33,11 @@ void PlotOrientation(DrawingSurface& surface, ProjectionType type, OrientationMo
 void RedrawPlot(DrawingSurface& surface, const PlotStore& store, const PlotView& view,
                 const std::function<void(DrawingSurface&)>& underData = {});
 
+// The first part of RedrawPlot: the background, the frame and underData.
+// DrawCurrentSet and DrawRetainedSets after it complete the same picture.
+void DrawPlotBase(DrawingSurface& surface, const PlotView& view,
+                  const std::function<void(DrawingSurface&)>& underData = {});
+
 // The parts of RedrawPlot, drawn over whatever the surface holds: the
 // current set (when pending), and the retained sets first..last (1-based,
 // oldest first, clamped to the retained range). A window that keeps the

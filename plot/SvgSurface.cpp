@@ -2,10 +2,10 @@
 #include "plot/SvgSurface.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 #include "orient/Records.h"
+#include "plot/SvgNumber.h"
 
 namespace Lodema::Plot {
 
@@ -14,11 +14,18 @@ namespace {
 constexpr std::size_t kFlushSize = 1 << 16;
 // Boxes per path element: keeps each element a reasonable size for viewers.
 constexpr int kBoxesPerPath = 500;
+// A point: two numbers and the comma between them, with a separator before.
+constexpr std::size_t kPointRoom = 2 * kSvgNumberRoom + 2;
+
+char* Literal(char* out, const char* text, std::size_t length) {
+  std::memcpy(out, text, length);
+  return out + length;
+}
 
 }  // namespace
 
-SvgSurface::SvgSurface(std::ostream& out, const SvgPage& page) : out_(out), page_(page) {
-  buffer_.reserve(kFlushSize + 4096);
+SvgSurface::SvgSurface(std::ostream& out, const SvgPage& page)
+    : out_(out), page_(page), buffer_(new char[kFlushSize + 4096]), capacity_(kFlushSize + 4096) {
   Put("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
       "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"");
   Number(page_.pixelWidth);
@@ -46,38 +53,36 @@ void SvgSurface::Finish() {
 }
 
 void SvgSurface::Flush(bool always) {
-  if (!always && buffer_.size() < kFlushSize) return;
-  out_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
-  buffer_.clear();
+  if (!always && used_ < kFlushSize) return;
+  out_.write(buffer_.get(), static_cast<std::streamsize>(used_));
+  used_ = 0;
 }
 
-// Plot units to two decimals at most, shortest form. Whole numbers (symbol
-// positions) take the short integer path.
-void SvgSurface::Number(double value) {
-  char text[32];
-  std::to_chars_result result;
-  // The cast is checked against the value rather than calling trunc, which
-  // is a library call on the baseline instruction set.
-  const long long whole = std::abs(value) < 1e15 ? static_cast<long long>(value) : 0;
-  if (static_cast<double>(whole) == value) {
-    result = std::to_chars(text, text + sizeof text, whole);
-  } else {
-    const double rounded = std::isfinite(value) ? std::round(value * 100.0) / 100.0 : 0.0;
-    result = std::to_chars(text, text + sizeof text, rounded == 0.0 ? 0.0 : rounded);
-  }
-  buffer_.append(text, result.ptr);
+void SvgSurface::Grow(std::size_t n) {
+  // Only an element longer than the slack left after a flush gets here
+  // (a long polyline, a long text).
+  const std::size_t capacity = std::max(2 * capacity_, used_ + n);
+  std::unique_ptr<char[]> grown(new char[capacity]);
+  std::memcpy(grown.get(), buffer_.get(), used_);
+  buffer_ = std::move(grown);
+  capacity_ = capacity;
 }
+
+void SvgSurface::Number(double value) { Written(WriteSvgNumber(Room(kSvgNumberRoom), value)); }
 
 void SvgSurface::Point(PlotPoint p) {
-  X(p.x);
-  Put(',');
-  Y(p.y);
+  char* out = WriteSvgNumber(Room(kPointRoom), p.x);
+  *out++ = ',';
+  Written(WriteSvgNumber(out, -p.y));
 }
 
 void SvgSurface::Points(const std::vector<PlotPoint>& points) {
   for (std::size_t i = 0; i < points.size(); ++i) {
-    if (i > 0) Put(' ');
-    Point(points[i]);
+    char* out = Room(kPointRoom);
+    if (i > 0) *out++ = ' ';
+    out = WriteSvgNumber(out, points[i].x);
+    *out++ = ',';
+    Written(WriteSvgNumber(out, -points[i].y));
   }
 }
 
@@ -90,7 +95,7 @@ void SvgSurface::Colour(Rgb colour) {
                        kHex[colour.green & 15],
                        kHex[colour.blue >> 4],
                        kHex[colour.blue & 15]};
-  buffer_.append(text, sizeof text);
+  Put(text, sizeof text);
 }
 
 void SvgSurface::EndBoxes() {
@@ -215,28 +220,32 @@ void SvgSurface::Polyline(const std::vector<PlotPoint>& points) {
 void SvgSurface::Box(PlotPoint corner, PlotPoint opposite) {
   Style(Paint::kShape);
   if (boxesInPath_ == kBoxesPerPath) EndBoxes();
-  Put(boxesInPath_++ == 0 ? "<path d=\"M" : "M");
-  X(std::min(corner.x, opposite.x));
-  Put(',');
-  Y(std::max(corner.y, opposite.y));
   const double width = std::abs(opposite.x - corner.x);
   const double height = std::abs(opposite.y - corner.y);
   if (width != boxWidth_ || height != boxHeight_) {
     boxWidth_ = width;
     boxHeight_ = height;
-    std::string sides;
-    std::swap(sides, buffer_);
-    Put('h');
-    Number(width);
-    Put('v');
-    Number(height);
-    Put("h-");
-    Number(width);
-    Put('z');
-    std::swap(sides, buffer_);
-    boxSides_ = std::move(sides);
+    char sides[3 * kSvgNumberRoom + 8];
+    char* end = sides;
+    *end++ = 'h';
+    end = WriteSvgNumber(end, width);
+    *end++ = 'v';
+    end = WriteSvgNumber(end, height);
+    end = Literal(end, "h-", 2);
+    end = WriteSvgNumber(end, width);
+    *end++ = 'z';
+    boxSides_.assign(sides, end);
   }
-  buffer_.append(boxSides_);
+  // The box's start, its corner and its sides in one write: symbols of a
+  // long run are mostly boxes.
+  constexpr char kPathStart[] = "<path d=\"M";
+  char* out = Room(sizeof kPathStart + kPointRoom + boxSides_.size());
+  out =
+      boxesInPath_++ == 0 ? Literal(out, kPathStart, sizeof kPathStart - 1) : Literal(out, "M", 1);
+  out = WriteSvgNumber(out, std::min(corner.x, opposite.x));
+  *out++ = ',';
+  out = WriteSvgNumber(out, -std::max(corner.y, opposite.y));
+  Written(Literal(out, boxSides_.data(), boxSides_.size()));
 }
 
 void SvgSurface::Circle(PlotPoint centre, double radius) {

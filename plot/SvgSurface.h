@@ -6,6 +6,9 @@
 // share one path, which keeps plots of many symbols small.
 #pragma once
 
+#include <cstddef>
+#include <cstring>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -60,8 +63,23 @@ class SvgSurface : public DrawingSurface {
   void Style(Paint paint);
   void CloseGroup();
   void EndBoxes();
-  void Put(char c) { buffer_.push_back(c); }
-  void Put(const char* text) { buffer_.append(text); }
+  // Elements are written straight into the buffer: room for n more bytes
+  // at its end, then used_ moved past what was written.
+  char* Room(std::size_t n) {
+    if (capacity_ - used_ < n) Grow(n);
+    return buffer_.get() + used_;
+  }
+  void Grow(std::size_t n);
+  void Written(const char* end) { used_ = static_cast<std::size_t>(end - buffer_.get()); }
+  void Put(char c) {
+    *Room(1) = c;
+    ++used_;
+  }
+  void Put(const char* text) { Put(text, std::strlen(text)); }
+  void Put(const char* text, std::size_t n) {
+    std::memcpy(Room(n), text, n);
+    used_ += n;
+  }
   void Number(double value);
   void X(double x) { Number(x); }
   void Y(double y) { Number(-y); }
@@ -72,7 +90,9 @@ class SvgSurface : public DrawingSurface {
 
   std::ostream& out_;
   SvgPage page_;
-  std::string buffer_;
+  std::unique_ptr<char[]> buffer_;
+  std::size_t used_ = 0;
+  std::size_t capacity_ = 0;
   bool finished_ = false;
   Paint paint_ = Paint::kNone;
   Pen groupPen_;

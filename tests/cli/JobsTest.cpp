@@ -16,6 +16,7 @@ struct ToolRun {
   int status = -1;
   std::string out;  // the output file, or standard output for --out -
   std::string err;
+  std::string plot;  // plot.svg, when the run wrote one
   bool operator==(const ToolRun&) const = default;
 };
 
@@ -23,7 +24,7 @@ struct ToolRun {
 // data: comments, blank and blank-only lines, a text header, angles out of
 // range (rejected), sense letters after a dip, decimals, missing fields,
 // CR LF and LF line ends, and no line end after the last line.
-std::string MixedRows(int rows, unsigned seed) {
+std::string MixedRows(int rows, unsigned seed, int fields = 6) {
   std::mt19937 random(seed);
   auto pick = [&](int low, int high) {
     return std::uniform_int_distribution<int>(low, high)(random);
@@ -60,7 +61,7 @@ std::string MixedRows(int rows, unsigned seed) {
                 std::to_string(pick(1, 89)) + "\t" + std::to_string(pick(0, 89));
         break;
       default:
-        for (int field = 0; field < 6; ++field) {
+        for (int field = 0; field < fields; ++field) {
           if (field > 0) text += '\t';
           text += std::to_string(field % 2 == 0 ? pick(-5, 89) : pick(0, 359));
         }
@@ -75,6 +76,8 @@ class JobsTest : public ::testing::Test {
   // Past a block of rows (a few thousand lines): the workers' blocks meet.
   void SetUp() override { folder_.Write("rows.txt", MixedRows(5000, 20260601u)); }
 
+  void WriteRows(const std::string& text) { folder_.Write("rows.txt", text); }
+
   // Runs the tool in the scratch folder with the C locale on rows.txt
   // (from standard input when fromStdin).
   ToolRun Run(std::vector<std::string> args, const std::string& jobs, bool fromStdin = false,
@@ -84,14 +87,15 @@ class JobsTest : public ::testing::Test {
     for (const std::string& arg : args) command += " '" + arg + "'";
     command += " < rows.txt > stdout.txt 2> stderr.txt";
     std::remove(folder_.File("out.txt").c_str());
+    std::remove(folder_.File("plot.svg").c_str());
     const int raw = std::system(command.c_str());
     ToolRun run;
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     run.out = Read(out == "out.txt" ? "out.txt" : "stdout.txt");
     run.err = Read("stderr.txt");
+    run.plot = Read("plot.svg");
     return run;
   }
-  void WriteRows(const std::string& text) { folder_.Write("rows.txt", text); }
   std::string Read(const std::string& name) const {
     return Lodema::testing::ScratchFolder::Read(folder_.File(name));
   }
@@ -191,6 +195,40 @@ TEST_F(JobsTest, EveryBlockStartsFromTheRowBeforeIt) {
       << serial.err;
   EXPECT_EQ(serial.err, shared.err);
   EXPECT_TRUE(serial.out == shared.out) << "outputs differ";
+}
+
+// The stereonet is fed in input order whatever the jobs: the same SVG, the
+// same statistics, over rows that are rejected, not data, or of no result.
+TEST_F(JobsTest, PlotAndStatisticsGiveTheSameBytes) {
+  const OptionCase cases[] = {
+      {"intersections as points", {"--calc", "0"}},
+      {"planes A and B as great circles, equal angle",
+       {"--calc", "0", "--plot-show", "result,A,B", "--plot-type", "angle", "--axes", "3"}},
+      {"planes as poles with statistics and contours",
+       {"--calc", "0", "--plot-show", "result,A,B", "--planes-as", "poles", "--stats",
+        "--contour"}},
+      {"result planes as great circles", {"--calc", "5", "--stats"}},
+      {"standard input, strike and dip", {"--calc", "1", "--set", "PlaneConvIn=3"}, true},
+      // Calculations 24 and 25 read nine columns: the rows are rewritten for them.
+      {"core calculation with its cones", {"--calc", "24", "--plot-show", "result,A,B,C,D"}},
+      {"core calculation, windows only", {"--calc", "25", "--plot-show", "A,B,C,D", "--stats"}},
+  };
+  // Several block boundaries, each a chance for a row's data to go astray.
+  WriteRows(MixedRows(13000, 20260603u));
+  for (const OptionCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    if (c.args[1] == "24") WriteRows(MixedRows(13000, 20260602u, 9));
+    std::vector<std::string> args = c.args;
+    args.insert(args.end(), {"--plot", "plot.svg", "--keep-nondata", "--retain-input"});
+    const ToolRun serial = Run(args, "1", c.fromStdin);
+    const ToolRun shared = Run(args, "3", c.fromStdin);
+    EXPECT_EQ(serial.status, 0) << serial.err;
+    EXPECT_NE(serial.plot.find("</svg>"), std::string::npos);
+    EXPECT_EQ(serial.status, shared.status);
+    EXPECT_EQ(serial.err, shared.err);
+    EXPECT_TRUE(serial.out == shared.out) << "outputs differ";
+    EXPECT_TRUE(serial.plot == shared.plot) << "plots differ";
+  }
 }
 
 TEST_F(JobsTest, FullDeviceIsReportedOnceEitherWay) {
