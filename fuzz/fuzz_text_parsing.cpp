@@ -15,6 +15,7 @@
 #include "calc/CalculatorModel.h"
 #include "calc/SettingsText.h"
 #include "fuzz/FuzzChecks.h"
+#include "orient/LinesInPlanes.h"
 #include "orient/NumberText.h"
 #include "orient/TextFormatting.h"
 #include "orient/TextParsing.h"
@@ -155,6 +156,30 @@ void CheckStoredText(std::string_view text) {
   Check(!Lodema::HasControlCharacter(clean), "control characters survive", clean);
 }
 
+// The routines that read a sense text beside angles (radians): the angle
+// is the text's number when it is one of modest size, the sense the second
+// text.
+void CheckSenses(std::string_view text, std::string_view sense) {
+  const std::optional<double> value = NumberText::TryTextToDouble(text, false);
+  if (!value || std::fabs(*value) > 10) return;
+  const double angle = *value;
+  constexpr double kPlanes[][2] = {
+      {0.5, 2.0}, {OrientGeometry::kHalfPi, 0.0}, {0.0, 0.0}, {1.2, 6.1}};
+  for (const auto& plane : kPlanes) {
+    const double dip = plane[0], dipDirection = plane[1];
+    Check(std::isfinite(OrientGeometry::SensedPitchPlusOffset(dipDirection, angle, sense, 0.3)),
+          "SensedPitchPlusOffset not finite", sense);
+    const OrientGeometry::PlungeInPlaneResult plunge =
+        OrientGeometry::LineFromPlungeInPlane(dip, dipDirection, angle, sense);
+    Check(std::isfinite(plunge.trend) && std::isfinite(plunge.excess),
+          "LineFromPlungeInPlane not finite", text);
+    const OrientGeometry::PitchLineResult pitch =
+        OrientGeometry::LineFromPitchInPlane(dip, dipDirection, angle, sense);
+    Check(std::isfinite(pitch.line.angle) && std::isfinite(pitch.line.azimuth),
+          "LineFromPitchInPlane not finite", text);
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -170,5 +195,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CheckFields(text, {});
   CheckFields(text, " ");
   CheckStoredText(text);
+  CheckSenses(text, second);
   return 0;
 }
