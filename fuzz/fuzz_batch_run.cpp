@@ -36,6 +36,7 @@ struct Options {
   bool captions = false;
   bool decimalComma = false;
   bool extraColumns = false;
+  bool manyRows = false;
   std::string outputDelimiter;
   int planeConvention = 1;
   int quadrant = 0;
@@ -47,7 +48,9 @@ bool Bit(std::uint8_t byte, int bit) { return ((byte >> bit) & 1) != 0; }
 
 // Byte 0 the calculation; 1 the input delimiter (a list entry, or the
 // character of byte 2); 3 flags; 4 the input notation; 5..15 a column map
-// (-1..4 per entry box) used when flag 3 is set.
+// (-1..4 per entry box) used when flag 3 is set. Flag 7 with byte 4 from
+// 0xF0 up repeats a short body until the workers share more than one block
+// of rows between them.
 Options ReadOptions(const std::uint8_t* header) {
   Options o;
   o.calculation = header[0] % Lodema::kCalculationCount;
@@ -60,6 +63,8 @@ Options ReadOptions(const std::uint8_t* header) {
   o.decimalComma = Bit(header[3], 4);
   o.outputDelimiter = Bit(header[3], 5) ? "," : "tab";
   o.extraColumns = Bit(header[3], 6);
+  // A long run is slow: only a few inputs ask for it.
+  o.manyRows = Bit(header[3], 7) && header[4] >= 0xF0;
   o.planeConvention = 1 + header[4] % 6;
   o.quadrant = (header[4] / 6) % 2;
   o.lineOrder = (header[4] / 12) % 2;
@@ -207,13 +212,31 @@ void CheckAccounted(const Options& o, std::string_view body, const RunResult& ru
   }
 }
 
+// Rows a worker takes at a time (batch/ParallelRows.cpp): a longer body
+// crosses from one worker's block into the next.
+constexpr std::size_t kBlockRows = 4096;
+constexpr std::size_t kMostRepeatedRows = 64;
+
+// The body as often as it takes to pass kBlockRows lines (a short body of
+// whole lines only), else as given.
+std::string Repeated(std::string_view body) {
+  const std::size_t rows = FileLines(body).size();
+  if (rows == 0 || rows > kMostRepeatedRows) return std::string(body);
+  std::string text(body);
+  if (text.back() != '\n' && text.back() != '\r') text += '\n';
+  std::string repeated;
+  for (std::size_t n = 0; n <= kBlockRows / rows; ++n) repeated += text;
+  return repeated;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size <= kHeaderBytes) return 0;
   const Options options = ReadOptions(data);
-  const std::string_view body(reinterpret_cast<const char*>(data) + kHeaderBytes,
-                              size - kHeaderBytes);
+  const std::string_view given(reinterpret_cast<const char*>(data) + kHeaderBytes,
+                               size - kHeaderBytes);
+  const std::string body = options.manyRows ? Repeated(given) : std::string(given);
   const RunResult single = Run(options, body, 1);
   const RunResult shared = Run(options, body, 2);
   Check(single.ran == shared.ran, "one worker and two disagree on running");
