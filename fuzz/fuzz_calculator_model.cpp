@@ -2,7 +2,8 @@
 // The main window's model driven as a user would: a calculation and the
 // conventions are chosen, then text is typed into entry boxes and options
 // are clicked in any order. After every step no caption, result or message
-// may show "nan" or "inf".
+// may show "nan" or "inf"; at the end a copy of the model (what a batch
+// worker runs on) must answer a further entry as the original does.
 //
 // Input: five header bytes (calculation, option flags, input notation,
 // output notation, reference choices), then steps, each a command byte
@@ -143,5 +144,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Step(model, command, text);
     LodemaFuzz::CheckShownTexts(model.Controls(), typedNonFinite);
   }
+
+  // A batch worker runs rows on a copy: the copy must answer the next
+  // typed entry as the original does.
+  Lodema::CalculatorModel copy(model);
+  for (Lodema::CalculatorModel* m : {&model, &copy}) m->SetEntryText(0, "45");
+  const Lodema::MainWindowControls& a = model.Controls();
+  const Lodema::MainWindowControls& b = copy.Controls();
+  for (int box = 0; box < Lodema::kResultBoxCount; ++box) {
+    LodemaFuzz::Check(a.resultValues[box].caption == b.resultValues[box].caption &&
+                          a.resultValues[box].visible == b.resultValues[box].visible,
+                      "a copy of the model shows another result", b.resultValues[box].caption);
+  }
+  LodemaFuzz::Check(a.messagePanel.caption == b.messagePanel.caption,
+                    "a copy of the model shows another message", b.messagePanel.caption);
   return 0;
 }
