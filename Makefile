@@ -5,18 +5,22 @@
 # and to install it:
 #   make install PREFIX=...   installs into PREFIX (default /usr/local)
 #   make package              builds the Debian package lodema_<version>_<arch>.deb here
-.PHONY: all setup configure build run test test-sanitize test-tsan bench install package clean
+.PHONY: all setup configure build run test test-sanitize test-tsan fuzz bench install package clean
 
 BUILD_DIR ?= build
 SANITIZE_DIR ?= build-sanitize
 TSAN_DIR ?= build-tsan
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 25
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PREFIX ?= /usr/local
-# The last line is for installing, packaging and checking both: the Debian
+# The third line is for installing, packaging and checking both: the Debian
 # package tools, lintian, and the launcher, AppStream and manual page checks.
+# The last one is for the fuzz targets (make fuzz).
 PACKAGES := cmake g++ ninja-build make qt6-base-dev libqt6svg6 libgl-dev libgtest-dev libgmock-dev \
             libbenchmark-dev xvfb xauth \
-            dpkg-dev file lintian desktop-file-utils appstream man-db groff-base
+            dpkg-dev file lintian desktop-file-utils appstream man-db groff-base \
+            clang libclang-rt-14-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 all: build
@@ -68,6 +72,29 @@ test-tsan: setup
 	cd $(TSAN_DIR) && TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
 	  ctest --output-on-failure -j$(JOBS) -R 'Jobs|Golden|EndToEnd|PreparedLines|BatchRun|ParallelPlot|BatchPlot'
 
+# The libFuzzer targets of fuzz/ (clang, no desktop), each run for
+# FUZZ_SECONDS over its seed corpus in fuzz/corpus/<target>/. New inputs
+# go to $(FUZZ_DIR)/corpus/, never into the repository; an input that
+# crashes or fails a check is kept in $(FUZZ_DIR)/findings/ and fails the
+# step (after the other targets have run).
+FUZZ_TARGETS := text_parsing calculator_model batch_run settings_store
+fuzz: setup
+	cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_CXX_COMPILER=clang++ -DLODEMA_FUZZ=ON -DLODEMA_BUILD_APP=OFF
+	cmake --build $(FUZZ_DIR) --target fuzzers -j$(JOBS)
+	@failed=""; for t in $(FUZZ_TARGETS); do \
+	  rm -rf $(FUZZ_DIR)/corpus/$$t; mkdir -p $(FUZZ_DIR)/corpus/$$t $(FUZZ_DIR)/findings; \
+	  dict=""; [ -f fuzz/$$t.dict ] && dict="-dict=fuzz/$$t.dict"; \
+	  echo "Fuzzing $$t for $(FUZZ_SECONDS) s"; \
+	  UBSAN_OPTIONS=print_stacktrace=1 $(FUZZ_DIR)/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) \
+	    -max_len=2048 -timeout=10 -print_final_stats=1 $$dict \
+	    -artifact_prefix=$(CURDIR)/$(FUZZ_DIR)/findings/$$t- \
+	    $(FUZZ_DIR)/corpus/$$t fuzz/corpus/$$t 2>$(FUZZ_DIR)/fuzz-$$t.log \
+	    || { tail -n 40 $(FUZZ_DIR)/fuzz-$$t.log; failed="$$failed $$t"; }; \
+	  grep -E '^stat::number_of_executed_units|^Done' $(FUZZ_DIR)/fuzz-$$t.log || true; \
+	done; \
+	if [ -n "$$failed" ]; then echo "Fuzzing found faults in:$$failed (inputs in $(FUZZ_DIR)/findings/)"; exit 1; fi
+
 bench: build
 	cmake --build $(BUILD_DIR) --target bench -j$(JOBS)
 
@@ -81,4 +108,4 @@ package: build
 	@echo "Install it with: sudo apt install ./$$(cd $(BUILD_DIR)/package && ls lodema_*.deb)"
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(TSAN_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(TSAN_DIR) $(FUZZ_DIR)
