@@ -189,6 +189,14 @@ class CalculatorModel {
   // FormatAngleFixed(FormatAngleGeneral(radians, 0), 0, any, pad) in one
   // step: whole degrees, "-" only when not zero.
   static std::string FormatAngleWhole(double radians, bool pad);
+  // FormatAngleWhole's text on the stack, for whole degrees below 1e15 (the
+  // only ones written without the general form); empty otherwise.
+  struct WholeAngleText {
+    std::array<char, 32> chars{};
+    std::size_t size = 0;
+    std::string_view View() const { return {chars.data(), size}; }
+  };
+  static WholeAngleText FormatAngleWholeText(double radians, bool pad);
   // Decimals shown in results: the typed count, at most 2.
   int ResultDecimals() const;
   // Writes a plane (radians) into result window 4..7 by its captions, in the
@@ -350,8 +358,8 @@ class CalculatorModel {
   // The same from radians.
   void WriteFabric(int window, double angle, double azimuth, bool isPlane);
   // Puts finished texts into the boxes of result window 4..7 by their captions.
-  void AssignFabricTexts(int window, const std::string& first, const std::string& direction,
-                         const std::string& sense, bool isPlane);
+  void AssignFabricTexts(int window, std::string_view first, std::string_view direction,
+                         std::string_view sense, bool isPlane);
 
   // Options and conventions.
   void CoreConventionChanged();
