@@ -21,8 +21,63 @@ std::string InputDelimiterListText(std::string_view delimiterSet) {
 
 bool IsAnyDelimiterSet(std::string_view delimiterSet) { return delimiterSet == kAnyDelimiterSet; }
 
-int SplitFields(std::string_view line, std::string_view delimiterSet, int maxFields,
-                std::vector<std::string>& fields) {
+namespace {
+
+void StoreField(std::string_view text, int count, std::vector<std::string>& fields) {
+  if (static_cast<std::size_t>(count) < fields.size()) {
+    fields[count].assign(text);
+  } else {
+    fields.emplace_back(text);
+  }
+}
+
+// A delimiter the one-character shortcut handles: blanks (which join in
+// runs) and line ends (skipped before a field) take the general reader.
+bool IsPlainDelimiter(std::string_view delimiterSet) {
+  return delimiterSet.size() == 1 && delimiterSet[0] != ' ' && delimiterSet[0] != '\r' &&
+         delimiterSet[0] != '\n';
+}
+
+// SplitFieldsByReader for a single plain delimiter, without the reader's
+// general steps for every field (the usual TAB- or comma-separated row).
+// Positions are 1-based, as the reader's: after a field the next one
+// starts past its delimiter; past the last field, the line's full length.
+int SplitAtDelimiter(std::string_view line, char delimiter, int maxFields,
+                     std::vector<std::string>& fields) {
+  const std::size_t fullLength = line.size();
+  std::string_view body = line;
+  while (!body.empty() && (body.back() == ' ' || body.back() == '\r' || body.back() == '\n')) {
+    body.remove_suffix(1);
+  }
+  const std::size_t length = body.size();
+  int count = 0;
+  std::size_t position = 1;
+  while ((maxFields < 0 || count < maxFields) && position <= fullLength) {
+    std::string_view text;
+    std::size_t next = fullLength + 1;
+    if (position <= length) {
+      std::size_t p = position - 1;
+      while (p < length && (body[p] == '\r' || body[p] == '\n')) ++p;
+      std::size_t end = p;
+      while (end < length && body[end] != delimiter) ++end;
+      text = body.substr(p, end - p);
+      // Only a field closed by a delimiter before the line's last character
+      // leaves more to read.
+      if (end + 1 < length) next = end + 2;
+    }
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    StoreField(text, count, fields);
+    ++count;
+    position = next;
+  }
+  fields.resize(static_cast<std::size_t>(count));
+  return count;
+}
+
+}  // namespace
+
+int SplitFieldsByReader(std::string_view line, std::string_view delimiterSet, int maxFields,
+                        std::vector<std::string>& fields) {
   int count = 0;
   int position = 1;
   const auto length = static_cast<long long>(line.size());
@@ -31,15 +86,21 @@ int SplitFields(std::string_view line, std::string_view delimiterSet, int maxFie
     const OrientGeometry::TokenView token = reader.Next(position);
     if (token.position <= position) break;  // no progress: never loop forever
     position = token.position;
-    if (static_cast<std::size_t>(count) < fields.size()) {
-      fields[count].assign(token.text);
-    } else {
-      fields.emplace_back(token.text);
-    }
+    StoreField(token.text, count, fields);
     ++count;
   }
   fields.resize(static_cast<std::size_t>(count));
   return count;
+}
+
+int SplitFields(std::string_view line, std::string_view delimiterSet, int maxFields,
+                std::vector<std::string>& fields) {
+  // Far below the reader's limit on positions, which a longer line meets.
+  constexpr std::size_t kShortcutLength = 1 << 30;
+  if (IsPlainDelimiter(delimiterSet) && line.size() < kShortcutLength) {
+    return SplitAtDelimiter(line, delimiterSet[0], maxFields, fields);
+  }
+  return SplitFieldsByReader(line, delimiterSet, maxFields, fields);
 }
 
 std::vector<std::string> SplitFields(std::string_view line, std::string_view delimiterSet) {

@@ -6,9 +6,11 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "calc/CalculationRecord.h"
@@ -187,6 +189,14 @@ class CalculatorModel {
   // FormatAngleFixed(FormatAngleGeneral(radians, 0), 0, any, pad) in one
   // step: whole degrees, "-" only when not zero.
   static std::string FormatAngleWhole(double radians, bool pad);
+  // FormatAngleWhole's text on the stack, for whole degrees below 1e15 (the
+  // only ones written without the general form); empty otherwise.
+  struct WholeAngleText {
+    std::array<char, 32> chars{};
+    std::size_t size = 0;
+    std::string_view View() const { return {chars.data(), size}; }
+  };
+  static WholeAngleText FormatAngleWholeText(double radians, bool pad);
   // Decimals shown in results: the typed count, at most 2.
   int ResultDecimals() const;
   // Writes a plane (radians) into result window 4..7 by its captions, in the
@@ -274,6 +284,32 @@ class CalculatorModel {
     bool error = false;
   };
   WindowBoxes LocateWindowBoxes(int window, bool asLine) const;
+
+  // The plain decimal number (NumberText::ReadPlainDecimal) last read from
+  // each entry box while checking it, with the text it was read from. The
+  // value depends on nothing but that text, so the calculation takes it
+  // instead of reading the box again while the box still holds the text.
+  struct BoxNumber {
+    // Copied and compared a character at a time: for the one to three
+    // digits of a data field the string functions cost more than reading.
+    static constexpr std::size_t kMaxText = 16;
+    std::array<char, kMaxText> text{};
+    std::size_t size = 0;
+    bool known = false;
+    double value = 0.0;
+  };
+  // CompleteNumber for box's text, remembering a plain decimal's value.
+  bool ReadBoxNumber(int box, const std::string& text, double& value);
+  // The remembered value when box's text is still `text`.
+  bool RecallBoxNumber(int box, std::string_view text, double& value) const {
+    const BoxNumber& number = boxNumbers_[static_cast<std::size_t>(box)];
+    if (!number.known || number.size != text.size()) return false;
+    for (std::size_t i = 0; i < number.size; ++i) {
+      if (number.text[i] != text[i]) return false;
+    }
+    value = number.value;
+    return true;
+  }
   // True when ReadOrientationWindow rewrites the direction (quadrant
   // bearings, or a strike in a plane window).
   bool WindowNeedsNotationChange(int window, bool asLine) const;
@@ -322,8 +358,8 @@ class CalculatorModel {
   // The same from radians.
   void WriteFabric(int window, double angle, double azimuth, bool isPlane);
   // Puts finished texts into the boxes of result window 4..7 by their captions.
-  void AssignFabricTexts(int window, const std::string& first, const std::string& direction,
-                         const std::string& sense, bool isPlane);
+  void AssignFabricTexts(int window, std::string_view first, std::string_view direction,
+                         std::string_view sense, bool isPlane);
 
   // Options and conventions.
   void CoreConventionChanged();
@@ -348,6 +384,7 @@ class CalculatorModel {
   bool rewriting_ = false;  // code is rewriting box texts: the change handler ignores them
   bool filePageAvailable_ = false;
   std::array<bool, kEntryBoxCount> entryValid_{};
+  std::array<BoxNumber, kEntryBoxCount> boxNumbers_{};
   std::array<std::string, 12> savedTexts_;  // texts of boxes 0-11 at the last set-up
   std::array<int, kMappedBoxCount> fieldKinds_{};
   int decimalPlaces_ = 0;

@@ -5,10 +5,10 @@
 #include <string>
 #include <string_view>
 
+#include "calc/CalculatorModel.h"
 #include "calc/Catalogue.h"
 #include "calc/Dispatcher.h"
 #include "calc/EntryBoxes.h"
-#include "calc/CalculatorModel.h"
 #include "orient/DrillCore.h"
 #include "orient/NumberText.h"
 #include "orient/Primitives.h"
@@ -64,7 +64,8 @@ void Dispatcher::SetRow(int row, int type, double first, double second) {
 bool Dispatcher::ReadNumber(int box, double& radians) const {
   const TextBox& entry = m_.controls_.entryBoxes[box];
   double degrees = 0.0;
-  if (!m_.EntryValid(box) || !ReadNumberText(entry.text, m_.LocaleUsesComma(), degrees)) {
+  if (!m_.EntryValid(box) || (!m_.RecallBoxNumber(box, entry.text, degrees) &&
+                              !ReadNumberText(entry.text, m_.LocaleUsesComma(), degrees))) {
     return false;
   }
   const std::optional<double> value = FiniteDegreesToRadians(degrees);
@@ -75,10 +76,13 @@ bool Dispatcher::ReadNumber(int box, double& radians) const {
 
 bool Dispatcher::ReadDirection(int box, double& radians) const {
   if (!m_.EntryValid(box)) return false;
-  std::string text = m_.controls_.entryBoxes[box].text;
-  if (m_.settings().QuadrantIn == 1) text = QuadrantToAzimuthText(text, m_.LocaleUsesComma());
+  const std::string& typed = m_.controls_.entryBoxes[box].text;
+  const bool quadrant = m_.settings().QuadrantIn == 1;
   double degrees = 0.0;
-  if (text.empty() || !ReadNumberText(text, m_.LocaleUsesComma(), degrees)) return false;
+  if (quadrant || !m_.RecallBoxNumber(box, typed, degrees)) {
+    const std::string text = quadrant ? QuadrantToAzimuthText(typed, m_.LocaleUsesComma()) : typed;
+    if (text.empty() || !ReadNumberText(text, m_.LocaleUsesComma(), degrees)) return false;
+  }
   const std::optional<double> value = FiniteDegreesToRadians(degrees);
   if (!value) return false;
   radians = *value;
@@ -96,8 +100,11 @@ bool Dispatcher::ReadOrientation(int window, bool asLine, Orientation& value,
     const CalculatorModel::WindowBoxes boxes = m_.LocateWindowBoxes(window, asLine);
     if (boxes.error || boxes.direction < 0) return false;
     const auto& texts = m_.controls_.entryBoxes;
-    if (!ReadNumberText(texts[boxes.first].text, comma, angle) ||
-        !ReadNumberText(texts[boxes.direction].text, comma, azimuth)) {
+    const std::string& first = texts[boxes.first].text;
+    const std::string& direction = texts[boxes.direction].text;
+    if ((!m_.RecallBoxNumber(boxes.first, first, angle) && !ReadNumberText(first, comma, angle)) ||
+        (!m_.RecallBoxNumber(boxes.direction, direction, azimuth) &&
+         !ReadNumberText(direction, comma, azimuth))) {
       return false;
     }
     if (!StoreOrientation(angle, azimuth, value)) return false;

@@ -47,6 +47,21 @@ std::string Lower(std::string text) {
 
 }  // namespace
 
+bool CalculatorModel::ReadBoxNumber(int box, const std::string& text, double& value) {
+  BoxNumber& number = boxNumbers_[static_cast<std::size_t>(box)];
+  if (NumberText::ReadPlainDecimal(text, value)) {
+    number.known = text.size() <= BoxNumber::kMaxText;
+    if (number.known) {
+      number.size = text.size();
+      for (std::size_t i = 0; i < number.size; ++i) number.text[i] = text[i];
+      number.value = value;
+    }
+    return true;
+  }
+  number.known = false;
+  return CompleteNumber(text, localeComma_, value);
+}
+
 void CalculatorModel::SetEntryText(int box, const std::string& text) {
   HandlerScope scope(*this);
   if (box < 0 || box >= kEntryBoxCount) return;
@@ -122,19 +137,21 @@ bool CalculatorModel::ValidateEntry(int box) {
   if (IsCaption(label, "dip") || IsCaption(label, "~dip") || IsCaption(label, "plunge") ||
       IsCaption(label, s.PlungeName) || IsCaption(label, s.gPitchName) ||
       IsCaption(label, s.alphaWord)) {
-    return CompleteNumber(text, localeComma_, value) && std::fabs(value) <= 90.0;
+    return ReadBoxNumber(box, text, value) && std::fabs(value) <= 90.0;
   }
   if (IsDirectionCaption(label) || IsCaption(label, "section trend")) {
-    return ValidateDirectionText(text);
+    // ValidateDirectionText, remembering an azimuth's value.
+    if (s.QuadrantIn == 1) return ValidateDirectionText(text);
+    return !text.empty() && ReadBoxNumber(box, text, value) && value >= 0.0 && value <= 360.0;
   }
   if (IsCaption(label, "angle") || IsCaption(label, "rot'n")) {
-    return CompleteNumber(text, localeComma_, value);
+    return ReadBoxNumber(box, text, value);
   }
   if (IsCaption(label, s.gHadeName) || IsCaption(label, s.betaWord)) {
-    return CompleteNumber(text, localeComma_, value) && value >= 0.0 && value <= 360.0;
+    return ReadBoxNumber(box, text, value) && value >= 0.0 && value <= 360.0;
   }
   if (IsCaption(label, s.gammaWord)) {
-    if (!CompleteNumber(text, localeComma_, value)) return false;
+    if (!ReadBoxNumber(box, text, value)) return false;
     return s.BetaConv ? (value >= 0.0 && value <= 360.0) : std::fabs(value) <= 180.0;
   }
   return false;

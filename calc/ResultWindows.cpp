@@ -10,9 +10,9 @@
 #include <string>
 #include <string_view>
 
+#include "calc/CalculatorModel.h"
 #include "calc/Catalogue.h"
 #include "calc/EntryBoxes.h"
-#include "calc/CalculatorModel.h"
 #include "orient/NumberText.h"
 #include "orient/Primitives.h"
 #include "orient/TextFormatting.h"
@@ -180,8 +180,8 @@ std::string CalculatorModel::FormatAngleGeneral(double radians, int decimals) {
   return text;
 }
 
-std::string CalculatorModel::FormatAngleFixed(const std::string& value, int decimals, char decimalChar,
-                                        bool pad) {
+std::string CalculatorModel::FormatAngleFixed(const std::string& value, int decimals,
+                                              char decimalChar, bool pad) {
   // The usual text, as FormatAngleGeneral writes it ("[-]digits[.digits]"),
   // is cut here directly; any other takes the full path.
   const char* p = value.data();
@@ -222,7 +222,7 @@ std::string CalculatorModel::FormatAngleFixed(const std::string& value, int deci
 }
 
 std::string CalculatorModel::FormatAngleFixedFull(const std::string& value, int decimals,
-                                            char decimalChar, bool pad) {
+                                                  char decimalChar, bool pad) {
   std::string_view text = value;
   if (std::any_of(text.begin(), text.end(), [](char ch) { return ch == 'e' || ch == 'E'; })) {
     // Exponent forms come only from values far below display precision (or
@@ -281,7 +281,7 @@ std::string CalculatorModel::FormatAngleFixedFull(const std::string& value, int 
 int CalculatorModel::ResultDecimals() const { return std::clamp(decimalPlaces_, 0, 2); }
 
 void CalculatorModel::WriteFabricTexts(int window, const std::string& firstDegrees,
-                                 const std::string& azimuthDegrees, bool isPlane) {
+                                       const std::string& azimuthDegrees, bool isPlane) {
   if (window < 4 || window > 7) return;
   const int decimals = ResultDecimals();
   const char decimalChar = OutputDecimalChar();
@@ -303,9 +303,9 @@ void CalculatorModel::WriteFabricTexts(int window, const std::string& firstDegre
   AssignFabricTexts(window, first, direction, sense, isPlane);
 }
 
-void CalculatorModel::AssignFabricTexts(int window, const std::string& first,
-                                  const std::string& direction, const std::string& sense,
-                                  bool isPlane) {
+void CalculatorModel::AssignFabricTexts(int window, std::string_view first,
+                                        std::string_view direction, std::string_view sense,
+                                        bool isPlane) {
   const Lodema::Settings& s = settings_;
   const int b = 3 * (window - 4);
   if (b == 0) noResultShown_ = false;
@@ -313,20 +313,20 @@ void CalculatorModel::AssignFabricTexts(int window, const std::string& first,
     const std::string_view caption = controls_.resultCaptions[box].caption;
     std::string& target = controls_.resultValues[box].caption;
     if (IsCaption(caption, "dip") || IsCaption(caption, "plunge")) {
-      target = first;
+      target.assign(first);
     } else if (IsDirectionCaption(caption)) {
-      target = direction;
+      target.assign(direction);
     } else if (IsCaption(caption, "sense")) {
-      target = IsSenseStrikeConvention(s.PlaneConvOut) && isPlane ? sense : std::string();
+      target.assign(IsSenseStrikeConvention(s.PlaneConvOut) && isPlane ? sense
+                                                                       : std::string_view());
     }
   }
 }
 
-std::string CalculatorModel::FormatAngleWhole(double radians, bool pad) {
+CalculatorModel::WholeAngleText CalculatorModel::FormatAngleWholeText(double radians, bool pad) {
+  WholeAngleText text;
   const double whole = NumberText::RoundHalfEven(OrientGeometry::RadiansToDegrees(radians));
-  if (!(std::fabs(whole) < 1e15)) {
-    return FormatAngleFixed(FormatAngleGeneral(radians, 0), 0, '.', pad);
-  }
+  if (!(std::fabs(whole) < 1e15)) return text;
   // Below 1e15 the general form is the whole number itself.
   const auto number = static_cast<long long>(whole);
   const unsigned long long magnitude = number < 0 ? 0ULL - static_cast<unsigned long long>(number)
@@ -334,12 +334,18 @@ std::string CalculatorModel::FormatAngleWhole(double radians, bool pad) {
   char digits[24];
   const auto written = std::to_chars(digits, digits + sizeof digits, magnitude);
   const auto count = static_cast<std::size_t>(written.ptr - digits);
-  char text[32];
-  char* out = text;
+  char* out = text.chars.data();
   if (number < 0) *out++ = '-';
   for (std::size_t i = count; pad && i < 3; ++i) *out++ = '0';
   for (std::size_t i = 0; i < count; ++i) *out++ = digits[i];
-  return std::string(text, static_cast<std::size_t>(out - text));
+  text.size = static_cast<std::size_t>(out - text.chars.data());
+  return text;
+}
+
+std::string CalculatorModel::FormatAngleWhole(double radians, bool pad) {
+  const WholeAngleText text = FormatAngleWholeText(radians, pad);
+  if (text.size == 0) return FormatAngleFixed(FormatAngleGeneral(radians, 0), 0, '.', pad);
+  return std::string(text.View());
 }
 
 void CalculatorModel::WriteFabric(int window, double angle, double azimuth, bool isPlane) {
@@ -350,8 +356,14 @@ void CalculatorModel::WriteFabric(int window, double angle, double azimuth, bool
     // Whole degrees in azimuth notation, the usual batch output: written in
     // one step rather than through the general form.
     if (window < 4 || window > 7) return;
-    AssignFabricTexts(window, FormatAngleWhole(angle, false), FormatAngleWhole(azimuth, true),
-                      std::string(), isPlane);
+    const WholeAngleText first = FormatAngleWholeText(angle, false);
+    const WholeAngleText direction = FormatAngleWholeText(azimuth, true);
+    if (first.size > 0 && direction.size > 0) {
+      AssignFabricTexts(window, first.View(), direction.View(), {}, isPlane);
+    } else {
+      AssignFabricTexts(window, FormatAngleWhole(angle, false), FormatAngleWhole(azimuth, true), {},
+                        isPlane);
+    }
     return;
   }
   WriteFabricTexts(window, FormatAngleGeneral(angle, decimals),
@@ -419,8 +431,9 @@ void CalculatorModel::ShowPlaneSolution(const OrientGeometry::Plane& plane) {
   WritePlaneResult(5, plane);
 }
 
-void CalculatorModel::ShowReferencePlaneSolutions(int calculation, const ReferencePlaneSolution& first,
-                                            const std::optional<ReferencePlaneSolution>& second) {
+void CalculatorModel::ShowReferencePlaneSolutions(
+    int calculation, const ReferencePlaneSolution& first,
+    const std::optional<ReferencePlaneSolution>& second) {
   HandlerScope scope(*this);
   const CalculationInfo* info = FindCalculation(calculation);
   if (info == nullptr) return;

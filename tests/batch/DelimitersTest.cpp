@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
+#include <vector>
+
 #include "batch/Delimiters.h"
 
 namespace Lodema {
@@ -46,6 +50,10 @@ TEST(DelimitersTest, SplitsDataLinesIntoFields) {
       {"no fields wanted", "1\t2", "\t", 0, {}},
       {"empty line", "", "\t", -1, {}},
       {"typed set: every character separates", "1|2/3", "|/", -1, {"1", "2", "3"}},
+      {"a last tab before trailing blanks adds no field", "1\t2\t ", "\t", -1, {"1", "2"}},
+      {"CR LF line end ignored", "1,2\r\n", ",", -1, {"1", "2"}},
+      {"line end inside skipped before a field", "1,\r2", ",", -1, {"1", "2"}},
+      {"blanks before a comma stay in the field", "1 ,2", ",", -1, {"1 ", "2"}},
   };
   for (const SplitRow& row : rows) {
     SCOPED_TRACE(row.name);
@@ -53,6 +61,33 @@ TEST(DelimitersTest, SplitsDataLinesIntoFields) {
     EXPECT_EQ(SplitFields(row.line, row.set, row.maxFields, fields),
               static_cast<int>(row.fields.size()));
     EXPECT_EQ(fields, row.fields);
+  }
+}
+
+// The one-delimiter shortcut must read every line as the general reader
+// does, including the reader's quirks at line ends: lines are drawn from the
+// characters that matter (the delimiter, blanks, line ends, other
+// delimiters, a digit), long enough to hold several fields.
+TEST(DelimitersTest, SingleDelimiterShortcutMatchesTheFieldReader) {
+  const std::string alphabet = "\t\t,, ;\r\n17";
+  const std::string sets[] = {"\t", ",", ";", "|", "7"};
+  std::mt19937 random(20261206);
+  std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
+  std::uniform_int_distribution<int> size(0, 12);
+  for (int trial = 0; trial < 20000; ++trial) {
+    std::string line;
+    for (int n = size(random); n > 0; --n) line.push_back(alphabet[pick(random)]);
+    for (const std::string& set : sets) {
+      for (const int maxFields : {-1, 0, 1, 3}) {
+        std::vector<std::string> expected = {"stale"};
+        std::vector<std::string> actual = {"stale", "stale", "stale", "stale"};
+        const int expectedCount = SplitFieldsByReader(line, set, maxFields, expected);
+        ASSERT_EQ(SplitFields(line, set, maxFields, actual), expectedCount)
+            << "line \"" << line << "\" set \"" << set << "\" max " << maxFields;
+        ASSERT_EQ(actual, expected)
+            << "line \"" << line << "\" set \"" << set << "\" max " << maxFields;
+      }
+    }
   }
 }
 
