@@ -54,6 +54,18 @@ namespace {
 // A running batch repaints the window at most this often.
 constexpr qint64 kRepaintIntervalMs = 40;
 
+// The plot window's analysis as the settings keep it; an unknown contour
+// method means no contours.
+Lodema::Plot::AnalysisChoice AnalysisFromSettings(const Lodema::Settings& s) {
+  Lodema::Plot::AnalysisChoice choice;
+  if (s.gPlotContours >= 0 && s.gPlotContours <= 2) {
+    choice.contours = static_cast<Lodema::Plot::DensityMethod>(s.gPlotContours);
+  }
+  choice.statistics.meanAndCone = s.gPlotMeanCone;
+  choice.statistics.eigenvectors = choice.statistics.girdle = s.gPlotEigenvectors;
+  return choice;
+}
+
 // The main window's size, position and maximised state between runs, as
 // the toolkit encodes them (Base64 text).
 constexpr const char* kGeometrySection = "StartUp";
@@ -364,6 +376,7 @@ void MainWindow::ShowStereoPlot(bool show) {
     stereoPlot_->SetPlotType(Lodema::Plot::ProjectionFromCode(s.gPlotType));
     stereoPlot_->SetPlaneSymbol(s.gPlaneSymbols);
     stereoPlot_->SetPlotAxesStyle(Lodema::Plot::AxesStyleFromCode(s.gPlotAxesStyle));
+    stereoPlot_->SetAnalysis(AnalysisFromSettings(s));
     stereoPlot_->ReadSymbolsFromSettings();
     if (!stereoPlotPlaced_) PlaceStereoPlot();
     stereoPlot_->show();

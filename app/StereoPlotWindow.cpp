@@ -1010,6 +1010,11 @@ void StereoPlotWindow::OnAnalysisItemChanged() {
 
 void StereoPlotWindow::SetAnalysis(const Plot::AnalysisChoice& choice) {
   analysisChoice_ = choice;
+  // Kept in the settings as it changes, so the next start (or the window
+  // shown again) offers the same analysis.
+  settings_.gPlotContours = choice.contours ? static_cast<int>(*choice.contours) : -1;
+  settings_.gPlotMeanCone = choice.statistics.meanAndCone;
+  settings_.gPlotEigenvectors = choice.statistics.eigenvectors || choice.statistics.girdle;
   mnuAnalysisItems_[0]->setChecked(choice.contours.has_value());
   if (choice.contours) {
     mnuContourMethods_[static_cast<int>(*choice.contours)]->setChecked(true);

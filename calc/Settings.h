@@ -123,6 +123,12 @@ struct Settings {
   int gPlotAxesStyle = 0;
   int gPlaneSymbols = 0;  // planes drawn as poles or great circles
   int gPlotType = 1;      // projection type
+  // The plot window's "Analysis" menu: density contours (-1 none, else the
+  // method: 0 exponential Kamb, 1 Kamb, 2 1% area count), the mean with its
+  // cone, the eigenvectors with the girdle.
+  int gPlotContours = -1;
+  bool gPlotMeanCone = false;
+  bool gPlotEigenvectors = false;
   SymbolTable gSymbolArray = kDefaultSymbolArray;
   ColourTable gColourArray = kDefaultColourArray;
   // Stored as "WinTop", "Winleft", "WinWidth", "WinHeight".

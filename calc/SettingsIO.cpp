@@ -133,6 +133,9 @@ const SettingKey kSettingKeys[] = {
     Integer("gPlotAxesStyle", kStart, kSaveProgramState, IntegerOf<&Settings::gPlotAxesStyle>, INT_MIN, INT_MAX),
     Integer("gPlaneSymbols", kStart, kSaveProgramState, IntegerOf<&Settings::gPlaneSymbols>, INT_MIN, INT_MAX),
     Integer("gPlotType", kStart, kSaveProgramState, IntegerOf<&Settings::gPlotType>, INT_MIN, INT_MAX),
+    Integer("gPlotContours", kStart, kSaveProgramState, IntegerOf<&Settings::gPlotContours>, -1, 2),
+    Boolean("gPlotMeanCone", kStart, kSaveProgramState, BooleanOf<&Settings::gPlotMeanCone>),
+    Boolean("gPlotEigenvectors", kStart, kSaveProgramState, BooleanOf<&Settings::gPlotEigenvectors>),
     Boolean("DontAskAboutSetting", kConv, kSaveProgramState, BooleanOf<&Settings::DontAskAboutSetting>),
     // Save group 4.
     Boolean("NonLocaleDecimal", kConv, kSaveDecimalChoice, BooleanOf<&Settings::NonLocaleDecimal>),

@@ -76,6 +76,7 @@ void CheckRanges(const Lodema::Settings& s) {
   Check(InRange(s.Calculation, 0, Lodema::kCalculationCount - 1), "calculation range");
   Check(InRange(s.SteepDip, -32768, 32767), "SteepDip range");
   Check(InRange(s.referenceDirection, -32768, 32767), "RefDirn range");
+  Check(InRange(s.gPlotContours, -1, 2), "contour method range");
   for (const auto& row : s.gSymbolArray) {
     Check(InRange(row[Lodema::kSymbolColourColumn], 0, Lodema::kColourCount - 1),
           "symbol colour outside the palette");

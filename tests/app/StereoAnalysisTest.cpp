@@ -114,4 +114,28 @@ TEST_F(StereoAnalysisTest, ContourMethodFollowsTheMenu) {
   EXPECT_TRUE(Plot()->ContourMethodItem(2)->isChecked());
 }
 
+// The analysis chosen is offered again when the window shows again, after
+// hiding it or at the next start.
+TEST_F(StereoAnalysisTest, ChoiceIsKeptAcrossHidingAndRestarting) {
+  Plot()->AnalysisItem(0)->trigger();
+  Plot()->ContourMethodItem(1)->trigger();
+  Plot()->AnalysisItem(1)->trigger();
+  const auto expectChoice = [this](const char* when) {
+    SCOPED_TRACE(when);
+    ASSERT_TRUE(Plot()->Analysis().contours);
+    EXPECT_EQ(*Plot()->Analysis().contours, Plot::DensityMethod::kKamb);
+    EXPECT_TRUE(Plot()->Analysis().statistics.meanAndCone);
+    EXPECT_FALSE(Plot()->Analysis().statistics.eigenvectors);
+    EXPECT_TRUE(Plot()->AnalysisItem(1)->isChecked());
+    EXPECT_TRUE(Plot()->ContourMethodItem(1)->isChecked());
+  };
+  window->Tabs()->setCurrentIndex(2);
+  Click(window->Conventions()->ShowStereo());  // hide
+  Click(window->Conventions()->ShowStereo());  // show again
+  expectChoice("shown again");
+  Restart();
+  ASSERT_TRUE(Plot()->isVisible());
+  expectChoice("next start");
+}
+
 }  // namespace

@@ -61,6 +61,8 @@ Settings EveryValueChanged() {
   s.gStereoShowing = true;
   s.gPlotAxesStyle = 3;
   s.gPlotType = 2;
+  s.gPlotContours = 1;
+  s.gPlotEigenvectors = true;
   s.gSymbolArray[3][1] = 0;
   s.gSymbolArray[7][2] = 12;
   s.gColourArray[24] = PackColour(1, 2, 3);
@@ -175,6 +177,8 @@ TEST(SettingsIOTest, StoredTextFallbacks) {
       {"WindowSingleToLong", kSectionStartUp, "WinTop", "6100.5", "6100"},
       {"WindowGarbageIsZero", kSectionStartUp, "WinWidth", "wide", "0"},
       {"Int32OverflowIsDefault", kSectionStartUp, "gPlotType", "1e10", "1"},
+      {"ContourMethodKept", kSectionStartUp, "gPlotContours", "2", "2"},
+      {"ContourMethodUnknownIsNone", kSectionStartUp, "gPlotContours", "3", "-1"},
       {"TextKeptAsIs", kSectionConventions, "gHadeName", " hade-in-plane ", " hade-in-plane "},
       {"OutputDelimiterListText", kSectionFiles, "gFileOutDelimiter", "space", "space"},
   };
