@@ -45,14 +45,18 @@ class BlockLineReader : public LineReader {
 };
 
 // What a block's rows gave the stereonet, in order: each step either makes
-// the next record the plot's current set or presses "Retain".
+// the next record the plot's current set or presses "Retain". For a
+// stereonet that prepares its records, what it made of each record (its
+// drawing worked out by the workers rather than by the writer thread).
 struct PlotSteps {
   static constexpr char kAdd = 'a';
   static constexpr char kRetain = 'r';
   std::vector<CalculationRecord> records;
+  std::vector<PreparedPoints> prepared;  // one per record, or none
   std::string steps;
   void Clear() {
     records.clear();
+    prepared.clear();
     steps.clear();
   }
 };
@@ -60,11 +64,16 @@ struct PlotSteps {
 // Stands in for the stereonet in a worker's copy of the model.
 class PlotRecorder : public PlotSink, public RetainButton {
  public:
-  explicit PlotRecorder(bool showing) : showing_(showing) {}
+  // plot: the stereonet the records go to, asked to prepare them.
+  explicit PlotRecorder(const PlotSink& plot)
+      : showing_(plot.IsShowing()), preparer_(plot.PreparesDataPoints() ? &plot : nullptr) {}
   bool IsShowing() const override { return showing_; }
   void AddNewDataPoint(const CalculationRecord& record) override {
     recorded_.records.push_back(record);
     recorded_.steps.push_back(PlotSteps::kAdd);
+    if (preparer_ != nullptr) {
+      preparer_->PrepareDataPoint(record, recorded_.prepared.emplace_back());
+    }
   }
   void PressRetain() override { recorded_.steps.push_back(PlotSteps::kRetain); }
   // Records from now on into `into` (emptied), whose room is reused.
@@ -77,6 +86,7 @@ class PlotRecorder : public PlotSink, public RetainButton {
 
  private:
   bool showing_;
+  const PlotSink* preparer_;
   PlotSteps recorded_;
 };
 
@@ -112,7 +122,7 @@ class RowWorker {
       : model_(model),
         files_(bytes_),
         writer_(model_, BatchPlatform{}, files_),
-        recorder_(model.plot().IsShowing()),
+        recorder_(model.plot()),
         runner_(model_, writer_, RecordingPlatform(platform, recorder_), inputs_) {
     if (platform.retain != nullptr || model.plot().IsShowing()) model_.SetPlotSink(&recorder_);
     writer_.SetFileName(writer.FileName());
@@ -180,7 +190,12 @@ void ReplayPlotSteps(const PlotSteps& plot, PlotSink& sink, RetainButton* retain
           __builtin_prefetch(ahead + line);
         }
       }
-      sink.AddNewDataPoint(plot.records[next++]);
+      if (plot.prepared.empty()) {
+        sink.AddNewDataPoint(plot.records[next]);
+      } else {
+        sink.AddPreparedDataPoint(plot.records[next], plot.prepared[next]);
+      }
+      ++next;
     } else if (retain != nullptr) {
       retain->PressRetain();
     }

@@ -146,7 +146,7 @@ BatchPlot::BatchPlot(const Plot::PlotView& view) : view_(view) {}
 
 BatchPlot::~BatchPlot() = default;
 
-void BatchPlot::AddNewDataPoint(const CalculationRecord& record) {
+Plot::StoreChange BatchPlot::Store(const CalculationRecord& record) {
   // The rows of kinds not shown are emptied (window C stays when window A's
   // cones turn about it). Row by row: zeroing the whole record first costs
   // as much as the rest.
@@ -161,7 +161,57 @@ void BatchPlot::AddNewDataPoint(const CalculationRecord& record) {
       shownKinds_.cells[kind] = {};
     }
   }
-  store_.AddNewDataPoint(shownKinds_, *this);
+  return store_.AddNewDataPoint(shownKinds_, *this);
+}
+
+void BatchPlot::AddNewDataPoint(const CalculationRecord& record) {
+  if (Store(record) == Plot::StoreChange::kChanged) currentPlaces_ = {};
+}
+
+bool BatchPlot::PreparesDataPoints() const {
+  return drawWhileRetaining_ && contourItems_ == nullptr;
+}
+
+void BatchPlot::PrepareDataPoint(const CalculationRecord& record, PreparedPoints& prepared) const {
+  for (int kind = 0; kind < Plot::kKindCount; ++kind) {
+    const auto& cells = record.cells[kind];
+    // Only exact type codes: anything else is worked out when drawn.
+    constexpr double kLine = static_cast<int>(Plot::kTypeLine);
+    constexpr double kPlane = static_cast<int>(Plot::kTypePlane);
+    const int type = cells[0] == kLine    ? Plot::kTypeLine
+                     : cells[0] == kPlane ? Plot::kTypePlane
+                                          : Plot::kTypeNothing;
+    if (!view_.shown[kind] || type == Plot::kTypeNothing) continue;
+    // As the store keeps them: floats.
+    const Plot::SymbolPlace place = Plot::SymbolPlaceOf(view_, type, static_cast<float>(cells[1]),
+                                                        static_cast<float>(cells[2]));
+    if (place.where == Plot::SymbolPlace::kWorkedOutWhenDrawn) continue;
+    prepared.place[kind] =
+        place.where == Plot::SymbolPlace::kAt ? PreparedPoints::kAt : PreparedPoints::kNowhere;
+    prepared.type[kind] = type;
+    prepared.x[kind] = place.at.x;
+    prepared.y[kind] = place.at.y;
+  }
+}
+
+void BatchPlot::AddPreparedDataPoint(const CalculationRecord& record,
+                                     const PreparedPoints& prepared) {
+  if (Store(record) != Plot::StoreChange::kChanged) return;
+  for (int kind = 0; kind < Plot::kKindCount; ++kind) {
+    Plot::SymbolPlace& place = currentPlaces_[kind];
+    switch (prepared.place[kind]) {
+      case PreparedPoints::kNotPrepared:
+        place = {};
+        break;
+      case PreparedPoints::kNowhere:
+        place = {Plot::SymbolPlace::kNowhere, {}};
+        break;
+      case PreparedPoints::kAt:
+        place = {Plot::SymbolPlace::kAt, {prepared.x[kind], prepared.y[kind]}};
+        break;
+    }
+    currentPlaceTypes_[kind] = prepared.type[kind];
+  }
 }
 
 void BatchPlot::PressRetain() {
@@ -192,8 +242,12 @@ void BatchPlot::DrawRetainedSet() {
     }
     drawn_->types = types;
   }
-  Plot::DrawRetainedSets(drawn_->surface(), store_, view_, store_.RetainedCount(),
-                         store_.RetainedCount());
+  // A place prepared for another type than the store holds (data kept
+  // under earlier types) is worked out afresh.
+  for (int kind = 0; kind < Plot::kKindCount; ++kind) {
+    if (currentPlaceTypes_[kind] != types[kind]) currentPlaces_[kind] = {};
+  }
+  Plot::DrawNewestSet(drawn_->surface(), store_, view_, currentPlaces_);
   ++drawn_->count;
 }
 

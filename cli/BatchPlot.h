@@ -14,6 +14,7 @@
 #include "calc/Platform.h"
 #include "cli/Options.h"
 #include "plot/DensityGrid.h"
+#include "plot/PlotDrawing.h"
 #include "plot/PlotStore.h"
 #include "plot/PlotView.h"
 #include "plot/ResultAxes.h"
@@ -47,6 +48,13 @@ class BatchPlot : public PlotSink, public RetainButton, private Plot::MismatchQu
 
   bool IsShowing() const override { return true; }
   void AddNewDataPoint(const CalculationRecord& record) override;
+  // While drawing as sets are retained, the places of the records' symbols
+  // (projecting them is much of the drawing) are worked out apart, by the
+  // workers of a run that shares rows out.
+  bool PreparesDataPoints() const override;
+  void PrepareDataPoint(const CalculationRecord& record, PreparedPoints& prepared) const override;
+  void AddPreparedDataPoint(const CalculationRecord& record,
+                            const PreparedPoints& prepared) override;
   void PressRetain() override;
 
   // Drops a current set that was never retained (a row that was not written).
@@ -67,6 +75,8 @@ class BatchPlot : public PlotSink, public RetainButton, private Plot::MismatchQu
   // The document after the data: the legends, the count, the closing tag.
   void DrawAfterData(Plot::SvgSurface& surface, const Plot::DensityGrid& density,
                      const std::vector<double>& levels) const;
+  // Makes the record the store's current set (kinds not shown emptied).
+  Plot::StoreChange Store(const CalculationRecord& record);
   void DrawRetainedSet();
 
   Plot::PlotView view_;
@@ -74,6 +84,10 @@ class BatchPlot : public PlotSink, public RetainButton, private Plot::MismatchQu
   // The latest record with the kinds not shown emptied; reused from row to
   // row rather than built afresh.
   Plot::PlotRecord shownKinds_;
+  // Where the current set's symbols go, as prepared, and the types they
+  // were prepared for.
+  std::array<Plot::SymbolPlace, Plot::kKindCount> currentPlaces_{};
+  std::array<int, Plot::kKindCount> currentPlaceTypes_{};
   bool drawWhileRetaining_ = false;
   std::string file_;
   std::unique_ptr<DrawnSets> drawn_;  // the sets drawn so far, while drawing as they come

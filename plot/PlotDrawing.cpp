@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "orient/Primitives.h"
 #include "orient/TextFormatting.h"
@@ -66,28 +67,48 @@ void DrawKind(DrawingSurface& surface, const PlotView& view, int kind, int type,
 
 }  // namespace
 
+namespace {
+
+// Where PlotOrientation puts the symbol of a point mode; nullopt for
+// unreadable values.
+std::optional<GridPoint> SymbolPoint(ProjectionType type, OrientationMode mode, double angle,
+                                     double azimuth) {
+  if (!std::isfinite(angle) || !std::isfinite(azimuth)) return std::nullopt;
+  if (mode == OrientationMode::kPlaneAsPole) {
+    const OrientGeometry::Line pole = OrientGeometry::PlaneToPole(angle, azimuth);
+    return ProjectDirection(type, pole.angle, pole.azimuth);
+  }
+  return ProjectDirection(type, angle, azimuth);
+}
+
+}  // namespace
+
 void PlotOrientation(DrawingSurface& surface, ProjectionType type, OrientationMode mode,
                      double angle, double azimuth, Rgb colour, const SymbolStyle& symbol,
                      int lineWidth) {
   // Unreadable values have no position: nothing rather than a mark at the centre.
   if (!std::isfinite(angle) || !std::isfinite(azimuth)) return;
-  switch (mode) {
-    case OrientationMode::kPlaneAsPole: {
-      const OrientGeometry::Line pole = OrientGeometry::PlaneToPole(angle, azimuth);
-      const GridPoint p = ProjectDirection(type, pole.angle, pole.azimuth);
-      DrawScreenSymbols(surface, {double(p.x), double(p.y)}, colour, symbol.shape, symbol.size);
-      break;
-    }
-    case OrientationMode::kPlaneAsGreatCircle:
-      surface.SetPen(Pen{colour, lineWidth, LineStyle::kSolid, PenMode::kCopy});
-      DrawGreatCircle(surface, GreatCircleArc(type, angle, azimuth));
-      break;
-    case OrientationMode::kLineAsPoint: {
-      const GridPoint p = ProjectDirection(type, angle, azimuth);
-      DrawScreenSymbols(surface, {double(p.x), double(p.y)}, colour, symbol.shape, symbol.size);
-      break;
-    }
+  if (mode == OrientationMode::kPlaneAsGreatCircle) {
+    surface.SetPen(Pen{colour, lineWidth, LineStyle::kSolid, PenMode::kCopy});
+    DrawGreatCircle(surface, GreatCircleArc(type, angle, azimuth));
+    return;
   }
+  const GridPoint p = *SymbolPoint(type, mode, angle, azimuth);
+  DrawScreenSymbols(surface, {double(p.x), double(p.y)}, colour, symbol.shape, symbol.size);
+}
+
+SymbolPlace SymbolPlaceOf(const PlotView& view, int type, float angle, float azimuth) {
+  OrientationMode mode;
+  if (type == kTypeLine) {
+    mode = OrientationMode::kLineAsPoint;
+  } else if (type == kTypePlane && !view.planesAsGreatCircles) {
+    mode = OrientationMode::kPlaneAsPole;
+  } else {
+    return {};
+  }
+  const std::optional<GridPoint> at = SymbolPoint(view.projection, mode, angle, azimuth);
+  if (!at) return {SymbolPlace::kNowhere, {}};
+  return {SymbolPlace::kAt, *at};
 }
 
 namespace {
@@ -131,6 +152,27 @@ void DrawRetainedSets(DrawingSurface& surface, const PlotStore& store, const Plo
     };
     for (int i = 0; i < drawn.count; ++i) {
       DrawKind(surface, view, drawn.kinds[i], store.TypeCode(drawn.kinds[i]), value);
+    }
+  }
+}
+
+void DrawNewestSet(DrawingSurface& surface, const PlotStore& store, const PlotView& view,
+                   const std::array<SymbolPlace, kKindCount>& places) {
+  const int set = store.RetainedCount();
+  if (store.IsEmpty() || set < 1) return;
+  const DrawnKinds drawn = KindsToDraw(store, view);
+  const auto value = [&store, set](int kind, int field) {
+    return double(store.RetainedValue(set, kind, field));
+  };
+  for (int i = 0; i < drawn.count; ++i) {
+    const int kind = drawn.kinds[i];
+    const SymbolPlace& place = places[kind];
+    if (place.where == SymbolPlace::kWorkedOutWhenDrawn) {
+      DrawKind(surface, view, kind, store.TypeCode(kind), value);
+    } else if (place.where == SymbolPlace::kAt) {
+      const SymbolStyle& symbol = view.symbols[kind];
+      DrawScreenSymbols(surface, {double(place.at.x), double(place.at.y)},
+                        PaletteColour(view.palette, symbol.colourIndex), symbol.shape, symbol.size);
     }
   }
 }
