@@ -244,10 +244,17 @@ void BatchPlot::DrawRetainedSet() {
   }
   // A place prepared for another type than the store holds (data kept
   // under earlier types) is worked out afresh.
+  bool placed = false;
   for (int kind = 0; kind < Plot::kKindCount; ++kind) {
     if (currentPlaceTypes_[kind] != types[kind]) currentPlaces_[kind] = {};
+    placed = placed || currentPlaces_[kind].where != Plot::SymbolPlace::kWorkedOutWhenDrawn;
   }
-  Plot::DrawNewestSet(drawn_->surface(), store_, view_, currentPlaces_);
+  if (placed) {
+    Plot::DrawNewestSet(drawn_->surface(), store_, view_, currentPlaces_);
+  } else {
+    Plot::DrawRetainedSets(drawn_->surface(), store_, view_, store_.RetainedCount(),
+                           store_.RetainedCount());
+  }
   ++drawn_->count;
 }
 

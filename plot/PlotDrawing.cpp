@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <optional>
 
 #include "orient/Primitives.h"
 #include "orient/TextFormatting.h"
@@ -67,48 +66,40 @@ void DrawKind(DrawingSurface& surface, const PlotView& view, int kind, int type,
 
 }  // namespace
 
-namespace {
-
-// Where PlotOrientation puts the symbol of a point mode; nullopt for
-// unreadable values.
-std::optional<GridPoint> SymbolPoint(ProjectionType type, OrientationMode mode, double angle,
-                                     double azimuth) {
-  if (!std::isfinite(angle) || !std::isfinite(azimuth)) return std::nullopt;
-  if (mode == OrientationMode::kPlaneAsPole) {
-    const OrientGeometry::Line pole = OrientGeometry::PlaneToPole(angle, azimuth);
-    return ProjectDirection(type, pole.angle, pole.azimuth);
-  }
-  return ProjectDirection(type, angle, azimuth);
-}
-
-}  // namespace
-
 void PlotOrientation(DrawingSurface& surface, ProjectionType type, OrientationMode mode,
                      double angle, double azimuth, Rgb colour, const SymbolStyle& symbol,
                      int lineWidth) {
   // Unreadable values have no position: nothing rather than a mark at the centre.
   if (!std::isfinite(angle) || !std::isfinite(azimuth)) return;
-  if (mode == OrientationMode::kPlaneAsGreatCircle) {
-    surface.SetPen(Pen{colour, lineWidth, LineStyle::kSolid, PenMode::kCopy});
-    DrawGreatCircle(surface, GreatCircleArc(type, angle, azimuth));
-    return;
+  switch (mode) {
+    case OrientationMode::kPlaneAsPole: {
+      const OrientGeometry::Line pole = OrientGeometry::PlaneToPole(angle, azimuth);
+      const GridPoint p = ProjectDirection(type, pole.angle, pole.azimuth);
+      DrawScreenSymbols(surface, {double(p.x), double(p.y)}, colour, symbol.shape, symbol.size);
+      break;
+    }
+    case OrientationMode::kPlaneAsGreatCircle:
+      surface.SetPen(Pen{colour, lineWidth, LineStyle::kSolid, PenMode::kCopy});
+      DrawGreatCircle(surface, GreatCircleArc(type, angle, azimuth));
+      break;
+    case OrientationMode::kLineAsPoint: {
+      const GridPoint p = ProjectDirection(type, angle, azimuth);
+      DrawScreenSymbols(surface, {double(p.x), double(p.y)}, colour, symbol.shape, symbol.size);
+      break;
+    }
   }
-  const GridPoint p = *SymbolPoint(type, mode, angle, azimuth);
-  DrawScreenSymbols(surface, {double(p.x), double(p.y)}, colour, symbol.shape, symbol.size);
 }
 
 SymbolPlace SymbolPlaceOf(const PlotView& view, int type, float angle, float azimuth) {
-  OrientationMode mode;
-  if (type == kTypeLine) {
-    mode = OrientationMode::kLineAsPoint;
-  } else if (type == kTypePlane && !view.planesAsGreatCircles) {
-    mode = OrientationMode::kPlaneAsPole;
-  } else {
-    return {};
+  // As PlotOrientation places them.
+  const bool pole = type == kTypePlane && !view.planesAsGreatCircles;
+  if (type != kTypeLine && !pole) return {};
+  if (!std::isfinite(angle) || !std::isfinite(azimuth)) return {SymbolPlace::kNowhere, {}};
+  if (pole) {
+    const OrientGeometry::Line line = OrientGeometry::PlaneToPole(angle, azimuth);
+    return {SymbolPlace::kAt, ProjectDirection(view.projection, line.angle, line.azimuth)};
   }
-  const std::optional<GridPoint> at = SymbolPoint(view.projection, mode, angle, azimuth);
-  if (!at) return {SymbolPlace::kNowhere, {}};
-  return {SymbolPlace::kAt, *at};
+  return {SymbolPlace::kAt, ProjectDirection(view.projection, angle, azimuth)};
 }
 
 namespace {
