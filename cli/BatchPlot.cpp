@@ -142,7 +142,11 @@ class BatchPlot::DrawnSets {
   Plot::SvgSurface surface_;
 };
 
-BatchPlot::BatchPlot(const Plot::PlotView& view) : view_(view) {}
+BatchPlot::BatchPlot(const Plot::PlotView& view) : view_(view) {
+  for (int kind = 0; kind < Plot::kKindCount; ++kind) {
+    if (view_.shown[kind]) shownKindList_[shownKindCount_++] = kind;
+  }
+}
 
 BatchPlot::~BatchPlot() = default;
 
@@ -173,7 +177,8 @@ bool BatchPlot::PreparesDataPoints() const {
 }
 
 void BatchPlot::PrepareDataPoint(const CalculationRecord& record, PreparedPoints& prepared) const {
-  for (int kind = 0; kind < Plot::kKindCount; ++kind) {
+  for (int i = 0; i < shownKindCount_; ++i) {
+    const int kind = shownKindList_[i];
     const auto& cells = record.cells[kind];
     // Only exact type codes: anything else is worked out when drawn.
     constexpr double kLine = static_cast<int>(Plot::kTypeLine);
@@ -181,7 +186,7 @@ void BatchPlot::PrepareDataPoint(const CalculationRecord& record, PreparedPoints
     const int type = cells[0] == kLine    ? Plot::kTypeLine
                      : cells[0] == kPlane ? Plot::kTypePlane
                                           : Plot::kTypeNothing;
-    if (!view_.shown[kind] || type == Plot::kTypeNothing) continue;
+    if (type == Plot::kTypeNothing) continue;
     // As the store keeps them: floats.
     const Plot::SymbolPlace place = Plot::SymbolPlaceOf(view_, type, static_cast<float>(cells[1]),
                                                         static_cast<float>(cells[2]));

@@ -80,6 +80,8 @@ class BatchPlot : public PlotSink, public RetainButton, private Plot::MismatchQu
   void DrawRetainedSet();
 
   Plot::PlotView view_;
+  std::array<int, Plot::kKindCount> shownKindList_{};  // the kinds shown, in order
+  int shownKindCount_ = 0;
   Plot::PlotStore store_;
   // The latest record with the kinds not shown emptied; reused from row to
   // row rather than built afresh.
