@@ -16,6 +16,11 @@ namespace Lodema {
 
 namespace {
 
+// Sets retained without places worked out ahead are drawn this many at a
+// time: the projections of one set after another then overlap rather than
+// each waiting on its sine and cosine between two rows' calculations.
+constexpr int kSetsDrawnTogether = 256;
+
 // The SVG page: the plot (-1100..1100) and a legend column to its right.
 constexpr double kLegendColumn = 700.0;
 constexpr double kTextHeight = 70.0;
@@ -94,7 +99,8 @@ class BatchPlot::DrawnSets {
   Plot::SvgSurface& surface() { return surface_; }
   // The plot file written straight, or empty.
   const std::string& path() const { return path_; }
-  int count = 0;                              // sets drawn
+  int count = 0;                              // sets taken, drawn or not yet
+  int drawnCount = 0;                         // the first of them drawn
   std::array<int, Plot::kKindCount> types{};  // the store's types they were drawn under
 
   // Closes the document beside the plot file and puts it in the plot
@@ -255,12 +261,18 @@ void BatchPlot::DrawRetainedSet() {
     placed = placed || currentPlaces_[kind].where != Plot::SymbolPlace::kWorkedOutWhenDrawn;
   }
   if (placed) {
+    DrawTakenSets(*drawn_);  // the sets before this one
     Plot::DrawNewestSet(drawn_->surface(), store_, view_, currentPlaces_);
-  } else {
-    Plot::DrawRetainedSets(drawn_->surface(), store_, view_, store_.RetainedCount(),
-                           store_.RetainedCount());
+    drawn_->drawnCount = ++drawn_->count;
+  } else if (++drawn_->count - drawn_->drawnCount >= kSetsDrawnTogether) {
+    DrawTakenSets(*drawn_);
   }
-  ++drawn_->count;
+}
+
+void BatchPlot::DrawTakenSets(DrawnSets& drawn) const {
+  if (drawn.drawnCount == drawn.count) return;
+  Plot::DrawRetainedSets(drawn.surface(), store_, view_, drawn.drawnCount + 1, drawn.count);
+  drawn.drawnCount = drawn.count;
 }
 
 void BatchPlot::FinishRun() {
@@ -305,6 +317,7 @@ bool BatchPlot::WriteSvg(const std::string& path) {
                 contourItems_ != nullptr || (!drawn->path().empty() && drawn->path() != path))) {
     drawn.reset();  // closed before the file is written afresh
   }
+  if (drawn) DrawTakenSets(*drawn);
   if (drawn && !drawn->path().empty()) {
     DrawAfterData(drawn->surface(), {}, {});
     return drawn->Close();

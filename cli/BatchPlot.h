@@ -32,7 +32,8 @@ class BatchPlot : public PlotSink, public RetainButton, private Plot::MismatchQu
   BatchPlot(const BatchPlot&) = delete;
   BatchPlot& operator=(const BatchPlot&) = delete;
 
-  // Draws each set as it is retained, so that writing the plot after the
+  // Draws the sets as they are retained (a few hundred at a time unless
+  // their symbols were placed ahead), so that writing the plot after the
   // run costs little (with several jobs the run's writer thread draws while
   // the workers calculate); the file is the same. It is drawn into a file
   // beside `path` (the file WriteSvg gets) that takes its place at the end,
@@ -78,6 +79,8 @@ class BatchPlot : public PlotSink, public RetainButton, private Plot::MismatchQu
   // Makes the record the store's current set (kinds not shown emptied).
   Plot::StoreChange Store(const CalculationRecord& record);
   void DrawRetainedSet();
+  // Draws the sets taken but not yet drawn.
+  void DrawTakenSets(DrawnSets& drawn) const;
 
   Plot::PlotView view_;
   std::array<int, Plot::kKindCount> shownKindList_{};  // the kinds shown, in order
