@@ -50,8 +50,8 @@ class BatchPlot : public PlotSink, public RetainButton, private Plot::MismatchQu
   bool IsShowing() const override { return true; }
   void AddNewDataPoint(const CalculationRecord& record) override;
   // While drawing as sets are retained, the places of the records' symbols
-  // (projecting them is much of the drawing) are worked out apart, by the
-  // workers of a run that shares rows out.
+  // (projecting them is much of the drawing) may be worked out apart: by
+  // the workers of a run shared out to many of them.
   bool PreparesDataPoints() const override;
   void PrepareDataPoint(const CalculationRecord& record, PreparedPoints& prepared) const override;
   void AddPreparedDataPoint(const CalculationRecord& record,
