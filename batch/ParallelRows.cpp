@@ -27,6 +27,12 @@ namespace {
 constexpr int kBlockLines = 4096;
 constexpr std::size_t kBlockBytes = 1 << 20;
 constexpr int kBlocksPerJob = 3;
+// From this many workers on, the writer thread rather than the workers sets
+// the pace of a run that feeds the stereonet, so the workers also prepare
+// the records for it (each worker's rows cost several times what drawing
+// them costs the writer thread). With fewer, preparing only adds to the
+// workers' load: the writer thread keeps up anyway.
+constexpr int kJobsThatPreparePlot = 5;
 
 // Lines of one block, each followed by '\n' (no line holds one).
 class BlockLineReader : public LineReader {
@@ -45,14 +51,18 @@ class BlockLineReader : public LineReader {
 };
 
 // What a block's rows gave the stereonet, in order: each step either makes
-// the next record the plot's current set or presses "Retain".
+// the next record the plot's current set or presses "Retain". For a
+// stereonet that prepares its records, what it made of each record (its
+// drawing worked out by the workers rather than by the writer thread).
 struct PlotSteps {
   static constexpr char kAdd = 'a';
   static constexpr char kRetain = 'r';
   std::vector<CalculationRecord> records;
+  std::vector<PreparedPoints> prepared;  // one per record, or none
   std::string steps;
   void Clear() {
     records.clear();
+    prepared.clear();
     steps.clear();
   }
 };
@@ -60,11 +70,18 @@ struct PlotSteps {
 // Stands in for the stereonet in a worker's copy of the model.
 class PlotRecorder : public PlotSink, public RetainButton {
  public:
-  explicit PlotRecorder(bool showing) : showing_(showing) {}
+  // plot: the stereonet the records go to, asked to prepare them when
+  // `prepare` is set.
+  PlotRecorder(const PlotSink& plot, bool prepare)
+      : showing_(plot.IsShowing()),
+        preparer_(prepare && plot.PreparesDataPoints() ? &plot : nullptr) {}
   bool IsShowing() const override { return showing_; }
   void AddNewDataPoint(const CalculationRecord& record) override {
     recorded_.records.push_back(record);
     recorded_.steps.push_back(PlotSteps::kAdd);
+    if (preparer_ != nullptr) {
+      preparer_->PrepareDataPoint(record, recorded_.prepared.emplace_back());
+    }
   }
   void PressRetain() override { recorded_.steps.push_back(PlotSteps::kRetain); }
   // Records from now on into `into` (emptied), whose room is reused.
@@ -77,6 +94,7 @@ class PlotRecorder : public PlotSink, public RetainButton {
 
  private:
   bool showing_;
+  const PlotSink* preparer_;
   PlotSteps recorded_;
 };
 
@@ -108,11 +126,12 @@ class MemoryOutputFiles : public OutputFiles {
 // feeds the stereonet, a recorder in the stereonet's place.
 class RowWorker {
  public:
-  RowWorker(CalculatorModel& model, const ResultWriter& writer, const BatchPlatform& platform)
+  RowWorker(CalculatorModel& model, const ResultWriter& writer, const BatchPlatform& platform,
+            bool preparePlot)
       : model_(model),
         files_(bytes_),
         writer_(model_, BatchPlatform{}, files_),
-        recorder_(model.plot().IsShowing()),
+        recorder_(model.plot(), preparePlot),
         runner_(model_, writer_, RecordingPlatform(platform, recorder_), inputs_) {
     if (platform.retain != nullptr || model.plot().IsShowing()) model_.SetPlotSink(&recorder_);
     writer_.SetFileName(writer.FileName());
@@ -180,7 +199,12 @@ void ReplayPlotSteps(const PlotSteps& plot, PlotSink& sink, RetainButton* retain
           __builtin_prefetch(ahead + line);
         }
       }
-      sink.AddNewDataPoint(plot.records[next++]);
+      if (plot.prepared.empty()) {
+        sink.AddNewDataPoint(plot.records[next]);
+      } else {
+        sink.AddPreparedDataPoint(plot.records[next], plot.prepared[next]);
+      }
+      ++next;
     } else if (retain != nullptr) {
       retain->PressRetain();
     }
@@ -194,7 +218,8 @@ void BatchRunner::RunRowsInParallel(LineReader& reader, const BatchRunRequest& r
                                     BatchCounts& counts) {
   std::vector<std::unique_ptr<RowWorker>> engines;
   for (int i = 0; i < jobs_; ++i)
-    engines.push_back(std::make_unique<RowWorker>(model_, writer_, platform_));
+    engines.push_back(
+        std::make_unique<RowWorker>(model_, writer_, platform_, jobs_ >= kJobsThatPreparePlot));
 
   const std::size_t inHand = static_cast<std::size_t>(jobs_) * kBlocksPerJob;
   std::mutex mutex;

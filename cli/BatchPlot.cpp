@@ -16,6 +16,11 @@ namespace Lodema {
 
 namespace {
 
+// Sets retained without places worked out ahead are drawn this many at a
+// time: the projections of one set after another then overlap rather than
+// each waiting on its sine and cosine between two rows' calculations.
+constexpr int kSetsDrawnTogether = 256;
+
 // The SVG page: the plot (-1100..1100) and a legend column to its right.
 constexpr double kLegendColumn = 700.0;
 constexpr double kTextHeight = 70.0;
@@ -94,7 +99,8 @@ class BatchPlot::DrawnSets {
   Plot::SvgSurface& surface() { return surface_; }
   // The plot file written straight, or empty.
   const std::string& path() const { return path_; }
-  int count = 0;                              // sets drawn
+  int count = 0;                              // sets taken, drawn or not yet
+  int drawnCount = 0;                         // the first of them drawn
   std::array<int, Plot::kKindCount> types{};  // the store's types they were drawn under
 
   // Closes the document beside the plot file and puts it in the plot
@@ -142,11 +148,15 @@ class BatchPlot::DrawnSets {
   Plot::SvgSurface surface_;
 };
 
-BatchPlot::BatchPlot(const Plot::PlotView& view) : view_(view) {}
+BatchPlot::BatchPlot(const Plot::PlotView& view) : view_(view) {
+  for (int kind = 0; kind < Plot::kKindCount; ++kind) {
+    if (view_.shown[kind]) shownKindList_[shownKindCount_++] = kind;
+  }
+}
 
 BatchPlot::~BatchPlot() = default;
 
-void BatchPlot::AddNewDataPoint(const CalculationRecord& record) {
+Plot::StoreChange BatchPlot::Store(const CalculationRecord& record) {
   // The rows of kinds not shown are emptied (window C stays when window A's
   // cones turn about it). Row by row: zeroing the whole record first costs
   // as much as the rest.
@@ -161,7 +171,58 @@ void BatchPlot::AddNewDataPoint(const CalculationRecord& record) {
       shownKinds_.cells[kind] = {};
     }
   }
-  store_.AddNewDataPoint(shownKinds_, *this);
+  return store_.AddNewDataPoint(shownKinds_, *this);
+}
+
+void BatchPlot::AddNewDataPoint(const CalculationRecord& record) {
+  if (Store(record) == Plot::StoreChange::kChanged) currentPlaces_ = {};
+}
+
+bool BatchPlot::PreparesDataPoints() const {
+  return drawWhileRetaining_ && contourItems_ == nullptr;
+}
+
+void BatchPlot::PrepareDataPoint(const CalculationRecord& record, PreparedPoints& prepared) const {
+  for (int i = 0; i < shownKindCount_; ++i) {
+    const int kind = shownKindList_[i];
+    const auto& cells = record.cells[kind];
+    // Only exact type codes: anything else is worked out when drawn.
+    constexpr double kLine = static_cast<int>(Plot::kTypeLine);
+    constexpr double kPlane = static_cast<int>(Plot::kTypePlane);
+    const int type = cells[0] == kLine    ? Plot::kTypeLine
+                     : cells[0] == kPlane ? Plot::kTypePlane
+                                          : Plot::kTypeNothing;
+    if (type == Plot::kTypeNothing) continue;
+    // As the store keeps them: floats.
+    const Plot::SymbolPlace place = Plot::SymbolPlaceOf(view_, type, static_cast<float>(cells[1]),
+                                                        static_cast<float>(cells[2]));
+    if (place.where == Plot::SymbolPlace::kWorkedOutWhenDrawn) continue;
+    prepared.place[kind] =
+        place.where == Plot::SymbolPlace::kAt ? PreparedPoints::kAt : PreparedPoints::kNowhere;
+    prepared.type[kind] = type;
+    prepared.x[kind] = place.at.x;
+    prepared.y[kind] = place.at.y;
+  }
+}
+
+void BatchPlot::AddPreparedDataPoint(const CalculationRecord& record,
+                                     const PreparedPoints& prepared) {
+  if (Store(record) != Plot::StoreChange::kChanged) return;
+  for (int kind = 0; kind < Plot::kKindCount; ++kind) {
+    Plot::SymbolPlace& place = currentPlaces_[kind];
+    switch (prepared.place[kind]) {
+      case PreparedPoints::kNotPrepared:
+        place = {};
+        break;
+      case PreparedPoints::kNowhere:
+        place = {Plot::SymbolPlace::kNowhere, {}};
+        break;
+      case PreparedPoints::kAt:
+        place = {Plot::SymbolPlace::kAt, {prepared.x[kind], prepared.y[kind]}};
+        break;
+    }
+    currentPlaceTypes_[kind] = prepared.type[kind];
+  }
 }
 
 void BatchPlot::PressRetain() {
@@ -192,9 +253,26 @@ void BatchPlot::DrawRetainedSet() {
     }
     drawn_->types = types;
   }
-  Plot::DrawRetainedSets(drawn_->surface(), store_, view_, store_.RetainedCount(),
-                         store_.RetainedCount());
-  ++drawn_->count;
+  // A place prepared for another type than the store holds (data kept
+  // under earlier types) is worked out afresh.
+  bool placed = false;
+  for (int kind = 0; kind < Plot::kKindCount; ++kind) {
+    if (currentPlaceTypes_[kind] != types[kind]) currentPlaces_[kind] = {};
+    placed = placed || currentPlaces_[kind].where != Plot::SymbolPlace::kWorkedOutWhenDrawn;
+  }
+  if (placed) {
+    DrawTakenSets(*drawn_);  // the sets before this one
+    Plot::DrawNewestSet(drawn_->surface(), store_, view_, currentPlaces_);
+    drawn_->drawnCount = ++drawn_->count;
+  } else if (++drawn_->count - drawn_->drawnCount >= kSetsDrawnTogether) {
+    DrawTakenSets(*drawn_);
+  }
+}
+
+void BatchPlot::DrawTakenSets(DrawnSets& drawn) const {
+  if (drawn.drawnCount == drawn.count) return;
+  Plot::DrawRetainedSets(drawn.surface(), store_, view_, drawn.drawnCount + 1, drawn.count);
+  drawn.drawnCount = drawn.count;
 }
 
 void BatchPlot::FinishRun() {
@@ -239,6 +317,7 @@ bool BatchPlot::WriteSvg(const std::string& path) {
                 contourItems_ != nullptr || (!drawn->path().empty() && drawn->path() != path))) {
     drawn.reset();  // closed before the file is written afresh
   }
+  if (drawn) DrawTakenSets(*drawn);
   if (drawn && !drawn->path().empty()) {
     DrawAfterData(drawn->surface(), {}, {});
     return drawn->Close();

@@ -14,6 +14,7 @@
 #include "calc/Platform.h"
 #include "cli/Options.h"
 #include "plot/DensityGrid.h"
+#include "plot/PlotDrawing.h"
 #include "plot/PlotStore.h"
 #include "plot/PlotView.h"
 #include "plot/ResultAxes.h"
@@ -31,7 +32,8 @@ class BatchPlot : public PlotSink, public RetainButton, private Plot::MismatchQu
   BatchPlot(const BatchPlot&) = delete;
   BatchPlot& operator=(const BatchPlot&) = delete;
 
-  // Draws each set as it is retained, so that writing the plot after the
+  // Draws the sets as they are retained (a few hundred at a time unless
+  // their symbols were placed ahead), so that writing the plot after the
   // run costs little (with several jobs the run's writer thread draws while
   // the workers calculate); the file is the same. It is drawn into a file
   // beside `path` (the file WriteSvg gets) that takes its place at the end,
@@ -47,6 +49,13 @@ class BatchPlot : public PlotSink, public RetainButton, private Plot::MismatchQu
 
   bool IsShowing() const override { return true; }
   void AddNewDataPoint(const CalculationRecord& record) override;
+  // While drawing as sets are retained, the places of the records' symbols
+  // (projecting them is much of the drawing) may be worked out apart: by
+  // the workers of a run shared out to many of them.
+  bool PreparesDataPoints() const override;
+  void PrepareDataPoint(const CalculationRecord& record, PreparedPoints& prepared) const override;
+  void AddPreparedDataPoint(const CalculationRecord& record,
+                            const PreparedPoints& prepared) override;
   void PressRetain() override;
 
   // Drops a current set that was never retained (a row that was not written).
@@ -67,13 +76,23 @@ class BatchPlot : public PlotSink, public RetainButton, private Plot::MismatchQu
   // The document after the data: the legends, the count, the closing tag.
   void DrawAfterData(Plot::SvgSurface& surface, const Plot::DensityGrid& density,
                      const std::vector<double>& levels) const;
+  // Makes the record the store's current set (kinds not shown emptied).
+  Plot::StoreChange Store(const CalculationRecord& record);
   void DrawRetainedSet();
+  // Draws the sets taken but not yet drawn.
+  void DrawTakenSets(DrawnSets& drawn) const;
 
   Plot::PlotView view_;
+  std::array<int, Plot::kKindCount> shownKindList_{};  // the kinds shown, in order
+  int shownKindCount_ = 0;
   Plot::PlotStore store_;
   // The latest record with the kinds not shown emptied; reused from row to
   // row rather than built afresh.
   Plot::PlotRecord shownKinds_;
+  // Where the current set's symbols go, as prepared, and the types they
+  // were prepared for.
+  std::array<Plot::SymbolPlace, Plot::kKindCount> currentPlaces_{};
+  std::array<int, Plot::kKindCount> currentPlaceTypes_{};
   bool drawWhileRetaining_ = false;
   std::string file_;
   std::unique_ptr<DrawnSets> drawn_;  // the sets drawn so far, while drawing as they come

@@ -8,13 +8,32 @@ namespace Lodema {
 ResultCollector::ResultCollector(PlotSink* nextSink, RetainButton* nextRetain)
     : nextSink_(nextSink), nextRetain_(nextRetain) {}
 
-void ResultCollector::AddNewDataPoint(const CalculationRecord& record) {
+void ResultCollector::Hold(const CalculationRecord& record) {
   const auto& result = record.cells[Plot::kResult];
   pendingType_ = static_cast<int>(result[0]);
   pendingAngle_ = result[1];
   pendingAzimuth_ = result[2];
   pending_ = true;
+}
+
+void ResultCollector::AddNewDataPoint(const CalculationRecord& record) {
+  Hold(record);
   if (nextSink_ != nullptr) nextSink_->AddNewDataPoint(record);
+}
+
+bool ResultCollector::PreparesDataPoints() const {
+  return nextSink_ != nullptr && nextSink_->PreparesDataPoints();
+}
+
+void ResultCollector::PrepareDataPoint(const CalculationRecord& record,
+                                       PreparedPoints& prepared) const {
+  if (nextSink_ != nullptr) nextSink_->PrepareDataPoint(record, prepared);
+}
+
+void ResultCollector::AddPreparedDataPoint(const CalculationRecord& record,
+                                           const PreparedPoints& prepared) {
+  Hold(record);
+  if (nextSink_ != nullptr) nextSink_->AddPreparedDataPoint(record, prepared);
 }
 
 void ResultCollector::PressRetain() {

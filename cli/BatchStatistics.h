@@ -25,6 +25,11 @@ class ResultCollector : public PlotSink, public RetainButton {
 
   bool IsShowing() const override { return true; }
   void AddNewDataPoint(const CalculationRecord& record) override;
+  // The stereonet's preparing of records, passed on.
+  bool PreparesDataPoints() const override;
+  void PrepareDataPoint(const CalculationRecord& record, PreparedPoints& prepared) const override;
+  void AddPreparedDataPoint(const CalculationRecord& record,
+                            const PreparedPoints& prepared) override;
   void PressRetain() override;
 
   // The Result items of the written rows, in the type of the first one;
@@ -33,6 +38,8 @@ class ResultCollector : public PlotSink, public RetainButton {
   int OtherTypeRows() const { return otherTypeRows_; }
 
  private:
+  void Hold(const CalculationRecord& record);
+
   PlotSink* nextSink_;
   RetainButton* nextRetain_;
   int type_ = 0;  // the Result type kept, 0 before the first written row

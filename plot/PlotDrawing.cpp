@@ -90,6 +90,18 @@ void PlotOrientation(DrawingSurface& surface, ProjectionType type, OrientationMo
   }
 }
 
+SymbolPlace SymbolPlaceOf(const PlotView& view, int type, float angle, float azimuth) {
+  // As PlotOrientation places them.
+  const bool pole = type == kTypePlane && !view.planesAsGreatCircles;
+  if (type != kTypeLine && !pole) return {};
+  if (!std::isfinite(angle) || !std::isfinite(azimuth)) return {SymbolPlace::kNowhere, {}};
+  if (pole) {
+    const OrientGeometry::Line line = OrientGeometry::PlaneToPole(angle, azimuth);
+    return {SymbolPlace::kAt, ProjectDirection(view.projection, line.angle, line.azimuth)};
+  }
+  return {SymbolPlace::kAt, ProjectDirection(view.projection, angle, azimuth)};
+}
+
 namespace {
 
 // The kinds drawn, in drawing order.
@@ -131,6 +143,27 @@ void DrawRetainedSets(DrawingSurface& surface, const PlotStore& store, const Plo
     };
     for (int i = 0; i < drawn.count; ++i) {
       DrawKind(surface, view, drawn.kinds[i], store.TypeCode(drawn.kinds[i]), value);
+    }
+  }
+}
+
+void DrawNewestSet(DrawingSurface& surface, const PlotStore& store, const PlotView& view,
+                   const std::array<SymbolPlace, kKindCount>& places) {
+  const int set = store.RetainedCount();
+  if (store.IsEmpty() || set < 1) return;
+  const DrawnKinds drawn = KindsToDraw(store, view);
+  const auto value = [&store, set](int kind, int field) {
+    return double(store.RetainedValue(set, kind, field));
+  };
+  for (int i = 0; i < drawn.count; ++i) {
+    const int kind = drawn.kinds[i];
+    const SymbolPlace& place = places[kind];
+    if (place.where == SymbolPlace::kWorkedOutWhenDrawn) {
+      DrawKind(surface, view, kind, store.TypeCode(kind), value);
+    } else if (place.where == SymbolPlace::kAt) {
+      const SymbolStyle& symbol = view.symbols[kind];
+      DrawScreenSymbols(surface, {double(place.at.x), double(place.at.y)},
+                        PaletteColour(view.palette, symbol.colourIndex), symbol.shape, symbol.size);
     }
   }
 }

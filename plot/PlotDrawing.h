@@ -3,11 +3,13 @@
 // label.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <string>
 
 #include "plot/PlotStore.h"
 #include "plot/PlotView.h"
+#include "plot/Projection.h"
 #include "plot/Surface.h"
 
 namespace Lodema::Plot {
@@ -24,6 +26,29 @@ enum class OrientationMode : int {
 void PlotOrientation(DrawingSurface& surface, ProjectionType type, OrientationMode mode,
                      double angle, double azimuth, Rgb colour, const SymbolStyle& symbol,
                      int lineWidth);
+
+// Where a kind's symbol goes, worked out apart from the store (ahead of
+// drawing, on any thread).
+struct SymbolPlace {
+  enum Where : unsigned char {
+    kWorkedOutWhenDrawn,  // a kind not drawn as one symbol, or not prepared
+    kNowhere,             // unreadable values: no symbol
+    kAt,
+  };
+  Where where = kWorkedOutWhenDrawn;
+  GridPoint at;
+};
+
+// The place of the symbol of a kind holding `type` with fields 0 and 1
+// (radians) as the store keeps them: a line's point, or a plane's pole when
+// planes are drawn as poles; kWorkedOutWhenDrawn for other types.
+SymbolPlace SymbolPlaceOf(const PlotView& view, int type, float angle, float azimuth);
+
+// DrawRetainedSets of the newest retained set alone, with the places of its
+// kinds' symbols worked out before; each place must be for the type the
+// store holds for its kind.
+void DrawNewestSet(DrawingSurface& surface, const PlotStore& store, const PlotView& view,
+                   const std::array<SymbolPlace, kKindCount>& places);
 
 // Clears the surface to view.background, draws the frame, then every
 // retained set oldest first after the current set (if pending); within a set

@@ -3,6 +3,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstring>
 
 namespace Lodema::Plot {
 
@@ -19,16 +20,29 @@ constexpr double kHundredthsLimit = 1.0e6;
 // std::to_chars: symbol corners are whole plot units, four per symbol.
 constexpr long long kSmallWholeLimit = 100000;
 
+// "00", "01", .. "99": two digits per step halves the divisions.
+constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
 // value in 0..kSmallWholeLimit - 1.
 char* WriteSmallWhole(char* out, int value) {
-  char digits[8];
-  int count = 0;
-  do {
-    digits[count++] = static_cast<char>('0' + value % 10);
-    value /= 10;
-  } while (value != 0);
-  while (count > 0) *out++ = digits[--count];
-  return out;
+  const int length = value < 10 ? 1 : value < 100 ? 2 : value < 1000 ? 3 : value < 10000 ? 4 : 5;
+  char* const end = out + length;
+  char* at = end;
+  while (value >= 100) {
+    const int pair = value % 100;
+    value /= 100;
+    at -= 2;
+    std::memcpy(at, kDigitPairs + 2 * pair, 2);
+  }
+  if (value >= 10) {
+    std::memcpy(at - 2, kDigitPairs + 2 * value, 2);
+  } else {
+    at[-1] = static_cast<char>('0' + value);
+  }
+  return end;
 }
 
 char* WriteHundredths(char* out, long long hundredths) {

@@ -56,8 +56,9 @@ std::vector<Step> Repeat(int count, const std::function<Step(int)>& step) {
 }
 
 // How the plot is written: after the run, or set by set into a file beside
-// the plot file or into an anonymous temporary file.
-enum class Drawing { kAfterTheRun, kIntoTheFile, kIntoATemporaryFile };
+// the plot file or into an anonymous temporary file, or set by set with the
+// places of the symbols prepared apart (as the workers of a run do).
+enum class Drawing { kAfterTheRun, kIntoTheFile, kIntoATemporaryFile, kPrepared };
 
 std::string Written(const FeedCase& c, Drawing drawing, const testing::ScratchFolder& folder) {
   Plot::PlotView view;
@@ -70,8 +71,16 @@ std::string Written(const FeedCase& c, Drawing drawing, const testing::ScratchFo
     plot.DrawWhileRetaining(drawing == Drawing::kIntoTheFile ? path : std::string());
   }
   std::mt19937 random(20261206u);
+  const bool prepared = drawing == Drawing::kPrepared;
+  EXPECT_EQ(plot.PreparesDataPoints(), drawing != Drawing::kAfterTheRun);
   for (const Step& step : c.feed(random)) {
-    plot.AddNewDataPoint(step.record);
+    if (prepared) {
+      PreparedPoints points;
+      plot.PrepareDataPoint(step.record, points);
+      plot.AddPreparedDataPoint(step.record, points);
+    } else {
+      plot.AddNewDataPoint(step.record);
+    }
     if (step.retain) plot.PressRetain();
   }
   // The note on rows of another type is not under test here.
@@ -117,6 +126,15 @@ TEST(BatchPlotTest, DrawnWhileRetainingGivesTheRedrawnFile) {
            return step;
          });
        }},
+      {"poles and lines mixed: places prepared for another type than kept", kAll, true,
+       [](std::mt19937& r) {
+         return Repeat(400, [&](int i) {
+           Step step{Record(r, {{kResult, i % 5 == 2 ? 1 : 2}, {kWindowA, i < 3 ? 2 : 1}})};
+           if (i % 9 == 1) step.record.cells[kWindowA][2] = INFINITY;
+           if (i % 17 == 8) step.record.cells[kResult][0] = 2.0000001;  // read as a line
+           return step;
+         });
+       }},
       {"the first rows not retained, the last row left over", kResultOnly, false,
        [](std::mt19937& r) {
          return Repeat(50, [&](int i) {
@@ -136,6 +154,7 @@ TEST(BatchPlotTest, DrawnWhileRetainingGivesTheRedrawnFile) {
     EXPECT_TRUE(Written(c, Drawing::kIntoTheFile, folder) == redrawn) << "beside: files differ";
     EXPECT_TRUE(Written(c, Drawing::kIntoATemporaryFile, folder) == redrawn)
         << "temporary: files differ";
+    EXPECT_TRUE(Written(c, Drawing::kPrepared, folder) == redrawn) << "prepared: files differ";
   }
 }
 

@@ -231,6 +231,30 @@ TEST_F(JobsTest, PlotAndStatisticsGiveTheSameBytes) {
   }
 }
 
+// With many workers they also place the symbols for the stereonet: the
+// same SVG and statistics still.
+TEST_F(JobsTest, ManyJobsPlacingTheSymbolsGiveTheSameBytes) {
+  const OptionCase cases[] = {
+      {"intersections as points, with statistics", {"--calc", "0", "--stats"}},
+      {"planes as poles", {"--calc", "0", "--plot-show", "result,A,B", "--planes-as", "poles"}},
+      {"equal angle, great circles and points",
+       {"--calc", "0", "--plot-show", "result,A", "--plot-type", "angle"}},
+  };
+  WriteRows(MixedRows(13000, 20260604u));
+  for (const OptionCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::vector<std::string> args = c.args;
+    args.insert(args.end(), {"--plot", "plot.svg", "--keep-nondata", "--retain-input"});
+    const ToolRun serial = Run(args, "1");
+    const ToolRun shared = Run(args, "6");
+    EXPECT_EQ(serial.status, 0) << serial.err;
+    EXPECT_NE(serial.plot.find("</svg>"), std::string::npos);
+    EXPECT_EQ(serial.err, shared.err);
+    EXPECT_TRUE(serial.out == shared.out) << "outputs differ";
+    EXPECT_TRUE(serial.plot == shared.plot) << "plots differ";
+  }
+}
+
 TEST_F(JobsTest, FullDeviceIsReportedOnceEitherWay) {
   const std::vector<std::string> args = {"--calc", "0"};
   const ToolRun serial = Run(args, "1", false, "/dev/full");

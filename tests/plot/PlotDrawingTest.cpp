@@ -2,9 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <sstream>
 
 #include "orient/Primitives.h"
 #include "plot/PlotDrawing.h"
+#include "plot/SvgSurface.h"
 #include "tests/plot/RecordingSurface.h"
 
 namespace Lodema::Plot {
@@ -202,6 +204,60 @@ TEST(RedrawPlot, UnreadableValuesDrawNothing) {
     RecordingSurface surface;
     RedrawPlot(surface, store, view);
     EXPECT_TRUE(KindsDrawn(surface, view).empty()) << row.name;
+  }
+}
+
+// The newest set drawn with its symbols placed beforehand is that set as
+// DrawRetainedSets draws it, whichever way each kind is drawn.
+TEST(DrawNewestSet, SymbolsPlacedBeforehandDrawTheSameSet) {
+  const double nan = std::nan("");
+  const struct {
+    const char* name;
+    int type;
+    bool greatCircles;
+    double angle;
+    double azimuth;
+    SymbolPlace::Where where;
+  } rows[] = {
+      {"line", kTypeLine, true, 0.7, 4.0, SymbolPlace::kAt},
+      {"vertical line", kTypeLine, true, 1.5707963267948966, 0.3, SymbolPlace::kAt},
+      {"plane as pole", kTypePlane, false, 0.4, 5.9, SymbolPlace::kAt},
+      {"plane as great circle", kTypePlane, true, 0.4, 5.9, SymbolPlace::kWorkedOutWhenDrawn},
+      {"unreadable line", kTypeLine, true, nan, 1.0, SymbolPlace::kNowhere},
+      {"unreadable pole", kTypePlane, false, 0.2, nan, SymbolPlace::kNowhere},
+      {"cone", kTypeCoreAxisAndAlpha, true, 0.5, 2.0, SymbolPlace::kWorkedOutWhenDrawn},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    PlotView view = TestView();
+    view.planesAsGreatCircles = row.greatCircles;
+    PlotStore store;
+    IgnoreAll question;
+    PlotRecord record;
+    for (const double shift : {0.1, 0.0}) {
+      record.cells[kResult] = {double(row.type), row.angle + shift, row.azimuth, 0.3, 0, 0};
+      record.cells[kWindowB] = {double(kTypeLine), 0.9 + shift, 2.5, 0, 0, 0};
+      store.AddNewDataPoint(record, question);
+      store.RetainCurrentData();
+    }
+    std::array<SymbolPlace, kKindCount> places{};
+    for (int kind = 0; kind < kKindCount; ++kind) {
+      places[kind] = SymbolPlaceOf(view, store.TypeCode(kind), float(record.cells[kind][1]),
+                                   float(record.cells[kind][2]));
+    }
+    EXPECT_EQ(places[kResult].where, row.where);
+    std::ostringstream expected;
+    std::ostringstream drawn;
+    {
+      SvgSurface surface(expected, SvgPage{});
+      DrawRetainedSets(surface, store, view, 2, 2);
+    }
+    {
+      SvgSurface surface(drawn, SvgPage{});
+      DrawNewestSet(surface, store, view, places);
+    }
+    EXPECT_EQ(drawn.str(), expected.str());
+    EXPECT_NE(expected.str().find("<g "), std::string::npos);  // window B at least
   }
 }
 

@@ -94,4 +94,12 @@ TEST(SvgNumber, SameBytesAsTheRoundedDoubleOverThePlot) {
   }
 }
 
+TEST(SvgNumber, EveryWholeNumberAroundTheDigitPairPath) {
+  // Whole numbers are written two digits at a time below 100 000: every
+  // length, and the switch to the general path just beyond.
+  for (int n = -100010; n <= 100010; ++n) {
+    ASSERT_EQ(Written(n), Reference(n)) << n;
+  }
+}
+
 }  // namespace
