@@ -248,9 +248,7 @@ void SvgSurface::Box(PlotPoint corner, PlotPoint opposite) {
   Written(Literal(out, boxSides_.data(), boxSides_.size()));
 }
 
-void SvgSurface::Circle(PlotPoint centre, double radius) {
-  EndBoxes();
-  Style(Paint::kShape);
+void SvgSurface::CircleElement(PlotPoint centre, double radius) {
   Put("<circle cx=\"");
   X(centre.x);
   Put("\" cy=\"");
@@ -260,19 +258,19 @@ void SvgSurface::Circle(PlotPoint centre, double radius) {
   Put("\"/>\n");
 }
 
+void SvgSurface::Circle(PlotPoint centre, double radius) {
+  EndBoxes();
+  Style(Paint::kShape);
+  CircleElement(centre, radius);
+}
+
 void SvgSurface::Arc(PlotPoint centre, double radius, double startAngle, double endAngle) {
   double sweep = std::fmod(endAngle - startAngle, OrientGeometry::kTwoPi);
   if (sweep <= 0.0) sweep += OrientGeometry::kTwoPi;
   EndBoxes();
   Style(Paint::kOutline);
   if (sweep >= OrientGeometry::kTwoPi - 1e-9) {
-    Put("<circle cx=\"");
-    X(centre.x);
-    Put("\" cy=\"");
-    Y(centre.y);
-    Put("\" r=\"");
-    Number(std::abs(radius));
-    Put("\"/>\n");
+    CircleElement(centre, radius);
     return;
   }
   const PlotPoint from{centre.x + radius * std::cos(startAngle),

@@ -63,6 +63,8 @@ class SvgSurface : public DrawingSurface {
   void Style(Paint paint);
   void CloseGroup();
   void EndBoxes();
+  // A <circle> element in the current style.
+  void CircleElement(PlotPoint centre, double radius);
   // Elements are written straight into the buffer: room for n more bytes
   // at its end, then used_ moved past what was written.
   char* Room(std::size_t n) {
