@@ -44,8 +44,11 @@ bool Intersect(const char* begin, const char* end, std::string& out) {
   const long plunge = std::lround(std::asin(line.z / length) / kDegree);
   double trend = std::atan2(line.y, line.x) / kDegree;
   if (trend < 0) trend += 360.0;
+  // Two whole numbers of at most four characters each and a TAB.
   char text[32];
-  char* cursor = std::to_chars(text, text + sizeof text, plunge).ptr;
+  const std::to_chars_result first = std::to_chars(text, text + 12, plunge);
+  if (first.ec != std::errc()) return false;
+  char* cursor = first.ptr;
   *cursor++ = '\t';
   cursor = std::to_chars(cursor, text + sizeof text, std::lround(trend) % 360).ptr;
   out.append(text, cursor);
