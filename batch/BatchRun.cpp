@@ -123,7 +123,33 @@ struct BatchRunner::RowContext {
   std::vector<int> clearedFirst;
   ModelEntryTarget target;
   std::vector<std::string> fields;  // reused from row to row
+  // Rows of plain numbers are typed into the model at once: the last
+  // mapped box is then emptied only for rows typed box by box.
+  bool atOnce = false;
+  int lastMapped = -1;
+  std::vector<std::string_view> fieldViews;
+  std::array<std::string_view, kSlotCount> typed{};
 };
+
+bool BatchRunner::TypeRowAtOnce(std::string_view text, RowContext& row, RowVerdict& verdict) {
+  if (!IsDataCandidate(text) || SplitFieldViews(text, row.delimiterSet, row.highest, row.fieldViews,
+                                                row.fields) < row.highest) {
+    return false;
+  }
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    if (row.map[slot] >= 1) row.typed[slot] = row.fieldViews[row.map[slot] - 1];
+  }
+  if (!model_.TypeRowAtOnce(row.typed)) return false;
+  // As ProcessRow decides a row whose boxes were all filled.
+  if (model_.MessageReportsFailure()) {
+    verdict = RowVerdict::kRejected;
+  } else if (!HasVisibleMainResult(model_.Controls())) {
+    verdict = RowVerdict::kNonData;
+  } else {
+    verdict = RowVerdict::kData;
+  }
+  return true;
+}
 
 RowVerdict BatchRunner::ProcessRow(std::string_view text, RowContext& row) {
   const MainWindowControls& controls = model_.Controls();
@@ -184,9 +210,22 @@ void BatchRunner::RunRows(LineReader& reader, const BatchRunRequest& request,
   row.planeConventionIn = model_.settings().PlaneConvIn;
   row.delimiterSet = request.delimiterSet;
   const int lastMapped = LastMappedSlot(row.map);
+  std::array<CalculatorModel::RowBoxUse, kSlotCount> uses{};
   for (int slot = 0; slot < kSlotCount; ++slot) {
-    if (row.map[slot] == kNoColumn || slot == lastMapped) row.clearedFirst.push_back(slot);
+    uses[slot] = row.map[slot] >= 1           ? CalculatorModel::RowBoxUse::kTyped
+                 : row.map[slot] == kNoColumn ? CalculatorModel::RowBoxUse::kEmptied
+                                              : CalculatorModel::RowBoxUse::kKept;
   }
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    if (row.map[slot] == kNoColumn) row.clearedFirst.push_back(slot);
+  }
+  struct RowsAtOnceScope {
+    CalculatorModel& model;
+    ~RowsAtOnceScope() { model.EndRowsAtOnce(); }
+  } atOnceScope{model_};
+  row.atOnce = rowsAtOnce_ && model_.PrepareRowsAtOnce(uses);
+  row.lastMapped = lastMapped;
+  if (!row.atOnce && lastMapped >= 0) row.clearedFirst.push_back(lastMapped);
   const MainWindowControls& controls = model_.Controls();
   const std::string& outputFile = writer_.FileName();
   std::string line;
@@ -207,10 +246,17 @@ void BatchRunner::RunRows(LineReader& reader, const BatchRunRequest& request,
     progress_->Processed(++displayed);
 
     const std::string_view text = NumberText::TrimLeadingSpaces(line);
-    // Only its start was read (and reading stops): neither data nor worth
-    // copying; the summary reports the read error.
-    if (reader.LineTooLong()) continue;
-    const RowVerdict verdict = ProcessRow(text, row);
+    RowVerdict verdict = RowVerdict::kNonData;
+    const bool tooLong = reader.LineTooLong();
+    if (!row.atOnce || tooLong || !TypeRowAtOnce(text, row, verdict)) {
+      if (row.atOnce && !controls.entryBoxes[row.lastMapped].text.empty()) {
+        ClearBox(row.lastMapped);
+      }
+      // Only its start was read (and reading stops): neither data nor worth
+      // copying; the summary reports the read error.
+      if (tooLong) continue;
+      verdict = ProcessRow(text, row);
+    }
     if (verdict == RowVerdict::kRejected && IsCalculationFailure(controls.messagePanel.caption)) {
       // The values were accepted but have no answer (identical planes, a
       // line normal to its plane): not a column or notation problem.

@@ -76,6 +76,9 @@ class BatchRunner {
   // unless the platform lets the writer thread feed it.
   void SetJobs(int jobs) { jobs_ = jobs < 1 ? 1 : jobs; }
   int Jobs() const { return jobs_; }
+  // Rows of plain numbers are typed into the model at once (the default),
+  // or every row box by box: the output is the same either way.
+  void SetRowsAtOnce(bool atOnce) { rowsAtOnce_ = atOnce; }
 
   // Reads the source, writes the header line and one line per row through
   // the writer (whose run the caller has begun). Sets BatchRunning for its
@@ -86,8 +89,7 @@ class BatchRunner {
   // calculation and one output line per row through the writer; counts
   // lines read and data rows. displayed is the processed-lines counter.
   void RunRows(LineReader& reader, const BatchRunRequest& request,
-               const BatchOutputOptions& options, std::int64_t& displayed,
-               BatchCounts& counts);
+               const BatchOutputOptions& options, std::int64_t& displayed, BatchCounts& counts);
 
  private:
   std::unique_ptr<LineReader> OpenSource(const std::string& name);
@@ -97,12 +99,15 @@ class BatchRunner {
   // RunRows shared out to jobs_ workers (ParallelRows.cpp).
   void RunRowsInParallel(LineReader& reader, const BatchRunRequest& request,
                          const BatchOutputOptions& options, std::int64_t& displayed,
-               BatchCounts& counts);
+                         BatchCounts& counts);
   // What every row of one run shares (BatchRun.cpp).
   struct RowContext;
   // Feeds one line (leading blanks removed) through the entry boxes and
   // decides whether it is data, not data, or rejected.
   RowVerdict ProcessRow(std::string_view text, RowContext& row);
+  // The same for a row of plain numbers, typed into the model at once;
+  // false, having changed nothing, for any other row.
+  bool TypeRowAtOnce(std::string_view text, RowContext& row, RowVerdict& verdict);
 
   CalculatorModel& model_;
   ResultWriter& writer_;
@@ -111,6 +116,7 @@ class BatchRunner {
   BatchProgress defaultProgress_;
   BatchProgress* progress_ = &defaultProgress_;
   int jobs_ = 1;
+  bool rowsAtOnce_ = true;
   std::function<std::optional<std::string>()> chooseInputFile_;
 };
 

@@ -31,6 +31,17 @@ void StoreField(std::string_view text, int count, std::vector<std::string>& fiel
   }
 }
 
+void StoreField(std::string_view text, int count, std::vector<std::string_view>& fields) {
+  if (static_cast<std::size_t>(count) < fields.size()) {
+    fields[count] = text;
+  } else {
+    fields.push_back(text);
+  }
+}
+
+// Far below the field reader's limit on positions, which a longer line meets.
+constexpr std::size_t kShortcutLength = 1 << 30;
+
 // A delimiter the one-character shortcut handles: blanks (which join in
 // runs) and line ends (skipped before a field) take the general reader.
 bool IsPlainDelimiter(std::string_view delimiterSet) {
@@ -42,8 +53,9 @@ bool IsPlainDelimiter(std::string_view delimiterSet) {
 // general steps for every field (the usual TAB- or comma-separated row).
 // Positions are 1-based, as the reader's: after a field the next one
 // starts past its delimiter; past the last field, the line's full length.
+template <typename Field>
 int SplitAtDelimiter(std::string_view line, char delimiter, int maxFields,
-                     std::vector<std::string>& fields) {
+                     std::vector<Field>& fields) {
   const std::size_t fullLength = line.size();
   std::string_view body = line;
   while (!body.empty() && (body.back() == ' ' || body.back() == '\r' || body.back() == '\n')) {
@@ -95,12 +107,20 @@ int SplitFieldsByReader(std::string_view line, std::string_view delimiterSet, in
 
 int SplitFields(std::string_view line, std::string_view delimiterSet, int maxFields,
                 std::vector<std::string>& fields) {
-  // Far below the reader's limit on positions, which a longer line meets.
-  constexpr std::size_t kShortcutLength = 1 << 30;
   if (IsPlainDelimiter(delimiterSet) && line.size() < kShortcutLength) {
     return SplitAtDelimiter(line, delimiterSet[0], maxFields, fields);
   }
   return SplitFieldsByReader(line, delimiterSet, maxFields, fields);
+}
+
+int SplitFieldViews(std::string_view line, std::string_view delimiterSet, int maxFields,
+                    std::vector<std::string_view>& fields, std::vector<std::string>& room) {
+  if (IsPlainDelimiter(delimiterSet) && line.size() < kShortcutLength) {
+    return SplitAtDelimiter(line, delimiterSet[0], maxFields, fields);
+  }
+  const int count = SplitFieldsByReader(line, delimiterSet, maxFields, room);
+  fields.assign(room.begin(), room.end());
+  return count;
 }
 
 std::vector<std::string> SplitFields(std::string_view line, std::string_view delimiterSet) {

@@ -35,6 +35,11 @@ bool IsAnyDelimiterSet(std::string_view delimiterSet);
 int SplitFields(std::string_view line, std::string_view delimiterSet, int maxFields,
                 std::vector<std::string>& fields);
 std::vector<std::string> SplitFields(std::string_view line, std::string_view delimiterSet);
+// SplitFields into views of line where the fields are parts of it (a single
+// delimiter other than a blank), otherwise views of the strings in room.
+// The views last until line or room changes.
+int SplitFieldViews(std::string_view line, std::string_view delimiterSet, int maxFields,
+                    std::vector<std::string_view>& fields, std::vector<std::string>& room);
 // SplitFields through the general field reader for every set; SplitFields
 // itself takes a shortcut for a single delimiter other than a blank, giving
 // the same fields.

@@ -115,6 +115,9 @@ class FilePageModel {
   BatchOutcome StartBatchInput(int button);
   // Workers a run shares its rows out to (1, the default: row after row).
   void SetBatchJobs(int jobs) { runner_.SetJobs(jobs); }
+  // Rows of plain numbers typed into the model at once (the default) or
+  // box by box; the output is the same.
+  void SetRowsAtOnce(bool atOnce) { runner_.SetRowsAtOnce(atOnce); }
   // "Wait.." pressed (or Escape) during a run: the run ends after the row
   // in hand, keeps every line written so far and says where it stopped.
   // Safe from any thread; does nothing outside a run.

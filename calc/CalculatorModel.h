@@ -253,6 +253,29 @@ class CalculatorModel {
   // Runs the current calculation once. Defined by the dispatcher.
   void Calculate();
 
+  // ---- Batch rows typed at once --------------------------------------------
+  // What a batch run does with entry box 0..10 at every row: types a field
+  // of the row into it, keeps what it holds (a manually fixed window, a
+  // hidden box), or empties it.
+  enum class RowBoxUse { kTyped, kKept, kEmptied };
+  // Readies TypeRowAtOnce for the rows of one batch run. The calculation,
+  // its windows and the settings must stay as they are until
+  // EndRowsAtOnce (a run changes none of them); selecting a calculation
+  // also ends it. False, and rows must be typed box by box, when a typed
+  // box is hidden, outside the windows the calculation reads or takes
+  // other text than numbers, or when a shown box the calculation reads
+  // would be empty or invalid.
+  bool PrepareRowsAtOnce(const std::array<RowBoxUse, kMappedBoxCount>& uses);
+  void EndRowsAtOnce();
+  bool RowsAtOnceReady() const { return rowsAtOnce_.ready; }
+  // One row's fields for the typed boxes (texts[box]; the others are not
+  // read). When every field is a plain decimal number (NumberText::
+  // ReadPlainDecimal) that its box accepts, does exactly what emptying the
+  // last typed box and then SetEntryText for each typed box in order does
+  // (the calculation runs once, after the last) and returns true; observers
+  // are told once. Otherwise changes nothing and returns false.
+  bool TypeRowAtOnce(const std::array<std::string_view, kMappedBoxCount>& texts);
+
  private:
   friend class Dispatcher;
 
@@ -284,6 +307,61 @@ class CalculatorModel {
     bool error = false;
   };
   WindowBoxes LocateWindowBoxes(int window, bool asLine) const;
+  // Without checkValid, from the captions alone, as if every shown box
+  // were valid.
+  WindowBoxes FindWindowBoxes(int window, bool asLine, bool checkValid) const;
+  // LocateWindowBoxes, taken from the run's ready answers while a row
+  // typed at once is calculated.
+  WindowBoxes LocatedWindowBoxes(int window, bool asLine) const;
+  // While a row typed at once is calculated: the number (degrees) typed
+  // into box; false for any other box or time.
+  bool TypedRowNumber(int box, double& degrees) const {
+    if (!rowsAtOnce_.calculating || box < 0 || box >= kMappedBoxCount ||
+        !rowsAtOnce_.typed[static_cast<std::size_t>(box)]) {
+      return false;
+    }
+    degrees = rowsAtOnce_.values[static_cast<std::size_t>(box)];
+    return true;
+  }
+
+  // What a box accepts, by its caption and the input conventions.
+  enum class EntryRule {
+    kNothing,           // an unknown caption: never valid
+    kObtuseFlag,        // any text; the first letter chooses
+    kSense,             // a compass point
+    kQuadrant,          // a quadrant bearing
+    kRightAngle,        // a number from -90 to 90 (dip, plunge, pitch, alpha)
+    kTurn,              // a number from 0 to 360 (azimuth, hade, beta, gamma)
+    kHalfTurnBothWays,  // a number from -180 to 180 (gamma)
+    kAnyNumber,         // angle, rotation
+  };
+  EntryRule EntryRuleOf(int box) const;
+  static bool IsNumberRule(EntryRule rule) {
+    return rule == EntryRule::kRightAngle || rule == EntryRule::kTurn ||
+           rule == EntryRule::kHalfTurnBothWays || rule == EntryRule::kAnyNumber;
+  }
+  static bool NumberFitsRule(EntryRule rule, double value);
+
+  // What a result box of a plane or line window holds, by its caption.
+  enum class ResultRole { kOther, kFirst, kDirection, kSense };
+  static ResultRole ResultRoleOf(std::string_view caption);
+
+  // What PrepareRowsAtOnce works out once for a run.
+  struct RowsAtOnce {
+    bool ready = false;
+    bool calculating = false;  // a row typed at once is being calculated
+    int last = -1;             // the last typed box
+    int keptPlaces = 0;        // decimal places of the kept boxes the count reads
+    std::array<bool, kMappedBoxCount> typed{};
+    std::array<int, kMappedBoxCount> typedBoxes{};  // in order, typedCount of them
+    int typedCount = 0;
+    std::array<EntryRule, kMappedBoxCount> rules{};
+    std::array<double, kMappedBoxCount> values{};  // the row's numbers, degrees
+    // Per window and (plane, line): the located boxes, when every shown box
+    // of the window is typed or kept valid.
+    std::array<std::array<std::optional<WindowBoxes>, 2>, 4> located{};
+    std::array<ResultRole, 3> mainResultRoles{};  // result boxes 0..2
+  };
 
   // The plain decimal number (NumberText::ReadPlainDecimal) last read from
   // each entry box while checking it, with the text it was read from. The
@@ -385,6 +463,7 @@ class CalculatorModel {
   bool filePageAvailable_ = false;
   std::array<bool, kEntryBoxCount> entryValid_{};
   std::array<BoxNumber, kEntryBoxCount> boxNumbers_{};
+  RowsAtOnce rowsAtOnce_;
   std::array<std::string, 12> savedTexts_;  // texts of boxes 0-11 at the last set-up
   std::array<int, kMappedBoxCount> fieldKinds_{};
   int decimalPlaces_ = 0;

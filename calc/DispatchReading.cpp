@@ -64,8 +64,9 @@ void Dispatcher::SetRow(int row, int type, double first, double second) {
 bool Dispatcher::ReadNumber(int box, double& radians) const {
   const TextBox& entry = m_.controls_.entryBoxes[box];
   double degrees = 0.0;
-  if (!m_.EntryValid(box) || (!m_.RecallBoxNumber(box, entry.text, degrees) &&
-                              !ReadNumberText(entry.text, m_.LocaleUsesComma(), degrees))) {
+  if (!m_.EntryValid(box) ||
+      (!m_.TypedRowNumber(box, degrees) && !m_.RecallBoxNumber(box, entry.text, degrees) &&
+       !ReadNumberText(entry.text, m_.LocaleUsesComma(), degrees))) {
     return false;
   }
   const std::optional<double> value = FiniteDegreesToRadians(degrees);
@@ -79,7 +80,7 @@ bool Dispatcher::ReadDirection(int box, double& radians) const {
   const std::string& typed = m_.controls_.entryBoxes[box].text;
   const bool quadrant = m_.settings().QuadrantIn == 1;
   double degrees = 0.0;
-  if (quadrant || !m_.RecallBoxNumber(box, typed, degrees)) {
+  if (quadrant || (!m_.TypedRowNumber(box, degrees) && !m_.RecallBoxNumber(box, typed, degrees))) {
     const std::string text = quadrant ? QuadrantToAzimuthText(typed, m_.LocaleUsesComma()) : typed;
     if (text.empty() || !ReadNumberText(text, m_.LocaleUsesComma(), degrees)) return false;
   }
@@ -97,13 +98,15 @@ bool Dispatcher::ReadOrientation(int window, bool asLine, Orientation& value,
   if (!m_.WindowNeedsNotationChange(window, asLine)) {
     // The boxes hold the texts as ReadOrientationWindow would give them:
     // read them in place.
-    const CalculatorModel::WindowBoxes boxes = m_.LocateWindowBoxes(window, asLine);
+    const CalculatorModel::WindowBoxes boxes = m_.LocatedWindowBoxes(window, asLine);
     if (boxes.error || boxes.direction < 0) return false;
     const auto& texts = m_.controls_.entryBoxes;
     const std::string& first = texts[boxes.first].text;
     const std::string& direction = texts[boxes.direction].text;
-    if ((!m_.RecallBoxNumber(boxes.first, first, angle) && !ReadNumberText(first, comma, angle)) ||
-        (!m_.RecallBoxNumber(boxes.direction, direction, azimuth) &&
+    if ((!m_.TypedRowNumber(boxes.first, angle) && !m_.RecallBoxNumber(boxes.first, first, angle) &&
+         !ReadNumberText(first, comma, angle)) ||
+        (!m_.TypedRowNumber(boxes.direction, azimuth) &&
+         !m_.RecallBoxNumber(boxes.direction, direction, azimuth) &&
          !ReadNumberText(direction, comma, azimuth))) {
       return false;
     }

@@ -106,55 +106,76 @@ void CalculatorModel::OnEntryChanged(int box) {
   Calculate();
 }
 
+CalculatorModel::EntryRule CalculatorModel::EntryRuleOf(int box) const {
+  const std::string_view label = controls_.entryCaptions[box].caption;
+  const Lodema::Settings& s = settings_;
+  if (IsCaption(label, "obtuse?")) return EntryRule::kObtuseFlag;
+  if (IsCaption(label, "sense")) return EntryRule::kSense;
+  if (IsCaption(label, "dip") || IsCaption(label, "~dip") || IsCaption(label, "plunge") ||
+      IsCaption(label, s.PlungeName) || IsCaption(label, s.gPitchName) ||
+      IsCaption(label, s.alphaWord)) {
+    return EntryRule::kRightAngle;
+  }
+  if (IsDirectionCaption(label) || IsCaption(label, "section trend")) {
+    return s.QuadrantIn == 1 ? EntryRule::kQuadrant : EntryRule::kTurn;
+  }
+  if (IsCaption(label, "angle") || IsCaption(label, "rot'n")) return EntryRule::kAnyNumber;
+  if (IsCaption(label, s.gHadeName) || IsCaption(label, s.betaWord)) return EntryRule::kTurn;
+  if (IsCaption(label, s.gammaWord)) {
+    return s.BetaConv ? EntryRule::kTurn : EntryRule::kHalfTurnBothWays;
+  }
+  return EntryRule::kNothing;
+}
+
+bool CalculatorModel::NumberFitsRule(EntryRule rule, double value) {
+  switch (rule) {
+    case EntryRule::kRightAngle:
+      return std::fabs(value) <= 90.0;
+    case EntryRule::kTurn:
+      return value >= 0.0 && value <= 360.0;
+    case EntryRule::kHalfTurnBothWays:
+      return std::fabs(value) <= 180.0;
+    case EntryRule::kAnyNumber:
+      return true;
+    default:
+      return false;
+  }
+}
+
 bool CalculatorModel::ValidateEntry(int box) {
   if (box < 0 || box >= kEntryBoxCount) return false;
   TextBox& entry = controls_.entryBoxes[box];
   if (!entry.visible) return false;
-  const std::string_view label = controls_.entryCaptions[box].caption;
-  const Lodema::Settings& s = settings_;
 
-  if (IsCaption(label, "obtuse?")) {
-    // Always valid: the first letter decides, and the box shows the choice.
-    if (!entry.text.empty()) {
-      const char first = static_cast<char>(std::toupper(static_cast<unsigned char>(entry.text[0])));
-      if (std::string("Y1TO").find(first) != std::string::npos) {
-        if (entry.text != "obtuse") entry.text = "obtuse";
-      } else if (std::string("N0FA").find(first) != std::string::npos) {
-        if (entry.text != "acute") entry.text = "acute";
+  const EntryRule rule = EntryRuleOf(box);
+  switch (rule) {
+    case EntryRule::kObtuseFlag:
+      // Always valid: the first letter decides, and the box shows the choice.
+      if (!entry.text.empty()) {
+        const char first =
+            static_cast<char>(std::toupper(static_cast<unsigned char>(entry.text[0])));
+        if (std::string("Y1TO").find(first) != std::string::npos) {
+          if (entry.text != "obtuse") entry.text = "obtuse";
+        } else if (std::string("N0FA").find(first) != std::string::npos) {
+          if (entry.text != "acute") entry.text = "acute";
+        }
       }
+      return true;
+    case EntryRule::kSense:
+      for (char& ch : entry.text) {
+        ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+      }
+      return OrientGeometry::IsCompassPointText(entry.text);
+    case EntryRule::kQuadrant:
+      return ValidateDirectionText(entry.text);
+    case EntryRule::kNothing:
+      return false;
+    default: {
+      // The number is remembered for the calculation.
+      double value = 0.0;
+      return ReadBoxNumber(box, entry.text, value) && NumberFitsRule(rule, value);
     }
-    return true;
   }
-  if (IsCaption(label, "sense")) {
-    for (char& ch : entry.text) {
-      ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
-    }
-    return OrientGeometry::IsCompassPointText(entry.text);
-  }
-
-  const std::string& text = entry.text;
-  double value = 0.0;
-  if (IsCaption(label, "dip") || IsCaption(label, "~dip") || IsCaption(label, "plunge") ||
-      IsCaption(label, s.PlungeName) || IsCaption(label, s.gPitchName) ||
-      IsCaption(label, s.alphaWord)) {
-    return ReadBoxNumber(box, text, value) && std::fabs(value) <= 90.0;
-  }
-  if (IsDirectionCaption(label) || IsCaption(label, "section trend")) {
-    // ValidateDirectionText, remembering an azimuth's value.
-    if (s.QuadrantIn == 1) return ValidateDirectionText(text);
-    return !text.empty() && ReadBoxNumber(box, text, value) && value >= 0.0 && value <= 360.0;
-  }
-  if (IsCaption(label, "angle") || IsCaption(label, "rot'n")) {
-    return ReadBoxNumber(box, text, value);
-  }
-  if (IsCaption(label, s.gHadeName) || IsCaption(label, s.betaWord)) {
-    return ReadBoxNumber(box, text, value) && value >= 0.0 && value <= 360.0;
-  }
-  if (IsCaption(label, s.gammaWord)) {
-    if (!ReadBoxNumber(box, text, value)) return false;
-    return s.BetaConv ? (value >= 0.0 && value <= 360.0) : std::fabs(value) <= 180.0;
-  }
-  return false;
 }
 
 std::string CalculatorModel::EntryRange(int box) const {
@@ -306,7 +327,8 @@ BoxRole CalculatorModel::RoleOfCaption(const std::string& text) const {
   return BoxRole::kOther;
 }
 
-CalculatorModel::WindowBoxes CalculatorModel::LocateWindowBoxes(int window, bool asLine) const {
+CalculatorModel::WindowBoxes CalculatorModel::FindWindowBoxes(int window, bool asLine,
+                                                              bool checkValid) const {
   WindowBoxes boxes;
   if (window < 0 || window > 3) {
     boxes.error = true;
@@ -318,7 +340,7 @@ CalculatorModel::WindowBoxes CalculatorModel::LocateWindowBoxes(int window, bool
        ++box) {
     const TextBox& entry = controls_.entryBoxes[box];
     if (!entry.visible) continue;
-    if (!entryValid_[box]) {
+    if (checkValid && !entryValid_[box]) {
       // An unread box would leave a value of 0 in the orientation.
       boxes.error = true;
       return boxes;
@@ -347,6 +369,18 @@ CalculatorModel::WindowBoxes CalculatorModel::LocateWindowBoxes(int window, bool
     boxes.error = true;
   }
   return boxes;
+}
+
+CalculatorModel::WindowBoxes CalculatorModel::LocateWindowBoxes(int window, bool asLine) const {
+  return FindWindowBoxes(window, asLine, true);
+}
+
+CalculatorModel::WindowBoxes CalculatorModel::LocatedWindowBoxes(int window, bool asLine) const {
+  if (rowsAtOnce_.calculating && window >= 0 && window < 4) {
+    const std::optional<WindowBoxes>& known = rowsAtOnce_.located[window][asLine ? 1 : 0];
+    if (known) return *known;
+  }
+  return LocateWindowBoxes(window, asLine);
 }
 
 bool CalculatorModel::WindowNeedsNotationChange(int window, bool asLine) const {

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "calc/BoxText.h"
 #include "calc/CalculatorModel.h"
 #include "calc/Catalogue.h"
 #include "calc/EntryBoxes.h"
@@ -61,6 +62,8 @@ using NumberText::IsDigit;
 
 void CalculatorModel::SetWindowForFabric(int window, FabricKind kind) {
   HandlerScope scope(*this);
+  // New captions: a run's rows can no longer take the old ones for granted.
+  rowsAtOnce_ = RowsAtOnce{};
   if (window < 0 || window > 7) return;
   const bool entry = window <= 3;
   const Lodema::Settings& s = settings_;
@@ -306,21 +309,36 @@ void CalculatorModel::WriteFabricTexts(int window, const std::string& firstDegre
 void CalculatorModel::AssignFabricTexts(int window, std::string_view first,
                                         std::string_view direction, std::string_view sense,
                                         bool isPlane) {
-  const Lodema::Settings& s = settings_;
   const int b = 3 * (window - 4);
   if (b == 0) noResultShown_ = false;
+  // A run's rows find the main result's captions as the run found them.
+  const bool known = b == 0 && rowsAtOnce_.calculating;
   for (int box = b; box < b + 3; ++box) {
-    const std::string_view caption = controls_.resultCaptions[box].caption;
     std::string& target = controls_.resultValues[box].caption;
-    if (IsCaption(caption, "dip") || IsCaption(caption, "plunge")) {
-      target.assign(first);
-    } else if (IsDirectionCaption(caption)) {
-      target.assign(direction);
-    } else if (IsCaption(caption, "sense")) {
-      target.assign(IsSenseStrikeConvention(s.PlaneConvOut) && isPlane ? sense
-                                                                       : std::string_view());
+    switch (known ? rowsAtOnce_.mainResultRoles[box]
+                  : ResultRoleOf(controls_.resultCaptions[box].caption)) {
+      case ResultRole::kFirst:
+        SetBoxText(target, first);
+        break;
+      case ResultRole::kDirection:
+        SetBoxText(target, direction);
+        break;
+      case ResultRole::kSense:
+        SetBoxText(target, IsSenseStrikeConvention(settings_.PlaneConvOut) && isPlane
+                               ? sense
+                               : std::string_view());
+        break;
+      case ResultRole::kOther:
+        break;
     }
   }
+}
+
+CalculatorModel::ResultRole CalculatorModel::ResultRoleOf(std::string_view caption) {
+  if (IsCaption(caption, "dip") || IsCaption(caption, "plunge")) return ResultRole::kFirst;
+  if (IsDirectionCaption(caption)) return ResultRole::kDirection;
+  if (IsCaption(caption, "sense")) return ResultRole::kSense;
+  return ResultRole::kOther;
 }
 
 CalculatorModel::WholeAngleText CalculatorModel::FormatAngleWholeText(double radians, bool pad) {

@@ -64,8 +64,10 @@ inline constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5
 // blanks). True when it could read the value exactly; such text passes
 // IsNumberText and TryTextToDouble gives the same value with either locale
 // flag. False says nothing: the text may still be a number. Inline, as it
-// runs for every number of every batch row.
-inline bool ReadPlainDecimal(std::string_view text, double& value) {
+// runs for every number of every batch row. places: what CountDecimalPlaces
+// gives for the text.
+[[gnu::always_inline]] inline bool ReadPlainDecimal(std::string_view text, double& value,
+                                                    int& places) {
   // Such text reads the same whatever the locale flag. When its digits fit a
   // double's 53-bit mantissa, one division by an exact power of ten is the
   // correctly rounded value, the very double from_chars gives (in the
@@ -82,13 +84,15 @@ inline bool ReadPlainDecimal(std::string_view text, double& value) {
   for (; p != end && isDigit(*p); ++p) mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
   const std::ptrdiff_t wholeDigits = p - wholeStart;
   std::ptrdiff_t fractionDigits = 0;
-  if (p != end && (*p == '.' || *p == ',')) {
+  const bool separator = p != end && (*p == '.' || *p == ',');
+  if (separator) {
     const char* const fractionStart = ++p;
     for (; p != end && isDigit(*p); ++p) mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
     fractionDigits = p - fractionStart;
   }
   const std::ptrdiff_t digits = wholeDigits + fractionDigits;
   if (p != end || digits == 0 || digits > 19 || mantissa > (std::uint64_t{1} << 53)) return false;
+  places = !separator ? 0 : (fractionDigits == 0 ? 1 : static_cast<int>(fractionDigits));
   double magnitude = static_cast<double>(mantissa);
   if (fractionDigits > 0) {
     if (mantissa != 0 && std::fegetround() != FE_TONEAREST) return false;
@@ -96,6 +100,12 @@ inline bool ReadPlainDecimal(std::string_view text, double& value) {
   }
   value = negative ? -magnitude : magnitude;
   return true;
+}
+
+// The same without the count of places.
+inline bool ReadPlainDecimal(std::string_view text, double& value) {
+  int places = 0;
+  return ReadPlainDecimal(text, value, places);
 }
 
 // The same with 0 for blank or unreadable text, never failing.

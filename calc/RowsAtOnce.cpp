@@ -1,0 +1,115 @@
+// SPDX-License-Identifier: MIT
+// Typing a batch row's numbers into the entry boxes at once: the same boxes,
+// checks, message and calculation as typing them one box after another, with
+// what depends only on the run's layout worked out once.
+#include <algorithm>
+
+#include "calc/BoxText.h"
+#include "calc/CalculatorModel.h"
+#include "calc/EntryBoxes.h"
+#include "orient/NumberText.h"
+
+namespace Lodema {
+
+namespace {
+
+// The boxes whose typed decimals set the results' decimals.
+constexpr int kLastCountedBox = 7;
+
+}  // namespace
+
+bool CalculatorModel::PrepareRowsAtOnce(const std::array<RowBoxUse, kMappedBoxCount>& uses) {
+  rowsAtOnce_ = RowsAtOnce{};
+  if (rewriting_) return false;
+  RowsAtOnce plan;
+  // The boxes AllEntriesValid reads.
+  const int lastRead = controls_.windowDFrame.visible ? 10 : 7;
+  for (int box = 0; box < kMappedBoxCount; ++box) {
+    const TextBox& entry = controls_.entryBoxes[box];
+    if (uses[box] == RowBoxUse::kTyped) {
+      plan.rules[box] = EntryRuleOf(box);
+      if (!entry.visible || box > lastRead || !IsNumberRule(plan.rules[box])) return false;
+      plan.typed[box] = true;
+      plan.last = box;
+      plan.typedBoxes[plan.typedCount++] = box;
+    } else if (entry.visible && box <= lastRead) {
+      // Every row would stop at this box, or skip it while it is invalid.
+      if (uses[box] == RowBoxUse::kEmptied || !entryValid_[box]) return false;
+      if (box <= kLastCountedBox) {
+        plan.keptPlaces = std::max(plan.keptPlaces, NumberText::CountDecimalPlaces(entry.text));
+      }
+    }
+  }
+  if (plan.last < 0) return false;
+  if (controls_.windowPanels[4].visible) {
+    plan.keptPlaces =
+        std::max(plan.keptPlaces,
+                 NumberText::CountDecimalPlaces(controls_.entryBoxes[kSectionTrendBox].text));
+  }
+  for (int window = 0; window < 4; ++window) {
+    bool settled = true;
+    for (int box = kWindowFirstBox[window]; box < kWindowFirstBox[window] + kWindowBoxCount[window];
+         ++box) {
+      const bool kept = uses[box] == RowBoxUse::kKept && entryValid_[box];
+      if (controls_.entryBoxes[box].visible && !plan.typed[box] && !kept) settled = false;
+    }
+    if (!settled) continue;
+    // While a row typed at once is calculated every shown box here is valid.
+    plan.located[window][0] = FindWindowBoxes(window, false, false);
+    plan.located[window][1] = FindWindowBoxes(window, true, false);
+  }
+  for (int box = 0; box < 3; ++box) {
+    plan.mainResultRoles[box] = ResultRoleOf(controls_.resultCaptions[box].caption);
+  }
+  plan.ready = true;
+  rowsAtOnce_ = plan;
+  return true;
+}
+
+void CalculatorModel::EndRowsAtOnce() { rowsAtOnce_ = RowsAtOnce{}; }
+
+bool CalculatorModel::TypeRowAtOnce(const std::array<std::string_view, kMappedBoxCount>& texts) {
+  RowsAtOnce& plan = rowsAtOnce_;
+  if (!plan.ready || rewriting_) return false;
+  int places = plan.keptPlaces;
+  for (int i = 0; i < plan.typedCount; ++i) {
+    const int box = plan.typedBoxes[i];
+    int boxPlaces = 0;
+    if (!NumberText::ReadPlainDecimal(texts[box], plan.values[box], boxPlaces) ||
+        !NumberFitsRule(plan.rules[box], plan.values[box])) {
+      return false;
+    }
+    if (box <= kLastCountedBox) places = std::max(places, boxPlaces);
+  }
+  TextBox& lastBox = controls_.entryBoxes[plan.last];
+  // An empty last box still marked valid would let the calculation run
+  // before the last box is typed: left to the box-by-box path.
+  if (lastBox.text.empty() && entryValid_[plan.last]) return false;
+
+  HandlerScope scope(*this);
+  // Emptying the last box (when it holds anything) blanks the results.
+  if (!lastBox.text.empty()) ClearResultsWindows();
+  // The calculation takes the numbers just read (TypedRowNumber); a number
+  // remembered for a box's earlier text stays true of that text.
+  for (int i = 0; i < plan.typedCount; ++i) {
+    const int box = plan.typedBoxes[i];
+    SetBoxText(controls_.entryBoxes[box].text, texts[box]);
+    entryValid_[box] = true;
+  }
+  // What each typed box leaves in the message panel.
+  if (!batchRunning_ && coreCalculation_) {
+    SetMessage("Use -ve " + settings_.PlungeName + " for 'upwardly' inclined core axis");
+  } else {
+    ClearMessage();
+  }
+  decimalPlaces_ = places;
+  struct CalculatingFlag {
+    bool& flag;
+    explicit CalculatingFlag(bool& f) : flag(f) { flag = true; }
+    ~CalculatingFlag() { flag = false; }
+  } calculating(plan.calculating);
+  Calculate();
+  return true;
+}
+
+}  // namespace Lodema

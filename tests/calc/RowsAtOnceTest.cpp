@@ -1,0 +1,201 @@
+// SPDX-License-Identifier: MIT
+// A batch row typed into the model at once must leave the model exactly as
+// typing it box by box does: the same boxes, checks, results, message,
+// status and stereonet record, row after row, for every calculation.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "calc/CalculatorModel.h"
+#include "tests/calc/ModelSnapshot.h"
+
+namespace Lodema {
+namespace {
+
+using testing::Snapshot;
+using Use = CalculatorModel::RowBoxUse;
+using Uses = std::array<Use, kMappedBoxCount>;
+
+// Keeps every record the stereonet is given.
+class RecordingPlot : public PlotSink {
+ public:
+  bool IsShowing() const override { return true; }
+  void AddNewDataPoint(const CalculationRecord& record) override {
+    std::string text = std::to_string(record.calculation);
+    for (const auto& row : record.cells) {
+      for (const double cell : row) text += " " + std::to_string(cell);
+    }
+    records.push_back(text);
+  }
+  std::vector<std::string> records;
+};
+
+struct Layout {
+  const char* name;
+  int planeIn = 1;
+  int lineIn = 0;
+  int quadrantIn = 0;
+  bool betaConv = true;
+  bool zenith = false;
+};
+
+void Select(CalculatorModel& model, int calculation, const Layout& layout) {
+  Settings& s = model.settings();
+  s.Calculation = calculation;
+  s.PlaneConvIn = layout.planeIn;
+  s.LineConvIn = layout.lineIn;
+  s.QuadrantIn = layout.quadrantIn;
+  s.BetaConv = layout.betaConv;
+  s.ZenithConv = layout.zenith;
+  s.PlungeName = layout.zenith ? "zenith" : "plunge";
+  model.ApplySettingsToControls();
+  model.ShowStoredCalculation();
+  model.SetBatchRunning(true);
+}
+
+// A batch run's uses: every box the calculation reads takes a column.
+Uses TypedWhereRead(const CalculatorModel& model) {
+  const MainWindowControls& c = model.Controls();
+  const int lastRead = c.windowDFrame.visible ? 10 : 7;
+  Uses uses{};
+  for (int box = 0; box < kMappedBoxCount; ++box) {
+    uses[box] = c.entryBoxes[box].visible && box <= lastRead ? Use::kTyped : Use::kEmptied;
+  }
+  return uses;
+}
+
+// What a batch row does box by box: empties the last typed box, then types
+// each typed box in order.
+void TypeBoxByBox(CalculatorModel& model, const Uses& uses,
+                  const std::array<std::string_view, kMappedBoxCount>& texts) {
+  int last = -1;
+  for (int box = 0; box < kMappedBoxCount; ++box) {
+    if (uses[box] == Use::kTyped) last = box;
+  }
+  if (!model.Controls().entryBoxes[last].text.empty()) model.SetEntryText(last, "");
+  for (int box = 0; box < kMappedBoxCount; ++box) {
+    if (uses[box] == Use::kTyped) model.SetEntryText(box, std::string(texts[box]));
+  }
+}
+
+// Mostly plain numbers across and beyond every box's range, some with
+// decimals, and now and then a text only the box-by-box path reads.
+std::string RandomField(std::mt19937& random) {
+  auto pick = [&](int low, int high) {
+    return std::uniform_int_distribution<int>(low, high)(random);
+  };
+  static const char* const odd[] = {
+      "",    "+45", "-0",  "1e2", "45NE", " 45",   "45 ",
+      "abc", "360", "-90", "90",  "0,5",  "180.0", "12345678901234567890",
+      "-",   ".",   "090", "N30E"};
+  switch (pick(0, 9)) {
+    case 0:
+      return odd[pick(0, sizeof odd / sizeof odd[0] - 1)];
+    case 1:
+      return std::to_string(pick(-400, 400)) + "." + std::to_string(pick(0, 999));
+    case 2:
+      return std::to_string(pick(-200, 200));
+    default:
+      return std::to_string(pick(0, 95));
+  }
+}
+
+TEST(RowsAtOnceTest, EveryRowLeavesTheModelAsTypingBoxByBox) {
+  const Layout layouts[] = {
+      {"dip and dip direction"},
+      {"dip direction first, trend first", 2, 1},
+      {"strike, right-hand rule", 6},
+      {"gamma from -180 to 180, zenith", 1, 0, 0, false, true},
+  };
+  int rowsAtOnce = 0;
+  for (const Layout& layout : layouts) {
+    for (int calculation = 0; calculation < kCalculationCount; ++calculation) {
+      SCOPED_TRACE(std::string(layout.name) + ", calculation " + std::to_string(calculation));
+      CalculatorModel atOnce;
+      Select(atOnce, calculation, layout);
+      const Uses uses = TypedWhereRead(atOnce);
+      if (!atOnce.PrepareRowsAtOnce(uses)) continue;
+      CalculatorModel boxByBox(atOnce);
+      RecordingPlot atOncePlot;
+      RecordingPlot boxByBoxPlot;
+      atOnce.SetPlotSink(&atOncePlot);
+      boxByBox.SetPlotSink(&boxByBoxPlot);
+
+      std::mt19937 random(20261206u + static_cast<unsigned>(calculation));
+      for (int row = 0; row < 150; ++row) {
+        std::array<std::string, kMappedBoxCount> fields;
+        std::array<std::string_view, kMappedBoxCount> texts;
+        for (int box = 0; box < kMappedBoxCount; ++box) {
+          fields[box] = RandomField(random);
+          texts[box] = fields[box];
+        }
+        const std::string before = Snapshot(atOnce);
+        if (atOnce.TypeRowAtOnce(texts)) {
+          ++rowsAtOnce;
+          TypeBoxByBox(boxByBox, uses, texts);
+        } else {
+          ASSERT_EQ(Snapshot(atOnce), before) << "a refused row changed the model";
+          // The box-by-box path takes the row; both carry on from it.
+          TypeBoxByBox(atOnce, uses, texts);
+          TypeBoxByBox(boxByBox, uses, texts);
+        }
+        ASSERT_EQ(Snapshot(atOnce), Snapshot(boxByBox)) << "row " << row;
+      }
+      EXPECT_EQ(atOncePlot.records, boxByBoxPlot.records);
+    }
+  }
+  // Most rows of plain numbers went the short way.
+  EXPECT_GT(rowsAtOnce, 5000);
+}
+
+struct ReadyCase {
+  const char* name;
+  int calculation;
+  Layout layout;
+  bool ready;
+};
+
+TEST(RowsAtOnceTest, ReadyOnlyWhenEveryTypedBoxTakesNumbers) {
+  const ReadyCase cases[] = {
+      {"intersection of planes", 0, {"dip and dip direction"}, true},
+      {"strike, right-hand rule", 0, {"rh rule", 6}, true},
+      {"strike, dip and sense letters", 0, {"sense", 3}, false},
+      {"quadrant bearings", 0, {"quadrant", 1, 0, 1}, false},
+      {"drill core", 19, {"dip and dip direction"}, true},
+      {"obtuse flag", 2, {"dip and dip direction"}, false},
+      {"pitch and its sense", 8, {"dip and dip direction"}, false},
+  };
+  for (const ReadyCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    CalculatorModel model;
+    Select(model, c.calculation, c.layout);
+    EXPECT_EQ(model.PrepareRowsAtOnce(TypedWhereRead(model)), c.ready);
+  }
+}
+
+TEST(RowsAtOnceTest, NotReadyWhenABoxTheCalculationReadsIsEmptiedOrInvalid) {
+  CalculatorModel model;
+  Select(model, 0, {"dip and dip direction"});
+  Uses uses = TypedWhereRead(model);
+  uses[1] = Use::kEmptied;  // every row would stop at this box
+  EXPECT_FALSE(model.PrepareRowsAtOnce(uses));
+  uses[1] = Use::kKept;  // kept, but holding nothing valid
+  EXPECT_FALSE(model.PrepareRowsAtOnce(uses));
+  model.SetEntryText(1, "120");
+  EXPECT_TRUE(model.PrepareRowsAtOnce(uses));
+}
+
+TEST(RowsAtOnceTest, ANewLayoutEndsTheRun) {
+  CalculatorModel model;
+  Select(model, 0, {"dip and dip direction"});
+  ASSERT_TRUE(model.PrepareRowsAtOnce(TypedWhereRead(model)));
+  model.SelectCalculation(5);
+  EXPECT_FALSE(model.RowsAtOnceReady());
+  const std::array<std::string_view, kMappedBoxCount> texts = {"30", "120", "", "40", "200"};
+  EXPECT_FALSE(model.TypeRowAtOnce(texts));
+}
+
+}  // namespace
+}  // namespace Lodema
