@@ -133,6 +133,10 @@ BufferedLineWriter::~BufferedLineWriter() { Finish(); }
 
 void BufferedLineWriter::WriteLine(std::string_view text) {
   buffer_.append(text);
+  EndLine();
+}
+
+void BufferedLineWriter::EndLine() {
   buffer_.append(kLineEnd);
   lineEnds_.push_back(buffer_.size());
   if (buffer_.size() >= kFlushThreshold) Flush();

@@ -71,6 +71,10 @@ class BufferedLineWriter {
 
   // Appends text and CR LF.
   void WriteLine(std::string_view text);
+  // The same in two steps, for a line put together in place: append the
+  // line's text to LineRoom(), then EndLine() (CR LF).
+  std::string& LineRoom() { return buffer_; }
+  void EndLine();
   // Appends lines that already end with CR LF, one by one as WriteLine
   // would (the same flushes, the same count of lines lost on a failure);
   // returns how many lines there were.

@@ -74,16 +74,24 @@ void ResultWriter::ReportFailure(const char* message) {
   }
 }
 
-bool ResultWriter::WriteLine(const std::string& fileName, bool append, std::string_view text) {
+bool ResultWriter::InRunFile(const std::string& fileName) const {
   // A batch run passes FileName() itself: no need to compare the text.
-  if (run_ && (&fileName == &fileName_ || fileName == fileName_)) {
+  return run_ && (&fileName == &fileName_ || fileName == fileName_);
+}
+
+bool ResultWriter::RunLineTaken() {
+  runWroteLines_ = true;
+  if (run_->TakeNewFailure()) {
+    ReportFailure(kOutputWriteProblemMessage);
+    return false;
+  }
+  return true;
+}
+
+bool ResultWriter::WriteLine(const std::string& fileName, bool append, std::string_view text) {
+  if (InRunFile(fileName)) {
     run_->WriteLine(text);
-    runWroteLines_ = true;
-    if (run_->TakeNewFailure()) {
-      ReportFailure(kOutputWriteProblemMessage);
-      return false;
-    }
-    return true;
+    return RunLineTaken();
   }
   if (!WriteSingleLine(files_, fileName, append, text)) {
     ReportFailure(kOutputProblemMessage);
@@ -115,17 +123,27 @@ WriteOutcome ResultWriter::WriteResultLine(const std::string& fileName, bool app
     }
   }
 
-  line_.clear();
-  if (batch && inputLine && !inputAppended) {
-    line_.append(*inputLine);
-    line_.append(delimiter_);
+  const auto compose = [&](std::string& line) {
+    if (batch && inputLine && !inputAppended) {
+      line.append(*inputLine);
+      line.append(delimiter_);
+    }
+    AppendResultValues(controls, flags_, delimiter_, line);
+    if (batch && inputLine && !inputLine->empty() && inputAppended) {
+      line.append(delimiter_);
+      line.append(*inputLine);
+    }
+  };
+  if (InRunFile(fileName)) {
+    // A batch run's line is put together where it is buffered.
+    compose(run_->LineRoom());
+    run_->EndLine();
+    if (!RunLineTaken()) return WriteOutcome::kFailed;
+  } else {
+    line_.clear();
+    compose(line_);
+    if (!WriteLine(fileName, append, line_)) return WriteOutcome::kFailed;
   }
-  AppendResultValues(controls, flags_, delimiter_, line_);
-  if (batch && inputLine && !inputLine->empty() && inputAppended) {
-    line_.append(delimiter_);
-    line_.append(*inputLine);
-  }
-  if (!WriteLine(fileName, append, line_)) return WriteOutcome::kFailed;
 
   lastFileName_ = fileName;
   // After emptying the file it holds results: the next replacing save asks

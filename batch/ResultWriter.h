@@ -86,6 +86,11 @@ class ResultWriter {
 
  private:
   bool WriteLine(const std::string& fileName, bool append, std::string_view text);
+  // True when lines for fileName go to the run's buffered file.
+  bool InRunFile(const std::string& fileName) const;
+  // After a line went to the run's file: false (and the problem shown once)
+  // when the file did not take it.
+  bool RunLineTaken();
   void ReportFailure(const char* message);
 
   CalculatorModel& model_;

@@ -8,16 +8,16 @@
 
 namespace Lodema {
 
-// text = view, reusing text's room: for the handful of characters of an
-// entry or result box, std::string::assign's general replace costs several
-// times the copy. view must not lie within text.
+// text = view: for the handful of characters of an entry or result box,
+// std::string::assign's general replace costs several times the copy.
 inline void SetBoxText(std::string& text, std::string_view view) {
-  if (view.size() > text.capacity()) {
+  // A box mostly gets a text as long as its last one.
+  if (text.size() != view.size()) {
     text.assign(view);
     return;
   }
-  text.resize(view.size());
-  for (std::size_t i = 0; i < view.size(); ++i) text[i] = view[i];
+  char* out = text.data();
+  for (std::size_t i = 0; i < view.size(); ++i) out[i] = view[i];
 }
 
 }  // namespace Lodema

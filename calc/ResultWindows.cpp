@@ -349,13 +349,20 @@ CalculatorModel::WholeAngleText CalculatorModel::FormatAngleWholeText(double rad
   const auto number = static_cast<long long>(whole);
   const unsigned long long magnitude = number < 0 ? 0ULL - static_cast<unsigned long long>(number)
                                                   : static_cast<unsigned long long>(number);
-  char digits[24];
-  const auto written = std::to_chars(digits, digits + sizeof digits, magnitude);
-  const auto count = static_cast<std::size_t>(written.ptr - digits);
   char* out = text.chars.data();
   if (number < 0) *out++ = '-';
-  for (std::size_t i = count; pad && i < 3; ++i) *out++ = '0';
-  for (std::size_t i = 0; i < count; ++i) *out++ = digits[i];
+  if (magnitude < 1000) {
+    // An angle's usual one to three digits, written directly.
+    const auto digits = static_cast<unsigned>(magnitude);
+    if (pad || digits >= 100) *out++ = static_cast<char>('0' + digits / 100);
+    if (pad || digits >= 10) *out++ = static_cast<char>('0' + digits / 10 % 10);
+    *out++ = static_cast<char>('0' + digits % 10);
+  } else {
+    char digits[24];
+    const auto written = std::to_chars(digits, digits + sizeof digits, magnitude);
+    const auto count = static_cast<std::size_t>(written.ptr - digits);
+    for (std::size_t i = 0; i < count; ++i) *out++ = digits[i];
+  }
   text.size = static_cast<std::size_t>(out - text.chars.data());
   return text;
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cfenv>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -135,6 +136,15 @@ std::string FormatGeneralFull(double value, char decimalChar);
 
 // Nearest whole number, halves to even (44.5 -> 44, 45.5 -> 46), whatever
 // the floating-point rounding mode. NaN and infinities are returned as given.
-double RoundHalfEven(double value);
+inline double RoundHalfEven(double value) {
+  // Beyond 2^52 every double is already whole; floor and the subtraction
+  // below are exact and do not depend on the rounding mode.
+  if (!std::isfinite(value) || std::fabs(value) >= 4503599627370496.0) return value;
+  const double below = std::floor(value);
+  const double fraction = value - below;
+  if (fraction > 0.5) return below + 1.0;
+  if (fraction < 0.5) return below;
+  return std::fmod(below, 2.0) == 0.0 ? below : below + 1.0;
+}
 
 }  // namespace NumberText

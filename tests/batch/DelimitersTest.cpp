@@ -70,7 +70,7 @@ TEST(DelimitersTest, SplitsDataLinesIntoFields) {
 // delimiters, a digit), long enough to hold several fields.
 TEST(DelimitersTest, SingleDelimiterShortcutMatchesTheFieldReader) {
   const std::string alphabet = "\t\t,, ;\r\n17";
-  const std::string sets[] = {"\t", ",", ";", "|", "7"};
+  const std::string sets[] = {"\t", ",", ";", "|", "7", " ", ",; \t"};
   std::mt19937 random(20261206);
   std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
   std::uniform_int_distribution<int> size(0, 12);
@@ -86,6 +86,12 @@ TEST(DelimitersTest, SingleDelimiterShortcutMatchesTheFieldReader) {
             << "line \"" << line << "\" set \"" << set << "\" max " << maxFields;
         ASSERT_EQ(actual, expected)
             << "line \"" << line << "\" set \"" << set << "\" max " << maxFields;
+        // The views a batch row is typed from read the same fields.
+        std::vector<std::string_view> views = {"stale"};
+        std::vector<std::string> room;
+        ASSERT_EQ(SplitFieldViews(line, set, maxFields, views, room), expectedCount);
+        ASSERT_EQ(std::vector<std::string>(views.begin(), views.end()), expected)
+            << "views of line \"" << line << "\" set \"" << set << "\" max " << maxFields;
       }
     }
   }
