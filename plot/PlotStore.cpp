@@ -39,6 +39,15 @@ int DrawnFields(int type) {
 }  // namespace
 
 void PlotStore::ChunkedValues::Append(const float* values, std::size_t count) {
+  if (count > 0 && count <= room_) {
+    // The common case, a set of a few values into a chunk with room: a
+    // plain loop, no library call.
+    float* to = chunks_[size_ >> kChunkBits].get() + (size_ & kChunkMask);
+    for (std::size_t i = 0; i < count; ++i) to[i] = values[i];
+    size_ += count;
+    room_ -= count;
+    return;
+  }
   while (count > 0) {
     const std::size_t chunk = size_ >> kChunkBits;
     const std::size_t offset = size_ & kChunkMask;
@@ -49,6 +58,7 @@ void PlotStore::ChunkedValues::Append(const float* values, std::size_t count) {
     count -= part;
     size_ += part;
   }
+  room_ = (size_ & kChunkMask) == 0 ? 0 : kChunkSize - (size_ & kChunkMask);
 }
 
 void PlotStore::ChunkedValues::DropLast(std::size_t count) {
@@ -56,12 +66,14 @@ void PlotStore::ChunkedValues::DropLast(std::size_t count) {
   // Keep one spare chunk so that add / remove at a boundary does not churn.
   const std::size_t needed = (size_ + kChunkMask) >> kChunkBits;
   while (chunks_.size() > needed + 1) chunks_.pop_back();
+  room_ = (size_ & kChunkMask) == 0 ? 0 : kChunkSize - (size_ & kChunkMask);
 }
 
 void PlotStore::ChunkedValues::Clear() {
   chunks_.clear();
   chunks_.shrink_to_fit();
   size_ = 0;
+  room_ = 0;
 }
 
 int PlotStore::TypeCode(int kind) const {
@@ -77,31 +89,27 @@ void PlotStore::UpdateLayout() {
   stride_ = 0;
   for (int kind = 0; kind < kKindCount; ++kind) {
     offset_[kind] = stride_;
-    stride_ += width_[kind];
+    for (int field = 0; field < width_[kind]; ++field) {
+      keptKind_[stride_] = static_cast<unsigned char>(kind);
+      keptField_[stride_] = static_cast<unsigned char>(field);
+      ++stride_;
+    }
   }
 }
 
-void PlotStore::StoreCurrent(const PlotRecord& record, bool takeTypes) {
-  if (takeTypes) {
-    bool changed = false;
-    for (int kind = 0; kind < kKindCount; ++kind) {
-      const int type = TypeCodeOf(record.cells[kind][0]);
-      changed = changed || type != types_[kind];
-      types_[kind] = type;
-    }
-    if (changed) {
-      UpdateLayout();  // no retained sets exist, so nothing needs re-packing
-      current_ = {};
-    }
-  }
-  lastSetIndex_ = std::max(lastSetIndex_, 0);
-  // Only the fields the types draw are kept; the others stay 0.
+void PlotStore::TakeTypes(const PlotRecord& record) {
+  bool changed = false;
   for (int kind = 0; kind < kKindCount; ++kind) {
-    for (int field = 0; field < width_[kind]; ++field) {
-      current_[kind][field] = static_cast<float>(record.cells[kind][field + 1]);
-    }
+    const int type = TypeCodeOf(record.cells[kind][0]);
+    changed = changed || type != types_[kind];
+    types_[kind] = type;
+    typeCells_[kind] = type;
   }
-  newDataPending_ = true;
+  if (changed) {
+    ++typeChanges_;
+    UpdateLayout();  // no retained sets exist, so nothing needs re-packing
+    current_ = {};
+  }
 }
 
 StoreChange PlotStore::AddNewDataPoint(const PlotRecord& record, MismatchQuestion& question) {
@@ -111,7 +119,7 @@ StoreChange PlotStore::AddNewDataPoint(const PlotRecord& record, MismatchQuestio
   }
   if (lastSetIndex_ >= 1) {
     for (int kind = 0; kind < kKindCount; ++kind) {
-      if (types_[kind] == c[kind][0] || types_[kind] == TypeCodeOf(c[kind][0])) continue;
+      if (c[kind][0] == typeCells_[kind] || types_[kind] == TypeCodeOf(c[kind][0])) continue;
       switch (question.Ask(kTypeMismatchText)) {
         case MismatchAnswer::kAbort:
           return StoreChange::kNone;
@@ -131,14 +139,12 @@ StoreChange PlotStore::AddNewDataPoint(const PlotRecord& record, MismatchQuestio
 StoreChange PlotStore::RetainCurrentData() {
   if (!newDataPending_) return StoreChange::kNone;
   std::array<float, kKindCount * kFieldCount> set;
-  std::size_t count = 0;
-  for (int kind = 0; kind < kKindCount; ++kind) {
-    for (int field = 0; field < width_[kind]; ++field) {
-      set[count++] = current_[kind][field];
-      current_[kind][field] = 0.0f;  // fields beyond the width are always 0
-    }
+  for (int i = 0; i < stride_; ++i) {
+    float& value = current_[keptKind_[i]][keptField_[i]];
+    set[i] = value;
+    value = 0.0f;  // fields not kept are always 0
   }
-  retained_.Append(set.data(), count);
+  retained_.Append(set.data(), Stride());
   ++lastSetIndex_;
   newDataPending_ = false;
   return StoreChange::kChanged;

@@ -62,6 +62,14 @@ char* WriteHundredths(char* out, long long hundredths) {
 
 }  // namespace
 
+char* WriteSvgWhole(char* out, int value) {
+  if (value <= -kSmallWholeLimit || value >= kSmallWholeLimit) {
+    return std::to_chars(out, out + kSvgNumberRoom, value).ptr;
+  }
+  if (value < 0) *out++ = '-';
+  return WriteSmallWhole(out, value < 0 ? -value : value);
+}
+
 char* WriteSvgNumber(char* out, double value) {
   char* const end = out + kSvgNumberRoom;
   // The cast is checked against the value rather than calling trunc, which
