@@ -270,7 +270,9 @@ void BatchPlot::DrawRetainedSet() {
   }
   if (placed) {
     DrawTakenSets(*drawn_);  // the sets before this one
-    Plot::DrawNewestSet(drawn_->surface(), store_, view_, currentPlaces_);
+    if (!Plot::DrawNewestBoxSymbol(drawn_->surface(), store_, view_, currentPlaces_)) {
+      Plot::DrawNewestSet(drawn_->surface(), store_, view_, currentPlaces_);
+    }
     drawn_->drawnCount = ++drawn_->count;
   } else if (++drawn_->count - drawn_->drawnCount >= kSetsDrawnTogether) {
     DrawTakenSets(*drawn_);

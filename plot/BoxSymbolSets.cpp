@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "orient/Primitives.h"
 
@@ -14,10 +15,17 @@ constexpr int kFilledBox = 3;
 constexpr int kOpenBox = 8;
 constexpr int kLargestSize = 10000;  // keeps the corners well inside int
 
-}  // namespace
+// How the sets' symbols are drawn when they are boxes of one kind.
+struct BoxPlan {
+  int kind = kResult;
+  bool pole = false;  // a plane's pole, else a line
+  Pen pen;            // the pen and fill DrawScreenSymbols draws the box with
+  Fill fill;
+  int half = 0;  // half the box's side
+};
 
-bool DrawRetainedBoxSymbols(SvgSurface& surface, const PlotStore& store, const PlotView& view,
-                            int first, int last) {
+std::optional<BoxPlan> PlanBoxes(const SvgSurface& surface, const PlotStore& store,
+                                 const PlotView& view) {
   // As DrawRetainedSets chooses the kinds it draws.
   int drawnKinds = 0;
   int kind = kResult;
@@ -33,33 +41,64 @@ bool DrawRetainedBoxSymbols(SvgSurface& surface, const PlotStore& store, const P
   if (drawnKinds != 1 || (type != kTypeLine && !pole) ||
       (symbol.shape != kFilledBox && symbol.shape != kOpenBox) || symbol.size < -kLargestSize ||
       symbol.size > kLargestSize) {
-    return false;
+    return std::nullopt;
   }
-  if (store.IsEmpty()) return true;
-
-  // The pen and fill DrawScreenSymbols draws the box with.
+  BoxPlan plan;
+  plan.kind = kind;
+  plan.pole = pole;
   const Rgb colour = PaletteColour(view.palette, symbol.colourIndex);
-  Pen pen = surface.pen();
-  pen.colour = colour;
-  const Fill fill =
-      symbol.shape == kFilledBox ? Fill{true, colour} : Fill{false, surface.fill().colour};
-  const int half = 4 * std::abs(symbol.size);
+  plan.pen = surface.pen();
+  plan.pen.colour = colour;
+  plan.fill = symbol.shape == kFilledBox ? Fill{true, colour} : Fill{false, surface.fill().colour};
+  plan.half = 4 * std::abs(symbol.size);
+  return plan;
+}
+
+void DrawBox(SvgSurface& surface, const BoxPlan& plan, GridPoint at) {
+  surface.WholeBox(plan.pen, plan.fill, at.x - plan.half, at.y + plan.half, 2 * plan.half,
+                   2 * plan.half);
+}
+
+void DrawSets(SvgSurface& surface, const PlotStore& store, const PlotView& view,
+              const BoxPlan& plan, int first, int last) {
   first = std::max(first, 1);
   last = std::min(last, store.RetainedCount());
   for (int set = first; set <= last; ++set) {
     // Lines and planes keep both fields.
-    const double angle = store.KeptRetainedValue(set, kind, 0);
-    const double azimuth = store.KeptRetainedValue(set, kind, 1);
+    const double angle = store.KeptRetainedValue(set, plan.kind, 0);
+    const double azimuth = store.KeptRetainedValue(set, plan.kind, 1);
     // As PlotOrientation: unreadable values draw nothing.
     if (!std::isfinite(angle) || !std::isfinite(azimuth)) continue;
-    GridPoint at;
-    if (pole) {
+    if (plan.pole) {
       const OrientGeometry::Line line = OrientGeometry::PlaneToPole(angle, azimuth);
-      at = ProjectDirection(view.projection, line.angle, line.azimuth);
+      DrawBox(surface, plan, ProjectDirection(view.projection, line.angle, line.azimuth));
     } else {
-      at = ProjectDirection(view.projection, angle, azimuth);
+      DrawBox(surface, plan, ProjectDirection(view.projection, angle, azimuth));
     }
-    surface.WholeBox(pen, fill, at.x - half, at.y + half, 2 * half, 2 * half);
+  }
+}
+
+}  // namespace
+
+bool DrawRetainedBoxSymbols(SvgSurface& surface, const PlotStore& store, const PlotView& view,
+                            int first, int last) {
+  const std::optional<BoxPlan> plan = PlanBoxes(surface, store, view);
+  if (!plan) return false;
+  if (!store.IsEmpty()) DrawSets(surface, store, view, *plan, first, last);
+  return true;
+}
+
+bool DrawNewestBoxSymbol(SvgSurface& surface, const PlotStore& store, const PlotView& view,
+                         const std::array<SymbolPlace, kKindCount>& places) {
+  const std::optional<BoxPlan> plan = PlanBoxes(surface, store, view);
+  if (!plan) return false;
+  const int set = store.RetainedCount();
+  if (store.IsEmpty() || set < 1) return true;
+  const SymbolPlace& place = places[plan->kind];
+  if (place.where == SymbolPlace::kAt) {
+    DrawBox(surface, *plan, place.at);
+  } else if (place.where == SymbolPlace::kWorkedOutWhenDrawn) {
+    DrawSets(surface, store, view, *plan, set, set);
   }
   return true;
 }

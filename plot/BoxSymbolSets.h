@@ -3,6 +3,9 @@
 // box-shaped symbol: the plot of a long batch run, whose every row adds one.
 #pragma once
 
+#include <array>
+
+#include "plot/PlotDrawing.h"
 #include "plot/PlotStore.h"
 #include "plot/PlotView.h"
 #include "plot/SvgSurface.h"
@@ -15,5 +18,9 @@ namespace Lodema::Plot {
 // nothing and returns false.
 bool DrawRetainedBoxSymbols(SvgSurface& surface, const PlotStore& store, const PlotView& view,
                             int first, int last);
+
+// DrawNewestSet(surface, store, view, places) likewise, for the same plots.
+bool DrawNewestBoxSymbol(SvgSurface& surface, const PlotStore& store, const PlotView& view,
+                         const std::array<SymbolPlace, kKindCount>& places);
 
 }  // namespace Lodema::Plot

@@ -39,15 +39,6 @@ int DrawnFields(int type) {
 }  // namespace
 
 void PlotStore::ChunkedValues::Append(const float* values, std::size_t count) {
-  if (count > 0 && count <= room_) {
-    // The common case, a set of a few values into a chunk with room: a
-    // plain loop, no library call.
-    float* to = chunks_[size_ >> kChunkBits].get() + (size_ & kChunkMask);
-    for (std::size_t i = 0; i < count; ++i) to[i] = values[i];
-    size_ += count;
-    room_ -= count;
-    return;
-  }
   while (count > 0) {
     const std::size_t chunk = size_ >> kChunkBits;
     const std::size_t offset = size_ & kChunkMask;
@@ -138,13 +129,22 @@ StoreChange PlotStore::AddNewDataPoint(const PlotRecord& record, MismatchQuestio
 
 StoreChange PlotStore::RetainCurrentData() {
   if (!newDataPending_) return StoreChange::kNone;
-  std::array<float, kKindCount * kFieldCount> set;
-  for (int i = 0; i < stride_; ++i) {
-    float& value = current_[keptKind_[i]][keptField_[i]];
-    set[i] = value;
-    value = 0.0f;  // fields not kept are always 0
+  if (float* to = retained_.TakeRoom(Stride())) {
+    // Straight into the last chunk, as every row of a long run does.
+    for (int i = 0; i < stride_; ++i) {
+      float& value = current_[keptKind_[i]][keptField_[i]];
+      to[i] = value;
+      value = 0.0f;  // fields not kept are always 0
+    }
+  } else {
+    std::array<float, kKindCount * kFieldCount> set;
+    for (int i = 0; i < stride_; ++i) {
+      float& value = current_[keptKind_[i]][keptField_[i]];
+      set[i] = value;
+      value = 0.0f;
+    }
+    retained_.Append(set.data(), Stride());
   }
-  retained_.Append(set.data(), Stride());
   ++lastSetIndex_;
   newDataPending_ = false;
   return StoreChange::kChanged;

@@ -101,6 +101,15 @@ class PlotStore {
   class ChunkedValues {
    public:
     void Append(const float* values, std::size_t count);
+    // Room for count (> 0) more values at the end when the last chunk has
+    // it, taken (the caller fills it); null otherwise, nothing taken.
+    float* TakeRoom(std::size_t count) {
+      if (count == 0 || count > room_) return nullptr;
+      float* to = chunks_[size_ >> kChunkBits].get() + (size_ & kChunkMask);
+      size_ += count;
+      room_ -= count;
+      return to;
+    }
     void DropLast(std::size_t count);
     void Clear();
     float operator[](std::size_t i) const { return chunks_[i >> kChunkBits][i & kChunkMask]; }

@@ -2,6 +2,7 @@
 // Numbers as an SVG document of the plot writes them.
 #pragma once
 
+#include <array>
 #include <cstring>
 
 namespace Lodema::Plot {
@@ -18,35 +19,22 @@ char* WriteSvgNumber(char* out, double value);
 // WriteSvgNumber of a whole number: the same bytes, fewer steps.
 char* WriteSvgWhole(char* out, int value);
 
-// WriteSvgWhole, written here for the numbers of the plot's symbols
-// (-9999..9999), which every row of a long run writes.
+// The text of every whole number from -kWholeTextLimit to kWholeTextLimit,
+// each in 8 bytes: up to 5 characters, then its length in the last byte.
+inline constexpr int kWholeTextLimit = 2047;
+struct WholeText {
+  char text[7];
+  char length;
+};
+extern const std::array<WholeText, 2 * kWholeTextLimit + 1> kWholeTexts;
+
+// WriteSvgWhole, for the numbers of the plot's symbols one 8-byte copy
+// (out holds at least kSvgNumberRoom characters, as for WriteSvgNumber).
 inline char* WriteSvgWholeInline(char* out, int value) {
-  if (value <= -10000 || value >= 10000) return WriteSvgWhole(out, value);
-  if (value < 0) {
-    *out++ = '-';
-    value = -value;
-  }
-  static constexpr char kPairs[] =
-      "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-      "8081828384858687888990919293949596979899";
-  if (value >= 100) {
-    const int high = value / 100;
-    if (high >= 10) {
-      std::memcpy(out, kPairs + 2 * high, 2);
-      out += 2;
-    } else {
-      *out++ = static_cast<char>('0' + high);
-    }
-    std::memcpy(out, kPairs + 2 * (value - 100 * high), 2);
-    return out + 2;
-  }
-  if (value >= 10) {
-    std::memcpy(out, kPairs + 2 * value, 2);
-    return out + 2;
-  }
-  *out = static_cast<char>('0' + value);
-  return out + 1;
+  const unsigned index = static_cast<unsigned>(value) + static_cast<unsigned>(kWholeTextLimit);
+  if (index > 2u * kWholeTextLimit) return WriteSvgWhole(out, value);
+  std::memcpy(out, &kWholeTexts[index], sizeof(WholeText));
+  return out + kWholeTexts[index].length;
 }
 
 }  // namespace Lodema::Plot

@@ -109,5 +109,66 @@ TEST(DrawRetainedBoxSymbols, SameDocumentAsTheGeneralDrawing) {
   }
 }
 
+TEST(DrawNewestBoxSymbol, SameDocumentAsTheGeneralDrawingWithPlacesGivenOrNot) {
+  struct Case {
+    const char* name;
+    int resultType;
+    bool planesAsPoles;
+    int shape;
+    bool drawnAsBoxes;
+  };
+  const Case cases[] = {
+      {"lines", kTypeLine, false, 3, true},
+      {"poles, open boxes", kTypePlane, true, 8, true},
+      {"discs", kTypeLine, false, 2, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    PlotView view;
+    view.planesAsGreatCircles = !c.planesAsPoles;
+    view.shown = {true, false, false, false, false};
+    view.symbols[kResult].shape = c.shape;
+    const PlotStore all = Filled(c.resultType, 900);
+    // The store as it grows set by set, each newest set drawn as it comes:
+    // its place given (a position, or none for unreadable values), or
+    // worked out when drawn.
+    const auto draw = [&](bool boxes, bool& drawn) {
+      return Document([&](SvgSurface& s) {
+        PlotStore store;
+        Ignore ignore;
+        for (int set = 1; set <= all.RetainedCount(); ++set) {
+          PlotRecord record;
+          record.cells[kResult] = {double(c.resultType),
+                                   all.RetainedValue(set, kResult, 0),
+                                   all.RetainedValue(set, kResult, 1),
+                                   0,
+                                   0,
+                                   0};
+          store.AddNewDataPoint(record, ignore);
+          store.RetainCurrentData();
+          std::array<SymbolPlace, kKindCount> places{};
+          if (set % 3 != 0) {
+            places[kResult] = SymbolPlaceOf(view, c.resultType, all.RetainedValue(set, kResult, 0),
+                                            all.RetainedValue(set, kResult, 1));
+          }
+          if (boxes) {
+            drawn = DrawNewestBoxSymbol(s, store, view, places) && drawn;
+          } else {
+            DrawNewestSet(s, store, view, places);
+          }
+        }
+      });
+    };
+    bool unused = true;
+    const std::string general = draw(false, unused);
+    bool drawn = true;
+    const std::string boxes = draw(true, drawn);
+    EXPECT_EQ(drawn, c.drawnAsBoxes);
+    if (c.drawnAsBoxes) {
+      EXPECT_TRUE(boxes == general) << "documents differ";
+    }
+  }
+}
+
 }  // namespace
 }  // namespace Lodema::Plot
