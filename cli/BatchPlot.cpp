@@ -100,9 +100,10 @@ class BatchPlot::DrawnSets {
   Plot::SvgSurface& surface() { return surface_; }
   // The plot file written straight, or empty.
   const std::string& path() const { return path_; }
-  int count = 0;        // sets taken, drawn or not yet
-  int drawnCount = 0;   // the first of them drawn
-  int typeChanges = 0;  // the store's TypeChanges when they were drawn
+  int count = 0;                       // sets taken, drawn or not yet
+  int drawnCount = 0;                  // the first of them drawn
+  int typeChanges = 0;                 // the store's TypeChanges when they were drawn
+  Plot::NewestBoxSymbols newestBoxes;  // draws the sets that come with places
 
   // Closes the document beside the plot file and puts it in the plot
   // file's place; false on a write error.
@@ -215,7 +216,10 @@ void BatchPlot::PrepareDataPoint(const CalculationRecord& record, PreparedPoints
 void BatchPlot::AddPreparedDataPoint(const CalculationRecord& record,
                                      const PreparedPoints& prepared) {
   if (Store(record) != Plot::StoreChange::kChanged) return;
-  for (int kind = 0; kind < Plot::kKindCount; ++kind) {
+  // Only the kinds shown are prepared (and drawn); the others' places stay
+  // worked out when drawn.
+  for (int i = 0; i < shownKindCount_; ++i) {
+    const int kind = shownKindList_[i];
     Plot::SymbolPlace& place = currentPlaces_[kind];
     switch (prepared.place[kind]) {
       case PreparedPoints::kNotPrepared:
@@ -263,14 +267,15 @@ void BatchPlot::DrawRetainedSet() {
   // under earlier types) is worked out afresh.
   bool placed = false;
   if (placesPrepared_) {
-    for (int kind = 0; kind < Plot::kKindCount; ++kind) {
+    for (int i = 0; i < shownKindCount_; ++i) {
+      const int kind = shownKindList_[i];
       if (currentPlaceTypes_[kind] != store_.TypeCode(kind)) currentPlaces_[kind] = {};
       placed = placed || currentPlaces_[kind].where != Plot::SymbolPlace::kWorkedOutWhenDrawn;
     }
   }
   if (placed) {
     DrawTakenSets(*drawn_);  // the sets before this one
-    if (!Plot::DrawNewestBoxSymbol(drawn_->surface(), store_, view_, currentPlaces_)) {
+    if (!drawn_->newestBoxes.Draw(drawn_->surface(), store_, view_, currentPlaces_)) {
       Plot::DrawNewestSet(drawn_->surface(), store_, view_, currentPlaces_);
     }
     drawn_->drawnCount = ++drawn_->count;

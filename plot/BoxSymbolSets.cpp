@@ -15,14 +15,7 @@ constexpr int kFilledBox = 3;
 constexpr int kOpenBox = 8;
 constexpr int kLargestSize = 10000;  // keeps the corners well inside int
 
-// How the sets' symbols are drawn when they are boxes of one kind.
-struct BoxPlan {
-  int kind = kResult;
-  bool pole = false;  // a plane's pole, else a line
-  Pen pen;            // the pen and fill DrawScreenSymbols draws the box with
-  Fill fill;
-  int half = 0;  // half the box's side
-};
+using BoxPlan = BoxSymbolPlan;
 
 std::optional<BoxPlan> PlanBoxes(const SvgSurface& surface, const PlotStore& store,
                                  const PlotView& view) {
@@ -88,18 +81,42 @@ bool DrawRetainedBoxSymbols(SvgSurface& surface, const PlotStore& store, const P
   return true;
 }
 
+namespace {
+
+void DrawNewest(SvgSurface& surface, const PlotStore& store, const PlotView& view,
+                const BoxPlan& plan, const std::array<SymbolPlace, kKindCount>& places) {
+  const int set = store.RetainedCount();
+  if (store.IsEmpty() || set < 1) return;
+  const SymbolPlace& place = places[plan.kind];
+  if (place.where == SymbolPlace::kAt) {
+    DrawBox(surface, plan, place.at);
+  } else if (place.where == SymbolPlace::kWorkedOutWhenDrawn) {
+    DrawSets(surface, store, view, plan, set, set);
+  }
+}
+
+}  // namespace
+
 bool DrawNewestBoxSymbol(SvgSurface& surface, const PlotStore& store, const PlotView& view,
                          const std::array<SymbolPlace, kKindCount>& places) {
   const std::optional<BoxPlan> plan = PlanBoxes(surface, store, view);
   if (!plan) return false;
-  const int set = store.RetainedCount();
-  if (store.IsEmpty() || set < 1) return true;
-  const SymbolPlace& place = places[plan->kind];
-  if (place.where == SymbolPlace::kAt) {
-    DrawBox(surface, *plan, place.at);
-  } else if (place.where == SymbolPlace::kWorkedOutWhenDrawn) {
-    DrawSets(surface, store, view, *plan, set, set);
+  DrawNewest(surface, store, view, *plan, places);
+  return true;
+}
+
+bool NewestBoxSymbols::Draw(SvgSurface& surface, const PlotStore& store, const PlotView& view,
+                            const std::array<SymbolPlace, kKindCount>& places) {
+  if (!planned_ || typeChanges_ != store.TypeChanges() || !(surfacePen_ == surface.pen()) ||
+      !(surfaceFill_ == surface.fill())) {
+    plan_ = PlanBoxes(surface, store, view);
+    planned_ = true;
+    typeChanges_ = store.TypeChanges();
+    surfacePen_ = surface.pen();
+    surfaceFill_ = surface.fill();
   }
+  if (!plan_) return false;
+  DrawNewest(surface, store, view, *plan_, places);
   return true;
 }
 

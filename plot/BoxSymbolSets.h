@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 
 #include "plot/PlotDrawing.h"
 #include "plot/PlotStore.h"
@@ -22,5 +23,30 @@ bool DrawRetainedBoxSymbols(SvgSurface& surface, const PlotStore& store, const P
 // DrawNewestSet(surface, store, view, places) likewise, for the same plots.
 bool DrawNewestBoxSymbol(SvgSurface& surface, const PlotStore& store, const PlotView& view,
                          const std::array<SymbolPlace, kKindCount>& places);
+
+// How the box symbols of a plot are drawn.
+struct BoxSymbolPlan {
+  int kind = kResult;
+  bool pole = false;  // a plane's pole, else a line
+  Pen pen;            // the pen and fill DrawScreenSymbols draws the box with
+  Fill fill;
+  int half = 0;  // half the box's side
+};
+
+// DrawNewestBoxSymbol for one document drawn set after set with one view,
+// the plan worked out again only when the store's types or the surface's
+// pen or fill are not those it was worked out for.
+class NewestBoxSymbols {
+ public:
+  bool Draw(SvgSurface& surface, const PlotStore& store, const PlotView& view,
+            const std::array<SymbolPlace, kKindCount>& places);
+
+ private:
+  bool planned_ = false;
+  std::optional<BoxSymbolPlan> plan_;
+  int typeChanges_ = 0;
+  Pen surfacePen_;
+  Fill surfaceFill_;
+};
 
 }  // namespace Lodema::Plot

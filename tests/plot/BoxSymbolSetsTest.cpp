@@ -131,12 +131,16 @@ TEST(DrawNewestBoxSymbol, SameDocumentAsTheGeneralDrawingWithPlacesGivenOrNot) {
     const PlotStore all = Filled(c.resultType, 900);
     // The store as it grows set by set, each newest set drawn as it comes:
     // its place given (a position, or none for unreadable values), or
-    // worked out when drawn.
-    const auto draw = [&](bool boxes, bool& drawn) {
+    // worked out when drawn. Halfway the surface's own pen changes, which
+    // the symbols' pen takes.
+    enum class Way { kGeneral, kEachSetPlanned, kPlanKept };
+    const auto draw = [&](Way way, bool& drawn) {
       return Document([&](SvgSurface& s) {
         PlotStore store;
         Ignore ignore;
+        NewestBoxSymbols kept;
         for (int set = 1; set <= all.RetainedCount(); ++set) {
+          if (set == 450) s.SetPen(Pen{{1, 2, 3}, 3, LineStyle::kSolid, PenMode::kCopy});
           PlotRecord record;
           record.cells[kResult] = {double(c.resultType),
                                    all.RetainedValue(set, kResult, 0),
@@ -151,21 +155,29 @@ TEST(DrawNewestBoxSymbol, SameDocumentAsTheGeneralDrawingWithPlacesGivenOrNot) {
             places[kResult] = SymbolPlaceOf(view, c.resultType, all.RetainedValue(set, kResult, 0),
                                             all.RetainedValue(set, kResult, 1));
           }
-          if (boxes) {
-            drawn = DrawNewestBoxSymbol(s, store, view, places) && drawn;
-          } else {
-            DrawNewestSet(s, store, view, places);
+          switch (way) {
+            case Way::kGeneral:
+              DrawNewestSet(s, store, view, places);
+              break;
+            case Way::kEachSetPlanned:
+              drawn = DrawNewestBoxSymbol(s, store, view, places) && drawn;
+              break;
+            case Way::kPlanKept:
+              drawn = kept.Draw(s, store, view, places) && drawn;
+              break;
           }
         }
       });
     };
     bool unused = true;
-    const std::string general = draw(false, unused);
-    bool drawn = true;
-    const std::string boxes = draw(true, drawn);
-    EXPECT_EQ(drawn, c.drawnAsBoxes);
-    if (c.drawnAsBoxes) {
-      EXPECT_TRUE(boxes == general) << "documents differ";
+    const std::string general = draw(Way::kGeneral, unused);
+    for (const Way way : {Way::kEachSetPlanned, Way::kPlanKept}) {
+      bool drawn = true;
+      const std::string boxes = draw(way, drawn);
+      EXPECT_EQ(drawn, c.drawnAsBoxes);
+      if (c.drawnAsBoxes) {
+        EXPECT_TRUE(boxes == general) << "documents differ, way " << int(way);
+      }
     }
   }
 }
