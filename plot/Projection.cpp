@@ -80,7 +80,7 @@ struct Rounded {
 };
 
 Rounded RoundedIfClear(double value) {
-  const int whole = static_cast<int>(value);  // |value| < 2000 here
+  const int whole = static_cast<int>(value);  // |value| <= 1000 here
   const double fraction = value - whole;
   if (std::abs(std::abs(fraction) - 0.5) <= kMargin) return {};
   return {whole + (fraction > 0.5 ? 1 : 0) - (fraction < -0.5 ? 1 : 0), true};
@@ -89,10 +89,11 @@ Rounded RoundedIfClear(double value) {
 }  // namespace
 
 GridPoint ProjectDirection(ProjectionType type, double plunge, double trend) {
-  // Worked out with series rather than library calls (a third of the
-  // cost), and rounded so when no half lies within the margin of either
-  // coordinate: the rounded position is then that of the library's. Else,
-  // and for unusual angles, the library's position itself.
+  // Worked out with series rather than library calls (about half the
+  // instructions), and rounded so when no half lies within the margin of
+  // either coordinate: the rounded position is then that of the library's.
+  // Else, and for plunges beyond the vertical, trends beyond 64 radians and
+  // unreadable values, the library's position itself.
   const double absPlunge = std::abs(plunge);
   if (absPlunge <= kHalfPi && std::abs(trend) <= kLargestQuickTrend) {
     const double halfTheta = (kHalfPi - absPlunge) / 2.0;  // 0..pi/4
