@@ -108,7 +108,11 @@ StoreChange PlotStore::AddNewDataPoint(const PlotRecord& record, MismatchQuestio
   if (c[0][0] == 0 && c[0][1] == 0 && c[0][2] == 0 && c[1][0] == 0 && c[1][1] == 0) {
     return StoreChange::kNone;
   }
-  if (lastSetIndex_ >= 1) {
+  // Every kind's type as retained, as nearly every row of a run has it:
+  // all compared at once, without a branch per kind.
+  bool sameTypes = true;
+  for (int kind = 0; kind < kKindCount; ++kind) sameTypes &= c[kind][0] == typeCells_[kind];
+  if (lastSetIndex_ >= 1 && !sameTypes) {
     for (int kind = 0; kind < kKindCount; ++kind) {
       if (c[kind][0] == typeCells_[kind] || types_[kind] == TypeCodeOf(c[kind][0])) continue;
       switch (question.Ask(kTypeMismatchText)) {
