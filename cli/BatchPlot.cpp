@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "batch/OutputFile.h"
+#include "plot/BoxSymbolSets.h"
 #include "plot/Contours.h"
 #include "plot/PlotDrawing.h"
 
@@ -99,9 +100,10 @@ class BatchPlot::DrawnSets {
   Plot::SvgSurface& surface() { return surface_; }
   // The plot file written straight, or empty.
   const std::string& path() const { return path_; }
-  int count = 0;                              // sets taken, drawn or not yet
-  int drawnCount = 0;                         // the first of them drawn
-  std::array<int, Plot::kKindCount> types{};  // the store's types they were drawn under
+  int count = 0;                       // sets taken, drawn or not yet
+  int drawnCount = 0;                  // the first of them drawn
+  int typeChanges = 0;                 // the store's TypeChanges when they were drawn
+  Plot::NewestBoxSymbols newestBoxes;  // draws the sets that come with places
 
   // Closes the document beside the plot file and puts it in the plot
   // file's place; false on a write error.
@@ -157,25 +159,31 @@ BatchPlot::BatchPlot(const Plot::PlotView& view) : view_(view) {
 BatchPlot::~BatchPlot() = default;
 
 Plot::StoreChange BatchPlot::Store(const CalculationRecord& record) {
-  // The rows of kinds not shown are emptied (window C stays when window A's
-  // cones turn about it). Row by row: zeroing the whole record first costs
-  // as much as the rest.
-  const auto& shown = view_.shown;
-  const int typeA = static_cast<int>(record.cells[Plot::kWindowA][0]);
-  const bool coneAboutC = shown[Plot::kWindowA] &&
-                          (typeA == Plot::kTypeReferenceAlpha || typeA == Plot::kTypeBetaAlpha);
-  for (int kind = 0; kind < Plot::kKindCount; ++kind) {
-    if (shown[kind] || (kind == Plot::kWindowC && coneAboutC)) {
-      shownKinds_.cells[kind] = record.cells[kind];
-    } else {
-      shownKinds_.cells[kind] = {};
+  // The rows of kinds not shown are empty (window C stays when window A's
+  // cones turn about it). Only the rows shown are copied: the others stay
+  // empty from row to row, all but window C, which is emptied when it was
+  // kept for the cones of an earlier row.
+  for (int i = 0; i < shownKindCount_; ++i) {
+    const int kind = shownKindList_[i];
+    shownKinds_.cells[kind] = record.cells[kind];
+  }
+  if (!view_.shown[Plot::kWindowC]) {
+    const int typeA = static_cast<int>(record.cells[Plot::kWindowA][0]);
+    const bool coneAboutC = view_.shown[Plot::kWindowA] &&
+                            (typeA == Plot::kTypeReferenceAlpha || typeA == Plot::kTypeBetaAlpha);
+    if (coneAboutC) {
+      shownKinds_.cells[Plot::kWindowC] = record.cells[Plot::kWindowC];
+      windowCKept_ = true;
+    } else if (windowCKept_) {
+      shownKinds_.cells[Plot::kWindowC] = {};
+      windowCKept_ = false;
     }
   }
   return store_.AddNewDataPoint(shownKinds_, *this);
 }
 
 void BatchPlot::AddNewDataPoint(const CalculationRecord& record) {
-  if (Store(record) == Plot::StoreChange::kChanged) currentPlaces_ = {};
+  if (Store(record) == Plot::StoreChange::kChanged) placesPrepared_ = false;
 }
 
 bool BatchPlot::PreparesDataPoints() const {
@@ -208,7 +216,10 @@ void BatchPlot::PrepareDataPoint(const CalculationRecord& record, PreparedPoints
 void BatchPlot::AddPreparedDataPoint(const CalculationRecord& record,
                                      const PreparedPoints& prepared) {
   if (Store(record) != Plot::StoreChange::kChanged) return;
-  for (int kind = 0; kind < Plot::kKindCount; ++kind) {
+  // Only the kinds shown are prepared (and drawn); the others' places stay
+  // worked out when drawn.
+  for (int i = 0; i < shownKindCount_; ++i) {
+    const int kind = shownKindList_[i];
     Plot::SymbolPlace& place = currentPlaces_[kind];
     switch (prepared.place[kind]) {
       case PreparedPoints::kNotPrepared:
@@ -223,6 +234,7 @@ void BatchPlot::AddPreparedDataPoint(const CalculationRecord& record,
     }
     currentPlaceTypes_[kind] = prepared.type[kind];
   }
+  placesPrepared_ = true;
 }
 
 void BatchPlot::PressRetain() {
@@ -232,14 +244,12 @@ void BatchPlot::PressRetain() {
 }
 
 void BatchPlot::DrawRetainedSet() {
-  std::array<int, Plot::kKindCount> types{};
-  for (int kind = 0; kind < Plot::kKindCount; ++kind) types[kind] = store_.TypeCode(kind);
   // Contours lie under the data and need all of it; a store that changed
   // otherwise than by one more set since the last one was drawn cannot be
   // drawn set by set. Either way, everything is drawn after the run.
   const int expected = drawn_ ? drawn_->count + 1 : 1;
   if (contourItems_ != nullptr || store_.RetainedCount() != expected ||
-      (drawn_ && drawn_->types != types)) {
+      (drawn_ && drawn_->typeChanges != store_.TypeChanges())) {
     drawn_.reset();
     drawWhileRetaining_ = false;
     return;
@@ -251,18 +261,23 @@ void BatchPlot::DrawRetainedSet() {
       drawWhileRetaining_ = false;
       return;
     }
-    drawn_->types = types;
+    drawn_->typeChanges = store_.TypeChanges();
   }
   // A place prepared for another type than the store holds (data kept
   // under earlier types) is worked out afresh.
   bool placed = false;
-  for (int kind = 0; kind < Plot::kKindCount; ++kind) {
-    if (currentPlaceTypes_[kind] != types[kind]) currentPlaces_[kind] = {};
-    placed = placed || currentPlaces_[kind].where != Plot::SymbolPlace::kWorkedOutWhenDrawn;
+  if (placesPrepared_) {
+    for (int i = 0; i < shownKindCount_; ++i) {
+      const int kind = shownKindList_[i];
+      if (currentPlaceTypes_[kind] != store_.TypeCode(kind)) currentPlaces_[kind] = {};
+      placed = placed || currentPlaces_[kind].where != Plot::SymbolPlace::kWorkedOutWhenDrawn;
+    }
   }
   if (placed) {
     DrawTakenSets(*drawn_);  // the sets before this one
-    Plot::DrawNewestSet(drawn_->surface(), store_, view_, currentPlaces_);
+    if (!drawn_->newestBoxes.Draw(drawn_->surface(), store_, view_, currentPlaces_)) {
+      Plot::DrawNewestSet(drawn_->surface(), store_, view_, currentPlaces_);
+    }
     drawn_->drawnCount = ++drawn_->count;
   } else if (++drawn_->count - drawn_->drawnCount >= kSetsDrawnTogether) {
     DrawTakenSets(*drawn_);
@@ -271,7 +286,10 @@ void BatchPlot::DrawRetainedSet() {
 
 void BatchPlot::DrawTakenSets(DrawnSets& drawn) const {
   if (drawn.drawnCount == drawn.count) return;
-  Plot::DrawRetainedSets(drawn.surface(), store_, view_, drawn.drawnCount + 1, drawn.count);
+  if (!Plot::DrawRetainedBoxSymbols(drawn.surface(), store_, view_, drawn.drawnCount + 1,
+                                    drawn.count)) {
+    Plot::DrawRetainedSets(drawn.surface(), store_, view_, drawn.drawnCount + 1, drawn.count);
+  }
   drawn.drawnCount = drawn.count;
 }
 

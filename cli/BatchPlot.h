@@ -89,10 +89,12 @@ class BatchPlot : public PlotSink, public RetainButton, private Plot::MismatchQu
   // The latest record with the kinds not shown emptied; reused from row to
   // row rather than built afresh.
   Plot::PlotRecord shownKinds_;
+  bool windowCKept_ = false;  // window C, not shown, holds the cones' axis
   // Where the current set's symbols go, as prepared, and the types they
   // were prepared for.
   std::array<Plot::SymbolPlace, Plot::kKindCount> currentPlaces_{};
   std::array<int, Plot::kKindCount> currentPlaceTypes_{};
+  bool placesPrepared_ = false;  // the current set came with places
   bool drawWhileRetaining_ = false;
   std::string file_;
   std::unique_ptr<DrawnSets> drawn_;  // the sets drawn so far, while drawing as they come

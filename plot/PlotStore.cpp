@@ -49,6 +49,7 @@ void PlotStore::ChunkedValues::Append(const float* values, std::size_t count) {
     count -= part;
     size_ += part;
   }
+  room_ = (size_ & kChunkMask) == 0 ? 0 : kChunkSize - (size_ & kChunkMask);
 }
 
 void PlotStore::ChunkedValues::DropLast(std::size_t count) {
@@ -56,12 +57,14 @@ void PlotStore::ChunkedValues::DropLast(std::size_t count) {
   // Keep one spare chunk so that add / remove at a boundary does not churn.
   const std::size_t needed = (size_ + kChunkMask) >> kChunkBits;
   while (chunks_.size() > needed + 1) chunks_.pop_back();
+  room_ = (size_ & kChunkMask) == 0 ? 0 : kChunkSize - (size_ & kChunkMask);
 }
 
 void PlotStore::ChunkedValues::Clear() {
   chunks_.clear();
   chunks_.shrink_to_fit();
   size_ = 0;
+  room_ = 0;
 }
 
 int PlotStore::TypeCode(int kind) const {
@@ -77,31 +80,27 @@ void PlotStore::UpdateLayout() {
   stride_ = 0;
   for (int kind = 0; kind < kKindCount; ++kind) {
     offset_[kind] = stride_;
-    stride_ += width_[kind];
+    for (int field = 0; field < width_[kind]; ++field) {
+      keptKind_[stride_] = static_cast<unsigned char>(kind);
+      keptField_[stride_] = static_cast<unsigned char>(field);
+      ++stride_;
+    }
   }
 }
 
-void PlotStore::StoreCurrent(const PlotRecord& record, bool takeTypes) {
-  if (takeTypes) {
-    bool changed = false;
-    for (int kind = 0; kind < kKindCount; ++kind) {
-      const int type = TypeCodeOf(record.cells[kind][0]);
-      changed = changed || type != types_[kind];
-      types_[kind] = type;
-    }
-    if (changed) {
-      UpdateLayout();  // no retained sets exist, so nothing needs re-packing
-      current_ = {};
-    }
-  }
-  lastSetIndex_ = std::max(lastSetIndex_, 0);
-  // Only the fields the types draw are kept; the others stay 0.
+void PlotStore::TakeTypes(const PlotRecord& record) {
+  bool changed = false;
   for (int kind = 0; kind < kKindCount; ++kind) {
-    for (int field = 0; field < width_[kind]; ++field) {
-      current_[kind][field] = static_cast<float>(record.cells[kind][field + 1]);
-    }
+    const int type = TypeCodeOf(record.cells[kind][0]);
+    changed = changed || type != types_[kind];
+    types_[kind] = type;
+    typeCells_[kind] = type;
   }
-  newDataPending_ = true;
+  if (changed) {
+    ++typeChanges_;
+    UpdateLayout();  // no retained sets exist, so nothing needs re-packing
+    current_ = {};
+  }
 }
 
 StoreChange PlotStore::AddNewDataPoint(const PlotRecord& record, MismatchQuestion& question) {
@@ -109,9 +108,13 @@ StoreChange PlotStore::AddNewDataPoint(const PlotRecord& record, MismatchQuestio
   if (c[0][0] == 0 && c[0][1] == 0 && c[0][2] == 0 && c[1][0] == 0 && c[1][1] == 0) {
     return StoreChange::kNone;
   }
-  if (lastSetIndex_ >= 1) {
+  // Every kind's type as retained, as nearly every row of a run has it:
+  // all compared at once, without a branch per kind.
+  bool sameTypes = true;
+  for (int kind = 0; kind < kKindCount; ++kind) sameTypes &= c[kind][0] == typeCells_[kind];
+  if (lastSetIndex_ >= 1 && !sameTypes) {
     for (int kind = 0; kind < kKindCount; ++kind) {
-      if (types_[kind] == c[kind][0] || types_[kind] == TypeCodeOf(c[kind][0])) continue;
+      if (c[kind][0] == typeCells_[kind] || types_[kind] == TypeCodeOf(c[kind][0])) continue;
       switch (question.Ask(kTypeMismatchText)) {
         case MismatchAnswer::kAbort:
           return StoreChange::kNone;
@@ -130,15 +133,22 @@ StoreChange PlotStore::AddNewDataPoint(const PlotRecord& record, MismatchQuestio
 
 StoreChange PlotStore::RetainCurrentData() {
   if (!newDataPending_) return StoreChange::kNone;
-  std::array<float, kKindCount * kFieldCount> set;
-  std::size_t count = 0;
-  for (int kind = 0; kind < kKindCount; ++kind) {
-    for (int field = 0; field < width_[kind]; ++field) {
-      set[count++] = current_[kind][field];
-      current_[kind][field] = 0.0f;  // fields beyond the width are always 0
+  if (float* to = retained_.TakeRoom(Stride())) {
+    // Straight into the last chunk, as every row of a long run does.
+    for (int i = 0; i < stride_; ++i) {
+      float& value = current_[keptKind_[i]][keptField_[i]];
+      to[i] = value;
+      value = 0.0f;  // fields not kept are always 0
     }
+  } else {
+    std::array<float, kKindCount * kFieldCount> set;
+    for (int i = 0; i < stride_; ++i) {
+      float& value = current_[keptKind_[i]][keptField_[i]];
+      set[i] = value;
+      value = 0.0f;
+    }
+    retained_.Append(set.data(), Stride());
   }
-  retained_.Append(set.data(), count);
   ++lastSetIndex_;
   newDataPending_ = false;
   return StoreChange::kChanged;

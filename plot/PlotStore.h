@@ -56,6 +56,9 @@ class PlotStore {
   // "Retain", "Clear last" and "Clear all" are enabled.
   bool ButtonsEnabled() const { return lastSetIndex_ >= 0; }
   int TypeCode(int kind) const;
+  // How many times the type codes have changed: the same number means the
+  // same types.
+  int TypeChanges() const { return typeChanges_; }
 
   // A value of the current set: only the fields its kind's type draws are
   // kept, the others read 0 (as they do when the store is empty).
@@ -63,21 +66,50 @@ class PlotStore {
   // A value of retained set 1..RetainedCount(), oldest first. Only the
   // fields the kind's type draws are kept; the others read 0.
   float RetainedValue(int set, int kind, int field) const;
+  // RetainedValue for a set and a field that are kept, unchecked: for
+  // drawing many sets.
+  float KeptRetainedValue(int set, int kind, int field) const {
+    return retained_[static_cast<std::size_t>(set - 1) * Stride() +
+                     static_cast<std::size_t>(offset_[kind] + field)];
+  }
 
  private:
-  void StoreCurrent(const PlotRecord& record, bool takeTypes);
+  // Here rather than in the source: every row of a long run stores a set.
+  void StoreCurrent(const PlotRecord& record, bool takeTypes) {
+    if (takeTypes) TakeTypes(record);
+    lastSetIndex_ = lastSetIndex_ < 0 ? 0 : lastSetIndex_;
+    // Only the fields the types draw are kept; the others stay 0.
+    for (int i = 0; i < stride_; ++i) {
+      const int kind = keptKind_[i];
+      const int field = keptField_[i];
+      current_[kind][field] = static_cast<float>(record.cells[kind][field + 1]);
+    }
+    newDataPending_ = true;
+  }
+  void TakeTypes(const PlotRecord& record);
   void UpdateLayout();
   std::size_t Stride() const { return static_cast<std::size_t>(stride_); }
 
   int lastSetIndex_ = -1;
   bool newDataPending_ = false;
   std::array<int, kKindCount> types_{};
+  std::array<double, kKindCount> typeCells_{};  // the types as a record holds them
+  int typeChanges_ = 0;
   std::array<std::array<float, kFieldCount>, kKindCount> current_{};
   // Retained sets, each `stride_` values: the kept fields of each kind in
   // kind order, in fixed-size chunks so that growing never copies them.
   class ChunkedValues {
    public:
     void Append(const float* values, std::size_t count);
+    // Room for count (> 0) more values at the end when the last chunk has
+    // it, taken (the caller fills it); null otherwise, nothing taken.
+    float* TakeRoom(std::size_t count) {
+      if (count == 0 || count > room_) return nullptr;
+      float* to = chunks_[size_ >> kChunkBits].get() + (size_ & kChunkMask);
+      size_ += count;
+      room_ -= count;
+      return to;
+    }
     void DropLast(std::size_t count);
     void Clear();
     float operator[](std::size_t i) const { return chunks_[i >> kChunkBits][i & kChunkMask]; }
@@ -88,11 +120,17 @@ class PlotStore {
     static constexpr std::size_t kChunkMask = kChunkSize - 1;
     std::vector<std::unique_ptr<float[]>> chunks_;
     std::size_t size_ = 0;
+    std::size_t room_ = 0;  // left in the last chunk after size_
   };
   ChunkedValues retained_;
   std::array<int, kKindCount> offset_{};
   std::array<int, kKindCount> width_{};
   int stride_ = 0;
+  // The kept fields in the order a retained set holds them (stride_ of
+  // them): every row of a run stores and retains them, so one flat loop
+  // rather than one per kind.
+  std::array<unsigned char, kKindCount * kFieldCount> keptKind_{};
+  std::array<unsigned char, kKindCount * kFieldCount> keptField_{};
 };
 
 }  // namespace Lodema::Plot

@@ -60,7 +60,35 @@ char* WriteHundredths(char* out, long long hundredths) {
   return out;
 }
 
+constexpr std::array<WholeText, 2 * kWholeTextLimit + 1> WholeTexts() {
+  std::array<WholeText, 2 * kWholeTextLimit + 1> texts{};
+  for (int value = -kWholeTextLimit; value <= kWholeTextLimit; ++value) {
+    WholeText& t = texts[static_cast<std::size_t>(value + kWholeTextLimit)];
+    char digits[4] = {};
+    int count = 0;
+    for (int rest = value < 0 ? -value : value; count == 0 || rest > 0; rest /= 10) {
+      digits[count++] = static_cast<char>('0' + rest % 10);
+    }
+    int length = 0;
+    if (value < 0) t.text[length++] = '-';
+    while (count > 0) t.text[length++] = digits[--count];
+    t.length = static_cast<char>(length);
+  }
+  return texts;
+}
+
 }  // namespace
+
+// Built at compile time.
+constexpr std::array<WholeText, 2 * kWholeTextLimit + 1> kWholeTexts = WholeTexts();
+
+char* WriteSvgWhole(char* out, int value) {
+  if (value <= -kSmallWholeLimit || value >= kSmallWholeLimit) {
+    return std::to_chars(out, out + kSvgNumberRoom, value).ptr;
+  }
+  if (value < 0) *out++ = '-';
+  return WriteSmallWhole(out, value < 0 ? -value : value);
+}
 
 char* WriteSvgNumber(char* out, double value) {
   char* const end = out + kSvgNumberRoom;

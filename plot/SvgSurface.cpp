@@ -123,10 +123,7 @@ void SvgSurface::Style(Paint paint) {
           return;
         break;
       case Paint::kShape:
-        if (p.colour == groupPen_.colour && p.width == groupPen_.width &&
-            p.style == groupPen_.style && f.solid == groupFill_.solid &&
-            (!f.solid || f.colour == groupFill_.colour))
-          return;
+        if (HasShapeStyle(p, f)) return;
         break;
       case Paint::kInk:
         if (p.colour == groupPen_.colour) return;
@@ -225,8 +222,7 @@ void SvgSurface::Box(PlotPoint corner, PlotPoint opposite) {
   if (width != boxWidth_ || height != boxHeight_) {
     boxWidth_ = width;
     boxHeight_ = height;
-    char sides[3 * kSvgNumberRoom + 8];
-    char* end = sides;
+    char* end = boxSides_;
     *end++ = 'h';
     end = WriteSvgNumber(end, width);
     *end++ = 'v';
@@ -234,18 +230,49 @@ void SvgSurface::Box(PlotPoint corner, PlotPoint opposite) {
     end = Literal(end, "h-", 2);
     end = WriteSvgNumber(end, width);
     *end++ = 'z';
-    boxSides_.assign(sides, end);
+    boxSidesLength_ = static_cast<std::size_t>(end - boxSides_);
   }
   // The box's start, its corner and its sides in one write: symbols of a
   // long run are mostly boxes.
   constexpr char kPathStart[] = "<path d=\"M";
-  char* out = Room(sizeof kPathStart + kPointRoom + boxSides_.size());
+  char* out = Room(sizeof kPathStart + kPointRoom + boxSidesLength_);
   out =
       boxesInPath_++ == 0 ? Literal(out, kPathStart, sizeof kPathStart - 1) : Literal(out, "M", 1);
   out = WriteSvgNumber(out, std::min(corner.x, opposite.x));
   *out++ = ',';
   out = WriteSvgNumber(out, -std::max(corner.y, opposite.y));
-  Written(Literal(out, boxSides_.data(), boxSides_.size()));
+  Written(Literal(out, boxSides_, boxSidesLength_));
+}
+
+void SvgSurface::WholeBox(const Pen& pen, const Fill& fill, int left, int top, int width,
+                          int height) {
+  // What Box does once the group is open and the path of boxes continues
+  // (boxes are written only inside a group of shapes).
+  if (boxesInPath_ > 0 && boxesInPath_ < kBoxesPerPath && used_ < kFlushSize &&
+      width == boxWidth_ && height == boxHeight_ && HasShapeStyle(pen, fill)) {
+    char* out = Room(kPointRoom + sizeof boxSides_);
+    *out++ = 'M';
+    out = WriteSvgWholeInline(out, left);
+    *out++ = ',';
+    out = WriteSvgWholeInline(out, -top);
+    // Short sides (a symbol's "h32v32h-32z") copied as one fixed block,
+    // which needs no library call; the bytes past them are written over.
+    if (boxSidesLength_ <= kShortSides) {
+      std::memcpy(out, boxSides_, kShortSides);
+      Written(out + boxSidesLength_);
+    } else {
+      Written(Literal(out, boxSides_, boxSidesLength_));
+    }
+    ++boxesInPath_;
+    return;
+  }
+  const Pen ownPen = this->pen();
+  const Fill ownFill = this->fill();
+  SetPen(pen);
+  SetFill(fill);
+  Box({double(left), double(top - height)}, {double(left + width), double(top)});
+  SetFill(ownFill);
+  SetPen(ownPen);
 }
 
 void SvgSurface::CircleElement(PlotPoint centre, double radius) {

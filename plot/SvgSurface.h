@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "plot/Surface.h"
+#include "plot/SvgNumber.h"
 
 namespace Lodema::Plot {
 
@@ -49,6 +50,13 @@ class SvgSurface : public DrawingSurface {
   void ClosedPath(const std::vector<PlotPoint>& points) override;
   void Text(PlotPoint at, const std::string& text, double height, TextAnchor anchor) override;
 
+  // SetPen(pen), SetFill(fill), Box between (left, top - height) and
+  // (left + width, top), then the surface's own pen and fill back: the same
+  // bytes, for a box in whole plot units (width and height >= 0). A box
+  // that continues a path of boxes of its size and style, as the symbols
+  // of a long run do, is written straight after them.
+  void WholeBox(const Pen& pen, const Fill& fill, int left, int top, int width, int height);
+
   // Stroke width in plot units for a pen width of 1.
   static constexpr double kUnitsPerPenWidth = 3.0;
 
@@ -61,6 +69,12 @@ class SvgSurface : public DrawingSurface {
     kInk,      // filled with the pen colour, not stroked (dots, text)
   };
   void Style(Paint paint);
+  // The open group of shapes has this pen and fill.
+  bool HasShapeStyle(const Pen& p, const Fill& f) const {
+    return p.colour == groupPen_.colour && p.width == groupPen_.width &&
+           p.style == groupPen_.style && f.solid == groupFill_.solid &&
+           (!f.solid || f.colour == groupFill_.colour);
+  }
   void CloseGroup();
   void EndBoxes();
   // A <circle> element in the current style.
@@ -104,7 +118,9 @@ class SvgSurface : public DrawingSurface {
   int boxesInPath_ = 0;
   double boxWidth_ = -1.0;
   double boxHeight_ = -1.0;
-  std::string boxSides_;
+  static constexpr std::size_t kShortSides = 16;
+  char boxSides_[3 * kSvgNumberRoom + 8] = {};
+  std::size_t boxSidesLength_ = 0;
 };
 
 }  // namespace Lodema::Plot

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <vector>
 
 #include "orient/Primitives.h"
 #include "plot/PlotStore.h"
@@ -196,6 +197,81 @@ TEST(PlotStore, ManyRetainedSetsKeepTheirValues) {
   for (int i = 0; i < kSets - 1; ++i) store.ClearLastData();
   EXPECT_EQ(store.RetainedCount(), 1);
   EXPECT_FLOAT_EQ(store.RetainedValue(1, kResult, 0), 0.0f);
+}
+
+// Sets retained, cleared from the end and retained again, across the
+// store's chunk boundaries, read back as a plain list of sets holds them.
+TEST(PlotStore, SetsKeptAcrossChunksThroughClearsAndRetains) {
+  struct Step {
+    int retain;
+    int clearLast;
+  };
+  struct Case {
+    const char* name;
+    int resultType;
+    int windowAType;  // window B holds planes in both
+    std::vector<Step> steps;
+    bool clearAllFirst;
+  };
+  const Case cases[] = {
+      {"lines: two fields a set",
+       2,
+       0,
+       {{20000, 0}, {0, 3000}, {9000, 1}, {0, 8000}, {3000, 0}},
+       false},
+      {"seven fields a set, cleared back into the chunk before and retained across its end",
+       6,
+       2,
+       {{2400, 0}, {0, 100}, {1000, 0}, {0, 1}, {1, 0}},
+       false},
+      {"cleared and filled again", 2, 1, {{9000, 0}, {0, 9000}, {7000, 0}}, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    PlotStore store;
+    ScriptedQuestion question;
+    std::vector<PlotRecord> kept;
+    int next = 0;
+    const auto retain = [&](int count) {
+      for (int i = 0; i < count; ++i, ++next) {
+        PlotRecord record;
+        record.cells[kResult] = {double(c.resultType), next * 1e-4, next * 2e-4, next * 3e-4, 0, 0};
+        record.cells[kWindowA] = {double(c.windowAType), -next * 1e-4, 1.0, 0, 0, 0};
+        record.cells[kWindowB] = {1, 0.5, next * 5e-5, 0, 0, 0};
+        store.AddNewDataPoint(record, question);
+        store.RetainCurrentData();
+        kept.push_back(record);
+      }
+    };
+    if (c.clearAllFirst) {
+      retain(20000);
+      store.ClearAllData();
+      kept.clear();
+    }
+    for (const Step& step : c.steps) {
+      retain(step.retain);
+      for (int i = 0; i < step.clearLast; ++i) {
+        store.ClearLastData();
+        kept.pop_back();
+      }
+    }
+    ASSERT_EQ(store.RetainedCount(), static_cast<int>(kept.size()));
+    EXPECT_TRUE(question.asked.empty());
+    for (int set = 1; set <= store.RetainedCount(); ++set) {
+      const PlotRecord& record = kept[static_cast<std::size_t>(set - 1)];
+      for (int kind = 0; kind < kKindCount; ++kind) {
+        for (int field = 0; field < kFieldCount; ++field) {
+          const bool keptField = field < (kind == kWindowB || kind == kWindowA ? 2 : 0) ||
+                                 (kind == kResult && field < (c.resultType == 6 ? 3 : 2));
+          const float expected = keptField && (kind != kWindowA || c.windowAType != 0)
+                                     ? static_cast<float>(record.cells[kind][field + 1])
+                                     : 0.0f;
+          ASSERT_EQ(store.RetainedValue(set, kind, field), expected)
+              << "set " << set << " kind " << kind << " field " << field;
+        }
+      }
+    }
+  }
 }
 
 }  // namespace

@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <random>
 #include <sstream>
+#include <vector>
 
 #include "plot/SvgSurface.h"
 
@@ -85,6 +87,96 @@ TEST(SvgSurface, ElementsInPlotUnitsWithYFlipped) {
        "<rect x=\"-1100\" y=\"-1100\" width=\"2200\" height=\"2200\" fill=\"#c0c0c0\"/>\n"},
   };
   for (const SvgRow& row : rows) EXPECT_EQ(Drawn(row.draw), row.element) << row.name;
+}
+
+// WholeBox against what it stands for: SetPen, SetFill, Box and the
+// surface's own pen and fill back.
+struct WholeBoxCase {
+  const char* name;
+  int count;
+  std::vector<int> sizes;
+  std::vector<Pen> pens;
+  std::vector<Fill> fills;
+  int coordinateRange;    // corners within +-range
+  int otherElementEvery;  // a circle or a line between the boxes, 0 never
+};
+
+std::string Document(const WholeBoxCase& c, bool whole) {
+  std::mt19937 random(20261206u);
+  const auto pick = [&random](const auto& items) {
+    return items[std::uniform_int_distribution<std::size_t>(0, items.size() - 1)(random)];
+  };
+  std::uniform_int_distribution<int> coordinate(-c.coordinateRange, c.coordinateRange);
+  std::ostringstream out;
+  {
+    SvgSurface surface(out, {});
+    const Pen own{{1, 2, 3}, 1, LineStyle::kSolid, PenMode::kCopy};
+    const Fill ownFill{false, {4, 5, 6}};
+    surface.SetPen(own);
+    surface.SetFill(ownFill);
+    for (int i = 0; i < c.count; ++i) {
+      if (c.otherElementEvery > 0 && i % c.otherElementEvery == c.otherElementEvery - 1) {
+        if (i % 2 == 0)
+          surface.Circle({1, 2}, 3);
+        else
+          surface.Line({0, 0}, {1, 1});
+      }
+      const Pen pen = pick(c.pens);
+      const Fill fill = pick(c.fills);
+      const int size = pick(c.sizes);
+      const int left = coordinate(random);
+      const int top = coordinate(random);
+      if (whole) {
+        surface.WholeBox(pen, fill, left, top, size, size + 1);
+        EXPECT_EQ(surface.pen(), own);
+        EXPECT_EQ(surface.fill(), ownFill);
+      } else {
+        surface.SetPen(pen);
+        surface.SetFill(fill);
+        surface.Box({double(left), double(top - size - 1)}, {double(left + size), double(top)});
+        surface.SetPen(own);
+        surface.SetFill(ownFill);
+      }
+    }
+  }
+  return out.str();
+}
+
+TEST(SvgSurface, WholeBoxWritesTheBoxesBoxWrites) {
+  const Pen black{};
+  const Pen red{{255, 0, 0}, 1, LineStyle::kSolid, PenMode::kCopy};
+  const Pen wideRed{{255, 0, 0}, 2, LineStyle::kSolid, PenMode::kCopy};
+  const Pen dashedRed{{255, 0, 0}, 1, LineStyle::kDash, PenMode::kCopy};
+  const Fill solidRed{true, {255, 0, 0}};
+  const Fill solidBlue{true, {0, 0, 255}};
+  const Fill open{false, {0, 0, 0}};
+  const Fill openOtherColour{false, {9, 9, 9}};  // the same style as open
+  const WholeBoxCase cases[] = {
+      {"one style, past the paths' length and the flush size",
+       6000,
+       {32},
+       {red},
+       {solidRed},
+       1100,
+       0},
+      {"numbers of every length, zero tops", 3000, {8}, {red}, {solidRed}, 2, 0},
+      {"large numbers", 500, {16}, {red}, {solidRed}, 2000000, 0},
+      {"sizes changing", 2000, {0, 8, 32}, {red}, {solidRed}, 1100, 0},
+      {"pens changing", 2000, {8}, {black, red, wideRed, dashedRed}, {solidRed}, 1100, 0},
+      {"fills changing, open fills of any colour alike",
+       2000,
+       {8},
+       {red},
+       {solidRed, solidBlue, open, openOtherColour},
+       1100,
+       0},
+      {"other elements between", 2000, {8}, {red}, {solidRed}, 1100, 7},
+  };
+  for (const WholeBoxCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string expected = Document(c, false);
+    EXPECT_TRUE(Document(c, true) == expected) << "documents differ";
+  }
 }
 
 TEST(SvgSurface, DocumentOpensWithTheViewBoxAndCloses) {
