@@ -5,7 +5,8 @@
 
 namespace Lodema {
 
-ResultWriter::ResultWriter(CalculatorModel& model, const BatchPlatform& platform, OutputFiles& files)
+ResultWriter::ResultWriter(CalculatorModel& model, const BatchPlatform& platform,
+                           OutputFiles& files)
     : model_(model), platform_(platform), files_(files) {}
 
 ResultWriter::~ResultWriter() {
@@ -145,7 +146,8 @@ WriteOutcome ResultWriter::WriteResultLine(const std::string& fileName, bool app
     if (!WriteLine(fileName, append, line_)) return WriteOutcome::kFailed;
   }
 
-  lastFileName_ = fileName;
+  // A batch run writes every line to the same file: no copy per line.
+  if (lastFileName_ != fileName) lastFileName_ = fileName;
   // After emptying the file it holds results: the next replacing save asks
   // first (the flag is set every time, not toggled).
   fileStarted_ = !append;

@@ -264,5 +264,4 @@ std::string FormatGeneralFull(double value, char decimalChar) {
   return std::string(out, static_cast<std::size_t>(n));
 }
 
-
 }  // namespace NumberText
