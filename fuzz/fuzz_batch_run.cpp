@@ -230,6 +230,12 @@ std::string Repeated(std::string_view body) {
   return repeated;
 }
 
+bool SameCounts(const Lodema::BatchCounts& a, const Lodema::BatchCounts& b) {
+  return a.linesRead == b.linesRead && a.dataRows == b.dataRows &&
+         a.uncomputedRows == b.uncomputedRows && a.firstUncomputedLine == b.firstUncomputedLine &&
+         a.uncomputedReason == b.uncomputedReason;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -253,21 +259,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!single.ran) return 0;
   CheckAccounted(options, body, single);
   Check(single.output == shared.output, "one worker and two write different files", shared.output);
-  const Lodema::BatchCounts& a = single.counts;
-  const Lodema::BatchCounts& b = shared.counts;
-  Check(a.linesRead == b.linesRead && a.dataRows == b.dataRows &&
-            a.uncomputedRows == b.uncomputedRows &&
-            a.firstUncomputedLine == b.firstUncomputedLine &&
-            a.uncomputedReason == b.uncomputedReason,
-        "one worker and two count differently");
+  Check(SameCounts(single.counts, shared.counts), "one worker and two count differently");
   // Rows of plain numbers typed at once: the very output of typing each box.
   Check(single.output == boxByBox.output, "rows typed at once and box by box write differently",
         boxByBox.output);
-  const Lodema::BatchCounts& c = boxByBox.counts;
-  Check(a.linesRead == c.linesRead && a.dataRows == c.dataRows &&
-            a.uncomputedRows == c.uncomputedRows &&
-            a.firstUncomputedLine == c.firstUncomputedLine &&
-            a.uncomputedReason == c.uncomputedReason,
+  Check(SameCounts(single.counts, boxByBox.counts),
         "rows typed at once and box by box count differently");
   return 0;
 }
