@@ -51,10 +51,17 @@ double ArcSin(double x) {
 }
 
 DirectionCosines LineToDirectionCosines(double plunge, double trend) {
+  SineCosineMemo memo;
+  return LineToDirectionCosines(plunge, trend, memo);
+}
+
+DirectionCosines LineToDirectionCosines(double plunge, double trend, SineCosineMemo& memo) {
   double t = std::fabs(trend);
   if (plunge < 0.0) t += kPi;
   if (t > kTwoPi) t = WrapRadians(t);
-  return {std::cos(t) * std::cos(plunge), std::sin(t) * std::cos(plunge), std::sin(plunge)};
+  const SineCosine ofTrend = memo.Of(t);
+  const SineCosine ofPlunge = memo.Of(plunge);
+  return {ofTrend.cos * ofPlunge.cos, ofTrend.sin * ofPlunge.cos, ofPlunge.sin};
 }
 
 Line DirectionCosinesToLine(double north, double east, double down) {
@@ -92,11 +99,18 @@ Orientation NormalOf(double angle, double azimuth) {
 
 double AngleBetweenLines(double plunge1, double trend1, double plunge2, double trend2,
                          bool wantObtuse) {
-  const double p1 = std::fabs(plunge1);
-  const double p2 = std::fabs(plunge2);
-  const double c = std::cos(trend1) * std::cos(p1) * std::cos(trend2) * std::cos(p2) +
-                   std::cos(p1) * std::sin(trend1) * std::sin(trend2) * std::cos(p2) +
-                   std::sin(p2) * std::sin(p1);
+  SineCosineMemo memo;
+  return AngleBetweenLines(plunge1, trend1, plunge2, trend2, wantObtuse, memo);
+}
+
+double AngleBetweenLines(double plunge1, double trend1, double plunge2, double trend2,
+                         bool wantObtuse, SineCosineMemo& memo) {
+  const SineCosine p1 = memo.Of(std::fabs(plunge1));
+  const SineCosine p2 = memo.Of(std::fabs(plunge2));
+  const SineCosine t1 = memo.Of(trend1);
+  const SineCosine t2 = memo.Of(trend2);
+  const double c =
+      t1.cos * p1.cos * t2.cos * p2.cos + p1.cos * t1.sin * t2.sin * p2.cos + p2.sin * p1.sin;
   double angle = ArcCos(c);
   if (wantObtuse && angle < kPi / 2.0) angle = kPi - angle;
   if (!wantObtuse && angle > kPi / 2.0) angle = kPi - angle;

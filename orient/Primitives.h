@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "orient/Records.h"
+#include "orient/SineCosineMemo.h"
 
 namespace OrientGeometry {
 
@@ -56,6 +57,8 @@ double ArcSin(double x);
 // Line (plunge, trend) -> unit vector. A negative plunge points up: the
 // vector is that of the downward line, reversed.
 DirectionCosines LineToDirectionCosines(double plunge, double trend);
+// The same, taking the sines and cosines from (and adding them to) a memo.
+DirectionCosines LineToDirectionCosines(double plunge, double trend, SineCosineMemo& memo);
 inline DirectionCosines LineToDirectionCosines(const Line& line) {
   return LineToDirectionCosines(line.angle, line.azimuth);
 }
@@ -78,6 +81,8 @@ inline Orientation NormalOf(const Orientation& o) { return NormalOf(o.angle, o.a
 // exactly pi/2 stays pi/2.
 double AngleBetweenLines(double plunge1, double trend1, double plunge2, double trend2,
                          bool wantObtuse);
+double AngleBetweenLines(double plunge1, double trend1, double plunge2, double trend2,
+                         bool wantObtuse, SineCosineMemo& memo);
 // Angle between two planes: the angle between their poles.
 double AngleBetweenPlanes(double dip1, double dipDirection1, double dip2, double dipDirection2,
                           bool wantObtuse);
