@@ -150,8 +150,23 @@ std::optional<Line> IntersectPlanes(double dip1, double dipDirection1, double di
   return IntersectPlanes(dip1, dipDirection1, dip2, dipDirection2, memo);
 }
 
-std::optional<Line> IntersectPlanes(double dip1, double dipDirection1, double dip2,
-                                    double dipDirection2, SineCosineMemo& memo) {
+namespace {
+
+// The first steps of IntersectPlanes: either the answer already (a strike
+// line) or the downward unit direction (east, north, down) of the line.
+// Nothing when there is no unique line: the later steps never refuse, so
+// a caller that only needs to know whether the line exists stops here.
+struct IntersectionDirection {
+  bool isStrikeLine = false;
+  Line strikeLine;
+  double e = 0.0;
+  double n = 0.0;
+  double d = 0.0;
+};
+
+std::optional<IntersectionDirection> DirectionOfIntersection(double dip1, double dipDirection1,
+                                                             double dip2, double dipDirection2,
+                                                             SineCosineMemo& memo) {
   dip1 = std::fabs(dip1);
   dip2 = std::fabs(dip2);
   if (dip1 == 0.0 && dip2 == 0.0) return std::nullopt;
@@ -162,7 +177,10 @@ std::optional<Line> IntersectPlanes(double dip1, double dipDirection1, double di
 
   if (dipDirection2 == dipDirection1) {
     if (dip2 == dip1) return std::nullopt;
-    return Line{0.0, WrapRadians(dipDirection1 + kHalfPi)};
+    IntersectionDirection strike;
+    strike.isStrikeLine = true;
+    strike.strikeLine = Line{0.0, WrapRadians(dipDirection1 + kHalfPi)};
+    return strike;
   }
 
   const double dd1 = ReduceAzimuth(dipDirection1);
@@ -199,7 +217,19 @@ std::optional<Line> IntersectPlanes(double dip1, double dipDirection1, double di
   const double n = cn / length;
   const double d = cd / length;
   if (!std::isfinite(e) || !std::isfinite(n) || !std::isfinite(d)) return std::nullopt;
+  IntersectionDirection found;
+  found.e = e;
+  found.n = n;
+  found.d = d;
+  return found;
+}
 
+// The last steps: the unit direction as (plunge, trend).
+Line LineOfDirection(const IntersectionDirection& direction, SineCosineMemo& memo) {
+  if (direction.isStrikeLine) return direction.strikeLine;
+  const double e = direction.e;
+  const double n = direction.n;
+  const double d = direction.d;
   const double plunge = std::fmin(ArcSin(d), kHalfPi);
   if (plunge == kHalfPi) return Line{kHalfPi, 0.0};
 
@@ -219,6 +249,16 @@ std::optional<Line> IntersectPlanes(double dip1, double dipDirection1, double di
     trend = kTwoPi - h;
   }
   return Line{plunge, trend};
+}
+
+}  // namespace
+
+std::optional<Line> IntersectPlanes(double dip1, double dipDirection1, double dip2,
+                                    double dipDirection2, SineCosineMemo& memo) {
+  const std::optional<IntersectionDirection> direction =
+      DirectionOfIntersection(dip1, dipDirection1, dip2, dipDirection2, memo);
+  if (!direction) return std::nullopt;
+  return LineOfDirection(*direction, memo);
 }
 
 Plane PlaneNormalToPlanes(double dip1, double dipDirection1, double dip2, double dipDirection2) {
@@ -249,13 +289,15 @@ HadeAndMisfit AnglesOfLineInPlane(double dip, double dipDirection, double plunge
   const std::optional<Plane> profile =
       PlaneContainingLines(pole.angle, pole.azimuth, plunge, trend, memo);
   if (!profile) return {0.0, kHalfPi};  // line normal to the plane
-  const std::optional<Line> found =
-      IntersectPlanes(dip, dd, profile->angle, profile->azimuth, memo);
+  const std::optional<IntersectionDirection> found =
+      DirectionOfIntersection(dip, dd, profile->angle, profile->azimuth, memo);
   if (!found) return {0.0, kHalfPi};
-  const Line& projection = *found;
 
   HadeAndMisfit result;
   if (wanted != Wanted::kHade) {
+    // The projection itself is needed only here: the hade needs only to
+    // know that it exists.
+    const Line projection = LineOfDirection(*found, memo);
     result.misfit = AngleBetweenLines(std::fabs(plunge), trend, projection.angle,
                                       projection.azimuth, false, memo);
     if (wanted == Wanted::kMisfit) return result;
@@ -268,7 +310,8 @@ HadeAndMisfit AnglesOfLineInPlane(double dip, double dipDirection, double plunge
   // Side of the strike end R = dd + pi/2, judged on the down-dip-pointing
   // form of the projection (the line's own R component shares its sign).
   const double r = dd + kHalfPi;
-  double alongR = line.north * std::cos(r) + line.east * std::sin(r);
+  const SineCosine R = memo.Of(r);  // the same r for each line of one plane
+  double alongR = line.north * R.cos + line.east * R.sin;
   if (Dot(line, dipLine) < 0.0) alongR = -alongR;
   const bool onRSide = alongR >= 0.0;
 
@@ -316,7 +359,7 @@ Line LineBisectingPlanes(double dip1, double dipDirection1, double dip2, double 
   double m = b.m;
   // The traces lie at right angles to the poles, so their bisector does too.
   if ((b.d <= kHalfPi && !wantObtuse) || (b.d > kHalfPi && wantObtuse)) m -= kHalfPi;
-  const Line line = LineFromHadeInPlane(b.profile.angle, b.profile.azimuth, m);
+  const Line line = LineFromHadeInPlane(b.profile.angle, b.profile.azimuth, m, memo);
   return {std::fabs(line.angle), line.azimuth};
 }
 
@@ -330,7 +373,7 @@ Plane PlaneBisectingPlanes(double dip1, double dipDirection1, double dip2, doubl
   const PoleBisector b = BisectPoles(dip1, dd1, dip2, dd2, memo);
   double m = b.m;
   if ((b.d >= kHalfPi && !wantObtuse) || (b.d < kHalfPi && wantObtuse)) m -= kHalfPi;
-  const Line pole = LineFromHadeInPlane(b.profile.angle, b.profile.azimuth, m);
+  const Line pole = LineFromHadeInPlane(b.profile.angle, b.profile.azimuth, m, memo);
   return NormalOf(std::fabs(pole.angle), pole.azimuth);
 }
 

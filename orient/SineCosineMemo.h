@@ -34,17 +34,22 @@ class SineCosineMemo {
     const unsigned slot = static_cast<unsigned>((key * 0x9E3779B97F4A7C15ULL) >> kSlotShift);
     const std::uint32_t bit = std::uint32_t{1} << slot;
     if ((filled_ & bit) != 0 && keys_[slot] == key) return values_[slot];
+    return Fill(slot, key, angle);
+  }
+
+ private:
+  // Out of line: the look-up above is the common case and stays small.
+  [[gnu::noinline]] SineCosine Fill(unsigned slot, std::uint64_t key, double angle) {
     // The C library's sincos gives the very bits of its sin and cos, at the
     // cost of one of them.
     SineCosine value;
     ::sincos(angle, &value.sin, &value.cos);
-    filled_ |= bit;
+    filled_ |= std::uint32_t{1} << slot;
     keys_[slot] = key;
     values_[slot] = value;
     return value;
   }
 
- private:
   // 32 slots: the bisectors, the busiest users, meet about 16 distinct angles.
   static constexpr int kSlotShift = 64 - 5;
   static constexpr std::size_t kSlots = std::size_t{1} << (64 - kSlotShift);
