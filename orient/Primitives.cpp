@@ -50,18 +50,29 @@ double ArcSin(double x) {
   return std::atan(x / std::sqrt(1.0 - x * x));
 }
 
-DirectionCosines LineToDirectionCosines(double plunge, double trend) {
-  SineCosineMemo memo;
-  return LineToDirectionCosines(plunge, trend, memo);
-}
+namespace {
 
-DirectionCosines LineToDirectionCosines(double plunge, double trend, SineCosineMemo& memo) {
+// The azimuth whose sine and cosine LineToDirectionCosines takes: that of
+// the downward line, in [0, two pi].
+double DownwardTrend(double plunge, double trend) {
   double t = std::fabs(trend);
   if (plunge < 0.0) t += kPi;
   if (t > kTwoPi) t = WrapRadians(t);
-  const SineCosine ofTrend = memo.Of(t);
-  const SineCosine ofPlunge = memo.Of(plunge);
+  return t;
+}
+
+DirectionCosines VectorOf(const SineCosine& ofTrend, const SineCosine& ofPlunge) {
   return {ofTrend.cos * ofPlunge.cos, ofTrend.sin * ofPlunge.cos, ofPlunge.sin};
+}
+
+}  // namespace
+
+DirectionCosines LineToDirectionCosines(double plunge, double trend) {
+  return VectorOf(SineCosineOf(DownwardTrend(plunge, trend)), SineCosineOf(plunge));
+}
+
+DirectionCosines LineToDirectionCosines(double plunge, double trend, SineCosineMemo& memo) {
+  return VectorOf(memo.Of(DownwardTrend(plunge, trend)), memo.Of(plunge));
 }
 
 Line DirectionCosinesToLine(double north, double east, double down) {

@@ -23,11 +23,19 @@ struct SineCosine {
   double cos;
 };
 
+// sin and cos of one angle. The C library's sincos gives the very bits of
+// its sin and cos, at the cost of one of them.
+inline SineCosine SineCosineOf(double angle) {
+  SineCosine value;
+  ::sincos(angle, &value.sin, &value.cos);
+  return value;
+}
+
 class SineCosineMemo {
  public:
   // sin(angle) and cos(angle), radians, any double (NaN and infinities give
   // what std::sin and std::cos give).
-  SineCosine Of(double angle) {
+  [[gnu::always_inline]] SineCosine Of(double angle) {
     const std::uint64_t key = std::bit_cast<std::uint64_t>(angle);
     // Each angle has one slot, picked by a multiplicative hash of its bits;
     // two angles that share a slot only cost a recomputation.
@@ -38,12 +46,8 @@ class SineCosineMemo {
   }
 
  private:
-  // Out of line: the look-up above is the common case and stays small.
-  [[gnu::noinline]] SineCosine Fill(unsigned slot, std::uint64_t key, double angle) {
-    // The C library's sincos gives the very bits of its sin and cos, at the
-    // cost of one of them.
-    SineCosine value;
-    ::sincos(angle, &value.sin, &value.cos);
+  SineCosine Fill(unsigned slot, std::uint64_t key, double angle) {
+    const SineCosine value = SineCosineOf(angle);
     filled_ |= std::uint32_t{1} << slot;
     keys_[slot] = key;
     values_[slot] = value;
