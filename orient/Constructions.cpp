@@ -144,12 +144,6 @@ std::optional<Plane> PlaneContainingLines(double plunge1, double trend1, double 
   return Plane{dip, dipDirection};
 }
 
-std::optional<Line> IntersectPlanes(double dip1, double dipDirection1, double dip2,
-                                    double dipDirection2) {
-  SineCosineMemo memo;
-  return IntersectPlanes(dip1, dipDirection1, dip2, dipDirection2, memo);
-}
-
 namespace {
 
 // The first steps of IntersectPlanes: either the answer already (a strike
@@ -164,9 +158,11 @@ struct IntersectionDirection {
   double d = 0.0;
 };
 
+// Trig: a SineCosineMemo, or FreshSineCosine where nothing is shared.
+template <class Trig>
 std::optional<IntersectionDirection> DirectionOfIntersection(double dip1, double dipDirection1,
                                                              double dip2, double dipDirection2,
-                                                             SineCosineMemo& memo) {
+                                                             Trig& memo) {
   dip1 = std::fabs(dip1);
   dip2 = std::fabs(dip2);
   if (dip1 == 0.0 && dip2 == 0.0) return std::nullopt;
@@ -225,7 +221,8 @@ std::optional<IntersectionDirection> DirectionOfIntersection(double dip1, double
 }
 
 // The last steps: the unit direction as (plunge, trend).
-Line LineOfDirection(const IntersectionDirection& direction, SineCosineMemo& memo) {
+template <class Trig>
+Line LineOfDirection(const IntersectionDirection& direction, Trig& memo) {
   if (direction.isStrikeLine) return direction.strikeLine;
   const double e = direction.e;
   const double n = direction.n;
@@ -251,14 +248,26 @@ Line LineOfDirection(const IntersectionDirection& direction, SineCosineMemo& mem
   return Line{plunge, trend};
 }
 
-}  // namespace
-
-std::optional<Line> IntersectPlanes(double dip1, double dipDirection1, double dip2,
-                                    double dipDirection2, SineCosineMemo& memo) {
+template <class Trig>
+std::optional<Line> IntersectionOf(double dip1, double dipDirection1, double dip2,
+                                   double dipDirection2, Trig& memo) {
   const std::optional<IntersectionDirection> direction =
       DirectionOfIntersection(dip1, dipDirection1, dip2, dipDirection2, memo);
   if (!direction) return std::nullopt;
   return LineOfDirection(*direction, memo);
+}
+
+}  // namespace
+
+std::optional<Line> IntersectPlanes(double dip1, double dipDirection1, double dip2,
+                                    double dipDirection2) {
+  FreshSineCosine fresh;  // no angle comes back within one intersection
+  return IntersectionOf(dip1, dipDirection1, dip2, dipDirection2, fresh);
+}
+
+std::optional<Line> IntersectPlanes(double dip1, double dipDirection1, double dip2,
+                                    double dipDirection2, SineCosineMemo& memo) {
+  return IntersectionOf(dip1, dipDirection1, dip2, dipDirection2, memo);
 }
 
 Plane PlaneNormalToPlanes(double dip1, double dipDirection1, double dip2, double dipDirection2) {

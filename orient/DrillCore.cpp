@@ -34,10 +34,25 @@ double EllipseMark(double polePlunge, double poleTrend, double corePlunge, doubl
   return ellipseBase ? bottom : AddAngles(bottom, kPi);
 }
 
-// OrientedCore, sharing the caller's memo: the core axis comes back in
-// every frame a core calculation takes.
+Line LineAtHadeIn(double dip, double dipDirection, double hade, FreshSineCosine&) {
+  return LineFromHadeInPlane(dip, dipDirection, hade);
+}
+Line LineAtHadeIn(double dip, double dipDirection, double hade, SineCosineMemo& memo) {
+  return LineFromHadeInPlane(dip, dipDirection, hade, memo);
+}
+Line InFrame(double plunge, double trend, double axisPlunge, double axisTrend, FreshSineCosine&) {
+  return LineInAxisFrame(plunge, trend, axisPlunge, axisTrend);
+}
+Line InFrame(double plunge, double trend, double axisPlunge, double axisTrend,
+             SineCosineMemo& memo) {
+  return LineInAxisFrame(plunge, trend, axisPlunge, axisTrend, memo);
+}
+
+// OrientedCore, sharing the caller's memo (the core axis comes back in
+// every frame a core calculation takes), or with FreshSineCosine alone.
+template <class Trig>
 Line OrientedCoreWith(CoreFeature mode, double beta, double gamma, double inclination,
-                      double corePlunge, double coreTrend, SineCosineMemo& memo) {
+                      double corePlunge, double coreTrend, Trig& memo) {
   const bool upward = corePlunge < 0.0;
   const double b = upward ? AddAngles(beta, kPi) : beta;
   double z;
@@ -53,12 +68,12 @@ Line OrientedCoreWith(CoreFeature mode, double beta, double gamma, double inclin
     const double g = upward ? AddAngles(gamma, kTwoPi) : AddAngles(gamma, kPi);
     if (mode == kCoreLineInPlane) {
       // (z, x) as a plane in frame numbers; the line at hade g within it.
-      const Line inPlane = LineFromHadeInPlane(z, x, g, memo);
+      const Line inPlane = LineAtHadeIn(z, x, g, memo);
       z = inPlane.angle;
       x = inPlane.azimuth;
     }
   }
-  Line out = LineInAxisFrame(z, x, std::fabs(corePlunge), AddAngles(coreTrend, kPi), memo);
+  Line out = InFrame(z, x, std::fabs(corePlunge), AddAngles(coreTrend, kPi), memo);
   if (std::fabs(out.angle - kHalfPi) < kVerticalResultTolerance) {
     out.azimuth = mode == kCorePlane ? WrapRadians(coreTrend + kPi) : WrapRadians(coreTrend);
   }
@@ -69,8 +84,8 @@ Line OrientedCoreWith(CoreFeature mode, double beta, double gamma, double inclin
 
 Line OrientedCore(CoreFeature mode, double beta, double gamma, double inclination,
                   double corePlunge, double coreTrend) {
-  SineCosineMemo memo;
-  return OrientedCoreWith(mode, beta, gamma, inclination, corePlunge, coreTrend, memo);
+  FreshSineCosine fresh;  // one frame only: nothing comes back
+  return OrientedCoreWith(mode, beta, gamma, inclination, corePlunge, coreTrend, fresh);
 }
 
 // Frame-trend numbers grow clockwise looking down the core axis, the sense

@@ -76,12 +76,11 @@ bool RightHandByTable(double sd, int z) {
 
 }  // namespace
 
-Line LineFromHadeInPlane(double dip, double dipDirection, double hade) {
-  SineCosineMemo memo;
-  return LineFromHadeInPlane(dip, dipDirection, hade, memo);
-}
+namespace {
 
-Line LineFromHadeInPlane(double dip, double dipDirection, double hade, SineCosineMemo& memo) {
+// Trig: a SineCosineMemo, or FreshSineCosine where nothing is shared.
+template <class Trig>
+Line LineAtHade(double dip, double dipDirection, double hade, Trig& memo) {
   const double D = std::fabs(dip);
   const double dd = ReduceAzimuth(dipDirection);
   const double h = WrapRadians(hade);
@@ -146,6 +145,17 @@ Line LineFromHadeInPlane(double dip, double dipDirection, double hade, SineCosin
   const double w = kHalfPi - pitched.theta;
   const double trend = NearerAngle(WrapRadians(dd + w), WrapRadians(dd - w), reference);
   return {pitched.plunge * sign, trend};
+}
+
+}  // namespace
+
+Line LineFromHadeInPlane(double dip, double dipDirection, double hade) {
+  FreshSineCosine fresh;
+  return LineAtHade(dip, dipDirection, hade, fresh);
+}
+
+Line LineFromHadeInPlane(double dip, double dipDirection, double hade, SineCosineMemo& memo) {
+  return LineAtHade(dip, dipDirection, hade, memo);
 }
 
 std::optional<PitchResult> PitchOfLineInPlane(double dip, double dipDirection, double plunge,

@@ -108,14 +108,12 @@ Orientation NormalOf(double angle, double azimuth) {
   return {kPi / 2.0 - std::fabs(angle), WrapRadians(azimuth - kPi)};
 }
 
-double AngleBetweenLines(double plunge1, double trend1, double plunge2, double trend2,
-                         bool wantObtuse) {
-  SineCosineMemo memo;
-  return AngleBetweenLines(plunge1, trend1, plunge2, trend2, wantObtuse, memo);
-}
+namespace {
 
-double AngleBetweenLines(double plunge1, double trend1, double plunge2, double trend2,
-                         bool wantObtuse, SineCosineMemo& memo) {
+// Trig: a SineCosineMemo, or FreshSineCosine where nothing is shared.
+template <class Trig>
+double AngleBetween(double plunge1, double trend1, double plunge2, double trend2, bool wantObtuse,
+                    Trig& memo) {
   const SineCosine p1 = memo.Of(std::fabs(plunge1));
   const SineCosine p2 = memo.Of(std::fabs(plunge2));
   const SineCosine t1 = memo.Of(trend1);
@@ -126,6 +124,19 @@ double AngleBetweenLines(double plunge1, double trend1, double plunge2, double t
   if (wantObtuse && angle < kPi / 2.0) angle = kPi - angle;
   if (!wantObtuse && angle > kPi / 2.0) angle = kPi - angle;
   return angle;
+}
+
+}  // namespace
+
+double AngleBetweenLines(double plunge1, double trend1, double plunge2, double trend2,
+                         bool wantObtuse) {
+  FreshSineCosine fresh;
+  return AngleBetween(plunge1, trend1, plunge2, trend2, wantObtuse, fresh);
+}
+
+double AngleBetweenLines(double plunge1, double trend1, double plunge2, double trend2,
+                         bool wantObtuse, SineCosineMemo& memo) {
+  return AngleBetween(plunge1, trend1, plunge2, trend2, wantObtuse, memo);
 }
 
 double AngleBetweenPlanes(double dip1, double dipDirection1, double dip2, double dipDirection2,

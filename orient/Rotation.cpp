@@ -7,13 +7,18 @@
 
 namespace OrientGeometry {
 
-Line LineInAxisFrame(double plunge, double trend, double axisPlunge, double axisTrend) {
-  SineCosineMemo memo;
-  return LineInAxisFrame(plunge, trend, axisPlunge, axisTrend, memo);
+namespace {
+
+DirectionCosines VectorOfLine(double plunge, double trend, FreshSineCosine&) {
+  return LineToDirectionCosines(plunge, trend);
+}
+DirectionCosines VectorOfLine(double plunge, double trend, SineCosineMemo& memo) {
+  return LineToDirectionCosines(plunge, trend, memo);
 }
 
-Line LineInAxisFrame(double plunge, double trend, double axisPlunge, double axisTrend,
-                     SineCosineMemo& memo) {
+// Trig: a SineCosineMemo, or FreshSineCosine where nothing is shared.
+template <class Trig>
+Line InAxisFrame(double plunge, double trend, double axisPlunge, double axisTrend, Trig& memo) {
   const double b = axisTrend;
   // A horizontal line at right angles to the axis trend is frame east or
   // west, already in frame numbers; computing it could flip it end for end.
@@ -23,7 +28,7 @@ Line LineInAxisFrame(double plunge, double trend, double axisPlunge, double axis
     return {plunge, trend};
   }
 
-  const DirectionCosines v = LineToDirectionCosines(plunge, trend, memo);
+  const DirectionCosines v = VectorOfLine(plunge, trend, memo);
   const double a = std::fabs(axisPlunge);
   const SineCosine ofA = memo.Of(a);
   const SineCosine ofB = memo.Of(b);
@@ -43,6 +48,18 @@ Line LineInAxisFrame(double plunge, double trend, double axisPlunge, double axis
   }
   if (std::fabs(kHalfPi - out.angle) < kAxisFrameTolerance) out.angle = kHalfPi;
   return out;
+}
+
+}  // namespace
+
+Line LineInAxisFrame(double plunge, double trend, double axisPlunge, double axisTrend) {
+  FreshSineCosine fresh;
+  return InAxisFrame(plunge, trend, axisPlunge, axisTrend, fresh);
+}
+
+Line LineInAxisFrame(double plunge, double trend, double axisPlunge, double axisTrend,
+                     SineCosineMemo& memo) {
+  return InAxisFrame(plunge, trend, axisPlunge, axisTrend, memo);
 }
 
 Line RotateLine(double plunge, double trend, double angle, double axisPlunge, double axisTrend) {

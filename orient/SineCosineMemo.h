@@ -31,6 +31,12 @@ inline SineCosine SineCosineOf(double angle) {
   return value;
 }
 
+// Stands in for a memo where no angle comes back: each is worked out afresh,
+// without the cost of keeping it.
+struct FreshSineCosine {
+  SineCosine Of(double angle) const { return SineCosineOf(angle); }
+};
+
 class SineCosineMemo {
  public:
   // sin(angle) and cos(angle), radians, any double (NaN and infinities give
