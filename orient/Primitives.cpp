@@ -26,7 +26,7 @@ double WrapClosed(double angle, double period) {
 
 }  // namespace
 
-double WrapRadians(double angle) { return WrapClosed(angle, kTwoPi); }
+double WrapRadiansOutOfRange(double angle) { return WrapClosed(angle, kTwoPi); }
 
 void WrapRadiansInPlace(double& angle) { angle = WrapClosed(angle, kTwoPi); }
 

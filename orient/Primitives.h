@@ -33,7 +33,13 @@ inline double RadiansToDegrees(double radians) {
 // pi plus a little becomes that little. Ordinary values are reduced by the
 // same repeated subtraction as always; very large ones in constant time.
 // NaN or infinite input gives NaN.
-double WrapRadians(double angle);
+// Inline for the common case, an angle already in range, which the reduction
+// leaves as it is (-0 included); any other value goes to the reduction.
+double WrapRadiansOutOfRange(double angle);
+inline double WrapRadians(double angle) {
+  if (angle >= 0.0 && angle <= kTwoPi) return angle;
+  return WrapRadiansOutOfRange(angle);
+}
 void WrapRadiansInPlace(double& angle);
 // The same in degrees with 360.
 void WrapDegreesInPlace(double& degrees);
