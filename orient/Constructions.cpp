@@ -40,9 +40,9 @@ bool SameAxis(const DirectionCosines& a, const DirectionCosines& b) {
 }
 
 // Downward unit pole of a plane (dip used as |dip|).
-DirectionCosines PoleVector(double dip, double dipDirection) {
+DirectionCosines PoleVector(double dip, double dipDirection, SineCosineMemo& memo) {
   const Line pole = PlaneToPole(dip, dipDirection);
-  return LineToDirectionCosines(pole.angle, pole.azimuth);
+  return LineToDirectionCosines(pole.angle, pole.azimuth, memo);
 }
 
 // Steps shared by the two bisectors: the plane P normal to the line of
@@ -54,16 +54,18 @@ struct PoleBisector {
   double d = 0.0;
 };
 
-PoleBisector BisectPoles(double dip1, double dd1, double dip2, double dd2) {
+// The poles, the plane P and its pole come back in each step: one memo
+// keeps their sines and cosines.
+PoleBisector BisectPoles(double dip1, double dd1, double dip2, double dd2, SineCosineMemo& memo) {
   const Line p1 = PlaneToPole(dip1, dd1);
   const Line p2 = PlaneToPole(dip2, dd2);
   PoleBisector result;
   // The callers have ruled out coincident planes, so the poles span a plane.
-  result.profile = PlaneContainingLines(p1.angle, p1.azimuth, p2.angle, p2.azimuth)
+  result.profile = PlaneContainingLines(p1.angle, p1.azimuth, p2.angle, p2.azimuth, memo)
                        .value_or(Plane{kHalfPi, 0.0});
   const Plane& P = result.profile;
-  const double h1 = LineInPlaneHade(P.angle, P.azimuth, p1.angle, p1.azimuth);
-  const double h2 = LineInPlaneHade(P.angle, P.azimuth, p2.angle, p2.azimuth);
+  const double h1 = LineInPlaneHade(P.angle, P.azimuth, p1.angle, p1.azimuth, memo);
+  const double h2 = LineInPlaneHade(P.angle, P.azimuth, p2.angle, p2.azimuth, memo);
   const double hi = std::fmax(h1, h2);
   const double lo = std::fmin(h1, h2);
   double d = hi - lo;
@@ -82,6 +84,12 @@ PoleBisector BisectPoles(double dip1, double dd1, double dip2, double dd2) {
 
 std::optional<Plane> PlaneContainingLines(double plunge1, double trend1, double plunge2,
                                           double trend2) {
+  SineCosineMemo memo;
+  return PlaneContainingLines(plunge1, trend1, plunge2, trend2, memo);
+}
+
+std::optional<Plane> PlaneContainingLines(double plunge1, double trend1, double plunge2,
+                                          double trend2, SineCosineMemo& memo) {
   const double t1 = ReduceAzimuth(trend1);
   const double t2 = ReduceAzimuth(trend2);
   const double a1 = std::fabs(plunge1);
@@ -89,17 +97,19 @@ std::optional<Plane> PlaneContainingLines(double plunge1, double trend1, double 
 
   // Same axis, compared as directions: 30/000 and 30/360 are one line, and so
   // are two horizontal lines pointing opposite ways.
-  if (SameAxis(LineToDirectionCosines(a1, t1), LineToDirectionCosines(a2, t2))) {
+  if (SameAxis(LineToDirectionCosines(a1, t1, memo), LineToDirectionCosines(a2, t2, memo))) {
     return std::nullopt;
   }
 
-  // Normal as the cross product, components (east X, north Y, down Z).
-  double x =
-      std::cos(a1) * std::cos(t1) * std::sin(a2) - std::cos(t2) * std::cos(a2) * std::sin(a1);
-  double y =
-      std::sin(a1) * std::cos(a2) * std::sin(t2) - std::cos(a1) * std::sin(a2) * std::sin(t1);
-  double z =
-      std::cos(a1) * std::cos(a2) * (std::sin(t1) * std::cos(t2) - std::sin(t2) * std::cos(t1));
+  // Normal as the cross product, components (east X, north Y, down Z), from
+  // the sines and cosines the test above worked out.
+  const SineCosine A1 = memo.Of(a1);
+  const SineCosine A2 = memo.Of(a2);
+  const SineCosine T1 = memo.Of(t1);
+  const SineCosine T2 = memo.Of(t2);
+  double x = A1.cos * T1.cos * A2.sin - T2.cos * A2.cos * A1.sin;
+  double y = A1.sin * A2.cos * T2.sin - A1.cos * A2.sin * T1.sin;
+  double z = A1.cos * A2.cos * (T1.sin * T2.cos - T2.sin * T1.cos);
 
   // Normal pointing down, or north for a vertical plane.
   double length = std::sqrt(x * x + y * y + z * z);
@@ -134,8 +144,25 @@ std::optional<Plane> PlaneContainingLines(double plunge1, double trend1, double 
   return Plane{dip, dipDirection};
 }
 
-std::optional<Line> IntersectPlanes(double dip1, double dipDirection1, double dip2,
-                                    double dipDirection2) {
+namespace {
+
+// The first steps of IntersectPlanes: either the answer already (a strike
+// line) or the downward unit direction (east, north, down) of the line.
+// Nothing when there is no unique line: the later steps never refuse, so
+// a caller that only needs to know whether the line exists stops here.
+struct IntersectionDirection {
+  bool isStrikeLine = false;
+  Line strikeLine;
+  double e = 0.0;
+  double n = 0.0;
+  double d = 0.0;
+};
+
+// Trig: a SineCosineMemo, or FreshSineCosine where nothing is shared.
+template <class Trig>
+std::optional<IntersectionDirection> DirectionOfIntersection(double dip1, double dipDirection1,
+                                                             double dip2, double dipDirection2,
+                                                             Trig& memo) {
   dip1 = std::fabs(dip1);
   dip2 = std::fabs(dip2);
   if (dip1 == 0.0 && dip2 == 0.0) return std::nullopt;
@@ -146,15 +173,22 @@ std::optional<Line> IntersectPlanes(double dip1, double dipDirection1, double di
 
   if (dipDirection2 == dipDirection1) {
     if (dip2 == dip1) return std::nullopt;
-    return Line{0.0, WrapRadians(dipDirection1 + kHalfPi)};
+    IntersectionDirection strike;
+    strike.isStrikeLine = true;
+    strike.strikeLine = Line{0.0, WrapRadians(dipDirection1 + kHalfPi)};
+    return strike;
   }
 
   const double dd1 = ReduceAzimuth(dipDirection1);
   const double dd2 = ReduceAzimuth(dipDirection2);
 
   // Poles, components (east, north, down); a vertical plane's pole points north.
-  double u[3] = {-std::sin(dip1) * std::sin(dd1), -std::sin(dip1) * std::cos(dd1), std::cos(dip1)};
-  double w[3] = {-std::sin(dip2) * std::sin(dd2), -std::sin(dip2) * std::cos(dd2), std::cos(dip2)};
+  const SineCosine D1 = memo.Of(dip1);
+  const SineCosine D2 = memo.Of(dip2);
+  const SineCosine A1 = memo.Of(dd1);
+  const SineCosine A2 = memo.Of(dd2);
+  double u[3] = {-D1.sin * A1.sin, -D1.sin * A1.cos, D1.cos};
+  double w[3] = {-D2.sin * A2.sin, -D2.sin * A2.cos, D2.cos};
   for (double* pole : {u, w}) {
     if (pole[2] == 0.0 && pole[1] < 0.0) {
       pole[0] = -pole[0];
@@ -179,11 +213,24 @@ std::optional<Line> IntersectPlanes(double dip1, double dipDirection1, double di
   const double n = cn / length;
   const double d = cd / length;
   if (!std::isfinite(e) || !std::isfinite(n) || !std::isfinite(d)) return std::nullopt;
+  IntersectionDirection found;
+  found.e = e;
+  found.n = n;
+  found.d = d;
+  return found;
+}
 
+// The last steps: the unit direction as (plunge, trend).
+template <class Trig>
+Line LineOfDirection(const IntersectionDirection& direction, Trig& memo) {
+  if (direction.isStrikeLine) return direction.strikeLine;
+  const double e = direction.e;
+  const double n = direction.n;
+  const double d = direction.d;
   const double plunge = std::fmin(ArcSin(d), kHalfPi);
   if (plunge == kHalfPi) return Line{kHalfPi, 0.0};
 
-  const double h = ArcSin(std::fabs(e) / std::cos(plunge));
+  const double h = ArcSin(std::fabs(e) / memo.Of(plunge).cos);
   double trend;
   if (e == 0.0) {
     trend = n < 0.0 ? kPi : 0.0;
@@ -201,48 +248,79 @@ std::optional<Line> IntersectPlanes(double dip1, double dipDirection1, double di
   return Line{plunge, trend};
 }
 
+template <class Trig>
+std::optional<Line> IntersectionOf(double dip1, double dipDirection1, double dip2,
+                                   double dipDirection2, Trig& memo) {
+  const std::optional<IntersectionDirection> direction =
+      DirectionOfIntersection(dip1, dipDirection1, dip2, dipDirection2, memo);
+  if (!direction) return std::nullopt;
+  return LineOfDirection(*direction, memo);
+}
+
+}  // namespace
+
+std::optional<Line> IntersectPlanes(double dip1, double dipDirection1, double dip2,
+                                    double dipDirection2) {
+  FreshSineCosine fresh;  // no angle comes back within one intersection
+  return IntersectionOf(dip1, dipDirection1, dip2, dipDirection2, fresh);
+}
+
+std::optional<Line> IntersectPlanes(double dip1, double dipDirection1, double dip2,
+                                    double dipDirection2, SineCosineMemo& memo) {
+  return IntersectionOf(dip1, dipDirection1, dip2, dipDirection2, memo);
+}
+
 Plane PlaneNormalToPlanes(double dip1, double dipDirection1, double dip2, double dipDirection2) {
   const double dd1 = ReduceAzimuth(dipDirection1);
   const double dd2 = ReduceAzimuth(dipDirection2);
-  if (SameAxis(PoleVector(dip1, dd1), PoleVector(dip2, dd2))) return {dip1, dd1};
+  SineCosineMemo memo;  // the poles' test and the plane through them share it
+  if (SameAxis(PoleVector(dip1, dd1, memo), PoleVector(dip2, dd2, memo))) return {dip1, dd1};
   const Line p1 = PlaneToPole(dip1, dd1);
   const Line p2 = PlaneToPole(dip2, dd2);
-  return PlaneContainingLines(p1.angle, p1.azimuth, p2.angle, p2.azimuth)
+  return PlaneContainingLines(p1.angle, p1.azimuth, p2.angle, p2.azimuth, memo)
       .value_or(Plane{dip1, dd1});
 }
 
 namespace {
 
-// LineInPlaneAngles; without wantMisfit the misfit is left at 0 (the hade
-// does not depend on it).
+// Which of the two angles AnglesOfLineInPlane works out; the other is left 0.
+enum class Wanted { kHade, kMisfit, kBoth };
+
+// LineInPlaneAngles, or only the part asked for (neither depends on the
+// other).
 HadeAndMisfit AnglesOfLineInPlane(double dip, double dipDirection, double plunge, double trend,
-                                  bool wantMisfit) {
+                                  Wanted wanted, SineCosineMemo& memo) {
   const double dd = ReduceAzimuth(dipDirection);
 
   // Projection of the line onto the plane: through the profile plane that
   // holds the pole and the line.
   const Line pole = PlaneToPole(dip, dd);
   const std::optional<Plane> profile =
-      PlaneContainingLines(pole.angle, pole.azimuth, plunge, trend);
+      PlaneContainingLines(pole.angle, pole.azimuth, plunge, trend, memo);
   if (!profile) return {0.0, kHalfPi};  // line normal to the plane
-  const std::optional<Line> found = IntersectPlanes(dip, dd, profile->angle, profile->azimuth);
+  const std::optional<IntersectionDirection> found =
+      DirectionOfIntersection(dip, dd, profile->angle, profile->azimuth, memo);
   if (!found) return {0.0, kHalfPi};
-  const Line& projection = *found;
 
   HadeAndMisfit result;
-  if (wantMisfit) {
-    result.misfit =
-        AngleBetweenLines(std::fabs(plunge), trend, projection.angle, projection.azimuth, false);
+  if (wanted != Wanted::kHade) {
+    // The projection itself is needed only here: the hade needs only to
+    // know that it exists.
+    const Line projection = LineOfDirection(*found, memo);
+    result.misfit = AngleBetweenLines(std::fabs(plunge), trend, projection.angle,
+                                      projection.azimuth, false, memo);
+    if (wanted == Wanted::kMisfit) return result;
   }
 
-  const DirectionCosines line = LineToDirectionCosines(std::fabs(plunge), trend);
-  const DirectionCosines dipLine = LineToDirectionCosines(std::fabs(dip), dd);
+  const DirectionCosines line = LineToDirectionCosines(std::fabs(plunge), trend, memo);
+  const DirectionCosines dipLine = LineToDirectionCosines(std::fabs(dip), dd, memo);
   const double a = AcuteAngle(line, dipLine);
 
   // Side of the strike end R = dd + pi/2, judged on the down-dip-pointing
   // form of the projection (the line's own R component shares its sign).
   const double r = dd + kHalfPi;
-  double alongR = line.north * std::cos(r) + line.east * std::sin(r);
+  const SineCosine R = memo.Of(r);  // the same r for each line of one plane
+  double alongR = line.north * R.cos + line.east * R.sin;
   if (Dot(line, dipLine) < 0.0) alongR = -alongR;
   const bool onRSide = alongR >= 0.0;
 
@@ -260,24 +338,37 @@ HadeAndMisfit AnglesOfLineInPlane(double dip, double dipDirection, double plunge
 }  // namespace
 
 HadeAndMisfit LineInPlaneAngles(double dip, double dipDirection, double plunge, double trend) {
-  return AnglesOfLineInPlane(dip, dipDirection, plunge, trend, true);
+  SineCosineMemo memo;
+  return AnglesOfLineInPlane(dip, dipDirection, plunge, trend, Wanted::kBoth, memo);
 }
 
 double LineInPlaneHade(double dip, double dipDirection, double plunge, double trend) {
-  return AnglesOfLineInPlane(dip, dipDirection, plunge, trend, false).hade;
+  SineCosineMemo memo;
+  return LineInPlaneHade(dip, dipDirection, plunge, trend, memo);
+}
+
+double LineInPlaneHade(double dip, double dipDirection, double plunge, double trend,
+                       SineCosineMemo& memo) {
+  return AnglesOfLineInPlane(dip, dipDirection, plunge, trend, Wanted::kHade, memo).hade;
+}
+
+double LineInPlaneMisfit(double dip, double dipDirection, double plunge, double trend,
+                         SineCosineMemo& memo) {
+  return AnglesOfLineInPlane(dip, dipDirection, plunge, trend, Wanted::kMisfit, memo).misfit;
 }
 
 Line LineBisectingPlanes(double dip1, double dipDirection1, double dip2, double dipDirection2,
                          bool wantObtuse) {
   const double dd1 = ReduceAzimuth(dipDirection1);
   const double dd2 = ReduceAzimuth(dipDirection2);
-  if (SameAxis(PoleVector(dip1, dd1), PoleVector(dip2, dd2))) return {dip1, dd1};
+  SineCosineMemo memo;  // the poles' test and the bisection share it
+  if (SameAxis(PoleVector(dip1, dd1, memo), PoleVector(dip2, dd2, memo))) return {dip1, dd1};
 
-  const PoleBisector b = BisectPoles(dip1, dd1, dip2, dd2);
+  const PoleBisector b = BisectPoles(dip1, dd1, dip2, dd2, memo);
   double m = b.m;
   // The traces lie at right angles to the poles, so their bisector does too.
   if ((b.d <= kHalfPi && !wantObtuse) || (b.d > kHalfPi && wantObtuse)) m -= kHalfPi;
-  const Line line = LineFromHadeInPlane(b.profile.angle, b.profile.azimuth, m);
+  const Line line = LineFromHadeInPlane(b.profile.angle, b.profile.azimuth, m, memo);
   return {std::fabs(line.angle), line.azimuth};
 }
 
@@ -285,12 +376,13 @@ Plane PlaneBisectingPlanes(double dip1, double dipDirection1, double dip2, doubl
                            bool wantObtuse) {
   const double dd1 = ReduceAzimuth(dipDirection1);
   const double dd2 = ReduceAzimuth(dipDirection2);
-  if (SameAxis(PoleVector(dip1, dd1), PoleVector(dip2, dd2))) return {dip1, dd1};
+  SineCosineMemo memo;  // the poles' test and the bisection share it
+  if (SameAxis(PoleVector(dip1, dd1, memo), PoleVector(dip2, dd2, memo))) return {dip1, dd1};
 
-  const PoleBisector b = BisectPoles(dip1, dd1, dip2, dd2);
+  const PoleBisector b = BisectPoles(dip1, dd1, dip2, dd2, memo);
   double m = b.m;
   if ((b.d >= kHalfPi && !wantObtuse) || (b.d < kHalfPi && wantObtuse)) m -= kHalfPi;
-  const Line pole = LineFromHadeInPlane(b.profile.angle, b.profile.azimuth, m);
+  const Line pole = LineFromHadeInPlane(b.profile.angle, b.profile.azimuth, m, memo);
   return NormalOf(std::fabs(pole.angle), pole.azimuth);
 }
 

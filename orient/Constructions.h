@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "orient/Records.h"
+#include "orient/SineCosineMemo.h"
 
 namespace OrientGeometry {
 
@@ -20,6 +21,10 @@ namespace OrientGeometry {
 // side), or non-finite input.
 std::optional<Line> IntersectPlanes(double dip1, double dipDirection1, double dip2,
                                     double dipDirection2);
+// The same, with the sines and cosines kept in a memo that the caller's other
+// steps share.
+std::optional<Line> IntersectPlanes(double dip1, double dipDirection1, double dip2,
+                                    double dipDirection2, SineCosineMemo& memo);
 inline std::optional<Line> IntersectPlanes(const Plane& a, const Plane& b) {
   return IntersectPlanes(a.angle, a.azimuth, b.angle, b.azimuth);
 }
@@ -29,6 +34,8 @@ inline std::optional<Line> IntersectPlanes(const Plane& a, const Plane& b) {
 // No value for parallel or antiparallel lines (one axis: no unique plane).
 std::optional<Plane> PlaneContainingLines(double plunge1, double trend1, double plunge2,
                                           double trend2);
+std::optional<Plane> PlaneContainingLines(double plunge1, double trend1, double plunge2,
+                                          double trend2, SineCosineMemo& memo);
 inline std::optional<Plane> PlaneContainingLines(const Line& a, const Line& b) {
   return PlaneContainingLines(a.angle, a.azimuth, b.angle, b.azimuth);
 }
@@ -58,6 +65,12 @@ struct HadeAndMisfit {
 HadeAndMisfit LineInPlaneAngles(double dip, double dipDirection, double plunge, double trend);
 // Its hade alone, without the cost of the misfit.
 double LineInPlaneHade(double dip, double dipDirection, double plunge, double trend);
+// The hade alone and the misfit alone, with a memo shared by the caller's
+// other steps in the same plane.
+double LineInPlaneHade(double dip, double dipDirection, double plunge, double trend,
+                       SineCosineMemo& memo);
+double LineInPlaneMisfit(double dip, double dipDirection, double plunge, double trend,
+                         SineCosineMemo& memo);
 
 // Line in the plane normal to the line of intersection that bisects the acute
 // (or, with wantObtuse, the obtuse) angle between the traces of the two

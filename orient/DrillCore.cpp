@@ -27,16 +27,32 @@ constexpr double kRightConeTolerance = 1e-5;
 // trend). The pole's side of the core is the top of the ellipse in a
 // downward core and its bottom in an upward one.
 double EllipseMark(double polePlunge, double poleTrend, double corePlunge, double coreTrend,
-                   bool ellipseBase) {
-  const double poleSide = LineInAxisFrame(polePlunge, poleTrend, corePlunge, coreTrend).azimuth;
+                   bool ellipseBase, SineCosineMemo& memo) {
+  const double poleSide =
+      LineInAxisFrame(polePlunge, poleTrend, corePlunge, coreTrend, memo).azimuth;
   const double bottom = corePlunge < 0.0 ? poleSide : AddAngles(poleSide, kPi);
   return ellipseBase ? bottom : AddAngles(bottom, kPi);
 }
 
-}  // namespace
+Line LineAtHadeIn(double dip, double dipDirection, double hade, FreshSineCosine&) {
+  return LineFromHadeInPlane(dip, dipDirection, hade);
+}
+Line LineAtHadeIn(double dip, double dipDirection, double hade, SineCosineMemo& memo) {
+  return LineFromHadeInPlane(dip, dipDirection, hade, memo);
+}
+Line InFrame(double plunge, double trend, double axisPlunge, double axisTrend, FreshSineCosine&) {
+  return LineInAxisFrame(plunge, trend, axisPlunge, axisTrend);
+}
+Line InFrame(double plunge, double trend, double axisPlunge, double axisTrend,
+             SineCosineMemo& memo) {
+  return LineInAxisFrame(plunge, trend, axisPlunge, axisTrend, memo);
+}
 
-Line OrientedCore(CoreFeature mode, double beta, double gamma, double inclination,
-                  double corePlunge, double coreTrend) {
+// OrientedCore, sharing the caller's memo (the core axis comes back in
+// every frame a core calculation takes), or with FreshSineCosine alone.
+template <class Trig>
+Line OrientedCoreWith(CoreFeature mode, double beta, double gamma, double inclination,
+                      double corePlunge, double coreTrend, Trig& memo) {
   const bool upward = corePlunge < 0.0;
   const double b = upward ? AddAngles(beta, kPi) : beta;
   double z;
@@ -52,16 +68,24 @@ Line OrientedCore(CoreFeature mode, double beta, double gamma, double inclinatio
     const double g = upward ? AddAngles(gamma, kTwoPi) : AddAngles(gamma, kPi);
     if (mode == kCoreLineInPlane) {
       // (z, x) as a plane in frame numbers; the line at hade g within it.
-      const Line inPlane = LineFromHadeInPlane(z, x, g);
+      const Line inPlane = LineAtHadeIn(z, x, g, memo);
       z = inPlane.angle;
       x = inPlane.azimuth;
     }
   }
-  Line out = LineInAxisFrame(z, x, std::fabs(corePlunge), AddAngles(coreTrend, kPi));
+  Line out = InFrame(z, x, std::fabs(corePlunge), AddAngles(coreTrend, kPi), memo);
   if (std::fabs(out.angle - kHalfPi) < kVerticalResultTolerance) {
     out.azimuth = mode == kCorePlane ? WrapRadians(coreTrend + kPi) : WrapRadians(coreTrend);
   }
   return out;
+}
+
+}  // namespace
+
+Line OrientedCore(CoreFeature mode, double beta, double gamma, double inclination,
+                  double corePlunge, double coreTrend) {
+  FreshSineCosine fresh;  // one frame only: nothing comes back
+  return OrientedCoreWith(mode, beta, gamma, inclination, corePlunge, coreTrend, fresh);
 }
 
 // Frame-trend numbers grow clockwise looking down the core axis, the sense
@@ -69,7 +93,8 @@ Line OrientedCore(CoreFeature mode, double beta, double gamma, double inclinatio
 // that one logging habit serves every core calculation.
 double AngleToBottomMark(double polePlunge, double poleTrend, double corePlunge, double coreTrend,
                          bool ellipseBase) {
-  const double mark = EllipseMark(polePlunge, poleTrend, corePlunge, coreTrend, ellipseBase);
+  SineCosineMemo memo;
+  const double mark = EllipseMark(polePlunge, poleTrend, corePlunge, coreTrend, ellipseBase, memo);
   const double bottomMark = AddAngles(coreTrend, kPi);
   return ClockwiseAngle(mark, bottomMark);
 }
@@ -77,7 +102,8 @@ double AngleToBottomMark(double polePlunge, double poleTrend, double corePlunge,
 Line RefPlaneBMCalc(double angle, double inclination, double polePlunge, double poleTrend,
                     double corePlunge, double coreTrend, bool ellipseBase, bool lineMode) {
   const double bottomMark = AddAngles(coreTrend, kPi);
-  const double mark = EllipseMark(polePlunge, poleTrend, corePlunge, coreTrend, ellipseBase);
+  SineCosineMemo memo;  // the core axis serves both frames
+  const double mark = EllipseMark(polePlunge, poleTrend, corePlunge, coreTrend, ellipseBase, memo);
   // The feature's own mark, of the same kind (top or bottom) as the
   // reference plane's; OrientedCore below wants its bottom.
   double featureMark = AddAngles(angle, mark);
@@ -85,8 +111,8 @@ Line RefPlaneBMCalc(double angle, double inclination, double polePlunge, double 
   const double fromBottomMark = ClockwiseAngle(bottomMark, featureMark);
   // Bottom of the feature -> its top, the beta OrientedCore takes.
   const double beta = AddAngles(fromBottomMark, -kPi);
-  return OrientedCore(lineMode ? kCoreLine : kCorePlane, beta, 0.0, inclination, corePlunge,
-                      coreTrend);
+  return OrientedCoreWith(lineMode ? kCoreLine : kCorePlane, beta, 0.0, inclination, corePlunge,
+                          coreTrend, memo);
 }
 
 Line LineFromBetaInRefPlane(double angle, double corePlunge, double coreTrend, double polePlunge,
@@ -94,7 +120,8 @@ Line LineFromBetaInRefPlane(double angle, double corePlunge, double coreTrend, d
   // The reference plane as the core shows it: its pole in the core frame,
   // taken on the side down the core axis (the frame trend names that side
   // whatever the sign of the frame plunge).
-  const Line framePole = LineInAxisFrame(polePlunge, poleTrend, corePlunge, coreTrend);
+  SineCosineMemo memo;  // the core axis serves every frame below
+  const Line framePole = LineInAxisFrame(polePlunge, poleTrend, corePlunge, coreTrend, memo);
   const double fromCross = std::fabs(framePole.angle);
   if (fromCross >= kAxisFrameTolerance && kHalfPi - fromCross >= kAxisFrameTolerance) {
     // An ellipse with a long axis: the line OrientedCore gives for this
@@ -103,7 +130,8 @@ Line LineFromBetaInRefPlane(double angle, double corePlunge, double coreTrend, d
     const double inclination = kHalfPi - fromCross;
     const double topSide = corePlunge < 0.0 ? AddAngles(framePole.azimuth, kPi) : framePole.azimuth;
     const double beta = ClockwiseAngle(AddAngles(coreTrend, kPi), topSide);
-    return OrientedCore(kCoreLineInPlane, beta, angle, inclination, corePlunge, coreTrend);
+    return OrientedCoreWith(kCoreLineInPlane, beta, angle, inclination, corePlunge, coreTrend,
+                            memo);
   }
 
   // No long axis: a plane across the core (a circle) or along it (two
@@ -216,8 +244,9 @@ RefPlaneSolutions RefPlaneFromDeltaAngle(double corePlunge, double coreTrend, do
     return out;
   }
 
+  SineCosineMemo memo;  // the core axis serves every frame below
   Line inFrame =
-      LineInAxisFrame(reference.angle, reference.azimuth, std::fabs(corePlunge), coreTrend);
+      LineInAxisFrame(reference.angle, reference.azimuth, std::fabs(corePlunge), coreTrend, memo);
   inFrame.angle = std::fabs(inFrame.angle);
   const ConeHits hits = SweepCone(c, inFrame);
   if (hits.groups == 0) return out;
@@ -225,7 +254,7 @@ RefPlaneSolutions RefPlaneFromDeltaAngle(double corePlunge, double coreTrend, do
   const double back = AddAngles(coreTrend, kPi);
   const auto geographic = [&](const Line& framePole) {
     return NonNegative(
-        LineInAxisFrame(framePole.angle, framePole.azimuth, std::fabs(corePlunge), back));
+        LineInAxisFrame(framePole.angle, framePole.azimuth, std::fabs(corePlunge), back, memo));
   };
   Line pole1 = geographic(hits.best[0]);
   if (hits.groups == 1) {

@@ -2,8 +2,10 @@
 #include "orient/LinesInPlanes.h"
 
 #include <array>
+#include <bit>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 
 #include "orient/Constructions.h"
@@ -52,10 +54,11 @@ struct PitchedLine {
   double theta = 0.0;
 };
 
-PitchedLine LineAtPitch(double r, double dip) {
+// cosR and cosDip: cos(r) and cos(dip), which callers often have already.
+PitchedLine LineAtPitch(double r, double cosR, double cosDip) {
   PitchedLine result;
-  result.theta = std::atan(std::tan(r) * std::cos(dip));
-  const double x = std::cos(r) / std::cos(result.theta);
+  result.theta = std::atan(std::tan(r) * cosDip);
+  const double x = cosR / std::cos(result.theta);
   const double q = 1.0 - x * x;
   result.plunge = q <= 0.0 ? 0.0 : kHalfPi - std::atan(x / std::sqrt(q));
   return result;
@@ -73,7 +76,11 @@ bool RightHandByTable(double sd, int z) {
 
 }  // namespace
 
-Line LineFromHadeInPlane(double dip, double dipDirection, double hade) {
+namespace {
+
+// Trig: a SineCosineMemo, or FreshSineCosine where nothing is shared.
+template <class Trig>
+Line LineAtHade(double dip, double dipDirection, double hade, Trig& memo) {
   const double D = std::fabs(dip);
   const double dd = ReduceAzimuth(dipDirection);
   const double h = WrapRadians(hade);
@@ -122,19 +129,33 @@ Line LineFromHadeInPlane(double dip, double dipDirection, double hade) {
   // The closed form divides two small numbers next to the dip line and takes
   // the arc cosine of nearly 1 next to the strike; there, and in planes of
   // very low dip, the line is built as a vector in the plane instead.
-  if (std::sin(D) * std::cos(r) < kClosedFormLimitNearDip ||
-      std::sin(D) * std::sin(r) < kClosedFormLimitNearStrike) {
-    const double c = std::cos(h);
-    const double s = std::sin(h);
-    return DirectionCosinesToLine(c * std::cos(D) * std::cos(dd) - s * std::sin(dd),
-                                  c * std::cos(D) * std::sin(dd) + s * std::cos(dd),
-                                  c * std::sin(D));
+  const SineCosine ofD = memo.Of(D);
+  const SineCosine ofR = memo.Of(r);
+  if (ofD.sin * ofR.cos < kClosedFormLimitNearDip ||
+      ofD.sin * ofR.sin < kClosedFormLimitNearStrike) {
+    const SineCosine ofH = memo.Of(h);
+    const SineCosine ofDd = memo.Of(dd);
+    const double c = ofH.cos;
+    const double s = ofH.sin;
+    return DirectionCosinesToLine(c * ofD.cos * ofDd.cos - s * ofDd.sin,
+                                  c * ofD.cos * ofDd.sin + s * ofDd.cos, c * ofD.sin);
   }
 
-  const PitchedLine pitched = LineAtPitch(r, D);
+  const PitchedLine pitched = LineAtPitch(r, ofR.cos, ofD.cos);
   const double w = kHalfPi - pitched.theta;
   const double trend = NearerAngle(WrapRadians(dd + w), WrapRadians(dd - w), reference);
   return {pitched.plunge * sign, trend};
+}
+
+}  // namespace
+
+Line LineFromHadeInPlane(double dip, double dipDirection, double hade) {
+  FreshSineCosine fresh;
+  return LineAtHade(dip, dipDirection, hade, fresh);
+}
+
+Line LineFromHadeInPlane(double dip, double dipDirection, double hade, SineCosineMemo& memo) {
+  return LineAtHade(dip, dipDirection, hade, memo);
 }
 
 std::optional<PitchResult> PitchOfLineInPlane(double dip, double dipDirection, double plunge,
@@ -222,10 +243,24 @@ PlungeInPlaneResult LineFromPlungeInPlane(double dip, double dipDirection, doubl
   }
 
   // Walk the pitch r until its line has the wanted plunge, with steps sized
-  // by the remaining difference.
+  // by the remaining difference. The dip's cosine is the same at every step,
+  // and the pitch the walk ends on is most often the one it tried last: both
+  // are worked out once.
+  const double cosD = std::cos(D);
+  double triedR = 0.0;
+  PitchedLine tried;
+  bool haveTried = false;
+  const auto lineAt = [&](double pitch) {
+    if (!haveTried || std::bit_cast<std::uint64_t>(pitch) != std::bit_cast<std::uint64_t>(triedR)) {
+      tried = LineAtPitch(pitch, std::cos(pitch), cosD);
+      triedR = pitch;
+      haveTried = true;
+    }
+    return tried;
+  };
   double r = q;
   for (int i = 0; i < kMaxSearchSteps; ++i) {
-    const double diff = LineAtPitch(r, D).plunge - q;
+    const double diff = lineAt(r).plunge - q;
     const double size = std::fabs(diff);
     if (size <= e) break;
     std::size_t step = size <= steps[1] ? 0 : size <= steps[2] ? 1 : size <= steps[3] ? 2 : 3;
@@ -248,7 +283,7 @@ PlungeInPlaneResult LineFromPlungeInPlane(double dip, double dipDirection, doubl
     if (atBound) break;
   }
 
-  const double w = kHalfPi - LineAtPitch(r, D).theta;
+  const double w = kHalfPi - lineAt(r).theta;
   result.trend = NearerAngle(WrapRadians(dd + w), WrapRadians(dd - w), z);
   return result;
 }
@@ -282,7 +317,7 @@ PitchLineResult LineFromPitchInPlane(double dip, double dipDirection, double pit
     plunge = 0.0;
     w = kHalfPi;
   } else {
-    const PitchedLine pitched = LineAtPitch(a, D);
+    const PitchedLine pitched = LineAtPitch(a, std::cos(a), std::cos(D));
     plunge = pitched.plunge;
     w = kHalfPi - pitched.theta;
   }

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "orient/Records.h"
+#include "orient/SineCosineMemo.h"
 
 namespace OrientGeometry {
 
@@ -21,6 +22,9 @@ namespace OrientGeometry {
 // + hade. Plunge in [-pi/2, pi/2] (negative for hades between pi/2 and 3pi/2),
 // trend in [0, two pi].
 Line LineFromHadeInPlane(double dip, double dipDirection, double hade);
+// The same, sharing the sines and cosines of the plane's angles with the
+// caller's other steps.
+Line LineFromHadeInPlane(double dip, double dipDirection, double hade, SineCosineMemo& memo);
 inline Line LineFromHadeInPlane(const Plane& plane, double hade) {
   return LineFromHadeInPlane(plane.angle, plane.azimuth, hade);
 }

@@ -26,7 +26,7 @@ double WrapClosed(double angle, double period) {
 
 }  // namespace
 
-double WrapRadians(double angle) { return WrapClosed(angle, kTwoPi); }
+double WrapRadiansOutOfRange(double angle) { return WrapClosed(angle, kTwoPi); }
 
 void WrapRadiansInPlace(double& angle) { angle = WrapClosed(angle, kTwoPi); }
 
@@ -50,11 +50,29 @@ double ArcSin(double x) {
   return std::atan(x / std::sqrt(1.0 - x * x));
 }
 
-DirectionCosines LineToDirectionCosines(double plunge, double trend) {
+namespace {
+
+// The azimuth whose sine and cosine LineToDirectionCosines takes: that of
+// the downward line, in [0, two pi].
+double DownwardTrend(double plunge, double trend) {
   double t = std::fabs(trend);
   if (plunge < 0.0) t += kPi;
   if (t > kTwoPi) t = WrapRadians(t);
-  return {std::cos(t) * std::cos(plunge), std::sin(t) * std::cos(plunge), std::sin(plunge)};
+  return t;
+}
+
+DirectionCosines VectorOf(const SineCosine& ofTrend, const SineCosine& ofPlunge) {
+  return {ofTrend.cos * ofPlunge.cos, ofTrend.sin * ofPlunge.cos, ofPlunge.sin};
+}
+
+}  // namespace
+
+DirectionCosines LineToDirectionCosines(double plunge, double trend) {
+  return VectorOf(SineCosineOf(DownwardTrend(plunge, trend)), SineCosineOf(plunge));
+}
+
+DirectionCosines LineToDirectionCosines(double plunge, double trend, SineCosineMemo& memo) {
+  return VectorOf(memo.Of(DownwardTrend(plunge, trend)), memo.Of(plunge));
 }
 
 Line DirectionCosinesToLine(double north, double east, double down) {
@@ -90,17 +108,35 @@ Orientation NormalOf(double angle, double azimuth) {
   return {kPi / 2.0 - std::fabs(angle), WrapRadians(azimuth - kPi)};
 }
 
-double AngleBetweenLines(double plunge1, double trend1, double plunge2, double trend2,
-                         bool wantObtuse) {
-  const double p1 = std::fabs(plunge1);
-  const double p2 = std::fabs(plunge2);
-  const double c = std::cos(trend1) * std::cos(p1) * std::cos(trend2) * std::cos(p2) +
-                   std::cos(p1) * std::sin(trend1) * std::sin(trend2) * std::cos(p2) +
-                   std::sin(p2) * std::sin(p1);
+namespace {
+
+// Trig: a SineCosineMemo, or FreshSineCosine where nothing is shared.
+template <class Trig>
+double AngleBetween(double plunge1, double trend1, double plunge2, double trend2, bool wantObtuse,
+                    Trig& memo) {
+  const SineCosine p1 = memo.Of(std::fabs(plunge1));
+  const SineCosine p2 = memo.Of(std::fabs(plunge2));
+  const SineCosine t1 = memo.Of(trend1);
+  const SineCosine t2 = memo.Of(trend2);
+  const double c =
+      t1.cos * p1.cos * t2.cos * p2.cos + p1.cos * t1.sin * t2.sin * p2.cos + p2.sin * p1.sin;
   double angle = ArcCos(c);
   if (wantObtuse && angle < kPi / 2.0) angle = kPi - angle;
   if (!wantObtuse && angle > kPi / 2.0) angle = kPi - angle;
   return angle;
+}
+
+}  // namespace
+
+double AngleBetweenLines(double plunge1, double trend1, double plunge2, double trend2,
+                         bool wantObtuse) {
+  FreshSineCosine fresh;
+  return AngleBetween(plunge1, trend1, plunge2, trend2, wantObtuse, fresh);
+}
+
+double AngleBetweenLines(double plunge1, double trend1, double plunge2, double trend2,
+                         bool wantObtuse, SineCosineMemo& memo) {
+  return AngleBetween(plunge1, trend1, plunge2, trend2, wantObtuse, memo);
 }
 
 double AngleBetweenPlanes(double dip1, double dipDirection1, double dip2, double dipDirection2,

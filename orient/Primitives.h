@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "orient/Records.h"
+#include "orient/SineCosineMemo.h"
 
 namespace OrientGeometry {
 
@@ -32,7 +33,13 @@ inline double RadiansToDegrees(double radians) {
 // pi plus a little becomes that little. Ordinary values are reduced by the
 // same repeated subtraction as always; very large ones in constant time.
 // NaN or infinite input gives NaN.
-double WrapRadians(double angle);
+// Inline for the common case, an angle already in range, which the reduction
+// leaves as it is (-0 included); any other value goes to the reduction.
+double WrapRadiansOutOfRange(double angle);
+inline double WrapRadians(double angle) {
+  if (angle >= 0.0 && angle <= kTwoPi) return angle;
+  return WrapRadiansOutOfRange(angle);
+}
 void WrapRadiansInPlace(double& angle);
 // The same in degrees with 360.
 void WrapDegreesInPlace(double& degrees);
@@ -56,6 +63,8 @@ double ArcSin(double x);
 // Line (plunge, trend) -> unit vector. A negative plunge points up: the
 // vector is that of the downward line, reversed.
 DirectionCosines LineToDirectionCosines(double plunge, double trend);
+// The same, taking the sines and cosines from (and adding them to) a memo.
+DirectionCosines LineToDirectionCosines(double plunge, double trend, SineCosineMemo& memo);
 inline DirectionCosines LineToDirectionCosines(const Line& line) {
   return LineToDirectionCosines(line.angle, line.azimuth);
 }
@@ -78,6 +87,8 @@ inline Orientation NormalOf(const Orientation& o) { return NormalOf(o.angle, o.a
 // exactly pi/2 stays pi/2.
 double AngleBetweenLines(double plunge1, double trend1, double plunge2, double trend2,
                          bool wantObtuse);
+double AngleBetweenLines(double plunge1, double trend1, double plunge2, double trend2,
+                         bool wantObtuse, SineCosineMemo& memo);
 // Angle between two planes: the angle between their poles.
 double AngleBetweenPlanes(double dip1, double dipDirection1, double dip2, double dipDirection2,
                           bool wantObtuse);

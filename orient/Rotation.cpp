@@ -7,7 +7,18 @@
 
 namespace OrientGeometry {
 
-Line LineInAxisFrame(double plunge, double trend, double axisPlunge, double axisTrend) {
+namespace {
+
+DirectionCosines VectorOfLine(double plunge, double trend, FreshSineCosine&) {
+  return LineToDirectionCosines(plunge, trend);
+}
+DirectionCosines VectorOfLine(double plunge, double trend, SineCosineMemo& memo) {
+  return LineToDirectionCosines(plunge, trend, memo);
+}
+
+// Trig: a SineCosineMemo, or FreshSineCosine where nothing is shared.
+template <class Trig>
+Line InAxisFrame(double plunge, double trend, double axisPlunge, double axisTrend, Trig& memo) {
   const double b = axisTrend;
   // A horizontal line at right angles to the axis trend is frame east or
   // west, already in frame numbers; computing it could flip it end for end.
@@ -17,10 +28,12 @@ Line LineInAxisFrame(double plunge, double trend, double axisPlunge, double axis
     return {plunge, trend};
   }
 
-  const DirectionCosines v = LineToDirectionCosines(plunge, trend);
+  const DirectionCosines v = VectorOfLine(plunge, trend, memo);
   const double a = std::fabs(axisPlunge);
-  const double sa = std::sin(a), ca = std::cos(a);
-  const double sb = std::sin(b), cb = std::cos(b);
+  const SineCosine ofA = memo.Of(a);
+  const SineCosine ofB = memo.Of(b);
+  const double sa = ofA.sin, ca = ofA.cos;
+  const double sb = ofB.sin, cb = ofB.cos;
   const double x = sa * cb * v.north + sa * sb * v.east - ca * v.down;
   const double y = -sb * v.north + cb * v.east;
   const double z = ca * cb * v.north + ca * sb * v.east + sa * v.down;
@@ -37,16 +50,29 @@ Line LineInAxisFrame(double plunge, double trend, double axisPlunge, double axis
   return out;
 }
 
+}  // namespace
+
+Line LineInAxisFrame(double plunge, double trend, double axisPlunge, double axisTrend) {
+  FreshSineCosine fresh;
+  return InAxisFrame(plunge, trend, axisPlunge, axisTrend, fresh);
+}
+
+Line LineInAxisFrame(double plunge, double trend, double axisPlunge, double axisTrend,
+                     SineCosineMemo& memo) {
+  return InAxisFrame(plunge, trend, axisPlunge, axisTrend, memo);
+}
+
 Line RotateLine(double plunge, double trend, double angle, double axisPlunge, double axisTrend) {
   const double a = std::fabs(axisPlunge);
   if (std::fabs(kHalfPi - a) < kAxisFrameTolerance) {
     return {plunge, AddAngles(trend, angle)};
   }
   const double reversedTrend = WrapRadians(axisTrend + kPi);
-  const Line inFrame = LineInAxisFrame(plunge, trend, a, axisTrend);
+  SineCosineMemo memo;  // the axis plunge serves both frames
+  const Line inFrame = LineInAxisFrame(plunge, trend, a, axisTrend, memo);
   const double turned = AddAngles(inFrame.azimuth, angle);
   // The frame of the reversed axis trend undoes the frame taken above.
-  return LineInAxisFrame(inFrame.angle, turned, a, reversedTrend);
+  return LineInAxisFrame(inFrame.angle, turned, a, reversedTrend, memo);
 }
 
 Line RotateLineAboutEastAxis(double plunge, double trend, double angle) {

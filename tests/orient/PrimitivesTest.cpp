@@ -179,4 +179,32 @@ TEST(AzimuthComparisons, ClockwiseAndBetween) {
   EXPECT_EQ(NearerAngle(1.0, 2.0, 1.6), 2.0);
 }
 
+TEST(WrapRadiansEdges, InRangeShortcutMeetsTheReductionAtItsEnds) {
+  // Each side of both ends of [0, two pi]: the in-range shortcut and the
+  // reduction must join without a gap or a changed bit.
+  struct Row {
+    const char* name;
+    double angle;
+    double expected;
+  };
+  const double above = std::nextafter(kTwoPi, 10.0);
+  const double below = std::nextafter(0.0, -1.0);
+  const Row rows[] = {
+      {"zero", 0.0, 0.0},
+      {"two pi", kTwoPi, kTwoPi},
+      {"just under two pi", std::nextafter(kTwoPi, 0.0), std::nextafter(kTwoPi, 0.0)},
+      {"just over two pi", above, above - kTwoPi},
+      {"least negative", below, below + kTwoPi},
+      {"minus two pi", -kTwoPi, 0.0},
+      {"three turns", 3.0 * kTwoPi + 0.5, 3.0 * kTwoPi + 0.5 - kTwoPi - kTwoPi - kTwoPi},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    EXPECT_EQ(WrapRadians(r.angle), r.expected);
+  }
+  // -0 stays -0, as the repeated subtraction always left it.
+  EXPECT_TRUE(std::signbit(WrapRadians(-0.0)));
+  EXPECT_TRUE(std::isnan(WrapRadians(-std::numeric_limits<double>::infinity())));
+}
+
 }  // namespace

@@ -1,0 +1,221 @@
+// SPDX-License-Identifier: MIT
+// The memo must hand back exactly the bits of std::sin and std::cos, and the
+// constructions that share one must give exactly the bits they give alone:
+// batch output is compared byte for byte between releases.
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <random>
+#include <vector>
+
+#include "orient/Constructions.h"
+#include "orient/LinesInPlanes.h"
+#include "orient/Primitives.h"
+#include "orient/Rotation.h"
+#include "orient/SineCosineMemo.h"
+
+namespace {
+
+using namespace OrientGeometry;
+
+std::uint64_t Bits(double x) { return std::bit_cast<std::uint64_t>(x); }
+
+// Same bits, or both NaN (a NaN's payload carries no meaning here).
+::testing::AssertionResult SameDouble(double a, double b) {
+  if (Bits(a) == Bits(b) || (std::isnan(a) && std::isnan(b))) {
+    return ::testing::AssertionSuccess();
+  }
+  return ::testing::AssertionFailure()
+         << a << " (0x" << std::hex << Bits(a) << ") vs " << b << " (0x" << Bits(b) << ")";
+}
+
+double Rad(double degrees) { return degrees * kPi / 180.0; }
+
+TEST(SineCosineMemo, GivesTheLibraryBitsAskedOnceOrTwice) {
+  const double inf = std::numeric_limits<double>::infinity();
+  struct Row {
+    const char* name;
+    double angle;
+  };
+  const Row rows[] = {
+      {"zero", 0.0},
+      {"negative zero", -0.0},
+      {"half pi as Lodema writes it", kHalfPi},
+      {"two pi as Lodema writes it", kTwoPi},
+      {"tiny", 1e-300},
+      {"subnormal", 4.9e-324},
+      {"huge", 1e300},
+      {"negative", -2.5},
+      {"infinity", inf},
+      {"minus infinity", -inf},
+      {"NaN", std::nan("")},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    SineCosineMemo memo;
+    for (int ask = 0; ask < 2; ++ask) {
+      const SineCosine got = memo.Of(r.angle);
+      EXPECT_TRUE(SameDouble(got.sin, std::sin(r.angle)));
+      EXPECT_TRUE(SameDouble(got.cos, std::cos(r.angle)));
+    }
+  }
+}
+
+TEST(SineCosineMemo, TellsAnglesApartByEveryBit) {
+  // Angles that compare equal or differ in the last bit only: a memo keyed
+  // on == (or on a rounded value) would hand back the wrong sine.
+  struct Row {
+    const char* name;
+    double first;
+    double second;
+  };
+  const Row rows[] = {
+      {"+0 then -0", 0.0, -0.0},
+      {"-0 then +0", -0.0, 0.0},
+      {"one ulp above", 1.0, std::nextafter(1.0, 2.0)},
+      {"one ulp below pi", kPi, std::nextafter(kPi, 0.0)},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    SineCosineMemo memo;
+    memo.Of(r.first);
+    const SineCosine got = memo.Of(r.second);
+    EXPECT_TRUE(SameDouble(got.sin, std::sin(r.second)));
+    EXPECT_TRUE(SameDouble(got.cos, std::cos(r.second)));
+    EXPECT_TRUE(SameDouble(memo.Of(r.first).sin, std::sin(r.first)));
+  }
+}
+
+TEST(SineCosineMemo, StaysRightWithFarMoreAnglesThanItKeeps) {
+  // Hundreds of angles share the few slots: every answer, fresh or kept,
+  // must still be the library's.
+  std::mt19937 random(7);
+  std::uniform_real_distribution<double> angle(-10.0, 10.0);
+  std::vector<double> angles(500);
+  for (double& a : angles) a = angle(random);
+  SineCosineMemo memo;
+  for (int round = 0; round < 3; ++round) {
+    for (const double a : angles) {
+      const SineCosine got = memo.Of(a);
+      ASSERT_TRUE(SameDouble(got.sin, std::sin(a))) << a;
+      ASSERT_TRUE(SameDouble(got.cos, std::cos(a))) << a;
+    }
+  }
+}
+
+// Planes and lines where the shortcuts could go wrong: upward lines, trends
+// past a turn or negative, 0 against 360, vertical and horizontal planes,
+// lines in and normal to the plane.
+struct Case {
+  const char* name;
+  double dip, dipDirection, plunge, trend;  // degrees
+};
+constexpr Case kCases[] = {
+    {"ordinary", 40, 120, 25, 200},
+    {"upward line", 40, 120, -25, 200},
+    {"trend past a turn", 35, 10, 20, 400},
+    {"negative trend", 35, 10, 20, -30},
+    {"dip direction 360", 60, 360, 10, 0},
+    {"vertical plane", 90, 45, 30, 45},
+    {"horizontal plane", 0, 0, 30, 100},
+    {"line in the plane", 30, 90, 30, 90},
+    {"line normal to the plane", 30, 90, 60, 270},
+    {"vertical line", 50, 200, 90, 0},
+    {"horizontal line along strike", 50, 200, 0, 290},
+    {"tiny dip", 1e-7, 300, 5, 10},
+    {"dip past vertical", 100, 30, 20, 80},
+};
+
+// A memo already holding the case's own angles and many others, as it does
+// after the earlier steps of a construction.
+SineCosineMemo BusyMemo(const Case& c) {
+  SineCosineMemo memo;
+  for (const double x : {c.dip, c.dipDirection, c.plunge, c.trend}) {
+    memo.Of(Rad(x));
+    memo.Of(std::fabs(Rad(x)));
+    memo.Of(Rad(x) + kHalfPi);
+    memo.Of(std::nextafter(Rad(x), 10.0));
+  }
+  for (int i = 0; i < 40; ++i) memo.Of(0.1 * i);
+  return memo;
+}
+
+TEST(SharedMemoConstructions, GiveTheBitsOfTheStandAloneRoutines) {
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.name);
+    const double dip = Rad(c.dip), dd = Rad(c.dipDirection);
+    const double plunge = Rad(c.plunge), trend = Rad(c.trend);
+
+    SineCosineMemo memo = BusyMemo(c);
+    EXPECT_TRUE(SameDouble(LineInPlaneHade(dip, dd, plunge, trend, memo),
+                           LineInPlaneAngles(dip, dd, plunge, trend).hade));
+    EXPECT_TRUE(SameDouble(LineInPlaneHade(dip, dd, plunge, trend),
+                           LineInPlaneAngles(dip, dd, plunge, trend).hade));
+    EXPECT_TRUE(SameDouble(LineInPlaneMisfit(dip, dd, plunge, trend, memo),
+                           LineInPlaneAngles(dip, dd, plunge, trend).misfit));
+
+    const std::optional<Plane> through = PlaneContainingLines(dip, dd, plunge, trend);
+    const std::optional<Plane> throughShared = PlaneContainingLines(dip, dd, plunge, trend, memo);
+    ASSERT_EQ(through.has_value(), throughShared.has_value());
+    if (through) {
+      EXPECT_TRUE(SameDouble(through->angle, throughShared->angle));
+      EXPECT_TRUE(SameDouble(through->azimuth, throughShared->azimuth));
+    }
+
+    const std::optional<Line> meet = IntersectPlanes(dip, dd, plunge, trend);
+    const std::optional<Line> meetShared = IntersectPlanes(dip, dd, plunge, trend, memo);
+    ASSERT_EQ(meet.has_value(), meetShared.has_value());
+    if (meet) {
+      EXPECT_TRUE(SameDouble(meet->angle, meetShared->angle));
+      EXPECT_TRUE(SameDouble(meet->azimuth, meetShared->azimuth));
+    }
+
+    const Line atHade = LineFromHadeInPlane(dip, dd, trend);
+    const Line atHadeShared = LineFromHadeInPlane(dip, dd, trend, memo);
+    EXPECT_TRUE(SameDouble(atHade.angle, atHadeShared.angle));
+    EXPECT_TRUE(SameDouble(atHade.azimuth, atHadeShared.azimuth));
+
+    const Line inFrame = LineInAxisFrame(plunge, trend, dip, dd);
+    const Line inFrameShared = LineInAxisFrame(plunge, trend, dip, dd, memo);
+    EXPECT_TRUE(SameDouble(inFrame.angle, inFrameShared.angle));
+    EXPECT_TRUE(SameDouble(inFrame.azimuth, inFrameShared.azimuth));
+
+    const DirectionCosines v = LineToDirectionCosines(plunge, trend);
+    const DirectionCosines vShared = LineToDirectionCosines(plunge, trend, memo);
+    EXPECT_TRUE(SameDouble(v.north, vShared.north));
+    EXPECT_TRUE(SameDouble(v.east, vShared.east));
+    EXPECT_TRUE(SameDouble(v.down, vShared.down));
+
+    EXPECT_TRUE(SameDouble(AngleBetweenLines(dip, dd, plunge, trend, false),
+                           AngleBetweenLines(dip, dd, plunge, trend, false, memo)));
+  }
+}
+
+TEST(SharedMemoConstructions, LineAndVectorAgreeWithTheTrigonometryOfTheirAngles) {
+  // Guards the shared formula itself, not only its two callers: the vector
+  // is (cos t cos p, sin t cos p, sin p) of the downward trend t.
+  struct Row {
+    const char* name;
+    double plunge, trend;  // radians
+    double downwardTrend;  // the t the formula must use
+  };
+  const Row rows[] = {
+      {"downward", 0.5, 1.0, 1.0},
+      {"upward", -0.5, 1.0, 1.0 + kPi},
+      {"negative trend", 0.5, -1.0, 1.0},
+      {"past a turn", 0.5, 7.0, WrapRadians(7.0)},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    const DirectionCosines v = LineToDirectionCosines(r.plunge, r.trend);
+    EXPECT_TRUE(SameDouble(v.north, std::cos(r.downwardTrend) * std::cos(r.plunge)));
+    EXPECT_TRUE(SameDouble(v.east, std::sin(r.downwardTrend) * std::cos(r.plunge)));
+    EXPECT_TRUE(SameDouble(v.down, std::sin(r.plunge)));
+  }
+}
+
+}  // namespace
