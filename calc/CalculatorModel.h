@@ -353,6 +353,8 @@ class CalculatorModel {
     int last = -1;             // the last typed box
     int keptPlaces = 0;        // decimal places of the kept boxes the count reads
     std::array<bool, kMappedBoxCount> typed{};
+    // Obtuse flags emptied on every row (valid while empty).
+    std::array<bool, kMappedBoxCount> emptiedFlag{};
     std::array<int, kMappedBoxCount> typedBoxes{};  // in order, typedCount of them
     int typedCount = 0;
     std::array<EntryRule, kMappedBoxCount> rules{};

@@ -33,6 +33,12 @@ bool CalculatorModel::PrepareRowsAtOnce(const std::array<RowBoxUse, kMappedBoxCo
       plan.last = box;
       plan.typedBoxes[plan.typedCount++] = box;
     } else if (entry.visible && box <= lastRead) {
+      if (uses[box] == RowBoxUse::kEmptied && EntryRuleOf(box) == EntryRule::kObtuseFlag) {
+        // Emptied before the first row, and valid while empty: every row
+        // finds it empty and valid, with no decimals.
+        plan.emptiedFlag[box] = true;
+        continue;
+      }
       // Every row would stop at this box, or skip it while it is invalid.
       if (uses[box] == RowBoxUse::kEmptied || !entryValid_[box]) return false;
       if (box <= kLastCountedBox) {
@@ -51,7 +57,10 @@ bool CalculatorModel::PrepareRowsAtOnce(const std::array<RowBoxUse, kMappedBoxCo
     for (int box = kWindowFirstBox[window]; box < kWindowFirstBox[window] + kWindowBoxCount[window];
          ++box) {
       const bool kept = uses[box] == RowBoxUse::kKept && entryValid_[box];
-      if (controls_.entryBoxes[box].visible && !plan.typed[box] && !kept) settled = false;
+      if (controls_.entryBoxes[box].visible && !plan.typed[box] && !kept &&
+          !plan.emptiedFlag[box]) {
+        settled = false;
+      }
     }
     if (!settled) continue;
     // While a row typed at once is calculated every shown box here is valid.
