@@ -358,7 +358,8 @@ class CalculatorModel {
     std::array<int, kMappedBoxCount> typedBoxes{};  // in order, typedCount of them
     int typedCount = 0;
     std::array<EntryRule, kMappedBoxCount> rules{};
-    std::array<double, kMappedBoxCount> values{};  // the row's numbers, degrees
+    std::array<double, kMappedBoxCount> values{};               // the row's numbers, degrees
+    std::array<std::array<char, 4>, kMappedBoxCount> senses{};  // sense boxes, capitals
     // Per window and (plane, line): the located boxes, when every shown box
     // of the window is typed or kept valid.
     std::array<std::array<std::optional<WindowBoxes>, 2>, 4> located{};

@@ -8,6 +8,7 @@
 #include "calc/CalculatorModel.h"
 #include "calc/EntryBoxes.h"
 #include "orient/NumberText.h"
+#include "orient/TextParsing.h"
 
 namespace Lodema {
 
@@ -15,6 +16,17 @@ namespace {
 
 // The boxes whose typed decimals set the results' decimals.
 constexpr int kLastCountedBox = 7;
+
+// text in capitals into upper when it names one of the sixteen compass
+// points in any letter case, as a sense box accepts it.
+bool UpperCompassPoint(std::string_view text, std::array<char, 4>& upper) {
+  if (text.empty() || text.size() > 3) return false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    upper[i] = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+  }
+  return OrientGeometry::IsCompassPointText(std::string_view(upper.data(), text.size()));
+}
 
 }  // namespace
 
@@ -28,7 +40,8 @@ bool CalculatorModel::PrepareRowsAtOnce(const std::array<RowBoxUse, kMappedBoxCo
     const TextBox& entry = controls_.entryBoxes[box];
     if (uses[box] == RowBoxUse::kTyped) {
       plan.rules[box] = EntryRuleOf(box);
-      if (!entry.visible || box > lastRead || !IsNumberRule(plan.rules[box])) return false;
+      const bool takesText = IsNumberRule(plan.rules[box]) || plan.rules[box] == EntryRule::kSense;
+      if (!entry.visible || box > lastRead || !takesText) return false;
       plan.typed[box] = true;
       plan.last = box;
       plan.typedBoxes[plan.typedCount++] = box;
@@ -81,8 +94,16 @@ bool CalculatorModel::TypeRowAtOnce(const std::array<std::string_view, kMappedBo
   RowsAtOnce& plan = rowsAtOnce_;
   if (!plan.ready || rewriting_) return false;
   int places = plan.keptPlaces;
+  std::array<std::string_view, kMappedBoxCount> typedTexts = texts;
   for (int i = 0; i < plan.typedCount; ++i) {
     const int box = plan.typedBoxes[i];
+    if (plan.rules[box] == EntryRule::kSense) {
+      // The box shows a compass point in capitals (and has no decimals).
+      std::array<char, 4>& upper = plan.senses[box];
+      if (!UpperCompassPoint(texts[box], upper)) return false;
+      typedTexts[box] = std::string_view(upper.data(), texts[box].size());
+      continue;
+    }
     int boxPlaces = 0;
     if (!NumberText::ReadPlainDecimal(texts[box], plan.values[box], boxPlaces) ||
         !NumberFitsRule(plan.rules[box], plan.values[box])) {
@@ -102,7 +123,7 @@ bool CalculatorModel::TypeRowAtOnce(const std::array<std::string_view, kMappedBo
   // remembered for a box's earlier text stays true of that text.
   for (int i = 0; i < plan.typedCount; ++i) {
     const int box = plan.typedBoxes[i];
-    SetBoxText(controls_.entryBoxes[box].text, texts[box]);
+    SetBoxText(controls_.entryBoxes[box].text, typedTexts[box]);
     entryValid_[box] = true;
   }
   // What each typed box leaves in the message panel.

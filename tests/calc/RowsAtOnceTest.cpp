@@ -96,8 +96,9 @@ void TypeBoxByBox(CalculatorModel& model, const Uses& uses,
 }
 
 // Mostly plain numbers across and beyond every box's range, some with
-// decimals, and now and then a text only the box-by-box path reads.
-std::string RandomField(std::mt19937& random) {
+// decimals, and now and then a text only the box-by-box path reads; for a
+// sense box mostly compass points in any letter case.
+std::string RandomField(std::mt19937& random, bool senseBox) {
   auto pick = [&](int low, int high) {
     return std::uniform_int_distribution<int>(low, high)(random);
   };
@@ -105,9 +106,12 @@ std::string RandomField(std::mt19937& random) {
       "",    "+45", "-0",  "1e2", "45NE", " 45",   "45 ",
       "abc", "360", "-90", "90",  "0,5",  "180.0", "12345678901234567890",
       "-",   ".",   "090", "N30E"};
-  switch (pick(0, 9)) {
+  static const char* const senses[] = {"N", "ne", "Sw", "w", "NNE", "ese", "NEE", "X", "NW ", "n"};
+  switch (senseBox && pick(0, 4) > 0 ? 10 : pick(0, 10)) {
     case 0:
       return odd[pick(0, sizeof odd / sizeof odd[0] - 1)];
+    case 10:
+      return senses[pick(0, sizeof senses / sizeof senses[0] - 1)];
     case 1:
       return std::to_string(pick(-400, 400)) + "." + std::to_string(pick(0, 999));
     case 2:
@@ -123,6 +127,7 @@ TEST(RowsAtOnceTest, EveryRowLeavesTheModelAsTypingBoxByBox) {
       {"dip direction first, trend first", 2, 1},
       {"strike, right-hand rule", 6},
       {"gamma from -180 to 180, zenith", 1, 0, 0, false, true},
+      {"strike, dip and sense letters", 3},
   };
   int rowsAtOnce = 0;
   int withFlagEmptied = 0;
@@ -151,7 +156,8 @@ TEST(RowsAtOnceTest, EveryRowLeavesTheModelAsTypingBoxByBox) {
         std::array<std::string, kMappedBoxCount> fields;
         std::array<std::string_view, kMappedBoxCount> texts;
         for (int box = 0; box < kMappedBoxCount; ++box) {
-          fields[box] = RandomField(random);
+          fields[box] =
+              RandomField(random, atOnce.Controls().entryCaptions[box].caption == "sense");
           texts[box] = fields[box];
         }
         EmptyUnmappedBoxes(atOnce, uses);
@@ -174,7 +180,7 @@ TEST(RowsAtOnceTest, EveryRowLeavesTheModelAsTypingBoxByBox) {
   // Most rows of plain numbers went the short way, among them those of the
   // five calculations with an obtuse flag.
   EXPECT_GT(rowsAtOnce, 5000);
-  EXPECT_EQ(withFlagEmptied, 5 * 4);
+  EXPECT_EQ(withFlagEmptied, 5 * static_cast<int>(std::size(layouts)));
 }
 
 struct ReadyCase {
@@ -189,12 +195,12 @@ TEST(RowsAtOnceTest, ReadyOnlyWhenEveryTypedBoxTakesNumbers) {
   const ReadyCase cases[] = {
       {"intersection of planes", 0, {"dip and dip direction"}, true},
       {"strike, right-hand rule", 0, {"rh rule", 6}, true},
-      {"strike, dip and sense letters", 0, {"sense", 3}, false},
+      {"strike, dip and sense letters", 0, {"sense", 3}, true},
       {"quadrant bearings", 0, {"quadrant", 1, 0, 1}, false},
       {"drill core", 19, {"dip and dip direction"}, true},
       {"obtuse flag", 2, {"dip and dip direction"}, false},
       {"obtuse flag emptied", 2, {"dip and dip direction"}, true, true},
-      {"pitch and its sense", 8, {"dip and dip direction"}, false},
+      {"pitch and its sense", 8, {"dip and dip direction"}, true},
   };
   for (const ReadyCase& c : cases) {
     SCOPED_TRACE(c.name);
