@@ -16,6 +16,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "orient/Records.h"
+
 namespace OrientGeometry {
 
 struct SineCosine {
@@ -23,12 +25,62 @@ struct SineCosine {
   double cos;
 };
 
-// sin and cos of one angle. The C library's sincos gives the very bits of
-// its sin and cos, at the cost of one of them.
-inline SineCosine SineCosineOf(double angle) {
+// sin and cos of one angle, worked out: the C library's sincos gives the
+// very bits of its sin and cos, at the cost of one of them.
+inline SineCosine LibrarySineCosine(double angle) {
   SineCosine value;
   ::sincos(angle, &value.sin, &value.cos);
   return value;
+}
+
+// The angles typed as whole degrees, -720 to 720, in radians as Lodema
+// converts them (degrees * pi / 180), with their sines and cosines: most
+// field data is in whole degrees, and a look-up costs a fraction of sincos.
+class WholeDegreeSines {
+ public:
+  static constexpr int kLimit = 720;
+
+  // The library's sine and cosine of angle when angle is exactly the
+  // radians of a whole degree in [-720, 720] (+0 only; -0 is not one);
+  // nullptr for any other double, NaN and infinities included.
+  [[gnu::always_inline]] static const SineCosine* Find(double angle) {
+    const double degrees = angle * (180.0 / kPi);  // a guess, checked below
+    if (!(degrees > -kLimit - 0.5 && degrees < kLimit + 0.5)) return nullptr;
+    const int whole = static_cast<int>(degrees + (degrees >= 0.0 ? 0.5 : -0.5));
+    const Entry& entry = Table()[static_cast<std::size_t>(whole + kLimit)];
+    if (entry.angleBits != std::bit_cast<std::uint64_t>(angle)) return nullptr;
+    return &entry.value;
+  }
+
+  // Exactly Lodema's degrees-to-radians conversion of a whole degree.
+  static double Radians(int degrees) { return static_cast<double>(degrees) * kPi / 180.0; }
+
+ private:
+  struct Entry {
+    std::uint64_t angleBits;  // of Radians(the entry's degree)
+    SineCosine value;
+  };
+  using Entries = std::array<Entry, 2 * kLimit + 1>;
+  static const Entries& Table() {
+    static const Entries table = MakeEntries();
+    return table;
+  }
+  // Kept out of line: the look-up stays short.
+  [[gnu::noinline]] static Entries MakeEntries() {
+    Entries entries;
+    for (int d = -kLimit; d <= kLimit; ++d) {
+      const double angle = Radians(d);
+      entries[static_cast<std::size_t>(d + kLimit)] = {std::bit_cast<std::uint64_t>(angle),
+                                                       LibrarySineCosine(angle)};
+    }
+    return entries;
+  }
+};
+
+// sin and cos of one angle, radians, any double: the library's bits.
+[[gnu::always_inline]] inline SineCosine SineCosineOf(double angle) {
+  if (const SineCosine* known = WholeDegreeSines::Find(angle)) return *known;
+  return LibrarySineCosine(angle);
 }
 
 // Stands in for a memo where no angle comes back: each is worked out afresh,

@@ -10,6 +10,7 @@
 #include <limits>
 #include <optional>
 #include <random>
+#include <set>
 #include <vector>
 
 #include "orient/Constructions.h"
@@ -63,6 +64,35 @@ TEST(SineCosineMemo, GivesTheLibraryBitsAskedOnceOrTwice) {
       EXPECT_TRUE(SameDouble(got.cos, std::cos(r.angle)));
     }
   }
+}
+
+TEST(SineCosineOf, WholeDegreesAndTheirNeighboursGiveTheLibraryBits) {
+  // Every whole degree the table holds, its neighbours one bit either side,
+  // the degree conversions of other forms, and what lies beyond the table.
+  std::vector<double> angles;
+  for (int degrees = -WholeDegreeSines::kLimit - 2; degrees <= WholeDegreeSines::kLimit + 2;
+       ++degrees) {
+    const double angle = DegreesToRadians(degrees);
+    angles.insert(angles.end(), {angle, std::nextafter(angle, 100.0), std::nextafter(angle, -100.0),
+                                 degrees * (kPi / 180.0), DegreesToRadians(degrees + 0.5)});
+  }
+  angles.insert(angles.end(),
+                {-0.0, 1e-300, std::nan(""), std::numeric_limits<double>::infinity(), 1e10, -1e10});
+  std::set<std::uint64_t> wholeDegrees;
+  for (int degrees = -WholeDegreeSines::kLimit; degrees <= WholeDegreeSines::kLimit; ++degrees) {
+    wholeDegrees.insert(Bits(DegreesToRadians(degrees)));
+  }
+  int fromTable = 0;
+  for (const double angle : angles) {
+    const SineCosine got = SineCosineOf(angle);
+    EXPECT_TRUE(SameDouble(got.sin, std::sin(angle))) << angle;
+    EXPECT_TRUE(SameDouble(got.cos, std::cos(angle))) << angle;
+    // Only the very doubles of whole degrees come from the table (+0, not -0).
+    const bool found = WholeDegreeSines::Find(angle) != nullptr;
+    EXPECT_EQ(found, wholeDegrees.count(Bits(angle)) == 1) << angle;
+    fromTable += found ? 1 : 0;
+  }
+  EXPECT_GE(fromTable, 2 * WholeDegreeSines::kLimit + 1);
 }
 
 TEST(SineCosineMemo, TellsAnglesApartByEveryBit) {
