@@ -126,12 +126,23 @@ struct BatchRunner::RowContext {
   // Rows of plain numbers are typed into the model at once: the last
   // mapped box is then emptied only for rows typed box by box.
   bool atOnce = false;
+  // Rows of a plain line or plane result may go straight to the output.
+  bool straight = false;
+  CalculatorModel::StraightRow straightRow;
   int lastMapped = -1;
   std::vector<std::string_view> fieldViews;
   std::array<std::string_view, kSlotCount> typed{};
 };
 
-bool BatchRunner::TypeRowAtOnce(std::string_view text, RowContext& row, RowVerdict& verdict) {
+bool BatchRunner::EmptiedBoxesEmpty(const RowContext& row) const {
+  const MainWindowControls& controls = model_.Controls();
+  for (const int slot : row.clearedFirst) {
+    if (!controls.entryBoxes[slot].text.empty()) return false;
+  }
+  return true;
+}
+
+bool BatchRunner::SplitTypedFields(std::string_view text, RowContext& row) {
   if (!IsDataCandidate(text) || SplitFieldViews(text, row.delimiterSet, row.highest, row.fieldViews,
                                                 row.fields) < row.highest) {
     return false;
@@ -139,7 +150,24 @@ bool BatchRunner::TypeRowAtOnce(std::string_view text, RowContext& row, RowVerdi
   for (int slot = 0; slot < kSlotCount; ++slot) {
     if (row.map[slot] >= 1) row.typed[slot] = row.fieldViews[row.map[slot] - 1];
   }
-  if (!model_.TypeRowAtOnce(row.typed)) return false;
+  return true;
+}
+
+bool BatchRunner::WriteRowStraight(std::string_view text, RowContext& row,
+                                   const BatchOutputOptions& options) {
+  if (!SplitTypedFields(text, row) || !model_.WriteRowStraight(row.typed, row.straightRow)) {
+    return false;
+  }
+  const auto& results = row.straightRow.mainResults;
+  writer_.WriteStraightResultLine(
+      writer_.FileName(), options.inputAppended,
+      options.retainInput ? std::optional<std::string_view>(text) : std::nullopt,
+      {results[0].View(), results[1].View(), results[2].View()});
+  return true;
+}
+
+bool BatchRunner::TypeRowAtOnce(std::string_view text, RowContext& row, RowVerdict& verdict) {
+  if (!SplitTypedFields(text, row) || !model_.TypeRowAtOnce(row.typed)) return false;
   // As ProcessRow decides a row whose boxes were all filled.
   if (model_.MessageReportsFailure()) {
     verdict = RowVerdict::kRejected;
@@ -224,6 +252,8 @@ void BatchRunner::RunRows(LineReader& reader, const BatchRunRequest& request,
     ~RowsAtOnceScope() { model.EndRowsAtOnce(); }
   } atOnceScope{model_};
   row.atOnce = rowsAtOnce_ && model_.PrepareRowsAtOnce(uses);
+  row.straight = row.atOnce && straightRows_ && model_.StraightRowsReady() &&
+                 writer_.MainResultsOnly();
   row.lastMapped = lastMapped;
   if (!row.atOnce && lastMapped >= 0) row.clearedFirst.push_back(lastMapped);
   const MainWindowControls& controls = model_.Controls();
@@ -238,6 +268,17 @@ void BatchRunner::RunRows(LineReader& reader, const BatchRunRequest& request,
       break;
     }
     ++counts.linesRead;
+    const std::string_view text = NumberText::TrimLeadingSpaces(line);
+    const bool tooLong = reader.LineTooLong();
+    if (row.straight && !tooLong && EmptiedBoxesEmpty(row) &&
+        WriteRowStraight(text, row, options)) {
+      progress_->Processed(++displayed);
+      ++counts.dataRows;
+      continue;
+    }
+    // Everything below uses the model: first the state of the last row
+    // written straight.
+    model_.CatchUpStraightRows();
     for (const int slot : row.clearedFirst) {
       if (!controls.entryBoxes[slot].text.empty()) ClearBox(slot);
     }
@@ -245,9 +286,7 @@ void BatchRunner::RunRows(LineReader& reader, const BatchRunRequest& request,
     if (!controls.messagePanel.caption.empty()) model_.ClearMessage();
     progress_->Processed(++displayed);
 
-    const std::string_view text = NumberText::TrimLeadingSpaces(line);
     RowVerdict verdict = RowVerdict::kNonData;
-    const bool tooLong = reader.LineTooLong();
     if (!row.atOnce || tooLong || !TypeRowAtOnce(text, row, verdict)) {
       if (row.atOnce && !controls.entryBoxes[row.lastMapped].text.empty()) {
         ClearBox(row.lastMapped);

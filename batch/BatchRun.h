@@ -79,6 +79,8 @@ class BatchRunner {
   // Rows of plain numbers are typed into the model at once (the default),
   // or every row box by box: the output is the same either way.
   void SetRowsAtOnce(bool atOnce) { rowsAtOnce_ = atOnce; }
+  // Off: every row goes through the model (for the comparison tests).
+  void SetStraightRows(bool straight) { straightRows_ = straight; }
 
   // Reads the source, writes the header line and one line per row through
   // the writer (whose run the caller has begun). Sets BatchRunning for its
@@ -108,6 +110,14 @@ class BatchRunner {
   // The same for a row of plain numbers, typed into the model at once;
   // false, having changed nothing, for any other row.
   bool TypeRowAtOnce(std::string_view text, RowContext& row, RowVerdict& verdict);
+  // The row's fields for the typed boxes into row.typed; false when the row
+  // cannot be data (a comment, too few fields).
+  bool SplitTypedFields(std::string_view text, RowContext& row);
+  // True when every box a row empties first is empty already.
+  bool EmptiedBoxesEmpty(const RowContext& row) const;
+  // A data row whose result goes straight to the output line; false, having
+  // changed nothing, when the row must go through the model.
+  bool WriteRowStraight(std::string_view text, RowContext& row, const BatchOutputOptions& options);
 
   CalculatorModel& model_;
   ResultWriter& writer_;
@@ -117,6 +127,7 @@ class BatchRunner {
   BatchProgress* progress_ = &defaultProgress_;
   int jobs_ = 1;
   bool rowsAtOnce_ = true;
+  bool straightRows_ = true;
   std::function<std::optional<std::string>()> chooseInputFile_;
 };
 

@@ -31,7 +31,6 @@ void StoreField(std::string_view text, int count, std::vector<std::string>& fiel
   }
 }
 
-
 // Far below the field reader's limit on positions, which a longer line meets.
 constexpr std::size_t kShortcutLength = 1 << 30;
 

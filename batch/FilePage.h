@@ -118,6 +118,7 @@ class FilePageModel {
   // Rows of plain numbers typed into the model at once (the default) or
   // box by box; the output is the same.
   void SetRowsAtOnce(bool atOnce) { runner_.SetRowsAtOnce(atOnce); }
+  void SetStraightRows(bool straight) { runner_.SetStraightRows(straight); }
   // "Wait.." pressed (or Escape) during a run: the run ends after the row
   // in hand, keeps every line written so far and says where it stopped.
   // Safe from any thread; does nothing outside a run.

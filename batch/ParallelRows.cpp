@@ -127,7 +127,7 @@ class MemoryOutputFiles : public OutputFiles {
 class RowWorker {
  public:
   RowWorker(CalculatorModel& model, const ResultWriter& writer, const BatchPlatform& platform,
-            bool preparePlot, bool rowsAtOnce)
+            bool preparePlot, bool rowsAtOnce, bool straightRows)
       : model_(model),
         files_(bytes_),
         writer_(model_, BatchPlatform{}, files_),
@@ -135,6 +135,7 @@ class RowWorker {
         runner_(model_, writer_, RecordingPlatform(platform, recorder_), inputs_) {
     if (platform.retain != nullptr || model.plot().IsShowing()) model_.SetPlotSink(&recorder_);
     runner_.SetRowsAtOnce(rowsAtOnce);
+    runner_.SetStraightRows(straightRows);
     writer_.SetFileName(writer.FileName());
     writer_.SetDelimiter(writer.Delimiter());
     writer_.SetColumnFlags(writer.ColumnFlags());
@@ -219,8 +220,8 @@ void BatchRunner::RunRowsInParallel(LineReader& reader, const BatchRunRequest& r
                                     BatchCounts& counts) {
   std::vector<std::unique_ptr<RowWorker>> engines;
   for (int i = 0; i < jobs_; ++i)
-    engines.push_back(std::make_unique<RowWorker>(model_, writer_, platform_,
-                                                  jobs_ >= kJobsThatPreparePlot, rowsAtOnce_));
+    engines.push_back(std::make_unique<RowWorker>(
+        model_, writer_, platform_, jobs_ >= kJobsThatPreparePlot, rowsAtOnce_, straightRows_));
 
   const std::size_t inHand = static_cast<std::size_t>(jobs_) * kBlocksPerJob;
   std::mutex mutex;

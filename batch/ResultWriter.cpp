@@ -101,12 +101,11 @@ bool ResultWriter::WriteLine(const std::string& fileName, bool append, std::stri
   return true;
 }
 
-WriteOutcome ResultWriter::WriteResultLine(const std::string& fileName, bool append,
-                                           bool inputAppended,
-                                           std::optional<std::string_view> inputLine) {
-  const MainWindowControls& controls = model_.Controls();
-  if (!HasVisibleMainResult(controls)) return WriteOutcome::kNothingToWrite;
-
+template <class AppendValues>
+WriteOutcome ResultWriter::WriteComposedLine(const std::string& fileName, bool append,
+                                             bool inputAppended,
+                                             std::optional<std::string_view> inputLine,
+                                             const AppendValues& appendValues) {
   const bool batch = model_.BatchRunning();
   if (fileName != lastFileName_) {
     fileStarted_ = false;
@@ -129,7 +128,7 @@ WriteOutcome ResultWriter::WriteResultLine(const std::string& fileName, bool app
       line.append(*inputLine);
       line.append(delimiter_);
     }
-    AppendResultValues(controls, flags_, delimiter_, line);
+    appendValues(line);
     if (batch && inputLine && !inputLine->empty() && inputAppended) {
       line.append(delimiter_);
       line.append(*inputLine);
@@ -152,6 +151,43 @@ WriteOutcome ResultWriter::WriteResultLine(const std::string& fileName, bool app
   // first (the flag is set every time, not toggled).
   fileStarted_ = !append;
   return WriteOutcome::kWritten;
+}
+
+WriteOutcome ResultWriter::WriteResultLine(const std::string& fileName, bool append,
+                                           bool inputAppended,
+                                           std::optional<std::string_view> inputLine) {
+  const MainWindowControls& controls = model_.Controls();
+  if (!HasVisibleMainResult(controls)) return WriteOutcome::kNothingToWrite;
+  return WriteComposedLine(fileName, append, inputAppended, inputLine, [&](std::string& line) {
+    AppendResultValues(controls, flags_, delimiter_, line);
+  });
+}
+
+bool ResultWriter::MainResultsOnly() const {
+  return !flags_.apparentDip && !flags_.referencePlane && !flags_.ambiguous && !flags_.secondResult;
+}
+
+WriteOutcome ResultWriter::WriteStraightResultLine(
+    const std::string& fileName, bool inputAppended, std::optional<std::string_view> inputLine,
+    const std::array<std::string_view, 3>& mainResults) {
+  const MainWindowControls& controls = model_.Controls();
+  // As HasVisibleMainResult and AppendResultValues read the boxes.
+  bool any = false;
+  for (int k = 0; k < 3; ++k) {
+    if (controls.resultValues[k].visible && !mainResults[static_cast<std::size_t>(k)].empty()) {
+      any = true;
+    }
+  }
+  if (!any) return WriteOutcome::kNothingToWrite;
+  return WriteComposedLine(fileName, true, inputAppended, inputLine, [&](std::string& line) {
+    bool first = true;
+    for (int k = 0; k < 3; ++k) {
+      if (!controls.resultValues[k].visible) continue;
+      if (!first) line.append(delimiter_);
+      line.append(mainResults[static_cast<std::size_t>(k)]);
+      first = false;
+    }
+  });
 }
 
 bool ResultWriter::WritePreparedLines(std::string_view lines, bool results) {

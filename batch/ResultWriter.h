@@ -5,6 +5,7 @@
 // save opens and closes it.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -80,12 +81,27 @@ class ResultWriter {
   // line (the record of the file last written follows). False when the
   // file did not take them.
   bool WritePreparedLines(std::string_view lines, bool results);
+  // True when a result line is main result boxes 0..2 alone (no apparent
+  // dip, reference plane, second or ambiguous result columns).
+  bool MainResultsOnly() const;
+  // WriteResultLine for a batch row written straight (in append mode):
+  // mainResults are the texts of result boxes 0..2 (only the shown ones
+  // are written). Needs MainResultsOnly.
+  WriteOutcome WriteStraightResultLine(const std::string& fileName, bool inputAppended,
+                                       std::optional<std::string_view> inputLine,
+                                       const std::array<std::string_view, 3>& mainResults);
   // A header line (asIs) or a non-data row with R empty result fields before
   // (resultsFirst) or after it.
   bool WriteOutputLine(std::string_view text, bool resultsFirst, bool asIs);
 
  private:
   bool WriteLine(const std::string& fileName, bool append, std::string_view text);
+  // WriteResultLine's steps after its check, with appendValues adding the
+  // result values to the line.
+  template <class AppendValues>
+  WriteOutcome WriteComposedLine(const std::string& fileName, bool append, bool inputAppended,
+                                 std::optional<std::string_view> inputLine,
+                                 const AppendValues& appendValues);
   // True when lines for fileName go to the run's buffered file.
   bool InRunFile(const std::string& fileName) const;
   // After a line went to the run's file: false (and the problem shown once)

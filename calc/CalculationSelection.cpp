@@ -3,8 +3,8 @@
 // menu, and rebuilding the captions from the user's angle names.
 #include <string>
 
-#include "calc/Catalogue.h"
 #include "calc/CalculatorModel.h"
+#include "calc/Catalogue.h"
 
 namespace Lodema {
 

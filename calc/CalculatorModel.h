@@ -192,11 +192,19 @@ class CalculatorModel {
   // FormatAngleWhole's text on the stack, for whole degrees below 1e15 (the
   // only ones written without the general form); empty otherwise.
   struct WholeAngleText {
-    std::array<char, 32> chars{};
+    std::array<char, 32> chars;  // only the first size are ever read
     std::size_t size = 0;
     std::string_view View() const { return {chars.data(), size}; }
   };
   static WholeAngleText FormatAngleWholeText(double radians, bool pad);
+  // What WriteFabric writes into a plane or line window, by role, with
+  // `decimals` decimals; false when a text is longer than a WholeAngleText
+  // holds (never for a finite angle).
+  struct FabricTexts {
+    WholeAngleText first, direction, sense;
+  };
+  bool FormatFabric(double angle, double azimuth, bool isPlane, int decimals,
+                    FabricTexts& texts) const;
   // Decimals shown in results: the typed count, at most 2.
   int ResultDecimals() const;
   // Writes a plane (radians) into result window 4..7 by its captions, in the
@@ -276,6 +284,27 @@ class CalculatorModel {
   // are told once. Otherwise changes nothing and returns false.
   bool TypeRowAtOnce(const std::array<std::string_view, kMappedBoxCount>& texts);
 
+  // ---- Batch rows written straight -------------------------------------------
+  // The texts main result boxes 0..2 would show after a row.
+  struct StraightRow {
+    std::array<WholeAngleText, 3> mainResults;
+  };
+  // For a run of a line or plane result whose typed boxes take numbers
+  // only, in azimuth and dip-direction input notation, with the stereonet
+  // hidden: a row typed at once, computed without writing its results.
+  // True, with the texts the main result boxes would then hold, when the
+  // row would end as a plain result (no message, beep or other window) and
+  // the row before was typed at once or written straight. The typed boxes
+  // then hold the row's texts; everything else is brought to the state the
+  // row leaves by CatchUpStraightRows, which must come before any other use
+  // of the model (EndRowsAtOnce and PrepareRowsAtOnce call it). False
+  // changes nothing.
+  bool WriteRowStraight(const std::array<std::string_view, kMappedBoxCount>& texts,
+                        StraightRow& row);
+  bool StraightRowsReady() const { return rowsAtOnce_.ready && rowsAtOnce_.straight; }
+  // Types the last row written straight at once, if any is pending.
+  void CatchUpStraightRows();
+
  private:
   friend class Dispatcher;
 
@@ -341,6 +370,15 @@ class CalculatorModel {
            rule == EntryRule::kHalfTurnBothWays || rule == EntryRule::kAnyNumber;
   }
   static bool NumberFitsRule(EntryRule rule, double value);
+  // The numbers (plan values) and sense letters of a row typed at once,
+  // with its count of decimal places; false when a field is not what its
+  // box takes at once.
+  bool ReadRowNumbers(const std::array<std::string_view, kMappedBoxCount>& texts, int& places);
+  // What typed box `box` shows for its field `text` once ReadRowNumbers took it.
+  std::string_view TypedBoxText(int box, std::string_view text) const {
+    if (rowsAtOnce_.rules[box] != EntryRule::kSense) return text;
+    return {rowsAtOnce_.senses[box].data(), text.size()};
+  }
 
   // What a result box of a plane or line window holds, by its caption.
   enum class ResultRole { kOther, kFirst, kDirection, kSense };
@@ -353,6 +391,9 @@ class CalculatorModel {
     int last = -1;             // the last typed box
     int keptPlaces = 0;        // decimal places of the kept boxes the count reads
     std::array<bool, kMappedBoxCount> typed{};
+    bool straight = false;         // rows may be written straight
+    bool lastRowAtOnce = false;    // no box was typed alone since a row typed at once
+    bool pendingStraight = false;  // a row written straight awaits CatchUpStraightRows
     // Obtuse flags emptied on every row (valid while empty).
     std::array<bool, kMappedBoxCount> emptiedFlag{};
     std::array<int, kMappedBoxCount> typedBoxes{};  // in order, typedCount of them
@@ -365,6 +406,8 @@ class CalculatorModel {
     std::array<std::array<std::optional<WindowBoxes>, 2>, 4> located{};
     std::array<ResultRole, 3> mainResultRoles{};  // result boxes 0..2
   };
+  // Whether rows of the prepared run may be written straight.
+  bool StraightRowsPossible(const RowsAtOnce& plan) const;
 
   // The plain decimal number (NumberText::ReadPlainDecimal) last read from
   // each entry box while checking it, with the text it was read from. The
@@ -433,10 +476,15 @@ class CalculatorModel {
 
   // Result windows.
   void LabelResultWindows(const CalculationInfo& info);
-  // firstDegrees and azimuthDegrees: degree texts, either separator.
-  void WriteFabricTexts(int window, const std::string& firstDegrees,
-                        const std::string& azimuthDegrees, bool isPlane);
-  // The same from radians.
+  // The first (dip or plunge), direction and sense texts of a plane or line
+  // window in the output conventions, from degree texts (either separator).
+  struct FabricStrings {
+    std::string first, direction, sense;
+  };
+  FabricStrings FormatFabricStrings(const std::string& firstDegrees,
+                                    const std::string& azimuthDegrees, bool isPlane,
+                                    int decimals) const;
+  // Writes a plane or line (radians) into result window 4..7.
   void WriteFabric(int window, double angle, double azimuth, bool isPlane);
   // Puts finished texts into the boxes of result window 4..7 by their captions.
   void AssignFabricTexts(int window, std::string_view first, std::string_view direction,

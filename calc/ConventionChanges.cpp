@@ -5,9 +5,9 @@
 // from the entry change handler.
 #include <string>
 
+#include "calc/CalculatorModel.h"
 #include "calc/Catalogue.h"
 #include "calc/EntryBoxes.h"
-#include "calc/CalculatorModel.h"
 #include "orient/NumberText.h"
 #include "orient/TextFormatting.h"
 #include "orient/TextParsing.h"
@@ -130,7 +130,8 @@ void CalculatorModel::RestoreEntryRoles(const WindowRoles& roles) {
   }
 }
 
-void CalculatorModel::ConvertPlaneRoles(WindowRoles& roles, int oldConvention, int newConvention) const {
+void CalculatorModel::ConvertPlaneRoles(WindowRoles& roles, int oldConvention,
+                                        int newConvention) const {
   if (DirectionMeaning(oldConvention) == DirectionMeaning(newConvention)) return;
   const bool quadrant = settings_.QuadrantIn == 1;
   // Window D never holds a plane in the entry convention.
@@ -260,10 +261,12 @@ void CalculatorModel::RewriteMainResult(int oldPlaneConvention, int oldQuadrant)
     ClearResultsWindows(1);
     return;
   }
-  WriteFabricTexts(4, first, direction, plane);
+  const FabricStrings texts = FormatFabricStrings(first, direction, plane, ResultDecimals());
+  AssignFabricTexts(4, texts.first, texts.direction, texts.sense, plane);
 }
 
-void CalculatorModel::OutputConventionChanged(int oldPlaneConvention, int oldQuadrant, bool relayout) {
+void CalculatorModel::OutputConventionChanged(int oldPlaneConvention, int oldQuadrant,
+                                              bool relayout) {
   if (ResultsShown()) {
     RewriteShield shield(*this);
     RewriteMainResult(oldPlaneConvention, oldQuadrant);

@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 
+#include "calc/CalculatorModel.h"
 #include "calc/Catalogue.h"
 #include "calc/Dispatcher.h"
-#include "calc/CalculatorModel.h"
 #include "orient/Constructions.h"
 #include "orient/LinesInPlanes.h"
 #include "orient/Primitives.h"

@@ -21,7 +21,7 @@ void CalculatorModel::Calculate() {
 
 Dispatcher::Dispatcher(CalculatorModel& model) : m_(model) {}
 
-CalcStatus Dispatcher::Run() {
+void Dispatcher::Start() {
   n_ = m_.Calculation();
   info_ = &CalculationAt(n_);
   const Settings& s = m_.settings();
@@ -37,25 +37,38 @@ CalcStatus Dispatcher::Run() {
   ran_ = true;
   record_.calculation = n_;
   geo_.calculation = n_;
+}
 
+bool Dispatcher::ReadInputs() {
+  if (!ReadWindows()) return false;
+  if (info_->IsCore()) ApplyCoreConventions();
+  ReadSectionTrend();
+  return true;
+}
+
+CalcOutcome Dispatcher::Compute() const {
+  if (info_->result == ResultKind::kManualSolution) {
+    CalcOutcome manual;
+    manual.status = CalcStatus::kManualSolution;
+    manual.Say("Manual solution using stereo only");
+    return manual;
+  }
+  return info_->IsCore() ? ComputeCore(core_) : ComputeGeometry(geo_);
+}
+
+bool Dispatcher::ReadQuietly() {
+  Start();
+  return ReadInputs();
+}
+
+CalcStatus Dispatcher::Run() {
+  Start();
   ShowHint();
-  if (!ReadWindows()) {
+  if (!ReadInputs()) {
     m_.ReportFailure("error in entry");
     return CalcStatus::kInvalidEntry;
   }
-  const bool core = info_->IsCore();
-  if (core) ApplyCoreConventions();
-  ReadSectionTrend();
-
-  const CalcOutcome out = [&] {
-    if (info_->result == ResultKind::kManualSolution) {
-      CalcOutcome manual;
-      manual.status = CalcStatus::kManualSolution;
-      manual.Say("Manual solution using stereo only");
-      return manual;
-    }
-    return core ? ComputeCore(core_) : ComputeGeometry(geo_);
-  }();
+  const CalcOutcome out = Compute();
   ShowMessage(out);
   if (!out.Failed() && !m_.BatchRunning()) ShowSenseAlongStrikeNote(out);
   if (out.beep) m_.beeper().Beep();

@@ -23,10 +23,20 @@ class Dispatcher {
   explicit Dispatcher(CalculatorModel& model);
   // Runs the model's current calculation once; how it ended.
   CalcStatus Run();
+  // Run's reading of the entries, changing nothing in the model (no
+  // message, result, record or plot); false when an entry cannot be read.
+  // Compute then gives the outcome Run would show.
+  bool ReadQuietly();
+  CalcOutcome Compute() const;
   // The record of the last run (also handed to the plot when it is shown).
   const CalculationRecord& Record() const { return record_; }
 
  private:
+  // The steps of Run: the catalogue entry and conventions; the entries;
+  // the outcome.
+  void Start();
+  bool ReadInputs();
+
   // Reading the windows (DispatchReading.cpp). Each returns false when an
   // entry the calculation needs cannot be read.
   bool ReadWindows();

@@ -70,6 +70,9 @@ void CalculatorModel::SetEntryText(int box, const std::string& text) {
 }
 
 void CalculatorModel::OnEntryChanged(int box) {
+  // A box typed alone: the next batch row is typed at once before any is
+  // written straight again.
+  rowsAtOnce_.lastRowAtOnce = false;
   if (rewriting_) return;
   const bool sectionTrend = box == kSectionTrendBox || box == kFileSectionTrendBox;
   const int mirror = box == kSectionTrendBox ? kFileSectionTrendBox : kSectionTrendBox;

@@ -3,9 +3,9 @@
 // panel for a calculation, with the field kind of every entry box.
 #include <string>
 
+#include "calc/CalculatorModel.h"
 #include "calc/Catalogue.h"
 #include "calc/EntryBoxes.h"
-#include "calc/CalculatorModel.h"
 
 namespace Lodema {
 
@@ -62,6 +62,7 @@ void CalculatorModel::HideBox(int box, const std::string& caption) {
 void CalculatorModel::SetUpCalculationWindows(int n) {
   HandlerScope scope(*this);
   // A new layout: what a run worked out about the old one no longer holds.
+  CatchUpStraightRows();
   rowsAtOnce_ = RowsAtOnce{};
   const CalculationInfo* info = FindCalculation(n);
   if (info == nullptr) return;

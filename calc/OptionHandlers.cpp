@@ -3,9 +3,9 @@
 // drill-core and decimal-character options of the main window.
 #include <string>
 
+#include "calc/CalculatorModel.h"
 #include "calc/Catalogue.h"
 #include "calc/EntryBoxes.h"
-#include "calc/CalculatorModel.h"
 
 namespace Lodema {
 

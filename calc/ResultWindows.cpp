@@ -63,6 +63,7 @@ using NumberText::IsDigit;
 void CalculatorModel::SetWindowForFabric(int window, FabricKind kind) {
   HandlerScope scope(*this);
   // New captions: a run's rows can no longer take the old ones for granted.
+  CatchUpStraightRows();
   rowsAtOnce_ = RowsAtOnce{};
   if (window < 0 || window > 7) return;
   const bool entry = window <= 3;
@@ -283,27 +284,26 @@ std::string CalculatorModel::FormatAngleFixedFull(const std::string& value, int 
 
 int CalculatorModel::ResultDecimals() const { return std::clamp(decimalPlaces_, 0, 2); }
 
-void CalculatorModel::WriteFabricTexts(int window, const std::string& firstDegrees,
-                                       const std::string& azimuthDegrees, bool isPlane) {
-  if (window < 4 || window > 7) return;
-  const int decimals = ResultDecimals();
+CalculatorModel::FabricStrings CalculatorModel::FormatFabricStrings(
+    const std::string& firstDegrees, const std::string& azimuthDegrees, bool isPlane,
+    int decimals) const {
   const char decimalChar = OutputDecimalChar();
   const Lodema::Settings& s = settings_;
-  const std::string first = FormatAngleFixed(firstDegrees, decimals, decimalChar, false);
+  FabricStrings texts;
+  texts.first = FormatAngleFixed(firstDegrees, decimals, decimalChar, false);
   std::string direction = azimuthDegrees;
-  std::string sense;
   if (isPlane && IsStrikeConvention(s.PlaneConvOut)) {
     const auto strike = OrientGeometry::DipDirectionToStrikeAndSense(azimuthDegrees);
     direction = strike.strike;
-    sense = strike.sense;
+    texts.sense = strike.sense;
   }
   if (s.QuadrantOut == 1) {
-    direction = OrientGeometry::AzimuthToQuadrantText(
+    texts.direction = OrientGeometry::AzimuthToQuadrantText(
         FormatAngleFixed(direction, decimals, '.', false), decimalChar == ',');
   } else {
-    direction = FormatAngleFixed(direction, decimals, decimalChar, true);
+    texts.direction = FormatAngleFixed(direction, decimals, decimalChar, true);
   }
-  AssignFabricTexts(window, first, direction, sense, isPlane);
+  return texts;
 }
 
 void CalculatorModel::AssignFabricTexts(int window, std::string_view first,
@@ -373,26 +373,51 @@ std::string CalculatorModel::FormatAngleWhole(double radians, bool pad) {
   return std::string(text.View());
 }
 
-void CalculatorModel::WriteFabric(int window, double angle, double azimuth, bool isPlane) {
-  const int decimals = ResultDecimals();
+namespace {
+
+bool KeepText(std::string_view text, CalculatorModel::WholeAngleText& kept) {
+  if (text.size() > kept.chars.size()) return false;
+  for (std::size_t i = 0; i < text.size(); ++i) kept.chars[i] = text[i];
+  kept.size = text.size();
+  return true;
+}
+
+}  // namespace
+
+bool CalculatorModel::FormatFabric(double angle, double azimuth, bool isPlane, int decimals,
+                                   FabricTexts& texts) const {
   const bool textual =
       settings_.QuadrantOut == 1 || (isPlane && IsStrikeConvention(settings_.PlaneConvOut));
   if (decimals == 0 && !textual) {
     // Whole degrees in azimuth notation, the usual batch output: written in
     // one step rather than through the general form.
-    if (window < 4 || window > 7) return;
-    const WholeAngleText first = FormatAngleWholeText(angle, false);
-    const WholeAngleText direction = FormatAngleWholeText(azimuth, true);
-    if (first.size > 0 && direction.size > 0) {
-      AssignFabricTexts(window, first.View(), direction.View(), {}, isPlane);
-    } else {
-      AssignFabricTexts(window, FormatAngleWhole(angle, false), FormatAngleWhole(azimuth, true), {},
-                        isPlane);
-    }
+    texts.first = FormatAngleWholeText(angle, false);
+    texts.direction = FormatAngleWholeText(azimuth, true);
+    texts.sense.size = 0;
+    if (texts.first.size > 0 && texts.direction.size > 0) return true;
+    return KeepText(FormatAngleWhole(angle, false), texts.first) &&
+           KeepText(FormatAngleWhole(azimuth, true), texts.direction);
+  }
+  const FabricStrings strings =
+      FormatFabricStrings(FormatAngleGeneral(angle, decimals),
+                          FormatAngleGeneral(azimuth, decimals), isPlane, decimals);
+  return KeepText(strings.first, texts.first) && KeepText(strings.direction, texts.direction) &&
+         KeepText(strings.sense, texts.sense);
+}
+
+void CalculatorModel::WriteFabric(int window, double angle, double azimuth, bool isPlane) {
+  if (window < 4 || window > 7) return;
+  const int decimals = ResultDecimals();
+  FabricTexts texts;
+  if (FormatFabric(angle, azimuth, isPlane, decimals, texts)) {
+    AssignFabricTexts(window, texts.first.View(), texts.direction.View(), texts.sense.View(),
+                      isPlane);
     return;
   }
-  WriteFabricTexts(window, FormatAngleGeneral(angle, decimals),
-                   FormatAngleGeneral(azimuth, decimals), isPlane);
+  const FabricStrings strings =
+      FormatFabricStrings(FormatAngleGeneral(angle, decimals),
+                          FormatAngleGeneral(azimuth, decimals), isPlane, decimals);
+  AssignFabricTexts(window, strings.first, strings.direction, strings.sense, isPlane);
 }
 
 void CalculatorModel::WritePlaneResult(int window, const OrientGeometry::Plane& plane) {

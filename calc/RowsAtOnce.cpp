@@ -3,9 +3,14 @@
 // checks, message and calculation as typing them one box after another, with
 // what depends only on the run's layout worked out once.
 #include <algorithm>
+#include <cmath>
+#include <optional>
+#include <string>
 
 #include "calc/BoxText.h"
 #include "calc/CalculatorModel.h"
+#include "calc/Catalogue.h"
+#include "calc/Dispatcher.h"
 #include "calc/EntryBoxes.h"
 #include "orient/NumberText.h"
 #include "orient/TextParsing.h"
@@ -13,6 +18,15 @@
 namespace Lodema {
 
 namespace {
+
+// Marks a row typed at once as being calculated, for as long as it is.
+struct CalculatingFlag {
+  bool& flag;
+  explicit CalculatingFlag(bool& f) : flag(f) { flag = true; }
+  ~CalculatingFlag() { flag = false; }
+  CalculatingFlag(const CalculatingFlag&) = delete;
+  CalculatingFlag& operator=(const CalculatingFlag&) = delete;
+};
 
 // The boxes whose typed decimals set the results' decimals.
 constexpr int kLastCountedBox = 7;
@@ -31,6 +45,7 @@ bool UpperCompassPoint(std::string_view text, std::array<char, 4>& upper) {
 }  // namespace
 
 bool CalculatorModel::PrepareRowsAtOnce(const std::array<RowBoxUse, kMappedBoxCount>& uses) {
+  CatchUpStraightRows();
   rowsAtOnce_ = RowsAtOnce{};
   if (rewriting_) return false;
   RowsAtOnce plan;
@@ -84,24 +99,45 @@ bool CalculatorModel::PrepareRowsAtOnce(const std::array<RowBoxUse, kMappedBoxCo
     plan.mainResultRoles[box] = ResultRoleOf(controls_.resultCaptions[box].caption);
   }
   plan.ready = true;
+  plan.straight = StraightRowsPossible(plan);
   rowsAtOnce_ = plan;
   return true;
 }
 
-void CalculatorModel::EndRowsAtOnce() { rowsAtOnce_ = RowsAtOnce{}; }
+bool CalculatorModel::StraightRowsPossible(const RowsAtOnce& plan) const {
+  const CalculationInfo& info = CalculationAt(calculation_);
+  if (!batchRunning_ || plot_->IsShowing()) return false;
+  if (info.result != ResultKind::kLine && info.result != ResultKind::kPlane) return false;
+  // Solutions, apparent dips and pitches go to further windows.
+  if (info.SolvesApproxReferencePlane()) return false;
+  if (controls_.apparentDipBox.checked && controls_.apparentDipBox.visible) return false;
+  for (int i = 0; i < plan.typedCount; ++i) {
+    if (!IsNumberRule(plan.rules[plan.typedBoxes[i]])) return false;
+  }
+  // The calculation then reads the typed boxes' numbers, never their texts.
+  for (int window = 0; window < 4; ++window) {
+    if (WindowNeedsNotationChange(window, false) || WindowNeedsNotationChange(window, true)) {
+      return false;
+    }
+  }
+  return true;
+}
 
-bool CalculatorModel::TypeRowAtOnce(const std::array<std::string_view, kMappedBoxCount>& texts) {
+void CalculatorModel::EndRowsAtOnce() {
+  CatchUpStraightRows();
+  rowsAtOnce_ = RowsAtOnce{};
+}
+
+bool CalculatorModel::ReadRowNumbers(const std::array<std::string_view, kMappedBoxCount>& texts,
+                                     int& places) {
   RowsAtOnce& plan = rowsAtOnce_;
-  if (!plan.ready || rewriting_) return false;
-  int places = plan.keptPlaces;
-  std::array<std::string_view, kMappedBoxCount> typedTexts = texts;
+  places = plan.keptPlaces;
   for (int i = 0; i < plan.typedCount; ++i) {
     const int box = plan.typedBoxes[i];
     if (plan.rules[box] == EntryRule::kSense) {
       // The box shows a compass point in capitals (and has no decimals).
       std::array<char, 4>& upper = plan.senses[box];
       if (!UpperCompassPoint(texts[box], upper)) return false;
-      typedTexts[box] = std::string_view(upper.data(), texts[box].size());
       continue;
     }
     int boxPlaces = 0;
@@ -111,6 +147,14 @@ bool CalculatorModel::TypeRowAtOnce(const std::array<std::string_view, kMappedBo
     }
     if (box <= kLastCountedBox) places = std::max(places, boxPlaces);
   }
+  return true;
+}
+
+bool CalculatorModel::TypeRowAtOnce(const std::array<std::string_view, kMappedBoxCount>& texts) {
+  RowsAtOnce& plan = rowsAtOnce_;
+  if (!plan.ready || rewriting_) return false;
+  int places = 0;
+  if (!ReadRowNumbers(texts, places)) return false;
   TextBox& lastBox = controls_.entryBoxes[plan.last];
   // An empty last box still marked valid would let the calculation run
   // before the last box is typed: left to the box-by-box path.
@@ -123,7 +167,7 @@ bool CalculatorModel::TypeRowAtOnce(const std::array<std::string_view, kMappedBo
   // remembered for a box's earlier text stays true of that text.
   for (int i = 0; i < plan.typedCount; ++i) {
     const int box = plan.typedBoxes[i];
-    SetBoxText(controls_.entryBoxes[box].text, typedTexts[box]);
+    SetBoxText(controls_.entryBoxes[box].text, TypedBoxText(box, texts[box]));
     entryValid_[box] = true;
   }
   // What each typed box leaves in the message panel.
@@ -133,13 +177,85 @@ bool CalculatorModel::TypeRowAtOnce(const std::array<std::string_view, kMappedBo
     ClearMessage();
   }
   decimalPlaces_ = places;
-  struct CalculatingFlag {
-    bool& flag;
-    explicit CalculatingFlag(bool& f) : flag(f) { flag = true; }
-    ~CalculatingFlag() { flag = false; }
-  } calculating(plan.calculating);
+  CalculatingFlag calculating(plan.calculating);
   Calculate();
+  plan.lastRowAtOnce = true;
   return true;
+}
+
+bool CalculatorModel::WriteRowStraight(const std::array<std::string_view, kMappedBoxCount>& texts,
+                                       StraightRow& row) {
+  RowsAtOnce& plan = rowsAtOnce_;
+  if (!plan.ready || !plan.straight || !plan.lastRowAtOnce || rewriting_) return false;
+  int places = 0;
+  if (!ReadRowNumbers(texts, places)) return false;
+
+  Dispatcher dispatcher(*this);
+  {
+    CalculatingFlag calculating(plan.calculating);
+    if (!dispatcher.ReadQuietly()) return false;
+  }
+  const CalcOutcome out = dispatcher.Compute();
+  // Anything but a plain result goes through the model, which shows it.
+  if (out.status != CalcStatus::kOk || out.noResult || out.beep || !out.message.empty() ||
+      !out.batchMessage.empty() || out.hasReference || out.secondSolution || out.hasPlaneSolution) {
+    return false;
+  }
+  const CalculationInfo& info = CalculationAt(calculation_);
+  const bool isPlane = info.result == ResultKind::kPlane;
+  OrientGeometry::Orientation result = out.result;
+  if (!isPlane && !settings_.ShowPolaritySign) result.angle = std::fabs(result.angle);
+  FabricTexts fabric;
+  if (!FormatFabric(result.angle, result.azimuth, isPlane, std::clamp(places, 0, 2), fabric)) {
+    return false;
+  }
+  // As AssignFabricTexts writes the main result window, whose other boxes
+  // the row has blanked.
+  for (int box = 0; box < 3; ++box) {
+    WholeAngleText& text = row.mainResults[static_cast<std::size_t>(box)];
+    switch (plan.mainResultRoles[box]) {
+      case ResultRole::kFirst:
+        text = fabric.first;
+        break;
+      case ResultRole::kDirection:
+        text = fabric.direction;
+        break;
+      case ResultRole::kSense:
+        text = fabric.sense;
+        if (!IsSenseStrikeConvention(settings_.PlaneConvOut) || !isPlane) text.size = 0;
+        break;
+      case ResultRole::kOther:
+        text.size = 0;
+        break;
+    }
+  }
+  // The boxes hold the row's texts, for the next row and CatchUpStraightRows.
+  for (int i = 0; i < plan.typedCount; ++i) {
+    const int box = plan.typedBoxes[i];
+    SetBoxText(controls_.entryBoxes[box].text, TypedBoxText(box, texts[box]));
+  }
+  plan.pendingStraight = true;
+  return true;
+}
+
+void CalculatorModel::CatchUpStraightRows() {
+  RowsAtOnce& plan = rowsAtOnce_;
+  if (!plan.pendingStraight) return;
+  plan.pendingStraight = false;
+  // The last row written straight, typed again from the boxes that hold it.
+  std::array<std::string, kMappedBoxCount> copies;
+  std::array<std::string_view, kMappedBoxCount> texts{};
+  for (int i = 0; i < plan.typedCount; ++i) {
+    const int box = plan.typedBoxes[i];
+    copies[static_cast<std::size_t>(box)] = controls_.entryBoxes[box].text;
+    texts[static_cast<std::size_t>(box)] = copies[static_cast<std::size_t>(box)];
+  }
+  if (TypeRowAtOnce(texts)) return;
+  // Not reached (the row was read so once already); typed box by box then.
+  for (int i = 0; i < plan.typedCount; ++i) {
+    const int box = plan.typedBoxes[i];
+    SetEntryText(box, copies[static_cast<std::size_t>(box)]);
+  }
 }
 
 }  // namespace Lodema

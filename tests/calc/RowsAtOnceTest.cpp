@@ -39,6 +39,7 @@ struct Layout {
   int quadrantIn = 0;
   bool betaConv = true;
   bool zenith = false;
+  bool polaritySign = true;
 };
 
 void Select(CalculatorModel& model, int calculation, const Layout& layout) {
@@ -49,6 +50,7 @@ void Select(CalculatorModel& model, int calculation, const Layout& layout) {
   s.QuadrantIn = layout.quadrantIn;
   s.BetaConv = layout.betaConv;
   s.ZenithConv = layout.zenith;
+  s.ShowPolaritySign = layout.polaritySign;
   s.PlungeName = layout.zenith ? "zenith" : "plunge";
   model.ApplySettingsToControls();
   model.ShowStoredCalculation();
@@ -230,6 +232,94 @@ TEST(RowsAtOnceTest, ANewLayoutEndsTheRun) {
   EXPECT_FALSE(model.RowsAtOnceReady());
   const std::array<std::string_view, kMappedBoxCount> texts = {"30", "120", "", "40", "200"};
   EXPECT_FALSE(model.TypeRowAtOnce(texts));
+}
+
+// A row written straight gives exactly the main results typing it at once
+// shows, and after CatchUpStraightRows the model is where typing every row
+// at once leaves it; a row it refuses changes nothing.
+TEST(RowsAtOnceTest, RowsWrittenStraightShowWhatTypingThemShows) {
+  const Layout layouts[] = {
+      {"dip and dip direction"},
+      {"dip direction first, trend first", 2, 1},
+      {"gamma from -180 to 180, zenith", 1, 0, 0, false, true},
+      {"upward lines shown downward", 1, 0, 0, true, false, false},
+      {"strike, right-hand rule", 6},  // never straight: strikes are read as text
+  };
+  int straightRows = 0;
+  int straightRuns = 0;
+  for (const Layout& layout : layouts) {
+    for (int calculation = 0; calculation < kCalculationCount; ++calculation) {
+      SCOPED_TRACE(std::string(layout.name) + ", calculation " + std::to_string(calculation));
+      CalculatorModel typed;
+      Select(typed, calculation, layout);
+      const Uses uses = TypedWhereRead(typed, true);
+      if (!typed.PrepareRowsAtOnce(uses)) continue;
+      CalculatorModel straight(typed);
+      ASSERT_TRUE(straight.PrepareRowsAtOnce(uses));
+      if (!straight.StraightRowsReady()) continue;
+      ++straightRuns;
+
+      std::mt19937 random(77u + static_cast<unsigned>(calculation));
+      for (int row = 0; row < 150; ++row) {
+        std::array<std::string, kMappedBoxCount> fields;
+        std::array<std::string_view, kMappedBoxCount> texts;
+        for (int box = 0; box < kMappedBoxCount; ++box) {
+          fields[box] = RandomField(random, false);
+          texts[box] = fields[box];
+        }
+        EmptyUnmappedBoxes(typed, uses);
+        if (!typed.TypeRowAtOnce(texts)) TypeBoxByBox(typed, uses, texts);
+
+        CalculatorModel::StraightRow written;
+        const std::string before = Snapshot(straight);
+        if (straight.WriteRowStraight(texts, written)) {
+          ++straightRows;
+          for (int box = 0; box < 3; ++box) {
+            EXPECT_EQ(written.mainResults[box].View(), typed.Controls().resultValues[box].caption)
+                << "row " << row << ", result box " << box;
+          }
+          EXPECT_FALSE(typed.MessageReportsFailure());
+        } else {
+          ASSERT_EQ(Snapshot(straight), before) << "a refused row changed the model";
+          straight.CatchUpStraightRows();
+          EmptyUnmappedBoxes(straight, uses);
+          if (!straight.TypeRowAtOnce(texts)) TypeBoxByBox(straight, uses, texts);
+        }
+        // Now and then the model catches up, as before a row it must type.
+        if (row % 7 == 0) {
+          straight.CatchUpStraightRows();
+          ASSERT_EQ(Snapshot(straight), Snapshot(typed)) << "row " << row;
+        }
+      }
+      straight.EndRowsAtOnce();
+      EXPECT_EQ(Snapshot(straight), Snapshot(typed));
+    }
+  }
+  // Most line and plane results of plain rows went straight.
+  EXPECT_GT(straightRuns, 40) << straightRuns;
+  EXPECT_GT(straightRows, 800);
+}
+
+TEST(RowsAtOnceTest, OnlyARowAfterOneTypedAtOnceGoesStraight) {
+  CalculatorModel model;
+  Select(model, 0, {"dip and dip direction"});
+  const Uses uses = TypedWhereRead(model);
+  ASSERT_TRUE(model.PrepareRowsAtOnce(uses));
+  ASSERT_TRUE(model.StraightRowsReady());
+  const std::array<std::string_view, kMappedBoxCount> texts = {"30", "120", "", "40", "200"};
+  CalculatorModel::StraightRow written;
+  // The first row of a run sets the boxes the next rows start from.
+  EXPECT_FALSE(model.WriteRowStraight(texts, written));
+  ASSERT_TRUE(model.TypeRowAtOnce(texts));
+  EXPECT_TRUE(model.WriteRowStraight(texts, written));
+  // A box typed alone: the next row is typed again.
+  model.CatchUpStraightRows();
+  model.SetEntryText(1, "121");
+  EXPECT_FALSE(model.WriteRowStraight(texts, written));
+  // Coinciding planes have no result: the row is the model's to show.
+  ASSERT_TRUE(model.TypeRowAtOnce(texts));
+  const std::array<std::string_view, kMappedBoxCount> same = {"30", "120", "", "30", "120"};
+  EXPECT_FALSE(model.WriteRowStraight(same, written));
 }
 
 }  // namespace
