@@ -2,6 +2,7 @@
 #include "batch/BatchRun.h"
 
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "batch/Delimiters.h"
@@ -128,7 +129,12 @@ struct BatchRunner::RowContext {
   bool atOnce = false;
   // Rows of a plain line or plane result may go straight to the output.
   bool straight = false;
+  // The boxes emptied first were found empty after the last row, which was
+  // written straight: no row empties or types them, so they still are.
+  bool emptiedKnownEmpty = false;
   CalculatorModel::StraightRow straightRow;
+  // The mapped slots and their columns, in slot order.
+  std::vector<std::pair<int, int>> typedColumns;
   int lastMapped = -1;
   std::vector<std::string_view> fieldViews;
   std::array<std::string_view, kSlotCount> typed{};
@@ -147,8 +153,8 @@ bool BatchRunner::SplitTypedFields(std::string_view text, RowContext& row) {
                                                 row.fields) < row.highest) {
     return false;
   }
-  for (int slot = 0; slot < kSlotCount; ++slot) {
-    if (row.map[slot] >= 1) row.typed[slot] = row.fieldViews[row.map[slot] - 1];
+  for (const auto& [slot, column] : row.typedColumns) {
+    row.typed[slot] = row.fieldViews[column - 1];
   }
   return true;
 }
@@ -246,14 +252,15 @@ void BatchRunner::RunRows(LineReader& reader, const BatchRunRequest& request,
   }
   for (int slot = 0; slot < kSlotCount; ++slot) {
     if (row.map[slot] == kNoColumn) row.clearedFirst.push_back(slot);
+    if (row.map[slot] >= 1) row.typedColumns.emplace_back(slot, row.map[slot]);
   }
   struct RowsAtOnceScope {
     CalculatorModel& model;
     ~RowsAtOnceScope() { model.EndRowsAtOnce(); }
   } atOnceScope{model_};
   row.atOnce = rowsAtOnce_ && model_.PrepareRowsAtOnce(uses);
-  row.straight = row.atOnce && straightRows_ && model_.StraightRowsReady() &&
-                 writer_.MainResultsOnly();
+  row.straight =
+      row.atOnce && straightRows_ && model_.StraightRowsReady() && writer_.MainResultsOnly();
   row.lastMapped = lastMapped;
   if (!row.atOnce && lastMapped >= 0) row.clearedFirst.push_back(lastMapped);
   const MainWindowControls& controls = model_.Controls();
@@ -270,12 +277,14 @@ void BatchRunner::RunRows(LineReader& reader, const BatchRunRequest& request,
     ++counts.linesRead;
     const std::string_view text = NumberText::TrimLeadingSpaces(line);
     const bool tooLong = reader.LineTooLong();
-    if (row.straight && !tooLong && EmptiedBoxesEmpty(row) &&
+    if (row.straight && !tooLong && (row.emptiedKnownEmpty || EmptiedBoxesEmpty(row)) &&
         WriteRowStraight(text, row, options)) {
+      row.emptiedKnownEmpty = true;
       progress_->Processed(++displayed);
       ++counts.dataRows;
       continue;
     }
+    row.emptiedKnownEmpty = false;
     // Everything below uses the model: first the state of the last row
     // written straight.
     model_.CatchUpStraightRows();

@@ -59,8 +59,13 @@ bool FileLineReader::ReadLine(std::string& line) {
     }
     const char* start = buffer_.get() + begin_;
     const std::size_t available = end_ - begin_;
-    std::size_t n = 0;
-    while (n < available && start[n] != '\n' && start[n] != '\r') ++n;
+    // The line ends at the first LF or CR; the C library finds either in
+    // a few steps however long the line.
+    const auto* lf = static_cast<const char*>(std::memchr(start, '\n', available));
+    std::size_t n = lf != nullptr ? static_cast<std::size_t>(lf - start) : available;
+    if (const auto* cr = static_cast<const char*>(std::memchr(start, '\r', n))) {
+      n = static_cast<std::size_t>(cr - start);
+    }
     const std::size_t room = maxLineBytes_ - line.size();
     if (n > room) {
       // A line may have no end at all (/dev/zero): reading stops here.

@@ -35,6 +35,7 @@ bool ResultWriter::BeginRun(bool append) {
   if (!append) {
     // The file was just emptied for this run: nothing in it to protect yet.
     lastFileName_ = fileName_;
+    lastIsFileName_ = true;
     fileStarted_ = false;
   }
   runWroteLines_ = false;
@@ -58,6 +59,7 @@ std::int64_t ResultWriter::EndRun(bool keep) {
   // the same mode must ask before emptying it.
   if (!runAppend_ && runWroteLines_) {
     lastFileName_ = fileName_;
+    lastIsFileName_ = true;
     fileStarted_ = true;
   }
   return failed;
@@ -107,7 +109,7 @@ WriteOutcome ResultWriter::WriteComposedLine(const std::string& fileName, bool a
                                              std::optional<std::string_view> inputLine,
                                              const AppendValues& appendValues) {
   const bool batch = model_.BatchRunning();
-  if (fileName != lastFileName_) {
+  if (!IsLastFile(fileName)) {
     fileStarted_ = false;
   } else if (!append && fileStarted_) {
     MessageAnswer answer = MessageAnswer::kYes;
@@ -146,7 +148,10 @@ WriteOutcome ResultWriter::WriteComposedLine(const std::string& fileName, bool a
   }
 
   // A batch run writes every line to the same file: no copy per line.
-  if (lastFileName_ != fileName) lastFileName_ = fileName;
+  if (!IsLastFile(fileName)) {
+    lastFileName_ = fileName;
+    lastIsFileName_ = fileName == fileName_;
+  }
   // After emptying the file it holds results: the next replacing save asks
   // first (the flag is set every time, not toggled).
   fileStarted_ = !append;
@@ -197,6 +202,7 @@ bool ResultWriter::WritePreparedLines(std::string_view lines, bool results) {
   // A batch result line is written in append mode (WriteResultLine).
   if (results) {
     lastFileName_ = fileName_;
+    lastIsFileName_ = true;
     fileStarted_ = false;
   }
   if (run_->TakeNewFailure()) {

@@ -44,7 +44,10 @@ class ResultWriter {
   ~ResultWriter();
 
   // What GetOutputFileInfo fixes before writing.
-  void SetFileName(const std::string& name) { fileName_ = name; }
+  void SetFileName(const std::string& name) {
+    fileName_ = name;
+    lastIsFileName_ = lastFileName_ == fileName_;
+  }
   const std::string& FileName() const { return fileName_; }
   void SetDelimiter(const std::string& delimiter) { delimiter_ = delimiter; }
   const std::string& Delimiter() const { return delimiter_; }
@@ -119,6 +122,11 @@ class ResultWriter {
   std::function<void()> selectAppend_;
 
   std::string lastFileName_;
+  // lastFileName_ == fileName_, known without comparing them for every line.
+  bool lastIsFileName_ = false;
+  bool IsLastFile(const std::string& fileName) const {
+    return (&fileName == &fileName_ && lastIsFileName_) || fileName == lastFileName_;
+  }
   bool fileStarted_ = false;
 
   std::unique_ptr<BufferedLineWriter> run_;

@@ -137,14 +137,15 @@ std::string FormatGeneralFull(double value, char decimalChar);
 // Nearest whole number, halves to even (44.5 -> 44, 45.5 -> 46), whatever
 // the floating-point rounding mode. NaN and infinities are returned as given.
 inline double RoundHalfEven(double value) {
-  // Beyond 2^52 every double is already whole; floor and the subtraction
-  // below are exact and do not depend on the rounding mode.
-  if (!std::isfinite(value) || std::fabs(value) >= 4503599627370496.0) return value;
-  const double below = std::floor(value);
-  const double fraction = value - below;
-  if (fraction > 0.5) return below + 1.0;
-  if (fraction < 0.5) return below;
-  return std::fmod(below, 2.0) == 0.0 ? below : below + 1.0;
+  // Beyond 2^52 every double is already whole (NaN and infinities fail the
+  // test too); below it the conversions and the subtraction are exact and
+  // do not depend on the rounding mode. Zeros keep their sign.
+  if (!(std::fabs(value) < 4503599627370496.0) || value == 0.0) return value;
+  const auto truncated = static_cast<long long>(value);
+  long long whole = value < static_cast<double>(truncated) ? truncated - 1 : truncated;  // floor
+  const double fraction = value - static_cast<double>(whole);
+  if (fraction > 0.5 || (fraction == 0.5 && whole % 2 != 0)) ++whole;
+  return static_cast<double>(whole);
 }
 
 }  // namespace NumberText
