@@ -4,7 +4,9 @@
 // a batch run depend on it.
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <random>
 #include <string>
 
@@ -91,6 +93,48 @@ TEST(ConeSweepTest, SeededValuesMatchTryingEveryStep) {
     const double t = i % 3 == 0 ? value(anyTrend) : value(trend);
     ExpectSame(DegreesToRadians(c), {DegreesToRadians(p), DegreesToRadians(t)});
   }
+}
+
+TEST(ConeSweepTest, StepTableHoldsTheLibraryBitsOfEveryStep) {
+  // The sweep and the frames after it take these in place of std::sin and
+  // std::cos of k * pi / 1800: one differing bit would move a result.
+  const double step = OrientGeometry::kPi / 1800.0;
+  for (int k = 0; k <= 3600; ++k) {
+    const double azimuth = k * step;
+    const OrientGeometry::SineCosine fromTable = OrientGeometry::ConeStepSineCosine(k);
+    const OrientGeometry::SineCosine fromLibrary = OrientGeometry::SineCosineOf(azimuth);
+    ASSERT_EQ(std::bit_cast<std::uint64_t>(fromTable.sin),
+              std::bit_cast<std::uint64_t>(std::sin(azimuth)))
+        << k;
+    ASSERT_EQ(std::bit_cast<std::uint64_t>(fromTable.cos),
+              std::bit_cast<std::uint64_t>(std::cos(azimuth)))
+        << k;
+    ASSERT_EQ(std::bit_cast<std::uint64_t>(fromTable.sin),
+              std::bit_cast<std::uint64_t>(fromLibrary.sin))
+        << k;
+    ASSERT_EQ(std::bit_cast<std::uint64_t>(fromTable.cos),
+              std::bit_cast<std::uint64_t>(fromLibrary.cos))
+        << k;
+  }
+}
+
+TEST(ConeSweepTest, BestStepNamesTheBestTrend) {
+  std::mt19937 random(7u);
+  std::uniform_real_distribution<double> cone(1.0, 89.0);
+  std::uniform_real_distribution<double> plunge(0.0, 80.0);
+  std::uniform_real_distribution<double> trend(0.0, 360.0);
+  int checked = 0;
+  for (int i = 0; i < 500; ++i) {
+    const ConeHits hits = OrientGeometry::SweepCone(
+        DegreesToRadians(cone(random)),
+        {DegreesToRadians(plunge(random)), DegreesToRadians(trend(random))});
+    for (int g = 0; g < hits.groups; ++g) {
+      const auto j = static_cast<std::size_t>(g);
+      EXPECT_EQ(hits.best[j].azimuth, hits.bestStep[j] * (OrientGeometry::kPi / 1800.0));
+      ++checked;
+    }
+  }
+  EXPECT_GT(checked, 500);
 }
 
 }  // namespace
