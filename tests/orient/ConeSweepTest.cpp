@@ -118,23 +118,4 @@ TEST(ConeSweepTest, StepTableHoldsTheLibraryBitsOfEveryStep) {
   }
 }
 
-TEST(ConeSweepTest, BestStepNamesTheBestTrend) {
-  std::mt19937 random(7u);
-  std::uniform_real_distribution<double> cone(1.0, 89.0);
-  std::uniform_real_distribution<double> plunge(0.0, 80.0);
-  std::uniform_real_distribution<double> trend(0.0, 360.0);
-  int checked = 0;
-  for (int i = 0; i < 500; ++i) {
-    const ConeHits hits = OrientGeometry::SweepCone(
-        DegreesToRadians(cone(random)),
-        {DegreesToRadians(plunge(random)), DegreesToRadians(trend(random))});
-    for (int g = 0; g < hits.groups; ++g) {
-      const auto j = static_cast<std::size_t>(g);
-      EXPECT_EQ(hits.best[j].azimuth, hits.bestStep[j] * (OrientGeometry::kPi / 1800.0));
-      ++checked;
-    }
-  }
-  EXPECT_GT(checked, 500);
-}
-
 }  // namespace
