@@ -14,31 +14,55 @@ namespace {
 constexpr int kLastStep = 3600;
 constexpr double kStep = kPi / 1800.0;
 
+using StepTable = std::array<SineCosine, kLastStep + 1>;
+
+// The table below, worked out at run time: the compiler's own sin and cos
+// (with which it would fill a table it can work out while compiling) round
+// some values differently from the library's, which the sweep used to call.
+// Hence a function that is not constexpr, and angles read back through a
+// volatile.
+StepTable MakeStepTable() {
+  StepTable table;
+  for (int k = 0; k <= kLastStep; ++k) {
+    const volatile double atRunTime = k * kStep;
+    const double azimuth = atRunTime;
+    table[static_cast<std::size_t>(k)] = {std::sin(azimuth), std::cos(azimuth)};
+  }
+  return table;
+}
+
+// The sweep meets only these 3601 azimuths, row after row: their sines and
+// cosines are worked out once per process (the initialisation of a local
+// static is thread-safe, and batch runs use several threads).
+const StepTable& StepSinesAndCosines() {
+  static const StepTable table = MakeStepTable();
+  return table;
+}
+
 // The sweep's bookkeeping, fed the steps in increasing order.
 class Sweep {
  public:
   // shortcut: the angle to the reference from sines and cosines worked out
   // once, by the very operations of AngleBetweenLines (the same bits).
-  Sweep(double coneAngle, const Line& reference, bool shortcut)
+  Sweep(double coneAngle, const Line& reference, bool shortcut, SineCosineMemo& memo)
       : coneFramePlunge_(kHalfPi - std::fabs(coneAngle)),
         reference_(reference),
         shortcut_(shortcut),
-        cosP1_(std::cos(std::fabs(coneFramePlunge_))),
-        sinP1_(std::sin(std::fabs(coneFramePlunge_))),
-        cosP2_(std::cos(std::fabs(reference.angle))),
-        sinP2_(std::sin(std::fabs(reference.angle))),
-        cosT2_(std::cos(reference.azimuth)),
-        sinT2_(std::sin(reference.azimuth)) {}
+        ofP1_(memo.Of(std::fabs(coneFramePlunge_))),
+        ofP2_(memo.Of(std::fabs(reference.angle))),
+        ofT2_(memo.Of(reference.azimuth)),
+        steps_(shortcut ? &StepSinesAndCosines() : nullptr) {}
 
   // Tries step k; false once no later step can change the outcome.
   bool Try(int k) {
     if (hits_.groups == 2 && k - lastHit_[1] >= 21) return false;
     const Line candidate{coneFramePlunge_, k * kStep};
-    const double gap = std::fabs(kHalfPi - AngleToReference(candidate.azimuth));
+    const double gap = std::fabs(kHalfPi - AngleToReference(k, candidate.azimuth));
     if (!(gap < kStep)) return true;
     const int g = hits_.groups;
     if (g == 0 || (g == 1 && k - lastHit_[0] >= 20)) {
       hits_.best[static_cast<std::size_t>(g)] = candidate;
+      hits_.bestStep[static_cast<std::size_t>(g)] = k;
       bestGap_[g] = gap;
       lastHit_[g] = k;
       ++hits_.groups;
@@ -49,6 +73,7 @@ class Sweep {
     lastHit_[last] = k;
     if (gap < bestGap_[last]) {
       hits_.best[static_cast<std::size_t>(last)] = candidate;
+      hits_.bestStep[static_cast<std::size_t>(last)] = k;
       bestGap_[last] = gap;
     }
     return true;
@@ -57,14 +82,19 @@ class Sweep {
   const ConeHits& Hits() const { return hits_; }
 
  private:
-  // Acute angle between the candidate of this trend and the reference.
-  double AngleToReference(double trend) const {
+  // Acute angle between the candidate of step k (trend k * kStep) and the
+  // reference.
+  double AngleToReference(int k, double trend) const {
     if (!shortcut_) {
       return AngleBetweenLines(coneFramePlunge_, trend, reference_.angle, reference_.azimuth,
                                false);
     }
-    const double c = std::cos(trend) * cosP1_ * cosT2_ * cosP2_ +
-                     cosP1_ * std::sin(trend) * sinT2_ * cosP2_ + sinP2_ * sinP1_;
+    const SineCosine& ofTrend = (*steps_)[static_cast<std::size_t>(k)];
+    const double cosP1 = ofP1_.cos, sinP1 = ofP1_.sin;
+    const double cosP2 = ofP2_.cos, sinP2 = ofP2_.sin;
+    const double cosT2 = ofT2_.cos, sinT2 = ofT2_.sin;
+    const double c =
+        ofTrend.cos * cosP1 * cosT2 * cosP2 + cosP1 * ofTrend.sin * sinT2 * cosP2 + sinP2 * sinP1;
     const double angle = ArcCos(c);
     return angle > kPi / 2.0 ? kPi - angle : angle;
   }
@@ -72,7 +102,9 @@ class Sweep {
   double coneFramePlunge_;
   Line reference_;
   bool shortcut_;
-  double cosP1_, sinP1_, cosP2_, sinP2_, cosT2_, sinT2_;
+  // Plunges taken positive, as AngleBetweenLines takes them.
+  SineCosine ofP1_, ofP2_, ofT2_;
+  const StepTable* steps_;  // with the shortcut only
   ConeHits hits_;
   int lastHit_[2] = {0, 0};
   double bestGap_[2] = {0.0, 0.0};
@@ -80,8 +112,13 @@ class Sweep {
 
 }  // namespace
 
+SineCosine ConeStepSineCosine(int k) {
+  return StepSinesAndCosines()[static_cast<std::size_t>(std::clamp(k, 0, kLastStep))];
+}
+
 ConeHits SweepConeEveryStep(double coneAngle, const Line& referenceInFrame) {
-  Sweep sweep(coneAngle, referenceInFrame, false);
+  SineCosineMemo memo;
+  Sweep sweep(coneAngle, referenceInFrame, false, memo);
   for (int k = 0; k <= kLastStep; ++k) {
     if (!sweep.Try(k)) break;
   }
@@ -89,14 +126,21 @@ ConeHits SweepConeEveryStep(double coneAngle, const Line& referenceInFrame) {
 }
 
 ConeHits SweepCone(double coneAngle, const Line& referenceInFrame) {
+  SineCosineMemo memo;
+  return SweepCone(coneAngle, referenceInFrame, memo);
+}
+
+ConeHits SweepCone(double coneAngle, const Line& referenceInFrame, SineCosineMemo& memo) {
   // The cosine of the angle between the step-k candidate and the reference
   // is R cos(k step - trend) + C (plunges taken positive). A hit needs it
   // within sin(step) of 0; the steps where it comes within a step of 0, and
   // one step either side, hold every hit with room to spare for rounding.
   const double p1 = std::fabs(kHalfPi - std::fabs(coneAngle));
   const double p2 = std::fabs(referenceInFrame.angle);
-  const double r = std::cos(p1) * std::cos(p2);
-  const double c = std::sin(p1) * std::sin(p2);
+  const SineCosine ofP1 = memo.Of(p1);
+  const SineCosine ofP2 = memo.Of(p2);
+  const double r = ofP1.cos * ofP2.cos;
+  const double c = ofP1.sin * ofP2.sin;
   const double margin = kStep;
   // Where the cosine stays further than that from 0 all round the cone
   // there is nothing to find.
@@ -136,7 +180,7 @@ ConeHits SweepCone(double coneAngle, const Line& referenceInFrame) {
   }
   std::sort(ranges.begin(), ranges.begin() + static_cast<std::ptrdiff_t>(count));
 
-  Sweep sweep(coneAngle, referenceInFrame, true);
+  Sweep sweep(coneAngle, referenceInFrame, true, memo);
   int next = 0;
   for (std::size_t i = 0; i < count; ++i) {
     for (int k = std::max(next, ranges[i].first); k <= ranges[i].second; ++k) {

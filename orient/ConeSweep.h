@@ -7,6 +7,7 @@
 #include <array>
 
 #include "orient/Records.h"
+#include "orient/SineCosineMemo.h"
 
 namespace OrientGeometry {
 
@@ -15,6 +16,8 @@ namespace OrientGeometry {
 struct ConeHits {
   int groups = 0;
   std::array<Line, 2> best;
+  // The step k of each best pole (its trend is k * pi / 1800).
+  std::array<int, 2> bestStep = {0, 0};
 };
 
 // Sweeps the cone of half-angle |coneAngle| (radians) about the core axis
@@ -26,8 +29,15 @@ struct ConeHits {
 // normal to the reference are tried; the outcome is that of trying every
 // step (SweepConeEveryStep).
 ConeHits SweepCone(double coneAngle, const Line& referenceInFrame);
+// The same, sharing the sines and cosines of the plunges and of the
+// reference's trend with the caller.
+ConeHits SweepCone(double coneAngle, const Line& referenceInFrame, SineCosineMemo& memo);
 
 // The same, trying all 3601 steps.
 ConeHits SweepConeEveryStep(double coneAngle, const Line& referenceInFrame);
+
+// sin and cos of step k's azimuth k * pi / 1800 (k clamped to 0..3600),
+// the very bits std::sin and std::cos give, from a table made once.
+SineCosine ConeStepSineCosine(int k);
 
 }  // namespace OrientGeometry

@@ -94,6 +94,11 @@ Line OrientedCore(CoreFeature mode, double beta, double gamma, double inclinatio
 double AngleToBottomMark(double polePlunge, double poleTrend, double corePlunge, double coreTrend,
                          bool ellipseBase) {
   SineCosineMemo memo;
+  return AngleToBottomMark(polePlunge, poleTrend, corePlunge, coreTrend, ellipseBase, memo);
+}
+
+double AngleToBottomMark(double polePlunge, double poleTrend, double corePlunge, double coreTrend,
+                         bool ellipseBase, SineCosineMemo& memo) {
   const double mark = EllipseMark(polePlunge, poleTrend, corePlunge, coreTrend, ellipseBase, memo);
   const double bottomMark = AddAngles(coreTrend, kPi);
   return ClockwiseAngle(mark, bottomMark);
@@ -101,8 +106,15 @@ double AngleToBottomMark(double polePlunge, double poleTrend, double corePlunge,
 
 Line RefPlaneBMCalc(double angle, double inclination, double polePlunge, double poleTrend,
                     double corePlunge, double coreTrend, bool ellipseBase, bool lineMode) {
-  const double bottomMark = AddAngles(coreTrend, kPi);
   SineCosineMemo memo;  // the core axis serves both frames
+  return RefPlaneBMCalc(angle, inclination, polePlunge, poleTrend, corePlunge, coreTrend,
+                        ellipseBase, lineMode, memo);
+}
+
+Line RefPlaneBMCalc(double angle, double inclination, double polePlunge, double poleTrend,
+                    double corePlunge, double coreTrend, bool ellipseBase, bool lineMode,
+                    SineCosineMemo& memo) {
+  const double bottomMark = AddAngles(coreTrend, kPi);
   const double mark = EllipseMark(polePlunge, poleTrend, corePlunge, coreTrend, ellipseBase, memo);
   // The feature's own mark, of the same kind (top or bottom) as the
   // reference plane's; OrientedCore below wants its bottom.
@@ -117,10 +129,15 @@ Line RefPlaneBMCalc(double angle, double inclination, double polePlunge, double 
 
 Line LineFromBetaInRefPlane(double angle, double corePlunge, double coreTrend, double polePlunge,
                             double poleTrend) {
+  SineCosineMemo memo;  // the core axis serves every frame below
+  return LineFromBetaInRefPlane(angle, corePlunge, coreTrend, polePlunge, poleTrend, memo);
+}
+
+Line LineFromBetaInRefPlane(double angle, double corePlunge, double coreTrend, double polePlunge,
+                            double poleTrend, SineCosineMemo& memo) {
   // The reference plane as the core shows it: its pole in the core frame,
   // taken on the side down the core axis (the frame trend names that side
   // whatever the sign of the frame plunge).
-  SineCosineMemo memo;  // the core axis serves every frame below
   const Line framePole = LineInAxisFrame(polePlunge, poleTrend, corePlunge, coreTrend, memo);
   const double fromCross = std::fabs(framePole.angle);
   if (fromCross >= kAxisFrameTolerance && kHalfPi - fromCross >= kAxisFrameTolerance) {
@@ -214,6 +231,14 @@ bool SecondPreferred(const Line& pole1, const Line& pole2, int refDirn, const Li
 RefPlaneSolutions RefPlaneFromDeltaAngle(double corePlunge, double coreTrend, double coneAngle,
                                          double refPlunge, double refDirection, int refDirn,
                                          int steepDip) {
+  SineCosineMemo memo;  // the core axis serves every frame
+  return RefPlaneFromDeltaAngle(corePlunge, coreTrend, coneAngle, refPlunge, refDirection, refDirn,
+                                steepDip, memo);
+}
+
+RefPlaneSolutions RefPlaneFromDeltaAngle(double corePlunge, double coreTrend, double coneAngle,
+                                         double refPlunge, double refDirection, int refDirn,
+                                         int steepDip, SineCosineMemo& memo) {
   if (refDirn < kRefDipDirection || refDirn > kRefApproximate) refDirn = kRefStrike;
   steepDip = std::clamp(steepDip, static_cast<int>(kDipBelow30), static_cast<int>(kDipAbove60));
   const double c = coneAngle;
@@ -244,12 +269,17 @@ RefPlaneSolutions RefPlaneFromDeltaAngle(double corePlunge, double coreTrend, do
     return out;
   }
 
-  SineCosineMemo memo;  // the core axis serves every frame below
   Line inFrame =
       LineInAxisFrame(reference.angle, reference.azimuth, std::fabs(corePlunge), coreTrend, memo);
   inFrame.angle = std::fabs(inFrame.angle);
-  const ConeHits hits = SweepCone(c, inFrame);
+  const ConeHits hits = SweepCone(c, inFrame, memo);
   if (hits.groups == 0) return out;
+  // The poles' trends are sweep steps, whose sines and cosines the sweep
+  // holds already; the frames below need them again.
+  for (int g = 0; g < hits.groups; ++g) {
+    const auto i = static_cast<std::size_t>(g);
+    memo.Remember(hits.best[i].azimuth, ConeStepSineCosine(hits.bestStep[i]));
+  }
 
   const double back = AddAngles(coreTrend, kPi);
   const auto geographic = [&](const Line& framePole) {
@@ -282,8 +312,9 @@ RefPlaneSolutions RefPlaneFromDeltaAngle(double corePlunge, double coreTrend, do
 
   if (SecondPreferred(pole1, pole2, refDirn, approximatePole, steepDip)) std::swap(pole1, pole2);
   out.first = pole1;
+  // The caller's constructions on the poles meet their angles again.
   const double apart = RadiansToDegrees(
-      AngleBetweenLines(pole1.angle, pole1.azimuth, pole2.angle, pole2.azimuth, false));
+      AngleBetweenLines(pole1.angle, pole1.azimuth, pole2.angle, pole2.azimuth, false, memo));
   if (apart >= 1.0) out.second = pole2;
   return out;
 }

@@ -70,9 +70,14 @@ struct PlungeInPlaneResult {
   // |plunge| - |dip|, radians, when steeperThanDip; otherwise 0.
   double excess = 0.0;
 };
-// The search stops within 0.01 degree of the requested plunge.
+// The search stops within 0.01 degree of the requested plunge. Most of its
+// steps are decided without working out the line (see the source); the
+// result is that of LineFromPlungeInPlaneEveryStep to the last bit.
 PlungeInPlaneResult LineFromPlungeInPlane(double dip, double dipDirection, double plunge,
                                           std::string_view sense);
+// The same search working out the line at every step.
+PlungeInPlaneResult LineFromPlungeInPlaneEveryStep(double dip, double dipDirection, double plunge,
+                                                   std::string_view sense);
 
 // Line at a signed pitch in a plane, measured from the strike end named by an
 // eight-point sense ("N", "NE", "E", "SE", "S", "SW", "W", "NW", any case).

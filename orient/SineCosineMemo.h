@@ -103,6 +103,17 @@ class SineCosineMemo {
     return Fill(slot, key, angle);
   }
 
+  // Takes sin(angle) and cos(angle) that the caller already holds; they
+  // must be exactly what SineCosineOf(angle) gives (a table made by the
+  // same calls, say), so later results keep every bit.
+  void Remember(double angle, const SineCosine& value) {
+    const std::uint64_t key = std::bit_cast<std::uint64_t>(angle);
+    const unsigned slot = static_cast<unsigned>((key * 0x9E3779B97F4A7C15ULL) >> kSlotShift);
+    filled_ |= std::uint32_t{1} << slot;
+    keys_[slot] = key;
+    values_[slot] = value;
+  }
+
  private:
   SineCosine Fill(unsigned slot, std::uint64_t key, double angle) {
     const SineCosine value = SineCosineOf(angle);

@@ -4,7 +4,9 @@
 // a batch run depend on it.
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <random>
 #include <string>
 
@@ -90,6 +92,29 @@ TEST(ConeSweepTest, SeededValuesMatchTryingEveryStep) {
     const double p = value(plunge);
     const double t = i % 3 == 0 ? value(anyTrend) : value(trend);
     ExpectSame(DegreesToRadians(c), {DegreesToRadians(p), DegreesToRadians(t)});
+  }
+}
+
+TEST(ConeSweepTest, StepTableHoldsTheLibraryBitsOfEveryStep) {
+  // The sweep and the frames after it take these in place of std::sin and
+  // std::cos of k * pi / 1800: one differing bit would move a result.
+  const double step = OrientGeometry::kPi / 1800.0;
+  for (int k = 0; k <= 3600; ++k) {
+    const double azimuth = k * step;
+    const OrientGeometry::SineCosine fromTable = OrientGeometry::ConeStepSineCosine(k);
+    const OrientGeometry::SineCosine fromLibrary = OrientGeometry::SineCosineOf(azimuth);
+    ASSERT_EQ(std::bit_cast<std::uint64_t>(fromTable.sin),
+              std::bit_cast<std::uint64_t>(std::sin(azimuth)))
+        << k;
+    ASSERT_EQ(std::bit_cast<std::uint64_t>(fromTable.cos),
+              std::bit_cast<std::uint64_t>(std::cos(azimuth)))
+        << k;
+    ASSERT_EQ(std::bit_cast<std::uint64_t>(fromTable.sin),
+              std::bit_cast<std::uint64_t>(fromLibrary.sin))
+        << k;
+    ASSERT_EQ(std::bit_cast<std::uint64_t>(fromTable.cos),
+              std::bit_cast<std::uint64_t>(fromLibrary.cos))
+        << k;
   }
 }
 

@@ -137,6 +137,30 @@ TEST(SineCosineMemo, StaysRightWithFarMoreAnglesThanItKeeps) {
   }
 }
 
+TEST(SineCosineMemo, RemembersHandedValuesByTheirAngleAlone) {
+  // A value handed over is what the memo gives for that very angle, in place
+  // of working it out; a neighbour one ulp away, or an angle whose slot it
+  // took, is still worked out afresh.
+  SineCosineMemo memo;
+  std::mt19937 random(3);
+  std::uniform_real_distribution<double> angle(-4.0, 4.0);
+  std::vector<double> angles(200);
+  for (double& a : angles) a = angle(random);
+  for (const double a : angles) memo.Of(a);
+  const double handed = 0.7;
+  const SineCosine marker{0.25, 0.5};  // not the sine of anything here
+  memo.Remember(handed, marker);
+  EXPECT_EQ(memo.Of(handed).sin, 0.25);
+  EXPECT_EQ(memo.Of(handed).cos, 0.5);
+  const double next = std::nextafter(handed, 1.0);
+  EXPECT_TRUE(SameDouble(memo.Of(next).sin, std::sin(next)));
+  for (const double a : angles) {
+    if (a == handed) continue;
+    ASSERT_TRUE(SameDouble(memo.Of(a).sin, std::sin(a))) << a;
+    ASSERT_TRUE(SameDouble(memo.Of(a).cos, std::cos(a))) << a;
+  }
+}
+
 // Planes and lines where the shortcuts could go wrong: upward lines, trends
 // past a turn or negative, 0 against 360, vertical and horizontal planes,
 // lines in and normal to the plane.
