@@ -65,11 +65,14 @@ class WholeDegreeSines {
     static const Entries table = MakeEntries();
     return table;
   }
-  // Kept out of line: the look-up stays short.
+  // Kept out of line: the look-up stays short. The angles are read back
+  // through a volatile so that the compiler, whose own sine rounds some
+  // values differently from the library's, cannot fill the table itself.
   [[gnu::noinline]] static Entries MakeEntries() {
     Entries entries;
     for (int d = -kLimit; d <= kLimit; ++d) {
-      const double angle = Radians(d);
+      const volatile double atRunTime = Radians(d);
+      const double angle = atRunTime;
       entries[static_cast<std::size_t>(d + kLimit)] = {std::bit_cast<std::uint64_t>(angle),
                                                        LibrarySineCosine(angle)};
     }
