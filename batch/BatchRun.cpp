@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "batch/BatchRun.h"
 
+#include <algorithm>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -135,6 +136,14 @@ struct BatchRunner::RowContext {
   CalculatorModel::StraightRow straightRow;
   // The mapped slots and their columns, in slot order.
   std::vector<std::pair<int, int>> typedColumns;
+  // Rows written straight read their numbers where they lie when the
+  // delimiter allows (PlainNumberDelimiter): the columns read, ascending,
+  // and for each mapped slot the index of its column there.
+  char plainNumberDelimiter = 0;
+  std::vector<int> plainColumns;
+  std::vector<std::pair<int, std::size_t>> plainSlots;
+  std::vector<PlainField> plainFields;
+  CalculatorModel::FieldNumbers fieldNumbers{};
   int lastMapped = -1;
   std::vector<std::string_view> fieldViews;
   std::array<std::string_view, kSlotCount> typed{};
@@ -161,14 +170,23 @@ bool BatchRunner::SplitTypedFields(std::string_view text, RowContext& row) {
 
 bool BatchRunner::WriteRowStraight(std::string_view text, RowContext& row,
                                    const BatchOutputOptions& options) {
-  if (!SplitTypedFields(text, row) || !model_.WriteRowStraight(row.typed, row.straightRow)) {
+  const CalculatorModel::FieldNumbers* numbers = nullptr;
+  if (row.plainNumberDelimiter != 0 && IsDataCandidate(text) &&
+      ReadPlainFields(text, row.plainNumberDelimiter, row.plainColumns, row.plainFields)) {
+    for (const auto& [slot, index] : row.plainSlots) {
+      const PlainField& field = row.plainFields[index];
+      row.typed[slot] = field.text;
+      row.fieldNumbers[static_cast<std::size_t>(slot)] = {field.value, field.places};
+    }
+    numbers = &row.fieldNumbers;
+  } else if (!SplitTypedFields(text, row)) {
     return false;
   }
-  const auto& results = row.straightRow.mainResults;
+  if (!model_.WriteRowStraight(row.typed, numbers, row.straightRow)) return false;
   writer_.WriteStraightResultLine(
       writer_.FileName(), options.inputAppended,
       options.retainInput ? std::optional<std::string_view>(text) : std::nullopt,
-      {results[0].View(), results[1].View(), results[2].View()});
+      row.straightRow.mainResults);
   return true;
 }
 
@@ -261,6 +279,16 @@ void BatchRunner::RunRows(LineReader& reader, const BatchRunRequest& request,
   row.atOnce = rowsAtOnce_ && model_.PrepareRowsAtOnce(uses);
   row.straight =
       row.atOnce && straightRows_ && model_.StraightRowsReady() && writer_.MainResultsOnly();
+  row.plainNumberDelimiter = PlainNumberDelimiter(row.delimiterSet);
+  for (const auto& [slot, column] : row.typedColumns) row.plainColumns.push_back(column);
+  std::sort(row.plainColumns.begin(), row.plainColumns.end());
+  row.plainColumns.erase(std::unique(row.plainColumns.begin(), row.plainColumns.end()),
+                         row.plainColumns.end());
+  row.plainFields.resize(row.plainColumns.size());
+  for (const auto& [slot, column] : row.typedColumns) {
+    const auto at = std::lower_bound(row.plainColumns.begin(), row.plainColumns.end(), column);
+    row.plainSlots.emplace_back(slot, static_cast<std::size_t>(at - row.plainColumns.begin()));
+  }
   row.lastMapped = lastMapped;
   if (!row.atOnce && lastMapped >= 0) row.clearedFirst.push_back(lastMapped);
   const MainWindowControls& controls = model_.Controls();

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "batch/Delimiters.h"
 
+#include <cstring>
+
+#include "orient/NumberText.h"
 #include "orient/TextParsing.h"
 
 namespace Lodema {
@@ -124,6 +127,45 @@ int SplitFieldsByReader(std::string_view line, std::string_view delimiterSet, in
   }
   fields.resize(static_cast<std::size_t>(count));
   return count;
+}
+
+char PlainNumberDelimiter(std::string_view delimiterSet) {
+  if (!IsPlainDelimiter(delimiterSet)) return 0;
+  const char delimiter = delimiterSet[0];
+  if ((delimiter >= '0' && delimiter <= '9') || delimiter == '+' || delimiter == '-' ||
+      delimiter == '.' || delimiter == ',') {
+    return 0;
+  }
+  return delimiter;
+}
+
+bool ReadPlainFields(std::string_view line, char delimiter, const std::vector<int>& columns,
+                     std::vector<PlainField>& fields) {
+  const char* p = line.data();
+  const char* const end = p + line.size();
+  int column = 1;
+  std::size_t i = 0;
+  for (const int wanted : columns) {
+    // Past the fields no one reads: their contents do not matter to the
+    // split, only their delimiters.
+    while (column < wanted) {
+      p = static_cast<const char*>(std::memchr(p, delimiter, static_cast<std::size_t>(end - p)));
+      if (p == nullptr) return false;
+      ++p;
+      ++column;
+    }
+    PlainField& field = fields[i++];
+    const char* const stop = NumberText::ReadPlainDecimalAt(p, end, field.value, field.places);
+    // The number must fill its field. A delimiter as the line's last
+    // character ends the split there; the next field is then missing.
+    if (stop == nullptr || (stop != end && *stop != delimiter)) return false;
+    field.text = std::string_view(p, static_cast<std::size_t>(stop - p));
+    p = stop;
+    if (p != end) ++p;
+    ++column;
+    if (p == end && i < columns.size()) return false;
+  }
+  return true;
 }
 
 int SplitFields(std::string_view line, std::string_view delimiterSet, int maxFields,

@@ -196,7 +196,13 @@ class CalculatorModel {
     std::size_t size = 0;
     std::string_view View() const { return {chars.data(), size}; }
   };
-  static WholeAngleText FormatAngleWholeText(double radians, bool pad);
+  static WholeAngleText FormatAngleWholeText(double radians, bool pad) {
+    WholeAngleText text;
+    FormatAngleWholeText(radians, pad, text);
+    return text;
+  }
+  // The same into text.
+  static void FormatAngleWholeText(double radians, bool pad, WholeAngleText& text);
   // What WriteFabric writes into a plane or line window, by role, with
   // `decimals` decimals; false when a text is longer than a WholeAngleText
   // holds (never for a finite angle).
@@ -287,7 +293,8 @@ class CalculatorModel {
   // ---- Batch rows written straight -------------------------------------------
   // The texts main result boxes 0..2 would show after a row.
   struct StraightRow {
-    std::array<WholeAngleText, 3> mainResults;
+    FabricTexts fabric;
+    std::array<std::string_view, 3> mainResults;  // views of fabric's texts
   };
   // For a run of a line or plane result whose typed boxes take numbers
   // only, in azimuth and dip-direction input notation, with the stereonet
@@ -299,8 +306,15 @@ class CalculatorModel {
   // row leaves by CatchUpStraightRows, which must come before any other use
   // of the model (EndRowsAtOnce and PrepareRowsAtOnce call it). False
   // changes nothing.
+  // numbers: the typed boxes' fields as NumberText::ReadPlainDecimal reads
+  // them, when the caller has read them already (nullptr: read here).
+  struct FieldNumber {
+    double value = 0.0;
+    int places = 0;
+  };
+  using FieldNumbers = std::array<FieldNumber, kMappedBoxCount>;
   bool WriteRowStraight(const std::array<std::string_view, kMappedBoxCount>& texts,
-                        StraightRow& row);
+                        const FieldNumbers* numbers, StraightRow& row);
   bool StraightRowsReady() const { return rowsAtOnce_.ready && rowsAtOnce_.straight; }
   // Types the last row written straight at once, if any is pending.
   void CatchUpStraightRows();
@@ -373,7 +387,8 @@ class CalculatorModel {
   // The numbers (plan values) and sense letters of a row typed at once,
   // with its count of decimal places; false when a field is not what its
   // box takes at once.
-  bool ReadRowNumbers(const std::array<std::string_view, kMappedBoxCount>& texts, int& places);
+  bool ReadRowNumbers(const std::array<std::string_view, kMappedBoxCount>& texts, int& places,
+                      const FieldNumbers* numbers = nullptr);
   // What typed box `box` shows for its field `text` once ReadRowNumbers took it.
   std::string_view TypedBoxText(int box, std::string_view text) const {
     if (rowsAtOnce_.rules[box] != EntryRule::kSense) return text;

@@ -341,10 +341,10 @@ CalculatorModel::ResultRole CalculatorModel::ResultRoleOf(std::string_view capti
   return ResultRole::kOther;
 }
 
-CalculatorModel::WholeAngleText CalculatorModel::FormatAngleWholeText(double radians, bool pad) {
-  WholeAngleText text;
+void CalculatorModel::FormatAngleWholeText(double radians, bool pad, WholeAngleText& text) {
+  text.size = 0;
   const double whole = NumberText::RoundHalfEven(OrientGeometry::RadiansToDegrees(radians));
-  if (!(std::fabs(whole) < 1e15)) return text;
+  if (!(std::fabs(whole) < 1e15)) return;
   // Below 1e15 the general form is the whole number itself.
   const auto number = static_cast<long long>(whole);
   const unsigned long long magnitude = number < 0 ? 0ULL - static_cast<unsigned long long>(number)
@@ -364,7 +364,6 @@ CalculatorModel::WholeAngleText CalculatorModel::FormatAngleWholeText(double rad
     for (std::size_t i = 0; i < count; ++i) *out++ = digits[i];
   }
   text.size = static_cast<std::size_t>(out - text.chars.data());
-  return text;
 }
 
 std::string CalculatorModel::FormatAngleWhole(double radians, bool pad) {
@@ -391,8 +390,8 @@ bool CalculatorModel::FormatFabric(double angle, double azimuth, bool isPlane, i
   if (decimals == 0 && !textual) {
     // Whole degrees in azimuth notation, the usual batch output: written in
     // one step rather than through the general form.
-    texts.first = FormatAngleWholeText(angle, false);
-    texts.direction = FormatAngleWholeText(azimuth, true);
+    FormatAngleWholeText(angle, false, texts.first);
+    FormatAngleWholeText(azimuth, true, texts.direction);
     texts.sense.size = 0;
     if (texts.first.size > 0 && texts.direction.size > 0) return true;
     return KeepText(FormatAngleWhole(angle, false), texts.first) &&

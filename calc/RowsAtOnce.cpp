@@ -129,7 +129,7 @@ void CalculatorModel::EndRowsAtOnce() {
 }
 
 bool CalculatorModel::ReadRowNumbers(const std::array<std::string_view, kMappedBoxCount>& texts,
-                                     int& places) {
+                                     int& places, const FieldNumbers* numbers) {
   RowsAtOnce& plan = rowsAtOnce_;
   places = plan.keptPlaces;
   for (int i = 0; i < plan.typedCount; ++i) {
@@ -141,10 +141,14 @@ bool CalculatorModel::ReadRowNumbers(const std::array<std::string_view, kMappedB
       continue;
     }
     int boxPlaces = 0;
-    if (!NumberText::ReadPlainDecimal(texts[box], plan.values[box], boxPlaces) ||
-        !NumberFitsRule(plan.rules[box], plan.values[box])) {
+    if (numbers != nullptr) {
+      const FieldNumber& number = (*numbers)[static_cast<std::size_t>(box)];
+      plan.values[box] = number.value;
+      boxPlaces = number.places;
+    } else if (!NumberText::ReadPlainDecimal(texts[box], plan.values[box], boxPlaces)) {
       return false;
     }
+    if (!NumberFitsRule(plan.rules[box], plan.values[box])) return false;
     if (box <= kLastCountedBox) places = std::max(places, boxPlaces);
   }
   return true;
@@ -184,11 +188,11 @@ bool CalculatorModel::TypeRowAtOnce(const std::array<std::string_view, kMappedBo
 }
 
 bool CalculatorModel::WriteRowStraight(const std::array<std::string_view, kMappedBoxCount>& texts,
-                                       StraightRow& row) {
+                                       const FieldNumbers* numbers, StraightRow& row) {
   RowsAtOnce& plan = rowsAtOnce_;
   if (!plan.ready || !plan.straight || !plan.lastRowAtOnce || rewriting_) return false;
   int places = 0;
-  if (!ReadRowNumbers(texts, places)) return false;
+  if (!ReadRowNumbers(texts, places, numbers)) return false;
 
   Dispatcher dispatcher(*this);
   {
@@ -205,27 +209,27 @@ bool CalculatorModel::WriteRowStraight(const std::array<std::string_view, kMappe
   const bool isPlane = info.result == ResultKind::kPlane;
   OrientGeometry::Orientation result = out.result;
   if (!isPlane && !settings_.ShowPolaritySign) result.angle = std::fabs(result.angle);
-  FabricTexts fabric;
+  FabricTexts& fabric = row.fabric;
   if (!FormatFabric(result.angle, result.azimuth, isPlane, std::clamp(places, 0, 2), fabric)) {
     return false;
   }
   // As AssignFabricTexts writes the main result window, whose other boxes
   // the row has blanked.
   for (int box = 0; box < 3; ++box) {
-    WholeAngleText& text = row.mainResults[static_cast<std::size_t>(box)];
+    std::string_view& text = row.mainResults[static_cast<std::size_t>(box)];
     switch (plan.mainResultRoles[box]) {
       case ResultRole::kFirst:
-        text = fabric.first;
+        text = fabric.first.View();
         break;
       case ResultRole::kDirection:
-        text = fabric.direction;
+        text = fabric.direction.View();
         break;
       case ResultRole::kSense:
-        text = fabric.sense;
-        if (!IsSenseStrikeConvention(settings_.PlaneConvOut) || !isPlane) text.size = 0;
+        text = IsSenseStrikeConvention(settings_.PlaneConvOut) && isPlane ? fabric.sense.View()
+                                                                          : std::string_view();
         break;
       case ResultRole::kOther:
-        text.size = 0;
+        text = {};
         break;
     }
   }

@@ -68,15 +68,22 @@ inline constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5
 // runs for every number of every batch row. places: what CountDecimalPlaces
 // gives for the text.
 [[gnu::always_inline]] inline bool ReadPlainDecimal(std::string_view text, double& value,
-                                                    int& places) {
+                                                    int& places);
+
+// The same for the plain decimal number that starts at begin and ends where
+// [begin, end) has no more of it: the position after it, or nullptr when
+// there is none there that can be read exactly. A field that ends at a
+// delimiter other than a sign, digit, "." or "," is read so without first
+// finding its end.
+[[gnu::always_inline]] inline const char* ReadPlainDecimalAt(const char* begin, const char* end,
+                                                             double& value, int& places) {
   // Such text reads the same whatever the locale flag. When its digits fit a
   // double's 53-bit mantissa, one division by an exact power of ten is the
   // correctly rounded value, the very double from_chars gives (in the
   // default rounding mode only).
   const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
-  const char* p = text.data();
-  const char* const end = p + text.size();
-  if (p == end) return false;
+  const char* p = begin;
+  if (p == end) return nullptr;
   const bool negative = *p == '-';
   if (negative || *p == '+') ++p;
   // Digits beyond 19 may wrap the mantissa; such text is refused below.
@@ -92,14 +99,26 @@ inline constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5
     fractionDigits = p - fractionStart;
   }
   const std::ptrdiff_t digits = wholeDigits + fractionDigits;
-  if (p != end || digits == 0 || digits > 19 || mantissa > (std::uint64_t{1} << 53)) return false;
+  if (digits == 0 || digits > 19 || mantissa > (std::uint64_t{1} << 53)) return nullptr;
   places = !separator ? 0 : (fractionDigits == 0 ? 1 : static_cast<int>(fractionDigits));
   double magnitude = static_cast<double>(mantissa);
   if (fractionDigits > 0) {
-    if (mantissa != 0 && std::fegetround() != FE_TONEAREST) return false;
+    if (mantissa != 0 && std::fegetround() != FE_TONEAREST) return nullptr;
     magnitude /= kExactPowersOfTen[fractionDigits];
   }
   value = negative ? -magnitude : magnitude;
+  return p;
+}
+
+[[gnu::always_inline]] inline bool ReadPlainDecimal(std::string_view text, double& value,
+                                                    int& places) {
+  if (text.empty()) return false;
+  const char* const end = text.data() + text.size();
+  double read = 0.0;
+  int readPlaces = 0;
+  if (ReadPlainDecimalAt(text.data(), end, read, readPlaces) != end) return false;
+  value = read;
+  places = readPlaces;
   return true;
 }
 

@@ -272,10 +272,10 @@ TEST(RowsAtOnceTest, RowsWrittenStraightShowWhatTypingThemShows) {
 
         CalculatorModel::StraightRow written;
         const std::string before = Snapshot(straight);
-        if (straight.WriteRowStraight(texts, written)) {
+        if (straight.WriteRowStraight(texts, nullptr, written)) {
           ++straightRows;
           for (int box = 0; box < 3; ++box) {
-            EXPECT_EQ(written.mainResults[box].View(), typed.Controls().resultValues[box].caption)
+            EXPECT_EQ(written.mainResults[box], typed.Controls().resultValues[box].caption)
                 << "row " << row << ", result box " << box;
           }
           EXPECT_FALSE(typed.MessageReportsFailure());
@@ -309,17 +309,17 @@ TEST(RowsAtOnceTest, OnlyARowAfterOneTypedAtOnceGoesStraight) {
   const std::array<std::string_view, kMappedBoxCount> texts = {"30", "120", "", "40", "200"};
   CalculatorModel::StraightRow written;
   // The first row of a run sets the boxes the next rows start from.
-  EXPECT_FALSE(model.WriteRowStraight(texts, written));
+  EXPECT_FALSE(model.WriteRowStraight(texts, nullptr, written));
   ASSERT_TRUE(model.TypeRowAtOnce(texts));
-  EXPECT_TRUE(model.WriteRowStraight(texts, written));
+  EXPECT_TRUE(model.WriteRowStraight(texts, nullptr, written));
   // A box typed alone: the next row is typed again.
   model.CatchUpStraightRows();
   model.SetEntryText(1, "121");
-  EXPECT_FALSE(model.WriteRowStraight(texts, written));
+  EXPECT_FALSE(model.WriteRowStraight(texts, nullptr, written));
   // Coinciding planes have no result: the row is the model's to show.
   ASSERT_TRUE(model.TypeRowAtOnce(texts));
   const std::array<std::string_view, kMappedBoxCount> same = {"30", "120", "", "30", "120"};
-  EXPECT_FALSE(model.WriteRowStraight(same, written));
+  EXPECT_FALSE(model.WriteRowStraight(same, nullptr, written));
 }
 
 }  // namespace
