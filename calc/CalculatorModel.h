@@ -195,6 +195,14 @@ class CalculatorModel {
     std::array<char, 32> chars;  // only the first size are ever read
     std::size_t size = 0;
     std::string_view View() const { return {chars.data(), size}; }
+    // Holds text; false, holding nothing, when it is too long.
+    bool Keep(std::string_view text) {
+      size = 0;
+      if (text.size() > chars.size()) return false;
+      for (std::size_t i = 0; i < text.size(); ++i) chars[i] = text[i];
+      size = text.size();
+      return true;
+    }
   };
   static WholeAngleText FormatAngleWholeText(double radians, bool pad) {
     WholeAngleText text;
@@ -366,6 +374,14 @@ class CalculatorModel {
     degrees = rowsAtOnce_.values[static_cast<std::size_t>(box)];
     return true;
   }
+  // While a row typed at once is calculated: the located boxes of a window
+  // whose angle and direction boxes are both typed and read as numbers in
+  // place (no notation change); nullptr otherwise.
+  const WindowBoxes* TypedRowWindow(int window, bool asLine) const {
+    if (!rowsAtOnce_.calculating || window < 0 || window > 3) return nullptr;
+    const auto& known = rowsAtOnce_.typedWindows[static_cast<std::size_t>(window)][asLine ? 1 : 0];
+    return known ? &*known : nullptr;
+  }
 
   // What a box accepts, by its caption and the input conventions.
   enum class EntryRule {
@@ -419,10 +435,17 @@ class CalculatorModel {
     // Per window and (plane, line): the located boxes, when every shown box
     // of the window is typed or kept valid.
     std::array<std::array<std::optional<WindowBoxes>, 2>, 4> located{};
+    // The same where both number boxes are typed and read in place.
+    std::array<std::array<std::optional<WindowBoxes>, 2>, 4> typedWindows{};
     std::array<ResultRole, 3> mainResultRoles{};  // result boxes 0..2
+    // Which of result boxes 0..2 take an angle result's text or sense.
+    std::array<bool, 3> angleTextBoxes{};
+    std::array<bool, 3> angleSenseBoxes{};
   };
   // Whether rows of the prepared run may be written straight.
   bool StraightRowsPossible(const RowsAtOnce& plan) const;
+  // The typed boxes take a row written straight; the model awaits catching up.
+  void FinishRowStraight(const std::array<std::string_view, kMappedBoxCount>& texts);
 
   // The plain decimal number (NumberText::ReadPlainDecimal) last read from
   // each entry box while checking it, with the text it was read from. The

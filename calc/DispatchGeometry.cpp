@@ -47,8 +47,10 @@ CalcOutcome AngleResult(double angle, const std::string& sense = "") {
 }
 
 // The misfit note of 10 and 11; a large misfit also beeps in a batch run.
-void AddMisfit(CalcOutcome& out, double misfit) {
-  out.Note("Misfit between line and plane =" + WholeDegreesWithBlank(misfit) + "\xC2\xB0");
+void AddMisfit(CalcOutcome& out, double misfit, bool screenNotes) {
+  if (screenNotes) {
+    out.Note("Misfit between line and plane =" + WholeDegreesWithBlank(misfit) + "\xC2\xB0");
+  }
   out.beep = NumberText::RoundHalfEven(RadiansToDegrees(misfit)) > kMisfitBeepDegrees;
 }
 
@@ -68,7 +70,7 @@ CalcOutcome LineFromPitch(const Plane& plane, double pitch, const std::string& s
   return LineResult(r.line);
 }
 
-CalcOutcome PitchOfLine(const Plane& plane, const Line& line) {
+CalcOutcome PitchOfLine(const Plane& plane, const Line& line, bool screenNotes) {
   const std::optional<PitchResult> r = PitchOfLineInPlane(plane, line);
   if (!r) {
     CalcOutcome out = Fail(std::string(kLineNormal) + "pitch");
@@ -76,11 +78,11 @@ CalcOutcome PitchOfLine(const Plane& plane, const Line& line) {
     return out;
   }
   CalcOutcome out = AngleResult(r->pitch, r->sense);
-  AddMisfit(out, r->misfit);
+  AddMisfit(out, r->misfit, screenNotes);
   return out;
 }
 
-CalcOutcome HadeOfLine(const Plane& plane, const Line& line) {
+CalcOutcome HadeOfLine(const Plane& plane, const Line& line, bool screenNotes) {
   const std::optional<HadeAndMisfit> angles = HadeOfProjection(plane, line);
   if (!angles) {
     CalcOutcome out = Fail(std::string(kLineNormal) + "hade");
@@ -88,7 +90,7 @@ CalcOutcome HadeOfLine(const Plane& plane, const Line& line) {
     return out;
   }
   CalcOutcome out = AngleResult(angles->hade);
-  AddMisfit(out, angles->misfit);
+  AddMisfit(out, angles->misfit, screenNotes);
   return out;
 }
 
@@ -201,9 +203,9 @@ CalcOutcome ComputeGeometry(const GeometryInputs& in) {
     case 9:
       return LineResult(LineFromHadeInPlane(a, b.angle));
     case 10:
-      return PitchOfLine(a, b);
+      return PitchOfLine(a, b, in.screenNotes);
     case 11:
-      return HadeOfLine(a, b);
+      return HadeOfLine(a, b, in.screenNotes);
     case 12:
     case 13:
     case 14:

@@ -24,6 +24,9 @@ struct GeometryInputs {
   OrientGeometry::Orientation c;  // fold axis (14, 34, 35)
   double angleC = 0.0;            // rotation angle (12, 13), angle (26)
   bool obtuse = false;            // 2, 3, 29, 30, 33
+  // False in a batch run, which shows only the batch messages: the notes
+  // meant for the screen alone are then not written.
+  bool screenNotes = true;
 };
 
 CalcOutcome ComputeGeometry(const GeometryInputs& in);

@@ -92,6 +92,17 @@ bool Dispatcher::ReadDirection(int box, double& radians) const {
 
 bool Dispatcher::ReadOrientation(int window, bool asLine, Orientation& value,
                                  std::string* sense) const {
+  if (const CalculatorModel::WindowBoxes* typed = m_.TypedRowWindow(window, asLine)) {
+    // A row typed at once: both numbers were read with the row.
+    double angle = 0.0;
+    double azimuth = 0.0;
+    m_.TypedRowNumber(typed->first, angle);
+    m_.TypedRowNumber(typed->direction, azimuth);
+    if (!StoreOrientation(angle, azimuth, value)) return false;
+    if (sense)
+      *sense = typed->sense >= 0 ? m_.controls_.entryBoxes[typed->sense].text : std::string();
+    return true;
+  }
   const bool comma = m_.LocaleUsesComma();
   double angle = 0.0;
   double azimuth = 0.0;

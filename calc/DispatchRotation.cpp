@@ -21,10 +21,12 @@ constexpr double kNearlyHorizontal = 0.001;
 CalcOutcome RotatedLine(const GeometryInputs& in) {
   CalcOutcome out;
   out.result = RotateLine(in.a.angle, in.a.azimuth, in.angleC, in.b.angle, in.b.azimuth);
-  out.Note(std::string(in.angleC >= 0.0 ? "clockwise" : "anticlockwise") +
-           " rotation (looking down axis)" +
-           (out.result.angle < 0.0 ? "  -  rotated line sense is UPWARD facing"
-                                   : "  -  rotated line sense is DOWNWARD facing"));
+  if (in.screenNotes) {
+    out.Note(std::string(in.angleC >= 0.0 ? "clockwise" : "anticlockwise") +
+             " rotation (looking down axis)" +
+             (out.result.angle < 0.0 ? "  -  rotated line sense is UPWARD facing"
+                                     : "  -  rotated line sense is DOWNWARD facing"));
+  }
   return out;
 }
 
@@ -32,8 +34,10 @@ CalcOutcome RotatedPlane(const GeometryInputs& in) {
   CalcOutcome out;
   const Line pole = PlaneToPole(in.a.angle, in.a.azimuth);
   out.result = NormalOf(RotateLine(pole.angle, pole.azimuth, in.angleC, in.b.angle, in.b.azimuth));
-  out.Note(std::string(in.angleC >= 0.0 ? "clockwise" : "anticlockwise") +
-           " rotation looking down rot'n axis");
+  if (in.screenNotes) {
+    out.Note(std::string(in.angleC >= 0.0 ? "clockwise" : "anticlockwise") +
+             " rotation looking down rot'n axis");
+  }
   return out;
 }
 
@@ -48,8 +52,10 @@ CalcOutcome UnfoldedLineInBed(const GeometryInputs& in) {
   // The trend of a record already names the down-plunge azimuth, so dropping
   // the sign keeps the same axis.
   out.result.angle = std::fabs(out.result.angle);
-  out.Note("Residual plunge of line after plane rotated to horizontal =" +
-           WholeDegreesWithBlank(out.result.angle) + "\xC2\xB0");
+  if (in.screenNotes) {
+    out.Note("Residual plunge of line after plane rotated to horizontal =" +
+             WholeDegreesWithBlank(out.result.angle) + "\xC2\xB0");
+  }
   return out;
 }
 

@@ -37,6 +37,7 @@ void Dispatcher::Start() {
   ran_ = true;
   record_.calculation = n_;
   geo_.calculation = n_;
+  geo_.screenNotes = !m_.BatchRunning();
 }
 
 bool Dispatcher::ReadInputs() {

@@ -372,17 +372,6 @@ std::string CalculatorModel::FormatAngleWhole(double radians, bool pad) {
   return std::string(text.View());
 }
 
-namespace {
-
-bool KeepText(std::string_view text, CalculatorModel::WholeAngleText& kept) {
-  if (text.size() > kept.chars.size()) return false;
-  for (std::size_t i = 0; i < text.size(); ++i) kept.chars[i] = text[i];
-  kept.size = text.size();
-  return true;
-}
-
-}  // namespace
-
 bool CalculatorModel::FormatFabric(double angle, double azimuth, bool isPlane, int decimals,
                                    FabricTexts& texts) const {
   const bool textual =
@@ -394,14 +383,14 @@ bool CalculatorModel::FormatFabric(double angle, double azimuth, bool isPlane, i
     FormatAngleWholeText(azimuth, true, texts.direction);
     texts.sense.size = 0;
     if (texts.first.size > 0 && texts.direction.size > 0) return true;
-    return KeepText(FormatAngleWhole(angle, false), texts.first) &&
-           KeepText(FormatAngleWhole(azimuth, true), texts.direction);
+    return texts.first.Keep(FormatAngleWhole(angle, false)) &&
+           texts.direction.Keep(FormatAngleWhole(azimuth, true));
   }
   const FabricStrings strings =
       FormatFabricStrings(FormatAngleGeneral(angle, decimals),
                           FormatAngleGeneral(azimuth, decimals), isPlane, decimals);
-  return KeepText(strings.first, texts.first) && KeepText(strings.direction, texts.direction) &&
-         KeepText(strings.sense, texts.sense);
+  return texts.first.Keep(strings.first) && texts.direction.Keep(strings.direction) &&
+         texts.sense.Keep(strings.sense);
 }
 
 void CalculatorModel::WriteFabric(int window, double angle, double azimuth, bool isPlane) {

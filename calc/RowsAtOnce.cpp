@@ -92,11 +92,22 @@ bool CalculatorModel::PrepareRowsAtOnce(const std::array<RowBoxUse, kMappedBoxCo
     }
     if (!settled) continue;
     // While a row typed at once is calculated every shown box here is valid.
-    plan.located[window][0] = FindWindowBoxes(window, false, false);
-    plan.located[window][1] = FindWindowBoxes(window, true, false);
+    for (const bool asLine : {false, true}) {
+      const WindowBoxes boxes = FindWindowBoxes(window, asLine, false);
+      plan.located[window][asLine ? 1 : 0] = boxes;
+      if (!boxes.error && boxes.first >= 0 && boxes.direction >= 0 && plan.typed[boxes.first] &&
+          plan.typed[boxes.direction] && !WindowNeedsNotationChange(window, asLine)) {
+        plan.typedWindows[window][asLine ? 1 : 0] = boxes;
+      }
+    }
   }
   for (int box = 0; box < 3; ++box) {
-    plan.mainResultRoles[box] = ResultRoleOf(controls_.resultCaptions[box].caption);
+    const std::string& caption = controls_.resultCaptions[box].caption;
+    plan.mainResultRoles[box] = ResultRoleOf(caption);
+    // The boxes WriteAngleResult writes.
+    plan.angleSenseBoxes[box] = caption == "sense";
+    plan.angleTextBoxes[box] = caption == "angle" || caption == settings_.gPitchName ||
+                               caption == settings_.gHadeName || IsDirectionCaption(caption);
   }
   plan.ready = true;
   plan.straight = StraightRowsPossible(plan);
@@ -107,7 +118,10 @@ bool CalculatorModel::PrepareRowsAtOnce(const std::array<RowBoxUse, kMappedBoxCo
 bool CalculatorModel::StraightRowsPossible(const RowsAtOnce& plan) const {
   const CalculationInfo& info = CalculationAt(calculation_);
   if (!batchRunning_ || plot_->IsShowing()) return false;
-  if (info.result != ResultKind::kLine && info.result != ResultKind::kPlane) return false;
+  if (info.result != ResultKind::kLine && info.result != ResultKind::kPlane &&
+      info.result != ResultKind::kAngle) {
+    return false;
+  }
   // Solutions, apparent dips and pitches go to further windows.
   if (info.SolvesApproxReferencePlane()) return false;
   if (controls_.apparentDipBox.checked && controls_.apparentDipBox.visible) return false;
@@ -201,18 +215,34 @@ bool CalculatorModel::WriteRowStraight(const std::array<std::string_view, kMappe
   }
   const CalcOutcome out = dispatcher.Compute();
   // Anything but a plain result goes through the model, which shows it.
-  if (out.status != CalcStatus::kOk || out.noResult || out.beep || !out.message.empty() ||
-      !out.batchMessage.empty() || out.hasReference || out.secondSolution || out.hasPlaneSolution) {
+  // (A note for the screen alone is not shown in a batch run.)
+  if (out.status != CalcStatus::kOk || out.noResult || out.beep || !out.batchMessage.empty() ||
+      out.hasReference || out.secondSolution || out.hasPlaneSolution) {
     return false;
   }
   const CalculationInfo& info = CalculationAt(calculation_);
+  const int decimals = std::clamp(places, 0, 2);
+  FabricTexts& fabric = row.fabric;
+  if (info.result == ResultKind::kAngle) {
+    // As WriteAngleResult writes it, into the boxes of the angle and of its
+    // sense; the row has blanked the others.
+    if (!fabric.first.Keep(FormatAngleFixed(FormatAngleGeneral(out.angle, decimals), decimals,
+                                            OutputDecimalChar(), false)) ||
+        !fabric.sense.Keep(out.sense)) {
+      return false;
+    }
+    for (std::size_t box = 0; box < 3; ++box) {
+      row.mainResults[box] = plan.angleSenseBoxes[box]  ? fabric.sense.View()
+                             : plan.angleTextBoxes[box] ? fabric.first.View()
+                                                        : std::string_view();
+    }
+    FinishRowStraight(texts);
+    return true;
+  }
   const bool isPlane = info.result == ResultKind::kPlane;
   OrientGeometry::Orientation result = out.result;
   if (!isPlane && !settings_.ShowPolaritySign) result.angle = std::fabs(result.angle);
-  FabricTexts& fabric = row.fabric;
-  if (!FormatFabric(result.angle, result.azimuth, isPlane, std::clamp(places, 0, 2), fabric)) {
-    return false;
-  }
+  if (!FormatFabric(result.angle, result.azimuth, isPlane, decimals, fabric)) return false;
   // As AssignFabricTexts writes the main result window, whose other boxes
   // the row has blanked.
   for (int box = 0; box < 3; ++box) {
@@ -233,13 +263,19 @@ bool CalculatorModel::WriteRowStraight(const std::array<std::string_view, kMappe
         break;
     }
   }
+  FinishRowStraight(texts);
+  return true;
+}
+
+void CalculatorModel::FinishRowStraight(
+    const std::array<std::string_view, kMappedBoxCount>& texts) {
+  RowsAtOnce& plan = rowsAtOnce_;
   // The boxes hold the row's texts, for the next row and CatchUpStraightRows.
   for (int i = 0; i < plan.typedCount; ++i) {
     const int box = plan.typedBoxes[i];
     SetBoxText(controls_.entryBoxes[box].text, TypedBoxText(box, texts[box]));
   }
   plan.pendingStraight = true;
-  return true;
 }
 
 void CalculatorModel::CatchUpStraightRows() {
