@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "calc/DispatchGeometry.h"
 #include "tests/calc/DispatchTestSupport.h"
 
 namespace Lodema::DispatchTesting {
@@ -168,6 +169,36 @@ TEST_F(CalculationTest, RotationAndUnfoldingNotes) {
   Run(34, Typed(0, 40, 120) + Typed(3, 35, 250) + Typed(6, 0, 30));
   EXPECT_EQ(Message(),
             "Use -ve plunge value to indicate upward polarity of line (if polarity is important)");
+}
+
+// A batch run leaves out the notes only the screen shows; everything the
+// run reads of the outcome stays as it is.
+TEST(ComputeGeometryNotes, BatchRowsGetTheSameOutcomeWithoutScreenNotes) {
+  const double r = std::acos(-1.0) / 180.0;
+  for (const int calculation : {10, 11, 12, 13, 14, 34}) {
+    for (const double misfit : {0.0, 25.0}) {
+      SCOPED_TRACE("calculation " + std::to_string(calculation));
+      GeometryInputs screen;
+      screen.calculation = calculation;
+      screen.a = {40 * r, 90 * r};
+      screen.b = {(20 + misfit) * r, 10 * r};
+      screen.c = {0.0, 30 * r};
+      screen.angleC = -40 * r;
+      GeometryInputs batch = screen;
+      batch.screenNotes = false;
+      const CalcOutcome shown = ComputeGeometry(screen);
+      const CalcOutcome quiet = ComputeGeometry(batch);
+      EXPECT_FALSE(shown.message.empty());
+      EXPECT_TRUE(quiet.message.empty() || quiet.message == quiet.batchMessage);
+      EXPECT_EQ(quiet.batchMessage, shown.batchMessage);
+      EXPECT_EQ(quiet.status, shown.status);
+      EXPECT_EQ(quiet.beep, shown.beep);
+      EXPECT_EQ(quiet.result.angle, shown.result.angle);
+      EXPECT_EQ(quiet.result.azimuth, shown.result.azimuth);
+      EXPECT_EQ(quiet.angle, shown.angle);
+      EXPECT_EQ(quiet.sense, shown.sense);
+    }
+  }
 }
 
 TEST_F(CalculationTest, FaultsAreReportedAsErrors) {
