@@ -313,6 +313,8 @@ void BatchRunner::RunRows(LineReader& reader, const BatchRunRequest& request,
       continue;
     }
     row.emptiedKnownEmpty = false;
+    // The model stops writing straight a run whose rows mostly need it.
+    if (row.straight && !model_.StraightRowsReady()) row.straight = false;
     // Everything below uses the model: first the state of the last row
     // written straight.
     model_.CatchUpStraightRows();

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -422,7 +423,12 @@ class CalculatorModel {
     int last = -1;             // the last typed box
     int keptPlaces = 0;        // decimal places of the kept boxes the count reads
     std::array<bool, kMappedBoxCount> typed{};
-    bool straight = false;         // rows may be written straight
+    bool straight = false;  // rows may be written straight
+    // Rows computed for writing straight that the model then had to show
+    // (a message, a beep), and rows written straight: a run whose rows
+    // mostly need the model stops computing them twice.
+    std::int64_t straightRefused = 0;
+    std::int64_t straightWritten = 0;
     bool lastRowAtOnce = false;    // no box was typed alone since a row typed at once
     bool pendingStraight = false;  // a row written straight awaits CatchUpStraightRows
     // Obtuse flags emptied on every row (valid while empty).

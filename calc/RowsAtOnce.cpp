@@ -28,6 +28,10 @@ struct CalculatingFlag {
   CalculatingFlag& operator=(const CalculatingFlag&) = delete;
 };
 
+// Rows computed for writing straight before a run whose rows mostly need
+// the model shows them box by box or at once only.
+constexpr std::int64_t kStraightTrial = 64;
+
 // The boxes whose typed decimals set the results' decimals.
 constexpr int kLastCountedBox = 7;
 
@@ -218,6 +222,9 @@ bool CalculatorModel::WriteRowStraight(const std::array<std::string_view, kMappe
   // (A note for the screen alone is not shown in a batch run.)
   if (out.status != CalcStatus::kOk || out.noResult || out.beep || !out.batchMessage.empty() ||
       out.hasReference || out.secondSolution || out.hasPlaneSolution) {
+    if (++plan.straightRefused > kStraightTrial && plan.straightRefused > plan.straightWritten) {
+      plan.straight = false;
+    }
     return false;
   }
   const CalculationInfo& info = CalculationAt(calculation_);
@@ -276,6 +283,7 @@ void CalculatorModel::FinishRowStraight(
     SetBoxText(controls_.entryBoxes[box].text, TypedBoxText(box, texts[box]));
   }
   plan.pendingStraight = true;
+  ++plan.straightWritten;
 }
 
 void CalculatorModel::CatchUpStraightRows() {

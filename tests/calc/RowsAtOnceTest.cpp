@@ -322,5 +322,25 @@ TEST(RowsAtOnceTest, OnlyARowAfterOneTypedAtOnceGoesStraight) {
   EXPECT_FALSE(model.WriteRowStraight(same, nullptr, written));
 }
 
+TEST(RowsAtOnceTest, ARunWhoseRowsMostlyNeedTheModelStopsTryingToWriteThemStraight) {
+  // Coinciding planes: every row has a message, so none can go straight.
+  CalculatorModel model;
+  Select(model, 0, {"dip and dip direction"});
+  ASSERT_TRUE(model.PrepareRowsAtOnce(TypedWhereRead(model)));
+  const std::array<std::string_view, kMappedBoxCount> same = {"30", "120", "", "30", "120"};
+  CalculatorModel::StraightRow written;
+  int tried = 0;
+  while (model.StraightRowsReady() && tried < 1000) {
+    ASSERT_TRUE(model.TypeRowAtOnce(same));
+    EXPECT_FALSE(model.WriteRowStraight(same, nullptr, written));
+    ++tried;
+  }
+  EXPECT_GT(tried, 10);
+  EXPECT_LT(tried, 1000);
+  // The rows are typed at once as before.
+  EXPECT_TRUE(model.RowsAtOnceReady());
+  EXPECT_TRUE(model.TypeRowAtOnce(same));
+}
+
 }  // namespace
 }  // namespace Lodema
