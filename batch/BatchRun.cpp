@@ -293,9 +293,9 @@ void BatchRunner::RunRows(LineReader& reader, const BatchRunRequest& request,
   if (!row.atOnce && lastMapped >= 0) row.clearedFirst.push_back(lastMapped);
   const MainWindowControls& controls = model_.Controls();
   const std::string& outputFile = writer_.FileName();
-  std::string line;
+  std::string_view line;
 
-  while (reader.ReadLine(line)) {
+  while (reader.ReadLineView(line)) {
     if (progress_->StopRequested()) {
       // The line just read is left unrun: the run ends after the last one.
       counts.stopped = true;

@@ -88,6 +88,37 @@ bool FileLineReader::ReadLine(std::string& line) {
   }
 }
 
+bool FileLineReader::ReadLineView(std::string_view& line) {
+  // A line that lies whole in the buffer is handed out in place: ReadLine's
+  // steps without the copy.
+  if (skipLf_ && begin_ < end_) {
+    skipLf_ = false;
+    if (buffer_[begin_] == '\n') ++begin_;
+  }
+  if (!skipLf_ && begin_ < end_) {
+    const char* start = buffer_.get() + begin_;
+    const std::size_t available = end_ - begin_;
+    const auto* lf = static_cast<const char*>(std::memchr(start, '\n', available));
+    std::size_t n = lf != nullptr ? static_cast<std::size_t>(lf - start) : available;
+    if (const auto* cr = static_cast<const char*>(std::memchr(start, '\r', n))) {
+      n = static_cast<std::size_t>(cr - start);
+    }
+    if (n < available && n <= maxLineBytes_) {
+      tooLong_ = false;
+      line = std::string_view(start, n);
+      begin_ += n + 1;
+      if (start[n] == '\r') skipLf_ = true;
+      return true;
+    }
+  }
+  if (!ReadLine(spanningLine_)) {
+    line = {};
+    return false;
+  }
+  line = spanningLine_;
+  return true;
+}
+
 TextLineReader::TextLineReader(std::string text) : text_(std::move(text)) {}
 
 bool TextLineReader::ReadLine(std::string& line) {

@@ -20,11 +20,24 @@ class LineReader {
   virtual ~LineReader() = default;
   // The next line without its line end; false when the source is exhausted.
   virtual bool ReadLine(std::string& line) = 0;
+  // The same as a view that lasts until the next read: of the source's own
+  // buffer where the line lies whole in it, otherwise of a copy.
+  virtual bool ReadLineView(std::string_view& line) {
+    if (!ReadLine(copy_)) {
+      line = {};
+      return false;
+    }
+    line = copy_;
+    return true;
+  }
   // Why reading stopped early ("" when the source simply ended).
   virtual std::string ReadError() const { return {}; }
   // True when the line just read was longer than a line may be: only its
   // start was kept, and reading stops there (ReadError says why).
   virtual bool LineTooLong() const { return false; }
+
+ private:
+  std::string copy_;
 };
 
 // A text file read line by line. CR LF, LF and a lone CR all end a line; a
@@ -44,6 +57,7 @@ class FileLineReader : public LineReader {
   FileLineReader& operator=(const FileLineReader&) = delete;
 
   bool ReadLine(std::string& line) override;
+  bool ReadLineView(std::string_view& line) override;
   std::string ReadError() const override { return readError_; }
   bool LineTooLong() const override { return tooLong_; }
 
@@ -60,6 +74,7 @@ class FileLineReader : public LineReader {
   std::string readError_;
   std::size_t maxLineBytes_;
   bool tooLong_ = false;
+  std::string spanningLine_;  // a line that did not lie whole in the buffer
 };
 
 // Rows of pasted text. Lines are separated by CR and LF; empty lines and the

@@ -39,9 +39,18 @@ class BlockLineReader : public LineReader {
  public:
   explicit BlockLineReader(std::string_view text) : rest_(text) {}
   bool ReadLine(std::string& line) override {
-    if (rest_.empty()) return false;
+    std::string_view view;
+    if (!ReadLineView(view)) return false;
+    line.assign(view);
+    return true;
+  }
+  bool ReadLineView(std::string_view& line) override {
+    if (rest_.empty()) {
+      line = {};
+      return false;
+    }
     const std::size_t end = rest_.find('\n');
-    line.assign(rest_.substr(0, end));
+    line = rest_.substr(0, end);
     rest_.remove_prefix(end == std::string_view::npos ? rest_.size() : end + 1);
     return true;
   }
@@ -308,7 +317,7 @@ void BatchRunner::RunRowsInParallel(LineReader& reader, const BatchRunRequest& r
     }
   });
 
-  std::string line;
+  std::string_view line;
   std::optional<std::string> lastLine;
   std::int64_t linesRead = 0;
   bool more = true;
@@ -317,7 +326,7 @@ void BatchRunner::RunRowsInParallel(LineReader& reader, const BatchRunRequest& r
     block->leadIn = std::move(lastLine);
     block->linesBefore = linesRead;
     while (block->lineCount < kBlockLines && block->lines.size() < kBlockBytes) {
-      if (!reader.ReadLine(line)) {
+      if (!reader.ReadLineView(line)) {
         more = false;
         break;
       }
@@ -334,7 +343,7 @@ void BatchRunner::RunRowsInParallel(LineReader& reader, const BatchRunRequest& r
       ++block->lineCount;
     }
     if (block->lineCount == 0 && block->skippedAtEnd == 0) break;
-    lastLine = line + '\n';
+    lastLine = std::string(line) + '\n';
     {
       std::unique_lock lock(mutex);
       roomFree.wait(lock, [&] { return inOrder.size() < inHand || stopping; });

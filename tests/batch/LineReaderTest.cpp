@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <array>
+#include <random>
+#include <string>
+#include <vector>
+
 #include "FakePlatform.h"
 #include "batch/LineReader.h"
 
@@ -92,6 +97,50 @@ TEST(LineReaderTest, OverlongLineEndsTheReadingWithAReason) {
     EXPECT_EQ(line.size(), std::size_t{1} << 20);
     EXPECT_FALSE(reader.ReadLine(line));
     EXPECT_EQ(reader.ReadError(), "a line is longer than 1 MiB");
+  }
+}
+
+// Lines handed out in place must be the lines ReadLine copies, whatever the
+// line ends, wherever the read buffer's edges fall (a CR LF split by one
+// included), and with lines over the limit; ReadLine and ReadLineView may
+// take turns on one reader.
+TEST(LineReaderTest, LinesInPlaceAreTheLinesCopied) {
+  std::mt19937 random(99);
+  auto pick = [&](int low, int high) {
+    return std::uniform_int_distribution<int>(low, high)(random);
+  };
+  testing::ScratchFolder folder;
+  for (int file = 0; file < 6; ++file) {
+    std::string bytes;
+    while (bytes.size() < 600000) {
+      const int length = pick(0, 199) == 0 ? pick(1000, 70000) : pick(0, 40);
+      bytes += std::string(static_cast<std::size_t>(length), static_cast<char>('a' + file));
+      bytes += std::array<const char*, 3>{"\n", "\r\n", "\r"}[static_cast<std::size_t>(pick(0, 2))];
+    }
+    if (file % 2 == 1) bytes.pop_back();  // no line end at the very end
+    const std::string path = folder.Write("in" + std::to_string(file) + ".txt", bytes);
+    for (const std::size_t limit : {kMaxLineBytes, std::size_t{50000}}) {
+      SCOPED_TRACE("file " + std::to_string(file) + ", limit " + std::to_string(limit));
+      FileLineReader copied(std::fopen(path.c_str(), "rb"), true, limit);
+      FileLineReader inPlace(std::fopen(path.c_str(), "rb"), true, limit);
+      std::string line;
+      std::string room;
+      std::string_view view;
+      int n = 0;
+      for (;; ++n) {
+        const bool more = copied.ReadLine(line);
+        const bool alsoMore = n % 3 == 2 ? inPlace.ReadLine(room) && ((view = room), true)
+                                         : inPlace.ReadLineView(view);
+        ASSERT_EQ(alsoMore, more) << "line " << n;
+        if (!more) break;
+        ASSERT_EQ(view, line) << "line " << n;
+        ASSERT_EQ(inPlace.LineTooLong(), copied.LineTooLong()) << "line " << n;
+      }
+      EXPECT_EQ(inPlace.ReadError(), copied.ReadError());
+      if (limit == kMaxLineBytes) {
+        EXPECT_GT(n, 1000);
+      }
+    }
   }
 }
 
