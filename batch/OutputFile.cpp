@@ -145,13 +145,21 @@ void BufferedLineWriter::EndLine() {
 int BufferedLineWriter::WriteLines(std::string_view lines) {
   int count = 0;
   while (!lines.empty()) {
-    std::size_t end = lines.find(kLineEnd);
-    end = end == std::string_view::npos ? lines.size() : end + kLineEnd.size();
-    buffer_.append(lines.substr(0, end));
-    lineEnds_.push_back(buffer_.size());
-    ++count;
-    if (buffer_.size() >= kFlushThreshold) Flush();
-    lines.remove_prefix(end);
+    // The lines up to the one that fills the buffer go in at once, then
+    // the buffer is written: where one line at a time would write it.
+    std::size_t taken = 0;
+    bool full = false;
+    while (taken < lines.size() && !full) {
+      std::size_t end = lines.find(kLineEnd, taken);
+      end = end == std::string_view::npos ? lines.size() : end + kLineEnd.size();
+      lineEnds_.push_back(buffer_.size() + end);
+      ++count;
+      taken = end;
+      full = buffer_.size() + taken >= kFlushThreshold;
+    }
+    buffer_.append(lines.substr(0, taken));
+    lines.remove_prefix(taken);
+    if (full) Flush();
   }
   return count;
 }

@@ -6,11 +6,15 @@
 //  2. Every calculation at the same row count, one job and all jobs: rows
 //     per second, share of rows that gave a result, and peak memory.
 //  3. Calculation 0 at a larger file: peak memory must not grow.
+// This virtual machine's speed wanders by a fifth or more from one second
+// to the next, so each figure is the median of several runs taken in turn
+// with the runs it is compared with.
 // Prints Markdown tables; reports, never fails on speed.
 // Usage: lodema-batch-bench TOOL BARE WORKDIR [ROWS]
 //        lodema-batch-bench --generate CALCULATION ROWS FILE
 //        (writes the rows the table uses for one calculation, for profiling)
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -55,11 +59,21 @@ bool WriteRows(const std::string& path, const std::vector<int>& kinds, long rows
     for (std::size_t f = 0; f < kinds.size(); ++f) {
       if (f > 0) line += '\t';
       switch (kinds[f]) {
-        case Lodema::kFieldDirection: line += std::to_string(pick(0, 359)); break;
-        case Lodema::kFieldSense: line += 'N'; break;
-        case Lodema::kFieldPlunge: line += std::to_string(pick(5, 60)); break;
-        case Lodema::kFieldBetaHadeGamma: line += std::to_string(pick(10, 170)); break;
-        default: line += std::to_string(pick(10, 80)); break;
+        case Lodema::kFieldDirection:
+          line += std::to_string(pick(0, 359));
+          break;
+        case Lodema::kFieldSense:
+          line += 'N';
+          break;
+        case Lodema::kFieldPlunge:
+          line += std::to_string(pick(5, 60));
+          break;
+        case Lodema::kFieldBetaHadeGamma:
+          line += std::to_string(pick(10, 170));
+          break;
+        default:
+          line += std::to_string(pick(10, 80));
+          break;
       }
     }
     line += "\r\n";
@@ -70,10 +84,10 @@ bool WriteRows(const std::string& path, const std::vector<int>& kinds, long rows
 
 // Seeded whole-degree rows "dip<TAB>dip direction<TAB>dip<TAB>dip direction".
 bool WritePlanes(const std::string& path, long rows, unsigned seed) {
-  return WriteRows(path,
-                   {Lodema::kFieldDip, Lodema::kFieldDirection, Lodema::kFieldDip,
-                    Lodema::kFieldDirection},
-                   rows, seed);
+  return WriteRows(
+      path,
+      {Lodema::kFieldDip, Lodema::kFieldDirection, Lodema::kFieldDip, Lodema::kFieldDirection},
+      rows, seed);
 }
 
 using LodemaBench::Measure;
@@ -97,6 +111,29 @@ long CountLines(const std::string& path) {
 double Rate(long rows, const Measure& m) {
   return m.ok && m.seconds > 0 ? static_cast<double>(rows) / m.seconds : 0.0;
 }
+
+// Several runs of one program: the median time (a failed run counts as
+// the slowest) and the largest peak memory.
+struct Runs {
+  std::vector<Measure> runs;
+  Measure Median() const {
+    std::vector<Measure> sorted = runs;
+    for (Measure& m : sorted) {
+      if (!m.ok) m.seconds = 1e9;
+    }
+    std::sort(sorted.begin(), sorted.end(),
+              [](const Measure& a, const Measure& b) { return a.seconds < b.seconds; });
+    Measure median = sorted[sorted.size() / 2];
+    for (const Measure& m : runs) {
+      median.peakKilobytes = std::max(median.peakKilobytes, m.peakKilobytes);
+      median.ok = median.ok && m.ok;
+    }
+    return median;
+  }
+};
+
+constexpr int kRoundsBesideBare = 7;
+constexpr int kRoundsPerCalculation = 3;
 
 }  // namespace
 
@@ -122,9 +159,17 @@ int main(int argc, char** argv) {
 
   std::printf("## Calculation 0 beside the bare loop (%ld whole-degree TAB rows)\n\n", rows);
   if (!WritePlanes(in, rows, 20240601u)) return 1;
-  const Measure bareRun = RunProgram({bare, in, out});
-  const Measure one = RunTool(tool, 0, in, out, 1);
-  const Measure all = RunTool(tool, 0, in, out, cores);
+  Runs bareRuns, oneRuns, allRuns;
+  for (int round = 0; round < kRoundsBesideBare; ++round) {
+    bareRuns.runs.push_back(RunProgram({bare, in, out}));
+    oneRuns.runs.push_back(RunTool(tool, 0, in, out, 1));
+    allRuns.runs.push_back(RunTool(tool, 0, in, out, cores));
+  }
+  const Measure bareRun = bareRuns.Median();
+  const Measure one = oneRuns.Median();
+  const Measure all = allRuns.Median();
+  std::printf("Medians of %d rounds, the three programs in turn in each round.\n\n",
+              kRoundsBesideBare);
   std::printf("| program | rows/second | ratio to bare loop | peak memory |\n");
   std::printf("| --- | ---: | ---: | ---: |\n");
   const double bareRate = Rate(rows, bareRun);
@@ -140,22 +185,29 @@ int main(int argc, char** argv) {
               Rate(rows, one) > 0 ? Rate(rows, all) / Rate(rows, one) : 0.0);
 
   std::printf("## Every calculation (%ld rows each)\n\n", rows);
-  std::printf("| calculation | fields | result rows | --jobs 1 rows/s | --jobs %d rows/s | "
-              "peak memory (1 job) | peak memory (%d jobs) |\n",
-              cores, cores);
+  std::printf("Medians of %d runs each.\n\n", kRoundsPerCalculation);
+  std::printf(
+      "| calculation | fields | result rows | --jobs 1 rows/s | --jobs %d rows/s | "
+      "peak memory (1 job) | peak memory (%d jobs) |\n",
+      cores, cores);
   std::printf("| ---: | ---: | ---: | ---: | ---: | ---: | ---: |\n");
   bool allOk = true;
   for (int n = 0; n <= 41; ++n) {
     const std::vector<int> kinds = FieldsOf(n);
     if (!WriteRows(in, kinds, rows, 1000u + static_cast<unsigned>(n))) return 1;
-    const Measure single = RunTool(tool, n, in, out, 1);
-    const long written = CountLines(out);
-    const Measure shared = RunTool(tool, n, in, out, cores);
+    Runs singleRuns, sharedRuns;
+    long written = 0;
+    for (int round = 0; round < kRoundsPerCalculation; ++round) {
+      singleRuns.runs.push_back(RunTool(tool, n, in, out, 1));
+      written = CountLines(out);
+      sharedRuns.runs.push_back(RunTool(tool, n, in, out, cores));
+    }
+    const Measure single = singleRuns.Median();
+    const Measure shared = sharedRuns.Median();
     allOk = allOk && single.ok && shared.ok;
     std::printf("| %d | %zu | %.0f%% | %.0f | %.0f | %ld KB | %ld KB |\n", n, kinds.size(),
                 100.0 * static_cast<double>(written) / static_cast<double>(rows),
-                Rate(rows, single), Rate(rows, shared), single.peakKilobytes,
-                shared.peakKilobytes);
+                Rate(rows, single), Rate(rows, shared), single.peakKilobytes, shared.peakKilobytes);
     std::fflush(stdout);
   }
 

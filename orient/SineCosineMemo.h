@@ -89,7 +89,7 @@ class WholeDegreeSines {
 // Stands in for a memo where no angle comes back: each is worked out afresh,
 // without the cost of keeping it.
 struct FreshSineCosine {
-  SineCosine Of(double angle) const { return SineCosineOf(angle); }
+  [[gnu::always_inline]] SineCosine Of(double angle) const { return SineCosineOf(angle); }
 };
 
 class SineCosineMemo {
