@@ -310,6 +310,9 @@ void BatchRunner::RunRows(LineReader& reader, const BatchRunRequest& request,
       row.emptiedKnownEmpty = true;
       progress_->Processed(++displayed);
       ++counts.dataRows;
+      if (platform_.retain != nullptr && model_.plot().IsShowing()) {
+        platform_.retain->PressRetain();
+      }
       continue;
     }
     row.emptiedKnownEmpty = false;

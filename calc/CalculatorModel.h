@@ -25,6 +25,9 @@
 
 namespace Lodema {
 
+class Dispatcher;
+struct CalcOutcome;
+
 // Shown in the main result's first two boxes by a run without result.
 inline constexpr const char* kNoResultText = "-999";
 
@@ -305,12 +308,13 @@ class CalculatorModel {
     FabricTexts fabric;
     std::array<std::string_view, 3> mainResults;  // views of fabric's texts
   };
-  // For a run of a line or plane result whose typed boxes take numbers
-  // only, in azimuth and dip-direction input notation, with the stereonet
-  // hidden: a row typed at once, computed without writing its results.
-  // True, with the texts the main result boxes would then hold, when the
-  // row would end as a plain result (no message, beep or other window) and
-  // the row before was typed at once or written straight. The typed boxes
+  // For a run of a line, plane or angle result whose typed boxes take
+  // numbers only, in azimuth and dip-direction input notation, with the
+  // stereonet hidden: a row typed at once, computed without writing its
+  // results. True, with the texts the main result boxes would then hold,
+  // when the row would end as a plain result (no batch message, beep or
+  // other window) and the row before was typed at once or written straight
+  // (false for every row once most have needed the model). The typed boxes
   // then hold the row's texts; everything else is brought to the state the
   // row leaves by CatchUpStraightRows, which must come before any other use
   // of the model (EndRowsAtOnce and PrepareRowsAtOnce call it). False
@@ -431,6 +435,7 @@ class CalculatorModel {
     std::int64_t straightWritten = 0;
     bool lastRowAtOnce = false;    // no box was typed alone since a row typed at once
     bool pendingStraight = false;  // a row written straight awaits CatchUpStraightRows
+    bool catchingUp = false;       // that row is being typed again
     // Obtuse flags emptied on every row (valid while empty).
     std::array<bool, kMappedBoxCount> emptiedFlag{};
     std::array<int, kMappedBoxCount> typedBoxes{};  // in order, typedCount of them
@@ -451,7 +456,8 @@ class CalculatorModel {
   // Whether rows of the prepared run may be written straight.
   bool StraightRowsPossible(const RowsAtOnce& plan) const;
   // The typed boxes take a row written straight; the model awaits catching up.
-  void FinishRowStraight(const std::array<std::string_view, kMappedBoxCount>& texts);
+  void FinishRowStraight(const std::array<std::string_view, kMappedBoxCount>& texts,
+                         Dispatcher& dispatcher, const CalcOutcome& out);
 
   // The plain decimal number (NumberText::ReadPlainDecimal) last read from
   // each entry box while checking it, with the text it was read from. The

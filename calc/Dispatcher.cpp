@@ -113,7 +113,21 @@ void Dispatcher::ShowSenseAlongStrikeNote(const CalcOutcome& out) {
 }
 
 void Dispatcher::Plot() {
-  if (m_.plot().IsShowing()) m_.plot().AddNewDataPoint(record_);
+  // A row typed again to catch up was given to the stereonet when it was
+  // written straight.
+  if (m_.plot().IsShowing() && !m_.rowsAtOnce_.catchingUp) m_.plot().AddNewDataPoint(record_);
+}
+
+const CalculationRecord& Dispatcher::RecordWithResult(const CalcOutcome& out) {
+  // As Present records the main result.
+  if (info_->result == ResultKind::kLine) {
+    OrientGeometry::Orientation line = out.result;
+    if (!m_.settings().ShowPolaritySign) line.angle = std::fabs(line.angle);
+    SetRow(0, 2, line.angle, line.azimuth);
+  } else if (info_->result == ResultKind::kPlane) {
+    SetRow(0, 1, out.result.angle, out.result.azimuth);
+  }
+  return record_;
 }
 
 }  // namespace Lodema

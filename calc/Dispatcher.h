@@ -28,6 +28,8 @@ class Dispatcher {
   // Compute then gives the outcome Run would show.
   bool ReadQuietly();
   CalcOutcome Compute() const;
+  // The record Run gives the stereonet for an outcome with a result.
+  const CalculationRecord& RecordWithResult(const CalcOutcome& out);
   // The record of the last run (also handed to the plot when it is shown).
   const CalculationRecord& Record() const { return record_; }
 

@@ -121,7 +121,7 @@ bool CalculatorModel::PrepareRowsAtOnce(const std::array<RowBoxUse, kMappedBoxCo
 
 bool CalculatorModel::StraightRowsPossible(const RowsAtOnce& plan) const {
   const CalculationInfo& info = CalculationAt(calculation_);
-  if (!batchRunning_ || plot_->IsShowing()) return false;
+  if (!batchRunning_) return false;
   if (info.result != ResultKind::kLine && info.result != ResultKind::kPlane &&
       info.result != ResultKind::kAngle) {
     return false;
@@ -243,7 +243,7 @@ bool CalculatorModel::WriteRowStraight(const std::array<std::string_view, kMappe
                              : plan.angleTextBoxes[box] ? fabric.first.View()
                                                         : std::string_view();
     }
-    FinishRowStraight(texts);
+    FinishRowStraight(texts, dispatcher, out);
     return true;
   }
   const bool isPlane = info.result == ResultKind::kPlane;
@@ -270,13 +270,15 @@ bool CalculatorModel::WriteRowStraight(const std::array<std::string_view, kMappe
         break;
     }
   }
-  FinishRowStraight(texts);
+  FinishRowStraight(texts, dispatcher, out);
   return true;
 }
 
-void CalculatorModel::FinishRowStraight(
-    const std::array<std::string_view, kMappedBoxCount>& texts) {
+void CalculatorModel::FinishRowStraight(const std::array<std::string_view, kMappedBoxCount>& texts,
+                                        Dispatcher& dispatcher, const CalcOutcome& out) {
   RowsAtOnce& plan = rowsAtOnce_;
+  // The stereonet takes the row as the calculation's round gives it.
+  if (plot_->IsShowing()) plot_->AddNewDataPoint(dispatcher.RecordWithResult(out));
   // The boxes hold the row's texts, for the next row and CatchUpStraightRows.
   for (int i = 0; i < plan.typedCount; ++i) {
     const int box = plan.typedBoxes[i];
@@ -298,6 +300,13 @@ void CalculatorModel::CatchUpStraightRows() {
     copies[static_cast<std::size_t>(box)] = controls_.entryBoxes[box].text;
     texts[static_cast<std::size_t>(box)] = copies[static_cast<std::size_t>(box)];
   }
+  struct CatchingUp {
+    bool& flag;
+    explicit CatchingUp(bool& f) : flag(f) { flag = true; }
+    ~CatchingUp() { flag = false; }
+    CatchingUp(const CatchingUp&) = delete;
+    CatchingUp& operator=(const CatchingUp&) = delete;
+  } catchingUp(plan.catchingUp);
   if (TypeRowAtOnce(texts)) return;
   // Not reached (the row was read so once already); typed box by box then.
   for (int i = 0; i < plan.typedCount; ++i) {

@@ -255,6 +255,12 @@ TEST(RowsAtOnceTest, RowsWrittenStraightShowWhatTypingThemShows) {
       const Uses uses = TypedWhereRead(typed, true);
       if (!typed.PrepareRowsAtOnce(uses)) continue;
       CalculatorModel straight(typed);
+      // Both feed a stereonet: a row written straight gives it the record
+      // the row typed at once gives, and catching up gives none again.
+      RecordingPlot typedPlot;
+      RecordingPlot straightPlot;
+      typed.SetPlotSink(&typedPlot);
+      straight.SetPlotSink(&straightPlot);
       ASSERT_TRUE(straight.PrepareRowsAtOnce(uses));
       if (!straight.StraightRowsReady()) continue;
       ++straightRuns;
@@ -293,6 +299,7 @@ TEST(RowsAtOnceTest, RowsWrittenStraightShowWhatTypingThemShows) {
       }
       straight.EndRowsAtOnce();
       EXPECT_EQ(Snapshot(straight), Snapshot(typed));
+      EXPECT_EQ(straightPlot.records, typedPlot.records);
     }
   }
   // Most line and plane results of plain rows went straight.
