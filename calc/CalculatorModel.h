@@ -309,9 +309,10 @@ class CalculatorModel {
     std::array<std::string_view, 3> mainResults;  // views of fabric's texts
   };
   // For a run of a line, plane or angle result whose typed boxes take
-  // numbers only, in azimuth and dip-direction input notation, with the
-  // stereonet hidden: a row typed at once, computed without writing its
-  // results. True, with the texts the main result boxes would then hold,
+  // numbers only, in azimuth and dip-direction input notation: a row typed
+  // at once, computed without writing its results (the stereonet, when
+  // shown, takes its record). True, with the texts the main result boxes
+  // would then hold,
   // when the row would end as a plain result (no batch message, beep or
   // other window) and the row before was typed at once or written straight
   // (false for every row once most have needed the model). The typed boxes
