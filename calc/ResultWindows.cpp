@@ -352,11 +352,27 @@ void CalculatorModel::FormatAngleWholeText(double radians, bool pad, WholeAngleT
   char* out = text.chars.data();
   if (number < 0) *out++ = '-';
   if (magnitude < 1000) {
-    // An angle's usual one to three digits, written directly.
-    const auto digits = static_cast<unsigned>(magnitude);
-    if (pad || digits >= 100) *out++ = static_cast<char>('0' + digits / 100);
-    if (pad || digits >= 10) *out++ = static_cast<char>('0' + digits / 10 % 10);
-    *out++ = static_cast<char>('0' + digits % 10);
+    // An angle's usual one to three digits, copied from a table: three
+    // digits, padded, and the count without leading zeros.
+    static constexpr auto kDigits = [] {
+      std::array<std::array<char, 8>, 1000> table{};
+      for (unsigned n = 0; n < 1000; ++n) {
+        table[n] = {static_cast<char>('0' + n / 100), static_cast<char>('0' + n / 10 % 10),
+                    static_cast<char>('0' + n % 10),
+                    static_cast<char>(n >= 100  ? 3
+                                      : n >= 10 ? 2
+                                                : 1)};
+      }
+      return table;
+    }();
+    const std::array<char, 8>& entry = kDigits[static_cast<std::size_t>(magnitude)];
+    const std::size_t count = pad ? 3 : static_cast<std::size_t>(entry[3]);
+    // Three characters from where the digits start; only count are kept.
+    const char* first = entry.data() + (3 - count);
+    out[0] = first[0];
+    out[1] = first[1];
+    out[2] = first[2];
+    out += count;
   } else {
     char digits[24];
     const auto written = std::to_chars(digits, digits + sizeof digits, magnitude);

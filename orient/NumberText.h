@@ -84,6 +84,20 @@ inline constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5
   const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
   const char* p = begin;
   if (p == end) return nullptr;
+  if (isDigit(*p)) {
+    // The usual field, one to three digits and no separator after them, in
+    // fewer steps; the general reading below gives the same.
+    unsigned whole = static_cast<unsigned>(*p - '0');
+    const char* q = p + 1;
+    for (int more = 0; more < 2 && q != end && isDigit(*q); ++more, ++q) {
+      whole = whole * 10 + static_cast<unsigned>(*q - '0');
+    }
+    if (q == end || (!isDigit(*q) && *q != '.' && *q != ',')) {
+      value = static_cast<double>(whole);
+      places = 0;
+      return q;
+    }
+  }
   const bool negative = *p == '-';
   if (negative || *p == '+') ++p;
   // Digits beyond 19 may wrap the mantissa; such text is refused below.
