@@ -12,7 +12,19 @@ namespace Lodema {
 
 namespace {
 constexpr std::size_t kReadBufferSize = 1 << 16;
+
+// The bytes before the first LF or CR of [start, start + available), all of
+// them when there is none; the C library finds either in a few steps
+// however long the line.
+std::size_t LineLength(const char* start, std::size_t available) {
+  const auto* lf = static_cast<const char*>(std::memchr(start, '\n', available));
+  std::size_t n = lf != nullptr ? static_cast<std::size_t>(lf - start) : available;
+  if (const auto* cr = static_cast<const char*>(std::memchr(start, '\r', n))) {
+    n = static_cast<std::size_t>(cr - start);
+  }
+  return n;
 }
+}  // namespace
 
 std::unique_ptr<FileLineReader> FileLineReader::Open(const std::string& path) {
   std::error_code error;
@@ -59,13 +71,7 @@ bool FileLineReader::ReadLine(std::string& line) {
     }
     const char* start = buffer_.get() + begin_;
     const std::size_t available = end_ - begin_;
-    // The line ends at the first LF or CR; the C library finds either in
-    // a few steps however long the line.
-    const auto* lf = static_cast<const char*>(std::memchr(start, '\n', available));
-    std::size_t n = lf != nullptr ? static_cast<std::size_t>(lf - start) : available;
-    if (const auto* cr = static_cast<const char*>(std::memchr(start, '\r', n))) {
-      n = static_cast<std::size_t>(cr - start);
-    }
+    const std::size_t n = LineLength(start, available);
     const std::size_t room = maxLineBytes_ - line.size();
     if (n > room) {
       // A line may have no end at all (/dev/zero): reading stops here.
@@ -98,11 +104,7 @@ bool FileLineReader::ReadLineView(std::string_view& line) {
   if (!skipLf_ && begin_ < end_) {
     const char* start = buffer_.get() + begin_;
     const std::size_t available = end_ - begin_;
-    const auto* lf = static_cast<const char*>(std::memchr(start, '\n', available));
-    std::size_t n = lf != nullptr ? static_cast<std::size_t>(lf - start) : available;
-    if (const auto* cr = static_cast<const char*>(std::memchr(start, '\r', n))) {
-      n = static_cast<std::size_t>(cr - start);
-    }
+    const std::size_t n = LineLength(start, available);
     if (n < available && n <= maxLineBytes_) {
       tooLong_ = false;
       line = std::string_view(start, n);
