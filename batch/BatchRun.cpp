@@ -128,7 +128,8 @@ struct BatchRunner::RowContext {
   // Rows of plain numbers are typed into the model at once: the last
   // mapped box is then emptied only for rows typed box by box.
   bool atOnce = false;
-  // Rows of a plain line or plane result may go straight to the output.
+  // Rows of a plain line, plane or angle result may go straight to the
+  // output.
   bool straight = false;
   // The boxes emptied first were found empty after the last row, which was
   // written straight: no row empties or types them, so they still are.
