@@ -19,13 +19,14 @@ namespace Lodema {
 
 namespace {
 
-// Marks a row typed at once as being calculated, for as long as it is.
-struct CalculatingFlag {
+// Holds a flag of the plan up for as long as it lives: a row typed at once
+// being calculated, a row written straight being typed again.
+struct FlagScope {
   bool& flag;
-  explicit CalculatingFlag(bool& f) : flag(f) { flag = true; }
-  ~CalculatingFlag() { flag = false; }
-  CalculatingFlag(const CalculatingFlag&) = delete;
-  CalculatingFlag& operator=(const CalculatingFlag&) = delete;
+  explicit FlagScope(bool& f) : flag(f) { flag = true; }
+  ~FlagScope() { flag = false; }
+  FlagScope(const FlagScope&) = delete;
+  FlagScope& operator=(const FlagScope&) = delete;
 };
 
 // Rows computed for writing straight before a run whose rows mostly need
@@ -199,7 +200,7 @@ bool CalculatorModel::TypeRowAtOnce(const std::array<std::string_view, kMappedBo
     ClearMessage();
   }
   decimalPlaces_ = places;
-  CalculatingFlag calculating(plan.calculating);
+  const FlagScope calculating(plan.calculating);
   Calculate();
   plan.lastRowAtOnce = true;
   return true;
@@ -214,7 +215,7 @@ bool CalculatorModel::WriteRowStraight(const std::array<std::string_view, kMappe
 
   Dispatcher dispatcher(*this);
   {
-    CalculatingFlag calculating(plan.calculating);
+    const FlagScope calculating(plan.calculating);
     if (!dispatcher.ReadQuietly()) return false;
   }
   const CalcOutcome out = dispatcher.Compute();
@@ -300,13 +301,7 @@ void CalculatorModel::CatchUpStraightRows() {
     copies[static_cast<std::size_t>(box)] = controls_.entryBoxes[box].text;
     texts[static_cast<std::size_t>(box)] = copies[static_cast<std::size_t>(box)];
   }
-  struct CatchingUp {
-    bool& flag;
-    explicit CatchingUp(bool& f) : flag(f) { flag = true; }
-    ~CatchingUp() { flag = false; }
-    CatchingUp(const CatchingUp&) = delete;
-    CatchingUp& operator=(const CatchingUp&) = delete;
-  } catchingUp(plan.catchingUp);
+  const FlagScope catchingUp(plan.catchingUp);
   if (TypeRowAtOnce(texts)) return;
   // Not reached (the row was read so once already); typed box by box then.
   for (int i = 0; i < plan.typedCount; ++i) {
