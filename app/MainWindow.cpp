@@ -361,7 +361,7 @@ void MainWindow::FormInitialisation() {
   if (model_.settings().FileIn.empty()) filePageModel_->RefreshColumnPreview();
   conventionsPage_->ShowSeparators();
   filePageModel_->SetAppendData(false);
-  shownEntryBoxes_ = Lodema::EntryLayoutOf(model_.Controls()).boxVisible;
+  shownEntryBoxes_ = Lodema::EntryLayoutOf(model_.Schema()).boxVisible;
   model_.SetInitialising(false);
   RefreshAll();
   if (s.gStereoShowing) {
@@ -442,7 +442,7 @@ void MainWindow::RememberStereoPlotPlace() {
 }
 
 void MainWindow::FollowEntryLayout() {
-  const Lodema::EntryLayout layout = Lodema::EntryLayoutOf(model_.Controls());
+  const Lodema::EntryLayout layout = Lodema::EntryLayoutOf(model_.Schema());
   if (layout.boxVisible == shownEntryBoxes_) return;
   shownEntryBoxes_ = layout.boxVisible;
   filePageModel_->RefreshColumnPreview();

@@ -8,53 +8,40 @@
 
 #include "batch/Delimiters.h"
 #include "batch/RowEntry.h"
-#include "calc/CalculatorModel.h"
 #include "orient/NumberText.h"
 
 namespace Lodema {
 
 namespace {
 
-// Types into the main window's entry boxes and remembers which boxes this
-// row has filled.
-class ModelEntryTarget : public EntryTarget {
+// The texts of one row's entry boxes as the splitter fills them; a field its
+// box refuses rejects the row at once, as a box typed into refuses it.
+class RowTexts : public EntryTarget {
  public:
-  explicit ModelEntryTarget(CalculatorModel& model) : model_(model) {}
+  RowTexts(const RowSchema& schema, std::array<std::string, kEntryBoxCount>& texts)
+      : schema_(schema), texts_(texts) {}
   void SetEntry(int slot, const std::string& text) override {
-    filled_[slot] = true;
-    model_.SetEntryText(slot, text);
+    texts_[static_cast<std::size_t>(slot)] = text;
+    const EntryField& field = schema_.entries[static_cast<std::size_t>(slot)];
+    if (!text.empty() && !(field.shown && EntryAccepts(field.rule, text, schema_.localeComma))) {
+      rejected_ = true;
+    }
   }
-  bool Rejected() const override { return model_.MessageReportsFailure(); }
-  void StartRow() { filled_.fill(false); }
-  bool Filled(int slot) const { return filled_[slot]; }
+  bool Rejected() const override { return rejected_; }
 
  private:
-  CalculatorModel& model_;
-  std::array<bool, kSlotCount> filled_{};
+  const RowSchema& schema_;
+  std::array<std::string, kEntryBoxCount>& texts_;
+  bool rejected_ = false;
 };
 
-// The box filled last in a row: while it is empty, no earlier box of the row
-// can complete the entries and start a calculation.
+// Messages of values that were accepted but have no answer begin "Error - ".
 constexpr std::string_view kCalculationFailurePrefix = "Error - ";
-
-// The dispatcher's messages for values it accepted but could not compute
-// begin "Error - "; invalid entries read "Error: Invalid Entry Values".
-bool IsCalculationFailure(std::string_view message) {
-  return message.substr(0, kCalculationFailurePrefix.size()) == kCalculationFailurePrefix;
-}
-
-int LastMappedSlot(const ColumnMap& map) {
-  for (int slot = kSlotCount - 1; slot >= 0; --slot) {
-    if (map[slot] >= 1) return slot;
-  }
-  return -1;
-}
 
 }  // namespace
 
-BatchRunner::BatchRunner(CalculatorModel& model, ResultWriter& writer,
-                         const BatchPlatform& platform, InputFiles& inputs)
-    : model_(model), writer_(writer), platform_(platform), inputs_(inputs) {}
+BatchRunner::BatchRunner(ResultWriter& writer, const BatchPlatform& platform, InputFiles& inputs)
+    : writer_(writer), platform_(platform), inputs_(inputs) {}
 
 std::unique_ptr<LineReader> BatchRunner::OpenSource(const std::string& sourceName) {
   // Without a clipboard (the command-line tool) a name is always a file.
@@ -107,125 +94,68 @@ void BatchRunner::WriteHeader(LineReader& reader, const BatchRunRequest& request
   writer_.WriteOutputLine(line, options.inputAppended, true);
 }
 
-void BatchRunner::ClearBox(int slot) {
-  // Emptying an empty box changes nothing, so it raises no change event.
-  if (!model_.Controls().entryBoxes[slot].text.empty()) model_.SetEntryText(slot, std::string());
-}
-
 struct BatchRunner::RowContext {
-  explicit RowContext(CalculatorModel& model) : target(model) {}
+  explicit RowContext(const BatchRunRequest& request)
+      : schema(&request.schema),
+        map(request.map),
+        highest(HighestColumn(request.map)),
+        keptTexts(&request.keptTexts),
+        delimiterSet(request.delimiterSet) {
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+      kinds[static_cast<std::size_t>(slot)] =
+          request.schema.entries[static_cast<std::size_t>(slot)].kind;
+    }
+  }
+  const RowSchema* schema = nullptr;
   ColumnMap map{};
   int highest = 0;
   std::array<int, kSlotCount> kinds{};
-  int planeConventionIn = 1;
+  const std::array<std::string, kEntryBoxCount>* keptTexts = nullptr;
   std::string delimiterSet;
-  // Every box that is not fixed starts the row empty. A data row refills
-  // all mapped boxes, so emptying the last of them is enough up front; the
-  // others are emptied after a row that stopped short (ProcessRow).
-  std::vector<int> clearedFirst;
-  ModelEntryTarget target;
   std::vector<std::string> fields;  // reused from row to row
-  // Rows of plain numbers are typed into the model at once: the last
-  // mapped box is then emptied only for rows typed box by box.
-  bool atOnce = false;
-  // Rows of a plain line, plane or angle result may go straight to the
-  // output.
-  bool straight = false;
-  // The boxes emptied first were found empty after the last row, which was
-  // written straight: no row empties or types them, so they still are.
-  bool emptiedKnownEmpty = false;
-  CalculatorModel::StraightRow straightRow;
-  // The mapped slots and their columns, in slot order.
-  std::vector<std::pair<int, int>> typedColumns;
-  // Rows written straight read their numbers where they lie when the
-  // delimiter allows (PlainNumberDelimiter): the columns read, ascending,
-  // and for each mapped slot the index of its column there.
-  char plainNumberDelimiter = 0;
-  std::vector<int> plainColumns;
-  std::vector<std::pair<int, std::size_t>> plainSlots;
-  std::vector<PlainField> plainFields;
-  CalculatorModel::FieldNumbers fieldNumbers{};
-  int lastMapped = -1;
-  std::vector<std::string_view> fieldViews;
-  std::array<std::string_view, kSlotCount> typed{};
+  std::array<std::string, kEntryBoxCount> texts;
+  // What the last row gave: its result, and the reason it has none.
+  RowResult result;
+  std::string uncomputedReason;
 };
 
-bool BatchRunner::EmptiedBoxesEmpty(const RowContext& row) const {
-  const MainWindowControls& controls = model_.Controls();
-  for (const int slot : row.clearedFirst) {
-    if (!controls.entryBoxes[slot].text.empty()) return false;
+RowVerdict BatchRunner::FillRowTexts(std::string_view text, RowContext& row) {
+  row.texts = *row.keptTexts;
+  if (!IsDataCandidate(text) ||
+      SplitFields(text, row.delimiterSet, row.highest, row.fields) < row.highest) {
+    return RowVerdict::kNonData;
   }
-  return true;
+  RowTexts target(*row.schema, row.texts);
+  return FillEntries(row.fields, row.map, row.kinds, row.schema->planeConventionIn, target);
 }
 
-bool BatchRunner::SplitTypedFields(std::string_view text, RowContext& row) {
-  if (!IsDataCandidate(text) || SplitFieldViews(text, row.delimiterSet, row.highest, row.fieldViews,
-                                                row.fields) < row.highest) {
-    return false;
-  }
-  for (const auto& [slot, column] : row.typedColumns) {
-    row.typed[slot] = row.fieldViews[column - 1];
-  }
-  return true;
-}
+RowVerdict BatchRunner::RunRow(std::string_view text, RowContext& row) {
+  row.result.presented = false;
+  row.uncomputedReason.clear();
+  const RowVerdict filled = FillRowTexts(text, row);
+  if (filled != RowVerdict::kData) return filled;
+  const RowSchema& schema = *row.schema;
 
-bool BatchRunner::WriteRowStraight(std::string_view text, RowContext& row,
-                                   const BatchOutputOptions& options) {
-  const CalculatorModel::FieldNumbers* numbers = nullptr;
-  if (row.plainNumberDelimiter != 0 && IsDataCandidate(text) &&
-      ReadPlainFields(text, row.plainNumberDelimiter, row.plainColumns, row.plainFields)) {
-    for (const auto& [slot, index] : row.plainSlots) {
-      const PlainField& field = row.plainFields[index];
-      row.typed[slot] = field.text;
-      row.fieldNumbers[static_cast<std::size_t>(slot)] = {field.value, field.places};
+  EntryTexts texts;
+  for (std::size_t box = 0; box < texts.size(); ++box) texts[box] = row.texts[box];
+  const ParsedRow parsed = ParseRow(texts, schema);
+  if (parsed.status == ParseStatus::kIncomplete) return RowVerdict::kNonData;
+  if (parsed.status != ParseStatus::kReady) return RowVerdict::kRejected;
+  const CalcOutcome out = ComputeRow(parsed.inputs, schema, false);
+  row.result = FormatOutcome(out, parsed.inputs, schema);
+  if (out.Failed() && !out.batchMessage.empty()) {
+    const std::string_view message = out.batchMessage;
+    // The values were accepted but have no answer (identical planes, a
+    // line normal to its plane): not a column or notation problem.
+    if (message.substr(0, kCalculationFailurePrefix.size()) == kCalculationFailurePrefix) {
+      row.uncomputedReason = message.substr(kCalculationFailurePrefix.size());
     }
-    numbers = &row.fieldNumbers;
-  } else if (!SplitTypedFields(text, row)) {
-    return false;
+    return RowVerdict::kRejected;
   }
-  if (!model_.WriteRowStraight(row.typed, numbers, row.straightRow)) return false;
-  writer_.WriteStraightResultLine(
-      writer_.FileName(), options.inputAppended,
-      options.retainInput ? std::optional<std::string_view>(text) : std::nullopt,
-      row.straightRow.mainResults);
-  return true;
-}
-
-bool BatchRunner::TypeRowAtOnce(std::string_view text, RowContext& row, RowVerdict& verdict) {
-  if (!SplitTypedFields(text, row) || !model_.TypeRowAtOnce(row.typed)) return false;
-  // As ProcessRow decides a row whose boxes were all filled.
-  if (model_.MessageReportsFailure()) {
-    verdict = RowVerdict::kRejected;
-  } else if (!HasVisibleMainResult(model_.Controls())) {
-    verdict = RowVerdict::kNonData;
-  } else {
-    verdict = RowVerdict::kData;
-  }
-  return true;
-}
-
-RowVerdict BatchRunner::ProcessRow(std::string_view text, RowContext& row) {
-  const MainWindowControls& controls = model_.Controls();
-  RowVerdict verdict = RowVerdict::kNonData;
-  if (IsDataCandidate(text) &&
-      SplitFields(text, row.delimiterSet, row.highest, row.fields) >= row.highest) {
-    verdict = FillEntries(row.fields, row.map, row.kinds, row.planeConventionIn, row.target);
-    if (verdict == RowVerdict::kData) {
-      if (model_.MessageReportsFailure()) {
-        verdict = RowVerdict::kRejected;
-      } else if (!HasVisibleMainResult(controls)) {
-        // The calculation produced nothing (a box left empty, or no
-        // unique answer): count the row as not data rather than drop it.
-        verdict = RowVerdict::kNonData;
-      }
-    }
-  }
-  if (verdict != RowVerdict::kData) {
-    for (int slot = 0; slot < kSlotCount; ++slot) {
-      if (row.map[slot] >= 1 && !row.target.Filled(slot)) ClearBox(slot);
-    }
-  }
-  return verdict;
+  // The calculation produced nothing: count the row as not data rather
+  // than drop it.
+  if (!HasVisibleMainResult(schema, row.result.texts)) return RowVerdict::kNonData;
+  return RowVerdict::kData;
 }
 
 BatchOutcome BatchRunner::Run(const BatchRunRequest& request, const BatchOutputOptions& options) {
@@ -233,14 +163,15 @@ BatchOutcome BatchRunner::Run(const BatchRunRequest& request, const BatchOutputO
   std::unique_ptr<LineReader> reader = OpenSource(request.sourceName);
   if (!reader) return outcome;
   outcome.sourceOpened = true;
-  model_.SetBatchRunning(true);
+  writer_.SetBatchRunning(true);
 
   std::int64_t displayed = 0;
+  processedAny_ = false;
   WriteHeader(*reader, request, options, displayed);
   progress_->CounterShown(true);
   progress_->Processed(0);
 
-  const bool plotting = platform_.retain != nullptr || model_.plot().IsShowing();
+  const bool plotting = platform_.retain != nullptr || (plot_ != nullptr && plot_->IsShowing());
   if (jobs_ > 1 && (!plotting || platform_.plotFedFromAnyThread)) {
     RunRowsInParallel(*reader, request, options, displayed, outcome.counts);
   } else {
@@ -248,7 +179,12 @@ BatchOutcome BatchRunner::Run(const BatchRunRequest& request, const BatchOutputO
   }
 
   outcome.counts.readError = reader->ReadError();
-  model_.SetBatchRunning(false);
+  if (processedAny_) {
+    RowContext row(request);
+    FillRowTexts(lastLine_, row);
+    outcome.lastRowTexts = row.texts;
+  }
+  writer_.SetBatchRunning(false);
   progress_->CounterShown(false);
   return outcome;
 }
@@ -256,43 +192,8 @@ BatchOutcome BatchRunner::Run(const BatchRunRequest& request, const BatchOutputO
 void BatchRunner::RunRows(LineReader& reader, const BatchRunRequest& request,
                           const BatchOutputOptions& options, std::int64_t& displayed,
                           BatchCounts& counts) {
-  RowContext row(model_);
-  row.map = request.map;
-  row.highest = HighestColumn(row.map);
-  row.kinds = model_.FieldKinds();
-  row.planeConventionIn = model_.settings().PlaneConvIn;
-  row.delimiterSet = request.delimiterSet;
-  const int lastMapped = LastMappedSlot(row.map);
-  std::array<CalculatorModel::RowBoxUse, kSlotCount> uses{};
-  for (int slot = 0; slot < kSlotCount; ++slot) {
-    uses[slot] = row.map[slot] >= 1           ? CalculatorModel::RowBoxUse::kTyped
-                 : row.map[slot] == kNoColumn ? CalculatorModel::RowBoxUse::kEmptied
-                                              : CalculatorModel::RowBoxUse::kKept;
-  }
-  for (int slot = 0; slot < kSlotCount; ++slot) {
-    if (row.map[slot] == kNoColumn) row.clearedFirst.push_back(slot);
-    if (row.map[slot] >= 1) row.typedColumns.emplace_back(slot, row.map[slot]);
-  }
-  struct RowsAtOnceScope {
-    CalculatorModel& model;
-    ~RowsAtOnceScope() { model.EndRowsAtOnce(); }
-  } atOnceScope{model_};
-  row.atOnce = rowsAtOnce_ && model_.PrepareRowsAtOnce(uses);
-  row.straight =
-      row.atOnce && straightRows_ && model_.StraightRowsReady() && writer_.MainResultsOnly();
-  row.plainNumberDelimiter = PlainNumberDelimiter(row.delimiterSet);
-  for (const auto& [slot, column] : row.typedColumns) row.plainColumns.push_back(column);
-  std::sort(row.plainColumns.begin(), row.plainColumns.end());
-  row.plainColumns.erase(std::unique(row.plainColumns.begin(), row.plainColumns.end()),
-                         row.plainColumns.end());
-  row.plainFields.resize(row.plainColumns.size());
-  for (const auto& [slot, column] : row.typedColumns) {
-    const auto at = std::lower_bound(row.plainColumns.begin(), row.plainColumns.end(), column);
-    row.plainSlots.emplace_back(slot, static_cast<std::size_t>(at - row.plainColumns.begin()));
-  }
-  row.lastMapped = lastMapped;
-  if (!row.atOnce && lastMapped >= 0) row.clearedFirst.push_back(lastMapped);
-  const MainWindowControls& controls = model_.Controls();
+  RowContext row(request);
+  const bool plotShown = plot_ != nullptr && plot_->IsShowing();
   const std::string& outputFile = writer_.FileName();
   std::string_view line;
 
@@ -304,58 +205,25 @@ void BatchRunner::RunRows(LineReader& reader, const BatchRunRequest& request,
       break;
     }
     ++counts.linesRead;
-    const std::string_view text = NumberText::TrimLeadingSpaces(line);
-    const bool tooLong = reader.LineTooLong();
-    if (row.straight && !tooLong && (row.emptiedKnownEmpty || EmptiedBoxesEmpty(row)) &&
-        WriteRowStraight(text, row, options)) {
-      row.emptiedKnownEmpty = true;
-      progress_->Processed(++displayed);
-      ++counts.dataRows;
-      if (platform_.retain != nullptr && model_.plot().IsShowing()) {
-        platform_.retain->PressRetain();
-      }
-      continue;
-    }
-    row.emptiedKnownEmpty = false;
-    // The model stops writing straight a run whose rows mostly need it.
-    if (row.straight && !model_.StraightRowsReady()) row.straight = false;
-    // Everything below uses the model: first the state of the last row
-    // written straight.
-    model_.CatchUpStraightRows();
-    for (const int slot : row.clearedFirst) {
-      if (!controls.entryBoxes[slot].text.empty()) ClearBox(slot);
-    }
-    row.target.StartRow();
-    if (!controls.messagePanel.caption.empty()) model_.ClearMessage();
     progress_->Processed(++displayed);
-
-    RowVerdict verdict = RowVerdict::kNonData;
-    if (!row.atOnce || tooLong || !TypeRowAtOnce(text, row, verdict)) {
-      if (row.atOnce && !controls.entryBoxes[row.lastMapped].text.empty()) {
-        ClearBox(row.lastMapped);
-      }
-      // Only its start was read (and reading stops): neither data nor worth
-      // copying; the summary reports the read error.
-      if (tooLong) continue;
-      verdict = ProcessRow(text, row);
+    // Only its start was read (and reading stops): neither data nor worth
+    // copying; the summary reports the read error.
+    if (reader.LineTooLong()) continue;
+    const std::string_view text = NumberText::TrimLeadingSpaces(line);
+    lastLine_.assign(text);
+    processedAny_ = true;
+    const RowVerdict verdict = RunRow(text, row);
+    if (!row.uncomputedReason.empty() && counts.uncomputedRows++ == 0) {
+      counts.firstUncomputedLine = counts.linesRead + (request.headings ? 1 : 0);
+      counts.uncomputedReason = row.uncomputedReason;
     }
-    if (verdict == RowVerdict::kRejected && IsCalculationFailure(controls.messagePanel.caption)) {
-      // The values were accepted but have no answer (identical planes, a
-      // line normal to its plane): not a column or notation problem.
-      if (counts.uncomputedRows++ == 0) {
-        counts.firstUncomputedLine = counts.linesRead + (request.headings ? 1 : 0);
-        counts.uncomputedReason =
-            controls.messagePanel.caption.substr(kCalculationFailurePrefix.size());
-      }
-    }
+    if (row.result.presented && plotShown) plot_->AddNewDataPoint(row.result.record);
     if (verdict == RowVerdict::kData) {
       ++counts.dataRows;
       writer_.WriteResultLine(
-          outputFile, true, options.inputAppended,
+          outputFile, true, options.inputAppended, row.result.texts,
           options.retainInput ? std::optional<std::string_view>(text) : std::nullopt);
-      if (platform_.retain != nullptr && model_.plot().IsShowing()) {
-        platform_.retain->PressRetain();
-      }
+      if (platform_.retain != nullptr && plotShown) platform_.retain->PressRetain();
     } else if (options.retainInput && options.keepNonData) {
       writer_.WriteOutputLine(text, options.inputAppended, false);
     }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-// The row loop of a batch run: every line of the source is fed through the
-// current calculation exactly as if typed into the entry boxes, and one
-// output line is written per data row.
+// The row loop of a batch run: every line of the source is split into the
+// entry fields of its row, computed by the row kernel, and one output line
+// is written per data row.
 #pragma once
 
 #include <cstdint>
@@ -16,10 +16,10 @@
 #include "batch/ResultWriter.h"
 #include "batch/RowEntry.h"
 #include "batch/Summary.h"
+#include "calc/Platform.h"
+#include "calc/RowKernel.h"
 
 namespace Lodema {
-
-class CalculatorModel;
 
 inline constexpr const char* kNotValidFileNameMessage = "Not a valid filename!! Try again";
 
@@ -28,6 +28,11 @@ struct BatchRunRequest {
   ColumnMap map{};
   std::string delimiterSet;
   bool headings = false;  // the first line is a header line
+  // What every row holds and gives; the writer's layout must be the same.
+  RowSchema schema = MakeRowSchema(0, Settings{}, false, false);
+  // Texts of the boxes no column feeds: the windows fixed by hand and the
+  // section trend (slots the map leaves without a column stay empty).
+  std::array<std::string, kEntryBoxCount> keptTexts{};
 };
 
 // The output options a run reads (the file page's check boxes).
@@ -56,12 +61,17 @@ class BatchProgress {
 struct BatchOutcome {
   bool sourceOpened = false;  // false: empty clipboard, or the user gave up choosing a file
   BatchCounts counts;
+  // The entry texts of the last row processed (the windows fixed by hand
+  // and the section trend as kept), for the window to show; none when no
+  // row was.
+  std::optional<std::array<std::string, kEntryBoxCount>> lastRowTexts;
 };
 
 class BatchRunner {
  public:
-  BatchRunner(CalculatorModel& model, ResultWriter& writer, const BatchPlatform& platform,
-              InputFiles& inputs);
+  BatchRunner(ResultWriter& writer, const BatchPlatform& platform, InputFiles& inputs);
+  // The stereonet the rows are drawn on; none by default.
+  void SetPlot(PlotSink* plot) { plot_ = plot; }
 
   void SetProgress(BatchProgress* progress) { progress_ = progress; }
   // Asked when the input file cannot be opened (the file-open dialog); no
@@ -70,18 +80,12 @@ class BatchRunner {
     chooseInputFile_ = std::move(choose);
   }
 
-  // Rows are shared out to this many workers, each with a copy of the
-  // model; 1 (the default) runs them here, one after the other. The output
+  // Rows are shared out to this many workers; 1 (the default) runs them
+  // here, one after the other. The output
   // is the same either way. A run that feeds a shown stereonet runs here
   // unless the platform lets the writer thread feed it.
   void SetJobs(int jobs) { jobs_ = jobs < 1 ? 1 : jobs; }
   int Jobs() const { return jobs_; }
-  // Rows of plain numbers are typed into the model at once (the default),
-  // or every row box by box: the output is the same either way.
-  void SetRowsAtOnce(bool atOnce) { rowsAtOnce_ = atOnce; }
-  // Off: every row goes through the model (for the comparison tests).
-  void SetStraightRows(bool straight) { straightRows_ = straight; }
-
   // Reads the source, writes the header line and one line per row through
   // the writer (whose run the caller has begun). Sets BatchRunning for its
   // duration. Shows no summary.
@@ -97,37 +101,29 @@ class BatchRunner {
   std::unique_ptr<LineReader> OpenSource(const std::string& name);
   void WriteHeader(LineReader& reader, const BatchRunRequest& request,
                    const BatchOutputOptions& options, std::int64_t& displayed);
-  void ClearBox(int slot);
   // RunRows shared out to jobs_ workers (ParallelRows.cpp).
   void RunRowsInParallel(LineReader& reader, const BatchRunRequest& request,
                          const BatchOutputOptions& options, std::int64_t& displayed,
                          BatchCounts& counts);
   // What every row of one run shares (BatchRun.cpp).
   struct RowContext;
-  // Feeds one line (leading blanks removed) through the entry boxes and
-  // decides whether it is data, not data, or rejected.
-  RowVerdict ProcessRow(std::string_view text, RowContext& row);
-  // The same for a row of plain numbers, typed into the model at once;
-  // false, having changed nothing, for any other row.
-  bool TypeRowAtOnce(std::string_view text, RowContext& row, RowVerdict& verdict);
-  // The row's fields for the typed boxes into row.typed; false when the row
-  // cannot be data (a comment, too few fields).
-  bool SplitTypedFields(std::string_view text, RowContext& row);
-  // True when every box a row empties first is empty already.
-  bool EmptiedBoxesEmpty(const RowContext& row) const;
-  // A data row whose result goes straight to the output line; false, having
-  // changed nothing, when the row must go through the model.
-  bool WriteRowStraight(std::string_view text, RowContext& row, const BatchOutputOptions& options);
+  // One line (leading blanks removed) through the kernel: whether it is
+  // data, not data, or rejected.
+  RowVerdict RunRow(std::string_view text, RowContext& row);
+  // Its fields into the row's entry texts; kData when every mapped box
+  // took its field.
+  RowVerdict FillRowTexts(std::string_view text, RowContext& row);
 
-  CalculatorModel& model_;
   ResultWriter& writer_;
   BatchPlatform platform_;
   InputFiles& inputs_;
   BatchProgress defaultProgress_;
   BatchProgress* progress_ = &defaultProgress_;
   int jobs_ = 1;
-  bool rowsAtOnce_ = true;
-  bool straightRows_ = true;
+  PlotSink* plot_ = nullptr;
+  // The last line processed, for the window to show once the run ends.
+  std::string lastLine_;
+  bool processedAny_ = false;
   std::function<std::optional<std::string>()> chooseInputFile_;
 };
 

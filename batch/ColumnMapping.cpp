@@ -17,15 +17,14 @@ int HighestColumn(const ColumnMap& map) {
   return std::max(0, *std::max_element(map.begin(), map.end()));
 }
 
-EntryLayout EntryLayoutOf(const MainWindowControls& c) {
+EntryLayout EntryLayoutOf(const RowSchema& schema) {
   EntryLayout layout;
-  layout.windowCVisible = c.windowCFrame.visible && c.windowPanels[2].visible;
-  layout.windowDVisible = c.windowDFrame.visible && c.windowPanels[3].visible;
-  const std::array<bool, 4> windowShown = {c.windowsABFrame.visible && c.windowPanels[0].visible,
-                                           c.windowsABFrame.visible && c.windowPanels[1].visible,
-                                           layout.windowCVisible, layout.windowDVisible};
+  layout.windowCVisible = schema.windowShown[2];
+  layout.windowDVisible = schema.windowShown[3];
   for (int slot = 0; slot < kSlotCount; ++slot) {
-    layout.boxVisible[slot] = c.entryBoxes[slot].visible && windowShown[WindowOfSlot(slot)];
+    layout.boxVisible[static_cast<std::size_t>(slot)] =
+        schema.entries[static_cast<std::size_t>(slot)].shown &&
+        schema.windowShown[static_cast<std::size_t>(WindowOfSlot(slot))];
   }
   return layout;
 }

@@ -9,6 +9,7 @@
 
 #include "batch/FilePageControls.h"
 #include "calc/Controls.h"
+#include "calc/RowSchema.h"
 
 namespace Lodema {
 
@@ -30,7 +31,7 @@ struct EntryLayout {
   bool windowCVisible = false;  // frame of window C
   bool windowDVisible = false;  // frame of window D
 };
-EntryLayout EntryLayoutOf(const MainWindowControls& controls);
+EntryLayout EntryLayoutOf(const RowSchema& schema);
 
 // Works on the column lists, "Manually fixed" boxes and mismatch label of a
 // FilePageControls; keeps the map and the list being chosen by a grid click.

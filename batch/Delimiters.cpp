@@ -80,36 +80,6 @@ int SplitAtDelimiter(std::string_view line, char delimiter, int maxFields,
   return count;
 }
 
-// SplitAtDelimiter into views of line, in the fewest steps: every batch row
-// of a TAB-separated file is split so.
-int SplitViewsAtDelimiter(std::string_view line, char delimiter, int maxFields,
-                          std::vector<std::string_view>& fields) {
-  const char* const text = line.data();
-  const std::size_t fullLength = line.size();
-  std::size_t length = fullLength;
-  while (length > 0 &&
-         (text[length - 1] == ' ' || text[length - 1] == '\r' || text[length - 1] == '\n')) {
-    --length;
-  }
-  fields.clear();
-  std::size_t start = 0;
-  while ((maxFields < 0 || static_cast<int>(fields.size()) < maxFields) && start < fullLength) {
-    if (start >= length) {
-      // Only blanks and line ends are left: one empty field.
-      fields.emplace_back();
-      break;
-    }
-    std::size_t first = start;
-    while (first < length && (text[first] == '\r' || text[first] == '\n')) ++first;
-    std::size_t end = first;
-    while (end < length && text[end] != delimiter) ++end;
-    start = end + 1 < length ? end + 1 : fullLength;
-    while (first < end && text[first] == ' ') ++first;
-    fields.emplace_back(text + first, end - first);
-  }
-  return static_cast<int>(fields.size());
-}
-
 }  // namespace
 
 int SplitFieldsByReader(std::string_view line, std::string_view delimiterSet, int maxFields,
@@ -129,61 +99,12 @@ int SplitFieldsByReader(std::string_view line, std::string_view delimiterSet, in
   return count;
 }
 
-char PlainNumberDelimiter(std::string_view delimiterSet) {
-  if (!IsPlainDelimiter(delimiterSet)) return 0;
-  const char delimiter = delimiterSet[0];
-  if ((delimiter >= '0' && delimiter <= '9') || delimiter == '+' || delimiter == '-' ||
-      delimiter == '.' || delimiter == ',') {
-    return 0;
-  }
-  return delimiter;
-}
-
-bool ReadPlainFields(std::string_view line, char delimiter, const std::vector<int>& columns,
-                     std::vector<PlainField>& fields) {
-  const char* p = line.data();
-  const char* const end = p + line.size();
-  int column = 1;
-  std::size_t i = 0;
-  for (const int wanted : columns) {
-    // Past the fields no one reads: their contents do not matter to the
-    // split, only their delimiters.
-    while (column < wanted) {
-      p = static_cast<const char*>(std::memchr(p, delimiter, static_cast<std::size_t>(end - p)));
-      if (p == nullptr) return false;
-      ++p;
-      ++column;
-    }
-    PlainField& field = fields[i++];
-    const char* const stop = NumberText::ReadPlainDecimalAt(p, end, field.value, field.places);
-    // The number must fill its field. A delimiter as the line's last
-    // character ends the split there; the next field is then missing.
-    if (stop == nullptr || (stop != end && *stop != delimiter)) return false;
-    field.text = std::string_view(p, static_cast<std::size_t>(stop - p));
-    p = stop;
-    if (p != end) ++p;
-    ++column;
-    if (p == end && i < columns.size()) return false;
-  }
-  return true;
-}
-
 int SplitFields(std::string_view line, std::string_view delimiterSet, int maxFields,
                 std::vector<std::string>& fields) {
   if (IsPlainDelimiter(delimiterSet) && line.size() < kShortcutLength) {
     return SplitAtDelimiter(line, delimiterSet[0], maxFields, fields);
   }
   return SplitFieldsByReader(line, delimiterSet, maxFields, fields);
-}
-
-int SplitFieldViews(std::string_view line, std::string_view delimiterSet, int maxFields,
-                    std::vector<std::string_view>& fields, std::vector<std::string>& room) {
-  if (IsPlainDelimiter(delimiterSet) && line.size() < kShortcutLength) {
-    return SplitViewsAtDelimiter(line, delimiterSet[0], maxFields, fields);
-  }
-  const int count = SplitFieldsByReader(line, delimiterSet, maxFields, room);
-  fields.assign(room.begin(), room.end());
-  return count;
 }
 
 std::vector<std::string> SplitFields(std::string_view line, std::string_view delimiterSet) {

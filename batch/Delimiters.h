@@ -35,37 +35,10 @@ bool IsAnyDelimiterSet(std::string_view delimiterSet);
 int SplitFields(std::string_view line, std::string_view delimiterSet, int maxFields,
                 std::vector<std::string>& fields);
 std::vector<std::string> SplitFields(std::string_view line, std::string_view delimiterSet);
-// SplitFields into views of line where the fields are parts of it (a single
-// delimiter other than a blank), otherwise views of the strings in room.
-// The views last until line or room changes.
-int SplitFieldViews(std::string_view line, std::string_view delimiterSet, int maxFields,
-                    std::vector<std::string_view>& fields, std::vector<std::string>& room);
 // SplitFields through the general field reader for every set; SplitFields
 // itself takes a shortcut for a single delimiter other than a blank, giving
 // the same fields.
 int SplitFieldsByReader(std::string_view line, std::string_view delimiterSet, int maxFields,
                         std::vector<std::string>& fields);
-
-// A field of a row of plain decimal numbers, read where it lies: its text (a
-// view of the line) and what NumberText::ReadPlainDecimal reads in it.
-struct PlainField {
-  std::string_view text;
-  double value = 0.0;
-  int places = 0;
-};
-// The one delimiter of delimiterSet, when it is a single character that
-// splits as SplitFields splits at it and can never be part of a plain
-// decimal number (not a blank, line end, digit, sign, "." or ","); 0 for
-// any other set.
-char PlainNumberDelimiter(std::string_view delimiterSet);
-// The fields of the given columns (1-based, ascending, each once) of line
-// split at delimiter (PlainNumberDelimiter), read in one pass: the same
-// texts SplitFieldViews gives and the same numbers ReadPlainDecimal reads in
-// them. False, with fields unspecified, when one of them is not a plain
-// decimal number filling its field, or the line has fewer fields; the
-// general split then says what the fields are. fields.size() ==
-// columns.size().
-bool ReadPlainFields(std::string_view line, char delimiter, const std::vector<int>& columns,
-                     std::vector<PlainField>& fields);
 
 }  // namespace Lodema

@@ -30,8 +30,8 @@ FilePageModel::FilePageModel(CalculatorModel& model, const BatchPlatform& platfo
       inputs_(inputs != nullptr ? *inputs : defaultInputs_),
       outputs_(outputs != nullptr ? *outputs : defaultOutputs_),
       mapper_(controls_),
-      writer_(model, platform, outputs_),
-      runner_(model, writer_, platform, inputs_),
+      writer_(platform, outputs_),
+      runner_(writer_, platform, inputs_),
       progress_(std::make_unique<Progress>(*this)) {
   for (CommandButton& button : controls_.commandButtons) {
     button.caption = kStartInputCaption;
@@ -86,7 +86,7 @@ void FilePageModel::Observe(bool on) {
   });
 }
 
-EntryLayout FilePageModel::Layout() const { return EntryLayoutOf(model_.Controls()); }
+EntryLayout FilePageModel::Layout() const { return EntryLayoutOf(model_.Schema()); }
 
 void FilePageModel::ShowMessage(const std::string& text, MessageIcon icon,
                                 const std::string& title) {
@@ -351,132 +351,67 @@ void FilePageModel::SaveCurrentResultWindow() {
     ChooseOutputFile();
   }
   GetOutputFileInfo();
-  writer_.WriteResultLine(model_.settings().FileOut, AppendData(), false);
+  writer_.SetLayout(model_.Schema(), model_.settings().gPitchName);
+  ResultBoxTexts texts;
+  for (int box = 0; box < kResultBoxCount; ++box) {
+    texts[static_cast<std::size_t>(box)] = model_.Controls().resultValues[box].caption;
+  }
+  writer_.WriteResultLine(model_.settings().FileOut, AppendData(), false, texts);
 }
 
 // ---- Runs -------------------------------------------------------------------
-
-std::optional<std::string> DelimiterProblem(const std::string& inputSet,
-                                            const std::string& outputDelimiter, char decimalChar) {
-  if (inputSet.empty()) {
-    return std::string(
-        "The input delimiter is empty.\r\n"
-        "Choose tab, space, any, or the characters that separate the columns.");
-  }
-  if (outputDelimiter.empty()) {
-    return std::string(
-        "The output delimiter is empty: the result fields could not be told apart.\r\n"
-        "Choose tab, space or a character.");
-  }
-  if (outputDelimiter.find(decimalChar) != std::string::npos) {
-    std::string text = "Results are written with the decimal character \"";
-    text += decimalChar;
-    text += "\", which is also in the output delimiter: a value such as 29";
-    text += decimalChar;
-    text += "1 could not be told from two fields.\r\n";
-    text += "Choose another output delimiter or the other decimal character.";
-    return text;
-  }
-  return std::nullopt;
-}
-
-std::string NotTextMessage(const std::string& name) {
-  return "\"" + name + "\" is not a text file.";
-}
-
-std::string NoSuchFileMessage(const std::string& name) {
-  return "There is no file \"" + name + "\".";
-}
-
-std::string RunStatusText(std::int64_t rows, const std::string& outputFile) {
-  return std::to_string(rows) + (rows == 1 ? " row" : " rows") + " written to " + outputFile;
-}
-
-std::string ColumnsBeyondSourceMessage(int window, int columns) {
-  std::string text = "Window ";
-  text += static_cast<char>('A' + window);
-  text += " is set to a column the input does not have (it has ";
-  text += std::to_string(columns);
-  text += columns == 1 ? " column)." : " columns).";
-  text += "\r\nChoose its columns again before starting.";
-  return text;
-}
 
 bool FilePageModel::ReadsClipboard(const std::string& name) const {
   // Without a clipboard (the command-line tool) a name is always a file.
   return platform_.clipboard != nullptr && IsPasteSourceName(name);
 }
 
-bool FilePageModel::SameInputAndOutputFile() const {
-  const Settings& s = model_.settings();
-  if (ReadsClipboard(s.FileIn) || s.FileIn.empty() || s.FileOut.empty()) return false;
-  // Compared as files on disk, so that other names for the same file (links,
-  // or the standard streams of the command-line tool) are caught too.
-  const std::optional<FileIdentity> input = inputs_.Identity(s.FileIn);
-  return input && input == outputs_.Identity(s.FileOut);
-}
-
 BatchOutcome FilePageModel::StartBatchInput(int button) {
-  BatchOutcome outcome;
-  if (button < 0 || button > 1) return outcome;
+  if (button < 0 || button > 1) return {};
   CommandButton& start = controls_.commandButtons[button];
+  const char* const idleCaption = button == 1 ? kStartInputCaption : "Start";
   start.captionColour = kRunningCaptionColour;
   start.caption = kWaitCaption;
 
   Settings& s = model_.settings();
-  const int n = model_.Calculation();
-  model_.SetMessage(IsCoreCalculation(n)
+  model_.SetMessage(IsCoreCalculation(model_.Calculation())
                         ? "Use -ve " + s.PlungeName + " for 'upwardly' inclined core axis"
                         : std::string());
 
   const MainWindowControls& main = model_.Controls();
+  const RowSchema schema = model_.Schema();
   const auto& options = controls_.fileOutputOptions;
-  ResultColumnFlags flags = writer_.ColumnFlags();
-  flags.apparentDip = options[kOptApparentDipColumns].checked && main.windowPanels[5].visible;
-  if (main.windowPanels[6].visible) {
-    flags.referencePlane = options[kOptRefPlaneColumns].checked;
-    flags.ambiguous = options[kOptAmbiguousColumns].checked;
-    flags.secondResult = options[kOptSecondResultColumns].checked;
+  BatchJob job;
+  job.columns.apparentDip = options[kOptApparentDipColumns].checked && schema.extraResultShown;
+  if (schema.info->solutions != SolutionOutput::kNone) {
+    job.columns.referencePlane = options[kOptRefPlaneColumns].checked;
+    job.columns.ambiguous = options[kOptAmbiguousColumns].checked;
+    job.columns.secondResult = options[kOptSecondResultColumns].checked;
   }
-  writer_.SetColumnFlags(flags);
-
   s.gFileInDelimiter = InputDelimiterSetFromListText(controls_.delimiterLists[0].text);
   GetOutputFileInfo();
-  if (std::optional<std::string> problem =
-          DelimiterProblem(s.gFileInDelimiter, writer_.Delimiter(), model_.OutputDecimalChar())) {
-    ShowMessage(*problem, MessageIcon::kCritical, kMessageTitle);
-    start.caption = button == 1 ? kStartInputCaption : "Start";
-    return outcome;
-  }
-  // Emptying or appending to the file being read would destroy the data or
-  // never reach its end.
-  if (SameInputAndOutputFile()) {
-    ShowMessage(kSameFileMessage, MessageIcon::kCritical, kMessageTitle);
-    return outcome;
-  }
   ReadColumnMapping();
-  if (!controls_.sourceProblem.empty()) {
-    ShowMessage(controls_.sourceProblem, MessageIcon::kExclamation, kMessageTitle);
-    start.caption = button == 1 ? kStartInputCaption : "Start";
-    return outcome;
-  }
-  // A window fed from columns the source does not have can only give blank
-  // rows: say which window, and leave the output file alone.
-  if (const std::optional<int> window = mapper_.WindowBeyondColumns(inputColumns_);
-      window && inputColumns_ > 0) {
-    ShowMessage(ColumnsBeyondSourceMessage(*window, inputColumns_), MessageIcon::kExclamation,
-                kMessageTitle);
-    start.caption = button == 1 ? kStartInputCaption : "Start";
-    return outcome;
-  }
-  if (!writer_.BeginRun(AppendData())) return outcome;
+  job.outputFile = s.FileOut;
+  job.outputDelimiter = writer_.Delimiter();
+  job.append = AppendData();
+  job.decimalChar = model_.OutputDecimalChar();
+  job.pitchName = s.gPitchName;
+  job.sourceIsClipboard = ReadsClipboard(s.FileIn);
+  job.sourceProblem = controls_.sourceProblem;
 
-  BatchRunRequest request;
+  BatchRunRequest& request = job.request;
   request.sourceName = s.FileIn;
   request.map = mapper_.Map();
   request.delimiterSet = s.gFileInDelimiter;
   request.headings = controls_.tableHeadingsBox.checked;
-  BatchOutputOptions run;
+  request.schema = schema;
+  // Boxes no column feeds keep what the user typed (windows fixed by hand,
+  // the section trend); the others are filled by every row.
+  for (int box = 0; box < kEntryBoxCount; ++box) {
+    const bool fed = box < kSlotCount && request.map[static_cast<std::size_t>(box)] != kManuallyFixed;
+    if (!fed) request.keptTexts[static_cast<std::size_t>(box)] = main.entryBoxes[box].text;
+  }
+  BatchOutputOptions& run = job.output;
   run.retainInput = s.gRetainInputData;
   run.inputAppended = s.gInputAppended;
   run.keepNonData = s.gKeepFileNonData;
@@ -484,31 +419,42 @@ BatchOutcome FilePageModel::StartBatchInput(int button) {
   run.includeInputHeaders = includeInputHeaders_;
   run.inputColumns = inputColumns_;
 
-  // No calculation can be selected during a run; not listening spares the
-  // model a notification per typed value.
+  // No calculation can be selected during a run.
   Observe(false);
   stopRequested_ = false;
   model_.SetBatchRunning(true);
-  outcome = runner_.Run(request, run);
+  runner_.SetPlot(&model_.plot());
+  const JobRun result = RunBatchJob(job, writer_, runner_, inputs_, outputs_, platform_.messages);
+  if (result.outcome.lastRowTexts) {
+    // The window is left showing the last row processed.
+    std::array<std::optional<std::string>, kEntryBoxCount> shown;
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+      if (request.map[static_cast<std::size_t>(slot)] != kManuallyFixed) {
+        shown[static_cast<std::size_t>(slot)] =
+            (*result.outcome.lastRowTexts)[static_cast<std::size_t>(slot)];
+      }
+    }
+    model_.ShowRowTexts(shown);
+  }
   stopRequested_ = false;
   model_.SetBatchRunning(false);
   Observe(true);
-  // A run that found nothing to write leaves the previous results in place.
-  outcome.counts.unwrittenLines =
-      writer_.EndRun(outcome.sourceOpened && outcome.counts.dataRows > 0);
-  controls_.runStatus.clear();
-  if (outcome.sourceOpened) {
-    if (std::optional<std::string> summary = BatchSummaryText(outcome.counts)) {
-      ShowMessage(*summary, MessageIcon::kExclamation, kMessageTitle);
-    } else {
-      controls_.runStatus = RunStatusText(outcome.counts.dataRows, s.FileOut);
+  if (!result.started) {
+    // The checks of what the user chose give the button back at once.
+    if (result.refusal != JobRefusal::kSameFile && result.refusal != JobRefusal::kOutputNotOpened) {
+      start.caption = idleCaption;
     }
+    return result.outcome;
   }
-
+  controls_.runStatus.clear();
+  if (result.summary) ShowMessage(*result.summary, MessageIcon::kExclamation, kMessageTitle);
+  if (result.outcome.sourceOpened && !result.summary) {
+    controls_.runStatus = RunStatusText(result.outcome.counts.dataRows, s.FileOut);
+  }
   start.captionColour = kFinishedCaptionColour;
-  start.caption = button == 1 ? kStartInputCaption : "Start";
+  start.caption = idleCaption;
   if (button == 0 && store_ != nullptr) SaveSettings(s, *store_, kSaveConventions);
-  return outcome;
+  return result.outcome;
 }
 
 void FilePageModel::PasteData() {

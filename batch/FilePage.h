@@ -14,6 +14,7 @@
 #include <string>
 
 #include "LodemaVersion.h"
+#include "batch/BatchJob.h"
 #include "batch/BatchRun.h"
 #include "batch/ColumnMapping.h"
 #include "batch/FilePageControls.h"
@@ -31,27 +32,6 @@ inline constexpr const char* kNoDataToPasteMessage = "There are no data to paste
 // "Lodema" and the project version, as the main window's title.
 inline const std::string kPasteTitle = std::string("Lodema ") + kLodemaVersion;
 inline constexpr const char* kNoFileSelectedMessage = "No file has been selected";
-inline constexpr const char* kSameFileMessage =
-    "The output file is the same as the input file.\r\nChoose another output file.";
-
-// Why the delimiters cannot make a readable output file, if they cannot: an
-// empty input set or output delimiter, or an output delimiter holding the
-// results' decimal character.
-std::optional<std::string> DelimiterProblem(const std::string& inputSet,
-                                            const std::string& outputDelimiter, char decimalChar);
-
-// Why a source cannot be used: binary content, or a name typed into the
-// input box that names no file.
-std::string NotTextMessage(const std::string& name);
-std::string NoSuchFileMessage(const std::string& name);
-
-// The page's status line after a run that needed no summary message.
-std::string RunStatusText(std::int64_t rows, const std::string& outputFile);
-
-// Why "Start input" refuses a column map that reaches beyond the source's
-// columns; window 0..3 = A..D.
-std::string ColumnsBeyondSourceMessage(int window, int columns);
-
 class FilePageModel {
  public:
   // inputs and outputs default to the plain file system.
@@ -115,10 +95,6 @@ class FilePageModel {
   BatchOutcome StartBatchInput(int button);
   // Workers a run shares its rows out to (1, the default: row after row).
   void SetBatchJobs(int jobs) { runner_.SetJobs(jobs); }
-  // Rows of plain numbers typed into the model at once (the default) or
-  // box by box; the output is the same.
-  void SetRowsAtOnce(bool atOnce) { runner_.SetRowsAtOnce(atOnce); }
-  void SetStraightRows(bool straight) { runner_.SetStraightRows(straight); }
   // "Wait.." pressed (or Escape) during a run: the run ends after the row
   // in hand, keeps every line written so far and says where it stopped.
   // Safe from any thread; does nothing outside a run.
@@ -134,7 +110,6 @@ class FilePageModel {
   void ApplyRetainOption(bool retain);
   void ShowMessage(const std::string& text, MessageIcon icon, const std::string& title);
   bool ReadsClipboard(const std::string& name) const;
-  bool SameInputAndOutputFile() const;
 
   CalculatorModel& model_;
   BatchPlatform platform_;

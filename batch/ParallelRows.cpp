@@ -1,6 +1,7 @@
 // A batch run shared out to several workers. The calling thread reads the
-// source into blocks of lines; each worker runs whole blocks on its own copy
-// of the model and keeps their output lines in memory; a writer thread
+// source into blocks of lines; each worker runs whole blocks through the row
+// kernel (rows depend on nothing before them) and keeps their output lines
+// in memory; a writer thread
 // writes the blocks' lines in input order through the run's writer, so the
 // file, the counts and any report of a write failure are those of a run
 // done row after row. At most a fixed number of blocks is in hand at once,
@@ -18,7 +19,7 @@
 #include <vector>
 
 #include "batch/BatchRun.h"
-#include "calc/CalculatorModel.h"
+#include "orient/NumberText.h"
 
 namespace Lodema {
 
@@ -76,7 +77,7 @@ struct PlotSteps {
   }
 };
 
-// Stands in for the stereonet in a worker's copy of the model.
+// Stands in for the stereonet in a worker.
 class PlotRecorder : public PlotSink, public RetainButton {
  public:
   // plot: the stereonet the records go to, asked to prepare them when
@@ -108,7 +109,6 @@ class PlotRecorder : public PlotSink, public RetainButton {
 };
 
 struct Block {
-  std::optional<std::string> leadIn;  // the line before the block, with '\n'
   std::string lines;                  // the block's lines, each ending with '\n'
   int lineCount = 0;
   std::int64_t linesBefore = 0;  // rows of the source read before this block
@@ -130,21 +130,19 @@ class MemoryOutputFiles : public OutputFiles {
   std::string& bytes_;
 };
 
-// One worker's engine: a copy of the model as it stands when the rows
-// start, with a writer that keeps the lines in memory and, for a run that
-// feeds the stereonet, a recorder in the stereonet's place.
+// One worker's engine: a writer that keeps the lines in memory and, for a
+// run that feeds the stereonet, a recorder in the stereonet's place.
 class RowWorker {
  public:
-  RowWorker(CalculatorModel& model, const ResultWriter& writer, const BatchPlatform& platform,
-            bool preparePlot, bool rowsAtOnce, bool straightRows)
-      : model_(model),
-        files_(bytes_),
-        writer_(model_, BatchPlatform{}, files_),
-        recorder_(model.plot(), preparePlot),
-        runner_(model_, writer_, RecordingPlatform(platform, recorder_), inputs_) {
-    if (platform.retain != nullptr || model.plot().IsShowing()) model_.SetPlotSink(&recorder_);
-    runner_.SetRowsAtOnce(rowsAtOnce);
-    runner_.SetStraightRows(straightRows);
+  RowWorker(const PlotSink& plot, const ResultWriter& writer, const BatchPlatform& platform,
+            bool preparePlot)
+      : files_(bytes_),
+        writer_(BatchPlatform{}, files_),
+        recorder_(plot, preparePlot),
+        runner_(writer_, RecordingPlatform(platform, recorder_), inputs_) {
+    if (platform.retain != nullptr || plot.IsShowing()) runner_.SetPlot(&recorder_);
+    writer_.SetBatchRunning(true);
+    writer_.SetLayout(writer.Layout(), "");
     writer_.SetFileName(writer.FileName());
     writer_.SetDelimiter(writer.Delimiter());
     writer_.SetColumnFlags(writer.ColumnFlags());
@@ -157,15 +155,6 @@ class RowWorker {
            PlotSteps steps) {
     std::int64_t displayed = 0;
     recorder_.Start(std::move(steps));
-    if (block.leadIn) {
-      // The boxes a row leaves filled are those the next row starts from:
-      // run the line before the block again and drop what it wrote.
-      BlockLineReader leadIn(*block.leadIn);
-      BatchCounts ignored;
-      runner_.RunRows(leadIn, request, options, displayed, ignored);
-      TakeOutput();
-      recorder_.Clear();
-    }
     BlockLineReader reader(block.lines);
     runner_.RunRows(reader, request, options, displayed, block.counts);
     block.output = TakeOutput();
@@ -187,7 +176,6 @@ class RowWorker {
     return output;
   }
 
-  CalculatorModel model_;
   std::string bytes_;
   MemoryOutputFiles files_;
   InputFiles inputs_;
@@ -227,10 +215,13 @@ void ReplayPlotSteps(const PlotSteps& plot, PlotSink& sink, RetainButton* retain
 void BatchRunner::RunRowsInParallel(LineReader& reader, const BatchRunRequest& request,
                                     const BatchOutputOptions& options, std::int64_t& displayed,
                                     BatchCounts& counts) {
+  static const PlotSink kNoPlot;
+  const PlotSink& plot = plot_ != nullptr ? *plot_ : kNoPlot;
   std::vector<std::unique_ptr<RowWorker>> engines;
-  for (int i = 0; i < jobs_; ++i)
-    engines.push_back(std::make_unique<RowWorker>(
-        model_, writer_, platform_, jobs_ >= kJobsThatPreparePlot, rowsAtOnce_, straightRows_));
+  for (int i = 0; i < jobs_; ++i) {
+    engines.push_back(
+        std::make_unique<RowWorker>(plot, writer_, platform_, jobs_ >= kJobsThatPreparePlot));
+  }
 
   const std::size_t inHand = static_cast<std::size_t>(jobs_) * kBlocksPerJob;
   std::mutex mutex;
@@ -287,9 +278,18 @@ void BatchRunner::RunRowsInParallel(LineReader& reader, const BatchRunRequest& r
       roomFree.notify_one();
       writer_.WritePreparedLines(block->output, block->counts.dataRows > 0);
       if (!block->plot.steps.empty()) {
-        ReplayPlotSteps(block->plot, model_.plot(), platform_.retain);
+        ReplayPlotSteps(block->plot, *plot_, platform_.retain);
         std::lock_guard lock(mutex);
         spareSteps.push_back(std::move(block->plot));
+      }
+      if (block->lineCount > 0) {
+        // The block's last line, for the window to show once the run ends.
+        std::string_view lines(block->lines);
+        lines.remove_suffix(1);
+        const std::size_t start = lines.rfind('\n');
+        lastLine_.assign(
+            NumberText::TrimLeadingSpaces(lines.substr(start == std::string_view::npos ? 0 : start + 1)));
+        processedAny_ = true;
       }
       const BatchCounts& done = block->counts;
       if (done.uncomputedRows > 0 && counts.uncomputedRows == 0) {
@@ -318,12 +318,10 @@ void BatchRunner::RunRowsInParallel(LineReader& reader, const BatchRunRequest& r
   });
 
   std::string_view line;
-  std::optional<std::string> lastLine;
   std::int64_t linesRead = 0;
   bool more = true;
   while (more) {
     auto block = std::make_unique<Block>();
-    block->leadIn = std::move(lastLine);
     block->linesBefore = linesRead;
     while (block->lineCount < kBlockLines && block->lines.size() < kBlockBytes) {
       if (!reader.ReadLineView(line)) {
@@ -343,7 +341,6 @@ void BatchRunner::RunRowsInParallel(LineReader& reader, const BatchRunRequest& r
       ++block->lineCount;
     }
     if (block->lineCount == 0 && block->skippedAtEnd == 0) break;
-    lastLine = std::string(line) + '\n';
     {
       std::unique_lock lock(mutex);
       roomFree.wait(lock, [&] { return inOrder.size() < inHand || stopping; });

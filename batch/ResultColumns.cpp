@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "batch/ResultColumns.h"
 
-#include "calc/Catalogue.h"
-
 namespace Lodema {
 
 namespace {
@@ -15,32 +13,34 @@ void AddCaption(ResultCaptions& captions, std::string_view delimiter, std::strin
   ++captions.count;
 }
 
-void AddBoxCaptions(const MainWindowControls& c, int first, std::string_view prefix,
+const ResultField& Result(const RowSchema& schema, int box) {
+  return schema.results[static_cast<std::size_t>(box)];
+}
+
+void AddBoxCaptions(const RowSchema& schema, int first, std::string_view prefix,
                     std::string_view delimiter, ResultCaptions& captions) {
   for (int k = first; k < first + 3; ++k) {
-    if (c.resultValues[k].visible)
-      AddCaption(captions, delimiter, prefix, c.resultCaptions[k].caption);
+    if (Result(schema, k).shown) AddCaption(captions, delimiter, prefix, Result(schema, k).caption);
   }
 }
 
-void AppendBoxValues(const MainWindowControls& c, int first, std::string_view delimiter,
-                     std::string& out) {
+void AppendBoxValues(const RowSchema& schema, const ResultBoxTexts& texts, int first,
+                     std::string_view delimiter, std::string& out) {
   for (int k = first; k < first + 3; ++k) {
-    if (!c.resultValues[k].visible) continue;
+    if (!Result(schema, k).shown) continue;
     out.append(delimiter);
-    out.append(c.resultValues[k].caption);
+    out.append(texts[static_cast<std::size_t>(k)]);
   }
 }
 
 }  // namespace
 
-ResultCaptions GetResultCaptions(const MainWindowControls& c, const ResultColumnFlags& flags,
-                                 int calculation, const std::string& pitchName,
-                                 std::string_view delimiter) {
+ResultCaptions GetResultCaptions(const RowSchema& schema, const ResultColumnFlags& flags,
+                                 const std::string& pitchName, std::string_view delimiter) {
   ResultCaptions captions;
-  AddBoxCaptions(c, 0, "Result:", delimiter, captions);
+  AddBoxCaptions(schema, 0, "Result:", delimiter, captions);
   if (flags.apparentDip) {
-    if (c.entryBoxes[12].visible && c.windowPanels[5].visible) {
+    if (schema.extraResultShown) {
       AddCaption(captions, delimiter, "AppDip:", "Angle");
       AddCaption(captions, delimiter, "AppDip:", "Sense");
     } else {
@@ -49,41 +49,40 @@ ResultCaptions GetResultCaptions(const MainWindowControls& c, const ResultColumn
     }
   }
   if (flags.referencePlane) {
-    const CalculationInfo* info = FindCalculation(calculation);
-    const bool planeContainingLine =
-        info != nullptr && info->solutions == SolutionOutput::kPlaneContainingLine;
-    AddBoxCaptions(c, 3, planeContainingLine ? "Plane:" : "RefPlane:", delimiter, captions);
+    const bool planeContainingLine = schema.info->solutions == SolutionOutput::kPlaneContainingLine;
+    AddBoxCaptions(schema, 3, planeContainingLine ? "Plane:" : "RefPlane:", delimiter, captions);
   }
-  if (flags.ambiguous) AddBoxCaptions(c, 6, "RefPlane2:", delimiter, captions);
-  if (flags.secondResult) AddBoxCaptions(c, 9, "Result2:", delimiter, captions);
+  if (flags.ambiguous) AddBoxCaptions(schema, 6, "RefPlane2:", delimiter, captions);
+  if (flags.secondResult) AddBoxCaptions(schema, 9, "Result2:", delimiter, captions);
   return captions;
 }
 
-bool HasVisibleMainResult(const MainWindowControls& c) {
+bool HasVisibleMainResult(const RowSchema& schema, const ResultBoxTexts& texts) {
   for (int k = 0; k < 3; ++k) {
-    if (c.resultValues[k].visible && !c.resultValues[k].caption.empty()) return true;
+    if (Result(schema, k).shown && !texts[static_cast<std::size_t>(k)].empty()) return true;
   }
   return false;
 }
 
-void AppendResultValues(const MainWindowControls& c, const ResultColumnFlags& flags,
-                        std::string_view delimiter, std::string& out) {
+void AppendResultValues(const RowSchema& schema, const ResultBoxTexts& texts,
+                        const ResultColumnFlags& flags, std::string_view delimiter,
+                        std::string& out) {
   bool first = true;
   for (int k = 0; k < 3; ++k) {
-    if (!c.resultValues[k].visible) continue;
+    if (!Result(schema, k).shown) continue;
     if (!first) out.append(delimiter);
-    out.append(c.resultValues[k].caption);
+    out.append(texts[static_cast<std::size_t>(k)]);
     first = false;
   }
   if (flags.apparentDip) {
     out.append(delimiter);
-    out.append(c.resultValues[12].caption);
+    out.append(texts[12]);
     out.append(delimiter);
-    out.append(c.resultValues[13].caption);
+    out.append(texts[13]);
   }
-  if (flags.referencePlane) AppendBoxValues(c, 3, delimiter, out);
-  if (flags.ambiguous) AppendBoxValues(c, 6, delimiter, out);
-  if (flags.secondResult) AppendBoxValues(c, 9, delimiter, out);
+  if (flags.referencePlane) AppendBoxValues(schema, texts, 3, delimiter, out);
+  if (flags.ambiguous) AppendBoxValues(schema, texts, 6, delimiter, out);
+  if (flags.secondResult) AppendBoxValues(schema, texts, 9, delimiter, out);
 }
 
 void AppendEmptyFields(int count, std::string_view delimiter, std::string& out) {

@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: MIT
-// The result part of an output line: which result windows of the main
-// window contribute columns, their caption header and their values. Only
-// result boxes that are shown take part.
+// The result part of an output line: which result boxes contribute columns,
+// their caption header and their values. Only result boxes the row schema
+// shows take part.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
 #include "calc/Controls.h"
+#include "calc/RowSchema.h"
 
 namespace Lodema {
 
@@ -24,18 +26,22 @@ struct ResultCaptions {
   int count = 0;     // R, the number of result columns
 };
 
+// The texts of result boxes 0..13.
+using ResultBoxTexts = std::array<std::string, kResultBoxCount>;
+
 // "Result:dip", "Result:dir'n", ... for the shown result boxes, joined by
-// delimiter.
-ResultCaptions GetResultCaptions(const MainWindowControls& controls, const ResultColumnFlags& flags,
-                                 int calculation, const std::string& pitchName,
-                                 std::string_view delimiter);
+// delimiter. The extra columns are named after the apparent dip when it is
+// shown, else after the user's word for pitch.
+ResultCaptions GetResultCaptions(const RowSchema& schema, const ResultColumnFlags& flags,
+                                 const std::string& pitchName, std::string_view delimiter);
 
 // True when a main result box (0..2) is shown and holds a value.
-bool HasVisibleMainResult(const MainWindowControls& controls);
+bool HasVisibleMainResult(const RowSchema& schema, const ResultBoxTexts& texts);
 
 // Appends the values of the result columns to out, joined by delimiter.
-void AppendResultValues(const MainWindowControls& controls, const ResultColumnFlags& flags,
-                        std::string_view delimiter, std::string& out);
+void AppendResultValues(const RowSchema& schema, const ResultBoxTexts& texts,
+                        const ResultColumnFlags& flags, std::string_view delimiter,
+                        std::string& out);
 
 // Appends count empty fields (count - 1 delimiters).
 void AppendEmptyFields(int count, std::string_view delimiter, std::string& out);

@@ -1,21 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "batch/ResultWriter.h"
 
-#include "calc/CalculatorModel.h"
 
 namespace Lodema {
 
-ResultWriter::ResultWriter(CalculatorModel& model, const BatchPlatform& platform,
-                           OutputFiles& files)
-    : model_(model), platform_(platform), files_(files) {}
+ResultWriter::ResultWriter(const BatchPlatform& platform, OutputFiles& files)
+    : platform_(platform), files_(files) {}
 
 ResultWriter::~ResultWriter() {
   if (run_) run_->Finish();
 }
 
 ResultCaptions ResultWriter::GetResultCaptions() {
-  ResultCaptions captions = Lodema::GetResultCaptions(
-      model_.Controls(), flags_, model_.Calculation(), model_.settings().gPitchName, delimiter_);
+  ResultCaptions captions = Lodema::GetResultCaptions(schema_, flags_, pitchName_, delimiter_);
   resultCount_ = captions.count;
   return captions;
 }
@@ -108,7 +105,7 @@ WriteOutcome ResultWriter::WriteComposedLine(const std::string& fileName, bool a
                                              bool inputAppended,
                                              std::optional<std::string_view> inputLine,
                                              const AppendValues& appendValues) {
-  const bool batch = model_.BatchRunning();
+  const bool batch = batchRunning_;
   if (!IsLastFile(fileName)) {
     fileStarted_ = false;
   } else if (!append && fileStarted_) {
@@ -159,39 +156,11 @@ WriteOutcome ResultWriter::WriteComposedLine(const std::string& fileName, bool a
 }
 
 WriteOutcome ResultWriter::WriteResultLine(const std::string& fileName, bool append,
-                                           bool inputAppended,
+                                           bool inputAppended, const ResultBoxTexts& texts,
                                            std::optional<std::string_view> inputLine) {
-  const MainWindowControls& controls = model_.Controls();
-  if (!HasVisibleMainResult(controls)) return WriteOutcome::kNothingToWrite;
+  if (!HasVisibleMainResult(schema_, texts)) return WriteOutcome::kNothingToWrite;
   return WriteComposedLine(fileName, append, inputAppended, inputLine, [&](std::string& line) {
-    AppendResultValues(controls, flags_, delimiter_, line);
-  });
-}
-
-bool ResultWriter::MainResultsOnly() const {
-  return !flags_.apparentDip && !flags_.referencePlane && !flags_.ambiguous && !flags_.secondResult;
-}
-
-WriteOutcome ResultWriter::WriteStraightResultLine(
-    const std::string& fileName, bool inputAppended, std::optional<std::string_view> inputLine,
-    const std::array<std::string_view, 3>& mainResults) {
-  const MainWindowControls& controls = model_.Controls();
-  // As HasVisibleMainResult and AppendResultValues read the boxes.
-  bool any = false;
-  for (int k = 0; k < 3; ++k) {
-    if (controls.resultValues[k].visible && !mainResults[static_cast<std::size_t>(k)].empty()) {
-      any = true;
-    }
-  }
-  if (!any) return WriteOutcome::kNothingToWrite;
-  return WriteComposedLine(fileName, true, inputAppended, inputLine, [&](std::string& line) {
-    bool first = true;
-    for (int k = 0; k < 3; ++k) {
-      if (!controls.resultValues[k].visible) continue;
-      if (!first) line.append(delimiter_);
-      line.append(mainResults[static_cast<std::size_t>(k)]);
-      first = false;
-    }
+    AppendResultValues(schema_, texts, flags_, delimiter_, line);
   });
 }
 

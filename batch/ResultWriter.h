@@ -5,7 +5,6 @@
 // save opens and closes it.
 #pragma once
 
-#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -17,8 +16,6 @@
 #include "batch/ResultColumns.h"
 
 namespace Lodema {
-
-class CalculatorModel;
 
 // Shown when the output file cannot be opened or written.
 inline constexpr const char* kOutputProblemMessage =
@@ -40,7 +37,7 @@ enum class WriteOutcome {
 
 class ResultWriter {
  public:
-  ResultWriter(CalculatorModel& model, const BatchPlatform& platform, OutputFiles& files);
+  ResultWriter(const BatchPlatform& platform, OutputFiles& files);
   ~ResultWriter();
 
   // What GetOutputFileInfo fixes before writing.
@@ -57,8 +54,19 @@ class ResultWriter {
   // selects "Append data".
   void SetSelectAppendHandler(std::function<void()> handler) { selectAppend_ = std::move(handler); }
 
-  // Captions and R for the current result windows; R is kept for the
-  // non-data lines written afterwards.
+  // Which result boxes a line holds, and the user's word for pitch that
+  // names the extra columns when no apparent dip is shown.
+  void SetLayout(const RowSchema& schema, const std::string& pitchName) {
+    schema_ = schema;
+    pitchName_ = pitchName;
+  }
+  const RowSchema& Layout() const { return schema_; }
+  // During a batch run lines carry the input line and nobody is asked
+  // before a file is emptied.
+  void SetBatchRunning(bool running) { batchRunning_ = running; }
+
+  // Captions and R for the current layout; R is kept for the non-data
+  // lines written afterwards.
   ResultCaptions GetResultCaptions();
   int ResultCount() const { return resultCount_; }
 
@@ -75,24 +83,17 @@ class ResultWriter {
   std::int64_t EndRun(bool keep = true);
   bool InRun() const { return run_ != nullptr; }
 
-  // One result line from the shown result windows; inputLine is copied in
-  // during a batch run (none when input data are not retained).
+  // One result line from the texts of result boxes 0..13 (the shown ones
+  // are written); inputLine is copied in during a batch run (none when
+  // input data are not retained).
   WriteOutcome WriteResultLine(const std::string& fileName, bool append, bool inputAppended,
+                               const ResultBoxTexts& texts,
                                std::optional<std::string_view> inputLine = std::nullopt);
   // Lines a batch worker formatted (each ending with CR LF), written in the
   // run as if one by one; results tells whether any of them is a result
   // line (the record of the file last written follows). False when the
   // file did not take them.
   bool WritePreparedLines(std::string_view lines, bool results);
-  // True when a result line is main result boxes 0..2 alone (no apparent
-  // dip, reference plane, second or ambiguous result columns).
-  bool MainResultsOnly() const;
-  // WriteResultLine for a batch row written straight (in append mode):
-  // mainResults are the texts of result boxes 0..2 (only the shown ones
-  // are written). Needs MainResultsOnly.
-  WriteOutcome WriteStraightResultLine(const std::string& fileName, bool inputAppended,
-                                       std::optional<std::string_view> inputLine,
-                                       const std::array<std::string_view, 3>& mainResults);
   // A header line (asIs) or a non-data row with R empty result fields before
   // (resultsFirst) or after it.
   bool WriteOutputLine(std::string_view text, bool resultsFirst, bool asIs);
@@ -112,12 +113,14 @@ class ResultWriter {
   bool RunLineTaken();
   void ReportFailure(const char* message);
 
-  CalculatorModel& model_;
   BatchPlatform platform_;
   OutputFiles& files_;
   std::string fileName_;
   std::string delimiter_ = "\t";
   ResultColumnFlags flags_;
+  RowSchema schema_ = MakeRowSchema(0, Settings{}, false, false);
+  std::string pitchName_ = "pitch";
+  bool batchRunning_ = false;
   int resultCount_ = 0;
   std::function<void()> selectAppend_;
 

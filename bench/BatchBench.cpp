@@ -24,21 +24,17 @@
 #include <vector>
 
 #include "bench/ChildProcess.h"
-#include "calc/CalculatorModel.h"
+#include "calc/RowSchema.h"
 
 namespace {
-
-using Lodema::CalculatorModel;
 
 // The field kinds of the boxes calculation n reads from a file, in column
 // order (the default mapping takes the boxes that carry a kind).
 std::vector<int> FieldsOf(int n) {
-  CalculatorModel model;
-  model.settings().Calculation = n;
-  model.ApplySettingsToControls();
-  model.ShowStoredCalculation();
+  const Lodema::RowSchema schema = Lodema::MakeRowSchema(n, Lodema::Settings{}, false, false);
   std::vector<int> kinds;
-  for (const int kind : model.FieldKinds()) {
+  for (int slot = 0; slot < Lodema::kMappedBoxCount; ++slot) {
+    const int kind = schema.entries[static_cast<std::size_t>(slot)].kind;
     if (kind != Lodema::kFieldNothing) kinds.push_back(kind);
   }
   return kinds;

@@ -149,8 +149,6 @@ CalculatorModel::CalculatorModel(const CalculatorModel& other)
       rewriting_(other.rewriting_),
       filePageAvailable_(other.filePageAvailable_),
       entryValid_(other.entryValid_),
-      boxNumbers_(other.boxNumbers_),
-      rowsAtOnce_(other.rowsAtOnce_),
       savedTexts_(other.savedTexts_),
       fieldKinds_(other.fieldKinds_),
       decimalPlaces_(other.decimalPlaces_) {}

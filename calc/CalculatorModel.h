@@ -20,6 +20,8 @@
 #include "calc/DispatchOutcome.h"
 #include "calc/EntryBoxes.h"
 #include "calc/Platform.h"
+#include "calc/RowKernel.h"
+#include "calc/RowSchema.h"
 #include "calc/Settings.h"
 #include "orient/Records.h"
 
@@ -28,26 +30,11 @@ namespace Lodema {
 class Dispatcher;
 struct CalcOutcome;
 
-// Shown in the main result's first two boxes by a run without result.
-inline constexpr const char* kNoResultText = "-999";
-
 // What an entry or result window is labelled for.
 enum FabricKind : int {
   kFabricPlane = 0,
   kFabricLine = 1,
   kFabricCoreAxis = 2,  // a line plus its alpha angle in the third box
-};
-
-// Field kind of an entry box for the batch column mapping.
-enum FieldKind : int {
-  kFieldNothing = 0,
-  kFieldDip = 1,
-  kFieldPlunge = 2,
-  kFieldDirection = 3,  // dip direction, strike or trend
-  kFieldPitch = 4,      // possibly followed by its sense letters
-  kFieldSense = 5,
-  kFieldBetaHadeGamma = 6,
-  kFieldAlphaRotation = 7,  // alpha, rotation angle or angle C
 };
 
 // The texts of one orientation window, ready for TextToDouble: the first
@@ -59,8 +46,6 @@ struct WindowTexts {
   std::string sense;
 };
 
-// A word of the user's nomenclature that a caption shows.
-enum class UserWord { kNone, kPitch, kHade, kAlpha, kBeta, kGamma };
 
 // How the window set-up shows one entry box of a single-value window.
 struct BoxLayout {
@@ -146,6 +131,10 @@ class CalculatorModel {
   // ---- Entry windows -----------------------------------------------------
   // The user (or the batch run) puts text into entryBoxes(box), box 0..12.
   void SetEntryText(int box, const std::string& text);
+  // Shows a row at once, as a batch run leaves it: the given boxes take
+  // their texts, then the entries are checked and the calculation runs
+  // once.
+  void ShowRowTexts(const std::array<std::optional<std::string>, kEntryBoxCount>& texts);
   void SetUpCalculationWindows(int n);
   bool ValidateEntry(int box);
   void RevalidateEntries();
@@ -175,54 +164,6 @@ class CalculatorModel {
   void SetWindowForFabric(int window, FabricKind kind);
   // group 1 = boxes 0..2, 2 = 3..11, 3 = 12..13, 0 = all.
   void ClearResultsWindows(int group = 0);
-  // Radians -> degree text: whole (halves to even) for 0 decimals, else the
-  // general number form.
-  static std::string FormatAngleGeneral(double radians, int decimals);
-  // A number text cut (not rounded) to at most `decimals` digits after the
-  // separator, written with decimalChar; pad widens the integer part to three
-  // digits ("005").
-  static std::string FormatAngleFixed(const std::string& value, int decimals, char decimalChar,
-                                      bool pad);
-  // The same without its shortcut for the plain text of FormatAngleGeneral;
-  // both give the same text for every input.
-  static std::string FormatAngleFixedFull(const std::string& value, int decimals, char decimalChar,
-                                          bool pad);
-  std::string FormatAngleFixed(const std::string& value, int decimals, bool pad) const {
-    return FormatAngleFixed(value, decimals, OutputDecimalChar(), pad);
-  }
-  // FormatAngleFixed(FormatAngleGeneral(radians, 0), 0, any, pad) in one
-  // step: whole degrees, "-" only when not zero.
-  static std::string FormatAngleWhole(double radians, bool pad);
-  // FormatAngleWhole's text on the stack, for whole degrees below 1e15 (the
-  // only ones written without the general form); empty otherwise.
-  struct WholeAngleText {
-    std::array<char, 32> chars;  // only the first size are ever read
-    std::size_t size = 0;
-    std::string_view View() const { return {chars.data(), size}; }
-    // Holds text; false, holding nothing, when it is too long.
-    bool Keep(std::string_view text) {
-      size = 0;
-      if (text.size() > chars.size()) return false;
-      for (std::size_t i = 0; i < text.size(); ++i) chars[i] = text[i];
-      size = text.size();
-      return true;
-    }
-  };
-  static WholeAngleText FormatAngleWholeText(double radians, bool pad) {
-    WholeAngleText text;
-    FormatAngleWholeText(radians, pad, text);
-    return text;
-  }
-  // The same into text.
-  static void FormatAngleWholeText(double radians, bool pad, WholeAngleText& text);
-  // What WriteFabric writes into a plane or line window, by role, with
-  // `decimals` decimals; false when a text is longer than a WholeAngleText
-  // holds (never for a finite angle).
-  struct FabricTexts {
-    WholeAngleText first, direction, sense;
-  };
-  bool FormatFabric(double angle, double azimuth, bool isPlane, int decimals,
-                    FabricTexts& texts) const;
   // Decimals shown in results: the typed count, at most 2.
   int ResultDecimals() const;
   // Writes a plane (radians) into result window 4..7 by its captions, in the
@@ -279,59 +220,8 @@ class CalculatorModel {
   // Runs the current calculation once. Defined by the dispatcher.
   void Calculate();
 
-  // ---- Batch rows typed at once --------------------------------------------
-  // What a batch run does with entry box 0..10 at every row: types a field
-  // of the row into it, keeps what it holds (a manually fixed window, a
-  // hidden box), or empties it.
-  enum class RowBoxUse { kTyped, kKept, kEmptied };
-  // Readies TypeRowAtOnce for the rows of one batch run. The calculation,
-  // its windows and the settings must stay as they are until
-  // EndRowsAtOnce (a run changes none of them); selecting a calculation
-  // also ends it. False, and rows must be typed box by box, when a typed
-  // box is hidden, outside the windows the calculation reads or takes
-  // other text than numbers, or when a shown box the calculation reads
-  // would be empty or invalid.
-  bool PrepareRowsAtOnce(const std::array<RowBoxUse, kMappedBoxCount>& uses);
-  void EndRowsAtOnce();
-  bool RowsAtOnceReady() const { return rowsAtOnce_.ready; }
-  // One row's fields for the typed boxes (texts[box]; the others are not
-  // read). When every field is a plain decimal number (NumberText::
-  // ReadPlainDecimal) that its box accepts, does exactly what emptying the
-  // last typed box and then SetEntryText for each typed box in order does
-  // (the calculation runs once, after the last) and returns true; observers
-  // are told once. Otherwise changes nothing and returns false.
-  bool TypeRowAtOnce(const std::array<std::string_view, kMappedBoxCount>& texts);
-
-  // ---- Batch rows written straight -------------------------------------------
-  // The texts main result boxes 0..2 would show after a row.
-  struct StraightRow {
-    FabricTexts fabric;
-    std::array<std::string_view, 3> mainResults;  // views of fabric's texts
-  };
-  // For a run of a line, plane or angle result whose typed boxes take
-  // numbers only, in azimuth and dip-direction input notation: a row typed
-  // at once, computed without writing its results (the stereonet, when
-  // shown, takes its record). True, with the texts the main result boxes
-  // would then hold,
-  // when the row would end as a plain result (no batch message, beep or
-  // other window) and the row before was typed at once or written straight
-  // (false for every row once most have needed the model). The typed boxes
-  // then hold the row's texts; everything else is brought to the state the
-  // row leaves by CatchUpStraightRows, which must come before any other use
-  // of the model (EndRowsAtOnce and PrepareRowsAtOnce call it). False
-  // changes nothing.
-  // numbers: the typed boxes' fields as NumberText::ReadPlainDecimal reads
-  // them, when the caller has read them already (nullptr: read here).
-  struct FieldNumber {
-    double value = 0.0;
-    int places = 0;
-  };
-  using FieldNumbers = std::array<FieldNumber, kMappedBoxCount>;
-  bool WriteRowStraight(const std::array<std::string_view, kMappedBoxCount>& texts,
-                        const FieldNumbers* numbers, StraightRow& row);
-  bool StraightRowsReady() const { return rowsAtOnce_.ready && rowsAtOnce_.straight; }
-  // Types the last row written straight at once, if any is pending.
-  void CatchUpStraightRows();
+  // What a row of the current calculation holds under the current settings.
+  RowSchema Schema() const;
 
  private:
   friend class Dispatcher;
@@ -367,124 +257,7 @@ class CalculatorModel {
   // Without checkValid, from the captions alone, as if every shown box
   // were valid.
   WindowBoxes FindWindowBoxes(int window, bool asLine, bool checkValid) const;
-  // LocateWindowBoxes, taken from the run's ready answers while a row
-  // typed at once is calculated.
-  WindowBoxes LocatedWindowBoxes(int window, bool asLine) const;
-  // While a row typed at once is calculated: the number (degrees) typed
-  // into box; false for any other box or time.
-  bool TypedRowNumber(int box, double& degrees) const {
-    if (!rowsAtOnce_.calculating || box < 0 || box >= kMappedBoxCount ||
-        !rowsAtOnce_.typed[static_cast<std::size_t>(box)]) {
-      return false;
-    }
-    degrees = rowsAtOnce_.values[static_cast<std::size_t>(box)];
-    return true;
-  }
-  // While a row typed at once is calculated: the located boxes of a window
-  // whose angle and direction boxes are both typed and read as numbers in
-  // place (no notation change); nullptr otherwise.
-  const WindowBoxes* TypedRowWindow(int window, bool asLine) const {
-    if (!rowsAtOnce_.calculating || window < 0 || window > 3) return nullptr;
-    const auto& known = rowsAtOnce_.typedWindows[static_cast<std::size_t>(window)][asLine ? 1 : 0];
-    return known ? &*known : nullptr;
-  }
 
-  // What a box accepts, by its caption and the input conventions.
-  enum class EntryRule {
-    kNothing,           // an unknown caption: never valid
-    kObtuseFlag,        // any text; the first letter chooses
-    kSense,             // a compass point
-    kQuadrant,          // a quadrant bearing
-    kRightAngle,        // a number from -90 to 90 (dip, plunge, pitch, alpha)
-    kTurn,              // a number from 0 to 360 (azimuth, hade, beta, gamma)
-    kHalfTurnBothWays,  // a number from -180 to 180 (gamma)
-    kAnyNumber,         // angle, rotation
-  };
-  EntryRule EntryRuleOf(int box) const;
-  static bool IsNumberRule(EntryRule rule) {
-    return rule == EntryRule::kRightAngle || rule == EntryRule::kTurn ||
-           rule == EntryRule::kHalfTurnBothWays || rule == EntryRule::kAnyNumber;
-  }
-  static bool NumberFitsRule(EntryRule rule, double value);
-  // The numbers (plan values) and sense letters of a row typed at once,
-  // with its count of decimal places; false when a field is not what its
-  // box takes at once.
-  bool ReadRowNumbers(const std::array<std::string_view, kMappedBoxCount>& texts, int& places,
-                      const FieldNumbers* numbers = nullptr);
-  // What typed box `box` shows for its field `text` once ReadRowNumbers took it.
-  std::string_view TypedBoxText(int box, std::string_view text) const {
-    if (rowsAtOnce_.rules[box] != EntryRule::kSense) return text;
-    return {rowsAtOnce_.senses[box].data(), text.size()};
-  }
-
-  // What a result box of a plane or line window holds, by its caption.
-  enum class ResultRole { kOther, kFirst, kDirection, kSense };
-  static ResultRole ResultRoleOf(std::string_view caption);
-
-  // What PrepareRowsAtOnce works out once for a run.
-  struct RowsAtOnce {
-    bool ready = false;
-    bool calculating = false;  // a row typed at once is being calculated
-    int last = -1;             // the last typed box
-    int keptPlaces = 0;        // decimal places of the kept boxes the count reads
-    std::array<bool, kMappedBoxCount> typed{};
-    bool straight = false;  // rows may be written straight
-    // Rows computed for writing straight that the model then had to show
-    // (a message, a beep), and rows written straight: a run whose rows
-    // mostly need the model stops computing them twice.
-    std::int64_t straightRefused = 0;
-    std::int64_t straightWritten = 0;
-    bool lastRowAtOnce = false;    // no box was typed alone since a row typed at once
-    bool pendingStraight = false;  // a row written straight awaits CatchUpStraightRows
-    bool catchingUp = false;       // that row is being typed again
-    // Obtuse flags emptied on every row (valid while empty).
-    std::array<bool, kMappedBoxCount> emptiedFlag{};
-    std::array<int, kMappedBoxCount> typedBoxes{};  // in order, typedCount of them
-    int typedCount = 0;
-    std::array<EntryRule, kMappedBoxCount> rules{};
-    std::array<double, kMappedBoxCount> values{};               // the row's numbers, degrees
-    std::array<std::array<char, 4>, kMappedBoxCount> senses{};  // sense boxes, capitals
-    // Per window and (plane, line): the located boxes, when every shown box
-    // of the window is typed or kept valid.
-    std::array<std::array<std::optional<WindowBoxes>, 2>, 4> located{};
-    // The same where both number boxes are typed and read in place.
-    std::array<std::array<std::optional<WindowBoxes>, 2>, 4> typedWindows{};
-    std::array<ResultRole, 3> mainResultRoles{};  // result boxes 0..2
-    // Which of result boxes 0..2 take an angle result's text or sense.
-    std::array<bool, 3> angleTextBoxes{};
-    std::array<bool, 3> angleSenseBoxes{};
-  };
-  // Whether rows of the prepared run may be written straight.
-  bool StraightRowsPossible(const RowsAtOnce& plan) const;
-  // The typed boxes take a row written straight; the model awaits catching up.
-  void FinishRowStraight(const std::array<std::string_view, kMappedBoxCount>& texts,
-                         Dispatcher& dispatcher, const CalcOutcome& out);
-
-  // The plain decimal number (NumberText::ReadPlainDecimal) last read from
-  // each entry box while checking it, with the text it was read from. The
-  // value depends on nothing but that text, so the calculation takes it
-  // instead of reading the box again while the box still holds the text.
-  struct BoxNumber {
-    // Copied and compared a character at a time: for the one to three
-    // digits of a data field the string functions cost more than reading.
-    static constexpr std::size_t kMaxText = 16;
-    std::array<char, kMaxText> text{};
-    std::size_t size = 0;
-    bool known = false;
-    double value = 0.0;
-  };
-  // CompleteNumber for box's text, remembering a plain decimal's value.
-  bool ReadBoxNumber(int box, const std::string& text, double& value);
-  // The remembered value when box's text is still `text`.
-  bool RecallBoxNumber(int box, std::string_view text, double& value) const {
-    const BoxNumber& number = boxNumbers_[static_cast<std::size_t>(box)];
-    if (!number.known || number.size != text.size()) return false;
-    for (std::size_t i = 0; i < number.size; ++i) {
-      if (number.text[i] != text[i]) return false;
-    }
-    value = number.value;
-    return true;
-  }
   // True when ReadOrientationWindow rewrites the direction (quadrant
   // bearings, or a strike in a plane window).
   bool WindowNeedsNotationChange(int window, bool asLine) const;
@@ -564,8 +337,6 @@ class CalculatorModel {
   bool rewriting_ = false;  // code is rewriting box texts: the change handler ignores them
   bool filePageAvailable_ = false;
   std::array<bool, kEntryBoxCount> entryValid_{};
-  std::array<BoxNumber, kEntryBoxCount> boxNumbers_{};
-  RowsAtOnce rowsAtOnce_;
   std::array<std::string, 12> savedTexts_;  // texts of boxes 0-11 at the last set-up
   std::array<int, kMappedBoxCount> fieldKinds_{};
   int decimalPlaces_ = 0;

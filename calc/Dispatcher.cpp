@@ -5,6 +5,7 @@
 
 #include "calc/CalculatorModel.h"
 #include "calc/Catalogue.h"
+#include "calc/CoreConventions.h"
 
 namespace Lodema {
 
@@ -13,83 +14,49 @@ void CalculatorModel::Calculate() {
     lastCalcStatus_ = Dispatcher(*this).Run();
   } catch (const std::exception& fault) {
     // A run must never take the window down with it; say what happened and
-    // carry on (a batch run rejects the row).
+    // carry on.
     lastCalcStatus_ = CalcStatus::kGeometricError;
     ReportFailure(std::string("Error - the calculation could not be completed: ") + fault.what());
   }
 }
 
+RowSchema CalculatorModel::Schema() const {
+  return MakeRowSchema(calculation_, settings_, controls_.apparentDipBox.checked, localeComma_);
+}
+
 Dispatcher::Dispatcher(CalculatorModel& model) : m_(model) {}
 
-void Dispatcher::Start() {
-  n_ = m_.Calculation();
-  info_ = &CalculationAt(n_);
-  const Settings& s = m_.settings();
-  conv_ = {s.CoreConv,    s.CoreUpTrend, s.ZenithConv, s.deltaNormal,
-           s.EllipseBase, s.BottomMark,  s.BetaConv};
-  if (ran_) {
-    // Calculate makes a new dispatcher, empty, for every run (every row of
-    // a batch); a second run of the same one must start out the same way.
-    record_ = {};
-    geo_ = {};
-    core_ = {};
-  }
-  ran_ = true;
-  record_.calculation = n_;
-  geo_.calculation = n_;
-  geo_.screenNotes = !m_.BatchRunning();
-}
-
-bool Dispatcher::ReadInputs() {
-  if (!ReadWindows()) return false;
-  if (info_->IsCore()) ApplyCoreConventions();
-  ReadSectionTrend();
-  return true;
-}
-
-CalcOutcome Dispatcher::Compute() const {
-  if (info_->result == ResultKind::kManualSolution) {
-    CalcOutcome manual;
-    manual.status = CalcStatus::kManualSolution;
-    manual.Say("Manual solution using stereo only");
-    return manual;
-  }
-  return info_->IsCore() ? ComputeCore(core_) : ComputeGeometry(geo_);
-}
-
-bool Dispatcher::ReadQuietly() {
-  Start();
-  return ReadInputs();
-}
-
 CalcStatus Dispatcher::Run() {
-  Start();
-  ShowHint();
-  if (!ReadInputs()) {
+  const RowSchema schema = m_.Schema();
+  ShowHint(schema);
+  EntryTexts texts;
+  for (int box = 0; box < kEntryBoxCount; ++box) texts[box] = m_.controls_.entryBoxes[box].text;
+  const ParsedRow parsed = ParseRow(texts, schema);
+  if (parsed.status != ParseStatus::kReady) {
     m_.ReportFailure("error in entry");
     return CalcStatus::kInvalidEntry;
   }
-  const CalcOutcome out = Compute();
+  const CalcOutcome out = ComputeRow(parsed.inputs, schema, !m_.BatchRunning());
   ShowMessage(out);
   if (!out.Failed() && !m_.BatchRunning()) ShowSenseAlongStrikeNote(out);
   if (out.beep) m_.beeper().Beep();
-  if (Present(out)) Plot();
+  const RowResult result = FormatOutcome(out, parsed.inputs, schema);
+  if (Present(out, result, schema) && m_.plot().IsShowing()) m_.plot().AddNewDataPoint(result.record);
   return out.status;
 }
 
-void Dispatcher::ShowHint() {
+void Dispatcher::ShowHint(const RowSchema& schema) {
   if (m_.BatchRunning()) {
-    // A batch run rejects a row by the panel's text: nothing of an earlier
-    // row may remain in it.
     m_.ClearMessage();
     return;
   }
+  const CalculationInfo& info = *schema.info;
   std::string hint;
-  if (info_->IsCore()) {
-    hint = CoreHint(m_.settings().PlungeName, conv_);
-  } else if (info_->UnfoldsLine()) {
+  if (info.IsCore()) {
+    hint = CoreHint(m_.settings().PlungeName, schema.core);
+  } else if (info.UnfoldsLine()) {
     hint = "Use -ve values for line plunge to show upward polarity";
-  } else if (info_->c == WindowUse::kObtuseFlag) {
+  } else if (info.c == WindowUse::kObtuseFlag) {
     hint = "Indicate ('Y') if obtuse angle is to be used (acute is default)";
   }
   m_.SetMessage(hint);
@@ -112,22 +79,23 @@ void Dispatcher::ShowSenseAlongStrikeNote(const CalcOutcome& out) {
   m_.SetMessage(out.message.empty() ? note : out.message + "  " + note);
 }
 
-void Dispatcher::Plot() {
-  // A row typed again to catch up was given to the stereonet when it was
-  // written straight.
-  if (m_.plot().IsShowing() && !m_.rowsAtOnce_.catchingUp) m_.plot().AddNewDataPoint(record_);
-}
-
-const CalculationRecord& Dispatcher::RecordWithResult(const CalcOutcome& out) {
-  // As Present records the main result.
-  if (info_->result == ResultKind::kLine) {
-    OrientGeometry::Orientation line = out.result;
-    if (!m_.settings().ShowPolaritySign) line.angle = std::fabs(line.angle);
-    SetRow(0, 2, line.angle, line.azimuth);
-  } else if (info_->result == ResultKind::kPlane) {
-    SetRow(0, 1, out.result.angle, out.result.azimuth);
+bool Dispatcher::Present(const CalcOutcome& out, const RowResult& result,
+                         const RowSchema& schema) {
+  if (out.noResult) {
+    m_.WriteNoResult();
+    return false;
   }
-  return record_;
+  auto& values = m_.controls_.resultValues;
+  for (int box = 0; box < 12; ++box) values[box].caption = result.texts[box];
+  if (schema.extraResultShown) {
+    values[12].caption = result.texts[12];
+    values[13].caption = result.texts[13];
+  }
+  m_.noResultShown_ = false;
+  m_.controls_.resultFrames[1].visible = result.referenceFrame;
+  m_.controls_.resultFrames[2].visible = result.ambiguousFrame;
+  if (schema.info->result == ResultKind::kManualSolution) m_.WriteManualSolution();
+  return true;
 }
 
 }  // namespace Lodema

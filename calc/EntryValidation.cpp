@@ -13,6 +13,7 @@
 #include "calc/EntryBoxes.h"
 #include "orient/NumberText.h"
 #include "orient/TextParsing.h"
+#include "calc/ResultText.h"
 
 namespace Lodema {
 
@@ -23,44 +24,12 @@ constexpr const char* kInvalidEntryNote = "Invalid Entry Values";
 constexpr const char* kObtuseHint =
     "Indicate ('Y') if obtuse angle is to be used (acute is default)";
 
-// A number as typed, with at least one digit: a lone sign or separator is
-// only the start of typing and must not be read as 0, and neither must a
-// digit string too long for a double. Its value goes to value. (A bool and
-// an out parameter: this runs for every box of every batch row, and an
-// optional<double> return costs a stall.)
-bool CompleteNumber(const std::string& text, bool localeComma, double& value) {
-  if (NumberText::ReadPlainDecimal(text, value)) return true;
-  if (!NumberText::IsNumberText(text) ||
-      std::none_of(text.begin(), text.end(), NumberText::IsDigit)) {
-    return false;
-  }
-  const std::optional<double> number = NumberText::TryTextToDouble(text, localeComma);
-  if (!number) return false;
-  value = *number;
-  return true;
-}
-
 std::string Lower(std::string text) {
   for (char& ch : text) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
   return text;
 }
 
 }  // namespace
-
-bool CalculatorModel::ReadBoxNumber(int box, const std::string& text, double& value) {
-  BoxNumber& number = boxNumbers_[static_cast<std::size_t>(box)];
-  if (NumberText::ReadPlainDecimal(text, value)) {
-    number.known = text.size() <= BoxNumber::kMaxText;
-    if (number.known) {
-      number.size = text.size();
-      for (std::size_t i = 0; i < number.size; ++i) number.text[i] = text[i];
-      number.value = value;
-    }
-    return true;
-  }
-  number.known = false;
-  return CompleteNumber(text, localeComma_, value);
-}
 
 void CalculatorModel::SetEntryText(int box, const std::string& text) {
   HandlerScope scope(*this);
@@ -69,10 +38,23 @@ void CalculatorModel::SetEntryText(int box, const std::string& text) {
   OnEntryChanged(box);
 }
 
+void CalculatorModel::ShowRowTexts(
+    const std::array<std::optional<std::string>, kEntryBoxCount>& texts) {
+  HandlerScope scope(*this);
+  int last = -1;
+  for (int box = 0; box < kEntryBoxCount; ++box) {
+    const std::optional<std::string>& text = texts[static_cast<std::size_t>(box)];
+    if (!text) continue;
+    controls_.entryBoxes[box].text = *text;
+    entryValid_[box] = ValidateEntry(box);
+    if (controls_.entryBoxes[box].visible) last = box;
+  }
+  // The last shown box as if typed: its check, then the calculation when
+  // every entry is valid.
+  if (last >= 0) OnEntryChanged(last);
+}
+
 void CalculatorModel::OnEntryChanged(int box) {
-  // A box typed alone: the next batch row is typed at once before any is
-  // written straight again.
-  rowsAtOnce_.lastRowAtOnce = false;
   if (rewriting_) return;
   const bool sectionTrend = box == kSectionTrendBox || box == kFileSectionTrendBox;
   const int mirror = box == kSectionTrendBox ? kFileSectionTrendBox : kSectionTrendBox;
@@ -109,94 +91,20 @@ void CalculatorModel::OnEntryChanged(int box) {
   Calculate();
 }
 
-CalculatorModel::EntryRule CalculatorModel::EntryRuleOf(int box) const {
-  const std::string_view label = controls_.entryCaptions[box].caption;
-  const Lodema::Settings& s = settings_;
-  if (IsCaption(label, "obtuse?")) return EntryRule::kObtuseFlag;
-  if (IsCaption(label, "sense")) return EntryRule::kSense;
-  if (IsCaption(label, "dip") || IsCaption(label, "~dip") || IsCaption(label, "plunge") ||
-      IsCaption(label, s.PlungeName) || IsCaption(label, s.gPitchName) ||
-      IsCaption(label, s.alphaWord)) {
-    return EntryRule::kRightAngle;
-  }
-  if (IsDirectionCaption(label) || IsCaption(label, "section trend")) {
-    return s.QuadrantIn == 1 ? EntryRule::kQuadrant : EntryRule::kTurn;
-  }
-  if (IsCaption(label, "angle") || IsCaption(label, "rot'n")) return EntryRule::kAnyNumber;
-  if (IsCaption(label, s.gHadeName) || IsCaption(label, s.betaWord)) return EntryRule::kTurn;
-  if (IsCaption(label, s.gammaWord)) {
-    return s.BetaConv ? EntryRule::kTurn : EntryRule::kHalfTurnBothWays;
-  }
-  return EntryRule::kNothing;
-}
-
-bool CalculatorModel::NumberFitsRule(EntryRule rule, double value) {
-  switch (rule) {
-    case EntryRule::kRightAngle:
-      return std::fabs(value) <= 90.0;
-    case EntryRule::kTurn:
-      return value >= 0.0 && value <= 360.0;
-    case EntryRule::kHalfTurnBothWays:
-      return std::fabs(value) <= 180.0;
-    case EntryRule::kAnyNumber:
-      return true;
-    default:
-      return false;
-  }
-}
-
 bool CalculatorModel::ValidateEntry(int box) {
   if (box < 0 || box >= kEntryBoxCount) return false;
   TextBox& entry = controls_.entryBoxes[box];
   if (!entry.visible) return false;
-
-  const EntryRule rule = EntryRuleOf(box);
-  switch (rule) {
-    case EntryRule::kObtuseFlag:
-      // Always valid: the first letter decides, and the box shows the choice.
-      if (!entry.text.empty()) {
-        const char first =
-            static_cast<char>(std::toupper(static_cast<unsigned char>(entry.text[0])));
-        if (std::string("Y1TO").find(first) != std::string::npos) {
-          if (entry.text != "obtuse") entry.text = "obtuse";
-        } else if (std::string("N0FA").find(first) != std::string::npos) {
-          if (entry.text != "acute") entry.text = "acute";
-        }
-      }
-      return true;
-    case EntryRule::kSense:
-      for (char& ch : entry.text) {
-        ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
-      }
-      return OrientGeometry::IsCompassPointText(entry.text);
-    case EntryRule::kQuadrant:
-      return ValidateDirectionText(entry.text);
-    case EntryRule::kNothing:
-      return false;
-    default: {
-      // The number is remembered for the calculation.
-      double value = 0.0;
-      return ReadBoxNumber(box, entry.text, value) && NumberFitsRule(rule, value);
-    }
-  }
+  const EntryRule rule = Schema().entries[static_cast<std::size_t>(box)].rule;
+  // The box shows what it took: a sense in capitals, the obtuse choice.
+  std::string shown = ShownEntryText(rule, entry.text);
+  if (shown != entry.text) entry.text = std::move(shown);
+  return EntryAccepts(rule, entry.text, localeComma_);
 }
 
 std::string CalculatorModel::EntryRange(int box) const {
   if (box < 0 || box >= kEntryBoxCount) return "";
-  const std::string& label = controls_.entryCaptions[box].caption;
-  const Lodema::Settings& s = settings_;
-  if (IsCaption(label, "obtuse?")) return "Y for the obtuse angle, N for the acute one";
-  if (IsCaption(label, "sense")) return "a compass point such as N, NE or SW";
-  if (IsDirectionCaption(label) || IsCaption(label, "section trend")) {
-    return s.QuadrantIn == 1 ? "a quadrant bearing such as N30E" : "0 to 360";
-  }
-  if (IsCaption(label, "angle") || IsCaption(label, "rot'n")) return "any number of degrees";
-  if (IsCaption(label, s.gammaWord) && !s.BetaConv) return "-180 to 180";
-  if (IsCaption(label, s.gHadeName) || IsCaption(label, s.betaWord) ||
-      IsCaption(label, s.gammaWord)) {
-    return "0 to 360";
-  }
-  return "-90 to 90";
+  return EntryRangeText(Schema().entries[static_cast<std::size_t>(box)].rule);
 }
 
 namespace {
@@ -215,19 +123,9 @@ std::string WindowOfBox(int box) {
 
 std::string CalculatorModel::EntryProblem(int box) const {
   if (box < 0 || box >= kEntryBoxCount) return "";
-  const std::string& text = controls_.entryBoxes[box].text;
-  const std::string& label = controls_.entryCaptions[box].caption;
-  const std::string where = WindowOfBox(box) + label + " " + text;
-  const std::string range = EntryRange(box);
-  double value = 0.0;
-  const bool number = CompleteNumber(text, localeComma_, value);
-  if (IsCaption(label, "sense")) return where + " is not " + range;
-  if (IsDirectionCaption(label) || IsCaption(label, "section trend")) {
-    if (settings_.QuadrantIn == 1) return where + " is not " + range;
-    return number ? where + " is outside " + range : where + " is not a number";
-  }
-  if (!number) return where + " is not a number";
-  return where + " is outside " + range;
+  EntryField field = Schema().entries[static_cast<std::size_t>(box)];
+  field.caption = controls_.entryCaptions[box].caption;
+  return EntryProblemText(box, field, controls_.entryBoxes[box].text, localeComma_);
 }
 
 std::string CalculatorModel::EntryTooltip(int box) const {
@@ -280,8 +178,7 @@ bool CalculatorModel::ValidateDirectionText(const std::string& text) const {
   if (settings_.QuadrantIn == 1) {
     return !OrientGeometry::QuadrantToAzimuthText(text, localeComma_).empty();
   }
-  double value = 0.0;
-  return CompleteNumber(text, localeComma_, value) && value >= 0.0 && value <= 360.0;
+  return EntryAccepts(EntryRule::kTurn, text, localeComma_);
 }
 
 void CalculatorModel::RevalidateEntries() {
@@ -378,14 +275,6 @@ CalculatorModel::WindowBoxes CalculatorModel::LocateWindowBoxes(int window, bool
   return FindWindowBoxes(window, asLine, true);
 }
 
-CalculatorModel::WindowBoxes CalculatorModel::LocatedWindowBoxes(int window, bool asLine) const {
-  if (rowsAtOnce_.calculating && window >= 0 && window < 4) {
-    const std::optional<WindowBoxes>& known = rowsAtOnce_.located[window][asLine ? 1 : 0];
-    if (known) return *known;
-  }
-  return LocateWindowBoxes(window, asLine);
-}
-
 bool CalculatorModel::WindowNeedsNotationChange(int window, bool asLine) const {
   // Window D always holds a dip direction or trend, never a strike.
   return settings_.QuadrantIn == 1 ||
@@ -427,7 +316,8 @@ std::string CalculatorModel::SenseAlongStrikeNote() const {
     const std::string& sense = controls_.entryBoxes[boxes.sense].text;
     if (!OrientGeometry::SenseAlongStrike(strike, sense, localeComma_)) continue;
     const std::string taken = FormatAngleFixed(
-        OrientGeometry::StrikeAndSenseToDipDirectionText(strike, sense, localeComma_), 2, true);
+        OrientGeometry::StrikeAndSenseToDipDirectionText(strike, sense, localeComma_), 2,
+        OutputDecimalChar(), true);
     if (!note.empty()) note += "  ";
     note += "Note: sense " + sense + " lies along the strike of plane " +
             std::string(1, static_cast<char>('A' + window)) + ": taken as dipping to " + taken;

@@ -61,9 +61,6 @@ void CalculatorModel::HideBox(int box, const std::string& caption) {
 
 void CalculatorModel::SetUpCalculationWindows(int n) {
   HandlerScope scope(*this);
-  // A new layout: what a run worked out about the old one no longer holds.
-  CatchUpStraightRows();
-  rowsAtOnce_ = RowsAtOnce{};
   const CalculationInfo* info = FindCalculation(n);
   if (info == nullptr) return;
   for (int box = 0; box < 12; ++box) {

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "calc/BoxText.h"
+#include "calc/ResultText.h"
 #include "calc/CalculatorModel.h"
 #include "calc/Catalogue.h"
 #include "calc/EntryBoxes.h"
@@ -23,29 +23,6 @@ namespace Lodema {
 namespace {
 
 using Captions = std::array<std::string, 3>;
-
-// Captions of a plane's boxes in plane convention 1..6 (others as 1).
-Captions PlaneCaptions(int convention) {
-  switch (convention) {
-    case 2:
-      return {"dir'n", "dip", ""};
-    case 3:
-      return {"strike", "dip", "sense"};
-    case 4:
-      return {"dip", "sense", "strike"};
-    case 5:
-      return {"dip", "strike", ""};
-    case 6:
-      return {"strike", "dip", ""};
-    default:
-      return {"dip", "dir'n", ""};
-  }
-}
-
-Captions LineCaptions(int order) {
-  if (order == 1) return {"trend", "plunge", ""};
-  return {"plunge", "trend", ""};
-}
 
 int FieldKindOfCaption(const std::string& caption, const Settings& s) {
   if (caption == "dip") return kFieldDip;
@@ -62,13 +39,10 @@ using NumberText::IsDigit;
 
 void CalculatorModel::SetWindowForFabric(int window, FabricKind kind) {
   HandlerScope scope(*this);
-  // New captions: a run's rows can no longer take the old ones for granted.
-  CatchUpStraightRows();
-  rowsAtOnce_ = RowsAtOnce{};
   if (window < 0 || window > 7) return;
   const bool entry = window <= 3;
   const Lodema::Settings& s = settings_;
-  Captions captions;
+  std::array<std::string, 3> captions;
   if (kind == kFabricPlane) {
     captions = PlaneCaptions(entry ? s.PlaneConvIn : s.PlaneConvOut);
   } else {
@@ -176,112 +150,6 @@ void CalculatorModel::ClearResultsWindows(int group) {
   }
 }
 
-std::string CalculatorModel::FormatAngleGeneral(double radians, int decimals) {
-  const double degrees = OrientGeometry::RadiansToDegrees(radians);
-  const double shown = decimals <= 0 ? NumberText::RoundHalfEven(degrees) : degrees;
-  std::string text = NumberText::FormatGeneral(shown, '.');
-  if (text.empty()) text = "0";
-  return text;
-}
-
-std::string CalculatorModel::FormatAngleFixed(const std::string& value, int decimals,
-                                              char decimalChar, bool pad) {
-  // The usual text, as FormatAngleGeneral writes it ("[-]digits[.digits]"),
-  // is cut here directly; any other takes the full path.
-  const char* p = value.data();
-  const char* const end = p + value.size();
-  const bool negative = p != end && *p == '-';
-  const char* const wholeBegin = p + (negative ? 1 : 0);
-  const char* q = wholeBegin;
-  bool nonZero = false;
-  for (; q != end && *q >= '0' && *q <= '9'; ++q) nonZero = nonZero || *q != '0';
-  const char* const wholeEnd = q;
-  const char* fractionBegin = q;
-  if (q != end && *q == '.') {
-    fractionBegin = ++q;
-    while (q != end && *q >= '0' && *q <= '9') ++q;
-  }
-  if (wholeBegin == wholeEnd || q != end || (fractionBegin != wholeEnd && fractionBegin == q)) {
-    return FormatAngleFixedFull(value, decimals, decimalChar, pad);
-  }
-  const auto wholeLength = static_cast<std::size_t>(wholeEnd - wholeBegin);
-  const std::size_t kept = std::min(static_cast<std::size_t>(q - fractionBegin),
-                                    static_cast<std::size_t>(std::max(decimals, 0)));
-  for (std::size_t i = 0; i < kept; ++i) nonZero = nonZero || fractionBegin[i] != '0';
-  const bool minus = negative && nonZero;
-  const std::size_t padding = pad && wholeLength < 3 ? 3 - wholeLength : 0;
-  // Put together on the stack and copied into the string once.
-  char text[40];
-  const std::size_t size = (minus ? 1 : 0) + padding + wholeLength + (kept > 0 ? 1 + kept : 0);
-  if (size > sizeof text) return FormatAngleFixedFull(value, decimals, decimalChar, pad);
-  char* out = text;
-  if (minus) *out++ = '-';
-  for (std::size_t i = 0; i < padding; ++i) *out++ = '0';
-  for (const char* c = wholeBegin; c != wholeEnd; ++c) *out++ = *c;
-  if (kept > 0) {
-    *out++ = decimalChar;
-    for (std::size_t i = 0; i < kept; ++i) *out++ = fractionBegin[i];
-  }
-  return std::string(text, size);
-}
-
-std::string CalculatorModel::FormatAngleFixedFull(const std::string& value, int decimals,
-                                                  char decimalChar, bool pad) {
-  std::string_view text = value;
-  if (std::any_of(text.begin(), text.end(), [](char ch) { return ch == 'e' || ch == 'E'; })) {
-    // Exponent forms come only from values far below display precision (or
-    // absurdly large ones, shown as they are).
-    const auto number = NumberText::TryTextToDouble(text, false);
-    if (!number || std::fabs(*number) >= 1e15) return value;
-    text = "0";
-  }
-  if (!NumberText::IsNumberText(text) || std::none_of(text.begin(), text.end(), IsDigit)) {
-    return value;
-  }
-  const auto begin = text.find_first_not_of(' ');
-  const auto end = text.find_last_not_of(' ');
-  text = text.substr(begin, end - begin + 1);
-
-  const char separator = text.find(',') != std::string_view::npos ? ',' : '.';
-  const auto sepPos = text.find(separator);
-  std::string_view whole = text.substr(0, sepPos);
-  bool negative = false;
-  if (!whole.empty() && (whole[0] == '-' || whole[0] == '+')) {
-    negative = whole[0] == '-';
-    whole.remove_prefix(1);
-  }
-  if (whole.empty()) whole = "0";
-  const std::size_t padding = pad && whole.size() < 3 ? 3 - whole.size() : 0;
-
-  std::string_view fraction;
-  if (sepPos != std::string_view::npos) {
-    const std::size_t first = sepPos + 1;
-    std::size_t count = 0;
-    while (first + count < text.size() && IsDigit(text[first + count]) &&
-           static_cast<int>(count) < decimals) {
-      ++count;
-    }
-    fraction = text.substr(first, count);
-  }
-  const auto nonZero = [](char ch) { return ch != '0'; };
-  const bool allZero = std::none_of(whole.begin(), whole.end(), nonZero) &&
-                       std::none_of(fraction.begin(), fraction.end(), nonZero);
-  // Built in one piece: this runs for every result of a batch row.
-  const bool minus = negative && !allZero;
-  const std::size_t size =
-      (minus ? 1 : 0) + padding + whole.size() + (fraction.empty() ? 0 : 1 + fraction.size());
-  std::string result(size, '0');
-  char* out = result.data();
-  if (minus) *out++ = '-';
-  out += padding;
-  out = std::copy(whole.begin(), whole.end(), out);
-  if (!fraction.empty()) {
-    *out++ = decimalChar;
-    std::copy(fraction.begin(), fraction.end(), out);
-  }
-  return result;
-}
-
 int CalculatorModel::ResultDecimals() const { return std::clamp(decimalPlaces_, 0, 2); }
 
 CalculatorModel::FabricStrings CalculatorModel::FormatFabricStrings(
@@ -311,117 +179,31 @@ void CalculatorModel::AssignFabricTexts(int window, std::string_view first,
                                         bool isPlane) {
   const int b = 3 * (window - 4);
   if (b == 0) noResultShown_ = false;
-  // A run's rows find the main result's captions as the run found them.
-  const bool known = b == 0 && rowsAtOnce_.calculating;
+  const RowSchema schema = Schema();
   for (int box = b; box < b + 3; ++box) {
     std::string& target = controls_.resultValues[box].caption;
-    switch (known ? rowsAtOnce_.mainResultRoles[box]
-                  : ResultRoleOf(controls_.resultCaptions[box].caption)) {
+    switch (schema.results[static_cast<std::size_t>(box)].role) {
       case ResultRole::kFirst:
-        SetBoxText(target, first);
+        target = first;
         break;
       case ResultRole::kDirection:
-        SetBoxText(target, direction);
+        target = direction;
         break;
       case ResultRole::kSense:
-        SetBoxText(target, IsSenseStrikeConvention(settings_.PlaneConvOut) && isPlane
-                               ? sense
-                               : std::string_view());
+        target = IsSenseStrikeConvention(settings_.PlaneConvOut) && isPlane ? sense
+                                                                             : std::string_view();
         break;
-      case ResultRole::kOther:
+      default:
         break;
     }
   }
 }
 
-CalculatorModel::ResultRole CalculatorModel::ResultRoleOf(std::string_view caption) {
-  if (IsCaption(caption, "dip") || IsCaption(caption, "plunge")) return ResultRole::kFirst;
-  if (IsDirectionCaption(caption)) return ResultRole::kDirection;
-  if (IsCaption(caption, "sense")) return ResultRole::kSense;
-  return ResultRole::kOther;
-}
-
-void CalculatorModel::FormatAngleWholeText(double radians, bool pad, WholeAngleText& text) {
-  text.size = 0;
-  const double whole = NumberText::RoundHalfEven(OrientGeometry::RadiansToDegrees(radians));
-  if (!(std::fabs(whole) < 1e15)) return;
-  // Below 1e15 the general form is the whole number itself.
-  const auto number = static_cast<long long>(whole);
-  const unsigned long long magnitude = number < 0 ? 0ULL - static_cast<unsigned long long>(number)
-                                                  : static_cast<unsigned long long>(number);
-  char* out = text.chars.data();
-  if (number < 0) *out++ = '-';
-  if (magnitude < 1000) {
-    // An angle's usual one to three digits, copied from a table: three
-    // digits, padded, and the count without leading zeros.
-    static constexpr auto kDigits = [] {
-      std::array<std::array<char, 8>, 1000> table{};
-      for (unsigned n = 0; n < 1000; ++n) {
-        table[n] = {static_cast<char>('0' + n / 100), static_cast<char>('0' + n / 10 % 10),
-                    static_cast<char>('0' + n % 10),
-                    static_cast<char>(n >= 100  ? 3
-                                      : n >= 10 ? 2
-                                                : 1)};
-      }
-      return table;
-    }();
-    const std::array<char, 8>& entry = kDigits[static_cast<std::size_t>(magnitude)];
-    const std::size_t count = pad ? 3 : static_cast<std::size_t>(entry[3]);
-    // Three characters from where the digits start; only count are kept.
-    const char* first = entry.data() + (3 - count);
-    out[0] = first[0];
-    out[1] = first[1];
-    out[2] = first[2];
-    out += count;
-  } else {
-    char digits[24];
-    const auto written = std::to_chars(digits, digits + sizeof digits, magnitude);
-    const auto count = static_cast<std::size_t>(written.ptr - digits);
-    for (std::size_t i = 0; i < count; ++i) *out++ = digits[i];
-  }
-  text.size = static_cast<std::size_t>(out - text.chars.data());
-}
-
-std::string CalculatorModel::FormatAngleWhole(double radians, bool pad) {
-  const WholeAngleText text = FormatAngleWholeText(radians, pad);
-  if (text.size == 0) return FormatAngleFixed(FormatAngleGeneral(radians, 0), 0, '.', pad);
-  return std::string(text.View());
-}
-
-bool CalculatorModel::FormatFabric(double angle, double azimuth, bool isPlane, int decimals,
-                                   FabricTexts& texts) const {
-  const bool textual =
-      settings_.QuadrantOut == 1 || (isPlane && IsStrikeConvention(settings_.PlaneConvOut));
-  if (decimals == 0 && !textual) {
-    // Whole degrees in azimuth notation, the usual batch output: written in
-    // one step rather than through the general form.
-    FormatAngleWholeText(angle, false, texts.first);
-    FormatAngleWholeText(azimuth, true, texts.direction);
-    texts.sense.size = 0;
-    if (texts.first.size > 0 && texts.direction.size > 0) return true;
-    return texts.first.Keep(FormatAngleWhole(angle, false)) &&
-           texts.direction.Keep(FormatAngleWhole(azimuth, true));
-  }
-  const FabricStrings strings =
-      FormatFabricStrings(FormatAngleGeneral(angle, decimals),
-                          FormatAngleGeneral(azimuth, decimals), isPlane, decimals);
-  return texts.first.Keep(strings.first) && texts.direction.Keep(strings.direction) &&
-         texts.sense.Keep(strings.sense);
-}
-
 void CalculatorModel::WriteFabric(int window, double angle, double azimuth, bool isPlane) {
   if (window < 4 || window > 7) return;
-  const int decimals = ResultDecimals();
-  FabricTexts texts;
-  if (FormatFabric(angle, azimuth, isPlane, decimals, texts)) {
-    AssignFabricTexts(window, texts.first.View(), texts.direction.View(), texts.sense.View(),
-                      isPlane);
-    return;
-  }
-  const FabricStrings strings =
-      FormatFabricStrings(FormatAngleGeneral(angle, decimals),
-                          FormatAngleGeneral(azimuth, decimals), isPlane, decimals);
-  AssignFabricTexts(window, strings.first, strings.direction, strings.sense, isPlane);
+  const RowSchema schema = Schema();
+  const FabricTexts texts = FormatFabric(angle, azimuth, isPlane, ResultDecimals(), schema.output);
+  AssignFabricTexts(window, texts.first, texts.direction, texts.sense, isPlane);
 }
 
 void CalculatorModel::WritePlaneResult(int window, const OrientGeometry::Plane& plane) {
@@ -436,9 +218,7 @@ void CalculatorModel::WriteLineResult(int window, const OrientGeometry::Line& li
 
 void CalculatorModel::WriteAngleResult(double angle, const std::string& sense) {
   HandlerScope scope(*this);
-  const int decimals = ResultDecimals();
-  const std::string text =
-      FormatAngleFixed(FormatAngleGeneral(angle, decimals), decimals, OutputDecimalChar(), false);
+  const std::string text = FormatAngleResult(angle, ResultDecimals(), OutputDecimalChar());
   const Lodema::Settings& s = settings_;
   noResultShown_ = false;
   for (int box = 0; box < 3; ++box) {
@@ -454,9 +234,7 @@ void CalculatorModel::WriteAngleResult(double angle, const std::string& sense) {
 
 void CalculatorModel::WriteApparentResult(double angle, const std::string& sense) {
   HandlerScope scope(*this);
-  const int decimals = ResultDecimals();
-  controls_.resultValues[12].caption =
-      FormatAngleFixed(FormatAngleGeneral(angle, decimals), decimals, OutputDecimalChar(), false);
+  controls_.resultValues[12].caption = FormatAngleResult(angle, ResultDecimals(), OutputDecimalChar());
   controls_.resultValues[13].caption = sense;
 }
 

@@ -10,10 +10,14 @@
 #include <thread>
 #include <vector>
 
-#include "batch/FilePage.h"
+#include "batch/BatchJob.h"
+#include "batch/ColumnMapping.h"
+#include "batch/Delimiters.h"
+#include "batch/Preview.h"
 #include "batch/LineReader.h"
 #include "batch/OutputFile.h"
-#include "calc/CalculatorModel.h"
+#include "calc/Catalogue.h"
+#include "calc/RowSchema.h"
 #include "calc/SettingsIO.h"
 #include "cli/BatchPlot.h"
 #include "cli/BatchStatistics.h"
@@ -164,27 +168,80 @@ void ApplySettings(const CliOptions& options, Settings& settings) {
   if (!plungeNamed) settings.PlungeName = settings.ZenithConv ? "zenith" : "plunge";
 }
 
+// The processed-lines counter as a progress line.
+class ToolProgress : public BatchProgress {
+ public:
+  explicit ToolProgress(ProgressLine* line) : line_(line) {}
+  void Processed(std::int64_t count) override {
+    if (line_ != nullptr) line_->Update(count);
+  }
+
+ private:
+  ProgressLine* line_;
+};
+
+// Which column feeds each entry box: by default the boxes the calculation
+// shows take columns 1, 2, 3, ... in order (windows fixed by hand take
+// none); --map names them. Boxes of fixed windows keep their typed text.
+ColumnMap ToolColumnMap(const CliOptions& options, const EntryLayout& layout,
+                        std::array<bool, 4> fixedWindows) {
+  if (options.map) {
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+      if ((*options.map)[static_cast<std::size_t>(slot)] == kManuallyFixed) {
+        fixedWindows[static_cast<std::size_t>(WindowOfSlot(slot))] = true;
+      }
+    }
+  }
+  ColumnMap map{};
+  int next = 1;
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    const int window = WindowOfSlot(slot);
+    const bool offered = window < 2 || (window == 2 && layout.windowCVisible) ||
+                         (window == 3 && layout.windowDVisible);
+    const bool shown = layout.boxVisible[static_cast<std::size_t>(slot)];
+    int& column = map[static_cast<std::size_t>(slot)];
+    if (fixedWindows[static_cast<std::size_t>(window)]) {
+      column = kManuallyFixed;
+    } else if (options.map) {
+      column = shown ? std::max((*options.map)[static_cast<std::size_t>(slot)], 0) : kNoColumn;
+    } else if (offered && shown) {
+      column = next++;
+    }
+  }
+  return map;
+}
+
 }  // namespace
 
 int RunBatchTool(const CliOptions& options, const ToolStreams& streams) {
-  CalculatorModel model;
-  const bool localeComma = NumberText::LocaleUsesCommaDecimal();
-  model.SetLocaleUsesComma(localeComma);
-  Settings& settings = model.settings();
+  Settings settings;
   ApplySettings(options, settings);
   settings.Calculation = options.calculation;
+  const bool localeComma = NumberText::LocaleUsesCommaDecimal();
   if (options.decimalChar) settings.NonLocaleDecimal = (*options.decimalChar == ',') != localeComma;
-  model.ApplySettingsToControls();
-  model.ShowStoredCalculation();
+  const CalculationInfo& info = CalculationAt(options.calculation);
 
+  BatchJob job;
+  BatchRunRequest& request = job.request;
+  // A section trend also asks for the apparent dip, where one is offered.
+  bool extraResult = false;
   for (const auto& [box, text] : options.fixes) {
-    if (box >= 11 && model.Controls().apparentDipBox.visible) model.SetApparentDipShown(true);
-    if (!model.Controls().entryBoxes[box].visible) {
+    if (box >= kSectionTrendBox && info.offersApparentDip) extraResult = true;
+  }
+  request.schema = MakeRowSchema(options.calculation, settings, extraResult, localeComma);
+  const RowSchema& schema = request.schema;
+  std::array<bool, 4> fixedWindows{};
+  for (const auto& [box, text] : options.fixes) {
+    if (!schema.entries[static_cast<std::size_t>(box)].shown) {
       return UsageError(streams, "--fix: entry box " + std::to_string(box) +
                                      " is not used by calculation " +
                                      std::to_string(options.calculation));
     }
-    model.SetEntryText(box, text);
+    request.keptTexts[static_cast<std::size_t>(box)] = text;
+    // The two section trend boxes show the same text.
+    if (box == kSectionTrendBox) request.keptTexts[kFileSectionTrendBox] = text;
+    if (box == kFileSectionTrendBox) request.keptTexts[kSectionTrendBox] = text;
+    if (box < kSlotCount) fixedWindows[static_cast<std::size_t>(WindowOfSlot(box))] = true;
   }
 
   ErrorStreamMessages messages(streams.errors);
@@ -193,78 +250,92 @@ int RunBatchTool(const CliOptions& options, const ToolStreams& streams) {
   // The plot and the statistics are fed by the run's writer thread alone, in
   // input order, and read only after the run.
   platform.plotFedFromAnyThread = true;
+  PlotSink* plotSink = nullptr;
   std::unique_ptr<BatchPlot> plot;
   if (!options.plotFile.empty()) {
     plot = std::make_unique<BatchPlot>(PlotViewOf(options));
     plot->DrawWhileRetaining(options.plotFile);
-    model.SetPlotSink(plot.get());
+    plotSink = plot.get();
     platform.retain = plot.get();
   }
   // The written results for --stats and --contour, taken on the way to the plot.
   std::unique_ptr<ResultCollector> results;
   if (options.stats || options.contour) {
     results = std::make_unique<ResultCollector>(plot.get(), plot.get());
-    model.SetPlotSink(results.get());
+    plotSink = results.get();
     platform.retain = results.get();
     if (plot && options.contour) plot->SetContours(*options.contour, &results->Items());
   }
   StandardInput inputs(streams.input);
   StandardOutput outputs(streams.output);
-  FilePageModel page(model, platform, &inputs, &outputs);
 
-  page.SetInputDelimiterText(options.delimiter);
-  page.SetTableHeadings(options.headings);
-  for (const auto& [box, text] : options.fixes) {
-    if (box < kSlotCount) page.SetManualFix(WindowOfSlot(box), true);
-  }
-  page.SetInputSource(options.input);
+  request.sourceName = options.input;
+  request.delimiterSet = InputDelimiterSetFromListText(options.delimiter);
+  request.headings = options.headings;
+  std::unique_ptr<LineReader> previewReader = inputs.Open(options.input);
+  const PreviewGrid preview =
+      BuildPreview(previewReader.get(), request.delimiterSet, request.headings);
+  previewReader.reset();
   if (!inputs.Open(options.input)) {
     Print(streams.errors, "lodema-batch: cannot open the input file '" + options.input + "'");
     return kExitFailed;
   }
+  const int columns = preview.columns;
   if (options.map) {
-    const int columns = page.InputColumnCount();
     for (int slot = 0; slot < kSlotCount; ++slot) {
-      const int column = (*options.map)[slot];
-      if (column == kManuallyFixed) {
-        page.SetManualFix(WindowOfSlot(slot), true);
-      } else if (column > columns) {
+      const int column = (*options.map)[static_cast<std::size_t>(slot)];
+      if (column != kManuallyFixed && column > columns) {
         return UsageError(streams, "--map: column " + std::to_string(column) + " is beyond the " +
                                        std::to_string(columns) + " columns of the input");
       }
     }
-    for (int slot = 0; slot < kSlotCount; ++slot) {
-      const int column = (*options.map)[slot];
-      if (column >= 0) page.SetColumnListIndex(slot, column);
+  }
+  request.map = ToolColumnMap(options, EntryLayoutOf(schema), fixedWindows);
+  if (!options.map) {
+    // Default columns the source does not have are left without one.
+    for (int& column : request.map) {
+      if (column > columns) column = kNoColumn;
     }
   }
+  job.sourceProblem = preview.notText ? NotTextMessage(options.input) : std::string();
 
-  page.SetOutputFileText(options.output);
-  page.SetOutputDelimiterText(options.outputDelimiter);
-  page.SetAppendData(options.append);
-  page.SetOutputOption(kOptRetainInput, options.retainInput);
-  if (options.resultsFirst) page.SetOutputOption(kOptResultsFirst, true);
-  page.SetOutputOption(kOptKeepNonData, options.keepNonData);
-  page.SetOutputOption(kOptInputHeaders, options.inputHeaders);
-  page.SetOutputOption(kOptApparentDipColumns, options.apparentDipColumns);
-  page.SetOutputOption(kOptRefPlaneColumns, options.referencePlaneColumns);
-  page.SetOutputOption(kOptAmbiguousColumns, options.ambiguousColumns);
-  page.SetOutputOption(kOptSecondResultColumns, options.secondResultColumns);
-  page.SetOutputOption(kOptResultCaptions, options.captions);
+  job.outputFile = options.output;
+  job.outputDelimiter = OutputDelimiterFromListText(options.outputDelimiter);
+  job.append = options.append;
+  job.decimalChar = schema.output.decimalChar;
+  job.pitchName = settings.gPitchName;
+  job.columns.apparentDip = options.apparentDipColumns && schema.extraResultShown;
+  if (info.solutions != SolutionOutput::kNone) {
+    job.columns.referencePlane = options.referencePlaneColumns;
+    job.columns.ambiguous = options.ambiguousColumns;
+    job.columns.secondResult = options.secondResultColumns;
+  }
+  BatchOutputOptions& output = job.output;
+  output.retainInput = options.retainInput;
+  output.inputAppended = options.retainInput && options.resultsFirst;
+  output.keepNonData = options.retainInput && options.keepNonData;
+  output.includeCaptions = options.captions;
+  output.includeInputHeaders = options.retainInput && options.headings && options.inputHeaders;
+  output.inputColumns = columns;
 
   inputs.StopKeeping();
   std::optional<ProgressLine> progress = ProgressLineFor(options, streams.errors);
-  if (progress) {
-    messages.SetProgressLine(&*progress);
-    page.SetProgressHandler([&progress](int rows) { progress->Update(rows); });
-  }
-  page.SetBatchJobs(options.jobs > 0 ? options.jobs : DefaultJobs());
-  const BatchOutcome outcome = page.StartBatchInput(1);
+  if (progress) messages.SetProgressLine(&*progress);
+  ToolProgress counter(progress ? &*progress : nullptr);
+  ResultWriter writer(platform, outputs);
+  BatchRunner runner(writer, platform, inputs);
+  runner.SetPlot(plotSink);
+  runner.SetProgress(&counter);
+  runner.SetJobs(options.jobs > 0 ? options.jobs : DefaultJobs());
+  const JobRun run = RunBatchJob(job, writer, runner, inputs, outputs, &messages);
+  const BatchOutcome& outcome = run.outcome;
   if (progress) progress->Clear();
+  if (run.summary) messages.ShowMessage(*run.summary, kMessageTitle, MessageButtons::kOk,
+                                        MessageIcon::kExclamation);
   if (!outcome.sourceOpened) return kExitFailed;
   if (results && options.stats) {
     const std::string text =
-        BatchStatisticsText(*results, OutputNotationOf(settings, model.OutputDecimalChar()));
+        BatchStatisticsText(*results, OutputNotationOf(settings, schema.output.decimalChar));
     std::fputs(text.c_str(), streams.errors);
   }
   if (plot && !WriteBatchPlot(*plot, options.plotFile, streams.errors)) return kExitFailed;

@@ -170,11 +170,15 @@ std::optional<PitchResult> PitchOfLineInPlane(double dip, double dipDirection, d
   const double strikeEnd = NearerAngle(right, left, t);
 
   PitchResult result;
-  if (strikeEnd <= kPi / 4.0 || strikeEnd > 7.0 * kPi / 4.0) {
+  // Decided on the strike in degrees rounded to 1e-9: a whole-degree strike
+  // on a boundary (45, 135, 225, 315) then falls to the same side whatever
+  // rounding noise its dip direction picked up on the way (N up to 45).
+  const double strike = std::round(RadiansToDegrees(strikeEnd) * 1e9) / 1e9;
+  if (strike <= 45.0 || strike > 315.0) {
     result.sense = "N";
-  } else if (strikeEnd <= 3.0 * kPi / 4.0) {
+  } else if (strike <= 135.0) {
     result.sense = "E";
-  } else if (strikeEnd <= 5.0 * kPi / 4.0) {
+  } else if (strike <= 225.0) {
     result.sense = "S";
   } else {
     result.sense = "W";

@@ -180,7 +180,7 @@ TEST_F(NomenclatureDialogTest, RakeReachesTheCalculationAndOutputCaptions) {
   flags.apparentDip = true;
   Click(window->Calculations()->Button(0));
   const Lodema::ResultCaptions captions = Lodema::GetResultCaptions(
-      window->Model().Controls(), flags, window->Model().Calculation(), S().gPitchName, "\t");
+      window->Model().Schema(), flags, S().gPitchName, "\t");
   EXPECT_NE(captions.text.find("rake:Angle\trake:Sense"), std::string::npos) << captions.text;
 }
 

@@ -89,59 +89,9 @@ TEST(DelimitersTest, SingleDelimiterShortcutMatchesTheFieldReader) {
             << "line \"" << line << "\" set \"" << set << "\" max " << maxFields;
         ASSERT_EQ(actual, expected)
             << "line \"" << line << "\" set \"" << set << "\" max " << maxFields;
-        // The views a batch row is typed from read the same fields.
-        std::vector<std::string_view> views = {"stale"};
-        std::vector<std::string> room;
-        ASSERT_EQ(SplitFieldViews(line, set, maxFields, views, room), expectedCount);
-        ASSERT_EQ(std::vector<std::string>(views.begin(), views.end()), expected)
-            << "views of line \"" << line << "\" set \"" << set << "\" max " << maxFields;
       }
     }
   }
-}
-
-// Reading the wanted fields where they lie must give what splitting the line
-// and reading each field gives, or decline: lines are drawn from digits,
-// signs, separators, blanks and delimiters, for sets of wanted columns.
-TEST(DelimitersTest, PlainFieldsReadInOnePassMatchSplitThenRead) {
-  EXPECT_EQ(PlainNumberDelimiter("\t"), '\t');
-  EXPECT_EQ(PlainNumberDelimiter(";"), ';');
-  for (const std::string set : {",", ".", "-", "7", " ", ",;", ""}) {
-    EXPECT_EQ(PlainNumberDelimiter(set), 0) << "'" << set << "'";
-  }
-  const std::string alphabet = "\t\t\t;;0123456789123-+.,  x";
-  const std::vector<std::vector<int>> columnSets = {{1}, {1, 2}, {1, 2, 3, 4}, {2, 4}, {3}};
-  std::mt19937 random(4242);
-  std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
-  std::uniform_int_distribution<int> size(0, 16);
-  int read = 0;
-  for (int trial = 0; trial < 40000; ++trial) {
-    std::string line;
-    for (int n = size(random); n > 0; --n) line.push_back(alphabet[pick(random)]);
-    for (const char delimiter : {'\t', ';'}) {
-      for (const std::vector<int>& columns : columnSets) {
-        SCOPED_TRACE("line '" + line + "', delimiter " + std::to_string(delimiter));
-        std::vector<PlainField> fields(columns.size());
-        if (!ReadPlainFields(line, delimiter, columns, fields)) continue;
-        ++read;
-        std::vector<std::string_view> views;
-        std::vector<std::string> room;
-        const int highest = columns.back();
-        ASSERT_GE(SplitFieldViews(line, std::string(1, delimiter), highest, views, room), highest);
-        for (std::size_t i = 0; i < columns.size(); ++i) {
-          const std::string_view text = views[static_cast<std::size_t>(columns[i] - 1)];
-          double value = 0.0;
-          int places = 0;
-          ASSERT_TRUE(NumberText::ReadPlainDecimal(text, value, places)) << text;
-          EXPECT_EQ(fields[i].text, text);
-          EXPECT_EQ(std::bit_cast<std::uint64_t>(fields[i].value),
-                    std::bit_cast<std::uint64_t>(value));
-          EXPECT_EQ(fields[i].places, places);
-        }
-      }
-    }
-  }
-  EXPECT_GT(read, 1000);
 }
 
 }  // namespace

@@ -25,7 +25,7 @@ class AngleFixed : public ::testing::TestWithParam<FixedRow> {};
 
 TEST_P(AngleFixed, CutsToTheDecimalsWithTheOutputCharacter) {
   const FixedRow& row = GetParam();
-  EXPECT_EQ(CalculatorModel::FormatAngleFixed(row.value, row.decimals, row.decimalChar, row.pad),
+  EXPECT_EQ(FormatAngleFixed(row.value, row.decimals, row.decimalChar, row.pad),
             row.shown);
 }
 
@@ -44,10 +44,10 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST(AngleGeneral, RoundsHalvesToEvenOnlyWithoutDecimals) {
-  EXPECT_EQ(CalculatorModel::FormatAngleGeneral(DegreesToRadians(35.678), 0), "36");
-  EXPECT_EQ(CalculatorModel::FormatAngleGeneral(DegreesToRadians(44.5), 0), "44");
-  EXPECT_EQ(CalculatorModel::FormatAngleGeneral(DegreesToRadians(35.678), 1), "35.678");
-  EXPECT_EQ(CalculatorModel::FormatAngleGeneral(std::numeric_limits<double>::quiet_NaN(), 2), "0");
+  EXPECT_EQ(FormatAngleGeneral(DegreesToRadians(35.678), 0), "36");
+  EXPECT_EQ(FormatAngleGeneral(DegreesToRadians(44.5), 0), "44");
+  EXPECT_EQ(FormatAngleGeneral(DegreesToRadians(35.678), 1), "35.678");
+  EXPECT_EQ(FormatAngleGeneral(std::numeric_limits<double>::quiet_NaN(), 2), "0");
 }
 
 struct OutputRow {

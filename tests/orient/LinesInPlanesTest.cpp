@@ -101,6 +101,36 @@ TEST(LinesInPlanesPitchSensePlunge, WorkedRows) {
   EXPECT_NEAR(steep.excess, Rad(20), kRowTol);
 }
 
+// The sense names the strike end the pitch is measured from: N up to 45, E
+// up to 135, S up to 225, W beyond. A strike exactly on a boundary falls the
+// same way whichever dip direction (and so whichever rounding) gave it.
+TEST(LinesInPlanesPitchSense, StrikeOnABoundaryFallsByTheRule) {
+  struct Row {
+    double dipDirection;  // degrees
+    double strikeEnd;     // the strike end the line lies near
+    const char* sense;
+  };
+  const Row rows[] = {
+      {135, 45, "N"},  {315, 45, "N"},  {225, 135, "E"}, {45, 135, "E"},
+      {315, 225, "S"}, {135, 225, "S"}, {45, 315, "W"},  {225, 315, "W"},
+      {134, 44, "N"},  {136, 46, "E"},  {0, 270, "W"},   {90, 0, "N"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.dipDirection);
+    // A line 30 degrees down the plane from the strike end, and the strike
+    // line itself.
+    const double dip = Rad(40);
+    const Vec along{std::cos(Rad(row.strikeEnd)), std::sin(Rad(row.strikeEnd)), 0.0};
+    const Vec down = VecOf(dip, Rad(row.dipDirection));
+    for (const Vec& v : {std::cos(Rad(30)) * along + std::sin(Rad(30)) * down, along}) {
+      const Line line{std::asin(v.d), std::atan2(v.e, v.n)};
+      const PitchResult pitch =
+          PitchOfLineInPlane(dip, Rad(row.dipDirection), line.angle, line.azimuth).value();
+      EXPECT_EQ(pitch.sense, row.sense);
+    }
+  }
+}
+
 TEST(LinesInPlanesRandom, LinesLieInThePlaneWithTheirHadePitchOrPlunge) {
   std::mt19937 rng(5);
   std::uniform_real_distribution<> u(0.0, 1.0);

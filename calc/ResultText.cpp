@@ -1,0 +1,214 @@
+// SPDX-License-Identifier: MIT
+#include "calc/ResultText.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+
+#include "orient/NumberText.h"
+#include "orient/Primitives.h"
+#include "orient/TextFormatting.h"
+
+namespace Lodema {
+
+namespace {
+
+using NumberText::IsDigit;
+
+// Every text FormatAngleFixed's short path does not take.
+std::string FormatAngleFixedFull(std::string_view value, int decimals, char decimalChar, bool pad) {
+  std::string_view text = value;
+  if (std::any_of(text.begin(), text.end(), [](char ch) { return ch == 'e' || ch == 'E'; })) {
+    // Exponent forms come only from values far below display precision (or
+    // absurdly large ones, shown as they are).
+    const auto number = NumberText::TryTextToDouble(text, false);
+    if (!number || std::fabs(*number) >= 1e15) return std::string(value);
+    text = "0";
+  }
+  if (!NumberText::IsNumberText(text) || std::none_of(text.begin(), text.end(), IsDigit)) {
+    return std::string(value);
+  }
+  const auto begin = text.find_first_not_of(' ');
+  const auto end = text.find_last_not_of(' ');
+  text = text.substr(begin, end - begin + 1);
+
+  const char separator = text.find(',') != std::string_view::npos ? ',' : '.';
+  const auto sepPos = text.find(separator);
+  std::string_view whole = text.substr(0, sepPos);
+  bool negative = false;
+  if (!whole.empty() && (whole[0] == '-' || whole[0] == '+')) {
+    negative = whole[0] == '-';
+    whole.remove_prefix(1);
+  }
+  if (whole.empty()) whole = "0";
+  const std::size_t padding = pad && whole.size() < 3 ? 3 - whole.size() : 0;
+
+  std::string_view fraction;
+  if (sepPos != std::string_view::npos) {
+    const std::size_t first = sepPos + 1;
+    std::size_t count = 0;
+    while (first + count < text.size() && IsDigit(text[first + count]) &&
+           static_cast<int>(count) < decimals) {
+      ++count;
+    }
+    fraction = text.substr(first, count);
+  }
+  const auto nonZero = [](char ch) { return ch != '0'; };
+  const bool allZero = std::none_of(whole.begin(), whole.end(), nonZero) &&
+                       std::none_of(fraction.begin(), fraction.end(), nonZero);
+  // Built in one piece: this runs for every result of a batch row.
+  const bool minus = negative && !allZero;
+  const std::size_t size =
+      (minus ? 1 : 0) + padding + whole.size() + (fraction.empty() ? 0 : 1 + fraction.size());
+  std::string result(size, '0');
+  char* out = result.data();
+  if (minus) *out++ = '-';
+  out += padding;
+  out = std::copy(whole.begin(), whole.end(), out);
+  if (!fraction.empty()) {
+    *out++ = decimalChar;
+    std::copy(fraction.begin(), fraction.end(), out);
+  }
+  return result;
+}
+
+
+// Whole degrees below 1e15 into text (at most 32 characters); false for
+// any other value.
+bool FormatAngleWholeText(double radians, bool pad, std::string& text) {
+  const double whole = NumberText::RoundHalfEven(OrientGeometry::RadiansToDegrees(radians));
+  if (!(std::fabs(whole) < 1e15)) return false;
+  // Below 1e15 the general form is the whole number itself.
+  const auto number = static_cast<long long>(whole);
+  const unsigned long long magnitude = number < 0 ? 0ULL - static_cast<unsigned long long>(number)
+                                                  : static_cast<unsigned long long>(number);
+  char buffer[32];
+  char* out = buffer;
+  if (number < 0) *out++ = '-';
+  if (magnitude < 1000) {
+    // An angle's usual one to three digits, copied from a table: three
+    // digits, padded, and the count without leading zeros.
+    static constexpr auto kDigits = [] {
+      std::array<std::array<char, 8>, 1000> table{};
+      for (unsigned n = 0; n < 1000; ++n) {
+        table[n] = {static_cast<char>('0' + n / 100), static_cast<char>('0' + n / 10 % 10),
+                    static_cast<char>('0' + n % 10),
+                    static_cast<char>(n >= 100  ? 3
+                                      : n >= 10 ? 2
+                                                : 1)};
+      }
+      return table;
+    }();
+    const std::array<char, 8>& entry = kDigits[static_cast<std::size_t>(magnitude)];
+    const std::size_t count = pad ? 3 : static_cast<std::size_t>(entry[3]);
+    // Three characters from where the digits start; only count are kept.
+    const char* first = entry.data() + (3 - count);
+    out[0] = first[0];
+    out[1] = first[1];
+    out[2] = first[2];
+    out += count;
+  } else {
+    char digits[24];
+    const auto written = std::to_chars(digits, digits + sizeof digits, magnitude);
+    const auto count = static_cast<std::size_t>(written.ptr - digits);
+    for (std::size_t i = 0; i < count; ++i) *out++ = digits[i];
+  }
+  text.assign(buffer, static_cast<std::size_t>(out - buffer));
+  return true;
+}
+
+
+bool IsStrikeNotation(int planeConvention) { return planeConvention >= 3 && planeConvention <= 6; }
+
+}  // namespace
+
+std::string FormatAngleGeneral(double radians, int decimals) {
+  const double degrees = OrientGeometry::RadiansToDegrees(radians);
+  const double shown = decimals <= 0 ? NumberText::RoundHalfEven(degrees) : degrees;
+  std::string text = NumberText::FormatGeneral(shown, '.');
+  if (text.empty()) text = "0";
+  return text;
+}
+
+std::string FormatAngleFixed(std::string_view value, int decimals, char decimalChar, bool pad) {
+  // The usual text, as FormatAngleGeneral writes it ("[-]digits[.digits]"),
+  // is cut here directly; any other takes the full path.
+  const char* p = value.data();
+  const char* const end = p + value.size();
+  const bool negative = p != end && *p == '-';
+  const char* const wholeBegin = p + (negative ? 1 : 0);
+  const char* q = wholeBegin;
+  bool nonZero = false;
+  for (; q != end && *q >= '0' && *q <= '9'; ++q) nonZero = nonZero || *q != '0';
+  const char* const wholeEnd = q;
+  const char* fractionBegin = q;
+  if (q != end && *q == '.') {
+    fractionBegin = ++q;
+    while (q != end && *q >= '0' && *q <= '9') ++q;
+  }
+  if (wholeBegin == wholeEnd || q != end || (fractionBegin != wholeEnd && fractionBegin == q)) {
+    return FormatAngleFixedFull(value, decimals, decimalChar, pad);
+  }
+  const auto wholeLength = static_cast<std::size_t>(wholeEnd - wholeBegin);
+  const std::size_t kept = std::min(static_cast<std::size_t>(q - fractionBegin),
+                                    static_cast<std::size_t>(std::max(decimals, 0)));
+  for (std::size_t i = 0; i < kept; ++i) nonZero = nonZero || fractionBegin[i] != '0';
+  const bool minus = negative && nonZero;
+  const std::size_t padding = pad && wholeLength < 3 ? 3 - wholeLength : 0;
+  // Put together on the stack and copied into the string once.
+  char text[40];
+  const std::size_t size = (minus ? 1 : 0) + padding + wholeLength + (kept > 0 ? 1 + kept : 0);
+  if (size > sizeof text) return FormatAngleFixedFull(value, decimals, decimalChar, pad);
+  char* out = text;
+  if (minus) *out++ = '-';
+  for (std::size_t i = 0; i < padding; ++i) *out++ = '0';
+  for (const char* c = wholeBegin; c != wholeEnd; ++c) *out++ = *c;
+  if (kept > 0) {
+    *out++ = decimalChar;
+    for (std::size_t i = 0; i < kept; ++i) *out++ = fractionBegin[i];
+  }
+  return std::string(text, size);
+}
+
+std::string FormatAngleWhole(double radians, bool pad) {
+  std::string text;
+  if (!FormatAngleWholeText(radians, pad, text)) {
+    return FormatAngleFixed(FormatAngleGeneral(radians, 0), 0, '.', pad);
+  }
+  return text;
+}
+
+std::string FormatAngleResult(double radians, int decimals, char decimalChar) {
+  return FormatAngleFixed(FormatAngleGeneral(radians, decimals), decimals, decimalChar, false);
+}
+
+FabricTexts FormatFabric(double angle, double azimuth, bool isPlane, int decimals,
+                         const OutputNotation& notation) {
+  FabricTexts texts;
+  const bool strike = isPlane && IsStrikeNotation(notation.planeConvention);
+  if (decimals == 0 && !notation.quadrant && !strike) {
+    // Whole degrees in azimuth notation, the usual batch output: written in
+    // one step rather than through the general form.
+    texts.first = FormatAngleWhole(angle, false);
+    texts.direction = FormatAngleWhole(azimuth, true);
+    return texts;
+  }
+  const std::string firstDegrees = FormatAngleGeneral(angle, decimals);
+  std::string direction = FormatAngleGeneral(azimuth, decimals);
+  texts.first = FormatAngleFixed(firstDegrees, decimals, notation.decimalChar, false);
+  if (strike) {
+    auto strikeAndSense = OrientGeometry::DipDirectionToStrikeAndSense(direction);
+    direction = std::move(strikeAndSense.strike);
+    texts.sense = std::move(strikeAndSense.sense);
+  }
+  if (notation.quadrant) {
+    texts.direction = OrientGeometry::AzimuthToQuadrantText(
+        FormatAngleFixed(direction, decimals, '.', false), notation.decimalChar == ',');
+  } else {
+    texts.direction = FormatAngleFixed(direction, decimals, notation.decimalChar, true);
+  }
+  return texts;
+}
+
+}  // namespace Lodema

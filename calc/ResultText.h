@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+// Result angles as text: degrees with the decimals typed (at most two), cut
+// rather than rounded once the general form is written, in the output
+// decimal character and notation. Shared by the result windows, the batch
+// output and the stereonet's read-out.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace Lodema {
+
+// How planes and lines are written: plane notation 1..6, quadrant bearings
+// or azimuths, the decimal character.
+struct OutputNotation {
+  int planeConvention = 1;
+  bool quadrant = false;
+  char decimalChar = '.';
+};
+
+// Radians -> degree text: whole (halves to even) for 0 decimals, else the
+// general number form ("35.678"); "0" for a value that has none.
+std::string FormatAngleGeneral(double radians, int decimals);
+
+// A number text cut (not rounded) to at most `decimals` digits after the
+// separator, written with decimalChar; pad widens the integer part to three
+// digits ("005"). "-" only when a shown digit is not zero.
+std::string FormatAngleFixed(std::string_view value, int decimals, char decimalChar, bool pad);
+
+// FormatAngleFixed(FormatAngleGeneral(radians, 0), 0, any, pad) in one
+// step: whole degrees.
+std::string FormatAngleWhole(double radians, bool pad);
+
+// An angle result: FormatAngleFixed(FormatAngleGeneral(radians, decimals)).
+std::string FormatAngleResult(double radians, int decimals, char decimalChar);
+
+// The texts of a plane or line by role: the dip or plunge, the direction
+// (dip direction, strike or trend; azimuth or quadrant bearing) and, for a
+// plane in a strike notation, the sense of dip.
+struct FabricTexts {
+  std::string first;
+  std::string direction;
+  std::string sense;
+};
+FabricTexts FormatFabric(double angle, double azimuth, bool isPlane, int decimals,
+                         const OutputNotation& notation);
+
+}  // namespace Lodema

@@ -1,0 +1,618 @@
+// SPDX-License-Identifier: MIT
+#include "calc/RowKernel.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <optional>
+
+#include "orient/Constructions.h"
+#include "orient/DrillCore.h"
+#include "orient/LinesInPlanes.h"
+#include "orient/NumberText.h"
+#include "orient/Primitives.h"
+#include "orient/TextParsing.h"
+
+namespace Lodema {
+
+using namespace OrientGeometry;
+
+namespace {
+
+// Record type codes and columns (calc/CalculationRecord.h).
+constexpr int kTypePlane = 1;
+constexpr int kTypeLine = 2;
+constexpr int kTypeRefPlaneAlpha = 3;
+constexpr int kTypeBetaAlpha = 4;
+constexpr int kTypeGamma = 5;
+constexpr int kTypeCoreAxisAlpha = 6;
+constexpr int kAlphaColumn = 3;
+constexpr int kBetaColumn = 4;
+constexpr int kGammaColumn = 5;
+
+// The boxes whose typed decimals set the results' decimals.
+constexpr int kLastCountedBox = 7;
+
+// A number as typed, with at least one digit: a lone sign or separator is
+// only the start of typing and must not be read as 0, and neither must a
+// digit string too long for a double.
+bool CompleteNumber(std::string_view text, bool localeComma, double& value) {
+  if (NumberText::ReadPlainDecimal(text, value)) return true;
+  if (!NumberText::IsNumberText(text) ||
+      std::none_of(text.begin(), text.end(), NumberText::IsDigit)) {
+    return false;
+  }
+  const std::optional<double> number = NumberText::TryTextToDouble(text, localeComma);
+  if (!number) return false;
+  value = *number;
+  return true;
+}
+
+// A box's number text, read as the calculation reads it.
+bool ReadNumberText(std::string_view text, bool localeComma, double& value) {
+  if (NumberText::ReadPlainDecimal(text, value)) return true;
+  if (!NumberText::IsNumberText(text)) return false;
+  value = NumberText::TextToDouble(text, localeComma);
+  return true;
+}
+
+bool NumberFits(EntryRule rule, double value) {
+  switch (rule) {
+    case EntryRule::kRightAngle:
+      return std::fabs(value) <= 90.0;
+    case EntryRule::kTurn:
+      return value >= 0.0 && value <= 360.0;
+    case EntryRule::kHalfTurnBothWays:
+      return std::fabs(value) <= 180.0;
+    case EntryRule::kAnyNumber:
+      return true;
+    default:
+      return false;
+  }
+}
+
+std::string Upper(std::string_view text) {
+  std::string upper(text);
+  for (char& ch : upper) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+  return upper;
+}
+
+bool ObtuseLetter(char first) {
+  const char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(first)));
+  return upper == 'Y' || upper == '1' || upper == 'T' || upper == 'O';
+}
+
+// Degrees into radians; false when either is not finite.
+bool StoreOrientation(double angle, double azimuth, Orientation& value) {
+  const std::optional<double> a = FiniteDegreesToRadians(angle);
+  const std::optional<double> z = FiniteDegreesToRadians(azimuth);
+  if (!a || !z) return false;
+  value = {*a, *z};
+  return true;
+}
+
+// Reads the entry texts of one row into the inputs, as the schema says.
+class RowReader {
+ public:
+  RowReader(const EntryTexts& texts, const RowSchema& schema, RowInputs& in)
+      : texts_(texts), s_(schema), info_(*schema.info), in_(in) {}
+
+  bool Valid(int box) const { return valid_[static_cast<std::size_t>(box)]; }
+  void SetValid(int box, bool valid) { valid_[static_cast<std::size_t>(box)] = valid; }
+
+  bool ReadAll() {
+    in_.record.calculation = s_.calculation;
+    in_.geometry.calculation = s_.calculation;
+    if (!ReadWindowA() || !ReadWindowB() || !ReadWindowC() || !ReadWindowD()) return false;
+    if (info_.IsCore()) ApplyCoreConventions();
+    in_.hasSection = s_.extraResultShown && s_.apparentDip && Valid(kSectionTrendBox) &&
+                     ReadDirection(kSectionTrendBox, in_.sectionTrend);
+    return true;
+  }
+
+ private:
+  std::string_view Text(int box) const { return texts_[static_cast<std::size_t>(box)]; }
+  const EntryField& Field(int box) const { return s_.entries[static_cast<std::size_t>(box)]; }
+
+  void SetRow(int row, int type, double first = 0.0, double second = 0.0) {
+    auto& cells = in_.record.cells[static_cast<std::size_t>(row)];
+    cells[0] = type;
+    cells[1] = first;
+    cells[2] = second;
+  }
+
+  bool ReadNumber(int box, double& radians) const {
+    double degrees = 0.0;
+    if (!Valid(box) || !ReadNumberText(Text(box), s_.localeComma, degrees)) return false;
+    const std::optional<double> value = FiniteDegreesToRadians(degrees);
+    if (!value) return false;
+    radians = *value;
+    return true;
+  }
+
+  bool ReadDirection(int box, double& radians) const {
+    if (!Valid(box)) return false;
+    double degrees = 0.0;
+    if (s_.quadrantIn) {
+      const std::string text = QuadrantToAzimuthText(Text(box), s_.localeComma);
+      if (text.empty() || !ReadNumberText(text, s_.localeComma, degrees)) return false;
+    } else if (!ReadNumberText(Text(box), s_.localeComma, degrees)) {
+      return false;
+    }
+    const std::optional<double> value = FiniteDegreesToRadians(degrees);
+    if (!value) return false;
+    radians = *value;
+    return true;
+  }
+
+  // A window as a plane (dip direction form) or a line, and its sense.
+  bool ReadOrientation(int window, bool asLine, Orientation& value,
+                       std::string* sense = nullptr) const {
+    int first = -1;
+    int direction = -1;
+    int senseBox = -1;
+    bool foundDip = false;
+    bool foundPlunge = false;
+    for (int box = kWindowFirstBox[window]; box < kWindowFirstBox[window] + kWindowBoxCount[window];
+         ++box) {
+      const EntryField& field = Field(box);
+      if (!field.shown) continue;
+      if (!Valid(box)) return false;
+      switch (field.role) {
+        case BoxRole::kDip:
+          foundDip = true;
+          first = box;
+          break;
+        case BoxRole::kPlunge:
+          foundPlunge = true;
+          first = box;
+          break;
+        case BoxRole::kDirection:
+          direction = box;
+          break;
+        case BoxRole::kSense:
+          senseBox = box;
+          break;
+        case BoxRole::kOther:
+          break;
+      }
+    }
+    if ((asLine && !foundPlunge) || (!asLine && !foundDip)) return false;
+    const std::string senseText = senseBox >= 0 ? Upper(Text(senseBox)) : std::string();
+    std::string directionText = direction >= 0 ? std::string(Text(direction)) : std::string();
+    if (s_.quadrantIn) directionText = QuadrantToAzimuthText(directionText, s_.localeComma);
+    // Window D always holds a dip direction or trend, never a strike.
+    const int convention = s_.planeConventionIn;
+    if (!asLine && window != 3 && convention >= 3 && convention <= 6) {
+      const bool withSense = convention == 3 || convention == 4;
+      directionText = StrikeAndSenseToDipDirectionText(
+          directionText, withSense ? senseText : std::string(), s_.localeComma);
+    }
+    double angle = 0.0;
+    double azimuth = 0.0;
+    if (directionText.empty() || !ReadNumberText(Text(first), s_.localeComma, angle) ||
+        !ReadNumberText(directionText, s_.localeComma, azimuth) ||
+        !StoreOrientation(angle, azimuth, value)) {
+      return false;
+    }
+    if (sense) *sense = senseText;
+    return true;
+  }
+
+  bool ReadCoreAxisWithAlpha(int window, int row, bool applyZenith) {
+    Orientation axis;
+    double alpha = 0.0;
+    const int alphaBox = window == 0 ? 2 : (window == 1 ? 5 : 10);
+    if (!ReadOrientation(window, true, axis) || !ReadNumber(alphaBox, alpha)) return false;
+    const Line corrected = CorrectCoreAxis(axis.angle, axis.azimuth, s_.core, applyZenith);
+    SetRow(row, kTypeCoreAxisAlpha, corrected.angle, corrected.azimuth);
+    in_.record.cells[static_cast<std::size_t>(row)][kAlphaColumn] = alpha;
+    return true;
+  }
+
+  bool ReadBetaAndAlpha(int betaBox, int alphaBox, int row) {
+    double beta = 0.0;
+    double alpha = 0.0;
+    if (!ReadNumber(betaBox, beta) || !ReadNumber(alphaBox, alpha)) return false;
+    SetRow(row, kTypeBetaAlpha);
+    in_.record.cells[static_cast<std::size_t>(row)][kAlphaColumn] = alpha;
+    in_.record.cells[static_cast<std::size_t>(row)][kBetaColumn] = beta;
+    return true;
+  }
+
+  bool ReadWindowA() {
+    switch (info_.a) {
+      case WindowUse::kPlane:
+      case WindowUse::kLine: {
+        const bool line = info_.a == WindowUse::kLine;
+        if (!ReadOrientation(0, line, in_.geometry.a)) return false;
+        SetRow(1, line ? kTypeLine : kTypePlane, in_.geometry.a.angle, in_.geometry.a.azimuth);
+        return true;
+      }
+      case WindowUse::kCoreAxisAndAlpha:
+        return ReadCoreAxisWithAlpha(0, 1, false);
+      case WindowUse::kBetaAlpha:
+        return ReadBetaAndAlpha(0, 1, 1);
+      case WindowUse::kRefPlaneAlpha: {
+        double alpha = 0.0;
+        if (!ReadNumber(0, alpha)) return false;
+        SetRow(1, kTypeRefPlaneAlpha);
+        in_.record.cells[1][kAlphaColumn] = alpha;
+        return true;
+      }
+      default:
+        return true;
+    }
+  }
+
+  bool ReadWindowB() {
+    GeometryInputs& geo = in_.geometry;
+    switch (info_.b) {
+      case WindowUse::kPlane:
+      case WindowUse::kLine: {
+        const bool line = info_.b == WindowUse::kLine;
+        if (!ReadOrientation(1, line, geo.b)) return false;
+        SetRow(2, line ? kTypeLine : kTypePlane, geo.b.angle, geo.b.azimuth);
+        return true;
+      }
+      case WindowUse::kSectionTrend:
+      case WindowUse::kLineTrend: {
+        double trend = 0.0;
+        if (!ReadDirection(4, trend)) return false;
+        // The vertical section plane, or the horizontal line along the trend.
+        const bool section = info_.b == WindowUse::kSectionTrend;
+        geo.b = section ? Orientation{kHalfPi, AddAngles(trend, kHalfPi)} : Orientation{0.0, trend};
+        SetRow(2, section ? kTypePlane : kTypeLine, geo.b.angle, geo.b.azimuth);
+        return true;
+      }
+      case WindowUse::kPitchAndSense:
+      case WindowUse::kPlungeAndSense:
+        if (!ReadNumber(4, geo.b.angle) || !Valid(5)) return false;
+        geo.senseB = Upper(Text(5));
+        return true;
+      case WindowUse::kHade:
+        return ReadNumber(4, geo.b.angle);
+      case WindowUse::kGamma: {
+        double gamma = 0.0;
+        if (!ReadNumber(4, gamma)) return false;
+        if (!s_.core.betaConv && gamma < 0.0) gamma += kTwoPi;
+        SetRow(2, kTypeGamma);
+        in_.record.cells[2][kGammaColumn] = gamma;
+        return true;
+      }
+      case WindowUse::kBetaAlpha:
+        return ReadBetaAndAlpha(3, 4, 2);
+      case WindowUse::kCoreAxisAndAlpha:
+        return ReadCoreAxisWithAlpha(1, 2, false);
+      default:
+        return true;
+    }
+  }
+
+  bool ReadWindowC() {
+    GeometryInputs& geo = in_.geometry;
+    switch (info_.c) {
+      case WindowUse::kObtuseFlag:
+        geo.obtuse = !Text(6).empty() && ObtuseLetter(Text(6)[0]);
+        return true;
+      case WindowUse::kRotationAngle:
+      case WindowUse::kAngle:
+        return ReadNumber(6, geo.angleC);
+      case WindowUse::kFoldAxis:
+      case WindowUse::kCoreAxis:
+        if (!ReadOrientation(2, true, geo.c)) return false;
+        if (info_.c == WindowUse::kCoreAxis) {
+          geo.c = CorrectCoreAxis(geo.c.angle, geo.c.azimuth, s_.core, true);
+        }
+        SetRow(3, kTypeLine, geo.c.angle, geo.c.azimuth);
+        return true;
+      default:
+        return true;
+    }
+  }
+
+  bool ReadWindowD() {
+    Orientation d;
+    CoreInputs& core = in_.core;
+    switch (info_.d) {
+      case WindowUse::kReferenceLine:
+        core.refDirn = s_.referenceDirection;
+        // A fold axis is a line with its plunge, an approximate plane a
+        // plane; a dip direction or strike is a trend alone.
+        if (core.refDirn == kRefFoldAxis || core.refDirn == kRefApproximate) {
+          if (!ReadOrientation(3, core.refDirn == kRefFoldAxis, d)) return false;
+        } else if (!ReadDirection(9, d.azimuth)) {
+          return false;
+        }
+        break;
+      case WindowUse::kCoreAxisAndAlpha:
+        return ReadCoreAxisWithAlpha(3, 4, false);
+      case WindowUse::kReferencePlane:
+        if (!ReadOrientation(3, false, d)) return false;
+        break;
+      default:
+        return true;
+    }
+    core.reference = d;
+    SetRow(4, kTypeLine, d.angle, d.azimuth);
+    return true;
+  }
+
+  void ApplyCoreConventions() {
+    auto& record = in_.record;
+    for (int row = 1; row < CalculationRecord::kRows; ++row) {
+      auto& cells = record.cells[static_cast<std::size_t>(row)];
+      const int type = static_cast<int>(cells[0]);
+      if (type == kTypeRefPlaneAlpha || type == kTypeBetaAlpha || type == kTypeCoreAxisAlpha) {
+        cells[kAlphaColumn] = CorrectAlpha(cells[kAlphaColumn], s_.core);
+      }
+      if (type == kTypeBetaAlpha)
+        cells[kBetaColumn] = CorrectBeta(cells[kBetaColumn], info_.IsOrientedCore(), s_.core);
+    }
+    CoreInputs& core = in_.core;
+    core.calculation = s_.calculation;
+    core.coreAxis = in_.geometry.c;
+    core.betaA = record.cells[1][kBetaColumn];
+    core.inclinationA = record.cells[1][kAlphaColumn];
+    core.coneAngle = record.cells[1][kAlphaColumn];
+    core.betaB = record.cells[2][kBetaColumn];
+    core.inclinationB = record.cells[2][kAlphaColumn];
+    core.gamma = CorrectGamma(record.cells[2][kGammaColumn], info_.HasLineInPlane(), s_.core);
+    core.steepDip = s_.steepDip;
+    core.ellipseBase = s_.core.ellipseBase;
+    core.bottomMark = s_.core.bottomMark;
+  }
+
+  const EntryTexts& texts_;
+  const RowSchema& s_;
+  const CalculationInfo& info_;
+  RowInputs& in_;
+  std::array<bool, kEntryBoxCount> valid_{};
+};
+
+// Writes results into the texts of result boxes 0..13.
+class ResultTexts {
+ public:
+  ResultTexts(const RowSchema& schema, int decimals, RowResult& result)
+      : s_(schema), decimals_(decimals), r_(result) {}
+
+  void Fabric(int window, double angle, double azimuth, bool isPlane) {
+    const FabricTexts texts = FormatFabric(angle, azimuth, isPlane, decimals_, s_.output);
+    const bool senseShown =
+        isPlane && (s_.output.planeConvention == 3 || s_.output.planeConvention == 4);
+    const int first = 3 * (window - 4);
+    for (int box = first; box < first + 3; ++box) {
+      std::string& target = r_.texts[static_cast<std::size_t>(box)];
+      switch (s_.results[static_cast<std::size_t>(box)].role) {
+        case ResultRole::kFirst:
+          target = texts.first;
+          break;
+        case ResultRole::kDirection:
+          target = texts.direction;
+          break;
+        case ResultRole::kSense:
+          target = senseShown ? texts.sense : std::string();
+          break;
+        default:
+          break;
+      }
+    }
+  }
+  void Plane(int window, const Plane& plane) { Fabric(window, plane.angle, plane.azimuth, true); }
+  void Line(int window, const Line& line) { Fabric(window, line.angle, line.azimuth, false); }
+
+  void Angle(double angle, const std::string& sense) {
+    const std::string text = AngleText(angle);
+    for (int box = 0; box < 3; ++box) {
+      const ResultRole role = s_.results[static_cast<std::size_t>(box)].role;
+      if (role == ResultRole::kSense) r_.texts[static_cast<std::size_t>(box)] = sense;
+      if (role == ResultRole::kAngle) r_.texts[static_cast<std::size_t>(box)] = text;
+    }
+  }
+  void Extra(double angle, const std::string& sense) {
+    r_.texts[12] = AngleText(angle);
+    r_.texts[13] = sense;
+  }
+
+ private:
+  std::string AngleText(double angle) const {
+    return FormatAngleResult(angle, decimals_, s_.output.decimalChar);
+  }
+
+  const RowSchema& s_;
+  int decimals_;
+  RowResult& r_;
+};
+
+void SetResultRow(CalculationRecord& record, int type, const Orientation& value) {
+  record.cells[0][0] = type;
+  record.cells[0][1] = value.angle;
+  record.cells[0][2] = value.azimuth;
+}
+
+void WriteSolutions(const CalcOutcome& out, const RowSchema& schema, ResultTexts& write,
+                    RowResult& result) {
+  const CalculationInfo& info = *schema.info;
+  if (info.SolvesApproxReferencePlane() && out.hasReference) {
+    std::optional<ReferencePlaneSolution> second = out.secondSolution;
+    if (second && info.result == ResultKind::kLine && !schema.showPolaritySign) {
+      second->result.angle = std::fabs(second->result.angle);
+    }
+    if (!info.resultIsReferencePlane) {
+      result.referenceFrame = true;
+      write.Plane(5, out.reference);
+    }
+    if (!second) return;
+    result.ambiguousFrame = true;
+    write.Plane(6, second->plane);
+    if (info.resultIsReferencePlane) return;
+    if (info.result == ResultKind::kPlane) write.Plane(7, second->result);
+    if (info.result == ResultKind::kLine) write.Line(7, second->result);
+    return;
+  }
+  if (out.hasPlaneSolution) {
+    result.referenceFrame = true;
+    write.Plane(5, out.planeSolution);
+  }
+}
+
+// The apparent dip of the plane the calculation produced (its result, or
+// else its reference plane) in the section; or, for a line within a plane,
+// the pitch of the result line in its own plane.
+void WriteExtraResult(const CalcOutcome& out, const RowInputs& in, const RowSchema& schema,
+                      ResultTexts& write) {
+  if (!schema.extraResultShown) return;
+  if (!schema.apparentDip) {
+    const Plane& plane = out.hasPlaneSolution ? out.planeSolution : out.reference;
+    if (const std::optional<PitchResult> pitch = PitchOfLineInPlane(plane, out.result)) {
+      write.Extra(pitch->pitch, pitch->sense);
+    }
+    return;
+  }
+  const bool planeResult = schema.info->result == ResultKind::kPlane;
+  if (!in.hasSection || (!planeResult && !out.hasReference)) return;
+  const Plane& plane = planeResult ? out.result : out.reference;
+  const Plane section{kHalfPi, AddAngles(in.sectionTrend, kHalfPi)};
+  const std::optional<OrientGeometry::Line> line = IntersectPlanes(plane, section);
+  const std::optional<PitchResult> pitch = line ? PitchOfLineInPlane(section, *line) : std::nullopt;
+  if (pitch) write.Extra(pitch->pitch, pitch->sense);
+}
+
+}  // namespace
+
+bool EntryAccepts(EntryRule rule, std::string_view text, bool localeComma) {
+  switch (rule) {
+    case EntryRule::kObtuseFlag:
+      return true;
+    case EntryRule::kSense:
+      return IsCompassPointText(Upper(text));
+    case EntryRule::kQuadrant:
+      return !text.empty() && !QuadrantToAzimuthText(text, localeComma).empty();
+    case EntryRule::kNothing:
+      return false;
+    default: {
+      double value = 0.0;
+      return CompleteNumber(text, localeComma, value) && NumberFits(rule, value);
+    }
+  }
+}
+
+std::string ShownEntryText(EntryRule rule, std::string_view text) {
+  if (rule == EntryRule::kSense) return Upper(text);
+  if (rule == EntryRule::kObtuseFlag && !text.empty()) {
+    const char first = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
+    if (std::string_view("Y1TO").find(first) != std::string_view::npos) return "obtuse";
+    if (std::string_view("N0FA").find(first) != std::string_view::npos) return "acute";
+  }
+  return std::string(text);
+}
+
+std::string EntryProblemText(int box, const EntryField& field, std::string_view text,
+                             bool localeComma) {
+  std::string where;
+  if (box >= 0 && box < kMappedBoxCount) {
+    where = std::string(1, static_cast<char>('A' + (box < 3   ? 0
+                                                    : box < 6 ? 1
+                                                    : box < 8 ? 2
+                                                              : 3))) +
+            " ";
+  }
+  where += field.caption + " " + std::string(text);
+  const std::string range = EntryRangeText(field.rule);
+  if (field.rule == EntryRule::kSense || field.rule == EntryRule::kQuadrant) {
+    return where + " is not " + range;
+  }
+  double value = 0.0;
+  if (!CompleteNumber(text, localeComma, value)) return where + " is not a number";
+  return where + " is outside " + range;
+}
+
+ParsedRow ParseRow(const EntryTexts& texts, const RowSchema& schema) {
+  ParsedRow parsed;
+  RowReader reader(texts, schema, parsed.inputs);
+  bool incomplete = false;
+  int places = 0;
+  const int last = LastCheckedBox(schema);
+  for (int box = 0; box < kEntryBoxCount; ++box) {
+    const EntryField& field = schema.entries[static_cast<std::size_t>(box)];
+    if (!field.shown) continue;
+    const std::string_view text = texts[static_cast<std::size_t>(box)];
+    const bool valid = EntryAccepts(field.rule, text, schema.localeComma);
+    reader.SetValid(box, valid);
+    const bool section = box == kSectionTrendBox || box == kFileSectionTrendBox;
+    if (box <= kLastCountedBox || (box == kSectionTrendBox && schema.extraResultShown)) {
+      places = std::max(places, NumberText::CountDecimalPlaces(
+                                    field.rule == EntryRule::kObtuseFlag
+                                        ? std::string_view(ShownEntryText(field.rule, text))
+                                        : text));
+    }
+    // The section trend never holds a row back.
+    if (valid || section || box > last) continue;
+    if (!text.empty()) {
+      if (parsed.status != ParseStatus::kInvalidEntry) parsed.badBox = box;
+      parsed.status = ParseStatus::kInvalidEntry;
+    } else {
+      incomplete = true;
+    }
+  }
+  if (parsed.status == ParseStatus::kInvalidEntry) return parsed;
+  if (incomplete) {
+    parsed.status = ParseStatus::kIncomplete;
+    return parsed;
+  }
+  parsed.inputs.decimals = std::clamp(places, 0, 2);
+  if (!reader.ReadAll()) parsed.status = ParseStatus::kUnreadable;
+  return parsed;
+}
+
+CalcOutcome ComputeRow(const RowInputs& inputs, const RowSchema& schema, bool screenNotes) {
+  const CalculationInfo& info = *schema.info;
+  if (info.result == ResultKind::kManualSolution) {
+    CalcOutcome manual;
+    manual.status = CalcStatus::kManualSolution;
+    manual.Say("Manual solution using stereo only");
+    return manual;
+  }
+  if (info.IsCore()) return ComputeCore(inputs.core);
+  GeometryInputs geometry = inputs.geometry;
+  geometry.screenNotes = screenNotes;
+  return ComputeGeometry(geometry);
+}
+
+RowResult FormatOutcome(const CalcOutcome& out, const RowInputs& in, const RowSchema& schema) {
+  RowResult result;
+  result.record = in.record;
+  if (out.noResult) {
+    result.texts[0] = kNoResultText;
+    result.texts[1] = kNoResultText;
+    return result;
+  }
+  ResultTexts write(schema, in.decimals, result);
+  switch (schema.info->result) {
+    case ResultKind::kLine: {
+      OrientGeometry::Line line = out.result;
+      if (!schema.showPolaritySign) line.angle = std::fabs(line.angle);
+      write.Line(4, line);
+      SetResultRow(result.record, kTypeLine, line);
+      break;
+    }
+    case ResultKind::kPlane:
+      write.Plane(4, out.result);
+      SetResultRow(result.record, kTypePlane, out.result);
+      break;
+    case ResultKind::kAngle:
+      write.Angle(out.angle, out.sense);
+      break;
+    case ResultKind::kManualSolution:
+      result.texts[0] = "*Use*";
+      result.texts[1] = "stereo";
+      result.texts[2] = "****";
+      break;
+  }
+  WriteSolutions(out, schema, write, result);
+  WriteExtraResult(out, in, schema, write);
+  result.presented = true;
+  return result;
+}
+
+}  // namespace Lodema

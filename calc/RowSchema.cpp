@@ -1,0 +1,351 @@
+// SPDX-License-Identifier: MIT
+#include "calc/RowSchema.h"
+
+namespace Lodema {
+
+namespace {
+
+bool Between(int n, int low, int high) { return n >= low && n <= high; }
+
+// A single-value box: shown with what it holds, or hidden with the label it
+// keeps.
+struct ValueBox {
+  bool shown = false;
+  const char* caption = "";
+  UserWord word = UserWord::kNone;
+  EntryRule rule = EntryRule::kNothing;
+  int kind = kFieldNothing;
+  BoxRole role = BoxRole::kOther;
+};
+constexpr ValueBox Value(const char* caption, EntryRule rule, int kind,
+                         BoxRole role = BoxRole::kOther) {
+  return {true, caption, UserWord::kNone, rule, kind, role};
+}
+constexpr ValueBox Value(UserWord word, EntryRule rule, int kind) {
+  return {true, "", word, rule, kind, BoxRole::kOther};
+}
+constexpr ValueBox Label(const char* caption = "") { return {false, caption}; }
+
+// A trend field's rule depends on the direction notation: kTurn stands for
+// it here.
+constexpr EntryRule kDirectionRule = EntryRule::kTurn;
+
+struct ValueWindow {
+  WindowUse use;
+  std::array<ValueBox, 3> boxes;
+};
+constexpr ValueWindow kValueWindows[] = {
+    // The obtuse flag is no field of a data file; it keeps no kind of its own.
+    {WindowUse::kObtuseFlag,
+     {Value("obtuse?", EntryRule::kObtuseFlag, kFieldNothing), Label("Y/N"), Label()}},
+    {WindowUse::kRotationAngle,
+     {Value("rot'n", EntryRule::kAnyNumber, kFieldAlphaRotation), Label(), Label()}},
+    {WindowUse::kAngle,
+     {Value("angle", EntryRule::kAnyNumber, kFieldAlphaRotation), Label(), Label()}},
+    {WindowUse::kSectionTrend,
+     {Label("section"), Value("trend", kDirectionRule, kFieldDirection, BoxRole::kDirection),
+      Label()}},
+    {WindowUse::kLineTrend,
+     {Label("line"), Value("trend", kDirectionRule, kFieldDirection, BoxRole::kDirection),
+      Label()}},
+    {WindowUse::kPitchAndSense,
+     {Label(), Value(UserWord::kPitch, EntryRule::kRightAngle, kFieldPitch),
+      Value("sense", EntryRule::kSense, kFieldSense, BoxRole::kSense)}},
+    {WindowUse::kHade,
+     {Label(), Value(UserWord::kHade, EntryRule::kTurn, kFieldBetaHadeGamma), Label()}},
+    {WindowUse::kPlungeAndSense,
+     {Label(), Value("plunge", EntryRule::kRightAngle, kFieldPlunge, BoxRole::kPlunge),
+      Value("sense", EntryRule::kSense, kFieldSense, BoxRole::kSense)}},
+    {WindowUse::kGamma,
+     {Label(), Value(UserWord::kGamma, EntryRule::kTurn, kFieldBetaHadeGamma), Label("angle")}},
+    {WindowUse::kBetaAlpha,
+     {Value(UserWord::kBeta, EntryRule::kTurn, kFieldBetaHadeGamma),
+      Value(UserWord::kAlpha, EntryRule::kRightAngle, kFieldAlphaRotation), Label("angles")}},
+    {WindowUse::kRefPlaneAlpha,
+     {Value(UserWord::kAlpha, EntryRule::kRightAngle, kFieldAlphaRotation), Label("angle"),
+      Label()}},
+};
+
+std::string WordOf(UserWord word, const Settings& s) {
+  switch (word) {
+    case UserWord::kPitch:
+      return s.gPitchName;
+    case UserWord::kHade:
+      return s.gHadeName;
+    case UserWord::kAlpha:
+      return s.alphaWord;
+    case UserWord::kBeta:
+      return s.betaWord;
+    case UserWord::kGamma:
+      return s.gammaWord;
+    case UserWord::kNone:
+      break;
+  }
+  return "";
+}
+
+class SchemaBuilder {
+ public:
+  SchemaBuilder(RowSchema& schema, const Settings& s) : schema_(schema), s_(s) {}
+
+  void Window(int window, WindowUse use) {
+    schema_.windowShown[static_cast<std::size_t>(window)] = use != WindowUse::kHidden;
+    switch (use) {
+      case WindowUse::kHidden:
+        break;
+      case WindowUse::kPlane:
+        Fabric(window, PlaneCaptions(s_.PlaneConvIn), false);
+        break;
+      case WindowUse::kLine:
+      case WindowUse::kFoldAxis:
+        Fabric(window, LineCaptions(s_.LineConvIn), false);
+        break;
+      case WindowUse::kCoreAxis:
+        Fabric(window, LineCaptions(s_.LineConvIn), true);
+        break;
+      case WindowUse::kCoreAxisAndAlpha: {
+        auto captions = LineCaptions(s_.LineConvIn);
+        captions[2] = s_.alphaWord;
+        Fabric(window, captions, true);
+        break;
+      }
+      case WindowUse::kReferenceLine:
+        ReferenceLine();
+        break;
+      case WindowUse::kReferencePlane:
+        Show(8, "dip", BoxRole::kDip, EntryRule::kRightAngle, kFieldDip);
+        Show(9, "dip dir'n", BoxRole::kDirection, DirectionRule(), kFieldDirection);
+        break;
+      default:
+        ValueBoxes(window, use);
+        break;
+    }
+  }
+
+  void Show(int box, std::string caption, BoxRole role, EntryRule rule, int kind) {
+    EntryField& field = schema_.entries[static_cast<std::size_t>(box)];
+    field = {true, std::move(caption), role, rule, kind};
+  }
+  void Hide(int box, std::string caption, int kind = kFieldNothing) {
+    EntryField& field = schema_.entries[static_cast<std::size_t>(box)];
+    field = {false, std::move(caption), BoxRole::kOther, EntryRule::kNothing, kind};
+  }
+  EntryRule DirectionRule() const {
+    return s_.QuadrantIn == 1 ? EntryRule::kQuadrant : EntryRule::kTurn;
+  }
+
+ private:
+  // A plane or line in the input notation; a core axis names its plunge
+  // after the user's choice and may carry its alpha angle third.
+  void Fabric(int window, const std::array<std::string, 3>& captions, bool coreAxis) {
+    const int first = kWindowFirstBox[window];
+    for (int j = 0; j < kWindowBoxCount[window]; ++j) {
+      const std::string& caption = captions[static_cast<std::size_t>(j)];
+      const int box = first + j;
+      if (caption.empty()) {
+        Hide(box, "");
+      } else if (caption == "dip") {
+        Show(box, caption, BoxRole::kDip, EntryRule::kRightAngle, kFieldDip);
+      } else if (caption == "plunge") {
+        Show(box, coreAxis ? s_.PlungeName : caption, BoxRole::kPlunge, EntryRule::kRightAngle,
+             kFieldPlunge);
+      } else if (caption == "sense") {
+        Show(box, caption, BoxRole::kSense, EntryRule::kSense, kFieldSense);
+      } else if (coreAxis && j == 2) {
+        Show(box, caption, BoxRole::kOther, EntryRule::kRightAngle, kFieldAlphaRotation);
+      } else {
+        Show(box, caption, BoxRole::kDirection, DirectionRule(), kFieldDirection);
+      }
+    }
+  }
+
+  void ReferenceLine() {
+    switch (schema_.referenceDirection) {
+      case 1:
+        Hide(8, "");
+        Show(9, "strike", BoxRole::kDirection, DirectionRule(), kFieldDirection);
+        break;
+      case 2:
+        if (s_.LineConvIn == 1) {
+          Show(8, "trend", BoxRole::kDirection, DirectionRule(), kFieldDirection);
+          Show(9, "plunge", BoxRole::kPlunge, EntryRule::kRightAngle, kFieldPlunge);
+        } else {
+          Show(8, "plunge", BoxRole::kPlunge, EntryRule::kRightAngle, kFieldPlunge);
+          Show(9, "trend", BoxRole::kDirection, DirectionRule(), kFieldDirection);
+        }
+        break;
+      case 3:
+        Show(8, "~dip", BoxRole::kDip, EntryRule::kRightAngle, kFieldNothing);
+        Show(9, "dir'n", BoxRole::kDirection, DirectionRule(), kFieldDirection);
+        break;
+      default:
+        // The column lists still offer box 8 a dip column.
+        Hide(8, "", kFieldDip);
+        Show(9, "dir'n", BoxRole::kDirection, DirectionRule(), kFieldDirection);
+        break;
+    }
+    Hide(10, "");
+  }
+
+  void ValueBoxes(int window, WindowUse use) {
+    const ValueWindow* layout = nullptr;
+    for (const ValueWindow& row : kValueWindows) {
+      if (row.use == use) layout = &row;
+    }
+    if (layout == nullptr) return;
+    const int first = kWindowFirstBox[window];
+    for (int i = 0; i < kWindowBoxCount[window]; ++i) {
+      const ValueBox& box = layout->boxes[static_cast<std::size_t>(i)];
+      std::string caption = box.word == UserWord::kNone ? box.caption : WordOf(box.word, s_);
+      if (!box.shown) {
+        Hide(first + i, std::move(caption));
+        continue;
+      }
+      EntryRule rule = box.rule;
+      if (box.role == BoxRole::kDirection) rule = DirectionRule();
+      if (box.word == UserWord::kGamma && !s_.BetaConv) rule = EntryRule::kHalfTurnBothWays;
+      Show(first + i, std::move(caption), box.role, rule, box.kind);
+    }
+  }
+
+  RowSchema& schema_;
+  const Settings& s_;
+};
+
+void FabricResult(RowSchema& schema, int window, bool plane, const Settings& s) {
+  const auto captions = plane ? PlaneCaptions(s.PlaneConvOut) : LineCaptions(s.LineConvOut);
+  const int first = 3 * (window - 4);
+  for (int j = 0; j < 3; ++j) {
+    ResultField& field = schema.results[static_cast<std::size_t>(first + j)];
+    const std::string& caption = captions[static_cast<std::size_t>(j)];
+    field.caption = caption;
+    field.shown = !caption.empty();
+    field.role = caption.empty()                          ? ResultRole::kNone
+                 : caption == "dip" || caption == "plunge" ? ResultRole::kFirst
+                 : caption == "sense"                      ? ResultRole::kSense
+                                                           : ResultRole::kDirection;
+  }
+}
+
+void LayOutResults(RowSchema& schema, const Settings& s) {
+  const CalculationInfo& info = *schema.info;
+  switch (info.result) {
+    case ResultKind::kLine:
+      FabricResult(schema, 4, false, s);
+      break;
+    case ResultKind::kPlane:
+      FabricResult(schema, 4, true, s);
+      break;
+    case ResultKind::kManualSolution:
+      FabricResult(schema, 4, true, s);
+      for (int box = 0; box < 3; ++box) schema.results[static_cast<std::size_t>(box)].shown = true;
+      break;
+    case ResultKind::kAngle: {
+      std::string name = "angle";
+      if (info.angleName == AngleName::kPitch) name = s.gPitchName;
+      if (info.angleName == AngleName::kHade) name = s.gHadeName;
+      schema.results[0] = {};
+      schema.results[1] = {true, name, ResultRole::kAngle};
+      schema.results[2] = info.resultHasSense
+                              ? ResultField{true, "sense", ResultRole::kSense}
+                              : ResultField{};
+      break;
+    }
+  }
+  FabricResult(schema, 5, true, s);
+  FabricResult(schema, 6, true, s);
+  FabricResult(schema, 7, info.result != ResultKind::kLine, s);
+  // A result from the second reference plane: lines and planes other than
+  // the reference plane itself.
+  schema.secondResultShown = (info.result == ResultKind::kLine ||
+                              info.result == ResultKind::kPlane) &&
+                             !info.resultIsReferencePlane;
+  if (!schema.secondResultShown) {
+    for (int box = 9; box < 12; ++box) schema.results[static_cast<std::size_t>(box)].shown = false;
+  }
+  for (int box : {12, 13}) {
+    schema.results[static_cast<std::size_t>(box)] = {
+        schema.extraResultShown, "", box == 12 ? ResultRole::kAngle : ResultRole::kSense};
+  }
+}
+
+}  // namespace
+
+std::array<std::string, 3> PlaneCaptions(int convention) {
+  switch (convention) {
+    case 2:
+      return {"dir'n", "dip", ""};
+    case 3:
+      return {"strike", "dip", "sense"};
+    case 4:
+      return {"dip", "sense", "strike"};
+    case 5:
+      return {"dip", "strike", ""};
+    case 6:
+      return {"strike", "dip", ""};
+    default:
+      return {"dip", "dir'n", ""};
+  }
+}
+
+std::array<std::string, 3> LineCaptions(int order) {
+  if (order == 1) return {"trend", "plunge", ""};
+  return {"plunge", "trend", ""};
+}
+
+RowSchema MakeRowSchema(int calculation, const Settings& s, bool extraResultChecked,
+                        bool localeComma) {
+  RowSchema schema;
+  const CalculationInfo* info = FindCalculation(calculation);
+  if (info == nullptr) info = &CalculationAt(0);
+  schema.calculation = info->number;
+  schema.info = info;
+  schema.planeConventionIn = s.PlaneConvIn;
+  schema.quadrantIn = s.QuadrantIn == 1;
+  schema.localeComma = localeComma;
+  schema.core = {s.CoreConv,    s.CoreUpTrend, s.ZenithConv, s.deltaNormal,
+                 s.EllipseBase, s.BottomMark,  s.BetaConv};
+  schema.referenceDirection = Between(s.referenceDirection, 0, 3) ? s.referenceDirection : 0;
+  schema.steepDip = Between(s.SteepDip, 0, 2) ? s.SteepDip : 2;
+  schema.showPolaritySign = s.ShowPolaritySign;
+  schema.output = {s.PlaneConvOut, s.QuadrantOut == 1,
+                   localeComma != s.NonLocaleDecimal ? ',' : '.'};
+
+  SchemaBuilder builder(schema, s);
+  builder.Window(0, info->a);
+  builder.Window(1, info->b);
+  builder.Window(2, info->c);
+  builder.Window(3, info->d);
+  schema.extraResultShown = info->offersApparentDip && extraResultChecked;
+  schema.apparentDip = !info->HasLineInPlane();
+  for (int box : {kSectionTrendBox, kFileSectionTrendBox}) {
+    if (schema.extraResultShown) {
+      builder.Show(box, "trend", BoxRole::kDirection, builder.DirectionRule(), kFieldNothing);
+    } else {
+      builder.Hide(box, "trend");
+    }
+  }
+  LayOutResults(schema, s);
+  return schema;
+}
+
+std::string EntryRangeText(EntryRule rule) {
+  switch (rule) {
+    case EntryRule::kObtuseFlag:
+      return "Y for the obtuse angle, N for the acute one";
+    case EntryRule::kSense:
+      return "a compass point such as N, NE or SW";
+    case EntryRule::kQuadrant:
+      return "a quadrant bearing such as N30E";
+    case EntryRule::kTurn:
+      return "0 to 360";
+    case EntryRule::kHalfTurnBothWays:
+      return "-180 to 180";
+    case EntryRule::kAnyNumber:
+      return "any number of degrees";
+    default:
+      return "-90 to 90";
+  }
+}
+
+}  // namespace Lodema

@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: MIT
+// What a row of a calculation holds under the user's conventions: for each
+// entry field (the boxes of windows A-D and the section trend) whether it is
+// used, its caption, what it holds and which texts it accepts; for each
+// result field its caption and what it shows. Built from the catalogue and
+// the settings alone, so the window, the batch run and the tool read and
+// write rows the same way.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "calc/Catalogue.h"
+#include "calc/Controls.h"
+#include "calc/CoreConventions.h"
+#include "calc/EntryBoxes.h"
+#include "calc/ResultText.h"
+#include "calc/Settings.h"
+
+namespace Lodema {
+
+// Field kind of an entry field for the batch column mapping.
+enum FieldKind : int {
+  kFieldNothing = 0,
+  kFieldDip = 1,
+  kFieldPlunge = 2,
+  kFieldDirection = 3,  // dip direction, strike or trend
+  kFieldPitch = 4,      // possibly followed by its sense letters
+  kFieldSense = 5,
+  kFieldBetaHadeGamma = 6,
+  kFieldAlphaRotation = 7,  // alpha, rotation angle or angle C
+};
+
+// A word of the user's nomenclature that a caption shows.
+enum class UserWord { kNone, kPitch, kHade, kAlpha, kBeta, kGamma };
+
+// Which texts an entry field accepts.
+enum class EntryRule {
+  kNothing,           // an unused field: never valid
+  kObtuseFlag,        // any text; the first letter chooses
+  kSense,             // a compass point, any letter case
+  kQuadrant,          // a quadrant bearing
+  kRightAngle,        // a number from -90 to 90 (dip, plunge, pitch, alpha)
+  kTurn,              // a number from 0 to 360 (azimuth, hade, beta, gamma)
+  kHalfTurnBothWays,  // a number from -180 to 180 (gamma)
+  kAnyNumber,         // angle, rotation
+};
+
+struct EntryField {
+  bool shown = false;
+  // The label beside the box; a hidden box may keep a label ("section").
+  std::string caption;
+  BoxRole role = BoxRole::kOther;  // for reading a window as a plane or line
+  EntryRule rule = EntryRule::kNothing;
+  int kind = kFieldNothing;  // a FieldKind
+};
+
+// What a result box shows.
+enum class ResultRole { kNone, kFirst, kDirection, kSense, kAngle };
+
+struct ResultField {
+  bool shown = false;
+  std::string caption;
+  ResultRole role = ResultRole::kNone;
+};
+
+struct RowSchema {
+  int calculation = 0;
+  const CalculationInfo* info = nullptr;
+  std::array<bool, 4> windowShown{};  // A-D
+  std::array<EntryField, kEntryBoxCount> entries;
+  // The apparent dip (or the pitch of the line in its plane) is offered and
+  // asked for: the section trend is read and result boxes 12-13 are shown.
+  bool extraResultShown = false;
+  bool apparentDip = true;  // the extra result is an apparent dip, not a pitch
+  std::array<ResultField, kResultBoxCount> results;
+  bool secondResultShown = false;  // result boxes 9-11
+
+  // Input conventions.
+  int planeConventionIn = 1;  // 1..6
+  bool quadrantIn = false;
+  bool localeComma = false;  // numbers may be typed with a decimal comma
+  CoreConventions core;
+  int referenceDirection = 0;  // window D of 20-24, 40 (0..3)
+  int steepDip = 2;            // approximate dip of the reference plane (0..2)
+  // Output conventions.
+  bool showPolaritySign = true;
+  OutputNotation output;
+};
+
+// extraResultChecked: the user asked for the apparent dip or pitch.
+RowSchema MakeRowSchema(int calculation, const Settings& settings, bool extraResultChecked,
+                        bool localeComma);
+
+// The captions of a plane's boxes in plane notation 1..6, and of a line's
+// boxes in line order 0..1 (unused boxes "").
+std::array<std::string, 3> PlaneCaptions(int convention);
+std::array<std::string, 3> LineCaptions(int order);
+
+// What a box of the given rule accepts, as "-90 to 90" or "a compass point
+// such as N, NE or SW".
+std::string EntryRangeText(EntryRule rule);
+// The last box AllEntriesValid reads: 10 when window D is shown, else 7.
+inline int LastCheckedBox(const RowSchema& schema) { return schema.windowShown[3] ? 10 : 7; }
+
+}  // namespace Lodema
