@@ -1,0 +1,116 @@
+// SPDX-License-Identifier: MIT
+// The main window's files from outside: a file named on the command line,
+// dropped on the window or picked from "Recent files".
+#include <QAction>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMimeData>
+
+#include "app/MainWindow.h"
+#include "app/Mirror.h"
+#include "app/QtSettingsStore.h"
+#include "batch/FilePage.h"
+#include "batch/LineReader.h"
+#include "calc/Settings.h"
+
+namespace {
+
+// The first local file a drag carries, or an empty text.
+QString DraggedFile(const QMimeData* data) {
+  if (data == nullptr || !data->hasUrls()) return {};
+  for (const QUrl& url : data->urls()) {
+    if (!url.isLocalFile()) continue;
+    const QFileInfo info(url.toLocalFile());
+    if (info.isFile()) return info.absoluteFilePath();
+  }
+  return {};
+}
+
+}  // namespace
+
+bool MainWindow::OpenDataFile(const QString& path) {
+  if (model_.BatchRunning()) return false;
+  const QFileInfo info(path);
+  const QString absolute = QDir::toNativeSeparators(info.absoluteFilePath());
+  if (!info.isFile() || !info.isReadable()) {
+    messages_->ShowMessage("The data file\n" + mirror::S(absolute) + "\ncannot be opened.",
+                           Lodema::kMessageTitle, Lodema::MessageButtons::kOk,
+                           Lodema::MessageIcon::kExclamation);
+    return false;
+  }
+  filePageModel_->SetInputFileText(0, mirror::S(absolute));
+  model_.SetTabPage(Lodema::kFilePage);
+  RefreshAll();
+  return true;
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (!model_.BatchRunning() && !DraggedFile(event->mimeData()).isEmpty()) {
+    event->acceptProposedAction();
+  }
+}
+
+void MainWindow::dragMoveEvent(QDragMoveEvent* event) {
+  if (!model_.BatchRunning() && !DraggedFile(event->mimeData()).isEmpty()) {
+    event->acceptProposedAction();
+  }
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+  const QString file = DraggedFile(event->mimeData());
+  if (file.isEmpty() || model_.BatchRunning()) return;
+  event->acceptProposedAction();
+  OpenDataFile(file);
+}
+
+void MainWindow::NoteInputSource(const QString& source) {
+  // Pasted data and names that are no file (yet) are not worth recalling.
+  const QFileInfo info(source);
+  if (source.isEmpty() || Lodema::IsPasteSourceName(mirror::S(source)) || !info.isFile()) return;
+  const std::string absolute = mirror::S(QDir::toNativeSeparators(info.absoluteFilePath()));
+  if (!recentFiles_.Files().empty() && recentFiles_.Files().front() == absolute) return;
+  recentFiles_.Add(absolute);
+  SaveRecentFiles();
+}
+
+void MainWindow::OpenRecentFile(const std::string& path) {
+  if (model_.BatchRunning()) return;
+  if (!QFileInfo(mirror::Q(path)).isFile()) {
+    recentFiles_.Remove(path);
+    SaveRecentFiles();
+    messages_->ShowMessage(
+        "The file\n" + path + "\nno longer exists. It has been removed from the recent files.",
+        Lodema::kMessageTitle, Lodema::MessageButtons::kOk, Lodema::MessageIcon::kExclamation);
+    return;
+  }
+  OpenDataFile(mirror::Q(path));
+}
+
+void MainWindow::SaveRecentFiles() {
+  recentFiles_.Save(*store_);
+  if (auto* qtStore = dynamic_cast<QtSettingsStore*>(store_)) qtStore->Sync();
+  RebuildRecentFilesMenu();
+}
+
+void MainWindow::RebuildRecentFilesMenu() {
+  recentFilesMenu_->clear();
+  const std::vector<std::string>& files = recentFiles_.Files();
+  if (files.empty()) {
+    recentFilesMenu_->addAction(QStringLiteral("(none)"))->setEnabled(false);
+    return;
+  }
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    const std::string path = files[i];
+    // "&1 name" gives each entry its digit as a keyboard shortcut; an "&"
+    // in the path itself is doubled so that it shows.
+    QString caption = mirror::Q(path);
+    caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    QAction* action = recentFilesMenu_->addAction(QStringLiteral("&%1  %2").arg(i + 1).arg(caption));
+    action->setObjectName(QStringLiteral("mnuRecentFile%1").arg(i + 1));
+    action->setData(mirror::Q(path));
+    connect(action, &QAction::triggered, this, [this, path] { OpenRecentFile(path); });
+  }
+}
