@@ -15,13 +15,16 @@
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <exception>
 
+#include "app/ElidedLabel.h"
 #include "app/Mirror.h"
 #include "app/OutputPanel.h"
 #include "app/QtPlatform.h"
 #include "app/ThemeColours.h"
 #include "batch/FilePage.h"
+#include "batch/HeadingGuess.h"
 #include "calc/CalculatorModel.h"
 
 namespace {
@@ -154,7 +157,7 @@ QWidget* FilePage::MakeInputGroup() {
   digits->addWidget(counterLabel_);
   mirror::KeepRoom(fraNumData_);
   runRow->addWidget(fraNumData_);
-  runStatus_ = new QLabel;
+  runStatus_ = new ElidedLabel;
   runStatus_->setObjectName(QStringLiteral("lblRunStatus"));
   runRow->addWidget(runStatus_, 1);
   column->addLayout(runRow);
@@ -315,13 +318,22 @@ void FilePage::RefreshProgress() {
   mirror::Visible(fraNumData_, c.counterVisible);
   const QString count = QString::number(static_cast<qlonglong>(c.processedCount));
   if (counterLabel_->text() != count) counterLabel_->setText(count);
-  const QString status = mirror::Q(c.runStatus);
-  if (runStatus_->text() != status) runStatus_->setText(status);
+  // A run's status speaks of the source it read: another source clears it.
+  if (c.runStatus.empty()) dismissedStatus_.reset();
+  const bool dismissed = dismissedStatus_ && *dismissedStatus_ == c.runStatus;
+  runStatus_->SetWholeText(dismissed ? QString() : mirror::Q(c.runStatus));
   for (int k = 0; k < 2; ++k) MirrorCommand(commandButtons_[k], c.commandButtons[k]);
 }
 
 void FilePage::Refresh() {
   const Lodema::FilePageControls& c = pageModel_.Controls();
+  const bool newSource = model_.settings().FileIn != shownSource_;
+  if (newSource) {
+    if (!shownSource_.empty()) emit sourceLeft(mirror::Q(shownSource_), shownChoice_);
+    shownSource_ = model_.settings().FileIn;
+    if (!c.runStatus.empty()) dismissedStatus_ = c.runStatus;
+    GuessHeadings();
+  }
   for (int i = 0; i < 2; ++i) mirror::Text(fileNameBoxes_[i], c.fileNameBoxes[i]);
   mirror::List(delimiterLists0_, c.delimiterLists[0]);
   inputOptions_->setEnabled(c.inputFrameEnabled);
@@ -351,9 +363,27 @@ void FilePage::Refresh() {
   }
   output_->Refresh();
   RefreshProgress();
-  if (model_.settings().FileIn != shownSource_) {
-    shownSource_ = model_.settings().FileIn;
-    emit inputSourceChanged(mirror::Q(shownSource_));
+  if (newSource) emit inputSourceChanged(mirror::Q(shownSource_));
+  shownChoice_ = ShownChoice();
+}
+
+FileColumnChoice FilePage::ShownChoice() const {
+  FileColumnChoice choice;
+  // A fixed window is kept as no column: fixing belongs to the session.
+  for (int column : pageModel_.CurrentColumnMap()) choice.columns.push_back(std::max(column, 0));
+  choice.headings = pageModel_.Controls().tableHeadingsBox.checked;
+  return choice;
+}
+
+void FilePage::GuessHeadings() {
+  const Lodema::PreviewGrid& grid = pageModel_.Controls().previewGrid;
+  if (grid.notText || (grid.rows.empty() && !grid.headerFromSource)) return;
+  std::vector<std::vector<std::string>> rows;
+  if (grid.headerFromSource) rows.push_back(grid.header);
+  rows.insert(rows.end(), grid.rows.begin(), grid.rows.end());
+  const bool headings = Lodema::FirstRowLooksLikeHeadings(rows);
+  if (headings != pageModel_.Controls().tableHeadingsBox.checked) {
+    pageModel_.SetTableHeadings(headings);
   }
 }
 

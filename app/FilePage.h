@@ -9,7 +9,11 @@
 #include <QObject>
 #include <array>
 #include <functional>
+#include <optional>
+#include <string>
 
+#include "app/ElidedLabel.h"
+#include "app/RecentFiles.h"
 #include "batch/FilePageControls.h"
 
 class QButtonGroup;
@@ -69,6 +73,8 @@ class FilePage : public QObject {
   // of the page) is narrower than the page side by side.
   void FollowWidthOf(QWidget* view);
   bool Narrow() const { return narrow_; }
+  // The columns of the entry boxes and the headings box as the page shows them.
+  FileColumnChoice ShownChoice() const;
 
  signals:
   // "Start input" k was pressed (the window runs it).
@@ -76,6 +82,9 @@ class FilePage : public QObject {
   void pasteRequested();
   // The input source (FileIn) shown on the page is another one now.
   void inputSourceChanged(const QString& source);
+  // The source shown before, with the columns and headings box it was
+  // last shown with.
+  void sourceLeft(const QString& source, const FileColumnChoice& choice);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -87,6 +96,9 @@ class FilePage : public QObject {
   void RefreshGrid();
   void Forward(const std::function<void()>& action);
   void Arrange(bool narrow);
+  // A new source: "First row contains column headings" ticked when its
+  // first row reads as headings, cleared when not.
+  void GuessHeadings();
 
   Lodema::CalculatorModel& model_;
   Lodema::FilePageModel& pageModel_;
@@ -119,7 +131,10 @@ class FilePage : public QObject {
 
   std::array<QPushButton*, 2> commandButtons_{};
   QWidget* fraNumData_ = nullptr;
-  QLabel* runStatus_ = nullptr;  // "N rows written to FILE" after a clean run
+  ElidedLabel* runStatus_ = nullptr;  // "N rows written to FILE" after a clean run
+  // The status of the last run once another source was chosen: not shown.
+  std::optional<std::string> dismissedStatus_;
   QLabel* counterLabel_ = nullptr;
   std::string shownSource_;
+  FileColumnChoice shownChoice_;
 };

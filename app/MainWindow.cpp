@@ -31,6 +31,7 @@
 #include "app/QtSettingsStore.h"
 #include "app/ResultPanel.h"
 #include "app/RunInputGuard.h"
+#include "app/ScreenFit.h"
 #include "app/StereoPlotWindow.h"
 #include "app/ThemeColours.h"
 #include "batch/FilePage.h"
@@ -132,12 +133,19 @@ MainWindow::MainWindow(const LodemaServices& services, QWidget* parent) : QMainW
   recentFiles_.Load(*store_);
   BuildMenus();
   RestoreWindowGeometry();
+  FitOnScreen(*this, restoredGeometry_);
   setAcceptDrops(true);
   observerId_ = model_.AddObserver([this](Lodema::ModelEvent) {
     // A batch run repaints on its own schedule (OnBatchProgress).
     if (model_.BatchRunning()) return;
     if (!model_.Initialising()) FollowEntryLayout();
     RefreshAll();
+    // Whichever way the calculation changed (button, caption, menu), typing
+    // goes on in its first entry box.
+    if (model_.Calculation() != focusedCalculation_ && !model_.Initialising()) {
+      focusedCalculation_ = model_.Calculation();
+      entryPanel_->FocusFirstEntry();
+    }
   });
   FormInitialisation();
 }
@@ -206,14 +214,11 @@ void MainWindow::BuildWidgets() {
   connect(filePage_, &FilePage::startInputClicked, this, &MainWindow::StartInput);
   connect(filePage_, &FilePage::pasteRequested, this, &MainWindow::PasteData);
   connect(filePage_, &FilePage::inputSourceChanged, this, &MainWindow::NoteInputSource);
+  connect(filePage_, &FilePage::sourceLeft, this, &MainWindow::RememberColumnChoiceOf);
 
-  QSize size(1280, 800);
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    size = size.boundedTo(screen->availableSize());
-  }
-  resize(size);
+  // Roomy where the screen has room; FitOnScreen keeps it on a small one.
+  resize(1280, 800);
 }
-
 
 void MainWindow::FormInitialisation() {
   Lodema::Settings& s = model_.settings();
@@ -326,8 +331,6 @@ void MainWindow::FollowEntryLayout() {
   filePageModel_->RefreshColumnPreview();
 }
 
-
-
 void MainWindow::RefreshAll() {
   MarkCurrentCalculation();
   calculationPages_->Refresh();
@@ -374,6 +377,7 @@ void MainWindow::StartInput(int button) {
     filePageModel_->RequestStop();
     return;
   }
+  RememberColumnChoice();
   sinceRepaint_.invalidate();
   // The window stays responsive during the run, but only to the stop.
   const RunInputGuard guard(std::vector<QWidget*>{this, stereoPlot_}, filePage_->StartInput(button),
@@ -411,6 +415,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     model_.settings().NonLocaleDecimal = false;
   }
   SaveWindowGeometry();
+  RememberColumnChoice();
   Lodema::Settings& s = model_.settings();
   if (stereoPlot_->isVisible()) {
     s.gPlotType = static_cast<int>(stereoPlot_->PlotType());
@@ -435,6 +440,10 @@ bool MainWindow::event(QEvent* event) {
   if (event->type() == QEvent::WindowActivate && !activatedOnce_) {
     activatedOnce_ = true;
     model_.SetInitialising(false);
+    // Now framed: the real title bar and borders must fit too.
+    FitOnScreen(*this, true);
+    focusedCalculation_ = model_.Calculation();
+    entryPanel_->FocusFirstEntry();
   }
   return QMainWindow::event(event);
 }
@@ -457,7 +466,7 @@ void MainWindow::RestoreWindowGeometry() {
   if (stored.empty()) return;
   // A damaged or foreign value leaves the default size; restoreGeometry
   // also brings a window back onto a screen that has gone.
-  restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(stored)));
+  restoredGeometry_ = restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(stored)));
 }
 
 void MainWindow::SaveWindowGeometry() {

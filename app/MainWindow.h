@@ -135,7 +135,15 @@ class MainWindow : public QMainWindow {
   void OnBatchProgress(std::int64_t count);
   void ShowNomenclature();
   void OnNomenclatureClosed();
+  // A new input source: listed among the recent files, read as it was
+  // read last time when it is one of them.
   void NoteInputSource(const QString& source);
+  void ApplyColumnChoice(const FileColumnChoice& choice);
+  // The current source's columns and headings box, kept with its entry in
+  // the recent files (before a run, at closing and when another source is
+  // chosen).
+  void RememberColumnChoice();
+  void RememberColumnChoiceOf(const QString& source, const FileColumnChoice& choice);
   void OpenRecentFile(const std::string& path);
   void SaveRecentFiles();
   void RebuildRecentFilesMenu();
@@ -183,5 +191,7 @@ class MainWindow : public QMainWindow {
   int observerId_ = 0;
   std::array<bool, Lodema::kSlotCount> shownEntryBoxes_{};
   bool activatedOnce_ = false;
+  bool restoredGeometry_ = false;  // placed by the last run's geometry
+  int focusedCalculation_ = -1;    // the calculation the entry focus was set for
   QElapsedTimer sinceRepaint_;
 };

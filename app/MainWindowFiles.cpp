@@ -8,7 +8,10 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMimeData>
+#include <algorithm>
+#include <optional>
 
+#include "app/FilePage.h"
 #include "app/MainWindow.h"
 #include "app/Mirror.h"
 #include "app/QtSettingsStore.h"
@@ -66,13 +69,57 @@ void MainWindow::dropEvent(QDropEvent* event) {
   OpenDataFile(file);
 }
 
-void MainWindow::NoteInputSource(const QString& source) {
-  // Pasted data and names that are no file (yet) are not worth recalling.
+namespace {
+
+// The recent-files key of a source: its absolute path; nothing for pasted
+// data and names that are no file (yet), which are not worth recalling.
+std::string RecentFileKey(const QString& source) {
   const QFileInfo info(source);
-  if (source.isEmpty() || Lodema::IsPasteSourceName(mirror::S(source)) || !info.isFile()) return;
-  const std::string absolute = mirror::S(QDir::toNativeSeparators(info.absoluteFilePath()));
-  if (!recentFiles_.Files().empty() && recentFiles_.Files().front() == absolute) return;
-  recentFiles_.Add(absolute);
+  if (source.isEmpty() || Lodema::IsPasteSourceName(mirror::S(source)) || !info.isFile()) return {};
+  return mirror::S(QDir::toNativeSeparators(info.absoluteFilePath()));
+}
+
+}  // namespace
+
+void MainWindow::NoteInputSource(const QString& source) {
+  const std::string absolute = RecentFileKey(source);
+  if (absolute.empty()) return;
+  if (recentFiles_.Files().empty() || recentFiles_.Files().front() != absolute) {
+    recentFiles_.Add(absolute);
+    SaveRecentFiles();
+  }
+  // A file read before is read the same way again, whatever the guess.
+  if (const std::optional<FileColumnChoice> choice = recentFiles_.ChoiceFor(absolute)) {
+    ApplyColumnChoice(*choice);
+  }
+}
+
+void MainWindow::ApplyColumnChoice(const FileColumnChoice& choice) {
+  if (choice.headings != filePageModel_->Controls().tableHeadingsBox.checked) {
+    filePageModel_->SetTableHeadings(choice.headings);
+  }
+  // Columns the file no longer has keep what the page gave them.
+  const int columns = filePageModel_->InputColumnCount();
+  const std::size_t slotCount = std::min<std::size_t>(choice.columns.size(), Lodema::kSlotCount);
+  for (std::size_t slot = 0; slot < slotCount; ++slot) {
+    const int column = choice.columns[slot];
+    if (column <= columns) filePageModel_->SetColumnListIndex(static_cast<int>(slot), column);
+  }
+  filePage_->Refresh();
+}
+
+void MainWindow::RememberColumnChoice() {
+  RememberColumnChoiceOf(mirror::Q(model_.settings().FileIn), filePage_->ShownChoice());
+}
+
+void MainWindow::RememberColumnChoiceOf(const QString& source, const FileColumnChoice& choice) {
+  const std::string absolute = RecentFileKey(source);
+  if (absolute.empty() || recentFiles_.ChoiceFor(absolute) == choice) return;
+  if (std::find(recentFiles_.Files().begin(), recentFiles_.Files().end(), absolute) ==
+      recentFiles_.Files().end()) {
+    return;
+  }
+  recentFiles_.RememberChoice(absolute, choice);
   SaveRecentFiles();
 }
 
@@ -108,7 +155,8 @@ void MainWindow::RebuildRecentFilesMenu() {
     // in the path itself is doubled so that it shows.
     QString caption = mirror::Q(path);
     caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
-    QAction* action = recentFilesMenu_->addAction(QStringLiteral("&%1  %2").arg(i + 1).arg(caption));
+    QAction* action =
+        recentFilesMenu_->addAction(QStringLiteral("&%1  %2").arg(i + 1).arg(caption));
     action->setObjectName(QStringLiteral("mnuRecentFile%1").arg(i + 1));
     action->setData(mirror::Q(path));
     connect(action, &QAction::triggered, this, [this, path] { OpenRecentFile(path); });

@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 #include <exception>
 
+#include "app/ElidedLabel.h"
 #include "app/Mirror.h"
 #include "app/QtPlatform.h"
 #include "app/ThemeColours.h"
@@ -50,7 +51,8 @@ constexpr std::array<OptionText, kOutputOptionCount> kOutputOptions = {{
 
 }  // namespace
 
-OutputPanel::OutputPanel(Lodema::CalculatorModel& model, Lodema::FilePageModel& page, QObject* parent)
+OutputPanel::OutputPanel(Lodema::CalculatorModel& model, Lodema::FilePageModel& page,
+                         QObject* parent)
     : QObject(parent), model_(model), pageModel_(page) {
   for (int i = 0; i < kOutputOptionCount; ++i) {
     auto* box = new QCheckBox(QString::fromLatin1(kOutputOptions[i].caption));
@@ -87,9 +89,8 @@ QWidget* OutputPanel::MakeOutputGroup() {
   auto* current = new QHBoxLayout;
   current->setSpacing(6);
   current->addWidget(new QLabel(QStringLiteral("Current Output File:")));
-  currentFileCaption_ = new QLabel;
+  currentFileCaption_ = new ElidedLabel;
   currentFileCaption_->setObjectName(QStringLiteral("lblCurrentFile0"));
-  currentFileCaption_->setTextFormat(Qt::PlainText);
   theme::SetCaptionColour(currentFileCaption_, QColor(0, 0, 0x80));
   current->addWidget(currentFileCaption_, 1);
   grid->addLayout(current, 1, 0, 1, 2);
@@ -209,7 +210,7 @@ void OutputPanel::Refresh() {
   const Lodema::MainWindowControls& main = model_.Controls();
   mirror::Text(fileNameBoxes2_, c.fileNameBoxes[2]);
   const QString current = mirror::Q(c.currentFileCaption);
-  if (currentFileCaption_->text() != current) currentFileCaption_->setText(current);
+  currentFileCaption_->SetWholeText(current);
   mirror::List(delimiterLists1_, c.delimiterLists[1]);
   for (int i = 0; i < kOutputOptionCount; ++i) {
     mirror::TriState(fileOutputOptions_[i], c.fileOutputOptions[i]);

@@ -9,6 +9,7 @@
 #include <array>
 #include <functional>
 
+#include "app/ElidedLabel.h"
 #include "batch/FilePageControls.h"
 
 class QButtonGroup;
@@ -29,7 +30,8 @@ class CalculatorModel;
 class OutputPanel : public QObject {
   Q_OBJECT
  public:
-  OutputPanel(Lodema::CalculatorModel& model, Lodema::FilePageModel& page, QObject* parent = nullptr);
+  OutputPanel(Lodema::CalculatorModel& model, Lodema::FilePageModel& page,
+              QObject* parent = nullptr);
 
   // The output file group, and the extra result columns beside the lists.
   QWidget* OutputGroup() const { return fraOutput_; }
@@ -59,7 +61,7 @@ class OutputPanel : public QObject {
   QLineEdit* fileNameBoxes2_ = nullptr;
   QPushButton* cmdFileName2_ = nullptr;
   QComboBox* delimiterLists1_ = nullptr;
-  QLabel* currentFileCaption_ = nullptr;
+  ElidedLabel* currentFileCaption_ = nullptr;  // a path
   std::array<QCheckBox*, Lodema::kOutputOptionCount> fileOutputOptions_{};
   QButtonGroup* fileOutGroup_ = nullptr;
   std::array<QRadioButton*, 2> outputModeOptions_{};

@@ -10,6 +10,8 @@ QScrollArea* Scrolled(QWidget* page) {
   area->setFrameShape(QFrame::NoFrame);
   area->setWidgetResizable(true);
   area->setWidget(page);
+  // Not a stop of the Tab key: it scrolls to whatever has the focus.
+  area->setFocusPolicy(Qt::NoFocus);
   return area;
 }
 
@@ -18,6 +20,7 @@ SideScrollArea::SideScrollArea() {
   setFrameShape(QFrame::NoFrame);
   setWidgetResizable(true);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setFocusPolicy(Qt::NoFocus);
 }
 
 QSize SideScrollArea::minimumSizeHint() const { return Widen(QScrollArea::minimumSizeHint()); }
