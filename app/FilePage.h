@@ -59,16 +59,16 @@ class FilePage : public QObject {
   QTableWidget* Grid() const { return previewGrid_; }
   QComboBox* Columns(int slot) const { return columnLists_[slot]; }
   QCheckBox* ManualFix(int w) const { return manualFixBoxes_[w]; }
-  QLabel* Mismatch() const { return lblDataMismatch_; }
+  QLabel* Mismatch() const { return mismatchLabel_; }
   QCheckBox* OutputOption(int i) const;
   QRadioButton* FileOut(int i) const;
   QPushButton* SaveResult() const;
   QPushButton* StartInput(int i) const { return commandButtons_[i]; }
   QLabel* CurrentFile() const;
-  QWidget* Counter() const { return fraNumData_; }
+  QWidget* Counter() const { return counterFrame_; }
   QLabel* RunStatus() const { return runStatus_; }
   QLabel* CounterLabel() const { return counterLabel_; }
-  QMenu* PasteMenu() const { return mnuPasteData2_; }
+  QMenu* PasteMenu() const { return pasteMenu_; }
   // The column lists go under the output file when view (the visible part
   // of the page) is narrower than the page side by side.
   void FollowWidthOf(QWidget* view);
@@ -114,23 +114,23 @@ class FilePage : public QObject {
 
   OutputPanel* output_ = nullptr;
   std::array<QLineEdit*, 2> fileNameBoxes_{};
-  std::array<QPushButton*, 2> cmdFileName_{};
+  std::array<QPushButton*, 2> inputBrowseButtons_{};
   QComboBox* delimiterLists0_ = nullptr;
-  QGroupBox* fraInput_ = nullptr;
+  QGroupBox* inputGroupBox_ = nullptr;
   QWidget* inputOptions_ = nullptr;
   QToolButton* pasteButton_ = nullptr;
-  QMenu* mnuPasteData2_ = nullptr;
+  QMenu* pasteMenu_ = nullptr;
   QCheckBox* tableHeadingsBox_ = nullptr;
   QTableWidget* previewGrid_ = nullptr;
   Lodema::PreviewGrid shownGrid_;
-  QLabel* lblDataMismatch_ = nullptr;
-  std::array<QGroupBox*, 4> fraWindowColumns_{};
+  QLabel* mismatchLabel_ = nullptr;
+  std::array<QGroupBox*, 4> windowColumnFrames_{};
   std::array<QComboBox*, Lodema::kSlotCount> columnLists_{};
   std::array<bool, Lodema::kSlotCount> shownHighlight_{};
   std::array<QCheckBox*, 4> manualFixBoxes_{};
 
   std::array<QPushButton*, 2> commandButtons_{};
-  QWidget* fraNumData_ = nullptr;
+  QWidget* counterFrame_ = nullptr;
   ElidedLabel* runStatus_ = nullptr;  // "N rows written to FILE" after a clean run
   // The status of the last run once another source was chosen: not shown.
   std::optional<std::string> dismissedStatus_;

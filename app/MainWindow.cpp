@@ -442,8 +442,9 @@ bool MainWindow::event(QEvent* event) {
     model_.SetInitialising(false);
     // Now framed: the real title bar and borders must fit too.
     FitOnScreen(*this, true);
+    // Ready to type, unless the focus was put somewhere already.
     focusedCalculation_ = model_.Calculation();
-    entryPanel_->FocusFirstEntry();
+    if (focusWidget() == nullptr) entryPanel_->FocusFirstEntry();
   }
   return QMainWindow::event(event);
 }

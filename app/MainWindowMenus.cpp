@@ -63,7 +63,8 @@ void MainWindow::BuildMenus() {
   for (int item = 0; item < 2; ++item) {
     helpItems_[item] = help->addAction(helpCaptions[item]);
     helpItems_[item]->setObjectName(QStringLiteral("mnuHelp%1").arg(item));
-    connect(helpItems_[item], &QAction::triggered, this, [this, item] { help_->ShowMainHelp(item); });
+    connect(helpItems_[item], &QAction::triggered, this,
+            [this, item] { help_->ShowMainHelp(item); });
   }
   // F1: the guide at the page of the calculation or page in view.
   auto* contextHelp = new QShortcut(QKeySequence::HelpContents, this);

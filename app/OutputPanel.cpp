@@ -72,18 +72,18 @@ OutputPanel::OutputPanel(Lodema::CalculatorModel& model, Lodema::FilePageModel& 
 }
 
 QWidget* OutputPanel::MakeOutputGroup() {
-  fraOutput_ = new QGroupBox(QStringLiteral("Output file"));
-  fraOutput_->setObjectName(QStringLiteral("fraOutput"));
-  auto* grid = new QGridLayout(fraOutput_);
+  outputGroup_ = new QGroupBox(QStringLiteral("Output file"));
+  outputGroup_->setObjectName(QStringLiteral("fraOutput"));
+  auto* grid = new QGridLayout(outputGroup_);
   grid->setVerticalSpacing(2);
 
   fileNameBoxes2_ = new QLineEdit;
   fileNameBoxes2_->setObjectName(QStringLiteral("txtFileName2"));
-  cmdFileName2_ = new QPushButton(QStringLiteral("Browse..."));
-  cmdFileName2_->setObjectName(QStringLiteral("cmdFileName2"));
+  outputBrowseButton_ = new QPushButton(QStringLiteral("Browse..."));
+  outputBrowseButton_->setObjectName(QStringLiteral("cmdFileName2"));
   auto* nameRow = new QHBoxLayout;
   nameRow->addWidget(fileNameBoxes2_, 1);
-  nameRow->addWidget(cmdFileName2_);
+  nameRow->addWidget(outputBrowseButton_);
   grid->addLayout(nameRow, 0, 0, 1, 2);
 
   auto* current = new QHBoxLayout;
@@ -124,24 +124,24 @@ QWidget* OutputPanel::MakeOutputGroup() {
     });
     modeRow->addWidget(outputModeOptions_[i]);
   }
-  cmdFileOut_ = new QPushButton(QStringLiteral("Save current result window"));
-  cmdFileOut_->setObjectName(QStringLiteral("cmdFileOut"));
+  saveResultButton_ = new QPushButton(QStringLiteral("Save current result window"));
+  saveResultButton_->setObjectName(QStringLiteral("cmdFileOut"));
   modeRow->addStretch(1);
-  modeRow->addWidget(cmdFileOut_);
+  modeRow->addWidget(saveResultButton_);
   grid->addLayout(modeRow, 3 + static_cast<int>(shown.size()), 0, 1, 2);
 
   connect(fileNameBoxes2_, &QLineEdit::textEdited, this, [this](const QString& text) {
     Forward([this, text] { pageModel_.SetOutputFileText(mirror::S(text)); });
   });
   fileNameBoxes2_->installEventFilter(this);
-  connect(cmdFileName2_, &QPushButton::clicked, this,
+  connect(outputBrowseButton_, &QPushButton::clicked, this,
           [this] { Forward([this] { pageModel_.ChooseOutputFile(); }); });
   connect(delimiterLists1_, &QComboBox::editTextChanged, this, [this](const QString& text) {
     Forward([this, text] { pageModel_.SetOutputDelimiterText(mirror::S(text)); });
   });
-  connect(cmdFileOut_, &QPushButton::clicked, this,
+  connect(saveResultButton_, &QPushButton::clicked, this,
           [this] { Forward([this] { pageModel_.SaveCurrentResultWindow(); }); });
-  return fraOutput_;
+  return outputGroup_;
 }
 
 QWidget* OutputPanel::MakeExtraColumns() {

@@ -24,12 +24,12 @@ TEST_F(GuidePictures, StereonetAnalysisAndSavedDrawing) {
   Click(shown.Conventions()->ShowStereo());
   StereoPlotWindow* plot = shown.StereoPlot();
   ASSERT_NE(plot, nullptr);
-  // Calculation 15 hands the plane typed to the plot: twelve planes whose
-  // poles spread along a girdle.
+  // Calculation 15 hands the plane typed to the plot: twelve limbs of folds
+  // about a gently plunging N-S axis, whose poles spread along a girdle.
   Click(shown.Calculations()->Button(15));
-  const char* const planes[][2] = {{"30", "090"}, {"45", "100"}, {"60", "095"}, {"75", "110"},
-                                   {"20", "080"}, {"35", "085"}, {"50", "105"}, {"65", "100"},
-                                   {"80", "090"}, {"40", "120"}, {"55", "070"}, {"70", "095"}};
+  const char* const planes[][2] = {{"10", "085"}, {"25", "095"}, {"40", "090"}, {"55", "100"},
+                                   {"70", "085"}, {"85", "095"}, {"15", "265"}, {"30", "275"},
+                                   {"45", "270"}, {"60", "260"}, {"75", "280"}, {"35", "080"}};
   for (const auto& plane : planes) {
     for (int box = 0; box < 2; ++box) {
       shown.Entries()->Box(box)->clear();
