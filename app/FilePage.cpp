@@ -326,7 +326,9 @@ void FilePage::RefreshProgress() {
 
 void FilePage::Refresh() {
   const Lodema::FilePageControls& c = pageModel_.Controls();
-  const bool newSource = model_.settings().FileIn != shownSource_;
+  // A run (a paste names its own source) keeps its columns and headings to
+  // the end: the new source is taken up after it.
+  const bool newSource = !model_.BatchRunning() && model_.settings().FileIn != shownSource_;
   if (newSource) {
     if (!shownSource_.empty()) emit sourceLeft(mirror::Q(shownSource_), shownChoice_);
     shownSource_ = model_.settings().FileIn;
