@@ -4,9 +4,11 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/ClickableLabel.h"
 #include "app/Mirror.h"
@@ -90,17 +92,68 @@ CalculationPages::CalculationPages(Lodema::CalculatorModel& model, QObject* pare
         box->addWidget(rows_[n]);
         if (Lodema::CalculationAt(n).captionHasSecondLine) {
           // This caption runs on in a second line.
-          label2_ = new QLabel;
-          label2_->setObjectName(QStringLiteral("label2"));
-          label2_->setContentsMargins(32, 0, 0, 0);
-          box->addWidget(label2_);
+          captionSecondLine_ = new QLabel;
+          captionSecondLine_->setObjectName(QStringLiteral("label2"));
+          captionSecondLine_->setContentsMargins(32, 0, 0, 0);
+          box->addWidget(captionSecondLine_);
         }
       }
       layout->addWidget(calculationFrames_[f]);
     }
     layout->addStretch(1);
   }
+
+  buttonGroups_.push_back(FrameCalculationsInMenuOrder(0));
+  std::vector<int> core;
+  for (int f = 1; f < Lodema::kCalculationFrameCount; ++f) {
+    for (int n : FrameCalculationsInMenuOrder(f)) core.push_back(n);
+  }
+  buttonGroups_.push_back(core);
+  buttonGroups_.push_back({15, 16});  // the reformat rows of the conventions page
+  for (std::size_t g = 0; g < buttonGroups_.size(); ++g) MoveTabStop(g, buttonGroups_[g].front());
   Refresh();
+}
+
+std::pair<int, std::size_t> CalculationPages::PlaceOf(int n) const {
+  for (std::size_t g = 0; g < buttonGroups_.size(); ++g) {
+    const std::vector<int>& group = buttonGroups_[g];
+    const auto at = std::find(group.begin(), group.end(), n);
+    if (at != group.end()) {
+      return {static_cast<int>(g), static_cast<std::size_t>(at - group.begin())};
+    }
+  }
+  return {-1, 0};
+}
+
+void CalculationPages::MoveTabStop(std::size_t group, int n) {
+  for (int m : buttonGroups_[group]) {
+    calculationButtons_[m]->setFocusPolicy(m == n ? Qt::TabFocus : Qt::NoFocus);
+  }
+}
+
+bool CalculationPages::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
+  const auto* key = static_cast<QKeyEvent*>(event);
+  int step = 0;
+  if (key->key() == Qt::Key_Up || key->key() == Qt::Key_Left) step = -1;
+  if (key->key() == Qt::Key_Down || key->key() == Qt::Key_Right) step = 1;
+  if (step == 0 || key->modifiers() != Qt::NoModifier) return false;
+  const auto* button = qobject_cast<QPushButton*>(watched);
+  const auto found = std::find(calculationButtons_.begin(), calculationButtons_.end(), button);
+  if (found == calculationButtons_.end()) return false;
+  const auto [group, place] = PlaceOf(static_cast<int>(found - calculationButtons_.begin()));
+  if (group < 0) return false;
+  // The next button the calculation shows, not past either end.
+  const std::vector<int>& numbers = buttonGroups_[static_cast<std::size_t>(group)];
+  for (auto i = static_cast<std::ptrdiff_t>(place) + step;
+       i >= 0 && i < static_cast<std::ptrdiff_t>(numbers.size()); i += step) {
+    QPushButton* next = calculationButtons_[numbers[static_cast<std::size_t>(i)]];
+    if (!next->isVisibleTo(next->window())) continue;
+    MoveTabStop(static_cast<std::size_t>(group), numbers[static_cast<std::size_t>(i)]);
+    next->setFocus(Qt::TabFocusReason);
+    break;
+  }
+  return true;
 }
 
 QWidget* CalculationPages::MakeRow(int n) {
@@ -113,7 +166,8 @@ QWidget* CalculationPages::MakeRow(int n) {
   button->setObjectName(QStringLiteral("grpCommands%1").arg(n));
   button->setCheckable(true);
   button->setFixedSize(28, 22);
-  button->setFocusPolicy(Qt::TabFocus);
+  button->setFocusPolicy(Qt::NoFocus);  // the group's Tab stop takes it
+  button->installEventFilter(this);
   connect(button, &QPushButton::clicked, this,
           [this, n](bool checked) { OnButtonClicked(n, checked); });
 
@@ -172,5 +226,15 @@ void CalculationPages::Refresh() {
   for (int f = 0; f < Lodema::kCalculationFrameCount; ++f) {
     mirror::Frame(calculationFrames_[f], c.calculationFrames[f]);
   }
-  mirror::Caption(label2_, c.captionSecondLine);
+  // A newly pressed button becomes its page's Tab stop.
+  int pressed = -1;
+  for (int n = 0; n < Lodema::kCalculationButtonCount; ++n) {
+    if (c.calculationButtons[n].pressed) pressed = n;
+  }
+  if (pressed != tabStopCalculation_) {
+    tabStopCalculation_ = pressed;
+    const int group = PlaceOf(pressed).first;
+    if (group >= 0) MoveTabStop(static_cast<std::size_t>(group), pressed);
+  }
+  mirror::Caption(captionSecondLine_, c.captionSecondLine);
 }

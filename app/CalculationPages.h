@@ -4,10 +4,16 @@
 // geometrical page, frames 1-4 on the drill-core page. The two reformat
 // calculations (15, 16) stand on the conventions page; their rows are handed
 // out by ReformatRow.
+//
+// The buttons of a page are one stop of the Tab key (the current
+// calculation's button, or the one last reached): the arrow keys move
+// between them, so that Tab goes from the buttons to the entry boxes.
 #pragma once
 
 #include <QObject>
 #include <array>
+#include <utility>
+#include <vector>
 
 #include "calc/Catalogue.h"
 #include "calc/Controls.h"
@@ -44,6 +50,11 @@ class CalculationPages : public QObject {
  private:
   QWidget* MakeRow(int n);
   void OnButtonClicked(int n, bool checked);
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  // Makes button n the Tab stop of its group.
+  void MoveTabStop(std::size_t group, int n);
+  // The group of button n's page and its place there; group -1 for none.
+  std::pair<int, std::size_t> PlaceOf(int n) const;
 
   Lodema::CalculatorModel& model_;
   std::array<QPushButton*, Lodema::kCalculationButtonCount> calculationButtons_{};
@@ -51,7 +62,10 @@ class CalculationPages : public QObject {
   std::array<QWidget*, Lodema::kCalculationButtonCount> rows_{};
   std::array<Lodema::Colour, Lodema::kCalculationButtonCount> shownColour_{};
   std::array<QGroupBox*, Lodema::kCalculationFrameCount> calculationFrames_{};
-  QLabel* label2_ = nullptr;
+  // The buttons of each page in the order the arrow keys go through them.
+  std::vector<std::vector<int>> buttonGroups_;
+  int tabStopCalculation_ = -1;  // the pressed button the Tab stops follow
+  QLabel* captionSecondLine_ = nullptr;
   QWidget* geometricalPage_ = nullptr;
   QWidget* corePage_ = nullptr;
 };

@@ -170,15 +170,15 @@ ConventionsPage::ConventionsPage(Lodema::CalculatorModel& model, QWidget* reform
       });
       grid->addWidget(decimalCharOptions_[i], i, 0);
     }
-    chkSetDecimal_ = new QCheckBox(QStringLiteral("Set as default"));
-    chkSetDecimal_->setObjectName(QStringLiteral("chkSetDecimal"));
-    connect(chkSetDecimal_, &QCheckBox::clicked, this, [this] {
+    setDecimalBox_ = new QCheckBox(QStringLiteral("Set as default"));
+    setDecimalBox_->setObjectName(QStringLiteral("chkSetDecimal"));
+    connect(setDecimalBox_, &QCheckBox::clicked, this, [this] {
       // A click on a grey box sets it; otherwise it toggles.
       SetSetDecimal(setDecimal_ == SetDecimalState::kSet ? SetDecimalState::kCleared
                                                          : SetDecimalState::kSet);
       emit setDecimalClicked();
     });
-    grid->addWidget(chkSetDecimal_, 0, 1);
+    grid->addWidget(setDecimalBox_, 0, 1);
     localeWarning_ = new QLabel;
     localeWarning_->setObjectName(QStringLiteral("lblLocaleWarning"));
     localeWarning_->setTextFormat(Qt::PlainText);
@@ -191,11 +191,11 @@ ConventionsPage::ConventionsPage(Lodema::CalculatorModel& model, QWidget* reform
   separators_ = separators;
   {
     auto* grid = new QGridLayout(separators);
-    chkShowStereo_ = new QCheckBox(QStringLiteral("Show stereo plot"));
-    chkShowStereo_->setObjectName(QStringLiteral("chkShowStereo"));
-    connect(chkShowStereo_, &QCheckBox::clicked, this,
+    showStereoBox_ = new QCheckBox(QStringLiteral("Show stereo plot"));
+    showStereoBox_->setObjectName(QStringLiteral("chkShowStereo"));
+    connect(showStereoBox_, &QCheckBox::clicked, this,
             [this](bool checked) { emit showStereoClicked(checked); });
-    grid->addWidget(chkShowStereo_, 2, 0, 1, 2);
+    grid->addWidget(showStereoBox_, 2, 0, 1, 2);
     const std::array<QString, 2> titles = {QStringLiteral("planes"), QStringLiteral("lines")};
     for (int i = 0; i < 2; ++i) {
       auto* list = new QComboBox;
@@ -209,7 +209,7 @@ ConventionsPage::ConventionsPage(Lodema::CalculatorModel& model, QWidget* reform
       });
       grid->addWidget(list, i, 0);
       grid->addWidget(new QLabel(titles[i]), i, 1);
-      cboSeparator_[i] = list;
+      separatorLists_[i] = list;
     }
   }
 
@@ -248,28 +248,28 @@ void ConventionsPage::OnDecimalClicked(int index) {
 
 void ConventionsPage::SetSetDecimal(SetDecimalState state) {
   setDecimal_ = state;
-  const QSignalBlocker blocker(chkSetDecimal_);
+  const QSignalBlocker blocker(setDecimalBox_);
   switch (state) {
     case SetDecimalState::kGrey:
-      chkSetDecimal_->setCheckState(Qt::PartiallyChecked);
+      setDecimalBox_->setCheckState(Qt::PartiallyChecked);
       break;
     case SetDecimalState::kCleared:
-      chkSetDecimal_->setCheckState(Qt::Unchecked);
+      setDecimalBox_->setCheckState(Qt::Unchecked);
       break;
     case SetDecimalState::kSet:
-      chkSetDecimal_->setCheckState(Qt::Checked);
+      setDecimalBox_->setCheckState(Qt::Checked);
       break;
   }
   // Grey: the system's own character is chosen and there is nothing to keep.
-  chkSetDecimal_->setEnabled(state != SetDecimalState::kGrey);
+  setDecimalBox_->setEnabled(state != SetDecimalState::kGrey);
 }
 
 void ConventionsPage::ShowSeparators() {
   const Lodema::Settings& s = model_.settings();
   const std::array<const std::string*, 2> values = {&s.PlaneDelim, &s.LineDelim};
   for (int i = 0; i < 2; ++i) {
-    const QSignalBlocker blocker(cboSeparator_[i]);
-    cboSeparator_[i]->setEditText(mirror::Q(*values[i]));
+    const QSignalBlocker blocker(separatorLists_[i]);
+    separatorLists_[i]->setEditText(mirror::Q(*values[i]));
   }
 }
 

@@ -41,7 +41,7 @@ class ConventionsPage : public QObject {
   enum class SetDecimalState { kGrey, kCleared, kSet };
   SetDecimalState SetDecimal() const { return setDecimal_; }
   void SetSetDecimal(SetDecimalState state);
-  // The plot text separators shown in cboSeparator(0..1) from the settings.
+  // The plot text separators shown in the two separator lists from the settings.
   void ShowSeparators();
 
   QRadioButton* InPlane(int i) const { return inputPlaneNotationOptions_[i]; }
@@ -53,11 +53,11 @@ class ConventionsPage : public QObject {
   QCheckBox* SameAsInput() const { return outputSameAsInputBox_; }
   QCheckBox* LinePolarity() const { return polaritySignBox_; }
   QRadioButton* Decimal(int i) const { return decimalCharOptions_[i]; }
-  QCheckBox* SetDecimalBox() const { return chkSetDecimal_; }
+  QCheckBox* SetDecimalBox() const { return setDecimalBox_; }
   QLabel* LocaleWarning() const { return localeWarning_; }
   QPushButton* Command(int i) const { return commandButtons_[i]; }
-  QComboBox* Separator(int i) const { return cboSeparator_[i]; }
-  QCheckBox* ShowStereo() const { return chkShowStereo_; }
+  QComboBox* Separator(int i) const { return separatorLists_[i]; }
+  QCheckBox* ShowStereo() const { return showStereoBox_; }
   QRadioButton* CoreOption(const QString& name, int i) const;
 
   // The page lays itself out in one column when view (the visible part of
@@ -141,10 +141,10 @@ class ConventionsPage : public QObject {
   QButtonGroup* zenithGroup_ = nullptr;
   QButtonGroup* decimalGroup_ = nullptr;
 
-  QCheckBox* chkSetDecimal_ = nullptr;
+  QCheckBox* setDecimalBox_ = nullptr;
   SetDecimalState setDecimal_ = SetDecimalState::kGrey;
   QLabel* localeWarning_ = nullptr;
-  std::array<QComboBox*, 2> cboSeparator_{};
-  QCheckBox* chkShowStereo_ = nullptr;
+  std::array<QComboBox*, 2> separatorLists_{};
+  QCheckBox* showStereoBox_ = nullptr;
   std::array<QPushButton*, 6> commandButtons_{};  // 2..5 live here
 };

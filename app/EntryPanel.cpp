@@ -94,14 +94,14 @@ EntryPanel::EntryPanel(Lodema::CalculatorModel& model, QObject* parent)
     grid->addWidget(MakeWindow(3, 8, 3), 0, 0, Qt::AlignTop);
     approximateDipFrame_ = new QGroupBox;
     approximateDipFrame_->setObjectName(QStringLiteral("fraDip"));
-    optDipGroup_ = new QButtonGroup(this);
+    approximateDipGroup_ = new QButtonGroup(this);
     auto* dips = new QVBoxLayout(approximateDipFrame_);
     dips->setSpacing(0);
     dips->setContentsMargins(4, 2, 4, 2);
     for (int i = 0; i < 3; ++i) {
       approximateDipOptions_[i] = new QRadioButton;
       approximateDipOptions_[i]->setObjectName(QStringLiteral("optDip%1").arg(i));
-      optDipGroup_->addButton(approximateDipOptions_[i], i);
+      approximateDipGroup_->addButton(approximateDipOptions_[i], i);
       connect(approximateDipOptions_[i], &QRadioButton::clicked, this, [this, i](bool checked) {
         if (checked && !model_.Controls().approximateDipOptions[i].checked)
           model_.SetApproximateDip(i);
@@ -150,17 +150,17 @@ EntryPanel::EntryPanel(Lodema::CalculatorModel& model, QObject* parent)
     auto* section = new QGridLayout(windowPanels_[4]);
     section->setContentsMargins(0, 0, 0, 0);
     section->setVerticalSpacing(1);
-    Label3_ = new QLabel;
-    Label3_->setObjectName(QStringLiteral("Label3"));
-    section->addWidget(Label3_, 0, 0);
+    sectionCaption_ = new QLabel;
+    sectionCaption_->setObjectName(QStringLiteral("Label3"));
+    section->addWidget(sectionCaption_, 0, 0);
     section->addWidget(entryBoxes_[11], 0, 1);
     section->addWidget(entryCaptions_[11], 1, 1);
     mirror::KeepRoom(windowPanels_[4]);
     row->addWidget(windowPanels_[4]);
 
-    panResults3_ = new QWidget;
-    panResults3_->setObjectName(QStringLiteral("panResults3"));
-    auto* results = new QGridLayout(panResults3_);
+    sectionResults_ = new QWidget;
+    sectionResults_->setObjectName(QStringLiteral("panResults3"));
+    auto* results = new QGridLayout(sectionResults_);
     results->setContentsMargins(0, 0, 0, 0);
     results->setVerticalSpacing(1);
     for (int i = 12; i < 14; ++i) {
@@ -169,7 +169,7 @@ EntryPanel::EntryPanel(Lodema::CalculatorModel& model, QObject* parent)
       results->addWidget(resultValues_[i], 0, i - 12);
       results->addWidget(resultCaptions_[i], 1, i - 12);
     }
-    row->addWidget(panResults3_);
+    row->addWidget(sectionResults_);
     row->addStretch(1);
   }
   Refresh();
@@ -211,13 +211,26 @@ void EntryPanel::Refresh() {
   mirror::Frame(approximateDipFrame_, c.approximateDipFrame);
   mirror::Options(referenceDirectionGroup_, referenceDirectionOptions_,
                   c.referenceDirectionOptions);
-  mirror::Options(optDipGroup_, approximateDipOptions_, c.approximateDipOptions);
+  mirror::Options(approximateDipGroup_, approximateDipOptions_, c.approximateDipOptions);
 
   mirror::Frame(extraResultFrame_, c.extraResultFrame);
   mirror::Check(apparentDipBox_, c.apparentDipBox);
-  mirror::Caption(Label3_, c.sectionCaption);
+  mirror::Caption(sectionCaption_, c.sectionCaption);
   for (int i = 12; i < 14; ++i) {
     ResultPanel::MirrorValue(resultValues_[i], c.resultValues[i]);
     mirror::Caption(resultCaptions_[i], c.resultCaptions[i]);
   }
+}
+
+bool EntryPanel::FocusFirstEntry() {
+  // Boxes 0-10 are windows A to D in order; 11 is the section trend.
+  for (int i = 0; i < 11; ++i) {
+    QLineEdit* box = entryBoxes_[i];
+    if (box->isVisibleTo(box->window()) && box->isEnabled() && !box->isReadOnly()) {
+      box->setFocus(Qt::OtherFocusReason);
+      box->selectAll();
+      return true;
+    }
+  }
+  return false;
 }

@@ -31,6 +31,9 @@ class EntryPanel : public QObject {
   QWidget* Windows() const { return windows_; }
   QWidget* ExtraData() const { return extraResultFrame_; }
   void Refresh();
+  // Puts the keyboard focus in the first entry box the calculation shows
+  // (none when it shows none). True when a box took it.
+  bool FocusFirstEntry();
 
   QLineEdit* Box(int i) const { return entryBoxes_[i]; }
   QLabel* BoxLabel(int i) const { return entryCaptions_[i]; }
@@ -57,13 +60,13 @@ class EntryPanel : public QObject {
   QGroupBox* referenceDirectionFrame_ = nullptr;
   QGroupBox* approximateDipFrame_ = nullptr;
   QButtonGroup* referenceDirectionGroup_ = nullptr;
-  QButtonGroup* optDipGroup_ = nullptr;
+  QButtonGroup* approximateDipGroup_ = nullptr;
   std::array<QRadioButton*, 4> referenceDirectionOptions_{};
   std::array<QRadioButton*, 3> approximateDipOptions_{};
   QGroupBox* extraResultFrame_ = nullptr;
   QCheckBox* apparentDipBox_ = nullptr;
-  QLabel* Label3_ = nullptr;
-  QWidget* panResults3_ = nullptr;
+  QLabel* sectionCaption_ = nullptr;
+  QWidget* sectionResults_ = nullptr;
   // Indexed like resultValues / resultCaptions; only 12 and 13 live here.
   std::array<QLabel*, Lodema::kResultBoxCount> resultValues_{};
   std::array<QLabel*, Lodema::kResultBoxCount> resultCaptions_{};

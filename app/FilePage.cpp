@@ -15,13 +15,16 @@
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <exception>
 
+#include "app/ElidedLabel.h"
 #include "app/Mirror.h"
 #include "app/OutputPanel.h"
 #include "app/QtPlatform.h"
 #include "app/ThemeColours.h"
 #include "batch/FilePage.h"
+#include "batch/HeadingGuess.h"
 #include "calc/CalculatorModel.h"
 
 namespace {
@@ -75,27 +78,27 @@ FilePage::FilePage(Lodema::CalculatorModel& model, Lodema::FilePageModel& page, 
 }
 
 QWidget* FilePage::MakeInputGroup() {
-  fraInput_ = new QGroupBox(QStringLiteral("Input file"));
-  fraInput_->setObjectName(QStringLiteral("fraInput"));
-  auto* column = new QVBoxLayout(fraInput_);
+  inputGroupBox_ = new QGroupBox(QStringLiteral("Input file"));
+  inputGroupBox_->setObjectName(QStringLiteral("fraInput"));
+  auto* column = new QVBoxLayout(inputGroupBox_);
 
   auto* nameRow = new QHBoxLayout;
   fileNameBoxes_[0] = new QLineEdit;
   fileNameBoxes_[0]->setObjectName(QStringLiteral("txtFileName0"));
-  cmdFileName_[0] = new QPushButton(QStringLiteral("Browse..."));
-  cmdFileName_[0]->setObjectName(QStringLiteral("cmdFileName0"));
-  mnuPasteData2_ = new QMenu(page_);
-  mnuPasteData2_->setObjectName(QStringLiteral("mnuPasteData2"));
-  QAction* paste = mnuPasteData2_->addAction(QStringLiteral("Paste data from clipboard..."));
+  inputBrowseButtons_[0] = new QPushButton(QStringLiteral("Browse..."));
+  inputBrowseButtons_[0]->setObjectName(QStringLiteral("cmdFileName0"));
+  pasteMenu_ = new QMenu(page_);
+  pasteMenu_->setObjectName(QStringLiteral("mnuPasteData2"));
+  QAction* paste = pasteMenu_->addAction(QStringLiteral("Paste data from clipboard..."));
   paste->setObjectName(QStringLiteral("mnuPasteData2_0"));
   connect(paste, &QAction::triggered, this, [this] { emit pasteRequested(); });
   pasteButton_ = new QToolButton;
   pasteButton_->setObjectName(QStringLiteral("cmdPasteData"));
   pasteButton_->setArrowType(Qt::DownArrow);
   pasteButton_->setPopupMode(QToolButton::InstantPopup);
-  pasteButton_->setMenu(mnuPasteData2_);
+  pasteButton_->setMenu(pasteMenu_);
   nameRow->addWidget(fileNameBoxes_[0], 1);
-  nameRow->addWidget(cmdFileName_[0]);
+  nameRow->addWidget(inputBrowseButtons_[0]);
   nameRow->addWidget(pasteButton_);
   column->addLayout(nameRow);
 
@@ -127,20 +130,19 @@ QWidget* FilePage::MakeInputGroup() {
   options->addWidget(previewGrid_, 1, 0, 1, 4);
   options->setRowStretch(1, 1);
 
-  lblDataMismatch_ = new QLabel(QString::fromLatin1(Lodema::kMismatchCaption));
-  lblDataMismatch_->setObjectName(QStringLiteral("lblDataMismatch"));
-  theme::SetCaptionColour(lblDataMismatch_, QColor(0xc0, 0, 0),
-                          QStringLiteral("font-weight: bold;"));
-  mirror::KeepRoom(lblDataMismatch_);
-  options->addWidget(lblDataMismatch_, 2, 0, 1, 3);
+  mismatchLabel_ = new QLabel(QString::fromLatin1(Lodema::kMismatchCaption));
+  mismatchLabel_->setObjectName(QStringLiteral("lblDataMismatch"));
+  theme::SetCaptionColour(mismatchLabel_, QColor(0xc0, 0, 0), QStringLiteral("font-weight: bold;"));
+  mirror::KeepRoom(mismatchLabel_);
+  options->addWidget(mismatchLabel_, 2, 0, 1, 3);
   column->addWidget(inputOptions_, 1);
 
   // "Start input" and the counter of processed lines.
   auto* runRow = new QHBoxLayout;
   runRow->addWidget(commandButtons_[0]);
-  fraNumData_ = new QGroupBox(QStringLiteral("Processed:"));
-  fraNumData_->setObjectName(QStringLiteral("fraNumData0"));
-  auto* digits = new QHBoxLayout(fraNumData_);
+  counterFrame_ = new QGroupBox(QStringLiteral("Processed:"));
+  counterFrame_->setObjectName(QStringLiteral("fraNumData0"));
+  auto* digits = new QHBoxLayout(counterFrame_);
   digits->setSpacing(1);
   digits->setContentsMargins(4, 2, 4, 2);
   // The whole count: a long file must not wrap a fixed number of digits.
@@ -152,9 +154,9 @@ QWidget* FilePage::MakeInputGroup() {
   counterLabel_->setMinimumWidth(
       counterLabel_->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 8);
   digits->addWidget(counterLabel_);
-  mirror::KeepRoom(fraNumData_);
-  runRow->addWidget(fraNumData_);
-  runStatus_ = new QLabel;
+  mirror::KeepRoom(counterFrame_);
+  runRow->addWidget(counterFrame_);
+  runStatus_ = new ElidedLabel;
   runStatus_->setObjectName(QStringLiteral("lblRunStatus"));
   runRow->addWidget(runStatus_, 1);
   column->addLayout(runRow);
@@ -162,7 +164,7 @@ QWidget* FilePage::MakeInputGroup() {
   connect(fileNameBoxes_[0], &QLineEdit::textEdited, this, [this](const QString& text) {
     Forward([this, text] { pageModel_.SetInputFileText(0, mirror::S(text)); });
   });
-  connect(cmdFileName_[0], &QPushButton::clicked, this,
+  connect(inputBrowseButtons_[0], &QPushButton::clicked, this,
           [this] { Forward([this] { pageModel_.GetInputFile(); }); });
   fileNameBoxes_[0]->installEventFilter(this);
   connect(delimiterLists0_, &QComboBox::editTextChanged, this, [this](const QString& text) {
@@ -184,7 +186,7 @@ QWidget* FilePage::MakeInputGroup() {
           });
   connect(previewGrid_->horizontalHeader(), &QHeaderView::sectionClicked, this,
           [this] { Forward([this] { pageModel_.EndGridColumnSelection(); }); });
-  return fraInput_;
+  return inputGroupBox_;
 }
 
 QWidget* FilePage::MakeColumnFrames() {
@@ -223,7 +225,7 @@ QWidget* FilePage::MakeColumnFrames() {
     grid->addWidget(manualFixBoxes_[w], 1, 0, 1, 3);
     grid->setColumnStretch(3, 1);
     column->addWidget(frame);
-    fraWindowColumns_[w] = frame;
+    windowColumnFrames_[w] = frame;
   }
   return frames;
 }
@@ -235,15 +237,15 @@ void FilePage::MakeStrip() {
   row->setContentsMargins(0, 0, 0, 0);
   fileNameBoxes_[1] = new QLineEdit;
   fileNameBoxes_[1]->setObjectName(QStringLiteral("txtFileName1"));
-  cmdFileName_[1] = new QPushButton(QStringLiteral("Change..."));
-  cmdFileName_[1]->setObjectName(QStringLiteral("cmdFileName1"));
+  inputBrowseButtons_[1] = new QPushButton(QStringLiteral("Change..."));
+  inputBrowseButtons_[1]->setObjectName(QStringLiteral("cmdFileName1"));
   row->addWidget(fileNameBoxes_[1], 1);
-  row->addWidget(cmdFileName_[1]);
+  row->addWidget(inputBrowseButtons_[1]);
   row->addWidget(commandButtons_[1]);
   connect(fileNameBoxes_[1], &QLineEdit::textEdited, this, [this](const QString& text) {
     Forward([this, text] { pageModel_.SetInputFileText(1, mirror::S(text)); });
   });
-  connect(cmdFileName_[1], &QPushButton::clicked, this,
+  connect(inputBrowseButtons_[1], &QPushButton::clicked, this,
           [this] { Forward([this] { pageModel_.GetInputFile(); }); });
   fileNameBoxes_[1]->installEventFilter(this);
 }
@@ -312,16 +314,27 @@ void FilePage::RefreshGrid() {
 
 void FilePage::RefreshProgress() {
   const Lodema::FilePageControls& c = pageModel_.Controls();
-  mirror::Visible(fraNumData_, c.counterVisible);
+  mirror::Visible(counterFrame_, c.counterVisible);
   const QString count = QString::number(static_cast<qlonglong>(c.processedCount));
   if (counterLabel_->text() != count) counterLabel_->setText(count);
-  const QString status = mirror::Q(c.runStatus);
-  if (runStatus_->text() != status) runStatus_->setText(status);
+  // A run's status speaks of the source it read: another source clears it.
+  if (c.runStatus.empty()) dismissedStatus_.reset();
+  const bool dismissed = dismissedStatus_ && *dismissedStatus_ == c.runStatus;
+  runStatus_->SetWholeText(dismissed ? QString() : mirror::Q(c.runStatus));
   for (int k = 0; k < 2; ++k) MirrorCommand(commandButtons_[k], c.commandButtons[k]);
 }
 
 void FilePage::Refresh() {
   const Lodema::FilePageControls& c = pageModel_.Controls();
+  // A run (a paste names its own source) keeps its columns and headings to
+  // the end: the new source is taken up after it.
+  const bool newSource = !model_.BatchRunning() && model_.settings().FileIn != shownSource_;
+  if (newSource) {
+    if (!shownSource_.empty()) emit sourceLeft(mirror::Q(shownSource_), shownChoice_);
+    shownSource_ = model_.settings().FileIn;
+    if (!c.runStatus.empty()) dismissedStatus_ = c.runStatus;
+    GuessHeadings();
+  }
   for (int i = 0; i < 2; ++i) mirror::Text(fileNameBoxes_[i], c.fileNameBoxes[i]);
   mirror::List(delimiterLists0_, c.delimiterLists[0]);
   inputOptions_->setEnabled(c.inputFrameEnabled);
@@ -331,8 +344,8 @@ void FilePage::Refresh() {
   // used says why in the same place.
   const QString warning = c.sourceProblem.empty() ? QString::fromLatin1(Lodema::kMismatchCaption)
                                                   : mirror::Q(c.sourceProblem);
-  if (lblDataMismatch_->text() != warning) lblDataMismatch_->setText(warning);
-  mirror::Visible(lblDataMismatch_,
+  if (mismatchLabel_->text() != warning) mismatchLabel_->setText(warning);
+  mirror::Visible(mismatchLabel_,
                   !c.sourceProblem.empty() || (c.columnMismatchVisible && c.inputFrameEnabled));
 
   for (int slot = 0; slot < Lodema::kSlotCount; ++slot) {
@@ -347,20 +360,40 @@ void FilePage::Refresh() {
   }
   for (int w = 0; w < 4; ++w) {
     mirror::Check(manualFixBoxes_[w], c.manualFixBoxes[w], false);
-    fraWindowColumns_[w]->setEnabled(c.inputFrameEnabled);
+    windowColumnFrames_[w]->setEnabled(c.inputFrameEnabled);
   }
   output_->Refresh();
   RefreshProgress();
-  if (model_.settings().FileIn != shownSource_) {
-    shownSource_ = model_.settings().FileIn;
-    emit inputSourceChanged(mirror::Q(shownSource_));
+  if (newSource) emit inputSourceChanged(mirror::Q(shownSource_));
+  shownChoice_ = ShownChoice();
+}
+
+FileColumnChoice FilePage::ShownChoice() const {
+  FileColumnChoice choice;
+  // A fixed window is kept as no column: fixing belongs to the session.
+  for (int column : pageModel_.CurrentColumnMap()) choice.columns.push_back(std::max(column, 0));
+  choice.headings = pageModel_.Controls().tableHeadingsBox.checked;
+  return choice;
+}
+
+void FilePage::GuessHeadings() {
+  const Lodema::PreviewGrid& grid = pageModel_.Controls().previewGrid;
+  if (grid.notText || (grid.rows.empty() && !grid.headerFromSource)) return;
+  std::vector<std::vector<std::string>> rows;
+  if (grid.headerFromSource) rows.push_back(grid.header);
+  rows.insert(rows.end(), grid.rows.begin(), grid.rows.end());
+  const bool headings = Lodema::FirstRowLooksLikeHeadings(rows);
+  if (headings != pageModel_.Controls().tableHeadingsBox.checked) {
+    pageModel_.SetTableHeadings(headings);
   }
 }
 
 QLineEdit* FilePage::FileName(int i) const {
   return i == 2 ? output_->FileName() : fileNameBoxes_[i];
 }
-QPushButton* FilePage::Browse(int i) const { return i == 2 ? output_->Browse() : cmdFileName_[i]; }
+QPushButton* FilePage::Browse(int i) const {
+  return i == 2 ? output_->Browse() : inputBrowseButtons_[i];
+}
 QComboBox* FilePage::Delimiter(int i) const {
   return i == 1 ? output_->Delimiter() : delimiterLists0_;
 }

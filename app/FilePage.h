@@ -9,7 +9,11 @@
 #include <QObject>
 #include <array>
 #include <functional>
+#include <optional>
+#include <string>
 
+#include "app/ElidedLabel.h"
+#include "app/RecentFiles.h"
 #include "batch/FilePageControls.h"
 
 class QButtonGroup;
@@ -55,20 +59,22 @@ class FilePage : public QObject {
   QTableWidget* Grid() const { return previewGrid_; }
   QComboBox* Columns(int slot) const { return columnLists_[slot]; }
   QCheckBox* ManualFix(int w) const { return manualFixBoxes_[w]; }
-  QLabel* Mismatch() const { return lblDataMismatch_; }
+  QLabel* Mismatch() const { return mismatchLabel_; }
   QCheckBox* OutputOption(int i) const;
   QRadioButton* FileOut(int i) const;
   QPushButton* SaveResult() const;
   QPushButton* StartInput(int i) const { return commandButtons_[i]; }
   QLabel* CurrentFile() const;
-  QWidget* Counter() const { return fraNumData_; }
+  QWidget* Counter() const { return counterFrame_; }
   QLabel* RunStatus() const { return runStatus_; }
   QLabel* CounterLabel() const { return counterLabel_; }
-  QMenu* PasteMenu() const { return mnuPasteData2_; }
+  QMenu* PasteMenu() const { return pasteMenu_; }
   // The column lists go under the output file when view (the visible part
   // of the page) is narrower than the page side by side.
   void FollowWidthOf(QWidget* view);
   bool Narrow() const { return narrow_; }
+  // The columns of the entry boxes and the headings box as the page shows them.
+  FileColumnChoice ShownChoice() const;
 
  signals:
   // "Start input" k was pressed (the window runs it).
@@ -76,6 +82,9 @@ class FilePage : public QObject {
   void pasteRequested();
   // The input source (FileIn) shown on the page is another one now.
   void inputSourceChanged(const QString& source);
+  // The source shown before, with the columns and headings box it was
+  // last shown with.
+  void sourceLeft(const QString& source, const FileColumnChoice& choice);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -87,6 +96,9 @@ class FilePage : public QObject {
   void RefreshGrid();
   void Forward(const std::function<void()>& action);
   void Arrange(bool narrow);
+  // A new source: "First row contains column headings" ticked when its
+  // first row reads as headings, cleared when not.
+  void GuessHeadings();
 
   Lodema::CalculatorModel& model_;
   Lodema::FilePageModel& pageModel_;
@@ -102,24 +114,27 @@ class FilePage : public QObject {
 
   OutputPanel* output_ = nullptr;
   std::array<QLineEdit*, 2> fileNameBoxes_{};
-  std::array<QPushButton*, 2> cmdFileName_{};
+  std::array<QPushButton*, 2> inputBrowseButtons_{};
   QComboBox* delimiterLists0_ = nullptr;
-  QGroupBox* fraInput_ = nullptr;
+  QGroupBox* inputGroupBox_ = nullptr;
   QWidget* inputOptions_ = nullptr;
   QToolButton* pasteButton_ = nullptr;
-  QMenu* mnuPasteData2_ = nullptr;
+  QMenu* pasteMenu_ = nullptr;
   QCheckBox* tableHeadingsBox_ = nullptr;
   QTableWidget* previewGrid_ = nullptr;
   Lodema::PreviewGrid shownGrid_;
-  QLabel* lblDataMismatch_ = nullptr;
-  std::array<QGroupBox*, 4> fraWindowColumns_{};
+  QLabel* mismatchLabel_ = nullptr;
+  std::array<QGroupBox*, 4> windowColumnFrames_{};
   std::array<QComboBox*, Lodema::kSlotCount> columnLists_{};
   std::array<bool, Lodema::kSlotCount> shownHighlight_{};
   std::array<QCheckBox*, 4> manualFixBoxes_{};
 
   std::array<QPushButton*, 2> commandButtons_{};
-  QWidget* fraNumData_ = nullptr;
-  QLabel* runStatus_ = nullptr;  // "N rows written to FILE" after a clean run
+  QWidget* counterFrame_ = nullptr;
+  ElidedLabel* runStatus_ = nullptr;  // "N rows written to FILE" after a clean run
+  // The status of the last run once another source was chosen: not shown.
+  std::optional<std::string> dismissedStatus_;
   QLabel* counterLabel_ = nullptr;
   std::string shownSource_;
+  FileColumnChoice shownChoice_;
 };

@@ -16,8 +16,11 @@
 #include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <vector>
 
 #include "app/HelpFiles.h"
+#include "app/ScreenFit.h"
 
 namespace {
 
@@ -82,6 +85,8 @@ HelpWindow::HelpWindow(const QString& guideFolder, QWidget* parent)
   layout->addWidget(tools);
   layout->addWidget(splitter);
   resize(960, 700);
+  // On a small screen the whole window, title bar too, stays in view.
+  FitOnScreen(*this, false);
 
   back_->setEnabled(false);
   forward_->setEnabled(false);
@@ -95,6 +100,12 @@ HelpWindow::HelpWindow(const QString& guideFolder, QWidget* parent)
           [this](QListWidgetItem* item) { ShowPage(item->data(Qt::UserRole).toString()); });
   connect(contents_, &QListWidget::itemClicked, this,
           [this](QListWidgetItem* item) { ShowPage(item->data(Qt::UserRole).toString()); });
+  // A link followed, Back or Forward: the contents mark the page shown, and
+  // a search note about the last page no longer applies.
+  connect(browser_, &QTextBrowser::sourceChanged, this, [this](const QUrl& url) {
+    MarkPageInContents(url);
+    FindOnNewPage();
+  });
   connect(searchBox_, &QLineEdit::returnPressed, this, [this] { Search(searchBox_->text()); });
   connect(searchBox_, &QLineEdit::textChanged, this, [this](const QString& text) {
     if (text.isEmpty()) ShowAllContents();
@@ -122,6 +133,7 @@ void HelpWindow::FillContents() {
 void HelpWindow::ShowAllContents() {
   for (int i = 0; i < contents_->count(); ++i) contents_->item(i)->setHidden(false);
   searchNote_->clear();
+  lastSearch_.clear();
 }
 
 void HelpWindow::ShowPage(const QString& page) {
@@ -129,11 +141,28 @@ void HelpWindow::ShowPage(const QString& page) {
   QUrl url = QUrl::fromLocalFile(QDir(folder_).filePath(hash < 0 ? page : page.left(hash)));
   if (hash >= 0) url.setFragment(page.mid(hash + 1));
   browser_->setSource(url);
-  const int row = static_cast<int>(pages_.indexOf(QFileInfo(url.toLocalFile()).fileName()));
-  if (row >= 0) {
-    const QSignalBlocker blocker(contents_);
-    contents_->setCurrentRow(row);
+  MarkPageInContents(url);
+}
+
+void HelpWindow::FindOnNewPage() {
+  if (lastSearch_.isEmpty()) {
+    searchNote_->clear();
+    return;
   }
+  browser_->setTextCursor(QTextCursor(browser_->document()));
+  const bool here = browser_->find(lastSearch_);
+  searchNote_->setText(here ? QString()
+                            : QStringLiteral("  \"%1\" is not on this page.").arg(lastSearch_));
+}
+
+void HelpWindow::MarkPageInContents(const QUrl& url) {
+  const QString file = QFileInfo(url.toLocalFile()).fileName();
+  const int row = static_cast<int>(pages_.indexOf(file));
+  if (row < 0 || contents_->currentRow() == row) return;
+  // A page a search left out of the list is back in it while it is read.
+  contents_->item(row)->setHidden(false);
+  const QSignalBlocker blocker(contents_);
+  contents_->setCurrentRow(row);
 }
 
 QString HelpWindow::CurrentPage() const {
@@ -145,21 +174,27 @@ QString HelpWindow::CurrentPage() const {
 bool HelpWindow::Search(const QString& text) {
   ShowAllContents();
   if (text.trimmed().isEmpty()) return false;
+  lastSearch_ = text;
   if (browser_->find(text)) return true;
   // Not found below the cursor: look again from the top of the page.
   QTextCursor top(browser_->document());
   browser_->setTextCursor(top);
   if (browser_->find(text)) return true;
-  int found = 0;
+  std::vector<bool> holds;
   for (int i = 0; i < contents_->count(); ++i) {
-    const bool holds = pageTexts_.value(i).contains(text, Qt::CaseInsensitive);
-    contents_->item(i)->setHidden(!holds);
-    found += holds ? 1 : 0;
+    holds.push_back(pageTexts_.value(i).contains(text, Qt::CaseInsensitive));
   }
-  searchNote_->setText(found == 0 ? QStringLiteral("  \"%1\" is not in the guide.").arg(text)
-                                  : QStringLiteral("  Not on this page; %1 page(s) with \"%2\" "
-                                                   "are listed.")
-                                        .arg(found)
-                                        .arg(text));
+  const auto found = std::count(holds.begin(), holds.end(), true);
+  if (found == 0) {
+    // Nothing to narrow the list to: it stays whole, to go on reading.
+    searchNote_->setText(QStringLiteral("  \"%1\" is not in the guide.").arg(text));
+    return false;
+  }
+  for (int i = 0; i < contents_->count(); ++i) {
+    contents_->item(i)->setHidden(!holds[static_cast<std::size_t>(i)]);
+  }
+  searchNote_->setText(QStringLiteral("  Not on this page; %1 page(s) with \"%2\" are listed.")
+                           .arg(found)
+                           .arg(text));
   return false;
 }

@@ -12,6 +12,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QTextBrowser;
+class QUrl;
 
 class HelpWindow : public QWidget {
   Q_OBJECT
@@ -25,7 +26,8 @@ class HelpWindow : public QWidget {
   QString CurrentPage() const;
 
   // Finds text on the page shown from the cursor on (wrapping once); when
-  // the page lacks it, the contents list keeps only the pages that hold it.
+  // the page lacks it, the contents list keeps only the pages that hold it
+  // (all of them when none does).
   // Returns whether the page shown holds the text.
   bool Search(const QString& text);
 
@@ -40,10 +42,16 @@ class HelpWindow : public QWidget {
   void FillContents();
   // Shows every contents entry again (after a search narrowed the list).
   void ShowAllContents();
+  // After a search, a page newly shown is searched too: its first match
+  // marked, or the note says it lacks the text.
+  void FindOnNewPage();
+  // Selects the page at url in the contents list.
+  void MarkPageInContents(const QUrl& url);
 
   QString folder_;
   QStringList pages_;      // file names in contents order
   QStringList pageTexts_;  // their plain text, for searching
+  QString lastSearch_;     // the text searched for, until the box is cleared
   QTextBrowser* browser_ = nullptr;
   QListWidget* contents_ = nullptr;
   QLineEdit* searchBox_ = nullptr;

@@ -1,25 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "app/MainWindow.h"
 
-#include <QAction>
-#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
-#include <QDir>
-#include <QDragEnterEvent>
-#include <QDropEvent>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QMenu>
-#include <QMenuBar>
-#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
-#include <QScrollBar>
-#include <QShortcut>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -35,16 +25,16 @@
 #include "app/HelpAccess.h"
 #include "app/HelpFiles.h"
 #include "app/Mirror.h"
-#include "app/NomenclatureDialog.h"
 #include "app/Notices.h"
+#include "app/PageScrollAreas.h"
 #include "app/QtPlatform.h"
 #include "app/QtSettingsStore.h"
 #include "app/ResultPanel.h"
 #include "app/RunInputGuard.h"
+#include "app/ScreenFit.h"
 #include "app/StereoPlotWindow.h"
 #include "app/ThemeColours.h"
 #include "batch/FilePage.h"
-#include "batch/LineReader.h"
 #include "calc/Catalogue.h"
 #include "calc/Settings.h"
 #include "calc/SettingsIO.h"
@@ -70,60 +60,6 @@ Lodema::Plot::AnalysisChoice AnalysisFromSettings(const Lodema::Settings& s) {
 // the toolkit encodes them (Base64 text).
 constexpr const char* kGeometrySection = "StartUp";
 constexpr const char* kGeometryKey = "MainWindowGeometry";
-
-// The first local file a drag carries, or an empty text.
-QString DraggedFile(const QMimeData* data) {
-  if (data == nullptr || !data->hasUrls()) return {};
-  for (const QUrl& url : data->urls()) {
-    if (!url.isLocalFile()) continue;
-    const QFileInfo info(url.toLocalFile());
-    if (info.isFile()) return info.absoluteFilePath();
-  }
-  return {};
-}
-
-// A page in a frameless scroll area: on a small screen (1024 x 640) the
-// window still fits, and a page taller or wider than its room scrolls
-// rather than being cut off or pushing the window off the screen.
-QScrollArea* Scrolled(QWidget* page) {
-  auto* area = new QScrollArea;
-  area->setObjectName(page->objectName() + QStringLiteral("Scroll"));
-  area->setFrameShape(QFrame::NoFrame);
-  area->setWidgetResizable(true);
-  area->setWidget(page);
-  return area;
-}
-
-// The entry and result windows beside the pages: as wide as they need (the
-// calculation decides which windows show), scrolled up and down when the
-// screen is too low for them.
-class SideScrollArea : public QScrollArea {
- public:
-  SideScrollArea() {
-    setObjectName(QStringLiteral("sidePanelScroll"));
-    setFrameShape(QFrame::NoFrame);
-    setWidgetResizable(true);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  }
-  QSize minimumSizeHint() const override { return Widen(QScrollArea::minimumSizeHint()); }
-  QSize sizeHint() const override { return Widen(QScrollArea::sizeHint()); }
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    // Other windows shown: the width needed may have changed.
-    if (watched == widget() && event->type() == QEvent::LayoutRequest) updateGeometry();
-    return QScrollArea::eventFilter(watched, event);
-  }
-
- private:
-  QSize Widen(QSize hint) const {
-    if (widget() != nullptr) {
-      hint.setWidth(widget()->minimumSizeHint().width() + verticalScrollBar()->sizeHint().width() +
-                    2 * frameWidth());
-    }
-    return hint;
-  }
-};
 
 }  // namespace
 
@@ -197,12 +133,19 @@ MainWindow::MainWindow(const LodemaServices& services, QWidget* parent) : QMainW
   recentFiles_.Load(*store_);
   BuildMenus();
   RestoreWindowGeometry();
+  FitOnScreen(*this, restoredGeometry_);
   setAcceptDrops(true);
   observerId_ = model_.AddObserver([this](Lodema::ModelEvent) {
     // A batch run repaints on its own schedule (OnBatchProgress).
     if (model_.BatchRunning()) return;
     if (!model_.Initialising()) FollowEntryLayout();
     RefreshAll();
+    // Whichever way the calculation changed (button, caption, menu), typing
+    // goes on in its first entry box.
+    if (model_.Calculation() != focusedCalculation_ && !model_.Initialising()) {
+      focusedCalculation_ = model_.Calculation();
+      entryPanel_->FocusFirstEntry();
+    }
   });
   FormInitialisation();
 }
@@ -220,17 +163,17 @@ void MainWindow::BuildWidgets() {
                                          calculationPages_->ReformatRow(16), this);
   filePage_ = new FilePage(model_, *filePageModel_, this);
 
-  tabPage_ = new QTabWidget;
-  tabPage_->setObjectName(QStringLiteral("tabLodem"));
-  tabPage_->addTab(Scrolled(calculationPages_->GeometricalPage()), QStringLiteral("Geometrical"));
-  tabPage_->addTab(Scrolled(calculationPages_->CorePage()), QStringLiteral("Drill core"));
+  pageTabs_ = new QTabWidget;
+  pageTabs_->setObjectName(QStringLiteral("tabLodem"));
+  pageTabs_->addTab(Scrolled(calculationPages_->GeometricalPage()), QStringLiteral("Geometrical"));
+  pageTabs_->addTab(Scrolled(calculationPages_->CorePage()), QStringLiteral("Drill core"));
   QScrollArea* conventionsArea = Scrolled(conventionsPage_->Page());
-  tabPage_->addTab(conventionsArea, QStringLiteral("Conventions"));
+  pageTabs_->addTab(conventionsArea, QStringLiteral("Conventions"));
   conventionsPage_->FollowWidthOf(conventionsArea->viewport());
   QScrollArea* filesArea = Scrolled(filePage_->Page());
-  tabPage_->addTab(filesArea, QStringLiteral("File processing"));
+  pageTabs_->addTab(filesArea, QStringLiteral("File processing"));
   filePage_->FollowWidthOf(filesArea->viewport());
-  connect(tabPage_, &QTabWidget::currentChanged, this, [this](int page) {
+  connect(pageTabs_, &QTabWidget::currentChanged, this, [this](int page) {
     if (page != model_.Controls().tabPage) model_.SetTabPage(page);
   });
 
@@ -250,7 +193,7 @@ void MainWindow::BuildWidgets() {
   auto* sideArea = new SideScrollArea;
   sideArea->setWidget(side);
   auto* splitter = new QSplitter;
-  splitter->addWidget(tabPage_);
+  splitter->addWidget(pageTabs_);
   splitter->addWidget(sideArea);
   // Room to spare goes to the pages; the windows keep the width they need.
   splitter->setStretchFactor(0, 1);
@@ -271,70 +214,10 @@ void MainWindow::BuildWidgets() {
   connect(filePage_, &FilePage::startInputClicked, this, &MainWindow::StartInput);
   connect(filePage_, &FilePage::pasteRequested, this, &MainWindow::PasteData);
   connect(filePage_, &FilePage::inputSourceChanged, this, &MainWindow::NoteInputSource);
+  connect(filePage_, &FilePage::sourceLeft, this, &MainWindow::RememberColumnChoiceOf);
 
-  QSize size(1280, 800);
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    size = size.boundedTo(screen->availableSize());
-  }
-  resize(size);
-}
-
-void MainWindow::BuildMenus() {
-  QMenu* files = menuBar()->addMenu(QStringLiteral("&File"));
-  files->setObjectName(QStringLiteral("mnuFiles"));
-  mnuRecentFiles_ = files->addMenu(QStringLiteral("&Recent files"));
-  mnuRecentFiles_->setObjectName(QStringLiteral("mnuRecentFiles"));
-  RebuildRecentFilesMenu();
-  files->addSeparator();
-  mnuExit_ = files->addAction(QStringLiteral("&Exit"));
-  mnuExit_->setObjectName(QStringLiteral("mnuFile3"));
-  connect(mnuExit_, &QAction::triggered, this, &QWidget::close);
-
-  QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-  edit->setObjectName(QStringLiteral("mnuEdit"));
-  mnuPaste_ = edit->addAction(QStringLiteral("&Paste..."));
-  mnuPaste_->setObjectName(QStringLiteral("mnuPaste"));
-  connect(mnuPaste_, &QAction::triggered, this, &MainWindow::PasteData);
-
-  mnuCalculations_ = menuBar()->addMenu(QStringLiteral("&Calculations"));
-  mnuCalculations_->setObjectName(QStringLiteral("mnuCalculations"));
-  mnuCalculations_->setToolTipsVisible(true);
-  // The current calculation is the one ticked item (none for 37-41, which
-  // have no item); each item shows the number of its calculation.
-  auto* calculationGroup = new QActionGroup(this);
-  calculationGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
-  for (int item = 1; item <= Lodema::kMenuItemCount; ++item) {
-    if (Lodema::IsMenuSeparator(item)) {
-      mnuCalculation_[item] = mnuCalculations_->addSeparator();
-      mnuCalculation_[item]->setObjectName(QStringLiteral("mnuCalculation%1").arg(item));
-      continue;
-    }
-    const int n = Lodema::CalculationForMenuItem(item);
-    QAction* action = mnuCalculations_->addAction(
-        QStringLiteral("%1  %2").arg(n).arg(mirror::Q(Lodema::MenuItemCaption(item))));
-    action->setObjectName(QStringLiteral("mnuCalculation%1").arg(item));
-    action->setCheckable(true);
-    action->setToolTip(CalculationTooltip(n));
-    calculationGroup->addAction(action);
-    connect(action, &QAction::triggered, this,
-            [this, item] { model_.SelectCalculationByMenuItem(item); });
-    mnuCalculation_[item] = action;
-  }
-  MarkCurrentCalculation();
-
-  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-  help->setObjectName(QStringLiteral("mnuHelps"));
-  const std::array<QString, 2> helpCaptions = {QStringLiteral("&Lodema help"),
-                                               QStringLiteral("&Help on Help")};
-  for (int item = 0; item < 2; ++item) {
-    mnuHelp_[item] = help->addAction(helpCaptions[item]);
-    mnuHelp_[item]->setObjectName(QStringLiteral("mnuHelp%1").arg(item));
-    connect(mnuHelp_[item], &QAction::triggered, this, [this, item] { help_->ShowMainHelp(item); });
-  }
-  // F1: the guide at the page of the calculation or page in view.
-  auto* contextHelp = new QShortcut(QKeySequence::HelpContents, this);
-  connect(contextHelp, &QShortcut::activated, this,
-          [this] { help_->ShowContextHelp(tabPage_->currentIndex(), model_.Calculation()); });
+  // Roomy where the screen has room; FitOnScreen keeps it on a small one.
+  resize(1280, 800);
 }
 
 void MainWindow::FormInitialisation() {
@@ -448,27 +331,6 @@ void MainWindow::FollowEntryLayout() {
   filePageModel_->RefreshColumnPreview();
 }
 
-void MainWindow::StartUpDecimalCharacter() {
-  Lodema::Settings& s = model_.settings();
-  conventionsPage_->SetSetDecimal(s.NonLocaleDecimal ? ConventionsPage::SetDecimalState::kSet
-                                                     : ConventionsPage::SetDecimalState::kGrey);
-  if (!s.NonLocaleDecimal || s.DontAskAboutSetting) return;
-  const Lodema::MessageAnswer answer = messages_->ShowMessage(
-      notices::DecimalWarningText(model_.LocaleUsesComma()), notices::kDecimalWarningTitle,
-      Lodema::MessageButtons::kYesNo, Lodema::MessageIcon::kExclamation);
-  if (answer == Lodema::MessageAnswer::kNo) s.DontAskAboutSetting = true;
-}
-
-void MainWindow::MarkCurrentCalculation() {
-  const int current = model_.Calculation();
-  for (int item = 1; item <= Lodema::kMenuItemCount; ++item) {
-    QAction* action = mnuCalculation_[item];
-    if (action == nullptr || !action->isCheckable()) continue;
-    const bool ticked = Lodema::CalculationForMenuItem(item) == current;
-    if (action->isChecked() != ticked) action->setChecked(ticked);
-  }
-}
-
 void MainWindow::RefreshAll() {
   MarkCurrentCalculation();
   calculationPages_->Refresh();
@@ -477,9 +339,9 @@ void MainWindow::RefreshAll() {
   conventionsPage_->Refresh();
   filePage_->Refresh();
   const int page = model_.Controls().tabPage;
-  if (tabPage_->currentIndex() != page) {
-    const QSignalBlocker blocker(tabPage_);
-    tabPage_->setCurrentIndex(page);
+  if (pageTabs_->currentIndex() != page) {
+    const QSignalBlocker blocker(pageTabs_);
+    pageTabs_->setCurrentIndex(page);
   }
 }
 
@@ -502,91 +364,6 @@ void MainWindow::Save(int group) {
   if (auto* qtStore = dynamic_cast<QtSettingsStore*>(store_)) qtStore->Sync();
 }
 
-void MainWindow::OnCommand(int index) {
-  switch (index) {
-    case 2:  // "Save as default": the file output choices
-      Save(Lodema::kSaveFileOutput);
-      Save(Lodema::kSaveFileOutput);
-      break;
-    case 3:  // "Save settings"
-      Save(Lodema::kSaveConventions);
-      Save(Lodema::kSaveProgramState);
-      break;
-    case 4:  // "Defaults": the page only; the store keeps the saved conventions
-      ResetConventions();
-      SaveDecimalChoice();
-      break;
-    case 5:  // "Nomenclature..."
-      ShowNomenclature();
-      return;
-    default:
-      break;
-  }
-  RefreshAll();
-}
-
-void MainWindow::ShowNomenclature() {
-  if (nomenclature_ == nullptr) {
-    nomenclature_ = new NomenclatureDialog(this);
-    connect(nomenclature_, &NomenclatureDialog::storeRequested, this, [this] {
-      nomenclature_->StoreTo(model_.settings());
-      Save(Lodema::kSaveConventions);
-    });
-    connect(nomenclature_, &QDialog::finished, this, &MainWindow::OnNomenclatureClosed);
-  }
-  nomenclature_->LoadFrom(model_.settings());
-  // Modal, but not a nested event loop: the window goes on when it closes.
-  nomenclature_->open();
-}
-
-void MainWindow::OnNomenclatureClosed() {
-  // Whatever button closed it: the captions take the words, the entry
-  // windows their labels, and the calculation runs again.
-  model_.SetCaptionPrefs();
-  model_.SetUpCalculationWindows(model_.Calculation());
-  model_.RevalidateEntries();
-  if (model_.AllEntriesValid()) model_.Calculate();
-  RefreshAll();
-}
-
-void MainWindow::ResetConventions() {
-  const Lodema::MainWindowControls& c = model_.Controls();
-  if (!c.inputPlaneNotationOptions[1].checked) model_.SetInputPlaneNotation(1);
-  if (!c.inputLineOrderOptions[0].checked) model_.SetInputLineOrder(0);
-  if (!c.inputDirectionNotationOptions[0].checked) model_.SetInputDirectionNotation(0);
-  if (!c.outputSameAsInputBox.checked) model_.SetOutputSameAsInput(true);
-  if (!c.outputPlaneNotationOptions[1].checked) model_.SetOutputPlaneNotation(1);
-  if (!c.outputLineOrderOptions[0].checked) model_.SetOutputLineOrder(0);
-  if (!c.outputDirectionNotationOptions[0].checked) model_.SetOutputDirectionNotation(0);
-  if (!c.polaritySignBox.checked) model_.SetPolaritySignShown(true);
-  model_.settings().CoreUpTrend = false;
-  if (!c.deltaReferenceOptions[0].checked) model_.SetDeltaReference(0);
-  if (!c.ellipseMarkOptions[0].checked) model_.SetEllipseMark(0);
-  if (!c.betaRangeOptions[0].checked) model_.SetBetaRange(0);
-  if (!c.corePlungeSignOptions[0].checked) model_.SetCorePlungeSign(0);
-  if (!c.orientationMarkOptions[1].checked) model_.SetOrientationMark(1);
-  if (!c.coreInclinationOptions[0].checked) model_.SetCoreInclination(0);
-  model_.settings().PlaneDelim = "/";
-  model_.settings().LineDelim = "-";
-  conventionsPage_->ShowSeparators();
-}
-
-void MainWindow::OnSetDecimalClicked() {
-  // Clearing "Set as default" stores the system's character as the default,
-  // rather than keeping a choice the user has just declined to keep.
-  SaveDecimalChoice();
-}
-
-void MainWindow::SaveDecimalChoice() {
-  Lodema::Settings& s = model_.settings();
-  const bool chosen = s.NonLocaleDecimal;
-  if (conventionsPage_->SetDecimal() != ConventionsPage::SetDecimalState::kSet) {
-    s.NonLocaleDecimal = false;
-  }
-  Save(Lodema::kSaveDecimalChoice);
-  s.NonLocaleDecimal = chosen;
-}
-
 void MainWindow::PasteData() {
   if (model_.BatchRunning()) return;
   filePageModel_->PasteData();
@@ -600,6 +377,7 @@ void MainWindow::StartInput(int button) {
     filePageModel_->RequestStop();
     return;
   }
+  RememberColumnChoice();
   sinceRepaint_.invalidate();
   // The window stays responsive during the run, but only to the stop.
   const RunInputGuard guard(std::vector<QWidget*>{this, stereoPlot_}, filePage_->StartInput(button),
@@ -637,6 +415,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     model_.settings().NonLocaleDecimal = false;
   }
   SaveWindowGeometry();
+  RememberColumnChoice();
   Lodema::Settings& s = model_.settings();
   if (stereoPlot_->isVisible()) {
     s.gPlotType = static_cast<int>(stereoPlot_->PlotType());
@@ -653,7 +432,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
   // A right click anywhere on the window that nothing else claims offers
   // the Calculations menu.
-  mnuCalculations_->popup(event->globalPos());
+  calculationsMenu_->popup(event->globalPos());
   event->accept();
 }
 
@@ -661,6 +440,11 @@ bool MainWindow::event(QEvent* event) {
   if (event->type() == QEvent::WindowActivate && !activatedOnce_) {
     activatedOnce_ = true;
     model_.SetInitialising(false);
+    // Now framed: the real title bar and borders must fit too.
+    FitOnScreen(*this, true);
+    // Ready to type, unless the focus was put somewhere already.
+    focusedCalculation_ = model_.Calculation();
+    if (focusWidget() == nullptr) entryPanel_->FocusFirstEntry();
   }
   return QMainWindow::event(event);
 }
@@ -675,92 +459,6 @@ void MainWindow::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
 }
 
-// ---- Files from outside: command line, drops, recent files ------------------
-
-bool MainWindow::OpenDataFile(const QString& path) {
-  if (model_.BatchRunning()) return false;
-  const QFileInfo info(path);
-  const QString absolute = QDir::toNativeSeparators(info.absoluteFilePath());
-  if (!info.isFile() || !info.isReadable()) {
-    messages_->ShowMessage("The data file\n" + mirror::S(absolute) + "\ncannot be opened.",
-                           Lodema::kMessageTitle, Lodema::MessageButtons::kOk,
-                           Lodema::MessageIcon::kExclamation);
-    return false;
-  }
-  filePageModel_->SetInputFileText(0, mirror::S(absolute));
-  model_.SetTabPage(Lodema::kFilePage);
-  RefreshAll();
-  return true;
-}
-
-void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
-  if (!model_.BatchRunning() && !DraggedFile(event->mimeData()).isEmpty()) {
-    event->acceptProposedAction();
-  }
-}
-
-void MainWindow::dragMoveEvent(QDragMoveEvent* event) {
-  if (!model_.BatchRunning() && !DraggedFile(event->mimeData()).isEmpty()) {
-    event->acceptProposedAction();
-  }
-}
-
-void MainWindow::dropEvent(QDropEvent* event) {
-  const QString file = DraggedFile(event->mimeData());
-  if (file.isEmpty() || model_.BatchRunning()) return;
-  event->acceptProposedAction();
-  OpenDataFile(file);
-}
-
-void MainWindow::NoteInputSource(const QString& source) {
-  // Pasted data and names that are no file (yet) are not worth recalling.
-  const QFileInfo info(source);
-  if (source.isEmpty() || Lodema::IsPasteSourceName(mirror::S(source)) || !info.isFile()) return;
-  const std::string absolute = mirror::S(QDir::toNativeSeparators(info.absoluteFilePath()));
-  if (!recentFiles_.Files().empty() && recentFiles_.Files().front() == absolute) return;
-  recentFiles_.Add(absolute);
-  SaveRecentFiles();
-}
-
-void MainWindow::OpenRecentFile(const std::string& path) {
-  if (model_.BatchRunning()) return;
-  if (!QFileInfo(mirror::Q(path)).isFile()) {
-    recentFiles_.Remove(path);
-    SaveRecentFiles();
-    messages_->ShowMessage(
-        "The file\n" + path + "\nno longer exists. It has been removed from the recent files.",
-        Lodema::kMessageTitle, Lodema::MessageButtons::kOk, Lodema::MessageIcon::kExclamation);
-    return;
-  }
-  OpenDataFile(mirror::Q(path));
-}
-
-void MainWindow::SaveRecentFiles() {
-  recentFiles_.Save(*store_);
-  if (auto* qtStore = dynamic_cast<QtSettingsStore*>(store_)) qtStore->Sync();
-  RebuildRecentFilesMenu();
-}
-
-void MainWindow::RebuildRecentFilesMenu() {
-  mnuRecentFiles_->clear();
-  const std::vector<std::string>& files = recentFiles_.Files();
-  if (files.empty()) {
-    mnuRecentFiles_->addAction(QStringLiteral("(none)"))->setEnabled(false);
-    return;
-  }
-  for (std::size_t i = 0; i < files.size(); ++i) {
-    const std::string path = files[i];
-    // "&1 name" gives each entry its digit as a keyboard shortcut; an "&"
-    // in the path itself is doubled so that it shows.
-    QString caption = mirror::Q(path);
-    caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
-    QAction* action = mnuRecentFiles_->addAction(QStringLiteral("&%1  %2").arg(i + 1).arg(caption));
-    action->setObjectName(QStringLiteral("mnuRecentFile%1").arg(i + 1));
-    action->setData(mirror::Q(path));
-    connect(action, &QAction::triggered, this, [this, path] { OpenRecentFile(path); });
-  }
-}
-
 // ---- Window geometry -----------------------------------------------------------
 
 void MainWindow::RestoreWindowGeometry() {
@@ -769,7 +467,7 @@ void MainWindow::RestoreWindowGeometry() {
   if (stored.empty()) return;
   // A damaged or foreign value leaves the default size; restoreGeometry
   // also brings a window back onto a screen that has gone.
-  restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(stored)));
+  restoredGeometry_ = restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(stored)));
 }
 
 void MainWindow::SaveWindowGeometry() {

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 // MainWindow, Lodema's main window. It owns the calculator model and the file
 // page model, mirrors their controls in Qt widgets and forwards every user
-// action to them. Start-up (FormInitialisation) and closing live here, with
-// the settings buttons of the conventions page.
+// action to them. MainWindow.cpp builds the window and holds start-up
+// (FormInitialisation), closing and the plot; MainWindowMenus.cpp the menus,
+// MainWindowConventions.cpp the settings buttons of the conventions page and
+// MainWindowFiles.cpp the files from outside (command line, drops, recent
+// files).
 #pragma once
 
 #include <QElapsedTimer>
@@ -63,20 +66,20 @@ class MainWindow : public QMainWindow {
 
   Lodema::CalculatorModel& Model() { return model_; }
   Lodema::FilePageModel& FilePageModel() { return *filePageModel_; }
-  QTabWidget* Tabs() const { return tabPage_; }
+  QTabWidget* Tabs() const { return pageTabs_; }
   CalculationPages* Calculations() const { return calculationPages_; }
   EntryPanel* Entries() const { return entryPanel_; }
   ResultPanel* Results() const { return resultPanel_; }
   ConventionsPage* Conventions() const { return conventionsPage_; }
   FilePage* Files() const { return filePage_; }
-  QMenu* CalculationsMenu() const { return mnuCalculations_; }
-  QAction* CalculationMenuItem(int item) const { return mnuCalculation_[item]; }
-  QAction* PasteAction() const { return mnuPaste_; }
-  QAction* ExitAction() const { return mnuExit_; }
-  QMenu* RecentFilesMenu() const { return mnuRecentFiles_; }
+  QMenu* CalculationsMenu() const { return calculationsMenu_; }
+  QAction* CalculationMenuItem(int item) const { return calculationItems_[item]; }
+  QAction* PasteAction() const { return pasteAction_; }
+  QAction* ExitAction() const { return exitAction_; }
+  QMenu* RecentFilesMenu() const { return recentFilesMenu_; }
   // The recent input files, newest first.
   const std::vector<std::string>& RecentFileList() const { return recentFiles_.Files(); }
-  QAction* HelpMenuItem(int item) const { return mnuHelp_[item]; }  // 0, 1
+  QAction* HelpMenuItem(int item) const { return helpItems_[item]; }  // 0, 1
   HelpAccess& Help() const { return *help_; }
   // The naming dialog once "Nomenclature..." has opened it, else nullptr.
   NomenclatureDialog* Nomenclature() const { return nomenclature_; }
@@ -132,7 +135,15 @@ class MainWindow : public QMainWindow {
   void OnBatchProgress(std::int64_t count);
   void ShowNomenclature();
   void OnNomenclatureClosed();
+  // A new input source: listed among the recent files, read as it was
+  // read last time when it is one of them.
   void NoteInputSource(const QString& source);
+  void ApplyColumnChoice(const FileColumnChoice& choice);
+  // The current source's columns and headings box, kept with its entry in
+  // the recent files (before a run, at closing and when another source is
+  // chosen).
+  void RememberColumnChoice();
+  void RememberColumnChoiceOf(const QString& source, const FileColumnChoice& choice);
   void OpenRecentFile(const std::string& path);
   void SaveRecentFiles();
   void RebuildRecentFilesMenu();
@@ -159,19 +170,19 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<CurrentWindowMessages> windowMessages_;
   std::unique_ptr<Lodema::FilePageModel> filePageModel_;
 
-  QTabWidget* tabPage_ = nullptr;
+  QTabWidget* pageTabs_ = nullptr;
   CalculationPages* calculationPages_ = nullptr;
   EntryPanel* entryPanel_ = nullptr;
   ResultPanel* resultPanel_ = nullptr;
   ConventionsPage* conventionsPage_ = nullptr;
   FilePage* filePage_ = nullptr;
-  QMenu* mnuCalculations_ = nullptr;
-  std::array<QAction*, 45> mnuCalculation_{};  // 1..44
-  QAction* mnuPaste_ = nullptr;
-  QAction* mnuExit_ = nullptr;
-  QMenu* mnuRecentFiles_ = nullptr;
+  QMenu* calculationsMenu_ = nullptr;
+  std::array<QAction*, 45> calculationItems_{};  // 1..44
+  QAction* pasteAction_ = nullptr;
+  QAction* exitAction_ = nullptr;
+  QMenu* recentFilesMenu_ = nullptr;
   RecentFiles recentFiles_;
-  std::array<QAction*, 2> mnuHelp_{};
+  std::array<QAction*, 2> helpItems_{};
   std::unique_ptr<HelpAccess> help_;
   NomenclatureDialog* nomenclature_ = nullptr;
   StereoPlotWindow* stereoPlot_ = nullptr;
@@ -180,5 +191,7 @@ class MainWindow : public QMainWindow {
   int observerId_ = 0;
   std::array<bool, Lodema::kSlotCount> shownEntryBoxes_{};
   bool activatedOnce_ = false;
+  bool restoredGeometry_ = false;  // placed by the last run's geometry
+  int focusedCalculation_ = -1;    // the calculation the entry focus was set for
   QElapsedTimer sinceRepaint_;
 };

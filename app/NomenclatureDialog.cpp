@@ -48,12 +48,12 @@ NomenclatureDialog::NomenclatureDialog(QWidget* parent) : QDialog(parent) {
     for (int i = 0; i < 3; ++i) {
       auto* label = new QLabel(captions[i]);
       label->setWordWrap(true);
-      cboDrillNames_[i] = new QComboBox;
-      cboDrillNames_[i]->setObjectName(QStringLiteral("cboDrillNames%1").arg(i));
-      cboDrillNames_[i]->setEditable(true);
-      cboDrillNames_[i]->addItems(kDrillWords);
+      drillNameLists_[i] = new QComboBox;
+      drillNameLists_[i]->setObjectName(QStringLiteral("cboDrillNames%1").arg(i));
+      drillNameLists_[i]->setEditable(true);
+      drillNameLists_[i]->addItems(kDrillWords);
       grid->addWidget(label, i, 0);
-      grid->addWidget(cboDrillNames_[i], i, 1);
+      grid->addWidget(drillNameLists_[i], i, 1);
     }
     grid->setColumnStretch(0, 1);
   }
@@ -65,18 +65,18 @@ NomenclatureDialog::NomenclatureDialog(QWidget* parent) : QDialog(parent) {
     auto* grid = new QGridLayout(inPlane);
     auto* pitchBox = OptionPair(QStringLiteral("Angle, within a plane, between strike and line"),
                                 QStringLiteral("optPitchname"), QStringLiteral("pitch"),
-                                QStringLiteral("rake"), optPitchname_);
-    optPitchname_[0]->setToolTip(QStringLiteral("Select \"pitch\" on captions"));
-    optPitchname_[1]->setToolTip(QStringLiteral("Select \"rake\" on captions"));
+                                QStringLiteral("rake"), pitchNameOptions_);
+    pitchNameOptions_[0]->setToolTip(QStringLiteral("Select \"pitch\" on captions"));
+    pitchNameOptions_[1]->setToolTip(QStringLiteral("Select \"rake\" on captions"));
     grid->addWidget(pitchBox, 0, 0);
     auto* hadeBox =
         new QGroupBox(QStringLiteral("Angle, clockwise from dip line, to line within a plane"));
     auto* hadeLayout = new QHBoxLayout(hadeBox);
-    cboHadeName_ = new QComboBox;
-    cboHadeName_->setObjectName(QStringLiteral("cboHadeName"));
-    cboHadeName_->setEditable(true);
-    cboHadeName_->addItems(kHadeWords);
-    hadeLayout->addWidget(cboHadeName_);
+    hadeNameList_ = new QComboBox;
+    hadeNameList_->setObjectName(QStringLiteral("cboHadeName"));
+    hadeNameList_->setEditable(true);
+    hadeNameList_->addItems(kHadeWords);
+    hadeLayout->addWidget(hadeNameList_);
     grid->addWidget(hadeBox, 0, 1);
   }
   layout->addWidget(inPlane);
@@ -93,7 +93,7 @@ NomenclatureDialog::NomenclatureDialog(QWidget* parent) : QDialog(parent) {
     grid->addWidget(
         OptionPair(QStringLiteral("For 'upward' core trends use:"), QStringLiteral("optUpTrend"),
                    QStringLiteral("'downplunge' direction"), QStringLiteral("'upplunge' direction"),
-                   optUpTrend_),
+                   upTrendOptions_),
         0, 1);
     grid->addWidget(
         OptionPair(QStringLiteral("Core-plunge ('dip') sign meaning"), QStringLiteral("optCore"),
@@ -116,12 +116,12 @@ NomenclatureDialog::NomenclatureDialog(QWidget* parent) : QDialog(parent) {
                                QStringLiteral("0 to 360 clockwise"),
                                QStringLiteral("+90 to -90 (clockwise +ve)"), betaRangeOptions_),
                     3, 0);
-    lblCoreAngles3_ = new QLabel;
-    lblCoreAngles3_->setObjectName(QStringLiteral("lblCoreAngles3"));
-    lblCoreAngles3_->setWordWrap(true);
-    grid->addWidget(lblCoreAngles3_, 4, 0, 1, 2);
+    upTrendNote_ = new QLabel;
+    upTrendNote_->setObjectName(QStringLiteral("lblCoreAngles3"));
+    upTrendNote_->setWordWrap(true);
+    grid->addWidget(upTrendNote_, 4, 0, 1, 2);
     for (int i = 0; i < 2; ++i) {
-      connect(optUpTrend_[i], &QRadioButton::toggled, this, [this, i](bool on) {
+      connect(upTrendOptions_[i], &QRadioButton::toggled, this, [this, i](bool on) {
         if (on) ShowUpTrendNote(i);
       });
     }
@@ -170,56 +170,56 @@ QWidget* NomenclatureDialog::OptionPair(const QString& title, const QString& nam
 }
 
 void NomenclatureDialog::ShowUpTrendNote(int index) {
-  lblCoreAngles3_->setText(index == 1 ? kUpPlungeNote : kDownPlungeNote);
+  upTrendNote_->setText(index == 1 ? kUpPlungeNote : kDownPlungeNote);
 }
 
 void NomenclatureDialog::LoadFrom(const Lodema::Settings& s) {
-  cboDrillNames_[0]->setEditText(mirror::Q(s.alphaWord));
-  cboDrillNames_[1]->setEditText(mirror::Q(s.betaWord));
-  cboDrillNames_[2]->setEditText(mirror::Q(s.gammaWord));
+  drillNameLists_[0]->setEditText(mirror::Q(s.alphaWord));
+  drillNameLists_[1]->setEditText(mirror::Q(s.betaWord));
+  drillNameLists_[2]->setEditText(mirror::Q(s.gammaWord));
   Select(coreInclinationOptions_, s.ZenithConv ? 1 : 0);
   Select(corePlungeSignOptions_, s.CoreConv ? 0 : 1);
-  Select(optUpTrend_, s.CoreUpTrend ? 1 : 0);
+  Select(upTrendOptions_, s.CoreUpTrend ? 1 : 0);
   ShowUpTrendNote(s.CoreUpTrend ? 1 : 0);
   Select(orientationMarkOptions_, s.BottomMark ? 1 : 0);
   Select(deltaReferenceOptions_, s.deltaNormal ? 1 : 0);
   Select(ellipseMarkOptions_, s.EllipseBase ? 1 : 0);
   Select(betaRangeOptions_, s.BetaConv ? 0 : 1);
-  Select(optPitchname_, s.gPitchName == "pitch" ? 0 : 1);
-  cboHadeName_->setEditText(mirror::Q(s.gHadeName));
+  Select(pitchNameOptions_, s.gPitchName == "pitch" ? 0 : 1);
+  hadeNameList_->setEditText(mirror::Q(s.gHadeName));
 }
 
 void NomenclatureDialog::StoreTo(Lodema::Settings& s) const {
   // A tab or line break pasted into a name would split the caption line of
   // output files.
-  s.alphaWord = Lodema::WithoutControlCharacters(mirror::S(cboDrillNames_[0]->currentText()));
-  s.betaWord = Lodema::WithoutControlCharacters(mirror::S(cboDrillNames_[1]->currentText()));
-  s.gammaWord = Lodema::WithoutControlCharacters(mirror::S(cboDrillNames_[2]->currentText()));
+  s.alphaWord = Lodema::WithoutControlCharacters(mirror::S(drillNameLists_[0]->currentText()));
+  s.betaWord = Lodema::WithoutControlCharacters(mirror::S(drillNameLists_[1]->currentText()));
+  s.gammaWord = Lodema::WithoutControlCharacters(mirror::S(drillNameLists_[2]->currentText()));
   s.ZenithConv = coreInclinationOptions_[1]->isChecked();
   s.PlungeName = s.ZenithConv ? "zenith" : "plunge";
   s.CoreConv = corePlungeSignOptions_[0]->isChecked();
-  s.CoreUpTrend = !optUpTrend_[0]->isChecked();
+  s.CoreUpTrend = !upTrendOptions_[0]->isChecked();
   s.BottomMark = !orientationMarkOptions_[0]->isChecked();
   s.deltaNormal = deltaReferenceOptions_[1]->isChecked();
   s.EllipseBase = ellipseMarkOptions_[1]->isChecked();
   s.BetaConv = betaRangeOptions_[0]->isChecked();
-  s.gPitchName = optPitchname_[0]->isChecked() ? "pitch" : "rake";
-  s.gHadeName = Lodema::WithoutControlCharacters(mirror::S(cboHadeName_->currentText()));
+  s.gPitchName = pitchNameOptions_[0]->isChecked() ? "pitch" : "rake";
+  s.gHadeName = Lodema::WithoutControlCharacters(mirror::S(hadeNameList_->currentText()));
 }
 
 void NomenclatureDialog::SetDefaults() {
   // The zenith choice is left as it stands. The trend of upward cores goes
   // back to Lodema's default, the 'downplunge' direction, so that OK stores
   // what the dialog shows.
-  cboDrillNames_[0]->setEditText(QStringLiteral("alpha"));
-  cboDrillNames_[1]->setEditText(QStringLiteral("beta"));
-  cboDrillNames_[2]->setEditText(QStringLiteral("gamma"));
+  drillNameLists_[0]->setEditText(QStringLiteral("alpha"));
+  drillNameLists_[1]->setEditText(QStringLiteral("beta"));
+  drillNameLists_[2]->setEditText(QStringLiteral("gamma"));
   Select(corePlungeSignOptions_, 0);
-  Select(optUpTrend_, 0);
+  Select(upTrendOptions_, 0);
   Select(orientationMarkOptions_, 1);
   Select(deltaReferenceOptions_, 0);
   Select(ellipseMarkOptions_, 0);
   Select(betaRangeOptions_, 0);
-  Select(optPitchname_, 0);
-  cboHadeName_->setEditText(QStringLiteral("hade"));
+  Select(pitchNameOptions_, 0);
+  hadeNameList_->setEditText(QStringLiteral("hade"));
 }

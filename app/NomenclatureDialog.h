@@ -29,17 +29,17 @@ class NomenclatureDialog : public QDialog {
   // "Defaults": Lodema's default words and conventions, in the controls only.
   void SetDefaults();
 
-  QComboBox* DrillName(int i) const { return cboDrillNames_[i]; }  // 0..2
-  QComboBox* HadeName() const { return cboHadeName_; }
-  QRadioButton* PitchName(int i) const { return optPitchname_[i]; }
+  QComboBox* DrillName(int i) const { return drillNameLists_[i]; }  // 0..2
+  QComboBox* HadeName() const { return hadeNameList_; }
+  QRadioButton* PitchName(int i) const { return pitchNameOptions_[i]; }
   QRadioButton* Zenith(int i) const { return coreInclinationOptions_[i]; }
-  QRadioButton* UpTrend(int i) const { return optUpTrend_[i]; }
+  QRadioButton* UpTrend(int i) const { return upTrendOptions_[i]; }
   QRadioButton* Core(int i) const { return corePlungeSignOptions_[i]; }
   QRadioButton* BottomMark(int i) const { return orientationMarkOptions_[i]; }
   QRadioButton* Delta(int i) const { return deltaReferenceOptions_[i]; }
   QRadioButton* Alpha(int i) const { return ellipseMarkOptions_[i]; }
   QRadioButton* Beta(int i) const { return betaRangeOptions_[i]; }
-  QLabel* UpTrendNote() const { return lblCoreAngles3_; }
+  QLabel* UpTrendNote() const { return upTrendNote_; }
   QPushButton* OkButton() const { return okButton_; }
   QPushButton* DefaultsButton() const { return defaultsButton_; }
   QPushButton* CancelButton() const { return cancelButton_; }
@@ -54,17 +54,17 @@ class NomenclatureDialog : public QDialog {
                       const QString& second, Pair& buttons);
   void ShowUpTrendNote(int index);
 
-  std::array<QComboBox*, 3> cboDrillNames_{};
-  QComboBox* cboHadeName_ = nullptr;
-  Pair optPitchname_{};
+  std::array<QComboBox*, 3> drillNameLists_{};
+  QComboBox* hadeNameList_ = nullptr;
+  Pair pitchNameOptions_{};
   Pair coreInclinationOptions_{};
-  Pair optUpTrend_{};
+  Pair upTrendOptions_{};
   Pair corePlungeSignOptions_{};
   Pair orientationMarkOptions_{};
   Pair deltaReferenceOptions_{};
   Pair ellipseMarkOptions_{};
   Pair betaRangeOptions_{};
-  QLabel* lblCoreAngles3_ = nullptr;
+  QLabel* upTrendNote_ = nullptr;
   QPushButton* okButton_ = nullptr;
   QPushButton* defaultsButton_ = nullptr;
   QPushButton* cancelButton_ = nullptr;

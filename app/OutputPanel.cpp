@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 #include <exception>
 
+#include "app/ElidedLabel.h"
 #include "app/Mirror.h"
 #include "app/QtPlatform.h"
 #include "app/ThemeColours.h"
@@ -50,7 +51,8 @@ constexpr std::array<OptionText, kOutputOptionCount> kOutputOptions = {{
 
 }  // namespace
 
-OutputPanel::OutputPanel(Lodema::CalculatorModel& model, Lodema::FilePageModel& page, QObject* parent)
+OutputPanel::OutputPanel(Lodema::CalculatorModel& model, Lodema::FilePageModel& page,
+                         QObject* parent)
     : QObject(parent), model_(model), pageModel_(page) {
   for (int i = 0; i < kOutputOptionCount; ++i) {
     auto* box = new QCheckBox(QString::fromLatin1(kOutputOptions[i].caption));
@@ -70,26 +72,25 @@ OutputPanel::OutputPanel(Lodema::CalculatorModel& model, Lodema::FilePageModel& 
 }
 
 QWidget* OutputPanel::MakeOutputGroup() {
-  fraOutput_ = new QGroupBox(QStringLiteral("Output file"));
-  fraOutput_->setObjectName(QStringLiteral("fraOutput"));
-  auto* grid = new QGridLayout(fraOutput_);
+  outputGroup_ = new QGroupBox(QStringLiteral("Output file"));
+  outputGroup_->setObjectName(QStringLiteral("fraOutput"));
+  auto* grid = new QGridLayout(outputGroup_);
   grid->setVerticalSpacing(2);
 
   fileNameBoxes2_ = new QLineEdit;
   fileNameBoxes2_->setObjectName(QStringLiteral("txtFileName2"));
-  cmdFileName2_ = new QPushButton(QStringLiteral("Browse..."));
-  cmdFileName2_->setObjectName(QStringLiteral("cmdFileName2"));
+  outputBrowseButton_ = new QPushButton(QStringLiteral("Browse..."));
+  outputBrowseButton_->setObjectName(QStringLiteral("cmdFileName2"));
   auto* nameRow = new QHBoxLayout;
   nameRow->addWidget(fileNameBoxes2_, 1);
-  nameRow->addWidget(cmdFileName2_);
+  nameRow->addWidget(outputBrowseButton_);
   grid->addLayout(nameRow, 0, 0, 1, 2);
 
   auto* current = new QHBoxLayout;
   current->setSpacing(6);
   current->addWidget(new QLabel(QStringLiteral("Current Output File:")));
-  currentFileCaption_ = new QLabel;
+  currentFileCaption_ = new ElidedLabel;
   currentFileCaption_->setObjectName(QStringLiteral("lblCurrentFile0"));
-  currentFileCaption_->setTextFormat(Qt::PlainText);
   theme::SetCaptionColour(currentFileCaption_, QColor(0, 0, 0x80));
   current->addWidget(currentFileCaption_, 1);
   grid->addLayout(current, 1, 0, 1, 2);
@@ -123,24 +124,24 @@ QWidget* OutputPanel::MakeOutputGroup() {
     });
     modeRow->addWidget(outputModeOptions_[i]);
   }
-  cmdFileOut_ = new QPushButton(QStringLiteral("Save current result window"));
-  cmdFileOut_->setObjectName(QStringLiteral("cmdFileOut"));
+  saveResultButton_ = new QPushButton(QStringLiteral("Save current result window"));
+  saveResultButton_->setObjectName(QStringLiteral("cmdFileOut"));
   modeRow->addStretch(1);
-  modeRow->addWidget(cmdFileOut_);
+  modeRow->addWidget(saveResultButton_);
   grid->addLayout(modeRow, 3 + static_cast<int>(shown.size()), 0, 1, 2);
 
   connect(fileNameBoxes2_, &QLineEdit::textEdited, this, [this](const QString& text) {
     Forward([this, text] { pageModel_.SetOutputFileText(mirror::S(text)); });
   });
   fileNameBoxes2_->installEventFilter(this);
-  connect(cmdFileName2_, &QPushButton::clicked, this,
+  connect(outputBrowseButton_, &QPushButton::clicked, this,
           [this] { Forward([this] { pageModel_.ChooseOutputFile(); }); });
   connect(delimiterLists1_, &QComboBox::editTextChanged, this, [this](const QString& text) {
     Forward([this, text] { pageModel_.SetOutputDelimiterText(mirror::S(text)); });
   });
-  connect(cmdFileOut_, &QPushButton::clicked, this,
+  connect(saveResultButton_, &QPushButton::clicked, this,
           [this] { Forward([this] { pageModel_.SaveCurrentResultWindow(); }); });
-  return fraOutput_;
+  return outputGroup_;
 }
 
 QWidget* OutputPanel::MakeExtraColumns() {
@@ -209,7 +210,7 @@ void OutputPanel::Refresh() {
   const Lodema::MainWindowControls& main = model_.Controls();
   mirror::Text(fileNameBoxes2_, c.fileNameBoxes[2]);
   const QString current = mirror::Q(c.currentFileCaption);
-  if (currentFileCaption_->text() != current) currentFileCaption_->setText(current);
+  currentFileCaption_->SetWholeText(current);
   mirror::List(delimiterLists1_, c.delimiterLists[1]);
   for (int i = 0; i < kOutputOptionCount; ++i) {
     mirror::TriState(fileOutputOptions_[i], c.fileOutputOptions[i]);

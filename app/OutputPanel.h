@@ -9,6 +9,7 @@
 #include <array>
 #include <functional>
 
+#include "app/ElidedLabel.h"
 #include "batch/FilePageControls.h"
 
 class QButtonGroup;
@@ -29,19 +30,20 @@ class CalculatorModel;
 class OutputPanel : public QObject {
   Q_OBJECT
  public:
-  OutputPanel(Lodema::CalculatorModel& model, Lodema::FilePageModel& page, QObject* parent = nullptr);
+  OutputPanel(Lodema::CalculatorModel& model, Lodema::FilePageModel& page,
+              QObject* parent = nullptr);
 
   // The output file group, and the extra result columns beside the lists.
-  QWidget* OutputGroup() const { return fraOutput_; }
+  QWidget* OutputGroup() const { return outputGroup_; }
   QWidget* ExtraColumns() const { return extraColumns_; }
   void Refresh();
 
   QLineEdit* FileName() const { return fileNameBoxes2_; }
-  QPushButton* Browse() const { return cmdFileName2_; }
+  QPushButton* Browse() const { return outputBrowseButton_; }
   QComboBox* Delimiter() const { return delimiterLists1_; }
   QCheckBox* Option(int i) const { return fileOutputOptions_[i]; }
   QRadioButton* FileOut(int i) const { return outputModeOptions_[i]; }
-  QPushButton* SaveResult() const { return cmdFileOut_; }
+  QPushButton* SaveResult() const { return saveResultButton_; }
   QLabel* CurrentFile() const { return currentFileCaption_; }
 
  protected:
@@ -54,16 +56,16 @@ class OutputPanel : public QObject {
 
   Lodema::CalculatorModel& model_;
   Lodema::FilePageModel& pageModel_;
-  QGroupBox* fraOutput_ = nullptr;
+  QGroupBox* outputGroup_ = nullptr;
   QWidget* extraColumns_ = nullptr;
   QLineEdit* fileNameBoxes2_ = nullptr;
-  QPushButton* cmdFileName2_ = nullptr;
+  QPushButton* outputBrowseButton_ = nullptr;
   QComboBox* delimiterLists1_ = nullptr;
-  QLabel* currentFileCaption_ = nullptr;
+  ElidedLabel* currentFileCaption_ = nullptr;  // a path
   std::array<QCheckBox*, Lodema::kOutputOptionCount> fileOutputOptions_{};
   QButtonGroup* fileOutGroup_ = nullptr;
   std::array<QRadioButton*, 2> outputModeOptions_{};
-  QPushButton* cmdFileOut_ = nullptr;
+  QPushButton* saveResultButton_ = nullptr;
 
   QGroupBox* sectionTrendFrame_ = nullptr;
   QWidget* windowPanels5_ = nullptr;

@@ -108,7 +108,13 @@ std::optional<AxisStatistics> AxisStatisticsOf(const std::vector<DirectionCosine
     const double lower = logRatio(s2, s3);
     s.woodcockK = lower == 0.0 ? (upper == 0.0 ? kNaN : kInfinity) : upper / lower;
   }
-  if (s.woodcockC < UniformStrengthLimit(s.count)) {
+  if (s2 == 0.0) {
+    s.shape = FabricShape::kIdentical;
+  } else if (s3 == 0.0) {
+    s.shape = FabricShape::kOnePlane;
+  } else if (s.count < kShapeMinimumCount) {
+    s.shape = FabricShape::kTooFew;
+  } else if (s.woodcockC < UniformStrengthLimit(s.count)) {
     s.shape = FabricShape::kUniform;
   } else {
     s.shape = s.woodcockK > 1.0 ? FabricShape::kCluster : FabricShape::kGirdle;

@@ -15,12 +15,22 @@ namespace Lodema::Plot {
 
 using OrientGeometry::DirectionCosines;
 
-// What the eigenvalues say about the fabric.
+// What the eigenvalues say about the fabric. The two degenerate sets are
+// named whatever their size; below kShapeMinimumCount axes no shape is
+// judged.
 enum class FabricShape {
-  kUniform,  // no preferred orientation: C within the scatter of a uniform sample
-  kCluster,  // K > 1: the axes gather about the first eigenvector
-  kGirdle,   // K <= 1: the axes spread along the great circle normal to the third
+  kUniform,    // no preferred orientation: C within the scatter of a uniform sample
+  kCluster,    // K > 1: the axes gather about the first eigenvector
+  kGirdle,     // K <= 1: the axes spread along the great circle normal to the third
+  kTooFew,     // too few axes for the uniformity test to tell anything
+  kOnePlane,   // S3 = 0 < S2: every axis lies in one plane (any two axes do)
+  kIdentical,  // S2 = S3 = 0: one axis, or every axis the same; only the
+               // first eigenvector means anything
 };
+
+// The fewest axes whose shape is judged: with fewer, tight clusters pass
+// the uniformity test as often as not.
+inline constexpr int kShapeMinimumCount = 10;
 
 struct AxisStatistics {
   int count = 0;    // axes used
@@ -49,8 +59,9 @@ struct AxisStatistics {
 };
 
 // Below this strength a sample of `count` axes is taken as uniform: about the
-// value a uniform sample of that size stays under 99 times in 100 (for 4 or
-// more axes; fewer can hardly show a fabric). Infinite for fewer than 2.
+// value a uniform sample of that size stays under 99 times in 100 (fitted
+// for 4 or more axes; the shape is judged from kShapeMinimumCount). Infinite
+// for fewer than 2.
 double UniformStrengthLimit(int count);
 
 // The statistics of the axes (any length, either sign); nothing when no

@@ -24,14 +24,17 @@ void DrawStatistics(DrawingSurface& surface, ProjectionType type, const AxisStat
                     const StatisticsLayers& layers) {
   const Pen savedPen = surface.pen();
   const Fill savedFill = surface.fill();
-  if (layers.girdle) {
+  // Identical axes have no second or third eigenvector and no girdle: the
+  // tensor leaves them to chance.
+  const bool identical = s.shape == FabricShape::kIdentical;
+  if (layers.girdle && !identical) {
     const OrientGeometry::Plane plane = OrientGeometry::NormalOf(Downward(s.girdlePole));
     surface.SetPen(Pen{kEigenColour, 2, LineStyle::kDash, PenMode::kCopy});
     DrawGreatCircle(surface, GreatCircleArc(type, plane.angle, plane.azimuth));
   }
   if (layers.eigenvectors) {
     surface.SetPen(Pen{kEigenColour, 1, LineStyle::kSolid, PenMode::kCopy});
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < (identical ? 1 : 3); ++i) {
       const PlotPoint at = ProjectUnitVector(type, s.eigenvectors[static_cast<std::size_t>(i)]);
       DrawScreenSymbols(surface, at, kEigenColour, kEigenvectorShapes[i], kStatisticsSymbolSize);
     }

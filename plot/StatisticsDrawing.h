@@ -25,7 +25,8 @@ inline constexpr int kEigenvectorShapes[3] = {8, 10, 7};
 inline constexpr int kStatisticsSymbolSize = 4;
 
 // Draws the chosen layers; pen and fill are as they were afterwards. A cone
-// of no size (one item, or identical items) draws no circle.
+// of no size (one item, or identical items) draws no circle, and identical
+// items draw only the first eigenvector and no girdle.
 void DrawStatistics(DrawingSurface& surface, ProjectionType type, const AxisStatistics& statistics,
                     const StatisticsLayers& layers);
 

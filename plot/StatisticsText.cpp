@@ -99,12 +99,21 @@ std::string Plural(int count, const char* one, const char* many) {
   return std::to_string(count) + " " + (count == 1 ? one : many);
 }
 
-const char* ShapeName(FabricShape shape) {
+// The fabric's shape in words; `items` names the data ("lines", "poles").
+std::string ShapeName(FabricShape shape, int count, const std::string& items) {
   switch (shape) {
     case FabricShape::kCluster:
       return "cluster";
     case FabricShape::kGirdle:
       return "girdle";
+    case FabricShape::kTooFew:
+      return "too few " + items + " to judge the shape";
+    case FabricShape::kOnePlane:
+      return "all " + items + " in one plane";
+    case FabricShape::kIdentical:
+      // "a single line", "a single pole"
+      return count == 1 ? "a single " + items.substr(0, items.size() - 1)
+                        : "all " + items + " identical";
     case FabricShape::kUniform:
       break;
   }
@@ -149,16 +158,29 @@ std::string StatisticsText(const AxisStatistics& s, AxisKind kind, const OutputN
   text += "Resultant R: " + Number(s.resultant, 3, c) + "\n";
   text += "Concentration k: " + Number(s.concentration, 2, c) + "\n";
   text += "Cone of 95% confidence (alpha95): " + angle(s.cone95) + "\n";
-  text += "Eigenvalues S1, S2, S3: " + Number(s.eigenvalues[0], 4, c) + ", " +
-          Number(s.eigenvalues[1], 4, c) + ", " + Number(s.eigenvalues[2], 4, c) + "\n";
-  for (std::size_t i = 0; i < 3; ++i) {
+  // With the decimal comma a comma between numbers would split them.
+  const std::string separator = c == ',' ? "; " : ", ";
+  text += "Eigenvalues S1, S2, S3: " + Number(s.eigenvalues[0], 4, c) + separator +
+          Number(s.eigenvalues[1], 4, c) + separator + Number(s.eigenvalues[2], 4, c) + "\n";
+  // Identical axes leave the second and third eigenvectors, and with them
+  // the girdle, to the rounding of the tensor: they are not written.
+  const bool identical = s.shape == FabricShape::kIdentical;
+  for (std::size_t i = 0; i < (identical ? 1 : 3); ++i) {
     text += "Eigenvector " + std::to_string(i + 1) + ": " + LineText(s.eigenvectors[i], notation) +
             "\n";
   }
-  text += "Woodcock K: " + Number(s.woodcockK, 2, c) + ", C: " + Number(s.woodcockC, 2, c) + " (" +
-          ShapeName(s.shape) + ")\n";
-  text += "Best-fit great circle: " + NormalPlaneText(s.girdlePole, notation) + " (pole " +
-          LineText(s.girdlePole, notation) + ")\n";
+  const std::string shape = ShapeName(s.shape, s.count, poles ? "poles" : "lines");
+  if (identical || s.shape == FabricShape::kOnePlane) {
+    // Their ratios are infinite or 0 by construction, not a measure.
+    text += "Woodcock K and C: not defined (" + shape + ")\n";
+  } else {
+    text += "Woodcock K: " + Number(s.woodcockK, 2, c) + separator +
+            "C: " + Number(s.woodcockC, 2, c) + " (" + shape + ")\n";
+  }
+  if (!identical) {
+    text += "Best-fit great circle: " + NormalPlaneText(s.girdlePole, notation) + " (pole " +
+            LineText(s.girdlePole, notation) + ")\n";
+  }
   return text;
 }
 

@@ -2,6 +2,8 @@
 // Lodema among the desktop's other programs: a data file named on the
 // command line or dropped on the window opens on the file page, the File
 // menu recalls the last input files, and the window comes back where it was.
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QLineEdit>
@@ -61,6 +63,12 @@ class DesktopIntegrationTest : public AppFixture {
     EXPECT_EQ(window->Tabs()->currentIndex(), Lodema::kFilePage);
     EXPECT_EQ(window->FilePageModel().InputColumnCount(), 4);
     EXPECT_TRUE(window->Files()->Grid()->isVisible());
+  }
+  void OpenRecent(const QString& path) {
+    for (QAction* action : RecentActions()) {
+      if (action->data().toString() == path) return action->trigger();
+    }
+    ADD_FAILURE() << "not among the recent files: " << path.toStdString();
   }
   QList<QAction*> RecentActions() const {
     QList<QAction*> actions;
@@ -221,6 +229,33 @@ TEST_F(DesktopIntegrationTest, DamagedStoredGeometryKeepsTheDefaultSize) {
   Start();
   EXPECT_EQ(window->size(), fresh);
   EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(DesktopIntegrationTest, RecentFileIsReadAgainWithItsColumnsAndHeadings) {
+  Start();
+  WriteFile(QStringLiteral("named.txt"), "a\tb\tdip\tdir\n1\t2\t30\t090\n3\t4\t45\t010\n");
+  const QString named = dir.filePath(QStringLiteral("named.txt"));
+  const QString plain = DataFile(QStringLiteral("plain.txt"));
+  ASSERT_TRUE(window->OpenDataFile(named));
+  ASSERT_TRUE(window->Files()->TableHeadings()->isChecked());  // the guess
+  // The user reads the first row as data and takes columns 3 and 4 for A.
+  Click(window->Files()->TableHeadings());
+  emit window->Files()->Columns(0)->activated(3);
+  emit window->Files()->Columns(1)->activated(4);
+  ASSERT_EQ(window->FilePageModel().CurrentColumnMap()[0], 3);
+  ASSERT_TRUE(window->OpenDataFile(plain));  // another file meanwhile
+  Restart();
+
+  const std::vector<std::string> files = window->RecentFileList();
+  ASSERT_FALSE(files.empty());
+  OpenRecent(named);
+  EXPECT_FALSE(window->Files()->TableHeadings()->isChecked());
+  EXPECT_EQ(window->FilePageModel().CurrentColumnMap()[0], 3);
+  EXPECT_EQ(window->FilePageModel().CurrentColumnMap()[1], 4);
+  // A file without a remembered choice takes the page's defaults.
+  OpenRecent(plain);
+  EXPECT_FALSE(window->Files()->TableHeadings()->isChecked());
+  EXPECT_EQ(window->FilePageModel().CurrentColumnMap()[0], 1);
 }
 
 }  // namespace

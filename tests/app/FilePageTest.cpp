@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: MIT
 // The file page: choosing a source, the preview and column lists, a batch
 // run over a file or pasted text, and the output file it writes.
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTimer>
@@ -13,6 +16,7 @@
 #include "AppFixture.h"
 #include "app/CalculationPages.h"
 #include "app/ConventionsPage.h"
+#include "app/ElidedLabel.h"
 #include "app/EntryPanel.h"
 #include "app/FilePage.h"
 #include "app/ResultPanel.h"
@@ -255,6 +259,52 @@ TEST_F(FilePageTest, CleanRunEndsWithAStatusLineAndTheWholeCount) {
   EXPECT_EQ(files->CounterLabel()->text(), QStringLiteral("100123"));
   EXPECT_EQ(files->RunStatus()->text().toStdString(),
             "100123 rows written to " + Path(QStringLiteral("out.txt")));
+}
+
+TEST_F(FilePageTest, HeadingsBoxFollowsTheFirstRowOfEachSource) {
+  const struct {
+    const char* name;
+    QByteArray bytes;
+    bool headings;
+  } sources[] = {
+      {"names over numbers", "Dip\tDipDir\r\n30\t120\r\n45\t200\r\n", true},
+      {"numbers only", "30\t120\r\n45\t200\r\n", false},
+      {"names again", "dip\taz\r\n30\t120\r\n", true},
+  };
+  int file = 0;
+  for (const auto& source : sources) {
+    ChooseInput(QStringLiteral("in%1.txt").arg(++file), source.bytes);
+    EXPECT_EQ(files->TableHeadings()->isChecked(), source.headings) << source.name;
+    EXPECT_EQ(window->FilePageModel().Controls().tableHeadingsBox.checked, source.headings)
+        << source.name;
+  }
+  // The guess is only a start: the user's untick stands and the names
+  // become a row of the preview.
+  Click(files->TableHeadings());
+  EXPECT_FALSE(files->TableHeadings()->isChecked());
+  EXPECT_EQ(files->Grid()->item(0, 0)->text(), QStringLiteral("dip"));
+}
+
+TEST_F(FilePageTest, RunStatusIsElidedAndClearedByAnotherSource) {
+  const QString longName = QString(120, QLatin1Char('o')) + QStringLiteral(".txt");
+  SetOutputFile(longName);
+  ChooseInput(QStringLiteral("in.txt"), "30\t120\r\n45\t200\r\n");
+  window->resize(1024, 640);
+  QApplication::processEvents();
+  Click(files->StartInput(0));
+  const std::string whole = "2 rows written to " + Path(longName);
+  EXPECT_EQ(files->RunStatus()->text().toStdString(), whole);
+  EXPECT_EQ(files->RunStatus()->toolTip().toStdString(), whole);
+  // The page does not widen for it: nothing to scroll sideways.
+  QApplication::processEvents();
+  const auto* area = qobject_cast<const QScrollArea*>(window->Tabs()->currentWidget());
+  ASSERT_NE(area, nullptr);
+  EXPECT_EQ(area->horizontalScrollBar()->maximum(), 0);
+  const QString shown = static_cast<ElidedLabel*>(files->RunStatus())->ShownText();
+  EXPECT_TRUE(shown.contains(QChar(0x2026))) << shown.toStdString();
+
+  ChooseInput(QStringLiteral("other.txt"), "1\t2\r\n");
+  EXPECT_TRUE(files->RunStatus()->text().isEmpty());
 }
 
 }  // namespace

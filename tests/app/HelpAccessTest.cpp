@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTextBrowser>
+#include <QUrl>
 
 #include "AppFixture.h"
 #include "app/CalculationPages.h"
@@ -178,6 +179,48 @@ TEST_F(HelpAccessTest, HelpWindowGoesBackAndForwardAndSearches) {
   help.SearchBox()->setText(QStringLiteral("x"));
   help.SearchBox()->clear();
   EXPECT_FALSE(help.Contents()->item(0)->isHidden());
+}
+
+TEST_F(HelpAccessTest, SearchNotesAndContentsFollowThePageShown) {
+  StartWithHelp();
+  window->HelpMenuItem(0)->trigger();
+  HelpWindow& help = *window->Help().Window();
+  const auto rowOf = [&help](const QString& page) {
+    for (int i = 0; i < help.Contents()->count(); ++i) {
+      if (help.Contents()->item(i)->data(Qt::UserRole).toString() == page) return i;
+    }
+    return -1;
+  };
+  // Nothing found anywhere: the contents stay whole to go on reading.
+  EXPECT_FALSE(help.Search(QStringLiteral("qqzzxx")));
+  for (int i = 0; i < help.Contents()->count(); ++i) {
+    EXPECT_FALSE(help.Contents()->item(i)->isHidden()) << i;
+  }
+  EXPECT_TRUE(help.SearchNote()->text().contains(QStringLiteral("not in the guide")));
+
+  // Every command of the stereonet window is in the guide.
+  for (const char* word : {"contour", "Save plot as", "Print...", "Copy statistics",
+                           "Eigenvectors and girdle", "Mean and cone"}) {
+    help.ShowPage(QStringLiteral("index.html"));
+    help.Search(QString::fromLatin1(word));
+    EXPECT_FALSE(help.Contents()->item(rowOf(QStringLiteral("stereonet.html")))->isHidden())
+        << word;
+  }
+
+  // Searched from another page, the page that holds the word is found when
+  // opened: no stale "not on this page".
+  help.ShowPage(QStringLiteral("index.html"));
+  EXPECT_FALSE(help.Search(QStringLiteral("Copy statistics")));
+  EXPECT_FALSE(help.SearchNote()->text().isEmpty());
+  help.ShowPage(QStringLiteral("stereonet.html"));
+  EXPECT_TRUE(help.SearchNote()->text().isEmpty()) << help.SearchNote()->text().toStdString();
+  EXPECT_TRUE(help.Browser()->textCursor().hasSelection());
+
+  // A link followed in the page moves the mark in the contents.
+  help.Browser()->setSource(QUrl::fromLocalFile(
+      QDir(QStringLiteral(LODEMA_TEST_GUIDE_DIR)).filePath(QStringLiteral("drill-core.html"))));
+  EXPECT_EQ(help.Contents()->currentRow(), rowOf(QStringLiteral("drill-core.html")))
+      << help.CurrentPage().toStdString();
 }
 
 }  // namespace

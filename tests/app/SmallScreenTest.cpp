@@ -12,6 +12,7 @@
 #include "app/ClickableLabel.h"
 #include "app/ConventionsPage.h"
 #include "app/FilePage.h"
+#include "app/ScreenFit.h"
 #include "calc/Catalogue.h"
 
 namespace {
@@ -81,6 +82,62 @@ TEST_F(SmallScreenTest, PagesTakeOneColumnOnlyWhenNarrow) {
       const auto* area = qobject_cast<const QScrollArea*>(shown.Tabs()->currentWidget());
       EXPECT_EQ(area->horizontalScrollBar()->maximum(), 0) << row.size.width() << " page " << page;
     }
+  }
+}
+
+TEST(ScreenFit, WindowAndDecorationsStayWithinTheAvailableGeometry) {
+  const QMargins titleBar(0, 30, 0, 0);
+  const QMargins framed(4, 28, 4, 4);
+  const QRect small(0, 0, 1024, 640);
+  const QRect belowPanel(0, 24, 1024, 616);  // a panel along the top
+  const struct {
+    const char* name;
+    QRect client;
+    QMargins decorations;
+    QRect available;
+    QRect fitted;
+  } rows[] = {
+      {"fits already", {100, 80, 800, 500}, titleBar, small, {100, 80, 800, 500}},
+      {"as tall as the screen: lower by the title bar",
+       {0, 0, 1024, 640},
+       titleBar,
+       small,
+       {0, 30, 1024, 610}},
+      {"borders too", {0, 0, 1280, 800}, framed, small, {4, 28, 1016, 608}},
+      {"under a panel", {0, 0, 1024, 640}, titleBar, belowPanel, {0, 54, 1024, 586}},
+      {"off the right and bottom: moved in",
+       {600, 400, 700, 400},
+       titleBar,
+       small,
+       {324, 240, 700, 400}},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(FitWithin(row.client, row.decorations, row.available), row.fitted) << row.name;
+  }
+}
+
+TEST_F(SmallScreenTest, LeastSizeLeavesRoomForTheTitleBar) {
+  MainWindow& shown = Start();
+  const QSize least = shown.minimumSizeHint().expandedTo(shown.layout()->minimumSize());
+  EXPECT_LE(least.height() + kAssumedTitleBarHeight, kSmallScreen.height());
+  // The file name, "Change..." and "Start input" under the result windows.
+  shown.resize(kSmallScreen.width(), kSmallScreen.height() - kAssumedTitleBarHeight);
+  QApplication::processEvents();
+  const QWidget* strip = shown.Files()->InputStrip();
+  EXPECT_LE(strip->mapTo(&shown, QPoint(0, strip->height())).y(), shown.height());
+  // Made to fit a small screen with its title bar, every page is whole:
+  // its last widgets in view once scrolled to the bottom.
+  shown.resize(kSmallScreen.width(), kSmallScreen.height() - kAssumedTitleBarHeight);
+  for (int page : {2, 3}) {
+    shown.Tabs()->setCurrentIndex(page);
+    QApplication::processEvents();
+    auto* area = qobject_cast<QScrollArea*>(shown.Tabs()->currentWidget());
+    ASSERT_NE(area, nullptr);
+    area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
+    QApplication::processEvents();
+    const QWidget* content = area->widget();
+    const QRect inView(content->mapTo(area->viewport(), QPoint(0, 0)), content->size());
+    EXPECT_LE(inView.bottom(), area->viewport()->rect().bottom()) << "page " << page;
   }
 }
 

@@ -67,7 +67,7 @@ TEST(AxisStatistics, AgreesWithHandWorkedSets) {
        sideShare,
        kInf,
        std::log((1 - 2 * sideShare) / sideShare),
-       FabricShape::kCluster},
+       FabricShape::kTooFew},
       {"about the horizontal E-W, raw vectors summing to nothing",
        {Line(0, 90), Line(0, 270), Line(10, 90), Line(10, 270)},
        {0, 1, 0},
@@ -79,7 +79,7 @@ TEST(AxisStatistics, AgreesWithHandWorkedSets) {
        0,
        0,
        kInf,
-       FabricShape::kGirdle},
+       FabricShape::kOnePlane},
       {"identical axes, either sign",
        {Line(30, 200), Opposite(Line(30, 200)), Line(30, 200)},
        Line(30, 200),
@@ -91,7 +91,7 @@ TEST(AxisStatistics, AgreesWithHandWorkedSets) {
        0,
        kInf,
        kInf,
-       FabricShape::kCluster},
+       FabricShape::kIdentical},
   };
   for (const HandRow& row : rows) {
     const auto s = AxisStatisticsOf(row.axes);
@@ -126,11 +126,65 @@ TEST(AxisStatistics, PerfectGirdleGivesItsGreatCircle) {
   EXPECT_EQ(s->eigenvalues[2], 0.0);
   EXPECT_EQ(s->woodcockK, 0.0);
   EXPECT_TRUE(std::isinf(s->woodcockC));
-  EXPECT_EQ(s->shape, FabricShape::kGirdle);
+  EXPECT_EQ(s->shape, FabricShape::kOnePlane);
   EXPECT_LT(AngleDegrees(s->girdlePole, {0, 1, 0}), 1e-9);  // E-W: a vertical N-S circle
   // The eigenvectors 1 and 2 lie in the girdle.
   EXPECT_NEAR(AngleDegrees(s->eigenvectors[0], s->girdlePole), 90, 1e-9);
   EXPECT_NEAR(AngleDegrees(s->eigenvectors[1], s->girdlePole), 90, 1e-9);
+}
+
+// Lines scattered about 30/120 by up to `spread` degrees, `count` of them,
+// spaced round the centre so that no three lie in one plane.
+std::vector<DirectionCosines> Cluster(int count, double spread) {
+  std::vector<DirectionCosines> axes;
+  for (int i = 0; i < count; ++i) {
+    const double turn = DegreesToRadians(137.5 * i);
+    const double off = spread * (0.4 + 0.6 * (i % 3) / 2.0);
+    axes.push_back(Line(30 + off * std::sin(turn), 120 + off * std::cos(turn) / std::cos(0.52)));
+  }
+  return axes;
+}
+
+// Lines round the vertical E-W plane, each lifted a little out of it.
+std::vector<DirectionCosines> NoisyGirdle(int count) {
+  std::vector<DirectionCosines> axes;
+  for (int i = 0; i < count; ++i) {
+    const double a = DegreesToRadians(180.0 * i / count);
+    const double off = 0.05 * ((i % 3) - 1) + 0.01;
+    axes.push_back({off, std::cos(a), std::sin(a)});
+  }
+  return axes;
+}
+
+TEST(AxisStatistics, JudgesTheShapeOnlyWhereTheSetCanShowOne) {
+  struct Row {
+    const char* name;
+    std::vector<DirectionCosines> axes;
+    FabricShape shape;
+  };
+  const Row rows[] = {
+      {"one line", {Line(30, 120)}, FabricShape::kIdentical},
+      {"identical lines, either sign",
+       {Line(30, 120), Opposite(Line(30, 120)), Line(30, 120), Line(30, 120)},
+       FabricShape::kIdentical},
+      {"two lines", {Line(30, 120), Line(35, 125)}, FabricShape::kOnePlane},
+      {"twelve lines in one plane",
+       [] {
+         auto axes = NoisyGirdle(12);
+         for (auto& a : axes) a.north = 0;
+         return axes;
+       }(),
+       FabricShape::kOnePlane},
+      {"three lines within 10 degrees", Cluster(3, 10), FabricShape::kTooFew},
+      {"nine lines within 10 degrees", Cluster(9, 10), FabricShape::kTooFew},
+      {"ten lines within 10 degrees", Cluster(10, 10), FabricShape::kCluster},
+      {"ten lines near a great circle", NoisyGirdle(10), FabricShape::kGirdle},
+  };
+  for (const Row& row : rows) {
+    const auto s = AxisStatisticsOf(row.axes);
+    ASSERT_TRUE(s) << row.name;
+    EXPECT_EQ(s->shape, row.shape) << row.name;
+  }
 }
 
 TEST(AxisStatistics, UniformScatterShowsNoFabric) {

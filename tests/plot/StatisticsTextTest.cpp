@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <string>
+#include <vector>
 
 #include "plot/StatisticsDrawing.h"
 #include "plot/StatisticsText.h"
@@ -80,7 +83,7 @@ TEST(StatisticsText, ListsEveryQuantity) {
             "Eigenvector 1: 83.7/000.0\n"
             "Eigenvector 2: 6.3/180.0\n"
             "Eigenvector 3: 0.0/090.0\n"
-            "Woodcock K: 0.00, C: infinite (girdle)\n"
+            "Woodcock K and C: not defined (all poles in one plane)\n"
             "Best-fit great circle: 90.0/270.0 (pole 0.0/090.0)\n");
 
   const std::string one = StatisticsTextOf({AxisKind::kLines, {kPole}}, {});
@@ -89,6 +92,85 @@ TEST(StatisticsText, ListsEveryQuantity) {
   EXPECT_EQ(StatisticsTextOf({AxisKind::kLines, {}}, {}), "No planes or lines to describe\n");
   EXPECT_EQ(StatisticsTextOf({AxisKind::kLines, {{0, 0, 0}, {0, 0, 0}}}, {}),
             "2 items without values: no statistics\n");
+}
+
+// The text's lines that begin with `start`, each with its "\n".
+std::string LinesStarting(const std::string& text, const std::string& start) {
+  std::string found;
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t end = text.find('\n', at);
+    const std::string line = text.substr(at, end - at + 1);
+    if (line.rfind(start, 0) == 0) found += line;
+    at = end + 1;
+  }
+  return found;
+}
+
+TEST(StatisticsText, NamesTheShapeOrWhyThereIsNone) {
+  // Lines within a few degrees of 30/120, so none lie in one plane.
+  const auto cluster = [](int count) {
+    std::vector<DirectionCosines> axes;
+    for (int i = 0; i < count; ++i) {
+      axes.push_back({-0.43 + 0.02 * std::sin(2.4 * i), 0.75 + 0.02 * std::cos(2.4 * i),
+                      0.5 + 0.01 * (i % 3)});
+    }
+    return axes;
+  };
+  struct Row {
+    const char* name;
+    ResultAxes items;
+    const char* shape;       // the Woodcock line
+    bool secondEigenvector;  // and with it the girdle
+  };
+  const Row rows[] = {
+      {"a single line",
+       {AxisKind::kLines, {kPole}},
+       "Woodcock K and C: not defined (a single line)\n",
+       false},
+      {"identical poles",
+       {AxisKind::kPoles, {kPole, kPole, {-0.3, 0.2, -0.9}}},
+       "Woodcock K and C: not defined (all poles identical)\n",
+       false},
+      {"two lines",
+       {AxisKind::kLines, {kPole, kEastWest}},
+       "Woodcock K and C: not defined (all lines in one plane)\n",
+       true},
+      {"three clustered lines",
+       {AxisKind::kLines, cluster(3)},
+       "(too few lines to judge the shape)\n",
+       true},
+      {"nine clustered poles",
+       {AxisKind::kPoles, cluster(9)},
+       "(too few poles to judge the shape)\n",
+       true},
+      {"ten clustered lines", {AxisKind::kLines, cluster(10)}, "(cluster)\n", true},
+  };
+  for (const Row& row : rows) {
+    const std::string text = StatisticsTextOf(row.items, {});
+    const std::string woodcock = LinesStarting(text, "Woodcock");
+    EXPECT_EQ(woodcock.substr(woodcock.size() - std::min(woodcock.size(), std::strlen(row.shape))),
+              row.shape)
+        << row.name << ": " << woodcock;
+    EXPECT_EQ(LinesStarting(text, "Eigenvector 1").empty(), false) << row.name;
+    EXPECT_EQ(!LinesStarting(text, "Eigenvector 2").empty(), row.secondEigenvector) << row.name;
+    EXPECT_EQ(!LinesStarting(text, "Eigenvector 3").empty(), row.secondEigenvector) << row.name;
+    EXPECT_EQ(!LinesStarting(text, "Best-fit great circle").empty(), row.secondEigenvector)
+        << row.name;
+    EXPECT_EQ(woodcock.find("infinite"), std::string::npos) << row.name;
+  }
+}
+
+TEST(StatisticsText, DecimalCommaListsWithSemicolons) {
+  const ResultAxes items{AxisKind::kLines, {kPole, {0.32, -0.18, 0.9}, {0.28, -0.22, 0.91}}};
+  OutputNotation comma;
+  comma.decimalChar = ',';
+  const std::string withComma = StatisticsTextOf(items, comma);
+  EXPECT_EQ(LinesStarting(withComma, "Eigenvalues"),
+            "Eigenvalues S1, S2, S3: 0,9994; 0,0006; 0,0000\n");
+  EXPECT_EQ(LinesStarting(withComma, "Woodcock").substr(0, 32), "Woodcock K: 1,13; C: 14,09 (too ");
+  const std::string withPoint = StatisticsTextOf(items, {});
+  EXPECT_EQ(LinesStarting(withPoint, "Eigenvalues"),
+            "Eigenvalues S1, S2, S3: 0.9994, 0.0006, 0.0000\n");
 }
 
 TEST(StatisticsDrawing, DrawsOnlyTheChosenLayersAndRestoresThePen) {
@@ -126,6 +208,14 @@ TEST(StatisticsDrawing, DrawsOnlyTheChosenLayersAndRestoresThePen) {
     EXPECT_EQ(surface.pen(), pen) << row.name;
     EXPECT_EQ(surface.fill(), fill) << row.name;
   }
+  // Identical items: the first eigenvector alone, no girdle.
+  testing::RecordingSurface surface;
+  DrawStatistics(surface, ProjectionType::kEqualArea, *AxisStatisticsOf({kPole, kPole}),
+                 {false, true, true});
+  EXPECT_EQ(surface.Of(Op::kBox).size(), 1u);
+  EXPECT_TRUE(surface.Of(Op::kCircle).empty());
+  EXPECT_TRUE(surface.Of(Op::kPolyline).empty() && surface.Of(Op::kArc).empty() &&
+              surface.Of(Op::kLine).empty());
 }
 
 }  // namespace
