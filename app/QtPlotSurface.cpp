@@ -182,6 +182,14 @@ void QtPlotSurface::ClosedPath(const std::vector<PlotPoint>& points) {
   painter_.drawPolygon(PolygonOf(*this, points));
 }
 
+double QtPlotSurface::TextWidth(const std::string& text, double height) const {
+  QFont font = painter_.font();
+  font.setPixelSize(std::max(1, static_cast<int>(std::lround(Length(height)))));
+  const QFontMetricsF metrics(font, painter_.device());
+  const QString qtext = QString::fromUtf8(text.c_str(), static_cast<qsizetype>(text.size()));
+  return scale_ > 0.0 ? metrics.horizontalAdvance(qtext) / scale_ : 0.0;
+}
+
 void QtPlotSurface::Text(PlotPoint at, const std::string& text, double height,
                          Lodema::Plot::TextAnchor anchor) {
   QFont font = painter_.font();

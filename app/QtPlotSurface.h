@@ -44,6 +44,8 @@ class QtPlotSurface : public Lodema::Plot::DrawingSurface {
   void ClosedPath(const std::vector<Lodema::Plot::PlotPoint>& points) override;
   void Text(Lodema::Plot::PlotPoint at, const std::string& text, double height,
             Lodema::Plot::TextAnchor anchor) override;
+  // Measured with the font Text uses.
+  double TextWidth(const std::string& text, double height) const override;
 
   // Every line one device pixel wide whatever the pen's width, and not
   // antialiased: the picture of a plot of very many curves (see
