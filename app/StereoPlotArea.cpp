@@ -22,10 +22,10 @@ namespace {
 
 // Drawing time per paint: a slice leaves the window free for input between
 // slices; a batch run leaves most of the time to its rows.
-constexpr qint64 kSliceMs = 40;
+constexpr qint64 kSliceMs = 30;
 constexpr qint64 kBatchSliceMs = 15;
 // Retained sets drawn between readings of the clock.
-constexpr int kSetsPerChunk = 256;
+constexpr int kSetsPerChunk = 128;
 constexpr int kOverlayMargin = 4;
 
 }  // namespace

@@ -81,6 +81,10 @@ class DrawingSurface {
   // The width, in plot units, that Text takes for text of this height. Surfaces
   // without fonts of their own answer EstimatedTextWidth.
   virtual double TextWidth(const std::string& text, double height) const;
+  // How far, in plot units, a chord may stray from a curve without it
+  // showing on this surface; 0 asks for the drawing routines' own fine
+  // default.
+  virtual double ChordTolerance() const { return 0.0; }
 
  private:
   Pen pen_;
