@@ -60,7 +60,7 @@ void StereoPlotArea::PlaceOverlays() {
   if (lh > 0 && h - lh >= w) {
     // Room below the net.
     side = w;
-    square_ = QRectF(0, (h - lh - side) / 2.0, side, side);
+    square_ = QRectF(0, 0, side, side);
     legendAt = QPoint(kOverlayMargin, static_cast<int>(square_.bottom()));
   } else if (lw > 0 && w - lw >= h) {
     side = h;

@@ -39,7 +39,9 @@ StereoPlotDock::StereoPlotDock(StereoPlotWindow& plot, QMainWindow& owner,
 }
 
 int StereoPlotDock::FirstWidth() const {
-  const int share = static_cast<int>(owner_.width() * 0.4);
+  // A narrow window leaves the calculator the larger share.
+  const double fraction = owner_.width() < 1200 ? 0.3 : 0.4;
+  const int share = static_cast<int>(owner_.width() * fraction);
   return std::clamp(share, plot_.minimumSizeHint().width(), 640);
 }
 

@@ -327,6 +327,10 @@ TEST_F(StereoPlotTest, NetFillsTheWidthOfTheDock) {
     EXPECT_TRUE(Plot()->PlotWidget()->rect().contains(legend)) << legend.x() << "," << legend.y();
     // The main window keeps room for the calculator.
     EXPECT_GE(window->centralWidget()->width(), 450);
+    // Floated, it fits a 1024 x 640 screen with its frame.
+    const QSize least = Plot()->Container()->minimumSizeHint();
+    EXPECT_LE(least.height(), 540);
+    EXPECT_LE(least.width(), 420);
     ClickShowBox();
   }
 }
