@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QMainWindow>
 #include <QScreen>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 
@@ -46,24 +47,32 @@ int StereoPlotDock::FirstWidth() const {
 }
 
 void StereoPlotDock::Reveal() {
-  if (isVisible()) return;
-  if (!placed_) {
-    placed_ = true;
-    // The place of the last run, restored once the main window has its own
-    // size; a damaged value leaves the dock on the right, and restoreState
-    // keeps a floating frame on a screen.
-    const std::string stored = store_.Read(Lodema::kApplicationName, kSection, kDockStateKey, "");
-    if (!stored.empty() &&
-        owner_.restoreState(QByteArray::fromBase64(QByteArray::fromStdString(stored)),
-                            kDockStateVersion)) {
-      show();
-      return;
-    }
-  } else {
+  if (placed_) {
+    show();
+    return;
+  }
+  placed_ = true;
+  // The place of the last run; a damaged value leaves the dock on the
+  // right, and restoreState keeps a floating frame on a screen.
+  const std::string stored = store_.Read(Lodema::kApplicationName, kSection, kDockStateKey, "");
+  if (!stored.empty() &&
+      owner_.restoreState(QByteArray::fromBase64(QByteArray::fromStdString(stored)),
+                          kDockStateVersion)) {
     show();
     return;
   }
   show();
+  // Shown at start-up, before the main window: its share is worked out
+  // once the main window has its frame on the screen.
+  if (owner_.isVisible()) {
+    TakeFirstShare();
+  } else {
+    QTimer::singleShot(0, this, &StereoPlotDock::TakeFirstShare);
+  }
+}
+
+void StereoPlotDock::TakeFirstShare() {
+  if (!owner_.isVisible() || isFloating()) return;
   const int width = FirstWidth();
   // On a screen with room to spare the main window widens to take the net;
   // otherwise the net takes a share of the window.

@@ -35,6 +35,9 @@ class StereoPlotDock : public QDockWidget {
  private:
   // The share of the main window's width the net takes when first shown.
   int FirstWidth() const;
+  // Gives the net its first share, widening the main window when the
+  // screen has room.
+  void TakeFirstShare();
 
   StereoPlotWindow& plot_;
   QMainWindow& owner_;

@@ -69,6 +69,10 @@ bool StereoPlotWindow::PictureComplete() const { return plotArea_->Complete(); }
 
 // ---- Where the window lives ----
 
+bool StereoPlotWindow::IsShowing() const {
+  return dock_ != nullptr ? !dock_->isHidden() : isVisible();
+}
+
 void StereoPlotWindow::ShowBeside() {
   if (dock_ != nullptr) {
     dock_->Reveal();

@@ -51,7 +51,9 @@ class StereoPlotWindow : public QMainWindow, public Lodema::PlotSink, public Lod
   ~StereoPlotWindow() override;
 
   // ---- The main window's hooks ----
-  bool IsShowing() const override { return isVisible(); }
+  // Shown beside the main window (even before the main window itself
+  // shows, at start-up).
+  bool IsShowing() const override;
   void AddNewDataPoint(const Lodema::CalculationRecord& record) override;
   void SetStereoOptions(const std::array<bool, 4>& windowsUsed,
                         const std::string& caption) override;

@@ -423,6 +423,9 @@ TEST_F(StereoPlotTest, DockBesideFloatedRedockedAndRestored) {
   EXPECT_EQ(Plot()->PlotTypeChoice()->currentIndex(), 1);
   EXPECT_TRUE(dock->isFloating());
   EXPECT_EQ(dock->geometry(), floating);
+  // Shown at start-up, before the main window: it still hears of the
+  // calculation.
+  EXPECT_EQ(dock->windowTitle(), QStringLiteral("Line of intersection between planes A & B"));
   EXPECT_EQ(Store().Read("Lodema 4", "StartUp", "Winleft", ""), "4500");
 
   // Docked again, on the left this time.
