@@ -64,12 +64,20 @@ bool StereoLegendView::FollowContent() {
   return changed;
 }
 
+void StereoLegendView::SetOverNet(bool over) {
+  if (over == overNet_) return;
+  overNet_ = over;
+  update();
+}
+
 void StereoLegendView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
   const PlotSpace space{-kWidth / 2, 0.0, kWidth, height() * kUnitsPerPixel};
   QtPlotSurface surface(painter, QRectF(rect()), space);
-  surface.Clear(view_.background);
+  QColor background = ToQColor(view_.background);
+  if (overNet_) background.setAlpha(210);
+  painter.fillRect(rect(), background);
   painter.setPen(QColor(96, 96, 96));
   painter.drawRect(rect().adjusted(0, 0, -1, -1));
   surface.SetPen(Plot::Pen{});

@@ -26,6 +26,9 @@ class StereoLegendView : public QWidget {
   // Hides or shows the legend and sizes it to its rows; true when its size
   // or visibility changed (its place must then be worked out again).
   bool FollowContent();
+  // Over the net (its corner) the legend lets the data show through.
+  void SetOverNet(bool over);
+  bool OverNet() const { return overNet_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -38,4 +41,5 @@ class StereoLegendView : public QWidget {
   const StereoPlotWindow& window_;
   const Lodema::Plot::PlotStore& store_;
   const Lodema::Plot::PlotView& view_;
+  bool overNet_ = false;
 };

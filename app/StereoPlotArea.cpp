@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "app/QtPlotSurface.h"
+#include "app/StereoLegendView.h"
 #include "app/StereoPlotWindow.h"
 #include "plot/Contours.h"
 #include "plot/Frame.h"
@@ -42,7 +43,7 @@ StereoPlotArea::StereoPlotArea(StereoPlotWindow& window, const Plot::PlotStore& 
 
 QRectF StereoPlotArea::Square() const { return square_; }
 
-void StereoPlotArea::SetOverlays(QLabel* countLabel, QWidget* legend) {
+void StereoPlotArea::SetOverlays(QLabel* countLabel, StereoLegendView* legend) {
   countLabel_ = countLabel;
   legend_ = legend;
   PlaceOverlays();
@@ -57,6 +58,7 @@ void StereoPlotArea::PlaceOverlays() {
   const int lh = legendSize.height();
   QPoint legendAt;
   double side = 0.0;
+  bool overNet = false;
   if (lh > 0 && h - lh >= w) {
     // Room below the net.
     side = w;
@@ -69,6 +71,7 @@ void StereoPlotArea::PlaceOverlays() {
   } else {
     // Over the net's lower right corner, which the primitive leaves
     // mostly empty.
+    overNet = true;
     side = std::min(w, h);
     square_ = QRectF((w - side) / 2.0, (h - side) / 2.0, side, side);
     legendAt =
@@ -77,6 +80,7 @@ void StereoPlotArea::PlaceOverlays() {
   if (legend_ != nullptr) {
     legend_->resize(legendSize);
     legend_->move(legendAt);
+    legend_->SetOverNet(overNet);
   }
   if (countLabel_ != nullptr) {
     countLabel_->adjustSize();

@@ -16,6 +16,7 @@
 #include "plot/PlotView.h"
 
 class QLabel;
+class StereoLegendView;
 class StereoPlotWindow;
 
 class StereoPlotArea : public QWidget {
@@ -30,7 +31,7 @@ class StereoPlotArea : public QWidget {
   // The count label in the net's lower left corner; the legend below the
   // net, to its right, or over its lower right corner, whichever leaves the
   // net the most room.
-  void SetOverlays(QLabel* countLabel, QWidget* legend);
+  void SetOverlays(QLabel* countLabel, StereoLegendView* legend);
   void PlaceOverlays();
 
   long long SetsPainted() const { return setsPainted_; }
@@ -75,7 +76,7 @@ class StereoPlotArea : public QWidget {
   const Lodema::Plot::PlotView& view_;
   std::function<bool()> batchRunning_;
   QLabel* countLabel_ = nullptr;
-  QWidget* legend_ = nullptr;
+  StereoLegendView* legend_ = nullptr;
   QRectF square_;
   long long generation_ = 0;
   // shown_: the last complete picture (with sets added since); next_: the
