@@ -32,6 +32,7 @@
 #include "app/ResultPanel.h"
 #include "app/RunInputGuard.h"
 #include "app/ScreenFit.h"
+#include "app/StereoPlotDock.h"
 #include "app/StereoPlotWindow.h"
 #include "app/ThemeColours.h"
 #include "batch/FilePage.h"
@@ -119,6 +120,7 @@ MainWindow::MainWindow(const LodemaServices& services, QWidget* parent) : QMainW
   stereoPlot_ = new StereoPlotWindow(
       model_.settings(), [this] { return model_.BatchRunning(); }, help_.get(), this);
   connect(stereoPlot_, &StereoPlotWindow::closedByUser, this, &MainWindow::OnStereoPlotClosed);
+  new StereoPlotDock(*stereoPlot_, *this, *store_);  // the plot beside the calculator
   model_.SetPlotSink(stereoPlot_);
   Lodema::BatchPlatform platform;
   platform.retain = stereoPlot_;
@@ -261,11 +263,10 @@ void MainWindow::ShowStereoPlot(bool show) {
     stereoPlot_->SetPlotAxesStyle(Lodema::Plot::AxesStyleFromCode(s.gPlotAxesStyle));
     stereoPlot_->SetAnalysis(AnalysisFromSettings(s));
     stereoPlot_->ReadSymbolsFromSettings();
-    if (!stereoPlotPlaced_) PlaceStereoPlot();
-    stereoPlot_->show();
+    stereoPlot_->ShowBeside();
     model_.UpdatePlotWindow();
   } else {
-    stereoPlot_->hide();
+    stereoPlot_->HideBeside();
   }
   s.gStereoShowing = show;
 }
@@ -282,46 +283,6 @@ void MainWindow::OnShowStereoClicked(bool shown) {
 void MainWindow::OnStereoPlotClosed() {
   // The window has handed its choices back to the settings.
   conventionsPage_->ShowStereo()->setChecked(false);
-}
-
-namespace {
-
-// Twips per inch: the settings keep the plot window's place in twips.
-constexpr double kTwipsPerInch = 1440.0;
-
-}  // namespace
-
-void MainWindow::PlaceStereoPlot() {
-  stereoPlotPlaced_ = true;
-  const Lodema::WindowRect& rect = model_.settings().PlotWindowRect;
-  const double dpi = logicalDpiX() > 0 ? logicalDpiX() : 96.0;
-  const auto pixels = [dpi](int twips) {
-    return static_cast<int>(std::lround(twips * dpi / kTwipsPerInch));
-  };
-  QPoint place(pixels(rect.Left), pixels(rect.Top));
-  QSize size(pixels(rect.Width), pixels(rect.Height));
-  size = size.expandedTo(stereoPlot_->minimumSizeHint());
-  // Beside the main window, and on a screen, whatever the settings say.
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect available = screen->availableGeometry();
-    size = size.boundedTo(available.size());
-    place.setX(std::clamp(place.x(), available.left(), available.right() - size.width() + 1));
-    place.setY(std::clamp(place.y(), available.top(), available.bottom() - size.height() + 1));
-  }
-  stereoPlot_->resize(size);
-  stereoPlot_->move(place);
-}
-
-void MainWindow::RememberStereoPlotPlace() {
-  const double dpi = logicalDpiX() > 0 ? logicalDpiX() : 96.0;
-  const auto twips = [dpi](int pixels) {
-    return static_cast<int>(std::lround(pixels * kTwipsPerInch / dpi));
-  };
-  Lodema::WindowRect& rect = model_.settings().PlotWindowRect;
-  rect.Left = twips(stereoPlot_->x());
-  rect.Top = twips(stereoPlot_->y());
-  rect.Width = twips(stereoPlot_->width());
-  rect.Height = twips(stereoPlot_->height());
 }
 
 void MainWindow::FollowEntryLayout() {
@@ -354,11 +315,7 @@ void MainWindow::Save(int group) {
   Lodema::SaveContext context;
   if (group == Lodema::kSaveProgramState) {
     s.FileOut = files.fileNameBoxes[2].text;
-    // The plot window's place is kept only from a normal window.
-    if (stereoPlot_->isVisible() && !stereoPlot_->isMinimized() && !stereoPlot_->isMaximized()) {
-      RememberStereoPlotPlace();
-      context.writePlotWindowRect = true;
-    }
+    context.writePlotWindowRect = stereoPlot_->RememberPlace(s.PlotWindowRect);
   }
   Lodema::SaveSettings(s, *store_, group, context);
   if (auto* qtStore = dynamic_cast<QtSettingsStore*>(store_)) qtStore->Sync();
@@ -425,7 +382,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   s.gStereoShowing = stereoPlot_->isVisible();
   Save(Lodema::kSaveProgramState);
   // Hidden, not closed: it was showing at this close.
-  stereoPlot_->hide();
+  stereoPlot_->HideBeside();
   event->accept();
 }
 

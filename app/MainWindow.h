@@ -154,8 +154,6 @@ class MainWindow : public QMainWindow {
   void OnShowStereoClicked(bool shown);
   void OnStereoPlotClosed();
   // The plot window's place from the settings (twips), and back.
-  void PlaceStereoPlot();
-  void RememberStereoPlotPlace();
 
   Lodema::CalculatorModel model_;
   std::unique_ptr<QtSettingsStore> ownStore_;
@@ -186,7 +184,6 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<HelpAccess> help_;
   NomenclatureDialog* nomenclature_ = nullptr;
   StereoPlotWindow* stereoPlot_ = nullptr;
-  bool stereoPlotPlaced_ = false;
 
   int observerId_ = 0;
   std::array<bool, Lodema::kSlotCount> shownEntryBoxes_{};

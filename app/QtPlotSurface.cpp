@@ -67,7 +67,24 @@ QtPlotSurface::QtPlotSurface(QPainter& painter, const QRectF& area, const PlotSp
 void QtPlotSurface::SetHairlines(bool hairlines) {
   hairlines_ = hairlines;
   painterStateKnown_ = false;
-  if (hairlines) painter_.setRenderHint(QPainter::Antialiasing, false);
+  raster_.reset();
+  if (!hairlines) return;
+  painter_.setRenderHint(QPainter::Antialiasing, false);
+  QPaintDevice* device = painter_.device();
+  if (device != nullptr && device->devType() == QInternal::Image &&
+      painter_.transform().isIdentity() && !painter_.hasClipping()) {
+    auto* image = static_cast<QImage*>(device);
+    if (HairlineRaster::Suits(*image)) raster_.emplace(*image);
+  }
+}
+
+HairlineRaster* QtPlotSurface::RasterForPen() {
+  if (!raster_) return nullptr;
+  const Lodema::Plot::Pen& pen = this->pen();
+  if (pen.style != Lodema::Plot::LineStyle::kSolid || pen.mode != Lodema::Plot::PenMode::kCopy) {
+    return nullptr;
+  }
+  return &*raster_;
 }
 
 bool DrawAsHairlines(const Lodema::Plot::PlotStore& store) {
@@ -139,17 +156,51 @@ void QtPlotSurface::Dot(PlotPoint at) {
 }
 
 void QtPlotSurface::Line(PlotPoint from, PlotPoint to) {
+  if (HairlineRaster* raster = RasterForPen()) {
+    raster->Line(ToPixel(from), ToPixel(to),
+                 qRgb(pen().colour.red, pen().colour.green, pen().colour.blue));
+    return;
+  }
   UsePen(false);
   painter_.drawLine(ToPainter(from), ToPainter(to));
 }
 
 void QtPlotSurface::Polyline(const std::vector<PlotPoint>& points) {
   if (points.size() < 2) return;
+  if (HairlineRaster* raster = RasterForPen()) {
+    const QRgb colour = qRgb(pen().colour.red, pen().colour.green, pen().colour.blue);
+    QPointF previous = ToPixel(points.front());
+    for (std::size_t i = 1; i < points.size(); ++i) {
+      const QPointF next = ToPixel(points[i]);
+      // Points a pixel apart or less add nothing but cost.
+      if (i + 1 < points.size() && std::abs(next.x() - previous.x()) < 1.0 &&
+          std::abs(next.y() - previous.y()) < 1.0) {
+        continue;
+      }
+      raster->Line(previous, next, colour);
+      previous = next;
+    }
+    return;
+  }
   UsePen(false);
   painter_.drawPolyline(ThinnedPolygonOf(*this, points));
 }
 
 void QtPlotSurface::Box(PlotPoint corner, PlotPoint opposite) {
+  if (HairlineRaster* raster = RasterForPen()) {
+    const QPointF a = ToPixel(corner);
+    const QPointF b = ToPixel(opposite);
+    const Lodema::Plot::Fill& fill = this->fill();
+    if (fill.solid) {
+      raster->FillBox(a, b, qRgb(fill.colour.red, fill.colour.green, fill.colour.blue));
+    }
+    const QRgb colour = qRgb(pen().colour.red, pen().colour.green, pen().colour.blue);
+    raster->Line(a, QPointF(b.x(), a.y()), colour);
+    raster->Line(QPointF(b.x(), a.y()), b, colour);
+    raster->Line(b, QPointF(a.x(), b.y()), colour);
+    raster->Line(QPointF(a.x(), b.y()), a, colour);
+    return;
+  }
   UsePen(true);
   painter_.drawRect(QRectF(ToPainter(corner), ToPainter(opposite)).normalized());
 }
@@ -161,11 +212,30 @@ void QtPlotSurface::Circle(PlotPoint centre, double radius) {
 }
 
 void QtPlotSurface::Arc(PlotPoint centre, double radius, double startAngle, double endAngle) {
-  UsePen(false);
   constexpr double kDegrees = 180.0 / std::numbers::pi;
   double span = (endAngle - startAngle) * kDegrees;
   while (span <= 0.0) span += 360.0;
   while (span > 360.0) span -= 360.0;
+  if (HairlineRaster* raster = RasterForPen()) {
+    // Chords that stray from the arc by at most a third of a pixel.
+    const double pixels = Length(radius) * devicePixelRatio_;
+    const double step = std::min(0.2, std::sqrt(8.0 * 0.33 / std::max(pixels, 1.0)));
+    const double turn = span / kDegrees;
+    const int count = std::max(1, static_cast<int>(std::ceil(turn / step)));
+    const QRgb colour = qRgb(pen().colour.red, pen().colour.green, pen().colour.blue);
+    const auto at = [&](int i) {
+      const double a = startAngle + turn * i / count;
+      return ToPixel({centre.x + radius * std::cos(a), centre.y + radius * std::sin(a)});
+    };
+    QPointF previous = at(0);
+    for (int i = 1; i <= count; ++i) {
+      const QPointF next = at(i);
+      raster->Line(previous, next, colour);
+      previous = next;
+    }
+    return;
+  }
+  UsePen(false);
   const double r = Length(radius);
   const QPointF c = ToPainter(centre);
   // The painter's angles run counter-clockwise on screen, as the plot's do.
@@ -180,6 +250,19 @@ void QtPlotSurface::ClosedPath(const std::vector<PlotPoint>& points) {
   if (points.empty()) return;
   UsePen(true);
   painter_.drawPolygon(PolygonOf(*this, points));
+}
+
+double QtPlotSurface::ChordTolerance() const {
+  const double pixelsPerUnit = scale_ * devicePixelRatio_;
+  return pixelsPerUnit > 0.0 ? 0.25 / pixelsPerUnit : 0.0;
+}
+
+double QtPlotSurface::TextWidth(const std::string& text, double height) const {
+  QFont font = painter_.font();
+  font.setPixelSize(std::max(1, static_cast<int>(std::lround(Length(height)))));
+  const QFontMetricsF metrics(font, painter_.device());
+  const QString qtext = QString::fromUtf8(text.c_str(), static_cast<qsizetype>(text.size()));
+  return scale_ > 0.0 ? metrics.horizontalAdvance(qtext) / scale_ : 0.0;
 }
 
 void QtPlotSurface::Text(PlotPoint at, const std::string& text, double height,

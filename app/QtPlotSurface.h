@@ -6,7 +6,9 @@
 #include <QColor>
 #include <QPainter>
 #include <QRectF>
+#include <optional>
 
+#include "app/HairlineRaster.h"
 #include "plot/PlotStore.h"
 #include "plot/Surface.h"
 
@@ -44,10 +46,15 @@ class QtPlotSurface : public Lodema::Plot::DrawingSurface {
   void ClosedPath(const std::vector<Lodema::Plot::PlotPoint>& points) override;
   void Text(Lodema::Plot::PlotPoint at, const std::string& text, double height,
             Lodema::Plot::TextAnchor anchor) override;
+  // Measured with the font Text uses.
+  double TextWidth(const std::string& text, double height) const override;
+  // A quarter of a device pixel.
+  double ChordTolerance() const override;
 
   // Every line one device pixel wide whatever the pen's width, and not
   // antialiased: the picture of a plot of very many curves (see
-  // DrawAsHairlines), which draws about twice as fast so.
+  // DrawAsHairlines), which draws about twice as fast so; on a 32-bit
+  // image, solid lines and boxes are then written straight into its pixels.
   void SetHairlines(bool hairlines);
 
   // Painter position of a plot point, and back.
@@ -60,6 +67,9 @@ class QtPlotSurface : public Lodema::Plot::DrawingSurface {
   void UsePen(bool filled);
   void UseInk();  // pen colour as a brush, no outline (dots, text)
   double Length(double plotUnits) const { return plotUnits * scale_; }
+  // The raster for the current pen, when lines go straight into the image.
+  HairlineRaster* RasterForPen();
+  QPointF ToPixel(Lodema::Plot::PlotPoint p) const { return ToPainter(p) * devicePixelRatio_; }
 
   QPainter& painter_;
   QRectF area_;
@@ -68,6 +78,7 @@ class QtPlotSurface : public Lodema::Plot::DrawingSurface {
   double penScale_ = 1.0;
   double devicePixelRatio_ = 1.0;
   bool hairlines_ = false;
+  std::optional<HairlineRaster> raster_;
   bool painterStateKnown_ = false;
   Lodema::Plot::Pen appliedPen_;
   Lodema::Plot::Fill appliedFill_;

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
-// The stereonet window: the projection of the calculations' results beside
-// the main window, its options, the retained sets, the cursor read-out, the
-// copies for Polarim and as a picture, printing and saving the plot.
+// The stereonet window: the projection of the calculations' results in a
+// dock beside the main window, its options, the retained sets, the cursor
+// read-out, the copies for Polarim and as a picture, printing and saving
+// the plot, and the analysis of the retained Result.
 #pragma once
 
 #include <QElapsedTimer>
@@ -10,6 +11,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "batch/Platform.h"
@@ -22,21 +24,21 @@
 
 class HelpAccess;
 class QAction;
-class QCheckBox;
+class QComboBox;
+class QDockWidget;
 class QLabel;
 class QMessageBox;
 class QPlainTextEdit;
-class QPageLayout;
 class QPainter;
 class QPrinter;
 class QPushButton;
-class QRadioButton;
+class QSplitter;
+class QToolButton;
+class StereoLegendView;
+class StereoPlotArea;
+class StereoPlotDock;
+class PlotTypeQuestionBar;
 class SymbolDialog;
-
-namespace stereo {
-class PlotArea;
-class LegendView;
-}  // namespace stereo
 
 class StereoPlotWindow : public QMainWindow, public Lodema::PlotSink, public Lodema::RetainButton {
   Q_OBJECT
@@ -49,12 +51,28 @@ class StereoPlotWindow : public QMainWindow, public Lodema::PlotSink, public Lod
   ~StereoPlotWindow() override;
 
   // ---- The main window's hooks ----
-  bool IsShowing() const override { return isVisible(); }
+  // Shown beside the main window (even before the main window itself
+  // shows, at start-up).
+  bool IsShowing() const override;
   void AddNewDataPoint(const Lodema::CalculationRecord& record) override;
   void SetStereoOptions(const std::array<bool, 4>& windowsUsed,
                         const std::string& caption) override;
   void SetStereoOrientConventions(int combinedCode) override { orientConvention_ = combinedCode; }
   void PressRetain() override { RetainCurrentData(); }
+  // Shows or hides the window where it lives: its dock when it has one.
+  void ShowBeside();
+  void HideBeside();
+  // The dock (or, without one, the window) closes as by its frame.
+  void CloseWindow();
+  // Keeps the place of a shown window for the next start (see
+  // StereoPlotDock::Remember); false when it is not shown.
+  bool RememberPlace(Lodema::WindowRect& rect);
+  // The dock that holds the window, set by the dock.
+  void SetContainer(StereoPlotDock* dock) { dock_ = dock; }
+  StereoPlotDock* Container() const { return dock_; }
+  // The window (or its dock) was closed by the user: its choices go back to
+  // the settings and its data is lost.
+  void NoteClosedByUser();
 
   // ---- Properties ----
   void SetPlotType(Lodema::Plot::ProjectionType type);
@@ -68,9 +86,13 @@ class StereoPlotWindow : public QMainWindow, public Lodema::PlotSink, public Lod
   void SetDelimiters(const std::string& plane, const std::string& line);
   // The palette and symbols as the settings hold them (-1: built-in).
   void ReadSymbolsFromSettings();
-  // The question asked when new data differs in type from retained data;
-  // null restores the message box.
+  // The question asked when new data differs in type from retained data.
+  // Null (the default) asks in a bar above the plot that leaves the typing
+  // going on, and in a message box during a batch run.
   void SetMismatchQuestion(Lodema::Plot::MismatchQuestion* question);
+  // The title of printed and saved pages: the user's, else the caption.
+  QString PageTitle() const;
+  void SetUserTitle(const QString& title) { userTitle_ = title; }
 
   // ---- Commands ----
   void RetainCurrentData();
@@ -79,15 +101,17 @@ class StereoPlotWindow : public QMainWindow, public Lodema::PlotSink, public Lod
   void CopyResultForPolarim();
   void CopyPlotImage();
   void ChangeSymbols();
+  void AskPlotTitle();
   void ShowAbout();
   void PrintPlot();
   void PrinterSetup();
   void SavePlotAsDialog();
-  // Writes the plot and its legend as PNG (pngWidth pixels wide), SVG or
-  // PDF, by the file name's suffix. False, with the reason, when the suffix
-  // is none of these or the file cannot be written.
+  // Writes the plot and its legend under the page title as PNG (pngWidth
+  // pixels wide), SVG or PDF, by the file name's suffix. False, with the
+  // reason, when the suffix is none of these or the file cannot be written.
   bool SavePlotAs(const QString& path, int pngWidth, QString* error = nullptr);
-  // Prints the plot and legend, fitted to the page, on a ready printer.
+  // Prints the page title, the plot and legend, fitted to the page, on a
+  // ready printer.
   void PrintTo(QPrinter& printer);
   // Paints any change a batch run left waiting.
   void FlushRepaint();
@@ -112,40 +136,45 @@ class StereoPlotWindow : public QMainWindow, public Lodema::PlotSink, public Lod
   // ---- For the tests ----
   const Lodema::Plot::PlotStore& Store() const { return store_; }
   const Lodema::Plot::PlotView& View() const { return view_; }
-  QRadioButton* PlotTypeOption(int i) const { return optStereoType_[i]; }     // 1, 2
-  QRadioButton* AxesStyleOption(int i) const { return optStereoStyle_[i]; }   // 0..3
-  QRadioButton* PlaneSymbolOption(int i) const { return optSymbolType_[i]; }  // 0, 1
-  QCheckBox* ShowBox(int kind) const { return chkUseWindow_[kind]; }
-  QPushButton* RetentionButton(int i) const { return cmdSSRetain_[i]; }
-  QAction* EditItem(int i) const { return mnuEditSelection_[i]; }      // 1..3
-  QAction* ShowItem(int kind) const { return mnuShowOptions_[kind]; }  // 0..4
-  QAction* ShowNumberItem() const { return mnuShowNumber_; }
-  QAction* PlotTypeItem(int i) const { return mnuPlotType_[i]; }    // 1, 2
-  QAction* PlaneItem(int i) const { return mnuPlotSymbols_[i]; }    // 0, 1
-  QAction* AxesItem(int i) const { return mnuShowStereoAxes_[i]; }  // 0..3
-  QAction* PrintItem(int i) const { return mnuFilePrint_[i]; }      // 0, 1
-  QAction* SaveAsItem() const { return mnuSaveAs_; }
-  QAction* CloseItem() const { return mnuFileClose_; }
-  QAction* HelpItem(int i) const { return mnuHelpPolarim_[i]; }
-  QAction* AboutItem() const { return mnuHelpAbout_; }
-  QMenu* OptionsMenu() const { return mnuOptions_; }
-  QMenu* AnalysisMenu() const { return mnuAnalysis_; }
+  // The tool bar's choices: plot type (0 equal area, 1 equal angle), axes
+  // style (0..3), planes as (0 great circles, 1 poles), and the kinds shown.
+  QComboBox* PlotTypeChoice() const { return plotTypeChoice_; }
+  QComboBox* AxesStyleChoice() const { return axesStyleChoice_; }
+  QComboBox* PlaneChoice() const { return planeChoice_; }
+  QAction* ShowChoice(int kind) const { return showKindChoices_[kind]; }
+  QPushButton* RetentionButton(int i) const { return retentionButtons_[i]; }
+  QAction* EditItem(int i) const { return editItems_[i]; }        // 1..3
+  QAction* ShowItem(int kind) const { return showItems_[kind]; }  // 0..4
+  QAction* ShowNumberItem() const { return showNumberItem_; }
+  QAction* PlotTypeItem(int i) const { return plotTypeItems_[i]; }  // 1, 2
+  QAction* PlaneItem(int i) const { return planeItems_[i]; }        // 0, 1
+  QAction* AxesItem(int i) const { return axesItems_[i]; }          // 0..3
+  QAction* PrintItem(int i) const { return printItems_[i]; }        // 0, 1
+  QAction* SaveAsItem() const { return saveAsItem_; }
+  QAction* TitleItem() const { return titleItem_; }
+  QAction* CloseItem() const { return closeItem_; }
+  QAction* HelpItem(int i) const { return helpItems_[i]; }
+  QAction* AboutItem() const { return aboutItem_; }
+  QMenu* OptionsMenu() const { return optionsMenu_; }
+  QMenu* AnalysisMenu() const { return analysisMenu_; }
   // 0 "Contour Result", 1 "Mean and cone", 2 "Eigenvectors and girdle".
-  QAction* AnalysisItem(int i) const { return mnuAnalysisItems_[i]; }
+  QAction* AnalysisItem(int i) const { return analysisItems_[i]; }
   // 0 exponential Kamb, 1 Kamb, 2 1% area count.
-  QAction* ContourMethodItem(int i) const { return mnuContourMethods_[i]; }
-  QAction* CopyAnalysisItem() const { return mnuAnalysisCopy_; }
-  QPlainTextEdit* AnalysisPanel() const { return txtAnalysis_; }
-  QLabel* CountLabel() const { return lblNumBox_; }
+  QAction* ContourMethodItem(int i) const { return contourMethodItems_[i]; }
+  QAction* CopyAnalysisItem() const { return copyAnalysisItem_; }
+  QPlainTextEdit* AnalysisPanel() const { return analysisPanel_; }
+  QLabel* CountLabel() const { return countLabel_; }
   QLabel* Readout() const { return readout_; }
   QWidget* PlotWidget() const;
+  StereoLegendView* Legend() const { return legend_; }
+  PlotTypeQuestionBar* QuestionBar() const { return questionBar_; }
   QMessageBox* AboutBox() const { return about_; }
   SymbolDialog* Symbols() const { return symbolDialog_; }
-  // Retained sets drawn into the window's picture so far (full redraws
+  // Retained sets drawn into the window's pictures so far (full redraws
   // count every set they draw).
   long long SetsPainted() const;
-  // The window's picture holds every retained set (a large plot is drawn
-  // in slices between events).
+  // The picture shown holds every retained set (a large plot is drawn in
+  // slices between events, behind the last complete picture).
   bool PictureComplete() const;
   // Updates the read-out for a cursor at a plot position.
   void ShowReadoutAt(double x, double y);
@@ -160,15 +189,16 @@ class StereoPlotWindow : public QMainWindow, public Lodema::PlotSink, public Lod
 
  private:
   void BuildWidgets();
+  void BuildToolBars();
   void BuildMenus();
   void BuildAnalysisMenu();
   void OnAnalysisItemChanged();
-  // The text panel and the legend's size follow the analysis.
+  // The text panel follows the analysis.
   void UpdateAnalysisPanel();
-  void OnPlotTypeClicked(int i);
-  void OnAxesStyleClicked(int i);
-  void OnPlaneSymbolClicked(int i);
-  void OnShowBoxClicked(int kind);
+  void OnPlotTypeChosen(int code);
+  void OnAxesStyleChosen(int code);
+  void OnPlaneChosen(int symbol);
+  void OnShowKindChosen(int kind, bool shown);
   void OnShowNumberClicked();
   void SyncOptionControls();
   void UpdateShownKinds();
@@ -178,54 +208,70 @@ class StereoPlotWindow : public QMainWindow, public Lodema::PlotSink, public Lod
   void PlotChanged(bool viewChanged);
   void UpdateButtons();
   void UpdateCountLabel();
-  // Draws the plot with its legend into painter's area (the picture of
-  // printing and saving).
+  // Adds the record with the answer the user gave in the question bar.
+  void AnswerTypeQuestion(Lodema::Plot::MismatchAnswer answer);
+  // The store took new data: the pictures and buttons follow.
+  void AfterStoreChange(int retainedBefore);
+  // Draws the page title, the plot and its legend into painter's area (the
+  // picture of printing and saving).
   void RenderPage(QPainter& painter, const QRectF& area, double penScale) const;
+  bool SaveSvg(const QString& path, QString* error) const;
 
   Lodema::Settings& settings_;
   std::function<bool()> batchRunning_;
   HelpAccess* help_ = nullptr;
+  StereoPlotDock* dock_ = nullptr;
   Lodema::Plot::PlotStore store_;
   Lodema::Plot::PlotView view_;
   int orientConvention_ = 1;
   std::string planeDelimiter_ = "/";
   std::string lineDelimiter_ = "-";
-  std::array<bool, Lodema::Plot::kKindCount> kindVisible_{true, true, true, true, true};
+  // Kinds the user wants shown, and kinds the calculation uses: a kind is
+  // drawn when both hold.
+  std::array<bool, Lodema::Plot::kKindCount> kindWanted_{true, true, true, true, true};
+  std::array<bool, Lodema::Plot::kKindCount> kindUsed_{true, true, true, true, true};
   bool numberShown_ = true;
-  Lodema::Plot::CountLabel countLabel_;
-  std::unique_ptr<Lodema::Plot::MismatchQuestion> ownQuestion_;
-  Lodema::Plot::MismatchQuestion* question_ = nullptr;
+  Lodema::Plot::CountLabel countLabelState_;
+  QString userTitle_;
+  std::unique_ptr<Lodema::Plot::MismatchQuestion> messageBoxQuestion_;
+  Lodema::Plot::MismatchQuestion* chosenQuestion_ = nullptr;
+  // The record waiting for an answer in the question bar.
+  std::optional<Lodema::Plot::PlotRecord> recordAwaitingAnswer_;
   std::unique_ptr<QPrinter> printer_;
   QElapsedTimer sincePaint_;
   bool repaintScheduled_ = false;
   int changesSinceClock_ = 0;
 
-  stereo::PlotArea* plotArea_ = nullptr;
-  stereo::LegendView* legend_ = nullptr;
-  std::array<QRadioButton*, 3> optStereoType_{};
-  std::array<QRadioButton*, 4> optStereoStyle_{};
-  std::array<QRadioButton*, 2> optSymbolType_{};
-  std::array<QCheckBox*, Lodema::Plot::kKindCount> chkUseWindow_{};
-  std::array<QPushButton*, 3> cmdSSRetain_{};
-  QLabel* lblNumBox_ = nullptr;
+  StereoPlotArea* plotArea_ = nullptr;
+  StereoLegendView* legend_ = nullptr;
+  PlotTypeQuestionBar* questionBar_ = nullptr;
+  QSplitter* plotAndStatistics_ = nullptr;
+  QComboBox* plotTypeChoice_ = nullptr;
+  QComboBox* axesStyleChoice_ = nullptr;
+  QComboBox* planeChoice_ = nullptr;
+  QToolButton* showButton_ = nullptr;
+  std::array<QAction*, Lodema::Plot::kKindCount> showKindChoices_{};
+  std::array<QPushButton*, 3> retentionButtons_{};
+  QLabel* countLabel_ = nullptr;
   QLabel* readout_ = nullptr;
-  QMenu* mnuOptions_ = nullptr;
-  std::array<QAction*, 4> mnuEditSelection_{};
-  std::array<QAction*, Lodema::Plot::kKindCount> mnuShowOptions_{};
-  QAction* mnuShowNumber_ = nullptr;
-  std::array<QAction*, 3> mnuPlotType_{};
-  std::array<QAction*, 2> mnuPlotSymbols_{};
-  std::array<QAction*, 4> mnuShowStereoAxes_{};
-  std::array<QAction*, 2> mnuFilePrint_{};
-  QAction* mnuSaveAs_ = nullptr;
-  QAction* mnuFileClose_ = nullptr;
-  std::array<QAction*, 2> mnuHelpPolarim_{};
-  QAction* mnuHelpAbout_ = nullptr;
-  QMenu* mnuAnalysis_ = nullptr;
-  std::array<QAction*, 3> mnuAnalysisItems_{};
-  std::array<QAction*, 3> mnuContourMethods_{};
-  QAction* mnuAnalysisCopy_ = nullptr;
-  QPlainTextEdit* txtAnalysis_ = nullptr;
+  QMenu* optionsMenu_ = nullptr;
+  std::array<QAction*, 4> editItems_{};
+  std::array<QAction*, Lodema::Plot::kKindCount> showItems_{};
+  QAction* showNumberItem_ = nullptr;
+  std::array<QAction*, 3> plotTypeItems_{};
+  std::array<QAction*, 2> planeItems_{};
+  std::array<QAction*, 4> axesItems_{};
+  std::array<QAction*, 2> printItems_{};
+  QAction* saveAsItem_ = nullptr;
+  QAction* titleItem_ = nullptr;
+  QAction* closeItem_ = nullptr;
+  std::array<QAction*, 2> helpItems_{};
+  QAction* aboutItem_ = nullptr;
+  QMenu* analysisMenu_ = nullptr;
+  std::array<QAction*, 3> analysisItems_{};
+  std::array<QAction*, 3> contourMethodItems_{};
+  QAction* copyAnalysisItem_ = nullptr;
+  QPlainTextEdit* analysisPanel_ = nullptr;
   Lodema::Plot::AnalysisChoice analysisChoice_;
   // Recomputed on demand after the store or the view changed.
   mutable Lodema::Plot::PlotAnalysis analysis_;

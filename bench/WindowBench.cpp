@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Speed of the stereonet window: a full redraw of 10,000 retained sets into
 // an 800 x 800 picture through the QPainter surface (poles, great circles),
+// the window redrawing 100,000 retained sets after a change of projection or
+// of planes as poles or great circles (until the new picture is complete,
+// with the longest time between two events: how long input waits),
 // a 100,000-row batch run from the file page with the plot hidden and shown,
 // and a cold start of a program like lodema to a shown main window with the
 // plot shown. Runs on the offscreen platform; reports, never fails on speed.
@@ -21,6 +24,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <random>
 #include <string>
 
@@ -98,6 +102,66 @@ void RedrawBench() {
                   circles ? "great circles," : "poles,",
                   type == ProjectionType::kEqualArea ? "equal area:" : "equal angle:", best);
     }
+  }
+}
+
+// The window holding `sets` retained planes; each change of the view
+// redraws them in slices behind the last picture. Prints the time until the
+// new picture is complete and the longest wait of the event loop.
+void WindowSwitchBench(int sets) {
+  Lodema::Settings settings;
+  StereoPlotWindow plot(
+      settings, [] { return false; }, nullptr);
+  IgnoreQuestion ignore;
+  plot.SetMismatchQuestion(&ignore);
+  plot.resize(800, 900);
+  plot.show();
+  std::mt19937 random(20240601u);
+  std::uniform_real_distribution<double> angle(0.0, 1.5707963267949);
+  std::uniform_real_distribution<double> azimuth(0.0, 6.28318530717958);
+  Lodema::CalculationRecord record;
+  for (int i = 0; i < sets; ++i) {
+    record.cells[0] = {double(Lodema::Plot::kTypePlane), angle(random), azimuth(random), 0, 0, 0};
+    plot.AddNewDataPoint(record);
+    plot.RetainCurrentData();
+  }
+  const auto settle = [&plot]() {
+    double longest = 0.0;
+    const auto start = Clock::now();
+    do {
+      const auto before = Clock::now();
+      QApplication::processEvents();
+      longest = std::max(longest, MillisecondsSince(before));
+    } while (!plot.PictureComplete());
+    return std::pair<double, double>{MillisecondsSince(start), longest};
+  };
+  settle();
+  // The targets: the time a change may take at most on a desktop machine.
+  struct Step {
+    const char* name;
+    std::function<void()> change;
+    double targetMs;
+  };
+  const std::vector<Step> steps = {
+      {"poles, equal area",
+       [&] {
+         plot.SetPlaneSymbol(1);
+         plot.SetPlotType(Lodema::Plot::ProjectionType::kEqualArea);
+       },
+       300.0},
+      {"poles, equal angle", [&] { plot.SetPlotType(Lodema::Plot::ProjectionType::kEqualAngle); },
+       300.0},
+      {"great circles, equal angle", [&] { plot.SetPlaneSymbol(0); }, 3000.0},
+      {"great circles, equal area",
+       [&] { plot.SetPlotType(Lodema::Plot::ProjectionType::kEqualArea); }, 3000.0},
+  };
+  for (const Step& step : steps) {
+    step.change();
+    const auto [total, longest] = settle();
+    std::printf(
+        "window switch, %d sets, to %-27s %6.0f ms (target %4.0f), longest wait for input "
+        "%3.0f ms (target 100)\n",
+        sets, step.name, total, step.targetMs, longest);
   }
 }
 
@@ -207,10 +271,14 @@ int main(int argc, char** argv) {
     return ColdStartChild(argc, argv, argv[2]);
   }
   const bool batchOnly = argc == 2 && std::strcmp(argv[1], "--batch-only") == 0;
-  if (!batchOnly) ColdStartBench(argv[0]);
+  const bool redrawOnly = argc == 2 && std::strcmp(argv[1], "--redraw-only") == 0;
+  if (!batchOnly && !redrawOnly) ColdStartBench(argv[0]);
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Lodema bench"));
-  if (!batchOnly) RedrawBench();
-  BatchBench();
+  if (!batchOnly) {
+    RedrawBench();
+    WindowSwitchBench(100000);
+  }
+  if (!redrawOnly) BatchBench();
   return 0;
 }

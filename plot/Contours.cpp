@@ -217,10 +217,16 @@ void DrawContours(DrawingSurface& surface, const std::vector<ContourLine>& lines
 }
 
 void DrawContourLegend(DrawingSurface& surface, double left, double top, double textHeight,
-                       const DensityGrid& grid, const std::vector<double>& levels) {
+                       const DensityGrid& grid, const std::vector<double>& levels,
+                       double maxWidth) {
   const Pen savedPen = surface.pen();
   surface.SetPen(Pen{});
-  surface.Text({left, top}, DensityMethodTitle(grid.method), textHeight, TextAnchor::kLeft);
+  const auto text = [&](double x, double y, const std::string& line) {
+    const double room = maxWidth > 0.0 ? maxWidth - (x - left) : 0.0;
+    surface.Text({x, y}, line, FittedTextHeight(surface, line, textHeight, room),
+                 TextAnchor::kLeft);
+  };
+  text(left, top, DensityMethodTitle(grid.method));
   const double rowStep = 1.6 * textHeight;
   const int count = static_cast<int>(levels.size());
   for (int i = 0; i < count; ++i) {
@@ -228,13 +234,10 @@ void DrawContourLegend(DrawingSurface& surface, double left, double top, double 
     surface.SetPen(Pen{ContourColour(i, count), 2, LineStyle::kSolid, PenMode::kCopy});
     surface.Line({left, y}, {left + 3.0 * textHeight, y});
     surface.SetPen(Pen{});
-    surface.Text({left + 3.6 * textHeight, y},
-                 DensityLevelLabel(grid.method, levels[static_cast<std::size_t>(i)]), textHeight,
-                 TextAnchor::kLeft);
+    text(left + 3.6 * textHeight, y,
+         DensityLevelLabel(grid.method, levels[static_cast<std::size_t>(i)]));
   }
-  if (count == 0) {
-    surface.Text({left, top - rowStep}, "no level reached", textHeight, TextAnchor::kLeft);
-  }
+  if (count == 0) text(left, top - rowStep, "no level reached");
   surface.SetPen(savedPen);
 }
 

@@ -39,8 +39,10 @@ void DrawContours(DrawingSurface& surface, const std::vector<ContourLine>& lines
 
 // The legend of the contours: a title line ("Exponential Kamb")
 // then one row per level with a line sample, from `top` down, samples
-// starting at `left`.
+// starting at `left`. Texts that would be wider than maxWidth from `left`
+// are set smaller to fit (maxWidth <= 0: no bound).
 void DrawContourLegend(DrawingSurface& surface, double left, double top, double textHeight,
-                       const DensityGrid& grid, const std::vector<double>& levels);
+                       const DensityGrid& grid, const std::vector<double>& levels,
+                       double maxWidth = 0.0);
 
 }  // namespace Lodema::Plot

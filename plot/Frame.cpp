@@ -12,6 +12,9 @@ namespace {
 constexpr double kCentreCross = 50.0;
 constexpr double kOuterTick = 50.0;
 constexpr double kGraduationHalf = 20.0;
+// The "N" above the top of the primitive, inside the plot's 1100 margin.
+constexpr double kNorthTextHeight = 60.0;
+constexpr double kNorthTextCentre = 1050.0;
 
 void CentreCross(DrawingSurface& surface) {
   surface.Line({-kCentreCross, 0.0}, {kCentreCross, 0.0});
@@ -41,6 +44,7 @@ void DrawStereoFrame(DrawingSurface& surface, ProjectionType type, AxesStyle sty
   surface.SetFill({false, saved.colour});
   constexpr double r = kPrimitiveRadius;
   surface.Circle({0.0, 0.0}, r);
+  surface.Text({0.0, kNorthTextCentre}, "N", kNorthTextHeight, TextAnchor::kCentre);
   switch (style) {
     case AxesStyle::kSimpleTicks:
       CentreCross(surface);

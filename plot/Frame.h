@@ -18,9 +18,9 @@ enum class AxesStyle : int {
 // Codes outside 0-3 give simple ticks.
 AxesStyle AxesStyleFromCode(int code);
 
-// Resets the drawing state and draws, in black, the primitive and the axes
-// of style. The graduations of styles 2 and 3 sit where lines of plunge 10 to
-// 80 degrees project, so they move with the projection.
+// Resets the drawing state and draws, in black, the primitive with a small
+// "N" above its top and the axes of style. The graduations of styles 2 and 3 sit where lines of
+// plunge 10 to 80 degrees project, so they move with the projection.
 void DrawStereoFrame(DrawingSurface& surface, ProjectionType type, AxesStyle style);
 
 }  // namespace Lodema::Plot

@@ -43,18 +43,18 @@ double DistanceToChord(PlotPoint p, PlotPoint a, PlotPoint b) {
 
 // Appends the curve strictly after pitch a up to and including pitch b.
 void Subdivide(ProjectionType type, const PlaneFrame& frame, double a, PlotPoint pa, double b,
-               PlotPoint pb, int depth, std::vector<PlotPoint>& out) {
+               PlotPoint pb, int depth, double tolerance, std::vector<PlotPoint>& out) {
   const double middle = (a + b) / 2.0;
   const PlotPoint pm = ProjectUnitVector(type, InPlane(frame, middle));
   // The curve bends smoothly and the first segments are short, so the gap at
   // the middle of a chord stands for its largest gap.
   const double error = DistanceToChord(pm, pa, pb);
-  if (depth >= kMaxDepth || error <= kChordTolerance) {
+  if (depth >= kMaxDepth || error <= tolerance) {
     out.push_back(pb);
     return;
   }
-  Subdivide(type, frame, a, pa, middle, pm, depth + 1, out);
-  Subdivide(type, frame, middle, pm, b, pb, depth + 1, out);
+  Subdivide(type, frame, a, pa, middle, pm, depth + 1, tolerance, out);
+  Subdivide(type, frame, middle, pm, b, pb, depth + 1, tolerance, out);
 }
 
 double AngleFrom(PlotPoint centre, PlotPoint p) {
@@ -69,7 +69,8 @@ double CounterClockwise(double from, double to) {
 
 }  // namespace
 
-GreatCircleCurve GreatCircleArc(ProjectionType type, double dip, double dipDirection) {
+GreatCircleCurve GreatCircleArc(ProjectionType type, double dip, double dipDirection,
+                                double chordTolerance) {
   GreatCircleCurve curve;
   double steepness = std::abs(dip);
   if (!std::isfinite(steepness) || !std::isfinite(dipDirection)) {
@@ -121,7 +122,8 @@ GreatCircleCurve GreatCircleArc(ProjectionType type, double dip, double dipDirec
     const double pitch = i * step;
     const PlotPoint next =
         i == kFirstSegments ? s2 : ProjectUnitVector(type, InPlane(frame, pitch));
-    Subdivide(type, frame, pitch - step, previous, pitch, next, 0, curve.points);
+    Subdivide(type, frame, pitch - step, previous, pitch, next, 0,
+              std::max(kChordTolerance, chordTolerance), curve.points);
     previous = next;
   }
   return curve;

@@ -36,8 +36,11 @@ struct GreatCircleCurve {
 
 // The great circle of the plane (dip, dip direction) in radians; |dip| is
 // used. Every line lying in the plane projects onto the curve. NaN or
-// infinite angles give a polyline without points.
-GreatCircleCurve GreatCircleArc(ProjectionType type, double dip, double dipDirection);
+// infinite angles give a polyline without points. A polyline's chords stray
+// from the curve by at most a fifth of a plot unit, or chordTolerance when
+// that is larger.
+GreatCircleCurve GreatCircleArc(ProjectionType type, double dip, double dipDirection,
+                                double chordTolerance = 0.0);
 
 // Draws the curve in the current pen with a transparent fill, then
 // ResetDrawState.

@@ -32,12 +32,23 @@ void RedrawPlotWithAnalysis(DrawingSurface& surface, const PlotStore& store, con
   }
 }
 
+int AnalysisLegendRows(const PlotAnalysis& analysis) {
+  int rows = 0;
+  if (analysis.choice.contours && !analysis.density.values.empty()) {
+    rows += 1 + std::max(1, static_cast<int>(analysis.levels.size()));
+  }
+  if (!analysis.statistics) return rows;
+  const StatisticsLayers& layers = analysis.choice.statistics;
+  return rows + (layers.meanAndCone ? 1 : 0) + (layers.eigenvectors ? 3 : 0) +
+         (layers.girdle ? 1 : 0);
+}
+
 double DrawAnalysisLegend(DrawingSurface& surface, double left, double top, double textHeight,
-                          const PlotAnalysis& analysis) {
+                          const PlotAnalysis& analysis, double maxWidth) {
   const double rowStep = 1.6 * textHeight;
   double y = top;
   if (analysis.choice.contours && !analysis.density.values.empty()) {
-    DrawContourLegend(surface, left, y, textHeight, analysis.density, analysis.levels);
+    DrawContourLegend(surface, left, y, textHeight, analysis.density, analysis.levels, maxWidth);
     y -= rowStep * (1.0 + static_cast<double>(std::max<std::size_t>(analysis.levels.size(), 1)));
   }
   if (!analysis.statistics) return top - y;
@@ -46,7 +57,9 @@ double DrawAnalysisLegend(DrawingSurface& surface, double left, double top, doub
   const double textX = left + 3.6 * textHeight;
   const auto label = [&](const char* text) {
     surface.SetPen(Pen{});
-    surface.Text({textX, y}, text, textHeight, TextAnchor::kLeft);
+    const double room = maxWidth > 0.0 ? maxWidth - (textX - left) : 0.0;
+    surface.Text({textX, y}, text, FittedTextHeight(surface, text, textHeight, room),
+                 TextAnchor::kLeft);
     y -= rowStep;
   };
   const StatisticsLayers& layers = analysis.choice.statistics;

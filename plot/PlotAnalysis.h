@@ -50,9 +50,13 @@ void RedrawPlotWithAnalysis(DrawingSurface& surface, const PlotStore& store, con
 
 // The legend of what the analysis draws, from `top` down: the contour
 // levels, then a row per statistic drawn (mean and cone, each eigenvector,
-// the great circle). Returns the height used (0 when nothing is drawn).
+// the great circle). Texts are kept within maxWidth of `left` (<= 0: no
+// bound). Returns the height used (0 when nothing is drawn).
 double DrawAnalysisLegend(DrawingSurface& surface, double left, double top, double textHeight,
-                          const PlotAnalysis& analysis);
+                          const PlotAnalysis& analysis, double maxWidth = 0.0);
+
+// The rows DrawAnalysisLegend takes (0 when it draws nothing).
+int AnalysisLegendRows(const PlotAnalysis& analysis);
 
 // The text panel: the statistics in the output conventions, then the
 // contour method and levels when contours are drawn. Lines end in "\n".

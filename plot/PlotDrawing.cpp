@@ -80,7 +80,7 @@ void PlotOrientation(DrawingSurface& surface, ProjectionType type, OrientationMo
     }
     case OrientationMode::kPlaneAsGreatCircle:
       surface.SetPen(Pen{colour, lineWidth, LineStyle::kSolid, PenMode::kCopy});
-      DrawGreatCircle(surface, GreatCircleArc(type, angle, azimuth));
+      DrawGreatCircle(surface, GreatCircleArc(type, angle, azimuth, surface.ChordTolerance()));
       break;
     case OrientationMode::kLineAsPoint: {
       const GridPoint p = ProjectDirection(type, angle, azimuth);

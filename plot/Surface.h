@@ -78,11 +78,28 @@ class DrawingSurface {
   virtual void ClosedPath(const std::vector<PlotPoint>& points) = 0;
   // Text in the pen colour; height in plot units; anchored at its vertical middle.
   virtual void Text(PlotPoint at, const std::string& text, double height, TextAnchor anchor) = 0;
+  // The width, in plot units, that Text takes for text of this height. Surfaces
+  // without fonts of their own answer EstimatedTextWidth.
+  virtual double TextWidth(const std::string& text, double height) const;
+  // How far, in plot units, a chord may stray from a curve without it
+  // showing on this surface; 0 asks for the drawing routines' own fine
+  // default.
+  virtual double ChordTolerance() const { return 0.0; }
 
  private:
   Pen pen_;
   Fill fill_;
 };
+
+// A generous width of text in a common sans-serif face (wide faces set a
+// line of lowercase letters at about 0.6 of the height per letter): the
+// bound used where the face that will show the text is not known.
+double EstimatedTextWidth(const std::string& text, double height);
+
+// height, or less so that the text is at most maxWidth wide on the surface
+// (maxWidth <= 0: no bound).
+double FittedTextHeight(const DrawingSurface& surface, const std::string& text, double height,
+                        double maxWidth);
 
 // Pen mode copy, solid line, width 1, keeping the colour: the state every
 // circle leaves behind.

@@ -326,6 +326,13 @@ void SvgSurface::ClosedPath(const std::vector<PlotPoint>& points) {
 }
 
 void SvgSurface::Text(PlotPoint at, const std::string& text, double height, TextAnchor anchor) {
+  // A viewer's font is not known here: text that would run past the view
+  // box by the generous estimate is set smaller rather than cut off.
+  const double right = page_.left + page_.width;
+  const double room = anchor == TextAnchor::kCentre
+                          ? 2.0 * std::min(at.x - page_.left, right - at.x)
+                          : right - at.x;
+  height = FittedTextHeight(*this, text, height, std::max(room, 1.0));
   EndBoxes();
   Style(Paint::kInk);
   Put("<text x=\"");

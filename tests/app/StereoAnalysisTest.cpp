@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDockWidget>
 #include <QImage>
 #include <QLineEdit>
 #include <QMenu>
@@ -17,6 +18,8 @@
 #include "app/CalculationPages.h"
 #include "app/ConventionsPage.h"
 #include "app/EntryPanel.h"
+#include "app/StereoLegendView.h"
+#include "app/StereoPlotDock.h"
 #include "app/StereoPlotWindow.h"
 
 namespace Plot = Lodema::Plot;
@@ -112,6 +115,33 @@ TEST_F(StereoAnalysisTest, ContourMethodFollowsTheMenu) {
   Plot()->AnalysisItem(0)->trigger();  // off: the method stays chosen
   EXPECT_FALSE(Plot()->Analysis().contours);
   EXPECT_TRUE(Plot()->ContourMethodItem(2)->isChecked());
+}
+
+// Contours, the mean and the eigenvectors add rows to the legend and open
+// the text panel, but the windows keep their size and the legend its text.
+TEST_F(StereoAnalysisTest, ItemsChangeNeitherTheWindowSizesNorTheLegendScale) {
+  window->resize(1280, 800);
+  RetainPolesAboutTheVertical();
+  QApplication::processEvents();
+  const QSize mainSize = window->size();
+  const QSize plotSize = Plot()->Container()->size();
+  const int legendWidth = Plot()->Legend()->width();
+  ASSERT_GT(legendWidth, 0);
+  int legendHeight = Plot()->Legend()->height();
+  for (int i = 0; i < 3; ++i) {
+    SCOPED_TRACE(i);
+    Plot()->AnalysisItem(i)->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(window->size(), mainSize);
+    EXPECT_EQ(Plot()->Container()->size(), plotSize);
+    EXPECT_EQ(Plot()->Legend()->width(), legendWidth);
+    EXPECT_GT(Plot()->Legend()->height(), legendHeight);  // a row more, same text
+    legendHeight = Plot()->Legend()->height();
+  }
+  for (int i = 0; i < 3; ++i) Plot()->AnalysisItem(i)->trigger();
+  QApplication::processEvents();
+  EXPECT_EQ(window->size(), mainSize);
+  EXPECT_EQ(Plot()->Container()->size(), plotSize);
 }
 
 // The analysis chosen is offered again when the window shows again, after

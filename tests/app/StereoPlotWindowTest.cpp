@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDockWidget>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,7 +15,6 @@
 #include <QMouseEvent>
 #include <QPrinter>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTabWidget>
 #include <cmath>
 
@@ -23,6 +23,10 @@
 #include "app/ConventionsPage.h"
 #include "app/EntryPanel.h"
 #include "app/FilePage.h"
+#include "app/PlotTypeQuestion.h"
+#include "app/StereoLegendView.h"
+#include "app/StereoPlotArea.h"
+#include "app/StereoPlotDock.h"
 #include "app/StereoPlotWindow.h"
 
 namespace Plot = Lodema::Plot;
@@ -76,7 +80,7 @@ TEST_F(StereoPlotTest, ShownAndHiddenByTheBoxAndByTheFrame) {
   EXPECT_FALSE(window->Model().settings().gStereoShowing);
 
   ClickShowBox();
-  Plot()->close();  // the window's frame
+  Plot()->Container()->close();  // the dock's frame
   EXPECT_FALSE(Plot()->isVisible());
   EXPECT_FALSE(ShowBox()->isChecked());
   EXPECT_FALSE(window->Model().settings().gStereoShowing);
@@ -90,42 +94,70 @@ TEST_F(StereoPlotTest, CaptionFollowsTheCalculationWithOneAmpersand) {
   ClickShowBox();
   Click(window->Calculations()->Button(0));  // "... planes A && B"
   EXPECT_EQ(Plot()->windowTitle(), QStringLiteral("Line of intersection between planes A & B"));
-  // Window C and D are not used by calculation 0: their Show boxes go.
-  EXPECT_FALSE(Plot()->ShowBox(3)->isVisibleTo(Plot()));
-  EXPECT_TRUE(Plot()->ShowBox(2)->isVisibleTo(Plot()));
+  // Windows C and D are not used by calculation 0: their Show items and
+  // choices are disabled and unticked, and come back with a calculation
+  // that uses them as the user left them.
+  for (int kind : {3, 4}) {
+    for (QAction* item : {Plot()->ShowItem(kind), Plot()->ShowChoice(kind)}) {
+      SCOPED_TRACE(item->objectName().toStdString());
+      EXPECT_FALSE(item->isEnabled());
+      EXPECT_FALSE(item->isChecked());
+    }
+    EXPECT_FALSE(Plot()->View().shown[kind]);
+  }
+  EXPECT_TRUE(Plot()->ShowItem(2)->isEnabled());
+  EXPECT_TRUE(Plot()->ShowItem(2)->isChecked());
+  Plot()->ShowItem(2)->trigger();  // B hidden by the user
+  // The first calculation that uses windows A to D.
+  for (int n = 1; n < 42 && !Plot()->ShowItem(4)->isEnabled(); ++n) {
+    Click(window->Calculations()->Button(n));
+    if (!Plot()->ShowItem(3)->isEnabled() || !Plot()->ShowItem(1)->isEnabled() ||
+        !Plot()->ShowItem(2)->isEnabled()) {
+      Click(window->Calculations()->Button(0));
+    }
+  }
+  ASSERT_TRUE(Plot()->ShowItem(4)->isEnabled());
+  for (int kind = 0; kind < 5; ++kind) {
+    SCOPED_TRACE(kind);
+    EXPECT_TRUE(Plot()->ShowItem(kind)->isEnabled());
+    EXPECT_EQ(Plot()->ShowItem(kind)->isChecked(), kind != 2);
+    EXPECT_EQ(Plot()->ShowChoice(kind)->isChecked(), kind != 2);
+  }
 }
 
-TEST_F(StereoPlotTest, MenuItemsAndOptionButtonsMirrorEachOther) {
+TEST_F(StereoPlotTest, MenuItemsAndToolBarChoicesMirrorEachOther) {
   ClickShowBox();
   struct Row {
     const char* name;
     QAction* item;
-    QRadioButton* option;
+    QComboBox* choice;
+    int index;
     std::function<bool()> applied;
   };
   StereoPlotWindow* p = Plot();
   const std::vector<Row> rows = {
-      {"equal angle", p->PlotTypeItem(2), p->PlotTypeOption(2),
+      {"equal angle", p->PlotTypeItem(2), p->PlotTypeChoice(), 1,
        [p] { return p->PlotType() == Plot::ProjectionType::kEqualAngle; }},
-      {"equal area", p->PlotTypeItem(1), p->PlotTypeOption(1),
+      {"equal area", p->PlotTypeItem(1), p->PlotTypeChoice(), 0,
        [p] { return p->PlotType() == Plot::ProjectionType::kEqualArea; }},
-      {"poles", p->PlaneItem(1), p->PlaneSymbolOption(1), [p] { return p->PlaneSymbol() == 1; }},
-      {"great circles", p->PlaneItem(0), p->PlaneSymbolOption(0),
+      {"poles", p->PlaneItem(1), p->PlaneChoice(), 1, [p] { return p->PlaneSymbol() == 1; }},
+      {"great circles", p->PlaneItem(0), p->PlaneChoice(), 0,
        [p] { return p->PlaneSymbol() == 0; }},
-      {"polar axes", p->AxesItem(3), p->AxesStyleOption(3),
+      {"polar axes", p->AxesItem(3), p->AxesStyleChoice(), 3,
        [p] { return p->PlotAxesStyle() == Plot::AxesStyle::kPolarAxes; }},
-      {"quadrant ticks", p->AxesItem(1), p->AxesStyleOption(1),
+      {"quadrant ticks", p->AxesItem(1), p->AxesStyleChoice(), 1,
        [p] { return p->PlotAxesStyle() == Plot::AxesStyle::kQuadrantTicks; }},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
     row.item->trigger();
-    EXPECT_TRUE(row.option->isChecked());
+    EXPECT_EQ(row.choice->currentIndex(), row.index);
     EXPECT_TRUE(row.item->isChecked());
     EXPECT_TRUE(row.applied());
   }
-  // And the other way round: a click on the button ticks its item alone.
-  Click(p->AxesStyleOption(2));
+  // And the other way round: a choice in the tool bar ticks its item alone.
+  p->AxesStyleChoice()->setFocus();
+  QTest::keyClick(p->AxesStyleChoice(), Qt::Key_Down);  // quadrant ticks -> quadrant axes
   EXPECT_TRUE(p->AxesItem(2)->isChecked());
   EXPECT_FALSE(p->AxesItem(1)->isChecked());
   EXPECT_EQ(p->PlotAxesStyle(), Plot::AxesStyle::kQuadrantAxes);
@@ -136,11 +168,11 @@ TEST_F(StereoPlotTest, MenuItemsAndOptionButtonsMirrorEachOther) {
   p->PlotTypeItem(2)->trigger();
   EXPECT_NE(area, p->PlotImage(400, Plot::kWhite));
 
-  // Show items and boxes.
+  // Show items and the tool bar's Show choices.
   p->ShowItem(2)->trigger();
-  EXPECT_FALSE(p->ShowBox(2)->isChecked());
+  EXPECT_FALSE(p->ShowChoice(2)->isChecked());
   EXPECT_FALSE(p->View().shown[2]);
-  Click(p->ShowBox(2));
+  p->ShowChoice(2)->trigger();
   EXPECT_TRUE(p->ShowItem(2)->isChecked());
   EXPECT_TRUE(p->View().shown[2]);
 }
@@ -231,6 +263,78 @@ TEST_F(StereoPlotTest, TypeMismatchQuestionAndEachAnswer) {
   }
 }
 
+// Without a question of the tests', a person typing is asked in a bar above
+// the plot: every key reaches the entry box, the bar follows the latest
+// result, and its choices act as the message box's.
+TEST_F(StereoPlotTest, TypeQuestionInABarLeavesTheTypingAlone) {
+  struct Row {
+    const char* name;
+    int choice;  // Abort, Retry, Ignore
+    int retainedAfter;
+    int resultTypeAfter;
+  };
+  const std::vector<Row> rows = {
+      {"abort", 0, 1, Plot::kTypePlane},
+      {"retry", 1, 0, Plot::kTypeLine},
+      {"ignore", 2, 1, Plot::kTypePlane},
+  };
+  ClickShowBox();
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    Click(Plot()->RetentionButton(2));
+    Enter(15, QStringLiteral("30"), QStringLiteral("120"));
+    Click(Plot()->RetentionButton(0));
+    Enter(16, QStringLiteral("20"), QStringLiteral("300"));  // a line
+    EXPECT_EQ(window->Entries()->Box(0)->text(), QStringLiteral("20"));
+    EXPECT_EQ(window->Entries()->Box(1)->text(), QStringLiteral("300"));
+    ASSERT_TRUE(Plot()->QuestionBar()->isVisibleTo(Plot()));
+    EXPECT_TRUE(Plot()->QuestionBar()->Text().startsWith(
+        QStringLiteral("The type of plotted data from this calculation")));
+    // Nothing changes until the bar is answered.
+    EXPECT_EQ(Plot()->Store().TypeCode(Plot::kResult), Plot::kTypePlane);
+    EXPECT_FALSE(Plot()->Store().NewDataPending());
+    Click(Plot()->QuestionBar()->Choice(row.choice));
+    EXPECT_FALSE(Plot()->QuestionBar()->isVisibleTo(Plot()));
+    EXPECT_EQ(Plot()->Store().RetainedCount(), row.retainedAfter);
+    EXPECT_EQ(Plot()->Store().TypeCode(Plot::kResult), row.resultTypeAfter);
+  }
+  // After Retry the line is the plot's: the last result (20/300) is shown.
+  Click(Plot()->RetentionButton(2));
+  Enter(15, QStringLiteral("30"), QStringLiteral("120"));
+  Click(Plot()->RetentionButton(0));
+  Enter(16, QStringLiteral("20"), QStringLiteral("300"));
+  Click(Plot()->QuestionBar()->Choice(1));
+  EXPECT_NEAR(Plot()->Store().CurrentValue(Plot::kResult, 1), 300 * M_PI / 180, 1e-4);
+}
+
+// The net takes the dock's width (the legend sits below it or over a
+// corner), at the usual size and on a small screen.
+TEST_F(StereoPlotTest, NetFillsTheWidthOfTheDock) {
+  for (const QSize size : {QSize(1280, 800), QSize(1024, 600)}) {
+    SCOPED_TRACE(size.width());
+    window->resize(size);
+    if (!Plot()->isVisible()) ClickShowBox();
+    Enter(15, QStringLiteral("30"), QStringLiteral("120"));
+    Click(Plot()->RetentionButton(0));
+    QApplication::processEvents();
+    const int across = Plot()->PlotWidget()->width();
+    const QRectF square = static_cast<StereoPlotArea*>(Plot()->PlotWidget())->Square();
+    ASSERT_TRUE(Plot()->Legend()->isVisible());
+    EXPECT_GE(square.width(), across * 0.9);
+    EXPECT_GE(across, Plot()->Container()->width() - 16);
+    // The legend does not push the net off the area.
+    const QRect legend = Plot()->Legend()->geometry();
+    EXPECT_TRUE(Plot()->PlotWidget()->rect().contains(legend)) << legend.x() << "," << legend.y();
+    // The main window keeps room for the calculator.
+    EXPECT_GE(window->centralWidget()->width(), 450);
+    // Floated, it fits a 1024 x 640 screen with its frame.
+    const QSize least = Plot()->Container()->minimumSizeHint();
+    EXPECT_LE(least.height(), 540);
+    EXPECT_LE(least.width(), 420);
+    ClickShowBox();
+  }
+}
+
 TEST_F(StereoPlotTest, PolarimTextAndPlotImageOnTheClipboard) {
   ClickShowBox();
   QClipboard* system = QGuiApplication::clipboard();
@@ -246,7 +350,7 @@ TEST_F(StereoPlotTest, PolarimTextAndPlotImageOnTheClipboard) {
       system->text(),
       QStringLiteral(";Lodema data\r\n/T1\t/N2\t/P0\t/I2\t/C1\t/15\r\n30\t120\r\n45\t200\r\n"));
 
-  Plot()->resize(500, 400);  // the picture does not depend on the window
+  Plot()->Container()->resize(500, 400);  // the picture does not depend on the window
   Plot()->EditItem(2)->trigger();
   const QImage image = system->image();
   ASSERT_FALSE(image.isNull());
@@ -285,29 +389,56 @@ TEST_F(StereoPlotTest, BatchRunRetainsEveryRowAndPaintsInProportion) {
   EXPECT_GE(Plot()->SetsPainted() - before, kRows);
 }
 
-TEST_F(StereoPlotTest, ChoicesAndWindowPlaceSurviveARestart) {
+// The net is a dock on the main window's right; floated or docked on the
+// other side, it comes back there with the choices at the next start.
+TEST_F(StereoPlotTest, DockBesideFloatedRedockedAndRestored) {
   ClickShowBox();
+  QDockWidget* dock = Plot()->Container();
+  ASSERT_NE(dock, nullptr);
+  EXPECT_TRUE(dock->isVisible());
+  EXPECT_FALSE(dock->isFloating());
+  EXPECT_EQ(window->dockWidgetArea(dock), Qt::RightDockWidgetArea);
+  EXPECT_EQ(dock->windowTitle(), Plot()->windowTitle());
+  // Beside the calculator, not over it.
+  const QRect central = window->centralWidget()->geometry();
+  EXPECT_GE(dock->geometry().left(), central.right());
+  EXPECT_GE(dock->width(), 250);
+
   Plot()->PlotTypeItem(2)->trigger();
   Plot()->AxesItem(3)->trigger();
   Plot()->PlaneItem(1)->trigger();
-  Plot()->move(300, 150);
-  Plot()->resize(640, 560);
-  const QPoint place = Plot()->pos();
-  const QSize size = Plot()->size();
+  dock->setFloating(true);
+  dock->setGeometry(300, 150, 640, 560);
+  QApplication::processEvents();
+  const QRect floating = dock->geometry();
   window->Tabs()->setCurrentIndex(2);
   window->Conventions()->Separator(1)->setEditText(QStringLiteral(","));
   Restart();
+  dock = Plot()->Container();
   ASSERT_TRUE(Plot()->isVisible());
   EXPECT_TRUE(ShowBox()->isChecked());
   EXPECT_EQ(Plot()->PlotType(), Plot::ProjectionType::kEqualAngle);
   EXPECT_EQ(Plot()->PlotAxesStyle(), Plot::AxesStyle::kPolarAxes);
   EXPECT_EQ(Plot()->PlaneSymbol(), 1);
-  EXPECT_TRUE(Plot()->PlotTypeOption(2)->isChecked());
-  EXPECT_EQ(Plot()->pos(), place);
-  EXPECT_EQ(Plot()->size(), size);
+  EXPECT_EQ(Plot()->PlotTypeChoice()->currentIndex(), 1);
+  EXPECT_TRUE(dock->isFloating());
+  EXPECT_EQ(dock->geometry(), floating);
+  // Shown at start-up, before the main window: it still hears of the
+  // calculation.
+  EXPECT_EQ(dock->windowTitle(), QStringLiteral("Line of intersection between planes A & B"));
   EXPECT_EQ(Store().Read("Lodema 4", "StartUp", "Winleft", ""), "4500");
+
+  // Docked again, on the left this time.
+  dock->setFloating(false);
+  window->addDockWidget(Qt::LeftDockWidgetArea, dock);
+  Restart();
+  dock = Plot()->Container();
+  ASSERT_TRUE(dock->isVisible());
+  EXPECT_FALSE(dock->isFloating());
+  EXPECT_EQ(window->dockWidgetArea(dock), Qt::LeftDockWidgetArea);
+
   // Closed by its frame: hidden at the next start.
-  Plot()->close();
+  dock->close();
   Restart();
   EXPECT_FALSE(Plot()->isVisible());
   EXPECT_FALSE(ShowBox()->isChecked());

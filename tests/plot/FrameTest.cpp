@@ -43,6 +43,21 @@ TEST(DrawStereoFrame, PrimitiveAndAxesOfEachStyle) {
   }
 }
 
+TEST(DrawStereoFrame, EveryStyleMarksNorthAboveThePrimitiveWithinThePlot) {
+  for (int style = 0; style < 4; ++style) {
+    SCOPED_TRACE(style);
+    RecordingSurface surface;
+    DrawStereoFrame(surface, ProjectionType::kEqualArea, AxesStyleFromCode(style));
+    const auto texts = surface.Of(Op::kText);
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_EQ(texts[0].text, "N");
+    EXPECT_EQ(texts[0].points[0].x, 0.0);
+    const double height = texts[0].radius;
+    EXPECT_GT(texts[0].points[0].y - height / 2, 1000.0);  // clear of the primitive
+    EXPECT_LT(texts[0].points[0].y + height / 2, 1100.0);  // inside the plot's margin
+  }
+}
+
 TEST(DrawStereoFrame, QuadrantTicksPointOutwardAtSouthWestEast) {
   RecordingSurface surface;
   DrawStereoFrame(surface, ProjectionType::kEqualArea, AxesStyle::kQuadrantTicks);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "orient/Primitives.h"
@@ -113,7 +114,32 @@ TEST(PlotAnalysis, LegendListsWhatIsDrawn) {
     }
     EXPECT_EQ(texts.empty(), row.texts.empty()) << row.name;
     EXPECT_EQ(height > 0, !row.texts.empty()) << row.name;
+    EXPECT_EQ(AnalysisLegendRows(AnalysePlot(store, ProjectionType::kEqualArea, row.choice)) * 80,
+              static_cast<int>(std::lround(height)))
+        << row.name;
   }
+}
+
+// Every text of the legend ends within the width it is given: long ones are
+// set smaller, short ones keep their height.
+TEST(PlotAnalysis, LegendTextsStayWithinTheirWidth) {
+  const PlotStore store = PlanesStore();
+  const PlotAnalysis analysis = AnalysePlot(store, ProjectionType::kEqualArea,
+                                            {DensityMethod::kExponentialKamb, {true, true, true}});
+  constexpr double kLeft = 100.0;
+  constexpr double kWidth = 600.0;
+  testing::RecordingSurface surface;
+  DrawAnalysisLegend(surface, kLeft, 1000, 70, analysis, kWidth);
+  bool someSmaller = false;
+  bool someWhole = false;
+  for (const auto& d : surface.Of(Op::kText)) {
+    SCOPED_TRACE(d.text);
+    EXPECT_LE(d.points[0].x + EstimatedTextWidth(d.text, d.radius), kLeft + kWidth + 1e-9);
+    someSmaller |= d.radius < 70.0;
+    someWhole |= d.radius == 70.0;
+  }
+  EXPECT_TRUE(someSmaller);  // "Exponential Kamb", "Best-fit great circle"
+  EXPECT_TRUE(someWhole);
 }
 
 }  // namespace

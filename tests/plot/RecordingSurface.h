@@ -44,8 +44,11 @@ class RecordingSurface : public DrawingSurface {
   void ClosedPath(const std::vector<PlotPoint>& points) override {
     Record(Op::kClosedPath, points);
   }
-  void Text(PlotPoint at, const std::string& text, double, TextAnchor) override {
-    Record(Op::kText, {at}).text = text;
+  // The text's height is kept as its radius.
+  void Text(PlotPoint at, const std::string& text, double height, TextAnchor) override {
+    Drawn& d = Record(Op::kText, {at});
+    d.text = text;
+    d.radius = height;
   }
 
   std::vector<Drawn> Of(Op op) const {

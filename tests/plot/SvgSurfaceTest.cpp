@@ -83,6 +83,20 @@ TEST(SvgSurface, ElementsInPlotUnitsWithYFlipped) {
        "<g fill=\"#000000\">\n<text x=\"10\" y=\"-20\" font-family=\"sans-serif\" "
        "font-size=\"60\" dominant-baseline=\"central\" text-anchor=\"middle\">A&amp;B</text>\n"
        "</g>\n"},
+      {"text that would run past the view box is set smaller to end inside it",
+       [](SvgSurface& s) {
+         s.Text({900, 0}, "Exponential Kamb", 70, TextAnchor::kLeft);
+       },
+       "<g fill=\"#000000\">\n<text x=\"900\" y=\"0\" font-family=\"sans-serif\" "
+       "font-size=\"20.33\" dominant-baseline=\"central\" text-anchor=\"start\">Exponential "
+       "Kamb</text>\n</g>\n"},
+      {"centred text is bounded on its nearer side",
+       [](SvgSurface& s) {
+         s.Text({-1000, 0}, "Mean", 80, TextAnchor::kCentre);
+       },
+       "<g fill=\"#000000\">\n<text x=\"-1000\" y=\"0\" font-family=\"sans-serif\" "
+       "font-size=\"68.49\" dominant-baseline=\"central\" text-anchor=\"middle\">Mean</text>\n"
+       "</g>\n"},
       {"background covers the page", [](SvgSurface& s) { s.Clear(kLightGrey); },
        "<rect x=\"-1100\" y=\"-1100\" width=\"2200\" height=\"2200\" fill=\"#c0c0c0\"/>\n"},
   };
