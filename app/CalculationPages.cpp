@@ -13,7 +13,7 @@
 #include "app/ClickableLabel.h"
 #include "app/Mirror.h"
 #include "app/ThemeColours.h"
-#include "calc/CalculatorModel.h"
+#include "model/CalculatorModel.h"
 
 namespace {
 

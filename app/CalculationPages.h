@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "calc/Catalogue.h"
-#include "calc/Controls.h"
+#include "model/Controls.h"
 
 class ClickableLabel;
 class QGroupBox;

@@ -16,7 +16,7 @@
 
 #include "app/Mirror.h"
 #include "app/ThemeColours.h"
-#include "calc/CalculatorModel.h"
+#include "model/CalculatorModel.h"
 
 namespace {
 

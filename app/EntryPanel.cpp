@@ -13,7 +13,7 @@
 
 #include "app/Mirror.h"
 #include "app/ResultPanel.h"
-#include "calc/CalculatorModel.h"
+#include "model/CalculatorModel.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <QObject>
 #include <array>
 
-#include "calc/Controls.h"
+#include "model/Controls.h"
 
 class QButtonGroup;
 class QCheckBox;

@@ -23,9 +23,9 @@
 #include "app/OutputPanel.h"
 #include "app/QtPlatform.h"
 #include "app/ThemeColours.h"
-#include "batch/FilePage.h"
+#include "model/FilePage.h"
 #include "batch/HeadingGuess.h"
-#include "calc/CalculatorModel.h"
+#include "model/CalculatorModel.h"
 
 namespace {
 

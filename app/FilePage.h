@@ -14,7 +14,7 @@
 
 #include "app/ElidedLabel.h"
 #include "app/RecentFiles.h"
-#include "batch/FilePageControls.h"
+#include "model/FilePageControls.h"
 
 class QButtonGroup;
 class QCheckBox;

@@ -35,7 +35,7 @@
 #include "app/StereoPlotDock.h"
 #include "app/StereoPlotWindow.h"
 #include "app/ThemeColours.h"
-#include "batch/FilePage.h"
+#include "model/FilePage.h"
 #include "calc/Catalogue.h"
 #include "calc/Settings.h"
 #include "calc/SettingsIO.h"

@@ -16,7 +16,7 @@
 #include "app/RecentFiles.h"
 #include "batch/ColumnMapping.h"
 #include "batch/Platform.h"
-#include "calc/CalculatorModel.h"
+#include "model/CalculatorModel.h"
 #include "calc/Platform.h"
 #include "calc/SettingsStore.h"
 

@@ -6,7 +6,7 @@
 #include "app/MainWindow.h"
 #include "app/NomenclatureDialog.h"
 #include "app/Notices.h"
-#include "batch/FilePage.h"
+#include "model/FilePage.h"
 #include "calc/Settings.h"
 #include "calc/SettingsIO.h"
 

@@ -15,7 +15,7 @@
 #include "app/MainWindow.h"
 #include "app/Mirror.h"
 #include "app/QtSettingsStore.h"
-#include "batch/FilePage.h"
+#include "model/FilePage.h"
 #include "batch/LineReader.h"
 #include "calc/Settings.h"
 

@@ -17,8 +17,8 @@
 #include <QWidget>
 #include <string>
 
-#include "batch/FilePageControls.h"
-#include "calc/Controls.h"
+#include "model/FilePageControls.h"
+#include "model/Controls.h"
 
 namespace mirror {
 

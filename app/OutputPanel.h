@@ -10,7 +10,7 @@
 #include <functional>
 
 #include "app/ElidedLabel.h"
-#include "batch/FilePageControls.h"
+#include "model/FilePageControls.h"
 
 class QButtonGroup;
 class QCheckBox;

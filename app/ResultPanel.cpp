@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/Mirror.h"
-#include "calc/CalculatorModel.h"
+#include "model/CalculatorModel.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <QObject>
 #include <array>
 
-#include "calc/Controls.h"
+#include "model/Controls.h"
 
 class QGroupBox;
 class QLabel;

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "calc/Controls.h"
+#include "calc/EntryBoxes.h"
 #include "calc/RowSchema.h"
 
 namespace Lodema {

@@ -33,7 +33,7 @@
 #include "app/QtPlotSurface.h"
 #include "app/QtSettingsStore.h"
 #include "app/StereoPlotWindow.h"
-#include "batch/FilePage.h"
+#include "model/FilePage.h"
 #include "batch/Platform.h"
 #include "plot/PlotDrawing.h"
 

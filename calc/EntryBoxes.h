@@ -9,6 +9,10 @@
 
 namespace Lodema {
 
+inline constexpr int kEntryBoxCount = 13;   // entry boxes 0..12
+inline constexpr int kMappedBoxCount = 11;  // boxes 0..10 may take a column of a file
+inline constexpr int kResultBoxCount = 14;  // result boxes 0..13
+
 // Windows A..D = 0..3: A boxes 0-2, B 3-5, C 6-7, D 8-10.
 inline constexpr int kWindowFirstBox[4] = {0, 3, 6, 8};
 inline constexpr int kWindowBoxCount[4] = {3, 3, 2, 3};

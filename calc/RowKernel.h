@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "calc/CalculationRecord.h"
-#include "calc/Controls.h"
+#include "calc/EntryBoxes.h"
 #include "calc/DispatchCore.h"
 #include "calc/DispatchGeometry.h"
 #include "calc/DispatchOutcome.h"

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "calc/Catalogue.h"
-#include "calc/Controls.h"
+#include "calc/EntryBoxes.h"
 #include "calc/CoreConventions.h"
 #include "calc/EntryBoxes.h"
 #include "calc/ResultText.h"

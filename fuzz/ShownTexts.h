@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "calc/Controls.h"
+#include "model/Controls.h"
 #include "fuzz/FuzzChecks.h"
 
 namespace LodemaFuzz {

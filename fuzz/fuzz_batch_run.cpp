@@ -15,10 +15,10 @@
 #include <string_view>
 #include <vector>
 
-#include "batch/FilePage.h"
+#include "model/FilePage.h"
 #include "batch/LineReader.h"
 #include "batch/OutputFile.h"
-#include "calc/CalculatorModel.h"
+#include "model/CalculatorModel.h"
 #include "calc/Catalogue.h"
 #include "fuzz/FuzzChecks.h"
 

@@ -14,7 +14,7 @@
 #include <string>
 #include <string_view>
 
-#include "calc/CalculatorModel.h"
+#include "model/CalculatorModel.h"
 #include "calc/Catalogue.h"
 #include "fuzz/FuzzChecks.h"
 #include "fuzz/ShownTexts.h"

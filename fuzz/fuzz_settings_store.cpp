@@ -16,7 +16,7 @@
 #include <tuple>
 #include <utility>
 
-#include "calc/CalculatorModel.h"
+#include "model/CalculatorModel.h"
 #include "calc/Catalogue.h"
 #include "calc/SettingsIO.h"
 #include "calc/SettingsStore.h"

@@ -13,7 +13,7 @@
 #include "app/CalculationPages.h"
 #include "app/FilePage.h"
 #include "app/ThemeColours.h"
-#include "calc/Controls.h"
+#include "model/Controls.h"
 
 namespace {
 

@@ -18,8 +18,8 @@
 #include "AppFixture.h"
 #include "app/DataFileArgument.h"
 #include "app/FilePage.h"
-#include "batch/FilePage.h"
-#include "calc/Controls.h"
+#include "model/FilePage.h"
+#include "model/Controls.h"
 
 namespace {
 

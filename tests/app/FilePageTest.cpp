@@ -20,7 +20,7 @@
 #include "app/EntryPanel.h"
 #include "app/FilePage.h"
 #include "app/ResultPanel.h"
-#include "batch/FilePage.h"
+#include "model/FilePage.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "tests/calc/DispatchTestSupport.h"
+#include "tests/model/DispatchTestSupport.h"
 
 namespace Lodema::DispatchTesting {
 namespace {

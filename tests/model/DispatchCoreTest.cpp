@@ -6,7 +6,7 @@
 #include <cmath>
 #include <string>
 
-#include "tests/calc/DispatchTestSupport.h"
+#include "tests/model/DispatchTestSupport.h"
 
 namespace Lodema::DispatchTesting {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "calc/CalculatorModel.h"
+#include "model/CalculatorModel.h"
 
 namespace Lodema::testing {
 

@@ -3,7 +3,7 @@
 // menu, and rebuilding the captions from the user's angle names.
 #include <string>
 
-#include "calc/CalculatorModel.h"
+#include "model/CalculatorModel.h"
 #include "calc/Catalogue.h"
 
 namespace Lodema {

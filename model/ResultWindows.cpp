@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "calc/ResultText.h"
-#include "calc/CalculatorModel.h"
+#include "model/CalculatorModel.h"
 #include "calc/Catalogue.h"
 #include "calc/EntryBoxes.h"
 #include "orient/NumberText.h"

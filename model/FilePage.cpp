@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "batch/FilePage.h"
+#include "model/FilePage.h"
 
 #include "batch/Delimiters.h"
-#include "batch/FilePageTexts.h"
-#include "calc/CalculatorModel.h"
+#include "model/FilePageTexts.h"
+#include "model/CalculatorModel.h"
 #include "calc/SettingsIO.h"
 #include "orient/NumberText.h"
 

@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-#include "calc/CalculatorModel.h"
+#include "model/CalculatorModel.h"
 
 namespace Lodema::DispatchTesting {
 

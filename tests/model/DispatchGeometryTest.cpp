@@ -5,7 +5,7 @@
 #include <string>
 
 #include "calc/DispatchGeometry.h"
-#include "tests/calc/DispatchTestSupport.h"
+#include "tests/model/DispatchTestSupport.h"
 
 namespace Lodema::DispatchTesting {
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/calc/DispatchTestSupport.h"
+#include "tests/model/DispatchTestSupport.h"
 
 namespace Lodema::DispatchTesting {
 namespace {

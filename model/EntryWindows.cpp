@@ -3,7 +3,7 @@
 // panel for a calculation, with the field kind of every entry box.
 #include <string>
 
-#include "calc/CalculatorModel.h"
+#include "model/CalculatorModel.h"
 #include "calc/Catalogue.h"
 #include "calc/EntryBoxes.h"
 

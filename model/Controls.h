@@ -8,6 +8,8 @@
 #include <cstddef>
 #include <string>
 
+#include "calc/EntryBoxes.h"
+
 namespace Lodema {
 
 // A colour as red, green and blue, each 0..255.
@@ -72,9 +74,6 @@ enum TabPage : int {
   kFilePage = 3,  // batch input and output
 };
 
-inline constexpr int kEntryBoxCount = 13;           // entryBoxes(0..12)
-inline constexpr int kMappedBoxCount = 11;          // boxes 0..10 carry a field kind
-inline constexpr int kResultBoxCount = 14;          // resultValues(0..13)
 inline constexpr int kCalculationButtonCount = 42;  // calculationButtons(0..41)
 
 // Every control of the main window that the calculation engine reads or sets.

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "calc/Dispatcher.h"
+#include "model/Dispatcher.h"
 
 #include <exception>
 
-#include "calc/CalculatorModel.h"
+#include "model/CalculatorModel.h"
 #include "calc/Catalogue.h"
 #include "calc/CoreConventions.h"
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <utility>
 
-#include "calc/CalculatorModel.h"
+#include "model/CalculatorModel.h"
 
 namespace Lodema {
 

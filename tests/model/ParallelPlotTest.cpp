@@ -9,9 +9,9 @@
 #include <thread>
 #include <vector>
 
-#include "FakePlatform.h"
-#include "batch/FilePage.h"
-#include "calc/CalculatorModel.h"
+#include "tests/batch/FakePlatform.h"
+#include "model/FilePage.h"
+#include "model/CalculatorModel.h"
 
 namespace Lodema {
 namespace {

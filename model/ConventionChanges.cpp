@@ -5,7 +5,7 @@
 // from the entry change handler.
 #include <string>
 
-#include "calc/CalculatorModel.h"
+#include "model/CalculatorModel.h"
 #include "calc/Catalogue.h"
 #include "calc/EntryBoxes.h"
 #include "orient/NumberText.h"

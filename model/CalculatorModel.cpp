@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The main window model: construction with the design captions, observers,
 // platform services and the start-up helpers.
-#include "calc/CalculatorModel.h"
+#include "model/CalculatorModel.h"
 
 #include <algorithm>
 #include <exception>

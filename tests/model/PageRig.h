@@ -9,9 +9,9 @@
 #include <memory>
 #include <string>
 
-#include "FakePlatform.h"
-#include "batch/FilePage.h"
-#include "calc/CalculatorModel.h"
+#include "tests/batch/FakePlatform.h"
+#include "model/FilePage.h"
+#include "model/CalculatorModel.h"
 
 namespace Lodema::testing {
 

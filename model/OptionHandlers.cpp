@@ -3,7 +3,7 @@
 // drill-core and decimal-character options of the main window.
 #include <string>
 
-#include "calc/CalculatorModel.h"
+#include "model/CalculatorModel.h"
 #include "calc/Catalogue.h"
 #include "calc/EntryBoxes.h"
 

@@ -10,11 +10,11 @@
 #include <vector>
 
 #include "batch/Preview.h"
-#include "calc/Controls.h"
+#include "batch/ColumnMapping.h"
+#include "model/Controls.h"
 
 namespace Lodema {
 
-inline constexpr int kSlotCount = kMappedBoxCount;  // entry boxes 0..10 have a column list
 inline constexpr int kOutputOptionCount = 11;       // fileOutputOptions(0..10)
 
 // The output option boxes by index.

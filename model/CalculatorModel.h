@@ -16,7 +16,7 @@
 
 #include "calc/CalculationRecord.h"
 #include "calc/Catalogue.h"
-#include "calc/Controls.h"
+#include "model/Controls.h"
 #include "calc/DispatchOutcome.h"
 #include "calc/EntryBoxes.h"
 #include "calc/Platform.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "calc/CalculatorModel.h"
+#include "model/CalculatorModel.h"
 #include "calc/Catalogue.h"
 #include "calc/EntryBoxes.h"
 #include "orient/NumberText.h"

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "tests/calc/ModelTestSupport.h"
+#include "tests/model/ModelTestSupport.h"
 
 namespace Lodema {
 namespace {

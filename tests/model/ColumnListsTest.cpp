@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
-#include "batch/ColumnMapping.h"
+#include "model/ColumnLists.h"
 
 namespace Lodema {
 namespace {

@@ -1,0 +1,131 @@
+// SPDX-License-Identifier: MIT
+#include "model/ColumnLists.h"
+
+#include <algorithm>
+#include <string>
+
+namespace Lodema {
+
+void ColumnMapper::UpdateListVisibility(const EntryLayout& layout) {
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    controls_.columnLists[slot].visible =
+        layout.boxVisible[slot] && !controls_.manualFixBoxes[WindowOfSlot(slot)].checked;
+  }
+}
+
+void ColumnMapper::SetIndexQuietly(int slot, int index) {
+  DropDownList& list = controls_.columnLists[slot];
+  if (index < 0 || index >= static_cast<int>(list.entries.size()))
+    index = list.entries.empty() ? -1 : 0;
+  list.listIndex = index;
+  list.text = index >= 0 ? list.entries[index] : std::string();
+}
+
+void ColumnMapper::RefillLists(int columns, const EntryLayout& layout) {
+  columns = std::max(columns, 0);
+  const int present = static_cast<int>(controls_.columnLists[0].entries.size()) - 1;
+  if (filledOnce_ && present == columns) return;
+
+  refilling_ = true;
+  for (DropDownList& list : controls_.columnLists) {
+    list.entries.assign(1, "None");
+    for (int n = 1; n <= columns; ++n) list.entries.push_back(std::to_string(n));
+  }
+  if (!filledOnce_) {
+    filledOnce_ = true;
+    AssignDefaultColumns(columns, layout);
+  } else {
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+      const int previous = previousMap_[slot];
+      if (previous == kManuallyFixed) {
+        // A fixed slot keeps its choice for when the fix is lifted.
+        SetIndexQuietly(slot, controls_.columnLists[slot].listIndex);
+      } else {
+        SetIndexQuietly(slot, previous >= 1 && previous <= columns ? previous : 0);
+      }
+    }
+  }
+  refilling_ = false;
+}
+
+std::optional<int> ColumnMapper::WindowBeyondColumns(int columns) const {
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    if (map_[slot] > columns) return WindowOfSlot(slot);
+  }
+  return std::nullopt;
+}
+
+void ColumnMapper::AssignDefaultColumns(int columns, const EntryLayout& layout) {
+  int next = 1;
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    const int window = WindowOfSlot(slot);
+    const bool windowOffered = (window < 2) || (window == 2 && layout.windowCVisible) ||
+                               (window == 3 && layout.windowDVisible);
+    const bool listShown = layout.boxVisible[slot] && !controls_.manualFixBoxes[window].checked;
+    int column = 0;
+    if (windowOffered && listShown) {
+      column = next++;
+      if (column > columns) column = 0;
+    }
+    SetIndexQuietly(slot, column);
+  }
+}
+
+void ColumnMapper::ReadColumnMapping(const EntryLayout& layout) {
+  incomplete_ = false;
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    map_[slot] = kNoColumn;
+    if (controls_.manualFixBoxes[WindowOfSlot(slot)].checked) {
+      map_[slot] = kManuallyFixed;
+    } else if (layout.boxVisible[slot]) {
+      const int index = std::max(controls_.columnLists[slot].listIndex, 0);
+      if (index == 0) incomplete_ = true;
+      map_[slot] = index;
+    }
+  }
+  conflict_ = false;
+  for (int a = 0; a < kSlotCount && !conflict_; ++a) {
+    for (int b = a + 1; b < kSlotCount; ++b) {
+      if (map_[a] >= 1 && map_[a] == map_[b]) {
+        conflict_ = true;
+        break;
+      }
+    }
+  }
+  controls_.columnMismatchVisible = incomplete_ || conflict_;
+  previousMap_ = map_;
+}
+
+void ColumnMapper::SetListIndex(int slot, int index, const EntryLayout& layout) {
+  if (slot < 0 || slot >= kSlotCount || refilling_) return;
+  DropDownList& list = controls_.columnLists[slot];
+  if (index < 0 || index >= static_cast<int>(list.entries.size())) return;
+  SetIndexQuietly(slot, index);
+  ReadColumnMapping(layout);
+}
+
+void ColumnMapper::SetManualFix(int window, bool fixed, const EntryLayout& layout) {
+  if (window < 0 || window > 3) return;
+  controls_.columnMismatchVisible = false;
+  controls_.manualFixBoxes[window].checked = fixed;
+  UpdateListVisibility(layout);
+}
+
+void ColumnMapper::ActivateList(int slot) {
+  if (slot < 0 || slot >= kSlotCount) return;
+  if (activeList_ >= 0) controls_.columnLists[activeList_].highlighted = false;
+  activeList_ = slot;
+  controls_.columnLists[slot].highlighted = true;
+}
+
+void ColumnMapper::GridColumnClicked(int column, const EntryLayout& layout) {
+  if (activeList_ < 0) return;
+  SetListIndex(activeList_, column, layout);
+}
+
+void ColumnMapper::EndGridSelection() {
+  if (activeList_ >= 0) controls_.columnLists[activeList_].highlighted = false;
+  activeList_ = -1;
+}
+
+}  // namespace Lodema
