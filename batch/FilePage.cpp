@@ -368,6 +368,9 @@ std::optional<std::string> DelimiterProblem(const std::string& inputSet,
         "The output delimiter is empty: the result fields could not be told apart.\r\n"
         "Choose tab, space or a character.");
   }
+  if (std::optional<std::string> unreadable = UnreadableOutputDelimiter(outputDelimiter)) {
+    return unreadable;
+  }
   if (outputDelimiter.find(decimalChar) != std::string::npos) {
     std::string text = "Results are written with the decimal character \"";
     text += decimalChar;
@@ -493,9 +496,10 @@ BatchOutcome FilePageModel::StartBatchInput(int button) {
   stopRequested_ = false;
   model_.SetBatchRunning(false);
   Observe(true);
-  // A run that found nothing to write leaves the previous results in place.
-  outcome.counts.unwrittenLines =
-      writer_.EndRun(outcome.sourceOpened && outcome.counts.dataRows > 0);
+  // A run that found nothing to write, or could not read its source to the
+  // end, leaves the previous results in place.
+  outcome.counts.unwrittenLines = writer_.EndRun(
+      outcome.sourceOpened && outcome.counts.dataRows > 0 && outcome.counts.readError.empty());
   controls_.runStatus.clear();
   if (outcome.sourceOpened) {
     if (std::optional<std::string> summary = BatchSummaryText(outcome.counts)) {
