@@ -471,7 +471,9 @@ Speed:
 Stereonet:
   --plot FILE.svg       also draw every written result row on a lower-hemisphere
                         stereonet, as if each had been retained on the plot
-                        window, and save it as an SVG image (with a legend).
+                        window, and save it as an SVG image (with a legend);
+                        '-' writes standard output (the results then need
+                        --out). Neither the input nor the output file.
                                                        Example: --plot net.svg
   --plot-type T         area (equal area, default) or angle (equal angle).
   --planes-as P         circles (great circles, default) or poles.
@@ -501,8 +503,9 @@ Examples:
   lodema-batch --calc 0 < planes.txt > lines.txt
 
 Exit status: 0 the run completed (non-data rows included); 1 the input or
-output could not be opened or written, or no valid line was found; 2 a usage
-error.
+output could not be opened or written, the input could not be read to its
+end, or no valid line was found (the output and plot files keep what they
+held); 2 a usage error.
 )";
 }
 
