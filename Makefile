@@ -11,6 +11,9 @@ BUILD_DIR ?= build
 SANITIZE_DIR ?= build-sanitize
 TSAN_DIR ?= build-tsan
 FUZZ_DIR ?= build-fuzz
+PACKAGE_DIR ?= build-package
+# Time stamps in the package: the last commit's time (now, outside git).
+SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null || date +%s)
 FUZZ_SECONDS ?= 25
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PREFIX ?= /usr/local
@@ -102,10 +105,17 @@ bench: build
 install: build
 	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
-package: build
-	cd $(BUILD_DIR) && cpack -G DEB -B $(CURDIR)/$(BUILD_DIR)/package
-	cp $(BUILD_DIR)/package/lodema_*.deb .
-	@echo "Install it with: sudo apt install ./$$(cd $(BUILD_DIR)/package && ls lodema_*.deb)"
+# The package has its own build folder: only the installed programs, with
+# Debian's hardening flags, and every time stamp taken from the last commit,
+# so that two runs on one commit give the same bytes.
+package: setup
+	cmake -S . -B $(PACKAGE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DLODEMA_BUILD_TESTS=OFF -DLODEMA_HARDENING=ON
+	cmake --build $(PACKAGE_DIR) -j$(JOBS)
+	cd $(PACKAGE_DIR) && SOURCE_DATE_EPOCH=$(SOURCE_DATE_EPOCH) \
+	  cpack -G DEB -B $(CURDIR)/$(PACKAGE_DIR)/package
+	cp $(PACKAGE_DIR)/package/lodema_*.deb .
+	@echo "Install it with: sudo apt install ./$$(cd $(PACKAGE_DIR)/package && ls lodema_*.deb)"
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(TSAN_DIR) $(FUZZ_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(TSAN_DIR) $(FUZZ_DIR) $(PACKAGE_DIR)

@@ -32,9 +32,12 @@
 #include "app/ResultPanel.h"
 #include "app/RunInputGuard.h"
 #include "app/ScreenFit.h"
+#include "app/SettingsRepair.h"
 #include "app/StereoPlotDock.h"
 #include "app/StereoPlotWindow.h"
 #include "app/ThemeColours.h"
+#include "app/WindowGeometry.h"
+#include "batch/LineReader.h"
 #include "model/FilePage.h"
 #include "calc/Catalogue.h"
 #include "calc/Settings.h"
@@ -231,6 +234,7 @@ void MainWindow::FormInitialisation() {
     messages_->ShowMessage(notices::WelcomeText(), notices::kWelcomeTitle,
                            Lodema::MessageButtons::kOk, Lodema::MessageIcon::kNone);
   }
+  settings_repair::WatchSettings(this, loaded.resetKeys, *store_);
   if (auto* qtStore = dynamic_cast<QtSettingsStore*>(store_)) qtStore->Sync();
 
   model_.SetInitialising(true);
@@ -422,9 +426,10 @@ void MainWindow::RestoreWindowGeometry() {
   const std::string stored =
       store_->Read(Lodema::kApplicationName, kGeometrySection, kGeometryKey, "");
   if (stored.empty()) return;
-  // A damaged or foreign value leaves the default size; restoreGeometry
-  // also brings a window back onto a screen that has gone.
-  restoredGeometry_ = restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(stored)));
+  // A damaged or foreign value leaves the default size; a value that fits
+  // no screen is brought onto one, title bar within reach.
+  restoredGeometry_ = window_geometry::RestoreOnScreen(
+      *this, QByteArray::fromBase64(QByteArray::fromStdString(stored)));
 }
 
 void MainWindow::SaveWindowGeometry() {

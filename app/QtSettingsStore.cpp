@@ -2,8 +2,11 @@
 #include "app/QtSettingsStore.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
+
+#include "app/SettingsRepair.h"
 
 namespace {
 
@@ -28,7 +31,21 @@ QString QtSettingsStore::FileName(const std::string& application) const {
 
 QSettings& QtSettingsStore::File(const std::string& application) const {
   auto& file = files_[application];
-  if (!file) file = std::make_unique<QSettings>(FileName(application), QSettings::IniFormat);
+  if (!file) {
+    // Junk would be read as keys and written back re-encoded: the user's
+    // file is kept as it was first.
+    const QString name = FileName(application);
+    QString backup = settings_repair::BackUpUnreadableFile(name);
+    file = std::make_unique<QSettings>(name, QSettings::IniFormat);
+    // What was read from junk is no setting: start from the defaults.
+    if (!backup.isEmpty()) file->clear();
+    if (backup.isEmpty() && file->status() == QSettings::FormatError) {
+      backup = name + QStringLiteral(".bak");
+      QFile::remove(backup);
+      if (!QFile::copy(name, backup)) backup.clear();
+    }
+    if (!backup.isEmpty()) backups_ << backup;
+  }
   return *file;
 }
 
@@ -56,5 +73,9 @@ bool QtSettingsStore::HasKey(const std::string& application, const std::string& 
 
 void QtSettingsStore::Sync() {
   if (!folder_.isEmpty()) QDir().mkpath(folder_);
-  for (auto& [name, file] : files_) file->sync();
+  for (auto& [name, file] : files_) {
+    file->sync();
+    if (file->status() != QSettings::AccessError || !saveProblem_) continue;
+    if (saveProblemsShown_.insert(file->fileName()).second) saveProblem_(file->fileName());
+  }
 }

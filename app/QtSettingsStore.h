@@ -6,8 +6,11 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 
 #include "calc/SettingsStore.h"
@@ -30,8 +33,15 @@ class QtSettingsStore : public Lodema::SettingsStore {
   bool HasKey(const std::string& application, const std::string& section,
               const std::string& key) const override;
 
-  // Writes pending changes to disk (also done on destruction).
+  // Writes pending changes to disk (also done on destruction). A file that
+  // cannot be written calls the save-problem handler, once per file.
   void Sync();
+  void SetSaveProblemHandler(std::function<void(const QString& file)> handler) {
+    saveProblem_ = std::move(handler);
+  }
+  // The copies kept of files that could not be read (".bak"), made before
+  // the store writes over them.
+  const QStringList& BackedUpFiles() const { return backups_; }
   // The INI file that holds one application name.
   QString FileName(const std::string& application) const;
 
@@ -40,4 +50,7 @@ class QtSettingsStore : public Lodema::SettingsStore {
 
   QString folder_;
   mutable std::map<std::string, std::unique_ptr<QSettings>> files_;
+  mutable QStringList backups_;
+  std::function<void(const QString&)> saveProblem_;
+  std::set<QString> saveProblemsShown_;
 };

@@ -5,12 +5,22 @@
 #include "app/ApplicationIdentity.h"
 #include "app/DataFileArgument.h"
 #include "app/MainWindow.h"
+#include "app/StartupChecks.h"
 
 int main(int argc, char** argv) {
   if (Lodema::IsVersionRequest(argc, argv)) {
     std::puts(Lodema::GuiVersionText().toUtf8().constData());
     return 0;
   }
+  if (Lodema::IsHelpRequest(argc, argv)) {
+    std::fputs(Lodema::GuiHelpText().c_str(), stdout);
+    return 0;
+  }
+  if (Lodema::LacksDisplay(argc, argv)) {
+    std::fprintf(stderr, "%s\n", Lodema::kNoDisplayMessage);
+    return 1;
+  }
+  Lodema::ReportDisplayFailureInOneLine();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Lodema 4"));
   Lodema::SetApplicationIdentity();

@@ -2,6 +2,7 @@
 #include "batch/BatchJob.h"
 
 #include "batch/ColumnMapping.h"
+#include "batch/Delimiters.h"
 #include "batch/FileIdentity.h"
 
 namespace Lodema {
@@ -33,6 +34,9 @@ std::optional<std::string> DelimiterProblem(const std::string& inputSet,
     return std::string(
         "The output delimiter is empty: the result fields could not be told apart.\r\n"
         "Choose tab, space or a character.");
+  }
+  if (std::optional<std::string> unreadable = UnreadableOutputDelimiter(outputDelimiter)) {
+    return unreadable;
   }
   if (outputDelimiter.find(decimalChar) != std::string::npos) {
     std::string text = "Results are written with the decimal character \"";
@@ -113,9 +117,11 @@ JobRun RunBatchJob(const BatchJob& job, ResultWriter& writer, BatchRunner& runne
   }
   run.started = true;
   run.outcome = runner.Run(job.request, job.output);
-  // A run that found nothing to write leaves the previous results in place.
-  run.outcome.counts.unwrittenLines =
-      writer.EndRun(run.outcome.sourceOpened && run.outcome.counts.dataRows > 0);
+  // A run that found nothing to write, or could not read its source to the
+  // end, leaves the previous results in place.
+  const BatchCounts& counts = run.outcome.counts;
+  run.outcome.counts.unwrittenLines = writer.EndRun(run.outcome.sourceOpened &&
+                                                    counts.dataRows > 0 && counts.readError.empty());
   if (run.outcome.sourceOpened) {
     run.summary = BatchSummaryText(run.outcome.counts);
   }

@@ -113,4 +113,20 @@ std::vector<std::string> SplitFields(std::string_view line, std::string_view del
   return fields;
 }
 
+std::optional<std::string> UnreadableOutputDelimiter(std::string_view delimiter) {
+  if (delimiter.find_first_of("\r\n") != std::string_view::npos) {
+    return std::string(
+        "The output delimiter holds a line break: every row would be split over two lines.\r\n"
+        "Choose tab, space or a character.");
+  }
+  const std::size_t at = delimiter.find_first_of("0123456789+-");
+  if (at == std::string_view::npos) return std::nullopt;
+  std::string text = "The output delimiter holds \"";
+  text += delimiter[at];
+  text +=
+      "\", which results are written with: a value could not be told from the fields beside "
+      "it.\r\nChoose tab, space or another character.";
+  return text;
+}
+
 }  // namespace Lodema

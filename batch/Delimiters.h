@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,6 +26,12 @@ inline constexpr std::array<const char*, 4> kOutputDelimiterEntries = {"tab", "s
 std::string InputDelimiterSetFromListText(std::string_view listText);
 // The list text that shows a stored delimiter set: the inverse of the above.
 std::string InputDelimiterListText(std::string_view delimiterSet);
+// Why an output delimiter would make the results unreadable: a digit or a
+// sign (a value could not be told from its neighbours) or a line break (each
+// row would be split). None for a usable delimiter; the decimal character
+// is checked where it is known.
+std::optional<std::string> UnreadableOutputDelimiter(std::string_view delimiter);
+
 // True for the "any" set.
 bool IsAnyDelimiterSet(std::string_view delimiterSet);
 

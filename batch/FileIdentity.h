@@ -22,4 +22,9 @@ struct FileIdentity {
 std::optional<FileIdentity> IdentityOfPath(const std::string& path);
 std::optional<FileIdentity> IdentityOfStream(std::FILE* stream);
 
+// The same for a pipe or a socket as well: two outputs sent into one pipe
+// would mix. Devices (terminals, /dev/null) have none.
+std::optional<FileIdentity> IdentityOfWritable(const std::string& path);
+std::optional<FileIdentity> IdentityOfWritableStream(std::FILE* stream);
+
 }  // namespace Lodema

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "batch/TextEncoding.h"
 #include "orient/TextParsing.h"
 
 namespace Lodema {
@@ -47,8 +48,37 @@ FileLineReader::~FileLineReader() {
 bool FileLineReader::Fill() {
   if (eof_ || stream_ == nullptr) return false;
   begin_ = 0;
+  end_ = 0;
   errno = 0;
-  end_ = std::fread(buffer_.get(), 1, kReadBufferSize, stream_);
+  if (!started_) {
+    // A UTF-16 byte-order mark makes the whole file UTF-16.
+    started_ = true;
+    end_ = std::fread(buffer_.get(), 1, 2, stream_);
+    if (const std::optional<ByteOrder> order = Utf16ByteOrderMark({buffer_.get(), end_})) {
+      utf16_ = std::make_unique<Utf16Decoder>(*order);
+      end_ = 0;
+    } else if (end_ == 2) {
+      end_ += std::fread(buffer_.get() + 2, 1, kReadBufferSize - 2, stream_);
+    }
+  }
+  if (utf16_) {
+    // Each UTF-16 unit gives at most three bytes of UTF-8: half a buffer of
+    // it fills at most three quarters of the buffer.
+    std::string decoded;
+    while (decoded.empty()) {
+      char raw[kReadBufferSize / 2];
+      const std::size_t n = std::fread(raw, 1, sizeof raw, stream_);
+      if (n == 0) {
+        utf16_->Finish(decoded);
+        break;
+      }
+      utf16_->Decode({raw, n}, decoded);
+    }
+    std::copy(decoded.begin(), decoded.end(), buffer_.get());
+    end_ = decoded.size();
+  } else if (end_ == 0) {
+    end_ = std::fread(buffer_.get(), 1, kReadBufferSize, stream_);
+  }
   if (end_ == 0) {
     eof_ = true;
     if (std::ferror(stream_) != 0) readError_ = errno != 0 ? std::strerror(errno) : "read error";

@@ -13,6 +13,8 @@
 
 namespace Lodema {
 
+class Utf16Decoder;
+
 inline constexpr std::size_t kMaxLineBytes = std::size_t{64} << 20;  // 64 MiB
 
 class LineReader {
@@ -42,7 +44,8 @@ class LineReader {
 
 // A text file read line by line. CR LF, LF and a lone CR all end a line; a
 // last line without a line end still counts, and a line end at the very end
-// of the file does not start another (empty) line.
+// of the file does not start another (empty) line. A file that starts with a
+// UTF-16 byte-order mark is read as UTF-8.
 class FileLineReader : public LineReader {
  public:
   // nullptr when the file cannot be opened for reading (directories included).
@@ -75,6 +78,8 @@ class FileLineReader : public LineReader {
   std::size_t maxLineBytes_;
   bool tooLong_ = false;
   std::string spanningLine_;  // a line that did not lie whole in the buffer
+  bool started_ = false;      // the start was checked for a byte-order mark
+  std::unique_ptr<Utf16Decoder> utf16_;  // the file is UTF-16
 };
 
 // Rows of pasted text. Lines are separated by CR and LF; empty lines and the

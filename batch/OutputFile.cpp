@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "batch/OutputFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cstdio>
-#include <filesystem>
+
+#include "batch/OutputTargets.h"
 
 namespace Lodema {
 
@@ -14,96 +11,9 @@ namespace {
 constexpr std::size_t kFlushThreshold = 1 << 16;
 }
 
-namespace {
-
-// The permissions a newly created file gets.
-mode_t NewFileMode() {
-  static const mode_t mode = [] {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return static_cast<mode_t>(0666 & ~mask);
-  }();
-  return mode;
-}
-
-// Writes a temporary file beside the target and renames it over the target
-// when finished, so that the target keeps its content until the new one is
-// complete.
-class ReplacingFileSink : public OutputSink {
- public:
-  static std::unique_ptr<OutputSink> Open(const std::filesystem::path& target) {
-    std::string pattern =
-        (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
-    const int fd = ::mkstemp(pattern.data());
-    if (fd < 0) return nullptr;
-    struct stat existing {};
-    const mode_t mode = ::stat(target.c_str(), &existing) == 0
-                            ? static_cast<mode_t>(existing.st_mode & 07777)
-                            : NewFileMode();
-    ::fchmod(fd, mode);
-    std::FILE* stream = ::fdopen(fd, "wb");
-    if (stream == nullptr) {
-      ::close(fd);
-      ::unlink(pattern.c_str());
-      return nullptr;
-    }
-    return std::unique_ptr<OutputSink>(new ReplacingFileSink(stream, pattern, target));
-  }
-  ~ReplacingFileSink() override {
-    // Not finished: a run that never ended leaves the target as it was.
-    if (stream_ != nullptr) Abandon();
-  }
-  std::size_t Write(std::string_view bytes) override { return sink_.Write(bytes); }
-  bool Finish() override {
-    if (stream_ == nullptr) return true;
-    stream_ = nullptr;
-    bool ok = sink_.Finish();
-    if (ok) ok = std::rename(temporary_.c_str(), target_.c_str()) == 0;
-    if (!ok) std::remove(temporary_.c_str());
-    return ok;
-  }
-  void Abandon() override {
-    if (stream_ == nullptr) return;
-    stream_ = nullptr;
-    sink_.Finish();
-    std::remove(temporary_.c_str());
-  }
-
- private:
-  ReplacingFileSink(std::FILE* stream, std::string temporary, std::filesystem::path target)
-      : sink_(stream, true),
-        stream_(&sink_),
-        temporary_(std::move(temporary)),
-        target_(std::move(target)) {}
-
-  StreamSink sink_;
-  StreamSink* stream_;  // null once finished or abandoned
-  std::string temporary_;
-  std::filesystem::path target_;
-};
-
-}  // namespace
-
 std::unique_ptr<OutputSink> OutputFiles::Open(const std::string& path, bool append) {
-  std::error_code error;
-  if (path.empty() || std::filesystem::is_directory(path, error)) return nullptr;
-  if (!append) {
-    // Devices and pipes are written directly; a file (through any link) is
-    // replaced only once the new content is complete.
-    const std::filesystem::file_status status = std::filesystem::status(path, error);
-    if (status.type() == std::filesystem::file_type::regular ||
-        status.type() == std::filesystem::file_type::not_found) {
-      std::filesystem::path target = std::filesystem::absolute(path, error);
-      if (status.type() == std::filesystem::file_type::regular) {
-        target = std::filesystem::canonical(path, error);
-      }
-      if (error) return nullptr;
-      return ReplacingFileSink::Open(target);
-    }
-  }
-  std::FILE* stream = std::fopen(path.c_str(), append ? "ab" : "wb");
-  if (stream == nullptr) return nullptr;
-  return std::make_unique<StreamSink>(stream, true);
+  problem_.clear();
+  return OpenOutputTarget(ResolveOutputTarget(path), append, problem_);
 }
 
 StreamSink::StreamSink(std::FILE* stream, bool owned) : stream_(stream), owned_(owned) {

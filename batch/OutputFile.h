@@ -36,13 +36,18 @@ class OutputFiles {
   virtual ~OutputFiles() = default;
   // Opens path for appending, or for replacing it when append is false;
   // nullptr when the file cannot be opened. A regular file being replaced
-  // keeps its previous content until the sink finishes: the new lines go to
-  // a temporary file in the same folder that then takes its place.
+  // keeps its previous content until the sink finishes (OutputTargets.h
+  // says what each kind of name leads to).
   virtual std::unique_ptr<OutputSink> Open(const std::string& path, bool append);
+  // Why the last Open returned nullptr, when it is known.
+  const std::string& OpenProblem() const { return problem_; }
   // The file that path writes, when it is an existing regular file.
   virtual std::optional<FileIdentity> Identity(const std::string& path) {
     return IdentityOfPath(path);
   }
+
+ protected:
+  std::string problem_;
 };
 
 // A sink over a C stream, closed at Finish when owned. Writes are not

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "batch/ResultWriter.h"
 
+#include "batch/OutputTargets.h"
 
 namespace Lodema {
 
@@ -22,8 +23,8 @@ bool ResultWriter::BeginRun(bool append) {
   std::unique_ptr<OutputSink> sink = files_.Open(fileName_, append);
   if (!sink) {
     if (platform_.messages != nullptr) {
-      platform_.messages->ShowMessage(kOutputProblemMessage, kMessageTitle, MessageButtons::kOk,
-                                      MessageIcon::kCritical);
+      platform_.messages->ShowMessage(OutputProblemText(files_.OpenProblem()), kMessageTitle,
+                                      MessageButtons::kOk, MessageIcon::kCritical);
     }
     return false;
   }

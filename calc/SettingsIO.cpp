@@ -369,7 +369,10 @@ SettingsLoadResult LoadSettings(Settings& settings, SettingsStore& store) {
     if (slot->form == Form::kText || slot->form == Form::kOutputDelimiter) {
       defaultText = *fallback->text;
     }
-    Apply(*slot, *fallback, store.Read(application, slot->section, key, defaultText), false);
+    if (!Apply(*slot, *fallback, store.Read(application, slot->section, key, defaultText), false) &&
+        store.HasKey(application, slot->section, key)) {
+      result.resetKeys.push_back(key);
+    }
   }
 
   if (!initialised && result.showWelcome) {

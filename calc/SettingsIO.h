@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "calc/Settings.h"
 #include "calc/SettingsStore.h"
@@ -27,6 +28,10 @@ struct SettingsLoadResult {
   // The legacy name held settings of an earlier release: the main window
   // shows the one-time welcome notice.
   bool showWelcome = false;
+  // The stored entries that held no valid value for their key (not a
+  // number, out of range, junk): they took their defaults, and the window
+  // says which once.
+  std::vector<std::string> resetKeys;
 };
 
 // Fills settings from the store. Missing entries, unreadable numbers and

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "batch/OutputFile.h"
+#include "batch/OutputTargets.h"
 #include "plot/BoxSymbolSets.h"
 #include "plot/Contours.h"
 #include "plot/PlotDrawing.h"
@@ -46,29 +47,44 @@ class CStreamBuffer : public std::streambuf {
 };
 
 // Hands everything written to an output file that replaces its target only
-// when finished.
+// when finished, in large blocks.
 class SinkBuffer : public std::streambuf {
  public:
-  explicit SinkBuffer(std::unique_ptr<OutputSink> sink) : sink_(std::move(sink)) {}
+  explicit SinkBuffer(std::unique_ptr<OutputSink> sink)
+      : sink_(std::move(sink)), buffer_(std::size_t{1} << 16) {
+    setp(buffer_.data(), buffer_.data() + buffer_.size());
+  }
   ~SinkBuffer() override {
     // Not finished: the file named keeps what it held.
     if (sink_) sink_->Abandon();
   }
-  bool Finish() { return std::exchange(sink_, nullptr)->Finish(); }
+  bool Finish() {
+    const bool written = WriteBuffered();
+    return std::exchange(sink_, nullptr)->Finish() && written && !failed_;
+  }
 
  protected:
   int_type overflow(int_type c) override {
+    if (!WriteBuffered()) return traits_type::eof();
     if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
-    const char byte = traits_type::to_char_type(c);
-    return sink_->Write(std::string_view(&byte, 1)) == 1 ? c : traits_type::eof();
+    *pptr() = traits_type::to_char_type(c);
+    pbump(1);
+    return c;
   }
-  std::streamsize xsputn(const char* text, std::streamsize n) override {
-    return static_cast<std::streamsize>(
-        sink_->Write(std::string_view(text, static_cast<std::size_t>(n))));
-  }
+  int sync() override { return WriteBuffered() ? 0 : -1; }
 
  private:
+  bool WriteBuffered() {
+    const auto size = static_cast<std::size_t>(pptr() - pbase());
+    setp(buffer_.data(), buffer_.data() + buffer_.size());
+    if (size == 0 || !sink_) return !failed_;
+    if (sink_->Write(std::string_view(buffer_.data(), size)) != size) failed_ = true;
+    return !failed_;
+  }
+
   std::unique_ptr<OutputSink> sink_;
+  std::vector<char> buffer_;
+  bool failed_ = false;
 };
 
 }  // namespace
@@ -80,8 +96,11 @@ class SinkBuffer : public std::streambuf {
 class BatchPlot::DrawnSets {
  public:
   // Null when the file beside the plot file cannot be made.
-  static std::unique_ptr<DrawnSets> IntoFile(const std::string& path, const Plot::PlotView& view) {
-    OutputFiles files;
+  // Only a file is drawn into as the sets come: a pipe or a terminal gets
+  // the plot only once the run has succeeded.
+  static std::unique_ptr<DrawnSets> IntoFile(const std::string& path, const Plot::PlotView& view,
+                                             OutputFiles& files) {
+    if (ResolveOutputTarget(path).kind != OutputTargetKind::kFile) return nullptr;
     std::unique_ptr<OutputSink> sink = files.Open(path, false);
     if (!sink) return nullptr;
     return std::unique_ptr<DrawnSets>(
@@ -255,7 +274,7 @@ void BatchPlot::DrawRetainedSet() {
     return;
   }
   if (!drawn_) {
-    if (!file_.empty()) drawn_ = DrawnSets::IntoFile(file_, view_);
+    if (!file_.empty() && file_ != "-") drawn_ = DrawnSets::IntoFile(file_, view_, *files_);
     if (!drawn_) drawn_ = DrawnSets::IntoTemporaryFile(view_);
     if (!drawn_) {
       drawWhileRetaining_ = false;
@@ -341,10 +360,10 @@ bool BatchPlot::WriteSvg(const std::string& path) {
     return drawn->Close();
   }
 
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  if (!file) return false;
-  std::vector<char> buffer(1 << 16);
-  file.rdbuf()->pubsetbuf(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+  std::unique_ptr<OutputSink> sink = files_->Open(path, false);
+  if (!sink) return false;
+  SinkBuffer target(std::move(sink));
+  std::ostream file(&target);
   if (drawn) {
     DrawAfterData(drawn->surface(), {}, {});
     if (!drawn->CopyTo(file)) return false;
@@ -364,7 +383,7 @@ bool BatchPlot::WriteSvg(const std::string& path) {
     DrawAfterData(surface, density, levels);
   }
   file.flush();
-  return static_cast<bool>(file);
+  return static_cast<bool>(file) && target.Finish();
 }
 
 Plot::PlotView PlotViewOf(const CliOptions& options) {

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "batch/OutputFile.h"
 #include "batch/Platform.h"
 #include "calc/Platform.h"
 #include "cli/Options.h"
@@ -37,15 +38,19 @@ class BatchPlot : public PlotSink, public RetainButton, private Plot::MismatchQu
   // run costs little (with several jobs the run's writer thread draws while
   // the workers calculate); the file is the same. It is drawn into a file
   // beside `path` (the file WriteSvg gets) that takes its place at the end,
-  // so the file named may be the run's own input or output and keeps what
-  // it held until then; with an empty path, or no room beside it, into an
-  // anonymous temporary file copied there at the end. With contours (which
-  // lie under the data), or without either file, everything is drawn after
-  // the run.
+  // so that the file named keeps what it held until the run has succeeded;
+  // with an empty path, "-", or a path that is no file (a pipe, a
+  // terminal), into an anonymous temporary file copied there at the end.
+  // With contours (which lie under the data), or without either file,
+  // everything is drawn after the run.
   void DrawWhileRetaining(const std::string& path) {
     drawWhileRetaining_ = true;
     file_ = path;
   }
+  // The files the plot is written through (the tool's, where "-" is
+  // standard output); the plain file system by default. Must outlive the
+  // plot's writing.
+  void SetOutputFiles(OutputFiles* files) { files_ = files; }
 
   bool IsShowing() const override { return true; }
   void AddNewDataPoint(const CalculationRecord& record) override;
@@ -97,6 +102,8 @@ class BatchPlot : public PlotSink, public RetainButton, private Plot::MismatchQu
   bool placesPrepared_ = false;  // the current set came with places
   bool drawWhileRetaining_ = false;
   std::string file_;
+  OutputFiles plainFiles_;
+  OutputFiles* files_ = &plainFiles_;
   std::unique_ptr<DrawnSets> drawn_;  // the sets drawn so far, while drawing as they come
   Plot::DensityMethod contourMethod_ = Plot::DensityMethod::kExponentialKamb;
   const Plot::ResultAxes* contourItems_ = nullptr;

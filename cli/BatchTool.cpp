@@ -22,13 +22,12 @@
 #include "cli/BatchPlot.h"
 #include "cli/BatchStatistics.h"
 #include "cli/ProgressLine.h"
+#include "cli/ToolFiles.h"
 #include "orient/NumberText.h"
 
 namespace Lodema {
 
 namespace {
-
-constexpr const char* kStandardStream = "-";
 
 void Print(std::FILE* stream, const std::string& text) {
   std::string plain;
@@ -78,75 +77,6 @@ std::optional<ProgressLine> ProgressLineFor(const CliOptions& options, std::FILE
       },
       SteadySeconds);
 }
-
-// Standard input can be read only once, but the preview reads its first
-// lines before the run reads everything: those lines are kept and replayed.
-class StandardInput : public InputFiles {
- public:
-  explicit StandardInput(std::FILE* stream) : stream_(stream), reader_(stream, false) {}
-
-  std::unique_ptr<LineReader> Open(const std::string& path) override {
-    if (path != kStandardStream) return InputFiles::Open(path);
-    return std::make_unique<Replay>(*this);
-  }
-  std::optional<FileIdentity> Identity(const std::string& path) override {
-    if (path != kStandardStream) return InputFiles::Identity(path);
-    return IdentityOfStream(stream_);
-  }
-  // From now on lines read are not kept (the run streams the rest).
-  void StopKeeping() { keeping_ = false; }
-
- private:
-  class Replay : public LineReader {
-   public:
-    explicit Replay(StandardInput& source) : source_(source) {}
-    bool ReadLine(std::string& line) override {
-      if (next_ < source_.kept_.size()) {
-        tooLong_ = source_.keptTooLong_[next_];
-        line = source_.kept_[next_++];
-        return true;
-      }
-      if (!source_.reader_.ReadLine(line)) return false;
-      tooLong_ = source_.reader_.LineTooLong();
-      if (source_.keeping_) {
-        source_.kept_.push_back(line);
-        source_.keptTooLong_.push_back(tooLong_);
-        ++next_;
-      }
-      return true;
-    }
-
-    std::string ReadError() const override { return source_.reader_.ReadError(); }
-    bool LineTooLong() const override { return tooLong_; }
-
-   private:
-    StandardInput& source_;
-    std::size_t next_ = 0;
-    bool tooLong_ = false;
-  };
-
-  std::FILE* stream_;
-  FileLineReader reader_;
-  std::vector<std::string> kept_;
-  std::vector<bool> keptTooLong_;
-  bool keeping_ = true;
-};
-
-class StandardOutput : public OutputFiles {
- public:
-  explicit StandardOutput(std::FILE* stream) : stream_(stream) {}
-  std::unique_ptr<OutputSink> Open(const std::string& path, bool append) override {
-    if (path != kStandardStream) return OutputFiles::Open(path, append);
-    return std::make_unique<StreamSink>(stream_, false);
-  }
-  std::optional<FileIdentity> Identity(const std::string& path) override {
-    if (path != kStandardStream) return OutputFiles::Identity(path);
-    return IdentityOfStream(stream_);
-  }
-
- private:
-  std::FILE* stream_;
-};
 
 int DefaultJobs() {
   const unsigned cores = std::thread::hardware_concurrency();
@@ -266,8 +196,17 @@ int RunBatchTool(const CliOptions& options, const ToolStreams& streams) {
     platform.retain = results.get();
     if (plot && options.contour) plot->SetContours(*options.contour, &results->Items());
   }
-  StandardInput inputs(streams.input);
-  StandardOutput outputs(streams.output);
+  ToolInputs inputs(streams.input);
+  ToolOutputs outputs(streams.output, [&streams] { EndOnBrokenPipe(streams.errors); });
+  if (plot) {
+    const std::string problem =
+        PlotFileProblem(options.plotFile, options.input, options.output, inputs, outputs);
+    if (!problem.empty()) {
+      Print(streams.errors, "lodema-batch: " + problem);
+      return kExitFailed;
+    }
+    plot->SetOutputFiles(&outputs);
+  }
 
   request.sourceName = options.input;
   request.delimiterSet = InputDelimiterSetFromListText(options.delimiter);
@@ -338,11 +277,11 @@ int RunBatchTool(const CliOptions& options, const ToolStreams& streams) {
         BatchStatisticsText(*results, OutputNotationOf(settings, schema.output.decimalChar));
     std::fputs(text.c_str(), streams.errors);
   }
+  // A failed run keeps the previous plot, as it keeps the previous results.
+  const bool failed = outcome.counts.dataRows == 0 || outcome.counts.unwrittenLines > 0 ||
+                      !outcome.counts.readError.empty();
+  if (failed) return kExitFailed;
   if (plot && !WriteBatchPlot(*plot, options.plotFile, streams.errors)) return kExitFailed;
-  if (outcome.counts.dataRows == 0 || outcome.counts.unwrittenLines > 0 ||
-      !outcome.counts.readError.empty()) {
-    return kExitFailed;
-  }
   return kExitCompleted;
 }
 

@@ -5,8 +5,10 @@
 #include <array>
 #include <cctype>
 #include <charconv>
+#include <set>
 #include <string_view>
 
+#include "batch/Delimiters.h"
 #include "calc/Catalogue.h"
 #include "calc/Settings.h"
 #include "calc/SettingsIO.h"
@@ -55,6 +57,14 @@ std::optional<std::array<bool, 5>> ParseShownKinds(std::string_view text) {
     if (comma == std::string_view::npos) return shown;
     text.remove_prefix(comma + 1);
   }
+}
+
+// A message box's text as one line: its line break becomes a blank.
+std::string PlainMessage(std::string text) {
+  for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n")) {
+    text.replace(at, 2, " ");
+  }
+  return text;
 }
 
 std::string Quoted(std::string_view text) {
@@ -117,6 +127,7 @@ namespace {
 struct ParseState {
   bool haveCalc = false;
   std::string plotDetail;  // the last --plot-... option given
+  std::set<std::string> given;  // the options with a value given so far
 };
 
 // An option that takes a value: `missing` is the error when no value
@@ -178,6 +189,10 @@ const ValueOption kValueOptions[] = {
     {"--out-delimiter", "--out-delimiter needs a delimiter text",
      [](CliOptions& o, ParseState&, const std::string& text) -> std::string {
        if (text.empty()) return "--out-delimiter needs a delimiter text (tab, space or characters)";
+       if (std::optional<std::string> why =
+               UnreadableOutputDelimiter(OutputDelimiterFromListText(text))) {
+         return "--out-delimiter: " + PlainMessage(*why);
+       }
        o.outputDelimiter = text;
        return "";
      }},
@@ -337,6 +352,11 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
     const auto valueOption = std::find_if(std::begin(kValueOptions), std::end(kValueOptions),
                                           [&name](const ValueOption& o) { return o.name == name; });
     if (valueOption != std::end(kValueOptions)) {
+      // Only --set and --fix add up; a second value of any other would
+      // silently replace the first.
+      if (name != "--set" && name != "--fix" && !state.given.insert(name).second) {
+        return fail(name + " is given more than once");
+      }
       if (!inlineValue && i + 1 >= arguments.size()) return fail(valueOption->missing);
       const std::string value = inlineValue ? *inlineValue : arguments[++i];
       std::string error = valueOption->apply(options, state, value);
@@ -451,7 +471,9 @@ Speed:
 Stereonet:
   --plot FILE.svg       also draw every written result row on a lower-hemisphere
                         stereonet, as if each had been retained on the plot
-                        window, and save it as an SVG image (with a legend).
+                        window, and save it as an SVG image (with a legend);
+                        '-' writes standard output (the results then need
+                        --out). Neither the input nor the output file.
                                                        Example: --plot net.svg
   --plot-type T         area (equal area, default) or angle (equal angle).
   --planes-as P         circles (great circles, default) or poles.
@@ -481,8 +503,9 @@ Examples:
   lodema-batch --calc 0 < planes.txt > lines.txt
 
 Exit status: 0 the run completed (non-data rows included); 1 the input or
-output could not be opened or written, or no valid line was found; 2 a usage
-error.
+output could not be opened or written, the input could not be read to its
+end, or no valid line was found (the output and plot files keep what they
+held); 2 a usage error.
 )";
 }
 

@@ -6,6 +6,7 @@
 
 #include "cli/BatchTool.h"
 #include "cli/Options.h"
+#include "cli/SignalCleanup.h"
 #include "cli/VersionOption.h"
 
 int main(int argc, char** argv) {
@@ -23,5 +24,6 @@ int main(int argc, char** argv) {
     std::fputs(Lodema::HelpText().c_str(), stdout);
     return Lodema::kExitCompleted;
   }
+  Lodema::RemoveTemporaryFilesOnSignals();
   return Lodema::RunBatchTool(*parse.options);
 }

@@ -18,6 +18,7 @@
 #include "model/FilePage.h"
 #include "batch/LineReader.h"
 #include "batch/OutputFile.h"
+#include "batch/TextEncoding.h"
 #include "model/CalculatorModel.h"
 #include "calc/Catalogue.h"
 #include "fuzz/FuzzChecks.h"
@@ -182,7 +183,21 @@ std::vector<std::string_view> OutputLines(std::string_view output) {
   return lines;
 }
 
-void CheckAccounted(const Options& o, std::string_view body, const RunResult& run) {
+// The text the reader reads: a body with a UTF-16 byte-order mark is read
+// as its UTF-8.
+std::string ReadText(std::string_view body) {
+  const std::optional<Lodema::ByteOrder> order = Lodema::Utf16ByteOrderMark(body);
+  if (!order) return std::string(body);
+  Lodema::Utf16Decoder decoder(*order);
+  std::string text;
+  decoder.Decode(body.substr(2), text);
+  decoder.Finish(text);
+  return text;
+}
+
+void CheckAccounted(const Options& o, std::string_view fileBody, const RunResult& run) {
+  const std::string text = ReadText(fileBody);
+  const std::string_view body = text;
   const Lodema::BatchCounts& c = run.counts;
   Check(c.readError.empty(), "reading the file failed", c.readError);
   Check(c.unwrittenLines == 0, "output lines were not written");

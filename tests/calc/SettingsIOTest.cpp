@@ -191,6 +191,19 @@ TEST(SettingsIOTest, StoredTextFallbacks) {
   }
 }
 
+TEST(SettingsIOTest, UnusableValuesAreNamedOnce) {
+  MemorySettingsStore store = InitialisedStore();
+  store.Write(kApplicationName, kSectionStartUp, "Calculation", "1e20");
+  store.Write(kApplicationName, kSectionConventions, "BottomMark", "maybe");
+  store.Write(kApplicationName, kSectionConventions, "PlaneConvIn", "3");
+  Settings loaded;
+  EXPECT_EQ(LoadSettings(loaded, store).resetKeys,
+            (std::vector<std::string>{"BottomMark", "Calculation"}));
+  EXPECT_EQ(loaded.Calculation, Settings{}.Calculation);
+  MemorySettingsStore clean = InitialisedStore();
+  EXPECT_TRUE(LoadSettings(loaded, clean).resetKeys.empty());
+}
+
 TEST(SettingsIOTest, LegacyApplicationName) {
   struct Row {
     const char* name;

@@ -59,6 +59,19 @@ TEST(OptionsTest, UsageErrorsNameTheBadOption) {
        "--jobs: 'all' is not a number of workers (1-256)"},
       {"too many workers", Args({"--jobs", "100000"}),
        "--jobs: '100000' is not a number of workers (1-256)"},
+      {"digit output delimiter", Args({"--out-delimiter", "1"}),
+       "--out-delimiter: The output delimiter holds \"1\", which results are written with: a "
+       "value could not be told from the fields beside it. Choose tab, space or another "
+       "character."},
+      {"line break output delimiter", Args({"--out-delimiter", "\r\n"}),
+       "--out-delimiter: The output delimiter holds a line break: every row would be split over "
+       "two lines. Choose tab, space or a character."},
+      // Regression: a second value silently replaced the first.
+      {"second calculation", Args({"--calc", "1"}), "--calc is given more than once"},
+      {"second input", Args({"--in", "b.txt"}), "--in is given more than once"},
+      {"second output", Args({"--out=c.txt"}), "--out is given more than once"},
+      {"second plot", Args({"--plot", "a.svg", "--plot", "b.svg"}),
+       "--plot is given more than once"},
   };
   for (const ErrorRow& row : rows) {
     SCOPED_TRACE(row.name);

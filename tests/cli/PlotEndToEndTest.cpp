@@ -115,39 +115,6 @@ TEST_F(PlotEndToEndTest, EntryPlanesAsPolesAndCircles) {
   EXPECT_EQ(curves, 4u);
 }
 
-// The plot is drawn while the run goes on, but never into the file the run
-// still reads or writes: that file becomes the plot only afterwards, as it
-// always did, with every row read and drawn.
-TEST_F(PlotEndToEndTest, PlotNamingTheInputOrOutputIsWrittenAfterTheRun) {
-  const int rows = 20000;  // more than one read of the input file
-  std::string input;
-  for (int i = 0; i < rows; ++i) input += std::to_string(10 + i % 80) + "\t090\r\n";
-  const struct {
-    const char* name;
-    std::string out;
-    std::string plot;
-    std::string jobs;
-  } cases[] = {
-      {"the input, one job", "out.txt", "in.txt", "1"},
-      {"the input, two jobs", "out.txt", "in.txt", "2"},
-      {"the output", "both.txt", "both.txt", "2"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    EXPECT_EQ(
-        Run({"--calc", "16", "--in", "in.txt", "--out", c.out, "--plot", c.plot, "--jobs", c.jobs},
-            input),
-        0)
-        << Read("stderr.txt");
-    const std::string svg = Read(c.plot);
-    EXPECT_NE(svg.find(">n = " + std::to_string(rows) + "</text>"), std::string::npos);
-    EXPECT_EQ(svg.rfind("</svg>\n"), svg.size() - 7);
-    if (c.out != c.plot) {
-      EXPECT_EQ(Read(c.out).size(), input.size());
-    }
-  }
-}
-
 TEST_F(PlotEndToEndTest, UnwritablePlotFileFails) {
   EXPECT_EQ(Run({"--calc", "16", "--in", "in.txt", "--out", "out.txt", "--plot",
                  "no-such-folder/net.svg"},

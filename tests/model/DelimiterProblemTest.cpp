@@ -25,6 +25,13 @@ TEST(DelimiterProblemTest, RefusesClashesAndEmptyDelimiters) {
       {"comma inside a longer delimiter", "\t", " , ", ',', "Results are written"},
       {"empty output", "\t", "", '.', "The output delimiter is empty"},
       {"empty input", "", "\t", '.', "The input delimiter is empty"},
+      // Regression: a digit wrote 29 and 108 as "291108"; CR LF split every row.
+      {"digit", "\t", "1", '.', "The output delimiter holds \"1\", which results are written"},
+      {"minus sign", "\t", "-", '.', "The output delimiter holds \"-\""},
+      {"plus inside text", "\t", "a+b", ',', "The output delimiter holds \"+\""},
+      {"line break", "\t", "\r\n", '.', "The output delimiter holds a line break"},
+      {"lone LF", "\t", ";\n", '.', "The output delimiter holds a line break"},
+      {"letters", "\t", "x", '.', nullptr},
   };
   for (const DelimiterRow& row : rows) {
     SCOPED_TRACE(row.name);

@@ -1,0 +1,166 @@
+// SPDX-License-Identifier: MIT
+// Output and plot names that lead elsewhere (standard output, links, the
+// input, hard links, read-only folders), inputs that can be read only once,
+// and failed runs: whatever the user had stays, and a refusal says why.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/cli/ToolInFolder.h"
+
+namespace Lodema::testing {
+namespace {
+
+constexpr const char* kRow = "30\t090\t60\t180\r\n";
+constexpr const char* kResult = "29\t108\r\n";
+
+class OutputNamesTest : public ToolInFolderTest {
+ protected:
+  // Runs a shell command line in the folder with the tool as $B; the exit
+  // status of the line.
+  int Shell(const std::string& line) {
+    const std::string command = "cd '" + folder_.File("") +
+                                "' && B='" LODEMA_BATCH_TOOL "' && export LC_ALL=C && { " + line +
+                                " ; } 2> stderr.txt";
+    const int raw = std::system(command.c_str());
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  }
+  std::vector<std::string> HiddenFiles() const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder_.File(""))) {
+      const std::string name = entry.path().filename().string();
+      if (name[0] == '.') names.push_back(name);
+    }
+    return names;
+  }
+};
+
+struct NameCase {
+  const char* name;
+  const char* line;
+  int status;
+  const char* file;     // the file checked afterwards
+  std::string content;  // what it must hold
+  const char* message;  // how standard error starts
+};
+
+TEST_F(OutputNamesTest, NamesThatLeadElsewhereKeepWhatTheyLeadTo) {
+  const std::string results = std::string(kResult);
+  const NameCase cases[] = {
+      {"standard output appended to a log",
+       "echo OLD > f; $B --calc 0 --in in.txt --out /dev/stdout >> f", 0, "f", "OLD\n" + results,
+       ""},
+      {"standard output between other lines",
+       "{ echo HEADER; $B --calc 0 --in in.txt --out /dev/stdout; echo FOOTER; } > f", 0, "f",
+       "HEADER\n" + results + "FOOTER\n", ""},
+      {"a descriptor by number", "echo OLD > f; $B --calc 0 --in in.txt --out /dev/fd/3 3>> f", 0,
+       "f", "OLD\n" + results, ""},
+      {"a link to standard output",
+       "ln -s /dev/stdout l; echo OLD > f; $B --calc 0 --in in.txt --out l >> f", 0, "f",
+       "OLD\n" + results, ""},
+      {"closed standard output", "$B --calc 0 --in in.txt --out /dev/stdout >&-", 1, "in.txt", kRow,
+       "There has been a problem opening the output file.\nCheck the filename or the drive.\n"
+       "'/dev/stdout' is standard output, which is closed.\n"},
+      {"a link to a file is replaced at the file",
+       "echo OLD > f; ln -s f l; $B --calc 0 --in in.txt --out l", 0, "f", results, ""},
+      {"a link to nothing", "ln -s nowhere/f l; $B --calc 0 --in in.txt --out l", 1, "in.txt", kRow,
+       "There has been a problem opening the output file.\nCheck the filename or the drive.\n"
+       "'l' is a link to 'nowhere/f', which does not exist.\n"},
+      {"a hard-linked output stays one file",
+       "echo OLD > f; ln f g; $B --calc 0 --in in.txt --out f", 0, "g", results, ""},
+      {"a name too long for a temporary name beside it",
+       "echo OLD > f; n=$(printf 'n%.0s' $(seq 250)); $B --calc 0 --in in.txt --out $n && mv $n f",
+       0, "f", results, ""},
+      {"the plot is the input", "$B --calc 0 --in in.txt --out o.txt --plot in.txt", 1, "in.txt",
+       kRow, "lodema-batch: the plot file 'in.txt' is the input file\n"},
+      {"the plot is the output", "echo OLD > f; $B --calc 0 --in in.txt --out f --plot ./f", 1, "f",
+       "OLD\n", "lodema-batch: the plot file './f' is the output file\n"},
+      {"the plot is the output through standard output",
+       "echo OLD > f; $B --calc 0 --in in.txt --out f --plot /dev/stdout >> f", 1, "f", "OLD\n",
+       "lodema-batch: the plot file '/dev/stdout' is the output file\n"},
+      {"the plot and the output are both new under one name",
+       "$B --calc 0 --in in.txt --out new.txt --plot ./new.txt; echo $? > f", 0, "f", "1\n",
+       "lodema-batch: the plot file './new.txt' is the output file\n"},
+      {"the plot and the results both on standard output", "$B --calc 0 --in in.txt --plot - > f",
+       1, "f", "",
+       "lodema-batch: --plot - and the results would both go to standard output: name a file for "
+       "one\n"},
+  };
+  for (const NameCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    Shell("rm -rf ./* ./.[!.]*");
+    Write("in.txt", kRow);
+    EXPECT_EQ(Shell(c.line), c.status);
+    EXPECT_EQ(Read(c.file), c.content);
+    EXPECT_EQ(Read("stderr.txt"), c.message);
+    EXPECT_TRUE(HiddenFiles().empty());
+  }
+  // Regression: with standard output closed, /dev/stdout itself was replaced.
+  struct stat status {};
+  EXPECT_TRUE(::lstat("/dev/stdout", &status) == 0 && S_ISLNK(status.st_mode));
+}
+
+TEST_F(OutputNamesTest, PlotOnStandardOutputWhenTheResultsGoElsewhere) {
+  Write("in.txt", kRow);
+  EXPECT_EQ(Shell("$B --calc 0 --in in.txt --out o.txt --plot - > p.svg"), 0);
+  EXPECT_EQ(Read("o.txt"), kResult);
+  EXPECT_EQ(Read("p.svg").rfind("<?xml", 0), 0u);
+  EXPECT_FALSE(std::filesystem::exists(folder_.File("-")));
+}
+
+TEST_F(OutputNamesTest, AReadOnlyFolderTakesTheFileInPlace) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs another user to be refused by permissions";
+  Write("in.txt", kRow);
+  Shell("mkdir ro && echo OLD > ro/f && chmod 666 ro/f && chmod 555 ro && chmod 755 .");
+  const std::string asNobody = "su nobody -s /bin/sh -c \"$B --calc 0 --in in.txt --out ";
+  EXPECT_EQ(Shell("chmod 644 in.txt; " + asNobody + "ro/f\""), 0);
+  EXPECT_EQ(Read("ro/f"), kResult);
+  EXPECT_EQ(Shell(asNobody + "ro/new\""), 1);
+  EXPECT_EQ(Read("stderr.txt"),
+            "There has been a problem opening the output file.\nCheck the filename or the drive.\n"
+            "'" +
+                folder_.File("ro/new") + "' cannot be written: Permission denied.\n");
+  Shell("chmod 755 ro");
+}
+
+TEST_F(OutputNamesTest, InputsThatCanBeReadOnlyOnceAreReadOnce) {
+  Write("in.txt", std::string(kRow) + kRow);
+  const std::string twice = std::string(kResult) + kResult;
+  EXPECT_EQ(Shell("mkfifo ff; cat in.txt > ff & $B --calc 0 --in ff --out o.txt"), 0);
+  EXPECT_EQ(Read("o.txt"), twice);
+  EXPECT_EQ(Shell("bash -c \"$B --calc 0 --in <(cat in.txt) --out o2.txt\""), 0);
+  EXPECT_EQ(Read("o2.txt"), twice);
+  EXPECT_EQ(Shell("cat in.txt | $B --calc 0 --in /dev/stdin --out o3.txt"), 0);
+  EXPECT_EQ(Read("o3.txt"), twice);
+}
+
+TEST_F(OutputNamesTest, AFailedRunKeepsThePreviousResultsAndPlot) {
+  struct FailedRun {
+    const char* name;
+    std::string input;
+    const char* message;
+  };
+  const FailedRun runs[] = {
+      {"a line too long after three rows",
+       std::string(kRow) + kRow + kRow + std::string((std::size_t{64} << 20) + 1, '7'),
+       "The input could not be read after 4 lines: a line is longer than 64 MiB.\n"},
+      {"no valid rows", "a\tb\r\n", "No valid lines of data were found!\n"},
+  };
+  for (const FailedRun& run : runs) {
+    SCOPED_TRACE(run.name);
+    Write("in.txt", run.input);
+    Write("o.txt", "OLD RESULTS\n");
+    Write("p.svg", "OLD PLOT\n");
+    EXPECT_EQ(Shell("$B --calc 0 --in in.txt --out o.txt --plot p.svg"), 1);
+    EXPECT_EQ(Read("stderr.txt").rfind(run.message, 0), 0u);
+    EXPECT_EQ(Read("o.txt"), "OLD RESULTS\n");
+    EXPECT_EQ(Read("p.svg"), "OLD PLOT\n");
+    EXPECT_TRUE(HiddenFiles().empty());
+  }
+}
+
+}  // namespace
+}  // namespace Lodema::testing
