@@ -100,7 +100,8 @@ struct BatchRunner::RowContext {
         map(request.map),
         highest(HighestColumn(request.map)),
         keptTexts(&request.keptTexts),
-        delimiterSet(request.delimiterSet) {
+        delimiterSet(request.delimiterSet),
+        texts(request.keptTexts) {
     for (int slot = 0; slot < kSlotCount; ++slot) {
       kinds[static_cast<std::size_t>(slot)] =
           request.schema.entries[static_cast<std::size_t>(slot)].kind;
@@ -120,7 +121,9 @@ struct BatchRunner::RowContext {
 };
 
 RowVerdict BatchRunner::FillRowTexts(std::string_view text, RowContext& row) {
-  row.texts = *row.keptTexts;
+  // The texts start as the kept ones and only mapped boxes are written: a
+  // row that fills them all (the only kind that is read) leaves nothing of
+  // the row before it.
   if (!IsDataCandidate(text) ||
       SplitFields(text, row.delimiterSet, row.highest, row.fields) < row.highest) {
     return RowVerdict::kNonData;

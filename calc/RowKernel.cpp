@@ -56,6 +56,11 @@ bool ReadNumberText(std::string_view text, bool localeComma, double& value) {
   return true;
 }
 
+bool IsNumberRule(EntryRule rule) {
+  return rule == EntryRule::kRightAngle || rule == EntryRule::kTurn ||
+         rule == EntryRule::kHalfTurnBothWays || rule == EntryRule::kAnyNumber;
+}
+
 bool NumberFits(EntryRule rule, double value) {
   switch (rule) {
     case EntryRule::kRightAngle:
@@ -99,6 +104,12 @@ class RowReader {
 
   bool Valid(int box) const { return valid_[static_cast<std::size_t>(box)]; }
   void SetValid(int box, bool valid) { valid_[static_cast<std::size_t>(box)] = valid; }
+  // A plain decimal number read while checking the box: it is not read
+  // again.
+  void Remember(int box, double value) {
+    known_[static_cast<std::size_t>(box)] = true;
+    values_[static_cast<std::size_t>(box)] = value;
+  }
 
   bool ReadAll() {
     in_.record.calculation = s_.calculation;
@@ -121,9 +132,18 @@ class RowReader {
     cells[2] = second;
   }
 
+  // The box's number as the calculation reads it.
+  bool BoxNumber(int box, double& degrees) const {
+    if (known_[static_cast<std::size_t>(box)]) {
+      degrees = values_[static_cast<std::size_t>(box)];
+      return true;
+    }
+    return ReadNumberText(Text(box), s_.localeComma, degrees);
+  }
+
   bool ReadNumber(int box, double& radians) const {
     double degrees = 0.0;
-    if (!Valid(box) || !ReadNumberText(Text(box), s_.localeComma, degrees)) return false;
+    if (!Valid(box) || !BoxNumber(box, degrees)) return false;
     const std::optional<double> value = FiniteDegreesToRadians(degrees);
     if (!value) return false;
     radians = *value;
@@ -136,7 +156,7 @@ class RowReader {
     if (s_.quadrantIn) {
       const std::string text = QuadrantToAzimuthText(Text(box), s_.localeComma);
       if (text.empty() || !ReadNumberText(text, s_.localeComma, degrees)) return false;
-    } else if (!ReadNumberText(Text(box), s_.localeComma, degrees)) {
+    } else if (!BoxNumber(box, degrees)) {
       return false;
     }
     const std::optional<double> value = FiniteDegreesToRadians(degrees);
@@ -179,22 +199,28 @@ class RowReader {
     }
     if ((asLine && !foundPlunge) || (!asLine && !foundDip)) return false;
     const std::string senseText = senseBox >= 0 ? Upper(Text(senseBox)) : std::string();
-    std::string directionText = direction >= 0 ? std::string(Text(direction)) : std::string();
-    if (s_.quadrantIn) directionText = QuadrantToAzimuthText(directionText, s_.localeComma);
     // Window D always holds a dip direction or trend, never a strike.
     const int convention = s_.planeConventionIn;
-    if (!asLine && window != 3 && convention >= 3 && convention <= 6) {
-      const bool withSense = convention == 3 || convention == 4;
-      directionText = StrikeAndSenseToDipDirectionText(
-          directionText, withSense ? senseText : std::string(), s_.localeComma);
-    }
+    const bool strike = !asLine && window != 3 && convention >= 3 && convention <= 6;
     double angle = 0.0;
     double azimuth = 0.0;
-    if (directionText.empty() || !ReadNumberText(Text(first), s_.localeComma, angle) ||
-        !ReadNumberText(directionText, s_.localeComma, azimuth) ||
-        !StoreOrientation(angle, azimuth, value)) {
-      return false;
+    if (direction < 0 || !BoxNumber(first, angle)) return false;
+    if (!s_.quadrantIn && !strike) {
+      // The box holds the azimuth itself.
+      if (!BoxNumber(direction, azimuth)) return false;
+    } else {
+      std::string directionText(Text(direction));
+      if (s_.quadrantIn) directionText = QuadrantToAzimuthText(directionText, s_.localeComma);
+      if (strike) {
+        const bool withSense = convention == 3 || convention == 4;
+        directionText = StrikeAndSenseToDipDirectionText(
+            directionText, withSense ? senseText : std::string(), s_.localeComma);
+      }
+      if (directionText.empty() || !ReadNumberText(directionText, s_.localeComma, azimuth)) {
+        return false;
+      }
     }
+    if (!StoreOrientation(angle, azimuth, value)) return false;
     if (sense) *sense = senseText;
     return true;
   }
@@ -368,6 +394,8 @@ class RowReader {
   const CalculationInfo& info_;
   RowInputs& in_;
   std::array<bool, kEntryBoxCount> valid_{};
+  std::array<bool, kEntryBoxCount> known_{};
+  std::array<double, kEntryBoxCount> values_{};
 };
 
 // Writes results into the texts of result boxes 0..13.
@@ -537,14 +565,27 @@ ParsedRow ParseRow(const EntryTexts& texts, const RowSchema& schema) {
     const EntryField& field = schema.entries[static_cast<std::size_t>(box)];
     if (!field.shown) continue;
     const std::string_view text = texts[static_cast<std::size_t>(box)];
-    const bool valid = EntryAccepts(field.rule, text, schema.localeComma);
+    double number = 0.0;
+    int numberPlaces = 0;
+    bool valid = false;
+    const bool plain =
+        IsNumberRule(field.rule) && NumberText::ReadPlainDecimal(text, number, numberPlaces);
+    if (plain) {
+      valid = NumberFits(field.rule, number);
+      reader.Remember(box, number);
+    } else {
+      valid = EntryAccepts(field.rule, text, schema.localeComma);
+    }
     reader.SetValid(box, valid);
     const bool section = box == kSectionTrendBox || box == kFileSectionTrendBox;
     if (box <= kLastCountedBox || (box == kSectionTrendBox && schema.extraResultShown)) {
-      places = std::max(places, NumberText::CountDecimalPlaces(
-                                    field.rule == EntryRule::kObtuseFlag
-                                        ? std::string_view(ShownEntryText(field.rule, text))
-                                        : text));
+      // A plain number's places were counted as it was read.
+      const int boxPlaces = plain ? numberPlaces
+                                  : NumberText::CountDecimalPlaces(
+                                        field.rule == EntryRule::kObtuseFlag
+                                            ? std::string_view(ShownEntryText(field.rule, text))
+                                            : text);
+      places = std::max(places, boxPlaces);
     }
     // The section trend never holds a row back.
     if (valid || section || box > last) continue;
