@@ -47,17 +47,6 @@ struct WindowTexts {
 };
 
 
-// How the window set-up shows one entry box of a single-value window.
-struct BoxLayout {
-  bool shown = false;
-  const char* caption = "";  // used when word is kNone
-  UserWord word = UserWord::kNone;
-  int kind = 0;  // FieldKind of a shown box
-};
-struct ValueWindowLayout {
-  WindowUse use;
-  std::array<BoxLayout, 3> boxes;
-};
 
 // What the change observers are told.
 enum class ModelEvent {
@@ -294,7 +283,6 @@ class CalculatorModel {
   void LayoutWindow(int window, WindowUse use, int n);
   void LayoutReferenceLine();
   void LayoutValueBoxes(int window, WindowUse use);
-  std::string WordText(UserWord word) const;
   void LayoutApparentDip(const CalculationInfo& info);
   void ApplyApparentVisibility();
 

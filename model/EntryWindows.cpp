@@ -9,42 +9,6 @@
 
 namespace Lodema {
 
-namespace {
-
-// The boxes of the windows that hold single values (angles, senses, a trend)
-// rather than a plane or line in the input notation: each shown with its
-// caption and field kind, or hidden with the caption its label keeps.
-// Window C has only the first two.
-constexpr BoxLayout Shown(const char* caption, int kind) {
-  return {true, caption, UserWord::kNone, kind};
-}
-constexpr BoxLayout Shown(UserWord word, int kind) { return {true, "", word, kind}; }
-constexpr BoxLayout Hidden(const char* caption = "") {
-  return {false, caption, UserWord::kNone, kFieldNothing};
-}
-
-constexpr ValueWindowLayout kValueWindowLayouts[] = {
-    // The obtuse flag is no field of a data file; it keeps no kind of its own.
-    {WindowUse::kObtuseFlag, {Shown("obtuse?", kFieldNothing), Hidden("Y/N"), Hidden()}},
-    {WindowUse::kRotationAngle, {Shown("rot'n", kFieldAlphaRotation), Hidden(), Hidden()}},
-    {WindowUse::kAngle, {Shown("angle", kFieldAlphaRotation), Hidden(), Hidden()}},
-    {WindowUse::kSectionTrend, {Hidden("section"), Shown("trend", kFieldDirection), Hidden()}},
-    {WindowUse::kLineTrend, {Hidden("line"), Shown("trend", kFieldDirection), Hidden()}},
-    {WindowUse::kPitchAndSense,
-     {Hidden(), Shown(UserWord::kPitch, kFieldPitch), Shown("sense", kFieldSense)}},
-    {WindowUse::kHade, {Hidden(), Shown(UserWord::kHade, kFieldBetaHadeGamma), Hidden()}},
-    {WindowUse::kPlungeAndSense,
-     {Hidden(), Shown("plunge", kFieldPlunge), Shown("sense", kFieldSense)}},
-    {WindowUse::kGamma, {Hidden(), Shown(UserWord::kGamma, kFieldBetaHadeGamma), Hidden("angle")}},
-    {WindowUse::kBetaAlpha,
-     {Shown(UserWord::kBeta, kFieldBetaHadeGamma), Shown(UserWord::kAlpha, kFieldAlphaRotation),
-      Hidden("angles")}},
-    {WindowUse::kRefPlaneAlpha,
-     {Shown(UserWord::kAlpha, kFieldAlphaRotation), Hidden("angle"), Hidden()}},
-};
-
-}  // namespace
-
 void CalculatorModel::ShowBox(int box, const std::string& caption, int fieldKind) {
   controls_.entryBoxes[box].visible = true;
   controls_.entryCaptions[box].caption = caption;
@@ -147,71 +111,27 @@ void CalculatorModel::LayoutWindow(int window, WindowUse use, int n) {
   }
 }
 
-void CalculatorModel::LayoutValueBoxes(int window, WindowUse use) {
-  const ValueWindowLayout* layout = nullptr;
-  for (const ValueWindowLayout& row : kValueWindowLayouts) {
-    if (row.use == use) layout = &row;
-  }
-  if (layout == nullptr) return;
-  const int first = kWindowFirstBox[window];
-  for (int i = 0; i < kWindowBoxCount[window]; ++i) {
-    const BoxLayout& box = layout->boxes[static_cast<std::size_t>(i)];
-    const std::string caption = box.word == UserWord::kNone ? box.caption : WordText(box.word);
-    if (box.shown) {
-      ShowBox(first + i, caption, box.kind);
+void CalculatorModel::LayoutValueBoxes(int window, WindowUse /*use*/) {
+  // Single values (angles, senses, a trend) as the row schema lays them out.
+  const RowSchema schema = Schema();
+  for (int box = kWindowFirstBox[window]; box < kWindowFirstBox[window] + kWindowBoxCount[window];
+       ++box) {
+    const EntryField& field = schema.entries[static_cast<std::size_t>(box)];
+    if (field.shown) {
+      ShowBox(box, field.caption, field.kind);
     } else {
-      HideBox(first + i, caption);
+      HideBox(box, field.caption);
     }
   }
 }
 
-std::string CalculatorModel::WordText(UserWord word) const {
-  switch (word) {
-    case UserWord::kPitch:
-      return settings_.gPitchName;
-    case UserWord::kHade:
-      return settings_.gHadeName;
-    case UserWord::kAlpha:
-      return settings_.alphaWord;
-    case UserWord::kBeta:
-      return settings_.betaWord;
-    case UserWord::kGamma:
-      return settings_.gammaWord;
-    case UserWord::kNone:
-      break;
-  }
-  return "";
-}
-
 void CalculatorModel::LayoutReferenceLine() {
-  MainWindowControls& c = controls_;
-  switch (settings_.referenceDirection) {
-    case 1:
-      c.approximateDipFrame.visible = true;
-      HideBox(8, "");
-      ShowBox(9, "strike", kFieldDirection);
-      break;
-    case 2:
-      if (settings_.LineConvIn == 1) {
-        ShowBox(8, "trend", kFieldDirection);
-        ShowBox(9, "plunge", kFieldPlunge);
-      } else {
-        ShowBox(8, "plunge", kFieldPlunge);
-        ShowBox(9, "trend", kFieldDirection);
-      }
-      break;
-    case 3:
-      ShowBox(8, "~dip", kFieldNothing);
-      ShowBox(9, "dir'n", kFieldDirection);
-      break;
-    default:  // 0, and a stored choice outside the group: the dip direction
-      c.approximateDipFrame.visible = true;
-      HideBox(8, "");
-      fieldKinds_[8] = kFieldDip;
-      ShowBox(9, "dir'n", kFieldDirection);
-      break;
-  }
-  HideBox(10, "");
+  // A dip direction or strike alone asks for the plane's approximate dip.
+  const int choice = settings_.referenceDirection;
+  controls_.approximateDipFrame.visible = choice != 2 && choice != 3;
+  LayoutValueBoxes(3, WindowUse::kReferenceLine);
+  // The column lists still offer box 8 a dip column when it is hidden.
+  fieldKinds_[8] = Schema().entries[8].kind;
 }
 
 void CalculatorModel::LayoutApparentDip(const CalculationInfo& info) {
