@@ -76,8 +76,10 @@ void CheckNumbers(std::string_view text) {
   }
   Check(NumberText::CountDecimalPlaces(text) >= 0, "negative decimal places", text);
   CheckFinite(OrientGeometry::FormatAzimuthText(text), "FormatAzimuthText");
+  // Text that is no number comes back as it is; a plain number is cut.
   for (int decimals = 0; decimals <= 3; ++decimals) {
-    CheckFinite(Lodema::FormatAngleFixed(text, decimals, '.', decimals == 1), "FormatAngleFixed");
+    const std::string fixed = Lodema::FormatAngleFixed(text, decimals, '.', decimals == 1);
+    if (NumberText::ReadPlainDecimal(text, plain)) CheckFinite(fixed, "FormatAngleFixed");
   }
   const std::string swapped = NumberText::SwapDecimalSeparator(text, true);
   Check(swapped.size() == text.size(), "SwapDecimalSeparator changed the length", text);
