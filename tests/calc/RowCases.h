@@ -33,6 +33,16 @@ inline Lodema::Settings SettingsOf(const Case& c) {
   return settings;
 }
 
+// The texts of the shown main result boxes (0..2), in order.
+template <class Schema, class Texts>
+std::vector<std::string> ShownMainResults(const Schema& schema, const Texts& texts) {
+  std::vector<std::string> shown;
+  for (std::size_t box = 0; box < 3; ++box) {
+    if (schema.results[box].shown) shown.push_back(texts[box]);
+  }
+  return shown;
+}
+
 inline const std::vector<Case>& Cases() {
   static const std::vector<Case> cases = {
       // Planes 45/090 and 90/000 (a vertical E-W plane) meet in the dip

@@ -9,17 +9,6 @@
 namespace Lodema {
 namespace {
 
-std::vector<std::string> ShownMainResults(const RowSchema& schema,
-                                          const std::array<std::string, kResultBoxCount>& texts) {
-  std::vector<std::string> shown;
-  for (int box = 0; box < 3; ++box) {
-    if (schema.results[static_cast<std::size_t>(box)].shown) {
-      shown.push_back(texts[static_cast<std::size_t>(box)]);
-    }
-  }
-  return shown;
-}
-
 TEST(RowCasesTest, TheKernelGivesEachCaseItsResults) {
   for (const RowCases::Case& c : RowCases::Cases()) {
     SCOPED_TRACE(c.name);
@@ -36,7 +25,7 @@ TEST(RowCasesTest, TheKernelGivesEachCaseItsResults) {
       EXPECT_TRUE(c.results.empty()) << outcome.batchMessage;
       continue;
     }
-    EXPECT_EQ(ShownMainResults(schema, FormatOutcome(outcome, parsed.inputs, schema).texts),
+    EXPECT_EQ(RowCases::ShownMainResults(schema, FormatOutcome(outcome, parsed.inputs, schema).texts),
               c.results);
   }
 }

@@ -9,17 +9,6 @@
 namespace Lodema {
 namespace {
 
-std::vector<std::string> ShownMainResults(const RowSchema& schema,
-                                          const std::array<std::string, kResultBoxCount>& texts) {
-  std::vector<std::string> shown;
-  for (int box = 0; box < 3; ++box) {
-    if (schema.results[static_cast<std::size_t>(box)].shown) {
-      shown.push_back(texts[static_cast<std::size_t>(box)]);
-    }
-  }
-  return shown;
-}
-
 TEST(RowCasesWindowTest, TheWindowShowsEachCaseTypedBoxByBox) {
   for (const RowCases::Case& c : RowCases::Cases()) {
     SCOPED_TRACE(c.name);
@@ -37,7 +26,7 @@ TEST(RowCasesWindowTest, TheWindowShowsEachCaseTypedBoxByBox) {
     for (int box = 0; box < kResultBoxCount; ++box) {
       shown[static_cast<std::size_t>(box)] = model.Controls().resultValues[box].caption;
     }
-    const std::vector<std::string> results = ShownMainResults(model.Schema(), shown);
+    const std::vector<std::string> results = RowCases::ShownMainResults(model.Schema(), shown);
     if (c.results.empty()) {
       // Nothing shown, or the no-result mark.
       for (const std::string& text : results) EXPECT_TRUE(text.empty() || text == kNoResultText);
