@@ -14,25 +14,41 @@ namespace Lodema {
 
 namespace {
 
-// The texts of one row's entry boxes as the splitter fills them; a field its
-// box refuses rejects the row at once, as a box typed into refuses it.
+// The texts of one row's entry boxes as the splitter fills them, as views.
+// The row kernel checks the boxes it reads; a field in a box it does not
+// read (one the calculation hides) is checked here, as a box typed into
+// refuses it.
 class RowTexts : public EntryTarget {
  public:
-  RowTexts(const RowSchema& schema, std::array<std::string, kEntryBoxCount>& texts)
-      : schema_(schema), texts_(texts) {}
-  void SetEntry(int slot, const std::string& text) override {
+  RowTexts(const RowSchema& schema, EntryTexts& texts) : schema_(schema), texts_(texts) {}
+  void SetEntry(int slot, std::string_view text) override {
     texts_[static_cast<std::size_t>(slot)] = text;
-    const EntryField& field = schema_.entries[static_cast<std::size_t>(slot)];
-    if (!text.empty() && !(field.shown && EntryAccepts(field.rule, text, schema_.localeComma))) {
-      rejected_ = true;
-    }
+    if (!KernelChecks(slot) && !Accepts(slot, text)) refusedUnread_ = true;
   }
-  bool Rejected() const override { return rejected_; }
+  bool RefusesAny() const override {
+    if (refusedUnread_) return true;
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+      if (KernelChecks(slot) && !Accepts(slot, texts_[static_cast<std::size_t>(slot)])) {
+        return true;
+      }
+    }
+    return false;
+  }
+  // A field the kernel does not read was refused.
+  bool RefusedUnread() const { return refusedUnread_; }
 
  private:
+  bool KernelChecks(int slot) const {
+    return schema_.entries[static_cast<std::size_t>(slot)].shown && slot <= LastCheckedBox(schema_);
+  }
+  bool Accepts(int slot, std::string_view text) const {
+    const EntryField& field = schema_.entries[static_cast<std::size_t>(slot)];
+    return text.empty() || (field.shown && EntryAccepts(field.rule, text, schema_.localeComma));
+  }
+
   const RowSchema& schema_;
-  std::array<std::string, kEntryBoxCount>& texts_;
-  bool rejected_ = false;
+  EntryTexts& texts_;
+  bool refusedUnread_ = false;
 };
 
 // Messages of values that were accepted but have no answer begin "Error - ".
@@ -99,37 +115,38 @@ struct BatchRunner::RowContext {
       : schema(&request.schema),
         map(request.map),
         highest(HighestColumn(request.map)),
-        keptTexts(&request.keptTexts),
-        delimiterSet(request.delimiterSet),
-        texts(request.keptTexts) {
-    for (int slot = 0; slot < kSlotCount; ++slot) {
-      kinds[static_cast<std::size_t>(slot)] =
-          request.schema.entries[static_cast<std::size_t>(slot)].kind;
+        delimiterSet(request.delimiterSet) {
+    for (std::size_t box = 0; box < texts.size(); ++box) {
+      keptTexts[box] = request.keptTexts[box];
+      if (box < kinds.size()) kinds[box] = request.schema.entries[box].kind;
     }
   }
   const RowSchema* schema = nullptr;
   ColumnMap map{};
   int highest = 0;
   std::array<int, kSlotCount> kinds{};
-  const std::array<std::string, kEntryBoxCount>* keptTexts = nullptr;
+  EntryTexts keptTexts{};  // views of the request's
   std::string delimiterSet;
-  std::vector<std::string> fields;  // reused from row to row
-  std::array<std::string, kEntryBoxCount> texts;
+  std::vector<std::string_view> fields;  // views of the line, reused from row to row
+  SuffixParts parts;
+  EntryTexts texts{};
   // What the last row gave: its result, and the reason it has none.
   RowResult result;
   std::string uncomputedReason;
 };
 
 RowVerdict BatchRunner::FillRowTexts(std::string_view text, RowContext& row) {
-  // The texts start as the kept ones and only mapped boxes are written: a
-  // row that fills them all (the only kind that is read) leaves nothing of
-  // the row before it.
+  // The texts start as the kept ones and only mapped boxes are written.
+  row.texts = row.keptTexts;
   if (!IsDataCandidate(text) ||
       SplitFields(text, row.delimiterSet, row.highest, row.fields) < row.highest) {
     return RowVerdict::kNonData;
   }
   RowTexts target(*row.schema, row.texts);
-  return FillEntries(row.fields, row.map, row.kinds, row.schema->planeConventionIn, target);
+  const RowVerdict verdict =
+      FillEntries(row.fields, row.map, row.kinds, row.schema->planeConventionIn, row.parts, target);
+  if (verdict == RowVerdict::kData && target.RefusedUnread()) return RowVerdict::kRejected;
+  return verdict;
 }
 
 RowVerdict BatchRunner::RunRow(std::string_view text, RowContext& row) {
@@ -139,13 +156,11 @@ RowVerdict BatchRunner::RunRow(std::string_view text, RowContext& row) {
   if (filled != RowVerdict::kData) return filled;
   const RowSchema& schema = *row.schema;
 
-  EntryTexts texts;
-  for (std::size_t box = 0; box < texts.size(); ++box) texts[box] = row.texts[box];
-  const ParsedRow parsed = ParseRow(texts, schema);
+  const ParsedRow parsed = ParseRow(row.texts, schema);
   if (parsed.status == ParseStatus::kIncomplete) return RowVerdict::kNonData;
   if (parsed.status != ParseStatus::kReady) return RowVerdict::kRejected;
   const CalcOutcome out = ComputeRow(parsed.inputs, schema, false);
-  row.result = FormatOutcome(out, parsed.inputs, schema);
+  FormatOutcome(out, parsed.inputs, schema, row.result);
   if (out.Failed() && !out.batchMessage.empty()) {
     const std::string_view message = out.batchMessage;
     // The values were accepted but have no answer (identical planes, a
@@ -185,7 +200,8 @@ BatchOutcome BatchRunner::Run(const BatchRunRequest& request, const BatchOutputO
   if (processedAny_) {
     RowContext row(request);
     FillRowTexts(lastLine_, row);
-    outcome.lastRowTexts = row.texts;
+    std::array<std::string, kEntryBoxCount>& shown = outcome.lastRowTexts.emplace();
+    for (std::size_t box = 0; box < shown.size(); ++box) shown[box] = row.texts[box];
   }
   writer_.SetBatchRunning(false);
   progress_->CounterShown(false);

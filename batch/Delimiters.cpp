@@ -26,11 +26,11 @@ bool IsAnyDelimiterSet(std::string_view delimiterSet) { return delimiterSet == k
 
 namespace {
 
-void StoreField(std::string_view text, int count, std::vector<std::string>& fields) {
+void StoreField(std::string_view text, int count, std::vector<std::string_view>& fields) {
   if (static_cast<std::size_t>(count) < fields.size()) {
-    fields[count].assign(text);
+    fields[count] = text;
   } else {
-    fields.emplace_back(text);
+    fields.push_back(text);
   }
 }
 
@@ -49,7 +49,7 @@ bool IsPlainDelimiter(std::string_view delimiterSet) {
 // Positions are 1-based, as the reader's: after a field the next one
 // starts past its delimiter; past the last field, the line's full length.
 int SplitAtDelimiter(std::string_view line, char delimiter, int maxFields,
-                     std::vector<std::string>& fields) {
+                     std::vector<std::string_view>& fields) {
   const std::size_t fullLength = line.size();
   std::string_view body = line;
   while (!body.empty() && (body.back() == ' ' || body.back() == '\r' || body.back() == '\n')) {
@@ -83,7 +83,7 @@ int SplitAtDelimiter(std::string_view line, char delimiter, int maxFields,
 }  // namespace
 
 int SplitFieldsByReader(std::string_view line, std::string_view delimiterSet, int maxFields,
-                        std::vector<std::string>& fields) {
+                        std::vector<std::string_view>& fields) {
   int count = 0;
   int position = 1;
   const auto length = static_cast<long long>(line.size());
@@ -100,11 +100,19 @@ int SplitFieldsByReader(std::string_view line, std::string_view delimiterSet, in
 }
 
 int SplitFields(std::string_view line, std::string_view delimiterSet, int maxFields,
-                std::vector<std::string>& fields) {
+                std::vector<std::string_view>& fields) {
   if (IsPlainDelimiter(delimiterSet) && line.size() < kShortcutLength) {
     return SplitAtDelimiter(line, delimiterSet[0], maxFields, fields);
   }
   return SplitFieldsByReader(line, delimiterSet, maxFields, fields);
+}
+
+int SplitFields(std::string_view line, std::string_view delimiterSet, int maxFields,
+                std::vector<std::string>& fields) {
+  std::vector<std::string_view> views;
+  const int count = SplitFields(line, delimiterSet, maxFields, views);
+  fields.assign(views.begin(), views.end());
+  return count;
 }
 
 std::vector<std::string> SplitFields(std::string_view line, std::string_view delimiterSet) {

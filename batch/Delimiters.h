@@ -38,7 +38,9 @@ bool IsAnyDelimiterSet(std::string_view delimiterSet);
 // Splits line into at most maxFields fields (all of them when maxFields < 0)
 // with the field rules of Lodema's data files (an empty set splits at any of
 // the four "any" characters); fields is overwritten and its storage reused.
-// Returns the number of fields read.
+// Returns the number of fields read. The views are of line.
+int SplitFields(std::string_view line, std::string_view delimiterSet, int maxFields,
+                std::vector<std::string_view>& fields);
 int SplitFields(std::string_view line, std::string_view delimiterSet, int maxFields,
                 std::vector<std::string>& fields);
 std::vector<std::string> SplitFields(std::string_view line, std::string_view delimiterSet);
@@ -46,6 +48,6 @@ std::vector<std::string> SplitFields(std::string_view line, std::string_view del
 // itself takes a shortcut for a single delimiter other than a blank, giving
 // the same fields.
 int SplitFieldsByReader(std::string_view line, std::string_view delimiterSet, int maxFields,
-                        std::vector<std::string>& fields);
+                        std::vector<std::string_view>& fields);
 
 }  // namespace Lodema

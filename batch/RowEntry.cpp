@@ -45,11 +45,14 @@ bool IsDataCandidate(std::string_view line) {
   return HasDigit(line);
 }
 
-RowVerdict FillEntries(std::vector<std::string>& fields, const ColumnMap& map,
+RowVerdict FillEntries(std::vector<std::string_view>& fields, const ColumnMap& map,
                        const std::array<int, kSlotCount>& kinds, int planeConventionIn,
-                       EntryTarget& target) {
+                       SuffixParts& parts, EntryTarget& target) {
   const bool strikeSense = planeConventionIn == OrientGeometry::kStrikeDipSense ||
                            planeConventionIn == OrientGeometry::kDipSenseStrike;
+  const auto notData = [&target] {
+    return target.RefusesAny() ? RowVerdict::kRejected : RowVerdict::kNonData;
+  };
   bool skipNext = false;
   for (int slot = 0; slot < kSlotCount; ++slot) {
     if (skipNext) {
@@ -58,36 +61,34 @@ RowVerdict FillEntries(std::vector<std::string>& fields, const ColumnMap& map,
     }
     const int column = map[slot];
     if (column < 1) continue;
-    if (static_cast<std::size_t>(column) > fields.size()) return RowVerdict::kNonData;
-    const std::string& field = fields[column - 1];
+    if (static_cast<std::size_t>(column) > fields.size()) return notData();
+    const std::string_view field = fields[column - 1];
     const bool split = kinds[slot] == kKindPitch || (kinds[slot] == kKindDip && strikeSense);
 
     if (!split || !HasCompassLetter(field)) {
-      if (field.empty() || (split && !HasDigit(field))) return RowVerdict::kNonData;
+      if (field.empty() || (split && !HasDigit(field))) return notData();
       target.SetEntry(slot, field);
-      if (target.Rejected()) return RowVerdict::kRejected;
       continue;
     }
 
-    if (!HasDigit(field)) return RowVerdict::kNonData;
-    OrientGeometry::SuffixSplit parts = OrientGeometry::SplitCompassSuffix(field);
-    if (parts.compass.size() == 1 && parts.compass[0] == OrientGeometry::kInvalidCompassChar) {
-      return RowVerdict::kNonData;
+    if (!HasDigit(field)) return notData();
+    OrientGeometry::SuffixSplit& part = parts[static_cast<std::size_t>(slot)];
+    part = OrientGeometry::SplitCompassSuffix(field);
+    if (part.compass.size() == 1 && part.compass[0] == OrientGeometry::kInvalidCompassChar) {
+      return notData();
     }
-    target.SetEntry(slot, parts.number);
-    if (target.Rejected()) return RowVerdict::kRejected;
-    if (parts.compass.empty() || slot >= kSlotCount - 1) continue;
+    target.SetEntry(slot, part.number);
+    if (part.compass.empty() || slot >= kSlotCount - 1) continue;
 
     const int nextColumn = map[slot + 1];
     if (nextColumn == column) {
-      target.SetEntry(slot + 1, parts.compass);
-      if (target.Rejected()) return RowVerdict::kRejected;
+      target.SetEntry(slot + 1, part.compass);
       skipNext = true;
     } else if (nextColumn >= 1 && static_cast<std::size_t>(nextColumn) <= fields.size() &&
                !HasCompassLetter(fields[nextColumn - 1])) {
       // The sense letters become a field of their own right after this one,
       // so that the next box reads them when it takes the next column.
-      fields.insert(fields.begin() + column, std::move(parts.compass));
+      fields.insert(fields.begin() + column, std::string_view(part.compass));
     }
   }
   return RowVerdict::kData;

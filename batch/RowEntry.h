@@ -11,23 +11,29 @@
 #include <vector>
 
 #include "batch/ColumnMapping.h"
+#include "orient/TextParsing.h"
 
 namespace Lodema {
 
-// Where the row's values go: the main window's entry boxes in a run, a
-// recorder in tests.
+// Where the row's values go: the row's entry texts in a run, a recorder in
+// tests. A text is kept as a view: of the row's line or of the split parts.
 class EntryTarget {
  public:
   virtual ~EntryTarget() = default;
-  virtual void SetEntry(int slot, const std::string& text) = 0;
-  // True when the entry check or the calculation now reports a failure.
-  virtual bool Rejected() const = 0;
+  virtual void SetEntry(int slot, std::string_view text) = 0;
+  // True when a box filled so far refuses its text. Asked only when a row
+  // turns out not to be data: a refused value then still rejects it.
+  virtual bool RefusesAny() const = 0;
 };
+
+// A dip's or pitch's number and sense letters split apart, by slot; the
+// target's views of them last until the next row.
+using SuffixParts = std::array<OrientGeometry::SuffixSplit, kSlotCount>;
 
 enum class RowVerdict {
   kData,      // every mapped box was filled
   kNonData,   // a field was missing, empty or not a number with a valid suffix
-  kRejected,  // the entry check or the calculation reported an error
+  kRejected,  // a box refused its text, or the calculation reported an error
 };
 
 // True when a line (leading blanks removed) can hold data: not empty, not a
@@ -37,9 +43,10 @@ bool IsDataCandidate(std::string_view line);
 // Fills the mapped boxes from fields (column c is fields[c - 1]; there are at
 // least HighestColumn(map) of them). kinds are the field kinds of boxes
 // 0..10; planeConventionIn the input plane notation (1..6). fields may grow
-// by an inserted sense field.
-RowVerdict FillEntries(std::vector<std::string>& fields, const ColumnMap& map,
+// by an inserted sense field. kData says every mapped box got a text; whether
+// the texts are accepted is the caller's to check.
+RowVerdict FillEntries(std::vector<std::string_view>& fields, const ColumnMap& map,
                        const std::array<int, kSlotCount>& kinds, int planeConventionIn,
-                       EntryTarget& target);
+                       SuffixParts& parts, EntryTarget& target);
 
 }  // namespace Lodema

@@ -73,7 +73,6 @@ std::string FormatAngleFixedFull(std::string_view value, int decimals, char deci
   return result;
 }
 
-
 // Whole degrees below 1e15 into text (at most 32 characters); false for
 // any other value.
 bool FormatAngleWholeText(double radians, bool pad, std::string& text) {
@@ -117,7 +116,6 @@ bool FormatAngleWholeText(double radians, bool pad, std::string& text) {
   text.assign(buffer, static_cast<std::size_t>(out - buffer));
   return true;
 }
-
 
 bool IsStrikeNotation(int planeConvention) { return planeConvention >= 3 && planeConvention <= 6; }
 
@@ -171,11 +169,15 @@ std::string FormatAngleFixed(std::string_view value, int decimals, char decimalC
   return std::string(text, size);
 }
 
+void FormatAngleWhole(double radians, bool pad, std::string& text) {
+  if (!FormatAngleWholeText(radians, pad, text)) {
+    text = FormatAngleFixed(FormatAngleGeneral(radians, 0), 0, '.', pad);
+  }
+}
+
 std::string FormatAngleWhole(double radians, bool pad) {
   std::string text;
-  if (!FormatAngleWholeText(radians, pad, text)) {
-    return FormatAngleFixed(FormatAngleGeneral(radians, 0), 0, '.', pad);
-  }
+  FormatAngleWhole(radians, pad, text);
   return text;
 }
 
@@ -186,29 +188,35 @@ std::string FormatAngleResult(double radians, int decimals, char decimalChar) {
 FabricTexts FormatFabric(double angle, double azimuth, bool isPlane, int decimals,
                          const OutputNotation& notation) {
   FabricTexts texts;
+  FormatFabric(angle, azimuth, isPlane, decimals, notation,
+               FabricTargets{&texts.first, &texts.direction, &texts.sense});
+  return texts;
+}
+
+void FormatFabric(double angle, double azimuth, bool isPlane, int decimals,
+                  const OutputNotation& notation, const FabricTargets& to) {
   const bool strike = isPlane && IsStrikeNotation(notation.planeConvention);
   if (decimals == 0 && !notation.quadrant && !strike) {
     // Whole degrees in azimuth notation, the usual batch output: written in
     // one step rather than through the general form.
-    texts.first = FormatAngleWhole(angle, false);
-    texts.direction = FormatAngleWhole(azimuth, true);
-    return texts;
+    FormatAngleWhole(angle, false, *to.first);
+    FormatAngleWhole(azimuth, true, *to.direction);
+    return;
   }
   const std::string firstDegrees = FormatAngleGeneral(angle, decimals);
   std::string direction = FormatAngleGeneral(azimuth, decimals);
-  texts.first = FormatAngleFixed(firstDegrees, decimals, notation.decimalChar, false);
+  *to.first = FormatAngleFixed(firstDegrees, decimals, notation.decimalChar, false);
   if (strike) {
     auto strikeAndSense = OrientGeometry::DipDirectionToStrikeAndSense(direction);
     direction = std::move(strikeAndSense.strike);
-    texts.sense = std::move(strikeAndSense.sense);
+    *to.sense = std::move(strikeAndSense.sense);
   }
   if (notation.quadrant) {
-    texts.direction = OrientGeometry::AzimuthToQuadrantText(
+    *to.direction = OrientGeometry::AzimuthToQuadrantText(
         FormatAngleFixed(direction, decimals, '.', false), notation.decimalChar == ',');
   } else {
-    texts.direction = FormatAngleFixed(direction, decimals, notation.decimalChar, true);
+    *to.direction = FormatAngleFixed(direction, decimals, notation.decimalChar, true);
   }
-  return texts;
 }
 
 }  // namespace Lodema

@@ -28,7 +28,8 @@ std::string FormatAngleGeneral(double radians, int decimals);
 std::string FormatAngleFixed(std::string_view value, int decimals, char decimalChar, bool pad);
 
 // FormatAngleFixed(FormatAngleGeneral(radians, 0), 0, any, pad) in one
-// step: whole degrees.
+// step: whole degrees, into text (its storage reused).
+void FormatAngleWhole(double radians, bool pad, std::string& text);
 std::string FormatAngleWhole(double radians, bool pad);
 
 // An angle result: FormatAngleFixed(FormatAngleGeneral(radians, decimals)).
@@ -44,5 +45,14 @@ struct FabricTexts {
 };
 FabricTexts FormatFabric(double angle, double azimuth, bool isPlane, int decimals,
                          const OutputNotation& notation);
+// The same into texts kept elsewhere (a row's result boxes): each is
+// overwritten; sense only in a strike notation.
+struct FabricTargets {
+  std::string* first;
+  std::string* direction;
+  std::string* sense;
+};
+void FormatFabric(double angle, double azimuth, bool isPlane, int decimals,
+                  const OutputNotation& notation, const FabricTargets& to);
 
 }  // namespace Lodema

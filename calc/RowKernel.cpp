@@ -405,26 +405,28 @@ class ResultTexts {
       : s_(schema), decimals_(decimals), r_(result) {}
 
   void Fabric(int window, double angle, double azimuth, bool isPlane) {
-    const FabricTexts texts = FormatFabric(angle, azimuth, isPlane, decimals_, s_.output);
     const bool senseShown =
         isPlane && (s_.output.planeConvention == 3 || s_.output.planeConvention == 4);
+    // Texts no box of this calculation shows are written aside.
+    FabricTargets to{&unused_, &unused_, &unused_};
     const int first = 3 * (window - 4);
     for (int box = first; box < first + 3; ++box) {
-      std::string& target = r_.texts[static_cast<std::size_t>(box)];
+      std::string* target = &r_.texts[static_cast<std::size_t>(box)];
       switch (s_.results[static_cast<std::size_t>(box)].role) {
         case ResultRole::kFirst:
-          target = texts.first;
+          to.first = target;
           break;
         case ResultRole::kDirection:
-          target = texts.direction;
+          to.direction = target;
           break;
         case ResultRole::kSense:
-          target = senseShown ? texts.sense : std::string();
+          if (senseShown) to.sense = target;
           break;
         default:
           break;
       }
     }
+    FormatFabric(angle, azimuth, isPlane, decimals_, s_.output, to);
   }
   void Plane(int window, const Plane& plane) { Fabric(window, plane.angle, plane.azimuth, true); }
   void Line(int window, const Line& line) { Fabric(window, line.angle, line.azimuth, false); }
@@ -450,6 +452,7 @@ class ResultTexts {
   const RowSchema& s_;
   int decimals_;
   RowResult& r_;
+  std::string unused_;
 };
 
 void SetResultRow(CalculationRecord& record, int type, const Orientation& value) {
@@ -622,11 +625,21 @@ CalcOutcome ComputeRow(const RowInputs& inputs, const RowSchema& schema, bool sc
 
 RowResult FormatOutcome(const CalcOutcome& out, const RowInputs& in, const RowSchema& schema) {
   RowResult result;
+  FormatOutcome(out, in, schema, result);
+  return result;
+}
+
+void FormatOutcome(const CalcOutcome& out, const RowInputs& in, const RowSchema& schema,
+                   RowResult& result) {
+  for (std::string& text : result.texts) text.clear();
+  result.presented = false;
+  result.referenceFrame = false;
+  result.ambiguousFrame = false;
   result.record = in.record;
   if (out.noResult) {
     result.texts[0] = kNoResultText;
     result.texts[1] = kNoResultText;
-    return result;
+    return;
   }
   ResultTexts write(schema, in.decimals, result);
   switch (schema.info->result) {
@@ -653,7 +666,6 @@ RowResult FormatOutcome(const CalcOutcome& out, const RowInputs& in, const RowSc
   WriteSolutions(out, schema, write, result);
   WriteExtraResult(out, in, schema, write);
   result.presented = true;
-  return result;
 }
 
 }  // namespace Lodema

@@ -11,10 +11,10 @@
 #include <string_view>
 
 #include "calc/CalculationRecord.h"
-#include "calc/EntryBoxes.h"
 #include "calc/DispatchCore.h"
 #include "calc/DispatchGeometry.h"
 #include "calc/DispatchOutcome.h"
+#include "calc/EntryBoxes.h"
 #include "calc/RowSchema.h"
 
 namespace Lodema {
@@ -65,9 +65,9 @@ CalcOutcome ComputeRow(const RowInputs& inputs, const RowSchema& schema, bool sc
 // gets.
 struct RowResult {
   std::array<std::string, kResultBoxCount> texts;
-  bool presented = false;         // a result to draw (not "-999")
-  bool referenceFrame = false;    // result frame 1: reference plane or plane solution
-  bool ambiguousFrame = false;    // result frame 2: the second solution
+  bool presented = false;       // a result to draw (not "-999")
+  bool referenceFrame = false;  // result frame 1: reference plane or plane solution
+  bool ambiguousFrame = false;  // result frame 2: the second solution
   CalculationRecord record;
 };
 
@@ -75,5 +75,8 @@ inline constexpr const char* kNoResultText = "-999";
 
 RowResult FormatOutcome(const CalcOutcome& outcome, const RowInputs& inputs,
                         const RowSchema& schema);
+// The same into a result kept from row to row, its texts' storage reused.
+void FormatOutcome(const CalcOutcome& outcome, const RowInputs& inputs, const RowSchema& schema,
+                   RowResult& result);
 
 }  // namespace Lodema

@@ -82,8 +82,8 @@ TEST(DelimitersTest, SingleDelimiterShortcutMatchesTheFieldReader) {
     for (int n = size(random); n > 0; --n) line.push_back(alphabet[pick(random)]);
     for (const std::string& set : sets) {
       for (const int maxFields : {-1, 0, 1, 3}) {
-        std::vector<std::string> expected = {"stale"};
-        std::vector<std::string> actual = {"stale", "stale", "stale", "stale"};
+        std::vector<std::string_view> expected = {"stale"};
+        std::vector<std::string_view> actual = {"stale", "stale", "stale", "stale"};
         const int expectedCount = SplitFieldsByReader(line, set, maxFields, expected);
         ASSERT_EQ(SplitFields(line, set, maxFields, actual), expectedCount)
             << "line \"" << line << "\" set \"" << set << "\" max " << maxFields;

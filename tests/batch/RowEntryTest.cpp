@@ -7,19 +7,19 @@
 namespace Lodema {
 namespace {
 
-// Records the boxes as typed, "slot:text" joined by blanks; rejects "bad".
+// Records the boxes as typed, "slot:text" joined by blanks; refuses "bad".
 class RecordingTarget : public EntryTarget {
  public:
-  void SetEntry(int slot, const std::string& text) override {
+  void SetEntry(int slot, std::string_view text) override {
     if (!typed.empty()) typed += ' ';
     typed += std::to_string(slot);
     typed += ':';
     typed += text;
-    rejected = text == "bad";
+    refused = refused || text == "bad";
   }
-  bool Rejected() const override { return rejected; }
+  bool RefusesAny() const override { return refused; }
   std::string typed;
-  bool rejected = false;
+  bool refused = false;
 };
 
 // Field kinds of two layouts: a plane in "Strike, Dip, Sense" in window A,
@@ -57,26 +57,32 @@ TEST(RowEntryTest, FillsBoxesAndSplitsCompassSuffixes) {
       {"not a compass suffix", 3, kStrikeDipSense, "120,45NX", {1, 2, 2}, nonData, "0:120"},
       {"split field without digit", 3, kStrikeDipSense, "120,NE", {1, 2, 2}, nonData, "0:120"},
       {"empty field", 1, kPlanePitch, "30,,25", {1, 2, 0, 0, 3}, nonData, "0:30"},
-      {"rejected entry stops the row", 1, kPlanePitch, "30,bad,25", {1, 2, 0, 0, 3}, rejected,
-       "0:30 1:bad"},
+      {"a refused entry is the caller's to check", 1, kPlanePitch, "30,bad,25", {1, 2, 0, 0, 3},
+       data, "0:30 1:bad 4:25"},
+      {"a refused entry rejects a row that is not data", 1, kPlanePitch, "30,bad,", {1, 2, 0, 0, 3},
+       rejected, "0:30 1:bad"},
       {"fixed and unmapped boxes untouched", 1, kPlanePitch, "25", {-1, -1, -1, 0, 1}, data,
        "4:25"},
   };
   // clang-format on
   for (const FillRow& row : rows) {
     SCOPED_TRACE(row.name);
-    std::vector<std::string> fields = SplitFields(row.line, ",");
+    std::vector<std::string_view> fields;
+    SplitFields(row.line, ",", -1, fields);
     RecordingTarget target;
-    EXPECT_EQ(FillEntries(fields, row.map, row.kinds, row.planeConvention, target), row.verdict);
+    SuffixParts parts;
+    EXPECT_EQ(FillEntries(fields, row.map, row.kinds, row.planeConvention, parts, target),
+              row.verdict);
     EXPECT_EQ(target.typed, row.typed);
   }
 }
 
 TEST(RowEntryTest, InsertedSuffixShiftsTheFollowingFields) {
-  std::vector<std::string> fields = {"120", "45NE", "0"};
+  std::vector<std::string_view> fields = {"120", "45NE", "0"};
   RecordingTarget target;
-  ASSERT_EQ(FillEntries(fields, {1, 2, 3}, kStrikeDipSense, 3, target), RowVerdict::kData);
-  EXPECT_EQ(fields, (std::vector<std::string>{"120", "45NE", "NE", "0"}));
+  SuffixParts parts;
+  ASSERT_EQ(FillEntries(fields, {1, 2, 3}, kStrikeDipSense, 3, parts, target), RowVerdict::kData);
+  EXPECT_EQ(fields, (std::vector<std::string_view>{"120", "45NE", "NE", "0"}));
 }
 
 TEST(RowEntryTest, DataCandidates) {
