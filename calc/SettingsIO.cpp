@@ -48,6 +48,10 @@ struct SettingKey {
   int minimum = INT_MIN;
   int maximum = INT_MAX;
   bool shapesCalculation = false;
+  // The values that name a choice, where the store keeps any value as
+  // written (INT_MIN: the same as the range).
+  int choiceMinimum = INT_MIN;
+  int choiceMaximum = INT_MAX;
 };
 
 template <int Settings::*Member>
@@ -123,8 +127,8 @@ const SettingKey kSettingKeys[] = {
     // Save group 3, the program state (symbols, colours and the plot window
     // follow these, see SaveSettings).
     Integer("Calculation", kStart, kSaveProgramState, IntegerOf<&Settings::Calculation>, 0, kCalculationCount - 1),
-    {"SteepDip", kStart, kSaveProgramState, Form::kSteepDip, IntegerOf<&Settings::SteepDip>, nullptr, nullptr, kInt16Min, kInt16Max, kShapesCalculation},
-    Integer("RefDirn", kStart, kSaveProgramState, IntegerOf<&Settings::referenceDirection>, kInt16Min, kInt16Max, kShapesCalculation),
+    {"SteepDip", kStart, kSaveProgramState, Form::kSteepDip, IntegerOf<&Settings::SteepDip>, nullptr, nullptr, kInt16Min, kInt16Max, kShapesCalculation, 0, 2},
+    {"RefDirn", kStart, kSaveProgramState, Form::kInteger, IntegerOf<&Settings::referenceDirection>, nullptr, nullptr, kInt16Min, kInt16Max, kShapesCalculation, 0, 3},
     Text("FileOut", kFiles, kSaveProgramState, TextOf<&Settings::FileOut>),
     Text("FileIn", kFiles, kSaveProgramState, TextOf<&Settings::FileIn>),
     Text("gFileInDelimiter", kFiles, kSaveProgramState, TextOf<&Settings::gFileInDelimiter>),
@@ -430,6 +434,31 @@ std::string SettingText(const Settings& settings, const std::string& key) {
 bool ShapesCalculation(const std::string& key) {
   const SettingKey* row = FindSettingKey(key);
   return row != nullptr && row->shapesCalculation;
+}
+
+std::vector<SettableKey> SettableKeys() {
+  std::vector<SettableKey> keys;
+  for (const SettingKey& row : kSettingKeys) {
+    if (!row.shapesCalculation) continue;
+    SettableKey key{row.key, SettableForm::kName, 0, 0};
+    switch (row.form) {
+      case Form::kBool:
+        key.form = SettableForm::kTrueFalse;
+        break;
+      case Form::kInteger:
+      case Form::kSteepDip:
+      case Form::kTableSlot:
+        key.form = SettableForm::kWholeNumber;
+        key.minimum = row.choiceMinimum == INT_MIN ? row.minimum : row.choiceMinimum;
+        key.maximum = row.choiceMinimum == INT_MIN ? row.maximum : row.choiceMaximum;
+        break;
+      case Form::kText:
+      case Form::kOutputDelimiter:
+        break;
+    }
+    keys.push_back(std::move(key));
+  }
+  return keys;
 }
 
 std::string OutputDelimiterFromListText(const std::string& text) {

@@ -73,6 +73,18 @@ bool SetSettingFromText(Settings& settings, const std::string& key, const std::s
 // "SteepDip" and "referenceDirection" (what lodema-batch --set accepts).
 bool ShapesCalculation(const std::string& key);
 
+// The keys that shape a calculation, in the settings table's order, with
+// the values lodema-batch --set documents for each: a whole number naming
+// one of the choices minimum..maximum, True or False, or a name.
+enum class SettableForm { kWholeNumber, kTrueFalse, kName };
+struct SettableKey {
+  std::string key;
+  SettableForm form = SettableForm::kName;
+  int minimum = 0;
+  int maximum = 0;
+};
+std::vector<SettableKey> SettableKeys();
+
 // The store's text form of one setting; empty for an unknown key.
 std::string SettingText(const Settings& settings, const std::string& key);
 

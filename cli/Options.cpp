@@ -84,39 +84,77 @@ namespace {
 // documented ranges, True or False, or a name without control characters.
 // (The settings store itself reads more leniently, for files written by hand.)
 std::string DocumentedValueError(const std::string& key, const std::string& value) {
-  struct Range {
-    const char* key;
-    int minimum;
-    int maximum;
-  };
-  constexpr Range kRanges[] = {
-      {"PlaneConvIn", 1, 6}, {"PlaneConvOut", 1, 6}, {"LineConvIn", 0, 1}, {"LineConvOut", 0, 1},
-      {"QuadrantIn", 0, 1},  {"QuadrantOut", 0, 1},  {"SteepDip", 0, 2},   {"RefDirn", 0, 3},
-  };
-  constexpr const char* kNames[] = {"DeltaName",  "AlphaName",  "BetaName",
-                                    "PlungeName", "gPitchName", "gHadeName"};
   const std::string bad = "--set: " + Quoted(value) + " is not a valid value for " + key;
-  for (const Range& range : kRanges) {
-    if (key != range.key) continue;
-    const bool digits =
-        !value.empty() && value.size() <= 2 && std::all_of(value.begin(), value.end(), [](char c) {
-          return std::isdigit(static_cast<unsigned char>(c)) != 0;
-        });
-    const int number = digits ? std::stoi(value) : -1;
-    if (!digits || number < range.minimum || number > range.maximum) {
-      return bad + " (" + std::to_string(range.minimum) + "-" + std::to_string(range.maximum) + ")";
+  for (const SettableKey& settable : SettableKeys()) {
+    if (settable.key != key) continue;
+    switch (settable.form) {
+      case SettableForm::kWholeNumber: {
+        const bool digits = !value.empty() && value.size() <= 2 &&
+                            std::all_of(value.begin(), value.end(), [](char c) {
+                              return std::isdigit(static_cast<unsigned char>(c)) != 0;
+                            });
+        const int number = digits ? std::stoi(value) : -1;
+        if (!digits || number < settable.minimum || number > settable.maximum) {
+          return bad + " (" + std::to_string(settable.minimum) + "-" +
+                 std::to_string(settable.maximum) + ")";
+        }
+        return "";
+      }
+      case SettableForm::kName:
+        if (value.empty() || HasControlCharacter(value)) {
+          return bad + " (a name without tabs, line breaks or other control characters)";
+        }
+        return "";
+      case SettableForm::kTrueFalse:
+        if (!IsTrueText(value) && !IsFalseText(value)) return bad + " (True or False)";
+        return "";
     }
-    return "";
   }
-  for (const char* name : kNames) {
-    if (key != name) continue;
-    if (value.empty() || HasControlCharacter(value)) {
-      return bad + " (a name without tabs, line breaks or other control characters)";
-    }
-    return "";
-  }
-  if (!IsTrueText(value) && !IsFalseText(value)) return bad + " (True or False)";
   return "";
+}
+
+// What --set documents of one key's values.
+std::string SettableValuesText(const SettableKey& key) {
+  switch (key.form) {
+    case SettableForm::kWholeNumber:
+      return std::to_string(key.minimum) + "-" + std::to_string(key.maximum);
+    case SettableForm::kTrueFalse:
+      return "True/False";
+    case SettableForm::kName:
+      return "words";
+  }
+  return "";
+}
+
+// The keys --set takes, each run of keys with the same values followed by
+// them ("PlaneConvIn, PlaneConvOut (1-6), ..."), wrapped to the help's text
+// column.
+std::string SettableKeysHelp() {
+  const std::vector<SettableKey> keys = SettableKeys();
+  std::vector<std::string> words = {"in", "its", "stored", "text", "form:"};
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    const std::string values = SettableValuesText(keys[i]);
+    const bool lastOfRun = i + 1 == keys.size() || SettableValuesText(keys[i + 1]) != values;
+    if (!lastOfRun) {
+      words.push_back(keys[i].key + ",");
+      continue;
+    }
+    words.push_back(keys[i].key);
+    words.push_back("(" + values + (i + 1 == keys.size() ? ")." : "),"));
+  }
+  constexpr std::size_t kIndent = 24;
+  constexpr std::size_t kWidth = 78;
+  std::string text;
+  std::string line(kIndent, ' ');
+  for (const std::string& word : words) {
+    if (line.size() > kIndent && line.size() + 1 + word.size() > kWidth) {
+      text += line + "\n";
+      line.assign(kIndent, ' ');
+    }
+    if (line.size() > kIndent) line += ' ';
+    line += word;
+  }
+  return text + line + "\n";
 }
 
 }  // namespace
@@ -126,7 +164,7 @@ namespace {
 // What the options have seen so far, beyond CliOptions itself.
 struct ParseState {
   bool haveCalc = false;
-  std::string plotDetail;  // the last --plot-... option given
+  std::string plotDetail;       // the last --plot-... option given
   std::set<std::string> given;  // the options with a value given so far
 };
 
@@ -417,14 +455,8 @@ Files:
 
 Conventions:
   --set KEY=VALUE       a setting of the "Conventions" or "StartUp" section,
-                        in its stored text form: PlaneConvIn, PlaneConvOut
-                        (1-6), LineConvIn, LineConvOut (0-1), QuadrantIn,
-                        QuadrantOut (0-1), ShowPolaritySign, BottomMark,
-                        deltaNormal, EllipseBase, BetaConv, CoreConv,
-                        CoreUpTrend, ZenithConv (True/False), DeltaName,
-                        AlphaName, BetaName, PlungeName, gPitchName,
-                        gHadeName (words), SteepDip (0-2), RefDirn (0-3).
-                        Repeatable.    Example: --set PlaneConvIn=3 --set QuadrantOut=1
+)" + SettableKeysHelp() +
+         R"(                        Repeatable.    Example: --set PlaneConvIn=3 --set QuadrantOut=1
   --decimal-char C      decimal character of the results, '.' or ','; by
                         default the locale's.          Example: --decimal-char ,
 
