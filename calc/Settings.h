@@ -35,29 +35,20 @@ using ColourTable = std::array<int, kColourCount>;
 // the store has always held.
 constexpr int PackColour(int red, int green, int blue) { return red + 256 * green + 65536 * blue; }
 
-// Built-in plot symbols and palette. A store slot holding -1 (or missing)
-// takes the entry of these tables; stored custom values are never -1.
-inline constexpr SymbolTable kDefaultSymbolArray = {{
-    {7, 3, 4},   // Result: red filled square
-    {21, 2, 4},  // A: navy filled disc
-    {15, 2, 4},  // B: green filled disc
-    {5, 4, 3},   // C: black
-    {18, 2, 3},  // D: teal filled disc
-    {0, 0, 0},
-    {0, 0, 0},
-    {0, 0, 0},
-}};
-inline constexpr ColourTable kDefaultColourArray = {
-    PackColour(255, 255, 255), PackColour(255, 255, 255), PackColour(192, 192, 192),
-    PackColour(128, 128, 128), PackColour(64, 64, 64),    PackColour(0, 0, 0),
-    PackColour(128, 0, 0),     PackColour(192, 0, 0),     PackColour(255, 0, 0),
-    PackColour(192, 64, 0),    PackColour(255, 128, 0),   PackColour(192, 192, 0),
-    PackColour(255, 255, 0),   PackColour(255, 255, 128), PackColour(0, 255, 0),
-    PackColour(0, 192, 0),     PackColour(0, 255, 255),   PackColour(0, 192, 192),
-    PackColour(0, 128, 128),   PackColour(0, 0, 255),     PackColour(0, 0, 187),
-    PackColour(0, 0, 128),     PackColour(255, 0, 255),   PackColour(192, 0, 192),
-    PackColour(128, 0, 128),
-};
+// A symbol or colour slot left as built in: the stereonet draws its own
+// symbol or colour there (plot/Symbols.h holds them). The store has always
+// written -1 for it, and a missing key reads as -1.
+inline constexpr int kBuiltInStyle = -1;
+inline constexpr SymbolTable kBuiltInSymbolTable = [] {
+  SymbolTable table{};
+  for (auto& row : table) row = {kBuiltInStyle, kBuiltInStyle, kBuiltInStyle};
+  return table;
+}();
+inline constexpr ColourTable kBuiltInColourTable = [] {
+  ColourTable table{};
+  for (int& colour : table) colour = kBuiltInStyle;
+  return table;
+}();
 
 // Plot window position and size in twips (1/1440 inch).
 struct WindowRect {
@@ -129,8 +120,8 @@ struct Settings {
   int gPlotContours = -1;
   bool gPlotMeanCone = false;
   bool gPlotEigenvectors = false;
-  SymbolTable gSymbolArray = kDefaultSymbolArray;
-  ColourTable gColourArray = kDefaultColourArray;
+  SymbolTable gSymbolArray = kBuiltInSymbolTable;
+  ColourTable gColourArray = kBuiltInColourTable;
   // Stored as "WinTop", "Winleft", "WinWidth", "WinHeight".
   WindowRect PlotWindowRect;
 

@@ -16,7 +16,6 @@ namespace {
 constexpr int kInt16Min = -32768;
 constexpr int kInt16Max = 32767;
 constexpr int kColourMax = 0xFFFFFF;
-constexpr int kNotCustomised = -1;
 constexpr const char* kSymbolKeyPrefix = "gSymbolArray";
 constexpr const char* kColourKeyPrefix = "gColourArray";
 
@@ -26,7 +25,7 @@ enum class Form {
   kBool,
   kText,
   kOutputDelimiter,  // text, stored as the output delimiter list shows it
-  kTableSlot,        // symbol or colour slot: -1 means the built-in default
+  kTableSlot,        // symbol or colour slot: kBuiltInStyle or a value
 };
 
 // A save group that no button writes: the key is only read.
@@ -168,17 +167,15 @@ struct Slot {
   std::string* text = nullptr;
   int minimum = INT_MIN;
   int maximum = INT_MAX;
-  int builtIn = 0;  // kTableSlot: the value -1 stands for
 };
 
-Slot TableSlot(int& value, int maximum, int builtIn) {
+Slot TableSlot(int& value, int maximum) {
   Slot slot;
   slot.section = kSectionStartUp;
   slot.form = Form::kTableSlot;
   slot.integer = &value;
-  slot.minimum = 0;
+  slot.minimum = kBuiltInStyle;
   slot.maximum = maximum;
-  slot.builtIn = builtIn;
   return slot;
 }
 
@@ -227,11 +224,11 @@ std::optional<Slot> Bind(Settings& s, const std::string& key) {
     if (row >= kSymbolRows || column >= kSymbolColumns) return std::nullopt;
     // A colour index outside the palette would be looked up out of range.
     const int maximum = column == kSymbolColourColumn ? kColourCount - 1 : INT_MAX;
-    return TableSlot(s.gSymbolArray[row][column], maximum, kDefaultSymbolArray[row][column]);
+    return TableSlot(s.gSymbolArray[row][column], maximum);
   }
   const int colour = KeySuffixNumber(key, kColourKeyPrefix, 2);
   if (colour >= 0 && colour < kColourCount) {
-    return TableSlot(s.gColourArray[colour], kColourMax, kDefaultColourArray[colour]);
+    return TableSlot(s.gColourArray[colour], kColourMax);
   }
   return std::nullopt;
 }
@@ -293,14 +290,12 @@ bool Apply(const Slot& slot, const Slot& fallback, const std::string& text, bool
       [[fallthrough]];
     case Form::kInteger:
     case Form::kTableSlot: {
-      const int minimum = slot.form == Form::kTableSlot ? kNotCustomised : slot.minimum;
-      const std::optional<int> value = ReadStoredInteger(text, minimum, slot.maximum, strict);
+      const std::optional<int> value = ReadStoredInteger(text, slot.minimum, slot.maximum, strict);
       if (!value) {
         *slot.integer = *fallback.integer;
         return false;
       }
-      *slot.integer =
-          (slot.form == Form::kTableSlot && *value == kNotCustomised) ? slot.builtIn : *value;
+      *slot.integer = *value;
       return true;
     }
   }
@@ -369,7 +364,6 @@ SettingsLoadResult LoadSettings(Settings& settings, SettingsStore& store) {
     const std::optional<Slot> slot = Bind(settings, key);
     const std::optional<Slot> fallback = Bind(defaults, key);
     std::string defaultText = FormText(*fallback);
-    if (slot->form == Form::kTableSlot) defaultText = std::to_string(kNotCustomised);
     if (slot->form == Form::kText || slot->form == Form::kOutputDelimiter) {
       defaultText = *fallback->text;
     }

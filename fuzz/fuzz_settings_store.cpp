@@ -16,12 +16,12 @@
 #include <tuple>
 #include <utility>
 
-#include "model/CalculatorModel.h"
 #include "calc/Catalogue.h"
 #include "calc/SettingsIO.h"
 #include "calc/SettingsStore.h"
 #include "fuzz/FuzzChecks.h"
 #include "fuzz/ShownTexts.h"
+#include "model/CalculatorModel.h"
 
 namespace {
 
@@ -78,12 +78,16 @@ void CheckRanges(const Lodema::Settings& s) {
   Check(InRange(s.referenceDirection, -32768, 32767), "RefDirn range");
   Check(InRange(s.gPlotContours, -1, 2), "contour method range");
   for (const auto& row : s.gSymbolArray) {
-    Check(InRange(row[Lodema::kSymbolColourColumn], 0, Lodema::kColourCount - 1),
-          "symbol colour outside the palette");
-    Check(row[Lodema::kSymbolShapeColumn] >= 0 && row[Lodema::kSymbolSizeColumn] >= 0,
+    Check(
+        InRange(row[Lodema::kSymbolColourColumn], Lodema::kBuiltInStyle, Lodema::kColourCount - 1),
+        "symbol colour outside the palette");
+    Check(row[Lodema::kSymbolShapeColumn] >= Lodema::kBuiltInStyle &&
+              row[Lodema::kSymbolSizeColumn] >= Lodema::kBuiltInStyle,
           "negative symbol shape or size");
   }
-  for (const int colour : s.gColourArray) Check(InRange(colour, 0, 0xFFFFFF), "colour range");
+  for (const int colour : s.gColourArray) {
+    Check(InRange(colour, Lodema::kBuiltInStyle, 0xFFFFFF), "colour range");
+  }
 }
 
 }  // namespace

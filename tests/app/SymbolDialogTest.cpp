@@ -43,7 +43,7 @@ TEST_F(SymbolDialogTest, OkAppliesTheChangesOfSeveralKinds) {
   QTest::mouseClick(dialog->ShapeBox(13), Qt::LeftButton);
   dialog->SizeSlider()->setValue(7);
   // Nothing changes before OK.
-  EXPECT_EQ(Stored()[1][0], 21);
+  EXPECT_EQ(Stored()[1][0], Lodema::kBuiltInStyle);
   QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
   EXPECT_FALSE(dialog->isVisible());
   EXPECT_EQ(Stored()[1], (std::array<int, 3>{8, 2, 4}));

@@ -27,8 +27,8 @@ TEST(SettingsIOTest, EmptyStoreGivesDefaults) {
   EXPECT_EQ(loaded.FileOut, "Lodema Output1.txt");
   EXPECT_EQ(loaded.gFileInDelimiter, "\t");
   EXPECT_EQ(loaded.gFileOutDelimiter, "\t");
-  EXPECT_EQ(loaded.gSymbolArray[0][0], 7);
-  EXPECT_EQ(loaded.gColourArray[7], PackColour(192, 0, 0));
+  EXPECT_EQ(loaded.gSymbolArray[0][0], kBuiltInStyle);
+  EXPECT_EQ(loaded.gColourArray[7], kBuiltInStyle);
 }
 
 Settings EveryValueChanged() {
@@ -169,11 +169,11 @@ TEST(SettingsIOTest, StoredTextFallbacks) {
       {"BoolNumberNonZero", kSectionConventions, "deltaNormal", "-1", "True"},
       {"BoolGarbageIsDefault", kSectionConventions, "BottomMark", "maybe", "True"},
       {"BoolTrailingGarbageIsDefault", kSectionConventions, "CoreConv", "0x", "True"},
-      {"SymbolMinusOneIsBuiltIn", kSectionStartUp, "gSymbolArray031", "-1", "4"},
+      {"SymbolMinusOneIsBuiltIn", kSectionStartUp, "gSymbolArray031", "-1", "-1"},
       {"SymbolZeroStays", kSectionStartUp, "gSymbolArray031", "0", "0"},
-      {"SymbolColourOutsidePalette", kSectionStartUp, "gSymbolArray000", "25", "7"},
-      {"ColourMinusOneIsBuiltIn", kSectionStartUp, "gColourArray00", "-1", "16777215"},
-      {"ColourNotRgbIsBuiltIn", kSectionStartUp, "gColourArray05", "16777216", "0"},
+      {"SymbolColourOutsidePalette", kSectionStartUp, "gSymbolArray000", "25", "-1"},
+      {"ColourMinusOneIsBuiltIn", kSectionStartUp, "gColourArray00", "-1", "-1"},
+      {"ColourNotRgbIsBuiltIn", kSectionStartUp, "gColourArray05", "16777216", "-1"},
       {"WindowSingleToLong", kSectionStartUp, "WinTop", "6100.5", "6100"},
       {"WindowGarbageIsZero", kSectionStartUp, "WinWidth", "wide", "0"},
       {"Int32OverflowIsDefault", kSectionStartUp, "gPlotType", "1e10", "1"},
@@ -272,7 +272,7 @@ TEST(SettingsIOTest, SetSettingFromText) {
       {"BoolGarbage", "ZenithConv", "yes", false, "False"},
       {"Name", "DeltaName", "delta", true, "delta"},
       {"SymbolSlot", "gSymbolArray041", "9", true, "9"},
-      {"SymbolResetToBuiltIn", "gSymbolArray000", "-1", true, "7"},
+      {"SymbolResetToBuiltIn", "gSymbolArray000", "-1", true, "-1"},
       {"SymbolRowOutside", "gSymbolArray080", "1", false, ""},
       {"DateHasNoSetting", "LastAccessDate", "2024-01-01", false, ""},
       {"UnknownKey", "Colour", "1", false, ""},

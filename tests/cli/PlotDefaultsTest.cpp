@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The settings and the stereonet each know the built-in symbols and palette;
-// the tools that use both must see the same tables.
+// Settings leave the plot's symbols and colours built in until the user
+// chooses others: a fresh or emptied store draws the stereonet's own.
 #include <gtest/gtest.h>
 
 #include "calc/Settings.h"
@@ -9,12 +9,14 @@
 namespace Lodema {
 namespace {
 
-TEST(PlotDefaultsTest, SettingsAndPlotAgree) {
-  EXPECT_EQ(Plot::PaletteFromStored(kDefaultColourArray), Plot::DefaultPalette());
-  EXPECT_EQ(Plot::SymbolsFromStored(kDefaultSymbolArray), Plot::DefaultSymbols());
-  // A fresh Settings holds the same values as stored custom ones.
+TEST(PlotDefaultsTest, SettingsLeftBuiltInDrawThePlotsOwnStyles) {
   const Settings settings;
   EXPECT_EQ(Plot::PaletteFromStored(settings.gColourArray), Plot::DefaultPalette());
+  EXPECT_EQ(Plot::SymbolsFromStored(settings.gSymbolArray), Plot::DefaultSymbols());
+  Settings customised;
+  customised.gSymbolArray[1] = {8, kBuiltInStyle, 6};
+  const Plot::SymbolTable symbols = Plot::SymbolsFromStored(customised.gSymbolArray);
+  EXPECT_EQ(symbols[1], (Plot::SymbolStyle{8, Plot::DefaultSymbols()[1].shape, 6}));
 }
 
 }  // namespace
