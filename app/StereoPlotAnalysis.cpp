@@ -61,10 +61,7 @@ QString StereoPlotWindow::AnalysisText() const {
   // The output conventions the main window handed over, with the decimal
   // character of the results.
   Plot::OutputNotation notation;
-  const int code = std::abs(orientConvention_);
-  notation.planeConvention = code % 10;
-  notation.lineConvention = code / 10;
-  notation.quadrant = orientConvention_ < 0;
+  notation.notation = outputNotation_;
   const bool comma = NumberText::LocaleUsesCommaDecimal() != settings_.NonLocaleDecimal;
   notation.decimalChar = comma ? ',' : '.';
   return QString::fromStdString(Plot::AnalysisText(CurrentAnalysis(), notation));

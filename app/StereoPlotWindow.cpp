@@ -350,5 +350,5 @@ void StereoPlotWindow::FlushRepaint() {
 
 void StereoPlotWindow::ShowReadoutAt(double x, double y) {
   readout_->setText(
-      Q(CursorReadout(view_.projection, x, y, orientConvention_, planeDelimiter_, lineDelimiter_)));
+      Q(CursorReadout(view_.projection, x, y, outputNotation_, planeDelimiter_, lineDelimiter_)));
 }

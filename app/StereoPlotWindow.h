@@ -57,7 +57,9 @@ class StereoPlotWindow : public QMainWindow, public Lodema::PlotSink, public Lod
   void AddNewDataPoint(const Lodema::CalculationRecord& record) override;
   void SetStereoOptions(const std::array<bool, 4>& windowsUsed,
                         const std::string& caption) override;
-  void SetStereoOrientConventions(int combinedCode) override { orientConvention_ = combinedCode; }
+  void SetStereoNotation(const OrientGeometry::Notation& output) override {
+    outputNotation_ = output;
+  }
   void PressRetain() override { RetainCurrentData(); }
   // Shows or hides the window where it lives: its dock when it has one.
   void ShowBeside();
@@ -82,7 +84,7 @@ class StereoPlotWindow : public QMainWindow, public Lodema::PlotSink, public Lod
   // 0 great circles, 1 poles (the stored "gPlaneSymbols").
   void SetPlaneSymbol(int symbol);
   int PlaneSymbol() const { return view_.planesAsGreatCircles ? 0 : 1; }
-  int OrientConvention() const { return orientConvention_; }
+  const OrientGeometry::Notation& OutputNotation() const { return outputNotation_; }
   void SetDelimiters(const std::string& plane, const std::string& line);
   // The palette and symbols as the settings hold them (-1: built-in).
   void ReadSymbolsFromSettings();
@@ -223,7 +225,7 @@ class StereoPlotWindow : public QMainWindow, public Lodema::PlotSink, public Lod
   StereoPlotDock* dock_ = nullptr;
   Lodema::Plot::PlotStore store_;
   Lodema::Plot::PlotView view_;
-  int orientConvention_ = 1;
+  OrientGeometry::Notation outputNotation_;
   std::string planeDelimiter_ = "/";
   std::string lineDelimiter_ = "-";
   // Kinds the user wants shown, and kinds the calculation uses: a kind is

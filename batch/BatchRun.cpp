@@ -144,7 +144,7 @@ RowVerdict BatchRunner::FillRowTexts(std::string_view text, RowContext& row) {
   }
   RowTexts target(*row.schema, row.texts);
   const RowVerdict verdict =
-      FillEntries(row.fields, row.map, row.kinds, row.schema->planeConventionIn, row.parts, target);
+      FillEntries(row.fields, row.map, row.kinds, row.schema->in.plane, row.parts, target);
   if (verdict == RowVerdict::kData && target.RefusedUnread()) return RowVerdict::kRejected;
   return verdict;
 }

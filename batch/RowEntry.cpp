@@ -46,10 +46,10 @@ bool IsDataCandidate(std::string_view line) {
 }
 
 RowVerdict FillEntries(std::vector<std::string_view>& fields, const ColumnMap& map,
-                       const std::array<int, kSlotCount>& kinds, int planeConventionIn,
-                       SuffixParts& parts, EntryTarget& target) {
-  const bool strikeSense = planeConventionIn == OrientGeometry::kStrikeDipSense ||
-                           planeConventionIn == OrientGeometry::kDipSenseStrike;
+                       const std::array<int, kSlotCount>& kinds,
+                       OrientGeometry::PlaneNotation planeNotation, SuffixParts& parts,
+                       EntryTarget& target) {
+  const bool strikeSense = OrientGeometry::HasSenseLetters(planeNotation);
   const auto notData = [&target] {
     return target.RefusesAny() ? RowVerdict::kRejected : RowVerdict::kNonData;
   };

@@ -42,11 +42,12 @@ bool IsDataCandidate(std::string_view line);
 
 // Fills the mapped boxes from fields (column c is fields[c - 1]; there are at
 // least HighestColumn(map) of them). kinds are the field kinds of boxes
-// 0..10; planeConventionIn the input plane notation (1..6). fields may grow
+// 0..10; planeNotation the input plane notation. fields may grow
 // by an inserted sense field. kData says every mapped box got a text; whether
 // the texts are accepted is the caller's to check.
 RowVerdict FillEntries(std::vector<std::string_view>& fields, const ColumnMap& map,
-                       const std::array<int, kSlotCount>& kinds, int planeConventionIn,
-                       SuffixParts& parts, EntryTarget& target);
+                       const std::array<int, kSlotCount>& kinds,
+                       OrientGeometry::PlaneNotation planeNotation, SuffixParts& parts,
+                       EntryTarget& target);
 
 }  // namespace Lodema

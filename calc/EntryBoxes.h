@@ -36,11 +36,4 @@ inline bool IsDirectionCaption(std::string_view caption) {
          IsCaption(caption, "dip dir'n") || IsCaption(caption, "strike");
 }
 
-inline bool IsSenseStrikeConvention(int planeConvention) {
-  return planeConvention == 3 || planeConvention == 4;
-}
-inline bool IsStrikeConvention(int planeConvention) {
-  return planeConvention >= 3 && planeConvention <= 6;
-}
-
 }  // namespace Lodema

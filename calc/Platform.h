@@ -8,6 +8,7 @@
 #include <string>
 
 #include "calc/CalculationRecord.h"
+#include "orient/Records.h"
 
 namespace Lodema {
 
@@ -56,9 +57,8 @@ class PlotSink {
   // caption (with "&&" already reduced to "&" once).
   virtual void SetStereoOptions(const std::array<bool, 4>& /*windowsUsed*/,
                                 const std::string& /*caption*/) {}
-  // The output conventions changed; code = line * 10 + plane, negative for
-  // quadrant notation.
-  virtual void SetStereoOrientConventions(int /*combinedCode*/) {}
+  // The output notation changed: the read-out and the statistics follow it.
+  virtual void SetStereoNotation(const OrientGeometry::Notation& /*output*/) {}
 };
 
 }  // namespace Lodema

@@ -117,8 +117,6 @@ bool FormatAngleWholeText(double radians, bool pad, std::string& text) {
   return true;
 }
 
-bool IsStrikeNotation(int planeConvention) { return planeConvention >= 3 && planeConvention <= 6; }
-
 }  // namespace
 
 std::string FormatAngleGeneral(double radians, int decimals) {
@@ -195,8 +193,9 @@ FabricTexts FormatFabric(double angle, double azimuth, bool isPlane, int decimal
 
 void FormatFabric(double angle, double azimuth, bool isPlane, int decimals,
                   const OutputNotation& notation, const FabricTargets& to) {
-  const bool strike = isPlane && IsStrikeNotation(notation.planeConvention);
-  if (decimals == 0 && !notation.quadrant && !strike) {
+  const bool strike = isPlane && OrientGeometry::UsesStrike(notation.plane);
+  const bool quadrant = notation.azimuth == OrientGeometry::AzimuthStyle::kQuadrant;
+  if (decimals == 0 && !quadrant && !strike) {
     // Whole degrees in azimuth notation, the usual batch output: written in
     // one step rather than through the general form.
     FormatAngleWhole(angle, false, *to.first);
@@ -211,7 +210,7 @@ void FormatFabric(double angle, double azimuth, bool isPlane, int decimals,
     direction = std::move(strikeAndSense.strike);
     *to.sense = std::move(strikeAndSense.sense);
   }
-  if (notation.quadrant) {
+  if (quadrant) {
     *to.direction = OrientGeometry::AzimuthToQuadrantText(
         FormatAngleFixed(direction, decimals, '.', false), notation.decimalChar == ',');
   } else {

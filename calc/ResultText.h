@@ -8,13 +8,14 @@
 #include <string>
 #include <string_view>
 
+#include "orient/Records.h"
+
 namespace Lodema {
 
-// How planes and lines are written: plane notation 1..6, quadrant bearings
-// or azimuths, the decimal character.
+// How result planes and directions are written, and the decimal character.
 struct OutputNotation {
-  int planeConvention = 1;
-  bool quadrant = false;
+  OrientGeometry::PlaneNotation plane = OrientGeometry::PlaneNotation::kDipDipDirection;
+  OrientGeometry::AzimuthStyle azimuth = OrientGeometry::AzimuthStyle::kAzimuth;
   char decimalChar = '.';
 };
 

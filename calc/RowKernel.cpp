@@ -123,6 +123,7 @@ class RowReader {
 
  private:
   std::string_view Text(int box) const { return texts_[static_cast<std::size_t>(box)]; }
+  bool QuadrantIn() const { return s_.in.azimuth == OrientGeometry::AzimuthStyle::kQuadrant; }
   const EntryField& Field(int box) const { return s_.entries[static_cast<std::size_t>(box)]; }
 
   void SetRow(int row, int type, double first = 0.0, double second = 0.0) {
@@ -153,7 +154,7 @@ class RowReader {
   bool ReadDirection(int box, double& radians) const {
     if (!Valid(box)) return false;
     double degrees = 0.0;
-    if (s_.quadrantIn) {
+    if (QuadrantIn()) {
       const std::string text = QuadrantToAzimuthText(Text(box), s_.localeComma);
       if (text.empty() || !ReadNumberText(text, s_.localeComma, degrees)) return false;
     } else if (!BoxNumber(box, degrees)) {
@@ -200,19 +201,18 @@ class RowReader {
     if ((asLine && !foundPlunge) || (!asLine && !foundDip)) return false;
     const std::string senseText = senseBox >= 0 ? Upper(Text(senseBox)) : std::string();
     // Window D always holds a dip direction or trend, never a strike.
-    const int convention = s_.planeConventionIn;
-    const bool strike = !asLine && window != 3 && convention >= 3 && convention <= 6;
+    const bool strike = !asLine && window != 3 && OrientGeometry::UsesStrike(s_.in.plane);
     double angle = 0.0;
     double azimuth = 0.0;
     if (direction < 0 || !BoxNumber(first, angle)) return false;
-    if (!s_.quadrantIn && !strike) {
+    if (!QuadrantIn() && !strike) {
       // The box holds the azimuth itself.
       if (!BoxNumber(direction, azimuth)) return false;
     } else {
       std::string directionText(Text(direction));
-      if (s_.quadrantIn) directionText = QuadrantToAzimuthText(directionText, s_.localeComma);
+      if (QuadrantIn()) directionText = QuadrantToAzimuthText(directionText, s_.localeComma);
       if (strike) {
-        const bool withSense = convention == 3 || convention == 4;
+        const bool withSense = OrientGeometry::HasSenseLetters(s_.in.plane);
         directionText = StrikeAndSenseToDipDirectionText(
             directionText, withSense ? senseText : std::string(), s_.localeComma);
       }
@@ -405,8 +405,7 @@ class ResultTexts {
       : s_(schema), decimals_(decimals), r_(result) {}
 
   void Fabric(int window, double angle, double azimuth, bool isPlane) {
-    const bool senseShown =
-        isPlane && (s_.output.planeConvention == 3 || s_.output.planeConvention == 4);
+    const bool senseShown = isPlane && OrientGeometry::HasSenseLetters(s_.output.plane);
     // Texts no box of this calculation shows are written aside.
     FabricTargets to{&unused_, &unused_, &unused_};
     const int first = 3 * (window - 4);

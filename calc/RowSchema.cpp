@@ -94,21 +94,18 @@ class SchemaBuilder {
       case WindowUse::kHidden:
         break;
       case WindowUse::kPlane:
-        Fabric(window, PlaneCaptions(s_.PlaneConvIn), false);
+        Fabric(window, PlaneLayout(in_.plane), FabricKind::kPlane);
         break;
       case WindowUse::kLine:
       case WindowUse::kFoldAxis:
-        Fabric(window, LineCaptions(s_.LineConvIn), false);
+        Fabric(window, LineLayout(in_.line), FabricKind::kLine);
         break;
       case WindowUse::kCoreAxis:
-        Fabric(window, LineCaptions(s_.LineConvIn), true);
+        Fabric(window, LineLayout(in_.line), FabricKind::kCoreAxis);
         break;
-      case WindowUse::kCoreAxisAndAlpha: {
-        auto captions = LineCaptions(s_.LineConvIn);
-        captions[2] = s_.alphaWord;
-        Fabric(window, captions, true);
+      case WindowUse::kCoreAxisAndAlpha:
+        Fabric(window, LineLayout(in_.line), FabricKind::kCoreAxisAndAlpha);
         break;
-      }
       case WindowUse::kReferenceLine:
         ReferenceLine();
         break;
@@ -131,30 +128,43 @@ class SchemaBuilder {
     field = {false, std::move(caption), BoxRole::kOther, EntryRule::kNothing, kind};
   }
   EntryRule DirectionRule() const {
-    return s_.QuadrantIn == 1 ? EntryRule::kQuadrant : EntryRule::kTurn;
+    return in_.azimuth == OrientGeometry::AzimuthStyle::kQuadrant ? EntryRule::kQuadrant
+                                                                  : EntryRule::kTurn;
   }
 
  private:
+  enum class FabricKind { kPlane, kLine, kCoreAxis, kCoreAxisAndAlpha };
+
   // A plane or line in the input notation; a core axis names its plunge
   // after the user's choice and may carry its alpha angle third.
-  void Fabric(int window, const std::array<std::string, 3>& captions, bool coreAxis) {
+  void Fabric(int window, const FabricLayout& layout, FabricKind kind) {
+    const bool coreAxis = kind == FabricKind::kCoreAxis || kind == FabricKind::kCoreAxisAndAlpha;
     const int first = kWindowFirstBox[window];
     for (int j = 0; j < kWindowBoxCount[window]; ++j) {
-      const std::string& caption = captions[static_cast<std::size_t>(j)];
+      const FabricBox& part = layout[static_cast<std::size_t>(j)];
       const int box = first + j;
-      if (caption.empty()) {
-        Hide(box, "");
-      } else if (caption == "dip") {
-        Show(box, caption, BoxRole::kDip, EntryRule::kRightAngle, kFieldDip);
-      } else if (caption == "plunge") {
-        Show(box, coreAxis ? s_.PlungeName : caption, BoxRole::kPlunge, EntryRule::kRightAngle,
-             kFieldPlunge);
-      } else if (caption == "sense") {
-        Show(box, caption, BoxRole::kSense, EntryRule::kSense, kFieldSense);
-      } else if (coreAxis && j == 2) {
-        Show(box, caption, BoxRole::kOther, EntryRule::kRightAngle, kFieldAlphaRotation);
-      } else {
-        Show(box, caption, BoxRole::kDirection, DirectionRule(), kFieldDirection);
+      if (kind == FabricKind::kCoreAxisAndAlpha && j == 2) {
+        Show(box, s_.alphaWord, BoxRole::kOther, EntryRule::kRightAngle, kFieldAlphaRotation);
+        continue;
+      }
+      switch (part.part) {
+        case FabricPart::kNone:
+          Hide(box, "");
+          break;
+        case FabricPart::kAngle:
+          if (kind == FabricKind::kPlane) {
+            Show(box, part.caption, BoxRole::kDip, EntryRule::kRightAngle, kFieldDip);
+          } else {
+            Show(box, coreAxis ? s_.PlungeName : part.caption, BoxRole::kPlunge,
+                 EntryRule::kRightAngle, kFieldPlunge);
+          }
+          break;
+        case FabricPart::kSense:
+          Show(box, part.caption, BoxRole::kSense, EntryRule::kSense, kFieldSense);
+          break;
+        case FabricPart::kDirection:
+          Show(box, part.caption, BoxRole::kDirection, DirectionRule(), kFieldDirection);
+          break;
       }
     }
   }
@@ -166,7 +176,7 @@ class SchemaBuilder {
         Show(9, "strike", BoxRole::kDirection, DirectionRule(), kFieldDirection);
         break;
       case 2:
-        if (s_.LineConvIn == 1) {
+        if (in_.line == OrientGeometry::LineNotation::kTrendPlunge) {
           Show(8, "trend", BoxRole::kDirection, DirectionRule(), kFieldDirection);
           Show(9, "plunge", BoxRole::kPlunge, EntryRule::kRightAngle, kFieldPlunge);
         } else {
@@ -210,20 +220,32 @@ class SchemaBuilder {
 
   RowSchema& schema_;
   const Settings& s_;
+  OrientGeometry::Notation in_ = NotationIn(s_);
 };
 
 void FabricResult(RowSchema& schema, int window, bool plane, const Settings& s) {
-  const auto captions = plane ? PlaneCaptions(s.PlaneConvOut) : LineCaptions(s.LineConvOut);
+  const OrientGeometry::Notation out = NotationOut(s);
+  const FabricLayout layout = plane ? PlaneLayout(out.plane) : LineLayout(out.line);
   const int first = 3 * (window - 4);
   for (int j = 0; j < 3; ++j) {
     ResultField& field = schema.results[static_cast<std::size_t>(first + j)];
-    const std::string& caption = captions[static_cast<std::size_t>(j)];
-    field.caption = caption;
-    field.shown = !caption.empty();
-    field.role = caption.empty()                          ? ResultRole::kNone
-                 : caption == "dip" || caption == "plunge" ? ResultRole::kFirst
-                 : caption == "sense"                      ? ResultRole::kSense
-                                                           : ResultRole::kDirection;
+    const FabricBox& part = layout[static_cast<std::size_t>(j)];
+    field.caption = part.caption;
+    field.shown = part.part != FabricPart::kNone;
+    switch (part.part) {
+      case FabricPart::kNone:
+        field.role = ResultRole::kNone;
+        break;
+      case FabricPart::kAngle:
+        field.role = ResultRole::kFirst;
+        break;
+      case FabricPart::kDirection:
+        field.role = ResultRole::kDirection;
+        break;
+      case FabricPart::kSense:
+        field.role = ResultRole::kSense;
+        break;
+    }
   }
 }
 
@@ -246,9 +268,8 @@ void LayOutResults(RowSchema& schema, const Settings& s) {
       if (info.angleName == AngleName::kHade) name = s.gHadeName;
       schema.results[0] = {};
       schema.results[1] = {true, name, ResultRole::kAngle};
-      schema.results[2] = info.resultHasSense
-                              ? ResultField{true, "sense", ResultRole::kSense}
-                              : ResultField{};
+      schema.results[2] =
+          info.resultHasSense ? ResultField{true, "sense", ResultRole::kSense} : ResultField{};
       break;
     }
   }
@@ -257,9 +278,9 @@ void LayOutResults(RowSchema& schema, const Settings& s) {
   FabricResult(schema, 7, info.result != ResultKind::kLine, s);
   // A result from the second reference plane: lines and planes other than
   // the reference plane itself.
-  schema.secondResultShown = (info.result == ResultKind::kLine ||
-                              info.result == ResultKind::kPlane) &&
-                             !info.resultIsReferencePlane;
+  schema.secondResultShown =
+      (info.result == ResultKind::kLine || info.result == ResultKind::kPlane) &&
+      !info.resultIsReferencePlane;
   if (!schema.secondResultShown) {
     for (int box = 9; box < 12; ++box) schema.results[static_cast<std::size_t>(box)].shown = false;
   }
@@ -271,26 +292,50 @@ void LayOutResults(RowSchema& schema, const Settings& s) {
 
 }  // namespace
 
-std::array<std::string, 3> PlaneCaptions(int convention) {
-  switch (convention) {
-    case 2:
-      return {"dir'n", "dip", ""};
-    case 3:
-      return {"strike", "dip", "sense"};
-    case 4:
-      return {"dip", "sense", "strike"};
-    case 5:
-      return {"dip", "strike", ""};
-    case 6:
-      return {"strike", "dip", ""};
-    default:
-      return {"dip", "dir'n", ""};
+FabricLayout PlaneLayout(OrientGeometry::PlaneNotation notation) {
+  using OrientGeometry::PlaneNotation;
+  constexpr FabricBox kDip{"dip", FabricPart::kAngle};
+  constexpr FabricBox kDirection{"dir'n", FabricPart::kDirection};
+  constexpr FabricBox kStrike{"strike", FabricPart::kDirection};
+  constexpr FabricBox kSense{"sense", FabricPart::kSense};
+  constexpr FabricBox kUnused{"", FabricPart::kNone};
+  switch (notation) {
+    case PlaneNotation::kDipDipDirection:
+      break;
+    case PlaneNotation::kDipDirectionDip:
+      return {kDirection, kDip, kUnused};
+    case PlaneNotation::kStrikeDipSense:
+      return {kStrike, kDip, kSense};
+    case PlaneNotation::kDipSenseStrike:
+      return {kDip, kSense, kStrike};
+    case PlaneNotation::kDipStrikeRightHand:
+      return {kDip, kStrike, kUnused};
+    case PlaneNotation::kStrikeDipRightHand:
+      return {kStrike, kDip, kUnused};
   }
+  return {kDip, kDirection, kUnused};
 }
 
-std::array<std::string, 3> LineCaptions(int order) {
-  if (order == 1) return {"trend", "plunge", ""};
-  return {"plunge", "trend", ""};
+FabricLayout LineLayout(OrientGeometry::LineNotation notation) {
+  constexpr FabricBox kPlunge{"plunge", FabricPart::kAngle};
+  constexpr FabricBox kTrend{"trend", FabricPart::kDirection};
+  constexpr FabricBox kUnused{"", FabricPart::kNone};
+  if (notation == OrientGeometry::LineNotation::kTrendPlunge) return {kTrend, kPlunge, kUnused};
+  return {kPlunge, kTrend, kUnused};
+}
+
+namespace {
+std::array<std::string, 3> CaptionsOf(const FabricLayout& layout) {
+  return {layout[0].caption, layout[1].caption, layout[2].caption};
+}
+}  // namespace
+
+std::array<std::string, 3> PlaneCaptions(OrientGeometry::PlaneNotation notation) {
+  return CaptionsOf(PlaneLayout(notation));
+}
+
+std::array<std::string, 3> LineCaptions(OrientGeometry::LineNotation notation) {
+  return CaptionsOf(LineLayout(notation));
 }
 
 RowSchema MakeRowSchema(int calculation, const Settings& s, bool extraResultChecked,
@@ -300,15 +345,14 @@ RowSchema MakeRowSchema(int calculation, const Settings& s, bool extraResultChec
   if (info == nullptr) info = &CalculationAt(0);
   schema.calculation = info->number;
   schema.info = info;
-  schema.planeConventionIn = s.PlaneConvIn;
-  schema.quadrantIn = s.QuadrantIn == 1;
+  schema.in = NotationIn(s);
   schema.localeComma = localeComma;
   schema.core = {s.CoreConv,    s.CoreUpTrend, s.ZenithConv, s.deltaNormal,
                  s.EllipseBase, s.BottomMark,  s.BetaConv};
   schema.referenceDirection = Between(s.referenceDirection, 0, 3) ? s.referenceDirection : 0;
   schema.steepDip = Between(s.SteepDip, 0, 2) ? s.SteepDip : 2;
   schema.showPolaritySign = s.ShowPolaritySign;
-  schema.output = {s.PlaneConvOut, s.QuadrantOut == 1,
+  schema.output = {NotationOut(s).plane, NotationOut(s).azimuth,
                    localeComma != s.NonLocaleDecimal ? ',' : '.'};
 
   SchemaBuilder builder(schema, s);

@@ -11,7 +11,6 @@
 #include <string>
 
 #include "calc/Catalogue.h"
-#include "calc/EntryBoxes.h"
 #include "calc/CoreConventions.h"
 #include "calc/EntryBoxes.h"
 #include "calc/ResultText.h"
@@ -77,8 +76,7 @@ struct RowSchema {
   bool secondResultShown = false;  // result boxes 9-11
 
   // Input conventions.
-  int planeConventionIn = 1;  // 1..6
-  bool quadrantIn = false;
+  OrientGeometry::Notation in;
   bool localeComma = false;  // numbers may be typed with a decimal comma
   CoreConventions core;
   int referenceDirection = 0;  // window D of 20-24, 40 (0..3)
@@ -92,10 +90,20 @@ struct RowSchema {
 RowSchema MakeRowSchema(int calculation, const Settings& settings, bool extraResultChecked,
                         bool localeComma);
 
-// The captions of a plane's boxes in plane notation 1..6, and of a line's
-// boxes in line order 0..1 (unused boxes "").
-std::array<std::string, 3> PlaneCaptions(int convention);
-std::array<std::string, 3> LineCaptions(int order);
+// What each box of a plane's or a line's window holds in a notation, with
+// its caption: the dip or plunge, the direction (dip direction, strike or
+// trend) or the sense letters; unused boxes have no part and caption "".
+enum class FabricPart { kNone, kAngle, kDirection, kSense };
+struct FabricBox {
+  const char* caption;
+  FabricPart part;
+};
+using FabricLayout = std::array<FabricBox, 3>;
+FabricLayout PlaneLayout(OrientGeometry::PlaneNotation notation);
+FabricLayout LineLayout(OrientGeometry::LineNotation notation);
+// Their captions alone.
+std::array<std::string, 3> PlaneCaptions(OrientGeometry::PlaneNotation notation);
+std::array<std::string, 3> LineCaptions(OrientGeometry::LineNotation notation);
 
 // What a box of the given rule accepts, as "-90 to 90" or "a compass point
 // such as N, NE or SW".

@@ -9,6 +9,8 @@
 #include <array>
 #include <string>
 
+#include "orient/Records.h"
+
 namespace Lodema {
 
 // Settings store addressing. Every write goes to kApplicationName; the first
@@ -142,5 +144,18 @@ struct Settings {
 
   bool operator==(const Settings&) const = default;
 };
+
+// How the user types planes, lines and directions, and how results are
+// written: the stored codes as notations.
+inline OrientGeometry::Notation NotationIn(const Settings& s) {
+  return {OrientGeometry::PlaneNotationFromCode(s.PlaneConvIn),
+          OrientGeometry::LineNotationFromCode(s.LineConvIn),
+          OrientGeometry::AzimuthStyleFromCode(s.QuadrantIn)};
+}
+inline OrientGeometry::Notation NotationOut(const Settings& s) {
+  return {OrientGeometry::PlaneNotationFromCode(s.PlaneConvOut),
+          OrientGeometry::LineNotationFromCode(s.LineConvOut),
+          OrientGeometry::AzimuthStyleFromCode(s.QuadrantOut)};
+}
 
 }  // namespace Lodema

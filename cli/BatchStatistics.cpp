@@ -54,9 +54,7 @@ void ResultCollector::PressRetain() {
 
 Plot::OutputNotation OutputNotationOf(const Settings& settings, char decimalChar) {
   Plot::OutputNotation notation;
-  notation.planeConvention = settings.PlaneConvOut;
-  notation.lineConvention = settings.LineConvOut;
-  notation.quadrant = settings.QuadrantOut != 0;
+  notation.notation = NotationOut(settings);
   notation.decimalChar = decimalChar;
   return notation;
 }

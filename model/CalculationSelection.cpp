@@ -3,8 +3,8 @@
 // menu, and rebuilding the captions from the user's angle names.
 #include <string>
 
-#include "model/CalculatorModel.h"
 #include "calc/Catalogue.h"
+#include "model/CalculatorModel.h"
 
 namespace Lodema {
 
@@ -64,7 +64,7 @@ void CalculatorModel::SelectCalculation(int n) {
 
 void CalculatorModel::UpdatePlotWindow() {
   if (!plot_->IsShowing()) return;
-  plot_->SetStereoOrientConventions(CombinedOutputCode());
+  plot_->SetStereoNotation(NotationOut(settings_));
   const std::array<bool, 4> used = {controls_.windowPanels[0].visible,
                                     controls_.windowPanels[1].visible,
                                     controls_.windowCFrame.visible, controls_.windowDFrame.visible};

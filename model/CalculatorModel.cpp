@@ -309,9 +309,4 @@ bool CalculatorModel::ResultsShown() const {
   return false;
 }
 
-int CalculatorModel::CombinedOutputCode() const {
-  return OrientGeometry::CombineConventionCode(settings_.PlaneConvOut, settings_.LineConvOut,
-                                               settings_.QuadrantOut);
-}
-
 }  // namespace Lodema

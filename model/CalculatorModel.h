@@ -16,13 +16,13 @@
 
 #include "calc/CalculationRecord.h"
 #include "calc/Catalogue.h"
-#include "model/Controls.h"
 #include "calc/DispatchOutcome.h"
 #include "calc/EntryBoxes.h"
 #include "calc/Platform.h"
 #include "calc/RowKernel.h"
 #include "calc/RowSchema.h"
 #include "calc/Settings.h"
+#include "model/Controls.h"
 #include "orient/Records.h"
 
 namespace Lodema {
@@ -45,8 +45,6 @@ struct WindowTexts {
   std::string direction;
   std::string sense;
 };
-
-
 
 // What the change observers are told.
 enum class ModelEvent {
@@ -273,7 +271,9 @@ class CalculatorModel {
   // Runs again (or blanks) only when results are shown.
   void RecalculateIfShown();
   bool ResultsShown() const;
-  int CombinedOutputCode() const;
+  bool DirectionsTypedAsBearings() const {
+    return NotationIn(settings_).azimuth == OrientGeometry::AzimuthStyle::kQuadrant;
+  }
 
   // Entry windows.
   void OnEntryChanged(int box);
@@ -306,10 +306,11 @@ class CalculatorModel {
   void CoreConventionChanged();
   WindowRoles CaptureEntryRoles() const;
   void RestoreEntryRoles(const WindowRoles& roles);
-  void ConvertPlaneRoles(WindowRoles& roles, int oldConvention, int newConvention) const;
+  void ConvertPlaneRoles(WindowRoles& roles, OrientGeometry::PlaneNotation oldNotation,
+                         OrientGeometry::PlaneNotation newNotation) const;
   void ConvertTypedDirections(bool toQuadrant);
-  void RewriteMainResult(int oldPlaneConvention, int oldQuadrant);
-  void OutputConventionChanged(int oldPlaneConvention, int oldQuadrant, bool relayout);
+  void RewriteMainResult(const OrientGeometry::Notation& old);
+  void OutputConventionChanged(const OrientGeometry::Notation& old, bool relayout);
 
   Lodema::Settings settings_;
   MainWindowControls controls_;

@@ -5,9 +5,9 @@
 // from the entry change handler.
 #include <string>
 
-#include "model/CalculatorModel.h"
 #include "calc/Catalogue.h"
 #include "calc/EntryBoxes.h"
+#include "model/CalculatorModel.h"
 #include "orient/NumberText.h"
 #include "orient/TextFormatting.h"
 #include "orient/TextParsing.h"
@@ -16,26 +16,33 @@ namespace Lodema {
 
 namespace {
 
-// What the direction of a plane convention holds: 0 the dip direction,
-// 1 a strike with a sense letter, 2 a right-hand-rule strike.
-int DirectionMeaning(int planeConvention) {
-  if (IsSenseStrikeConvention(planeConvention)) return 1;
-  if (IsStrikeConvention(planeConvention)) return 2;
-  return 0;
+using OrientGeometry::PlaneNotation;
+
+// What the direction of a plane in a notation holds.
+enum class DirectionHeld { kDipDirection, kStrikeWithSense, kRightHandStrike };
+DirectionHeld DirectionMeaning(PlaneNotation notation) {
+  if (OrientGeometry::HasSenseLetters(notation)) return DirectionHeld::kStrikeWithSense;
+  if (OrientGeometry::UsesStrike(notation)) return DirectionHeld::kRightHandStrike;
+  return DirectionHeld::kDipDirection;
 }
 
-// Dip direction (azimuth text) of a plane's direction text in a convention;
+// Dip direction (azimuth text) of a plane's direction text in a notation;
 // "" when it cannot be worked out.
-std::string DipDirectionOf(const std::string& azimuth, const std::string& sense, int convention,
-                           bool localeComma) {
-  switch (DirectionMeaning(convention)) {
-    case 1:
+std::string DipDirectionOf(const std::string& azimuth, const std::string& sense,
+                           PlaneNotation notation, bool localeComma) {
+  switch (DirectionMeaning(notation)) {
+    case DirectionHeld::kStrikeWithSense:
       return OrientGeometry::StrikeAndSenseToDipDirectionText(azimuth, sense, localeComma);
-    case 2:
+    case DirectionHeld::kRightHandStrike:
       return OrientGeometry::StrikeAndSenseToDipDirectionText(azimuth, "", localeComma);
-    default:
-      return azimuth;
+    case DirectionHeld::kDipDirection:
+      break;
   }
+  return azimuth;
+}
+
+bool Bearings(const OrientGeometry::Notation& notation) {
+  return notation.azimuth == OrientGeometry::AzimuthStyle::kQuadrant;
 }
 
 }  // namespace
@@ -130,10 +137,10 @@ void CalculatorModel::RestoreEntryRoles(const WindowRoles& roles) {
   }
 }
 
-void CalculatorModel::ConvertPlaneRoles(WindowRoles& roles, int oldConvention,
-                                        int newConvention) const {
-  if (DirectionMeaning(oldConvention) == DirectionMeaning(newConvention)) return;
-  const bool quadrant = settings_.QuadrantIn == 1;
+void CalculatorModel::ConvertPlaneRoles(WindowRoles& roles, PlaneNotation oldNotation,
+                                        PlaneNotation newNotation) const {
+  if (DirectionMeaning(oldNotation) == DirectionMeaning(newNotation)) return;
+  const bool quadrant = Bearings(NotationIn(settings_));
   // Window D never holds a plane in the entry convention.
   for (int w = 0; w < 3; ++w) {
     RoleTexts& texts = roles[w];
@@ -144,7 +151,7 @@ void CalculatorModel::ConvertPlaneRoles(WindowRoles& roles, int oldConvention,
           quadrant ? OrientGeometry::QuadrantToAzimuthText(texts.direction, localeComma_)
                    : texts.direction;
       if (!azimuth.empty()) {
-        dipDirection = DipDirectionOf(azimuth, texts.sense, oldConvention, localeComma_);
+        dipDirection = DipDirectionOf(azimuth, texts.sense, oldNotation, localeComma_);
       }
     }
     texts.sense.clear();
@@ -155,10 +162,10 @@ void CalculatorModel::ConvertPlaneRoles(WindowRoles& roles, int oldConvention,
       continue;
     }
     std::string direction = dipDirection;
-    if (IsStrikeConvention(newConvention)) {
+    if (OrientGeometry::UsesStrike(newNotation)) {
       const auto strike = OrientGeometry::DipDirectionToStrikeAndSense(dipDirection);
       direction = strike.strike;
-      if (IsSenseStrikeConvention(newConvention)) texts.sense = strike.sense;
+      if (OrientGeometry::HasSenseLetters(newNotation)) texts.sense = strike.sense;
     }
     texts.direction =
         quadrant ? OrientGeometry::AzimuthToQuadrantText(direction, localeComma_) : direction;
@@ -176,7 +183,8 @@ void CalculatorModel::SetInputPlaneNotation(int index) {
       settings_.PlaneConvIn = index;
       CheckOnly(controls_.inputPlaneNotationOptions, index);
       SetUpCalculationWindows(calculation_);
-      ConvertPlaneRoles(roles, old, index);
+      ConvertPlaneRoles(roles, OrientGeometry::PlaneNotationFromCode(old),
+                        OrientGeometry::PlaneNotationFromCode(index));
       RestoreEntryRoles(roles);
     }
     RefreshCalculation();
@@ -229,24 +237,35 @@ void CalculatorModel::ConvertTypedDirections(bool toQuadrant) {
   }
 }
 
-void CalculatorModel::RewriteMainResult(int oldPlaneConvention, int oldQuadrant) {
+void CalculatorModel::RewriteMainResult(const OrientGeometry::Notation& old) {
   const ResultKind kind = ResultKindOf(calculation_);
   if (kind != ResultKind::kPlane && kind != ResultKind::kLine) return;
   const bool plane = kind == ResultKind::kPlane;
+  // The boxes hold the result in the old notation.
+  const FabricLayout layout = plane ? PlaneLayout(old.plane) : LineLayout(old.line);
   std::string first;
   std::string direction;
   std::string sense;
   for (int box = 0; box < 3; ++box) {
     if (!controls_.resultValues[box].visible) continue;
-    const std::string& caption = controls_.resultCaptions[box].caption;
     const std::string& value = controls_.resultValues[box].caption;
-    if (caption == "dip" || caption == "plunge") first = value;
-    if (IsDirectionCaption(caption)) direction = value;
-    if (caption == "sense") sense = value;
+    switch (layout[static_cast<std::size_t>(box)].part) {
+      case FabricPart::kAngle:
+        first = value;
+        break;
+      case FabricPart::kDirection:
+        direction = value;
+        break;
+      case FabricPart::kSense:
+        sense = value;
+        break;
+      case FabricPart::kNone:
+        break;
+    }
   }
-  if (oldQuadrant == 1) direction = OrientGeometry::QuadrantToAzimuthText(direction, localeComma_);
+  if (Bearings(old)) direction = OrientGeometry::QuadrantToAzimuthText(direction, localeComma_);
   if (plane && !direction.empty()) {
-    direction = DipDirectionOf(direction, sense, oldPlaneConvention, localeComma_);
+    direction = DipDirectionOf(direction, sense, old.plane, localeComma_);
   }
   const bool noResult = noResultShown_;
   SetWindowForFabric(4, plane ? kFabricPlane : kFabricLine);
@@ -265,14 +284,13 @@ void CalculatorModel::RewriteMainResult(int oldPlaneConvention, int oldQuadrant)
   AssignFabricTexts(4, texts.first, texts.direction, texts.sense, plane);
 }
 
-void CalculatorModel::OutputConventionChanged(int oldPlaneConvention, int oldQuadrant,
-                                              bool relayout) {
+void CalculatorModel::OutputConventionChanged(const OrientGeometry::Notation& old, bool relayout) {
   if (ResultsShown()) {
     RewriteShield shield(*this);
-    RewriteMainResult(oldPlaneConvention, oldQuadrant);
+    RewriteMainResult(old);
   }
   if (relayout) SetUpCalculationWindows(calculation_);
-  plot_->SetStereoOrientConventions(CombinedOutputCode());
+  plot_->SetStereoNotation(NotationOut(settings_));
   RecalculateIfShown();
 }
 
@@ -280,10 +298,10 @@ void CalculatorModel::SetOutputPlaneNotation(int index) {
   HandlerScope scope(*this);
   if (index < 1 || index > 6) return;
   CheckOnly(controls_.outputPlaneNotationOptions, index);
-  const int old = settings_.PlaneConvOut;
-  if (index == old) return;
+  if (index == settings_.PlaneConvOut) return;
+  const OrientGeometry::Notation old = NotationOut(settings_);
   settings_.PlaneConvOut = index;
-  OutputConventionChanged(old, settings_.QuadrantOut, true);
+  OutputConventionChanged(old, true);
 }
 
 void CalculatorModel::SetOutputLineOrder(int index) {
@@ -291,18 +309,19 @@ void CalculatorModel::SetOutputLineOrder(int index) {
   if (index != 0 && index != 1) return;
   CheckOnly(controls_.outputLineOrderOptions, index);
   if (index == settings_.LineConvOut) return;
+  const OrientGeometry::Notation old = NotationOut(settings_);
   settings_.LineConvOut = index;
-  OutputConventionChanged(settings_.PlaneConvOut, settings_.QuadrantOut, true);
+  OutputConventionChanged(old, true);
 }
 
 void CalculatorModel::SetOutputDirectionNotation(int index) {
   HandlerScope scope(*this);
   if (index != 0 && index != 1) return;
   CheckOnly(controls_.outputDirectionNotationOptions, index);
-  const int old = settings_.QuadrantOut;
-  if (index == old) return;
+  if (index == settings_.QuadrantOut) return;
+  const OrientGeometry::Notation old = NotationOut(settings_);
   settings_.QuadrantOut = index;
-  OutputConventionChanged(settings_.PlaneConvOut, old, false);
+  OutputConventionChanged(old, false);
 }
 
 void CalculatorModel::SetOutputSameAsInput(bool checked) {

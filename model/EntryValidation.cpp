@@ -8,12 +8,12 @@
 #include <string>
 #include <string_view>
 
-#include "model/CalculatorModel.h"
 #include "calc/Catalogue.h"
 #include "calc/EntryBoxes.h"
+#include "calc/ResultText.h"
+#include "model/CalculatorModel.h"
 #include "orient/NumberText.h"
 #include "orient/TextParsing.h"
-#include "calc/ResultText.h"
 
 namespace Lodema {
 
@@ -142,8 +142,9 @@ std::string CalculatorModel::EntryTooltip(int box) const {
   } else if (IsCaption(label, "trend")) {
     what = "trend of the line";
   } else if (IsCaption(label, "strike")) {
-    what = IsSenseStrikeConvention(s.PlaneConvIn) ? "strike of the plane"
-                                                  : "strike, the plane dipping to its right";
+    what = OrientGeometry::HasSenseLetters(NotationIn(s).plane)
+               ? "strike of the plane"
+               : "strike, the plane dipping to its right";
   } else if (IsDirectionCaption(label)) {
     what = "dip direction";
   } else if (IsCaption(label, "sense")) {
@@ -175,7 +176,7 @@ std::string CalculatorModel::EntryTooltip(int box) const {
 
 bool CalculatorModel::ValidateDirectionText(const std::string& text) const {
   if (text.empty()) return false;
-  if (settings_.QuadrantIn == 1) {
+  if (DirectionsTypedAsBearings()) {
     return !OrientGeometry::QuadrantToAzimuthText(text, localeComma_).empty();
   }
   return EntryAccepts(EntryRule::kTurn, text, localeComma_);
@@ -277,8 +278,8 @@ CalculatorModel::WindowBoxes CalculatorModel::LocateWindowBoxes(int window, bool
 
 bool CalculatorModel::WindowNeedsNotationChange(int window, bool asLine) const {
   // Window D always holds a dip direction or trend, never a strike.
-  return settings_.QuadrantIn == 1 ||
-         (!asLine && window != 3 && IsStrikeConvention(settings_.PlaneConvIn));
+  return DirectionsTypedAsBearings() ||
+         (!asLine && window != 3 && OrientGeometry::UsesStrike(NotationIn(settings_).plane));
 }
 
 std::optional<WindowTexts> CalculatorModel::ReadOrientationWindow(int window, bool asLine) const {
@@ -288,12 +289,13 @@ std::optional<WindowTexts> CalculatorModel::ReadOrientationWindow(int window, bo
   if (boxes.direction >= 0) texts.direction = controls_.entryBoxes[boxes.direction].text;
   if (boxes.sense >= 0) texts.sense = controls_.entryBoxes[boxes.sense].text;
   texts.first = controls_.entryBoxes[boxes.first].text;
-  if (settings_.QuadrantIn == 1) {
+  if (DirectionsTypedAsBearings()) {
     texts.direction = OrientGeometry::QuadrantToAzimuthText(texts.direction, localeComma_);
   }
-  const int convention = settings_.PlaneConvIn;
-  if (!asLine && window != 3 && IsStrikeConvention(convention)) {
-    const std::string sense = IsSenseStrikeConvention(convention) ? texts.sense : std::string();
+  const OrientGeometry::PlaneNotation notation = NotationIn(settings_).plane;
+  if (!asLine && window != 3 && OrientGeometry::UsesStrike(notation)) {
+    const std::string sense =
+        OrientGeometry::HasSenseLetters(notation) ? texts.sense : std::string();
     texts.direction =
         OrientGeometry::StrikeAndSenseToDipDirectionText(texts.direction, sense, localeComma_);
   }
@@ -302,7 +304,7 @@ std::optional<WindowTexts> CalculatorModel::ReadOrientationWindow(int window, bo
 }
 
 std::string CalculatorModel::SenseAlongStrikeNote() const {
-  if (!IsSenseStrikeConvention(settings_.PlaneConvIn)) return "";
+  if (!OrientGeometry::HasSenseLetters(NotationIn(settings_).plane)) return "";
   std::string note;
   // Window D never holds a strike.
   for (int window = 0; window < 3; ++window) {
@@ -310,7 +312,7 @@ std::string CalculatorModel::SenseAlongStrikeNote() const {
     const WindowBoxes boxes = LocateWindowBoxes(window, false);
     if (boxes.error || boxes.direction < 0 || boxes.sense < 0) continue;
     std::string strike = controls_.entryBoxes[boxes.direction].text;
-    if (settings_.QuadrantIn == 1) {
+    if (DirectionsTypedAsBearings()) {
       strike = OrientGeometry::QuadrantToAzimuthText(strike, localeComma_);
     }
     const std::string& sense = controls_.entryBoxes[boxes.sense].text;

@@ -3,9 +3,9 @@
 // drill-core and decimal-character options of the main window.
 #include <string>
 
-#include "model/CalculatorModel.h"
 #include "calc/Catalogue.h"
 #include "calc/EntryBoxes.h"
+#include "model/CalculatorModel.h"
 
 namespace Lodema {
 
@@ -35,8 +35,9 @@ void CalculatorModel::SetReferenceDirection(int index) {
       caption = "D - Known dip dir'n of Ref.Plane";
       break;
     case 1:
-      caption = settings_.PlaneConvIn >= 5 ? "D - Known strike of Ref.Plane (not RH rule)"
-                                           : "D - Known strike of Ref.Plane";
+      caption = OrientGeometry::UsesRightHandRule(NotationIn(settings_).plane)
+                    ? "D - Known strike of Ref.Plane (not RH rule)"
+                    : "D - Known strike of Ref.Plane";
       break;
     case 2:
       caption = "D - Known axis of folding of Ref.Plane";

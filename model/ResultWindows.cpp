@@ -10,10 +10,10 @@
 #include <string>
 #include <string_view>
 
-#include "calc/ResultText.h"
-#include "model/CalculatorModel.h"
 #include "calc/Catalogue.h"
 #include "calc/EntryBoxes.h"
+#include "calc/ResultText.h"
+#include "model/CalculatorModel.h"
 #include "orient/NumberText.h"
 #include "orient/Primitives.h"
 #include "orient/TextFormatting.h"
@@ -42,14 +42,16 @@ void CalculatorModel::SetWindowForFabric(int window, FabricKind kind) {
   if (window < 0 || window > 7) return;
   const bool entry = window <= 3;
   const Lodema::Settings& s = settings_;
+  const OrientGeometry::Notation notation = entry ? NotationIn(s) : NotationOut(s);
   std::array<std::string, 3> captions;
   if (kind == kFabricPlane) {
-    captions = PlaneCaptions(entry ? s.PlaneConvIn : s.PlaneConvOut);
+    captions = PlaneCaptions(notation.plane);
   } else {
-    captions = LineCaptions(entry ? s.LineConvIn : s.LineConvOut);
+    const FabricLayout layout = LineLayout(notation.line);
+    captions = LineCaptions(notation.line);
     if (kind == kFabricCoreAxis) {
-      for (auto& caption : captions) {
-        if (caption == "plunge") caption = s.PlungeName;
+      for (std::size_t j = 0; j < captions.size(); ++j) {
+        if (layout[j].part == FabricPart::kAngle) captions[j] = s.PlungeName;
       }
       captions[2] = s.alphaWord;
     }
@@ -160,12 +162,12 @@ CalculatorModel::FabricStrings CalculatorModel::FormatFabricStrings(
   FabricStrings texts;
   texts.first = FormatAngleFixed(firstDegrees, decimals, decimalChar, false);
   std::string direction = azimuthDegrees;
-  if (isPlane && IsStrikeConvention(s.PlaneConvOut)) {
+  if (isPlane && OrientGeometry::UsesStrike(NotationOut(s).plane)) {
     const auto strike = OrientGeometry::DipDirectionToStrikeAndSense(azimuthDegrees);
     direction = strike.strike;
     texts.sense = strike.sense;
   }
-  if (s.QuadrantOut == 1) {
+  if (NotationOut(s).azimuth == OrientGeometry::AzimuthStyle::kQuadrant) {
     texts.direction = OrientGeometry::AzimuthToQuadrantText(
         FormatAngleFixed(direction, decimals, '.', false), decimalChar == ',');
   } else {
@@ -190,8 +192,9 @@ void CalculatorModel::AssignFabricTexts(int window, std::string_view first,
         target = direction;
         break;
       case ResultRole::kSense:
-        target = IsSenseStrikeConvention(settings_.PlaneConvOut) && isPlane ? sense
-                                                                             : std::string_view();
+        target = OrientGeometry::HasSenseLetters(NotationOut(settings_).plane) && isPlane
+                     ? sense
+                     : std::string_view();
         break;
       default:
         break;
@@ -234,7 +237,8 @@ void CalculatorModel::WriteAngleResult(double angle, const std::string& sense) {
 
 void CalculatorModel::WriteApparentResult(double angle, const std::string& sense) {
   HandlerScope scope(*this);
-  controls_.resultValues[12].caption = FormatAngleResult(angle, ResultDecimals(), OutputDecimalChar());
+  controls_.resultValues[12].caption =
+      FormatAngleResult(angle, ResultDecimals(), OutputDecimalChar());
   controls_.resultValues[13].caption = sense;
 }
 

@@ -31,19 +31,51 @@ struct DirectionCosines {
   double down = 0.0;
 };
 
-// Plane convention codes 1..6 (entry order of the fields).
-enum PlaneConvention : int {
+// How a plane's fields are written, in the order named. The values are the
+// stored codes ("PlaneConvIn", "PlaneConvOut"). Strikes of the last two
+// follow the right-hand rule; the middle two carry the dip's sense letters.
+enum class PlaneNotation : int {
   kDipDipDirection = 1,
   kDipDirectionDip = 2,
   kStrikeDipSense = 3,
   kDipSenseStrike = 4,
-  kDipStrikeRH = 5,
-  kStrikeDipRH = 6,
+  kDipStrikeRightHand = 5,
+  kStrikeDipRightHand = 6,
 };
-// Line convention codes.
-enum LineConvention : int { kPlungeTrend = 0, kTrendPlunge = 1 };
-// Direction notation codes.
-enum DirectionNotation : int { kAzimuthNotation = 0, kQuadrantNotation = 1 };
+// The order of a line's fields (stored codes 0 and 1).
+enum class LineNotation : int { kPlungeTrend = 0, kTrendPlunge = 1 };
+// How directions are written: azimuths (045) or quadrant bearings (N45E).
+enum class AzimuthStyle : int { kAzimuth = 0, kQuadrant = 1 };
+
+// How planes, lines and directions are written, on the way in or out.
+struct Notation {
+  PlaneNotation plane = PlaneNotation::kDipDipDirection;
+  LineNotation line = LineNotation::kPlungeTrend;
+  AzimuthStyle azimuth = AzimuthStyle::kAzimuth;
+  bool operator==(const Notation&) const = default;
+};
+
+// A plane written by its strike (every notation from 3 on).
+constexpr bool UsesStrike(PlaneNotation n) { return n >= PlaneNotation::kStrikeDipSense; }
+// A plane whose dip carries the sense letters of its dip direction.
+constexpr bool HasSenseLetters(PlaneNotation n) {
+  return n == PlaneNotation::kStrikeDipSense || n == PlaneNotation::kDipSenseStrike;
+}
+constexpr bool UsesRightHandRule(PlaneNotation n) {
+  return n >= PlaneNotation::kDipStrikeRightHand;
+}
+
+// The notations of stored codes; a code outside the range gives the first.
+constexpr PlaneNotation PlaneNotationFromCode(int code) {
+  return code >= 1 && code <= 6 ? static_cast<PlaneNotation>(code)
+                                : PlaneNotation::kDipDipDirection;
+}
+constexpr LineNotation LineNotationFromCode(int code) {
+  return code == 1 ? LineNotation::kTrendPlunge : LineNotation::kPlungeTrend;
+}
+constexpr AzimuthStyle AzimuthStyleFromCode(int code) {
+  return code == 1 ? AzimuthStyle::kQuadrant : AzimuthStyle::kAzimuth;
+}
 
 // The invalid compass marker: a text of the single character 27 (escape).
 inline constexpr char kInvalidCompassChar = '\x1b';

@@ -119,9 +119,4 @@ StrikeAndSense DipDirectionToStrikeAndSense(std::string_view dipDirection, bool 
   return result;
 }
 
-int CombineConventionCode(int planeConvention, int lineConvention, int quadrantFlag) {
-  const int code = lineConvention * 10 + planeConvention;
-  return quadrantFlag == 1 ? -code : code;
-}
-
 }  // namespace OrientGeometry

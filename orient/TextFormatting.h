@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Writing orientations as text in the user's output conventions: three-digit
-// azimuths, quadrant bearings, strike with sense letter, whole degrees, and a
-// whole plane or line in a combined convention code. Degrees in every text.
+// azimuths, quadrant bearings, strike with sense letter, whole degrees.
+// Degrees in every text.
 #pragma once
 
 #include <string>
@@ -43,9 +43,5 @@ struct StrikeAndSense {
 };
 StrikeAndSense DipDirectionToStrikeAndSense(std::string_view dipDirection,
                                             bool localeUsesComma = false);
-
-// line convention * 10 + plane convention, negative for quadrant notation
-// (quadrantFlag == 1): 1, 6 and quadrant give -16.
-int CombineConventionCode(int planeConvention, int lineConvention, int quadrantFlag);
 
 }  // namespace OrientGeometry

@@ -11,49 +11,51 @@ namespace Lodema::Plot {
 
 namespace {
 
+using OrientGeometry::Notation;
+using OrientGeometry::PlaneNotation;
+
 // An azimuth (degrees text) as a three-digit azimuth or a quadrant bearing.
-std::string DirectionText(const std::string& degrees, bool quadrant) {
-  return quadrant ? OrientGeometry::AzimuthToQuadrantText(degrees, false)
-                  : OrientGeometry::FormatAzimuthText(degrees);
+std::string DirectionText(const std::string& degrees, const Notation& notation) {
+  return notation.azimuth == OrientGeometry::AzimuthStyle::kQuadrant
+             ? OrientGeometry::AzimuthToQuadrantText(degrees, false)
+             : OrientGeometry::FormatAzimuthText(degrees);
 }
 
 // A line in the output order: plunge then trend, or trend then plunge.
-std::string LineText(const std::string& plunge, const std::string& trend, int convention,
+std::string LineText(const std::string& plunge, const std::string& trend, const Notation& notation,
                      const std::string& delimiter) {
-  const std::string direction = DirectionText(trend, convention < 0);
-  const bool trendFirst = std::abs(convention) >= 10;
-  return trendFirst ? direction + delimiter + plunge : plunge + delimiter + direction;
+  const std::string direction = DirectionText(trend, notation);
+  return notation.line == OrientGeometry::LineNotation::kTrendPlunge
+             ? direction + delimiter + plunge
+             : plunge + delimiter + direction;
 }
 
-// A plane in the output notation: 1 dip/dip direction, 2 dip direction/dip,
-// 3 strike/dip with sense, 4 dip with sense/strike, 5 dip/strike and
-// 6 strike/dip by the right-hand rule. Any other notation reads as 1.
-std::string PlaneText(const std::string& dip, const std::string& dipDirection, int convention,
-                      const std::string& delimiter) {
-  const bool quadrant = convention < 0;
-  const int notation = std::abs(convention) % 10;
-  if (notation >= 3 && notation <= 6) {
+// A plane in the output notation.
+std::string PlaneText(const std::string& dip, const std::string& dipDirection,
+                      const Notation& notation, const std::string& delimiter) {
+  if (OrientGeometry::UsesStrike(notation.plane)) {
     const OrientGeometry::StrikeAndSense strike =
         OrientGeometry::DipDirectionToStrikeAndSense(dipDirection);
-    const std::string strikeText = DirectionText(strike.strike, quadrant);
-    switch (notation) {
-      case 3:
+    const std::string strikeText = DirectionText(strike.strike, notation);
+    switch (notation.plane) {
+      case PlaneNotation::kStrikeDipSense:
         return strikeText + delimiter + dip + strike.sense;
-      case 4:
+      case PlaneNotation::kDipSenseStrike:
         return dip + strike.sense + delimiter + strikeText;
-      case 5:
+      case PlaneNotation::kDipStrikeRightHand:
         return dip + delimiter + strikeText;
       default:
         return strikeText + delimiter + dip;
     }
   }
-  const std::string direction = DirectionText(dipDirection, quadrant);
-  return notation == 2 ? direction + delimiter + dip : dip + delimiter + direction;
+  const std::string direction = DirectionText(dipDirection, notation);
+  return notation.plane == PlaneNotation::kDipDirectionDip ? direction + delimiter + dip
+                                                           : dip + delimiter + direction;
 }
 
 }  // namespace
 
-std::string CursorReadout(ProjectionType type, double x, double y, int convention,
+std::string CursorReadout(ProjectionType type, double x, double y, const Notation& notation,
                           const std::string& planeDelimiter, const std::string& lineDelimiter) {
   if (!(std::hypot(x, y) <= kPrimitiveRadius)) return {};
   const OrientGeometry::Line line = UnprojectPosition(type, std::nearbyint(x), std::nearbyint(y));
@@ -61,9 +63,9 @@ std::string CursorReadout(ProjectionType type, double x, double y, int conventio
   const auto degrees = [](double radians) {
     return OrientGeometry::RadiansToWholeDegreesText(radians);
   };
-  return LineText(degrees(line.angle), degrees(line.azimuth), convention, lineDelimiter) +
+  return LineText(degrees(line.angle), degrees(line.azimuth), notation, lineDelimiter) +
          "  (Plane: " +
-         PlaneText(degrees(plane.angle), degrees(plane.azimuth), convention, planeDelimiter) + ")";
+         PlaneText(degrees(plane.angle), degrees(plane.azimuth), notation, planeDelimiter) + ")";
 }
 
 }  // namespace Lodema::Plot

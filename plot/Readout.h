@@ -5,16 +5,17 @@
 
 #include <string>
 
+#include "orient/Records.h"
 #include "plot/Projection.h"
 
 namespace Lodema::Plot {
 
 // The read-out at plot position (x, y), plot units: "<line>  (Plane:
 // <plane>)" with whole degrees, or "" beyond the primitive (radius 1000).
-// convention is the combined output code: line order * 10 + plane notation
-// (1-6), negative for quadrant bearings. The delimiters go between the two
-// numbers of a plane and of a line.
-std::string CursorReadout(ProjectionType type, double x, double y, int convention,
+// written in the output notation. The delimiters go between the two numbers
+// of a plane and of a line.
+std::string CursorReadout(ProjectionType type, double x, double y,
+                          const OrientGeometry::Notation& notation,
                           const std::string& planeDelimiter, const std::string& lineDelimiter);
 
 }  // namespace Lodema::Plot

@@ -31,7 +31,9 @@ std::string Number(double value, int decimals, char decimalChar) {
 std::string DirectionText(double degrees, const OutputNotation& notation) {
   const std::string number = Number(degrees, notation.decimals, '.');
   const bool comma = notation.decimalChar == ',';
-  if (notation.quadrant) return OrientGeometry::AzimuthToQuadrantText(number, comma);
+  if (notation.notation.azimuth == OrientGeometry::AzimuthStyle::kQuadrant) {
+    return OrientGeometry::AzimuthToQuadrantText(number, comma);
+  }
   // Three whole digits, every decimal kept.
   const std::size_t whole = std::min(number.find('.'), number.size());
   const std::string text = std::string(whole < 3 ? 3 - whole : 0, '0') + number;
@@ -49,13 +51,16 @@ std::string OrientationText(const OrientGeometry::Orientation& o, bool plane,
   const double azimuth = OrientGeometry::WrapDegrees(OrientGeometry::RadiansToDegrees(o.azimuth));
   if (!plane) {
     const std::string trend = DirectionText(azimuth, notation);
-    return notation.lineConvention == 1 ? trend + "/" + angle : angle + "/" + trend;
+    return notation.notation.line == OrientGeometry::LineNotation::kTrendPlunge
+               ? trend + "/" + angle
+               : angle + "/" + trend;
   }
-  const int convention =
-      notation.planeConvention >= 1 && notation.planeConvention <= 6 ? notation.planeConvention : 1;
-  if (convention <= 2) {
+  using OrientGeometry::PlaneNotation;
+  const PlaneNotation form = notation.notation.plane;
+  if (!OrientGeometry::UsesStrike(form)) {
     const std::string direction = DirectionText(azimuth, notation);
-    return convention == 1 ? angle + "/" + direction : direction + "/" + angle;
+    return form == PlaneNotation::kDipDirectionDip ? direction + "/" + angle
+                                                   : angle + "/" + direction;
   }
   // A strike that rounds to 0 is written 360, as everywhere in Lodema.
   double strike = OrientGeometry::WrapDegrees(azimuth - 90.0);
@@ -66,14 +71,14 @@ std::string OrientationText(const OrientGeometry::Orientation& o, bool plane,
   const std::string strikeText = DirectionText(strike, notation);
   const std::string sense =
       OrientGeometry::DipDirectionToStrikeAndSense(Number(azimuth, 6, '.')).sense;
-  switch (convention) {
-    case 3:
+  switch (form) {
+    case PlaneNotation::kStrikeDipSense:
       return strikeText + "/" + angle + sense;
-    case 4:
+    case PlaneNotation::kDipSenseStrike:
       return angle + sense + "/" + strikeText;
-    case 5:
+    case PlaneNotation::kDipStrikeRightHand:
       return angle + "/" + strikeText;
-    default:  // 6
+    default:
       return strikeText + "/" + angle;
   }
 }

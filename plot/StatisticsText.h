@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "orient/Records.h"
 #include "plot/ResultAxes.h"
 #include "plot/Statistics.h"
 
@@ -13,9 +14,7 @@ namespace Lodema::Plot {
 
 // The output conventions the text follows.
 struct OutputNotation {
-  int planeConvention = 1;  // 1-6 as in "PlaneConvOut"; others write as 1
-  int lineConvention = 0;   // 0 plunge then trend, 1 trend then plunge
-  bool quadrant = false;    // bearings as N45E rather than 045
+  OrientGeometry::Notation notation;
   char decimalChar = '.';
   int decimals = 1;  // of every angle, 0-6
 };

@@ -24,12 +24,15 @@ class RecordingTarget : public EntryTarget {
 
 // Field kinds of two layouts: a plane in "Strike, Dip, Sense" in window A,
 // and (calculation 8) plane A with a pitch and its sense in boxes 4 and 5.
-constexpr std::array<int, kSlotCount> kStrikeDipSense = {3, 1, 5};
-constexpr std::array<int, kSlotCount> kPlanePitch = {1, 3, 0, 0, 4, 5};
+constexpr std::array<int, kSlotCount> kStrikeBoxes = {3, 1, 5};
+constexpr std::array<int, kSlotCount> kPitchBoxes = {1, 3, 0, 0, 4, 5};
+// Dips may carry their sense letters only in the first notation.
+constexpr auto kSenseLetters = OrientGeometry::PlaneNotation::kStrikeDipSense;
+constexpr auto kDipFirst = OrientGeometry::PlaneNotation::kDipDipDirection;
 
 struct FillRow {
   const char* name;
-  int planeConvention;  // 3: dips may carry their sense letters
+  OrientGeometry::PlaneNotation notation;
   std::array<int, kSlotCount> kinds;
   std::string line;  // split at ","
   ColumnMap map;
@@ -43,25 +46,25 @@ TEST(RowEntryTest, FillsBoxesAndSplitsCompassSuffixes) {
   const RowVerdict rejected = RowVerdict::kRejected;
   // clang-format off
   const FillRow rows[] = {
-      {"dip and sense share a column", 3, kStrikeDipSense, "120,45NE", {1, 2, 2}, data,
+      {"dip and sense share a column", kSenseLetters, kStrikeBoxes, "120,45NE", {1, 2, 2}, data,
        "0:120 1:45 2:NE"},
-      {"suffix inserted before a number field", 3, kStrikeDipSense, "120,45NE,0", {1, 2, 3}, data,
+      {"suffix inserted before a number field", kSenseLetters, kStrikeBoxes, "120,45NE,0", {1, 2, 3}, data,
        "0:120 1:45 2:NE"},
-      {"suffix dropped for a lettered field", 3, kStrikeDipSense, "120,45NE,SW", {1, 2, 3}, data,
+      {"suffix dropped for a lettered field", kSenseLetters, kStrikeBoxes, "120,45NE,SW", {1, 2, 3}, data,
        "0:120 1:45 2:SW"},
-      {"no suffix", 3, kStrikeDipSense, "120,45,NE", {1, 2, 3}, data, "0:120 1:45 2:NE"},
-      {"no split in other notations", 1, kStrikeDipSense, "120,45NE,NE", {1, 2, 3}, data,
+      {"no suffix", kSenseLetters, kStrikeBoxes, "120,45,NE", {1, 2, 3}, data, "0:120 1:45 2:NE"},
+      {"no split in other notations", kDipFirst, kStrikeBoxes, "120,45NE,NE", {1, 2, 3}, data,
        "0:120 1:45NE 2:NE"},
-      {"pitch with sense", 1, kPlanePitch, "30,090,25E", {1, 2, 0, 0, 3, 3}, data,
+      {"pitch with sense", kDipFirst, kPitchBoxes, "30,090,25E", {1, 2, 0, 0, 3, 3}, data,
        "0:30 1:090 4:25 5:E"},
-      {"not a compass suffix", 3, kStrikeDipSense, "120,45NX", {1, 2, 2}, nonData, "0:120"},
-      {"split field without digit", 3, kStrikeDipSense, "120,NE", {1, 2, 2}, nonData, "0:120"},
-      {"empty field", 1, kPlanePitch, "30,,25", {1, 2, 0, 0, 3}, nonData, "0:30"},
-      {"a refused entry is the caller's to check", 1, kPlanePitch, "30,bad,25", {1, 2, 0, 0, 3},
+      {"not a compass suffix", kSenseLetters, kStrikeBoxes, "120,45NX", {1, 2, 2}, nonData, "0:120"},
+      {"split field without digit", kSenseLetters, kStrikeBoxes, "120,NE", {1, 2, 2}, nonData, "0:120"},
+      {"empty field", kDipFirst, kPitchBoxes, "30,,25", {1, 2, 0, 0, 3}, nonData, "0:30"},
+      {"a refused entry is the caller's to check", kDipFirst, kPitchBoxes, "30,bad,25", {1, 2, 0, 0, 3},
        data, "0:30 1:bad 4:25"},
-      {"a refused entry rejects a row that is not data", 1, kPlanePitch, "30,bad,", {1, 2, 0, 0, 3},
+      {"a refused entry rejects a row that is not data", kDipFirst, kPitchBoxes, "30,bad,", {1, 2, 0, 0, 3},
        rejected, "0:30 1:bad"},
-      {"fixed and unmapped boxes untouched", 1, kPlanePitch, "25", {-1, -1, -1, 0, 1}, data,
+      {"fixed and unmapped boxes untouched", kDipFirst, kPitchBoxes, "25", {-1, -1, -1, 0, 1}, data,
        "4:25"},
   };
   // clang-format on
@@ -71,8 +74,7 @@ TEST(RowEntryTest, FillsBoxesAndSplitsCompassSuffixes) {
     SplitFields(row.line, ",", -1, fields);
     RecordingTarget target;
     SuffixParts parts;
-    EXPECT_EQ(FillEntries(fields, row.map, row.kinds, row.planeConvention, parts, target),
-              row.verdict);
+    EXPECT_EQ(FillEntries(fields, row.map, row.kinds, row.notation, parts, target), row.verdict);
     EXPECT_EQ(target.typed, row.typed);
   }
 }
@@ -81,7 +83,8 @@ TEST(RowEntryTest, InsertedSuffixShiftsTheFollowingFields) {
   std::vector<std::string_view> fields = {"120", "45NE", "0"};
   RecordingTarget target;
   SuffixParts parts;
-  ASSERT_EQ(FillEntries(fields, {1, 2, 3}, kStrikeDipSense, 3, parts, target), RowVerdict::kData);
+  ASSERT_EQ(FillEntries(fields, {1, 2, 3}, kStrikeBoxes, kSenseLetters, parts, target),
+            RowVerdict::kData);
   EXPECT_EQ(fields, (std::vector<std::string_view>{"120", "45NE", "NE", "0"}));
 }
 

@@ -109,20 +109,45 @@ INSTANTIATE_TEST_SUITE_P(
 // Each input notation, changed while "Same as Input File" is ticked, carries
 // its output notation along (settings, option buttons, the plot's code and
 // the result shown); unticked, the output stays where it was.
+using OrientGeometry::AzimuthStyle;
+using OrientGeometry::LineNotation;
+using OrientGeometry::PlaneNotation;
+
 struct CouplingRow {
   const char* name;
   void (CalculatorModel::*changeInput)(int);
   int index;
   int planeOut, lineOut, quadrantOut;
-  int plotCode;         // line order x 10 + plane notation, negative for quadrant
+  OrientGeometry::Notation plotNotation;
   const char* results;  // calculation 16 on line 30/135, as shown afterwards
 };
 
 TEST_F(ModelTest, SameAsInputCouplesEveryOutputNotation) {
   const CouplingRow rows[] = {
-      {"plane notation", &CalculatorModel::SetInputPlaneNotation, 3, 3, 0, 0, 3, "30|135|"},
-      {"line order", &CalculatorModel::SetInputLineOrder, 1, 1, 1, 0, 11, "135|30|"},
-      {"direction notation", &CalculatorModel::SetInputDirectionNotation, 1, 1, 0, 1, -1, "30|S45E|"},
+      {"plane notation",
+       &CalculatorModel::SetInputPlaneNotation,
+       3,
+       3,
+       0,
+       0,
+       {PlaneNotation::kStrikeDipSense, LineNotation::kPlungeTrend, AzimuthStyle::kAzimuth},
+       "30|135|"},
+      {"line order",
+       &CalculatorModel::SetInputLineOrder,
+       1,
+       1,
+       1,
+       0,
+       {PlaneNotation::kDipDipDirection, LineNotation::kTrendPlunge, AzimuthStyle::kAzimuth},
+       "135|30|"},
+      {"direction notation",
+       &CalculatorModel::SetInputDirectionNotation,
+       1,
+       1,
+       0,
+       1,
+       {PlaneNotation::kDipDipDirection, LineNotation::kPlungeTrend, AzimuthStyle::kQuadrant},
+       "30|S45E|"},
   };
   for (const CouplingRow& row : rows) {
     SCOPED_TRACE(row.name);
@@ -143,7 +168,7 @@ TEST_F(ModelTest, SameAsInputCouplesEveryOutputNotation) {
     EXPECT_TRUE(c.outputLineOrderOptions[row.lineOut].checked);
     EXPECT_TRUE(c.outputDirectionNotationOptions[row.quadrantOut].checked);
     EXPECT_FALSE(c.outputNotationPanels[0].enabled);
-    EXPECT_EQ(plot.conventionCode, row.plotCode);
+    EXPECT_EQ(plot.notation, row.plotNotation);
     EXPECT_EQ(c.resultValues[0].caption + "|" + c.resultValues[1].caption + "|" +
                   c.resultValues[2].caption,
               row.results);

@@ -20,11 +20,11 @@ class CountingPlot : public PlotSink {
     windowsUsed = used;
     caption = title;
   }
-  void SetStereoOrientConventions(int code) override { conventionCode = code; }
+  void SetStereoNotation(const OrientGeometry::Notation& output) override { notation = output; }
   int points = 0;
   std::array<bool, 4> windowsUsed{};
   std::string caption;
-  int conventionCode = 0;
+  OrientGeometry::Notation notation;
 };
 
 class ModelTest : public ::testing::Test {

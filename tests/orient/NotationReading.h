@@ -56,17 +56,18 @@ inline OrientationReading ReadPlaneText(const OrientationTexts& texts, int plane
     return reading;
   }
   std::string direction = texts.direction;
-  if (directionNotation == kQuadrantNotation) {
+  if (AzimuthStyleFromCode(directionNotation) == AzimuthStyle::kQuadrant) {
     direction = QuadrantToAzimuthText(direction, localeUsesComma);
   }
-  if (planeConvention == kStrikeDipSense || planeConvention == kDipSenseStrike) {
+  const PlaneNotation notation = PlaneNotationFromCode(planeConvention);
+  if (HasSenseLetters(notation)) {
     const std::string_view sense = TrimBlanks(texts.sense);
     if (!sense.empty() && !IsCompassPointText(sense)) {
       reading.failure = ReadFailure::kSense;
       return reading;
     }
     direction = StrikeAndSenseToDipDirectionText(direction, sense, localeUsesComma);
-  } else if (planeConvention == kDipStrikeRH || planeConvention == kStrikeDipRH) {
+  } else if (UsesRightHandRule(notation)) {
     direction = StrikeAndSenseToDipDirectionText(direction, "", localeUsesComma);
   }
   const auto dipDirection = NumberText::TryTextToDouble(direction, localeUsesComma);
@@ -87,7 +88,7 @@ inline OrientationReading ReadLineText(const OrientationTexts& texts, int direct
     reading.failure = ReadFailure::kAngle;
     return reading;
   }
-  const std::string direction = directionNotation == kQuadrantNotation
+  const std::string direction = AzimuthStyleFromCode(directionNotation) == AzimuthStyle::kQuadrant
                                     ? QuadrantToAzimuthText(texts.direction, localeUsesComma)
                                     : texts.direction;
   const auto trend = NumberText::TryTextToDouble(direction, localeUsesComma);
@@ -107,13 +108,13 @@ inline OrientationTexts PlaneTextsFromFields(std::span<const std::string> fields
   const std::string& f0 = FieldOrEmpty(fields, 0);
   const std::string& f1 = FieldOrEmpty(fields, 1);
   const std::string& f2 = FieldOrEmpty(fields, 2);
-  switch (planeConvention) {
-    case kDipDirectionDip:
-    case kStrikeDipRH:
+  switch (PlaneNotationFromCode(planeConvention)) {
+    case PlaneNotation::kDipDirectionDip:
+    case PlaneNotation::kStrikeDipRightHand:
       return {f1, f0, ""};
-    case kStrikeDipSense:
+    case PlaneNotation::kStrikeDipSense:
       return {f1, f0, f2};
-    case kDipSenseStrike:
+    case PlaneNotation::kDipSenseStrike:
       return {f0, f2, f1};
     default:  // dip first: conventions 1 and 5
       return {f0, f1, ""};
@@ -124,8 +125,15 @@ inline OrientationTexts LineTextsFromFields(std::span<const std::string> fields,
                                             int lineConvention) {
   const std::string& f0 = FieldOrEmpty(fields, 0);
   const std::string& f1 = FieldOrEmpty(fields, 1);
-  if (lineConvention == kTrendPlunge) return {f1, f0, ""};
+  if (LineNotationFromCode(lineConvention) == LineNotation::kTrendPlunge) return {f1, f0, ""};
   return {f0, f1, ""};
+}
+
+// Line order * 10 + plane notation, negative for quadrant bearings: one
+// number for a test's loops over every output notation.
+inline int CombineConventionCode(int planeConvention, int lineConvention, int quadrantFlag) {
+  const int code = lineConvention * 10 + planeConvention;
+  return quadrantFlag == 1 ? -code : code;
 }
 
 // A direction (kind 0), plane (kind 1) or line (any other kind) in combined

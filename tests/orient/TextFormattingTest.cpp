@@ -75,10 +75,5 @@ TEST(DipDirectionToStrikeAndSense, RightHandStrikeAndSenseLetter) {
   }
 }
 
-TEST(CombineConventionCode, LineTimesTenPlusPlane) {
-  EXPECT_EQ(CombineConventionCode(6, 1, 1), -16);
-  EXPECT_EQ(CombineConventionCode(3, 1, 0), 13);
-}
-
 // Guards against stray separators or a made-up strike for unreadable azimuths.
 }  // namespace

@@ -20,6 +20,15 @@ using testing::Op;
 constexpr DirectionCosines kPole{0.3, -0.2, 0.9};
 constexpr DirectionCosines kEastWest{0, 1, 0};
 
+using OrientGeometry::AzimuthStyle;
+using OrientGeometry::LineNotation;
+using OrientGeometry::PlaneNotation;
+
+// Planes in a notation, lines plunge first, directions as azimuths.
+OutputNotation Written(PlaneNotation plane, char decimalChar, int decimals) {
+  return {{plane, LineNotation::kPlungeTrend, AzimuthStyle::kAzimuth}, decimalChar, decimals};
+}
+
 TEST(StatisticsText, WritesOrientationsInTheOutputConventions) {
   struct Row {
     const char* name;
@@ -29,22 +38,25 @@ TEST(StatisticsText, WritesOrientationsInTheOutputConventions) {
     const char* vertical;  // normal to kEastWest
   };
   const Row rows[] = {
-      {"dip / dip direction", {1, 0, false, '.', 1}, "21.8/146.3", "68.2/326.3", "90.0/270.0"},
-      {"dip direction / dip", {2, 0, false, '.', 1}, "146.3/21.8", "68.2/326.3", "270.0/90.0"},
-      {"strike, dip and sense", {3, 0, false, '.', 1}, "056.3/21.8S", "68.2/326.3", "180.0/90.0W"},
-      {"dip and sense, strike", {4, 0, false, '.', 1}, "21.8S/056.3", "68.2/326.3", "90.0W/180.0"},
-      {"dip / right-hand strike", {5, 0, false, '.', 1}, "21.8/056.3", "68.2/326.3", "90.0/180.0"},
+      {"dip / dip direction", Written(PlaneNotation::kDipDipDirection, '.', 1), "21.8/146.3",
+       "68.2/326.3", "90.0/270.0"},
+      {"dip direction / dip", Written(PlaneNotation::kDipDirectionDip, '.', 1), "146.3/21.8",
+       "68.2/326.3", "270.0/90.0"},
+      {"strike, dip and sense", Written(PlaneNotation::kStrikeDipSense, '.', 1), "056.3/21.8S",
+       "68.2/326.3", "180.0/90.0W"},
+      {"dip and sense, strike", Written(PlaneNotation::kDipSenseStrike, '.', 1), "21.8S/056.3",
+       "68.2/326.3", "90.0W/180.0"},
+      {"dip / right-hand strike", Written(PlaneNotation::kDipStrikeRightHand, '.', 1), "21.8/056.3",
+       "68.2/326.3", "90.0/180.0"},
       {"right-hand strike / dip, quadrant, comma, whole degrees, trend first",
-       {6, 1, true, ',', 0},
+       {{PlaneNotation::kStrikeDipRightHand, LineNotation::kTrendPlunge, AzimuthStyle::kQuadrant},
+        ',',
+        0},
        "N56E/22",
        "N34W/68",
        "S0E/90"},
-      {"two decimals with a comma",
-       {1, 0, false, ',', 2},
-       "21,83/146,31",
-       "68,17/326,31",
-       "90,00/270,00"},
-      {"unknown plane convention writes as 1", {9, 0, false, '.', 0}, "22/146", "68/326", "90/270"},
+      {"two decimals with a comma", Written(PlaneNotation::kDipDipDirection, ',', 2),
+       "21,83/146,31", "68,17/326,31", "90,00/270,00"},
   };
   for (const Row& row : rows) {
     EXPECT_EQ(NormalPlaneText(kPole, row.notation), row.plane) << row.name;
