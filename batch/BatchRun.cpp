@@ -102,6 +102,8 @@ struct BatchRunner::RowContext {
         keptTexts(&request.keptTexts),
         delimiterSet(request.delimiterSet),
         texts(request.keptTexts) {
+    if (request.survey)
+      highest = std::max(highest, survey.emplace(*request.survey, request.schema).HighestColumn());
     for (int slot = 0; slot < kSlotCount; ++slot) {
       kinds[static_cast<std::size_t>(slot)] =
           request.schema.entries[static_cast<std::size_t>(slot)].kind;
@@ -118,6 +120,7 @@ struct BatchRunner::RowContext {
   // What the last row gave: its result, and the reason it has none.
   RowResult result;
   std::string uncomputedReason;
+  std::optional<SurveyRowFiller> survey;
 };
 
 RowVerdict BatchRunner::FillRowTexts(std::string_view text, RowContext& row) {
@@ -127,6 +130,10 @@ RowVerdict BatchRunner::FillRowTexts(std::string_view text, RowContext& row) {
   if (!IsDataCandidate(text) ||
       SplitFields(text, row.delimiterSet, row.highest, row.fields) < row.highest) {
     return RowVerdict::kNonData;
+  }
+  // Read before the entries, which may insert a field.
+  if (row.survey && !row.survey->Fill(row.fields, row.texts, row.uncomputedReason)) {
+    return RowVerdict::kRejected;
   }
   RowTexts target(*row.schema, row.texts);
   return FillEntries(row.fields, row.map, row.kinds, row.schema->planeConventionIn, target);
@@ -225,7 +232,8 @@ void BatchRunner::RunRows(LineReader& reader, const BatchRunRequest& request,
       ++counts.dataRows;
       writer_.WriteResultLine(
           outputFile, true, options.inputAppended, row.result.texts,
-          options.retainInput ? std::optional<std::string_view>(text) : std::nullopt);
+          options.retainInput ? std::optional<std::string_view>(text) : std::nullopt,
+          row.survey ? &row.survey->ExtraTexts() : nullptr);
       if (platform_.retain != nullptr && plotShown) platform_.retain->PressRetain();
     } else if (options.retainInput && options.keepNonData) {
       writer_.WriteOutputLine(text, options.inputAppended, false);

@@ -1,0 +1,138 @@
+// SPDX-License-Identifier: MIT
+#include "batch/SurveyRows.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "calc/CoreConventions.h"
+#include "orient/NumberText.h"
+#include "orient/Primitives.h"
+#include "orient/TextFormatting.h"
+
+namespace Lodema {
+
+using namespace OrientGeometry;
+
+namespace {
+
+// A ten-thousandth of a degree is far below what a survey tool measures,
+// and an axis typed with up to four decimals comes back as typed.
+constexpr int kAxisDecimals = 4;
+// Positions to the centimetre.
+constexpr int kPositionDecimals = 2;
+
+// value with at most `decimals` decimals, trailing zeros dropped, "-0" as "0".
+std::string FixedText(double value, int decimals, char decimalChar) {
+  char buffer[64];
+  const auto [end, error] =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+  if (error != std::errc()) return NumberText::FormatGeneral(value, decimalChar);
+  std::string text(buffer, end);
+  const std::size_t point = text.find('.');
+  if (point != std::string::npos) {
+    while (text.back() == '0') text.pop_back();
+    if (text.back() == '.') {
+      text.pop_back();
+    } else {
+      text[point] = decimalChar;
+    }
+  }
+  if (text == "-0") text = "0";
+  return text;
+}
+
+std::string_view FieldAt(const std::vector<std::string>& fields, int column) {
+  return fields[static_cast<std::size_t>(column - 1)];
+}
+
+}  // namespace
+
+bool TakesSurveyAxis(const RowSchema& schema) {
+  return schema.info != nullptr && schema.info->c == WindowUse::kCoreAxis;
+}
+
+std::vector<std::string> SurveyCaptions(const SurveyRun* survey, const RowSchema& schema) {
+  std::vector<std::string> captions;
+  if (survey == nullptr) return captions;
+  if (survey->positionColumns) {
+    captions.insert(captions.end(), {"Hole:easting", "Hole:northing", "Hole:elevation"});
+  }
+  if (survey->axisColumns) {
+    const bool trendFirst = schema.entries[6].role == BoxRole::kDirection;
+    captions.push_back("Axis:" + schema.entries[trendFirst ? 7 : 6].caption);
+    captions.push_back("Axis:" + schema.entries[trendFirst ? 6 : 7].caption);
+  }
+  return captions;
+}
+
+std::array<std::string, 2> TypedAxisTexts(const Line& axis, const RowSchema& schema) {
+  const Line typed = TypedCoreAxis(axis, schema.core);
+  const char decimalChar = schema.localeComma ? ',' : '.';
+  std::array<std::string, 2> texts{
+      FixedText(RadiansToDegrees(typed.angle), kAxisDecimals, decimalChar),
+      FixedText(RadiansToDegrees(typed.azimuth), kAxisDecimals, decimalChar)};
+  // 359.99996 rounds to a full turn: the same direction as 0.
+  if (texts[1] == "360") texts[1] = "0";
+  if (schema.quadrantIn) texts[1] = AzimuthToQuadrantText(texts[1], schema.localeComma);
+  return texts;
+}
+
+SurveyRowFiller::SurveyRowFiller(const SurveyRun& survey, const RowSchema& schema)
+    : survey_(survey), schema_(schema) {
+  if (schema.entries[6].role == BoxRole::kDirection) std::swap(plungeBox_, trendBox_);
+}
+
+int SurveyRowFiller::HighestColumn() const {
+  return std::max(survey_.holeColumn, survey_.depthColumn);
+}
+
+bool SurveyRowFiller::Fill(const std::vector<std::string>& fields,
+                           std::array<std::string, kEntryBoxCount>& texts, std::string& reason) {
+  const std::string_view hole = NumberText::TrimBlanks(FieldAt(fields, survey_.holeColumn));
+  if (lastIndex_ < 0 || hole != lastHole_) {
+    const std::optional<int> index = survey_.table->FindHole(hole);
+    if (!index) {
+      reason = "hole " + std::string(hole) + " is not in the survey";
+      return false;
+    }
+    lastHole_.assign(hole);
+    lastIndex_ = *index;
+  }
+  const std::string_view depthText = NumberText::TrimBlanks(FieldAt(fields, survey_.depthColumn));
+  double depth = 0.0;
+  if (!NumberText::ReadPlainDecimal(depthText, depth)) {
+    const std::optional<double> read =
+        NumberText::IsNumberText(depthText)
+            ? NumberText::TryTextToDouble(depthText, schema_.localeComma)
+            : std::nullopt;
+    if (!read || !std::isfinite(*read)) {
+      reason = "depth is not a number";
+      return false;
+    }
+    depth = *read;
+  }
+  const HolePoint point = survey_.table->PointAt(lastIndex_, depth);
+  if (survey_.positionColumns && !point.position) {
+    reason = "hole " + lastHole_ + " has no collar";
+    return false;
+  }
+  std::array<std::string, 2> axis =
+      TypedAxisTexts(DirectionCosinesToLine(point.direction), schema_);
+  extra_.clear();
+  const char decimalChar = schema_.output.decimalChar;
+  if (survey_.positionColumns) {
+    for (const double value : *point.position) {
+      extra_.push_back(FixedText(value, kPositionDecimals, decimalChar));
+    }
+  }
+  if (survey_.axisColumns) {
+    for (const std::string& text : axis) {
+      extra_.push_back(NumberText::SwapDecimalSeparator(text, decimalChar == ','));
+    }
+  }
+  texts[static_cast<std::size_t>(plungeBox_)] = std::move(axis[0]);
+  texts[static_cast<std::size_t>(trendBox_)] = std::move(axis[1]);
+  return true;
+}
+
+}  // namespace Lodema
