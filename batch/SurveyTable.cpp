@@ -48,8 +48,11 @@ std::string ForEachTableRow(
   bool first = true;
   while (lines.ReadLine(line)) {
     ++number;
-    const std::string_view text = NumberText::TrimBlanks(line, true);
-    if (text.empty() || text[0] == '*' || text[0] == ';' || text[0] == '/') continue;
+    // Leading blanks go, as in input rows; a leading TAB is an empty field.
+    std::string_view text = NumberText::TrimLeadingSpaces(line);
+    while (!text.empty() && (text.back() == '\r' || text.back() == '\n')) text.remove_suffix(1);
+    if (NumberText::TrimBlanks(text).empty() || text[0] == '*' || text[0] == ';' || text[0] == '/')
+      continue;
     SplitFields(text, delimiterSet, -1, fields);
     const bool keyIsNumber =
         static_cast<std::size_t>(keyColumn) <= fields.size() &&
