@@ -493,8 +493,7 @@ std::string UsageText() {
          "         [--plot FILE.svg [--plot-type area|angle] [--planes-as circles|poles]\n"
          "          [--axes 0-3] [--plot-show result,A,B,C,D]\n"
          "          [--contour [exp-kamb|kamb|count]]] [--stats]\n"
-         "         [--survey FILE --hole-column N --depth-column N [--survey-columns h,d,a,p]\n"
-         "          [--collars FILE [--collar-columns h,e,n,z]] [--axis-columns]]\n"
+
          "       lodema-batch --help\n"
          "       lodema-batch --version\n";
 }
