@@ -27,6 +27,11 @@ struct SurveyRun {
   bool axisColumns = false;      // the axis's plunge and trend as filled in
 };
 
+// How a survey is read for rows of the schema split at delimiterSet.
+inline SurveyReading SurveyReadingOf(const RowSchema& schema, const std::string& delimiterSet) {
+  return {delimiterSet, schema.core, schema.quadrantIn, schema.localeComma};
+}
+
 // True when the calculation reads a core axis from window C, the window a
 // survey fills.
 bool TakesSurveyAxis(const RowSchema& schema);

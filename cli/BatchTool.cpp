@@ -149,7 +149,7 @@ ColumnMap ToolColumnMap(const CliOptions& options, const EntryLayout& layout,
 std::shared_ptr<const SurveyRun> ReadToolSurvey(const CliOptions& options, const RowSchema& schema,
                                                 const std::string& delimiterSet,
                                                 std::string& problem) {
-  const SurveyReading reading{delimiterSet, schema.core, schema.quadrantIn, schema.localeComma};
+  const SurveyReading reading = SurveyReadingOf(schema, delimiterSet);
   InputFiles files;
   std::unique_ptr<LineReader> lines = files.Open(options.survey);
   if (!lines) {
