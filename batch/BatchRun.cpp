@@ -102,8 +102,10 @@ struct BatchRunner::RowContext {
         keptTexts(&request.keptTexts),
         delimiterSet(request.delimiterSet),
         texts(request.keptTexts) {
-    if (request.survey)
+    // The hole and depth columns are split off with the mapped ones.
+    if (request.survey) {
       highest = std::max(highest, survey.emplace(*request.survey, request.schema).HighestColumn());
+    }
     for (int slot = 0; slot < kSlotCount; ++slot) {
       kinds[static_cast<std::size_t>(slot)] =
           request.schema.entries[static_cast<std::size_t>(slot)].kind;
