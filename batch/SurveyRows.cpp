@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "batch/SurveyRows.h"
 
-#include <charconv>
 #include <cmath>
+#include <cstdint>
 
 #include "calc/CoreConventions.h"
 #include "orient/NumberText.h"
@@ -21,24 +21,33 @@ constexpr int kAxisDecimals = 4;
 // Positions to the centimetre.
 constexpr int kPositionDecimals = 2;
 
-// value with at most `decimals` decimals, trailing zeros dropped, "-0" as "0".
+// value with at most `decimals` (at most 6) decimals, rounded half away
+// from zero, trailing zeros dropped, "-0" as "0". Written by hand: the
+// library's fixed-precision conversion costs more than the rest of a row's
+// survey lookup.
 std::string FixedText(double value, int decimals, char decimalChar) {
-  char buffer[64];
-  const auto [end, error] =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-  if (error != std::errc()) return NumberText::FormatGeneral(value, decimalChar);
-  std::string text(buffer, end);
-  const std::size_t point = text.find('.');
-  if (point != std::string::npos) {
-    while (text.back() == '0') text.pop_back();
-    if (text.back() == '.') {
-      text.pop_back();
-    } else {
-      text[point] = decimalChar;
-    }
+  static constexpr std::int64_t kScales[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
+  const std::int64_t scale = kScales[decimals];
+  const double scaled = std::fabs(value) * static_cast<double>(scale);
+  // Beyond what the integer holds the general form says it.
+  if (!(scaled < 9e15)) return NumberText::FormatGeneral(value, decimalChar);
+  std::int64_t units = std::llround(scaled);
+  int places = decimals;
+  while (places > 0 && units % 10 == 0) {
+    units /= 10;
+    --places;
   }
-  if (text == "-0") text = "0";
-  return text;
+  char buffer[32];
+  char* const end = buffer + sizeof buffer;
+  char* p = end;
+  for (int i = 0; i < places; ++i, units /= 10) *--p = static_cast<char>('0' + units % 10);
+  if (places > 0) *--p = decimalChar;
+  do {
+    *--p = static_cast<char>('0' + units % 10);
+    units /= 10;
+  } while (units > 0);
+  if (value < 0 && !(p + 1 == end && *p == '0')) *--p = '-';
+  return std::string(p, end);
 }
 
 std::string_view FieldAt(const std::vector<std::string>& fields, int column) {

@@ -54,8 +54,9 @@ bool WriteSurvey(const std::string& path) {
   return WriteFile(path, text);
 }
 
-// rows rows spread over the holes, hole after hole; withAxis adds a typed
-// axis so that the run without a survey reads as many fields.
+// rows rows spread over the holes, hole after hole; withAxis adds an axis
+// typed with four decimals, as the survey gives it, so that the run without
+// a survey reads as many fields and writes as many decimals.
 bool WriteLog(const std::string& path, long rows, bool withAxis) {
   std::FILE* file = std::fopen(path.c_str(), "wb");
   if (file == nullptr) return false;
@@ -68,8 +69,9 @@ bool WriteLog(const std::string& path, long rows, bool withAxis) {
     const long hole = std::min<long>(i / perHole, kHoles - 1);
     const double depth = length * static_cast<double>(i % perHole) / static_cast<double>(perHole);
     if (withAxis) {
-      std::snprintf(line, sizeof line, "DDH-%03ld\t%.2f\t%d\t%d\t65\t%ld\r\n", hole, depth,
-                    angle(random) * 4, angle(random), (hole * 37) % 360);
+      std::snprintf(line, sizeof line, "DDH-%03ld\t%.2f\t%d\t%d\t%.4f\t%.4f\r\n", hole, depth,
+                    angle(random) * 4, angle(random), 65.0 + depth / 1000.0,
+                    static_cast<double>((hole * 37) % 360) + depth / 100.0);
     } else {
       std::snprintf(line, sizeof line, "DDH-%03ld\t%.2f\t%d\t%d\r\n", hole, depth,
                     angle(random) * 4, angle(random));
@@ -135,8 +137,7 @@ int main(int argc, char** argv) {
   std::printf("| --- | ---: | ---: | ---: |\n");
   const auto row = [&](const std::string& name, const Measure& m) {
     std::printf("| %s | %.0f | %.0f | %ld KB |\n", name.c_str(), Rate(rows, m),
-                m.cpuSeconds > 0 ? static_cast<double>(rows) / m.cpuSeconds : 0.0,
-                m.peakKilobytes);
+                m.cpuSeconds > 0 ? static_cast<double>(rows) / m.cpuSeconds : 0.0, m.peakKilobytes);
   };
   row("axis typed in columns, --jobs 1", Median(typedOne));
   row("--survey, --jobs 1", Median(surveyOne));
