@@ -22,10 +22,11 @@
 #include "app/Mirror.h"
 #include "app/OutputPanel.h"
 #include "app/QtPlatform.h"
+#include "app/SurveyFrame.h"
 #include "app/ThemeColours.h"
-#include "model/FilePage.h"
 #include "batch/HeadingGuess.h"
 #include "model/CalculatorModel.h"
+#include "model/FilePage.h"
 
 namespace {
 
@@ -70,6 +71,8 @@ FilePage::FilePage(Lodema::CalculatorModel& model, Lodema::FilePageModel& page, 
   auto* right = new QVBoxLayout(rightColumn_);
   right->setContentsMargins(0, 0, 0, 0);
   right->addWidget(MakeColumnFrames());
+  survey_ = new SurveyFrame(pageModel_, [this](std::function<void()> action) { Forward(action); });
+  right->addWidget(survey_);
   right->addWidget(output_->ExtraColumns());
   right->addStretch(1);
   Arrange(false);
@@ -362,6 +365,7 @@ void FilePage::Refresh() {
     mirror::Check(manualFixBoxes_[w], c.manualFixBoxes[w], false);
     windowColumnFrames_[w]->setEnabled(c.inputFrameEnabled);
   }
+  survey_->Refresh();
   output_->Refresh();
   RefreshProgress();
   if (newSource) emit inputSourceChanged(mirror::Q(shownSource_));

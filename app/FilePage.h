@@ -30,6 +30,7 @@ class QRadioButton;
 class QTableWidget;
 class QToolButton;
 class QWidget;
+class SurveyFrame;
 
 namespace Lodema {
 class FilePageModel;
@@ -69,6 +70,7 @@ class FilePage : public QObject {
   QLabel* RunStatus() const { return runStatus_; }
   QLabel* CounterLabel() const { return counterLabel_; }
   QMenu* PasteMenu() const { return pasteMenu_; }
+  SurveyFrame* Survey() const { return survey_; }
   // The column lists go under the output file when view (the visible part
   // of the page) is narrower than the page side by side.
   void FollowWidthOf(QWidget* view);
@@ -128,6 +130,7 @@ class FilePage : public QObject {
   std::array<QComboBox*, Lodema::kSlotCount> columnLists_{};
   std::array<bool, Lodema::kSlotCount> shownHighlight_{};
   std::array<QCheckBox*, 4> manualFixBoxes_{};
+  SurveyFrame* survey_ = nullptr;
 
   std::array<QPushButton*, 2> commandButtons_{};
   QWidget* counterFrame_ = nullptr;

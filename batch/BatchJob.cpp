@@ -79,6 +79,7 @@ JobRun RunBatchJob(const BatchJob& job, ResultWriter& writer, BatchRunner& runne
   writer.SetDelimiter(job.outputDelimiter);
   writer.SetColumnFlags(job.columns);
   writer.SetLayout(job.request.schema, job.pitchName);
+  writer.SetExtraCaptions(SurveyCaptions(job.request.survey.get(), job.request.schema));
   if (std::optional<std::string> problem =
           DelimiterProblem(job.request.delimiterSet, job.outputDelimiter, job.decimalChar)) {
     Show(messages, *problem, MessageIcon::kCritical);

@@ -116,6 +116,10 @@ struct BatchRunner::RowContext {
         map(request.map),
         highest(HighestColumn(request.map)),
         delimiterSet(request.delimiterSet) {
+    // The hole and depth columns are split off with the mapped ones.
+    if (request.survey) {
+      highest = std::max(highest, survey.emplace(*request.survey, request.schema).HighestColumn());
+    }
     for (std::size_t box = 0; box < texts.size(); ++box) {
       keptTexts[box] = request.keptTexts[box];
       if (box < kinds.size()) kinds[box] = request.schema.entries[box].kind;
@@ -133,6 +137,7 @@ struct BatchRunner::RowContext {
   // What the last row gave: its result, and the reason it has none.
   RowResult result;
   std::string uncomputedReason;
+  std::optional<SurveyRowFiller> survey;
 };
 
 RowVerdict BatchRunner::FillRowTexts(std::string_view text, RowContext& row) {
@@ -141,6 +146,10 @@ RowVerdict BatchRunner::FillRowTexts(std::string_view text, RowContext& row) {
   if (!IsDataCandidate(text) ||
       SplitFields(text, row.delimiterSet, row.highest, row.fields) < row.highest) {
     return RowVerdict::kNonData;
+  }
+  // Read before the entries, which may insert a field.
+  if (row.survey && !row.survey->Fill(row.fields, row.texts, row.uncomputedReason)) {
+    return RowVerdict::kRejected;
   }
   RowTexts target(*row.schema, row.texts);
   const RowVerdict verdict =
@@ -241,7 +250,8 @@ void BatchRunner::RunRows(LineReader& reader, const BatchRunRequest& request,
       ++counts.dataRows;
       writer_.WriteResultLine(
           outputFile, true, options.inputAppended, row.result.texts,
-          options.retainInput ? std::optional<std::string_view>(text) : std::nullopt);
+          options.retainInput ? std::optional<std::string_view>(text) : std::nullopt,
+          row.survey ? &row.survey->ExtraTexts() : nullptr);
       if (platform_.retain != nullptr && plotShown) platform_.retain->PressRetain();
     } else if (options.retainInput && options.keepNonData) {
       writer_.WriteOutputLine(text, options.inputAppended, false);

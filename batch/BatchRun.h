@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,6 +17,7 @@
 #include "batch/ResultWriter.h"
 #include "batch/RowEntry.h"
 #include "batch/Summary.h"
+#include "batch/SurveyRows.h"
 #include "calc/Platform.h"
 #include "calc/RowKernel.h"
 
@@ -33,6 +35,9 @@ struct BatchRunRequest {
   // Texts of the boxes no column feeds: the windows fixed by hand and the
   // section trend (slots the map leaves without a column stay empty).
   std::array<std::string, kEntryBoxCount> keptTexts{};
+  // The core axis of each row from a drill-hole survey (none: window C is
+  // read as mapped).
+  std::shared_ptr<const SurveyRun> survey;
 };
 
 // The output options a run reads (the file page's check boxes).

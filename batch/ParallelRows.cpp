@@ -146,6 +146,7 @@ class RowWorker {
     writer_.SetFileName(writer.FileName());
     writer_.SetDelimiter(writer.Delimiter());
     writer_.SetColumnFlags(writer.ColumnFlags());
+    writer_.SetExtraCaptions(writer.ExtraCaptions());
     writer_.GetResultCaptions();
     writer_.BeginRun(true);
   }

@@ -14,6 +14,11 @@ ResultWriter::~ResultWriter() {
 
 ResultCaptions ResultWriter::GetResultCaptions() {
   ResultCaptions captions = Lodema::GetResultCaptions(schema_, flags_, pitchName_, delimiter_);
+  for (const std::string& caption : extraCaptions_) {
+    captions.text.append(delimiter_);
+    captions.text.append(caption);
+    ++captions.count;
+  }
   resultCount_ = captions.count;
   return captions;
 }
@@ -158,10 +163,16 @@ WriteOutcome ResultWriter::WriteComposedLine(const std::string& fileName, bool a
 
 WriteOutcome ResultWriter::WriteResultLine(const std::string& fileName, bool append,
                                            bool inputAppended, const ResultBoxTexts& texts,
-                                           std::optional<std::string_view> inputLine) {
+                                           std::optional<std::string_view> inputLine,
+                                           const std::vector<std::string>* extra) {
   if (!HasVisibleMainResult(schema_, texts)) return WriteOutcome::kNothingToWrite;
   return WriteComposedLine(fileName, append, inputAppended, inputLine, [&](std::string& line) {
     AppendResultValues(schema_, texts, flags_, delimiter_, line);
+    if (extra == nullptr) return;
+    for (const std::string& value : *extra) {
+      line.append(delimiter_);
+      line.append(value);
+    }
   });
 }
 

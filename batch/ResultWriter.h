@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "batch/OutputFile.h"
 #include "batch/Platform.h"
@@ -61,6 +62,10 @@ class ResultWriter {
     pitchName_ = pitchName;
   }
   const RowSchema& Layout() const { return schema_; }
+  // Columns after the results that each line's caller gives (a survey's
+  // positions and axis), by caption.
+  void SetExtraCaptions(std::vector<std::string> captions) { extraCaptions_ = std::move(captions); }
+  const std::vector<std::string>& ExtraCaptions() const { return extraCaptions_; }
   // During a batch run lines carry the input line and nobody is asked
   // before a file is emptied.
   void SetBatchRunning(bool running) { batchRunning_ = running; }
@@ -85,10 +90,11 @@ class ResultWriter {
 
   // One result line from the texts of result boxes 0..13 (the shown ones
   // are written); inputLine is copied in during a batch run (none when
-  // input data are not retained).
+  // input data are not retained); extra holds the extra columns' texts.
   WriteOutcome WriteResultLine(const std::string& fileName, bool append, bool inputAppended,
                                const ResultBoxTexts& texts,
-                               std::optional<std::string_view> inputLine = std::nullopt);
+                               std::optional<std::string_view> inputLine = std::nullopt,
+                               const std::vector<std::string>* extra = nullptr);
   // Lines a batch worker formatted (each ending with CR LF), written in the
   // run as if one by one; results tells whether any of them is a result
   // line (the record of the file last written follows). False when the
@@ -120,6 +126,7 @@ class ResultWriter {
   ResultColumnFlags flags_;
   RowSchema schema_ = MakeRowSchema(0, Settings{}, false, false);
   std::string pitchName_ = "pitch";
+  std::vector<std::string> extraCaptions_;
   bool batchRunning_ = false;
   int resultCount_ = 0;
   std::function<void()> selectAppend_;

@@ -28,6 +28,20 @@ OrientGeometry::Line CorrectCoreAxis(double typedPlunge, double typedTrend,
   return {plunge, trend};
 }
 
+OrientGeometry::Line TypedCoreAxis(const OrientGeometry::Line& axis, const CoreConventions& conv) {
+  double plunge = axis.angle;
+  if (conv.zenithConv) {
+    // A horizontal axis comes back as a zenith of +90, read as downward.
+    const double fromVertical = kHalfPi - std::fabs(plunge);
+    plunge = plunge < 0.0 ? -fromVertical : fromVertical;
+  }
+  double trend = axis.azimuth;
+  if (plunge < 0.0 && conv.coreUpTrend) trend -= kPi;
+  if (trend < 0.0) trend += kTwoPi;
+  if (trend >= kTwoPi) trend -= kTwoPi;
+  return {conv.coreConv ? plunge : -plunge, trend};
+}
+
 double CorrectAlpha(double alpha, const CoreConventions& conv) {
   return conv.deltaNormal ? std::fabs(alpha) : kHalfPi - std::fabs(alpha);
 }

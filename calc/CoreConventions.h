@@ -28,6 +28,11 @@ struct CoreConventions {
 OrientGeometry::Line CorrectCoreAxis(double typedPlunge, double typedTrend,
                                      const CoreConventions& conv, bool applyZenith);
 
+// The inverse of CorrectCoreAxis with applyZenith: the plunge (or zenith)
+// and trend a user would type for the axis record, so that CorrectCoreAxis
+// gives it back. A trend stays within [0, 2 pi).
+OrientGeometry::Line TypedCoreAxis(const OrientGeometry::Line& axis, const CoreConventions& conv);
+
 // Alpha as typed -> the inclination handed to the core geometry: the angle
 // between the plane's normal and the core axis.
 double CorrectAlpha(double alpha, const CoreConventions& conv);

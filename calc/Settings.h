@@ -141,6 +141,13 @@ struct Settings {
   bool gInputAppended = false;           // result columns precede the input ones (group 2)
   bool gKeepFileNonData = false;         // copy non-data rows to the output (group 2)
   bool gIncludeResultsCaptions = false;  // header row of result labels (group 3)
+  // The drill-hole survey that gives core calculations their axis, the
+  // holes' collars, and the input columns (1-based, 0 none) of each row's
+  // hole and depth (group 3).
+  std::string SurveyFile;
+  std::string CollarFile;
+  int SurveyHoleColumn = 0;
+  int SurveyDepthColumn = 0;
 
   bool operator==(const Settings&) const = default;
 };

@@ -13,9 +13,9 @@
 #include "batch/BatchJob.h"
 #include "batch/ColumnMapping.h"
 #include "batch/Delimiters.h"
-#include "batch/Preview.h"
 #include "batch/LineReader.h"
 #include "batch/OutputFile.h"
+#include "batch/Preview.h"
 #include "calc/Catalogue.h"
 #include "calc/RowSchema.h"
 #include "calc/SettingsIO.h"
@@ -113,8 +113,11 @@ class ToolProgress : public BatchProgress {
 // Which column feeds each entry box: by default the boxes the calculation
 // shows take columns 1, 2, 3, ... in order (windows fixed by hand take
 // none); --map names them. Boxes of fixed windows keep their typed text.
+// With a survey, window C takes no column and the hole and depth columns are
+// passed over.
 ColumnMap ToolColumnMap(const CliOptions& options, const EntryLayout& layout,
                         std::array<bool, 4> fixedWindows) {
+  const bool survey = !options.survey.empty();
   if (options.map) {
     for (int slot = 0; slot < kSlotCount; ++slot) {
       if ((*options.map)[static_cast<std::size_t>(slot)] == kManuallyFixed) {
@@ -134,11 +137,49 @@ ColumnMap ToolColumnMap(const CliOptions& options, const EntryLayout& layout,
       column = kManuallyFixed;
     } else if (options.map) {
       column = shown ? std::max((*options.map)[static_cast<std::size_t>(slot)], 0) : kNoColumn;
-    } else if (offered && shown) {
+    } else if (offered && shown && !(survey && window == 2)) {
+      while (survey && (next == options.holeColumn || next == options.depthColumn)) ++next;
       column = next++;
     }
   }
   return map;
+}
+
+// The survey (and collars) the options name, or none with the problem.
+std::shared_ptr<const SurveyRun> ReadToolSurvey(const CliOptions& options, const RowSchema& schema,
+                                                const std::string& delimiterSet,
+                                                std::string& problem) {
+  const SurveyReading reading = SurveyReadingOf(schema, delimiterSet);
+  InputFiles files;
+  std::unique_ptr<LineReader> lines = files.Open(options.survey);
+  if (!lines) {
+    problem = "cannot open the survey file '" + options.survey + "'";
+    return nullptr;
+  }
+  SurveyTable::Read read = SurveyTable::FromLines(*lines, options.surveyColumns, reading);
+  if (!read.table) {
+    problem = "survey file '" + options.survey + "': " + read.error;
+    return nullptr;
+  }
+  if (!options.collars.empty()) {
+    std::unique_ptr<LineReader> collars = files.Open(options.collars);
+    if (!collars) {
+      problem = "cannot open the collar file '" + options.collars + "'";
+      return nullptr;
+    }
+    const std::string error = read.table->AddCollars(*collars, options.collarColumns, reading);
+    if (!error.empty()) {
+      problem = "collar file '" + options.collars + "': " + error;
+      return nullptr;
+    }
+  }
+  auto survey = std::make_shared<SurveyRun>();
+  survey->table = std::make_shared<const SurveyTable>(std::move(*read.table));
+  survey->holeColumn = options.holeColumn;
+  survey->depthColumn = options.depthColumn;
+  survey->positionColumns = !options.collars.empty();
+  survey->axisColumns = options.axisColumns;
+  return survey;
 }
 
 }  // namespace
@@ -229,6 +270,21 @@ int RunBatchTool(const CliOptions& options, const ToolStreams& streams) {
       }
     }
   }
+  for (const int column : {options.holeColumn, options.depthColumn}) {
+    if (column > columns) {
+      return UsageError(streams, "--hole-column and --depth-column: column " +
+                                     std::to_string(column) + " is beyond the " +
+                                     std::to_string(columns) + " columns of the input");
+    }
+  }
+  if (!options.survey.empty()) {
+    std::string problem;
+    request.survey = ReadToolSurvey(options, schema, request.delimiterSet, problem);
+    if (!request.survey) {
+      Print(streams.errors, "lodema-batch: " + problem);
+      return kExitFailed;
+    }
+  }
   request.map = ToolColumnMap(options, EntryLayoutOf(schema), fixedWindows);
   if (!options.map) {
     // Default columns the source does not have are left without one.
@@ -269,8 +325,9 @@ int RunBatchTool(const CliOptions& options, const ToolStreams& streams) {
   const JobRun run = RunBatchJob(job, writer, runner, inputs, outputs, &messages);
   const BatchOutcome& outcome = run.outcome;
   if (progress) progress->Clear();
-  if (run.summary) messages.ShowMessage(*run.summary, kMessageTitle, MessageButtons::kOk,
-                                        MessageIcon::kExclamation);
+  if (run.summary)
+    messages.ShowMessage(*run.summary, kMessageTitle, MessageButtons::kOk,
+                         MessageIcon::kExclamation);
   if (!outcome.sourceOpened) return kExitFailed;
   if (results && options.stats) {
     const std::string text =

@@ -41,6 +41,27 @@ std::optional<ColumnMap> ParseMap(std::string_view text) {
   return map;
 }
 
+// "a,b,c,d": four different column numbers of 1 or more.
+std::optional<std::array<int, 4>> ParseFourColumns(std::string_view text) {
+  std::array<int, 4> columns{};
+  std::size_t k = 0;
+  for (;;) {
+    const std::size_t comma = text.find(',');
+    const std::optional<int> value = ParseInt(text.substr(0, comma));
+    if (!value || *value < 1 || k >= columns.size()) return std::nullopt;
+    columns[k++] = *value;
+    if (comma == std::string_view::npos) break;
+    text.remove_prefix(comma + 1);
+  }
+  if (k != columns.size()) return std::nullopt;
+  for (std::size_t i = 0; i < k; ++i) {
+    for (std::size_t j = i + 1; j < k; ++j) {
+      if (columns[i] == columns[j]) return std::nullopt;
+    }
+  }
+  return columns;
+}
+
 // "result,A,B,C,D" in any order and letter case -> the kinds shown.
 std::optional<std::array<bool, 5>> ParseShownKinds(std::string_view text) {
   constexpr std::array<std::string_view, 5> kNames = {"result", "a", "b", "c", "d"};
@@ -72,6 +93,16 @@ std::string Quoted(std::string_view text) {
   quoted += text;
   quoted += "'";
   return quoted;
+}
+
+// A 1-based column number.
+std::string ColumnOption(const char* name, const std::string& text, int& column) {
+  const std::optional<int> n = ParseInt(text);
+  if (!n || *n < 1) {
+    return std::string(name) + ": " + Quoted(text) + " is not a column number (1 or more)";
+  }
+  column = *n;
+  return "";
 }
 
 }  // namespace
@@ -269,6 +300,47 @@ const ValueOption kValueOptions[] = {
        o.jobs = *n;
        return "";
      }},
+    {"--survey", "--survey needs a survey file name",
+     [](CliOptions& o, ParseState&, const std::string& text) -> std::string {
+       if (text.empty() || text == "-") return "--survey needs a survey file name";
+       o.survey = text;
+       return "";
+     }},
+    {"--hole-column", "--hole-column needs a column number",
+     [](CliOptions& o, ParseState&, const std::string& text) -> std::string {
+       return ColumnOption("--hole-column", text, o.holeColumn);
+     }},
+    {"--depth-column", "--depth-column needs a column number",
+     [](CliOptions& o, ParseState&, const std::string& text) -> std::string {
+       return ColumnOption("--depth-column", text, o.depthColumn);
+     }},
+    {"--survey-columns", "--survey-columns needs 4 column numbers",
+     [](CliOptions& o, ParseState&, const std::string& text) -> std::string {
+       const auto columns = ParseFourColumns(text);
+       if (!columns) {
+         return "--survey-columns: " + Quoted(text) +
+                " is not 4 different comma-separated column numbers (hole,depth,azimuth,dip)";
+       }
+       o.surveyColumns = *columns;
+       return "";
+     }},
+    {"--collars", "--collars needs a collar file name",
+     [](CliOptions& o, ParseState&, const std::string& text) -> std::string {
+       if (text.empty() || text == "-") return "--collars needs a collar file name";
+       o.collars = text;
+       return "";
+     }},
+    {"--collar-columns", "--collar-columns needs 4 column numbers",
+     [](CliOptions& o, ParseState&, const std::string& text) -> std::string {
+       const auto columns = ParseFourColumns(text);
+       if (!columns) {
+         return "--collar-columns: " + Quoted(text) +
+                " is not 4 different comma-separated column numbers "
+                "(hole,easting,northing,elevation)";
+       }
+       o.collarColumns = *columns;
+       return "";
+     }},
     {"--plot", "--plot needs an SVG file name",
      [](CliOptions& o, ParseState&, const std::string& text) -> std::string {
        if (text.empty()) return "--plot needs an SVG file name";
@@ -325,8 +397,40 @@ constexpr FlagOption kFlagOptions[] = {
     {"--second-result-columns", &CliOptions::secondResultColumns},
     {"--append", &CliOptions::append},
     {"--stats", &CliOptions::stats},
+    {"--axis-columns", &CliOptions::axisColumns},
     {"--quiet", &CliOptions::quiet},
 };
+
+// The rules of the survey options, once all are read; "" when they hold.
+std::string SurveyCombination(const CliOptions& options, const ParseState& state) {
+  for (const char* name : {"--hole-column", "--depth-column", "--survey-columns", "--collars"}) {
+    if (options.survey.empty() && state.given.count(name) > 0) {
+      return std::string(name) + " needs --survey";
+    }
+  }
+  if (options.axisColumns && options.survey.empty()) return "--axis-columns needs --survey";
+  if (options.collars.empty() && state.given.count("--collar-columns") > 0) {
+    return "--collar-columns needs --collars";
+  }
+  if (options.survey.empty()) return "";
+  if (options.holeColumn == 0 || options.depthColumn == 0) {
+    return "--survey needs --hole-column and --depth-column";
+  }
+  if (options.holeColumn == options.depthColumn) {
+    return "--hole-column and --depth-column name the same column";
+  }
+  if (CalculationAt(options.calculation).c != WindowUse::kCoreAxis) {
+    return "--survey: calculation " + std::to_string(options.calculation) + " reads no core axis";
+  }
+  // Boxes 6 and 7 hold the core axis, which the survey gives.
+  if (options.map && ((*options.map)[6] != kNoColumn || (*options.map)[7] != kNoColumn)) {
+    return "--survey gives the core axis: --map must leave boxes 6 and 7 at 0";
+  }
+  for (const auto& [slot, text] : options.fixes) {
+    if (slot == 6 || slot == 7) return "--survey gives the core axis: --fix cannot set box 6 or 7";
+  }
+  return "";
+}
 
 // The rules between options, once all are read; "" when they hold.
 std::string CheckCombination(const CliOptions& options, const ParseState& state) {
@@ -342,7 +446,7 @@ std::string CheckCombination(const CliOptions& options, const ParseState& state)
   if (!state.plotDetail.empty() && options.plotFile.empty()) {
     return state.plotDetail + " needs --plot";
   }
-  return "";
+  return SurveyCombination(options, state);
 }
 
 }  // namespace
@@ -427,6 +531,7 @@ std::string UsageText() {
          "         [--plot FILE.svg [--plot-type area|angle] [--planes-as circles|poles]\n"
          "          [--axes 0-3] [--plot-show result,A,B,C,D]\n"
          "          [--contour [exp-kamb|kamb|count]]] [--stats]\n"
+
          "       lodema-batch --help\n"
          "       lodema-batch --version\n";
 }
@@ -529,6 +634,27 @@ Statistics:
                         concentration k and 95% cone, the orientation
                         tensor's eigenvalues and eigenvectors, Woodcock's K
                         and C, and the best-fit great circle.
+
+Drill-hole surveys (core calculations 17-23, 37-41):
+  --survey FILE         take each row's core axis (window C) from the hole's
+                        down-hole survey: the direction at the row's depth by
+                        minimum-curvature interpolation between the stations
+                        above and below it. The survey's dips and azimuths
+                        follow the drill-core and input conventions, as core
+                        axis columns do; a first line that is not numeric is
+                        a heading. Boxes 6 and 7 then take no column.
+                                                       Example: --survey survey.txt
+  --hole-column N       the input column holding the row's hole name.
+  --depth-column N      the input column holding the row's depth along the
+                        hole.
+  --survey-columns h,d,a,p  the survey's columns of hole, depth, azimuth and
+                        dip (default 1,2,3,4).
+  --collars FILE        the holes' collars (hole, easting, northing,
+                        elevation): add each row's easting, northing and
+                        elevation after the results.
+  --collar-columns h,e,n,z  the collar file's columns (default 1,2,3,4).
+  --axis-columns        add the core axis taken from the survey (plunge and
+                        trend as typed) after the results.
 
 Examples:
   lodema-batch --calc 0 --in planes.txt --out lines.txt --captions --retain-input

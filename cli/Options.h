@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "batch/ColumnMapping.h"
+#include "batch/SurveyTable.h"
 #include "plot/DensityGrid.h"
 
 namespace Lodema {
@@ -49,6 +50,15 @@ struct CliOptions {
   std::optional<Plot::DensityMethod> contour;                      // --contour, with --plot
   // --stats: statistics of the written results on standard error.
   bool stats = false;
+  // --survey: the core axis of each row from a drill-hole survey, found by
+  // the row's hole and depth columns (1-based).
+  std::string survey;
+  int holeColumn = 0;
+  int depthColumn = 0;
+  SurveyColumns surveyColumns = kDefaultSurveyColumns;
+  std::string collars;  // --collars: positions after the results
+  CollarColumns collarColumns = kDefaultCollarColumns;
+  bool axisColumns = false;  // the interpolated axis after the results
 };
 
 struct CliParse {

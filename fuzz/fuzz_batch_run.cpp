@@ -6,7 +6,13 @@
 // its input, in order); no result shows "nan" or "inf"; one worker and two
 // give the same file and the same counts.
 //
+// A body holding a line "==survey==" is split there: what follows is a
+// drill-hole survey (hole, depth, azimuth, dip), read on its own (every
+// point looked up in it is a unit direction) and, for a core calculation,
+// given to the run with the hole and depth in columns 1 and 2.
+//
 // Input: kHeaderBytes option bytes (see Options), then the file body.
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -15,13 +21,15 @@
 #include <string_view>
 #include <vector>
 
-#include "model/FilePage.h"
+#include "batch/Delimiters.h"
 #include "batch/LineReader.h"
 #include "batch/OutputFile.h"
+#include "batch/SurveyRows.h"
 #include "batch/TextEncoding.h"
-#include "model/CalculatorModel.h"
 #include "calc/Catalogue.h"
 #include "fuzz/FuzzChecks.h"
+#include "model/CalculatorModel.h"
+#include "model/FilePage.h"
 
 namespace {
 
@@ -77,13 +85,17 @@ Options ReadOptions(const std::uint8_t* header) {
   return o;
 }
 
+constexpr std::string_view kSurveyLine = "\n==survey==\n";
+constexpr const char* kSurveyName = "fuzzed survey";
+
 // The fuzzed body as the file the run reads, opened afresh for the preview
-// and for the run.
+// and for the run; the survey under its own name.
 class MemoryInputs : public Lodema::InputFiles {
  public:
-  explicit MemoryInputs(std::string_view body) : body_(body) {}
-  std::unique_ptr<Lodema::LineReader> Open(const std::string&) override {
-    std::FILE* stream = fmemopen(body_.data(), body_.size(), "r");
+  MemoryInputs(std::string_view body, std::string_view survey) : body_(body), survey_(survey) {}
+  std::unique_ptr<Lodema::LineReader> Open(const std::string& name) override {
+    std::string& bytes = name == kSurveyName ? survey_ : body_;
+    std::FILE* stream = fmemopen(bytes.data(), bytes.size(), "r");
     if (stream == nullptr) return nullptr;
     return std::make_unique<Lodema::FileLineReader>(stream, true);
   }
@@ -91,6 +103,7 @@ class MemoryInputs : public Lodema::InputFiles {
 
  private:
   std::string body_;
+  std::string survey_;
 };
 
 class MemoryOutputs : public Lodema::OutputFiles {
@@ -111,7 +124,7 @@ struct RunResult {
   std::string output;
 };
 
-RunResult Run(const Options& o, std::string_view body, int jobs) {
+RunResult Run(const Options& o, std::string_view body, std::string_view survey, int jobs) {
   RunResult result;
   Lodema::CalculatorModel model;
   Lodema::Settings& s = model.settings();
@@ -123,12 +136,17 @@ RunResult Run(const Options& o, std::string_view body, int jobs) {
   model.ApplySettingsToControls();
   model.ShowStoredCalculation();
 
-  MemoryInputs inputs(body);
+  MemoryInputs inputs(body, survey);
   MemoryOutputs outputs(result.output);
   Lodema::FilePageModel page(model, Lodema::BatchPlatform{}, &inputs, &outputs);
   page.SetInputDelimiterText(o.delimiter);
   page.SetTableHeadings(o.headings);
   page.SetInputSource("fuzzed input");
+  if (!survey.empty()) {
+    page.SetSurveyHoleColumn(1);
+    page.SetSurveyDepthColumn(2);
+    page.SetSurveyFileText(kSurveyName);
+  }
   if (o.map) {
     for (int slot = 0; slot < Lodema::kSlotCount; ++slot) {
       const int column = (*o.map)[slot];
@@ -244,6 +262,26 @@ std::string Repeated(std::string_view body) {
   return repeated;
 }
 
+// Every point of every hole of a survey that reads is a unit direction.
+void CheckSurvey(std::string_view survey, const Options& o) {
+  Lodema::SurveyReading reading;
+  reading.delimiterSet = Lodema::InputDelimiterSetFromListText(o.delimiter);
+  reading.quadrantIn = o.quadrant == 1;
+  reading.localeComma = o.decimalComma;
+  Lodema::TextLineReader lines{std::string(survey)};
+  const Lodema::SurveyTable::Read read =
+      Lodema::SurveyTable::FromLines(lines, Lodema::kDefaultSurveyColumns, reading);
+  Check(read.table.has_value() != !read.error.empty(), "a survey both read and refused");
+  if (!read.table) return;
+  for (int hole = 0; hole < read.table->HoleCount(); ++hole) {
+    for (const double depth : {-10.0, 0.0, 12.5, 37.0, 100.0, 1e6}) {
+      const auto t = read.table->PointAt(hole, depth).direction;
+      const double length = t.north * t.north + t.east * t.east + t.down * t.down;
+      Check(std::fabs(length - 1.0) < 1e-9, "a survey direction is not a unit vector");
+    }
+  }
+}
+
 bool SameCounts(const Lodema::BatchCounts& a, const Lodema::BatchCounts& b) {
   return a.linesRead == b.linesRead && a.dataRows == b.dataRows &&
          a.uncomputedRows == b.uncomputedRows && a.firstUncomputedLine == b.firstUncomputedLine &&
@@ -255,11 +293,17 @@ bool SameCounts(const Lodema::BatchCounts& a, const Lodema::BatchCounts& b) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size <= kHeaderBytes) return 0;
   const Options options = ReadOptions(data);
-  const std::string_view given(reinterpret_cast<const char*>(data) + kHeaderBytes,
-                               size - kHeaderBytes);
+  std::string_view given(reinterpret_cast<const char*>(data) + kHeaderBytes, size - kHeaderBytes);
+  std::string_view survey;
+  const std::size_t split = given.find(kSurveyLine);
+  if (split != std::string_view::npos) {
+    survey = given.substr(split + kSurveyLine.size());
+    given = given.substr(0, split + 1);
+    CheckSurvey(survey, options);
+  }
   const std::string body = options.manyRows ? Repeated(given) : std::string(given);
-  const RunResult single = Run(options, body, 1);
-  const RunResult shared = Run(options, body, 2);
+  const RunResult single = Run(options, body, survey, 1);
+  const RunResult shared = Run(options, body, survey, 2);
   Check(single.ran == shared.ran, "one worker and two disagree on running");
   // LODEMA_FUZZ_VERBOSE=1 shows what a seed does (when writing seeds).
   if (std::getenv("LODEMA_FUZZ_VERBOSE") != nullptr) {

@@ -2,9 +2,9 @@
 #include "model/FilePage.h"
 
 #include "batch/Delimiters.h"
-#include "model/FilePageTexts.h"
-#include "model/CalculatorModel.h"
 #include "calc/SettingsIO.h"
+#include "model/CalculatorModel.h"
+#include "model/FilePageTexts.h"
 #include "orient/NumberText.h"
 
 namespace Lodema {
@@ -30,6 +30,7 @@ FilePageModel::FilePageModel(CalculatorModel& model, const BatchPlatform& platfo
       inputs_(inputs != nullptr ? *inputs : defaultInputs_),
       outputs_(outputs != nullptr ? *outputs : defaultOutputs_),
       mapper_(controls_),
+      survey_(controls_.survey, model.settings()),
       writer_(platform, outputs_),
       runner_(writer_, platform, inputs_),
       progress_(std::make_unique<Progress>(*this)) {
@@ -67,6 +68,7 @@ FilePageModel::FilePageModel(CalculatorModel& model, const BatchPlatform& platfo
   });
   model_.SetFilePageAvailable(true);
   Observe(true);
+  survey_.Show(TakesSurveyAxis(model_.Schema()));
 }
 
 FilePageModel::~FilePageModel() { Observe(false); }
@@ -83,6 +85,7 @@ void FilePageModel::Observe(bool on) {
     if (event != ModelEvent::kCalculationSelected) return;
     mapper_.UpdateListVisibility(Layout());
     mapper_.ReadColumnMapping(Layout());
+    survey_.Show(TakesSurveyAxis(model_.Schema()));
   });
 }
 
@@ -130,6 +133,8 @@ void FilePageModel::ApplySettingsToControls() {
   controls_.fileNameBoxes[1].text = input;
   controls_.fileNameBoxes[2].text = s.FileOut;
   controls_.currentFileCaption = s.FileOut;
+  survey_.ApplySettings();
+  survey_.Show(TakesSurveyAxis(model_.Schema()));
 
   auto& options = controls_.fileOutputOptions;
   options[kOptRetainInput].checked = s.gRetainInputData;
@@ -239,6 +244,7 @@ void FilePageModel::RefreshColumnPreview() {
     controls_.sourceProblem = controls_.previewGrid.notText ? NotTextMessage(s.FileIn) : "";
     inputColumns_ = controls_.previewGrid.columns;
     mapper_.RefillLists(inputColumns_, layout);
+    survey_.RefillColumnLists(inputColumns_);
   }
   mapper_.UpdateListVisibility(layout);
   mapper_.ReadColumnMapping(layout);
@@ -366,6 +372,38 @@ bool FilePageModel::ReadsClipboard(const std::string& name) const {
   return platform_.clipboard != nullptr && IsPasteSourceName(name);
 }
 
+void FilePageModel::ChooseSurveyFile() {
+  std::optional<std::string> chosen =
+      platform_.dialogs != nullptr ? platform_.dialogs->AskInputFileName() : std::nullopt;
+  if (chosen) SetSurveyFileText(*chosen);
+}
+
+void FilePageModel::ChooseCollarFile() {
+  std::optional<std::string> chosen =
+      platform_.dialogs != nullptr ? platform_.dialogs->AskInputFileName() : std::nullopt;
+  if (chosen) SetCollarFileText(*chosen);
+}
+
+void FilePageModel::SetSurveyFileText(const std::string& text) {
+  survey_.SetSurveyFile(text);
+  std::string problem;
+  if (!text.empty()) LoadSurvey(problem);
+}
+
+void FilePageModel::SetCollarFileText(const std::string& text) {
+  survey_.SetCollarFile(text);
+  std::string problem;
+  if (!model_.settings().SurveyFile.empty()) LoadSurvey(problem);
+}
+
+void FilePageModel::SetSurveyHoleColumn(int index) { survey_.SetHoleColumn(index); }
+void FilePageModel::SetSurveyDepthColumn(int index) { survey_.SetDepthColumn(index); }
+
+std::shared_ptr<const SurveyRun> FilePageModel::LoadSurvey(std::string& problem) {
+  const std::string delimiters = InputDelimiterSetFromListText(controls_.delimiterLists[0].text);
+  return survey_.Load(SurveyReadingOf(model_.Schema(), delimiters), inputs_, problem);
+}
+
 BatchOutcome FilePageModel::StartBatchInput(int button) {
   if (button < 0 || button > 1) return {};
   CommandButton& start = controls_.commandButtons[button];
@@ -405,10 +443,23 @@ BatchOutcome FilePageModel::StartBatchInput(int button) {
   request.delimiterSet = s.gFileInDelimiter;
   request.headings = controls_.tableHeadingsBox.checked;
   request.schema = schema;
+  if (survey_.InUse()) {
+    // The survey gives window C of every row.
+    std::string problem;
+    request.survey = LoadSurvey(problem);
+    if (!request.survey) {
+      ShowMessage(problem, MessageIcon::kExclamation, kMessageTitle);
+      start.caption = idleCaption;
+      return {};
+    }
+    request.map[6] = kNoColumn;
+    request.map[7] = kNoColumn;
+  }
   // Boxes no column feeds keep what the user typed (windows fixed by hand,
   // the section trend); the others are filled by every row.
   for (int box = 0; box < kEntryBoxCount; ++box) {
-    const bool fed = box < kSlotCount && request.map[static_cast<std::size_t>(box)] != kManuallyFixed;
+    const bool fed =
+        box < kSlotCount && request.map[static_cast<std::size_t>(box)] != kManuallyFixed;
     if (!fed) request.keptTexts[static_cast<std::size_t>(box)] = main.entryBoxes[box].text;
   }
   BatchOutputOptions& run = job.output;

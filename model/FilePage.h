@@ -16,12 +16,13 @@
 #include "LodemaVersion.h"
 #include "batch/BatchJob.h"
 #include "batch/BatchRun.h"
-#include "model/ColumnLists.h"
-#include "model/FilePageControls.h"
 #include "batch/LineReader.h"
 #include "batch/OutputFile.h"
 #include "batch/Platform.h"
 #include "batch/ResultWriter.h"
+#include "model/ColumnLists.h"
+#include "model/FilePageControls.h"
+#include "model/FilePageSurvey.h"
 
 namespace Lodema {
 
@@ -80,6 +81,16 @@ class FilePageModel {
   void RefreshColumnPreview();
   void ReadColumnMapping();
 
+  // ---- Drill-hole survey (core calculations) -----------------------------
+  void ChooseSurveyFile();  // "Survey file..."
+  void ChooseCollarFile();  // "Collar file..."
+  // A name typed or chosen; "" uses none. The status line says what the
+  // file holds.
+  void SetSurveyFileText(const std::string& text);
+  void SetCollarFileText(const std::string& text);
+  void SetSurveyHoleColumn(int index);  // 0 "None", n column n
+  void SetSurveyDepthColumn(int index);
+
   // ---- Output file and options -------------------------------------------
   void ChooseOutputFile();  // "Browse..." of the output file
   void SetOutputFileText(const std::string& text);
@@ -110,6 +121,8 @@ class FilePageModel {
   void ApplyRetainOption(bool retain);
   void ShowMessage(const std::string& text, MessageIcon icon, const std::string& title);
   bool ReadsClipboard(const std::string& name) const;
+  // The survey read under the current conventions (none when it cannot be).
+  std::shared_ptr<const SurveyRun> LoadSurvey(std::string& problem);
 
   CalculatorModel& model_;
   BatchPlatform platform_;
@@ -119,6 +132,7 @@ class FilePageModel {
   OutputFiles& outputs_;
   FilePageControls controls_;
   ColumnMapper mapper_;
+  SurveyChooser survey_;
   ResultWriter writer_;
   BatchRunner runner_;
   std::unique_ptr<Progress> progress_;

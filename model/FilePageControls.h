@@ -62,6 +62,18 @@ struct CommandButton {
 inline constexpr Colour kRunningCaptionColour{255, 0, 0};
 inline constexpr Colour kFinishedCaptionColour{0, 128, 0};
 
+// The drill-hole survey of the core calculations: "Survey file..." and
+// "Collar file..." with the names chosen, the input columns of each row's
+// hole and depth ("None", "1", ...), and what reading the survey found.
+struct SurveyControls {
+  bool visible = false;  // a calculation whose core axis a survey can give
+  TextBox surveyFile;
+  TextBox collarFile;
+  DropDownList holeColumn;
+  DropDownList depthColumn;
+  std::string status;  // "3 holes and 27 stations read", or what is wrong
+};
+
 struct FilePageControls {
   // 0 and 1: the input file (page box and its mirror), 2: the output file.
   std::array<TextBox, 3> fileNameBoxes;
@@ -85,6 +97,7 @@ struct FilePageControls {
   std::int64_t processedCount = 0;  // lines processed so far, shown whole
   std::string runStatus;            // one line after a run that needed no summary
   std::string sourceProblem;        // why the named source cannot be used ("" when it can)
+  SurveyControls survey;
 };
 
 // Texts of the file page that the engine compares or writes.

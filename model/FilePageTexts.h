@@ -26,6 +26,10 @@ inline constexpr const char* kDefaultOutputFileText = "Lodem output1.txt";
 inline constexpr const char* kReplaceDataCaption = "Replace data";
 inline constexpr const char* kAppendDataCaption = "Append data";
 inline constexpr const char* kSaveResultCaption = "Save current result window";
+inline constexpr const char* kSurveyFileCaption = "Survey file\u2026";
+inline constexpr const char* kCollarFileCaption = "Collar file\u2026";
+inline constexpr const char* kHoleColumnCaption = "Hole column";
+inline constexpr const char* kDepthColumnCaption = "Depth column";
 inline constexpr const char* kPasteMenuCaption = "&Paste...";
 inline constexpr const char* kPasteDataMenuCaption = "Paste data from clipboard...";
 

@@ -20,6 +20,7 @@
 #include "app/EntryPanel.h"
 #include "app/FilePage.h"
 #include "app/ResultPanel.h"
+#include "app/SurveyFrame.h"
 #include "model/FilePage.h"
 
 namespace {
@@ -305,6 +306,34 @@ TEST_F(FilePageTest, RunStatusIsElidedAndClearedByAnotherSource) {
 
   ChooseInput(QStringLiteral("other.txt"), "1\t2\r\n");
   EXPECT_TRUE(files->RunStatus()->text().isEmpty());
+}
+
+}  // namespace
+
+namespace {
+
+// The survey frame shows for core calculations only; a log runs with the
+// axis from the survey chosen with it.
+TEST_F(FilePageTest, SurveyFrameGivesCoreRunsTheirAxis) {
+  EXPECT_FALSE(files->Survey()->isVisible());
+  Click(window->Calculations()->Button(17));
+  ASSERT_TRUE(files->Survey()->isVisible());
+  ChooseInput(QStringLiteral("log.txt"), "DH1\t0\t120\t40\r\nDH1\t50\t120\t40\r\n");
+  WriteFile(QStringLiteral("survey.txt"), "DH1\t0\t90\t60\r\nDH1\t100\t90\t50\r\n");
+  dialogs.inputNames.push_back(Path(QStringLiteral("survey.txt")));
+  Click(files->Survey()->SurveyButton());
+  EXPECT_EQ(files->Survey()->SurveyName()->text().toStdString(),
+            Path(QStringLiteral("survey.txt")));
+  files->Survey()->HoleColumn()->activated(1);
+  files->Survey()->DepthColumn()->activated(2);
+  files->Columns(0)->activated(3);
+  files->Columns(1)->activated(4);
+  dialogs.inputNames.push_back(Path(QStringLiteral("survey.txt")));
+  Click(files->Survey()->SurveyButton());
+  EXPECT_EQ(files->Survey()->Status()->text(), QStringLiteral("1 hole and 2 stations read"));
+  Click(files->StartInput(0));
+  // Axes 60/090 at the collar and 55/090 halfway (a bend in a vertical plane).
+  EXPECT_EQ(ReadFile(QStringLiteral("out.txt")), QByteArray("69\t225\r\n72\t226\r\n"));
 }
 
 }  // namespace

@@ -116,7 +116,8 @@ TEST(OptionsTest, HelpDocumentsEveryOption) {
       "--calc --in --out --set --delimiter --out-delimiter --map --fix --headings --captions "
       "--retain-input --results-first --keep-nondata --input-headers --app-dip-columns "
       "--ref-plane-columns --ambiguous-columns --second-result-columns --append --decimal-char "
-      "--quiet --jobs "
+      "--quiet --jobs --survey --hole-column --depth-column --survey-columns --collars "
+      "--collar-columns --axis-columns "
       "Example");
   for (std::string option; options >> option;) {
     EXPECT_NE(help.find(option), std::string::npos) << option;

@@ -64,14 +64,17 @@ struct ToolRun {
   std::string err;
 };
 
-// Runs lodema-batch in a scratch folder with the C locale, input from text.
-ToolRun RunTool(const std::vector<std::string>& args, const std::string& input) {
+// Runs lodema-batch in a scratch folder with the C locale, input from text
+// and other files (a survey, say) named beside it.
+ToolRun RunTool(const std::vector<std::string>& args, const std::string& input,
+                const std::vector<std::pair<std::string, std::string>>& files = {}) {
   static int counter = 0;
   const fs::path folder =
       fs::temp_directory_path() /
       ("lodema-guide-test-" + std::to_string(getpid()) + "-" + std::to_string(++counter));
   fs::create_directories(folder);
   std::ofstream(folder / "in.txt", std::ios::binary) << input;
+  for (const auto& [name, bytes] : files) std::ofstream(folder / name, std::ios::binary) << bytes;
   std::string command = "cd '" + folder.string() + "' && LC_ALL=C '" LODEMA_BATCH_TOOL "'";
   for (const std::string& arg : args) command += " '" + arg + "'";
   command += " --in in.txt --out out.txt --decimal-char . 2> err.txt";
@@ -152,7 +155,10 @@ TEST_P(GuideBatchExampleTest, ToolWritesTheFileAndSummaryThePageShows) {
   for (const std::string& arg : Split(data.at("data-args"), ' ')) {
     if (!arg.empty()) args.push_back(arg);
   }
-  const ToolRun run = RunTool(args, data.at("data-input"));
+  std::vector<std::pair<std::string, std::string>> files;
+  if (data.count("data-survey")) files.emplace_back("survey.txt", data.at("data-survey"));
+  if (data.count("data-collars")) files.emplace_back("collars.txt", data.at("data-collars"));
+  const ToolRun run = RunTool(args, data.at("data-input"), files);
   std::string out = run.out;  // the page shows the CR LF line ends as plain line ends
   for (size_t at = out.find("\r\n"); at != std::string::npos; at = out.find("\r\n", at)) {
     out.erase(at, 1);
