@@ -179,6 +179,12 @@ const ValueOption kValueOptions[] = {
        o.settings.emplace_back(std::move(key), std::move(setting));
        return "";
      }},
+    {"--sheet", "--sheet needs a sheet name or number",
+     [](CliOptions& o, ParseState&, const std::string& text) -> std::string {
+       if (text.empty()) return "--sheet needs a sheet name or number";
+       o.sheet = text;
+       return "";
+     }},
     {"--delimiter", "--delimiter needs a delimiter text",
      [](CliOptions& o, ParseState&, const std::string& text) -> std::string {
        if (text.empty())
@@ -381,7 +387,8 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
 
 std::string UsageText() {
   return "usage: lodema-batch --calc N [--in FILE] [--out FILE] [--set KEY=VALUE ...]\n"
-         "         [--delimiter TEXT] [--out-delimiter TEXT] [--map c0,c1,...,c10]\n"
+         "         [--sheet NAME|N] [--delimiter TEXT] [--out-delimiter TEXT]\n"
+         "         [--map c0,c1,...,c10]"
          "         [--fix SLOT=TEXT ...] [--headings] [--captions] [--retain-input]\n"
          "         [--results-first] [--keep-nondata] [--input-headers] [--app-dip-columns]\n"
          "         [--ref-plane-columns] [--ambiguous-columns] [--second-result-columns]\n"
@@ -396,7 +403,8 @@ std::string UsageText() {
 std::string HelpText() {
   return UsageText() +
          R"(
-Runs one Lodema calculation over every row of a delimited text file, exactly
+Runs one Lodema calculation over every row of a delimited text file or of a
+workbook sheet (.xlsx, .ods), exactly
 as "Start input" on the main window's file page, and writes one output line
 per data row (CR LF line ends). Settings start from Lodema's built-in
 defaults, never from a user's stored preferences, so a run is reproducible.
@@ -412,7 +420,9 @@ Files:
   --in FILE             input file; '-' or no --in reads standard input.
                                                        Example: --in data.txt
   --out FILE            output file; '-' or no --out writes standard output.
-                                                       Example: --out results.txt
+                        A name ending in .xlsx writes a workbook: numbers
+                        as number cells showing the same digits, other
+                        fields as text cells.  Example: --out results.txt
   --quiet               no progress line.
 
 Conventions:
@@ -433,6 +443,11 @@ Input:
                         (comma, semicolon, blank or TAB) or other text, each
                         character of which separates fields.
                                                        Example: --delimiter any
+  --sheet NAME|N        the sheet of a workbook input (.xlsx or .ods, told
+                        by its content) to read: its name, or its position
+                        from 1; by default the first. A workbook's cells
+                        are its fields, whatever --delimiter says.
+                                                       Example: --sheet Bedding
   --headings            the first line is a header line, not data.
   --map c0,...,c10      the column of each entry box 0-10 (A: 0-2, B: 3-5,
                         C: 6-7, D: 8-10): n column n, 0 none, -1 the box's
@@ -450,6 +465,7 @@ Output:
                                                        Example: --out-delimiter ,
   --append              append to the output file ("Append data"); by
                         default it is emptied first ("Replace data").
+                        Not for an .xlsx output.
   --captions            write a header line of result column labels.
   --retain-input        copy each input line into its output line.
   --results-first       result columns before the input (with --retain-input).
