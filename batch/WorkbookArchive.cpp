@@ -50,7 +50,7 @@ bool WorkbookArchive::LooksLikeZip(const std::string& path) {
 std::unique_ptr<WorkbookArchive> WorkbookArchive::Open(const std::string& path,
                                                        std::string& problem) {
   int error = 0;
-  zip* archive = zip_open(path.c_str(), ZIP_RDONLY | ZIP_CHECKCONS, &error);
+  zip* archive = zip_open(path.c_str(), ZIP_RDONLY, &error);
   if (archive == nullptr) {
     zip_error_t detail;
     zip_error_init_with_code(&detail, error);

@@ -193,7 +193,6 @@ std::unique_ptr<OutputSink> WorkbookOutputSink(std::unique_ptr<OutputSink> targe
   ::close(fd);
   lxw_workbook_options options{};
   options.constant_memory = LXW_TRUE;
-  options.use_zip64 = LXW_TRUE;
   lxw_workbook* workbook = workbook_new_opt(path.c_str(), &options);
   if (workbook == nullptr || delimiter.empty()) {
     std::remove(path.c_str());
