@@ -387,8 +387,7 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
 
 std::string UsageText() {
   return "usage: lodema-batch --calc N [--in FILE] [--out FILE] [--set KEY=VALUE ...]\n"
-         "         [--sheet NAME|N] [--delimiter TEXT] [--out-delimiter TEXT]\n"
-         "         [--map c0,c1,...,c10]"
+         "         [--delimiter TEXT] [--out-delimiter TEXT] [--map c0,c1,...,c10]\n"
          "         [--fix SLOT=TEXT ...] [--headings] [--captions] [--retain-input]\n"
          "         [--results-first] [--keep-nondata] [--input-headers] [--app-dip-columns]\n"
          "         [--ref-plane-columns] [--ambiguous-columns] [--second-result-columns]\n"
