@@ -89,7 +89,7 @@ class OdsRows : public SheetRows {
         Fail("a cell lies beyond column " + std::to_string(kMaxSheetColumns));
       }
     } else if (name == "table-row") {
-      AddRow(line_.Take(), -1, rowRepeat_);
+      AddRow(line_, -1, rowRepeat_);
     }
   }
 

@@ -6,6 +6,11 @@
 namespace Lodema {
 
 std::string NumberCellText(std::string_view stored) {
+  // Whole numbers as spreadsheets store them are already the shortest text.
+  if (!stored.empty() && stored.size() < 16 && stored.front() != '0' &&
+      stored.find_first_not_of("0123456789") == std::string_view::npos) {
+    return std::string(stored);
+  }
   double value = 0;
   const char* end = stored.data() + stored.size();
   const auto [last, error] = std::from_chars(stored.data(), end, value);
@@ -16,7 +21,16 @@ std::string NumberCellText(std::string_view stored) {
 }
 
 void RowLine::AppendText(std::string_view text) {
-  for (const char c : text) cell_ += (c == '\t' || c == '\r' || c == '\n') ? ' ' : c;
+  if (line_.size() + cell_.size() + text.size() > kMaxLineBytes) {
+    tooLong_ = true;
+    return;
+  }
+  const std::size_t start = cell_.size();
+  cell_.append(text);
+  for (std::size_t i = cell_.find_first_of("\t\r\n", start); i != std::string::npos;
+       i = cell_.find_first_of("\t\r\n", i + 1)) {
+    cell_[i] = ' ';
+  }
 }
 
 bool RowLine::EndCell(std::int64_t column, std::int64_t repeat) {
@@ -47,6 +61,7 @@ std::string RowLine::Take() {
   cell_.clear();
   columns_ = 0;
   writtenCells_ = 0;
+  tooLong_ = false;
   return line;
 }
 
@@ -54,7 +69,12 @@ void SheetRows::Begin(std::unique_ptr<ArchivePart> part) {
   stream_ = std::make_unique<XmlStream>(std::move(part), *this);
 }
 
-bool SheetRows::AddRow(std::string line, std::int64_t index, std::int64_t repeat) {
+bool SheetRows::AddRow(RowLine& row, std::int64_t index, std::int64_t repeat) {
+  if (row.TooLong()) {
+    Fail("a row is longer than " + std::to_string(kMaxLineBytes >> 20) + " MiB");
+    return false;
+  }
+  std::string line = row.Take();
   if (index < rows_) index = rows_;
   if (repeat < 1) repeat = 1;
   if (index + repeat > kMaxSheetRows) {

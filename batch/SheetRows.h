@@ -15,6 +15,7 @@
 #include <string_view>
 #include <utility>
 
+#include "batch/LineReader.h"
 #include "batch/XmlStream.h"
 
 namespace Lodema {
@@ -41,13 +42,16 @@ class RowLine {
   bool EndCell(std::int64_t column, std::int64_t repeat);
   // The line of the row read so far; starts the next row.
   std::string Take();
-  std::string& Cell() { return cell_; }
+  // The row read so far is longer than a line may be (kMaxLineBytes): the
+  // rest of its text was not kept.
+  bool TooLong() const { return tooLong_; }
 
  private:
   std::string line_;
   std::string cell_;
   std::int64_t columns_ = 0;       // cells given so far, empty ones included
   std::int64_t writtenCells_ = 0;  // cells already in line_
+  bool tooLong_ = false;
 };
 
 // Rows of a sheet as its parser finds them, handed out line by line.
@@ -63,7 +67,7 @@ class SheetRows : public XmlHandler {
   void Begin(std::unique_ptr<ArchivePart> part);
   // A row at index (0-based; -1: the one after the last), given repeat
   // times. False (the sheet then fails) when it lies beyond kMaxSheetRows.
-  bool AddRow(std::string line, std::int64_t index, std::int64_t repeat);
+  bool AddRow(RowLine& line, std::int64_t index, std::int64_t repeat);
   void Fail(std::string problem);
   // True once the sheet's rows are all read (the parser may go on).
   void Finish() { finished_ = true; }

@@ -3,6 +3,10 @@
 
 #include <algorithm>
 #include <charconv>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
 #include <cstdio>
 #include <cstring>
 
@@ -89,13 +93,86 @@ int ChosenSheet(const std::vector<std::string>& names, const std::string& sheet,
   return -1;
 }
 
+// Reads a sheet's rows ahead on a thread of its own, in blocks, so that
+// unpacking and parsing the sheet overlap the run's work on the rows before.
+// At most kBlocksAhead blocks wait: memory does not grow with the rows.
+class RowsAhead {
+ public:
+  explicit RowsAhead(std::unique_ptr<SheetRows> rows)
+      : rows_(std::move(rows)), thread_([this] { Read(); }) {}
+  ~RowsAhead() {
+    {
+      const std::lock_guard<std::mutex> lock(mutex_);
+      stop_ = true;
+    }
+    changed_.notify_all();
+    thread_.join();
+  }
+  RowsAhead(const RowsAhead&) = delete;
+  RowsAhead& operator=(const RowsAhead&) = delete;
+
+  bool Next(std::string& line) {
+    if (next_ == block_.size()) {
+      std::unique_lock<std::mutex> lock(mutex_);
+      changed_.wait(lock, [this] { return !ready_.empty() || done_; });
+      if (ready_.empty()) return false;
+      block_ = std::move(ready_.front());
+      ready_.pop_front();
+      next_ = 0;
+      lock.unlock();
+      changed_.notify_all();
+    }
+    line = std::move(block_[next_++]);
+    return true;
+  }
+  std::string Problem() const {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    return problem_;
+  }
+
+ private:
+  static constexpr std::size_t kBlocksAhead = 8;
+
+  void Read() {
+    // A small first block: the preview wants only the first rows.
+    std::size_t blockRows = 32;
+    for (bool more = true; more;) {
+      std::vector<std::string> block;
+      std::string line;
+      while (block.size() < blockRows && (more = rows_->Next(line))) block.push_back(std::move(line));
+      blockRows = 4096;
+      std::unique_lock<std::mutex> lock(mutex_);
+      changed_.wait(lock, [this] { return ready_.size() < kBlocksAhead || stop_; });
+      if (stop_) return;
+      if (!block.empty()) ready_.push_back(std::move(block));
+      if (!more) {
+        problem_ = rows_->Problem();
+        done_ = true;
+      }
+      lock.unlock();
+      changed_.notify_all();
+    }
+  }
+
+  std::unique_ptr<SheetRows> rows_;
+  mutable std::mutex mutex_;
+  std::condition_variable changed_;
+  std::deque<std::vector<std::string>> ready_;
+  bool done_ = false;
+  bool stop_ = false;
+  std::string problem_;
+  std::vector<std::string> block_;  // the block being handed out, by the reader's thread
+  std::size_t next_ = 0;
+  std::thread thread_;  // last: starts once everything it uses is there
+};
+
 class WorkbookLineReader : public LineReader {
  public:
   WorkbookLineReader(std::string path, std::unique_ptr<WorkbookArchive> archive,
                      std::unique_ptr<SheetRows> rows, std::string problem)
       : path_(std::move(path)),
         archive_(std::move(archive)),
-        rows_(std::move(rows)),
+        rows_(rows ? std::make_unique<RowsAhead>(std::move(rows)) : nullptr),
         openProblem_(std::move(problem)) {}
   bool ReadLine(std::string& line) override {
     if (!rows_ || !rows_->Next(line)) return false;
@@ -115,7 +192,7 @@ class WorkbookLineReader : public LineReader {
  private:
   std::string path_;
   std::unique_ptr<WorkbookArchive> archive_;  // outlives rows_, which read from it
-  std::unique_ptr<SheetRows> rows_;
+  std::unique_ptr<RowsAhead> rows_;
   std::string openProblem_;
   bool readAny_ = false;
 };

@@ -43,8 +43,12 @@ const char* XmlAttributes::Find(std::string_view localName) const {
 }
 
 std::string_view LocalName(const char* name) {
-  const char* colon = std::strrchr(name, ':');
-  return colon != nullptr ? std::string_view(colon + 1) : std::string_view(name);
+  const char* start = name;
+  const char* end = name;
+  for (; *end != '\0'; ++end) {
+    if (*end == ':') start = end + 1;
+  }
+  return {start, static_cast<std::size_t>(end - start)};
 }
 
 XmlStream::XmlStream(std::unique_ptr<ArchivePart> part, XmlHandler& handler)

@@ -92,7 +92,7 @@ int main(int argc, char** argv) {
   for (std::size_t c = 0; c < std::size(cases); ++c) {
     const Measure m = Median(runs[c]);
     std::printf("| %s | %s | %ld KB |\n", cases[c].name,
-                m.ok ? std::to_string(static_cast<long>(rows / m.seconds)).c_str() : "failed",
+                m.ok ? std::to_string(static_cast<long>(static_cast<double>(rows) / m.seconds)).c_str() : "failed",
                 m.peakKilobytes);
   }
   std::remove(book.c_str());

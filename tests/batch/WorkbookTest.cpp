@@ -10,6 +10,8 @@
 #include "WorkbookFixtures.h"
 #include "batch/Preview.h"
 #include "batch/Workbook.h"
+#include "batch/WorkbookOutput.h"
+#include "batch/XlsxDates.h"
 
 namespace Lodema {
 namespace {
@@ -225,6 +227,31 @@ TEST(WorkbookTest, HostileWorkbooksAreRefusedWithAMessage) {
   }
   // Text, whatever its name, when it is not named as a workbook.
   EXPECT_EQ(OpenWorkbookLines(folder.Write("plain.txt", "PK\x03\x04"), ""), nullptr);
+}
+
+TEST(WorkbookTest, ResultFieldsAsNumberCells) {
+  const struct {
+    const char* field;
+    char decimal;
+    std::optional<std::string> format;
+  } rows[] = {
+      {"045.50", '.', "000.00"}, {"45.5", '.', "0.0"},   {"-12", '.', "0"},
+      {"0.25", '.', "0.00"},     {"45,5", ',', "0.0"},   {"45,5", '.', std::nullopt},
+      {"N30E", '.', std::nullopt}, {"1e5", '.', std::nullopt}, {"-", '.', std::nullopt},
+      {".5", '.', std::nullopt}, {"5.", '.', std::nullopt}, {"", '.', std::nullopt},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(NumberFormatOfField(row.field, row.decimal), row.format) << row.field;
+  }
+}
+
+TEST(WorkbookTest, NumberFormatsThatShowDates) {
+  EXPECT_EQ(DateShownByFormat(14, ""), DateShown::kDate);
+  EXPECT_EQ(DateShownByFormat(22, ""), DateShown::kDateTime);
+  EXPECT_EQ(DateShownByFormat(20, ""), DateShown::kTime);
+  EXPECT_EQ(DateShownByFormat(164, "yyyy-mm-dd hh:mm"), DateShown::kDateTime);
+  EXPECT_EQ(DateShownByFormat(164, "[Red]0.0\\ \"days\""), DateShown::kNone);
+  EXPECT_EQ(DateShownByFormat(0, "General"), DateShown::kNone);
 }
 
 }  // namespace
