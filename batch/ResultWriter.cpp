@@ -112,6 +112,11 @@ bool ResultWriter::WriteLine(const std::string& fileName, bool append, std::stri
     run_->WriteLine(text);
     return RunLineTaken();
   }
+  // A single line outside a run would make an .xlsx name hold text.
+  if (IsWorkbookOutputName(fileName)) {
+    ReportFailure(kWorkbookAppendMessage);
+    return false;
+  }
   if (!WriteSingleLine(files_, fileName, append, text)) {
     ReportFailure(kOutputProblemMessage);
     return false;

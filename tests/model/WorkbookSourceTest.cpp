@@ -3,7 +3,10 @@
 // previewed and run, and one that cannot be read says why.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "PageRig.h"
+#include "batch/WorkbookOutput.h"
 #include "tests/batch/WorkbookFixtures.h"
 
 namespace Lodema {
@@ -46,6 +49,17 @@ TEST_F(WorkbookSourceTest, UnreadableWorkbookIsNotRun) {
             "workbooks are.");
   EXPECT_FALSE(StartBatch().sourceOpened);
   EXPECT_EQ(Output(), "kept\r\n");
+}
+
+TEST_F(WorkbookSourceTest, SingleResultIsNotSavedIntoAWorkbook) {
+  SelectCalculation(15);
+  model.SetEntryText(0, "30");
+  model.SetEntryText(1, "090");
+  page->SetOutputFileText(folder.File("out.xlsx"));
+  page->SaveCurrentResultWindow();
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, kWorkbookAppendMessage);
+  EXPECT_FALSE(std::filesystem::exists(folder.File("out.xlsx")));
 }
 
 }  // namespace
