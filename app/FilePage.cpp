@@ -200,9 +200,8 @@ QWidget* FilePage::MakeSheetChoice() {
   sheetList_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   row->addWidget(new QLabel(QStringLiteral("Sheet")));
   row->addWidget(sheetList_);
-  connect(sheetList_, &QComboBox::activated, this, [this](int index) {
-    Forward([this, index] { pageModel_.SetSheetIndex(index); });
-  });
+  connect(sheetList_, &QComboBox::activated, this,
+          [this](int index) { Forward([this, index] { pageModel_.SetSheetIndex(index); }); });
   sheetChoice_->setVisible(false);
   return sheetChoice_;
 }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "batch/OdsSheet.h"
 
-#include <charconv>
 #include <algorithm>
+#include <charconv>
 #include <cstring>
 
 namespace Lodema {
@@ -66,7 +66,8 @@ class OdsRows : public SheetRows {
       }
       if (name == "s") {
         const std::int64_t spaces = Repeat(attributes.Find("c"));
-        line_.AppendText(std::string(static_cast<std::size_t>(std::min<std::int64_t>(spaces, 1024)), ' '));
+        line_.AppendText(
+            std::string(static_cast<std::size_t>(std::min<std::int64_t>(spaces, 1024)), ' '));
       }
       if (name == "tab" || name == "line-break") line_.AppendText(" ");
     }
@@ -113,7 +114,8 @@ class OdsRows : public SheetRows {
     const char* value = attributes.Find("value");
     // Numbers give their stored value; texts, dates and booleans what the
     // cell shows.
-    textCell_ = !((kind == "float" || kind == "percentage" || kind == "currency") && value != nullptr);
+    textCell_ =
+        !((kind == "float" || kind == "percentage" || kind == "currency") && value != nullptr);
     if (!textCell_) line_.AppendText(NumberCellText(value));
   }
 

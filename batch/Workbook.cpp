@@ -4,11 +4,11 @@
 #include <algorithm>
 #include <charconv>
 #include <condition_variable>
+#include <cstdio>
+#include <cstring>
 #include <deque>
 #include <mutex>
 #include <thread>
-#include <cstdio>
-#include <cstring>
 
 #include "batch/OdsSheet.h"
 #include "batch/SheetRows.h"
@@ -139,7 +139,8 @@ class RowsAhead {
     for (bool more = true; more;) {
       std::vector<std::string> block;
       std::string line;
-      while (block.size() < blockRows && (more = rows_->Next(line))) block.push_back(std::move(line));
+      while (block.size() < blockRows && (more = rows_->Next(line)))
+        block.push_back(std::move(line));
       blockRows = 4096;
       std::unique_lock<std::mutex> lock(mutex_);
       changed_.wait(lock, [this] { return ready_.size() < kBlocksAhead || stop_; });
@@ -210,8 +211,9 @@ OpenedWorkbook OpenWorkbook(const std::string& path) {
   if (!WorkbookArchive::LooksLikeZip(path)) {
     opened.workbook = named || LooksLikeCompoundDocument(path);
     if (opened.workbook) {
-      opened.problem = LooksLikeCompoundDocument(path) ? kEncryptedProblem
-                                                       : "it is not a zip archive, as workbooks are";
+      opened.problem = LooksLikeCompoundDocument(path)
+                           ? kEncryptedProblem
+                           : "it is not a zip archive, as workbooks are";
     }
     return opened;
   }
@@ -256,8 +258,8 @@ std::unique_ptr<LineReader> OpenWorkbookLines(const std::string& path, const std
       for (const XlsxSheetEntry& entry : entries) names.push_back(entry.name);
       const int chosen = ChosenSheet(names, sheet, problem);
       if (chosen >= 0) {
-        rows = OpenXlsxSheet(*opened.archive, entries[static_cast<std::size_t>(chosen)].part,
-                             problem);
+        rows =
+            OpenXlsxSheet(*opened.archive, entries[static_cast<std::size_t>(chosen)].part, problem);
       }
     }
   } else if (opened.kind == WorkbookKind::kOds) {

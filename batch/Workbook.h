@@ -18,9 +18,9 @@ namespace Lodema {
 bool HasWorkbookSuffix(const std::string& path);
 
 struct WorkbookSheets {
-  bool workbook = false;            // path is a workbook, or named as one
-  std::vector<std::string> names;   // its sheets in order
-  std::string problem;              // why it cannot be read ("" when it can)
+  bool workbook = false;           // path is a workbook, or named as one
+  std::vector<std::string> names;  // its sheets in order
+  std::string problem;             // why it cannot be read ("" when it can)
 };
 
 // The sheets of a workbook, for the file page's sheet list.

@@ -68,7 +68,7 @@ bool WorkbookArchive::Has(const std::string& name) const {
 }
 
 std::unique_ptr<ArchivePart> WorkbookArchive::OpenPart(const std::string& name,
-                                                      std::string& problem) const {
+                                                       std::string& problem) const {
   zip_stat_t stat;
   zip_stat_init(&stat);
   if (zip_stat(archive_, name.c_str(), 0, &stat) != 0) {

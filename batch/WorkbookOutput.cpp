@@ -102,8 +102,7 @@ class WorkbookSink : public OutputSink {
       }
       double value = 0;
       std::from_chars(number.data(), number.data() + number.size(), value);
-      return worksheet_write_number(sheet_, row, column, value, FormatFor(*format)) ==
-             LXW_NO_ERROR;
+      return worksheet_write_number(sheet_, row, column, value, FormatFor(*format)) == LXW_NO_ERROR;
     }
     const std::string text(field);
     return worksheet_write_string(sheet_, row, column, text.c_str(), nullptr) == LXW_NO_ERROR;

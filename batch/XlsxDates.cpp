@@ -49,7 +49,8 @@ void CivilDate(std::int64_t days, std::int64_t& year, unsigned& month, unsigned&
   days += 719468;
   const std::int64_t era = (days >= 0 ? days : days - 146096) / 146097;
   const auto dayOfEra = static_cast<unsigned>(days - era * 146097);
-  const unsigned yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+  const unsigned yearOfEra =
+      (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
   const unsigned dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
   const unsigned shifted = (5 * dayOfYear + 2) / 153;
   day = dayOfYear - (153 * shifted + 2) / 5 + 1;

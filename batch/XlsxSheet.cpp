@@ -120,7 +120,8 @@ class Relationships : public XmlHandler {
     const std::string_view worksheet = "/worksheet";
     if (id == nullptr || target == nullptr || type == nullptr) return;
     const std::string_view kind = type;
-    if (kind.size() < worksheet.size() || kind.substr(kind.size() - worksheet.size()) != worksheet) {
+    if (kind.size() < worksheet.size() ||
+        kind.substr(kind.size() - worksheet.size()) != worksheet) {
       return;
     }
     // Targets are relative to xl/, or absolute from the archive's root.

@@ -98,8 +98,8 @@ bool XmlStream::Pump() {
   return !last;
 }
 
-bool ParseWholePart(const WorkbookArchive& archive, const std::string& name,
-                    XmlHandler& handler, std::string& problem) {
+bool ParseWholePart(const WorkbookArchive& archive, const std::string& name, XmlHandler& handler,
+                    std::string& problem) {
   std::unique_ptr<ArchivePart> part = archive.OpenPart(name, problem);
   if (!part) return false;
   XmlStream stream(std::move(part), handler);

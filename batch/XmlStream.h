@@ -59,7 +59,7 @@ class XmlStream {
 };
 
 // Parses a whole part; false with problem set when it cannot be read.
-bool ParseWholePart(const WorkbookArchive& archive, const std::string& name,
-                    XmlHandler& handler, std::string& problem);
+bool ParseWholePart(const WorkbookArchive& archive, const std::string& name, XmlHandler& handler,
+                    std::string& problem);
 
 }  // namespace Lodema

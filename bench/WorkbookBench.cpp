@@ -51,7 +51,8 @@ Measure Median(std::vector<Measure> runs) {
   std::sort(runs.begin(), runs.end(),
             [](const Measure& a, const Measure& b) { return a.seconds < b.seconds; });
   Measure median = runs[runs.size() / 2];
-  for (const Measure& m : runs) median.peakKilobytes = std::max(median.peakKilobytes, m.peakKilobytes);
+  for (const Measure& m : runs)
+    median.peakKilobytes = std::max(median.peakKilobytes, m.peakKilobytes);
   return median;
 }
 
@@ -77,9 +78,12 @@ int main(int argc, char** argv) {
   };
   const std::string out = folder + "/workbook-bench.out";
   const Case cases[] = {
-      {"TAB text in, text out, --jobs 1", {tool, "--calc", "0", "--jobs", "1", "--in", text, "--out", out}},
-      {".xlsx in, text out, --jobs 1", {tool, "--calc", "0", "--jobs", "1", "--in", book, "--out", out}},
-      {".xlsx in, text out, --jobs 2", {tool, "--calc", "0", "--jobs", "2", "--in", book, "--out", out}},
+      {"TAB text in, text out, --jobs 1",
+       {tool, "--calc", "0", "--jobs", "1", "--in", text, "--out", out}},
+      {".xlsx in, text out, --jobs 1",
+       {tool, "--calc", "0", "--jobs", "1", "--in", book, "--out", out}},
+      {".xlsx in, text out, --jobs 2",
+       {tool, "--calc", "0", "--jobs", "2", "--in", book, "--out", out}},
       {".xlsx in, .xlsx out, --jobs 2",
        {tool, "--calc", "0", "--jobs", "2", "--in", book, "--out", out + ".xlsx"}},
   };
@@ -91,9 +95,11 @@ int main(int argc, char** argv) {
   std::printf("| run | rows/second | peak memory |\n| --- | ---: | ---: |\n");
   for (std::size_t c = 0; c < std::size(cases); ++c) {
     const Measure m = Median(runs[c]);
-    std::printf("| %s | %s | %ld KB |\n", cases[c].name,
-                m.ok ? std::to_string(static_cast<long>(static_cast<double>(rows) / m.seconds)).c_str() : "failed",
-                m.peakKilobytes);
+    std::printf(
+        "| %s | %s | %ld KB |\n", cases[c].name,
+        m.ok ? std::to_string(static_cast<long>(static_cast<double>(rows) / m.seconds)).c_str()
+             : "failed",
+        m.peakKilobytes);
   }
   std::remove(book.c_str());
   std::remove(text.c_str());

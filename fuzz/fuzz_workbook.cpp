@@ -26,7 +26,8 @@ namespace {
 
 using LodemaFuzz::Check;
 
-bool WriteZip(const std::string& path, const std::vector<std::pair<std::string, std::string>>& parts) {
+bool WriteZip(const std::string& path,
+              const std::vector<std::pair<std::string, std::string>>& parts) {
   int error = 0;
   zip_t* archive = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
   if (archive == nullptr) return false;
@@ -56,7 +57,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     parts = {{"mimetype", "application/vnd.oasis.opendocument.spreadsheet"}, {"content.xml", xml}};
   } else {
     parts = {
-        {"xl/workbook.xml", "<workbook><sheets><sheet name=\"S\" r:id=\"r1\"/></sheets></workbook>"},
+        {"xl/workbook.xml",
+         "<workbook><sheets><sheet name=\"S\" r:id=\"r1\"/></sheets></workbook>"},
         {"xl/_rels/workbook.xml.rels",
          "<Relationships><Relationship Id=\"r1\" Type=\"x/worksheet\" "
          "Target=\"worksheets/sheet1.xml\"/></Relationships>"},

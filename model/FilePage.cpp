@@ -237,8 +237,8 @@ void FilePageModel::RefreshColumnPreview() {
     }
     controls_.previewGrid =
         BuildPreview(reader.get(), s.gFileInDelimiter, controls_.tableHeadingsBox.checked);
-    controls_.sourceProblem = controls_.previewGrid.notText ? NotTextMessage(s.FileIn)
-                                                            : controls_.previewGrid.problem;
+    controls_.sourceProblem =
+        controls_.previewGrid.notText ? NotTextMessage(s.FileIn) : controls_.previewGrid.problem;
     inputColumns_ = controls_.previewGrid.columns;
     mapper_.RefillLists(inputColumns_, layout);
   }

@@ -71,7 +71,7 @@ class FilePageModel {
   // Makes name the source without checking it (the command-line tool).
   void SetInputSource(const std::string& name);
   void SetInputDelimiterText(const std::string& text);  // delimiterLists(0) typed or chosen
-  void SetSheetIndex(int index);                         // sheetList chosen (FilePageSheets.cpp)
+  void SetSheetIndex(int index);                        // sheetList chosen (FilePageSheets.cpp)
   void SetTableHeadings(bool checked);
   void SetManualFix(int window, bool checked);
   void SetColumnListIndex(int slot, int index);

@@ -42,21 +42,23 @@ inline Parts XlsxParts(const std::vector<std::pair<std::string, std::string>>& s
   Parts parts;
   for (std::size_t i = 0; i < sheets.size(); ++i) {
     const std::string n = std::to_string(i + 1);
-    workbook += "<sheet name=\"" + sheets[i].first + "\" sheetId=\"" + n + "\" r:id=\"rId" + n +
-                "\"/>";
+    workbook +=
+        "<sheet name=\"" + sheets[i].first + "\" sheetId=\"" + n + "\" r:id=\"rId" + n + "\"/>";
     rels += "<Relationship Id=\"rId" + n + "\" Type=\"" + relations +
             "/worksheet\" Target=\"worksheets/sheet" + n + ".xml\"/>";
-    parts.emplace_back("xl/worksheets/sheet" + n + ".xml",
-                       "<worksheet xmlns=\"" + main + "\"><sheetData>" + sheets[i].second +
-                           "</sheetData></worksheet>");
+    parts.emplace_back("xl/worksheets/sheet" + n + ".xml", "<worksheet xmlns=\"" + main +
+                                                               "\"><sheetData>" + sheets[i].second +
+                                                               "</sheetData></worksheet>");
   }
   parts.emplace_back("xl/workbook.xml", workbook + "</sheets></workbook>");
   parts.emplace_back("xl/_rels/workbook.xml.rels", rels + "</Relationships>");
   if (!sharedStrings.empty()) {
-    parts.emplace_back("xl/sharedStrings.xml", "<sst xmlns=\"" + main + "\">" + sharedStrings + "</sst>");
+    parts.emplace_back("xl/sharedStrings.xml",
+                       "<sst xmlns=\"" + main + "\">" + sharedStrings + "</sst>");
   }
   if (!styles.empty()) {
-    parts.emplace_back("xl/styles.xml", "<styleSheet xmlns=\"" + main + "\">" + styles + "</styleSheet>");
+    parts.emplace_back("xl/styles.xml",
+                       "<styleSheet xmlns=\"" + main + "\">" + styles + "</styleSheet>");
   }
   return parts;
 }
@@ -72,8 +74,7 @@ inline Parts OdsParts(const std::vector<std::pair<std::string, std::string>>& ta
     content += "<table:table table:name=\"" + name + "\">" + rows + "</table:table>";
   }
   content += "</office:spreadsheet></office:body></office:document-content>";
-  return {{"mimetype", "application/vnd.oasis.opendocument.spreadsheet"},
-          {"content.xml", content}};
+  return {{"mimetype", "application/vnd.oasis.opendocument.spreadsheet"}, {"content.xml", content}};
 }
 
 }  // namespace Lodema::testing

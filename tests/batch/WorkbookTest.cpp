@@ -49,27 +49,32 @@ TEST(WorkbookTest, XlsxCellsAsTheyAreShown) {
       "<cellXfs><xf numFmtId=\"0\"/><xf numFmtId=\"14\"/><xf numFmtId=\"164\"/></cellXfs>";
   const CellsRow rows[] = {
       {"numbers keep the shortest text of their value",
-       XlsxParts({{"S", "<row r=\"1\"><c r=\"A1\"><v>44.700000000000003</v></c>"
-                        "<c r=\"B1\" t=\"n\"><v>1E-3</v></c><c r=\"C1\"><v>090</v></c></row>"}}),
+       XlsxParts({{"S",
+                   "<row r=\"1\"><c r=\"A1\"><v>44.700000000000003</v></c>"
+                   "<c r=\"B1\" t=\"n\"><v>1E-3</v></c><c r=\"C1\"><v>090</v></c></row>"}}),
        {"44.7\t0.001\t90"}},
       {"shared and inline strings as typed",
-       XlsxParts({{"S", "<row><c t=\"s\"><v>0</v></c><c t=\"s\"><v>1</v></c>"
-                        "<c t=\"inlineStr\"><is><t>S_x0009_W</t></is></c></row>"}},
+       XlsxParts({{"S",
+                   "<row><c t=\"s\"><v>0</v></c><c t=\"s\"><v>1</v></c>"
+                   "<c t=\"inlineStr\"><is><t>S_x0009_W</t></is></c></row>"}},
                  strings),
        {"45,5\tN30E\tS W"}},
       {"formulas give their cached values, booleans and errors their text",
-       XlsxParts({{"S", "<row><c><f>A2*2</f><v>60</v></c><c t=\"str\"><f>\"N\"&amp;B2</f>"
-                        "<v>N10E</v></c><c t=\"b\"><v>1</v></c><c t=\"e\"><v>#DIV/0!</v></c>"
-                        "</row>"}}),
+       XlsxParts({{"S",
+                   "<row><c><f>A2*2</f><v>60</v></c><c t=\"str\"><f>\"N\"&amp;B2</f>"
+                   "<v>N10E</v></c><c t=\"b\"><v>1</v></c><c t=\"e\"><v>#DIV/0!</v></c>"
+                   "</row>"}}),
        {"60\tN10E\tTRUE\t#DIV/0!"}},
       {"gaps are empty fields and lines; trailing empties are left out",
-       XlsxParts({{"S", "<row r=\"2\"><c r=\"B2\"><v>1</v></c><c r=\"D2\"><v>2</v></c>"
-                        "<c r=\"E2\" s=\"0\"/></row><row r=\"4\"><c r=\"A4\"><v>3</v></c></row>"
-                        "<row r=\"5\"><c r=\"C5\" s=\"0\"/></row>"}}),
+       XlsxParts({{"S",
+                   "<row r=\"2\"><c r=\"B2\"><v>1</v></c><c r=\"D2\"><v>2</v></c>"
+                   "<c r=\"E2\" s=\"0\"/></row><row r=\"4\"><c r=\"A4\"><v>3</v></c></row>"
+                   "<row r=\"5\"><c r=\"C5\" s=\"0\"/></row>"}}),
        {"", "\t1\t\t2", "", "3"}},
       {"dates show as dates, other formats as numbers",
-       XlsxParts({{"S", "<row><c s=\"1\"><v>45000</v></c><c s=\"2\"><v>12.5</v></c>"
-                        "<c s=\"1\"><v>59</v></c></row>"}},
+       XlsxParts({{"S",
+                   "<row><c s=\"1\"><v>45000</v></c><c s=\"2\"><v>12.5</v></c>"
+                   "<c s=\"1\"><v>59</v></c></row>"}},
                  "", dateStyles),
        {"2023-03-15\t12.5\t1900-02-28"}},
   };
@@ -97,18 +102,22 @@ TEST(WorkbookTest, OdsRepeatsExpandedAndTextAsShown) {
                            "</table:table-cell></table:table-row>"}}),
        {"44.7\t02/01/24\tTRUE"}},
       {"paragraphs, spaces and notes",
-       OdsParts({{"T", "<table:table-row><table:table-cell><office:annotation><text:p>note"
-                       "</text:p></office:annotation><text:p>N<text:s text:c=\"2\"/>30E</text:p>"
-                       "<text:p>b</text:p></table:table-cell></table:table-row>"}}),
+       OdsParts({{"T",
+                  "<table:table-row><table:table-cell><office:annotation><text:p>note"
+                  "</text:p></office:annotation><text:p>N<text:s text:c=\"2\"/>30E</text:p>"
+                  "<text:p>b</text:p></table:table-cell></table:table-row>"}}),
        {"N  30E b"}},
       {"repeated cells and rows; trailing empty ones cost nothing",
        OdsParts({{"T", "<table:table-row table:number-rows-repeated=\"2\">" + number +
                            "\"5\" table:number-columns-repeated=\"2\"/><table:table-cell "
                            "table:number-columns-repeated=\"2\"/><table:covered-table-cell/>" +
-                           number + "\"6\"/><table:table-cell "
+                           number +
+                           "\"6\"/><table:table-cell "
                            "table:number-columns-repeated=\"16000\"/></table:table-row>"
                            "<table:table-row table:number-rows-repeated=\"3\"><table:table-cell/>"
-                           "</table:table-row><table:table-row>" + number + "\"7\"/>"
+                           "</table:table-row><table:table-row>" +
+                           number +
+                           "\"7\"/>"
                            "</table:table-row><table:table-row "
                            "table:number-rows-repeated=\"1048000\"><table:table-cell "
                            "table:number-columns-repeated=\"1024\"/></table:table-row>"}}),
@@ -127,7 +136,8 @@ TEST(WorkbookTest, OdsRepeatsExpandedAndTextAsShown) {
 
 TEST(WorkbookTest, SheetsChosenByNameOrPosition) {
   const std::vector<std::pair<std::string, std::string>> xlsxSheets = {
-      {"Bedding", "<row><c><v>1</v></c></row>"}, {"3", "<row><c><v>2</v></c></row>"},
+      {"Bedding", "<row><c><v>1</v></c></row>"},
+      {"3", "<row><c><v>2</v></c></row>"},
       {"Faults", "<row><c><v>3</v></c></row>"}};
   const auto table = [](const char* value) {
     return std::string("<table:table-row><table:table-cell><text:p>") + value +
@@ -162,7 +172,8 @@ struct HostileRow {
 TEST(WorkbookTest, HostileWorkbooksAreRefusedWithAMessage) {
   testing::ScratchFolder folder;
   const std::string zeros(std::size_t{96} << 20, '0');
-  const std::string emptyRows = "<row r=\"1\"><c><v>1</v></c></row><row r=\"99999999\"><c><v>2</v></c></row>";
+  const std::string emptyRows =
+      "<row r=\"1\"><c><v>1</v></c></row><row r=\"99999999\"><c><v>2</v></c></row>";
   const std::string hugeRepeat =
       "<table:table-row table:number-rows-repeated=\"1000000000\"><table:table-cell>"
       "<text:p>x</text:p></table:table-cell></table:table-row>";
@@ -195,8 +206,7 @@ TEST(WorkbookTest, HostileWorkbooksAreRefusedWithAMessage) {
       {"encrypted .ods", encryptedOds, "secret.ods", "it is encrypted"},
       {"unknown shared string", badString, "strings.xlsx", "a cell refers to shared string 7"},
       {"damaged XML", damagedXml, "damaged.xlsx", "its XML is damaged (mismatched tag"},
-      {"entity expansion", laughsParts, "laughs.xlsx",
-       "it declares a document type"},
+      {"entity expansion", laughsParts, "laughs.xlsx", "it declares a document type"},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
@@ -235,10 +245,10 @@ TEST(WorkbookTest, ResultFieldsAsNumberCells) {
     char decimal;
     std::optional<std::string> format;
   } rows[] = {
-      {"045.50", '.', "000.00"}, {"45.5", '.', "0.0"},   {"-12", '.', "0"},
-      {"0.25", '.', "0.00"},     {"45,5", ',', "0.0"},   {"45,5", '.', std::nullopt},
+      {"045.50", '.', "000.00"},   {"45.5", '.', "0.0"},       {"-12", '.', "0"},
+      {"0.25", '.', "0.00"},       {"45,5", ',', "0.0"},       {"45,5", '.', std::nullopt},
       {"N30E", '.', std::nullopt}, {"1e5", '.', std::nullopt}, {"-", '.', std::nullopt},
-      {".5", '.', std::nullopt}, {"5.", '.', std::nullopt}, {"", '.', std::nullopt},
+      {".5", '.', std::nullopt},   {"5.", '.', std::nullopt},  {"", '.', std::nullopt},
   };
   for (const auto& row : rows) {
     EXPECT_EQ(NumberFormatOfField(row.field, row.decimal), row.format) << row.field;

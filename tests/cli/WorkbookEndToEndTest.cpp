@@ -54,7 +54,8 @@ std::string OdsRows() {
     for (std::size_t start = 0; !text.empty();) {
       const std::size_t tab = text.find('\t', start);
       const std::string cell = text.substr(start, tab - start);
-      const bool number = !cell.empty() && cell.find_first_not_of("0123456789.") == std::string::npos;
+      const bool number =
+          !cell.empty() && cell.find_first_not_of("0123456789.") == std::string::npos;
       rows += number ? "<table:table-cell office:value-type=\"float\" office:value=\"" + cell +
                            "\"><text:p>" + cell + "</text:p></table:table-cell>"
                      : "<table:table-cell><text:p>" + cell + "</text:p></table:table-cell>";
@@ -63,8 +64,9 @@ std::string OdsRows() {
     }
     rows += "</table:table-row>";
   }
-  return rows + "<table:table-row table:number-rows-repeated=\"1048570\"><table:table-cell/>"
-                "</table:table-row>";
+  return rows +
+         "<table:table-row table:number-rows-repeated=\"1048570\"><table:table-cell/>"
+         "</table:table-row>";
 }
 
 class WorkbookEndToEndTest : public Lodema::testing::ToolInFolderTest {
@@ -113,8 +115,9 @@ TEST_F(WorkbookEndToEndTest, WorkbooksGiveTheBytesOfTheirTextExport) {
 TEST_F(WorkbookEndToEndTest, ResultsWrittenAsAWorkbook) {
   Write("rows.txt", "30\t90\r\n45.5\tN20W\r\nnote\r\n");
   int status = 0;
-  const std::vector<std::string> args = {"--calc", "15", "--set", "PlaneConvOut=3", "--captions",
-                                         "--retain-input", "--keep-nondata", "--in", "rows.txt"};
+  const std::vector<std::string> args = {"--calc",         "15",         "--set",
+                                         "PlaneConvOut=3", "--captions", "--retain-input",
+                                         "--keep-nondata", "--in",       "rows.txt"};
   const std::string text = RunToText(args, "results.txt", status);
   RunToText(args, "results.xlsx", status);
   EXPECT_EQ(status, 0);

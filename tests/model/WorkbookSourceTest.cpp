@@ -19,8 +19,9 @@ TEST_F(WorkbookSourceTest, ChosenSheetIsPreviewedAndRun) {
   const std::string book = folder.File("in.xlsx");
   ASSERT_TRUE(testing::WriteZip(
       book, testing::XlsxParts({{"Notes", "<row><c t=\"inlineStr\"><is><t>x</t></is></c></row>"},
-                                {"Planes", "<row><c><v>30</v></c><c><v>90</v></c></row>"
-                                           "<row><c><v>45.5</v></c><c><v>200</v></c></row>"}})));
+                                {"Planes",
+                                 "<row><c><v>30</v></c><c><v>90</v></c></row>"
+                                 "<row><c><v>45.5</v></c><c><v>200</v></c></row>"}})));
   page->SetInputSource(book);
   const DropDownList& sheets = page->Controls().sheetList;
   EXPECT_TRUE(sheets.visible);
@@ -45,8 +46,9 @@ TEST_F(WorkbookSourceTest, UnreadableWorkbookIsNotRun) {
   const std::string book = folder.Write("in.ods", "30\t090\r\n");
   page->SetInputSource(book);
   EXPECT_EQ(page->Controls().sourceProblem,
-            "\"" + book + "\" cannot be read as a workbook: it is not a zip archive, as "
-            "workbooks are.");
+            "\"" + book +
+                "\" cannot be read as a workbook: it is not a zip archive, as "
+                "workbooks are.");
   EXPECT_FALSE(StartBatch().sourceOpened);
   EXPECT_EQ(Output(), "kept\r\n");
 }
