@@ -44,7 +44,7 @@ bool ResultWriter::BeginRun(bool append) {
 }
 
 std::unique_ptr<OutputSink> ResultWriter::OpenRunSink(bool append, std::string& problem) {
-  const bool workbook = IsWorkbookOutputName(fileName_);
+  const bool workbook = files_.MakesWorkbooks() && IsWorkbookOutputName(fileName_);
   if (workbook && append) {
     problem = kWorkbookAppendMessage;
     return nullptr;
@@ -113,7 +113,7 @@ bool ResultWriter::WriteLine(const std::string& fileName, bool append, std::stri
     return RunLineTaken();
   }
   // A single line outside a run would make an .xlsx name hold text.
-  if (IsWorkbookOutputName(fileName)) {
+  if (files_.MakesWorkbooks() && IsWorkbookOutputName(fileName)) {
     ReportFailure(kWorkbookAppendMessage);
     return false;
   }
