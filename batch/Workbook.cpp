@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 #include <deque>
+#include <filesystem>
 #include <mutex>
 #include <thread>
 
@@ -207,6 +208,9 @@ struct OpenedWorkbook {
 
 OpenedWorkbook OpenWorkbook(const std::string& path) {
   OpenedWorkbook opened;
+  // Only a regular file is looked into: a pipe would lose the bytes read.
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) return opened;
   const bool named = HasWorkbookSuffix(path);
   if (!WorkbookArchive::LooksLikeZip(path)) {
     opened.workbook = named || LooksLikeCompoundDocument(path);
