@@ -115,8 +115,12 @@ bool SheetRows::Next(std::string& line) {
     }
   }
   auto& [text, count] = ready_.front();
-  line = text;
-  if (--count == 0) ready_.pop_front();
+  if (--count > 0) {
+    line = text;
+    return true;
+  }
+  line = std::move(text);
+  ready_.pop_front();
   return true;
 }
 

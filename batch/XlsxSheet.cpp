@@ -179,9 +179,19 @@ class XlsxRows : public SheetRows {
     } else if (element == Element::kRow) {
       row_ = ParseIndex(attributes.Find("r"), 0) - 1;
     } else if (element == Element::kCell) {
-      column_ = ColumnOfReference(attributes.Find("r"));
-      type_ = CellTypeOf(attributes.Find("t"));
-      style_ = ParseIndex(attributes.Find("s"), 0);
+      const char* reference = nullptr;
+      const char* type = nullptr;
+      const char* style = nullptr;
+      for (const char** pair = attributes.Pairs(); *pair != nullptr; pair += 2) {
+        const std::string_view attribute = LocalName(pair[0]);
+        if (attribute.size() != 1) continue;
+        if (attribute[0] == 'r') reference = pair[1];
+        if (attribute[0] == 't') type = pair[1];
+        if (attribute[0] == 's') style = pair[1];
+      }
+      column_ = ColumnOfReference(reference);
+      type_ = CellTypeOf(type);
+      style_ = ParseIndex(style, 0);
       value_.clear();
       if (type_ == CellType::kInline) inlineText_ = StringText();
       inCell_ = true;

@@ -22,6 +22,8 @@ class XmlAttributes {
   explicit XmlAttributes(const char** pairs) : pairs_(pairs) {}
   // The value of the attribute with this local name; null when absent.
   const char* Find(std::string_view localName) const;
+  // The pairs themselves, for a handler that reads several in one pass.
+  const char** Pairs() const { return pairs_; }
 
  private:
   const char** pairs_;
