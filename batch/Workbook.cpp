@@ -262,8 +262,7 @@ std::unique_ptr<LineReader> OpenWorkbookLines(const std::string& path, const std
       for (const XlsxSheetEntry& entry : entries) names.push_back(entry.name);
       const int chosen = ChosenSheet(names, sheet, problem);
       if (chosen >= 0) {
-        rows =
-            OpenXlsxSheet(*opened.archive, entries[static_cast<std::size_t>(chosen)].part, problem);
+        rows = OpenXlsxSheet(*opened.archive, entries[static_cast<std::size_t>(chosen)], problem);
       }
     }
   } else if (opened.kind == WorkbookKind::kOds) {

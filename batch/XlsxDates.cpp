@@ -101,14 +101,15 @@ std::string XlsxDateStyles::Shown(std::int64_t style, std::string_view stored) c
       !(serial >= 0 && serial < 3e6)) {
     return number;
   }
-  // Day 1 is 1900-01-01, and day 60 the 29 February 1900 that never was.
+  // Day 1 is 1900-01-01, and day 60 the 29 February 1900 that never was;
+  // in the 1904 date system day 0 is 1904-01-01.
   auto days = static_cast<std::int64_t>(std::floor(serial));
   auto seconds = static_cast<std::int64_t>(std::llround((serial - std::floor(serial)) * 86400));
   if (seconds == 86400) {
     ++days;
     seconds = 0;
   }
-  const std::int64_t fromEpoch = days - (days < 61 ? 25568 : 25569);
+  const std::int64_t fromEpoch = from1904_ ? days - 24107 : days - (days < 61 ? 25568 : 25569);
   std::int64_t year = 0;
   unsigned month = 0;
   unsigned day = 0;

@@ -24,6 +24,8 @@ DateShown DateShownByFormat(int formatId, std::string_view code);
 class XlsxDateStyles {
  public:
   explicit XlsxDateStyles(std::vector<DateShown> styles = {}) : styles_(std::move(styles)) {}
+  // Day counts start at 1904-01-01 (a workbook's "1904 date system").
+  void CountFrom1904() { from1904_ = true; }
   bool IsDate(std::int64_t style) const { return Of(style) != DateShown::kNone; }
   // The shown text of a stored day count in this style.
   std::string Shown(std::int64_t style, std::string_view stored) const;
@@ -35,6 +37,7 @@ class XlsxDateStyles {
                : DateShown::kNone;
   }
   std::vector<DateShown> styles_;  // by cell style index
+  bool from1904_ = false;
 };
 
 // The date styles of xl/styles.xml; false with problem set when it cannot

@@ -100,6 +100,11 @@ class SharedStrings : public XmlHandler {
 class WorkbookSheets : public XmlHandler {
  public:
   void Start(std::string_view name, const XmlAttributes& attributes) override {
+    if (name == "workbookPr") {
+      const char* date1904 = attributes.Find("date1904");
+      from1904 = date1904 != nullptr &&
+                 (std::string_view(date1904) == "1" || std::string_view(date1904) == "true");
+    }
     if (name != "sheet") return;
     const char* sheetName = attributes.Find("name");
     const char* id = attributes.Find("id");
@@ -108,6 +113,7 @@ class WorkbookSheets : public XmlHandler {
   void End(std::string_view) override {}
   void Text(std::string_view) override {}
   std::vector<std::pair<std::string, std::string>> sheets;  // name, relationship id
+  bool from1904 = false;
 };
 
 class Relationships : public XmlHandler {
@@ -291,13 +297,15 @@ bool ReadXlsxSheets(const WorkbookArchive& archive, std::vector<XlsxSheetEntry>&
   sheets.clear();
   for (const auto& [name, id] : listed.sheets) {
     const auto found = relationships.worksheets.find(id);
-    if (found != relationships.worksheets.end()) sheets.push_back({name, found->second});
+    if (found != relationships.worksheets.end()) {
+      sheets.push_back({name, found->second, listed.from1904});
+    }
   }
   return true;
 }
 
-std::unique_ptr<SheetRows> OpenXlsxSheet(const WorkbookArchive& archive, const std::string& part,
-                                         std::string& problem) {
+std::unique_ptr<SheetRows> OpenXlsxSheet(const WorkbookArchive& archive,
+                                         const XlsxSheetEntry& entry, std::string& problem) {
   std::vector<std::string> strings;
   const std::string sharedStrings = "xl/sharedStrings.xml";
   if (archive.Has(sharedStrings)) {
@@ -308,7 +316,8 @@ std::unique_ptr<SheetRows> OpenXlsxSheet(const WorkbookArchive& archive, const s
   if (archive.Has(kXlsxStylesPart) && !ReadXlsxDateStyles(archive, dates, problem)) {
     return nullptr;
   }
-  std::unique_ptr<ArchivePart> sheet = archive.OpenPart(part, problem);
+  if (entry.datesFrom1904) dates.CountFrom1904();
+  std::unique_ptr<ArchivePart> sheet = archive.OpenPart(entry.part, problem);
   if (!sheet) return nullptr;
   return std::make_unique<XlsxRows>(std::move(sheet), std::move(strings), std::move(dates));
 }

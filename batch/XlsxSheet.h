@@ -17,7 +17,8 @@ inline constexpr const char* kXlsxWorkbookPart = "xl/workbook.xml";
 
 struct XlsxSheetEntry {
   std::string name;
-  std::string part;  // the worksheet's part in the archive
+  std::string part;            // the worksheet's part in the archive
+  bool datesFrom1904 = false;  // the workbook counts days from 1904-01-01
 };
 
 // The worksheets (chart sheets are left out); false with problem set when
@@ -25,9 +26,9 @@ struct XlsxSheetEntry {
 bool ReadXlsxSheets(const WorkbookArchive& archive, std::vector<XlsxSheetEntry>& sheets,
                     std::string& problem);
 
-// The rows of the worksheet in part; archive must outlive them. nullptr
+// The rows of the worksheet; archive must outlive them. nullptr
 // with problem set when the shared strings or styles cannot be read.
-std::unique_ptr<SheetRows> OpenXlsxSheet(const WorkbookArchive& archive, const std::string& part,
-                                         std::string& problem);
+std::unique_ptr<SheetRows> OpenXlsxSheet(const WorkbookArchive& archive,
+                                         const XlsxSheetEntry& sheet, std::string& problem);
 
 }  // namespace Lodema

@@ -79,6 +79,11 @@ TEST(WorkbookTest, XlsxCellsAsTheyAreShown) {
        {"2023-03-15\t12.5\t1900-02-28"}},
   };
   testing::ScratchFolder folder;
+  // The 1904 date system: day 0 is 1904-01-01.
+  Parts from1904 = XlsxParts({{"S", "<row><c s=\"1\"><v>45000.75</v></c></row>"}}, "", dateStyles);
+  from1904[1].second.insert(from1904[1].second.find("<sheets>"), "<workbookPr date1904=\"1\"/>");
+  ASSERT_TRUE(testing::WriteZip(folder.File("1904.xlsx"), from1904));
+  EXPECT_EQ(ReadSheet(folder.File("1904.xlsx")).lines, std::vector<std::string>{"2027-03-16"});
   for (const CellsRow& row : rows) {
     SCOPED_TRACE(row.name);
     const std::string path = folder.File("cells.xlsx");
