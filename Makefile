@@ -23,7 +23,7 @@ PREFIX ?= /usr/local
 PACKAGES := cmake g++ ninja-build make qt6-base-dev libqt6svg6 libgl-dev libgtest-dev libgmock-dev \
             libbenchmark-dev xvfb xauth \
             dpkg-dev file lintian desktop-file-utils appstream man-db groff-base \
-            clang libclang-rt-14-dev
+            clang libclang-rt-14-dev libzip-dev libexpat1-dev libxlsxwriter-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 all: build

@@ -120,7 +120,8 @@ QWidget* FilePage::MakeInputGroup() {
   options->addWidget(delimiterLabel, 0, 0);
   options->addWidget(delimiterLists0_, 0, 1);
   options->addWidget(tableHeadingsBox_, 0, 2);
-  options->setColumnStretch(3, 1);
+  options->addWidget(MakeSheetChoice(), 0, 3);
+  options->setColumnStretch(4, 1);
 
   previewGrid_ = new QTableWidget(Lodema::kPreviewDataRows, 0);
   previewGrid_->setObjectName(QStringLiteral("grdDataFormat"));
@@ -130,7 +131,7 @@ QWidget* FilePage::MakeInputGroup() {
   previewGrid_->verticalHeader()->setDefaultSectionSize(20);
   previewGrid_->setMinimumHeight(200);
   mirror::KeepRoom(previewGrid_);
-  options->addWidget(previewGrid_, 1, 0, 1, 4);
+  options->addWidget(previewGrid_, 1, 0, 1, 5);
   options->setRowStretch(1, 1);
 
   mismatchLabel_ = new QLabel(QString::fromLatin1(Lodema::kMismatchCaption));
@@ -190,6 +191,22 @@ QWidget* FilePage::MakeInputGroup() {
   connect(previewGrid_->horizontalHeader(), &QHeaderView::sectionClicked, this,
           [this] { Forward([this] { pageModel_.EndGridColumnSelection(); }); });
   return inputGroupBox_;
+}
+
+QWidget* FilePage::MakeSheetChoice() {
+  sheetChoice_ = new QWidget;
+  auto* row = new QHBoxLayout(sheetChoice_);
+  row->setContentsMargins(0, 0, 0, 0);
+  sheetList_ = new QComboBox;
+  sheetList_->setObjectName(QStringLiteral("cboSheet"));
+  sheetList_->setToolTip(QStringLiteral("The sheet of the workbook to read"));
+  sheetList_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  row->addWidget(new QLabel(QStringLiteral("Sheet")));
+  row->addWidget(sheetList_);
+  connect(sheetList_, &QComboBox::activated, this,
+          [this](int index) { Forward([this, index] { pageModel_.SetSheetIndex(index); }); });
+  sheetChoice_->setVisible(false);
+  return sheetChoice_;
 }
 
 QWidget* FilePage::MakeColumnFrames() {
@@ -342,6 +359,8 @@ void FilePage::Refresh() {
   mirror::List(delimiterLists0_, c.delimiterLists[0]);
   inputOptions_->setEnabled(c.inputFrameEnabled);
   mirror::Check(tableHeadingsBox_, c.tableHeadingsBox, false);
+  mirror::List(sheetList_, c.sheetList);
+  mirror::Visible(sheetChoice_, c.sheetList.visible);
   RefreshGrid();
   // Without a source there is nothing to mismatch; a source that cannot be
   // used says why in the same place.

@@ -93,6 +93,7 @@ class FilePage : public QObject {
 
  private:
   QWidget* MakeInputGroup();
+  QWidget* MakeSheetChoice();
   QWidget* MakeColumnFrames();
   void MakeStrip();
   void RefreshGrid();
@@ -123,6 +124,8 @@ class FilePage : public QObject {
   QToolButton* pasteButton_ = nullptr;
   QMenu* pasteMenu_ = nullptr;
   QCheckBox* tableHeadingsBox_ = nullptr;
+  QWidget* sheetChoice_ = nullptr;  // "Sheet" and its list, for a workbook source
+  QComboBox* sheetList_ = nullptr;
   QTableWidget* previewGrid_ = nullptr;
   Lodema::PreviewGrid shownGrid_;
   QLabel* mismatchLabel_ = nullptr;

@@ -72,7 +72,9 @@ Lodema::MessageAnswer AnswerOf(int button, Lodema::MessageButtons buttons) {
   return Lodema::MessageAnswer::kOk;
 }
 
-const QString kFileFilter = QStringLiteral("Text files (*.txt *.csv *.dat *.prn);;All files (*)");
+const QString kFileFilter = QStringLiteral(
+    "Data files (*.txt *.csv *.dat *.prn *.xlsx *.ods);;Text files (*.txt *.csv *.dat *.prn);;"
+    "Workbooks (*.xlsx *.ods);;All files (*)");
 
 }  // namespace
 

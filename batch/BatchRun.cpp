@@ -185,10 +185,18 @@ RowVerdict BatchRunner::RunRow(std::string_view text, RowContext& row) {
   return RowVerdict::kData;
 }
 
-BatchOutcome BatchRunner::Run(const BatchRunRequest& request, const BatchOutputOptions& options) {
+BatchOutcome BatchRunner::Run(const BatchRunRequest& userRequest,
+                              const BatchOutputOptions& options) {
   BatchOutcome outcome;
-  std::unique_ptr<LineReader> reader = OpenSource(request.sourceName);
+  std::unique_ptr<LineReader> reader = OpenSource(userRequest.sourceName);
   if (!reader) return outcome;
+  // A source with its own field delimiter (a workbook) is split by it.
+  std::optional<BatchRunRequest> sourceRequest;
+  if (!reader->FieldDelimiter().empty()) {
+    sourceRequest = userRequest;
+    sourceRequest->delimiterSet = reader->FieldDelimiter();
+  }
+  const BatchRunRequest& request = sourceRequest ? *sourceRequest : userRequest;
   outcome.sourceOpened = true;
   writer_.SetBatchRunning(true);
 

@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "batch/TextEncoding.h"
+#include "batch/Workbook.h"
 #include "orient/TextParsing.h"
 
 namespace Lodema {
@@ -172,6 +173,7 @@ bool TextLineReader::ReadLine(std::string& line) {
 bool IsPasteSourceName(std::string_view name) { return name.substr(0, 5) == "Paste"; }
 
 std::unique_ptr<LineReader> InputFiles::Open(const std::string& path) {
+  if (std::unique_ptr<LineReader> workbook = OpenWorkbookLines(path, sheet_)) return workbook;
   return FileLineReader::Open(path);
 }
 

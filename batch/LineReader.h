@@ -37,6 +37,13 @@ class LineReader {
   // True when the line just read was longer than a line may be: only its
   // start was kept, and reading stops there (ReadError says why).
   virtual bool LineTooLong() const { return false; }
+  // The characters that separate this source's fields whatever the user's
+  // delimiter setting ("" for that setting): a workbook's cells are TAB
+  // separated.
+  virtual std::string_view FieldDelimiter() const { return {}; }
+  // Why the source cannot be used at all, as a message naming it; "" when
+  // it can (a workbook that fails before its first row).
+  virtual std::string SourceProblem() const { return {}; }
 
  private:
   std::string copy_;
@@ -99,15 +106,22 @@ class TextLineReader : public LineReader {
 bool IsPasteSourceName(std::string_view name);
 
 // Opens named input files; the command-line tool replaces it to read
-// standard input.
+// standard input. A workbook is read from its chosen sheet.
 class InputFiles {
  public:
   virtual ~InputFiles() = default;
   virtual std::unique_ptr<LineReader> Open(const std::string& path);
+  // The sheet of workbooks to read: a name, or a position from 1; "" for
+  // the first.
+  void SetSheet(std::string sheet) { sheet_ = std::move(sheet); }
+  const std::string& Sheet() const { return sheet_; }
   // The file that path reads, when it is a regular file.
   virtual std::optional<FileIdentity> Identity(const std::string& path) {
     return IdentityOfPath(path);
   }
+
+ private:
+  std::string sheet_;
 };
 
 }  // namespace Lodema

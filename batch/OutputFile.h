@@ -39,6 +39,9 @@ class OutputFiles {
   // keeps its previous content until the sink finishes (OutputTargets.h
   // says what each kind of name leads to).
   virtual std::unique_ptr<OutputSink> Open(const std::string& path, bool append);
+  // False for files that only gather a run's bytes (a batch worker's
+  // share): an .xlsx name then writes lines, not a workbook.
+  virtual bool MakesWorkbooks() const { return true; }
   // Why the last Open returned nullptr, when it is known.
   const std::string& OpenProblem() const { return problem_; }
   // The file that path writes, when it is an existing regular file.

@@ -122,6 +122,7 @@ struct Block {
 class MemoryOutputFiles : public OutputFiles {
  public:
   explicit MemoryOutputFiles(std::string& bytes) : bytes_(bytes) {}
+  bool MakesWorkbooks() const override { return false; }
   std::unique_ptr<OutputSink> Open(const std::string&, bool) override {
     return std::make_unique<MemorySink>(bytes_);
   }

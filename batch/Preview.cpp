@@ -7,10 +7,12 @@
 
 namespace Lodema {
 
-PreviewGrid BuildPreview(LineReader* reader, const std::string& delimiterSet, bool headings) {
+PreviewGrid BuildPreview(LineReader* reader, const std::string& userDelimiterSet, bool headings) {
   PreviewGrid grid;
   grid.visible = true;
   if (reader == nullptr) return grid;
+  const std::string_view delimiterSet =
+      reader->FieldDelimiter().empty() ? userDelimiterSet : reader->FieldDelimiter();
 
   std::string line;
   std::size_t columns = 0;
@@ -35,6 +37,7 @@ PreviewGrid BuildPreview(LineReader* reader, const std::string& delimiterSet, bo
     empty.notText = true;
     return empty;
   }
+  grid.problem = reader->SourceProblem();
   grid.columns = static_cast<int>(columns);
   for (auto& row : grid.rows) row.resize(columns);
   if (grid.headerFromSource) {

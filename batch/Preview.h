@@ -25,12 +25,14 @@ struct PreviewGrid {
   std::vector<std::vector<std::string>> rows;
   int columns = 0;       // the largest number of fields met (nInputCols)
   bool notText = false;  // NUL bytes in the first lines: a binary file, shown empty
+  std::string problem;   // the source's own message why it cannot be read (a workbook)
 };
 
 // Reads the source from its start: with headings the first line is the
 // header line; then up to kPreviewDataRows data lines. A null reader (a
 // source that cannot be opened) gives an empty, visible grid. A source with
 // NUL bytes in its first lines is not text: its grid is empty and notText.
+// A source with its own field delimiter (a workbook) is split by that.
 PreviewGrid BuildPreview(LineReader* reader, const std::string& delimiterSet, bool headings);
 
 }  // namespace Lodema

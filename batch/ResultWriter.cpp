@@ -2,6 +2,7 @@
 #include "batch/ResultWriter.h"
 
 #include "batch/OutputTargets.h"
+#include "batch/WorkbookOutput.h"
 
 namespace Lodema {
 
@@ -25,11 +26,12 @@ ResultCaptions ResultWriter::GetResultCaptions() {
 
 bool ResultWriter::BeginRun(bool append) {
   if (run_) EndRun();
-  std::unique_ptr<OutputSink> sink = files_.Open(fileName_, append);
+  std::string problem;
+  std::unique_ptr<OutputSink> sink = OpenRunSink(append, problem);
   if (!sink) {
     if (platform_.messages != nullptr) {
-      platform_.messages->ShowMessage(OutputProblemText(files_.OpenProblem()), kMessageTitle,
-                                      MessageButtons::kOk, MessageIcon::kCritical);
+      platform_.messages->ShowMessage(problem, kMessageTitle, MessageButtons::kOk,
+                                      MessageIcon::kCritical);
     }
     return false;
   }
@@ -44,6 +46,22 @@ bool ResultWriter::BeginRun(bool append) {
   runWroteLines_ = false;
   runFailureShown_ = false;
   return true;
+}
+
+std::unique_ptr<OutputSink> ResultWriter::OpenRunSink(bool append, std::string& problem) {
+  const bool workbook = files_.MakesWorkbooks() && IsWorkbookOutputName(fileName_);
+  if (workbook && append) {
+    problem = kWorkbookAppendMessage;
+    return nullptr;
+  }
+  std::unique_ptr<OutputSink> sink = files_.Open(fileName_, append);
+  if (sink && workbook) {
+    sink = WorkbookOutputSink(std::move(sink), delimiter_, schema_.output.decimalChar, problem);
+    if (!sink) problem = OutputProblemText(problem);
+  } else if (!sink) {
+    problem = OutputProblemText(files_.OpenProblem());
+  }
+  return sink;
 }
 
 std::int64_t ResultWriter::EndRun(bool keep) {
@@ -98,6 +116,11 @@ bool ResultWriter::WriteLine(const std::string& fileName, bool append, std::stri
   if (InRunFile(fileName)) {
     run_->WriteLine(text);
     return RunLineTaken();
+  }
+  // A single line outside a run would make an .xlsx name hold text.
+  if (files_.MakesWorkbooks() && IsWorkbookOutputName(fileName)) {
+    ReportFailure(kWorkbookAppendMessage);
+    return false;
   }
   if (!WriteSingleLine(files_, fileName, append, text)) {
     ReportFailure(kOutputProblemMessage);

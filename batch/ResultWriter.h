@@ -105,6 +105,9 @@ class ResultWriter {
   bool WriteOutputLine(std::string_view text, bool resultsFirst, bool asIs);
 
  private:
+  // The output file of a run: a workbook for an .xlsx name (never
+  // appended to); nullptr with the message why when it cannot be opened.
+  std::unique_ptr<OutputSink> OpenRunSink(bool append, std::string& problem);
   bool WriteLine(const std::string& fileName, bool append, std::string_view text);
   // WriteResultLine's steps after its check, with appendValues adding the
   // result values to the line.

@@ -238,6 +238,7 @@ int RunBatchTool(const CliOptions& options, const ToolStreams& streams) {
     if (plot && options.contour) plot->SetContours(*options.contour, &results->Items());
   }
   ToolInputs inputs(streams.input);
+  inputs.SetSheet(options.sheet);
   ToolOutputs outputs(streams.output, [&streams] { EndOnBrokenPipe(streams.errors); });
   if (plot) {
     const std::string problem =
@@ -258,6 +259,10 @@ int RunBatchTool(const CliOptions& options, const ToolStreams& streams) {
   previewReader.reset();
   if (!inputs.Open(options.input)) {
     Print(streams.errors, "lodema-batch: cannot open the input file '" + options.input + "'");
+    return kExitFailed;
+  }
+  if (!preview.problem.empty()) {
+    Print(streams.errors, preview.problem);
     return kExitFailed;
   }
   const int columns = preview.columns;

@@ -248,6 +248,12 @@ const ValueOption kValueOptions[] = {
        o.settings.emplace_back(std::move(key), std::move(setting));
        return "";
      }},
+    {"--sheet", "--sheet needs a sheet name or number",
+     [](CliOptions& o, ParseState&, const std::string& text) -> std::string {
+       if (text.empty()) return "--sheet needs a sheet name or number";
+       o.sheet = text;
+       return "";
+     }},
     {"--delimiter", "--delimiter needs a delimiter text",
      [](CliOptions& o, ParseState&, const std::string& text) -> std::string {
        if (text.empty())
@@ -539,7 +545,8 @@ std::string UsageText() {
 std::string HelpText() {
   return UsageText() +
          R"(
-Runs one Lodema calculation over every row of a delimited text file, exactly
+Runs one Lodema calculation over every row of a delimited text file or of a
+workbook sheet (.xlsx, .ods), exactly
 as "Start input" on the main window's file page, and writes one output line
 per data row (CR LF line ends). Settings start from Lodema's built-in
 defaults, never from a user's stored preferences, so a run is reproducible.
@@ -555,7 +562,9 @@ Files:
   --in FILE             input file; '-' or no --in reads standard input.
                                                        Example: --in data.txt
   --out FILE            output file; '-' or no --out writes standard output.
-                                                       Example: --out results.txt
+                        A name ending in .xlsx writes a workbook: numbers
+                        as number cells showing the same digits, other
+                        fields as text cells.  Example: --out results.txt
   --quiet               no progress line.
 
 Conventions:
@@ -570,6 +579,11 @@ Input:
                         (comma, semicolon, blank or TAB) or other text, each
                         character of which separates fields.
                                                        Example: --delimiter any
+  --sheet NAME|N        the sheet of a workbook input (.xlsx or .ods, told
+                        by its content) to read: its name, or its position
+                        from 1; by default the first. A workbook's cells
+                        are its fields, whatever --delimiter says.
+                                                       Example: --sheet Bedding
   --headings            the first line is a header line, not data.
   --map c0,...,c10      the column of each entry box 0-10 (A: 0-2, B: 3-5,
                         C: 6-7, D: 8-10): n column n, 0 none, -1 the box's
@@ -587,6 +601,7 @@ Output:
                                                        Example: --out-delimiter ,
   --append              append to the output file ("Append data"); by
                         default it is emptied first ("Replace data").
+                        Not for an .xlsx output.
   --captions            write a header line of result column labels.
   --retain-input        copy each input line into its output line.
   --results-first       result columns before the input (with --retain-input).

@@ -23,6 +23,7 @@ struct CliOptions {
   std::string input = "-";                                    // "-" for standard input
   std::string output = "-";                                   // "-" for standard output
   std::vector<std::pair<std::string, std::string>> settings;  // --set KEY=VALUE, in order
+  std::string sheet;  // --sheet: a workbook's sheet, by name or position from 1
   std::string delimiter = "tab";
   std::string outputDelimiter = "tab";
   std::optional<ColumnMap> map;

@@ -156,6 +156,7 @@ void FilePageModel::AcceptInputSource(const std::string& name) {
   model_.settings().FileIn = name;
   controls_.fileNameBoxes[0].text = name;
   controls_.fileNameBoxes[1].text = name;
+  FillSheetList(name);
   if (!name.empty()) {
     controls_.inputFrameEnabled = true;
     controls_.outputOptionsEnabled = true;
@@ -241,7 +242,8 @@ void FilePageModel::RefreshColumnPreview() {
     }
     controls_.previewGrid =
         BuildPreview(reader.get(), s.gFileInDelimiter, controls_.tableHeadingsBox.checked);
-    controls_.sourceProblem = controls_.previewGrid.notText ? NotTextMessage(s.FileIn) : "";
+    controls_.sourceProblem =
+        controls_.previewGrid.notText ? NotTextMessage(s.FileIn) : controls_.previewGrid.problem;
     inputColumns_ = controls_.previewGrid.columns;
     mapper_.RefillLists(inputColumns_, layout);
     survey_.RefillColumnLists(inputColumns_);

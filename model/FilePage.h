@@ -72,6 +72,7 @@ class FilePageModel {
   // Makes name the source without checking it (the command-line tool).
   void SetInputSource(const std::string& name);
   void SetInputDelimiterText(const std::string& text);  // delimiterLists(0) typed or chosen
+  void SetSheetIndex(int index);                        // sheetList chosen (FilePageSheets.cpp)
   void SetTableHeadings(bool checked);
   void SetManualFix(int window, bool checked);
   void SetColumnListIndex(int slot, int index);
@@ -118,6 +119,8 @@ class FilePageModel {
   EntryLayout Layout() const;
   void Observe(bool on);
   void AcceptInputSource(const std::string& name);
+  // The sheet list for a newly chosen source; its first sheet is read.
+  void FillSheetList(const std::string& name);
   void ApplyRetainOption(bool retain);
   void ShowMessage(const std::string& text, MessageIcon icon, const std::string& title);
   bool ReadsClipboard(const std::string& name) const;

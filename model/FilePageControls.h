@@ -81,6 +81,8 @@ struct FilePageControls {
   // 0: "File data delimiter", 1: "Output data delimiter".
   std::array<DropDownList, 2> delimiterLists;
   CheckBox tableHeadingsBox;  // "First row contains column headings"
+  // "Sheet": the sheets of a workbook source; hidden for other sources.
+  DropDownList sheetList{{}, -1, "", false};
   std::array<DropDownList, kSlotCount> columnLists;
   std::array<CheckBox, 4> manualFixBoxes;  // "Manually fixed", windows A..D
   bool columnMismatchVisible = false;      // "Column mismatch - please check settings!"
