@@ -80,7 +80,7 @@ test-tsan: setup
 # go to $(FUZZ_DIR)/corpus/, never into the repository; an input that
 # crashes or fails a check is kept in $(FUZZ_DIR)/findings/ and fails the
 # step (after the other targets have run).
-FUZZ_TARGETS := text_parsing calculator_model batch_run settings_store
+FUZZ_TARGETS := text_parsing calculator_model batch_run settings_store workbook
 fuzz: setup
 	cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DCMAKE_CXX_COMPILER=clang++ -DLODEMA_FUZZ=ON -DLODEMA_BUILD_APP=OFF
