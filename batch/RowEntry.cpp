@@ -72,11 +72,10 @@ RowVerdict FillEntries(std::vector<std::string_view>& fields, const ColumnMap& m
     }
 
     if (!HasDigit(field)) return notData();
+    std::optional<OrientGeometry::SuffixSplit> pieces = OrientGeometry::SplitCompassSuffix(field);
+    if (!pieces) return notData();
     OrientGeometry::SuffixSplit& part = parts[static_cast<std::size_t>(slot)];
-    part = OrientGeometry::SplitCompassSuffix(field);
-    if (part.compass.size() == 1 && part.compass[0] == OrientGeometry::kInvalidCompassChar) {
-      return notData();
-    }
+    part = std::move(*pieces);
     target.SetEntry(slot, part.number);
     if (part.compass.empty() || slot >= kSlotCount - 1) continue;
 

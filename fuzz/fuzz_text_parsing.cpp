@@ -86,16 +86,15 @@ void CheckNumbers(std::string_view text) {
 }
 
 void CheckCompass(std::string_view text, std::string_view sense) {
-  const OrientGeometry::CompassPoint point = OrientGeometry::CompassPointToAzimuth(text);
-  Check(point.azimuth >= 0 && point.azimuth <= 360, "compass azimuth out of range", text);
-  // The invalid marker typed in is not a name either.
-  const bool named =
-      point.text == text && point.text != std::string(1, OrientGeometry::kInvalidCompassChar);
-  Check(OrientGeometry::IsCompassPointText(text) == named,
-        "IsCompassPointText disagrees with CompassPointToAzimuth", text);
-  const OrientGeometry::SuffixSplit split = OrientGeometry::SplitCompassSuffix(text);
-  Check(split.number.size() + split.compass.size() <= text.size() + 1,
-        "SplitCompassSuffix made text", text);
+  const std::optional<int> azimuth = OrientGeometry::CompassPointAzimuth(text);
+  Check(!azimuth || (*azimuth > 0 && *azimuth <= 360), "compass azimuth out of range", text);
+  Check(OrientGeometry::IsCompassPointText(text) == azimuth.has_value(),
+        "IsCompassPointText disagrees with CompassPointAzimuth", text);
+  if (const std::optional<OrientGeometry::SuffixSplit> split =
+          OrientGeometry::SplitCompassSuffix(text)) {
+    Check(split->number.size() + split->compass.size() <= text.size(),
+          "SplitCompassSuffix made text", text);
+  }
   for (const bool comma : {false, true}) {
     CheckNumberText(OrientGeometry::StrikeAndSenseToDipDirectionText(text, sense, comma),
                     "StrikeAndSenseToDipDirectionText");

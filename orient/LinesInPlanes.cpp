@@ -38,9 +38,8 @@ constexpr int kMaxSearchSteps = 100000;
 // case; nullopt when the text is not one of the sixteen names. eightPointOnly
 // limits the names to N, NE, E, SE, S, SW, W and NW.
 std::optional<int> SenseAzimuth(std::string_view sense, bool eightPointOnly = false) {
-  if (!IsCompassPointText(sense)) return std::nullopt;
-  const int azimuth = CompassPointToAzimuth(sense).azimuth;
-  if (eightPointOnly && azimuth % 45 != 0) return std::nullopt;
+  const std::optional<int> azimuth = CompassPointAzimuth(sense);
+  if (!azimuth || (eightPointOnly && *azimuth % 45 != 0)) return std::nullopt;
   return azimuth;
 }
 

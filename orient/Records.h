@@ -77,7 +77,4 @@ constexpr AzimuthStyle AzimuthStyleFromCode(int code) {
   return code == 1 ? AzimuthStyle::kQuadrant : AzimuthStyle::kAzimuth;
 }
 
-// The invalid compass marker: a text of the single character 27 (escape).
-inline constexpr char kInvalidCompassChar = '\x1b';
-
 }  // namespace OrientGeometry

@@ -65,20 +65,18 @@ std::string DegreesText(double degrees) {
 
 }  // namespace
 
-CompassPoint CompassPointToAzimuth(std::string_view text) {
+std::optional<int> CompassPointAzimuth(std::string_view text) {
   if (text.size() <= 3) {
     std::string upper(text);
     for (char& c : upper) c = ToUpper(c);
     for (const CompassEntry& entry : kCompassTable) {
-      if (entry.name == upper) return {entry.azimuth, std::string(text)};
+      if (entry.name == upper) return entry.azimuth;
     }
   }
-  return {360, std::string(1, kInvalidCompassChar)};
+  return std::nullopt;
 }
 
-bool IsCompassPointText(std::string_view text) {
-  return CompassPointToAzimuth(text).text != std::string(1, kInvalidCompassChar);
-}
+bool IsCompassPointText(std::string_view text) { return CompassPointAzimuth(text).has_value(); }
 
 std::string QuadrantToAzimuthText(std::string_view bearing, bool localeUsesComma) {
   const std::string_view s = TrimBlanks(bearing);
@@ -98,8 +96,9 @@ std::string QuadrantToAzimuthText(std::string_view bearing, bool localeUsesComma
   const auto number = NumberText::TryTextToDouble(numberText, localeUsesComma);
   if (!number) return "";
 
-  int az1 = CompassPointToAzimuth(std::string_view(&lead, 1)).azimuth;
-  int az2 = CompassPointToAzimuth(std::string_view(&trail, 1)).azimuth;
+  // Both letters are cardinal points, checked above.
+  int az1 = CompassPointAzimuth(std::string_view(&lead, 1)).value_or(360);
+  int az2 = CompassPointAzimuth(std::string_view(&trail, 1)).value_or(360);
   if (az1 == 360 && az2 < 180) az1 = 0;
   if (az2 == 360 && az1 < 180) az2 = 0;
   const double azimuth = az1 < az2 ? az1 + *number : az1 - *number;
@@ -116,10 +115,10 @@ std::string StrikeAndSenseToDipDirectionText(std::string_view strike, std::strin
 
   const std::string_view senseText = TrimBlanks(sense);
   if (senseText.empty()) return DegreesText(candidateA);  // right-hand rule
-  const CompassPoint point = CompassPointToAzimuth(senseText);
-  if (point.text.size() == 1 && point.text[0] == kInvalidCompassChar) return "";
-  const double toA = CircularDistanceDegrees(candidateA, point.azimuth);
-  const double toB = CircularDistanceDegrees(candidateB, point.azimuth);
+  const std::optional<int> senseAzimuth = CompassPointAzimuth(senseText);
+  if (!senseAzimuth) return "";
+  const double toA = CircularDistanceDegrees(candidateA, *senseAzimuth);
+  const double toB = CircularDistanceDegrees(candidateB, *senseAzimuth);
   return DegreesText(toA >= toB ? candidateB : candidateA);
 }
 
@@ -127,26 +126,27 @@ bool SenseAlongStrike(std::string_view strike, std::string_view sense, bool loca
   const auto strikeValue = NumberText::TryTextToDouble(strike, localeUsesComma);
   const std::string_view senseText = TrimBlanks(sense);
   if (!strikeValue || senseText.empty()) return false;
-  const CompassPoint point = CompassPointToAzimuth(senseText);
-  if (point.text.size() == 1 && point.text[0] == kInvalidCompassChar) return false;
-  const double toA = CircularDistanceDegrees(WrapDegrees(*strikeValue + 90.0), point.azimuth);
-  const double toB = CircularDistanceDegrees(WrapDegrees(*strikeValue - 90.0), point.azimuth);
+  const std::optional<int> senseAzimuth = CompassPointAzimuth(senseText);
+  if (!senseAzimuth) return false;
+  const double toA = CircularDistanceDegrees(WrapDegrees(*strikeValue + 90.0), *senseAzimuth);
+  const double toB = CircularDistanceDegrees(WrapDegrees(*strikeValue - 90.0), *senseAzimuth);
   if (!std::isfinite(toA) || !std::isfinite(toB)) return false;
   // The same tie as StrikeAndSenseToDipDirectionText's; strikes typed with
   // decimals differ from a compass point by far more than this.
   return std::fabs(toA - toB) < 1e-9;
 }
 
-SuffixSplit SplitCompassSuffix(std::string_view text) {
+std::optional<SuffixSplit> SplitCompassSuffix(std::string_view text) {
   const std::string_view s = TrimLeadingSpaces(text);
-  if (NumberText::IsNumberText(s)) return {std::string(TrimBlanks(s)), ""};
+  if (NumberText::IsNumberText(s)) return SuffixSplit{std::string(TrimBlanks(s)), ""};
   std::size_t end = 0;
   while (end < s.size() && s[end] >= '+' && s[end] <= '9' && s[end] != '/' && s[end] != ',') {
     ++end;
   }
-  if (end == s.size()) return {std::string(s), ""};
-  const CompassPoint point = CompassPointToAzimuth(TrimBlanks(s.substr(end)));
-  return {std::string(s.substr(0, end)), point.text};
+  if (end == s.size()) return SuffixSplit{std::string(s), ""};
+  const std::string_view suffix = TrimBlanks(s.substr(end));
+  if (!IsCompassPointText(suffix)) return std::nullopt;
+  return SuffixSplit{std::string(s.substr(0, end)), std::string(suffix)};
 }
 
 namespace {

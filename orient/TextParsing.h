@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -15,15 +16,9 @@
 
 namespace OrientGeometry {
 
-// A compass point name and its azimuth in whole degrees. For one of the
-// sixteen names (any letter case) text is the name as given and azimuth its
-// table value, north being 360; otherwise text is the invalid marker
-// (kInvalidCompassChar alone) and azimuth 360.
-struct CompassPoint {
-  int azimuth = 360;
-  std::string text;
-};
-CompassPoint CompassPointToAzimuth(std::string_view text);
+// The azimuth in whole degrees of one of the sixteen compass point names (any
+// letter case), north being 360; none for any other text.
+std::optional<int> CompassPointAzimuth(std::string_view text);
 
 // True when text is one of the sixteen compass point names (any case).
 bool IsCompassPointText(std::string_view text);
@@ -51,14 +46,14 @@ std::string StrikeAndSenseToDipDirectionText(std::string_view strike, std::strin
 bool SenseAlongStrike(std::string_view strike, std::string_view sense,
                       bool localeUsesComma = false);
 
-// A field such as "30NE" split into its number and its compass suffix.
-// compass is "" when there is no suffix, the invalid marker when the suffix
-// is not a compass point name.
+// A field such as "30NE" split into its number and its compass suffix
+// (compass "" when there is none); none when the suffix is not a compass
+// point name.
 struct SuffixSplit {
   std::string number;
   std::string compass;
 };
-SuffixSplit SplitCompassSuffix(std::string_view text);
+std::optional<SuffixSplit> SplitCompassSuffix(std::string_view text);
 
 // A field or token of a line, and the 1-based position where reading goes on.
 struct Token {

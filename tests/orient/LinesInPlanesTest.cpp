@@ -26,7 +26,7 @@ const double kSearchTol = Rad(0.01) + 1e-12;
 // Sixteen-point senses; the even ones are the eight-point names.
 const char* const kSenses[] = {"N", "NNE", "NE", "ENE", "E", "ESE", "SE", "SSE",
                                "S", "SSW", "SW", "WSW", "W", "WNW", "NW", "NNW"};
-double SenseAzimuth(int k) { return Rad(CompassPointToAzimuth(kSenses[k]).azimuth); }
+double SenseAzimuth(int k) { return Rad(CompassPointAzimuth(kSenses[k]).value_or(360)); }
 
 // The line at hade h built directly: cos h along the dip line plus sin h
 // along the strike toward dip direction + 90.

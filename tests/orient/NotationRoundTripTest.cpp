@@ -67,7 +67,11 @@ Fields TypedPlane(double dip, double dipDirection, int convention, bool quadrant
 // "30E" -> "30", "E" as the batch reader splits it; a "," decimal stops that
 // reader, so such text is split at its trailing letters.
 Fields NumberAndSense(const std::string& field, bool comma) {
-  if (!comma) return {SplitCompassSuffix(field).number, SplitCompassSuffix(field).compass};
+  if (!comma) {
+    const std::optional<SuffixSplit> split = SplitCompassSuffix(field);
+    if (split) return {split->number, split->compass};
+    return {field, ""};
+  }
   std::size_t n = field.size();
   while (n > 0 && std::isalpha(static_cast<unsigned char>(field[n - 1]))) --n;
   return {field.substr(0, n), field.substr(n)};

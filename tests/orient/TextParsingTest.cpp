@@ -10,18 +10,14 @@ namespace {
 
 using namespace OrientGeometry;
 
-const std::string kInvalid(1, kInvalidCompassChar);
-
-TEST(CompassPointToAzimuth, TableAndInvalidMarker) {
+TEST(CompassPointAzimuth, TableAndOtherTexts) {
   const std::pair<const char*, int> rows[] = {{"ne", 45}, {"N", 360},   {"NNE", 23}, {"ESE", 113},
                                               {"S", 180}, {"SSW", 203}, {"W", 270},  {"nnw", 338}};
   for (const auto& [name, azimuth] : rows) {
-    EXPECT_EQ(CompassPointToAzimuth(name).azimuth, azimuth) << name;
-    EXPECT_EQ(CompassPointToAzimuth(name).text, name);
+    EXPECT_EQ(CompassPointAzimuth(name), azimuth) << name;
   }
-  for (const char* bad : {"X", "", "NEE", " N"}) {
-    EXPECT_EQ(CompassPointToAzimuth(bad).azimuth, 360) << bad;
-    EXPECT_EQ(CompassPointToAzimuth(bad).text, kInvalid) << bad;
+  for (const char* bad : {"X", "", "NEE", " N", "\x1b"}) {
+    EXPECT_EQ(CompassPointAzimuth(bad), std::nullopt) << bad;
     EXPECT_FALSE(IsCompassPointText(bad)) << bad;
   }
 }
@@ -108,14 +104,18 @@ TEST(SplitCompassSuffix, NumberAndSuffix) {
   const struct {
     const char* text;
     const char* number;
-    std::string compass;
-  } rows[] = {{"30NE", "30", "NE"},       {"30 NE", "30", "NE"},      {"  30", "30", ""},
-              {"30,5NE", "30", kInvalid}, {"-12.5sw", "-12.5", "sw"}, {"", "", ""},
-              {"30- ", "30-", kInvalid},  {"30NE ", "30", "NE"}};  // guards against a trailing
-                                                                   // blank spoiling the suffix
+    const char* compass;
+  } rows[] = {{"30NE", "30", "NE"},       {"30 NE", "30", "NE"}, {"  30", "30", ""},
+              {"-12.5sw", "-12.5", "sw"}, {"", "", ""},          {"30NE ", "30", "NE"}};
+  // (the last guards against a trailing blank spoiling the suffix)
   for (const auto& r : rows) {
-    EXPECT_EQ(SplitCompassSuffix(r.text).number, r.number) << r.text;
-    EXPECT_EQ(SplitCompassSuffix(r.text).compass, r.compass) << r.text;
+    const std::optional<SuffixSplit> split = SplitCompassSuffix(r.text);
+    ASSERT_TRUE(split.has_value()) << r.text;
+    EXPECT_EQ(split->number, r.number) << r.text;
+    EXPECT_EQ(split->compass, r.compass) << r.text;
+  }
+  for (const char* notCompass : {"30,5NE", "30- ", "30NX"}) {
+    EXPECT_EQ(SplitCompassSuffix(notCompass), std::nullopt) << notCompass;
   }
 }
 
