@@ -7,6 +7,14 @@ namespace {
 
 bool Between(int n, int low, int high) { return n >= low && n <= high; }
 
+// A user's word as it reads within a sentence.
+std::string Lower(std::string text) {
+  for (char& ch : text) {
+    if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch - 'A' + 'a');
+  }
+  return text;
+}
+
 // A single-value box: shown with what it holds, or hidden with the label it
 // keeps.
 struct ValueBox {
@@ -16,15 +24,19 @@ struct ValueBox {
   EntryRule rule = EntryRule::kNothing;
   int kind = kFieldNothing;
   BoxRole role = BoxRole::kOther;
+  const char* about = "";  // after the user's word, for a box named by one
 };
-constexpr ValueBox Value(const char* caption, EntryRule rule, int kind,
+constexpr ValueBox Value(const char* caption, const char* about, EntryRule rule, int kind,
                          BoxRole role = BoxRole::kOther) {
-  return {true, caption, UserWord::kNone, rule, kind, role};
+  return {true, caption, UserWord::kNone, rule, kind, role, about};
 }
-constexpr ValueBox Value(UserWord word, EntryRule rule, int kind) {
-  return {true, "", word, rule, kind, BoxRole::kOther};
+constexpr ValueBox Value(UserWord word, const char* about, EntryRule rule, int kind) {
+  return {true, "", word, rule, kind, BoxRole::kOther, about};
 }
 constexpr ValueBox Label(const char* caption = "") { return {false, caption}; }
+
+constexpr const char* kPlungeAbout = "plunge of the line, negative for an upward line";
+constexpr const char* kAlphaAbout = ", the angle between core axis and plane";
 
 // A trend field's rule depends on the direction notation: kTurn stands for
 // it here.
@@ -37,33 +49,48 @@ struct ValueWindow {
 constexpr ValueWindow kValueWindows[] = {
     // The obtuse flag is no field of a data file; it keeps no kind of its own.
     {WindowUse::kObtuseFlag,
-     {Value("obtuse?", EntryRule::kObtuseFlag, kFieldNothing), Label("Y/N"), Label()}},
+     {Value("obtuse?", "obtuse or acute", EntryRule::kObtuseFlag, kFieldNothing), Label("Y/N"),
+      Label()}},
     {WindowUse::kRotationAngle,
-     {Value("rot'n", EntryRule::kAnyNumber, kFieldAlphaRotation), Label(), Label()}},
+     {Value("rot'n", "rotation angle", EntryRule::kAnyNumber, kFieldAlphaRotation), Label(),
+      Label()}},
     {WindowUse::kAngle,
-     {Value("angle", EntryRule::kAnyNumber, kFieldAlphaRotation), Label(), Label()}},
+     {Value("angle", "angle", EntryRule::kAnyNumber, kFieldAlphaRotation), Label(), Label()}},
     {WindowUse::kSectionTrend,
-     {Label("section"), Value("trend", kDirectionRule, kFieldDirection, BoxRole::kDirection),
+     {Label("section"),
+      Value("trend", "trend of the vertical section", kDirectionRule, kFieldDirection,
+            BoxRole::kDirection),
       Label()}},
     {WindowUse::kLineTrend,
-     {Label("line"), Value("trend", kDirectionRule, kFieldDirection, BoxRole::kDirection),
+     {Label("line"),
+      Value("trend", "trend of the line", kDirectionRule, kFieldDirection, BoxRole::kDirection),
       Label()}},
     {WindowUse::kPitchAndSense,
-     {Label(), Value(UserWord::kPitch, EntryRule::kRightAngle, kFieldPitch),
-      Value("sense", EntryRule::kSense, kFieldSense, BoxRole::kSense)}},
+     {Label(),
+      Value(UserWord::kPitch, " within the plane, from the strike", EntryRule::kRightAngle,
+            kFieldPitch),
+      Value("sense", "sense letter", EntryRule::kSense, kFieldSense, BoxRole::kSense)}},
     {WindowUse::kHade,
-     {Label(), Value(UserWord::kHade, EntryRule::kTurn, kFieldBetaHadeGamma), Label()}},
-    {WindowUse::kPlungeAndSense,
-     {Label(), Value("plunge", EntryRule::kRightAngle, kFieldPlunge, BoxRole::kPlunge),
-      Value("sense", EntryRule::kSense, kFieldSense, BoxRole::kSense)}},
-    {WindowUse::kGamma,
-     {Label(), Value(UserWord::kGamma, EntryRule::kTurn, kFieldBetaHadeGamma), Label("angle")}},
-    {WindowUse::kBetaAlpha,
-     {Value(UserWord::kBeta, EntryRule::kTurn, kFieldBetaHadeGamma),
-      Value(UserWord::kAlpha, EntryRule::kRightAngle, kFieldAlphaRotation), Label("angles")}},
-    {WindowUse::kRefPlaneAlpha,
-     {Value(UserWord::kAlpha, EntryRule::kRightAngle, kFieldAlphaRotation), Label("angle"),
+     {Label(),
+      Value(UserWord::kHade, " within the plane, from the dip line", EntryRule::kTurn,
+            kFieldBetaHadeGamma),
       Label()}},
+    {WindowUse::kPlungeAndSense,
+     {Label(),
+      Value("plunge", kPlungeAbout, EntryRule::kRightAngle, kFieldPlunge, BoxRole::kPlunge),
+      Value("sense", "sense letter", EntryRule::kSense, kFieldSense, BoxRole::kSense)}},
+    {WindowUse::kGamma,
+     {Label(),
+      Value(UserWord::kGamma, ", the angle within the plane", EntryRule::kTurn,
+            kFieldBetaHadeGamma),
+      Label("angle")}},
+    {WindowUse::kBetaAlpha,
+     {Value(UserWord::kBeta, ", the angle around the core", EntryRule::kTurn, kFieldBetaHadeGamma),
+      Value(UserWord::kAlpha, kAlphaAbout, EntryRule::kRightAngle, kFieldAlphaRotation),
+      Label("angles")}},
+    {WindowUse::kRefPlaneAlpha,
+     {Value(UserWord::kAlpha, kAlphaAbout, EntryRule::kRightAngle, kFieldAlphaRotation),
+      Label("angle"), Label()}},
 };
 
 std::string WordOf(UserWord word, const Settings& s) {
@@ -110,8 +137,9 @@ class SchemaBuilder {
         ReferenceLine();
         break;
       case WindowUse::kReferencePlane:
-        Show(8, "dip", BoxRole::kDip, EntryRule::kRightAngle, kFieldDip);
-        Show(9, "dip dir'n", BoxRole::kDirection, DirectionRule(), kFieldDirection);
+        Show(8, "dip", BoxRole::kDip, EntryRule::kRightAngle, kFieldDip, "dip of the plane");
+        Show(9, "dip dir'n", BoxRole::kDirection, DirectionRule(), kFieldDirection,
+             "dip direction");
         break;
       default:
         ValueBoxes(window, use);
@@ -119,13 +147,18 @@ class SchemaBuilder {
     }
   }
 
-  void Show(int box, std::string caption, BoxRole role, EntryRule rule, int kind) {
+  void Show(int box, std::string caption, BoxRole role, EntryRule rule, int kind,
+            std::string about) {
     EntryField& field = schema_.entries[static_cast<std::size_t>(box)];
-    field = {true, std::move(caption), role, rule, kind};
+    field = {true, std::move(caption), role, rule, kind, std::move(about)};
   }
   void Hide(int box, std::string caption, int kind = kFieldNothing) {
     EntryField& field = schema_.entries[static_cast<std::size_t>(box)];
-    field = {false, std::move(caption), BoxRole::kOther, EntryRule::kNothing, kind};
+    field = {false, std::move(caption), BoxRole::kOther, EntryRule::kNothing, kind, ""};
+  }
+  std::string StrikeAbout() const {
+    return OrientGeometry::HasSenseLetters(in_.plane) ? "strike of the plane"
+                                                      : "strike, the plane dipping to its right";
   }
   EntryRule DirectionRule() const {
     return in_.azimuth == OrientGeometry::AzimuthStyle::kQuadrant ? EntryRule::kQuadrant
@@ -144,7 +177,8 @@ class SchemaBuilder {
       const FabricBox& part = layout[static_cast<std::size_t>(j)];
       const int box = first + j;
       if (kind == FabricKind::kCoreAxisAndAlpha && j == 2) {
-        Show(box, s_.alphaWord, BoxRole::kOther, EntryRule::kRightAngle, kFieldAlphaRotation);
+        Show(box, s_.alphaWord, BoxRole::kOther, EntryRule::kRightAngle, kFieldAlphaRotation,
+             Lower(s_.alphaWord) + kAlphaAbout);
         continue;
       }
       switch (part.part) {
@@ -153,17 +187,21 @@ class SchemaBuilder {
           break;
         case FabricPart::kAngle:
           if (kind == FabricKind::kPlane) {
-            Show(box, part.caption, BoxRole::kDip, EntryRule::kRightAngle, kFieldDip);
+            Show(box, part.caption, BoxRole::kDip, EntryRule::kRightAngle, kFieldDip,
+                 "dip of the plane");
           } else {
             Show(box, coreAxis ? s_.PlungeName : part.caption, BoxRole::kPlunge,
-                 EntryRule::kRightAngle, kFieldPlunge);
+                 EntryRule::kRightAngle, kFieldPlunge, kPlungeAbout);
           }
           break;
         case FabricPart::kSense:
-          Show(box, part.caption, BoxRole::kSense, EntryRule::kSense, kFieldSense);
+          Show(box, part.caption, BoxRole::kSense, EntryRule::kSense, kFieldSense, "sense letter");
           break;
         case FabricPart::kDirection:
-          Show(box, part.caption, BoxRole::kDirection, DirectionRule(), kFieldDirection);
+          Show(box, part.caption, BoxRole::kDirection, DirectionRule(), kFieldDirection,
+               kind != FabricKind::kPlane              ? "trend of the line"
+               : OrientGeometry::UsesStrike(in_.plane) ? StrikeAbout()
+                                                       : "dip direction");
           break;
       }
     }
@@ -173,25 +211,28 @@ class SchemaBuilder {
     switch (schema_.referenceDirection) {
       case 1:
         Hide(8, "");
-        Show(9, "strike", BoxRole::kDirection, DirectionRule(), kFieldDirection);
+        Show(9, "strike", BoxRole::kDirection, DirectionRule(), kFieldDirection, StrikeAbout());
         break;
       case 2:
         if (in_.line == OrientGeometry::LineNotation::kTrendPlunge) {
-          Show(8, "trend", BoxRole::kDirection, DirectionRule(), kFieldDirection);
-          Show(9, "plunge", BoxRole::kPlunge, EntryRule::kRightAngle, kFieldPlunge);
+          Show(8, "trend", BoxRole::kDirection, DirectionRule(), kFieldDirection,
+               "trend of the line");
+          Show(9, "plunge", BoxRole::kPlunge, EntryRule::kRightAngle, kFieldPlunge, kPlungeAbout);
         } else {
-          Show(8, "plunge", BoxRole::kPlunge, EntryRule::kRightAngle, kFieldPlunge);
-          Show(9, "trend", BoxRole::kDirection, DirectionRule(), kFieldDirection);
+          Show(8, "plunge", BoxRole::kPlunge, EntryRule::kRightAngle, kFieldPlunge, kPlungeAbout);
+          Show(9, "trend", BoxRole::kDirection, DirectionRule(), kFieldDirection,
+               "trend of the line");
         }
         break;
       case 3:
-        Show(8, "~dip", BoxRole::kDip, EntryRule::kRightAngle, kFieldNothing);
-        Show(9, "dir'n", BoxRole::kDirection, DirectionRule(), kFieldDirection);
+        Show(8, "~dip", BoxRole::kDip, EntryRule::kRightAngle, kFieldNothing,
+             "approximate dip of the plane");
+        Show(9, "dir'n", BoxRole::kDirection, DirectionRule(), kFieldDirection, "dip direction");
         break;
       default:
         // The column lists still offer box 8 a dip column.
         Hide(8, "", kFieldDip);
-        Show(9, "dir'n", BoxRole::kDirection, DirectionRule(), kFieldDirection);
+        Show(9, "dir'n", BoxRole::kDirection, DirectionRule(), kFieldDirection, "dip direction");
         break;
     }
     Hide(10, "");
@@ -214,7 +255,9 @@ class SchemaBuilder {
       EntryRule rule = box.rule;
       if (box.role == BoxRole::kDirection) rule = DirectionRule();
       if (box.word == UserWord::kGamma && !s_.BetaConv) rule = EntryRule::kHalfTurnBothWays;
-      Show(first + i, std::move(caption), box.role, rule, box.kind);
+      std::string about =
+          box.word == UserWord::kNone ? std::string(box.about) : Lower(caption) + box.about;
+      Show(first + i, std::move(caption), box.role, rule, box.kind, std::move(about));
     }
   }
 
@@ -364,7 +407,8 @@ RowSchema MakeRowSchema(int calculation, const Settings& s, bool extraResultChec
   schema.apparentDip = !info->HasLineInPlane();
   for (int box : {kSectionTrendBox, kFileSectionTrendBox}) {
     if (schema.extraResultShown) {
-      builder.Show(box, "trend", BoxRole::kDirection, builder.DirectionRule(), kFieldNothing);
+      builder.Show(box, "trend", BoxRole::kDirection, builder.DirectionRule(), kFieldNothing,
+                   "trend of the vertical section");
     } else {
       builder.Hide(box, "trend");
     }

@@ -52,6 +52,8 @@ struct EntryField {
   BoxRole role = BoxRole::kOther;  // for reading a window as a plane or line
   EntryRule rule = EntryRule::kNothing;
   int kind = kFieldNothing;  // a FieldKind
+  // What the box holds, as its tooltip says ("dip of the plane").
+  std::string about;
 };
 
 // What a result box shows.

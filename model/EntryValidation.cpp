@@ -24,11 +24,6 @@ constexpr const char* kInvalidEntryNote = "Invalid Entry Values";
 constexpr const char* kObtuseHint =
     "Indicate ('Y') if obtuse angle is to be used (acute is default)";
 
-std::string Lower(std::string text) {
-  for (char& ch : text) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-  return text;
-}
-
 }  // namespace
 
 void CalculatorModel::SetEntryText(int box, const std::string& text) {
@@ -130,44 +125,8 @@ std::string CalculatorModel::EntryProblem(int box) const {
 
 std::string CalculatorModel::EntryTooltip(int box) const {
   if (box < 0 || box >= kEntryBoxCount || !controls_.entryBoxes[box].visible) return "";
-  const std::string& label = controls_.entryCaptions[box].caption;
-  const Lodema::Settings& s = settings_;
-  std::string what;
-  if (IsCaption(label, "dip")) {
-    what = "dip of the plane";
-  } else if (IsCaption(label, "~dip")) {
-    what = "approximate dip of the plane";
-  } else if (IsCaption(label, "plunge") || IsCaption(label, s.PlungeName)) {
-    what = "plunge of the line, negative for an upward line";
-  } else if (IsCaption(label, "trend")) {
-    what = "trend of the line";
-  } else if (IsCaption(label, "strike")) {
-    what = OrientGeometry::HasSenseLetters(NotationIn(s).plane)
-               ? "strike of the plane"
-               : "strike, the plane dipping to its right";
-  } else if (IsDirectionCaption(label)) {
-    what = "dip direction";
-  } else if (IsCaption(label, "sense")) {
-    what = "sense letter";
-  } else if (IsCaption(label, "section trend")) {
-    what = "trend of the vertical section";
-  } else if (IsCaption(label, "obtuse?")) {
-    what = "obtuse or acute";
-  } else if (IsCaption(label, "rot'n")) {
-    what = "rotation angle";
-  } else if (IsCaption(label, s.gPitchName)) {
-    what = Lower(s.gPitchName) + " within the plane, from the strike";
-  } else if (IsCaption(label, s.gHadeName)) {
-    what = Lower(s.gHadeName) + " within the plane, from the dip line";
-  } else if (IsCaption(label, s.alphaWord)) {
-    what = Lower(s.alphaWord) + ", the angle between core axis and plane";
-  } else if (IsCaption(label, s.betaWord)) {
-    what = Lower(s.betaWord) + ", the angle around the core";
-  } else if (IsCaption(label, s.gammaWord)) {
-    what = Lower(s.gammaWord) + ", the angle within the plane";
-  } else {
-    what = label;
-  }
+  const std::string about = Schema().entries[static_cast<std::size_t>(box)].about;
+  const std::string what = about.empty() ? controls_.entryCaptions[box].caption : about;
   const std::string window = WindowOfBox(box);
   std::string tip = window.empty() ? std::string() : "Window " + window.substr(0, 1) + ": ";
   tip += what + ", " + EntryRange(box);

@@ -222,15 +222,18 @@ void CalculatorModel::WriteLineResult(int window, const OrientGeometry::Line& li
 void CalculatorModel::WriteAngleResult(double angle, const std::string& sense) {
   HandlerScope scope(*this);
   const std::string text = FormatAngleResult(angle, ResultDecimals(), OutputDecimalChar());
-  const Lodema::Settings& s = settings_;
   noResultShown_ = false;
+  const RowSchema schema = Schema();
   for (int box = 0; box < 3; ++box) {
-    const std::string& caption = controls_.resultCaptions[box].caption;
-    if (caption == "sense") {
-      controls_.resultValues[box].caption = sense;
-    } else if (caption == "angle" || caption == s.gPitchName || caption == s.gHadeName ||
-               IsDirectionCaption(caption)) {
-      controls_.resultValues[box].caption = text;
+    switch (schema.results[static_cast<std::size_t>(box)].role) {
+      case ResultRole::kSense:
+        controls_.resultValues[box].caption = sense;
+        break;
+      case ResultRole::kAngle:
+        controls_.resultValues[box].caption = text;
+        break;
+      default:
+        break;
     }
   }
 }

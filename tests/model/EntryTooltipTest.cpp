@@ -58,5 +58,16 @@ TEST_F(EntryTooltipTest, WhatTheBoxHoldsAndItsRange) {
   }
 }
 
+// The tooltip follows what the box holds, whatever the user calls it: a
+// core plunge named "dip" stays a plunge.
+TEST_F(EntryTooltipTest, UsersWordsDoNotChangeWhatABoxHolds) {
+  model.settings().PlungeName = "dip";
+  model.SelectCalculation(17);
+  const int plungeBox = 6;
+  ASSERT_EQ(model.Controls().entryCaptions[plungeBox].caption, "dip");
+  EXPECT_EQ(model.EntryTooltip(plungeBox),
+            "Window C: plunge of the line, negative for an upward line, -90 to 90");
+}
+
 }  // namespace
 }  // namespace Lodema
