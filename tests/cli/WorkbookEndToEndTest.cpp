@@ -112,6 +112,36 @@ TEST_F(WorkbookEndToEndTest, WorkbooksGiveTheBytesOfTheirTextExport) {
   }
 }
 
+// A sheet saved by a spreadsheet program (LibreOffice Calc, as .xlsx and
+// .ods: numbers, a formula's cached value, a note, a direction typed as
+// text "045") and the same sheet exported by it as TAB-delimited text.
+TEST_F(WorkbookEndToEndTest, WorkbooksSavedByASpreadsheetProgramMatchItsTextExport) {
+  for (const char* name :
+       {"spreadsheet-export.xlsx", "spreadsheet-export.ods", "spreadsheet-export.txt"}) {
+    Write(name, Lodema::testing::ScratchFolder::Read(std::string(LODEMA_GOLDEN_DIR) + "/" + name));
+  }
+  const std::vector<std::string> args = {"--calc", "0", "--headings", "--captions",
+                                         "--retain-input"};
+  int textStatus = 0;
+  std::vector<std::string> textArgs = args;
+  textArgs.insert(textArgs.end(), {"--in", "spreadsheet-export.txt"});
+  const std::string text = RunToText(textArgs, "text.out", textStatus);
+  // The heading line is read, not copied; the formula's cached value is 120.
+  EXPECT_EQ(text,
+            "\t\t\t\tResult:plunge\tResult:trend\r\n30\t90\t60\t270\t0\t180\r\n"
+            "44.7\t120\t20.25\t300\t0.00\t210\r\n75\t045\t10\t180\t7\t133\r\n");
+  const std::string textErrors = Read("stderr.txt");
+  for (const char* book : {"spreadsheet-export.xlsx", "spreadsheet-export.ods"}) {
+    SCOPED_TRACE(book);
+    std::vector<std::string> bookArgs = args;
+    bookArgs.insert(bookArgs.end(), {"--in", book});
+    int status = 0;
+    EXPECT_EQ(RunToText(bookArgs, "book.out", status), text);
+    EXPECT_EQ(status, textStatus);
+    EXPECT_EQ(Read("stderr.txt"), textErrors);
+  }
+}
+
 TEST_F(WorkbookEndToEndTest, ResultsWrittenAsAWorkbook) {
   Write("rows.txt", "30\t90\r\n45.5\tN20W\r\nnote\r\n");
   int status = 0;
