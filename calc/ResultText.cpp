@@ -117,6 +117,42 @@ bool FormatAngleWholeText(double radians, bool pad, std::string& text) {
   return true;
 }
 
+// One or two decimals of an angle below a million degrees, when the value is
+// not within a millionth of a step of its last shown digit: the first
+// digits of the general form (15 significant digits) are then the digits of
+// the scaled value's floor, and the cut is written without that form (the
+// usual batch result with decimals). False for any other value, which takes
+// the general form.
+bool FormatAngleCutText(double radians, int decimals, char decimalChar, bool pad,
+                        std::string& text) {
+  if (decimals != 1 && decimals != 2) return false;
+  const double degrees = OrientGeometry::RadiansToDegrees(radians);
+  const double magnitude = std::fabs(degrees);
+  if (!(magnitude < 1e6)) return false;
+  const double scale = decimals == 1 ? 10.0 : 100.0;
+  const double scaled = magnitude * scale;
+  const double steps = std::floor(scaled);
+  const double rest = scaled - steps;
+  if (!(rest > 1e-6 && rest < 1.0 - 1e-6)) return false;
+  auto count = static_cast<unsigned long long>(steps);
+  const auto unit = static_cast<unsigned long long>(scale);
+  const unsigned long long whole = count / unit;
+  const unsigned long long fraction = count % unit;
+  char buffer[32];
+  char* out = buffer;
+  if (degrees < 0.0 && count != 0) *out++ = '-';
+  char digits[24];
+  const auto written = std::to_chars(digits, digits + sizeof digits, whole);
+  const auto length = static_cast<std::size_t>(written.ptr - digits);
+  for (std::size_t i = length; pad && i < 3; ++i) *out++ = '0';
+  for (const char* c = digits; c != written.ptr; ++c) *out++ = *c;
+  *out++ = decimalChar;
+  if (decimals == 2) *out++ = static_cast<char>('0' + fraction / 10);
+  *out++ = static_cast<char>('0' + fraction % 10);
+  text.assign(buffer, static_cast<std::size_t>(out - buffer));
+  return true;
+}
+
 }  // namespace
 
 std::string FormatAngleGeneral(double radians, int decimals) {
@@ -180,7 +216,20 @@ std::string FormatAngleWhole(double radians, bool pad) {
 }
 
 std::string FormatAngleResult(double radians, int decimals, char decimalChar) {
+  std::string text;
+  if (FormatAngleCutText(radians, decimals, decimalChar, false, text)) return text;
   return FormatAngleFixed(FormatAngleGeneral(radians, decimals), decimals, decimalChar, false);
+}
+
+std::string FormatAngleResultByGeneralForm(double radians, int decimals, char decimalChar,
+                                           bool pad) {
+  return FormatAngleFixed(FormatAngleGeneral(radians, decimals), decimals, decimalChar, pad);
+}
+
+std::string FormatAngleResult(double radians, int decimals, char decimalChar, bool pad) {
+  std::string text;
+  if (FormatAngleCutText(radians, decimals, decimalChar, pad, text)) return text;
+  return FormatAngleResultByGeneralForm(radians, decimals, decimalChar, pad);
 }
 
 FabricTexts FormatFabric(double angle, double azimuth, bool isPlane, int decimals,
@@ -202,9 +251,12 @@ void FormatFabric(double angle, double azimuth, bool isPlane, int decimals,
     FormatAngleWhole(azimuth, true, *to.direction);
     return;
   }
-  const std::string firstDegrees = FormatAngleGeneral(angle, decimals);
+  *to.first = FormatAngleResult(angle, decimals, notation.decimalChar, false);
+  if (!strike && !quadrant) {
+    *to.direction = FormatAngleResult(azimuth, decimals, notation.decimalChar, true);
+    return;
+  }
   std::string direction = FormatAngleGeneral(azimuth, decimals);
-  *to.first = FormatAngleFixed(firstDegrees, decimals, notation.decimalChar, false);
   if (strike) {
     auto strikeAndSense = OrientGeometry::DipDirectionToStrikeAndSense(direction);
     direction = std::move(strikeAndSense.strike);

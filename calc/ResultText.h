@@ -33,8 +33,14 @@ std::string FormatAngleFixed(std::string_view value, int decimals, char decimalC
 void FormatAngleWhole(double radians, bool pad, std::string& text);
 std::string FormatAngleWhole(double radians, bool pad);
 
-// An angle result: FormatAngleFixed(FormatAngleGeneral(radians, decimals)).
+// An angle result: FormatAngleFixed(FormatAngleGeneral(radians, decimals)),
+// pad widening the whole part to three digits. One or two decimals are
+// mostly cut straight from the number; FormatAngleResultByGeneralForm always
+// writes the general form first (the reference the short way must equal).
 std::string FormatAngleResult(double radians, int decimals, char decimalChar);
+std::string FormatAngleResult(double radians, int decimals, char decimalChar, bool pad);
+std::string FormatAngleResultByGeneralForm(double radians, int decimals, char decimalChar,
+                                           bool pad);
 
 // The texts of a plane or line by role: the dip or plunge, the direction
 // (dip direction, strike or trend; azimuth or quadrant bearing) and, for a
