@@ -19,11 +19,12 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PREFIX ?= /usr/local
 # The third line is for installing, packaging and checking both: the Debian
 # package tools, lintian, and the launcher, AppStream and manual page checks.
-# The last one is for the fuzz targets (make fuzz).
+# The last one is for the fuzz targets (make fuzz) and the workbook
+# libraries (found through pkg-config).
 PACKAGES := cmake g++ ninja-build make qt6-base-dev libqt6svg6 libgl-dev libgtest-dev libgmock-dev \
             libbenchmark-dev xvfb xauth \
             dpkg-dev file lintian desktop-file-utils appstream man-db groff-base \
-            clang libclang-rt-14-dev libzip-dev libexpat1-dev libxlsxwriter-dev
+            clang libclang-rt-14-dev pkg-config libzip-dev libexpat1-dev libxlsxwriter-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 all: build
