@@ -288,17 +288,9 @@ class CalculatorModel {
 
   // Result windows.
   void LabelResultWindows(const CalculationInfo& info);
-  // The first (dip or plunge), direction and sense texts of a plane or line
-  // window in the output conventions, from degree texts (either separator).
-  struct FabricStrings {
-    std::string first, direction, sense;
-  };
-  FabricStrings FormatFabricStrings(const std::string& firstDegrees,
-                                    const std::string& azimuthDegrees, bool isPlane,
-                                    int decimals) const;
   // Writes a plane or line (radians) into result window 4..7.
   void WriteFabric(int window, double angle, double azimuth, bool isPlane);
-  // Puts finished texts into the boxes of result window 4..7 by their captions.
+  // Puts finished texts into the boxes of result window 4..7 by their roles.
   void AssignFabricTexts(int window, std::string_view first, std::string_view direction,
                          std::string_view sense, bool isPlane);
 
@@ -309,8 +301,7 @@ class CalculatorModel {
   void ConvertPlaneRoles(WindowRoles& roles, OrientGeometry::PlaneNotation oldNotation,
                          OrientGeometry::PlaneNotation newNotation) const;
   void ConvertTypedDirections(bool toQuadrant);
-  void RewriteMainResult(const OrientGeometry::Notation& old);
-  void OutputConventionChanged(const OrientGeometry::Notation& old, bool relayout);
+  void OutputConventionChanged(bool relayout);
 
   Lodema::Settings settings_;
   MainWindowControls controls_;

@@ -237,61 +237,18 @@ void CalculatorModel::ConvertTypedDirections(bool toQuadrant) {
   }
 }
 
-void CalculatorModel::RewriteMainResult(const OrientGeometry::Notation& old) {
-  const ResultKind kind = ResultKindOf(calculation_);
-  if (kind != ResultKind::kPlane && kind != ResultKind::kLine) return;
-  const bool plane = kind == ResultKind::kPlane;
-  // The boxes hold the result in the old notation.
-  const FabricLayout layout = plane ? PlaneLayout(old.plane) : LineLayout(old.line);
-  std::string first;
-  std::string direction;
-  std::string sense;
-  for (int box = 0; box < 3; ++box) {
-    if (!controls_.resultValues[box].visible) continue;
-    const std::string& value = controls_.resultValues[box].caption;
-    switch (layout[static_cast<std::size_t>(box)].part) {
-      case FabricPart::kAngle:
-        first = value;
-        break;
-      case FabricPart::kDirection:
-        direction = value;
-        break;
-      case FabricPart::kSense:
-        sense = value;
-        break;
-      case FabricPart::kNone:
-        break;
-    }
-  }
-  if (Bearings(old)) direction = OrientGeometry::QuadrantToAzimuthText(direction, localeComma_);
-  if (plane && !direction.empty()) {
-    direction = DipDirectionOf(direction, sense, old.plane, localeComma_);
-  }
-  const bool noResult = noResultShown_;
-  SetWindowForFabric(4, plane ? kFabricPlane : kFabricLine);
-  if (noResult) {
-    WriteNoResult();
-    return;
-  }
-  const bool readable = NumberText::IsNumberText(first) && NumberText::IsNumberText(direction) &&
-                        !first.empty() && !direction.empty();
-  if (!readable) {
-    // A sentinel or nothing shown: there is no orientation to carry over.
-    ClearResultsWindows(1);
-    return;
-  }
-  const FabricStrings texts = FormatFabricStrings(first, direction, plane, ResultDecimals());
-  AssignFabricTexts(4, texts.first, texts.direction, texts.sense, plane);
-}
-
-void CalculatorModel::OutputConventionChanged(const OrientGeometry::Notation& old, bool relayout) {
-  if (ResultsShown()) {
-    RewriteShield shield(*this);
-    RewriteMainResult(old);
-  }
+// A shown result is worked out again from the entries in the new notation:
+// its texts are never read back.
+void CalculatorModel::OutputConventionChanged(bool relayout) {
+  const bool shown = ResultsShown();
   if (relayout) SetUpCalculationWindows(calculation_);
   plot_->SetStereoNotation(NotationOut(settings_));
-  RecalculateIfShown();
+  if (!shown) return;
+  if (AllEntriesValid()) {
+    Calculate();
+  } else {
+    ClearResultsWindows();
+  }
 }
 
 void CalculatorModel::SetOutputPlaneNotation(int index) {
@@ -299,9 +256,8 @@ void CalculatorModel::SetOutputPlaneNotation(int index) {
   if (index < 1 || index > 6) return;
   CheckOnly(controls_.outputPlaneNotationOptions, index);
   if (index == settings_.PlaneConvOut) return;
-  const OrientGeometry::Notation old = NotationOut(settings_);
   settings_.PlaneConvOut = index;
-  OutputConventionChanged(old, true);
+  OutputConventionChanged(true);
 }
 
 void CalculatorModel::SetOutputLineOrder(int index) {
@@ -309,9 +265,8 @@ void CalculatorModel::SetOutputLineOrder(int index) {
   if (index != 0 && index != 1) return;
   CheckOnly(controls_.outputLineOrderOptions, index);
   if (index == settings_.LineConvOut) return;
-  const OrientGeometry::Notation old = NotationOut(settings_);
   settings_.LineConvOut = index;
-  OutputConventionChanged(old, true);
+  OutputConventionChanged(true);
 }
 
 void CalculatorModel::SetOutputDirectionNotation(int index) {
@@ -319,9 +274,8 @@ void CalculatorModel::SetOutputDirectionNotation(int index) {
   if (index != 0 && index != 1) return;
   CheckOnly(controls_.outputDirectionNotationOptions, index);
   if (index == settings_.QuadrantOut) return;
-  const OrientGeometry::Notation old = NotationOut(settings_);
   settings_.QuadrantOut = index;
-  OutputConventionChanged(old, false);
+  OutputConventionChanged(false);
 }
 
 void CalculatorModel::SetOutputSameAsInput(bool checked) {

@@ -3,9 +3,9 @@
 
 #include <exception>
 
-#include "model/CalculatorModel.h"
 #include "calc/Catalogue.h"
 #include "calc/CoreConventions.h"
+#include "model/CalculatorModel.h"
 
 namespace Lodema {
 
@@ -41,7 +41,8 @@ CalcStatus Dispatcher::Run() {
   if (!out.Failed() && !m_.BatchRunning()) ShowSenseAlongStrikeNote(out);
   if (out.beep) m_.beeper().Beep();
   const RowResult result = FormatOutcome(out, parsed.inputs, schema);
-  if (Present(out, result, schema) && m_.plot().IsShowing()) m_.plot().AddNewDataPoint(result.record);
+  if (Present(out, result, schema) && m_.plot().IsShowing())
+    m_.plot().AddNewDataPoint(result.record);
   return out.status;
 }
 
@@ -79,8 +80,7 @@ void Dispatcher::ShowSenseAlongStrikeNote(const CalcOutcome& out) {
   m_.SetMessage(out.message.empty() ? note : out.message + "  " + note);
 }
 
-bool Dispatcher::Present(const CalcOutcome& out, const RowResult& result,
-                         const RowSchema& schema) {
+bool Dispatcher::Present(const CalcOutcome& out, const RowResult& result, const RowSchema& schema) {
   if (out.noResult) {
     m_.WriteNoResult();
     return false;

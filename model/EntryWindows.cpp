@@ -3,9 +3,9 @@
 // panel for a calculation, with the field kind of every entry box.
 #include <string>
 
-#include "model/CalculatorModel.h"
 #include "calc/Catalogue.h"
 #include "calc/EntryBoxes.h"
+#include "model/CalculatorModel.h"
 
 namespace Lodema {
 

@@ -9,13 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "batch/Preview.h"
 #include "batch/ColumnMapping.h"
+#include "batch/Preview.h"
 #include "model/Controls.h"
 
 namespace Lodema {
 
-inline constexpr int kOutputOptionCount = 11;       // fileOutputOptions(0..10)
+inline constexpr int kOutputOptionCount = 11;  // fileOutputOptions(0..10)
 
 // The output option boxes by index.
 enum OutputOption : int {

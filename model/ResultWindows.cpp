@@ -154,28 +154,6 @@ void CalculatorModel::ClearResultsWindows(int group) {
 
 int CalculatorModel::ResultDecimals() const { return std::clamp(decimalPlaces_, 0, 2); }
 
-CalculatorModel::FabricStrings CalculatorModel::FormatFabricStrings(
-    const std::string& firstDegrees, const std::string& azimuthDegrees, bool isPlane,
-    int decimals) const {
-  const char decimalChar = OutputDecimalChar();
-  const Lodema::Settings& s = settings_;
-  FabricStrings texts;
-  texts.first = FormatAngleFixed(firstDegrees, decimals, decimalChar, false);
-  std::string direction = azimuthDegrees;
-  if (isPlane && OrientGeometry::UsesStrike(NotationOut(s).plane)) {
-    const auto strike = OrientGeometry::DipDirectionToStrikeAndSense(azimuthDegrees);
-    direction = strike.strike;
-    texts.sense = strike.sense;
-  }
-  if (NotationOut(s).azimuth == OrientGeometry::AzimuthStyle::kQuadrant) {
-    texts.direction = OrientGeometry::AzimuthToQuadrantText(
-        FormatAngleFixed(direction, decimals, '.', false), decimalChar == ',');
-  } else {
-    texts.direction = FormatAngleFixed(direction, decimals, decimalChar, true);
-  }
-  return texts;
-}
-
 void CalculatorModel::AssignFabricTexts(int window, std::string_view first,
                                         std::string_view direction, std::string_view sense,
                                         bool isPlane) {
