@@ -2,7 +2,6 @@
 // Output and plot names that lead elsewhere (standard output, links, the
 // input, hard links, read-only folders), inputs that can be read only once,
 // and failed runs: whatever the user had stays, and a refusal says why.
-#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -17,26 +16,7 @@ namespace {
 constexpr const char* kRow = "30\t090\t60\t180\r\n";
 constexpr const char* kResult = "29\t108\r\n";
 
-class OutputNamesTest : public ToolInFolderTest {
- protected:
-  // Runs a shell command line in the folder with the tool as $B; the exit
-  // status of the line.
-  int Shell(const std::string& line) {
-    const std::string command = "cd '" + folder_.File("") +
-                                "' && B='" LODEMA_BATCH_TOOL "' && export LC_ALL=C && { " + line +
-                                " ; } 2> stderr.txt";
-    const int raw = std::system(command.c_str());
-    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  }
-  std::vector<std::string> HiddenFiles() const {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder_.File(""))) {
-      const std::string name = entry.path().filename().string();
-      if (name[0] == '.') names.push_back(name);
-    }
-    return names;
-  }
-};
+using OutputNamesTest = ToolInFolderTest;
 
 struct NameCase {
   const char* name;

@@ -3,8 +3,6 @@
 // from the survey gives what the same log gives with the axis typed into
 // its columns, the axis worked out here independently; the same bytes for
 // any number of jobs; the usage errors and bad survey files named.
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
