@@ -42,21 +42,17 @@ TEST_F(ConventionsPageTest, InputPlaneConventionRewritesTheTypedPlaneAndCouplesO
 }
 
 TEST_F(ConventionsPageTest, ClearingSameAsInputFileFreesTheOutputPanels) {
+  TypePlane();
   EXPECT_TRUE(page->SameAsInput()->isChecked());
   EXPECT_FALSE(page->OutPlane(1)->isEnabled());
   Click(page->SameAsInput());
   EXPECT_TRUE(page->OutPlane(1)->isEnabled());
-  Click(page->InPlane(2));
-  EXPECT_TRUE(page->OutPlane(1)->isChecked());
-}
-
-TEST_F(ConventionsPageTest, QuadrantOutputRewritesTheShownResult) {
-  TypePlane();
-  Click(page->SameAsInput());
-  Click(page->OutDirn(1));  // "Quadrant notation"
+  Click(page->OutDirn(1));  // "Quadrant notation" rewrites the shown result
   EXPECT_EQ(window->Model().settings().QuadrantOut, 1);
   EXPECT_NE(Result(1), QStringLiteral("120"));
   EXPECT_FALSE(Result(1).isEmpty());
+  Click(page->InPlane(2));
+  EXPECT_TRUE(page->OutPlane(1)->isChecked());
 }
 
 TEST_F(ConventionsPageTest, ForcedCommaIsUsedInResultsAndClearsTheGreyBox) {

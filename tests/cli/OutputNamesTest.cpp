@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -108,13 +109,14 @@ TEST_F(OutputNamesTest, AReadOnlyFolderTakesTheFileInPlace) {
 
 TEST_F(OutputNamesTest, InputsThatCanBeReadOnlyOnceAreReadOnce) {
   Write("in.txt", std::string(kRow) + kRow);
-  const std::string twice = std::string(kResult) + kResult;
-  EXPECT_EQ(Shell("mkfifo ff; cat in.txt > ff & $B --calc 0 --in ff --out o.txt"), 0);
-  EXPECT_EQ(Read("o.txt"), twice);
-  EXPECT_EQ(Shell("bash -c \"$B --calc 0 --in <(cat in.txt) --out o2.txt\""), 0);
-  EXPECT_EQ(Read("o2.txt"), twice);
-  EXPECT_EQ(Shell("cat in.txt | $B --calc 0 --in /dev/stdin --out o3.txt"), 0);
-  EXPECT_EQ(Read("o3.txt"), twice);
+  for (const char* line : {"mkfifo ff; cat in.txt > ff & $B --calc 0 --in ff --out o.txt",
+                           "bash -c \"$B --calc 0 --in <(cat in.txt) --out o.txt\"",
+                           "cat in.txt | $B --calc 0 --in /dev/stdin --out o.txt"}) {
+    SCOPED_TRACE(line);
+    std::remove(folder_.File("o.txt").c_str());
+    EXPECT_EQ(Shell(line), 0);
+    EXPECT_EQ(Read("o.txt"), std::string(kResult) + kResult);
+  }
 }
 
 TEST_F(OutputNamesTest, AFailedRunKeepsThePreviousResultsAndPlot) {
