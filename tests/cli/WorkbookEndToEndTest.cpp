@@ -42,7 +42,8 @@ class WorkbookEndToEndTest : public Lodema::testing::ToolInFolderTest {
 // A sheet saved by a spreadsheet program (LibreOffice Calc, as .xlsx and
 // .ods: a heading row, numbers, a formula's cached value, a note, a
 // direction typed as text "045") and the same sheet exported by it as
-// TAB-delimited text; the cells' own readings are the workbook tests'.
+// TAB-delimited text, its sheet named or taken as the first; the cells' own
+// readings and the choice among sheets are the workbook tests'.
 TEST_F(WorkbookEndToEndTest, WorkbooksGiveTheBytesOfTheirTextExport) {
   for (const char* name :
        {"spreadsheet-export.xlsx", "spreadsheet-export.ods", "spreadsheet-export.txt"}) {
@@ -66,8 +67,10 @@ TEST_F(WorkbookEndToEndTest, WorkbooksGiveTheBytesOfTheirTextExport) {
     textArgs.insert(textArgs.end(), {"--in", "spreadsheet-export.txt"});
     // The text export keeps TAB whatever the run's delimiter says.
     if (textArgs[textArgs.size() - 3] == ";") textArgs[textArgs.size() - 3] = "tab";
-    const std::string text = ExpectBooksGiveTheText(
-        textArgs, args, {{"--in", "spreadsheet-export.xlsx"}, {"--in", "spreadsheet-export.ods"}});
+    const std::string text =
+        ExpectBooksGiveTheText(textArgs, args,
+                               {{"--in", "spreadsheet-export.xlsx", "--sheet", "Limbs"},
+                                {"--in", "spreadsheet-export.ods"}});
     EXPECT_FALSE(text.empty());
     if (args[1] == "0") {
       // The heading line is read, not copied; the formula's cached value is 120.
