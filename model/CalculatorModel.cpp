@@ -151,6 +151,8 @@ CalculatorModel::CalculatorModel(const CalculatorModel& other)
       entryValid_(other.entryValid_),
       savedTexts_(other.savedTexts_),
       fieldKinds_(other.fieldKinds_),
+      entryRoles_(other.entryRoles_),
+      windowFabrics_(other.windowFabrics_),
       decimalPlaces_(other.decimalPlaces_) {}
 
 CalculatorModel::CalculatorModel() {

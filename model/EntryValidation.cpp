@@ -175,43 +175,22 @@ bool CalculatorModel::AllEntriesValid() const {
   return true;
 }
 
-BoxRole CalculatorModel::RoleOfCaption(const std::string& text) const {
-  const std::string_view caption = text;
-  if (IsCaption(caption, "dip") || IsCaption(caption, "~dip")) return BoxRole::kDip;
-  if (IsCaption(caption, "plunge") || IsCaption(caption, "zenith") ||
-      IsCaption(caption, settings_.PlungeName)) {
-    return BoxRole::kPlunge;
-  }
-  if (IsDirectionCaption(caption)) return BoxRole::kDirection;
-  if (IsCaption(caption, "sense")) return BoxRole::kSense;
-  return BoxRole::kOther;
-}
-
-CalculatorModel::WindowBoxes CalculatorModel::FindWindowBoxes(int window, bool asLine,
-                                                              bool checkValid) const {
+CalculatorModel::WindowBoxes CalculatorModel::LocateWindowBoxes(int window, bool asLine) const {
+  WindowBoxes unread;
+  unread.error = true;
+  if (window < 0 || window > 3) return unread;
+  const BoxRole angle = asLine ? BoxRole::kPlunge : BoxRole::kDip;
+  bool found = false;  // the window holds the fabric asked for
   WindowBoxes boxes;
-  if (window < 0 || window > 3) {
-    boxes.error = true;
-    return boxes;
-  }
-  bool foundDip = false;
-  bool foundPlunge = false;
   for (int box = kWindowFirstBox[window]; box < kWindowFirstBox[window] + kWindowBoxCount[window];
        ++box) {
-    const TextBox& entry = controls_.entryBoxes[box];
-    if (!entry.visible) continue;
-    if (checkValid && !entryValid_[box]) {
-      // An unread box would leave a value of 0 in the orientation.
-      boxes.error = true;
-      return boxes;
-    }
-    switch (RoleOfCaption(controls_.entryCaptions[box].caption)) {
+    if (!controls_.entryBoxes[box].visible) continue;
+    // An unread box would leave a value of 0 in the orientation.
+    if (!entryValid_[box]) return unread;
+    switch (entryRoles_[box]) {
       case BoxRole::kDip:
-        foundDip = true;
-        boxes.first = box;
-        break;
       case BoxRole::kPlunge:
-        foundPlunge = true;
+        found = found || entryRoles_[box] == angle;
         boxes.first = box;
         break;
       case BoxRole::kDirection:
@@ -224,21 +203,7 @@ CalculatorModel::WindowBoxes CalculatorModel::FindWindowBoxes(int window, bool a
         break;
     }
   }
-  if ((asLine && !foundPlunge) || (!asLine && !foundDip)) {
-    boxes = WindowBoxes{};
-    boxes.error = true;
-  }
-  return boxes;
-}
-
-CalculatorModel::WindowBoxes CalculatorModel::LocateWindowBoxes(int window, bool asLine) const {
-  return FindWindowBoxes(window, asLine, true);
-}
-
-bool CalculatorModel::WindowNeedsNotationChange(int window, bool asLine) const {
-  // Window D always holds a dip direction or trend, never a strike.
-  return DirectionsTypedAsBearings() ||
-         (!asLine && window != 3 && OrientGeometry::UsesStrike(NotationIn(settings_).plane));
+  return found ? boxes : unread;
 }
 
 std::optional<WindowTexts> CalculatorModel::ReadOrientationWindow(int window, bool asLine) const {

@@ -78,6 +78,22 @@ TEST_F(ModelTest, DirectionNotationConvertsTypedDirections) {
   EXPECT_EQ(Box(1), "135");
 }
 
+// What a box holds decides what a notation change rewrites, not what the
+// user calls it: a core plunge named "dip" is no plane, a beta angle named
+// "trend" no direction.
+TEST_F(ModelTest, UsersWordsDoNotChangeWhatIsRewritten) {
+  model.settings().PlungeName = "dip";
+  model.settings().betaWord = "trend";
+  Enter(17, {{0, "30"}, {1, "60"}, {6, "20"}, {7, "200"}});
+  const std::string result = Results(4);
+  model.SetInputPlaneNotation(3);
+  EXPECT_EQ(Box(0) + "|" + Box(1) + "|" + Box(6) + "|" + Box(7), "30|60|20|200");
+  model.SetInputDirectionNotation(1);
+  EXPECT_EQ(Box(0) + "|" + Box(1) + "|" + Box(6) + "|" + Box(7), "30|60|20|S20W");
+  EXPECT_TRUE(model.AllEntriesValid());
+  EXPECT_EQ(Results(4), result);
+}
+
 struct ResultRewriteRow {
   const char* name;
   int calculation;
