@@ -149,7 +149,6 @@ CalculatorModel::CalculatorModel(const CalculatorModel& other)
       rewriting_(other.rewriting_),
       filePageAvailable_(other.filePageAvailable_),
       entryValid_(other.entryValid_),
-      savedTexts_(other.savedTexts_),
       fieldKinds_(other.fieldKinds_),
       entryRoles_(other.entryRoles_),
       windowFabrics_(other.windowFabrics_),

@@ -34,15 +34,6 @@ struct CalcOutcome;
 // notation, or neither.
 enum class WindowFabric { kNone, kPlane, kLine };
 
-// The texts of one orientation window, ready for TextToDouble: the first
-// angle (dip or plunge), the direction as an azimuth (a plane's dip
-// direction) and the sense.
-struct WindowTexts {
-  std::string first;
-  std::string direction;
-  std::string sense;
-};
-
 // What the change observers are told.
 enum class ModelEvent {
   kChanged,              // any control state may have changed: refresh
@@ -123,11 +114,6 @@ class CalculatorModel {
   bool ValidateEntry(int box);
   void RevalidateEntries();
   bool AllEntriesValid() const;
-  // window 0..3 = A..D.
-  // Empty when the window does not hold the fabric asked for, or one of its
-  // boxes is not valid.
-  std::optional<WindowTexts> ReadOrientationWindow(int window, bool asLine) const;
-  bool ValidateDirectionText(const std::string& text) const;
   // A strike typed with a sense letter along the strike line (000 with N)
   // cannot choose the side the plane dips to: the note says, for each such
   // shown plane window, which side was taken. Empty when there is none.
@@ -174,7 +160,6 @@ class CalculatorModel {
   bool MessageReportsFailure() const { return messageReportsFailure_; }
   // How the last run of the calculation ended.
   CalcStatus LastCalcStatus() const { return lastCalcStatus_; }
-  const std::array<std::string, 12>& SavedTexts() const { return savedTexts_; }
 
   // ---- Option handlers ---------------------------------------------------
   void SetReferenceDirection(int index);  // 0 dip dir'n, 1 strike, 2 fold axis, 3 approx. plane
@@ -303,7 +288,6 @@ class CalculatorModel {
   bool rewriting_ = false;  // code is rewriting box texts: the change handler ignores them
   bool filePageAvailable_ = false;
   std::array<bool, kEntryBoxCount> entryValid_{};
-  std::array<std::string, 12> savedTexts_;  // texts of boxes 0-11 at the last set-up
   std::array<int, kMappedBoxCount> fieldKinds_{};
   // What each entry box holds and how each window is laid out, kept at
   // layout time; a hidden window keeps those of its last layout. Captions

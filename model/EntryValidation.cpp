@@ -133,14 +133,6 @@ std::string CalculatorModel::EntryTooltip(int box) const {
   return tip;
 }
 
-bool CalculatorModel::ValidateDirectionText(const std::string& text) const {
-  if (text.empty()) return false;
-  if (DirectionsTypedAsBearings()) {
-    return !OrientGeometry::QuadrantToAzimuthText(text, localeComma_).empty();
-  }
-  return EntryAccepts(EntryRule::kTurn, text, localeComma_);
-}
-
 void CalculatorModel::RevalidateEntries() {
   HandlerScope scope(*this);
   if (coreCalculation_) {
@@ -204,27 +196,6 @@ CalculatorModel::WindowBoxes CalculatorModel::LocateWindowBoxes(int window, bool
     }
   }
   return found ? boxes : unread;
-}
-
-std::optional<WindowTexts> CalculatorModel::ReadOrientationWindow(int window, bool asLine) const {
-  const WindowBoxes boxes = LocateWindowBoxes(window, asLine);
-  if (boxes.error) return std::nullopt;
-  WindowTexts texts;
-  if (boxes.direction >= 0) texts.direction = controls_.entryBoxes[boxes.direction].text;
-  if (boxes.sense >= 0) texts.sense = controls_.entryBoxes[boxes.sense].text;
-  texts.first = controls_.entryBoxes[boxes.first].text;
-  if (DirectionsTypedAsBearings()) {
-    texts.direction = OrientGeometry::QuadrantToAzimuthText(texts.direction, localeComma_);
-  }
-  const OrientGeometry::PlaneNotation notation = NotationIn(settings_).plane;
-  if (!asLine && window != 3 && OrientGeometry::UsesStrike(notation)) {
-    const std::string sense =
-        OrientGeometry::HasSenseLetters(notation) ? texts.sense : std::string();
-    texts.direction =
-        OrientGeometry::StrikeAndSenseToDipDirectionText(texts.direction, sense, localeComma_);
-  }
-  if (texts.direction.empty()) return std::nullopt;
-  return texts;
 }
 
 std::string CalculatorModel::SenseAlongStrikeNote() const {

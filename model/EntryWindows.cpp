@@ -40,10 +40,6 @@ void CalculatorModel::SetUpCalculationWindows(int n) {
   HandlerScope scope(*this);
   const CalculationInfo* info = FindCalculation(n);
   if (info == nullptr) return;
-  for (int box = 0; box < 12; ++box) {
-    const TextBox& entry = controls_.entryBoxes[box];
-    savedTexts_[box] = entry.visible ? entry.text : std::string();
-  }
 
   MainWindowControls& c = controls_;
   // A fixed plane: the reference choice is the plane's orientation. The
