@@ -94,34 +94,6 @@ TEST_F(ModelTest, UsersWordsDoNotChangeWhatIsRewritten) {
   EXPECT_EQ(Results(4), result);
 }
 
-struct ResultRewriteRow {
-  const char* name;
-  int calculation;
-  int planeConvOut;
-  int lineConvOut;
-  int quadrantOut;
-  const char* results;
-};
-class OutputConventionChange : public ModelTest,
-                               public ::testing::WithParamInterface<ResultRewriteRow> {};
-
-TEST_P(OutputConventionChange, RewritesTheShownResult) {
-  const ResultRewriteRow& row = GetParam();
-  Enter(row.calculation, {{0, "30"}, {1, "135"}});
-  model.SetOutputPlaneNotation(row.planeConvOut);
-  model.SetOutputLineOrder(row.lineConvOut);
-  model.SetOutputDirectionNotation(row.quadrantOut);
-  EXPECT_EQ(Results(4), row.results);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Conventions, OutputConventionChange,
-    ::testing::Values(ResultRewriteRow{"Strike", 15, 3, 0, 0, "045|30|S"},
-                      ResultRewriteRow{"StrikeQuadrant", 15, 4, 0, 1, "30|S|N45E"},
-                      ResultRewriteRow{"LineOrder", 16, 1, 1, 0, "135|30|"},
-                      ResultRewriteRow{"LineQuadrant", 16, 1, 0, 1, "30|S45E|"}),
-    [](const auto& testInfo) { return std::string(testInfo.param.name); });
-
 // Each input notation, changed while "Same as Input File" is ticked, carries
 // its output notation along (settings, option buttons, the plot's code and
 // the result shown); unticked, the output stays where it was.
@@ -139,32 +111,19 @@ struct CouplingRow {
 };
 
 TEST_F(ModelTest, SameAsInputCouplesEveryOutputNotation) {
+  using enum PlaneNotation;
+  using enum LineNotation;
+  using enum AzimuthStyle;
+  // clang-format off
   const CouplingRow rows[] = {
-      {"plane notation",
-       &CalculatorModel::SetInputPlaneNotation,
-       3,
-       3,
-       0,
-       0,
-       {PlaneNotation::kStrikeDipSense, LineNotation::kPlungeTrend, AzimuthStyle::kAzimuth},
-       "30|135|"},
-      {"line order",
-       &CalculatorModel::SetInputLineOrder,
-       1,
-       1,
-       1,
-       0,
-       {PlaneNotation::kDipDipDirection, LineNotation::kTrendPlunge, AzimuthStyle::kAzimuth},
-       "135|30|"},
-      {"direction notation",
-       &CalculatorModel::SetInputDirectionNotation,
-       1,
-       1,
-       0,
-       1,
-       {PlaneNotation::kDipDipDirection, LineNotation::kPlungeTrend, AzimuthStyle::kQuadrant},
-       "30|S45E|"},
+      {"plane notation", &CalculatorModel::SetInputPlaneNotation, 3, 3, 0, 0,
+       {kStrikeDipSense, kPlungeTrend, kAzimuth}, "30|135|"},
+      {"line order", &CalculatorModel::SetInputLineOrder, 1, 1, 1, 0,
+       {kDipDipDirection, kTrendPlunge, kAzimuth}, "135|30|"},
+      {"direction notation", &CalculatorModel::SetInputDirectionNotation, 1, 1, 0, 1,
+       {kDipDipDirection, kPlungeTrend, kQuadrant}, "30|S45E|"},
   };
+  // clang-format on
   for (const CouplingRow& row : rows) {
     SCOPED_TRACE(row.name);
     CalculatorModel coupled;
