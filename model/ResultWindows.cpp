@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: MIT
-// Labelling windows for a plane or a line in the current conventions, and
+// Labelling result windows for a plane or a line in the output conventions, and
 // writing results into the result windows: degree text with the decimals
 // typed, the output decimal character and the output notations.
 #include <algorithm>
 #include <array>
-#include <cctype>
-#include <charconv>
-#include <cmath>
 #include <string>
 #include <string_view>
 
@@ -14,7 +11,6 @@
 #include "calc/EntryBoxes.h"
 #include "calc/ResultText.h"
 #include "model/CalculatorModel.h"
-#include "orient/NumberText.h"
 #include "orient/Primitives.h"
 #include "orient/TextFormatting.h"
 
