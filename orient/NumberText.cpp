@@ -103,15 +103,6 @@ std::string SwapDecimalSeparator(std::string_view text, bool toComma) {
 }
 
 std::optional<double> TryTextToDouble(std::string_view text, bool localeUsesComma) {
-  double value = 0.0;
-  if (ReadPlainDecimal(TrimBlanks(text, true), value)) return value;
-  return TryTextToDoubleFull(text, localeUsesComma);
-}
-
-// Out of line, so that TryTextToDouble costs little more than its shortcut
-// when that is all it needs.
-[[gnu::noinline]] std::optional<double> TryTextToDoubleFull(std::string_view text,
-                                                            bool localeUsesComma) {
   const std::string_view trimmed = TrimBlanks(text, true);
   if (trimmed.empty()) return std::nullopt;
   const std::string swapped = SwapDecimalSeparator(trimmed, localeUsesComma);
@@ -194,20 +185,6 @@ bool FileExists(const std::string& path) {
 }
 
 std::string FormatGeneral(double value, char decimalChar) {
-  // A whole number below 1e15 has at most 15 digits: its general form is the
-  // integer itself.
-  if (std::fabs(value) < 1e15 && value != 0.0) {
-    const auto whole = static_cast<long long>(value);
-    if (static_cast<double>(whole) == value) {
-      char buffer[24];
-      const auto result = std::to_chars(buffer, buffer + sizeof buffer, whole);
-      return std::string(buffer, result.ptr);
-    }
-  }
-  return FormatGeneralFull(value, decimalChar);
-}
-
-std::string FormatGeneralFull(double value, char decimalChar) {
   if (!std::isfinite(value)) return "";
   if (value == 0.0) return "0";
   char sci[64];
