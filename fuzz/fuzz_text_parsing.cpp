@@ -40,6 +40,8 @@ void CheckNumbers(std::string_view text) {
       Check(std::isfinite(*value), "TryTextToDouble gave a non-finite value", text);
       const char decimal = comma ? ',' : '.';
       const std::string general = NumberText::FormatGeneral(*value, decimal);
+      Check(general == NumberText::FormatGeneralFull(*value, decimal),
+            "FormatGeneral and FormatGeneralFull differ", general);
       CheckFinite(general, "FormatGeneral");
       // Fifteen significant digits read back within their rounding.
       const std::optional<double> back = NumberText::TryTextToDouble(general, comma);

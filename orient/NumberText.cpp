@@ -185,6 +185,20 @@ bool FileExists(const std::string& path) {
 }
 
 std::string FormatGeneral(double value, char decimalChar) {
+  // A whole number below 1e15 has at most 15 digits: its general form is the
+  // integer itself.
+  if (std::fabs(value) < 1e15 && value != 0.0) {
+    const auto whole = static_cast<long long>(value);
+    if (static_cast<double>(whole) == value) {
+      char buffer[24];
+      const auto result = std::to_chars(buffer, buffer + sizeof buffer, whole);
+      return std::string(buffer, result.ptr);
+    }
+  }
+  return FormatGeneralFull(value, decimalChar);
+}
+
+std::string FormatGeneralFull(double value, char decimalChar) {
   if (!std::isfinite(value)) return "";
   if (value == 0.0) return "0";
   char sci[64];

@@ -146,6 +146,9 @@ bool FileExists(const std::string& path);
 // 1e-20 to below 1e21 are written without exponent; beyond that the form
 // "1.5E+300" is used. NaN and infinities give "".
 std::string FormatGeneral(double value, char decimalChar);
+// The writer behind FormatGeneral without its shortcut for whole numbers;
+// both give the same text for every value.
+std::string FormatGeneralFull(double value, char decimalChar);
 
 // Nearest whole number, halves to even (44.5 -> 44, 45.5 -> 46), whatever
 // the floating-point rounding mode. NaN and infinities are returned as given.

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The plain decimal reader the batch rows go through, against its definition
 // and against the general reader: the same accept/reject decision, the same
-// double (bit for bit, zero's sign included), on edge and seeded text.
+// double (bit for bit, zero's sign included), on edge and seeded text. And
+// the general form's shortcut for whole numbers against the full writer.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -186,6 +187,72 @@ TEST(PlainDecimal, ReadsAsTheGeneralReaderOnSeededText) {
   for (int i = 0; i < 200000; ++i) {
     const std::string text = RandomNumberText(random);
     ASSERT_TRUE(SameReading(text, i % 2 == 0));
+  }
+}
+
+::testing::AssertionResult SameText(double value, char decimal) {
+  const std::string fast = FormatGeneral(value, decimal);
+  const std::string full = FormatGeneralFull(value, decimal);
+  if (fast == full) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << value << ": '" << fast << "' vs '" << full << "'";
+}
+
+TEST(FormatGeneralShortcut, WritesAsTheFullWriterOnEdgeValues) {
+  const double rows[] = {0.0,
+                         -0.0,
+                         1.0,
+                         -1.0,
+                         45.0,
+                         360.0,
+                         999999999999999.0,
+                         -999999999999999.0,
+                         1e15,
+                         -1e15,
+                         1e15 + 2.0,
+                         9007199254740992.0,
+                         1e20,
+                         1e21,
+                         1e-20,
+                         1e-21,
+                         0.5,
+                         44.5,
+                         1.0 / 3.0,
+                         std::numeric_limits<double>::denorm_min(),
+                         std::numeric_limits<double>::max(),
+                         std::numeric_limits<double>::infinity(),
+                         -std::numeric_limits<double>::infinity(),
+                         std::numeric_limits<double>::quiet_NaN()};
+  for (const double value : rows) {
+    EXPECT_TRUE(SameText(value, '.'));
+    EXPECT_TRUE(SameText(value, ','));
+  }
+}
+
+TEST(FormatGeneralShortcut, WritesAsTheFullWriterOnSeededValues) {
+  std::mt19937_64 random(20240602u);
+  for (int i = 0; i < 200000; ++i) {
+    double value = 0.0;
+    switch (random() % 4) {
+      case 0:  // whole numbers around the 15-digit limit and below
+        value = static_cast<double>(static_cast<long long>(random() % 4000000000000000ULL) -
+                                    2000000000000000LL) /
+                static_cast<double>(1ULL << (random() % 50));
+        value = std::round(value);
+        break;
+      case 1: {  // any bit pattern
+        const std::uint64_t bits = random();
+        std::memcpy(&value, &bits, sizeof value);
+        break;
+      }
+      case 2:  // whole degrees, as results are shown
+        value = static_cast<double>(static_cast<int>(random() % 1441) - 720);
+        break;
+      default:  // scaled fractions
+        value =
+            std::ldexp(static_cast<double>(random() >> 11), static_cast<int>(random() % 140) - 100);
+        break;
+    }
+    ASSERT_TRUE(SameText(value, i % 2 == 0 ? '.' : ','));
   }
 }
 
