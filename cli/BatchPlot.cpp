@@ -10,7 +10,6 @@
 
 #include "batch/OutputFile.h"
 #include "batch/OutputTargets.h"
-#include "plot/BoxSymbolSets.h"
 #include "plot/Contours.h"
 #include "plot/PlotDrawing.h"
 
@@ -119,10 +118,9 @@ class BatchPlot::DrawnSets {
   Plot::SvgSurface& surface() { return surface_; }
   // The plot file written straight, or empty.
   const std::string& path() const { return path_; }
-  int count = 0;                       // sets taken, drawn or not yet
-  int drawnCount = 0;                  // the first of them drawn
-  int typeChanges = 0;                 // the store's TypeChanges when they were drawn
-  Plot::NewestBoxSymbols newestBoxes;  // draws the sets that come with places
+  int count = 0;        // sets taken, drawn or not yet
+  int drawnCount = 0;   // the first of them drawn
+  int typeChanges = 0;  // the store's TypeChanges when they were drawn
 
   // Closes the document beside the plot file and puts it in the plot
   // file's place; false on a write error.
@@ -294,9 +292,7 @@ void BatchPlot::DrawRetainedSet() {
   }
   if (placed) {
     DrawTakenSets(*drawn_);  // the sets before this one
-    if (!drawn_->newestBoxes.Draw(drawn_->surface(), store_, view_, currentPlaces_)) {
-      Plot::DrawNewestSet(drawn_->surface(), store_, view_, currentPlaces_);
-    }
+    Plot::DrawNewestSet(drawn_->surface(), store_, view_, currentPlaces_);
     drawn_->drawnCount = ++drawn_->count;
   } else if (++drawn_->count - drawn_->drawnCount >= kSetsDrawnTogether) {
     DrawTakenSets(*drawn_);
@@ -305,10 +301,7 @@ void BatchPlot::DrawRetainedSet() {
 
 void BatchPlot::DrawTakenSets(DrawnSets& drawn) const {
   if (drawn.drawnCount == drawn.count) return;
-  if (!Plot::DrawRetainedBoxSymbols(drawn.surface(), store_, view_, drawn.drawnCount + 1,
-                                    drawn.count)) {
-    Plot::DrawRetainedSets(drawn.surface(), store_, view_, drawn.drawnCount + 1, drawn.count);
-  }
+  Plot::DrawRetainedSets(drawn.surface(), store_, view_, drawn.drawnCount + 1, drawn.count);
   drawn.drawnCount = drawn.count;
 }
 

@@ -103,15 +103,6 @@ std::string SwapDecimalSeparator(std::string_view text, bool toComma) {
 }
 
 std::optional<double> TryTextToDouble(std::string_view text, bool localeUsesComma) {
-  double value = 0.0;
-  if (ReadPlainDecimal(TrimBlanks(text, true), value)) return value;
-  return TryTextToDoubleFull(text, localeUsesComma);
-}
-
-// Out of line, so that TryTextToDouble costs little more than its shortcut
-// when that is all it needs.
-[[gnu::noinline]] std::optional<double> TryTextToDoubleFull(std::string_view text,
-                                                            bool localeUsesComma) {
   const std::string_view trimmed = TrimBlanks(text, true);
   if (trimmed.empty()) return std::nullopt;
   const std::string swapped = SwapDecimalSeparator(trimmed, localeUsesComma);

@@ -51,22 +51,19 @@ std::string SwapDecimalSeparator(std::string_view text, bool toComma = false);
 // blanks allowed. Independent of the process C locale. Empty, malformed text
 // and values that overflow a double give no value.
 std::optional<double> TryTextToDouble(std::string_view text, bool localeUsesComma);
-// The reader behind TryTextToDouble without its shortcut for plain decimal
-// text; both give the same answer for every text.
-std::optional<double> TryTextToDoubleFull(std::string_view text, bool localeUsesComma);
 
 // Powers of ten that a double holds exactly.
 inline constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                                1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                                1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
-// The shortcut for plain decimal text as data files hold it ("45", "-12.5",
-// "3,25"): a sign, digits and at most one "." or ",", nothing else (no
-// blanks). True when it could read the value exactly; such text passes
-// IsNumberText and TryTextToDouble gives the same value with either locale
-// flag. False says nothing: the text may still be a number. Inline, as it
-// runs for every number of every batch row. places: what CountDecimalPlaces
-// gives for the text.
+// Plain decimal text as data files hold it ("45", "-12.5", "3,25"): a sign,
+// digits and at most one "." or ",", nothing else (no blanks). True when it
+// could read the value exactly; such text passes IsNumberText and
+// TryTextToDouble gives the same value with either locale flag. False says
+// nothing: the text may still be a number. Inline, as it runs for every
+// number of every batch row. places: what CountDecimalPlaces gives for the
+// text.
 [[gnu::always_inline]] inline bool ReadPlainDecimal(std::string_view text, double& value,
                                                     int& places);
 
@@ -84,20 +81,6 @@ inline constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5
   const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
   const char* p = begin;
   if (p == end) return nullptr;
-  if (isDigit(*p)) {
-    // The usual field, one to three digits and no separator after them, in
-    // fewer steps; the general reading below gives the same.
-    unsigned whole = static_cast<unsigned>(*p - '0');
-    const char* q = p + 1;
-    for (int more = 0; more < 2 && q != end && isDigit(*q); ++more, ++q) {
-      whole = whole * 10 + static_cast<unsigned>(*q - '0');
-    }
-    if (q == end || (!isDigit(*q) && *q != '.' && *q != ',')) {
-      value = static_cast<double>(whole);
-      places = 0;
-      return q;
-    }
-  }
   const bool negative = *p == '-';
   if (negative || *p == '+') ++p;
   // Digits beyond 19 may wrap the mantissa; such text is refused below.
@@ -170,15 +153,14 @@ std::string FormatGeneralFull(double value, char decimalChar);
 // Nearest whole number, halves to even (44.5 -> 44, 45.5 -> 46), whatever
 // the floating-point rounding mode. NaN and infinities are returned as given.
 inline double RoundHalfEven(double value) {
-  // Beyond 2^52 every double is already whole (NaN and infinities fail the
-  // test too); below it the conversions and the subtraction are exact and
-  // do not depend on the rounding mode. Zeros keep their sign.
-  if (!(std::fabs(value) < 4503599627370496.0) || value == 0.0) return value;
-  const auto truncated = static_cast<long long>(value);
-  long long whole = value < static_cast<double>(truncated) ? truncated - 1 : truncated;  // floor
-  const double fraction = value - static_cast<double>(whole);
-  if (fraction > 0.5 || (fraction == 0.5 && whole % 2 != 0)) ++whole;
-  return static_cast<double>(whole);
+  // Beyond 2^52 every double is already whole. floor, the subtraction and
+  // fmod are exact, so the rounding mode plays no part.
+  if (!std::isfinite(value) || std::fabs(value) >= 4503599627370496.0) return value;
+  const double below = std::floor(value);
+  const double fraction = value - below;
+  if (fraction > 0.5) return below + 1.0;
+  if (fraction < 0.5) return below;
+  return std::fmod(below, 2.0) == 0.0 ? below : below + 1.0;
 }
 
 }  // namespace NumberText

@@ -68,11 +68,10 @@ Line RotateLine(double plunge, double trend, double angle, double axisPlunge, do
     return {plunge, AddAngles(trend, angle)};
   }
   const double reversedTrend = WrapRadians(axisTrend + kPi);
-  SineCosineMemo memo;  // the axis plunge serves both frames
-  const Line inFrame = LineInAxisFrame(plunge, trend, a, axisTrend, memo);
+  const Line inFrame = LineInAxisFrame(plunge, trend, a, axisTrend);
   const double turned = AddAngles(inFrame.azimuth, angle);
   // The frame of the reversed axis trend undoes the frame taken above.
-  return LineInAxisFrame(inFrame.angle, turned, a, reversedTrend, memo);
+  return LineInAxisFrame(inFrame.angle, turned, a, reversedTrend);
 }
 
 Line RotateLineAboutEastAxis(double plunge, double trend, double angle) {

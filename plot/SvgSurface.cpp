@@ -244,37 +244,6 @@ void SvgSurface::Box(PlotPoint corner, PlotPoint opposite) {
   Written(Literal(out, boxSides_, boxSidesLength_));
 }
 
-void SvgSurface::WholeBox(const Pen& pen, const Fill& fill, int left, int top, int width,
-                          int height) {
-  // What Box does once the group is open and the path of boxes continues
-  // (boxes are written only inside a group of shapes).
-  if (boxesInPath_ > 0 && boxesInPath_ < kBoxesPerPath && used_ < kFlushSize &&
-      width == boxWidth_ && height == boxHeight_ && HasShapeStyle(pen, fill)) {
-    char* out = Room(kPointRoom + sizeof boxSides_);
-    *out++ = 'M';
-    out = WriteSvgWholeInline(out, left);
-    *out++ = ',';
-    out = WriteSvgWholeInline(out, -top);
-    // Short sides (a symbol's "h32v32h-32z") copied as one fixed block,
-    // which needs no library call; the bytes past them are written over.
-    if (boxSidesLength_ <= kShortSides) {
-      std::memcpy(out, boxSides_, kShortSides);
-      Written(out + boxSidesLength_);
-    } else {
-      Written(Literal(out, boxSides_, boxSidesLength_));
-    }
-    ++boxesInPath_;
-    return;
-  }
-  const Pen ownPen = this->pen();
-  const Fill ownFill = this->fill();
-  SetPen(pen);
-  SetFill(fill);
-  Box({double(left), double(top - height)}, {double(left + width), double(top)});
-  SetFill(ownFill);
-  SetPen(ownPen);
-}
-
 void SvgSurface::CircleElement(PlotPoint centre, double radius) {
   Put("<circle cx=\"");
   X(centre.x);

@@ -50,13 +50,6 @@ class SvgSurface : public DrawingSurface {
   void ClosedPath(const std::vector<PlotPoint>& points) override;
   void Text(PlotPoint at, const std::string& text, double height, TextAnchor anchor) override;
 
-  // SetPen(pen), SetFill(fill), Box between (left, top - height) and
-  // (left + width, top), then the surface's own pen and fill back: the same
-  // bytes, for a box in whole plot units (width and height >= 0). A box
-  // that continues a path of boxes of its size and style, as the symbols
-  // of a long run do, is written straight after them.
-  void WholeBox(const Pen& pen, const Fill& fill, int left, int top, int width, int height);
-
   // Stroke width in plot units for a pen width of 1.
   static constexpr double kUnitsPerPenWidth = 3.0;
 
@@ -118,7 +111,6 @@ class SvgSurface : public DrawingSurface {
   int boxesInPath_ = 0;
   double boxWidth_ = -1.0;
   double boxHeight_ = -1.0;
-  static constexpr std::size_t kShortSides = 16;
   char boxSides_[3 * kSvgNumberRoom + 8] = {};
   std::size_t boxSidesLength_ = 0;
 };

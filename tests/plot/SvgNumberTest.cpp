@@ -94,31 +94,4 @@ TEST(SvgNumber, SameBytesAsTheRoundedDoubleOverThePlot) {
   }
 }
 
-TEST(SvgNumber, WholeNumbersFromIntegersAsFromDoubles) {
-  const auto whole = [](int value) {
-    char text[kSvgNumberRoom];
-    const std::string written(text, Lodema::Plot::WriteSvgWhole(text, value));
-    EXPECT_EQ(std::string(text, Lodema::Plot::WriteSvgWholeInline(text, value)), written) << value;
-    return written;
-  };
-  const int limits[] = {std::numeric_limits<int>::min(),
-                        std::numeric_limits<int>::min() + 1,
-                        std::numeric_limits<int>::max(),
-                        -1000000,
-                        1000000,
-                        123456789};
-  for (const int n : limits) EXPECT_EQ(whole(n), Reference(n)) << n;
-  for (int n = -100010; n <= 100010; ++n) {
-    ASSERT_EQ(whole(n), Reference(n)) << n;
-  }
-}
-
-TEST(SvgNumber, EveryWholeNumberAroundTheDigitPairPath) {
-  // Whole numbers are written two digits at a time below 100 000: every
-  // length, and the switch to the general path just beyond.
-  for (int n = -100010; n <= 100010; ++n) {
-    ASSERT_EQ(Written(n), Reference(n)) << n;
-  }
-}
-
 }  // namespace
