@@ -301,7 +301,7 @@ class RowReader {
       case WindowUse::kGamma: {
         double gamma = 0.0;
         if (!ReadNumber(4, gamma)) return false;
-        if (!s_.core.betaConv && gamma < 0.0) gamma += kTwoPi;
+        if (s_.core.betaRange == BetaRange::kPlusMinus180 && gamma < 0.0) gamma += kTwoPi;
         SetRow(2, kTypeGamma);
         in_.record.cells[2][kGammaColumn] = gamma;
         return true;
@@ -385,8 +385,8 @@ class RowReader {
     core.inclinationB = record.cells[2][kAlphaColumn];
     core.gamma = CorrectGamma(record.cells[2][kGammaColumn], info_.HasLineInPlane(), s_.core);
     core.steepDip = s_.steepDip;
-    core.ellipseBase = s_.core.ellipseBase;
-    core.bottomMark = s_.core.bottomMark;
+    core.ellipseEnd = s_.core.ellipseEnd;
+    core.mark = s_.core.mark;
   }
 
   const EntryTexts& texts_;

@@ -254,7 +254,9 @@ class SchemaBuilder {
       }
       EntryRule rule = box.rule;
       if (box.role == BoxRole::kDirection) rule = DirectionRule();
-      if (box.word == UserWord::kGamma && !s_.BetaConv) rule = EntryRule::kHalfTurnBothWays;
+      if (box.word == UserWord::kGamma && schema_.core.betaRange == BetaRange::kPlusMinus180) {
+        rule = EntryRule::kHalfTurnBothWays;
+      }
       std::string about =
           box.word == UserWord::kNone ? std::string(box.about) : Lower(caption) + box.about;
       Show(first + i, std::move(caption), box.role, rule, box.kind, std::move(about));
@@ -390,8 +392,7 @@ RowSchema MakeRowSchema(int calculation, const Settings& s, bool extraResultChec
   schema.info = info;
   schema.in = NotationIn(s);
   schema.localeComma = localeComma;
-  schema.core = {s.CoreConv,    s.CoreUpTrend, s.ZenithConv, s.deltaNormal,
-                 s.EllipseBase, s.BottomMark,  s.BetaConv};
+  schema.core = CoreConventionsOf(s);
   schema.referenceDirection = Between(s.referenceDirection, 0, 3) ? s.referenceDirection : 0;
   schema.steepDip = Between(s.SteepDip, 0, 2) ? s.SteepDip : 2;
   schema.showPolaritySign = s.ShowPolaritySign;

@@ -145,7 +145,9 @@ void CalculatorModel::RevalidateEntries() {
   HandlerScope scope(*this);
   if (coreCalculation_) {
     std::string hint = "Use -ve plunge for 'upwardly' inclined core axis";
-    if (settings_.CoreUpTrend) hint += " AND: Use 'upcore' direction for core trend";
+    if (CoreConventionsOf(settings_).upwardTrend == UpwardCoreTrend::kUpPlunge) {
+      hint += " AND: Use 'upcore' direction for core trend";
+    }
     SetMessage(hint);
   } else if (CalculationAt(calculation_).obtuseHintOnSelection) {
     SetMessage(kObtuseHint);

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/CoreConventions.h"
 #include "calc/RowSchema.h"
 #include "calc/SettingsIO.h"
 #include "tests/cli/ToolInFolder.h"
@@ -72,8 +73,9 @@ std::string Bearing(double azimuth) {
 
 // A downward axis as typed under the settings.
 std::pair<std::string, std::string> Typed(double plunge, double heading, const Settings& s) {
-  double typed = s.ZenithConv ? 90 - plunge : plunge;
-  if (!s.CoreConv) typed = -typed;
+  const CoreConventions core = CoreConventionsOf(s);
+  double typed = core.inclination == CoreInclination::kZenith ? 90 - plunge : plunge;
+  if (core.downwardPlunge == DownwardCorePlunge::kNegative) typed = -typed;
   return {Number(typed), s.QuadrantIn ? Bearing(heading) : Number(heading)};
 }
 
