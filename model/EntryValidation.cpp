@@ -94,7 +94,7 @@ bool CalculatorModel::ValidateEntry(int box) {
   // The box shows what it took: a sense in capitals, the obtuse choice.
   std::string shown = ShownEntryText(rule, entry.text);
   if (shown != entry.text) entry.text = std::move(shown);
-  return EntryAccepts(rule, entry.text, localeComma_);
+  return EntryAccepts(rule, entry.text, localeMark_);
 }
 
 std::string CalculatorModel::EntryRange(int box) const {
@@ -120,7 +120,7 @@ std::string CalculatorModel::EntryProblem(int box) const {
   if (box < 0 || box >= kEntryBoxCount) return "";
   EntryField field = Schema().entries[static_cast<std::size_t>(box)];
   field.caption = controls_.entryCaptions[box].caption;
-  return EntryProblemText(box, field, controls_.entryBoxes[box].text, localeComma_);
+  return EntryProblemText(box, field, controls_.entryBoxes[box].text, localeMark_);
 }
 
 std::string CalculatorModel::EntryTooltip(int box) const {
@@ -136,9 +136,9 @@ std::string CalculatorModel::EntryTooltip(int box) const {
 bool CalculatorModel::ValidateDirectionText(const std::string& text) const {
   if (text.empty()) return false;
   if (DirectionsTypedAsBearings()) {
-    return !OrientGeometry::QuadrantToAzimuthText(text, localeComma_).empty();
+    return !OrientGeometry::QuadrantToAzimuthText(text, localeMark_).empty();
   }
-  return EntryAccepts(EntryRule::kTurn, text, localeComma_);
+  return EntryAccepts(EntryRule::kTurn, text, localeMark_);
 }
 
 void CalculatorModel::RevalidateEntries() {
@@ -251,14 +251,14 @@ std::optional<WindowTexts> CalculatorModel::ReadOrientationWindow(int window, bo
   if (boxes.sense >= 0) texts.sense = controls_.entryBoxes[boxes.sense].text;
   texts.first = controls_.entryBoxes[boxes.first].text;
   if (DirectionsTypedAsBearings()) {
-    texts.direction = OrientGeometry::QuadrantToAzimuthText(texts.direction, localeComma_);
+    texts.direction = OrientGeometry::QuadrantToAzimuthText(texts.direction, localeMark_);
   }
   const OrientGeometry::PlaneNotation notation = NotationIn(settings_).plane;
   if (!asLine && window != 3 && OrientGeometry::UsesStrike(notation)) {
     const std::string sense =
         OrientGeometry::HasSenseLetters(notation) ? texts.sense : std::string();
     texts.direction =
-        OrientGeometry::StrikeAndSenseToDipDirectionText(texts.direction, sense, localeComma_);
+        OrientGeometry::StrikeAndSenseToDipDirectionText(texts.direction, sense, localeMark_);
   }
   if (texts.direction.empty()) return std::nullopt;
   return texts;
@@ -274,12 +274,12 @@ std::string CalculatorModel::SenseAlongStrikeNote() const {
     if (boxes.error || boxes.direction < 0 || boxes.sense < 0) continue;
     std::string strike = controls_.entryBoxes[boxes.direction].text;
     if (DirectionsTypedAsBearings()) {
-      strike = OrientGeometry::QuadrantToAzimuthText(strike, localeComma_);
+      strike = OrientGeometry::QuadrantToAzimuthText(strike, localeMark_);
     }
     const std::string& sense = controls_.entryBoxes[boxes.sense].text;
-    if (!OrientGeometry::SenseAlongStrike(strike, sense, localeComma_)) continue;
+    if (!OrientGeometry::SenseAlongStrike(strike, sense, localeMark_)) continue;
     const std::string taken = FormatAngleFixed(
-        OrientGeometry::StrikeAndSenseToDipDirectionText(strike, sense, localeComma_), 2,
+        OrientGeometry::StrikeAndSenseToDipDirectionText(strike, sense, localeMark_), 2,
         OutputDecimalChar(), true);
     if (!note.empty()) note += "  ";
     note += "Note: sense " + sense + " lies along the strike of plane " +

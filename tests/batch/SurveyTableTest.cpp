@@ -176,7 +176,7 @@ TEST(SurveyRows, TypedAxisReadsBackAsTheAxis) {
     Settings s;
     SetSettingFromText(s, key, value);
     s.Calculation = 17;
-    const RowSchema schema = MakeRowSchema(17, s, false, false);
+    const RowSchema schema = MakeRowSchema(17, s, false, OrientGeometry::DecimalMark::kPoint);
     for (const OrientGeometry::Line& axis : axes) {
       const auto texts = TypedAxisTexts(axis, schema);
       EntryTexts boxes{"120", "40"};
@@ -201,7 +201,7 @@ TEST(SurveyRows, RowsOfUnknownHolesAndBadDepthsAreRefused) {
   run.depthColumn = 2;
   Settings s;
   s.Calculation = 17;
-  const RowSchema schema = MakeRowSchema(17, s, false, false);
+  const RowSchema schema = MakeRowSchema(17, s, false, OrientGeometry::DecimalMark::kPoint);
   SurveyRowFiller filler(run, schema);
   EntryTexts texts{};
   std::string reason;

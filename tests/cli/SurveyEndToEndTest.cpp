@@ -121,7 +121,7 @@ TEST_F(SurveyEndToEndTest, SurveyAxisEqualsTheTypedAxis) {
       std::string trace = "calculation " + std::to_string(calc);
       for (const std::string& arg : setArgs) trace += " " + arg;
       SCOPED_TRACE(trace);
-      const RowSchema schema = MakeRowSchema(calc, s, false, false);
+      const RowSchema schema = MakeRowSchema(calc, s, false, OrientGeometry::DecimalMark::kPoint);
       std::string survey = "hole\tdepth\tazimuth\tdip\n";
       for (const Station& st : kStations) {
         const auto [dip, azimuth] = Typed(st.plunge, st.heading, s);

@@ -21,13 +21,14 @@ using namespace NumberText;
 
 bool SameDouble(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
-::testing::AssertionResult SameReading(const std::string& text, bool comma) {
+::testing::AssertionResult SameReading(const std::string& text, DecimalMark comma) {
   const std::optional<double> fast = TryTextToDouble(text, comma);
   const std::optional<double> full = TryTextToDoubleFull(text, comma);
   if (fast.has_value() != full.has_value() || (fast && !SameDouble(*fast, *full))) {
     return ::testing::AssertionFailure()
-           << "'" << text << "' comma " << comma << ": " << (fast ? std::to_string(*fast) : "none")
-           << " vs " << (full ? std::to_string(*full) : "none");
+           << "'" << text << "' comma " << (comma == DecimalMark::kComma) << ": "
+           << (fast ? std::to_string(*fast) : "none") << " vs "
+           << (full ? std::to_string(*full) : "none");
   }
   double plain = 0.0;
   if (ReadPlainDecimal(text, plain)) {
@@ -182,8 +183,8 @@ TEST(NumberTextShortcut, ReadsAsTheFullReaderOnEdgeText) {
                                          "1.005",
                                          "359.9999999999999999"};
   for (const std::string& text : rows) {
-    EXPECT_TRUE(SameReading(text, false));
-    EXPECT_TRUE(SameReading(text, true));
+    EXPECT_TRUE(SameReading(text, DecimalMark::kPoint));
+    EXPECT_TRUE(SameReading(text, DecimalMark::kComma));
   }
 }
 
@@ -191,7 +192,7 @@ TEST(NumberTextShortcut, ReadsAsTheFullReaderOnSeededText) {
   std::mt19937_64 random(20240601u);
   for (int i = 0; i < 200000; ++i) {
     const std::string text = RandomNumberText(random);
-    ASSERT_TRUE(SameReading(text, i % 2 == 0));
+    ASSERT_TRUE(SameReading(text, i % 2 == 0 ? DecimalMark::kComma : DecimalMark::kPoint));
   }
 }
 
