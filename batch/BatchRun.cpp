@@ -39,7 +39,7 @@ class RowTexts : public EntryTarget {
 
  private:
   bool KernelChecks(int slot) const {
-    return schema_.entries[static_cast<std::size_t>(slot)].shown && slot <= LastCheckedBox(schema_);
+    return slot <= lastChecked_ && schema_.entries[static_cast<std::size_t>(slot)].shown;
   }
   bool Accepts(int slot, std::string_view text) const {
     const EntryField& field = schema_.entries[static_cast<std::size_t>(slot)];
@@ -48,6 +48,7 @@ class RowTexts : public EntryTarget {
 
   const RowSchema& schema_;
   EntryTexts& texts_;
+  const int lastChecked_ = LastCheckedBox(schema_);
   bool refusedUnread_ = false;
 };
 

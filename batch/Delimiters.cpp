@@ -50,34 +50,34 @@ bool IsPlainDelimiter(std::string_view delimiterSet) {
 // starts past its delimiter; past the last field, the line's full length.
 int SplitAtDelimiter(std::string_view line, char delimiter, int maxFields,
                      std::vector<std::string_view>& fields) {
-  const std::size_t fullLength = line.size();
-  std::string_view body = line;
-  while (!body.empty() && (body.back() == ' ' || body.back() == '\r' || body.back() == '\n')) {
-    body.remove_suffix(1);
-  }
-  const std::size_t length = body.size();
-  int count = 0;
-  std::size_t position = 1;
-  while ((maxFields < 0 || count < maxFields) && position <= fullLength) {
-    std::string_view text;
-    std::size_t next = fullLength + 1;
-    if (position <= length) {
-      std::size_t p = position - 1;
-      while (p < length && (body[p] == '\r' || body[p] == '\n')) ++p;
-      std::size_t end = p;
-      while (end < length && body[end] != delimiter) ++end;
-      text = body.substr(p, end - p);
-      // Only a field closed by a delimiter before the line's last character
-      // leaves more to read.
-      if (end + 1 < length) next = end + 2;
+  const char* p = line.data();
+  const char* end = p + line.size();
+  while (end > p && (end[-1] == ' ' || end[-1] == '\r' || end[-1] == '\n')) --end;
+  const std::size_t wanted = maxFields < 0 ? line.size() + 1 : static_cast<std::size_t>(maxFields);
+  std::size_t count = 0;
+  // A line of blanks alone still holds one empty field.
+  bool more = !line.empty();
+  while (more && count < wanted) {
+    // Line ends before a field are skipped, then its leading blanks (a
+    // blank is never the delimiter here, so none is passed over).
+    while (p < end && (*p == '\r' || *p == '\n')) ++p;
+    while (p < end && *p == ' ') ++p;
+    const char* stop = p;
+    while (stop < end && *stop != delimiter) ++stop;
+    const std::string_view text(p, static_cast<std::size_t>(stop - p));
+    if (count < fields.size()) {
+      fields[count] = text;
+    } else {
+      fields.push_back(text);
     }
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    StoreField(text, count, fields);
     ++count;
-    position = next;
+    // Only a field closed by a delimiter before the line's last character
+    // leaves more to read.
+    more = stop + 1 < end;
+    p = stop + 1;
   }
-  fields.resize(static_cast<std::size_t>(count));
-  return count;
+  fields.resize(count);
+  return static_cast<int>(count);
 }
 
 }  // namespace

@@ -113,7 +113,9 @@ bool FormatAngleWholeText(double radians, bool pad, std::string& text) {
     const auto count = static_cast<std::size_t>(written.ptr - digits);
     for (std::size_t i = 0; i < count; ++i) *out++ = digits[i];
   }
-  text.assign(buffer, static_cast<std::size_t>(out - buffer));
+  // Cheaper than assign for the short texts kept from row to row.
+  text.clear();
+  text.append(buffer, static_cast<std::size_t>(out - buffer));
   return true;
 }
 
@@ -149,7 +151,9 @@ bool FormatAngleCutText(double radians, int decimals, char decimalChar, bool pad
   *out++ = decimalChar;
   if (decimals == 2) *out++ = static_cast<char>('0' + fraction / 10);
   *out++ = static_cast<char>('0' + fraction % 10);
-  text.assign(buffer, static_cast<std::size_t>(out - buffer));
+  // Cheaper than assign for the short texts kept from row to row.
+  text.clear();
+  text.append(buffer, static_cast<std::size_t>(out - buffer));
   return true;
 }
 

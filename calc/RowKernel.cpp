@@ -102,12 +102,14 @@ class RowReader {
   RowReader(const EntryTexts& texts, const RowSchema& schema, RowInputs& in)
       : texts_(texts), s_(schema), info_(*schema.info), in_(in) {}
 
-  bool Valid(int box) const { return valid_[static_cast<std::size_t>(box)]; }
-  void SetValid(int box, bool valid) { valid_[static_cast<std::size_t>(box)] = valid; }
+  bool Valid(int box) const { return (validMask_ & (1U << box)) != 0; }
+  void SetValid(int box, bool valid) {
+    if (valid) validMask_ |= 1U << box;
+  }
   // A plain decimal number read while checking the box: it is not read
   // again.
   void Remember(int box, double value) {
-    known_[static_cast<std::size_t>(box)] = true;
+    knownMask_ |= 1U << box;
     values_[static_cast<std::size_t>(box)] = value;
   }
 
@@ -135,7 +137,7 @@ class RowReader {
 
   // The box's number as the calculation reads it.
   bool BoxNumber(int box, double& degrees) const {
-    if (known_[static_cast<std::size_t>(box)]) {
+    if ((knownMask_ & (1U << box)) != 0) {
       degrees = values_[static_cast<std::size_t>(box)];
       return true;
     }
@@ -169,36 +171,12 @@ class RowReader {
   // A window as a plane (dip direction form) or a line, and its sense.
   bool ReadOrientation(int window, bool asLine, Orientation& value,
                        std::string* sense = nullptr) const {
-    int first = -1;
-    int direction = -1;
-    int senseBox = -1;
-    bool foundDip = false;
-    bool foundPlunge = false;
-    for (int box = kWindowFirstBox[window]; box < kWindowFirstBox[window] + kWindowBoxCount[window];
-         ++box) {
-      const EntryField& field = Field(box);
-      if (!field.shown) continue;
-      if (!Valid(box)) return false;
-      switch (field.role) {
-        case BoxRole::kDip:
-          foundDip = true;
-          first = box;
-          break;
-        case BoxRole::kPlunge:
-          foundPlunge = true;
-          first = box;
-          break;
-        case BoxRole::kDirection:
-          direction = box;
-          break;
-        case BoxRole::kSense:
-          senseBox = box;
-          break;
-        case BoxRole::kOther:
-          break;
-      }
-    }
-    if ((asLine && !foundPlunge) || (!asLine && !foundDip)) return false;
+    const WindowBoxIndex& boxes = s_.windowBoxes[static_cast<std::size_t>(window)];
+    if ((boxes.shownMask & ~validMask_) != 0) return false;
+    if (asLine ? !boxes.hasPlunge : !boxes.hasDip) return false;
+    const int first = boxes.angle;
+    const int direction = boxes.direction;
+    const int senseBox = boxes.sense;
     const std::string senseText = senseBox >= 0 ? Upper(Text(senseBox)) : std::string();
     // Window D always holds a dip direction or trend, never a strike.
     const bool strike = !asLine && window != 3 && OrientGeometry::UsesStrike(s_.in.plane);
@@ -393,9 +371,9 @@ class RowReader {
   const RowSchema& s_;
   const CalculationInfo& info_;
   RowInputs& in_;
-  std::array<bool, kEntryBoxCount> valid_{};
-  std::array<bool, kEntryBoxCount> known_{};
-  std::array<double, kEntryBoxCount> values_{};
+  unsigned validMask_ = 0;  // bit b: box b accepted its text
+  unsigned knownMask_ = 0;  // bit b: box b's number is in values_
+  std::array<double, kEntryBoxCount> values_;
 };
 
 // Writes results into the texts of result boxes 0..13.
@@ -563,9 +541,9 @@ ParsedRow ParseRow(const EntryTexts& texts, const RowSchema& schema) {
   bool incomplete = false;
   int places = 0;
   const int last = LastCheckedBox(schema);
-  for (int box = 0; box < kEntryBoxCount; ++box) {
+  for (int i = 0; i < schema.shownCount; ++i) {
+    const int box = schema.shownBoxes[static_cast<std::size_t>(i)];
     const EntryField& field = schema.entries[static_cast<std::size_t>(box)];
-    if (!field.shown) continue;
     const std::string_view text = texts[static_cast<std::size_t>(box)];
     double number = 0.0;
     int numberPlaces = 0;

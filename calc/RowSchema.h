@@ -65,6 +65,16 @@ struct ResultField {
   ResultRole role = ResultRole::kNone;
 };
 
+// Where a window's plane or line lies among its shown boxes (-1: none).
+struct WindowBoxIndex {
+  int angle = -1;  // the dip or plunge
+  bool hasDip = false;
+  bool hasPlunge = false;
+  int direction = -1;
+  int sense = -1;
+  unsigned shownMask = 0;  // bit b: box b of the row is shown in this window
+};
+
 struct RowSchema {
   int calculation = 0;
   const CalculationInfo* info = nullptr;
@@ -87,7 +97,17 @@ struct RowSchema {
   // Output conventions.
   bool showPolaritySign = true;
   OutputNotation output;
+
+  // Worked out from entries once, so a row need not search them: the shown
+  // boxes in order, and each window's boxes by role.
+  std::array<int, kEntryBoxCount> shownBoxes{};
+  int shownCount = 0;
+  std::array<WindowBoxIndex, 4> windowBoxes;
 };
+
+// Fills the worked-out part of a schema from its entries; MakeRowSchema
+// calls it, and so must anything that changes the entries afterwards.
+void IndexEntryBoxes(RowSchema& schema);
 
 // extraResultChecked: the user asked for the apparent dip or pitch.
 RowSchema MakeRowSchema(int calculation, const Settings& settings, bool extraResultChecked,

@@ -149,8 +149,9 @@ CalculatorModel::CalculatorModel(const CalculatorModel& other)
       rewriting_(other.rewriting_),
       filePageAvailable_(other.filePageAvailable_),
       entryValid_(other.entryValid_),
-      savedTexts_(other.savedTexts_),
       fieldKinds_(other.fieldKinds_),
+      entryRoles_(other.entryRoles_),
+      windowFabrics_(other.windowFabrics_),
       decimalPlaces_(other.decimalPlaces_) {}
 
 CalculatorModel::CalculatorModel() {

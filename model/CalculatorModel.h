@@ -30,21 +30,9 @@ namespace Lodema {
 class Dispatcher;
 struct CalcOutcome;
 
-// What an entry or result window is labelled for.
-enum FabricKind : int {
-  kFabricPlane = 0,
-  kFabricLine = 1,
-  kFabricCoreAxis = 2,  // a line plus its alpha angle in the third box
-};
-
-// The texts of one orientation window, ready for TextToDouble: the first
-// angle (dip or plunge), the direction as an azimuth (a plane's dip
-// direction) and the sense.
-struct WindowTexts {
-  std::string first;
-  std::string direction;
-  std::string sense;
-};
+// How an entry window was last laid out: as a plane or a line in the input
+// notation, or neither.
+enum class WindowFabric { kNone, kPlane, kLine };
 
 // What the change observers are told.
 enum class ModelEvent {
@@ -126,11 +114,6 @@ class CalculatorModel {
   bool ValidateEntry(int box);
   void RevalidateEntries();
   bool AllEntriesValid() const;
-  // window 0..3 = A..D.
-  // Empty when the window does not hold the fabric asked for, or one of its
-  // boxes is not valid.
-  std::optional<WindowTexts> ReadOrientationWindow(int window, bool asLine) const;
-  bool ValidateDirectionText(const std::string& text) const;
   // A strike typed with a sense letter along the strike line (000 with N)
   // cannot choose the side the plane dips to: the note says, for each such
   // shown plane window, which side was taken. Empty when there is none.
@@ -146,9 +129,6 @@ class CalculatorModel {
   std::string EntryTooltip(int box) const;
 
   // ---- Result windows ----------------------------------------------------
-  // window 0..3 entry windows A..D (input conventions), 4..7 result windows
-  // (output conventions).
-  void SetWindowForFabric(int window, FabricKind kind);
   // group 1 = boxes 0..2, 2 = 3..11, 3 = 12..13, 0 = all.
   void ClearResultsWindows(int group = 0);
   // Decimals shown in results: the typed count, at most 2.
@@ -180,7 +160,6 @@ class CalculatorModel {
   bool MessageReportsFailure() const { return messageReportsFailure_; }
   // How the last run of the calculation ended.
   CalcStatus LastCalcStatus() const { return lastCalcStatus_; }
-  const std::array<std::string, 12>& SavedTexts() const { return savedTexts_; }
 
   // ---- Option handlers ---------------------------------------------------
   void SetReferenceDirection(int index);  // 0 dip dir'n, 1 strike, 2 fold axis, 3 approx. plane
@@ -231,9 +210,9 @@ class CalculatorModel {
   };
   class RewriteShield;
 
-  // The boxes of an orientation window that hold the angle, the direction
-  // and the sense (-1: none), before any change of notation. error: the
-  // window cannot be read; the boxes found up to an invalid one are kept.
+  // The shown boxes of an orientation window that hold the angle, the
+  // direction and the sense (-1: none), by their roles. error: the window
+  // holds no such fabric, or one of its boxes is not valid.
   struct WindowBoxes {
     int first = -1;
     int direction = -1;
@@ -241,19 +220,12 @@ class CalculatorModel {
     bool error = false;
   };
   WindowBoxes LocateWindowBoxes(int window, bool asLine) const;
-  // Without checkValid, from the captions alone, as if every shown box
-  // were valid.
-  WindowBoxes FindWindowBoxes(int window, bool asLine, bool checkValid) const;
-
-  // True when ReadOrientationWindow rewrites the direction (quadrant
-  // bearings, or a strike in a plane window).
-  bool WindowNeedsNotationChange(int window, bool asLine) const;
 
   // The typed texts of a window by what their boxes hold.
   struct RoleTexts {
     bool any = false;
-    bool plane = false;   // a "dip" box: a plane in the entry convention
-    bool line = false;    // a "plunge" box: a line in the entry convention
+    bool plane = false;   // laid out as a plane in the input notation
+    bool line = false;    // laid out as a line in the input notation
     bool hidden = false;  // the window is not shown but keeps its typed values
     bool other = false;   // a hidden window also holds a value of another kind
     bool valid = true;
@@ -277,17 +249,16 @@ class CalculatorModel {
 
   // Entry windows.
   void OnEntryChanged(int box);
-  BoxRole RoleOfCaption(const std::string& caption) const;
-  void ShowBox(int box, const std::string& caption, int fieldKind);
-  void HideBox(int box, const std::string& caption);
-  void LayoutWindow(int window, WindowUse use, int n);
-  void LayoutReferenceLine();
-  void LayoutValueBoxes(int window, WindowUse use);
+  // Shows or hides a box as the row schema lays it out, keeping its role.
+  void LayOutBox(int box, const EntryField& field);
+  void LayoutWindow(int window, WindowUse use, const RowSchema& schema);
   void LayoutApparentDip(const CalculationInfo& info);
   void ApplyApparentVisibility();
 
   // Result windows.
   void LabelResultWindows(const CalculationInfo& info);
+  // Labels result window 4..7 for a plane or a line in the output notation.
+  void LabelResultWindow(int window, bool plane);
   // Writes a plane or line (radians) into result window 4..7.
   void WriteFabric(int window, double angle, double azimuth, bool isPlane);
   // Puts finished texts into the boxes of result window 4..7 by their roles.
@@ -317,8 +288,12 @@ class CalculatorModel {
   bool rewriting_ = false;  // code is rewriting box texts: the change handler ignores them
   bool filePageAvailable_ = false;
   std::array<bool, kEntryBoxCount> entryValid_{};
-  std::array<std::string, 12> savedTexts_;  // texts of boxes 0-11 at the last set-up
   std::array<int, kMappedBoxCount> fieldKinds_{};
+  // What each entry box holds and how each window is laid out, kept at
+  // layout time; a hidden window keeps those of its last layout. Captions
+  // are for display only: they may carry the user's words.
+  std::array<BoxRole, kEntryBoxCount> entryRoles_{};
+  std::array<WindowFabric, 4> windowFabrics_{};
   int decimalPlaces_ = 0;
 
   Beeper defaultBeeper_;

@@ -41,6 +41,21 @@ std::string DipDirectionOf(const std::string& azimuth, const std::string& sense,
   return azimuth;
 }
 
+// What a box of a plane's or a line's layout holds.
+BoxRole RoleOfPart(FabricPart part, bool plane) {
+  switch (part) {
+    case FabricPart::kAngle:
+      return plane ? BoxRole::kDip : BoxRole::kPlunge;
+    case FabricPart::kDirection:
+      return BoxRole::kDirection;
+    case FabricPart::kSense:
+      return BoxRole::kSense;
+    case FabricPart::kNone:
+      break;
+  }
+  return BoxRole::kOther;
+}
+
 bool Bearings(const OrientGeometry::Notation& notation) {
   return notation.azimuth == OrientGeometry::AzimuthStyle::kQuadrant;
 }
@@ -66,20 +81,17 @@ CalculatorModel::WindowRoles CalculatorModel::CaptureEntryRoles() const {
   WindowRoles roles;
   for (int w = 0; w < 4; ++w) {
     RoleTexts& texts = roles[w];
-    // A hidden window keeps the captions of its last layout; its values come
+    // A hidden window keeps the roles of its last layout; its values come
     // back when a calculation shows it again, so they are converted too.
     texts.hidden = w < 3 && !controls_.windowPanels[w].visible;
+    texts.plane = windowFabrics_[w] == WindowFabric::kPlane;
+    texts.line = windowFabrics_[w] == WindowFabric::kLine;
     for (int box = kWindowFirstBox[w]; box < kWindowFirstBox[w] + kWindowBoxCount[w]; ++box) {
       if (!controls_.entryBoxes[box].visible && !texts.hidden) continue;
-      const std::string& caption = controls_.entryCaptions[box].caption;
       const std::string& text = controls_.entryBoxes[box].text;
-      switch (RoleOfCaption(caption)) {
+      switch (entryRoles_[box]) {
         case BoxRole::kDip:
-          texts.plane = caption == "dip";
-          texts.first = text;
-          break;
         case BoxRole::kPlunge:
-          texts.line = caption == "plunge";
           texts.first = text;
           break;
         case BoxRole::kDirection:
@@ -89,7 +101,7 @@ CalculatorModel::WindowRoles CalculatorModel::CaptureEntryRoles() const {
           texts.sense = text;
           break;
         case BoxRole::kOther:
-          if (texts.hidden && !caption.empty() && !text.empty()) texts.other = true;
+          if (texts.hidden && !text.empty()) texts.other = true;
           continue;
       }
       texts.any = true;
@@ -100,19 +112,27 @@ CalculatorModel::WindowRoles CalculatorModel::CaptureEntryRoles() const {
 }
 
 void CalculatorModel::RestoreEntryRoles(const WindowRoles& roles) {
+  const OrientGeometry::Notation in = NotationIn(settings_);
   for (int w = 0; w < 4; ++w) {
     const RoleTexts& texts = roles[w];
     if (!texts.any) continue;
+    const int first = kWindowFirstBox[w];
+    const int last = first + kWindowBoxCount[w];
     if (texts.hidden) {
-      // Labelled for the new notation only to place the values; the window
-      // stays hidden.
       if (texts.other || (!texts.plane && !texts.line)) continue;
-      SetWindowForFabric(w, texts.plane ? kFabricPlane : kFabricLine);
+      // The window stays hidden but takes the roles of its layout in the new
+      // notation, so that its values come back in their places.
+      const FabricLayout layout = texts.plane ? PlaneLayout(in.plane) : LineLayout(in.line);
+      for (int box = first; box < last; ++box) {
+        entryRoles_[box] =
+            RoleOfPart(layout[static_cast<std::size_t>(box - first)].part, texts.plane);
+        entryValid_[box] = false;
+      }
     }
-    for (int box = kWindowFirstBox[w]; box < kWindowFirstBox[w] + kWindowBoxCount[w]; ++box) {
-      if (!controls_.entryBoxes[box].visible) continue;
+    for (int box = first; box < last; ++box) {
+      if (!controls_.entryBoxes[box].visible && !texts.hidden) continue;
       std::string& text = controls_.entryBoxes[box].text;
-      switch (RoleOfCaption(controls_.entryCaptions[box].caption)) {
+      switch (entryRoles_[box]) {
         case BoxRole::kDip:
         case BoxRole::kPlunge:
           text = texts.first;
@@ -124,14 +144,9 @@ void CalculatorModel::RestoreEntryRoles(const WindowRoles& roles) {
           text = texts.sense;
           break;
         case BoxRole::kOther:
+          // A hidden window's unused box holds nothing.
+          if (texts.hidden) text.clear();
           break;
-      }
-    }
-    if (texts.hidden) {
-      for (int box = kWindowFirstBox[w]; box < kWindowFirstBox[w] + kWindowBoxCount[w]; ++box) {
-        controls_.entryBoxes[box].visible = false;
-        entryValid_[box] = false;
-        if (box < kMappedBoxCount) fieldKinds_[box] = kFieldNothing;
       }
     }
   }
@@ -226,9 +241,7 @@ void CalculatorModel::SetInputDirectionNotation(int index) {
 
 void CalculatorModel::ConvertTypedDirections(bool toQuadrant) {
   for (int box = 0; box < kEntryBoxCount; ++box) {
-    if (!entryValid_[box]) continue;
-    const std::string& caption = controls_.entryCaptions[box].caption;
-    if (!IsDirectionCaption(caption)) continue;
+    if (!entryValid_[box] || entryRoles_[box] != BoxRole::kDirection) continue;
     std::string& text = controls_.entryBoxes[box].text;
     const std::string converted = toQuadrant
                                       ? OrientGeometry::AzimuthToQuadrantText(text, localeMark_)

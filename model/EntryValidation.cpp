@@ -133,14 +133,6 @@ std::string CalculatorModel::EntryTooltip(int box) const {
   return tip;
 }
 
-bool CalculatorModel::ValidateDirectionText(const std::string& text) const {
-  if (text.empty()) return false;
-  if (DirectionsTypedAsBearings()) {
-    return !OrientGeometry::QuadrantToAzimuthText(text, localeMark_).empty();
-  }
-  return EntryAccepts(EntryRule::kTurn, text, localeMark_);
-}
-
 void CalculatorModel::RevalidateEntries() {
   HandlerScope scope(*this);
   if (coreCalculation_) {
@@ -177,43 +169,22 @@ bool CalculatorModel::AllEntriesValid() const {
   return true;
 }
 
-BoxRole CalculatorModel::RoleOfCaption(const std::string& text) const {
-  const std::string_view caption = text;
-  if (IsCaption(caption, "dip") || IsCaption(caption, "~dip")) return BoxRole::kDip;
-  if (IsCaption(caption, "plunge") || IsCaption(caption, "zenith") ||
-      IsCaption(caption, settings_.PlungeName)) {
-    return BoxRole::kPlunge;
-  }
-  if (IsDirectionCaption(caption)) return BoxRole::kDirection;
-  if (IsCaption(caption, "sense")) return BoxRole::kSense;
-  return BoxRole::kOther;
-}
-
-CalculatorModel::WindowBoxes CalculatorModel::FindWindowBoxes(int window, bool asLine,
-                                                              bool checkValid) const {
+CalculatorModel::WindowBoxes CalculatorModel::LocateWindowBoxes(int window, bool asLine) const {
+  WindowBoxes unread;
+  unread.error = true;
+  if (window < 0 || window > 3) return unread;
+  const BoxRole angle = asLine ? BoxRole::kPlunge : BoxRole::kDip;
+  bool found = false;  // the window holds the fabric asked for
   WindowBoxes boxes;
-  if (window < 0 || window > 3) {
-    boxes.error = true;
-    return boxes;
-  }
-  bool foundDip = false;
-  bool foundPlunge = false;
   for (int box = kWindowFirstBox[window]; box < kWindowFirstBox[window] + kWindowBoxCount[window];
        ++box) {
-    const TextBox& entry = controls_.entryBoxes[box];
-    if (!entry.visible) continue;
-    if (checkValid && !entryValid_[box]) {
-      // An unread box would leave a value of 0 in the orientation.
-      boxes.error = true;
-      return boxes;
-    }
-    switch (RoleOfCaption(controls_.entryCaptions[box].caption)) {
+    if (!controls_.entryBoxes[box].visible) continue;
+    // An unread box would leave a value of 0 in the orientation.
+    if (!entryValid_[box]) return unread;
+    switch (entryRoles_[box]) {
       case BoxRole::kDip:
-        foundDip = true;
-        boxes.first = box;
-        break;
       case BoxRole::kPlunge:
-        foundPlunge = true;
+        found = found || entryRoles_[box] == angle;
         boxes.first = box;
         break;
       case BoxRole::kDirection:
@@ -226,42 +197,7 @@ CalculatorModel::WindowBoxes CalculatorModel::FindWindowBoxes(int window, bool a
         break;
     }
   }
-  if ((asLine && !foundPlunge) || (!asLine && !foundDip)) {
-    boxes = WindowBoxes{};
-    boxes.error = true;
-  }
-  return boxes;
-}
-
-CalculatorModel::WindowBoxes CalculatorModel::LocateWindowBoxes(int window, bool asLine) const {
-  return FindWindowBoxes(window, asLine, true);
-}
-
-bool CalculatorModel::WindowNeedsNotationChange(int window, bool asLine) const {
-  // Window D always holds a dip direction or trend, never a strike.
-  return DirectionsTypedAsBearings() ||
-         (!asLine && window != 3 && OrientGeometry::UsesStrike(NotationIn(settings_).plane));
-}
-
-std::optional<WindowTexts> CalculatorModel::ReadOrientationWindow(int window, bool asLine) const {
-  const WindowBoxes boxes = LocateWindowBoxes(window, asLine);
-  if (boxes.error) return std::nullopt;
-  WindowTexts texts;
-  if (boxes.direction >= 0) texts.direction = controls_.entryBoxes[boxes.direction].text;
-  if (boxes.sense >= 0) texts.sense = controls_.entryBoxes[boxes.sense].text;
-  texts.first = controls_.entryBoxes[boxes.first].text;
-  if (DirectionsTypedAsBearings()) {
-    texts.direction = OrientGeometry::QuadrantToAzimuthText(texts.direction, localeMark_);
-  }
-  const OrientGeometry::PlaneNotation notation = NotationIn(settings_).plane;
-  if (!asLine && window != 3 && OrientGeometry::UsesStrike(notation)) {
-    const std::string sense =
-        OrientGeometry::HasSenseLetters(notation) ? texts.sense : std::string();
-    texts.direction =
-        OrientGeometry::StrikeAndSenseToDipDirectionText(texts.direction, sense, localeMark_);
-  }
-  if (texts.direction.empty()) return std::nullopt;
-  return texts;
+  return found ? boxes : unread;
 }
 
 std::string CalculatorModel::SenseAlongStrikeNote() const {

@@ -9,37 +9,52 @@
 
 namespace Lodema {
 
-void CalculatorModel::ShowBox(int box, const std::string& caption, int fieldKind) {
-  controls_.entryBoxes[box].visible = true;
-  controls_.entryCaptions[box].caption = caption;
-  controls_.entryCaptions[box].visible = true;
-  if (box < kMappedBoxCount) fieldKinds_[box] = fieldKind;
+namespace {
+
+// Whether a window is laid out as a plane or a line in the input notation.
+WindowFabric FabricOf(WindowUse use) {
+  switch (use) {
+    case WindowUse::kPlane:
+      return WindowFabric::kPlane;
+    case WindowUse::kLine:
+    case WindowUse::kFoldAxis:
+    case WindowUse::kCoreAxis:
+    case WindowUse::kCoreAxisAndAlpha:
+      return WindowFabric::kLine;
+    default:
+      return WindowFabric::kNone;
+  }
 }
 
-void CalculatorModel::HideBox(int box, const std::string& caption) {
-  controls_.entryBoxes[box].visible = false;
-  controls_.entryCaptions[box].caption = caption;
-  controls_.entryCaptions[box].visible = !caption.empty();
-  if (box < kMappedBoxCount) fieldKinds_[box] = kFieldNothing;
+}  // namespace
+
+void CalculatorModel::LayOutBox(int box, const EntryField& field) {
+  controls_.entryBoxes[box].visible = field.shown;
+  controls_.entryCaptions[box].caption = field.caption;
+  controls_.entryCaptions[box].visible = field.shown || !field.caption.empty();
+  entryRoles_[box] = field.role;
+  if (box < kMappedBoxCount) fieldKinds_[box] = field.kind;
 }
 
 void CalculatorModel::SetUpCalculationWindows(int n) {
   HandlerScope scope(*this);
   const CalculationInfo* info = FindCalculation(n);
   if (info == nullptr) return;
-  for (int box = 0; box < 12; ++box) {
-    const TextBox& entry = controls_.entryBoxes[box];
-    savedTexts_[box] = entry.visible ? entry.text : std::string();
-  }
 
   MainWindowControls& c = controls_;
-  LayoutWindow(0, info->a, n);
-  LayoutWindow(1, info->b, n);
+  // A fixed plane: the reference choice is the plane's orientation. The
+  // options keep showing the user's choice for the approximate-plane
+  // calculations.
+  if (info->d == WindowUse::kReferencePlane) settings_.referenceDirection = 3;
+  const RowSchema schema = Schema();
+  LayoutWindow(0, info->a, schema);
+  LayoutWindow(1, info->b, schema);
   c.windowsABFrame.visible = c.windowPanels[0].visible || c.windowPanels[1].visible;
-  LayoutWindow(2, info->c, n);
+  LayoutWindow(2, info->c, schema);
   c.windowCFrame.visible = c.windowPanels[2].visible;
   c.windowCFrame.caption = AxisFrameCaption(n);
-  LayoutWindow(3, info->d, n);
+  LayoutWindow(3, info->d, schema);
+  c.windowDFrame.caption = ReferenceFrameCaption(n);
   c.windowDFrame.visible = c.windowPanels[3].visible;
 
   const bool planeContainingLine = info->solutions == SolutionOutput::kPlaneContainingLine;
@@ -58,80 +73,37 @@ void CalculatorModel::SetUpCalculationWindows(int n) {
   LayoutApparentDip(*info);
 }
 
-void CalculatorModel::LayoutWindow(int window, WindowUse use, int n) {
+void CalculatorModel::LayoutWindow(int window, WindowUse use, const RowSchema& schema) {
   const int b = kWindowFirstBox[window];
   const int count = kWindowBoxCount[window];
-  const Lodema::Settings& s = settings_;
   MainWindowControls& c = controls_;
   c.windowPanels[window].visible = use != WindowUse::kHidden;
   if (window == 3) {
     c.referenceDirectionFrame.visible = use == WindowUse::kReferenceLine;
-    c.approximateDipFrame.visible = false;
-    c.windowDFrame.caption = ReferenceFrameCaption(n);
+    // A dip direction or strike alone asks for the plane's approximate dip.
+    const int choice = settings_.referenceDirection;
+    c.approximateDipFrame.visible = use == WindowUse::kReferenceLine && choice != 2 && choice != 3;
   }
-
-  switch (use) {
-    case WindowUse::kHidden:
-      for (int box = b; box < b + count; ++box) {
-        c.entryBoxes[box].visible = false;
-        if (box < kMappedBoxCount) fieldKinds_[box] = kFieldNothing;
-      }
-      break;
-    case WindowUse::kPlane:
-      SetWindowForFabric(window, kFabricPlane);
-      break;
-    case WindowUse::kLine:
-    case WindowUse::kFoldAxis:
-      SetWindowForFabric(window, kFabricLine);
-      break;
-    case WindowUse::kCoreAxis:
-      SetWindowForFabric(window, kFabricLine);
-      for (int box = b; box < b + count; ++box) {
-        if (c.entryCaptions[box].caption == "plunge") c.entryCaptions[box].caption = s.PlungeName;
-      }
-      break;
-    case WindowUse::kCoreAxisAndAlpha:
-      SetWindowForFabric(window, kFabricCoreAxis);
-      break;
-    case WindowUse::kReferenceLine:
-      LayoutReferenceLine();
-      break;
-    case WindowUse::kReferencePlane:
-      // A fixed plane: the reference choice is the plane's orientation. The
-      // options keep showing the user's choice for the approximate-plane
-      // calculations.
-      settings_.referenceDirection = 3;
-      ShowBox(8, "dip", kFieldDip);
-      ShowBox(9, "dip dir'n", kFieldDirection);
-      HideBox(10, "");
-      break;
-    default:
-      LayoutValueBoxes(window, use);
-      break;
+  if (use == WindowUse::kHidden) {
+    // A hidden window keeps the texts and roles of its last layout: its
+    // values come back when a calculation shows it again.
+    for (int box = b; box < b + count; ++box) {
+      c.entryBoxes[box].visible = false;
+      if (box < kMappedBoxCount) fieldKinds_[box] = kFieldNothing;
+    }
+    return;
   }
-}
-
-void CalculatorModel::LayoutValueBoxes(int window, WindowUse /*use*/) {
-  // Single values (angles, senses, a trend) as the row schema lays them out.
-  const RowSchema schema = Schema();
-  for (int box = kWindowFirstBox[window]; box < kWindowFirstBox[window] + kWindowBoxCount[window];
-       ++box) {
+  const WindowFabric fabric = FabricOf(use);
+  windowFabrics_[window] = fabric;
+  for (int box = b; box < b + count; ++box) {
     const EntryField& field = schema.entries[static_cast<std::size_t>(box)];
-    if (field.shown) {
-      ShowBox(box, field.caption, field.kind);
-    } else {
-      HideBox(box, field.caption);
+    LayOutBox(box, field);
+    // A plane's or line's unused box holds nothing.
+    if (!field.shown && fabric != WindowFabric::kNone) {
+      c.entryBoxes[box].text.clear();
+      entryValid_[box] = false;
     }
   }
-}
-
-void CalculatorModel::LayoutReferenceLine() {
-  // A dip direction or strike alone asks for the plane's approximate dip.
-  const int choice = settings_.referenceDirection;
-  controls_.approximateDipFrame.visible = choice != 2 && choice != 3;
-  LayoutValueBoxes(3, WindowUse::kReferenceLine);
-  // The column lists still offer box 8 a dip column when it is hidden.
-  fieldKinds_[8] = Schema().entries[8].kind;
 }
 
 void CalculatorModel::LayoutApparentDip(const CalculationInfo& info) {
@@ -162,6 +134,8 @@ void CalculatorModel::ApplyApparentVisibility() {
     c.entryBoxes[box].visible = shown;
     c.entryCaptions[box].caption = "trend";
     c.entryCaptions[box].visible = shown;
+    // Hidden or shown, the box holds the section's trend.
+    entryRoles_[box] = BoxRole::kDirection;
   }
   for (int box : {12, 13}) {
     c.resultValues[box].visible = shown;

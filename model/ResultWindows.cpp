@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: MIT
-// Labelling windows for a plane or a line in the current conventions, and
+// Labelling result windows for a plane or a line in the output conventions, and
 // writing results into the result windows: degree text with the decimals
 // typed, the output decimal character and the output notations.
 #include <algorithm>
 #include <array>
-#include <cctype>
-#include <charconv>
-#include <cmath>
 #include <string>
 #include <string_view>
 
@@ -14,63 +11,15 @@
 #include "calc/EntryBoxes.h"
 #include "calc/ResultText.h"
 #include "model/CalculatorModel.h"
-#include "orient/NumberText.h"
 #include "orient/Primitives.h"
 #include "orient/TextFormatting.h"
 
 namespace Lodema {
 
-namespace {
-
-using Captions = std::array<std::string, 3>;
-
-int FieldKindOfCaption(const std::string& caption, const Settings& s) {
-  if (caption == "dip") return kFieldDip;
-  if (caption == "plunge" || caption == s.PlungeName) return kFieldPlunge;
-  if (IsDirectionCaption(caption)) return kFieldDirection;
-  if (caption == "sense") return kFieldSense;
-  if (caption == s.alphaWord) return kFieldAlphaRotation;
-  return kFieldNothing;
-}
-
-using NumberText::IsDigit;
-
-}  // namespace
-
-void CalculatorModel::SetWindowForFabric(int window, FabricKind kind) {
-  HandlerScope scope(*this);
-  if (window < 0 || window > 7) return;
-  const bool entry = window <= 3;
-  const Lodema::Settings& s = settings_;
-  const OrientGeometry::Notation notation = entry ? NotationIn(s) : NotationOut(s);
-  std::array<std::string, 3> captions;
-  if (kind == kFabricPlane) {
-    captions = PlaneCaptions(notation.plane);
-  } else {
-    const FabricLayout layout = LineLayout(notation.line);
-    captions = LineCaptions(notation.line);
-    if (kind == kFabricCoreAxis) {
-      for (std::size_t j = 0; j < captions.size(); ++j) {
-        if (layout[j].part == FabricPart::kAngle) captions[j] = s.PlungeName;
-      }
-      captions[2] = s.alphaWord;
-    }
-  }
-
-  if (entry) {
-    const int b = kWindowFirstBox[window];
-    for (int j = 0; j < kWindowBoxCount[window]; ++j) {
-      const int box = b + j;
-      if (!captions[j].empty()) {
-        ShowBox(box, captions[j], FieldKindOfCaption(captions[j], s));
-      } else {
-        HideBox(box, "");
-        controls_.entryBoxes[box].text.clear();
-        entryValid_[box] = false;
-      }
-    }
-    return;
-  }
+void CalculatorModel::LabelResultWindow(int window, bool plane) {
+  const OrientGeometry::Notation notation = NotationOut(settings_);
+  const std::array<std::string, 3> captions =
+      plane ? PlaneCaptions(notation.plane) : LineCaptions(notation.line);
   const int b = 3 * (window - 4);
   for (int j = 0; j < 3; ++j) {
     Label& value = controls_.resultValues[b + j];
@@ -90,13 +39,13 @@ void CalculatorModel::LabelResultWindows(const CalculationInfo& info) {
   MainWindowControls& c = controls_;
   switch (kind) {
     case ResultKind::kLine:
-      SetWindowForFabric(4, kFabricLine);
+      LabelResultWindow(4, false);
       break;
     case ResultKind::kPlane:
-      SetWindowForFabric(4, kFabricPlane);
+      LabelResultWindow(4, true);
       break;
     case ResultKind::kManualSolution:
-      SetWindowForFabric(4, kFabricPlane);
+      LabelResultWindow(4, true);
       for (int box = 0; box < 3; ++box) c.resultValues[box].visible = true;
       break;
     case ResultKind::kAngle: {
@@ -114,13 +63,13 @@ void CalculatorModel::LabelResultWindows(const CalculationInfo& info) {
       break;
     }
   }
-  SetWindowForFabric(5, kFabricPlane);
-  SetWindowForFabric(6, kFabricPlane);
+  LabelResultWindow(5, true);
+  LabelResultWindow(6, true);
   // A result from the second reference plane: lines and planes other than
   // the reference plane itself.
   const bool secondResult =
       (kind == ResultKind::kLine || kind == ResultKind::kPlane) && !info.resultIsReferencePlane;
-  SetWindowForFabric(7, kind == ResultKind::kLine ? kFabricLine : kFabricPlane);
+  LabelResultWindow(7, kind != ResultKind::kLine);
   if (!secondResult) {
     for (int box = 9; box < 12; ++box) {
       c.resultValues[box].visible = false;

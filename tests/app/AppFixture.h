@@ -7,9 +7,15 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <deque>
@@ -18,8 +24,13 @@
 #include <string>
 #include <vector>
 
+#include "app/CalculationPages.h"
+#include "app/ConventionsPage.h"
+#include "app/EntryPanel.h"
+#include "app/FilePage.h"
 #include "app/MainWindow.h"
 #include "app/QtSettingsStore.h"
+#include "tests/batch/FakePlatform.h"
 
 // Clicks a button as the user would: option buttons and check boxes on
 // their indicator (their centre may lie beyond their caption).
@@ -29,31 +40,17 @@ inline void Click(QWidget* widget) {
   QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, at);
 }
 
-struct ShownMessage {
-  std::string text;
-  std::string title;
-  Lodema::MessageButtons buttons;
-  Lodema::MessageIcon icon;
-};
-
-class FakeMessages : public Lodema::MessageBoxes {
+// The batch tests' message boxes, with a hook that runs while a box would
+// be open.
+class FakeMessages : public Lodema::testing::FakeMessages {
  public:
   Lodema::MessageAnswer ShowMessage(const std::string& text, const std::string& title,
                                     Lodema::MessageButtons buttons,
                                     Lodema::MessageIcon icon) override {
-    shown.push_back({text, title, buttons, icon});
     if (onShow) onShow();
-    if (!answers.empty()) {
-      const Lodema::MessageAnswer answer = answers.front();
-      answers.pop_front();
-      return answer;
-    }
-    return buttons == Lodema::MessageButtons::kOk ? Lodema::MessageAnswer::kOk
-                                                  : Lodema::MessageAnswer::kYes;
+    return Lodema::testing::FakeMessages::ShowMessage(text, title, buttons, icon);
   }
-  std::vector<ShownMessage> shown;
-  std::deque<Lodema::MessageAnswer> answers;
-  std::function<void()> onShow;  // runs while the box would be open
+  std::function<void()> onShow;
 };
 
 class FakeDialogs : public Lodema::FileDialogs {
@@ -71,14 +68,6 @@ class FakeDialogs : public Lodema::FileDialogs {
     if (name.empty()) return std::nullopt;
     return name;
   }
-};
-
-class FakeClipboard : public Lodema::Clipboard {
- public:
-  bool HasText() const override { return hasText; }
-  std::string Text() const override { return text; }
-  bool hasText = false;
-  std::string text;
 };
 
 class FakeBeeper : public Lodema::Beeper {
@@ -142,11 +131,37 @@ class AppFixture : public ::testing::Test {
     return file.readAll();
   }
 
+  // Types text into a box in place of what it held.
+  static void Retype(QLineEdit* box, const QString& text) {
+    box->clear();
+    QTest::keyClicks(box, text);
+  }
+
+  // A file of these bytes chosen as the file page's input with "Browse...".
+  void ChooseInput(const QString& name, const QByteArray& bytes) {
+    WriteFile(name, bytes);
+    dialogs.inputNames.push_back(Path(name));
+    Click(window->Files()->Browse(0));
+  }
+
+  void SetOutputFile(const QString& name) {
+    Retype(window->Files()->FileName(2), dir.filePath(name));
+  }
+
   QTemporaryDir dir;
   std::unique_ptr<QtSettingsStore> store;
   FakeMessages messages;
   FakeDialogs dialogs;
-  FakeClipboard clipboard;
+  Lodema::testing::FakeClipboard clipboard;
   FakeBeeper beeper;
   std::unique_ptr<MainWindow> window;
+};
+
+// The fixture with its window started.
+class StartedAppFixture : public AppFixture {
+ protected:
+  void SetUp() override {
+    AppFixture::SetUp();
+    Start();
+  }
 };

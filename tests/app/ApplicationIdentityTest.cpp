@@ -1,15 +1,20 @@
 // SPDX-License-Identifier: MIT
-// Lodema's identity on the desktop: --version before any display, and the
-// window icon in every shipped size from the program's own resources.
+// Lodema's identity on the desktop: --version, --help and a missing display
+// answered before any window, and the window icon in every shipped size from
+// the program's own resources.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QImage>
 #include <QWidget>
+#include <cstdlib>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "LodemaVersion.h"
 #include "app/ApplicationIdentity.h"
+#include "app/StartupChecks.h"
 
 namespace {
 
@@ -34,9 +39,7 @@ TEST(ApplicationIdentityTest, VersionRequestAnywhereOnTheCommandLine) {
               row.isVersionRequest)
         << row.name;
   }
-}
-
-TEST(ApplicationIdentityTest, VersionTextNamesTheProgramAndProjectVersion) {
+  // The answer names the program and the project's version.
   EXPECT_EQ(Lodema::GuiVersionText(),
             QStringLiteral("lodema ") + QString::fromUtf8(Lodema::kLodemaVersion));
 }
@@ -68,6 +71,54 @@ TEST(ApplicationIdentityTest, EveryWindowGetsTheIconAndTheLauncherId) {
   EXPECT_EQ(QGuiApplication::desktopFileName(), QStringLiteral("org.lodema.Lodema"));
   EXPECT_EQ(QApplication::applicationVersion(), QString::fromUtf8(Lodema::kLodemaVersion));
   QApplication::setWindowIcon(before);
+}
+
+// Sets (or, with no value, removes) an environment variable for one scope.
+class ScopedVariable {
+ public:
+  ScopedVariable(const char* name, const char* value) : name_(name) {
+    if (const char* old = std::getenv(name)) old_ = old;
+    if (value != nullptr) {
+      ::setenv(name, value, 1);
+    } else {
+      ::unsetenv(name);
+    }
+  }
+  ~ScopedVariable() {
+    if (old_) {
+      ::setenv(name_, old_->c_str(), 1);
+    } else {
+      ::unsetenv(name_);
+    }
+  }
+  ScopedVariable(const ScopedVariable&) = delete;
+  ScopedVariable& operator=(const ScopedVariable&) = delete;
+
+ private:
+  const char* name_;
+  std::optional<std::string> old_;
+};
+
+TEST(StartupChecksTest, HelpAndMissingDisplaysAreFoundBeforeQt) {
+  const char* help[] = {"lodema", "data.txt", "--help"};
+  const char* shortHelp[] = {"lodema", "-h"};
+  const char* file[] = {"lodema", "data.txt"};
+  EXPECT_TRUE(Lodema::IsHelpRequest(3, help));
+  EXPECT_TRUE(Lodema::IsHelpRequest(2, shortHelp));
+  EXPECT_FALSE(Lodema::IsHelpRequest(2, file));
+
+  const ScopedVariable display("DISPLAY", nullptr);
+  const ScopedVariable wayland("WAYLAND_DISPLAY", nullptr);
+  {
+    const ScopedVariable platform("QT_QPA_PLATFORM", nullptr);
+    EXPECT_TRUE(Lodema::LacksDisplay(2, file));
+    const char* chosen[] = {"lodema", "-platform", "offscreen"};
+    EXPECT_FALSE(Lodema::LacksDisplay(3, chosen));
+    const ScopedVariable x("DISPLAY", ":0");
+    EXPECT_FALSE(Lodema::LacksDisplay(2, file));
+  }
+  const ScopedVariable platform("QT_QPA_PLATFORM", "offscreen");
+  EXPECT_FALSE(Lodema::LacksDisplay(2, file));
 }
 
 }  // namespace

@@ -2,15 +2,9 @@
 // Stopping a long batch run from the window: "Wait.." or Escape ends it
 // after the row in hand, the rows written so far stay in the output file,
 // and nothing else the user does reaches the window while it runs.
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTabBar>
-#include <QTabWidget>
 
 #include "AppFixture.h"
-#include "app/CalculationPages.h"
-#include "app/EntryPanel.h"
-#include "app/FilePage.h"
 
 namespace {
 
@@ -23,19 +17,15 @@ QByteArray Rows(int first, int last) {
   return text;
 }
 
-class BatchStopTest : public AppFixture {
+class BatchStopTest : public StartedAppFixture {
  protected:
   void SetUp() override {
-    AppFixture::SetUp();
-    Start();
+    StartedAppFixture::SetUp();
     files = window->Files();
     window->Tabs()->setCurrentIndex(3);
     Click(window->Calculations()->Button(15));
-    files->FileName(2)->clear();
-    QTest::keyClicks(files->FileName(2), dir.filePath(QStringLiteral("out.txt")));
-    WriteFile(QStringLiteral("in.txt"), Rows(1, kRows));
-    dialogs.inputNames.push_back(Path(QStringLiteral("in.txt")));
-    Click(files->Browse(0));
+    SetOutputFile(QStringLiteral("out.txt"));
+    ChooseInput(QStringLiteral("in.txt"), Rows(1, kRows));
   }
   // Runs from "Start input" button, doing what at the row-th row.
   void RunWith(int button, int row, const std::function<void()>& what) {

@@ -1,38 +1,32 @@
 // SPDX-License-Identifier: MIT
-// The calculator pages: choosing calculations by button, caption and menu,
-// typing entries and reading the results and messages.
+// The calculator pages: choosing calculations by button, caption and menu
+// (the menu ticks the current one, whatever the route), typing entries and
+// reading the results and messages; tooltips on buttons, captions, menu
+// items and entry boxes.
 #include <QContextMenuEvent>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTabWidget>
 
 #include "AppFixture.h"
-#include "app/CalculationPages.h"
 #include "app/ClickableLabel.h"
-#include "app/ConventionsPage.h"
-#include "app/EntryPanel.h"
 #include "app/ResultPanel.h"
 #include "calc/Catalogue.h"
 
 namespace {
 
-class CalculatorPages : public AppFixture {
+class CalculatorPages : public StartedAppFixture {
  protected:
-  void SetUp() override {
-    AppFixture::SetUp();
-    Start();
-  }
   QPushButton* Button(int n) { return window->Calculations()->Button(n); }
   QLineEdit* Box(int i) { return window->Entries()->Box(i); }
   QString Result(int i) { return window->Results()->Value(i)->text(); }
-  QString ResultCaption(int i) { return window->Results()->ValueCaption(i)->text(); }
   QString Message() { return window->Results()->Messages()->text(); }
-  void Type(int box, const QString& text) {
-    Box(box)->clear();
-    QTest::keyClicks(Box(box), text);
+  void Type(int box, const QString& text) { Retype(Box(box), text); }
+  // The ticked items' numbers.
+  std::vector<int> Ticked() const {
+    std::vector<int> items;
+    for (int item = 1; item <= Lodema::kMenuItemCount; ++item) {
+      if (window->CalculationMenuItem(item)->isChecked()) items.push_back(item);
+    }
+    return items;
   }
 };
 
@@ -40,40 +34,76 @@ TEST_F(CalculatorPages, TitleNamesTheVersion) {
   EXPECT_EQ(window->windowTitle(), QStringLiteral("Lodema 4.9.7"));
 }
 
-TEST_F(CalculatorPages, OffersFortyTwoCalculationsOnTwoPagesAndTheMenu) {
-  for (int n = 0; n < Lodema::kCalculationCount; ++n) {
-    EXPECT_EQ(window->Calculations()->Caption(n)->text().toStdString(),
-              Lodema::DisplayCaption(window->Model().Controls().calculationCaptions[n].caption))
-        << n;
+struct RouteRow {
+  const char* name;
+  std::function<void(MainWindow&)> choose;
+  int calculation;
+  std::vector<int> ticked;  // none for the calculations without an item
+  bool pressed = true;      // a second click lets the pressed button up
+};
+
+TEST_F(CalculatorPages, ChosenCalculationIsTheOnePressedButtonAndTickedItem) {
+  const RouteRow rows[] = {
+      {"button", [](MainWindow& w) { Click(w.Calculations()->Button(3)); }, 3, {6}},
+      {"pressed button again",
+       [](MainWindow& w) { Click(w.Calculations()->Button(3)); },
+       3,
+       {6},
+       false},
+      {"caption", [](MainWindow& w) { Click(w.Calculations()->Caption(36)); }, 36, {22}},
+      {"menu item", [](MainWindow& w) { w.CalculationMenuItem(21)->trigger(); }, 27, {21}},
+      {"menu item already ticked",
+       [](MainWindow& w) { w.CalculationMenuItem(21)->trigger(); },
+       27,
+       {21}},
+      {"another menu item", [](MainWindow& w) { w.CalculationMenuItem(5)->trigger(); }, 2, {5}},
+      {"core page button", [](MainWindow& w) { Click(w.Calculations()->Button(19)); }, 19, {38}},
+      {"no item for 37-41", [](MainWindow& w) { Click(w.Calculations()->Caption(41)); }, 41, {}},
+      {"reformat beside the conventions",
+       [](MainWindow& w) { Click(w.Calculations()->Button(16)); },
+       16,
+       {3}},
+  };
+  for (const RouteRow& row : rows) {
+    SCOPED_TRACE(row.name);
+    row.choose(*window);
+    EXPECT_EQ(window->Model().Calculation(), row.calculation);
+    EXPECT_EQ(Ticked(), row.ticked);
+    for (int n = 0; n < Lodema::kCalculationCount; ++n) {
+      EXPECT_EQ(Button(n)->isChecked(), n == row.calculation && row.pressed) << n;
+    }
+    EXPECT_EQ(Button(row.calculation)->isChecked(),
+              window->Model().Controls().calculationButtons[row.calculation].pressed);
   }
-  EXPECT_EQ(window->Calculations()->Caption(0)->text(),
-            QStringLiteral("Line of intersection between planes A & B"));
-  int separators = 0;
-  int items = 0;
-  for (int m = 1; m <= Lodema::kMenuItemCount; ++m) {
-    (window->CalculationMenuItem(m)->isSeparator() ? separators : items) += 1;
-  }
-  EXPECT_EQ(separators, 7);
-  EXPECT_EQ(items, 37);
-  EXPECT_EQ(window->CalculationMenuItem(5)->text(), QStringLiteral("2  Angle between lines"));
 }
 
-TEST_F(CalculatorPages, ButtonSelectsItsCalculationAndOnlyItStaysPressed) {
-  Click(Button(3));
-  EXPECT_EQ(window->Model().Calculation(), 3);
-  EXPECT_TRUE(Button(3)->isChecked());
-  EXPECT_FALSE(Button(0)->isChecked());
-  EXPECT_TRUE(Button(3)->styleSheet().contains(QStringLiteral("rgb(128, 0, 0)")));
-  EXPECT_TRUE(Button(0)->styleSheet().contains(QStringLiteral("rgb(192, 192, 192)")));
-  EXPECT_EQ(Message(),
-            QStringLiteral("Indicate ('Y') if obtuse angle is to be used (acute is default)"));
+TEST_F(CalculatorPages, StoredCalculationIsTickedAtStartUp) {
+  window->CalculationMenuItem(25)->trigger();  // calculation 10
+  Restart();
+  EXPECT_EQ(window->Model().Calculation(), 10);
+  EXPECT_EQ(Ticked(), std::vector<int>{25});
 }
 
-TEST_F(CalculatorPages, ClickingThePressedButtonKeepsTheCalculation) {
-  Click(Button(4));
-  Click(Button(4));
-  EXPECT_EQ(window->Model().Calculation(), 4);
-  EXPECT_EQ(Button(4)->isChecked(), window->Model().Controls().calculationButtons[4].pressed);
+TEST_F(CalculatorPages, MenuItemsShowTheirNumberAndShareTheTooltips) {
+  for (int item = 1; item <= Lodema::kMenuItemCount; ++item) {
+    QAction* action = window->CalculationMenuItem(item);
+    if (action->isSeparator()) continue;
+    const int n = Lodema::CalculationForMenuItem(item);
+    SCOPED_TRACE(item);
+    EXPECT_TRUE(action->isCheckable());
+    EXPECT_TRUE(action->text().startsWith(QString::number(n) + QStringLiteral("  ")));
+    EXPECT_EQ(action->toolTip(), Button(n)->toolTip());
+    EXPECT_EQ(action->toolTip(), window->Calculations()->Caption(n)->toolTip());
+  }
+}
+
+TEST_F(CalculatorPages, EntryBoxTooltipsFollowTheNotation) {
+  Click(Button(0));
+  EXPECT_EQ(Box(1)->toolTip(), QStringLiteral("Window A: dip direction, 0 to 360"));
+  window->Model().SetInputDirectionNotation(1);  // quadrant bearings
+  EXPECT_EQ(Box(1)->toolTip(),
+            QStringLiteral("Window A: dip direction, a quadrant bearing such as N30E"));
+  EXPECT_EQ(Box(6)->toolTip(), QString());  // C is hidden for 0
 }
 
 TEST_F(CalculatorPages, CaptionClickSelectsACoreCalculationAndTurnsThePage) {
@@ -84,61 +114,26 @@ TEST_F(CalculatorPages, CaptionClickSelectsACoreCalculationAndTurnsThePage) {
   EXPECT_EQ(window->Tabs()->currentIndex(), 0);
 }
 
-TEST_F(CalculatorPages, MenuItemSelectsTheCalculationItNames) {
-  window->CalculationMenuItem(5)->trigger();  // "Angle between lines"
-  EXPECT_EQ(window->Model().Calculation(), 2);
-  window->CalculationMenuItem(21)->trigger();  // "Plunge of line in a plane given the trend"
-  EXPECT_EQ(window->Model().Calculation(), 27);
-  EXPECT_TRUE(Button(27)->isChecked());
-}
-
-TEST_F(CalculatorPages, TypedPlaneIsReformattedIntoTheResultWindow) {
+TEST_F(CalculatorPages, TypedPlaneIsReformattedAndAnInvalidEntryBlanksIt) {
   Click(Button(15));
   EXPECT_TRUE(Box(0)->isVisible());
-  EXPECT_FALSE(window->Entries()->Box(3)->isVisible());
+  EXPECT_FALSE(Box(3)->isVisible());
   Type(0, QStringLiteral("30"));
   Type(1, QStringLiteral("120"));
   EXPECT_EQ(Result(0), QStringLiteral("30"));
   EXPECT_EQ(Result(1), QStringLiteral("120"));
-  EXPECT_EQ(ResultCaption(0), QStringLiteral("dip"));
-  EXPECT_EQ(ResultCaption(1), QStringLiteral("dir'n"));
-}
-
-TEST_F(CalculatorPages, InvalidEntryShowsTheErrorAndBlanksResults) {
-  Click(Button(15));
-  Type(0, QStringLiteral("30"));
-  Type(1, QStringLiteral("120"));
+  EXPECT_EQ(window->Results()->ValueCaption(0)->text(), QStringLiteral("dip"));
+  EXPECT_EQ(window->Results()->ValueCaption(1)->text(), QStringLiteral("dir'n"));
   Type(0, QStringLiteral("95"));
   EXPECT_EQ(Message(),
             QStringLiteral("Error: Invalid Entry Values: A dip 95 is outside -90 to 90"));
   EXPECT_EQ(Result(0), QString());
 }
 
-TEST_F(CalculatorPages, SenseAlongTheStrikeShowsWhichSideWasTaken) {
-  window->Tabs()->setCurrentIndex(2);
-  Click(window->Conventions()->SameAsInput());  // results stay as dip and dip direction
-  Click(window->Conventions()->InPlane(3));     // "Strike, Dip, Sense"
-  Click(Button(15));
-  Type(0, QStringLiteral("000"));
-  Type(1, QStringLiteral("30"));
-  Type(2, QStringLiteral("N"));
-  EXPECT_EQ(Message(), QStringLiteral("Note: sense N lies along the strike of plane A: taken as "
-                                      "dipping to 270"));
-  EXPECT_EQ(Result(0), QStringLiteral("30"));
-  EXPECT_EQ(Result(1), QStringLiteral("270"));
-  // A letter that chooses a side needs no note.
-  Type(2, QStringLiteral("E"));
-  EXPECT_EQ(Message(), QString());
-  EXPECT_EQ(Result(1), QStringLiteral("090"));
-}
-
-TEST_F(CalculatorPages, LowerCaseSenseIsRewrittenInItsBox) {
+TEST_F(CalculatorPages, LowerCaseSenseIsRewrittenAndAMisfitBeeps) {
   Click(Button(8));  // pitch and sense in B
   Type(5, QStringLiteral("ne"));
   EXPECT_EQ(Box(5)->text(), QStringLiteral("NE"));
-}
-
-TEST_F(CalculatorPages, MisfitBeepReachesTheSystemBeep) {
   Click(Button(10));  // pitch of line B in plane A
   Type(0, QStringLiteral("30"));
   Type(1, QStringLiteral("090"));

@@ -1,27 +1,16 @@
 // SPDX-License-Identifier: MIT
 // The conventions page: notation changes rewrite what is typed, "Same as
 // Input File" couples the output, the decimal character and "Defaults".
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-
 #include "AppFixture.h"
-#include "app/CalculationPages.h"
 #include "app/ClickableLabel.h"
-#include "app/ConventionsPage.h"
-#include "app/EntryPanel.h"
 #include "app/ResultPanel.h"
 
 namespace {
 
-class ConventionsPageTest : public AppFixture {
+class ConventionsPageTest : public StartedAppFixture {
  protected:
   void SetUp() override {
-    AppFixture::SetUp();
-    Start();
+    StartedAppFixture::SetUp();
     page = window->Conventions();
   }
   // Calculation 15 (reformat plane) with 30 / 120 typed in A.
@@ -53,21 +42,17 @@ TEST_F(ConventionsPageTest, InputPlaneConventionRewritesTheTypedPlaneAndCouplesO
 }
 
 TEST_F(ConventionsPageTest, ClearingSameAsInputFileFreesTheOutputPanels) {
+  TypePlane();
   EXPECT_TRUE(page->SameAsInput()->isChecked());
   EXPECT_FALSE(page->OutPlane(1)->isEnabled());
   Click(page->SameAsInput());
   EXPECT_TRUE(page->OutPlane(1)->isEnabled());
-  Click(page->InPlane(2));
-  EXPECT_TRUE(page->OutPlane(1)->isChecked());
-}
-
-TEST_F(ConventionsPageTest, QuadrantOutputRewritesTheShownResult) {
-  TypePlane();
-  Click(page->SameAsInput());
-  Click(page->OutDirn(1));  // "Quadrant notation"
+  Click(page->OutDirn(1));  // "Quadrant notation" rewrites the shown result
   EXPECT_EQ(window->Model().settings().QuadrantOut, 1);
   EXPECT_NE(Result(1), QStringLiteral("120"));
   EXPECT_FALSE(Result(1).isEmpty());
+  Click(page->InPlane(2));
+  EXPECT_TRUE(page->OutPlane(1)->isChecked());
 }
 
 TEST_F(ConventionsPageTest, ForcedCommaIsUsedInResultsAndClearsTheGreyBox) {
@@ -86,13 +71,10 @@ TEST_F(ConventionsPageTest, ForcedCommaIsUsedInResultsAndClearsTheGreyBox) {
   EXPECT_EQ(page->SetDecimalBox()->checkState(), Qt::PartiallyChecked);
 }
 
-TEST_F(ConventionsPageTest, CoreOptionRebuildsTheCaptionsWithTheMark) {
+TEST_F(ConventionsPageTest, CoreOptionsRenameAndRebuildTheCaptions) {
   Click(page->CoreOption(QStringLiteral("optBottomMark"), 0));
   EXPECT_FALSE(window->Model().settings().BottomMark);
   EXPECT_TRUE(window->Calculations()->Caption(41)->text().contains(QStringLiteral("'TM'")));
-}
-
-TEST_F(ConventionsPageTest, ZenithOptionRenamesThePlungeName) {
   Click(page->CoreOption(QStringLiteral("optZenith"), 1));
   EXPECT_TRUE(window->Model().settings().ZenithConv);
   EXPECT_EQ(window->Model().settings().PlungeName, "zenith");
@@ -108,9 +90,7 @@ TEST_F(ConventionsPageTest, DefaultsResetThePageButNotTheStore) {
   EXPECT_TRUE(page->LinePolarity()->isChecked());
   EXPECT_TRUE(page->SameAsInput()->isChecked());
   EXPECT_EQ(Store().Read("Lodema 4", "Conventions", "PlaneConvIn", ""), "4");
-}
-
-TEST_F(ConventionsPageTest, SeparatorListsSetThePlotSeparators) {
+  // The separator lists set the plot's separators.
   page->Separator(0)->setCurrentIndex(2);  // "\"
   EXPECT_EQ(window->Model().settings().PlaneDelim, "\\");
 }

@@ -4,14 +4,10 @@
 // text follows those, and the coloured captions made for a light window are
 // lightened as far as needed.
 #include <QApplication>
-#include <QLabel>
 #include <QPalette>
-#include <QPushButton>
 #include <QRegularExpression>
 
 #include "AppFixture.h"
-#include "app/CalculationPages.h"
-#include "app/FilePage.h"
 #include "app/ThemeColours.h"
 #include "model/Controls.h"
 

@@ -2,24 +2,18 @@
 // Lodema among the desktop's other programs: a data file named on the
 // command line or dropped on the window opens on the file page, the File
 // menu recalls the last input files, and the window comes back where it was.
-#include <QCheckBox>
-#include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
-#include <QPushButton>
-#include <QTabWidget>
 #include <QTableWidget>
 #include <QUrl>
 #include <optional>
 
 #include "AppFixture.h"
 #include "app/DataFileArgument.h"
-#include "app/FilePage.h"
-#include "model/FilePage.h"
 #include "model/Controls.h"
+#include "model/FilePage.h"
 
 namespace {
 
@@ -79,20 +73,14 @@ class DesktopIntegrationTest : public AppFixture {
   }
 };
 
-TEST_F(DesktopIntegrationTest, FileFromTheCommandLineOpensOnTheFilePage) {
-  const QString file = DataFile(QStringLiteral("planes.txt"));
-  Start();
-  const std::optional<QString> argument = DataFileArgument({"lodema", file});
-  ASSERT_TRUE(argument);
-  EXPECT_TRUE(window->OpenDataFile(*argument));
-  ExpectOnFilePage(file);
-  EXPECT_TRUE(messages.shown.empty());
-}
-
-TEST_F(DesktopIntegrationTest, MissingFileIsReportedAndChangesNothing) {
+TEST_F(DesktopIntegrationTest, FileFromTheCommandLineOpensAndAMissingOneChangesNothing) {
   const QString kept = DataFile(QStringLiteral("kept.txt"));
   Start();
-  ASSERT_TRUE(window->OpenDataFile(kept));
+  const std::optional<QString> argument = DataFileArgument({"lodema", kept});
+  ASSERT_TRUE(argument);
+  EXPECT_TRUE(window->OpenDataFile(*argument));
+  ExpectOnFilePage(kept);
+  EXPECT_TRUE(messages.shown.empty());
   const QString missing = dir.filePath(QStringLiteral("gone.txt"));
   for (const QString& bad : {missing, dir.path()}) {
     SCOPED_TRACE(bad.toStdString());
@@ -167,7 +155,6 @@ TEST_F(DesktopIntegrationTest, RecentFilesKeepTheLastFiveNewestFirst) {
   EXPECT_EQ(window->RecentFileList().front(), Path(QStringLiteral("f5.txt")));
 
   // Pasted data is no file to recall.
-  clipboard.hasText = true;
   clipboard.text = "30\t090\n";
   window->PasteData();
   EXPECT_EQ(window->RecentFileList().size(), 5u);
@@ -210,18 +197,7 @@ TEST_F(DesktopIntegrationTest, StoredListWithGapsAndRepeatsLoadsClean) {
   EXPECT_EQ(window->RecentFileList(), Paths({"x.txt", "y.txt"}));
 }
 
-TEST_F(DesktopIntegrationTest, WindowSizeAndPositionSurviveARestart) {
-  Start();
-  window->showNormal();
-  window->resize(900, 640);
-  window->move(40, 50);
-  const QRect placed = window->geometry();
-  Restart();
-  EXPECT_EQ(window->geometry(), placed);
-  EXPECT_TRUE(Store().HasKey("Lodema 4", "StartUp", "MainWindowGeometry"));
-}
-
-TEST_F(DesktopIntegrationTest, DamagedStoredGeometryKeepsTheDefaultSize) {
+TEST_F(DesktopIntegrationTest, WindowPlaceSurvivesARestartAndADamagedOneIsIgnored) {
   Start();
   const QSize fresh = window->size();
   Stop();
@@ -229,6 +205,12 @@ TEST_F(DesktopIntegrationTest, DamagedStoredGeometryKeepsTheDefaultSize) {
   Start();
   EXPECT_EQ(window->size(), fresh);
   EXPECT_TRUE(window->isVisible());
+  window->showNormal();
+  window->resize(900, 640);
+  window->move(40, 50);
+  const QRect placed = window->geometry();
+  Restart();
+  EXPECT_EQ(window->geometry(), placed);
 }
 
 TEST_F(DesktopIntegrationTest, RecentFileIsReadAgainWithItsColumnsAndHeadings) {

@@ -1,54 +1,34 @@
 // SPDX-License-Identifier: MIT
 // The file page: choosing a source, the preview and column lists, a batch
 // run over a file or pasted text, and the output file it writes.
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
-#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QTabWidget>
 #include <QTableWidget>
 #include <QTimer>
 
 #include "AppFixture.h"
-#include "app/CalculationPages.h"
-#include "app/ConventionsPage.h"
 #include "app/ElidedLabel.h"
-#include "app/EntryPanel.h"
-#include "app/FilePage.h"
 #include "app/ResultPanel.h"
 #include "app/SurveyFrame.h"
 #include "model/FilePage.h"
 
 namespace {
 
-class FilePageTest : public AppFixture {
+class FilePageTest : public StartedAppFixture {
  protected:
   void SetUp() override {
-    AppFixture::SetUp();
-    Start();
+    StartedAppFixture::SetUp();
     files = window->Files();
     window->Tabs()->setCurrentIndex(3);
     // Calculation 15 copies a plane through: easy to check row by row.
     Click(window->Calculations()->Button(15));
     SetOutputFile(QStringLiteral("out.txt"));
   }
-  void SetOutputFile(const QString& name) {
-    files->FileName(2)->clear();
-    QTest::keyClicks(files->FileName(2), dir.filePath(name));
-  }
-  void ChooseInput(const QString& name, const QByteArray& bytes) {
-    WriteFile(name, bytes);
-    dialogs.inputNames.push_back(Path(name));
-    Click(files->Browse(0));
-  }
   FilePage* files = nullptr;
 };
 
-TEST_F(FilePageTest, BrowseShowsThePreviewAndDefaultColumns) {
+TEST_F(FilePageTest, BrowseShowsThePreviewAndARunWritesOneLinePerRow) {
   ChooseInput(QStringLiteral("in.txt"), "30\t120\r\n45\t200\r\n");
   EXPECT_EQ(files->FileName(0)->text().toStdString(), Path(QStringLiteral("in.txt")));
   EXPECT_EQ(files->FileName(1)->text(), files->FileName(0)->text());
@@ -61,10 +41,6 @@ TEST_F(FilePageTest, BrowseShowsThePreviewAndDefaultColumns) {
   EXPECT_EQ(files->Columns(1)->currentText(), QStringLiteral("2"));
   EXPECT_FALSE(files->Columns(3)->isVisible());  // window B is not used by 15
   EXPECT_TRUE(files->StartInput(0)->isVisible());
-}
-
-TEST_F(FilePageTest, RunOverAFileWritesOneLinePerRowWithoutSummary) {
-  ChooseInput(QStringLiteral("in.txt"), "30\t120\r\n45\t200\r\n");
   Click(files->StartInput(0));
   EXPECT_EQ(ReadFile(QStringLiteral("out.txt")), QByteArray("30\t120\r\n45\t200\r\n"));
   EXPECT_TRUE(messages.shown.empty());
@@ -76,7 +52,7 @@ TEST_F(FilePageTest, RunOverAFileWritesOneLinePerRowWithoutSummary) {
   EXPECT_EQ(window->Results()->Value(1)->text(), QStringLiteral("200"));
 }
 
-TEST_F(FilePageTest, NonDataLinesAreSummarised) {
+TEST_F(FilePageTest, NonDataLinesAreSummarisedAndNoDataIsTold) {
   ChooseInput(QStringLiteral("in.txt"), "* comment\r\n30\t120\r\n; note\r\n45\t200\r\n");
   QString captionDuringRun;
   messages.onShow = [&] { captionDuringRun = files->StartInput(1)->text(); };
@@ -90,6 +66,12 @@ TEST_F(FilePageTest, NonDataLinesAreSummarised) {
                                          0),
             0u);
   EXPECT_EQ(files->StartInput(1)->text(), QStringLiteral("Start input"));
+
+  messages.shown.clear();
+  ChooseInput(QStringLiteral("none.txt"), "* one\r\n* two\r\n");
+  Click(files->StartInput(0));
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text.rfind("No valid lines of data were found!\r\n", 0), 0u);
 }
 
 // Regression: the summary must open over the finished run (the last row in
@@ -128,29 +110,18 @@ TEST_F(FilePageTest, ColumnListsFollowTheBoxesAConventionShows) {
   EXPECT_TRUE(files->Columns(8)->isVisibleTo(page));
 }
 
-TEST_F(FilePageTest, NoDataRowsAtAll) {
-  ChooseInput(QStringLiteral("in.txt"), "* one\r\n* two\r\n");
-  Click(files->StartInput(0));
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].text.rfind("No valid lines of data were found!\r\n", 0), 0u);
-}
-
 TEST_F(FilePageTest, PastedRowsRunLikeAFile) {
-  clipboard.hasText = true;
   clipboard.text = "30\t120\r\n45\t200\r\n\r\n60\t010\r\n";
-  window->PasteAction()->trigger();
-  EXPECT_EQ(files->FileName(0)->text(), QStringLiteral("Paste data from clipboard"));
-  EXPECT_EQ(files->Grid()->columnCount(), 2);
-  Click(files->StartInput(1));
-  EXPECT_EQ(ReadFile(QStringLiteral("out.txt")), QByteArray("30\t120\r\n45\t200\r\n60\t010\r\n"));
-  EXPECT_TRUE(messages.shown.empty());
-}
-
-TEST_F(FilePageTest, PasteMenuOfThePageDoesTheSame) {
-  clipboard.hasText = true;
-  clipboard.text = "30\t120";
-  files->PasteMenu()->actions().first()->trigger();
-  EXPECT_EQ(files->FileName(0)->text(), QStringLiteral("Paste data from clipboard"));
+  // The window's Paste item and the page's own menu do the same.
+  for (QAction* paste : {window->PasteAction(), files->PasteMenu()->actions().first()}) {
+    SCOPED_TRACE(paste->text().toStdString());
+    paste->trigger();
+    EXPECT_EQ(files->FileName(0)->text(), QStringLiteral("Paste data from clipboard"));
+    EXPECT_EQ(files->Grid()->columnCount(), 2);
+    Click(files->StartInput(1));
+    EXPECT_EQ(ReadFile(QStringLiteral("out.txt")), QByteArray("30\t120\r\n45\t200\r\n60\t010\r\n"));
+    EXPECT_TRUE(messages.shown.empty());
+  }
 }
 
 TEST_F(FilePageTest, PasteWithoutTextKeepsTheSource) {
@@ -162,8 +133,17 @@ TEST_F(FilePageTest, PasteWithoutTextKeepsTheSource) {
   EXPECT_EQ(files->FileName(0)->text().toStdString(), Path(QStringLiteral("in.txt")));
 }
 
-TEST_F(FilePageTest, GridClickWritesTheColumnIntoTheActiveList) {
+// The column lists: a duplicate shows the mismatch, a click in the grid
+// writes its column into the active list, and a window fixed by hand needs
+// none.
+TEST_F(FilePageTest, ColumnListsMismatchGridClicksAndManualFix) {
   ChooseInput(QStringLiteral("in.txt"), "30\t120\t7\r\n");
+  EXPECT_FALSE(files->Mismatch()->isVisible());
+  files->Columns(1)->setCurrentIndex(1);
+  emit files->Columns(1)->activated(1);
+  EXPECT_TRUE(files->Mismatch()->isVisible());
+  EXPECT_EQ(files->Mismatch()->text(), QStringLiteral("Column mismatch - please check settings!"));
+
   QComboBox* list = files->Columns(0);
   Click(list);
   list->hidePopup();
@@ -173,19 +153,7 @@ TEST_F(FilePageTest, GridClickWritesTheColumnIntoTheActiveList) {
   QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
   EXPECT_EQ(list->currentText(), QStringLiteral("3"));
   EXPECT_FALSE(list->styleSheet().contains(QStringLiteral("yellow")));
-}
 
-TEST_F(FilePageTest, DuplicateColumnsShowTheMismatch) {
-  ChooseInput(QStringLiteral("in.txt"), "30\t120\r\n");
-  EXPECT_FALSE(files->Mismatch()->isVisible());
-  files->Columns(1)->setCurrentIndex(1);
-  emit files->Columns(1)->activated(1);
-  EXPECT_TRUE(files->Mismatch()->isVisible());
-  EXPECT_EQ(files->Mismatch()->text(), QStringLiteral("Column mismatch - please check settings!"));
-}
-
-TEST_F(FilePageTest, ManuallyFixedHidesTheWindowsLists) {
-  ChooseInput(QStringLiteral("in.txt"), "30\t120\r\n");
   Click(files->ManualFix(0));
   EXPECT_FALSE(files->Columns(0)->isVisible());
   Click(files->ManualFix(0));
@@ -225,17 +193,6 @@ TEST_F(FilePageTest, OutputOptionsFollowTheirCouplings) {
   EXPECT_EQ(ReadFile(QStringLiteral("out.txt")), QByteArray("30\t120\t30\t120\r\n"));
 }
 
-TEST_F(FilePageTest, LongRunFinishesAndCountsEveryRow) {
-  QByteArray rows;
-  for (int i = 0; i < 3000; ++i)
-    rows += QByteArray::number(10 + i % 80) + "\t" + QByteArray::number(i % 360) + "\r\n";
-  ChooseInput(QStringLiteral("long.txt"), rows);
-  Click(files->StartInput(0));
-  EXPECT_EQ(ReadFile(QStringLiteral("out.txt")).count('\n'), 3000);
-  EXPECT_TRUE(messages.shown.empty());
-  EXPECT_EQ(window->FilePageModel().Controls().processedCount, 3000);
-}
-
 // Regression: closing the window in the middle of a run must neither end
 // the run nor lose its rows.
 TEST_F(FilePageTest, CloseRequestDuringARunIsRefused) {
@@ -257,6 +214,8 @@ TEST_F(FilePageTest, CleanRunEndsWithAStatusLineAndTheWholeCount) {
   ChooseInput(QStringLiteral("in.txt"), rows);
   Click(files->StartInput(1));
   EXPECT_TRUE(messages.shown.empty());
+  EXPECT_EQ(ReadFile(QStringLiteral("out.txt")).count('\n'), 100123);
+  EXPECT_EQ(window->FilePageModel().Controls().processedCount, 100123);
   EXPECT_EQ(files->CounterLabel()->text(), QStringLiteral("100123"));
   EXPECT_EQ(files->RunStatus()->text().toStdString(),
             "100123 rows written to " + Path(QStringLiteral("out.txt")));
@@ -307,10 +266,6 @@ TEST_F(FilePageTest, RunStatusIsElidedAndClearedByAnotherSource) {
   ChooseInput(QStringLiteral("other.txt"), "1\t2\r\n");
   EXPECT_TRUE(files->RunStatus()->text().isEmpty());
 }
-
-}  // namespace
-
-namespace {
 
 // The survey frame shows for core calculations only; a log runs with the
 // axis from the survey chosen with it.

@@ -2,24 +2,18 @@
 // The keyboard in the main window: after any change of calculation typing
 // goes into its first entry box, and the calculation buttons of a page are
 // one stop of the Tab key, with the arrow keys moving between them.
-#include <QAction>
 #include <QApplication>
-#include <QLineEdit>
-#include <QPushButton>
 
 #include "AppFixture.h"
-#include "app/CalculationPages.h"
 #include "app/ClickableLabel.h"
-#include "app/EntryPanel.h"
 #include "calc/Catalogue.h"
 
 namespace {
 
-class KeyboardFocusTest : public AppFixture {
+class KeyboardFocusTest : public StartedAppFixture {
  protected:
   void SetUp() override {
-    AppFixture::SetUp();
-    Start();
+    StartedAppFixture::SetUp();
     QApplication::setActiveWindow(window.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
   }
@@ -59,10 +53,7 @@ TEST_F(KeyboardFocusTest, TypingGoesIntoTheFirstEntryAfterACalculationChange) {
     QTest::keyClicks(Focused(), QStringLiteral("12"));
     EXPECT_EQ(first->text(), QStringLiteral("12")) << route.name;
   }
-}
-
-TEST_F(KeyboardFocusTest, TypingInAnEntryKeepsTheFocusThere) {
-  window->CalculationMenuItem(21)->trigger();
+  // Typing in another entry keeps the focus there.
   QLineEdit* second = window->Entries()->Box(1);
   second->setFocus();
   QTest::keyClicks(second, QStringLiteral("45"));

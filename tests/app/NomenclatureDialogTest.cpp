@@ -2,29 +2,16 @@
 // The naming dialog: filled from the settings, OK stores every value and
 // saves the conventions group, Defaults and Cancel leave everything, and a
 // new word reaches the captions at once.
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-
 #include "AppFixture.h"
-#include "app/CalculationPages.h"
 #include "app/ClickableLabel.h"
-#include "app/ConventionsPage.h"
-#include "app/EntryPanel.h"
 #include "app/NomenclatureDialog.h"
 #include "batch/ResultColumns.h"
 #include "calc/SettingsIO.h"
 
 namespace {
 
-class NomenclatureDialogTest : public AppFixture {
+class NomenclatureDialogTest : public StartedAppFixture {
  protected:
-  void SetUp() override {
-    AppFixture::SetUp();
-    Start();
-  }
   NomenclatureDialog& Open() {
     Click(window->Conventions()->Command(5));
     NomenclatureDialog* dialog = window->Nomenclature();
@@ -68,7 +55,6 @@ void SetUnusual(Lodema::Settings& s) {
 TEST_F(NomenclatureDialogTest, OpeningFillsEveryControlFromTheSettings) {
   SetUnusual(S());
   NomenclatureDialog& d = Open();
-  EXPECT_EQ(d.windowTitle(), QStringLiteral("User defined name conventions"));
   EXPECT_EQ(d.DrillName(0)->currentText(), QStringLiteral("delta"));
   EXPECT_EQ(d.DrillName(1)->currentText(), QStringLiteral("omega"));
   EXPECT_EQ(d.DrillName(2)->currentText(), QStringLiteral("theta"));
@@ -82,8 +68,6 @@ TEST_F(NomenclatureDialogTest, OpeningFillsEveryControlFromTheSettings) {
   EXPECT_TRUE(d.Beta(1)->isChecked());
   EXPECT_TRUE(d.PitchName(1)->isChecked());
   EXPECT_EQ(d.HadeName()->currentText(), QStringLiteral("hade-in-plane"));
-  EXPECT_EQ(window->Conventions()->Command(5)->toolTip(),
-            QStringLiteral("Set user preferences for caption names"));
 
   // The note follows the 'upward' trend option as it is clicked.
   Click(d.UpTrend(0));
@@ -145,42 +129,32 @@ TEST_F(NomenclatureDialogTest, DefaultsThenOkStoresTheDownPlungeTrendItShows) {
   S().CoreUpTrend = true;
   NomenclatureDialog& d = Open();
   Click(d.DefaultsButton());
+  Type(d.HadeName(), QString());  // an empty name is stored empty
   Click(d.OkButton());
   EXPECT_FALSE(S().CoreUpTrend);
   EXPECT_EQ(S().alphaWord, "alpha");
   EXPECT_EQ(Stored("CoreUpTrend"), "False");
-}
-
-TEST_F(NomenclatureDialogTest, AnEmptyHadeNameIsStoredEmpty) {
-  NomenclatureDialog& d = Open();
-  Type(d.HadeName(), QString());
-  Click(d.OkButton());
   EXPECT_EQ(S().gHadeName, "");
   EXPECT_EQ(Stored("gHadeName"), "");
 }
 
-TEST_F(NomenclatureDialogTest, DeltaTypedInTheFirstListReachesTheCoreCaptionsAtOnce) {
+TEST_F(NomenclatureDialogTest, DeltaAndRakeReachTheCalculationAndOutputCaptionsAtOnce) {
   Click(window->Calculations()->Button(17));
   ASSERT_EQ(window->Entries()->BoxLabel(1)->text(), QStringLiteral("alpha"));
   NomenclatureDialog& d = Open();
   Type(d.DrillName(0), QStringLiteral("delta"));
+  Click(d.PitchName(1));  // rake
   Click(d.OkButton());
   EXPECT_EQ(S().alphaWord, "delta");
   EXPECT_EQ(CalcCaption(17), QStringLiteral("Plane with beta and delta angles in A"));
   EXPECT_EQ(CalcCaption(20), QStringLiteral("Reference plane with delta angle in A"));
   EXPECT_EQ(window->Entries()->BoxLabel(1)->text(), QStringLiteral("delta"));
-}
-
-TEST_F(NomenclatureDialogTest, RakeReachesTheCalculationAndOutputCaptions) {
-  NomenclatureDialog& d = Open();
-  Click(d.PitchName(1));
-  Click(d.OkButton());
   EXPECT_EQ(CalcCaption(10), QStringLiteral("Rake of line B in plane A"));
   Lodema::ResultColumnFlags flags;
   flags.apparentDip = true;
   Click(window->Calculations()->Button(0));
-  const Lodema::ResultCaptions captions = Lodema::GetResultCaptions(
-      window->Model().Schema(), flags, S().gPitchName, "\t");
+  const Lodema::ResultCaptions captions =
+      Lodema::GetResultCaptions(window->Model().Schema(), flags, S().gPitchName, "\t");
   EXPECT_NE(captions.text.find("rake:Angle\trake:Sense"), std::string::npos) << captions.text;
 }
 

@@ -1,22 +1,16 @@
 // SPDX-License-Identifier: MIT
-// Saves pictures of the main window for the documentation when
-// LODEMA_SCREENSHOT names a PNG file; skipped otherwise.
-#include <QCheckBox>
-#include <QLineEdit>
+// Saves pictures of the main window and the stereonet for the documentation
+// when the variables below name where; skipped otherwise.
 #include <QPainter>
 #include <QPixmap>
-#include <QPushButton>
-#include <QTabWidget>
 
 #include "AppFixture.h"
-#include "app/CalculationPages.h"
-#include "app/ConventionsPage.h"
-#include "app/EntryPanel.h"
 #include "app/StereoPlotWindow.h"
 
 namespace {
 
 class Screenshot : public AppFixture {};
+class GuidePictures : public AppFixture {};
 
 TEST_F(Screenshot, MainWindowAt1280x800) {
   const QString target = qEnvironmentVariable("LODEMA_SCREENSHOT");
@@ -61,10 +55,6 @@ TEST_F(Screenshot, EveryPageAt1024x640) {
   }
 }
 
-}  // namespace
-
-namespace {
-
 // The main window with the stereonet docked beside it, for the README, when
 // LODEMA_SCREENSHOT_PLOT names a PNG file (LODEMA_SCREENSHOT_PLOT_SIZE, such
 // as 1024x640, sets the window's size; 1400x800 otherwise).
@@ -90,14 +80,46 @@ TEST_F(Screenshot, MainWindowWithThePlotBeside) {
                                                              {"35", "100", "80", "220"}}};
   for (const auto& row : planes) {
     const std::array<int, 4> boxes = {0, 1, 3, 4};
-    for (int i = 0; i < 4; ++i) {
-      shown.Entries()->Box(boxes[i])->clear();
-      QTest::keyClicks(shown.Entries()->Box(boxes[i]), QString::fromLatin1(row[i]));
-    }
+    for (int i = 0; i < 4; ++i) Retype(shown.Entries()->Box(boxes[i]), QString::fromLatin1(row[i]));
     QTest::mouseClick(plot->RetentionButton(0), Qt::LeftButton);
   }
   QTest::qWait(100);
   ASSERT_TRUE(shown.grab().save(target, "PNG"));
+}
+
+// The stereonet pictures of the user guide, made with the plot window's own
+// "Save plot as" when LODEMA_GUIDE_PICTURES names the guide's images folder:
+// stereonet-analysis.png and stereonet-saved.svg.
+TEST_F(GuidePictures, StereonetAnalysisAndSavedDrawing) {
+  const QString folder = qEnvironmentVariable("LODEMA_GUIDE_PICTURES");
+  if (folder.isEmpty()) GTEST_SKIP() << "LODEMA_GUIDE_PICTURES is not set";
+  MainWindow& shown = Start();
+  shown.Tabs()->setCurrentIndex(2);
+  Click(shown.Conventions()->ShowStereo());
+  StereoPlotWindow* plot = shown.StereoPlot();
+  ASSERT_NE(plot, nullptr);
+  // Calculation 15 hands the plane typed to the plot: twelve limbs of folds
+  // about a gently plunging N-S axis, whose poles spread along a girdle.
+  Click(shown.Calculations()->Button(15));
+  const char* const planes[][2] = {{"10", "085"}, {"25", "095"}, {"40", "090"}, {"55", "100"},
+                                   {"70", "085"}, {"85", "095"}, {"15", "265"}, {"30", "275"},
+                                   {"45", "270"}, {"60", "260"}, {"75", "280"}, {"35", "080"}};
+  for (const auto& plane : planes) {
+    Retype(shown.Entries()->Box(0), QString::fromLatin1(plane[0]));
+    Retype(shown.Entries()->Box(1), QString::fromLatin1(plane[1]));
+    Click(plot->RetentionButton(0));
+  }
+  QString error;
+  ASSERT_TRUE(plot->SavePlotAs(folder + QStringLiteral("/stereonet-saved.svg"), 0, &error))
+      << error.toStdString();
+
+  plot->SetPlaneSymbol(1);  // poles, so that the analysis reads clearly
+  Lodema::Plot::AnalysisChoice choice;
+  choice.contours = Lodema::Plot::DensityMethod::kExponentialKamb;
+  choice.statistics = {true, true, true};
+  plot->SetAnalysis(choice);
+  ASSERT_TRUE(plot->SavePlotAs(folder + QStringLiteral("/stereonet-analysis.png"), 760, &error))
+      << error.toStdString();
 }
 
 }  // namespace

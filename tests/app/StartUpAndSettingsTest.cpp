@@ -1,18 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Start-up and closing of the main window and the QSettings store: the
 // welcome notice, the decimal warning, what survives a restart.
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QLocale>
-#include <QPushButton>
-#include <QRadioButton>
 
 #include "AppFixture.h"
-#include "app/CalculationPages.h"
-#include "app/ConventionsPage.h"
-#include "app/FilePage.h"
 #include "app/Notices.h"
 
 namespace {
@@ -86,7 +77,7 @@ TEST_F(StartUp, DecimalWarningAppearsUntilTheUserDeclinesIt) {
   EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(StartUp, CommaSystemGetsTheCommaNote) {
+TEST_F(StartUp, CommaSystemGetsTheCommaNoteAndTheSystemCharacterNone) {
   QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
   Store().Write("Lodema 4", "StartUp", "Initialised", "True");
   Store().Write("Lodema 4", "Conventions", "NonLocaleDecimal", "True");
@@ -96,10 +87,9 @@ TEST_F(StartUp, CommaSystemGetsTheCommaNote) {
   EXPECT_EQ(messages.shown[0].text,
             notices::DecimalWarningText(OrientGeometry::DecimalMark::kComma));
   EXPECT_TRUE(window->Conventions()->Decimal(0)->isChecked());  // period forced
-}
-
-TEST_F(StartUp, SystemDecimalNeverWarns) {
-  Store().Write("Lodema 4", "StartUp", "Initialised", "True");
+  // The system's own character never warns.
+  Stop();
+  messages.shown.clear();
   Store().Write("Lodema 4", "Conventions", "NonLocaleDecimal", "False");
   Start();
   EXPECT_TRUE(messages.shown.empty());
@@ -119,17 +109,14 @@ TEST_F(StartUp, SaveSettingsKeepsCalculationAndConventionsOverARestart) {
   EXPECT_FALSE(window->Conventions()->SameAsInput()->isChecked());
 }
 
-TEST_F(StartUp, ClosingKeepsTheCalculationButNotUnsavedConventions) {
+TEST_F(StartUp, ClosingOrExitKeepsTheCalculationButNotUnsavedConventions) {
   Start();
   Click(window->Calculations()->Button(12));
   Click(window->Conventions()->InPlane(5));
   Restart();
   EXPECT_EQ(window->Model().Calculation(), 12);
   EXPECT_TRUE(window->Conventions()->InPlane(1)->isChecked());
-}
-
-TEST_F(StartUp, ExitMenuClosesAndSaves) {
-  Start();
+  // The Exit item closes and saves too.
   Click(window->Calculations()->Button(31));
   window->ExitAction()->trigger();
   EXPECT_FALSE(window->isVisible());

@@ -2,27 +2,17 @@
 // The stereonet window driven through the main window: showing and hiding
 // it, its options and menus, the read-out, retention, the type question,
 // the clipboard copies, a batch run feeding it, its settings and its files.
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QComboBox>
 #include <QDockWidget>
 #include <QImage>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPrinter>
-#include <QPushButton>
-#include <QTabWidget>
 #include <cmath>
 
 #include "AppFixture.h"
-#include "app/CalculationPages.h"
-#include "app/ConventionsPage.h"
-#include "app/EntryPanel.h"
-#include "app/FilePage.h"
 #include "app/PlotTypeQuestion.h"
 #include "app/StereoLegendView.h"
 #include "app/StereoPlotArea.h"
@@ -43,12 +33,8 @@ class FakeQuestion : public Plot::MismatchQuestion {
   std::vector<std::string> asked;
 };
 
-class StereoPlotTest : public AppFixture {
+class StereoPlotTest : public StartedAppFixture {
  protected:
-  void SetUp() override {
-    AppFixture::SetUp();
-    Start();
-  }
   StereoPlotWindow* Plot() const { return window->StereoPlot(); }
   QCheckBox* ShowBox() const { return window->Conventions()->ShowStereo(); }
   void ClickShowBox() {
@@ -61,11 +47,8 @@ class StereoPlotTest : public AppFixture {
     if (window->Model().Calculation() != calculation) {
       Click(window->Calculations()->Button(calculation));
     }
-    for (int box = 0; box < 2; ++box) {
-      QLineEdit* edit = window->Entries()->Box(box);
-      edit->clear();
-      QTest::keyClicks(edit, box == 0 ? first : second);
-    }
+    Retype(window->Entries()->Box(0), first);
+    Retype(window->Entries()->Box(1), second);
   }
 };
 
@@ -231,79 +214,56 @@ TEST_F(StereoPlotTest, ResultsRetainedClearedWithTheButtonsEnabledAsTheyShouldBe
   for (int i = 0; i < 3; ++i) EXPECT_FALSE(Plot()->RetentionButton(i)->isEnabled());
 }
 
+// Asked by a question of the tests' or, without one, as a person typing is
+// asked: in a bar above the plot, where every key reaches the entry box,
+// the bar follows the latest result, and its choices act as the message
+// box's.
 TEST_F(StereoPlotTest, TypeMismatchQuestionAndEachAnswer) {
   struct Row {
     const char* name;
     Plot::MismatchAnswer answer;
+    int choice;  // in the bar: Abort, Retry, Ignore
     int retainedAfter;
     int resultTypeAfter;
     bool pendingAfter;
   };
   const std::vector<Row> rows = {
-      {"abort", Plot::MismatchAnswer::kAbort, 1, Plot::kTypePlane, false},
-      {"retry", Plot::MismatchAnswer::kRetry, 0, Plot::kTypeLine, true},
-      {"ignore", Plot::MismatchAnswer::kIgnore, 1, Plot::kTypePlane, true},
+      {"abort", Plot::MismatchAnswer::kAbort, 0, 1, Plot::kTypePlane, false},
+      {"ignore", Plot::MismatchAnswer::kIgnore, 2, 1, Plot::kTypePlane, true},
+      {"retry", Plot::MismatchAnswer::kRetry, 1, 0, Plot::kTypeLine, true},
   };
   ClickShowBox();
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.name);
-    FakeQuestion question;
-    question.answer = row.answer;
-    Plot()->SetMismatchQuestion(&question);
-    Click(Plot()->RetentionButton(2));
-    Enter(15, QStringLiteral("30"), QStringLiteral("120"));
-    Click(Plot()->RetentionButton(0));
-    Enter(16, QStringLiteral("20"), QStringLiteral("300"));  // a line
-    ASSERT_FALSE(question.asked.empty());
-    EXPECT_EQ(question.asked[0].rfind("The type of plotted data from this calculation", 0), 0u);
-    EXPECT_EQ(Plot()->Store().RetainedCount(), row.retainedAfter);
-    EXPECT_EQ(Plot()->Store().TypeCode(Plot::kResult), row.resultTypeAfter);
-    EXPECT_EQ(Plot()->Store().NewDataPending(), row.pendingAfter);
-    Plot()->SetMismatchQuestion(nullptr);
-  }
-}
-
-// Without a question of the tests', a person typing is asked in a bar above
-// the plot: every key reaches the entry box, the bar follows the latest
-// result, and its choices act as the message box's.
-TEST_F(StereoPlotTest, TypeQuestionInABarLeavesTheTypingAlone) {
-  struct Row {
-    const char* name;
-    int choice;  // Abort, Retry, Ignore
-    int retainedAfter;
-    int resultTypeAfter;
-  };
-  const std::vector<Row> rows = {
-      {"abort", 0, 1, Plot::kTypePlane},
-      {"retry", 1, 0, Plot::kTypeLine},
-      {"ignore", 2, 1, Plot::kTypePlane},
-  };
-  ClickShowBox();
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.name);
-    Click(Plot()->RetentionButton(2));
-    Enter(15, QStringLiteral("30"), QStringLiteral("120"));
-    Click(Plot()->RetentionButton(0));
-    Enter(16, QStringLiteral("20"), QStringLiteral("300"));  // a line
-    EXPECT_EQ(window->Entries()->Box(0)->text(), QStringLiteral("20"));
-    EXPECT_EQ(window->Entries()->Box(1)->text(), QStringLiteral("300"));
-    ASSERT_TRUE(Plot()->QuestionBar()->isVisibleTo(Plot()));
-    EXPECT_TRUE(Plot()->QuestionBar()->Text().startsWith(
-        QStringLiteral("The type of plotted data from this calculation")));
-    // Nothing changes until the bar is answered.
-    EXPECT_EQ(Plot()->Store().TypeCode(Plot::kResult), Plot::kTypePlane);
-    EXPECT_FALSE(Plot()->Store().NewDataPending());
-    Click(Plot()->QuestionBar()->Choice(row.choice));
-    EXPECT_FALSE(Plot()->QuestionBar()->isVisibleTo(Plot()));
-    EXPECT_EQ(Plot()->Store().RetainedCount(), row.retainedAfter);
-    EXPECT_EQ(Plot()->Store().TypeCode(Plot::kResult), row.resultTypeAfter);
+  for (const bool inTheBar : {false, true}) {
+    for (const Row& row : rows) {
+      SCOPED_TRACE(std::string(row.name) + (inTheBar ? " in the bar" : ""));
+      FakeQuestion question;
+      question.answer = row.answer;
+      Plot()->SetMismatchQuestion(inTheBar ? nullptr : &question);
+      Click(Plot()->RetentionButton(2));
+      Enter(15, QStringLiteral("30"), QStringLiteral("120"));
+      Click(Plot()->RetentionButton(0));
+      Enter(16, QStringLiteral("20"), QStringLiteral("300"));  // a line
+      if (inTheBar) {
+        EXPECT_EQ(window->Entries()->Box(0)->text(), QStringLiteral("20"));
+        EXPECT_EQ(window->Entries()->Box(1)->text(), QStringLiteral("300"));
+        ASSERT_TRUE(Plot()->QuestionBar()->isVisibleTo(Plot()));
+        EXPECT_TRUE(Plot()->QuestionBar()->Text().startsWith(
+            QStringLiteral("The type of plotted data from this calculation")));
+        // Nothing changes until the bar is answered.
+        EXPECT_EQ(Plot()->Store().TypeCode(Plot::kResult), Plot::kTypePlane);
+        EXPECT_FALSE(Plot()->Store().NewDataPending());
+        Click(Plot()->QuestionBar()->Choice(row.choice));
+        EXPECT_FALSE(Plot()->QuestionBar()->isVisibleTo(Plot()));
+      } else {
+        ASSERT_FALSE(question.asked.empty());
+        EXPECT_EQ(question.asked[0].rfind("The type of plotted data from this calculation", 0), 0u);
+        EXPECT_EQ(Plot()->Store().NewDataPending(), row.pendingAfter);
+      }
+      EXPECT_EQ(Plot()->Store().RetainedCount(), row.retainedAfter);
+      EXPECT_EQ(Plot()->Store().TypeCode(Plot::kResult), row.resultTypeAfter);
+    }
   }
   // After Retry the line is the plot's: the last result (20/300) is shown.
-  Click(Plot()->RetentionButton(2));
-  Enter(15, QStringLiteral("30"), QStringLiteral("120"));
-  Click(Plot()->RetentionButton(0));
-  Enter(16, QStringLiteral("20"), QStringLiteral("300"));
-  Click(Plot()->QuestionBar()->Choice(1));
   EXPECT_NEAR(Plot()->Store().CurrentValue(Plot::kResult, 1), 300 * M_PI / 180, 1e-4);
 }
 
@@ -374,11 +334,8 @@ TEST_F(StereoPlotTest, BatchRunRetainsEveryRowAndPaintsInProportion) {
     rows += QByteArray::number(10 + i % 80) + '\t' + QByteArray::number(i % 360) + "\r\n";
   }
   window->Tabs()->setCurrentIndex(3);
-  WriteFile(QStringLiteral("in.txt"), rows);
-  dialogs.inputNames.push_back(Path(QStringLiteral("in.txt")));
-  Click(window->Files()->Browse(0));
-  window->Files()->FileName(2)->clear();
-  QTest::keyClicks(window->Files()->FileName(2), dir.filePath(QStringLiteral("out.txt")));
+  ChooseInput(QStringLiteral("in.txt"), rows);
+  SetOutputFile(QStringLiteral("out.txt"));
   const long long before = Plot()->SetsPainted();
   Click(window->Files()->StartInput(0));
   EXPECT_EQ(Plot()->Store().RetainedCount(), kRows);
@@ -481,7 +438,7 @@ TEST_F(StereoPlotTest, SavedAndPrintedFilesHaveTheirFormat) {
   EXPECT_TRUE(ReadFile(QStringLiteral("printed.pdf")).startsWith("%PDF"));
 }
 
-TEST_F(StereoPlotTest, AboutBoxNamesVersionQtAndLicence) {
+TEST_F(StereoPlotTest, AboutBoxNamesVersionQtAndLicenceAndRightClickOffersOptions) {
   ClickShowBox();
   Plot()->AboutItem()->trigger();
   QMessageBox* about = Plot()->AboutBox();
@@ -492,10 +449,7 @@ TEST_F(StereoPlotTest, AboutBoxNamesVersionQtAndLicence) {
   EXPECT_TRUE(text.contains(QString::fromLatin1(qVersion())));
   EXPECT_TRUE(text.contains(QStringLiteral("MIT")));
   about->close();
-}
-
-TEST_F(StereoPlotTest, RightClickOffersTheOptionsMenu) {
-  ClickShowBox();
+  // A right click on the net offers the options menu.
   QWidget* area = Plot()->PlotWidget();
   QContextMenuEvent event(QContextMenuEvent::Mouse, area->rect().center(),
                           area->mapToGlobal(area->rect().center()));

@@ -29,7 +29,13 @@ BatchCounts Counts(std::int64_t read, std::int64_t data, std::int64_t uncomputed
   return counts;
 }
 
-TEST(SummaryTest, MessagesAtTheEndOfARun) {
+BatchCounts Stopped(std::int64_t afterLine, BatchCounts counts) {
+  counts.stopped = true;
+  counts.stoppedAfterLine = afterLine;
+  return counts;
+}
+
+TEST(SummaryTest, MessagesAtTheEndOfARunOrWhenTheUserStopsIt) {
   const std::string noValid = std::string("No valid lines of data were found!\r\n") +
                               "Check that the column settings are correct " + kCheck;
   const std::string explain =
@@ -61,35 +67,20 @@ TEST(SummaryTest, MessagesAtTheEndOfARun) {
       {"counts beyond 32 bits", Counts(5'000'000'000, 4'999'999'999),
        "Finished, but 1 line of the 5000000000 total lines of data found were non-data lines." +
            explain},
-  };
-  for (const SummaryRow& row : rows) {
-    SCOPED_TRACE(row.name);
-    EXPECT_EQ(BatchSummaryText(row.counts), row.text);
-  }
-}
-
-BatchCounts Stopped(std::int64_t afterLine, BatchCounts counts) {
-  counts.stopped = true;
-  counts.stoppedAfterLine = afterLine;
-  return counts;
-}
-
-TEST(SummaryTest, RunsStoppedByTheUser) {
-  const SummaryRow rows[] = {
-      {"every line data", Stopped(12, Counts(12, 12)),
+      {"stopped, every line data", Stopped(12, Counts(12, 12)),
        "Stopped by the user after line 12.\r\n12 rows of data were written to the output file."},
-      {"one row, header counted", Stopped(2, Counts(1, 1)),
+      {"stopped, one row, header counted", Stopped(2, Counts(1, 1)),
        "Stopped by the user after line 2.\r\n1 row of data was written to the output file."},
-      {"with non-data lines", Stopped(10, Counts(10, 7)),
+      {"stopped, with non-data lines", Stopped(10, Counts(10, 7)),
        "Stopped by the user after line 10.\r\n7 rows of data were written to the output file; "
        "3 lines were non-data lines."},
-      {"nothing written yet", Stopped(3, Counts(3, 0)),
+      {"stopped, nothing written yet", Stopped(3, Counts(3, 0)),
        "Stopped by the user after line 3.\r\nNo row of data had been written to the output "
        "file."},
       {"stopped before the first row", Stopped(1, Counts(0, 0)),
        "Stopped by the user before the first row.\r\nNo row of data had been written to the output "
        "file."},
-      {"uncomputed rows still reported", Stopped(5, Counts(5, 3, 2)),
+      {"stopped, uncomputed rows still reported", Stopped(5, Counts(5, 3, 2)),
        "Stopped by the user after line 5.\r\n3 rows of data were written to the output "
        "file.\r\n\r\n2 rows could not be computed: planes A and B coincide: no unique result, "
        "first at line 4."},

@@ -41,6 +41,17 @@ struct CellsRow {
   std::vector<std::string> lines;
 };
 
+template <std::size_t N>
+void ExpectCells(const CellsRow (&rows)[N], const std::string& path) {
+  for (const CellsRow& row : rows) {
+    SCOPED_TRACE(row.name);
+    ASSERT_TRUE(testing::WriteZip(path, row.parts));
+    const SheetRead read = ReadSheet(path);
+    EXPECT_EQ(read.error, "");
+    EXPECT_EQ(read.lines, row.lines);
+  }
+}
+
 TEST(WorkbookTest, XlsxCellsAsTheyAreShown) {
   const std::string strings =
       "<si><t>45,5</t></si><si><r><t>N30</t></r><r><t>E</t></r><rPh><t>x</t></rPh></si>";
@@ -84,14 +95,7 @@ TEST(WorkbookTest, XlsxCellsAsTheyAreShown) {
   from1904[1].second.insert(from1904[1].second.find("<sheets>"), "<workbookPr date1904=\"1\"/>");
   ASSERT_TRUE(testing::WriteZip(folder.File("1904.xlsx"), from1904));
   EXPECT_EQ(ReadSheet(folder.File("1904.xlsx")).lines, std::vector<std::string>{"2027-03-16"});
-  for (const CellsRow& row : rows) {
-    SCOPED_TRACE(row.name);
-    const std::string path = folder.File("cells.xlsx");
-    ASSERT_TRUE(testing::WriteZip(path, row.parts));
-    const SheetRead read = ReadSheet(path);
-    EXPECT_EQ(read.error, "");
-    EXPECT_EQ(read.lines, row.lines);
-  }
+  ExpectCells(rows, folder.File("cells.xlsx"));
 }
 
 TEST(WorkbookTest, OdsRepeatsExpandedAndTextAsShown) {
@@ -128,15 +132,8 @@ TEST(WorkbookTest, OdsRepeatsExpandedAndTextAsShown) {
                            "table:number-columns-repeated=\"1024\"/></table:table-row>"}}),
        {"5\t5\t\t\t\t6", "5\t5\t\t\t\t6", "", "", "", "7"}},
   };
-  testing::ScratchFolder folder;
-  for (const CellsRow& row : rows) {
-    SCOPED_TRACE(row.name);
-    const std::string path = folder.File("cells.ods");
-    ASSERT_TRUE(testing::WriteZip(path, row.parts));
-    const SheetRead read = ReadSheet(path);
-    EXPECT_EQ(read.error, "");
-    EXPECT_EQ(read.lines, row.lines);
-  }
+  const testing::ScratchFolder folder;
+  ExpectCells(rows, folder.File("cells.ods"));
 }
 
 TEST(WorkbookTest, SheetsChosenByNameOrPosition) {

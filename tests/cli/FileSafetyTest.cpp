@@ -1,38 +1,21 @@
 // SPDX-License-Identifier: MIT
 // lodema-batch must never destroy the data it reads: the same file reached
 // through the standard streams, and file names that look like the clipboard.
-#include <gtest/gtest.h>
-#include <sys/wait.h>
-
-#include <cstdlib>
 #include <string>
 
-#include "tests/batch/FakePlatform.h"
+#include "tests/cli/ToolInFolder.h"
 
+namespace Lodema::testing {
 namespace {
-
-using Lodema::testing::ScratchFolder;
 
 constexpr const char* kSameFile =
     "The output file is the same as the input file.\nChoose another output file.\n";
 
-class FileSafetyTest : public ::testing::Test {
+class FileSafetyTest : public ToolInFolderTest {
  protected:
-  // Runs "lodema-batch ARGS REDIRECTIONS" in the scratch folder; returns the
-  // exit status.
-  int Shell(const std::string& args, const std::string& redirections) {
-    const std::string command = "cd '" + folder_.File("") +
-                                "' && LC_ALL=C '" LODEMA_BATCH_TOOL "' " + args + " " +
-                                redirections + " 2> stderr.txt";
-    const int raw = std::system(command.c_str());
-    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  int Tool(const std::string& args, const std::string& redirections) {
+    return Shell("$B " + args + " " + redirections);
   }
-  std::string Read(const std::string& name) const {
-    return ScratchFolder::Read(folder_.File(name));
-  }
-  void Write(const std::string& name, const std::string& bytes) { folder_.Write(name, bytes); }
-
-  ScratchFolder folder_;
 };
 
 const std::string kRows = [] {
@@ -57,7 +40,7 @@ TEST_F(FileSafetyTest, TheFileReadIsNeverWritten) {
   for (const SameFileCase& c : cases) {
     SCOPED_TRACE(c.name);
     Write("f.txt", kRows);
-    EXPECT_EQ(Shell(c.args, c.redirections), 1);
+    EXPECT_EQ(Tool(c.args, c.redirections), 1);
     EXPECT_EQ(Read("stderr.txt"), kSameFile);
     EXPECT_EQ(Read("f.txt"), kRows);
   }
@@ -65,14 +48,14 @@ TEST_F(FileSafetyTest, TheFileReadIsNeverWritten) {
 
 TEST_F(FileSafetyTest, TerminalsAndDevicesAreNotTakenForTheSameFile) {
   Write("in.txt", "30\t090\t60\t180\r\n");
-  EXPECT_EQ(Shell("--calc 0 --in - --out -", "< in.txt > /dev/null"), 0);
-  EXPECT_EQ(Shell("--calc 0 --in /dev/null --out -", "> /dev/null"), 1);
+  EXPECT_EQ(Tool("--calc 0 --in - --out -", "< in.txt > /dev/null"), 0);
+  EXPECT_EQ(Tool("--calc 0 --in /dev/null --out -", "> /dev/null"), 1);
   EXPECT_EQ(Read("stderr.txt").rfind("No valid lines", 0), 0u);
 }
 
 TEST_F(FileSafetyTest, NamesBeginningWithPasteAreFiles) {
   Write("Pasteboard.txt", "30\t090\t60\t180\r\n");
-  EXPECT_EQ(Shell("--calc 0 --in Pasteboard.txt --out o.txt", ""), 0);
+  EXPECT_EQ(Tool("--calc 0 --in Pasteboard.txt --out o.txt", ""), 0);
   EXPECT_EQ(Read("o.txt"), "29\t108\r\n");
   EXPECT_EQ(Read("stderr.txt"), "");
 }
@@ -80,21 +63,22 @@ TEST_F(FileSafetyTest, NamesBeginningWithPasteAreFiles) {
 TEST_F(FileSafetyTest, ReadAndWriteFailuresAreNamed) {
   // Regression: an unreadable standard input was reported as "No valid lines
   // of data were found!", and a full disk as a problem opening the file.
-  EXPECT_EQ(Shell("--calc 0 --in - --out o.txt", "< ."), 1);
+  EXPECT_EQ(Tool("--calc 0 --in - --out o.txt", "< ."), 1);
   EXPECT_EQ(Read("stderr.txt"), "The input could not be read after 0 lines: Is a directory.\n");
-  EXPECT_EQ(Shell("--calc 0 --in - --out o.txt", "<&-"), 1);
+  EXPECT_EQ(Tool("--calc 0 --in - --out o.txt", "<&-"), 1);
   EXPECT_EQ(Read("stderr.txt").rfind("The input could not be read after 0 lines: ", 0), 0u);
   Write("in.txt", "30\t090\t60\t180\r\n");
-  EXPECT_EQ(Shell("--calc 0 --in in.txt --out /dev/full", ""), 1);
+  EXPECT_EQ(Tool("--calc 0 --in in.txt --out /dev/full", ""), 1);
   EXPECT_EQ(Read("stderr.txt").rfind("There has been a problem writing the output file.", 0), 0u);
 }
 
 TEST_F(FileSafetyTest, EndlessOrBinaryInputIsRefused) {
   // Regression: --in /dev/zero aborted with std::bad_alloc.
-  EXPECT_EQ(Shell("--calc 0 --in /dev/zero --out o.txt", ""), 1);
+  EXPECT_EQ(Tool("--calc 0 --in /dev/zero --out o.txt", ""), 1);
   EXPECT_EQ(Read("stderr.txt"), "\"/dev/zero\" is not a text file.\n");
-  EXPECT_EQ(Shell("--calc 0 --in - --out o.txt", "< /dev/zero"), 1);
+  EXPECT_EQ(Tool("--calc 0 --in - --out o.txt", "< /dev/zero"), 1);
   EXPECT_EQ(Read("stderr.txt"), "\"-\" is not a text file.\n");
 }
 
 }  // namespace
+}  // namespace Lodema::testing

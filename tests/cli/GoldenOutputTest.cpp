@@ -86,34 +86,6 @@ std::string ShellQuoted(const std::string& text) {
   return quoted + "'";
 }
 
-// The first line where two texts differ, shown with visible control bytes.
-std::string FirstDifference(const std::string& expected, const std::string& actual) {
-  auto visible = [](const std::string& line) {
-    std::string out;
-    for (const char ch : line) {
-      if (ch == '\t') {
-        out += "\\t";
-      } else if (ch == '\r') {
-        out += "\\r";
-      } else {
-        out += ch;
-      }
-    }
-    return out;
-  };
-  const std::vector<std::string> a = SplitLines(expected);
-  const std::vector<std::string> b = SplitLines(actual);
-  for (std::size_t i = 0; i < std::max(a.size(), b.size()); ++i) {
-    const std::string left = i < a.size() ? a[i] : "<missing>";
-    const std::string right = i < b.size() ? b[i] : "<missing>";
-    if (left != right) {
-      return "line " + std::to_string(i + 1) + "\n  expected: " + visible(left) +
-             "\n  actual:   " + visible(right);
-    }
-  }
-  return "only the final line end differs";
-}
-
 std::vector<std::string> CaseNames() {
   std::vector<std::string> names;
   for (const fs::directory_entry& entry : fs::directory_iterator(LODEMA_GOLDEN_DIR)) {
@@ -178,8 +150,8 @@ TEST_P(GoldenOutputTest, MatchesStoredRun) {
   EXPECT_EQ(expectedNames, actualNames) << "the run left different parts (an output file or not)";
   for (const Block& block : actual) {
     if (!given.count(block.name)) continue;
-    EXPECT_TRUE(given[block.name] == block.bytes)
-        << block.name << " differs at " << FirstDifference(given[block.name], block.bytes);
+    // gtest shows the lines that differ, with their tabs and CRs visible.
+    EXPECT_EQ(given[block.name], block.bytes) << block.name << " differs";
   }
 }
 

@@ -72,6 +72,23 @@ TEST(OptionsTest, UsageErrorsNameTheBadOption) {
       {"second output", Args({"--out=c.txt"}), "--out is given more than once"},
       {"second plot", Args({"--plot", "a.svg", "--plot", "b.svg"}),
        "--plot is given more than once"},
+      {"plot detail without --plot", Args({"--axes", "2"}), "--axes needs --plot"},
+      {"projection", Args({"--plot", "n.svg", "--plot-type", "wulff"}),
+       "--plot-type must be 'area' or 'angle'"},
+      {"planes", Args({"--plot", "n.svg", "--planes-as", "dots"}),
+       "--planes-as must be 'circles' or 'poles'"},
+      {"axes range", Args({"--plot", "n.svg", "--axes", "4"}), "--axes must be 0, 1, 2 or 3"},
+      {"unknown kind", Args({"--plot", "n.svg", "--plot-show", "result,E"}),
+       "--plot-show needs a list of result, A, B, C, D"},
+      {"empty kind", Args({"--plot", "n.svg", "--plot-show", "A,"}),
+       "--plot-show needs a list of result, A, B, C, D"},
+      {"no plot file", Args({"--plot"}), "--plot needs an SVG file name"},
+      {"contour without a plot", Args({"--contour", "kamb"}), "--contour needs --plot"},
+      {"unknown contour method", Args({"--plot", "n.svg", "--contour", "schmidt"}),
+       "--contour must be exp-kamb, kamb or count"},
+      {"empty inline contour method", Args({"--plot", "n.svg", "--contour="}),
+       "--contour must be exp-kamb, kamb or count"},
+      {"stats with a value", Args({"--stats=yes"}), "--stats takes no value"},
   };
   for (const ErrorRow& row : rows) {
     SCOPED_TRACE(row.name);
@@ -81,19 +98,25 @@ TEST(OptionsTest, UsageErrorsNameTheBadOption) {
   }
 }
 
-TEST(OptionsTest, FilesDefaultToTheStandardStreams) {
+TEST(OptionsTest, FilesDefaultToTheStandardStreamsAndJobsToTheCores) {
   struct Row {
     const char* name;
     std::vector<std::string> args;
     std::string input;
     std::string output;
     bool quiet;
+    int jobs = 0;  // as many as the cores
   };
   const Row rows[] = {
       {"neither given", {"--calc", "0"}, "-", "-", false},
       {"input only", {"--calc", "0", "--in", "a.txt"}, "a.txt", "-", false},
       {"output only, quiet", {"--quiet", "--calc", "0", "--out", "b.txt"}, "-", "b.txt", true},
-      {"both named", {"--calc", "0", "--in=a.txt", "--out", "b.txt"}, "a.txt", "b.txt", false},
+      {"both named, jobs",
+       {"--calc", "0", "--in=a.txt", "--out", "b.txt", "--jobs", "3"},
+       "a.txt",
+       "b.txt",
+       false,
+       3},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -102,6 +125,7 @@ TEST(OptionsTest, FilesDefaultToTheStandardStreams) {
     EXPECT_EQ(parse.options->input, row.input);
     EXPECT_EQ(parse.options->output, row.output);
     EXPECT_EQ(parse.options->quiet, row.quiet);
+    EXPECT_EQ(parse.options->jobs, row.jobs);
   }
   EXPECT_EQ(ParseCliArguments({"--in", "a.txt"}).error, "--calc is required");
   EXPECT_EQ(ParseCliArguments({"--calc", "0", "--quiet=yes"}).error, "--quiet takes no value");
@@ -122,11 +146,57 @@ TEST(OptionsTest, HelpDocumentsEveryOption) {
   for (std::string option; options >> option;) {
     EXPECT_NE(help.find(option), std::string::npos) << option;
   }
+  for (const char* option : {"--plot ", "--plot-type", "--planes-as", "--axes", "--plot-show",
+                             "--contour", "exp-kamb", "--stats"}) {
+    EXPECT_NE(help.find(option), std::string::npos) << option;
+    EXPECT_NE(UsageText().find(option), std::string::npos) << option;
+  }
 }
 
-TEST(OptionsTest, JobsDefaultToTheCoresAndTakeACount) {
-  EXPECT_EQ(ParseCliArguments(Args({})).options->jobs, 0);
-  EXPECT_EQ(ParseCliArguments(Args({"--jobs", "3"})).options->jobs, 3);
+TEST(OptionsTest, PlotValuesAndDefaults) {
+  const CliParse plain = ParseCliArguments(Args({"--plot", "net.svg"}));
+  ASSERT_TRUE(plain.options);
+  EXPECT_EQ(plain.options->plotFile, "net.svg");
+  EXPECT_FALSE(plain.options->plotEqualAngle);
+  EXPECT_FALSE(plain.options->planesAsPoles);
+  EXPECT_EQ(plain.options->plotAxes, 0);
+  EXPECT_EQ(plain.options->plotShow, (std::array<bool, 5>{true, false, false, false, false}));
+
+  const CliParse all =
+      ParseCliArguments(Args({"--plot=n.svg", "--plot-type", "angle", "--planes-as=poles", "--axes",
+                              "3", "--plot-show", "a,Result,D"}));
+  ASSERT_TRUE(all.options) << all.error;
+  EXPECT_TRUE(all.options->plotEqualAngle);
+  EXPECT_TRUE(all.options->planesAsPoles);
+  EXPECT_EQ(all.options->plotAxes, 3);
+  EXPECT_EQ(all.options->plotShow, (std::array<bool, 5>{true, true, false, false, true}));
+}
+
+TEST(OptionsTest, ContourMethodIsOptionalAndStatsIsAFlag) {
+  using M = Plot::DensityMethod;
+  const struct {
+    const char* name;
+    std::vector<std::string> args;
+    std::optional<M> contour;
+    bool stats;
+  } rows[] = {
+      {"neither", Args({"--plot", "n.svg"}), std::nullopt, false},
+      {"bare --contour at the end", Args({"--plot", "n.svg", "--contour"}), M::kExponentialKamb,
+       false},
+      {"bare --contour before an option", Args({"--contour", "--stats", "--plot", "n.svg"}),
+       M::kExponentialKamb, true},
+      {"named", Args({"--plot", "n.svg", "--contour", "kamb"}), M::kKamb, false},
+      {"inline", Args({"--plot", "n.svg", "--contour=count"}), M::kOnePercentArea, false},
+      {"explicit default", Args({"--plot", "n.svg", "--contour", "exp-kamb"}), M::kExponentialKamb,
+       false},
+      {"stats without a plot", Args({"--stats"}), std::nullopt, true},
+  };
+  for (const auto& row : rows) {
+    const CliParse parse = ParseCliArguments(row.args);
+    ASSERT_TRUE(parse.options) << row.name << ": " << parse.error;
+    EXPECT_EQ(parse.options->contour, row.contour) << row.name;
+    EXPECT_EQ(parse.options->stats, row.stats) << row.name;
+  }
 }
 
 }  // namespace

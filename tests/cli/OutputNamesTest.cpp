@@ -2,10 +2,10 @@
 // Output and plot names that lead elsewhere (standard output, links, the
 // input, hard links, read-only folders), inputs that can be read only once,
 // and failed runs: whatever the user had stays, and a refusal says why.
-#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -17,26 +17,7 @@ namespace {
 constexpr const char* kRow = "30\t090\t60\t180\r\n";
 constexpr const char* kResult = "29\t108\r\n";
 
-class OutputNamesTest : public ToolInFolderTest {
- protected:
-  // Runs a shell command line in the folder with the tool as $B; the exit
-  // status of the line.
-  int Shell(const std::string& line) {
-    const std::string command = "cd '" + folder_.File("") +
-                                "' && B='" LODEMA_BATCH_TOOL "' && export LC_ALL=C && { " + line +
-                                " ; } 2> stderr.txt";
-    const int raw = std::system(command.c_str());
-    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  }
-  std::vector<std::string> HiddenFiles() const {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder_.File(""))) {
-      const std::string name = entry.path().filename().string();
-      if (name[0] == '.') names.push_back(name);
-    }
-    return names;
-  }
-};
+using OutputNamesTest = ToolInFolderTest;
 
 struct NameCase {
   const char* name;
@@ -128,13 +109,14 @@ TEST_F(OutputNamesTest, AReadOnlyFolderTakesTheFileInPlace) {
 
 TEST_F(OutputNamesTest, InputsThatCanBeReadOnlyOnceAreReadOnce) {
   Write("in.txt", std::string(kRow) + kRow);
-  const std::string twice = std::string(kResult) + kResult;
-  EXPECT_EQ(Shell("mkfifo ff; cat in.txt > ff & $B --calc 0 --in ff --out o.txt"), 0);
-  EXPECT_EQ(Read("o.txt"), twice);
-  EXPECT_EQ(Shell("bash -c \"$B --calc 0 --in <(cat in.txt) --out o2.txt\""), 0);
-  EXPECT_EQ(Read("o2.txt"), twice);
-  EXPECT_EQ(Shell("cat in.txt | $B --calc 0 --in /dev/stdin --out o3.txt"), 0);
-  EXPECT_EQ(Read("o3.txt"), twice);
+  for (const char* line : {"mkfifo ff; cat in.txt > ff & $B --calc 0 --in ff --out o.txt",
+                           "bash -c \"$B --calc 0 --in <(cat in.txt) --out o.txt\"",
+                           "cat in.txt | $B --calc 0 --in /dev/stdin --out o.txt"}) {
+    SCOPED_TRACE(line);
+    std::remove(folder_.File("o.txt").c_str());
+    EXPECT_EQ(Shell(line), 0);
+    EXPECT_EQ(Read("o.txt"), std::string(kResult) + kResult);
+  }
 }
 
 TEST_F(OutputNamesTest, AFailedRunKeepsThePreviousResultsAndPlot) {

@@ -1,10 +1,6 @@
 // SPDX-License-Identifier: MIT
 // lodema-batch --plot run as a program: the SVG holds one symbol per
 // written row at its projected position.
-#include <gtest/gtest.h>
-#include <sys/wait.h>
-
-#include <cstdlib>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -21,11 +17,6 @@ struct Mark {
 
 class PlotEndToEndTest : public Lodema::testing::ToolInFolderTest {
  protected:
-  int Run(const std::vector<std::string>& args, const std::string& input) {
-    Write("in.txt", input);
-    return RunTool(args, "> stdout.txt 2> stderr.txt");
-  }
-
   // Centres of the boxes ("rect", written as path steps) or circles filled
   // with `fill` left of the legend column, in plot units (the file writes y
   // negated). Elements take their fill from their group.
@@ -82,7 +73,7 @@ TEST_F(PlotEndToEndTest, OneSymbolPerWrittenRowAtItsPosition) {
     std::vector<std::string> args = {"--calc", "16",      "--in",   "in.txt",
                                      "--out",  "out.txt", "--plot", "net.svg"};
     args.insert(args.end(), row.extra.begin(), row.extra.end());
-    EXPECT_EQ(Run(args, input), 0) << row.name << Read("stderr.txt");
+    EXPECT_EQ(RunOn(args, input), 0) << row.name << Read("stderr.txt");
     const std::string svg = Read("net.svg");
     EXPECT_EQ(Marks(svg, "rect", kResultRed), row.marks) << row.name;
     EXPECT_NE(svg.find(">Result</text>"), std::string::npos) << row.name;
@@ -93,18 +84,18 @@ TEST_F(PlotEndToEndTest, OneSymbolPerWrittenRowAtItsPosition) {
 
 TEST_F(PlotEndToEndTest, EntryPlanesAsPolesAndCircles) {
   const std::string input = "30\t090\t60\t180\r\n45\t010\t20\t300\r\n";
-  EXPECT_EQ(Run({"--calc", "0", "--in", "in.txt", "--out", "out.txt", "--plot", "net.svg",
-                 "--plot-show", "A", "--planes-as", "poles"},
-                input),
+  EXPECT_EQ(RunOn({"--calc", "0", "--in", "in.txt", "--out", "out.txt", "--plot", "net.svg",
+                   "--plot-show", "A", "--planes-as", "poles"},
+                  input),
             0);
   std::string svg = Read("net.svg");
   // Poles of 30/090 and 45/010: 60/270 and 45/190 (r = sqrt(1 - cos 30) and so on).
   EXPECT_EQ(Marks(svg, "circle", kNavy), (std::vector<Mark>{{-366, 0}, {-94, -533}}));
   EXPECT_TRUE(Marks(svg, "rect", kResultRed).empty());
 
-  EXPECT_EQ(Run({"--calc", "0", "--in", "in.txt", "--out", "out.txt", "--plot", "net.svg",
-                 "--plot-show", "A,B", "--axes", "3"},
-                input),
+  EXPECT_EQ(RunOn({"--calc", "0", "--in", "in.txt", "--out", "out.txt", "--plot", "net.svg",
+                   "--plot-show", "A,B", "--axes", "3"},
+                  input),
             0);
   svg = Read("net.svg");
   std::size_t curves = 0;
@@ -116,9 +107,9 @@ TEST_F(PlotEndToEndTest, EntryPlanesAsPolesAndCircles) {
 }
 
 TEST_F(PlotEndToEndTest, UnwritablePlotFileFails) {
-  EXPECT_EQ(Run({"--calc", "16", "--in", "in.txt", "--out", "out.txt", "--plot",
-                 "no-such-folder/net.svg"},
-                "30\t090\r\n"),
+  EXPECT_EQ(RunOn({"--calc", "16", "--in", "in.txt", "--out", "out.txt", "--plot",
+                   "no-such-folder/net.svg"},
+                  "30\t090\r\n"),
             1);
   EXPECT_NE(Read("stderr.txt").find("cannot write the plot file 'no-such-folder/net.svg'"),
             std::string::npos);

@@ -3,10 +3,8 @@
 // go, the files they would have replaced stay, and the program ends as the
 // signal ends it. A reader that goes away ends the run at once.
 #include <fcntl.h>
-#include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -21,16 +19,7 @@ namespace {
 
 constexpr const char* kRow = "30\t090\t60\t180\r\n";
 
-class SignalsTest : public ToolInFolderTest {
- protected:
-  int HiddenFileCount() const {
-    int count = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(folder_.File(""))) {
-      if (entry.path().filename().string()[0] == '.') ++count;
-    }
-    return count;
-  }
-};
+using SignalsTest = ToolInFolderTest;
 
 TEST_F(SignalsTest, AnInterruptedRunRemovesItsTemporaryFiles) {
   for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
@@ -59,16 +48,16 @@ TEST_F(SignalsTest, AnInterruptedRunRemovesItsTemporaryFiles) {
     // input ends.
     for (int i = 0; i < 10000; ++i) rows += kRow;
     ASSERT_EQ(::write(writer, rows.data(), rows.size()), static_cast<ssize_t>(rows.size()));
-    for (int wait = 0; wait < 500 && HiddenFileCount() < 2; ++wait) {
+    for (int wait = 0; wait < 500 && HiddenFiles().size() < 2; ++wait) {
       std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
-    EXPECT_EQ(HiddenFileCount(), 2);
+    EXPECT_EQ(HiddenFiles().size(), 2u);
     ::kill(tool, signal);
     int status = 0;
     ASSERT_EQ(::waitpid(tool, &status, 0), tool);
     ::close(writer);
     EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal);
-    EXPECT_EQ(HiddenFileCount(), 0);
+    EXPECT_TRUE(HiddenFiles().empty());
     EXPECT_EQ(Read("o.txt"), "OLD RESULTS\n");
     EXPECT_EQ(Read("p.svg"), "OLD PLOT\n");
   }

@@ -2,14 +2,11 @@
 // lodema-batch without --in or --out reads standard input and writes
 // standard output: in a shell pipe it gives the very bytes a run between
 // files gives, and its standard error stays free of any progress line.
-#include <gtest/gtest.h>
-
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
-#include "tests/batch/FakePlatform.h"
+#include "tests/cli/ToolInFolder.h"
 
 namespace {
 
@@ -19,12 +16,8 @@ struct Outcome {
   std::string err;
 };
 
-class StandardStreamsTest : public ::testing::Test {
+class StandardStreamsTest : public Lodema::testing::ToolInFolderTest {
  protected:
-  std::string Read(const std::string& name) const {
-    return Lodema::testing::ScratchFolder::Read(folder_.File(name));
-  }
-
   // Runs `before (TOOL args redirections) after` in the scratch folder under
   // the C locale; the tool's standard error and exit status are caught
   // inside the brackets, so that a pipe around it hides neither. out names
@@ -39,8 +32,6 @@ class StandardStreamsTest : public ::testing::Test {
     const std::string status = Read("status.txt");
     return {status.empty() ? -1 : std::stoi(status), Read(out), Read("stderr.txt")};
   }
-
-  Lodema::testing::ScratchFolder folder_;
 };
 
 struct PipeRow {
@@ -66,7 +57,7 @@ TEST_F(StandardStreamsTest, PipeGivesTheSameBytesAsFiles) {
   };
   for (const PipeRow& row : rows) {
     SCOPED_TRACE(row.name);
-    folder_.Write("in.txt", row.input);
+    Write("in.txt", row.input);
     // A run without a data row leaves its output file as it was, so each row
     // starts without the previous row's files.
     for (const char* name : {"out.txt", "redirected.txt", "piped.txt"}) {
@@ -90,30 +81,20 @@ TEST_F(StandardStreamsTest, PipeGivesTheSameBytesAsFiles) {
 }
 
 // A file called "-" in the working folder is neither the input nor the
-// output of a pipe run, so the run is no "same file" case and leaves it be.
-TEST_F(StandardStreamsTest, FileNamedDashIsNotTheStandardStreams) {
-  folder_.Write("-", "keep me\n");
-  folder_.Write("in.txt", "30\t090\t60\t180\n");
-  for (const std::vector<std::string>& args :
-       {std::vector<std::string>{"--calc", "0"}, {"--calc", "0", "--in", "-", "--out", "-"}}) {
+// output of a pipe run, so the run is no "same file" case and leaves it be;
+// --quiet changes nothing but the progress line, which a pipe never shows.
+TEST_F(StandardStreamsTest, FileNamedDashIsNotTheStandardStreamsAndQuietChangesNothing) {
+  Write("-", "keep me\n");
+  Write("in.txt", "30\t090\t60\t180\n");
+  for (const std::vector<std::string>& args : {std::vector<std::string>{"--calc", "0"},
+                                               {"--calc", "0", "--in", "-", "--out", "-"},
+                                               {"--calc", "0", "--quiet"}}) {
     const Outcome run = Run("", args, "< in.txt > out.txt", "", "out.txt");
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "29\t108\r\n");
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(Read("-"), "keep me\n");
   }
-}
-
-TEST_F(StandardStreamsTest, QuietChangesNothingButTheProgressLine) {
-  folder_.Write("in.txt", "30\t090\t60\t180\n");
-  const Outcome plain = Run("", {"--calc", "0"}, "< in.txt > plain.txt", "", "plain.txt");
-  const Outcome quiet =
-      Run("", {"--calc", "0", "--quiet"}, "< in.txt > quiet.txt", "", "quiet.txt");
-  EXPECT_EQ(plain.status, 0);
-  EXPECT_EQ(quiet.status, 0);
-  EXPECT_EQ(quiet.out, "29\t108\r\n");
-  EXPECT_EQ(quiet.out, plain.out);
-  EXPECT_EQ(quiet.err, plain.err);
 }
 
 }  // namespace

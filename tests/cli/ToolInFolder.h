@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,33 @@ class ToolInFolderTest : public ::testing::Test {
     command += " " + redirections;
     const int raw = std::system(command.c_str());
     return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  }
+
+  // Runs the tool on input written to in.txt, its standard streams in
+  // stdout.txt and stderr.txt.
+  int RunOn(const std::vector<std::string>& args, const std::string& input) {
+    Write("in.txt", input);
+    return RunTool(args, "> stdout.txt 2> stderr.txt");
+  }
+
+  // Runs a shell command line in the folder with the tool as $B and its
+  // standard error in stderr.txt; the exit status of the line.
+  int Shell(const std::string& line) {
+    const std::string command = "cd '" + folder_.File("") +
+                                "' && B='" LODEMA_BATCH_TOOL "' && export LC_ALL=C && { " + line +
+                                " ; } 2> stderr.txt";
+    const int raw = std::system(command.c_str());
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  }
+
+  // Temporary files of a run are hidden ones beside its output.
+  std::vector<std::string> HiddenFiles() const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder_.File(""))) {
+      const std::string name = entry.path().filename().string();
+      if (name[0] == '.') names.push_back(name);
+    }
+    return names;
   }
 
   ScratchFolder folder_;

@@ -78,33 +78,21 @@ TEST_F(ModelTest, DirectionNotationConvertsTypedDirections) {
   EXPECT_EQ(Box(1), "135");
 }
 
-struct ResultRewriteRow {
-  const char* name;
-  int calculation;
-  int planeConvOut;
-  int lineConvOut;
-  int quadrantOut;
-  const char* results;
-};
-class OutputConventionChange : public ModelTest,
-                               public ::testing::WithParamInterface<ResultRewriteRow> {};
-
-TEST_P(OutputConventionChange, RewritesTheShownResult) {
-  const ResultRewriteRow& row = GetParam();
-  Enter(row.calculation, {{0, "30"}, {1, "135"}});
-  model.SetOutputPlaneNotation(row.planeConvOut);
-  model.SetOutputLineOrder(row.lineConvOut);
-  model.SetOutputDirectionNotation(row.quadrantOut);
-  EXPECT_EQ(Results(4), row.results);
+// What a box holds decides what a notation change rewrites, not what the
+// user calls it: a core plunge named "dip" is no plane, a beta angle named
+// "trend" no direction.
+TEST_F(ModelTest, UsersWordsDoNotChangeWhatIsRewritten) {
+  model.settings().PlungeName = "dip";
+  model.settings().betaWord = "trend";
+  Enter(17, {{0, "30"}, {1, "60"}, {6, "20"}, {7, "200"}});
+  const std::string result = Results(4);
+  model.SetInputPlaneNotation(3);
+  EXPECT_EQ(Box(0) + "|" + Box(1) + "|" + Box(6) + "|" + Box(7), "30|60|20|200");
+  model.SetInputDirectionNotation(1);
+  EXPECT_EQ(Box(0) + "|" + Box(1) + "|" + Box(6) + "|" + Box(7), "30|60|20|S20W");
+  EXPECT_TRUE(model.AllEntriesValid());
+  EXPECT_EQ(Results(4), result);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Conventions, OutputConventionChange,
-    ::testing::Values(ResultRewriteRow{"Strike", 15, 3, 0, 0, "045|30|S"},
-                      ResultRewriteRow{"StrikeQuadrant", 15, 4, 0, 1, "30|S|N45E"},
-                      ResultRewriteRow{"LineOrder", 16, 1, 1, 0, "135|30|"},
-                      ResultRewriteRow{"LineQuadrant", 16, 1, 0, 1, "30|S45E|"}),
-    [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 // Each input notation, changed while "Same as Input File" is ticked, carries
 // its output notation along (settings, option buttons, the plot's code and
@@ -123,32 +111,19 @@ struct CouplingRow {
 };
 
 TEST_F(ModelTest, SameAsInputCouplesEveryOutputNotation) {
+  using enum PlaneNotation;
+  using enum LineNotation;
+  using enum AzimuthStyle;
+  // clang-format off
   const CouplingRow rows[] = {
-      {"plane notation",
-       &CalculatorModel::SetInputPlaneNotation,
-       3,
-       3,
-       0,
-       0,
-       {PlaneNotation::kStrikeDipSense, LineNotation::kPlungeTrend, AzimuthStyle::kAzimuth},
-       "30|135|"},
-      {"line order",
-       &CalculatorModel::SetInputLineOrder,
-       1,
-       1,
-       1,
-       0,
-       {PlaneNotation::kDipDipDirection, LineNotation::kTrendPlunge, AzimuthStyle::kAzimuth},
-       "135|30|"},
-      {"direction notation",
-       &CalculatorModel::SetInputDirectionNotation,
-       1,
-       1,
-       0,
-       1,
-       {PlaneNotation::kDipDipDirection, LineNotation::kPlungeTrend, AzimuthStyle::kQuadrant},
-       "30|S45E|"},
+      {"plane notation", &CalculatorModel::SetInputPlaneNotation, 3, 3, 0, 0,
+       {kStrikeDipSense, kPlungeTrend, kAzimuth}, "30|135|"},
+      {"line order", &CalculatorModel::SetInputLineOrder, 1, 1, 1, 0,
+       {kDipDipDirection, kTrendPlunge, kAzimuth}, "135|30|"},
+      {"direction notation", &CalculatorModel::SetInputDirectionNotation, 1, 1, 0, 1,
+       {kDipDipDirection, kPlungeTrend, kQuadrant}, "30|S45E|"},
   };
+  // clang-format on
   for (const CouplingRow& row : rows) {
     SCOPED_TRACE(row.name);
     CalculatorModel coupled;

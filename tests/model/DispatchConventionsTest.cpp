@@ -25,16 +25,12 @@ TEST_F(ConventionTest, InputNotations) {
     int planes, lineOrder, quadrant;
     Entries in;
   } rows[] = {
-      {"strike, dip, sense",
-       3,
-       0,
-       0,
+      // clang-format off
+      {"strike, dip, sense", 3, 0, 0,
        {{0, "360"}, {1, "30"}, {2, "e"}, {3, "90"}, {4, "60"}, {5, "S"}}},
-      {"dip, sense, strike",
-       4,
-       0,
-       0,
+      {"dip, sense, strike", 4, 0, 0,
        {{0, "30"}, {1, "E"}, {2, "180"}, {3, "60"}, {4, "S"}, {5, "270"}}},
+      // clang-format on
       {"strike, dip (RH rule)", 6, 0, 0, {{0, "0"}, {1, "30"}, {3, "90"}, {4, "60"}}},
       {"quadrant bearings", 1, 0, 1, {{0, "30"}, {1, "N90E"}, {3, "60"}, {4, "S0E"}}},
       {"decimal comma", 1, 0, 0, {{0, "30,0"}, {1, "90,0"}, {3, "60,0"}, {4, "180,0"}}},

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Entry validation as the user types: the rules by label, the rewrites of
-// sense and obtuse boxes, the messages, the mirror of the section trend and
-// reading a window for the calculation.
-#include <optional>
+// sense and obtuse boxes, the messages and the mirror of the section trend.
 #include <string>
 
 #include "ModelTestSupport.h"
@@ -18,6 +16,7 @@ struct ValidationRow {
   bool betaRange360;
   int quadrantIn;
   bool valid;
+  const char* shown = nullptr;  // the box's text afterwards, when rewritten
 };
 
 // More digits than a double holds: "1" and 400 zeros.
@@ -32,7 +31,9 @@ TEST_P(ValidationRules, FlagAndMessageFollowTheLabel) {
   model.SelectCalculation(row.calculation);
   model.SetEntryText(row.box, row.text);
   EXPECT_EQ(model.EntryValid(row.box), row.valid);
-  EXPECT_EQ(Message().rfind("Error: Invalid Entry Values", 0) == 0, !row.valid);
+  // An empty box is not reported.
+  EXPECT_EQ(Message().rfind("Error: Invalid Entry Values", 0) == 0, !row.valid && *row.text);
+  EXPECT_EQ(Box(row.box), row.shown ? row.shown : row.text);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -65,38 +66,18 @@ INSTANTIATE_TEST_SUITE_P(
                       ValidationRow{"DipOverflow", 0, 0, kHuge.c_str(), true, 0, false},
                       ValidationRow{"AzimuthOverflow", 0, 1, kHuge.c_str(), true, 0, false},
                       ValidationRow{"RotationOverflow", 12, 6, kHuge.c_str(), true, 0, false},
-                      ValidationRow{"SenseLower", 8, 5, "sw", true, 0, true},
-                      ValidationRow{"SenseUnknown", 8, 5, "X", true, 0, false}),
+                      ValidationRow{"DipEmpty", 0, 0, "", true, 0, false},
+                      ValidationRow{"SenseLower", 8, 5, "sw", true, 0, true, "SW"},
+                      ValidationRow{"SenseUnknown", 8, 5, "X", true, 0, false},
+                      // The obtuse box takes any text; its first letter decides.
+                      ValidationRow{"ObtuseY", 2, 6, "y", true, 0, true, "obtuse"},
+                      ValidationRow{"ObtuseT", 2, 6, "T", true, 0, true, "obtuse"},
+                      ValidationRow{"Obtuse1", 2, 6, "1", true, 0, true, "obtuse"},
+                      ValidationRow{"AcuteN", 2, 6, "n", true, 0, true, "acute"},
+                      ValidationRow{"Acute0", 2, 6, "0", true, 0, true, "acute"},
+                      ValidationRow{"ObtuseEmpty", 2, 6, "", true, 0, true},
+                      ValidationRow{"ObtuseWord", 2, 6, "maybe", true, 0, true}),
     [](const auto& testInfo) { return std::string(testInfo.param.name); });
-
-TEST_F(ModelTest, EmptyBoxIsInvalidWithoutMessage) {
-  Enter(0, {{0, "30"}, {0, ""}});
-  EXPECT_FALSE(model.EntryValid(0));
-  EXPECT_EQ(Message(), "");
-}
-
-TEST_F(ModelTest, LowerCaseSenseIsRewrittenInItsBox) {
-  Enter(8, {{5, "ne"}});
-  EXPECT_EQ(Box(5), "NE");
-}
-
-struct ObtuseRow {
-  const char* typed;
-  const char* shown;
-};
-class ObtuseBox : public ModelTest, public ::testing::WithParamInterface<ObtuseRow> {};
-
-TEST_P(ObtuseBox, FirstLetterDecides) {
-  Enter(2, {{6, GetParam().typed}});
-  EXPECT_EQ(Box(6), GetParam().shown);
-  EXPECT_TRUE(model.EntryValid(6));
-}
-
-INSTANTIATE_TEST_SUITE_P(Letters, ObtuseBox,
-                         ::testing::Values(ObtuseRow{"y", "obtuse"}, ObtuseRow{"T", "obtuse"},
-                                           ObtuseRow{"1", "obtuse"}, ObtuseRow{"n", "acute"},
-                                           ObtuseRow{"0", "acute"}, ObtuseRow{"", ""},
-                                           ObtuseRow{"maybe", "maybe"}));
 
 TEST_F(ModelTest, SectionTrendBoxesMirrorEachOther) {
   model.SelectCalculation(0);
@@ -146,54 +127,15 @@ TEST_F(ModelTest, RevalidationShowsHintOrInvalidNote) {
   EXPECT_EQ(Message(), "Invalid Entry Values: A beta 500 is outside 0 to 360");
 }
 
-struct ReadRow {
-  const char* name;
-  int planeConvIn;
-  int quadrantIn;
-  const char* box0;
-  const char* box1;
-  const char* box2;
-  const char* direction;
-  const char* sense;
-};
-class ReadPlaneWindow : public ModelTest, public ::testing::WithParamInterface<ReadRow> {};
-
-TEST_P(ReadPlaneWindow, GivesDipDirectionAzimuth) {
-  const ReadRow& row = GetParam();
-  model.settings().PlaneConvIn = row.planeConvIn;
-  model.settings().QuadrantIn = row.quadrantIn;
-  Enter(15, {{0, row.box0}, {1, row.box1}, {2, row.box2}});
-  const std::optional<WindowTexts> texts = model.ReadOrientationWindow(0, false);
-  ASSERT_TRUE(texts.has_value());
-  EXPECT_EQ(texts->first, "30");
-  EXPECT_EQ(texts->direction, row.direction);
-  EXPECT_EQ(texts->sense, row.sense);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Conventions, ReadPlaneWindow,
-    ::testing::Values(ReadRow{"DipDirection", 1, 0, "30", "135", "", "135", ""},
-                      ReadRow{"DirectionFirst", 2, 0, "135", "30", "", "135", ""},
-                      ReadRow{"StrikeWithSense", 3, 0, "45", "30", "SE", "135", "SE"},
-                      ReadRow{"SenseBeforeStrike", 4, 0, "30", "NW", "45", "315", "NW"},
-                      ReadRow{"RightHandRule", 5, 0, "30", "45", "", "135", ""},
-                      ReadRow{"QuadrantDipDirection", 1, 1, "30", "S45E", "", "135", ""},
-                      ReadRow{"QuadrantStrike", 6, 1, "N45E", "30", "", "135", ""}),
-    [](const auto& testInfo) { return std::string(testInfo.param.name); });
-
-TEST_F(ModelTest, ReadingFailsForTheWrongKindOrAnInvalidBox) {
-  Enter(0, {{0, "30"}, {1, "120"}, {3, "40"}, {4, "999"}});
-  EXPECT_FALSE(model.ReadOrientationWindow(0, true).has_value());
-  EXPECT_TRUE(model.ReadOrientationWindow(0, false).has_value());
-  // Guards against an invalid box being read as 0 when the run is forced.
-  EXPECT_FALSE(model.ReadOrientationWindow(1, false).has_value());
-}
-
-// Guards against a fixed reference plane's dip direction being read as a strike.
+// Guards against a fixed reference plane's dip direction being taken for a
+// strike: a change to a strike notation leaves window D as typed.
 TEST_F(ModelTest, WindowDKeepsItsDipDirectionInStrikeConventions) {
-  model.settings().PlaneConvIn = 3;
-  Enter(41, {{8, "40"}, {9, "100"}});
-  EXPECT_EQ(model.ReadOrientationWindow(3, false).value_or(WindowTexts{}).direction, "100");
+  Enter(41, {{6, "60"}, {7, "10"}, {8, "40"}, {9, "100"}});
+  const std::string result = Results(4);
+  ASSERT_NE(Result(1), "");
+  model.SetInputPlaneNotation(3);
+  EXPECT_EQ(Box(8) + "|" + Box(9), "40|100");
+  EXPECT_EQ(Results(4), result);
 }
 
 struct ProblemRow {

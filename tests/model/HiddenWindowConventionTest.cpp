@@ -10,20 +10,27 @@ namespace {
 
 struct HiddenRow {
   const char* name;
-  int calculation;  // shows window B
-  int hiding;       // a calculation that hides window B
-  bool lineOrder;   // change the line order instead of the plane notation
+  int calculation;  // shows the window
+  int hiding;       // a calculation that hides it
+  int window;
+  bool lineOrder;  // change the line order instead of the plane notation
   int to;
+  bool zenith = false;  // the core axis is typed by its zenith angle
 };
 
 class HiddenWindowConvention : public ModelTest {};
 
 TEST_F(HiddenWindowConvention, HiddenWindowIsConvertedLikeAShownOne) {
   const HiddenRow rows[] = {
-      {"plane B to strike, dip, sense", 0, 6, false, 3},
-      {"plane B to right-hand strike", 0, 6, false, 5},
-      {"plane B to dip direction first", 0, 6, false, 2},
-      {"line B to trend first", 1, 5, true, 1},
+      {"plane B to strike, dip, sense", 0, 6, 1, false, 3},
+      {"plane B to right-hand strike", 0, 6, 1, false, 5},
+      {"plane B to dip direction first", 0, 6, 1, false, 2},
+      {"line B to trend first", 1, 5, 1, true, 1},
+      // A plunge with its sense is no line of its own: both stay as typed.
+      {"plunge and sense B, line order", 36, 6, 1, true, 1},
+      {"core axis C to trend first", 17, 0, 2, true, 1},
+      // The core axis is a line whatever its angle is called.
+      {"zenith core axis C to trend first", 17, 0, 2, true, 1, true},
   };
   for (const HiddenRow& row : rows) {
     SCOPED_TRACE(row.name);
@@ -31,12 +38,19 @@ TEST_F(HiddenWindowConvention, HiddenWindowIsConvertedLikeAShownOne) {
     CalculatorModel hidden;
     for (CalculatorModel* m : {&shown, &hidden}) {
       m->settings() = Settings{};
+      m->settings().ZenithConv = row.zenith;
+      m->settings().PlungeName = row.zenith ? "zenith" : "plunge";
       m->ApplySettingsToControls();
       m->SelectCalculation(row.calculation);
-      m->SetEntryText(0, "30");
-      m->SetEntryText(1, "090");
-      m->SetEntryText(3, "60");
-      m->SetEntryText(4, "200");
+      for (const auto& [box, text] : {std::pair{0, "30"},
+                                      {1, "090"},
+                                      {3, "60"},
+                                      {4, "20"},
+                                      {5, "E"},
+                                      {6, "20"},
+                                      {7, "200"}}) {
+        if (m->Controls().entryBoxes[box].visible) m->SetEntryText(box, text);
+      }
     }
     const auto change = [&row](CalculatorModel& m) {
       if (row.lineOrder) {
@@ -47,10 +61,11 @@ TEST_F(HiddenWindowConvention, HiddenWindowIsConvertedLikeAShownOne) {
     };
     change(shown);
     hidden.SelectCalculation(row.hiding);
-    ASSERT_FALSE(hidden.Controls().windowPanels[1].visible);
+    ASSERT_FALSE(hidden.Controls().windowPanels[row.window].visible);
     change(hidden);
     hidden.SelectCalculation(row.calculation);
-    for (int box = 3; box < 6; ++box) {
+    const int first = kWindowFirstBox[row.window];
+    for (int box = first; box < first + kWindowBoxCount[row.window]; ++box) {
       EXPECT_EQ(hidden.Controls().entryBoxes[box].text, shown.Controls().entryBoxes[box].text)
           << "box " << box;
     }

@@ -25,8 +25,7 @@ class AngleFixed : public ::testing::TestWithParam<FixedRow> {};
 
 TEST_P(AngleFixed, CutsToTheDecimalsWithTheOutputCharacter) {
   const FixedRow& row = GetParam();
-  EXPECT_EQ(FormatAngleFixed(row.value, row.decimals, row.decimalChar, row.pad),
-            row.shown);
+  EXPECT_EQ(FormatAngleFixed(row.value, row.decimals, row.decimalChar, row.pad), row.shown);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -71,6 +70,17 @@ TEST_P(OutputConventions, LabelsAndWritesTheResult) {
   Enter(row.calculation, {{0, row.first}, {1, row.second}});
   EXPECT_EQ(ResultCaptions(4), row.captions);
   EXPECT_EQ(Results(4), row.results);
+  // Chosen while the result is shown, the notations relabel and rewrite it.
+  CalculatorModel changed;
+  changed.SelectCalculation(row.calculation);
+  changed.SetEntryText(0, row.first);
+  changed.SetEntryText(1, row.second);
+  changed.SetOutputPlaneNotation(row.planeConvOut);
+  changed.SetOutputLineOrder(row.lineConvOut);
+  changed.SetOutputDirectionNotation(row.quadrantOut);
+  const auto& values = changed.Controls().resultValues;
+  EXPECT_EQ(values[0].caption + "|" + values[1].caption + "|" + values[2].caption, row.results);
+  EXPECT_EQ(changed.Controls().resultCaptions[0].caption, C().resultCaptions[0].caption);
 }
 
 INSTANTIATE_TEST_SUITE_P(

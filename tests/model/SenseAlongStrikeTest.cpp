@@ -24,39 +24,23 @@ class SenseAlongStrikeTest : public ModelTest {};
 TEST_F(SenseAlongStrikeTest, NoteSaysWhichSideWasTaken) {
   const std::string along =
       "Note: sense N lies along the strike of plane A: taken as dipping to 270";
+  // clang-format off
   const SenseRow rows[] = {
       // 6: the normal of plane A; 30/270 has the normal 60/090.
       {"strike 000 with N", 3, 0, 6, {{0, "000"}, {1, "30"}, {2, "N"}}, along, "60", "090"},
-      {"strike 360 with s",
-       3,
-       0,
-       6,
-       {{0, "360"}, {1, "30"}, {2, "s"}},
-       "Note: sense S lies along the strike of plane A: taken as dipping to 270",
-       "60",
-       "090"},
-      {"dip, sense, strike",
-       4,
-       0,
-       6,
-       {{0, "30"}, {1, "W"}, {2, "090"}},
-       "Note: sense W lies along the strike of plane A: taken as dipping to 000",
-       "60",
-       "180"},
+      {"strike 360 with s", 3, 0, 6, {{0, "360"}, {1, "30"}, {2, "s"}},
+       "Note: sense S lies along the strike of plane A: taken as dipping to 270", "60", "090"},
+      {"dip, sense, strike", 4, 0, 6, {{0, "30"}, {1, "W"}, {2, "090"}},
+       "Note: sense W lies along the strike of plane A: taken as dipping to 000", "60", "180"},
       {"quadrant strike", 3, 1, 6, {{0, "N0E"}, {1, "30"}, {2, "N"}}, along, "60", "N90E"},
       {"a side chosen", 3, 0, 6, {{0, "000"}, {1, "30"}, {2, "E"}}, "", "60", "270"},
       {"nearly along is a choice", 3, 0, 6, {{0, "010"}, {1, "30"}, {2, "N"}}, "", "60", "100"},
       {"right-hand rule has no sense", 6, 0, 6, {{0, "000"}, {1, "30"}}, "", "60", "270"},
       // 0: the intersection of A and B; the note names the window.
-      {"plane B",
-       3,
-       0,
-       0,
-       {{0, "045"}, {1, "60"}, {2, "SE"}, {3, "090"}, {4, "30"}, {5, "E"}},
-       "Note: sense E lies along the strike of plane B: taken as dipping to 000",
-       "",
-       ""},
+      {"plane B", 3, 0, 0, {{0, "045"}, {1, "60"}, {2, "SE"}, {3, "090"}, {4, "30"}, {5, "E"}},
+       "Note: sense E lies along the strike of plane B: taken as dipping to 000", "", ""},
   };
+  // clang-format on
   for (const SenseRow& row : rows) {
     SCOPED_TRACE(row.name);
     model.SetOutputSameAsInput(false);
