@@ -227,7 +227,9 @@ void MainWindow::BuildWidgets() {
 
 void MainWindow::FormInitialisation() {
   Lodema::Settings& s = model_.settings();
-  model_.SetLocaleUsesComma(QLocale().decimalPoint() == QStringLiteral(","));
+  model_.SetLocaleDecimalMark(QLocale().decimalPoint() == QStringLiteral(",")
+                                  ? OrientGeometry::DecimalMark::kComma
+                                  : OrientGeometry::DecimalMark::kPoint);
   filePageModel_->SetAppendData(false);
   const Lodema::SettingsLoadResult loaded = Lodema::LoadSettings(s, *store_);
   if (loaded.showWelcome) {

@@ -16,7 +16,7 @@ void MainWindow::StartUpDecimalCharacter() {
                                                      : ConventionsPage::SetDecimalState::kGrey);
   if (!s.NonLocaleDecimal || s.DontAskAboutSetting) return;
   const Lodema::MessageAnswer answer = messages_->ShowMessage(
-      notices::DecimalWarningText(model_.LocaleUsesComma()), notices::kDecimalWarningTitle,
+      notices::DecimalWarningText(model_.LocaleDecimalMark()), notices::kDecimalWarningTitle,
       Lodema::MessageButtons::kYesNo, Lodema::MessageIcon::kExclamation);
   if (answer == Lodema::MessageAnswer::kNo) s.DontAskAboutSetting = true;
 }

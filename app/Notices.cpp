@@ -41,9 +41,9 @@ std::string WelcomeText() {
   return text;
 }
 
-std::string DecimalWarningText(bool localeComma) {
+std::string DecimalWarningText(OrientGeometry::DecimalMark localeMark) {
   std::string text;
-  if (localeComma) {
+  if (localeMark == OrientGeometry::DecimalMark::kComma) {
     text =
         "Note: Your computer currently is set to use the \",\" [comma] symbols as the decimal "
         "separator";

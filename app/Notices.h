@@ -5,13 +5,15 @@
 
 #include <string>
 
+#include "orient/Records.h"
+
 namespace notices {
 
 inline constexpr const char* kWelcomeTitle = "Lodema";
 inline constexpr const char* kDecimalWarningTitle = "Decimal delimiter mismatch!";
 
 std::string WelcomeText();
-// localeComma: the system writes decimals with a comma.
-std::string DecimalWarningText(bool localeComma);
+// localeMark: the mark the system writes decimals with.
+std::string DecimalWarningText(OrientGeometry::DecimalMark localeMark);
 
 }  // namespace notices

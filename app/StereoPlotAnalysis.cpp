@@ -62,8 +62,8 @@ QString StereoPlotWindow::AnalysisText() const {
   // character of the results.
   Plot::OutputNotation notation;
   notation.notation = outputNotation_;
-  const bool comma = NumberText::LocaleUsesCommaDecimal() != settings_.NonLocaleDecimal;
-  notation.decimalChar = comma ? ',' : '.';
+  notation.decimalChar =
+      OrientGeometry::DecimalChar(ResultDecimalMark(settings_, NumberText::LocaleDecimalMark()));
   return QString::fromStdString(Plot::AnalysisText(CurrentAnalysis(), notation));
 }
 

@@ -43,7 +43,7 @@ class RowTexts : public EntryTarget {
   }
   bool Accepts(int slot, std::string_view text) const {
     const EntryField& field = schema_.entries[static_cast<std::size_t>(slot)];
-    return text.empty() || (field.shown && EntryAccepts(field.rule, text, schema_.localeComma));
+    return text.empty() || (field.shown && EntryAccepts(field.rule, text, schema_.localeMark));
   }
 
   const RowSchema& schema_;

@@ -31,7 +31,7 @@ struct BatchRunRequest {
   std::string delimiterSet;
   bool headings = false;  // the first line is a header line
   // What every row holds and gives; the writer's layout must be the same.
-  RowSchema schema = MakeRowSchema(0, Settings{}, false, false);
+  RowSchema schema = MakeRowSchema(0, Settings{}, false, OrientGeometry::DecimalMark::kPoint);
   // Texts of the boxes no column feeds: the windows fixed by hand and the
   // section trend (slots the map leaves without a column stay empty).
   std::array<std::string, kEntryBoxCount> keptTexts{};

@@ -127,7 +127,7 @@ class ResultWriter {
   std::string fileName_;
   std::string delimiter_ = "\t";
   ResultColumnFlags flags_;
-  RowSchema schema_ = MakeRowSchema(0, Settings{}, false, false);
+  RowSchema schema_ = MakeRowSchema(0, Settings{}, false, OrientGeometry::DecimalMark::kPoint);
   std::string pitchName_ = "pitch";
   std::vector<std::string> extraCaptions_;
   bool batchRunning_ = false;

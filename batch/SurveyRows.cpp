@@ -76,13 +76,15 @@ std::vector<std::string> SurveyCaptions(const SurveyRun* survey, const RowSchema
 
 std::array<std::string, 2> TypedAxisTexts(const Line& axis, const RowSchema& schema) {
   const Line typed = TypedCoreAxis(axis, schema.core);
-  const char decimalChar = schema.localeComma ? ',' : '.';
+  const char decimalChar = OrientGeometry::DecimalChar(schema.localeMark);
   std::array<std::string, 2> texts{
       FixedText(RadiansToDegrees(typed.angle), kAxisDecimals, decimalChar),
       FixedText(RadiansToDegrees(typed.azimuth), kAxisDecimals, decimalChar)};
   // 359.99996 rounds to a full turn: the same direction as 0.
   if (texts[1] == "360") texts[1] = "0";
-  if (schema.in.azimuth == OrientGeometry::AzimuthStyle::kQuadrant) texts[1] = AzimuthToQuadrantText(texts[1], schema.localeComma);
+  if (schema.in.azimuth == OrientGeometry::AzimuthStyle::kQuadrant) {
+    texts[1] = AzimuthToQuadrantText(texts[1], schema.localeMark);
+  }
   return texts;
 }
 
@@ -112,7 +114,7 @@ bool SurveyRowFiller::Fill(const std::vector<std::string_view>& fields, EntryTex
   if (!NumberText::ReadPlainDecimal(depthText, depth)) {
     const std::optional<double> read =
         NumberText::IsNumberText(depthText)
-            ? NumberText::TryTextToDouble(depthText, schema_.localeComma)
+            ? NumberText::TryTextToDouble(depthText, schema_.localeMark)
             : std::nullopt;
     if (!read || !std::isfinite(*read)) {
       reason = "depth is not a number";
@@ -135,7 +137,8 @@ bool SurveyRowFiller::Fill(const std::vector<std::string_view>& fields, EntryTex
   }
   if (survey_.axisColumns) {
     for (const std::string& text : axis_) {
-      extra_.push_back(NumberText::SwapDecimalSeparator(text, decimalChar == ','));
+      extra_.push_back(
+          NumberText::SwapDecimalSeparator(text, OrientGeometry::DecimalMarkOf(decimalChar)));
     }
   }
   texts[static_cast<std::size_t>(plungeBox_)] = axis_[0];

@@ -30,8 +30,8 @@ struct SurveyRun {
 
 // How a survey is read for rows of the schema split at delimiterSet.
 inline SurveyReading SurveyReadingOf(const RowSchema& schema, const std::string& delimiterSet) {
-  return {delimiterSet, schema.core,
-          schema.in.azimuth == OrientGeometry::AzimuthStyle::kQuadrant, schema.localeComma};
+  return {delimiterSet, schema.core, schema.in.azimuth == OrientGeometry::AzimuthStyle::kQuadrant,
+          schema.localeMark};
 }
 
 // True when the calculation reads a core axis from window C, the window a

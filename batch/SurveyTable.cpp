@@ -26,10 +26,10 @@ constexpr double kLargestDogLeg = kPi - 1e-6;
 std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
 
 // The finite number a field holds, read as input fields are.
-std::optional<double> FieldNumber(std::string_view field, bool localeComma) {
+std::optional<double> FieldNumber(std::string_view field, OrientGeometry::DecimalMark localeMark) {
   const std::string_view text = NumberText::TrimBlanks(field);
   if (!NumberText::IsNumberText(text)) return std::nullopt;
-  const std::optional<double> value = NumberText::TryTextToDouble(text, localeComma);
+  const std::optional<double> value = NumberText::TryTextToDouble(text, localeMark);
   if (!value || !std::isfinite(*value)) return std::nullopt;
   return value;
 }
@@ -41,7 +41,7 @@ std::optional<double> FieldNumber(std::string_view field, bool localeComma) {
 std::string ForEachTableRow(
     LineReader& lines, std::string_view delimiterSet, int keyColumn,
     const std::function<std::string(long, const std::vector<std::string>&)>& row,
-    bool localeComma) {
+    OrientGeometry::DecimalMark localeMark) {
   std::string line;
   std::vector<std::string> fields;
   long number = 0;
@@ -56,7 +56,7 @@ std::string ForEachTableRow(
     SplitFields(text, delimiterSet, -1, fields);
     const bool keyIsNumber =
         static_cast<std::size_t>(keyColumn) <= fields.size() &&
-        FieldNumber(fields[static_cast<std::size_t>(keyColumn - 1)], localeComma);
+        FieldNumber(fields[static_cast<std::size_t>(keyColumn - 1)], localeMark);
     if (std::exchange(first, false) && !keyIsNumber) continue;
     std::string error = row(number, fields);
     if (!error.empty()) return error;
@@ -79,19 +79,19 @@ std::string LinePrefix(const char* file, long line) {
 std::string ReadDirection(std::string_view azimuthText, std::string_view dipText,
                           const SurveyReading& reading, DirectionCosines& direction) {
   const EntryRule azimuthRule = reading.quadrantIn ? EntryRule::kQuadrant : EntryRule::kTurn;
-  if (!EntryAccepts(azimuthRule, azimuthText, reading.localeComma)) {
+  if (!EntryAccepts(azimuthRule, azimuthText, reading.localeMark)) {
     return "the azimuth " + Quoted(azimuthText) + " is not " +
            (reading.quadrantIn ? "" : "a number from ") + EntryRangeText(azimuthRule);
   }
-  if (!EntryAccepts(EntryRule::kRightAngle, dipText, reading.localeComma)) {
+  if (!EntryAccepts(EntryRule::kRightAngle, dipText, reading.localeMark)) {
     return "the dip " + Quoted(dipText) + " is not a number from " +
            EntryRangeText(EntryRule::kRightAngle);
   }
   const std::string azimuth = reading.quadrantIn
-                                  ? QuadrantToAzimuthText(azimuthText, reading.localeComma)
+                                  ? QuadrantToAzimuthText(azimuthText, reading.localeMark)
                                   : std::string(azimuthText);
-  const std::optional<double> a = FieldNumber(azimuth, reading.localeComma);
-  const std::optional<double> d = FieldNumber(dipText, reading.localeComma);
+  const std::optional<double> a = FieldNumber(azimuth, reading.localeMark);
+  const std::optional<double> d = FieldNumber(dipText, reading.localeMark);
   if (!a || !d) return "the azimuth or dip is not a number";
   const Line line = CorrectCoreAxis(DegreesToRadians(*d), DegreesToRadians(*a), reading.core, true);
   direction = LineToDirectionCosines(line);
@@ -116,7 +116,7 @@ SurveyTable::Read SurveyTable::FromLines(LineReader& lines, const SurveyColumns&
         const std::string_view hole = FieldAt(fields, columns[0]);
         const std::string_view depthText = FieldAt(fields, columns[1]);
         if (hole.empty()) return LinePrefix("survey", number) + "no hole name";
-        const std::optional<double> depth = FieldNumber(depthText, reading.localeComma);
+        const std::optional<double> depth = FieldNumber(depthText, reading.localeMark);
         if (!depth) {
           return LinePrefix("survey", number) + "the depth " + Quoted(depthText) +
                  " is not a number";
@@ -131,7 +131,7 @@ SurveyTable::Read SurveyTable::FromLines(LineReader& lines, const SurveyColumns&
         table.holes_[static_cast<std::size_t>(at->second)].stations.push_back(station);
         return "";
       },
-      reading.localeComma);
+      reading.localeMark);
   if (!error.empty()) {
     read.error = error;
     return read;
@@ -192,7 +192,7 @@ std::string SurveyTable::AddCollars(LineReader& lines, const CollarColumns& colu
         constexpr const char* kNames[] = {"easting", "northing", "elevation"};
         for (std::size_t k = 0; k < 3; ++k) {
           const std::string_view text = FieldAt(fields, columns[k + 1]);
-          const std::optional<double> value = FieldNumber(text, reading.localeComma);
+          const std::optional<double> value = FieldNumber(text, reading.localeMark);
           if (!value) {
             return LinePrefix("collar", number) + "the " + kNames[k] + " " + Quoted(text) +
                    " is not a number";
@@ -209,7 +209,7 @@ std::string SurveyTable::AddCollars(LineReader& lines, const CollarColumns& colu
         kept = collar;
         return "";
       },
-      reading.localeComma);
+      reading.localeMark);
 }
 
 std::size_t SurveyTable::StationCount() const {

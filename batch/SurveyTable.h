@@ -35,7 +35,7 @@ struct SurveyReading {
   std::string delimiterSet;
   CoreConventions core;
   bool quadrantIn = false;
-  bool localeComma = false;
+  OrientGeometry::DecimalMark localeMark = OrientGeometry::DecimalMark::kPoint;
 };
 
 // A point of a hole: its down-hole direction (north, east, down) and, when

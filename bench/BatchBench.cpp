@@ -31,7 +31,8 @@ namespace {
 // The field kinds of the boxes calculation n reads from a file, in column
 // order (the default mapping takes the boxes that carry a kind).
 std::vector<int> FieldsOf(int n) {
-  const Lodema::RowSchema schema = Lodema::MakeRowSchema(n, Lodema::Settings{}, false, false);
+  const Lodema::RowSchema schema =
+      Lodema::MakeRowSchema(n, Lodema::Settings{}, false, OrientGeometry::DecimalMark::kPoint);
   std::vector<int> kinds;
   for (int slot = 0; slot < Lodema::kMappedBoxCount; ++slot) {
     const int kind = schema.entries[static_cast<std::size_t>(slot)].kind;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "calc/Catalogue.h"
 
+#include "calc/CoreConventions.h"
+
 namespace Lodema {
 namespace {
 
@@ -301,7 +303,8 @@ std::array<std::string, kCalculationCount> RebuildCaptions(
   }
   const std::string pitch = Lower(pitchName);
   const std::string hade = Lower(hadeName);
-  const std::string mark = settings.BottomMark ? "BM" : "TM";
+  const std::string mark =
+      CoreConventionsOf(settings).mark == OrientationMark::kBottom ? "BM" : "TM";
 
   c[8] = "Line with " + pitch + " B in plane A";
   c[9] = "Line with " + hade + " B in plane A";

@@ -6,20 +6,43 @@
 
 #include <string>
 
+#include "orient/DrillCore.h"
 #include "orient/Records.h"
 
 namespace Lodema {
 
+struct Settings;
+
+// How a core plunge typed for a hole drilled downward is signed.
+enum class DownwardCorePlunge { kPositive, kNegative };
+// Which trend an upward core is typed with: that of its down-plunge end, the
+// way the hole heads, or that of its up-plunge end, half a turn round.
+enum class UpwardCoreTrend { kDownPlunge, kUpPlunge };
+// How the core axis's inclination is typed: from the horizontal or from the
+// vertical.
+enum class CoreInclination { kPlunge, kZenith };
+// What alpha (delta) is measured to from the core axis.
+enum class AlphaReference { kEllipseLongAxis, kEllipseNormal };
+// Where on the core the orientation mark is.
+enum class OrientationMark { kTop, kBottom };
+// The range beta (and gamma) are typed in.
+enum class BetaRange { kZeroTo360, kPlusMinus180 };
+
 // A snapshot of the drill-core settings, taken at the start of a calculation.
 struct CoreConventions {
-  bool coreConv = true;      // downward core plunges are typed positive
-  bool coreUpTrend = false;  // an upward core is typed with its up-plunge trend
-  bool zenithConv = false;   // the core inclination is a zenith angle
-  bool deltaNormal = false;  // alpha measured to the ellipse normal (else long axis)
-  bool ellipseBase = false;  // alpha and beta measured to the bottom of the ellipse
-  bool bottomMark = true;    // the orientation mark is at the bottom of the core
-  bool betaConv = true;      // beta range 0 to 360 (else +180 to -180)
+  DownwardCorePlunge downwardPlunge = DownwardCorePlunge::kPositive;
+  UpwardCoreTrend upwardTrend = UpwardCoreTrend::kDownPlunge;
+  CoreInclination inclination = CoreInclination::kPlunge;
+  AlphaReference alphaTo = AlphaReference::kEllipseLongAxis;
+  // The end of the ellipse alpha and beta are measured at.
+  OrientGeometry::EllipseEnd ellipseEnd = OrientGeometry::EllipseEnd::kTop;
+  OrientationMark mark = OrientationMark::kBottom;
+  BetaRange betaRange = BetaRange::kZeroTo360;
 };
+
+// The conventions the stored drill-core settings choose; the one reading of
+// those settings' flags.
+CoreConventions CoreConventionsOf(const Settings& settings);
 
 // A core axis as typed -> the axis record: the plunge sign convention, the
 // up-plunge trend of an upward core and, when applyZenith, the zenith angle.

@@ -51,7 +51,7 @@ Orientation FromReference(const CalculationInfo& info, const CoreInputs& in, con
   if (info.b == WindowUse::kBetaAlpha) {
     const bool lineMode = info.result == ResultKind::kLine;
     const Line r = RefPlaneBMCalc(in.betaB, in.inclinationB, pole.angle, pole.azimuth, core.angle,
-                                  core.azimuth, in.ellipseBase, lineMode, memo);
+                                  core.azimuth, in.ellipseEnd, lineMode, memo);
     return lineMode ? r : NormalOf(r);
   }
   if (info.HasLineInPlane()) {
@@ -59,9 +59,9 @@ Orientation FromReference(const CalculationInfo& info, const CoreInputs& in, con
                                   memo);
   }
   angle =
-      AngleToBottomMark(pole.angle, pole.azimuth, core.angle, core.azimuth, in.ellipseBase, memo);
+      AngleToBottomMark(pole.angle, pole.azimuth, core.angle, core.azimuth, in.ellipseEnd, memo);
   // The angle runs to the orientation mark, wherever it is on the core.
-  if (!in.bottomMark) angle = AddAngles(angle, kPi);
+  if (in.mark == OrientationMark::kTop) angle = AddAngles(angle, kPi);
   return {};
 }
 

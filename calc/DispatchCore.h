@@ -3,6 +3,7 @@
 // read from the entry windows, after the core conventions, to a CalcOutcome.
 #pragma once
 
+#include "calc/CoreConventions.h"
 #include "calc/DispatchOutcome.h"
 #include "orient/Records.h"
 
@@ -23,8 +24,8 @@ struct CoreInputs {
   OrientGeometry::Orientation reference;
   int refDirn = 0;   // an OrientGeometry::RefDirection (orient/DrillCore.h)
   int steepDip = 2;  // 0 below 30 degrees, 1 30-60, 2 above 60
-  bool ellipseBase = false;
-  bool bottomMark = true;
+  OrientGeometry::EllipseEnd ellipseEnd = OrientGeometry::EllipseEnd::kTop;
+  OrientationMark mark = OrientationMark::kBottom;
 };
 
 CalcOutcome ComputeCore(const CoreInputs& in);

@@ -22,7 +22,7 @@ std::string FormatAngleFixedFull(std::string_view value, int decimals, char deci
   if (std::any_of(text.begin(), text.end(), [](char ch) { return ch == 'e' || ch == 'E'; })) {
     // Exponent forms come only from values far below display precision (or
     // absurdly large ones, shown as they are).
-    const auto number = NumberText::TryTextToDouble(text, false);
+    const auto number = NumberText::TryTextToDouble(text, OrientGeometry::DecimalMark::kPoint);
     if (!number || std::fabs(*number) >= 1e15) return std::string(value);
     text = "0";
   }
@@ -267,8 +267,9 @@ void FormatFabric(double angle, double azimuth, bool isPlane, int decimals,
     *to.sense = std::move(strikeAndSense.sense);
   }
   if (quadrant) {
-    *to.direction = OrientGeometry::AzimuthToQuadrantText(
-        FormatAngleFixed(direction, decimals, '.', false), notation.decimalChar == ',');
+    *to.direction =
+        OrientGeometry::AzimuthToQuadrantText(FormatAngleFixed(direction, decimals, '.', false),
+                                              OrientGeometry::DecimalMarkOf(notation.decimalChar));
   } else {
     *to.direction = FormatAngleFixed(direction, decimals, notation.decimalChar, true);
   }

@@ -36,23 +36,23 @@ constexpr int kLastCountedBox = 7;
 // A number as typed, with at least one digit: a lone sign or separator is
 // only the start of typing and must not be read as 0, and neither must a
 // digit string too long for a double.
-bool CompleteNumber(std::string_view text, bool localeComma, double& value) {
+bool CompleteNumber(std::string_view text, OrientGeometry::DecimalMark localeMark, double& value) {
   if (NumberText::ReadPlainDecimal(text, value)) return true;
   if (!NumberText::IsNumberText(text) ||
       std::none_of(text.begin(), text.end(), NumberText::IsDigit)) {
     return false;
   }
-  const std::optional<double> number = NumberText::TryTextToDouble(text, localeComma);
+  const std::optional<double> number = NumberText::TryTextToDouble(text, localeMark);
   if (!number) return false;
   value = *number;
   return true;
 }
 
 // A box's number text, read as the calculation reads it.
-bool ReadNumberText(std::string_view text, bool localeComma, double& value) {
+bool ReadNumberText(std::string_view text, OrientGeometry::DecimalMark localeMark, double& value) {
   if (NumberText::ReadPlainDecimal(text, value)) return true;
   if (!NumberText::IsNumberText(text)) return false;
-  value = NumberText::TextToDouble(text, localeComma);
+  value = NumberText::TextToDouble(text, localeMark);
   return true;
 }
 
@@ -141,7 +141,7 @@ class RowReader {
       degrees = values_[static_cast<std::size_t>(box)];
       return true;
     }
-    return ReadNumberText(Text(box), s_.localeComma, degrees);
+    return ReadNumberText(Text(box), s_.localeMark, degrees);
   }
 
   bool ReadNumber(int box, double& radians) const {
@@ -157,8 +157,8 @@ class RowReader {
     if (!Valid(box)) return false;
     double degrees = 0.0;
     if (QuadrantIn()) {
-      const std::string text = QuadrantToAzimuthText(Text(box), s_.localeComma);
-      if (text.empty() || !ReadNumberText(text, s_.localeComma, degrees)) return false;
+      const std::string text = QuadrantToAzimuthText(Text(box), s_.localeMark);
+      if (text.empty() || !ReadNumberText(text, s_.localeMark, degrees)) return false;
     } else if (!BoxNumber(box, degrees)) {
       return false;
     }
@@ -188,13 +188,13 @@ class RowReader {
       if (!BoxNumber(direction, azimuth)) return false;
     } else {
       std::string directionText(Text(direction));
-      if (QuadrantIn()) directionText = QuadrantToAzimuthText(directionText, s_.localeComma);
+      if (QuadrantIn()) directionText = QuadrantToAzimuthText(directionText, s_.localeMark);
       if (strike) {
         const bool withSense = OrientGeometry::HasSenseLetters(s_.in.plane);
         directionText = StrikeAndSenseToDipDirectionText(
-            directionText, withSense ? senseText : std::string(), s_.localeComma);
+            directionText, withSense ? senseText : std::string(), s_.localeMark);
       }
-      if (directionText.empty() || !ReadNumberText(directionText, s_.localeComma, azimuth)) {
+      if (directionText.empty() || !ReadNumberText(directionText, s_.localeMark, azimuth)) {
         return false;
       }
     }
@@ -279,7 +279,7 @@ class RowReader {
       case WindowUse::kGamma: {
         double gamma = 0.0;
         if (!ReadNumber(4, gamma)) return false;
-        if (!s_.core.betaConv && gamma < 0.0) gamma += kTwoPi;
+        if (s_.core.betaRange == BetaRange::kPlusMinus180 && gamma < 0.0) gamma += kTwoPi;
         SetRow(2, kTypeGamma);
         in_.record.cells[2][kGammaColumn] = gamma;
         return true;
@@ -363,8 +363,8 @@ class RowReader {
     core.inclinationB = record.cells[2][kAlphaColumn];
     core.gamma = CorrectGamma(record.cells[2][kGammaColumn], info_.HasLineInPlane(), s_.core);
     core.steepDip = s_.steepDip;
-    core.ellipseBase = s_.core.ellipseBase;
-    core.bottomMark = s_.core.bottomMark;
+    core.ellipseEnd = s_.core.ellipseEnd;
+    core.mark = s_.core.mark;
   }
 
   const EntryTexts& texts_;
@@ -488,19 +488,19 @@ void WriteExtraResult(const CalcOutcome& out, const RowInputs& in, const RowSche
 
 }  // namespace
 
-bool EntryAccepts(EntryRule rule, std::string_view text, bool localeComma) {
+bool EntryAccepts(EntryRule rule, std::string_view text, OrientGeometry::DecimalMark localeMark) {
   switch (rule) {
     case EntryRule::kObtuseFlag:
       return true;
     case EntryRule::kSense:
       return IsCompassPointText(Upper(text));
     case EntryRule::kQuadrant:
-      return !text.empty() && !QuadrantToAzimuthText(text, localeComma).empty();
+      return !text.empty() && !QuadrantToAzimuthText(text, localeMark).empty();
     case EntryRule::kNothing:
       return false;
     default: {
       double value = 0.0;
-      return CompleteNumber(text, localeComma, value) && NumberFits(rule, value);
+      return CompleteNumber(text, localeMark, value) && NumberFits(rule, value);
     }
   }
 }
@@ -516,7 +516,7 @@ std::string ShownEntryText(EntryRule rule, std::string_view text) {
 }
 
 std::string EntryProblemText(int box, const EntryField& field, std::string_view text,
-                             bool localeComma) {
+                             OrientGeometry::DecimalMark localeMark) {
   std::string where;
   if (box >= 0 && box < kMappedBoxCount) {
     where = std::string(1, static_cast<char>('A' + (box < 3   ? 0
@@ -531,7 +531,7 @@ std::string EntryProblemText(int box, const EntryField& field, std::string_view 
     return where + " is not " + range;
   }
   double value = 0.0;
-  if (!CompleteNumber(text, localeComma, value)) return where + " is not a number";
+  if (!CompleteNumber(text, localeMark, value)) return where + " is not a number";
   return where + " is outside " + range;
 }
 
@@ -554,7 +554,7 @@ ParsedRow ParseRow(const EntryTexts& texts, const RowSchema& schema) {
       valid = NumberFits(field.rule, number);
       reader.Remember(box, number);
     } else {
-      valid = EntryAccepts(field.rule, text, schema.localeComma);
+      valid = EntryAccepts(field.rule, text, schema.localeMark);
     }
     reader.SetValid(box, valid);
     const bool section = box == kSectionTrendBox || box == kFileSectionTrendBox;

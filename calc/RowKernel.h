@@ -25,13 +25,13 @@ using EntryTexts = std::array<std::string_view, kEntryBoxCount>;
 
 // Whether text is what a box of the rule accepts. A sense may come in any
 // letter case.
-bool EntryAccepts(EntryRule rule, std::string_view text, bool localeComma);
+bool EntryAccepts(EntryRule rule, std::string_view text, OrientGeometry::DecimalMark localeMark);
 // The text a box shows once accepted: a sense in capitals, the obtuse flag
 // as "obtuse" or "acute" when its first letter decides; otherwise text.
 std::string ShownEntryText(EntryRule rule, std::string_view text);
 // Why text does not fit a box: "A dip 95 is outside -90 to 90".
 std::string EntryProblemText(int box, const EntryField& field, std::string_view text,
-                             bool localeComma);
+                             OrientGeometry::DecimalMark localeMark);
 
 // The typed inputs of one row, radians.
 struct RowInputs {

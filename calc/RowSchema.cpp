@@ -254,7 +254,9 @@ class SchemaBuilder {
       }
       EntryRule rule = box.rule;
       if (box.role == BoxRole::kDirection) rule = DirectionRule();
-      if (box.word == UserWord::kGamma && !s_.BetaConv) rule = EntryRule::kHalfTurnBothWays;
+      if (box.word == UserWord::kGamma && schema_.core.betaRange == BetaRange::kPlusMinus180) {
+        rule = EntryRule::kHalfTurnBothWays;
+      }
       std::string about =
           box.word == UserWord::kNone ? std::string(box.about) : Lower(caption) + box.about;
       Show(first + i, std::move(caption), box.role, rule, box.kind, std::move(about));
@@ -382,21 +384,20 @@ std::array<std::string, 3> LineCaptions(OrientGeometry::LineNotation notation) {
 }
 
 RowSchema MakeRowSchema(int calculation, const Settings& s, bool extraResultChecked,
-                        bool localeComma) {
+                        OrientGeometry::DecimalMark localeMark) {
   RowSchema schema;
   const CalculationInfo* info = FindCalculation(calculation);
   if (info == nullptr) info = &CalculationAt(0);
   schema.calculation = info->number;
   schema.info = info;
   schema.in = NotationIn(s);
-  schema.localeComma = localeComma;
-  schema.core = {s.CoreConv,    s.CoreUpTrend, s.ZenithConv, s.deltaNormal,
-                 s.EllipseBase, s.BottomMark,  s.BetaConv};
+  schema.localeMark = localeMark;
+  schema.core = CoreConventionsOf(s);
   schema.referenceDirection = Between(s.referenceDirection, 0, 3) ? s.referenceDirection : 0;
   schema.steepDip = Between(s.SteepDip, 0, 2) ? s.SteepDip : 2;
   schema.showPolaritySign = s.ShowPolaritySign;
   schema.output = {NotationOut(s).plane, NotationOut(s).azimuth,
-                   localeComma != s.NonLocaleDecimal ? ',' : '.'};
+                   OrientGeometry::DecimalChar(ResultDecimalMark(s, localeMark))};
 
   SchemaBuilder builder(schema, s);
   builder.Window(0, info->a);

@@ -89,7 +89,8 @@ struct RowSchema {
 
   // Input conventions.
   OrientGeometry::Notation in;
-  bool localeComma = false;  // numbers may be typed with a decimal comma
+  OrientGeometry::DecimalMark localeMark =
+      OrientGeometry::DecimalMark::kPoint;  // the system's mark, which typed numbers may use
   CoreConventions core;
   int referenceDirection = 0;  // window D of 20-24, 40 (0..3)
   int steepDip = 2;            // approximate dip of the reference plane (0..2)
@@ -110,7 +111,7 @@ void IndexEntryBoxes(RowSchema& schema);
 
 // extraResultChecked: the user asked for the apparent dip or pitch.
 RowSchema MakeRowSchema(int calculation, const Settings& settings, bool extraResultChecked,
-                        bool localeComma);
+                        OrientGeometry::DecimalMark localeMark);
 
 // What each box of a plane's or a line's window holds in a notation, with
 // its caption: the dip or plunge, the direction (dip direction, strike or

@@ -165,4 +165,13 @@ inline OrientGeometry::Notation NotationOut(const Settings& s) {
           OrientGeometry::AzimuthStyleFromCode(s.QuadrantOut)};
 }
 
+// The mark results are written with: the system's (localeMark), or the other
+// one when the user chose it (NonLocaleDecimal).
+inline OrientGeometry::DecimalMark ResultDecimalMark(const Settings& s,
+                                                     OrientGeometry::DecimalMark localeMark) {
+  using OrientGeometry::DecimalMark;
+  if (!s.NonLocaleDecimal) return localeMark;
+  return localeMark == DecimalMark::kComma ? DecimalMark::kPoint : DecimalMark::kComma;
+}
+
 }  // namespace Lodema

@@ -188,8 +188,10 @@ int RunBatchTool(const CliOptions& options, const ToolStreams& streams) {
   Settings settings;
   ApplySettings(options, settings);
   settings.Calculation = options.calculation;
-  const bool localeComma = NumberText::LocaleUsesCommaDecimal();
-  if (options.decimalChar) settings.NonLocaleDecimal = (*options.decimalChar == ',') != localeComma;
+  const OrientGeometry::DecimalMark localeMark = NumberText::LocaleDecimalMark();
+  if (options.decimalChar) {
+    settings.NonLocaleDecimal = OrientGeometry::DecimalMarkOf(*options.decimalChar) != localeMark;
+  }
   const CalculationInfo& info = CalculationAt(options.calculation);
 
   BatchJob job;
@@ -199,7 +201,7 @@ int RunBatchTool(const CliOptions& options, const ToolStreams& streams) {
   for (const auto& [box, text] : options.fixes) {
     if (box >= kSectionTrendBox && info.offersApparentDip) extraResult = true;
   }
-  request.schema = MakeRowSchema(options.calculation, settings, extraResult, localeComma);
+  request.schema = MakeRowSchema(options.calculation, settings, extraResult, localeMark);
   const RowSchema& schema = request.schema;
   std::array<bool, 4> fixedWindows{};
   for (const auto& [box, text] : options.fixes) {

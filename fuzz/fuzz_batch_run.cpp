@@ -267,7 +267,8 @@ void CheckSurvey(std::string_view survey, const Options& o) {
   Lodema::SurveyReading reading;
   reading.delimiterSet = Lodema::InputDelimiterSetFromListText(o.delimiter);
   reading.quadrantIn = o.quadrant == 1;
-  reading.localeComma = o.decimalComma;
+  reading.localeMark =
+      o.decimalComma ? OrientGeometry::DecimalMark::kComma : OrientGeometry::DecimalMark::kPoint;
   Lodema::TextLineReader lines{std::string(survey)};
   const Lodema::SurveyTable::Read read =
       Lodema::SurveyTable::FromLines(lines, Lodema::kDefaultSurveyColumns, reading);

@@ -29,7 +29,8 @@ bool Bit(std::uint8_t byte, int bit) { return ((byte >> bit) & 1) != 0; }
 void ApplyHeader(Lodema::CalculatorModel& model, const std::uint8_t* header) {
   Lodema::Settings& s = model.settings();
   s.Calculation = header[0] % Lodema::kCalculationCount;
-  model.SetLocaleUsesComma(Bit(header[1], 0));
+  model.SetLocaleDecimalMark(Bit(header[1], 0) ? OrientGeometry::DecimalMark::kComma
+                                               : OrientGeometry::DecimalMark::kPoint);
   s.NonLocaleDecimal = Bit(header[1], 1);
   s.ShowPolaritySign = Bit(header[1], 2);
   s.BottomMark = Bit(header[1], 3);

@@ -29,16 +29,18 @@ using LodemaFuzz::CheckFinite;
 void CheckNumberText(const std::string& text, std::string_view what) {
   if (text.empty()) return;
   CheckFinite(text, what);
-  const std::optional<double> value = NumberText::TryTextToDouble(text, false);
+  const std::optional<double> value =
+      NumberText::TryTextToDouble(text, OrientGeometry::DecimalMark::kPoint);
   Check(value && std::isfinite(*value), what, text);
 }
 
 void CheckNumbers(std::string_view text) {
-  for (const bool comma : {false, true}) {
+  for (const OrientGeometry::DecimalMark comma :
+       {OrientGeometry::DecimalMark::kPoint, OrientGeometry::DecimalMark::kComma}) {
     const std::optional<double> value = NumberText::TryTextToDouble(text, comma);
     if (value) {
       Check(std::isfinite(*value), "TryTextToDouble gave a non-finite value", text);
-      const char decimal = comma ? ',' : '.';
+      const char decimal = OrientGeometry::DecimalChar(comma);
       const std::string general = NumberText::FormatGeneral(*value, decimal);
       Check(general == NumberText::FormatGeneralFull(*value, decimal),
             "FormatGeneral and FormatGeneralFull differ", general);
@@ -61,7 +63,8 @@ void CheckNumbers(std::string_view text) {
   double plain = 0.0;
   if (NumberText::ReadPlainDecimal(text, plain)) {
     Check(NumberText::IsNumberText(text), "plain decimal text is not number text", text);
-    for (const bool comma : {false, true}) {
+    for (const OrientGeometry::DecimalMark comma :
+         {OrientGeometry::DecimalMark::kPoint, OrientGeometry::DecimalMark::kComma}) {
       const std::optional<double> value = NumberText::TryTextToDouble(text, comma);
       Check(value && *value == plain, "ReadPlainDecimal differs from TryTextToDouble", text);
     }
@@ -73,7 +76,8 @@ void CheckNumbers(std::string_view text) {
     const std::string fixed = Lodema::FormatAngleFixed(text, decimals, '.', decimals == 1);
     if (NumberText::ReadPlainDecimal(text, plain)) CheckFinite(fixed, "FormatAngleFixed");
   }
-  const std::string swapped = NumberText::SwapDecimalSeparator(text, true);
+  const std::string swapped =
+      NumberText::SwapDecimalSeparator(text, OrientGeometry::DecimalMark::kComma);
   Check(swapped.size() == text.size(), "SwapDecimalSeparator changed the length", text);
 }
 
@@ -87,7 +91,8 @@ void CheckCompass(std::string_view text, std::string_view sense) {
     Check(split->number.size() + split->compass.size() <= text.size(),
           "SplitCompassSuffix made text", text);
   }
-  for (const bool comma : {false, true}) {
+  for (const OrientGeometry::DecimalMark comma :
+       {OrientGeometry::DecimalMark::kPoint, OrientGeometry::DecimalMark::kComma}) {
     CheckNumberText(OrientGeometry::StrikeAndSenseToDipDirectionText(text, sense, comma),
                     "StrikeAndSenseToDipDirectionText");
   }
@@ -149,7 +154,8 @@ void CheckStoredText(std::string_view text) {
 // is the text's number when it is one of modest size, the sense the second
 // text.
 void CheckSenses(std::string_view text, std::string_view sense) {
-  const std::optional<double> value = NumberText::TryTextToDouble(text, false);
+  const std::optional<double> value =
+      NumberText::TryTextToDouble(text, OrientGeometry::DecimalMark::kPoint);
   if (!value || std::fabs(*value) > 10) return;
   const double angle = *value;
   constexpr double kPlanes[][2] = {

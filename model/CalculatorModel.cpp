@@ -140,7 +140,7 @@ CalculatorModel::CalculatorModel(const CalculatorModel& other)
       calculation_(other.calculation_),
       coreCalculation_(other.coreCalculation_),
       approxRefPlane_(other.approxRefPlane_),
-      localeComma_(other.localeComma_),
+      localeMark_(other.localeMark_),
       batchRunning_(other.batchRunning_),
       messageReportsFailure_(other.messageReportsFailure_),
       noResultShown_(other.noResultShown_),
@@ -169,7 +169,7 @@ bool CalculatorModel::EntryValid(int box) const {
 
 char CalculatorModel::OutputDecimalChar() const {
   // The locale's character, or the other one when the user forces it.
-  return (localeComma_ != settings_.NonLocaleDecimal) ? ',' : '.';
+  return OrientGeometry::DecimalChar(ResultDecimalMark(settings_, localeMark_));
 }
 
 void CalculatorModel::SetBeeper(Beeper* beeper) { beeper_ = beeper ? beeper : &defaultBeeper_; }
@@ -239,7 +239,7 @@ void CalculatorModel::SyncOptionGroups() {
   CheckOnly(c.inputDirectionNotationOptions, s.QuadrantIn);
   CheckOnly(c.outputDirectionNotationOptions, s.QuadrantOut);
   c.polaritySignBox.checked = s.ShowPolaritySign;
-  const bool commaShown = localeComma_ != s.NonLocaleDecimal;
+  const bool commaShown = ResultDecimalMark(s, localeMark_) == OrientGeometry::DecimalMark::kComma;
   CheckOnly(c.decimalCharOptions, commaShown ? 1 : 0);
   c.localeWarning.visible = s.NonLocaleDecimal;
   SyncCoreOptions();

@@ -61,10 +61,10 @@ class CalculatorModel {
   const std::array<int, kMappedBoxCount>& FieldKinds() const { return fieldKinds_; }
   int DecimalPlaces() const { return decimalPlaces_; }  // largest typed, uncapped
 
-  // The system writes decimals with a comma; results then use "," unless
-  // settings().NonLocaleDecimal forces the other character.
-  void SetLocaleUsesComma(bool comma) { localeComma_ = comma; }
-  bool LocaleUsesComma() const { return localeComma_; }
+  // The mark the system writes decimals with; results use it unless
+  // settings().NonLocaleDecimal forces the other one.
+  void SetLocaleDecimalMark(OrientGeometry::DecimalMark mark) { localeMark_ = mark; }
+  OrientGeometry::DecimalMark LocaleDecimalMark() const { return localeMark_; }
   char OutputDecimalChar() const;
 
   void SetBatchRunning(bool running) { batchRunning_ = running; }
@@ -279,7 +279,7 @@ class CalculatorModel {
   int calculation_ = 0;
   bool coreCalculation_ = false;
   bool approxRefPlane_ = false;
-  bool localeComma_ = false;
+  OrientGeometry::DecimalMark localeMark_ = OrientGeometry::DecimalMark::kPoint;
   bool batchRunning_ = false;
   bool messageReportsFailure_ = false;
   bool noResultShown_ = false;  // the main result shows kNoResultText

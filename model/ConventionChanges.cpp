@@ -29,12 +29,12 @@ DirectionHeld DirectionMeaning(PlaneNotation notation) {
 // Dip direction (azimuth text) of a plane's direction text in a notation;
 // "" when it cannot be worked out.
 std::string DipDirectionOf(const std::string& azimuth, const std::string& sense,
-                           PlaneNotation notation, bool localeComma) {
+                           PlaneNotation notation, OrientGeometry::DecimalMark localeMark) {
   switch (DirectionMeaning(notation)) {
     case DirectionHeld::kStrikeWithSense:
-      return OrientGeometry::StrikeAndSenseToDipDirectionText(azimuth, sense, localeComma);
+      return OrientGeometry::StrikeAndSenseToDipDirectionText(azimuth, sense, localeMark);
     case DirectionHeld::kRightHandStrike:
-      return OrientGeometry::StrikeAndSenseToDipDirectionText(azimuth, "", localeComma);
+      return OrientGeometry::StrikeAndSenseToDipDirectionText(azimuth, "", localeMark);
     case DirectionHeld::kDipDirection:
       break;
   }
@@ -163,10 +163,10 @@ void CalculatorModel::ConvertPlaneRoles(WindowRoles& roles, PlaneNotation oldNot
     std::string dipDirection;
     if (texts.valid) {
       const std::string azimuth =
-          quadrant ? OrientGeometry::QuadrantToAzimuthText(texts.direction, localeComma_)
+          quadrant ? OrientGeometry::QuadrantToAzimuthText(texts.direction, localeMark_)
                    : texts.direction;
       if (!azimuth.empty()) {
-        dipDirection = DipDirectionOf(azimuth, texts.sense, oldNotation, localeComma_);
+        dipDirection = DipDirectionOf(azimuth, texts.sense, oldNotation, localeMark_);
       }
     }
     texts.sense.clear();
@@ -183,7 +183,7 @@ void CalculatorModel::ConvertPlaneRoles(WindowRoles& roles, PlaneNotation oldNot
       if (OrientGeometry::HasSenseLetters(newNotation)) texts.sense = strike.sense;
     }
     texts.direction =
-        quadrant ? OrientGeometry::AzimuthToQuadrantText(direction, localeComma_) : direction;
+        quadrant ? OrientGeometry::AzimuthToQuadrantText(direction, localeMark_) : direction;
   }
 }
 
@@ -244,8 +244,8 @@ void CalculatorModel::ConvertTypedDirections(bool toQuadrant) {
     if (!entryValid_[box] || entryRoles_[box] != BoxRole::kDirection) continue;
     std::string& text = controls_.entryBoxes[box].text;
     const std::string converted = toQuadrant
-                                      ? OrientGeometry::AzimuthToQuadrantText(text, localeComma_)
-                                      : OrientGeometry::QuadrantToAzimuthText(text, localeComma_);
+                                      ? OrientGeometry::AzimuthToQuadrantText(text, localeMark_)
+                                      : OrientGeometry::QuadrantToAzimuthText(text, localeMark_);
     if (!converted.empty()) text = converted;
   }
 }

@@ -21,7 +21,7 @@ void CalculatorModel::Calculate() {
 }
 
 RowSchema CalculatorModel::Schema() const {
-  return MakeRowSchema(calculation_, settings_, controls_.apparentDipBox.checked, localeComma_);
+  return MakeRowSchema(calculation_, settings_, controls_.apparentDipBox.checked, localeMark_);
 }
 
 Dispatcher::Dispatcher(CalculatorModel& model) : m_(model) {}

@@ -94,7 +94,7 @@ bool CalculatorModel::ValidateEntry(int box) {
   // The box shows what it took: a sense in capitals, the obtuse choice.
   std::string shown = ShownEntryText(rule, entry.text);
   if (shown != entry.text) entry.text = std::move(shown);
-  return EntryAccepts(rule, entry.text, localeComma_);
+  return EntryAccepts(rule, entry.text, localeMark_);
 }
 
 std::string CalculatorModel::EntryRange(int box) const {
@@ -120,7 +120,7 @@ std::string CalculatorModel::EntryProblem(int box) const {
   if (box < 0 || box >= kEntryBoxCount) return "";
   EntryField field = Schema().entries[static_cast<std::size_t>(box)];
   field.caption = controls_.entryCaptions[box].caption;
-  return EntryProblemText(box, field, controls_.entryBoxes[box].text, localeComma_);
+  return EntryProblemText(box, field, controls_.entryBoxes[box].text, localeMark_);
 }
 
 std::string CalculatorModel::EntryTooltip(int box) const {
@@ -137,7 +137,9 @@ void CalculatorModel::RevalidateEntries() {
   HandlerScope scope(*this);
   if (coreCalculation_) {
     std::string hint = "Use -ve plunge for 'upwardly' inclined core axis";
-    if (settings_.CoreUpTrend) hint += " AND: Use 'upcore' direction for core trend";
+    if (CoreConventionsOf(settings_).upwardTrend == UpwardCoreTrend::kUpPlunge) {
+      hint += " AND: Use 'upcore' direction for core trend";
+    }
     SetMessage(hint);
   } else if (CalculationAt(calculation_).obtuseHintOnSelection) {
     SetMessage(kObtuseHint);
@@ -208,12 +210,12 @@ std::string CalculatorModel::SenseAlongStrikeNote() const {
     if (boxes.error || boxes.direction < 0 || boxes.sense < 0) continue;
     std::string strike = controls_.entryBoxes[boxes.direction].text;
     if (DirectionsTypedAsBearings()) {
-      strike = OrientGeometry::QuadrantToAzimuthText(strike, localeComma_);
+      strike = OrientGeometry::QuadrantToAzimuthText(strike, localeMark_);
     }
     const std::string& sense = controls_.entryBoxes[boxes.sense].text;
-    if (!OrientGeometry::SenseAlongStrike(strike, sense, localeComma_)) continue;
+    if (!OrientGeometry::SenseAlongStrike(strike, sense, localeMark_)) continue;
     const std::string taken = FormatAngleFixed(
-        OrientGeometry::StrikeAndSenseToDipDirectionText(strike, sense, localeComma_), 2,
+        OrientGeometry::StrikeAndSenseToDipDirectionText(strike, sense, localeMark_), 2,
         OutputDecimalChar(), true);
     if (!note.empty()) note += "  ";
     note += "Note: sense " + sense + " lies along the strike of plane " +

@@ -133,8 +133,9 @@ void CalculatorModel::SetDecimalChar(int index) {
   HandlerScope scope(*this);
   if (!IsPair(index)) return;
   const char before = OutputDecimalChar();
-  const bool commaChosen = index == 1;
-  settings_.NonLocaleDecimal = commaChosen != localeComma_;
+  const OrientGeometry::DecimalMark chosen =
+      index == 1 ? OrientGeometry::DecimalMark::kComma : OrientGeometry::DecimalMark::kPoint;
+  settings_.NonLocaleDecimal = chosen != localeMark_;
   settings_.DontAskAboutSetting = false;
   CheckOnly(controls_.decimalCharOptions, index);
   controls_.localeWarning.visible = settings_.NonLocaleDecimal;

@@ -27,11 +27,11 @@ constexpr double kRightConeTolerance = 1e-5;
 // trend). The pole's side of the core is the top of the ellipse in a
 // downward core and its bottom in an upward one.
 double EllipseMark(double polePlunge, double poleTrend, double corePlunge, double coreTrend,
-                   bool ellipseBase, SineCosineMemo& memo) {
+                   EllipseEnd markEnd, SineCosineMemo& memo) {
   const double poleSide =
       LineInAxisFrame(polePlunge, poleTrend, corePlunge, coreTrend, memo).azimuth;
   const double bottom = corePlunge < 0.0 ? poleSide : AddAngles(poleSide, kPi);
-  return ellipseBase ? bottom : AddAngles(bottom, kPi);
+  return markEnd == EllipseEnd::kBottom ? bottom : AddAngles(bottom, kPi);
 }
 
 Line LineAtHadeIn(double dip, double dipDirection, double hade, FreshSineCosine&) {
@@ -92,34 +92,34 @@ Line OrientedCore(CoreFeature mode, double beta, double gamma, double inclinatio
 // of OrientedCore's beta; these angles turn the same way on upward cores, so
 // that one logging habit serves every core calculation.
 double AngleToBottomMark(double polePlunge, double poleTrend, double corePlunge, double coreTrend,
-                         bool ellipseBase) {
+                         EllipseEnd markEnd) {
   SineCosineMemo memo;
-  return AngleToBottomMark(polePlunge, poleTrend, corePlunge, coreTrend, ellipseBase, memo);
+  return AngleToBottomMark(polePlunge, poleTrend, corePlunge, coreTrend, markEnd, memo);
 }
 
 double AngleToBottomMark(double polePlunge, double poleTrend, double corePlunge, double coreTrend,
-                         bool ellipseBase, SineCosineMemo& memo) {
-  const double mark = EllipseMark(polePlunge, poleTrend, corePlunge, coreTrend, ellipseBase, memo);
+                         EllipseEnd markEnd, SineCosineMemo& memo) {
+  const double mark = EllipseMark(polePlunge, poleTrend, corePlunge, coreTrend, markEnd, memo);
   const double bottomMark = AddAngles(coreTrend, kPi);
   return ClockwiseAngle(mark, bottomMark);
 }
 
 Line RefPlaneBMCalc(double angle, double inclination, double polePlunge, double poleTrend,
-                    double corePlunge, double coreTrend, bool ellipseBase, bool lineMode) {
+                    double corePlunge, double coreTrend, EllipseEnd markEnd, bool lineMode) {
   SineCosineMemo memo;  // the core axis serves both frames
-  return RefPlaneBMCalc(angle, inclination, polePlunge, poleTrend, corePlunge, coreTrend,
-                        ellipseBase, lineMode, memo);
+  return RefPlaneBMCalc(angle, inclination, polePlunge, poleTrend, corePlunge, coreTrend, markEnd,
+                        lineMode, memo);
 }
 
 Line RefPlaneBMCalc(double angle, double inclination, double polePlunge, double poleTrend,
-                    double corePlunge, double coreTrend, bool ellipseBase, bool lineMode,
+                    double corePlunge, double coreTrend, EllipseEnd markEnd, bool lineMode,
                     SineCosineMemo& memo) {
   const double bottomMark = AddAngles(coreTrend, kPi);
-  const double mark = EllipseMark(polePlunge, poleTrend, corePlunge, coreTrend, ellipseBase, memo);
+  const double mark = EllipseMark(polePlunge, poleTrend, corePlunge, coreTrend, markEnd, memo);
   // The feature's own mark, of the same kind (top or bottom) as the
   // reference plane's; OrientedCore below wants its bottom.
   double featureMark = AddAngles(angle, mark);
-  if (!ellipseBase) featureMark = AddAngles(featureMark, kPi);
+  if (markEnd == EllipseEnd::kTop) featureMark = AddAngles(featureMark, kPi);
   const double fromBottomMark = ClockwiseAngle(bottomMark, featureMark);
   // Bottom of the feature -> its top, the beta OrientedCore takes.
   const double beta = AddAngles(fromBottomMark, -kPi);

@@ -19,6 +19,10 @@
 
 namespace OrientGeometry {
 
+// The end of an ellipse (or of a line's trace) an angle around the core is
+// measured at: the top, nearest the collar, or the bottom opposite it.
+enum class EllipseEnd { kTop, kBottom };
+
 // What OrientedCore builds from the angles.
 enum CoreFeature : int {
   kCorePlane = 0,        // a plane; the result is its pole
@@ -40,29 +44,28 @@ Line OrientedCore(CoreFeature mode, double beta, double gamma, double inclinatio
 
 // Clockwise angle around the core, [0, two pi), from the ellipse mark of the
 // reference plane whose pole is (polePlunge, poleTrend) to the bottom-mark
-// line. The mark is the bottom of the ellipse when ellipseBase is true, its
-// top otherwise. Clockwise is seen looking down the core axis, as for
-// OrientedCore's beta, on upward cores too: the beta of the mark read from
-// the bottom-mark line, as OrientedCore takes it, is minus this angle.
+// line. The mark is the markEnd end of the ellipse. Clockwise is seen
+// looking down the core axis, as for OrientedCore's beta, on upward cores
+// too: the beta of the mark read from the bottom-mark line, as OrientedCore
+// takes it, is minus this angle.
 double AngleToBottomMark(double polePlunge, double poleTrend, double corePlunge, double coreTrend,
-                         bool ellipseBase);
+                         EllipseEnd markEnd);
 // The same, sharing the core axis's sines and cosines with the caller.
 double AngleToBottomMark(double polePlunge, double poleTrend, double corePlunge, double coreTrend,
-                         bool ellipseBase, SineCosineMemo& memo);
+                         EllipseEnd markEnd, SineCosineMemo& memo);
 
 // A plane (returns its pole) or, with lineMode, a line in a partially
 // oriented core: `angle` is its beta measured clockwise looking down the core
 // axis, as in AngleToBottomMark, from the reference plane's ellipse mark (the
-// bottom of both ellipses when ellipseBase is true, the top of both
-// otherwise, so the answer does not depend on the convention): the
-// feature's beta from the bottom-mark line minus the reference plane's.
-// Inclination as in OrientedCore; (polePlunge, poleTrend) the reference
-// plane's pole.
+// markEnd end of both ellipses, so the answer does not depend on the
+// convention): the feature's beta from the bottom-mark line minus the
+// reference plane's. Inclination as in OrientedCore; (polePlunge, poleTrend)
+// the reference plane's pole.
 Line RefPlaneBMCalc(double angle, double inclination, double polePlunge, double poleTrend,
-                    double corePlunge, double coreTrend, bool ellipseBase, bool lineMode);
+                    double corePlunge, double coreTrend, EllipseEnd markEnd, bool lineMode);
 // The same, sharing the core axis's sines and cosines with the caller.
 Line RefPlaneBMCalc(double angle, double inclination, double polePlunge, double poleTrend,
-                    double corePlunge, double coreTrend, bool ellipseBase, bool lineMode,
+                    double corePlunge, double coreTrend, EllipseEnd markEnd, bool lineMode,
                     SineCosineMemo& memo);
 
 // The line lying in the reference plane (pole polePlunge, poleTrend, either

@@ -82,31 +82,32 @@ std::optional<CleanNumber> CleanNumberText(std::string_view s, char decimal) {
 
 }  // namespace
 
-bool LocaleUsesCommaDecimal() {
+DecimalMark LocaleDecimalMark() {
   try {
     std::ostringstream formatted;
     formatted.imbue(std::locale(""));
     formatted << 1.5;
-    return formatted.str().find('.') == std::string::npos;
+    return formatted.str().find('.') == std::string::npos ? DecimalMark::kComma
+                                                          : DecimalMark::kPoint;
   } catch (...) {
-    return false;  // no usable user locale: the C convention applies
+    return DecimalMark::kPoint;  // no usable user locale: the C convention applies
   }
 }
 
-std::string SwapDecimalSeparator(std::string_view text, bool toComma) {
-  const char from = toComma ? '.' : ',';
-  const char to = toComma ? ',' : '.';
+std::string SwapDecimalSeparator(std::string_view text, DecimalMark toMark) {
+  const char from = toMark == DecimalMark::kComma ? '.' : ',';
+  const char to = OrientGeometry::DecimalChar(toMark);
   std::string result(text);
   const std::size_t at = result.find(from);
   if (at != std::string::npos) result[at] = to;
   return result;
 }
 
-std::optional<double> TryTextToDouble(std::string_view text, bool localeUsesComma) {
+std::optional<double> TryTextToDouble(std::string_view text, DecimalMark localeMark) {
   const std::string_view trimmed = TrimBlanks(text, true);
   if (trimmed.empty()) return std::nullopt;
-  const std::string swapped = SwapDecimalSeparator(trimmed, localeUsesComma);
-  const auto clean = CleanNumberText(swapped, localeUsesComma ? ',' : '.');
+  const std::string swapped = SwapDecimalSeparator(trimmed, localeMark);
+  const auto clean = CleanNumberText(swapped, OrientGeometry::DecimalChar(localeMark));
   if (!clean) return std::nullopt;
   if (clean->allZero) return clean->text.front() == '-' ? -0.0 : 0.0;
   double value = 0.0;
@@ -121,8 +122,8 @@ std::optional<double> TryTextToDouble(std::string_view text, bool localeUsesComm
   return value;
 }
 
-double TextToDouble(std::string_view text, bool localeUsesComma) {
-  return TryTextToDouble(text, localeUsesComma).value_or(0.0);
+double TextToDouble(std::string_view text, DecimalMark localeMark) {
+  return TryTextToDouble(text, localeMark).value_or(0.0);
 }
 
 bool IsNumberText(std::string_view text) {

@@ -13,7 +13,11 @@
 #include <string_view>
 #include <vector>
 
+#include "orient/Records.h"
+
 namespace NumberText {
+
+using OrientGeometry::DecimalMark;
 
 // Small character and trimming helpers shared by the text routines.
 inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -37,20 +41,20 @@ inline std::string_view TrimBlanks(std::string_view text, bool lineEnds = false)
   return text;
 }
 
-// True when the user's locale writes one and a half with a comma. Asks the
-// C++ user locale (std::locale("")); a locale that cannot be made counts as
-// using a period.
-bool LocaleUsesCommaDecimal();
+// The mark the user's locale writes one and a half with. Asks the C++ user
+// locale (std::locale("")); a locale that cannot be made counts as using a
+// point.
+DecimalMark LocaleDecimalMark();
 
-// Replaces the first "," by "." (toComma false) or the first "." by ","
-// (toComma true). Only the first occurrence changes.
-std::string SwapDecimalSeparator(std::string_view text, bool toComma = false);
+// Replaces the first "," by "." (to kPoint) or the first "." by "," (to
+// kComma). Only the first occurrence changes.
+std::string SwapDecimalSeparator(std::string_view text, DecimalMark to = DecimalMark::kPoint);
 
 // Reads number text written with "." or ",": an optional sign, digits with at
 // most one separator (at least one digit), an optional exponent, surrounding
 // blanks allowed. Independent of the process C locale. Empty, malformed text
 // and values that overflow a double give no value.
-std::optional<double> TryTextToDouble(std::string_view text, bool localeUsesComma);
+std::optional<double> TryTextToDouble(std::string_view text, DecimalMark localeMark);
 
 // Powers of ten that a double holds exactly.
 inline constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
@@ -126,7 +130,7 @@ inline bool ReadPlainDecimal(std::string_view text, double& value) {
 }
 
 // The same with 0 for blank or unreadable text, never failing.
-double TextToDouble(std::string_view text, bool localeUsesComma);
+double TextToDouble(std::string_view text, DecimalMark localeMark);
 
 // True for a plain decimal number as typed: optional leading sign, digits and
 // at most one "." or ",", spaces at either end. A lone sign or separator counts

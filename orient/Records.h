@@ -47,6 +47,14 @@ enum class LineNotation : int { kPlungeTrend = 0, kTrendPlunge = 1 };
 // How directions are written: azimuths (045) or quadrant bearings (N45E).
 enum class AzimuthStyle : int { kAzimuth = 0, kQuadrant = 1 };
 
+// The character numbers are written with between their whole and decimal
+// parts.
+enum class DecimalMark { kPoint, kComma };
+constexpr char DecimalChar(DecimalMark mark) { return mark == DecimalMark::kComma ? ',' : '.'; }
+constexpr DecimalMark DecimalMarkOf(char c) {
+  return c == ',' ? DecimalMark::kComma : DecimalMark::kPoint;
+}
+
 // How planes, lines and directions are written, on the way in or out.
 struct Notation {
   PlaneNotation plane = PlaneNotation::kDipDipDirection;

@@ -74,19 +74,19 @@ std::string RadiansToWholeDegreesText(double radians) {
   return NumberText::FormatGeneral(NumberText::RoundHalfEven(RadiansToDegrees(radians)), '.');
 }
 
-std::string RadiansToWholeDegreesText(std::string_view radians, bool localeUsesComma) {
-  const auto value = NumberText::TryTextToDouble(radians, localeUsesComma);
+std::string RadiansToWholeDegreesText(std::string_view radians, DecimalMark localeMark) {
+  const auto value = NumberText::TryTextToDouble(radians, localeMark);
   return value ? RadiansToWholeDegreesText(*value) : "0";
 }
 
-std::string AzimuthToQuadrantText(std::string_view azimuth, bool localeUsesComma) {
+std::string AzimuthToQuadrantText(std::string_view azimuth, DecimalMark localeMark) {
   const std::string_view s = TrimSpaces(azimuth);
   if (!IsReadableNumberText(s)) return "";
-  const auto read = NumberText::TryTextToDouble(s, localeUsesComma);
+  const auto read = NumberText::TryTextToDouble(s, localeMark);
   if (!read) return "";
   const double v = WrapDegrees(*read);
   if (!std::isfinite(v)) return "";
-  const char decimal = localeUsesComma ? ',' : '.';
+  const char decimal = DecimalChar(localeMark);
   const auto angle = [decimal](double degrees) {
     return NumberText::FormatGeneral(WithoutBinaryNoise(degrees), decimal);
   };
@@ -96,8 +96,8 @@ std::string AzimuthToQuadrantText(std::string_view azimuth, bool localeUsesComma
   return "N" + angle(360.0 - v) + "W";
 }
 
-StrikeAndSense DipDirectionToStrikeAndSense(std::string_view dipDirection, bool localeUsesComma) {
-  const auto read = NumberText::TryTextToDouble(dipDirection, localeUsesComma);
+StrikeAndSense DipDirectionToStrikeAndSense(std::string_view dipDirection, DecimalMark localeMark) {
+  const auto read = NumberText::TryTextToDouble(dipDirection, localeMark);
   if (!read) return {"000", ""};
   const double direction = WrapDegrees(*read);
   double strike = WrapDegrees(*read - 90.0);
@@ -105,8 +105,7 @@ StrikeAndSense DipDirectionToStrikeAndSense(std::string_view dipDirection, bool 
   if (strike == 0.0) strike = 360.0;
 
   StrikeAndSense result;
-  result.strike =
-      NumberText::FormatGeneral(WithoutBinaryNoise(strike), localeUsesComma ? ',' : '.');
+  result.strike = NumberText::FormatGeneral(WithoutBinaryNoise(strike), DecimalChar(localeMark));
   if (direction <= 45.0 || direction > 314.0) {
     result.sense = "N";
   } else if (direction < 135.0) {

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "orient/Records.h"
+
 namespace OrientGeometry {
 
 // Azimuth text with at least three whole digits: 45 -> "045", "45.678" ->
@@ -25,13 +27,13 @@ std::string RadiansToAzimuthText(double radians);
 // Radians -> whole degrees (halves to even) in general form, e.g. "45".
 // NaN or infinite input, or text that is not a number, gives "0".
 std::string RadiansToWholeDegreesText(double radians);
-std::string RadiansToWholeDegreesText(std::string_view radians, bool localeUsesComma);
+std::string RadiansToWholeDegreesText(std::string_view radians, DecimalMark localeMark);
 
 // Azimuth text (degrees, either separator) -> quadrant bearing such as "N45E",
 // "S22,5W" (the angle in general form with the locale's decimal character).
 // 0 gives "N0E", 180 "S0E", 270 "N90W", 360 "N0W". Text that is not a number
 // gives "".
-std::string AzimuthToQuadrantText(std::string_view azimuth, bool localeUsesComma);
+std::string AzimuthToQuadrantText(std::string_view azimuth, DecimalMark localeMark);
 
 // Right-hand-rule strike in general form, wrapped into (0, 360], and the
 // sense letter of the dip direction: "N" up to 45 and above 314, "E" below
@@ -42,6 +44,6 @@ struct StrikeAndSense {
   std::string sense;
 };
 StrikeAndSense DipDirectionToStrikeAndSense(std::string_view dipDirection,
-                                            bool localeUsesComma = false);
+                                            DecimalMark localeMark = DecimalMark::kPoint);
 
 }  // namespace OrientGeometry

@@ -78,7 +78,7 @@ std::optional<int> CompassPointAzimuth(std::string_view text) {
 
 bool IsCompassPointText(std::string_view text) { return CompassPointAzimuth(text).has_value(); }
 
-std::string QuadrantToAzimuthText(std::string_view bearing, bool localeUsesComma) {
+std::string QuadrantToAzimuthText(std::string_view bearing, DecimalMark localeMark) {
   const std::string_view s = TrimBlanks(bearing);
   std::size_t numberStart = 0;
   while (numberStart < s.size() && IsLetter(s[numberStart])) ++numberStart;
@@ -93,7 +93,7 @@ std::string QuadrantToAzimuthText(std::string_view bearing, bool localeUsesComma
   if (!perpendicular) return "";
   const std::string_view numberText = TrimBlanks(s.substr(numberStart, numberEnd - numberStart));
   if (!IsBearingNumber(numberText)) return "";
-  const auto number = NumberText::TryTextToDouble(numberText, localeUsesComma);
+  const auto number = NumberText::TryTextToDouble(numberText, localeMark);
   if (!number) return "";
 
   // Both letters are cardinal points, checked above.
@@ -106,8 +106,8 @@ std::string QuadrantToAzimuthText(std::string_view bearing, bool localeUsesComma
 }
 
 std::string StrikeAndSenseToDipDirectionText(std::string_view strike, std::string_view sense,
-                                             bool localeUsesComma) {
-  const auto strikeValue = NumberText::TryTextToDouble(strike, localeUsesComma);
+                                             DecimalMark localeMark) {
+  const auto strikeValue = NumberText::TryTextToDouble(strike, localeMark);
   if (!strikeValue) return "";
   const double candidateA = WrapDegrees(*strikeValue + 90.0);
   const double candidateB = WrapDegrees(*strikeValue - 90.0);
@@ -122,8 +122,8 @@ std::string StrikeAndSenseToDipDirectionText(std::string_view strike, std::strin
   return DegreesText(toA >= toB ? candidateB : candidateA);
 }
 
-bool SenseAlongStrike(std::string_view strike, std::string_view sense, bool localeUsesComma) {
-  const auto strikeValue = NumberText::TryTextToDouble(strike, localeUsesComma);
+bool SenseAlongStrike(std::string_view strike, std::string_view sense, DecimalMark localeMark) {
+  const auto strikeValue = NumberText::TryTextToDouble(strike, localeMark);
   const std::string_view senseText = TrimBlanks(sense);
   if (!strikeValue || senseText.empty()) return false;
   const std::optional<int> senseAzimuth = CompassPointAzimuth(senseText);

@@ -27,7 +27,7 @@ bool IsCompassPointText(std::string_view text);
 // with "." as separator; "" when the text is not a bearing. A bearing is a
 // cardinal letter, an unsigned number (either separator) and a cardinal
 // letter at right angles to the first, blanks allowed around the parts.
-std::string QuadrantToAzimuthText(std::string_view bearing, bool localeUsesComma);
+std::string QuadrantToAzimuthText(std::string_view bearing, DecimalMark localeMark);
 
 // Dip direction text (degrees, "." separator) from a strike and an optional
 // sense (a compass point name; blank means none). Without a sense the plane
@@ -36,7 +36,7 @@ std::string QuadrantToAzimuthText(std::string_view bearing, bool localeUsesComma
 // (a sense along the strike) choosing strike - 90. "" when the strike is not
 // a number or the sense is not a compass point.
 std::string StrikeAndSenseToDipDirectionText(std::string_view strike, std::string_view sense,
-                                             bool localeUsesComma = false);
+                                             DecimalMark localeMark = DecimalMark::kPoint);
 
 // True when sense is a compass point along the strike line (strike 000 with
 // N or S, strike 090 with E or W): it is as near one candidate dip
@@ -44,7 +44,7 @@ std::string StrikeAndSenseToDipDirectionText(std::string_view strike, std::strin
 // StrikeAndSenseToDipDirectionText takes strike - 90. False for a blank or
 // invalid sense and a strike that is not a number.
 bool SenseAlongStrike(std::string_view strike, std::string_view sense,
-                      bool localeUsesComma = false);
+                      DecimalMark localeMark = DecimalMark::kPoint);
 
 // A field such as "30NE" split into its number and its compass suffix
 // (compass "" when there is none); none when the suffix is not a compass

@@ -17,7 +17,7 @@ using OrientGeometry::PlaneNotation;
 // An azimuth (degrees text) as a three-digit azimuth or a quadrant bearing.
 std::string DirectionText(const std::string& degrees, const Notation& notation) {
   return notation.azimuth == OrientGeometry::AzimuthStyle::kQuadrant
-             ? OrientGeometry::AzimuthToQuadrantText(degrees, false)
+             ? OrientGeometry::AzimuthToQuadrantText(degrees, OrientGeometry::DecimalMark::kPoint)
              : OrientGeometry::FormatAzimuthText(degrees);
 }
 

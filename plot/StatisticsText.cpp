@@ -30,14 +30,15 @@ std::string Number(double value, int decimals, char decimalChar) {
 // An azimuth in degrees as the notation writes directions: "045.0" or "N45.0E".
 std::string DirectionText(double degrees, const OutputNotation& notation) {
   const std::string number = Number(degrees, notation.decimals, '.');
-  const bool comma = notation.decimalChar == ',';
+  const OrientGeometry::DecimalMark mark = OrientGeometry::DecimalMarkOf(notation.decimalChar);
   if (notation.notation.azimuth == OrientGeometry::AzimuthStyle::kQuadrant) {
-    return OrientGeometry::AzimuthToQuadrantText(number, comma);
+    return OrientGeometry::AzimuthToQuadrantText(number, mark);
   }
   // Three whole digits, every decimal kept.
   const std::size_t whole = std::min(number.find('.'), number.size());
   const std::string text = std::string(whole < 3 ? 3 - whole : 0, '0') + number;
-  return comma ? NumberText::SwapDecimalSeparator(text, true) : text;
+  return mark == OrientGeometry::DecimalMark::kComma ? NumberText::SwapDecimalSeparator(text, mark)
+                                                     : text;
 }
 
 // A line, or a plane (dip, dip direction), in the notation's conventions,

@@ -68,7 +68,8 @@ TEST_F(StartUp, DecimalWarningAppearsUntilTheUserDeclinesIt) {
   EXPECT_EQ(messages.shown[0].title, "Decimal delimiter mismatch!");
   EXPECT_EQ(messages.shown[0].buttons, Lodema::MessageButtons::kYesNo);
   EXPECT_EQ(messages.shown[0].icon, Lodema::MessageIcon::kExclamation);
-  EXPECT_EQ(messages.shown[0].text, notices::DecimalWarningText(false));
+  EXPECT_EQ(messages.shown[0].text,
+            notices::DecimalWarningText(OrientGeometry::DecimalMark::kPoint));
   EXPECT_NE(messages.shown[0].text.find("\".\" [period]"), std::string::npos);
   EXPECT_TRUE(window->Conventions()->Decimal(1)->isChecked());
   EXPECT_EQ(window->Conventions()->SetDecimalBox()->checkState(), Qt::Checked);
@@ -83,7 +84,8 @@ TEST_F(StartUp, CommaSystemGetsTheCommaNoteAndTheSystemCharacterNone) {
   Start();
   QLocale::setDefault(QLocale::c());
   ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].text, notices::DecimalWarningText(true));
+  EXPECT_EQ(messages.shown[0].text,
+            notices::DecimalWarningText(OrientGeometry::DecimalMark::kComma));
   EXPECT_TRUE(window->Conventions()->Decimal(0)->isChecked());  // period forced
   // The system's own character never warns.
   Stop();

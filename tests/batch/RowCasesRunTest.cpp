@@ -55,7 +55,8 @@ TEST(RowCasesRunTest, ABatchRowGivesEachCaseItsResults) {
     const std::string rows = RowOf(c, request.map);
     request.sourceName = "cases.txt";
     request.delimiterSet = "\t";
-    request.schema = MakeRowSchema(c.calculation, RowCases::SettingsOf(c), false, false);
+    request.schema = MakeRowSchema(c.calculation, RowCases::SettingsOf(c), false,
+                                   OrientGeometry::DecimalMark::kPoint);
     OneFile inputs(rows);
     MemoryFiles outputs;
     ResultWriter writer(BatchPlatform{}, outputs);

@@ -18,13 +18,10 @@ namespace {
 
 constexpr double kDeg = 3.14159265358979323846 / 180.0;
 
-SurveyReading Reading(bool coreConv = true, bool upTrend = false, bool zenith = false,
-                      bool quadrant = false) {
+SurveyReading Reading(const CoreConventions& core = {}, bool quadrant = false) {
   SurveyReading reading;
   reading.delimiterSet = "\t";
-  reading.core.coreConv = coreConv;
-  reading.core.coreUpTrend = upTrend;
-  reading.core.zenithConv = zenith;
+  reading.core = core;
   reading.quadrantIn = quadrant;
   return reading;
 }
@@ -90,11 +87,13 @@ TEST(SurveyTable, DipsAndAzimuthsReadUnderTheConventions) {
     const char* text;
   } cases[] = {
       {"plunge down positive", Reading(), "H\t0\t90\t60\nH\t50\t200\t-30\n"},
-      {"plunge down negative", Reading(false), "H\t0\t90\t-60\nH\t50\t200\t30\n"},
-      {"zenith", Reading(true, false, true), "H\t0\t90\t30\nH\t50\t200\t-60\n"},
-      {"up-core trend", Reading(true, true), "H\t0\t90\t60\nH\t50\t20\t-30\n"},
-      {"quadrant bearings", Reading(true, false, false, true),
-       "H\t0\tS90E\t60\nH\t50\tS20W\t-30\n"},
+      {"plunge down negative", Reading({.downwardPlunge = DownwardCorePlunge::kNegative}),
+       "H\t0\t90\t-60\nH\t50\t200\t30\n"},
+      {"zenith", Reading({.inclination = CoreInclination::kZenith}),
+       "H\t0\t90\t30\nH\t50\t200\t-60\n"},
+      {"up-core trend", Reading({.upwardTrend = UpwardCoreTrend::kUpPlunge}),
+       "H\t0\t90\t60\nH\t50\t20\t-30\n"},
+      {"quadrant bearings", Reading({}, true), "H\t0\tS90E\t60\nH\t50\tS20W\t-30\n"},
   };
   for (const auto& c : cases) {
     const SurveyTable::Read read = ReadSurvey(c.text, c.reading);
@@ -139,7 +138,7 @@ TEST(SurveyTable, BadSurveysAreNamed) {
 // from a collar at 1000 E, 2000 N, 500 m: 19.45 east, 27.22 north and 94.01
 // down at the lower station, then straight on.
 TEST(SurveyTable, CollarPositions) {
-  const SurveyReading zenith = Reading(true, false, true);
+  const SurveyReading zenith = Reading({.inclination = CoreInclination::kZenith});
   TextLineReader survey("DDH 1\t0\t20\t15\nDDH 1\t100\t45\t25\nX\t0\t0\t0\n");
   SurveyTable::Read read = SurveyTable::FromLines(survey, kDefaultSurveyColumns, zenith);
   ASSERT_TRUE(read.table) << read.error;
@@ -177,7 +176,7 @@ TEST(SurveyRows, TypedAxisReadsBackAsTheAxis) {
     Settings s;
     SetSettingFromText(s, key, value);
     s.Calculation = 17;
-    const RowSchema schema = MakeRowSchema(17, s, false, false);
+    const RowSchema schema = MakeRowSchema(17, s, false, OrientGeometry::DecimalMark::kPoint);
     for (const OrientGeometry::Line& axis : axes) {
       const auto texts = TypedAxisTexts(axis, schema);
       EntryTexts boxes{"120", "40"};
@@ -202,7 +201,7 @@ TEST(SurveyRows, RowsOfUnknownHolesAndBadDepthsAreRefused) {
   run.depthColumn = 2;
   Settings s;
   s.Calculation = 17;
-  const RowSchema schema = MakeRowSchema(17, s, false, false);
+  const RowSchema schema = MakeRowSchema(17, s, false, OrientGeometry::DecimalMark::kPoint);
   SurveyRowFiller filler(run, schema);
   EntryTexts texts{};
   std::string reason;

@@ -12,7 +12,8 @@ namespace {
 TEST(RowCasesTest, TheKernelGivesEachCaseItsResults) {
   for (const RowCases::Case& c : RowCases::Cases()) {
     SCOPED_TRACE(c.name);
-    const RowSchema schema = MakeRowSchema(c.calculation, RowCases::SettingsOf(c), false, false);
+    const RowSchema schema = MakeRowSchema(c.calculation, RowCases::SettingsOf(c), false,
+                                           OrientGeometry::DecimalMark::kPoint);
     EntryTexts texts{};
     for (std::size_t box = 0; box < c.fields.size(); ++box) texts[box] = c.fields[box];
     const ParsedRow parsed = ParseRow(texts, schema);

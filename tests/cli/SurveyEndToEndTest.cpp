@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/CoreConventions.h"
 #include "calc/RowSchema.h"
 #include "calc/SettingsIO.h"
 #include "tests/cli/ToolInFolder.h"
@@ -70,8 +71,9 @@ std::string Bearing(double azimuth) {
 
 // A downward axis as typed under the settings.
 std::pair<std::string, std::string> Typed(double plunge, double heading, const Settings& s) {
-  double typed = s.ZenithConv ? 90 - plunge : plunge;
-  if (!s.CoreConv) typed = -typed;
+  const CoreConventions core = CoreConventionsOf(s);
+  double typed = core.inclination == CoreInclination::kZenith ? 90 - plunge : plunge;
+  if (core.downwardPlunge == DownwardCorePlunge::kNegative) typed = -typed;
   return {Number(typed), s.QuadrantIn ? Bearing(heading) : Number(heading)};
 }
 
@@ -117,7 +119,7 @@ TEST_F(SurveyEndToEndTest, SurveyAxisEqualsTheTypedAxis) {
       std::string trace = "calculation " + std::to_string(calc);
       for (const std::string& arg : setArgs) trace += " " + arg;
       SCOPED_TRACE(trace);
-      const RowSchema schema = MakeRowSchema(calc, s, false, false);
+      const RowSchema schema = MakeRowSchema(calc, s, false, OrientGeometry::DecimalMark::kPoint);
       std::string survey = "hole\tdepth\tazimuth\tdip\n";
       for (const Station& st : kStations) {
         const auto [dip, azimuth] = Typed(st.plunge, st.heading, s);

@@ -50,7 +50,7 @@ class DelimiterClashRunTest : public ::testing::Test, public testing::PageRig {}
 TEST_F(DelimiterClashRunTest, StartInputRefusesAndLeavesTheOutputAlone) {
   SelectCalculation(15);
   folder.Write("out.txt", "kept\r\n");
-  model.SetLocaleUsesComma(true);
+  model.SetLocaleDecimalMark(OrientGeometry::DecimalMark::kComma);
   page->SetOutputDelimiterText(",");
   UseInput("30.5\t090\r\n");
   EXPECT_FALSE(StartBatch().sourceOpened);

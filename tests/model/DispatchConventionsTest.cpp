@@ -58,7 +58,7 @@ TEST_F(ConventionTest, OutputNotations) {
   model.SetOutputPlaneNotation(3);
   Run(5, {{0, "60"}, {1, "225"}});
   EXPECT_EQ(Shown() + "/" + Result(2), "315/30/N");
-  model.SetLocaleUsesComma(true);
+  model.SetLocaleDecimalMark(OrientGeometry::DecimalMark::kComma);
   Run(16, {{0, "30,5"}, {1, "45"}});
   EXPECT_EQ(Shown(), "30,5/045");
   model.SetPolaritySignShown(false);  // an upward result is shown downward

@@ -112,11 +112,14 @@ TEST(OrientedCore, MeasuredBackOnTheCore) {
 // reference plane was ignored, so every plane on core 60/030 answered 210.
 TEST(AngleToBottomMark, ReferencePlaneMatters) {
   const Line pole1 = PlaneToPole(30 * kDeg, 90 * kDeg), pole2 = PlaneToPole(60 * kDeg, 200 * kDeg);
-  const double a1 = AngleToBottomMark(pole1.angle, pole1.azimuth, 60 * kDeg, 30 * kDeg, false);
-  const double a2 = AngleToBottomMark(pole2.angle, pole2.azimuth, 60 * kDeg, 30 * kDeg, false);
+  const double a1 =
+      AngleToBottomMark(pole1.angle, pole1.azimuth, 60 * kDeg, 30 * kDeg, EllipseEnd::kTop);
+  const double a2 =
+      AngleToBottomMark(pole2.angle, pole2.azimuth, 60 * kDeg, 30 * kDeg, EllipseEnd::kTop);
   EXPECT_GT(AzimuthDifference(a1, a2), 1.0);
-  EXPECT_NEAR(AzimuthDifference(
-                  AngleToBottomMark(pole1.angle, pole1.azimuth, 60 * kDeg, 30 * kDeg, true), a1),
+  EXPECT_NEAR(AzimuthDifference(AngleToBottomMark(pole1.angle, pole1.azimuth, 60 * kDeg, 30 * kDeg,
+                                                  EllipseEnd::kBottom),
+                                a1),
               kPi, 1e-9);
 }
 
@@ -137,10 +140,11 @@ TEST(RefPlaneBMCalc, RecoversFeaturesMeasuredFromTheMark) {
         std::fabs(Dot(l, c.frame.down)) > 0.9999) {
       continue;  // a circle or a point on the core has no mark
     }
-    for (bool base : {false, true}) {
+    for (const EllipseEnd end : {EllipseEnd::kTop, EllipseEnd::kBottom}) {
+      const bool base = end == EllipseEnd::kBottom;
       const Vec mark = base ? -TopOfPlane(r, c) : TopOfPlane(r, c);
       EXPECT_NEAR(AzimuthDifference(
-                      AngleToBottomMark(refPole.angle, refPole.azimuth, c.plunge, c.trend, base),
+                      AngleToBottomMark(refPole.angle, refPole.azimuth, c.plunge, c.trend, end),
                       ClockwiseSeenAlong(mark, c.bottomMark, c.frame.down)),
                   0.0, kCoreTol)
           << i;
@@ -148,13 +152,13 @@ TEST(RefPlaneBMCalc, RecoversFeaturesMeasuredFromTheMark) {
           ClockwiseSeenAlong(mark, base ? -TopOfPlane(n, c) : TopOfPlane(n, c), c.frame.down);
       const Line plane =
           RefPlaneBMCalc(toPlane, std::acos(std::fabs(Dot(n, c.frame.down))), refPole.angle,
-                         refPole.azimuth, c.plunge, c.trend, base, false);
+                         refPole.azimuth, c.plunge, c.trend, end, false);
       EXPECT_LT(AxisGap(VecOf(plane), n), kCoreTol) << i;
       const double toLine =
           ClockwiseSeenAlong(mark, base ? -TopOfLine(l, c) : TopOfLine(l, c), c.frame.down);
       const Line line =
           RefPlaneBMCalc(toLine, std::asin(std::fabs(Dot(l, c.frame.down))), refPole.angle,
-                         refPole.azimuth, c.plunge, c.trend, base, true);
+                         refPole.azimuth, c.plunge, c.trend, end, true);
       EXPECT_LT(AxisGap(VecOf(line), l), kCoreTol) << i;
     }
   }
@@ -336,21 +340,23 @@ TEST(RefPlaneFromDeltaAngle, SharedMemoRowGivesTheStandAloneBits) {
       if (!pole) continue;
       ++poles;
       const double gamma = angle(rng), beta = angle(rng), inclination = cone(rng);
+      const EllipseEnd featureEnd = i % 3 == 0 ? EllipseEnd::kBottom : EllipseEnd::kTop;
+      const EllipseEnd angleEnd = i % 5 == 0 ? EllipseEnd::kBottom : EllipseEnd::kTop;
       EXPECT_TRUE(
           same(LineFromBetaInRefPlane(gamma, c.plunge, c.trend, pole->angle, pole->azimuth),
                LineFromBetaInRefPlane(gamma, c.plunge, c.trend, pole->angle, pole->azimuth, memo)))
           << i;
       for (const bool lineMode : {false, true}) {
         EXPECT_TRUE(same(RefPlaneBMCalc(beta, inclination, pole->angle, pole->azimuth, c.plunge,
-                                        c.trend, i % 3 == 0, lineMode),
+                                        c.trend, featureEnd, lineMode),
                          RefPlaneBMCalc(beta, inclination, pole->angle, pole->azimuth, c.plunge,
-                                        c.trend, i % 3 == 0, lineMode, memo)))
+                                        c.trend, featureEnd, lineMode, memo)))
             << i;
       }
       EXPECT_EQ(std::bit_cast<std::uint64_t>(
-                    AngleToBottomMark(pole->angle, pole->azimuth, c.plunge, c.trend, i % 5 == 0)),
+                    AngleToBottomMark(pole->angle, pole->azimuth, c.plunge, c.trend, angleEnd)),
                 std::bit_cast<std::uint64_t>(AngleToBottomMark(pole->angle, pole->azimuth, c.plunge,
-                                                               c.trend, i % 5 == 0, memo)))
+                                                               c.trend, angleEnd, memo)))
           << i;
     }
   }

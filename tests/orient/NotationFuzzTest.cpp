@@ -38,7 +38,7 @@ std::string RandomText(std::mt19937& rng) {
 // A readable azimuth in degrees, or "".
 void ExpectAzimuthOrEmpty(const std::string& text, const std::string& input) {
   if (text.empty()) return;
-  const auto value = NumberText::TryTextToDouble(text, false);
+  const auto value = NumberText::TryTextToDouble(text, DecimalMark::kPoint);
   ASSERT_TRUE(value.has_value()) << '"' << input << "\" gave \"" << text << '"';
   EXPECT_GE(*value, 0.0) << input;
   EXPECT_LE(*value, 360.0) << input;
@@ -54,7 +54,7 @@ TEST(NotationFuzz, RandomTextThroughEveryParser) {
   for (int round = 0; round < 20000; ++round) {
     const std::string a = RandomText(rng);
     const std::string b = RandomText(rng);
-    const bool comma = (round & 1) != 0;
+    const DecimalMark comma = (round & 1) != 0 ? DecimalMark::kComma : DecimalMark::kPoint;
 
     EXPECT_TRUE(std::isfinite(NumberText::TextToDouble(a, comma))) << a;
     const int places = NumberText::CountDecimalPlaces(a);
@@ -117,7 +117,8 @@ TEST(NotationFuzz, RandomDoublesThroughFormatters) {
     ExpectNoNan(text, std::to_string(round));
     // 15 digits of DBL_MAX round above it, so the very largest are left out.
     if (std::isfinite(v) && std::fabs(v) >= DBL_MIN && std::fabs(v) < 1e308) {
-      const auto back = NumberText::TryTextToDouble(text, round % 2 != 0);
+      const auto back = NumberText::TryTextToDouble(
+          text, round % 2 != 0 ? DecimalMark::kComma : DecimalMark::kPoint);
       ASSERT_TRUE(back.has_value()) << text;
       EXPECT_LE(std::fabs(*back - v), std::fabs(v) * 1e-14) << text;
     }
@@ -129,7 +130,10 @@ TEST(NotationFuzz, RandomDoublesThroughFormatters) {
     ExpectNoNan(FormatAzimuthText(v), text);
     ExpectNoNan(RadiansToAzimuthText(v), text);
     ExpectNoNan(RadiansToWholeDegreesText(v), text);
-    ExpectAzimuthOrEmpty(QuadrantToAzimuthText("N" + text + "E", round % 2 != 0), text);
+    ExpectAzimuthOrEmpty(
+        QuadrantToAzimuthText("N" + text + "E",
+                              round % 2 != 0 ? DecimalMark::kComma : DecimalMark::kPoint),
+        text);
   }
 }
 

@@ -48,16 +48,16 @@ inline const std::string& FieldOrEmpty(std::span<const std::string> fields, std:
 // an azimuth, a strike into the dip direction (with its sense in conventions
 // 3 and 4, by the right-hand rule in 5 and 6). Ranges are not checked.
 inline OrientationReading ReadPlaneText(const OrientationTexts& texts, int planeConvention,
-                                        int directionNotation, bool localeUsesComma) {
+                                        int directionNotation, DecimalMark localeMark) {
   OrientationReading reading;
-  const auto dip = NumberText::TryTextToDouble(texts.angle, localeUsesComma);
+  const auto dip = NumberText::TryTextToDouble(texts.angle, localeMark);
   if (!dip) {
     reading.failure = ReadFailure::kAngle;
     return reading;
   }
   std::string direction = texts.direction;
   if (AzimuthStyleFromCode(directionNotation) == AzimuthStyle::kQuadrant) {
-    direction = QuadrantToAzimuthText(direction, localeUsesComma);
+    direction = QuadrantToAzimuthText(direction, localeMark);
   }
   const PlaneNotation notation = PlaneNotationFromCode(planeConvention);
   if (HasSenseLetters(notation)) {
@@ -66,11 +66,11 @@ inline OrientationReading ReadPlaneText(const OrientationTexts& texts, int plane
       reading.failure = ReadFailure::kSense;
       return reading;
     }
-    direction = StrikeAndSenseToDipDirectionText(direction, sense, localeUsesComma);
+    direction = StrikeAndSenseToDipDirectionText(direction, sense, localeMark);
   } else if (UsesRightHandRule(notation)) {
-    direction = StrikeAndSenseToDipDirectionText(direction, "", localeUsesComma);
+    direction = StrikeAndSenseToDipDirectionText(direction, "", localeMark);
   }
-  const auto dipDirection = NumberText::TryTextToDouble(direction, localeUsesComma);
+  const auto dipDirection = NumberText::TryTextToDouble(direction, localeMark);
   if (!dipDirection) {
     reading.failure = ReadFailure::kDirection;
     return reading;
@@ -81,17 +81,17 @@ inline OrientationReading ReadPlaneText(const OrientationTexts& texts, int plane
 
 // Reads a line (plunge, trend) in the given direction notation.
 inline OrientationReading ReadLineText(const OrientationTexts& texts, int directionNotation,
-                                       bool localeUsesComma) {
+                                       DecimalMark localeMark) {
   OrientationReading reading;
-  const auto plunge = NumberText::TryTextToDouble(texts.angle, localeUsesComma);
+  const auto plunge = NumberText::TryTextToDouble(texts.angle, localeMark);
   if (!plunge) {
     reading.failure = ReadFailure::kAngle;
     return reading;
   }
   const std::string direction = AzimuthStyleFromCode(directionNotation) == AzimuthStyle::kQuadrant
-                                    ? QuadrantToAzimuthText(texts.direction, localeUsesComma)
+                                    ? QuadrantToAzimuthText(texts.direction, localeMark)
                                     : texts.direction;
-  const auto trend = NumberText::TryTextToDouble(direction, localeUsesComma);
+  const auto trend = NumberText::TryTextToDouble(direction, localeMark);
   if (!trend) {
     reading.failure = ReadFailure::kDirection;
     return reading;
@@ -142,11 +142,11 @@ inline int CombineConventionCode(int planeConvention, int lineConvention, int qu
 // Unreadable azimuth text, or a plane convention other than 1-6, gives "".
 inline std::string FormatOrientationText(std::string_view first, std::string_view separator,
                                          std::string_view azimuth, int kind, int code,
-                                         bool localeUsesComma) {
+                                         DecimalMark localeMark) {
   const int convention = std::abs(code % 10);
   const bool quadrant = code < 0;
   const auto direction = [&](std::string_view degrees) {
-    return quadrant ? AzimuthToQuadrantText(degrees, localeUsesComma) : FormatAzimuthText(degrees);
+    return quadrant ? AzimuthToQuadrantText(degrees, localeMark) : FormatAzimuthText(degrees);
   };
   const std::string sep(separator);
   const std::string firstText(first);
@@ -158,9 +158,9 @@ inline std::string FormatOrientationText(std::string_view first, std::string_vie
     std::string az;
     std::string sense;
     if (convention > 2) {
-      if (!NumberText::TryTextToDouble(azimuth, localeUsesComma)) return "";
-      StrikeAndSense split = DipDirectionToStrikeAndSense(azimuth, localeUsesComma);
-      az = quadrant ? AzimuthToQuadrantText(split.strike, localeUsesComma) : split.strike;
+      if (!NumberText::TryTextToDouble(azimuth, localeMark)) return "";
+      StrikeAndSense split = DipDirectionToStrikeAndSense(azimuth, localeMark);
+      az = quadrant ? AzimuthToQuadrantText(split.strike, localeMark) : split.strike;
       sense = split.sense;
     } else {
       az = direction(azimuth);

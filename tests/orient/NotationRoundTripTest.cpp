@@ -26,11 +26,11 @@ constexpr double kDegTol = 1e-9;  // degrees; the inputs carry at most two decim
 const double kAzimuths[] = {0,   0.5, 22.5,  44.75, 45,  45.5,  89.75, 90,    90.25, 134.5,  135,
                             180, 200, 224.5, 225,   270, 300.5, 314,   314.5, 315,   359.75, 360};
 
-std::string Degrees(double value, bool comma) {
-  return NumberText::FormatGeneral(value, comma ? ',' : '.');
+std::string Degrees(double value, DecimalMark comma) {
+  return NumberText::FormatGeneral(value, DecimalChar(comma));
 }
 
-std::string Direction(double azimuth, bool quadrant, bool comma) {
+std::string Direction(double azimuth, bool quadrant, DecimalMark comma) {
   return quadrant ? AzimuthToQuadrantText(Degrees(azimuth, comma), comma) : Degrees(azimuth, comma);
 }
 
@@ -44,7 +44,8 @@ void ExpectReading(const OrientationReading& r, double angle, double azimuth,
 }
 
 // A plane's fields as typed in its input convention (entry order).
-Fields TypedPlane(double dip, double dipDirection, int convention, bool quadrant, bool comma) {
+Fields TypedPlane(double dip, double dipDirection, int convention, bool quadrant,
+                  DecimalMark comma) {
   const std::string d = Degrees(dip, comma);
   const StrikeAndSense s = DipDirectionToStrikeAndSense(Degrees(dipDirection, comma), comma);
   const std::string strike = quadrant ? AzimuthToQuadrantText(s.strike, comma) : s.strike;
@@ -66,8 +67,8 @@ Fields TypedPlane(double dip, double dipDirection, int convention, bool quadrant
 
 // "30E" -> "30", "E" as the batch reader splits it; a "," decimal stops that
 // reader, so such text is split at its trailing letters.
-Fields NumberAndSense(const std::string& field, bool comma) {
-  if (!comma) {
+Fields NumberAndSense(const std::string& field, DecimalMark comma) {
+  if (comma == DecimalMark::kPoint) {
     const std::optional<SuffixSplit> split = SplitCompassSuffix(field);
     if (split) return {split->number, split->compass};
     return {field, ""};
@@ -83,14 +84,15 @@ Fields SplitText(const std::string& text, const char* delimiter) {
 }
 
 TEST(NotationRoundTrip, Planes) {
-  for (bool comma : {false, true}) {
+  for (const DecimalMark comma : {DecimalMark::kPoint, DecimalMark::kComma}) {
     for (int inConv = 1; inConv <= 6; ++inConv) {
       for (int inQuad = 0; inQuad <= 1; ++inQuad) {
         for (double dip : {0.0, 12.25, 90.0}) {
           for (double dd : kAzimuths) {
             const Fields typed = TypedPlane(dip, dd, inConv, inQuad == 1, comma);
             const std::string where = "in " + std::to_string(inConv) + (inQuad ? "q " : " ") +
-                                      typed[0] + "|" + typed[1] + (comma ? " comma" : "");
+                                      typed[0] + "|" + typed[1] +
+                                      (comma == DecimalMark::kComma ? " comma" : "");
             const OrientationReading in =
                 ReadPlaneText(PlaneTextsFromFields(typed, inConv), inConv, inQuad, comma);
             ExpectReading(in, dip, dd, where);
@@ -121,7 +123,7 @@ TEST(NotationRoundTrip, Planes) {
 }
 
 TEST(NotationRoundTrip, Lines) {
-  for (bool comma : {false, true}) {
+  for (const DecimalMark comma : {DecimalMark::kPoint, DecimalMark::kComma}) {
     for (int inOrder = 0; inOrder <= 1; ++inOrder) {
       for (int inQuad = 0; inQuad <= 1; ++inQuad) {
         for (double plunge : {-45.5, 0.0, 90.0}) {

@@ -19,6 +19,9 @@ namespace {
 
 using namespace NumberText;
 
+constexpr DecimalMark kPoint = DecimalMark::kPoint;
+constexpr DecimalMark kComma = DecimalMark::kComma;
+
 bool HasLocale(const char* name) {
   try {
     std::locale probe(name);
@@ -31,29 +34,29 @@ bool HasLocale(const char* name) {
 TEST(TextToDouble, EitherSeparatorAndUnreadableText) {
   const struct {
     const char* text;
-    bool comma;  // locale uses comma
+    DecimalMark comma;  // the locale's mark
     double value;
-  } rows[] = {{"12.5", false, 12.5}, {"12,5", false, 12.5}, {"45.5", true, 45.5},
-              {"45,5", true, 45.5},  {"-,5", false, -0.5},  {" 7.25\t", false, 7.25},
-              {"+3", true, 3},       {"1.5e2", false, 150}, {"1e-400", false, 0},
-              {"", false, 0},        {"abc", false, 0},     {"1.2.3", true, 0},
-              {"1,2.3", false, 0},   {"-", false, 0},       {"1 2", false, 0},
-              {"inf", false, 0},     {"nan", false, 0},     {"0x10", false, 0}};
+  } rows[] = {{"12.5", kPoint, 12.5}, {"12,5", kPoint, 12.5}, {"45.5", kComma, 45.5},
+              {"45,5", kComma, 45.5}, {"-,5", kPoint, -0.5},  {" 7.25\t", kPoint, 7.25},
+              {"+3", kComma, 3},      {"1.5e2", kPoint, 150}, {"1e-400", kPoint, 0},
+              {"", kPoint, 0},        {"abc", kPoint, 0},     {"1.2.3", kComma, 0},
+              {"1,2.3", kPoint, 0},   {"-", kPoint, 0},       {"1 2", kPoint, 0},
+              {"inf", kPoint, 0},     {"nan", kPoint, 0},     {"0x10", kPoint, 0}};
   for (const auto& r : rows) EXPECT_EQ(TextToDouble(r.text, r.comma), r.value) << r.text;
 }
 
 // Guards against overflowing text read as infinity or a huge value.
 TEST(TextToDouble, OverflowIsUnreadable) {
-  EXPECT_EQ(TextToDouble("1e400", false), 0.0);
-  EXPECT_EQ(TextToDouble(std::string(400, '9'), false), 0.0);
-  EXPECT_EQ(TryTextToDouble("1e308", false).value_or(0), 1e308);
+  EXPECT_EQ(TextToDouble("1e400", kPoint), 0.0);
+  EXPECT_EQ(TextToDouble(std::string(400, '9'), kPoint), 0.0);
+  EXPECT_EQ(TryTextToDouble("1e308", kPoint).value_or(0), 1e308);
 }
 
 // Guards against reading or writing through the process C locale.
 TEST(TextToDouble, IndependentOfProcessLocale) {
   const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
   if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr) GTEST_SKIP() << "no comma locale";
-  EXPECT_EQ(TextToDouble("1.5", false), 1.5);
+  EXPECT_EQ(TextToDouble("1.5", kPoint), 1.5);
   EXPECT_EQ(FormatGeneral(1.5, '.'), "1.5");
   std::setlocale(LC_NUMERIC, saved.c_str());
 }
@@ -125,16 +128,16 @@ TEST(FileExists, RegularFilesAndWildcards) {
   rmdir(dir);
 }
 
-TEST(LocaleUsesCommaDecimal, FollowsTheUserLocale) {
+TEST(LocaleDecimalMark, FollowsTheUserLocale) {
   const char* saved = std::getenv("LC_ALL");
   const std::string savedValue = saved ? saved : "";
   setenv("LC_ALL", "C", 1);
-  EXPECT_FALSE(LocaleUsesCommaDecimal());
+  EXPECT_EQ(LocaleDecimalMark(), kPoint);
   setenv("LC_ALL", "no_such_locale.UTF-8", 1);
-  EXPECT_FALSE(LocaleUsesCommaDecimal());  // an unusable locale falls back to "."
+  EXPECT_EQ(LocaleDecimalMark(), kPoint);  // an unusable locale falls back to "."
   if (HasLocale("de_DE.UTF-8")) {
     setenv("LC_ALL", "de_DE.UTF-8", 1);
-    EXPECT_TRUE(LocaleUsesCommaDecimal());
+    EXPECT_EQ(LocaleDecimalMark(), kComma);
   }
   saved ? setenv("LC_ALL", savedValue.c_str(), 1) : unsetenv("LC_ALL");
 }

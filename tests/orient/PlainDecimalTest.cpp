@@ -22,7 +22,7 @@ using namespace NumberText;
 
 bool SameDouble(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
-::testing::AssertionResult SameReading(const std::string& text, bool comma) {
+::testing::AssertionResult SameReading(const std::string& text, DecimalMark comma) {
   const std::optional<double> full = TryTextToDouble(text, comma);
   double plain = 0.0;
   if (ReadPlainDecimal(text, plain)) {
@@ -177,8 +177,8 @@ TEST(PlainDecimal, ReadsAsTheGeneralReaderOnEdgeText) {
                                          "1.005",
                                          "359.9999999999999999"};
   for (const std::string& text : rows) {
-    EXPECT_TRUE(SameReading(text, false));
-    EXPECT_TRUE(SameReading(text, true));
+    EXPECT_TRUE(SameReading(text, DecimalMark::kPoint));
+    EXPECT_TRUE(SameReading(text, DecimalMark::kComma));
   }
 }
 
@@ -186,7 +186,7 @@ TEST(PlainDecimal, ReadsAsTheGeneralReaderOnSeededText) {
   std::mt19937_64 random(20240601u);
   for (int i = 0; i < 200000; ++i) {
     const std::string text = RandomNumberText(random);
-    ASSERT_TRUE(SameReading(text, i % 2 == 0));
+    ASSERT_TRUE(SameReading(text, i % 2 == 0 ? DecimalMark::kComma : DecimalMark::kPoint));
   }
 }
 

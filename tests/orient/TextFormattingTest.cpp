@@ -12,6 +12,9 @@ namespace {
 
 using namespace OrientGeometry;
 
+constexpr DecimalMark kPoint = DecimalMark::kPoint;
+constexpr DecimalMark kComma = DecimalMark::kComma;
+
 const double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 TEST(FormatAzimuthText, ThreeWholeDigitsTwoDecimalsAtMost) {
@@ -38,20 +41,20 @@ TEST(RadiansToAzimuthText, WholeDegreesHalvesToEven) {
   EXPECT_EQ(RadiansToWholeDegreesText(radiansOf(44.5)), "44");
   EXPECT_EQ(RadiansToWholeDegreesText(-kPi / 6), "-30");
   EXPECT_EQ(RadiansToWholeDegreesText(kNaN), "0");
-  EXPECT_EQ(RadiansToWholeDegreesText("abc", false), "0");
-  EXPECT_EQ(RadiansToWholeDegreesText("1,5707963267949", false), "90");
+  EXPECT_EQ(RadiansToWholeDegreesText("abc", kPoint), "0");
+  EXPECT_EQ(RadiansToWholeDegreesText("1,5707963267949", kPoint), "90");
 }
 
 TEST(AzimuthToQuadrantText, EveryQuadrantAndBoundary) {
   const struct {
     const char* azimuth;
-    bool comma;
+    DecimalMark comma;
     const char* bearing;
-  } rows[] = {{"45", false, "N45E"},  {"135", false, "S45E"}, {"180", false, "S0E"},
-              {"225", false, "S45W"}, {"270", false, "N90W"}, {"315", false, "N45W"},
-              {"360", false, "N0W"},  {"0", false, "N0E"},    {"22.5", true, "N22,5E"},
-              {"90", false, "N90E"},  {"-45", false, "N45W"}, {" 157.3 ", false, "S22.7E"},
-              {"abc", false, ""},     {"-", false, ""},       {"1e2", false, ""}};
+  } rows[] = {{"45", kPoint, "N45E"},  {"135", kPoint, "S45E"}, {"180", kPoint, "S0E"},
+              {"225", kPoint, "S45W"}, {"270", kPoint, "N90W"}, {"315", kPoint, "N45W"},
+              {"360", kPoint, "N0W"},  {"0", kPoint, "N0E"},    {"22.5", kComma, "N22,5E"},
+              {"90", kPoint, "N90E"},  {"-45", kPoint, "N45W"}, {" 157.3 ", kPoint, "S22.7E"},
+              {"abc", kPoint, ""},     {"-", kPoint, ""},       {"1e2", kPoint, ""}};
   for (const auto& r : rows) {
     EXPECT_EQ(AzimuthToQuadrantText(r.azimuth, r.comma), r.bearing) << r.azimuth;
   }
@@ -60,14 +63,15 @@ TEST(AzimuthToQuadrantText, EveryQuadrantAndBoundary) {
 TEST(DipDirectionToStrikeAndSense, RightHandStrikeAndSenseLetter) {
   const struct {
     const char* dipDirection;
-    bool comma;
+    DecimalMark comma;
     const char* strike;
     const char* sense;
-  } rows[] = {
-      {"135", false, "45", "S"},     {"90", false, "360", "E"},      {"45.5", false, "315.5", "E"},
-      {"134.5", false, "44.5", "E"}, {"225.5", false, "135.5", "W"}, {"45", false, "315", "N"},
-      {"225", false, "135", "S"},    {"314,5", true, "224,5", "N"},  {"0", false, "270", "N"},
-      {"450", false, "360", "E"},    {"", false, "000", ""},         {"junk", false, "000", ""}};
+  } rows[] = {{"135", kPoint, "45", "S"},      {"90", kPoint, "360", "E"},
+              {"45.5", kPoint, "315.5", "E"},  {"134.5", kPoint, "44.5", "E"},
+              {"225.5", kPoint, "135.5", "W"}, {"45", kPoint, "315", "N"},
+              {"225", kPoint, "135", "S"},     {"314,5", kComma, "224,5", "N"},
+              {"0", kPoint, "270", "N"},       {"450", kPoint, "360", "E"},
+              {"", kPoint, "000", ""},         {"junk", kPoint, "000", ""}};
   for (const auto& r : rows) {
     const StrikeAndSense s = DipDirectionToStrikeAndSense(r.dipDirection, r.comma);
     EXPECT_EQ(s.strike, r.strike) << r.dipDirection;

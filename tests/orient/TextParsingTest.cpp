@@ -10,6 +10,9 @@ namespace {
 
 using namespace OrientGeometry;
 
+constexpr DecimalMark kPoint = DecimalMark::kPoint;
+constexpr DecimalMark kComma = DecimalMark::kComma;
+
 TEST(CompassPointAzimuth, TableAndOtherTexts) {
   const std::pair<const char*, int> rows[] = {{"ne", 45}, {"N", 360},   {"NNE", 23}, {"ESE", 113},
                                               {"S", 180}, {"SSW", 203}, {"W", 270},  {"nnw", 338}};
@@ -25,14 +28,14 @@ TEST(CompassPointAzimuth, TableAndOtherTexts) {
 TEST(QuadrantToAzimuthText, BearingsOfEveryQuadrant) {
   const struct {
     const char* text;
-    bool comma;
+    DecimalMark comma;
     const char* azimuth;
-  } rows[] = {{"N30E", false, "30"},       {"N30W", false, "330"},   {"S30E", false, "150"},
-              {"S30W", false, "210"},      {"E30N", false, "60"},    {"E30S", false, "120"},
-              {"W30N", false, "300"},      {"W30S", false, "240"},   {"N 30 E", false, "30"},
-              {"N100E", false, "100"},     {"n30e", false, "30"},    {"N0E", false, "0"},
-              {"S0W", false, "180"},       {"N90W", false, "270"},   {"N22,5E", false, "22.5"},
-              {"S12.25W", true, "192.25"}, {"N30E   ", false, "30"}, {"N,5E", false, "0.5"}};
+  } rows[] = {{"N30E", kPoint, "30"},        {"N30W", kPoint, "330"},   {"S30E", kPoint, "150"},
+              {"S30W", kPoint, "210"},       {"E30N", kPoint, "60"},    {"E30S", kPoint, "120"},
+              {"W30N", kPoint, "300"},       {"W30S", kPoint, "240"},   {"N 30 E", kPoint, "30"},
+              {"N100E", kPoint, "100"},      {"n30e", kPoint, "30"},    {"N0E", kPoint, "0"},
+              {"S0W", kPoint, "180"},        {"N90W", kPoint, "270"},   {"N22,5E", kPoint, "22.5"},
+              {"S12.25W", kComma, "192.25"}, {"N30E   ", kPoint, "30"}, {"N,5E", kPoint, "0.5"}};
   for (const auto& r : rows) EXPECT_EQ(QuadrantToAzimuthText(r.text, r.comma), r.azimuth) << r.text;
 }
 
@@ -40,9 +43,9 @@ TEST(QuadrantToAzimuthText, BearingsOfEveryQuadrant) {
 TEST(QuadrantToAzimuthText, JunkGivesEmpty) {
   for (const char* bad : {"N30", "30E", "", "N30'E", "N30-E", "N3/0E", "S30#W", "S30S", "N30NE",
                           "NE30E", "N-30E", "N E", "N3 0E", "N1e5E", "N.E"}) {
-    EXPECT_EQ(QuadrantToAzimuthText(bad, false), "") << bad;
+    EXPECT_EQ(QuadrantToAzimuthText(bad, kPoint), "") << bad;
   }
-  EXPECT_EQ(QuadrantToAzimuthText("N" + std::string(400, '9') + "E", false), "");  // overflow
+  EXPECT_EQ(QuadrantToAzimuthText("N" + std::string(400, '9') + "E", kPoint), "");  // overflow
 }
 
 struct StrikeRow {
@@ -95,7 +98,7 @@ TEST(StrikeAndSenseToDipDirectionText, HugeValuesStayInRange) {
     ASSERT_FALSE(dd.empty()) << text;
     EXPECT_TRUE(std::stod(dd) >= 0 && std::stod(dd) <= 360) << text;
   }
-  const std::string az = QuadrantToAzimuthText("N1000000000000000000000E", false);
+  const std::string az = QuadrantToAzimuthText("N1000000000000000000000E", kPoint);
   ASSERT_FALSE(az.empty());
   EXPECT_TRUE(std::stod(az) >= 0 && std::stod(az) <= 360);
 }
