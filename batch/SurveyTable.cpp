@@ -87,9 +87,9 @@ std::string ReadDirection(std::string_view azimuthText, std::string_view dipText
     return "the dip " + Quoted(dipText) + " is not a number from " +
            EntryRangeText(EntryRule::kRightAngle);
   }
-  const std::string azimuth = reading.quadrantIn
-                                  ? QuadrantToAzimuthText(azimuthText, reading.localeMark)
-                                  : std::string(azimuthText);
+  const std::string azimuth =
+      reading.quadrantIn ? QuadrantToAzimuthText(azimuthText, reading.localeMark).value_or("")
+                         : std::string(azimuthText);
   const std::optional<double> a = FieldNumber(azimuth, reading.localeMark);
   const std::optional<double> d = FieldNumber(dipText, reading.localeMark);
   if (!a || !d) return "the azimuth or dip is not a number";

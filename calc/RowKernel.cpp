@@ -157,8 +157,8 @@ class RowReader {
     if (!Valid(box)) return false;
     double degrees = 0.0;
     if (QuadrantIn()) {
-      const std::string text = QuadrantToAzimuthText(Text(box), s_.localeMark);
-      if (text.empty() || !ReadNumberText(text, s_.localeMark, degrees)) return false;
+      const std::optional<std::string> text = QuadrantToAzimuthText(Text(box), s_.localeMark);
+      if (!text || !ReadNumberText(*text, s_.localeMark, degrees)) return false;
     } else if (!BoxNumber(box, degrees)) {
       return false;
     }
@@ -187,16 +187,14 @@ class RowReader {
       // The box holds the azimuth itself.
       if (!BoxNumber(direction, azimuth)) return false;
     } else {
-      std::string directionText(Text(direction));
-      if (QuadrantIn()) directionText = QuadrantToAzimuthText(directionText, s_.localeMark);
-      if (strike) {
+      std::optional<std::string> directionText(Text(direction));
+      if (QuadrantIn()) directionText = QuadrantToAzimuthText(*directionText, s_.localeMark);
+      if (strike && directionText) {
         const bool withSense = OrientGeometry::HasSenseLetters(s_.in.plane);
         directionText = StrikeAndSenseToDipDirectionText(
-            directionText, withSense ? senseText : std::string(), s_.localeMark);
+            *directionText, withSense ? senseText : std::string(), s_.localeMark);
       }
-      if (directionText.empty() || !ReadNumberText(directionText, s_.localeMark, azimuth)) {
-        return false;
-      }
+      if (!directionText || !ReadNumberText(*directionText, s_.localeMark, azimuth)) return false;
     }
     if (!StoreOrientation(angle, azimuth, value)) return false;
     if (sense) *sense = senseText;
@@ -495,7 +493,7 @@ bool EntryAccepts(EntryRule rule, std::string_view text, OrientGeometry::Decimal
     case EntryRule::kSense:
       return IsCompassPointText(Upper(text));
     case EntryRule::kQuadrant:
-      return !text.empty() && !QuadrantToAzimuthText(text, localeMark).empty();
+      return !text.empty() && QuadrantToAzimuthText(text, localeMark).has_value();
     case EntryRule::kNothing:
       return false;
     default: {

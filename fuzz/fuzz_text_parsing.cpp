@@ -52,7 +52,8 @@ void CheckNumbers(std::string_view text) {
     }
     const double lenient = NumberText::TextToDouble(text, comma);
     Check(lenient == value.value_or(0.0), "TextToDouble differs from TryTextToDouble", text);
-    CheckNumberText(OrientGeometry::QuadrantToAzimuthText(text, comma), "QuadrantToAzimuthText");
+    CheckNumberText(OrientGeometry::QuadrantToAzimuthText(text, comma).value_or(""),
+                    "QuadrantToAzimuthText");
     CheckFinite(OrientGeometry::AzimuthToQuadrantText(text, comma), "AzimuthToQuadrantText");
     CheckFinite(OrientGeometry::RadiansToWholeDegreesText(text, comma),
                 "RadiansToWholeDegreesText");
@@ -93,8 +94,9 @@ void CheckCompass(std::string_view text, std::string_view sense) {
   }
   for (const OrientGeometry::DecimalMark comma :
        {OrientGeometry::DecimalMark::kPoint, OrientGeometry::DecimalMark::kComma}) {
-    CheckNumberText(OrientGeometry::StrikeAndSenseToDipDirectionText(text, sense, comma),
-                    "StrikeAndSenseToDipDirectionText");
+    CheckNumberText(
+        OrientGeometry::StrikeAndSenseToDipDirectionText(text, sense, comma).value_or(""),
+        "StrikeAndSenseToDipDirectionText");
   }
 }
 

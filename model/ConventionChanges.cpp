@@ -32,9 +32,10 @@ std::string DipDirectionOf(const std::string& azimuth, const std::string& sense,
                            PlaneNotation notation, OrientGeometry::DecimalMark localeMark) {
   switch (DirectionMeaning(notation)) {
     case DirectionHeld::kStrikeWithSense:
-      return OrientGeometry::StrikeAndSenseToDipDirectionText(azimuth, sense, localeMark);
+      return OrientGeometry::StrikeAndSenseToDipDirectionText(azimuth, sense, localeMark)
+          .value_or("");
     case DirectionHeld::kRightHandStrike:
-      return OrientGeometry::StrikeAndSenseToDipDirectionText(azimuth, "", localeMark);
+      return OrientGeometry::StrikeAndSenseToDipDirectionText(azimuth, "", localeMark).value_or("");
     case DirectionHeld::kDipDirection:
       break;
   }
@@ -162,11 +163,11 @@ void CalculatorModel::ConvertPlaneRoles(WindowRoles& roles, PlaneNotation oldNot
     if (!texts.any || !texts.plane) continue;
     std::string dipDirection;
     if (texts.valid) {
-      const std::string azimuth =
+      const std::optional<std::string> azimuth =
           quadrant ? OrientGeometry::QuadrantToAzimuthText(texts.direction, localeMark_)
-                   : texts.direction;
-      if (!azimuth.empty()) {
-        dipDirection = DipDirectionOf(azimuth, texts.sense, oldNotation, localeMark_);
+                   : std::optional<std::string>(texts.direction);
+      if (azimuth && !azimuth->empty()) {
+        dipDirection = DipDirectionOf(*azimuth, texts.sense, oldNotation, localeMark_);
       }
     }
     texts.sense.clear();
@@ -243,9 +244,9 @@ void CalculatorModel::ConvertTypedDirections(bool toQuadrant) {
   for (int box = 0; box < kEntryBoxCount; ++box) {
     if (!entryValid_[box] || entryRoles_[box] != BoxRole::kDirection) continue;
     std::string& text = controls_.entryBoxes[box].text;
-    const std::string converted = toQuadrant
-                                      ? OrientGeometry::AzimuthToQuadrantText(text, localeMark_)
-                                      : OrientGeometry::QuadrantToAzimuthText(text, localeMark_);
+    const std::string converted =
+        toQuadrant ? OrientGeometry::AzimuthToQuadrantText(text, localeMark_)
+                   : OrientGeometry::QuadrantToAzimuthText(text, localeMark_).value_or("");
     if (!converted.empty()) text = converted;
   }
 }

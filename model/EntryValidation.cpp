@@ -210,13 +210,13 @@ std::string CalculatorModel::SenseAlongStrikeNote() const {
     if (boxes.error || boxes.direction < 0 || boxes.sense < 0) continue;
     std::string strike = controls_.entryBoxes[boxes.direction].text;
     if (DirectionsTypedAsBearings()) {
-      strike = OrientGeometry::QuadrantToAzimuthText(strike, localeMark_);
+      strike = OrientGeometry::QuadrantToAzimuthText(strike, localeMark_).value_or("");
     }
     const std::string& sense = controls_.entryBoxes[boxes.sense].text;
     if (!OrientGeometry::SenseAlongStrike(strike, sense, localeMark_)) continue;
     const std::string taken = FormatAngleFixed(
-        OrientGeometry::StrikeAndSenseToDipDirectionText(strike, sense, localeMark_), 2,
-        OutputDecimalChar(), true);
+        OrientGeometry::StrikeAndSenseToDipDirectionText(strike, sense, localeMark_).value_or(""),
+        2, OutputDecimalChar(), true);
     if (!note.empty()) note += "  ";
     note += "Note: sense " + sense + " lies along the strike of plane " +
             std::string(1, static_cast<char>('A' + window)) + ": taken as dipping to " + taken;

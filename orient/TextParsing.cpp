@@ -78,23 +78,23 @@ std::optional<int> CompassPointAzimuth(std::string_view text) {
 
 bool IsCompassPointText(std::string_view text) { return CompassPointAzimuth(text).has_value(); }
 
-std::string QuadrantToAzimuthText(std::string_view bearing, DecimalMark localeMark) {
+std::optional<std::string> QuadrantToAzimuthText(std::string_view bearing, DecimalMark localeMark) {
   const std::string_view s = TrimBlanks(bearing);
   std::size_t numberStart = 0;
   while (numberStart < s.size() && IsLetter(s[numberStart])) ++numberStart;
   std::size_t numberEnd = numberStart;
   while (numberEnd < s.size() && !IsLetter(s[numberEnd])) ++numberEnd;
   // Exactly one letter, a number, exactly one letter.
-  if (numberStart != 1 || s.size() - numberEnd != 1) return "";
+  if (numberStart != 1 || s.size() - numberEnd != 1) return std::nullopt;
   const char lead = s.front();
   const char trail = s.back();
   const bool perpendicular =
       (IsNorthSouth(lead) && IsEastWest(trail)) || (IsEastWest(lead) && IsNorthSouth(trail));
-  if (!perpendicular) return "";
+  if (!perpendicular) return std::nullopt;
   const std::string_view numberText = TrimBlanks(s.substr(numberStart, numberEnd - numberStart));
-  if (!IsBearingNumber(numberText)) return "";
+  if (!IsBearingNumber(numberText)) return std::nullopt;
   const auto number = NumberText::TryTextToDouble(numberText, localeMark);
-  if (!number) return "";
+  if (!number) return std::nullopt;
 
   // Both letters are cardinal points, checked above.
   int az1 = CompassPointAzimuth(std::string_view(&lead, 1)).value_or(360);
@@ -105,18 +105,19 @@ std::string QuadrantToAzimuthText(std::string_view bearing, DecimalMark localeMa
   return DegreesText(WrapDegrees(azimuth));
 }
 
-std::string StrikeAndSenseToDipDirectionText(std::string_view strike, std::string_view sense,
-                                             DecimalMark localeMark) {
+std::optional<std::string> StrikeAndSenseToDipDirectionText(std::string_view strike,
+                                                            std::string_view sense,
+                                                            DecimalMark localeMark) {
   const auto strikeValue = NumberText::TryTextToDouble(strike, localeMark);
-  if (!strikeValue) return "";
+  if (!strikeValue) return std::nullopt;
   const double candidateA = WrapDegrees(*strikeValue + 90.0);
   const double candidateB = WrapDegrees(*strikeValue - 90.0);
-  if (!std::isfinite(candidateA) || !std::isfinite(candidateB)) return "";
+  if (!std::isfinite(candidateA) || !std::isfinite(candidateB)) return std::nullopt;
 
   const std::string_view senseText = TrimBlanks(sense);
   if (senseText.empty()) return DegreesText(candidateA);  // right-hand rule
   const std::optional<int> senseAzimuth = CompassPointAzimuth(senseText);
-  if (!senseAzimuth) return "";
+  if (!senseAzimuth) return std::nullopt;
   const double toA = CircularDistanceDegrees(candidateA, *senseAzimuth);
   const double toB = CircularDistanceDegrees(candidateB, *senseAzimuth);
   return DegreesText(toA >= toB ? candidateB : candidateA);

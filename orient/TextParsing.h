@@ -24,19 +24,19 @@ std::optional<int> CompassPointAzimuth(std::string_view text);
 bool IsCompassPointText(std::string_view text);
 
 // Quadrant bearing (N30E, s 12,5 w, E30N) to azimuth text in degrees [0, 360]
-// with "." as separator; "" when the text is not a bearing. A bearing is a
+// with "." as separator; none when the text is not a bearing. A bearing is a
 // cardinal letter, an unsigned number (either separator) and a cardinal
 // letter at right angles to the first, blanks allowed around the parts.
-std::string QuadrantToAzimuthText(std::string_view bearing, DecimalMark localeMark);
+std::optional<std::string> QuadrantToAzimuthText(std::string_view bearing, DecimalMark localeMark);
 
 // Dip direction text (degrees, "." separator) from a strike and an optional
 // sense (a compass point name; blank means none). Without a sense the plane
 // dips to the right of the strike (strike + 90). With one, the candidate
 // strike + 90 or strike - 90 nearer the sense around the circle wins, a tie
-// (a sense along the strike) choosing strike - 90. "" when the strike is not
+// (a sense along the strike) choosing strike - 90. None when the strike is not
 // a number or the sense is not a compass point.
-std::string StrikeAndSenseToDipDirectionText(std::string_view strike, std::string_view sense,
-                                             DecimalMark localeMark = DecimalMark::kPoint);
+std::optional<std::string> StrikeAndSenseToDipDirectionText(
+    std::string_view strike, std::string_view sense, DecimalMark localeMark = DecimalMark::kPoint);
 
 // True when sense is a compass point along the strike line (strike 000 with
 // N or S, strike 090 with E or W): it is as near one candidate dip

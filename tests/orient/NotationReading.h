@@ -57,7 +57,7 @@ inline OrientationReading ReadPlaneText(const OrientationTexts& texts, int plane
   }
   std::string direction = texts.direction;
   if (AzimuthStyleFromCode(directionNotation) == AzimuthStyle::kQuadrant) {
-    direction = QuadrantToAzimuthText(direction, localeMark);
+    direction = QuadrantToAzimuthText(direction, localeMark).value_or("");
   }
   const PlaneNotation notation = PlaneNotationFromCode(planeConvention);
   if (HasSenseLetters(notation)) {
@@ -66,9 +66,9 @@ inline OrientationReading ReadPlaneText(const OrientationTexts& texts, int plane
       reading.failure = ReadFailure::kSense;
       return reading;
     }
-    direction = StrikeAndSenseToDipDirectionText(direction, sense, localeMark);
+    direction = StrikeAndSenseToDipDirectionText(direction, sense, localeMark).value_or("");
   } else if (UsesRightHandRule(notation)) {
-    direction = StrikeAndSenseToDipDirectionText(direction, "", localeMark);
+    direction = StrikeAndSenseToDipDirectionText(direction, "", localeMark).value_or("");
   }
   const auto dipDirection = NumberText::TryTextToDouble(direction, localeMark);
   if (!dipDirection) {
@@ -88,9 +88,10 @@ inline OrientationReading ReadLineText(const OrientationTexts& texts, int direct
     reading.failure = ReadFailure::kAngle;
     return reading;
   }
-  const std::string direction = AzimuthStyleFromCode(directionNotation) == AzimuthStyle::kQuadrant
-                                    ? QuadrantToAzimuthText(texts.direction, localeMark)
-                                    : texts.direction;
+  const std::string direction =
+      AzimuthStyleFromCode(directionNotation) == AzimuthStyle::kQuadrant
+          ? QuadrantToAzimuthText(texts.direction, localeMark).value_or("")
+          : texts.direction;
   const auto trend = NumberText::TryTextToDouble(direction, localeMark);
   if (!trend) {
     reading.failure = ReadFailure::kDirection;

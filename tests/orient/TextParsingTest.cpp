@@ -40,12 +40,12 @@ TEST(QuadrantToAzimuthText, BearingsOfEveryQuadrant) {
 }
 
 // Guards against junk bearings read as numbers (N30'E -> 0, S30#W -> 180, N30NE -> 330).
-TEST(QuadrantToAzimuthText, JunkGivesEmpty) {
+TEST(QuadrantToAzimuthText, JunkGivesNone) {
   for (const char* bad : {"N30", "30E", "", "N30'E", "N30-E", "N3/0E", "S30#W", "S30S", "N30NE",
                           "NE30E", "N-30E", "N E", "N3 0E", "N1e5E", "N.E"}) {
-    EXPECT_EQ(QuadrantToAzimuthText(bad, kPoint), "") << bad;
+    EXPECT_EQ(QuadrantToAzimuthText(bad, kPoint), std::nullopt) << bad;
   }
-  EXPECT_EQ(QuadrantToAzimuthText("N" + std::string(400, '9') + "E", kPoint), "");  // overflow
+  EXPECT_EQ(QuadrantToAzimuthText("N" + std::string(400, '9') + "E", kPoint), std::nullopt);
 }
 
 struct StrikeRow {
@@ -60,7 +60,8 @@ TEST(StrikeAndSenseToDipDirectionText, SenseChoosesTheNearerSide) {
                             {"200", " nw ", "290"}, {"22,5", "ESE", "112.5"}, {"10", "SSW", "280"},
                             {"", "E", ""},          {"abc", "E", ""},         {"45", "X", ""}};
   for (const auto& r : rows) {
-    EXPECT_EQ(StrikeAndSenseToDipDirectionText(r.strike, r.sense), r.dipDirection)
+    // "" in the table: no dip direction.
+    EXPECT_EQ(StrikeAndSenseToDipDirectionText(r.strike, r.sense).value_or(""), r.dipDirection)
         << r.strike << " " << r.sense;
   }
 }
@@ -94,11 +95,11 @@ TEST(SenseAlongStrike, OnlyALetterAlongTheStrikeLineIsATie) {
 // Guards against hangs and "nan" on enormous strikes and bearings.
 TEST(StrikeAndSenseToDipDirectionText, HugeValuesStayInRange) {
   for (const char* text : {"1e300", "-1e300", "1000000000000000000000"}) {
-    const std::string dd = StrikeAndSenseToDipDirectionText(text, "N");
+    const std::string dd = StrikeAndSenseToDipDirectionText(text, "N").value_or("");
     ASSERT_FALSE(dd.empty()) << text;
     EXPECT_TRUE(std::stod(dd) >= 0 && std::stod(dd) <= 360) << text;
   }
-  const std::string az = QuadrantToAzimuthText("N1000000000000000000000E", kPoint);
+  const std::string az = QuadrantToAzimuthText("N1000000000000000000000E", kPoint).value_or("");
   ASSERT_FALSE(az.empty());
   EXPECT_TRUE(std::stod(az) >= 0 && std::stod(az) <= 360);
 }
