@@ -63,63 +63,6 @@ std::string RandomNumberText(std::mt19937_64& random) {
   return text;
 }
 
-// ReadPlainDecimalAt against the plain definition (sign, digits, one
-// separator, digits; at most 19 digits, exact below 2^53), on every text of
-// up to six characters from the characters that matter, with what follows
-// the number: the same stop, value bits and places.
-TEST(PlainDecimal, PlainDecimalPrefixAsDefined) {
-  const auto reference = [](const char* p, const char* end, double& value,
-                            int& places) -> const char* {
-    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
-    if (p == end) return nullptr;
-    const bool negative = *p == '-';
-    if (negative || *p == '+') ++p;
-    std::uint64_t mantissa = 0;
-    const char* const wholeStart = p;
-    for (; p != end && isDigit(*p); ++p) mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
-    const std::ptrdiff_t wholeDigits = p - wholeStart;
-    std::ptrdiff_t fractionDigits = 0;
-    const bool separator = p != end && (*p == '.' || *p == ',');
-    if (separator) {
-      const char* const fractionStart = ++p;
-      for (; p != end && isDigit(*p); ++p) {
-        mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
-      }
-      fractionDigits = p - fractionStart;
-    }
-    const std::ptrdiff_t digits = wholeDigits + fractionDigits;
-    if (digits == 0 || digits > 19 || mantissa > (std::uint64_t{1} << 53)) return nullptr;
-    places = !separator ? 0 : (fractionDigits == 0 ? 1 : static_cast<int>(fractionDigits));
-    double magnitude = static_cast<double>(mantissa);
-    if (fractionDigits > 0) magnitude /= kExactPowersOfTen[fractionDigits];
-    value = negative ? -magnitude : magnitude;
-    return p;
-  };
-  const std::string alphabet = "0179.,-+x\t";
-  std::string text;
-  std::vector<std::size_t> digits;
-  for (int length = 0; length <= 6; ++length) {
-    digits.assign(static_cast<std::size_t>(length), 0);
-    for (;;) {
-      text.clear();
-      for (const std::size_t d : digits) text += alphabet[d];
-      const char* const end = text.data() + text.size();
-      double want = -1.0, got = -1.0;
-      int wantPlaces = -1, gotPlaces = -1;
-      const char* const wantStop = reference(text.data(), end, want, wantPlaces);
-      const char* const gotStop = ReadPlainDecimalAt(text.data(), end, got, gotPlaces);
-      ASSERT_EQ(gotStop, wantStop) << "'" << text << "'";
-      if (wantStop != nullptr) {
-        ASSERT_TRUE(SameDouble(got, want)) << "'" << text << "'";
-        ASSERT_EQ(gotPlaces, wantPlaces) << "'" << text << "'";
-      }
-      std::size_t i = 0;
-      while (i < digits.size() && ++digits[i] == alphabet.size()) digits[i++] = 0;
-      if (i == digits.size()) break;
-    }
-  }
-}
-
 TEST(PlainDecimal, ReadsAsTheGeneralReaderOnEdgeText) {
   const std::vector<std::string> rows = {"",
                                          "0",
