@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The plain decimal reader the batch rows go through, against its definition
-// and against the general reader: the same accept/reject decision, the same
+// The plain decimal reader the batch rows go through, against the general
+// reader: the same accept/reject decision, the same
 // double (bit for bit, zero's sign included), on edge and seeded text. And
 // the general form's shortcut for whole numbers against the full writer.
 #include <gtest/gtest.h>
