@@ -16,6 +16,34 @@ namespace {
 
 using NumberText::IsDigit;
 
+// A result text kept from row to row takes its new characters in place: the
+// length changes only when it must, which is cheaper for these few
+// characters than the string's general assign or append.
+void SetShortText(const char* characters, std::size_t count, std::string& text) {
+  if (text.size() != count) text.resize(count);
+  char* to = text.data();
+  // An angle's one to four characters one by one: a copy loop or memcpy
+  // here becomes a library call that costs more than the copy.
+  switch (count) {
+    case 4:
+      to[3] = characters[3];
+      [[fallthrough]];
+    case 3:
+      to[2] = characters[2];
+      [[fallthrough]];
+    case 2:
+      to[1] = characters[1];
+      [[fallthrough]];
+    case 1:
+      to[0] = characters[0];
+      [[fallthrough]];
+    case 0:
+      break;
+    default:
+      std::copy_n(characters, count, to);
+  }
+}
+
 // Every text FormatAngleFixed's short path does not take.
 std::string FormatAngleFixedFull(std::string_view value, int decimals, char decimalChar, bool pad) {
   std::string_view text = value;
@@ -113,9 +141,7 @@ bool FormatAngleWholeText(double radians, bool pad, std::string& text) {
     const auto count = static_cast<std::size_t>(written.ptr - digits);
     for (std::size_t i = 0; i < count; ++i) *out++ = digits[i];
   }
-  // Cheaper than assign for the short texts kept from row to row.
-  text.clear();
-  text.append(buffer, static_cast<std::size_t>(out - buffer));
+  SetShortText(buffer, static_cast<std::size_t>(out - buffer), text);
   return true;
 }
 
@@ -151,9 +177,7 @@ bool FormatAngleCutText(double radians, int decimals, char decimalChar, bool pad
   *out++ = decimalChar;
   if (decimals == 2) *out++ = static_cast<char>('0' + fraction / 10);
   *out++ = static_cast<char>('0' + fraction % 10);
-  // Cheaper than assign for the short texts kept from row to row.
-  text.clear();
-  text.append(buffer, static_cast<std::size_t>(out - buffer));
+  SetShortText(buffer, static_cast<std::size_t>(out - buffer), text);
   return true;
 }
 

@@ -2,6 +2,7 @@
 #include "calc/RowKernel.h"
 
 #include <algorithm>
+#include <bit>
 #include <cctype>
 #include <cmath>
 #include <optional>
@@ -395,11 +396,15 @@ class ResultTexts {
           to.direction = target;
           break;
         case ResultRole::kSense:
-          if (senseShown) to.sense = target;
+          if (!senseShown) continue;
+          // Written only in the notations that have a sense.
+          target->clear();
+          to.sense = target;
           break;
         default:
-          break;
+          continue;
       }
+      Written(box);
     }
     FormatFabric(angle, azimuth, isPlane, decimals_, s_.output, to);
   }
@@ -410,24 +415,33 @@ class ResultTexts {
     const std::string text = AngleText(angle);
     for (int box = 0; box < 3; ++box) {
       const ResultRole role = s_.results[static_cast<std::size_t>(box)].role;
-      if (role == ResultRole::kSense) r_.texts[static_cast<std::size_t>(box)] = sense;
-      if (role == ResultRole::kAngle) r_.texts[static_cast<std::size_t>(box)] = text;
+      if (role == ResultRole::kSense) Set(box, sense);
+      if (role == ResultRole::kAngle) Set(box, text);
     }
   }
   void Extra(double angle, const std::string& sense) {
-    r_.texts[12] = AngleText(angle);
-    r_.texts[13] = sense;
+    Set(12, AngleText(angle));
+    Set(13, sense);
   }
+  void Set(int box, const std::string& text) {
+    r_.texts[static_cast<std::size_t>(box)] = text;
+    Written(box);
+  }
+  // The boxes written so far in this row.
+  std::uint32_t WrittenBoxes() const { return written_; }
 
  private:
   std::string AngleText(double angle) const {
     return FormatAngleResult(angle, decimals_, s_.output.decimalChar);
   }
 
+  void Written(int box) { written_ |= std::uint32_t{1} << box; }
+
   const RowSchema& s_;
   int decimals_;
   RowResult& r_;
   std::string unused_;
+  std::uint32_t written_ = 0;
 };
 
 void SetResultRow(CalculationRecord& record, int type, const Orientation& value) {
@@ -482,6 +496,33 @@ void WriteExtraResult(const CalcOutcome& out, const RowInputs& in, const RowSche
   const std::optional<OrientGeometry::Line> line = IntersectPlanes(plane, section);
   const std::optional<PitchResult> pitch = line ? PitchOfLineInPlane(section, *line) : std::nullopt;
   if (pitch) write.Extra(pitch->pitch, pitch->sense);
+}
+
+void WriteResults(const CalcOutcome& out, const RowInputs& in, const RowSchema& schema,
+                  ResultTexts& write, RowResult& result) {
+  switch (schema.info->result) {
+    case ResultKind::kLine: {
+      OrientGeometry::Line line = out.result;
+      if (!schema.showPolaritySign) line.angle = std::fabs(line.angle);
+      write.Line(4, line);
+      SetResultRow(result.record, kTypeLine, line);
+      break;
+    }
+    case ResultKind::kPlane:
+      write.Plane(4, out.result);
+      SetResultRow(result.record, kTypePlane, out.result);
+      break;
+    case ResultKind::kAngle:
+      write.Angle(out.angle, out.sense);
+      break;
+    case ResultKind::kManualSolution:
+      write.Set(0, "*Use*");
+      write.Set(1, "stereo");
+      write.Set(2, "****");
+      break;
+  }
+  WriteSolutions(out, schema, write, result);
+  WriteExtraResult(out, in, schema, write);
 }
 
 }  // namespace
@@ -606,41 +647,24 @@ RowResult FormatOutcome(const CalcOutcome& out, const RowInputs& in, const RowSc
 
 void FormatOutcome(const CalcOutcome& out, const RowInputs& in, const RowSchema& schema,
                    RowResult& result) {
-  for (std::string& text : result.texts) text.clear();
   result.presented = false;
   result.referenceFrame = false;
   result.ambiguousFrame = false;
   result.record = in.record;
-  if (out.noResult) {
-    result.texts[0] = kNoResultText;
-    result.texts[1] = kNoResultText;
-    return;
-  }
   ResultTexts write(schema, in.decimals, result);
-  switch (schema.info->result) {
-    case ResultKind::kLine: {
-      OrientGeometry::Line line = out.result;
-      if (!schema.showPolaritySign) line.angle = std::fabs(line.angle);
-      write.Line(4, line);
-      SetResultRow(result.record, kTypeLine, line);
-      break;
-    }
-    case ResultKind::kPlane:
-      write.Plane(4, out.result);
-      SetResultRow(result.record, kTypePlane, out.result);
-      break;
-    case ResultKind::kAngle:
-      write.Angle(out.angle, out.sense);
-      break;
-    case ResultKind::kManualSolution:
-      result.texts[0] = "*Use*";
-      result.texts[1] = "stereo";
-      result.texts[2] = "****";
-      break;
+  if (out.noResult) {
+    write.Set(0, kNoResultText);
+    write.Set(1, kNoResultText);
+  } else {
+    WriteResults(out, in, schema, write, result);
+    result.presented = true;
   }
-  WriteSolutions(out, schema, write, result);
-  WriteExtraResult(out, in, schema, write);
-  result.presented = true;
+  // What the row before wrote and this one did not is cleared.
+  for (std::uint32_t stale = result.writtenBoxes & ~write.WrittenBoxes(); stale != 0;
+       stale &= stale - 1) {
+    result.texts[static_cast<std::size_t>(std::countr_zero(stale))].clear();
+  }
+  result.writtenBoxes = write.WrittenBoxes();
 }
 
 }  // namespace Lodema

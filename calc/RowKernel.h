@@ -7,6 +7,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -69,6 +70,10 @@ struct RowResult {
   bool referenceFrame = false;  // result frame 1: reference plane or plane solution
   bool ambiguousFrame = false;  // result frame 2: the second solution
   CalculationRecord record;
+  // Bit b: texts[b] was written by the last FormatOutcome into this result.
+  // Only those are cleared before the next, so the texts rewritten row
+  // after row keep their length and storage.
+  std::uint32_t writtenBoxes = 0;
 };
 
 inline constexpr const char* kNoResultText = "-999";

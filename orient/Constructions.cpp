@@ -230,7 +230,7 @@ Line LineOfDirection(const IntersectionDirection& direction, Trig& memo) {
   const double plunge = std::fmin(ArcSin(d), kHalfPi);
   if (plunge == kHalfPi) return Line{kHalfPi, 0.0};
 
-  const double h = ArcSin(std::fabs(e) / memo.Of(plunge).cos);
+  const double h = ArcSin(std::fabs(e) / memo.Cos(plunge));
   double trend;
   if (e == 0.0) {
     trend = n < 0.0 ? kPi : 0.0;

@@ -90,12 +90,18 @@ class WholeDegreeSines {
 // without the cost of keeping it.
 struct FreshSineCosine {
   [[gnu::always_inline]] SineCosine Of(double angle) const { return SineCosineOf(angle); }
+  // The cosine alone: the library's cos has the very bits of its sincos's
+  // cosine at about half the cost, and an angle met once (a plunge just
+  // worked out) is seldom a whole degree worth looking up.
+  [[gnu::always_inline]] double Cos(double angle) const { return std::cos(angle); }
 };
 
 class SineCosineMemo {
  public:
   // sin(angle) and cos(angle), radians, any double (NaN and infinities give
   // what std::sin and std::cos give).
+  [[gnu::always_inline]] double Cos(double angle) { return Of(angle).cos; }
+
   [[gnu::always_inline]] SineCosine Of(double angle) {
     const std::uint64_t key = std::bit_cast<std::uint64_t>(angle);
     // Each angle has one slot, picked by a multiplicative hash of its bits;
