@@ -20,7 +20,8 @@ namespace {
 // refuses it.
 class RowTexts : public EntryTarget {
  public:
-  RowTexts(const RowSchema& schema, EntryTexts& texts) : schema_(schema), texts_(texts) {}
+  RowTexts(const RowSchema& schema, EntryTexts& texts, unsigned kernelChecked)
+      : schema_(schema), texts_(texts), kernelChecked_(kernelChecked) {}
   void SetEntry(int slot, std::string_view text) override {
     texts_[static_cast<std::size_t>(slot)] = text;
     if (!KernelChecks(slot) && !Accepts(slot, text)) refusedUnread_ = true;
@@ -38,9 +39,7 @@ class RowTexts : public EntryTarget {
   bool RefusedUnread() const { return refusedUnread_; }
 
  private:
-  bool KernelChecks(int slot) const {
-    return slot <= lastChecked_ && schema_.entries[static_cast<std::size_t>(slot)].shown;
-  }
+  bool KernelChecks(int slot) const { return (kernelChecked_ & (1U << slot)) != 0; }
   bool Accepts(int slot, std::string_view text) const {
     const EntryField& field = schema_.entries[static_cast<std::size_t>(slot)];
     return text.empty() || (field.shown && EntryAccepts(field.rule, text, schema_.localeMark));
@@ -48,9 +47,18 @@ class RowTexts : public EntryTarget {
 
   const RowSchema& schema_;
   EntryTexts& texts_;
-  const int lastChecked_ = LastCheckedBox(schema_);
+  const unsigned kernelChecked_;
   bool refusedUnread_ = false;
 };
+
+// Bit b: the row kernel checks entry box b's text.
+unsigned KernelCheckedBoxes(const RowSchema& schema) {
+  unsigned boxes = 0;
+  for (int slot = 0; slot <= LastCheckedBox(schema); ++slot) {
+    if (schema.entries[static_cast<std::size_t>(slot)].shown) boxes |= 1U << slot;
+  }
+  return boxes;
+}
 
 // Messages of values that were accepted but have no answer begin "Error - ".
 constexpr std::string_view kCalculationFailurePrefix = "Error - ";
@@ -121,15 +129,18 @@ struct BatchRunner::RowContext {
     if (request.survey) {
       highest = std::max(highest, survey.emplace(*request.survey, request.schema).HighestColumn());
     }
+    std::array<int, kSlotCount> kinds{};
     for (std::size_t box = 0; box < texts.size(); ++box) {
       keptTexts[box] = request.keptTexts[box];
       if (box < kinds.size()) kinds[box] = request.schema.entries[box].kind;
     }
+    plan = MakeEntryPlan(map, kinds, request.schema.in.plane);
   }
   const RowSchema* schema = nullptr;
+  const unsigned kernelChecked = KernelCheckedBoxes(*schema);  // after schema
   ColumnMap map{};
   int highest = 0;
-  std::array<int, kSlotCount> kinds{};
+  EntryPlan plan;
   EntryTexts keptTexts{};  // views of the request's
   std::string delimiterSet;
   std::vector<std::string_view> fields;  // views of the line, reused from row to row
@@ -152,9 +163,8 @@ RowVerdict BatchRunner::FillRowTexts(std::string_view text, RowContext& row) {
   if (row.survey && !row.survey->Fill(row.fields, row.texts, row.uncomputedReason)) {
     return RowVerdict::kRejected;
   }
-  RowTexts target(*row.schema, row.texts);
-  const RowVerdict verdict =
-      FillEntries(row.fields, row.map, row.kinds, row.schema->in.plane, row.parts, target);
+  RowTexts target(*row.schema, row.texts, row.kernelChecked);
+  const RowVerdict verdict = FillEntries(row.fields, row.plan, row.parts, target);
   if (verdict == RowVerdict::kData && target.RefusedUnread()) return RowVerdict::kRejected;
   return verdict;
 }
@@ -215,7 +225,7 @@ BatchOutcome BatchRunner::Run(const BatchRunRequest& userRequest,
   }
 
   outcome.counts.readError = reader->ReadError();
-  if (processedAny_) {
+  if (processedAny_ && options.lastRowKept) {
     RowContext row(request);
     FillRowTexts(lastLine_, row);
     std::array<std::string, kEntryBoxCount>& shown = outcome.lastRowTexts.emplace();
@@ -247,7 +257,7 @@ void BatchRunner::RunRows(LineReader& reader, const BatchRunRequest& request,
     // copying; the summary reports the read error.
     if (reader.LineTooLong()) continue;
     const std::string_view text = NumberText::TrimLeadingSpaces(line);
-    lastLine_.assign(text);
+    if (options.lastRowKept) lastLine_.assign(text);
     processedAny_ = true;
     const RowVerdict verdict = RunRow(text, row);
     if (!row.uncomputedReason.empty() && counts.uncomputedRows++ == 0) {

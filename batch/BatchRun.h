@@ -48,6 +48,9 @@ struct BatchOutputOptions {
   bool includeCaptions = false;      // write the caption header line
   bool includeInputHeaders = false;  // copy the source's header line
   int inputColumns = 0;              // nInputCols of the preview
+  // The last row's entry texts come back in the outcome, for the window to
+  // show; a caller without one spares the copy of every line.
+  bool lastRowKept = true;
 };
 
 // The processed-lines counter of the file page. The window repaints it as

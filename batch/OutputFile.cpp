@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "batch/OutputTargets.h"
+#include "batch/TextAppend.h"
 
 namespace Lodema {
 
@@ -47,7 +48,7 @@ void BufferedLineWriter::WriteLine(std::string_view text) {
 }
 
 void BufferedLineWriter::EndLine() {
-  buffer_.append(kLineEnd);
+  AppendShort(buffer_, kLineEnd);
   lineEnds_.push_back(buffer_.size());
   if (buffer_.size() >= kFlushThreshold) Flush();
 }

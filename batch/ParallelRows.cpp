@@ -284,7 +284,7 @@ void BatchRunner::RunRowsInParallel(LineReader& reader, const BatchRunRequest& r
         std::lock_guard lock(mutex);
         spareSteps.push_back(std::move(block->plot));
       }
-      if (block->lineCount > 0) {
+      if (block->lineCount > 0 && options.lastRowKept) {
         // The block's last line, for the window to show once the run ends.
         std::string_view lines(block->lines);
         lines.remove_suffix(1);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "batch/ResultColumns.h"
 
+#include "batch/TextAppend.h"
+
 namespace Lodema {
 
 namespace {
@@ -28,8 +30,8 @@ void AppendBoxValues(const RowSchema& schema, const ResultBoxTexts& texts, int f
                      std::string_view delimiter, std::string& out) {
   for (int k = first; k < first + 3; ++k) {
     if (!Result(schema, k).shown) continue;
-    out.append(delimiter);
-    out.append(texts[static_cast<std::size_t>(k)]);
+    AppendShort(out, delimiter);
+    AppendShort(out, texts[static_cast<std::size_t>(k)]);
   }
 }
 
@@ -70,15 +72,15 @@ void AppendResultValues(const RowSchema& schema, const ResultBoxTexts& texts,
   bool first = true;
   for (int k = 0; k < 3; ++k) {
     if (!Result(schema, k).shown) continue;
-    if (!first) out.append(delimiter);
-    out.append(texts[static_cast<std::size_t>(k)]);
+    if (!first) AppendShort(out, delimiter);
+    AppendShort(out, texts[static_cast<std::size_t>(k)]);
     first = false;
   }
   if (flags.apparentDip) {
-    out.append(delimiter);
-    out.append(texts[12]);
-    out.append(delimiter);
-    out.append(texts[13]);
+    AppendShort(out, delimiter);
+    AppendShort(out, texts[12]);
+    AppendShort(out, delimiter);
+    AppendShort(out, texts[13]);
   }
   if (flags.referencePlane) AppendBoxValues(schema, texts, 3, delimiter, out);
   if (flags.ambiguous) AppendBoxValues(schema, texts, 6, delimiter, out);

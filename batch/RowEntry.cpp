@@ -45,25 +45,34 @@ bool IsDataCandidate(std::string_view line) {
   return HasDigit(line);
 }
 
-RowVerdict FillEntries(std::vector<std::string_view>& fields, const ColumnMap& map,
-                       const std::array<int, kSlotCount>& kinds,
-                       OrientGeometry::PlaneNotation planeNotation, SuffixParts& parts,
-                       EntryTarget& target) {
+EntryPlan MakeEntryPlan(const ColumnMap& map, const std::array<int, kSlotCount>& kinds,
+                        OrientGeometry::PlaneNotation planeNotation) {
   const bool strikeSense = OrientGeometry::HasSenseLetters(planeNotation);
+  EntryPlan plan;
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    const int column = map[static_cast<std::size_t>(slot)];
+    if (column < 1) continue;
+    const int kind = kinds[static_cast<std::size_t>(slot)];
+    plan.steps[static_cast<std::size_t>(plan.count++)] = {
+        slot, column, kind == kKindPitch || (kind == kKindDip && strikeSense)};
+  }
+  return plan;
+}
+
+RowVerdict FillEntries(std::vector<std::string_view>& fields, const EntryPlan& plan,
+                       SuffixParts& parts, EntryTarget& target) {
   const auto notData = [&target] {
     return target.RefusesAny() ? RowVerdict::kRejected : RowVerdict::kNonData;
   };
-  bool skipNext = false;
-  for (int slot = 0; slot < kSlotCount; ++slot) {
-    if (skipNext) {
-      skipNext = false;
-      continue;
-    }
-    const int column = map[slot];
-    if (column < 1) continue;
+  int skipped = -1;  // a box that took the sense letters of the field before
+  for (int k = 0; k < plan.count; ++k) {
+    const EntryPlan::Step& step = plan.steps[static_cast<std::size_t>(k)];
+    const int slot = step.slot;
+    if (slot == skipped) continue;
+    const int column = step.column;
     if (static_cast<std::size_t>(column) > fields.size()) return notData();
-    const std::string_view field = fields[column - 1];
-    const bool split = kinds[slot] == kKindPitch || (kinds[slot] == kKindDip && strikeSense);
+    const std::string_view field = fields[static_cast<std::size_t>(column - 1)];
+    const bool split = step.split;
 
     if (!split || !HasCompassLetter(field)) {
       if (field.empty() || (split && !HasDigit(field))) return notData();
@@ -77,14 +86,16 @@ RowVerdict FillEntries(std::vector<std::string_view>& fields, const ColumnMap& m
     OrientGeometry::SuffixSplit& part = parts[static_cast<std::size_t>(slot)];
     part = std::move(*pieces);
     target.SetEntry(slot, part.number);
-    if (part.compass.empty() || slot >= kSlotCount - 1) continue;
+    if (part.compass.empty() || k + 1 >= plan.count) continue;
 
-    const int nextColumn = map[slot + 1];
-    if (nextColumn == column) {
+    // Only the box right after this one can take the sense letters.
+    const EntryPlan::Step& next = plan.steps[static_cast<std::size_t>(k + 1)];
+    if (next.slot != slot + 1) continue;
+    if (next.column == column) {
       target.SetEntry(slot + 1, part.compass);
-      skipNext = true;
-    } else if (nextColumn >= 1 && static_cast<std::size_t>(nextColumn) <= fields.size() &&
-               !HasCompassLetter(fields[nextColumn - 1])) {
+      skipped = slot + 1;
+    } else if (static_cast<std::size_t>(next.column) <= fields.size() &&
+               !HasCompassLetter(fields[static_cast<std::size_t>(next.column - 1)])) {
       // The sense letters become a field of their own right after this one,
       // so that the next box reads them when it takes the next column.
       fields.insert(fields.begin() + column, std::string_view(part.compass));

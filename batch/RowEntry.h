@@ -40,14 +40,28 @@ enum class RowVerdict {
 // comment ("*", ";" or "/" first) and with at least one digit.
 bool IsDataCandidate(std::string_view line);
 
-// Fills the mapped boxes from fields (column c is fields[c - 1]; there are at
-// least HighestColumn(map) of them). kinds are the field kinds of boxes
-// 0..10; planeNotation the input plane notation. fields may grow
-// by an inserted sense field. kData says every mapped box got a text; whether
-// the texts are accepted is the caller's to check.
-RowVerdict FillEntries(std::vector<std::string_view>& fields, const ColumnMap& map,
-                       const std::array<int, kSlotCount>& kinds,
-                       OrientGeometry::PlaneNotation planeNotation, SuffixParts& parts,
-                       EntryTarget& target);
+// The boxes a column map fills, in box order, worked out once for a run:
+// each with its column and whether its field may carry sense letters.
+struct EntryPlan {
+  struct Step {
+    int slot = 0;
+    int column = 0;  // >= 1
+    bool split = false;
+  };
+  std::array<Step, kSlotCount> steps{};
+  int count = 0;
+};
+
+// kinds are the field kinds of boxes 0..10; planeNotation the input plane
+// notation.
+EntryPlan MakeEntryPlan(const ColumnMap& map, const std::array<int, kSlotCount>& kinds,
+                        OrientGeometry::PlaneNotation planeNotation);
+
+// Fills the planned boxes from fields (column c is fields[c - 1]; there are
+// at least HighestColumn(map) of them). fields may grow by an inserted sense
+// field. kData says every mapped box got a text; whether the texts are
+// accepted is the caller's to check.
+RowVerdict FillEntries(std::vector<std::string_view>& fields, const EntryPlan& plan,
+                       SuffixParts& parts, EntryTarget& target);
 
 }  // namespace Lodema

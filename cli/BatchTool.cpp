@@ -313,6 +313,7 @@ int RunBatchTool(const CliOptions& options, const ToolStreams& streams) {
     job.columns.secondResult = options.secondResultColumns;
   }
   BatchOutputOptions& output = job.output;
+  output.lastRowKept = false;  // no window to show it in
   output.retainInput = options.retainInput;
   output.inputAppended = options.retainInput && options.resultsFirst;
   output.keepNonData = options.retainInput && options.keepNonData;

@@ -74,7 +74,8 @@ TEST(RowEntryTest, FillsBoxesAndSplitsCompassSuffixes) {
     SplitFields(row.line, ",", -1, fields);
     RecordingTarget target;
     SuffixParts parts;
-    EXPECT_EQ(FillEntries(fields, row.map, row.kinds, row.notation, parts, target), row.verdict);
+    EXPECT_EQ(FillEntries(fields, MakeEntryPlan(row.map, row.kinds, row.notation), parts, target),
+              row.verdict);
     EXPECT_EQ(target.typed, row.typed);
   }
 }
@@ -83,8 +84,9 @@ TEST(RowEntryTest, InsertedSuffixShiftsTheFollowingFields) {
   std::vector<std::string_view> fields = {"120", "45NE", "0"};
   RecordingTarget target;
   SuffixParts parts;
-  ASSERT_EQ(FillEntries(fields, {1, 2, 3}, kStrikeBoxes, kSenseLetters, parts, target),
-            RowVerdict::kData);
+  ASSERT_EQ(
+      FillEntries(fields, MakeEntryPlan({1, 2, 3}, kStrikeBoxes, kSenseLetters), parts, target),
+      RowVerdict::kData);
   EXPECT_EQ(fields, (std::vector<std::string_view>{"120", "45NE", "NE", "0"}));
 }
 
