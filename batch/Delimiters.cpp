@@ -59,9 +59,12 @@ int SplitAtDelimiter(std::string_view line, char delimiter, int maxFields,
   bool more = !line.empty();
   while (more && count < wanted) {
     // Line ends before a field are skipped, then its leading blanks (a
-    // blank is never the delimiter here, so none is passed over).
-    while (p < end && (*p == '\r' || *p == '\n')) ++p;
-    while (p < end && *p == ' ') ++p;
+    // blank is never the delimiter here, so none is passed over). Most
+    // fields start with neither, which one comparison tells.
+    if (p < end && static_cast<unsigned char>(*p) <= ' ') {
+      while (p < end && (*p == '\r' || *p == '\n')) ++p;
+      while (p < end && *p == ' ') ++p;
+    }
     const char* stop = p;
     while (stop < end && *stop != delimiter) ++stop;
     const std::string_view text(p, static_cast<std::size_t>(stop - p));

@@ -175,20 +175,28 @@ class RowReader {
     const WindowBoxIndex& boxes = s_.windowBoxes[static_cast<std::size_t>(window)];
     if ((boxes.shownMask & ~validMask_) != 0) return false;
     if (asLine ? !boxes.hasPlunge : !boxes.hasDip) return false;
-    const int first = boxes.angle;
-    const int direction = boxes.direction;
-    const int senseBox = boxes.sense;
-    const std::string senseText = senseBox >= 0 ? Upper(Text(senseBox)) : std::string();
+    double angle = 0.0;
+    if (boxes.direction < 0 || !BoxNumber(boxes.angle, angle)) return false;
     // Window D always holds a dip direction or trend, never a strike.
     const bool strike = !asLine && window != 3 && OrientGeometry::UsesStrike(s_.in.plane);
-    double angle = 0.0;
+    if (QuadrantIn() || strike || sense != nullptr) {
+      return ReadDirectionText(boxes, strike, angle, value, sense);
+    }
+    // The box holds the azimuth itself.
     double azimuth = 0.0;
-    if (direction < 0 || !BoxNumber(first, angle)) return false;
+    return BoxNumber(boxes.direction, azimuth) && StoreOrientation(angle, azimuth, value);
+  }
+
+  // The rest of ReadOrientation where the direction is a quadrant bearing or
+  // a strike, or the sense is wanted.
+  bool ReadDirectionText(const WindowBoxIndex& boxes, bool strike, double angle, Orientation& value,
+                         std::string* sense) const {
+    const std::string senseText = boxes.sense >= 0 ? Upper(Text(boxes.sense)) : std::string();
+    double azimuth = 0.0;
     if (!QuadrantIn() && !strike) {
-      // The box holds the azimuth itself.
-      if (!BoxNumber(direction, azimuth)) return false;
+      if (!BoxNumber(boxes.direction, azimuth)) return false;
     } else {
-      std::optional<std::string> directionText(Text(direction));
+      std::optional<std::string> directionText(Text(boxes.direction));
       if (QuadrantIn()) directionText = QuadrantToAzimuthText(*directionText, s_.localeMark);
       if (strike && directionText) {
         const bool withSense = OrientGeometry::HasSenseLetters(s_.in.plane);
