@@ -45,21 +45,19 @@ CalcOutcome OrientedCoreResult(const CoreInputs& in) {
 // a plane or line from beta and alpha in B, a line from gamma in B, or the
 // angle to the orientation mark (in angle; the orientation is then empty).
 Orientation FromReference(const CalculationInfo& info, const CoreInputs& in, const Line& pole,
-                          double& angle, SineCosineMemo& memo) {
+                          double& angle) {
   const Line& core = in.coreAxis;
   if (info.resultIsReferencePlane) return NormalOf(pole);
   if (info.b == WindowUse::kBetaAlpha) {
     const bool lineMode = info.result == ResultKind::kLine;
     const Line r = RefPlaneBMCalc(in.betaB, in.inclinationB, pole.angle, pole.azimuth, core.angle,
-                                  core.azimuth, in.ellipseEnd, lineMode, memo);
+                                  core.azimuth, in.ellipseEnd, lineMode);
     return lineMode ? r : NormalOf(r);
   }
   if (info.HasLineInPlane()) {
-    return LineFromBetaInRefPlane(in.gamma, core.angle, core.azimuth, pole.angle, pole.azimuth,
-                                  memo);
+    return LineFromBetaInRefPlane(in.gamma, core.angle, core.azimuth, pole.angle, pole.azimuth);
   }
-  angle =
-      AngleToBottomMark(pole.angle, pole.azimuth, core.angle, core.azimuth, in.ellipseEnd, memo);
+  angle = AngleToBottomMark(pole.angle, pole.azimuth, core.angle, core.azimuth, in.ellipseEnd);
   // The angle runs to the orientation mark, wherever it is on the core.
   if (in.mark == OrientationMark::kTop) angle = AddAngles(angle, kPi);
   return {};
@@ -70,15 +68,12 @@ CalcOutcome ReferencePlaneResult(const CalculationInfo& info, const CoreInputs& 
   out.hasReference = true;
   Line firstPole;
   std::optional<Line> secondPole;
-  // The core axis comes back in every frame of the row: its sines and
-  // cosines, and the swept poles', are worked out once.
-  SineCosineMemo memo;
   if (info.UsesFixedReferencePlane()) {
     firstPole = PlaneToPole(in.reference.angle, in.reference.azimuth);
   } else {
-    const RefPlaneSolutions s = RefPlaneFromDeltaAngle(
-        in.coreAxis.angle, in.coreAxis.azimuth, in.coneAngle, in.reference.angle,
-        in.reference.azimuth, in.refDirn, in.steepDip, memo);
+    const RefPlaneSolutions s =
+        RefPlaneFromDeltaAngle(in.coreAxis.angle, in.coreAxis.azimuth, in.coneAngle,
+                               in.reference.angle, in.reference.azimuth, in.refDirn, in.steepDip);
     if (!s.first) {
       out.noResult = true;
       out.hasReference = false;
@@ -89,11 +84,11 @@ CalcOutcome ReferencePlaneResult(const CalculationInfo& info, const CoreInputs& 
     secondPole = s.second;
   }
   out.reference = NormalOf(firstPole);
-  out.result = FromReference(info, in, firstPole, out.angle, memo);
+  out.result = FromReference(info, in, firstPole, out.angle);
   if (secondPole) {
     double unused = 0.0;
-    out.secondSolution = ReferencePlaneSolution{NormalOf(*secondPole),
-                                                FromReference(info, in, *secondPole, unused, memo)};
+    out.secondSolution =
+        ReferencePlaneSolution{NormalOf(*secondPole), FromReference(info, in, *secondPole, unused)};
     out.Say("Note: Two ambiguous solutions found!!");
   }
   return out;

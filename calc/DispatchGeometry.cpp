@@ -155,12 +155,9 @@ std::optional<Plane> PlaneBisectingLines(const Line& a, const Line& b, bool want
 }
 
 std::optional<HadeAndMisfit> HadeOfProjection(const Plane& plane, const Line& line) {
-  // Every step below works in the same plane, with its pole and the line:
-  // their sines and cosines are worked out once.
-  SineCosineMemo memo;
   const Line pole = PlaneToPole(plane.angle, plane.azimuth);
-  const DirectionCosines p = LineToDirectionCosines(pole.angle, pole.azimuth, memo);
-  const DirectionCosines v = LineToDirectionCosines(line.angle, line.azimuth, memo);
+  const DirectionCosines p = LineToDirectionCosines(pole.angle, pole.azimuth);
+  const DirectionCosines v = LineToDirectionCosines(line.angle, line.azimuth);
   const double along = v.north * p.north + v.east * p.east + v.down * p.down;
   DirectionCosines w{v.north - along * p.north, v.east - along * p.east, v.down - along * p.down};
   const double length = std::sqrt(w.north * w.north + w.east * w.east + w.down * w.down);
@@ -169,9 +166,8 @@ std::optional<HadeAndMisfit> HadeOfProjection(const Plane& plane, const Line& li
   if (std::fabs(w.down) < 1e-15) w.down = 0.0;
   const Line projection = DirectionCosinesToLine(w);
   HadeAndMisfit angles;
-  angles.hade =
-      LineInPlaneHade(plane.angle, plane.azimuth, projection.angle, projection.azimuth, memo);
-  angles.misfit = LineInPlaneMisfit(plane.angle, plane.azimuth, line.angle, line.azimuth, memo);
+  angles.hade = LineInPlaneHade(plane.angle, plane.azimuth, projection.angle, projection.azimuth);
+  angles.misfit = LineInPlaneMisfit(plane.angle, plane.azimuth, line.angle, line.azimuth);
   return angles;
 }
 

@@ -44,13 +44,13 @@ class Sweep {
  public:
   // shortcut: the angle to the reference from sines and cosines worked out
   // once, by the very operations of AngleBetweenLines (the same bits).
-  Sweep(double coneAngle, const Line& reference, bool shortcut, SineCosineMemo& memo)
+  Sweep(double coneAngle, const Line& reference, bool shortcut)
       : coneFramePlunge_(kHalfPi - std::fabs(coneAngle)),
         reference_(reference),
         shortcut_(shortcut),
-        ofP1_(memo.Of(std::fabs(coneFramePlunge_))),
-        ofP2_(memo.Of(std::fabs(reference.angle))),
-        ofT2_(memo.Of(reference.azimuth)),
+        ofP1_(SineCosineOf(std::fabs(coneFramePlunge_))),
+        ofP2_(SineCosineOf(std::fabs(reference.angle))),
+        ofT2_(SineCosineOf(reference.azimuth)),
         steps_(shortcut ? &StepSinesAndCosines() : nullptr) {}
 
   // Tries step k; false once no later step can change the outcome.
@@ -117,8 +117,7 @@ SineCosine ConeStepSineCosine(int k) {
 }
 
 ConeHits SweepConeEveryStep(double coneAngle, const Line& referenceInFrame) {
-  SineCosineMemo memo;
-  Sweep sweep(coneAngle, referenceInFrame, false, memo);
+  Sweep sweep(coneAngle, referenceInFrame, false);
   for (int k = 0; k <= kLastStep; ++k) {
     if (!sweep.Try(k)) break;
   }
@@ -126,19 +125,14 @@ ConeHits SweepConeEveryStep(double coneAngle, const Line& referenceInFrame) {
 }
 
 ConeHits SweepCone(double coneAngle, const Line& referenceInFrame) {
-  SineCosineMemo memo;
-  return SweepCone(coneAngle, referenceInFrame, memo);
-}
-
-ConeHits SweepCone(double coneAngle, const Line& referenceInFrame, SineCosineMemo& memo) {
   // The cosine of the angle between the step-k candidate and the reference
   // is R cos(k step - trend) + C (plunges taken positive). A hit needs it
   // within sin(step) of 0; the steps where it comes within a step of 0, and
   // one step either side, hold every hit with room to spare for rounding.
   const double p1 = std::fabs(kHalfPi - std::fabs(coneAngle));
   const double p2 = std::fabs(referenceInFrame.angle);
-  const SineCosine ofP1 = memo.Of(p1);
-  const SineCosine ofP2 = memo.Of(p2);
+  const SineCosine ofP1 = SineCosineOf(p1);
+  const SineCosine ofP2 = SineCosineOf(p2);
   const double r = ofP1.cos * ofP2.cos;
   const double c = ofP1.sin * ofP2.sin;
   const double margin = kStep;
@@ -180,7 +174,7 @@ ConeHits SweepCone(double coneAngle, const Line& referenceInFrame, SineCosineMem
   }
   std::sort(ranges.begin(), ranges.begin() + static_cast<std::ptrdiff_t>(count));
 
-  Sweep sweep(coneAngle, referenceInFrame, true, memo);
+  Sweep sweep(coneAngle, referenceInFrame, true);
   int next = 0;
   for (std::size_t i = 0; i < count; ++i) {
     for (int k = std::max(next, ranges[i].first); k <= ranges[i].second; ++k) {

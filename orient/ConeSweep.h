@@ -29,9 +29,6 @@ struct ConeHits {
 // normal to the reference are tried; the outcome is that of trying every
 // step (SweepConeEveryStep).
 ConeHits SweepCone(double coneAngle, const Line& referenceInFrame);
-// The same, sharing the sines and cosines of the plunges and of the
-// reference's trend with the caller.
-ConeHits SweepCone(double coneAngle, const Line& referenceInFrame, SineCosineMemo& memo);
 
 // The same, trying all 3601 steps.
 ConeHits SweepConeEveryStep(double coneAngle, const Line& referenceInFrame);

@@ -352,8 +352,8 @@ double LineInPlaneHade(double dip, double dipDirection, double plunge, double tr
   return AnglesOfLineInPlane(dip, dipDirection, plunge, trend, Wanted::kHade, memo).hade;
 }
 
-double LineInPlaneMisfit(double dip, double dipDirection, double plunge, double trend,
-                         SineCosineMemo& memo) {
+double LineInPlaneMisfit(double dip, double dipDirection, double plunge, double trend) {
+  SineCosineMemo memo;
   return AnglesOfLineInPlane(dip, dipDirection, plunge, trend, Wanted::kMisfit, memo).misfit;
 }
 

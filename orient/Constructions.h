@@ -63,14 +63,12 @@ struct HadeAndMisfit {
 // A line normal to the plane has no projection onto it: hade 0 and misfit
 // pi/2 then (the pole's own angle to the plane).
 HadeAndMisfit LineInPlaneAngles(double dip, double dipDirection, double plunge, double trend);
-// Its hade alone, without the cost of the misfit.
+// Its hade alone, without the cost of the misfit, and its misfit alone.
 double LineInPlaneHade(double dip, double dipDirection, double plunge, double trend);
-// The hade alone and the misfit alone, with a memo shared by the caller's
-// other steps in the same plane.
+double LineInPlaneMisfit(double dip, double dipDirection, double plunge, double trend);
+// The hade with a memo shared by the caller's other steps in the same plane.
 double LineInPlaneHade(double dip, double dipDirection, double plunge, double trend,
                        SineCosineMemo& memo);
-double LineInPlaneMisfit(double dip, double dipDirection, double plunge, double trend,
-                         SineCosineMemo& memo);
 
 // Line in the plane normal to the line of intersection that bisects the acute
 // (or, with wantObtuse, the obtuse) angle between the traces of the two

@@ -27,32 +27,16 @@ constexpr double kRightConeTolerance = 1e-5;
 // trend). The pole's side of the core is the top of the ellipse in a
 // downward core and its bottom in an upward one.
 double EllipseMark(double polePlunge, double poleTrend, double corePlunge, double coreTrend,
-                   EllipseEnd markEnd, SineCosineMemo& memo) {
-  const double poleSide =
-      LineInAxisFrame(polePlunge, poleTrend, corePlunge, coreTrend, memo).azimuth;
+                   EllipseEnd markEnd) {
+  const double poleSide = LineInAxisFrame(polePlunge, poleTrend, corePlunge, coreTrend).azimuth;
   const double bottom = corePlunge < 0.0 ? poleSide : AddAngles(poleSide, kPi);
   return markEnd == EllipseEnd::kBottom ? bottom : AddAngles(bottom, kPi);
 }
 
-Line LineAtHadeIn(double dip, double dipDirection, double hade, FreshSineCosine&) {
-  return LineFromHadeInPlane(dip, dipDirection, hade);
-}
-Line LineAtHadeIn(double dip, double dipDirection, double hade, SineCosineMemo& memo) {
-  return LineFromHadeInPlane(dip, dipDirection, hade, memo);
-}
-Line InFrame(double plunge, double trend, double axisPlunge, double axisTrend, FreshSineCosine&) {
-  return LineInAxisFrame(plunge, trend, axisPlunge, axisTrend);
-}
-Line InFrame(double plunge, double trend, double axisPlunge, double axisTrend,
-             SineCosineMemo& memo) {
-  return LineInAxisFrame(plunge, trend, axisPlunge, axisTrend, memo);
-}
+}  // namespace
 
-// OrientedCore, sharing the caller's memo (the core axis comes back in
-// every frame a core calculation takes), or with FreshSineCosine alone.
-template <class Trig>
-Line OrientedCoreWith(CoreFeature mode, double beta, double gamma, double inclination,
-                      double corePlunge, double coreTrend, Trig& memo) {
+Line OrientedCore(CoreFeature mode, double beta, double gamma, double inclination,
+                  double corePlunge, double coreTrend) {
   const bool upward = corePlunge < 0.0;
   const double b = upward ? AddAngles(beta, kPi) : beta;
   double z;
@@ -68,24 +52,16 @@ Line OrientedCoreWith(CoreFeature mode, double beta, double gamma, double inclin
     const double g = upward ? AddAngles(gamma, kTwoPi) : AddAngles(gamma, kPi);
     if (mode == kCoreLineInPlane) {
       // (z, x) as a plane in frame numbers; the line at hade g within it.
-      const Line inPlane = LineAtHadeIn(z, x, g, memo);
+      const Line inPlane = LineFromHadeInPlane(z, x, g);
       z = inPlane.angle;
       x = inPlane.azimuth;
     }
   }
-  Line out = InFrame(z, x, std::fabs(corePlunge), AddAngles(coreTrend, kPi), memo);
+  Line out = LineInAxisFrame(z, x, std::fabs(corePlunge), AddAngles(coreTrend, kPi));
   if (std::fabs(out.angle - kHalfPi) < kVerticalResultTolerance) {
     out.azimuth = mode == kCorePlane ? WrapRadians(coreTrend + kPi) : WrapRadians(coreTrend);
   }
   return out;
-}
-
-}  // namespace
-
-Line OrientedCore(CoreFeature mode, double beta, double gamma, double inclination,
-                  double corePlunge, double coreTrend) {
-  FreshSineCosine fresh;  // one frame only: nothing comes back
-  return OrientedCoreWith(mode, beta, gamma, inclination, corePlunge, coreTrend, fresh);
 }
 
 // Frame-trend numbers grow clockwise looking down the core axis, the sense
@@ -93,29 +69,15 @@ Line OrientedCore(CoreFeature mode, double beta, double gamma, double inclinatio
 // that one logging habit serves every core calculation.
 double AngleToBottomMark(double polePlunge, double poleTrend, double corePlunge, double coreTrend,
                          EllipseEnd markEnd) {
-  SineCosineMemo memo;
-  return AngleToBottomMark(polePlunge, poleTrend, corePlunge, coreTrend, markEnd, memo);
-}
-
-double AngleToBottomMark(double polePlunge, double poleTrend, double corePlunge, double coreTrend,
-                         EllipseEnd markEnd, SineCosineMemo& memo) {
-  const double mark = EllipseMark(polePlunge, poleTrend, corePlunge, coreTrend, markEnd, memo);
+  const double mark = EllipseMark(polePlunge, poleTrend, corePlunge, coreTrend, markEnd);
   const double bottomMark = AddAngles(coreTrend, kPi);
   return ClockwiseAngle(mark, bottomMark);
 }
 
 Line RefPlaneBMCalc(double angle, double inclination, double polePlunge, double poleTrend,
                     double corePlunge, double coreTrend, EllipseEnd markEnd, bool lineMode) {
-  SineCosineMemo memo;  // the core axis serves both frames
-  return RefPlaneBMCalc(angle, inclination, polePlunge, poleTrend, corePlunge, coreTrend, markEnd,
-                        lineMode, memo);
-}
-
-Line RefPlaneBMCalc(double angle, double inclination, double polePlunge, double poleTrend,
-                    double corePlunge, double coreTrend, EllipseEnd markEnd, bool lineMode,
-                    SineCosineMemo& memo) {
   const double bottomMark = AddAngles(coreTrend, kPi);
-  const double mark = EllipseMark(polePlunge, poleTrend, corePlunge, coreTrend, markEnd, memo);
+  const double mark = EllipseMark(polePlunge, poleTrend, corePlunge, coreTrend, markEnd);
   // The feature's own mark, of the same kind (top or bottom) as the
   // reference plane's; OrientedCore below wants its bottom.
   double featureMark = AddAngles(angle, mark);
@@ -123,22 +85,16 @@ Line RefPlaneBMCalc(double angle, double inclination, double polePlunge, double 
   const double fromBottomMark = ClockwiseAngle(bottomMark, featureMark);
   // Bottom of the feature -> its top, the beta OrientedCore takes.
   const double beta = AddAngles(fromBottomMark, -kPi);
-  return OrientedCoreWith(lineMode ? kCoreLine : kCorePlane, beta, 0.0, inclination, corePlunge,
-                          coreTrend, memo);
+  return OrientedCore(lineMode ? kCoreLine : kCorePlane, beta, 0.0, inclination, corePlunge,
+                      coreTrend);
 }
 
 Line LineFromBetaInRefPlane(double angle, double corePlunge, double coreTrend, double polePlunge,
                             double poleTrend) {
-  SineCosineMemo memo;  // the core axis serves every frame below
-  return LineFromBetaInRefPlane(angle, corePlunge, coreTrend, polePlunge, poleTrend, memo);
-}
-
-Line LineFromBetaInRefPlane(double angle, double corePlunge, double coreTrend, double polePlunge,
-                            double poleTrend, SineCosineMemo& memo) {
   // The reference plane as the core shows it: its pole in the core frame,
   // taken on the side down the core axis (the frame trend names that side
   // whatever the sign of the frame plunge).
-  const Line framePole = LineInAxisFrame(polePlunge, poleTrend, corePlunge, coreTrend, memo);
+  const Line framePole = LineInAxisFrame(polePlunge, poleTrend, corePlunge, coreTrend);
   const double fromCross = std::fabs(framePole.angle);
   if (fromCross >= kAxisFrameTolerance && kHalfPi - fromCross >= kAxisFrameTolerance) {
     // An ellipse with a long axis: the line OrientedCore gives for this
@@ -147,8 +103,7 @@ Line LineFromBetaInRefPlane(double angle, double corePlunge, double coreTrend, d
     const double inclination = kHalfPi - fromCross;
     const double topSide = corePlunge < 0.0 ? AddAngles(framePole.azimuth, kPi) : framePole.azimuth;
     const double beta = ClockwiseAngle(AddAngles(coreTrend, kPi), topSide);
-    return OrientedCoreWith(kCoreLineInPlane, beta, angle, inclination, corePlunge, coreTrend,
-                            memo);
+    return OrientedCore(kCoreLineInPlane, beta, angle, inclination, corePlunge, coreTrend);
   }
 
   // No long axis: a plane across the core (a circle) or along it (two
@@ -231,14 +186,6 @@ bool SecondPreferred(const Line& pole1, const Line& pole2, int refDirn, const Li
 RefPlaneSolutions RefPlaneFromDeltaAngle(double corePlunge, double coreTrend, double coneAngle,
                                          double refPlunge, double refDirection, int refDirn,
                                          int steepDip) {
-  SineCosineMemo memo;  // the core axis serves every frame
-  return RefPlaneFromDeltaAngle(corePlunge, coreTrend, coneAngle, refPlunge, refDirection, refDirn,
-                                steepDip, memo);
-}
-
-RefPlaneSolutions RefPlaneFromDeltaAngle(double corePlunge, double coreTrend, double coneAngle,
-                                         double refPlunge, double refDirection, int refDirn,
-                                         int steepDip, SineCosineMemo& memo) {
   if (refDirn < kRefDipDirection || refDirn > kRefApproximate) refDirn = kRefStrike;
   steepDip = std::clamp(steepDip, static_cast<int>(kDipBelow30), static_cast<int>(kDipAbove60));
   const double c = coneAngle;
@@ -270,21 +217,15 @@ RefPlaneSolutions RefPlaneFromDeltaAngle(double corePlunge, double coreTrend, do
   }
 
   Line inFrame =
-      LineInAxisFrame(reference.angle, reference.azimuth, std::fabs(corePlunge), coreTrend, memo);
+      LineInAxisFrame(reference.angle, reference.azimuth, std::fabs(corePlunge), coreTrend);
   inFrame.angle = std::fabs(inFrame.angle);
-  const ConeHits hits = SweepCone(c, inFrame, memo);
+  const ConeHits hits = SweepCone(c, inFrame);
   if (hits.groups == 0) return out;
-  // The poles' trends are sweep steps, whose sines and cosines the sweep
-  // holds already; the frames below need them again.
-  for (int g = 0; g < hits.groups; ++g) {
-    const auto i = static_cast<std::size_t>(g);
-    memo.Remember(hits.best[i].azimuth, ConeStepSineCosine(hits.bestStep[i]));
-  }
 
   const double back = AddAngles(coreTrend, kPi);
   const auto geographic = [&](const Line& framePole) {
     return NonNegative(
-        LineInAxisFrame(framePole.angle, framePole.azimuth, std::fabs(corePlunge), back, memo));
+        LineInAxisFrame(framePole.angle, framePole.azimuth, std::fabs(corePlunge), back));
   };
   Line pole1 = geographic(hits.best[0]);
   if (hits.groups == 1) {
@@ -312,9 +253,8 @@ RefPlaneSolutions RefPlaneFromDeltaAngle(double corePlunge, double coreTrend, do
 
   if (SecondPreferred(pole1, pole2, refDirn, approximatePole, steepDip)) std::swap(pole1, pole2);
   out.first = pole1;
-  // The caller's constructions on the poles meet their angles again.
   const double apart = RadiansToDegrees(
-      AngleBetweenLines(pole1.angle, pole1.azimuth, pole2.angle, pole2.azimuth, false, memo));
+      AngleBetweenLines(pole1.angle, pole1.azimuth, pole2.angle, pole2.azimuth, false));
   if (apart >= 1.0) out.second = pole2;
   return out;
 }

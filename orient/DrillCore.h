@@ -15,7 +15,6 @@
 #include <optional>
 
 #include "orient/Records.h"
-#include "orient/SineCosineMemo.h"
 
 namespace OrientGeometry {
 
@@ -50,9 +49,6 @@ Line OrientedCore(CoreFeature mode, double beta, double gamma, double inclinatio
 // takes it, is minus this angle.
 double AngleToBottomMark(double polePlunge, double poleTrend, double corePlunge, double coreTrend,
                          EllipseEnd markEnd);
-// The same, sharing the core axis's sines and cosines with the caller.
-double AngleToBottomMark(double polePlunge, double poleTrend, double corePlunge, double coreTrend,
-                         EllipseEnd markEnd, SineCosineMemo& memo);
 
 // A plane (returns its pole) or, with lineMode, a line in a partially
 // oriented core: `angle` is its beta measured clockwise looking down the core
@@ -63,10 +59,6 @@ double AngleToBottomMark(double polePlunge, double poleTrend, double corePlunge,
 // the reference plane's pole.
 Line RefPlaneBMCalc(double angle, double inclination, double polePlunge, double poleTrend,
                     double corePlunge, double coreTrend, EllipseEnd markEnd, bool lineMode);
-// The same, sharing the core axis's sines and cosines with the caller.
-Line RefPlaneBMCalc(double angle, double inclination, double polePlunge, double poleTrend,
-                    double corePlunge, double coreTrend, EllipseEnd markEnd, bool lineMode,
-                    SineCosineMemo& memo);
 
 // The line lying in the reference plane (pole polePlunge, poleTrend, either
 // end) at `angle` (gamma, any value) from the top of its ellipse's long axis,
@@ -79,9 +71,6 @@ Line RefPlaneBMCalc(double angle, double inclination, double polePlunge, double 
 // seen from above, and the line is reversed end for end on an upward core.
 Line LineFromBetaInRefPlane(double angle, double corePlunge, double coreTrend, double polePlunge,
                             double poleTrend);
-// The same, sharing the core axis's sines and cosines with the caller.
-Line LineFromBetaInRefPlane(double angle, double corePlunge, double coreTrend, double polePlunge,
-                            double poleTrend, SineCosineMemo& memo);
 
 // Reference-plane solutions: poles with plunge in [0, pi/2]. first is empty
 // when no plane fits; second holds a second plane at least a degree from the
@@ -109,10 +98,5 @@ enum SteepDipRange : int { kDipBelow30 = 0, kDip30To60 = 1, kDipAbove60 = 2 };
 RefPlaneSolutions RefPlaneFromDeltaAngle(double corePlunge, double coreTrend, double coneAngle,
                                          double refPlunge, double refDirection, int refDirn,
                                          int steepDip);
-// The same, leaving the core axis's sines and cosines in the caller's memo
-// for the constructions that follow on the solutions.
-RefPlaneSolutions RefPlaneFromDeltaAngle(double corePlunge, double coreTrend, double coneAngle,
-                                         double refPlunge, double refDirection, int refDirn,
-                                         int steepDip, SineCosineMemo& memo);
 
 }  // namespace OrientGeometry

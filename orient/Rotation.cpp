@@ -4,21 +4,11 @@
 #include <cmath>
 
 #include "orient/Primitives.h"
+#include "orient/SineCosineMemo.h"
 
 namespace OrientGeometry {
 
-namespace {
-
-DirectionCosines VectorOfLine(double plunge, double trend, FreshSineCosine&) {
-  return LineToDirectionCosines(plunge, trend);
-}
-DirectionCosines VectorOfLine(double plunge, double trend, SineCosineMemo& memo) {
-  return LineToDirectionCosines(plunge, trend, memo);
-}
-
-// Trig: a SineCosineMemo, or FreshSineCosine where nothing is shared.
-template <class Trig>
-Line InAxisFrame(double plunge, double trend, double axisPlunge, double axisTrend, Trig& memo) {
+Line LineInAxisFrame(double plunge, double trend, double axisPlunge, double axisTrend) {
   const double b = axisTrend;
   // A horizontal line at right angles to the axis trend is frame east or
   // west, already in frame numbers; computing it could flip it end for end.
@@ -28,10 +18,10 @@ Line InAxisFrame(double plunge, double trend, double axisPlunge, double axisTren
     return {plunge, trend};
   }
 
-  const DirectionCosines v = VectorOfLine(plunge, trend, memo);
+  const DirectionCosines v = LineToDirectionCosines(plunge, trend);
   const double a = std::fabs(axisPlunge);
-  const SineCosine ofA = memo.Of(a);
-  const SineCosine ofB = memo.Of(b);
+  const SineCosine ofA = SineCosineOf(a);
+  const SineCosine ofB = SineCosineOf(b);
   const double sa = ofA.sin, ca = ofA.cos;
   const double sb = ofB.sin, cb = ofB.cos;
   const double x = sa * cb * v.north + sa * sb * v.east - ca * v.down;
@@ -48,18 +38,6 @@ Line InAxisFrame(double plunge, double trend, double axisPlunge, double axisTren
   }
   if (std::fabs(kHalfPi - out.angle) < kAxisFrameTolerance) out.angle = kHalfPi;
   return out;
-}
-
-}  // namespace
-
-Line LineInAxisFrame(double plunge, double trend, double axisPlunge, double axisTrend) {
-  FreshSineCosine fresh;
-  return InAxisFrame(plunge, trend, axisPlunge, axisTrend, fresh);
-}
-
-Line LineInAxisFrame(double plunge, double trend, double axisPlunge, double axisTrend,
-                     SineCosineMemo& memo) {
-  return InAxisFrame(plunge, trend, axisPlunge, axisTrend, memo);
 }
 
 Line RotateLine(double plunge, double trend, double angle, double axisPlunge, double axisTrend) {

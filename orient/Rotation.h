@@ -7,7 +7,6 @@
 #pragma once
 
 #include "orient/Records.h"
-#include "orient/SineCosineMemo.h"
 
 namespace OrientGeometry {
 
@@ -27,10 +26,6 @@ inline constexpr double kAxisFrameTolerance = 1e-5;
 // leaves the line unchanged. Frame numbers taken with the axis trend + pi
 // come back to the geographic line.
 Line LineInAxisFrame(double plunge, double trend, double axisPlunge, double axisTrend);
-// The same, with the sines and cosines of the axis (which callers use for
-// several lines) and of the line kept in a memo.
-Line LineInAxisFrame(double plunge, double trend, double axisPlunge, double axisTrend,
-                     SineCosineMemo& memo);
 
 // Rotates the line by `angle` about the axis line: a positive angle turns it
 // clockwise looking down the axis (for a vertical axis: the trend increases).

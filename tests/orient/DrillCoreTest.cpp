@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <optional>
@@ -307,58 +306,3 @@ TEST(RefPlaneFromDeltaAngle, FindsPlanesThroughTheReferenceLine) {
 }
 
 }  // namespace
-
-// A batch row shares one memo between the sweep and the constructions on its
-// poles (the sweep leaves its step table's values there): every routine must
-// still give the bits it gives alone, or batch output would move.
-TEST(RefPlaneFromDeltaAngle, SharedMemoRowGivesTheStandAloneBits) {
-  std::mt19937 rng(20261207u);
-  std::uniform_real_distribution<double> plunge(-kHalfPi, kHalfPi), trend(0.0, kTwoPi);
-  std::uniform_real_distribution<double> cone(0.0, kHalfPi), angle(-kPi, kTwoPi);
-  const auto same = [](const std::optional<Line>& a, const std::optional<Line>& b) {
-    if (a.has_value() != b.has_value()) return false;
-    return !a ||
-           (std::bit_cast<std::uint64_t>(a->angle) == std::bit_cast<std::uint64_t>(b->angle) &&
-            std::bit_cast<std::uint64_t>(a->azimuth) == std::bit_cast<std::uint64_t>(b->azimuth));
-  };
-  int poles = 0;
-  for (int i = 0; i < 4000; ++i) {
-    const Core c = RandomCore(rng, i);
-    // Whole degrees as most files hold them, and any value.
-    const auto pick = [&](double v) { return i % 2 == 0 ? std::round(v / kDeg) * kDeg : v; };
-    const double coneAngle = pick(cone(rng)), refPlunge = pick(plunge(rng) / 2 + kHalfPi / 2);
-    const double refTrend = pick(trend(rng));
-    const int refDirn = i % 4, steepDip = (i / 4) % 3;
-    const RefPlaneSolutions alone = RefPlaneFromDeltaAngle(c.plunge, c.trend, coneAngle, refPlunge,
-                                                           refTrend, refDirn, steepDip);
-    SineCosineMemo memo;
-    const RefPlaneSolutions shared = RefPlaneFromDeltaAngle(c.plunge, c.trend, coneAngle, refPlunge,
-                                                            refTrend, refDirn, steepDip, memo);
-    ASSERT_TRUE(same(alone.first, shared.first)) << i;
-    ASSERT_TRUE(same(alone.second, shared.second)) << i;
-    for (const std::optional<Line>& pole : {alone.first, alone.second}) {
-      if (!pole) continue;
-      ++poles;
-      const double gamma = angle(rng), beta = angle(rng), inclination = cone(rng);
-      const EllipseEnd featureEnd = i % 3 == 0 ? EllipseEnd::kBottom : EllipseEnd::kTop;
-      const EllipseEnd angleEnd = i % 5 == 0 ? EllipseEnd::kBottom : EllipseEnd::kTop;
-      EXPECT_TRUE(
-          same(LineFromBetaInRefPlane(gamma, c.plunge, c.trend, pole->angle, pole->azimuth),
-               LineFromBetaInRefPlane(gamma, c.plunge, c.trend, pole->angle, pole->azimuth, memo)))
-          << i;
-      for (const bool lineMode : {false, true}) {
-        EXPECT_TRUE(same(RefPlaneBMCalc(beta, inclination, pole->angle, pole->azimuth, c.plunge,
-                                        c.trend, featureEnd, lineMode),
-                         RefPlaneBMCalc(beta, inclination, pole->angle, pole->azimuth, c.plunge,
-                                        c.trend, featureEnd, lineMode, memo)))
-            << i;
-      }
-      EXPECT_EQ(std::bit_cast<std::uint64_t>(
-                    AngleToBottomMark(pole->angle, pole->azimuth, c.plunge, c.trend, angleEnd)),
-                std::bit_cast<std::uint64_t>(AngleToBottomMark(pole->angle, pole->azimuth, c.plunge,
-                                                               c.trend, angleEnd, memo)))
-          << i;
-    }
-  }
-  EXPECT_GT(poles, 3000);
-}

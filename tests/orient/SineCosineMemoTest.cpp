@@ -16,7 +16,6 @@
 #include "orient/Constructions.h"
 #include "orient/LinesInPlanes.h"
 #include "orient/Primitives.h"
-#include "orient/Rotation.h"
 #include "orient/SineCosineMemo.h"
 
 namespace {
@@ -209,8 +208,6 @@ TEST(SharedMemoConstructions, GiveTheBitsOfTheStandAloneRoutines) {
                            LineInPlaneAngles(dip, dd, plunge, trend).hade));
     EXPECT_TRUE(SameDouble(LineInPlaneHade(dip, dd, plunge, trend),
                            LineInPlaneAngles(dip, dd, plunge, trend).hade));
-    EXPECT_TRUE(SameDouble(LineInPlaneMisfit(dip, dd, plunge, trend, memo),
-                           LineInPlaneAngles(dip, dd, plunge, trend).misfit));
 
     const std::optional<Plane> through = PlaneContainingLines(dip, dd, plunge, trend);
     const std::optional<Plane> throughShared = PlaneContainingLines(dip, dd, plunge, trend, memo);
@@ -232,11 +229,6 @@ TEST(SharedMemoConstructions, GiveTheBitsOfTheStandAloneRoutines) {
     const Line atHadeShared = LineFromHadeInPlane(dip, dd, trend, memo);
     EXPECT_TRUE(SameDouble(atHade.angle, atHadeShared.angle));
     EXPECT_TRUE(SameDouble(atHade.azimuth, atHadeShared.azimuth));
-
-    const Line inFrame = LineInAxisFrame(plunge, trend, dip, dd);
-    const Line inFrameShared = LineInAxisFrame(plunge, trend, dip, dd, memo);
-    EXPECT_TRUE(SameDouble(inFrame.angle, inFrameShared.angle));
-    EXPECT_TRUE(SameDouble(inFrame.azimuth, inFrameShared.azimuth));
 
     const DirectionCosines v = LineToDirectionCosines(plunge, trend);
     const DirectionCosines vShared = LineToDirectionCosines(plunge, trend, memo);
