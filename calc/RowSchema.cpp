@@ -369,20 +369,6 @@ FabricLayout LineLayout(OrientGeometry::LineNotation notation) {
   return {kPlunge, kTrend, kUnused};
 }
 
-namespace {
-std::array<std::string, 3> CaptionsOf(const FabricLayout& layout) {
-  return {layout[0].caption, layout[1].caption, layout[2].caption};
-}
-}  // namespace
-
-std::array<std::string, 3> PlaneCaptions(OrientGeometry::PlaneNotation notation) {
-  return CaptionsOf(PlaneLayout(notation));
-}
-
-std::array<std::string, 3> LineCaptions(OrientGeometry::LineNotation notation) {
-  return CaptionsOf(LineLayout(notation));
-}
-
 RowSchema MakeRowSchema(int calculation, const Settings& s, bool extraResultChecked,
                         OrientGeometry::DecimalMark localeMark) {
   RowSchema schema;

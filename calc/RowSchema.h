@@ -124,9 +124,6 @@ struct FabricBox {
 using FabricLayout = std::array<FabricBox, 3>;
 FabricLayout PlaneLayout(OrientGeometry::PlaneNotation notation);
 FabricLayout LineLayout(OrientGeometry::LineNotation notation);
-// Their captions alone.
-std::array<std::string, 3> PlaneCaptions(OrientGeometry::PlaneNotation notation);
-std::array<std::string, 3> LineCaptions(OrientGeometry::LineNotation notation);
 
 // What a box of the given rule accepts, as "-90 to 90" or "a compass point
 // such as N, NE or SW".

@@ -131,27 +131,11 @@ class CalculatorModel {
   // ---- Result windows ----------------------------------------------------
   // group 1 = boxes 0..2, 2 = 3..11, 3 = 12..13, 0 = all.
   void ClearResultsWindows(int group = 0);
-  // Decimals shown in results: the typed count, at most 2.
-  int ResultDecimals() const;
-  // Writes a plane (radians) into result window 4..7 by its captions, in the
-  // output conventions.
-  void WritePlaneResult(int window, const OrientGeometry::Plane& plane);
-  // Writes a line (radians) into result window 4..7 by its captions.
-  void WriteLineResult(int window, const OrientGeometry::Line& line);
-  // An angle result (radians) into the main result window's angle box, and
-  // its sense when given.
-  void WriteAngleResult(double angle, const std::string& sense = "");
-  // Apparent dip or pitch (radians) and its sense into boxes 12 and 13.
-  void WriteApparentResult(double angle, const std::string& sense);
   // A run without result: kNoResultText in the first two boxes, frames 1, 2
   // hidden.
   void WriteNoResult();
   // 24 and 25: "*Use*", "stereo", "****" and the manual-solution message.
   void WriteManualSolution();
-  // 19: shows resultFrames(1) with the plane that contains the result line.
-  void ShowPlaneSolution(const OrientGeometry::Plane& plane);
-  void ShowReferencePlaneSolutions(int calculation, const ReferencePlaneSolution& first,
-                                   const std::optional<ReferencePlaneSolution>& second);
   // The message panel: a note or hint (empty clears it), or the report of
   // an invalid entry or a failed calculation, which rejects a batch row.
   void SetMessage(const std::string& text);
@@ -255,15 +239,9 @@ class CalculatorModel {
   void LayoutApparentDip(const CalculationInfo& info);
   void ApplyApparentVisibility();
 
-  // Result windows.
+  // Result windows: captions and the boxes shown, as the row schema lays
+  // them out.
   void LabelResultWindows(const CalculationInfo& info);
-  // Labels result window 4..7 for a plane or a line in the output notation.
-  void LabelResultWindow(int window, bool plane);
-  // Writes a plane or line (radians) into result window 4..7.
-  void WriteFabric(int window, double angle, double azimuth, bool isPlane);
-  // Puts finished texts into the boxes of result window 4..7 by their roles.
-  void AssignFabricTexts(int window, std::string_view first, std::string_view direction,
-                         std::string_view sense, bool isPlane);
 
   // Options and conventions.
   void CoreConventionChanged();

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Result windows: number formatting, labelling in the output conventions,
-// writing results by caption, blanking and the reference-plane solutions.
+// Result windows: number formatting, and labelling and writing in the output
+// conventions.
 #include <cmath>
 #include <limits>
 #include <string>
@@ -121,46 +121,6 @@ TEST_F(ModelTest, AngleResultsUseTheMeasuredAngleCaption) {
   EXPECT_EQ(ResultCaptions(4), "-,hade,-");
   model.SelectCalculation(2);
   EXPECT_EQ(ResultCaptions(4), "-,angle,-");
-  model.WriteAngleResult(DegreesToRadians(35));
-  EXPECT_EQ(Results(4), "|35|");
-}
-
-TEST_F(ModelTest, ClearingBlanksTheGroupAndHidesCoreFrames) {
-  model.SelectCalculation(21);
-  model.ShowReferencePlaneSolutions(21, {{0.5, 1.0}, {}},
-                                    ReferencePlaneSolution{{0.4, 2.0}, {0.3, 1.5}});
-  model.WriteApparentResult(0.2, "N");
-  model.ClearResultsWindows(2);
-  EXPECT_EQ(Results(5) + Results(6), "||||");
-  EXPECT_EQ(Result(12), "11");
-  EXPECT_FALSE(C().resultFrames[1].visible);
-  model.ClearResultsWindows();
-  EXPECT_EQ(Result(12), "");
-}
-
-TEST_F(ModelTest, ReferencePlaneSolutionsFillTheirWindows) {
-  model.SelectCalculation(22);
-  const ReferencePlaneSolution first{{DegreesToRadians(30), DegreesToRadians(90)}, {}};
-  std::optional<ReferencePlaneSolution> second;
-  model.ShowReferencePlaneSolutions(22, first, second);
-  EXPECT_TRUE(C().resultFrames[1].visible);
-  EXPECT_FALSE(C().resultFrames[2].visible);
-  EXPECT_EQ(Results(5), "30|090|");
-  second = ReferencePlaneSolution{{DegreesToRadians(60), DegreesToRadians(270)},
-                                  {DegreesToRadians(10), DegreesToRadians(5)}};
-  model.ShowReferencePlaneSolutions(22, first, second);
-  EXPECT_TRUE(C().resultFrames[2].visible);
-  EXPECT_EQ(Results(6), "60|270|");
-  EXPECT_EQ(ResultCaptions(7), "plunge,trend,-");
-  EXPECT_EQ(Results(7), "10|005|");
-}
-
-TEST_F(ModelTest, ReferencePlaneOfCalculation20IsItsMainResult) {
-  model.SelectCalculation(20);
-  model.ShowReferencePlaneSolutions(20, {{0.5, 1.0}, {}}, ReferencePlaneSolution{{0.6, 2.0}, {}});
-  EXPECT_FALSE(C().resultFrames[1].visible);
-  EXPECT_TRUE(C().resultFrames[2].visible);
-  EXPECT_EQ(Results(7), "||");
 }
 
 TEST_F(ModelTest, PlaneSolutionFrameOf19) {
@@ -169,13 +129,6 @@ TEST_F(ModelTest, PlaneSolutionFrameOf19) {
   EXPECT_EQ(C().fileOutputOptions[7].caption, "Solution of Plane containing line");
   model.SelectCalculation(21);
   EXPECT_EQ(C().resultFrames[1].caption, "  Reference plane solution");
-}
-
-TEST_F(ModelTest, RunWithoutResultShowsSentinel) {
-  model.SelectCalculation(21);
-  model.WriteNoResult();
-  EXPECT_EQ(Results(4), "-999|-999|");
-  EXPECT_FALSE(C().resultFrames[1].visible);
 }
 
 }  // namespace
