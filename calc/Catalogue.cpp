@@ -233,11 +233,6 @@ bool IsApproxRefPlaneCalculation(int number) {
   return info != nullptr && info->SolvesApproxReferencePlane();
 }
 
-ResultKind ResultKindOf(int number) {
-  const CalculationInfo* info = FindCalculation(number);
-  return info ? info->result : ResultKind::kLine;
-}
-
 bool IsMenuSeparator(int item) {
   return item == 1 || item == 4 || item == 8 || item == 17 || item == 24 || item == 29 ||
          item == 35;

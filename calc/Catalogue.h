@@ -151,8 +151,6 @@ const std::array<CalculationInfo, kCalculationCount>& CalculationCatalogue();
 bool IsCoreCalculation(int number);
 // Core calculations with an approximately known reference plane (20-23, 40).
 bool IsApproxRefPlaneCalculation(int number);
-// Result kind of a calculation; kLine outside 0-41.
-ResultKind ResultKindOf(int number);
 
 // Calculations menu. Items 1, 4, 8, 17, 24, 29 and 35 are separators; the
 // other 37 items each select one calculation.

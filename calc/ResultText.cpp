@@ -237,12 +237,6 @@ void FormatAngleWhole(double radians, bool pad, std::string& text) {
   }
 }
 
-std::string FormatAngleWhole(double radians, bool pad) {
-  std::string text;
-  FormatAngleWhole(radians, pad, text);
-  return text;
-}
-
 std::string FormatAngleResult(double radians, int decimals, char decimalChar) {
   std::string text;
   if (FormatAngleCutText(radians, decimals, decimalChar, false, text)) return text;
@@ -258,14 +252,6 @@ std::string FormatAngleResult(double radians, int decimals, char decimalChar, bo
   std::string text;
   if (FormatAngleCutText(radians, decimals, decimalChar, pad, text)) return text;
   return FormatAngleResultByGeneralForm(radians, decimals, decimalChar, pad);
-}
-
-FabricTexts FormatFabric(double angle, double azimuth, bool isPlane, int decimals,
-                         const OutputNotation& notation) {
-  FabricTexts texts;
-  FormatFabric(angle, azimuth, isPlane, decimals, notation,
-               FabricTargets{&texts.first, &texts.direction, &texts.sense});
-  return texts;
 }
 
 void FormatFabric(double angle, double azimuth, bool isPlane, int decimals,

@@ -31,7 +31,6 @@ std::string FormatAngleFixed(std::string_view value, int decimals, char decimalC
 // FormatAngleFixed(FormatAngleGeneral(radians, 0), 0, any, pad) in one
 // step: whole degrees, into text (its storage reused).
 void FormatAngleWhole(double radians, bool pad, std::string& text);
-std::string FormatAngleWhole(double radians, bool pad);
 
 // An angle result: FormatAngleFixed(FormatAngleGeneral(radians, decimals)),
 // pad widening the whole part to three digits. One or two decimals are
@@ -44,16 +43,8 @@ std::string FormatAngleResultByGeneralForm(double radians, int decimals, char de
 
 // The texts of a plane or line by role: the dip or plunge, the direction
 // (dip direction, strike or trend; azimuth or quadrant bearing) and, for a
-// plane in a strike notation, the sense of dip.
-struct FabricTexts {
-  std::string first;
-  std::string direction;
-  std::string sense;
-};
-FabricTexts FormatFabric(double angle, double azimuth, bool isPlane, int decimals,
-                         const OutputNotation& notation);
-// The same into texts kept elsewhere (a row's result boxes): each is
-// overwritten; sense only in a strike notation.
+// plane in a strike notation, the sense of dip, into texts kept elsewhere (a
+// row's result boxes): each is overwritten; sense only in a strike notation.
 struct FabricTargets {
   std::string* first;
   std::string* direction;

@@ -48,13 +48,6 @@ void ColumnMapper::RefillLists(int columns, const EntryLayout& layout) {
   refilling_ = false;
 }
 
-std::optional<int> ColumnMapper::WindowBeyondColumns(int columns) const {
-  for (int slot = 0; slot < kSlotCount; ++slot) {
-    if (map_[slot] > columns) return WindowOfSlot(slot);
-  }
-  return std::nullopt;
-}
-
 void ColumnMapper::AssignDefaultColumns(int columns, const EntryLayout& layout) {
   int next = 1;
   for (int slot = 0; slot < kSlotCount; ++slot) {

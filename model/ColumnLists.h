@@ -32,8 +32,6 @@ class ColumnMapper {
   // A new source: the next refill assigns the default columns again (fixed
   // windows stay fixed).
   void ForgetColumns() { filledOnce_ = false; }
-  // The first window (0..3) with a slot mapped beyond columns, if any.
-  std::optional<int> WindowBeyondColumns(int columns) const;
   // Numbers the visible, unfixed slots 1, 2, ... in order (C and D only when
   // their windows are shown); numbers beyond columns become "None".
   void AssignDefaultColumns(int columns, const EntryLayout& layout);

@@ -112,10 +112,6 @@ class Sweep {
 
 }  // namespace
 
-SineCosine ConeStepSineCosine(int k) {
-  return StepSinesAndCosines()[static_cast<std::size_t>(std::clamp(k, 0, kLastStep))];
-}
-
 ConeHits SweepConeEveryStep(double coneAngle, const Line& referenceInFrame) {
   Sweep sweep(coneAngle, referenceInFrame, false);
   for (int k = 0; k <= kLastStep; ++k) {

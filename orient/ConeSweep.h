@@ -33,8 +33,4 @@ ConeHits SweepCone(double coneAngle, const Line& referenceInFrame);
 // The same, trying all 3601 steps.
 ConeHits SweepConeEveryStep(double coneAngle, const Line& referenceInFrame);
 
-// sin and cos of step k's azimuth k * pi / 1800 (k clamped to 0..3600),
-// the very bits std::sin and std::cos give, from a table made once.
-SineCosine ConeStepSineCosine(int k);
-
 }  // namespace OrientGeometry

@@ -265,11 +265,6 @@ std::optional<Line> IntersectPlanes(double dip1, double dipDirection1, double di
   return IntersectionOf(dip1, dipDirection1, dip2, dipDirection2, fresh);
 }
 
-std::optional<Line> IntersectPlanes(double dip1, double dipDirection1, double dip2,
-                                    double dipDirection2, SineCosineMemo& memo) {
-  return IntersectionOf(dip1, dipDirection1, dip2, dipDirection2, memo);
-}
-
 Plane PlaneNormalToPlanes(double dip1, double dipDirection1, double dip2, double dipDirection2) {
   const double dd1 = ReduceAzimuth(dipDirection1);
   const double dd2 = ReduceAzimuth(dipDirection2);

@@ -21,10 +21,6 @@ namespace OrientGeometry {
 // side), or non-finite input.
 std::optional<Line> IntersectPlanes(double dip1, double dipDirection1, double dip2,
                                     double dipDirection2);
-// The same, with the sines and cosines kept in a memo that the caller's other
-// steps share.
-std::optional<Line> IntersectPlanes(double dip1, double dipDirection1, double dip2,
-                                    double dipDirection2, SineCosineMemo& memo);
 inline std::optional<Line> IntersectPlanes(const Plane& a, const Plane& b) {
   return IntersectPlanes(a.angle, a.azimuth, b.angle, b.azimuth);
 }

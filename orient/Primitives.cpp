@@ -30,8 +30,6 @@ double WrapRadiansOutOfRange(double angle) { return WrapClosed(angle, kTwoPi); }
 
 void WrapRadiansInPlace(double& angle) { angle = WrapClosed(angle, kTwoPi); }
 
-void WrapDegreesInPlace(double& degrees) { degrees = WrapClosed(degrees, 360.0); }
-
 double WrapDegrees(double degrees) { return WrapClosed(degrees, 360.0); }
 
 double AddAngles(double a, double b) { return WrapRadians(a + b); }

@@ -42,7 +42,6 @@ inline double WrapRadians(double angle) {
 }
 void WrapRadiansInPlace(double& angle);
 // The same in degrees with 360.
-void WrapDegreesInPlace(double& degrees);
 double WrapDegrees(double degrees);
 // (a + b) wrapped into [0, two pi].
 double AddAngles(double a, double b);

@@ -62,13 +62,6 @@ std::string FormatAzimuthText(double azimuth, char decimalChar) {
   return FormatAzimuthText(NumberText::FormatGeneral(azimuth, decimalChar));
 }
 
-std::string RadiansToAzimuthText(double radians) {
-  if (!std::isfinite(radians)) return "";
-  const double degrees = NumberText::RoundHalfEven(RadiansToDegrees(radians));
-  if (std::fabs(degrees) >= 1e21) return NumberText::FormatGeneral(degrees, '.');
-  return FormatAzimuthText(degrees);
-}
-
 std::string RadiansToWholeDegreesText(double radians) {
   if (!std::isfinite(radians)) return "0";
   return NumberText::FormatGeneral(NumberText::RoundHalfEven(RadiansToDegrees(radians)), '.');

@@ -20,10 +20,6 @@ std::string FormatAzimuthText(std::string_view azimuth);
 // NaN, infinities and magnitudes of 1e21 or more give "".
 std::string FormatAzimuthText(double azimuth, char decimalChar = '.');
 
-// Radians -> whole degrees (halves to even) with at least three digits, e.g.
-// "045". NaN or infinite input gives "".
-std::string RadiansToAzimuthText(double radians);
-
 // Radians -> whole degrees (halves to even) in general form, e.g. "45".
 // NaN or infinite input, or text that is not a number, gives "0".
 std::string RadiansToWholeDegreesText(double radians);

@@ -42,15 +42,6 @@ TEST_F(NewSourceColumnsTest, FixedWindowStaysFixedOnANewFile) {
 }
 
 TEST(ColumnsBeyondSourceTest, NamesTheWindowShortOfColumns) {
-  FilePageControls controls;
-  ColumnMapper mapper(controls);
-  EntryLayout layout;
-  for (const int box : {0, 1, 3, 4}) layout.boxVisible[box] = true;
-  mapper.RefillLists(4, layout);
-  mapper.ReadColumnMapping(layout);
-  EXPECT_EQ(mapper.WindowBeyondColumns(4), std::nullopt);
-  EXPECT_EQ(mapper.WindowBeyondColumns(3), 1);
-  EXPECT_EQ(mapper.WindowBeyondColumns(1), 0);
   EXPECT_EQ(ColumnsBeyondSourceMessage(1, 3),
             "Window B is set to a column the input does not have (it has 3 columns).\r\n"
             "Choose its columns again before starting.");

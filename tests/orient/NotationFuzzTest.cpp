@@ -128,7 +128,6 @@ TEST(NotationFuzz, RandomDoublesThroughFormatters) {
       EXPECT_LE(std::fabs(r - v), 0.5);
     }
     ExpectNoNan(FormatAzimuthText(v), text);
-    ExpectNoNan(RadiansToAzimuthText(v), text);
     ExpectNoNan(RadiansToWholeDegreesText(v), text);
     ExpectAzimuthOrEmpty(
         QuadrantToAzimuthText("N" + text + "E",

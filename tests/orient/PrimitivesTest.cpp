@@ -80,19 +80,14 @@ TEST(Wrap, ClosedIntervalAndLargeValues) {
   EXPECT_NEAR(WrapRadians(kTwoPi + 1e-3), 1e-3, 1e-15);
   EXPECT_EQ(WrapRadians(-kPi), kPi);
   EXPECT_EQ(WrapRadians(0.0), 0.0);
-  double d = 360.0;
-  WrapDegreesInPlace(d);
-  EXPECT_EQ(d, 360.0);
-  d = -30.0;
-  WrapDegreesInPlace(d);
-  EXPECT_EQ(d, 330.0);
+  EXPECT_EQ(WrapDegrees(360.0), 360.0);
+  EXPECT_EQ(WrapDegrees(-30.0), 330.0);
   // Guards against the one-turn-per-step loop hanging on huge angles.
   const double big = WrapRadians(1e21);
   EXPECT_GE(big, 0.0);
   EXPECT_LE(big, kTwoPi);
   EXPECT_NEAR(std::sin(big), std::sin(std::fmod(1e21, kTwoPi)), 1e-9);
-  double hugeDegrees = -1e300;
-  WrapDegreesInPlace(hugeDegrees);
+  const double hugeDegrees = WrapDegrees(-1e300);
   EXPECT_TRUE(hugeDegrees >= 0.0 && hugeDegrees <= 360.0);
   // Non-finite input gives NaN rather than looping forever.
   EXPECT_TRUE(std::isnan(WrapRadians(std::numeric_limits<double>::infinity())));

@@ -217,14 +217,6 @@ TEST(SharedMemoConstructions, GiveTheBitsOfTheStandAloneRoutines) {
       EXPECT_TRUE(SameDouble(through->azimuth, throughShared->azimuth));
     }
 
-    const std::optional<Line> meet = IntersectPlanes(dip, dd, plunge, trend);
-    const std::optional<Line> meetShared = IntersectPlanes(dip, dd, plunge, trend, memo);
-    ASSERT_EQ(meet.has_value(), meetShared.has_value());
-    if (meet) {
-      EXPECT_TRUE(SameDouble(meet->angle, meetShared->angle));
-      EXPECT_TRUE(SameDouble(meet->azimuth, meetShared->azimuth));
-    }
-
     const Line atHade = LineFromHadeInPlane(dip, dd, trend);
     const Line atHadeShared = LineFromHadeInPlane(dip, dd, trend, memo);
     EXPECT_TRUE(SameDouble(atHade.angle, atHadeShared.angle));
