@@ -118,12 +118,6 @@ int SplitFields(std::string_view line, std::string_view delimiterSet, int maxFie
   return count;
 }
 
-std::vector<std::string> SplitFields(std::string_view line, std::string_view delimiterSet) {
-  std::vector<std::string> fields;
-  SplitFields(line, delimiterSet, -1, fields);
-  return fields;
-}
-
 std::optional<std::string> UnreadableOutputDelimiter(std::string_view delimiter) {
   if (delimiter.find_first_of("\r\n") != std::string_view::npos) {
     return std::string(

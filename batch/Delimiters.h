@@ -43,7 +43,6 @@ int SplitFields(std::string_view line, std::string_view delimiterSet, int maxFie
                 std::vector<std::string_view>& fields);
 int SplitFields(std::string_view line, std::string_view delimiterSet, int maxFields,
                 std::vector<std::string>& fields);
-std::vector<std::string> SplitFields(std::string_view line, std::string_view delimiterSet);
 // SplitFields through the general field reader for every set; SplitFields
 // itself takes a shortcut for a single delimiter other than a blank, giving
 // the same fields.

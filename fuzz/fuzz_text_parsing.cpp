@@ -126,9 +126,10 @@ void CheckFields(std::string_view line, std::string_view delimiters) {
     }
   }
   Check(dataInFields == dataInLine, "the fields lost characters of the line", line);
-  const std::vector<std::string> split = Lodema::SplitFields(line, delimiters);
+  std::vector<std::string_view> split;
+  Lodema::SplitFields(line, delimiters, -1, split);
   std::size_t dataInSplit = 0;
-  for (const std::string& field : split) {
+  for (const std::string_view field : split) {
     for (const char c : field) dataInSplit += isData(c) ? 1 : 0;
   }
   Check(dataInSplit == dataInLine, "SplitFields lost characters of the line", line);
