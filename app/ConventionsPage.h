@@ -46,9 +46,6 @@ class ConventionsPage : public QObject {
 
   QRadioButton* InPlane(int i) const { return inputPlaneNotationOptions_[i]; }
   QRadioButton* OutPlane(int i) const { return outputPlaneNotationOptions_[i]; }
-  QRadioButton* InLine(int i) const { return inputLineOrderOptions_[i]; }
-  QRadioButton* OutLine(int i) const { return outputLineOrderOptions_[i]; }
-  QRadioButton* InDirn(int i) const { return inputDirectionNotationOptions_[i]; }
   QRadioButton* OutDirn(int i) const { return outputDirectionNotationOptions_[i]; }
   QCheckBox* SameAsInput() const { return outputSameAsInputBox_; }
   QCheckBox* LinePolarity() const { return polaritySignBox_; }

@@ -40,9 +40,6 @@ class EntryPanel : public QObject {
   // The letters "A" and "B" before windows A and B.
   QLabel* WindowLetter(int window) const { return window == 0 ? windowACaption_ : windowBCaption_; }
   QRadioButton* RefOption(int i) const { return referenceDirectionOptions_[i]; }
-  QRadioButton* DipOption(int i) const { return approximateDipOptions_[i]; }
-  QCheckBox* ShowApparent() const { return apparentDipBox_; }
-  QLabel* ApparentResult(int i) const { return resultValues_[i]; }
 
  private:
   QWidget* MakeWindow(int window, int firstBox, int boxCount);

@@ -28,7 +28,6 @@ class StereoLegendView : public QWidget {
   bool FollowContent();
   // Over the net (its corner) the legend lets the data show through.
   void SetOverNet(bool over);
-  bool OverNet() const { return overNet_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -94,7 +94,6 @@ class StereoPlotWindow : public QMainWindow, public Lodema::PlotSink, public Lod
   void SetMismatchQuestion(Lodema::Plot::MismatchQuestion* question);
   // The title of printed and saved pages: the user's, else the caption.
   QString PageTitle() const;
-  void SetUserTitle(const QString& title) { userTitle_ = title; }
 
   // ---- Commands ----
   void RetainCurrentData();
@@ -151,11 +150,7 @@ class StereoPlotWindow : public QMainWindow, public Lodema::PlotSink, public Lod
   QAction* PlotTypeItem(int i) const { return plotTypeItems_[i]; }  // 1, 2
   QAction* PlaneItem(int i) const { return planeItems_[i]; }        // 0, 1
   QAction* AxesItem(int i) const { return axesItems_[i]; }          // 0..3
-  QAction* PrintItem(int i) const { return printItems_[i]; }        // 0, 1
-  QAction* SaveAsItem() const { return saveAsItem_; }
-  QAction* TitleItem() const { return titleItem_; }
   QAction* CloseItem() const { return closeItem_; }
-  QAction* HelpItem(int i) const { return helpItems_[i]; }
   QAction* AboutItem() const { return aboutItem_; }
   QMenu* OptionsMenu() const { return optionsMenu_; }
   QMenu* AnalysisMenu() const { return analysisMenu_; }

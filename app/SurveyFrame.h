@@ -25,9 +25,7 @@ class SurveyFrame : public QGroupBox {
   void Refresh();
 
   QPushButton* SurveyButton() const { return surveyButton_; }
-  QPushButton* CollarButton() const { return collarButton_; }
   QLineEdit* SurveyName() const { return surveyName_; }
-  QLineEdit* CollarName() const { return collarName_; }
   QComboBox* HoleColumn() const { return holeColumn_; }
   QComboBox* DepthColumn() const { return depthColumn_; }
   QLabel* Status() const { return status_; }

@@ -93,7 +93,6 @@ class BatchRunner {
   // is the same either way. A run that feeds a shown stereonet runs here
   // unless the platform lets the writer thread feed it.
   void SetJobs(int jobs) { jobs_ = jobs < 1 ? 1 : jobs; }
-  int Jobs() const { return jobs_; }
   // Reads the source, writes the header line and one line per row through
   // the writer (whose run the caller has begun). Sets BatchRunning for its
   // duration. Shows no summary.

@@ -73,11 +73,6 @@ class ResultWriter {
   // Captions and R for the current layout; R is kept for the non-data
   // lines written afterwards.
   ResultCaptions GetResultCaptions();
-  int ResultCount() const { return resultCount_; }
-
-  // The record of the last file written.
-  const std::string& LastFileName() const { return lastFileName_; }
-  bool FileStarted() const { return fileStarted_; }
 
   // Opens the output file for a run (appending, or emptying it); shows the
   // problem message and returns false when it cannot be opened.
@@ -86,7 +81,6 @@ class ResultWriter {
   // the file did not take during the run. Without keep, a file opened for
   // replacing keeps its previous content (appended lines stay).
   std::int64_t EndRun(bool keep = true);
-  bool InRun() const { return run_ != nullptr; }
 
   // One result line from the texts of result boxes 0..13 (the shown ones
   // are written); inputLine is copied in during a batch run (none when

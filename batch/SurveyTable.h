@@ -58,7 +58,6 @@ class SurveyTable {
 
   int HoleCount() const { return static_cast<int>(holes_.size()); }
   std::size_t StationCount() const;
-  bool HasCollars() const { return hasCollars_; }
   // The hole named (blanks around the name do not count), or none.
   std::optional<int> FindHole(std::string_view name) const;
   bool HoleHasCollar(int hole) const {

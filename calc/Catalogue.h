@@ -129,8 +129,6 @@ struct CalculationInfo {
   constexpr bool SolvesApproxReferencePlane() const { return frame == kApproxReferencePlaneFrame; }
   // The reference plane is typed in window D (37-39, 41).
   constexpr bool UsesFixedReferencePlane() const { return frame == kFixedReferencePlaneFrame; }
-  // Window D holds a reference line (20-24, 40).
-  constexpr bool ReadsReferenceLine() const { return d == WindowUse::kReferenceLine; }
   // Window B holds the gamma angle of a line within a plane (19, 22, 38):
   // the extra result is the pitch of that line rather than an apparent dip.
   constexpr bool HasLineInPlane() const { return b == WindowUse::kGamma; }

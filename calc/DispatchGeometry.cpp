@@ -171,7 +171,7 @@ std::optional<HadeAndMisfit> HadeOfProjection(const Plane& plane, const Line& li
   return angles;
 }
 
-CalcOutcome ComputeGeometry(const GeometryInputs& in) {
+CalcOutcome ComputeGeometry(const GeometryInputs& in, bool screenNotes) {
   const Orientation& a = in.a;
   const Orientation& b = in.b;
   switch (in.calculation) {
@@ -199,15 +199,15 @@ CalcOutcome ComputeGeometry(const GeometryInputs& in) {
     case 9:
       return LineResult(LineFromHadeInPlane(a, b.angle));
     case 10:
-      return PitchOfLine(a, b, in.screenNotes);
+      return PitchOfLine(a, b, screenNotes);
     case 11:
-      return HadeOfLine(a, b, in.screenNotes);
+      return HadeOfLine(a, b, screenNotes);
     case 12:
     case 13:
     case 14:
     case 34:
     case 35:
-      return ComputeRotation(in);
+      return ComputeRotation(in, screenNotes);
     case 15:
     case 16:
       return LineResult(a);

@@ -24,14 +24,13 @@ struct GeometryInputs {
   OrientGeometry::Orientation c;  // fold axis (14, 34, 35)
   double angleC = 0.0;            // rotation angle (12, 13), angle (26)
   bool obtuse = false;            // 2, 3, 29, 30, 33
-  // False in a batch run, which shows only the batch messages: the notes
-  // meant for the screen alone are then not written.
-  bool screenNotes = true;
 };
 
-CalcOutcome ComputeGeometry(const GeometryInputs& in);
+// screenNotes: false in a batch run, which shows only the batch messages:
+// the notes meant for the screen alone are then not written.
+CalcOutcome ComputeGeometry(const GeometryInputs& in, bool screenNotes);
 // The rotations and unfoldings among them: 12, 13, 14, 34 and 35.
-CalcOutcome ComputeRotation(const GeometryInputs& in);
+CalcOutcome ComputeRotation(const GeometryInputs& in, bool screenNotes);
 
 // The plane that bisects two lines: it holds the bisector of their acute
 // angle (obtuse one with wantObtuse) and the normal to their common plane, so

@@ -18,10 +18,10 @@ namespace {
 // by rounding only (34).
 constexpr double kNearlyHorizontal = 0.001;
 
-CalcOutcome RotatedLine(const GeometryInputs& in) {
+CalcOutcome RotatedLine(const GeometryInputs& in, bool screenNotes) {
   CalcOutcome out;
   out.result = RotateLine(in.a.angle, in.a.azimuth, in.angleC, in.b.angle, in.b.azimuth);
-  if (in.screenNotes) {
+  if (screenNotes) {
     out.Note(std::string(in.angleC >= 0.0 ? "clockwise" : "anticlockwise") +
              " rotation (looking down axis)" +
              (out.result.angle < 0.0 ? "  -  rotated line sense is UPWARD facing"
@@ -30,11 +30,11 @@ CalcOutcome RotatedLine(const GeometryInputs& in) {
   return out;
 }
 
-CalcOutcome RotatedPlane(const GeometryInputs& in) {
+CalcOutcome RotatedPlane(const GeometryInputs& in, bool screenNotes) {
   CalcOutcome out;
   const Line pole = PlaneToPole(in.a.angle, in.a.azimuth);
   out.result = NormalOf(RotateLine(pole.angle, pole.azimuth, in.angleC, in.b.angle, in.b.azimuth));
-  if (in.screenNotes) {
+  if (screenNotes) {
     out.Note(std::string(in.angleC >= 0.0 ? "clockwise" : "anticlockwise") +
              " rotation looking down rot'n axis");
   }
@@ -46,13 +46,13 @@ Line Unfold(const Line& line, const GeometryInputs& in) {
                          in.c.azimuth);
 }
 
-CalcOutcome UnfoldedLineInBed(const GeometryInputs& in) {
+CalcOutcome UnfoldedLineInBed(const GeometryInputs& in, bool screenNotes) {
   CalcOutcome out;
   out.result = Unfold(in.b, in);
   // The trend of a record already names the down-plunge azimuth, so dropping
   // the sign keeps the same axis.
   out.result.angle = std::fabs(out.result.angle);
-  if (in.screenNotes) {
+  if (screenNotes) {
     out.Note("Residual plunge of line after plane rotated to horizontal =" +
              WholeDegreesWithBlank(out.result.angle) + "\xC2\xB0");
   }
@@ -87,14 +87,14 @@ CalcOutcome UnfoldedTrackedPlane(const GeometryInputs& in) {
 
 }  // namespace
 
-CalcOutcome ComputeRotation(const GeometryInputs& in) {
+CalcOutcome ComputeRotation(const GeometryInputs& in, bool screenNotes) {
   switch (in.calculation) {
     case 12:
-      return RotatedLine(in);
+      return RotatedLine(in, screenNotes);
     case 13:
-      return RotatedPlane(in);
+      return RotatedPlane(in, screenNotes);
     case 14:
-      return UnfoldedLineInBed(in);
+      return UnfoldedLineInBed(in, screenNotes);
     case 34:
       return UnfoldedTrackedLine(in);
     default:

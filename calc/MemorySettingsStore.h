@@ -21,7 +21,6 @@ class MemorySettingsStore : public SettingsStore {
               const std::string& key) const override;
 
   // Number of entries under all application names.
-  std::size_t Size() const { return entries_.size(); }
   // Number of writes since construction (overwrites included).
   int WriteCount() const { return writeCount_; }
 

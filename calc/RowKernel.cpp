@@ -642,9 +642,7 @@ CalcOutcome ComputeRow(const RowInputs& inputs, const RowSchema& schema, bool sc
     return manual;
   }
   if (info.IsCore()) return ComputeCore(inputs.core);
-  GeometryInputs geometry = inputs.geometry;
-  geometry.screenNotes = screenNotes;
-  return ComputeGeometry(geometry);
+  return ComputeGeometry(inputs.geometry, screenNotes);
 }
 
 RowResult FormatOutcome(const CalcOutcome& out, const RowInputs& in, const RowSchema& schema) {

@@ -18,10 +18,6 @@ class ColumnMapper {
   explicit ColumnMapper(FilePageControls& controls) : controls_(controls) {}
 
   const ColumnMap& Map() const { return map_; }
-  const ColumnMap& PreviousMap() const { return previousMap_; }
-  bool Incomplete() const { return incomplete_; }
-  bool Conflict() const { return conflict_; }
-  int ActiveList() const { return activeList_; }  // -1 when none
 
   // Shows each list whose entry box is visible and whose window is not fixed.
   void UpdateListVisibility(const EntryLayout& layout);

@@ -48,9 +48,6 @@ class FilePageModel {
   bool IncludeInputHeaders() const { return includeInputHeaders_; }
   const ResultColumnFlags& ResultColumns() const { return writer_.ColumnFlags(); }
   bool AppendData() const { return controls_.outputModeOptions[1].checked; }
-  // Set when the user cancelled the last file-open dialog.
-  bool Cancelled() const { return cancelled_; }
-  ResultWriter& Writer() { return writer_; }
 
   // "Start" (button 0) saves the conventions to this store; none by default.
   void SetSettingsStore(SettingsStore* store) { store_ = store; }

@@ -66,12 +66,6 @@ class PlotStore {
   // A value of retained set 1..RetainedCount(), oldest first. Only the
   // fields the kind's type draws are kept; the others read 0.
   float RetainedValue(int set, int kind, int field) const;
-  // RetainedValue for a set and a field that are kept, unchecked: for
-  // drawing many sets.
-  float KeptRetainedValue(int set, int kind, int field) const {
-    return retained_[static_cast<std::size_t>(set - 1) * Stride() +
-                     static_cast<std::size_t>(offset_[kind] + field)];
-  }
 
  private:
   // Here rather than in the source: every row of a long run stores a set.

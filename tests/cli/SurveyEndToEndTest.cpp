@@ -149,7 +149,10 @@ TEST_F(SurveyEndToEndTest, SurveyAxisEqualsTheTypedAxis) {
       Write("log.txt", log);
       auto mapText = [&map] {
         std::string text;
-        for (const int c : map) text += (text.empty() ? "" : ",") + std::to_string(c);
+        for (const int c : map) {
+          if (!text.empty()) text += ',';
+          text += std::to_string(c);
+        }
         return text;
       };
       std::vector<std::string> args = {"--calc", std::to_string(calc), "--in", "log.txt"};

@@ -178,16 +178,14 @@ TEST(ComputeGeometryNotes, BatchRowsGetTheSameOutcomeWithoutScreenNotes) {
   for (const int calculation : {10, 11, 12, 13, 14, 34}) {
     for (const double misfit : {0.0, 25.0}) {
       SCOPED_TRACE("calculation " + std::to_string(calculation));
-      GeometryInputs screen;
-      screen.calculation = calculation;
-      screen.a = {40 * r, 90 * r};
-      screen.b = {(20 + misfit) * r, 10 * r};
-      screen.c = {0.0, 30 * r};
-      screen.angleC = -40 * r;
-      GeometryInputs batch = screen;
-      batch.screenNotes = false;
-      const CalcOutcome shown = ComputeGeometry(screen);
-      const CalcOutcome quiet = ComputeGeometry(batch);
+      GeometryInputs in;
+      in.calculation = calculation;
+      in.a = {40 * r, 90 * r};
+      in.b = {(20 + misfit) * r, 10 * r};
+      in.c = {0.0, 30 * r};
+      in.angleC = -40 * r;
+      const CalcOutcome shown = ComputeGeometry(in, true);
+      const CalcOutcome quiet = ComputeGeometry(in, false);
       EXPECT_FALSE(shown.message.empty());
       EXPECT_TRUE(quiet.message.empty() || quiet.message == quiet.batchMessage);
       EXPECT_EQ(quiet.batchMessage, shown.batchMessage);
