@@ -168,16 +168,6 @@ TEST(PlotStore, TypeMismatchQuestionAndEachAnswer) {
   }
 }
 
-TEST(PlotStore, MismatchQuestionText) {
-  EXPECT_STREQ(kTypeMismatchText,
-               "The type of plotted data from this calculation is different to that already "
-               "retained in the plot!\r\n"
-               "1. Retry with a new, cleared plot (best option);\r\n"
-               "2. Abort the new results and try changing the calculation; or\r\n"
-               "3. Ignore and include this data in the current plot (with unpredictable "
-               "results)?");
-}
-
 // Sets are appended without copying the store; many retentions keep every
 // value in order.
 TEST(PlotStore, ManyRetainedSetsKeepTheirValues) {

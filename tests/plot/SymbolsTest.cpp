@@ -94,12 +94,7 @@ TEST(DrawScreenSymbols, ShapeSeventeenUsesAThickerPen) {
   EXPECT_EQ(surface.pen().width, 1);
 }
 
-TEST(SymbolTables, DefaultsAndStoredValues) {
-  EXPECT_EQ(DefaultSymbols()[0], (SymbolStyle{7, 3, 4}));
-  EXPECT_EQ(DefaultSymbols()[1], (SymbolStyle{21, 2, 4}));
-  EXPECT_EQ(DefaultPalette()[7], (Rgb{192, 0, 0}));
-  EXPECT_EQ(DefaultPalette()[21], (Rgb{0, 0, 128}));
-
+TEST(SymbolTables, StoredValuesOverTheDefaults) {
   std::array<int, kPaletteSize> colours;
   colours.fill(-1);
   colours[3] = 10 + 256 * 20 + 65536 * 30;
