@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <random>
 
 #include "orient/LinesInPlanes.h"
 #include "orient/Primitives.h"
@@ -117,27 +116,6 @@ TEST(GreatCircleArc, SteepAndOrdinaryPlanesPassThroughTheirLines) {
               << (type == kArea ? "area" : "angle") << " dip " << dip << " dd " << dd << " pitch "
               << pitch;
         }
-      }
-    }
-  }
-}
-
-TEST(GreatCircleArc, RandomLinesInRandomPlanesPlotOnTheirCurves) {
-  std::mt19937 random(42);
-  std::uniform_real_distribution<double> dip(0.0, kHalfPi);
-  std::uniform_real_distribution<double> direction(0.0, 2 * kPi);
-  std::uniform_real_distribution<double> pitch(0.0, kPi);
-  for (const ProjectionType type : {kArea, kAngle}) {
-    for (int i = 0; i < 400; ++i) {
-      const double d = dip(random);
-      const double a = direction(random);
-      const GreatCircleCurve curve = GreatCircleArc(type, d, a);
-      for (int j = 0; j < 10; ++j) {
-        const auto v = LineInPlane(d, a, pitch(random));
-        // The symbol of the line sits at its rounded position.
-        const OrientGeometry::Line line = OrientGeometry::DirectionCosinesToLine(v);
-        const PlotPoint exact = ProjectDirectionExact(type, line.angle, line.azimuth);
-        ASSERT_LE(DistanceToCurve(curve, exact), kOnCurve) << d << " " << a;
       }
     }
   }
