@@ -24,11 +24,6 @@ TEST(SettingsIOTest, EmptyStoreGivesDefaults) {
   loaded.PlaneConvIn = 5;
   LoadSettings(loaded, store);
   EXPECT_EQ(loaded, Settings{});
-  EXPECT_EQ(loaded.FileOut, "Lodema Output1.txt");
-  EXPECT_EQ(loaded.gFileInDelimiter, "\t");
-  EXPECT_EQ(loaded.gFileOutDelimiter, "\t");
-  EXPECT_EQ(loaded.gSymbolArray[0][0], kBuiltInStyle);
-  EXPECT_EQ(loaded.gColourArray[7], kBuiltInStyle);
 }
 
 Settings EveryValueChanged() {
