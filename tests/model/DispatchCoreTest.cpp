@@ -44,13 +44,9 @@ class CoreTest : public CalculationTest {
     model.SetCorePlungeSign(downNegative ? 1 : 0);
     model.SetCoreInclination(zenith ? 1 : 0);
   }
-  // A core 60 toward 010 with a reference plane 40/120 and another plane
-  // 70/300 seen on it.
+  // A core 60 toward 010 with a reference plane 40/120 seen on it.
   const Core core = CoreFrame(60, 10);
   const Vec refPole = PoleVec(40, 120);
-  const Vec other = PoleVec(70, 300);
-  const double otherBeta = Wrap360(core.TopOf(other) - core.TopOf(refPole));
-  const Entries fixedPlane = Typed(6, 60, 10) + Typed(8, 40, 120);
   const Entries approxPlane = Entries{{0, Fixed(core.AlphaOf(refPole))}} + Typed(6, 60, 10);
 };
 
@@ -104,41 +100,11 @@ TEST_F(CoreTest, LinesInOrientedCore) {
   }
 }
 
-TEST_F(CoreTest, FixedReferencePlane) {
-  // Guards 37-39 and 41: D is the plane itself, handed on as its pole; and
-  // the 'beta' between two ellipses does not depend on the conventions.
-  for (bool topMark : {false, true}) {
-    for (bool bottomOfEllipse : {false, true}) {
-      Conventions(bottomOfEllipse, topMark);
-      Run(37, fixedPlane + Typed(3, otherBeta, core.AlphaOf(other)));
-      EXPECT_NEAR(AxisAngle(ResultPole(), other), 0, kTol) << topMark << bottomOfEllipse;
-      Run(41, fixedPlane);
-      const double mark =
-          Wrap360((topMark ? 0 : 180) - core.TopOf(refPole) - (bottomOfEllipse ? 180 : 0));
-      EXPECT_NEAR(Number(1), mark, kTol) << topMark << bottomOfEllipse;
-    }
-  }
-  Conventions(false, false);
-  Run(39, fixedPlane + Typed(3, 30, 40));  // the line's top end 30 past the plane's
-  EXPECT_NEAR(AxisAngle(ResultLine(), core.LineToward(40, core.TopOf(refPole) + 210)), 0, kTol);
-  Run(38, fixedPlane + Entries{{4, "75.00"}});
-  EXPECT_NEAR(AxisAngle(ResultLine(), refPole), 90, kTol);
-}
-
 TEST_F(CoreTest, ApproximateReferencePlane) {
   model.SetApproximateDip(1);  // 30 to 60 degrees
   const Entries dd = {{9, "120.00"}};
   Run(20, approxPlane + dd);
   EXPECT_NEAR(AxisAngle(ResultPole(), refPole), 0, kSweepTol);
-  Run(21, approxPlane + Typed(3, otherBeta, core.AlphaOf(other)) + dd);
-  EXPECT_TRUE(model.Controls().resultFrames[1].visible);
-  EXPECT_NEAR(AxisAngle(ResultPole(3), refPole), 0, kSweepTol);
-  EXPECT_NEAR(AxisAngle(ResultPole(), other), 0, 2 * kSweepTol);
-  Run(22, approxPlane + Entries{{4, "75.00"}} + dd);
-  EXPECT_NEAR(AxisAngle(ResultLine(), refPole), 90, kSweepTol);
-  Run(23, approxPlane + Typed(3, 30, 40) + dd);
-  EXPECT_NEAR(AxisAngle(ResultLine(), core.LineToward(40, core.TopOf(refPole) + 210)), 0,
-              2 * kSweepTol);
   Run(40, approxPlane + dd);
   EXPECT_NEAR(Number(1), Wrap360(180 - core.TopOf(refPole)), 2 * kSweepTol);
   // A horizontal E-W strike in the vertical plane of the core: poles 40 from
