@@ -163,14 +163,6 @@ TEST_F(ModelTest, ReferencePlaneOfCalculation20IsItsMainResult) {
   EXPECT_EQ(Results(7), "||");
 }
 
-TEST_F(ModelTest, PlaneSolutionFrameOf19) {
-  model.SelectCalculation(19);
-  EXPECT_EQ(C().resultFrames[1].caption, "  Plane solution");
-  EXPECT_EQ(C().fileOutputOptions[7].caption, "Solution of Plane containing line");
-  model.SelectCalculation(21);
-  EXPECT_EQ(C().resultFrames[1].caption, "  Reference plane solution");
-}
-
 TEST_F(ModelTest, RunWithoutResultShowsSentinel) {
   model.SelectCalculation(21);
   model.WriteNoResult();
