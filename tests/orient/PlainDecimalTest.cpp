@@ -64,61 +64,17 @@ std::string RandomNumberText(std::mt19937_64& random) {
 }
 
 TEST(PlainDecimal, ReadsAsTheGeneralReaderOnEdgeText) {
-  const std::vector<std::string> rows = {"",
-                                         "0",
-                                         "-0",
-                                         "+0",
-                                         "00",
-                                         "-0.0",
-                                         ",0",
-                                         "0,",
-                                         ".",
-                                         ",",
-                                         "-",
-                                         "+",
-                                         "+-1",
-                                         "--1",
-                                         "45",
-                                         "045",
-                                         "-045",
-                                         "+45",
-                                         "45.5",
-                                         "45,5",
-                                         "4.5.5",
-                                         "4,5.5",
-                                         "4.5,5",
-                                         ".5",
-                                         "-.5",
-                                         "5.",
-                                         "-5,",
-                                         " 45",
-                                         "45 ",
-                                         "\t45\r\n",
-                                         "4 5",
-                                         "1e5",
-                                         "1E-5",
-                                         "1.5e2",
-                                         "0x10",
-                                         "inf",
-                                         "nan",
-                                         "9007199254740992",
-                                         "9007199254740993",
-                                         "900719925474099.3",
-                                         "9999999999999999999",
-                                         "99999999999999999999",
-                                         "12345678901234567890",
-                                         "0.0000000000000000001",
-                                         "0.00000000000000000001",
-                                         "1.7976931348623157e308",
-                                         std::string(400, '9'),
-                                         "0." + std::string(30, '0') + "1",
-                                         "123456789012345678.9",
-                                         "0.1",
-                                         "0.2",
-                                         "0.3",
-                                         "2.675",
-                                         "1.005",
-                                         "359.9999999999999999"};
+  // clang-format off
+  const std::vector<std::string> rows = {
+      "", "0", "-0", "+0", "00", "-0.0", ",0", "0,", ".", ",", "-", "+", "+-1", "--1",
+      "45", "045", "-045", "+45", "45.5", "45,5", "4.5.5", "4,5.5", "4.5,5", ".5", "-.5", "5.",
+      "-5,", " 45", "45 ", "\t45\r\n", "4 5", "1e5", "1E-5", "1.5e2", "0x10", "inf", "nan",
+      "9007199254740992", "9007199254740993", "900719925474099.3", "9999999999999999999",
+      "99999999999999999999", "12345678901234567890", "0.0000000000000000001",
+      "0.00000000000000000001", "1.7976931348623157e308", std::string(400, '9'),
+      "0." + std::string(30, '0') + "1", "123456789012345678.9", "0.1", "0.2", "0.3", "2.675",
+      "1.005", "359.9999999999999999"};
+  // clang-format on
   for (const std::string& text : rows) {
     EXPECT_TRUE(SameReading(text, DecimalMark::kPoint));
     EXPECT_TRUE(SameReading(text, DecimalMark::kComma));
@@ -141,30 +97,14 @@ TEST(PlainDecimal, ReadsAsTheGeneralReaderOnSeededText) {
 }
 
 TEST(FormatGeneralShortcut, WritesAsTheFullWriterOnEdgeValues) {
-  const double rows[] = {0.0,
-                         -0.0,
-                         1.0,
-                         -1.0,
-                         45.0,
-                         360.0,
-                         999999999999999.0,
-                         -999999999999999.0,
-                         1e15,
-                         -1e15,
-                         1e15 + 2.0,
-                         9007199254740992.0,
-                         1e20,
-                         1e21,
-                         1e-20,
-                         1e-21,
-                         0.5,
-                         44.5,
-                         1.0 / 3.0,
-                         std::numeric_limits<double>::denorm_min(),
-                         std::numeric_limits<double>::max(),
-                         std::numeric_limits<double>::infinity(),
-                         -std::numeric_limits<double>::infinity(),
-                         std::numeric_limits<double>::quiet_NaN()};
+  using Limits = std::numeric_limits<double>;
+  // clang-format off
+  const double rows[] = {
+      0.0, -0.0, 1.0, -1.0, 45.0, 360.0, 999999999999999.0, -999999999999999.0, 1e15, -1e15,
+      1e15 + 2.0, 9007199254740992.0, 1e20, 1e21, 1e-20, 1e-21, 0.5, 44.5, 1.0 / 3.0,
+      Limits::denorm_min(), Limits::max(), Limits::infinity(), -Limits::infinity(),
+      Limits::quiet_NaN()};
+  // clang-format on
   for (const double value : rows) {
     EXPECT_TRUE(SameText(value, '.'));
     EXPECT_TRUE(SameText(value, ','));
