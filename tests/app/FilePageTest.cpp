@@ -15,18 +15,7 @@
 
 namespace {
 
-class FilePageTest : public StartedAppFixture {
- protected:
-  void SetUp() override {
-    StartedAppFixture::SetUp();
-    files = window->Files();
-    window->Tabs()->setCurrentIndex(3);
-    // Calculation 15 copies a plane through: easy to check row by row.
-    Click(window->Calculations()->Button(15));
-    SetOutputFile(QStringLiteral("out.txt"));
-  }
-  FilePage* files = nullptr;
-};
+using FilePageTest = FilePageFixture;
 
 TEST_F(FilePageTest, BrowseShowsThePreviewAndARunWritesOneLinePerRow) {
   ChooseInput(QStringLiteral("in.txt"), "30\t120\r\n45\t200\r\n");
@@ -122,15 +111,6 @@ TEST_F(FilePageTest, PastedRowsRunLikeAFile) {
     EXPECT_EQ(ReadFile(QStringLiteral("out.txt")), QByteArray("30\t120\r\n45\t200\r\n60\t010\r\n"));
     EXPECT_TRUE(messages.shown.empty());
   }
-}
-
-TEST_F(FilePageTest, PasteWithoutTextKeepsTheSource) {
-  ChooseInput(QStringLiteral("in.txt"), "30\t120\r\n");
-  window->PasteAction()->trigger();
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].text, "There are no data to paste!");
-  EXPECT_EQ(messages.shown[0].title, "Lodema 4.9.7");
-  EXPECT_EQ(files->FileName(0)->text().toStdString(), Path(QStringLiteral("in.txt")));
 }
 
 // The column lists: a duplicate shows the mismatch, a click in the grid
