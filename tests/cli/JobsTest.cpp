@@ -1,14 +1,11 @@
 // lodema-batch --jobs: the rows shared out to several workers give the very
 // bytes of a run row after row, on files long enough to span many blocks.
-#include <gtest/gtest.h>
-#include <sys/wait.h>
-
-#include <cstdlib>
+#include <cstdio>
 #include <random>
 #include <string>
 #include <vector>
 
-#include "tests/batch/FakePlatform.h"
+#include "tests/cli/ToolInFolder.h"
 
 namespace {
 
@@ -71,37 +68,24 @@ std::string MixedRows(int rows, unsigned seed, int fields = 6) {
   return text;
 }
 
-class JobsTest : public ::testing::Test {
+class JobsTest : public Lodema::testing::ToolInFolderTest {
  protected:
   // Past a block of rows (a few thousand lines): the workers' blocks meet.
-  void SetUp() override { folder_.Write("rows.txt", MixedRows(5000, 20260601u)); }
+  void SetUp() override { Write("rows.txt", MixedRows(5000, 20260601u)); }
 
-  void WriteRows(const std::string& text) { folder_.Write("rows.txt", text); }
-
-  // Runs the tool in the scratch folder with the C locale on rows.txt
-  // (from standard input when fromStdin).
+  // Runs the tool on rows.txt (from standard input when fromStdin).
   ToolRun Run(std::vector<std::string> args, const std::string& jobs, bool fromStdin = false,
               const std::string& out = "out.txt") {
     args.insert(args.end(), {"--jobs", jobs, "--out", out, "--in", fromStdin ? "-" : "rows.txt"});
-    std::string command = "cd '" + folder_.File("") + "' && LC_ALL=C '" LODEMA_BATCH_TOOL "'";
-    for (const std::string& arg : args) command += " '" + arg + "'";
-    command += " < rows.txt > stdout.txt 2> stderr.txt";
     std::remove(folder_.File("out.txt").c_str());
     std::remove(folder_.File("plot.svg").c_str());
-    const int raw = std::system(command.c_str());
     ToolRun run;
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.status = RunTool(args, "< rows.txt > stdout.txt 2> stderr.txt");
     run.out = Read(out == "out.txt" ? "out.txt" : "stdout.txt");
     run.err = Read("stderr.txt");
     run.plot = Read("plot.svg");
     return run;
   }
-  std::string Read(const std::string& name) const {
-    return Lodema::testing::ScratchFolder::Read(folder_.File(name));
-  }
-
- private:
-  Lodema::testing::ScratchFolder folder_;
 };
 
 TEST_F(JobsTest, EveryCalculationGivesTheSameBytes) {
@@ -183,7 +167,7 @@ TEST_F(JobsTest, OptionsPlotsAndStatisticsGiveTheSameBytes) {
                           : nine             ? 20260602u
                           : (c.how & kPlot)  ? 20260603u
                                              : 20260601u;
-    WriteRows(MixedRows(13000, seed, nine ? 9 : 6));
+    Write("rows.txt", MixedRows(13000, seed, nine ? 9 : 6));
     const bool plot = (c.how & kPlot) != 0;
     const bool fromStdin = (c.how & kStdin) != 0;
     std::vector<std::string> args = c.args;
@@ -226,7 +210,7 @@ std::string RowsCarryingIntoBlocks(int blocks) {
 }
 
 TEST_F(JobsTest, ARowDependsOnItsOwnFieldsAlone) {
-  WriteRows(RowsCarryingIntoBlocks(7));
+  Write("rows.txt", RowsCarryingIntoBlocks(7));
   const std::vector<std::string> args = {
       "--calc", "33", "--map", "1,2,0,3,4,0,5,0,0,0,0", "--retain-input", "--keep-nondata"};
   const ToolRun serial = Run(args, "1");
