@@ -30,15 +30,12 @@ struct SvgRow {
 
 TEST(SvgSurface, ElementsInPlotUnitsWithYFlipped) {
   const double quarter = 1.5707963267948966;
+  // clang-format off
   const SvgRow rows[] = {
-      {"line",
-       [](SvgSurface& s) {
-         s.Line({-50, 10}, {50.255, -20});
-       },
+      {"line", [](SvgSurface& s) { s.Line({-50, 10}, {50.255, -20}); },
        "<g fill=\"none\" stroke=\"#000000\" stroke-width=\"3\">\n"
        "<path d=\"M-50,-10L50.26,20\"/>\n</g>\n"},
-      {"filled boxes share one group and one path",
-       [](SvgSurface& s) {
+      {"filled boxes share one group and one path", [](SvgSurface& s) {
          s.SetFill({true, {192, 0, 0}});
          s.Box({84, -66}, {116, -34});
          s.Box({0, 0}, {-1.5, 2});
@@ -48,15 +45,13 @@ TEST(SvgSurface, ElementsInPlotUnitsWithYFlipped) {
        "<g fill=\"#c00000\" stroke=\"#000000\" stroke-width=\"3\">\n"
        "<path d=\"M84,34h32v32h-32zM-1.5,-2h1.5v2h-1.5zM10,-12h1.5v2h-1.5z\"/>\n"
        "<circle cx=\"0\" cy=\"0\" r=\"5\"/>\n</g>\n"},
-      {"open circle, wide dashed pen",
-       [](SvgSurface& s) {
+      {"open circle, wide dashed pen", [](SvgSurface& s) {
          s.SetPen({{0, 0, 128}, 2, LineStyle::kDash, PenMode::kCopy});
          s.Circle({0, 0}, 1000);
        },
        "<g fill=\"none\" stroke=\"#000080\" stroke-width=\"6\" stroke-dasharray=\"24,12\">\n"
        "<circle cx=\"0\" cy=\"0\" r=\"1000\"/>\n</g>\n"},
-      {"a new pen colour opens a new group",
-       [](SvgSurface& s) {
+      {"a new pen colour opens a new group", [](SvgSurface& s) {
          s.Line({0, 0}, {1, 1});
          s.SetPen({{255, 0, 0}, 1, LineStyle::kSolid, PenMode::kCopy});
          s.Line({0, 0}, {1, 1});
@@ -65,41 +60,32 @@ TEST(SvgSurface, ElementsInPlotUnitsWithYFlipped) {
        "</g>\n<g fill=\"none\" stroke=\"#ff0000\" stroke-width=\"3\">\n"
        "<path d=\"M0,0L1,-1\"/>\n</g>\n"},
       {"quarter arc counter-clockwise from east to north",
-       [quarter](SvgSurface& s) {
-         s.Arc({0, 0}, 100, 0, quarter);
-       },
+       [quarter](SvgSurface& s) { s.Arc({0, 0}, 100, 0, quarter); },
        "<g fill=\"none\" stroke=\"#000000\" stroke-width=\"3\">\n"
        "<path d=\"M100,0A100,100 0 0,0 0,-100\"/>\n</g>\n"},
       {"three-quarter arc takes the large flag",
-       [quarter](SvgSurface& s) {
-         s.Arc({0, 0}, 100, quarter, 0);
-       },
+       [quarter](SvgSurface& s) { s.Arc({0, 0}, 100, quarter, 0); },
        "<g fill=\"none\" stroke=\"#000000\" stroke-width=\"3\">\n"
        "<path d=\"M0,-100A100,100 0 1,0 100,0\"/>\n</g>\n"},
       {"text escaped, centred, in the pen colour",
-       [](SvgSurface& s) {
-         s.Text({10, 20}, "A&B", 60, TextAnchor::kCentre);
-       },
+       [](SvgSurface& s) { s.Text({10, 20}, "A&B", 60, TextAnchor::kCentre); },
        "<g fill=\"#000000\">\n<text x=\"10\" y=\"-20\" font-family=\"sans-serif\" "
        "font-size=\"60\" dominant-baseline=\"central\" text-anchor=\"middle\">A&amp;B</text>\n"
        "</g>\n"},
       {"text that would run past the view box is set smaller to end inside it",
-       [](SvgSurface& s) {
-         s.Text({900, 0}, "Exponential Kamb", 70, TextAnchor::kLeft);
-       },
+       [](SvgSurface& s) { s.Text({900, 0}, "Exponential Kamb", 70, TextAnchor::kLeft); },
        "<g fill=\"#000000\">\n<text x=\"900\" y=\"0\" font-family=\"sans-serif\" "
        "font-size=\"20.33\" dominant-baseline=\"central\" text-anchor=\"start\">Exponential "
        "Kamb</text>\n</g>\n"},
       {"centred text is bounded on its nearer side",
-       [](SvgSurface& s) {
-         s.Text({-1000, 0}, "Mean", 80, TextAnchor::kCentre);
-       },
+       [](SvgSurface& s) { s.Text({-1000, 0}, "Mean", 80, TextAnchor::kCentre); },
        "<g fill=\"#000000\">\n<text x=\"-1000\" y=\"0\" font-family=\"sans-serif\" "
        "font-size=\"68.49\" dominant-baseline=\"central\" text-anchor=\"middle\">Mean</text>\n"
        "</g>\n"},
       {"background covers the page", [](SvgSurface& s) { s.Clear(kLightGrey); },
        "<rect x=\"-1100\" y=\"-1100\" width=\"2200\" height=\"2200\" fill=\"#c0c0c0\"/>\n"},
   };
+  // clang-format on
   for (const SvgRow& row : rows) EXPECT_EQ(Drawn(row.draw), row.element) << row.name;
 }
 
