@@ -77,9 +77,10 @@ TEST(NotationFuzz, RandomTextThroughEveryParser) {
     ExpectNoNan(FormatAzimuthText(a), a);
     const StrikeAndSense ss = DipDirectionToStrikeAndSense(a, comma);
     ExpectNoNan(ss.strike, a);
-    for (int code : {1, -3, 4, -12, 16, 0, -99}) {
-      ExpectNoNan(FormatOrientationText(b, "/", a, round % 3, code, comma), a);
+    for (int convention = 0; convention <= 7; ++convention) {
+      ExpectNoNan(FormatPlaneText(b, "/", a, convention, round % 2 == 1, comma), a);
     }
+    ExpectNoNan(FormatLineText(b, "/", a, round % 3 == 1, round % 2 == 1, comma), a);
 
     // Field splitting always moves forward and ends.
     const std::string delimiters = round % 4 == 0 ? " " : (round % 4 == 1 ? "" : b.substr(0, 3));
@@ -92,10 +93,10 @@ TEST(NotationFuzz, RandomTextThroughEveryParser) {
       ASSERT_LE(++calls, a.size() + 1);
     }
 
-    const OrientationReading plane =
+    const std::optional<Orientation> plane =
         ReadPlaneText({a, b, b.substr(0, 2)}, round % 6 + 1, round % 2, comma);
-    if (plane.ok()) {
-      EXPECT_TRUE(std::isfinite(plane.value.angle) && std::isfinite(plane.value.azimuth)) << a;
+    if (plane) {
+      EXPECT_TRUE(std::isfinite(plane->angle) && std::isfinite(plane->azimuth)) << a;
     }
     ReadLineText({b, a, ""}, round % 2, comma);
   }

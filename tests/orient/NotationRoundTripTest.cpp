@@ -35,11 +35,11 @@ std::string Direction(double azimuth, bool quadrant, DecimalMark comma) {
 }
 
 // Expects the reading to hold (angle, azimuth) in degrees; 0 and 360 are one azimuth.
-void ExpectReading(const OrientationReading& r, double angle, double azimuth,
+void ExpectReading(const std::optional<Orientation>& r, double angle, double azimuth,
                    const std::string& where) {
-  ASSERT_TRUE(r.ok()) << where;
-  EXPECT_NEAR(RadiansToDegrees(r.value.angle), angle, kDegTol) << where;
-  const double gap = std::fmod(std::fabs(RadiansToDegrees(r.value.azimuth) - azimuth), 360.0);
+  ASSERT_TRUE(r) << where;
+  EXPECT_NEAR(RadiansToDegrees(r->angle), angle, kDegTol) << where;
+  const double gap = std::fmod(std::fabs(RadiansToDegrees(r->azimuth) - azimuth), 360.0);
   EXPECT_NEAR(std::min(gap, 360.0 - gap), 0.0, kDegTol) << where;
 }
 
@@ -93,18 +93,17 @@ TEST(NotationRoundTrip, Planes) {
             const std::string where = "in " + std::to_string(inConv) + (inQuad ? "q " : " ") +
                                       typed[0] + "|" + typed[1] +
                                       (comma == DecimalMark::kComma ? " comma" : "");
-            const OrientationReading in =
+            const std::optional<Orientation> in =
                 ReadPlaneText(PlaneTextsFromFields(typed, inConv), inConv, inQuad, comma);
             ExpectReading(in, dip, dd, where);
-            if (!in.ok()) continue;
-            const std::string dipText = Degrees(RadiansToDegrees(in.value.angle), comma);
-            const std::string ddText = Degrees(RadiansToDegrees(in.value.azimuth), comma);
+            if (!in) continue;
+            const std::string dipText = Degrees(RadiansToDegrees(in->angle), comma);
+            const std::string ddText = Degrees(RadiansToDegrees(in->azimuth), comma);
 
             for (int outConv = 1; outConv <= 6; ++outConv) {
               for (int outQuad = 0; outQuad <= 1; ++outQuad) {
-                const int code = CombineConventionCode(outConv, 0, outQuad);
                 const std::string text =
-                    FormatOrientationText(dipText, "/", ddText, 1, code, comma);
+                    FormatPlaneText(dipText, "/", ddText, outConv, outQuad == 1, comma);
                 Fields f = SplitText(text, "/");
                 if (outConv == 3)
                   f = {f[0], NumberAndSense(f[1], comma)[0], NumberAndSense(f[1], comma)[1]};
@@ -112,7 +111,7 @@ TEST(NotationRoundTrip, Planes) {
                   f = {NumberAndSense(f[0], comma)[0], NumberAndSense(f[0], comma)[1], f[1]};
                 ExpectReading(
                     ReadPlaneText(PlaneTextsFromFields(f, outConv), outConv, outQuad, comma), dip,
-                    dd, where + " -> " + std::to_string(code) + ": " + text);
+                    dd, where + " -> " + std::to_string(outConv) + ": " + text);
               }
             }
           }
@@ -132,20 +131,20 @@ TEST(NotationRoundTrip, Lines) {
             if (inOrder == 1) std::swap(typed[0], typed[1]);
             const std::string where =
                 "in " + std::to_string(inOrder) + (inQuad ? "q " : " ") + typed[0] + "|" + typed[1];
-            const OrientationReading in =
+            const std::optional<Orientation> in =
                 ReadLineText(LineTextsFromFields(typed, inOrder), inQuad, comma);
             ExpectReading(in, plunge, trend, where);
-            if (!in.ok()) continue;
+            if (!in) continue;
 
             for (int outOrder = 0; outOrder <= 1; ++outOrder) {
               for (int outQuad = 0; outQuad <= 1; ++outQuad) {
-                const int code = CombineConventionCode(1, outOrder, outQuad);
-                const std::string text = FormatOrientationText(
-                    Degrees(RadiansToDegrees(in.value.angle), comma), ";",
-                    Degrees(RadiansToDegrees(in.value.azimuth), comma), 2, code, comma);
+                const std::string text =
+                    FormatLineText(Degrees(RadiansToDegrees(in->angle), comma), ";",
+                                   Degrees(RadiansToDegrees(in->azimuth), comma), outOrder == 1,
+                                   outQuad == 1, comma);
                 ExpectReading(ReadLineText(LineTextsFromFields(SplitText(text, ";"), outOrder),
                                            outQuad, comma),
-                              plunge, trend, where + " -> " + std::to_string(code) + ": " + text);
+                              plunge, trend, where + " -> " + text);
               }
             }
           }
