@@ -203,19 +203,15 @@ TEST(PlotStore, SetsKeptAcrossChunksThroughClearsAndRetains) {
     std::vector<Step> steps;
     bool clearAllFirst;
   };
+  // clang-format off
   const Case cases[] = {
-      {"lines: two fields a set",
-       2,
-       0,
-       {{20000, 0}, {0, 3000}, {9000, 1}, {0, 8000}, {3000, 0}},
-       false},
-      {"seven fields a set, cleared back into the chunk before and retained across its end",
-       6,
-       2,
-       {{2400, 0}, {0, 100}, {1000, 0}, {0, 1}, {1, 0}},
-       false},
+      {"lines: two fields a set", 2, 0,
+       {{20000, 0}, {0, 3000}, {9000, 1}, {0, 8000}, {3000, 0}}, false},
+      {"seven fields a set, cleared back into the chunk before and retained across its end", 6, 2,
+       {{2400, 0}, {0, 100}, {1000, 0}, {0, 1}, {1, 0}}, false},
       {"cleared and filled again", 2, 1, {{9000, 0}, {0, 9000}, {7000, 0}}, true},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     PlotStore store;

@@ -134,29 +134,21 @@ TEST(StatisticsText, NamesTheShapeOrWhyThereIsNone) {
     const char* shape;       // the Woodcock line
     bool secondEigenvector;  // and with it the girdle
   };
+  // clang-format off
   const Row rows[] = {
-      {"a single line",
-       {AxisKind::kLines, {kPole}},
-       "Woodcock K and C: not defined (a single line)\n",
-       false},
-      {"identical poles",
-       {AxisKind::kPoles, {kPole, kPole, {-0.3, 0.2, -0.9}}},
-       "Woodcock K and C: not defined (all poles identical)\n",
-       false},
-      {"two lines",
-       {AxisKind::kLines, {kPole, kEastWest}},
-       "Woodcock K and C: not defined (all lines in one plane)\n",
-       true},
-      {"three clustered lines",
-       {AxisKind::kLines, cluster(3)},
-       "(too few lines to judge the shape)\n",
-       true},
-      {"nine clustered poles",
-       {AxisKind::kPoles, cluster(9)},
-       "(too few poles to judge the shape)\n",
-       true},
+      {"a single line", {AxisKind::kLines, {kPole}},
+       "Woodcock K and C: not defined (a single line)\n", false},
+      {"identical poles", {AxisKind::kPoles, {kPole, kPole, {-0.3, 0.2, -0.9}}},
+       "Woodcock K and C: not defined (all poles identical)\n", false},
+      {"two lines", {AxisKind::kLines, {kPole, kEastWest}},
+       "Woodcock K and C: not defined (all lines in one plane)\n", true},
+      {"three clustered lines", {AxisKind::kLines, cluster(3)},
+       "(too few lines to judge the shape)\n", true},
+      {"nine clustered poles", {AxisKind::kPoles, cluster(9)},
+       "(too few poles to judge the shape)\n", true},
       {"ten clustered lines", {AxisKind::kLines, cluster(10)}, "(cluster)\n", true},
   };
+  // clang-format on
   for (const Row& row : rows) {
     const std::string text = StatisticsTextOf(row.items, {});
     const std::string woodcock = LinesStarting(text, "Woodcock");
