@@ -32,6 +32,8 @@ TEST_F(HiddenWindowConvention, HiddenWindowIsConvertedLikeAShownOne) {
       // The core axis is a line whatever its angle is called.
       {"zenith core axis C to trend first", 17, 0, 2, true, 1, true},
   };
+  const std::pair<int, const char*> typed[] = {{0, "30"}, {1, "090"}, {3, "60"}, {4, "20"},
+                                               {5, "E"},  {6, "20"},  {7, "200"}};
   for (const HiddenRow& row : rows) {
     SCOPED_TRACE(row.name);
     CalculatorModel shown;
@@ -42,13 +44,7 @@ TEST_F(HiddenWindowConvention, HiddenWindowIsConvertedLikeAShownOne) {
       m->settings().PlungeName = row.zenith ? "zenith" : "plunge";
       m->ApplySettingsToControls();
       m->SelectCalculation(row.calculation);
-      for (const auto& [box, text] : {std::pair{0, "30"},
-                                      {1, "090"},
-                                      {3, "60"},
-                                      {4, "20"},
-                                      {5, "E"},
-                                      {6, "20"},
-                                      {7, "200"}}) {
+      for (const auto& [box, text] : typed) {
         if (m->Controls().entryBoxes[box].visible) m->SetEntryText(box, text);
       }
     }
