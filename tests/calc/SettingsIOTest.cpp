@@ -26,49 +26,28 @@ TEST(SettingsIOTest, EmptyStoreGivesDefaults) {
   EXPECT_EQ(loaded, Settings{});
 }
 
+// Every group's values away from their defaults, set through the keys the
+// store writes (each must be taken).
 Settings EveryValueChanged() {
+  // clang-format off
+  const std::pair<const char*, const char*> values[] = {
+      {"PlaneConvIn", "3"}, {"PlaneConvOut", "6"}, {"QuadrantIn", "1"}, {"LineConvIn", "1"},
+      {"ShowPolaritySign", "False"}, {"BottomMark", "False"}, {"deltaNormal", "True"},
+      {"EllipseBase", "True"}, {"BetaConv", "False"}, {"CoreConv", "False"},
+      {"CoreUpTrend", "True"}, {"ZenithConv", "True"}, {"DeltaName", "delta"},
+      {"AlphaName", "Alpha"}, {"BetaName", "beta"}, {"PlungeName", "zenith"},
+      {"gPitchName", "rake"}, {"gHadeName", ""}, {"PlaneDelim", "\\"}, {"LineDelim", ","},
+      {"NonLocaleDecimal", "True"}, {"DontAskAboutSetting", "True"}, {"Calculation", "41"},
+      {"SteepDip", "1"}, {"RefDirn", "3"}, {"gStereoShowing", "True"}, {"gPlotAxesStyle", "3"},
+      {"gPlotType", "2"}, {"gPlotContours", "1"}, {"gPlotEigenvectors", "True"},
+      {"gSymbolArray031", "0"}, {"gSymbolArray072", "12"}, {"gColourArray24", "197121"},
+      {"WinTop", "100"}, {"Winleft", "200"}, {"WinWidth", "3000"}, {"WinHeight", "4000"},
+      {"FileIn", "C:\\data\\cores, 2024.txt"}, {"gFileInDelimiter", ",; \t"},
+      {"FileOut", "out.csv"}, {"gFileOutDelimiter", ";"}, {"gRetainInputData", "True"},
+      {"gInputAppended", "True"}, {"gIncludeResultsCaptions", "True"}};
+  // clang-format on
   Settings s;
-  s.PlaneConvIn = 3;
-  s.PlaneConvOut = 6;
-  s.QuadrantIn = 1;
-  s.LineConvIn = 1;
-  s.ShowPolaritySign = false;
-  s.BottomMark = false;
-  s.deltaNormal = true;
-  s.EllipseBase = true;
-  s.BetaConv = false;
-  s.CoreConv = false;
-  s.CoreUpTrend = true;
-  s.ZenithConv = true;
-  s.alphaWord = "delta";
-  s.betaWord = "Alpha";
-  s.gammaWord = "beta";
-  s.PlungeName = "zenith";
-  s.gPitchName = "rake";
-  s.gHadeName = "";
-  s.PlaneDelim = "\\";
-  s.LineDelim = ",";
-  s.NonLocaleDecimal = true;
-  s.DontAskAboutSetting = true;
-  s.Calculation = 41;
-  s.SteepDip = 1;
-  s.referenceDirection = 3;
-  s.gStereoShowing = true;
-  s.gPlotAxesStyle = 3;
-  s.gPlotType = 2;
-  s.gPlotContours = 1;
-  s.gPlotEigenvectors = true;
-  s.gSymbolArray[3][1] = 0;
-  s.gSymbolArray[7][2] = 12;
-  s.gColourArray[24] = PackColour(1, 2, 3);
-  s.PlotWindowRect = {100, 200, 3000, 4000};
-  s.FileIn = "C:\\data\\cores, 2024.txt";
-  s.gFileInDelimiter = ",; \t";
-  s.FileOut = "out.csv";
-  s.gFileOutDelimiter = ";";
-  s.gRetainInputData = true;
-  s.gInputAppended = true;
-  s.gIncludeResultsCaptions = true;
+  for (const auto& [key, text] : values) EXPECT_TRUE(SetSettingFromText(s, key, text)) << key;
   return s;
 }
 
