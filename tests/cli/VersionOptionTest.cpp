@@ -1,15 +1,12 @@
 // SPDX-License-Identifier: MIT
 // lodema-batch --version: which command lines ask for it, and the program's
 // answer on its standard streams.
-#include <gtest/gtest.h>
-#include <sys/wait.h>
-
-#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "LodemaVersion.h"
 #include "cli/VersionOption.h"
+#include "tests/cli/ToolInFolder.h"
 
 namespace {
 
@@ -37,40 +34,22 @@ TEST(VersionOptionTest, FirstOfVersionAndHelpWins) {
   }
 }
 
-struct ProgramAnswer {
-  int status = -1;
-  std::string out;
-};
+using VersionOptionProgramTest = Lodema::testing::ToolInFolderTest;
 
-// Runs the built tool with its standard error joined to standard output.
-ProgramAnswer RunTool(const std::string& arguments) {
-  const std::string command = "'" LODEMA_BATCH_TOOL "' " + arguments + " 2>&1 </dev/null";
-  ProgramAnswer answer;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return answer;
-  char buffer[256];
-  std::size_t n = 0;
-  while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) answer.out.append(buffer, n);
-  const int raw = pclose(pipe);
-  answer.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  return answer;
-}
-
-TEST(VersionOptionTest, ProgramPrintsOneLineAndSucceeds) {
+TEST_F(VersionOptionProgramTest, ProgramPrintsOneLineAndSucceeds) {
   const std::string expected = std::string("lodema-batch ") + Lodema::kLodemaVersion + "\n";
   // A command line that would otherwise be a usage error still gets the
   // version: nothing else is checked first.
-  for (const char* arguments : {"--version", "--calc 99 --version", "--version --no-such-option"}) {
-    const ProgramAnswer answer = RunTool(arguments);
-    EXPECT_EQ(answer.status, 0) << arguments;
-    EXPECT_EQ(answer.out, expected) << arguments;
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+           {"--version"}, {"--calc", "99", "--version"}, {"--version", "--no-such-option"}}) {
+    EXPECT_EQ(RunTool(args, "> out.txt 2>&1 < /dev/null"), 0) << args[0];
+    EXPECT_EQ(Read("out.txt"), expected) << args[0];
   }
 }
 
-TEST(VersionOptionTest, UsageNamesTheVersionOption) {
-  const ProgramAnswer answer = RunTool("--help --version");
-  EXPECT_EQ(answer.status, 0);
-  EXPECT_NE(answer.out.find("lodema-batch --version\n"), std::string::npos) << answer.out;
+TEST_F(VersionOptionProgramTest, UsageNamesTheVersionOption) {
+  EXPECT_EQ(RunTool({"--help", "--version"}, "> out.txt 2>&1 < /dev/null"), 0);
+  EXPECT_NE(Read("out.txt").find("lodema-batch --version\n"), std::string::npos);
 }
 
 }  // namespace
