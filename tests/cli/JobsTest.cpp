@@ -121,43 +121,37 @@ struct SharedCase {
 };
 
 TEST_F(JobsTest, OptionsPlotsAndStatisticsGiveTheSameBytes) {
+  // clang-format off
   const SharedCase cases[] = {
       {"results only", 0, {"--calc", "0"}},
-      {"results first, input headers",
-       0,
+      {"results first, input headers", 0,
        {"--calc", "0", "--headings", "--retain-input", "--results-first", "--keep-nondata",
         "--input-headers"}},
-      {"strike, dip and sense in, suffix split",
-       0,
+      {"strike, dip and sense in, suffix split", 0,
        {"--calc", "15", "--set", "PlaneConvIn=3", "--retain-input", "--keep-nondata"}},
-      {"dip, sense, strike in; quadrant out",
-       0,
+      {"dip, sense, strike in; quadrant out", 0,
        {"--calc", "1", "--set", "PlaneConvIn=4", "--set", "QuadrantOut=1", "--captions"}},
       {"standard input", kStdin, {"--calc", "0", "--retain-input", "--keep-nondata"}},
       {"pitch with sense", kStdin, {"--calc", "9", "--delimiter", "any", "--retain-input"}},
       {"apparent dip columns", 0, {"--calc", "0", "--fix", "12=045", "--app-dip-columns"}},
       {"intersections as points", kPlot, {"--calc", "0"}},
-      {"planes A and B as great circles, equal angle",
-       kPlot,
+      {"planes A and B as great circles, equal angle", kPlot,
        {"--calc", "0", "--plot-show", "result,A,B", "--plot-type", "angle", "--axes", "3"}},
-      {"planes as poles with statistics and contours",
-       kPlot,
+      {"planes as poles with statistics and contours", kPlot,
        {"--calc", "0", "--plot-show", "result,A,B", "--planes-as", "poles", "--stats",
         "--contour"}},
       {"result planes as great circles", kPlot, {"--calc", "5", "--stats"}},
       {"standard input, strike and dip", kPlot | kStdin, {"--calc", "1", "--set", "PlaneConvIn=3"}},
       {"core calculation with its cones", kPlot, {"--calc", "24", "--plot-show", "result,A,B,C,D"}},
-      {"core calculation, windows only",
-       kPlot,
+      {"core calculation, windows only", kPlot,
        {"--calc", "25", "--plot-show", "A,B,C,D", "--stats"}},
       {"six jobs: points, with statistics", kPlot | kSixJobs, {"--calc", "0", "--stats"}},
-      {"six jobs: planes as poles",
-       kPlot | kSixJobs,
+      {"six jobs: planes as poles", kPlot | kSixJobs,
        {"--calc", "0", "--plot-show", "result,A,B", "--planes-as", "poles"}},
-      {"six jobs: equal angle, great circles and points",
-       kPlot | kSixJobs,
+      {"six jobs: equal angle, great circles and points", kPlot | kSixJobs,
        {"--calc", "0", "--plot-show", "result,A", "--plot-type", "angle"}},
   };
+  // clang-format on
   for (const SharedCase& c : cases) {
     SCOPED_TRACE(c.name);
     // Past several block boundaries, each a chance for a row's data to go

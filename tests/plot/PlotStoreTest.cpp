@@ -135,22 +135,16 @@ struct MismatchRow {
 };
 
 TEST(PlotStore, TypeMismatchQuestionAndEachAnswer) {
+  // clang-format off
   const MismatchRow rows[] = {
       {"abort: unchanged", {MismatchAnswer::kAbort}, 1, {2, false, true}, kTypePlane, 2},
       {"retry: only the new block", {MismatchAnswer::kRetry}, 1, {0, true, true}, kTypeLine, 0},
       {"ignore: asked per differing kind, stored under the old types",
-       {MismatchAnswer::kIgnore, MismatchAnswer::kIgnore},
-       2,
-       {2, true, true},
-       kTypePlane,
-       2},
+       {MismatchAnswer::kIgnore, MismatchAnswer::kIgnore}, 2, {2, true, true}, kTypePlane, 2},
       {"ignore then abort",
-       {MismatchAnswer::kIgnore, MismatchAnswer::kAbort},
-       2,
-       {2, false, true},
-       kTypePlane,
-       2},
+       {MismatchAnswer::kIgnore, MismatchAnswer::kAbort}, 2, {2, false, true}, kTypePlane, 2},
   };
+  // clang-format on
   for (const MismatchRow& row : rows) {
     PlotStore store;
     ScriptedQuestion question;
