@@ -3,6 +3,7 @@
 // plane), whose result is the typed plane: 30/090 in, "30", "090" out.
 #include <gtest/gtest.h>
 
+#include "ModelTestSupport.h"
 #include "PageRig.h"
 
 namespace Lodema {
@@ -109,7 +110,7 @@ TEST_F(BatchRunTest, FixedWindowKeepsItsTypedValue) {
 }
 
 TEST_F(BatchRunTest, RetainAndProgressPerLine) {
-  testing::ShowingPlot plot;
+  CountingPlot plot;
   SelectCalculation(15);
   model.SetPlotSink(&plot);
   std::vector<int> counts;

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "model/CalculatorModel.h"
+#include "tests/model/ModelTestSupport.h"
 
 namespace Lodema::DispatchTesting {
 
@@ -184,18 +185,6 @@ class CountingBeeper : public Beeper {
   int beeps = 0;
 };
 
-class RecordingPlot : public PlotSink {
- public:
-  bool IsShowing() const override { return showing; }
-  void AddNewDataPoint(const CalculationRecord& record) override {
-    last = record;
-    ++points;
-  }
-  bool showing = true;
-  int points = 0;
-  CalculationRecord last;
-};
-
 class CalculationTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -226,7 +215,7 @@ class CalculationTest : public ::testing::Test {
 
   CalculatorModel model;
   CountingBeeper beeper;
-  RecordingPlot plot;
+  CountingPlot plot;
 };
 
 }  // namespace Lodema::DispatchTesting
