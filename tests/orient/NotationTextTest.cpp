@@ -32,18 +32,24 @@ TEST(CompassPointAzimuth, TableAndOtherTexts) {
   }
 }
 
+// A text, the decimal mark it is read or written with, and what it becomes.
+struct Conversion {
+  const char* text;
+  DecimalMark comma;
+  const char* converted;
+};
+
 TEST(QuadrantToAzimuthText, BearingsOfEveryQuadrant) {
-  const struct {
-    const char* text;
-    DecimalMark comma;
-    const char* azimuth;
-  } rows[] = {{"N30E", kPoint, "30"},        {"N30W", kPoint, "330"},   {"S30E", kPoint, "150"},
-              {"S30W", kPoint, "210"},       {"E30N", kPoint, "60"},    {"E30S", kPoint, "120"},
-              {"W30N", kPoint, "300"},       {"W30S", kPoint, "240"},   {"N 30 E", kPoint, "30"},
-              {"N100E", kPoint, "100"},      {"n30e", kPoint, "30"},    {"N0E", kPoint, "0"},
-              {"S0W", kPoint, "180"},        {"N90W", kPoint, "270"},   {"N22,5E", kPoint, "22.5"},
-              {"S12.25W", kComma, "192.25"}, {"N30E   ", kPoint, "30"}, {"N,5E", kPoint, "0.5"}};
-  for (const auto& r : rows) EXPECT_EQ(QuadrantToAzimuthText(r.text, r.comma), r.azimuth) << r.text;
+  const Conversion rows[] = {
+      {"N30E", kPoint, "30"},        {"N30W", kPoint, "330"},   {"S30E", kPoint, "150"},
+      {"S30W", kPoint, "210"},       {"E30N", kPoint, "60"},    {"E30S", kPoint, "120"},
+      {"W30N", kPoint, "300"},       {"W30S", kPoint, "240"},   {"N 30 E", kPoint, "30"},
+      {"N100E", kPoint, "100"},      {"n30e", kPoint, "30"},    {"N0E", kPoint, "0"},
+      {"S0W", kPoint, "180"},        {"N90W", kPoint, "270"},   {"N22,5E", kPoint, "22.5"},
+      {"S12.25W", kComma, "192.25"}, {"N30E   ", kPoint, "30"}, {"N,5E", kPoint, "0.5"}};
+  for (const auto& r : rows) {
+    EXPECT_EQ(QuadrantToAzimuthText(r.text, r.comma), r.converted) << r.text;
+  }
 }
 
 // Guards against junk bearings read as numbers (N30'E -> 0, S30#W -> 180, N30NE -> 330).
@@ -192,17 +198,14 @@ TEST(RadiansToAzimuthText, WholeDegreesHalvesToEven) {
 }
 
 TEST(AzimuthToQuadrantText, EveryQuadrantAndBoundary) {
-  const struct {
-    const char* azimuth;
-    DecimalMark comma;
-    const char* bearing;
-  } rows[] = {{"45", kPoint, "N45E"},  {"135", kPoint, "S45E"}, {"180", kPoint, "S0E"},
-              {"225", kPoint, "S45W"}, {"270", kPoint, "N90W"}, {"315", kPoint, "N45W"},
-              {"360", kPoint, "N0W"},  {"0", kPoint, "N0E"},    {"22.5", kComma, "N22,5E"},
-              {"90", kPoint, "N90E"},  {"-45", kPoint, "N45W"}, {" 157.3 ", kPoint, "S22.7E"},
-              {"abc", kPoint, ""},     {"-", kPoint, ""},       {"1e2", kPoint, ""}};
+  const Conversion rows[] = {
+      {"45", kPoint, "N45E"},  {"135", kPoint, "S45E"}, {"180", kPoint, "S0E"},
+      {"225", kPoint, "S45W"}, {"270", kPoint, "N90W"}, {"315", kPoint, "N45W"},
+      {"360", kPoint, "N0W"},  {"0", kPoint, "N0E"},    {"22.5", kComma, "N22,5E"},
+      {"90", kPoint, "N90E"},  {"-45", kPoint, "N45W"}, {" 157.3 ", kPoint, "S22.7E"},
+      {"abc", kPoint, ""},     {"-", kPoint, ""},       {"1e2", kPoint, ""}};
   for (const auto& r : rows) {
-    EXPECT_EQ(AzimuthToQuadrantText(r.azimuth, r.comma), r.bearing) << r.azimuth;
+    EXPECT_EQ(AzimuthToQuadrantText(r.text, r.comma), r.converted) << r.text;
   }
 }
 
