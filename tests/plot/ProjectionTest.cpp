@@ -181,6 +181,8 @@ TEST(CursorReadout, PositionsProjectionsAndNotations) {
   const auto planeIn = [](PlaneNotation plane, AzimuthStyle azimuth = AzimuthStyle::kAzimuth) {
     return OrientGeometry::Notation{plane, LineNotation::kPlungeTrend, azimuth};
   };
+  const OrientGeometry::Notation trendFirst{PlaneNotation::kDipDirectionDip,
+                                            LineNotation::kTrendPlunge, AzimuthStyle::kAzimuth};
   const std::vector<Row> rows = {
       {"centre: vertical line, horizontal plane", kArea, 0, 0, plain, "90-000  (Plane: 0/180)"},
       {"primitive east: horizontal line, vertical plane", kArea, 1000, 0, plain,
@@ -191,12 +193,7 @@ TEST(CursorReadout, PositionsProjectionsAndNotations) {
       // sqrt(1 - cos 45) * 1000 = 541.2: a line plunging 45 towards the east.
       {"equal area 45 east", kArea, 541, 0, plain, "45-090  (Plane: 45/270)"},
       {"equal angle 45 east", kAngle, 414, 0, plain, "45-090  (Plane: 45/270)"},
-      {"trend first, dip direction first",
-       kArea,
-       541,
-       0,
-       {PlaneNotation::kDipDirectionDip, LineNotation::kTrendPlunge, AzimuthStyle::kAzimuth},
-       "090-45  (Plane: 270/45)"},
+      {"trend first, dip direction first", kArea, 541, 0, trendFirst, "090-45  (Plane: 270/45)"},
       {"quadrant bearings", kArea, 541, 0,
        planeIn(PlaneNotation::kDipDipDirection, AzimuthStyle::kQuadrant),
        "45-N90E  (Plane: 45/N90W)"},
