@@ -67,11 +67,6 @@ std::string RadiansToWholeDegreesText(double radians) {
   return NumberText::FormatGeneral(NumberText::RoundHalfEven(RadiansToDegrees(radians)), '.');
 }
 
-std::string RadiansToWholeDegreesText(std::string_view radians, DecimalMark localeMark) {
-  const auto value = NumberText::TryTextToDouble(radians, localeMark);
-  return value ? RadiansToWholeDegreesText(*value) : "0";
-}
-
 std::string AzimuthToQuadrantText(std::string_view azimuth, DecimalMark localeMark) {
   const std::string_view s = TrimSpaces(azimuth);
   if (!IsReadableNumberText(s)) return "";

@@ -21,9 +21,8 @@ std::string FormatAzimuthText(std::string_view azimuth);
 std::string FormatAzimuthText(double azimuth, char decimalChar = '.');
 
 // Radians -> whole degrees (halves to even) in general form, e.g. "45".
-// NaN or infinite input, or text that is not a number, gives "0".
+// NaN or infinite input gives "0".
 std::string RadiansToWholeDegreesText(double radians);
-std::string RadiansToWholeDegreesText(std::string_view radians, DecimalMark localeMark);
 
 // Azimuth text (degrees, either separator) -> quadrant bearing such as "N45E",
 // "S22,5W" (the angle in general form with the locale's decimal character).

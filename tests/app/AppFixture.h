@@ -165,3 +165,17 @@ class StartedAppFixture : public AppFixture {
     Start();
   }
 };
+
+// The file page in view, calculation 15 (it copies a plane through: easy
+// to check row by row) chosen and out.txt named for the results.
+class FilePageFixture : public StartedAppFixture {
+ protected:
+  void SetUp() override {
+    StartedAppFixture::SetUp();
+    files = window->Files();
+    window->Tabs()->setCurrentIndex(3);
+    Click(window->Calculations()->Button(15));
+    SetOutputFile(QStringLiteral("out.txt"));
+  }
+  FilePage* files = nullptr;
+};

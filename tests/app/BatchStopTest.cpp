@@ -17,14 +17,10 @@ QByteArray Rows(int first, int last) {
   return text;
 }
 
-class BatchStopTest : public StartedAppFixture {
+class BatchStopTest : public FilePageFixture {
  protected:
   void SetUp() override {
-    StartedAppFixture::SetUp();
-    files = window->Files();
-    window->Tabs()->setCurrentIndex(3);
-    Click(window->Calculations()->Button(15));
-    SetOutputFile(QStringLiteral("out.txt"));
+    FilePageFixture::SetUp();
     ChooseInput(QStringLiteral("in.txt"), Rows(1, kRows));
   }
   // Runs from "Start input" button, doing what at the row-th row.
@@ -36,7 +32,6 @@ class BatchStopTest : public StartedAppFixture {
     Click(files->StartInput(button));
     QObject::disconnect(hook);
   }
-  FilePage* files = nullptr;
 };
 
 struct StopRow {

@@ -28,13 +28,10 @@ class ConventionsPageTest : public StartedAppFixture {
 TEST_F(ConventionsPageTest, InputPlaneConventionRewritesTheTypedPlaneAndCouplesOutput) {
   TypePlane();
   Click(page->InPlane(3));  // "Strike, Dip, Sense"
+  // The layouts and rewrites are the model's tests'; here they reach the boxes.
   EXPECT_EQ(window->Model().settings().PlaneConvIn, 3);
-  EXPECT_EQ(BoxLabel(0), QStringLiteral("strike"));
-  EXPECT_EQ(BoxLabel(1), QStringLiteral("dip"));
   EXPECT_EQ(BoxLabel(2), QStringLiteral("sense"));
-  EXPECT_EQ(BoxText(0).toInt(), 30);
   EXPECT_EQ(BoxText(1), QStringLiteral("30"));
-  EXPECT_FALSE(BoxText(2).isEmpty());
   // "Same as Input File" is set at a first start: the output follows.
   EXPECT_TRUE(page->OutPlane(3)->isChecked());
   EXPECT_EQ(window->Results()->ValueCaption(0)->text(), QStringLiteral("strike"));

@@ -34,22 +34,19 @@ class NomenclatureDialogTest : public StartedAppFixture {
   QString CalcCaption(int n) { return window->Calculations()->Caption(n)->text(); }
 };
 
-// Every setting away from its default, so that a control left at its
-// default or read from the wrong setting shows.
+// Every setting of the dialog away from its default, as the store writes
+// it, so that a control left at its default or read from the wrong setting
+// shows.
+// clang-format off
+constexpr std::pair<const char*, const char*> kUnusual[] = {
+    {"DeltaName", "delta"}, {"AlphaName", "omega"}, {"BetaName", "theta"}, {"ZenithConv", "True"},
+    {"PlungeName", "zenith"}, {"CoreConv", "False"}, {"CoreUpTrend", "True"},
+    {"BottomMark", "False"}, {"deltaNormal", "True"}, {"EllipseBase", "True"},
+    {"BetaConv", "False"}, {"gPitchName", "rake"}, {"gHadeName", "hade-in-plane"}};
+// clang-format on
+
 void SetUnusual(Lodema::Settings& s) {
-  s.alphaWord = "delta";
-  s.betaWord = "omega";
-  s.gammaWord = "theta";
-  s.ZenithConv = true;
-  s.PlungeName = "zenith";
-  s.CoreConv = false;
-  s.CoreUpTrend = true;
-  s.BottomMark = false;
-  s.deltaNormal = true;
-  s.EllipseBase = true;
-  s.BetaConv = false;
-  s.gPitchName = "rake";
-  s.gHadeName = "hade-in-plane";
+  for (const auto& [key, text] : kUnusual) ASSERT_TRUE(Lodema::SetSettingFromText(s, key, text));
 }
 
 TEST_F(NomenclatureDialogTest, OpeningFillsEveryControlFromTheSettings) {
@@ -95,15 +92,7 @@ TEST_F(NomenclatureDialogTest, OkStoresEveryValueAndSavesTheConventionsGroup) {
   SetUnusual(expected);
   EXPECT_EQ(S(), expected);
 
-  const struct {
-    const char* key;
-    const char* text;
-  } stored[] = {{"DeltaName", "delta"},        {"AlphaName", "omega"},   {"BetaName", "theta"},
-                {"ZenithConv", "True"},        {"PlungeName", "zenith"}, {"CoreConv", "False"},
-                {"CoreUpTrend", "True"},       {"BottomMark", "False"},  {"deltaNormal", "True"},
-                {"EllipseBase", "True"},       {"BetaConv", "False"},    {"gPitchName", "rake"},
-                {"gHadeName", "hade-in-plane"}};
-  for (const auto& row : stored) EXPECT_EQ(Stored(row.key), row.text) << row.key;
+  for (const auto& [key, text] : kUnusual) EXPECT_EQ(Stored(key), text) << key;
 }
 
 TEST_F(NomenclatureDialogTest, DefaultsThenCancelChangesNothing) {

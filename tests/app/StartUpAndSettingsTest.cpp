@@ -35,9 +35,6 @@ TEST_F(StartUp, EmptyStoreGivesTheDefaultsWithoutNotices) {
   EXPECT_TRUE(messages.shown.empty());
   EXPECT_EQ(window->Model().Calculation(), 0);
   EXPECT_TRUE(window->Calculations()->Button(0)->isChecked());
-  EXPECT_EQ(window->Files()->FileName(2)->text(), QStringLiteral("Lodema Output1.txt"));
-  EXPECT_EQ(window->Files()->Delimiter(0)->currentText(), QStringLiteral("tab"));
-  EXPECT_EQ(window->Files()->Delimiter(1)->currentText(), QStringLiteral("tab"));
   EXPECT_TRUE(window->Files()->FileOut(0)->isChecked());  // "Replace data"
   EXPECT_TRUE(Store().HasKey("Lodema 4", "StartUp", "Initialised"));
 }

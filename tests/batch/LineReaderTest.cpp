@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// Lines read from files (any line end, long lines, lines in place, UTF-16
+// with a byte-order mark) and from pasted text.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -8,6 +10,7 @@
 
 #include "FakePlatform.h"
 #include "batch/LineReader.h"
+#include "batch/TextEncoding.h"
 
 namespace Lodema {
 namespace {
@@ -17,6 +20,25 @@ std::vector<std::string> ReadAll(LineReader& reader) {
   std::string line;
   while (reader.ReadLine(line)) lines.push_back(line);
   return lines;
+}
+
+// The lines of a file of these bytes.
+std::vector<std::string> ReadFileLines(const std::string& bytes) {
+  testing::ScratchFolder folder;
+  std::unique_ptr<FileLineReader> reader = FileLineReader::Open(folder.Write("in.txt", bytes));
+  return ReadAll(*reader);
+}
+
+// text (ASCII, "°" and a character beyond the basic plane) as UTF-16 with
+// its byte-order mark.
+std::string Utf16(const std::u16string& text, ByteOrder order) {
+  std::string bytes = order == ByteOrder::kLittleEndian ? "\xFF\xFE" : "\xFE\xFF";
+  for (const char16_t unit : text) {
+    const char low = static_cast<char>(unit & 0xFF);
+    const char high = static_cast<char>(unit >> 8);
+    bytes += order == ByteOrder::kLittleEndian ? std::string{low, high} : std::string{high, low};
+  }
+  return bytes;
 }
 
 struct LinesRow {
@@ -42,13 +64,7 @@ TEST(LineReaderTest, FileLinesEndWithAnyLineEnd) {
       {"blanks kept", "  a  \n", {"  a  "}},
       {"long file across read blocks", longBytes, longLines},
   };
-  testing::ScratchFolder folder;
-  for (const LinesRow& row : rows) {
-    SCOPED_TRACE(row.name);
-    auto reader = FileLineReader::Open(folder.Write("in.txt", row.bytes));
-    ASSERT_NE(reader, nullptr);
-    EXPECT_EQ(ReadAll(*reader), row.lines);
-  }
+  for (const LinesRow& row : rows) EXPECT_EQ(ReadFileLines(row.bytes), row.lines) << row.name;
 }
 
 TEST(LineReaderTest, PastedTextRows) {
@@ -136,6 +152,45 @@ TEST(LineReaderTest, LinesInPlaceAreTheLinesCopied) {
         EXPECT_GT(n, 1000);
       }
     }
+  }
+}
+
+TEST(TextEncodingTest, Utf16FilesReadAsUtf8Lines) {
+  const std::u16string text = u"30\t090°\r\n40\t100\U0001F30D\r\n";
+  const std::vector<std::string> lines = {"30\t090\xC2\xB0", "40\t100\xF0\x9F\x8C\x8D"};
+  EXPECT_EQ(ReadFileLines(Utf16(text, ByteOrder::kLittleEndian)), lines);
+  EXPECT_EQ(ReadFileLines(Utf16(text, ByteOrder::kBigEndian)), lines);
+  // Over many read blocks, so that units and pairs are split between them.
+  std::u16string many;
+  for (int i = 0; i < 30000; ++i) many += u"1\U0001F30D\r\n";
+  const std::vector<std::string> manyLines = ReadFileLines(Utf16(many, ByteOrder::kLittleEndian));
+  ASSERT_EQ(manyLines.size(), 30000u);
+  for (const std::string& line : manyLines) ASSERT_EQ(line, "1\xF0\x9F\x8C\x8D");
+  // Without a mark the bytes are the file's own.
+  EXPECT_EQ(ReadFileLines("\xFF\x30\r\n"), std::vector<std::string>{"\xFF\x30"});
+}
+
+TEST(TextEncodingTest, BrokenUtf16BecomesReplacementCharacters) {
+  struct Row {
+    const char* name;
+    std::string bytes;  // little-endian units, no mark
+    std::string utf8;
+  };
+  const std::string replacement = "\xEF\xBF\xBD";
+  const Row rows[] = {
+      {"lone low surrogate", std::string("\x00\xDC\x41\x00", 4), replacement + "A"},
+      {"high surrogate before a letter", std::string("\x3D\xD8\x41\x00", 4), replacement + "A"},
+      {"high surrogate at the end", std::string("\x3D\xD8", 2), replacement},
+      {"odd byte at the end", std::string("\x41\x00\x42", 3), "A" + replacement},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    // Byte by byte, as the worst split between read blocks.
+    Utf16Decoder decoder(ByteOrder::kLittleEndian);
+    std::string out;
+    for (const char byte : row.bytes) decoder.Decode(std::string_view(&byte, 1), out);
+    decoder.Finish(out);
+    EXPECT_EQ(out, row.utf8);
   }
 }
 

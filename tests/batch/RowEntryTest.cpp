@@ -1,7 +1,13 @@
 // SPDX-License-Identifier: MIT
+// Rows of a source: how a row fills the entry boxes, which lines can be
+// data, and whether the first row names the columns.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "batch/Delimiters.h"
+#include "batch/HeadingGuess.h"
 #include "batch/RowEntry.h"
 
 namespace Lodema {
@@ -94,6 +100,38 @@ TEST(RowEntryTest, DataCandidates) {
   EXPECT_TRUE(IsDataCandidate("30 090"));
   for (const char* line : {"", "* 30 090", "; 30", "/ 30", "dip dir"}) {
     EXPECT_FALSE(IsDataCandidate(line)) << line;
+  }
+}
+
+using Rows = std::vector<std::vector<std::string>>;
+
+TEST(HeadingGuess, TextOverNumbersIsAHeadingRow) {
+  const struct {
+    const char* name;
+    Rows rows;
+    bool headings;
+  } cases[] = {
+      {"names over angles", {{"Dip", "DipDir"}, {"30", "120"}, {"45.5", "200"}}, true},
+      {"one named column is enough", {{"12", "Dip"}, {"5", "30"}, {"6", "40"}}, true},
+      {"comma decimals and signs below", {{"Plunge"}, {"-12,5"}, {"+3"}}, true},
+      {"quoted names", {{"\"Dip\"", " \"Az\" "}, {"30", "120"}}, true},
+      {"comments and gaps below say nothing",
+       {{"Dip", "Az"}, {"* field 3", ""}, {"30", ""}, {"", "120"}},
+       true},
+      {"all numbers", {{"30", "120"}, {"45", "200"}}, false},
+      {"text in every row (sense letters, quadrants)",
+       {{"N45E", "30", "SE"}, {"N50E", "35", "SE"}},
+       false},
+      {"text below the text", {{"Dip", "Az"}, {"30", "120"}, {"N", "x"}}, false},
+      {"a single row", {{"Dip", "Az"}}, false},
+      {"no rows", {}, false},
+      {"a comment first", {{"; Dip", "Az"}, {"30", "120"}}, false},
+      {"text over nothing", {{"Dip", "Az"}, {"", ""}, {"* end"}}, false},
+      {"two points are no number", {{"1.2.3"}, {"4"}}, true},
+      {"a lone sign is no number", {{"-"}, {"4"}}, true},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(FirstRowLooksLikeHeadings(c.rows), c.headings) << c.name;
   }
 }
 

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "calc/MemorySettingsStore.h"
 #include "calc/SettingsIO.h"
+#include "calc/SettingsText.h"
 
 namespace Lodema {
 namespace {
@@ -24,56 +27,30 @@ TEST(SettingsIOTest, EmptyStoreGivesDefaults) {
   loaded.PlaneConvIn = 5;
   LoadSettings(loaded, store);
   EXPECT_EQ(loaded, Settings{});
-  EXPECT_EQ(loaded.FileOut, "Lodema Output1.txt");
-  EXPECT_EQ(loaded.gFileInDelimiter, "\t");
-  EXPECT_EQ(loaded.gFileOutDelimiter, "\t");
-  EXPECT_EQ(loaded.gSymbolArray[0][0], kBuiltInStyle);
-  EXPECT_EQ(loaded.gColourArray[7], kBuiltInStyle);
 }
 
+// Every group's values away from their defaults, set through the keys the
+// store writes (each must be taken).
 Settings EveryValueChanged() {
+  // clang-format off
+  const std::pair<const char*, const char*> values[] = {
+      {"PlaneConvIn", "3"}, {"PlaneConvOut", "6"}, {"QuadrantIn", "1"}, {"LineConvIn", "1"},
+      {"ShowPolaritySign", "False"}, {"BottomMark", "False"}, {"deltaNormal", "True"},
+      {"EllipseBase", "True"}, {"BetaConv", "False"}, {"CoreConv", "False"},
+      {"CoreUpTrend", "True"}, {"ZenithConv", "True"}, {"DeltaName", "delta"},
+      {"AlphaName", "Alpha"}, {"BetaName", "beta"}, {"PlungeName", "zenith"},
+      {"gPitchName", "rake"}, {"gHadeName", ""}, {"PlaneDelim", "\\"}, {"LineDelim", ","},
+      {"NonLocaleDecimal", "True"}, {"DontAskAboutSetting", "True"}, {"Calculation", "41"},
+      {"SteepDip", "1"}, {"RefDirn", "3"}, {"gStereoShowing", "True"}, {"gPlotAxesStyle", "3"},
+      {"gPlotType", "2"}, {"gPlotContours", "1"}, {"gPlotEigenvectors", "True"},
+      {"gSymbolArray031", "0"}, {"gSymbolArray072", "12"}, {"gColourArray24", "197121"},
+      {"WinTop", "100"}, {"Winleft", "200"}, {"WinWidth", "3000"}, {"WinHeight", "4000"},
+      {"FileIn", "C:\\data\\cores, 2024.txt"}, {"gFileInDelimiter", ",; \t"},
+      {"FileOut", "out.csv"}, {"gFileOutDelimiter", ";"}, {"gRetainInputData", "True"},
+      {"gInputAppended", "True"}, {"gIncludeResultsCaptions", "True"}};
+  // clang-format on
   Settings s;
-  s.PlaneConvIn = 3;
-  s.PlaneConvOut = 6;
-  s.QuadrantIn = 1;
-  s.LineConvIn = 1;
-  s.ShowPolaritySign = false;
-  s.BottomMark = false;
-  s.deltaNormal = true;
-  s.EllipseBase = true;
-  s.BetaConv = false;
-  s.CoreConv = false;
-  s.CoreUpTrend = true;
-  s.ZenithConv = true;
-  s.alphaWord = "delta";
-  s.betaWord = "Alpha";
-  s.gammaWord = "beta";
-  s.PlungeName = "zenith";
-  s.gPitchName = "rake";
-  s.gHadeName = "";
-  s.PlaneDelim = "\\";
-  s.LineDelim = ",";
-  s.NonLocaleDecimal = true;
-  s.DontAskAboutSetting = true;
-  s.Calculation = 41;
-  s.SteepDip = 1;
-  s.referenceDirection = 3;
-  s.gStereoShowing = true;
-  s.gPlotAxesStyle = 3;
-  s.gPlotType = 2;
-  s.gPlotContours = 1;
-  s.gPlotEigenvectors = true;
-  s.gSymbolArray[3][1] = 0;
-  s.gSymbolArray[7][2] = 12;
-  s.gColourArray[24] = PackColour(1, 2, 3);
-  s.PlotWindowRect = {100, 200, 3000, 4000};
-  s.FileIn = "C:\\data\\cores, 2024.txt";
-  s.gFileInDelimiter = ",; \t";
-  s.FileOut = "out.csv";
-  s.gFileOutDelimiter = ";";
-  s.gRetainInputData = true;
-  s.gInputAppended = true;
-  s.gIncludeResultsCaptions = true;
+  for (const auto& [key, text] : values) EXPECT_TRUE(SetSettingFromText(s, key, text)) << key;
   return s;
 }
 
@@ -286,6 +263,38 @@ TEST(SettingsIOTest, SetSettingFromText) {
       EXPECT_EQ(s, Settings{}) << row.name;
     }
   }
+}
+
+TEST(SettingsTextTest, LeadingNumber) {
+  struct Row {
+    const char* name;
+    const char* text;
+    bool found;
+    double value;
+    bool wholeText;
+  };
+  const Row rows[] = {
+      {"Plain", "6048", true, 6048, true},        {"BlanksAround", "\t -3 ", true, -3, true},
+      {"FractionOnly", "-.5", true, -0.5, true},  {"TrailingPoint", "5.", true, 5, true},
+      {"Exponent", "1.5E2", true, 150, true},     {"ExponentWithoutDigits", "1e", true, 1, false},
+      {"TrailingText", "12abc", true, 12, false}, {"CommaEndsNumber", "3,5", true, 3, false},
+      {"LonePoint", ".", false, 0, false},
+  };
+  for (const Row& row : rows) {
+    const LeadingNumber number = ReadLeadingNumber(row.text);
+    EXPECT_EQ(number.found, row.found) << row.name;
+    EXPECT_DOUBLE_EQ(number.value, row.value) << row.name;
+    EXPECT_EQ(number.wholeText, row.wholeText) << row.name;
+  }
+}
+
+// Guards huge exponents: they must read as out of range, not wrap to a small integer.
+TEST(SettingsTextTest, HugeNumbersAreOutOfRange) {
+  EXPECT_TRUE(std::isinf(ReadLeadingNumber("1e999").value));
+  EXPECT_EQ(ReadLeadingNumber("1e-999").value, 0.0);
+  EXPECT_FALSE(ReadStoredInteger("1e999", -32768, 32767, false).has_value());
+  EXPECT_FALSE(ReadStoredInteger("-2147483649", -2147483647 - 1, 2147483647, false));
+  EXPECT_EQ(ReadStoredInteger("-2147483648", -2147483647 - 1, 2147483647, false), -2147483648LL);
 }
 
 }  // namespace

@@ -1,14 +1,11 @@
 // lodema-batch --jobs: the rows shared out to several workers give the very
 // bytes of a run row after row, on files long enough to span many blocks.
-#include <gtest/gtest.h>
-#include <sys/wait.h>
-
-#include <cstdlib>
+#include <cstdio>
 #include <random>
 #include <string>
 #include <vector>
 
-#include "tests/batch/FakePlatform.h"
+#include "tests/cli/ToolInFolder.h"
 
 namespace {
 
@@ -71,37 +68,24 @@ std::string MixedRows(int rows, unsigned seed, int fields = 6) {
   return text;
 }
 
-class JobsTest : public ::testing::Test {
+class JobsTest : public Lodema::testing::ToolInFolderTest {
  protected:
   // Past a block of rows (a few thousand lines): the workers' blocks meet.
-  void SetUp() override { folder_.Write("rows.txt", MixedRows(5000, 20260601u)); }
+  void SetUp() override { Write("rows.txt", MixedRows(5000, 20260601u)); }
 
-  void WriteRows(const std::string& text) { folder_.Write("rows.txt", text); }
-
-  // Runs the tool in the scratch folder with the C locale on rows.txt
-  // (from standard input when fromStdin).
+  // Runs the tool on rows.txt (from standard input when fromStdin).
   ToolRun Run(std::vector<std::string> args, const std::string& jobs, bool fromStdin = false,
               const std::string& out = "out.txt") {
     args.insert(args.end(), {"--jobs", jobs, "--out", out, "--in", fromStdin ? "-" : "rows.txt"});
-    std::string command = "cd '" + folder_.File("") + "' && LC_ALL=C '" LODEMA_BATCH_TOOL "'";
-    for (const std::string& arg : args) command += " '" + arg + "'";
-    command += " < rows.txt > stdout.txt 2> stderr.txt";
     std::remove(folder_.File("out.txt").c_str());
     std::remove(folder_.File("plot.svg").c_str());
-    const int raw = std::system(command.c_str());
     ToolRun run;
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.status = RunTool(args, "< rows.txt > stdout.txt 2> stderr.txt");
     run.out = Read(out == "out.txt" ? "out.txt" : "stdout.txt");
     run.err = Read("stderr.txt");
     run.plot = Read("plot.svg");
     return run;
   }
-  std::string Read(const std::string& name) const {
-    return Lodema::testing::ScratchFolder::Read(folder_.File(name));
-  }
-
- private:
-  Lodema::testing::ScratchFolder folder_;
 };
 
 TEST_F(JobsTest, EveryCalculationGivesTheSameBytes) {
@@ -137,43 +121,37 @@ struct SharedCase {
 };
 
 TEST_F(JobsTest, OptionsPlotsAndStatisticsGiveTheSameBytes) {
+  // clang-format off
   const SharedCase cases[] = {
       {"results only", 0, {"--calc", "0"}},
-      {"results first, input headers",
-       0,
+      {"results first, input headers", 0,
        {"--calc", "0", "--headings", "--retain-input", "--results-first", "--keep-nondata",
         "--input-headers"}},
-      {"strike, dip and sense in, suffix split",
-       0,
+      {"strike, dip and sense in, suffix split", 0,
        {"--calc", "15", "--set", "PlaneConvIn=3", "--retain-input", "--keep-nondata"}},
-      {"dip, sense, strike in; quadrant out",
-       0,
+      {"dip, sense, strike in; quadrant out", 0,
        {"--calc", "1", "--set", "PlaneConvIn=4", "--set", "QuadrantOut=1", "--captions"}},
       {"standard input", kStdin, {"--calc", "0", "--retain-input", "--keep-nondata"}},
       {"pitch with sense", kStdin, {"--calc", "9", "--delimiter", "any", "--retain-input"}},
       {"apparent dip columns", 0, {"--calc", "0", "--fix", "12=045", "--app-dip-columns"}},
       {"intersections as points", kPlot, {"--calc", "0"}},
-      {"planes A and B as great circles, equal angle",
-       kPlot,
+      {"planes A and B as great circles, equal angle", kPlot,
        {"--calc", "0", "--plot-show", "result,A,B", "--plot-type", "angle", "--axes", "3"}},
-      {"planes as poles with statistics and contours",
-       kPlot,
+      {"planes as poles with statistics and contours", kPlot,
        {"--calc", "0", "--plot-show", "result,A,B", "--planes-as", "poles", "--stats",
         "--contour"}},
       {"result planes as great circles", kPlot, {"--calc", "5", "--stats"}},
       {"standard input, strike and dip", kPlot | kStdin, {"--calc", "1", "--set", "PlaneConvIn=3"}},
       {"core calculation with its cones", kPlot, {"--calc", "24", "--plot-show", "result,A,B,C,D"}},
-      {"core calculation, windows only",
-       kPlot,
+      {"core calculation, windows only", kPlot,
        {"--calc", "25", "--plot-show", "A,B,C,D", "--stats"}},
       {"six jobs: points, with statistics", kPlot | kSixJobs, {"--calc", "0", "--stats"}},
-      {"six jobs: planes as poles",
-       kPlot | kSixJobs,
+      {"six jobs: planes as poles", kPlot | kSixJobs,
        {"--calc", "0", "--plot-show", "result,A,B", "--planes-as", "poles"}},
-      {"six jobs: equal angle, great circles and points",
-       kPlot | kSixJobs,
+      {"six jobs: equal angle, great circles and points", kPlot | kSixJobs,
        {"--calc", "0", "--plot-show", "result,A", "--plot-type", "angle"}},
   };
+  // clang-format on
   for (const SharedCase& c : cases) {
     SCOPED_TRACE(c.name);
     // Past several block boundaries, each a chance for a row's data to go
@@ -183,7 +161,7 @@ TEST_F(JobsTest, OptionsPlotsAndStatisticsGiveTheSameBytes) {
                           : nine             ? 20260602u
                           : (c.how & kPlot)  ? 20260603u
                                              : 20260601u;
-    WriteRows(MixedRows(13000, seed, nine ? 9 : 6));
+    Write("rows.txt", MixedRows(13000, seed, nine ? 9 : 6));
     const bool plot = (c.how & kPlot) != 0;
     const bool fromStdin = (c.how & kStdin) != 0;
     std::vector<std::string> args = c.args;
@@ -226,7 +204,7 @@ std::string RowsCarryingIntoBlocks(int blocks) {
 }
 
 TEST_F(JobsTest, ARowDependsOnItsOwnFieldsAlone) {
-  WriteRows(RowsCarryingIntoBlocks(7));
+  Write("rows.txt", RowsCarryingIntoBlocks(7));
   const std::vector<std::string> args = {
       "--calc", "33", "--map", "1,2,0,3,4,0,5,0,0,0,0", "--retain-input", "--keep-nondata"};
   const ToolRun serial = Run(args, "1");

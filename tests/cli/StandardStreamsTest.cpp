@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 // lodema-batch without --in or --out reads standard input and writes
 // standard output: in a shell pipe it gives the very bytes a run between
-// files gives, and its standard error stays free of any progress line.
+// files gives, and its standard error stays free of any progress line. Its
+// exit status: 1 for a failure, 2 for a usage error. Outputs are compared
+// byte for byte with lines worked out by hand (the golden cases hold the
+// rest).
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -31,6 +34,11 @@ class StandardStreamsTest : public Lodema::testing::ToolInFolderTest {
     std::system(command.c_str());
     const std::string status = Read("status.txt");
     return {status.empty() ? -1 : std::stoi(status), Read(out), Read("stderr.txt")};
+  }
+  // The tool with standard input from text and standard output in stdout.txt.
+  Outcome Run(const std::vector<std::string>& args, const std::string& input = "") {
+    Write("stdin.txt", input);
+    return Run("", args, "< stdin.txt > stdout.txt", "", "stdout.txt");
   }
 };
 
@@ -95,6 +103,42 @@ TEST_F(StandardStreamsTest, FileNamedDashIsNotTheStandardStreamsAndQuietChangesN
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(Read("-"), "keep me\n");
   }
+}
+
+// Strike, dip and sense out in quadrant bearings (the golden cases take
+// another strike notation with them).
+TEST_F(StandardStreamsTest, QuadrantStrikeThroughStandardStreams) {
+  const Outcome run = Run({"--calc", "15", "--set", "PlaneConvOut=3", "--set", "QuadrantOut=1",
+                           "--in", "-", "--out", "-"},
+                          "30\t090\r\n45.25\t200\r\n");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "N0W\t30\tE\r\nS70E\t45.25\tS\r\n");
+  EXPECT_EQ(run.err, "");
+}
+
+TEST_F(StandardStreamsTest, FailuresExitWithOne) {
+  Write("out.txt", "keep me\r\n");
+  Outcome run = Run({"--calc", "15", "--in", "missing.txt", "--out", "out.txt"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "lodema-batch: cannot open the input file 'missing.txt'\n");
+  EXPECT_EQ(Read("out.txt"), "keep me\r\n");
+
+  run = Run({"--calc", "15", "--in", "-", "--out", "no-folder/out.txt"}, "30\t090\n");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(
+      run.err.rfind("There has been a problem opening the output file.\nCheck the filename or the "
+                    "drive.\n",
+                    0),
+      0u);
+  EXPECT_NE(run.err.find("out.txt' cannot be written: No such file or directory."),
+            std::string::npos);
+}
+
+TEST_F(StandardStreamsTest, UsageErrorsExitWithTwo) {
+  const Outcome run = Run({"--calc", "0", "--in", "-", "--out", "-", "--bogus"});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err.rfind("lodema-batch: unknown option '--bogus'\nusage: lodema-batch", 0), 0u);
+  EXPECT_EQ(Run({"--help"}).status, 0);
 }
 
 }  // namespace

@@ -252,34 +252,28 @@ TEST_F(SurveyEndToEndTest, UsageErrorsAndBadSurveys) {
     int status;
     const char* message;
   } cases[] = {
+      // clang-format off
       {{"--survey", "good.txt"}, 2, "--survey needs --hole-column and --depth-column"},
       {{"--hole-column", "1"}, 2, "--hole-column needs --survey"},
       {{"--axis-columns"}, 2, "--axis-columns needs --survey"},
       {{"--survey", "good.txt", "--hole-column", "1", "--depth-column", "2", "--map",
-        "3,4,0,0,0,0,5,6,0,0,0"},
-       2,
+        "3,4,0,0,0,0,5,6,0,0,0"}, 2,
        "--survey gives the core axis: --map must leave boxes 6 and 7 at 0"},
-      {{"--survey", "good.txt", "--hole-column", "1", "--depth-column", "1"},
-       2,
+      {{"--survey", "good.txt", "--hole-column", "1", "--depth-column", "1"}, 2,
        "--hole-column and --depth-column name the same column"},
       {{"--survey", "good.txt", "--hole-column", "1", "--depth-column", "2", "--collar-columns",
-        "1,2,3,4"},
-       2,
-       "--collar-columns needs --collars"},
+        "1,2,3,4"}, 2, "--collar-columns needs --collars"},
       {{"--survey", "good.txt", "--hole-column", "1", "--depth-column", "2", "--survey-columns",
-        "1,2,2,4"},
-       2,
+        "1,2,2,4"}, 2,
        "--survey-columns: '1,2,2,4' is not 4 different comma-separated column numbers"},
-      {{"--survey", "good.txt", "--hole-column", "1", "--depth-column", "9"},
-       2,
+      {{"--survey", "good.txt", "--hole-column", "1", "--depth-column", "9"}, 2,
        "column 9 is beyond the 6 columns of the input"},
-      {{"--survey", "survey.txt", "--hole-column", "1", "--depth-column", "2"},
-       1,
+      {{"--survey", "survey.txt", "--hole-column", "1", "--depth-column", "2"}, 1,
        "lodema-batch: survey file 'survey.txt': hole H has two stations at depth 0 with "
        "different directions"},
-      {{"--survey", "none.txt", "--hole-column", "1", "--depth-column", "2"},
-       1,
+      {{"--survey", "none.txt", "--hole-column", "1", "--depth-column", "2"}, 1,
        "lodema-batch: cannot open the survey file 'none.txt'"},
+      // clang-format on
   };
   for (const auto& c : cases) {
     std::vector<std::string> args = base;

@@ -1,8 +1,14 @@
 // SPDX-License-Identifier: MIT
 // Batch runs on a real main window model, mostly calculation 15 (reformat a
-// plane), whose result is the typed plane: 30/090 in, "30", "090" out.
+// plane), whose result is the typed plane: 30/090 in, "30", "090" out. Runs
+// stopped part way keep the rows before the stop; a model kept through runs
+// whose settings change writes what a fresh one writes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+
+#include "ModelTestSupport.h"
 #include "PageRig.h"
 
 namespace Lodema {
@@ -109,7 +115,7 @@ TEST_F(BatchRunTest, FixedWindowKeepsItsTypedValue) {
 }
 
 TEST_F(BatchRunTest, RetainAndProgressPerLine) {
-  testing::ShowingPlot plot;
+  CountingPlot plot;
   SelectCalculation(15);
   model.SetPlotSink(&plot);
   std::vector<int> counts;
@@ -194,6 +200,158 @@ TEST_F(BatchRunTest, RowsWithoutAnAnswerAreCountedApartFromNonData) {
   EXPECT_NE(messages.shown[0].text.find("2 rows could not be computed: planes A and B coincide"),
             std::string::npos);
   EXPECT_NE(messages.shown[0].text.find(", first at line 4."), std::string::npos);
+}
+
+std::string NumberedRows(int count) {
+  // Calculation 15 writes the typed plane back: row i gives "30<TAB>i".
+  std::string text;
+  for (int i = 1; i <= count; ++i) text += "30\t" + std::to_string(i % 360) + "\r\n";
+  return text;
+}
+
+int CountLines(const std::string& text) {
+  return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+}
+
+struct StopRow {
+  const char* name;
+  int jobs;
+  bool headings;
+  bool append;
+  int rows;      // data rows in the source
+  int stopAt;    // the processed count at which the user stops
+  int rowsKept;  // data rows in the output afterwards
+  int lastLine;  // the summary's line, the header line counted
+};
+
+TEST(StopRunTest, RowsBeforeTheStopAreKept) {
+  const StopRow rows[] = {
+      {"replacing, one job", 1, false, false, 50, 20, 20, 20},
+      {"replacing, header line", 1, true, false, 50, 20, 20, 21},
+      {"appending", 1, false, true, 50, 7, 7, 7},
+      {"stop at the first row", 1, false, false, 50, 1, 1, 1},
+      // Several jobs stop between blocks of 4096 rows: the block in hand is
+      // written whole, those after it are dropped.
+      {"two jobs", 2, false, false, 20000, 5000, 8192, 8192},
+  };
+  for (const StopRow& row : rows) {
+    SCOPED_TRACE(row.name);
+    PageRig rig;
+    rig.SelectCalculation(15);
+    // No plot to feed: several jobs may share the rows out.
+    BatchPlatform platform;
+    platform.messages = &rig.messages;
+    rig.page = std::make_unique<FilePageModel>(rig.model, platform);
+    rig.page->SetOutputFileText(rig.OutputPath());
+    rig.page->SetTableHeadings(row.headings);
+    const std::string before = "kept from before\r\n";
+    rig.folder.Write("out.txt", before);
+    rig.page->SetAppendData(row.append);
+    rig.page->SetBatchJobs(row.jobs);
+    rig.UseInput((row.headings ? std::string("dip\tdir\r\n") : std::string()) +
+                 NumberedRows(row.rows));
+    rig.page->SetProgressHandler([&rig, &row](std::int64_t count) {
+      if (count == row.stopAt) rig.page->RequestStop();
+    });
+
+    const BatchOutcome outcome = rig.StartBatch();
+
+    EXPECT_TRUE(outcome.counts.stopped);
+    EXPECT_EQ(outcome.counts.dataRows, row.rowsKept);
+    const std::string output = rig.Output();
+    const std::string kept = output.substr(row.append ? before.size() : 0);
+    EXPECT_EQ(row.append, output.rfind(before, 0) == 0) << "the old content";
+    ASSERT_EQ(CountLines(kept), row.rowsKept);
+    EXPECT_EQ(kept.substr(kept.size() - 2 - std::to_string(row.rowsKept % 360).size()),
+              std::to_string(row.rowsKept % 360) + "\r\n")
+        << "the last row kept is the last one run";
+    ASSERT_EQ(rig.messages.shown.size(), 1u);
+    const std::string expected = "Stopped by the user after line " + std::to_string(row.lastLine) +
+                                 ".\r\n" + std::to_string(row.rowsKept) +
+                                 (row.rowsKept == 1 ? " row of data was" : " rows of data were") +
+                                 " written to the output file.";
+    EXPECT_EQ(rig.messages.shown[0].text, expected);
+    EXPECT_EQ(rig.page->Controls().commandButtons[1].caption, "Start input");
+  }
+}
+
+TEST(StopRunTest, NextRunStartsAfresh) {
+  // A stop asked for during one run must not end the next one at once.
+  PageRig rig;
+  rig.SelectCalculation(15);
+  rig.UseInput(NumberedRows(10));
+  bool stopOnce = true;
+  rig.page->SetProgressHandler([&](std::int64_t count) {
+    if (count == 3 && stopOnce) rig.page->RequestStop();
+  });
+  EXPECT_EQ(rig.StartBatch().counts.dataRows, 3);
+  stopOnce = false;
+  rig.page->RequestStop();  // outside a run: nothing to stop
+  const BatchOutcome second = rig.StartBatch();
+  EXPECT_FALSE(second.counts.stopped);
+  EXPECT_EQ(second.counts.dataRows, 10);
+}
+
+struct RunStep {
+  const char* name;
+  int calculation;
+  int planeIn = 1;
+  int lineIn = 0;
+  int quadrantIn = 0;
+  bool zenith = false;
+  bool nonLocaleDecimal = false;
+  std::string input;
+};
+
+// Sets the step's conventions and settings directly, as a loaded store
+// does, and lays the calculation out afresh with a new file page.
+void Prepare(PageRig& rig, const RunStep& step, const std::string& outputName) {
+  Settings& s = rig.model.settings();
+  s.Calculation = step.calculation;
+  s.PlaneConvIn = step.planeIn;
+  s.LineConvIn = step.lineIn;
+  s.QuadrantIn = step.quadrantIn;
+  s.ZenithConv = step.zenith;
+  s.PlungeName = step.zenith ? "zenith" : "plunge";
+  s.NonLocaleDecimal = step.nonLocaleDecimal;
+  rig.SelectCalculation(step.calculation, step.planeIn, 1);
+  rig.page->SetOutputFileText(rig.folder.File(outputName));
+  rig.UseInput(step.input);
+}
+
+TEST(ChangesBetweenRunsTest, KeptModelWritesWhatAFreshOneWrites) {
+  const std::string lines = "30\t80\r\n60\t20\r\n";
+  const std::string pairs = "30\t80\t60\t20\r\n45\t10\t15\t70\r\n";
+  const RunStep steps[] = {
+      {"intersection, dip and dip direction", 0, 1, 0, 0, false, false, pairs},
+      {"intersection, dip direction first", 0, 2, 0, 0, false, false, pairs},
+      {"intersection, strike right-hand rule", 0, 6, 0, 0, false, false, pairs},
+      {"intersection, quadrant bearings", 0, 1, 0, 1, false, false,
+       "30\tN80E\t60\tS20E\r\n45\tN10E\t15\tS70W\r\n"},
+      {"intersection, back to azimuths", 0, 1, 0, 0, false, false, pairs},
+      {"line, plunge first", 5, 1, 0, 0, false, false, lines},
+      {"line, trend first", 5, 1, 1, 0, false, false, lines},
+      {"line, forced decimal character", 5, 1, 0, 0, false, true, "30.5\t80\r\n60\t20.25\r\n"},
+      {"drill core, plunge", 19, 1, 0, 0, false, false,
+       "62\t25\t28\t53\t2\r\n43\t17\t59\t51\t104\r\n"},
+      {"drill core, zenith", 19, 1, 0, 0, true, false,
+       "62\t25\t28\t53\t2\r\n43\t17\t59\t51\t104\r\n"},
+      {"intersection again", 0, 1, 0, 0, false, false, pairs},
+  };
+  PageRig kept;
+  int run = 0;
+  for (const RunStep& step : steps) {
+    SCOPED_TRACE(step.name);
+    const std::string name = "out" + std::to_string(++run) + ".txt";
+    Prepare(kept, step, name);
+    kept.StartBatch();
+    PageRig fresh;
+    Prepare(fresh, step, name);
+    fresh.StartBatch();
+    const std::string expected = testing::ScratchFolder::Read(fresh.folder.File(name));
+    EXPECT_FALSE(expected.empty());
+    EXPECT_EQ(testing::ScratchFolder::Read(kept.folder.File(name)), expected);
+  }
 }
 
 }  // namespace

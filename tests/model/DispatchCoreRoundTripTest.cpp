@@ -18,94 +18,16 @@ constexpr double kTypedTol = 0.1;  // degrees: two typed decimals, amplified a l
 constexpr double kSweepTol = 0.3;  // degrees: reference planes swept in 0.1 steps
 constexpr double kSweptTol = 0.6;  // degrees: a feature read against a swept plane
 
-double Wrap360(double a) { return std::fmod(std::fmod(a, 360) + 360, 360); }
-double Degrees(double radians) { return radians / kRad; }
 // Difference between two angles around the circle, [0, 180].
 double AroundGap(double a, double b) {
   const double d = Wrap360(a - b);
   return std::min(d, 360 - d);
 }
 
-// A core as vectors: `down` along the axis line (|plunge|, trend), `top` its
-// upper line, `right` horizontal to the right looking down the axis; angles
-// around the core turn clockwise looking down the axis, from the bottom-mark
-// line (opposite `top`). `drill` points the way the hole was drilled.
-struct CoreModel {
-  double plunge, trend;  // the axis record: negative plunge for an upward core
-  Vec down, top, right, drill;
-
-  CoreModel(double p, double t)
-      : plunge(p),
-        trend(t),
-        down(LineVec(std::fabs(p), t)),
-        top(LineVec(std::fabs(p) - 90, t)),
-        right(Horizontal(t + 90)),
-        drill(p < 0 ? -1.0 * down : down) {}
-
-  double FromBottomMark(Vec v) const {
-    return Wrap360(Degrees(std::atan2(Dot(v, right), Dot(v, top))) - 180);
-  }
-  // Beta of a plane (pole n) to the top of its ellipse, the point nearest
-  // the collar, and of a line to its end nearest the collar; alpha of a
-  // plane or line: its angle to the core axis.
-  double PlaneBeta(Vec n) const { return FromBottomMark(Dot(n, drill) >= 0 ? n : -1.0 * n); }
-  double LineBeta(Vec l) const { return FromBottomMark(Dot(l, drill) <= 0 ? l : -1.0 * l); }
-  double PlaneAlpha(Vec n) const { return 90 - AxisAngle(n, down); }
-  double LineAlpha(Vec l) const { return AxisAngle(l, down); }
-  // The line at gamma in the plane (pole n): from the up-hole end of the
-  // ellipse's long axis, clockwise looking down the core axis.
-  Vec AtGamma(Vec n, double gamma) const {
-    const Vec upHole = Unit(Dot(drill, n) * n - drill);
-    return Rotate(upHole, Dot(n, down) >= 0 ? n : -1.0 * n, gamma);
-  }
-};
-
-// One set of core conventions and how a user types core values under it.
-struct ConventionRow {
-  const char* name;
-  bool bottomOfEllipse = false, topMark = false, toNormal = false, downNegative = false,
-       zenith = false, upTrend = false, plusMinus180 = false;
-
-  // Beta as 17-19 take it: from the orientation mark to the ellipse's mark.
-  double TypedBeta(double fromBottomMark) const {
-    return fromBottomMark + (bottomOfEllipse != topMark ? 180 : 0);
-  }
-  static std::string Beta(double beta) { return Fixed(Wrap360(beta)); }  // 0-360 in any range
-  std::string Alpha(double alpha) const { return Fixed(toNormal ? 90 - alpha : alpha); }
-  std::string Gamma(double gamma) const {  // the range setting is gamma's
-    const double g = Wrap360(gamma + (bottomOfEllipse ? 180 : 0));
-    return Fixed(plusMinus180 && g > 180 ? g - 360 : g);
-  }
-  Entries CoreAxis(const CoreModel& c) const {
-    double p = zenith ? (c.plunge < 0 ? -1 : 1) * (90 - std::fabs(c.plunge)) : c.plunge;
-    if (downNegative) p = -p;
-    return Typed(6, p, c.plunge < 0 && upTrend ? Wrap360(c.trend + 180) : c.trend);
-  }
-};
-
-const ConventionRow kConventions[] = {
-    {"defaults"},
-    {"bottom of ellipse", true},
-    {"top mark", false, true},
-    {"top mark, bottom of ellipse", true, true},
-    {"alpha to the ellipse normal", false, false, true},
-    {"downward is -ve", false, false, false, true},
-    {"zenith", false, false, false, false, true},
-    {"up-core trend", false, false, false, false, false, true},
-    {"gamma range +-180", false, false, false, false, false, false, true},
-    {"all at once", true, true, true, true, true, true, true},
-};
-
 class CoreRoundTripTest : public CalculationTest {
  protected:
   void Use(const ConventionRow& r) {
-    model.SetEllipseMark(r.bottomOfEllipse ? 1 : 0);
-    model.SetOrientationMark(r.topMark ? 0 : 1);
-    model.SetDeltaReference(r.toNormal ? 1 : 0);
-    model.SetCorePlungeSign(r.downNegative ? 1 : 0);
-    model.SetCoreInclination(r.zenith ? 1 : 0);
-    model.SetBetaRange(r.plusMinus180 ? 1 : 0);
-    model.settings().CoreUpTrend = r.upTrend;
+    r.Use(model);
     model.SetPolaritySignShown(true);
     model.SetReferenceDirection(3);  // D of 21-23 and 40: the approximate plane itself
   }
@@ -127,9 +49,8 @@ class CoreRoundTripTest : public CalculationTest {
   // degrees (near 0 or 90 two typed decimals decide too much).
   Vec RandomPole(const CoreModel& c) {
     std::uniform_real_distribution<double> alpha(5, 85), around(0, 360);
-    const double a = alpha(rng), phi = around(rng);
-    return std::sin(a * kRad) * c.down +
-           std::cos(a * kRad) * (std::cos(phi * kRad) * c.top + std::sin(phi * kRad) * c.right);
+    const double a = alpha(rng);
+    return c.Pole(a, around(rng));
   }
 };
 

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The drill-core calculations driven through the main window model, checked
-// against a core frame built here: the axis down the hole, "top" the upper
-// line of the core, "right" horizontal to the right looking down-hole;
-// angles around the core run clockwise looking down-hole from the top line.
+// against the core model of DispatchTestSupport.h: the axis down the hole,
+// "top" the upper line of the core, "right" horizontal to the right looking
+// down-hole; angles around the core run clockwise looking down-hole from
+// the top line.
 #include <cmath>
 #include <string>
 
@@ -14,50 +15,18 @@ namespace {
 constexpr double kTol = 0.02;      // degrees: two typed decimals
 constexpr double kSweepTol = 0.2;  // degrees: reference planes are swept in 0.1 steps
 
-struct Core {
-  Vec axis, top, right;
-  Vec Around(double phi) const { return std::cos(phi * kRad) * top + std::sin(phi * kRad) * right; }
-  // The pole of the plane at alpha to the core whose ellipse top (nearest
-  // the collar) lies at phi; also a line at alpha to the core toward phi.
-  Vec Pole(double alpha, double phi) const {
-    return std::sin(alpha * kRad) * axis + std::cos(alpha * kRad) * Around(phi);
-  }
-  Vec LineToward(double alpha, double phi) const { return Pole(90 - alpha, phi); }
-  double TopOf(Vec pole) const {
-    if (Dot(pole, axis) < 0) pole = -1.0 * pole;
-    return std::fmod(std::atan2(Dot(pole, right), Dot(pole, top)) / kRad + 360, 360);
-  }
-  double AlphaOf(Vec pole) const { return 90 - AxisAngle(pole, axis); }
-};
-Core CoreFrame(double p, double t) {
-  return {LineVec(p, t), LineVec(p - 90, t), Horizontal(t + 90)};
-}
-double Wrap360(double a) { return std::fmod(std::fmod(a, 360) + 360, 360); }
-
 class CoreTest : public CalculationTest {
  protected:
-  void Conventions(bool bottomOfEllipse, bool topMark, bool toNormal = false,
-                   bool downNegative = false, bool zenith = false) {
-    model.SetEllipseMark(bottomOfEllipse ? 1 : 0);
-    model.SetOrientationMark(topMark ? 0 : 1);
-    model.SetDeltaReference(toNormal ? 1 : 0);
-    model.SetCorePlungeSign(downNegative ? 1 : 0);
-    model.SetCoreInclination(zenith ? 1 : 0);
-  }
-  // A core 60 toward 010 with a reference plane 40/120 and another plane
-  // 70/300 seen on it.
-  const Core core = CoreFrame(60, 10);
+  // A core 60 toward 010 with a reference plane 40/120 seen on it.
+  const CoreModel core{60, 10};
   const Vec refPole = PoleVec(40, 120);
-  const Vec other = PoleVec(70, 300);
-  const double otherBeta = Wrap360(core.TopOf(other) - core.TopOf(refPole));
-  const Entries fixedPlane = Typed(6, 60, 10) + Typed(8, 40, 120);
-  const Entries approxPlane = Entries{{0, Fixed(core.AlphaOf(refPole))}} + Typed(6, 60, 10);
+  const Entries approxPlane = Entries{{0, Fixed(core.PlaneAlpha(refPole))}} + Typed(6, 60, 10);
 };
 
 TEST_F(CoreTest, PublishedOrientedCoreExample) {
   // Core 45 toward 225, alpha 60, beta 320 clockwise looking down-hole from
   // the bottom-of-hole line to the ellipse apex furthest from the collar.
-  Conventions(true, false);
+  kConventions[1].Use(model);  // bottom of the ellipse
   Run(17, {{0, "320"}, {1, "60"}, {6, "45"}, {7, "225"}});
   EXPECT_EQ(Shown(), "70/025");
   Run(17, {{0, "320.00"}, {1, "60.00"}, {6, "45.00"}, {7, "225.00"}});
@@ -65,35 +34,30 @@ TEST_F(CoreTest, PublishedOrientedCoreExample) {
   EXPECT_EQ(Message(), "Use -ve plunge for 'upwardly' inclined core axis");
 }
 
+// The first conventions of the round trips (defaults to zenith), each with
+// a plane typed under it and where its ellipse top lies.
 TEST_F(CoreTest, PlaneInOrientedCoreByConvention) {
   const struct {
-    const char* name;
-    bool bottomOfEllipse, topMark, toNormal, downNegative, zenith;
     double typedCore, typedAlpha, beta, alpha, phi;  // phi: the ellipse top
-  } rows[] = {
-      {"defaults", false, false, false, false, false, 45, 60, 320, 60, 140},
-      {"bottom of ellipse", true, false, false, false, false, 45, 60, 320, 60, 320},
-      {"top mark", false, true, false, false, false, 45, 60, 320, 60, 320},
-      {"top mark, bottom of ellipse", true, true, false, false, false, 45, 60, 320, 60, 140},
-      {"alpha to the ellipse normal", false, false, true, false, false, 45, 30, 100, 60, 280},
-      {"downward is -ve", false, false, false, true, false, -45, 25, 10, 25, 190},
-      {"zenith 45", false, false, false, false, true, 45, 60, 320, 60, 140},
-  };
-  const Core c = CoreFrame(45, 225);
-  for (const auto& r : rows) {
-    Conventions(r.bottomOfEllipse, r.topMark, r.toNormal, r.downNegative, r.zenith);
+  } rows[] = {{45, 60, 320, 60, 140}, {45, 60, 320, 60, 320}, {45, 60, 320, 60, 320},
+              {45, 60, 320, 60, 140}, {45, 30, 100, 60, 280}, {-45, 25, 10, 25, 190},
+              {45, 60, 320, 60, 140}};
+  const CoreModel c(45, 225);
+  for (std::size_t i = 0; i < std::size(rows); ++i) {
+    const auto& r = rows[i];
+    kConventions[i].Use(model);
     Run(17, Typed(0, r.beta, r.typedAlpha) + Typed(6, r.typedCore, 225));
-    EXPECT_NEAR(AxisAngle(ResultPole(), c.Pole(r.alpha, r.phi)), 0, kTol) << r.name;
+    EXPECT_NEAR(AxisAngle(ResultPole(), c.Pole(r.alpha, r.phi)), 0, kTol) << kConventions[i].name;
   }
 }
 
 TEST_F(CoreTest, LinesInOrientedCore) {
   Run(18, Typed(0, 75, 35) + Typed(6, 60, 10));
-  EXPECT_NEAR(AxisAngle(ResultLine(), core.LineToward(35, 75)), 0, kTol);
+  EXPECT_NEAR(AxisAngle(ResultLine(), core.Pole(90 - 35, 75)), 0, kTol);
   // 19 lies in the plane of 17, shown as the plane solution; gamma 0 and 180
   // run along the ellipse's long axis, 90 across it.
   const Vec pole = core.Pole(50, 180 + 200);
-  const Vec longAxis = core.axis - Dot(core.axis, pole) * pole;
+  const Vec longAxis = core.down - Dot(core.down, pole) * pole;
   for (double gamma : {0.0, 90.0, 180.0, 250.0}) {
     Run(19, Typed(0, 200, 50) + Entries{{4, Fixed(gamma)}} + Typed(6, 60, 10));
     EXPECT_TRUE(model.Controls().resultFrames[1].visible);
@@ -104,43 +68,13 @@ TEST_F(CoreTest, LinesInOrientedCore) {
   }
 }
 
-TEST_F(CoreTest, FixedReferencePlane) {
-  // Guards 37-39 and 41: D is the plane itself, handed on as its pole; and
-  // the 'beta' between two ellipses does not depend on the conventions.
-  for (bool topMark : {false, true}) {
-    for (bool bottomOfEllipse : {false, true}) {
-      Conventions(bottomOfEllipse, topMark);
-      Run(37, fixedPlane + Typed(3, otherBeta, core.AlphaOf(other)));
-      EXPECT_NEAR(AxisAngle(ResultPole(), other), 0, kTol) << topMark << bottomOfEllipse;
-      Run(41, fixedPlane);
-      const double mark =
-          Wrap360((topMark ? 0 : 180) - core.TopOf(refPole) - (bottomOfEllipse ? 180 : 0));
-      EXPECT_NEAR(Number(1), mark, kTol) << topMark << bottomOfEllipse;
-    }
-  }
-  Conventions(false, false);
-  Run(39, fixedPlane + Typed(3, 30, 40));  // the line's top end 30 past the plane's
-  EXPECT_NEAR(AxisAngle(ResultLine(), core.LineToward(40, core.TopOf(refPole) + 210)), 0, kTol);
-  Run(38, fixedPlane + Entries{{4, "75.00"}});
-  EXPECT_NEAR(AxisAngle(ResultLine(), refPole), 90, kTol);
-}
-
 TEST_F(CoreTest, ApproximateReferencePlane) {
   model.SetApproximateDip(1);  // 30 to 60 degrees
   const Entries dd = {{9, "120.00"}};
   Run(20, approxPlane + dd);
   EXPECT_NEAR(AxisAngle(ResultPole(), refPole), 0, kSweepTol);
-  Run(21, approxPlane + Typed(3, otherBeta, core.AlphaOf(other)) + dd);
-  EXPECT_TRUE(model.Controls().resultFrames[1].visible);
-  EXPECT_NEAR(AxisAngle(ResultPole(3), refPole), 0, kSweepTol);
-  EXPECT_NEAR(AxisAngle(ResultPole(), other), 0, 2 * kSweepTol);
-  Run(22, approxPlane + Entries{{4, "75.00"}} + dd);
-  EXPECT_NEAR(AxisAngle(ResultLine(), refPole), 90, kSweepTol);
-  Run(23, approxPlane + Typed(3, 30, 40) + dd);
-  EXPECT_NEAR(AxisAngle(ResultLine(), core.LineToward(40, core.TopOf(refPole) + 210)), 0,
-              2 * kSweepTol);
   Run(40, approxPlane + dd);
-  EXPECT_NEAR(Number(1), Wrap360(180 - core.TopOf(refPole)), 2 * kSweepTol);
+  EXPECT_NEAR(Number(1), Wrap360(-core.PlaneBeta(refPole)), 2 * kSweepTol);
   // A horizontal E-W strike in the vertical plane of the core: poles 40 from
   // the axis give 70/180 (steep, preferred) and 10/000.
   model.SetReferenceDirection(1);
@@ -172,9 +106,9 @@ TEST_F(CoreTest, UpwardCores) {
   model.settings().CoreUpTrend = false;
   // Guards the zenith of an upward core: zenith -30 is plunge -60, not 120.
   const Vec steepUp = poleFor(Typed(6, -60, 225));
-  Conventions(false, false, false, false, true);
+  kConventions[6].Use(model);  // zenith
   EXPECT_NEAR(AxisAngle(poleFor(Typed(6, -30, 225)), steepUp), 0, kTol);
-  Conventions(false, false, false, true);
+  kConventions[5].Use(model);  // downward is -ve
   poleFor(Typed(6, 45, 225));
   EXPECT_EQ(Message(), "Use +ve plunge for 'upwardly' inclined core axis");
 }

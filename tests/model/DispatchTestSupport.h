@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "model/CalculatorModel.h"
+#include "tests/model/ModelTestSupport.h"
 
 namespace Lodema::DispatchTesting {
 
@@ -90,22 +91,98 @@ inline Entries operator+(Entries a, const Entries& b) {
   return a;
 }
 
+// Drill cores. Angles around a core turn clockwise looking down its axis.
+inline double Wrap360(double a) { return std::fmod(std::fmod(a, 360) + 360, 360); }
+
+// A core as vectors: `down` along the axis line (|plunge|, trend), `top` its
+// upper line, `right` horizontal to the right looking down the axis; the
+// bottom-mark line is opposite `top`. `drill` points the way the hole was
+// drilled.
+struct CoreModel {
+  double plunge, trend;  // the axis record: negative plunge for an upward core
+  Vec down, top, right, drill;
+
+  CoreModel(double p, double t)
+      : plunge(p),
+        trend(t),
+        down(LineVec(std::fabs(p), t)),
+        top(LineVec(std::fabs(p) - 90, t)),
+        right(Horizontal(t + 90)),
+        drill(p < 0 ? -1.0 * down : down) {}
+
+  // The pole of the plane at alpha to the axis whose ellipse top lies phi
+  // from the top line; Pole(90 - alpha, phi) is a line at alpha toward phi.
+  Vec Pole(double alpha, double phi) const {
+    return std::sin(alpha * kRad) * down +
+           std::cos(alpha * kRad) * (std::cos(phi * kRad) * top + std::sin(phi * kRad) * right);
+  }
+  double FromBottomMark(Vec v) const {
+    return Wrap360(std::atan2(Dot(v, right), Dot(v, top)) / kRad - 180);
+  }
+  // Beta of a plane (pole n) to the top of its ellipse, the point nearest
+  // the collar, and of a line to its end nearest the collar; alpha of a
+  // plane or line: its angle to the core axis.
+  double PlaneBeta(Vec n) const { return FromBottomMark(Dot(n, drill) >= 0 ? n : -1.0 * n); }
+  double LineBeta(Vec l) const { return FromBottomMark(Dot(l, drill) <= 0 ? l : -1.0 * l); }
+  double PlaneAlpha(Vec n) const { return 90 - AxisAngle(n, down); }
+  double LineAlpha(Vec l) const { return AxisAngle(l, down); }
+  // The line at gamma in the plane (pole n): from the up-hole end of the
+  // ellipse's long axis, clockwise looking down the core axis.
+  Vec AtGamma(Vec n, double gamma) const {
+    const Vec upHole = Unit(Dot(drill, n) * n - drill);
+    return Rotate(upHole, Dot(n, down) >= 0 ? n : -1.0 * n, gamma);
+  }
+};
+
+// One set of core conventions and how a user types core values under it.
+struct ConventionRow {
+  const char* name;
+  bool bottomOfEllipse = false, topMark = false, toNormal = false, downNegative = false,
+       zenith = false, upTrend = false, plusMinus180 = false;
+
+  // Beta as 17-19 take it: from the orientation mark to the ellipse's mark.
+  double TypedBeta(double fromBottomMark) const {
+    return fromBottomMark + (bottomOfEllipse != topMark ? 180 : 0);
+  }
+  static std::string Beta(double beta) { return Fixed(Wrap360(beta)); }  // 0-360 in any range
+  std::string Alpha(double alpha) const { return Fixed(toNormal ? 90 - alpha : alpha); }
+  std::string Gamma(double gamma) const {  // the range setting is gamma's
+    const double g = Wrap360(gamma + (bottomOfEllipse ? 180 : 0));
+    return Fixed(plusMinus180 && g > 180 ? g - 360 : g);
+  }
+  Entries CoreAxis(const CoreModel& c) const {
+    double p = zenith ? (c.plunge < 0 ? -1 : 1) * (90 - std::fabs(c.plunge)) : c.plunge;
+    if (downNegative) p = -p;
+    return Typed(6, p, c.plunge < 0 && upTrend ? Wrap360(c.trend + 180) : c.trend);
+  }
+  void Use(CalculatorModel& model) const {
+    model.SetEllipseMark(bottomOfEllipse ? 1 : 0);
+    model.SetOrientationMark(topMark ? 0 : 1);
+    model.SetDeltaReference(toNormal ? 1 : 0);
+    model.SetCorePlungeSign(downNegative ? 1 : 0);
+    model.SetCoreInclination(zenith ? 1 : 0);
+    model.SetBetaRange(plusMinus180 ? 1 : 0);
+    model.settings().CoreUpTrend = upTrend;
+  }
+};
+
+inline const ConventionRow kConventions[] = {
+    {"defaults"},
+    {"bottom of ellipse", true},
+    {"top mark", false, true},
+    {"top mark, bottom of ellipse", true, true},
+    {"alpha to the ellipse normal", false, false, true},
+    {"downward is -ve", false, false, false, true},
+    {"zenith", false, false, false, false, true},
+    {"up-core trend", false, false, false, false, false, true},
+    {"gamma range +-180", false, false, false, false, false, false, true},
+    {"all at once", true, true, true, true, true, true, true},
+};
+
 class CountingBeeper : public Beeper {
  public:
   void Beep() override { ++beeps; }
   int beeps = 0;
-};
-
-class RecordingPlot : public PlotSink {
- public:
-  bool IsShowing() const override { return showing; }
-  void AddNewDataPoint(const CalculationRecord& record) override {
-    last = record;
-    ++points;
-  }
-  bool showing = true;
-  int points = 0;
-  CalculationRecord last;
 };
 
 class CalculationTest : public ::testing::Test {
@@ -138,7 +215,7 @@ class CalculationTest : public ::testing::Test {
 
   CalculatorModel model;
   CountingBeeper beeper;
-  RecordingPlot plot;
+  CountingPlot plot;
 };
 
 }  // namespace Lodema::DispatchTesting

@@ -12,16 +12,22 @@
 
 namespace Lodema {
 
+// A stereonet that counts the records it is handed and keeps the last.
 class CountingPlot : public PlotSink {
  public:
-  bool IsShowing() const override { return true; }
-  void AddNewDataPoint(const CalculationRecord&) override { ++points; }
+  bool IsShowing() const override { return showing; }
+  void AddNewDataPoint(const CalculationRecord& record) override {
+    last = record;
+    ++points;
+  }
   void SetStereoOptions(const std::array<bool, 4>& used, const std::string& title) override {
     windowsUsed = used;
     caption = title;
   }
   void SetStereoNotation(const OrientGeometry::Notation& output) override { notation = output; }
+  bool showing = true;
   int points = 0;
+  CalculationRecord last;
   std::array<bool, 4> windowsUsed{};
   std::string caption;
   OrientGeometry::Notation notation;

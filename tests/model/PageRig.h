@@ -9,16 +9,11 @@
 #include <memory>
 #include <string>
 
-#include "tests/batch/FakePlatform.h"
-#include "model/FilePage.h"
 #include "model/CalculatorModel.h"
+#include "model/FilePage.h"
+#include "tests/batch/FakePlatform.h"
 
 namespace Lodema::testing {
-
-class ShowingPlot : public PlotSink {
- public:
-  bool IsShowing() const override { return true; }
-};
 
 // One main window model with its file page and scripted services.
 class PageRig {

@@ -123,13 +123,5 @@ TEST_F(ModelTest, AngleResultsUseTheMeasuredAngleCaption) {
   EXPECT_EQ(ResultCaptions(4), "-,angle,-");
 }
 
-TEST_F(ModelTest, PlaneSolutionFrameOf19) {
-  model.SelectCalculation(19);
-  EXPECT_EQ(C().resultFrames[1].caption, "  Plane solution");
-  EXPECT_EQ(C().fileOutputOptions[7].caption, "Solution of Plane containing line");
-  model.SelectCalculation(21);
-  EXPECT_EQ(C().resultFrames[1].caption, "  Reference plane solution");
-}
-
 }  // namespace
 }  // namespace Lodema

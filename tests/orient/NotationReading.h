@@ -5,7 +5,7 @@
 // way. Lodema itself reads and writes the windows box by box (calc/).
 #pragma once
 
-#include <cstdlib>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -29,32 +29,20 @@ struct OrientationTexts {
   std::string sense;
 };
 
-enum class ReadFailure { kNone, kAngle, kDirection, kSense };
-
-// An orientation read from text, in radians, or which text failed.
-struct OrientationReading {
-  Orientation value;
-  ReadFailure failure = ReadFailure::kNone;
-  bool ok() const { return failure == ReadFailure::kNone; }
-};
-
 inline const std::string& FieldOrEmpty(std::span<const std::string> fields, std::size_t index) {
   static const std::string kEmpty;
   return index < fields.size() ? fields[index] : kEmpty;
 }
 
 // Reads a plane typed in plane convention 1-6 (PlaneConvention) and
-// direction notation (DirectionNotation): a quadrant bearing is turned into
-// an azimuth, a strike into the dip direction (with its sense in conventions
-// 3 and 4, by the right-hand rule in 5 and 6). Ranges are not checked.
-inline OrientationReading ReadPlaneText(const OrientationTexts& texts, int planeConvention,
-                                        int directionNotation, DecimalMark localeMark) {
-  OrientationReading reading;
+// direction notation (DirectionNotation), in radians, or nothing when a
+// text cannot be read: a quadrant bearing is turned into an azimuth, a
+// strike into the dip direction (with its sense in conventions 3 and 4, by
+// the right-hand rule in 5 and 6). Ranges are not checked.
+inline std::optional<Orientation> ReadPlaneText(const OrientationTexts& texts, int planeConvention,
+                                                int directionNotation, DecimalMark localeMark) {
   const auto dip = NumberText::TryTextToDouble(texts.angle, localeMark);
-  if (!dip) {
-    reading.failure = ReadFailure::kAngle;
-    return reading;
-  }
+  if (!dip) return std::nullopt;
   std::string direction = texts.direction;
   if (AzimuthStyleFromCode(directionNotation) == AzimuthStyle::kQuadrant) {
     direction = QuadrantToAzimuthText(direction, localeMark).value_or("");
@@ -62,43 +50,27 @@ inline OrientationReading ReadPlaneText(const OrientationTexts& texts, int plane
   const PlaneNotation notation = PlaneNotationFromCode(planeConvention);
   if (HasSenseLetters(notation)) {
     const std::string_view sense = TrimBlanks(texts.sense);
-    if (!sense.empty() && !IsCompassPointText(sense)) {
-      reading.failure = ReadFailure::kSense;
-      return reading;
-    }
+    if (!sense.empty() && !IsCompassPointText(sense)) return std::nullopt;
     direction = StrikeAndSenseToDipDirectionText(direction, sense, localeMark).value_or("");
   } else if (UsesRightHandRule(notation)) {
     direction = StrikeAndSenseToDipDirectionText(direction, "", localeMark).value_or("");
   }
   const auto dipDirection = NumberText::TryTextToDouble(direction, localeMark);
-  if (!dipDirection) {
-    reading.failure = ReadFailure::kDirection;
-    return reading;
-  }
-  reading.value = {DegreesToRadians(*dip), DegreesToRadians(*dipDirection)};
-  return reading;
+  if (!dipDirection) return std::nullopt;
+  return Orientation{DegreesToRadians(*dip), DegreesToRadians(*dipDirection)};
 }
 
 // Reads a line (plunge, trend) in the given direction notation.
-inline OrientationReading ReadLineText(const OrientationTexts& texts, int directionNotation,
-                                       DecimalMark localeMark) {
-  OrientationReading reading;
+inline std::optional<Orientation> ReadLineText(const OrientationTexts& texts, int directionNotation,
+                                               DecimalMark localeMark) {
   const auto plunge = NumberText::TryTextToDouble(texts.angle, localeMark);
-  if (!plunge) {
-    reading.failure = ReadFailure::kAngle;
-    return reading;
-  }
-  const std::string direction =
+  const auto trend = NumberText::TryTextToDouble(
       AzimuthStyleFromCode(directionNotation) == AzimuthStyle::kQuadrant
           ? QuadrantToAzimuthText(texts.direction, localeMark).value_or("")
-          : texts.direction;
-  const auto trend = NumberText::TryTextToDouble(direction, localeMark);
-  if (!trend) {
-    reading.failure = ReadFailure::kDirection;
-    return reading;
-  }
-  reading.value = {DegreesToRadians(*plunge), DegreesToRadians(*trend)};
-  return reading;
+          : texts.direction,
+      localeMark);
+  if (!plunge || !trend) return std::nullopt;
+  return Orientation{DegreesToRadians(*plunge), DegreesToRadians(*trend)};
 }
 
 // The texts of a plane or line from its fields in entry order: the order of
@@ -130,61 +102,53 @@ inline OrientationTexts LineTextsFromFields(std::span<const std::string> fields,
   return {f0, f1, ""};
 }
 
-// Line order * 10 + plane notation, negative for quadrant bearings: one
-// number for a test's loops over every output notation.
-inline int CombineConventionCode(int planeConvention, int lineConvention, int quadrantFlag) {
-  const int code = lineConvention * 10 + planeConvention;
-  return quadrantFlag == 1 ? -code : code;
+// A direction in degrees as an azimuth or a quadrant bearing; "" when the
+// text cannot be read.
+inline std::string DirectionText(std::string_view degrees, bool quadrant, DecimalMark localeMark) {
+  return quadrant ? AzimuthToQuadrantText(degrees, localeMark) : FormatAzimuthText(degrees);
 }
 
-// A direction (kind 0), plane (kind 1) or line (any other kind) in combined
-// code `code`: first is the dip or plunge already formatted, separator goes
-// between the fields, azimuth is the dip direction or trend in degrees.
-// Unreadable azimuth text, or a plane convention other than 1-6, gives "".
-inline std::string FormatOrientationText(std::string_view first, std::string_view separator,
-                                         std::string_view azimuth, int kind, int code,
-                                         DecimalMark localeMark) {
-  const int convention = std::abs(code % 10);
-  const bool quadrant = code < 0;
-  const auto direction = [&](std::string_view degrees) {
-    return quadrant ? AzimuthToQuadrantText(degrees, localeMark) : FormatAzimuthText(degrees);
-  };
-  const std::string sep(separator);
-  const std::string firstText(first);
-
-  if (kind == 0) return direction(azimuth);
-
-  if (kind == 1) {
-    if (convention < 1 || convention > 6) return "";
-    std::string az;
-    std::string sense;
-    if (convention > 2) {
-      if (!NumberText::TryTextToDouble(azimuth, localeMark)) return "";
-      StrikeAndSense split = DipDirectionToStrikeAndSense(azimuth, localeMark);
-      az = quadrant ? AzimuthToQuadrantText(split.strike, localeMark) : split.strike;
-      sense = split.sense;
-    } else {
-      az = direction(azimuth);
-    }
-    if (az.empty()) return "";
-    switch (convention) {
-      case 1:
-      case 5:
-        return firstText + sep + az;
-      case 2:
-      case 6:
-        return az + sep + firstText;
-      case 3:
-        return az + sep + firstText + sense;
-      default:  // 4
-        return firstText + sense + sep + az;
-    }
+// A plane in plane convention 1-6: dip is already formatted, separator goes
+// between the fields, dipDirection is in degrees. Unreadable text, or a
+// convention other than 1-6, gives "".
+inline std::string FormatPlaneText(std::string_view dip, std::string_view separator,
+                                   std::string_view dipDirection, int convention, bool quadrant,
+                                   DecimalMark localeMark) {
+  if (convention < 1 || convention > 6) return "";
+  std::string direction;
+  std::string sense;
+  if (convention > 2) {
+    if (!NumberText::TryTextToDouble(dipDirection, localeMark)) return "";
+    const StrikeAndSense split = DipDirectionToStrikeAndSense(dipDirection, localeMark);
+    direction = quadrant ? AzimuthToQuadrantText(split.strike, localeMark) : split.strike;
+    sense = split.sense;
+  } else {
+    direction = DirectionText(dipDirection, quadrant, localeMark);
   }
+  if (direction.empty()) return "";
+  const std::string sep(separator);
+  switch (convention) {
+    case 1:
+    case 5:
+      return std::string(dip) + sep + direction;
+    case 2:
+    case 6:
+      return direction + sep + std::string(dip);
+    case 3:
+      return direction + sep + std::string(dip) + sense;
+    default:  // 4
+      return std::string(dip) + sense + sep + direction;
+  }
+}
 
-  const std::string az = direction(azimuth);
-  if (az.empty()) return "";
-  const bool trendFirst = code > 10 || code < -10;
-  return trendFirst ? az + sep + firstText : firstText + sep + az;
+// A line, plunge or trend first.
+inline std::string FormatLineText(std::string_view plunge, std::string_view separator,
+                                  std::string_view trend, bool trendFirst, bool quadrant,
+                                  DecimalMark localeMark) {
+  const std::string direction = DirectionText(trend, quadrant, localeMark);
+  if (direction.empty()) return "";
+  const std::string sep(separator);
+  return trendFirst ? direction + sep + std::string(plunge) : std::string(plunge) + sep + direction;
 }
 
 }  // namespace OrientGeometry::testing

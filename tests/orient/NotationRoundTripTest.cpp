@@ -1,12 +1,18 @@
 // SPDX-License-Identifier: MIT
 // Every input notation -> record -> every output notation -> record, for
 // planes and lines, azimuth and quadrant bearings, "." and "," decimals.
-
+// And seeded random text through every notation parser and formatter:
+// nothing may crash, hang, or produce "nan", and results stay within their
+// ranges.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cctype>
+#include <cfloat>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -35,11 +41,11 @@ std::string Direction(double azimuth, bool quadrant, DecimalMark comma) {
 }
 
 // Expects the reading to hold (angle, azimuth) in degrees; 0 and 360 are one azimuth.
-void ExpectReading(const OrientationReading& r, double angle, double azimuth,
+void ExpectReading(const std::optional<Orientation>& r, double angle, double azimuth,
                    const std::string& where) {
-  ASSERT_TRUE(r.ok()) << where;
-  EXPECT_NEAR(RadiansToDegrees(r.value.angle), angle, kDegTol) << where;
-  const double gap = std::fmod(std::fabs(RadiansToDegrees(r.value.azimuth) - azimuth), 360.0);
+  ASSERT_TRUE(r) << where;
+  EXPECT_NEAR(RadiansToDegrees(r->angle), angle, kDegTol) << where;
+  const double gap = std::fmod(std::fabs(RadiansToDegrees(r->azimuth) - azimuth), 360.0);
   EXPECT_NEAR(std::min(gap, 360.0 - gap), 0.0, kDegTol) << where;
 }
 
@@ -93,18 +99,17 @@ TEST(NotationRoundTrip, Planes) {
             const std::string where = "in " + std::to_string(inConv) + (inQuad ? "q " : " ") +
                                       typed[0] + "|" + typed[1] +
                                       (comma == DecimalMark::kComma ? " comma" : "");
-            const OrientationReading in =
+            const std::optional<Orientation> in =
                 ReadPlaneText(PlaneTextsFromFields(typed, inConv), inConv, inQuad, comma);
             ExpectReading(in, dip, dd, where);
-            if (!in.ok()) continue;
-            const std::string dipText = Degrees(RadiansToDegrees(in.value.angle), comma);
-            const std::string ddText = Degrees(RadiansToDegrees(in.value.azimuth), comma);
+            if (!in) continue;
+            const std::string dipText = Degrees(RadiansToDegrees(in->angle), comma);
+            const std::string ddText = Degrees(RadiansToDegrees(in->azimuth), comma);
 
             for (int outConv = 1; outConv <= 6; ++outConv) {
               for (int outQuad = 0; outQuad <= 1; ++outQuad) {
-                const int code = CombineConventionCode(outConv, 0, outQuad);
                 const std::string text =
-                    FormatOrientationText(dipText, "/", ddText, 1, code, comma);
+                    FormatPlaneText(dipText, "/", ddText, outConv, outQuad == 1, comma);
                 Fields f = SplitText(text, "/");
                 if (outConv == 3)
                   f = {f[0], NumberAndSense(f[1], comma)[0], NumberAndSense(f[1], comma)[1]};
@@ -112,7 +117,7 @@ TEST(NotationRoundTrip, Planes) {
                   f = {NumberAndSense(f[0], comma)[0], NumberAndSense(f[0], comma)[1], f[1]};
                 ExpectReading(
                     ReadPlaneText(PlaneTextsFromFields(f, outConv), outConv, outQuad, comma), dip,
-                    dd, where + " -> " + std::to_string(code) + ": " + text);
+                    dd, where + " -> " + std::to_string(outConv) + ": " + text);
               }
             }
           }
@@ -132,26 +137,143 @@ TEST(NotationRoundTrip, Lines) {
             if (inOrder == 1) std::swap(typed[0], typed[1]);
             const std::string where =
                 "in " + std::to_string(inOrder) + (inQuad ? "q " : " ") + typed[0] + "|" + typed[1];
-            const OrientationReading in =
+            const std::optional<Orientation> in =
                 ReadLineText(LineTextsFromFields(typed, inOrder), inQuad, comma);
             ExpectReading(in, plunge, trend, where);
-            if (!in.ok()) continue;
+            if (!in) continue;
 
             for (int outOrder = 0; outOrder <= 1; ++outOrder) {
               for (int outQuad = 0; outQuad <= 1; ++outQuad) {
-                const int code = CombineConventionCode(1, outOrder, outQuad);
-                const std::string text = FormatOrientationText(
-                    Degrees(RadiansToDegrees(in.value.angle), comma), ";",
-                    Degrees(RadiansToDegrees(in.value.azimuth), comma), 2, code, comma);
+                const std::string text =
+                    FormatLineText(Degrees(RadiansToDegrees(in->angle), comma), ";",
+                                   Degrees(RadiansToDegrees(in->azimuth), comma), outOrder == 1,
+                                   outQuad == 1, comma);
                 ExpectReading(ReadLineText(LineTextsFromFields(SplitText(text, ";"), outOrder),
                                            outQuad, comma),
-                              plunge, trend, where + " -> " + std::to_string(code) + ": " + text);
+                              plunge, trend, where + " -> " + text);
               }
             }
           }
         }
       }
     }
+  }
+}
+
+// Characters that steer the parsers, plus a few hostile ones.
+const std::string kAlphabet =
+    std::string("0123456789012345.,.,+-eENSEWnsewX '#/;\t\r\n") + '\x1b' + '\0' + "\xff\x80";
+
+std::string RandomText(std::mt19937& rng) {
+  std::uniform_int_distribution<int> lengthPick(0, 12);
+  int length = lengthPick(rng);
+  if (length == 12) length = std::uniform_int_distribution<int>(12, 600)(rng);
+  std::uniform_int_distribution<std::size_t> charPick(0, kAlphabet.size() - 1);
+  std::string text;
+  for (int i = 0; i < length; ++i) text += kAlphabet[charPick(rng)];
+  return text;
+}
+
+// A readable azimuth in degrees, or "".
+void ExpectAzimuthOrEmpty(const std::string& text, const std::string& input) {
+  if (text.empty()) return;
+  const auto value = NumberText::TryTextToDouble(text, DecimalMark::kPoint);
+  ASSERT_TRUE(value.has_value()) << '"' << input << "\" gave \"" << text << '"';
+  EXPECT_GE(*value, 0.0) << input;
+  EXPECT_LE(*value, 360.0) << input;
+}
+
+void ExpectNoNan(const std::string& text, const std::string& input) {
+  EXPECT_EQ(text.find("nan"), std::string::npos) << input;
+  EXPECT_EQ(text.find("inf"), std::string::npos) << input;
+}
+
+TEST(NotationFuzz, RandomTextThroughEveryParser) {
+  std::mt19937 rng(20240611u);
+  for (int round = 0; round < 20000; ++round) {
+    const std::string a = RandomText(rng);
+    const std::string b = RandomText(rng);
+    const DecimalMark comma = (round & 1) != 0 ? DecimalMark::kComma : DecimalMark::kPoint;
+
+    EXPECT_TRUE(std::isfinite(NumberText::TextToDouble(a, comma))) << a;
+    const int places = NumberText::CountDecimalPlaces(a);
+    EXPECT_GE(places, 0);
+    EXPECT_LE(places, static_cast<int>(a.size()));
+    NumberText::IsNumberText(a);
+
+    ExpectAzimuthOrEmpty(QuadrantToAzimuthText(a, comma).value_or(""), a);
+    ExpectAzimuthOrEmpty(StrikeAndSenseToDipDirectionText(a, b, comma).value_or(""), a + "|" + b);
+    IsCompassPointText(a);
+    if (const std::optional<SuffixSplit> split = SplitCompassSuffix(a)) {
+      EXPECT_LE(split->number.size(), a.size());
+    }
+
+    const std::string quadrant = AzimuthToQuadrantText(a, comma);
+    ExpectNoNan(quadrant, a);
+    if (!quadrant.empty()) {
+      EXPECT_TRUE(quadrant[0] == 'N' || quadrant[0] == 'S') << a;
+    }
+    ExpectNoNan(FormatAzimuthText(a), a);
+    const StrikeAndSense ss = DipDirectionToStrikeAndSense(a, comma);
+    ExpectNoNan(ss.strike, a);
+    for (int convention = 0; convention <= 7; ++convention) {
+      ExpectNoNan(FormatPlaneText(b, "/", a, convention, round % 2 == 1, comma), a);
+    }
+    ExpectNoNan(FormatLineText(b, "/", a, round % 3 == 1, round % 2 == 1, comma), a);
+
+    // Field splitting always moves forward and ends.
+    const std::string delimiters = round % 4 == 0 ? " " : (round % 4 == 1 ? "" : b.substr(0, 3));
+    int position = round % 3 - 1;  // also below 1
+    std::size_t calls = 0;
+    while (static_cast<std::size_t>(std::max(position, 1)) <= a.size()) {
+      const Token t = ReadNextField(a, position, delimiters);
+      ASSERT_GT(t.position, std::max(position, 1)) << "no progress splitting \"" << a << '"';
+      position = t.position;
+      ASSERT_LE(++calls, a.size() + 1);
+    }
+
+    const std::optional<Orientation> plane =
+        ReadPlaneText({a, b, b.substr(0, 2)}, round % 6 + 1, round % 2, comma);
+    if (plane) {
+      EXPECT_TRUE(std::isfinite(plane->angle) && std::isfinite(plane->azimuth)) << a;
+    }
+    ReadLineText({b, a, ""}, round % 2, comma);
+  }
+}
+
+TEST(NotationFuzz, RandomDoublesThroughFormatters) {
+  std::mt19937_64 rng(7u);
+  const double extremes[] = {0.0,      -0.0,    INFINITY,     -INFINITY, NAN,   DBL_MAX,
+                             -DBL_MAX, DBL_MIN, DBL_TRUE_MIN, 1e300,     -1e300};
+  for (int round = 0; round < 20000; ++round) {
+    double v;
+    if (round < static_cast<int>(std::size(extremes))) {
+      v = extremes[round];
+    } else {
+      const std::uint64_t bits = rng();
+      std::memcpy(&v, &bits, sizeof v);
+    }
+    const std::string text = NumberText::FormatGeneral(v, round % 2 ? ',' : '.');
+    ExpectNoNan(text, std::to_string(round));
+    // 15 digits of DBL_MAX round above it, so the very largest are left out.
+    if (std::isfinite(v) && std::fabs(v) >= DBL_MIN && std::fabs(v) < 1e308) {
+      const auto back = NumberText::TryTextToDouble(
+          text, round % 2 != 0 ? DecimalMark::kComma : DecimalMark::kPoint);
+      ASSERT_TRUE(back.has_value()) << text;
+      EXPECT_LE(std::fabs(*back - v), std::fabs(v) * 1e-14) << text;
+    }
+    const double r = NumberText::RoundHalfEven(v);
+    if (std::isfinite(v)) {
+      EXPECT_EQ(r, std::floor(r));
+      EXPECT_LE(std::fabs(r - v), 0.5);
+    }
+    ExpectNoNan(FormatAzimuthText(v), text);
+    ExpectNoNan(RadiansToWholeDegreesText(v), text);
+    ExpectAzimuthOrEmpty(
+        QuadrantToAzimuthText("N" + text + "E",
+                              round % 2 != 0 ? DecimalMark::kComma : DecimalMark::kPoint)
+            .value_or(""),
+        text);
   }
 }
 

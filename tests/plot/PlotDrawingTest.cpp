@@ -270,28 +270,21 @@ struct LegendRow {
 };
 
 TEST(DrawLegend, RowsForShownKindsWithData) {
+  const PlotRecord planesAB = Record({{2, 1, 1, 0}, {1, 1, 1, 0}, {1, 1, 1, 0}});
+  const std::array<bool, kKindCount> all{true, true, true, true, true};
+  // clang-format off
   const LegendRow rows[] = {
-      {"line result, planes A B as circles",
-       Record({{2, 1, 1, 0}, {1, 1, 1, 0}, {1, 1, 1, 0}}),
-       {true, true, true, true, true},
-       true,
+      {"line result, planes A B as circles", planesAB, all, true,
        {{720, Op::kBox}, {608, Op::kLine}, {496, Op::kLine}}},
-      {"planes as poles: symbols",
-       Record({{2, 1, 1, 0}, {1, 1, 1, 0}, {1, 1, 1, 0}}),
-       {true, true, true, true, true},
-       false,
+      {"planes as poles: symbols", planesAB, all, false,
        {{720, Op::kBox}, {608, Op::kCircle}, {496, Op::kCircle}}},
-      {"Result hidden",
-       Record({{2, 1, 1, 0}, {1, 1, 1, 0}, {1, 1, 1, 0}}),
-       {false, true, true, true, true},
-       true,
+      {"Result hidden", planesAB, {false, true, true, true, true}, true,
        {{608, Op::kLine}, {496, Op::kLine}}},
       {"cones drawn as curves",
        Record({{0, 0, 0, 0}, {6, 70, 10, 30}, {6, 50, 200, 40}, {2, 1, 1, 0}, {6, 80, 100, 20}}),
-       {true, true, true, true, true},
-       true,
-       {{608, Op::kLine}, {496, Op::kLine}, {384, Op::kBox}, {272, Op::kLine}}},
+       all, true, {{608, Op::kLine}, {496, Op::kLine}, {384, Op::kBox}, {272, Op::kLine}}},
   };
+  // clang-format on
   for (const LegendRow& row : rows) {
     PlotStore store;
     IgnoreAll question;

@@ -135,22 +135,16 @@ struct MismatchRow {
 };
 
 TEST(PlotStore, TypeMismatchQuestionAndEachAnswer) {
+  // clang-format off
   const MismatchRow rows[] = {
       {"abort: unchanged", {MismatchAnswer::kAbort}, 1, {2, false, true}, kTypePlane, 2},
       {"retry: only the new block", {MismatchAnswer::kRetry}, 1, {0, true, true}, kTypeLine, 0},
       {"ignore: asked per differing kind, stored under the old types",
-       {MismatchAnswer::kIgnore, MismatchAnswer::kIgnore},
-       2,
-       {2, true, true},
-       kTypePlane,
-       2},
+       {MismatchAnswer::kIgnore, MismatchAnswer::kIgnore}, 2, {2, true, true}, kTypePlane, 2},
       {"ignore then abort",
-       {MismatchAnswer::kIgnore, MismatchAnswer::kAbort},
-       2,
-       {2, false, true},
-       kTypePlane,
-       2},
+       {MismatchAnswer::kIgnore, MismatchAnswer::kAbort}, 2, {2, false, true}, kTypePlane, 2},
   };
+  // clang-format on
   for (const MismatchRow& row : rows) {
     PlotStore store;
     ScriptedQuestion question;
@@ -166,16 +160,6 @@ TEST(PlotStore, TypeMismatchQuestionAndEachAnswer) {
     EXPECT_EQ(store.TypeCode(kResult), row.resultType) << row.name;
     EXPECT_EQ(store.RetainedCount(), row.retained) << row.name;
   }
-}
-
-TEST(PlotStore, MismatchQuestionText) {
-  EXPECT_STREQ(kTypeMismatchText,
-               "The type of plotted data from this calculation is different to that already "
-               "retained in the plot!\r\n"
-               "1. Retry with a new, cleared plot (best option);\r\n"
-               "2. Abort the new results and try changing the calculation; or\r\n"
-               "3. Ignore and include this data in the current plot (with unpredictable "
-               "results)?");
 }
 
 // Sets are appended without copying the store; many retentions keep every
@@ -213,19 +197,15 @@ TEST(PlotStore, SetsKeptAcrossChunksThroughClearsAndRetains) {
     std::vector<Step> steps;
     bool clearAllFirst;
   };
+  // clang-format off
   const Case cases[] = {
-      {"lines: two fields a set",
-       2,
-       0,
-       {{20000, 0}, {0, 3000}, {9000, 1}, {0, 8000}, {3000, 0}},
-       false},
-      {"seven fields a set, cleared back into the chunk before and retained across its end",
-       6,
-       2,
-       {{2400, 0}, {0, 100}, {1000, 0}, {0, 1}, {1, 0}},
-       false},
+      {"lines: two fields a set", 2, 0,
+       {{20000, 0}, {0, 3000}, {9000, 1}, {0, 8000}, {3000, 0}}, false},
+      {"seven fields a set, cleared back into the chunk before and retained across its end", 6, 2,
+       {{2400, 0}, {0, 100}, {1000, 0}, {0, 1}, {1, 0}}, false},
       {"cleared and filled again", 2, 1, {{9000, 0}, {0, 9000}, {7000, 0}}, true},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     PlotStore store;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
-// A workbook on the file page: its sheets are listed, the chosen one is
-// previewed and run, and one that cannot be read says why.
+// Sources on the file page: a workbook's sheets are listed and the chosen
+// one previewed and run; a source that cannot be used (a workbook that
+// cannot be read, a file that is no text, a name of no file) says why, and
+// "Start input" does not run it.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -12,9 +14,9 @@
 namespace Lodema {
 namespace {
 
-class WorkbookSourceTest : public ::testing::Test, public testing::PageRig {};
+class InputSourceTest : public ::testing::Test, public testing::PageRig {};
 
-TEST_F(WorkbookSourceTest, ChosenSheetIsPreviewedAndRun) {
+TEST_F(InputSourceTest, ChosenSheetIsPreviewedAndRun) {
   SelectCalculation(15);
   const std::string book = folder.File("in.xlsx");
   ASSERT_TRUE(testing::WriteZip(
@@ -40,7 +42,7 @@ TEST_F(WorkbookSourceTest, ChosenSheetIsPreviewedAndRun) {
   EXPECT_FALSE(page->Controls().sheetList.visible);
 }
 
-TEST_F(WorkbookSourceTest, UnreadableWorkbookIsNotRun) {
+TEST_F(InputSourceTest, UnreadableWorkbookIsNotRun) {
   SelectCalculation(15);
   folder.Write("out.txt", "kept\r\n");
   const std::string book = folder.Write("in.ods", "30\t090\r\n");
@@ -53,7 +55,7 @@ TEST_F(WorkbookSourceTest, UnreadableWorkbookIsNotRun) {
   EXPECT_EQ(Output(), "kept\r\n");
 }
 
-TEST_F(WorkbookSourceTest, SingleResultIsNotSavedIntoAWorkbook) {
+TEST_F(InputSourceTest, SingleResultIsNotSavedIntoAWorkbook) {
   SelectCalculation(15);
   model.SetEntryText(0, "30");
   model.SetEntryText(1, "090");
@@ -62,6 +64,42 @@ TEST_F(WorkbookSourceTest, SingleResultIsNotSavedIntoAWorkbook) {
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text, kWorkbookAppendMessage);
   EXPECT_FALSE(std::filesystem::exists(folder.File("out.xlsx")));
+}
+
+TEST_F(InputSourceTest, BinaryFileIsNotPreviewedOrRun) {
+  SelectCalculation(15);
+  folder.Write("out.txt", "kept\r\n");
+  UseInput(
+      std::string("\x7f"
+                  "ELF\x02\x01\x01\0\0\0\t30\t090\r\n",
+                  20));
+  EXPECT_EQ(page->Controls().sourceProblem, NotTextMessage(folder.File("in.txt")));
+  EXPECT_TRUE(page->Controls().previewGrid.rows.empty());
+  EXPECT_FALSE(StartBatch().sourceOpened);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, "\"" + folder.File("in.txt") + "\" is not a text file.");
+  EXPECT_EQ(Output(), "kept\r\n");
+
+  UseInput("30\t090\r\n");  // a text file next clears the warning
+  EXPECT_EQ(page->Controls().sourceProblem, "");
+  EXPECT_EQ(StartBatch().counts.dataRows, 1);
+}
+
+TEST_F(InputSourceTest, TypedNameOfNoFileClearsThePreview) {
+  SelectCalculation(15);
+  UseInput("30\t090\r\n");
+  ASSERT_EQ(page->Controls().previewGrid.rows.size(), 1u);
+  const std::string missing = folder.File("missing.txt");
+  page->SetInputFileText(0, missing);
+  EXPECT_EQ(page->Controls().sourceProblem, "There is no file \"" + missing + "\".");
+  EXPECT_FALSE(page->Controls().previewGrid.visible);
+  EXPECT_TRUE(page->Controls().previewGrid.rows.empty());
+  EXPECT_FALSE(page->Controls().commandButtons[1].visible);
+  EXPECT_EQ(model.settings().FileIn, "");
+
+  page->SetInputFileText(0, folder.File("in.txt"));
+  EXPECT_EQ(page->Controls().sourceProblem, "");
+  EXPECT_TRUE(page->Controls().commandButtons[1].visible);
 }
 
 }  // namespace

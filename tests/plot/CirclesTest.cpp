@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
+// The curves of the stereonet: great circles of planes and small circles
+// (cones) about a line.
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <random>
 
 #include "orient/LinesInPlanes.h"
 #include "orient/Primitives.h"
 #include "plot/GreatCircle.h"
+#include "plot/SmallCircle.h"
 #include "tests/plot/RecordingSurface.h"
 
 namespace Lodema::Plot {
@@ -17,6 +19,7 @@ using OrientGeometry::kHalfPi;
 using OrientGeometry::kPi;
 using testing::Distance;
 using testing::DistanceToSegment;
+using testing::Op;
 
 constexpr auto kArea = ProjectionType::kEqualArea;
 constexpr auto kAngle = ProjectionType::kEqualAngle;
@@ -122,27 +125,6 @@ TEST(GreatCircleArc, SteepAndOrdinaryPlanesPassThroughTheirLines) {
   }
 }
 
-TEST(GreatCircleArc, RandomLinesInRandomPlanesPlotOnTheirCurves) {
-  std::mt19937 random(42);
-  std::uniform_real_distribution<double> dip(0.0, kHalfPi);
-  std::uniform_real_distribution<double> direction(0.0, 2 * kPi);
-  std::uniform_real_distribution<double> pitch(0.0, kPi);
-  for (const ProjectionType type : {kArea, kAngle}) {
-    for (int i = 0; i < 400; ++i) {
-      const double d = dip(random);
-      const double a = direction(random);
-      const GreatCircleCurve curve = GreatCircleArc(type, d, a);
-      for (int j = 0; j < 10; ++j) {
-        const auto v = LineInPlane(d, a, pitch(random));
-        // The symbol of the line sits at its rounded position.
-        const OrientGeometry::Line line = OrientGeometry::DirectionCosinesToLine(v);
-        const PlotPoint exact = ProjectDirectionExact(type, line.angle, line.azimuth);
-        ASSERT_LE(DistanceToCurve(curve, exact), kOnCurve) << d << " " << a;
-      }
-    }
-  }
-}
-
 // The line at a pitch in a plane, as the pitch calculation gives it, plots
 // on the plane's curve (the old three-point arc missed it by up to 20 units
 // at a dip of 56, and snapping moved planes of 87-90 degrees).
@@ -173,10 +155,10 @@ TEST(DrawGreatCircle, DrawsEachFormAndResetsThePen) {
   struct Row {
     const char* name;
     double dip;
-    testing::Op op;
-  } rows[] = {{"horizontal: primitive", 0, testing::Op::kCircle},
-              {"vertical: diameter", 90, testing::Op::kLine},
-              {"ordinary equal angle: arc", 40, testing::Op::kArc}};
+    Op op;
+  } rows[] = {{"horizontal: primitive", 0, Op::kCircle},
+              {"vertical: diameter", 90, Op::kLine},
+              {"ordinary equal angle: arc", 40, Op::kArc}};
   for (const Row& row : rows) {
     testing::RecordingSurface surface;
     surface.SetPen({{1, 2, 3}, 2, LineStyle::kDash, PenMode::kInvert});
@@ -189,6 +171,75 @@ TEST(DrawGreatCircle, DrawsEachFormAndResetsThePen) {
     EXPECT_EQ(surface.pen(), (Pen{{1, 2, 3}, 1, LineStyle::kSolid, PenMode::kCopy})) << row.name;
     EXPECT_EQ(surface.fill(), (Fill{true, {9, 9, 9}})) << row.name;
   }
+}
+
+struct ConeRow {
+  const char* name;
+  ProjectionType type;
+  double axisPlunge;  // degrees
+  double axisTrend;
+  double cone;
+  std::size_t strokes;
+};
+
+TEST(SmallCircleStrokes, BreaksOnlyWhereTheConeLeavesTheLowerHemisphere) {
+  const ConeRow rows[] = {
+      {"steep axis, narrow cone: one closed stroke", kArea, 70, 40, 15, 1},
+      {"same, equal angle", kAngle, 70, 40, 15, 1},
+      {"vertical axis", kArea, 90, 0, 30, 1},
+      {"cone above the horizontal: two strokes", kArea, 10, 120, 30, 2},
+      {"same, equal angle", kAngle, 10, 120, 30, 2},
+      {"horizontal axis, wide cone", kArea, 0, 0, 60, 2},
+  };
+  for (const ConeRow& row : rows) {
+    const double axisPlunge = DegreesToRadians(row.axisPlunge);
+    const double axisTrend = DegreesToRadians(row.axisTrend);
+    const double cone = DegreesToRadians(row.cone);
+    const auto strokes = SmallCircleStrokes(row.type, axisPlunge, axisTrend, cone, 100);
+    ASSERT_EQ(strokes.size(), row.strokes) << row.name;
+    std::size_t points = 0;
+    const auto axis = OrientGeometry::LineToDirectionCosines(axisPlunge, axisTrend);
+    for (const auto& stroke : strokes) {
+      points += stroke.size();
+      for (std::size_t i = 1; i < stroke.size(); ++i) {
+        EXPECT_LE(Distance(stroke[i - 1], stroke[i]), kStrokeBreakDistance) << row.name;
+      }
+      for (const PlotPoint& p : stroke) {
+        // Each point is at the cone angle from the axis (or its opposite).
+        const auto line = UnprojectPosition(row.type, p.x, p.y);
+        const auto v = OrientGeometry::LineToDirectionCosines(line);
+        const double cosine =
+            std::abs(v.north * axis.north + v.east * axis.east + v.down * axis.down);
+        EXPECT_NEAR(cosine, std::cos(cone), 1e-9) << row.name;
+      }
+    }
+    if (row.strokes == 1) {
+      EXPECT_EQ(points, 101u) << row.name;  // closed: the first point again at the end
+      EXPECT_EQ(strokes[0].front(), strokes[0].back()) << row.name;
+    } else {
+      EXPECT_EQ(points, 100u) << row.name;
+    }
+  }
+}
+
+TEST(SmallCircleDraw, NothingForNoPoints) {
+  testing::RecordingSurface surface;
+  SmallCircleDraw(surface, kArea, 1.0, 1.0, 0.3, Pen{}, 0);
+  EXPECT_TRUE(surface.drawn.empty());
+}
+
+TEST(SmallCircleDraw, PenOfTheKindThenResetState) {
+  testing::RecordingSurface surface;
+  surface.SetFill({true, {1, 1, 1}});
+  const Pen pen{{0, 0, 128}, 1, LineStyle::kSolid, PenMode::kCopy};
+  SmallCircleDraw(surface, kArea, DegreesToRadians(10), DegreesToRadians(120), DegreesToRadians(30),
+                  pen);
+  const auto lines = surface.Of(Op::kPolyline);
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0].pen, pen);
+  EXPECT_FALSE(lines[0].fill.solid);
+  EXPECT_EQ(surface.fill(), (Fill{true, {1, 1, 1}}));
+  EXPECT_EQ(surface.pen().width, 1);
 }
 
 }  // namespace

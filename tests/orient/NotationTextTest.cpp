@@ -1,9 +1,15 @@
 // SPDX-License-Identifier: MIT
+// Notation texts read (compass points, quadrant bearings, strikes and
+// senses, data fields) and written (azimuths, bearings, strikes).
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
+#include "orient/Primitives.h"
+#include "orient/TextFormatting.h"
 #include "orient/TextParsing.h"
 
 namespace {
@@ -12,6 +18,7 @@ using namespace OrientGeometry;
 
 constexpr DecimalMark kPoint = DecimalMark::kPoint;
 constexpr DecimalMark kComma = DecimalMark::kComma;
+const double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 TEST(CompassPointAzimuth, TableAndOtherTexts) {
   const std::pair<const char*, int> rows[] = {{"ne", 45}, {"N", 360},   {"NNE", 23}, {"ESE", 113},
@@ -25,18 +32,24 @@ TEST(CompassPointAzimuth, TableAndOtherTexts) {
   }
 }
 
+// A text, the decimal mark it is read or written with, and what it becomes.
+struct Conversion {
+  const char* text;
+  DecimalMark comma;
+  const char* converted;
+};
+
 TEST(QuadrantToAzimuthText, BearingsOfEveryQuadrant) {
-  const struct {
-    const char* text;
-    DecimalMark comma;
-    const char* azimuth;
-  } rows[] = {{"N30E", kPoint, "30"},        {"N30W", kPoint, "330"},   {"S30E", kPoint, "150"},
-              {"S30W", kPoint, "210"},       {"E30N", kPoint, "60"},    {"E30S", kPoint, "120"},
-              {"W30N", kPoint, "300"},       {"W30S", kPoint, "240"},   {"N 30 E", kPoint, "30"},
-              {"N100E", kPoint, "100"},      {"n30e", kPoint, "30"},    {"N0E", kPoint, "0"},
-              {"S0W", kPoint, "180"},        {"N90W", kPoint, "270"},   {"N22,5E", kPoint, "22.5"},
-              {"S12.25W", kComma, "192.25"}, {"N30E   ", kPoint, "30"}, {"N,5E", kPoint, "0.5"}};
-  for (const auto& r : rows) EXPECT_EQ(QuadrantToAzimuthText(r.text, r.comma), r.azimuth) << r.text;
+  const Conversion rows[] = {
+      {"N30E", kPoint, "30"},        {"N30W", kPoint, "330"},   {"S30E", kPoint, "150"},
+      {"S30W", kPoint, "210"},       {"E30N", kPoint, "60"},    {"E30S", kPoint, "120"},
+      {"W30N", kPoint, "300"},       {"W30S", kPoint, "240"},   {"N 30 E", kPoint, "30"},
+      {"N100E", kPoint, "100"},      {"n30e", kPoint, "30"},    {"N0E", kPoint, "0"},
+      {"S0W", kPoint, "180"},        {"N90W", kPoint, "270"},   {"N22,5E", kPoint, "22.5"},
+      {"S12.25W", kComma, "192.25"}, {"N30E   ", kPoint, "30"}, {"N,5E", kPoint, "0.5"}};
+  for (const auto& r : rows) {
+    EXPECT_EQ(QuadrantToAzimuthText(r.text, r.comma), r.converted) << r.text;
+  }
 }
 
 // Guards against junk bearings read as numbers (N30'E -> 0, S30#W -> 180, N30NE -> 330).
@@ -154,6 +167,59 @@ TEST(ReadNextField, SplitsDataLines) {
       {"New York\t5", "\t", {"New York", "5"}},
   };
   for (const auto& r : rows) EXPECT_EQ(Fields(r.line, r.delimiters), r.fields) << r.line;
+}
+
+TEST(FormatAzimuthText, ThreeWholeDigitsTwoDecimalsAtMost) {
+  const std::pair<const char*, const char*> rows[] = {
+      {"45", "045"},    {"7", "007"},    {"400", "400"},        {"45.678", "045.67"},
+      {"5,5", "005,5"}, {".5", "000.5"}, {"359,999", "359,99"}, {" 0045 ", "045"},
+      {"-5", "-005"},   {"-0", "000"},   {"abc", ""},           {"", ""},
+      {"-", ""},        {"1.2.3", ""}};
+  for (const auto& [text, formatted] : rows) EXPECT_EQ(FormatAzimuthText(text), formatted) << text;
+  EXPECT_EQ(FormatAzimuthText(22.5, ','), "022,5");
+  EXPECT_EQ(FormatAzimuthText(kNaN), "");
+  EXPECT_EQ(FormatAzimuthText(1e300), "");
+}
+
+// Guards halves-to-even rounding of whole degrees from radians.
+TEST(RadiansToWholeDegreesText, WholeDegreesHalvesToEven) {
+  const auto radiansOf = [](double degrees) { return degrees * kPi / 180.0; };
+  for (double half : {44.5, 45.5, 1.5}) ASSERT_EQ(RadiansToDegrees(radiansOf(half)), half);
+  EXPECT_EQ(RadiansToWholeDegreesText(radiansOf(1.5)), "2");
+  EXPECT_EQ(RadiansToWholeDegreesText(radiansOf(44.5)), "44");
+  EXPECT_EQ(RadiansToWholeDegreesText(-kPi / 6), "-30");
+  EXPECT_EQ(RadiansToWholeDegreesText(kNaN), "0");
+}
+
+TEST(AzimuthToQuadrantText, EveryQuadrantAndBoundary) {
+  const Conversion rows[] = {
+      {"45", kPoint, "N45E"},  {"135", kPoint, "S45E"}, {"180", kPoint, "S0E"},
+      {"225", kPoint, "S45W"}, {"270", kPoint, "N90W"}, {"315", kPoint, "N45W"},
+      {"360", kPoint, "N0W"},  {"0", kPoint, "N0E"},    {"22.5", kComma, "N22,5E"},
+      {"90", kPoint, "N90E"},  {"-45", kPoint, "N45W"}, {" 157.3 ", kPoint, "S22.7E"},
+      {"abc", kPoint, ""},     {"-", kPoint, ""},       {"1e2", kPoint, ""}};
+  for (const auto& r : rows) {
+    EXPECT_EQ(AzimuthToQuadrantText(r.text, r.comma), r.converted) << r.text;
+  }
+}
+
+TEST(DipDirectionToStrikeAndSense, RightHandStrikeAndSenseLetter) {
+  const struct {
+    const char* dipDirection;
+    DecimalMark comma;
+    const char* strike;
+    const char* sense;
+  } rows[] = {{"135", kPoint, "45", "S"},      {"90", kPoint, "360", "E"},
+              {"45.5", kPoint, "315.5", "E"},  {"134.5", kPoint, "44.5", "E"},
+              {"225.5", kPoint, "135.5", "W"}, {"45", kPoint, "315", "N"},
+              {"225", kPoint, "135", "S"},     {"314,5", kComma, "224,5", "N"},
+              {"0", kPoint, "270", "N"},       {"450", kPoint, "360", "E"},
+              {"", kPoint, "000", ""},         {"junk", kPoint, "000", ""}};
+  for (const auto& r : rows) {
+    const StrikeAndSense s = DipDirectionToStrikeAndSense(r.dipDirection, r.comma);
+    EXPECT_EQ(s.strike, r.strike) << r.dipDirection;
+    EXPECT_EQ(s.sense, r.sense) << r.dipDirection;
+  }
 }
 
 }  // namespace
