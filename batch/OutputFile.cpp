@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "batch/OutputFile.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "batch/OutputTargets.h"
@@ -49,43 +50,44 @@ void BufferedLineWriter::WriteLine(std::string_view text) {
 
 void BufferedLineWriter::EndLine() {
   AppendShort(buffer_, kLineEnd);
-  lineEnds_.push_back(buffer_.size());
   if (buffer_.size() >= kFlushThreshold) Flush();
 }
 
-int BufferedLineWriter::WriteLines(std::string_view lines) {
-  int count = 0;
+void BufferedLineWriter::WriteLines(std::string_view lines) {
   while (!lines.empty()) {
     // The lines up to the one that fills the buffer go in at once, then
-    // the buffer is written: where one line at a time would write it.
-    std::size_t taken = 0;
-    bool full = false;
-    while (taken < lines.size() && !full) {
-      std::size_t end = lines.find(kLineEnd, taken);
-      end = end == std::string_view::npos ? lines.size() : end + kLineEnd.size();
-      lineEnds_.push_back(buffer_.size() + end);
-      ++count;
-      taken = end;
-      full = buffer_.size() + taken >= kFlushThreshold;
+    // the buffer is written: where one line at a time would write it. That
+    // line is the first whose CR LF ends at the threshold or past it.
+    std::size_t taken = lines.size();
+    bool full = buffer_.size() + taken >= kFlushThreshold;
+    if (full) {
+      const std::size_t room = kFlushThreshold - std::min(buffer_.size(), kFlushThreshold);
+      const std::size_t end = lines.find(kLineEnd, room - std::min(room, kLineEnd.size()));
+      if (end != std::string_view::npos) taken = end + kLineEnd.size();
     }
     buffer_.append(lines.substr(0, taken));
     lines.remove_prefix(taken);
     if (full) Flush();
   }
-  return count;
 }
 
 void BufferedLineWriter::Flush() {
   if (buffer_.empty()) return;
   const std::size_t written = sink_ ? sink_->Write(buffer_) : 0;
   if (written < buffer_.size()) {
-    for (const std::size_t end : lineEnds_) {
-      if (end > written) ++failedLines_;
+    // Every buffered line ends with CR LF: a line is lost when its end is
+    // past what was written. Counted only here, so that writing costs no
+    // bookkeeping per line.
+    const std::string_view rest =
+        std::string_view(buffer_).substr(written - std::min(written, kLineEnd.size() - 1));
+    for (std::size_t at = rest.find(kLineEnd); at != std::string_view::npos;
+         at = rest.find(kLineEnd, at + kLineEnd.size())) {
+      ++failedLines_;
     }
+    if (!buffer_.ends_with(kLineEnd)) ++failedLines_;
     newFailure_ = true;
   }
   buffer_.clear();
-  lineEnds_.clear();
 }
 
 void BufferedLineWriter::Finish() {
@@ -99,7 +101,6 @@ void BufferedLineWriter::Finish() {
 void BufferedLineWriter::Abandon() {
   if (finished_) return;
   buffer_.clear();
-  lineEnds_.clear();
   finished_ = true;
   if (sink_) sink_->Abandon();
   sink_.reset();

@@ -83,10 +83,9 @@ class BufferedLineWriter {
   // line's text to LineRoom(), then EndLine() (CR LF).
   std::string& LineRoom() { return buffer_; }
   void EndLine();
-  // Appends lines that already end with CR LF, one by one as WriteLine
-  // would (the same flushes, the same count of lines lost on a failure);
-  // returns how many lines there were.
-  int WriteLines(std::string_view lines);
+  // Appends lines that already end with CR LF, as WriteLine would one by
+  // one (the same flushes, the same count of lines lost on a failure).
+  void WriteLines(std::string_view lines);
   // Writes what is buffered.
   void Flush();
   // Flushes and closes the file.
@@ -102,7 +101,6 @@ class BufferedLineWriter {
  private:
   std::unique_ptr<OutputSink> sink_;
   std::string buffer_;
-  std::vector<std::size_t> lineEnds_;  // end offset of each buffered line
   std::int64_t failedLines_ = 0;
   bool newFailure_ = false;
   bool finished_ = false;

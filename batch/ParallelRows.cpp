@@ -109,7 +109,7 @@ class PlotRecorder : public PlotSink, public RetainButton {
 };
 
 struct Block {
-  std::string lines;                  // the block's lines, each ending with '\n'
+  std::string lines;  // the block's lines, each ending with '\n'
   int lineCount = 0;
   std::int64_t linesBefore = 0;  // rows of the source read before this block
   int skippedAtEnd = 0;          // a line too long to keep, which ends the source
@@ -289,8 +289,8 @@ void BatchRunner::RunRowsInParallel(LineReader& reader, const BatchRunRequest& r
         std::string_view lines(block->lines);
         lines.remove_suffix(1);
         const std::size_t start = lines.rfind('\n');
-        lastLine_.assign(
-            NumberText::TrimLeadingSpaces(lines.substr(start == std::string_view::npos ? 0 : start + 1)));
+        lastLine_.assign(NumberText::TrimLeadingSpaces(
+            lines.substr(start == std::string_view::npos ? 0 : start + 1)));
         processedAny_ = true;
       }
       const BatchCounts& done = block->counts;
@@ -301,8 +301,11 @@ void BatchRunner::RunRowsInParallel(LineReader& reader, const BatchRunRequest& r
       counts.uncomputedRows += done.uncomputedRows;
       counts.linesRead += done.linesRead + block->skippedAtEnd;
       counts.dataRows += done.dataRows;
-      for (int i = 0; i < block->lineCount + block->skippedAtEnd; ++i) {
-        progress_->Processed(++displayed);
+      // The counter moves a block at a time: the window repaints it as it
+      // sees fit, and the tool's progress line once a second.
+      if (const int lines = block->lineCount + block->skippedAtEnd; lines > 0) {
+        displayed += lines;
+        progress_->Processed(displayed);
       }
       if (progress_->StopRequested()) {
         counts.stopped = true;

@@ -117,6 +117,7 @@ class RowReader {
   bool ReadAll() {
     in_.record.calculation = s_.calculation;
     in_.geometry.calculation = s_.calculation;
+    if (info_.IsCore()) in_.core.emplace();
     if (!ReadWindowA() || !ReadWindowB() || !ReadWindowC() || !ReadWindowD()) return false;
     if (info_.IsCore()) ApplyCoreConventions();
     in_.hasSection = s_.extraResultShown && s_.apparentDip && Valid(kSectionTrendBox) &&
@@ -323,8 +324,10 @@ class RowReader {
   }
 
   bool ReadWindowD() {
+    // Window D serves the drill-core calculations alone.
+    if (!in_.core) return true;
     Orientation d;
-    CoreInputs& core = in_.core;
+    CoreInputs& core = *in_.core;
     switch (info_.d) {
       case WindowUse::kReferenceLine:
         core.refDirn = s_.referenceDirection;
@@ -360,7 +363,7 @@ class RowReader {
       if (type == kTypeBetaAlpha)
         cells[kBetaColumn] = CorrectBeta(cells[kBetaColumn], info_.IsOrientedCore(), s_.core);
     }
-    CoreInputs& core = in_.core;
+    CoreInputs& core = *in_.core;
     core.calculation = s_.calculation;
     core.coreAxis = in_.geometry.c;
     core.betaA = record.cells[1][kBetaColumn];
@@ -641,7 +644,7 @@ CalcOutcome ComputeRow(const RowInputs& inputs, const RowSchema& schema, bool sc
     manual.Say("Manual solution using stereo only");
     return manual;
   }
-  if (info.IsCore()) return ComputeCore(inputs.core);
+  if (info.IsCore()) return ComputeCore(*inputs.core);
   return ComputeGeometry(inputs.geometry, screenNotes);
 }
 

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -37,7 +38,7 @@ std::string EntryProblemText(int box, const EntryField& field, std::string_view 
 // The typed inputs of one row, radians.
 struct RowInputs {
   GeometryInputs geometry;
-  CoreInputs core;
+  std::optional<CoreInputs> core;  // drill-core calculations only
   CalculationRecord record;  // what the entries give the stereonet
   bool hasSection = false;   // a section trend for the apparent dip was read
   double sectionTrend = 0.0;

@@ -93,11 +93,5 @@ TEST(PreparedLinesTest, SameBytesFlushesAndLostLinesAsOneByOne) {
   }
 }
 
-TEST(PreparedLinesTest, CountsTheLinesItWasGiven) {
-  BufferedLineWriter writer(nullptr);
-  EXPECT_EQ(writer.WriteLines(""), 0);
-  EXPECT_EQ(writer.WriteLines("a\r\n\r\nb\tc\r\n"), 3);
-}
-
 }  // namespace
 }  // namespace Lodema
