@@ -301,11 +301,8 @@ void BatchRunner::RunRowsInParallel(LineReader& reader, const BatchRunRequest& r
       counts.uncomputedRows += done.uncomputedRows;
       counts.linesRead += done.linesRead + block->skippedAtEnd;
       counts.dataRows += done.dataRows;
-      // The counter moves a block at a time: the window repaints it as it
-      // sees fit, and the tool's progress line once a second.
-      if (const int lines = block->lineCount + block->skippedAtEnd; lines > 0) {
-        displayed += lines;
-        progress_->Processed(displayed);
+      for (int i = 0; i < block->lineCount + block->skippedAtEnd; ++i) {
+        progress_->Processed(++displayed);
       }
       if (progress_->StopRequested()) {
         counts.stopped = true;

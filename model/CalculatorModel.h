@@ -134,8 +134,6 @@ class CalculatorModel {
   // A run without result: kNoResultText in the first two boxes, frames 1, 2
   // hidden.
   void WriteNoResult();
-  // 24 and 25: "*Use*", "stereo", "****" and the manual-solution message.
-  void WriteManualSolution();
   // The message panel: a note or hint (empty clears it), or the report of
   // an invalid entry or a failed calculation, which rejects a batch row.
   void SetMessage(const std::string& text);

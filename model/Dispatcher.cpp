@@ -94,7 +94,6 @@ bool Dispatcher::Present(const CalcOutcome& out, const RowResult& result, const 
   m_.noResultShown_ = false;
   m_.controls_.resultFrames[1].visible = result.referenceFrame;
   m_.controls_.resultFrames[2].visible = result.ambiguousFrame;
-  if (schema.info->result == ResultKind::kManualSolution) m_.WriteManualSolution();
   return true;
 }
 

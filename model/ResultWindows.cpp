@@ -59,13 +59,4 @@ void CalculatorModel::WriteNoResult() {
   controls_.resultFrames[2].visible = false;
 }
 
-void CalculatorModel::WriteManualSolution() {
-  HandlerScope scope(*this);
-  noResultShown_ = false;
-  controls_.resultValues[0].caption = "*Use*";
-  controls_.resultValues[1].caption = "stereo";
-  controls_.resultValues[2].caption = "****";
-  SetMessage("Manual solution using stereo only");
-}
-
 }  // namespace Lodema
