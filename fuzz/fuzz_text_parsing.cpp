@@ -55,7 +55,7 @@ void CheckNumbers(std::string_view text) {
     CheckNumberText(OrientGeometry::QuadrantToAzimuthText(text, comma).value_or(""),
                     "QuadrantToAzimuthText");
     CheckFinite(OrientGeometry::AzimuthToQuadrantText(text, comma), "AzimuthToQuadrantText");
-    CheckFinite(OrientGeometry::RadiansToWholeDegreesText(text, comma),
+    CheckFinite(OrientGeometry::RadiansToWholeDegreesText(value.value_or(0.0)),
                 "RadiansToWholeDegreesText");
     const OrientGeometry::StrikeAndSense strike =
         OrientGeometry::DipDirectionToStrikeAndSense(text, comma);
