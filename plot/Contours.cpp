@@ -78,50 +78,36 @@ std::vector<std::array<int, 2>> Segments(const DensityGrid& grid, double level) 
         }
         return inside > 0 && sum / inside >= level;
       };
-      switch (corners) {
+      if (corners == 5 || corners == 10) {  // two opposite corners high
+        if ((corners == 5) == centreAbove()) {
+          segments.push_back({bottom, right});
+          segments.push_back({top, left});
+        } else {
+          segments.push_back({left, bottom});
+          segments.push_back({right, top});
+        }
+        continue;
+      }
+      // The edges the level crosses, alike for a pattern of high corners
+      // and its opposite.
+      switch (std::min(corners, 15 - corners)) {
         case 1:
-        case 14:
           segments.push_back({left, bottom});
           break;
         case 2:
-        case 13:
           segments.push_back({bottom, right});
           break;
         case 3:
-        case 12:
           segments.push_back({left, right});
           break;
         case 4:
-        case 11:
           segments.push_back({right, top});
           break;
         case 6:
-        case 9:
           segments.push_back({bottom, top});
           break;
         case 7:
-        case 8:
           segments.push_back({top, left});
-          break;
-        case 5:  // bottom-left and top-right high
-          if (centreAbove()) {
-            segments.push_back({bottom, right});
-            segments.push_back({top, left});
-          } else {
-            segments.push_back({left, bottom});
-            segments.push_back({right, top});
-          }
-          break;
-        case 10:  // bottom-right and top-left high
-          if (centreAbove()) {
-            segments.push_back({left, bottom});
-            segments.push_back({right, top});
-          } else {
-            segments.push_back({bottom, right});
-            segments.push_back({top, left});
-          }
-          break;
-        default:
           break;
       }
     }
