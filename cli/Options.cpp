@@ -26,37 +26,30 @@ std::optional<int> ParseInt(std::string_view text) {
   return value;
 }
 
-std::optional<ColumnMap> ParseMap(std::string_view text) {
-  ColumnMap map{};
-  std::size_t slot = 0;
-  for (;;) {
-    const std::size_t comma = text.find(',');
-    const std::optional<int> value = ParseInt(text.substr(0, comma));
-    if (!value || *value < kManuallyFixed || slot >= map.size()) return std::nullopt;
-    map[slot++] = *value;
-    if (comma == std::string_view::npos) break;
-    text.remove_prefix(comma + 1);
-  }
-  if (slot != map.size()) return std::nullopt;
-  return map;
-}
-
-// "a,b,c,d": four different column numbers of 1 or more.
-std::optional<std::array<int, 4>> ParseFourColumns(std::string_view text) {
-  std::array<int, 4> columns{};
+// "a,b,...": exactly N comma-separated whole numbers of `minimum` or more.
+template <std::size_t N>
+std::optional<std::array<int, N>> ParseNumberList(std::string_view text, int minimum) {
+  std::array<int, N> numbers{};
   std::size_t k = 0;
   for (;;) {
     const std::size_t comma = text.find(',');
     const std::optional<int> value = ParseInt(text.substr(0, comma));
-    if (!value || *value < 1 || k >= columns.size()) return std::nullopt;
-    columns[k++] = *value;
+    if (!value || *value < minimum || k >= N) return std::nullopt;
+    numbers[k++] = *value;
     if (comma == std::string_view::npos) break;
     text.remove_prefix(comma + 1);
   }
-  if (k != columns.size()) return std::nullopt;
-  for (std::size_t i = 0; i < k; ++i) {
-    for (std::size_t j = i + 1; j < k; ++j) {
-      if (columns[i] == columns[j]) return std::nullopt;
+  if (k != N) return std::nullopt;
+  return numbers;
+}
+
+// "a,b,c,d": four different column numbers of 1 or more.
+std::optional<std::array<int, 4>> ParseFourColumns(std::string_view text) {
+  const std::optional<std::array<int, 4>> columns = ParseNumberList<4>(text, 1);
+  if (!columns) return std::nullopt;
+  for (std::size_t i = 0; i < columns->size(); ++i) {
+    for (std::size_t j = i + 1; j < columns->size(); ++j) {
+      if ((*columns)[i] == (*columns)[j]) return std::nullopt;
     }
   }
   return columns;
@@ -88,12 +81,7 @@ std::string PlainMessage(std::string text) {
   return text;
 }
 
-std::string Quoted(std::string_view text) {
-  std::string quoted("'");
-  quoted += text;
-  quoted += "'";
-  return quoted;
-}
+std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
 
 // A 1-based column number.
 std::string ColumnOption(const char* name, const std::string& text, int& column) {
@@ -104,12 +92,6 @@ std::string ColumnOption(const char* name, const std::string& text, int& column)
   column = *n;
   return "";
 }
-
-}  // namespace
-
-bool IsSettableKey(const std::string& key) { return ShapesCalculation(key); }
-
-namespace {
 
 // --set takes exactly the values its help documents: whole numbers in the
 // documented ranges, True or False, or a name without control characters.
@@ -188,10 +170,6 @@ std::string SettableKeysHelp() {
   return text + line + "\n";
 }
 
-}  // namespace
-
-namespace {
-
 // What the options have seen so far, beyond CliOptions itself.
 struct ParseState {
   bool haveCalc = false;
@@ -201,11 +179,15 @@ struct ParseState {
 
 // An option that takes a value: `missing` is the error when no value
 // follows; `apply` stores the value and returns an error, or "" when the
-// value is accepted.
+// value is accepted. An option that only names something has no `apply`:
+// the name goes to `named`, and `missing` is also the error for an empty
+// name (or for '-', where it cannot stand for a standard stream).
 struct ValueOption {
   std::string_view name;
   const char* missing;
   std::string (*apply)(CliOptions&, ParseState&, const std::string& value);
+  std::string CliOptions::*named = nullptr;
+  bool refusesDash = false;
 };
 
 // The options with a value, each with its checks.
@@ -220,25 +202,15 @@ const ValueOption kValueOptions[] = {
        state.haveCalc = true;
        return "";
      }},
-    {"--in", "--in needs a file name or '-'",
-     [](CliOptions& o, ParseState&, const std::string& text) -> std::string {
-       if (text.empty()) return "--in needs a file name or '-'";
-       o.input = text;
-       return "";
-     }},
-    {"--out", "--out needs a file name or '-'",
-     [](CliOptions& o, ParseState&, const std::string& text) -> std::string {
-       if (text.empty()) return "--out needs a file name or '-'";
-       o.output = text;
-       return "";
-     }},
+    {"--in", "--in needs a file name or '-'", nullptr, &CliOptions::input},
+    {"--out", "--out needs a file name or '-'", nullptr, &CliOptions::output},
     {"--set", "--set needs KEY=VALUE",
      [](CliOptions& o, ParseState&, const std::string& text) -> std::string {
        const std::size_t equals = text.find('=');
        if (equals == std::string::npos) return "--set: " + Quoted(text) + " is not KEY=VALUE";
        std::string key = text.substr(0, equals);
        std::string setting = text.substr(equals + 1);
-       if (!IsSettableKey(key)) return "--set: unknown key " + Quoted(key);
+       if (!ShapesCalculation(key)) return "--set: unknown key " + Quoted(key);
        Settings scratch;
        if (!SetSettingFromText(scratch, key, setting)) {
          return "--set: " + Quoted(setting) + " is not a valid value for " + key;
@@ -248,12 +220,7 @@ const ValueOption kValueOptions[] = {
        o.settings.emplace_back(std::move(key), std::move(setting));
        return "";
      }},
-    {"--sheet", "--sheet needs a sheet name or number",
-     [](CliOptions& o, ParseState&, const std::string& text) -> std::string {
-       if (text.empty()) return "--sheet needs a sheet name or number";
-       o.sheet = text;
-       return "";
-     }},
+    {"--sheet", "--sheet needs a sheet name or number", nullptr, &CliOptions::sheet},
     {"--delimiter", "--delimiter needs a delimiter text",
      [](CliOptions& o, ParseState&, const std::string& text) -> std::string {
        if (text.empty())
@@ -273,7 +240,7 @@ const ValueOption kValueOptions[] = {
      }},
     {"--map", "--map needs 11 column numbers",
      [](CliOptions& o, ParseState&, const std::string& text) -> std::string {
-       o.map = ParseMap(text);
+       o.map = ParseNumberList<kSlotCount>(text, kManuallyFixed);
        if (!o.map)
          return "--map: " + Quoted(text) + " is not 11 comma-separated numbers of -1 or more";
        return "";
@@ -306,12 +273,7 @@ const ValueOption kValueOptions[] = {
        o.jobs = *n;
        return "";
      }},
-    {"--survey", "--survey needs a survey file name",
-     [](CliOptions& o, ParseState&, const std::string& text) -> std::string {
-       if (text.empty() || text == "-") return "--survey needs a survey file name";
-       o.survey = text;
-       return "";
-     }},
+    {"--survey", "--survey needs a survey file name", nullptr, &CliOptions::survey, true},
     {"--hole-column", "--hole-column needs a column number",
      [](CliOptions& o, ParseState&, const std::string& text) -> std::string {
        return ColumnOption("--hole-column", text, o.holeColumn);
@@ -330,12 +292,7 @@ const ValueOption kValueOptions[] = {
        o.surveyColumns = *columns;
        return "";
      }},
-    {"--collars", "--collars needs a collar file name",
-     [](CliOptions& o, ParseState&, const std::string& text) -> std::string {
-       if (text.empty() || text == "-") return "--collars needs a collar file name";
-       o.collars = text;
-       return "";
-     }},
+    {"--collars", "--collars needs a collar file name", nullptr, &CliOptions::collars, true},
     {"--collar-columns", "--collar-columns needs 4 column numbers",
      [](CliOptions& o, ParseState&, const std::string& text) -> std::string {
        const auto columns = ParseFourColumns(text);
@@ -347,12 +304,7 @@ const ValueOption kValueOptions[] = {
        o.collarColumns = *columns;
        return "";
      }},
-    {"--plot", "--plot needs an SVG file name",
-     [](CliOptions& o, ParseState&, const std::string& text) -> std::string {
-       if (text.empty()) return "--plot needs an SVG file name";
-       o.plotFile = text;
-       return "";
-     }},
+    {"--plot", "--plot needs an SVG file name", nullptr, &CliOptions::plotFile},
     {"--plot-type", "--plot-type must be 'area' or 'angle'",
      [](CliOptions& o, ParseState& state, const std::string& text) -> std::string {
        if (text != "area" && text != "angle") return "--plot-type must be 'area' or 'angle'";
@@ -507,6 +459,13 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
       }
       if (!inlineValue && i + 1 >= arguments.size()) return fail(valueOption->missing);
       const std::string value = inlineValue ? *inlineValue : arguments[++i];
+      if (valueOption->apply == nullptr) {
+        if (value.empty() || (valueOption->refusesDash && value == "-")) {
+          return fail(valueOption->missing);
+        }
+        options.*(valueOption->named) = value;
+        continue;
+      }
       std::string error = valueOption->apply(options, state, value);
       if (!error.empty()) return fail(std::move(error));
       continue;

@@ -70,9 +70,6 @@ struct CliParse {
 // Parses the arguments after the program name. --help anywhere wins.
 CliParse ParseCliArguments(const std::vector<std::string>& arguments);
 
-// The store keys --set accepts.
-bool IsSettableKey(const std::string& key);
-
 std::string UsageText();
 std::string HelpText();
 
