@@ -186,13 +186,7 @@ void SvgSurface::Clear(Rgb background) {
 void SvgSurface::Dot(PlotPoint at) {
   EndBoxes();
   Style(Paint::kInk);
-  Put("<circle cx=\"");
-  X(at.x);
-  Put("\" cy=\"");
-  Y(at.y);
-  Put("\" r=\"");
-  Number(std::max(pen().width, 1) * kUnitsPerPenWidth);
-  Put("\"/>\n");
+  CircleElement(at, std::max(pen().width, 1) * kUnitsPerPenWidth);
 }
 
 void SvgSurface::Line(PlotPoint from, PlotPoint to) {
