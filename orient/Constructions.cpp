@@ -279,9 +279,9 @@ Plane PlaneNormalToPlanes(double dip1, double dipDirection1, double dip2, double
 namespace {
 
 // Which of the two angles AnglesOfLineInPlane works out; the other is left 0.
-enum class Wanted { kHade, kMisfit, kBoth };
+enum class Wanted { kHade, kMisfit };
 
-// LineInPlaneAngles, or only the part asked for (neither depends on the
+// The hade or the misfit of a line in a plane (neither depends on the
 // other).
 HadeAndMisfit AnglesOfLineInPlane(double dip, double dipDirection, double plunge, double trend,
                                   Wanted wanted, SineCosineMemo& memo) {
@@ -298,13 +298,13 @@ HadeAndMisfit AnglesOfLineInPlane(double dip, double dipDirection, double plunge
   if (!found) return {0.0, kHalfPi};
 
   HadeAndMisfit result;
-  if (wanted != Wanted::kHade) {
+  if (wanted == Wanted::kMisfit) {
     // The projection itself is needed only here: the hade needs only to
     // know that it exists.
     const Line projection = LineOfDirection(*found, memo);
     result.misfit = AngleBetweenLines(std::fabs(plunge), trend, projection.angle,
                                       projection.azimuth, false, memo);
-    if (wanted == Wanted::kMisfit) return result;
+    return result;
   }
 
   const DirectionCosines line = LineToDirectionCosines(std::fabs(plunge), trend, memo);
@@ -331,11 +331,6 @@ HadeAndMisfit AnglesOfLineInPlane(double dip, double dipDirection, double plunge
 }
 
 }  // namespace
-
-HadeAndMisfit LineInPlaneAngles(double dip, double dipDirection, double plunge, double trend) {
-  SineCosineMemo memo;
-  return AnglesOfLineInPlane(dip, dipDirection, plunge, trend, Wanted::kBoth, memo);
-}
 
 double LineInPlaneHade(double dip, double dipDirection, double plunge, double trend) {
   SineCosineMemo memo;

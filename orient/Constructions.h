@@ -57,9 +57,7 @@ struct HadeAndMisfit {
   double misfit = 0.0;
 };
 // A line normal to the plane has no projection onto it: hade 0 and misfit
-// pi/2 then (the pole's own angle to the plane).
-HadeAndMisfit LineInPlaneAngles(double dip, double dipDirection, double plunge, double trend);
-// Its hade alone, without the cost of the misfit, and its misfit alone.
+// pi/2 then (the pole's own angle to the plane). Each works out one of them.
 double LineInPlaneHade(double dip, double dipDirection, double plunge, double trend);
 double LineInPlaneMisfit(double dip, double dipDirection, double plunge, double trend);
 // The hade with a memo shared by the caller's other steps in the same plane.

@@ -90,10 +90,10 @@ TEST(ConstructionsBisectorsAndHade, WorkedRows) {
       {"line normal to the plane", 65, 0, 25, 180, 0, 90},
   };
   for (const Row& r : rows) {
-    const HadeAndMisfit got =
-        LineInPlaneAngles(Rad(r.dip), Rad(r.dipDirection), Rad(r.plunge), Rad(r.trend));
-    EXPECT_NEAR(got.hade, Rad(r.hade), 1e-7) << r.name;
-    EXPECT_NEAR(got.misfit, Rad(r.misfit), 1e-7) << r.name;
+    const double dip = Rad(r.dip), dd = Rad(r.dipDirection);
+    const double plunge = Rad(r.plunge), trend = Rad(r.trend);
+    EXPECT_NEAR(LineInPlaneHade(dip, dd, plunge, trend), Rad(r.hade), 1e-7) << r.name;
+    EXPECT_NEAR(LineInPlaneMisfit(dip, dd, plunge, trend), Rad(r.misfit), 1e-7) << r.name;
   }
 }
 
@@ -124,10 +124,10 @@ TEST(ConstructionsRandom, AgreeWithVectorGeometry) {
     // Hade round trip through a line in p, and the misfit of any line.
     const double hade = uniform(0, 360);
     const Line inP = LineFromHadeInPlane(p, hade);
-    const HadeAndMisfit back = LineInPlaneAngles(p.angle, p.azimuth, inP.angle, inP.azimuth);
-    EXPECT_NEAR(std::remainder(back.hade - hade, kTwoPi), 0.0, kRandomTol);
-    EXPECT_NEAR(back.misfit, 0.0, kRandomTol);
-    EXPECT_NEAR(LineInPlaneAngles(p.angle, p.azimuth, a.angle, a.azimuth).misfit,
+    const double back = LineInPlaneHade(p.angle, p.azimuth, inP.angle, inP.azimuth);
+    EXPECT_NEAR(std::remainder(back - hade, kTwoPi), 0.0, kRandomTol);
+    EXPECT_NEAR(LineInPlaneMisfit(p.angle, p.azimuth, inP.angle, inP.azimuth), 0.0, kRandomTol);
+    EXPECT_NEAR(LineInPlaneMisfit(p.angle, p.azimuth, a.angle, a.azimuth),
                 std::asin(std::fabs(Dot(VecOf(a), np))), kRandomTol);
 
     // Bisectors: the line lies across the intersection half the angle from

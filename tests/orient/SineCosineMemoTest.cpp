@@ -205,9 +205,7 @@ TEST(SharedMemoConstructions, GiveTheBitsOfTheStandAloneRoutines) {
 
     SineCosineMemo memo = BusyMemo(c);
     EXPECT_TRUE(SameDouble(LineInPlaneHade(dip, dd, plunge, trend, memo),
-                           LineInPlaneAngles(dip, dd, plunge, trend).hade));
-    EXPECT_TRUE(SameDouble(LineInPlaneHade(dip, dd, plunge, trend),
-                           LineInPlaneAngles(dip, dd, plunge, trend).hade));
+                           LineInPlaneHade(dip, dd, plunge, trend)));
 
     const std::optional<Plane> through = PlaneContainingLines(dip, dd, plunge, trend);
     const std::optional<Plane> throughShared = PlaneContainingLines(dip, dd, plunge, trend, memo);
