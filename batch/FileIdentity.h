@@ -18,13 +18,10 @@ struct FileIdentity {
 
 // The identity of a regular file; none for a name that does not exist, or
 // for a terminal, pipe or device (reading and writing the same terminal is
-// no danger).
-std::optional<FileIdentity> IdentityOfPath(const std::string& path);
-std::optional<FileIdentity> IdentityOfStream(std::FILE* stream);
-
-// The same for a pipe or a socket as well: two outputs sent into one pipe
-// would mix. Devices (terminals, /dev/null) have none.
-std::optional<FileIdentity> IdentityOfWritable(const std::string& path);
-std::optional<FileIdentity> IdentityOfWritableStream(std::FILE* stream);
+// no danger). With `writable`, the same for a pipe or a socket as well: two
+// outputs sent into one pipe would mix. Devices (terminals, /dev/null) have
+// none either way.
+std::optional<FileIdentity> IdentityOfPath(const std::string& path, bool writable = false);
+std::optional<FileIdentity> IdentityOfStream(std::FILE* stream, bool writable = false);
 
 }  // namespace Lodema

@@ -332,8 +332,8 @@ std::unique_ptr<OutputSink> OpenOutputTarget(const OutputTarget& target, bool ap
 }
 
 bool SameOutputTarget(const std::string& a, const std::string& b) {
-  const std::optional<FileIdentity> first = IdentityOfWritable(a);
-  if (first && first == IdentityOfWritable(b)) return true;
+  const std::optional<FileIdentity> first = IdentityOfPath(a, /*writable=*/true);
+  if (first && first == IdentityOfPath(b, /*writable=*/true)) return true;
   const OutputTarget left = ResolveOutputTarget(a);
   const OutputTarget right = ResolveOutputTarget(b);
   return left.kind == OutputTargetKind::kFile && right.kind == OutputTargetKind::kFile &&

@@ -75,8 +75,8 @@ std::optional<FileIdentity> ToolInputs::Identity(const std::string& path) {
 }
 
 std::optional<FileIdentity> ToolInputs::WritableIdentity(const std::string& path) const {
-  if (path != kStandardStream) return IdentityOfWritable(path);
-  return IdentityOfWritableStream(standardInput_);
+  if (path != kStandardStream) return IdentityOfPath(path, /*writable=*/true);
+  return IdentityOfStream(standardInput_, /*writable=*/true);
 }
 
 void ToolInputs::StopKeeping() { keeping_ = false; }
@@ -121,8 +121,8 @@ std::optional<FileIdentity> ToolOutputs::Identity(const std::string& path) {
 }
 
 std::optional<FileIdentity> ToolOutputs::WritableIdentity(const std::string& path) const {
-  if (path != kStandardStream) return IdentityOfWritable(path);
-  return IdentityOfWritableStream(standardOutput_);
+  if (path != kStandardStream) return IdentityOfPath(path, /*writable=*/true);
+  return IdentityOfStream(standardOutput_, /*writable=*/true);
 }
 
 void EndOnBrokenPipe(std::FILE* errors) {
