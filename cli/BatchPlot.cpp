@@ -27,26 +27,8 @@ constexpr double kLegendColumn = 700.0;
 constexpr double kTextHeight = 70.0;
 constexpr Plot::SvgPage kPage{-1100.0, -1100.0, 2200.0 + kLegendColumn, 2200.0, 800.0};
 
-// Hands everything written to a C stream.
-class CStreamBuffer : public std::streambuf {
- public:
-  explicit CStreamBuffer(std::FILE* file) : file_(file) {}
-
- protected:
-  int_type overflow(int_type c) override {
-    if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
-    return std::fputc(c, file_) == EOF ? traits_type::eof() : c;
-  }
-  std::streamsize xsputn(const char* text, std::streamsize n) override {
-    return static_cast<std::streamsize>(std::fwrite(text, 1, static_cast<std::size_t>(n), file_));
-  }
-
- private:
-  std::FILE* file_;
-};
-
-// Hands everything written to an output file that replaces its target only
-// when finished, in large blocks.
+// Hands everything written to an output sink (a file that replaces its
+// target only when finished, or a temporary file), in large blocks.
 class SinkBuffer : public std::streambuf {
  public:
   explicit SinkBuffer(std::unique_ptr<OutputSink> sink)
@@ -102,15 +84,14 @@ class BatchPlot::DrawnSets {
     if (ResolveOutputTarget(path).kind != OutputTargetKind::kFile) return nullptr;
     std::unique_ptr<OutputSink> sink = files.Open(path, false);
     if (!sink) return nullptr;
-    return std::unique_ptr<DrawnSets>(
-        new DrawnSets(path, nullptr, std::make_unique<SinkBuffer>(std::move(sink)), view));
+    return std::unique_ptr<DrawnSets>(new DrawnSets(path, nullptr, std::move(sink), view));
   }
   // Null without a temporary file.
   static std::unique_ptr<DrawnSets> IntoTemporaryFile(const Plot::PlotView& view) {
     std::FILE* file = std::tmpfile();
     if (file == nullptr) return nullptr;
     return std::unique_ptr<DrawnSets>(
-        new DrawnSets({}, file, std::make_unique<CStreamBuffer>(file), view));
+        new DrawnSets({}, file, std::make_unique<StreamSink>(file, false), view));
   }
   DrawnSets(const DrawnSets&) = delete;
   DrawnSets& operator=(const DrawnSets&) = delete;
@@ -127,7 +108,7 @@ class BatchPlot::DrawnSets {
   bool Close() {
     surface_.Finish();
     stream_.flush();
-    return static_cast<bool>(stream_) && static_cast<SinkBuffer&>(*buffer_).Finish();
+    return static_cast<bool>(stream_) && buffer_->Finish();
   }
   // Closes the document and copies the temporary file to out; false on a
   // read or write error.
@@ -147,11 +128,11 @@ class BatchPlot::DrawnSets {
   }
 
  private:
-  DrawnSets(std::string path, std::FILE* file, std::unique_ptr<std::streambuf> buffer,
+  DrawnSets(std::string path, std::FILE* file, std::unique_ptr<OutputSink> sink,
             const Plot::PlotView& view)
       : path_(std::move(path)),
         file_(file, &std::fclose),
-        buffer_(std::move(buffer)),
+        buffer_(std::make_unique<SinkBuffer>(std::move(sink))),
         stream_(buffer_.get()),
         surface_(stream_, kPage) {
     // As WriteSvg draws without contours.
@@ -162,7 +143,7 @@ class BatchPlot::DrawnSets {
   std::string path_;
   // Closed last: the surface still writes its end when it goes.
   std::unique_ptr<std::FILE, int (*)(std::FILE*)> file_;
-  std::unique_ptr<std::streambuf> buffer_;
+  std::unique_ptr<SinkBuffer> buffer_;
   std::ostream stream_;
   Plot::SvgSurface surface_;
 };
