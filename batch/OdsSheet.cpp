@@ -74,6 +74,8 @@ class OdsRows : public SheetRows {
   }
 
   void End(std::string_view name) override {
+    // The whole document has ended without the chosen table.
+    if (name == "document-content" && tablesSeen_ <= index_) Fail(missingSheetProblem_);
     if (Finished()) return;
     if (name == "table") {
       if (--tableDepth_ == 0 && inChosen_) Finish();
@@ -97,10 +99,6 @@ class OdsRows : public SheetRows {
   void Text(std::string_view text) override {
     if (inCell_ && textCell_ && skipped_ == 0 && openParagraphs_ > 0) line_.AppendText(text);
   }
-
-  // After the whole document: the chosen table was not there.
-  bool Missing() const { return tablesSeen_ <= index_; }
-  const std::string& MissingProblem() const { return missingSheetProblem_; }
 
  private:
   void StartCell(const XmlAttributes& attributes) {
@@ -134,17 +132,6 @@ class OdsRows : public SheetRows {
   int openParagraphs_ = 0;
 };
 
-// The rows, failing with the missing-sheet problem once the document ends
-// without the chosen table.
-class CheckedOdsRows : public OdsRows {
- public:
-  using OdsRows::OdsRows;
-  void End(std::string_view name) override {
-    OdsRows::End(name);
-    if (name == "document-content" && Missing()) Fail(MissingProblem());
-  }
-};
-
 }  // namespace
 
 bool ReadOdsSheetNames(const WorkbookArchive& archive, std::vector<std::string>& names,
@@ -158,7 +145,7 @@ std::unique_ptr<SheetRows> OpenOdsSheet(const WorkbookArchive& archive, int inde
                                         std::string missingSheetProblem, std::string& problem) {
   std::unique_ptr<ArchivePart> part = archive.OpenPart(kOdsContentPart, problem);
   if (!part) return nullptr;
-  return std::make_unique<CheckedOdsRows>(std::move(part), index, std::move(missingSheetProblem));
+  return std::make_unique<OdsRows>(std::move(part), index, std::move(missingSheetProblem));
 }
 
 }  // namespace Lodema
