@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "orient/Primitives.h"
+#include "plot/Statistics.h"
 
 namespace Lodema::Plot {
 
@@ -22,16 +23,12 @@ constexpr double kOnePercent = 0.01;
 // A finer grid than this only costs time (a node every 0.1 degree).
 constexpr int kMostGridCells = 2000;
 
-struct Point3 {
-  double x, y, z;
-};
-
 // The axes at both ends, bucketed in a cubic grid over [-1, 1]^3 whose cells
 // are at least `reach` (a chord length) wide: every end within reach of a
 // direction lies in the 27 cells around the direction's cell.
 class EndBuckets {
  public:
-  EndBuckets(const std::vector<Point3>& axes, double reach) {
+  EndBuckets(const std::vector<DirectionCosines>& axes, double reach) {
     cells_ = std::max(1, std::min(64, static_cast<int>(std::floor(2.0 / reach))));
     width_ = 2.0 / cells_;
     const std::size_t total = static_cast<std::size_t>(cells_) * static_cast<std::size_t>(cells_) *
@@ -39,9 +36,9 @@ class EndBuckets {
     start_.assign(total + 1, 0);
     std::vector<std::size_t> cellOf;
     cellOf.reserve(axes.size() * 2);
-    for (const Point3& a : axes) {
+    for (const DirectionCosines& a : axes) {
       for (const double sign : {1.0, -1.0}) {
-        const std::size_t cell = Cell(sign * a.x, sign * a.y, sign * a.z);
+        const std::size_t cell = Cell(sign * a.north, sign * a.east, sign * a.down);
         cellOf.push_back(cell);
         ++start_[cell + 1];
       }
@@ -50,23 +47,23 @@ class EndBuckets {
     ends_.resize(cellOf.size());
     std::vector<std::size_t> next(start_.begin(), start_.end() - 1);
     for (std::size_t i = 0; i < cellOf.size(); ++i) {
-      const Point3& a = axes[i / 2];
+      const DirectionCosines& a = axes[i / 2];
       const double sign = i % 2 == 0 ? 1.0 : -1.0;
-      ends_[next[cellOf[i]]++] = {sign * a.x, sign * a.y, sign * a.z};
+      ends_[next[cellOf[i]]++] = {sign * a.north, sign * a.east, sign * a.down};
     }
   }
 
   // Calls visit(cosine) for every end in the cells around u.
   template <typename Visit>
-  void ForEachNear(const Point3& u, Visit&& visit) const {
-    const int cx = Index(u.x), cy = Index(u.y), cz = Index(u.z);
+  void ForEachNear(const DirectionCosines& u, Visit&& visit) const {
+    const int cx = Index(u.north), cy = Index(u.east), cz = Index(u.down);
     for (int i = std::max(0, cx - 1); i <= std::min(cells_ - 1, cx + 1); ++i) {
       for (int j = std::max(0, cy - 1); j <= std::min(cells_ - 1, cy + 1); ++j) {
         for (int k = std::max(0, cz - 1); k <= std::min(cells_ - 1, cz + 1); ++k) {
           const std::size_t cell = Flat(i, j, k);
           for (std::size_t e = start_[cell]; e < start_[cell + 1]; ++e) {
-            const Point3& p = ends_[e];
-            visit(u.x * p.x + u.y * p.y + u.z * p.z);
+            const DirectionCosines& p = ends_[e];
+            visit(u.north * p.north + u.east * p.east + u.down * p.down);
           }
         }
       }
@@ -90,7 +87,7 @@ class EndBuckets {
   int cells_ = 1;
   double width_ = 2.0;
   std::vector<std::size_t> start_;
-  std::vector<Point3> ends_;
+  std::vector<DirectionCosines> ends_;
 };
 
 }  // namespace
@@ -115,16 +112,7 @@ DensityGrid ComputeDensity(const std::vector<DirectionCosines>& axes, DensityMet
   DensityGrid grid;
   grid.method = method;
   grid.projection = projection;
-  std::vector<Point3> units;
-  units.reserve(axes.size());
-  for (const DirectionCosines& a : axes) {
-    const double length = std::sqrt(a.north * a.north + a.east * a.east + a.down * a.down);
-    if (!std::isfinite(length) || length == 0.0) {
-      ++grid.skipped;
-      continue;
-    }
-    units.push_back({a.north / length, a.east / length, a.down / length});
-  }
+  const std::vector<DirectionCosines> units = UnitAxes(axes, grid.skipped);
   grid.count = static_cast<int>(units.size());
   if (units.empty()) return grid;
   const double n = grid.count;
@@ -185,8 +173,7 @@ DensityGrid ComputeDensity(const std::vector<DirectionCosines>& axes, DensityMet
       const PlotPoint at = grid.Node(column, row);
       if (at.x * at.x + at.y * at.y > limit) continue;
       const OrientGeometry::Line line = UnprojectPosition(projection, at.x, at.y);
-      const DirectionCosines d = OrientGeometry::LineToDirectionCosines(line);
-      const Point3 u{d.north, d.east, d.down};
+      const DirectionCosines u = OrientGeometry::LineToDirectionCosines(line);
       double sum = 0.0;
       // Of an axis's two ends only the one within 90 degrees passes the
       // cutoff, so each axis counts once, by |cos|.

@@ -42,6 +42,20 @@ double Dot(const DirectionCosines& a, const Vector3& b) {
 
 }  // namespace
 
+std::vector<DirectionCosines> UnitAxes(const std::vector<DirectionCosines>& axes, int& skipped) {
+  std::vector<DirectionCosines> units;
+  units.reserve(axes.size());
+  for (const DirectionCosines& a : axes) {
+    const double length = std::sqrt(a.north * a.north + a.east * a.east + a.down * a.down);
+    if (!std::isfinite(length) || length == 0.0) {
+      ++skipped;
+      continue;
+    }
+    units.push_back({a.north / length, a.east / length, a.down / length});
+  }
+  return units;
+}
+
 double UniformStrengthLimit(int count) {
   if (count < 2) return kInfinity;
   // Fitted to simulated uniform samples of 4 to 10,000 axes.
@@ -59,16 +73,7 @@ double Cone95(int count, double resultant) {
 
 std::optional<AxisStatistics> AxisStatisticsOf(const std::vector<DirectionCosines>& axes) {
   AxisStatistics s;
-  std::vector<DirectionCosines> units;
-  units.reserve(axes.size());
-  for (const DirectionCosines& a : axes) {
-    const double length = std::sqrt(a.north * a.north + a.east * a.east + a.down * a.down);
-    if (!std::isfinite(length) || length == 0.0) {
-      ++s.skipped;
-      continue;
-    }
-    units.push_back({a.north / length, a.east / length, a.down / length});
-  }
+  const std::vector<DirectionCosines> units = UnitAxes(axes, s.skipped);
   if (units.empty()) return std::nullopt;
   s.count = static_cast<int>(units.size());
   const double n = s.count;

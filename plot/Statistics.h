@@ -58,6 +58,10 @@ struct AxisStatistics {
   DirectionCosines girdlePole;
 };
 
+// The axes scaled to unit length; those of zero, NaN or infinite length are
+// left out and counted in `skipped`.
+std::vector<DirectionCosines> UnitAxes(const std::vector<DirectionCosines>& axes, int& skipped);
+
 // Below this strength a sample of `count` axes is taken as uniform: about the
 // value a uniform sample of that size stays under 99 times in 100 (fitted
 // for 4 or more axes; the shape is judged from kShapeMinimumCount). Infinite
