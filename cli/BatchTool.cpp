@@ -67,9 +67,11 @@ double SteadySeconds() {
   return std::chrono::duration<double>(Clock::now().time_since_epoch()).count();
 }
 
-// The progress line for this run on the errors stream, or none.
+// The progress line for this run on the errors stream, or none: a line only
+// helps a person watching a terminal; never in a pipe, a log file or with
+// --quiet.
 std::optional<ProgressLine> ProgressLineFor(const CliOptions& options, std::FILE* errors) {
-  if (!ShouldShowProgress(options.quiet, isatty(fileno(errors)) == 1)) return std::nullopt;
+  if (options.quiet || isatty(fileno(errors)) != 1) return std::nullopt;
   return ProgressLine(
       [errors](const std::string& bytes) {
         std::fputs(bytes.c_str(), errors);

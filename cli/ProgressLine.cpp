@@ -15,8 +15,6 @@ constexpr double kRedrawSeconds = 0.25;
 
 }  // namespace
 
-bool ShouldShowProgress(bool quiet, bool errorsAreTerminal) { return !quiet && errorsAreTerminal; }
-
 std::string ProgressText(long long rows, double seconds) {
   const long long rate = seconds > 0 ? std::llround(static_cast<double>(rows) / seconds) : 0;
   return std::to_string(rows) + " rows, " + std::to_string(rate) + " rows/s";

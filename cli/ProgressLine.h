@@ -9,10 +9,6 @@
 
 namespace Lodema {
 
-// A line only helps a person watching a terminal; never in a pipe, a log
-// file or with --quiet.
-bool ShouldShowProgress(bool quiet, bool errorsAreTerminal);
-
 // The text of the line for rows done after seconds (> 0), without the
 // carriage return: "12345 rows, 6789 rows/s". The rate is rounded to whole
 // rows.

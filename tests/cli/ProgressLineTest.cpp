@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The progress line of lodema-batch: when it shows, what it says, and that
-// it is redrawn in place and wiped without leaving characters behind.
+// The progress line of lodema-batch: what it says, when it is drawn, and
+// that it is redrawn in place and wiped without leaving characters behind.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -10,13 +10,6 @@
 
 namespace Lodema {
 namespace {
-
-TEST(ProgressLineTest, ShowsOnlyOnATerminalWithoutQuiet) {
-  EXPECT_TRUE(ShouldShowProgress(false, true));
-  EXPECT_FALSE(ShouldShowProgress(true, true));    // --quiet
-  EXPECT_FALSE(ShouldShowProgress(false, false));  // a pipe or a file
-  EXPECT_FALSE(ShouldShowProgress(true, false));
-}
 
 TEST(ProgressLineTest, TextGivesRowsAndWholeRowsPerSecond) {
   struct Row {
