@@ -37,21 +37,17 @@ struct Written {
   bool failure = false;
 };
 
-Written OneByOne(const std::vector<std::string>& lines, std::size_t room) {
-  Written w;
-  BufferedLineWriter writer(std::make_unique<FillingSink>(w.bytes, w.writes, room));
-  for (const std::string& line : lines) writer.WriteLine(line);
-  writer.Finish();
-  w.failedLines = writer.FailedLines();
-  w.failure = writer.TakeNewFailure();
-  return w;
-}
-
-Written Prepared(const std::vector<std::string>& lines, std::size_t room, std::size_t perBlock) {
+// The lines written with WriteLine one by one (perBlock 0), or put together
+// perBlock at a time and written with WriteLines.
+Written Write(const std::vector<std::string>& lines, std::size_t room, std::size_t perBlock) {
   Written w;
   BufferedLineWriter writer(std::make_unique<FillingSink>(w.bytes, w.writes, room));
   std::string block;
   for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (perBlock == 0) {
+      writer.WriteLine(lines[i]);
+      continue;
+    }
     block += lines[i] + "\r\n";
     if ((i + 1) % perBlock == 0 || i + 1 == lines.size()) {
       writer.WriteLines(block);
@@ -83,8 +79,8 @@ TEST(PreparedLinesTest, SameBytesFlushesAndLostLinesAsOneByOne) {
   for (const RoomCase& c : cases) {
     for (const std::size_t perBlock : {std::size_t{1}, std::size_t{7}, std::size_t{4096}}) {
       SCOPED_TRACE(std::string(c.name) + ", lines per block " + std::to_string(perBlock));
-      const Written expected = OneByOne(lines, c.room);
-      const Written got = Prepared(lines, c.room, perBlock);
+      const Written expected = Write(lines, c.room, 0);
+      const Written got = Write(lines, c.room, perBlock);
       EXPECT_TRUE(got.bytes == expected.bytes);
       EXPECT_EQ(got.writes, expected.writes);
       EXPECT_EQ(got.failedLines, expected.failedLines);
