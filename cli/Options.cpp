@@ -43,18 +43,6 @@ std::optional<std::array<int, N>> ParseNumberList(std::string_view text, int min
   return numbers;
 }
 
-// "a,b,c,d": four different column numbers of 1 or more.
-std::optional<std::array<int, 4>> ParseFourColumns(std::string_view text) {
-  const std::optional<std::array<int, 4>> columns = ParseNumberList<4>(text, 1);
-  if (!columns) return std::nullopt;
-  for (std::size_t i = 0; i < columns->size(); ++i) {
-    for (std::size_t j = i + 1; j < columns->size(); ++j) {
-      if ((*columns)[i] == (*columns)[j]) return std::nullopt;
-    }
-  }
-  return columns;
-}
-
 // "result,A,B,C,D" in any order and letter case -> the kinds shown.
 std::optional<std::array<bool, 5>> ParseShownKinds(std::string_view text) {
   constexpr std::array<std::string_view, 5> kNames = {"result", "a", "b", "c", "d"};
@@ -90,6 +78,19 @@ std::string ColumnOption(const char* name, const std::string& text, int& column)
     return std::string(name) + ": " + Quoted(text) + " is not a column number (1 or more)";
   }
   column = *n;
+  return "";
+}
+
+// "a,b,c,d": four different column numbers of 1 or more; `meaning` names
+// what the columns hold.
+std::string FourColumnsOption(const char* name, const std::string& text, const char* meaning,
+                              std::array<int, 4>& columns) {
+  const std::optional<std::array<int, 4>> read = ParseNumberList<4>(text, 1);
+  if (!read || std::set<int>(read->begin(), read->end()).size() != read->size()) {
+    return std::string(name) + ": " + Quoted(text) +
+           " is not 4 different comma-separated column numbers (" + meaning + ")";
+  }
+  columns = *read;
   return "";
 }
 
@@ -284,25 +285,14 @@ const ValueOption kValueOptions[] = {
      }},
     {"--survey-columns", "--survey-columns needs 4 column numbers",
      [](CliOptions& o, ParseState&, const std::string& text) -> std::string {
-       const auto columns = ParseFourColumns(text);
-       if (!columns) {
-         return "--survey-columns: " + Quoted(text) +
-                " is not 4 different comma-separated column numbers (hole,depth,azimuth,dip)";
-       }
-       o.surveyColumns = *columns;
-       return "";
+       return FourColumnsOption("--survey-columns", text, "hole,depth,azimuth,dip",
+                                o.surveyColumns);
      }},
     {"--collars", "--collars needs a collar file name", nullptr, &CliOptions::collars, true},
     {"--collar-columns", "--collar-columns needs 4 column numbers",
      [](CliOptions& o, ParseState&, const std::string& text) -> std::string {
-       const auto columns = ParseFourColumns(text);
-       if (!columns) {
-         return "--collar-columns: " + Quoted(text) +
-                " is not 4 different comma-separated column numbers "
-                "(hole,easting,northing,elevation)";
-       }
-       o.collarColumns = *columns;
-       return "";
+       return FourColumnsOption("--collar-columns", text, "hole,easting,northing,elevation",
+                                o.collarColumns);
      }},
     {"--plot", "--plot needs an SVG file name", nullptr, &CliOptions::plotFile},
     {"--plot-type", "--plot-type must be 'area' or 'angle'",
