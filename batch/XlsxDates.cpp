@@ -2,6 +2,7 @@
 #include "batch/XlsxDates.h"
 
 #include <charconv>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -43,20 +44,6 @@ class StyleParts : public XmlHandler {
  private:
   bool inCellFormats_ = false;
 };
-
-// Year, month and day of a day count from 1970-01-01 (the civil calendar).
-void CivilDate(std::int64_t days, std::int64_t& year, unsigned& month, unsigned& day) {
-  days += 719468;
-  const std::int64_t era = (days >= 0 ? days : days - 146096) / 146097;
-  const auto dayOfEra = static_cast<unsigned>(days - era * 146097);
-  const unsigned yearOfEra =
-      (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-  const unsigned dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-  const unsigned shifted = (5 * dayOfYear + 2) / 153;
-  day = dayOfYear - (153 * shifted + 2) / 5 + 1;
-  month = shifted < 10 ? shifted + 3 : shifted - 9;
-  year = static_cast<std::int64_t>(yearOfEra) + era * 400 + (month <= 2 ? 1 : 0);
-}
 
 }  // namespace
 
@@ -110,12 +97,10 @@ std::string XlsxDateStyles::Shown(std::int64_t style, std::string_view stored) c
     seconds = 0;
   }
   const std::int64_t fromEpoch = from1904_ ? days - 24107 : days - (days < 61 ? 25568 : 25569);
-  std::int64_t year = 0;
-  unsigned month = 0;
-  unsigned day = 0;
-  CivilDate(fromEpoch, year, month, day);
+  const std::chrono::year_month_day civil{std::chrono::sys_days{std::chrono::days{fromEpoch}}};
   char date[32];
-  std::snprintf(date, sizeof date, "%04lld-%02u-%02u", static_cast<long long>(year), month, day);
+  std::snprintf(date, sizeof date, "%04d-%02u-%02u", static_cast<int>(civil.year()),
+                static_cast<unsigned>(civil.month()), static_cast<unsigned>(civil.day()));
   char time[64];
   std::snprintf(time, sizeof time, "%02lld:%02lld:%02lld", static_cast<long long>(seconds / 3600),
                 static_cast<long long>(seconds / 60 % 60), static_cast<long long>(seconds % 60));
