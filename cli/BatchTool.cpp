@@ -29,15 +29,12 @@ namespace Lodema {
 
 namespace {
 
-void Print(std::FILE* stream, const std::string& text) {
-  std::string plain;
-  plain.reserve(text.size() + 1);
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-    plain += text[i];
+// The text as a line of its own, its CR LF line breaks as LF.
+void Print(std::FILE* stream, std::string text) {
+  for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at)) {
+    text.erase(at, 1);
   }
-  plain += '\n';
-  std::fputs(plain.c_str(), stream);
+  std::fputs((text + '\n').c_str(), stream);
 }
 
 // Message boxes become lines on standard error; questions take their first
