@@ -39,13 +39,11 @@ std::optional<std::string> DelimiterProblem(const std::string& inputSet,
     return unreadable;
   }
   if (outputDelimiter.find(decimalChar) != std::string::npos) {
-    std::string text = "Results are written with the decimal character \"";
-    text += decimalChar;
-    text += "\", which is also in the output delimiter: a value such as 29";
-    text += decimalChar;
-    text += "1 could not be told from two fields.\r\n";
-    text += "Choose another output delimiter or the other decimal character.";
-    return text;
+    const std::string mark(1, decimalChar);
+    return "Results are written with the decimal character \"" + mark +
+           "\", which is also in the output delimiter: a value such as 29" + mark +
+           "1 could not be told from two fields.\r\n"
+           "Choose another output delimiter or the other decimal character.";
   }
   return std::nullopt;
 }
@@ -63,13 +61,10 @@ std::string RunStatusText(std::int64_t rows, const std::string& outputFile) {
 }
 
 std::string ColumnsBeyondSourceMessage(int window, int columns) {
-  std::string text = "Window ";
-  text += static_cast<char>('A' + window);
-  text += " is set to a column the input does not have (it has ";
-  text += std::to_string(columns);
-  text += columns == 1 ? " column)." : " columns).";
-  text += "\r\nChoose its columns again before starting.";
-  return text;
+  return "Window " + std::string(1, static_cast<char>('A' + window)) +
+         " is set to a column the input does not have (it has " + std::to_string(columns) +
+         (columns == 1 ? " column)." : " columns).") +
+         "\r\nChoose its columns again before starting.";
 }
 
 JobRun RunBatchJob(const BatchJob& job, ResultWriter& writer, BatchRunner& runner,
@@ -121,8 +116,8 @@ JobRun RunBatchJob(const BatchJob& job, ResultWriter& writer, BatchRunner& runne
   // A run that found nothing to write, or could not read its source to the
   // end, leaves the previous results in place.
   const BatchCounts& counts = run.outcome.counts;
-  run.outcome.counts.unwrittenLines = writer.EndRun(run.outcome.sourceOpened &&
-                                                    counts.dataRows > 0 && counts.readError.empty());
+  run.outcome.counts.unwrittenLines =
+      writer.EndRun(run.outcome.sourceOpened && counts.dataRows > 0 && counts.readError.empty());
   if (run.outcome.sourceOpened) {
     run.summary = BatchSummaryText(run.outcome.counts);
   }

@@ -234,15 +234,13 @@ std::string PolarimText(const PlotStore& store, ProjectionType type) {
   if ((resultType != kTypePlane && resultType != kTypeLine) || store.RetainedCount() < 1) {
     return {};
   }
-  std::string text = ";Lodema data\r\n";
-  text += resultType == kTypePlane ? "/T1" : "/T2";
-  text += type == ProjectionType::kEqualArea ? "\t/N2" : "\t/N1";
-  text += "\t/P0\t/I2\t/C1\t/15\r\n";
+  std::string text = std::string(";Lodema data\r\n") + (resultType == kTypePlane ? "/T1" : "/T2") +
+                     (type == ProjectionType::kEqualArea ? "\t/N2" : "\t/N1") +
+                     "\t/P0\t/I2\t/C1\t/15\r\n";
   for (int set = 1; set <= store.RetainedCount(); ++set) {
-    text += OrientGeometry::RadiansToWholeDegreesText(store.RetainedValue(set, kResult, 0));
-    text += '\t';
-    text += OrientGeometry::RadiansToWholeDegreesText(store.RetainedValue(set, kResult, 1));
-    text += "\r\n";
+    text += OrientGeometry::RadiansToWholeDegreesText(store.RetainedValue(set, kResult, 0)) + '\t' +
+            OrientGeometry::RadiansToWholeDegreesText(store.RetainedValue(set, kResult, 1)) +
+            "\r\n";
   }
   return text;
 }
