@@ -32,6 +32,11 @@ bool EndsWith(const std::string& text, std::string_view end) {
                     [](char a, char b) { return (a >= 'A' && a <= 'Z' ? a | 0x20 : a) == b; });
 }
 
+// True for a name ending in ".xlsx" or ".ods" (any case).
+bool HasWorkbookSuffix(const std::string& path) {
+  return EndsWith(path, ".xlsx") || EndsWith(path, ".ods");
+}
+
 // Encrypted .xlsx files are compound documents, as old .xls files are.
 bool LooksLikeCompoundDocument(const std::string& path) {
   std::FILE* file = std::fopen(path.c_str(), "rb");
@@ -228,10 +233,6 @@ OpenedWorkbook OpenWorkbook(const std::string& path) {
 }
 
 }  // namespace
-
-bool HasWorkbookSuffix(const std::string& path) {
-  return EndsWith(path, ".xlsx") || EndsWith(path, ".ods");
-}
 
 WorkbookSheets ListWorkbookSheets(const std::string& path) {
   WorkbookSheets sheets;

@@ -14,9 +14,6 @@
 
 namespace Lodema {
 
-// True for a name ending in ".xlsx" or ".ods" (any case).
-bool HasWorkbookSuffix(const std::string& path);
-
 struct WorkbookSheets {
   bool workbook = false;           // path is a workbook, or named as one
   std::vector<std::string> names;  // its sheets in order

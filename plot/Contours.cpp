@@ -115,6 +115,16 @@ std::vector<std::array<int, 2>> Segments(const DensityGrid& grid, double level) 
   return segments;
 }
 
+// The colour of level `index` of `count`: light to dark as density rises.
+Rgb ContourColour(int index, int count) {
+  // Light teal to dark teal.
+  const double t = count <= 1 ? 1.0 : static_cast<double>(index) / (count - 1);
+  const auto mix = [t](double light, double dark) {
+    return static_cast<std::uint8_t>(std::lround(light + t * (dark - light)));
+  };
+  return {mix(110, 0), mix(205, 70), mix(200, 90)};
+}
+
 }  // namespace
 
 std::vector<double> ContourLevels(const DensityGrid& grid) {
@@ -178,15 +188,6 @@ std::vector<ContourLine> TraceContours(const DensityGrid& grid, const std::vecto
     }
   }
   return lines;
-}
-
-Rgb ContourColour(int index, int count) {
-  // Light teal to dark teal.
-  const double t = count <= 1 ? 1.0 : static_cast<double>(index) / (count - 1);
-  const auto mix = [t](double light, double dark) {
-    return static_cast<std::uint8_t>(std::lround(light + t * (dark - light)));
-  };
-  return {mix(110, 0), mix(205, 70), mix(200, 90)};
 }
 
 void DrawContours(DrawingSurface& surface, const std::vector<ContourLine>& lines, int levelCount) {

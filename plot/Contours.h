@@ -30,9 +30,6 @@ std::vector<double> ContourLevels(const DensityGrid& grid);
 // above the level inside them. A node exactly at a level counts as above it.
 std::vector<ContourLine> TraceContours(const DensityGrid& grid, const std::vector<double>& levels);
 
-// The colour of level `index` of `count`: light to dark as density rises.
-Rgb ContourColour(int index, int count);
-
 // Draws the lines, each in its level's colour, width 1, unfilled; pen and
 // fill are as they were afterwards.
 void DrawContours(DrawingSurface& surface, const std::vector<ContourLine>& lines, int levelCount);

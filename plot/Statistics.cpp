@@ -40,6 +40,15 @@ double Dot(const DirectionCosines& a, const Vector3& b) {
   return a.north * b[0] + a.east * b[1] + a.down * b[2];
 }
 
+// alpha95 (radians) of N unit vectors with resultant R; NaN for N < 2.
+double Cone95(int count, double resultant) {
+  if (count < 2 || !(resultant > 0.0)) return kNaN;
+  const double n = count;
+  const double spread = std::max(0.0, n - resultant);
+  const double cosine = 1.0 - spread / resultant * (std::pow(20.0, 1.0 / (n - 1.0)) - 1.0);
+  return std::acos(std::clamp(cosine, -1.0, 1.0));
+}
+
 }  // namespace
 
 std::vector<DirectionCosines> UnitAxes(const std::vector<DirectionCosines>& axes, int& skipped) {
@@ -61,14 +70,6 @@ double UniformStrengthLimit(int count) {
   // Fitted to simulated uniform samples of 4 to 10,000 axes.
   const double n = count;
   return 5.9 / std::sqrt(n) + 17.0 / (n * std::sqrt(n));
-}
-
-double Cone95(int count, double resultant) {
-  if (count < 2 || !(resultant > 0.0)) return kNaN;
-  const double n = count;
-  const double spread = std::max(0.0, n - resultant);
-  const double cosine = 1.0 - spread / resultant * (std::pow(20.0, 1.0 / (n - 1.0)) - 1.0);
-  return std::acos(std::clamp(cosine, -1.0, 1.0));
 }
 
 std::optional<AxisStatistics> AxisStatisticsOf(const std::vector<DirectionCosines>& axes) {

@@ -72,7 +72,4 @@ double UniformStrengthLimit(int count);
 // usable axis is left.
 std::optional<AxisStatistics> AxisStatisticsOf(const std::vector<DirectionCosines>& axes);
 
-// alpha95 (radians) of N unit vectors with resultant R; NaN for N < 2.
-double Cone95(int count, double resultant);
-
 }  // namespace Lodema::Plot
