@@ -29,22 +29,37 @@ bool IsCone(int type) {
   return type == kTypeReferenceAlpha || type == kTypeBetaAlpha || type == kTypeCoreAxisAndAlpha;
 }
 
-// Draws one kind of one set; value(kind, field) reads the set.
+// The kind's symbol where it was placed.
+void DrawSymbol(DrawingSurface& surface, const PlotView& view, int kind, const SymbolPlace& place) {
+  if (place.where != SymbolPlace::kAt) return;
+  const SymbolStyle& symbol = view.symbols[kind];
+  DrawScreenSymbols(surface, {double(place.at.x), double(place.at.y)},
+                    PaletteColour(view.palette, symbol.colourIndex), symbol.shape, symbol.size);
+}
+
+// Draws one kind of one set; value(kind, field) reads the set (the store's
+// single-precision values).
 template <typename Values>
 void DrawKind(DrawingSurface& surface, const PlotView& view, int kind, int type,
               const Values& value) {
-  const SymbolStyle& symbol = view.symbols[kind];
-  const Rgb colour = PaletteColour(view.palette, symbol.colourIndex);
+  const Rgb colour = PaletteColour(view.palette, view.symbols[kind].colourIndex);
   switch (type) {
     case kTypePlane:
-      PlotOrientation(surface, view.projection,
-                      view.planesAsGreatCircles ? OrientationMode::kPlaneAsGreatCircle
-                                                : OrientationMode::kPlaneAsPole,
-                      value(kind, 0), value(kind, 1), colour, symbol, CurveWidth(kind));
-      break;
+      if (view.planesAsGreatCircles) {
+        const double dip = value(kind, 0);
+        const double dipDirection = value(kind, 1);
+        // Unreadable values have no position: nothing rather than a line through the centre.
+        if (!std::isfinite(dip) || !std::isfinite(dipDirection)) break;
+        surface.SetPen(Pen{colour, CurveWidth(kind), LineStyle::kSolid, PenMode::kCopy});
+        DrawGreatCircle(
+            surface, GreatCircleArc(view.projection, dip, dipDirection, surface.ChordTolerance()));
+        break;
+      }
+      [[fallthrough]];
     case kTypeLine:
-      PlotOrientation(surface, view.projection, OrientationMode::kLineAsPoint, value(kind, 0),
-                      value(kind, 1), colour, symbol, CurveWidth(kind));
+      DrawSymbol(surface, view, kind,
+                 SymbolPlaceOf(view, type, static_cast<float>(value(kind, 0)),
+                               static_cast<float>(value(kind, 1))));
       break;
     case kTypeReferenceAlpha:
     case kTypeBetaAlpha:
@@ -66,34 +81,10 @@ void DrawKind(DrawingSurface& surface, const PlotView& view, int kind, int type,
 
 }  // namespace
 
-void PlotOrientation(DrawingSurface& surface, ProjectionType type, OrientationMode mode,
-                     double angle, double azimuth, Rgb colour, const SymbolStyle& symbol,
-                     int lineWidth) {
-  // Unreadable values have no position: nothing rather than a mark at the centre.
-  if (!std::isfinite(angle) || !std::isfinite(azimuth)) return;
-  switch (mode) {
-    case OrientationMode::kPlaneAsPole: {
-      const OrientGeometry::Line pole = OrientGeometry::PlaneToPole(angle, azimuth);
-      const GridPoint p = ProjectDirection(type, pole.angle, pole.azimuth);
-      DrawScreenSymbols(surface, {double(p.x), double(p.y)}, colour, symbol.shape, symbol.size);
-      break;
-    }
-    case OrientationMode::kPlaneAsGreatCircle:
-      surface.SetPen(Pen{colour, lineWidth, LineStyle::kSolid, PenMode::kCopy});
-      DrawGreatCircle(surface, GreatCircleArc(type, angle, azimuth, surface.ChordTolerance()));
-      break;
-    case OrientationMode::kLineAsPoint: {
-      const GridPoint p = ProjectDirection(type, angle, azimuth);
-      DrawScreenSymbols(surface, {double(p.x), double(p.y)}, colour, symbol.shape, symbol.size);
-      break;
-    }
-  }
-}
-
 SymbolPlace SymbolPlaceOf(const PlotView& view, int type, float angle, float azimuth) {
-  // As PlotOrientation places them.
   const bool pole = type == kTypePlane && !view.planesAsGreatCircles;
   if (type != kTypeLine && !pole) return {};
+  // Unreadable values have no position: nothing rather than a mark at the centre.
   if (!std::isfinite(angle) || !std::isfinite(azimuth)) return {SymbolPlace::kNowhere, {}};
   if (pole) {
     const OrientGeometry::Line line = OrientGeometry::PlaneToPole(angle, azimuth);
@@ -160,10 +151,8 @@ void DrawNewestSet(DrawingSurface& surface, const PlotStore& store, const PlotVi
     const SymbolPlace& place = places[kind];
     if (place.where == SymbolPlace::kWorkedOutWhenDrawn) {
       DrawKind(surface, view, kind, store.TypeCode(kind), value);
-    } else if (place.where == SymbolPlace::kAt) {
-      const SymbolStyle& symbol = view.symbols[kind];
-      DrawScreenSymbols(surface, {double(place.at.x), double(place.at.y)},
-                        PaletteColour(view.palette, symbol.colourIndex), symbol.shape, symbol.size);
+    } else {
+      DrawSymbol(surface, view, kind, place);
     }
   }
 }

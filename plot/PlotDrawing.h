@@ -14,19 +14,6 @@
 
 namespace Lodema::Plot {
 
-enum class OrientationMode : int {
-  kPlaneAsPole = 0,
-  kPlaneAsGreatCircle = 1,
-  kLineAsPoint = 2,
-};
-
-// Draws one orientation (radians): a plane's pole or great circle, or a
-// line, with the kind's symbol; a great circle in the symbol's colour and
-// lineWidth.
-void PlotOrientation(DrawingSurface& surface, ProjectionType type, OrientationMode mode,
-                     double angle, double azimuth, Rgb colour, const SymbolStyle& symbol,
-                     int lineWidth);
-
 // Where a kind's symbol goes, worked out apart from the store (ahead of
 // drawing, on any thread).
 struct SymbolPlace {
