@@ -87,8 +87,6 @@ struct PitchLineResult {
   // again ("repeat") and show no result; line is then computed as for "NW".
   bool senseRecognised = true;
 };
-// The status text a caller shows for an unrecognised sense.
-inline constexpr std::string_view kRepeatSense = "repeat";
 PitchLineResult LineFromPitchInPlane(double dip, double dipDirection, double pitch,
                                      std::string_view sense);
 

@@ -9,7 +9,6 @@ namespace OrientGeometry {
 // no routine uses a library value, so results match to the last shown digit.
 inline constexpr double kPi = 3.14159265358979;
 inline constexpr double kTwoPi = 6.28318530717958;
-inline constexpr double kMinusTwoPi = -6.28318530717958;
 inline constexpr double kHalfPi = kPi / 2.0;
 inline constexpr double kThreeHalfPi = 9.42477796076937 / 2.0;
 
