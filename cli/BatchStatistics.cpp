@@ -52,13 +52,6 @@ void ResultCollector::PressRetain() {
   if (nextRetain_ != nullptr) nextRetain_->PressRetain();
 }
 
-Plot::OutputNotation OutputNotationOf(const Settings& settings, char decimalChar) {
-  Plot::OutputNotation notation;
-  notation.notation = NotationOut(settings);
-  notation.decimalChar = decimalChar;
-  return notation;
-}
-
 std::string BatchStatisticsText(const ResultCollector& collector,
                                 const Plot::OutputNotation& notation) {
   std::string text = "Statistics of the written results:\n";

@@ -9,7 +9,6 @@
 
 #include "batch/Platform.h"
 #include "calc/Platform.h"
-#include "calc/Settings.h"
 #include "plot/ResultAxes.h"
 #include "plot/StatisticsText.h"
 
@@ -50,9 +49,6 @@ class ResultCollector : public PlotSink, public RetainButton {
   Plot::ResultAxes items_;
   int otherTypeRows_ = 0;
 };
-
-// The output conventions of the settings, with the run's decimal character.
-Plot::OutputNotation OutputNotationOf(const Settings& settings, char decimalChar);
 
 // The lines --stats writes: a heading, then the statistics (or why there
 // are none), and a note of rows of another type left out.

@@ -338,7 +338,7 @@ int RunBatchTool(const CliOptions& options, const ToolStreams& streams) {
   if (!outcome.sourceOpened) return kExitFailed;
   if (results && options.stats) {
     const std::string text =
-        BatchStatisticsText(*results, OutputNotationOf(settings, schema.output.decimalChar));
+        BatchStatisticsText(*results, {NotationOut(settings), schema.output.decimalChar});
     std::fputs(text.c_str(), streams.errors);
   }
   // A failed run keeps the previous plot, as it keeps the previous results.
