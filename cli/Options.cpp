@@ -8,6 +8,7 @@
 #include <set>
 #include <string_view>
 
+#include "LodemaVersion.h"
 #include "batch/Delimiters.h"
 #include "calc/Catalogue.h"
 #include "calc/Settings.h"
@@ -630,5 +631,15 @@ end, or no valid line was found (the output and plot files keep what they
 held); 2 a usage error.
 )";
 }
+
+bool AsksForVersion(const std::vector<std::string>& arguments) {
+  for (const std::string& argument : arguments) {
+    if (argument == "--version") return true;
+    if (argument == "--help" || argument == "-h") return false;
+  }
+  return false;
+}
+
+std::string BatchVersionText() { return std::string("lodema-batch ") + kLodemaVersion + "\n"; }
 
 }  // namespace Lodema

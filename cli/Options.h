@@ -73,4 +73,11 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments);
 std::string UsageText();
 std::string HelpText();
 
+// True when the arguments ask for the version: --version comes before any
+// --help or -h (whichever of the two comes first wins).
+bool AsksForVersion(const std::vector<std::string>& arguments);
+
+// "lodema-batch 4.9.7" and a line end, with the project's version.
+std::string BatchVersionText();
+
 }  // namespace Lodema

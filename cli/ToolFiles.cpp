@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <vector>
 
 #include "batch/OutputTargets.h"
@@ -123,6 +124,29 @@ std::optional<FileIdentity> ToolOutputs::Identity(const std::string& path) {
 std::optional<FileIdentity> ToolOutputs::WritableIdentity(const std::string& path) const {
   if (path != kStandardStream) return IdentityOfPath(path, /*writable=*/true);
   return IdentityOfStream(standardOutput_, /*writable=*/true);
+}
+
+namespace {
+
+extern "C" void RemoveAndEnd(int signal) {
+  RemoveTemporaryFilesNow();
+  // Ended by the signal itself, so that a calling shell or script sees an
+  // interrupted program and stops too.
+  std::signal(signal, SIG_DFL);
+  std::raise(signal);
+}
+
+}  // namespace
+
+void RemoveTemporaryFilesOnSignals() {
+  for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+    struct sigaction current {};
+    if (::sigaction(signal, nullptr, &current) != 0 || current.sa_handler == SIG_IGN) continue;
+    struct sigaction cleanup {};
+    cleanup.sa_handler = RemoveAndEnd;
+    sigemptyset(&cleanup.sa_mask);
+    ::sigaction(signal, &cleanup, nullptr);
+  }
 }
 
 void EndOnBrokenPipe(std::FILE* errors) {

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The files of one lodema-batch run: "-" for the standard streams, inputs
 // that can be read only once (standard input, pipes, /dev/stdin, <(...)),
-// outputs whose reader went away, and the plot file's guards.
+// outputs whose reader went away, the plot file's guards, and the temporary
+// files left by an interrupted run.
 #pragma once
 
 #include <cstdio>
@@ -62,6 +63,13 @@ class ToolOutputs : public OutputFiles {
 // Says why on errors, removes the run's temporary files and ends the
 // program with status 1.
 [[noreturn]] void EndOnBrokenPipe(std::FILE* errors);
+
+// Interrupting lodema-batch (Ctrl+C, kill, a closed terminal) removes the
+// temporary files of the results and the plot that were being written; the
+// files they would have replaced keep what they held. For SIGINT, SIGTERM
+// and SIGHUP, unless they are ignored (nohup): the program then ends as the
+// signal would have ended it (status 128 + signal in the shell).
+void RemoveTemporaryFilesOnSignals();
 
 // Why the plot file cannot be written beside this input and output (the
 // same file or pipe through any name, or standard output twice); "" when it

@@ -6,8 +6,7 @@
 
 #include "cli/BatchTool.h"
 #include "cli/Options.h"
-#include "cli/SignalCleanup.h"
-#include "cli/VersionOption.h"
+#include "cli/ToolFiles.h"
 
 int main(int argc, char** argv) {
   const std::vector<std::string> arguments(argv + 1, argv + argc);

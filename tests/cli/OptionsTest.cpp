@@ -10,7 +10,6 @@
 
 #include "LodemaVersion.h"
 #include "cli/Options.h"
-#include "cli/VersionOption.h"
 #include "tests/cli/ToolInFolder.h"
 
 namespace Lodema {
