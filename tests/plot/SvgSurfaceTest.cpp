@@ -13,7 +13,6 @@
 #include <string>
 #include <vector>
 
-#include "plot/SvgNumber.h"
 #include "plot/SvgSurface.h"
 
 namespace Lodema::Plot {
