@@ -2,7 +2,8 @@
 // Statistics of a set of orientations on the sphere, all treated as axes
 // (a pole or a line and its opposite are the same datum): the mean axis with
 // its resultant, concentration and 95% cone, and the orientation tensor's
-// principal axes with the Woodcock shape and the best-fit great circle.
+// principal axes (by the eigen solver below) with the Woodcock shape and the
+// best-fit great circle.
 #pragma once
 
 #include <array>
@@ -14,6 +15,22 @@
 namespace Lodema::Plot {
 
 using OrientGeometry::DirectionCosines;
+
+// Eigenvalues and eigenvectors of a real symmetric 3 x 3 matrix (the
+// orientation tensor of a set of axes).
+using Matrix3 = std::array<std::array<double, 3>, 3>;
+using Vector3 = std::array<double, 3>;
+
+struct EigenSystem {
+  Vector3 values{};                // largest first
+  std::array<Vector3, 3> vectors;  // unit vectors, vectors[i] belongs to values[i]
+};
+
+// Cyclic Jacobi rotations until the off-diagonal part vanishes (a handful of
+// sweeps for 3 x 3). Only the upper triangle of m is read. The vectors form a
+// right-handed orthonormal set even for repeated eigenvalues. A matrix with a
+// NaN or infinite entry gives NaN values.
+EigenSystem SymmetricEigen(const Matrix3& m);
 
 // What the eigenvalues say about the fabric. The two degenerate sets are
 // named whatever their size; below kShapeMinimumCount axes no shape is

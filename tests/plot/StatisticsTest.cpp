@@ -15,7 +15,6 @@
 #include "plot/Statistics.h"
 #include "plot/StatisticsDrawing.h"
 #include "plot/StatisticsText.h"
-#include "plot/SymmetricEigen.h"
 #include "tests/plot/RecordingSurface.h"
 
 namespace Lodema::Plot {
