@@ -95,19 +95,11 @@ TEST(GreatCircleArc, FormByPlaneAndProjection) {
   }
 }
 
-TEST(GreatCircleArc, VerticalNorthSouthPlaneIsTheDiameter) {
-  const GreatCircleCurve curve = GreatCircleArc(kArea, kHalfPi, DegreesToRadians(90));
-  ASSERT_EQ(curve.form, GreatCircleCurve::Form::kDiameter);
-  EXPECT_NEAR(curve.from.x, 0, 1e-9);
-  EXPECT_NEAR(curve.from.y, -1000, 1e-9);
-  EXPECT_NEAR(curve.to.x, 0, 1e-9);
-  EXPECT_NEAR(curve.to.y, 1000, 1e-9);
-}
-
 // Steep planes keep their true dip: lines in a plane of 87.5 or 88.5
-// degrees lie on its curve, not on that of an 87 degree or vertical plane.
-TEST(GreatCircleArc, SteepAndOrdinaryPlanesPassThroughTheirLines) {
-  const double dips[] = {5, 30, 56, 80, 87, 87.5, 88, 88.5, 89.5, 89.99};
+// degrees lie on its curve, not on that of an 87 degree or vertical plane;
+// those of horizontal and vertical planes on the primitive and the diameter.
+TEST(GreatCircleArc, PlanesOfEveryDipPassThroughTheirLines) {
+  const double dips[] = {0, 5, 30, 56, 80, 87, 87.5, 88, 88.5, 89.5, 89.99, 90};
   for (const ProjectionType type : {kArea, kAngle}) {
     for (const double dip : dips) {
       for (double dd = 0; dd < 360; dd += 47) {
