@@ -21,7 +21,9 @@ struct FrameRow {
   std::size_t lines;  // segments besides the primitive
 };
 
-TEST(DrawStereoFrame, PrimitiveAndAxesOfEachStyle) {
+// Each style by its stored code (0-3), with north marked above the
+// primitive within the plot.
+TEST(DrawStereoFrame, PrimitiveAxesAndNorthOfEachStyle) {
   const FrameRow rows[] = {
       {"simple ticks: centre cross", AxesStyle::kSimpleTicks, 2},
       {"quadrant ticks: cross and three outer ticks", AxesStyle::kQuadrantTicks, 5},
@@ -29,7 +31,9 @@ TEST(DrawStereoFrame, PrimitiveAndAxesOfEachStyle) {
       {"polar axes: 19 diameters and the graduations", AxesStyle::kPolarAxes, 19 + 32},
   };
   for (const ProjectionType type : {ProjectionType::kEqualArea, ProjectionType::kEqualAngle}) {
-    for (const FrameRow& row : rows) {
+    for (int code = 0; code < 4; ++code) {
+      const FrameRow& row = rows[code];
+      ASSERT_EQ(AxesStyleFromCode(code), row.style);
       RecordingSurface surface;
       surface.SetPen({{200, 0, 0}, 3, LineStyle::kDot, PenMode::kInvert});
       DrawStereoFrame(surface, type, row.style);
@@ -42,22 +46,14 @@ TEST(DrawStereoFrame, PrimitiveAndAxesOfEachStyle) {
       for (const auto& d : surface.drawn) {
         EXPECT_EQ(d.pen, Pen{}) << row.name;  // black, width 1, solid, copy
       }
+      const auto texts = surface.Of(Op::kText);
+      ASSERT_EQ(texts.size(), 1u) << row.name;
+      EXPECT_EQ(texts[0].text, "N");
+      EXPECT_EQ(texts[0].points[0].x, 0.0);
+      const double height = texts[0].radius;
+      EXPECT_GT(texts[0].points[0].y - height / 2, 1000.0);  // clear of the primitive
+      EXPECT_LT(texts[0].points[0].y + height / 2, 1100.0);  // inside the plot's margin
     }
-  }
-}
-
-TEST(DrawStereoFrame, EveryStyleMarksNorthAboveThePrimitiveWithinThePlot) {
-  for (int style = 0; style < 4; ++style) {
-    SCOPED_TRACE(style);
-    RecordingSurface surface;
-    DrawStereoFrame(surface, ProjectionType::kEqualArea, AxesStyleFromCode(style));
-    const auto texts = surface.Of(Op::kText);
-    ASSERT_EQ(texts.size(), 1u);
-    EXPECT_EQ(texts[0].text, "N");
-    EXPECT_EQ(texts[0].points[0].x, 0.0);
-    const double height = texts[0].radius;
-    EXPECT_GT(texts[0].points[0].y - height / 2, 1000.0);  // clear of the primitive
-    EXPECT_LT(texts[0].points[0].y + height / 2, 1100.0);  // inside the plot's margin
   }
 }
 
