@@ -52,6 +52,11 @@ Line RotateLine(double plunge, double trend, double angle, double axisPlunge, do
   return LineInAxisFrame(inFrame.angle, turned, a, reversedTrend);
 }
 
+namespace {
+
+// Rotates the line by `angle` about the horizontal east-west axis: a positive
+// angle tilts the north end down, so 0/000 becomes angle/000. Polarity is
+// kept; trend in [0, two pi].
 Line RotateLineAboutEastAxis(double plunge, double trend, double angle) {
   double t = std::fabs(trend);
   if (plunge < 0.0) t += kPi;
@@ -64,6 +69,8 @@ Line RotateLineAboutEastAxis(double plunge, double trend, double angle) {
   out.azimuth = WrapRadians(out.azimuth);
   return out;
 }
+
+}  // namespace
 
 Line UnfoldAboutAxis(double plunge, double trend, double beddingDip, double beddingDipDirection,
                      double axisPlunge, double axisTrend) {

@@ -34,11 +34,6 @@ Line LineInAxisFrame(double plunge, double trend, double axisPlunge, double axis
 // of horizontal.
 Line RotateLine(double plunge, double trend, double angle, double axisPlunge, double axisTrend);
 
-// Rotates the line by `angle` about the horizontal east-west axis: a positive
-// angle tilts the north end down, so 0/000 becomes angle/000. Polarity is
-// kept; trend in [0, two pi].
-Line RotateLineAboutEastAxis(double plunge, double trend, double angle);
-
 // Unfolds a line about a fold axis until the bedding is horizontal. The fold
 // axis is first tilted to the horizontal along its trend (|axisPlunge|, so an
 // axis given with negative plunge is the same axis), then the bed is turned
