@@ -152,9 +152,9 @@ TEST_F(NomenclatureDialogTest, CoreOptionsShowTheSameStateOnThePageAndInTheDialo
   NomenclatureDialog& d = Open();
   Click(d.BottomMark(0));
   Click(d.OkButton());
-  EXPECT_TRUE(window->Conventions()->CoreOption(QStringLiteral("optBottomMark"), 0)->isChecked());
+  EXPECT_TRUE(window->Conventions()->Option(QStringLiteral("optBottomMark"), 0)->isChecked());
   // Changed on the page: the dialog shows it when opened again.
-  Click(window->Conventions()->CoreOption(QStringLiteral("optBottomMark"), 1));
+  Click(window->Conventions()->Option(QStringLiteral("optBottomMark"), 1));
   Open();
   EXPECT_TRUE(d.BottomMark(1)->isChecked());
   EXPECT_EQ(window->Nomenclature(), &d) << "the dialog is made once and shown again";
