@@ -112,14 +112,14 @@ void StereoPlotWindow::BuildToolBars() {
   plotTypeChoice_ = Choice(QStringLiteral("optStereoType"), QStringLiteral("Plot type"),
                            {"Equal area", "Equal angle"});
   connect(plotTypeChoice_, &QComboBox::activated, this,
-          [this](int index) { OnPlotTypeChosen(index + 1); });
+          [this](int index) { SetPlotType(Plot::ProjectionFromCode(index + 1)); });
   axesStyleChoice_ = Choice(QStringLiteral("optStereoStyle"), QStringLiteral("Axis style"),
                             {"Simple ticks", "Quadrant ticks", "Quadrant axes", "Polar axes"});
   connect(axesStyleChoice_, &QComboBox::activated, this,
-          [this](int index) { OnAxesStyleChosen(index); });
+          [this](int index) { SetPlotAxesStyle(Plot::AxesStyleFromCode(index)); });
   planeChoice_ = Choice(QStringLiteral("optSymbolType"), QStringLiteral("Planes as:"),
                         {"Great Circles", "Poles"});
-  connect(planeChoice_, &QComboBox::activated, this, [this](int index) { OnPlaneChosen(index); });
+  connect(planeChoice_, &QComboBox::activated, this, [this](int index) { SetPlaneSymbol(index); });
   options->addWidget(plotTypeChoice_);
   options->addWidget(axesStyleChoice_);
   options->addWidget(planeChoice_);
@@ -163,10 +163,10 @@ void StereoPlotWindow::BuildMenus() {
   connect(editItems_[1], &QAction::triggered, this, &StereoPlotWindow::CopyResultForPolarim);
   connect(editItems_[2], &QAction::triggered, this, &StereoPlotWindow::CopyPlotImage);
   connect(editItems_[3], &QAction::triggered, this, &StereoPlotWindow::ChangeSymbols);
-  saveAsItem_ = add(QStringLiteral("Save plot &as..."), QStringLiteral("mnuSaveAs"), false);
-  connect(saveAsItem_, &QAction::triggered, this, &StereoPlotWindow::SavePlotAsDialog);
-  titleItem_ = add(QStringLiteral("Plot &title..."), QStringLiteral("mnuPlotTitle"), false);
-  connect(titleItem_, &QAction::triggered, this, &StereoPlotWindow::AskPlotTitle);
+  QAction* saveAs = add(QStringLiteral("Save plot &as..."), QStringLiteral("mnuSaveAs"), false);
+  connect(saveAs, &QAction::triggered, this, &StereoPlotWindow::SavePlotAsDialog);
+  QAction* title = add(QStringLiteral("Plot &title..."), QStringLiteral("mnuPlotTitle"), false);
+  connect(title, &QAction::triggered, this, &StereoPlotWindow::AskPlotTitle);
   separator(1);
 
   const std::array<const char*, 5> showCaptions = {
@@ -187,14 +187,15 @@ void StereoPlotWindow::BuildMenus() {
   for (int i = 1; i <= 2; ++i) {
     plotTypeItems_[i] =
         add(QString::fromLatin1(typeCaptions[i - 1]), QStringLiteral("mnuPlotType%1").arg(i), true);
-    connect(plotTypeItems_[i], &QAction::triggered, this, [this, i] { OnPlotTypeChosen(i); });
+    connect(plotTypeItems_[i], &QAction::triggered, this,
+            [this, i] { SetPlotType(Plot::ProjectionFromCode(i)); });
   }
   separator(3);
   const std::array<const char*, 2> planeCaptions = {"&Great Circles", "&Point symbols"};
   for (int i = 0; i < 2; ++i) {
     planeItems_[i] =
         add(QString::fromLatin1(planeCaptions[i]), QStringLiteral("mnuPlotSymbols%1").arg(i), true);
-    connect(planeItems_[i], &QAction::triggered, this, [this, i] { OnPlaneChosen(i); });
+    connect(planeItems_[i], &QAction::triggered, this, [this, i] { SetPlaneSymbol(i); });
   }
   separator(4);
   const std::array<const char*, 4> axesCaptions = {"Simple &tick stereo axes",
@@ -203,13 +204,15 @@ void StereoPlotWindow::BuildMenus() {
   for (int i = 0; i < 4; ++i) {
     axesItems_[i] = add(QString::fromLatin1(axesCaptions[i]),
                         QStringLiteral("mnuShowStereoAxes%1").arg(i), true);
-    connect(axesItems_[i], &QAction::triggered, this, [this, i] { OnAxesStyleChosen(i); });
+    connect(axesItems_[i], &QAction::triggered, this,
+            [this, i] { SetPlotAxesStyle(Plot::AxesStyleFromCode(i)); });
   }
   separator(5);
-  printItems_[0] = add(QStringLiteral("Print..."), QStringLiteral("mnuFilePrint0"), false);
-  printItems_[1] = add(QStringLiteral("Printer Setup..."), QStringLiteral("mnuFilePrint1"), false);
-  connect(printItems_[0], &QAction::triggered, this, &StereoPlotWindow::PrintPlot);
-  connect(printItems_[1], &QAction::triggered, this, &StereoPlotWindow::PrinterSetup);
+  QAction* print = add(QStringLiteral("Print..."), QStringLiteral("mnuFilePrint0"), false);
+  QAction* printerSetup =
+      add(QStringLiteral("Printer Setup..."), QStringLiteral("mnuFilePrint1"), false);
+  connect(print, &QAction::triggered, this, &StereoPlotWindow::PrintPlot);
+  connect(printerSetup, &QAction::triggered, this, &StereoPlotWindow::PrinterSetup);
   separator(6);
   closeItem_ = add(QStringLiteral("Clos&e"), QStringLiteral("mnuFileClose"), false);
   connect(closeItem_, &QAction::triggered, this, &StereoPlotWindow::CloseWindow);

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "app/Mirror.h"
 #include "app/PlotTypeQuestion.h"
 #include "app/StereoLegendView.h"
 #include "app/StereoPlotArea.h"
@@ -20,6 +21,7 @@
 #include "plot/Readout.h"
 
 namespace Plot = Lodema::Plot;
+using mirror::Q;
 
 namespace {
 
@@ -29,10 +31,6 @@ constexpr int kChangesPerClockReading = 32;
 
 constexpr const char* kShowNumberCaption = "Show &number of data label";
 constexpr const char* kHideNumberCaption = "Hide &number of data label";
-
-QString Q(const std::string& text) {
-  return QString::fromUtf8(text.c_str(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 
@@ -167,24 +165,6 @@ QString StereoPlotWindow::PageTitle() const {
 
 // ---- Option handlers ----
 
-void StereoPlotWindow::OnPlotTypeChosen(int code) {
-  view_.projection = Plot::ProjectionFromCode(code);
-  SyncOptionControls();
-  PlotChanged(true);
-}
-
-void StereoPlotWindow::OnAxesStyleChosen(int code) {
-  view_.axes = Plot::AxesStyleFromCode(code);
-  SyncOptionControls();
-  PlotChanged(true);
-}
-
-void StereoPlotWindow::OnPlaneChosen(int symbol) {
-  view_.planesAsGreatCircles = symbol == 0;
-  SyncOptionControls();
-  PlotChanged(true);
-}
-
 void StereoPlotWindow::OnShowKindChosen(int kind, bool shown) {
   if (!kindUsed_[kind]) return;
   kindWanted_[kind] = shown;
@@ -309,18 +289,8 @@ void StereoPlotWindow::PlotChanged(bool viewChanged) {
   if (plotArea_ == nullptr) return;
   analysisStale_ = true;
   if (viewChanged) plotArea_->Invalidate();
-  const auto repaintAll = [this](bool now) {
-    UpdateCountLabel();
-    UpdateAnalysisPanel();
-    if (legend_->FollowContent()) plotArea_->PlaceOverlays();
-    if (now) {
-      plotArea_->repaint();
-    } else {
-      plotArea_->update();
-    }
-  };
   if (!(batchRunning_ && batchRunning_())) {
-    repaintAll(false);
+    RepaintAll(false);
     return;
   }
   // A batch run changes the store with every row: paint (and count) now and
@@ -330,7 +300,7 @@ void StereoPlotWindow::PlotChanged(bool viewChanged) {
   changesSinceClock_ = 0;
   if (!sincePaint_.isValid() || sincePaint_.elapsed() >= kBatchPaintIntervalMs) {
     sincePaint_.start();
-    repaintAll(true);
+    RepaintAll(true);
   } else if (!repaintScheduled_) {
     repaintScheduled_ = true;
     QTimer::singleShot(kBatchPaintIntervalMs, this, [this] { FlushRepaint(); });
@@ -340,10 +310,18 @@ void StereoPlotWindow::PlotChanged(bool viewChanged) {
 void StereoPlotWindow::FlushRepaint() {
   repaintScheduled_ = false;
   sincePaint_.invalidate();
+  RepaintAll(false);
+}
+
+void StereoPlotWindow::RepaintAll(bool now) {
   UpdateCountLabel();
   UpdateAnalysisPanel();
   if (legend_->FollowContent()) plotArea_->PlaceOverlays();
-  plotArea_->update();
+  if (now) {
+    plotArea_->repaint();
+  } else {
+    plotArea_->update();
+  }
 }
 
 // ---- Read-out ----

@@ -192,9 +192,6 @@ class StereoPlotWindow : public QMainWindow, public Lodema::PlotSink, public Lod
   void OnAnalysisItemChanged();
   // The text panel follows the analysis.
   void UpdateAnalysisPanel();
-  void OnPlotTypeChosen(int code);
-  void OnAxesStyleChosen(int code);
-  void OnPlaneChosen(int symbol);
   void OnShowKindChosen(int kind, bool shown);
   void OnShowNumberClicked();
   void SyncOptionControls();
@@ -203,6 +200,9 @@ class StereoPlotWindow : public QMainWindow, public Lodema::PlotSink, public Lod
   // from scratch), at once when a person is working, at most about ten
   // times a second while a batch run feeds the plot.
   void PlotChanged(bool viewChanged);
+  // The count, the statistics and the overlays follow; the plot repaints
+  // now or at the next turn of the event loop.
+  void RepaintAll(bool now);
   void UpdateButtons();
   void UpdateCountLabel();
   // Adds the record with the answer the user gave in the question bar.
@@ -258,9 +258,6 @@ class StereoPlotWindow : public QMainWindow, public Lodema::PlotSink, public Lod
   std::array<QAction*, 3> plotTypeItems_{};
   std::array<QAction*, 2> planeItems_{};
   std::array<QAction*, 4> axesItems_{};
-  std::array<QAction*, 2> printItems_{};
-  QAction* saveAsItem_ = nullptr;
-  QAction* titleItem_ = nullptr;
   QAction* closeItem_ = nullptr;
   std::array<QAction*, 2> helpItems_{};
   QAction* aboutItem_ = nullptr;
