@@ -2,19 +2,16 @@
 #include "app/MainWindow.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
-#include <QGuiApplication>
 #include <QLocale>
 #include <QMenu>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QVBoxLayout>
-#include <algorithm>
-#include <cmath>
 #include <exception>
 
 #include "LodemaVersion.h"
@@ -24,7 +21,6 @@
 #include "app/FilePage.h"
 #include "app/HelpAccess.h"
 #include "app/HelpFiles.h"
-#include "app/Mirror.h"
 #include "app/Notices.h"
 #include "app/PageScrollAreas.h"
 #include "app/QtPlatform.h"
@@ -37,11 +33,9 @@
 #include "app/StereoPlotWindow.h"
 #include "app/ThemeColours.h"
 #include "app/WindowGeometry.h"
-#include "batch/LineReader.h"
-#include "model/FilePage.h"
-#include "calc/Catalogue.h"
 #include "calc/Settings.h"
 #include "calc/SettingsIO.h"
+#include "model/FilePage.h"
 
 namespace {
 
@@ -65,6 +59,14 @@ Lodema::Plot::AnalysisChoice AnalysisFromSettings(const Lodema::Settings& s) {
 constexpr const char* kGeometrySection = "StartUp";
 constexpr const char* kGeometryKey = "MainWindowGeometry";
 
+// The service given, else one of the window's own, made from args.
+template <typename Service, typename Own, typename... Args>
+Service* OwnUnlessGiven(Service* given, std::unique_ptr<Own>& own, Args&&... args) {
+  if (given != nullptr) return given;
+  own = std::make_unique<Own>(std::forward<Args>(args)...);
+  return own.get();
+}
+
 }  // namespace
 
 class MainWindow::CurrentWindowMessages : public Lodema::MessageBoxes {
@@ -87,33 +89,11 @@ class MainWindow::CurrentWindowMessages : public Lodema::MessageBoxes {
 
 MainWindow::MainWindow(const LodemaServices& services, QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("frmLodem"));
-  if (services.store != nullptr) {
-    store_ = services.store;
-  } else {
-    ownStore_ = std::make_unique<QtSettingsStore>();
-    store_ = ownStore_.get();
-  }
-  if (services.messages != nullptr) {
-    messages_ = services.messages;
-  } else {
-    ownMessages_ = std::make_unique<QtMessageBoxes>(this);
-    messages_ = ownMessages_.get();
-  }
-  Lodema::FileDialogs* dialogs = services.dialogs;
-  if (dialogs == nullptr) {
-    ownDialogs_ = std::make_unique<QtFileDialogs>(this);
-    dialogs = ownDialogs_.get();
-  }
-  Lodema::Clipboard* clipboard = services.clipboard;
-  if (clipboard == nullptr) {
-    ownClipboard_ = std::make_unique<QtClipboard>();
-    clipboard = ownClipboard_.get();
-  }
-  Lodema::Beeper* beeper = services.beeper;
-  if (beeper == nullptr) {
-    ownBeeper_ = std::make_unique<QtBeeper>();
-    beeper = ownBeeper_.get();
-  }
+  store_ = OwnUnlessGiven(services.store, ownStore_);
+  messages_ = OwnUnlessGiven(services.messages, ownMessages_, this);
+  Lodema::FileDialogs* dialogs = OwnUnlessGiven(services.dialogs, ownDialogs_, this);
+  Lodema::Clipboard* clipboard = OwnUnlessGiven(services.clipboard, ownClipboard_);
+  Lodema::Beeper* beeper = OwnUnlessGiven(services.beeper, ownBeeper_);
   model_.SetBeeper(beeper);
   help_ = std::make_unique<HelpAccess>(
       services.helpPlaces != nullptr ? *services.helpPlaces : help::DefaultHelpPlaces(), *messages_,
@@ -207,8 +187,10 @@ void MainWindow::BuildWidgets() {
   setCentralWidget(splitter);
 
   connect(conventionsPage_, &ConventionsPage::commandClicked, this, &MainWindow::OnCommand);
+  // Clearing "Set as default" stores the system's character as the default,
+  // rather than keeping a choice the user has just declined to keep.
   connect(conventionsPage_, &ConventionsPage::setDecimalClicked, this,
-          &MainWindow::OnSetDecimalClicked);
+          &MainWindow::SaveDecimalChoice);
   connect(conventionsPage_, &ConventionsPage::showStereoClicked, this,
           &MainWindow::OnShowStereoClicked);
   connect(conventionsPage_, &ConventionsPage::separatorsChanged, this, [this] {

@@ -15,9 +15,9 @@
 #include "app/MainWindow.h"
 #include "app/Mirror.h"
 #include "app/QtSettingsStore.h"
-#include "model/FilePage.h"
 #include "batch/LineReader.h"
 #include "calc/Settings.h"
+#include "model/FilePage.h"
 
 namespace {
 
