@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "app/ConventionsPage.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -25,35 +24,16 @@ constexpr std::array<const char*, 4> kSeparatorEntries = {"-", "/", "\\", ","};
 }  // namespace
 
 template <std::size_t N>
-std::array<QRadioButton*, N> ConventionsPage::AddOptions(
-    const QString& name, int first, const std::array<Lodema::OptionButton, N>& states,
-    std::function<void(int)> choose) {
-  auto* group = new QButtonGroup(this);
-  std::array<QRadioButton*, N> buttons{};
-  for (int i = first; i < static_cast<int>(N); ++i) {
-    auto* button = new QRadioButton;
-    button->setObjectName(name + QString::number(i));
-    group->addButton(button, i);
-    // The option states live as long as the model.
-    connect(button, &QRadioButton::clicked, this, [&states, choose, i](bool checked) {
-      // Forward a change of choice only; clicking the chosen option again
-      // changes nothing.
-      if (checked && !states[i].checked) choose(i);
-    });
-    buttons[i] = button;
-  }
-  optionMirrors_.push_back([group, buttons, &states] { mirror::Options(group, buttons, states); });
-  return buttons;
-}
-
-template <std::size_t N>
 QGroupBox* ConventionsPage::OptionGroup(const QString& title, const QString& name, int first,
                                         const std::array<Lodema::OptionButton, N>& states,
                                         void (Lodema::CalculatorModel::*choose)(int)) {
   auto* box = new QGroupBox(title);
   auto* layout = new QVBoxLayout(box);
   layout->setSpacing(0);
-  for (QRadioButton* button : AddOptions(name, first, states, std::bind_front(choose, &model_))) {
+  const auto options =
+      mirror::MakeOptions(this, name, first, states, std::bind_front(choose, &model_));
+  optionMirrors_.push_back([options] { options.Mirror(); });
+  for (QRadioButton* button : options.buttons) {
     if (button != nullptr) layout->addWidget(button);
   }
   return box;
@@ -163,9 +143,11 @@ ConventionsPage::ConventionsPage(Lodema::CalculatorModel& model, QWidget* reform
   {
     auto* grid = new QGridLayout(decimal);
     grid->setVerticalSpacing(0);
-    const auto decimals = AddOptions(QStringLiteral("optDecimal"), 0, c.decimalCharOptions,
-                                     [this](int i) { OnDecimalClicked(i); });
-    for (int i = 0; i < 2; ++i) grid->addWidget(decimals[i], i, 0);
+    const auto decimals =
+        mirror::MakeOptions(this, QStringLiteral("optDecimal"), 0, c.decimalCharOptions,
+                            [this](int i) { OnDecimalClicked(i); });
+    optionMirrors_.push_back([decimals] { decimals.Mirror(); });
+    for (int i = 0; i < 2; ++i) grid->addWidget(decimals.buttons[i], i, 0);
     setDecimalBox_ = new QCheckBox(QStringLiteral("Set as default"));
     setDecimalBox_->setObjectName(QStringLiteral("chkSetDecimal"));
     connect(setDecimalBox_, &QCheckBox::clicked, this, [this] {

@@ -76,13 +76,8 @@ class ConventionsPage : public QObject {
   void separatorsChanged();            // a separator text, already in the settings
 
  private:
-  // The exclusive options name0, name1, ... (from first on) that mirror
-  // states and hand a change of choice to choose; null below first.
-  template <std::size_t N>
-  std::array<QRadioButton*, N> AddOptions(const QString& name, int first,
-                                          const std::array<Lodema::OptionButton, N>& states,
-                                          std::function<void(int)> choose);
-  // The same options one under the other in a titled box.
+  // Options name0, name1, ... (from first on) one under the other in a
+  // titled box; a change of choice goes to choose.
   template <std::size_t N>
   QGroupBox* OptionGroup(const QString& title, const QString& name, int first,
                          const std::array<Lodema::OptionButton, N>& states,

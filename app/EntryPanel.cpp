@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "app/EntryPanel.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -10,6 +9,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <functional>
 
 #include "app/Mirror.h"
 #include "app/ResultPanel.h"
@@ -94,39 +94,25 @@ EntryPanel::EntryPanel(Lodema::CalculatorModel& model, QObject* parent)
     grid->addWidget(MakeWindow(3, 8, 3), 0, 0, Qt::AlignTop);
     approximateDipFrame_ = new QGroupBox;
     approximateDipFrame_->setObjectName(QStringLiteral("fraDip"));
-    approximateDipGroup_ = new QButtonGroup(this);
+    approximateDip_ = mirror::MakeOptions(
+        this, QStringLiteral("optDip"), 0, model_.Controls().approximateDipOptions,
+        std::bind_front(&Lodema::CalculatorModel::SetApproximateDip, &model_));
     auto* dips = new QVBoxLayout(approximateDipFrame_);
     dips->setSpacing(0);
     dips->setContentsMargins(4, 2, 4, 2);
-    for (int i = 0; i < 3; ++i) {
-      approximateDipOptions_[i] = new QRadioButton;
-      approximateDipOptions_[i]->setObjectName(QStringLiteral("optDip%1").arg(i));
-      approximateDipGroup_->addButton(approximateDipOptions_[i], i);
-      connect(approximateDipOptions_[i], &QRadioButton::clicked, this, [this, i](bool checked) {
-        if (checked && !model_.Controls().approximateDipOptions[i].checked)
-          model_.SetApproximateDip(i);
-      });
-      dips->addWidget(approximateDipOptions_[i]);
-    }
+    for (QRadioButton* button : approximateDip_.buttons) dips->addWidget(button);
     mirror::KeepRoom(approximateDipFrame_);
     grid->addWidget(approximateDipFrame_, 0, 1, 2, 1, Qt::AlignTop);
 
     referenceDirectionFrame_ = new QGroupBox;
     referenceDirectionFrame_->setObjectName(QStringLiteral("fraRef"));
-    referenceDirectionGroup_ = new QButtonGroup(this);
+    referenceDirection_ = mirror::MakeOptions(
+        this, QStringLiteral("optRef"), 0, model_.Controls().referenceDirectionOptions,
+        std::bind_front(&Lodema::CalculatorModel::SetReferenceDirection, &model_));
     auto* refs = new QVBoxLayout(referenceDirectionFrame_);
     refs->setSpacing(0);
     refs->setContentsMargins(4, 2, 4, 2);
-    for (int i = 0; i < 4; ++i) {
-      referenceDirectionOptions_[i] = new QRadioButton;
-      referenceDirectionOptions_[i]->setObjectName(QStringLiteral("optRef%1").arg(i));
-      referenceDirectionGroup_->addButton(referenceDirectionOptions_[i], i);
-      connect(referenceDirectionOptions_[i], &QRadioButton::clicked, this, [this, i](bool checked) {
-        if (checked && !model_.Controls().referenceDirectionOptions[i].checked)
-          model_.SetReferenceDirection(i);
-      });
-      refs->addWidget(referenceDirectionOptions_[i]);
-    }
+    for (QRadioButton* button : referenceDirection_.buttons) refs->addWidget(button);
     grid->addWidget(referenceDirectionFrame_, 1, 0);
     grid->setColumnStretch(2, 1);
   }
@@ -209,9 +195,8 @@ void EntryPanel::Refresh() {
   mirror::Frame(windowDFrame_, c.windowDFrame);
   mirror::Frame(referenceDirectionFrame_, c.referenceDirectionFrame);
   mirror::Frame(approximateDipFrame_, c.approximateDipFrame);
-  mirror::Options(referenceDirectionGroup_, referenceDirectionOptions_,
-                  c.referenceDirectionOptions);
-  mirror::Options(approximateDipGroup_, approximateDipOptions_, c.approximateDipOptions);
+  referenceDirection_.Mirror();
+  approximateDip_.Mirror();
 
   mirror::Frame(extraResultFrame_, c.extraResultFrame);
   mirror::Check(apparentDipBox_, c.apparentDipBox);
