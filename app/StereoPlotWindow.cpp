@@ -47,7 +47,6 @@ StereoPlotWindow::StereoPlotWindow(Lodema::Settings& settings, std::function<boo
   view_.projection = Plot::ProjectionType::kEqualAngle;
   view_.axes = Plot::AxesStyle::kSimpleTicks;
   view_.planesAsGreatCircles = true;
-  messageBoxQuestion_ = std::make_unique<MessageBoxQuestion>(this);
   ReadSymbolsFromSettings();
   BuildWidgets();
   BuildToolBars();
@@ -155,10 +154,6 @@ void StereoPlotWindow::ReadSymbolsFromSettings() {
   view_.symbols = Plot::SymbolsFromStored(settings_.gSymbolArray);
 }
 
-void StereoPlotWindow::SetMismatchQuestion(Plot::MismatchQuestion* question) {
-  chosenQuestion_ = question;
-}
-
 QString StereoPlotWindow::PageTitle() const {
   return userTitle_.isEmpty() ? windowTitle() : userTitle_;
 }
@@ -188,17 +183,12 @@ void StereoPlotWindow::UpdateShownKinds() {
 // ---- Main window hooks ----
 
 void StereoPlotWindow::AddNewDataPoint(const Lodema::CalculationRecord& record) {
-  Plot::PlotRecord block;
-  for (int kind = 0; kind < Plot::kKindCount; ++kind) {
-    for (int column = 0; column <= Plot::kFieldCount; ++column) {
-      block.cells[kind][column] = record.cells[kind][column];
-    }
-  }
+  // A calculation's record is laid out as the plot's: one row per kind.
+  const Plot::PlotRecord block{record.cells};
   const int retainedBefore = store_.RetainedCount();
-  const bool batch = batchRunning_ && batchRunning_();
-  if (chosenQuestion_ != nullptr || batch) {
-    Plot::MismatchQuestion& question =
-        chosenQuestion_ != nullptr ? *chosenQuestion_ : *messageBoxQuestion_;
+  if (batchRunning_ && batchRunning_()) {
+    // A batch run waits for the answer in a message box.
+    MessageBoxQuestion question(this);
     if (store_.AddNewDataPoint(block, question) == Plot::StoreChange::kNone) return;
     AfterStoreChange(retainedBefore);
     return;

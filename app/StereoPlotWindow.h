@@ -25,7 +25,6 @@
 class HelpAccess;
 class QAction;
 class QComboBox;
-class QDockWidget;
 class QLabel;
 class QMessageBox;
 class QPlainTextEdit;
@@ -88,10 +87,6 @@ class StereoPlotWindow : public QMainWindow, public Lodema::PlotSink, public Lod
   void SetDelimiters(const std::string& plane, const std::string& line);
   // The palette and symbols as the settings hold them (-1: built-in).
   void ReadSymbolsFromSettings();
-  // The question asked when new data differs in type from retained data.
-  // Null (the default) asks in a bar above the plot that leaves the typing
-  // going on, and in a message box during a batch run.
-  void SetMismatchQuestion(Lodema::Plot::MismatchQuestion* question);
   // The title of printed and saved pages: the user's, else the caption.
   QString PageTitle() const;
 
@@ -230,8 +225,6 @@ class StereoPlotWindow : public QMainWindow, public Lodema::PlotSink, public Lod
   bool numberShown_ = true;
   Lodema::Plot::CountLabel countLabelState_;
   QString userTitle_;
-  std::unique_ptr<Lodema::Plot::MismatchQuestion> messageBoxQuestion_;
-  Lodema::Plot::MismatchQuestion* chosenQuestion_ = nullptr;
   // The record waiting for an answer in the question bar.
   std::optional<Lodema::Plot::PlotRecord> recordAwaitingAnswer_;
   std::unique_ptr<QPrinter> printer_;
