@@ -10,7 +10,6 @@
 
 #include "calc/Settings.h"
 
-class QButtonGroup;
 class QComboBox;
 class QLabel;
 class QPushButton;

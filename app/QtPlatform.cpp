@@ -76,6 +76,12 @@ const QString kFileFilter = QStringLiteral(
     "Data files (*.txt *.csv *.dat *.prn *.xlsx *.ods);;Text files (*.txt *.csv *.dat *.prn);;"
     "Workbooks (*.xlsx *.ods);;All files (*)");
 
+// The name chosen in a file dialog; none when it was cancelled.
+std::optional<std::string> Chosen(const QString& name) {
+  if (name.isEmpty()) return std::nullopt;
+  return name.toStdString();
+}
+
 }  // namespace
 
 void ReportUnexpectedFault(QWidget* parent, const char* what) {
@@ -98,20 +104,14 @@ Lodema::MessageAnswer QtMessageBoxes::ShowMessage(const std::string& text, const
 }
 
 std::optional<std::string> QtFileDialogs::AskInputFileName() {
-  const QString name =
-      QFileDialog::getOpenFileName(parent_.data(), QString(), QString(), kFileFilter);
-  if (name.isEmpty()) return std::nullopt;
-  return name.toStdString();
+  return Chosen(QFileDialog::getOpenFileName(parent_.data(), QString(), QString(), kFileFilter));
 }
 
 std::optional<std::string> QtFileDialogs::AskOutputFileName() {
   // Lodema appends to an existing output file on request, so choosing one
   // is no reason to warn about overwriting it.
-  const QString name =
-      QFileDialog::getSaveFileName(parent_.data(), QString(), QString(), kFileFilter, nullptr,
-                                   QFileDialog::DontConfirmOverwrite);
-  if (name.isEmpty()) return std::nullopt;
-  return name.toStdString();
+  return Chosen(QFileDialog::getSaveFileName(parent_.data(), QString(), QString(), kFileFilter,
+                                             nullptr, QFileDialog::DontConfirmOverwrite));
 }
 
 bool QtClipboard::HasText() const {
