@@ -77,6 +77,15 @@ FilePage::FilePage(Lodema::CalculatorModel& model, Lodema::FilePageModel& page, 
   right->addStretch(1);
   Arrange(false);
   MakeStrip();
+  // The name box and its button on the page and in the strip.
+  for (int i = 0; i < 2; ++i) {
+    connect(fileNameBoxes_[i], &QLineEdit::textEdited, this, [this, i](const QString& text) {
+      Forward([this, i, text] { pageModel_.SetInputFileText(i, mirror::S(text)); });
+    });
+    connect(inputBrowseButtons_[i], &QPushButton::clicked, this,
+            [this] { Forward([this] { pageModel_.GetInputFile(); }); });
+    fileNameBoxes_[i]->installEventFilter(this);
+  }
   Refresh();
 }
 
@@ -165,12 +174,6 @@ QWidget* FilePage::MakeInputGroup() {
   runRow->addWidget(runStatus_, 1);
   column->addLayout(runRow);
 
-  connect(fileNameBoxes_[0], &QLineEdit::textEdited, this, [this](const QString& text) {
-    Forward([this, text] { pageModel_.SetInputFileText(0, mirror::S(text)); });
-  });
-  connect(inputBrowseButtons_[0], &QPushButton::clicked, this,
-          [this] { Forward([this] { pageModel_.GetInputFile(); }); });
-  fileNameBoxes_[0]->installEventFilter(this);
   connect(delimiterLists0_, &QComboBox::editTextChanged, this, [this](const QString& text) {
     Forward([this, text] { pageModel_.SetInputDelimiterText(mirror::S(text)); });
   });
@@ -179,17 +182,15 @@ QWidget* FilePage::MakeInputGroup() {
   });
   // Choosing a column with the grid: a press writes the column into the
   // active list, the release that follows ends the choice.
-  connect(previewGrid_, &QTableWidget::cellPressed, this, [this](int, int gridColumn) {
-    Forward([this, picked = gridColumn] { pageModel_.GridColumnClicked(picked + 1); });
-  });
-  connect(previewGrid_, &QTableWidget::cellClicked, this,
-          [this] { Forward([this] { pageModel_.EndGridColumnSelection(); }); });
-  connect(previewGrid_->horizontalHeader(), &QHeaderView::sectionPressed, this,
-          [this](int gridColumn) {
-            Forward([this, picked = gridColumn] { pageModel_.GridColumnClicked(picked + 1); });
-          });
-  connect(previewGrid_->horizontalHeader(), &QHeaderView::sectionClicked, this,
-          [this] { Forward([this] { pageModel_.EndGridColumnSelection(); }); });
+  const auto pick = [this](int gridColumn) {
+    Forward([this, gridColumn] { pageModel_.GridColumnClicked(gridColumn + 1); });
+  };
+  const auto endPick = [this] { Forward([this] { pageModel_.EndGridColumnSelection(); }); };
+  connect(previewGrid_, &QTableWidget::cellPressed, this,
+          [pick](int, int gridColumn) { pick(gridColumn); });
+  connect(previewGrid_, &QTableWidget::cellClicked, this, endPick);
+  connect(previewGrid_->horizontalHeader(), &QHeaderView::sectionPressed, this, pick);
+  connect(previewGrid_->horizontalHeader(), &QHeaderView::sectionClicked, this, endPick);
   return inputGroupBox_;
 }
 
@@ -262,12 +263,6 @@ void FilePage::MakeStrip() {
   row->addWidget(fileNameBoxes_[1], 1);
   row->addWidget(inputBrowseButtons_[1]);
   row->addWidget(commandButtons_[1]);
-  connect(fileNameBoxes_[1], &QLineEdit::textEdited, this, [this](const QString& text) {
-    Forward([this, text] { pageModel_.SetInputFileText(1, mirror::S(text)); });
-  });
-  connect(inputBrowseButtons_[1], &QPushButton::clicked, this,
-          [this] { Forward([this] { pageModel_.GetInputFile(); }); });
-  fileNameBoxes_[1]->installEventFilter(this);
 }
 
 bool FilePage::eventFilter(QObject* watched, QEvent* event) {
@@ -410,20 +405,6 @@ void FilePage::GuessHeadings() {
     pageModel_.SetTableHeadings(headings);
   }
 }
-
-QLineEdit* FilePage::FileName(int i) const {
-  return i == 2 ? output_->FileName() : fileNameBoxes_[i];
-}
-QPushButton* FilePage::Browse(int i) const {
-  return i == 2 ? output_->Browse() : inputBrowseButtons_[i];
-}
-QComboBox* FilePage::Delimiter(int i) const {
-  return i == 1 ? output_->Delimiter() : delimiterLists0_;
-}
-QCheckBox* FilePage::OutputOption(int i) const { return output_->Option(i); }
-QRadioButton* FilePage::FileOut(int i) const { return output_->FileOut(i); }
-QPushButton* FilePage::SaveResult() const { return output_->SaveResult(); }
-QLabel* FilePage::CurrentFile() const { return output_->CurrentFile(); }
 
 void FilePage::Arrange(bool narrow) {
   if (arranged_ && narrow == narrow_) return;

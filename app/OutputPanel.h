@@ -39,8 +39,6 @@ class OutputPanel : public QObject {
   void Refresh();
 
   QLineEdit* FileName() const { return fileNameBoxes2_; }
-  QPushButton* Browse() const { return outputBrowseButton_; }
-  QComboBox* Delimiter() const { return delimiterLists1_; }
   QCheckBox* Option(int i) const { return fileOutputOptions_[i]; }
   QRadioButton* FileOut(int i) const { return outputModeOptions_[i]; }
   QPushButton* SaveResult() const { return saveResultButton_; }
