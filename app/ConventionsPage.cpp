@@ -49,10 +49,9 @@ ConventionsPage::ConventionsPage(Lodema::CalculatorModel& model, QWidget* reform
   pageLayout_ = new QGridLayout(page_);
 
   // Notations: input on the left, output on the right.
-  auto* input = new QGroupBox(QStringLiteral("Input conventions"));
-  input_ = input;
+  input_ = new QGroupBox(QStringLiteral("Input conventions"));
   {
-    auto* grid = new QGridLayout(input);
+    auto* grid = new QGridLayout(input_);
     grid->addWidget(OptionGroup(QStringLiteral("Planes"), QStringLiteral("optInPlaneConv"), 1,
                                 c.inputPlaneNotationOptions, &M::SetInputPlaneNotation),
                     0, 0, 2, 1);
@@ -63,10 +62,9 @@ ConventionsPage::ConventionsPage(Lodema::CalculatorModel& model, QWidget* reform
                                 c.inputDirectionNotationOptions, &M::SetInputDirectionNotation),
                     1, 1);
   }
-  auto* output = new QGroupBox(QStringLiteral("Output conventions"));
-  output_ = output;
+  output_ = new QGroupBox(QStringLiteral("Output conventions"));
   {
-    auto* grid = new QGridLayout(output);
+    auto* grid = new QGridLayout(output_);
     outputSameAsInputBox_ = new QCheckBox;
     outputSameAsInputBox_->setObjectName(QStringLiteral("chkOutConv"));
     connect(outputSameAsInputBox_, &QCheckBox::clicked, this,
@@ -89,10 +87,9 @@ ConventionsPage::ConventionsPage(Lodema::CalculatorModel& model, QWidget* reform
   }
 
   // The reformat calculations and the polarity sign, under the notations.
-  auto* reformat = new QWidget;
-  reformat_ = reformat;
+  reformat_ = new QWidget;
   {
-    auto* column = new QGridLayout(reformat);
+    auto* column = new QGridLayout(reformat_);
     column->setContentsMargins(4, 0, 4, 0);
     column->addWidget(reformatRow15, 0, 0);
     column->addWidget(reformatRow16, 1, 0);
@@ -138,10 +135,9 @@ ConventionsPage::ConventionsPage(Lodema::CalculatorModel& model, QWidget* reform
   }
 
   // Decimal character, plot separators and the settings buttons.
-  auto* decimal = new QGroupBox(QStringLiteral("Decimal character of results"));
-  decimal_ = decimal;
+  decimal_ = new QGroupBox(QStringLiteral("Decimal character of results"));
   {
-    auto* grid = new QGridLayout(decimal);
+    auto* grid = new QGridLayout(decimal_);
     grid->setVerticalSpacing(0);
     const auto decimals =
         mirror::MakeOptions(this, QStringLiteral("optDecimal"), 0, c.decimalCharOptions,
@@ -165,10 +161,9 @@ ConventionsPage::ConventionsPage(Lodema::CalculatorModel& model, QWidget* reform
     grid->addWidget(localeWarning_, 1, 1);
   }
 
-  auto* separators = new QGroupBox(QStringLiteral("Separator symbols for stereo display"));
-  separators_ = separators;
+  separators_ = new QGroupBox(QStringLiteral("Separator symbols for stereo display"));
   {
-    auto* grid = new QGridLayout(separators);
+    auto* grid = new QGridLayout(separators_);
     showStereoBox_ = new QCheckBox(QStringLiteral("Show stereo plot"));
     showStereoBox_->setObjectName(QStringLiteral("chkShowStereo"));
     connect(showStereoBox_, &QCheckBox::clicked, this,
@@ -265,10 +260,8 @@ void ConventionsPage::Arrange(int level) {
   if (level == level_) return;
   level_ = level;
   const bool narrow = level >= 2;
-  for (QWidget* part : {static_cast<QWidget*>(input_), static_cast<QWidget*>(output_), reformat_,
-                        static_cast<QWidget*>(core_), bottom_}) {
+  for (QWidget* part : {input_, output_, reformat_, core_, bottom_})
     pageLayout_->removeWidget(part);
-  }
   for (QWidget* group : coreGroups_) coreGrid_->removeWidget(group);
   const int coreColumns = level <= 1 ? 3 : 4 - level;
   for (int i = 0; i < static_cast<int>(coreGroups_.size()); ++i) {

@@ -90,10 +90,10 @@ class ConventionsPage : public QObject {
   QWidget* page_ = nullptr;
   // The parts the page arranges in two columns or in one.
   QGridLayout* pageLayout_ = nullptr;
-  QGroupBox* input_ = nullptr;
-  QGroupBox* output_ = nullptr;
+  QWidget* input_ = nullptr;
+  QWidget* output_ = nullptr;
   QWidget* reformat_ = nullptr;
-  QGroupBox* core_ = nullptr;
+  QWidget* core_ = nullptr;
   QGridLayout* coreGrid_ = nullptr;
   std::array<QWidget*, 6> coreGroups_{};
   QWidget* decimal_ = nullptr;

@@ -144,9 +144,9 @@ EntryPanel::EntryPanel(Lodema::CalculatorModel& model, QObject* parent)
     mirror::KeepRoom(windowPanels_[4]);
     row->addWidget(windowPanels_[4]);
 
-    sectionResults_ = new QWidget;
-    sectionResults_->setObjectName(QStringLiteral("panResults3"));
-    auto* results = new QGridLayout(sectionResults_);
+    auto* sectionResults = new QWidget;
+    sectionResults->setObjectName(QStringLiteral("panResults3"));
+    auto* results = new QGridLayout(sectionResults);
     results->setContentsMargins(0, 0, 0, 0);
     results->setVerticalSpacing(1);
     for (int i = 12; i < 14; ++i) {
@@ -155,7 +155,7 @@ EntryPanel::EntryPanel(Lodema::CalculatorModel& model, QObject* parent)
       results->addWidget(resultValues_[i], 0, i - 12);
       results->addWidget(resultCaptions_[i], 1, i - 12);
     }
-    row->addWidget(sectionResults_);
+    row->addWidget(sectionResults);
     row->addStretch(1);
   }
   Refresh();

@@ -54,7 +54,6 @@ class EntryPanel : public QObject {
   QGroupBox* extraResultFrame_ = nullptr;
   QCheckBox* apparentDipBox_ = nullptr;
   QLabel* sectionCaption_ = nullptr;
-  QWidget* sectionResults_ = nullptr;
   // Indexed like resultValues / resultCaptions; only 12 and 13 live here.
   std::array<QLabel*, Lodema::kResultBoxCount> resultValues_{};
   std::array<QLabel*, Lodema::kResultBoxCount> resultCaptions_{};

@@ -90,9 +90,9 @@ FilePage::FilePage(Lodema::CalculatorModel& model, Lodema::FilePageModel& page, 
 }
 
 QWidget* FilePage::MakeInputGroup() {
-  inputGroupBox_ = new QGroupBox(QStringLiteral("Input file"));
-  inputGroupBox_->setObjectName(QStringLiteral("fraInput"));
-  auto* column = new QVBoxLayout(inputGroupBox_);
+  auto* inputGroupBox = new QGroupBox(QStringLiteral("Input file"));
+  inputGroupBox->setObjectName(QStringLiteral("fraInput"));
+  auto* column = new QVBoxLayout(inputGroupBox);
 
   auto* nameRow = new QHBoxLayout;
   fileNameBoxes_[0] = new QLineEdit;
@@ -104,14 +104,14 @@ QWidget* FilePage::MakeInputGroup() {
   QAction* paste = pasteMenu_->addAction(QStringLiteral("Paste data from clipboard..."));
   paste->setObjectName(QStringLiteral("mnuPasteData2_0"));
   connect(paste, &QAction::triggered, this, [this] { emit pasteRequested(); });
-  pasteButton_ = new QToolButton;
-  pasteButton_->setObjectName(QStringLiteral("cmdPasteData"));
-  pasteButton_->setArrowType(Qt::DownArrow);
-  pasteButton_->setPopupMode(QToolButton::InstantPopup);
-  pasteButton_->setMenu(pasteMenu_);
+  auto* pasteButton = new QToolButton;
+  pasteButton->setObjectName(QStringLiteral("cmdPasteData"));
+  pasteButton->setArrowType(Qt::DownArrow);
+  pasteButton->setPopupMode(QToolButton::InstantPopup);
+  pasteButton->setMenu(pasteMenu_);
   nameRow->addWidget(fileNameBoxes_[0], 1);
   nameRow->addWidget(inputBrowseButtons_[0]);
-  nameRow->addWidget(pasteButton_);
+  nameRow->addWidget(pasteButton);
   column->addLayout(nameRow);
 
   inputOptions_ = new QWidget;
@@ -191,7 +191,7 @@ QWidget* FilePage::MakeInputGroup() {
   connect(previewGrid_, &QTableWidget::cellClicked, this, endPick);
   connect(previewGrid_->horizontalHeader(), &QHeaderView::sectionPressed, this, pick);
   connect(previewGrid_->horizontalHeader(), &QHeaderView::sectionClicked, this, endPick);
-  return inputGroupBox_;
+  return inputGroupBox;
 }
 
 QWidget* FilePage::MakeSheetChoice() {

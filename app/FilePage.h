@@ -26,7 +26,6 @@ class QMenu;
 class OutputPanel;
 class QPushButton;
 class QTableWidget;
-class QToolButton;
 class QWidget;
 class SurveyFrame;
 
@@ -113,9 +112,7 @@ class FilePage : public QObject {
   std::array<QLineEdit*, 2> fileNameBoxes_{};
   std::array<QPushButton*, 2> inputBrowseButtons_{};
   QComboBox* delimiterLists0_ = nullptr;
-  QGroupBox* inputGroupBox_ = nullptr;
   QWidget* inputOptions_ = nullptr;
-  QToolButton* pasteButton_ = nullptr;
   QMenu* pasteMenu_ = nullptr;
   QCheckBox* tableHeadingsBox_ = nullptr;
   QWidget* sheetChoice_ = nullptr;  // "Sheet" and its list, for a workbook source

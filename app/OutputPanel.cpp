@@ -19,8 +19,8 @@
 #include "app/Mirror.h"
 #include "app/QtPlatform.h"
 #include "app/ThemeColours.h"
-#include "model/FilePage.h"
 #include "model/CalculatorModel.h"
+#include "model/FilePage.h"
 
 namespace {
 

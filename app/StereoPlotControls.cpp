@@ -71,14 +71,14 @@ void StereoPlotWindow::BuildWidgets() {
   analysisPanel_->setMinimumHeight(60);
   analysisPanel_->setVisible(false);
 
-  plotAndStatistics_ = new QSplitter(Qt::Vertical);
-  plotAndStatistics_->setObjectName(QStringLiteral("plotAndStatistics"));
-  plotAndStatistics_->addWidget(plotArea_);
-  plotAndStatistics_->addWidget(analysisPanel_);
-  plotAndStatistics_->setStretchFactor(0, 3);
-  plotAndStatistics_->setStretchFactor(1, 1);
-  plotAndStatistics_->setChildrenCollapsible(false);
-  column->addWidget(plotAndStatistics_, 1);
+  auto* plotAndStatistics = new QSplitter(Qt::Vertical);
+  plotAndStatistics->setObjectName(QStringLiteral("plotAndStatistics"));
+  plotAndStatistics->addWidget(plotArea_);
+  plotAndStatistics->addWidget(analysisPanel_);
+  plotAndStatistics->setStretchFactor(0, 3);
+  plotAndStatistics->setStretchFactor(1, 1);
+  plotAndStatistics->setChildrenCollapsible(false);
+  column->addWidget(plotAndStatistics, 1);
   setCentralWidget(central);
 
   readout_ = new QLabel;
@@ -124,12 +124,12 @@ void StereoPlotWindow::BuildToolBars() {
   options->addWidget(axesStyleChoice_);
   options->addWidget(planeChoice_);
 
-  showButton_ = new QToolButton;
-  showButton_->setObjectName(QStringLiteral("fraOptions0"));
-  showButton_->setText(QStringLiteral("Show:"));
-  showButton_->setToolTip(QStringLiteral("The kinds of data drawn"));
-  showButton_->setPopupMode(QToolButton::InstantPopup);
-  auto* showMenu = new QMenu(showButton_);
+  auto* showButton = new QToolButton;
+  showButton->setObjectName(QStringLiteral("fraOptions0"));
+  showButton->setText(QStringLiteral("Show:"));
+  showButton->setToolTip(QStringLiteral("The kinds of data drawn"));
+  showButton->setPopupMode(QToolButton::InstantPopup);
+  auto* showMenu = new QMenu(showButton);
   for (int k = 0; k < Plot::kKindCount; ++k) {
     QAction* choice = showMenu->addAction(QString::fromLatin1(kKindCaptions[k]));
     choice->setObjectName(QStringLiteral("chkUseWindow%1").arg(k));
@@ -138,8 +138,8 @@ void StereoPlotWindow::BuildToolBars() {
             [this, k](bool shown) { OnShowKindChosen(k, shown); });
     showKindChoices_[k] = choice;
   }
-  showButton_->setMenu(showMenu);
-  options->addWidget(showButton_);
+  showButton->setMenu(showMenu);
+  options->addWidget(showButton);
 }
 
 void StereoPlotWindow::BuildMenus() {
