@@ -69,7 +69,7 @@ CalculationPages::CalculationPages(Lodema::CalculatorModel& model, QObject* pare
     auto* grid = new QGridLayout(calculationFrames_[0]);
     grid->setHorizontalSpacing(18);
     grid->setVerticalSpacing(3);
-    const std::vector<int> numbers = FrameCalculationsInMenuOrder(0);
+    const std::vector<int>& numbers = buttonGroups_.emplace_back(FrameCalculationsInMenuOrder(0));
     const int perColumn = static_cast<int>((numbers.size() + 1) / 2);
     for (int i = 0; i < static_cast<int>(numbers.size()); ++i) {
       grid->addWidget(rows_[numbers[i]], i % perColumn, i / perColumn);
@@ -85,11 +85,13 @@ CalculationPages::CalculationPages(Lodema::CalculatorModel& model, QObject* pare
   corePage_->setObjectName(QStringLiteral("tabCore"));
   {
     auto* layout = new QVBoxLayout(corePage_);
+    std::vector<int>& core = buttonGroups_.emplace_back();
     for (int f = 1; f < Lodema::kCalculationFrameCount; ++f) {
       auto* box = new QVBoxLayout(calculationFrames_[f]);
       box->setSpacing(3);
       for (int n : FrameCalculationsInMenuOrder(f)) {
         box->addWidget(rows_[n]);
+        core.push_back(n);
         if (Lodema::CalculationAt(n).captionHasSecondLine) {
           // This caption runs on in a second line.
           captionSecondLine_ = new QLabel;
@@ -103,12 +105,6 @@ CalculationPages::CalculationPages(Lodema::CalculatorModel& model, QObject* pare
     layout->addStretch(1);
   }
 
-  buttonGroups_.push_back(FrameCalculationsInMenuOrder(0));
-  std::vector<int> core;
-  for (int f = 1; f < Lodema::kCalculationFrameCount; ++f) {
-    for (int n : FrameCalculationsInMenuOrder(f)) core.push_back(n);
-  }
-  buttonGroups_.push_back(core);
   buttonGroups_.push_back({15, 16});  // the reformat rows of the conventions page
   for (std::size_t g = 0; g < buttonGroups_.size(); ++g) MoveTabStop(g, buttonGroups_[g].front());
   Refresh();

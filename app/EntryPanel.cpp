@@ -202,7 +202,7 @@ void EntryPanel::Refresh() {
   mirror::Check(apparentDipBox_, c.apparentDipBox);
   mirror::Caption(sectionCaption_, c.sectionCaption);
   for (int i = 12; i < 14; ++i) {
-    ResultPanel::MirrorValue(resultValues_[i], c.resultValues[i]);
+    mirror::Caption(resultValues_[i], c.resultValues[i]);
     mirror::Caption(resultCaptions_[i], c.resultCaptions[i]);
   }
 }

@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -96,10 +95,11 @@ HelpWindow::HelpWindow(const QString& guideFolder, QWidget* parent)
           [this] { ShowPage(QString::fromLatin1(help::kContentsPage)); });
   connect(browser_, &QTextBrowser::backwardAvailable, back_, &QAction::setEnabled);
   connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QAction::setEnabled);
-  connect(contents_, &QListWidget::itemActivated, this,
-          [this](QListWidgetItem* item) { ShowPage(item->data(Qt::UserRole).toString()); });
-  connect(contents_, &QListWidget::itemClicked, this,
-          [this](QListWidgetItem* item) { ShowPage(item->data(Qt::UserRole).toString()); });
+  const auto showItem = [this](QListWidgetItem* item) {
+    ShowPage(item->data(Qt::UserRole).toString());
+  };
+  connect(contents_, &QListWidget::itemActivated, this, showItem);
+  connect(contents_, &QListWidget::itemClicked, this, showItem);
   // A link followed, Back or Forward: the contents mark the page shown, and
   // a search note about the last page no longer applies.
   connect(browser_, &QTextBrowser::sourceChanged, this, [this](const QUrl& url) {

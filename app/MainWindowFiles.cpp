@@ -50,11 +50,7 @@ bool MainWindow::OpenDataFile(const QString& path) {
   return true;
 }
 
-void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
-  if (!model_.BatchRunning() && !DraggedFile(event->mimeData()).isEmpty()) {
-    event->acceptProposedAction();
-  }
-}
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) { dragMoveEvent(event); }
 
 void MainWindow::dragMoveEvent(QDragMoveEvent* event) {
   if (!model_.BatchRunning() && !DraggedFile(event->mimeData()).isEmpty()) {

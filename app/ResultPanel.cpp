@@ -3,9 +3,7 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QVBoxLayout>
 
 #include "app/Mirror.h"
 #include "model/CalculatorModel.h"
@@ -49,10 +47,6 @@ QLabel* ResultPanel::MakeCaptionLabel(int index) {
   return label;
 }
 
-void ResultPanel::MirrorValue(QLabel* label, const Lodema::Label& value) {
-  mirror::Caption(label, value);
-}
-
 ResultPanel::ResultPanel(Lodema::CalculatorModel& model, QObject* parent)
     : QObject(parent), model_(model) {
   for (int i = 0; i < 12; ++i) {
@@ -70,15 +64,13 @@ ResultPanel::ResultPanel(Lodema::CalculatorModel& model, QObject* parent)
     rowLabels_[k]->setTextFormat(Qt::PlainText);
   }
 
-  auto* main = new QGridLayout(resultFrames_[0]);
-  main->setVerticalSpacing(1);
-  AddBoxes(main, 0, 0, resultValues_, resultCaptions_, 0);
-  main->setColumnStretch(3, 1);
-
-  auto* reference = new QGridLayout(resultFrames_[1]);
-  reference->setVerticalSpacing(1);
-  AddBoxes(reference, 0, 0, resultValues_, resultCaptions_, 3);
-  reference->setColumnStretch(3, 1);
+  // The main result, and the reference plane.
+  for (int f = 0; f < 2; ++f) {
+    auto* grid = new QGridLayout(resultFrames_[f]);
+    grid->setVerticalSpacing(1);
+    AddBoxes(grid, 0, 0, resultValues_, resultCaptions_, 3 * f);
+    grid->setColumnStretch(3, 1);
+  }
 
   // Ambiguous solutions: the second reference plane and the result from it.
   auto* ambiguous = new QGridLayout(resultFrames_[2]);
@@ -113,7 +105,7 @@ ResultPanel::ResultPanel(Lodema::CalculatorModel& model, QObject* parent)
 void ResultPanel::Refresh() {
   const Lodema::MainWindowControls& c = model_.Controls();
   for (int i = 0; i < 12; ++i) {
-    MirrorValue(resultValues_[i], c.resultValues[i]);
+    mirror::Caption(resultValues_[i], c.resultValues[i]);
     mirror::Caption(resultCaptions_[i], c.resultCaptions[i]);
   }
   for (int f = 0; f < 3; ++f) mirror::Frame(resultFrames_[f], c.resultFrames[f]);
