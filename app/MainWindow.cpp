@@ -251,10 +251,10 @@ void MainWindow::ShowStereoPlot(bool show) {
     stereoPlot_->SetPlotAxesStyle(Lodema::Plot::AxesStyleFromCode(s.gPlotAxesStyle));
     stereoPlot_->SetAnalysis(AnalysisFromSettings(s));
     stereoPlot_->ReadSymbolsFromSettings();
-    stereoPlot_->ShowBeside();
+    stereoPlot_->Container()->Reveal();
     model_.UpdatePlotWindow();
   } else {
-    stereoPlot_->HideBeside();
+    stereoPlot_->Container()->hide();
   }
   s.gStereoShowing = show;
 }
@@ -303,7 +303,7 @@ void MainWindow::Save(int group) {
   Lodema::SaveContext context;
   if (group == Lodema::kSaveProgramState) {
     s.FileOut = files.fileNameBoxes[2].text;
-    context.writePlotWindowRect = stereoPlot_->RememberPlace(s.PlotWindowRect);
+    context.writePlotWindowRect = stereoPlot_->Container()->Remember(s.PlotWindowRect);
   }
   Lodema::SaveSettings(s, *store_, group, context);
   if (auto* qtStore = dynamic_cast<QtSettingsStore*>(store_)) qtStore->Sync();
@@ -370,7 +370,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   s.gStereoShowing = stereoPlot_->isVisible();
   Save(Lodema::kSaveProgramState);
   // Hidden, not closed: it was showing at this close.
-  stereoPlot_->HideBeside();
+  stereoPlot_->Container()->hide();
   event->accept();
 }
 

@@ -20,6 +20,7 @@
 #include "app/HelpAccess.h"
 #include "app/PlotTypeQuestion.h"
 #include "app/StereoLegendView.h"
+#include "app/StereoPlotDock.h"
 #include "app/StereoPlotArea.h"
 #include "app/StereoPlotWindow.h"
 
@@ -215,7 +216,7 @@ void StereoPlotWindow::BuildMenus() {
   connect(printerSetup, &QAction::triggered, this, &StereoPlotWindow::PrinterSetup);
   separator(6);
   closeItem_ = add(QStringLiteral("Clos&e"), QStringLiteral("mnuFileClose"), false);
-  connect(closeItem_, &QAction::triggered, this, &StereoPlotWindow::CloseWindow);
+  connect(closeItem_, &QAction::triggered, this, [this] { dock_->close(); });
 
   BuildAnalysisMenu();
 

@@ -66,37 +66,7 @@ bool StereoPlotWindow::PictureComplete() const { return plotArea_->Complete(); }
 
 // ---- Where the window lives ----
 
-bool StereoPlotWindow::IsShowing() const {
-  return dock_ != nullptr ? !dock_->isHidden() : isVisible();
-}
-
-void StereoPlotWindow::ShowBeside() {
-  if (dock_ != nullptr) {
-    dock_->Reveal();
-  } else {
-    show();
-  }
-}
-
-void StereoPlotWindow::HideBeside() {
-  if (dock_ != nullptr) {
-    dock_->Conceal();
-  } else {
-    hide();
-  }
-}
-
-void StereoPlotWindow::CloseWindow() {
-  if (dock_ != nullptr) {
-    dock_->close();
-  } else {
-    close();
-  }
-}
-
-bool StereoPlotWindow::RememberPlace(Lodema::WindowRect& rect) {
-  return dock_ != nullptr && dock_->Remember(rect);
-}
+bool StereoPlotWindow::IsShowing() const { return !dock_->isHidden(); }
 
 void StereoPlotWindow::NoteClosedByUser() {
   // Closing unloads the window: its choices go back to the settings and

@@ -58,18 +58,10 @@ class StereoPlotWindow : public QMainWindow, public Lodema::PlotSink, public Lod
     outputNotation_ = output;
   }
   void PressRetain() override { RetainCurrentData(); }
-  // Shows or hides the window where it lives: its dock when it has one.
-  void ShowBeside();
-  void HideBeside();
-  // The dock (or, without one, the window) closes as by its frame.
-  void CloseWindow();
-  // Keeps the place of a shown window for the next start (see
-  // StereoPlotDock::Remember); false when it is not shown.
-  bool RememberPlace(Lodema::WindowRect& rect);
-  // The dock that holds the window, set by the dock.
+  // The dock the window lives in, beside the main window; set by the dock.
   void SetContainer(StereoPlotDock* dock) { dock_ = dock; }
   StereoPlotDock* Container() const { return dock_; }
-  // The window (or its dock) was closed by the user: its choices go back to
+  // The dock (or the window) was closed by the user: its choices go back to
   // the settings and its data is lost.
   void NoteClosedByUser();
 
