@@ -222,17 +222,10 @@ void ConventionsPage::OnDecimalClicked(int index) {
 void ConventionsPage::SetSetDecimal(SetDecimalState state) {
   setDecimal_ = state;
   const QSignalBlocker blocker(setDecimalBox_);
-  switch (state) {
-    case SetDecimalState::kGrey:
-      setDecimalBox_->setCheckState(Qt::PartiallyChecked);
-      break;
-    case SetDecimalState::kCleared:
-      setDecimalBox_->setCheckState(Qt::Unchecked);
-      break;
-    case SetDecimalState::kSet:
-      setDecimalBox_->setCheckState(Qt::Checked);
-      break;
-  }
+  // Shown as kGrey, kCleared and kSet are listed.
+  constexpr std::array<Qt::CheckState, 3> kShown = {Qt::PartiallyChecked, Qt::Unchecked,
+                                                    Qt::Checked};
+  setDecimalBox_->setCheckState(kShown[static_cast<std::size_t>(state)]);
   // Grey: the system's own character is chosen and there is nothing to keep.
   setDecimalBox_->setEnabled(state != SetDecimalState::kGrey);
 }

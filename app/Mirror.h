@@ -60,15 +60,14 @@ inline void Caption(QLabel* label, const Lodema::Label& model) {
   Visible(label, model.visible);
 }
 
-inline void Frame(QGroupBox* box, const Lodema::Frame& frame) {
-  if (box->title() != Literal(frame.caption)) box->setTitle(Literal(frame.caption));
-  box->setEnabled(frame.enabled);
-  Visible(box, frame.visible);
-}
-
 inline void Panel(QWidget* panel, const Lodema::Frame& frame) {
   panel->setEnabled(frame.enabled);
   Visible(panel, frame.visible);
+}
+
+inline void Frame(QGroupBox* box, const Lodema::Frame& frame) {
+  if (box->title() != Literal(frame.caption)) box->setTitle(Literal(frame.caption));
+  Panel(box, frame);
 }
 
 inline void Check(QAbstractButton* button, const Lodema::CheckBox& box, bool caption = true) {

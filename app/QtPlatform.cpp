@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QMimeData>
+#include <utility>
 
 namespace {
 
@@ -40,23 +41,14 @@ QMessageBox::StandardButtons ButtonsOf(Lodema::MessageButtons buttons) {
 }
 
 Lodema::MessageAnswer AnswerOf(int button, Lodema::MessageButtons buttons) {
-  switch (button) {
-    case QMessageBox::Yes:
-      return Lodema::MessageAnswer::kYes;
-    case QMessageBox::No:
-      return Lodema::MessageAnswer::kNo;
-    case QMessageBox::Cancel:
-      return Lodema::MessageAnswer::kCancel;
-    case QMessageBox::Abort:
-      return Lodema::MessageAnswer::kAbort;
-    case QMessageBox::Retry:
-      return Lodema::MessageAnswer::kRetry;
-    case QMessageBox::Ignore:
-      return Lodema::MessageAnswer::kIgnore;
-    case QMessageBox::Ok:
-      return Lodema::MessageAnswer::kOk;
-    default:
-      break;
+  using Answer = Lodema::MessageAnswer;
+  constexpr std::pair<QMessageBox::StandardButton, Answer> kAnswers[] = {
+      {QMessageBox::Yes, Answer::kYes},       {QMessageBox::No, Answer::kNo},
+      {QMessageBox::Cancel, Answer::kCancel}, {QMessageBox::Abort, Answer::kAbort},
+      {QMessageBox::Retry, Answer::kRetry},   {QMessageBox::Ignore, Answer::kIgnore},
+      {QMessageBox::Ok, Answer::kOk}};
+  for (const auto& [standard, answer] : kAnswers) {
+    if (button == standard) return answer;
   }
   // Closed with Escape or the title bar: the least harmful answer.
   switch (buttons) {
