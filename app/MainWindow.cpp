@@ -32,7 +32,6 @@
 #include "app/StereoPlotDock.h"
 #include "app/StereoPlotWindow.h"
 #include "app/ThemeColours.h"
-#include "app/WindowGeometry.h"
 #include "calc/Settings.h"
 #include "calc/SettingsIO.h"
 #include "model/FilePage.h"
@@ -412,8 +411,8 @@ void MainWindow::RestoreWindowGeometry() {
   if (stored.empty()) return;
   // A damaged or foreign value leaves the default size; a value that fits
   // no screen is brought onto one, title bar within reach.
-  restoredGeometry_ = window_geometry::RestoreOnScreen(
-      *this, QByteArray::fromBase64(QByteArray::fromStdString(stored)));
+  restoredGeometry_ =
+      RestoreOnScreen(*this, QByteArray::fromBase64(QByteArray::fromStdString(stored)));
 }
 
 void MainWindow::SaveWindowGeometry() {
