@@ -15,8 +15,6 @@
 #include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
-#include <algorithm>
-#include <vector>
 
 #include "app/HelpFiles.h"
 #include "app/ScreenFit.h"
@@ -180,19 +178,17 @@ bool HelpWindow::Search(const QString& text) {
   QTextCursor top(browser_->document());
   browser_->setTextCursor(top);
   if (browser_->find(text)) return true;
-  std::vector<bool> holds;
-  for (int i = 0; i < contents_->count(); ++i) {
-    holds.push_back(pageTexts_.value(i).contains(text, Qt::CaseInsensitive));
-  }
-  const auto found = std::count(holds.begin(), holds.end(), true);
+  const auto holds = [&](int page) {
+    return pageTexts_.value(page).contains(text, Qt::CaseInsensitive);
+  };
+  int found = 0;
+  for (int i = 0; i < contents_->count(); ++i) found += holds(i) ? 1 : 0;
   if (found == 0) {
     // Nothing to narrow the list to: it stays whole, to go on reading.
     searchNote_->setText(QStringLiteral("  \"%1\" is not in the guide.").arg(text));
     return false;
   }
-  for (int i = 0; i < contents_->count(); ++i) {
-    contents_->item(i)->setHidden(!holds[static_cast<std::size_t>(i)]);
-  }
+  for (int i = 0; i < contents_->count(); ++i) contents_->item(i)->setHidden(!holds(i));
   searchNote_->setText(QStringLiteral("  Not on this page; %1 page(s) with \"%2\" are listed.")
                            .arg(found)
                            .arg(text));

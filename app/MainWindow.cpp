@@ -101,7 +101,9 @@ MainWindow::MainWindow(const LodemaServices& services, QWidget* parent) : QMainW
   windowMessages_ = std::make_unique<CurrentWindowMessages>(*this, *messages_);
   stereoPlot_ = new StereoPlotWindow(
       model_.settings(), [this] { return model_.BatchRunning(); }, help_.get(), this);
-  connect(stereoPlot_, &StereoPlotWindow::closedByUser, this, &MainWindow::OnStereoPlotClosed);
+  // The window has handed its choices back to the settings.
+  connect(stereoPlot_, &StereoPlotWindow::closedByUser, this,
+          [this] { conventionsPage_->ShowStereo()->setChecked(false); });
   new StereoPlotDock(*stereoPlot_, *this, *store_);  // the plot beside the calculator
   model_.SetPlotSink(stereoPlot_);
   Lodema::BatchPlatform platform;
@@ -265,11 +267,6 @@ void MainWindow::OnShowStereoClicked(bool shown) {
   model_.RevalidateEntries();
   if (model_.AllEntriesValid()) model_.Calculate();
   RefreshAll();
-}
-
-void MainWindow::OnStereoPlotClosed() {
-  // The window has handed its choices back to the settings.
-  conventionsPage_->ShowStereo()->setChecked(false);
 }
 
 void MainWindow::FollowEntryLayout() {

@@ -151,7 +151,6 @@ class MainWindow : public QMainWindow {
   // "Show stereo plot" ticked or cleared: the plot follows and the
   // calculation runs again so that its result reaches the plot.
   void OnShowStereoClicked(bool shown);
-  void OnStereoPlotClosed();
 
   Lodema::CalculatorModel model_;
   std::unique_ptr<QtSettingsStore> ownStore_;

@@ -71,7 +71,7 @@ OutputPanel::OutputPanel(Lodema::CalculatorModel& model, Lodema::FilePageModel& 
   Refresh();
 }
 
-QWidget* OutputPanel::MakeOutputGroup() {
+void OutputPanel::MakeOutputGroup() {
   outputGroup_ = new QGroupBox(QStringLiteral("Output file"));
   outputGroup_->setObjectName(QStringLiteral("fraOutput"));
   auto* grid = new QGridLayout(outputGroup_);
@@ -141,7 +141,6 @@ QWidget* OutputPanel::MakeOutputGroup() {
   });
   connect(saveResultButton_, &QPushButton::clicked, this,
           [this] { Forward([this] { pageModel_.SaveCurrentResultWindow(); }); });
-  return outputGroup_;
 }
 
 QWidget* OutputPanel::MakeExtraColumns() {

@@ -48,7 +48,7 @@ class OutputPanel : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  QWidget* MakeOutputGroup();
+  void MakeOutputGroup();
   QWidget* MakeExtraColumns();
   void Forward(const std::function<void()>& action);
 

@@ -20,8 +20,8 @@
 #include "app/HelpAccess.h"
 #include "app/PlotTypeQuestion.h"
 #include "app/StereoLegendView.h"
-#include "app/StereoPlotDock.h"
 #include "app/StereoPlotArea.h"
+#include "app/StereoPlotDock.h"
 #include "app/StereoPlotWindow.h"
 
 namespace Plot = Lodema::Plot;

@@ -4,7 +4,6 @@
 #include "app/StereoPlotWindow.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QLabel>
@@ -82,11 +81,6 @@ void StereoPlotWindow::NoteClosedByUser() {
   UpdateButtons();
   UpdateCountLabel();
   emit closedByUser();
-}
-
-void StereoPlotWindow::closeEvent(QCloseEvent* event) {
-  event->accept();
-  NoteClosedByUser();
 }
 
 void StereoPlotWindow::contextMenuEvent(QContextMenuEvent* event) {

@@ -162,11 +162,10 @@ class StereoPlotWindow : public QMainWindow, public Lodema::PlotSink, public Lod
   void ShowReadoutAt(double x, double y);
 
  signals:
-  // The user closed the window by its frame or "Clos&e".
+  // The user closed the dock by its frame or "Clos&e".
   void closedByUser();
 
  protected:
-  void closeEvent(QCloseEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
