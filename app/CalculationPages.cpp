@@ -12,6 +12,7 @@
 
 #include "app/ClickableLabel.h"
 #include "app/Mirror.h"
+#include "app/Named.h"
 #include "app/ThemeColours.h"
 #include "model/CalculatorModel.h"
 
@@ -58,13 +59,11 @@ CalculationPages::CalculationPages(Lodema::CalculatorModel& model, QObject* pare
     : QObject(parent), model_(model) {
   for (int n = 0; n < Lodema::kCalculationButtonCount; ++n) rows_[n] = MakeRow(n);
   for (int f = 0; f < Lodema::kCalculationFrameCount; ++f) {
-    calculationFrames_[f] = new QGroupBox;
-    calculationFrames_[f]->setObjectName(QStringLiteral("fraCalculations%1").arg(f));
+    calculationFrames_[f] = Named(new QGroupBox, QStringLiteral("fraCalculations%1").arg(f));
   }
 
   // Geometrical page: frame 0 in two columns.
-  geometricalPage_ = new QWidget;
-  geometricalPage_->setObjectName(QStringLiteral("tabGeometrical"));
+  geometricalPage_ = Named(new QWidget, QStringLiteral("tabGeometrical"));
   {
     auto* grid = new QGridLayout(calculationFrames_[0]);
     grid->setHorizontalSpacing(18);
@@ -81,8 +80,7 @@ CalculationPages::CalculationPages(Lodema::CalculatorModel& model, QObject* pare
   }
 
   // Drill-core page: frames 1-4.
-  corePage_ = new QWidget;
-  corePage_->setObjectName(QStringLiteral("tabCore"));
+  corePage_ = Named(new QWidget, QStringLiteral("tabCore"));
   {
     auto* layout = new QVBoxLayout(corePage_);
     std::vector<int>& core = buttonGroups_.emplace_back();
@@ -94,8 +92,7 @@ CalculationPages::CalculationPages(Lodema::CalculatorModel& model, QObject* pare
         core.push_back(n);
         if (Lodema::CalculationAt(n).captionHasSecondLine) {
           // This caption runs on in a second line.
-          captionSecondLine_ = new QLabel;
-          captionSecondLine_->setObjectName(QStringLiteral("label2"));
+          captionSecondLine_ = Named(new QLabel, QStringLiteral("label2"));
           captionSecondLine_->setContentsMargins(32, 0, 0, 0);
           box->addWidget(captionSecondLine_);
         }
@@ -158,8 +155,7 @@ QWidget* CalculationPages::MakeRow(int n) {
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(6);
 
-  auto* button = new QPushButton(QString::number(n));
-  button->setObjectName(QStringLiteral("grpCommands%1").arg(n));
+  auto* button = Named(new QPushButton(QString::number(n)), QStringLiteral("grpCommands%1").arg(n));
   button->setCheckable(true);
   button->setFixedSize(28, 22);
   button->setFocusPolicy(Qt::NoFocus);  // the group's Tab stop takes it
@@ -167,8 +163,7 @@ QWidget* CalculationPages::MakeRow(int n) {
   connect(button, &QPushButton::clicked, this,
           [this, n](bool checked) { OnButtonClicked(n, checked); });
 
-  auto* caption = new ClickableLabel;
-  caption->setObjectName(QStringLiteral("lblCalc%1").arg(n));
+  auto* caption = Named(new ClickableLabel, QStringLiteral("lblCalc%1").arg(n));
   caption->setCursor(Qt::PointingHandCursor);
   caption->setTextFormat(Qt::PlainText);
   // A long caption takes a second line rather than being cut off when the

@@ -14,6 +14,7 @@
 #include <functional>
 
 #include "app/Mirror.h"
+#include "app/Named.h"
 #include "app/ThemeColours.h"
 #include "model/CalculatorModel.h"
 
@@ -44,8 +45,7 @@ ConventionsPage::ConventionsPage(Lodema::CalculatorModel& model, QWidget* reform
     : QObject(parent), model_(model) {
   using M = Lodema::CalculatorModel;
   const Lodema::MainWindowControls& c = model_.Controls();
-  page_ = new QWidget;
-  page_->setObjectName(QStringLiteral("tabConventions"));
+  page_ = Named(new QWidget, QStringLiteral("tabConventions"));
   pageLayout_ = new QGridLayout(page_);
 
   // Notations: input on the left, output on the right.
@@ -65,8 +65,7 @@ ConventionsPage::ConventionsPage(Lodema::CalculatorModel& model, QWidget* reform
   output_ = new QGroupBox(QStringLiteral("Output conventions"));
   {
     auto* grid = new QGridLayout(output_);
-    outputSameAsInputBox_ = new QCheckBox;
-    outputSameAsInputBox_->setObjectName(QStringLiteral("chkOutConv"));
+    outputSameAsInputBox_ = Named(new QCheckBox, QStringLiteral("chkOutConv"));
     connect(outputSameAsInputBox_, &QCheckBox::clicked, this,
             [this](bool checked) { model_.SetOutputSameAsInput(checked); });
     grid->addWidget(outputSameAsInputBox_, 0, 0, 1, 2);
@@ -93,14 +92,12 @@ ConventionsPage::ConventionsPage(Lodema::CalculatorModel& model, QWidget* reform
     column->setContentsMargins(4, 0, 4, 0);
     column->addWidget(reformatRow15, 0, 0);
     column->addWidget(reformatRow16, 1, 0);
-    polaritySignBox_ = new QCheckBox;
-    polaritySignBox_->setObjectName(QStringLiteral("chkLinePolarity"));
+    polaritySignBox_ = Named(new QCheckBox, QStringLiteral("chkLinePolarity"));
     polaritySignBox_->setToolTip(
         QStringLiteral("Controls whether 'upward' line plunges are indicated by -ve sign"));
     connect(polaritySignBox_, &QCheckBox::clicked, this,
             [this](bool checked) { model_.SetPolaritySignShown(checked); });
-    calculationCaptions42_ = new QLabel;
-    calculationCaptions42_->setObjectName(QStringLiteral("lblCalc42"));
+    calculationCaptions42_ = Named(new QLabel, QStringLiteral("lblCalc42"));
     calculationCaptions42_->setTextFormat(Qt::PlainText);
     auto* polarity = new QHBoxLayout;
     polarity->addWidget(polaritySignBox_);
@@ -153,8 +150,7 @@ ConventionsPage::ConventionsPage(Lodema::CalculatorModel& model, QWidget* reform
       emit setDecimalClicked();
     });
     grid->addWidget(setDecimalBox_, 0, 1);
-    localeWarning_ = new QLabel;
-    localeWarning_->setObjectName(QStringLiteral("lblLocaleWarning"));
+    localeWarning_ = Named(new QLabel, QStringLiteral("lblLocaleWarning"));
     localeWarning_->setTextFormat(Qt::PlainText);
     theme::SetCaptionColour(localeWarning_, QColor(0xa0, 0, 0));
     mirror::KeepRoom(localeWarning_);
@@ -171,8 +167,7 @@ ConventionsPage::ConventionsPage(Lodema::CalculatorModel& model, QWidget* reform
     grid->addWidget(showStereoBox_, 2, 0, 1, 2);
     const std::array<QString, 2> titles = {QStringLiteral("planes"), QStringLiteral("lines")};
     for (int i = 0; i < 2; ++i) {
-      auto* list = new QComboBox;
-      list->setObjectName(QStringLiteral("cboSeparator%1").arg(i));
+      auto* list = Named(new QComboBox, QStringLiteral("cboSeparator%1").arg(i));
       list->setEditable(true);
       for (const char* entry : kSeparatorEntries) list->addItem(QString::fromLatin1(entry));
       list->setFixedWidth(52);

@@ -12,6 +12,7 @@
 #include <functional>
 
 #include "app/Mirror.h"
+#include "app/Named.h"
 #include "app/ResultPanel.h"
 #include "model/CalculatorModel.h"
 
@@ -20,8 +21,7 @@ namespace {
 constexpr int kBoxWidth = 58;
 
 QLabel* BoxCaption(int index) {
-  auto* label = new QLabel;
-  label->setObjectName(QStringLiteral("lblDip%1").arg(index));
+  auto* label = Named(new QLabel, QStringLiteral("lblDip%1").arg(index));
   label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   label->setTextFormat(Qt::PlainText);
   mirror::KeepRoom(label);
@@ -46,8 +46,7 @@ QLabel* MakeWindowLetter(const QString& letter, const QString& name) {
 EntryPanel::EntryPanel(Lodema::CalculatorModel& model, QObject* parent)
     : QObject(parent), model_(model) {
   for (int i = 0; i < 12; ++i) {
-    auto* edit = new QLineEdit;
-    edit->setObjectName(QStringLiteral("txtValues%1").arg(i));
+    auto* edit = Named(new QLineEdit, QStringLiteral("txtValues%1").arg(i));
     edit->setFixedWidth(kBoxWidth);
     edit->setAlignment(Qt::AlignRight);
     mirror::KeepRoom(edit);
@@ -57,14 +56,12 @@ EntryPanel::EntryPanel(Lodema::CalculatorModel& model, QObject* parent)
     entryCaptions_[i] = BoxCaption(i);
   }
 
-  windows_ = new QWidget;
-  windows_->setObjectName(QStringLiteral("entryWindows"));
+  windows_ = Named(new QWidget, QStringLiteral("entryWindows"));
   auto* layout = new QGridLayout(windows_);
   layout->setContentsMargins(0, 0, 0, 0);
 
   // Windows A and B share the frame windowsABFrame.
-  windowsABFrame_ = new QGroupBox;
-  windowsABFrame_->setObjectName(QStringLiteral("fraOrients"));
+  windowsABFrame_ = Named(new QGroupBox, QStringLiteral("fraOrients"));
   {
     auto* row = new QHBoxLayout(windowsABFrame_);
     windowACaption_ = MakeWindowLetter(QStringLiteral("A"), QStringLiteral("lblA"));
@@ -78,8 +75,7 @@ EntryPanel::EntryPanel(Lodema::CalculatorModel& model, QObject* parent)
   }
   layout->addWidget(windowsABFrame_, 0, 0, 1, 2);
 
-  windowCFrame_ = new QGroupBox;
-  windowCFrame_->setObjectName(QStringLiteral("fraAxis"));
+  windowCFrame_ = Named(new QGroupBox, QStringLiteral("fraAxis"));
   {
     auto* row = new QHBoxLayout(windowCFrame_);
     row->addWidget(MakeWindow(2, 6, 2));
@@ -87,13 +83,11 @@ EntryPanel::EntryPanel(Lodema::CalculatorModel& model, QObject* parent)
   }
   layout->addWidget(windowCFrame_, 1, 0, Qt::AlignTop);
 
-  windowDFrame_ = new QGroupBox;
-  windowDFrame_->setObjectName(QStringLiteral("fraRefLine"));
+  windowDFrame_ = Named(new QGroupBox, QStringLiteral("fraRefLine"));
   {
     auto* grid = new QGridLayout(windowDFrame_);
     grid->addWidget(MakeWindow(3, 8, 3), 0, 0, Qt::AlignTop);
-    approximateDipFrame_ = new QGroupBox;
-    approximateDipFrame_->setObjectName(QStringLiteral("fraDip"));
+    approximateDipFrame_ = Named(new QGroupBox, QStringLiteral("fraDip"));
     approximateDip_ = mirror::MakeOptions(
         this, QStringLiteral("optDip"), 0, model_.Controls().approximateDipOptions,
         std::bind_front(&Lodema::CalculatorModel::SetApproximateDip, &model_));
@@ -104,8 +98,7 @@ EntryPanel::EntryPanel(Lodema::CalculatorModel& model, QObject* parent)
     mirror::KeepRoom(approximateDipFrame_);
     grid->addWidget(approximateDipFrame_, 0, 1, 2, 1, Qt::AlignTop);
 
-    referenceDirectionFrame_ = new QGroupBox;
-    referenceDirectionFrame_->setObjectName(QStringLiteral("fraRef"));
+    referenceDirectionFrame_ = Named(new QGroupBox, QStringLiteral("fraRef"));
     referenceDirection_ = mirror::MakeOptions(
         this, QStringLiteral("optRef"), 0, model_.Controls().referenceDirectionOptions,
         std::bind_front(&Lodema::CalculatorModel::SetReferenceDirection, &model_));
@@ -121,31 +114,26 @@ EntryPanel::EntryPanel(Lodema::CalculatorModel& model, QObject* parent)
 
   // The apparent dip (or pitch) frame: its switch, the section trend and
   // the two result boxes.
-  extraResultFrame_ = new QGroupBox;
-  extraResultFrame_->setObjectName(QStringLiteral("fraExtraData"));
+  extraResultFrame_ = Named(new QGroupBox, QStringLiteral("fraExtraData"));
   {
     auto* row = new QHBoxLayout(extraResultFrame_);
-    apparentDipBox_ = new QCheckBox;
-    apparentDipBox_->setObjectName(QStringLiteral("chkShowApparent"));
+    apparentDipBox_ = Named(new QCheckBox, QStringLiteral("chkShowApparent"));
     connect(apparentDipBox_, &QCheckBox::clicked, this,
             [this](bool checked) { model_.SetApparentDipShown(checked); });
     row->addWidget(apparentDipBox_);
 
-    windowPanels_[4] = new QWidget;
-    windowPanels_[4]->setObjectName(QStringLiteral("panorient4"));
+    windowPanels_[4] = Named(new QWidget, QStringLiteral("panorient4"));
     auto* section = new QGridLayout(windowPanels_[4]);
     section->setContentsMargins(0, 0, 0, 0);
     section->setVerticalSpacing(1);
-    sectionCaption_ = new QLabel;
-    sectionCaption_->setObjectName(QStringLiteral("Label3"));
+    sectionCaption_ = Named(new QLabel, QStringLiteral("Label3"));
     section->addWidget(sectionCaption_, 0, 0);
     section->addWidget(entryBoxes_[11], 0, 1);
     section->addWidget(entryCaptions_[11], 1, 1);
     mirror::KeepRoom(windowPanels_[4]);
     row->addWidget(windowPanels_[4]);
 
-    auto* sectionResults = new QWidget;
-    sectionResults->setObjectName(QStringLiteral("panResults3"));
+    auto* sectionResults = Named(new QWidget, QStringLiteral("panResults3"));
     auto* results = new QGridLayout(sectionResults);
     results->setContentsMargins(0, 0, 0, 0);
     results->setVerticalSpacing(1);
@@ -162,8 +150,7 @@ EntryPanel::EntryPanel(Lodema::CalculatorModel& model, QObject* parent)
 }
 
 QWidget* EntryPanel::MakeWindow(int window, int firstBox, int boxCount) {
-  auto* panel = new QWidget;
-  panel->setObjectName(QStringLiteral("panorient%1").arg(window));
+  auto* panel = Named(new QWidget, QStringLiteral("panorient%1").arg(window));
   auto* grid = new QGridLayout(panel);
   grid->setContentsMargins(0, 0, 0, 0);
   grid->setVerticalSpacing(1);

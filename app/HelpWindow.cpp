@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "app/HelpFiles.h"
+#include "app/Named.h"
 #include "app/ScreenFit.h"
 
 namespace {
@@ -58,18 +59,15 @@ HelpWindow::HelpWindow(const QString& guideFolder, QWidget* parent)
   QAction* home = tools->addAction(QStringLiteral("Home"));
   tools->addSeparator();
   tools->addWidget(new QLabel(QStringLiteral("Search: ")));
-  searchBox_ = new QLineEdit;
-  searchBox_->setObjectName(QStringLiteral("txtHelpSearch"));
+  searchBox_ = Named(new QLineEdit, QStringLiteral("txtHelpSearch"));
   searchBox_->setPlaceholderText(QStringLiteral("word, then Enter"));
   searchBox_->setClearButtonEnabled(true);
   tools->addWidget(searchBox_);
   searchNote_ = new QLabel;
   tools->addWidget(searchNote_);
 
-  contents_ = new QListWidget;
-  contents_->setObjectName(QStringLiteral("lstHelpContents"));
-  browser_ = new QTextBrowser;
-  browser_->setObjectName(QStringLiteral("txtHelpPage"));
+  contents_ = Named(new QListWidget, QStringLiteral("lstHelpContents"));
+  browser_ = Named(new QTextBrowser, QStringLiteral("txtHelpPage"));
   browser_->setOpenExternalLinks(true);
   browser_->setSearchPaths({folder_});
 

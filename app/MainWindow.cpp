@@ -21,6 +21,7 @@
 #include "app/FilePage.h"
 #include "app/HelpAccess.h"
 #include "app/HelpFiles.h"
+#include "app/Named.h"
 #include "app/Notices.h"
 #include "app/PageScrollAreas.h"
 #include "app/QtPlatform.h"
@@ -149,8 +150,7 @@ void MainWindow::BuildWidgets() {
                                          calculationPages_->ReformatRow(16), this);
   filePage_ = new FilePage(model_, *filePageModel_, this);
 
-  pageTabs_ = new QTabWidget;
-  pageTabs_->setObjectName(QStringLiteral("tabLodem"));
+  pageTabs_ = Named(new QTabWidget, QStringLiteral("tabLodem"));
   pageTabs_->addTab(Scrolled(calculationPages_->GeometricalPage()), QStringLiteral("Geometrical"));
   pageTabs_->addTab(Scrolled(calculationPages_->CorePage()), QStringLiteral("Drill core"));
   QScrollArea* conventionsArea = Scrolled(conventionsPage_->Page());
@@ -165,8 +165,7 @@ void MainWindow::BuildWidgets() {
 
   // The entry and result windows stand beside the pages, so that every
   // page works with them in view.
-  auto* side = new QWidget;
-  side->setObjectName(QStringLiteral("sidePanel"));
+  auto* side = Named(new QWidget, QStringLiteral("sidePanel"));
   auto* column = new QVBoxLayout(side);
   column->setContentsMargins(4, 0, 6, 4);
   column->addWidget(entryPanel_->Windows());

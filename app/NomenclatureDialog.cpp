@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "app/Mirror.h"
+#include "app/Named.h"
 #include "calc/SettingsText.h"
 
 namespace {
@@ -48,8 +49,7 @@ NomenclatureDialog::NomenclatureDialog(QWidget* parent) : QDialog(parent) {
     for (int i = 0; i < 3; ++i) {
       auto* label = new QLabel(captions[i]);
       label->setWordWrap(true);
-      drillNameLists_[i] = new QComboBox;
-      drillNameLists_[i]->setObjectName(QStringLiteral("cboDrillNames%1").arg(i));
+      drillNameLists_[i] = Named(new QComboBox, QStringLiteral("cboDrillNames%1").arg(i));
       drillNameLists_[i]->setEditable(true);
       drillNameLists_[i]->addItems(kDrillWords);
       grid->addWidget(label, i, 0);
@@ -71,8 +71,7 @@ NomenclatureDialog::NomenclatureDialog(QWidget* parent) : QDialog(parent) {
     auto* hadeBox =
         new QGroupBox(QStringLiteral("Angle, clockwise from dip line, to line within a plane"));
     auto* hadeLayout = new QHBoxLayout(hadeBox);
-    hadeNameList_ = new QComboBox;
-    hadeNameList_->setObjectName(QStringLiteral("cboHadeName"));
+    hadeNameList_ = Named(new QComboBox, QStringLiteral("cboHadeName"));
     hadeNameList_->setEditable(true);
     hadeNameList_->addItems(kHadeWords);
     hadeLayout->addWidget(hadeNameList_);
@@ -112,8 +111,7 @@ NomenclatureDialog::NomenclatureDialog(QWidget* parent) : QDialog(parent) {
       grid->addWidget(OptionPair(c.title, c.name, c.first, c.second, this->*c.buttons), i / 2,
                       i % 2);
     }
-    upTrendNote_ = new QLabel;
-    upTrendNote_->setObjectName(QStringLiteral("lblCoreAngles3"));
+    upTrendNote_ = Named(new QLabel, QStringLiteral("lblCoreAngles3"));
     upTrendNote_->setWordWrap(true);
     grid->addWidget(upTrendNote_, 4, 0, 1, 2);
     for (int i = 0; i < 2; ++i) {
@@ -125,15 +123,12 @@ NomenclatureDialog::NomenclatureDialog(QWidget* parent) : QDialog(parent) {
   layout->addWidget(core);
 
   auto* buttons = new QHBoxLayout;
-  okButton_ = new QPushButton(QStringLiteral("OK"));
-  okButton_->setObjectName(QStringLiteral("OKButton0"));
+  okButton_ = Named(new QPushButton(QStringLiteral("OK")), QStringLiteral("OKButton0"));
   okButton_->setToolTip(QStringLiteral("Save changes and exit"));
   okButton_->setDefault(true);
-  defaultsButton_ = new QPushButton(QStringLiteral("Defaults"));
-  defaultsButton_->setObjectName(QStringLiteral("OKButton1"));
+  defaultsButton_ = Named(new QPushButton(QStringLiteral("Defaults")), QStringLiteral("OKButton1"));
   defaultsButton_->setToolTip(QStringLiteral("Set Lodema default values"));
-  cancelButton_ = new QPushButton(QStringLiteral("Cancel"));
-  cancelButton_->setObjectName(QStringLiteral("CancelButton"));
+  cancelButton_ = Named(new QPushButton(QStringLiteral("Cancel")), QStringLiteral("CancelButton"));
   cancelButton_->setToolTip(QStringLiteral("Exit without changes"));
   buttons->addStretch(1);
   buttons->addWidget(okButton_);

@@ -6,6 +6,7 @@
 #include <QLabel>
 
 #include "app/Mirror.h"
+#include "app/Named.h"
 #include "model/CalculatorModel.h"
 
 namespace {
@@ -23,8 +24,7 @@ void AddBoxes(QGridLayout* grid, int row, int column, const std::array<QLabel*, 
 }  // namespace
 
 QLabel* ResultPanel::MakeValueLabel(int index) {
-  auto* label = new QLabel;
-  label->setObjectName(QStringLiteral("lblResult%1").arg(index));
+  auto* label = Named(new QLabel, QStringLiteral("lblResult%1").arg(index));
   label->setFrameShape(QFrame::Panel);
   label->setFrameShadow(QFrame::Sunken);
   label->setFixedWidth(kValueWidth);
@@ -39,8 +39,7 @@ QLabel* ResultPanel::MakeValueLabel(int index) {
 }
 
 QLabel* ResultPanel::MakeCaptionLabel(int index) {
-  auto* label = new QLabel;
-  label->setObjectName(QStringLiteral("lblDipRes%1").arg(index));
+  auto* label = Named(new QLabel, QStringLiteral("lblDipRes%1").arg(index));
   label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   label->setTextFormat(Qt::PlainText);
   mirror::KeepRoom(label);
@@ -54,13 +53,11 @@ ResultPanel::ResultPanel(Lodema::CalculatorModel& model, QObject* parent)
     resultCaptions_[i] = MakeCaptionLabel(i);
   }
   for (int f = 0; f < 3; ++f) {
-    resultFrames_[f] = new QGroupBox;
-    resultFrames_[f]->setObjectName(QStringLiteral("fraResults%1").arg(f));
+    resultFrames_[f] = Named(new QGroupBox, QStringLiteral("fraResults%1").arg(f));
   }
   const std::array<int, 3> rowLabelIndex = {14, 16, 17};
   for (int k = 0; k < 3; ++k) {
-    rowLabels_[k] = new QLabel;
-    rowLabels_[k]->setObjectName(QStringLiteral("lblDip%1").arg(rowLabelIndex[k]));
+    rowLabels_[k] = Named(new QLabel, QStringLiteral("lblDip%1").arg(rowLabelIndex[k]));
     rowLabels_[k]->setTextFormat(Qt::PlainText);
   }
 
@@ -82,8 +79,7 @@ ResultPanel::ResultPanel(Lodema::CalculatorModel& model, QObject* parent)
   AddBoxes(ambiguous, 3, 1, resultValues_, resultCaptions_, 9);
   ambiguous->setColumnStretch(4, 1);
 
-  messagePanel_ = new QLabel;
-  messagePanel_->setObjectName(QStringLiteral("panMsgs"));
+  messagePanel_ = Named(new QLabel, QStringLiteral("panMsgs"));
   messagePanel_->setFrameShape(QFrame::Panel);
   messagePanel_->setFrameShadow(QFrame::Sunken);
   messagePanel_->setWordWrap(true);
@@ -92,8 +88,7 @@ ResultPanel::ResultPanel(Lodema::CalculatorModel& model, QObject* parent)
   messagePanel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   messagePanel_->setStyleSheet(QStringLiteral("QLabel { padding: 3px; }"));
 
-  results_ = new QWidget;
-  results_->setObjectName(QStringLiteral("resultWindows"));
+  results_ = Named(new QWidget, QStringLiteral("resultWindows"));
   auto* layout = new QGridLayout(results_);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(resultFrames_[0], 0, 0);

@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include "app/HelpAccess.h"
+#include "app/Named.h"
 #include "app/PlotTypeQuestion.h"
 #include "app/StereoLegendView.h"
 #include "app/StereoPlotArea.h"
@@ -56,8 +57,7 @@ void StereoPlotWindow::BuildWidgets() {
   column->addWidget(questionBar_);
 
   plotArea_ = new StereoPlotArea(*this, store_, view_, batchRunning_);
-  countLabel_ = new QLabel(QStringLiteral("0 Pts"), plotArea_);
-  countLabel_->setObjectName(QStringLiteral("lblNumBox"));
+  countLabel_ = Named(new QLabel(QStringLiteral("0 Pts"), plotArea_), QStringLiteral("lblNumBox"));
   countLabel_->setStyleSheet(QStringLiteral("QLabel { background: transparent; color: black; }"));
   legend_ = new StereoLegendView(*this, store_, view_, plotArea_);
   legend_->hide();
@@ -65,15 +65,13 @@ void StereoPlotWindow::BuildWidgets() {
 
   // The statistics of the analysis, selectable and copyable as text, under
   // the net; the user can move the divide.
-  analysisPanel_ = new QPlainTextEdit;
-  analysisPanel_->setObjectName(QStringLiteral("txtAnalysis"));
+  analysisPanel_ = Named(new QPlainTextEdit, QStringLiteral("txtAnalysis"));
   analysisPanel_->setReadOnly(true);
   analysisPanel_->setLineWrapMode(QPlainTextEdit::NoWrap);
   analysisPanel_->setMinimumHeight(60);
   analysisPanel_->setVisible(false);
 
-  auto* plotAndStatistics = new QSplitter(Qt::Vertical);
-  plotAndStatistics->setObjectName(QStringLiteral("plotAndStatistics"));
+  auto* plotAndStatistics = Named(new QSplitter(Qt::Vertical), QStringLiteral("plotAndStatistics"));
   plotAndStatistics->addWidget(plotArea_);
   plotAndStatistics->addWidget(analysisPanel_);
   plotAndStatistics->setStretchFactor(0, 3);
@@ -82,8 +80,7 @@ void StereoPlotWindow::BuildWidgets() {
   column->addWidget(plotAndStatistics, 1);
   setCentralWidget(central);
 
-  readout_ = new QLabel;
-  readout_->setObjectName(QStringLiteral("statBarPanel1"));
+  readout_ = Named(new QLabel, QStringLiteral("statBarPanel1"));
   statusBar()->setObjectName(QStringLiteral("statBar"));
   statusBar()->addWidget(readout_, 1);
 }
@@ -125,8 +122,7 @@ void StereoPlotWindow::BuildToolBars() {
   options->addWidget(axesStyleChoice_);
   options->addWidget(planeChoice_);
 
-  auto* showButton = new QToolButton;
-  showButton->setObjectName(QStringLiteral("fraOptions0"));
+  auto* showButton = Named(new QToolButton, QStringLiteral("fraOptions0"));
   showButton->setText(QStringLiteral("Show:"));
   showButton->setToolTip(QStringLiteral("The kinds of data drawn"));
   showButton->setPopupMode(QToolButton::InstantPopup);
@@ -220,8 +216,7 @@ void StereoPlotWindow::BuildMenus() {
 
   BuildAnalysisMenu();
 
-  QMenu* helps = menuBar()->addMenu(QStringLiteral("&Help"));
-  helps->setObjectName(QStringLiteral("mnuHelps"));
+  QMenu* helps = Named(menuBar()->addMenu(QStringLiteral("&Help")), QStringLiteral("mnuHelps"));
   const std::array<const char*, 2> helpCaptions = {"Lodema Help &Contents...",
                                                    "&How to use Help..."};
   for (int i = 0; i < 2; ++i) {
