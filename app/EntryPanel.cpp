@@ -29,8 +29,7 @@ QLabel* BoxCaption(int index) {
 }
 
 QLabel* MakeWindowLetter(const QString& letter, const QString& name) {
-  auto* label = new QLabel(letter);
-  label->setObjectName(name);
+  auto* label = Named(new QLabel(letter), name);
   QFont font = label->font();
   font.setBold(true);
   font.setPointSizeF(font.pointSizeF() * 1.3);

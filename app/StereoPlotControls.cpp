@@ -34,8 +34,7 @@ constexpr std::array<const char*, 5> kKindCaptions = {"Result", "Window A", "Win
 
 QComboBox* Choice(const QString& name, const QString& caption,
                   std::initializer_list<const char*> items) {
-  auto* box = new QComboBox;
-  box->setObjectName(name);
+  auto* box = Named(new QComboBox, name);
   box->setToolTip(caption);
   box->setAccessibleName(caption);
   box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
@@ -143,8 +142,7 @@ void StereoPlotWindow::BuildMenus() {
   optionsMenu_ = menuBar()->addMenu(QStringLiteral("&Options"));
   optionsMenu_->setObjectName(QStringLiteral("mnuOptions"));
   auto add = [this](const QString& caption, const QString& name, bool checkable) {
-    QAction* action = optionsMenu_->addAction(caption);
-    action->setObjectName(name);
+    QAction* action = Named(optionsMenu_->addAction(caption), name);
     action->setCheckable(checkable);
     return action;
   };
