@@ -4,9 +4,7 @@
 #include "app/StereoPlotWindow.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QContextMenuEvent>
-#include <QLabel>
 #include <QMenu>
 #include <QPrinter>
 #include <QPushButton>
