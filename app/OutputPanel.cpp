@@ -58,9 +58,7 @@ OutputPanel::OutputPanel(Lodema::CalculatorModel& model, Lodema::FilePageModel& 
   for (int i = 0; i < kOutputOptionCount; ++i) {
     auto* box = new QCheckBox(QString::fromLatin1(kOutputOptions[i].caption));
     box->setObjectName(QStringLiteral("chkFileOutOptions%1").arg(i));
-    if (kOutputOptions[i].tooltip[0] != '\0') {
-      box->setToolTip(QString::fromLatin1(kOutputOptions[i].tooltip));
-    }
+    box->setToolTip(QString::fromLatin1(kOutputOptions[i].tooltip));  // "" for none
     connect(box, &QCheckBox::clicked, this, [this, i, box] {
       Forward([this, i, box] { pageModel_.SetOutputOption(i, box->checkState() == Qt::Checked); });
     });
