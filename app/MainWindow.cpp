@@ -107,11 +107,10 @@ MainWindow::MainWindow(const LodemaServices& services, QWidget* parent) : QMainW
           [this] { conventionsPage_->ShowStereo()->setChecked(false); });
   new StereoPlotDock(*stereoPlot_, *this, *store_);  // the plot beside the calculator
   model_.SetPlotSink(stereoPlot_);
-  Lodema::BatchPlatform platform;
-  platform.retain = stereoPlot_;
-  platform.messages = windowMessages_.get();
-  platform.dialogs = dialogs;
-  platform.clipboard = clipboard;
+  const Lodema::BatchPlatform platform{.messages = windowMessages_.get(),
+                                       .dialogs = dialogs,
+                                       .clipboard = clipboard,
+                                       .retain = stereoPlot_};
   filePageModel_ = std::make_unique<Lodema::FilePageModel>(model_, platform);
   filePageModel_->SetSettingsStore(store_);
   filePageModel_->SetProgressHandler([this](std::int64_t count) { OnBatchProgress(count); });
