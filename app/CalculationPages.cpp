@@ -160,8 +160,16 @@ QWidget* CalculationPages::MakeRow(int n) {
   button->setFixedSize(28, 22);
   button->setFocusPolicy(Qt::NoFocus);  // the group's Tab stop takes it
   button->installEventFilter(this);
-  connect(button, &QPushButton::clicked, this,
-          [this, n](bool checked) { OnButtonClicked(n, checked); });
+  connect(button, &QPushButton::clicked, this, [this, n](bool checked) {
+    if (checked) {
+      model_.SelectCalculation(n);
+    } else {
+      model_.ReleaseCalculationButton(n);
+    }
+    // The model decides what stays pressed; put the button back if nothing
+    // else refreshed it.
+    Refresh();
+  });
 
   auto* caption = Named(new ClickableLabel, QStringLiteral("lblCalc%1").arg(n));
   caption->setCursor(Qt::PointingHandCursor);
@@ -184,17 +192,6 @@ QWidget* CalculationPages::MakeRow(int n) {
   calculationCaptions_[n] = caption;
   shownColour_[n] = Lodema::Colour{-1, -1, -1};
   return row;
-}
-
-void CalculationPages::OnButtonClicked(int n, bool checked) {
-  if (checked) {
-    model_.SelectCalculation(n);
-  } else {
-    model_.ReleaseCalculationButton(n);
-  }
-  // The model decides what stays pressed; put the button back if nothing
-  // else refreshed it.
-  Refresh();
 }
 
 void CalculationPages::Refresh() {

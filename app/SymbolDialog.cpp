@@ -235,9 +235,5 @@ void SymbolDialog::PlotInSymbolBox() {
 
 void SymbolDialog::Finish(bool cancelled) {
   cancelForm_ = cancelled;
-  if (cancelled) {
-    QDialog::reject();
-  } else {
-    QDialog::accept();
-  }
+  QDialog::done(cancelled ? QDialog::Rejected : QDialog::Accepted);
 }
