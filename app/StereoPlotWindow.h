@@ -61,7 +61,7 @@ class StereoPlotWindow : public QMainWindow, public Lodema::PlotSink, public Lod
   // The dock the window lives in, beside the main window; set by the dock.
   void SetContainer(StereoPlotDock* dock) { dock_ = dock; }
   StereoPlotDock* Container() const { return dock_; }
-  // The dock (or the window) was closed by the user: its choices go back to
+  // The dock was closed by the user: the window's choices go back to
   // the settings and its data is lost.
   void NoteClosedByUser();
 
