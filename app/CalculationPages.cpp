@@ -12,6 +12,7 @@
 
 #include "app/ClickableLabel.h"
 #include "app/Mirror.h"
+#include "app/Named.h"
 #include "app/ThemeColours.h"
 #include "model/CalculatorModel.h"
 
@@ -58,18 +59,16 @@ CalculationPages::CalculationPages(Lodema::CalculatorModel& model, QObject* pare
     : QObject(parent), model_(model) {
   for (int n = 0; n < Lodema::kCalculationButtonCount; ++n) rows_[n] = MakeRow(n);
   for (int f = 0; f < Lodema::kCalculationFrameCount; ++f) {
-    calculationFrames_[f] = new QGroupBox;
-    calculationFrames_[f]->setObjectName(QStringLiteral("fraCalculations%1").arg(f));
+    calculationFrames_[f] = Named(new QGroupBox, QStringLiteral("fraCalculations%1").arg(f));
   }
 
   // Geometrical page: frame 0 in two columns.
-  geometricalPage_ = new QWidget;
-  geometricalPage_->setObjectName(QStringLiteral("tabGeometrical"));
+  geometricalPage_ = Named(new QWidget, QStringLiteral("tabGeometrical"));
   {
     auto* grid = new QGridLayout(calculationFrames_[0]);
     grid->setHorizontalSpacing(18);
     grid->setVerticalSpacing(3);
-    const std::vector<int> numbers = FrameCalculationsInMenuOrder(0);
+    const std::vector<int>& numbers = buttonGroups_.emplace_back(FrameCalculationsInMenuOrder(0));
     const int perColumn = static_cast<int>((numbers.size() + 1) / 2);
     for (int i = 0; i < static_cast<int>(numbers.size()); ++i) {
       grid->addWidget(rows_[numbers[i]], i % perColumn, i / perColumn);
@@ -81,19 +80,19 @@ CalculationPages::CalculationPages(Lodema::CalculatorModel& model, QObject* pare
   }
 
   // Drill-core page: frames 1-4.
-  corePage_ = new QWidget;
-  corePage_->setObjectName(QStringLiteral("tabCore"));
+  corePage_ = Named(new QWidget, QStringLiteral("tabCore"));
   {
     auto* layout = new QVBoxLayout(corePage_);
+    std::vector<int>& core = buttonGroups_.emplace_back();
     for (int f = 1; f < Lodema::kCalculationFrameCount; ++f) {
       auto* box = new QVBoxLayout(calculationFrames_[f]);
       box->setSpacing(3);
       for (int n : FrameCalculationsInMenuOrder(f)) {
         box->addWidget(rows_[n]);
+        core.push_back(n);
         if (Lodema::CalculationAt(n).captionHasSecondLine) {
           // This caption runs on in a second line.
-          captionSecondLine_ = new QLabel;
-          captionSecondLine_->setObjectName(QStringLiteral("label2"));
+          captionSecondLine_ = Named(new QLabel, QStringLiteral("label2"));
           captionSecondLine_->setContentsMargins(32, 0, 0, 0);
           box->addWidget(captionSecondLine_);
         }
@@ -103,12 +102,6 @@ CalculationPages::CalculationPages(Lodema::CalculatorModel& model, QObject* pare
     layout->addStretch(1);
   }
 
-  buttonGroups_.push_back(FrameCalculationsInMenuOrder(0));
-  std::vector<int> core;
-  for (int f = 1; f < Lodema::kCalculationFrameCount; ++f) {
-    for (int n : FrameCalculationsInMenuOrder(f)) core.push_back(n);
-  }
-  buttonGroups_.push_back(core);
   buttonGroups_.push_back({15, 16});  // the reformat rows of the conventions page
   for (std::size_t g = 0; g < buttonGroups_.size(); ++g) MoveTabStop(g, buttonGroups_[g].front());
   Refresh();
@@ -162,17 +155,23 @@ QWidget* CalculationPages::MakeRow(int n) {
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(6);
 
-  auto* button = new QPushButton(QString::number(n));
-  button->setObjectName(QStringLiteral("grpCommands%1").arg(n));
+  auto* button = Named(new QPushButton(QString::number(n)), QStringLiteral("grpCommands%1").arg(n));
   button->setCheckable(true);
   button->setFixedSize(28, 22);
   button->setFocusPolicy(Qt::NoFocus);  // the group's Tab stop takes it
   button->installEventFilter(this);
-  connect(button, &QPushButton::clicked, this,
-          [this, n](bool checked) { OnButtonClicked(n, checked); });
+  connect(button, &QPushButton::clicked, this, [this, n](bool checked) {
+    if (checked) {
+      model_.SelectCalculation(n);
+    } else {
+      model_.ReleaseCalculationButton(n);
+    }
+    // The model decides what stays pressed; put the button back if nothing
+    // else refreshed it.
+    Refresh();
+  });
 
-  auto* caption = new ClickableLabel;
-  caption->setObjectName(QStringLiteral("lblCalc%1").arg(n));
+  auto* caption = Named(new ClickableLabel, QStringLiteral("lblCalc%1").arg(n));
   caption->setCursor(Qt::PointingHandCursor);
   caption->setTextFormat(Qt::PlainText);
   // A long caption takes a second line rather than being cut off when the
@@ -193,17 +192,6 @@ QWidget* CalculationPages::MakeRow(int n) {
   calculationCaptions_[n] = caption;
   shownColour_[n] = Lodema::Colour{-1, -1, -1};
   return row;
-}
-
-void CalculationPages::OnButtonClicked(int n, bool checked) {
-  if (checked) {
-    model_.SelectCalculation(n);
-  } else {
-    model_.ReleaseCalculationButton(n);
-  }
-  // The model decides what stays pressed; put the button back if nothing
-  // else refreshed it.
-  Refresh();
 }
 
 void CalculationPages::Refresh() {

@@ -49,7 +49,6 @@ class CalculationPages : public QObject {
 
  private:
   QWidget* MakeRow(int n);
-  void OnButtonClicked(int n, bool checked);
   bool eventFilter(QObject* watched, QEvent* event) override;
   // Makes button n the Tab stop of its group.
   void MoveTabStop(std::size_t group, int n);

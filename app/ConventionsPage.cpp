@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "app/ConventionsPage.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -15,6 +14,7 @@
 #include <functional>
 
 #include "app/Mirror.h"
+#include "app/Named.h"
 #include "app/ThemeColours.h"
 #include "model/CalculatorModel.h"
 
@@ -25,29 +25,17 @@ constexpr std::array<const char*, 4> kSeparatorEntries = {"-", "/", "\\", ","};
 }  // namespace
 
 template <std::size_t N>
-QGroupBox* ConventionsPage::OptionGroup(
-    const QString& title, const QString& name, std::array<QRadioButton*, N>& buttons,
-    QButtonGroup*& group, int first, void (Lodema::CalculatorModel::*handler)(int),
-    std::array<Lodema::OptionButton, N> Lodema::MainWindowControls::*state) {
+QGroupBox* ConventionsPage::OptionGroup(const QString& title, const QString& name, int first,
+                                        const std::array<Lodema::OptionButton, N>& states,
+                                        void (Lodema::CalculatorModel::*choose)(int)) {
   auto* box = new QGroupBox(title);
   auto* layout = new QVBoxLayout(box);
   layout->setSpacing(0);
-  group = new QButtonGroup(this);
-  for (int i = first; i < static_cast<int>(N); ++i) {
-    auto* button = new QRadioButton;
-    button->setObjectName(name + QString::number(i));
-    group->addButton(button, i);
-    layout->addWidget(button);
-    // The option states live as long as the model; bind them here so the
-    // slot itself holds no member pointers.
-    const std::array<Lodema::OptionButton, N>* options = &(model_.Controls().*state);
-    std::function<void(int)> choose = std::bind_front(handler, &model_);
-    connect(button, &QRadioButton::clicked, this, [options, choose, i](bool checked) {
-      // Forward a change of choice only; clicking the chosen option again
-      // changes nothing.
-      if (checked && !(*options)[i].checked) choose(i);
-    });
-    buttons[i] = button;
+  const auto options =
+      mirror::MakeOptions(this, name, first, states, std::bind_front(choose, &model_));
+  optionMirrors_.push_back([options] { options.Mirror(); });
+  for (QRadioButton* button : options.buttons) {
+    if (button != nullptr) layout->addWidget(button);
   }
   return box;
 }
@@ -56,48 +44,40 @@ ConventionsPage::ConventionsPage(Lodema::CalculatorModel& model, QWidget* reform
                                  QWidget* reformatRow16, QObject* parent)
     : QObject(parent), model_(model) {
   using M = Lodema::CalculatorModel;
-  using C = Lodema::MainWindowControls;
-  page_ = new QWidget;
-  page_->setObjectName(QStringLiteral("tabConventions"));
+  const Lodema::MainWindowControls& c = model_.Controls();
+  page_ = Named(new QWidget, QStringLiteral("tabConventions"));
   pageLayout_ = new QGridLayout(page_);
 
   // Notations: input on the left, output on the right.
-  auto* input = new QGroupBox(QStringLiteral("Input conventions"));
-  input_ = input;
+  input_ = new QGroupBox(QStringLiteral("Input conventions"));
   {
-    auto* grid = new QGridLayout(input);
-    grid->addWidget(OptionGroup(QStringLiteral("Planes"), QStringLiteral("optInPlaneConv"),
-                                inputPlaneNotationOptions_, inPlaneGroup_, 1,
-                                &M::SetInputPlaneNotation, &C::inputPlaneNotationOptions),
+    auto* grid = new QGridLayout(input_);
+    grid->addWidget(OptionGroup(QStringLiteral("Planes"), QStringLiteral("optInPlaneConv"), 1,
+                                c.inputPlaneNotationOptions, &M::SetInputPlaneNotation),
                     0, 0, 2, 1);
-    grid->addWidget(OptionGroup(QStringLiteral("Lines"), QStringLiteral("optInLineConv"),
-                                inputLineOrderOptions_, inLineGroup_, 0, &M::SetInputLineOrder,
-                                &C::inputLineOrderOptions),
+    grid->addWidget(OptionGroup(QStringLiteral("Lines"), QStringLiteral("optInLineConv"), 0,
+                                c.inputLineOrderOptions, &M::SetInputLineOrder),
                     0, 1);
-    grid->addWidget(OptionGroup(QStringLiteral("Directions"), QStringLiteral("optInDirnConv"),
-                                inputDirectionNotationOptions_, inDirnGroup_, 0,
-                                &M::SetInputDirectionNotation, &C::inputDirectionNotationOptions),
+    grid->addWidget(OptionGroup(QStringLiteral("Directions"), QStringLiteral("optInDirnConv"), 0,
+                                c.inputDirectionNotationOptions, &M::SetInputDirectionNotation),
                     1, 1);
   }
-  auto* output = new QGroupBox(QStringLiteral("Output conventions"));
-  output_ = output;
+  output_ = new QGroupBox(QStringLiteral("Output conventions"));
   {
-    auto* grid = new QGridLayout(output);
-    outputSameAsInputBox_ = new QCheckBox;
-    outputSameAsInputBox_->setObjectName(QStringLiteral("chkOutConv"));
+    auto* grid = new QGridLayout(output_);
+    outputSameAsInputBox_ = Named(new QCheckBox, QStringLiteral("chkOutConv"));
     connect(outputSameAsInputBox_, &QCheckBox::clicked, this,
             [this](bool checked) { model_.SetOutputSameAsInput(checked); });
     grid->addWidget(outputSameAsInputBox_, 0, 0, 1, 2);
-    outputNotationPanels_[0] = OptionGroup(
-        QStringLiteral("Planes"), QStringLiteral("optOutPlaneConv"), outputPlaneNotationOptions_,
-        outPlaneGroup_, 1, &M::SetOutputPlaneNotation, &C::outputPlaneNotationOptions);
-    outputNotationPanels_[1] = OptionGroup(
-        QStringLiteral("Lines"), QStringLiteral("optOutLineConv"), outputLineOrderOptions_,
-        outLineGroup_, 0, &M::SetOutputLineOrder, &C::outputLineOrderOptions);
+    outputNotationPanels_[0] =
+        OptionGroup(QStringLiteral("Planes"), QStringLiteral("optOutPlaneConv"), 1,
+                    c.outputPlaneNotationOptions, &M::SetOutputPlaneNotation);
+    outputNotationPanels_[1] =
+        OptionGroup(QStringLiteral("Lines"), QStringLiteral("optOutLineConv"), 0,
+                    c.outputLineOrderOptions, &M::SetOutputLineOrder);
     outputNotationPanels_[2] =
-        OptionGroup(QStringLiteral("Directions"), QStringLiteral("optOutDirnConv"),
-                    outputDirectionNotationOptions_, outDirnGroup_, 0,
-                    &M::SetOutputDirectionNotation, &C::outputDirectionNotationOptions);
+        OptionGroup(QStringLiteral("Directions"), QStringLiteral("optOutDirnConv"), 0,
+                    c.outputDirectionNotationOptions, &M::SetOutputDirectionNotation);
     for (int k = 0; k < 3; ++k)
       outputNotationPanels_[k]->setObjectName(QStringLiteral("panConvOut%1").arg(k));
     grid->addWidget(outputNotationPanels_[0], 1, 0, 2, 1);
@@ -106,21 +86,18 @@ ConventionsPage::ConventionsPage(Lodema::CalculatorModel& model, QWidget* reform
   }
 
   // The reformat calculations and the polarity sign, under the notations.
-  auto* reformat = new QWidget;
-  reformat_ = reformat;
+  reformat_ = new QWidget;
   {
-    auto* column = new QGridLayout(reformat);
+    auto* column = new QGridLayout(reformat_);
     column->setContentsMargins(4, 0, 4, 0);
     column->addWidget(reformatRow15, 0, 0);
     column->addWidget(reformatRow16, 1, 0);
-    polaritySignBox_ = new QCheckBox;
-    polaritySignBox_->setObjectName(QStringLiteral("chkLinePolarity"));
+    polaritySignBox_ = Named(new QCheckBox, QStringLiteral("chkLinePolarity"));
     polaritySignBox_->setToolTip(
         QStringLiteral("Controls whether 'upward' line plunges are indicated by -ve sign"));
     connect(polaritySignBox_, &QCheckBox::clicked, this,
             [this](bool checked) { model_.SetPolaritySignShown(checked); });
-    calculationCaptions42_ = new QLabel;
-    calculationCaptions42_->setObjectName(QStringLiteral("lblCalc42"));
+    calculationCaptions42_ = Named(new QLabel, QStringLiteral("lblCalc42"));
     calculationCaptions42_->setTextFormat(Qt::PlainText);
     auto* polarity = new QHBoxLayout;
     polarity->addWidget(polaritySignBox_);
@@ -131,45 +108,39 @@ ConventionsPage::ConventionsPage(Lodema::CalculatorModel& model, QWidget* reform
 
   // Drill-core conventions.
   core_ = new QGroupBox(QStringLiteral("Drill-core conventions"));
-  {
-    coreGrid_ = new QGridLayout(core_);
-    coreGroups_[0] = OptionGroup(QStringLiteral("delta angle measured from"),
-                                 QStringLiteral("optDelta"), deltaReferenceOptions_, deltaGroup_, 0,
-                                 &M::SetDeltaReference, &C::deltaReferenceOptions);
-    coreGroups_[1] = OptionGroup(QStringLiteral("alpha && beta angles measured from"),
-                                 QStringLiteral("optAlpha"), ellipseMarkOptions_, alphaGroup_, 0,
-                                 &M::SetEllipseMark, &C::ellipseMarkOptions);
-    coreGroups_[2] =
-        OptionGroup(QStringLiteral("beta angle range"), QStringLiteral("optBeta"),
-                    betaRangeOptions_, betaGroup_, 0, &M::SetBetaRange, &C::betaRangeOptions);
-    coreGroups_[3] = OptionGroup(QStringLiteral("Core-plunge ('dip') sign meaning"),
-                                 QStringLiteral("optCore"), corePlungeSignOptions_, coreGroup_, 0,
-                                 &M::SetCorePlungeSign, &C::corePlungeSignOptions);
-    coreGroups_[4] =
-        OptionGroup(QStringLiteral("Position of orientation mark on core"),
-                    QStringLiteral("optBottomMark"), orientationMarkOptions_, bottomMarkGroup_, 0,
-                    &M::SetOrientationMark, &C::orientationMarkOptions);
-    coreGroups_[5] = OptionGroup(QStringLiteral("core orientation given:"),
-                                 QStringLiteral("optZenith"), coreInclinationOptions_, zenithGroup_,
-                                 0, &M::SetCoreInclination, &C::coreInclinationOptions);
+  coreGrid_ = new QGridLayout(core_);
+  struct CoreChoice {
+    const char* title;
+    const char* name;
+    const std::array<Lodema::OptionButton, 2>& states;
+    void (M::*choose)(int);
+  };
+  const std::array<CoreChoice, 6> coreChoices = {{
+      {"delta angle measured from", "optDelta", c.deltaReferenceOptions, &M::SetDeltaReference},
+      {"alpha && beta angles measured from", "optAlpha", c.ellipseMarkOptions, &M::SetEllipseMark},
+      {"beta angle range", "optBeta", c.betaRangeOptions, &M::SetBetaRange},
+      {"Core-plunge ('dip') sign meaning", "optCore", c.corePlungeSignOptions,
+       &M::SetCorePlungeSign},
+      {"Position of orientation mark on core", "optBottomMark", c.orientationMarkOptions,
+       &M::SetOrientationMark},
+      {"core orientation given:", "optZenith", c.coreInclinationOptions, &M::SetCoreInclination},
+  }};
+  for (std::size_t i = 0; i < coreChoices.size(); ++i) {
+    const CoreChoice& choice = coreChoices[i];
+    coreGroups_[i] = OptionGroup(QString::fromLatin1(choice.title),
+                                 QString::fromLatin1(choice.name), 0, choice.states, choice.choose);
   }
 
   // Decimal character, plot separators and the settings buttons.
-  auto* decimal = new QGroupBox(QStringLiteral("Decimal character of results"));
-  decimal_ = decimal;
+  decimal_ = new QGroupBox(QStringLiteral("Decimal character of results"));
   {
-    auto* grid = new QGridLayout(decimal);
+    auto* grid = new QGridLayout(decimal_);
     grid->setVerticalSpacing(0);
-    decimalGroup_ = new QButtonGroup(this);
-    for (int i = 0; i < 2; ++i) {
-      decimalCharOptions_[i] = new QRadioButton;
-      decimalCharOptions_[i]->setObjectName(QStringLiteral("optDecimal%1").arg(i));
-      decimalGroup_->addButton(decimalCharOptions_[i], i);
-      connect(decimalCharOptions_[i], &QRadioButton::clicked, this, [this, i](bool checked) {
-        if (checked && !model_.Controls().decimalCharOptions[i].checked) OnDecimalClicked(i);
-      });
-      grid->addWidget(decimalCharOptions_[i], i, 0);
-    }
+    const auto decimals =
+        mirror::MakeOptions(this, QStringLiteral("optDecimal"), 0, c.decimalCharOptions,
+                            [this](int i) { OnDecimalClicked(i); });
+    optionMirrors_.push_back([decimals] { decimals.Mirror(); });
+    for (int i = 0; i < 2; ++i) grid->addWidget(decimals.buttons[i], i, 0);
     setDecimalBox_ = new QCheckBox(QStringLiteral("Set as default"));
     setDecimalBox_->setObjectName(QStringLiteral("chkSetDecimal"));
     connect(setDecimalBox_, &QCheckBox::clicked, this, [this] {
@@ -179,18 +150,16 @@ ConventionsPage::ConventionsPage(Lodema::CalculatorModel& model, QWidget* reform
       emit setDecimalClicked();
     });
     grid->addWidget(setDecimalBox_, 0, 1);
-    localeWarning_ = new QLabel;
-    localeWarning_->setObjectName(QStringLiteral("lblLocaleWarning"));
+    localeWarning_ = Named(new QLabel, QStringLiteral("lblLocaleWarning"));
     localeWarning_->setTextFormat(Qt::PlainText);
     theme::SetCaptionColour(localeWarning_, QColor(0xa0, 0, 0));
     mirror::KeepRoom(localeWarning_);
     grid->addWidget(localeWarning_, 1, 1);
   }
 
-  auto* separators = new QGroupBox(QStringLiteral("Separator symbols for stereo display"));
-  separators_ = separators;
+  separators_ = new QGroupBox(QStringLiteral("Separator symbols for stereo display"));
   {
-    auto* grid = new QGridLayout(separators);
+    auto* grid = new QGridLayout(separators_);
     showStereoBox_ = new QCheckBox(QStringLiteral("Show stereo plot"));
     showStereoBox_->setObjectName(QStringLiteral("chkShowStereo"));
     connect(showStereoBox_, &QCheckBox::clicked, this,
@@ -198,8 +167,7 @@ ConventionsPage::ConventionsPage(Lodema::CalculatorModel& model, QWidget* reform
     grid->addWidget(showStereoBox_, 2, 0, 1, 2);
     const std::array<QString, 2> titles = {QStringLiteral("planes"), QStringLiteral("lines")};
     for (int i = 0; i < 2; ++i) {
-      auto* list = new QComboBox;
-      list->setObjectName(QStringLiteral("cboSeparator%1").arg(i));
+      auto* list = Named(new QComboBox, QStringLiteral("cboSeparator%1").arg(i));
       list->setEditable(true);
       for (const char* entry : kSeparatorEntries) list->addItem(QString::fromLatin1(entry));
       list->setFixedWidth(52);
@@ -233,7 +201,7 @@ ConventionsPage::ConventionsPage(Lodema::CalculatorModel& model, QWidget* reform
   Refresh();
 }
 
-QRadioButton* ConventionsPage::CoreOption(const QString& name, int i) const {
+QRadioButton* ConventionsPage::Option(const QString& name, int i) const {
   return page_->findChild<QRadioButton*>(name + QString::number(i));
 }
 
@@ -249,17 +217,10 @@ void ConventionsPage::OnDecimalClicked(int index) {
 void ConventionsPage::SetSetDecimal(SetDecimalState state) {
   setDecimal_ = state;
   const QSignalBlocker blocker(setDecimalBox_);
-  switch (state) {
-    case SetDecimalState::kGrey:
-      setDecimalBox_->setCheckState(Qt::PartiallyChecked);
-      break;
-    case SetDecimalState::kCleared:
-      setDecimalBox_->setCheckState(Qt::Unchecked);
-      break;
-    case SetDecimalState::kSet:
-      setDecimalBox_->setCheckState(Qt::Checked);
-      break;
-  }
+  // Shown as kGrey, kCleared and kSet are listed.
+  constexpr std::array<Qt::CheckState, 3> kShown = {Qt::PartiallyChecked, Qt::Unchecked,
+                                                    Qt::Checked};
+  setDecimalBox_->setCheckState(kShown[static_cast<std::size_t>(state)]);
   // Grey: the system's own character is chosen and there is nothing to keep.
   setDecimalBox_->setEnabled(state != SetDecimalState::kGrey);
 }
@@ -275,23 +236,11 @@ void ConventionsPage::ShowSeparators() {
 
 void ConventionsPage::Refresh() {
   const Lodema::MainWindowControls& c = model_.Controls();
-  mirror::Options(inPlaneGroup_, inputPlaneNotationOptions_, c.inputPlaneNotationOptions);
-  mirror::Options(outPlaneGroup_, outputPlaneNotationOptions_, c.outputPlaneNotationOptions);
-  mirror::Options(inLineGroup_, inputLineOrderOptions_, c.inputLineOrderOptions);
-  mirror::Options(outLineGroup_, outputLineOrderOptions_, c.outputLineOrderOptions);
-  mirror::Options(inDirnGroup_, inputDirectionNotationOptions_, c.inputDirectionNotationOptions);
-  mirror::Options(outDirnGroup_, outputDirectionNotationOptions_, c.outputDirectionNotationOptions);
+  for (const std::function<void()>& mirrorOptions : optionMirrors_) mirrorOptions();
   mirror::Check(outputSameAsInputBox_, c.outputSameAsInputBox);
   for (int k = 0; k < 3; ++k) mirror::Panel(outputNotationPanels_[k], c.outputNotationPanels[k]);
   mirror::Check(polaritySignBox_, c.polaritySignBox);
   mirror::Caption(calculationCaptions42_, c.calculationCaptions[Lodema::kCalculationButtonCount]);
-  mirror::Options(deltaGroup_, deltaReferenceOptions_, c.deltaReferenceOptions);
-  mirror::Options(alphaGroup_, ellipseMarkOptions_, c.ellipseMarkOptions);
-  mirror::Options(betaGroup_, betaRangeOptions_, c.betaRangeOptions);
-  mirror::Options(coreGroup_, corePlungeSignOptions_, c.corePlungeSignOptions);
-  mirror::Options(bottomMarkGroup_, orientationMarkOptions_, c.orientationMarkOptions);
-  mirror::Options(zenithGroup_, coreInclinationOptions_, c.coreInclinationOptions);
-  mirror::Options(decimalGroup_, decimalCharOptions_, c.decimalCharOptions);
   mirror::Caption(localeWarning_, c.localeWarning);
 }
 
@@ -299,10 +248,8 @@ void ConventionsPage::Arrange(int level) {
   if (level == level_) return;
   level_ = level;
   const bool narrow = level >= 2;
-  for (QWidget* part : {static_cast<QWidget*>(input_), static_cast<QWidget*>(output_), reformat_,
-                        static_cast<QWidget*>(core_), bottom_}) {
+  for (QWidget* part : {input_, output_, reformat_, core_, bottom_})
     pageLayout_->removeWidget(part);
-  }
   for (QWidget* group : coreGroups_) coreGrid_->removeWidget(group);
   const int coreColumns = level <= 1 ? 3 : 4 - level;
   for (int i = 0; i < static_cast<int>(coreGroups_.size()); ++i) {

@@ -7,11 +7,11 @@
 
 #include <QObject>
 #include <array>
+#include <functional>
+#include <vector>
 
 #include "model/Controls.h"
 
-class QAbstractButton;
-class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QGridLayout;
@@ -44,18 +44,19 @@ class ConventionsPage : public QObject {
   // The plot text separators shown in the two separator lists from the settings.
   void ShowSeparators();
 
-  QRadioButton* InPlane(int i) const { return inputPlaneNotationOptions_[i]; }
-  QRadioButton* OutPlane(int i) const { return outputPlaneNotationOptions_[i]; }
-  QRadioButton* OutDirn(int i) const { return outputDirectionNotationOptions_[i]; }
+  // The option named name + i (as "optInPlaneConv1").
+  QRadioButton* Option(const QString& name, int i) const;
+  QRadioButton* InPlane(int i) const { return Option(QStringLiteral("optInPlaneConv"), i); }
+  QRadioButton* OutPlane(int i) const { return Option(QStringLiteral("optOutPlaneConv"), i); }
+  QRadioButton* OutDirn(int i) const { return Option(QStringLiteral("optOutDirnConv"), i); }
+  QRadioButton* Decimal(int i) const { return Option(QStringLiteral("optDecimal"), i); }
   QCheckBox* SameAsInput() const { return outputSameAsInputBox_; }
   QCheckBox* LinePolarity() const { return polaritySignBox_; }
-  QRadioButton* Decimal(int i) const { return decimalCharOptions_[i]; }
   QCheckBox* SetDecimalBox() const { return setDecimalBox_; }
   QLabel* LocaleWarning() const { return localeWarning_; }
   QPushButton* Command(int i) const { return commandButtons_[i]; }
   QComboBox* Separator(int i) const { return separatorLists_[i]; }
   QCheckBox* ShowStereo() const { return showStereoBox_; }
-  QRadioButton* CoreOption(const QString& name, int i) const;
 
   // The page lays itself out in one column when view (the visible part of
   // the page) is narrower than its usual two, as on a 1024 x 640 screen.
@@ -75,11 +76,12 @@ class ConventionsPage : public QObject {
   void separatorsChanged();            // a separator text, already in the settings
 
  private:
+  // Options name0, name1, ... (from first on) one under the other in a
+  // titled box; a change of choice goes to choose.
   template <std::size_t N>
-  QGroupBox* OptionGroup(const QString& title, const QString& name,
-                         std::array<QRadioButton*, N>& buttons, QButtonGroup*& group, int first,
-                         void (Lodema::CalculatorModel::*handler)(int),
-                         std::array<Lodema::OptionButton, N> Lodema::MainWindowControls::*state);
+  QGroupBox* OptionGroup(const QString& title, const QString& name, int first,
+                         const std::array<Lodema::OptionButton, N>& states,
+                         void (Lodema::CalculatorModel::*choose)(int));
   void OnDecimalClicked(int index);
   void Arrange(int level);
   void FitWidth(int width);
@@ -88,10 +90,10 @@ class ConventionsPage : public QObject {
   QWidget* page_ = nullptr;
   // The parts the page arranges in two columns or in one.
   QGridLayout* pageLayout_ = nullptr;
-  QGroupBox* input_ = nullptr;
-  QGroupBox* output_ = nullptr;
+  QWidget* input_ = nullptr;
+  QWidget* output_ = nullptr;
   QWidget* reformat_ = nullptr;
-  QGroupBox* core_ = nullptr;
+  QWidget* core_ = nullptr;
   QGridLayout* coreGrid_ = nullptr;
   std::array<QWidget*, 6> coreGroups_{};
   QWidget* decimal_ = nullptr;
@@ -104,40 +106,12 @@ class ConventionsPage : public QObject {
   int level_ = -1;
   std::array<int, kArrangements> leastWidths_{};  // 0 until tried
 
-  std::array<QRadioButton*, 7> inputPlaneNotationOptions_{};
-  std::array<QRadioButton*, 7> outputPlaneNotationOptions_{};
-  std::array<QRadioButton*, 2> inputLineOrderOptions_{};
-  std::array<QRadioButton*, 2> outputLineOrderOptions_{};
-  std::array<QRadioButton*, 2> inputDirectionNotationOptions_{};
-  std::array<QRadioButton*, 2> outputDirectionNotationOptions_{};
+  // Each option group's mirror of its states.
+  std::vector<std::function<void()>> optionMirrors_;
   std::array<QGroupBox*, 3> outputNotationPanels_{};
   QCheckBox* outputSameAsInputBox_ = nullptr;
   QCheckBox* polaritySignBox_ = nullptr;
   QLabel* calculationCaptions42_ = nullptr;
-
-  std::array<QRadioButton*, 2> deltaReferenceOptions_{};
-  std::array<QRadioButton*, 2> ellipseMarkOptions_{};
-  std::array<QRadioButton*, 2> betaRangeOptions_{};
-  std::array<QRadioButton*, 2> corePlungeSignOptions_{};
-  std::array<QRadioButton*, 2> orientationMarkOptions_{};
-  std::array<QRadioButton*, 2> coreInclinationOptions_{};
-  std::array<QRadioButton*, 2> decimalCharOptions_{};
-
-  // One exclusive group per option array.
-  QButtonGroup* inPlaneGroup_ = nullptr;
-  QButtonGroup* outPlaneGroup_ = nullptr;
-  QButtonGroup* inLineGroup_ = nullptr;
-  QButtonGroup* outLineGroup_ = nullptr;
-  QButtonGroup* inDirnGroup_ = nullptr;
-  QButtonGroup* outDirnGroup_ = nullptr;
-  QButtonGroup* deltaGroup_ = nullptr;
-  QButtonGroup* alphaGroup_ = nullptr;
-  QButtonGroup* betaGroup_ = nullptr;
-  QButtonGroup* coreGroup_ = nullptr;
-  QButtonGroup* bottomMarkGroup_ = nullptr;
-  QButtonGroup* zenithGroup_ = nullptr;
-  QButtonGroup* decimalGroup_ = nullptr;
-
   QCheckBox* setDecimalBox_ = nullptr;
   SetDecimalState setDecimal_ = SetDecimalState::kGrey;
   QLabel* localeWarning_ = nullptr;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "app/EntryPanel.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -10,8 +9,10 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <functional>
 
 #include "app/Mirror.h"
+#include "app/Named.h"
 #include "app/ResultPanel.h"
 #include "model/CalculatorModel.h"
 
@@ -20,8 +21,7 @@ namespace {
 constexpr int kBoxWidth = 58;
 
 QLabel* BoxCaption(int index) {
-  auto* label = new QLabel;
-  label->setObjectName(QStringLiteral("lblDip%1").arg(index));
+  auto* label = Named(new QLabel, QStringLiteral("lblDip%1").arg(index));
   label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   label->setTextFormat(Qt::PlainText);
   mirror::KeepRoom(label);
@@ -29,8 +29,7 @@ QLabel* BoxCaption(int index) {
 }
 
 QLabel* MakeWindowLetter(const QString& letter, const QString& name) {
-  auto* label = new QLabel(letter);
-  label->setObjectName(name);
+  auto* label = Named(new QLabel(letter), name);
   QFont font = label->font();
   font.setBold(true);
   font.setPointSizeF(font.pointSizeF() * 1.3);
@@ -46,8 +45,7 @@ QLabel* MakeWindowLetter(const QString& letter, const QString& name) {
 EntryPanel::EntryPanel(Lodema::CalculatorModel& model, QObject* parent)
     : QObject(parent), model_(model) {
   for (int i = 0; i < 12; ++i) {
-    auto* edit = new QLineEdit;
-    edit->setObjectName(QStringLiteral("txtValues%1").arg(i));
+    auto* edit = Named(new QLineEdit, QStringLiteral("txtValues%1").arg(i));
     edit->setFixedWidth(kBoxWidth);
     edit->setAlignment(Qt::AlignRight);
     mirror::KeepRoom(edit);
@@ -57,14 +55,12 @@ EntryPanel::EntryPanel(Lodema::CalculatorModel& model, QObject* parent)
     entryCaptions_[i] = BoxCaption(i);
   }
 
-  windows_ = new QWidget;
-  windows_->setObjectName(QStringLiteral("entryWindows"));
+  windows_ = Named(new QWidget, QStringLiteral("entryWindows"));
   auto* layout = new QGridLayout(windows_);
   layout->setContentsMargins(0, 0, 0, 0);
 
   // Windows A and B share the frame windowsABFrame.
-  windowsABFrame_ = new QGroupBox;
-  windowsABFrame_->setObjectName(QStringLiteral("fraOrients"));
+  windowsABFrame_ = Named(new QGroupBox, QStringLiteral("fraOrients"));
   {
     auto* row = new QHBoxLayout(windowsABFrame_);
     windowACaption_ = MakeWindowLetter(QStringLiteral("A"), QStringLiteral("lblA"));
@@ -78,8 +74,7 @@ EntryPanel::EntryPanel(Lodema::CalculatorModel& model, QObject* parent)
   }
   layout->addWidget(windowsABFrame_, 0, 0, 1, 2);
 
-  windowCFrame_ = new QGroupBox;
-  windowCFrame_->setObjectName(QStringLiteral("fraAxis"));
+  windowCFrame_ = Named(new QGroupBox, QStringLiteral("fraAxis"));
   {
     auto* row = new QHBoxLayout(windowCFrame_);
     row->addWidget(MakeWindow(2, 6, 2));
@@ -87,46 +82,29 @@ EntryPanel::EntryPanel(Lodema::CalculatorModel& model, QObject* parent)
   }
   layout->addWidget(windowCFrame_, 1, 0, Qt::AlignTop);
 
-  windowDFrame_ = new QGroupBox;
-  windowDFrame_->setObjectName(QStringLiteral("fraRefLine"));
+  windowDFrame_ = Named(new QGroupBox, QStringLiteral("fraRefLine"));
   {
     auto* grid = new QGridLayout(windowDFrame_);
     grid->addWidget(MakeWindow(3, 8, 3), 0, 0, Qt::AlignTop);
-    approximateDipFrame_ = new QGroupBox;
-    approximateDipFrame_->setObjectName(QStringLiteral("fraDip"));
-    approximateDipGroup_ = new QButtonGroup(this);
+    approximateDipFrame_ = Named(new QGroupBox, QStringLiteral("fraDip"));
+    approximateDip_ = mirror::MakeOptions(
+        this, QStringLiteral("optDip"), 0, model_.Controls().approximateDipOptions,
+        std::bind_front(&Lodema::CalculatorModel::SetApproximateDip, &model_));
     auto* dips = new QVBoxLayout(approximateDipFrame_);
     dips->setSpacing(0);
     dips->setContentsMargins(4, 2, 4, 2);
-    for (int i = 0; i < 3; ++i) {
-      approximateDipOptions_[i] = new QRadioButton;
-      approximateDipOptions_[i]->setObjectName(QStringLiteral("optDip%1").arg(i));
-      approximateDipGroup_->addButton(approximateDipOptions_[i], i);
-      connect(approximateDipOptions_[i], &QRadioButton::clicked, this, [this, i](bool checked) {
-        if (checked && !model_.Controls().approximateDipOptions[i].checked)
-          model_.SetApproximateDip(i);
-      });
-      dips->addWidget(approximateDipOptions_[i]);
-    }
+    for (QRadioButton* button : approximateDip_.buttons) dips->addWidget(button);
     mirror::KeepRoom(approximateDipFrame_);
     grid->addWidget(approximateDipFrame_, 0, 1, 2, 1, Qt::AlignTop);
 
-    referenceDirectionFrame_ = new QGroupBox;
-    referenceDirectionFrame_->setObjectName(QStringLiteral("fraRef"));
-    referenceDirectionGroup_ = new QButtonGroup(this);
+    referenceDirectionFrame_ = Named(new QGroupBox, QStringLiteral("fraRef"));
+    referenceDirection_ = mirror::MakeOptions(
+        this, QStringLiteral("optRef"), 0, model_.Controls().referenceDirectionOptions,
+        std::bind_front(&Lodema::CalculatorModel::SetReferenceDirection, &model_));
     auto* refs = new QVBoxLayout(referenceDirectionFrame_);
     refs->setSpacing(0);
     refs->setContentsMargins(4, 2, 4, 2);
-    for (int i = 0; i < 4; ++i) {
-      referenceDirectionOptions_[i] = new QRadioButton;
-      referenceDirectionOptions_[i]->setObjectName(QStringLiteral("optRef%1").arg(i));
-      referenceDirectionGroup_->addButton(referenceDirectionOptions_[i], i);
-      connect(referenceDirectionOptions_[i], &QRadioButton::clicked, this, [this, i](bool checked) {
-        if (checked && !model_.Controls().referenceDirectionOptions[i].checked)
-          model_.SetReferenceDirection(i);
-      });
-      refs->addWidget(referenceDirectionOptions_[i]);
-    }
+    for (QRadioButton* button : referenceDirection_.buttons) refs->addWidget(button);
     grid->addWidget(referenceDirectionFrame_, 1, 0);
     grid->setColumnStretch(2, 1);
   }
@@ -135,32 +113,27 @@ EntryPanel::EntryPanel(Lodema::CalculatorModel& model, QObject* parent)
 
   // The apparent dip (or pitch) frame: its switch, the section trend and
   // the two result boxes.
-  extraResultFrame_ = new QGroupBox;
-  extraResultFrame_->setObjectName(QStringLiteral("fraExtraData"));
+  extraResultFrame_ = Named(new QGroupBox, QStringLiteral("fraExtraData"));
   {
     auto* row = new QHBoxLayout(extraResultFrame_);
-    apparentDipBox_ = new QCheckBox;
-    apparentDipBox_->setObjectName(QStringLiteral("chkShowApparent"));
+    apparentDipBox_ = Named(new QCheckBox, QStringLiteral("chkShowApparent"));
     connect(apparentDipBox_, &QCheckBox::clicked, this,
             [this](bool checked) { model_.SetApparentDipShown(checked); });
     row->addWidget(apparentDipBox_);
 
-    windowPanels_[4] = new QWidget;
-    windowPanels_[4]->setObjectName(QStringLiteral("panorient4"));
+    windowPanels_[4] = Named(new QWidget, QStringLiteral("panorient4"));
     auto* section = new QGridLayout(windowPanels_[4]);
     section->setContentsMargins(0, 0, 0, 0);
     section->setVerticalSpacing(1);
-    sectionCaption_ = new QLabel;
-    sectionCaption_->setObjectName(QStringLiteral("Label3"));
+    sectionCaption_ = Named(new QLabel, QStringLiteral("Label3"));
     section->addWidget(sectionCaption_, 0, 0);
     section->addWidget(entryBoxes_[11], 0, 1);
     section->addWidget(entryCaptions_[11], 1, 1);
     mirror::KeepRoom(windowPanels_[4]);
     row->addWidget(windowPanels_[4]);
 
-    sectionResults_ = new QWidget;
-    sectionResults_->setObjectName(QStringLiteral("panResults3"));
-    auto* results = new QGridLayout(sectionResults_);
+    auto* sectionResults = Named(new QWidget, QStringLiteral("panResults3"));
+    auto* results = new QGridLayout(sectionResults);
     results->setContentsMargins(0, 0, 0, 0);
     results->setVerticalSpacing(1);
     for (int i = 12; i < 14; ++i) {
@@ -169,15 +142,14 @@ EntryPanel::EntryPanel(Lodema::CalculatorModel& model, QObject* parent)
       results->addWidget(resultValues_[i], 0, i - 12);
       results->addWidget(resultCaptions_[i], 1, i - 12);
     }
-    row->addWidget(sectionResults_);
+    row->addWidget(sectionResults);
     row->addStretch(1);
   }
   Refresh();
 }
 
 QWidget* EntryPanel::MakeWindow(int window, int firstBox, int boxCount) {
-  auto* panel = new QWidget;
-  panel->setObjectName(QStringLiteral("panorient%1").arg(window));
+  auto* panel = Named(new QWidget, QStringLiteral("panorient%1").arg(window));
   auto* grid = new QGridLayout(panel);
   grid->setContentsMargins(0, 0, 0, 0);
   grid->setVerticalSpacing(1);
@@ -209,15 +181,14 @@ void EntryPanel::Refresh() {
   mirror::Frame(windowDFrame_, c.windowDFrame);
   mirror::Frame(referenceDirectionFrame_, c.referenceDirectionFrame);
   mirror::Frame(approximateDipFrame_, c.approximateDipFrame);
-  mirror::Options(referenceDirectionGroup_, referenceDirectionOptions_,
-                  c.referenceDirectionOptions);
-  mirror::Options(approximateDipGroup_, approximateDipOptions_, c.approximateDipOptions);
+  referenceDirection_.Mirror();
+  approximateDip_.Mirror();
 
   mirror::Frame(extraResultFrame_, c.extraResultFrame);
   mirror::Check(apparentDipBox_, c.apparentDipBox);
   mirror::Caption(sectionCaption_, c.sectionCaption);
   for (int i = 12; i < 14; ++i) {
-    ResultPanel::MirrorValue(resultValues_[i], c.resultValues[i]);
+    mirror::Caption(resultValues_[i], c.resultValues[i]);
     mirror::Caption(resultCaptions_[i], c.resultCaptions[i]);
   }
 }

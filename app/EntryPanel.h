@@ -8,15 +8,8 @@
 #include <QObject>
 #include <array>
 
+#include "app/Mirror.h"
 #include "model/Controls.h"
-
-class QButtonGroup;
-class QCheckBox;
-#include <QGroupBox>
-class QLabel;
-class QLineEdit;
-class QRadioButton;
-class QWidget;
 
 namespace Lodema {
 class CalculatorModel;
@@ -39,7 +32,7 @@ class EntryPanel : public QObject {
   QLabel* BoxLabel(int i) const { return entryCaptions_[i]; }
   // The letters "A" and "B" before windows A and B.
   QLabel* WindowLetter(int window) const { return window == 0 ? windowACaption_ : windowBCaption_; }
-  QRadioButton* RefOption(int i) const { return referenceDirectionOptions_[i]; }
+  QRadioButton* RefOption(int i) const { return referenceDirection_.buttons[i]; }
 
  private:
   QWidget* MakeWindow(int window, int firstBox, int boxCount);
@@ -56,14 +49,11 @@ class EntryPanel : public QObject {
   QGroupBox* windowDFrame_ = nullptr;
   QGroupBox* referenceDirectionFrame_ = nullptr;
   QGroupBox* approximateDipFrame_ = nullptr;
-  QButtonGroup* referenceDirectionGroup_ = nullptr;
-  QButtonGroup* approximateDipGroup_ = nullptr;
-  std::array<QRadioButton*, 4> referenceDirectionOptions_{};
-  std::array<QRadioButton*, 3> approximateDipOptions_{};
+  mirror::OptionSet<4> referenceDirection_;
+  mirror::OptionSet<3> approximateDip_;
   QGroupBox* extraResultFrame_ = nullptr;
   QCheckBox* apparentDipBox_ = nullptr;
   QLabel* sectionCaption_ = nullptr;
-  QWidget* sectionResults_ = nullptr;
   // Indexed like resultValues / resultCaptions; only 12 and 13 live here.
   std::array<QLabel*, Lodema::kResultBoxCount> resultValues_{};
   std::array<QLabel*, Lodema::kResultBoxCount> resultCaptions_{};

@@ -20,6 +20,7 @@
 
 #include "app/ElidedLabel.h"
 #include "app/Mirror.h"
+#include "app/Named.h"
 #include "app/OutputPanel.h"
 #include "app/QtPlatform.h"
 #include "app/SurveyFrame.h"
@@ -54,15 +55,13 @@ void MirrorCommand(QPushButton* button, const Lodema::CommandButton& command) {
 FilePage::FilePage(Lodema::CalculatorModel& model, Lodema::FilePageModel& page, QObject* parent)
     : QObject(parent), model_(model), pageModel_(page) {
   for (int k = 0; k < 2; ++k) {
-    commandButtons_[k] = new QPushButton;
-    commandButtons_[k]->setObjectName(QStringLiteral("cmdButtons%1").arg(k));
+    commandButtons_[k] = Named(new QPushButton, QStringLiteral("cmdButtons%1").arg(k));
     commandButtons_[k]->setToolTip(QString::fromLatin1(kStartTooltip));
     connect(commandButtons_[k], &QPushButton::clicked, this,
             [this, k] { emit startInputClicked(k); });
   }
   output_ = new OutputPanel(model_, pageModel_, this);
-  page_ = new QWidget;
-  page_->setObjectName(QStringLiteral("tabFiles"));
+  page_ = Named(new QWidget, QStringLiteral("tabFiles"));
   // Source and output on the left; the column lists of the entry windows and
   // the extra result columns on the right.
   pageLayout_ = new QGridLayout(page_);
@@ -77,40 +76,45 @@ FilePage::FilePage(Lodema::CalculatorModel& model, Lodema::FilePageModel& page, 
   right->addStretch(1);
   Arrange(false);
   MakeStrip();
+  // The name box and its button on the page and in the strip.
+  for (int i = 0; i < 2; ++i) {
+    connect(fileNameBoxes_[i], &QLineEdit::textEdited, this, [this, i](const QString& text) {
+      Forward([this, i, text] { pageModel_.SetInputFileText(i, mirror::S(text)); });
+    });
+    connect(inputBrowseButtons_[i], &QPushButton::clicked, this,
+            [this] { Forward([this] { pageModel_.GetInputFile(); }); });
+    fileNameBoxes_[i]->installEventFilter(this);
+  }
   Refresh();
 }
 
 QWidget* FilePage::MakeInputGroup() {
-  inputGroupBox_ = new QGroupBox(QStringLiteral("Input file"));
-  inputGroupBox_->setObjectName(QStringLiteral("fraInput"));
-  auto* column = new QVBoxLayout(inputGroupBox_);
+  auto* inputGroupBox = new QGroupBox(QStringLiteral("Input file"));
+  inputGroupBox->setObjectName(QStringLiteral("fraInput"));
+  auto* column = new QVBoxLayout(inputGroupBox);
 
   auto* nameRow = new QHBoxLayout;
-  fileNameBoxes_[0] = new QLineEdit;
-  fileNameBoxes_[0]->setObjectName(QStringLiteral("txtFileName0"));
+  fileNameBoxes_[0] = Named(new QLineEdit, QStringLiteral("txtFileName0"));
   inputBrowseButtons_[0] = new QPushButton(QStringLiteral("Browse..."));
   inputBrowseButtons_[0]->setObjectName(QStringLiteral("cmdFileName0"));
-  pasteMenu_ = new QMenu(page_);
-  pasteMenu_->setObjectName(QStringLiteral("mnuPasteData2"));
+  pasteMenu_ = Named(new QMenu(page_), QStringLiteral("mnuPasteData2"));
   QAction* paste = pasteMenu_->addAction(QStringLiteral("Paste data from clipboard..."));
   paste->setObjectName(QStringLiteral("mnuPasteData2_0"));
   connect(paste, &QAction::triggered, this, [this] { emit pasteRequested(); });
-  pasteButton_ = new QToolButton;
-  pasteButton_->setObjectName(QStringLiteral("cmdPasteData"));
-  pasteButton_->setArrowType(Qt::DownArrow);
-  pasteButton_->setPopupMode(QToolButton::InstantPopup);
-  pasteButton_->setMenu(pasteMenu_);
+  auto* pasteButton = Named(new QToolButton, QStringLiteral("cmdPasteData"));
+  pasteButton->setArrowType(Qt::DownArrow);
+  pasteButton->setPopupMode(QToolButton::InstantPopup);
+  pasteButton->setMenu(pasteMenu_);
   nameRow->addWidget(fileNameBoxes_[0], 1);
   nameRow->addWidget(inputBrowseButtons_[0]);
-  nameRow->addWidget(pasteButton_);
+  nameRow->addWidget(pasteButton);
   column->addLayout(nameRow);
 
   inputOptions_ = new QWidget;
   auto* options = new QGridLayout(inputOptions_);
   options->setContentsMargins(0, 0, 0, 0);
   auto* delimiterLabel = new QLabel(QStringLiteral("File data delimiter"));
-  delimiterLists0_ = new QComboBox;
-  delimiterLists0_->setObjectName(QStringLiteral("cboDelim0"));
+  delimiterLists0_ = Named(new QComboBox, QStringLiteral("cboDelim0"));
   delimiterLists0_->setEditable(true);
   delimiterLists0_->setFixedWidth(80);
   delimiterLists0_->setToolTip(
@@ -144,14 +148,12 @@ QWidget* FilePage::MakeInputGroup() {
   // "Start input" and the counter of processed lines.
   auto* runRow = new QHBoxLayout;
   runRow->addWidget(commandButtons_[0]);
-  counterFrame_ = new QGroupBox(QStringLiteral("Processed:"));
-  counterFrame_->setObjectName(QStringLiteral("fraNumData0"));
+  counterFrame_ = Named(new QGroupBox(QStringLiteral("Processed:")), QStringLiteral("fraNumData0"));
   auto* digits = new QHBoxLayout(counterFrame_);
   digits->setSpacing(1);
   digits->setContentsMargins(4, 2, 4, 2);
   // The whole count: a long file must not wrap a fixed number of digits.
-  counterLabel_ = new QLabel(QStringLiteral("0"));
-  counterLabel_->setObjectName(QStringLiteral("lblDataNum0"));
+  counterLabel_ = Named(new QLabel(QStringLiteral("0")), QStringLiteral("lblDataNum0"));
   counterLabel_->setFrameShape(QFrame::Panel);
   counterLabel_->setFrameShadow(QFrame::Sunken);
   counterLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -160,17 +162,10 @@ QWidget* FilePage::MakeInputGroup() {
   digits->addWidget(counterLabel_);
   mirror::KeepRoom(counterFrame_);
   runRow->addWidget(counterFrame_);
-  runStatus_ = new ElidedLabel;
-  runStatus_->setObjectName(QStringLiteral("lblRunStatus"));
+  runStatus_ = Named(new ElidedLabel, QStringLiteral("lblRunStatus"));
   runRow->addWidget(runStatus_, 1);
   column->addLayout(runRow);
 
-  connect(fileNameBoxes_[0], &QLineEdit::textEdited, this, [this](const QString& text) {
-    Forward([this, text] { pageModel_.SetInputFileText(0, mirror::S(text)); });
-  });
-  connect(inputBrowseButtons_[0], &QPushButton::clicked, this,
-          [this] { Forward([this] { pageModel_.GetInputFile(); }); });
-  fileNameBoxes_[0]->installEventFilter(this);
   connect(delimiterLists0_, &QComboBox::editTextChanged, this, [this](const QString& text) {
     Forward([this, text] { pageModel_.SetInputDelimiterText(mirror::S(text)); });
   });
@@ -179,26 +174,23 @@ QWidget* FilePage::MakeInputGroup() {
   });
   // Choosing a column with the grid: a press writes the column into the
   // active list, the release that follows ends the choice.
-  connect(previewGrid_, &QTableWidget::cellPressed, this, [this](int, int gridColumn) {
-    Forward([this, picked = gridColumn] { pageModel_.GridColumnClicked(picked + 1); });
-  });
-  connect(previewGrid_, &QTableWidget::cellClicked, this,
-          [this] { Forward([this] { pageModel_.EndGridColumnSelection(); }); });
-  connect(previewGrid_->horizontalHeader(), &QHeaderView::sectionPressed, this,
-          [this](int gridColumn) {
-            Forward([this, picked = gridColumn] { pageModel_.GridColumnClicked(picked + 1); });
-          });
-  connect(previewGrid_->horizontalHeader(), &QHeaderView::sectionClicked, this,
-          [this] { Forward([this] { pageModel_.EndGridColumnSelection(); }); });
-  return inputGroupBox_;
+  const auto pick = [this](int gridColumn) {
+    Forward([this, gridColumn] { pageModel_.GridColumnClicked(gridColumn + 1); });
+  };
+  const auto endPick = [this] { Forward([this] { pageModel_.EndGridColumnSelection(); }); };
+  connect(previewGrid_, &QTableWidget::cellPressed, this,
+          [pick](int, int gridColumn) { pick(gridColumn); });
+  connect(previewGrid_, &QTableWidget::cellClicked, this, endPick);
+  connect(previewGrid_->horizontalHeader(), &QHeaderView::sectionPressed, this, pick);
+  connect(previewGrid_->horizontalHeader(), &QHeaderView::sectionClicked, this, endPick);
+  return inputGroupBox;
 }
 
 QWidget* FilePage::MakeSheetChoice() {
   sheetChoice_ = new QWidget;
   auto* row = new QHBoxLayout(sheetChoice_);
   row->setContentsMargins(0, 0, 0, 0);
-  sheetList_ = new QComboBox;
-  sheetList_->setObjectName(QStringLiteral("cboSheet"));
+  sheetList_ = Named(new QComboBox, QStringLiteral("cboSheet"));
   sheetList_->setToolTip(QStringLiteral("The sheet of the workbook to read"));
   sheetList_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   row->addWidget(new QLabel(QStringLiteral("Sheet")));
@@ -224,8 +216,7 @@ QWidget* FilePage::MakeColumnFrames() {
     grid->setVerticalSpacing(2);
     for (int k = 0; k < slotCount[w]; ++k) {
       const int slot = firstSlot[w] + k;
-      auto* list = new QComboBox;
-      list->setObjectName(QStringLiteral("cboColumns%1").arg(slot));
+      auto* list = Named(new QComboBox, QStringLiteral("cboColumns%1").arg(slot));
       list->setFixedWidth(64);
       mirror::KeepRoom(list);
       list->installEventFilter(this);
@@ -251,23 +242,15 @@ QWidget* FilePage::MakeColumnFrames() {
 }
 
 void FilePage::MakeStrip() {
-  strip_ = new QWidget;
-  strip_->setObjectName(QStringLiteral("inputStrip"));
+  strip_ = Named(new QWidget, QStringLiteral("inputStrip"));
   auto* row = new QHBoxLayout(strip_);
   row->setContentsMargins(0, 0, 0, 0);
-  fileNameBoxes_[1] = new QLineEdit;
-  fileNameBoxes_[1]->setObjectName(QStringLiteral("txtFileName1"));
+  fileNameBoxes_[1] = Named(new QLineEdit, QStringLiteral("txtFileName1"));
   inputBrowseButtons_[1] = new QPushButton(QStringLiteral("Change..."));
   inputBrowseButtons_[1]->setObjectName(QStringLiteral("cmdFileName1"));
   row->addWidget(fileNameBoxes_[1], 1);
   row->addWidget(inputBrowseButtons_[1]);
   row->addWidget(commandButtons_[1]);
-  connect(fileNameBoxes_[1], &QLineEdit::textEdited, this, [this](const QString& text) {
-    Forward([this, text] { pageModel_.SetInputFileText(1, mirror::S(text)); });
-  });
-  connect(inputBrowseButtons_[1], &QPushButton::clicked, this,
-          [this] { Forward([this] { pageModel_.GetInputFile(); }); });
-  fileNameBoxes_[1]->installEventFilter(this);
 }
 
 bool FilePage::eventFilter(QObject* watched, QEvent* event) {
@@ -410,20 +393,6 @@ void FilePage::GuessHeadings() {
     pageModel_.SetTableHeadings(headings);
   }
 }
-
-QLineEdit* FilePage::FileName(int i) const {
-  return i == 2 ? output_->FileName() : fileNameBoxes_[i];
-}
-QPushButton* FilePage::Browse(int i) const {
-  return i == 2 ? output_->Browse() : inputBrowseButtons_[i];
-}
-QComboBox* FilePage::Delimiter(int i) const {
-  return i == 1 ? output_->Delimiter() : delimiterLists0_;
-}
-QCheckBox* FilePage::OutputOption(int i) const { return output_->Option(i); }
-QRadioButton* FilePage::FileOut(int i) const { return output_->FileOut(i); }
-QPushButton* FilePage::SaveResult() const { return output_->SaveResult(); }
-QLabel* FilePage::CurrentFile() const { return output_->CurrentFile(); }
 
 void FilePage::Arrange(bool narrow) {
   if (arranged_ && narrow == narrow_) return;

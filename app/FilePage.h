@@ -16,7 +16,6 @@
 #include "app/RecentFiles.h"
 #include "model/FilePageControls.h"
 
-class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QGridLayout;
@@ -26,9 +25,7 @@ class QLineEdit;
 class QMenu;
 class OutputPanel;
 class QPushButton;
-class QRadioButton;
 class QTableWidget;
-class QToolButton;
 class QWidget;
 class SurveyFrame;
 
@@ -51,21 +48,17 @@ class FilePage : public QObject {
   // Only the counter and the "Start input" captions, for a running batch.
   void RefreshProgress();
 
+  // The output file and its options.
   OutputPanel* Output() const { return output_; }
-  // Boxes 0 and 1 are the input file, 2 the output file.
-  QLineEdit* FileName(int i) const;
-  QPushButton* Browse(int i) const;
-  QComboBox* Delimiter(int i) const;
+  // Box 0 on the page, 1 in the strip.
+  QLineEdit* FileName(int i) const { return fileNameBoxes_[i]; }
+  QPushButton* Browse(int i) const { return inputBrowseButtons_[i]; }
   QCheckBox* TableHeadings() const { return tableHeadingsBox_; }
   QTableWidget* Grid() const { return previewGrid_; }
   QComboBox* Columns(int slot) const { return columnLists_[slot]; }
   QCheckBox* ManualFix(int w) const { return manualFixBoxes_[w]; }
   QLabel* Mismatch() const { return mismatchLabel_; }
-  QCheckBox* OutputOption(int i) const;
-  QRadioButton* FileOut(int i) const;
-  QPushButton* SaveResult() const;
   QPushButton* StartInput(int i) const { return commandButtons_[i]; }
-  QLabel* CurrentFile() const;
   QWidget* Counter() const { return counterFrame_; }
   QLabel* RunStatus() const { return runStatus_; }
   QLabel* CounterLabel() const { return counterLabel_; }
@@ -119,9 +112,7 @@ class FilePage : public QObject {
   std::array<QLineEdit*, 2> fileNameBoxes_{};
   std::array<QPushButton*, 2> inputBrowseButtons_{};
   QComboBox* delimiterLists0_ = nullptr;
-  QGroupBox* inputGroupBox_ = nullptr;
   QWidget* inputOptions_ = nullptr;
-  QToolButton* pasteButton_ = nullptr;
   QMenu* pasteMenu_ = nullptr;
   QCheckBox* tableHeadingsBox_ = nullptr;
   QWidget* sheetChoice_ = nullptr;  // "Sheet" and its list, for a workbook source

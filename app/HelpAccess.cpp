@@ -19,22 +19,20 @@ HelpAccess::HelpAccess(help::HelpPlaces places, Lodema::MessageBoxes& messages,
 HelpAccess::~HelpAccess() = default;
 
 void HelpAccess::ShowMainHelp(int item) {
-  // There is no viewer's own "help on help" page here: the guide has one.
-  if (item == 1) {
-    ShowGuide(QString::fromLatin1(help::kHelpOnHelpPage));
-    return;
-  }
-  if (OpenInstalledHelpFile(help::kMainHelpFile)) return;
-  ShowGuide(QString::fromLatin1(help::kContentsPage));
+  ShowMenuHelp(item, help::kMainHelpFile, QString::fromLatin1(help::kContentsPage));
 }
 
 void HelpAccess::ShowPlotHelp(int item) {
+  ShowMenuHelp(item, help::kPlotHelpFile, QStringLiteral("stereonet.html"));
+}
+
+void HelpAccess::ShowMenuHelp(int item, const char* helpFile, const QString& guidePage) {
+  // There is no viewer's own "help on help" page here: the guide has one.
   if (item == 1) {
     ShowGuide(QString::fromLatin1(help::kHelpOnHelpPage));
-    return;
+  } else if (!OpenInstalledHelpFile(helpFile)) {
+    ShowGuide(guidePage);
   }
-  if (OpenInstalledHelpFile(help::kPlotHelpFile)) return;
-  ShowGuide(QStringLiteral("stereonet.html"));
 }
 
 void HelpAccess::ShowContextHelp(int tabPage, int calculation) {

@@ -36,6 +36,9 @@ class HelpAccess {
   // Opens the help file name of the program folder when it is there; true
   // when the file exists (opened, or its failure told).
   bool OpenInstalledHelpFile(const char* name);
+  // Item 1 of a Help menu: the guide's page on help; item 0: the help file
+  // of the program folder, or else guidePage.
+  void ShowMenuHelp(int item, const char* helpFile, const QString& guidePage);
   // Shows page in the help window; a missing guide is told.
   void ShowGuide(const QString& page);
 

@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -16,10 +15,9 @@
 #include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
-#include <algorithm>
-#include <vector>
 
 #include "app/HelpFiles.h"
+#include "app/Named.h"
 #include "app/ScreenFit.h"
 
 namespace {
@@ -61,18 +59,15 @@ HelpWindow::HelpWindow(const QString& guideFolder, QWidget* parent)
   QAction* home = tools->addAction(QStringLiteral("Home"));
   tools->addSeparator();
   tools->addWidget(new QLabel(QStringLiteral("Search: ")));
-  searchBox_ = new QLineEdit;
-  searchBox_->setObjectName(QStringLiteral("txtHelpSearch"));
+  searchBox_ = Named(new QLineEdit, QStringLiteral("txtHelpSearch"));
   searchBox_->setPlaceholderText(QStringLiteral("word, then Enter"));
   searchBox_->setClearButtonEnabled(true);
   tools->addWidget(searchBox_);
   searchNote_ = new QLabel;
   tools->addWidget(searchNote_);
 
-  contents_ = new QListWidget;
-  contents_->setObjectName(QStringLiteral("lstHelpContents"));
-  browser_ = new QTextBrowser;
-  browser_->setObjectName(QStringLiteral("txtHelpPage"));
+  contents_ = Named(new QListWidget, QStringLiteral("lstHelpContents"));
+  browser_ = Named(new QTextBrowser, QStringLiteral("txtHelpPage"));
   browser_->setOpenExternalLinks(true);
   browser_->setSearchPaths({folder_});
 
@@ -96,10 +91,11 @@ HelpWindow::HelpWindow(const QString& guideFolder, QWidget* parent)
           [this] { ShowPage(QString::fromLatin1(help::kContentsPage)); });
   connect(browser_, &QTextBrowser::backwardAvailable, back_, &QAction::setEnabled);
   connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QAction::setEnabled);
-  connect(contents_, &QListWidget::itemActivated, this,
-          [this](QListWidgetItem* item) { ShowPage(item->data(Qt::UserRole).toString()); });
-  connect(contents_, &QListWidget::itemClicked, this,
-          [this](QListWidgetItem* item) { ShowPage(item->data(Qt::UserRole).toString()); });
+  const auto showItem = [this](QListWidgetItem* item) {
+    ShowPage(item->data(Qt::UserRole).toString());
+  };
+  connect(contents_, &QListWidget::itemActivated, this, showItem);
+  connect(contents_, &QListWidget::itemClicked, this, showItem);
   // A link followed, Back or Forward: the contents mark the page shown, and
   // a search note about the last page no longer applies.
   connect(browser_, &QTextBrowser::sourceChanged, this, [this](const QUrl& url) {
@@ -180,19 +176,17 @@ bool HelpWindow::Search(const QString& text) {
   QTextCursor top(browser_->document());
   browser_->setTextCursor(top);
   if (browser_->find(text)) return true;
-  std::vector<bool> holds;
-  for (int i = 0; i < contents_->count(); ++i) {
-    holds.push_back(pageTexts_.value(i).contains(text, Qt::CaseInsensitive));
-  }
-  const auto found = std::count(holds.begin(), holds.end(), true);
+  const auto holds = [&](int page) {
+    return pageTexts_.value(page).contains(text, Qt::CaseInsensitive);
+  };
+  int found = 0;
+  for (int i = 0; i < contents_->count(); ++i) found += holds(i) ? 1 : 0;
   if (found == 0) {
     // Nothing to narrow the list to: it stays whole, to go on reading.
     searchNote_->setText(QStringLiteral("  \"%1\" is not in the guide.").arg(text));
     return false;
   }
-  for (int i = 0; i < contents_->count(); ++i) {
-    contents_->item(i)->setHidden(!holds[static_cast<std::size_t>(i)]);
-  }
+  for (int i = 0; i < contents_->count(); ++i) contents_->item(i)->setHidden(!holds(i));
   searchNote_->setText(QStringLiteral("  Not on this page; %1 page(s) with \"%2\" are listed.")
                            .arg(found)
                            .arg(text));

@@ -2,19 +2,16 @@
 #include "app/MainWindow.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
-#include <QGuiApplication>
 #include <QLocale>
 #include <QMenu>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QVBoxLayout>
-#include <algorithm>
-#include <cmath>
 #include <exception>
 
 #include "LodemaVersion.h"
@@ -24,7 +21,7 @@
 #include "app/FilePage.h"
 #include "app/HelpAccess.h"
 #include "app/HelpFiles.h"
-#include "app/Mirror.h"
+#include "app/Named.h"
 #include "app/Notices.h"
 #include "app/PageScrollAreas.h"
 #include "app/QtPlatform.h"
@@ -36,12 +33,9 @@
 #include "app/StereoPlotDock.h"
 #include "app/StereoPlotWindow.h"
 #include "app/ThemeColours.h"
-#include "app/WindowGeometry.h"
-#include "batch/LineReader.h"
-#include "model/FilePage.h"
-#include "calc/Catalogue.h"
 #include "calc/Settings.h"
 #include "calc/SettingsIO.h"
+#include "model/FilePage.h"
 
 namespace {
 
@@ -65,6 +59,14 @@ Lodema::Plot::AnalysisChoice AnalysisFromSettings(const Lodema::Settings& s) {
 constexpr const char* kGeometrySection = "StartUp";
 constexpr const char* kGeometryKey = "MainWindowGeometry";
 
+// The service given, else one of the window's own, made from args.
+template <typename Service, typename Own, typename... Args>
+Service* OwnUnlessGiven(Service* given, std::unique_ptr<Own>& own, Args&&... args) {
+  if (given != nullptr) return given;
+  own = std::make_unique<Own>(std::forward<Args>(args)...);
+  return own.get();
+}
+
 }  // namespace
 
 class MainWindow::CurrentWindowMessages : public Lodema::MessageBoxes {
@@ -87,33 +89,11 @@ class MainWindow::CurrentWindowMessages : public Lodema::MessageBoxes {
 
 MainWindow::MainWindow(const LodemaServices& services, QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("frmLodem"));
-  if (services.store != nullptr) {
-    store_ = services.store;
-  } else {
-    ownStore_ = std::make_unique<QtSettingsStore>();
-    store_ = ownStore_.get();
-  }
-  if (services.messages != nullptr) {
-    messages_ = services.messages;
-  } else {
-    ownMessages_ = std::make_unique<QtMessageBoxes>(this);
-    messages_ = ownMessages_.get();
-  }
-  Lodema::FileDialogs* dialogs = services.dialogs;
-  if (dialogs == nullptr) {
-    ownDialogs_ = std::make_unique<QtFileDialogs>(this);
-    dialogs = ownDialogs_.get();
-  }
-  Lodema::Clipboard* clipboard = services.clipboard;
-  if (clipboard == nullptr) {
-    ownClipboard_ = std::make_unique<QtClipboard>();
-    clipboard = ownClipboard_.get();
-  }
-  Lodema::Beeper* beeper = services.beeper;
-  if (beeper == nullptr) {
-    ownBeeper_ = std::make_unique<QtBeeper>();
-    beeper = ownBeeper_.get();
-  }
+  store_ = OwnUnlessGiven(services.store, ownStore_);
+  messages_ = OwnUnlessGiven(services.messages, ownMessages_, this);
+  Lodema::FileDialogs* dialogs = OwnUnlessGiven(services.dialogs, ownDialogs_, this);
+  Lodema::Clipboard* clipboard = OwnUnlessGiven(services.clipboard, ownClipboard_);
+  Lodema::Beeper* beeper = OwnUnlessGiven(services.beeper, ownBeeper_);
   model_.SetBeeper(beeper);
   help_ = std::make_unique<HelpAccess>(
       services.helpPlaces != nullptr ? *services.helpPlaces : help::DefaultHelpPlaces(), *messages_,
@@ -122,14 +102,15 @@ MainWindow::MainWindow(const LodemaServices& services, QWidget* parent) : QMainW
   windowMessages_ = std::make_unique<CurrentWindowMessages>(*this, *messages_);
   stereoPlot_ = new StereoPlotWindow(
       model_.settings(), [this] { return model_.BatchRunning(); }, help_.get(), this);
-  connect(stereoPlot_, &StereoPlotWindow::closedByUser, this, &MainWindow::OnStereoPlotClosed);
+  // The window has handed its choices back to the settings.
+  connect(stereoPlot_, &StereoPlotWindow::closedByUser, this,
+          [this] { conventionsPage_->ShowStereo()->setChecked(false); });
   new StereoPlotDock(*stereoPlot_, *this, *store_);  // the plot beside the calculator
   model_.SetPlotSink(stereoPlot_);
-  Lodema::BatchPlatform platform;
-  platform.retain = stereoPlot_;
-  platform.messages = windowMessages_.get();
-  platform.dialogs = dialogs;
-  platform.clipboard = clipboard;
+  const Lodema::BatchPlatform platform{.messages = windowMessages_.get(),
+                                       .dialogs = dialogs,
+                                       .clipboard = clipboard,
+                                       .retain = stereoPlot_};
   filePageModel_ = std::make_unique<Lodema::FilePageModel>(model_, platform);
   filePageModel_->SetSettingsStore(store_);
   filePageModel_->SetProgressHandler([this](std::int64_t count) { OnBatchProgress(count); });
@@ -168,8 +149,7 @@ void MainWindow::BuildWidgets() {
                                          calculationPages_->ReformatRow(16), this);
   filePage_ = new FilePage(model_, *filePageModel_, this);
 
-  pageTabs_ = new QTabWidget;
-  pageTabs_->setObjectName(QStringLiteral("tabLodem"));
+  pageTabs_ = Named(new QTabWidget, QStringLiteral("tabLodem"));
   pageTabs_->addTab(Scrolled(calculationPages_->GeometricalPage()), QStringLiteral("Geometrical"));
   pageTabs_->addTab(Scrolled(calculationPages_->CorePage()), QStringLiteral("Drill core"));
   QScrollArea* conventionsArea = Scrolled(conventionsPage_->Page());
@@ -184,8 +164,7 @@ void MainWindow::BuildWidgets() {
 
   // The entry and result windows stand beside the pages, so that every
   // page works with them in view.
-  auto* side = new QWidget;
-  side->setObjectName(QStringLiteral("sidePanel"));
+  auto* side = Named(new QWidget, QStringLiteral("sidePanel"));
   auto* column = new QVBoxLayout(side);
   column->setContentsMargins(4, 0, 6, 4);
   column->addWidget(entryPanel_->Windows());
@@ -207,8 +186,10 @@ void MainWindow::BuildWidgets() {
   setCentralWidget(splitter);
 
   connect(conventionsPage_, &ConventionsPage::commandClicked, this, &MainWindow::OnCommand);
+  // Clearing "Set as default" stores the system's character as the default,
+  // rather than keeping a choice the user has just declined to keep.
   connect(conventionsPage_, &ConventionsPage::setDecimalClicked, this,
-          &MainWindow::OnSetDecimalClicked);
+          &MainWindow::SaveDecimalChoice);
   connect(conventionsPage_, &ConventionsPage::showStereoClicked, this,
           &MainWindow::OnShowStereoClicked);
   connect(conventionsPage_, &ConventionsPage::separatorsChanged, this, [this] {
@@ -269,10 +250,10 @@ void MainWindow::ShowStereoPlot(bool show) {
     stereoPlot_->SetPlotAxesStyle(Lodema::Plot::AxesStyleFromCode(s.gPlotAxesStyle));
     stereoPlot_->SetAnalysis(AnalysisFromSettings(s));
     stereoPlot_->ReadSymbolsFromSettings();
-    stereoPlot_->ShowBeside();
+    stereoPlot_->Container()->Reveal();
     model_.UpdatePlotWindow();
   } else {
-    stereoPlot_->HideBeside();
+    stereoPlot_->Container()->hide();
   }
   s.gStereoShowing = show;
 }
@@ -284,11 +265,6 @@ void MainWindow::OnShowStereoClicked(bool shown) {
   model_.RevalidateEntries();
   if (model_.AllEntriesValid()) model_.Calculate();
   RefreshAll();
-}
-
-void MainWindow::OnStereoPlotClosed() {
-  // The window has handed its choices back to the settings.
-  conventionsPage_->ShowStereo()->setChecked(false);
 }
 
 void MainWindow::FollowEntryLayout() {
@@ -321,7 +297,7 @@ void MainWindow::Save(int group) {
   Lodema::SaveContext context;
   if (group == Lodema::kSaveProgramState) {
     s.FileOut = files.fileNameBoxes[2].text;
-    context.writePlotWindowRect = stereoPlot_->RememberPlace(s.PlotWindowRect);
+    context.writePlotWindowRect = stereoPlot_->Container()->Remember(s.PlotWindowRect);
   }
   Lodema::SaveSettings(s, *store_, group, context);
   if (auto* qtStore = dynamic_cast<QtSettingsStore*>(store_)) qtStore->Sync();
@@ -388,7 +364,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   s.gStereoShowing = stereoPlot_->isVisible();
   Save(Lodema::kSaveProgramState);
   // Hidden, not closed: it was showing at this close.
-  stereoPlot_->HideBeside();
+  stereoPlot_->Container()->hide();
   event->accept();
 }
 
@@ -430,8 +406,8 @@ void MainWindow::RestoreWindowGeometry() {
   if (stored.empty()) return;
   // A damaged or foreign value leaves the default size; a value that fits
   // no screen is brought onto one, title bar within reach.
-  restoredGeometry_ = window_geometry::RestoreOnScreen(
-      *this, QByteArray::fromBase64(QByteArray::fromStdString(stored)));
+  restoredGeometry_ =
+      RestoreOnScreen(*this, QByteArray::fromBase64(QByteArray::fromStdString(stored)));
 }
 
 void MainWindow::SaveWindowGeometry() {

@@ -16,9 +16,9 @@
 #include "app/RecentFiles.h"
 #include "batch/ColumnMapping.h"
 #include "batch/Platform.h"
-#include "model/CalculatorModel.h"
 #include "calc/Platform.h"
 #include "calc/SettingsStore.h"
+#include "model/CalculatorModel.h"
 
 class CalculationPages;
 class ConventionsPage;
@@ -123,7 +123,6 @@ class MainWindow : public QMainWindow {
   // Ticks the Calculations menu's item of the current calculation.
   void MarkCurrentCalculation();
   void OnCommand(int index);
-  void OnSetDecimalClicked();
   // Writes the decimal choice as "Set as default" stands: the forced
   // character only while the box is set.
   void SaveDecimalChoice();
@@ -152,8 +151,6 @@ class MainWindow : public QMainWindow {
   // "Show stereo plot" ticked or cleared: the plot follows and the
   // calculation runs again so that its result reaches the plot.
   void OnShowStereoClicked(bool shown);
-  void OnStereoPlotClosed();
-  // The plot window's place from the settings (twips), and back.
 
   Lodema::CalculatorModel model_;
   std::unique_ptr<QtSettingsStore> ownStore_;

@@ -6,9 +6,9 @@
 #include "app/MainWindow.h"
 #include "app/NomenclatureDialog.h"
 #include "app/Notices.h"
-#include "model/FilePage.h"
 #include "calc/Settings.h"
 #include "calc/SettingsIO.h"
+#include "model/FilePage.h"
 
 void MainWindow::StartUpDecimalCharacter() {
   Lodema::Settings& s = model_.settings();
@@ -87,12 +87,6 @@ void MainWindow::ResetConventions() {
   model_.settings().PlaneDelim = "/";
   model_.settings().LineDelim = "-";
   conventionsPage_->ShowSeparators();
-}
-
-void MainWindow::OnSetDecimalClicked() {
-  // Clearing "Set as default" stores the system's character as the default,
-  // rather than keeping a choice the user has just declined to keep.
-  SaveDecimalChoice();
 }
 
 void MainWindow::SaveDecimalChoice() {

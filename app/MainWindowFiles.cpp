@@ -15,9 +15,9 @@
 #include "app/MainWindow.h"
 #include "app/Mirror.h"
 #include "app/QtSettingsStore.h"
-#include "model/FilePage.h"
 #include "batch/LineReader.h"
 #include "calc/Settings.h"
+#include "model/FilePage.h"
 
 namespace {
 
@@ -50,11 +50,7 @@ bool MainWindow::OpenDataFile(const QString& path) {
   return true;
 }
 
-void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
-  if (!model_.BatchRunning() && !DraggedFile(event->mimeData()).isEmpty()) {
-    event->acceptProposedAction();
-  }
-}
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) { dragMoveEvent(event); }
 
 void MainWindow::dragMoveEvent(QDragMoveEvent* event) {
   if (!model_.BatchRunning() && !DraggedFile(event->mimeData()).isEmpty()) {

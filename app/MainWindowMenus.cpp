@@ -11,23 +11,20 @@
 #include "app/HelpAccess.h"
 #include "app/MainWindow.h"
 #include "app/Mirror.h"
+#include "app/Named.h"
 #include "calc/Catalogue.h"
 
 void MainWindow::BuildMenus() {
-  QMenu* files = menuBar()->addMenu(QStringLiteral("&File"));
-  files->setObjectName(QStringLiteral("mnuFiles"));
+  QMenu* files = Named(menuBar()->addMenu(QStringLiteral("&File")), QStringLiteral("mnuFiles"));
   recentFilesMenu_ = files->addMenu(QStringLiteral("&Recent files"));
   recentFilesMenu_->setObjectName(QStringLiteral("mnuRecentFiles"));
   RebuildRecentFilesMenu();
   files->addSeparator();
-  exitAction_ = files->addAction(QStringLiteral("&Exit"));
-  exitAction_->setObjectName(QStringLiteral("mnuFile3"));
+  exitAction_ = Named(files->addAction(QStringLiteral("&Exit")), QStringLiteral("mnuFile3"));
   connect(exitAction_, &QAction::triggered, this, &QWidget::close);
 
-  QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-  edit->setObjectName(QStringLiteral("mnuEdit"));
-  pasteAction_ = edit->addAction(QStringLiteral("&Paste..."));
-  pasteAction_->setObjectName(QStringLiteral("mnuPaste"));
+  QMenu* edit = Named(menuBar()->addMenu(QStringLiteral("&Edit")), QStringLiteral("mnuEdit"));
+  pasteAction_ = Named(edit->addAction(QStringLiteral("&Paste...")), QStringLiteral("mnuPaste"));
   connect(pasteAction_, &QAction::triggered, this, &MainWindow::PasteData);
 
   calculationsMenu_ = menuBar()->addMenu(QStringLiteral("&Calculations"));
@@ -56,8 +53,7 @@ void MainWindow::BuildMenus() {
   }
   MarkCurrentCalculation();
 
-  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-  help->setObjectName(QStringLiteral("mnuHelps"));
+  QMenu* help = Named(menuBar()->addMenu(QStringLiteral("&Help")), QStringLiteral("mnuHelps"));
   const std::array<QString, 2> helpCaptions = {QStringLiteral("&Lodema help"),
                                                QStringLiteral("&Help on Help")};
   for (int item = 0; item < 2; ++item) {

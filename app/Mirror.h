@@ -11,14 +11,17 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QSignalBlocker>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <array>
+#include <functional>
 #include <string>
 
-#include "model/FilePageControls.h"
 #include "model/Controls.h"
+#include "model/FilePageControls.h"
 
 namespace mirror {
 
@@ -57,15 +60,14 @@ inline void Caption(QLabel* label, const Lodema::Label& model) {
   Visible(label, model.visible);
 }
 
-inline void Frame(QGroupBox* box, const Lodema::Frame& frame) {
-  if (box->title() != Literal(frame.caption)) box->setTitle(Literal(frame.caption));
-  box->setEnabled(frame.enabled);
-  Visible(box, frame.visible);
-}
-
 inline void Panel(QWidget* panel, const Lodema::Frame& frame) {
   panel->setEnabled(frame.enabled);
   Visible(panel, frame.visible);
+}
+
+inline void Frame(QGroupBox* box, const Lodema::Frame& frame) {
+  if (box->title() != Literal(frame.caption)) box->setTitle(Literal(frame.caption));
+  Panel(box, frame);
 }
 
 inline void Check(QAbstractButton* button, const Lodema::CheckBox& box, bool caption = true) {
@@ -86,6 +88,35 @@ void Options(QButtonGroup* group, const Buttons& buttons, const States& options,
     if (buttons[i] != nullptr) Check(buttons[i], options[i], caption);
   }
   group->setExclusive(true);
+}
+
+// Exclusive options name0, name1, ... (null below first) over the model's
+// states, which outlive them.
+template <std::size_t N>
+struct OptionSet {
+  QButtonGroup* group = nullptr;
+  std::array<QRadioButton*, N> buttons{};
+  const std::array<Lodema::OptionButton, N>* states = nullptr;
+  void Mirror() const { Options(group, buttons, *states); }
+};
+
+// A click forwards a change of choice to choose; clicking the chosen option
+// again changes nothing.
+template <std::size_t N>
+OptionSet<N> MakeOptions(QObject* owner, const QString& name, int first,
+                         const std::array<Lodema::OptionButton, N>& states,
+                         std::function<void(int)> choose) {
+  OptionSet<N> set{new QButtonGroup(owner), {}, &states};
+  for (int i = first; i < static_cast<int>(N); ++i) {
+    auto* button = new QRadioButton;
+    button->setObjectName(name + QString::number(i));
+    set.group->addButton(button, i);
+    QObject::connect(button, &QRadioButton::clicked, owner, [&states, choose, i](bool checked) {
+      if (checked && !states[i].checked) choose(i);
+    });
+    set.buttons[i] = button;
+  }
+  return set;
 }
 
 // A drop-down list of the file page; an editable one shows the typed text.

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "app/Mirror.h"
+#include "app/Named.h"
 #include "calc/SettingsText.h"
 
 namespace {
@@ -48,8 +49,7 @@ NomenclatureDialog::NomenclatureDialog(QWidget* parent) : QDialog(parent) {
     for (int i = 0; i < 3; ++i) {
       auto* label = new QLabel(captions[i]);
       label->setWordWrap(true);
-      drillNameLists_[i] = new QComboBox;
-      drillNameLists_[i]->setObjectName(QStringLiteral("cboDrillNames%1").arg(i));
+      drillNameLists_[i] = Named(new QComboBox, QStringLiteral("cboDrillNames%1").arg(i));
       drillNameLists_[i]->setEditable(true);
       drillNameLists_[i]->addItems(kDrillWords);
       grid->addWidget(label, i, 0);
@@ -63,17 +63,15 @@ NomenclatureDialog::NomenclatureDialog(QWidget* parent) : QDialog(parent) {
   auto* inPlane = new QGroupBox(QStringLiteral("Line-in-plane names:"));
   {
     auto* grid = new QGridLayout(inPlane);
-    auto* pitchBox = OptionPair(QStringLiteral("Angle, within a plane, between strike and line"),
-                                QStringLiteral("optPitchname"), QStringLiteral("pitch"),
-                                QStringLiteral("rake"), pitchNameOptions_);
+    auto* pitchBox = OptionPair("Angle, within a plane, between strike and line", "optPitchname",
+                                "pitch", "rake", pitchNameOptions_);
     pitchNameOptions_[0]->setToolTip(QStringLiteral("Select \"pitch\" on captions"));
     pitchNameOptions_[1]->setToolTip(QStringLiteral("Select \"rake\" on captions"));
     grid->addWidget(pitchBox, 0, 0);
     auto* hadeBox =
         new QGroupBox(QStringLiteral("Angle, clockwise from dip line, to line within a plane"));
     auto* hadeLayout = new QHBoxLayout(hadeBox);
-    hadeNameList_ = new QComboBox;
-    hadeNameList_->setObjectName(QStringLiteral("cboHadeName"));
+    hadeNameList_ = Named(new QComboBox, QStringLiteral("cboHadeName"));
     hadeNameList_->setEditable(true);
     hadeNameList_->addItems(kHadeWords);
     hadeLayout->addWidget(hadeNameList_);
@@ -85,39 +83,35 @@ NomenclatureDialog::NomenclatureDialog(QWidget* parent) : QDialog(parent) {
   auto* core = new QGroupBox(QStringLiteral("Drill-core conventions"));
   {
     auto* grid = new QGridLayout(core);
-    grid->addWidget(
-        OptionPair(QStringLiteral("core orientation given:"), QStringLiteral("optZenith"),
-                   QStringLiteral("by plunge"), QStringLiteral("by zenith (angle from vertical)"),
-                   coreInclinationOptions_),
-        0, 0);
-    grid->addWidget(
-        OptionPair(QStringLiteral("For 'upward' core trends use:"), QStringLiteral("optUpTrend"),
-                   QStringLiteral("'downplunge' direction"), QStringLiteral("'upplunge' direction"),
-                   upTrendOptions_),
-        0, 1);
-    grid->addWidget(
-        OptionPair(QStringLiteral("Core-plunge ('dip') sign meaning"), QStringLiteral("optCore"),
-                   QStringLiteral("downward core plunge +ve"),
-                   QStringLiteral("downward core plunge -ve"), corePlungeSignOptions_),
-        1, 0);
-    grid->addWidget(OptionPair(QStringLiteral("Position of orientation mark on core"),
-                               QStringLiteral("optBottomMark"), QStringLiteral("top of core"),
-                               QStringLiteral("bottom of core"), orientationMarkOptions_),
-                    1, 1);
-    grid->addWidget(OptionPair(QStringLiteral("delta angle measured from"),
-                               QStringLiteral("optDelta"), QStringLiteral("ellipse long axis"),
-                               QStringLiteral("ellipse normal"), deltaReferenceOptions_),
-                    2, 0);
-    grid->addWidget(OptionPair(QStringLiteral("alpha && beta angles measured from"),
-                               QStringLiteral("optAlpha"), QStringLiteral("top of ellipse"),
-                               QStringLiteral("bottom of ellipse"), ellipseMarkOptions_),
-                    2, 1);
-    grid->addWidget(OptionPair(QStringLiteral("beta angle range"), QStringLiteral("optBeta"),
-                               QStringLiteral("0 to 360 clockwise"),
-                               QStringLiteral("+90 to -90 (clockwise +ve)"), betaRangeOptions_),
-                    3, 0);
-    upTrendNote_ = new QLabel;
-    upTrendNote_->setObjectName(QStringLiteral("lblCoreAngles3"));
+    struct Choice {
+      const char* title;
+      const char* name;
+      const char* first;
+      const char* second;
+      Pair NomenclatureDialog::*buttons;
+    };
+    const std::array<Choice, 7> choices = {{
+        {"core orientation given:", "optZenith", "by plunge", "by zenith (angle from vertical)",
+         &NomenclatureDialog::coreInclinationOptions_},
+        {"For 'upward' core trends use:", "optUpTrend", "'downplunge' direction",
+         "'upplunge' direction", &NomenclatureDialog::upTrendOptions_},
+        {"Core-plunge ('dip') sign meaning", "optCore", "downward core plunge +ve",
+         "downward core plunge -ve", &NomenclatureDialog::corePlungeSignOptions_},
+        {"Position of orientation mark on core", "optBottomMark", "top of core", "bottom of core",
+         &NomenclatureDialog::orientationMarkOptions_},
+        {"delta angle measured from", "optDelta", "ellipse long axis", "ellipse normal",
+         &NomenclatureDialog::deltaReferenceOptions_},
+        {"alpha && beta angles measured from", "optAlpha", "top of ellipse", "bottom of ellipse",
+         &NomenclatureDialog::ellipseMarkOptions_},
+        {"beta angle range", "optBeta", "0 to 360 clockwise", "+90 to -90 (clockwise +ve)",
+         &NomenclatureDialog::betaRangeOptions_},
+    }};
+    for (int i = 0; i < static_cast<int>(choices.size()); ++i) {
+      const Choice& c = choices[static_cast<std::size_t>(i)];
+      grid->addWidget(OptionPair(c.title, c.name, c.first, c.second, this->*c.buttons), i / 2,
+                      i % 2);
+    }
+    upTrendNote_ = Named(new QLabel, QStringLiteral("lblCoreAngles3"));
     upTrendNote_->setWordWrap(true);
     grid->addWidget(upTrendNote_, 4, 0, 1, 2);
     for (int i = 0; i < 2; ++i) {
@@ -129,15 +123,12 @@ NomenclatureDialog::NomenclatureDialog(QWidget* parent) : QDialog(parent) {
   layout->addWidget(core);
 
   auto* buttons = new QHBoxLayout;
-  okButton_ = new QPushButton(QStringLiteral("OK"));
-  okButton_->setObjectName(QStringLiteral("OKButton0"));
+  okButton_ = Named(new QPushButton(QStringLiteral("OK")), QStringLiteral("OKButton0"));
   okButton_->setToolTip(QStringLiteral("Save changes and exit"));
   okButton_->setDefault(true);
-  defaultsButton_ = new QPushButton(QStringLiteral("Defaults"));
-  defaultsButton_->setObjectName(QStringLiteral("OKButton1"));
+  defaultsButton_ = Named(new QPushButton(QStringLiteral("Defaults")), QStringLiteral("OKButton1"));
   defaultsButton_->setToolTip(QStringLiteral("Set Lodema default values"));
-  cancelButton_ = new QPushButton(QStringLiteral("Cancel"));
-  cancelButton_->setObjectName(QStringLiteral("CancelButton"));
+  cancelButton_ = Named(new QPushButton(QStringLiteral("Cancel")), QStringLiteral("CancelButton"));
   cancelButton_->setToolTip(QStringLiteral("Exit without changes"));
   buttons->addStretch(1);
   buttons->addWidget(okButton_);
@@ -153,16 +144,15 @@ NomenclatureDialog::NomenclatureDialog(QWidget* parent) : QDialog(parent) {
   connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-QWidget* NomenclatureDialog::OptionPair(const QString& title, const QString& name,
-                                        const QString& first, const QString& second,
-                                        Pair& buttons) {
-  auto* box = new QGroupBox(title);
+QWidget* NomenclatureDialog::OptionPair(const char* title, const char* name, const char* first,
+                                        const char* second, Pair& buttons) {
+  auto* box = new QGroupBox(QString::fromLatin1(title));
   auto* column = new QVBoxLayout(box);
   auto* group = new QButtonGroup(box);
-  const std::array<QString, 2> captions = {first, second};
+  const std::array<const char*, 2> captions = {first, second};
   for (int i = 0; i < 2; ++i) {
-    buttons[i] = new QRadioButton(captions[i]);
-    buttons[i]->setObjectName(name + QString::number(i));
+    buttons[i] = new QRadioButton(QString::fromLatin1(captions[i]));
+    buttons[i]->setObjectName(QString::fromLatin1(name) + QString::number(i));
     group->addButton(buttons[i], i);
     column->addWidget(buttons[i]);
   }
@@ -211,9 +201,7 @@ void NomenclatureDialog::SetDefaults() {
   // The zenith choice is left as it stands. The trend of upward cores goes
   // back to Lodema's default, the 'downplunge' direction, so that OK stores
   // what the dialog shows.
-  drillNameLists_[0]->setEditText(QStringLiteral("alpha"));
-  drillNameLists_[1]->setEditText(QStringLiteral("beta"));
-  drillNameLists_[2]->setEditText(QStringLiteral("gamma"));
+  for (int i = 0; i < 3; ++i) drillNameLists_[i]->setEditText(kDrillWords[i]);
   Select(corePlungeSignOptions_, 0);
   Select(upTrendOptions_, 0);
   Select(orientationMarkOptions_, 1);

@@ -10,7 +10,6 @@
 
 #include "calc/Settings.h"
 
-class QButtonGroup;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -50,8 +49,8 @@ class NomenclatureDialog : public QDialog {
 
  private:
   using Pair = std::array<QRadioButton*, 2>;
-  QWidget* OptionPair(const QString& title, const QString& name, const QString& first,
-                      const QString& second, Pair& buttons);
+  QWidget* OptionPair(const char* title, const char* name, const char* first, const char* second,
+                      Pair& buttons);
   void ShowUpTrendNote(int index);
 
   std::array<QComboBox*, 3> drillNameLists_{};

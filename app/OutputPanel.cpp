@@ -17,10 +17,11 @@
 
 #include "app/ElidedLabel.h"
 #include "app/Mirror.h"
+#include "app/Named.h"
 #include "app/QtPlatform.h"
 #include "app/ThemeColours.h"
-#include "model/FilePage.h"
 #include "model/CalculatorModel.h"
+#include "model/FilePage.h"
 
 namespace {
 
@@ -57,9 +58,7 @@ OutputPanel::OutputPanel(Lodema::CalculatorModel& model, Lodema::FilePageModel& 
   for (int i = 0; i < kOutputOptionCount; ++i) {
     auto* box = new QCheckBox(QString::fromLatin1(kOutputOptions[i].caption));
     box->setObjectName(QStringLiteral("chkFileOutOptions%1").arg(i));
-    if (kOutputOptions[i].tooltip[0] != '\0') {
-      box->setToolTip(QString::fromLatin1(kOutputOptions[i].tooltip));
-    }
+    box->setToolTip(QString::fromLatin1(kOutputOptions[i].tooltip));  // "" for none
     connect(box, &QCheckBox::clicked, this, [this, i, box] {
       Forward([this, i, box] { pageModel_.SetOutputOption(i, box->checkState() == Qt::Checked); });
     });
@@ -71,14 +70,12 @@ OutputPanel::OutputPanel(Lodema::CalculatorModel& model, Lodema::FilePageModel& 
   Refresh();
 }
 
-QWidget* OutputPanel::MakeOutputGroup() {
-  outputGroup_ = new QGroupBox(QStringLiteral("Output file"));
-  outputGroup_->setObjectName(QStringLiteral("fraOutput"));
+void OutputPanel::MakeOutputGroup() {
+  outputGroup_ = Named(new QGroupBox(QStringLiteral("Output file")), QStringLiteral("fraOutput"));
   auto* grid = new QGridLayout(outputGroup_);
   grid->setVerticalSpacing(2);
 
-  fileNameBoxes2_ = new QLineEdit;
-  fileNameBoxes2_->setObjectName(QStringLiteral("txtFileName2"));
+  fileNameBoxes2_ = Named(new QLineEdit, QStringLiteral("txtFileName2"));
   outputBrowseButton_ = new QPushButton(QStringLiteral("Browse..."));
   outputBrowseButton_->setObjectName(QStringLiteral("cmdFileName2"));
   auto* nameRow = new QHBoxLayout;
@@ -89,8 +86,7 @@ QWidget* OutputPanel::MakeOutputGroup() {
   auto* current = new QHBoxLayout;
   current->setSpacing(6);
   current->addWidget(new QLabel(QStringLiteral("Current Output File:")));
-  currentFileCaption_ = new ElidedLabel;
-  currentFileCaption_->setObjectName(QStringLiteral("lblCurrentFile0"));
+  currentFileCaption_ = Named(new ElidedLabel, QStringLiteral("lblCurrentFile0"));
   theme::SetCaptionColour(currentFileCaption_, QColor(0, 0, 0x80));
   current->addWidget(currentFileCaption_, 1);
   grid->addLayout(current, 1, 0, 1, 2);
@@ -98,8 +94,7 @@ QWidget* OutputPanel::MakeOutputGroup() {
   auto* delimiterRow = new QHBoxLayout;
   delimiterRow->setSpacing(6);
   delimiterRow->addWidget(new QLabel(QStringLiteral("Output data delimiter")));
-  delimiterLists1_ = new QComboBox;
-  delimiterLists1_->setObjectName(QStringLiteral("cboDelim1"));
+  delimiterLists1_ = Named(new QComboBox, QStringLiteral("cboDelim1"));
   delimiterLists1_->setEditable(true);
   delimiterLists1_->setFixedWidth(80);
   delimiterRow->addWidget(delimiterLists1_);
@@ -141,7 +136,6 @@ QWidget* OutputPanel::MakeOutputGroup() {
   });
   connect(saveResultButton_, &QPushButton::clicked, this,
           [this] { Forward([this] { pageModel_.SaveCurrentResultWindow(); }); });
-  return outputGroup_;
 }
 
 QWidget* OutputPanel::MakeExtraColumns() {
@@ -150,27 +144,22 @@ QWidget* OutputPanel::MakeExtraColumns() {
   layout->setContentsMargins(0, 0, 0, 0);
 
   // The section trend of the apparent dip, the same for every row.
-  sectionTrendFrame_ = new QGroupBox;
-  sectionTrendFrame_->setObjectName(QStringLiteral("fraAncilliary"));
+  sectionTrendFrame_ = Named(new QGroupBox, QStringLiteral("fraAncilliary"));
   auto* ancilliary = new QGridLayout(sectionTrendFrame_);
-  windowPanels5_ = new QWidget;
-  windowPanels5_->setObjectName(QStringLiteral("panorient5"));
+  windowPanels5_ = Named(new QWidget, QStringLiteral("panorient5"));
   auto* section = new QVBoxLayout(windowPanels5_);
   section->setContentsMargins(0, 0, 0, 0);
   section->setSpacing(1);
-  entryBoxes12_ = new QLineEdit;
-  entryBoxes12_->setObjectName(QStringLiteral("txtValues12"));
+  entryBoxes12_ = Named(new QLineEdit, QStringLiteral("txtValues12"));
   entryBoxes12_->setFixedWidth(64);
   entryBoxes12_->setAlignment(Qt::AlignRight);
   connect(entryBoxes12_, &QLineEdit::textEdited, this,
           [this](const QString& text) { model_.SetEntryText(12, mirror::S(text)); });
-  entryCaptions12_ = new QLabel;
-  entryCaptions12_->setObjectName(QStringLiteral("lblDip12"));
+  entryCaptions12_ = Named(new QLabel, QStringLiteral("lblDip12"));
   entryCaptions12_->setAlignment(Qt::AlignHCenter);
   section->addWidget(entryBoxes12_);
   section->addWidget(entryCaptions12_);
-  extraResultNote_ = new QLabel;
-  extraResultNote_->setObjectName(QStringLiteral("lblAppDipOrPitch"));
+  extraResultNote_ = Named(new QLabel, QStringLiteral("lblAppDipOrPitch"));
   ancilliary->addWidget(fileOutputOptions_[6], 0, 0, 1, 2);
   ancilliary->addWidget(extraResultNote_, 1, 0, 1, 2);
   ancilliary->addWidget(windowPanels5_, 2, 0);
@@ -178,8 +167,7 @@ QWidget* OutputPanel::MakeExtraColumns() {
   layout->addWidget(sectionTrendFrame_);
 
   // Extra result columns of the reference-plane calculations.
-  windowPanels6_ = new QGroupBox;
-  windowPanels6_->setObjectName(QStringLiteral("panorient6"));
+  windowPanels6_ = Named(new QGroupBox, QStringLiteral("panorient6"));
   auto* reference = new QVBoxLayout(windowPanels6_);
   for (int i = 7; i <= 9; ++i) reference->addWidget(fileOutputOptions_[i]);
   layout->addWidget(windowPanels6_);

@@ -39,8 +39,6 @@ class OutputPanel : public QObject {
   void Refresh();
 
   QLineEdit* FileName() const { return fileNameBoxes2_; }
-  QPushButton* Browse() const { return outputBrowseButton_; }
-  QComboBox* Delimiter() const { return delimiterLists1_; }
   QCheckBox* Option(int i) const { return fileOutputOptions_[i]; }
   QRadioButton* FileOut(int i) const { return outputModeOptions_[i]; }
   QPushButton* SaveResult() const { return saveResultButton_; }
@@ -50,7 +48,7 @@ class OutputPanel : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  QWidget* MakeOutputGroup();
+  void MakeOutputGroup();
   QWidget* MakeExtraColumns();
   void Forward(const std::function<void()>& action);
 

@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QMimeData>
+#include <utility>
 
 namespace {
 
@@ -40,23 +41,14 @@ QMessageBox::StandardButtons ButtonsOf(Lodema::MessageButtons buttons) {
 }
 
 Lodema::MessageAnswer AnswerOf(int button, Lodema::MessageButtons buttons) {
-  switch (button) {
-    case QMessageBox::Yes:
-      return Lodema::MessageAnswer::kYes;
-    case QMessageBox::No:
-      return Lodema::MessageAnswer::kNo;
-    case QMessageBox::Cancel:
-      return Lodema::MessageAnswer::kCancel;
-    case QMessageBox::Abort:
-      return Lodema::MessageAnswer::kAbort;
-    case QMessageBox::Retry:
-      return Lodema::MessageAnswer::kRetry;
-    case QMessageBox::Ignore:
-      return Lodema::MessageAnswer::kIgnore;
-    case QMessageBox::Ok:
-      return Lodema::MessageAnswer::kOk;
-    default:
-      break;
+  using Answer = Lodema::MessageAnswer;
+  constexpr std::pair<QMessageBox::StandardButton, Answer> kAnswers[] = {
+      {QMessageBox::Yes, Answer::kYes},       {QMessageBox::No, Answer::kNo},
+      {QMessageBox::Cancel, Answer::kCancel}, {QMessageBox::Abort, Answer::kAbort},
+      {QMessageBox::Retry, Answer::kRetry},   {QMessageBox::Ignore, Answer::kIgnore},
+      {QMessageBox::Ok, Answer::kOk}};
+  for (const auto& [standard, answer] : kAnswers) {
+    if (button == standard) return answer;
   }
   // Closed with Escape or the title bar: the least harmful answer.
   switch (buttons) {
@@ -75,6 +67,12 @@ Lodema::MessageAnswer AnswerOf(int button, Lodema::MessageButtons buttons) {
 const QString kFileFilter = QStringLiteral(
     "Data files (*.txt *.csv *.dat *.prn *.xlsx *.ods);;Text files (*.txt *.csv *.dat *.prn);;"
     "Workbooks (*.xlsx *.ods);;All files (*)");
+
+// The name chosen in a file dialog; none when it was cancelled.
+std::optional<std::string> Chosen(const QString& name) {
+  if (name.isEmpty()) return std::nullopt;
+  return name.toStdString();
+}
 
 }  // namespace
 
@@ -98,20 +96,14 @@ Lodema::MessageAnswer QtMessageBoxes::ShowMessage(const std::string& text, const
 }
 
 std::optional<std::string> QtFileDialogs::AskInputFileName() {
-  const QString name =
-      QFileDialog::getOpenFileName(parent_.data(), QString(), QString(), kFileFilter);
-  if (name.isEmpty()) return std::nullopt;
-  return name.toStdString();
+  return Chosen(QFileDialog::getOpenFileName(parent_.data(), QString(), QString(), kFileFilter));
 }
 
 std::optional<std::string> QtFileDialogs::AskOutputFileName() {
   // Lodema appends to an existing output file on request, so choosing one
   // is no reason to warn about overwriting it.
-  const QString name =
-      QFileDialog::getSaveFileName(parent_.data(), QString(), QString(), kFileFilter, nullptr,
-                                   QFileDialog::DontConfirmOverwrite);
-  if (name.isEmpty()) return std::nullopt;
-  return name.toStdString();
+  return Chosen(QFileDialog::getSaveFileName(parent_.data(), QString(), QString(), kFileFilter,
+                                             nullptr, QFileDialog::DontConfirmOverwrite));
 }
 
 bool QtClipboard::HasText() const {

@@ -16,7 +16,6 @@ void ReportUnexpectedFault(QWidget* parent, const char* what);
 class QtMessageBoxes : public Lodema::MessageBoxes {
  public:
   explicit QtMessageBoxes(QWidget* parent = nullptr) : parent_(parent) {}
-  void SetParent(QWidget* parent) { parent_ = parent; }
   Lodema::MessageAnswer ShowMessage(const std::string& text, const std::string& title,
                                     Lodema::MessageButtons buttons,
                                     Lodema::MessageIcon icon) override;
@@ -28,7 +27,6 @@ class QtMessageBoxes : public Lodema::MessageBoxes {
 class QtFileDialogs : public Lodema::FileDialogs {
  public:
   explicit QtFileDialogs(QWidget* parent = nullptr) : parent_(parent) {}
-  void SetParent(QWidget* parent) { parent_ = parent; }
   std::optional<std::string> AskInputFileName() override;
   std::optional<std::string> AskOutputFileName() override;
 

@@ -95,11 +95,6 @@ QPointF QtPlotSurface::ToPainter(PlotPoint p) const {
   return {area_.left() + (p.x - space_.left) * scale_, area_.top() + (space_.top - p.y) * scale_};
 }
 
-PlotPoint QtPlotSurface::ToPlot(QPointF p) const {
-  return {space_.left + (p.x() - area_.left()) / scale_,
-          space_.top - (p.y() - area_.top()) / scale_};
-}
-
 void QtPlotSurface::UsePen(bool filled) {
   const Lodema::Plot::Pen& pen = this->pen();
   const Lodema::Plot::Fill& fill = this->fill();

@@ -57,9 +57,8 @@ class QtPlotSurface : public Lodema::Plot::DrawingSurface {
   // image, solid lines and boxes are then written straight into its pixels.
   void SetHairlines(bool hairlines);
 
-  // Painter position of a plot point, and back.
+  // Painter position of a plot point.
   QPointF ToPainter(Lodema::Plot::PlotPoint p) const;
-  Lodema::Plot::PlotPoint ToPlot(QPointF p) const;
 
  private:
   // Brings the painter's pen and brush in line with the surface's (only

@@ -3,11 +3,10 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QVBoxLayout>
 
 #include "app/Mirror.h"
+#include "app/Named.h"
 #include "model/CalculatorModel.h"
 
 namespace {
@@ -25,8 +24,7 @@ void AddBoxes(QGridLayout* grid, int row, int column, const std::array<QLabel*, 
 }  // namespace
 
 QLabel* ResultPanel::MakeValueLabel(int index) {
-  auto* label = new QLabel;
-  label->setObjectName(QStringLiteral("lblResult%1").arg(index));
+  auto* label = Named(new QLabel, QStringLiteral("lblResult%1").arg(index));
   label->setFrameShape(QFrame::Panel);
   label->setFrameShadow(QFrame::Sunken);
   label->setFixedWidth(kValueWidth);
@@ -41,16 +39,11 @@ QLabel* ResultPanel::MakeValueLabel(int index) {
 }
 
 QLabel* ResultPanel::MakeCaptionLabel(int index) {
-  auto* label = new QLabel;
-  label->setObjectName(QStringLiteral("lblDipRes%1").arg(index));
+  auto* label = Named(new QLabel, QStringLiteral("lblDipRes%1").arg(index));
   label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   label->setTextFormat(Qt::PlainText);
   mirror::KeepRoom(label);
   return label;
-}
-
-void ResultPanel::MirrorValue(QLabel* label, const Lodema::Label& value) {
-  mirror::Caption(label, value);
 }
 
 ResultPanel::ResultPanel(Lodema::CalculatorModel& model, QObject* parent)
@@ -60,25 +53,21 @@ ResultPanel::ResultPanel(Lodema::CalculatorModel& model, QObject* parent)
     resultCaptions_[i] = MakeCaptionLabel(i);
   }
   for (int f = 0; f < 3; ++f) {
-    resultFrames_[f] = new QGroupBox;
-    resultFrames_[f]->setObjectName(QStringLiteral("fraResults%1").arg(f));
+    resultFrames_[f] = Named(new QGroupBox, QStringLiteral("fraResults%1").arg(f));
   }
   const std::array<int, 3> rowLabelIndex = {14, 16, 17};
   for (int k = 0; k < 3; ++k) {
-    rowLabels_[k] = new QLabel;
-    rowLabels_[k]->setObjectName(QStringLiteral("lblDip%1").arg(rowLabelIndex[k]));
+    rowLabels_[k] = Named(new QLabel, QStringLiteral("lblDip%1").arg(rowLabelIndex[k]));
     rowLabels_[k]->setTextFormat(Qt::PlainText);
   }
 
-  auto* main = new QGridLayout(resultFrames_[0]);
-  main->setVerticalSpacing(1);
-  AddBoxes(main, 0, 0, resultValues_, resultCaptions_, 0);
-  main->setColumnStretch(3, 1);
-
-  auto* reference = new QGridLayout(resultFrames_[1]);
-  reference->setVerticalSpacing(1);
-  AddBoxes(reference, 0, 0, resultValues_, resultCaptions_, 3);
-  reference->setColumnStretch(3, 1);
+  // The main result, and the reference plane.
+  for (int f = 0; f < 2; ++f) {
+    auto* grid = new QGridLayout(resultFrames_[f]);
+    grid->setVerticalSpacing(1);
+    AddBoxes(grid, 0, 0, resultValues_, resultCaptions_, 3 * f);
+    grid->setColumnStretch(3, 1);
+  }
 
   // Ambiguous solutions: the second reference plane and the result from it.
   auto* ambiguous = new QGridLayout(resultFrames_[2]);
@@ -90,8 +79,7 @@ ResultPanel::ResultPanel(Lodema::CalculatorModel& model, QObject* parent)
   AddBoxes(ambiguous, 3, 1, resultValues_, resultCaptions_, 9);
   ambiguous->setColumnStretch(4, 1);
 
-  messagePanel_ = new QLabel;
-  messagePanel_->setObjectName(QStringLiteral("panMsgs"));
+  messagePanel_ = Named(new QLabel, QStringLiteral("panMsgs"));
   messagePanel_->setFrameShape(QFrame::Panel);
   messagePanel_->setFrameShadow(QFrame::Sunken);
   messagePanel_->setWordWrap(true);
@@ -100,8 +88,7 @@ ResultPanel::ResultPanel(Lodema::CalculatorModel& model, QObject* parent)
   messagePanel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   messagePanel_->setStyleSheet(QStringLiteral("QLabel { padding: 3px; }"));
 
-  results_ = new QWidget;
-  results_->setObjectName(QStringLiteral("resultWindows"));
+  results_ = Named(new QWidget, QStringLiteral("resultWindows"));
   auto* layout = new QGridLayout(results_);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(resultFrames_[0], 0, 0);
@@ -113,7 +100,7 @@ ResultPanel::ResultPanel(Lodema::CalculatorModel& model, QObject* parent)
 void ResultPanel::Refresh() {
   const Lodema::MainWindowControls& c = model_.Controls();
   for (int i = 0; i < 12; ++i) {
-    MirrorValue(resultValues_[i], c.resultValues[i]);
+    mirror::Caption(resultValues_[i], c.resultValues[i]);
     mirror::Caption(resultCaptions_[i], c.resultCaptions[i]);
   }
   for (int f = 0; f < 3; ++f) mirror::Frame(resultFrames_[f], c.resultFrames[f]);

@@ -7,8 +7,6 @@
 #include <QObject>
 #include <array>
 
-#include "model/Controls.h"
-
 class QGroupBox;
 class QLabel;
 class QWidget;
@@ -34,7 +32,6 @@ class ResultPanel : public QObject {
   // frame of the entry panel.
   static QLabel* MakeValueLabel(int index);
   static QLabel* MakeCaptionLabel(int index);
-  static void MirrorValue(QLabel* label, const Lodema::Label& value);
 
  private:
   Lodema::CalculatorModel& model_;

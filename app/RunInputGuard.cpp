@@ -16,20 +16,12 @@ RunInputGuard::RunInputGuard(std::vector<QWidget*> guarded, QWidget* stopButton,
 RunInputGuard::~RunInputGuard() { qApp->removeEventFilter(this); }
 
 bool RunInputGuard::IsGuarded(QObject* target) const {
-  const QWidget* top = nullptr;
-  if (target->isWidgetType()) {
-    top = static_cast<QWidget*>(target)->window();
-  } else if (target->isWindowType()) {
-    // Keys reach the native window first when no widget has the focus.
-    for (const QPointer<QWidget>& widget : guarded_) {
-      if (widget && widget->windowHandle() == target) return true;
-    }
-    return false;
-  } else {
-    return false;
-  }
+  const bool isWidget = target->isWidgetType();
+  // Keys reach the native window first when no widget has the focus.
+  if (!isWidget && !target->isWindowType()) return false;
+  const QWidget* top = isWidget ? static_cast<QWidget*>(target)->window() : nullptr;
   for (const QPointer<QWidget>& widget : guarded_) {
-    if (widget && widget == top) return true;
+    if (widget && (isWidget ? widget == top : widget->windowHandle() == target)) return true;
   }
   return false;
 }

@@ -5,6 +5,7 @@
 // bottom edge stay in view on a small screen.
 #pragma once
 
+#include <QByteArray>
 #include <QMargins>
 #include <QRect>
 
@@ -26,3 +27,10 @@ QMargins DecorationsOf(const QWidget& window);
 // available geometry of its screen, and with place set moves it in too
 // (left unset for a window not shown yet, which the window manager places).
 void FitOnScreen(QWidget& window, bool place);
+
+// Restores saved (QWidget::saveGeometry) on window and then fits its frame
+// on the screen it lands on, without trusting the value: a damaged or edited
+// one must not open a window larger than the screen or with its title bar
+// out of reach (and so save itself back the same way). False, with the
+// window untouched, for a value that is not a window geometry.
+bool RestoreOnScreen(QWidget& window, const QByteArray& saved);

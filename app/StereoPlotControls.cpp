@@ -18,9 +18,11 @@
 #include <QVBoxLayout>
 
 #include "app/HelpAccess.h"
+#include "app/Named.h"
 #include "app/PlotTypeQuestion.h"
 #include "app/StereoLegendView.h"
 #include "app/StereoPlotArea.h"
+#include "app/StereoPlotDock.h"
 #include "app/StereoPlotWindow.h"
 
 namespace Plot = Lodema::Plot;
@@ -32,8 +34,7 @@ constexpr std::array<const char*, 5> kKindCaptions = {"Result", "Window A", "Win
 
 QComboBox* Choice(const QString& name, const QString& caption,
                   std::initializer_list<const char*> items) {
-  auto* box = new QComboBox;
-  box->setObjectName(name);
+  auto* box = Named(new QComboBox, name);
   box->setToolTip(caption);
   box->setAccessibleName(caption);
   box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
@@ -55,8 +56,7 @@ void StereoPlotWindow::BuildWidgets() {
   column->addWidget(questionBar_);
 
   plotArea_ = new StereoPlotArea(*this, store_, view_, batchRunning_);
-  countLabel_ = new QLabel(QStringLiteral("0 Pts"), plotArea_);
-  countLabel_->setObjectName(QStringLiteral("lblNumBox"));
+  countLabel_ = Named(new QLabel(QStringLiteral("0 Pts"), plotArea_), QStringLiteral("lblNumBox"));
   countLabel_->setStyleSheet(QStringLiteral("QLabel { background: transparent; color: black; }"));
   legend_ = new StereoLegendView(*this, store_, view_, plotArea_);
   legend_->hide();
@@ -64,25 +64,22 @@ void StereoPlotWindow::BuildWidgets() {
 
   // The statistics of the analysis, selectable and copyable as text, under
   // the net; the user can move the divide.
-  analysisPanel_ = new QPlainTextEdit;
-  analysisPanel_->setObjectName(QStringLiteral("txtAnalysis"));
+  analysisPanel_ = Named(new QPlainTextEdit, QStringLiteral("txtAnalysis"));
   analysisPanel_->setReadOnly(true);
   analysisPanel_->setLineWrapMode(QPlainTextEdit::NoWrap);
   analysisPanel_->setMinimumHeight(60);
   analysisPanel_->setVisible(false);
 
-  plotAndStatistics_ = new QSplitter(Qt::Vertical);
-  plotAndStatistics_->setObjectName(QStringLiteral("plotAndStatistics"));
-  plotAndStatistics_->addWidget(plotArea_);
-  plotAndStatistics_->addWidget(analysisPanel_);
-  plotAndStatistics_->setStretchFactor(0, 3);
-  plotAndStatistics_->setStretchFactor(1, 1);
-  plotAndStatistics_->setChildrenCollapsible(false);
-  column->addWidget(plotAndStatistics_, 1);
+  auto* plotAndStatistics = Named(new QSplitter(Qt::Vertical), QStringLiteral("plotAndStatistics"));
+  plotAndStatistics->addWidget(plotArea_);
+  plotAndStatistics->addWidget(analysisPanel_);
+  plotAndStatistics->setStretchFactor(0, 3);
+  plotAndStatistics->setStretchFactor(1, 1);
+  plotAndStatistics->setChildrenCollapsible(false);
+  column->addWidget(plotAndStatistics, 1);
   setCentralWidget(central);
 
-  readout_ = new QLabel;
-  readout_->setObjectName(QStringLiteral("statBarPanel1"));
+  readout_ = Named(new QLabel, QStringLiteral("statBarPanel1"));
   statusBar()->setObjectName(QStringLiteral("statBar"));
   statusBar()->addWidget(readout_, 1);
 }
@@ -112,24 +109,23 @@ void StereoPlotWindow::BuildToolBars() {
   plotTypeChoice_ = Choice(QStringLiteral("optStereoType"), QStringLiteral("Plot type"),
                            {"Equal area", "Equal angle"});
   connect(plotTypeChoice_, &QComboBox::activated, this,
-          [this](int index) { OnPlotTypeChosen(index + 1); });
+          [this](int index) { SetPlotType(Plot::ProjectionFromCode(index + 1)); });
   axesStyleChoice_ = Choice(QStringLiteral("optStereoStyle"), QStringLiteral("Axis style"),
                             {"Simple ticks", "Quadrant ticks", "Quadrant axes", "Polar axes"});
   connect(axesStyleChoice_, &QComboBox::activated, this,
-          [this](int index) { OnAxesStyleChosen(index); });
+          [this](int index) { SetPlotAxesStyle(Plot::AxesStyleFromCode(index)); });
   planeChoice_ = Choice(QStringLiteral("optSymbolType"), QStringLiteral("Planes as:"),
                         {"Great Circles", "Poles"});
-  connect(planeChoice_, &QComboBox::activated, this, [this](int index) { OnPlaneChosen(index); });
+  connect(planeChoice_, &QComboBox::activated, this, [this](int index) { SetPlaneSymbol(index); });
   options->addWidget(plotTypeChoice_);
   options->addWidget(axesStyleChoice_);
   options->addWidget(planeChoice_);
 
-  showButton_ = new QToolButton;
-  showButton_->setObjectName(QStringLiteral("fraOptions0"));
-  showButton_->setText(QStringLiteral("Show:"));
-  showButton_->setToolTip(QStringLiteral("The kinds of data drawn"));
-  showButton_->setPopupMode(QToolButton::InstantPopup);
-  auto* showMenu = new QMenu(showButton_);
+  auto* showButton = Named(new QToolButton, QStringLiteral("fraOptions0"));
+  showButton->setText(QStringLiteral("Show:"));
+  showButton->setToolTip(QStringLiteral("The kinds of data drawn"));
+  showButton->setPopupMode(QToolButton::InstantPopup);
+  auto* showMenu = new QMenu(showButton);
   for (int k = 0; k < Plot::kKindCount; ++k) {
     QAction* choice = showMenu->addAction(QString::fromLatin1(kKindCaptions[k]));
     choice->setObjectName(QStringLiteral("chkUseWindow%1").arg(k));
@@ -138,16 +134,15 @@ void StereoPlotWindow::BuildToolBars() {
             [this, k](bool shown) { OnShowKindChosen(k, shown); });
     showKindChoices_[k] = choice;
   }
-  showButton_->setMenu(showMenu);
-  options->addWidget(showButton_);
+  showButton->setMenu(showMenu);
+  options->addWidget(showButton);
 }
 
 void StereoPlotWindow::BuildMenus() {
   optionsMenu_ = menuBar()->addMenu(QStringLiteral("&Options"));
   optionsMenu_->setObjectName(QStringLiteral("mnuOptions"));
   auto add = [this](const QString& caption, const QString& name, bool checkable) {
-    QAction* action = optionsMenu_->addAction(caption);
-    action->setObjectName(name);
+    QAction* action = Named(optionsMenu_->addAction(caption), name);
     action->setCheckable(checkable);
     return action;
   };
@@ -163,10 +158,10 @@ void StereoPlotWindow::BuildMenus() {
   connect(editItems_[1], &QAction::triggered, this, &StereoPlotWindow::CopyResultForPolarim);
   connect(editItems_[2], &QAction::triggered, this, &StereoPlotWindow::CopyPlotImage);
   connect(editItems_[3], &QAction::triggered, this, &StereoPlotWindow::ChangeSymbols);
-  saveAsItem_ = add(QStringLiteral("Save plot &as..."), QStringLiteral("mnuSaveAs"), false);
-  connect(saveAsItem_, &QAction::triggered, this, &StereoPlotWindow::SavePlotAsDialog);
-  titleItem_ = add(QStringLiteral("Plot &title..."), QStringLiteral("mnuPlotTitle"), false);
-  connect(titleItem_, &QAction::triggered, this, &StereoPlotWindow::AskPlotTitle);
+  QAction* saveAs = add(QStringLiteral("Save plot &as..."), QStringLiteral("mnuSaveAs"), false);
+  connect(saveAs, &QAction::triggered, this, &StereoPlotWindow::SavePlotAsDialog);
+  QAction* title = add(QStringLiteral("Plot &title..."), QStringLiteral("mnuPlotTitle"), false);
+  connect(title, &QAction::triggered, this, &StereoPlotWindow::AskPlotTitle);
   separator(1);
 
   const std::array<const char*, 5> showCaptions = {
@@ -187,14 +182,15 @@ void StereoPlotWindow::BuildMenus() {
   for (int i = 1; i <= 2; ++i) {
     plotTypeItems_[i] =
         add(QString::fromLatin1(typeCaptions[i - 1]), QStringLiteral("mnuPlotType%1").arg(i), true);
-    connect(plotTypeItems_[i], &QAction::triggered, this, [this, i] { OnPlotTypeChosen(i); });
+    connect(plotTypeItems_[i], &QAction::triggered, this,
+            [this, i] { SetPlotType(Plot::ProjectionFromCode(i)); });
   }
   separator(3);
   const std::array<const char*, 2> planeCaptions = {"&Great Circles", "&Point symbols"};
   for (int i = 0; i < 2; ++i) {
     planeItems_[i] =
         add(QString::fromLatin1(planeCaptions[i]), QStringLiteral("mnuPlotSymbols%1").arg(i), true);
-    connect(planeItems_[i], &QAction::triggered, this, [this, i] { OnPlaneChosen(i); });
+    connect(planeItems_[i], &QAction::triggered, this, [this, i] { SetPlaneSymbol(i); });
   }
   separator(4);
   const std::array<const char*, 4> axesCaptions = {"Simple &tick stereo axes",
@@ -203,21 +199,22 @@ void StereoPlotWindow::BuildMenus() {
   for (int i = 0; i < 4; ++i) {
     axesItems_[i] = add(QString::fromLatin1(axesCaptions[i]),
                         QStringLiteral("mnuShowStereoAxes%1").arg(i), true);
-    connect(axesItems_[i], &QAction::triggered, this, [this, i] { OnAxesStyleChosen(i); });
+    connect(axesItems_[i], &QAction::triggered, this,
+            [this, i] { SetPlotAxesStyle(Plot::AxesStyleFromCode(i)); });
   }
   separator(5);
-  printItems_[0] = add(QStringLiteral("Print..."), QStringLiteral("mnuFilePrint0"), false);
-  printItems_[1] = add(QStringLiteral("Printer Setup..."), QStringLiteral("mnuFilePrint1"), false);
-  connect(printItems_[0], &QAction::triggered, this, &StereoPlotWindow::PrintPlot);
-  connect(printItems_[1], &QAction::triggered, this, &StereoPlotWindow::PrinterSetup);
+  QAction* print = add(QStringLiteral("Print..."), QStringLiteral("mnuFilePrint0"), false);
+  QAction* printerSetup =
+      add(QStringLiteral("Printer Setup..."), QStringLiteral("mnuFilePrint1"), false);
+  connect(print, &QAction::triggered, this, &StereoPlotWindow::PrintPlot);
+  connect(printerSetup, &QAction::triggered, this, &StereoPlotWindow::PrinterSetup);
   separator(6);
   closeItem_ = add(QStringLiteral("Clos&e"), QStringLiteral("mnuFileClose"), false);
-  connect(closeItem_, &QAction::triggered, this, &StereoPlotWindow::CloseWindow);
+  connect(closeItem_, &QAction::triggered, this, [this] { dock_->close(); });
 
   BuildAnalysisMenu();
 
-  QMenu* helps = menuBar()->addMenu(QStringLiteral("&Help"));
-  helps->setObjectName(QStringLiteral("mnuHelps"));
+  QMenu* helps = Named(menuBar()->addMenu(QStringLiteral("&Help")), QStringLiteral("mnuHelps"));
   const std::array<const char*, 2> helpCaptions = {"Lodema Help &Contents...",
                                                    "&How to use Help..."};
   for (int i = 0; i < 2; ++i) {

@@ -90,8 +90,6 @@ void StereoPlotDock::TakeFirstShare() {
   owner_.resizeDocks({this}, {width}, Qt::Horizontal);
 }
 
-void StereoPlotDock::Conceal() { hide(); }
-
 bool StereoPlotDock::Remember(Lodema::WindowRect& rect) {
   if (!isVisible()) return false;
   store_.Write(Lodema::kApplicationName, kSection, kDockStateKey,

@@ -21,9 +21,8 @@ class StereoPlotDock : public QDockWidget {
   StereoPlotDock(StereoPlotWindow& plot, QMainWindow& owner, Lodema::SettingsStore& store);
 
   // Shows the dock where it was last (beside the main window the first
-  // time, taking a share of its width), or hides it.
+  // time, taking a share of its width).
   void Reveal();
-  void Conceal();
   // Writes the dock's side, size and floating place to the store, and its
   // frame's place into rect (as the plot window's place). False when the
   // dock is not shown (nothing written).

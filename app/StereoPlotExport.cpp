@@ -18,6 +18,7 @@
 #include <fstream>
 
 #include "LodemaVersion.h"
+#include "app/Named.h"
 #include "app/QtPlotSurface.h"
 #include "app/StereoPlotArea.h"
 #include "app/StereoPlotWindow.h"
@@ -143,8 +144,7 @@ void StereoPlotWindow::AskPlotTitle() {
 
 void StereoPlotWindow::ShowAbout() {
   if (about_ == nullptr) {
-    about_ = new QMessageBox(this);
-    about_->setObjectName(QStringLiteral("aboutBox"));
+    about_ = Named(new QMessageBox(this), QStringLiteral("aboutBox"));
     about_->setWindowTitle(QStringLiteral("About Lodema"));
     about_->setIconPixmap(windowIcon().pixmap(64, 64));
     about_->setText(

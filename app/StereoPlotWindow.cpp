@@ -4,15 +4,13 @@
 #include "app/StereoPlotWindow.h"
 
 #include <QAction>
-#include <QCloseEvent>
-#include <QComboBox>
 #include <QContextMenuEvent>
-#include <QLabel>
 #include <QMenu>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTimer>
 
+#include "app/Mirror.h"
 #include "app/PlotTypeQuestion.h"
 #include "app/StereoLegendView.h"
 #include "app/StereoPlotArea.h"
@@ -20,6 +18,7 @@
 #include "plot/Readout.h"
 
 namespace Plot = Lodema::Plot;
+using mirror::Q;
 
 namespace {
 
@@ -29,10 +28,6 @@ constexpr int kChangesPerClockReading = 32;
 
 constexpr const char* kShowNumberCaption = "Show &number of data label";
 constexpr const char* kHideNumberCaption = "Hide &number of data label";
-
-QString Q(const std::string& text) {
-  return QString::fromUtf8(text.c_str(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 
@@ -49,7 +44,6 @@ StereoPlotWindow::StereoPlotWindow(Lodema::Settings& settings, std::function<boo
   view_.projection = Plot::ProjectionType::kEqualAngle;
   view_.axes = Plot::AxesStyle::kSimpleTicks;
   view_.planesAsGreatCircles = true;
-  messageBoxQuestion_ = std::make_unique<MessageBoxQuestion>(this);
   ReadSymbolsFromSettings();
   BuildWidgets();
   BuildToolBars();
@@ -69,37 +63,7 @@ bool StereoPlotWindow::PictureComplete() const { return plotArea_->Complete(); }
 
 // ---- Where the window lives ----
 
-bool StereoPlotWindow::IsShowing() const {
-  return dock_ != nullptr ? !dock_->isHidden() : isVisible();
-}
-
-void StereoPlotWindow::ShowBeside() {
-  if (dock_ != nullptr) {
-    dock_->Reveal();
-  } else {
-    show();
-  }
-}
-
-void StereoPlotWindow::HideBeside() {
-  if (dock_ != nullptr) {
-    dock_->Conceal();
-  } else {
-    hide();
-  }
-}
-
-void StereoPlotWindow::CloseWindow() {
-  if (dock_ != nullptr) {
-    dock_->close();
-  } else {
-    close();
-  }
-}
-
-bool StereoPlotWindow::RememberPlace(Lodema::WindowRect& rect) {
-  return dock_ != nullptr && dock_->Remember(rect);
-}
+bool StereoPlotWindow::IsShowing() const { return !dock_->isHidden(); }
 
 void StereoPlotWindow::NoteClosedByUser() {
   // Closing unloads the window: its choices go back to the settings and
@@ -115,11 +79,6 @@ void StereoPlotWindow::NoteClosedByUser() {
   UpdateButtons();
   UpdateCountLabel();
   emit closedByUser();
-}
-
-void StereoPlotWindow::closeEvent(QCloseEvent* event) {
-  event->accept();
-  NoteClosedByUser();
 }
 
 void StereoPlotWindow::contextMenuEvent(QContextMenuEvent* event) {
@@ -157,33 +116,11 @@ void StereoPlotWindow::ReadSymbolsFromSettings() {
   view_.symbols = Plot::SymbolsFromStored(settings_.gSymbolArray);
 }
 
-void StereoPlotWindow::SetMismatchQuestion(Plot::MismatchQuestion* question) {
-  chosenQuestion_ = question;
-}
-
 QString StereoPlotWindow::PageTitle() const {
   return userTitle_.isEmpty() ? windowTitle() : userTitle_;
 }
 
 // ---- Option handlers ----
-
-void StereoPlotWindow::OnPlotTypeChosen(int code) {
-  view_.projection = Plot::ProjectionFromCode(code);
-  SyncOptionControls();
-  PlotChanged(true);
-}
-
-void StereoPlotWindow::OnAxesStyleChosen(int code) {
-  view_.axes = Plot::AxesStyleFromCode(code);
-  SyncOptionControls();
-  PlotChanged(true);
-}
-
-void StereoPlotWindow::OnPlaneChosen(int symbol) {
-  view_.planesAsGreatCircles = symbol == 0;
-  SyncOptionControls();
-  PlotChanged(true);
-}
 
 void StereoPlotWindow::OnShowKindChosen(int kind, bool shown) {
   if (!kindUsed_[kind]) return;
@@ -208,17 +145,12 @@ void StereoPlotWindow::UpdateShownKinds() {
 // ---- Main window hooks ----
 
 void StereoPlotWindow::AddNewDataPoint(const Lodema::CalculationRecord& record) {
-  Plot::PlotRecord block;
-  for (int kind = 0; kind < Plot::kKindCount; ++kind) {
-    for (int column = 0; column <= Plot::kFieldCount; ++column) {
-      block.cells[kind][column] = record.cells[kind][column];
-    }
-  }
+  // A calculation's record is laid out as the plot's: one row per kind.
+  const Plot::PlotRecord block{record.cells};
   const int retainedBefore = store_.RetainedCount();
-  const bool batch = batchRunning_ && batchRunning_();
-  if (chosenQuestion_ != nullptr || batch) {
-    Plot::MismatchQuestion& question =
-        chosenQuestion_ != nullptr ? *chosenQuestion_ : *messageBoxQuestion_;
+  if (batchRunning_ && batchRunning_()) {
+    // A batch run waits for the answer in a message box.
+    MessageBoxQuestion question(this);
     if (store_.AddNewDataPoint(block, question) == Plot::StoreChange::kNone) return;
     AfterStoreChange(retainedBefore);
     return;
@@ -309,18 +241,8 @@ void StereoPlotWindow::PlotChanged(bool viewChanged) {
   if (plotArea_ == nullptr) return;
   analysisStale_ = true;
   if (viewChanged) plotArea_->Invalidate();
-  const auto repaintAll = [this](bool now) {
-    UpdateCountLabel();
-    UpdateAnalysisPanel();
-    if (legend_->FollowContent()) plotArea_->PlaceOverlays();
-    if (now) {
-      plotArea_->repaint();
-    } else {
-      plotArea_->update();
-    }
-  };
   if (!(batchRunning_ && batchRunning_())) {
-    repaintAll(false);
+    RepaintAll(false);
     return;
   }
   // A batch run changes the store with every row: paint (and count) now and
@@ -330,7 +252,7 @@ void StereoPlotWindow::PlotChanged(bool viewChanged) {
   changesSinceClock_ = 0;
   if (!sincePaint_.isValid() || sincePaint_.elapsed() >= kBatchPaintIntervalMs) {
     sincePaint_.start();
-    repaintAll(true);
+    RepaintAll(true);
   } else if (!repaintScheduled_) {
     repaintScheduled_ = true;
     QTimer::singleShot(kBatchPaintIntervalMs, this, [this] { FlushRepaint(); });
@@ -340,10 +262,18 @@ void StereoPlotWindow::PlotChanged(bool viewChanged) {
 void StereoPlotWindow::FlushRepaint() {
   repaintScheduled_ = false;
   sincePaint_.invalidate();
+  RepaintAll(false);
+}
+
+void StereoPlotWindow::RepaintAll(bool now) {
   UpdateCountLabel();
   UpdateAnalysisPanel();
   if (legend_->FollowContent()) plotArea_->PlaceOverlays();
-  plotArea_->update();
+  if (now) {
+    plotArea_->repaint();
+  } else {
+    plotArea_->update();
+  }
 }
 
 // ---- Read-out ----

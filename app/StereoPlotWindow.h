@@ -25,15 +25,12 @@
 class HelpAccess;
 class QAction;
 class QComboBox;
-class QDockWidget;
 class QLabel;
 class QMessageBox;
 class QPlainTextEdit;
 class QPainter;
 class QPrinter;
 class QPushButton;
-class QSplitter;
-class QToolButton;
 class StereoLegendView;
 class StereoPlotArea;
 class StereoPlotDock;
@@ -61,18 +58,10 @@ class StereoPlotWindow : public QMainWindow, public Lodema::PlotSink, public Lod
     outputNotation_ = output;
   }
   void PressRetain() override { RetainCurrentData(); }
-  // Shows or hides the window where it lives: its dock when it has one.
-  void ShowBeside();
-  void HideBeside();
-  // The dock (or, without one, the window) closes as by its frame.
-  void CloseWindow();
-  // Keeps the place of a shown window for the next start (see
-  // StereoPlotDock::Remember); false when it is not shown.
-  bool RememberPlace(Lodema::WindowRect& rect);
-  // The dock that holds the window, set by the dock.
+  // The dock the window lives in, beside the main window; set by the dock.
   void SetContainer(StereoPlotDock* dock) { dock_ = dock; }
   StereoPlotDock* Container() const { return dock_; }
-  // The window (or its dock) was closed by the user: its choices go back to
+  // The dock was closed by the user: the window's choices go back to
   // the settings and its data is lost.
   void NoteClosedByUser();
 
@@ -88,10 +77,6 @@ class StereoPlotWindow : public QMainWindow, public Lodema::PlotSink, public Lod
   void SetDelimiters(const std::string& plane, const std::string& line);
   // The palette and symbols as the settings hold them (-1: built-in).
   void ReadSymbolsFromSettings();
-  // The question asked when new data differs in type from retained data.
-  // Null (the default) asks in a bar above the plot that leaves the typing
-  // going on, and in a message box during a batch run.
-  void SetMismatchQuestion(Lodema::Plot::MismatchQuestion* question);
   // The title of printed and saved pages: the user's, else the caption.
   QString PageTitle() const;
 
@@ -177,11 +162,10 @@ class StereoPlotWindow : public QMainWindow, public Lodema::PlotSink, public Lod
   void ShowReadoutAt(double x, double y);
 
  signals:
-  // The user closed the window by its frame or "Clos&e".
+  // The user closed the dock by its frame or "Clos&e".
   void closedByUser();
 
  protected:
-  void closeEvent(QCloseEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
@@ -192,9 +176,6 @@ class StereoPlotWindow : public QMainWindow, public Lodema::PlotSink, public Lod
   void OnAnalysisItemChanged();
   // The text panel follows the analysis.
   void UpdateAnalysisPanel();
-  void OnPlotTypeChosen(int code);
-  void OnAxesStyleChosen(int code);
-  void OnPlaneChosen(int symbol);
   void OnShowKindChosen(int kind, bool shown);
   void OnShowNumberClicked();
   void SyncOptionControls();
@@ -203,6 +184,9 @@ class StereoPlotWindow : public QMainWindow, public Lodema::PlotSink, public Lod
   // from scratch), at once when a person is working, at most about ten
   // times a second while a batch run feeds the plot.
   void PlotChanged(bool viewChanged);
+  // The count, the statistics and the overlays follow; the plot repaints
+  // now or at the next turn of the event loop.
+  void RepaintAll(bool now);
   void UpdateButtons();
   void UpdateCountLabel();
   // Adds the record with the answer the user gave in the question bar.
@@ -230,8 +214,6 @@ class StereoPlotWindow : public QMainWindow, public Lodema::PlotSink, public Lod
   bool numberShown_ = true;
   Lodema::Plot::CountLabel countLabelState_;
   QString userTitle_;
-  std::unique_ptr<Lodema::Plot::MismatchQuestion> messageBoxQuestion_;
-  Lodema::Plot::MismatchQuestion* chosenQuestion_ = nullptr;
   // The record waiting for an answer in the question bar.
   std::optional<Lodema::Plot::PlotRecord> recordAwaitingAnswer_;
   std::unique_ptr<QPrinter> printer_;
@@ -242,11 +224,9 @@ class StereoPlotWindow : public QMainWindow, public Lodema::PlotSink, public Lod
   StereoPlotArea* plotArea_ = nullptr;
   StereoLegendView* legend_ = nullptr;
   PlotTypeQuestionBar* questionBar_ = nullptr;
-  QSplitter* plotAndStatistics_ = nullptr;
   QComboBox* plotTypeChoice_ = nullptr;
   QComboBox* axesStyleChoice_ = nullptr;
   QComboBox* planeChoice_ = nullptr;
-  QToolButton* showButton_ = nullptr;
   std::array<QAction*, Lodema::Plot::kKindCount> showKindChoices_{};
   std::array<QPushButton*, 3> retentionButtons_{};
   QLabel* countLabel_ = nullptr;
@@ -258,9 +238,6 @@ class StereoPlotWindow : public QMainWindow, public Lodema::PlotSink, public Lod
   std::array<QAction*, 3> plotTypeItems_{};
   std::array<QAction*, 2> planeItems_{};
   std::array<QAction*, 4> axesItems_{};
-  std::array<QAction*, 2> printItems_{};
-  QAction* saveAsItem_ = nullptr;
-  QAction* titleItem_ = nullptr;
   QAction* closeItem_ = nullptr;
   std::array<QAction*, 2> helpItems_{};
   QAction* aboutItem_ = nullptr;

@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "app/Mirror.h"
+#include "app/Named.h"
 #include "model/FilePage.h"
 #include "model/FilePageTexts.h"
 
@@ -21,16 +22,11 @@ SurveyFrame::SurveyFrame(Lodema::FilePageModel& page,
   surveyButton_->setObjectName(QStringLiteral("cmdSurveyFile"));
   collarButton_ = new QPushButton(QString::fromUtf8(Lodema::kCollarFileCaption));
   collarButton_->setObjectName(QStringLiteral("cmdCollarFile"));
-  surveyName_ = new QLineEdit;
-  surveyName_->setObjectName(QStringLiteral("txtSurveyFile"));
-  collarName_ = new QLineEdit;
-  collarName_->setObjectName(QStringLiteral("txtCollarFile"));
-  holeColumn_ = new QComboBox;
-  holeColumn_->setObjectName(QStringLiteral("cboHoleColumn"));
-  depthColumn_ = new QComboBox;
-  depthColumn_->setObjectName(QStringLiteral("cboDepthColumn"));
-  status_ = new QLabel;
-  status_->setObjectName(QStringLiteral("lblSurveyStatus"));
+  surveyName_ = Named(new QLineEdit, QStringLiteral("txtSurveyFile"));
+  collarName_ = Named(new QLineEdit, QStringLiteral("txtCollarFile"));
+  holeColumn_ = Named(new QComboBox, QStringLiteral("cboHoleColumn"));
+  depthColumn_ = Named(new QComboBox, QStringLiteral("cboDepthColumn"));
+  status_ = Named(new QLabel, QStringLiteral("lblSurveyStatus"));
   status_->setWordWrap(true);
 
   grid->addWidget(surveyButton_, 0, 0);

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <functional>
 
+#include "app/Named.h"
 #include "app/QtPlotSurface.h"
 
 namespace Plot = Lodema::Plot;
@@ -107,8 +108,7 @@ SymbolDialog::SymbolDialog(const Plot::Palette& palette, QWidget* parent)
   const std::array<const char*, 5> names = {"Result", "Window A", "Window B", "Window C",
                                             "Window D"};
   for (int k = 0; k < Plot::kKindCount; ++k) {
-    auto* box = new SymbolBox(kPreviewRange, 56);
-    box->setObjectName(QStringLiteral("picSymbolArray%1").arg(k));
+    auto* box = Named(new SymbolBox(kPreviewRange, 56), QStringLiteral("picSymbolArray%1").arg(k));
     box->SetFill(Plot::kLightGrey);
     box->clicked = [this, k] { SelectKind(k); };
     auto* caption = new QLabel(QString::fromLatin1(names[k]));
@@ -124,8 +124,7 @@ SymbolDialog::SymbolDialog(const Plot::Palette& palette, QWidget* parent)
   auto* colourGrid = new QGridLayout(colours);
   colourGrid->setSpacing(3);
   for (int i = 0; i < Plot::kPaletteSize; ++i) {
-    auto* box = new SymbolBox(kCatalogueRange, 26);
-    box->setObjectName(QStringLiteral("picColour%1").arg(i));
+    auto* box = Named(new SymbolBox(kCatalogueRange, 26), QStringLiteral("picColour%1").arg(i));
     box->clicked = [this, i] { ChooseColour(i, false); };
     box->doubleClicked = [this, i] { ChooseColour(i, true); };
     colourGrid->addWidget(box, i / 13, i % 13);
@@ -155,8 +154,7 @@ SymbolDialog::SymbolDialog(const Plot::Palette& palette, QWidget* parent)
 
   auto* sizeRow = new QHBoxLayout;
   sizeRow->addWidget(new QLabel(QStringLiteral("Size")));
-  sldSymbSize_ = new QSlider(Qt::Horizontal);
-  sldSymbSize_->setObjectName(QStringLiteral("sldSymbSize"));
+  sldSymbSize_ = Named(new QSlider(Qt::Horizontal), QStringLiteral("sldSymbSize"));
   sldSymbSize_->setRange(1, kLargestSize);
   sldSymbSize_->setPageStep(1);
   sldSymbSize_->setTickPosition(QSlider::TicksBelow);
@@ -167,11 +165,9 @@ SymbolDialog::SymbolDialog(const Plot::Palette& palette, QWidget* parent)
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
-  ok_ = new QPushButton(QStringLiteral("OK"));
-  ok_->setObjectName(QStringLiteral("cmdOk1"));
+  ok_ = Named(new QPushButton(QStringLiteral("OK")), QStringLiteral("cmdOk1"));
   ok_->setDefault(true);
-  cancel_ = new QPushButton(QStringLiteral("Cancel"));
-  cancel_->setObjectName(QStringLiteral("cmdOk0"));
+  cancel_ = Named(new QPushButton(QStringLiteral("Cancel")), QStringLiteral("cmdOk0"));
   connect(ok_, &QPushButton::clicked, this, [this] { Finish(false); });
   connect(cancel_, &QPushButton::clicked, this, [this] { Finish(true); });
   buttons->addWidget(ok_);
@@ -239,9 +235,5 @@ void SymbolDialog::PlotInSymbolBox() {
 
 void SymbolDialog::Finish(bool cancelled) {
   cancelForm_ = cancelled;
-  if (cancelled) {
-    QDialog::reject();
-  } else {
-    QDialog::accept();
-  }
+  QDialog::done(cancelled ? QDialog::Rejected : QDialog::Accepted);
 }

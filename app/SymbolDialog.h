@@ -10,7 +10,6 @@
 #include "plot/PlotRecord.h"
 #include "plot/Symbols.h"
 
-class QLabel;
 class QSlider;
 class QPushButton;
 

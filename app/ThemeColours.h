@@ -8,7 +8,6 @@
 #include <QString>
 
 class QWidget;
-#include <QPalette>
 
 namespace theme {
 

@@ -29,6 +29,7 @@
 #include "app/EntryPanel.h"
 #include "app/FilePage.h"
 #include "app/MainWindow.h"
+#include "app/OutputPanel.h"
 #include "app/QtSettingsStore.h"
 #include "tests/batch/FakePlatform.h"
 
@@ -145,7 +146,7 @@ class AppFixture : public ::testing::Test {
   }
 
   void SetOutputFile(const QString& name) {
-    Retype(window->Files()->FileName(2), dir.filePath(name));
+    Retype(window->Files()->Output()->FileName(), dir.filePath(name));
   }
 
   QTemporaryDir dir;

@@ -2,7 +2,6 @@
 // Stopping a long batch run from the window: "Wait.." or Escape ends it
 // after the row in hand, the rows written so far stay in the output file,
 // and nothing else the user does reaches the window while it runs.
-#include <QTabBar>
 
 #include "AppFixture.h"
 

@@ -69,10 +69,10 @@ TEST_F(ConventionsPageTest, ForcedCommaIsUsedInResultsAndClearsTheGreyBox) {
 }
 
 TEST_F(ConventionsPageTest, CoreOptionsRenameAndRebuildTheCaptions) {
-  Click(page->CoreOption(QStringLiteral("optBottomMark"), 0));
+  Click(page->Option(QStringLiteral("optBottomMark"), 0));
   EXPECT_FALSE(window->Model().settings().BottomMark);
   EXPECT_TRUE(window->Calculations()->Caption(41)->text().contains(QStringLiteral("'TM'")));
-  Click(page->CoreOption(QStringLiteral("optZenith"), 1));
+  Click(page->Option(QStringLiteral("optZenith"), 1));
   EXPECT_TRUE(window->Model().settings().ZenithConv);
   EXPECT_EQ(window->Model().settings().PlungeName, "zenith");
 }

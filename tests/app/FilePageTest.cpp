@@ -144,25 +144,26 @@ TEST_F(FilePageTest, DoubleClickOnTheNameBrowses) {
 TEST_F(FilePageTest, SaveResultWithoutOutputNameAsksForOne) {
   QTest::keyClicks(window->Entries()->Box(0), QStringLiteral("30"));
   QTest::keyClicks(window->Entries()->Box(1), QStringLiteral("120"));
-  files->FileName(2)->selectAll();
-  QTest::keyClick(files->FileName(2), Qt::Key_Backspace);  // the user empties the box
+  files->Output()->FileName()->selectAll();
+  QTest::keyClick(files->Output()->FileName(), Qt::Key_Backspace);  // the user empties the box
   dialogs.outputNames.push_back(Path(QStringLiteral("saved.txt")));
-  Click(files->SaveResult());
+  Click(files->Output()->SaveResult());
   ASSERT_FALSE(messages.shown.empty());
   EXPECT_EQ(messages.shown[0].text, "No file has been selected");
   EXPECT_EQ(messages.shown[0].icon, Lodema::MessageIcon::kCritical);
   EXPECT_EQ(ReadFile(QStringLiteral("saved.txt")), QByteArray("30\t120\r\n"));
-  EXPECT_EQ(files->CurrentFile()->text().toStdString(), Path(QStringLiteral("saved.txt")));
+  EXPECT_EQ(files->Output()->CurrentFile()->text().toStdString(),
+            Path(QStringLiteral("saved.txt")));
 }
 
 TEST_F(FilePageTest, OutputOptionsFollowTheirCouplings) {
   ChooseInput(QStringLiteral("in.txt"), "30\t120\r\n");
-  QCheckBox* retain = files->OutputOption(0);
+  QCheckBox* retain = files->Output()->Option(0);
   Click(retain);
-  EXPECT_TRUE(files->OutputOption(1)->isEnabled());
-  Click(files->OutputOption(1));  // results first
-  EXPECT_TRUE(files->OutputOption(1)->isChecked());
-  EXPECT_FALSE(files->OutputOption(2)->isChecked());
+  EXPECT_TRUE(files->Output()->Option(1)->isEnabled());
+  Click(files->Output()->Option(1));  // results first
+  EXPECT_TRUE(files->Output()->Option(1)->isChecked());
+  EXPECT_FALSE(files->Output()->Option(2)->isChecked());
   Click(files->StartInput(0));
   EXPECT_EQ(ReadFile(QStringLiteral("out.txt")), QByteArray("30\t120\t30\t120\r\n"));
 }

@@ -32,6 +32,11 @@ class NomenclatureDialogTest : public StartedAppFixture {
   }
   Lodema::Settings& S() { return window->Model().settings(); }
   QString CalcCaption(int n) { return window->Calculations()->Caption(n)->text(); }
+  // The options that show the unusual settings below.
+  static std::vector<QRadioButton*> UnusualOptions(const NomenclatureDialog& d) {
+    return {d.Zenith(1), d.Core(1),  d.UpTrend(1), d.BottomMark(0),
+            d.Delta(1),  d.Alpha(1), d.Beta(1),    d.PitchName(1)};
+  }
 };
 
 // Every setting of the dialog away from its default, as the store writes
@@ -55,15 +60,10 @@ TEST_F(NomenclatureDialogTest, OpeningFillsEveryControlFromTheSettings) {
   EXPECT_EQ(d.DrillName(0)->currentText(), QStringLiteral("delta"));
   EXPECT_EQ(d.DrillName(1)->currentText(), QStringLiteral("omega"));
   EXPECT_EQ(d.DrillName(2)->currentText(), QStringLiteral("theta"));
-  EXPECT_TRUE(d.Zenith(1)->isChecked());
-  EXPECT_TRUE(d.Core(1)->isChecked());
-  EXPECT_TRUE(d.UpTrend(1)->isChecked());
+  for (QRadioButton* option : UnusualOptions(d)) {
+    EXPECT_TRUE(option->isChecked()) << option->objectName().toStdString();
+  }
   EXPECT_TRUE(d.UpTrendNote()->text().contains(QStringLiteral("up-plunge direction")));
-  EXPECT_TRUE(d.BottomMark(0)->isChecked());
-  EXPECT_TRUE(d.Delta(1)->isChecked());
-  EXPECT_TRUE(d.Alpha(1)->isChecked());
-  EXPECT_TRUE(d.Beta(1)->isChecked());
-  EXPECT_TRUE(d.PitchName(1)->isChecked());
   EXPECT_EQ(d.HadeName()->currentText(), QStringLiteral("hade-in-plane"));
 
   // The note follows the 'upward' trend option as it is clicked.
@@ -76,14 +76,7 @@ TEST_F(NomenclatureDialogTest, OkStoresEveryValueAndSavesTheConventionsGroup) {
   Type(d.DrillName(0), QStringLiteral("delta"));
   Type(d.DrillName(1), QStringLiteral("omega"));
   Type(d.DrillName(2), QStringLiteral("theta"));
-  Click(d.Zenith(1));
-  Click(d.Core(1));
-  Click(d.UpTrend(1));
-  Click(d.BottomMark(0));
-  Click(d.Delta(1));
-  Click(d.Alpha(1));
-  Click(d.Beta(1));
-  Click(d.PitchName(1));
+  for (QRadioButton* option : UnusualOptions(d)) Click(option);
   Type(d.HadeName(), QStringLiteral("hade-in-plane"));
   Click(d.OkButton());
   EXPECT_FALSE(d.isVisible());
@@ -152,9 +145,9 @@ TEST_F(NomenclatureDialogTest, CoreOptionsShowTheSameStateOnThePageAndInTheDialo
   NomenclatureDialog& d = Open();
   Click(d.BottomMark(0));
   Click(d.OkButton());
-  EXPECT_TRUE(window->Conventions()->CoreOption(QStringLiteral("optBottomMark"), 0)->isChecked());
+  EXPECT_TRUE(window->Conventions()->Option(QStringLiteral("optBottomMark"), 0)->isChecked());
   // Changed on the page: the dialog shows it when opened again.
-  Click(window->Conventions()->CoreOption(QStringLiteral("optBottomMark"), 1));
+  Click(window->Conventions()->Option(QStringLiteral("optBottomMark"), 1));
   Open();
   EXPECT_TRUE(d.BottomMark(1)->isChecked());
   EXPECT_EQ(window->Nomenclature(), &d) << "the dialog is made once and shown again";

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Saves pictures of the main window and the stereonet for the documentation
 // when the variables below name where; skipped otherwise.
-#include <QPainter>
-#include <QPixmap>
 
 #include "AppFixture.h"
 #include "app/StereoPlotWindow.h"

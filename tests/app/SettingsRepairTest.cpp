@@ -12,8 +12,8 @@
 #include <QWidget>
 
 #include "app/QtSettingsStore.h"
+#include "app/ScreenFit.h"
 #include "app/SettingsRepair.h"
-#include "app/WindowGeometry.h"
 
 namespace {
 
@@ -87,26 +87,6 @@ TEST(SettingsRepairTest, TheNoticeNamesResetKeysAndTheCopy) {
   EXPECT_TRUE(text.contains(QStringLiteral("Calculation, BottomMark")));
 }
 
-TEST(WindowGeometryTest, FramesFitTheAvailableScreen) {
-  const QRect screen(0, 0, 1024, 640);
-  struct Row {
-    const char* name;
-    QRect frame;
-    QRect fitted;
-  };
-  const Row rows[] = {
-      {"inside stays", QRect(10, 20, 300, 200), QRect(10, 20, 300, 200)},
-      {"huge shrinks to the screen", QRect(-5000, -5000, 32767, 32767), screen},
-      {"title bar above the screen comes down", QRect(100, -300, 400, 300),
-       QRect(100, 0, 400, 300)},
-      {"off to the right comes back", QRect(2000, 100, 400, 300), QRect(624, 100, 400, 300)},
-  };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.name);
-    EXPECT_EQ(window_geometry::FitOnScreen(row.frame, screen), row.fitted);
-  }
-}
-
 TEST(WindowGeometryTest, AHugeStoredGeometryOpensOnTheScreen) {
   const QScreen* screen = QGuiApplication::primaryScreen();
   ASSERT_NE(screen, nullptr);
@@ -114,9 +94,9 @@ TEST(WindowGeometryTest, AHugeStoredGeometryOpensOnTheScreen) {
   huge.setGeometry(-20000, -20000, 32767, 32767);
   const QByteArray stored = huge.saveGeometry();
   QWidget window;
-  ASSERT_TRUE(window_geometry::RestoreOnScreen(window, stored));
+  ASSERT_TRUE(RestoreOnScreen(window, stored));
   EXPECT_TRUE(screen->availableGeometry().contains(window.frameGeometry()));
-  EXPECT_FALSE(window_geometry::RestoreOnScreen(window, QByteArray("not a geometry")));
+  EXPECT_FALSE(RestoreOnScreen(window, QByteArray("not a geometry")));
 }
 
 }  // namespace

@@ -100,6 +100,7 @@ TEST(ScreenFit, WindowAndDecorationsStayWithinTheAvailableGeometry) {
        small,
        {0, 30, 1024, 610}},
       {"borders too", {0, 0, 1280, 800}, framed, small, {4, 28, 1016, 608}},
+      {"huge: the screen", {-5000, -5000, 32767, 32767}, framed, small, {4, 28, 1016, 608}},
       {"under a panel", {0, 0, 1024, 640}, titleBar, belowPanel, {0, 54, 1024, 586}},
       {"off the right and bottom: moved in",
        {600, 400, 700, 400},

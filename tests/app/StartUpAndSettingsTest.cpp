@@ -35,7 +35,7 @@ TEST_F(StartUp, EmptyStoreGivesTheDefaultsWithoutNotices) {
   EXPECT_TRUE(messages.shown.empty());
   EXPECT_EQ(window->Model().Calculation(), 0);
   EXPECT_TRUE(window->Calculations()->Button(0)->isChecked());
-  EXPECT_TRUE(window->Files()->FileOut(0)->isChecked());  // "Replace data"
+  EXPECT_TRUE(window->Files()->Output()->FileOut(0)->isChecked());  // "Replace data"
   EXPECT_TRUE(Store().HasKey("Lodema 4", "StartUp", "Initialised"));
 }
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 // "Select Symbol" opened from the plot window: OK applies every change at
 // once, Cancel none, a double-click chooses and closes.
-#include <QSlider>
 
 #include "AppFixture.h"
 #include "app/StereoPlotWindow.h"
