@@ -233,10 +233,7 @@ bool IsApproxRefPlaneCalculation(int number) {
   return info != nullptr && info->SolvesApproxReferencePlane();
 }
 
-bool IsMenuSeparator(int item) {
-  return item == 1 || item == 4 || item == 8 || item == 17 || item == 24 || item == 29 ||
-         item == 35;
-}
+bool IsMenuSeparator(int item) { return item >= 1 && item <= kMenuItemCount && kMenuMap[item] < 0; }
 
 int CalculationForMenuItem(int item) {
   if (item < 1 || item > kMenuItemCount) return -1;

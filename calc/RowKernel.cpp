@@ -568,12 +568,8 @@ std::string ShownEntryText(EntryRule rule, std::string_view text) {
 std::string EntryProblemText(int box, const EntryField& field, std::string_view text,
                              OrientGeometry::DecimalMark localeMark) {
   std::string where;
-  if (box >= 0 && box < kMappedBoxCount) {
-    where = std::string(1, static_cast<char>('A' + (box < 3   ? 0
-                                                    : box < 6 ? 1
-                                                    : box < 8 ? 2
-                                                              : 3))) +
-            " ";
+  if (const int window = WindowOfBox(box); window >= 0) {
+    where = std::string(1, static_cast<char>('A' + window)) + " ";
   }
   where += field.caption + " " + std::string(text);
   const std::string range = EntryRangeText(field.rule);

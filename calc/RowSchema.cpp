@@ -335,6 +335,44 @@ void LayOutResults(RowSchema& schema, const Settings& s) {
   }
 }
 
+// Fills the worked-out part of a schema from its entries.
+void IndexEntryBoxes(RowSchema& schema) {
+  schema.shownCount = 0;
+  for (int box = 0; box < kEntryBoxCount; ++box) {
+    if (schema.entries[static_cast<std::size_t>(box)].shown) {
+      schema.shownBoxes[static_cast<std::size_t>(schema.shownCount++)] = box;
+    }
+  }
+  for (int window = 0; window < 4; ++window) {
+    WindowBoxIndex index;
+    for (int box = kWindowFirstBox[window]; box < kWindowFirstBox[window] + kWindowBoxCount[window];
+         ++box) {
+      const EntryField& field = schema.entries[static_cast<std::size_t>(box)];
+      if (!field.shown) continue;
+      index.shownMask |= 1U << box;
+      switch (field.role) {
+        case BoxRole::kDip:
+          index.angle = box;
+          index.hasDip = true;
+          break;
+        case BoxRole::kPlunge:
+          index.angle = box;
+          index.hasPlunge = true;
+          break;
+        case BoxRole::kDirection:
+          index.direction = box;
+          break;
+        case BoxRole::kSense:
+          index.sense = box;
+          break;
+        case BoxRole::kOther:
+          break;
+      }
+    }
+    schema.windowBoxes[static_cast<std::size_t>(window)] = index;
+  }
+}
+
 }  // namespace
 
 FabricLayout PlaneLayout(OrientGeometry::PlaneNotation notation) {
@@ -403,43 +441,6 @@ RowSchema MakeRowSchema(int calculation, const Settings& s, bool extraResultChec
   LayOutResults(schema, s);
   IndexEntryBoxes(schema);
   return schema;
-}
-
-void IndexEntryBoxes(RowSchema& schema) {
-  schema.shownCount = 0;
-  for (int box = 0; box < kEntryBoxCount; ++box) {
-    if (schema.entries[static_cast<std::size_t>(box)].shown) {
-      schema.shownBoxes[static_cast<std::size_t>(schema.shownCount++)] = box;
-    }
-  }
-  for (int window = 0; window < 4; ++window) {
-    WindowBoxIndex index;
-    for (int box = kWindowFirstBox[window]; box < kWindowFirstBox[window] + kWindowBoxCount[window];
-         ++box) {
-      const EntryField& field = schema.entries[static_cast<std::size_t>(box)];
-      if (!field.shown) continue;
-      index.shownMask |= 1U << box;
-      switch (field.role) {
-        case BoxRole::kDip:
-          index.angle = box;
-          index.hasDip = true;
-          break;
-        case BoxRole::kPlunge:
-          index.angle = box;
-          index.hasPlunge = true;
-          break;
-        case BoxRole::kDirection:
-          index.direction = box;
-          break;
-        case BoxRole::kSense:
-          index.sense = box;
-          break;
-        case BoxRole::kOther:
-          break;
-      }
-    }
-    schema.windowBoxes[static_cast<std::size_t>(window)] = index;
-  }
 }
 
 std::string EntryRangeText(EntryRule rule) {

@@ -105,10 +105,6 @@ struct RowSchema {
   std::array<WindowBoxIndex, 4> windowBoxes;
 };
 
-// Fills the worked-out part of a schema from its entries; MakeRowSchema
-// calls it, and so must anything that changes the entries afterwards.
-void IndexEntryBoxes(RowSchema& schema);
-
 // extraResultChecked: the user asked for the apparent dip or pitch.
 RowSchema MakeRowSchema(int calculation, const Settings& settings, bool extraResultChecked,
                         OrientGeometry::DecimalMark localeMark);

@@ -30,13 +30,9 @@ void CalculatorModel::SelectCalculation(int n) {
   const int previous = calculation_;
   if (!IsCoreCalculation(n)) {
     if (controls_.tabPage == kCorePage) controls_.tabPage = kGeometricalPage;
-    coreCalculation_ = false;
-    approxRefPlane_ = false;
   } else {
     if (controls_.tabPage == kGeometricalPage) controls_.tabPage = kCorePage;
-    coreCalculation_ = true;
-    approxRefPlane_ = IsApproxRefPlaneCalculation(n);
-    if (approxRefPlane_ && UsesFixedReferencePlane(previous)) {
+    if (IsApproxRefPlaneCalculation(n) && UsesFixedReferencePlane(previous)) {
       // The fixed-plane calculations force the choice to 3 without touching
       // the options; coming back, the options give the user's choice again.
       for (int i = 0; i < 3; ++i) {

@@ -138,12 +138,9 @@ CalculatorModel::CalculatorModel(const CalculatorModel& other)
     : settings_(other.settings_),
       controls_(other.controls_),
       calculation_(other.calculation_),
-      coreCalculation_(other.coreCalculation_),
-      approxRefPlane_(other.approxRefPlane_),
       localeMark_(other.localeMark_),
       batchRunning_(other.batchRunning_),
       messageReportsFailure_(other.messageReportsFailure_),
-      noResultShown_(other.noResultShown_),
       lastCalcStatus_(other.lastCalcStatus_),
       initialising_(other.initialising_),
       rewriting_(other.rewriting_),
@@ -151,8 +148,7 @@ CalculatorModel::CalculatorModel(const CalculatorModel& other)
       entryValid_(other.entryValid_),
       fieldKinds_(other.fieldKinds_),
       entryRoles_(other.entryRoles_),
-      windowFabrics_(other.windowFabrics_),
-      decimalPlaces_(other.decimalPlaces_) {}
+      windowFabrics_(other.windowFabrics_) {}
 
 CalculatorModel::CalculatorModel() {
   SetBoxCaptions(controls_);
@@ -267,9 +263,7 @@ void CalculatorModel::ApplySettingsToControls() {
   }
   controls_.calculationButtons[calculation_].colour = kButtonSelected;
   controls_.calculationButtons[calculation_].pressed = true;
-  coreCalculation_ = IsCoreCalculation(calculation_);
-  approxRefPlane_ = IsApproxRefPlaneCalculation(calculation_);
-  controls_.tabPage = coreCalculation_ ? kCorePage : kGeometricalPage;
+  controls_.tabPage = CoreCalculation() ? kCorePage : kGeometricalPage;
   SetCaptionPrefs();
   SyncOptionGroups();
   const Lodema::Settings& s = settings_;
@@ -285,22 +279,21 @@ void CalculatorModel::ShowStoredCalculation() {
   RefreshCalculation();
 }
 
-void CalculatorModel::RefreshCalculation() {
-  RevalidateEntries();
+void CalculatorModel::CalculateOrClear(int group) {
   if (AllEntriesValid()) {
     Calculate();
   } else {
-    ClearResultsWindows();
+    ClearResultsWindows(group);
   }
 }
 
+void CalculatorModel::RefreshCalculation() {
+  RevalidateEntries();
+  CalculateOrClear();
+}
+
 void CalculatorModel::RecalculateIfShown() {
-  if (!ResultsShown()) return;
-  if (AllEntriesValid()) {
-    Calculate();
-  } else {
-    ClearResultsWindows();
-  }
+  if (ResultsShown()) CalculateOrClear();
 }
 
 bool CalculatorModel::ResultsShown() const {

@@ -55,11 +55,9 @@ class CalculatorModel {
   const MainWindowControls& Controls() const { return controls_; }
 
   int Calculation() const { return calculation_; }  // 0..41
-  bool CoreCalculation() const { return coreCalculation_; }
-  bool ApproxRefPlane() const { return approxRefPlane_; }
+  bool CoreCalculation() const { return IsCoreCalculation(calculation_); }
   bool EntryValid(int box) const;  // false for boxes outside 0..12
   const std::array<int, kMappedBoxCount>& FieldKinds() const { return fieldKinds_; }
-  int DecimalPlaces() const { return decimalPlaces_; }  // largest typed, uncapped
 
   // The mark the system writes decimals with; results use it unless
   // settings().NonLocaleDecimal forces the other one.
@@ -114,10 +112,6 @@ class CalculatorModel {
   bool ValidateEntry(int box);
   void RevalidateEntries();
   bool AllEntriesValid() const;
-  // A strike typed with a sense letter along the strike line (000 with N)
-  // cannot choose the side the plane dips to: the note says, for each such
-  // shown plane window, which side was taken. Empty when there is none.
-  std::string SenseAlongStrikeNote() const;
   // Which box holds what, and the range it missed, for an invalid box:
   // "A dip 95 is outside -90 to 90".
   std::string EntryProblem(int box) const;
@@ -192,17 +186,6 @@ class CalculatorModel {
   };
   class RewriteShield;
 
-  // The shown boxes of an orientation window that hold the angle, the
-  // direction and the sense (-1: none), by their roles. error: the window
-  // holds no such fabric, or one of its boxes is not valid.
-  struct WindowBoxes {
-    int first = -1;
-    int direction = -1;
-    int sense = -1;
-    bool error = false;
-  };
-  WindowBoxes LocateWindowBoxes(int window, bool asLine) const;
-
   // The typed texts of a window by what their boxes hold.
   struct RoleTexts {
     bool any = false;
@@ -214,20 +197,28 @@ class CalculatorModel {
     std::string first;
     std::string direction;
     std::string sense;
+
+    // The text a box of the role holds; nullptr for a box of another kind.
+    static std::string RoleTexts::*Field(BoxRole role) {
+      if (role == BoxRole::kDip || role == BoxRole::kPlunge) return &RoleTexts::first;
+      if (role == BoxRole::kDirection) return &RoleTexts::direction;
+      if (role == BoxRole::kSense) return &RoleTexts::sense;
+      return nullptr;
+    }
   };
   using WindowRoles = std::array<RoleTexts, 4>;
 
   void Notify(ModelEvent event);
   void SyncOptionGroups();
   void SyncCoreOptions();
+  // Runs the calculation when every entry is valid, else blanks a group of
+  // result boxes (as ClearResultsWindows).
+  void CalculateOrClear(int group = 0);
   // Validates the visible boxes, then runs the calculation or blanks results.
   void RefreshCalculation();
   // Runs again (or blanks) only when results are shown.
   void RecalculateIfShown();
   bool ResultsShown() const;
-  bool DirectionsTypedAsBearings() const {
-    return NotationIn(settings_).azimuth == OrientGeometry::AzimuthStyle::kQuadrant;
-  }
 
   // Entry windows.
   void OnEntryChanged(int box);
@@ -242,23 +233,27 @@ class CalculatorModel {
   void LabelResultWindows(const CalculationInfo& info);
 
   // Options and conventions.
-  void CoreConventionChanged();
+  // A two-way drill-core option: sets the setting (to valueOfFirst for
+  // option 0), then rebuilds the captions and runs again.
+  void SetCoreOption(int index, bool& setting, bool valueOfFirst);
   WindowRoles CaptureEntryRoles() const;
   void RestoreEntryRoles(const WindowRoles& roles);
   void ConvertPlaneRoles(WindowRoles& roles, OrientGeometry::PlaneNotation oldNotation,
                          OrientGeometry::PlaneNotation newNotation) const;
+  // Sets an input notation setting to index and lays the windows out again,
+  // the typed values kept in their new places.
+  void RelayOutInInputNotation(int& setting, int index);
   void ConvertTypedDirections(bool toQuadrant);
-  void OutputConventionChanged(bool relayout);
+  // Sets an output notation setting to index (a change only) and shows the
+  // result again.
+  void ChangeOutputConvention(int& setting, int index, bool relayout);
 
   Lodema::Settings settings_;
   MainWindowControls controls_;
   int calculation_ = 0;
-  bool coreCalculation_ = false;
-  bool approxRefPlane_ = false;
   OrientGeometry::DecimalMark localeMark_ = OrientGeometry::DecimalMark::kPoint;
   bool batchRunning_ = false;
   bool messageReportsFailure_ = false;
-  bool noResultShown_ = false;  // the main result shows kNoResultText
   CalcStatus lastCalcStatus_ = CalcStatus::kOk;
   bool initialising_ = false;
   bool rewriting_ = false;  // code is rewriting box texts: the change handler ignores them
@@ -270,7 +265,6 @@ class CalculatorModel {
   // are for display only: they may carry the user's words.
   std::array<BoxRole, kEntryBoxCount> entryRoles_{};
   std::array<WindowFabric, 4> windowFabrics_{};
-  int decimalPlaces_ = 0;
 
   Beeper defaultBeeper_;
   PlotSink defaultPlot_;

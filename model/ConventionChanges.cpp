@@ -90,21 +90,12 @@ CalculatorModel::WindowRoles CalculatorModel::CaptureEntryRoles() const {
     for (int box = kWindowFirstBox[w]; box < kWindowFirstBox[w] + kWindowBoxCount[w]; ++box) {
       if (!controls_.entryBoxes[box].visible && !texts.hidden) continue;
       const std::string& text = controls_.entryBoxes[box].text;
-      switch (entryRoles_[box]) {
-        case BoxRole::kDip:
-        case BoxRole::kPlunge:
-          texts.first = text;
-          break;
-        case BoxRole::kDirection:
-          texts.direction = text;
-          break;
-        case BoxRole::kSense:
-          texts.sense = text;
-          break;
-        case BoxRole::kOther:
-          if (texts.hidden && !text.empty()) texts.other = true;
-          continue;
+      const auto field = RoleTexts::Field(entryRoles_[box]);
+      if (field == nullptr) {
+        if (texts.hidden && !text.empty()) texts.other = true;
+        continue;
       }
+      texts.*field = text;
       texts.any = true;
       texts.valid = texts.valid && (texts.hidden ? !text.empty() : entryValid_[box]);
     }
@@ -133,21 +124,11 @@ void CalculatorModel::RestoreEntryRoles(const WindowRoles& roles) {
     for (int box = first; box < last; ++box) {
       if (!controls_.entryBoxes[box].visible && !texts.hidden) continue;
       std::string& text = controls_.entryBoxes[box].text;
-      switch (entryRoles_[box]) {
-        case BoxRole::kDip:
-        case BoxRole::kPlunge:
-          text = texts.first;
-          break;
-        case BoxRole::kDirection:
-          text = texts.direction;
-          break;
-        case BoxRole::kSense:
-          text = texts.sense;
-          break;
-        case BoxRole::kOther:
-          // A hidden window's unused box holds nothing.
-          if (texts.hidden) text.clear();
-          break;
+      if (const auto field = RoleTexts::Field(entryRoles_[box])) {
+        text = texts.*field;
+      } else if (texts.hidden) {
+        // A hidden window's unused box holds nothing.
+        text.clear();
       }
     }
   }
@@ -188,22 +169,25 @@ void CalculatorModel::ConvertPlaneRoles(WindowRoles& roles, PlaneNotation oldNot
   }
 }
 
+void CalculatorModel::RelayOutInInputNotation(int& setting, int index) {
+  {
+    RewriteShield shield(*this);
+    WindowRoles roles = CaptureEntryRoles();
+    const PlaneNotation before = NotationIn(settings_).plane;
+    setting = index;
+    SetUpCalculationWindows(calculation_);
+    ConvertPlaneRoles(roles, before, NotationIn(settings_).plane);
+    RestoreEntryRoles(roles);
+  }
+  RefreshCalculation();
+}
+
 void CalculatorModel::SetInputPlaneNotation(int index) {
   HandlerScope scope(*this);
   if (index < 1 || index > 6) return;
-  const int old = settings_.PlaneConvIn;
-  if (index != old) {
-    {
-      RewriteShield shield(*this);
-      WindowRoles roles = CaptureEntryRoles();
-      settings_.PlaneConvIn = index;
-      CheckOnly(controls_.inputPlaneNotationOptions, index);
-      SetUpCalculationWindows(calculation_);
-      ConvertPlaneRoles(roles, OrientGeometry::PlaneNotationFromCode(old),
-                        OrientGeometry::PlaneNotationFromCode(index));
-      RestoreEntryRoles(roles);
-    }
-    RefreshCalculation();
+  if (index != settings_.PlaneConvIn) {
+    CheckOnly(controls_.inputPlaneNotationOptions, index);
+    RelayOutInInputNotation(settings_.PlaneConvIn, index);
   }
   if (controls_.outputSameAsInputBox.checked) SetOutputPlaneNotation(index);
 }
@@ -212,15 +196,8 @@ void CalculatorModel::SetInputLineOrder(int index) {
   HandlerScope scope(*this);
   if (index != 0 && index != 1) return;
   if (index != settings_.LineConvIn) {
-    {
-      RewriteShield shield(*this);
-      const WindowRoles roles = CaptureEntryRoles();
-      settings_.LineConvIn = index;
-      CheckOnly(controls_.inputLineOrderOptions, index);
-      SetUpCalculationWindows(calculation_);
-      RestoreEntryRoles(roles);
-    }
-    RefreshCalculation();
+    CheckOnly(controls_.inputLineOrderOptions, index);
+    RelayOutInInputNotation(settings_.LineConvIn, index);
   }
   if (controls_.outputSameAsInputBox.checked) SetOutputLineOrder(index);
 }
@@ -253,43 +230,34 @@ void CalculatorModel::ConvertTypedDirections(bool toQuadrant) {
 
 // A shown result is worked out again from the entries in the new notation:
 // its texts are never read back.
-void CalculatorModel::OutputConventionChanged(bool relayout) {
+void CalculatorModel::ChangeOutputConvention(int& setting, int index, bool relayout) {
+  if (index == setting) return;
+  setting = index;
   const bool shown = ResultsShown();
   if (relayout) SetUpCalculationWindows(calculation_);
   plot_->SetStereoNotation(NotationOut(settings_));
-  if (!shown) return;
-  if (AllEntriesValid()) {
-    Calculate();
-  } else {
-    ClearResultsWindows();
-  }
+  if (shown) CalculateOrClear();
 }
 
 void CalculatorModel::SetOutputPlaneNotation(int index) {
   HandlerScope scope(*this);
   if (index < 1 || index > 6) return;
   CheckOnly(controls_.outputPlaneNotationOptions, index);
-  if (index == settings_.PlaneConvOut) return;
-  settings_.PlaneConvOut = index;
-  OutputConventionChanged(true);
+  ChangeOutputConvention(settings_.PlaneConvOut, index, true);
 }
 
 void CalculatorModel::SetOutputLineOrder(int index) {
   HandlerScope scope(*this);
   if (index != 0 && index != 1) return;
   CheckOnly(controls_.outputLineOrderOptions, index);
-  if (index == settings_.LineConvOut) return;
-  settings_.LineConvOut = index;
-  OutputConventionChanged(true);
+  ChangeOutputConvention(settings_.LineConvOut, index, true);
 }
 
 void CalculatorModel::SetOutputDirectionNotation(int index) {
   HandlerScope scope(*this);
   if (index != 0 && index != 1) return;
   CheckOnly(controls_.outputDirectionNotationOptions, index);
-  if (index == settings_.QuadrantOut) return;
-  settings_.QuadrantOut = index;
-  OutputConventionChanged(false);
+  ChangeOutputConvention(settings_.QuadrantOut, index, false);
 }
 
 void CalculatorModel::SetOutputSameAsInput(bool checked) {

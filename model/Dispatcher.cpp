@@ -6,6 +6,7 @@
 #include "calc/Catalogue.h"
 #include "calc/CoreConventions.h"
 #include "model/CalculatorModel.h"
+#include "orient/TextParsing.h"
 
 namespace Lodema {
 
@@ -38,7 +39,7 @@ CalcStatus Dispatcher::Run() {
   }
   const CalcOutcome out = ComputeRow(parsed.inputs, schema, !m_.BatchRunning());
   ShowMessage(out);
-  if (!out.Failed() && !m_.BatchRunning()) ShowSenseAlongStrikeNote(out);
+  if (!out.Failed() && !m_.BatchRunning()) ShowSenseAlongStrikeNote(out, schema);
   if (out.beep) m_.beeper().Beep();
   const RowResult result = FormatOutcome(out, parsed.inputs, schema);
   if (Present(out, result, schema) && m_.plot().IsShowing())
@@ -73,8 +74,29 @@ void Dispatcher::ShowMessage(const CalcOutcome& out) {
   }
 }
 
-void Dispatcher::ShowSenseAlongStrikeNote(const CalcOutcome& out) {
-  const std::string note = m_.SenseAlongStrikeNote();
+void Dispatcher::ShowSenseAlongStrikeNote(const CalcOutcome& out, const RowSchema& schema) {
+  if (!OrientGeometry::HasSenseLetters(schema.in.plane)) return;
+  const auto& boxes = m_.controls_.entryBoxes;
+  const OrientGeometry::DecimalMark mark = schema.localeMark;
+  std::string note;
+  // Window D never holds a strike. The row was read, so every shown box is
+  // valid.
+  for (int window = 0; window < 3; ++window) {
+    const WindowBoxIndex& plane = schema.windowBoxes[static_cast<std::size_t>(window)];
+    if (!plane.hasDip || plane.direction < 0 || plane.sense < 0) continue;
+    std::string strike = boxes[plane.direction].text;
+    if (schema.in.azimuth == OrientGeometry::AzimuthStyle::kQuadrant) {
+      strike = OrientGeometry::QuadrantToAzimuthText(strike, mark).value_or("");
+    }
+    const std::string& sense = boxes[plane.sense].text;
+    if (!OrientGeometry::SenseAlongStrike(strike, sense, mark)) continue;
+    const std::string taken = FormatAngleFixed(
+        OrientGeometry::StrikeAndSenseToDipDirectionText(strike, sense, mark).value_or(""), 2,
+        schema.output.decimalChar, true);
+    if (!note.empty()) note += "  ";
+    note += "Note: sense " + sense + " lies along the strike of plane " +
+            std::string(1, static_cast<char>('A' + window)) + ": taken as dipping to " + taken;
+  }
   if (note.empty()) return;
   // After the calculation's own note, if any; a note never rejects a row.
   m_.SetMessage(out.message.empty() ? note : out.message + "  " + note);
@@ -91,7 +113,6 @@ bool Dispatcher::Present(const CalcOutcome& out, const RowResult& result, const 
     values[12].caption = result.texts[12];
     values[13].caption = result.texts[13];
   }
-  m_.noResultShown_ = false;
   m_.controls_.resultFrames[1].visible = result.referenceFrame;
   m_.controls_.resultFrames[2].visible = result.ambiguousFrame;
   return true;

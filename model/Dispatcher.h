@@ -20,7 +20,10 @@ class Dispatcher {
  private:
   void ShowHint(const RowSchema& schema);
   void ShowMessage(const CalcOutcome& out);
-  void ShowSenseAlongStrikeNote(const CalcOutcome& out);
+  // A strike typed with a sense letter along the strike line (000 with N)
+  // cannot choose the side the plane dips to: a note says, for each such
+  // plane window, which side was taken.
+  void ShowSenseAlongStrikeNote(const CalcOutcome& out, const RowSchema& schema);
   bool Present(const CalcOutcome& out, const RowResult& result, const RowSchema& schema);
 
   CalculatorModel& m_;

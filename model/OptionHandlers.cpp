@@ -9,12 +9,6 @@
 
 namespace Lodema {
 
-namespace {
-
-bool IsPair(int index) { return index == 0 || index == 1; }
-
-}  // namespace
-
 void CalculatorModel::SetReferenceDirection(int index) {
   HandlerScope scope(*this);
   if (index < 0 || index > 3) return;
@@ -22,11 +16,7 @@ void CalculatorModel::SetReferenceDirection(int index) {
   settings_.referenceDirection = index;
   SetUpCalculationWindows(calculation_);
   RevalidateEntries();
-  if (AllEntriesValid()) {
-    Calculate();
-  } else {
-    ClearResultsWindows(1);
-  }
+  CalculateOrClear(1);
   const CalculationInfo* info = FindCalculation(calculation_);
   if (info == nullptr || info->d != WindowUse::kReferenceLine) return;
   std::string caption;
@@ -79,49 +69,35 @@ void CalculatorModel::SetPolaritySignShown(bool checked) {
   RefreshCalculation();
 }
 
-void CalculatorModel::CoreConventionChanged() {
+void CalculatorModel::SetCoreOption(int index, bool& setting, bool valueOfFirst) {
+  HandlerScope scope(*this);
+  if (index != 0 && index != 1) return;
+  setting = index == 0 ? valueOfFirst : !valueOfFirst;
   SetCaptionPrefs();
   RefreshCalculation();
 }
 
 void CalculatorModel::SetEllipseMark(int index) {
-  HandlerScope scope(*this);
-  if (!IsPair(index)) return;
-  settings_.EllipseBase = index == 1;
-  CoreConventionChanged();
+  SetCoreOption(index, settings_.EllipseBase, false);
 }
 
-void CalculatorModel::SetBetaRange(int index) {
-  HandlerScope scope(*this);
-  if (!IsPair(index)) return;
-  settings_.BetaConv = index == 0;
-  CoreConventionChanged();
-}
+void CalculatorModel::SetBetaRange(int index) { SetCoreOption(index, settings_.BetaConv, true); }
 
 void CalculatorModel::SetOrientationMark(int index) {
-  HandlerScope scope(*this);
-  if (!IsPair(index)) return;
-  settings_.BottomMark = index == 1;
-  CoreConventionChanged();
+  SetCoreOption(index, settings_.BottomMark, false);
 }
 
 void CalculatorModel::SetCorePlungeSign(int index) {
-  HandlerScope scope(*this);
-  if (!IsPair(index)) return;
-  settings_.CoreConv = index == 0;
-  CoreConventionChanged();
+  SetCoreOption(index, settings_.CoreConv, true);
 }
 
 void CalculatorModel::SetDeltaReference(int index) {
-  HandlerScope scope(*this);
-  if (!IsPair(index)) return;
-  settings_.deltaNormal = index == 1;
-  CoreConventionChanged();
+  SetCoreOption(index, settings_.deltaNormal, false);
 }
 
 void CalculatorModel::SetCoreInclination(int index) {
   HandlerScope scope(*this);
-  if (!IsPair(index)) return;
+  if (index != 0 && index != 1) return;
   settings_.ZenithConv = index == 1;
   settings_.PlungeName = settings_.ZenithConv ? "zenith" : "plunge";
   SetCaptionPrefs();
@@ -131,7 +107,7 @@ void CalculatorModel::SetCoreInclination(int index) {
 
 void CalculatorModel::SetDecimalChar(int index) {
   HandlerScope scope(*this);
-  if (!IsPair(index)) return;
+  if (index != 0 && index != 1) return;
   const char before = OutputDecimalChar();
   const OrientGeometry::DecimalMark chosen =
       index == 1 ? OrientGeometry::DecimalMark::kComma : OrientGeometry::DecimalMark::kPoint;

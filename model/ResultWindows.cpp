@@ -20,10 +20,7 @@ void CalculatorModel::LabelResultWindows(const CalculationInfo& info) {
     caption.visible = field.shown && !field.caption.empty();
     value.visible = field.shown;
     // A hidden box keeps no value; an angle result starts its window afresh.
-    if (!value.visible || (box < 3 && info.result == ResultKind::kAngle)) {
-      value.caption.clear();
-      if (box == 0) noResultShown_ = false;
-    }
+    if (!value.visible || (box < 3 && info.result == ResultKind::kAngle)) value.caption.clear();
   }
   c.entryCaptions[16].visible = schema.secondResultShown;
   c.entryCaptions[17].visible = schema.secondResultShown;
@@ -42,8 +39,7 @@ void CalculatorModel::ClearResultsWindows(int group) {
     first = 12;
   }
   for (int box = first; box <= last; ++box) controls_.resultValues[box].caption.clear();
-  if (first == 0) noResultShown_ = false;
-  if (coreCalculation_) {
+  if (CoreCalculation()) {
     controls_.resultFrames[1].visible = false;
     controls_.resultFrames[2].visible = false;
   }
@@ -53,7 +49,6 @@ void CalculatorModel::WriteNoResult() {
   HandlerScope scope(*this);
   controls_.resultValues[0].caption = kNoResultText;
   controls_.resultValues[1].caption = kNoResultText;
-  noResultShown_ = true;
   controls_.resultValues[2].caption.clear();
   controls_.resultFrames[1].visible = false;
   controls_.resultFrames[2].visible = false;

@@ -110,7 +110,6 @@ TEST_F(ModelTest, SelectionTurnsOnlyTheCalculationPages) {
   model.SetTabPage(kConventionsPage);
   model.SelectCalculation(20);
   EXPECT_EQ(C().tabPage, kConventionsPage);
-  EXPECT_TRUE(model.ApproxRefPlane());
 }
 
 TEST_F(ModelTest, NothingIsSelectedWhileInitialising) {
