@@ -15,12 +15,16 @@ std::string Lower(std::string text) {
   return text;
 }
 
+// The setting that holds a word of the user's nomenclature, shown as a
+// box's caption.
+using UserWord = std::string Settings::*;
+
 // A single-value box: shown with what it holds, or hidden with the label it
 // keeps.
 struct ValueBox {
   bool shown = false;
   const char* caption = "";
-  UserWord word = UserWord::kNone;
+  UserWord word = nullptr;  // a box named by the user's word
   EntryRule rule = EntryRule::kNothing;
   int kind = kFieldNothing;
   BoxRole role = BoxRole::kOther;
@@ -28,7 +32,7 @@ struct ValueBox {
 };
 constexpr ValueBox Value(const char* caption, const char* about, EntryRule rule, int kind,
                          BoxRole role = BoxRole::kOther) {
-  return {true, caption, UserWord::kNone, rule, kind, role, about};
+  return {true, caption, nullptr, rule, kind, role, about};
 }
 constexpr ValueBox Value(UserWord word, const char* about, EntryRule rule, int kind) {
   return {true, "", word, rule, kind, BoxRole::kOther, about};
@@ -67,12 +71,12 @@ constexpr ValueWindow kValueWindows[] = {
       Label()}},
     {WindowUse::kPitchAndSense,
      {Label(),
-      Value(UserWord::kPitch, " within the plane, from the strike", EntryRule::kRightAngle,
+      Value(&Settings::gPitchName, " within the plane, from the strike", EntryRule::kRightAngle,
             kFieldPitch),
       Value("sense", "sense letter", EntryRule::kSense, kFieldSense, BoxRole::kSense)}},
     {WindowUse::kHade,
      {Label(),
-      Value(UserWord::kHade, " within the plane, from the dip line", EntryRule::kTurn,
+      Value(&Settings::gHadeName, " within the plane, from the dip line", EntryRule::kTurn,
             kFieldBetaHadeGamma),
       Label()}},
     {WindowUse::kPlungeAndSense,
@@ -81,35 +85,18 @@ constexpr ValueWindow kValueWindows[] = {
       Value("sense", "sense letter", EntryRule::kSense, kFieldSense, BoxRole::kSense)}},
     {WindowUse::kGamma,
      {Label(),
-      Value(UserWord::kGamma, ", the angle within the plane", EntryRule::kTurn,
+      Value(&Settings::gammaWord, ", the angle within the plane", EntryRule::kTurn,
             kFieldBetaHadeGamma),
       Label("angle")}},
     {WindowUse::kBetaAlpha,
-     {Value(UserWord::kBeta, ", the angle around the core", EntryRule::kTurn, kFieldBetaHadeGamma),
-      Value(UserWord::kAlpha, kAlphaAbout, EntryRule::kRightAngle, kFieldAlphaRotation),
+     {Value(&Settings::betaWord, ", the angle around the core", EntryRule::kTurn,
+            kFieldBetaHadeGamma),
+      Value(&Settings::alphaWord, kAlphaAbout, EntryRule::kRightAngle, kFieldAlphaRotation),
       Label("angles")}},
     {WindowUse::kRefPlaneAlpha,
-     {Value(UserWord::kAlpha, kAlphaAbout, EntryRule::kRightAngle, kFieldAlphaRotation),
+     {Value(&Settings::alphaWord, kAlphaAbout, EntryRule::kRightAngle, kFieldAlphaRotation),
       Label("angle"), Label()}},
 };
-
-std::string WordOf(UserWord word, const Settings& s) {
-  switch (word) {
-    case UserWord::kPitch:
-      return s.gPitchName;
-    case UserWord::kHade:
-      return s.gHadeName;
-    case UserWord::kAlpha:
-      return s.alphaWord;
-    case UserWord::kBeta:
-      return s.betaWord;
-    case UserWord::kGamma:
-      return s.gammaWord;
-    case UserWord::kNone:
-      break;
-  }
-  return "";
-}
 
 class SchemaBuilder {
  public:
@@ -214,16 +201,9 @@ class SchemaBuilder {
         Show(9, "strike", BoxRole::kDirection, DirectionRule(), kFieldDirection, StrikeAbout());
         break;
       case 2:
-        if (in_.line == OrientGeometry::LineNotation::kTrendPlunge) {
-          Show(8, "trend", BoxRole::kDirection, DirectionRule(), kFieldDirection,
-               "trend of the line");
-          Show(9, "plunge", BoxRole::kPlunge, EntryRule::kRightAngle, kFieldPlunge, kPlungeAbout);
-        } else {
-          Show(8, "plunge", BoxRole::kPlunge, EntryRule::kRightAngle, kFieldPlunge, kPlungeAbout);
-          Show(9, "trend", BoxRole::kDirection, DirectionRule(), kFieldDirection,
-               "trend of the line");
-        }
-        break;
+        // The fold axis: a line in the input notation.
+        Fabric(3, LineLayout(in_.line), FabricKind::kLine);
+        return;
       case 3:
         Show(8, "~dip", BoxRole::kDip, EntryRule::kRightAngle, kFieldNothing,
              "approximate dip of the plane");
@@ -247,18 +227,17 @@ class SchemaBuilder {
     const int first = kWindowFirstBox[window];
     for (int i = 0; i < kWindowBoxCount[window]; ++i) {
       const ValueBox& box = layout->boxes[static_cast<std::size_t>(i)];
-      std::string caption = box.word == UserWord::kNone ? box.caption : WordOf(box.word, s_);
+      std::string caption = box.word == nullptr ? box.caption : s_.*box.word;
       if (!box.shown) {
         Hide(first + i, std::move(caption));
         continue;
       }
       EntryRule rule = box.rule;
       if (box.role == BoxRole::kDirection) rule = DirectionRule();
-      if (box.word == UserWord::kGamma && schema_.core.betaRange == BetaRange::kPlusMinus180) {
+      if (box.word == &Settings::gammaWord && schema_.core.betaRange == BetaRange::kPlusMinus180) {
         rule = EntryRule::kHalfTurnBothWays;
       }
-      std::string about =
-          box.word == UserWord::kNone ? std::string(box.about) : Lower(caption) + box.about;
+      std::string about = box.word == nullptr ? std::string(box.about) : Lower(caption) + box.about;
       Show(first + i, std::move(caption), box.role, rule, box.kind, std::move(about));
     }
   }

@@ -30,9 +30,6 @@ enum FieldKind : int {
   kFieldAlphaRotation = 7,  // alpha, rotation angle or angle C
 };
 
-// A word of the user's nomenclature that a caption shows.
-enum class UserWord { kNone, kPitch, kHade, kAlpha, kBeta, kGamma };
-
 // Which texts an entry field accepts.
 enum class EntryRule {
   kNothing,           // an unused field: never valid

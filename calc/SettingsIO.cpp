@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "calc/SettingsIO.h"
 
+#include <algorithm>
 #include <chrono>
 #include <climits>
 #include <cstdio>
@@ -30,6 +31,9 @@ enum class Form {
 
 // A save group that no button writes: the key is only read.
 constexpr int kLoadOnly = -1;
+// The groups that write keys.
+constexpr int kSaveGroups[] = {kSaveConventions, kSaveFileOutput, kSaveProgramState,
+                               kSaveDecimalChoice};
 
 // One store key: where it lives, when it is saved, which member of Settings
 // holds it, its text form and its range. The default is the member's
@@ -383,10 +387,7 @@ SettingsLoadResult LoadSettings(Settings& settings, SettingsStore& store) {
     // second start, which reads "Lodema 4" only.
     SaveContext context;
     context.writePlotWindowRect = true;
-    SaveSettings(settings, store, kSaveConventions, context);
-    SaveSettings(settings, store, kSaveFileOutput, context);
-    SaveSettings(settings, store, kSaveProgramState, context);
-    SaveSettings(settings, store, kSaveDecimalChoice, context);
+    for (const int group : kSaveGroups) SaveSettings(settings, store, group, context);
   }
   if (!marked) store.Write(kApplicationName, kSectionStartUp, kInitialisedKey, "True");
   return result;
@@ -398,8 +399,7 @@ void SaveSettings(const Settings& settings, SettingsStore& store, int group,
     store.Write(kApplicationName, kSectionStartUp, "LastAccessDate",
                 context.lastAccessDate.empty() ? TodayText() : context.lastAccessDate);
   }
-  if (group != kSaveConventions && group != kSaveFileOutput && group != kSaveProgramState &&
-      group != kSaveDecimalChoice) {
+  if (std::find(std::begin(kSaveGroups), std::end(kSaveGroups), group) == std::end(kSaveGroups)) {
     return;
   }
   std::vector<std::string> keys = GroupKeys(group);

@@ -15,11 +15,11 @@ bool UsesFixedReferencePlane(int n) {
   return info != nullptr && info->UsesFixedReferencePlane();
 }
 
-// The caption with its first "&&" shown as "&".
-std::string PlotCaption(std::string caption) {
-  const auto pos = caption.find("&&");
-  if (pos != std::string::npos) caption.erase(pos, 1);
-  return caption;
+// Hands the plot which of windows A-D calculation n uses and its caption.
+void ShowStereoOptions(PlotSink& plot, const MainWindowControls& c, int n) {
+  const std::array<bool, 4> used = {c.windowPanels[0].visible, c.windowPanels[1].visible,
+                                    c.windowCFrame.visible, c.windowDFrame.visible};
+  plot.SetStereoOptions(used, DisplayCaption(c.calculationCaptions[n].caption));
 }
 
 }  // namespace
@@ -48,23 +48,15 @@ void CalculatorModel::SelectCalculation(int n) {
   settings_.Calculation = n;
 
   SetUpCalculationWindows(n);
-  if (plot_->IsShowing()) {
-    const std::array<bool, 4> used = {
-        controls_.windowPanels[0].visible, controls_.windowPanels[1].visible,
-        controls_.windowCFrame.visible, controls_.windowDFrame.visible};
-    plot_->SetStereoOptions(used, PlotCaption(controls_.calculationCaptions[n].caption));
-  }
+  if (plot().IsShowing()) ShowStereoOptions(plot(), controls_, n);
   RefreshCalculation();
   if (filePageAvailable_) Notify(ModelEvent::kCalculationSelected);
 }
 
 void CalculatorModel::UpdatePlotWindow() {
-  if (!plot_->IsShowing()) return;
-  plot_->SetStereoNotation(NotationOut(settings_));
-  const std::array<bool, 4> used = {controls_.windowPanels[0].visible,
-                                    controls_.windowPanels[1].visible,
-                                    controls_.windowCFrame.visible, controls_.windowDFrame.visible};
-  plot_->SetStereoOptions(used, PlotCaption(controls_.calculationCaptions[calculation_].caption));
+  if (!plot().IsShowing()) return;
+  plot().SetStereoNotation(NotationOut(settings_));
+  ShowStereoOptions(plot(), controls_, calculation_);
 }
 
 void CalculatorModel::ReleaseCalculationButton(int n) {

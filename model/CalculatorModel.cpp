@@ -134,22 +134,6 @@ void HideUntilLaidOut(MainWindowControls& c) {
 
 }  // namespace
 
-CalculatorModel::CalculatorModel(const CalculatorModel& other)
-    : settings_(other.settings_),
-      controls_(other.controls_),
-      calculation_(other.calculation_),
-      localeMark_(other.localeMark_),
-      batchRunning_(other.batchRunning_),
-      messageReportsFailure_(other.messageReportsFailure_),
-      lastCalcStatus_(other.lastCalcStatus_),
-      initialising_(other.initialising_),
-      rewriting_(other.rewriting_),
-      filePageAvailable_(other.filePageAvailable_),
-      entryValid_(other.entryValid_),
-      fieldKinds_(other.fieldKinds_),
-      entryRoles_(other.entryRoles_),
-      windowFabrics_(other.windowFabrics_) {}
-
 CalculatorModel::CalculatorModel() {
   SetBoxCaptions(controls_);
   SetCalculationCaptions(controls_);
@@ -168,27 +152,31 @@ char CalculatorModel::OutputDecimalChar() const {
   return OrientGeometry::DecimalChar(ResultDecimalMark(settings_, localeMark_));
 }
 
-void CalculatorModel::SetBeeper(Beeper* beeper) { beeper_ = beeper ? beeper : &defaultBeeper_; }
+void CalculatorModel::SetBeeper(Beeper* beeper) {
+  links_.beeper = beeper ? beeper : &links_.defaultBeeper;
+}
 
-void CalculatorModel::SetPlotSink(PlotSink* plot) { plot_ = plot ? plot : &defaultPlot_; }
+void CalculatorModel::SetPlotSink(PlotSink* plot) {
+  links_.plot = plot ? plot : &links_.defaultPlot;
+}
 
 int CalculatorModel::AddObserver(std::function<void(ModelEvent)> observer) {
-  const int id = nextObserverId_++;
-  observers_.emplace_back(id, std::move(observer));
+  const int id = links_.nextObserverId++;
+  links_.observers.emplace_back(id, std::move(observer));
   return id;
 }
 
 void CalculatorModel::RemoveObserver(int id) {
-  std::erase_if(observers_, [id](const auto& entry) { return entry.first == id; });
+  std::erase_if(links_.observers, [id](const auto& entry) { return entry.first == id; });
 }
 
 void CalculatorModel::Notify(ModelEvent event) {
-  if (notifying_ || observers_.empty()) return;
-  notifying_ = true;
+  if (links_.notifying || links_.observers.empty()) return;
+  links_.notifying = true;
   // A copy, so that an observer may remove itself; its storage is kept for
   // the next call (nested calls return above).
-  notifyCopy_ = observers_;
-  for (const auto& [id, observer] : notifyCopy_) {
+  links_.notifyCopy = links_.observers;
+  for (const auto& [id, observer] : links_.notifyCopy) {
     if (!observer) continue;
     try {
       observer(event);
@@ -199,8 +187,8 @@ void CalculatorModel::Notify(ModelEvent event) {
                     fault.what());
     }
   }
-  notifyCopy_.clear();
-  notifying_ = false;
+  links_.notifyCopy.clear();
+  links_.notifying = false;
 }
 
 void CalculatorModel::SetMessage(const std::string& text) {

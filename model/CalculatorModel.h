@@ -46,7 +46,7 @@ class CalculatorModel {
   // A copy keeps every setting, box and window, but none of the observers
   // and the silent beeper and hidden plot of its own: a batch worker runs
   // rows on it while the original stays in its window.
-  CalculatorModel(const CalculatorModel& other);
+  CalculatorModel(const CalculatorModel&) = default;
   CalculatorModel& operator=(const CalculatorModel&) = delete;
 
   // ---- State -------------------------------------------------------------
@@ -75,8 +75,8 @@ class CalculatorModel {
 
   void SetBeeper(Beeper* beeper);    // nullptr restores the silent default
   void SetPlotSink(PlotSink* plot);  // nullptr restores the hidden default
-  Beeper& beeper() { return *beeper_; }
-  PlotSink& plot() { return *plot_; }
+  Beeper& beeper() { return *links_.beeper; }
+  PlotSink& plot() { return *links_.plot; }
 
   // Observers are called after every outermost handler and on selection;
   // handlers they call do not notify again.
@@ -171,10 +171,10 @@ class CalculatorModel {
   // Notifies the observers when the outermost handler returns.
   class HandlerScope {
    public:
-    explicit HandlerScope(CalculatorModel& model) : model_(model) { ++model_.handlerDepth_; }
+    explicit HandlerScope(CalculatorModel& model) : model_(model) { ++model_.links_.handlerDepth; }
     ~HandlerScope() {
       // Nobody listens during a batch run: skip the call.
-      if (--model_.handlerDepth_ == 0 && !model_.observers_.empty()) {
+      if (--model_.links_.handlerDepth == 0 && !model_.links_.observers.empty()) {
         model_.Notify(ModelEvent::kChanged);
       }
     }
@@ -266,15 +266,23 @@ class CalculatorModel {
   std::array<BoxRole, kEntryBoxCount> entryRoles_{};
   std::array<WindowFabric, 4> windowFabrics_{};
 
-  Beeper defaultBeeper_;
-  PlotSink defaultPlot_;
-  Beeper* beeper_ = &defaultBeeper_;
-  PlotSink* plot_ = &defaultPlot_;
-  std::vector<std::pair<int, std::function<void(ModelEvent)>>> observers_;
-  std::vector<std::pair<int, std::function<void(ModelEvent)>>> notifyCopy_;
-  int nextObserverId_ = 1;
-  int handlerDepth_ = 0;
-  bool notifying_ = false;  // observers run: no nested notifications
+  // What a copy does not share: the observers, and the beeper and plot (a
+  // copy starts with the silent beeper and hidden plot of its own).
+  struct Links {
+    Links() = default;
+    Links(const Links&) {}
+    Links& operator=(const Links&) = delete;
+    Beeper defaultBeeper;
+    PlotSink defaultPlot;
+    Beeper* beeper = &defaultBeeper;
+    PlotSink* plot = &defaultPlot;
+    std::vector<std::pair<int, std::function<void(ModelEvent)>>> observers;
+    std::vector<std::pair<int, std::function<void(ModelEvent)>>> notifyCopy;
+    int nextObserverId = 1;
+    int handlerDepth = 0;
+    bool notifying = false;  // observers run: no nested notifications
+  };
+  Links links_;
 };
 
 }  // namespace Lodema

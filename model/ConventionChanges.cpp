@@ -30,16 +30,11 @@ DirectionHeld DirectionMeaning(PlaneNotation notation) {
 // "" when it cannot be worked out.
 std::string DipDirectionOf(const std::string& azimuth, const std::string& sense,
                            PlaneNotation notation, OrientGeometry::DecimalMark localeMark) {
-  switch (DirectionMeaning(notation)) {
-    case DirectionHeld::kStrikeWithSense:
-      return OrientGeometry::StrikeAndSenseToDipDirectionText(azimuth, sense, localeMark)
-          .value_or("");
-    case DirectionHeld::kRightHandStrike:
-      return OrientGeometry::StrikeAndSenseToDipDirectionText(azimuth, "", localeMark).value_or("");
-    case DirectionHeld::kDipDirection:
-      break;
-  }
-  return azimuth;
+  if (!OrientGeometry::UsesStrike(notation)) return azimuth;
+  // A right-hand strike has no sense letters: the plane dips to its right.
+  const std::string letters = OrientGeometry::HasSenseLetters(notation) ? sense : "";
+  return OrientGeometry::StrikeAndSenseToDipDirectionText(azimuth, letters, localeMark)
+      .value_or("");
 }
 
 // What a box of a plane's or a line's layout holds.
@@ -55,10 +50,6 @@ BoxRole RoleOfPart(FabricPart part, bool plane) {
       break;
   }
   return BoxRole::kOther;
-}
-
-bool Bearings(const OrientGeometry::Notation& notation) {
-  return notation.azimuth == OrientGeometry::AzimuthStyle::kQuadrant;
 }
 
 }  // namespace
@@ -137,7 +128,7 @@ void CalculatorModel::RestoreEntryRoles(const WindowRoles& roles) {
 void CalculatorModel::ConvertPlaneRoles(WindowRoles& roles, PlaneNotation oldNotation,
                                         PlaneNotation newNotation) const {
   if (DirectionMeaning(oldNotation) == DirectionMeaning(newNotation)) return;
-  const bool quadrant = Bearings(NotationIn(settings_));
+  const bool quadrant = NotationIn(settings_).azimuth == OrientGeometry::AzimuthStyle::kQuadrant;
   // Window D never holds a plane in the entry convention.
   for (int w = 0; w < 3; ++w) {
     RoleTexts& texts = roles[w];
@@ -235,7 +226,7 @@ void CalculatorModel::ChangeOutputConvention(int& setting, int index, bool relay
   setting = index;
   const bool shown = ResultsShown();
   if (relayout) SetUpCalculationWindows(calculation_);
-  plot_->SetStereoNotation(NotationOut(settings_));
+  plot().SetStereoNotation(NotationOut(settings_));
   if (shown) CalculateOrClear();
 }
 

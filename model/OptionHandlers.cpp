@@ -19,22 +19,12 @@ void CalculatorModel::SetReferenceDirection(int index) {
   CalculateOrClear(1);
   const CalculationInfo* info = FindCalculation(calculation_);
   if (info == nullptr || info->d != WindowUse::kReferenceLine) return;
-  std::string caption;
-  switch (index) {
-    case 0:
-      caption = "D - Known dip dir'n of Ref.Plane";
-      break;
-    case 1:
-      caption = OrientGeometry::UsesRightHandRule(NotationIn(settings_).plane)
-                    ? "D - Known strike of Ref.Plane (not RH rule)"
-                    : "D - Known strike of Ref.Plane";
-      break;
-    case 2:
-      caption = "D - Known axis of folding of Ref.Plane";
-      break;
-    default:
-      caption = "D - Approx dip, known dip dir'n of Ref.Plane";
-      break;
+  constexpr const char* kCaptions[] = {
+      "D - Known dip dir'n of Ref.Plane", "D - Known strike of Ref.Plane",
+      "D - Known axis of folding of Ref.Plane", "D - Approx dip, known dip dir'n of Ref.Plane"};
+  std::string caption = kCaptions[index];
+  if (index == 1 && OrientGeometry::UsesRightHandRule(NotationIn(settings_).plane)) {
+    caption += " (not RH rule)";
   }
   controls_.windowDFrame.caption = caption;
 }

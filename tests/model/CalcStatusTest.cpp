@@ -47,13 +47,11 @@ TEST_F(ModelTest, StatusAndMessageAgree) {
   }
 }
 
-// An invalid entry reports a failure at once; putting it right clears it.
+// An invalid entry reports a failure at once (ValidationRules); putting it
+// right clears it.
 TEST_F(ModelTest, InvalidEntryReportsAFailureUntilCorrected) {
-  Enter(0, {{0, "30"}, {1, "90"}, {3, "60"}, {4, "180"}});
-  ASSERT_FALSE(model.MessageReportsFailure());
-  model.SetEntryText(0, "95");
-  EXPECT_TRUE(model.MessageReportsFailure());
-  EXPECT_EQ(Message(), "Error: Invalid Entry Values: A dip 95 is outside -90 to 90");
+  Enter(0, {{1, "90"}, {3, "60"}, {4, "180"}, {0, "95"}});
+  ASSERT_TRUE(model.MessageReportsFailure());
   model.SetEntryText(0, "35");
   EXPECT_FALSE(model.MessageReportsFailure());
   EXPECT_EQ(model.LastCalcStatus(), CalcStatus::kOk);

@@ -197,11 +197,6 @@ TEST_F(ModelTest, CaptionsFollowTheNamesAndTheMark) {
   EXPECT_EQ(C().calculationCaptions[40].caption,
             "Clockwise angle to core 'TM' from ref. plane with delta in A");
   EXPECT_TRUE(C().deltaReferenceOptions[1].checked);
-  model.settings().gHadeName = "";
-  model.settings().alphaWord = "alpha";
-  model.SetCaptionPrefs();
-  EXPECT_EQ(C().calculationCaptions[40].caption,
-            "Clockwise angle to core 'TM' from ref. plane with delta in A");
 }
 
 TEST_F(ModelTest, ZenithRelabelsTheCoreAxis) {
@@ -211,12 +206,6 @@ TEST_F(ModelTest, ZenithRelabelsTheCoreAxis) {
   model.SetEntryText(6, "80");
   EXPECT_TRUE(model.EntryValid(6));
 }
-
-}  // namespace
-}  // namespace Lodema
-
-namespace Lodema {
-namespace {
 
 // Guards against the window refreshing once per nested handler (or never).
 TEST_F(ModelTest, ObserversHearOncePerUserAction) {
