@@ -57,7 +57,6 @@ class CalculatorModel {
   int Calculation() const { return calculation_; }  // 0..41
   bool CoreCalculation() const { return IsCoreCalculation(calculation_); }
   bool EntryValid(int box) const;  // false for boxes outside 0..12
-  const std::array<int, kMappedBoxCount>& FieldKinds() const { return fieldKinds_; }
 
   // The mark the system writes decimals with; results use it unless
   // settings().NonLocaleDecimal forces the other one.
@@ -259,7 +258,6 @@ class CalculatorModel {
   bool rewriting_ = false;  // code is rewriting box texts: the change handler ignores them
   bool filePageAvailable_ = false;
   std::array<bool, kEntryBoxCount> entryValid_{};
-  std::array<int, kMappedBoxCount> fieldKinds_{};
   // What each entry box holds and how each window is laid out, kept at
   // layout time; a hidden window keeps those of its last layout. Captions
   // are for display only: they may carry the user's words.

@@ -50,14 +50,13 @@ FilePageModel::FilePageModel(CalculatorModel& model, const BatchPlatform& platfo
   controls_.outputModeOptions[0].caption = kReplaceDataCaption;
   controls_.outputModeOptions[1].caption = kAppendDataCaption;
   controls_.outputModeOptions[0].checked = true;
-  for (const char* entry : kInputDelimiterEntries)
-    controls_.delimiterLists[0].entries.push_back(entry);
-  for (const char* entry : kOutputDelimiterEntries)
-    controls_.delimiterLists[1].entries.push_back(entry);
-  controls_.delimiterLists[0].text = "tab";
-  controls_.delimiterLists[0].listIndex = 0;
-  controls_.delimiterLists[1].text = "tab";
-  controls_.delimiterLists[1].listIndex = 0;
+  controls_.delimiterLists[0].entries.assign(kInputDelimiterEntries.begin(),
+                                             kInputDelimiterEntries.end());
+  controls_.delimiterLists[1].entries.assign(kOutputDelimiterEntries.begin(),
+                                             kOutputDelimiterEntries.end());
+  // Both lists start on "tab".
+  SelectEntry(controls_.delimiterLists[0], 0);
+  SelectEntry(controls_.delimiterLists[1], 0);
 
   writer_.SetSelectAppendHandler([this] { SetAppendData(true); });
   runner_.SetProgress(progress_.get());

@@ -24,11 +24,6 @@ TEST_F(ModelTest, StatusAndMessageAgree) {
   const StatusRow rows[] = {
       {"intersection", 0, {{0, "30"}, {1, "90"}, {3, "60"}, {4, "180"}}, CalcStatus::kOk, false,
        ""},
-      {"coincident planes", 0, {{0, "30"}, {1, "90"}, {3, "30"}, {4, "90"}},
-       CalcStatus::kGeometricError, true, "Error - planes A and B coincide: no unique result"},
-      {"plunge steeper than the bed: a result and an error", 36,
-       {{0, "20"}, {1, "90"}, {4, "50"}, {5, "E"}}, CalcStatus::kGeometricError, true,
-       "Error - plunge is 30\xC2\xB0 steeper than dip of bed"},
       {"two unoriented cores", 24,
        {{0, "60"}, {1, "90"}, {2, "30"}, {3, "50"}, {4, "200"}, {5, "40"}, {9, "90"}},
        CalcStatus::kManualSolution, false, "Manual solution using stereo only"},
