@@ -108,17 +108,11 @@ class SchemaBuilder {
       case WindowUse::kHidden:
         break;
       case WindowUse::kPlane:
-        Fabric(window, PlaneLayout(in_.plane), FabricKind::kPlane);
-        break;
       case WindowUse::kLine:
       case WindowUse::kFoldAxis:
-        Fabric(window, LineLayout(in_.line), FabricKind::kLine);
-        break;
       case WindowUse::kCoreAxis:
-        Fabric(window, LineLayout(in_.line), FabricKind::kCoreAxis);
-        break;
       case WindowUse::kCoreAxisAndAlpha:
-        Fabric(window, LineLayout(in_.line), FabricKind::kCoreAxisAndAlpha);
+        Fabric(window, use);
         break;
       case WindowUse::kReferenceLine:
         ReferenceLine();
@@ -153,17 +147,17 @@ class SchemaBuilder {
   }
 
  private:
-  enum class FabricKind { kPlane, kLine, kCoreAxis, kCoreAxisAndAlpha };
-
   // A plane or line in the input notation; a core axis names its plunge
   // after the user's choice and may carry its alpha angle third.
-  void Fabric(int window, const FabricLayout& layout, FabricKind kind) {
-    const bool coreAxis = kind == FabricKind::kCoreAxis || kind == FabricKind::kCoreAxisAndAlpha;
+  void Fabric(int window, WindowUse use) {
+    const bool plane = use == WindowUse::kPlane;
+    const bool coreAxis = use == WindowUse::kCoreAxis || use == WindowUse::kCoreAxisAndAlpha;
+    const FabricLayout layout = plane ? PlaneLayout(in_.plane) : LineLayout(in_.line);
     const int first = kWindowFirstBox[window];
     for (int j = 0; j < kWindowBoxCount[window]; ++j) {
       const FabricBox& part = layout[static_cast<std::size_t>(j)];
       const int box = first + j;
-      if (kind == FabricKind::kCoreAxisAndAlpha && j == 2) {
+      if (use == WindowUse::kCoreAxisAndAlpha && j == 2) {
         Show(box, s_.alphaWord, BoxRole::kOther, EntryRule::kRightAngle, kFieldAlphaRotation,
              Lower(s_.alphaWord) + kAlphaAbout);
         continue;
@@ -173,7 +167,7 @@ class SchemaBuilder {
           Hide(box, "");
           break;
         case FabricPart::kAngle:
-          if (kind == FabricKind::kPlane) {
+          if (plane) {
             Show(box, part.caption, BoxRole::kDip, EntryRule::kRightAngle, kFieldDip,
                  "dip of the plane");
           } else {
@@ -186,7 +180,7 @@ class SchemaBuilder {
           break;
         case FabricPart::kDirection:
           Show(box, part.caption, BoxRole::kDirection, DirectionRule(), kFieldDirection,
-               kind != FabricKind::kPlane              ? "trend of the line"
+               !plane                                  ? "trend of the line"
                : OrientGeometry::UsesStrike(in_.plane) ? StrikeAbout()
                                                        : "dip direction");
           break;
@@ -202,7 +196,7 @@ class SchemaBuilder {
         break;
       case 2:
         // The fold axis: a line in the input notation.
-        Fabric(3, LineLayout(in_.line), FabricKind::kLine);
+        Fabric(3, WindowUse::kLine);
         return;
       case 3:
         Show(8, "~dip", BoxRole::kDip, EntryRule::kRightAngle, kFieldNothing,

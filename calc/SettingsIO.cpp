@@ -178,13 +178,7 @@ struct Slot {
 };
 
 Slot TableSlot(int& value, int maximum) {
-  Slot slot;
-  slot.section = kSectionStartUp;
-  slot.form = Form::kTableSlot;
-  slot.integer = &value;
-  slot.minimum = kBuiltInStyle;
-  slot.maximum = maximum;
-  return slot;
+  return {kSectionStartUp, Form::kTableSlot, &value, nullptr, nullptr, kBuiltInStyle, maximum};
 }
 
 // Digits of key after prefix as a number, or -1 when key is not prefix
@@ -215,15 +209,13 @@ std::string ColourKey(int index) {
 
 std::optional<Slot> Bind(Settings& s, const std::string& key) {
   if (const SettingKey* row = FindSettingKey(key)) {
-    Slot slot;
-    slot.section = row->section;
-    slot.form = row->form;
-    if (row->integer) slot.integer = &row->integer(s);
-    if (row->boolean) slot.boolean = &row->boolean(s);
-    if (row->text) slot.text = &row->text(s);
-    slot.minimum = row->minimum;
-    slot.maximum = row->maximum;
-    return slot;
+    return Slot{row->section,
+                row->form,
+                row->integer ? &row->integer(s) : nullptr,
+                row->boolean ? &row->boolean(s) : nullptr,
+                row->text ? &row->text(s) : nullptr,
+                row->minimum,
+                row->maximum};
   }
   const int symbol = KeySuffixNumber(key, kSymbolKeyPrefix, 3);
   if (symbol >= 0) {

@@ -15,7 +15,7 @@ namespace Lodema {
 
 namespace {
 
-constexpr std::array<const char*, 7> kPlaneConventionCaptions = {
+constexpr const char* kPlaneConventionCaptions[] = {
     "",
     "Dip,  Dip direction",
     "Dip direction, Dip",
@@ -25,9 +25,10 @@ constexpr std::array<const char*, 7> kPlaneConventionCaptions = {
     "Strike, Dip (RH rule)",
 };
 
-void SetOptionPair(std::array<OptionButton, 2>& options, const char* first, const char* second) {
-  options[0].caption = first;
-  options[1].caption = second;
+// One caption for each option of a group.
+template <std::size_t N>
+void SetCaptions(std::array<OptionButton, N>& options, const char* const (&captions)[N]) {
+  for (std::size_t i = 0; i < N; ++i) options[i].caption = captions[i];
 }
 
 // The captions of the entry and result boxes and of the result frames.
@@ -88,33 +89,26 @@ void SetFrameAndBoxCaptions(MainWindowControls& c) {
 
 // The conventions panel and the drill-core options.
 void SetOptionCaptions(MainWindowControls& c) {
-  const std::array<const char*, 4> refCaptions = {"dip dir'n", "strike", "fold axis",
-                                                  "approx. orientation of plane"};
-  for (int i = 0; i < 4; ++i) {
-    c.referenceDirectionOptions[i].caption = refCaptions[i];
-  }
-  c.approximateDipOptions[0].caption = "<30";
-  c.approximateDipOptions[1].caption = "30-60";
-  c.approximateDipOptions[2].caption = ">60";
+  SetCaptions(c.referenceDirectionOptions,
+              {"dip dir'n", "strike", "fold axis", "approx. orientation of plane"});
+  SetCaptions(c.approximateDipOptions, {"<30", "30-60", ">60"});
 
-  SetOptionPair(c.ellipseMarkOptions, "top of ellipse", "bottom of ellipse");
-  SetOptionPair(c.betaRangeOptions, " 0 - 360\xC2\xB0 (cl'kwise)", "+180 to -180");
-  SetOptionPair(c.orientationMarkOptions, "top of core", "bottom of core");
-  SetOptionPair(c.corePlungeSignOptions, "downward is +ve", "downward is -ve");
-  SetOptionPair(c.deltaReferenceOptions, "ellipse long axis", "ellipse normal");
-  SetOptionPair(c.coreInclinationOptions, "by plunge ('dip')", "by zenith");
-  for (int i = 1; i <= 6; ++i) {
-    c.inputPlaneNotationOptions[i].caption = kPlaneConventionCaptions[i];
-    c.outputPlaneNotationOptions[i].caption = kPlaneConventionCaptions[i];
-  }
+  SetCaptions(c.ellipseMarkOptions, {"top of ellipse", "bottom of ellipse"});
+  SetCaptions(c.betaRangeOptions, {" 0 - 360\xC2\xB0 (cl'kwise)", "+180 to -180"});
+  SetCaptions(c.orientationMarkOptions, {"top of core", "bottom of core"});
+  SetCaptions(c.corePlungeSignOptions, {"downward is +ve", "downward is -ve"});
+  SetCaptions(c.deltaReferenceOptions, {"ellipse long axis", "ellipse normal"});
+  SetCaptions(c.coreInclinationOptions, {"by plunge ('dip')", "by zenith"});
+  SetCaptions(c.inputPlaneNotationOptions, kPlaneConventionCaptions);
+  SetCaptions(c.outputPlaneNotationOptions, kPlaneConventionCaptions);
   c.inputPlaneNotationOptions[0].visible = false;
   c.outputPlaneNotationOptions[0].visible = false;
-  SetOptionPair(c.inputLineOrderOptions, "Plunge, Trend", "Trend, Plunge");
-  SetOptionPair(c.outputLineOrderOptions, "Plunge, Trend", "Trend, Plunge");
-  SetOptionPair(c.inputDirectionNotationOptions, "Azimuth notation", "Quadrant notation");
-  SetOptionPair(c.outputDirectionNotationOptions, "Azimuth notation", "Quadrant notation");
+  SetCaptions(c.inputLineOrderOptions, {"Plunge, Trend", "Trend, Plunge"});
+  SetCaptions(c.outputLineOrderOptions, {"Plunge, Trend", "Trend, Plunge"});
+  SetCaptions(c.inputDirectionNotationOptions, {"Azimuth notation", "Quadrant notation"});
+  SetCaptions(c.outputDirectionNotationOptions, {"Azimuth notation", "Quadrant notation"});
   c.outputSameAsInputBox.caption = "Same as Input File";
-  SetOptionPair(c.decimalCharOptions, "period  (e.g. 34.5)", "comma (e.g. 34,5)");
+  SetCaptions(c.decimalCharOptions, {"period  (e.g. 34.5)", "comma (e.g. 34,5)"});
   c.localeWarning.caption = "(overrides current locale setting)";
   c.localeWarning.visible = false;
 }

@@ -27,7 +27,6 @@
 
 namespace Lodema {
 
-class Dispatcher;
 struct CalcOutcome;
 
 // How an entry window was last laid out: as a plane or a line in the input
@@ -158,15 +157,13 @@ class CalculatorModel {
   void SetOutputDirectionNotation(int index);
   void SetOutputSameAsInput(bool checked);  // "Same as Input File"
 
-  // Runs the current calculation once. Defined by the dispatcher.
+  // Runs the current calculation once (model/Dispatcher.cpp).
   void Calculate();
 
   // What a row of the current calculation holds under the current settings.
   RowSchema Schema() const;
 
  private:
-  friend class Dispatcher;
-
   // Notifies the observers when the outermost handler returns.
   class HandlerScope {
    public:
@@ -230,6 +227,19 @@ class CalculatorModel {
   // Result windows: captions and the boxes shown, as the row schema lays
   // them out.
   void LabelResultWindows(const CalculationInfo& info);
+
+  // One run of the calculation: the entry boxes' texts go through the row
+  // kernel, and the outcome into the result windows, the message panel and
+  // the stereonet; how it ended.
+  CalcStatus RunCalculation();
+  void ShowRunHint(const RowSchema& schema);
+  void ShowRunMessage(const CalcOutcome& out);
+  // A strike typed with a sense letter along the strike line (000 with N)
+  // cannot choose the side the plane dips to: a note says, for each such
+  // plane window, which side was taken.
+  void ShowSenseAlongStrikeNote(const CalcOutcome& out, const RowSchema& schema);
+  // Writes a run's result texts and frames; false when there is no result.
+  bool PresentResult(const CalcOutcome& out, const RowResult& result, const RowSchema& schema);
 
   // Options and conventions.
   // A two-way drill-core option: sets the setting (to valueOfFirst for

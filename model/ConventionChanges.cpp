@@ -18,14 +18,6 @@ namespace {
 
 using OrientGeometry::PlaneNotation;
 
-// What the direction of a plane in a notation holds.
-enum class DirectionHeld { kDipDirection, kStrikeWithSense, kRightHandStrike };
-DirectionHeld DirectionMeaning(PlaneNotation notation) {
-  if (OrientGeometry::HasSenseLetters(notation)) return DirectionHeld::kStrikeWithSense;
-  if (OrientGeometry::UsesStrike(notation)) return DirectionHeld::kRightHandStrike;
-  return DirectionHeld::kDipDirection;
-}
-
 // Dip direction (azimuth text) of a plane's direction text in a notation;
 // "" when it cannot be worked out.
 std::string DipDirectionOf(const std::string& azimuth, const std::string& sense,
@@ -127,7 +119,13 @@ void CalculatorModel::RestoreEntryRoles(const WindowRoles& roles) {
 
 void CalculatorModel::ConvertPlaneRoles(WindowRoles& roles, PlaneNotation oldNotation,
                                         PlaneNotation newNotation) const {
-  if (DirectionMeaning(oldNotation) == DirectionMeaning(newNotation)) return;
+  // A direction keeps its meaning between notations that hold the same
+  // thing: a dip direction, a strike with sense letters or a right-hand one.
+  if (OrientGeometry::UsesStrike(oldNotation) == OrientGeometry::UsesStrike(newNotation) &&
+      OrientGeometry::HasSenseLetters(oldNotation) ==
+          OrientGeometry::HasSenseLetters(newNotation)) {
+    return;
+  }
   const bool quadrant = NotationIn(settings_).azimuth == OrientGeometry::AzimuthStyle::kQuadrant;
   // Window D never holds a plane in the entry convention.
   for (int w = 0; w < 3; ++w) {

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "model/Dispatcher.h"
-
+// One run of the current calculation in the main window.
 #include <exception>
 
 #include "calc/Catalogue.h"
@@ -12,7 +11,7 @@ namespace Lodema {
 
 void CalculatorModel::Calculate() {
   try {
-    lastCalcStatus_ = Dispatcher(*this).Run();
+    lastCalcStatus_ = RunCalculation();
   } catch (const std::exception& fault) {
     // A run must never take the window down with it; say what happened and
     // carry on.
@@ -25,58 +24,56 @@ RowSchema CalculatorModel::Schema() const {
   return MakeRowSchema(calculation_, settings_, controls_.apparentDipBox.checked, localeMark_);
 }
 
-Dispatcher::Dispatcher(CalculatorModel& model) : m_(model) {}
-
-CalcStatus Dispatcher::Run() {
-  const RowSchema schema = m_.Schema();
-  ShowHint(schema);
+CalcStatus CalculatorModel::RunCalculation() {
+  const RowSchema schema = Schema();
+  ShowRunHint(schema);
   EntryTexts texts;
-  for (int box = 0; box < kEntryBoxCount; ++box) texts[box] = m_.controls_.entryBoxes[box].text;
+  for (int box = 0; box < kEntryBoxCount; ++box) texts[box] = controls_.entryBoxes[box].text;
   const ParsedRow parsed = ParseRow(texts, schema);
   if (parsed.status != ParseStatus::kReady) {
-    m_.ReportFailure("error in entry");
+    ReportFailure("error in entry");
     return CalcStatus::kInvalidEntry;
   }
-  const CalcOutcome out = ComputeRow(parsed.inputs, schema, !m_.BatchRunning());
-  ShowMessage(out);
-  if (!out.Failed() && !m_.BatchRunning()) ShowSenseAlongStrikeNote(out, schema);
-  if (out.beep) m_.beeper().Beep();
+  const CalcOutcome out = ComputeRow(parsed.inputs, schema, !BatchRunning());
+  ShowRunMessage(out);
+  if (!out.Failed() && !BatchRunning()) ShowSenseAlongStrikeNote(out, schema);
+  if (out.beep) beeper().Beep();
   const RowResult result = FormatOutcome(out, parsed.inputs, schema);
-  if (Present(out, result, schema) && m_.plot().IsShowing())
-    m_.plot().AddNewDataPoint(result.record);
+  if (PresentResult(out, result, schema) && plot().IsShowing())
+    plot().AddNewDataPoint(result.record);
   return out.status;
 }
 
-void Dispatcher::ShowHint(const RowSchema& schema) {
-  if (m_.BatchRunning()) {
-    m_.ClearMessage();
+void CalculatorModel::ShowRunHint(const RowSchema& schema) {
+  if (BatchRunning()) {
+    ClearMessage();
     return;
   }
   const CalculationInfo& info = *schema.info;
   std::string hint;
   if (info.IsCore()) {
-    hint = CoreHint(m_.settings().PlungeName, schema.core);
+    hint = CoreHint(settings_.PlungeName, schema.core);
   } else if (info.UnfoldsLine()) {
     hint = "Use -ve values for line plunge to show upward polarity";
   } else if (info.c == WindowUse::kObtuseFlag) {
     hint = "Indicate ('Y') if obtuse angle is to be used (acute is default)";
   }
-  m_.SetMessage(hint);
+  SetMessage(hint);
 }
 
-void Dispatcher::ShowMessage(const CalcOutcome& out) {
-  const std::string& text = m_.BatchRunning() ? out.batchMessage : out.message;
+void CalculatorModel::ShowRunMessage(const CalcOutcome& out) {
+  const std::string& text = BatchRunning() ? out.batchMessage : out.message;
   if (text.empty()) return;
   if (out.Failed()) {
-    m_.ReportFailure(text);
+    ReportFailure(text);
   } else {
-    m_.SetMessage(text);
+    SetMessage(text);
   }
 }
 
-void Dispatcher::ShowSenseAlongStrikeNote(const CalcOutcome& out, const RowSchema& schema) {
+void CalculatorModel::ShowSenseAlongStrikeNote(const CalcOutcome& out, const RowSchema& schema) {
   if (!OrientGeometry::HasSenseLetters(schema.in.plane)) return;
-  const auto& boxes = m_.controls_.entryBoxes;
+  const auto& boxes = controls_.entryBoxes;
   const OrientGeometry::DecimalMark mark = schema.localeMark;
   std::string note;
   // Window D never holds a strike. The row was read, so every shown box is
@@ -99,22 +96,23 @@ void Dispatcher::ShowSenseAlongStrikeNote(const CalcOutcome& out, const RowSchem
   }
   if (note.empty()) return;
   // After the calculation's own note, if any; a note never rejects a row.
-  m_.SetMessage(out.message.empty() ? note : out.message + "  " + note);
+  SetMessage(out.message.empty() ? note : out.message + "  " + note);
 }
 
-bool Dispatcher::Present(const CalcOutcome& out, const RowResult& result, const RowSchema& schema) {
+bool CalculatorModel::PresentResult(const CalcOutcome& out, const RowResult& result,
+                                    const RowSchema& schema) {
   if (out.noResult) {
-    m_.WriteNoResult();
+    WriteNoResult();
     return false;
   }
-  auto& values = m_.controls_.resultValues;
+  auto& values = controls_.resultValues;
   for (int box = 0; box < 12; ++box) values[box].caption = result.texts[box];
   if (schema.extraResultShown) {
     values[12].caption = result.texts[12];
     values[13].caption = result.texts[13];
   }
-  m_.controls_.resultFrames[1].visible = result.referenceFrame;
-  m_.controls_.resultFrames[2].visible = result.ambiguousFrame;
+  controls_.resultFrames[1].visible = result.referenceFrame;
+  controls_.resultFrames[2].visible = result.ambiguousFrame;
   return true;
 }
 
