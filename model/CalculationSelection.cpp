@@ -10,11 +10,6 @@ namespace Lodema {
 
 namespace {
 
-bool UsesFixedReferencePlane(int n) {
-  const CalculationInfo* info = FindCalculation(n);
-  return info != nullptr && info->UsesFixedReferencePlane();
-}
-
 // Hands the plot which of windows A-D calculation n uses and its caption.
 void ShowStereoOptions(PlotSink& plot, const MainWindowControls& c, int n) {
   const std::array<bool, 4> used = {c.windowPanels[0].visible, c.windowPanels[1].visible,
@@ -32,7 +27,7 @@ void CalculatorModel::SelectCalculation(int n) {
     if (controls_.tabPage == kCorePage) controls_.tabPage = kGeometricalPage;
   } else {
     if (controls_.tabPage == kGeometricalPage) controls_.tabPage = kCorePage;
-    if (IsApproxRefPlaneCalculation(n) && UsesFixedReferencePlane(previous)) {
+    if (IsApproxRefPlaneCalculation(n) && CalculationAt(previous).UsesFixedReferencePlane()) {
       // The fixed-plane calculations force the choice to 3 without touching
       // the options; coming back, the options give the user's choice again.
       for (int i = 0; i < 3; ++i) {

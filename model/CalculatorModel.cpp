@@ -117,13 +117,11 @@ void SetOptionCaptions(MainWindowControls& c) {
 void HideUntilLaidOut(MainWindowControls& c) {
   // Nothing is laid out until a calculation is selected; the apparent-dip
   // panels start hidden like an unticked box.
-  c.windowPanels[4].visible = false;
-  c.windowPanels[5].visible = false;
-  c.windowPanels[6].visible = false;
+  for (const int panel : {4, 5, 6}) c.windowPanels[panel].visible = false;
   c.sectionTrendFrame.visible = false;
-  c.entryBoxes[11].visible = false;
-  c.entryBoxes[12].visible = false;
-  c.entryCaptions[12].visible = false;
+  c.entryBoxes[kSectionTrendBox].visible = false;
+  c.entryBoxes[kFileSectionTrendBox].visible = false;
+  c.entryCaptions[kFileSectionTrendBox].visible = false;
 }
 
 }  // namespace

@@ -99,6 +99,10 @@ void FilePageModel::ShowMessage(const std::string& text, MessageIcon icon,
 
 namespace {
 
+std::optional<std::string> AskInputFileName(const BatchPlatform& platform) {
+  return platform.dialogs != nullptr ? platform.dialogs->AskInputFileName() : std::nullopt;
+}
+
 void SelectListText(DropDownList& list, const std::string& text) {
   list.text = text;
   list.listIndex = -1;
@@ -165,8 +169,7 @@ void FilePageModel::AcceptInputSource(const std::string& name) {
 }
 
 void FilePageModel::GetInputFile() {
-  std::optional<std::string> chosen =
-      platform_.dialogs != nullptr ? platform_.dialogs->AskInputFileName() : std::nullopt;
+  const std::optional<std::string> chosen = AskInputFileName(platform_);
   cancelled_ = !chosen.has_value();
   if (cancelled_) return;
   AcceptInputSource(*chosen);
@@ -374,15 +377,11 @@ bool FilePageModel::ReadsClipboard(const std::string& name) const {
 }
 
 void FilePageModel::ChooseSurveyFile() {
-  std::optional<std::string> chosen =
-      platform_.dialogs != nullptr ? platform_.dialogs->AskInputFileName() : std::nullopt;
-  if (chosen) SetSurveyFileText(*chosen);
+  if (const auto chosen = AskInputFileName(platform_)) SetSurveyFileText(*chosen);
 }
 
 void FilePageModel::ChooseCollarFile() {
-  std::optional<std::string> chosen =
-      platform_.dialogs != nullptr ? platform_.dialogs->AskInputFileName() : std::nullopt;
-  if (chosen) SetCollarFileText(*chosen);
+  if (const auto chosen = AskInputFileName(platform_)) SetCollarFileText(*chosen);
 }
 
 void FilePageModel::SetSurveyFileText(const std::string& text) {

@@ -28,17 +28,14 @@ void CalculatorModel::LabelResultWindows(const CalculationInfo& info) {
 
 void CalculatorModel::ClearResultsWindows(int group) {
   HandlerScope scope(*this);
-  int first = 0;
-  int last = kResultBoxCount - 1;
-  if (group == 1) {
-    last = 2;
-  } else if (group == 2) {
-    first = 3;
-    last = 11;
-  } else if (group == 3) {
-    first = 12;
+  // The boxes of each group: all, the main result, the solutions, the extra
+  // result.
+  constexpr int kFirstBox[] = {0, 0, 3, 12};
+  constexpr int kLastBox[] = {kResultBoxCount - 1, 2, 11, kResultBoxCount - 1};
+  if (group < 0 || group > 3) group = 0;
+  for (int box = kFirstBox[group]; box <= kLastBox[group]; ++box) {
+    controls_.resultValues[box].caption.clear();
   }
-  for (int box = first; box <= last; ++box) controls_.resultValues[box].caption.clear();
   if (CoreCalculation()) {
     controls_.resultFrames[1].visible = false;
     controls_.resultFrames[2].visible = false;
