@@ -157,7 +157,7 @@ class CalculatorModel {
   void SetOutputDirectionNotation(int index);
   void SetOutputSameAsInput(bool checked);  // "Same as Input File"
 
-  // Runs the current calculation once (model/Dispatcher.cpp).
+  // Runs the current calculation once (model/Calculate.cpp).
   void Calculate();
 
   // What a row of the current calculation holds under the current settings.
