@@ -224,19 +224,14 @@ const std::array<CalculationInfo, kCalculationCount>& CalculationCatalogue() { r
 const CalculationInfo& CalculationAt(int number) { return kCatalogue[number]; }
 
 bool IsCoreCalculation(int number) {
-  const CalculationInfo* info = FindCalculation(number);
-  return info != nullptr && info->IsCore();
+  return IsValidCalculation(number) && CalculationAt(number).IsCore();
 }
 
 bool IsApproxRefPlaneCalculation(int number) {
-  const CalculationInfo* info = FindCalculation(number);
-  return info != nullptr && info->SolvesApproxReferencePlane();
+  return IsValidCalculation(number) && CalculationAt(number).SolvesApproxReferencePlane();
 }
 
-bool IsMenuSeparator(int item) {
-  return item == 1 || item == 4 || item == 8 || item == 17 || item == 24 || item == 29 ||
-         item == 35;
-}
+bool IsMenuSeparator(int item) { return item >= 1 && item <= kMenuItemCount && kMenuMap[item] < 0; }
 
 int CalculationForMenuItem(int item) {
   if (item < 1 || item > kMenuItemCount) return -1;

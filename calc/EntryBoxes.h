@@ -12,6 +12,13 @@ inline constexpr int kResultBoxCount = 14;  // result boxes 0..13
 // Windows A..D = 0..3: A boxes 0-2, B 3-5, C 6-7, D 8-10.
 inline constexpr int kWindowFirstBox[4] = {0, 3, 6, 8};
 inline constexpr int kWindowBoxCount[4] = {3, 3, 2, 3};
+// The window (0..3 for A..D) of an entry box; -1 for the section trend.
+constexpr int WindowOfBox(int box) {
+  for (int window = 3; window >= 0; --window) {
+    if (box >= kWindowFirstBox[window] && box < kMappedBoxCount) return window;
+  }
+  return -1;
+}
 inline constexpr int kSectionTrendBox = 11;
 inline constexpr int kFileSectionTrendBox = 12;
 

@@ -229,12 +229,6 @@ void FormatAngleWhole(double radians, bool pad, std::string& text) {
   }
 }
 
-std::string FormatAngleResult(double radians, int decimals, char decimalChar) {
-  std::string text;
-  if (FormatAngleCutText(radians, decimals, decimalChar, false, text)) return text;
-  return FormatAngleFixed(FormatAngleGeneral(radians, decimals), decimals, decimalChar, false);
-}
-
 std::string FormatAngleResultByGeneralForm(double radians, int decimals, char decimalChar,
                                            bool pad) {
   return FormatAngleFixed(FormatAngleGeneral(radians, decimals), decimals, decimalChar, pad);
@@ -244,6 +238,10 @@ std::string FormatAngleResult(double radians, int decimals, char decimalChar, bo
   std::string text;
   if (FormatAngleCutText(radians, decimals, decimalChar, pad, text)) return text;
   return FormatAngleResultByGeneralForm(radians, decimals, decimalChar, pad);
+}
+
+std::string FormatAngleResult(double radians, int decimals, char decimalChar) {
+  return FormatAngleResult(radians, decimals, decimalChar, false);
 }
 
 void FormatFabric(double angle, double azimuth, bool isPlane, int decimals,

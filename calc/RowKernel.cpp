@@ -211,6 +211,14 @@ class RowReader {
     return true;
   }
 
+  // A window holding a plane or a line, and its row of the record.
+  bool ReadFabric(int window, int row, WindowUse use, Orientation& value) {
+    const bool line = use == WindowUse::kLine;
+    if (!ReadOrientation(window, line, value)) return false;
+    SetRow(row, line ? kTypeLine : kTypePlane, value.angle, value.azimuth);
+    return true;
+  }
+
   bool ReadCoreAxisWithAlpha(int window, int row, bool applyZenith) {
     Orientation axis;
     double alpha = 0.0;
@@ -235,12 +243,8 @@ class RowReader {
   bool ReadWindowA() {
     switch (info_.a) {
       case WindowUse::kPlane:
-      case WindowUse::kLine: {
-        const bool line = info_.a == WindowUse::kLine;
-        if (!ReadOrientation(0, line, in_.geometry.a)) return false;
-        SetRow(1, line ? kTypeLine : kTypePlane, in_.geometry.a.angle, in_.geometry.a.azimuth);
-        return true;
-      }
+      case WindowUse::kLine:
+        return ReadFabric(0, 1, info_.a, in_.geometry.a);
       case WindowUse::kCoreAxisAndAlpha:
         return ReadCoreAxisWithAlpha(0, 1, false);
       case WindowUse::kBetaAlpha:
@@ -261,12 +265,8 @@ class RowReader {
     GeometryInputs& geo = in_.geometry;
     switch (info_.b) {
       case WindowUse::kPlane:
-      case WindowUse::kLine: {
-        const bool line = info_.b == WindowUse::kLine;
-        if (!ReadOrientation(1, line, geo.b)) return false;
-        SetRow(2, line ? kTypeLine : kTypePlane, geo.b.angle, geo.b.azimuth);
-        return true;
-      }
+      case WindowUse::kLine:
+        return ReadFabric(1, 2, info_.b, geo.b);
       case WindowUse::kSectionTrend:
       case WindowUse::kLineTrend: {
         double trend = 0.0;
@@ -568,12 +568,8 @@ std::string ShownEntryText(EntryRule rule, std::string_view text) {
 std::string EntryProblemText(int box, const EntryField& field, std::string_view text,
                              OrientGeometry::DecimalMark localeMark) {
   std::string where;
-  if (box >= 0 && box < kMappedBoxCount) {
-    where = std::string(1, static_cast<char>('A' + (box < 3   ? 0
-                                                    : box < 6 ? 1
-                                                    : box < 8 ? 2
-                                                              : 3))) +
-            " ";
+  if (const int window = WindowOfBox(box); window >= 0) {
+    where = std::string(1, static_cast<char>('A' + window)) + " ";
   }
   where += field.caption + " " + std::string(text);
   const std::string range = EntryRangeText(field.rule);

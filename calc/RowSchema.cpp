@@ -15,12 +15,16 @@ std::string Lower(std::string text) {
   return text;
 }
 
+// The setting that holds a word of the user's nomenclature, shown as a
+// box's caption.
+using UserWord = std::string Settings::*;
+
 // A single-value box: shown with what it holds, or hidden with the label it
 // keeps.
 struct ValueBox {
   bool shown = false;
   const char* caption = "";
-  UserWord word = UserWord::kNone;
+  UserWord word = nullptr;  // a box named by the user's word
   EntryRule rule = EntryRule::kNothing;
   int kind = kFieldNothing;
   BoxRole role = BoxRole::kOther;
@@ -28,7 +32,7 @@ struct ValueBox {
 };
 constexpr ValueBox Value(const char* caption, const char* about, EntryRule rule, int kind,
                          BoxRole role = BoxRole::kOther) {
-  return {true, caption, UserWord::kNone, rule, kind, role, about};
+  return {true, caption, nullptr, rule, kind, role, about};
 }
 constexpr ValueBox Value(UserWord word, const char* about, EntryRule rule, int kind) {
   return {true, "", word, rule, kind, BoxRole::kOther, about};
@@ -67,12 +71,12 @@ constexpr ValueWindow kValueWindows[] = {
       Label()}},
     {WindowUse::kPitchAndSense,
      {Label(),
-      Value(UserWord::kPitch, " within the plane, from the strike", EntryRule::kRightAngle,
+      Value(&Settings::gPitchName, " within the plane, from the strike", EntryRule::kRightAngle,
             kFieldPitch),
       Value("sense", "sense letter", EntryRule::kSense, kFieldSense, BoxRole::kSense)}},
     {WindowUse::kHade,
      {Label(),
-      Value(UserWord::kHade, " within the plane, from the dip line", EntryRule::kTurn,
+      Value(&Settings::gHadeName, " within the plane, from the dip line", EntryRule::kTurn,
             kFieldBetaHadeGamma),
       Label()}},
     {WindowUse::kPlungeAndSense,
@@ -81,35 +85,18 @@ constexpr ValueWindow kValueWindows[] = {
       Value("sense", "sense letter", EntryRule::kSense, kFieldSense, BoxRole::kSense)}},
     {WindowUse::kGamma,
      {Label(),
-      Value(UserWord::kGamma, ", the angle within the plane", EntryRule::kTurn,
+      Value(&Settings::gammaWord, ", the angle within the plane", EntryRule::kTurn,
             kFieldBetaHadeGamma),
       Label("angle")}},
     {WindowUse::kBetaAlpha,
-     {Value(UserWord::kBeta, ", the angle around the core", EntryRule::kTurn, kFieldBetaHadeGamma),
-      Value(UserWord::kAlpha, kAlphaAbout, EntryRule::kRightAngle, kFieldAlphaRotation),
+     {Value(&Settings::betaWord, ", the angle around the core", EntryRule::kTurn,
+            kFieldBetaHadeGamma),
+      Value(&Settings::alphaWord, kAlphaAbout, EntryRule::kRightAngle, kFieldAlphaRotation),
       Label("angles")}},
     {WindowUse::kRefPlaneAlpha,
-     {Value(UserWord::kAlpha, kAlphaAbout, EntryRule::kRightAngle, kFieldAlphaRotation),
+     {Value(&Settings::alphaWord, kAlphaAbout, EntryRule::kRightAngle, kFieldAlphaRotation),
       Label("angle"), Label()}},
 };
-
-std::string WordOf(UserWord word, const Settings& s) {
-  switch (word) {
-    case UserWord::kPitch:
-      return s.gPitchName;
-    case UserWord::kHade:
-      return s.gHadeName;
-    case UserWord::kAlpha:
-      return s.alphaWord;
-    case UserWord::kBeta:
-      return s.betaWord;
-    case UserWord::kGamma:
-      return s.gammaWord;
-    case UserWord::kNone:
-      break;
-  }
-  return "";
-}
 
 class SchemaBuilder {
  public:
@@ -121,17 +108,11 @@ class SchemaBuilder {
       case WindowUse::kHidden:
         break;
       case WindowUse::kPlane:
-        Fabric(window, PlaneLayout(in_.plane), FabricKind::kPlane);
-        break;
       case WindowUse::kLine:
       case WindowUse::kFoldAxis:
-        Fabric(window, LineLayout(in_.line), FabricKind::kLine);
-        break;
       case WindowUse::kCoreAxis:
-        Fabric(window, LineLayout(in_.line), FabricKind::kCoreAxis);
-        break;
       case WindowUse::kCoreAxisAndAlpha:
-        Fabric(window, LineLayout(in_.line), FabricKind::kCoreAxisAndAlpha);
+        Fabric(window, use);
         break;
       case WindowUse::kReferenceLine:
         ReferenceLine();
@@ -166,17 +147,17 @@ class SchemaBuilder {
   }
 
  private:
-  enum class FabricKind { kPlane, kLine, kCoreAxis, kCoreAxisAndAlpha };
-
   // A plane or line in the input notation; a core axis names its plunge
   // after the user's choice and may carry its alpha angle third.
-  void Fabric(int window, const FabricLayout& layout, FabricKind kind) {
-    const bool coreAxis = kind == FabricKind::kCoreAxis || kind == FabricKind::kCoreAxisAndAlpha;
+  void Fabric(int window, WindowUse use) {
+    const bool plane = use == WindowUse::kPlane;
+    const bool coreAxis = use == WindowUse::kCoreAxis || use == WindowUse::kCoreAxisAndAlpha;
+    const FabricLayout layout = plane ? PlaneLayout(in_.plane) : LineLayout(in_.line);
     const int first = kWindowFirstBox[window];
     for (int j = 0; j < kWindowBoxCount[window]; ++j) {
       const FabricBox& part = layout[static_cast<std::size_t>(j)];
       const int box = first + j;
-      if (kind == FabricKind::kCoreAxisAndAlpha && j == 2) {
+      if (use == WindowUse::kCoreAxisAndAlpha && j == 2) {
         Show(box, s_.alphaWord, BoxRole::kOther, EntryRule::kRightAngle, kFieldAlphaRotation,
              Lower(s_.alphaWord) + kAlphaAbout);
         continue;
@@ -186,7 +167,7 @@ class SchemaBuilder {
           Hide(box, "");
           break;
         case FabricPart::kAngle:
-          if (kind == FabricKind::kPlane) {
+          if (plane) {
             Show(box, part.caption, BoxRole::kDip, EntryRule::kRightAngle, kFieldDip,
                  "dip of the plane");
           } else {
@@ -199,7 +180,7 @@ class SchemaBuilder {
           break;
         case FabricPart::kDirection:
           Show(box, part.caption, BoxRole::kDirection, DirectionRule(), kFieldDirection,
-               kind != FabricKind::kPlane              ? "trend of the line"
+               !plane                                  ? "trend of the line"
                : OrientGeometry::UsesStrike(in_.plane) ? StrikeAbout()
                                                        : "dip direction");
           break;
@@ -214,16 +195,9 @@ class SchemaBuilder {
         Show(9, "strike", BoxRole::kDirection, DirectionRule(), kFieldDirection, StrikeAbout());
         break;
       case 2:
-        if (in_.line == OrientGeometry::LineNotation::kTrendPlunge) {
-          Show(8, "trend", BoxRole::kDirection, DirectionRule(), kFieldDirection,
-               "trend of the line");
-          Show(9, "plunge", BoxRole::kPlunge, EntryRule::kRightAngle, kFieldPlunge, kPlungeAbout);
-        } else {
-          Show(8, "plunge", BoxRole::kPlunge, EntryRule::kRightAngle, kFieldPlunge, kPlungeAbout);
-          Show(9, "trend", BoxRole::kDirection, DirectionRule(), kFieldDirection,
-               "trend of the line");
-        }
-        break;
+        // The fold axis: a line in the input notation.
+        Fabric(3, WindowUse::kLine);
+        return;
       case 3:
         Show(8, "~dip", BoxRole::kDip, EntryRule::kRightAngle, kFieldNothing,
              "approximate dip of the plane");
@@ -247,18 +221,17 @@ class SchemaBuilder {
     const int first = kWindowFirstBox[window];
     for (int i = 0; i < kWindowBoxCount[window]; ++i) {
       const ValueBox& box = layout->boxes[static_cast<std::size_t>(i)];
-      std::string caption = box.word == UserWord::kNone ? box.caption : WordOf(box.word, s_);
+      std::string caption = box.word == nullptr ? box.caption : s_.*box.word;
       if (!box.shown) {
         Hide(first + i, std::move(caption));
         continue;
       }
       EntryRule rule = box.rule;
       if (box.role == BoxRole::kDirection) rule = DirectionRule();
-      if (box.word == UserWord::kGamma && schema_.core.betaRange == BetaRange::kPlusMinus180) {
+      if (box.word == &Settings::gammaWord && schema_.core.betaRange == BetaRange::kPlusMinus180) {
         rule = EntryRule::kHalfTurnBothWays;
       }
-      std::string about =
-          box.word == UserWord::kNone ? std::string(box.about) : Lower(caption) + box.about;
+      std::string about = box.word == nullptr ? std::string(box.about) : Lower(caption) + box.about;
       Show(first + i, std::move(caption), box.role, rule, box.kind, std::move(about));
     }
   }
@@ -335,6 +308,44 @@ void LayOutResults(RowSchema& schema, const Settings& s) {
   }
 }
 
+// Fills the worked-out part of a schema from its entries.
+void IndexEntryBoxes(RowSchema& schema) {
+  schema.shownCount = 0;
+  for (int box = 0; box < kEntryBoxCount; ++box) {
+    if (schema.entries[static_cast<std::size_t>(box)].shown) {
+      schema.shownBoxes[static_cast<std::size_t>(schema.shownCount++)] = box;
+    }
+  }
+  for (int window = 0; window < 4; ++window) {
+    WindowBoxIndex index;
+    for (int box = kWindowFirstBox[window]; box < kWindowFirstBox[window] + kWindowBoxCount[window];
+         ++box) {
+      const EntryField& field = schema.entries[static_cast<std::size_t>(box)];
+      if (!field.shown) continue;
+      index.shownMask |= 1U << box;
+      switch (field.role) {
+        case BoxRole::kDip:
+          index.angle = box;
+          index.hasDip = true;
+          break;
+        case BoxRole::kPlunge:
+          index.angle = box;
+          index.hasPlunge = true;
+          break;
+        case BoxRole::kDirection:
+          index.direction = box;
+          break;
+        case BoxRole::kSense:
+          index.sense = box;
+          break;
+        case BoxRole::kOther:
+          break;
+      }
+    }
+    schema.windowBoxes[static_cast<std::size_t>(window)] = index;
+  }
+}
+
 }  // namespace
 
 FabricLayout PlaneLayout(OrientGeometry::PlaneNotation notation) {
@@ -403,43 +414,6 @@ RowSchema MakeRowSchema(int calculation, const Settings& s, bool extraResultChec
   LayOutResults(schema, s);
   IndexEntryBoxes(schema);
   return schema;
-}
-
-void IndexEntryBoxes(RowSchema& schema) {
-  schema.shownCount = 0;
-  for (int box = 0; box < kEntryBoxCount; ++box) {
-    if (schema.entries[static_cast<std::size_t>(box)].shown) {
-      schema.shownBoxes[static_cast<std::size_t>(schema.shownCount++)] = box;
-    }
-  }
-  for (int window = 0; window < 4; ++window) {
-    WindowBoxIndex index;
-    for (int box = kWindowFirstBox[window]; box < kWindowFirstBox[window] + kWindowBoxCount[window];
-         ++box) {
-      const EntryField& field = schema.entries[static_cast<std::size_t>(box)];
-      if (!field.shown) continue;
-      index.shownMask |= 1U << box;
-      switch (field.role) {
-        case BoxRole::kDip:
-          index.angle = box;
-          index.hasDip = true;
-          break;
-        case BoxRole::kPlunge:
-          index.angle = box;
-          index.hasPlunge = true;
-          break;
-        case BoxRole::kDirection:
-          index.direction = box;
-          break;
-        case BoxRole::kSense:
-          index.sense = box;
-          break;
-        case BoxRole::kOther:
-          break;
-      }
-    }
-    schema.windowBoxes[static_cast<std::size_t>(window)] = index;
-  }
 }
 
 std::string EntryRangeText(EntryRule rule) {

@@ -30,9 +30,6 @@ enum FieldKind : int {
   kFieldAlphaRotation = 7,  // alpha, rotation angle or angle C
 };
 
-// A word of the user's nomenclature that a caption shows.
-enum class UserWord { kNone, kPitch, kHade, kAlpha, kBeta, kGamma };
-
 // Which texts an entry field accepts.
 enum class EntryRule {
   kNothing,           // an unused field: never valid
@@ -104,10 +101,6 @@ struct RowSchema {
   int shownCount = 0;
   std::array<WindowBoxIndex, 4> windowBoxes;
 };
-
-// Fills the worked-out part of a schema from its entries; MakeRowSchema
-// calls it, and so must anything that changes the entries afterwards.
-void IndexEntryBoxes(RowSchema& schema);
 
 // extraResultChecked: the user asked for the apparent dip or pitch.
 RowSchema MakeRowSchema(int calculation, const Settings& settings, bool extraResultChecked,

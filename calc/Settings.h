@@ -33,10 +33,6 @@ inline constexpr int kColourCount = 25;
 using SymbolTable = std::array<std::array<int, kSymbolColumns>, kSymbolRows>;
 using ColourTable = std::array<int, kColourCount>;
 
-// A colour packed as red + 256 * green + 65536 * blue (each 0-255), the form
-// the store has always held.
-constexpr int PackColour(int red, int green, int blue) { return red + 256 * green + 65536 * blue; }
-
 // A symbol or colour slot left as built in: the stereonet draws its own
 // symbol or colour there (plot/Symbols.h holds them). The store has always
 // written -1 for it, and a missing key reads as -1.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "calc/SettingsIO.h"
 
+#include <algorithm>
 #include <chrono>
 #include <climits>
 #include <cstdio>
@@ -30,6 +31,9 @@ enum class Form {
 
 // A save group that no button writes: the key is only read.
 constexpr int kLoadOnly = -1;
+// The groups that write keys.
+constexpr int kSaveGroups[] = {kSaveConventions, kSaveFileOutput, kSaveProgramState,
+                               kSaveDecimalChoice};
 
 // One store key: where it lives, when it is saved, which member of Settings
 // holds it, its text form and its range. The default is the member's
@@ -174,13 +178,7 @@ struct Slot {
 };
 
 Slot TableSlot(int& value, int maximum) {
-  Slot slot;
-  slot.section = kSectionStartUp;
-  slot.form = Form::kTableSlot;
-  slot.integer = &value;
-  slot.minimum = kBuiltInStyle;
-  slot.maximum = maximum;
-  return slot;
+  return {kSectionStartUp, Form::kTableSlot, &value, nullptr, nullptr, kBuiltInStyle, maximum};
 }
 
 // Digits of key after prefix as a number, or -1 when key is not prefix
@@ -211,15 +209,13 @@ std::string ColourKey(int index) {
 
 std::optional<Slot> Bind(Settings& s, const std::string& key) {
   if (const SettingKey* row = FindSettingKey(key)) {
-    Slot slot;
-    slot.section = row->section;
-    slot.form = row->form;
-    if (row->integer) slot.integer = &row->integer(s);
-    if (row->boolean) slot.boolean = &row->boolean(s);
-    if (row->text) slot.text = &row->text(s);
-    slot.minimum = row->minimum;
-    slot.maximum = row->maximum;
-    return slot;
+    return Slot{row->section,
+                row->form,
+                row->integer ? &row->integer(s) : nullptr,
+                row->boolean ? &row->boolean(s) : nullptr,
+                row->text ? &row->text(s) : nullptr,
+                row->minimum,
+                row->maximum};
   }
   const int symbol = KeySuffixNumber(key, kSymbolKeyPrefix, 3);
   if (symbol >= 0) {
@@ -383,10 +379,7 @@ SettingsLoadResult LoadSettings(Settings& settings, SettingsStore& store) {
     // second start, which reads "Lodema 4" only.
     SaveContext context;
     context.writePlotWindowRect = true;
-    SaveSettings(settings, store, kSaveConventions, context);
-    SaveSettings(settings, store, kSaveFileOutput, context);
-    SaveSettings(settings, store, kSaveProgramState, context);
-    SaveSettings(settings, store, kSaveDecimalChoice, context);
+    for (const int group : kSaveGroups) SaveSettings(settings, store, group, context);
   }
   if (!marked) store.Write(kApplicationName, kSectionStartUp, kInitialisedKey, "True");
   return result;
@@ -398,8 +391,7 @@ void SaveSettings(const Settings& settings, SettingsStore& store, int group,
     store.Write(kApplicationName, kSectionStartUp, "LastAccessDate",
                 context.lastAccessDate.empty() ? TodayText() : context.lastAccessDate);
   }
-  if (group != kSaveConventions && group != kSaveFileOutput && group != kSaveProgramState &&
-      group != kSaveDecimalChoice) {
+  if (std::find(std::begin(kSaveGroups), std::end(kSaveGroups), group) == std::end(kSaveGroups)) {
     return;
   }
   std::vector<std::string> keys = GroupKeys(group);

@@ -10,16 +10,11 @@ namespace Lodema {
 
 namespace {
 
-bool UsesFixedReferencePlane(int n) {
-  const CalculationInfo* info = FindCalculation(n);
-  return info != nullptr && info->UsesFixedReferencePlane();
-}
-
-// The caption with its first "&&" shown as "&".
-std::string PlotCaption(std::string caption) {
-  const auto pos = caption.find("&&");
-  if (pos != std::string::npos) caption.erase(pos, 1);
-  return caption;
+// Hands the plot which of windows A-D calculation n uses and its caption.
+void ShowStereoOptions(PlotSink& plot, const MainWindowControls& c, int n) {
+  const std::array<bool, 4> used = {c.windowPanels[0].visible, c.windowPanels[1].visible,
+                                    c.windowCFrame.visible, c.windowDFrame.visible};
+  plot.SetStereoOptions(used, DisplayCaption(c.calculationCaptions[n].caption));
 }
 
 }  // namespace
@@ -30,13 +25,9 @@ void CalculatorModel::SelectCalculation(int n) {
   const int previous = calculation_;
   if (!IsCoreCalculation(n)) {
     if (controls_.tabPage == kCorePage) controls_.tabPage = kGeometricalPage;
-    coreCalculation_ = false;
-    approxRefPlane_ = false;
   } else {
     if (controls_.tabPage == kGeometricalPage) controls_.tabPage = kCorePage;
-    coreCalculation_ = true;
-    approxRefPlane_ = IsApproxRefPlaneCalculation(n);
-    if (approxRefPlane_ && UsesFixedReferencePlane(previous)) {
+    if (IsApproxRefPlaneCalculation(n) && CalculationAt(previous).UsesFixedReferencePlane()) {
       // The fixed-plane calculations force the choice to 3 without touching
       // the options; coming back, the options give the user's choice again.
       for (int i = 0; i < 3; ++i) {
@@ -52,23 +43,15 @@ void CalculatorModel::SelectCalculation(int n) {
   settings_.Calculation = n;
 
   SetUpCalculationWindows(n);
-  if (plot_->IsShowing()) {
-    const std::array<bool, 4> used = {
-        controls_.windowPanels[0].visible, controls_.windowPanels[1].visible,
-        controls_.windowCFrame.visible, controls_.windowDFrame.visible};
-    plot_->SetStereoOptions(used, PlotCaption(controls_.calculationCaptions[n].caption));
-  }
+  if (plot().IsShowing()) ShowStereoOptions(plot(), controls_, n);
   RefreshCalculation();
   if (filePageAvailable_) Notify(ModelEvent::kCalculationSelected);
 }
 
 void CalculatorModel::UpdatePlotWindow() {
-  if (!plot_->IsShowing()) return;
-  plot_->SetStereoNotation(NotationOut(settings_));
-  const std::array<bool, 4> used = {controls_.windowPanels[0].visible,
-                                    controls_.windowPanels[1].visible,
-                                    controls_.windowCFrame.visible, controls_.windowDFrame.visible};
-  plot_->SetStereoOptions(used, PlotCaption(controls_.calculationCaptions[calculation_].caption));
+  if (!plot().IsShowing()) return;
+  plot().SetStereoNotation(NotationOut(settings_));
+  ShowStereoOptions(plot(), controls_, calculation_);
 }
 
 void CalculatorModel::ReleaseCalculationButton(int n) {

@@ -15,7 +15,7 @@ namespace Lodema {
 
 namespace {
 
-constexpr std::array<const char*, 7> kPlaneConventionCaptions = {
+constexpr const char* kPlaneConventionCaptions[] = {
     "",
     "Dip,  Dip direction",
     "Dip direction, Dip",
@@ -25,9 +25,10 @@ constexpr std::array<const char*, 7> kPlaneConventionCaptions = {
     "Strike, Dip (RH rule)",
 };
 
-void SetOptionPair(std::array<OptionButton, 2>& options, const char* first, const char* second) {
-  options[0].caption = first;
-  options[1].caption = second;
+// One caption for each option of a group.
+template <std::size_t N>
+void SetCaptions(std::array<OptionButton, N>& options, const char* const (&captions)[N]) {
+  for (std::size_t i = 0; i < N; ++i) options[i].caption = captions[i];
 }
 
 // The captions of the entry and result boxes and of the result frames.
@@ -88,33 +89,26 @@ void SetFrameAndBoxCaptions(MainWindowControls& c) {
 
 // The conventions panel and the drill-core options.
 void SetOptionCaptions(MainWindowControls& c) {
-  const std::array<const char*, 4> refCaptions = {"dip dir'n", "strike", "fold axis",
-                                                  "approx. orientation of plane"};
-  for (int i = 0; i < 4; ++i) {
-    c.referenceDirectionOptions[i].caption = refCaptions[i];
-  }
-  c.approximateDipOptions[0].caption = "<30";
-  c.approximateDipOptions[1].caption = "30-60";
-  c.approximateDipOptions[2].caption = ">60";
+  SetCaptions(c.referenceDirectionOptions,
+              {"dip dir'n", "strike", "fold axis", "approx. orientation of plane"});
+  SetCaptions(c.approximateDipOptions, {"<30", "30-60", ">60"});
 
-  SetOptionPair(c.ellipseMarkOptions, "top of ellipse", "bottom of ellipse");
-  SetOptionPair(c.betaRangeOptions, " 0 - 360\xC2\xB0 (cl'kwise)", "+180 to -180");
-  SetOptionPair(c.orientationMarkOptions, "top of core", "bottom of core");
-  SetOptionPair(c.corePlungeSignOptions, "downward is +ve", "downward is -ve");
-  SetOptionPair(c.deltaReferenceOptions, "ellipse long axis", "ellipse normal");
-  SetOptionPair(c.coreInclinationOptions, "by plunge ('dip')", "by zenith");
-  for (int i = 1; i <= 6; ++i) {
-    c.inputPlaneNotationOptions[i].caption = kPlaneConventionCaptions[i];
-    c.outputPlaneNotationOptions[i].caption = kPlaneConventionCaptions[i];
-  }
+  SetCaptions(c.ellipseMarkOptions, {"top of ellipse", "bottom of ellipse"});
+  SetCaptions(c.betaRangeOptions, {" 0 - 360\xC2\xB0 (cl'kwise)", "+180 to -180"});
+  SetCaptions(c.orientationMarkOptions, {"top of core", "bottom of core"});
+  SetCaptions(c.corePlungeSignOptions, {"downward is +ve", "downward is -ve"});
+  SetCaptions(c.deltaReferenceOptions, {"ellipse long axis", "ellipse normal"});
+  SetCaptions(c.coreInclinationOptions, {"by plunge ('dip')", "by zenith"});
+  SetCaptions(c.inputPlaneNotationOptions, kPlaneConventionCaptions);
+  SetCaptions(c.outputPlaneNotationOptions, kPlaneConventionCaptions);
   c.inputPlaneNotationOptions[0].visible = false;
   c.outputPlaneNotationOptions[0].visible = false;
-  SetOptionPair(c.inputLineOrderOptions, "Plunge, Trend", "Trend, Plunge");
-  SetOptionPair(c.outputLineOrderOptions, "Plunge, Trend", "Trend, Plunge");
-  SetOptionPair(c.inputDirectionNotationOptions, "Azimuth notation", "Quadrant notation");
-  SetOptionPair(c.outputDirectionNotationOptions, "Azimuth notation", "Quadrant notation");
+  SetCaptions(c.inputLineOrderOptions, {"Plunge, Trend", "Trend, Plunge"});
+  SetCaptions(c.outputLineOrderOptions, {"Plunge, Trend", "Trend, Plunge"});
+  SetCaptions(c.inputDirectionNotationOptions, {"Azimuth notation", "Quadrant notation"});
+  SetCaptions(c.outputDirectionNotationOptions, {"Azimuth notation", "Quadrant notation"});
   c.outputSameAsInputBox.caption = "Same as Input File";
-  SetOptionPair(c.decimalCharOptions, "period  (e.g. 34.5)", "comma (e.g. 34,5)");
+  SetCaptions(c.decimalCharOptions, {"period  (e.g. 34.5)", "comma (e.g. 34,5)"});
   c.localeWarning.caption = "(overrides current locale setting)";
   c.localeWarning.visible = false;
 }
@@ -123,36 +117,14 @@ void SetOptionCaptions(MainWindowControls& c) {
 void HideUntilLaidOut(MainWindowControls& c) {
   // Nothing is laid out until a calculation is selected; the apparent-dip
   // panels start hidden like an unticked box.
-  c.windowPanels[4].visible = false;
-  c.windowPanels[5].visible = false;
-  c.windowPanels[6].visible = false;
+  for (const int panel : {4, 5, 6}) c.windowPanels[panel].visible = false;
   c.sectionTrendFrame.visible = false;
-  c.entryBoxes[11].visible = false;
-  c.entryBoxes[12].visible = false;
-  c.entryCaptions[12].visible = false;
+  c.entryBoxes[kSectionTrendBox].visible = false;
+  c.entryBoxes[kFileSectionTrendBox].visible = false;
+  c.entryCaptions[kFileSectionTrendBox].visible = false;
 }
 
 }  // namespace
-
-CalculatorModel::CalculatorModel(const CalculatorModel& other)
-    : settings_(other.settings_),
-      controls_(other.controls_),
-      calculation_(other.calculation_),
-      coreCalculation_(other.coreCalculation_),
-      approxRefPlane_(other.approxRefPlane_),
-      localeMark_(other.localeMark_),
-      batchRunning_(other.batchRunning_),
-      messageReportsFailure_(other.messageReportsFailure_),
-      noResultShown_(other.noResultShown_),
-      lastCalcStatus_(other.lastCalcStatus_),
-      initialising_(other.initialising_),
-      rewriting_(other.rewriting_),
-      filePageAvailable_(other.filePageAvailable_),
-      entryValid_(other.entryValid_),
-      fieldKinds_(other.fieldKinds_),
-      entryRoles_(other.entryRoles_),
-      windowFabrics_(other.windowFabrics_),
-      decimalPlaces_(other.decimalPlaces_) {}
 
 CalculatorModel::CalculatorModel() {
   SetBoxCaptions(controls_);
@@ -172,27 +144,31 @@ char CalculatorModel::OutputDecimalChar() const {
   return OrientGeometry::DecimalChar(ResultDecimalMark(settings_, localeMark_));
 }
 
-void CalculatorModel::SetBeeper(Beeper* beeper) { beeper_ = beeper ? beeper : &defaultBeeper_; }
+void CalculatorModel::SetBeeper(Beeper* beeper) {
+  links_.beeper = beeper ? beeper : &links_.defaultBeeper;
+}
 
-void CalculatorModel::SetPlotSink(PlotSink* plot) { plot_ = plot ? plot : &defaultPlot_; }
+void CalculatorModel::SetPlotSink(PlotSink* plot) {
+  links_.plot = plot ? plot : &links_.defaultPlot;
+}
 
 int CalculatorModel::AddObserver(std::function<void(ModelEvent)> observer) {
-  const int id = nextObserverId_++;
-  observers_.emplace_back(id, std::move(observer));
+  const int id = links_.nextObserverId++;
+  links_.observers.emplace_back(id, std::move(observer));
   return id;
 }
 
 void CalculatorModel::RemoveObserver(int id) {
-  std::erase_if(observers_, [id](const auto& entry) { return entry.first == id; });
+  std::erase_if(links_.observers, [id](const auto& entry) { return entry.first == id; });
 }
 
 void CalculatorModel::Notify(ModelEvent event) {
-  if (notifying_ || observers_.empty()) return;
-  notifying_ = true;
+  if (links_.notifying || links_.observers.empty()) return;
+  links_.notifying = true;
   // A copy, so that an observer may remove itself; its storage is kept for
   // the next call (nested calls return above).
-  notifyCopy_ = observers_;
-  for (const auto& [id, observer] : notifyCopy_) {
+  links_.notifyCopy = links_.observers;
+  for (const auto& [id, observer] : links_.notifyCopy) {
     if (!observer) continue;
     try {
       observer(event);
@@ -203,8 +179,8 @@ void CalculatorModel::Notify(ModelEvent event) {
                     fault.what());
     }
   }
-  notifyCopy_.clear();
-  notifying_ = false;
+  links_.notifyCopy.clear();
+  links_.notifying = false;
 }
 
 void CalculatorModel::SetMessage(const std::string& text) {
@@ -267,9 +243,7 @@ void CalculatorModel::ApplySettingsToControls() {
   }
   controls_.calculationButtons[calculation_].colour = kButtonSelected;
   controls_.calculationButtons[calculation_].pressed = true;
-  coreCalculation_ = IsCoreCalculation(calculation_);
-  approxRefPlane_ = IsApproxRefPlaneCalculation(calculation_);
-  controls_.tabPage = coreCalculation_ ? kCorePage : kGeometricalPage;
+  controls_.tabPage = CoreCalculation() ? kCorePage : kGeometricalPage;
   SetCaptionPrefs();
   SyncOptionGroups();
   const Lodema::Settings& s = settings_;
@@ -285,22 +259,21 @@ void CalculatorModel::ShowStoredCalculation() {
   RefreshCalculation();
 }
 
-void CalculatorModel::RefreshCalculation() {
-  RevalidateEntries();
+void CalculatorModel::CalculateOrClear(int group) {
   if (AllEntriesValid()) {
     Calculate();
   } else {
-    ClearResultsWindows();
+    ClearResultsWindows(group);
   }
 }
 
+void CalculatorModel::RefreshCalculation() {
+  RevalidateEntries();
+  CalculateOrClear();
+}
+
 void CalculatorModel::RecalculateIfShown() {
-  if (!ResultsShown()) return;
-  if (AllEntriesValid()) {
-    Calculate();
-  } else {
-    ClearResultsWindows();
-  }
+  if (ResultsShown()) CalculateOrClear();
 }
 
 bool CalculatorModel::ResultsShown() const {

@@ -27,7 +27,6 @@
 
 namespace Lodema {
 
-class Dispatcher;
 struct CalcOutcome;
 
 // How an entry window was last laid out: as a plane or a line in the input
@@ -46,7 +45,7 @@ class CalculatorModel {
   // A copy keeps every setting, box and window, but none of the observers
   // and the silent beeper and hidden plot of its own: a batch worker runs
   // rows on it while the original stays in its window.
-  CalculatorModel(const CalculatorModel& other);
+  CalculatorModel(const CalculatorModel&) = default;
   CalculatorModel& operator=(const CalculatorModel&) = delete;
 
   // ---- State -------------------------------------------------------------
@@ -55,11 +54,8 @@ class CalculatorModel {
   const MainWindowControls& Controls() const { return controls_; }
 
   int Calculation() const { return calculation_; }  // 0..41
-  bool CoreCalculation() const { return coreCalculation_; }
-  bool ApproxRefPlane() const { return approxRefPlane_; }
+  bool CoreCalculation() const { return IsCoreCalculation(calculation_); }
   bool EntryValid(int box) const;  // false for boxes outside 0..12
-  const std::array<int, kMappedBoxCount>& FieldKinds() const { return fieldKinds_; }
-  int DecimalPlaces() const { return decimalPlaces_; }  // largest typed, uncapped
 
   // The mark the system writes decimals with; results use it unless
   // settings().NonLocaleDecimal forces the other one.
@@ -77,8 +73,8 @@ class CalculatorModel {
 
   void SetBeeper(Beeper* beeper);    // nullptr restores the silent default
   void SetPlotSink(PlotSink* plot);  // nullptr restores the hidden default
-  Beeper& beeper() { return *beeper_; }
-  PlotSink& plot() { return *plot_; }
+  Beeper& beeper() { return *links_.beeper; }
+  PlotSink& plot() { return *links_.plot; }
 
   // Observers are called after every outermost handler and on selection;
   // handlers they call do not notify again.
@@ -114,10 +110,6 @@ class CalculatorModel {
   bool ValidateEntry(int box);
   void RevalidateEntries();
   bool AllEntriesValid() const;
-  // A strike typed with a sense letter along the strike line (000 with N)
-  // cannot choose the side the plane dips to: the note says, for each such
-  // shown plane window, which side was taken. Empty when there is none.
-  std::string SenseAlongStrikeNote() const;
   // Which box holds what, and the range it missed, for an invalid box:
   // "A dip 95 is outside -90 to 90".
   std::string EntryProblem(int box) const;
@@ -165,22 +157,20 @@ class CalculatorModel {
   void SetOutputDirectionNotation(int index);
   void SetOutputSameAsInput(bool checked);  // "Same as Input File"
 
-  // Runs the current calculation once. Defined by the dispatcher.
+  // Runs the current calculation once (model/Calculate.cpp).
   void Calculate();
 
   // What a row of the current calculation holds under the current settings.
   RowSchema Schema() const;
 
  private:
-  friend class Dispatcher;
-
   // Notifies the observers when the outermost handler returns.
   class HandlerScope {
    public:
-    explicit HandlerScope(CalculatorModel& model) : model_(model) { ++model_.handlerDepth_; }
+    explicit HandlerScope(CalculatorModel& model) : model_(model) { ++model_.links_.handlerDepth; }
     ~HandlerScope() {
       // Nobody listens during a batch run: skip the call.
-      if (--model_.handlerDepth_ == 0 && !model_.observers_.empty()) {
+      if (--model_.links_.handlerDepth == 0 && !model_.links_.observers.empty()) {
         model_.Notify(ModelEvent::kChanged);
       }
     }
@@ -191,17 +181,6 @@ class CalculatorModel {
     CalculatorModel& model_;
   };
   class RewriteShield;
-
-  // The shown boxes of an orientation window that hold the angle, the
-  // direction and the sense (-1: none), by their roles. error: the window
-  // holds no such fabric, or one of its boxes is not valid.
-  struct WindowBoxes {
-    int first = -1;
-    int direction = -1;
-    int sense = -1;
-    bool error = false;
-  };
-  WindowBoxes LocateWindowBoxes(int window, bool asLine) const;
 
   // The typed texts of a window by what their boxes hold.
   struct RoleTexts {
@@ -214,20 +193,28 @@ class CalculatorModel {
     std::string first;
     std::string direction;
     std::string sense;
+
+    // The text a box of the role holds; nullptr for a box of another kind.
+    static std::string RoleTexts::*Field(BoxRole role) {
+      if (role == BoxRole::kDip || role == BoxRole::kPlunge) return &RoleTexts::first;
+      if (role == BoxRole::kDirection) return &RoleTexts::direction;
+      if (role == BoxRole::kSense) return &RoleTexts::sense;
+      return nullptr;
+    }
   };
   using WindowRoles = std::array<RoleTexts, 4>;
 
   void Notify(ModelEvent event);
   void SyncOptionGroups();
   void SyncCoreOptions();
+  // Runs the calculation when every entry is valid, else blanks a group of
+  // result boxes (as ClearResultsWindows).
+  void CalculateOrClear(int group = 0);
   // Validates the visible boxes, then runs the calculation or blanks results.
   void RefreshCalculation();
   // Runs again (or blanks) only when results are shown.
   void RecalculateIfShown();
   bool ResultsShown() const;
-  bool DirectionsTypedAsBearings() const {
-    return NotationIn(settings_).azimuth == OrientGeometry::AzimuthStyle::kQuadrant;
-  }
 
   // Entry windows.
   void OnEntryChanged(int box);
@@ -241,46 +228,69 @@ class CalculatorModel {
   // them out.
   void LabelResultWindows(const CalculationInfo& info);
 
+  // One run of the calculation: the entry boxes' texts go through the row
+  // kernel, and the outcome into the result windows, the message panel and
+  // the stereonet; how it ended.
+  CalcStatus RunCalculation();
+  void ShowRunHint(const RowSchema& schema);
+  void ShowRunMessage(const CalcOutcome& out);
+  // A strike typed with a sense letter along the strike line (000 with N)
+  // cannot choose the side the plane dips to: a note says, for each such
+  // plane window, which side was taken.
+  void ShowSenseAlongStrikeNote(const CalcOutcome& out, const RowSchema& schema);
+  // Writes a run's result texts and frames; false when there is no result.
+  bool PresentResult(const CalcOutcome& out, const RowResult& result, const RowSchema& schema);
+
   // Options and conventions.
-  void CoreConventionChanged();
+  // A two-way drill-core option: sets the setting (to valueOfFirst for
+  // option 0), then rebuilds the captions and runs again.
+  void SetCoreOption(int index, bool& setting, bool valueOfFirst);
   WindowRoles CaptureEntryRoles() const;
   void RestoreEntryRoles(const WindowRoles& roles);
   void ConvertPlaneRoles(WindowRoles& roles, OrientGeometry::PlaneNotation oldNotation,
                          OrientGeometry::PlaneNotation newNotation) const;
+  // Sets an input notation setting to index and lays the windows out again,
+  // the typed values kept in their new places.
+  void RelayOutInInputNotation(int& setting, int index);
   void ConvertTypedDirections(bool toQuadrant);
-  void OutputConventionChanged(bool relayout);
+  // Sets an output notation setting to index (a change only) and shows the
+  // result again.
+  void ChangeOutputConvention(int& setting, int index, bool relayout);
 
   Lodema::Settings settings_;
   MainWindowControls controls_;
   int calculation_ = 0;
-  bool coreCalculation_ = false;
-  bool approxRefPlane_ = false;
   OrientGeometry::DecimalMark localeMark_ = OrientGeometry::DecimalMark::kPoint;
   bool batchRunning_ = false;
   bool messageReportsFailure_ = false;
-  bool noResultShown_ = false;  // the main result shows kNoResultText
   CalcStatus lastCalcStatus_ = CalcStatus::kOk;
   bool initialising_ = false;
   bool rewriting_ = false;  // code is rewriting box texts: the change handler ignores them
   bool filePageAvailable_ = false;
   std::array<bool, kEntryBoxCount> entryValid_{};
-  std::array<int, kMappedBoxCount> fieldKinds_{};
   // What each entry box holds and how each window is laid out, kept at
   // layout time; a hidden window keeps those of its last layout. Captions
   // are for display only: they may carry the user's words.
   std::array<BoxRole, kEntryBoxCount> entryRoles_{};
   std::array<WindowFabric, 4> windowFabrics_{};
-  int decimalPlaces_ = 0;
 
-  Beeper defaultBeeper_;
-  PlotSink defaultPlot_;
-  Beeper* beeper_ = &defaultBeeper_;
-  PlotSink* plot_ = &defaultPlot_;
-  std::vector<std::pair<int, std::function<void(ModelEvent)>>> observers_;
-  std::vector<std::pair<int, std::function<void(ModelEvent)>>> notifyCopy_;
-  int nextObserverId_ = 1;
-  int handlerDepth_ = 0;
-  bool notifying_ = false;  // observers run: no nested notifications
+  // What a copy does not share: the observers, and the beeper and plot (a
+  // copy starts with the silent beeper and hidden plot of its own).
+  struct Links {
+    Links() = default;
+    Links(const Links&) {}
+    Links& operator=(const Links&) = delete;
+    Beeper defaultBeeper;
+    PlotSink defaultPlot;
+    Beeper* beeper = &defaultBeeper;
+    PlotSink* plot = &defaultPlot;
+    std::vector<std::pair<int, std::function<void(ModelEvent)>>> observers;
+    std::vector<std::pair<int, std::function<void(ModelEvent)>>> notifyCopy;
+    int nextObserverId = 1;
+    int handlerDepth = 0;
+    bool notifying = false;  // observers run: no nested notifications
+  };
+  Links links_;
 };
 
 }  // namespace Lodema

@@ -13,24 +13,12 @@ void ColumnMapper::UpdateListVisibility(const EntryLayout& layout) {
   }
 }
 
-void ColumnMapper::SetIndexQuietly(int slot, int index) {
-  DropDownList& list = controls_.columnLists[slot];
-  if (index < 0 || index >= static_cast<int>(list.entries.size()))
-    index = list.entries.empty() ? -1 : 0;
-  list.listIndex = index;
-  list.text = index >= 0 ? list.entries[index] : std::string();
-}
-
 void ColumnMapper::RefillLists(int columns, const EntryLayout& layout) {
   columns = std::max(columns, 0);
   const int present = static_cast<int>(controls_.columnLists[0].entries.size()) - 1;
   if (filledOnce_ && present == columns) return;
 
-  refilling_ = true;
-  for (DropDownList& list : controls_.columnLists) {
-    list.entries.assign(1, "None");
-    for (int n = 1; n <= columns; ++n) list.entries.push_back(std::to_string(n));
-  }
+  for (DropDownList& list : controls_.columnLists) FillColumnEntries(list, columns);
   if (!filledOnce_) {
     filledOnce_ = true;
     AssignDefaultColumns(columns, layout);
@@ -39,13 +27,13 @@ void ColumnMapper::RefillLists(int columns, const EntryLayout& layout) {
       const int previous = previousMap_[slot];
       if (previous == kManuallyFixed) {
         // A fixed slot keeps its choice for when the fix is lifted.
-        SetIndexQuietly(slot, controls_.columnLists[slot].listIndex);
+        SelectEntry(controls_.columnLists[slot], controls_.columnLists[slot].listIndex);
       } else {
-        SetIndexQuietly(slot, previous >= 1 && previous <= columns ? previous : 0);
+        SelectEntry(controls_.columnLists[slot],
+                    previous >= 1 && previous <= columns ? previous : 0);
       }
     }
   }
-  refilling_ = false;
 }
 
 void ColumnMapper::AssignDefaultColumns(int columns, const EntryLayout& layout) {
@@ -60,40 +48,40 @@ void ColumnMapper::AssignDefaultColumns(int columns, const EntryLayout& layout) 
       column = next++;
       if (column > columns) column = 0;
     }
-    SetIndexQuietly(slot, column);
+    SelectEntry(controls_.columnLists[slot], column);
   }
 }
 
 void ColumnMapper::ReadColumnMapping(const EntryLayout& layout) {
-  incomplete_ = false;
+  bool incomplete = false;
   for (int slot = 0; slot < kSlotCount; ++slot) {
     map_[slot] = kNoColumn;
     if (controls_.manualFixBoxes[WindowOfSlot(slot)].checked) {
       map_[slot] = kManuallyFixed;
     } else if (layout.boxVisible[slot]) {
       const int index = std::max(controls_.columnLists[slot].listIndex, 0);
-      if (index == 0) incomplete_ = true;
+      if (index == 0) incomplete = true;
       map_[slot] = index;
     }
   }
-  conflict_ = false;
-  for (int a = 0; a < kSlotCount && !conflict_; ++a) {
+  bool conflict = false;
+  for (int a = 0; a < kSlotCount && !conflict; ++a) {
     for (int b = a + 1; b < kSlotCount; ++b) {
       if (map_[a] >= 1 && map_[a] == map_[b]) {
-        conflict_ = true;
+        conflict = true;
         break;
       }
     }
   }
-  controls_.columnMismatchVisible = incomplete_ || conflict_;
+  controls_.columnMismatchVisible = incomplete || conflict;
   previousMap_ = map_;
 }
 
 void ColumnMapper::SetListIndex(int slot, int index, const EntryLayout& layout) {
-  if (slot < 0 || slot >= kSlotCount || refilling_) return;
+  if (slot < 0 || slot >= kSlotCount) return;
   DropDownList& list = controls_.columnLists[slot];
   if (index < 0 || index >= static_cast<int>(list.entries.size())) return;
-  SetIndexQuietly(slot, index);
+  SelectEntry(controls_.columnLists[slot], index);
   ReadColumnMapping(layout);
 }
 

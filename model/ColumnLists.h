@@ -47,15 +47,10 @@ class ColumnMapper {
   void EndGridSelection();
 
  private:
-  void SetIndexQuietly(int slot, int index);
-
   FilePageControls& controls_;
   ColumnMap map_{};
   ColumnMap previousMap_{};
-  bool incomplete_ = false;
-  bool conflict_ = false;
   bool filledOnce_ = false;
-  bool refilling_ = false;
   int activeList_ = -1;
 };
 

@@ -44,10 +44,7 @@ struct Frame {
 };
 
 // A check box or an option button.
-struct CheckBox {
-  std::string caption;
-  bool visible = true;
-  bool enabled = true;
+struct CheckBox : Frame {
   bool checked = false;
 };
 using OptionButton = CheckBox;

@@ -18,28 +18,15 @@ namespace {
 
 using OrientGeometry::PlaneNotation;
 
-// What the direction of a plane in a notation holds.
-enum class DirectionHeld { kDipDirection, kStrikeWithSense, kRightHandStrike };
-DirectionHeld DirectionMeaning(PlaneNotation notation) {
-  if (OrientGeometry::HasSenseLetters(notation)) return DirectionHeld::kStrikeWithSense;
-  if (OrientGeometry::UsesStrike(notation)) return DirectionHeld::kRightHandStrike;
-  return DirectionHeld::kDipDirection;
-}
-
 // Dip direction (azimuth text) of a plane's direction text in a notation;
 // "" when it cannot be worked out.
 std::string DipDirectionOf(const std::string& azimuth, const std::string& sense,
                            PlaneNotation notation, OrientGeometry::DecimalMark localeMark) {
-  switch (DirectionMeaning(notation)) {
-    case DirectionHeld::kStrikeWithSense:
-      return OrientGeometry::StrikeAndSenseToDipDirectionText(azimuth, sense, localeMark)
-          .value_or("");
-    case DirectionHeld::kRightHandStrike:
-      return OrientGeometry::StrikeAndSenseToDipDirectionText(azimuth, "", localeMark).value_or("");
-    case DirectionHeld::kDipDirection:
-      break;
-  }
-  return azimuth;
+  if (!OrientGeometry::UsesStrike(notation)) return azimuth;
+  // A right-hand strike has no sense letters: the plane dips to its right.
+  const std::string letters = OrientGeometry::HasSenseLetters(notation) ? sense : "";
+  return OrientGeometry::StrikeAndSenseToDipDirectionText(azimuth, letters, localeMark)
+      .value_or("");
 }
 
 // What a box of a plane's or a line's layout holds.
@@ -55,10 +42,6 @@ BoxRole RoleOfPart(FabricPart part, bool plane) {
       break;
   }
   return BoxRole::kOther;
-}
-
-bool Bearings(const OrientGeometry::Notation& notation) {
-  return notation.azimuth == OrientGeometry::AzimuthStyle::kQuadrant;
 }
 
 }  // namespace
@@ -90,21 +73,12 @@ CalculatorModel::WindowRoles CalculatorModel::CaptureEntryRoles() const {
     for (int box = kWindowFirstBox[w]; box < kWindowFirstBox[w] + kWindowBoxCount[w]; ++box) {
       if (!controls_.entryBoxes[box].visible && !texts.hidden) continue;
       const std::string& text = controls_.entryBoxes[box].text;
-      switch (entryRoles_[box]) {
-        case BoxRole::kDip:
-        case BoxRole::kPlunge:
-          texts.first = text;
-          break;
-        case BoxRole::kDirection:
-          texts.direction = text;
-          break;
-        case BoxRole::kSense:
-          texts.sense = text;
-          break;
-        case BoxRole::kOther:
-          if (texts.hidden && !text.empty()) texts.other = true;
-          continue;
+      const auto field = RoleTexts::Field(entryRoles_[box]);
+      if (field == nullptr) {
+        if (texts.hidden && !text.empty()) texts.other = true;
+        continue;
       }
+      texts.*field = text;
       texts.any = true;
       texts.valid = texts.valid && (texts.hidden ? !text.empty() : entryValid_[box]);
     }
@@ -133,21 +107,11 @@ void CalculatorModel::RestoreEntryRoles(const WindowRoles& roles) {
     for (int box = first; box < last; ++box) {
       if (!controls_.entryBoxes[box].visible && !texts.hidden) continue;
       std::string& text = controls_.entryBoxes[box].text;
-      switch (entryRoles_[box]) {
-        case BoxRole::kDip:
-        case BoxRole::kPlunge:
-          text = texts.first;
-          break;
-        case BoxRole::kDirection:
-          text = texts.direction;
-          break;
-        case BoxRole::kSense:
-          text = texts.sense;
-          break;
-        case BoxRole::kOther:
-          // A hidden window's unused box holds nothing.
-          if (texts.hidden) text.clear();
-          break;
+      if (const auto field = RoleTexts::Field(entryRoles_[box])) {
+        text = texts.*field;
+      } else if (texts.hidden) {
+        // A hidden window's unused box holds nothing.
+        text.clear();
       }
     }
   }
@@ -155,8 +119,14 @@ void CalculatorModel::RestoreEntryRoles(const WindowRoles& roles) {
 
 void CalculatorModel::ConvertPlaneRoles(WindowRoles& roles, PlaneNotation oldNotation,
                                         PlaneNotation newNotation) const {
-  if (DirectionMeaning(oldNotation) == DirectionMeaning(newNotation)) return;
-  const bool quadrant = Bearings(NotationIn(settings_));
+  // A direction keeps its meaning between notations that hold the same
+  // thing: a dip direction, a strike with sense letters or a right-hand one.
+  if (OrientGeometry::UsesStrike(oldNotation) == OrientGeometry::UsesStrike(newNotation) &&
+      OrientGeometry::HasSenseLetters(oldNotation) ==
+          OrientGeometry::HasSenseLetters(newNotation)) {
+    return;
+  }
+  const bool quadrant = NotationIn(settings_).azimuth == OrientGeometry::AzimuthStyle::kQuadrant;
   // Window D never holds a plane in the entry convention.
   for (int w = 0; w < 3; ++w) {
     RoleTexts& texts = roles[w];
@@ -188,22 +158,25 @@ void CalculatorModel::ConvertPlaneRoles(WindowRoles& roles, PlaneNotation oldNot
   }
 }
 
+void CalculatorModel::RelayOutInInputNotation(int& setting, int index) {
+  {
+    RewriteShield shield(*this);
+    WindowRoles roles = CaptureEntryRoles();
+    const PlaneNotation before = NotationIn(settings_).plane;
+    setting = index;
+    SetUpCalculationWindows(calculation_);
+    ConvertPlaneRoles(roles, before, NotationIn(settings_).plane);
+    RestoreEntryRoles(roles);
+  }
+  RefreshCalculation();
+}
+
 void CalculatorModel::SetInputPlaneNotation(int index) {
   HandlerScope scope(*this);
   if (index < 1 || index > 6) return;
-  const int old = settings_.PlaneConvIn;
-  if (index != old) {
-    {
-      RewriteShield shield(*this);
-      WindowRoles roles = CaptureEntryRoles();
-      settings_.PlaneConvIn = index;
-      CheckOnly(controls_.inputPlaneNotationOptions, index);
-      SetUpCalculationWindows(calculation_);
-      ConvertPlaneRoles(roles, OrientGeometry::PlaneNotationFromCode(old),
-                        OrientGeometry::PlaneNotationFromCode(index));
-      RestoreEntryRoles(roles);
-    }
-    RefreshCalculation();
+  if (index != settings_.PlaneConvIn) {
+    CheckOnly(controls_.inputPlaneNotationOptions, index);
+    RelayOutInInputNotation(settings_.PlaneConvIn, index);
   }
   if (controls_.outputSameAsInputBox.checked) SetOutputPlaneNotation(index);
 }
@@ -212,15 +185,8 @@ void CalculatorModel::SetInputLineOrder(int index) {
   HandlerScope scope(*this);
   if (index != 0 && index != 1) return;
   if (index != settings_.LineConvIn) {
-    {
-      RewriteShield shield(*this);
-      const WindowRoles roles = CaptureEntryRoles();
-      settings_.LineConvIn = index;
-      CheckOnly(controls_.inputLineOrderOptions, index);
-      SetUpCalculationWindows(calculation_);
-      RestoreEntryRoles(roles);
-    }
-    RefreshCalculation();
+    CheckOnly(controls_.inputLineOrderOptions, index);
+    RelayOutInInputNotation(settings_.LineConvIn, index);
   }
   if (controls_.outputSameAsInputBox.checked) SetOutputLineOrder(index);
 }
@@ -253,43 +219,34 @@ void CalculatorModel::ConvertTypedDirections(bool toQuadrant) {
 
 // A shown result is worked out again from the entries in the new notation:
 // its texts are never read back.
-void CalculatorModel::OutputConventionChanged(bool relayout) {
+void CalculatorModel::ChangeOutputConvention(int& setting, int index, bool relayout) {
+  if (index == setting) return;
+  setting = index;
   const bool shown = ResultsShown();
   if (relayout) SetUpCalculationWindows(calculation_);
-  plot_->SetStereoNotation(NotationOut(settings_));
-  if (!shown) return;
-  if (AllEntriesValid()) {
-    Calculate();
-  } else {
-    ClearResultsWindows();
-  }
+  plot().SetStereoNotation(NotationOut(settings_));
+  if (shown) CalculateOrClear();
 }
 
 void CalculatorModel::SetOutputPlaneNotation(int index) {
   HandlerScope scope(*this);
   if (index < 1 || index > 6) return;
   CheckOnly(controls_.outputPlaneNotationOptions, index);
-  if (index == settings_.PlaneConvOut) return;
-  settings_.PlaneConvOut = index;
-  OutputConventionChanged(true);
+  ChangeOutputConvention(settings_.PlaneConvOut, index, true);
 }
 
 void CalculatorModel::SetOutputLineOrder(int index) {
   HandlerScope scope(*this);
   if (index != 0 && index != 1) return;
   CheckOnly(controls_.outputLineOrderOptions, index);
-  if (index == settings_.LineConvOut) return;
-  settings_.LineConvOut = index;
-  OutputConventionChanged(true);
+  ChangeOutputConvention(settings_.LineConvOut, index, true);
 }
 
 void CalculatorModel::SetOutputDirectionNotation(int index) {
   HandlerScope scope(*this);
   if (index != 0 && index != 1) return;
   CheckOnly(controls_.outputDirectionNotationOptions, index);
-  if (index == settings_.QuadrantOut) return;
-  settings_.QuadrantOut = index;
-  OutputConventionChanged(false);
+  ChangeOutputConvention(settings_.QuadrantOut, index, false);
 }
 
 void CalculatorModel::SetOutputSameAsInput(bool checked) {

@@ -1,19 +1,12 @@
 // SPDX-License-Identifier: MIT
 // Validation of the entry boxes as they change, the validity flags, and
 // reading a window as a plane or a line for the calculation.
-#include <algorithm>
-#include <cctype>
-#include <cmath>
 #include <optional>
 #include <string>
-#include <string_view>
 
 #include "calc/Catalogue.h"
 #include "calc/EntryBoxes.h"
-#include "calc/ResultText.h"
 #include "model/CalculatorModel.h"
-#include "orient/NumberText.h"
-#include "orient/TextParsing.h"
 
 namespace Lodema {
 
@@ -66,24 +59,12 @@ void CalculatorModel::OnEntryChanged(int box) {
     ClearResultsWindows(sectionTrend ? 3 : 0);
     return;
   }
-  if (!batchRunning_ && coreCalculation_) {
+  if (!batchRunning_ && CoreCalculation()) {
     SetMessage("Use -ve " + settings_.PlungeName + " for 'upwardly' inclined core axis");
   } else {
     ClearMessage();
   }
-  if (!AllEntriesValid()) return;
-  int places = 0;
-  for (int i = 0; i <= 7; ++i) {
-    if (controls_.entryBoxes[i].visible) {
-      places = std::max(places, NumberText::CountDecimalPlaces(controls_.entryBoxes[i].text));
-    }
-  }
-  if (controls_.windowPanels[4].visible) {
-    places = std::max(places,
-                      NumberText::CountDecimalPlaces(controls_.entryBoxes[kSectionTrendBox].text));
-  }
-  decimalPlaces_ = places;
-  Calculate();
+  if (AllEntriesValid()) Calculate();
 }
 
 bool CalculatorModel::ValidateEntry(int box) {
@@ -102,20 +83,6 @@ std::string CalculatorModel::EntryRange(int box) const {
   return EntryRangeText(Schema().entries[static_cast<std::size_t>(box)].rule);
 }
 
-namespace {
-
-// The window letter of an entry box and a space; none for the section trend.
-std::string WindowOfBox(int box) {
-  if (box >= kMappedBoxCount) return "";
-  return std::string(1, static_cast<char>('A' + (box < 3   ? 0
-                                                 : box < 6 ? 1
-                                                 : box < 8 ? 2
-                                                           : 3))) +
-         " ";
-}
-
-}  // namespace
-
 std::string CalculatorModel::EntryProblem(int box) const {
   if (box < 0 || box >= kEntryBoxCount) return "";
   EntryField field = Schema().entries[static_cast<std::size_t>(box)];
@@ -127,15 +94,16 @@ std::string CalculatorModel::EntryTooltip(int box) const {
   if (box < 0 || box >= kEntryBoxCount || !controls_.entryBoxes[box].visible) return "";
   const std::string about = Schema().entries[static_cast<std::size_t>(box)].about;
   const std::string what = about.empty() ? controls_.entryCaptions[box].caption : about;
-  const std::string window = WindowOfBox(box);
-  std::string tip = window.empty() ? std::string() : "Window " + window.substr(0, 1) + ": ";
+  const int window = WindowOfBox(box);
+  std::string tip = window < 0 ? std::string()
+                               : "Window " + std::string(1, static_cast<char>('A' + window)) + ": ";
   tip += what + ", " + EntryRange(box);
   return tip;
 }
 
 void CalculatorModel::RevalidateEntries() {
   HandlerScope scope(*this);
-  if (coreCalculation_) {
+  if (CoreCalculation()) {
     std::string hint = "Use -ve plunge for 'upwardly' inclined core axis";
     if (CoreConventionsOf(settings_).upwardTrend == UpwardCoreTrend::kUpPlunge) {
       hint += " AND: Use 'upcore' direction for core trend";
@@ -167,61 +135,6 @@ bool CalculatorModel::AllEntriesValid() const {
     if (controls_.entryBoxes[i].visible && !entryValid_[i]) return false;
   }
   return true;
-}
-
-CalculatorModel::WindowBoxes CalculatorModel::LocateWindowBoxes(int window, bool asLine) const {
-  WindowBoxes unread;
-  unread.error = true;
-  if (window < 0 || window > 3) return unread;
-  const BoxRole angle = asLine ? BoxRole::kPlunge : BoxRole::kDip;
-  bool found = false;  // the window holds the fabric asked for
-  WindowBoxes boxes;
-  for (int box = kWindowFirstBox[window]; box < kWindowFirstBox[window] + kWindowBoxCount[window];
-       ++box) {
-    if (!controls_.entryBoxes[box].visible) continue;
-    // An unread box would leave a value of 0 in the orientation.
-    if (!entryValid_[box]) return unread;
-    switch (entryRoles_[box]) {
-      case BoxRole::kDip:
-      case BoxRole::kPlunge:
-        found = found || entryRoles_[box] == angle;
-        boxes.first = box;
-        break;
-      case BoxRole::kDirection:
-        boxes.direction = box;
-        break;
-      case BoxRole::kSense:
-        boxes.sense = box;
-        break;
-      case BoxRole::kOther:
-        break;
-    }
-  }
-  return found ? boxes : unread;
-}
-
-std::string CalculatorModel::SenseAlongStrikeNote() const {
-  if (!OrientGeometry::HasSenseLetters(NotationIn(settings_).plane)) return "";
-  std::string note;
-  // Window D never holds a strike.
-  for (int window = 0; window < 3; ++window) {
-    if (!controls_.windowPanels[window].visible) continue;
-    const WindowBoxes boxes = LocateWindowBoxes(window, false);
-    if (boxes.error || boxes.direction < 0 || boxes.sense < 0) continue;
-    std::string strike = controls_.entryBoxes[boxes.direction].text;
-    if (DirectionsTypedAsBearings()) {
-      strike = OrientGeometry::QuadrantToAzimuthText(strike, localeMark_).value_or("");
-    }
-    const std::string& sense = controls_.entryBoxes[boxes.sense].text;
-    if (!OrientGeometry::SenseAlongStrike(strike, sense, localeMark_)) continue;
-    const std::string taken = FormatAngleFixed(
-        OrientGeometry::StrikeAndSenseToDipDirectionText(strike, sense, localeMark_).value_or(""),
-        2, OutputDecimalChar(), true);
-    if (!note.empty()) note += "  ";
-    note += "Note: sense " + sense + " lies along the strike of plane " +
-            std::string(1, static_cast<char>('A' + window)) + ": taken as dipping to " + taken;
-  }
-  return note;
 }
 
 }  // namespace Lodema

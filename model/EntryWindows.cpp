@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Laying out the entry windows A-D, the result frames and the apparent-dip
-// panel for a calculation, with the field kind of every entry box.
+// panel for a calculation.
 #include <string>
 
 #include "calc/Catalogue.h"
@@ -33,7 +33,6 @@ void CalculatorModel::LayOutBox(int box, const EntryField& field) {
   controls_.entryCaptions[box].caption = field.caption;
   controls_.entryCaptions[box].visible = field.shown || !field.caption.empty();
   entryRoles_[box] = field.role;
-  if (box < kMappedBoxCount) fieldKinds_[box] = field.kind;
 }
 
 void CalculatorModel::SetUpCalculationWindows(int n) {
@@ -87,10 +86,7 @@ void CalculatorModel::LayoutWindow(int window, WindowUse use, const RowSchema& s
   if (use == WindowUse::kHidden) {
     // A hidden window keeps the texts and roles of its last layout: its
     // values come back when a calculation shows it again.
-    for (int box = b; box < b + count; ++box) {
-      c.entryBoxes[box].visible = false;
-      if (box < kMappedBoxCount) fieldKinds_[box] = kFieldNothing;
-    }
+    for (int box = b; box < b + count; ++box) c.entryBoxes[box].visible = false;
     return;
   }
   const WindowFabric fabric = FabricOf(use);

@@ -50,14 +50,13 @@ FilePageModel::FilePageModel(CalculatorModel& model, const BatchPlatform& platfo
   controls_.outputModeOptions[0].caption = kReplaceDataCaption;
   controls_.outputModeOptions[1].caption = kAppendDataCaption;
   controls_.outputModeOptions[0].checked = true;
-  for (const char* entry : kInputDelimiterEntries)
-    controls_.delimiterLists[0].entries.push_back(entry);
-  for (const char* entry : kOutputDelimiterEntries)
-    controls_.delimiterLists[1].entries.push_back(entry);
-  controls_.delimiterLists[0].text = "tab";
-  controls_.delimiterLists[0].listIndex = 0;
-  controls_.delimiterLists[1].text = "tab";
-  controls_.delimiterLists[1].listIndex = 0;
+  controls_.delimiterLists[0].entries.assign(kInputDelimiterEntries.begin(),
+                                             kInputDelimiterEntries.end());
+  controls_.delimiterLists[1].entries.assign(kOutputDelimiterEntries.begin(),
+                                             kOutputDelimiterEntries.end());
+  // Both lists start on "tab".
+  SelectEntry(controls_.delimiterLists[0], 0);
+  SelectEntry(controls_.delimiterLists[1], 0);
 
   writer_.SetSelectAppendHandler([this] { SetAppendData(true); });
   runner_.SetProgress(progress_.get());
@@ -99,6 +98,10 @@ void FilePageModel::ShowMessage(const std::string& text, MessageIcon icon,
 }
 
 namespace {
+
+std::optional<std::string> AskInputFileName(const BatchPlatform& platform) {
+  return platform.dialogs != nullptr ? platform.dialogs->AskInputFileName() : std::nullopt;
+}
 
 void SelectListText(DropDownList& list, const std::string& text) {
   list.text = text;
@@ -166,8 +169,7 @@ void FilePageModel::AcceptInputSource(const std::string& name) {
 }
 
 void FilePageModel::GetInputFile() {
-  std::optional<std::string> chosen =
-      platform_.dialogs != nullptr ? platform_.dialogs->AskInputFileName() : std::nullopt;
+  const std::optional<std::string> chosen = AskInputFileName(platform_);
   cancelled_ = !chosen.has_value();
   if (cancelled_) return;
   AcceptInputSource(*chosen);
@@ -375,15 +377,11 @@ bool FilePageModel::ReadsClipboard(const std::string& name) const {
 }
 
 void FilePageModel::ChooseSurveyFile() {
-  std::optional<std::string> chosen =
-      platform_.dialogs != nullptr ? platform_.dialogs->AskInputFileName() : std::nullopt;
-  if (chosen) SetSurveyFileText(*chosen);
+  if (const auto chosen = AskInputFileName(platform_)) SetSurveyFileText(*chosen);
 }
 
 void FilePageModel::ChooseCollarFile() {
-  std::optional<std::string> chosen =
-      platform_.dialogs != nullptr ? platform_.dialogs->AskInputFileName() : std::nullopt;
-  if (chosen) SetCollarFileText(*chosen);
+  if (const auto chosen = AskInputFileName(platform_)) SetCollarFileText(*chosen);
 }
 
 void FilePageModel::SetSurveyFileText(const std::string& text) {

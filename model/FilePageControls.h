@@ -52,6 +52,19 @@ struct DropDownList {
   bool highlighted = false;  // the active column list (yellow)
 };
 
+// Selects entry index of a list (the first one for an index outside it).
+inline void SelectEntry(DropDownList& list, int index) {
+  if (index < 0 || index >= static_cast<int>(list.entries.size()))
+    index = list.entries.empty() ? -1 : 0;
+  list.listIndex = index;
+  list.text = index >= 0 ? list.entries[static_cast<std::size_t>(index)] : std::string();
+}
+// Offers "None" and the columns 1..columns.
+inline void FillColumnEntries(DropDownList& list, int columns) {
+  list.entries.assign(1, "None");
+  for (int n = 1; n <= columns; ++n) list.entries.push_back(std::to_string(n));
+}
+
 struct CommandButton {
   std::string caption;
   Colour captionColour{0, 0, 0};

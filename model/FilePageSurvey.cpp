@@ -7,12 +7,6 @@ namespace Lodema {
 
 namespace {
 
-void SelectIndex(DropDownList& list, int index) {
-  if (index < 0 || index >= static_cast<int>(list.entries.size())) index = 0;
-  list.listIndex = index;
-  list.text = list.entries.empty() ? std::string() : list.entries[static_cast<std::size_t>(index)];
-}
-
 std::string Counted(std::size_t n, const char* one, const char* many) {
   return std::to_string(n) + " " + (n == 1 ? one : many);
 }
@@ -32,12 +26,10 @@ void SurveyChooser::ApplySettings() {
 }
 
 void SurveyChooser::RefillColumnLists(int columns) {
-  for (DropDownList* list : {&controls_.holeColumn, &controls_.depthColumn}) {
-    list->entries.assign(1, "None");
-    for (int n = 1; n <= columns; ++n) list->entries.push_back(std::to_string(n));
-  }
-  SelectIndex(controls_.holeColumn, settings_.SurveyHoleColumn);
-  SelectIndex(controls_.depthColumn, settings_.SurveyDepthColumn);
+  FillColumnEntries(controls_.holeColumn, columns);
+  FillColumnEntries(controls_.depthColumn, columns);
+  SelectEntry(controls_.holeColumn, settings_.SurveyHoleColumn);
+  SelectEntry(controls_.depthColumn, settings_.SurveyDepthColumn);
 }
 
 void SurveyChooser::SetSurveyFile(const std::string& name) {
@@ -55,13 +47,13 @@ void SurveyChooser::SetCollarFile(const std::string& name) {
 void SurveyChooser::SetHoleColumn(int index) {
   if (index < 0 || index >= static_cast<int>(controls_.holeColumn.entries.size())) return;
   settings_.SurveyHoleColumn = index;
-  SelectIndex(controls_.holeColumn, index);
+  SelectEntry(controls_.holeColumn, index);
 }
 
 void SurveyChooser::SetDepthColumn(int index) {
   if (index < 0 || index >= static_cast<int>(controls_.depthColumn.entries.size())) return;
   settings_.SurveyDepthColumn = index;
-  SelectIndex(controls_.depthColumn, index);
+  SelectEntry(controls_.depthColumn, index);
 }
 
 std::shared_ptr<const SurveyRun> SurveyChooser::Load(const SurveyReading& reading,

@@ -6,32 +6,15 @@
 
 namespace Lodema {
 
-inline constexpr std::array<const char*, 4> kWindowColumnsCaptions = {"A columns", "B columns",
-                                                                      "C columns", "D columns"};
 inline constexpr const char* kManualFixCaption = "Manually fixed";
-inline constexpr std::array<const char*, 4> kManualFixTooltips = {
-    "Set Window A to a constant fixed value", "Set Window B to a constant fixed value",
-    "Set Window C to a constant fixed value", "Set Window D to a constant fixed value"};
-inline constexpr const char* kBrowseCaption = "Browse...";
-inline constexpr const char* kChangeCaption = "Change...";
 inline constexpr const char* kTableHeadingsCaption = "First row contains column headings";
-inline constexpr const char* kInputDelimiterCaption = "File data delimiter";
-inline constexpr const char* kInputDelimiterTooltip =
-    "Set the delimiter that separates columns of data in this file";
-inline constexpr const char* kOutputDelimiterCaption = "Output data delimiter";
-inline constexpr const char* kStartInputTooltip = "Start processing data from this input file";
-inline constexpr const char* kProcessedCaption = "Processed:";
-inline constexpr const char* kCurrentFileCaption = "Current Output File:";
 inline constexpr const char* kDefaultOutputFileText = "Lodem output1.txt";
 inline constexpr const char* kReplaceDataCaption = "Replace data";
 inline constexpr const char* kAppendDataCaption = "Append data";
-inline constexpr const char* kSaveResultCaption = "Save current result window";
 inline constexpr const char* kSurveyFileCaption = "Survey file\u2026";
 inline constexpr const char* kCollarFileCaption = "Collar file\u2026";
 inline constexpr const char* kHoleColumnCaption = "Hole column";
 inline constexpr const char* kDepthColumnCaption = "Depth column";
-inline constexpr const char* kPasteMenuCaption = "&Paste...";
-inline constexpr const char* kPasteDataMenuCaption = "Paste data from clipboard...";
 
 // fileOutputOptions(0..10). Boxes 7-9 are captioned by the main window
 // model, which changes box 7's caption for calculation 19.

@@ -9,12 +9,6 @@
 
 namespace Lodema {
 
-namespace {
-
-bool IsPair(int index) { return index == 0 || index == 1; }
-
-}  // namespace
-
 void CalculatorModel::SetReferenceDirection(int index) {
   HandlerScope scope(*this);
   if (index < 0 || index > 3) return;
@@ -22,29 +16,15 @@ void CalculatorModel::SetReferenceDirection(int index) {
   settings_.referenceDirection = index;
   SetUpCalculationWindows(calculation_);
   RevalidateEntries();
-  if (AllEntriesValid()) {
-    Calculate();
-  } else {
-    ClearResultsWindows(1);
-  }
+  CalculateOrClear(1);
   const CalculationInfo* info = FindCalculation(calculation_);
   if (info == nullptr || info->d != WindowUse::kReferenceLine) return;
-  std::string caption;
-  switch (index) {
-    case 0:
-      caption = "D - Known dip dir'n of Ref.Plane";
-      break;
-    case 1:
-      caption = OrientGeometry::UsesRightHandRule(NotationIn(settings_).plane)
-                    ? "D - Known strike of Ref.Plane (not RH rule)"
-                    : "D - Known strike of Ref.Plane";
-      break;
-    case 2:
-      caption = "D - Known axis of folding of Ref.Plane";
-      break;
-    default:
-      caption = "D - Approx dip, known dip dir'n of Ref.Plane";
-      break;
+  constexpr const char* kCaptions[] = {
+      "D - Known dip dir'n of Ref.Plane", "D - Known strike of Ref.Plane",
+      "D - Known axis of folding of Ref.Plane", "D - Approx dip, known dip dir'n of Ref.Plane"};
+  std::string caption = kCaptions[index];
+  if (index == 1 && OrientGeometry::UsesRightHandRule(NotationIn(settings_).plane)) {
+    caption += " (not RH rule)";
   }
   controls_.windowDFrame.caption = caption;
 }
@@ -79,49 +59,35 @@ void CalculatorModel::SetPolaritySignShown(bool checked) {
   RefreshCalculation();
 }
 
-void CalculatorModel::CoreConventionChanged() {
+void CalculatorModel::SetCoreOption(int index, bool& setting, bool valueOfFirst) {
+  HandlerScope scope(*this);
+  if (index != 0 && index != 1) return;
+  setting = index == 0 ? valueOfFirst : !valueOfFirst;
   SetCaptionPrefs();
   RefreshCalculation();
 }
 
 void CalculatorModel::SetEllipseMark(int index) {
-  HandlerScope scope(*this);
-  if (!IsPair(index)) return;
-  settings_.EllipseBase = index == 1;
-  CoreConventionChanged();
+  SetCoreOption(index, settings_.EllipseBase, false);
 }
 
-void CalculatorModel::SetBetaRange(int index) {
-  HandlerScope scope(*this);
-  if (!IsPair(index)) return;
-  settings_.BetaConv = index == 0;
-  CoreConventionChanged();
-}
+void CalculatorModel::SetBetaRange(int index) { SetCoreOption(index, settings_.BetaConv, true); }
 
 void CalculatorModel::SetOrientationMark(int index) {
-  HandlerScope scope(*this);
-  if (!IsPair(index)) return;
-  settings_.BottomMark = index == 1;
-  CoreConventionChanged();
+  SetCoreOption(index, settings_.BottomMark, false);
 }
 
 void CalculatorModel::SetCorePlungeSign(int index) {
-  HandlerScope scope(*this);
-  if (!IsPair(index)) return;
-  settings_.CoreConv = index == 0;
-  CoreConventionChanged();
+  SetCoreOption(index, settings_.CoreConv, true);
 }
 
 void CalculatorModel::SetDeltaReference(int index) {
-  HandlerScope scope(*this);
-  if (!IsPair(index)) return;
-  settings_.deltaNormal = index == 1;
-  CoreConventionChanged();
+  SetCoreOption(index, settings_.deltaNormal, false);
 }
 
 void CalculatorModel::SetCoreInclination(int index) {
   HandlerScope scope(*this);
-  if (!IsPair(index)) return;
+  if (index != 0 && index != 1) return;
   settings_.ZenithConv = index == 1;
   settings_.PlungeName = settings_.ZenithConv ? "zenith" : "plunge";
   SetCaptionPrefs();
@@ -131,7 +97,7 @@ void CalculatorModel::SetCoreInclination(int index) {
 
 void CalculatorModel::SetDecimalChar(int index) {
   HandlerScope scope(*this);
-  if (!IsPair(index)) return;
+  if (index != 0 && index != 1) return;
   const char before = OutputDecimalChar();
   const OrientGeometry::DecimalMark chosen =
       index == 1 ? OrientGeometry::DecimalMark::kComma : OrientGeometry::DecimalMark::kPoint;

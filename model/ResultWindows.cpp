@@ -20,10 +20,7 @@ void CalculatorModel::LabelResultWindows(const CalculationInfo& info) {
     caption.visible = field.shown && !field.caption.empty();
     value.visible = field.shown;
     // A hidden box keeps no value; an angle result starts its window afresh.
-    if (!value.visible || (box < 3 && info.result == ResultKind::kAngle)) {
-      value.caption.clear();
-      if (box == 0) noResultShown_ = false;
-    }
+    if (!value.visible || (box < 3 && info.result == ResultKind::kAngle)) value.caption.clear();
   }
   c.entryCaptions[16].visible = schema.secondResultShown;
   c.entryCaptions[17].visible = schema.secondResultShown;
@@ -31,19 +28,15 @@ void CalculatorModel::LabelResultWindows(const CalculationInfo& info) {
 
 void CalculatorModel::ClearResultsWindows(int group) {
   HandlerScope scope(*this);
-  int first = 0;
-  int last = kResultBoxCount - 1;
-  if (group == 1) {
-    last = 2;
-  } else if (group == 2) {
-    first = 3;
-    last = 11;
-  } else if (group == 3) {
-    first = 12;
+  // The boxes of each group: all, the main result, the solutions, the extra
+  // result.
+  constexpr int kFirstBox[] = {0, 0, 3, 12};
+  constexpr int kLastBox[] = {kResultBoxCount - 1, 2, 11, kResultBoxCount - 1};
+  if (group < 0 || group > 3) group = 0;
+  for (int box = kFirstBox[group]; box <= kLastBox[group]; ++box) {
+    controls_.resultValues[box].caption.clear();
   }
-  for (int box = first; box <= last; ++box) controls_.resultValues[box].caption.clear();
-  if (first == 0) noResultShown_ = false;
-  if (coreCalculation_) {
+  if (CoreCalculation()) {
     controls_.resultFrames[1].visible = false;
     controls_.resultFrames[2].visible = false;
   }
@@ -53,7 +46,6 @@ void CalculatorModel::WriteNoResult() {
   HandlerScope scope(*this);
   controls_.resultValues[0].caption = kNoResultText;
   controls_.resultValues[1].caption = kNoResultText;
-  noResultShown_ = true;
   controls_.resultValues[2].caption.clear();
   controls_.resultFrames[1].visible = false;
   controls_.resultFrames[2].visible = false;

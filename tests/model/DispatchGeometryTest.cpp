@@ -224,6 +224,9 @@ TEST_F(CalculationTest, FaultsAreReportedAsErrors) {
   for (const auto& r : rows) {
     Run(r.calc, r.in);
     EXPECT_EQ(Message(), r.message) << r.calc;
+    // The status a batch run rejects the row by agrees with the panel.
+    EXPECT_EQ(model.LastCalcStatus(), CalcStatus::kGeometricError) << r.calc;
+    EXPECT_TRUE(model.MessageReportsFailure()) << r.calc;
     EXPECT_EQ(Shown(), r.shown) << r.calc;
     EXPECT_EQ(plot.points, r.calc == 36 ? 1 : 0) << r.calc;
   }

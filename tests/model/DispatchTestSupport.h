@@ -185,7 +185,7 @@ class CountingBeeper : public Beeper {
   int beeps = 0;
 };
 
-class CalculationTest : public ::testing::Test {
+class CalculationTest : public ModelTest {
  protected:
   void SetUp() override {
     model.SetBeeper(&beeper);
@@ -201,19 +201,16 @@ class CalculationTest : public ::testing::Test {
     beeper.beeps = plot.points = 0;
     for (const auto& [box, text] : entries) model.SetEntryText(box, text);
   }
-  std::string Result(int box) const { return model.Controls().resultValues[box].caption; }
   std::string Shown(int box = 0) const { return Result(box) + "/" + Result(box + 1); }
   double Number(int box) const {
     std::string text = Result(box);
     std::replace(text.begin(), text.end(), ',', '.');
     return text.empty() ? std::nan("") : std::stod(text);
   }
-  std::string Message() const { return model.Controls().messagePanel.caption; }
   // A line, or a plane's pole, read back in the default output conventions.
   Vec ResultLine(int box = 0) const { return RecordLine(Number(box), Number(box + 1)); }
   Vec ResultPole(int box = 0) const { return PoleVec(Number(box), Number(box + 1)); }
 
-  CalculatorModel model;
   CountingBeeper beeper;
   CountingPlot plot;
 };

@@ -51,11 +51,10 @@ class ModelTest : public ::testing::Test {
   }
   // Captions of a window's boxes: "(caption)" for a hidden box.
   std::string Layout(int window) const {
-    static constexpr int kFirst[4] = {0, 3, 6, 8};
-    static constexpr int kCount[4] = {3, 3, 2, 3};
     if (!C().windowPanels[window].visible) return "hidden";
     std::string text;
-    for (int box = kFirst[window]; box < kFirst[window] + kCount[window]; ++box) {
+    const int first = kWindowFirstBox[window];
+    for (int box = first; box < first + kWindowBoxCount[window]; ++box) {
       if (!text.empty()) text += ",";
       const std::string& caption = C().entryCaptions[box].caption;
       text += C().entryBoxes[box].visible ? caption : "(" + caption + ")";

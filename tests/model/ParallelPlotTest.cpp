@@ -9,9 +9,9 @@
 #include <thread>
 #include <vector>
 
-#include "tests/batch/FakePlatform.h"
-#include "model/FilePage.h"
 #include "model/CalculatorModel.h"
+#include "model/FilePage.h"
+#include "tests/batch/FakePlatform.h"
 
 namespace Lodema {
 namespace {

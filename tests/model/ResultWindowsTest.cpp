@@ -98,12 +98,6 @@ INSTANTIATE_TEST_SUITE_P(
                   "20.5|S45.25W|"}),
     [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
-TEST_F(ModelTest, ForcedCommaAppliesToEveryResult) {
-  model.settings().NonLocaleDecimal = true;
-  Enter(16, {{0, "12.5"}, {1, "100.25"}});
-  EXPECT_EQ(Results(4), "12,5|100,25|");
-}
-
 TEST_F(ModelTest, ChoosingTheOtherDecimalCharacterRewritesShownResults) {
   Enter(16, {{0, "12.5"}, {1, "100"}});
   model.SetDecimalChar(1);
