@@ -112,8 +112,6 @@ void WindowSwitchBench(int sets) {
   Lodema::Settings settings;
   StereoPlotWindow plot(
       settings, [] { return false; }, nullptr);
-  IgnoreQuestion ignore;
-  plot.SetMismatchQuestion(&ignore);
   plot.resize(800, 900);
   plot.show();
   std::mt19937 random(20240601u);
