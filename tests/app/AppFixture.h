@@ -22,7 +22,6 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "app/CalculationPages.h"
 #include "app/ConventionsPage.h"

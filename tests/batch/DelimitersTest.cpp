@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
-#include <bit>
-#include <cstdint>
 #include <random>
 #include <string>
 #include <vector>

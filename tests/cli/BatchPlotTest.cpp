@@ -40,7 +40,7 @@ double Angle(std::mt19937& random, double high) {
 }
 
 // One record with the given kinds set to (type, plunge or dip, direction, alpha).
-CalculationRecord Record(std::mt19937& random, std::initializer_list<std::pair<int, int>> kinds) {
+CalculationRecord Record(std::mt19937& random, const std::vector<std::pair<int, int>>& kinds) {
   CalculationRecord record;
   for (const auto& [kind, type] : kinds) {
     record.cells[kind] = {
@@ -53,6 +53,13 @@ std::vector<Step> Repeat(int count, const std::function<Step(int)>& step) {
   std::vector<Step> steps;
   for (int i = 0; i < count; ++i) steps.push_back(step(i));
   return steps;
+}
+
+// `count` rows alike but for their random angles, all retained or none.
+Feed Alike(int count, std::vector<std::pair<int, int>> kinds, bool retain = true) {
+  return [=](std::mt19937& r) {
+    return Repeat(count, [&](int) { return Step{Record(r, kinds), retain}; });
+  };
 }
 
 // How the plot is written: after the run, or set by set into a file beside
@@ -95,27 +102,12 @@ TEST(BatchPlotTest, DrawnWhileRetainingGivesTheRedrawnFile) {
   constexpr std::array<bool, 5> kAll{true, true, true, true, true};
   const FeedCase cases[] = {
       {"result lines, more boxes than one path holds", kResultOnly, false,
-       [](std::mt19937& r) {
-         return Repeat(1234, [&](int) { return Step{Record(r, {{kResult, 2}})}; });
-       }},
+       Alike(1234, {{kResult, 2}})},
       {"result and window planes as great circles", kAll, false,
-       [](std::mt19937& r) {
-         return Repeat(300, [&](int) {
-           return Step{Record(r, {{kResult, 2}, {kWindowA, 1}, {kWindowB, 1}})};
-         });
-       }},
-      {"planes as poles", kAll, true,
-       [](std::mt19937& r) {
-         return Repeat(300, [&](int) {
-           return Step{Record(r, {{kResult, 1}, {kWindowA, 1}, {kWindowB, 1}})};
-         });
-       }},
+       Alike(300, {{kResult, 2}, {kWindowA, 1}, {kWindowB, 1}})},
+      {"planes as poles", kAll, true, Alike(300, {{kResult, 1}, {kWindowA, 1}, {kWindowB, 1}})},
       {"cones about window C", kAll, false,
-       [](std::mt19937& r) {
-         return Repeat(200, [&](int) {
-           return Step{Record(r, {{kResult, 1}, {kWindowA, 3}, {kWindowC, 2}})};
-         });
-       }},
+       Alike(200, {{kResult, 1}, {kWindowA, 3}, {kWindowC, 2}})},
       {"rows not retained, empty rows, unreadable values, another type", kAll, false,
        [](std::mt19937& r) {
          return Repeat(900, [&](int i) {
@@ -141,10 +133,7 @@ TEST(BatchPlotTest, DrawnWhileRetainingGivesTheRedrawnFile) {
            return Step{Record(r, {{kResult, i < 3 ? 1 : 2}}), i >= 3 && i < 49};
          });
        }},
-      {"nothing retained", kResultOnly, false,
-       [](std::mt19937& r) {
-         return Repeat(5, [&](int) { return Step{Record(r, {{kResult, 2}}), false}; });
-       }},
+      {"nothing retained", kResultOnly, false, Alike(5, {{kResult, 2}}, false)},
   };
   const testing::ScratchFolder folder;
   for (const FeedCase& c : cases) {

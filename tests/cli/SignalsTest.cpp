@@ -10,7 +10,6 @@
 #include <chrono>
 #include <string>
 #include <thread>
-#include <vector>
 
 #include "tests/cli/ToolInFolder.h"
 

@@ -3,72 +3,15 @@
 // the same rows saved as TAB-delimited text, and .xlsx results hold numbers
 // as number cells.
 #include <gtest/gtest.h>
-#include <xlsxwriter.h>
 
 #include <string>
 #include <vector>
 
 #include "batch/Workbook.h"
 #include "batch/WorkbookArchive.h"
-#include "tests/batch/WorkbookFixtures.h"
 #include "tests/cli/ToolInFolder.h"
 
 namespace {
-
-using Lodema::testing::OdsParts;
-
-// The rows of a sheet made here, and the same as TAB-delimited text:
-// numbers, a decimal comma and a quadrant bearing typed as text, a
-// formula's cached value, a note, an empty row, trailing empty cells.
-const char* const kText =
-    "dip\tdirection\tnote\r\n30\t90\r\n45,5\tS20W\r\n60\t300\tlimb\r\n* field 2\r\n\r\n"
-    "12.25\t45\r\n";
-
-void WriteXlsx(const std::string& path) {
-  lxw_workbook* book = workbook_new(path.c_str());
-  workbook_add_worksheet(book, "Notes");
-  lxw_worksheet* s = workbook_add_worksheet(book, "Bedding");
-  worksheet_write_string(s, 0, 0, "dip", nullptr);
-  worksheet_write_string(s, 0, 1, "direction", nullptr);
-  worksheet_write_string(s, 0, 2, "note", nullptr);
-  worksheet_write_number(s, 1, 0, 30, nullptr);
-  worksheet_write_number(s, 1, 1, 90, nullptr);
-  worksheet_write_string(s, 2, 0, "45,5", nullptr);
-  worksheet_write_string(s, 2, 1, "S20W", nullptr);
-  worksheet_write_formula_num(s, 3, 0, "=A2*2", nullptr, 60);
-  worksheet_write_number(s, 3, 1, 300, nullptr);
-  worksheet_write_string(s, 3, 2, "limb", nullptr);
-  worksheet_write_string(s, 4, 0, "* field 2", nullptr);
-  worksheet_write_blank(s, 4, 3, workbook_add_format(book));  // styled but empty
-  worksheet_write_number(s, 6, 0, 12.25, nullptr);
-  worksheet_write_number(s, 6, 1, 45, nullptr);
-  workbook_close(book);
-}
-
-// The same rows as .ods cells, then a repeat of a million empty rows.
-std::string OdsRows() {
-  std::string rows;
-  for (const char* line : {"dip\tdirection\tnote", "30\t90", "45,5\tS20W", "60\t300\tlimb",
-                           "* field 2", "", "12.25\t45"}) {
-    rows += "<table:table-row>";
-    std::string text = line;
-    for (std::size_t start = 0; !text.empty();) {
-      const std::size_t tab = text.find('\t', start);
-      const std::string cell = text.substr(start, tab - start);
-      const bool number =
-          !cell.empty() && cell.find_first_not_of("0123456789.") == std::string::npos;
-      rows += number ? "<table:table-cell office:value-type=\"float\" office:value=\"" + cell +
-                           "\"><text:p>" + cell + "</text:p></table:table-cell>"
-                     : "<table:table-cell><text:p>" + cell + "</text:p></table:table-cell>";
-      if (tab == std::string::npos) break;
-      start = tab + 1;
-    }
-    rows += "</table:table-row>";
-  }
-  return rows +
-         "<table:table-row table:number-rows-repeated=\"1048570\"><table:table-cell/>"
-         "</table:table-row>";
-}
 
 class WorkbookEndToEndTest : public Lodema::testing::ToolInFolderTest {
  protected:
@@ -97,26 +40,6 @@ class WorkbookEndToEndTest : public Lodema::testing::ToolInFolderTest {
     return text;
   }
 };
-
-TEST_F(WorkbookEndToEndTest, WorkbooksMadeHereGiveTheBytesOfTheirText) {
-  Write("rows.txt", kText);
-  WriteXlsx(folder_.File("rows.xlsx"));
-  ASSERT_TRUE(Lodema::testing::WriteZip(folder_.File("rows.ods"),
-                                        OdsParts({{"Notes", ""}, {"Bedding", OdsRows()}})));
-  for (std::vector<std::string> args : std::vector<std::vector<std::string>>{
-           {"--calc", "15", "--headings", "--captions", "--retain-input", "--keep-nondata",
-            "--input-headers"},
-           {"--calc", "15", "--set", "PlaneConvOut=3", "--set", "QuadrantOut=1", "--jobs", "2",
-            "--retain-input", "--results-first"}}) {
-    SCOPED_TRACE(args.back());
-    std::vector<std::string> textArgs = args;
-    textArgs.insert(textArgs.end(), {"--in", "rows.txt"});
-    EXPECT_FALSE(ExpectBooksGiveTheText(textArgs, args,
-                                        {{"--in", "rows.xlsx", "--sheet", "Bedding"},
-                                         {"--in", "rows.ods", "--sheet", "2"}})
-                     .empty());
-  }
-}
 
 // A sheet saved by a spreadsheet program (LibreOffice Calc, as .xlsx and
 // .ods: a heading row, numbers, a formula's cached value, a note, a

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 // How a run ends (its status) and what the message panel says must agree:
 // the batch run rejects a row by the status, users read the message.
-#include <string>
 #include <utility>
 #include <vector>
 

@@ -7,7 +7,6 @@
 #include <cmath>
 #include <random>
 #include <string>
-#include <vector>
 
 #include "tests/model/DispatchTestSupport.h"
 

@@ -5,7 +5,6 @@
 // down-hole; angles around the core run clockwise looking down-hole from
 // the top line.
 #include <cmath>
-#include <string>
 
 #include "tests/model/DispatchTestSupport.h"
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Result windows: number formatting, and labelling and writing in the output
 // conventions.
-#include <cmath>
 #include <limits>
 #include <string>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Writing a plane or line in one notation and reading it back from its texts
-// as the entry windows hold them: the notation round trips and the fuzz test
-// compose Lodema's conversions (quadrant bearings, strikes and senses) this
-// way. Lodema itself reads and writes the windows box by box (calc/).
+// as the entry windows hold them: the notation round trips compose Lodema's
+// conversions (quadrant bearings, strikes and senses) this way. Lodema
+// itself reads and writes the windows box by box (calc/).
 #pragma once
 
 #include <optional>
@@ -109,12 +109,10 @@ inline std::string DirectionText(std::string_view degrees, bool quadrant, Decima
 }
 
 // A plane in plane convention 1-6: dip is already formatted, separator goes
-// between the fields, dipDirection is in degrees. Unreadable text, or a
-// convention other than 1-6, gives "".
+// between the fields, dipDirection is in degrees. Unreadable text gives "".
 inline std::string FormatPlaneText(std::string_view dip, std::string_view separator,
                                    std::string_view dipDirection, int convention, bool quadrant,
                                    DecimalMark localeMark) {
-  if (convention < 1 || convention > 6) return "";
   std::string direction;
   std::string sense;
   if (convention > 2) {

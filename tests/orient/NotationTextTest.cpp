@@ -3,7 +3,6 @@
 // senses, data fields) and written (azimuths, bearings, strikes).
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
 #include <string>
 #include <vector>

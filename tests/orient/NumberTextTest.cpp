@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <bit>
 #include <cfenv>
 #include <clocale>
 #include <cmath>

@@ -32,6 +32,19 @@ PlotRecord Record(std::initializer_list<std::array<double, 4>> kinds) {
   return record;
 }
 
+// A store given the records in turn, each retained but the last (that one
+// too when `retainLast`).
+PlotStore StoreOf(std::initializer_list<PlotRecord> records, bool retainLast = false) {
+  PlotStore store;
+  IgnoreAll question;
+  std::size_t left = records.size();
+  for (const PlotRecord& record : records) {
+    store.AddNewDataPoint(record, question);
+    if (--left > 0 || retainLast) store.RetainCurrentData();
+  }
+  return store;
+}
+
 PlotView TestView() {
   PlotView view;
   // Distinct colours per kind so drawn items tell their kind.
@@ -56,12 +69,9 @@ std::vector<int> KindsDrawn(const RecordingSurface& surface, const PlotView& vie
 }
 
 TEST(RedrawPlot, FrameThenSetsWithTheResultOnTop) {
-  PlotStore store;
-  IgnoreAll question;
   // Calculation 0: planes A, B give the line of intersection.
-  store.AddNewDataPoint(Record({{2, 29, 108, 0}, {1, 30, 90, 0}, {1, 60, 180, 0}}), question);
-  store.RetainCurrentData();
-  store.AddNewDataPoint(Record({{2, 20, 301, 0}, {1, 45, 10, 0}, {1, 20, 300, 0}}), question);
+  const PlotStore store = StoreOf({Record({{2, 29, 108, 0}, {1, 30, 90, 0}, {1, 60, 180, 0}}),
+                                   Record({{2, 20, 301, 0}, {1, 45, 10, 0}, {1, 20, 300, 0}})});
   const PlotView view = TestView();
   RecordingSurface surface;
   RedrawPlot(surface, store, view);
@@ -81,10 +91,8 @@ TEST(RedrawPlot, FrameThenSetsWithTheResultOnTop) {
 }
 
 TEST(RedrawPlot, ShowBoxesPlanesAsPolesAndResultCircleWidth) {
-  PlotStore store;
-  IgnoreAll question;
   // Calculation 1 style: a plane Result from lines A and B.
-  store.AddNewDataPoint(Record({{1, 40, 100, 0}, {2, 10, 30, 0}, {2, 20, 170, 0}}), question);
+  const PlotStore store = StoreOf({Record({{1, 40, 100, 0}, {2, 10, 30, 0}, {2, 20, 170, 0}})});
   PlotView view = TestView();
   view.shown[kWindowB] = false;
   RecordingSurface circles;
@@ -105,9 +113,7 @@ TEST(RedrawPlot, ShowBoxesPlanesAsPolesAndResultCircleWidth) {
 
 // Fault mended: a current set of zeros is drawn while it is pending.
 TEST(RedrawPlot, PendingSetOfZerosIsDrawn) {
-  PlotStore store;
-  IgnoreAll question;
-  store.AddNewDataPoint(Record({{2, 0, 0, 0}, {2, 0, 0, 0}}), question);
+  const PlotStore store = StoreOf({Record({{2, 0, 0, 0}, {2, 0, 0, 0}})});
   RecordingSurface surface;
   const PlotView view = TestView();
   RedrawPlot(surface, store, view);
@@ -138,10 +144,7 @@ TEST(RedrawPlot, ConesOfCoreCalculations) {
        {kWindowA}},
   };
   for (const ConeRow& row : rows) {
-    PlotStore store;
-    IgnoreAll question;
-    store.AddNewDataPoint(row.record, question);
-    store.RetainCurrentData();
+    const PlotStore store = StoreOf({row.record}, true);
     const PlotView view = TestView();
     RecordingSurface surface;
     RedrawPlot(surface, store, view);
@@ -157,10 +160,8 @@ TEST(RedrawPlot, ConesOfCoreCalculations) {
 }
 
 TEST(RedrawPlot, ConeOfWindowATurnsAboutWindowC) {
-  PlotStore store;
-  IgnoreAll question;
-  store.AddNewDataPoint(Record({{1, 40, 10, 0}, {3, 0, 0, 30}, {0}, {2, 90, 0, 0}}), question);
-  store.RetainCurrentData();
+  const PlotStore store =
+      StoreOf({Record({{1, 40, 10, 0}, {3, 0, 0, 30}, {0}, {2, 90, 0, 0}})}, true);
   RecordingSurface surface;
   RedrawPlot(surface, store, TestView());
   const auto cone = surface.Of(Op::kPolyline);
@@ -192,12 +193,10 @@ TEST(RedrawPlot, UnreadableValuesDrawNothing) {
               {"plane as great circle", kTypePlane, true},
               {"cone", kTypeCoreAxisAndAlpha, true}};
   for (const auto& row : rows) {
-    PlotStore store;
-    IgnoreAll question;
     PlotRecord record;
     record.cells[kResult] = {2, 0.5, 0.5, 0, 0, 0};
     record.cells[kWindowA] = {double(row.type), nan, 1.0, nan, 0, 0};
-    store.AddNewDataPoint(record, question);
+    const PlotStore store = StoreOf({record});
     PlotView view = TestView();
     view.shown[kResult] = false;
     view.planesAsGreatCircles = row.greatCircles;
@@ -286,9 +285,7 @@ TEST(DrawLegend, RowsForShownKindsWithData) {
   };
   // clang-format on
   for (const LegendRow& row : rows) {
-    PlotStore store;
-    IgnoreAll question;
-    store.AddNewDataPoint(row.record, question);
+    const PlotStore store = StoreOf({row.record});
     PlotView view = TestView();
     view.shown = row.shown;
     view.planesAsGreatCircles = row.greatCircles;
@@ -304,9 +301,7 @@ TEST(DrawLegend, RowsForShownKindsWithData) {
 }
 
 TEST(DrawLegend, LineSampleLengthAndWidth) {
-  PlotStore store;
-  IgnoreAll question;
-  store.AddNewDataPoint(Record({{1, 1, 1, 0}, {1, 1, 1, 0}}), question);
+  const PlotStore store = StoreOf({Record({{1, 1, 1, 0}, {1, 1, 1, 0}})});
   RecordingSurface surface;
   DrawLegend(surface, {0.0, 1000.0, 440.0, false}, store, TestView());
   const auto lines = surface.Of(Op::kLine);
@@ -332,8 +327,7 @@ TEST(CountLabelFor, FollowsTheResultTypeAndRetainedSets) {
   store.AddNewDataPoint(Record({{2, 10, 10, 0}}), question);
   EXPECT_EQ(CountLabelFor(store, true, {}).caption, " 2");  // the current set is not counted
 
-  PlotStore cones;
-  cones.AddNewDataPoint(Record({{0, 0, 0, 0}, {6, 70, 10, 30}}), question);
+  const PlotStore cones = StoreOf({Record({{0, 0, 0, 0}, {6, 70, 10, 30}})});
   EXPECT_FALSE(CountLabelFor(cones, true, {true, ""}).visible);
 }
 
@@ -352,15 +346,11 @@ TEST(PolarimText, RetainedResultsByteForByte) {
   EXPECT_EQ(PolarimText(store, ProjectionType::kEqualArea),
             ";Lodema data\r\n/T1\t/N2\t/P0\t/I2\t/C1\t/15\r\n30\t120\r\n45\t200\r\n44\t360\r\n");
 
-  PlotStore lines;
-  lines.AddNewDataPoint(Record({{2, 20, 5, 0}}), question);
-  lines.RetainCurrentData();
+  const PlotStore lines = StoreOf({Record({{2, 20, 5, 0}})}, true);
   EXPECT_EQ(PolarimText(lines, ProjectionType::kEqualAngle),
             ";Lodema data\r\n/T2\t/N1\t/P0\t/I2\t/C1\t/15\r\n20\t5\r\n");
 
-  PlotStore cones;
-  cones.AddNewDataPoint(Record({{0, 0, 0, 0}, {6, 70, 10, 30}}), question);
-  cones.RetainCurrentData();
+  const PlotStore cones = StoreOf({Record({{0, 0, 0, 0}, {6, 70, 10, 30}})}, true);
   EXPECT_EQ(PolarimText(cones, ProjectionType::kEqualArea), "");
 }
 

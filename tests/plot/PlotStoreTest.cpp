@@ -35,6 +35,12 @@ PlotRecord Record(int resultType, double r0, double r1, int aType = 1, double a0
   return record;
 }
 
+class PlotStoreTest : public ::testing::Test {
+ protected:
+  PlotStore store;
+  ScriptedQuestion question;
+};
+
 struct State {
   int lastSetIndex;
   bool pending;
@@ -47,9 +53,7 @@ void ExpectState(const PlotStore& store, State expected, const char* where) {
   EXPECT_EQ(store.ButtonsEnabled(), expected.buttons) << where;
 }
 
-TEST(PlotStore, StatesThroughTheTransitions) {
-  PlotStore store;
-  ScriptedQuestion question;
+TEST_F(PlotStoreTest, StatesThroughTheTransitions) {
   ExpectState(store, {-1, false, false}, "empty");
   EXPECT_EQ(store.RetainCurrentData(), StoreChange::kNone);
   ExpectState(store, {-1, false, false}, "retain on empty");
@@ -82,9 +86,7 @@ TEST(PlotStore, StatesThroughTheTransitions) {
   EXPECT_TRUE(question.asked.empty());
 }
 
-TEST(PlotStore, ClearLastOnACurrentSetBlanksThenEmpties) {
-  PlotStore store;
-  ScriptedQuestion question;
+TEST_F(PlotStoreTest, ClearLastOnACurrentSetBlanksThenEmpties) {
   store.AddNewDataPoint(Record(1, 30, 120), question);
   store.ClearLastData();
   ExpectState(store, {0, false, true}, "blank");
@@ -94,9 +96,7 @@ TEST(PlotStore, ClearLastOnACurrentSetBlanksThenEmpties) {
 
 // A horizontal line of trend 000 (all zeros) is real data: it is drawn as
 // the current set and "Clear last" removes it, not the retained set.
-TEST(PlotStore, AllZeroCurrentSetIsRemovedByClearLast) {
-  PlotStore store;
-  ScriptedQuestion question;
+TEST_F(PlotStoreTest, AllZeroCurrentSetIsRemovedByClearLast) {
   store.AddNewDataPoint(Record(2, 20, 100), question);
   store.RetainCurrentData();
   store.AddNewDataPoint(Record(2, 0, 0, 1, 0, 0), question);
@@ -106,18 +106,14 @@ TEST(PlotStore, AllZeroCurrentSetIsRemovedByClearLast) {
   EXPECT_FLOAT_EQ(store.RetainedValue(1, kResult, 0), float(DegreesToRadians(20)));
 }
 
-TEST(PlotStore, EmptyRecordChangesNothing) {
-  PlotStore store;
-  ScriptedQuestion question;
+TEST_F(PlotStoreTest, EmptyRecordChangesNothing) {
   PlotRecord record;
   record.cells[kWindowB] = {1, 0.5, 0.5, 0, 0, 0};  // only B: still "empty"
   EXPECT_EQ(store.AddNewDataPoint(record, question), StoreChange::kNone);
   ExpectState(store, {-1, false, false}, "empty record");
 }
 
-TEST(PlotStore, NewTypeWithoutRetainedSetsIsTakenSilently) {
-  PlotStore store;
-  ScriptedQuestion question;
+TEST_F(PlotStoreTest, NewTypeWithoutRetainedSetsIsTakenSilently) {
   store.AddNewDataPoint(Record(1, 30, 120), question);
   store.AddNewDataPoint(Record(2, 30, 120, 2), question);
   EXPECT_TRUE(question.asked.empty());

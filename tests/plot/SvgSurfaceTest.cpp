@@ -11,7 +11,6 @@
 #include <random>
 #include <sstream>
 #include <string>
-#include <vector>
 
 #include "plot/SvgSurface.h"
 
