@@ -5,6 +5,7 @@
 #include <string>
 
 #include "calc/Catalogue.h"
+#include "calc/CoreConventions.h"
 #include "calc/EntryBoxes.h"
 #include "model/CalculatorModel.h"
 
@@ -60,7 +61,7 @@ void CalculatorModel::OnEntryChanged(int box) {
     return;
   }
   if (!batchRunning_ && CoreCalculation()) {
-    SetMessage("Use -ve " + settings_.PlungeName + " for 'upwardly' inclined core axis");
+    SetMessage(CoreHint(settings_.PlungeName, CoreConventionsOf(settings_)));
   } else {
     ClearMessage();
   }
@@ -104,11 +105,7 @@ std::string CalculatorModel::EntryTooltip(int box) const {
 void CalculatorModel::RevalidateEntries() {
   HandlerScope scope(*this);
   if (CoreCalculation()) {
-    std::string hint = "Use -ve plunge for 'upwardly' inclined core axis";
-    if (CoreConventionsOf(settings_).upwardTrend == UpwardCoreTrend::kUpPlunge) {
-      hint += " AND: Use 'upcore' direction for core trend";
-    }
-    SetMessage(hint);
+    SetMessage(CoreHint(settings_.PlungeName, CoreConventionsOf(settings_)));
   } else if (CalculationAt(calculation_).obtuseHintOnSelection) {
     SetMessage(kObtuseHint);
   } else {

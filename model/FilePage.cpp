@@ -2,6 +2,7 @@
 #include "model/FilePage.h"
 
 #include "batch/Delimiters.h"
+#include "calc/CoreConventions.h"
 #include "calc/SettingsIO.h"
 #include "model/CalculatorModel.h"
 #include "model/FilePageTexts.h"
@@ -413,7 +414,7 @@ BatchOutcome FilePageModel::StartBatchInput(int button) {
 
   Settings& s = model_.settings();
   model_.SetMessage(IsCoreCalculation(model_.Calculation())
-                        ? "Use -ve " + s.PlungeName + " for 'upwardly' inclined core axis"
+                        ? CoreHint(s.PlungeName, CoreConventionsOf(s))
                         : std::string());
 
   const MainWindowControls& main = model_.Controls();

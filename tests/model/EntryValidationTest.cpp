@@ -127,6 +127,17 @@ TEST_F(ModelTest, CoreHintAfterAValidEntryUnlessBatchRuns) {
   EXPECT_EQ(Message(), "");
 }
 
+// The hint tells the sign an upward core takes under the conventions in
+// force, by the user's own name for the angle, at every step that shows it.
+TEST_F(ModelTest, CoreHintFollowsThePlungeSignAndName) {
+  model.SetCorePlungeSign(1);  // downward is -ve
+  Enter(17, {{0, "10"}});
+  EXPECT_EQ(Message(), "Use +ve plunge for 'upwardly' inclined core axis");
+  model.SetCoreInclination(1);  // zenith
+  model.SelectCalculation(18);
+  EXPECT_EQ(Message(), "Use +ve zenith for 'upwardly' inclined core axis");
+}
+
 TEST_F(ModelTest, RevalidationShowsHintOrInvalidNote) {
   model.SelectCalculation(2);
   EXPECT_EQ(Message(), "Indicate ('Y') if obtuse angle is to be used (acute is default)");
