@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "batch/Delimiters.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "orient/NumberText.h"
@@ -54,6 +55,10 @@ int SplitAtDelimiter(std::string_view line, char delimiter, int maxFields,
   const char* end = p + line.size();
   while (end > p && (end[-1] == ' ' || end[-1] == '\r' || end[-1] == '\n')) --end;
   const std::size_t wanted = maxFields < 0 ? line.size() + 1 : static_cast<std::size_t>(maxFields);
+  // The views go straight into the vector's storage, grown only when a
+  // line has more fields than any before it.
+  std::size_t stored = fields.size();
+  std::string_view* out = fields.data();
   std::size_t count = 0;
   // A line of blanks alone still holds one empty field.
   bool more = !line.empty();
@@ -67,13 +72,11 @@ int SplitAtDelimiter(std::string_view line, char delimiter, int maxFields,
     }
     const char* stop = p;
     while (stop < end && *stop != delimiter) ++stop;
-    const std::string_view text(p, static_cast<std::size_t>(stop - p));
-    if (count < fields.size()) {
-      fields[count] = text;
-    } else {
-      fields.push_back(text);
+    if (count == stored) {
+      fields.resize(stored = std::max<std::size_t>(2 * stored, 8));
+      out = fields.data();
     }
-    ++count;
+    out[count++] = std::string_view(p, static_cast<std::size_t>(stop - p));
     // Only a field closed by a delimiter before the line's last character
     // leaves more to read.
     more = stop + 1 < end;

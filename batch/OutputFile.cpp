@@ -5,7 +5,6 @@
 #include <cstdio>
 
 #include "batch/OutputTargets.h"
-#include "batch/TextAppend.h"
 
 namespace Lodema {
 
@@ -38,19 +37,28 @@ bool StreamSink::Finish() {
 }
 
 BufferedLineWriter::BufferedLineWriter(std::unique_ptr<OutputSink> sink) : sink_(std::move(sink)) {
-  buffer_.reserve(kFlushThreshold + 4096);
+  buffer_.resize(kFlushThreshold + 4096);
 }
 
 BufferedLineWriter::~BufferedLineWriter() { Finish(); }
 
-void BufferedLineWriter::WriteLine(std::string_view text) {
-  buffer_.append(text);
-  EndLine();
+char* BufferedLineWriter::LineRoom(std::size_t size) {
+  const std::size_t needed = used_ + size + kLineEnd.size();
+  if (needed > buffer_.size()) buffer_.resize(std::max(needed, 2 * buffer_.size()));
+  return buffer_.data() + used_;
 }
 
-void BufferedLineWriter::EndLine() {
-  AppendShort(buffer_, kLineEnd);
-  if (buffer_.size() >= kFlushThreshold) Flush();
+void BufferedLineWriter::EndLine(std::size_t size) {
+  char* end = buffer_.data() + used_ + size;
+  end[0] = kLineEnd[0];
+  end[1] = kLineEnd[1];
+  used_ += size + kLineEnd.size();
+  if (used_ >= kFlushThreshold) Flush();
+}
+
+void BufferedLineWriter::WriteLine(std::string_view text) {
+  std::copy(text.begin(), text.end(), LineRoom(text.size()));
+  EndLine(text.size());
 }
 
 void BufferedLineWriter::WriteLines(std::string_view lines) {
@@ -59,35 +67,37 @@ void BufferedLineWriter::WriteLines(std::string_view lines) {
     // the buffer is written: where one line at a time would write it. That
     // line is the first whose CR LF ends at the threshold or past it.
     std::size_t taken = lines.size();
-    bool full = buffer_.size() + taken >= kFlushThreshold;
+    bool full = used_ + taken >= kFlushThreshold;
     if (full) {
-      const std::size_t room = kFlushThreshold - std::min(buffer_.size(), kFlushThreshold);
+      const std::size_t room = kFlushThreshold - std::min(used_, kFlushThreshold);
       const std::size_t end = lines.find(kLineEnd, room - std::min(room, kLineEnd.size()));
       if (end != std::string_view::npos) taken = end + kLineEnd.size();
     }
-    buffer_.append(lines.substr(0, taken));
+    if (used_ + taken > buffer_.size()) buffer_.resize(used_ + taken);
+    std::copy_n(lines.data(), taken, buffer_.data() + used_);
+    used_ += taken;
     lines.remove_prefix(taken);
     if (full) Flush();
   }
 }
 
 void BufferedLineWriter::Flush() {
-  if (buffer_.empty()) return;
-  const std::size_t written = sink_ ? sink_->Write(buffer_) : 0;
-  if (written < buffer_.size()) {
+  if (used_ == 0) return;
+  const std::string_view held = Held();
+  const std::size_t written = sink_ ? sink_->Write(held) : 0;
+  if (written < held.size()) {
     // Every buffered line ends with CR LF: a line is lost when its end is
     // past what was written. Counted only here, so that writing costs no
     // bookkeeping per line.
-    const std::string_view rest =
-        std::string_view(buffer_).substr(written - std::min(written, kLineEnd.size() - 1));
+    const std::string_view rest = held.substr(written - std::min(written, kLineEnd.size() - 1));
     for (std::size_t at = rest.find(kLineEnd); at != std::string_view::npos;
          at = rest.find(kLineEnd, at + kLineEnd.size())) {
       ++failedLines_;
     }
-    if (!buffer_.ends_with(kLineEnd)) ++failedLines_;
+    if (!held.ends_with(kLineEnd)) ++failedLines_;
     newFailure_ = true;
   }
-  buffer_.clear();
+  used_ = 0;
 }
 
 void BufferedLineWriter::Finish() {
@@ -100,7 +110,7 @@ void BufferedLineWriter::Finish() {
 
 void BufferedLineWriter::Abandon() {
   if (finished_) return;
-  buffer_.clear();
+  used_ = 0;
   finished_ = true;
   if (sink_) sink_->Abandon();
   sink_.reset();

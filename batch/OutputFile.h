@@ -79,10 +79,10 @@ class BufferedLineWriter {
 
   // Appends text and CR LF.
   void WriteLine(std::string_view text);
-  // The same in two steps, for a line put together in place: append the
-  // line's text to LineRoom(), then EndLine() (CR LF).
-  std::string& LineRoom() { return buffer_; }
-  void EndLine();
+  // The same in two steps, for a line put together in place: write its
+  // size characters at LineRoom(size), then EndLine(size) adds CR LF.
+  char* LineRoom(std::size_t size);
+  void EndLine(std::size_t size);
   // Appends lines that already end with CR LF, as WriteLine would one by
   // one (the same flushes, the same count of lines lost on a failure).
   void WriteLines(std::string_view lines);
@@ -99,8 +99,13 @@ class BufferedLineWriter {
   bool TakeNewFailure();
 
  private:
+  std::string_view Held() const { return {buffer_.data(), used_}; }
+
   std::unique_ptr<OutputSink> sink_;
+  // Storage of a fixed size, grown only for a line longer than its spare
+  // room; the first used_ characters are the lines not yet written.
   std::string buffer_;
+  std::size_t used_ = 0;
   std::int64_t failedLines_ = 0;
   bool newFailure_ = false;
   bool finished_ = false;

@@ -9,6 +9,7 @@
 // each worker record what its rows give the plot, and the writer thread
 // passes that on block by block, so the plot gets what a run row after row
 // gives it, in the same order.
+#include <algorithm>
 #include <condition_variable>
 #include <deque>
 #include <memory>
@@ -338,8 +339,12 @@ void BatchRunner::RunRowsInParallel(LineReader& reader, const BatchRunRequest& r
         break;
       }
       ++linesRead;
-      block->lines.append(line);
-      block->lines.push_back('\n');
+      // The line and its '\n' in one step: the string grows once.
+      std::string& lines = block->lines;
+      const std::size_t at = lines.size();
+      lines.resize(at + line.size() + 1);
+      std::copy(line.begin(), line.end(), lines.begin() + static_cast<std::ptrdiff_t>(at));
+      lines.back() = '\n';
       ++block->lineCount;
     }
     if (block->lineCount == 0 && block->skippedAtEnd == 0) break;

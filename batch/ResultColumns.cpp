@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "batch/ResultColumns.h"
 
-#include "batch/TextAppend.h"
 
 namespace Lodema {
 
@@ -26,12 +25,12 @@ void AddBoxCaptions(const RowSchema& schema, int first, std::string_view prefix,
   }
 }
 
-void AppendBoxValues(const RowSchema& schema, const ResultBoxTexts& texts, int first,
-                     std::string_view delimiter, std::string& out) {
+void AddBoxValues(const RowSchema& schema, const ResultBoxTexts& texts, int first,
+                  std::string_view delimiter, LinePieces& pieces) {
   for (int k = first; k < first + 3; ++k) {
     if (!Result(schema, k).shown) continue;
-    AppendShort(out, delimiter);
-    AppendShort(out, texts[static_cast<std::size_t>(k)]);
+    pieces.Add(delimiter);
+    pieces.Add(texts[static_cast<std::size_t>(k)]);
   }
 }
 
@@ -68,23 +67,23 @@ bool HasVisibleMainResult(const RowSchema& schema, const ResultBoxTexts& texts) 
 
 void AppendResultValues(const RowSchema& schema, const ResultBoxTexts& texts,
                         const ResultColumnFlags& flags, std::string_view delimiter,
-                        std::string& out) {
+                        LinePieces& out) {
   bool first = true;
   for (int k = 0; k < 3; ++k) {
     if (!Result(schema, k).shown) continue;
-    if (!first) AppendShort(out, delimiter);
-    AppendShort(out, texts[static_cast<std::size_t>(k)]);
+    if (!first) out.Add(delimiter);
+    out.Add(texts[static_cast<std::size_t>(k)]);
     first = false;
   }
   if (flags.apparentDip) {
-    AppendShort(out, delimiter);
-    AppendShort(out, texts[12]);
-    AppendShort(out, delimiter);
-    AppendShort(out, texts[13]);
+    out.Add(delimiter);
+    out.Add(texts[12]);
+    out.Add(delimiter);
+    out.Add(texts[13]);
   }
-  if (flags.referencePlane) AppendBoxValues(schema, texts, 3, delimiter, out);
-  if (flags.ambiguous) AppendBoxValues(schema, texts, 6, delimiter, out);
-  if (flags.secondResult) AppendBoxValues(schema, texts, 9, delimiter, out);
+  if (flags.referencePlane) AddBoxValues(schema, texts, 3, delimiter, out);
+  if (flags.ambiguous) AddBoxValues(schema, texts, 6, delimiter, out);
+  if (flags.secondResult) AddBoxValues(schema, texts, 9, delimiter, out);
 }
 
 void AppendEmptyFields(int count, std::string_view delimiter, std::string& out) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "batch/TextAppend.h"
 #include "calc/EntryBoxes.h"
 #include "calc/RowSchema.h"
 
@@ -38,10 +39,10 @@ ResultCaptions GetResultCaptions(const RowSchema& schema, const ResultColumnFlag
 // True when a main result box (0..2) is shown and holds a value.
 bool HasVisibleMainResult(const RowSchema& schema, const ResultBoxTexts& texts);
 
-// Appends the values of the result columns to out, joined by delimiter.
+// Adds the values of the result columns to a line, joined by delimiter.
 void AppendResultValues(const RowSchema& schema, const ResultBoxTexts& texts,
                         const ResultColumnFlags& flags, std::string_view delimiter,
-                        std::string& out);
+                        LinePieces& out);
 
 // Appends count empty fields (count - 1 delimiters).
 void AppendEmptyFields(int count, std::string_view delimiter, std::string& out);

@@ -151,25 +151,25 @@ WriteOutcome ResultWriter::WriteComposedLine(const std::string& fileName, bool a
     }
   }
 
-  const auto compose = [&](std::string& line) {
-    if (batch && inputLine && !inputAppended) {
-      line.append(*inputLine);
-      line.append(delimiter_);
-    }
-    appendValues(line);
-    if (batch && inputLine && !inputLine->empty() && inputAppended) {
-      line.append(delimiter_);
-      line.append(*inputLine);
-    }
-  };
+  LinePieces& line = pieces_;
+  line.Clear();
+  if (batch && inputLine && !inputAppended) {
+    line.Add(*inputLine);
+    line.Add(delimiter_);
+  }
+  appendValues(line);
+  if (batch && inputLine && !inputLine->empty() && inputAppended) {
+    line.Add(delimiter_);
+    line.Add(*inputLine);
+  }
   if (InRunFile(fileName)) {
     // A batch run's line is put together where it is buffered.
-    compose(run_->LineRoom());
-    run_->EndLine();
+    line.CopyTo(run_->LineRoom(line.Size()));
+    run_->EndLine(line.Size());
     if (!RunLineTaken()) return WriteOutcome::kFailed;
   } else {
-    line_.clear();
-    compose(line_);
+    line_.resize(line.Size());
+    line.CopyTo(line_.data());
     if (!WriteLine(fileName, append, line_)) return WriteOutcome::kFailed;
   }
 
@@ -189,12 +189,12 @@ WriteOutcome ResultWriter::WriteResultLine(const std::string& fileName, bool app
                                            std::optional<std::string_view> inputLine,
                                            const std::vector<std::string>* extra) {
   if (!HasVisibleMainResult(schema_, texts)) return WriteOutcome::kNothingToWrite;
-  return WriteComposedLine(fileName, append, inputAppended, inputLine, [&](std::string& line) {
+  return WriteComposedLine(fileName, append, inputAppended, inputLine, [&](LinePieces& line) {
     AppendResultValues(schema_, texts, flags_, delimiter_, line);
     if (extra == nullptr) return;
     for (const std::string& value : *extra) {
-      line.append(delimiter_);
-      line.append(value);
+      line.Add(delimiter_);
+      line.Add(value);
     }
   });
 }

@@ -140,7 +140,8 @@ class ResultWriter {
   bool runAppend_ = false;
   bool runWroteLines_ = false;
   bool runFailureShown_ = false;
-  std::string line_;  // reused for every line
+  std::string line_;     // reused for every line
+  LinePieces pieces_;    // the line being put together, its storage reused
 };
 
 }  // namespace Lodema

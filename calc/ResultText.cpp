@@ -19,7 +19,7 @@ using NumberText::IsDigit;
 // A result text kept from row to row takes its new characters in place: the
 // length changes only when it must, which is cheaper for these few
 // characters than the string's general assign or append.
-void SetShortText(const char* characters, std::size_t count, std::string& text) {
+[[gnu::always_inline]] inline void SetShortText(const char* characters, std::size_t count, std::string& text) {
   if (text.size() != count) text.resize(count);
   char* to = text.data();
   // An angle's one to four characters one by one: a copy loop or memcpy
@@ -95,7 +95,7 @@ std::string FormatAngleFixedFull(std::string_view value, int decimals, char deci
 
 // Whole degrees below 1e15 into text (at most 32 characters); false for
 // any other value.
-bool FormatAngleWholeText(double radians, bool pad, std::string& text) {
+[[gnu::always_inline]] inline bool FormatAngleWholeText(double radians, bool pad, std::string& text) {
   const double whole = NumberText::RoundHalfEven(OrientGeometry::RadiansToDegrees(radians));
   if (!(std::fabs(whole) < 1e15)) return false;
   // Below 1e15 the general form is the whole number itself.
@@ -223,10 +223,18 @@ std::string FormatAngleFixed(std::string_view value, int decimals, char decimalC
   return std::string(text, size);
 }
 
+namespace {
+
+// Kept apart, so that the usual whole angle needs none of its temporaries.
+[[gnu::noinline, gnu::cold]] void FormatAngleWholeByGeneralForm(double radians, bool pad,
+                                                                 std::string& text) {
+  text = FormatAngleFixed(FormatAngleGeneral(radians, 0), 0, '.', pad);
+}
+
+}  // namespace
+
 void FormatAngleWhole(double radians, bool pad, std::string& text) {
-  if (!FormatAngleWholeText(radians, pad, text)) {
-    text = FormatAngleFixed(FormatAngleGeneral(radians, 0), 0, '.', pad);
-  }
+  if (!FormatAngleWholeText(radians, pad, text)) FormatAngleWholeByGeneralForm(radians, pad, text);
 }
 
 std::string FormatAngleResultByGeneralForm(double radians, int decimals, char decimalChar,

@@ -227,7 +227,10 @@ Line LineOfDirection(const IntersectionDirection& direction, Trig& memo) {
   const double e = direction.e;
   const double n = direction.n;
   const double d = direction.d;
-  const double plunge = std::fmin(ArcSin(d), kHalfPi);
+  // At most a right angle, and a right angle for NaN as std::fmin gives,
+  // without its library call on every intersection.
+  const double arc = ArcSin(d);
+  const double plunge = arc <= kHalfPi ? arc : kHalfPi;
   if (plunge == kHalfPi) return Line{kHalfPi, 0.0};
 
   const double h = ArcSin(std::fabs(e) / memo.Cos(plunge));

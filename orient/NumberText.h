@@ -157,14 +157,18 @@ std::string FormatGeneralFull(double value, char decimalChar);
 // Nearest whole number, halves to even (44.5 -> 44, 45.5 -> 46), whatever
 // the floating-point rounding mode. NaN and infinities are returned as given.
 inline double RoundHalfEven(double value) {
-  // Beyond 2^52 every double is already whole. floor, the subtraction and
-  // fmod are exact, so the rounding mode plays no part.
+  // Beyond 2^52 every double is already whole. The conversion truncates
+  // toward zero whatever the rounding mode, and it and the subtraction are
+  // exact, so the mode plays no part.
   if (!std::isfinite(value) || std::fabs(value) >= 4503599627370496.0) return value;
-  const double below = std::floor(value);
-  const double fraction = value - below;
-  if (fraction > 0.5) return below + 1.0;
-  if (fraction < 0.5) return below;
-  return std::fmod(below, 2.0) == 0.0 ? below : below + 1.0;
+  const double whole = static_cast<double>(static_cast<long long>(value));
+  const double fraction = value - whole;  // (-1, 1), the sign of value
+  if (fraction == 0.0) return value;      // keeps -0
+  if (fraction > 0.5) return whole + 1.0;
+  if (fraction < -0.5) return whole - 1.0;
+  if (fraction != 0.5 && fraction != -0.5) return whole;
+  if (std::fmod(whole, 2.0) == 0.0) return whole;
+  return fraction > 0.0 ? whole + 1.0 : whole - 1.0;
 }
 
 }  // namespace NumberText

@@ -67,9 +67,14 @@ struct RoomCase {
 
 TEST(PreparedLinesTest, SameBytesFlushesAndLostLinesAsOneByOne) {
   std::vector<std::string> lines;
+  std::string all;  // every line with its CR LF
   for (int i = 0; i < 20000; ++i) {
-    lines.push_back(std::to_string(i) + "\t" + std::string(static_cast<std::size_t>(i % 17), 'x'));
+    // Two lines longer than the buffer's spare room, one longer than the buffer.
+    const std::size_t length = i == 5000 ? 70000 : i == 12000 ? 150000 : i % 17;
+    lines.push_back(std::to_string(i) + "\t" + std::string(length, 'x'));
+    all += lines.back() + "\r\n";
   }
+  EXPECT_TRUE(Write(lines, std::string::npos / 2, 0).bytes == all);
   const RoomCase cases[] = {
       {"room for all", std::string::npos / 2},
       {"full after some lines", 100000},

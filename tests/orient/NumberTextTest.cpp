@@ -107,11 +107,13 @@ TEST(FormatGeneral, FifteenDigitsNoExponentNoTrailingZeros) {
 
 // Guards halves-to-even rounding against the floating-point rounding mode.
 TEST(RoundHalfEven, HalvesToEvenInEveryRoundingMode) {
-  const double rows[][2] = {{44.5, 44}, {45.5, 46},  {-44.5, -44}, {-45.5, -46},
-                            {0.5, 0},   {2.4999, 2}, {44.51, 45},  {1e300, 1e300}};
+  const double rows[][2] = {{44.5, 44},  {45.5, 46},   {-44.5, -44}, {-45.5, -46},
+                            {0.5, 0},    {-0.5, 0},    {-0.3, 0},    {-1.7, -2},
+                            {2.4999, 2}, {44.51, 45},  {-44.51, -45}, {1e300, 1e300}};
   for (int mode : {FE_TONEAREST, FE_UPWARD, FE_DOWNWARD, FE_TOWARDZERO}) {
     std::fesetround(mode);
     for (const auto& r : rows) EXPECT_EQ(RoundHalfEven(r[0]), r[1]) << r[0] << " mode " << mode;
+    EXPECT_TRUE(std::signbit(RoundHalfEven(-0.0))) << "mode " << mode;
   }
   std::fesetround(FE_TONEAREST);
 }
