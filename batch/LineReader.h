@@ -32,6 +32,15 @@ class LineReader {
     line = copy_;
     return true;
   }
+  // Whole lines as they stand in the source, line ends kept, appended to
+  // block: at most maxLines lines and about maxBytes bytes, and only lines
+  // that lie whole in the source's own buffer. The number of lines taken;
+  // 0 when the next line must be read with ReadLineView (the buffer is
+  // empty or holds only its start) or the source keeps no such buffer.
+  // TakeLine splits the taken text into the lines ReadLineView gives.
+  virtual int TakeWholeLines(std::string& /*block*/, int /*maxLines*/, std::size_t /*maxBytes*/) {
+    return 0;
+  }
   // Why reading stopped early ("" when the source simply ended).
   virtual std::string ReadError() const { return {}; }
   // True when the line just read was longer than a line may be: only its
@@ -68,6 +77,7 @@ class FileLineReader : public LineReader {
 
   bool ReadLine(std::string& line) override;
   bool ReadLineView(std::string_view& line) override;
+  int TakeWholeLines(std::string& block, int maxLines, std::size_t maxBytes) override;
   std::string ReadError() const override { return readError_; }
   bool LineTooLong() const override { return tooLong_; }
 
@@ -84,10 +94,15 @@ class FileLineReader : public LineReader {
   std::string readError_;
   std::size_t maxLineBytes_;
   bool tooLong_ = false;
-  std::string spanningLine_;  // a line that did not lie whole in the buffer
-  bool started_ = false;      // the start was checked for a byte-order mark
+  std::string spanningLine_;             // a line that did not lie whole in the buffer
+  bool started_ = false;                 // the start was checked for a byte-order mark
   std::unique_ptr<Utf16Decoder> utf16_;  // the file is UTF-16
 };
+
+// The first line of text that holds whole lines each ended by CR LF, LF or a
+// lone CR (as TakeWholeLines gives them), without its line end; text is left
+// with what follows that line end.
+std::string_view TakeLine(std::string_view& text);
 
 // Rows of pasted text. Lines are separated by CR and LF; empty lines and the
 // leading blanks of a line are dropped, every other line is kept (including a

@@ -36,7 +36,7 @@ constexpr int kBlocksPerJob = 3;
 // workers' load: the writer thread keeps up anyway.
 constexpr int kJobsThatPreparePlot = 5;
 
-// Lines of one block, each followed by '\n' (no line holds one).
+// Lines of one block, each ended by CR LF, LF or a lone CR.
 class BlockLineReader : public LineReader {
  public:
   explicit BlockLineReader(std::string_view text) : rest_(text) {}
@@ -51,9 +51,7 @@ class BlockLineReader : public LineReader {
       line = {};
       return false;
     }
-    const std::size_t end = rest_.find('\n');
-    line = rest_.substr(0, end);
-    rest_.remove_prefix(end == std::string_view::npos ? rest_.size() : end + 1);
+    line = TakeLine(rest_);
     return true;
   }
 
@@ -110,7 +108,7 @@ class PlotRecorder : public PlotSink, public RetainButton {
 };
 
 struct Block {
-  std::string lines;  // the block's lines, each ending with '\n'
+  std::string lines;  // the block's lines, each ending with CR LF, LF or CR
   int lineCount = 0;
   std::int64_t linesBefore = 0;  // rows of the source read before this block
   int skippedAtEnd = 0;          // a line too long to keep, which ends the source
@@ -288,8 +286,9 @@ void BatchRunner::RunRowsInParallel(LineReader& reader, const BatchRunRequest& r
       if (block->lineCount > 0 && options.lastRowKept) {
         // The block's last line, for the window to show once the run ends.
         std::string_view lines(block->lines);
-        lines.remove_suffix(1);
-        const std::size_t start = lines.rfind('\n');
+        if (lines.ends_with('\n')) lines.remove_suffix(1);
+        if (lines.ends_with('\r')) lines.remove_suffix(1);
+        const std::size_t start = lines.find_last_of("\r\n");
         lastLine_.assign(NumberText::TrimLeadingSpaces(
             lines.substr(start == std::string_view::npos ? 0 : start + 1)));
         processedAny_ = true;
@@ -327,6 +326,15 @@ void BatchRunner::RunRowsInParallel(LineReader& reader, const BatchRunRequest& r
     auto block = std::make_unique<Block>();
     block->linesBefore = linesRead;
     while (block->lineCount < kBlockLines && block->lines.size() < kBlockBytes) {
+      // Lines that lie whole in the source's buffer go in as they stand,
+      // many at a time; the rest one by one.
+      if (const int taken = reader.TakeWholeLines(block->lines, kBlockLines - block->lineCount,
+                                                  kBlockBytes - block->lines.size());
+          taken > 0) {
+        linesRead += taken;
+        block->lineCount += taken;
+        continue;
+      }
       if (!reader.ReadLineView(line)) {
         more = false;
         break;

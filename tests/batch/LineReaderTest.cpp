@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Lines read from files (any line end, long lines, lines in place, UTF-16
-// with a byte-order mark) and from pasted text.
+// Lines read from files (any line end, long lines, lines in place or many at
+// a time, UTF-16 with a byte-order mark) and from pasted text.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -123,6 +123,11 @@ TEST(LineReaderTest, LinesInPlaceAreTheLinesCopied) {
   testing::ScratchFolder folder;
   for (int file = 0; file < 6; ++file) {
     std::string bytes;
+    if (file == 0) {
+      // The reader's first 64 KiB end between a CR and its LF.
+      while (bytes.size() < 65500) bytes += "ab\n";
+      bytes += std::string(65535 - bytes.size(), 'z') + "\r\n";
+    }
     while (bytes.size() < 600000) {
       const int length = pick(0, 199) == 0 ? pick(1000, 70000) : pick(0, 40);
       bytes += std::string(static_cast<std::size_t>(length), static_cast<char>('a' + file));
@@ -134,6 +139,12 @@ TEST(LineReaderTest, LinesInPlaceAreTheLinesCopied) {
       SCOPED_TRACE("file " + std::to_string(file) + ", limit " + std::to_string(limit));
       FileLineReader copied(std::fopen(path.c_str(), "rb"), true, limit);
       FileLineReader inPlace(std::fopen(path.c_str(), "rb"), true, limit);
+      // Whole lines taken many at a time where the buffer holds them, as a
+      // parallel run reads, the others one by one.
+      FileLineReader inBlocks(std::fopen(path.c_str(), "rb"), true, limit);
+      std::string block;
+      std::string_view blockRest;
+      int blockLines = 0;
       std::string line;
       std::string room;
       std::string_view view;
@@ -143,8 +154,25 @@ TEST(LineReaderTest, LinesInPlaceAreTheLinesCopied) {
         const bool alsoMore = n % 3 == 2 ? inPlace.ReadLine(room) && ((view = room), true)
                                          : inPlace.ReadLineView(view);
         ASSERT_EQ(alsoMore, more) << "line " << n;
+        if (blockRest.empty()) {
+          ASSERT_EQ(blockLines, 0) << "lines counted but not in the block, line " << n;
+          block.clear();
+          blockLines = inBlocks.TakeWholeLines(block, pick(1, 3000),
+                                               static_cast<std::size_t>(pick(1, 100000)));
+          blockRest = block;
+        }
+        std::string_view fromBlocks;
+        bool blocksMore = blockLines > 0;
+        if (blocksMore) {
+          fromBlocks = TakeLine(blockRest);
+          --blockLines;
+        } else {
+          blocksMore = inBlocks.ReadLineView(fromBlocks);
+        }
+        ASSERT_EQ(blocksMore, more) << "line " << n;
         if (!more) break;
         ASSERT_EQ(view, line) << "line " << n;
+        ASSERT_EQ(fromBlocks, line) << "line " << n;
         ASSERT_EQ(inPlace.LineTooLong(), copied.LineTooLong()) << "line " << n;
       }
       EXPECT_EQ(inPlace.ReadError(), copied.ReadError());

@@ -1,5 +1,6 @@
 // lodema-batch --jobs: the rows shared out to several workers give the very
 // bytes of a run row after row, on files long enough to span many blocks.
+#include <array>
 #include <cstdio>
 #include <random>
 #include <string>
@@ -63,7 +64,8 @@ std::string MixedRows(int rows, unsigned seed, int fields = 6) {
           text += std::to_string(field % 2 == 0 ? pick(-5, 89) : pick(0, 359));
         }
     }
-    if (i + 1 < rows) text += pick(0, 1) == 0 ? "\r\n" : "\n";
+    if (i + 1 < rows)
+      text += std::array<const char*, 3>{"\r\n", "\n", "\r"}[static_cast<std::size_t>(pick(0, 2))];
   }
   return text;
 }
