@@ -36,20 +36,29 @@ bool StreamSink::Finish() {
   return ok;
 }
 
-BufferedLineWriter::BufferedLineWriter(std::unique_ptr<OutputSink> sink) : sink_(std::move(sink)) {
-  buffer_.resize(kFlushThreshold + 4096);
+BufferedLineWriter::BufferedLineWriter(std::unique_ptr<OutputSink> sink)
+    : sink_(std::move(sink)),
+      buffer_(new char[kFlushThreshold + 4096]),
+      size_(kFlushThreshold + 4096) {}
+
+void BufferedLineWriter::Reserve(std::size_t needed) {
+  if (needed <= size_) return;
+  const std::size_t size = std::max(needed, 2 * size_);
+  std::unique_ptr<char[]> larger(new char[size]);
+  std::copy_n(buffer_.get(), used_, larger.get());
+  buffer_ = std::move(larger);
+  size_ = size;
 }
 
 BufferedLineWriter::~BufferedLineWriter() { Finish(); }
 
 char* BufferedLineWriter::LineRoom(std::size_t size) {
-  const std::size_t needed = used_ + size + kLineEnd.size();
-  if (needed > buffer_.size()) buffer_.resize(std::max(needed, 2 * buffer_.size()));
-  return buffer_.data() + used_;
+  Reserve(used_ + size + kLineEnd.size());
+  return buffer_.get() + used_;
 }
 
 void BufferedLineWriter::EndLine(std::size_t size) {
-  char* end = buffer_.data() + used_ + size;
+  char* end = buffer_.get() + used_ + size;
   end[0] = kLineEnd[0];
   end[1] = kLineEnd[1];
   used_ += size + kLineEnd.size();
@@ -73,8 +82,8 @@ void BufferedLineWriter::WriteLines(std::string_view lines) {
       const std::size_t end = lines.find(kLineEnd, room - std::min(room, kLineEnd.size()));
       if (end != std::string_view::npos) taken = end + kLineEnd.size();
     }
-    if (used_ + taken > buffer_.size()) buffer_.resize(used_ + taken);
-    std::copy_n(lines.data(), taken, buffer_.data() + used_);
+    Reserve(used_ + taken);
+    std::copy_n(lines.data(), taken, buffer_.get() + used_);
     used_ += taken;
     lines.remove_prefix(taken);
     if (full) Flush();

@@ -99,12 +99,16 @@ class BufferedLineWriter {
   bool TakeNewFailure();
 
  private:
-  std::string_view Held() const { return {buffer_.data(), used_}; }
+  std::string_view Held() const { return {buffer_.get(), used_}; }
+  // Room for needed characters in all, the held ones kept.
+  void Reserve(std::size_t needed);
 
   std::unique_ptr<OutputSink> sink_;
   // Storage of a fixed size, grown only for a line longer than its spare
-  // room; the first used_ characters are the lines not yet written.
-  std::string buffer_;
+  // room (never cleared: a worker makes one for every block); the first
+  // used_ characters are the lines not yet written.
+  std::unique_ptr<char[]> buffer_;
+  std::size_t size_;
   std::size_t used_ = 0;
   std::int64_t failedLines_ = 0;
   bool newFailure_ = false;
