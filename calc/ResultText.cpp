@@ -19,7 +19,8 @@ using NumberText::IsDigit;
 // A result text kept from row to row takes its new characters in place: the
 // length changes only when it must, which is cheaper for these few
 // characters than the string's general assign or append.
-[[gnu::always_inline]] inline void SetShortText(const char* characters, std::size_t count, std::string& text) {
+[[gnu::always_inline]] inline void SetShortText(const char* characters, std::size_t count,
+                                                std::string& text) {
   if (text.size() != count) text.resize(count);
   char* to = text.data();
   // An angle's one to four characters one by one: a copy loop or memcpy
@@ -93,10 +94,25 @@ std::string FormatAngleFixedFull(std::string_view value, int decimals, char deci
   return result;
 }
 
+// Degrees as a product, not Lodema's quotient 180 * radians / pi: below a
+// million degrees the two differ by less than 1e-9, so they round alike
+// unless they lie within a millionth of a rounding step's boundary, which
+// the callers check. The usual result then does not wait for a division.
+constexpr double kDegreesPerRadian = 180.0 / OrientGeometry::kPi;
+
+// The whole degrees of radians as Lodema rounds them (halves to even).
+[[gnu::always_inline]] inline double WholeDegrees(double radians) {
+  const double guess = radians * kDegreesPerRadian;
+  const double whole = NumberText::RoundHalfEven(guess);
+  if (std::fabs(guess) < 1e6 && std::fabs(guess - whole) < 0.5 - 1e-6) return whole;
+  return NumberText::RoundHalfEven(OrientGeometry::RadiansToDegrees(radians));
+}
+
 // Whole degrees below 1e15 into text (at most 32 characters); false for
 // any other value.
-[[gnu::always_inline]] inline bool FormatAngleWholeText(double radians, bool pad, std::string& text) {
-  const double whole = NumberText::RoundHalfEven(OrientGeometry::RadiansToDegrees(radians));
+[[gnu::always_inline]] inline bool FormatAngleWholeText(double radians, bool pad,
+                                                        std::string& text) {
+  const double whole = WholeDegrees(radians);
   if (!(std::fabs(whole) < 1e15)) return false;
   // Below 1e15 the general form is the whole number itself.
   const auto number = static_cast<long long>(whole);
@@ -146,7 +162,7 @@ std::string FormatAngleFixedFull(std::string_view value, int decimals, char deci
 bool FormatAngleCutText(double radians, int decimals, char decimalChar, bool pad,
                         std::string& text) {
   if (decimals != 1 && decimals != 2) return false;
-  const double degrees = OrientGeometry::RadiansToDegrees(radians);
+  const double degrees = radians * kDegreesPerRadian;  // the check below covers the difference
   const double magnitude = std::fabs(degrees);
   if (!(magnitude < 1e6)) return false;
   const double scale = decimals == 1 ? 10.0 : 100.0;
@@ -227,7 +243,7 @@ namespace {
 
 // Kept apart, so that the usual whole angle needs none of its temporaries.
 [[gnu::noinline, gnu::cold]] void FormatAngleWholeByGeneralForm(double radians, bool pad,
-                                                                 std::string& text) {
+                                                                std::string& text) {
   text = FormatAngleFixed(FormatAngleGeneral(radians, 0), 0, '.', pad);
 }
 

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
-// Result angles with one or two decimals are mostly cut straight from the
-// number; the general form, written first and then cut, is the reference.
+// Result angles in whole degrees, or with one or two decimals, are mostly
+// written straight from the number; the general form, written first and
+// then cut, is the reference.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <random>
+#include <string>
 
 #include "calc/ResultText.h"
 
@@ -14,6 +16,11 @@ namespace {
 constexpr double kDegree = 3.14159265358979 / 180.0;
 
 void ExpectAsGeneralForm(double radians) {
+  for (const bool pad : {false, true}) {
+    std::string whole = "kept from before";
+    FormatAngleWhole(radians, pad, whole);
+    ASSERT_EQ(whole, FormatAngleResultByGeneralForm(radians, 0, '.', pad)) << radians;
+  }
   for (const int decimals : {0, 1, 2}) {
     for (const bool pad : {false, true}) {
       for (const char decimalChar : {'.', ','}) {
