@@ -3,10 +3,11 @@
 // gathered and then copied once for every row.
 #pragma once
 
-#include <algorithm>
 #include <cstddef>
 #include <string_view>
 #include <vector>
+
+#include "calc/ResultText.h"
 
 namespace Lodema {
 
@@ -29,20 +30,7 @@ class LinePieces {
   std::size_t Size() const { return size_; }
   // Writes the Size() characters at to.
   void CopyTo(char* to) const {
-    for (std::size_t i = 0; i < count_; ++i) {
-      const std::string_view piece = pieces_[i];
-      // An angle's one to four characters one by one: a copy call costs more.
-      const std::size_t n = piece.size();
-      if (n > 4) {
-        to = std::copy_n(piece.data(), n, to);
-        continue;
-      }
-      if (n > 0) to[0] = piece[0];
-      if (n > 1) to[1] = piece[1];
-      if (n > 2) to[2] = piece[2];
-      if (n > 3) to[3] = piece[3];
-      to += n;
-    }
+    for (std::size_t i = 0; i < count_; ++i) to = CopyShortText(pieces_[i], to);
   }
 
  private:

@@ -22,19 +22,7 @@ using NumberText::IsDigit;
 [[gnu::always_inline]] inline void SetShortText(const char* characters, std::size_t count,
                                                 std::string& text) {
   if (text.size() != count) text.resize(count);
-  char* to = text.data();
-  // An angle's one to four characters one by one: a copy loop or memcpy
-  // here becomes a library call that costs more than the copy, and a
-  // switch an indirect jump that the alternating lengths of a row's texts
-  // keep mispredicting.
-  if (count > 4) {
-    std::copy_n(characters, count, to);
-    return;
-  }
-  if (count > 0) to[0] = characters[0];
-  if (count > 1) to[1] = characters[1];
-  if (count > 2) to[2] = characters[2];
-  if (count > 3) to[3] = characters[3];
+  CopyShortText({characters, count}, text.data());
 }
 
 // Every text FormatAngleFixed's short path does not take.
