@@ -60,9 +60,6 @@ unsigned KernelCheckedBoxes(const RowSchema& schema) {
   return boxes;
 }
 
-// Messages of values that were accepted but have no answer begin "Error - ".
-constexpr std::string_view kCalculationFailurePrefix = "Error - ";
-
 }  // namespace
 
 BatchRunner::BatchRunner(ResultWriter& writer, const BatchPlatform& platform, InputFiles& inputs)
@@ -129,7 +126,7 @@ struct BatchRunner::RowContext {
     if (request.survey) {
       highest = std::max(highest, survey.emplace(*request.survey, request.schema).HighestColumn());
     }
-    std::array<int, kSlotCount> kinds{};
+    std::array<FieldKind, kSlotCount> kinds{};
     for (std::size_t box = 0; box < texts.size(); ++box) {
       keptTexts[box] = request.keptTexts[box];
       if (box < kinds.size()) kinds[box] = request.schema.entries[box].kind;
@@ -182,12 +179,9 @@ RowVerdict BatchRunner::RunRow(std::string_view text, RowContext& row) {
   const CalcOutcome out = ComputeRow(parsed.inputs, schema, false);
   FormatOutcome(out, parsed.inputs, schema, row.result);
   if (out.Failed() && !out.batchMessage.empty()) {
-    const std::string_view message = out.batchMessage;
     // The values were accepted but have no answer (identical planes, a
     // line normal to its plane): not a column or notation problem.
-    if (message.substr(0, kCalculationFailurePrefix.size()) == kCalculationFailurePrefix) {
-      row.uncomputedReason = message.substr(kCalculationFailurePrefix.size());
-    }
+    row.uncomputedReason = out.failure;
     return RowVerdict::kRejected;
   }
   // The calculation produced nothing: count the row as not data rather

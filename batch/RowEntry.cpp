@@ -8,9 +8,6 @@ namespace Lodema {
 
 namespace {
 
-constexpr int kKindDip = 1;
-constexpr int kKindPitch = 4;
-
 bool HasDigit(std::string_view text) {
   for (const char c : text) {
     if (c >= '0' && c <= '9') return true;
@@ -45,16 +42,18 @@ bool IsDataCandidate(std::string_view line) {
   return HasDigit(line);
 }
 
-EntryPlan MakeEntryPlan(const ColumnMap& map, const std::array<int, kSlotCount>& kinds,
+EntryPlan MakeEntryPlan(const ColumnMap& map, const std::array<FieldKind, kSlotCount>& kinds,
                         OrientGeometry::PlaneNotation planeNotation) {
   const bool strikeSense = OrientGeometry::HasSenseLetters(planeNotation);
   EntryPlan plan;
   for (int slot = 0; slot < kSlotCount; ++slot) {
     const int column = map[static_cast<std::size_t>(slot)];
     if (column < 1) continue;
-    const int kind = kinds[static_cast<std::size_t>(slot)];
+    // A pitch, or a dip under a notation with sense letters, may carry its
+    // sense letters in the same field.
+    const FieldKind kind = kinds[static_cast<std::size_t>(slot)];
     plan.steps[static_cast<std::size_t>(plan.count++)] = {
-        slot, column, kind == kKindPitch || (kind == kKindDip && strikeSense)};
+        slot, column, kind == FieldKind::kPitch || (kind == FieldKind::kDip && strikeSense)};
   }
   return plan;
 }

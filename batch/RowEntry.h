@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "batch/ColumnMapping.h"
+#include "calc/RowSchema.h"
 #include "orient/TextParsing.h"
 
 namespace Lodema {
@@ -54,7 +55,7 @@ struct EntryPlan {
 
 // kinds are the field kinds of boxes 0..10; planeNotation the input plane
 // notation.
-EntryPlan MakeEntryPlan(const ColumnMap& map, const std::array<int, kSlotCount>& kinds,
+EntryPlan MakeEntryPlan(const ColumnMap& map, const std::array<FieldKind, kSlotCount>& kinds,
                         OrientGeometry::PlaneNotation planeNotation);
 
 // Fills the planned boxes from fields (column c is fields[c - 1]; there are

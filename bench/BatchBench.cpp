@@ -30,20 +30,21 @@ namespace {
 
 // The field kinds of the boxes calculation n reads from a file, in column
 // order (the default mapping takes the boxes that carry a kind).
-std::vector<int> FieldsOf(int n) {
+std::vector<Lodema::FieldKind> FieldsOf(int n) {
   const Lodema::RowSchema schema =
       Lodema::MakeRowSchema(n, Lodema::Settings{}, false, OrientGeometry::DecimalMark::kPoint);
-  std::vector<int> kinds;
+  std::vector<Lodema::FieldKind> kinds;
   for (int slot = 0; slot < Lodema::kMappedBoxCount; ++slot) {
-    const int kind = schema.entries[static_cast<std::size_t>(slot)].kind;
-    if (kind != Lodema::kFieldNothing) kinds.push_back(kind);
+    const Lodema::FieldKind kind = schema.entries[static_cast<std::size_t>(slot)].kind;
+    if (kind != Lodema::FieldKind::kNothing) kinds.push_back(kind);
   }
   return kinds;
 }
 
 // Seeded rows for the given field kinds: values that most calculations take
 // (directions near east so that a sense "N" fits a pitch), CR LF line ends.
-bool WriteRows(const std::string& path, const std::vector<int>& kinds, long rows, unsigned seed) {
+bool WriteRows(const std::string& path, const std::vector<Lodema::FieldKind>& kinds, long rows,
+               unsigned seed) {
   std::FILE* file = std::fopen(path.c_str(), "wb");
   if (file == nullptr) return false;
   std::mt19937 random(seed);
@@ -56,16 +57,16 @@ bool WriteRows(const std::string& path, const std::vector<int>& kinds, long rows
     for (std::size_t f = 0; f < kinds.size(); ++f) {
       if (f > 0) line += '\t';
       switch (kinds[f]) {
-        case Lodema::kFieldDirection:
+        case Lodema::FieldKind::kDirection:
           line += std::to_string(pick(0, 359));
           break;
-        case Lodema::kFieldSense:
+        case Lodema::FieldKind::kSense:
           line += 'N';
           break;
-        case Lodema::kFieldPlunge:
+        case Lodema::FieldKind::kPlunge:
           line += std::to_string(pick(5, 60));
           break;
-        case Lodema::kFieldBetaHadeGamma:
+        case Lodema::FieldKind::kBetaHadeGamma:
           line += std::to_string(pick(10, 170));
           break;
         default:
@@ -81,10 +82,10 @@ bool WriteRows(const std::string& path, const std::vector<int>& kinds, long rows
 
 // Seeded whole-degree rows "dip<TAB>dip direction<TAB>dip<TAB>dip direction".
 bool WritePlanes(const std::string& path, long rows, unsigned seed) {
-  return WriteRows(
-      path,
-      {Lodema::kFieldDip, Lodema::kFieldDirection, Lodema::kFieldDip, Lodema::kFieldDirection},
-      rows, seed);
+  return WriteRows(path,
+                   {Lodema::FieldKind::kDip, Lodema::FieldKind::kDirection, Lodema::FieldKind::kDip,
+                    Lodema::FieldKind::kDirection},
+                   rows, seed);
 }
 
 using LodemaBench::Measure;
@@ -190,7 +191,7 @@ int main(int argc, char** argv) {
   std::printf("| ---: | ---: | ---: | ---: | ---: | ---: | ---: |\n");
   bool allOk = true;
   for (int n = 0; n <= 41; ++n) {
-    const std::vector<int> kinds = FieldsOf(n);
+    const std::vector<Lodema::FieldKind> kinds = FieldsOf(n);
     if (!WriteRows(in, kinds, rows, 1000u + static_cast<unsigned>(n))) return 1;
     Runs singleRuns, sharedRuns;
     long written = 0;

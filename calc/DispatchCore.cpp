@@ -77,7 +77,7 @@ CalcOutcome ReferencePlaneResult(const CalculationInfo& info, const CoreInputs& 
     if (!s.first) {
       out.noResult = true;
       out.hasReference = false;
-      out.Fail("Error - no solution found");
+      out.Fail("no solution found");
       return out;
     }
     firstPole = *s.first;

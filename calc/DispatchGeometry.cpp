@@ -15,13 +15,12 @@ using namespace OrientGeometry;
 
 namespace {
 
-constexpr const char* kPlanesCoincide = "Error - planes A and B coincide: no unique result";
-constexpr const char* kLinesParallel = "Error - lines A and B are parallel: no unique plane";
-constexpr const char* kSectionInPlane =
-    "Error - the section is plane A itself: no unique apparent dip";
-constexpr const char* kTrendInPlane = "Error - plane A is vertical along trend B: no unique line";
-constexpr const char* kLineNormal = "Error - line B is normal to plane A: no ";
-constexpr const char* kBadPitchSense = "Error - sense must be N, NE, E, SE, S, SW, W or NW";
+constexpr const char* kPlanesCoincide = "planes A and B coincide: no unique result";
+constexpr const char* kLinesParallel = "lines A and B are parallel: no unique plane";
+constexpr const char* kSectionInPlane = "the section is plane A itself: no unique apparent dip";
+constexpr const char* kTrendInPlane = "plane A is vertical along trend B: no unique line";
+constexpr const char* kLineNormal = "line B is normal to plane A: no ";
+constexpr const char* kBadPitchSense = "sense must be N, NE, E, SE, S, SW, W or NW";
 
 // Misfits above this many whole degrees make the computer beep.
 constexpr double kMisfitBeepDegrees = 10.0;
@@ -129,8 +128,7 @@ CalcOutcome LineWithPlunge(const Plane& plane, double plunge, const std::string&
   if (!r.steeperThanDip) return LineResult({plunge, r.trend});
   // No such line: the steepest line of the bed stands in for it.
   CalcOutcome out = LineResult({plane.angle, plane.azimuth});
-  out.Fail("Error - plunge is " + RadiansToWholeDegreesText(r.excess) +
-           "\xC2\xB0 steeper than dip of bed");
+  out.Fail("plunge is " + RadiansToWholeDegreesText(r.excess) + "\xC2\xB0 steeper than dip of bed");
   return out;
 }
 
@@ -235,7 +233,7 @@ CalcOutcome ComputeGeometry(const GeometryInputs& in, bool screenNotes) {
     case 36:
       return LineWithPlunge(a, b.angle, in.senseB);
     default:
-      return Fail("Error - not a geometrical calculation");
+      return Fail("not a geometrical calculation");
   }
 }
 

@@ -28,10 +28,13 @@ enum class CalcStatus {
 };
 
 struct CalcOutcome {
-  // An error: the message goes to the panel in a batch run too.
-  void Fail(const std::string& text) {
+  // The values were read but give no answer (or only a stand-in): reason
+  // says why ("planes A and B coincide: no unique result"). The panel shows
+  // it as an error, in a batch run too.
+  void Fail(const std::string& reason) {
     status = CalcStatus::kGeometricError;
-    message = batchMessage = text;
+    failure = reason;
+    message = batchMessage = "Error - " + reason;
   }
   // A message that a batch run must see as well.
   void Say(const std::string& text) { message = batchMessage = text; }
@@ -53,7 +56,8 @@ struct CalcOutcome {
   // notes only to message.
   std::string message;
   std::string batchMessage;
-  bool beep = false;  // beeps in a batch run too
+  std::string failure;  // the reason given to Fail, for a run's summary
+  bool beep = false;    // beeps in a batch run too
 
   // Partially oriented cores (20-23, 37-41): the reference plane that gave
   // the result, and the second plane with what it gives when the cone allows

@@ -26,15 +26,15 @@ struct ValueBox {
   const char* caption = "";
   UserWord word = nullptr;  // a box named by the user's word
   EntryRule rule = EntryRule::kNothing;
-  int kind = kFieldNothing;
+  FieldKind kind = FieldKind::kNothing;
   BoxRole role = BoxRole::kOther;
   const char* about = "";  // after the user's word, for a box named by one
 };
-constexpr ValueBox Value(const char* caption, const char* about, EntryRule rule, int kind,
+constexpr ValueBox Value(const char* caption, const char* about, EntryRule rule, FieldKind kind,
                          BoxRole role = BoxRole::kOther) {
   return {true, caption, nullptr, rule, kind, role, about};
 }
-constexpr ValueBox Value(UserWord word, const char* about, EntryRule rule, int kind) {
+constexpr ValueBox Value(UserWord word, const char* about, EntryRule rule, FieldKind kind) {
   return {true, "", word, rule, kind, BoxRole::kOther, about};
 }
 constexpr ValueBox Label(const char* caption = "") { return {false, caption}; }
@@ -53,48 +53,49 @@ struct ValueWindow {
 constexpr ValueWindow kValueWindows[] = {
     // The obtuse flag is no field of a data file; it keeps no kind of its own.
     {WindowUse::kObtuseFlag,
-     {Value("obtuse?", "obtuse or acute", EntryRule::kObtuseFlag, kFieldNothing), Label("Y/N"),
-      Label()}},
+     {Value("obtuse?", "obtuse or acute", EntryRule::kObtuseFlag, FieldKind::kNothing),
+      Label("Y/N"), Label()}},
     {WindowUse::kRotationAngle,
-     {Value("rot'n", "rotation angle", EntryRule::kAnyNumber, kFieldAlphaRotation), Label(),
+     {Value("rot'n", "rotation angle", EntryRule::kAnyNumber, FieldKind::kAlphaRotation), Label(),
       Label()}},
     {WindowUse::kAngle,
-     {Value("angle", "angle", EntryRule::kAnyNumber, kFieldAlphaRotation), Label(), Label()}},
+     {Value("angle", "angle", EntryRule::kAnyNumber, FieldKind::kAlphaRotation), Label(), Label()}},
     {WindowUse::kSectionTrend,
      {Label("section"),
-      Value("trend", "trend of the vertical section", kDirectionRule, kFieldDirection,
+      Value("trend", "trend of the vertical section", kDirectionRule, FieldKind::kDirection,
             BoxRole::kDirection),
       Label()}},
     {WindowUse::kLineTrend,
      {Label("line"),
-      Value("trend", "trend of the line", kDirectionRule, kFieldDirection, BoxRole::kDirection),
+      Value("trend", "trend of the line", kDirectionRule, FieldKind::kDirection,
+            BoxRole::kDirection),
       Label()}},
     {WindowUse::kPitchAndSense,
      {Label(),
       Value(&Settings::gPitchName, " within the plane, from the strike", EntryRule::kRightAngle,
-            kFieldPitch),
-      Value("sense", "sense letter", EntryRule::kSense, kFieldSense, BoxRole::kSense)}},
+            FieldKind::kPitch),
+      Value("sense", "sense letter", EntryRule::kSense, FieldKind::kSense, BoxRole::kSense)}},
     {WindowUse::kHade,
      {Label(),
       Value(&Settings::gHadeName, " within the plane, from the dip line", EntryRule::kTurn,
-            kFieldBetaHadeGamma),
+            FieldKind::kBetaHadeGamma),
       Label()}},
     {WindowUse::kPlungeAndSense,
      {Label(),
-      Value("plunge", kPlungeAbout, EntryRule::kRightAngle, kFieldPlunge, BoxRole::kPlunge),
-      Value("sense", "sense letter", EntryRule::kSense, kFieldSense, BoxRole::kSense)}},
+      Value("plunge", kPlungeAbout, EntryRule::kRightAngle, FieldKind::kPlunge, BoxRole::kPlunge),
+      Value("sense", "sense letter", EntryRule::kSense, FieldKind::kSense, BoxRole::kSense)}},
     {WindowUse::kGamma,
      {Label(),
       Value(&Settings::gammaWord, ", the angle within the plane", EntryRule::kTurn,
-            kFieldBetaHadeGamma),
+            FieldKind::kBetaHadeGamma),
       Label("angle")}},
     {WindowUse::kBetaAlpha,
      {Value(&Settings::betaWord, ", the angle around the core", EntryRule::kTurn,
-            kFieldBetaHadeGamma),
-      Value(&Settings::alphaWord, kAlphaAbout, EntryRule::kRightAngle, kFieldAlphaRotation),
+            FieldKind::kBetaHadeGamma),
+      Value(&Settings::alphaWord, kAlphaAbout, EntryRule::kRightAngle, FieldKind::kAlphaRotation),
       Label("angles")}},
     {WindowUse::kRefPlaneAlpha,
-     {Value(&Settings::alphaWord, kAlphaAbout, EntryRule::kRightAngle, kFieldAlphaRotation),
+     {Value(&Settings::alphaWord, kAlphaAbout, EntryRule::kRightAngle, FieldKind::kAlphaRotation),
       Label("angle"), Label()}},
 };
 
@@ -118,8 +119,8 @@ class SchemaBuilder {
         ReferenceLine();
         break;
       case WindowUse::kReferencePlane:
-        Show(8, "dip", BoxRole::kDip, EntryRule::kRightAngle, kFieldDip, "dip of the plane");
-        Show(9, "dip dir'n", BoxRole::kDirection, DirectionRule(), kFieldDirection,
+        Show(8, "dip", BoxRole::kDip, EntryRule::kRightAngle, FieldKind::kDip, "dip of the plane");
+        Show(9, "dip dir'n", BoxRole::kDirection, DirectionRule(), FieldKind::kDirection,
              "dip direction");
         break;
       default:
@@ -128,12 +129,12 @@ class SchemaBuilder {
     }
   }
 
-  void Show(int box, std::string caption, BoxRole role, EntryRule rule, int kind,
+  void Show(int box, std::string caption, BoxRole role, EntryRule rule, FieldKind kind,
             std::string about) {
     EntryField& field = schema_.entries[static_cast<std::size_t>(box)];
     field = {true, std::move(caption), role, rule, kind, std::move(about)};
   }
-  void Hide(int box, std::string caption, int kind = kFieldNothing) {
+  void Hide(int box, std::string caption, FieldKind kind = FieldKind::kNothing) {
     EntryField& field = schema_.entries[static_cast<std::size_t>(box)];
     field = {false, std::move(caption), BoxRole::kOther, EntryRule::kNothing, kind, ""};
   }
@@ -158,7 +159,7 @@ class SchemaBuilder {
       const FabricBox& part = layout[static_cast<std::size_t>(j)];
       const int box = first + j;
       if (use == WindowUse::kCoreAxisAndAlpha && j == 2) {
-        Show(box, s_.alphaWord, BoxRole::kOther, EntryRule::kRightAngle, kFieldAlphaRotation,
+        Show(box, s_.alphaWord, BoxRole::kOther, EntryRule::kRightAngle, FieldKind::kAlphaRotation,
              Lower(s_.alphaWord) + kAlphaAbout);
         continue;
       }
@@ -168,18 +169,19 @@ class SchemaBuilder {
           break;
         case FabricPart::kAngle:
           if (plane) {
-            Show(box, part.caption, BoxRole::kDip, EntryRule::kRightAngle, kFieldDip,
+            Show(box, part.caption, BoxRole::kDip, EntryRule::kRightAngle, FieldKind::kDip,
                  "dip of the plane");
           } else {
             Show(box, coreAxis ? s_.PlungeName : part.caption, BoxRole::kPlunge,
-                 EntryRule::kRightAngle, kFieldPlunge, kPlungeAbout);
+                 EntryRule::kRightAngle, FieldKind::kPlunge, kPlungeAbout);
           }
           break;
         case FabricPart::kSense:
-          Show(box, part.caption, BoxRole::kSense, EntryRule::kSense, kFieldSense, "sense letter");
+          Show(box, part.caption, BoxRole::kSense, EntryRule::kSense, FieldKind::kSense,
+               "sense letter");
           break;
         case FabricPart::kDirection:
-          Show(box, part.caption, BoxRole::kDirection, DirectionRule(), kFieldDirection,
+          Show(box, part.caption, BoxRole::kDirection, DirectionRule(), FieldKind::kDirection,
                !plane                                  ? "trend of the line"
                : OrientGeometry::UsesStrike(in_.plane) ? StrikeAbout()
                                                        : "dip direction");
@@ -192,21 +194,24 @@ class SchemaBuilder {
     switch (schema_.referenceDirection) {
       case 1:
         Hide(8, "");
-        Show(9, "strike", BoxRole::kDirection, DirectionRule(), kFieldDirection, StrikeAbout());
+        Show(9, "strike", BoxRole::kDirection, DirectionRule(), FieldKind::kDirection,
+             StrikeAbout());
         break;
       case 2:
         // The fold axis: a line in the input notation.
         Fabric(3, WindowUse::kLine);
         return;
       case 3:
-        Show(8, "~dip", BoxRole::kDip, EntryRule::kRightAngle, kFieldNothing,
+        Show(8, "~dip", BoxRole::kDip, EntryRule::kRightAngle, FieldKind::kNothing,
              "approximate dip of the plane");
-        Show(9, "dir'n", BoxRole::kDirection, DirectionRule(), kFieldDirection, "dip direction");
+        Show(9, "dir'n", BoxRole::kDirection, DirectionRule(), FieldKind::kDirection,
+             "dip direction");
         break;
       default:
         // The column lists still offer box 8 a dip column.
-        Hide(8, "", kFieldDip);
-        Show(9, "dir'n", BoxRole::kDirection, DirectionRule(), kFieldDirection, "dip direction");
+        Hide(8, "", FieldKind::kDip);
+        Show(9, "dir'n", BoxRole::kDirection, DirectionRule(), FieldKind::kDirection,
+             "dip direction");
         break;
     }
     Hide(10, "");
@@ -405,7 +410,7 @@ RowSchema MakeRowSchema(int calculation, const Settings& s, bool extraResultChec
   schema.apparentDip = !info->HasLineInPlane();
   for (int box : {kSectionTrendBox, kFileSectionTrendBox}) {
     if (schema.extraResultShown) {
-      builder.Show(box, "trend", BoxRole::kDirection, builder.DirectionRule(), kFieldNothing,
+      builder.Show(box, "trend", BoxRole::kDirection, builder.DirectionRule(), FieldKind::kNothing,
                    "trend of the vertical section");
     } else {
       builder.Hide(box, "trend");

@@ -18,16 +18,16 @@
 
 namespace Lodema {
 
-// Field kind of an entry field for the batch column mapping.
-enum FieldKind : int {
-  kFieldNothing = 0,
-  kFieldDip = 1,
-  kFieldPlunge = 2,
-  kFieldDirection = 3,  // dip direction, strike or trend
-  kFieldPitch = 4,      // possibly followed by its sense letters
-  kFieldSense = 5,
-  kFieldBetaHadeGamma = 6,
-  kFieldAlphaRotation = 7,  // alpha, rotation angle or angle C
+// What an entry field holds, for reading it from a column of a file.
+enum class FieldKind {
+  kNothing,  // no column of a file
+  kDip,
+  kPlunge,
+  kDirection,  // dip direction, strike or trend
+  kPitch,      // possibly followed by its sense letters
+  kSense,
+  kBetaHadeGamma,
+  kAlphaRotation,  // alpha, rotation angle or angle C
 };
 
 // Which texts an entry field accepts.
@@ -48,7 +48,7 @@ struct EntryField {
   std::string caption;
   BoxRole role = BoxRole::kOther;  // for reading a window as a plane or line
   EntryRule rule = EntryRule::kNothing;
-  int kind = kFieldNothing;  // a FieldKind
+  FieldKind kind = FieldKind::kNothing;
   // What the box holds, as its tooltip says ("dip of the plane").
   std::string about;
 };

@@ -30,8 +30,10 @@ class RecordingTarget : public EntryTarget {
 
 // Field kinds of two layouts: a plane in "Strike, Dip, Sense" in window A,
 // and (calculation 8) plane A with a pitch and its sense in boxes 4 and 5.
-constexpr std::array<int, kSlotCount> kStrikeBoxes = {3, 1, 5};
-constexpr std::array<int, kSlotCount> kPitchBoxes = {1, 3, 0, 0, 4, 5};
+using K = FieldKind;
+constexpr std::array<FieldKind, kSlotCount> kStrikeBoxes = {K::kDirection, K::kDip, K::kSense};
+constexpr std::array<FieldKind, kSlotCount> kPitchBoxes = {K::kDip,     K::kDirection, K::kNothing,
+                                                           K::kNothing, K::kPitch,     K::kSense};
 // Dips may carry their sense letters only in the first notation.
 constexpr auto kSenseLetters = OrientGeometry::PlaneNotation::kStrikeDipSense;
 constexpr auto kDipFirst = OrientGeometry::PlaneNotation::kDipDipDirection;
@@ -39,7 +41,7 @@ constexpr auto kDipFirst = OrientGeometry::PlaneNotation::kDipDipDirection;
 struct FillRow {
   const char* name;
   OrientGeometry::PlaneNotation notation;
-  std::array<int, kSlotCount> kinds;
+  std::array<FieldKind, kSlotCount> kinds;
   std::string line;  // split at ","
   ColumnMap map;
   RowVerdict verdict;

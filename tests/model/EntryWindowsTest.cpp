@@ -62,12 +62,13 @@ INSTANTIATE_TEST_SUITE_P(
                   "dip,dip dir'n,()"}),
     [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
+using K = FieldKind;
 struct KindRow {
   const char* name;
   int calculation;
   int planeConvIn;
   int refDirn;
-  std::array<int, 11> kinds;
+  std::array<FieldKind, 11> kinds;
 };
 class FieldKinds : public ModelTest, public ::testing::WithParamInterface<KindRow> {};
 
@@ -77,20 +78,55 @@ TEST_P(FieldKinds, OneCodePerBox) {
   model.settings().referenceDirection = row.refDirn;
   model.SelectCalculation(row.calculation);
   const RowSchema schema = model.Schema();
-  std::array<int, 11> kinds{};
+  std::array<FieldKind, 11> kinds{};
   for (int box = 0; box < 11; ++box) kinds[box] = schema.entries[box].kind;
   EXPECT_EQ(kinds, row.kinds);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Calculations, FieldKinds,
-    ::testing::Values(KindRow{"StrikeDipSense", 0, 3, 0, {3, 1, 5, 3, 1, 5, 0, 0, 0, 0, 0}},
-                      KindRow{"PitchInPlane", 8, 1, 0, {1, 3, 0, 0, 4, 5, 0, 0, 0, 0, 0}},
-                      KindRow{"RotationAngle", 12, 1, 0, {2, 3, 0, 2, 3, 0, 7, 0, 0, 0, 0}},
-                      KindRow{"CoreDipDirection", 20, 1, 0, {7, 0, 0, 0, 0, 0, 2, 3, 1, 3, 0}},
-                      KindRow{"CoreFoldAxis", 22, 1, 2, {7, 0, 0, 0, 6, 0, 2, 3, 2, 3, 0}},
-                      KindRow{"ThreeCores", 25, 1, 0, {2, 3, 7, 2, 3, 7, 0, 0, 2, 3, 7}},
-                      KindRow{"FixedPlane", 39, 1, 0, {0, 0, 0, 6, 7, 0, 2, 3, 1, 3, 0}}),
+    ::testing::Values(
+        KindRow{"StrikeDipSense",
+                0,
+                3,
+                0,
+                {K::kDirection, K::kDip, K::kSense, K::kDirection, K::kDip, K::kSense}},
+        KindRow{"PitchInPlane",
+                8,
+                1,
+                0,
+                {K::kDip, K::kDirection, K::kNothing, K::kNothing, K::kPitch, K::kSense}},
+        KindRow{"RotationAngle",
+                12,
+                1,
+                0,
+                {K::kPlunge, K::kDirection, K::kNothing, K::kPlunge, K::kDirection, K::kNothing,
+                 K::kAlphaRotation}},
+        KindRow{"CoreDipDirection",
+                20,
+                1,
+                0,
+                {K::kAlphaRotation, K::kNothing, K::kNothing, K::kNothing, K::kNothing, K::kNothing,
+                 K::kPlunge, K::kDirection, K::kDip, K::kDirection}},
+        KindRow{"CoreFoldAxis",
+                22,
+                1,
+                2,
+                {K::kAlphaRotation, K::kNothing, K::kNothing, K::kNothing, K::kBetaHadeGamma,
+                 K::kNothing, K::kPlunge, K::kDirection, K::kPlunge, K::kDirection}},
+        KindRow{"ThreeCores",
+                25,
+                1,
+                0,
+                {K::kPlunge, K::kDirection, K::kAlphaRotation, K::kPlunge, K::kDirection,
+                 K::kAlphaRotation, K::kNothing, K::kNothing, K::kPlunge, K::kDirection,
+                 K::kAlphaRotation}},
+        KindRow{"FixedPlane",
+                39,
+                1,
+                0,
+                {K::kNothing, K::kNothing, K::kNothing, K::kBetaHadeGamma, K::kAlphaRotation,
+                 K::kNothing, K::kPlunge, K::kDirection, K::kDip, K::kDirection}}),
     [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 // Selection paints and presses only the current button, turns only the
