@@ -186,14 +186,17 @@ ConventionsPage::ConventionsPage(Lodema::CalculatorModel& model, QWidget* reform
   commands->setContentsMargins(0, 0, 0, 0);
   const std::array<const char*, 4> captions = {"Save as default", "Save settings", "Defaults",
                                                "Nomenclature..."};
-  for (int i = 2; i < 6; ++i) {
-    auto* button = new QPushButton(QString::fromLatin1(captions[i - 2]));
-    button->setObjectName(QStringLiteral("cmdButtons%1").arg(i));
-    connect(button, &QPushButton::clicked, this, [this, i] { emit commandClicked(i); });
-    commands->addWidget(button, (i - 2) / 2, (i - 2) % 2);
-    commandButtons_[i] = button;
+  for (int i = 0; i < 4; ++i) {
+    auto* button = new QPushButton(QString::fromLatin1(captions[static_cast<std::size_t>(i)]));
+    // The file page's two command buttons come first in the old numbering.
+    button->setObjectName(QStringLiteral("cmdButtons%1").arg(i + 2));
+    const auto command = static_cast<Command>(i);
+    connect(button, &QPushButton::clicked, this, [this, command] { emit commandClicked(command); });
+    commands->addWidget(button, i / 2, i % 2);
+    commandButtons_[static_cast<std::size_t>(i)] = button;
   }
-  commandButtons_[5]->setToolTip(QStringLiteral("Set user preferences for caption names"));
+  CommandButton(Command::kNomenclature)
+      ->setToolTip(QStringLiteral("Set user preferences for caption names"));
   bottom_ = new QWidget;
   bottomGrid_ = new QGridLayout(bottom_);
   bottomGrid_->setContentsMargins(0, 0, 0, 0);

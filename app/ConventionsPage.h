@@ -39,6 +39,8 @@ class ConventionsPage : public QObject {
   // "Set as default": set, cleared, or grey (the system's own character is
   // chosen, so there is nothing to keep).
   enum class SetDecimalState { kGrey, kCleared, kSet };
+  // The settings buttons, in their order on the page.
+  enum class Command { kSaveAsDefault, kSaveSettings, kDefaults, kNomenclature };
   SetDecimalState SetDecimal() const { return setDecimal_; }
   void SetSetDecimal(SetDecimalState state);
   // The plot text separators shown in the two separator lists from the settings.
@@ -54,7 +56,9 @@ class ConventionsPage : public QObject {
   QCheckBox* LinePolarity() const { return polaritySignBox_; }
   QCheckBox* SetDecimalBox() const { return setDecimalBox_; }
   QLabel* LocaleWarning() const { return localeWarning_; }
-  QPushButton* Command(int i) const { return commandButtons_[i]; }
+  QPushButton* CommandButton(Command command) const {
+    return commandButtons_[static_cast<std::size_t>(command)];
+  }
   QComboBox* Separator(int i) const { return separatorLists_[i]; }
   QCheckBox* ShowStereo() const { return showStereoBox_; }
 
@@ -70,7 +74,7 @@ class ConventionsPage : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  signals:
-  void commandClicked(int index);      // commandButtons(2..5)
+  void commandClicked(ConventionsPage::Command command);
   void setDecimalClicked();            // "Set as default" was ticked or cleared
   void showStereoClicked(bool shown);  // "Show stereo plot"
   void separatorsChanged();            // a separator text, already in the settings
@@ -117,5 +121,5 @@ class ConventionsPage : public QObject {
   QLabel* localeWarning_ = nullptr;
   std::array<QComboBox*, 2> separatorLists_{};
   QCheckBox* showStereoBox_ = nullptr;
-  std::array<QPushButton*, 6> commandButtons_{};  // 2..5 live here
+  std::array<QPushButton*, 4> commandButtons_{};  // by Command
 };

@@ -13,6 +13,7 @@
 #include <array>
 #include <memory>
 
+#include "app/ConventionsPage.h"
 #include "app/RecentFiles.h"
 #include "batch/ColumnMapping.h"
 #include "batch/Platform.h"
@@ -21,7 +22,6 @@
 #include "model/CalculatorModel.h"
 
 class CalculationPages;
-class ConventionsPage;
 class HelpAccess;
 class HelpFileOpener;
 class NomenclatureDialog;
@@ -122,7 +122,7 @@ class MainWindow : public QMainWindow {
   void StartUpDecimalCharacter();
   // Ticks the Calculations menu's item of the current calculation.
   void MarkCurrentCalculation();
-  void OnCommand(int index);
+  void OnCommand(ConventionsPage::Command command);
   // Writes the decimal choice as "Set as default" stands: the forced
   // character only while the box is set.
   void SaveDecimalChoice();

@@ -20,25 +20,23 @@ void MainWindow::StartUpDecimalCharacter() {
       Lodema::MessageButtons::kYesNo, Lodema::MessageIcon::kExclamation);
   if (answer == Lodema::MessageAnswer::kNo) s.DontAskAboutSetting = true;
 }
-void MainWindow::OnCommand(int index) {
-  switch (index) {
-    case 2:  // "Save as default": the file output choices
-      Save(Lodema::kSaveFileOutput);
+void MainWindow::OnCommand(ConventionsPage::Command command) {
+  using Command = ConventionsPage::Command;
+  switch (command) {
+    case Command::kSaveAsDefault:  // the file output choices
       Save(Lodema::kSaveFileOutput);
       break;
-    case 3:  // "Save settings"
+    case Command::kSaveSettings:
       Save(Lodema::kSaveConventions);
       Save(Lodema::kSaveProgramState);
       break;
-    case 4:  // "Defaults": the page only; the store keeps the saved conventions
+    case Command::kDefaults:  // the page only; the store keeps the saved conventions
       ResetConventions();
       SaveDecimalChoice();
       break;
-    case 5:  // "Nomenclature..."
+    case Command::kNomenclature:
       ShowNomenclature();
       return;
-    default:
-      break;
   }
   RefreshAll();
 }

@@ -79,9 +79,9 @@ TEST_F(ConventionsPageTest, CoreOptionsRenameAndRebuildTheCaptions) {
 
 TEST_F(ConventionsPageTest, DefaultsResetThePageButNotTheStore) {
   Click(page->InPlane(4));
-  Click(page->Command(3));  // "Save settings"
+  Click(page->CommandButton(ConventionsPage::Command::kSaveSettings));
   Click(page->LinePolarity());
-  Click(page->Command(4));  // "Defaults"
+  Click(page->CommandButton(ConventionsPage::Command::kDefaults));
   EXPECT_TRUE(page->InPlane(1)->isChecked());
   EXPECT_TRUE(page->OutPlane(1)->isChecked());
   EXPECT_TRUE(page->LinePolarity()->isChecked());

@@ -13,7 +13,7 @@ namespace {
 class NomenclatureDialogTest : public StartedAppFixture {
  protected:
   NomenclatureDialog& Open() {
-    Click(window->Conventions()->Command(5));
+    Click(window->Conventions()->CommandButton(ConventionsPage::Command::kNomenclature));
     NomenclatureDialog* dialog = window->Nomenclature();
     EXPECT_NE(dialog, nullptr);
     EXPECT_TRUE(dialog->isVisible());

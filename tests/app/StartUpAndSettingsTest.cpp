@@ -97,7 +97,7 @@ TEST_F(StartUp, SaveSettingsKeepsCalculationAndConventionsOverARestart) {
   Click(window->Calculations()->Button(7));
   Click(window->Conventions()->SameAsInput());
   Click(window->Conventions()->InPlane(2));
-  Click(window->Conventions()->Command(3));  // "Save settings"
+  Click(window->Conventions()->CommandButton(ConventionsPage::Command::kSaveSettings));
   Restart();
   EXPECT_EQ(window->Model().Calculation(), 7);
   EXPECT_TRUE(window->Calculations()->Button(7)->isChecked());
@@ -124,7 +124,7 @@ TEST_F(StartUp, ClosingOrExitKeepsTheCalculationButNotUnsavedConventions) {
 
 TEST_F(StartUp, SaveAsDefaultStoresTheOutputListText) {
   Start();
-  Click(window->Conventions()->Command(2));  // "Save as default"
+  Click(window->Conventions()->CommandButton(ConventionsPage::Command::kSaveAsDefault));
   EXPECT_EQ(Store().Read("Lodema 4", "Files", "gFileOutDelimiter", ""), "tab");
 }
 
@@ -162,7 +162,7 @@ TEST_F(StartUp, ClearedSetAsDefaultStoresTheSystemCharacter) {
 TEST_F(StartUp, DefaultsDoNotStoreAnUnkeptDecimalCharacter) {
   Start();
   Click(window->Conventions()->Decimal(1));  // comma; "Set as default" left clear
-  Click(window->Conventions()->Command(4));  // "Defaults"
+  Click(window->Conventions()->CommandButton(ConventionsPage::Command::kDefaults));
   EXPECT_EQ(Store().Read("Lodema 4", "Conventions", "NonLocaleDecimal", ""), "False");
   Restart();
   EXPECT_TRUE(messages.shown.empty());
