@@ -26,6 +26,47 @@ CoreConventions CoreConventionsOf(const Settings& s) {
   return c;
 }
 
+OrientGeometry::ReferenceDirection ReferenceDirectionOf(int stored) {
+  using OrientGeometry::ReferenceDirection;
+  switch (stored) {
+    case 1:
+      return ReferenceDirection::kStrike;
+    case 2:
+      return ReferenceDirection::kFoldAxis;
+    case 3:
+      return ReferenceDirection::kApproximate;
+    default:
+      return ReferenceDirection::kDipDirection;
+  }
+}
+
+int StoredReferenceDirection(OrientGeometry::ReferenceDirection given) {
+  using OrientGeometry::ReferenceDirection;
+  switch (given) {
+    case ReferenceDirection::kStrike:
+      return 1;
+    case ReferenceDirection::kFoldAxis:
+      return 2;
+    case ReferenceDirection::kApproximate:
+      return 3;
+    case ReferenceDirection::kDipDirection:
+      break;
+  }
+  return 0;
+}
+
+OrientGeometry::SteepDipRange SteepDipRangeOf(int stored) {
+  using OrientGeometry::SteepDipRange;
+  switch (stored) {
+    case 0:
+      return SteepDipRange::kBelow30;
+    case 1:
+      return SteepDipRange::k30To60;
+    default:
+      return SteepDipRange::kAbove60;
+  }
+}
+
 OrientGeometry::Line CorrectCoreAxis(double typedPlunge, double typedTrend,
                                      const CoreConventions& conv, bool applyZenith) {
   double plunge = conv.downwardPlunge == DownwardCorePlunge::kPositive ? typedPlunge : -typedPlunge;

@@ -44,6 +44,13 @@ struct CoreConventions {
 // those settings' flags.
 CoreConventions CoreConventionsOf(const Settings& settings);
 
+// The stored reference-direction choice (0..3) and approximate-dip range
+// (0..2); a value out of range takes the default (the dip direction; above
+// 60 degrees).
+OrientGeometry::ReferenceDirection ReferenceDirectionOf(int stored);
+int StoredReferenceDirection(OrientGeometry::ReferenceDirection given);
+OrientGeometry::SteepDipRange SteepDipRangeOf(int stored);
+
 // A core axis as typed -> the axis record: the plunge sign convention, the
 // up-plunge trend of an upward core and, when applyZenith, the zenith angle.
 // A negative zenith stays an upward axis (plunge -(90 deg - |zenith|)), so

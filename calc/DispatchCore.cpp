@@ -71,9 +71,9 @@ CalcOutcome ReferencePlaneResult(const CalculationInfo& info, const CoreInputs& 
   if (info.UsesFixedReferencePlane()) {
     firstPole = PlaneToPole(in.reference.angle, in.reference.azimuth);
   } else {
-    const RefPlaneSolutions s =
-        RefPlaneFromDeltaAngle(in.coreAxis.angle, in.coreAxis.azimuth, in.coneAngle,
-                               in.reference.angle, in.reference.azimuth, in.refDirn, in.steepDip);
+    const RefPlaneSolutions s = RefPlaneFromDeltaAngle(
+        in.coreAxis.angle, in.coreAxis.azimuth, in.coneAngle, in.reference.angle,
+        in.reference.azimuth, in.referenceGives, in.steepDip);
     if (!s.first) {
       out.noResult = true;
       out.hasReference = false;

@@ -22,8 +22,9 @@ struct CoreInputs {
   // Window D: the reference line (plunge, direction) of 20-23 and 40, or the
   // fixed reference plane of 37-39 and 41.
   OrientGeometry::Orientation reference;
-  int refDirn = 0;   // an OrientGeometry::RefDirection (orient/DrillCore.h)
-  int steepDip = 2;  // 0 below 30 degrees, 1 30-60, 2 above 60
+  OrientGeometry::ReferenceDirection referenceGives =
+      OrientGeometry::ReferenceDirection::kDipDirection;
+  OrientGeometry::SteepDipRange steepDip = OrientGeometry::SteepDipRange::kAbove60;
   OrientGeometry::EllipseEnd ellipseEnd = OrientGeometry::EllipseEnd::kTop;
   OrientationMark mark = OrientationMark::kBottom;
 };

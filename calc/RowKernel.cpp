@@ -329,16 +329,19 @@ class RowReader {
     Orientation d;
     CoreInputs& core = *in_.core;
     switch (info_.d) {
-      case WindowUse::kReferenceLine:
-        core.refDirn = s_.referenceDirection;
+      case WindowUse::kReferenceLine: {
+        using OrientGeometry::ReferenceDirection;
+        core.referenceGives = s_.referenceDirection;
         // A fold axis is a line with its plunge, an approximate plane a
         // plane; a dip direction or strike is a trend alone.
-        if (core.refDirn == kRefFoldAxis || core.refDirn == kRefApproximate) {
-          if (!ReadOrientation(3, core.refDirn == kRefFoldAxis, d)) return false;
+        const bool foldAxis = core.referenceGives == ReferenceDirection::kFoldAxis;
+        if (foldAxis || core.referenceGives == ReferenceDirection::kApproximate) {
+          if (!ReadOrientation(3, foldAxis, d)) return false;
         } else if (!ReadDirection(9, d.azimuth)) {
           return false;
         }
         break;
+      }
       case WindowUse::kCoreAxisAndAlpha:
         return ReadCoreAxisWithAlpha(3, 4, false);
       case WindowUse::kReferencePlane:

@@ -7,8 +7,8 @@
 #pragma once
 
 #include <array>
-#include <optional>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -39,8 +39,8 @@ std::string EntryProblemText(int box, const EntryField& field, std::string_view 
 struct RowInputs {
   GeometryInputs geometry;
   std::optional<CoreInputs> core;  // drill-core calculations only
-  CalculationRecord record;  // what the entries give the stereonet
-  bool hasSection = false;   // a section trend for the apparent dip was read
+  CalculationRecord record;        // what the entries give the stereonet
+  bool hasSection = false;         // a section trend for the apparent dip was read
   double sectionTrend = 0.0;
   int decimals = 0;  // decimals of the results: the most typed, at most 2
 };

@@ -5,8 +5,6 @@ namespace Lodema {
 
 namespace {
 
-bool Between(int n, int low, int high) { return n >= low && n <= high; }
-
 // A user's word as it reads within a sentence.
 std::string Lower(std::string text) {
   for (char& ch : text) {
@@ -192,22 +190,22 @@ class SchemaBuilder {
 
   void ReferenceLine() {
     switch (schema_.referenceDirection) {
-      case 1:
+      case OrientGeometry::ReferenceDirection::kStrike:
         Hide(8, "");
         Show(9, "strike", BoxRole::kDirection, DirectionRule(), FieldKind::kDirection,
              StrikeAbout());
         break;
-      case 2:
+      case OrientGeometry::ReferenceDirection::kFoldAxis:
         // The fold axis: a line in the input notation.
         Fabric(3, WindowUse::kLine);
         return;
-      case 3:
+      case OrientGeometry::ReferenceDirection::kApproximate:
         Show(8, "~dip", BoxRole::kDip, EntryRule::kRightAngle, FieldKind::kNothing,
              "approximate dip of the plane");
         Show(9, "dir'n", BoxRole::kDirection, DirectionRule(), FieldKind::kDirection,
              "dip direction");
         break;
-      default:
+      case OrientGeometry::ReferenceDirection::kDipDirection:
         // The column lists still offer box 8 a dip column.
         Hide(8, "", FieldKind::kDip);
         Show(9, "dir'n", BoxRole::kDirection, DirectionRule(), FieldKind::kDirection,
@@ -395,8 +393,8 @@ RowSchema MakeRowSchema(int calculation, const Settings& s, bool extraResultChec
   schema.in = NotationIn(s);
   schema.localeMark = localeMark;
   schema.core = CoreConventionsOf(s);
-  schema.referenceDirection = Between(s.referenceDirection, 0, 3) ? s.referenceDirection : 0;
-  schema.steepDip = Between(s.SteepDip, 0, 2) ? s.SteepDip : 2;
+  schema.referenceDirection = ReferenceDirectionOf(s.referenceDirection);
+  schema.steepDip = SteepDipRangeOf(s.SteepDip);
   schema.showPolaritySign = s.ShowPolaritySign;
   schema.output = {NotationOut(s).plane, NotationOut(s).azimuth,
                    OrientGeometry::DecimalChar(ResultDecimalMark(s, localeMark))};

@@ -89,8 +89,11 @@ struct RowSchema {
   OrientGeometry::DecimalMark localeMark =
       OrientGeometry::DecimalMark::kPoint;  // the system's mark, which typed numbers may use
   CoreConventions core;
-  int referenceDirection = 0;  // window D of 20-24, 40 (0..3)
-  int steepDip = 2;            // approximate dip of the reference plane (0..2)
+  // What window D's reference line gives (20-24, 40), and where the
+  // reference plane's dip is expected.
+  OrientGeometry::ReferenceDirection referenceDirection =
+      OrientGeometry::ReferenceDirection::kDipDirection;
+  OrientGeometry::SteepDipRange steepDip = OrientGeometry::SteepDipRange::kAbove60;
   // Output conventions.
   bool showPolaritySign = true;
   OutputNotation output;

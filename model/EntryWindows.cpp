@@ -4,6 +4,7 @@
 #include <string>
 
 #include "calc/Catalogue.h"
+#include "calc/CoreConventions.h"
 #include "calc/EntryBoxes.h"
 #include "model/CalculatorModel.h"
 
@@ -44,7 +45,10 @@ void CalculatorModel::SetUpCalculationWindows(int n) {
   // A fixed plane: the reference choice is the plane's orientation. The
   // options keep showing the user's choice for the approximate-plane
   // calculations.
-  if (info->d == WindowUse::kReferencePlane) settings_.referenceDirection = 3;
+  if (info->d == WindowUse::kReferencePlane) {
+    settings_.referenceDirection =
+        StoredReferenceDirection(OrientGeometry::ReferenceDirection::kApproximate);
+  }
   const RowSchema schema = Schema();
   LayoutWindow(0, info->a, schema);
   LayoutWindow(1, info->b, schema);
@@ -80,8 +84,11 @@ void CalculatorModel::LayoutWindow(int window, WindowUse use, const RowSchema& s
   if (window == 3) {
     c.referenceDirectionFrame.visible = use == WindowUse::kReferenceLine;
     // A dip direction or strike alone asks for the plane's approximate dip.
-    const int choice = settings_.referenceDirection;
-    c.approximateDipFrame.visible = use == WindowUse::kReferenceLine && choice != 2 && choice != 3;
+    using OrientGeometry::ReferenceDirection;
+    const ReferenceDirection choice = ReferenceDirectionOf(settings_.referenceDirection);
+    c.approximateDipFrame.visible =
+        use == WindowUse::kReferenceLine &&
+        (choice == ReferenceDirection::kDipDirection || choice == ReferenceDirection::kStrike);
   }
   if (use == WindowUse::kHidden) {
     // A hidden window keeps the texts and roles of its last layout: its

@@ -138,10 +138,11 @@ struct Preference {
 
 // How far the dip lies outside the chosen range (0 inside it), then, for two
 // dips inside, how far from the middle of the range (15, 45 or 75 degrees).
-Preference DipPreference(double dip, int steepDip) {
+Preference DipPreference(double dip, SteepDipRange steepDip) {
   const double low[] = {0.0, kPi / 6.0, kPi / 3.0};
   const double high[] = {kPi / 6.0, kPi / 3.0, kHalfPi};
-  const double lo = low[steepDip], hi = high[steepDip];
+  const auto range = static_cast<std::size_t>(steepDip);
+  const double lo = low[range], hi = high[range];
   Preference p;
   p.primary = dip < lo ? lo - dip : (dip > hi ? dip - hi : 0.0);
   p.secondary = std::fabs(dip - (lo + hi) / 2.0);
@@ -168,9 +169,9 @@ namespace {
 // chosen SteepDip range, or, if both or neither do, the one nearer that
 // range, and for two inside it the one nearer the middle of the range. An
 // exact tie keeps the sweep's order.
-bool SecondPreferred(const Line& pole1, const Line& pole2, int refDirn, const Line& approximatePole,
-                     int steepDip) {
-  if (refDirn == kRefApproximate) {
+bool SecondPreferred(const Line& pole1, const Line& pole2, ReferenceDirection given,
+                     const Line& approximatePole, SteepDipRange steepDip) {
+  if (given == ReferenceDirection::kApproximate) {
     const double to1 = AngleBetweenLines(pole1.angle, pole1.azimuth, approximatePole.angle,
                                          approximatePole.azimuth, false);
     const double to2 = AngleBetweenLines(pole2.angle, pole2.azimuth, approximatePole.angle,
@@ -184,10 +185,8 @@ bool SecondPreferred(const Line& pole1, const Line& pole2, int refDirn, const Li
 }  // namespace
 
 RefPlaneSolutions RefPlaneFromDeltaAngle(double corePlunge, double coreTrend, double coneAngle,
-                                         double refPlunge, double refDirection, int refDirn,
-                                         int steepDip) {
-  if (refDirn < kRefDipDirection || refDirn > kRefApproximate) refDirn = kRefStrike;
-  steepDip = std::clamp(steepDip, static_cast<int>(kDipBelow30), static_cast<int>(kDipAbove60));
+                                         double refPlunge, double refDirection,
+                                         ReferenceDirection given, SteepDipRange steepDip) {
   const double c = coneAngle;
   RefPlaneSolutions out;
 
@@ -199,10 +198,11 @@ RefPlaneSolutions RefPlaneFromDeltaAngle(double corePlunge, double coreTrend, do
 
   // The reference line, and for a known or approximate dip direction the
   // approximate plane's pole (only its trend matters for a known direction).
-  const bool dipDirectionKnown = refDirn == kRefDipDirection || refDirn == kRefApproximate;
-  const double approximateDip = refDirn == kRefApproximate ? refPlunge : 0.0;
+  const bool dipDirectionKnown =
+      given == ReferenceDirection::kDipDirection || given == ReferenceDirection::kApproximate;
+  const double approximateDip = given == ReferenceDirection::kApproximate ? refPlunge : 0.0;
   Line reference;
-  reference.angle = refDirn == kRefFoldAxis ? refPlunge : 0.0;
+  reference.angle = given == ReferenceDirection::kFoldAxis ? refPlunge : 0.0;
   reference.azimuth = dipDirectionKnown ? AddAngles(refDirection, -kHalfPi) : refDirection;
   const Line approximatePole = PlaneToPole(approximateDip, refDirection);
 
@@ -251,7 +251,7 @@ RefPlaneSolutions RefPlaneFromDeltaAngle(double corePlunge, double coreTrend, do
     }
   }
 
-  if (SecondPreferred(pole1, pole2, refDirn, approximatePole, steepDip)) std::swap(pole1, pole2);
+  if (SecondPreferred(pole1, pole2, given, approximatePole, steepDip)) std::swap(pole1, pole2);
   out.first = pole1;
   const double apart = RadiansToDegrees(
       AngleBetweenLines(pole1.angle, pole1.azimuth, pole2.angle, pole2.azimuth, false));

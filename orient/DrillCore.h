@@ -80,23 +80,23 @@ struct RefPlaneSolutions {
   std::optional<Line> second;
 };
 
-// Reference-direction choices (RefDirn) and approximate dip ranges (SteepDip).
-enum RefDirection : int {
-  kRefDipDirection = 0,  // the reference line's direction is the dip direction
-  kRefStrike = 1,        // the reference line is the strike (horizontal)
-  kRefFoldAxis = 2,      // the reference line (with its plunge) lies in the plane
-  kRefApproximate = 3,   // the reference gives the approximate dip and dip direction
+// What the reference line of a partially oriented core gives.
+enum class ReferenceDirection {
+  kDipDirection,  // the reference line's direction is the dip direction
+  kStrike,        // the reference line is the strike (horizontal)
+  kFoldAxis,      // the reference line (with its plunge) lies in the plane
+  kApproximate,   // the reference gives the approximate dip and dip direction
 };
-enum SteepDipRange : int { kDipBelow30 = 0, kDip30To60 = 1, kDipAbove60 = 2 };
+// The range the plane's dip is expected in, which picks one of two solutions.
+enum class SteepDipRange { kBelow30, k30To60, kAbove60 };
 
 // The reference plane of a partially oriented core whose pole lies at
 // coneAngle from the core axis and at right angles to the reference line
 // (refPlunge, refDirection), found by a sweep around the cone in steps of a
 // tenth of a degree. Up to two solutions; where two remain, the first is the
-// preferred one (see the source for the order of preference). A refDirn
-// outside 0..3 counts as kRefStrike; a steepDip outside 0..2 is clamped.
+// preferred one (see the source for the order of preference).
 RefPlaneSolutions RefPlaneFromDeltaAngle(double corePlunge, double coreTrend, double coneAngle,
-                                         double refPlunge, double refDirection, int refDirn,
-                                         int steepDip);
+                                         double refPlunge, double refDirection,
+                                         ReferenceDirection given, SteepDipRange steepDip);
 
 }  // namespace OrientGeometry

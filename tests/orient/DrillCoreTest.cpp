@@ -217,19 +217,22 @@ TEST(LineFromBetaInRefPlane, TakesGammaAsTheOrientedCoreDoes) {
 
 TEST(RefPlaneFromDeltaAngle, SpecialCones) {
   // Zero cone: the pole is the core axis (downward).
-  const RefPlaneSolutions zero = RefPlaneFromDeltaAngle(-40 * kDeg, 70 * kDeg, 0, 0, 0, 1, 0);
+  const RefPlaneSolutions zero = RefPlaneFromDeltaAngle(
+      -40 * kDeg, 70 * kDeg, 0, 0, 0, ReferenceDirection::kStrike, SteepDipRange::kBelow30);
   ASSERT_TRUE(zero.first.has_value());
   EXPECT_EQ(zero.first->angle, 40 * kDeg);
   EXPECT_FALSE(zero.second.has_value());
   // Right cone: the pole is normal to both the core and the strike line.
   const RefPlaneSolutions right =
-      RefPlaneFromDeltaAngle(30 * kDeg, 40 * kDeg, kHalfPi, 0, 100 * kDeg, kRefStrike, 0);
+      RefPlaneFromDeltaAngle(30 * kDeg, 40 * kDeg, kHalfPi, 0, 100 * kDeg,
+                             ReferenceDirection::kStrike, SteepDipRange::kBelow30);
   ASSERT_TRUE(right.first.has_value());
   EXPECT_NEAR(Dot(VecOf(*right.first), VecOf(30 * kDeg, 40 * kDeg)), 0.0, 1e-9);
   EXPECT_NEAR(Dot(VecOf(*right.first), VecOf(0, 100 * kDeg)), 0.0, 1e-9);
   // A fold axis 10 degrees from the core and a 20 degree cone never meet.
   const RefPlaneSolutions none =
-      RefPlaneFromDeltaAngle(60 * kDeg, 0, 20 * kDeg, 70 * kDeg, 0, kRefFoldAxis, 0);
+      RefPlaneFromDeltaAngle(60 * kDeg, 0, 20 * kDeg, 70 * kDeg, 0, ReferenceDirection::kFoldAxis,
+                             SteepDipRange::kBelow30);
   EXPECT_FALSE(none.first.has_value());
   EXPECT_FALSE(none.second.has_value());
 }
@@ -241,30 +244,44 @@ TEST(RefPlaneFromDeltaAngle, PreferredSolutionComesFirst) {
   struct Row {
     const char* name;
     double corePlunge, cone, refPlunge, refDirection;  // degrees
-    int refDirn, steepDip;
+    ReferenceDirection given;
+    SteepDipRange steepDip;
     double firstDip, secondDip;  // degrees; second -1 when none
   } rows[] = {
-      {"gentle range", 60, 25, 0, 180, kRefStrike, kDipBelow30, 5, 55},
-      {"moderate range", 60, 25, 0, 180, kRefStrike, kDip30To60, 55, 5},
-      {"steep range: the nearer", 60, 25, 0, 180, kRefStrike, kDipAbove60, 55, 5},
-      {"both in range: nearer its middle", 80, 12, 0, 180, kRefStrike, kDipBelow30, 22, 2},
+      {"gentle range", 60, 25, 0, 180, ReferenceDirection::kStrike, SteepDipRange::kBelow30, 5, 55},
+      {"moderate range", 60, 25, 0, 180, ReferenceDirection::kStrike, SteepDipRange::k30To60, 55,
+       5},
+      {"steep range: the nearer", 60, 25, 0, 180, ReferenceDirection::kStrike,
+       SteepDipRange::kAbove60, 55, 5},
+      {"both in range: nearer its middle", 80, 12, 0, 180, ReferenceDirection::kStrike,
+       SteepDipRange::kBelow30, 22, 2},
       // Two dips inside one range, once with each of the sweep's orders:
       // the one nearer the middle of the range (15, 45, 75) comes first.
-      {"gentle pair, lower nearer 15", 72, 10, 0, 180, kRefStrike, kDipBelow30, 8, 28},
-      {"moderate pair, lower nearer 45", 42, 10, 0, 180, kRefStrike, kDip30To60, 38, 58},
-      {"moderate pair, upper nearer 45", 48, 10, 0, 180, kRefStrike, kDip30To60, 52, 32},
-      {"steep pair, lower nearer 75", 10, 8, 0, 180, kRefStrike, kDipAbove60, 72, 88},
-      {"steep pair, upper nearer 75", 20, 8, 0, 180, kRefStrike, kDipAbove60, 78, 62},
-      {"both dip west: range decides", 60, 25, 0, 270, kRefDipDirection, kDipBelow30, 5, 55},
-      {"approximate dip 10", 60, 25, 10, 270, kRefApproximate, kDipAbove60, 5, 55},
-      {"approximate dip 50", 60, 25, 50, 270, kRefApproximate, kDipBelow30, 55, 5},
-      {"dip direction east decides", 60, 50, 0, 90, kRefDipDirection, kDipAbove60, 20, -1},
-      {"dip direction west decides", 60, 50, 0, 270, kRefDipDirection, kDipBelow30, 80, -1},
+      {"gentle pair, lower nearer 15", 72, 10, 0, 180, ReferenceDirection::kStrike,
+       SteepDipRange::kBelow30, 8, 28},
+      {"moderate pair, lower nearer 45", 42, 10, 0, 180, ReferenceDirection::kStrike,
+       SteepDipRange::k30To60, 38, 58},
+      {"moderate pair, upper nearer 45", 48, 10, 0, 180, ReferenceDirection::kStrike,
+       SteepDipRange::k30To60, 52, 32},
+      {"steep pair, lower nearer 75", 10, 8, 0, 180, ReferenceDirection::kStrike,
+       SteepDipRange::kAbove60, 72, 88},
+      {"steep pair, upper nearer 75", 20, 8, 0, 180, ReferenceDirection::kStrike,
+       SteepDipRange::kAbove60, 78, 62},
+      {"both dip west: range decides", 60, 25, 0, 270, ReferenceDirection::kDipDirection,
+       SteepDipRange::kBelow30, 5, 55},
+      {"approximate dip 10", 60, 25, 10, 270, ReferenceDirection::kApproximate,
+       SteepDipRange::kAbove60, 5, 55},
+      {"approximate dip 50", 60, 25, 50, 270, ReferenceDirection::kApproximate,
+       SteepDipRange::kBelow30, 55, 5},
+      {"dip direction east decides", 60, 50, 0, 90, ReferenceDirection::kDipDirection,
+       SteepDipRange::kAbove60, 20, -1},
+      {"dip direction west decides", 60, 50, 0, 270, ReferenceDirection::kDipDirection,
+       SteepDipRange::kBelow30, 80, -1},
   };
   for (const auto& r : rows) {
     const RefPlaneSolutions s =
         RefPlaneFromDeltaAngle(r.corePlunge * kDeg, 90 * kDeg, r.cone * kDeg, r.refPlunge * kDeg,
-                               r.refDirection * kDeg, r.refDirn, r.steepDip);
+                               r.refDirection * kDeg, r.given, r.steepDip);
     ASSERT_TRUE(s.first.has_value()) << r.name;
     EXPECT_NEAR(NormalOf(*s.first).angle, r.firstDip * kDeg, kSweepTol) << r.name;
     EXPECT_EQ(s.second.has_value(), r.secondDip >= 0) << r.name;
@@ -287,9 +304,10 @@ TEST(RefPlaneFromDeltaAngle, FindsPlanesThroughTheReferenceLine) {
     const Vec truePole = Unit(Cross(refVec, VecOf(plunge(rng), trend(rng))));
     const Vec axis = VecOf(std::fabs(c.plunge), c.trend);
     const double cone = std::acos(std::fabs(Dot(truePole, axis)));
-    const RefPlaneSolutions s =
-        RefPlaneFromDeltaAngle(c.plunge, c.trend, cone, ref.angle, ref.azimuth,
-                               foldAxis ? kRefFoldAxis : kRefStrike, i % 3);
+    const RefPlaneSolutions s = RefPlaneFromDeltaAngle(
+        c.plunge, c.trend, cone, ref.angle, ref.azimuth,
+        foldAxis ? ReferenceDirection::kFoldAxis : ReferenceDirection::kStrike,
+        static_cast<SteepDipRange>(i % 3));
     ASSERT_TRUE(s.first.has_value()) << i;
     double nearest = kPi;
     for (int k = 0; k < (s.second ? 2 : 1); ++k) {
