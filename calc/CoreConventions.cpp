@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "calc/CoreConventions.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "calc/Settings.h"
@@ -26,45 +28,36 @@ CoreConventions CoreConventionsOf(const Settings& s) {
   return c;
 }
 
+namespace {
+
+// The choices in the order of their stored codes (RefDirn 0-3, SteepDip 0-2):
+// the one place where the codes are read.
+constexpr std::array kStoredReferenceDirections = {
+    OrientGeometry::ReferenceDirection::kDipDirection, OrientGeometry::ReferenceDirection::kStrike,
+    OrientGeometry::ReferenceDirection::kFoldAxis,
+    OrientGeometry::ReferenceDirection::kApproximate};
+constexpr std::array kStoredSteepDipRanges = {OrientGeometry::SteepDipRange::kBelow30,
+                                              OrientGeometry::SteepDipRange::k30To60,
+                                              OrientGeometry::SteepDipRange::kAbove60};
+
+}  // namespace
+
 OrientGeometry::ReferenceDirection ReferenceDirectionOf(int stored) {
-  using OrientGeometry::ReferenceDirection;
-  switch (stored) {
-    case 1:
-      return ReferenceDirection::kStrike;
-    case 2:
-      return ReferenceDirection::kFoldAxis;
-    case 3:
-      return ReferenceDirection::kApproximate;
-    default:
-      return ReferenceDirection::kDipDirection;
-  }
+  const auto code = static_cast<std::size_t>(stored);
+  return code < kStoredReferenceDirections.size() ? kStoredReferenceDirections[code]
+                                                  : kStoredReferenceDirections[0];
 }
 
 int StoredReferenceDirection(OrientGeometry::ReferenceDirection given) {
-  using OrientGeometry::ReferenceDirection;
-  switch (given) {
-    case ReferenceDirection::kStrike:
-      return 1;
-    case ReferenceDirection::kFoldAxis:
-      return 2;
-    case ReferenceDirection::kApproximate:
-      return 3;
-    case ReferenceDirection::kDipDirection:
-      break;
-  }
-  return 0;
+  const auto* found =
+      std::find(kStoredReferenceDirections.begin(), kStoredReferenceDirections.end(), given);
+  return static_cast<int>(found - kStoredReferenceDirections.begin());
 }
 
 OrientGeometry::SteepDipRange SteepDipRangeOf(int stored) {
-  using OrientGeometry::SteepDipRange;
-  switch (stored) {
-    case 0:
-      return SteepDipRange::kBelow30;
-    case 1:
-      return SteepDipRange::k30To60;
-    default:
-      return SteepDipRange::kAbove60;
-  }
+  const auto code = static_cast<std::size_t>(stored);
+  return code < kStoredSteepDipRanges.size() ? kStoredSteepDipRanges[code]
+                                             : kStoredSteepDipRanges.back();
 }
 
 OrientGeometry::Line CorrectCoreAxis(double typedPlunge, double typedTrend,
