@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The main window's model: the state of the calculator window and the
 // handlers of its controls, free of any toolkit. The desktop window mirrors
-// the controls (Controls()) and forwards every user action to a handler; the
-// batch run feeds data rows through SetEntryText exactly as typed text.
+// the controls (Controls()) and forwards every user action to a handler.
 #pragma once
 
 #include <array>
@@ -42,10 +41,8 @@ enum class ModelEvent {
 class CalculatorModel {
  public:
   CalculatorModel();
-  // A copy keeps every setting, box and window, but none of the observers
-  // and the silent beeper and hidden plot of its own: a batch worker runs
-  // rows on it while the original stays in its window.
-  CalculatorModel(const CalculatorModel&) = default;
+  // Observers and the beeper and plot links point into the model.
+  CalculatorModel(const CalculatorModel&) = delete;
   CalculatorModel& operator=(const CalculatorModel&) = delete;
 
   // ---- State -------------------------------------------------------------
@@ -274,12 +271,9 @@ class CalculatorModel {
   std::array<BoxRole, kEntryBoxCount> entryRoles_{};
   std::array<WindowFabric, 4> windowFabrics_{};
 
-  // What a copy does not share: the observers, and the beeper and plot (a
-  // copy starts with the silent beeper and hidden plot of its own).
+  // The observers, and the beeper and plot (silent and hidden unless the
+  // window sets its own).
   struct Links {
-    Links() = default;
-    Links(const Links&) {}
-    Links& operator=(const Links&) = delete;
     Beeper defaultBeeper;
     PlotSink defaultPlot;
     Beeper* beeper = &defaultBeeper;
