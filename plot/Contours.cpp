@@ -88,28 +88,13 @@ std::vector<std::array<int, 2>> Segments(const DensityGrid& grid, double level) 
         }
         continue;
       }
-      // The edges the level crosses, alike for a pattern of high corners
-      // and its opposite.
-      switch (std::min(corners, 15 - corners)) {
-        case 1:
-          segments.push_back({left, bottom});
-          break;
-        case 2:
-          segments.push_back({bottom, right});
-          break;
-        case 3:
-          segments.push_back({left, right});
-          break;
-        case 4:
-          segments.push_back({right, top});
-          break;
-        case 6:
-          segments.push_back({bottom, top});
-          break;
-        case 7:
-          segments.push_back({top, left});
-          break;
-      }
+      // The edges the level crosses (0 bottom, 1 right, 2 top, 3 left),
+      // alike for a pattern of high corners and its opposite.
+      static constexpr int kCrossed[8][2] = {{},     {3, 0}, {0, 1}, {3, 1},
+                                             {1, 2}, {},     {0, 2}, {2, 3}};
+      const int edges[4] = {bottom, right, top, left};
+      const auto& crossed = kCrossed[std::min(corners, 15 - corners)];
+      segments.push_back({edges[crossed[0]], edges[crossed[1]]});
     }
   }
   return segments;

@@ -79,6 +79,24 @@ void DrawKind(DrawingSurface& surface, const PlotView& view, int kind, int type,
   }
 }
 
+bool IsDrawn(const PlotStore& store, const PlotView& view, int kind) {
+  return view.shown[kind] && store.TypeCode(kind) != kTypeNothing;
+}
+
+// Draws the kinds of one set in drawing order; value(kind, field) reads the set.
+template <typename Values>
+void DrawSet(DrawingSurface& surface, const PlotStore& store, const PlotView& view,
+             const Values& value) {
+  for (const int kind : kDrawOrder) {
+    if (IsDrawn(store, view, kind)) DrawKind(surface, view, kind, store.TypeCode(kind), value);
+  }
+}
+
+auto RetainedSetValues(const PlotStore& store, int set) {
+  return
+      [&store, set](int kind, int field) { return double(store.RetainedValue(set, kind, field)); };
+}
+
 }  // namespace
 
 SymbolPlace SymbolPlaceOf(const PlotView& view, int type, float angle, float azimuth) {
@@ -93,48 +111,18 @@ SymbolPlace SymbolPlaceOf(const PlotView& view, int type, float angle, float azi
   return {SymbolPlace::kAt, ProjectDirection(view.projection, angle, azimuth)};
 }
 
-namespace {
-
-// The kinds drawn, in drawing order.
-struct DrawnKinds {
-  std::array<int, kKindCount> kinds{};
-  int count = 0;
-};
-
-DrawnKinds KindsToDraw(const PlotStore& store, const PlotView& view) {
-  DrawnKinds drawn;
-  for (const int kind : kDrawOrder) {
-    if (view.shown[kind] && store.TypeCode(kind) != kTypeNothing) drawn.kinds[drawn.count++] = kind;
-  }
-  return drawn;
-}
-
-}  // namespace
-
 void DrawCurrentSet(DrawingSurface& surface, const PlotStore& store, const PlotView& view) {
   if (store.IsEmpty() || !store.NewDataPending()) return;
-  const DrawnKinds drawn = KindsToDraw(store, view);
-  const auto value = [&store](int kind, int field) {
-    return double(store.CurrentValue(kind, field));
-  };
-  for (int i = 0; i < drawn.count; ++i) {
-    DrawKind(surface, view, drawn.kinds[i], store.TypeCode(drawn.kinds[i]), value);
-  }
+  DrawSet(surface, store, view,
+          [&store](int kind, int field) { return double(store.CurrentValue(kind, field)); });
 }
 
 void DrawRetainedSets(DrawingSurface& surface, const PlotStore& store, const PlotView& view,
                       int first, int last) {
   if (store.IsEmpty()) return;
-  const DrawnKinds drawn = KindsToDraw(store, view);
-  first = std::max(first, 1);
   last = std::min(last, store.RetainedCount());
-  for (int set = first; set <= last; ++set) {
-    const auto value = [&store, set](int kind, int field) {
-      return double(store.RetainedValue(set, kind, field));
-    };
-    for (int i = 0; i < drawn.count; ++i) {
-      DrawKind(surface, view, drawn.kinds[i], store.TypeCode(drawn.kinds[i]), value);
-    }
+  for (int set = std::max(first, 1); set <= last; ++set) {
+    DrawSet(surface, store, view, RetainedSetValues(store, set));
   }
 }
 
@@ -142,17 +130,12 @@ void DrawNewestSet(DrawingSurface& surface, const PlotStore& store, const PlotVi
                    const std::array<SymbolPlace, kKindCount>& places) {
   const int set = store.RetainedCount();
   if (store.IsEmpty() || set < 1) return;
-  const DrawnKinds drawn = KindsToDraw(store, view);
-  const auto value = [&store, set](int kind, int field) {
-    return double(store.RetainedValue(set, kind, field));
-  };
-  for (int i = 0; i < drawn.count; ++i) {
-    const int kind = drawn.kinds[i];
-    const SymbolPlace& place = places[kind];
-    if (place.where == SymbolPlace::kWorkedOutWhenDrawn) {
-      DrawKind(surface, view, kind, store.TypeCode(kind), value);
+  for (const int kind : kDrawOrder) {
+    if (!IsDrawn(store, view, kind)) continue;
+    if (places[kind].where == SymbolPlace::kWorkedOutWhenDrawn) {
+      DrawKind(surface, view, kind, store.TypeCode(kind), RetainedSetValues(store, set));
     } else {
-      DrawSymbol(surface, view, kind, place);
+      DrawSymbol(surface, view, kind, places[kind]);
     }
   }
 }

@@ -79,24 +79,16 @@ EigenSystem SymmetricEigen(const Matrix3& m) {
             (theta >= 0 ? 1.0 : -1.0) / (std::abs(theta) + std::sqrt(theta * theta + 1));
         const double c = 1.0 / std::sqrt(t * t + 1.0);
         const double s = t * c;
-        for (int k = 0; k < 3; ++k) {
-          const double akp = a[k][p];
-          const double akq = a[k][q];
-          a[k][p] = c * akp - s * akq;
-          a[k][q] = s * akp + c * akq;
-        }
-        for (int k = 0; k < 3; ++k) {
-          const double apk = a[p][k];
-          const double aqk = a[q][k];
-          a[p][k] = c * apk - s * aqk;
-          a[q][k] = s * apk + c * aqk;
-        }
-        for (int k = 0; k < 3; ++k) {
-          const double vkp = v[k][p];
-          const double vkq = v[k][q];
-          v[k][p] = c * vkp - s * vkq;
-          v[k][q] = s * vkp + c * vkq;
-        }
+        // Rotates the pair (x, y) by the angle, in place.
+        const auto rotate = [c, s](double& x, double& y) {
+          const double x0 = x;
+          const double y0 = y;
+          x = c * x0 - s * y0;
+          y = s * x0 + c * y0;
+        };
+        for (int k = 0; k < 3; ++k) rotate(a[k][p], a[k][q]);
+        for (int k = 0; k < 3; ++k) rotate(a[p][k], a[q][k]);
+        for (int k = 0; k < 3; ++k) rotate(v[k][p], v[k][q]);
       }
     }
   }

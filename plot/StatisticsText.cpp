@@ -8,6 +8,7 @@
 #include "orient/NumberText.h"
 #include "orient/Primitives.h"
 #include "orient/TextFormatting.h"
+#include "plot/Readout.h"
 
 namespace Lodema::Plot {
 
@@ -51,17 +52,11 @@ std::string OrientationText(const OrientGeometry::Orientation& o, bool plane,
                                    notation.decimals, notation.decimalChar);
   const double azimuth = OrientGeometry::WrapDegrees(OrientGeometry::RadiansToDegrees(o.azimuth));
   if (!plane) {
-    const std::string trend = DirectionText(azimuth, notation);
-    return notation.notation.line == OrientGeometry::LineNotation::kTrendPlunge
-               ? trend + "/" + angle
-               : angle + "/" + trend;
+    return ArrangedLine(notation.notation.line, angle, DirectionText(azimuth, notation), "/");
   }
-  using OrientGeometry::PlaneNotation;
-  const PlaneNotation form = notation.notation.plane;
+  const OrientGeometry::PlaneNotation form = notation.notation.plane;
   if (!OrientGeometry::UsesStrike(form)) {
-    const std::string direction = DirectionText(azimuth, notation);
-    return form == PlaneNotation::kDipDirectionDip ? direction + "/" + angle
-                                                   : angle + "/" + direction;
+    return ArrangedPlane(form, angle, DirectionText(azimuth, notation), "", "/");
   }
   // A strike that rounds to 0 is written 360, as everywhere in Lodema.
   double strike = OrientGeometry::WrapDegrees(azimuth - 90.0);
@@ -69,19 +64,9 @@ std::string OrientationText(const OrientGeometry::Orientation& o, bool plane,
       Number(strike, notation.decimals, '.') == Number(360.0, notation.decimals, '.')) {
     strike = 360.0;
   }
-  const std::string strikeText = DirectionText(strike, notation);
   const std::string sense =
       OrientGeometry::DipDirectionToStrikeAndSense(Number(azimuth, 6, '.')).sense;
-  switch (form) {
-    case PlaneNotation::kStrikeDipSense:
-      return strikeText + "/" + angle + sense;
-    case PlaneNotation::kDipSenseStrike:
-      return angle + sense + "/" + strikeText;
-    case PlaneNotation::kDipStrikeRightHand:
-      return angle + "/" + strikeText;
-    default:
-      return strikeText + "/" + angle;
-  }
+  return ArrangedPlane(form, angle, DirectionText(strike, notation), sense, "/");
 }
 
 // The axis as a downward line. A line that reads vertical at the shown

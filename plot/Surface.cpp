@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "plot/Surface.h"
 
+#include <string_view>
+
 namespace Lodema::Plot {
 
 namespace {
@@ -8,37 +10,12 @@ namespace {
 // Advance of one character as a fraction of the text height, rounded up
 // from the widest of the usual sans-serif faces.
 double Advance(unsigned char c) {
-  switch (c) {
-    case 'i':
-    case 'j':
-    case 'l':
-    case 'I':
-    case '.':
-    case ',':
-    case ':':
-    case ';':
-    case '\'':
-    case '|':
-    case '!':
-      return 0.32;
-    case ' ':
-    case 'f':
-    case 't':
-    case 'r':
-    case '(':
-    case ')':
-    case '[':
-    case ']':
-      return 0.42;
-    case 'm':
-    case 'w':
-    case 'M':
-    case 'W':
-    case '%':
-      return 1.0;
-    default:
-      break;
-  }
+  const auto among = [c](std::string_view letters) {
+    return letters.find(static_cast<char>(c)) != std::string_view::npos;
+  };
+  if (among("ijlI.,:;'|!")) return 0.32;
+  if (among(" ftr()[]")) return 0.42;
+  if (among("mwMW%")) return 1.0;
   if (c >= 'A' && c <= 'Z') return 0.8;
   if (c >= 0x80) return 0.5;  // a byte of a longer UTF-8 character
   return 0.64;

@@ -134,14 +134,11 @@ void SvgSurface::Points(const std::vector<PlotPoint>& points) {
 
 void SvgSurface::Colour(Rgb colour) {
   static constexpr char kHex[] = "0123456789abcdef";
-  const char text[] = {'#',
-                       kHex[colour.red >> 4],
-                       kHex[colour.red & 15],
-                       kHex[colour.green >> 4],
-                       kHex[colour.green & 15],
-                       kHex[colour.blue >> 4],
-                       kHex[colour.blue & 15]};
-  Put(text, sizeof text);
+  Put('#');
+  for (const std::uint8_t part : {colour.red, colour.green, colour.blue}) {
+    Put(kHex[part >> 4]);
+    Put(kHex[part & 15]);
+  }
 }
 
 void SvgSurface::EndBoxes() {
@@ -156,28 +153,20 @@ void SvgSurface::CloseGroup() {
   paint_ = Paint::kNone;
 }
 
+bool SvgSurface::GroupHasStyle(Paint paint, const Pen& p, const Fill& f) const {
+  if (paint != paint_ || p.colour != groupPen_.colour) return false;
+  if (paint == Paint::kInk) return true;
+  if (p.width != groupPen_.width || p.style != groupPen_.style) return false;
+  return paint == Paint::kOutline ||
+         (f.solid == groupFill_.solid && (!f.solid || f.colour == groupFill_.colour));
+}
+
 // Opens a group with the current pen and fill unless the open one has them.
 void SvgSurface::Style(Paint paint) {
   Flush(false);
   const Pen& p = pen();
   const Fill& f = fill();
-  if (paint == paint_) {
-    switch (paint) {
-      case Paint::kOutline:
-        if (p.colour == groupPen_.colour && p.width == groupPen_.width &&
-            p.style == groupPen_.style)
-          return;
-        break;
-      case Paint::kShape:
-        if (HasShapeStyle(p, f)) return;
-        break;
-      case Paint::kInk:
-        if (p.colour == groupPen_.colour) return;
-        break;
-      case Paint::kNone:
-        return;
-    }
-  }
+  if (GroupHasStyle(paint, p, f)) return;
   CloseGroup();
   paint_ = paint;
   groupPen_ = p;
@@ -198,19 +187,11 @@ void SvgSurface::Style(Paint paint) {
   Put("\" stroke-width=\"");
   Number(std::max(p.width, 1) * kUnitsPerPenWidth);
   Put('"');
-  switch (p.style) {
-    case LineStyle::kSolid:
-      break;
-    case LineStyle::kDash:
-      Put(" stroke-dasharray=\"24,12\"");
-      break;
-    case LineStyle::kDot:
-      Put(" stroke-dasharray=\"3,9\"");
-      break;
-    case LineStyle::kDashDot:
-      Put(" stroke-dasharray=\"24,9,3,9\"");
-      break;
-  }
+  // By LineStyle: solid, dash, dot, dash-dot.
+  static constexpr const char* kDashes[] = {"", " stroke-dasharray=\"24,12\"",
+                                            " stroke-dasharray=\"3,9\"",
+                                            " stroke-dasharray=\"24,9,3,9\""};
+  Put(kDashes[static_cast<int>(p.style)]);
   Put(">\n");
 }
 
@@ -354,21 +335,15 @@ void SvgSurface::Text(PlotPoint at, const std::string& text, double height, Text
   Put(anchor == TextAnchor::kCentre ? "middle" : "start");
   Put("\">");
   for (const char c : text) {
-    switch (c) {
-      case '&':
-        Put("&amp;");
-        break;
-      case '<':
-        Put("&lt;");
-        break;
-      case '>':
-        Put("&gt;");
-        break;
-      case '"':
-        Put("&quot;");
-        break;
-      default:
-        Put(c);
+    const char* entity = c == '&'   ? "&amp;"
+                         : c == '<' ? "&lt;"
+                         : c == '>' ? "&gt;"
+                         : c == '"' ? "&quot;"
+                                    : nullptr;
+    if (entity != nullptr) {
+      Put(entity);
+    } else {
+      Put(c);
     }
   }
   Put("</text>\n");

@@ -70,12 +70,8 @@ class SvgSurface : public DrawingSurface {
     kInk,      // filled with the pen colour, not stroked (dots, text)
   };
   void Style(Paint paint);
-  // The open group of shapes has this pen and fill.
-  bool HasShapeStyle(const Pen& p, const Fill& f) const {
-    return p.colour == groupPen_.colour && p.width == groupPen_.width &&
-           p.style == groupPen_.style && f.solid == groupFill_.solid &&
-           (!f.solid || f.colour == groupFill_.colour);
-  }
+  // The open group is of this paint and draws with this pen and fill.
+  bool GroupHasStyle(Paint paint, const Pen& p, const Fill& f) const;
   void CloseGroup();
   void EndBoxes();
   // A <circle> element in the current style.

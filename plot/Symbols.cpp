@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -32,8 +33,18 @@ constexpr SymbolTable kDefaultSymbols = {{
 
 constexpr int kNotCustomised = -1;
 
-std::vector<PlotPoint> Scaled(PlotPoint at, double unit,
-                              std::initializer_list<std::pair<double, double>> offsets) {
+// The outlines of shapes 9 to 13 in size steps (the star's in thirds of
+// one): the cross and the star closed, the others open polylines.
+using Offset = std::pair<double, double>;
+constexpr Offset kCross[] = {{-2, 6}, {2, 6},   {2, 2},   {6, 2},   {6, -2}, {2, -2},
+                             {2, -6}, {-2, -6}, {-2, -2}, {-6, -2}, {-6, 2}, {-2, 2}};
+constexpr Offset kTriangle[] = {{0, 4}, {-4, -4}, {4, -4}};
+constexpr Offset kDownTriangle[] = {{-4, 4}, {0, -4}, {4, 4}};
+constexpr Offset kDiamond[] = {{0, 4}, {-4, 0}, {0, -4}, {4, 0}};
+constexpr Offset kStar[] = {{0, 2},    {0.5, 0.6},    {1.9, 0.6},   {0.7, -0.3}, {1.15, -1.7},
+                            {0, -0.8}, {-1.15, -1.7}, {-0.7, -0.3}, {-1.9, 0.6}, {-0.5, 0.6}};
+
+std::vector<PlotPoint> Scaled(PlotPoint at, double unit, std::span<const Offset> offsets) {
   std::vector<PlotPoint> points;
   points.reserve(offsets.size());
   for (const auto& [dx, dy] : offsets) points.push_back({at.x + dx * unit, at.y + dy * unit});
@@ -152,42 +163,20 @@ void DrawScreenSymbols(DrawingSurface& surface, PlotPoint at, Rgb colour, int sh
       break;
     case 9:
       surface.SetFill(open);
-      surface.ClosedPath(Scaled(at, s,
-                                {{-2, 6},
-                                 {2, 6},
-                                 {2, 2},
-                                 {6, 2},
-                                 {6, -2},
-                                 {2, -2},
-                                 {2, -6},
-                                 {-2, -6},
-                                 {-2, -2},
-                                 {-6, -2},
-                                 {-6, 2},
-                                 {-2, 2}}));
+      surface.ClosedPath(Scaled(at, s, kCross));
       break;
     case 10:
-      surface.Polyline(Scaled(at, s, {{0, 4}, {-4, -4}, {4, -4}}));
+      surface.Polyline(Scaled(at, s, kTriangle));
       break;
     case 11:
-      surface.Polyline(Scaled(at, s, {{-4, 4}, {0, -4}, {4, 4}}));
+      surface.Polyline(Scaled(at, s, kDownTriangle));
       break;
     case 12:
-      surface.Polyline(Scaled(at, s, {{0, 4}, {-4, 0}, {0, -4}, {4, 0}}));
+      surface.Polyline(Scaled(at, s, kDiamond));
       break;
     case 13:
       surface.SetFill(open);
-      surface.ClosedPath(Scaled(at, 3 * s,
-                                {{0, 2},
-                                 {0.5, 0.6},
-                                 {1.9, 0.6},
-                                 {0.7, -0.3},
-                                 {1.15, -1.7},
-                                 {0, -0.8},
-                                 {-1.15, -1.7},
-                                 {-0.7, -0.3},
-                                 {-1.9, 0.6},
-                                 {-0.5, 0.6}}));
+      surface.ClosedPath(Scaled(at, 3 * s, kStar));
       break;
     case 14:
       surface.Line({x - 5 * s, y}, {x + 5 * s, y});
