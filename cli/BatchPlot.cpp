@@ -1,17 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "cli/BatchPlot.h"
 
-#include <fstream>
 #include <ostream>
 #include <streambuf>
 #include <string_view>
 #include <utility>
 #include <vector>
 
-#include "batch/OutputFile.h"
 #include "batch/OutputTargets.h"
 #include "plot/Contours.h"
-#include "plot/PlotDrawing.h"
 
 namespace Lodema {
 
@@ -28,43 +25,31 @@ constexpr double kTextHeight = 70.0;
 constexpr Plot::SvgPage kPage{-1100.0, -1100.0, 2200.0 + kLegendColumn, 2200.0, 800.0};
 
 // Hands everything written to an output sink (a file that replaces its
-// target only when finished, or a temporary file), in large blocks.
+// target only when finished, or a temporary file) as it comes: the SVG
+// surface writes in large blocks already.
 class SinkBuffer : public std::streambuf {
  public:
-  explicit SinkBuffer(std::unique_ptr<OutputSink> sink)
-      : sink_(std::move(sink)), buffer_(std::size_t{1} << 16) {
-    setp(buffer_.data(), buffer_.data() + buffer_.size());
-  }
+  explicit SinkBuffer(std::unique_ptr<OutputSink> sink) : sink_(std::move(sink)) {}
   ~SinkBuffer() override {
     // Not finished: the file named keeps what it held.
     if (sink_) sink_->Abandon();
   }
-  bool Finish() {
-    const bool written = WriteBuffered();
-    return std::exchange(sink_, nullptr)->Finish() && written && !failed_;
-  }
+  bool Finish() { return std::exchange(sink_, nullptr)->Finish() && !failed_; }
 
  protected:
-  int_type overflow(int_type c) override {
-    if (!WriteBuffered()) return traits_type::eof();
-    if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
-    *pptr() = traits_type::to_char_type(c);
-    pbump(1);
-    return c;
+  std::streamsize xsputn(const char* bytes, std::streamsize count) override {
+    const auto size = static_cast<std::size_t>(count);
+    failed_ = failed_ || sink_->Write(std::string_view(bytes, size)) != size;
+    return failed_ ? 0 : count;
   }
-  int sync() override { return WriteBuffered() ? 0 : -1; }
+  int_type overflow(int_type c) override {
+    if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
+    const char byte = traits_type::to_char_type(c);
+    return xsputn(&byte, 1) == 1 ? c : traits_type::eof();
+  }
 
  private:
-  bool WriteBuffered() {
-    const auto size = static_cast<std::size_t>(pptr() - pbase());
-    setp(buffer_.data(), buffer_.data() + buffer_.size());
-    if (size == 0 || !sink_) return !failed_;
-    if (sink_->Write(std::string_view(buffer_.data(), size)) != size) failed_ = true;
-    return !failed_;
-  }
-
   std::unique_ptr<OutputSink> sink_;
-  std::vector<char> buffer_;
   bool failed_ = false;
 };
 

@@ -71,7 +71,6 @@ class BatchPlot : public PlotSink, public RetainButton, private Plot::MismatchQu
   // Writes the plot with its legend; false when the file cannot be written.
   bool WriteSvg(const std::string& path);
 
-  const Plot::PlotStore& store() const { return store_; }
   int MismatchesIgnored() const { return mismatches_; }
 
  private:

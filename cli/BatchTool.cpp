@@ -87,6 +87,12 @@ int UsageError(const ToolStreams& streams, const std::string& message) {
   return kExitUsage;
 }
 
+// A problem that ends the run before it starts.
+int RunFailure(const ToolStreams& streams, const std::string& problem) {
+  Print(streams.errors, "lodema-batch: " + problem);
+  return kExitFailed;
+}
+
 void ApplySettings(const CliOptions& options, Settings& settings) {
   bool plungeNamed = false;
   for (const auto& [key, value] : options.settings) {
@@ -96,18 +102,6 @@ void ApplySettings(const CliOptions& options, Settings& settings) {
   // The conventions page names the core inclination after the zenith choice.
   if (!plungeNamed) settings.PlungeName = settings.ZenithConv ? "zenith" : "plunge";
 }
-
-// The processed-lines counter as a progress line.
-class ToolProgress : public BatchProgress {
- public:
-  explicit ToolProgress(ProgressLine* line) : line_(line) {}
-  void Processed(std::int64_t count) override {
-    if (line_ != nullptr) line_->Update(count);
-  }
-
- private:
-  ProgressLine* line_;
-};
 
 // Which column feeds each entry box: by default the boxes the calculation
 // shows take columns 1, 2, 3, ... in order (windows fixed by hand take
@@ -196,10 +190,10 @@ int RunBatchTool(const CliOptions& options, const ToolStreams& streams) {
   BatchJob job;
   BatchRunRequest& request = job.request;
   // A section trend also asks for the apparent dip, where one is offered.
-  bool extraResult = false;
-  for (const auto& [box, text] : options.fixes) {
-    if (box >= kSectionTrendBox && info.offersApparentDip) extraResult = true;
-  }
+  const bool extraResult =
+      info.offersApparentDip &&
+      std::any_of(options.fixes.begin(), options.fixes.end(),
+                  [](const auto& fix) { return fix.first >= kSectionTrendBox; });
   request.schema = MakeRowSchema(options.calculation, settings, extraResult, localeMark);
   const RowSchema& schema = request.schema;
   std::array<bool, 4> fixedWindows{};
@@ -242,12 +236,9 @@ int RunBatchTool(const CliOptions& options, const ToolStreams& streams) {
   inputs.SetSheet(options.sheet);
   ToolOutputs outputs(streams.output, [&streams] { EndOnBrokenPipe(streams.errors); });
   if (plot) {
-    const std::string problem =
-        PlotFileProblem(options.plotFile, options.input, options.output, inputs, outputs);
-    if (!problem.empty()) {
-      Print(streams.errors, "lodema-batch: " + problem);
-      return kExitFailed;
-    }
+    const std::string problem = PlotFileProblem(options.plotFile, options.input, options.output,
+                                                streams.input, streams.output);
+    if (!problem.empty()) return RunFailure(streams, problem);
     plot->SetOutputFiles(&outputs);
   }
 
@@ -259,8 +250,7 @@ int RunBatchTool(const CliOptions& options, const ToolStreams& streams) {
       BuildPreview(previewReader.get(), request.delimiterSet, request.headings);
   previewReader.reset();
   if (!inputs.Open(options.input)) {
-    Print(streams.errors, "lodema-batch: cannot open the input file '" + options.input + "'");
-    return kExitFailed;
+    return RunFailure(streams, "cannot open the input file '" + options.input + "'");
   }
   if (!preview.problem.empty()) {
     Print(streams.errors, preview.problem);
@@ -286,10 +276,7 @@ int RunBatchTool(const CliOptions& options, const ToolStreams& streams) {
   if (!options.survey.empty()) {
     std::string problem;
     request.survey = ReadToolSurvey(options, schema, request.delimiterSet, problem);
-    if (!request.survey) {
-      Print(streams.errors, "lodema-batch: " + problem);
-      return kExitFailed;
-    }
+    if (!request.survey) return RunFailure(streams, problem);
   }
   request.map = ToolColumnMap(options, EntryLayoutOf(schema), fixedWindows);
   if (!options.map) {
@@ -322,12 +309,13 @@ int RunBatchTool(const CliOptions& options, const ToolStreams& streams) {
 
   inputs.StopKeeping();
   std::optional<ProgressLine> progress = ProgressLineFor(options, streams.errors);
-  if (progress) messages.SetProgressLine(&*progress);
-  ToolProgress counter(progress ? &*progress : nullptr);
   ResultWriter writer(platform, outputs);
   BatchRunner runner(writer, platform, inputs);
   runner.SetPlot(plotSink);
-  runner.SetProgress(&counter);
+  if (progress) {
+    messages.SetProgressLine(&*progress);
+    runner.SetProgress(&*progress);
+  }
   runner.SetJobs(options.jobs > 0 ? options.jobs : DefaultJobs());
   const JobRun run = RunBatchJob(job, writer, runner, inputs, outputs, &messages);
   const BatchOutcome& outcome = run.outcome;

@@ -172,13 +172,6 @@ std::string SettableKeysHelp() {
   return text + line + "\n";
 }
 
-// What the options have seen so far, beyond CliOptions itself.
-struct ParseState {
-  bool haveCalc = false;
-  std::string plotDetail;       // the last --plot-... option given
-  std::set<std::string> given;  // the options with a value given so far
-};
-
 // An option that takes a value: `missing` is the error when no value
 // follows; `apply` stores the value and returns an error, or "" when the
 // value is accepted. An option that only names something has no `apply`:
@@ -187,7 +180,7 @@ struct ParseState {
 struct ValueOption {
   std::string_view name;
   const char* missing;
-  std::string (*apply)(CliOptions&, ParseState&, const std::string& value);
+  std::string (*apply)(CliOptions&, const std::string& value);
   std::string CliOptions::*named = nullptr;
   bool refusesDash = false;
 };
@@ -195,19 +188,18 @@ struct ValueOption {
 // The options with a value, each with its checks.
 const ValueOption kValueOptions[] = {
     {"--calc", "--calc needs a calculation number (0-41)",
-     [](CliOptions& o, ParseState& state, const std::string& text) -> std::string {
+     [](CliOptions& o, const std::string& text) -> std::string {
        const std::optional<int> n = ParseInt(text);
        if (!n || !IsValidCalculation(*n)) {
          return "--calc: " + Quoted(text) + " is not a calculation number (0-41)";
        }
        o.calculation = *n;
-       state.haveCalc = true;
        return "";
      }},
     {"--in", "--in needs a file name or '-'", nullptr, &CliOptions::input},
     {"--out", "--out needs a file name or '-'", nullptr, &CliOptions::output},
     {"--set", "--set needs KEY=VALUE",
-     [](CliOptions& o, ParseState&, const std::string& text) -> std::string {
+     [](CliOptions& o, const std::string& text) -> std::string {
        const std::size_t equals = text.find('=');
        if (equals == std::string::npos) return "--set: " + Quoted(text) + " is not KEY=VALUE";
        std::string key = text.substr(0, equals);
@@ -224,14 +216,14 @@ const ValueOption kValueOptions[] = {
      }},
     {"--sheet", "--sheet needs a sheet name or number", nullptr, &CliOptions::sheet},
     {"--delimiter", "--delimiter needs a delimiter text",
-     [](CliOptions& o, ParseState&, const std::string& text) -> std::string {
+     [](CliOptions& o, const std::string& text) -> std::string {
        if (text.empty())
          return "--delimiter needs a delimiter text (tab, space, any or characters)";
        o.delimiter = text;
        return "";
      }},
     {"--out-delimiter", "--out-delimiter needs a delimiter text",
-     [](CliOptions& o, ParseState&, const std::string& text) -> std::string {
+     [](CliOptions& o, const std::string& text) -> std::string {
        if (text.empty()) return "--out-delimiter needs a delimiter text (tab, space or characters)";
        if (std::optional<std::string> why =
                UnreadableOutputDelimiter(OutputDelimiterFromListText(text))) {
@@ -241,14 +233,14 @@ const ValueOption kValueOptions[] = {
        return "";
      }},
     {"--map", "--map needs 11 column numbers",
-     [](CliOptions& o, ParseState&, const std::string& text) -> std::string {
+     [](CliOptions& o, const std::string& text) -> std::string {
        o.map = ParseNumberList<kSlotCount>(text, kManuallyFixed);
        if (!o.map)
          return "--map: " + Quoted(text) + " is not 11 comma-separated numbers of -1 or more";
        return "";
      }},
     {"--fix", "--fix needs SLOT=TEXT",
-     [](CliOptions& o, ParseState&, const std::string& text) -> std::string {
+     [](CliOptions& o, const std::string& text) -> std::string {
        const std::size_t equals = text.find('=');
        const std::optional<int> slot = equals == std::string::npos
                                            ? std::nullopt
@@ -260,13 +252,13 @@ const ValueOption kValueOptions[] = {
        return "";
      }},
     {"--decimal-char", "--decimal-char must be '.' or ','",
-     [](CliOptions& o, ParseState&, const std::string& text) -> std::string {
+     [](CliOptions& o, const std::string& text) -> std::string {
        if (text != "." && text != ",") return "--decimal-char must be '.' or ','";
        o.decimalChar = text[0];
        return "";
      }},
     {"--jobs", "--jobs needs a number of workers (1 or more)",
-     [](CliOptions& o, ParseState&, const std::string& text) -> std::string {
+     [](CliOptions& o, const std::string& text) -> std::string {
        const std::optional<int> n = ParseInt(text);
        if (!n || *n < 1 || *n > kMaxJobs) {
          return "--jobs: " + Quoted(text) + " is not a number of workers (1-" +
@@ -277,53 +269,49 @@ const ValueOption kValueOptions[] = {
      }},
     {"--survey", "--survey needs a survey file name", nullptr, &CliOptions::survey, true},
     {"--hole-column", "--hole-column needs a column number",
-     [](CliOptions& o, ParseState&, const std::string& text) -> std::string {
+     [](CliOptions& o, const std::string& text) -> std::string {
        return ColumnOption("--hole-column", text, o.holeColumn);
      }},
     {"--depth-column", "--depth-column needs a column number",
-     [](CliOptions& o, ParseState&, const std::string& text) -> std::string {
+     [](CliOptions& o, const std::string& text) -> std::string {
        return ColumnOption("--depth-column", text, o.depthColumn);
      }},
     {"--survey-columns", "--survey-columns needs 4 column numbers",
-     [](CliOptions& o, ParseState&, const std::string& text) -> std::string {
+     [](CliOptions& o, const std::string& text) -> std::string {
        return FourColumnsOption("--survey-columns", text, "hole,depth,azimuth,dip",
                                 o.surveyColumns);
      }},
     {"--collars", "--collars needs a collar file name", nullptr, &CliOptions::collars, true},
     {"--collar-columns", "--collar-columns needs 4 column numbers",
-     [](CliOptions& o, ParseState&, const std::string& text) -> std::string {
+     [](CliOptions& o, const std::string& text) -> std::string {
        return FourColumnsOption("--collar-columns", text, "hole,easting,northing,elevation",
                                 o.collarColumns);
      }},
     {"--plot", "--plot needs an SVG file name", nullptr, &CliOptions::plotFile},
     {"--plot-type", "--plot-type must be 'area' or 'angle'",
-     [](CliOptions& o, ParseState& state, const std::string& text) -> std::string {
+     [](CliOptions& o, const std::string& text) -> std::string {
        if (text != "area" && text != "angle") return "--plot-type must be 'area' or 'angle'";
        o.plotEqualAngle = text == "angle";
-       state.plotDetail = "--plot-type";
        return "";
      }},
     {"--planes-as", "--planes-as must be 'circles' or 'poles'",
-     [](CliOptions& o, ParseState& state, const std::string& text) -> std::string {
+     [](CliOptions& o, const std::string& text) -> std::string {
        if (text != "circles" && text != "poles") return "--planes-as must be 'circles' or 'poles'";
        o.planesAsPoles = text == "poles";
-       state.plotDetail = "--planes-as";
        return "";
      }},
     {"--axes", "--axes must be 0, 1, 2 or 3",
-     [](CliOptions& o, ParseState& state, const std::string& text) -> std::string {
+     [](CliOptions& o, const std::string& text) -> std::string {
        const std::optional<int> n = ParseInt(text);
        if (!n || *n < 0 || *n > 3) return "--axes must be 0, 1, 2 or 3";
        o.plotAxes = *n;
-       state.plotDetail = "--axes";
        return "";
      }},
     {"--plot-show", "--plot-show needs a list of result, A, B, C, D",
-     [](CliOptions& o, ParseState& state, const std::string& text) -> std::string {
+     [](CliOptions& o, const std::string& text) -> std::string {
        const auto shown = ParseShownKinds(text);
        if (!shown) return "--plot-show needs a list of result, A, B, C, D";
        o.plotShow = *shown;
-       state.plotDetail = "--plot-show";
        return "";
      }},
 };
@@ -350,15 +338,23 @@ constexpr FlagOption kFlagOptions[] = {
     {"--quiet", &CliOptions::quiet},
 };
 
+// The options with a value given, in order (--set and --fix, which may come
+// more than once, left out).
+using GivenOptions = std::vector<std::string>;
+
+bool IsGiven(const GivenOptions& given, std::string_view name) {
+  return std::find(given.begin(), given.end(), name) != given.end();
+}
+
 // The rules of the survey options, once all are read; "" when they hold.
-std::string SurveyCombination(const CliOptions& options, const ParseState& state) {
+std::string SurveyCombination(const CliOptions& options, const GivenOptions& given) {
   for (const char* name : {"--hole-column", "--depth-column", "--survey-columns", "--collars"}) {
-    if (options.survey.empty() && state.given.count(name) > 0) {
+    if (options.survey.empty() && IsGiven(given, name)) {
       return std::string(name) + " needs --survey";
     }
   }
   if (options.axisColumns && options.survey.empty()) return "--axis-columns needs --survey";
-  if (options.collars.empty() && state.given.count("--collar-columns") > 0) {
+  if (options.collars.empty() && IsGiven(given, "--collar-columns")) {
     return "--collar-columns needs --collars";
   }
   if (options.survey.empty()) return "";
@@ -382,8 +378,8 @@ std::string SurveyCombination(const CliOptions& options, const ParseState& state
 }
 
 // The rules between options, once all are read; "" when they hold.
-std::string CheckCombination(const CliOptions& options, const ParseState& state) {
-  if (!state.haveCalc) return "--calc is required";
+std::string CheckCombination(const CliOptions& options, const GivenOptions& given) {
+  if (options.calculation < 0) return "--calc is required";
   if ((options.resultsFirst || options.keepNonData) && !options.retainInput) {
     return std::string(options.resultsFirst ? "--results-first" : "--keep-nondata") +
            " needs --retain-input";
@@ -392,10 +388,13 @@ std::string CheckCombination(const CliOptions& options, const ParseState& state)
     return "--input-headers needs --retain-input and --headings";
   }
   if (options.contour && options.plotFile.empty()) return "--contour needs --plot";
-  if (!state.plotDetail.empty() && options.plotFile.empty()) {
-    return state.plotDetail + " needs --plot";
-  }
-  return SurveyCombination(options, state);
+  // The last drawing option given is named.
+  const auto plotDetail = std::find_if(given.rbegin(), given.rend(), [](std::string_view name) {
+    return name == "--plot-type" || name == "--planes-as" || name == "--axes" ||
+           name == "--plot-show";
+  });
+  if (plotDetail != given.rend() && options.plotFile.empty()) return *plotDetail + " needs --plot";
+  return SurveyCombination(options, given);
 }
 
 }  // namespace
@@ -403,7 +402,7 @@ std::string CheckCombination(const CliOptions& options, const ParseState& state)
 CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
   CliParse parse;
   CliOptions options;
-  ParseState state;
+  GivenOptions given;
   auto fail = [&parse](std::string message) {
     parse.error = std::move(message);
     parse.options.reset();
@@ -445,8 +444,9 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
     if (valueOption != std::end(kValueOptions)) {
       // Only --set and --fix add up; a second value of any other would
       // silently replace the first.
-      if (name != "--set" && name != "--fix" && !state.given.insert(name).second) {
-        return fail(name + " is given more than once");
+      if (name != "--set" && name != "--fix") {
+        if (IsGiven(given, name)) return fail(name + " is given more than once");
+        given.push_back(name);
       }
       if (!inlineValue && i + 1 >= arguments.size()) return fail(valueOption->missing);
       const std::string value = inlineValue ? *inlineValue : arguments[++i];
@@ -457,7 +457,7 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
         options.*(valueOption->named) = value;
         continue;
       }
-      std::string error = valueOption->apply(options, state, value);
+      std::string error = valueOption->apply(options, value);
       if (!error.empty()) return fail(std::move(error));
       continue;
     }
@@ -471,7 +471,7 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
     return fail("unknown option " + Quoted(arguments[i]));
   }
 
-  std::string error = CheckCombination(options, state);
+  std::string error = CheckCombination(options, given);
   if (!error.empty()) return fail(std::move(error));
   parse.options = std::move(options);
   return parse;

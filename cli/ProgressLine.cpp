@@ -24,7 +24,7 @@ ProgressLine::ProgressLine(std::function<void(const std::string&)> write,
                            std::function<double()> clock)
     : write_(std::move(write)), clock_(std::move(clock)), start_(clock_()) {}
 
-void ProgressLine::Update(long long rows) {
+void ProgressLine::Processed(std::int64_t rows) {
   const double now = clock_();
   const double elapsed = now - start_;
   if (elapsed < kFirstDrawSeconds) return;

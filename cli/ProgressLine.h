@@ -4,8 +4,11 @@
 // and wiped when the run ends, so that only the summary stays on screen.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
+
+#include "batch/BatchRun.h"
 
 namespace Lodema {
 
@@ -14,17 +17,18 @@ namespace Lodema {
 // rows.
 std::string ProgressText(long long rows, double seconds);
 
-class ProgressLine {
+// Fed by the run's processed-lines counter.
+class ProgressLine : public BatchProgress {
  public:
   // write receives the bytes for standard error; clock answers seconds from
-  // any fixed start (steady). Both are called only from Update and Clear.
+  // any fixed start (steady). Both are called only from Processed and Clear.
   ProgressLine(std::function<void(const std::string&)> write, std::function<double()> clock);
 
   // After each row: draws the line once the run has lasted a second, and
   // from then on at most a few times a second.
-  void Update(long long rows);
+  void Processed(std::int64_t rows) override;
   // Wipes a drawn line (before another message, and at the end); the next
-  // Update draws it again.
+  // Processed draws it again.
   void Clear();
 
  private:

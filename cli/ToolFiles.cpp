@@ -75,11 +75,6 @@ std::optional<FileIdentity> ToolInputs::Identity(const std::string& path) {
   return IdentityOfStream(standardInput_);
 }
 
-std::optional<FileIdentity> ToolInputs::WritableIdentity(const std::string& path) const {
-  if (path != kStandardStream) return IdentityOfPath(path, /*writable=*/true);
-  return IdentityOfStream(standardInput_, /*writable=*/true);
-}
-
 void ToolInputs::StopKeeping() { keeping_ = false; }
 
 namespace {
@@ -121,12 +116,14 @@ std::optional<FileIdentity> ToolOutputs::Identity(const std::string& path) {
   return IdentityOfStream(standardOutput_);
 }
 
-std::optional<FileIdentity> ToolOutputs::WritableIdentity(const std::string& path) const {
-  if (path != kStandardStream) return IdentityOfPath(path, /*writable=*/true);
-  return IdentityOfStream(standardOutput_, /*writable=*/true);
-}
-
 namespace {
+
+// The identity for comparing with the plot file (pipes included); "-" is
+// the standard stream given.
+std::optional<FileIdentity> WritableIdentity(const std::string& path, std::FILE* standardStream) {
+  if (path != kStandardStream) return IdentityOfPath(path, /*writable=*/true);
+  return IdentityOfStream(standardStream, /*writable=*/true);
+}
 
 extern "C" void RemoveAndEnd(int signal) {
   RemoveTemporaryFilesNow();
@@ -158,17 +155,17 @@ void EndOnBrokenPipe(std::FILE* errors) {
 }
 
 std::string PlotFileProblem(const std::string& plot, const std::string& input,
-                            const std::string& output, const ToolInputs& inputs,
-                            const ToolOutputs& outputs) {
+                            const std::string& output, std::FILE* standardInput,
+                            std::FILE* standardOutput) {
   const std::string named = "the plot file '" + plot + "'";
   if (plot == kStandardStream && output == kStandardStream) {
     return "--plot - and the results would both go to standard output: name a file for one";
   }
-  const std::optional<FileIdentity> plotFile = outputs.WritableIdentity(plot);
-  if (plotFile && plotFile == inputs.WritableIdentity(input)) {
+  const std::optional<FileIdentity> plotFile = WritableIdentity(plot, standardOutput);
+  if (plotFile && plotFile == WritableIdentity(input, standardInput)) {
     return named + " is the input file";
   }
-  if ((plotFile && plotFile == outputs.WritableIdentity(output)) ||
+  if ((plotFile && plotFile == WritableIdentity(output, standardOutput)) ||
       (plot != kStandardStream && output != kStandardStream && SameOutputTarget(plot, output))) {
     return named + " is the output file";
   }

@@ -31,8 +31,6 @@ class ToolInputs : public InputFiles {
 
   std::unique_ptr<LineReader> Open(const std::string& path) override;
   std::optional<FileIdentity> Identity(const std::string& path) override;
-  // The identity for comparing with the plot file (pipes included).
-  std::optional<FileIdentity> WritableIdentity(const std::string& path) const;
   // From now on lines read are not kept (the run streams the rest).
   void StopKeeping();
 
@@ -53,7 +51,6 @@ class ToolOutputs : public OutputFiles {
   ToolOutputs(std::FILE* standardOutput, std::function<void()> onBrokenPipe);
   std::unique_ptr<OutputSink> Open(const std::string& path, bool append) override;
   std::optional<FileIdentity> Identity(const std::string& path) override;
-  std::optional<FileIdentity> WritableIdentity(const std::string& path) const;
 
  private:
   std::FILE* standardOutput_;
@@ -75,7 +72,7 @@ void RemoveTemporaryFilesOnSignals();
 // same file or pipe through any name, or standard output twice); "" when it
 // can.
 std::string PlotFileProblem(const std::string& plot, const std::string& input,
-                            const std::string& output, const ToolInputs& inputs,
-                            const ToolOutputs& outputs);
+                            const std::string& output, std::FILE* standardInput,
+                            std::FILE* standardOutput);
 
 }  // namespace Lodema

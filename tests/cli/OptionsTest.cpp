@@ -156,19 +156,13 @@ TEST(OptionsTest, HelpDocumentsEveryOption) {
   }
 }
 
-TEST(OptionsTest, PlotValuesAndDefaults) {
-  const CliParse plain = ParseCliArguments(Args({"--plot", "net.svg"}));
-  ASSERT_TRUE(plain.options);
-  EXPECT_EQ(plain.options->plotFile, "net.svg");
-  EXPECT_FALSE(plain.options->plotEqualAngle);
-  EXPECT_FALSE(plain.options->planesAsPoles);
-  EXPECT_EQ(plain.options->plotAxes, 0);
-  EXPECT_EQ(plain.options->plotShow, (std::array<bool, 5>{true, false, false, false, false}));
-
+// (The defaults are drawn by the end-to-end plot tests.)
+TEST(OptionsTest, PlotValues) {
   const CliParse all =
       ParseCliArguments(Args({"--plot=n.svg", "--plot-type", "angle", "--planes-as=poles", "--axes",
                               "3", "--plot-show", "a,Result,D"}));
   ASSERT_TRUE(all.options) << all.error;
+  EXPECT_EQ(all.options->plotFile, "n.svg");
   EXPECT_TRUE(all.options->plotEqualAngle);
   EXPECT_TRUE(all.options->planesAsPoles);
   EXPECT_EQ(all.options->plotAxes, 3);

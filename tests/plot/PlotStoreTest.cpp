@@ -57,6 +57,10 @@ TEST_F(PlotStoreTest, StatesThroughTheTransitions) {
   ExpectState(store, {-1, false, false}, "empty");
   EXPECT_EQ(store.RetainCurrentData(), StoreChange::kNone);
   ExpectState(store, {-1, false, false}, "retain on empty");
+  PlotRecord onlyB;
+  onlyB.cells[kWindowB] = {1, 0.5, 0.5, 0, 0, 0};  // only B: still "empty"
+  EXPECT_EQ(store.AddNewDataPoint(onlyB, question), StoreChange::kNone);
+  ExpectState(store, {-1, false, false}, "empty record");
 
   store.AddNewDataPoint(Record(2, 20, 100), question);
   ExpectState(store, {0, true, true}, "current only");
@@ -83,15 +87,16 @@ TEST_F(PlotStoreTest, StatesThroughTheTransitions) {
   store.ClearAllData();
   ExpectState(store, {-1, false, false}, "clear all");
   EXPECT_EQ(store.TypeCode(kResult), kTypeLine);  // type codes stay
-  EXPECT_TRUE(question.asked.empty());
-}
 
-TEST_F(PlotStoreTest, ClearLastOnACurrentSetBlanksThenEmpties) {
-  store.AddNewDataPoint(Record(1, 30, 120), question);
+  // Without retained sets a new type is taken without asking.
+  store.AddNewDataPoint(Record(1, 30, 120, 2), question);
+  EXPECT_EQ(store.TypeCode(kResult), kTypePlane);
+  EXPECT_EQ(store.TypeCode(kWindowA), kTypeLine);
   store.ClearLastData();
-  ExpectState(store, {0, false, true}, "blank");
+  ExpectState(store, {0, false, true}, "clear last on a current set blanks it");
   store.ClearLastData();
-  ExpectState(store, {-1, false, false}, "empty");
+  ExpectState(store, {-1, false, false}, "then empties the store");
+  EXPECT_TRUE(question.asked.empty());
 }
 
 // A horizontal line of trend 000 (all zeros) is real data: it is drawn as
@@ -104,21 +109,6 @@ TEST_F(PlotStoreTest, AllZeroCurrentSetIsRemovedByClearLast) {
   store.ClearLastData();
   ExpectState(store, {1, false, true}, "current set removed, retained set kept");
   EXPECT_FLOAT_EQ(store.RetainedValue(1, kResult, 0), float(DegreesToRadians(20)));
-}
-
-TEST_F(PlotStoreTest, EmptyRecordChangesNothing) {
-  PlotRecord record;
-  record.cells[kWindowB] = {1, 0.5, 0.5, 0, 0, 0};  // only B: still "empty"
-  EXPECT_EQ(store.AddNewDataPoint(record, question), StoreChange::kNone);
-  ExpectState(store, {-1, false, false}, "empty record");
-}
-
-TEST_F(PlotStoreTest, NewTypeWithoutRetainedSetsIsTakenSilently) {
-  store.AddNewDataPoint(Record(1, 30, 120), question);
-  store.AddNewDataPoint(Record(2, 30, 120, 2), question);
-  EXPECT_TRUE(question.asked.empty());
-  EXPECT_EQ(store.TypeCode(kResult), kTypeLine);
-  EXPECT_EQ(store.TypeCode(kWindowA), kTypeLine);
 }
 
 struct MismatchRow {

@@ -134,7 +134,6 @@ TEST(SvgNumber, NamedValues) {
     const char* text;
   } cases[] = {
       {"whole", 1100.0, "1100"},
-      {"negative whole", -37.0, "-37"},
       {"zero", 0.0, "0"},
       {"negative zero", -0.0, "0"},
       {"rounds to zero from below", -0.004, "0"},
@@ -153,11 +152,9 @@ TEST(SvgNumber, NamedValues) {
       {"rounds to a large whole", 99999.999, "1e+05"},
       {"large whole", 123456.0, "123456"},
       {"negative large whole", -100000.0, "-100000"},
-      {"largest digit by digit", 99999.0, "99999"},
       {"huge", 1.5e20, "1.5e+20"},
       {"not a number", std::nan(""), "0"},
       {"infinite", inf, "0"},
-      {"negative infinite", -inf, "0"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
