@@ -214,14 +214,10 @@ TEST(SmallCircleStrokes, BreaksOnlyWhereTheConeLeavesTheLowerHemisphere) {
   }
 }
 
-TEST(SmallCircleDraw, NothingForNoPoints) {
-  testing::RecordingSurface surface;
-  SmallCircleDraw(surface, kArea, 1.0, 1.0, 0.3, Pen{}, 0);
-  EXPECT_TRUE(surface.drawn.empty());
-}
-
 TEST(SmallCircleDraw, PenOfTheKindThenResetState) {
   testing::RecordingSurface surface;
+  SmallCircleDraw(surface, kArea, 1.0, 1.0, 0.3, Pen{}, 0);
+  EXPECT_TRUE(surface.drawn.empty());  // no points: nothing
   surface.SetFill({true, {1, 1, 1}});
   const Pen pen{{0, 0, 128}, 1, LineStyle::kSolid, PenMode::kCopy};
   SmallCircleDraw(surface, kArea, DegreesToRadians(10), DegreesToRadians(120), DegreesToRadians(30),

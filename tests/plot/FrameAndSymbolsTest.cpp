@@ -177,13 +177,6 @@ TEST(DrawScreenSymbols, ExtentsScaleWithSize) {
   EXPECT_EQ(surface.drawn[5].points[0], kAt);
 }
 
-TEST(DrawScreenSymbols, ShapeSeventeenUsesAThickerPen) {
-  RecordingSurface surface;
-  DrawScreenSymbols(surface, kAt, kColour, 17, 2);
-  for (const auto& d : surface.drawn) EXPECT_EQ(d.pen.width, 2);
-  EXPECT_EQ(surface.pen().width, 1);
-}
-
 TEST(SymbolTables, StoredValuesOverTheDefaults) {
   std::array<int, kPaletteSize> colours;
   colours.fill(-1);
