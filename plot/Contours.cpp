@@ -180,8 +180,7 @@ void DrawContours(DrawingSurface& surface, const std::vector<ContourLine>& lines
   const Fill savedFill = surface.fill();
   surface.SetFill(Fill{});
   for (const ContourLine& line : lines) {
-    surface.SetPen(
-        Pen{ContourColour(line.levelIndex, levelCount), 1, LineStyle::kSolid, PenMode::kCopy});
+    surface.SetPen(Pen{ContourColour(line.levelIndex, levelCount), 1});
     surface.ClosedPath(line.points);
   }
   surface.SetPen(savedPen);
@@ -203,7 +202,7 @@ void DrawContourLegend(DrawingSurface& surface, double left, double top, double 
   const int count = static_cast<int>(levels.size());
   for (int i = 0; i < count; ++i) {
     const double y = top - rowStep * (i + 1);
-    surface.SetPen(Pen{ContourColour(i, count), 2, LineStyle::kSolid, PenMode::kCopy});
+    surface.SetPen(Pen{ContourColour(i, count), 2});
     surface.Line({left, y}, {left + 3.0 * textHeight, y});
     surface.SetPen(Pen{});
     text(left + 3.6 * textHeight, y,

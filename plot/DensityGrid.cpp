@@ -90,13 +90,25 @@ class EndBuckets {
   std::vector<DirectionCosines> ends_;
 };
 
+// In the order of DensityMethod: the lodema-batch name and the legend's title.
+struct MethodNames {
+  DensityMethod method;
+  std::string_view name;
+  const char* title;
+};
+constexpr MethodNames kMethodNames[] = {
+    {DensityMethod::kExponentialKamb, "exp-kamb", "Exponential Kamb"},
+    {DensityMethod::kKamb, "kamb", "Kamb"},
+    {DensityMethod::kOnePercentArea, "count", "1% area count"},
+};
+
 }  // namespace
 
 std::optional<DensityMethod> DensityMethodFromName(std::string_view name) {
-  if (name == "exp-kamb") return DensityMethod::kExponentialKamb;
-  if (name == "kamb") return DensityMethod::kKamb;
-  if (name == "count") return DensityMethod::kOnePercentArea;
-  return std::nullopt;
+  const auto named = std::find_if(std::begin(kMethodNames), std::end(kMethodNames),
+                                  [name](const MethodNames& names) { return names.name == name; });
+  if (named == std::end(kMethodNames)) return std::nullopt;
+  return named->method;
 }
 
 double DensityGrid::Maximum() const {
@@ -194,15 +206,7 @@ DensityGrid ComputeDensity(const std::vector<DirectionCosines>& axes, DensityMet
 }
 
 std::string DensityMethodTitle(DensityMethod method) {
-  switch (method) {
-    case DensityMethod::kKamb:
-      return "Kamb";
-    case DensityMethod::kOnePercentArea:
-      return "1% area count";
-    case DensityMethod::kExponentialKamb:
-      break;
-  }
-  return "Exponential Kamb";
+  return kMethodNames[static_cast<int>(method)].title;
 }
 
 std::string DensityLevelLabel(DensityMethod method, double level) {

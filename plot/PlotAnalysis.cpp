@@ -70,14 +70,14 @@ double DrawAnalysisLegend(DrawingSurface& surface, double left, double top, doub
   if (layers.eigenvectors) {
     const char* const names[3] = {"Eigenvector 1", "Eigenvector 2", "Eigenvector 3"};
     for (int i = 0; i < 3; ++i) {
-      surface.SetPen(Pen{kEigenColour, 1, LineStyle::kSolid, PenMode::kCopy});
+      surface.SetPen(Pen{kEigenColour, 1});
       DrawScreenSymbols(surface, {sampleX, y}, kEigenColour, kEigenvectorShapes[i],
                         kStatisticsSymbolSize);
       label(names[i]);
     }
   }
   if (layers.girdle) {
-    surface.SetPen(Pen{kEigenColour, 2, LineStyle::kDash, PenMode::kCopy});
+    surface.SetPen(Pen{kEigenColour, 2, LineStyle::kDash});
     surface.Line({left, y}, {left + 3.0 * textHeight, y});
     label("Best-fit great circle");
   }

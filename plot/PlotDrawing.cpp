@@ -50,7 +50,7 @@ void DrawKind(DrawingSurface& surface, const PlotView& view, int kind, int type,
         const double dipDirection = value(kind, 1);
         // Unreadable values have no position: nothing rather than a line through the centre.
         if (!std::isfinite(dip) || !std::isfinite(dipDirection)) break;
-        surface.SetPen(Pen{colour, CurveWidth(kind), LineStyle::kSolid, PenMode::kCopy});
+        surface.SetPen(Pen{colour, CurveWidth(kind)});
         DrawGreatCircle(
             surface, GreatCircleArc(view.projection, dip, dipDirection, surface.ChordTolerance()));
         break;
@@ -65,13 +65,13 @@ void DrawKind(DrawingSurface& surface, const PlotView& view, int kind, int type,
     case kTypeBetaAlpha:
       if (kind == kWindowA) {
         SmallCircleDraw(surface, view.projection, value(kWindowC, 0), value(kWindowC, 1),
-                        value(kWindowA, 2), Pen{colour, 1, LineStyle::kSolid, PenMode::kCopy});
+                        value(kWindowA, 2), Pen{colour, 1});
       }
       break;
     case kTypeCoreAxisAndAlpha:
       if (kind == kWindowA || kind == kWindowB || kind == kWindowD) {
         SmallCircleDraw(surface, view.projection, value(kind, 0), value(kind, 1), value(kind, 2),
-                        Pen{colour, 1, LineStyle::kSolid, PenMode::kCopy});
+                        Pen{colour, 1});
       }
       break;
     default:
@@ -170,11 +170,10 @@ void DrawLegend(DrawingSurface& surface, const LegendArea& area, const PlotStore
     const Rgb colour = PaletteColour(view.palette, symbol.colourIndex);
     const bool drawnAsCurve = (type == kTypePlane && view.planesAsGreatCircles) || IsCone(type);
     if (drawnAsCurve) {
-      surface.SetPen(Pen{colour, type == kTypePlane ? CurveWidth(kind) : 1, LineStyle::kSolid,
-                         PenMode::kCopy});
+      surface.SetPen(Pen{colour, type == kTypePlane ? CurveWidth(kind) : 1});
       surface.Line({sampleX - halfLength, row}, {sampleX + halfLength, row});
     } else {
-      surface.SetPen(Pen{colour, 1, LineStyle::kSolid, PenMode::kCopy});
+      surface.SetPen(Pen{colour, 1});
       DrawScreenSymbols(surface, {sampleX, row}, colour, symbol.shape, symbol.size);
     }
     if (area.withNames) {

@@ -133,22 +133,17 @@ StoreChange PlotStore::AddNewDataPoint(const PlotRecord& record, MismatchQuestio
 
 StoreChange PlotStore::RetainCurrentData() {
   if (!newDataPending_) return StoreChange::kNone;
-  if (float* to = retained_.TakeRoom(Stride())) {
-    // Straight into the last chunk, as every row of a long run does.
-    for (int i = 0; i < stride_; ++i) {
-      float& value = current_[keptKind_[i]][keptField_[i]];
-      to[i] = value;
-      value = 0.0f;  // fields not kept are always 0
-    }
-  } else {
-    std::array<float, kKindCount * kFieldCount> set;
-    for (int i = 0; i < stride_; ++i) {
-      float& value = current_[keptKind_[i]][keptField_[i]];
-      set[i] = value;
-      value = 0.0f;
-    }
-    retained_.Append(set.data(), Stride());
+  // Straight into the last chunk, as every row of a long run does, unless
+  // the set runs over into a new one.
+  std::array<float, kKindCount * kFieldCount> spare;
+  float* const room = retained_.TakeRoom(Stride());
+  float* const set = room != nullptr ? room : spare.data();
+  for (int i = 0; i < stride_; ++i) {
+    float& value = current_[keptKind_[i]][keptField_[i]];
+    set[i] = value;
+    value = 0.0f;  // fields not kept are always 0
   }
+  if (room == nullptr) retained_.Append(spare.data(), Stride());
   ++lastSetIndex_;
   newDataPending_ = false;
   return StoreChange::kChanged;

@@ -29,11 +29,11 @@ void DrawStatistics(DrawingSurface& surface, ProjectionType type, const AxisStat
   const bool identical = s.shape == FabricShape::kIdentical;
   if (layers.girdle && !identical) {
     const OrientGeometry::Plane plane = OrientGeometry::NormalOf(Downward(s.girdlePole));
-    surface.SetPen(Pen{kEigenColour, 2, LineStyle::kDash, PenMode::kCopy});
+    surface.SetPen(Pen{kEigenColour, 2, LineStyle::kDash});
     DrawGreatCircle(surface, GreatCircleArc(type, plane.angle, plane.azimuth));
   }
   if (layers.eigenvectors) {
-    surface.SetPen(Pen{kEigenColour, 1, LineStyle::kSolid, PenMode::kCopy});
+    surface.SetPen(Pen{kEigenColour, 1});
     for (int i = 0; i < (identical ? 1 : 3); ++i) {
       const PlotPoint at = ProjectUnitVector(type, s.eigenvectors[static_cast<std::size_t>(i)]);
       DrawScreenSymbols(surface, at, kEigenColour, kEigenvectorShapes[i], kStatisticsSymbolSize);
@@ -42,10 +42,9 @@ void DrawStatistics(DrawingSurface& surface, ProjectionType type, const AxisStat
   if (layers.meanAndCone) {
     const OrientGeometry::Line mean = Downward(s.mean);
     if (std::isfinite(s.cone95) && s.cone95 > 0.0) {
-      SmallCircleDraw(surface, type, mean.angle, mean.azimuth, s.cone95,
-                      Pen{kMeanColour, 2, LineStyle::kSolid, PenMode::kCopy});
+      SmallCircleDraw(surface, type, mean.angle, mean.azimuth, s.cone95, Pen{kMeanColour, 2});
     }
-    surface.SetPen(Pen{kMeanColour, 1, LineStyle::kSolid, PenMode::kCopy});
+    surface.SetPen(Pen{kMeanColour, 1});
     DrawScreenSymbols(surface, ProjectUnitVector(type, s.mean), kMeanColour, kMeanShape,
                       kStatisticsSymbolSize);
   }

@@ -124,11 +124,8 @@ void SvgSurface::Point(PlotPoint p) {
 
 void SvgSurface::Points(const std::vector<PlotPoint>& points) {
   for (std::size_t i = 0; i < points.size(); ++i) {
-    char* out = Room(kPointRoom);
-    if (i > 0) *out++ = ' ';
-    out = WriteSvgNumber(out, points[i].x);
-    *out++ = ',';
-    Written(WriteSvgNumber(out, -points[i].y));
+    if (i > 0) Put(' ');
+    Point(points[i]);
   }
 }
 
