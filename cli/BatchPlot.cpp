@@ -313,10 +313,10 @@ bool BatchPlot::WriteSvg(const std::string& path) {
                 contourItems_ != nullptr || (!drawn->path().empty() && drawn->path() != path))) {
     drawn.reset();  // closed before the file is written afresh
   }
-  if (drawn) DrawTakenSets(*drawn);
-  if (drawn && !drawn->path().empty()) {
+  if (drawn) {
+    DrawTakenSets(*drawn);
     DrawAfterData(drawn->surface(), {}, {});
-    return drawn->Close();
+    if (!drawn->path().empty()) return drawn->Close();
   }
 
   std::unique_ptr<OutputSink> sink = files_->Open(path, false);
@@ -324,7 +324,6 @@ bool BatchPlot::WriteSvg(const std::string& path) {
   SinkBuffer target(std::move(sink));
   std::ostream file(&target);
   if (drawn) {
-    DrawAfterData(drawn->surface(), {}, {});
     if (!drawn->CopyTo(file)) return false;
   } else {
     Plot::SvgSurface surface(file, kPage);

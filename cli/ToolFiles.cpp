@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <tuple>
 #include <vector>
 
 #include "batch/OutputTargets.h"
@@ -16,8 +17,7 @@ namespace Lodema {
 struct ToolInputs::Source {
   Source(std::FILE* stream, bool owned) : reader(stream, owned) {}
   FileLineReader reader;
-  std::vector<std::string> kept;
-  std::vector<bool> keptTooLong;
+  std::vector<std::pair<std::string, bool>> kept;  // each line, and whether it was too long
 };
 
 class ToolInputs::Replay : public LineReader {
@@ -25,15 +25,13 @@ class ToolInputs::Replay : public LineReader {
   Replay(Source& source, const bool& keeping) : source_(source), keeping_(keeping) {}
   bool ReadLine(std::string& line) override {
     if (next_ < source_.kept.size()) {
-      tooLong_ = source_.keptTooLong[next_];
-      line = source_.kept[next_++];
+      std::tie(line, tooLong_) = source_.kept[next_++];
       return true;
     }
     if (!source_.reader.ReadLine(line)) return false;
     tooLong_ = source_.reader.LineTooLong();
     if (keeping_) {
-      source_.kept.push_back(line);
-      source_.keptTooLong.push_back(tooLong_);
+      source_.kept.emplace_back(line, tooLong_);
       ++next_;
     }
     return true;
