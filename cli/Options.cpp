@@ -5,6 +5,7 @@
 #include <array>
 #include <cctype>
 #include <charconv>
+#include <climits>
 #include <set>
 #include <string_view>
 
@@ -72,13 +73,17 @@ std::string PlainMessage(std::string text) {
 
 std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
 
-// A 1-based column number.
-std::string ColumnOption(const char* name, const std::string& text, int& column) {
+// A whole number of minimum..maximum (INT_MAX: no bound) into `to`, or the
+// error naming the option and what its value is not.
+std::string WholeNumberOption(const char* name, const std::string& text, int minimum, int maximum,
+                              const char* what, int& to) {
   const std::optional<int> n = ParseInt(text);
-  if (!n || *n < 1) {
-    return std::string(name) + ": " + Quoted(text) + " is not a column number (1 or more)";
+  if (!n || *n < minimum || *n > maximum) {
+    const std::string range =
+        std::to_string(minimum) + (maximum == INT_MAX ? " or more" : "-" + std::to_string(maximum));
+    return std::string(name) + ": " + Quoted(text) + " is not " + what + " (" + range + ")";
   }
-  column = *n;
+  to = *n;
   return "";
 }
 
@@ -189,12 +194,8 @@ struct ValueOption {
 const ValueOption kValueOptions[] = {
     {"--calc", "--calc needs a calculation number (0-41)",
      [](CliOptions& o, const std::string& text) -> std::string {
-       const std::optional<int> n = ParseInt(text);
-       if (!n || !IsValidCalculation(*n)) {
-         return "--calc: " + Quoted(text) + " is not a calculation number (0-41)";
-       }
-       o.calculation = *n;
-       return "";
+       return WholeNumberOption("--calc", text, 0, kCalculationCount - 1, "a calculation number",
+                                o.calculation);
      }},
     {"--in", "--in needs a file name or '-'", nullptr, &CliOptions::input},
     {"--out", "--out needs a file name or '-'", nullptr, &CliOptions::output},
@@ -259,22 +260,17 @@ const ValueOption kValueOptions[] = {
      }},
     {"--jobs", "--jobs needs a number of workers (1 or more)",
      [](CliOptions& o, const std::string& text) -> std::string {
-       const std::optional<int> n = ParseInt(text);
-       if (!n || *n < 1 || *n > kMaxJobs) {
-         return "--jobs: " + Quoted(text) + " is not a number of workers (1-" +
-                std::to_string(kMaxJobs) + ")";
-       }
-       o.jobs = *n;
-       return "";
+       return WholeNumberOption("--jobs", text, 1, kMaxJobs, "a number of workers", o.jobs);
      }},
     {"--survey", "--survey needs a survey file name", nullptr, &CliOptions::survey, true},
     {"--hole-column", "--hole-column needs a column number",
      [](CliOptions& o, const std::string& text) -> std::string {
-       return ColumnOption("--hole-column", text, o.holeColumn);
+       return WholeNumberOption("--hole-column", text, 1, INT_MAX, "a column number", o.holeColumn);
      }},
     {"--depth-column", "--depth-column needs a column number",
      [](CliOptions& o, const std::string& text) -> std::string {
-       return ColumnOption("--depth-column", text, o.depthColumn);
+       return WholeNumberOption("--depth-column", text, 1, INT_MAX, "a column number",
+                                o.depthColumn);
      }},
     {"--survey-columns", "--survey-columns needs 4 column numbers",
      [](CliOptions& o, const std::string& text) -> std::string {

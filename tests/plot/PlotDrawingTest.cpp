@@ -45,18 +45,8 @@ PlotStore StoreOf(std::initializer_list<PlotRecord> records, bool retainLast = f
   return store;
 }
 
-PlotView TestView() {
-  PlotView view;
-  // Distinct colours per kind so drawn items tell their kind.
-  view.symbols[kResult] = {7, 3, 4};
-  view.symbols[kWindowA] = {21, 2, 4};
-  view.symbols[kWindowB] = {15, 2, 4};
-  view.symbols[kWindowC] = {5, 4, 3};
-  view.symbols[kWindowD] = {18, 2, 3};
-  return view;
-}
-
-// Kinds of the drawn data items, by colour, after the frame.
+// Kinds of the drawn data items, by colour (each kind's own in the default
+// symbols), after the frame.
 std::vector<int> KindsDrawn(const RecordingSurface& surface, const PlotView& view) {
   std::vector<int> kinds;
   for (const auto& d : surface.drawn) {
@@ -72,7 +62,7 @@ TEST(RedrawPlot, FrameThenSetsWithTheResultOnTop) {
   // Calculation 0: planes A, B give the line of intersection.
   const PlotStore store = StoreOf({Record({{2, 29, 108, 0}, {1, 30, 90, 0}, {1, 60, 180, 0}}),
                                    Record({{2, 20, 301, 0}, {1, 45, 10, 0}, {1, 20, 300, 0}})});
-  const PlotView view = TestView();
+  const PlotView view{};
   RecordingSurface surface;
   RedrawPlot(surface, store, view);
   ASSERT_GE(surface.drawn.size(), 3u);
@@ -93,7 +83,7 @@ TEST(RedrawPlot, FrameThenSetsWithTheResultOnTop) {
 TEST(RedrawPlot, ShowBoxesPlanesAsPolesAndResultCircleWidth) {
   // Calculation 1 style: a plane Result from lines A and B.
   const PlotStore store = StoreOf({Record({{1, 40, 100, 0}, {2, 10, 30, 0}, {2, 20, 170, 0}})});
-  PlotView view = TestView();
+  PlotView view;
   view.shown[kWindowB] = false;
   RecordingSurface circles;
   RedrawPlot(circles, store, view);
@@ -115,7 +105,7 @@ TEST(RedrawPlot, ShowBoxesPlanesAsPolesAndResultCircleWidth) {
 TEST(RedrawPlot, PendingSetOfZerosIsDrawn) {
   const PlotStore store = StoreOf({Record({{2, 0, 0, 0}, {2, 0, 0, 0}})});
   RecordingSurface surface;
-  const PlotView view = TestView();
+  const PlotView view{};
   RedrawPlot(surface, store, view);
   const auto boxes = surface.Of(Op::kBox);
   ASSERT_EQ(boxes.size(), 1u);
@@ -145,7 +135,7 @@ TEST(RedrawPlot, ConesOfCoreCalculations) {
   };
   for (const ConeRow& row : rows) {
     const PlotStore store = StoreOf({row.record}, true);
-    const PlotView view = TestView();
+    const PlotView view{};
     RecordingSurface surface;
     RedrawPlot(surface, store, view);
     std::vector<int> cones;
@@ -163,7 +153,7 @@ TEST(RedrawPlot, ConeOfWindowATurnsAboutWindowC) {
   const PlotStore store =
       StoreOf({Record({{1, 40, 10, 0}, {3, 0, 0, 30}, {0}, {2, 90, 0, 0}})}, true);
   RecordingSurface surface;
-  RedrawPlot(surface, store, TestView());
+  RedrawPlot(surface, store, PlotView{});
   const auto cone = surface.Of(Op::kPolyline);
   ASSERT_FALSE(cone.empty());
   // About the vertical core axis: a circle about the centre.
@@ -197,7 +187,7 @@ TEST(RedrawPlot, UnreadableValuesDrawNothing) {
     record.cells[kResult] = {2, 0.5, 0.5, 0, 0, 0};
     record.cells[kWindowA] = {double(row.type), nan, 1.0, nan, 0, 0};
     const PlotStore store = StoreOf({record});
-    PlotView view = TestView();
+    PlotView view;
     view.shown[kResult] = false;
     view.planesAsGreatCircles = row.greatCircles;
     RecordingSurface surface;
@@ -228,7 +218,7 @@ TEST(DrawNewestSet, SymbolsPlacedBeforehandDrawTheSameSet) {
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
-    PlotView view = TestView();
+    PlotView view;
     view.planesAsGreatCircles = row.greatCircles;
     PlotStore store;
     IgnoreAll question;
@@ -286,7 +276,7 @@ TEST(DrawLegend, RowsForShownKindsWithData) {
   // clang-format on
   for (const LegendRow& row : rows) {
     const PlotStore store = StoreOf({row.record});
-    PlotView view = TestView();
+    PlotView view;
     view.shown = row.shown;
     view.planesAsGreatCircles = row.greatCircles;
     RecordingSurface surface;
@@ -303,7 +293,7 @@ TEST(DrawLegend, RowsForShownKindsWithData) {
 TEST(DrawLegend, LineSampleLengthAndWidth) {
   const PlotStore store = StoreOf({Record({{1, 1, 1, 0}, {1, 1, 1, 0}})});
   RecordingSurface surface;
-  DrawLegend(surface, {0.0, 1000.0, 440.0, false}, store, TestView());
+  DrawLegend(surface, {0.0, 1000.0, 440.0, false}, store, PlotView{});
   const auto lines = surface.Of(Op::kLine);
   ASSERT_EQ(lines.size(), 2u);
   EXPECT_NEAR(lines[0].points[0].x, -200, 1e-9);  // half of 440 / 1.1
