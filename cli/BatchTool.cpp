@@ -138,33 +138,25 @@ ColumnMap ToolColumnMap(const CliOptions& options, const EntryLayout& layout,
   return map;
 }
 
-// The survey (and collars) the options name, or none with the problem.
-std::shared_ptr<const SurveyRun> ReadToolSurvey(const CliOptions& options, const RowSchema& schema,
-                                                const std::string& delimiterSet,
-                                                std::string& problem) {
+// The survey (and collars) the options name, or no run and the problem.
+struct ToolSurvey {
+  std::shared_ptr<const SurveyRun> run;
+  std::string problem;
+};
+
+ToolSurvey ReadToolSurvey(const CliOptions& options, const RowSchema& schema,
+                          const std::string& delimiterSet) {
   const SurveyReading reading = SurveyReadingOf(schema, delimiterSet);
   InputFiles files;
   std::unique_ptr<LineReader> lines = files.Open(options.survey);
-  if (!lines) {
-    problem = "cannot open the survey file '" + options.survey + "'";
-    return nullptr;
-  }
+  if (!lines) return {nullptr, "cannot open the survey file '" + options.survey + "'"};
   SurveyTable::Read read = SurveyTable::FromLines(*lines, options.surveyColumns, reading);
-  if (!read.table) {
-    problem = "survey file '" + options.survey + "': " + read.error;
-    return nullptr;
-  }
+  if (!read.table) return {nullptr, "survey file '" + options.survey + "': " + read.error};
   if (!options.collars.empty()) {
     std::unique_ptr<LineReader> collars = files.Open(options.collars);
-    if (!collars) {
-      problem = "cannot open the collar file '" + options.collars + "'";
-      return nullptr;
-    }
+    if (!collars) return {nullptr, "cannot open the collar file '" + options.collars + "'"};
     const std::string error = read.table->AddCollars(*collars, options.collarColumns, reading);
-    if (!error.empty()) {
-      problem = "collar file '" + options.collars + "': " + error;
-      return nullptr;
-    }
+    if (!error.empty()) return {nullptr, "collar file '" + options.collars + "': " + error};
   }
   auto survey = std::make_shared<SurveyRun>();
   survey->table = std::make_shared<const SurveyTable>(std::move(*read.table));
@@ -172,7 +164,7 @@ std::shared_ptr<const SurveyRun> ReadToolSurvey(const CliOptions& options, const
   survey->depthColumn = options.depthColumn;
   survey->positionColumns = !options.collars.empty();
   survey->axisColumns = options.axisColumns;
-  return survey;
+  return {survey, ""};
 }
 
 }  // namespace
@@ -274,9 +266,9 @@ int RunBatchTool(const CliOptions& options, const ToolStreams& streams) {
     }
   }
   if (!options.survey.empty()) {
-    std::string problem;
-    request.survey = ReadToolSurvey(options, schema, request.delimiterSet, problem);
-    if (!request.survey) return RunFailure(streams, problem);
+    ToolSurvey survey = ReadToolSurvey(options, schema, request.delimiterSet);
+    if (!survey.run) return RunFailure(streams, survey.problem);
+    request.survey = std::move(survey.run);
   }
   request.map = ToolColumnMap(options, EntryLayoutOf(schema), fixedWindows);
   if (!options.map) {
