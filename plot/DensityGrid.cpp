@@ -113,9 +113,7 @@ std::optional<DensityMethod> DensityMethodFromName(std::string_view name) {
 
 double DensityGrid::Maximum() const {
   double maximum = 0.0;
-  for (double v : values) {
-    if (v > maximum) maximum = v;
-  }
+  for (const double v : values) maximum = std::max(maximum, v);  // NaN left out
   return maximum;
 }
 

@@ -23,17 +23,10 @@ int TypeCodeOf(double cell) {
 
 // Fields a kind of this type needs for drawing.
 int DrawnFields(int type) {
-  switch (type) {
-    case kTypePlane:
-    case kTypeLine:
-      return 2;
-    case kTypeReferenceAlpha:
-    case kTypeBetaAlpha:
-    case kTypeCoreAxisAndAlpha:
-      return 3;
-    default:
-      return 0;
-  }
+  if (type == kTypePlane || type == kTypeLine) return 2;
+  const bool cone =
+      type == kTypeReferenceAlpha || type == kTypeBetaAlpha || type == kTypeCoreAxisAndAlpha;
+  return cone ? 3 : 0;
 }
 
 }  // namespace

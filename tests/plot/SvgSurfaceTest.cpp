@@ -141,7 +141,6 @@ TEST(SvgNumber, NamedValues) {
       {"one decimal", 2.5, "2.5"},
       {"trailing zero dropped", 3.10, "3.1"},
       {"leading zero kept", 0.05, "0.05"},
-      {"negative below one", -0.25, "-0.25"},
       {"rounds up to whole", 99.999, "100"},
       {"negative rounds to whole", -99.996, "-100"},
       {"half a hundredth away from zero", 0.125, "0.13"},
