@@ -1,18 +1,20 @@
 // SPDX-License-Identifier: MIT
 #include "app/HelpAccess.h"
 
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QUrl>
 
-#include "app/HelpFileOpener.h"
 #include "app/HelpWindow.h"
 
 HelpAccess::HelpAccess(help::HelpPlaces places, Lodema::MessageBoxes& messages,
-                       HelpFileOpener* opener, QWidget* owner)
-    : places_(std::move(places)), messages_(messages), opener_(opener), owner_(owner) {
-  if (opener_ == nullptr) {
-    ownOpener_ = std::make_unique<DesktopHelpFileOpener>();
-    opener_ = ownOpener_.get();
+                       HelpFileOpener opener, QWidget* owner)
+    : places_(std::move(places)), messages_(messages), opener_(std::move(opener)), owner_(owner) {
+  if (!opener_) {
+    opener_ = [](const QString& path) {
+      return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    };
   }
 }
 
@@ -42,7 +44,7 @@ void HelpAccess::ShowContextHelp(int tabPage, int calculation) {
 bool HelpAccess::OpenInstalledHelpFile(const char* name) {
   const QString path = QDir(places_.programFolder).filePath(QString::fromLatin1(name));
   if (!QFileInfo(path).isFile()) return false;
-  if (!opener_->Open(path)) {
+  if (!opener_(path)) {
     messages_.ShowMessage(
         "Lodema could not open the help file\n" + QDir::toNativeSeparators(path).toStdString() +
             "\nNo program to show it was found on this system.",

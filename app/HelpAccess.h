@@ -6,19 +6,23 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <memory>
 
 #include "app/HelpFiles.h"
 #include "batch/Platform.h"
 
-class HelpFileOpener;
 class HelpWindow;
 class QWidget;
 
+// Opens a help file with a viewer for its kind; false when none could be
+// started. Tests put a fake in place of the desktop's.
+using HelpFileOpener = std::function<bool(const QString& path)>;
+
 class HelpAccess {
  public:
-  // opener: nullptr takes the desktop's. messages must outlive this object.
-  HelpAccess(help::HelpPlaces places, Lodema::MessageBoxes& messages, HelpFileOpener* opener,
+  // opener: empty takes the desktop's. messages must outlive this object.
+  HelpAccess(help::HelpPlaces places, Lodema::MessageBoxes& messages, HelpFileOpener opener,
              QWidget* owner);
   ~HelpAccess();
 
@@ -44,8 +48,7 @@ class HelpAccess {
 
   help::HelpPlaces places_;
   Lodema::MessageBoxes& messages_;
-  std::unique_ptr<HelpFileOpener> ownOpener_;
-  HelpFileOpener* opener_ = nullptr;
+  HelpFileOpener opener_;
   QWidget* owner_ = nullptr;
   std::unique_ptr<HelpWindow> window_;
 };

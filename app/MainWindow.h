@@ -11,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QMainWindow>
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "app/ConventionsPage.h"
@@ -23,7 +24,6 @@
 
 class CalculationPages;
 class HelpAccess;
-class HelpFileOpener;
 class NomenclatureDialog;
 class EntryPanel;
 class FilePage;
@@ -54,8 +54,8 @@ struct LodemaServices {
   Lodema::FileDialogs* dialogs = nullptr;
   Lodema::Clipboard* clipboard = nullptr;
   Lodema::Beeper* beeper = nullptr;
-  HelpFileOpener* helpOpener = nullptr;          // the desktop's viewer
-  const help::HelpPlaces* helpPlaces = nullptr;  // beside the program
+  std::function<bool(const QString&)> helpOpener{};  // the desktop's viewer for help files
+  const help::HelpPlaces* helpPlaces = nullptr;      // beside the program
 };
 
 class MainWindow : public QMainWindow {
