@@ -88,15 +88,15 @@ void StereoPlotWindow::BuildToolBars() {
   QToolBar* retention = addToolBar(QStringLiteral("Retain"));
   retention->setObjectName(QStringLiteral("panToolbar"));
   retention->setMovable(false);
-  const std::array<const char*, 3> retainCaptions = {"Retain", "Clear last", "Clear all"};
+  const std::array<std::pair<const char*, void (StereoPlotWindow::*)()>, 3> retainCommands = {{
+      {"Retain", &StereoPlotWindow::RetainCurrentData},
+      {"Clear last", &StereoPlotWindow::ClearLastData},
+      {"Clear all", &StereoPlotWindow::ClearAllData},
+  }};
   for (int i = 0; i < 3; ++i) {
-    auto* button = new QPushButton(QString::fromLatin1(retainCaptions[i]));
+    auto* button = new QPushButton(QString::fromLatin1(retainCommands[i].first));
     button->setObjectName(QStringLiteral("cmdSSRetain%1").arg(i));
-    connect(button, &QPushButton::clicked, this, [this, i] {
-      if (i == 0) RetainCurrentData();
-      if (i == 1) ClearLastData();
-      if (i == 2) ClearAllData();
-    });
+    connect(button, &QPushButton::clicked, this, retainCommands[i].second);
     retention->addWidget(button);
     retentionButtons_[i] = button;
   }
@@ -141,76 +141,62 @@ void StereoPlotWindow::BuildToolBars() {
 void StereoPlotWindow::BuildMenus() {
   optionsMenu_ = menuBar()->addMenu(QStringLiteral("&Options"));
   optionsMenu_->setObjectName(QStringLiteral("mnuOptions"));
-  auto add = [this](const QString& caption, const QString& name, bool checkable) {
-    QAction* action = Named(optionsMenu_->addAction(caption), name);
+  // An item of the Options menu; the checkable ones are the view's choices.
+  const auto add = [this](const char* caption, const QString& name, bool checkable,
+                          const auto& handler) {
+    QAction* action = Named(optionsMenu_->addAction(QString::fromLatin1(caption)), name);
     action->setCheckable(checkable);
+    connect(action, &QAction::triggered, this, handler);
     return action;
   };
   auto separator = [this](int n) {
     optionsMenu_->addSeparator()->setObjectName(QStringLiteral("mnuOptionsBar%1").arg(n));
   };
-  editItems_[1] =
-      add(QStringLiteral("Cop&y result for Polarim"), QStringLiteral("mnuEditSelection1"), false);
-  editItems_[2] = add(QStringLiteral("Copy plot &image to clipboard"),
-                      QStringLiteral("mnuEditSelection2"), false);
-  editItems_[3] =
-      add(QStringLiteral("Change &Symbol..."), QStringLiteral("mnuEditSelection3"), false);
-  connect(editItems_[1], &QAction::triggered, this, &StereoPlotWindow::CopyResultForPolarim);
-  connect(editItems_[2], &QAction::triggered, this, &StereoPlotWindow::CopyPlotImage);
-  connect(editItems_[3], &QAction::triggered, this, &StereoPlotWindow::ChangeSymbols);
-  QAction* saveAs = add(QStringLiteral("Save plot &as..."), QStringLiteral("mnuSaveAs"), false);
-  connect(saveAs, &QAction::triggered, this, &StereoPlotWindow::SavePlotAsDialog);
-  QAction* title = add(QStringLiteral("Plot &title..."), QStringLiteral("mnuPlotTitle"), false);
-  connect(title, &QAction::triggered, this, &StereoPlotWindow::AskPlotTitle);
+  editItems_[1] = add("Cop&y result for Polarim", QStringLiteral("mnuEditSelection1"), false,
+                      &StereoPlotWindow::CopyResultForPolarim);
+  editItems_[2] = add("Copy plot &image to clipboard", QStringLiteral("mnuEditSelection2"), false,
+                      &StereoPlotWindow::CopyPlotImage);
+  editItems_[3] = add("Change &Symbol...", QStringLiteral("mnuEditSelection3"), false,
+                      &StereoPlotWindow::ChangeSymbols);
+  add("Save plot &as...", QStringLiteral("mnuSaveAs"), false, &StereoPlotWindow::SavePlotAsDialog);
+  add("Plot &title...", QStringLiteral("mnuPlotTitle"), false, &StereoPlotWindow::AskPlotTitle);
   separator(1);
 
   const std::array<const char*, 5> showCaptions = {
       "Show &Result", "Show Window &A", "Show Window &B", "Show Window &C", "Show Window &D"};
   for (int k = 0; k < Plot::kKindCount; ++k) {
-    showItems_[k] =
-        add(QString::fromLatin1(showCaptions[k]), QStringLiteral("mnuShowOptions%1").arg(k), true);
-    connect(showItems_[k], &QAction::triggered, this,
-            [this, k](bool shown) { OnShowKindChosen(k, shown); });
+    showItems_[k] = add(showCaptions[k], QStringLiteral("mnuShowOptions%1").arg(k), true,
+                        [this, k](bool shown) { OnShowKindChosen(k, shown); });
   }
-  showNumberItem_ =
-      add(QStringLiteral("Hide &number of Results data"), QStringLiteral("mnuShowNumber"), false);
-  connect(showNumberItem_, &QAction::triggered, this, &StereoPlotWindow::OnShowNumberClicked);
+  showNumberItem_ = add("Hide &number of Results data", QStringLiteral("mnuShowNumber"), false,
+                        &StereoPlotWindow::OnShowNumberClicked);
   separator(2);
 
   const std::array<const char*, 2> typeCaptions = {"Equa&l area  projection",
                                                    "Eq&ual angle projection"};
   for (int i = 1; i <= 2; ++i) {
-    plotTypeItems_[i] =
-        add(QString::fromLatin1(typeCaptions[i - 1]), QStringLiteral("mnuPlotType%1").arg(i), true);
-    connect(plotTypeItems_[i], &QAction::triggered, this,
-            [this, i] { SetPlotType(Plot::ProjectionFromCode(i)); });
+    plotTypeItems_[i] = add(typeCaptions[i - 1], QStringLiteral("mnuPlotType%1").arg(i), true,
+                            [this, i] { SetPlotType(Plot::ProjectionFromCode(i)); });
   }
   separator(3);
   const std::array<const char*, 2> planeCaptions = {"&Great Circles", "&Point symbols"};
   for (int i = 0; i < 2; ++i) {
-    planeItems_[i] =
-        add(QString::fromLatin1(planeCaptions[i]), QStringLiteral("mnuPlotSymbols%1").arg(i), true);
-    connect(planeItems_[i], &QAction::triggered, this, [this, i] { SetPlaneSymbol(i); });
+    planeItems_[i] = add(planeCaptions[i], QStringLiteral("mnuPlotSymbols%1").arg(i), true,
+                         [this, i] { SetPlaneSymbol(i); });
   }
   separator(4);
   const std::array<const char*, 4> axesCaptions = {"Simple &tick stereo axes",
                                                    "&Quadrant tick stereo axes",
                                                    "Quadrant stereo a&xes", "P&olar stereo axes"};
   for (int i = 0; i < 4; ++i) {
-    axesItems_[i] = add(QString::fromLatin1(axesCaptions[i]),
-                        QStringLiteral("mnuShowStereoAxes%1").arg(i), true);
-    connect(axesItems_[i], &QAction::triggered, this,
-            [this, i] { SetPlotAxesStyle(Plot::AxesStyleFromCode(i)); });
+    axesItems_[i] = add(axesCaptions[i], QStringLiteral("mnuShowStereoAxes%1").arg(i), true,
+                        [this, i] { SetPlotAxesStyle(Plot::AxesStyleFromCode(i)); });
   }
   separator(5);
-  QAction* print = add(QStringLiteral("Print..."), QStringLiteral("mnuFilePrint0"), false);
-  QAction* printerSetup =
-      add(QStringLiteral("Printer Setup..."), QStringLiteral("mnuFilePrint1"), false);
-  connect(print, &QAction::triggered, this, &StereoPlotWindow::PrintPlot);
-  connect(printerSetup, &QAction::triggered, this, &StereoPlotWindow::PrinterSetup);
+  add("Print...", QStringLiteral("mnuFilePrint0"), false, &StereoPlotWindow::PrintPlot);
+  add("Printer Setup...", QStringLiteral("mnuFilePrint1"), false, &StereoPlotWindow::PrinterSetup);
   separator(6);
-  closeItem_ = add(QStringLiteral("Clos&e"), QStringLiteral("mnuFileClose"), false);
-  connect(closeItem_, &QAction::triggered, this, [this] { dock_->close(); });
+  closeItem_ = add("Clos&e", QStringLiteral("mnuFileClose"), false, [this] { dock_->close(); });
 
   BuildAnalysisMenu();
 
@@ -218,14 +204,14 @@ void StereoPlotWindow::BuildMenus() {
   const std::array<const char*, 2> helpCaptions = {"Lodema Help &Contents...",
                                                    "&How to use Help..."};
   for (int i = 0; i < 2; ++i) {
-    helpItems_[i] = helps->addAction(QString::fromLatin1(helpCaptions[i]));
-    helpItems_[i]->setObjectName(QStringLiteral("mnuHelpPolarim%1").arg(i));
-    connect(helpItems_[i], &QAction::triggered, this, [this, i] {
+    QAction* item = Named(helps->addAction(QString::fromLatin1(helpCaptions[i])),
+                          QStringLiteral("mnuHelpPolarim%1").arg(i));
+    connect(item, &QAction::triggered, this, [this, i] {
       if (help_ != nullptr) help_->ShowPlotHelp(i);
     });
   }
-  aboutItem_ = helps->addAction(QStringLiteral("&About Lodema..."));
-  aboutItem_->setObjectName(QStringLiteral("mnuHelpAbout"));
+  aboutItem_ =
+      Named(helps->addAction(QStringLiteral("&About Lodema...")), QStringLiteral("mnuHelpAbout"));
   connect(aboutItem_, &QAction::triggered, this, &StereoPlotWindow::ShowAbout);
 }
 

@@ -60,10 +60,11 @@ QRectF FitPage(const QRectF& area) {
           width, height};
 }
 
-// Everything of a page but the plot itself: the title and the legends.
-void DrawPageExtras(Plot::DrawingSurface& surface, const std::string& title,
-                    const Plot::PlotStore& store, const Plot::PlotView& view,
-                    const Plot::PlotAnalysis& analysis) {
+// A page: the plot on white, the title and the legends.
+void DrawPage(Plot::DrawingSurface& surface, const std::string& title, const Plot::PlotStore& store,
+              Plot::PlotView view, const Plot::PlotAnalysis& analysis) {
+  view.background = Plot::kWhite;
+  Plot::RedrawPlotWithAnalysis(surface, store, view, analysis);
   const double pageCentre = kPageSpace.left + kPageSpace.width / 2;
   const double titleRoom = kPageSpace.width - 200.0;
   surface.SetPen(Plot::Pen{});
@@ -165,19 +166,18 @@ void StereoPlotWindow::ShowAbout() {
 void StereoPlotWindow::RenderPage(QPainter& painter, const QRectF& area, double penScale) const {
   painter.setRenderHint(QPainter::Antialiasing);
   QtPlotSurface surface(painter, FitPage(area), kPageSpace, penScale);
-  Plot::PlotView view = view_;
-  view.background = Plot::kWhite;
-  Plot::RedrawPlotWithAnalysis(surface, store_, view, CurrentAnalysis());
-  DrawPageExtras(surface, Utf8(PageTitle()), store_, view, CurrentAnalysis());
+  DrawPage(surface, Utf8(PageTitle()), store_, view_, CurrentAnalysis());
 }
 
-void StereoPlotWindow::PrintTo(QPrinter& printer) {
+bool StereoPlotWindow::RenderOnPage(QPagedPaintDevice& device, int resolution) const {
   QPainter painter;
-  if (!painter.begin(&printer)) return;
-  const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-  RenderPage(painter, QRectF(0, 0, page.width(), page.height()), printer.resolution() / 100.0);
-  painter.end();
+  if (!painter.begin(&device)) return false;
+  const QRect page = device.pageLayout().paintRectPixels(resolution);
+  RenderPage(painter, QRectF(0, 0, page.width(), page.height()), resolution / 100.0);
+  return true;
 }
+
+void StereoPlotWindow::PrintTo(QPrinter& printer) { RenderOnPage(printer, printer.resolution()); }
 
 void StereoPlotWindow::PrintPlot() {
   if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -211,36 +211,13 @@ void StereoPlotWindow::SavePlotAsDialog() {
   }
 }
 
-bool StereoPlotWindow::SaveSvg(const QString& path, QString* error) const {
-  std::ofstream out(QFile::encodeName(path).toStdString(), std::ios::binary | std::ios::trunc);
-  if (!out) {
-    if (error != nullptr) *error = QStringLiteral("%1 could not be opened for writing.").arg(path);
-    return false;
-  }
-  {
-    Plot::SvgSurface surface(out, Plot::SvgPage{kPageSpace.left, kPageSpace.top - kPageSpace.height,
-                                                kPageSpace.width, kPageSpace.height, 930.0});
-    Plot::PlotView view = view_;
-    view.background = Plot::kWhite;
-    Plot::RedrawPlotWithAnalysis(surface, store_, view, CurrentAnalysis());
-    DrawPageExtras(surface, Utf8(PageTitle()), store_, view, CurrentAnalysis());
-    surface.Finish();
-  }
-  out.close();
-  if (!out) {
-    if (error != nullptr)
-      *error = QStringLiteral("The drawing could not be written to %1.").arg(path);
-    return false;
-  }
-  return true;
-}
-
 bool StereoPlotWindow::SavePlotAs(const QString& path, int pngWidth, QString* error) {
   const QString suffix = QFileInfo(path).suffix().toLower();
   auto fail = [&](const QString& why) {
     if (error != nullptr) *error = why;
     return false;
   };
+  const QString cannotOpen = QStringLiteral("%1 could not be opened for writing.").arg(path);
   if (suffix == QStringLiteral("png")) {
     const int width = std::clamp(pngWidth, 100, 20000);
     const int height = static_cast<int>(std::lround(width * kPageSpace.height / kPageSpace.width));
@@ -254,21 +231,27 @@ bool StereoPlotWindow::SavePlotAs(const QString& path, int pngWidth, QString* er
       return fail(QStringLiteral("The picture could not be written to %1.").arg(path));
     return true;
   }
-  if (suffix == QStringLiteral("svg")) return SaveSvg(path, error);
+  if (suffix == QStringLiteral("svg")) {
+    std::ofstream out(QFile::encodeName(path).toStdString(), std::ios::binary | std::ios::trunc);
+    if (!out) return fail(cannotOpen);
+    {
+      Plot::SvgSurface surface(
+          out, Plot::SvgPage{kPageSpace.left, kPageSpace.top - kPageSpace.height, kPageSpace.width,
+                             kPageSpace.height, 930.0});
+      DrawPage(surface, Utf8(PageTitle()), store_, view_, CurrentAnalysis());
+      surface.Finish();
+    }
+    out.close();
+    if (!out) return fail(QStringLiteral("The drawing could not be written to %1.").arg(path));
+    return true;
+  }
   if (suffix == QStringLiteral("pdf")) {
     QPdfWriter writer(path);
     writer.setResolution(300);
     writer.setPageOrientation(QPageLayout::Landscape);
     writer.setTitle(PageTitle());
     writer.setCreator(QStringLiteral("Lodema"));
-    QPainter painter;
-    if (!painter.begin(&writer)) {
-      return fail(QStringLiteral("%1 could not be opened for writing.").arg(path));
-    }
-    const QRect page = writer.pageLayout().paintRectPixels(writer.resolution());
-    RenderPage(painter, QRectF(0, 0, page.width(), page.height()), writer.resolution() / 100.0);
-    painter.end();
-    return true;
+    return RenderOnPage(writer, writer.resolution()) || fail(cannotOpen);
   }
   return fail(QStringLiteral("Plots are saved as .png, .svg or .pdf files; \"%1\" is none of "
                              "these.")

@@ -28,6 +28,7 @@ class QComboBox;
 class QLabel;
 class QMessageBox;
 class QPlainTextEdit;
+class QPagedPaintDevice;
 class QPainter;
 class QPrinter;
 class QPushButton;
@@ -196,7 +197,9 @@ class StereoPlotWindow : public QMainWindow, public Lodema::PlotSink, public Lod
   // Draws the page title, the plot and its legend into painter's area (the
   // picture of printing and saving).
   void RenderPage(QPainter& painter, const QRectF& area, double penScale) const;
-  bool SaveSvg(const QString& path, QString* error) const;
+  // The page on a printer or PDF page at resolution; false when it cannot
+  // be painted on.
+  bool RenderOnPage(QPagedPaintDevice& device, int resolution) const;
 
   Lodema::Settings& settings_;
   std::function<bool()> batchRunning_;
@@ -239,7 +242,6 @@ class StereoPlotWindow : public QMainWindow, public Lodema::PlotSink, public Lod
   std::array<QAction*, 2> planeItems_{};
   std::array<QAction*, 4> axesItems_{};
   QAction* closeItem_ = nullptr;
-  std::array<QAction*, 2> helpItems_{};
   QAction* aboutItem_ = nullptr;
   QMenu* analysisMenu_ = nullptr;
   std::array<QAction*, 3> analysisItems_{};
