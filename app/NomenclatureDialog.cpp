@@ -29,6 +29,35 @@ const QString kUpPlungeNote = QStringLiteral(
 
 void Select(std::array<QRadioButton*, 2>& pair, int index) { pair[index]->setChecked(true); }
 
+// The drill-core conventions in the order of the dialog's option pairs: the
+// setting each stands for (set: the second option, unless firstMeansSet) and
+// the option "Defaults" picks (-1: left as it stands).
+struct CoreChoice {
+  const char* title;
+  const char* name;
+  const char* first;
+  const char* second;
+  bool Lodema::Settings::*setting;
+  bool firstMeansSet;
+  int defaultOption;
+};
+constexpr std::array<CoreChoice, 7> kCoreChoices = {{
+    {"core orientation given:", "optZenith", "by plunge", "by zenith (angle from vertical)",
+     &Lodema::Settings::ZenithConv, false, -1},
+    {"For 'upward' core trends use:", "optUpTrend", "'downplunge' direction",
+     "'upplunge' direction", &Lodema::Settings::CoreUpTrend, false, 0},
+    {"Core-plunge ('dip') sign meaning", "optCore", "downward core plunge +ve",
+     "downward core plunge -ve", &Lodema::Settings::CoreConv, true, 0},
+    {"Position of orientation mark on core", "optBottomMark", "top of core", "bottom of core",
+     &Lodema::Settings::BottomMark, false, 1},
+    {"delta angle measured from", "optDelta", "ellipse long axis", "ellipse normal",
+     &Lodema::Settings::deltaNormal, false, 0},
+    {"alpha && beta angles measured from", "optAlpha", "top of ellipse", "bottom of ellipse",
+     &Lodema::Settings::EllipseBase, false, 0},
+    {"beta angle range", "optBeta", "0 to 360 clockwise", "+90 to -90 (clockwise +ve)",
+     &Lodema::Settings::BetaConv, true, 0},
+}};
+
 }  // namespace
 
 NomenclatureDialog::NomenclatureDialog(QWidget* parent) : QDialog(parent) {
@@ -83,39 +112,16 @@ NomenclatureDialog::NomenclatureDialog(QWidget* parent) : QDialog(parent) {
   auto* core = new QGroupBox(QStringLiteral("Drill-core conventions"));
   {
     auto* grid = new QGridLayout(core);
-    struct Choice {
-      const char* title;
-      const char* name;
-      const char* first;
-      const char* second;
-      Pair NomenclatureDialog::*buttons;
-    };
-    const std::array<Choice, 7> choices = {{
-        {"core orientation given:", "optZenith", "by plunge", "by zenith (angle from vertical)",
-         &NomenclatureDialog::coreInclinationOptions_},
-        {"For 'upward' core trends use:", "optUpTrend", "'downplunge' direction",
-         "'upplunge' direction", &NomenclatureDialog::upTrendOptions_},
-        {"Core-plunge ('dip') sign meaning", "optCore", "downward core plunge +ve",
-         "downward core plunge -ve", &NomenclatureDialog::corePlungeSignOptions_},
-        {"Position of orientation mark on core", "optBottomMark", "top of core", "bottom of core",
-         &NomenclatureDialog::orientationMarkOptions_},
-        {"delta angle measured from", "optDelta", "ellipse long axis", "ellipse normal",
-         &NomenclatureDialog::deltaReferenceOptions_},
-        {"alpha && beta angles measured from", "optAlpha", "top of ellipse", "bottom of ellipse",
-         &NomenclatureDialog::ellipseMarkOptions_},
-        {"beta angle range", "optBeta", "0 to 360 clockwise", "+90 to -90 (clockwise +ve)",
-         &NomenclatureDialog::betaRangeOptions_},
-    }};
-    for (int i = 0; i < static_cast<int>(choices.size()); ++i) {
-      const Choice& c = choices[static_cast<std::size_t>(i)];
-      grid->addWidget(OptionPair(c.title, c.name, c.first, c.second, this->*c.buttons), i / 2,
-                      i % 2);
+    for (std::size_t i = 0; i < kCoreChoices.size(); ++i) {
+      const CoreChoice& c = kCoreChoices[i];
+      grid->addWidget(OptionPair(c.title, c.name, c.first, c.second, coreOptions_[i]),
+                      static_cast<int>(i / 2), static_cast<int>(i % 2));
     }
     upTrendNote_ = Named(new QLabel, QStringLiteral("lblCoreAngles3"));
     upTrendNote_->setWordWrap(true);
     grid->addWidget(upTrendNote_, 4, 0, 1, 2);
     for (int i = 0; i < 2; ++i) {
-      connect(upTrendOptions_[i], &QRadioButton::toggled, this, [this, i](bool on) {
+      connect(UpTrend(i), &QRadioButton::toggled, this, [this, i](bool on) {
         if (on) ShowUpTrendNote(i);
       });
     }
@@ -167,14 +173,11 @@ void NomenclatureDialog::LoadFrom(const Lodema::Settings& s) {
   drillNameLists_[0]->setEditText(mirror::Q(s.alphaWord));
   drillNameLists_[1]->setEditText(mirror::Q(s.betaWord));
   drillNameLists_[2]->setEditText(mirror::Q(s.gammaWord));
-  Select(coreInclinationOptions_, s.ZenithConv ? 1 : 0);
-  Select(corePlungeSignOptions_, s.CoreConv ? 0 : 1);
-  Select(upTrendOptions_, s.CoreUpTrend ? 1 : 0);
+  for (std::size_t i = 0; i < kCoreChoices.size(); ++i) {
+    const CoreChoice& c = kCoreChoices[i];
+    Select(coreOptions_[i], s.*c.setting != c.firstMeansSet ? 1 : 0);
+  }
   ShowUpTrendNote(s.CoreUpTrend ? 1 : 0);
-  Select(orientationMarkOptions_, s.BottomMark ? 1 : 0);
-  Select(deltaReferenceOptions_, s.deltaNormal ? 1 : 0);
-  Select(ellipseMarkOptions_, s.EllipseBase ? 1 : 0);
-  Select(betaRangeOptions_, s.BetaConv ? 0 : 1);
   Select(pitchNameOptions_, s.gPitchName == "pitch" ? 0 : 1);
   hadeNameList_->setEditText(mirror::Q(s.gHadeName));
 }
@@ -185,14 +188,11 @@ void NomenclatureDialog::StoreTo(Lodema::Settings& s) const {
   s.alphaWord = Lodema::WithoutControlCharacters(mirror::S(drillNameLists_[0]->currentText()));
   s.betaWord = Lodema::WithoutControlCharacters(mirror::S(drillNameLists_[1]->currentText()));
   s.gammaWord = Lodema::WithoutControlCharacters(mirror::S(drillNameLists_[2]->currentText()));
-  s.ZenithConv = coreInclinationOptions_[1]->isChecked();
+  for (std::size_t i = 0; i < kCoreChoices.size(); ++i) {
+    const CoreChoice& c = kCoreChoices[i];
+    s.*c.setting = coreOptions_[i][c.firstMeansSet ? 0 : 1]->isChecked();
+  }
   s.PlungeName = s.ZenithConv ? "zenith" : "plunge";
-  s.CoreConv = corePlungeSignOptions_[0]->isChecked();
-  s.CoreUpTrend = !upTrendOptions_[0]->isChecked();
-  s.BottomMark = !orientationMarkOptions_[0]->isChecked();
-  s.deltaNormal = deltaReferenceOptions_[1]->isChecked();
-  s.EllipseBase = ellipseMarkOptions_[1]->isChecked();
-  s.BetaConv = betaRangeOptions_[0]->isChecked();
   s.gPitchName = pitchNameOptions_[0]->isChecked() ? "pitch" : "rake";
   s.gHadeName = Lodema::WithoutControlCharacters(mirror::S(hadeNameList_->currentText()));
 }
@@ -202,12 +202,9 @@ void NomenclatureDialog::SetDefaults() {
   // back to Lodema's default, the 'downplunge' direction, so that OK stores
   // what the dialog shows.
   for (int i = 0; i < 3; ++i) drillNameLists_[i]->setEditText(kDrillWords[i]);
-  Select(corePlungeSignOptions_, 0);
-  Select(upTrendOptions_, 0);
-  Select(orientationMarkOptions_, 1);
-  Select(deltaReferenceOptions_, 0);
-  Select(ellipseMarkOptions_, 0);
-  Select(betaRangeOptions_, 0);
+  for (std::size_t i = 0; i < kCoreChoices.size(); ++i) {
+    if (kCoreChoices[i].defaultOption >= 0) Select(coreOptions_[i], kCoreChoices[i].defaultOption);
+  }
   Select(pitchNameOptions_, 0);
   hadeNameList_->setEditText(QStringLiteral("hade"));
 }

@@ -31,13 +31,13 @@ class NomenclatureDialog : public QDialog {
   QComboBox* DrillName(int i) const { return drillNameLists_[i]; }  // 0..2
   QComboBox* HadeName() const { return hadeNameList_; }
   QRadioButton* PitchName(int i) const { return pitchNameOptions_[i]; }
-  QRadioButton* Zenith(int i) const { return coreInclinationOptions_[i]; }
-  QRadioButton* UpTrend(int i) const { return upTrendOptions_[i]; }
-  QRadioButton* Core(int i) const { return corePlungeSignOptions_[i]; }
-  QRadioButton* BottomMark(int i) const { return orientationMarkOptions_[i]; }
-  QRadioButton* Delta(int i) const { return deltaReferenceOptions_[i]; }
-  QRadioButton* Alpha(int i) const { return ellipseMarkOptions_[i]; }
-  QRadioButton* Beta(int i) const { return betaRangeOptions_[i]; }
+  QRadioButton* Zenith(int i) const { return coreOptions_[0][i]; }
+  QRadioButton* UpTrend(int i) const { return coreOptions_[1][i]; }
+  QRadioButton* Core(int i) const { return coreOptions_[2][i]; }
+  QRadioButton* BottomMark(int i) const { return coreOptions_[3][i]; }
+  QRadioButton* Delta(int i) const { return coreOptions_[4][i]; }
+  QRadioButton* Alpha(int i) const { return coreOptions_[5][i]; }
+  QRadioButton* Beta(int i) const { return coreOptions_[6][i]; }
   QLabel* UpTrendNote() const { return upTrendNote_; }
   QPushButton* OkButton() const { return okButton_; }
   QPushButton* DefaultsButton() const { return defaultsButton_; }
@@ -56,13 +56,7 @@ class NomenclatureDialog : public QDialog {
   std::array<QComboBox*, 3> drillNameLists_{};
   QComboBox* hadeNameList_ = nullptr;
   Pair pitchNameOptions_{};
-  Pair coreInclinationOptions_{};
-  Pair upTrendOptions_{};
-  Pair corePlungeSignOptions_{};
-  Pair orientationMarkOptions_{};
-  Pair deltaReferenceOptions_{};
-  Pair ellipseMarkOptions_{};
-  Pair betaRangeOptions_{};
+  std::array<Pair, 7> coreOptions_{};  // the drill-core conventions, as listed above
   QLabel* upTrendNote_ = nullptr;
   QPushButton* okButton_ = nullptr;
   QPushButton* defaultsButton_ = nullptr;
