@@ -60,7 +60,8 @@ FilePage::FilePage(Lodema::CalculatorModel& model, Lodema::FilePageModel& page, 
     connect(commandButtons_[k], &QPushButton::clicked, this,
             [this, k] { emit startInputClicked(k); });
   }
-  output_ = new OutputPanel(model_, pageModel_, this);
+  const auto forward = [this](std::function<void()> action) { Forward(action); };
+  output_ = new OutputPanel(model_, pageModel_, forward, this);
   page_ = Named(new QWidget, QStringLiteral("tabFiles"));
   // Source and output on the left; the column lists of the entry windows and
   // the extra result columns on the right.
@@ -70,7 +71,7 @@ FilePage::FilePage(Lodema::CalculatorModel& model, Lodema::FilePageModel& page, 
   auto* right = new QVBoxLayout(rightColumn_);
   right->setContentsMargins(0, 0, 0, 0);
   right->addWidget(MakeColumnFrames());
-  survey_ = new SurveyFrame(pageModel_, [this](std::function<void()> action) { Forward(action); });
+  survey_ = new SurveyFrame(pageModel_, forward);
   right->addWidget(survey_);
   right->addWidget(output_->ExtraColumns());
   right->addStretch(1);

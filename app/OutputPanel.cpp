@@ -13,12 +13,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
-#include <exception>
 
 #include "app/ElidedLabel.h"
 #include "app/Mirror.h"
 #include "app/Named.h"
-#include "app/QtPlatform.h"
 #include "app/ThemeColours.h"
 #include "model/CalculatorModel.h"
 #include "model/FilePage.h"
@@ -53,14 +51,14 @@ constexpr std::array<OptionText, kOutputOptionCount> kOutputOptions = {{
 }  // namespace
 
 OutputPanel::OutputPanel(Lodema::CalculatorModel& model, Lodema::FilePageModel& page,
-                         QObject* parent)
-    : QObject(parent), model_(model), pageModel_(page) {
+                         std::function<void(std::function<void()>)> forward, QObject* parent)
+    : QObject(parent), model_(model), pageModel_(page), forward_(std::move(forward)) {
   for (int i = 0; i < kOutputOptionCount; ++i) {
     auto* box = new QCheckBox(QString::fromLatin1(kOutputOptions[i].caption));
     box->setObjectName(QStringLiteral("chkFileOutOptions%1").arg(i));
     box->setToolTip(QString::fromLatin1(kOutputOptions[i].tooltip));  // "" for none
     connect(box, &QCheckBox::clicked, this, [this, i, box] {
-      Forward([this, i, box] { pageModel_.SetOutputOption(i, box->checkState() == Qt::Checked); });
+      forward_([this, i, box] { pageModel_.SetOutputOption(i, box->checkState() == Qt::Checked); });
     });
     fileOutputOptions_[i] = box;
   }
@@ -115,7 +113,7 @@ void OutputPanel::MakeOutputGroup() {
     outputModeOptions_[i]->setObjectName(QStringLiteral("optFileOut%1").arg(i));
     fileOutGroup_->addButton(outputModeOptions_[i], i);
     connect(outputModeOptions_[i], &QRadioButton::clicked, this, [this, i](bool checked) {
-      if (checked) Forward([this, i] { pageModel_.SetAppendData(i == 1); });
+      if (checked) forward_([this, i] { pageModel_.SetAppendData(i == 1); });
     });
     modeRow->addWidget(outputModeOptions_[i]);
   }
@@ -126,16 +124,16 @@ void OutputPanel::MakeOutputGroup() {
   grid->addLayout(modeRow, 3 + static_cast<int>(shown.size()), 0, 1, 2);
 
   connect(fileNameBoxes2_, &QLineEdit::textEdited, this, [this](const QString& text) {
-    Forward([this, text] { pageModel_.SetOutputFileText(mirror::S(text)); });
+    forward_([this, text] { pageModel_.SetOutputFileText(mirror::S(text)); });
   });
   fileNameBoxes2_->installEventFilter(this);
   connect(outputBrowseButton_, &QPushButton::clicked, this,
-          [this] { Forward([this] { pageModel_.ChooseOutputFile(); }); });
+          [this] { forward_([this] { pageModel_.ChooseOutputFile(); }); });
   connect(delimiterLists1_, &QComboBox::editTextChanged, this, [this](const QString& text) {
-    Forward([this, text] { pageModel_.SetOutputDelimiterText(mirror::S(text)); });
+    forward_([this, text] { pageModel_.SetOutputDelimiterText(mirror::S(text)); });
   });
   connect(saveResultButton_, &QPushButton::clicked, this,
-          [this] { Forward([this] { pageModel_.SaveCurrentResultWindow(); }); });
+          [this] { forward_([this] { pageModel_.SaveCurrentResultWindow(); }); });
 }
 
 QWidget* OutputPanel::MakeExtraColumns() {
@@ -176,21 +174,10 @@ QWidget* OutputPanel::MakeExtraColumns() {
 
 bool OutputPanel::eventFilter(QObject* watched, QEvent* event) {
   if (watched == fileNameBoxes2_ && event->type() == QEvent::MouseButtonDblClick) {
-    Forward([this] { pageModel_.ChooseOutputFile(); });
+    forward_([this] { pageModel_.ChooseOutputFile(); });
     return true;
   }
   return QObject::eventFilter(watched, event);
-}
-
-void OutputPanel::Forward(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const std::exception& fault) {
-    // A fault in one handler must not take the window down; it is reported
-    // and the panel is brought back in line with the model below.
-    ReportUnexpectedFault(nullptr, fault.what());
-  }
-  Refresh();
 }
 
 void OutputPanel::Refresh() {

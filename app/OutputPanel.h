@@ -30,8 +30,9 @@ class CalculatorModel;
 class OutputPanel : public QObject {
   Q_OBJECT
  public:
+  // forward runs a model handler and refreshes the page.
   OutputPanel(Lodema::CalculatorModel& model, Lodema::FilePageModel& page,
-              QObject* parent = nullptr);
+              std::function<void(std::function<void()>)> forward, QObject* parent = nullptr);
 
   // The output file group, and the extra result columns beside the lists.
   QWidget* OutputGroup() const { return outputGroup_; }
@@ -50,10 +51,10 @@ class OutputPanel : public QObject {
  private:
   void MakeOutputGroup();
   QWidget* MakeExtraColumns();
-  void Forward(const std::function<void()>& action);
 
   Lodema::CalculatorModel& model_;
   Lodema::FilePageModel& pageModel_;
+  std::function<void(std::function<void()>)> forward_;
   QGroupBox* outputGroup_ = nullptr;
   QWidget* extraColumns_ = nullptr;
   QLineEdit* fileNameBoxes2_ = nullptr;
