@@ -298,15 +298,9 @@ void ConventionsPage::FitWidth(int width) {
   // The widest arrangement that fits, trying each at most once to learn
   // its least width.
   for (int level = 0; level < kArrangements; ++level) {
-    const int least = leastWidths_[static_cast<std::size_t>(level)];
-    if (least > 0 && width >= least) {
-      Arrange(level);
-      return;
-    }
-    if (least == 0) {
-      Arrange(level);
-      if (width >= leastWidths_[static_cast<std::size_t>(level)]) return;
-    }
+    const int& least = leastWidths_[static_cast<std::size_t>(level)];
+    if (least == 0) Arrange(level);  // measures it
+    if (width >= least) return Arrange(level);
   }
   Arrange(kArrangements - 1);
 }

@@ -111,12 +111,7 @@ void MainWindow::RememberColumnChoice() {
 void MainWindow::RememberColumnChoiceOf(const QString& source, const FileColumnChoice& choice) {
   const std::string absolute = RecentFileKey(source);
   if (absolute.empty() || recentFiles_.ChoiceFor(absolute) == choice) return;
-  if (std::find(recentFiles_.Files().begin(), recentFiles_.Files().end(), absolute) ==
-      recentFiles_.Files().end()) {
-    return;
-  }
-  recentFiles_.RememberChoice(absolute, choice);
-  SaveRecentFiles();
+  if (recentFiles_.RememberChoice(absolute, choice)) SaveRecentFiles();
 }
 
 void MainWindow::OpenRecentFile(const std::string& path) {

@@ -26,21 +26,29 @@ QMessageBox::Icon IconOf(Lodema::MessageIcon icon) {
   return QMessageBox::NoIcon;
 }
 
-QMessageBox::StandardButtons ButtonsOf(Lodema::MessageButtons buttons) {
+// The buttons of each set, and the answer when the box is closed with
+// Escape or the title bar: the least harmful one.
+struct ButtonSet {
+  QMessageBox::StandardButtons shown;
+  Lodema::MessageAnswer onClose;
+};
+
+ButtonSet ButtonsOf(Lodema::MessageButtons buttons) {
+  using Answer = Lodema::MessageAnswer;
   switch (buttons) {
     case Lodema::MessageButtons::kYesNo:
-      return QMessageBox::Yes | QMessageBox::No;
+      return {QMessageBox::Yes | QMessageBox::No, Answer::kNo};
     case Lodema::MessageButtons::kYesNoCancel:
-      return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+      return {QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, Answer::kCancel};
     case Lodema::MessageButtons::kAbortRetryIgnore:
-      return QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
+      return {QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore, Answer::kAbort};
     case Lodema::MessageButtons::kOk:
       break;
   }
-  return QMessageBox::Ok;
+  return {QMessageBox::Ok, Answer::kOk};
 }
 
-Lodema::MessageAnswer AnswerOf(int button, Lodema::MessageButtons buttons) {
+Lodema::MessageAnswer AnswerOf(int button, const ButtonSet& buttons) {
   using Answer = Lodema::MessageAnswer;
   constexpr std::pair<QMessageBox::StandardButton, Answer> kAnswers[] = {
       {QMessageBox::Yes, Answer::kYes},       {QMessageBox::No, Answer::kNo},
@@ -50,18 +58,7 @@ Lodema::MessageAnswer AnswerOf(int button, Lodema::MessageButtons buttons) {
   for (const auto& [standard, answer] : kAnswers) {
     if (button == standard) return answer;
   }
-  // Closed with Escape or the title bar: the least harmful answer.
-  switch (buttons) {
-    case Lodema::MessageButtons::kYesNo:
-      return Lodema::MessageAnswer::kNo;
-    case Lodema::MessageButtons::kYesNoCancel:
-      return Lodema::MessageAnswer::kCancel;
-    case Lodema::MessageButtons::kAbortRetryIgnore:
-      return Lodema::MessageAnswer::kAbort;
-    case Lodema::MessageButtons::kOk:
-      break;
-  }
-  return Lodema::MessageAnswer::kOk;
+  return buttons.onClose;
 }
 
 const QString kFileFilter = QStringLiteral(
@@ -90,9 +87,9 @@ Lodema::MessageAnswer QtMessageBoxes::ShowMessage(const std::string& text, const
                                                   Lodema::MessageIcon icon) {
   QString body = QString::fromStdString(text);
   body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  QMessageBox box(IconOf(icon), QString::fromStdString(title), body, ButtonsOf(buttons),
-                  parent_.data());
-  return AnswerOf(box.exec(), buttons);
+  const ButtonSet set = ButtonsOf(buttons);
+  QMessageBox box(IconOf(icon), QString::fromStdString(title), body, set.shown, parent_.data());
+  return AnswerOf(box.exec(), set);
 }
 
 std::optional<std::string> QtFileDialogs::AskInputFileName() {

@@ -62,8 +62,8 @@ void RecentFiles::Save(Lodema::SettingsStore& store) const {
     const std::size_t index = static_cast<std::size_t>(i);
     const bool listed = index < files_.size();
     const std::optional<FileColumnChoice> choice = listed ? choices_[index] : std::nullopt;
-    store.Write(Lodema::kApplicationName, kSection, KeyOf(i), listed ? files_[index] : "");
     const std::string key = KeyOf(i);
+    store.Write(Lodema::kApplicationName, kSection, key, listed ? files_[index] : "");
     store.Write(Lodema::kApplicationName, kSection, key + "Columns",
                 choice ? ColumnsText(choice->columns) : "");
     store.Write(Lodema::kApplicationName, kSection, key + "Headings",
@@ -91,9 +91,11 @@ void RecentFiles::Remove(const std::string& path) {
   }
 }
 
-void RecentFiles::RememberChoice(const std::string& path, const FileColumnChoice& choice) {
+bool RecentFiles::RememberChoice(const std::string& path, const FileColumnChoice& choice) {
   const auto at = std::find(files_.begin(), files_.end(), path);
-  if (at != files_.end()) choices_[static_cast<std::size_t>(at - files_.begin())] = choice;
+  if (at == files_.end()) return false;
+  choices_[static_cast<std::size_t>(at - files_.begin())] = choice;
+  return true;
 }
 
 std::optional<FileColumnChoice> RecentFiles::ChoiceFor(const std::string& path) const {

@@ -37,8 +37,8 @@ class RecentFiles {
   void Add(const std::string& path);
   void Remove(const std::string& path);
 
-  // The choice for a listed path; a path not listed is not remembered.
-  void RememberChoice(const std::string& path, const FileColumnChoice& choice);
+  // The choice for a listed path; false (nothing kept) for one not listed.
+  bool RememberChoice(const std::string& path, const FileColumnChoice& choice);
   std::optional<FileColumnChoice> ChoiceFor(const std::string& path) const;
 
   const std::vector<std::string>& Files() const { return files_; }

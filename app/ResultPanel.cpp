@@ -12,14 +12,8 @@
 namespace {
 
 constexpr int kValueWidth = 58;
-
-void AddBoxes(QGridLayout* grid, int row, int column, const std::array<QLabel*, 12>& values,
-              const std::array<QLabel*, 12>& captions, int first) {
-  for (int k = 0; k < 3; ++k) {
-    grid->addWidget(values[first + k], row, column + k);
-    grid->addWidget(captions[first + k], row + 1, column + k);
-  }
-}
+// The entry captions the row labels show.
+constexpr std::array<int, 3> kRowLabelCaptions = {14, 16, 17};
 
 }  // namespace
 
@@ -55,17 +49,23 @@ ResultPanel::ResultPanel(Lodema::CalculatorModel& model, QObject* parent)
   for (int f = 0; f < 3; ++f) {
     resultFrames_[f] = Named(new QGroupBox, QStringLiteral("fraResults%1").arg(f));
   }
-  const std::array<int, 3> rowLabelIndex = {14, 16, 17};
   for (int k = 0; k < 3; ++k) {
-    rowLabels_[k] = Named(new QLabel, QStringLiteral("lblDip%1").arg(rowLabelIndex[k]));
+    rowLabels_[k] = Named(new QLabel, QStringLiteral("lblDip%1").arg(kRowLabelCaptions[k]));
     rowLabels_[k]->setTextFormat(Qt::PlainText);
   }
+  // Three value boxes from first on, their captions under them.
+  const auto addBoxes = [this](QGridLayout* grid, int row, int column, int first) {
+    for (int k = 0; k < 3; ++k) {
+      grid->addWidget(resultValues_[first + k], row, column + k);
+      grid->addWidget(resultCaptions_[first + k], row + 1, column + k);
+    }
+  };
 
   // The main result, and the reference plane.
   for (int f = 0; f < 2; ++f) {
     auto* grid = new QGridLayout(resultFrames_[f]);
     grid->setVerticalSpacing(1);
-    AddBoxes(grid, 0, 0, resultValues_, resultCaptions_, 3 * f);
+    addBoxes(grid, 0, 0, 3 * f);
     grid->setColumnStretch(3, 1);
   }
 
@@ -74,9 +74,9 @@ ResultPanel::ResultPanel(Lodema::CalculatorModel& model, QObject* parent)
   ambiguous->setVerticalSpacing(1);
   ambiguous->addWidget(rowLabels_[2], 0, 0);  // "Other:"
   ambiguous->addWidget(rowLabels_[0], 1, 0);  // "Ref. plane"
-  AddBoxes(ambiguous, 1, 1, resultValues_, resultCaptions_, 6);
+  addBoxes(ambiguous, 1, 1, 6);
   ambiguous->addWidget(rowLabels_[1], 3, 0);  // "Result"
-  AddBoxes(ambiguous, 3, 1, resultValues_, resultCaptions_, 9);
+  addBoxes(ambiguous, 3, 1, 9);
   ambiguous->setColumnStretch(4, 1);
 
   messagePanel_ = Named(new QLabel, QStringLiteral("panMsgs"));
@@ -104,9 +104,7 @@ void ResultPanel::Refresh() {
     mirror::Caption(resultCaptions_[i], c.resultCaptions[i]);
   }
   for (int f = 0; f < 3; ++f) mirror::Frame(resultFrames_[f], c.resultFrames[f]);
-  mirror::Caption(rowLabels_[0], c.entryCaptions[14]);
-  mirror::Caption(rowLabels_[1], c.entryCaptions[16]);
-  mirror::Caption(rowLabels_[2], c.entryCaptions[17]);
+  for (int k = 0; k < 3; ++k) mirror::Caption(rowLabels_[k], c.entryCaptions[kRowLabelCaptions[k]]);
   const QString message = mirror::Q(c.messagePanel.caption);
   if (messagePanel_->text() != message) messagePanel_->setText(message);
 }
