@@ -11,7 +11,6 @@
 #include <QVBoxLayout>
 #include <functional>
 
-#include "app/Mirror.h"
 #include "app/Named.h"
 #include "app/ResultPanel.h"
 #include "model/CalculatorModel.h"

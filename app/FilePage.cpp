@@ -18,7 +18,6 @@
 #include <algorithm>
 #include <exception>
 
-#include "app/ElidedLabel.h"
 #include "app/Mirror.h"
 #include "app/Named.h"
 #include "app/OutputPanel.h"

@@ -11,7 +11,6 @@
 #include <QRegularExpression>
 #include <QSplitter>
 #include <QTextBrowser>
-#include <QTextDocument>
 #include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>

@@ -16,7 +16,6 @@
 
 #include "LodemaVersion.h"
 #include "app/CalculationPages.h"
-#include "app/ConventionsPage.h"
 #include "app/EntryPanel.h"
 #include "app/FilePage.h"
 #include "app/HelpAccess.h"

@@ -2,13 +2,11 @@
 // The main window's settings buttons on the conventions page ("Save as
 // default", "Save settings", "Defaults", "Nomenclature...") and the decimal
 // character's choice and start-up warning.
-#include "app/ConventionsPage.h"
 #include "app/MainWindow.h"
 #include "app/NomenclatureDialog.h"
 #include "app/Notices.h"
 #include "calc/Settings.h"
 #include "calc/SettingsIO.h"
-#include "model/FilePage.h"
 
 void MainWindow::StartUpDecimalCharacter() {
   Lodema::Settings& s = model_.settings();

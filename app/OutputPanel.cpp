@@ -14,7 +14,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/ElidedLabel.h"
 #include "app/Mirror.h"
 #include "app/Named.h"
 #include "app/ThemeColours.h"

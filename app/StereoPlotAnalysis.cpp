@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QPlainTextEdit>
-#include <cmath>
 
 #include "app/StereoPlotWindow.h"
 #include "orient/NumberText.h"

@@ -2,7 +2,6 @@
 #include "app/StereoPlotDock.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QMainWindow>
 #include <QScreen>
 #include <QTimer>
