@@ -216,18 +216,18 @@ void StereoPlotWindow::BuildMenus() {
 }
 
 void StereoPlotWindow::BuildAnalysisMenu() {
-  analysisMenu_ = menuBar()->addMenu(QStringLiteral("&Analysis"));
-  analysisMenu_->setObjectName(QStringLiteral("mnuAnalysis"));
+  QMenu* analysis =
+      Named(menuBar()->addMenu(QStringLiteral("&Analysis")), QStringLiteral("mnuAnalysis"));
   const std::array<const char*, 3> captions = {"Contour Result", "Mean and cone",
                                                "Eigenvectors and girdle"};
   for (int i = 0; i < 3; ++i) {
-    QAction* item = analysisMenu_->addAction(QString::fromLatin1(captions[i]));
+    QAction* item = analysis->addAction(QString::fromLatin1(captions[i]));
     item->setObjectName(QStringLiteral("mnuAnalysis%1").arg(i));
     item->setCheckable(true);
     connect(item, &QAction::triggered, this, &StereoPlotWindow::OnAnalysisItemChanged);
     analysisItems_[i] = item;
   }
-  QMenu* methods = analysisMenu_->addMenu(QStringLiteral("Contour &method"));
+  QMenu* methods = analysis->addMenu(QStringLiteral("Contour &method"));
   methods->setObjectName(QStringLiteral("mnuContourMethod"));
   auto* group = new QActionGroup(this);
   const std::array<const char*, 3> methodCaptions = {"&Exponential Kamb (standard deviations)",
@@ -242,8 +242,8 @@ void StereoPlotWindow::BuildAnalysisMenu() {
     connect(item, &QAction::triggered, this, &StereoPlotWindow::OnAnalysisItemChanged);
     contourMethodItems_[i] = item;
   }
-  analysisMenu_->addSeparator();
-  copyAnalysisItem_ = analysisMenu_->addAction(QStringLiteral("&Copy statistics"));
+  analysis->addSeparator();
+  copyAnalysisItem_ = analysis->addAction(QStringLiteral("&Copy statistics"));
   copyAnalysisItem_->setObjectName(QStringLiteral("mnuAnalysisCopy"));
   connect(copyAnalysisItem_, &QAction::triggered, this, &StereoPlotWindow::CopyAnalysisText);
 }

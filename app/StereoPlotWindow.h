@@ -139,7 +139,6 @@ class StereoPlotWindow : public QMainWindow, public Lodema::PlotSink, public Lod
   QAction* CloseItem() const { return closeItem_; }
   QAction* AboutItem() const { return aboutItem_; }
   QMenu* OptionsMenu() const { return optionsMenu_; }
-  QMenu* AnalysisMenu() const { return analysisMenu_; }
   // 0 "Contour Result", 1 "Mean and cone", 2 "Eigenvectors and girdle".
   QAction* AnalysisItem(int i) const { return analysisItems_[i]; }
   // 0 exponential Kamb, 1 Kamb, 2 1% area count.
@@ -243,7 +242,6 @@ class StereoPlotWindow : public QMainWindow, public Lodema::PlotSink, public Lod
   std::array<QAction*, 4> axesItems_{};
   QAction* closeItem_ = nullptr;
   QAction* aboutItem_ = nullptr;
-  QMenu* analysisMenu_ = nullptr;
   std::array<QAction*, 3> analysisItems_{};
   std::array<QAction*, 3> contourMethodItems_{};
   QAction* copyAnalysisItem_ = nullptr;

@@ -129,12 +129,9 @@ TEST_F(DesktopIntegrationTest, DroppedFileOpensOnTheFilePage) {
 }
 
 TEST_F(DesktopIntegrationTest, RecentFilesKeepTheLastFiveNewestFirst) {
-  for (const char* name : {"f1.txt", "f2.txt", "f3.txt", "f4.txt", "f5.txt", "f6.txt", "f7.txt"}) {
-    DataFile(QString::fromLatin1(name));
-  }
   Start();
   for (const char* name : {"f1.txt", "f2.txt", "f3.txt", "f4.txt", "f5.txt", "f6.txt", "f7.txt"}) {
-    ASSERT_TRUE(window->OpenDataFile(dir.filePath(QString::fromLatin1(name))));
+    ASSERT_TRUE(window->OpenDataFile(DataFile(QString::fromLatin1(name))));
   }
   EXPECT_EQ(window->RecentFileList(), Paths({"f7.txt", "f6.txt", "f5.txt", "f4.txt", "f3.txt"}));
 
@@ -167,10 +164,9 @@ TEST_F(DesktopIntegrationTest, RecentFilesKeepTheLastFiveNewestFirst) {
 }
 
 TEST_F(DesktopIntegrationTest, MissingRecentFileSaysSoAndLeavesTheList) {
-  for (const char* name : {"a.txt", "b.txt", "c.txt"}) DataFile(QString::fromLatin1(name));
   Start();
   for (const char* name : {"a.txt", "b.txt", "c.txt"}) {
-    ASSERT_TRUE(window->OpenDataFile(dir.filePath(QString::fromLatin1(name))));
+    ASSERT_TRUE(window->OpenDataFile(DataFile(QString::fromLatin1(name))));
   }
   ASSERT_TRUE(QFile::remove(dir.filePath(QStringLiteral("b.txt"))));
   messages.shown.clear();

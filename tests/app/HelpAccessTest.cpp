@@ -144,29 +144,23 @@ TEST_F(HelpAccessTest, HelpWindowGoesBackAndForwardAndSearchesThePages) {
   help.ForwardAction()->trigger();
   EXPECT_EQ(help.CurrentPage().toStdString(), "drill-core.html#manual");
 
-  // A word on the page is found there; one elsewhere narrows the contents.
-  EXPECT_TRUE(help.Search(QStringLiteral("small circles")));
-  EXPECT_FALSE(help.Search(QStringLiteral("lodema-batch --help")));
-  int listed = 0;
-  for (int i = 0; i < help.Contents()->count(); ++i) {
-    if (!help.Contents()->item(i)->isHidden()) {
-      ++listed;
-      EXPECT_EQ(help.Contents()->item(i)->data(Qt::UserRole).toString(),
-                QStringLiteral("file-page.html"));
-    }
-  }
-  EXPECT_EQ(listed, 1);
-  // Clearing the search box lists every page again.
-  help.SearchBox()->setText(QStringLiteral("x"));
-  help.SearchBox()->clear();
-  EXPECT_FALSE(help.Contents()->item(0)->isHidden());
-
   const auto rowOf = [&help](const QString& page) {
     for (int i = 0; i < help.Contents()->count(); ++i) {
       if (help.Contents()->item(i)->data(Qt::UserRole).toString() == page) return i;
     }
     return -1;
   };
+  // A word on the page is found there; one elsewhere narrows the contents.
+  EXPECT_TRUE(help.Search(QStringLiteral("small circles")));
+  EXPECT_FALSE(help.Search(QStringLiteral("lodema-batch --help")));
+  for (int i = 0; i < help.Contents()->count(); ++i) {
+    EXPECT_EQ(help.Contents()->item(i)->isHidden(), i != rowOf(QStringLiteral("file-page.html")));
+  }
+  // Clearing the search box lists every page again.
+  help.SearchBox()->setText(QStringLiteral("x"));
+  help.SearchBox()->clear();
+  EXPECT_FALSE(help.Contents()->item(0)->isHidden());
+
   // Nothing found anywhere: the contents stay whole to go on reading.
   EXPECT_FALSE(help.Search(QStringLiteral("qqzzxx")));
   for (int i = 0; i < help.Contents()->count(); ++i) {

