@@ -125,8 +125,8 @@ SymbolDialog::SymbolDialog(const Plot::Palette& palette, QWidget* parent)
   colourGrid->setSpacing(3);
   for (int i = 0; i < Plot::kPaletteSize; ++i) {
     auto* box = Named(new SymbolBox(kCatalogueRange, 26), QStringLiteral("picColour%1").arg(i));
-    box->clicked = [this, i] { ChooseColour(i, false); };
-    box->doubleClicked = [this, i] { ChooseColour(i, true); };
+    box->clicked = [this, i] { Choose(&Plot::SymbolStyle::colourIndex, i, false); };
+    box->doubleClicked = [this, i] { Choose(&Plot::SymbolStyle::colourIndex, i, true); };
     colourGrid->addWidget(box, i / 13, i % 13);
     colourBoxes_[i] = box;
   }
@@ -145,8 +145,8 @@ SymbolDialog::SymbolDialog(const Plot::Palette& palette, QWidget* parent)
       box->SetSymbol(Plot::SymbolStyle{kCatalogueColour, j, kCatalogueSize},
                      Plot::PaletteColour(palette_, kCatalogueColour));
     }
-    box->clicked = [this, j] { ChooseShape(j, false); };
-    box->doubleClicked = [this, j] { ChooseShape(j, true); };
+    box->clicked = [this, j] { Choose(&Plot::SymbolStyle::shape, j, false); };
+    box->doubleClicked = [this, j] { Choose(&Plot::SymbolStyle::shape, j, true); };
     shapeGrid->addWidget(box, j / 9, j % 9);
     shapeBoxes_[j] = box;
   }
@@ -159,7 +159,8 @@ SymbolDialog::SymbolDialog(const Plot::Palette& palette, QWidget* parent)
   sldSymbSize_->setPageStep(1);
   sldSymbSize_->setTickPosition(QSlider::TicksBelow);
   sldSymbSize_->setToolTip(QStringLiteral("Set size of symbol"));
-  connect(sldSymbSize_, &QSlider::valueChanged, this, [this](int size) { ChooseSize(size); });
+  connect(sldSymbSize_, &QSlider::valueChanged, this,
+          [this](int size) { Choose(&Plot::SymbolStyle::size, size, false); });
   sizeRow->addWidget(sldSymbSize_, 1);
   layout->addLayout(sizeRow);
 
@@ -198,39 +199,19 @@ void SymbolDialog::SetSymbols(const KindSymbols& symbols) {
 }
 
 void SymbolDialog::SelectKind(int kind) {
-  if (kind < 0 || kind >= Plot::kKindCount) return;
   selected_ = kind;
-  currentStyle_ = symbols_[kind];
   {
     const QSignalBlocker blocker(sldSymbSize_);
-    sldSymbSize_->setValue(currentStyle_.size);
+    sldSymbSize_->setValue(symbols_[kind].size);
   }
   for (int k = 0; k < Plot::kKindCount; ++k) previewBoxes_[k]->SetSelected(k == kind);
 }
 
-void SymbolDialog::ChooseColour(int index, bool thenOk) {
-  if (index < 0 || index >= Plot::kPaletteSize) return;
-  currentStyle_.colourIndex = index;
-  PlotInSymbolBox();
+void SymbolDialog::Choose(int Plot::SymbolStyle::*part, int value, bool thenOk) {
+  Plot::SymbolStyle& style = symbols_[selected_];
+  style.*part = value;
+  previewBoxes_[selected_]->SetSymbol(style, Plot::PaletteColour(palette_, style.colourIndex));
   if (thenOk) Finish(false);
-}
-
-void SymbolDialog::ChooseShape(int shape, bool thenOk) {
-  if (shape < 0 || shape > Plot::kLastChoosableShape) return;
-  currentStyle_.shape = shape;
-  PlotInSymbolBox();
-  if (thenOk) Finish(false);
-}
-
-void SymbolDialog::ChooseSize(int size) {
-  currentStyle_.size = size;
-  PlotInSymbolBox();
-}
-
-void SymbolDialog::PlotInSymbolBox() {
-  symbols_[selected_] = currentStyle_;
-  previewBoxes_[selected_]->SetSymbol(currentStyle_,
-                                      Plot::PaletteColour(palette_, currentStyle_.colourIndex));
 }
 
 void SymbolDialog::Finish(bool cancelled) {

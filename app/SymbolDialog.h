@@ -36,12 +36,6 @@ class SymbolDialog : public QDialog {
   bool CancelForm() const { return cancelForm_; }
   int SelectedKind() const { return selected_; }
 
-  // Clicks as the user makes them (the boxes call these).
-  void SelectKind(int kind);
-  void ChooseColour(int index, bool thenOk);
-  void ChooseShape(int shape, bool thenOk);
-  void ChooseSize(int size);
-
   QWidget* ColourBox(int i) const;   // 0..24
   QWidget* ShapeBox(int j) const;    // 0..17
   QWidget* PreviewBox(int k) const;  // 0..4
@@ -50,14 +44,15 @@ class SymbolDialog : public QDialog {
   QPushButton* CancelButton() const { return cancel_; }
 
  private:
-  // Stores the current choice into the selected kind and redraws its preview.
-  void PlotInSymbolBox();
+  void SelectKind(int kind);
+  // Sets one part (colour, shape, size) of the selected kind's symbol and
+  // redraws its preview; thenOk (a double-click) closes the dialog as OK.
+  void Choose(int Lodema::Plot::SymbolStyle::*part, int value, bool thenOk);
   void Finish(bool cancelled);
   void reject() override { Finish(true); }
 
   Lodema::Plot::Palette palette_;
   KindSymbols symbols_{};
-  Lodema::Plot::SymbolStyle currentStyle_;
   int selected_ = 0;
   bool cancelForm_ = false;
   std::array<symbols::SymbolBox*, Lodema::Plot::kPaletteSize> colourBoxes_{};
