@@ -32,8 +32,8 @@ constexpr int kOverlayMargin = 4;
 }  // namespace
 
 StereoPlotArea::StereoPlotArea(StereoPlotWindow& window, const Plot::PlotStore& store,
-                               const Plot::PlotView& view, std::function<bool()> batchRunning)
-    : window_(window), store_(store), view_(view), batchRunning_(std::move(batchRunning)) {
+                               const Plot::PlotView& view)
+    : window_(window), store_(store), view_(view) {
   setObjectName(QStringLiteral("picStereoArea"));
   setMouseTracking(true);
   setMinimumSize(200, 200);
@@ -100,7 +100,7 @@ void StereoPlotArea::paintEvent(QPaintEvent*) {
   painter.fillRect(rect(), palette().window());
   const QRectF square = Square();
   if (square.width() < 1) return;
-  const bool batch = batchRunning_ && batchRunning_();
+  const bool batch = window_.BatchRunning();
   // While a batch run feeds the plot the current set is drawn over the
   // picture rather than into it (the run retains it in a moment).
   const bool currentInPicture = !batch && store_.NewDataPending();

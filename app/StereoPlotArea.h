@@ -10,7 +10,6 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QWidget>
-#include <functional>
 
 #include "plot/PlotStore.h"
 #include "plot/PlotView.h"
@@ -22,7 +21,7 @@ class StereoPlotWindow;
 class StereoPlotArea : public QWidget {
  public:
   StereoPlotArea(StereoPlotWindow& window, const Lodema::Plot::PlotStore& store,
-                 const Lodema::Plot::PlotView& view, std::function<bool()> batchRunning);
+                 const Lodema::Plot::PlotView& view);
 
   // Everything must be drawn afresh (view, removed sets, a new current set).
   void Invalidate() { ++generation_; }
@@ -74,7 +73,6 @@ class StereoPlotArea : public QWidget {
   StereoPlotWindow& window_;
   const Lodema::Plot::PlotStore& store_;
   const Lodema::Plot::PlotView& view_;
-  std::function<bool()> batchRunning_;
   QLabel* countLabel_ = nullptr;
   StereoLegendView* legend_ = nullptr;
   QRectF square_;

@@ -55,7 +55,7 @@ void StereoPlotWindow::BuildWidgets() {
           &StereoPlotWindow::AnswerTypeQuestion);
   column->addWidget(questionBar_);
 
-  plotArea_ = new StereoPlotArea(*this, store_, view_, batchRunning_);
+  plotArea_ = new StereoPlotArea(*this, store_, view_);
   countLabel_ = Named(new QLabel(QStringLiteral("0 Pts"), plotArea_), QStringLiteral("lblNumBox"));
   countLabel_->setStyleSheet(QStringLiteral("QLabel { background: transparent; color: black; }"));
   legend_ = new StereoLegendView(*this, store_, view_, plotArea_);

@@ -131,7 +131,7 @@ void StereoPlotWindow::OnShowKindChosen(int kind, bool shown) {
 }
 
 void StereoPlotWindow::OnShowNumberClicked() {
-  numberShown_ = showNumberItem_->text() == QString::fromLatin1(kShowNumberCaption);
+  numberShown_ = !numberShown_;
   showNumberItem_->setText(
       QString::fromLatin1(numberShown_ ? kHideNumberCaption : kShowNumberCaption));
   countLabel_->setVisible(numberShown_);
@@ -148,7 +148,7 @@ void StereoPlotWindow::AddNewDataPoint(const Lodema::CalculationRecord& record) 
   // A calculation's record is laid out as the plot's: one row per kind.
   const Plot::PlotRecord block{record.cells};
   const int retainedBefore = store_.RetainedCount();
-  if (batchRunning_ && batchRunning_()) {
+  if (BatchRunning()) {
     // A batch run waits for the answer in a message box.
     MessageBoxQuestion question(this);
     if (store_.AddNewDataPoint(block, question) == Plot::StoreChange::kNone) return;
@@ -183,7 +183,7 @@ void StereoPlotWindow::AnswerTypeQuestion(Plot::MismatchAnswer answer) {
 void StereoPlotWindow::AfterStoreChange(int retainedBefore) {
   // A new current set lies under the retained ones; "Retry" may also have
   // emptied the store.
-  const bool batch = batchRunning_ && batchRunning_();
+  const bool batch = BatchRunning();
   if (!batch || store_.RetainedCount() < retainedBefore) plotArea_->Invalidate();
   UpdateButtons();
   PlotChanged(false);
@@ -241,7 +241,7 @@ void StereoPlotWindow::PlotChanged(bool viewChanged) {
   if (plotArea_ == nullptr) return;
   analysisStale_ = true;
   if (viewChanged) plotArea_->Invalidate();
-  if (!(batchRunning_ && batchRunning_())) {
+  if (!BatchRunning()) {
     RepaintAll(false);
     return;
   }

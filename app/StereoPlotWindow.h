@@ -75,6 +75,8 @@ class StereoPlotWindow : public QMainWindow, public Lodema::PlotSink, public Lod
   void SetPlaneSymbol(int symbol);
   int PlaneSymbol() const { return view_.planesAsGreatCircles ? 0 : 1; }
   const OrientGeometry::Notation& OutputNotation() const { return outputNotation_; }
+  // A batch run is feeding the plot (painting is then coalesced).
+  bool BatchRunning() const { return batchRunning_(); }
   void SetDelimiters(const std::string& plane, const std::string& line);
   // The palette and symbols as the settings hold them (-1: built-in).
   void ReadSymbolsFromSettings();
