@@ -14,6 +14,7 @@
 #include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/HelpFiles.h"
 #include "app/Named.h"
@@ -172,20 +173,16 @@ bool HelpWindow::Search(const QString& text) {
   lastSearch_ = text;
   if (browser_->find(text)) return true;
   // Not found below the cursor: look again from the top of the page.
-  QTextCursor top(browser_->document());
-  browser_->setTextCursor(top);
+  browser_->setTextCursor(QTextCursor(browser_->document()));
   if (browser_->find(text)) return true;
-  const auto holds = [&](int page) {
-    return pageTexts_.value(page).contains(text, Qt::CaseInsensitive);
-  };
-  int found = 0;
-  for (int i = 0; i < contents_->count(); ++i) found += holds(i) ? 1 : 0;
+  const auto holds = [&](const QString& page) { return page.contains(text, Qt::CaseInsensitive); };
+  const auto found = std::count_if(pageTexts_.cbegin(), pageTexts_.cend(), holds);
   if (found == 0) {
     // Nothing to narrow the list to: it stays whole, to go on reading.
     searchNote_->setText(QStringLiteral("  \"%1\" is not in the guide.").arg(text));
     return false;
   }
-  for (int i = 0; i < contents_->count(); ++i) contents_->item(i)->setHidden(!holds(i));
+  for (int i = 0; i < contents_->count(); ++i) contents_->item(i)->setHidden(!holds(pageTexts_[i]));
   searchNote_->setText(QStringLiteral("  Not on this page; %1 page(s) with \"%2\" are listed.")
                            .arg(found)
                            .arg(text));

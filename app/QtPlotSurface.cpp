@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <QPolygonF>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -25,6 +26,8 @@ Qt::PenStyle PenStyleOf(Lodema::Plot::LineStyle style) {
   }
   return Qt::SolidLine;
 }
+
+QRgb RgbOf(Lodema::Plot::Rgb colour) { return qRgb(colour.red, colour.green, colour.blue); }
 
 QPolygonF PolygonOf(const QtPlotSurface& surface, const std::vector<PlotPoint>& points) {
   QPolygonF polygon;
@@ -152,8 +155,7 @@ void QtPlotSurface::Dot(PlotPoint at) {
 
 void QtPlotSurface::Line(PlotPoint from, PlotPoint to) {
   if (HairlineRaster* raster = RasterForPen()) {
-    raster->Line(ToPixel(from), ToPixel(to),
-                 qRgb(pen().colour.red, pen().colour.green, pen().colour.blue));
+    raster->Line(ToPixel(from), ToPixel(to), RgbOf(pen().colour));
     return;
   }
   UsePen(false);
@@ -163,7 +165,7 @@ void QtPlotSurface::Line(PlotPoint from, PlotPoint to) {
 void QtPlotSurface::Polyline(const std::vector<PlotPoint>& points) {
   if (points.size() < 2) return;
   if (HairlineRaster* raster = RasterForPen()) {
-    const QRgb colour = qRgb(pen().colour.red, pen().colour.green, pen().colour.blue);
+    const QRgb colour = RgbOf(pen().colour);
     QPointF previous = ToPixel(points.front());
     for (std::size_t i = 1; i < points.size(); ++i) {
       const QPointF next = ToPixel(points[i]);
@@ -185,15 +187,9 @@ void QtPlotSurface::Box(PlotPoint corner, PlotPoint opposite) {
   if (HairlineRaster* raster = RasterForPen()) {
     const QPointF a = ToPixel(corner);
     const QPointF b = ToPixel(opposite);
-    const Lodema::Plot::Fill& fill = this->fill();
-    if (fill.solid) {
-      raster->FillBox(a, b, qRgb(fill.colour.red, fill.colour.green, fill.colour.blue));
-    }
-    const QRgb colour = qRgb(pen().colour.red, pen().colour.green, pen().colour.blue);
-    raster->Line(a, QPointF(b.x(), a.y()), colour);
-    raster->Line(QPointF(b.x(), a.y()), b, colour);
-    raster->Line(b, QPointF(a.x(), b.y()), colour);
-    raster->Line(QPointF(a.x(), b.y()), a, colour);
+    if (fill().solid) raster->FillBox(a, b, RgbOf(fill().colour));
+    const std::array<QPointF, 4> corners = {a, QPointF(b.x(), a.y()), b, QPointF(a.x(), b.y())};
+    for (int i = 0; i < 4; ++i) raster->Line(corners[i], corners[(i + 1) % 4], RgbOf(pen().colour));
     return;
   }
   UsePen(true);
@@ -217,7 +213,7 @@ void QtPlotSurface::Arc(PlotPoint centre, double radius, double startAngle, doub
     const double step = std::min(0.2, std::sqrt(8.0 * 0.33 / std::max(pixels, 1.0)));
     const double turn = span / kDegrees;
     const int count = std::max(1, static_cast<int>(std::ceil(turn / step)));
-    const QRgb colour = qRgb(pen().colour.red, pen().colour.green, pen().colour.blue);
+    const QRgb colour = RgbOf(pen().colour);
     const auto at = [&](int i) {
       const double a = startAngle + turn * i / count;
       return ToPixel({centre.x + radius * std::cos(a), centre.y + radius * std::sin(a)});

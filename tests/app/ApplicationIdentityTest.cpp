@@ -73,23 +73,16 @@ class ScopedVariable {
  public:
   ScopedVariable(const char* name, const char* value) : name_(name) {
     if (const char* old = std::getenv(name)) old_ = old;
-    if (value != nullptr) {
-      ::setenv(name, value, 1);
-    } else {
-      ::unsetenv(name);
-    }
+    Set(value);
   }
-  ~ScopedVariable() {
-    if (old_) {
-      ::setenv(name_, old_->c_str(), 1);
-    } else {
-      ::unsetenv(name_);
-    }
-  }
+  ~ScopedVariable() { Set(old_ ? old_->c_str() : nullptr); }
   ScopedVariable(const ScopedVariable&) = delete;
   ScopedVariable& operator=(const ScopedVariable&) = delete;
 
  private:
+  void Set(const char* value) const {
+    value != nullptr ? ::setenv(name_, value, 1) : ::unsetenv(name_);
+  }
   const char* name_;
   std::optional<std::string> old_;
 };
