@@ -62,10 +62,9 @@ class FakeDialogs : public Lodema::FileDialogs {
 
  private:
   static std::optional<std::string> Next(std::deque<std::string>& names) {
-    if (names.empty()) return std::nullopt;
-    std::string name = names.front();
-    names.pop_front();
-    if (name.empty()) return std::nullopt;
+    std::optional<std::string> name;
+    if (!names.empty() && !names.front().empty()) name = names.front();
+    if (!names.empty()) names.pop_front();
     return name;
   }
 };

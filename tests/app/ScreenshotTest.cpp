@@ -61,8 +61,7 @@ TEST_F(Screenshot, MainWindowWithThePlotBeside) {
   MainWindow& shown = Start();
   shown.resize(size);
   shown.Tabs()->setCurrentIndex(2);
-  QTest::mouseClick(shown.Conventions()->ShowStereo(), Qt::LeftButton, Qt::NoModifier,
-                    QPoint(8, shown.Conventions()->ShowStereo()->height() / 2));
+  Click(shown.Conventions()->ShowStereo());
   shown.resize(size);
   StereoPlotWindow* plot = shown.StereoPlot();
   plot->AxesItem(1)->trigger();

@@ -35,11 +35,7 @@ TEST(SettingsRepairTest, UnreadableFilesAreKeptBeforeTheStoreWrites) {
     bool kept;
   };
   const Row rows[] = {
-      {"binary junk",
-       QByteArray("\x7f"
-                  "ELF\x02\x01\x01\0\0\0",
-                  10),
-       true},
+      {"binary junk", QByteArray::fromHex("7f454c46020101000000"), true},
       {"UTF-16", QByteArray("\xFF\xFE[\0S\0", 6), true},
       {"not UTF-8", QByteArray("[StartUp]\nCalculation=\xE9\n"), true},
       {"readable, with a value out of range", QByteArray("[StartUp]\nCalculation=1e20\n"), false},

@@ -80,7 +80,7 @@ TEST_F(StereoPlotTest, CaptionFollowsTheCalculationWithOneAmpersand) {
   }
   EXPECT_TRUE(Plot()->ShowItem(2)->isEnabled());
   EXPECT_TRUE(Plot()->ShowItem(2)->isChecked());
-  Plot()->ShowItem(2)->trigger();  // B hidden by the user
+  Plot()->ShowItem(2)->trigger();             // B hidden by the user
   Click(window->Calculations()->Button(21));  // uses windows A to D
   for (int kind = 0; kind < 5; ++kind) {
     SCOPED_TRACE(kind);
