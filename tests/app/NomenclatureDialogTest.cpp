@@ -21,11 +21,8 @@ class NomenclatureDialogTest : public StartedAppFixture {
   }
   static void Type(QComboBox* list, const QString& text) {
     list->lineEdit()->selectAll();
-    if (text.isEmpty()) {
-      QTest::keyClick(list->lineEdit(), Qt::Key_Delete);
-    } else {
-      QTest::keyClicks(list->lineEdit(), text);
-    }
+    QTest::keyClick(list->lineEdit(), Qt::Key_Delete);
+    QTest::keyClicks(list->lineEdit(), text);
   }
   std::string Stored(const std::string& key) {
     return Store().Read(Lodema::kApplicationName, Lodema::kSectionConventions, key, "<none>");
