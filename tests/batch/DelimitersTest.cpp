@@ -55,6 +55,10 @@ TEST(DelimitersTest, SplitsDataLinesIntoFields) {
       {"CR LF line end ignored", "1,2\r\n", ",", -1, {"1", "2"}},
       {"line end inside skipped before a field", "1,\r2", ",", -1, {"1", "2"}},
       {"blanks before a comma stay in the field", "1 ,2", ",", -1, {"1 ", "2"}},
+      {"any: blanks pad a comma", "12  ,  45", ",; \t", -1, {"12", "45"}},
+      {"any: a blank between commas is an empty field", "12, ,45", ",; \t", -1, {"12", "", "45"}},
+      {"space: trailing blanks end the line", "7 8   ", " ", -1, {"7", "8"}},
+      {"tab: blanks inside a field stay", "New York\t5", "\t", -1, {"New York", "5"}},
   };
   for (const SplitRow& row : rows) {
     SCOPED_TRACE(row.name);

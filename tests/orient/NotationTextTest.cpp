@@ -5,7 +5,6 @@
 
 #include <limits>
 #include <string>
-#include <vector>
 
 #include "orient/Primitives.h"
 #include "orient/TextFormatting.h"
@@ -124,39 +123,6 @@ TEST(SplitCompassSuffix, NumberAndSuffix) {
   for (const char* notCompass : {"30,5NE", "30- ", "30NX"}) {
     EXPECT_EQ(SplitCompassSuffix(notCompass), std::nullopt) << notCompass;
   }
-}
-
-std::vector<std::string> Fields(const std::string& line, const std::string& delimiters) {
-  std::vector<std::string> fields;
-  for (int position = 1; static_cast<std::size_t>(position) <= line.size();) {
-    const Token t = ReadNextField(line, position, delimiters);
-    if (t.position <= position) break;  // no progress: the caller would hang
-    position = t.position;
-    fields.push_back(t.text);
-  }
-  return fields;
-}
-
-TEST(ReadNextField, SplitsDataLines) {
-  using List = std::vector<std::string>;
-  const struct {
-    const char* line;
-    const char* delimiters;
-    List fields;
-  } rows[] = {
-      {"a,,b", "", {"a", "", "b"}},
-      {"a   b", " ", {"a", "b"}},
-      {"12, 45 ;NE", "", {"12", "45", "NE"}},  // guards: a padded ";" made an empty field
-      {"12  ,  45", "", {"12", "45"}},
-      {"12,,45", ",", {"12", "", "45"}},
-      {"12, ,45", "", {"12", "", "45"}},
-      {"1\t\t2", "\t", {"1", "", "2"}},
-      {"1 \t2", "", {"1", "2"}},
-      {"7 8   ", " ", {"7", "8"}},
-      {"7,8\r\n", ",", {"7", "8"}},
-      {"New York\t5", "\t", {"New York", "5"}},
-  };
-  for (const auto& r : rows) EXPECT_EQ(Fields(r.line, r.delimiters), r.fields) << r.line;
 }
 
 TEST(FormatAzimuthText, ThreeWholeDigitsTwoDecimalsAtMost) {
