@@ -59,6 +59,8 @@ TEST(OptionsTest, UsageErrorsNameTheBadOption) {
        "--jobs: 'all' is not a number of workers (1-256)"},
       {"too many workers", Args({"--jobs", "100000"}),
        "--jobs: '100000' is not a number of workers (1-256)"},
+      {"survey column zero", Args({"--hole-column", "0"}),
+       "--hole-column: '0' is not a column number (1 or more)"},
       {"digit output delimiter", Args({"--out-delimiter", "1"}),
        "--out-delimiter: The output delimiter holds \"1\", which results are written with: a "
        "value could not be told from the fields beside it. Choose tab, space or another "
