@@ -130,7 +130,21 @@ struct Runs {
   }
 };
 
-constexpr int kRoundsBesideBare = 7;
+// The median over rounds of the time of `first` over the time of
+// `second` (how many times as fast the second ran); a failed run gives 0.
+double MedianRatio(const Runs& first, const Runs& second) {
+  std::vector<double> ratios;
+  for (std::size_t i = 0; i < first.runs.size() && i < second.runs.size(); ++i) {
+    const Measure& a = first.runs[i];
+    const Measure& b = second.runs[i];
+    ratios.push_back(a.ok && b.ok && b.seconds > 0 ? a.seconds / b.seconds : 0.0);
+  }
+  if (ratios.empty()) return 0.0;
+  std::sort(ratios.begin(), ratios.end());
+  return ratios[ratios.size() / 2];
+}
+
+constexpr int kRoundsBesideBare = 9;
 constexpr int kRoundsPerCalculation = 3;
 
 }  // namespace
@@ -181,6 +195,12 @@ int main(int argc, char** argv) {
   row(allName.c_str(), all);
   std::printf("\n--jobs %d runs at %.2f times the speed of --jobs 1.\n\n", cores,
               Rate(rows, one) > 0 ? Rate(rows, all) / Rate(rows, one) : 0.0);
+  // The machine's speed drifts between rounds more than within one, so the
+  // ratios of the runs made side by side say more than those of medians.
+  std::printf(
+      "Paired (median of the rounds' own ratios): --jobs 1 at %.3f of the bare loop, "
+      "--jobs %d at %.2f times --jobs 1.\n\n",
+      MedianRatio(bareRuns, oneRuns), cores, MedianRatio(oneRuns, allRuns));
 
   std::printf("## Every calculation (%ld rows each)\n\n", rows);
   std::printf("Medians of %d runs each.\n\n", kRoundsPerCalculation);
