@@ -223,7 +223,7 @@ void StereoPlotWindow::ClearAllData() {
 }
 
 void StereoPlotWindow::UpdateButtons() {
-  const bool enabled = store_.ButtonsEnabled();
+  const bool enabled = !store_.IsEmpty();
   if (retentionButtons_[0]->isEnabled() == enabled) return;  // a batch run asks every row
   for (QPushButton* button : retentionButtons_) button->setEnabled(enabled);
 }

@@ -47,14 +47,11 @@ class PlotStore {
   // Empties the store. Type codes stay until the next data replaces them.
   StoreChange ClearAllData();
 
+  // Empty: "Retain", "Clear last" and "Clear all" are disabled.
   bool IsEmpty() const { return lastSetIndex_ < 0; }
-  // -1 empty, 0 no retained sets, n: n retained sets.
-  int LastSetIndex() const { return lastSetIndex_; }
   int RetainedCount() const { return lastSetIndex_ < 1 ? 0 : lastSetIndex_; }
   // The current set holds data that is not retained (and is drawn).
   bool NewDataPending() const { return newDataPending_; }
-  // "Retain", "Clear last" and "Clear all" are enabled.
-  bool ButtonsEnabled() const { return lastSetIndex_ >= 0; }
   int TypeCode(int kind) const;
   // How many times the type codes have changed: the same number means the
   // same types.

@@ -42,50 +42,48 @@ class PlotStoreTest : public ::testing::Test {
 };
 
 struct State {
-  int lastSetIndex;
+  int sets;  // -1 empty, 0 a current set only, n: n retained sets
   bool pending;
-  bool buttons;
 };
 
 void ExpectState(const PlotStore& store, State expected, const char* where) {
-  EXPECT_EQ(store.LastSetIndex(), expected.lastSetIndex) << where;
+  EXPECT_EQ(store.IsEmpty() ? -1 : store.RetainedCount(), expected.sets) << where;
   EXPECT_EQ(store.NewDataPending(), expected.pending) << where;
-  EXPECT_EQ(store.ButtonsEnabled(), expected.buttons) << where;
 }
 
 TEST_F(PlotStoreTest, StatesThroughTheTransitions) {
-  ExpectState(store, {-1, false, false}, "empty");
+  ExpectState(store, {-1, false}, "empty");
   EXPECT_EQ(store.RetainCurrentData(), StoreChange::kNone);
-  ExpectState(store, {-1, false, false}, "retain on empty");
+  ExpectState(store, {-1, false}, "retain on empty");
   PlotRecord onlyB;
   onlyB.cells[kWindowB] = {1, 0.5, 0.5, 0, 0, 0};  // only B: still "empty"
   EXPECT_EQ(store.AddNewDataPoint(onlyB, question), StoreChange::kNone);
-  ExpectState(store, {-1, false, false}, "empty record");
+  ExpectState(store, {-1, false}, "empty record");
 
   store.AddNewDataPoint(Record(2, 20, 100), question);
-  ExpectState(store, {0, true, true}, "current only");
+  ExpectState(store, {0, true}, "current only");
   store.AddNewDataPoint(Record(2, 25, 110), question);
-  ExpectState(store, {0, true, true}, "second add replaces the current set");
+  ExpectState(store, {0, true}, "second add replaces the current set");
   EXPECT_FLOAT_EQ(store.CurrentValue(kResult, 0), float(DegreesToRadians(25)));
 
   store.RetainCurrentData();
-  ExpectState(store, {1, false, true}, "retained only");
+  ExpectState(store, {1, false}, "retained only");
   EXPECT_EQ(store.RetainCurrentData(), StoreChange::kNone);
-  ExpectState(store, {1, false, true}, "retain twice adds one set");
+  ExpectState(store, {1, false}, "retain twice adds one set");
 
   store.AddNewDataPoint(Record(2, 40, 300), question);
-  ExpectState(store, {1, true, true}, "retained + current");
+  ExpectState(store, {1, true}, "retained + current");
   store.RetainCurrentData();
-  ExpectState(store, {2, false, true}, "two retained");
+  ExpectState(store, {2, false}, "two retained");
   EXPECT_FLOAT_EQ(store.RetainedValue(1, kResult, 0), float(DegreesToRadians(25)));
   EXPECT_FLOAT_EQ(store.RetainedValue(2, kResult, 1), float(DegreesToRadians(300)));
   EXPECT_FLOAT_EQ(store.RetainedValue(2, kWindowA, 1), float(DegreesToRadians(120)));
 
   store.ClearLastData();
-  ExpectState(store, {1, false, true}, "clear last drops the newest retained set");
+  ExpectState(store, {1, false}, "clear last drops the newest retained set");
   EXPECT_FLOAT_EQ(store.RetainedValue(1, kResult, 0), float(DegreesToRadians(25)));
   store.ClearAllData();
-  ExpectState(store, {-1, false, false}, "clear all");
+  ExpectState(store, {-1, false}, "clear all");
   EXPECT_EQ(store.TypeCode(kResult), kTypeLine);  // type codes stay
 
   // Without retained sets a new type is taken without asking.
@@ -93,9 +91,9 @@ TEST_F(PlotStoreTest, StatesThroughTheTransitions) {
   EXPECT_EQ(store.TypeCode(kResult), kTypePlane);
   EXPECT_EQ(store.TypeCode(kWindowA), kTypeLine);
   store.ClearLastData();
-  ExpectState(store, {0, false, true}, "clear last on a current set blanks it");
+  ExpectState(store, {0, false}, "clear last on a current set blanks it");
   store.ClearLastData();
-  ExpectState(store, {-1, false, false}, "then empties the store");
+  ExpectState(store, {-1, false}, "then empties the store");
   EXPECT_TRUE(question.asked.empty());
 }
 
@@ -105,9 +103,9 @@ TEST_F(PlotStoreTest, AllZeroCurrentSetIsRemovedByClearLast) {
   store.AddNewDataPoint(Record(2, 20, 100), question);
   store.RetainCurrentData();
   store.AddNewDataPoint(Record(2, 0, 0, 1, 0, 0), question);
-  ExpectState(store, {1, true, true}, "zero current set pending");
+  ExpectState(store, {1, true}, "zero current set pending");
   store.ClearLastData();
-  ExpectState(store, {1, false, true}, "current set removed, retained set kept");
+  ExpectState(store, {1, false}, "current set removed, retained set kept");
   EXPECT_FLOAT_EQ(store.RetainedValue(1, kResult, 0), float(DegreesToRadians(20)));
 }
 
@@ -123,12 +121,12 @@ struct MismatchRow {
 TEST(PlotStore, TypeMismatchQuestionAndEachAnswer) {
   // clang-format off
   const MismatchRow rows[] = {
-      {"abort: unchanged", {MismatchAnswer::kAbort}, 1, {2, false, true}, kTypePlane, 2},
-      {"retry: only the new block", {MismatchAnswer::kRetry}, 1, {0, true, true}, kTypeLine, 0},
+      {"abort: unchanged", {MismatchAnswer::kAbort}, 1, {2, false}, kTypePlane, 2},
+      {"retry: only the new block", {MismatchAnswer::kRetry}, 1, {0, true}, kTypeLine, 0},
       {"ignore: asked per differing kind, stored under the old types",
-       {MismatchAnswer::kIgnore, MismatchAnswer::kIgnore}, 2, {2, true, true}, kTypePlane, 2},
+       {MismatchAnswer::kIgnore, MismatchAnswer::kIgnore}, 2, {2, true}, kTypePlane, 2},
       {"ignore then abort",
-       {MismatchAnswer::kIgnore, MismatchAnswer::kAbort}, 2, {2, false, true}, kTypePlane, 2},
+       {MismatchAnswer::kIgnore, MismatchAnswer::kAbort}, 2, {2, false}, kTypePlane, 2},
   };
   // clang-format on
   for (const MismatchRow& row : rows) {
